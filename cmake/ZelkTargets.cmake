@@ -1,0 +1,48 @@
+# Precompiled headers: the heavy Qt and standard headers that nearly every
+# translation unit pulls in.
+function(zelk_use_pch target)
+  if(ZELK_PCH)
+    target_precompile_headers(${target} PRIVATE
+      <QtCore/QString> <QtCore/QStringList> <QtCore/QList> <QtCore/QHash>
+      <QtCore/QByteArray> <QtCore/QVariant> <QtCore/QFile> <QtCore/QDir>
+      <QtGui/QImage> <QtGui/QColor> <QtGui/QFont> <QtGui/QPainter>
+      <vector> <string> <memory> <functional>)
+  endif()
+endfunction()
+
+# One static library per source folder. Sources are globbed so each folder can
+# grow without touching the build files of the others.
+function(zelk_add_layer name folder)
+  cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/src/${folder}/*.h)
+  list(FILTER srcs EXCLUDE REGEX ".*\\.h$")
+  if(srcs)
+    file(GLOB_RECURSE hdrs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${folder}/*.h)
+    add_library(${name} STATIC ${srcs} ${hdrs})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${L_DEPS})
+    zelk_use_pch(${name})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${L_DEPS})
+  endif()
+endfunction()
+
+# One GoogleTest executable per test folder, each test case a ctest entry.
+function(zelk_add_test_folder folder)
+  cmake_parse_arguments(T "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  set(exe test_${folder})
+  add_executable(${exe} ${srcs})
+  target_link_libraries(${exe} PRIVATE zelk_testmain ${T_DEPS})
+  zelk_use_pch(${exe})
+  gtest_discover_tests(${exe}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES ENVIRONMENT "${ZELK_TEST_ENV}" LABELS ${folder})
+endfunction()

@@ -1,0 +1,33 @@
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+namespace zelk::test {
+
+QString sourceDir() { return QStringLiteral(ZELK_SOURCE_DIR); }
+QString binaryDir() { return QStringLiteral(ZELK_BINARY_DIR); }
+QString resourceDir() { return binaryDir() + QStringLiteral("/share/zelk-id-card"); }
+
+ToolResult runTool(const QString& program, const QStringList& args,
+                   const QByteArray& input, int timeoutMs) {
+    ToolResult r;
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForStarted(30000))
+        return r;
+    r.started = true;
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+}  // namespace zelk::test

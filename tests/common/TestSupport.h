@@ -1,0 +1,29 @@
+#pragma once
+// Helpers shared by the test executables.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace zelk::test {
+
+// Absolute paths of the source tree, the build tree and the copied resources.
+QString sourceDir();
+QString binaryDir();
+QString resourceDir();
+
+struct ToolResult {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    bool started = false;
+};
+
+// Runs an outside program (an independent checker) and waits for it.
+// A missing program fails the calling test rather than skipping it.
+ToolResult runTool(const QString& program, const QStringList& args,
+                   const QByteArray& input = {}, int timeoutMs = 120000);
+
+// Debian's Python, never whatever python3 is first on PATH.
+inline QString debianPython() { return QStringLiteral("/usr/bin/python3"); }
+
+}  // namespace zelk::test
