@@ -18,13 +18,16 @@
 
 namespace zelk {
 
+// Caps on what the reader accepts.
+struct PropertyListLimits {
+    qsizetype maxBytes = 64 * 1024 * 1024;
+    int maxDepth = 256;
+    qsizetype maxElements = 1'000'000;
+};
+
 class PropertyList {
 public:
-    struct Limits {
-        qsizetype maxBytes = 64 * 1024 * 1024;
-        int maxDepth = 256;
-        qsizetype maxElements = 2'000'000;
-    };
+    using Limits = PropertyListLimits;
 
     // Parses an XML property list. Returns false and sets *error (when given)
     // on malformed, hostile or over-limit input; `out` is then unchanged.

@@ -1,0 +1,257 @@
+#include "foundation/Utilities.h"
+
+#include "foundation/AppPaths.h"
+#include "platform/MessageSink.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMetaProperty>
+#include <QObject>
+#include <QUrl>
+
+Q_LOGGING_CATEGORY(zelkLog, "zelk")
+
+using zelk::MessageAnswer;
+using zelk::MessageButtons;
+using zelk::MessageSink;
+
+void Show_MessageBox(const QString& message) {
+    MessageSink::ask(MessageButtons::Ok, QStringLiteral("\n") + message);
+}
+
+int Show_YES_NO_MessageBox(const QString& question) {
+    return MessageSink::ask(MessageButtons::YesNo, question) == MessageAnswer::Yes ? 1 : 0;
+}
+
+int Show_YES_NO_Cancel_MessageBox(const QString& question) {
+    switch (MessageSink::ask(MessageButtons::YesNoCancel, question)) {
+    case MessageAnswer::Yes: return 1000;
+    case MessageAnswer::No: return 1001;
+    default: return 1002;
+    }
+}
+
+void Show_NSLog_Message(const QString& text) {
+    if (text.isEmpty())
+        return;
+    qCInfo(zelkLog).noquote() << text;
+}
+
+namespace {
+
+// Trims code points matching `pred` from both ends, surrogate pairs taken whole.
+template <typename Pred>
+QString trimCodePoints(const QString& str, Pred pred) {
+    if (str.isNull())
+        return str;
+    qsizetype begin = 0;
+    qsizetype end = str.size();
+    while (begin < end) {
+        char32_t c = str.at(begin).unicode();
+        qsizetype len = 1;
+        if (QChar::isHighSurrogate(c) && begin + 1 < end && str.at(begin + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(str.at(begin), str.at(begin + 1));
+            len = 2;
+        }
+        if (!pred(c))
+            break;
+        begin += len;
+    }
+    while (end > begin) {
+        char32_t c = str.at(end - 1).unicode();
+        qsizetype len = 1;
+        if (QChar::isLowSurrogate(c) && end - 2 >= begin && str.at(end - 2).isHighSurrogate()) {
+            c = QChar::surrogateToUcs4(str.at(end - 2), str.at(end - 1));
+            len = 2;
+        }
+        if (!pred(c))
+            break;
+        end -= len;
+    }
+    return str.mid(begin, end - begin);
+}
+
+bool isBlankOrLineBreak(char32_t c) { return QChar::isSpace(c); }
+
+bool isControlCharacter(char32_t c) {
+    const QChar::Category cat = QChar::category(c);
+    return cat == QChar::Other_Control || cat == QChar::Other_Format;
+}
+
+bool isReservedFileNameChar(char32_t c) {
+    switch (c) {
+    case '/': case '\\': case '?': case '%': case '*': case '|': case '"': case '<': case '>':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Removes a file, a symbolic link or a whole folder. Never follows a link.
+bool removePath(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isSymLink() || (info.exists() && !info.isDir()))
+        return QFile::remove(path);
+    if (info.isDir())
+        return QDir(path).removeRecursively();
+    return false;
+}
+
+constexpr QFileDevice::Permissions allPermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+    QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser |
+    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+// Copies a shipped resource into the data folder unless a file is there. The
+// copy is made writable for its owner whatever the installed file's mode.
+void copyResourceWhenMissing(const QString& source, const QString& target) {
+    if (QFileInfo(target).exists() || QFileInfo(target).isSymLink())
+        return;
+    if (!QFileInfo(source).isFile())
+        return;
+    if (!QFile::copy(source, target)) {
+        Show_NSLog_Message(QStringLiteral("Can not copy %1 to %2").arg(source, target));
+        return;
+    }
+    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner |
+                                      QFileDevice::WriteOwner);
+}
+
+}  // namespace
+
+QString Trim_Str(const QString& str) {
+    return trimCodePoints(trimCodePoints(str, isBlankOrLineBreak), isControlCharacter);
+}
+
+bool Find_Str(const QString& text, const QString& part) {
+    return !part.isEmpty() && text.contains(part, Qt::CaseSensitive);
+}
+
+bool Find_Str_Case_Insensitive(const QString& text, const QString& part) {
+    return !part.isEmpty() && text.contains(part, Qt::CaseInsensitive);
+}
+
+QString Replace_char_in_string(const QString& str, const QString& oldText, const QString& newText) {
+    if (oldText.isEmpty())
+        return str;
+    QString result = str;
+    return result.replace(oldText, newText);
+}
+
+QString Left_Str_substringToIndex(const QString& str, qsizetype n) {
+    if (n <= 0)
+        return str.isNull() ? str : QString(QLatin1String(""));
+    return str.left(n);
+}
+
+QString Right_Str_substringFromIndex(const QString& str, qsizetype n) {
+    if (str.isNull())
+        return str;
+    if (n >= str.size())
+        return QString(QLatin1String(""));
+    return str.mid(qMax<qsizetype>(n, 0));
+}
+
+QString Read_Str_FromIndex(const QString& str, qsizetype n) {
+    return Right_Str_substringFromIndex(str, n);
+}
+
+QString Read_Str_Upto_Index(const QString& str, qsizetype n) {
+    return Left_Str_substringToIndex(str, n);
+}
+
+QString Remove_Reserve_Char_In_File_Name(const QString& name) {
+    QString result = trimCodePoints(name, isReservedFileNameChar);
+    result.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return Trim_Str(result);
+}
+
+bool Create_Folder(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.isDir();
+    // Missing parents get the default mode; only the folder asked for is
+    // opened to everyone, so a missing ~/.local never becomes world-writable.
+    if (!QDir().mkpath(path) || !QFileInfo(path).isDir())
+        return false;
+    QFile::setPermissions(path, allPermissions);
+    return true;
+}
+
+void Delete_Folder(const QString& path) {
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    if (!removePath(path))
+        Show_NSLog_Message(QStringLiteral("Can not delete folder %1").arg(path));
+}
+
+void Delete_File(const QString& path) {
+    if (path.isEmpty())
+        return;
+    removePath(path);
+}
+
+void SetObjEnabled(QObject* obj, bool flag) {
+    if (!obj)
+        return;
+    const auto setOne = [flag](QObject* o) {
+        const QMetaObject* meta = o->metaObject();
+        const int index = meta->indexOfProperty("enabled");
+        if (index >= 0 && meta->property(index).isWritable())
+            meta->property(index).write(o, flag);
+    };
+    setOne(obj);
+    const QList<QObject*> inside = obj->findChildren<QObject*>();
+    for (QObject* child : inside)
+        setOne(child);
+}
+
+void Check_Path_And_Create_Files() {
+    if (Created_Resource_Path.isEmpty()) {
+        Show_NSLog_Message(QStringLiteral("The data folder is not set"));
+        return;
+    }
+    if (!QFileInfo(Created_Resource_Path).isDir() && !QDir().mkpath(Created_Resource_Path)) {
+        Show_NSLog_Message(QStringLiteral("Can not create folder %1").arg(Created_Resource_Path));
+        return;
+    }
+    const QDir data(Created_Resource_Path);
+    for (const QString& sub : zelk::AppPaths::dataFolderTree()) {
+        if (!Create_Folder(data.filePath(sub)))
+            Show_NSLog_Message(QStringLiteral("Can not create folder %1").arg(data.filePath(sub)));
+    }
+    copyResourceWhenMissing(QDir(Resource_Path).filePath(QStringLiteral("PrintProfile/Default.zkd")),
+                            data.filePath(QStringLiteral("PrintProfile/Default.zkd")));
+}
+
+void Check_Path_And_Create_VISITOR_Files() {
+    if (Created_Resource_Path.isEmpty()) {
+        Show_NSLog_Message(QStringLiteral("The data folder is not set"));
+        return;
+    }
+    const QDir data(Created_Resource_Path);
+    const QString folder = data.filePath(QStringLiteral("Visitor_Log"));
+    if (!Create_Folder(folder))
+        Show_NSLog_Message(QStringLiteral("Can not create folder %1").arg(folder));
+    Database_Path = QDir(folder).filePath(QStringLiteral("Visitor.db"));
+    copyResourceWhenMissing(QDir(Resource_Path).filePath(QStringLiteral("Visitor.db")), Database_Path);
+}
+
+void Open_Help_File() {
+    const QString help = QDir(Resource_Path).filePath(QStringLiteral("Help.pdf"));
+    if (Resource_Path.isEmpty() || !QFileInfo(help).isFile()) {
+        Show_MessageBox(QStringLiteral("Help file does not exist!"));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
+        Show_NSLog_Message(QStringLiteral("Can not open %1").arg(help));
+}
