@@ -1,0 +1,67 @@
+#include "foundation/ModelHost.h"
+
+#include "foundation/SKTGraphic.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <atomic>
+
+namespace zelk {
+
+ModelHost::~ModelHost() = default;
+
+void DefaultModelHost::Set_Control_Pos_And_Size(SKTGraphic*) {}
+
+QImage DefaultModelHost::Get_Image_With_Update_Settings(const SKTGraphic& graphic) {
+    return graphic._contents;
+}
+
+QString DefaultModelHost::Check_Path_For_App_Resources(const QString& path) {
+    return path;
+}
+
+QImage DefaultModelHost::Get_Image_For_Path(const QString& path, bool asIcon) {
+    // There are no file icons without a desktop; an icon is a small preview.
+    return readPicturePreview(path, asIcon ? 64 : PreviewPictureSide);
+}
+
+QImage readPicturePreview(const QString& path, int side) {
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QImageReader reader(path);
+    reader.setAutoTransform(true);  // photos are shown upright (EXIF orientation)
+    QSize size = reader.size();
+    if (size.isValid() && (size.width() > side || size.height() > side)) {
+        size.scale(side, side, Qt::KeepAspectRatio);
+        reader.setScaledSize(size.expandedTo(QSize(1, 1)));
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    // Formats that cannot scale while decoding come back at full size.
+    if (image.width() > side || image.height() > side)
+        image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // One pixel per point: the preview's size in points is its pixel size.
+    image.setDotsPerMeterX(0);
+    image.setDotsPerMeterY(0);
+    return image;
+}
+
+namespace {
+DefaultModelHost& defaultHost() {
+    static DefaultModelHost host;
+    return host;
+}
+std::atomic<ModelHost*> installedHost{nullptr};
+}  // namespace
+
+ModelHost* modelHost() {
+    ModelHost* host = installedHost.load();
+    return host ? host : &defaultHost();
+}
+
+void setModelHost(ModelHost* host) {
+    installedHost.store(host);
+}
+
+}  // namespace zelk

@@ -1,0 +1,28 @@
+#pragma once
+// A picture graphic: the filtered picture _contents_with_settings drawn into its bounds.
+#include "foundation/SKTGraphic.h"
+
+class SKTImage : public SKTGraphic {
+public:
+    SKTImage();
+    zelk::GraphicKind kind() const override { return zelk::GraphicKind::Image; }
+    std::shared_ptr<SKTGraphic> clone() const override;
+    // Takes the picture's own size in points and clears both flips.
+    void makeNaturalSize() override;
+
+    // Relocates the path through the host (an empty path for none), stores it
+    // as _file_path and, with set_txt_path_also and a non-empty path, as
+    // Text_Value; then loads the picture (setFileNSImage).
+    void setFilePath(const QString& path, bool set_txt_path_also);
+    // Loads _contents as a preview of the file at _file_path (a null picture
+    // when there is none) and makes the filtered picture through the host.
+    void setFileNSImage();
+    // Replaces the filtered picture.
+    void setFileNSImage_Variable(const QImage& picture) { _contents_with_settings = picture; }
+    // Drawing and hit testing (bodies in SKTGraphicDrawing.cpp).
+    void drawContents(QPainter& painter) const override;
+    void drawHandles(QPainter& painter, double scale) const override;
+    bool isContentsUnderPoint(QPointF point) const override;
+    int handleUnderPoint(QPointF point, double scale) const override;
+    QRectF drawingBounds() const override;
+};

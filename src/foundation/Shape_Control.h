@@ -1,0 +1,17 @@
+#pragma once
+// A shape graphic: rectangle, circle, rounded rectangle, triangle, diamond, star, double star or polygon (shape_type, a ShapeCode).
+#include "foundation/SKTGraphic.h"
+
+class Shape_Control : public SKTGraphic {
+public:
+    explicit Shape_Control(const QString& shapeCode = QStringLiteral("R"));
+    zelk::GraphicKind kind() const override { return zelk::GraphicKind::Shape; }
+    std::shared_ptr<SKTGraphic> clone() const override;
+
+    // Drawing and hit testing (bodies in SKTGraphicDrawing.cpp).
+    void drawContents(QPainter& painter) const override;
+    void drawHandles(QPainter& painter, double scale) const override;
+    bool isContentsUnderPoint(QPointF point) const override;
+    int handleUnderPoint(QPointF point, double scale) const override;
+    QRectF drawingBounds() const override;
+};
