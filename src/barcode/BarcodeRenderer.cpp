@@ -1,0 +1,287 @@
+#include "BarcodeRenderer.h"
+
+#include "BarcodeSizes.h"
+#include "NKDBarcode.h"
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QStringList>
+#include <cmath>
+
+namespace zelk {
+
+namespace {
+
+// Fonts are sized in points of the default logical resolution; this factor
+// makes one font unit one point.
+double pointScale() {
+    static const double scale = [] {
+        QFont probe;
+        probe.setPointSizeF(72.0);
+        const int px = QFontInfo(probe).pixelSize();
+        return px > 0 ? 72.0 / px : 1.0;
+    }();
+    return scale;
+}
+
+constexpr double kTabStop = 28.0;
+
+// Advances of the parts of a line split at tabs, each part's x offset.
+double layoutLine(const QStringList& parts, const QFontMetricsF& fm, QList<double>* offsets) {
+    double x = 0.0;
+    for (int i = 0; i < parts.size(); ++i) {
+        if (offsets)
+            offsets->append(x);
+        x += fm.horizontalAdvance(parts.at(i));
+        if (i + 1 < parts.size())
+            x = (std::floor(x / kTabStop) + 1.0) * kTabStop;
+    }
+    return x;
+}
+
+Qt::Alignment alignmentOf(int index) {
+    const QString t = BarcodeRenderSettings::alignmentTitle(index);
+    if (t == QLatin1String("Center"))
+        return Qt::AlignHCenter;
+    if (t == QLatin1String("Right"))
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+// Draws a single line whose bounding box has its lower left corner at (x, yBottom).
+void drawAtPoint(QPainter& p, const QString& text, const QFont& font, const QColor& color, double x,
+                 double yBottom, double kern) {
+    const QFont f = BarcodeRenderer::pointFont(font, kern);
+    const QFontMetricsF fm(f);
+    QPainterPath path;
+    path.addText(QPointF(x, yBottom - fm.descent()), f, text);
+    p.fillPath(path, color);
+}
+
+}  // namespace
+
+QFont BarcodeRenderer::pointFont(const QFont& font, double kern) {
+    QFont f(font);
+    double size = font.pointSizeF();
+    if (size <= 0.0)
+        size = font.pixelSize() > 0 ? font.pixelSize() : 10.0;
+    f.setPointSizeF(size * pointScale());
+    f.setLetterSpacing(QFont::AbsoluteSpacing, kern);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+double BarcodeRenderer::capHeight(const QFont& font) {
+    return QFontMetricsF(pointFont(font)).capHeight();
+}
+
+double BarcodeRenderer::textHeight(const QFont& font) {
+    return QFontMetricsF(pointFont(font)).height();
+}
+
+double BarcodeRenderer::textWidth(const QString& text, const QFont& font, double kern) {
+    if (text.isEmpty())
+        return 0.0;
+    const QFontMetricsF fm(pointFont(font, kern));
+    return layoutLine(text.split(QLatin1Char('\t')), fm, nullptr);
+}
+
+void BarcodeRenderer::drawTextLine(QPainter& p, const QString& text, const QFont& font, const QColor& color,
+                                   Qt::Alignment align, const QRectF& rect, double kern) {
+    if (text.isEmpty())
+        return;
+    const QFont f = pointFont(font, kern);
+    const QFontMetricsF fm(f);
+    const QStringList parts = text.split(QLatin1Char('\t'));
+    QList<double> offsets;
+    const double w = layoutLine(parts, fm, &offsets);
+    double x = rect.left();
+    if (align & Qt::AlignHCenter)
+        x = rect.left() + (rect.width() - w) / 2.0;
+    else if (align & Qt::AlignRight)
+        x = rect.right() - w;
+    const double baseline = rect.top() + fm.ascent();
+    QPainterPath path;
+    for (int i = 0; i < parts.size(); ++i)
+        path.addText(QPointF(x + offsets.at(i), baseline), f, parts.at(i));
+    p.fillPath(path, color);
+}
+
+void BarcodeRenderer::drawBandText(QPainter& p, const QString& text, const QFont& font, const QColor& color,
+                                   int alignIndex, const QRectF& rect) {
+    drawTextLine(p, text, font, color, alignmentOf(alignIndex), rect, 2.0);
+}
+
+QSizeF BarcodeRenderer::viewSize(const NKDBarcode& b) {
+    double w = b.width();
+    if (b.printsHeader())
+        w = std::max(w, double(b.headerWidth()));
+    if (b.printsFooter())
+        w = std::max(w, double(b.footerWidth()));
+    return QSizeF(w, b.height());
+}
+
+void BarcodeRenderer::drawBarcode(QPainter& p, const NKDBarcode& b) {
+    const BarcodeRenderSettings& s = b.renderSettings();
+    const BarcodeMargins m = BarcodeSizes::workingMargins(s);
+    const QSizeF size = viewSize(b);
+    const double W = size.width();
+    const double H = size.height();
+    // Rectangles below are given with their lower edge at y above the bottom
+    // of the view; this turns them into painter coordinates.
+    auto up = [H](double x, double y, double w, double h) { return QRectF(x, H - y - h, w, h); };
+
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (s.fillTransparent) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(QRectF(0, 0, W, H), Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else {
+        p.fillRect(QRectF(0, 0, W, H), s.backgroundColor);
+    }
+
+    const double capH = b.printsCaption() ? b.captionHeight() * 72.0 : 0.0;
+    const double hdrH = b.printsHeader() ? b.headerHeight() * 72.0 : 0.0;
+    const double ftrH = b.printsFooter() ? b.footerHeight() * 72.0 : 0.0;
+    const QString modules = b.completeBarcode();
+    const int n = static_cast<int>(modules.size());
+    const double bw = b.barWidth();
+    const double total = n * bw;
+    const double x0 = (W - total) / 2.0;
+    const QString caption = b.caption();
+    const bool split = !b.leftCaption().isEmpty() || caption.split(QLatin1Char('\t')).size() > 1;
+    const bool ownBottoms = split || b.drawsBarBottoms();
+    const bool top = s.showValueOnTop;
+    const double base = top ? ftrH + m.footer + m.tb : capH + ftrH + m.value + m.footer + m.tb;
+
+    // Bars: runs of dark modules, each standing on the geometry of its last module.
+    double x = x0;
+    int run = 0;
+    bool inRun = false;
+    int lastDark = -1;
+    double lastH = 0.0;
+    auto drawRun = [&]() {
+        double h = b.barTop(lastDark);
+        double y = base;
+        if (ownBottoms) {
+            const double bottom = b.barBottom(lastDark);
+            h = b.barTop(lastDark) - bottom;
+            y = base + bottom;
+        }
+        p.fillRect(up(x, y, bw * run, h), s.barColor);
+        lastH = h;
+    };
+    for (int i = 0; i < n; ++i) {
+        if (modules.at(i) == QLatin1Char('1')) {
+            inRun = true;
+            ++run;
+            lastDark = i;
+            if (i == n - 1)
+                drawRun();
+        } else {
+            if (inRun)
+                drawRun();
+            x += bw * (run + 1);
+            run = 0;
+            inRun = false;
+        }
+    }
+
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (b.printsCaption()) {
+        const double capBase = top ? ftrH + m.footer + lastH + m.value + m.tb : ftrH + m.footer + m.tb;
+        const QString left = b.leftCaption();
+        if (!left.isEmpty())
+            drawAtPoint(p, left, s.valueFont, s.valueColor, x0, H - (capBase + 3.0), 0.0);
+        if (!caption.isEmpty()) {
+            const QStringList parts = caption.split(QLatin1Char('\t'));
+            QString text = parts.first();
+            if (split) {
+                text.clear();
+                for (const QString& part : parts)
+                    text += part + QLatin1Char('\t');
+            }
+            const double h = textHeight(s.valueFont);
+            drawTextLine(p, text, s.valueFont, s.valueColor, Qt::AlignHCenter, up(0, capBase, W, h),
+                         s.valueWithoutKerning ? 0.0 : 2.0);
+        }
+        const QString right = b.rightCaption();
+        if (!right.isEmpty())
+            drawAtPoint(p, right, s.valueFont, s.valueColor, x0 + total, H - (capBase + 3.0), 0.0);
+    }
+    if (b.printsHeader()) {
+        const double h = textHeight(s.headerFont);
+        drawBandText(p, b.header(), s.headerFont, s.headerColor, s.headerAlignIndex,
+                     up(0, H - hdrH - m.tb, W, h));
+    }
+    if (b.printsFooter()) {
+        const double h = textHeight(s.footerFont);
+        drawBandText(p, b.footer(), s.footerFont, s.footerColor, s.footerAlignIndex, up(0, m.tb, W, h));
+    }
+    p.restore();
+}
+
+QPicture BarcodeRenderer::imageFromBarcode(const NKDBarcode& b) {
+    QPicture picture;
+    if (!b.isContentValid())
+        return picture;
+    const QSizeF size = viewSize(b);
+    QPainter p(&picture);
+    drawBarcode(p, b);
+    p.end();
+    picture.setBoundingRect(QRect(0, 0, static_cast<int>(std::ceil(size.width())),
+                                  static_cast<int>(std::ceil(size.height()))));
+    return picture;
+}
+
+QImage BarcodeRenderer::bitmapFromBarcode(const NKDBarcode& b, double dpi) {
+    if (!b.isContentValid() || dpi <= 0.0)
+        return QImage();
+    const QSizeF size = viewSize(b);
+    const double scale = dpi / 72.0;
+    const int w = static_cast<int>(std::ceil(size.width() * scale));
+    const int h = static_cast<int>(std::ceil(size.height() * scale));
+    if (w <= 0 || h <= 0)
+        return QImage();
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    const int dpm = static_cast<int>(std::lround(dpi / 0.0254));
+    img.setDotsPerMeterX(dpm);
+    img.setDotsPerMeterY(dpm);
+    QPainter p(&img);
+    p.scale(scale, scale);
+    drawBarcode(p, b);
+    p.end();
+    return img;
+}
+
+QByteArray BarcodeRenderer::pdfFromBarcode(const NKDBarcode& b) {
+    if (!b.isContentValid())
+        return QByteArray();
+    const QSizeF size = viewSize(b);
+    if (size.width() <= 0.0 || size.height() <= 0.0)
+        return QByteArray();
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(72);
+        writer.setPageLayout(QPageLayout(QPageSize(size, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+        QPainter p(&writer);
+        drawBarcode(p, b);
+        p.end();
+    }
+    buffer.close();
+    return data;
+}
+
+}  // namespace zelk
