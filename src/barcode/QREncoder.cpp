@@ -1,0 +1,117 @@
+#include "barcode/QREncoder.h"
+
+#include "barcode/BarcodeGlobals.h"
+#include "barcode/CQR_Encode.h"
+
+#include <QtDebug>
+#include <cstring>
+#include <exception>
+
+namespace {
+
+// Well-formed UTF-8 with at least one multi-byte sequence.
+bool isMultiByteUtf8(const QByteArray& s) {
+    bool multi = false;
+    const auto* p = reinterpret_cast<const unsigned char*>(s.constData());
+    const qsizetype n = s.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        int extra;
+        if (c < 0x80)
+            extra = 0;
+        else if (c >= 0xC2 && c <= 0xDF)
+            extra = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            extra = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            extra = 3;
+        else
+            return false;
+        if (i + extra >= n)
+            return false;
+        for (int k = 1; k <= extra; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        multi = multi || extra > 0;
+        i += extra + 1;
+    }
+    return multi;
+}
+
+}  // namespace
+
+std::unique_ptr<DataMatrix> QREncoder::encodeWithECLevel(int level, int version, const QString& string) {
+    try {
+        const QByteArray utf8 = string.toUtf8();
+        if (utf8.isEmpty())
+            return nullptr;
+        auto encoder = std::make_unique<CQR_Encode>();
+        encoder->setKanjiAllowed(false);
+        if (!encoder->EncodeData(level, version, version == 0, -1, utf8.constData(),
+                                 static_cast<int>(utf8.size())))
+            return nullptr;
+        auto grid = std::make_unique<DataMatrix>(encoder->m_nSymbleSize);
+        for (int x = 0; x < encoder->m_nSymbleSize; ++x)
+            for (int y = 0; y < encoder->m_nSymbleSize; ++y)
+                grid->set(encoder->m_byModuleData[x][y] ? 1 : 0, x, y);
+        return grid;
+    } catch (const std::exception& e) {
+        qWarning("QR encoding failed: %s", e.what());
+        return nullptr;
+    }
+}
+
+std::unique_ptr<DataMatrix> QREncoder::encodeCStringWithECLevel(int level, int version, const QByteArray& cstring,
+                                                                int mask) {
+    try {
+        if (cstring.isEmpty() || cstring.size() > 7089)
+            return nullptr;
+        auto encoder = std::make_unique<CQR_Encode>();
+        encoder->setKanjiAllowed(!isMultiByteUtf8(cstring));
+        if (!encoder->EncodeData(level, version, version == 0, mask, cstring.constData(),
+                                 static_cast<int>(cstring.size())))
+            return nullptr;
+        auto grid = std::make_unique<DataMatrix>(encoder->m_nSymbleSize);
+        for (int x = 0; x < encoder->m_nSymbleSize; ++x)
+            for (int y = 0; y < encoder->m_nSymbleSize; ++y)
+                grid->set(encoder->m_byModuleData[x][y] ? 1 : 0, x, y);
+        return grid;
+    } catch (const std::exception& e) {
+        qWarning("QR encoding failed: %s", e.what());
+        return nullptr;
+    }
+}
+
+QImage QREncoder::renderDataMatrix(const DataMatrix& matrix, int imageDimension, int dpi) {
+    const int n = static_cast<int>(matrix.dimension());
+    if (n <= 0 || imageDimension <= 0 || dpi <= 0)
+        return {};
+    const int d = zelk::pixelsForPoints(imageDimension, dpi);
+    const int s = d / n;
+    if (s == 0) {
+        qWarning("QR picture of %d points at %d dpi has fewer pixels than the %d modules of the symbol",
+                 imageDimension, dpi, n);
+        return {};
+    }
+    const int o = (d - s * n) / 2;
+    QImage img(d, d, QImage::Format_ARGB32);
+    if (img.isNull()) {
+        qWarning("QR picture of %d pixels could not be allocated", d);
+        return {};
+    }
+    img.fill(qRgba(255, 255, 255, 0));
+    const QRgb dark = qRgba(0, 0, 0, 255);
+    const QRgb light = qRgba(255, 255, 255, 255);
+    for (int y = 0; y < n; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(o + y * s));
+        for (int x = 0; x < n; ++x) {
+            const QRgb c = matrix.valueAt(x, y) ? dark : light;
+            for (int k = 0; k < s; ++k)
+                row[o + x * s + k] = c;
+        }
+        for (int r = 1; r < s; ++r)
+            std::memcpy(img.scanLine(o + y * s + r), row, static_cast<size_t>(d) * sizeof(QRgb));
+    }
+    zelk::setSizeInPoints(img, QSizeF(imageDimension, imageDimension));
+    return img;
+}
