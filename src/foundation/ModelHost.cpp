@@ -25,6 +25,10 @@ QImage DefaultModelHost::Get_Image_For_Path(const QString& path, bool asIcon) {
     return readPicturePreview(path, asIcon ? 64 : PreviewPictureSide);
 }
 
+namespace {
+constexpr int Dpm72 = 2835;  // 72 dots per inch in whole dots per metre
+}  // namespace
+
 QImage readPicturePreview(const QString& path, int side) {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
@@ -41,9 +45,10 @@ QImage readPicturePreview(const QString& path, int side) {
     // Formats that cannot scale while decoding come back at full size.
     if (image.width() > side || image.height() > side)
         image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    // One pixel per point: the preview's size in points is its pixel size.
-    image.setDotsPerMeterX(0);
-    image.setDotsPerMeterY(0);
+    // One pixel per point (72 dpi): the preview's size in points is its size
+    // in pixels.
+    image.setDotsPerMeterX(Dpm72);
+    image.setDotsPerMeterY(Dpm72);
     return image;
 }
 

@@ -1,17 +1,15 @@
 #include "foundation/SKTSignature.h"
 
+#include "foundation/AppPaths.h"
 #include "foundation/ModelHost.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
-// Where the application's resources are: beside the executables' folder,
-// in share/zelk-id-card (the same in the build tree and when installed).
 QString resourceFile(const QString& name) {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("../share/zelk-id-card/") + name);
+    const QString root = Resource_Path.isEmpty() ? zelk::AppPaths::defaultResourceRoot() : Resource_Path;
+    return QDir::cleanPath(QDir(root).filePath(name));
 }
 
 }  // namespace
@@ -39,8 +37,8 @@ void SKTSignature::makeNaturalSize() {
 void SKTSignature::setFilePath(const QString& path) {
     QString chosen = path;
     if (path == DefaultPathWord)
-        chosen = QDir::cleanPath(resourceFile(
-            sign_or_fingureprint == Fingerprint ? FingerprintSample : SignatureSample));
+        chosen = resourceFile(sign_or_fingureprint == Fingerprint ? FingerprintSample
+                                                                 : SignatureSample);
     zelk::ModelHost* host = zelk::modelHost();
     _file_path = host->Check_Path_For_App_Resources(chosen);
     _contents = host->Get_Image_For_Path(_file_path, false);

@@ -1,0 +1,33 @@
+#pragma once
+// Graphics with every field away from its default, and the comparison the
+// model tests share.
+#include "foundation/SKTGraphic.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <memory>
+
+namespace zelk::test {
+
+// The names of every stored field of a graphic.
+QStringList allGraphicFieldNames();
+
+// A small picture with transparent and coloured pixels at the given
+// resolution (dots per inch; 0 leaves the picture without one).
+QImage makeTestPicture(int width, int height, int dpi, QRgb seed);
+
+// Sets every field of the graphic to a value other than its default.
+void setEveryFieldOffDefault(SKTGraphic& g);
+
+// A graphic of the kind with every field off its default.
+std::shared_ptr<SKTGraphic> makeFilledGraphic(GraphicKind kind);
+
+// Every kind, for table-driven tests.
+const QList<GraphicKind>& allGraphicKinds();
+
+// Passes when the two graphics are of one kind and equal field by field;
+// otherwise names the fields that differ.
+::testing::AssertionResult graphicsMatch(const SKTGraphic& expected, const SKTGraphic& actual);
+
+}  // namespace zelk::test
