@@ -1,69 +1,109 @@
-// Drawing and hit testing of the graphic kinds.
-//
-// Provisional: every kind draws its bounds rectangle, is hit inside its
-// bounds and has no handles. The drawing of the real kinds replaces this
-// file as a whole.
-#include "foundation/SKTBarcode.h"
+// Drawing and hit testing shared by the graphic kinds: the selection
+// handles of a box and the defaults the kinds build on. Each kind's own
+// drawing is in its SKT...Drawing.cpp file.
+#include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
-#include "foundation/SKTImage.h"
-#include "foundation/SKTLine.h"
-#include "foundation/SKTSignature.h"
-#include "foundation/SKTText.h"
-#include "foundation/Shape_Control.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+
+#include <array>
+#include <cmath>
 
 namespace {
 
-void drawBoundsRect(const SKTGraphic& g, QPainter& painter) {
-    painter.save();
-    painter.setPen(QPen(g._strokeColor, g._strokeWidth));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(g._bounds);
-    painter.restore();
+struct HandlePoint {
+    int handle;
+    QPointF at;
+};
+
+std::array<HandlePoint, 8> boxHandles(const QRectF& b) {
+    const QRectF r = b.normalized();
+    const double cx = r.center().x(), cy = r.center().y();
+    return {{{zelk::UpperLeftHandle, r.topLeft()},
+             {zelk::UpperMiddleHandle, QPointF(cx, r.top())},
+             {zelk::UpperRightHandle, r.topRight()},
+             {zelk::MiddleLeftHandle, QPointF(r.left(), cy)},
+             {zelk::MiddleRightHandle, QPointF(r.right(), cy)},
+             {zelk::LowerLeftHandle, r.bottomLeft()},
+             {zelk::LowerMiddleHandle, QPointF(cx, r.bottom())},
+             {zelk::LowerRightHandle, r.bottomRight()}}};
+}
+
+double handleHalfSide(double scale) {
+    const double s = (std::isfinite(scale) && scale > 0) ? scale : 1.0;
+    return zelk::HandleSideOnScreen / 2 / s;
 }
 
 }  // namespace
 
-void SKTGraphic::drawContents(QPainter& painter) const { drawBoundsRect(*this, painter); }
-void SKTGraphic::drawHandles(QPainter&, double) const {}
-bool SKTGraphic::isContentsUnderPoint(QPointF point) const { return _bounds.contains(point); }
-int SKTGraphic::handleUnderPoint(QPointF, double) const { return zelk::NoHandle; }
-QRectF SKTGraphic::drawingBounds() const { return _bounds; }
+namespace zelk {
 
-void SKTText::drawContents(QPainter& painter) const { SKTGraphic::drawContents(painter); }
-void SKTText::drawHandles(QPainter& painter, double scale) const { SKTGraphic::drawHandles(painter, scale); }
-bool SKTText::isContentsUnderPoint(QPointF point) const { return SKTGraphic::isContentsUnderPoint(point); }
-int SKTText::handleUnderPoint(QPointF point, double scale) const { return SKTGraphic::handleUnderPoint(point, scale); }
-QRectF SKTText::drawingBounds() const { return SKTGraphic::drawingBounds(); }
+// Handles are drawn unrotated on the bounds: resizing works on the bounds.
+void drawHandleAt(QPainter& painter, QPointF at, double scale) {
+    const double h = handleHalfSide(scale);
+    const QRectF r(at.x() - h, at.y() - h, 2 * h, 2 * h);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(Qt::white), 0));
+    painter.setBrush(QColor(0x30, 0x60, 0xd0));
+    painter.drawRect(r);
+    painter.restore();
+}
 
-void SKTImage::drawContents(QPainter& painter) const { SKTGraphic::drawContents(painter); }
-void SKTImage::drawHandles(QPainter& painter, double scale) const { SKTGraphic::drawHandles(painter, scale); }
-bool SKTImage::isContentsUnderPoint(QPointF point) const { return SKTGraphic::isContentsUnderPoint(point); }
-int SKTImage::handleUnderPoint(QPointF point, double scale) const { return SKTGraphic::handleUnderPoint(point, scale); }
-QRectF SKTImage::drawingBounds() const { return SKTGraphic::drawingBounds(); }
+bool isOnHandle(QPointF point, QPointF at, double scale) {
+    const double h = handleHalfSide(scale);
+    return std::abs(point.x() - at.x()) <= h && std::abs(point.y() - at.y()) <= h;
+}
 
-void SKTLine::drawContents(QPainter& painter) const { SKTGraphic::drawContents(painter); }
-void SKTLine::drawHandles(QPainter& painter, double scale) const { SKTGraphic::drawHandles(painter, scale); }
-bool SKTLine::isContentsUnderPoint(QPointF point) const { return SKTGraphic::isContentsUnderPoint(point); }
-int SKTLine::handleUnderPoint(QPointF point, double scale) const { return SKTGraphic::handleUnderPoint(point, scale); }
-QRectF SKTLine::drawingBounds() const { return SKTGraphic::drawingBounds(); }
+}  // namespace zelk
 
-void Shape_Control::drawContents(QPainter& painter) const { SKTGraphic::drawContents(painter); }
-void Shape_Control::drawHandles(QPainter& painter, double scale) const { SKTGraphic::drawHandles(painter, scale); }
-bool Shape_Control::isContentsUnderPoint(QPointF point) const { return SKTGraphic::isContentsUnderPoint(point); }
-int Shape_Control::handleUnderPoint(QPointF point, double scale) const { return SKTGraphic::handleUnderPoint(point, scale); }
-QRectF Shape_Control::drawingBounds() const { return SKTGraphic::drawingBounds(); }
+void SKTGraphic::drawContents(QPainter& painter) const {
+    // A record without a kind of its own draws as a plain rectangle.
+    QPainterPath outline;
+    outline.addRect(_bounds.normalized());
+    zelk::paintWithShadow(painter, *this, zelk::strokedArea(*this, outline), [&](QPainter& p) {
+        zelk::fillGraphicPath(p, *this, outline);
+        zelk::strokeGraphicPath(p, *this, outline);
+    });
+}
 
-void SKTBarcode::drawContents(QPainter& painter) const { SKTGraphic::drawContents(painter); }
-void SKTBarcode::drawHandles(QPainter& painter, double scale) const { SKTGraphic::drawHandles(painter, scale); }
-bool SKTBarcode::isContentsUnderPoint(QPointF point) const { return SKTGraphic::isContentsUnderPoint(point); }
-int SKTBarcode::handleUnderPoint(QPointF point, double scale) const { return SKTGraphic::handleUnderPoint(point, scale); }
-QRectF SKTBarcode::drawingBounds() const { return SKTGraphic::drawingBounds(); }
+void SKTGraphic::drawHandles(QPainter& painter, double scale) const {
+    for (const HandlePoint& h : boxHandles(_bounds))
+        zelk::drawHandleAt(painter, h.at, scale);
+}
 
-void SKTSignature::drawContents(QPainter& painter) const { SKTGraphic::drawContents(painter); }
-void SKTSignature::drawHandles(QPainter& painter, double scale) const { SKTGraphic::drawHandles(painter, scale); }
-bool SKTSignature::isContentsUnderPoint(QPointF point) const { return SKTGraphic::isContentsUnderPoint(point); }
-int SKTSignature::handleUnderPoint(QPointF point, double scale) const { return SKTGraphic::handleUnderPoint(point, scale); }
-QRectF SKTSignature::drawingBounds() const { return SKTGraphic::drawingBounds(); }
+bool SKTGraphic::isContentsUnderPoint(QPointF point) const {
+    return _bounds.normalized().contains(point);
+}
 
+int SKTGraphic::handleUnderPoint(QPointF point, double scale) const {
+    // The last handle drawn is on top, so it is looked at first.
+    const auto handles = boxHandles(_bounds);
+    for (auto it = handles.rbegin(); it != handles.rend(); ++it)
+        if (zelk::isOnHandle(point, it->at, scale))
+            return it->handle;
+    return zelk::NoHandle;
+}
+
+QRectF SKTGraphic::drawingBounds() const {
+    QPainterPath outline;
+    outline.addRect(_bounds.normalized());
+    const QRectF r = zelk::strokedArea(*this, outline);
+    return r.united(zelk::shadowArea(*this, r));
+}
+
+namespace zelk {
+
+QRectF strokedArea(const SKTGraphic& g, const QPainterPath& outline, Qt::PenCapStyle cap) {
+    QRectF r = outline.boundingRect();
+    if (g._isDrawingStroke && std::isfinite(g._strokeWidth) && g._strokeWidth > 0) {
+        QPainterPathStroker stroker(graphicStrokePen(g, cap));
+        stroker.setDashPattern(Qt::SolidLine);  // dashes only remove ink
+        r = r.united(stroker.createStroke(outline).boundingRect());
+    }
+    return r;
+}
+
+}  // namespace zelk

@@ -1,0 +1,64 @@
+// Drawing and hit testing of shape graphics (Shape_Control): the outline of
+// its ShapeCode, turned by text_rotation about the centre, filled, then
+// stroked.
+#include "foundation/DrawingCodes.h"
+#include "foundation/Shape_Control.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The outline as it lies on the card, rotation applied.
+QPainterPath placedOutline(const SKTGraphic& g) {
+    const QPainterPath outline = zelk::shapeOutline(g.shape_type, g._bounds, g.cor_rad_val,
+                                                    g.double_star_type, g.polygon_type);
+    return zelk::rotationAbout(g._bounds.normalized(), g.text_rotation).map(outline);
+}
+
+// Near enough to grab a thin outline, in points.
+constexpr double GrabTolerance = 3.0;
+
+}  // namespace
+
+void Shape_Control::drawContents(QPainter& painter) const {
+    const QPainterPath outline = placedOutline(*this);
+    zelk::paintWithShadow(painter, *this, zelk::strokedArea(*this, outline), [&](QPainter& p) {
+        zelk::fillGraphicPath(p, *this, outline);
+        zelk::strokeGraphicPath(p, *this, outline);
+    });
+}
+
+void Shape_Control::drawHandles(QPainter& painter, double scale) const {
+    SKTGraphic::drawHandles(painter, scale);
+}
+
+bool Shape_Control::isContentsUnderPoint(QPointF point) const {
+    const QPainterPath outline = placedOutline(*this);
+    // A shape with neither fill nor outline is still found by its area, or
+    // it could never be selected again.
+    if (_isDrawingFill || !_isDrawingStroke)
+        if (outline.contains(point))
+            return true;
+    if (_isDrawingStroke) {
+        QPainterPathStroker stroker;
+        const double w = std::isfinite(_strokeWidth) ? _strokeWidth : 0.0;
+        stroker.setWidth(std::max(w, 2 * GrabTolerance));
+        stroker.setJoinStyle(Qt::MiterJoin);
+        return stroker.createStroke(outline).contains(point);
+    }
+    return false;
+}
+
+int Shape_Control::handleUnderPoint(QPointF point, double scale) const {
+    return SKTGraphic::handleUnderPoint(point, scale);
+}
+
+QRectF Shape_Control::drawingBounds() const {
+    const QRectF r = zelk::strokedArea(*this, placedOutline(*this));
+    return r.united(zelk::shadowArea(*this, r));
+}

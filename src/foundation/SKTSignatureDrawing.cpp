@@ -1,0 +1,33 @@
+// Drawing of signature and fingerprint graphics: the picture fills the
+// bounds, under the graphic's shadow, then the border.
+#include "foundation/DrawingCodes.h"
+#include "foundation/SKTSignature.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+void SKTSignature::drawContents(QPainter& painter) const {
+    const QRectF box = _bounds.normalized();
+    QPainterPath outline;
+    outline.addRect(box);
+    zelk::paintWithShadow(painter, *this, zelk::strokedArea(*this, outline), [&](QPainter& p) {
+        zelk::drawPictureInRect(p, _contents, box, 1.0);
+        zelk::strokeGraphicPath(p, *this, outline);
+    });
+}
+
+void SKTSignature::drawHandles(QPainter& painter, double scale) const {
+    SKTGraphic::drawHandles(painter, scale);
+}
+
+bool SKTSignature::isContentsUnderPoint(QPointF point) const {
+    return SKTGraphic::isContentsUnderPoint(point);
+}
+
+int SKTSignature::handleUnderPoint(QPointF point, double scale) const {
+    return SKTGraphic::handleUnderPoint(point, scale);
+}
+
+QRectF SKTSignature::drawingBounds() const {
+    return SKTGraphic::drawingBounds();
+}

@@ -1,0 +1,155 @@
+// Drawing and hit testing of text graphics.
+//
+// The text is laid out once for every device in points, at a fixed 72 dpi
+// with design metrics, so that a card breaks its lines in the same places on
+// screen, in a 600 dpi export and in a PDF; the painter's transform then
+// scales the glyphs to the device, and PDF output keeps them as text.
+#include "foundation/DrawingCodes.h"
+#include "foundation/SKTText.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextLayout>
+#include <QTextOption>
+
+#include <cmath>
+
+namespace {
+
+// A 72 dpi device: one unit of layout is one point.
+QImage pointDevice() {
+    QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
+    device.setDotsPerMeterX(2835);  // 72.009 dpi; logicalDpi rounds to 72
+    device.setDotsPerMeterY(2835);
+    return device;
+}
+
+QFont layoutFont(const SKTGraphic& g) {
+    QFont font = g.text_ctrl_font;
+    font.setHintingPreference(QFont::PreferNoHinting);
+    if (std::isfinite(g.text_kerning) && g.text_kerning != 0.0f)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, g.text_kerning);
+    return font;
+}
+
+// Lays the graphic's text out in lines at the given width (wrapping at word
+// boundaries, a too long word where it must); returns the total height.
+double layOut(QTextLayout& layout, const SKTGraphic& g, double width) {
+    QTextOption option;
+    option.setAlignment(zelk::horizontalTextAlignment(g.text_alignmnet));
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setUseDesignMetrics(true);
+    layout.setTextOption(option);
+    layout.setCacheEnabled(true);
+    const double lineWidth = (std::isfinite(width) && width > 0) ? width : 1e6;
+    double y = 0;
+    layout.beginLayout();
+    for (;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLeadingIncluded(true);
+        line.setLineWidth(lineWidth);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    return y;
+}
+
+QString shownText(const SKTGraphic& g) {
+    // Paragraph breaks of the text storage become line separators of one
+    // layout, so alignment and wrapping apply to the whole text.
+    QString text = zelk::transformCase(g._Text_contents, g.text_transfrom_case);
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    return text;
+}
+
+QRectF rotatedBox(const SKTGraphic& g) {
+    return zelk::rotationAbout(g._bounds, g.text_rotation).mapRect(g._bounds);
+}
+
+double fittedHeight(const SKTGraphic& g);
+
+// What the text's own drawing may touch, its shadow left out.
+QRectF contentArea(const SKTGraphic& g) {
+    QRectF r = rotatedBox(g);
+    if (g._isDrawingStroke && g._strokeWidth > 0)
+        r = r.adjusted(-g._strokeWidth, -g._strokeWidth, g._strokeWidth, g._strokeWidth);
+    // Glyphs reach past a box that is shorter than its text, on either side
+    // depending on the vertical alignment.
+    const double need = fittedHeight(g) - g._bounds.height();
+    if (need > 0)
+        r = r.adjusted(-need, -need, need, need);
+    return r;
+}
+
+}  // namespace
+
+namespace {
+
+double fittedHeight(const SKTGraphic& g) {
+    QImage device = pointDevice();
+    QString text = shownText(g);
+    // An empty text keeps the height of one line, so it can still be grabbed.
+    if (text.isEmpty())
+        text = QStringLiteral(" ");
+    QTextLayout layout(text, layoutFont(g), &device);
+    return std::ceil(layOut(layout, g, g._bounds.width()));
+}
+
+}  // namespace
+
+namespace zelk {
+
+double fittedTextHeight(const SKTGraphic& g) { return fittedHeight(g); }
+
+}  // namespace zelk
+
+void SKTText::drawContents(QPainter& painter) const {
+    const QRectF box = _bounds.normalized();
+    auto draw = [&](QPainter& p) {
+        p.save();
+        p.setTransform(zelk::rotationAbout(box, text_rotation), true);
+        QPainterPath outline;
+        outline.addRect(box);
+        zelk::fillGraphicPath(p, *this, outline);
+        const QString text = shownText(*this);
+        if (!text.isEmpty()) {
+            QImage device = pointDevice();
+            QTextLayout layout(text, layoutFont(*this), &device);
+            const double height = layOut(layout, *this, box.width());
+            double top = box.top();
+            const Qt::Alignment v = zelk::verticalTextAlignment(text_alignmnet_Vert);
+            if (v & Qt::AlignBottom)
+                top = box.bottom() - height;
+            else if (v & Qt::AlignVCenter)
+                top = box.top() + (box.height() - height) / 2;
+            p.setPen(zelk::withAlpha(txt_clr, alpha_val));
+            layout.draw(&p, QPointF(box.left(), top));
+        }
+        zelk::strokeGraphicPath(p, *this, outline);
+        p.restore();
+    };
+    zelk::paintWithShadow(painter, *this, contentArea(*this), draw);
+}
+
+void SKTText::drawHandles(QPainter& painter, double scale) const {
+    SKTGraphic::drawHandles(painter, scale);
+}
+
+bool SKTText::isContentsUnderPoint(QPointF point) const {
+    // The rotated box, as it is seen on the card.
+    bool invertible = false;
+    const QTransform back = zelk::rotationAbout(_bounds, text_rotation).inverted(&invertible);
+    return _bounds.normalized().contains(invertible ? back.map(point) : point);
+}
+
+int SKTText::handleUnderPoint(QPointF point, double scale) const {
+    return SKTGraphic::handleUnderPoint(point, scale);
+}
+
+QRectF SKTText::drawingBounds() const {
+    const QRectF r = contentArea(*this);
+    return r.united(zelk::shadowArea(*this, r));
+}
