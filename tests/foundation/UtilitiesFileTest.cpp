@@ -1,0 +1,171 @@
+#include "foundation/AppPaths.h"
+#include "foundation/Utilities.h"
+#include "platform/MessageSink.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using zelk::MessageAnswer;
+using zelk::MessageButtons;
+using zelk::MessageSink;
+
+namespace {
+
+constexpr QFileDevice::Permissions mode0777 =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
+    QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+    QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(content);
+}
+
+struct RecordingSink {
+    QStringList texts;
+    QList<MessageButtons> buttons;
+    MessageAnswer answer = MessageAnswer::Ok;
+    RecordingSink() {
+        MessageSink::install([this](MessageButtons b, const QString& text) {
+            texts << text;
+            buttons << b;
+            return answer;
+        });
+    }
+    ~RecordingSink() { MessageSink::install({}); }
+};
+
+}  // namespace
+
+TEST(UtilitiesFile, CreateFolderMakesParentsAndOpensOnlyTheFolderAskedFor) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString deep = tmp.filePath(QStringLiteral("a/b/c"));
+    EXPECT_TRUE(Create_Folder(deep));
+    EXPECT_TRUE(QFileInfo(deep).isDir());
+    EXPECT_EQ(QFileInfo(deep).permissions() & mode0777, mode0777);
+    EXPECT_NE(QFileInfo(tmp.filePath(QStringLiteral("a"))).permissions() & QFileDevice::WriteOther,
+              QFileDevice::WriteOther);
+
+    EXPECT_TRUE(Create_Folder(deep));  // already there
+
+    const QString file = tmp.filePath(QStringLiteral("plain.txt"));
+    writeFile(file, "x");
+    EXPECT_FALSE(Create_Folder(file));  // a file is not a folder
+    EXPECT_FALSE(Create_Folder(file + QStringLiteral("/sub")));
+    EXPECT_FALSE(Create_Folder(QString()));
+}
+
+TEST(UtilitiesFile, DeleteFileAndFolderRemoveWhatIsThereAndNeverFollowLinks) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QDir d(tmp.path());
+    writeFile(d.filePath(QStringLiteral("f.txt")), "x");
+    ASSERT_TRUE(d.mkpath(QStringLiteral("full/inner")));
+    writeFile(d.filePath(QStringLiteral("full/inner/g.txt")), "y");
+    ASSERT_TRUE(d.mkpath(QStringLiteral("target")));
+    writeFile(d.filePath(QStringLiteral("target/keep.txt")), "keep");
+    ASSERT_TRUE(QFile::link(d.filePath(QStringLiteral("target")), d.filePath(QStringLiteral("link"))));
+    ASSERT_TRUE(QFile::link(d.filePath(QStringLiteral("target")), d.filePath(QStringLiteral("full/inner/link"))));
+
+    Delete_File(d.filePath(QStringLiteral("f.txt")));
+    EXPECT_FALSE(QFileInfo::exists(d.filePath(QStringLiteral("f.txt"))));
+
+    Delete_Folder(d.filePath(QStringLiteral("link")));
+    EXPECT_FALSE(QFileInfo(d.filePath(QStringLiteral("link"))).isSymLink());
+    EXPECT_TRUE(QFileInfo::exists(d.filePath(QStringLiteral("target/keep.txt"))));
+
+    Delete_File(d.filePath(QStringLiteral("full")));  // a folder, with a link inside
+    EXPECT_FALSE(QFileInfo::exists(d.filePath(QStringLiteral("full"))));
+    EXPECT_TRUE(QFileInfo::exists(d.filePath(QStringLiteral("target/keep.txt"))));
+
+    Delete_Folder(d.filePath(QStringLiteral("target")));
+    EXPECT_FALSE(QFileInfo::exists(d.filePath(QStringLiteral("target"))));
+
+    // Missing paths and empty paths are quietly ignored.
+    Delete_File(d.filePath(QStringLiteral("missing")));
+    Delete_Folder(d.filePath(QStringLiteral("missing")));
+    Delete_File(QString());
+    Delete_Folder(QString());
+    EXPECT_TRUE(QFileInfo(tmp.path()).isDir());
+}
+
+TEST(UtilitiesFile, SetObjEnabledReachesEveryObjectWithTheProperty) {
+    QAction box;
+    auto* plain = new QObject(&box);          // no "enabled" property
+    auto* button = new QAction(&box);
+    auto* nested = new QAction(plain);        // inside an object without the property
+    for (bool flag : {false, true, false}) {
+        SetObjEnabled(&box, flag);
+        EXPECT_EQ(box.isEnabled(), flag);
+        EXPECT_EQ(button->isEnabled(), flag);
+        EXPECT_EQ(nested->isEnabled(), flag);
+        EXPECT_FALSE(plain->property("enabled").isValid());
+    }
+    SetObjEnabled(nullptr, true);
+}
+
+TEST(UtilitiesFile, NSLogWritesNonEmptyTextsToTheLog) {
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& msg) { logged << msg; });
+    Show_NSLog_Message(QStringLiteral("NSException in ENCODING"));
+    Show_NSLog_Message(QString());
+    Show_NSLog_Message(QStringLiteral(""));
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(logged, QStringList{QStringLiteral("NSException in ENCODING")});
+}
+
+TEST(UtilitiesFile, MessageBoxesMapAnswersToTheirCodesFromAWorker) {
+    RecordingSink sink;
+    struct Case { MessageAnswer answer; int yesNo; int yesNoCancel; };
+    const Case cases[] = {
+        {MessageAnswer::Yes, 1, 1000},
+        {MessageAnswer::No, 0, 1001},
+        {MessageAnswer::Cancel, 0, 1002},
+    };
+    for (const Case& c : cases) {
+        sink.answer = c.answer;
+        int yesNo = -1;
+        int yesNoCancel = -1;
+        QThread* worker = QThread::create([&] {
+            Show_MessageBox(QStringLiteral("Saved."));
+            yesNo = Show_YES_NO_MessageBox(QStringLiteral("\nDo you really want to exit?"));
+            yesNoCancel = Show_YES_NO_Cancel_MessageBox(QStringLiteral("Do you want to save changes before closing?"));
+        });
+        worker->start();
+        const QDeadlineTimer deadline(30000);
+        while (!worker->isFinished() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_TRUE(worker->wait(1000));
+        delete worker;
+        EXPECT_EQ(yesNo, c.yesNo);
+        EXPECT_EQ(yesNoCancel, c.yesNoCancel);
+    }
+    ASSERT_EQ(sink.texts.size(), 9);
+    EXPECT_EQ(sink.texts[0], QStringLiteral("\nSaved."));
+    EXPECT_EQ(sink.texts[1], QStringLiteral("\nDo you really want to exit?"));
+    EXPECT_EQ(sink.texts[2], QStringLiteral("Do you want to save changes before closing?"));
+    EXPECT_EQ(sink.buttons.mid(0, 3),
+              (QList<MessageButtons>{MessageButtons::Ok, MessageButtons::YesNo, MessageButtons::YesNoCancel}));
+}
+
+TEST(UtilitiesFile, MissingHelpFileIsReported) {
+    QTemporaryDir res;
+    QTemporaryDir data;
+    ASSERT_TRUE(res.isValid() && data.isValid());
+    zelk::AppPaths::initWithRoots(res.path(), data.path());
+    RecordingSink sink;
+    Open_Help_File();
+    EXPECT_EQ(sink.texts, QStringList{QStringLiteral("\nHelp file does not exist!")});
+    zelk::AppPaths::init();
+}

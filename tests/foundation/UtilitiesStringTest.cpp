@@ -1,0 +1,98 @@
+#include "foundation/Utilities.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TrimCase {
+    const char* what;
+    QString in;
+    QString out;
+};
+
+}  // namespace
+
+TEST(UtilitiesString, TrimStrTakesBlanksThenControlCharactersOffBothEnds) {
+    const TrimCase cases[] = {
+        {"plain", QStringLiteral("  name  "), QStringLiteral("name")},
+        {"line breaks and tabs", QStringLiteral("\n\t name \r\n"), QStringLiteral("name")},
+        {"unicode blanks", QStringLiteral("\u00a0\u2028name\u3000\u0085"), QStringLiteral("name")},
+        {"inner blanks kept", QStringLiteral(" first  last "), QStringLiteral("first  last")},
+        {"control characters", QStringLiteral("\x01\x02name\x7f"), QStringLiteral("name")},
+        {"format characters", QStringLiteral("\u200bname\ufeff"), QStringLiteral("name")},
+        // Two passes: the blank behind a leading control character survives.
+        {"blank behind control", QStringLiteral("\x01 name \x02"), QStringLiteral(" name ")},
+        {"control behind blank", QStringLiteral(" \x01name\x02 "), QStringLiteral("name")},
+        {"only blanks", QStringLiteral(" \t\n "), QStringLiteral("")},
+        {"only controls", QStringLiteral("\x01\x02"), QStringLiteral("")},
+        {"astral text kept", QStringLiteral(" \U0001F600 "), QStringLiteral("\U0001F600")},
+        {"astral format character", QStringLiteral("\U000E0001a\U000E0001"), QStringLiteral("a")},
+        {"empty", QStringLiteral(""), QStringLiteral("")},
+    };
+    for (const TrimCase& c : cases) {
+        EXPECT_EQ(Trim_Str(c.in), c.out) << c.what;
+        EXPECT_FALSE(Trim_Str(c.in).isNull()) << c.what;
+    }
+    EXPECT_TRUE(Trim_Str(QString()).isNull());
+}
+
+TEST(UtilitiesString, RemoveReserveCharTrimsReservedEndsAndReplacesInnerSlashes) {
+    const TrimCase cases[] = {
+        {"clean", QStringLiteral("Card 1"), QStringLiteral("Card 1")},
+        {"reserved at both ends", QStringLiteral("/\\?%*|\"<>Card<>\"|*%?\\/"), QStringLiteral("Card")},
+        {"inner slash", QStringLiteral("Front/Back"), QStringLiteral("Front_Back")},
+        {"inner reserved kept", QStringLiteral("a?b*c|d"), QStringLiteral("a?b*c|d")},
+        {"blank after trimming", QStringLiteral("* name *"), QStringLiteral("name")},
+        {"blank shields reserved", QStringLiteral(" *name* "), QStringLiteral("*name*")},
+        {"only reserved", QStringLiteral("/?*"), QStringLiteral("")},
+        {"slashes inside blanks", QStringLiteral("/ a/b /"), QStringLiteral("a_b")},
+        {"empty", QStringLiteral(""), QStringLiteral("")},
+    };
+    for (const TrimCase& c : cases)
+        EXPECT_EQ(Remove_Reserve_Char_In_File_Name(c.in), c.out) << c.what;
+    EXPECT_TRUE(Remove_Reserve_Char_In_File_Name(QString()).isEmpty());
+}
+
+TEST(UtilitiesString, SubstringsClampTheirIndex) {
+    const QString s = QStringLiteral("Zelk");
+    struct Case { qsizetype n; const char* left; const char* from; };
+    const Case cases[] = {
+        {0, "", "Zelk"}, {1, "Z", "elk"}, {3, "Zel", "k"}, {4, "Zelk", ""},
+        {5, "Zelk", ""}, {1000, "Zelk", ""}, {-1, "", "Zelk"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Left_Str_substringToIndex(s, c.n), QString::fromUtf8(c.left)) << c.n;
+        EXPECT_EQ(Read_Str_Upto_Index(s, c.n), QString::fromUtf8(c.left)) << c.n;
+        EXPECT_EQ(Read_Str_FromIndex(s, c.n), QString::fromUtf8(c.from)) << c.n;
+        EXPECT_EQ(Right_Str_substringFromIndex(s, c.n), QString::fromUtf8(c.from)) << c.n;
+    }
+    for (qsizetype n : {0, 3, 100}) {
+        EXPECT_TRUE(Left_Str_substringToIndex(QString(), n).isEmpty());
+        EXPECT_TRUE(Read_Str_FromIndex(QString(), n).isEmpty());
+    }
+}
+
+TEST(UtilitiesString, FindAndReplace) {
+    struct Case { const char* text; const char* part; bool exact; bool anyCase; };
+    const Case cases[] = {
+        {"Fup_Photo", "Fup_", true, true},
+        {"Fup_Photo", "fup_", false, true},
+        {"Fup_Photo", "", false, false},
+        {"", "x", false, false},
+        {"abc", "abcd", false, false},
+        {"abc", "abc", true, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Find_Str(QString::fromUtf8(c.text), QString::fromUtf8(c.part)), c.exact) << c.text << "/" << c.part;
+        EXPECT_EQ(Find_Str_Case_Insensitive(QString::fromUtf8(c.text), QString::fromUtf8(c.part)), c.anyCase)
+            << c.text << "/" << c.part;
+    }
+    EXPECT_FALSE(Find_Str(QString(), QString()));
+
+    EXPECT_EQ(Replace_char_in_string(QStringLiteral("a,b,,c"), QStringLiteral(","), QStringLiteral(";")),
+              QStringLiteral("a;b;;c"));
+    EXPECT_EQ(Replace_char_in_string(QStringLiteral("aaa"), QStringLiteral("aa"), QStringLiteral("b")),
+              QStringLiteral("ba"));
+    EXPECT_EQ(Replace_char_in_string(QStringLiteral("abc"), QString(), QStringLiteral("x")), QStringLiteral("abc"));
+    EXPECT_EQ(Replace_char_in_string(QStringLiteral("a-b"), QStringLiteral("-"), QString()), QStringLiteral("ab"));
+}
