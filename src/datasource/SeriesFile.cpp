@@ -1,0 +1,147 @@
+#include "datasource/SeriesFile.h"
+
+#include "foundation/Utilities.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+QString SeriesFile::fileName(const QString& name) {
+    return Remove_Reserve_Char_In_File_Name(name) + QStringLiteral(".txt");
+}
+
+QString SeriesFile::filePath(const QString& name, const QString& folder) {
+    return folder + QLatin1Char('/') + fileName(name);
+}
+
+QString SeriesFile::readText(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = f.readAll();
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decode(bytes);
+    if (decode.hasError())
+        return {};
+    if (text.isNull())
+        text = QLatin1String("");
+    return text;
+}
+
+QStringList SeriesFile::readValueList(const QString& path) {
+    QStringList values;
+    const QString text = readText(path);
+    for (const QString& piece : text.split(QLatin1Char('\n'))) {
+        const QString v = Trim_Str(piece);
+        if (!v.isEmpty())
+            values.append(v);
+    }
+    return values;
+}
+
+QStringList SeriesFile::readRowList(const QString& path) {
+    QString text = readText(path);
+    if (text.isNull())
+        return {};
+    // Only the line ends go; a blank first line is the first card's value,
+    // and dropping it would shift every card onto the next row's value.
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text.split(QLatin1Char('\n'));
+}
+
+QString SeriesFile::readFirstValue(const QString& path) {
+    const QString text = readText(path);
+    if (text.isNull())
+        return QLatin1String("");
+    return text.section(QLatin1Char('\n'), 0, 0);
+}
+
+QString SeriesFile::lineOf(const QString& value) {
+    QString v = value;
+    v.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return v;
+}
+
+namespace {
+
+bool writeWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    if (out.write(bytes) != bytes.size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+}  // namespace
+
+bool SeriesFile::write(const QString& path, const QStringList& values, WriteMode mode) {
+    QByteArray bytes;
+    for (const QString& value : values) {
+        QString v = lineOf(value);
+        if (mode == WriteMode::TrimSkipEmpty) {
+            v = Trim_Str(v);
+            if (v.isEmpty())
+                continue;
+        }
+        bytes.append(v.toUtf8()).append('\n');
+    }
+    return writeWhole(path, bytes);
+}
+
+bool SeriesFile::append(const QString& path, const QStringList& values) {
+    QByteArray bytes;
+    QFile old(path);
+    if (old.exists()) {
+        if (!old.open(QIODevice::ReadOnly))
+            return false;
+        bytes = old.readAll();
+        old.close();
+        if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+            bytes.append('\n');
+    }
+    for (const QString& value : values)
+        bytes.append(lineOf(value).toUtf8()).append('\n');
+    return writeWhole(path, bytes);
+}
+
+QStringList Get_datasheet_File_Name_Array(const QString& folder) {
+    QStringList names;
+    const QDir dir(folder);
+    if (folder.isEmpty() || !dir.exists())
+        return names;
+    for (const QFileInfo& fi : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Unsorted)) {
+        // Exactly "txt": a file "X.TXT" would be listed and then opened as
+        // "X.txt", which is another file on a case-sensitive file system.
+        if (fi.suffix() == QLatin1String("txt"))
+            names.append(fi.fileName().chopped(4));
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+bool Check_Batch_File_In_Use_Validation(const QString& name, const QList<zelk::SeriesBinding>& front,
+                                        const QList<zelk::SeriesBinding>& back, bool twoSided,
+                                        const QString& folder) {
+    if (!QFileInfo::exists(folder + QLatin1Char('/') + name + QStringLiteral(".txt")))
+        return false;
+    auto uses = [&name](const QList<zelk::SeriesBinding>& side) {
+        return std::any_of(side.begin(), side.end(), [&name](const zelk::SeriesBinding& b) {
+            return b.takesValues && b.dataSourceType == 1 && b.batchListName == name;
+        });
+    };
+    return uses(front) || (twoSided && uses(back));
+}
