@@ -8,12 +8,18 @@ namespace {
 
 const QString fontSeparator = QStringLiteral("::::");
 
-// Six decimals resolve every 16-bit channel value exactly, so a colour read
-// back from its text is the colour that was written.
-QString componentText(float value) {
-    QString text = QString::number(double(value), 'f', 6);
-    while (text.endsWith(QLatin1Char('0')) && !text.endsWith(QLatin1String(".0")))
-        text.chop(1);
+// The shortest text of one to six decimals that reads back as the same 16-bit
+// channel value: six always suffice, and a colour read from the old one-decimal
+// form ("0.5") is written the same way again.
+QString componentText(quint16 channel) {
+    const double value = channel / 65535.0;
+    QString text;
+    for (int decimals = 1; decimals <= 6; ++decimals) {
+        text = QString::number(value, 'f', decimals);
+        const QColor probe = QColor::fromRgbF(text.toFloat(), 0, 0, 1);
+        if (probe.rgba64().red() == channel)
+            break;
+    }
     return text;
 }
 
@@ -62,10 +68,9 @@ QColor Convert_String_to_Color(const QString& text) {
 namespace zelk {
 
 QString colorToString(const QColor& color) {
-    const QColor rgb = color.isValid() ? color.toRgb() : QColor::fromRgbF(0, 0, 0, 0);
-    return componentText(rgb.redF()) + QLatin1Char(':') + componentText(rgb.greenF()) +
-           QLatin1Char(':') + componentText(rgb.blueF()) + QLatin1Char(':') +
-           componentText(rgb.alphaF());
+    const QRgba64 c = color.isValid() ? color.toRgb().rgba64() : QRgba64::fromRgba64(0, 0, 0, 0);
+    return componentText(c.red()) + QLatin1Char(':') + componentText(c.green()) + QLatin1Char(':') +
+           componentText(c.blue()) + QLatin1Char(':') + componentText(c.alpha());
 }
 
 QColor colorFromString(const QString& text) { return Convert_String_to_Color(text); }

@@ -14,9 +14,9 @@ QColor Convert_String_to_Color(const QString& text);
 
 namespace zelk {
 
-// Writes up to six decimals (trailing zeros trimmed, at least one kept), so a
-// colour survives a save unchanged and a reader of the one-decimal form still
-// reads it.
+// Writes each component with the fewest decimals (one to six) that read back
+// as the same colour, so a colour survives a save unchanged and a reader of
+// the one-decimal form still reads it.
 QString colorToString(const QColor& color);
 // Same as Convert_String_to_Color.
 QColor colorFromString(const QString& text);
