@@ -40,9 +40,10 @@ public:
                                   .arg(limits_.maxBytes));
         if (xml_.trimmed().isEmpty())
             return failAt(-1, QStringLiteral("empty input, not a property list"));
-        // Every element costs at least one '<'; refuse documents whose element
-        // count alone would blow up memory before the tree is even looked at.
-        if (xml_.count('<') > 2 * limits_.maxElements + 64)
+        // Refuse documents whose element count alone would blow up memory
+        // before the tree is even looked at. Counting every '<' that opens a
+        // tag errs only on the high side (comments and CDATA count too).
+        if (startTagCount() > limits_.maxElements)
             return failAt(-1, QStringLiteral("too many elements (the limit is %1)").arg(limits_.maxElements));
 
         // Escapes are decoded here rather than by the parser, so that any entity
@@ -98,6 +99,16 @@ public:
     }
 
 private:
+    qsizetype startTagCount() const {
+        qsizetype count = 0;
+        const char* p = xml_.constData();
+        const qsizetype n = xml_.size();
+        for (qsizetype i = 0; i + 1 < n; ++i)
+            if (p[i] == '<' && p[i + 1] != '/' && p[i + 1] != '!' && p[i + 1] != '?')
+                ++count;
+        return count;
+    }
+
     static bool isBlank(const char* s) {
         for (; *s; ++s)
             if (*s != ' ' && *s != '\t' && *s != '\n' && *s != '\r')
@@ -390,9 +401,14 @@ public:
     QByteArray out;
     QString error;
 
+    // Nothing is written that the reader would refuse under its default limits.
     bool value(const QVariant& v, int depth) {
-        if (depth > PropertyList::Limits().maxDepth)
-            return fail(QStringLiteral("nesting deeper than %1 levels").arg(PropertyList::Limits().maxDepth));
+        if (depth > limits_.maxDepth)
+            return fail(QStringLiteral("nesting deeper than %1 levels").arg(limits_.maxDepth));
+        if (++elements_ > limits_.maxElements)
+            return fail(QStringLiteral("too many elements (the limit is %1)").arg(limits_.maxElements));
+        if (out.size() > limits_.maxBytes)
+            return fail(QStringLiteral("larger than %1 bytes").arg(limits_.maxBytes));
         switch (v.metaType().id()) {
         case QMetaType::Bool:
             line(depth, v.toBool() ? "<true/>" : "<false/>");
@@ -466,6 +482,8 @@ public:
                 QByteArray key;
                 if (!escape(it.key(), key))
                     return false;
+                if (++elements_ > limits_.maxElements)
+                    return fail(QStringLiteral("too many elements (the limit is %1)").arg(limits_.maxElements));
                 leaf(depth + 1, "key", key);
                 if (!value(it.value(), depth + 1))
                     return false;
@@ -482,6 +500,9 @@ public:
     }
 
 private:
+    PropertyList::Limits limits_;
+    qsizetype elements_ = 0;
+
     bool fail(const QString& message) {
         if (error.isEmpty())
             error = message;
@@ -591,6 +612,11 @@ QByteArray PropertyList::write(const QVariant& value, QString* error) {
         return {};
     }
     writer.out.append("</plist>\n");
+    if (writer.out.size() > Limits().maxBytes) {
+        if (error)
+            *error = QStringLiteral("larger than %1 bytes").arg(Limits().maxBytes);
+        return {};
+    }
     return writer.out;
 }
 

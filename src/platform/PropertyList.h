@@ -22,7 +22,7 @@ namespace zelk {
 struct PropertyListLimits {
     qsizetype maxBytes = 64 * 1024 * 1024;
     int maxDepth = 256;
-    qsizetype maxElements = 1'000'000;
+    qsizetype maxElements = 2'000'000;
 };
 
 class PropertyList {
@@ -39,7 +39,8 @@ public:
     // Serialises a value with the standard XML declaration, DOCTYPE line and
     // tab indentation. Fails (empty result, *error set) for values a property
     // list cannot hold: invalid/null variants, unsupported types, text with
-    // characters XML 1.0 cannot carry, or nesting deeper than Limits::maxDepth.
+    // characters XML 1.0 cannot carry, or anything beyond the default Limits
+    // (so every file written can be read back).
     static QByteArray write(const QVariant& value, QString* error = nullptr);
     // Writes atomically: an existing file is replaced only on success.
     static bool writeFile(const QString& path, const QVariant& value, QString* error = nullptr);

@@ -138,6 +138,13 @@ TEST(PropertyList, RefusesValuesItCannotStore) {
         EXPECT_TRUE(PropertyList::write(c.value, &error).isEmpty()) << c.what;
         EXPECT_FALSE(error.isEmpty()) << c.what;
     }
+    // Whatever is written must be readable again, so the reader's limits
+    // apply to writing too.
+    const QVariantList tooMany(zelk::PropertyListLimits().maxElements, true);
+    QString countError;
+    EXPECT_TRUE(PropertyList::write(tooMany, &countError).isEmpty());
+    EXPECT_TRUE(countError.contains(QLatin1String("too many elements"))) << countError.toStdString();
+
     QVariant deep = QStringLiteral("leaf");
     for (int i = 0; i < 300; ++i)
         deep = QVariantList{deep};
