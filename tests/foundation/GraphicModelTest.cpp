@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "foundation/Card_Property.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/ModelHost.h"
 #include "foundation/SKTBarcode.h"
 #include "foundation/SKTDocument.h"
@@ -271,20 +272,43 @@ TEST(GraphicSize, TextNaturalSizeFitsItsLines) {
     text.text_ctrl_font = defaultFont(20.0);
     text.Set_text_value(QStringLiteral("A much longer first line\nB"));
     text.makeNaturalSize();
-    // At 72 dpi one unit is a point: a 20 pt font's two lines are about
+    // One point is one unit: a 20 pt font's two lines are about
     // 2 x 1.2 x 20 points high, and the long line is far wider than 70.
     EXPECT_EQ(text._bounds.topLeft(), QPointF(3, 4));
     EXPECT_GT(text._bounds.width(), 150.0);
     EXPECT_NEAR(text._bounds.height(), 2 * 1.2 * 20, 12.0);
+    // The drawing lays the text out in exactly these two lines: at the
+    // natural width the first line is not wrapped.
+    EXPECT_EQ(fittedTextHeight(text), text._bounds.height());
     const double twoLines = text._bounds.height();
+    const double width = text._bounds.width();
+
     text.Set_text_value(QStringLiteral("A much longer first line"));
     text.makeNaturalSize();
     EXPECT_NEAR(text._bounds.height(), twoLines / 2, 1.0);
+    EXPECT_EQ(text._bounds.width(), width);
+
+    // Letter spacing and upper case widen it.
+    text.text_kerning = 2.0f;
+    text.makeNaturalSize();
+    EXPECT_GT(text._bounds.width(), width + 2 * 20);
+    text.text_kerning = 0.0f;
+    text.text_transfrom_case = 1;
+    text.makeNaturalSize();
+    EXPECT_GT(text._bounds.width(), width);
+
     // An empty text keeps its width, one line high.
     text.Set_text_value(QString());
+    const double before = text._bounds.width();
     text.makeNaturalSize();
-    EXPECT_GT(text._bounds.width(), 150.0);
+    EXPECT_EQ(text._bounds.width(), before);
     EXPECT_NEAR(text._bounds.height(), twoLines / 2, 1.0);
+
+    // Locked: unchanged.
+    text.ctrl_is_locked = true;
+    text.Set_text_value(QStringLiteral("x"));
+    text.makeNaturalSize();
+    EXPECT_EQ(text._bounds.width(), before);
 }
 
 TEST(GraphicSize, MakeSameAsLabelSize) {
