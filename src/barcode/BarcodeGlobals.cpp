@@ -1,6 +1,7 @@
 #include "barcode/BarcodeGlobals.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <QtDebug>
 #include <cmath>
 
@@ -26,9 +27,15 @@ void setSizeInPoints(QImage& image, QSizeF points) {
         return;
     image.setDotsPerMeterX(qRound(image.width() / (points.width() / 72.0 * kMetresPerInch)));
     image.setDotsPerMeterY(qRound(image.height() / (points.height() / 72.0 * kMetresPerInch)));
+    // The resolution is held in whole dots per metre; the exact size goes with it.
+    image.setText(QStringLiteral("ZelkSizeInPoints"),
+                  QString::number(points.width(), 'g', 17) + QLatin1Char(' ') + QString::number(points.height(), 'g', 17));
 }
 
 QSizeF sizeInPoints(const QImage& image) {
+    const QStringList exact = image.text(QStringLiteral("ZelkSizeInPoints")).split(QLatin1Char(' '));
+    if (!image.isNull() && exact.size() == 2)
+        return {exact[0].toDouble(), exact[1].toDouble()};
     if (image.isNull() || image.dotsPerMeterX() <= 0 || image.dotsPerMeterY() <= 0)
         return {};
     return {image.width() * 72.0 / (image.dotsPerMeterX() * kMetresPerInch),
