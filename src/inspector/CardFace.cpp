@@ -4,6 +4,7 @@
 #include "foundation/Card_Property.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/Utilities.h"
+#include "foundation/SKTGraphic.h"
 #include "inspector/ImageProcesser.h"
 
 #include <QFontMetricsF>
@@ -29,7 +30,7 @@ const Card_Property* sideProperty(const zelk::SideSnapshot& side) {
 // reported size in points.
 QBrush tiledBrush(const QImage& tile, const QRectF& R) {
     QBrush brush(tile);
-    const QSizeF points = zelk::reportedPointSize(tile);
+    const QSizeF points = zelk::pictureSizeInPoints(tile);
     QTransform t;
     t.translate(R.left(), R.bottom() - points.height());
     t.scale(points.width() / tile.width(), points.height() / tile.height());

@@ -41,12 +41,10 @@ public:
 
 namespace zelk {
 
-// A picture's reported size in points: pixels x 72 / its resolution in dots
-// per inch, as picture files record it (QImage::dotsPerMeterX/Y). A picture
-// without a usable resolution counts 72 dpi.
-QSizeF reportedPointSize(const QImage& image);
 // Sets the resolution so that the picture reports `points` (each axis on its
-// own); the pixels stay.
+// own; the size in points is pictureSizeInPoints, foundation/SKTGraphic.h);
+// the pixels stay. An axis of one point per pixel gets the resolution a new
+// picture starts with, which counts as 72 dpi exactly.
 void setReportedPointSize(QImage& image, const QSizeF& points);
 
 }  // namespace zelk

@@ -1,6 +1,7 @@
 #include "inspector/ImageTransforms.h"
 
 #include "foundation/DrawingCodes.h"
+#include "foundation/SKTGraphic.h"
 #include "inspector/ImageProcesser.h"
 
 #include <QImageReader>
@@ -64,7 +65,7 @@ QPicture ImageTransforms::Create_Mirror_Image_With_CG_Image(const QPicture& pict
 }
 
 QPicture ImageTransforms::Create_Mirror_Image_With_CG_Image(const QImage& picture, bool vertical) {
-    const QSizeF s = zelk::reportedPointSize(picture);
+    const QSizeF s = zelk::pictureSizeInPoints(picture);
     return recordTransformed(s, mirrorTransform(s, vertical), [&](QPainter& p) {
         p.drawImage(QRectF(QPointF(0, 0), s), picture);
     });
@@ -83,7 +84,7 @@ QPicture ImageTransforms::imageRotatedByDegrees_Angle(const QImage& picture, dou
                                                       const QRectF& dr_rect) {
     Q_UNUSED(angle);
     Q_UNUSED(dr_rect);
-    const QSizeF s = zelk::reportedPointSize(picture);
+    const QSizeF s = zelk::pictureSizeInPoints(picture);
     return recordTransformed(s, halfTurnTransform(s), [&](QPainter& p) {
         p.drawImage(QRectF(QPointF(0, 0), s), picture);
     });
@@ -99,7 +100,7 @@ QImage ImageTransforms::image_Drawing_with_border(const QImage& picture, float w
     out.fill(Qt::transparent);
     out.setDotsPerMeterX(picture.dotsPerMeterX());
     out.setDotsPerMeterY(picture.dotsPerMeterY());
-    const QSizeF points = zelk::reportedPointSize(picture);
+    const QSizeF points = zelk::pictureSizeInPoints(picture);
     QPainter painter(&out);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QPointF(0, 0), picture);
