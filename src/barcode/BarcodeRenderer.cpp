@@ -275,7 +275,9 @@ QByteArray BarcodeRenderer::pdfFromBarcode(const NKDBarcode& b) {
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(72);
-        writer.setPageLayout(QPageLayout(QPageSize(size, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+        // PDF pages here are whole points: round up so nothing is cut.
+        const QSizeF page(std::ceil(size.width()), std::ceil(size.height()));
+        writer.setPageLayout(QPageLayout(QPageSize(page, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
         QPainter p(&writer);
         drawBarcode(p, b);
         p.end();
