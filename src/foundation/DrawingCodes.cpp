@@ -227,16 +227,20 @@ namespace {
 
 // Maps points given in any frame so that their bounding box fills `bounds`.
 QPainterPath fitPolygon(const QList<QPointF>& pts, const QRectF& bounds) {
-    QRectF box;
-    for (const QPointF& p : pts)
-        box = box.isNull() ? QRectF(p, QSizeF(0, 0)) : box.united(QRectF(p, QSizeF(0, 0)));
-    const double sx = box.width() > 0 ? bounds.width() / box.width() : 0;
-    const double sy = box.height() > 0 ? bounds.height() / box.height() : 0;
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    for (qsizetype i = 0; i < pts.size(); ++i) {
+        const QPointF& p = pts.at(i);
+        minX = i ? std::min(minX, p.x()) : p.x();
+        maxX = i ? std::max(maxX, p.x()) : p.x();
+        minY = i ? std::min(minY, p.y()) : p.y();
+        maxY = i ? std::max(maxY, p.y()) : p.y();
+    }
+    const double sx = maxX > minX ? bounds.width() / (maxX - minX) : 0;
+    const double sy = maxY > minY ? bounds.height() / (maxY - minY) : 0;
     QPolygonF poly;
-    poly.reserve(pts.size() + 1);
+    poly.reserve(pts.size());
     for (const QPointF& p : pts)
-        poly << QPointF(bounds.left() + (p.x() - box.left()) * sx,
-                        bounds.top() + (p.y() - box.top()) * sy);
+        poly << QPointF(bounds.left() + (p.x() - minX) * sx, bounds.top() + (p.y() - minY) * sy);
     QPainterPath path;
     path.addPolygon(poly);
     path.closeSubpath();

@@ -14,7 +14,7 @@ void SKTBarcode::drawContents(QPainter& painter) const {
         return;
     }
     painter.save();
-    painter.setPen(QPen(QColor(160, 160, 160), 0.5));
+    painter.setPen(QPen(QColor(160, 160, 160), 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box);
     painter.restore();
@@ -33,5 +33,5 @@ int SKTBarcode::handleUnderPoint(QPointF point, double scale) const {
 }
 
 QRectF SKTBarcode::drawingBounds() const {
-    return _bounds.normalized().adjusted(-0.25, -0.25, 0.25, 0.25);
+    return _bounds.normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
 }

@@ -1,9 +1,11 @@
 // Drawing and hit testing of text graphics.
 //
-// The text is laid out once for every device in points, at a fixed 72 dpi
-// with design metrics, so that a card breaks its lines in the same places on
-// screen, in a 600 dpi export and in a PDF; the painter's transform then
-// scales the glyphs to the device, and PDF output keeps them as text.
+// The text is laid out once for every device, on a fixed 96 dpi layout
+// device with design metrics, so that a card breaks its lines in the same
+// places on screen, in a 600 dpi export and in a PDF; the painter's
+// transform then scales the layout to points and on to the device, and PDF
+// output keeps the glyphs as text. (96 dpi is Qt's own font resolution:
+// on a device of another resolution Qt drops a font's letter spacing.)
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTText.h"
 
@@ -16,11 +18,14 @@
 
 namespace {
 
-// A 72 dpi device: one unit of layout is one point.
-QImage pointDevice() {
+constexpr double LayoutDpi = 96.0;
+// Layout units per point.
+constexpr double UnitsPerPoint = LayoutDpi / 72.0;
+
+QImage layoutDevice() {
     QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
-    device.setDotsPerMeterX(2835);  // 72.009 dpi; logicalDpi rounds to 72
-    device.setDotsPerMeterY(2835);
+    device.setDotsPerMeterX(3780);  // 96.01 dpi; logicalDpi rounds to 96
+    device.setDotsPerMeterY(3780);
     return device;
 }
 
@@ -28,12 +33,13 @@ QFont layoutFont(const SKTGraphic& g) {
     QFont font = g.text_ctrl_font;
     font.setHintingPreference(QFont::PreferNoHinting);
     if (std::isfinite(g.text_kerning) && g.text_kerning != 0.0f)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, g.text_kerning);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, g.text_kerning * UnitsPerPoint);
     return font;
 }
 
-// Lays the graphic's text out in lines at the given width (wrapping at word
-// boundaries, a too long word where it must); returns the total height.
+// Lays the graphic's text out in lines at the given width in points
+// (wrapping at word boundaries, a too long word where it must); returns the
+// total height in points. The layout itself is in layout units.
 double layOut(QTextLayout& layout, const SKTGraphic& g, double width) {
     QTextOption option;
     option.setAlignment(zelk::horizontalTextAlignment(g.text_alignmnet));
@@ -41,7 +47,7 @@ double layOut(QTextLayout& layout, const SKTGraphic& g, double width) {
     option.setUseDesignMetrics(true);
     layout.setTextOption(option);
     layout.setCacheEnabled(true);
-    const double lineWidth = (std::isfinite(width) && width > 0) ? width : 1e6;
+    const double lineWidth = (std::isfinite(width) && width > 0) ? width * UnitsPerPoint : 1e6;
     double y = 0;
     layout.beginLayout();
     for (;;) {
@@ -54,7 +60,7 @@ double layOut(QTextLayout& layout, const SKTGraphic& g, double width) {
         y += line.height();
     }
     layout.endLayout();
-    return y;
+    return y / UnitsPerPoint;
 }
 
 QString shownText(const SKTGraphic& g) {
@@ -89,7 +95,7 @@ QRectF contentArea(const SKTGraphic& g) {
 namespace {
 
 double fittedHeight(const SKTGraphic& g) {
-    QImage device = pointDevice();
+    QImage device = layoutDevice();
     QString text = shownText(g);
     // An empty text keeps the height of one line, so it can still be grabbed.
     if (text.isEmpty())
@@ -116,7 +122,7 @@ void SKTText::drawContents(QPainter& painter) const {
         zelk::fillGraphicPath(p, *this, outline);
         const QString text = shownText(*this);
         if (!text.isEmpty()) {
-            QImage device = pointDevice();
+            QImage device = layoutDevice();
             QTextLayout layout(text, layoutFont(*this), &device);
             const double height = layOut(layout, *this, box.width());
             double top = box.top();
@@ -125,8 +131,12 @@ void SKTText::drawContents(QPainter& painter) const {
                 top = box.bottom() - height;
             else if (v & Qt::AlignVCenter)
                 top = box.top() + (box.height() - height) / 2;
+            p.save();
             p.setPen(zelk::withAlpha(txt_clr, alpha_val));
-            layout.draw(&p, QPointF(box.left(), top));
+            p.translate(box.left(), top);
+            p.scale(1 / UnitsPerPoint, 1 / UnitsPerPoint);
+            layout.draw(&p, QPointF(0, 0));
+            p.restore();
         }
         zelk::strokeGraphicPath(p, *this, outline);
         p.restore();
