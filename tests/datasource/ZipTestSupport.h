@@ -5,6 +5,10 @@
 #include <QString>
 
 #include <cstdint>
+#include <ostream>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace zelk::test {
 
