@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 using namespace zelk;
 using namespace zelk::test;
@@ -243,4 +245,28 @@ TEST(Renderer, FourStateBarsKeepTheirBottoms) {
         }
         EXPECT_GE(heights.size(), 3);  // full, ascender/descender, tracker
     }
+}
+
+// Sizing and drawing read only the barcode and its settings value, so
+// batches may render on worker threads; the result equals the main thread's.
+TEST(Renderer, WorkerThreadsDrawTheSamePictures) {
+    const BarcodeRenderSettings s;
+    auto render = [&](int i) {
+        auto b = NKDBarcodeFactory::build(QStringLiteral("Code 128"), QStringLiteral("ZELK-%1").arg(i),
+                                          QStringLiteral("HEADER"), QStringLiteral("FOOTER"), s);
+        return BarcodeRenderer::bitmapFromBarcode(*b, 150);
+    };
+    constexpr int kThreads = 4;
+    constexpr int kEach = 5;
+    std::vector<QImage> results(kThreads * kEach);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int k = 0; k < kEach; ++k)
+                results[t * kEach + k] = render(t * kEach + k);
+        });
+    for (auto& t : threads)
+        t.join();
+    for (int i = 0; i < kThreads * kEach; ++i)
+        EXPECT_EQ(results[i], render(i)) << i;
 }
