@@ -1,0 +1,58 @@
+#pragma once
+// The clipboard of the canvases. Copied graphics travel as our own type
+// (their GraphicArchive, so a paste restores every field) together with PDF,
+// TIFF and PNG renderings for other applications. A paste takes our type or,
+// failing that, any picture.
+#include "canvas/SKTError.h"
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <memory>
+
+class QClipboard;
+class QMimeData;
+class SKTGraphic;
+
+namespace zelk {
+
+class GraphicClipboard {
+public:
+    // SKTGraphicViewPasteboardType: the archive of the copied graphics.
+    static inline const QString SKTGraphicViewPasteboardType =
+        QStringLiteral("application/x-zelk-graphics");
+    static inline const QString PdfType = QStringLiteral("application/pdf");
+    static inline const QString TiffType = QStringLiteral("image/tiff");
+    static inline const QString PngType = QStringLiteral("image/png");
+
+    // Resolution of the TIFF and PNG renderings.
+    static constexpr double RenderingDpi = 144.0;
+
+    // The area the graphics' drawing covers, in points (empty for none).
+    static QRectF drawingArea(const QList<std::shared_ptr<SKTGraphic>>& graphics);
+
+    // A new clipboard payload for the graphics (index 0 topmost): the archive,
+    // and the renderings when the graphics draw anything. The caller owns it.
+    static QMimeData* mimeDataForGraphics(const QList<std::shared_ptr<SKTGraphic>>& graphics);
+    // Puts that payload on the clipboard.
+    static void copyGraphics(const QList<std::shared_ptr<SKTGraphic>>& graphics,
+                             QClipboard* clipboard = nullptr);
+
+    enum class Content { Nothing, Graphics, Picture, Unreadable };
+    struct ReadResult {
+        Content content = Content::Nothing;
+        QList<std::shared_ptr<SKTGraphic>> graphics;  // Content::Graphics
+        QImage picture;                               // Content::Picture
+        SKTError error;                               // Content::Unreadable
+    };
+    // What a paste of the data would insert. Our type wins over pictures;
+    // data of our type or a picture that cannot be read gives Unreadable
+    // with the SKTErrorWithCode error to show; no usable type gives Nothing.
+    static ReadResult read(const QMimeData* data);
+
+    // True when the data holds copied graphics (the paste button's state).
+    static bool hasGraphics(const QMimeData* data);
+};
+
+}  // namespace zelk

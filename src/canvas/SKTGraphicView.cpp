@@ -1,0 +1,1241 @@
+#include "canvas/SKTGraphicView.h"
+
+#include "canvas/CanvasHost.h"
+#include "canvas/CardFaceHook.h"
+#include "canvas/GraphicClipboard.h"
+#include "canvas/NewControlPoint.h"
+#include "canvas/SKTGrid.h"
+#include "canvas/SideSnapshot.h"
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+#include "foundation/AppPaths.h"
+#include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
+#include "foundation/ModelHost.h"
+#include "foundation/SKTDocument.h"
+#include "foundation/SKTImage.h"
+#include "foundation/Shape_Control.h"
+#include "foundation/Units.h"
+#include "foundation/Utilities.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <cmath>
+
+using zelk::GraphicKind;
+
+namespace {
+
+constexpr int HandleHideMs = 500;
+
+// Millimetres per unit of the width and height fields (0 inch, 1 cm, 2 mm).
+double mmPerUnit(zelk::MeasureUnit unit) {
+    switch (unit) {
+    case zelk::MeasureUnit::Inch: return 25.4;
+    case zelk::MeasureUnit::Cm: return 10.0;
+    case zelk::MeasureUnit::Mm: return 1.0;
+    }
+    return 1.0;
+}
+
+// The box handle that sits where a line handle is: lines resize like boxes
+// whose corner (or edge middle) is the line's end.
+int boxHandleForLineEnd(const SKTGraphic& g, int handle) {
+    const QRectF r = g.bounds().normalized();
+    const QLineF l = zelk::lineInBounds(r, g._line_ori);
+    const QPointF end = handle == zelk::LineBeginHandle ? l.p1() : l.p2();
+    const struct {
+        int handle;
+        QPointF at;
+    } boxes[] = {{zelk::UpperLeftHandle, r.topLeft()},
+                 {zelk::UpperMiddleHandle, QPointF(r.center().x(), r.top())},
+                 {zelk::UpperRightHandle, r.topRight()},
+                 {zelk::MiddleLeftHandle, QPointF(r.left(), r.center().y())},
+                 {zelk::MiddleRightHandle, QPointF(r.right(), r.center().y())},
+                 {zelk::LowerLeftHandle, r.bottomLeft()},
+                 {zelk::LowerMiddleHandle, QPointF(r.center().x(), r.bottom())},
+                 {zelk::LowerRightHandle, r.bottomRight()}};
+    for (const auto& b : boxes)
+        if (QLineF(b.at, end).length() < 1e-9)
+            return b.handle;
+    return handle == zelk::LineBeginHandle ? zelk::UpperLeftHandle : zelk::LowerRightHandle;
+}
+
+const QStringList& profileIdsToHide() {
+    static const QStringList ids = {
+        Fup_Name, Fup_Title, Fup_Company, Fup_CompanySlogan, Fup_Address, Fup_PhoneNO,
+        Fup_FaxNo, Fup_EmailID, Fup_Website, Fup_UniqueNo, Fup_Date, Fup_Time,
+        Fup_lbl_Name, Fup_lbl_Title, Fup_lbl_Company, Fup_lbl_CompanySlogan, Fup_lbl_Address,
+        Fup_lbl_PhoneNO, Fup_lbl_FaxNo, Fup_lbl_EmailID, Fup_lbl_Website, Fup_lbl_UniqueNo,
+        Fup_lbl_Photo, Fup_lbl_Date, Fup_lbl_Time};
+    return ids;
+}
+
+bool isTextOrImage(const SKTGraphic* g) {
+    return zelk::isExactlyText(g) || zelk::isExactlyImage(g);
+}
+
+}  // namespace
+
+SKTGraphicView::SKTGraphicView(QWidget* parent)
+    : QWidget(parent), ownNewPoints_(std::make_unique<zelk::NewControlPoint>()) {
+    newPoints_ = ownNewPoints_.get();
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(false);
+    handleTimer_.setSingleShot(true);
+    connect(&handleTimer_, &QTimer::timeout, this, [this] {
+        handlesHidden_ = false;
+        update();
+    });
+    setCanvasSize(QSizeF(0, 0));
+    undo_.reset(graphics());
+}
+
+SKTGraphicView::~SKTGraphicView() = default;
+
+// ---------------------------------------------------------------- set-up
+
+void SKTGraphicView::bindToDocument(SKTDocument* document, int side) {
+    if (document_)
+        disconnect(document_, nullptr, this, nullptr);
+    endEditing(false);
+    document_ = document;
+    side_ = side;
+    if (document_) {
+        connect(document_, &SKTDocument::graphicsChanged, this, [this](int changedSide) {
+            if (changedSide == side_) {
+                pruneSelection();
+                update();
+            }
+        });
+        connect(document_, &QObject::destroyed, this, [this] { document_ = nullptr; });
+    }
+    selection_.clear();
+    _Selected_Graphic.reset();
+    undo_.reset(graphics());
+    emit undoStateChanged(canUndo(), canRedo());
+    update();
+}
+
+GraphicList& SKTGraphicView::mutableGraphics() {
+    return document_ ? document_->mutableGraphics(side_) : ownGraphics_;
+}
+
+const GraphicList& SKTGraphicView::graphics() const {
+    return document_ ? document_->graphicsOfSide(side_) : ownGraphics_;
+}
+
+void SKTGraphicView::setHost(zelk::CanvasHost* host) {
+    host_ = host;
+}
+
+zelk::CanvasHost* SKTGraphicView::host() const {
+    return host_ ? host_ : zelk::defaultCanvasHost();
+}
+
+void SKTGraphicView::setGrid(SKTGrid* grid) {
+    if (_grid)
+        disconnect(_grid, nullptr, this, nullptr);
+    _grid = grid;
+    if (_grid) {
+        connect(_grid, &SKTGrid::gridChanged, this, qOverload<>(&QWidget::update));
+        connect(_grid, &QObject::destroyed, this, [this] { _grid = nullptr; });
+    }
+    update();
+}
+
+void SKTGraphicView::setToolPalette(zelk::ToolPalette* tools) {
+    tools_ = tools;
+}
+
+zelk::ToolPalette* SKTGraphicView::toolPalette() const {
+    return tools_ ? tools_ : zelk::ToolPalette::shared();
+}
+
+void SKTGraphicView::setNewControlPoint(zelk::NewControlPoint* points) {
+    newPoints_ = points ? points : ownNewPoints_.get();
+}
+
+// ---------------------------------------------------------------- size and zoom
+
+void SKTGraphicView::setCanvasSize(const QSizeF& size) {
+    const double w = std::isfinite(size.width()) ? std::max(0.0, size.width()) : 0.0;
+    const double h = std::isfinite(size.height()) ? std::max(0.0, size.height()) : 0.0;
+    canvasSize_ = QSizeF(w, h);
+    setFixedSize(sizeHint());
+    update();
+}
+
+void SKTGraphicView::setScaleFactor(double scale) {
+    if (!std::isfinite(scale) || scale <= 0)
+        return;
+    scale = std::clamp(scale, zoomLevels().first(), zoomLevels().last());
+    if (scale == scale_)
+        return;
+    if (editor_)
+        endEditing(true);
+    scale_ = scale;
+    setFixedSize(sizeHint());
+    update();
+    emit scaleFactorChanged(scale_);
+}
+
+const QList<double>& SKTGraphicView::zoomLevels() {
+    static const QList<double> levels = {0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0, 6.0, 8.0};
+    return levels;
+}
+
+void SKTGraphicView::zoomIn() {
+    for (double level : zoomLevels())
+        if (level > scale_ + 1e-9) {
+            setScaleFactor(level);
+            return;
+        }
+}
+
+void SKTGraphicView::zoomOut() {
+    const auto& levels = zoomLevels();
+    for (auto it = levels.rbegin(); it != levels.rend(); ++it)
+        if (*it < scale_ - 1e-9) {
+            setScaleFactor(*it);
+            return;
+        }
+}
+
+QPointF SKTGraphicView::modelPoint(const QPointF& p) const {
+    return p / scale_;
+}
+
+QPointF SKTGraphicView::widgetPoint(const QPointF& p) const {
+    return p * scale_;
+}
+
+QSize SKTGraphicView::sizeHint() const {
+    return QSize(int(std::ceil(canvasSize_.width() * scale_)),
+                 int(std::ceil(canvasSize_.height() * scale_)));
+}
+
+void SKTGraphicView::Refresh_ScrollView() {
+    update();
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+            area->viewport()->update();
+            area->update();
+            break;
+        }
+}
+
+// ---------------------------------------------------------------- selection
+
+QString SKTGraphicView::sideName() const {
+    int side = side_;
+    if (side == SKTDocument::TempSide)
+        side = host()->Card_Front_Or_Back();
+    return side != 0 ? CardSide::BackName : CardSide::FrontName;
+}
+
+void SKTGraphicView::pruneSelection() {
+    const qsizetype n = graphics().size();
+    QList<int> kept;
+    for (int i : selection_)
+        if (i >= 0 && i < n)
+            kept.append(i);
+    if (kept != selection_) {
+        selection_ = kept;
+        emit selectionChanged();
+    }
+}
+
+QList<int> SKTGraphicView::selectionIndexes() const {
+    const qsizetype n = graphics().size();
+    QList<int> out;
+    for (int i : selection_)
+        if (i >= 0 && i < n)
+            out.append(i);
+    return out;
+}
+
+void SKTGraphicView::setSelectionQuietly(const QList<int>& indexes) {
+    QList<int> sorted = indexes;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    const qsizetype n = graphics().size();
+    sorted.erase(std::remove_if(sorted.begin(), sorted.end(), [n](int i) { return i < 0 || i >= n; }),
+                 sorted.end());
+    selection_ = sorted;
+}
+
+void SKTGraphicView::setSelectionIndexes(const QList<int>& indexes) {
+    const QList<int> before = selection_;
+    setSelectionQuietly(indexes);
+    if (selection_ != before)
+        emit selectionChanged();
+    update();
+}
+
+GraphicList SKTGraphicView::selectedGraphics() const {
+    GraphicList out;
+    const GraphicList& all = graphics();
+    for (int i : selectionIndexes())
+        out.append(all.at(i));
+    return out;
+}
+
+void SKTGraphicView::setSelected_Graphic(const std::shared_ptr<SKTGraphic>& graphic) {
+    _Selected_Graphic = graphic;
+}
+
+void SKTGraphicView::Clear_Control_Selection() {
+    setSelectionIndexes({});
+}
+
+void SKTGraphicView::selectAll() {
+    QList<int> all;
+    for (int i = 0; i < graphics().size(); ++i)
+        all.append(i);
+    setSelectionIndexes(all);
+    if (!all.isEmpty())
+        _Selected_Graphic = graphics().first();
+    showInspector(Selected_Graphic().get());
+}
+
+bool SKTGraphicView::There_Is_Any_Lock_Contrl() const {
+    for (const auto& g : selectedGraphics())
+        if (g->ctrl_is_locked)
+            return true;
+    return false;
+}
+
+int SKTGraphicView::graphicIndexUnderPoint(const QPointF& point) const {
+    const GraphicList& all = graphics();
+    for (int i = 0; i < all.size(); ++i) {
+        const SKTGraphic* g = all.at(i).get();
+        if (g && g->ctrl_is_visible && g->isContentsUnderPoint(point))
+            return i;
+    }
+    return -1;
+}
+
+void SKTGraphicView::showInspector(SKTGraphic* graphic) {
+    host()->Show_RHS_Properties(graphic);
+}
+
+// ---------------------------------------------------------------- creation and lookup
+
+std::shared_ptr<SKTGraphic> SKTGraphicView::Selcect_Ctrl_With_ID(const QString& ctrl_ID) const {
+    if (ctrl_ID.isEmpty())
+        return nullptr;
+    for (const auto& g : graphics())
+        if (g && isTextOrImage(g.get()) && g->control_ID == ctrl_ID)
+            return g;
+    return nullptr;
+}
+
+void SKTGraphicView::Set_Selection_Index_According_ID(const QString& ctrl_ID) {
+    const GraphicList& all = graphics();
+    for (int i = 0; i < all.size(); ++i)
+        if (all.at(i) && all.at(i)->control_ID == ctrl_ID) {
+            setSelectionIndexes({i});
+            _Selected_Graphic = all.at(i);
+            return;
+        }
+    setSelectionIndexes({});
+    _Selected_Graphic.reset();
+}
+
+QPointF SKTGraphicView::Control_New_Point(const QString& card_side) {
+    int count = int(graphics().size());
+    if (document_)
+        count = int(document_->graphicsOfSide(card_side == CardSide::BackName ? SKTDocument::BackSide
+                                                                              : SKTDocument::FrontSide)
+                        .size());
+    return newPoints_->Control_New_Point(card_side, count, canvasSize_);
+}
+
+std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
+    GraphicKind controlClass, bool use_rect, const QRectF& bound_rect, const QString& card_side,
+    const QString& ctrl_value, const QString& ctrl_ID) {
+    zelk::ToolPalette* tools = toolPalette();
+    zelk::CanvasHost* h = host();
+    if (controlClass == GraphicKind::Text)
+        tools->setToolQuietly(zelk::TextTool);
+    const int tool = tools->Selected_Control_Tool();
+    const GraphicKind kind = zelk::graphicKindForTool(tool).value_or(controlClass);
+    const bool recordUndo = !h->Fill_User_Profile();
+    endEditing(true);
+    if (recordUndo)
+        Insert_In_Undo_Redo();
+
+    std::shared_ptr<SKTGraphic> g;
+    if (kind == GraphicKind::Shape) {
+        const QString code = zelk::shapeCodeForTool(tool);
+        g = std::make_shared<Shape_Control>(code.isEmpty() ? ShapeCode::Rectangle : code);
+    } else {
+        g = zelk::makeGraphic(kind);
+    }
+
+    const bool isText = kind == GraphicKind::Text;
+    QSizeF size = isText ? QSizeF(70, 20) : QSizeF(50, 50);
+    QPointF origin;
+    if (use_rect) {
+        origin = bound_rect.topLeft();
+        if (!isText)
+            size = bound_rect.size();
+        if (ctrl_ID.isEmpty())
+            origin = Control_New_Point(card_side);
+    } else {
+        origin = Control_New_Point(card_side);
+    }
+    g->setBounds(QRectF(origin, size));
+    g->control_ID = ctrl_ID;
+
+    if (isText && !ctrl_value.isEmpty()) {
+        g->Set_text_value(ctrl_value);
+        g->_isDrawingFill = false;
+        g->_isDrawingStroke = false;
+    }
+    if (kind == GraphicKind::Image) {
+        QString path;
+        const QString library = h->Library_Selected_Image();
+        if (!library.isEmpty() && QFile::exists(library)) {
+            path = library;
+        } else if (!ctrl_value.isEmpty() && QFile::exists(ctrl_value)) {
+            path = ctrl_value;
+        } else {
+            path = QDir(Resource_Path).filePath(QStringLiteral("no.png"));
+            h->setLibrary_Selected_Image(path);
+        }
+        static_cast<SKTImage*>(g.get())->setFilePath(path, true);
+    }
+    if (kind == GraphicKind::Barcode) {
+        const QImage picture = h->barcodeImage(*g, QStringLiteral("0123"));
+        if (!picture.isNull())
+            g->Set_Barcode_image(picture);
+        check_barcode_and_set_control_bounds(g.get());
+    }
+
+    // In a group project the profile fields follow the workbook's columns.
+    if (h->Start_Card_Option() == StartMode::GroupList &&
+        (ctrl_ID.contains(zelk::ProfileIdMark) || ctrl_ID.contains(QLatin1String("_field"))) &&
+        !ctrl_ID.contains(QLatin1String("_Photo"))) {
+        const int column = h->Get_Excel_Coulmn_Index_According_ID(ctrl_ID);
+        if (column != -1) {
+            g->Set_Data_source_type(DataSourceType::ExcelColumn);
+            g->Set_Excel_binding(true);
+            g->Set_Excel_binding_Index(column);
+        }
+    }
+    if (ctrl_ID.contains(zelk::PartyIdMark)) {
+        static const QStringList centred = {
+            QStringLiteral("PARTY_TITLE"), QStringLiteral("PARTY_DATE"), QStringLiteral("PARTY_TIME"),
+            QStringLiteral("PARTY_VENUE"), QStringLiteral("PARTY_MARRINGE_INFO")};
+        if (centred.contains(ctrl_ID))
+            g->text_alignmnet = 2;
+        if (ctrl_ID == QLatin1String("PARTY_FROM"))
+            g->text_alignmnet = 1;
+        if (ctrl_ID == QLatin1String("PARTY_TITLE") || ctrl_ID == QLatin1String("PARTY_MARRINGE_INFO")) {
+            QFont font(QStringLiteral(".AppleSystemUIFont"));
+            font.setPointSizeF(18);
+            g->text_ctrl_font = font;
+        }
+    }
+
+    mutableGraphics().prepend(g);
+    setSelectionQuietly({0});
+    _Selected_Graphic = g;
+    emit selectionChanged();
+    tools->setToolQuietly(zelk::ArrowTool);
+    if (recordUndo)
+        Insert_In_Undo_Redo();
+    changed();
+    return g;
+}
+
+void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
+                                        const QRectF& bound_rect, const QString& card_side,
+                                        const QString& ctrl_value, const QString& ctrl_ID) {
+    const std::shared_ptr<SKTGraphic> g = Selcect_Ctrl_With_ID(ctrl_ID);
+    if (!g) {
+        createGraphicOfClass(controlClass, use_rect, bound_rect, card_side, ctrl_value, ctrl_ID);
+        return;
+    }
+    g->Set_Ctrl_Is_Visible(true);
+    if (zelk::isExactlyText(g.get())) {
+        if (!ctrl_value.isEmpty()) {
+            g->Set_text_value(ctrl_value);
+            g->_isDrawingStroke = false;
+            g->_isDrawingFill = false;
+        }
+    } else {
+        static_cast<SKTImage*>(g.get())->setFilePath(ctrl_value, true);
+    }
+    startEditingGraphic(g);
+    _Selected_Graphic = g;
+    if (!host()->Fill_User_Profile())
+        Insert_In_Undo_Redo();
+    changed();
+}
+
+void SKTGraphicView::Hide_all_Text_control_FUP_Control() {
+    for (const auto& g : graphics())
+        if (g && isTextOrImage(g.get()) && profileIdsToHide().contains(g->control_ID))
+            g->Set_Ctrl_Is_Visible(false);
+    update();
+}
+
+void SKTGraphicView::delete_all_control() {
+    endEditing(false);
+    mutableGraphics().clear();
+    selection_.clear();
+    _Selected_Graphic.reset();
+    emit selectionChanged();
+    changed();
+}
+
+void SKTGraphicView::check_barcode_and_set_control_bounds(SKTGraphic* graphic) {
+    if (graphic && zelk::isExactlyBarcode(graphic))
+        graphic->Set_Barcode_image_control_bounds(graphic->bounds());
+}
+
+void SKTGraphicView::refitBarcodes(const GraphicList& list) {
+    for (const auto& g : list)
+        check_barcode_and_set_control_bounds(g.get());
+}
+
+void SKTGraphicView::print_contol_or_not(int value) {
+    for (const auto& g : selectedGraphics())
+        if (!g->ctrl_is_locked)
+            g->print_object = value;
+    update();
+}
+
+void SKTGraphicView::hideHandlesMomentarily() {
+    handlesHidden_ = true;
+    update();
+    handleTimer_.start(HandleHideMs);
+}
+
+void SKTGraphicView::showGraphicsOf(const GraphicList& list) {
+    endEditing(false);
+    mutableGraphics() = list;
+    selection_.clear();
+    _Selected_Graphic.reset();
+    emit selectionChanged();
+    changed();
+}
+
+void SKTGraphicView::changed() {
+    if (document_)
+        document_->notifyGraphicsChanged(side_);
+    update();
+}
+
+// ---------------------------------------------------------------- in-place text editing
+
+void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic) {
+    if (!graphic)
+        return;
+    if (editor_ && edited_ == graphic)
+        return;
+    endEditing(true);
+    update();
+    if (!zelk::isExactlyText(graphic.get()))
+        return;
+    edited_ = graphic;
+    auto* editor = new QPlainTextEdit(this);
+    editor->setObjectName(QStringLiteral("SKTTextEditor"));
+    editor->setPlainText(graphic->Text_Value);
+    QFont font = graphic->text_ctrl_font;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale_);
+    editor->setFont(font);
+    editor->setFrameShape(QFrame::Box);
+    const QRectF r = graphic->bounds().normalized();
+    const QRect area = QRectF(widgetPoint(r.topLeft()), widgetPoint(r.bottomRight())).toAlignedRect();
+    editor->setGeometry(area.adjusted(0, 0, 0, 0).united(QRect(area.topLeft(), QSize(60, 24))));
+    editor->installEventFilter(this);
+    editor_ = editor;
+    editor->show();
+    editor->setFocus();
+}
+
+void SKTGraphicView::endEditing(bool commit) {
+    if (!editor_)
+        return;
+    QPlainTextEdit* editor = editor_;
+    editor_ = nullptr;
+    std::shared_ptr<SKTGraphic> g = std::move(edited_);
+    edited_.reset();
+    editor->removeEventFilter(this);
+    const QString text = editor->toPlainText();
+    editor->hide();
+    editor->deleteLater();
+    if (commit && g && text != g->Text_Value) {
+        g->Set_text_value(text);
+        Insert_In_Undo_Redo();
+        changed();
+    }
+    update();
+}
+
+bool SKTGraphicView::eventFilter(QObject* watched, QEvent* event) {
+    if (editor_ && watched == editor_) {
+        if (event->type() == QEvent::FocusOut) {
+            endEditing(true);
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape) {
+                endEditing(false);
+                setFocus();
+                return true;
+            }
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (key->modifiers() & Qt::ControlModifier)) {
+                endEditing(true);
+                setFocus();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- alignment and size
+
+GraphicList SKTGraphicView::movableSelection() const {
+    GraphicList out;
+    for (const auto& g : selectedGraphics())
+        if (!g->ctrl_is_locked)
+            out.append(g);
+    return out;
+}
+
+void SKTGraphicView::alignSelection(
+    const std::function<QPointF(const QRectF& g, const QRectF& ref)>& place) {
+    const GraphicList selected = selectedGraphics();
+    if (selected.isEmpty())
+        return;
+    if (selected.size() == 1) {
+        const auto& g = selected.first();
+        if (g->ctrl_is_locked)
+            return;
+        g->setBounds(QRectF(place(g->bounds(), cardRect()), g->bounds().size()));
+        check_barcode_and_set_control_bounds(g.get());
+    } else {
+        const QRectF ref = selected.first()->bounds();
+        for (int i = 1; i < selected.size(); ++i) {
+            const auto& g = selected.at(i);
+            if (g->ctrl_is_locked)
+                continue;
+            g->setBounds(QRectF(place(g->bounds(), ref), g->bounds().size()));
+            check_barcode_and_set_control_bounds(g.get());
+        }
+    }
+    update();
+}
+
+void SKTGraphicView::alignformCenter() {
+    const QPointF centre = cardRect().center();
+    for (const auto& g : movableSelection()) {
+        const QRectF b = g->bounds();
+        g->setBounds(QRectF(centre.x() - b.width() / 2, centre.y() - b.height() / 2, b.width(),
+                            b.height()));
+        check_barcode_and_set_control_bounds(g.get());
+    }
+    update();
+}
+
+void SKTGraphicView::alignLeftEdges() {
+    alignSelection([](const QRectF& g, const QRectF& ref) { return QPointF(ref.x(), g.y()); });
+}
+
+void SKTGraphicView::alignRightEdges() {
+    alignSelection([](const QRectF& g, const QRectF& ref) {
+        return QPointF(ref.x() + ref.width() - g.width(), g.y());
+    });
+}
+
+void SKTGraphicView::alignTopEdges() {
+    alignSelection([](const QRectF& g, const QRectF& ref) { return QPointF(g.x(), ref.y()); });
+}
+
+void SKTGraphicView::alignBottomEdges() {
+    alignSelection([](const QRectF& g, const QRectF& ref) {
+        return QPointF(g.x(), ref.y() + ref.height() - g.height());
+    });
+}
+
+void SKTGraphicView::alignHorizontalCenters() {
+    alignSelection([](const QRectF& g, const QRectF& ref) {
+        return QPointF(ref.x() + ref.width() / 2 - g.width() / 2, g.y());
+    });
+}
+
+void SKTGraphicView::alignVerticalCenters() {
+    alignSelection([](const QRectF& g, const QRectF& ref) {
+        return QPointF(g.x(), ref.y() + ref.height() / 2 - g.height() / 2);
+    });
+}
+
+void SKTGraphicView::alignWithGrid() {
+    if (!_grid)
+        return;
+    for (const auto& g : movableSelection()) {
+        g->setBounds(_grid->alignedRect(g->bounds()));
+        check_barcode_and_set_control_bounds(g.get());
+    }
+    update();
+}
+
+void SKTGraphicView::makeSameWidth() {
+    const GraphicList selected = selectedGraphics();
+    if (selected.size() < 2)
+        return;
+    const double w = selected.first()->width();
+    for (int i = 1; i < selected.size(); ++i) {
+        const auto& g = selected.at(i);
+        if (!g->ctrl_is_locked && !zelk::isExactlyBarcode(g.get()))
+            g->setWidth(w);
+    }
+    update();
+}
+
+void SKTGraphicView::makeSameHeight() {
+    const GraphicList selected = selectedGraphics();
+    if (selected.size() < 2)
+        return;
+    const double h = selected.first()->height();
+    for (int i = 1; i < selected.size(); ++i) {
+        const auto& g = selected.at(i);
+        if (!g->ctrl_is_locked && !zelk::isExactlyBarcode(g.get()))
+            g->setHeight(h);
+    }
+    update();
+}
+
+void SKTGraphicView::makeSameAsLabelSize() {
+    for (const auto& g : selectedGraphics())
+        g->makeSameAsLabelSize(cardRect());
+    update();
+}
+
+void SKTGraphicView::makeNaturalSize() {
+    for (const auto& g : selectedGraphics())
+        if (!g->ctrl_is_locked)
+            g->makeNaturalSize();
+    update();
+}
+
+void SKTGraphicView::Frame_main_Pic_X_Pos_Changed(double x) {
+    if (!std::isfinite(x))
+        return;
+    for (const auto& g : movableSelection())
+        g->setXPosition(x);
+    update();
+}
+
+void SKTGraphicView::Frame_main_Pic_Y_Pos_Changed(double y) {
+    if (!std::isfinite(y))
+        return;
+    for (const auto& g : movableSelection())
+        g->setYPosition(y);
+    update();
+}
+
+void SKTGraphicView::Frame_main_Pic_Wdith_Changed(double width) {
+    if (!std::isfinite(width))
+        return;
+    const double points = MM_to_Points_Convert(width * mmPerUnit(host()->Measument_Unit_Is()));
+    for (const auto& g : movableSelection())
+        if (!zelk::isExactlyBarcode(g.get()))
+            g->setWidth(points);
+    update();
+}
+
+void SKTGraphicView::Frame_main_Pic_Height_Changed(double height) {
+    if (!std::isfinite(height))
+        return;
+    const double points = MM_to_Points_Convert(height * mmPerUnit(host()->Measument_Unit_Is()));
+    for (const auto& g : movableSelection())
+        if (!zelk::isExactlyBarcode(g.get()))
+            g->setHeight(points);
+    update();
+}
+
+// ---------------------------------------------------------------- editing commands
+
+void SKTGraphicView::deleteSelectedGraphics() {
+    endEditing(true);
+    // Locked graphics stay: a lock protects a graphic from every edit.
+    const QList<int> indexes = selectionIndexes();
+    GraphicList& all = mutableGraphics();
+    bool removed = false;
+    for (auto it = indexes.rbegin(); it != indexes.rend(); ++it)
+        if (!all.at(*it)->ctrl_is_locked) {
+            all.removeAt(*it);
+            removed = true;
+        }
+    selection_.clear();
+    _Selected_Graphic.reset();
+    emit selectionChanged();
+    if (removed) {
+        Insert_In_Undo_Redo();
+        changed();
+    }
+    showInspector(nullptr);
+}
+
+void SKTGraphicView::copy() {
+    const GraphicList selected = selectedGraphics();
+    if (selected.isEmpty())
+        return;
+    zelk::GraphicClipboard::copyGraphics(selected);
+}
+
+void SKTGraphicView::cut() {
+    copy();
+    deleteSelectedGraphics();
+}
+
+void SKTGraphicView::insertOnTop(const GraphicList& list) {
+    GraphicList& all = mutableGraphics();
+    for (qsizetype i = list.size() - 1; i >= 0; --i)
+        all.prepend(list.at(i));
+    QList<int> indexes;
+    for (int i = 0; i < list.size(); ++i)
+        indexes.append(i);
+    setSelectionQuietly(indexes);
+    _Selected_Graphic = list.isEmpty() ? nullptr : list.first();
+    emit selectionChanged();
+}
+
+void SKTGraphicView::paste() {
+    endEditing(true);
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const zelk::GraphicClipboard::ReadResult read =
+        zelk::GraphicClipboard::read(clipboard ? clipboard->mimeData() : nullptr);
+    switch (read.content) {
+    case zelk::GraphicClipboard::Content::Nothing:
+        return;
+    case zelk::GraphicClipboard::Content::Unreadable:
+        Show_MessageBox(read.error.userText());
+        return;
+    case zelk::GraphicClipboard::Content::Graphics:
+        if (read.graphics.isEmpty())
+            return;
+        insertOnTop(read.graphics);
+        break;
+    case zelk::GraphicClipboard::Content::Picture: {
+        auto image = std::make_shared<SKTImage>();
+        image->_contents = read.picture;
+        QImage shown = zelk::modelHost()->Get_Image_With_Update_Settings(*image);
+        image->_contents_with_settings = shown.isNull() ? read.picture : shown;
+        QSizeF size = zelk::pictureSizeInPoints(read.picture);
+        // A picture larger than the card comes in fitted to it.
+        if (canvasSize_.width() > 0 && canvasSize_.height() > 0 &&
+            (size.width() > canvasSize_.width() || size.height() > canvasSize_.height()))
+            size = size.scaled(canvasSize_, Qt::KeepAspectRatio);
+        const QPointF origin = Control_New_Point(sideName());
+        image->setBounds(QRectF(origin, size));
+        insertOnTop({image});
+        break;
+    }
+    }
+    Insert_In_Undo_Redo();
+    changed();
+    showInspector(Selected_Graphic().get());
+}
+
+void SKTGraphicView::bringToFront() {
+    const QList<int> indexes = selectionIndexes();
+    if (indexes.isEmpty())
+        return;
+    GraphicList& all = mutableGraphics();
+    GraphicList moved, rest;
+    for (int i = 0; i < all.size(); ++i)
+        (indexes.contains(i) ? moved : rest).append(all.at(i));
+    all = moved + rest;
+    QList<int> sel;
+    for (int i = 0; i < moved.size(); ++i)
+        sel.append(i);
+    setSelectionIndexes(sel);
+    Insert_In_Undo_Redo();
+    changed();
+}
+
+void SKTGraphicView::sendToBack() {
+    const QList<int> indexes = selectionIndexes();
+    if (indexes.isEmpty())
+        return;
+    GraphicList& all = mutableGraphics();
+    GraphicList moved, rest;
+    for (int i = 0; i < all.size(); ++i)
+        (indexes.contains(i) ? moved : rest).append(all.at(i));
+    all = rest + moved;
+    QList<int> sel;
+    for (int i = int(rest.size()); i < all.size(); ++i)
+        sel.append(i);
+    setSelectionIndexes(sel);
+    Insert_In_Undo_Redo();
+    changed();
+}
+
+void SKTGraphicView::lockSelectedGraphics() {
+    const QList<int> indexes = selectionIndexes();
+    if (indexes.isEmpty())
+        return;
+    for (const auto& g : selectedGraphics())
+        g->ctrl_is_locked = true;
+    // The inspector is cleared first (which may clear the selection), then
+    // shows the last selected graphic in its new state.
+    showInspector(nullptr);
+    setSelectionIndexes(indexes);
+    Insert_In_Undo_Redo();
+    update();
+    showInspector(graphics().at(indexes.last()).get());
+}
+
+void SKTGraphicView::unlockSelectedGraphics() {
+    const QList<int> indexes = selectionIndexes();
+    if (indexes.isEmpty())
+        return;
+    for (const auto& g : selectedGraphics())
+        g->ctrl_is_locked = false;
+    showInspector(nullptr);
+    setSelectionIndexes(indexes);
+    Insert_In_Undo_Redo();
+    update();
+    showInspector(graphics().at(indexes.last()).get());
+}
+
+void SKTGraphicView::nudgeSelection(double dx, double dy) {
+    const GraphicList movable = movableSelection();
+    if (movable.isEmpty())
+        return;
+    for (const auto& g : movable)
+        g->setBounds(g->bounds().translated(dx, dy));
+    refitBarcodes(movable);
+    Insert_In_Undo_Redo();
+    update();
+}
+
+// ---------------------------------------------------------------- undo and redo
+
+void SKTGraphicView::Insert_In_Undo_Redo() {
+    if (host()->live_mode_list_value_change())
+        return;
+    undo_.record(graphics());
+    emit undoStateChanged(canUndo(), canRedo());
+}
+
+void SKTGraphicView::resetUndoHistory() {
+    undo_.reset(graphics());
+    emit undoStateChanged(canUndo(), canRedo());
+}
+
+void SKTGraphicView::restoreGraphics(const GraphicList& list) {
+    mutableGraphics() = list;
+    selection_.clear();
+    _Selected_Graphic.reset();
+    emit selectionChanged();
+    changed();
+    emit undoStateChanged(canUndo(), canRedo());
+    showInspector(nullptr);
+}
+
+bool SKTGraphicView::undo() {
+    endEditing(true);
+    GraphicList restored;
+    if (!undo_.undo(&restored))
+        return false;
+    restoreGraphics(restored);
+    return true;
+}
+
+bool SKTGraphicView::redo() {
+    endEditing(true);
+    GraphicList restored;
+    if (!undo_.redo(&restored))
+        return false;
+    restoreGraphics(restored);
+    return true;
+}
+
+// ---------------------------------------------------------------- painting
+
+void SKTGraphicView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    painter.scale(scale_, scale_);
+    const QRectF card = cardRect();
+
+    // The card face reads the side's properties from a snapshot without
+    // graphics: the graphics themselves are drawn live, with their handles.
+    static const GraphicList noGraphics;
+    zelk::CanvasHost* h = host();
+    const int faceSide = side_ == SKTDocument::TempSide ? h->Card_Front_Or_Back() : side_;
+    const zelk::SideSnapshot face = zelk::SideSnapshot::take(
+        &noGraphics, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(), faceSide, card);
+    // The base leaves its clip to the card outline in force.
+    face.cardFace->Card_Base_Drawing(painter, face);
+
+    const GraphicList& all = graphics();
+    const QList<int> selected = selectionIndexes();
+    for (qsizetype i = all.size() - 1; i >= 0; --i) {
+        const SKTGraphic* g = all.at(i).get();
+        if (!g || !g->ctrl_is_visible)
+            continue;
+        painter.save();
+        g->drawContents(painter);
+        if (!handlesHidden_ && selected.contains(int(i)) && edited_.get() != g)
+            g->drawHandles(painter, scale_);
+        painter.restore();
+    }
+
+    face.cardFace->Card_Border_Drawing(painter, face);
+    if (_grid)
+        _grid->drawRect(painter, card, scale_);
+    if (drag_ == Drag::Marquee && !marquee_.isEmpty()) {
+        painter.save();
+        painter.setPen(QPen(QColor(80, 80, 80), 0));
+        painter.setBrush(QColor(120, 120, 120, 40));
+        painter.drawRect(marquee_);
+        painter.restore();
+    }
+}
+
+// ---------------------------------------------------------------- mouse and keyboard
+
+void SKTGraphicView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    endEditing(true);
+    const QPointF point = modelPoint(event->position());
+    const bool extend = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    pressPoint_ = point;
+    dragChanged_ = false;
+    dragStart_.clear();
+    resized_.reset();
+
+    // A handle of a selected graphic, topmost first.
+    if (!extend) {
+        const GraphicList& all = graphics();
+        for (int i : selectionIndexes()) {
+            const auto& g = all.at(i);
+            if (!g->ctrl_is_visible)
+                continue;
+            int handle = g->handleUnderPoint(point, scale_);
+            if (handle == zelk::NoHandle)
+                continue;
+            _Selected_Graphic = g;
+            showInspector(g.get());
+            if (g->ctrl_is_locked)
+                return;  // a locked graphic is never resized
+            if (handle == zelk::LineBeginHandle || handle == zelk::LineEndHandle)
+                handle = boxHandleForLineEnd(*g, handle);
+            drag_ = Drag::Resize;
+            resized_ = g;
+            resizeHandle_ = handle;
+            dragStart_.append({g, g->bounds().normalized()});
+            return;
+        }
+    }
+
+    const int index = graphicIndexUnderPoint(point);
+    if (index >= 0) {
+        const auto g = graphics().at(index);
+        QList<int> sel = selectionIndexes();
+        if (extend) {
+            if (sel.contains(index)) {
+                sel.removeAll(index);
+                setSelectionIndexes(sel);
+                const GraphicList rest = selectedGraphics();
+                _Selected_Graphic = rest.isEmpty() ? nullptr : rest.first();
+                showInspector(Selected_Graphic().get());
+                drag_ = Drag::None;
+                return;
+            }
+            sel.append(index);
+            setSelectionIndexes(sel);
+        } else if (!sel.contains(index)) {
+            setSelectionIndexes({index});
+        }
+        _Selected_Graphic = g;
+        showInspector(g.get());
+        drag_ = Drag::Move;
+        for (const auto& s : selectedGraphics())
+            dragStart_.append({s, s->bounds()});
+        return;
+    }
+
+    // Empty space: a marquee, adding to the selection with shift.
+    marqueeBase_ = extend ? selectionIndexes() : QList<int>();
+    if (!extend)
+        setSelectionIndexes({});
+    drag_ = Drag::Marquee;
+    marquee_ = QRectF(point, QSizeF(0, 0));
+}
+
+void SKTGraphicView::resizeTo(const QPointF& rawPoint) {
+    if (!resized_ || dragStart_.isEmpty())
+        return;
+    const QPointF p = (_grid && _grid->snaps()) ? _grid->alignedPoint(rawPoint) : rawPoint;
+    const QRectF o = dragStart_.first().second;
+    double left = o.left(), top = o.top(), right = o.right(), bottom = o.bottom();
+    switch (resizeHandle_) {
+    case zelk::UpperLeftHandle: left = p.x(); top = p.y(); break;
+    case zelk::UpperMiddleHandle: top = p.y(); break;
+    case zelk::UpperRightHandle: right = p.x(); top = p.y(); break;
+    case zelk::MiddleLeftHandle: left = p.x(); break;
+    case zelk::MiddleRightHandle: right = p.x(); break;
+    case zelk::LowerLeftHandle: left = p.x(); bottom = p.y(); break;
+    case zelk::LowerMiddleHandle: bottom = p.y(); break;
+    case zelk::LowerRightHandle: right = p.x(); bottom = p.y(); break;
+    default: return;
+    }
+    const QRectF r = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+    if (r != resized_->bounds()) {
+        resized_->setBounds(r);
+        dragChanged_ = true;
+    }
+}
+
+void SKTGraphicView::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF point = modelPoint(event->position());
+    switch (drag_) {
+    case Drag::None:
+        break;
+    case Drag::Move: {
+        QPointF delta = point - pressPoint_;
+        // With the grid constraining, the graphic under the mouse lands on a
+        // grid point and the others keep their distance to it.
+        if (_grid && _grid->snaps()) {
+            const auto sel = Selected_Graphic();
+            QRectF ref = dragStart_.isEmpty() ? QRectF() : dragStart_.first().second;
+            for (const auto& [g, start] : dragStart_)
+                if (g == sel)
+                    ref = start;
+            delta = _grid->alignedPoint(ref.topLeft() + delta) - ref.topLeft();
+        }
+        for (const auto& [g, start] : dragStart_) {
+            if (g->ctrl_is_locked)
+                continue;  // a locked graphic never moves
+            const QRectF moved = start.translated(delta);
+            if (moved != g->bounds()) {
+                g->setBounds(moved);
+                dragChanged_ = true;
+            }
+        }
+        update();
+        break;
+    }
+    case Drag::Resize:
+        resizeTo(point);
+        update();
+        break;
+    case Drag::Marquee: {
+        marquee_ = QRectF(pressPoint_, point).normalized();
+        QList<int> sel = marqueeBase_;
+        const GraphicList& all = graphics();
+        for (int i = 0; i < all.size(); ++i) {
+            const SKTGraphic* g = all.at(i).get();
+            if (g && g->ctrl_is_visible && g->drawingBounds().intersects(marquee_))
+                sel.append(i);
+        }
+        setSelectionIndexes(sel);
+        update();
+        break;
+    }
+    }
+}
+
+void SKTGraphicView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const Drag drag = drag_;
+    drag_ = Drag::None;
+    if ((drag == Drag::Move || drag == Drag::Resize) && dragChanged_) {
+        GraphicList moved;
+        for (const auto& entry : dragStart_)
+            moved.append(entry.first);
+        refitBarcodes(moved);
+        Insert_In_Undo_Redo();
+        changed();
+    }
+    if (drag == Drag::Marquee) {
+        marquee_ = QRectF();
+        const GraphicList sel = selectedGraphics();
+        _Selected_Graphic = sel.isEmpty() ? nullptr : sel.first();
+        showInspector(Selected_Graphic().get());
+        update();
+    }
+    dragStart_.clear();
+    resized_.reset();
+}
+
+void SKTGraphicView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int index = graphicIndexUnderPoint(modelPoint(event->position()));
+    if (index < 0)
+        return;
+    const auto g = graphics().at(index);
+    if (zelk::isExactlyBarcode(g.get())) {
+        host()->Open_Barcode_Window(g.get());
+        return;
+    }
+    if (zelk::isExactlyText(g.get()) && !g->ctrl_is_locked)
+        startEditingGraphic(g);
+}
+
+void SKTGraphicView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+    } else if (event->matches(QKeySequence::Cut)) {
+        cut();
+    } else if (event->matches(QKeySequence::Paste)) {
+        paste();
+    } else if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+    } else if (event->matches(QKeySequence::Undo)) {
+        undo();
+    } else if (event->matches(QKeySequence::Redo)) {
+        redo();
+    } else if (event->matches(QKeySequence::ZoomIn) ||
+               (event->key() == Qt::Key_Equal && (event->modifiers() & Qt::ControlModifier))) {
+        zoomIn();
+    } else if (event->matches(QKeySequence::ZoomOut)) {
+        zoomOut();
+    } else if (event->matches(QKeySequence::Delete) || event->key() == Qt::Key_Backspace) {
+        deleteSelectedGraphics();
+    } else if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
+               event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        double step = (event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0;
+        if (_grid && _grid->snaps())
+            step = _grid->spacing();
+        const double dx = event->key() == Qt::Key_Left ? -step : event->key() == Qt::Key_Right ? step : 0;
+        const double dy = event->key() == Qt::Key_Up ? -step : event->key() == Qt::Key_Down ? step : 0;
+        nudgeSelection(dx, dy);
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}

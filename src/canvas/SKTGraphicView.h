@@ -1,0 +1,245 @@
+#pragma once
+// The canvas of one card side. It edits one of the document's graphics
+// arrays (front, back or temp) in place through mutableGraphics, keeps the
+// selection as a set of indexes into that array (index 0 the topmost
+// graphic), and remembers the graphic last clicked or placed
+// (_Selected_Graphic, not owned).
+//
+// Model coordinates are points with y growing downwards from the card's top
+// (isFlipped); the widget shows them at its zoom (scaleFactor).
+//
+// Undo: the canvas keeps the undo and redo stacks of its side. Its own
+// editing (mouse, keyboard, clipboard, delete, z-order, lock, creation)
+// records its steps; the alignment and size operations and the
+// Frame_main_Pic_* operations do not, since the main window's commands
+// record one step after calling them.
+#include "canvas/UndoStacks.h"
+#include "foundation/SKTGraphic.h"
+
+#include <QList>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRectF>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+
+class SKTDocument;
+class SKTGrid;
+
+namespace zelk {
+class CanvasHost;
+class NewControlPoint;
+class ToolPalette;
+}  // namespace zelk
+
+using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
+
+class SKTGraphicView : public QWidget {
+    Q_OBJECT
+public:
+    explicit SKTGraphicView(QWidget* parent = nullptr);
+    ~SKTGraphicView() override;
+
+    // ---- Set-up ----
+    // Binds the canvas to the document's array of the side (SKTDocument::Side:
+    // 0 front, 1 back, 2 temp), empties the selection and starts the undo
+    // history of the side from its present state.
+    void bindToDocument(SKTDocument* document, int side);
+    SKTDocument* document() const { return document_; }
+    int boundSide() const { return side_; }
+    // The bound array, for editing. A canvas bound to nothing edits an
+    // array of its own.
+    GraphicList& mutableGraphics();
+    const GraphicList& graphics() const;
+
+    // Not owned; nullptr restores the process-wide defaults.
+    void setHost(zelk::CanvasHost* host);
+    zelk::CanvasHost* host() const;
+    void setGrid(SKTGrid* grid);
+    SKTGrid* grid() const { return _grid; }
+    void setToolPalette(zelk::ToolPalette* tools);
+    zelk::ToolPalette* toolPalette() const;
+    // Shared by the canvases of one window; the canvas has its own until set.
+    void setNewControlPoint(zelk::NewControlPoint* points);
+
+    // ---- Size and zoom ----
+    // The card's size in points; the widget takes it times the zoom.
+    void setCanvasSize(const QSizeF& size);
+    QSizeF canvasSize() const { return canvasSize_; }
+    QRectF cardRect() const { return QRectF(QPointF(0, 0), canvasSize_); }
+    void setScaleFactor(double scale);
+    double scaleFactor() const { return scale_; }
+    void zoomIn();
+    void zoomOut();
+    static const QList<double>& zoomLevels();
+    bool isFlipped() const { return true; }
+    QPointF modelPoint(const QPointF& widgetPoint) const;
+    QPointF widgetPoint(const QPointF& modelPoint) const;
+    QSize sizeHint() const override;
+    // Redraws the canvas and the scroll view around it.
+    void Refresh_ScrollView();
+
+    // ---- Selection ----
+    QList<int> selectionIndexes() const;
+    void setSelectionIndexes(const QList<int>& indexes);
+    // The selected graphics in index order (index 0 the topmost).
+    GraphicList selectedGraphics() const;
+    std::shared_ptr<SKTGraphic> Selected_Graphic() const { return _Selected_Graphic.lock(); }
+    // Sets _Selected_Graphic alone; the selection indexes stay.
+    void setSelected_Graphic(const std::shared_ptr<SKTGraphic>& graphic);
+    void Clear_Control_Selection();
+    void selectAll();
+    bool There_Is_Any_Lock_Contrl() const;
+    // The topmost visible graphic under the point (model coordinates), -1 for none.
+    int graphicIndexUnderPoint(const QPointF& point) const;
+
+    // ---- Creation and lookup by control ID ----
+    // The first text or image graphic (from index 0) whose control ID is the
+    // ID; nullptr for an empty ID or none. The selection stays.
+    std::shared_ptr<SKTGraphic> Selcect_Ctrl_With_ID(const QString& ctrl_ID) const;
+    // Selects the first graphic with the ID and makes it _Selected_Graphic;
+    // none: nothing selected and no _Selected_Graphic.
+    void Set_Selection_Index_According_ID(const QString& ctrl_ID);
+    // Creates a graphic of the current tool's kind (controlClass when the
+    // tool creates none; the text class makes the text tool current first),
+    // places and fills it, inserts it on top, selects it and returns the tool
+    // to the arrow. Undo steps are recorded before and after unless
+    // Fill_User_Profile is set. Returns the new graphic.
+    std::shared_ptr<SKTGraphic> createGraphicOfClass(zelk::GraphicKind controlClass, bool use_rect,
+                                                     const QRectF& bound_rect, const QString& card_side,
+                                                     const QString& ctrl_value, const QString& ctrl_ID);
+    // Gives the text or image graphic with the ID the value, or creates one
+    // (createGraphicOfClass) when there is none.
+    void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
+                            const QString& card_side, const QString& ctrl_value,
+                            const QString& ctrl_ID);
+    // Hides the profile value and caption graphics (not the profile photo).
+    void Hide_all_Text_control_FUP_Control();
+    // The next cascading point for a new graphic of the side ("F" or "B").
+    QPointF Control_New_Point(const QString& card_side);
+    void delete_all_control();
+    // A barcode's picture counts as fitted to its present bounds.
+    void check_barcode_and_set_control_bounds(SKTGraphic* graphic);
+    // print_object of every selected unlocked graphic.
+    void print_contol_or_not(int value);
+    // Hides the selection handles for half a second.
+    void hideHandlesMomentarily();
+    bool handlesHidden() const { return handlesHidden_; }
+    // Opens the in-place editor on a text graphic (other kinds are only
+    // redrawn); the editor writes the text back when it closes.
+    void startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic);
+    // Closes the editor, writing its text back when `commit`.
+    void endEditing(bool commit = true);
+    bool isEditing() const { return editor_ != nullptr; }
+    QPlainTextEdit* editor() const { return editor_; }
+    // The temp side: shows the given graphics, the same objects.
+    void showGraphicsOf(const GraphicList& graphics);
+
+    // ---- Alignment and size (no undo step; see above) ----
+    void alignformCenter();
+    void alignLeftEdges();
+    void alignRightEdges();
+    void alignTopEdges();
+    void alignBottomEdges();
+    void alignHorizontalCenters();
+    void alignVerticalCenters();
+    void alignWithGrid();
+    void makeSameWidth();
+    void makeSameHeight();
+    void makeSameAsLabelSize();
+    void makeNaturalSize();
+    // Positions in points; sizes in the host's unit.
+    void Frame_main_Pic_X_Pos_Changed(double x);
+    void Frame_main_Pic_Y_Pos_Changed(double y);
+    void Frame_main_Pic_Wdith_Changed(double width);
+    void Frame_main_Pic_Height_Changed(double height);
+
+    // ---- Editing commands (each records an undo step when it changes) ----
+    void deleteSelectedGraphics();
+    void cut();
+    void copy();
+    void paste();
+    void bringToFront();
+    void sendToBack();
+    void lockSelectedGraphics();
+    void unlockSelectedGraphics();
+    // Moves the selected unlocked graphics by (dx, dy) points.
+    void nudgeSelection(double dx, double dy);
+
+    // ---- Undo and redo of this side ----
+    // Records the side as it is now, unless live_mode_list_value_change.
+    void Insert_In_Undo_Redo();
+    // Empties the history and starts it from the side as it is now.
+    void resetUndoHistory();
+    bool undo();
+    bool redo();
+    bool canUndo() const { return undo_.canUndo(); }
+    bool canRedo() const { return undo_.canRedo(); }
+    const zelk::UndoStacks& undoStacks() const { return undo_; }
+
+signals:
+    void selectionChanged();
+    void undoStateChanged(bool canUndo, bool canRedo);
+    void scaleFactorChanged(double scale);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Drag { None, Move, Resize, Marquee };
+
+    QString sideName() const;
+    void changed();                       // the array changed: notify and redraw
+    void setSelectionQuietly(const QList<int>& indexes);
+    void pruneSelection();
+    void showInspector(SKTGraphic* graphic);
+    void insertOnTop(const GraphicList& graphics);
+    void restoreGraphics(const GraphicList& graphics);
+    void refitBarcodes(const GraphicList& graphics);
+    QList<std::shared_ptr<SKTGraphic>> movableSelection() const;
+    // Moves every other unlocked selected graphic relative to the reference
+    // (two or more selected) or the one unlocked graphic relative to the card.
+    void alignSelection(const std::function<QPointF(const QRectF& g, const QRectF& ref)>& place);
+    void resizeTo(const QPointF& point);
+
+    SKTDocument* document_ = nullptr;
+    int side_ = 0;
+    GraphicList ownGraphics_;
+    zelk::CanvasHost* host_ = nullptr;
+    SKTGrid* _grid = nullptr;
+    zelk::ToolPalette* tools_ = nullptr;
+    zelk::NewControlPoint* newPoints_ = nullptr;
+    std::unique_ptr<zelk::NewControlPoint> ownNewPoints_;
+
+    QSizeF canvasSize_;
+    double scale_ = 1.0;
+
+    QList<int> selection_;
+    std::weak_ptr<SKTGraphic> _Selected_Graphic;
+
+    bool handlesHidden_ = false;
+    QTimer handleTimer_;
+
+    Drag drag_ = Drag::None;
+    QPointF pressPoint_;
+    QList<std::pair<std::shared_ptr<SKTGraphic>, QRectF>> dragStart_;
+    std::shared_ptr<SKTGraphic> resized_;
+    int resizeHandle_ = 0;
+    bool dragChanged_ = false;
+    QRectF marquee_;
+    QList<int> marqueeBase_;
+
+    QPointer<QPlainTextEdit> editor_;
+    std::shared_ptr<SKTGraphic> edited_;
+
+    zelk::UndoStacks undo_;
+};

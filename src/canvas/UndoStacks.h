@@ -1,0 +1,48 @@
+#pragma once
+// The undo and redo stacks of one card side. Each entry is an UndoSnapshot:
+// the GraphicArchive of every graphic of the side. The top of the undo stack
+// is the side as it is now; undo moves that entry to the redo stack and
+// gives back the one below it.
+#include <QByteArray>
+#include <QList>
+#include <memory>
+
+class SKTGraphic;
+
+namespace zelk {
+
+using UndoSnapshot = QByteArray;
+
+class UndoStacks {
+public:
+    // Entries kept on each stack; the oldest are dropped beyond it.
+    static constexpr int MaxSteps = 200;
+
+    // Empties both stacks and records the side as it is now, the state the
+    // first undo goes back to.
+    void reset(const QList<std::shared_ptr<SKTGraphic>>& graphics);
+    void clear();
+
+    // Records the side as it is now (also when nothing changed) and empties
+    // the redo stack.
+    void record(const QList<std::shared_ptr<SKTGraphic>>& graphics);
+
+    bool canUndo() const { return undo_.size() > 1; }
+    bool canRedo() const { return !redo_.isEmpty(); }
+
+    // The side before the last step (undo) or after the step last undone
+    // (redo), read into *out; false (and *out untouched) when there is no such
+    // step or its snapshot cannot be read, in which case the stacks are left
+    // as they were.
+    bool undo(QList<std::shared_ptr<SKTGraphic>>* out);
+    bool redo(QList<std::shared_ptr<SKTGraphic>>* out);
+
+    int undoCount() const { return int(undo_.size()); }
+    int redoCount() const { return int(redo_.size()); }
+
+private:
+    QList<UndoSnapshot> undo_;
+    QList<UndoSnapshot> redo_;
+};
+
+}  // namespace zelk
