@@ -284,8 +284,8 @@ QPainterPath shapeOutline(const QString& code, const QRectF& b, double cornerRad
         QList<QPointF> pts;
         const double step = M_PI / n;  // long and short points alternate
         for (int i = 0; i < 2 * n; ++i) {
-            pts << polar(i % 2 ? 0.62 : 1.0, i * step);
-            pts << polar(0.32, (i + 0.5) * step);
+            pts << polar(i % 2 ? 0.66 : 1.0, i * step);
+            pts << polar(0.42, (i + 0.5) * step);
         }
         path = fitPolygon(pts, r);
     } else if (code == QLatin1String("P")) {

@@ -298,3 +298,23 @@ TEST(DrawingPicture, BarcodeDrawsItsPictureOrAnEmptyFrame) {
         EXPECT_EQ(dark(at(drawn, 10 + 10 * x + 9, 30)), x % 2 == 0) << x;
     }
 }
+
+TEST(DrawingText, NaturalSizeKeepsEachParagraphOnOneLine) {
+    // makeNaturalSize measures the text; the drawing must then not wrap it.
+    for (const char* s : {"Ada Lovelace", "Chief Analyst, Analytical Engines", "WWWWWWWWWWWWWWWW",
+                          "iiiiiiiiiiiiiiiiiiiiiiiiiiii", "two\nlines here"}) {
+        for (double size : {6.0, 8.0, 9.5, 12.0, 18.0}) {
+            for (float kern : {0.0f, 1.5f}) {
+                auto t = text(QString::fromLatin1(s), 0, 0);
+                t->text_ctrl_font.setPointSizeF(size);
+                t->text_kerning = kern;
+                t->makeNaturalSize();
+                const int paragraphs = QString::fromLatin1(s).count(QLatin1Char('\n')) + 1;
+                auto oneLine = text(QStringLiteral("x"), 0, 0);
+                oneLine->text_ctrl_font.setPointSizeF(size);
+                EXPECT_LE(zelk::fittedTextHeight(*t), paragraphs * zelk::fittedTextHeight(*oneLine) + 0.5)
+                    << s << " at " << size << " kerning " << kern << " width " << t->_bounds.width();
+            }
+        }
+    }
+}
