@@ -47,7 +47,18 @@ double layOut(QTextLayout& layout, const SKTGraphic& g, double width) {
     option.setUseDesignMetrics(true);
     layout.setTextOption(option);
     layout.setCacheEnabled(true);
-    const double lineWidth = (std::isfinite(width) && width > 0) ? width * UnitsPerPoint : 1e6;
+    double lineWidth = (std::isfinite(width) && width > 0) ? width * UnitsPerPoint : 0.0;
+    if (lineWidth <= 0) {
+        // A box without width shows its lines unwrapped, aligned within the
+        // widest of them rather than within an endless line.
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(1e6);
+            lineWidth = std::max(lineWidth, line.naturalTextWidth());
+        }
+        layout.endLayout();
+        lineWidth = std::max(lineWidth, 1.0);
+    }
     double y = 0;
     layout.beginLayout();
     for (;;) {

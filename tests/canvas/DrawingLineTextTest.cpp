@@ -318,3 +318,14 @@ TEST(DrawingText, NaturalSizeKeepsEachParagraphOnOneLine) {
         }
     }
 }
+
+TEST(DrawingText, ABoxWithoutWidthShowsItsTextAtItsLeftEdge) {
+    for (int h : {0, 1, 2}) {
+        auto t = text(QStringLiteral("HHHH\nHH"), h, 0);
+        t->_bounds = QRectF(30, 20, 0, 40);
+        const QRect ink = inkBox(drawOnWhite(*t, QSizeF(240, 140)));
+        ASSERT_FALSE(ink.isEmpty()) << h;
+        EXPECT_NEAR(ink.left(), 31, 3) << h;
+        EXPECT_LT(ink.right(), 80) << h;
+    }
+}
