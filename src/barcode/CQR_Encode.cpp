@@ -720,61 +720,65 @@ void CQR_Encode::SetFormatInfoPattern(int nPatternNo) {
 
 int CQR_Encode::CountPenalty() const {
     const int n = m_nSymbleSize;
-    auto dark = [&](int x, int y) { return (m_byModuleData[x][y] & 0x11) != 0; };
+    // Every row and every column once as a line of 0/1 with four light
+    // modules on each side (outside the symbol counts as light).
+    constexpr int pad = 4;
+    uint8_t rows[MAX_MODULESIZE][MAX_MODULESIZE + 2 * pad];
+    uint8_t cols[MAX_MODULESIZE][MAX_MODULESIZE + 2 * pad];
+    int dark = 0;
+    for (int a = 0; a < n; ++a) {
+        std::memset(rows[a], 0, static_cast<size_t>(n + 2 * pad));
+        std::memset(cols[a], 0, static_cast<size_t>(n + 2 * pad));
+    }
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y) {
+            const uint8_t d = (m_byModuleData[x][y] & 0x11) ? 1 : 0;
+            rows[y][x + pad] = d;
+            cols[x][y + pad] = d;
+            dark += d;
+        }
     int nPenalty = 0;
 
-    // Runs of five or more modules of one colour, in columns and rows.
-    for (int a = 0; a < n; ++a) {
-        for (int dir = 0; dir < 2; ++dir) {
-            int j = 0;
-            while (j < n - 4) {
-                const bool c = dir == 0 ? dark(a, j) : dark(j, a);
-                int k = j + 1;
-                while (k < n && (dir == 0 ? dark(a, k) : dark(k, a)) == c)
-                    ++k;
-                const int run = k - j;
-                if (run >= 5)
-                    nPenalty += run - 2;
-                j = k;
-            }
+    auto scanLine = [&](const uint8_t* l) {
+        // Runs of five or more modules of one colour starting before n - 4.
+        int j = 0;
+        while (j < n - 4) {
+            const uint8_t c = l[j];
+            int k = j + 1;
+            while (k < n && l[k] == c)
+                ++k;
+            if (k - j >= 5)
+                nPenalty += k - j - 2;
+            j = k;
         }
+        // 1:1:3:1:1 finder-like patterns with four light modules on one side.
+        for (j = 0; j < n - 6; ++j) {
+            if (!(l[j] && !l[j + 1] && l[j + 2] && l[j + 3] && l[j + 4] && !l[j + 5] && l[j + 6]))
+                continue;
+            if (l[j - 1] || (j + 7 < n && l[j + 7]))
+                continue;
+            if ((!l[j - 2] && !l[j - 3] && !l[j - 4]) || (!l[j + 8] && !l[j + 9] && !l[j + 10]))
+                nPenalty += 40;
+        }
+    };
+    for (int a = 0; a < n; ++a) {
+        scanLine(rows[a] + pad);
+        scanLine(cols[a] + pad);
     }
 
     // 2 x 2 blocks of one colour.
-    for (int x = 0; x < n - 1; ++x)
-        for (int y = 0; y < n - 1; ++y) {
-            const bool c = dark(x, y);
-            if (dark(x + 1, y) == c && dark(x, y + 1) == c && dark(x + 1, y + 1) == c)
+    for (int y = 0; y < n - 1; ++y) {
+        const uint8_t* r0 = rows[y] + pad;
+        const uint8_t* r1 = rows[y + 1] + pad;
+        for (int x = 0; x < n - 1; ++x) {
+            const int sum = r0[x] + r0[x + 1] + r1[x] + r1[x + 1];
+            if (sum == 0 || sum == 4)
                 nPenalty += 3;
-        }
-
-    // 1:1:3:1:1 finder-like patterns with four light modules on one side.
-    for (int a = 0; a < n; ++a) {
-        for (int dir = 0; dir < 2; ++dir) {
-            auto d = [&](int k) {
-                if (k < 0 || k >= n)
-                    return false;  // outside the symbol counts as light
-                return dir == 0 ? dark(a, k) : dark(k, a);
-            };
-            for (int j = 0; j < n - 6; ++j) {
-                if (!(d(j) && !d(j + 1) && d(j + 2) && d(j + 3) && d(j + 4) && !d(j + 5) && d(j + 6)))
-                    continue;
-                if (!(j == 0 || !d(j - 1)))
-                    continue;
-                if (!(j == n - 7 || !d(j + 7)))
-                    continue;
-                if ((!d(j - 2) && !d(j - 3) && !d(j - 4)) || (!d(j + 8) && !d(j + 9) && !d(j + 10)))
-                    nPenalty += 40;
-            }
         }
     }
 
     // Balance of dark and light modules.
-    int light = 0;
-    for (int x = 0; x < n; ++x)
-        for (int y = 0; y < n; ++y)
-            if (!dark(x, y))
-                ++light;
+    const int light = n * n - dark;
     const int k = std::abs(50 - (100 * light) / (n * n));
     nPenalty += (k / 5) * 10;
     return nPenalty;

@@ -95,7 +95,7 @@ QByteArray TwoDBarcode::makeEPS_Data_Matrix(const QByteArray& text, int W, int H
            " 1[1 0 0 1 -1 -1]{<\n";
     // Rows bottom to top, eight modules a byte, dark as 0 bits (black for image).
     int c = 0;
-    char hex[3];
+    char hex[9];
     for (int y = 0; y < H; ++y) {
         int v = 7, b = 0;
         for (int x = 0; x < W; ++x) {
