@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -54,14 +55,42 @@ Qt::Alignment alignmentOf(int index) {
     return Qt::AlignLeft;
 }
 
+// The outline of one line of text with its origin at the start of the
+// baseline, with its advance and ascent. Outlines are kept per thread, as a
+// batch draws the same header, footer and fonts on every card.
+struct TextOutline {
+    QPainterPath path;
+    double width = 0.0;
+    double ascent = 0.0;
+    double descent = 0.0;
+};
+
+const TextOutline& outlineOf(const QString& text, const QFont& font, double kern) {
+    thread_local QHash<QString, TextOutline> cache;
+    const QString key = font.key() + QLatin1Char('|') + QString::number(kern) + QLatin1Char('|') + text;
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return *it;
+    if (cache.size() > 512)
+        cache.clear();
+    const QFont f = BarcodeRenderer::pointFont(font, kern);
+    const QFontMetricsF fm(f);
+    const QStringList parts = text.split(QLatin1Char('\t'));
+    QList<double> offsets;
+    TextOutline o;
+    o.width = layoutLine(parts, fm, &offsets);
+    o.ascent = fm.ascent();
+    o.descent = fm.descent();
+    for (int i = 0; i < parts.size(); ++i)
+        o.path.addText(QPointF(offsets.at(i), 0.0), f, parts.at(i));
+    return *cache.insert(key, o);
+}
+
 // Draws a single line whose bounding box has its lower left corner at (x, yBottom).
 void drawAtPoint(QPainter& p, const QString& text, const QFont& font, const QColor& color, double x,
                  double yBottom, double kern) {
-    const QFont f = BarcodeRenderer::pointFont(font, kern);
-    const QFontMetricsF fm(f);
-    QPainterPath path;
-    path.addText(QPointF(x, yBottom - fm.descent()), f, text);
-    p.fillPath(path, color);
+    const TextOutline& o = outlineOf(text, font, kern);
+    p.fillPath(o.path.translated(x, yBottom - o.descent), color);
 }
 
 }  // namespace
@@ -96,21 +125,13 @@ void BarcodeRenderer::drawTextLine(QPainter& p, const QString& text, const QFont
                                    Qt::Alignment align, const QRectF& rect, double kern) {
     if (text.isEmpty())
         return;
-    const QFont f = pointFont(font, kern);
-    const QFontMetricsF fm(f);
-    const QStringList parts = text.split(QLatin1Char('\t'));
-    QList<double> offsets;
-    const double w = layoutLine(parts, fm, &offsets);
+    const TextOutline& o = outlineOf(text, font, kern);
     double x = rect.left();
     if (align & Qt::AlignHCenter)
-        x = rect.left() + (rect.width() - w) / 2.0;
+        x = rect.left() + (rect.width() - o.width) / 2.0;
     else if (align & Qt::AlignRight)
-        x = rect.right() - w;
-    const double baseline = rect.top() + fm.ascent();
-    QPainterPath path;
-    for (int i = 0; i < parts.size(); ++i)
-        path.addText(QPointF(x + offsets.at(i), baseline), f, parts.at(i));
-    p.fillPath(path, color);
+        x = rect.right() - o.width;
+    p.fillPath(o.path.translated(x, rect.top() + o.ascent), color);
 }
 
 void BarcodeRenderer::drawBandText(QPainter& p, const QString& text, const QFont& font, const QColor& color,
