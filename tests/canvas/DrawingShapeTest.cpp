@@ -7,6 +7,8 @@
 #include "foundation/Shape_Control.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include "TestSupport.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -294,4 +296,26 @@ TEST(DrawingShape, HitTesting) {
     bar->text_rotation = 90;
     EXPECT_TRUE(bar->isContentsUnderPoint({60, 15}));
     EXPECT_FALSE(bar->isContentsUnderPoint({15, 50}));
+}
+
+TEST(DrawingShape, ShippedHatchPatternsDrawOverTheirBackground) {
+    const QDir folder(resourceDir() + QStringLiteral("/Fill_Style_Image"));
+    const QStringList files = folder.entryList({QStringLiteral("*.png")}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty()) << folder.path().toStdString();
+    const QString before = zelk::hatchPatternFolder();
+    zelk::setHatchPatternFolder(folder.path());
+    for (const QString& file : files) {
+        auto s = filledShape(QStringLiteral("R"), QRectF(0, 0, 64, 64));
+        s->_fill_type = QStringLiteral("H");
+        s->_fill_htch_clr = QColor(Qt::yellow);
+        s->_fill_hatch_type = QFileInfo(file).completeBaseName();
+        const QImage img = drawOnWhite(*s, QSizeF(64, 64));
+        int background = 0, pattern = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                (near(img.pixelColor(x, y), QColor(Qt::yellow), 8) ? background : pattern)++;
+        EXPECT_GT(background, 64 * 64 / 10) << file.toStdString();
+        EXPECT_GT(pattern, 64 * 64 / 50) << file.toStdString();
+    }
+    zelk::setHatchPatternFolder(before);
 }
