@@ -62,7 +62,10 @@ enum GraphicHandle {
 
 // A picture's size in points: pixels x 72 / its resolution in dots per inch
 // (QImage::dotsPerMeterX/Y). A picture that records no resolution of its own
-// counts as 72 dpi. Null picture: (0, 0).
+// counts as 72 dpi; Qt gives such a picture the resolution every new QImage
+// starts with, so a picture at exactly that resolution counts 72 dpi too.
+// Resolutions within 0.05 dpi of a whole number are that number (files keep
+// whole dots per metre). Null picture: (0, 0).
 QSizeF pictureSizeInPoints(const QImage& picture);
 
 // Field-by-field comparison of two graphics, kind included: the names of the
