@@ -7,6 +7,8 @@
 // barcode settings and hands it to the barcode object. Sizes are kept as the
 // settings hold them (millimetres for heights and margins, mils for the
 // module width); BarcodeSizes turns them into points.
+#include "foundation/BarcodeSettings.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -15,7 +17,7 @@
 namespace zelk {
 
 struct BarcodeRenderSettings {
-    // The three text fonts; each defaults to the default text font at 10 points.
+    // The three text fonts; each defaults to the model's default text font at 10 points.
     QFont valueFont = defaultFont();
     QFont headerFont = defaultFont();
     QFont footerFont = defaultFont();
@@ -51,11 +53,7 @@ struct BarcodeRenderSettings {
     // Resolution of bitmaps, dots per inch.
     int dpi = 600;
 
-    static QFont defaultFont() {
-        QFont f(QStringLiteral("Helvetica"));
-        f.setPointSizeF(10.0);
-        return f;
-    }
+    static QFont defaultFont() { return zelk::defaultFont(zelk::DefaultBarcodeFontSize); }
     static QStringList alignmentTitles() {
         return {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")};
     }

@@ -55,6 +55,7 @@ TEST(LinearValidation, InvalidValuesAreRefusedAndNeverDrawn) {
         {"Code 128", QStringLiteral("caf\u00e9"), "not ASCII"},
         {"Code 128", QStringLiteral("a\x1e"), "record separator"},
         {"Code 128 SET A", QStringLiteral("A\x7f"), "DEL"},
+        {"Code 128 SET B", QStringLiteral("ab\x1f"), "unit separator is in neither set"},
         {"Code 128 SET C", "12a", "letter in set C"},
         {"Code 128 SET C", "12 34", "space in set C"},
         {"Codabar", "A123", "start without stop"},
