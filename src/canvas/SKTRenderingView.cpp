@@ -1,6 +1,7 @@
 #include "canvas/SKTRenderingView.h"
 
 #include "canvas/CardFaceHook.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 
@@ -17,8 +18,8 @@ namespace {
 
 // Pixels of a side at a resolution; a hair under a whole number counts as
 // that number, so 72 points at 600 dpi are 600 pixels and not 601.
-int pixelsFor(double points, double dpi) {
-    return int(std::ceil(points * dpi / 72.0 - 1e-6));
+double pixelsFor(double points, double dpi) {
+    return std::ceil(points * dpi / 72.0 - 1e-6);
 }
 
 constexpr qint64 MaxImagePixels = qint64(1) << 28;
@@ -61,12 +62,14 @@ void SKTRenderingView::drawRect(QPainter& painter) const {
 }
 
 QImage SKTRenderingView::imageAtResolution(double dpi) const {
-    if (side_.isNull() || !frame_.isValid() || !std::isfinite(dpi) || dpi <= 0 || dpi > MaxDpi)
+    if (side_.isNull() || !frame_.isValid() || !zelk::drawableBounds(frame_) || !std::isfinite(dpi) ||
+        dpi <= 0 || dpi > MaxDpi)
         return {};
-    const int w = pixelsFor(frame_.width(), dpi);
-    const int h = pixelsFor(frame_.height(), dpi);
-    if (w <= 0 || h <= 0 || qint64(w) * h > MaxImagePixels)
+    const double wp = pixelsFor(frame_.width(), dpi);
+    const double hp = pixelsFor(frame_.height(), dpi);
+    if (wp < 1 || hp < 1 || wp * hp > double(MaxImagePixels))
         return {};
+    const int w = int(wp), h = int(hp);
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return {};
@@ -83,7 +86,7 @@ QImage SKTRenderingView::imageAtResolution(double dpi) const {
 }
 
 bool SKTRenderingView::writePDFInsideRect(const QRectF& rect, QIODevice* device) const {
-    if (side_.isNull() || !rect.isValid() || !device)
+    if (side_.isNull() || !rect.isValid() || !zelk::drawableBounds(rect) || !device)
         return false;
     QPdfWriter writer(device);
     writer.setTitle(title_);

@@ -35,8 +35,33 @@ QList<qreal> dashPatternPoints(const QString& dashCode) {
     return {};
 }
 
+bool drawableBounds(const QRectF& b) {
+    const double v[] = {b.x(), b.y(), b.width(), b.height()};
+    for (double x : v)
+        if (!std::isfinite(x) || std::abs(x) > MaxDrawingCoordinate)
+            return false;
+    return true;
+}
+
+double saneLength(double value, double max) {
+    if (!std::isfinite(value) || value <= 0)
+        return 0.0;
+    return std::min(value, max);
+}
+
+namespace {
+// Thicker lines or wider shadows than this are nonsense on a card.
+constexpr double MaxStrokeWidth = 1e4;
+constexpr double MaxShadowBlur = 1e3;
+constexpr double MaxShadowOffset = 1e4;
+
+double shadowOffset(double v) {
+    return std::isfinite(v) ? std::clamp(v, -MaxShadowOffset, MaxShadowOffset) : 0.0;
+}
+}  // namespace
+
 QPen strokePen(const QColor& color, double width, const QString& dashCode, Qt::PenCapStyle cap) {
-    const double w = (std::isfinite(width) && width > 0) ? width : 0.0;
+    const double w = saneLength(width, MaxStrokeWidth);
     QPen pen(QBrush(color), w, Qt::SolidLine, cap, Qt::MiterJoin);
     // The stored miter limit of the original platform is 10 (line widths).
     pen.setMiterLimit(10.0);
@@ -393,9 +418,9 @@ constexpr int MaxShadowSide = 4096;
 QRectF shadowArea(const SKTGraphic& g, const QRectF& area) {
     if (!g.Drawing_Shadow)
         return area;
-    const double blur = std::isfinite(g.Shadow_blur) ? std::max(0.0f, g.Shadow_blur) : 0.0;
-    const double dx = std::isfinite(g.Shadow_offset_X) ? g.Shadow_offset_X : 0.0;
-    const double dy = std::isfinite(g.Shadow_offset_Y) ? -g.Shadow_offset_Y : 0.0;
+    const double blur = saneLength(g.Shadow_blur, MaxShadowBlur);
+    const double dx = shadowOffset(g.Shadow_offset_X);
+    const double dy = -shadowOffset(g.Shadow_offset_Y);
     const double m = 2 * blur;
     return area.translated(dx, dy).adjusted(-m, -m, m, m);
 }
@@ -403,12 +428,12 @@ QRectF shadowArea(const SKTGraphic& g, const QRectF& area) {
 void paintWithShadow(QPainter& painter, const SKTGraphic& g, const QRectF& area,
                      const std::function<void(QPainter&)>& draw) {
     const double opacity = std::isfinite(g.Shadow_transparency) ? std::clamp(double(g.Shadow_transparency), 0.0, 1.0) : 0.0;
-    if (!g.Drawing_Shadow || opacity <= 0 || area.isEmpty()) {
+    const double blur = saneLength(g.Shadow_blur, MaxShadowBlur);
+    const QRectF src = area.adjusted(-2 * blur, -2 * blur, 2 * blur, 2 * blur);
+    if (!g.Drawing_Shadow || opacity <= 0 || area.isEmpty() || !drawableBounds(src)) {
         draw(painter);
         return;
     }
-    const double blur = std::isfinite(g.Shadow_blur) ? std::max(0.0f, g.Shadow_blur) : 0.0;
-    const QRectF src = area.adjusted(-2 * blur, -2 * blur, 2 * blur, 2 * blur);
     // Resolution of the shadow picture: that of the device under the
     // painter's current transform.
     const QTransform t = painter.combinedTransform();
@@ -416,6 +441,10 @@ void paintWithShadow(QPainter& painter, const SKTGraphic& g, const QRectF& area,
     if (!std::isfinite(scale) || scale <= 0)
         scale = 1;
     scale = std::min(scale, MaxShadowSide / std::max(src.width(), src.height()));
+    if (!std::isfinite(scale) || scale <= 0) {
+        draw(painter);
+        return;
+    }
     const int w = std::max(1, int(std::ceil(src.width() * scale)));
     const int h = std::max(1, int(std::ceil(src.height() * scale)));
 
@@ -445,8 +474,8 @@ void paintWithShadow(QPainter& painter, const SKTGraphic& g, const QRectF& area,
             line[x] = qPremultiply(qRgba(c.red(), c.green(), c.blue(), a));
         }
     }
-    const double dx = std::isfinite(g.Shadow_offset_X) ? g.Shadow_offset_X : 0.0;
-    const double dy = std::isfinite(g.Shadow_offset_Y) ? -g.Shadow_offset_Y : 0.0;
+    const double dx = shadowOffset(g.Shadow_offset_X);
+    const double dy = -shadowOffset(g.Shadow_offset_Y);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(src.translated(dx, dy), shadow);

@@ -88,6 +88,16 @@ void setHatchPatternFolder(const QString& folder);
 QString hatchPatternFolder();
 QImage hatchPatternImage(const QString& patternName);
 
+// ---- Sanity of stored numbers ----
+
+// Designs come from files: a graphic whose bounds are not finite or lie
+// beyond this many points (about 350 m) is damaged. It draws nothing and is
+// never hit, rather than feeding the rasteriser numbers it cannot handle.
+constexpr double MaxDrawingCoordinate = 1e6;
+bool drawableBounds(const QRectF& bounds);
+// A stored length: 0 when it is not finite or negative, at most `max`.
+double saneLength(double value, double max);
+
 // ---- Outlines ----
 
 // The outline of a shape of a ShapeCode over its bounds (before rotation):

@@ -8,6 +8,8 @@
 #include <QPainter>
 
 void SKTBarcode::drawContents(QPainter& painter) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     const QRectF box = _bounds.normalized();
     if (!_barcode_image.isNull()) {
         zelk::drawPictureInRect(painter, _barcode_image, box, 1.0, false);
@@ -25,6 +27,8 @@ void SKTBarcode::drawHandles(QPainter& painter, double scale) const {
 }
 
 bool SKTBarcode::isContentsUnderPoint(QPointF point) const {
+    if (!zelk::drawableBounds(_bounds))
+        return false;
     return SKTGraphic::isContentsUnderPoint(point);
 }
 
@@ -33,5 +37,7 @@ int SKTBarcode::handleUnderPoint(QPointF point, double scale) const {
 }
 
 QRectF SKTBarcode::drawingBounds() const {
+    if (!zelk::drawableBounds(_bounds))
+        return QRectF();
     return _bounds.normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
 }

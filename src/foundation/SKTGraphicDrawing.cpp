@@ -60,6 +60,8 @@ bool isOnHandle(QPointF point, QPointF at, double scale) {
 }  // namespace zelk
 
 void SKTGraphic::drawContents(QPainter& painter) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     // A record without a kind of its own draws as a plain rectangle.
     QPainterPath outline;
     outline.addRect(_bounds.normalized());
@@ -70,15 +72,21 @@ void SKTGraphic::drawContents(QPainter& painter) const {
 }
 
 void SKTGraphic::drawHandles(QPainter& painter, double scale) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     for (const HandlePoint& h : boxHandles(_bounds))
         zelk::drawHandleAt(painter, h.at, scale);
 }
 
 bool SKTGraphic::isContentsUnderPoint(QPointF point) const {
+    if (!zelk::drawableBounds(_bounds))
+        return false;
     return _bounds.normalized().contains(point);
 }
 
 int SKTGraphic::handleUnderPoint(QPointF point, double scale) const {
+    if (!zelk::drawableBounds(_bounds))
+        return zelk::NoHandle;
     // The last handle drawn is on top, so it is looked at first.
     const auto handles = boxHandles(_bounds);
     for (auto it = handles.rbegin(); it != handles.rend(); ++it)
@@ -88,6 +96,8 @@ int SKTGraphic::handleUnderPoint(QPointF point, double scale) const {
 }
 
 QRectF SKTGraphic::drawingBounds() const {
+    if (!zelk::drawableBounds(_bounds))
+        return QRectF();
     QPainterPath outline;
     outline.addRect(_bounds.normalized());
     const QRectF r = zelk::strokedArea(*this, outline);

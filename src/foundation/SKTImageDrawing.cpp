@@ -13,6 +13,8 @@
 #include <QPainterPath>
 
 void SKTImage::drawContents(QPainter& painter) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     const QRectF box = _bounds.normalized();
     zelk::drawPictureInRect(painter, _contents_with_settings, box, img_trnsp_val / 100.0);
     QPainterPath outline;
@@ -25,6 +27,8 @@ void SKTImage::drawHandles(QPainter& painter, double scale) const {
 }
 
 bool SKTImage::isContentsUnderPoint(QPointF point) const {
+    if (!zelk::drawableBounds(_bounds))
+        return false;
     return SKTGraphic::isContentsUnderPoint(point);
 }
 
@@ -33,6 +37,8 @@ int SKTImage::handleUnderPoint(QPointF point, double scale) const {
 }
 
 QRectF SKTImage::drawingBounds() const {
+    if (!zelk::drawableBounds(_bounds))
+        return QRectF();
     QPainterPath outline;
     outline.addRect(_bounds.normalized());
     return zelk::strokedArea(*this, outline);

@@ -36,6 +36,8 @@ constexpr double GrabTolerance = 3.0;
 }  // namespace
 
 void SKTLine::drawContents(QPainter& painter) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     const QPainterPath path = linePath(*this);
     const QPen pen = zelk::graphicStrokePen(*this, zelk::lineCapStyle(_line_cap_style));
     zelk::paintWithShadow(painter, *this, lineArea(*this), [&](QPainter& p) {
@@ -44,12 +46,16 @@ void SKTLine::drawContents(QPainter& painter) const {
 }
 
 void SKTLine::drawHandles(QPainter& painter, double scale) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     const QLineF l = zelk::lineInBounds(_bounds.normalized(), _line_ori);
     zelk::drawHandleAt(painter, l.p1(), scale);
     zelk::drawHandleAt(painter, l.p2(), scale);
 }
 
 bool SKTLine::isContentsUnderPoint(QPointF point) const {
+    if (!zelk::drawableBounds(_bounds))
+        return false;
     const QLineF l = zelk::lineInBounds(_bounds.normalized(), _line_ori);
     const QPointF d = l.p2() - l.p1();
     const double len2 = d.x() * d.x() + d.y() * d.y();
@@ -62,6 +68,8 @@ bool SKTLine::isContentsUnderPoint(QPointF point) const {
 }
 
 int SKTLine::handleUnderPoint(QPointF point, double scale) const {
+    if (!zelk::drawableBounds(_bounds))
+        return zelk::NoHandle;
     const QLineF l = zelk::lineInBounds(_bounds.normalized(), _line_ori);
     if (zelk::isOnHandle(point, l.p2(), scale))
         return zelk::LineEndHandle;
@@ -71,6 +79,8 @@ int SKTLine::handleUnderPoint(QPointF point, double scale) const {
 }
 
 QRectF SKTLine::drawingBounds() const {
+    if (!zelk::drawableBounds(_bounds))
+        return QRectF();
     const QRectF r = lineArea(*this);
     return r.united(zelk::shadowArea(*this, r));
 }

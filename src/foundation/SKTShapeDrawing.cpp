@@ -26,6 +26,8 @@ constexpr double GrabTolerance = 3.0;
 }  // namespace
 
 void Shape_Control::drawContents(QPainter& painter) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     const QPainterPath outline = placedOutline(*this);
     zelk::paintWithShadow(painter, *this, zelk::strokedArea(*this, outline), [&](QPainter& p) {
         zelk::fillGraphicPath(p, *this, outline);
@@ -38,6 +40,8 @@ void Shape_Control::drawHandles(QPainter& painter, double scale) const {
 }
 
 bool Shape_Control::isContentsUnderPoint(QPointF point) const {
+    if (!zelk::drawableBounds(_bounds))
+        return false;
     const QPainterPath outline = placedOutline(*this);
     // A shape with neither fill nor outline is still found by its area, or
     // it could never be selected again.
@@ -59,6 +63,8 @@ int Shape_Control::handleUnderPoint(QPointF point, double scale) const {
 }
 
 QRectF Shape_Control::drawingBounds() const {
+    if (!zelk::drawableBounds(_bounds))
+        return QRectF();
     const QRectF r = zelk::strokedArea(*this, placedOutline(*this));
     return r.united(zelk::shadowArea(*this, r));
 }

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 
 void SKTSignature::drawContents(QPainter& painter) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     const QRectF box = _bounds.normalized();
     QPainterPath outline;
     outline.addRect(box);
@@ -21,6 +23,8 @@ void SKTSignature::drawHandles(QPainter& painter, double scale) const {
 }
 
 bool SKTSignature::isContentsUnderPoint(QPointF point) const {
+    if (!zelk::drawableBounds(_bounds))
+        return false;
     return SKTGraphic::isContentsUnderPoint(point);
 }
 
@@ -29,5 +33,7 @@ int SKTSignature::handleUnderPoint(QPointF point, double scale) const {
 }
 
 QRectF SKTSignature::drawingBounds() const {
+    if (!zelk::drawableBounds(_bounds))
+        return QRectF();
     return SKTGraphic::drawingBounds();
 }

@@ -14,6 +14,7 @@
 #include <QTextLayout>
 #include <QTextOption>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,11 +30,19 @@ QImage layoutDevice() {
     return device;
 }
 
+// Letters beyond this size (70 cm) or spacing beyond this (in points) come
+// from a damaged design; they are held there so layout stays bounded.
+constexpr double MaxFontPoints = 2000;
+constexpr double MaxKerning = 1000;
+
 QFont layoutFont(const SKTGraphic& g) {
     QFont font = g.text_ctrl_font;
     font.setHintingPreference(QFont::PreferNoHinting);
+    if (font.pointSizeF() > MaxFontPoints)
+        font.setPointSizeF(MaxFontPoints);
     if (std::isfinite(g.text_kerning) && g.text_kerning != 0.0f)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, g.text_kerning * UnitsPerPoint);
+        font.setLetterSpacing(QFont::AbsoluteSpacing,
+                              std::clamp(double(g.text_kerning), -MaxKerning, MaxKerning) * UnitsPerPoint);
     return font;
 }
 
@@ -47,7 +56,7 @@ double layOut(QTextLayout& layout, const SKTGraphic& g, double width) {
     option.setUseDesignMetrics(true);
     layout.setTextOption(option);
     layout.setCacheEnabled(true);
-    double lineWidth = (std::isfinite(width) && width > 0) ? width * UnitsPerPoint : 0.0;
+    double lineWidth = zelk::saneLength(width, zelk::MaxDrawingCoordinate) * UnitsPerPoint;
     if (lineWidth <= 0) {
         // A box without width shows its lines unwrapped, aligned within the
         // widest of them rather than within an endless line.
@@ -91,8 +100,8 @@ double fittedHeight(const SKTGraphic& g);
 // What the text's own drawing may touch, its shadow left out.
 QRectF contentArea(const SKTGraphic& g) {
     QRectF r = rotatedBox(g);
-    if (g._isDrawingStroke && g._strokeWidth > 0)
-        r = r.adjusted(-g._strokeWidth, -g._strokeWidth, g._strokeWidth, g._strokeWidth);
+    const double stroke = g._isDrawingStroke ? zelk::graphicStrokePen(g).widthF() : 0.0;
+    r = r.adjusted(-stroke, -stroke, stroke, stroke);
     // Glyphs reach past a box that is shorter than its text, on either side
     // depending on the vertical alignment.
     const double need = fittedHeight(g) - g._bounds.height();
@@ -124,6 +133,8 @@ double fittedTextHeight(const SKTGraphic& g) { return fittedHeight(g); }
 }  // namespace zelk
 
 void SKTText::drawContents(QPainter& painter) const {
+    if (!zelk::drawableBounds(_bounds))
+        return;
     const QRectF box = _bounds.normalized();
     auto draw = [&](QPainter& p) {
         p.save();
@@ -160,6 +171,8 @@ void SKTText::drawHandles(QPainter& painter, double scale) const {
 }
 
 bool SKTText::isContentsUnderPoint(QPointF point) const {
+    if (!zelk::drawableBounds(_bounds))
+        return false;
     // The rotated box, as it is seen on the card.
     bool invertible = false;
     const QTransform back = zelk::rotationAbout(_bounds, text_rotation).inverted(&invertible);
@@ -171,6 +184,8 @@ int SKTText::handleUnderPoint(QPointF point, double scale) const {
 }
 
 QRectF SKTText::drawingBounds() const {
+    if (!zelk::drawableBounds(_bounds))
+        return QRectF();
     const QRectF r = contentArea(*this);
     return r.united(zelk::shadowArea(*this, r));
 }
