@@ -80,6 +80,11 @@ const QStringList& profileIdsToHide() {
     return ids;
 }
 
+// QList's own comparison hands memcmp a null pointer for empty lists.
+bool sameIndexes(const QList<int>& a, const QList<int>& b) {
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend());
+}
+
 bool isTextOrImage(const SKTGraphic* g) {
     return zelk::isExactlyText(g) || zelk::isExactlyImage(g);
 }
@@ -249,7 +254,7 @@ void SKTGraphicView::pruneSelection() {
     for (int i : selection_)
         if (i >= 0 && i < n)
             kept.append(i);
-    if (kept != selection_) {
+    if (!sameIndexes(kept, selection_)) {
         selection_ = kept;
         emit selectionChanged();
     }
@@ -277,7 +282,7 @@ void SKTGraphicView::setSelectionQuietly(const QList<int>& indexes) {
 void SKTGraphicView::setSelectionIndexes(const QList<int>& indexes) {
     const QList<int> before = selection_;
     setSelectionQuietly(indexes);
-    if (selection_ != before)
+    if (!sameIndexes(selection_, before))
         emit selectionChanged();
     update();
 }
