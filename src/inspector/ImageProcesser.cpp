@@ -98,20 +98,6 @@ struct ChainSettings {
 
 inline float clamp01(float v) { return std::min(std::max(v, 0.0f), 1.0f); }
 
-// One channel of the whole picture, row after row. Left uninitialised: the
-// first pass writes every value.
-using Plane = std::unique_ptr<float[]>;
-
-struct Planes {
-    int w = 0;
-    int h = 0;
-    bool alpha = false;
-    Plane r, g, b, a, l;
-
-    float* at(Plane& p, int y) { return p.get() + size_t(y) * size_t(w); }
-    void allocate(Plane& p) { p.reset(new float[size_t(w) * size_t(h)]); }
-};
-
 // sRGB transfer (IEC 61966-2-1), used where a step works in linear light.
 float srgbToLinear(float v) {
     return v <= 0.04045f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f);
@@ -126,14 +112,27 @@ float linearToSrgb(float l) {
 // curve is steepest, that is within a quarter of one 8-bit level.
 class ExposureCurve {
 public:
-    explicit ExposureCurve(float ev) : table_(kSteps + 1) {
+    explicit ExposureCurve(float ev) {
+        if (ev == 0.0f)
+            return;  // no exposure step: no table
+        table_.resize(kSteps + 1);
         const float gain = std::exp2(ev);
         for (int i = 0; i <= kSteps; ++i)
             table_[size_t(i)] = linearToSrgb(clamp01(srgbToLinear(float(i) / kSteps) * gain));
     }
-    float operator()(float v) const { return table_[size_t(int(clamp01(v) * kSteps + 0.5f))]; }
+    float operator()(float v) const { return table_[size_t(index(v))]; }
+
+    // A row in place, in two loops: the table positions (vector code), then
+    // the look-ups.
+    void applyRow(float* v, int* scratch, int n) const {
+        eachPixel(n, [&](int i) { scratch[i] = index(v[i]); });
+        const float* t = table_.data();
+        for (int i = 0; i < n; ++i)
+            v[i] = t[scratch[i]];
+    }
 
 private:
+    static int index(float v) { return int(clamp01(v) * kSteps + 0.5f); }
     static constexpr int kSteps = 8192;
     std::vector<float> table_;
 };
@@ -150,7 +149,9 @@ void monochromeRow(float* R, float* G, float* B, int n) {
     constexpr float intensity = 1.0f;
     eachPixel(n, [&](int i) {
         const float l = kLumR * R[i] + kLumG * G[i] + kLumB * B[i];
-        const float m = l < 0.5f ? 2.0f * l * c : 1.0f - 2.0f * (1.0f - l) * (1.0f - c);
+        const float low = 2.0f * l * c;
+        const float high = 1.0f - 2.0f * (1.0f - l) * (1.0f - c);
+        const float m = l < 0.5f ? low : high;  // both computed: a select, not a branch
         R[i] += (m - R[i]) * intensity;
         G[i] += (m - G[i]) * intensity;
         B[i] += (m - B[i]) * intensity;
@@ -209,91 +210,6 @@ void colourControlsRow(float* R, float* G, float* B, int n, float sat, float brt
 
 void luminanceRow(const float* R, const float* G, const float* B, float* L, int n) {
     eachPixel(n, [&](int i) { L[i] = kLumR * R[i] + kLumG * G[i] + kLumB * B[i]; });
-}
-
-// ---- the chain ----
-
-void loadPlanes(const QImage& in, Planes& P, const ChainSettings& s) {
-    P.allocate(P.r);
-    P.allocate(P.g);
-    P.allocate(P.b);
-    if (P.alpha)
-        P.allocate(P.a);
-    if (s.sharpen())
-        P.allocate(P.l);
-    constexpr float k = 1.0f / 255.0f;
-    for (int y = 0; y < P.h; ++y) {
-        const auto* px = reinterpret_cast<const quint32*>(in.constScanLine(y));
-        float* R = P.at(P.r, y);
-        float* G = P.at(P.g, y);
-        float* B = P.at(P.b, y);
-        eachPixel(P.w, [&](int i) {
-            R[i] = float((px[i] >> 16) & 0xffu) * k;
-            G[i] = float((px[i] >> 8) & 0xffu) * k;
-            B[i] = float(px[i] & 0xffu) * k;
-        });
-        if (P.alpha) {
-            float* A = P.at(P.a, y);
-            eachPixel(P.w, [&](int i) { A[i] = float(px[i] >> 24) * k; });
-        }
-        // Monochrome feeds sepia, sepia (or monochrome, or the input) feeds
-        // the hue step, and so on down the fixed order.
-        if (s.grayscale)
-            monochromeRow(R, G, B, P.w);
-        if (s.sepia)
-            sepiaRow(R, G, B, P.w);
-        if (s.hue != 0.0f)
-            hueRow(R, G, B, P.w, s.hue);
-        if (s.colourControls())
-            colourControlsRow(R, G, B, P.w, s.sat, s.brt, s.con);
-        if (s.sharpen())
-            luminanceRow(R, G, B, P.at(P.l, y), P.w);
-    }
-}
-
-// CISharpenLuminance, inputSharpness s: an unsharp mask of the luminance
-// alone, so the chrominance stays:
-//   d = s * (l - blur(l)),  rgb = rgb + d
-// with blur the 3 x 3 binomial kernel (1 2 1)(1 2 1)^T / 16, edges repeated.
-// Then CIExposureAdjust, inputEV e, on linear light:
-//   linear(rgb') = linear(rgb) * 2^e
-void sharpenAndExpose(Planes& P, const ChainSettings& s) {
-    const int w = P.w;
-    std::vector<float> vert(static_cast<size_t>(w) + 2);
-    std::vector<float> delta(static_cast<size_t>(w));
-    const ExposureCurve curve(s.ev);
-    for (int y = 0; y < P.h; ++y) {
-        float* R = P.at(P.r, y);
-        float* G = P.at(P.g, y);
-        float* B = P.at(P.b, y);
-        if (s.sharpen()) {
-            const float* up = P.at(P.l, std::max(y - 1, 0));
-            const float* mid = P.at(P.l, y);
-            const float* down = P.at(P.l, std::min(y + 1, P.h - 1));
-            float* V = vert.data() + 1;  // V[-1] and V[w] repeat the edge columns
-            eachPixel(w, [&](int i) { V[i] = up[i] + 2.0f * mid[i] + down[i]; });
-            V[-1] = V[0];
-            V[w] = V[w - 1];
-            const float sharp = s.sharpness;
-            float* D = delta.data();
-            eachPixel(w, [&](int i) {
-                const float blurred = (V[i - 1] + 2.0f * V[i] + V[i + 1]) * (1.0f / 16.0f);
-                D[i] = sharp * (mid[i] - blurred);
-            });
-            eachPixel(w, [&](int i) {
-                R[i] += D[i];
-                G[i] += D[i];
-                B[i] += D[i];
-            });
-        }
-        if (s.exposure()) {
-            for (int i = 0; i < w; ++i) {
-                R[i] = curve(R[i]);
-                G[i] = curve(G[i]);
-                B[i] = curve(B[i]);
-            }
-        }
-    }
 }
 
 // One row of planes to packed 32-bit pixels (0xAARRGGBB): clamp, the colour
@@ -374,79 +290,226 @@ void runningMeanRow(const std::array<float*, 4>& row, const std::array<float*, 4
     }
 }
 
-// CIBoxBlur, inputRadius b: every pixel becomes the mean of the square of
-// (2n + 1) x (2n + 1) pixels around it, n = b rounded; a radius below one
-// half leaves the picture. Colours are averaged premultiplied by alpha so
-// transparent pixels lend no colour; pixels beyond the edge repeat the edge.
-// Running sums, one pass across and one down, keep it linear in the pixels.
-void blurAndPack(Planes& P, const ChainSettings& s, QImage& out) {
-    const int w = P.w, h = P.h, n = s.blurRadius;
-    const int planeCount = P.alpha ? 4 : 3;
-    std::array<Plane*, 4> planes = {&P.r, &P.g, &P.b, &P.a};
-    if (P.alpha) {
-        for (int y = 0; y < h; ++y) {
-            float* R = P.at(P.r, y);
-            float* G = P.at(P.g, y);
-            float* B = P.at(P.b, y);
-            const float* A = P.at(P.a, y);
-            eachPixel(w, [&](int i) {
+// A few rows of some planes, reused as the picture streams through: row k
+// lives in slot k mod the slot count.
+class RowRing {
+public:
+    RowRing(int width, int planes, int slotCount)
+        : width_(width), planes_(planes), slots_(std::max(slotCount, 1)),
+          data_(size_t(width) * size_t(planes) * size_t(slots_)) {}
+    float* at(int row, int plane) {
+        return data_.data() + (size_t(row % slots_) * size_t(planes_) + size_t(plane)) * size_t(width_);
+    }
+
+private:
+    int width_;
+    int planes_;
+    int slots_;
+    std::vector<float> data_;
+};
+
+// The chain over one picture, streamed row by row: every step of a row runs
+// while the row is in the cache, and only the rows a neighbourhood step
+// still needs are kept (three for the sharpening, 2n + 2 for a blur of
+// radius n), so a photo of any size costs no more than its output in memory.
+class ChainRunner {
+public:
+    ChainRunner(const QImage& in, const ChainSettings& s, QImage& out)
+        : in_(in), s_(s), out_(out), w_(in.width()), h_(in.height()), alpha_(in.hasAlphaChannel()),
+          colourPlanes_(alpha_ ? 4 : 3), n_(s.blurRadius),
+          // Planes of the first stage: R, G, B, then A, then the luminance.
+          first_(w_, colourPlanes_ + 1, 3),
+          blurred_(w_, colourPlanes_, n_ > 0 ? std::min(2 * n_ + 2, h_) : 0),
+          curve_(s.ev), vert_(size_t(w_) + 2), delta_(size_t(w_)), index_(size_t(w_)),
+          packed_(size_t(w_)) {}
+
+    void run() {
+        if (n_ == 0) {
+            for (int y = 0; y < h_; ++y) {
+                finishRow(y);
+                pack(y, first_.at(y, 0), first_.at(y, 1), first_.at(y, 2),
+                     alpha_ ? first_.at(y, 3) : nullptr, false);
+            }
+            return;
+        }
+        blurDown();
+    }
+
+private:
+    float* lum(int row) { return first_.at(row, colourPlanes_); }
+
+    // Load a row and run the per-pixel colour steps on it. Monochrome feeds
+    // sepia, sepia (or monochrome, or the input) feeds the hue step, and so
+    // on down the fixed order.
+    void loadRow(int y) {
+        constexpr float k = 1.0f / 255.0f;
+        const auto* px = reinterpret_cast<const quint32*>(in_.constScanLine(y));
+        float* R = first_.at(y, 0);
+        float* G = first_.at(y, 1);
+        float* B = first_.at(y, 2);
+        eachPixel(w_, [&](int i) {
+            R[i] = float((px[i] >> 16) & 0xffu) * k;
+            G[i] = float((px[i] >> 8) & 0xffu) * k;
+            B[i] = float(px[i] & 0xffu) * k;
+        });
+        if (alpha_) {
+            float* A = first_.at(y, 3);
+            eachPixel(w_, [&](int i) { A[i] = float(px[i] >> 24) * k; });
+        }
+        if (s_.grayscale)
+            monochromeRow(R, G, B, w_);
+        if (s_.sepia)
+            sepiaRow(R, G, B, w_);
+        if (s_.hue != 0.0f)
+            hueRow(R, G, B, w_, s_.hue);
+        if (s_.colourControls())
+            colourControlsRow(R, G, B, w_, s_.sat, s_.brt, s_.con);
+        if (s_.sharpen())
+            luminanceRow(R, G, B, lum(y), w_);
+    }
+
+    void ensureLoaded(int row) {
+        while (loaded_ < row)
+            loadRow(++loaded_);
+    }
+
+    // CISharpenLuminance, inputSharpness s: an unsharp mask of the luminance
+    // alone, so the chrominance stays:
+    //   d = s * (l - blur(l)),  rgb = rgb + d
+    // with blur the 3 x 3 binomial kernel (1 2 1)(1 2 1)^T / 16, edges repeated.
+    // Then CIExposureAdjust, inputEV e, on linear light:
+    //   linear(rgb') = linear(rgb) * 2^e
+    // Then, ahead of a blur, the colours are premultiplied by alpha.
+    void finishRow(int y) {
+        ensureLoaded(std::min(y + 1, h_ - 1));
+        float* R = first_.at(y, 0);
+        float* G = first_.at(y, 1);
+        float* B = first_.at(y, 2);
+        if (s_.sharpen()) {
+            const float* up = lum(std::max(y - 1, 0));
+            const float* mid = lum(y);
+            const float* down = lum(std::min(y + 1, h_ - 1));
+            float* V = vert_.data() + 1;  // V[-1] and V[w] repeat the edge columns
+            eachPixel(w_, [&](int i) { V[i] = up[i] + 2.0f * mid[i] + down[i]; });
+            V[-1] = V[0];
+            V[w_] = V[w_ - 1];
+            const float sharp = s_.sharpness;
+            float* D = delta_.data();
+            eachPixel(w_, [&](int i) {
+                const float blurred = (V[i - 1] + 2.0f * V[i] + V[i + 1]) * (1.0f / 16.0f);
+                D[i] = sharp * (mid[i] - blurred);
+            });
+            eachPixel(w_, [&](int i) {
+                R[i] += D[i];
+                G[i] += D[i];
+                B[i] += D[i];
+            });
+        }
+        if (s_.exposure()) {
+            curve_.applyRow(R, index_.data(), w_);
+            curve_.applyRow(G, index_.data(), w_);
+            curve_.applyRow(B, index_.data(), w_);
+        }
+        if (alpha_ && n_ > 0) {
+            const float* A = first_.at(y, 3);
+            eachPixel(w_, [&](int i) {
                 R[i] *= A[i];
                 G[i] *= A[i];
                 B[i] *= A[i];
             });
         }
     }
-    const float norm = 1.0f / float(2 * n + 1);
-    // Across: the planes of a row are summed in one loop, which keeps several
-    // independent running sums in flight.
-    std::vector<float> tmp(size_t(w) * planeCount);
-    for (int y = 0; y < h; ++y) {
-        std::array<float*, 4> row{};
-        std::array<float*, 4> dst{};
+
+    // CIBoxBlur, inputRadius b: every pixel becomes the mean of the square of
+    // (2n + 1) x (2n + 1) pixels around it, n = b rounded; a radius below one
+    // half leaves the picture. Colours are averaged premultiplied by alpha so
+    // transparent pixels lend no colour; pixels beyond the edge repeat the
+    // edge. Running sums, one across each row and one down the columns, keep
+    // the cost independent of the radius.
+    void blurAcross(int y) {
+        finishRow(y);
+        std::array<float*, 4> src{}, dst{};
         std::array<float, 4> sum{};
-        for (int p = 0; p < planeCount; ++p) {
-            row[p] = P.at(*planes[p], y);
-            dst[p] = tmp.data() + size_t(p) * w;
-            sum[p] = float(n + 1) * row[p][0];
-            for (int k = 1; k <= n; ++k)
-                sum[p] += row[p][std::min(k, w - 1)];
+        for (int p = 0; p < colourPlanes_; ++p) {
+            src[p] = first_.at(y, p);
+            dst[p] = blurred_.at(y, p);
+            // (n + 1) copies of the first pixel, then pixels 1..n, the ones
+            // past the edge repeating the last.
+            const int inside = std::min(n_, w_ - 1);
+            sum[p] = float(n_ + 1) * src[p][0] + float(n_ - inside) * src[p][w_ - 1];
+            for (int k = 1; k <= inside; ++k)
+                sum[p] += src[p][k];
         }
-        if (planeCount == 4)
-            runningMeanRow<4>(row, dst, sum, w, n, norm);
+        const float norm = 1.0f / float(2 * n_ + 1);
+        if (colourPlanes_ == 4)
+            runningMeanRow<4>(src, dst, sum, w_, n_, norm);
         else
-            runningMeanRow<3>(row, dst, sum, w, n, norm);
-        for (int p = 0; p < planeCount; ++p)
-            std::copy(dst[p], dst[p] + w, row[p]);
+            runningMeanRow<3>(src, dst, sum, w_, n_, norm);
     }
-    // Down: one accumulator row per plane moves down the picture.
-    std::vector<float> acc(size_t(w) * planeCount);
-    std::vector<float> mean(size_t(w) * planeCount);
-    for (int p = 0; p < planeCount; ++p) {
-        float* S = acc.data() + size_t(p) * w;
-        const float* first = P.at(*planes[p], 0);
-        eachPixel(w, [&](int i) { S[i] = float(n + 1) * first[i]; });
-        for (int k = 1; k <= n; ++k) {
-            const float* r = P.at(*planes[p], std::min(k, h - 1));
-            eachPixel(w, [&](int i) { S[i] += r[i]; });
+
+    void ensureBlurredAcross(int row) {
+        while (blurredRows_ < row)
+            blurAcross(++blurredRows_);
+    }
+
+    void blurDown() {
+        const float norm = 1.0f / float(2 * n_ + 1);
+        std::vector<float> acc(size_t(w_) * colourPlanes_);
+        std::vector<float> mean(size_t(w_) * colourPlanes_);
+        const int inside = std::min(n_, h_ - 1);
+        ensureBlurredAcross(inside);
+        for (int p = 0; p < colourPlanes_; ++p) {
+            float* S = acc.data() + size_t(p) * w_;
+            const float* first = blurred_.at(0, p);
+            const float* last = blurred_.at(inside, p);
+            const float firstCount = float(n_ + 1), lastCount = float(n_ - inside);
+            eachPixel(w_, [&](int i) { S[i] = firstCount * first[i] + lastCount * last[i]; });
+            for (int k = 1; k <= inside; ++k) {
+                const float* r = blurred_.at(k, p);
+                eachPixel(w_, [&](int i) { S[i] += r[i]; });
+            }
+        }
+        for (int y = 0; y < h_; ++y) {
+            const int addRow = std::min(y + n_ + 1, h_ - 1);
+            const int subRow = std::max(y - n_, 0);
+            ensureBlurredAcross(addRow);
+            for (int p = 0; p < colourPlanes_; ++p) {
+                float* S = acc.data() + size_t(p) * w_;
+                float* M = mean.data() + size_t(p) * w_;
+                const float* add = blurred_.at(addRow, p);
+                const float* sub = blurred_.at(subRow, p);
+                eachPixel(w_, [&](int i) {
+                    M[i] = S[i] * norm;
+                    S[i] += add[i] - sub[i];
+                });
+            }
+            const size_t w = size_t(w_);
+            pack(y, mean.data(), mean.data() + w, mean.data() + 2 * w,
+                 alpha_ ? mean.data() + 3 * w : nullptr, alpha_);
         }
     }
-    std::vector<quint32> packed(static_cast<size_t>(w));
-    for (int y = 0; y < h; ++y) {
-        for (int p = 0; p < planeCount; ++p) {
-            float* S = acc.data() + size_t(p) * w;
-            float* M = mean.data() + size_t(p) * w;
-            const float* add = P.at(*planes[p], std::min(y + n + 1, h - 1));
-            const float* sub = P.at(*planes[p], std::max(y - n, 0));
-            eachPixel(w, [&](int i) {
-                M[i] = S[i] * norm;
-                S[i] += add[i] - sub[i];
-            });
-        }
-        packRow(mean.data(), mean.data() + w, mean.data() + 2 * size_t(w),
-                P.alpha ? mean.data() + 3 * size_t(w) : nullptr, P.alpha, s.invert, packed.data(), w);
-        storeRow(out, y, packed.data(), s);
+
+    void pack(int y, const float* R, const float* G, const float* B, const float* A, bool premultiplied) {
+        packRow(R, G, B, A, premultiplied, s_.invert, packed_.data(), w_);
+        storeRow(out_, y, packed_.data(), s_);
     }
-}
+
+    const QImage& in_;
+    const ChainSettings& s_;
+    QImage& out_;
+    const int w_, h_;
+    const bool alpha_;
+    const int colourPlanes_;
+    const int n_;
+    RowRing first_;
+    RowRing blurred_;
+    ExposureCurve curve_;
+    std::vector<float> vert_, delta_;
+    std::vector<int> index_;
+    std::vector<quint32> packed_;
+    int loaded_ = -1;
+    int blurredRows_ = -1;
+};
 
 QImage runChain(const QImage& image, const ChainSettings& s) {
     const bool alpha = image.hasAlphaChannel();
@@ -460,26 +523,10 @@ QImage runChain(const QImage& image, const ChainSettings& s) {
                               ? image
                               : image.convertToFormat(alpha ? QImage::Format_ARGB32
                                                             : QImage::Format_RGB32);
-        Planes P;
-        P.w = in.width();
-        P.h = in.height();
-        P.alpha = alpha;
-        output = QImage(P.w, P.h, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-        if (output.isNull())
+        output = QImage(in.width(), in.height(), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        if (output.isNull() || in.isNull())
             throw std::bad_alloc();
-        loadPlanes(in, P, s);
-        if (s.sharpen() || s.exposure())
-            sharpenAndExpose(P, s);
-        if (s.blurRadius > 0) {
-            blurAndPack(P, s, output);
-        } else {
-            std::vector<quint32> packed(static_cast<size_t>(P.w));
-            for (int y = 0; y < P.h; ++y) {
-                packRow(P.at(P.r, y), P.at(P.g, y), P.at(P.b, y), alpha ? P.at(P.a, y) : nullptr,
-                        false, s.invert, packed.data(), P.w);
-                storeRow(output, y, packed.data(), s);
-            }
-        }
+        ChainRunner(in, s, output).run();
     }
     output.setDotsPerMeterX(image.dotsPerMeterX());
     output.setDotsPerMeterY(image.dotsPerMeterY());
@@ -510,9 +557,8 @@ QImage ImageProcesser::Get_Processed_Image_Full_Combined(
         s.con = std::isfinite(con) ? con : 1.0f;
         s.sharpness = std::isfinite(r) ? r : 0.0f;
         s.ev = std::isfinite(g) ? g : 0.0f;
-        // A radius larger than the picture averages it all: cap it there.
-        const float maxRadius = float(std::max(image.width(), image.height()));
-        s.blurRadius = (std::isfinite(b) && b >= 0.5f) ? int(std::lround(std::min(b, maxRadius))) : 0;
+        // Any radius costs the same; the bound only keeps the sums in range.
+        s.blurRadius = (std::isfinite(b) && b >= 0.5f) ? int(std::lround(std::min(b, 1.0e6f))) : 0;
         s.flipH = flip_H;
         s.flipV = flip_V;
         output = runChain(image, s);

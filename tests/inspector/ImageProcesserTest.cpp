@@ -200,6 +200,57 @@ TEST(ImageProcesser, BlurOfAnImpulse) {
     }
 }
 
+// The blur against the plain definition, the mean over the square with the
+// edge pixels repeated, for radii small and larger than the picture.
+TEST(ImageProcesser, BlurMatchesTheBoxMeanAtAnyRadius) {
+    const QImage in = noiseImage(23, 17, false, 3);
+    for (int n : {1, 3, 8, 12, 30}) {
+        Settings s;
+        s.blur = float(n);
+        const QImage out = run(in, s);
+        int worst = 0;
+        for (int y = 0; y < in.height(); ++y) {
+            for (int x = 0; x < in.width(); ++x) {
+                double sum[3] = {0, 0, 0};
+                for (int dy = -n; dy <= n; ++dy)
+                    for (int dx = -n; dx <= n; ++dx) {
+                        const QColor c = in.pixelColor(std::clamp(x + dx, 0, in.width() - 1),
+                                                       std::clamp(y + dy, 0, in.height() - 1));
+                        sum[0] += c.red();
+                        sum[1] += c.green();
+                        sum[2] += c.blue();
+                    }
+                const double count = double(2 * n + 1) * (2 * n + 1);
+                const QColor got = out.pixelColor(x, y);
+                worst = std::max({worst, std::abs(got.red() - int(std::lround(sum[0] / count))),
+                                  std::abs(got.green() - int(std::lround(sum[1] / count))),
+                                  std::abs(got.blue() - int(std::lround(sum[2] / count)))});
+            }
+        }
+        EXPECT_LE(worst, 1) << "radius " << n;
+    }
+}
+
+TEST(ImageProcesser, TinyPicturesThroughEveryStep) {
+    Settings s;
+    s.grayscale = s.sepia = s.invert = true;
+    s.hue = 0.5f;
+    s.sat = 1.2f;
+    s.brt = 0.1f;
+    s.con = 1.1f;
+    s.sharp = 0.7f;
+    s.ev = 0.3f;
+    s.blur = 3;
+    s.flipH = s.flipV = s.rotateOnBox = true;
+    s.rotate = 33;
+    for (QSize size : {QSize(1, 1), QSize(1, 5), QSize(5, 1), QSize(2, 3)}) {
+        for (bool alpha : {false, true}) {
+            const QImage out = run(noiseImage(size.width(), size.height(), alpha), s);
+            EXPECT_FALSE(out.isNull()) << size.width() << "x" << size.height();
+        }
+    }
+}
+
 TEST(ImageProcesser, BlurRepeatsTheEdges) {
     // A picture of one colour stays that colour right up to its edges.
     Settings s;
