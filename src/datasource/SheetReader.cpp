@@ -11,11 +11,6 @@ namespace {
 
 constexpr qint64 kChunk = qint64(1) << 20;
 
-QByteArray localName(const char* qname) {
-    const char* colon = std::strrchr(qname, ':');
-    return QByteArray(colon ? colon + 1 : qname);
-}
-
 bool isLocal(const pugi::xml_node& n, const char* name) {
     const char* q = n.name();
     const char* colon = std::strrchr(q, ':');
@@ -94,15 +89,18 @@ int columnNumber(const char* ref) {
     return letters ? n : 0;
 }
 
-// Pull scanner over the markup of a UTF-8 XML stream, read in chunks.
+// Pull scanner over the markup of a UTF-8 XML stream, read in chunks. It
+// only finds tags; the elements it hands over are parsed by pugixml.
 class Scanner {
 public:
     enum Kind { Start, End, Empty, Eof, Error };
     struct Tag {
         Kind kind = Eof;
-        QByteArray local;
         qsizetype begin = 0;  // offsets into buf, valid until the next call
         qsizetype end = 0;
+        qsizetype nameBegin = 0;
+        qsizetype nameLength = 0;
+        qsizetype localBegin = 0;  // after any prefix
     };
 
     explicit Scanner(QIODevice& dev) : dev_(dev) {}
@@ -110,6 +108,12 @@ public:
     QByteArray buf;
     qsizetype keep = -1;  // start of bytes the caller still needs
     QString error;
+
+    bool is(const Tag& t, const char* local) const {
+        const qsizetype n = static_cast<qsizetype>(std::strlen(local));
+        return t.nameBegin + t.nameLength - t.localBegin == n &&
+               std::memcmp(buf.constData() + t.localBegin, local, static_cast<size_t>(n)) == 0;
+    }
 
     Tag next() {
         compact();
@@ -119,35 +123,27 @@ public:
                 pos_ = buf.size();
                 return {};
             }
-            ensure(lt + 9);
-            const char* p = buf.constData() + lt;
-            const qsizetype avail = buf.size() - lt;
-            auto starts = [&](const char* s) {
-                const qsizetype n = static_cast<qsizetype>(std::strlen(s));
-                return avail >= n && std::memcmp(p, s, static_cast<size_t>(n)) == 0;
-            };
-            if (starts("<?")) {
-                if (!skipPast(lt + 2, "?>")) return fail("unterminated processing instruction");
+            int skipped = skipSpecial(lt);
+            if (skipped < 0)
+                return fail();
+            if (skipped > 0)
                 continue;
+            ensure(lt + 2);
+            if (lt + 1 < buf.size() && buf.at(lt + 1) == '!') {
+                error = QStringLiteral("document type declarations are not accepted");
+                return fail();
             }
-            if (starts("<!--")) {
-                if (!skipPast(lt + 4, "-->")) return fail("unterminated comment");
-                continue;
-            }
-            if (starts("<![CDATA[")) {
-                if (!skipPast(lt + 9, "]]>")) return fail("unterminated CDATA section");
-                continue;
-            }
-            if (starts("<!"))
-                return fail("document type declarations are not accepted");
-            if (starts("</")) {
+            if (lt + 1 < buf.size() && buf.at(lt + 1) == '/') {
                 const qsizetype gt = find(">", lt + 2);
-                if (gt < 0) return fail("unterminated end tag");
+                if (gt < 0) {
+                    error = QStringLiteral("unterminated end tag");
+                    return fail();
+                }
                 Tag t;
                 t.kind = End;
-                t.local = nameAt(lt + 2, gt);
                 t.begin = lt;
                 t.end = gt + 1;
+                setName(t, lt + 2, gt);
                 pos_ = t.end;
                 return t;
             }
@@ -155,8 +151,10 @@ public:
             qsizetype i = lt + 1;
             char quote = 0;
             for (;; ++i) {
-                if (i >= buf.size() && !more())
-                    return fail("unterminated start tag");
+                if (i >= buf.size() && !more()) {
+                    error = QStringLiteral("unterminated start tag");
+                    return fail();
+                }
                 const char c = buf.at(i);
                 if (quote) {
                     if (c == quote) quote = 0;
@@ -168,33 +166,102 @@ public:
             }
             Tag t;
             t.kind = buf.at(i - 1) == '/' ? Empty : Start;
-            t.local = nameAt(lt + 1, i);
-            if (t.local.isEmpty())
-                return fail("malformed tag");
             t.begin = lt;
             t.end = i + 1;
+            setName(t, lt + 1, i);
+            if (t.nameLength == 0) {
+                error = QStringLiteral("malformed tag");
+                return fail();
+            }
             pos_ = t.end;
             return t;
         }
     }
 
+    // Moves past the end tag that closes `open`, giving the offset after it.
+    // Any '<' outside comments, CDATA sections and processing instructions
+    // starts markup (it cannot stand in text or attribute values), so only
+    // those need skipping on the way.
+    bool skipToEnd(const Tag& open, qsizetype& end) {
+        const QByteArray qname = buf.mid(open.nameBegin, open.nameLength);
+        for (;;) {
+            const qsizetype lt = find("<", pos_);
+            if (lt < 0) {
+                error = QStringLiteral("unexpected end of file");
+                return false;
+            }
+            const int skipped = skipSpecial(lt);
+            if (skipped < 0)
+                return false;
+            if (skipped > 0)
+                continue;
+            ensure(lt + 2 + qname.size() + 1);
+            pos_ = lt + 1;
+            if (buf.size() < lt + 3 + qname.size() || buf.at(lt + 1) != '/' ||
+                std::memcmp(buf.constData() + lt + 2, qname.constData(), static_cast<size_t>(qname.size())) != 0)
+                continue;
+            qsizetype i = lt + 2 + qname.size();
+            while (i < buf.size() && (buf.at(i) == ' ' || buf.at(i) == '\t' || buf.at(i) == '\r' || buf.at(i) == '\n'))
+                ++i;
+            if (i < buf.size() && buf.at(i) == '>') {
+                end = pos_ = i + 1;
+                return true;
+            }
+        }
+    }
+
 private:
-    Tag fail(const char* why) {
-        error = QString::fromLatin1(why);
+    Tag fail() {
         Tag t;
         t.kind = Error;
         return t;
     }
 
-    QByteArray nameAt(qsizetype from, qsizetype limit) const {
+    void setName(Tag& t, qsizetype from, qsizetype limit) const {
         qsizetype e = from;
+        t.localBegin = from;
         while (e < limit) {
             const char c = buf.at(e);
             if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '/' || c == '>')
                 break;
+            if (c == ':')
+                t.localBegin = e + 1;
             ++e;
         }
-        return localName(buf.mid(from, e - from).constData());
+        t.nameBegin = from;
+        t.nameLength = e - from;
+    }
+
+    // Comments, CDATA sections and processing instructions at `lt`: 1 when
+    // one was skipped, 0 when there is none, -1 when it is unterminated.
+    int skipSpecial(qsizetype lt) {
+        ensure(lt + 9);
+        const char* p = buf.constData() + lt;
+        const qsizetype avail = buf.size() - lt;
+        auto starts = [&](const char* s, qsizetype n) {
+            return avail >= n && std::memcmp(p, s, static_cast<size_t>(n)) == 0;
+        };
+        const char* close = nullptr;
+        qsizetype open = 0;
+        if (starts("<?", 2)) {
+            close = "?>";
+            open = 2;
+        } else if (starts("<!--", 4)) {
+            close = "-->";
+            open = 4;
+        } else if (starts("<![CDATA[", 9)) {
+            close = "]]>";
+            open = 9;
+        } else {
+            return 0;
+        }
+        const qsizetype at = find(close, lt + open);
+        if (at < 0) {
+            error = QStringLiteral("unterminated comment, CDATA section or processing instruction");
+            return -1;
+        }
+        pos_ = at + static_cast<qsizetype>(std::strlen(close));
+        return 1;
     }
 
     bool more() {
@@ -225,14 +292,6 @@ private:
         }
     }
 
-    bool skipPast(qsizetype from, const char* needle) {
-        const qsizetype at = find(needle, from);
-        if (at < 0)
-            return false;
-        pos_ = at + static_cast<qsizetype>(std::strlen(needle));
-        return true;
-    }
-
     // Drops consumed bytes once they add up, so the buffer stays about one
     // chunk long however large the file is.
     void compact() {
@@ -251,45 +310,53 @@ private:
 };
 
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata;
+constexpr qsizetype kBatchBytes = qsizetype(1) << 20;
 
-// Reads the element that starts with `open` up to its matching end tag and
-// parses it. False (with an error) for an unterminated or malformed element.
-bool captureElement(Scanner& s, const Scanner::Tag& open, pugi::xml_document& doc, QString& error) {
-    qsizetype end = open.end;
-    if (open.kind == Scanner::Start) {
+// Collects whole elements (rows or shared-string items) and parses them
+// together under one synthetic root: one parse per megabyte instead of one
+// per element.
+class Batch {
+public:
+    Batch() { bytes_.reserve(kBatchBytes + 4096); bytes_.append("<b>"); }
+    bool add(Scanner& s, const Scanner::Tag& open, QString& error) {
+        qsizetype end = open.end;
         s.keep = open.begin;
-        int depth = 0;
-        for (;;) {
-            const Scanner::Tag u = s.next();
-            if (u.kind == Scanner::Eof || u.kind == Scanner::Error) {
-                error = u.kind == Scanner::Error ? s.error : QStringLiteral("unexpected end of file");
-                s.keep = -1;
-                return false;
-            }
-            if (u.kind == Scanner::Start) {
-                ++depth;
-            } else if (u.kind == Scanner::End) {
-                if (depth == 0) {
-                    end = u.end;
-                    break;
-                }
-                --depth;
-            }
+        const bool ok = open.kind == Scanner::Empty || s.skipToEnd(open, end);
+        if (ok)
+            bytes_.append(s.buf.constData() + s.keep, end - s.keep);
+        else
+            error = s.error;
+        s.keep = -1;
+        return ok;
+    }
+    bool full() const { return bytes_.size() >= kBatchBytes; }
+    bool empty() const { return bytes_.size() == 3; }
+    // Parses what was collected and hands each element to `use`.
+    template <typename Use>
+    bool flush(QString& error, Use&& use) {
+        if (empty())
+            return true;
+        bytes_.append("</b>");
+        pugi::xml_document doc;
+        const pugi::xml_parse_result res = doc.load_buffer_inplace(bytes_.data(), static_cast<size_t>(bytes_.size()),
+                                                                   kParseOptions, pugi::encoding_utf8);
+        bool ok = static_cast<bool>(res);
+        if (ok) {
+            for (pugi::xml_node n = doc.first_child().first_child(); n; n = n.next_sibling())
+                if (n.type() == pugi::node_element)
+                    use(n);
+        } else {
+            error = QString::fromUtf8(res.description());
         }
-    } else {
-        s.keep = open.begin;
+        // The in-place parse wrote into the buffer, the root tag included.
+        bytes_.resize(0);
+        bytes_.append("<b>");
+        return ok;
     }
-    const qsizetype begin = s.keep;
-    s.keep = -1;
-    const pugi::xml_parse_result res =
-        doc.load_buffer(s.buf.constData() + begin, static_cast<size_t>(end - begin), kParseOptions,
-                        pugi::encoding_utf8);
-    if (!res) {
-        error = QString::fromUtf8(res.description());
-        return false;
-    }
-    return true;
-}
+
+private:
+    QByteArray bytes_;
+};
 
 // Value of a cell (§18.3.1.4): shared string, inline string, or the stored
 // text of <v> (numbers, dates and booleans as stored). A formula cell gives
@@ -417,64 +484,65 @@ QString SheetReader::decodeXString(const QString& s) {
 SheetReader::Result SheetReader::readSheet(QIODevice& in, const QStringList& sharedStrings, bool firstRowOnly) {
     Result r;
     Scanner s(in);
+    Batch batch;
+    auto takeRow = [&r, &sharedStrings](const pugi::xml_node& row) {
+        QStringList cells = rowCells(row, sharedStrings);
+        r.widestRow = qMax(r.widestRow, static_cast<int>(cells.size()));
+        r.rows.append(std::move(cells));
+    };
+    auto failed = [&r](const QString& why) {
+        r.error = why;
+        r.rows.clear();
+        r.widestRow = 0;
+        return r;
+    };
     bool sawRoot = false;
     bool inData = false;
     bool dataClosed = false;
     for (;;) {
         const Scanner::Tag t = s.next();
-        if (t.kind == Scanner::Error) {
-            r.error = s.error;
-            return r;
-        }
+        if (t.kind == Scanner::Error)
+            return failed(s.error);
         if (t.kind == Scanner::Eof)
             break;
         if (!sawRoot) {
-            if (t.kind == Scanner::End || t.local != "worksheet") {
-                r.error = QStringLiteral("not a worksheet");
-                return r;
-            }
+            if (t.kind == Scanner::End || !s.is(t, "worksheet"))
+                return failed(QStringLiteral("not a worksheet"));
             sawRoot = true;
             continue;
         }
         if (!inData) {
-            if ((t.kind == Scanner::Start || t.kind == Scanner::Empty) && t.local == "dimension") {
+            if ((t.kind == Scanner::Start || t.kind == Scanner::Empty) && s.is(t, "dimension")) {
                 r.dimensionColumns = dimensionColumns(s, t);
-            } else if (t.local == "sheetData" && t.kind == Scanner::Start) {
+            } else if (s.is(t, "sheetData") && t.kind == Scanner::Start) {
                 inData = true;
-            } else if (t.local == "sheetData" && t.kind == Scanner::Empty) {
+            } else if (s.is(t, "sheetData") && t.kind == Scanner::Empty) {
                 dataClosed = true;
                 break;
             }
             continue;
         }
-        if (t.kind == Scanner::End && t.local == "sheetData") {
+        if (t.kind == Scanner::End && s.is(t, "sheetData")) {
             dataClosed = true;
             break;
         }
-        if (t.local != "row" || t.kind == Scanner::End)
+        if (t.kind == Scanner::End || !s.is(t, "row"))
             continue;
-        pugi::xml_document doc;
-        if (!captureElement(s, t, doc, r.error)) {
-            r.rows.clear();
-            return r;
-        }
-        QStringList cells = rowCells(doc.first_child(), sharedStrings);
-        r.widestRow = qMax(r.widestRow, static_cast<int>(cells.size()));
-        r.rows.append(std::move(cells));
+        if (!batch.add(s, t, r.error))
+            return failed(r.error);
         if (firstRowOnly) {
             dataClosed = true;
             break;
         }
+        if (batch.full() && !batch.flush(r.error, takeRow))
+            return failed(r.error);
     }
-    if (!sawRoot) {
-        r.error = QStringLiteral("not a worksheet");
-        return r;
-    }
-    if (inData && !dataClosed) {
-        r.error = QStringLiteral("unexpected end of file");
-        r.rows.clear();
-        return r;
-    }
+    if (!sawRoot)
+        return failed(QStringLiteral("not a worksheet"));
+    if (inData && !dataClosed)
+        return failed(QStringLiteral("unexpected end of file"));
+    if (!batch.flush(r.error, takeRow))
+        return failed(r.error);
     r.ok = true;
     return r;
 }
@@ -482,6 +550,8 @@ SheetReader::Result SheetReader::readSheet(QIODevice& in, const QStringList& sha
 bool SheetReader::readSharedStrings(QIODevice& in, QStringList& out, QString* error) {
     out.clear();
     Scanner s(in);
+    Batch batch;
+    auto take = [&out](const pugi::xml_node& si) { out.append(richText(si)); };
     bool sawRoot = false;
     QString why;
     for (;;) {
@@ -496,20 +566,20 @@ bool SheetReader::readSharedStrings(QIODevice& in, QStringList& out, QString* er
             break;
         }
         if (!sawRoot) {
-            if (t.kind == Scanner::End || t.local != "sst") {
+            if (t.kind == Scanner::End || !s.is(t, "sst")) {
                 why = QStringLiteral("not a shared-string table");
                 break;
             }
             sawRoot = true;
             continue;
         }
-        if (t.local != "si" || t.kind == Scanner::End)
+        if (t.kind == Scanner::End || !s.is(t, "si"))
             continue;
-        pugi::xml_document doc;
-        if (!captureElement(s, t, doc, why))
+        if (!batch.add(s, t, why) || (batch.full() && !batch.flush(why, take)))
             break;
-        out.append(richText(doc.first_child()));
     }
+    if (why.isEmpty())
+        batch.flush(why, take);
     if (why.isEmpty())
         return true;
     if (error)

@@ -3,6 +3,7 @@
 #include "WorkbookFixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace zelk::test;
 using Rows = SpreadsheetWriter::Rows;
@@ -94,6 +95,19 @@ TEST_F(SpreadsheetWriteTest, TextsSurviveTheRoundTrip) {
     };
     Rows expected = rows;
     EXPECT_EQ(roundTrip(rows), expected);
+}
+
+TEST_F(SpreadsheetWriteTest, LargeTablesRoundTrip) {
+    // Several megabytes of rows and shared strings: the reader's chunks and
+    // parse batches end in the middle of elements many times over.
+    Rows rows;
+    for (int r = 0; r < 20000; ++r)
+        rows << QStringList{QStringLiteral("Holder %1 &<>").arg(r), QString::number(r), QStringLiteral("Zoë %1").arg(r % 7),
+                            QString(), QStringLiteral("  %1  ").arg(r * 3), QString::number(r) + ".5"};
+    EXPECT_EQ(roundTrip(rows), rows);
+    EXPECT_EQ(SpreadsheetWriter::ReadData_only_column(),
+              (Rows{{"Holder 0 &<>", "0", "Zoë 0", "Untitled Column 4", "  0  ", "0.5"}}));
+    EXPECT_GT(QFileInfo(zelk::ZipWorkFolder::path() + "/xl/worksheets/sheet1.xml").size(), 3 << 20);
 }
 
 TEST_F(SpreadsheetWriteTest, FailedWritesReportAndKeepTheOldFile) {
