@@ -27,6 +27,53 @@ constexpr qint64 MaxImagePixels = qint64(1) << 28;
 // Resolution of the PDF user space; the page itself is in points.
 constexpr int PdfResolution = 1200;
 
+// Qt's PDF writer gives a page only whole points (85.6 mm is 242.65 pt and
+// would become 243), while the painting itself is exact, with its top edge at
+// the rounded page top. Rewrites the page's /MediaBox in place to the exact
+// size, keeping the top edge where the painting has it: the new box text is
+// written in no more characters than the old one (padded with blanks), so
+// every byte offset of the file, and so its cross-reference table, stays
+// valid. Data of another shape is left as it is.
+void fitMediaBox(QByteArray& pdf, const QSizeF& size) {
+    static const QByteArray key("/MediaBox [");
+    const qsizetype at = pdf.indexOf(key);
+    if (at < 0 || pdf.indexOf(key, at + 1) >= 0)
+        return;  // one page expected
+    const qsizetype begin = at + key.size();
+    const qsizetype end = pdf.indexOf(']', begin);
+    if (end < 0 || end - begin > 100)
+        return;
+    const QList<QByteArray> parts = pdf.mid(begin, end - begin).simplified().split(' ');
+    if (parts.size() != 4)
+        return;
+    double v[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        v[i] = parts[i].toDouble(&ok);
+        if (!ok)
+            return;
+    }
+    const double x0 = v[0], top = v[3];
+    const double values[4] = {x0, top - size.height(), x0 + size.width(), top};
+    const qsizetype room = end - begin;
+    for (int decimals = 6; decimals >= 2; --decimals) {
+        QByteArray box;
+        for (int i = 0; i < 4; ++i) {
+            QByteArray n = QByteArray::number(values[i], 'f', decimals);
+            while (n.contains('.') && (n.endsWith('0') || n.endsWith('.')))
+                n.chop(1);
+            if (n == "-0")
+                n = "0";
+            box += (i ? " " : "") + n;
+        }
+        if (box.size() <= room) {
+            box += QByteArray(room - box.size(), ' ');
+            pdf.replace(begin, room, box);
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 SKTRenderingView::SKTRenderingView(const QRectF& frame, zelk::SideSnapshot side,
@@ -86,6 +133,13 @@ QImage SKTRenderingView::imageAtResolution(double dpi) const {
 }
 
 bool SKTRenderingView::writePDFInsideRect(const QRectF& rect, QIODevice* device) const {
+    if (!device)
+        return false;
+    const QByteArray data = dataWithPDFInsideRect(rect);
+    return !data.isEmpty() && device->write(data) == data.size();
+}
+
+bool SKTRenderingView::paintPDF(const QRectF& rect, QIODevice* device) const {
     if (side_.isNull() || !rect.isValid() || !zelk::drawableBounds(rect) || !device)
         return false;
     QPdfWriter writer(device);
@@ -110,9 +164,10 @@ QByteArray SKTRenderingView::dataWithPDFInsideRect(const QRectF& rect) const {
     QBuffer buffer(&data);
     if (!buffer.open(QIODevice::WriteOnly))
         return {};
-    if (!writePDFInsideRect(rect, &buffer))
+    if (!paintPDF(rect, &buffer))
         return {};
     buffer.close();
+    fitMediaBox(data, rect.size());
     return data;
 }
 

@@ -44,8 +44,8 @@ public:
     QImage imageAtResolution(double dpi) const;
 
     // The drawing of the rectangle (in points) as vector PDF data: one page
-    // of the rectangle's size in points; texts stay texts. Empty for a null
-    // side or an empty rectangle.
+    // of exactly the rectangle's size in points (not rounded to whole
+    // points); texts stay texts. Empty for a null side or an empty rectangle.
     QByteArray dataWithPDFInsideRect(const QRectF& rect) const;
     // The same PDF written to a device; false when nothing could be written.
     bool writePDFInsideRect(const QRectF& rect, QIODevice* device) const;
@@ -67,6 +67,8 @@ public:
     static constexpr double MaxDpi = 4800.0;
 
 private:
+    bool paintPDF(const QRectF& rect, QIODevice* device) const;
+
     QRectF frame_;
     zelk::SideSnapshot side_;
     QString title_;

@@ -214,8 +214,10 @@ TEST_F(RenderSide, PdfIsVectorAtTheCardsSize) {
     const QRegularExpression re(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+) pts"));
     const auto m = re.match(QString::fromUtf8(info.out));
     ASSERT_TRUE(m.hasMatch()) << info.out.toStdString();
-    EXPECT_NEAR(m.captured(1).toDouble(), kCR80.width(), 0.5);
-    EXPECT_NEAR(m.captured(2).toDouble(), kCR80.height(), 0.5);
+    // Exactly the card, not rounded to whole points (242.65 x 153.07).
+    EXPECT_NEAR(m.captured(1).toDouble(), kCR80.width(), 0.01);
+    EXPECT_NEAR(m.captured(2).toDouble(), kCR80.height(), 0.01);
+    EXPECT_TRUE(info.err.isEmpty()) << info.err.toStdString();  // the file is sound
     EXPECT_TRUE(QString::fromUtf8(info.out).contains(QStringLiteral("Print")));  // the job title
     EXPECT_TRUE(QString::fromUtf8(info.out).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))));
 
@@ -223,6 +225,27 @@ TEST_F(RenderSide, PdfIsVectorAtTheCardsSize) {
     ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
     EXPECT_TRUE(text.out.contains("Ada Lovelace")) << text.out.toStdString();
     EXPECT_TRUE(text.out.contains("FACE")) << text.out.toStdString();
+
+    // Painted edge to edge: a card filled by its face shows no blank strip at
+    // any edge of the page (poppler renders it at 288 dpi).
+    d.graphics = {rect(kCR80, Qt::cyan)};
+    QFile g(path);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write(SKTRenderingView(kCR80, d.snap(), QString()).dataWithPDFInsideRect(kCR80));
+    g.close();
+    const QString png = dir.filePath(QStringLiteral("page"));
+    ASSERT_EQ(runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("288"), QStringLiteral("-png"),
+                                                   QStringLiteral("-singlefile"), path, png}).exitCode, 0);
+    const QImage page(png + QStringLiteral(".png"));
+    ASSERT_EQ(page.size(), QSize(971, 613));  // ceil of 970.6 x 612.3
+    for (int x = 0; x < page.width(); x += 7) {
+        EXPECT_FALSE(isWhite(page.pixelColor(x, 0), 30)) << x;
+        EXPECT_FALSE(isWhite(page.pixelColor(x, page.height() - 1), 30)) << x;
+    }
+    for (int y = 0; y < page.height(); y += 7) {
+        EXPECT_FALSE(isWhite(page.pixelColor(0, y), 30)) << y;
+        EXPECT_FALSE(isWhite(page.pixelColor(page.width() - 1, y), 30)) << y;
+    }
 }
 
 TEST_F(RenderSide, CardImageDrawsOntoAnyPainter) {
