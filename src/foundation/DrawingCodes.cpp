@@ -349,8 +349,16 @@ void fillGraphicPath(QPainter& painter, const SKTGraphic& g, const QPainterPath&
     case FillStyle::Hatch: {
         painter.fillPath(path, withAlpha(g._fill_htch_clr, g.alpha_val));
         const QImage pattern = hatchPatternImage(g._fill_hatch_type);
-        if (!pattern.isNull())
-            painter.fillPath(path, QBrush(pattern));
+        if (!pattern.isNull()) {
+            // A tile spans its picture's size in points (72 dpi when the
+            // picture records no resolution), repeating from the origin.
+            QBrush brush(pattern);
+            const QSizeF tile = pictureSizeInPoints(pattern);
+            if (tile.width() > 0 && tile.height() > 0)
+                brush.setTransform(QTransform::fromScale(tile.width() / pattern.width(),
+                                                         tile.height() / pattern.height()));
+            painter.fillPath(path, brush);
+        }
         break;
     }
     case FillStyle::Solid:
