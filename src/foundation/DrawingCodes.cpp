@@ -63,7 +63,7 @@ double shadowOffset(double v) {
 QPen strokePen(const QColor& color, double width, const QString& dashCode, Qt::PenCapStyle cap) {
     const double w = saneLength(width, MaxStrokeWidth);
     QPen pen(QBrush(color), w, Qt::SolidLine, cap, Qt::MiterJoin);
-    // The stored miter limit of the original platform is 10 (line widths).
+    // Designs were drawn with a miter limit of 10 line widths.
     pen.setMiterLimit(10.0);
     const QList<qreal> pattern = dashPatternPoints(dashCode);
     if (!pattern.isEmpty()) {
@@ -471,7 +471,7 @@ void paintWithShadow(QPainter& painter, const SKTGraphic& g, const QRectF& area,
         for (int x = 0; x < w; ++x)
             alpha[size_t(y) * w + x] = float(qAlpha(line[x]));
     }
-    // The platform's blur radius spans about two standard deviations.
+    // A stored blur radius spans about two standard deviations.
     blurAlpha(alpha, w, h, blur * scale / 2.0);
     const QColor c = withAlpha(g.Shadow_Color, 1.0);
     QImage shadow(w, h, QImage::Format_ARGB32_Premultiplied);

@@ -35,7 +35,7 @@ QList<qreal> dashPatternPoints(const QString& dashCode);
 QPen strokePen(const QColor& color, double width, const QString& dashCode,
                Qt::PenCapStyle cap = Qt::FlatCap);
 
-// _line_cap_style keeps the original numbering: 0 butt, 1 round, 2 square;
+// _line_cap_style keeps the numbering designs store: 0 butt, 1 round, 2 square;
 // anything else draws butt.
 Qt::PenCapStyle lineCapStyle(int storedCap);
 
@@ -53,7 +53,7 @@ FillStyle fillStyle(const QString& fillCode);
 // gradient tool does.
 QBrush gradientBrush(const QRectF& box, double angleDegrees, const QColor& from, const QColor& to);
 
-// Horizontal text alignment, the original platform's paragraph numbering:
+// Horizontal text alignment in the paragraph numbering designs store:
 // 0 left, 1 right, 2 centred, 3 justified, 4 natural (left).
 Qt::Alignment horizontalTextAlignment(int stored);
 // Vertical alignment uses the same numbering: 0 top, 1 bottom, 2 centred;
@@ -137,9 +137,8 @@ void strokeGraphicPath(QPainter& painter, const SKTGraphic& g, const QPainterPat
 
 // Draws `draw` with the graphic's shadow under it when Drawing_Shadow is set:
 // Shadow_Color with alpha Shadow_transparency, moved by Shadow_offset_X to
-// the right and Shadow_offset_Y upwards (the original platform measures
-// shadow offsets with y up, also in a flipped view), blurred by Shadow_blur
-// points. `area` bounds what `draw` touches, in the painter's coordinates.
+// the right and Shadow_offset_Y upwards (designs store shadow offsets with
+// y up, whichever way the view runs), blurred by Shadow_blur points. `area` bounds what `draw` touches, in the painter's coordinates.
 // The shadow is a picture at the device's resolution; what `draw` paints
 // stays vector on vector devices.
 void paintWithShadow(QPainter& painter, const SKTGraphic& g, const QRectF& area,
