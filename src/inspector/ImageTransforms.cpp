@@ -1,5 +1,6 @@
 #include "inspector/ImageTransforms.h"
 
+#include "canvas/SKTRenderingView.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
 #include "inspector/ImageProcesser.h"
@@ -56,6 +57,24 @@ void drawPictureInPage(QPainter& painter, const QPicture& picture) {
 }
 
 }  // namespace
+
+TransformedCardImage ImageTransforms::Create_Mirror_Image_With_CG_Image(const SKTRenderingView& picture,
+                                                                        bool vertical) {
+    const QRectF f = picture.frame();
+    // The mirror of the card's frame onto itself.
+    const QTransform t = vertical ? QTransform(1, 0, 0, -1, 0, 2 * f.top() + f.height())
+                                  : QTransform(-1, 0, 0, 1, 2 * f.left() + f.width(), 0);
+    return TransformedCardImage(picture, t);
+}
+
+TransformedCardImage ImageTransforms::imageRotatedByDegrees_Angle(const SKTRenderingView& picture,
+                                                                  double angle, const QRectF& dr_rect) {
+    Q_UNUSED(angle);
+    Q_UNUSED(dr_rect);
+    const QRectF f = picture.frame();
+    return TransformedCardImage(
+        picture, QTransform(-1, 0, 0, -1, 2 * f.left() + f.width(), 2 * f.top() + f.height()));
+}
 
 QPicture ImageTransforms::Create_Mirror_Image_With_CG_Image(const QPicture& picture, bool vertical,
                                                             const QSizeF& size) {

@@ -14,21 +14,32 @@
 #include <QSizeF>
 #include <QString>
 
+#include "inspector/TransformedCardImage.h"
+
+class SKTRenderingView;
+
 class ImageTransforms {
 public:
     ImageTransforms() = delete;
 
     // The card mirrored: top to bottom when `vertical` is set (callers pass
-    // Mirror_Vertical_Not_Horz), else left to right. The result is a vector
-    // picture of the same size: the input replayed under the mirror. The size
-    // of a QPicture is `size` when given, else its bounding rectangle's; a
-    // QImage's is its reported size in points.
+    // Mirror_Vertical_Not_Horz), else left to right; the size never changes.
+    // The renderer's card image gives the card image drawn under the mirror.
+    // A bitmap gives a picture that draws it mirrored (no resampling until
+    // it is drawn). A QPicture is replayed under the mirror; its size is
+    // `size` when given, else its bounding rectangle's. (Qt rescales the
+    // fonts of a replayed QPicture by the target's resolution: cards with
+    // text go through the card image.)
+    static TransformedCardImage Create_Mirror_Image_With_CG_Image(const SKTRenderingView& picture,
+                                                                  bool vertical);
     static QPicture Create_Mirror_Image_With_CG_Image(const QPicture& picture, bool vertical,
                                                       const QSizeF& size = {});
     static QPicture Create_Mirror_Image_With_CG_Image(const QImage& picture, bool vertical);
 
     // The card turned by half a turn, for cards printed upside down. `angle`
     // and `dr_rect` do not change the result: it is always 180 degrees.
+    static TransformedCardImage imageRotatedByDegrees_Angle(const SKTRenderingView& picture,
+                                                            double angle, const QRectF& dr_rect);
     static QPicture imageRotatedByDegrees_Angle(const QPicture& picture, double angle,
                                                 const QRectF& dr_rect, const QSizeF& size = {});
     static QPicture imageRotatedByDegrees_Angle(const QImage& picture, double angle,

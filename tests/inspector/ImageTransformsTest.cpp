@@ -5,6 +5,11 @@
 #include "foundation/SKTGraphic.h"
 #include "inspector/ImageProcesser.h"
 #include "inspector/Repeat_Image.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
+#include "foundation/Card_Property.h"
+#include "foundation/SKTText.h"
+#include "inspector/CardFace.h"
 
 #include <gtest/gtest.h>
 
@@ -315,4 +320,112 @@ TEST(ImageTransforms, BannerTilesFromTheViewsTopLeft) {
     view.render(&shot);
     EXPECT_PIXEL_NEAR(shot, 1, 1, QColor(Qt::green), 0);
     EXPECT_PIXEL_NEAR(shot, 20, 1, banner.pixelColor(20, 1), 0);
+}
+
+namespace {
+
+// The renderer's card image of a CR80 front side: a red marker block at the
+// top-left, a text graphic and the watermark (both texts for pdftotext).
+SKTRenderingView cardImage() {
+    Card_Property front;
+    front.Card_fill_chk = false;
+    front.Watermark_Used = true;
+    front.Watermark_Text = QStringLiteral("ZELKWATERMARK");
+    front.Watermark_Font = QFont(QStringLiteral("DejaVu Sans"), 14);
+    front.Watermark_Color = Qt::black;
+    front.Watermark_Alignment = 2;
+    QList<std::shared_ptr<SKTGraphic>> graphics;
+    auto marker = std::make_shared<SKTText>();
+    marker->setBounds(QRectF(0, 0, 10, 10));
+    marker->_isDrawingFill = true;
+    marker->_fillColor = Qt::red;
+    marker->alpha_val = 1.0f;
+    graphics.append(marker);
+    auto text = std::make_shared<SKTText>();
+    text->setBounds(QRectF(30, 40, 180, 30));
+    text->text_ctrl_font = QFont(QStringLiteral("DejaVu Sans"), 12);
+    text->Set_text_value(QStringLiteral("ZELKVECTORCARD"));
+    graphics.append(text);
+    zelk::SideSnapshot side = zelk::SideSnapshot::take(&graphics, &front, nullptr, 0, 0,
+                                                       QRectF(0, 0, 242.65, 153.07));
+    side.cardFace = std::make_shared<CardFace>();
+    return SKTRenderingView::image_From_Card_Graphics(side);
+}
+
+QByteArray squeezed(QByteArray text) {
+    return text.replace("\n", "").replace(" ", "").replace("\f", "");
+}
+
+int countEitherWay(const QByteArray& haystack, const char* word) {
+    std::string rev = word;
+    std::reverse(rev.begin(), rev.end());
+    return int(haystack.count(word)) + int(haystack.count(QByteArray(rev.c_str())));
+}
+
+}  // namespace
+
+TEST(ImageTransforms, MirroredCardImageGeometry) {
+    const SKTRenderingView card = cardImage();
+    ASSERT_FALSE(card.isNull());
+    struct Case {
+        const char* note;
+        TransformedCardImage image;
+        bool right, bottom;  // where the marker block ends up
+    };
+    const Case cases[] = {
+        {"left-right", ImageTransforms::Create_Mirror_Image_With_CG_Image(card, false), true, false},
+        {"top-bottom", ImageTransforms::Create_Mirror_Image_With_CG_Image(card, true), false, true},
+        {"half turn 180", ImageTransforms::imageRotatedByDegrees_Angle(card, 180, {}), true, true},
+        {"half turn 90", ImageTransforms::imageRotatedByDegrees_Angle(card, 90, QRectF(1, 2, 3, 4)), true, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.image.size(), card.size()) << c.note;
+        const QImage img = c.image.imageAtResolution(72);
+        ASSERT_EQ(img.size(), QSize(243, 154)) << c.note;
+        const QPoint m = markerCentre(img);
+        EXPECT_EQ(m.x() > 121, c.right) << c.note << " " << m.x();
+        EXPECT_EQ(m.y() > 77, c.bottom) << c.note << " " << m.y();
+    }
+    // Mirroring the same way twice gives the card back.
+    const QImage plain = card.imageAtResolution(144);
+    const TransformedCardImage once = ImageTransforms::Create_Mirror_Image_With_CG_Image(card, true);
+    const QImage onceImg = once.imageAtResolution(144);
+    QImage twice(onceImg.size(), QImage::Format_ARGB32_Premultiplied);
+    twice.fill(Qt::transparent);
+    {
+        QPainter p(&twice);
+        p.scale(2, 2);
+        p.setTransform(QTransform(1, 0, 0, -1, 0, 153.07), true);
+        once.drawRect(p);
+    }
+    EXPECT_LE(maxChannelDifference(twice, plain), 8);
+}
+
+TEST(ImageTransforms, MirroredCardImageExportedToPdfIsStillVector) {
+    const SKTRenderingView card = cardImage();
+    const TransformedCardImage images[] = {
+        ImageTransforms::Create_Mirror_Image_With_CG_Image(card, false),
+        ImageTransforms::Create_Mirror_Image_With_CG_Image(card, true),
+        ImageTransforms::imageRotatedByDegrees_Angle(card, 180, {}),
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const TransformedCardImage& image : images) {
+        const QString path = dir.filePath(QStringLiteral("card.pdf"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        const QByteArray pdf = image.dataWithPDFInsideRect(image.frame());
+        ASSERT_FALSE(pdf.isEmpty());
+        f.write(pdf);
+        f.close();
+        const auto text = zelk::test::runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        ASSERT_TRUE(text.started);
+        ASSERT_EQ(text.exitCode, 0) << text.err.constData();
+        const QByteArray flat = squeezed(text.out);
+        EXPECT_EQ(countEitherWay(flat, "ZELKVECTORCARD"), 1) << text.out.constData();
+        EXPECT_EQ(countEitherWay(flat, "ZELKWATERMARK"), 1) << text.out.constData();
+        const auto listing = zelk::test::runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+        ASSERT_EQ(listing.exitCode, 0);
+        EXPECT_EQ(listing.out.trimmed().split('\n').size(), 2) << listing.out.constData();
+    }
 }
