@@ -1,0 +1,3 @@
+// The model tests' graphics with every field off its default, shared with the
+// undo and clipboard round trips here.
+#include "../foundation/GraphicTestSupport.cpp"
