@@ -751,13 +751,17 @@ int CQR_Encode::CountPenalty() const {
                 nPenalty += k - j - 2;
             j = k;
         }
-        // 1:1:3:1:1 finder-like patterns with four light modules on one side.
-        for (j = 0; j < n - 6; ++j) {
-            if (!(l[j] && !l[j + 1] && l[j + 2] && l[j + 3] && l[j + 4] && !l[j + 5] && l[j + 6]))
+        // 1:1:3:1:1 finder-like patterns with four light modules on one
+        // side. A window of 15 modules, j - 4 .. j + 10, slides along the
+        // line; bit 14 is module j - 4 and bit 0 module j + 10.
+        unsigned w = 0;
+        for (int t = -pad; t <= n + 3; ++t) {
+            w = ((w << 1) | l[t]) & 0x7FFF;
+            const int j = t - 10;
+            if (j < 0 || j >= n - 6)
                 continue;
-            if (l[j - 1] || (j + 7 < n && l[j + 7]))
-                continue;
-            if ((!l[j - 2] && !l[j - 3] && !l[j - 4]) || (!l[j + 8] && !l[j + 9] && !l[j + 10]))
+            // light j - 1, dark light dark dark dark light dark, light j + 7
+            if ((w & 0xFF8) == 0x5D0 && ((w & 0x7000) == 0 || (w & 0x7) == 0))
                 nPenalty += 40;
         }
     };
