@@ -90,7 +90,11 @@ void SKTRenderingView::drawRect(QPainter& painter) const {
                            QPainter::SmoothPixmapTransform);
     // The base leaves its clip to the card outline in force for the
     // graphics and the border.
-    face.Card_Base_Drawing(painter, side_);
+    try {
+        face.Card_Base_Drawing(painter, side_);
+    } catch (const std::exception& e) {
+        Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
+    }
     for (qsizetype i = side_.graphics.size() - 1; i >= 0; --i) {
         const SKTGraphic* g = side_.graphics.at(i).get();
         if (!g || !g->ctrl_is_visible || g->print_object != 0)
@@ -104,7 +108,11 @@ void SKTRenderingView::drawRect(QPainter& painter) const {
         }
         painter.restore();
     }
-    face.Card_Border_Drawing(painter, side_);
+    try {
+        face.Card_Border_Drawing(painter, side_);
+    } catch (const std::exception& e) {
+        Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
+    }
     painter.restore();
 }
 

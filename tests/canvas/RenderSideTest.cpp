@@ -12,6 +12,7 @@
 #include "foundation/SKTText.h"
 #include "foundation/Shape_Control.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -208,6 +209,13 @@ TEST_F(RenderSide, PdfIsVectorAtTheCardsSize) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(pdf);
     f.close();
+
+    // Written to a device it is the same file.
+    QBuffer written;
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(SKTRenderingView(kCR80, s, QStringLiteral("Print")).writePDFInsideRect(kCR80, &written));
+    EXPECT_EQ(written.data().size(), pdf.size());
+    EXPECT_FALSE(SKTRenderingView(kCR80, s, QString()).writePDFInsideRect(QRectF(), &written));
 
     const ToolResult info = runTool(QStringLiteral("pdfinfo"), {path});
     ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
