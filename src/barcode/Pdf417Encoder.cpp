@@ -512,11 +512,11 @@ void outPaintCode(pdf417param* p) {
 
 }  // namespace
 
-bool pdf417PatternsAvailable() {
+bool zelk::pdf417PatternsAvailable() {
     return CLUSTERS(0) && CLUSTERS(1) && CLUSTERS(2);
 }
 
-const int* pdf417ErrorLevelCoefficients(int level) {
+const int* zelk::pdf417ErrorLevelCoefficients(int level) {
     if (level < 0 || level > 8)
         return nullptr;
     return errorLevels().coeff[static_cast<size_t>(level)].data();

@@ -40,6 +40,8 @@ void pdf417free(pdf417param* param);
 // layout are made but no bitmap (outBits stays null, error 0).
 void paintCode(pdf417param* p);
 
+namespace zelk {
+
 // Whether the codeword bar-space patterns are present, so that paintCode
 // paints a bitmap.
 bool pdf417PatternsAvailable();
@@ -47,3 +49,5 @@ bool pdf417PatternsAvailable();
 // The GF(929) generator coefficients of an error correction level (0..8),
 // lowest order first; 2^(level+1) of them.
 const int* pdf417ErrorLevelCoefficients(int level);
+
+}  // namespace zelk
