@@ -90,7 +90,7 @@ void SKTRulerView::paintEvent(QPaintEvent*) {
                     p.drawText(pos + 2, 10, label);
                 } else {
                     p.save();
-                    p.translate(10, pos + 2);
+                    p.translate(3, pos + 2);
                     p.rotate(90);
                     p.drawText(0, 0, label);
                     p.restore();
