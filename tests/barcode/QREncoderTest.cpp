@@ -289,3 +289,25 @@ TEST(QREncoder, GridDescriptionListsRowsTopToBottom) {
     m.set(0, 1, 1);
     EXPECT_EQ(m.description(), QStringLiteral("01\n10\n"));
 }
+
+// Segmentation: bits written for small texts at version 1, terminator
+// included (ISO/IEC 18004 bit lengths: mode 4, count 10/9/8, data).
+TEST(QREncoder, SegmentsAreJoinedWhereThatIsShorter) {
+    struct Case {
+        const char* text;
+        int bits;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"01234567", 4 + 10 + 27 + 4, "one numeric segment: 10 + 10 + 7 data bits"},
+        {"12AB", 4 + 9 + 22 + 4, "numeric 2 and alphanumeric 2 (21 + 24) joined: 35 bits"},
+        {"abc", 4 + 8 + 24 + 4, "lower case is 8-bit"},
+        {"AB1234567890123456CD", (4 + 9 + 11) + (4 + 10 + 50 + 4) + (4 + 9 + 11) + 4,
+         "a long digit run keeps its own numeric segment between alphanumeric ones"},
+    };
+    for (const Case& c : cases) {
+        CQR_Encode enc;
+        ASSERT_TRUE(enc.EncodeData(QR_LEVEL_L, 1, false, 0, c.text)) << c.why;
+        EXPECT_EQ(enc.m_ncDataCodeWordBit, c.bits) << c.why;
+    }
+}
