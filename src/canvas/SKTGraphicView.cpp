@@ -549,8 +549,15 @@ void SKTGraphicView::changed() {
 void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic) {
     if (!graphic)
         return;
-    if (editor_ && edited_ == graphic)
+    if (editor_ && edited_ == graphic) {
+        // The panels call this after writing the graphic: show what they
+        // wrote unless the user has typed something of their own.
+        if (!editor_->document()->isModified() && editor_->toPlainText() != graphic->Text_Value) {
+            editor_->setPlainText(graphic->Text_Value);
+            editor_->document()->setModified(false);
+        }
         return;
+    }
     endEditing(true);
     update();
     if (!zelk::isExactlyText(graphic.get()))
@@ -559,6 +566,7 @@ void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& grap
     auto* editor = new QPlainTextEdit(this);
     editor->setObjectName(QStringLiteral("SKTTextEditor"));
     editor->setPlainText(graphic->Text_Value);
+    editor->document()->setModified(false);
     QFont font = graphic->text_ctrl_font;
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * scale_);
@@ -566,11 +574,12 @@ void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& grap
     editor->setFrameShape(QFrame::Box);
     const QRectF r = graphic->bounds().normalized();
     const QRect area = QRectF(widgetPoint(r.topLeft()), widgetPoint(r.bottomRight())).toAlignedRect();
-    editor->setGeometry(area.adjusted(0, 0, 0, 0).united(QRect(area.topLeft(), QSize(60, 24))));
+    editor->setGeometry(area.united(QRect(area.topLeft(), QSize(60, 24))));
     editor->installEventFilter(this);
     editor_ = editor;
+    // The editor does not take the keyboard here: the panels call this while
+    // the user types in them. A double click gives it the focus.
     editor->show();
-    editor->setFocus();
 }
 
 void SKTGraphicView::endEditing(bool commit) {
@@ -582,9 +591,12 @@ void SKTGraphicView::endEditing(bool commit) {
     edited_.reset();
     editor->removeEventFilter(this);
     const QString text = editor->toPlainText();
+    // Only what the user typed is written back: the graphic may have been
+    // changed by the panels since the editor opened.
+    const bool typed = editor->document()->isModified();
     editor->hide();
     editor->deleteLater();
-    if (commit && g && text != g->Text_Value) {
+    if (commit && typed && g && text != g->Text_Value) {
         g->Set_text_value(text);
         Insert_In_Undo_Redo();
         changed();
@@ -1206,8 +1218,11 @@ void SKTGraphicView::mouseDoubleClickEvent(QMouseEvent* event) {
         host()->Open_Barcode_Window(g.get());
         return;
     }
-    if (zelk::isExactlyText(g.get()) && !g->ctrl_is_locked)
+    if (zelk::isExactlyText(g.get()) && !g->ctrl_is_locked) {
         startEditingGraphic(g);
+        if (editor_)
+            editor_->setFocus(Qt::MouseFocusReason);
+    }
 }
 
 void SKTGraphicView::keyPressEvent(QKeyEvent* event) {

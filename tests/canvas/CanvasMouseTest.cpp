@@ -131,7 +131,8 @@ TEST_F(CanvasMouse, DoubleClickEditsATextAndOpensTheBarcodeWindow) {
 
     QTest::mouseDClick(view.get(), Qt::LeftButton, {}, at(QPointF(30, 20)));
     ASSERT_TRUE(view->isEditing());
-    view->editor()->setPlainText(QStringLiteral("new name"));
+    view->editor()->selectAll();
+    QTest::keyClicks(view->editor(), QStringLiteral("new name"));
     const int undoBefore = view->undoStacks().undoCount();
     view->endEditing(true);
     EXPECT_EQ(text->Text_Value, QStringLiteral("new name"));
@@ -139,7 +140,7 @@ TEST_F(CanvasMouse, DoubleClickEditsATextAndOpensTheBarcodeWindow) {
 
     // Escape leaves the text as it was.
     view->startEditingGraphic(text);
-    view->editor()->setPlainText(QStringLiteral("discarded"));
+    QTest::keyClicks(view->editor(), QStringLiteral("discarded"));
     QTest::keyClick(view->editor(), Qt::Key_Escape);
     EXPECT_FALSE(view->isEditing());
     EXPECT_EQ(text->Text_Value, QStringLiteral("new name"));
@@ -148,6 +149,29 @@ TEST_F(CanvasMouse, DoubleClickEditsATextAndOpensTheBarcodeWindow) {
     ASSERT_EQ(host.barcodeWindows.size(), 1);
     EXPECT_EQ(host.barcodeWindows.first(), code.get());
     EXPECT_FALSE(view->isEditing());
+}
+
+TEST_F(CanvasMouse, AnOpenEditorNeverWritesBackStaleText) {
+    auto text = add(GraphicKind::Text, QRectF(10, 10, 70, 20));
+    text->Set_text_value(QStringLiteral("first"));
+    view->startEditingGraphic(text);
+    ASSERT_TRUE(view->isEditing());
+
+    // A panel writes the graphic and starts editing it again.
+    text->Set_text_value(QStringLiteral("from the panel"));
+    view->startEditingGraphic(text);
+    EXPECT_EQ(view->editor()->toPlainText(), QStringLiteral("from the panel"));
+    text->Set_text_value(QStringLiteral("written again"));
+    view->endEditing(true);
+    EXPECT_EQ(text->Text_Value, QStringLiteral("written again"));
+
+    // Starting on another graphic commits what the user typed in the first.
+    auto other = add(GraphicKind::Text, QRectF(10, 50, 70, 20));
+    view->startEditingGraphic(text);
+    QTest::keyClicks(view->editor(), QStringLiteral("!"));
+    view->startEditingGraphic(other);
+    EXPECT_TRUE(text->Text_Value.contains(QLatin1Char('!')));
+    view->endEditing(false);
 }
 
 TEST_F(CanvasMouse, KeyboardNudgesDeletesSelectsAllAndZooms) {
