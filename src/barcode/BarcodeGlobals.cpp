@@ -19,7 +19,10 @@ constexpr double kMetresPerInch = 0.0254;
 
 int pixelsForPoints(double points, double dpi) {
     const float q = static_cast<float>(dpi * points / 72.0);
-    return static_cast<int>(std::ceil(q));
+    // A side beyond what QPainter draws (32,767 pixels) gives no picture.
+    if (!(q <= 32767.0f))
+        return 0;
+    return q > 0 ? static_cast<int>(std::ceil(q)) : 0;
 }
 
 void setSizeInPoints(QImage& image, QSizeF points) {

@@ -17,7 +17,8 @@ extern int Barcode_module_size;
 namespace zelk {
 
 // Pixels needed for `points` at `dpi`: the quotient in double precision,
-// rounded to single precision, then rounded up.
+// rounded to single precision, then rounded up; 0 beyond 32,767 pixels,
+// which no picture can have.
 int pixelsForPoints(double points, double dpi);
 
 // Marks an image so that its size in points is `points` (resolution in dots

@@ -40,6 +40,7 @@ TEST(TwoDBarcode, QrPictureSizeFollowsPointsAndResolution) {
         {60, 600, 1, QString(26, 'A'), 0},            // does not fit the requested version
         {60, 600, 0, "https://www.example.com/a/rather/long/path/to/a/visitor/card?id=000123", 500},
         {60, 600, 0, QString(), 0},
+        {10000000, 600, 0, "0123", 0},                // beyond any picture's size
     };
     for (const Case& c : cases) {
         TwoDSettings s;
