@@ -49,6 +49,16 @@ void Data_From_Excel::removeDataColumns() {
     reloadData();
 }
 
+void Data_From_Excel::restoreColumnTitles(const QStringList& titles) {
+    while (columns_.size() > 1)
+        columns_.removeLast();
+    for (qsizetype k = 1; k < titles.size(); ++k) {
+        const QString t = Trim_Str(titles.at(k)).isEmpty() ? QStringLiteral("Untitled Column %1").arg(k) : titles.at(k);
+        columns_.append({QStringLiteral("Column%1").arg(k), t, false});
+    }
+    reloadData();
+}
+
 void Data_From_Excel::setColumnHidden(int column, bool hidden) {
     if (column > 0 && column < columns_.size())
         columns_[column].hidden = hidden;

@@ -42,6 +42,10 @@ public:
     QString addDataColumn(const QString& title);
     // Removes every column but the row-number column; rows are untouched.
     void removeDataColumns();
+    // Re-creates the data columns from stored titles (row-number column
+    // first, as columnTitles() gives them): titles 1 to n-1 become columns
+    // "Column1" .. "Column<n-1>", a blank one "Untitled Column %d".
+    void restoreColumnTitles(const QStringList& titles);
     void setColumnHidden(int column, bool hidden);
     // Removes every row.
     void clearRows();

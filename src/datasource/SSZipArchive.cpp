@@ -66,7 +66,7 @@ bool makeSafe(EntryInfo& e) {
     const QString& n = e.name;
     if (n.isEmpty() || n.startsWith(QLatin1Char('/')) || n.contains(QChar(0)))
         return false;
-    if (n.size() >= 2 && n.at(1) == QLatin1Char(':'))  // "C:..." drive paths
+    if (n.size() >= 2 && n.at(0).isLetter() && n.at(1) == QLatin1Char(':'))  // "C:..." drive paths
         return false;
     e.parts.clear();
     for (const QString& p : n.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {

@@ -18,6 +18,7 @@ namespace {
 
 QMutex g_mutex;
 QString g_path;        // the private folder, once made
+pid_t g_owner = 0;     // the process that made it: a forked child makes its own
 QString g_testPath;    // override for tests
 bool g_atExitRegistered = false;
 
@@ -31,6 +32,8 @@ void removeAtExit() {
     QString p;
     {
         QMutexLocker lock(&g_mutex);
+        if (g_owner != ::getpid())
+            return;  // the parent's folder, inherited through fork
         p = g_path;
         g_path.clear();
     }
@@ -59,6 +62,8 @@ QString ZipWorkFolder::path() {
         QDir().mkpath(g_testPath);
         return g_testPath;
     }
+    if (!g_path.isEmpty() && g_owner != ::getpid())
+        g_path.clear();
     if (!g_path.isEmpty()) {
         struct stat st;
         const QByteArray p = QFile::encodeName(g_path);
@@ -73,6 +78,7 @@ QString ZipWorkFolder::path() {
     if (!::mkdtemp(tmpl.data()))
         return {};
     g_path = QFile::decodeName(tmpl);
+    g_owner = ::getpid();
     if (!g_atExitRegistered) {
         g_atExitRegistered = true;
         std::atexit(removeAtExit);

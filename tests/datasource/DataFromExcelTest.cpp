@@ -68,6 +68,14 @@ TEST_F(DataFromExcelTest, LoadingASheet) {
     EXPECT_EQ(t->ListData.at(1).value("Column1"), "Ann");
     EXPECT_EQ(t->ListData.at(2).value("Column3"), "");  // a cell of spaces is empty
 
+    // Stored titles come back as the same columns; blank ones get a name.
+    const QStringList stored = t->columnTitles();
+    t->restoreColumnTitles({"No.", "Name", "  ", "City"});
+    EXPECT_EQ(t->columnTitles(), (QStringList{"No.", "Name", "Untitled Column 2", "City"}));
+    EXPECT_EQ(t->ColList().at(3).identifier, "Column3");
+    t->restoreColumnTitles(stored);
+    EXPECT_EQ(t->columnTitles(), stored);
+
     // A later column (batch cropping) is numbered after all table columns.
     EXPECT_EQ(t->addDataColumn("Photo"), "Column6");
     t->removeDataColumns();

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <zlib.h>
 
 using namespace zelk::test;
@@ -212,6 +216,35 @@ TEST(ZipWorkFolderTest, PrivateFolderEmptiedWithoutFollowingLinks) {
     EXPECT_EQ(treeOf(work), QStringList());
     EXPECT_TRUE(QFileInfo(work).isDir());
     EXPECT_EQ(readFile(keep.filePath("precious/data.txt")), "keep me");
+}
+
+TEST(ZipWorkFolderTest, RemovedWhenTheProcessEnds) {
+    // A forked child makes a folder of its own and leaves this one alone.
+    zelk::ZipWorkFolder::setPathForTesting(QString());
+    const QString mine = zelk::ZipWorkFolder::path();
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        zelk::ZipWorkFolder::setPathForTesting(QString());
+        const QByteArray path = QFile::encodeName(zelk::ZipWorkFolder::path());
+        writeFile(zelk::ZipWorkFolder::path() + "/xl/sharedStrings.xml", "card holders");
+        (void)!::write(fds[1], path.constData(), static_cast<size_t>(path.size()));
+        std::exit(0);
+    }
+    ::close(fds[1]);
+    char buf[4096] = {};
+    const ssize_t n = ::read(fds[0], buf, sizeof buf - 1);
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_GT(n, 0);
+    const QString childFolder = QFile::decodeName(QByteArray(buf, static_cast<qsizetype>(n)));
+    EXPECT_TRUE(childFolder.contains(QStringLiteral("ziptmp-%1-%2-").arg(::getuid()).arg(pid)));
+    EXPECT_FALSE(QFileInfo::exists(childFolder));
+    EXPECT_TRUE(QFileInfo(mine).isDir());
+    EXPECT_EQ(zelk::ZipWorkFolder::path(), mine);
 }
 
 }  // namespace
