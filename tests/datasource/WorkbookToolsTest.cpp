@@ -5,6 +5,8 @@
 #include "WorkbookFixture.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
@@ -147,9 +149,17 @@ print(json.dumps([[[type(c.value).__name__, "" if c.value is None else str(c.val
         }
     }
 
+    // The bare template opens too: one empty sheet.
+    const QString templ = tmp.filePath("Template.xlsx");
+    ASSERT_TRUE(QFile::copy(SpreadsheetWriter::templatePath(), templ));
+    EXPECT_EQ(python("import sys, openpyxl\nwb = openpyxl.load_workbook(sys.argv[1])\n"
+                     "print(wb.sheetnames, wb.active.max_row, wb.active['A1'].value)\n", {templ}),
+              "['Sheet1'] 1 None\n");
+
     // LibreOffice: the same table as CSV.
     const QString dir = tmp.filePath("csv");
-    soffice({"--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1", "--outdir", dir, book});
+    soffice({"--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1", "--outdir", dir, book, templ});
+    EXPECT_TRUE(QFileInfo::exists(dir + "/Template.csv"));
     QByteArray expected;
     for (const QStringList& row : rows) {
         QStringList fields;
