@@ -153,6 +153,18 @@ TEST_F(RenderSide, TheFaceComesFromTheSnapshotsSideAndItsClipStays) {
     EXPECT_TRUE(near(bare.pixelColor(0, 30), QColor(Qt::yellow), 2));
 }
 
+TEST_F(RenderSide, TheCardFaceIsCapturedWithTheSnapshot) {
+    // Workers never read the process-wide slot: a face installed after the
+    // snapshot was taken does not reach it.
+    Design d;
+    const zelk::SideSnapshot withFace = d.snap();
+    zelk::CardFaceHook::install(nullptr);
+    const zelk::SideSnapshot withoutFace = d.snap();
+    EXPECT_TRUE(near(render(withFace).pixelColor(50, 30), d.front.Card_fill_clr, 2));
+    EXPECT_EQ(render(withoutFace).pixelColor(50, 30).alpha(), 0);
+    ASSERT_TRUE(withoutFace.cardFace);  // the default face, never null
+}
+
 TEST_F(RenderSide, ASnapshotIsACopy) {
     Design d;
     d.graphics = {rect({20, 10, 40, 30}, Qt::yellow)};
