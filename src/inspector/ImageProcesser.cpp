@@ -1,8 +1,10 @@
 // Every photo of a batch runs through this file's loops. They are written for
 // the vectoriser, which GCC runs in full only from -O3 on: ask for it here so
-// release builds of every flavour get vector code.
+// release builds of every flavour get vector code. Nothing here relies on
+// floating-point traps, and without them the clamps become compare-and-blend
+// instead of branches.
 #if defined(__GNUC__) && !defined(__clang__) && defined(__OPTIMIZE__)
-#pragma GCC optimize("O3")
+#pragma GCC optimize("O3", "no-trapping-math")
 #endif
 
 #include "inspector/ImageProcesser.h"
@@ -96,7 +98,12 @@ struct ChainSettings {
     }
 };
 
-inline float clamp01(float v) { return std::min(std::max(v, 0.0f), 1.0f); }
+// Written as two selects on values (not std::min/max, which pick by
+// reference), so the vectoriser turns it into compare-and-blend.
+inline float clamp01(float v) {
+    v = v < 0.0f ? 0.0f : v;
+    return v > 1.0f ? 1.0f : v;
+}
 
 // sRGB transfer (IEC 61966-2-1), used where a step works in linear light.
 float srgbToLinear(float v) {
@@ -137,25 +144,99 @@ private:
     std::vector<float> table_;
 };
 
-// ---- the per-pixel steps, each over one row of planes ----
+// ---- the per-pixel steps ----
+//
+// Monochrome, the hue turn and the colour controls are affine maps of the
+// colour, rgb' = M rgb + o, so consecutive ones are composed into one map
+// and a row is run through it once. Sepia clamps, so it stays a step of its
+// own between them.
+
+struct ColourMap {
+    // Row-major 3 x 3 matrix and offset.
+    std::array<float, 9> m{1, 0, 0, 0, 1, 0, 0, 0, 1};
+    std::array<float, 3> o{0, 0, 0};
+    bool identity = true;
+
+    // This map applied after `first`.
+    ColourMap after(const ColourMap& first) const {
+        if (first.identity)
+            return *this;
+        if (identity)
+            return first;
+        ColourMap c;
+        c.identity = false;
+        for (int r = 0; r < 3; ++r) {
+            for (int k = 0; k < 3; ++k)
+                c.m[r * 3 + k] = m[r * 3] * first.m[k] + m[r * 3 + 1] * first.m[3 + k] +
+                                 m[r * 3 + 2] * first.m[6 + k];
+            c.o[r] = m[r * 3] * first.o[0] + m[r * 3 + 1] * first.o[1] + m[r * 3 + 2] * first.o[2] + o[r];
+        }
+        return c;
+    }
+
+    void applyRow(float* R, float* G, float* B, int n) const {
+        if (identity)
+            return;
+        const float m0 = m[0], m1 = m[1], m2 = m[2], m3 = m[3], m4 = m[4], m5 = m[5], m6 = m[6],
+                    m7 = m[7], m8 = m[8], o0 = o[0], o1 = o[1], o2 = o[2];
+        eachPixel(n, [&](int i) {
+            const float r = R[i], g = G[i], b = B[i];
+            R[i] = m0 * r + m1 * g + m2 * b + o0;
+            G[i] = m3 * r + m4 * g + m5 * b + o1;
+            B[i] = m6 * r + m7 * g + m8 * b + o2;
+        });
+    }
+};
 
 // CIColorMonochrome, inputColor grey 0.5 (opaque), inputIntensity 1:
 //   l = 0.2125 r + 0.7154 g + 0.0721 b
 //   m = l < 0.5 ? 2 l c : 1 - 2 (1 - l)(1 - c)     (overlay of l with colour c)
 //   out = mix(in, m, intensity)
-// With c = 0.5 both branches give l: a plain luminance grey.
-void monochromeRow(float* R, float* G, float* B, int n) {
-    constexpr float c = 0.5f;
-    constexpr float intensity = 1.0f;
-    eachPixel(n, [&](int i) {
-        const float l = kLumR * R[i] + kLumG * G[i] + kLumB * B[i];
-        const float low = 2.0f * l * c;
-        const float high = 1.0f - 2.0f * (1.0f - l) * (1.0f - c);
-        const float m = l < 0.5f ? low : high;  // both computed: a select, not a branch
-        R[i] += (m - R[i]) * intensity;
-        G[i] += (m - G[i]) * intensity;
-        B[i] += (m - B[i]) * intensity;
-    });
+// With c = 0.5 both branches give l, and intensity 1 keeps m alone: every
+// channel becomes the luminance, a linear map.
+ColourMap monochromeMap() {
+    ColourMap c;
+    c.identity = false;
+    c.m = {kLumR, kLumG, kLumB, kLumR, kLumG, kLumB, kLumR, kLumG, kLumB};
+    return c;
+}
+
+// CIHueAdjust, inputAngle in radians: the colour turns by the angle about the
+// grey axis (1, 1, 1) of RGB space, so greys stay and a positive angle moves
+// red towards green. With c = cos a, s = sin a / sqrt(3), k = (1 - c) / 3:
+//   | c+k  k-s  k+s |
+//   | k+s  c+k  k-s |
+//   | k-s  k+s  c+k |
+ColourMap hueMap(float angle) {
+    ColourMap c;
+    if (angle == 0.0f)
+        return c;
+    const float cs = std::cos(angle);
+    const float sn = std::sin(angle) / std::sqrt(3.0f);
+    const float k = (1.0f - cs) / 3.0f;
+    const float d = cs + k, p = k + sn, q = k - sn;
+    c.identity = false;
+    c.m = {d, q, p, p, d, q, q, p, d};
+    return c;
+}
+
+// CIColorControls:
+//   saturation: rgb = mix(l, rgb, sat) with l the BT.709 luminance
+//   brightness: rgb = rgb + brt
+//   contrast:   rgb = (rgb - 0.5) * con + 0.5
+// Together: rgb' = con * (sat * rgb + (1 - sat) * l) + (brt - 0.5) * con + 0.5.
+ColourMap colourControlsMap(float sat, float brt, float con) {
+    ColourMap c;
+    if (sat == 1.0f && brt == 0.0f && con == 1.0f)
+        return c;
+    c.identity = false;
+    const float lum[3] = {kLumR, kLumG, kLumB};
+    for (int r = 0; r < 3; ++r) {
+        for (int k = 0; k < 3; ++k)
+            c.m[r * 3 + k] = con * ((r == k ? sat : 0.0f) + (1.0f - sat) * lum[k]);
+        c.o[r] = (brt - 0.5f) * con + 0.5f;
+    }
+    return c;
 }
 
 // CISepiaTone, inputIntensity 1: the photographic sepia matrix
@@ -173,38 +254,6 @@ void sepiaRow(float* R, float* G, float* B, int n) {
         R[i] = r + (sr - r) * intensity;
         G[i] = g + (sg - g) * intensity;
         B[i] = b + (sb - b) * intensity;
-    });
-}
-
-// CIHueAdjust, inputAngle in radians: the colour turns by the angle about the
-// grey axis (1, 1, 1) of RGB space, so greys stay and a positive angle moves
-// red towards green. With c = cos a, s = sin a / sqrt(3), k = (1 - c) / 3:
-//   | c+k  k-s  k+s |
-//   | k+s  c+k  k-s |
-//   | k-s  k+s  c+k |
-void hueRow(float* R, float* G, float* B, int n, float angle) {
-    const float c = std::cos(angle);
-    const float s = std::sin(angle) / std::sqrt(3.0f);
-    const float k = (1.0f - c) / 3.0f;
-    const float d = c + k, p = k + s, m = k - s;
-    eachPixel(n, [&](int i) {
-        const float r = R[i], g = G[i], b = B[i];
-        R[i] = d * r + m * g + p * b;
-        G[i] = p * r + d * g + m * b;
-        B[i] = m * r + p * g + d * b;
-    });
-}
-
-// CIColorControls:
-//   saturation: rgb = mix(l, rgb, sat) with l the BT.709 luminance
-//   brightness: rgb = rgb + brt
-//   contrast:   rgb = (rgb - 0.5) * con + 0.5
-void colourControlsRow(float* R, float* G, float* B, int n, float sat, float brt, float con) {
-    eachPixel(n, [&](int i) {
-        const float l = kLumR * R[i] + kLumG * G[i] + kLumB * B[i];
-        R[i] = ((l + (R[i] - l) * sat + brt) - 0.5f) * con + 0.5f;
-        G[i] = ((l + (G[i] - l) * sat + brt) - 0.5f) * con + 0.5f;
-        B[i] = ((l + (B[i] - l) * sat + brt) - 0.5f) * con + 0.5f;
     });
 }
 
@@ -356,14 +405,13 @@ private:
             float* A = first_.at(y, 3);
             eachPixel(w_, [&](int i) { A[i] = float(px[i] >> 24) * k; });
         }
-        if (s_.grayscale)
-            monochromeRow(R, G, B, w_);
-        if (s_.sepia)
+        if (s_.sepia) {
+            beforeSepia_.applyRow(R, G, B, w_);
             sepiaRow(R, G, B, w_);
-        if (s_.hue != 0.0f)
-            hueRow(R, G, B, w_, s_.hue);
-        if (s_.colourControls())
-            colourControlsRow(R, G, B, w_, s_.sat, s_.brt, s_.con);
+            afterSepia_.applyRow(R, G, B, w_);
+        } else {
+            afterSepia_.after(beforeSepia_).applyRow(R, G, B, w_);
+        }
         if (s_.sharpen())
             luminanceRow(R, G, B, lum(y), w_);
     }
@@ -501,6 +549,9 @@ private:
     const bool alpha_;
     const int colourPlanes_;
     const int n_;
+    // Monochrome, then (sepia,) then the hue turn and the colour controls.
+    const ColourMap beforeSepia_ = s_.grayscale ? monochromeMap() : ColourMap();
+    const ColourMap afterSepia_ = colourControlsMap(s_.sat, s_.brt, s_.con).after(hueMap(s_.hue));
     RowRing first_;
     RowRing blurred_;
     ExposureCurve curve_;
@@ -587,7 +638,9 @@ QImage ImageProcesser::imageRotatedByDegrees_On_Ctrl_Bound(const QImage& image, 
             // Whole quarter turns move pixels exactly (and quickly): no
             // resampling, nothing lost at the edges.
             const int quarters = int(((std::lround(degrees / 90.0) % 4) + 4) % 4);
-            canvas = quarters == 0 ? image.copy()
+            // No turn: the picture itself (a value: its pixels are shared
+            // until either copy is written).
+            canvas = quarters == 0 ? image
                                    : image.transformed(QTransform().rotate(-90.0 * quarters));
             zelk::setReportedPointSize(canvas, zelk::pictureSizeInPoints(image));
             return canvas;
