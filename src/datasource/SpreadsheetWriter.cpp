@@ -26,8 +26,8 @@ QString Get_Column_Char_Str(const QString& cellReference) {
 }
 
 int Get_Col_index(const QString& letters, int offset) {
-    // Base 26 with digits A=1 .. Z=26 (ECMA-376 Part 1, §18.17.2.3 cell
-    // references); the result saturates past the format's last column.
+    // Base 26 with digits A=1 .. Z=26 (the A1 cell references of
+    // ECMA-376); the result saturates past the format's last column.
     qint64 n = 0;
     for (const QChar c : letters) {
         n = n * 26 + (c.unicode() - 64);
