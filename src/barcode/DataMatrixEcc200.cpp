@@ -695,6 +695,12 @@ std::vector<uint8_t> iec16022ecc200(int* Wptr, int* Hptr, QByteArray* encodingpt
                 if (!matrix && encoding.isEmpty() && encodeAt(sizes.front()))
                     matrix = &sizes.front();
             } else {
+                // A character the encodation cannot take fails at every size:
+                // try the largest once, so that the reason is reported once.
+                if (!encodeAt(sizes.back())) {
+                    std::fprintf(stderr, "Cannot find suitable size, barcode too long\n");
+                    return {};
+                }
                 for (const auto& m : sizes)
                     if (encodeAt(m)) {
                         matrix = &m;

@@ -177,6 +177,7 @@ TEST(DataMatrixEcc200, RefusalsNameTheirReason) {
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(s.grid.empty()) << c.message;
         EXPECT_NE(err.find(c.message), std::string::npos) << err;
+        EXPECT_EQ(err.find(c.message), err.rfind(c.message)) << "reported once: " << err;
     }
 }
 
