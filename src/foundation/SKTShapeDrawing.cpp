@@ -1,6 +1,6 @@
 // Drawing and hit testing of shape graphics (Shape_Control): the outline of
-// its ShapeCode, turned by text_rotation about the centre, filled, then
-// stroked.
+// its ShapeCode, filled, then stroked, the whole turned by text_rotation
+// about the centre.
 #include "foundation/DrawingCodes.h"
 #include "foundation/Shape_Control.h"
 
@@ -28,10 +28,17 @@ constexpr double GrabTolerance = 3.0;
 void Shape_Control::drawContents(QPainter& painter) const {
     if (!zelk::drawableBounds(_bounds))
         return;
-    const QPainterPath outline = placedOutline(*this);
-    zelk::paintWithShadow(painter, *this, zelk::strokedArea(*this, outline), [&](QPainter& p) {
+    // The shape is drawn turned, not its outline alone: a gradient or a
+    // hatch turns with the shape it fills.
+    const QPainterPath outline = zelk::shapeOutline(shape_type, _bounds, cor_rad_val,
+                                                    double_star_type, polygon_type);
+    const QTransform turn = zelk::rotationAbout(_bounds.normalized(), text_rotation);
+    zelk::paintWithShadow(painter, *this, zelk::strokedArea(*this, turn.map(outline)), [&](QPainter& p) {
+        p.save();
+        p.setTransform(turn, true);
         zelk::fillGraphicPath(p, *this, outline);
         zelk::strokeGraphicPath(p, *this, outline);
+        p.restore();
     });
 }
 

@@ -121,6 +121,19 @@ TEST(DrawingShape, RotationTurnsAboutTheCentre) {
     EXPECT_TRUE(isWhite(at(img, 105, 50)));
 }
 
+TEST(DrawingShape, AGradientTurnsWithItsShape) {
+    // Left-to-right red to blue in a wide bar; turned 90 degrees clockwise
+    // the red end is at the top.
+    auto s = filledShape(QStringLiteral("R"), QRectF(10, 40, 100, 20));
+    s->_fill_type = QStringLiteral("G");
+    s->_fill_Grad_clr1 = QColor(Qt::red);
+    s->_fill_Grad_clr2 = QColor(Qt::blue);
+    s->text_rotation = 90;
+    const QImage img = drawOnWhite(*s, kCanvas);
+    EXPECT_GT(at(img, 60, 3).red(), 220);
+    EXPECT_GT(at(img, 60, 97).blue(), 220);
+}
+
 TEST(DrawingShape, OpacityRule) {
     struct Case {
         const char* what;
