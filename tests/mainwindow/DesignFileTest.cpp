@@ -1,0 +1,337 @@
+// Design files: a full design survives save and open field by field, a
+// template carries no table, the file is a property list other tools read,
+// damaged or hostile files are refused, and a failed save keeps the old file.
+#include "DesignFileTestSupport.h"
+
+#include "TestSupport.h"
+#include "foundation/GraphicArchive.h"
+#include "foundation/SKTGraphic.h"
+#include "mainwindow/DesignFile.h"
+#include "platform/PropertyList.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace zelk;
+using namespace zelk::test;
+
+namespace {
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+void expectSameGraphics(const QList<std::shared_ptr<SKTGraphic>>& a,
+                        const QList<std::shared_ptr<SKTGraphic>>& b, const char* side) {
+    ASSERT_EQ(a.size(), b.size()) << side;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        EXPECT_TRUE(graphicsMatch(*a.at(i), *b.at(i))) << side << " graphic " << i;
+}
+
+// The top-level array of a valid file, for tests that damage one element.
+QVariantList validTopLevel(const DesignContents& design) {
+    QVariant value;
+    EXPECT_TRUE(PropertyList::read(DesignFile::designFileData(design, QStringLiteral("L")), value));
+    return value.toList();
+}
+
+QByteArray plistOf(const QVariant& value) {
+    QString error;
+    const QByteArray bytes = PropertyList::write(value, &error);
+    EXPECT_FALSE(bytes.isEmpty()) << qPrintable(error);
+    return bytes;
+}
+
+// Lowers the largest file this process may write, as a full disk would stop
+// the save part way, and puts it back afterwards.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+class DesignFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        picture = writePictureFile(QDir(dir.path()), QStringLiteral("holder.png"), qRgb(200, 120, 40));
+        path = dir.filePath(QStringLiteral("Staff card.did"));
+    }
+    QTemporaryDir dir;
+    QString picture;
+    QString path;
+};
+
+}  // namespace
+
+TEST_F(DesignFileTest, SaveThenOpenGivesTheSameDesign) {
+    const DesignContents original = makeFullDesign(picture);
+    const DesignWriteResult written = DesignFile::writeDesignFile(path, original, QStringLiteral("L"));
+    ASSERT_TRUE(written.ok) << qPrintable(written.message());
+
+    const DesignReadResult read = DesignFile::readDesignFile(path);
+    ASSERT_TRUE(read.ok()) << qPrintable(read.detail);
+    const DesignContents& c = *read.contents;
+    EXPECT_EQ(c.Start_Card_Option, original.Start_Card_Option);
+    EXPECT_EQ(c.CARD_SIDE_STR, original.CARD_SIDE_STR);
+    EXPECT_EQ(c.Card_Shape, original.Card_Shape);
+    EXPECT_TRUE(cardPropertiesMatch(original.Front_card_Prop, c.Front_card_Prop));
+    EXPECT_TRUE(cardPropertiesMatch(original.Back_card_Prop, c.Back_card_Prop));
+    expectSameGraphics(original.frontGraphics, c.frontGraphics, "front");
+    expectSameGraphics(original.backGraphics, c.backGraphics, "back");
+    EXPECT_EQ(c.Excel_Binding_Use, original.Excel_Binding_Use);
+    EXPECT_EQ(c.Excel_Source_Path, original.Excel_Source_Path);
+    EXPECT_EQ(c.excelColumnTitles, original.excelColumnTitles);
+    EXPECT_EQ(c.excelRows, original.excelRows);
+    EXPECT_EQ(c.excel_cb_value, original.excel_cb_value);
+
+    // Saving what was opened gives the same bytes: nothing drifts.
+    EXPECT_EQ(DesignFile::designFileData(c, QStringLiteral("L")), readBytes(path));
+}
+
+TEST_F(DesignFileTest, EmptyDesignWithDefaultsRoundTrips) {
+    const DesignContents original;
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, original, QStringLiteral("L")).ok);
+    const DesignReadResult read = DesignFile::readDesignFile(path);
+    ASSERT_TRUE(read.ok()) << qPrintable(read.detail);
+    EXPECT_TRUE(cardPropertiesMatch(original.Front_card_Prop, read.contents->Front_card_Prop));
+    EXPECT_TRUE(cardPropertiesMatch(original.Back_card_Prop, read.contents->Back_card_Prop));
+    EXPECT_TRUE(read.contents->frontGraphics.isEmpty());
+    EXPECT_EQ(read.contents->excel_cb_value, original.excel_cb_value);
+}
+
+TEST_F(DesignFileTest, TemplateCarriesTwoEmptyExcelArrays) {
+    const DesignContents original = makeFullDesign(picture);
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, original, QStringLiteral("T")).ok);
+    QVariant value;
+    ASSERT_TRUE(PropertyList::readFile(path, value));
+    const QVariantList top = value.toList();
+    ASSERT_EQ(top.size(), DesignFile::ElementCount);
+    EXPECT_EQ(top.at(DesignFile::ExcelColumnTitlesAt), QVariant(QVariantList()));
+    EXPECT_EQ(top.at(DesignFile::ExcelRowsAt), QVariant(QVariantList()));
+
+    const DesignReadResult read = DesignFile::readDesignFile(path);
+    ASSERT_TRUE(read.ok()) << qPrintable(read.detail);
+    EXPECT_TRUE(read.contents->excelColumnTitles.isEmpty());
+    EXPECT_TRUE(read.contents->excelRows.isEmpty());
+    // The rest of the design is the template.
+    expectSameGraphics(original.frontGraphics, read.contents->frontGraphics, "front");
+    EXPECT_EQ(read.contents->excel_cb_value, original.excel_cb_value);
+}
+
+TEST_F(DesignFileTest, PythonPlistlibReadsTheFile) {
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, makeFullDesign(picture), QStringLiteral("L")).ok);
+    const QString script = QStringLiteral(
+        "import plistlib, sys\n"
+        "d = plistlib.load(open(sys.argv[1], 'rb'))\n"
+        "records = d[7] + d[8]\n"
+        "ok = all(isinstance(r, list) and all(isinstance(s, str) for s in r) for r in records)\n"
+        "print(d[0], len(d), len(records), ''.join(r[0] for r in d[7]), ok, d[12][1]['Column1'])\n");
+    const ToolResult r = runTool(debianPython(), {QStringLiteral("-c"), script, path});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(QString::fromUtf8(r.out).trimmed(),
+              QStringLiteral("VEDAREZEDUZER 14 12 TILDBS True Bo \"B\" <b>"));
+}
+
+TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheMessage) {
+    const DesignContents design = makeFullDesign(picture);
+    const QByteArray good = DesignFile::designFileData(design, QStringLiteral("L"));
+    ASSERT_FALSE(good.isEmpty());
+    const QVariantList top = validTopLevel(design);
+
+    QList<std::pair<const char*, QByteArray>> cases;
+    auto withElement = [&](int at, const QVariant& v) {
+        QVariantList changed = top;
+        changed[at] = v;
+        return plistOf(changed);
+    };
+    QVariantList wrongMagic = top;
+    wrongMagic[0] = QStringLiteral("VEDAREZEDUZEX");
+    cases.append({"wrong magic", plistOf(wrongMagic)});
+    cases.append({"magic not first", plistOf(QVariantList{QStringLiteral("1")} + top)});
+    cases.append({"not an array", plistOf(QVariantMap{{QStringLiteral("0"), DesignFile::Magic}})});
+    cases.append({"newer format", withElement(DesignFile::VersionAt, QStringLiteral("2"))});
+    cases.append({"last element missing", plistOf(top.mid(0, top.size() - 1))});
+    cases.append({"an element too many", plistOf(top + QVariantList{QStringLiteral("x")})});
+    cases.append({"cut in half", good.left(good.size() / 2)});
+    cases.append({"cut before the end tag", good.left(good.size() - 10)});
+    cases.append({"empty file", QByteArray()});
+    cases.append({"unknown start mode", withElement(DesignFile::StartModeAt, QStringLiteral("X"))});
+    cases.append({"sides not 1 or 2", withElement(DesignFile::CardSidesAt, QStringLiteral("3"))});
+    cases.append({"shape not a number", withElement(DesignFile::CardShapeAt, QStringLiteral("oval"))});
+    cases.append({"shape as integer", withElement(DesignFile::CardShapeAt, qint64(2))});
+    cases.append({"flag not Y or N", withElement(DesignFile::ExcelBindingUseAt, QStringLiteral("1"))});
+    cases.append({"path as array", withElement(DesignFile::ExcelSourcePathAt, QVariantList())});
+    cases.append({"titles as string", withElement(DesignFile::ExcelColumnTitlesAt, QStringLiteral("a"))});
+    cases.append({"graphics as dict", withElement(DesignFile::FrontGraphicsAt, QVariantMap())});
+    cases.append({"card record short",
+                  withElement(DesignFile::BackCardPropertyAt, top.at(DesignFile::BackCardPropertyAt).toList().mid(1))});
+    cases.append({"twelve indexes expected",
+                  withElement(DesignFile::GroupColumnIndexesAt, QVariantList{QStringLiteral("1")})});
+    {
+        QVariantList records = top.at(DesignFile::BackGraphicsAt).toList();
+        records[2] = QStringLiteral("T");
+        cases.append({"record as string", withElement(DesignFile::BackGraphicsAt, records)});
+        QVariantList record = records.at(0).toList();
+        record[5] = qint64(5);
+        records[0] = record;
+        records[2] = top.at(DesignFile::BackGraphicsAt).toList().at(2);
+        cases.append({"integer inside a record", withElement(DesignFile::BackGraphicsAt, records)});
+    }
+    {
+        QVariantList rows = top.at(DesignFile::ExcelRowsAt).toList();
+        QVariantMap row = rows.at(0).toMap();
+        row.insert(QStringLiteral("Column1"), qint64(7));
+        rows[0] = row;
+        cases.append({"cell as integer", withElement(DesignFile::ExcelRowsAt, rows)});
+        rows[0] = QStringLiteral("row");
+        cases.append({"row as string", withElement(DesignFile::ExcelRowsAt, rows)});
+    }
+    // Every element replaced by a value of another type.
+    for (int at = 0; at < DesignFile::ElementCount; ++at) {
+        const bool isText = top.at(at).typeId() == QMetaType::QString;
+        if (at == DesignFile::ExcelSourcePathAt)
+            continue;  // replaced by an array above
+        cases.append({"element of another type",
+                      withElement(at, isText ? QVariant(QVariantMap{}) : QVariant(QStringLiteral("x")))});
+    }
+    // A document type with entities that expand a thousand-fold at each level.
+    QByteArray laughs = "<?xml version=\"1.0\"?>\n<!DOCTYPE plist [\n<!ENTITY a \"VEDAREZEDUZER\">\n";
+    const char* names = "abcdefghij";
+    for (int i = 1; i < 10; ++i) {
+        laughs += QByteArray("<!ENTITY ") + names[i] + " \"";
+        for (int k = 0; k < 10; ++k)
+            laughs += QByteArray("&") + names[i - 1] + ";";
+        laughs += "\">\n";
+    }
+    laughs += "]>\n<plist version=\"1.0\"><array><string>&j;</string></array></plist>\n";
+    cases.append({"billion laughs", laughs});
+    QByteArray external = "<?xml version=\"1.0\"?>\n<!DOCTYPE plist [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n"
+                          "<plist version=\"1.0\"><array><string>&x;</string></array></plist>\n";
+    cases.append({"external entity", external});
+    QByteArray deep = "<?xml version=\"1.0\"?>\n<plist version=\"1.0\">";
+    for (int i = 0; i < 5000; ++i)
+        deep += "<array>";
+    deep += "<string>VEDAREZEDUZER</string>";
+    for (int i = 0; i < 5000; ++i)
+        deep += "</array>";
+    deep += "</plist>\n";
+    cases.append({"deeply nested", deep});
+
+    for (const auto& [name, bytes] : cases) {
+        const DesignReadResult fromData = DesignFile::readDesignData(bytes);
+        EXPECT_FALSE(fromData.ok()) << name;
+        EXPECT_EQ(fromData.message, QStringLiteral("File is corrupt and cannot be opened.")) << name;
+        EXPECT_FALSE(fromData.detail.isEmpty()) << name;
+
+        writeBytes(path, bytes);
+        const DesignReadResult fromFile = DesignFile::readDesignFile(path);
+        EXPECT_FALSE(fromFile.contents.has_value()) << name;
+        EXPECT_EQ(fromFile.message, DesignFile::CorruptMessage) << name;
+    }
+}
+
+TEST_F(DesignFileTest, HugeOrMissingFileIsRefusedUnread) {
+    QFile huge(path);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(PropertyListLimits().maxBytes + 1));  // sparse: no disk used
+    huge.close();
+    DesignReadResult r = DesignFile::readDesignFile(path);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.message, DesignFile::CorruptMessage);
+    EXPECT_TRUE(r.detail.contains(QStringLiteral("too large"))) << qPrintable(r.detail);
+
+    for (const QString& p : {dir.filePath(QStringLiteral("none.did")), dir.path()}) {
+        r = DesignFile::readDesignFile(p);
+        EXPECT_FALSE(r.ok()) << qPrintable(p);
+        EXPECT_EQ(r.message, DesignFile::CorruptMessage);
+    }
+}
+
+TEST_F(DesignFileTest, FailedSaveReportsAndKeepsTheEarlierFile) {
+    const DesignContents design = makeFullDesign(picture);
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
+    const QByteArray earlier = readBytes(path);
+    ASSERT_GT(earlier.size(), 8192);
+    DesignContents changed = design;
+    changed.Front_card_Prop.Card_Name = QStringLiteral("Changed");
+
+    // The disk fills up part way through the new file (as root, a read-only
+    // folder would still be writable).
+    {
+        FileSizeLimit limit(4096);
+        const DesignWriteResult r = DesignFile::writeDesignFile(path, changed, QStringLiteral("L"));
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.code, DesignFile::CannotWrite);
+        EXPECT_TRUE(r.message().startsWith(QStringLiteral("5 -- "))) << qPrintable(r.message());
+    }
+    EXPECT_EQ(readBytes(path), earlier);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file left";
+
+    // A design that cannot be stored writes nothing.
+    changed.backGraphics.first()->_barcode_image = QImage(GraphicArchive::MaxPictureSide + 1, 1, QImage::Format_Mono);
+    changed.backGraphics.first()->_barcode_image.fill(0);
+    const DesignWriteResult unstorable = DesignFile::writeDesignFile(path, changed, QStringLiteral("L"));
+    EXPECT_FALSE(unstorable.ok);
+    EXPECT_EQ(unstorable.code, DesignFile::NotStorable);
+    EXPECT_EQ(readBytes(path), earlier);
+
+    // Text that XML cannot carry.
+    DesignContents badText = design;
+    badText.Excel_Source_Path = QString(QChar(0xFFFE));
+    EXPECT_EQ(DesignFile::writeDesignFile(path, badText, QStringLiteral("L")).code, DesignFile::NotStorable);
+    EXPECT_EQ(readBytes(path), earlier);
+}
+
+TEST_F(DesignFileTest, SaveToAPathThatCannotHoldAFileFails) {
+    const DesignContents design;
+    const QString plainFile = dir.filePath(QStringLiteral("plain"));
+    writeBytes(plainFile, "not a folder");
+    const QString fifo = dir.filePath(QStringLiteral("pipe.did"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        QString path;
+        QString mode;
+        int code;
+    } cases[] = {
+        {plainFile + QStringLiteral("/design.did"), QStringLiteral("L"), DesignFile::CannotOpen},
+        {dir.filePath(QStringLiteral("no folder/design.did")), QStringLiteral("L"), DesignFile::CannotOpen},
+        {dir.path(), QStringLiteral("L"), DesignFile::NotARegularFile},
+        {fifo, QStringLiteral("L"), DesignFile::NotARegularFile},  // never replaced by a plain file
+        {QString(), QStringLiteral("L"), DesignFile::NotARegularFile},
+        {path, QStringLiteral("G"), DesignFile::BadMode},
+    };
+    for (const auto& c : cases) {
+        const DesignWriteResult r = DesignFile::writeDesignFile(c.path, design, c.mode);
+        EXPECT_FALSE(r.ok) << qPrintable(c.path);
+        EXPECT_EQ(r.code, c.code) << qPrintable(c.path) << " " << qPrintable(r.reason);
+        EXPECT_EQ(r.message(), QStringLiteral("%1 -- %2").arg(c.code).arg(r.reason));
+    }
+    EXPECT_EQ(readBytes(plainFile), QByteArray("not a folder"));
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
