@@ -55,6 +55,9 @@ QPainterPath CardFace::cardOutline(int Card_Shape, const QRectF& R) {
 
 void CardFace::Card_Base_Drawing(QPainter& painter, const Card_Property& P, int Card_Shape,
                                  const QRectF& R) {
+    // A card rectangle of damaged numbers draws nothing.
+    if (!zelk::drawableBounds(R))
+        return;
     const QPainterPath O = cardOutline(Card_Shape, R);
     painter.save();
     try {
@@ -108,6 +111,12 @@ void CardFace::Card_Base_Drawing(QPainter& painter, const Card_Property& P, int 
 
 void CardFace::Card_Border_Drawing(QPainter& painter, const Card_Property& P, int Card_Shape,
                                    const QRectF& R) {
+    if (!zelk::drawableBounds(R))
+        return;
+    // Beyond these the face looks the same (a border wider than the card
+    // fills it; a glyph taller than the card is clipped), so values from a
+    // damaged design are held there rather than handed to the rasteriser.
+    const double largest = std::max(1.0, std::max(R.width(), R.height()));
     const QPainterPath O = cardOutline(Card_Shape, R);
     painter.save();
     try {
@@ -115,7 +124,10 @@ void CardFace::Card_Border_Drawing(QPainter& painter, const Card_Property& P, in
         painter.setRenderHint(QPainter::TextAntialiasing);
         if (P.Watermark_Used && !P.Watermark_Text.isEmpty()) {
             const QColor C = zelk::withAlpha(P.Watermark_Color, P.Watermark_Transp);
-            QFont font = zelk::fontInPoints(P.Watermark_Font, painter.device());
+            QFont capped = P.Watermark_Font;
+            if (capped.pointSizeF() > 4 * largest)
+                capped.setPointSizeF(4 * largest);
+            QFont font = zelk::fontInPoints(capped, painter.device());
             font.setKerning(false);
             const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
             const QFontMetricsF metrics(font, painter.device());
@@ -141,7 +153,8 @@ void CardFace::Card_Border_Drawing(QPainter& painter, const Card_Property& P, in
                 flat.addPolygon(poly);
                 flat.closeSubpath();
             }
-            painter.setPen(zelk::strokePen(P.Card_bordr_clr, P.Card_bor_Stepper, P.Card_border_style));
+            const double width = zelk::saneLength(P.Card_bor_Stepper, 4 * largest);
+            painter.setPen(zelk::strokePen(P.Card_bordr_clr, width, P.Card_border_style));
             painter.setBrush(Qt::NoBrush);
             painter.drawPath(flat);
         }

@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <functional>
+#include <limits>
 
 using zelk::test::solidImage;
 
@@ -452,4 +453,37 @@ TEST_F(CardFaceTest, HookDrawsTheSnapshotsSide) {
     CardFace::install();
     EXPECT_NE(dynamic_cast<const CardFace*>(zelk::CardFaceHook::installed().get()), nullptr);
     zelk::CardFaceHook::install(nullptr);
+}
+
+TEST_F(CardFaceTest, DamagedNumbersDrawNothingOrHoldToTheCard) {
+    // Values a damaged design may carry: the face is drawn (or skipped)
+    // without reaching the rasteriser with them.
+    Card_Property P = filled(QStringLiteral("G"));
+    P.Card_grad_Stepper = std::numeric_limits<int>::max();
+    P.Card_alpha_Stepper = std::numeric_limits<float>::quiet_NaN();
+    P.Card_border_chk = true;
+    P.Card_bor_Stepper = std::numeric_limits<int>::max();
+    P.Card_border_style = QStringLiteral("DDD");
+    P.Watermark_Used = true;
+    P.Watermark_Text = QStringLiteral("X");
+    P.Watermark_Font = QFont(QStringLiteral("DejaVu Sans"), 30);
+    P.Watermark_Font.setPointSizeF(1e7);
+    P.Watermark_Transp = std::numeric_limits<float>::infinity();
+    P.Watermark_Color = Qt::black;
+    // A border wider than the card fills it.
+    const QImage img = paint(P, 1);
+    EXPECT_PIXEL_NEAR(img, 100, 60, QColor(Qt::black), 0);
+    P.Card_bor_Stepper = -5;  // a negative width is the thinnest line
+    paint(P, 2);
+    P.Card_fill_style = QStringLiteral("I");
+    P.Card_BG_Image = solidImage(3, 3, Qt::red);
+    EXPECT_PIXEL_NEAR(paint(P, 0), 100, 1, QColor(Qt::red), 0);  // NaN opacity: opaque
+    for (const QRectF& R : {QRectF(0, 0, qQNaN(), 10), QRectF(0, 0, 1e300, 1e300), QRectF(-1e9, 0, 5, 5)}) {
+        QImage out = solidImage(20, 20, kOutside);
+        QPainter p(&out);
+        CardFace::Card_Base_Drawing(p, P, 0, R);
+        CardFace::Card_Border_Drawing(p, P, 0, R);
+        p.end();
+        EXPECT_PIXEL_NEAR(out, 10, 10, kOutside, 0);
+    }
 }
