@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/resource.h>
+#include <csignal>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -168,6 +170,28 @@ TEST_F(ZipArchiveTest, BrokenFilesFailWithTheirCodes) {
     EXPECT_FALSE(SSZipArchive::unzipFileAtPath(tmp.filePath("missing.zip"), dest(), true, {}, &error));
     EXPECT_EQ(error.code, SSZipArchive::ErrorOpenZip);
     EXPECT_EQ(error.description, "failed to open zip file");
+}
+
+TEST_F(ZipArchiveTest, ShortWritesFail) {
+    // A file-size limit makes write(2) stop short (EFBIG), as a full disk
+    // does; the unpack must fail and remove the partial file.
+    ASSERT_TRUE(writeZip(zipPath(), {{"small.txt", "ok"}, {"big.txt", QByteArray(64 * 1024, 'x')}}));
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit lim{16 * 1024, 16 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &lim);
+        SSZipArchive::Error error;
+        const bool ok = SSZipArchive::unzipFileAtPath(zipPath(), dest(), true, {}, &error);
+        ::_exit(ok ? 10 : (error.code == SSZipArchive::ErrorWriteEntry ? 0 : 20));
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readFile(dest() + "/small.txt"), "ok");
+    EXPECT_FALSE(QFile::exists(dest() + "/big.txt"));
 }
 
 TEST_F(ZipArchiveTest, CreatesPackagesThatUnzipAccepts) {
