@@ -59,38 +59,83 @@ Qt::Alignment alignmentOf(int index) {
 // baseline, with its advance and ascent. Outlines are kept per thread, as a
 // batch draws the same header, footer and fonts on every card.
 struct TextOutline {
-    QPainterPath path;
+    QStringList parts;
+    QList<double> offsets;  // x of each tab-separated part
     double width = 0.0;
     double ascent = 0.0;
     double descent = 0.0;
+    bool hasPath = false;
+    QPainterPath path;
 };
 
-const TextOutline& outlineOf(const QString& text, const QFont& font, double kern) {
+TextOutline& outlineOf(const QString& text, const QFont& font, double kern, bool needPath) {
     thread_local QHash<QString, TextOutline> cache;
     const QString key = font.key() + QLatin1Char('|') + QString::number(kern) + QLatin1Char('|') + text;
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return *it;
-    if (cache.size() > 512)
-        cache.clear();
-    const QFont f = BarcodeRenderer::pointFont(font, kern);
-    const QFontMetricsF fm(f);
-    const QStringList parts = text.split(QLatin1Char('\t'));
-    QList<double> offsets;
-    TextOutline o;
-    o.width = layoutLine(parts, fm, &offsets);
-    o.ascent = fm.ascent();
-    o.descent = fm.descent();
-    for (int i = 0; i < parts.size(); ++i)
-        o.path.addText(QPointF(offsets.at(i), 0.0), f, parts.at(i));
-    return *cache.insert(key, o);
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        if (cache.size() > 512)
+            cache.clear();
+        const QFontMetricsF fm(BarcodeRenderer::pointFont(font, kern));
+        TextOutline o;
+        o.parts = text.split(QLatin1Char('\t'));
+        o.width = layoutLine(o.parts, fm, &o.offsets);
+        o.ascent = fm.ascent();
+        o.descent = fm.descent();
+        it = cache.insert(key, o);
+    }
+    if (needPath && !it->hasPath) {
+        const QFont f = BarcodeRenderer::pointFont(font, kern);
+        for (int i = 0; i < it->parts.size(); ++i)
+            it->path.addText(QPointF(it->offsets.at(i), 0.0), f, it->parts.at(i));
+        it->hasPath = true;
+    }
+    return *it;
+}
+
+// Bitmaps take text through the glyph cache, far cheaper than filling
+// outlines; the font is sized for the image's resolution so that one unit is
+// still one point. Vector outputs keep the outlines.
+bool drawsGlyphs(const QPainter& p) {
+    return p.device() && p.device()->devType() == QInternal::Image && p.device()->logicalDpiY() > 0;
+}
+
+void drawLine(QPainter& p, const QString& text, const QFont& font, const QColor& color, double x,
+              double baseline, double kern) {
+    const bool glyphs = drawsGlyphs(p);
+    const TextOutline& o = outlineOf(text, font, kern, !glyphs);
+    if (!glyphs) {
+        p.fillPath(o.path.translated(x, baseline), color);
+        return;
+    }
+    QFont f(BarcodeRenderer::pointFont(font, kern));
+    double size = font.pointSizeF();
+    if (size <= 0.0)
+        size = font.pixelSize() > 0 ? font.pixelSize() : 10.0;
+    f.setPointSizeF(size * 72.0 / p.device()->logicalDpiY());
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.0);
+    p.save();
+    p.setFont(f);
+    p.setPen(color);
+    // Each character goes where the outline layout (in points, spacing
+    // included) puts it, whatever the device's resolution.
+    const QFontMetricsF fm(BarcodeRenderer::pointFont(font, kern));
+    for (int k = 0; k < o.parts.size(); ++k) {
+        const QString& part = o.parts.at(k);
+        for (int i = 0; i < part.size();) {
+            const int len = (part.at(i).isHighSurrogate() && i + 1 < part.size()) ? 2 : 1;
+            const double at = i == 0 ? 0.0 : fm.horizontalAdvance(part.left(i));
+            p.drawText(QPointF(x + o.offsets.at(k) + at, baseline), part.mid(i, len));
+            i += len;
+        }
+    }
+    p.restore();
 }
 
 // Draws a single line whose bounding box has its lower left corner at (x, yBottom).
 void drawAtPoint(QPainter& p, const QString& text, const QFont& font, const QColor& color, double x,
                  double yBottom, double kern) {
-    const TextOutline& o = outlineOf(text, font, kern);
-    p.fillPath(o.path.translated(x, yBottom - o.descent), color);
+    const TextOutline& o = outlineOf(text, font, kern, false);
+    drawLine(p, text, font, color, x, yBottom - o.descent, kern);
 }
 
 }  // namespace
@@ -125,13 +170,13 @@ void BarcodeRenderer::drawTextLine(QPainter& p, const QString& text, const QFont
                                    Qt::Alignment align, const QRectF& rect, double kern) {
     if (text.isEmpty())
         return;
-    const TextOutline& o = outlineOf(text, font, kern);
+    const TextOutline& o = outlineOf(text, font, kern, false);
     double x = rect.left();
     if (align & Qt::AlignHCenter)
         x = rect.left() + (rect.width() - o.width) / 2.0;
     else if (align & Qt::AlignRight)
         x = rect.right() - o.width;
-    p.fillPath(o.path.translated(x, rect.top() + o.ascent), color);
+    drawLine(p, text, font, color, x, rect.top() + o.ascent, kern);
 }
 
 void BarcodeRenderer::drawBandText(QPainter& p, const QString& text, const QFont& font, const QColor& color,

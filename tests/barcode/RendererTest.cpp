@@ -270,3 +270,36 @@ TEST(Renderer, WorkerThreadsDrawTheSamePictures) {
     for (int i = 0; i < kThreads * kEach; ++i)
         EXPECT_EQ(results[i], render(i)) << i;
 }
+
+// Bitmaps draw text through the glyph cache and pictures as outlines: at any
+// resolution both put the same text in the same place.
+TEST(Renderer, BitmapTextMatchesPictureText) {
+    BarcodeRenderSettings s;
+    s.valueColor = Qt::green;
+    s.headerColor = Qt::red;
+    s.headerAlignIndex = 2;
+    auto b = NKDBarcodeFactory::build(QStringLiteral("EAN-13"), QStringLiteral("590123412345"),
+                                      QStringLiteral("RIGHT HEADER"), QString(), s);
+    ASSERT_TRUE(b);
+    const QPicture pic = BarcodeRenderer::imageFromBarcode(*b);
+    for (double dpi : {150.0, 288.0, 600.0}) {
+        SCOPED_TRACE(dpi);
+        const QImage bitmap = BarcodeRenderer::bitmapFromBarcode(*b, dpi);
+        QImage played(bitmap.size(), QImage::Format_ARGB32_Premultiplied);
+        played.fill(Qt::transparent);
+        QPainter p(&played);
+        p.scale(dpi / 72, dpi / 72);
+        p.drawPicture(0, 0, pic);
+        p.end();
+        const double tolerance = 0.75 * dpi / 72;  // three quarters of a point
+        for (QColor c : {QColor(Qt::green), QColor(Qt::red)}) {
+            const QRect a = extentOf(bitmap, c);
+            const QRect e = extentOf(played, c);
+            ASSERT_FALSE(a.isEmpty());
+            EXPECT_NEAR(a.left(), e.left(), tolerance);
+            EXPECT_NEAR(a.right(), e.right(), tolerance);
+            EXPECT_NEAR(a.top(), e.top(), tolerance);
+            EXPECT_NEAR(a.bottom(), e.bottom(), tolerance);
+        }
+    }
+}
