@@ -435,10 +435,15 @@ bool SSZipArchive::createZipFileAtPath(const QString& path, const QStringList& p
     }
     if (!ok)
         return false;
+    // The package keeps the permissions of the file it replaces; a new one
+    // gets the usual 0644 rather than the temporary file's 0600.
+    const QByteArray target = QFile::encodeName(path);
+    struct stat old;
+    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    ::chmod(QFile::encodeName(tmpPath).constData(), mode);
     // rename(2) replaces the old file in one step; QFile::rename refuses to.
-    if (::rename(QFile::encodeName(tmpPath).constData(), QFile::encodeName(path).constData()) != 0)
+    if (::rename(QFile::encodeName(tmpPath).constData(), target.constData()) != 0)
         return false;
     tmp.setAutoRemove(false);
-    ::chmod(QFile::encodeName(path).constData(), 0644);  // QTemporaryFile made it 0600
     return true;
 }

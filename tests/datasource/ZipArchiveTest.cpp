@@ -212,6 +212,15 @@ TEST_F(ZipArchiveTest, CreatesPackagesThatUnzipAccepts) {
     EXPECT_EQ(readFile(dest() + "/xl/worksheets/sheet1.xml"), "<worksheet/>");
     EXPECT_EQ(readFile(dest() + "/Zoë.txt"), "non-ASCII name");
     EXPECT_TRUE(QFileInfo(dest() + "/media").isDir());
+
+    // A new package is 0644; a replaced one keeps its permissions.
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(out).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+    ASSERT_EQ(::chmod(QFile::encodeName(out).constData(), 0600), 0);
+    ASSERT_TRUE(SSZipArchive::createZipFileAtPath(out, {src + "/xl"}));
+    ASSERT_EQ(::stat(QFile::encodeName(out).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
 TEST_F(ZipArchiveTest, FailedCreateKeepsTheOldFileAndLeavesNoTemporary) {
