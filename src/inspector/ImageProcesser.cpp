@@ -99,10 +99,12 @@ struct ChainSettings {
 };
 
 // Written as two selects on values (not std::min/max, which pick by
-// reference), so the vectoriser turns it into compare-and-blend.
+// reference), so the vectoriser turns it into compare-and-blend. A NaN (from
+// absurd settings) comes out as 0, so every later conversion to an integer
+// or a table position stays in range.
 inline float clamp01(float v) {
-    v = v < 0.0f ? 0.0f : v;
-    return v > 1.0f ? 1.0f : v;
+    v = v > 0.0f ? v : 0.0f;
+    return v < 1.0f ? v : 1.0f;
 }
 
 // sRGB transfer (IEC 61966-2-1), used where a step works in linear light.
@@ -127,8 +129,6 @@ public:
         for (int i = 0; i <= kSteps; ++i)
             table_[size_t(i)] = linearToSrgb(clamp01(srgbToLinear(float(i) / kSteps) * gain));
     }
-    float operator()(float v) const { return table_[size_t(index(v))]; }
-
     // A row in place, in two loops: the table positions (vector code), then
     // the look-ups.
     void applyRow(float* v, int* scratch, int n) const {
@@ -607,7 +607,8 @@ QImage ImageProcesser::Get_Processed_Image_Full_Combined(
         s.brt = std::isfinite(brt) ? brt : 0.0f;
         s.con = std::isfinite(con) ? con : 1.0f;
         s.sharpness = std::isfinite(r) ? r : 0.0f;
-        s.ev = std::isfinite(g) ? g : 0.0f;
+        // Beyond +-64 stops every pixel is white or black anyway.
+        s.ev = std::isfinite(g) ? std::clamp(g, -64.0f, 64.0f) : 0.0f;
         // Any radius costs the same; the bound only keeps the sums in range.
         s.blurRadius = (std::isfinite(b) && b >= 0.5f) ? int(std::lround(std::min(b, 1.0e6f))) : 0;
         s.flipH = flip_H;

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <limits>
+
 using zelk::test::maxChannelDifference;
 using zelk::test::noiseImage;
 using zelk::test::solidImage;
@@ -248,6 +250,24 @@ TEST(ImageProcesser, TinyPicturesThroughEveryStep) {
             const QImage out = run(noiseImage(size.width(), size.height(), alpha), s);
             EXPECT_FALSE(out.isNull()) << size.width() << "x" << size.height();
         }
+    }
+}
+
+TEST(ImageProcesser, AbsurdSettingsGiveAPictureNotAFault) {
+    // Values no panel offers, as a damaged design may hold them: the chain
+    // still returns a picture of the input's size.
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const QImage in = noiseImage(9, 7, true);
+    for (float v : {inf, -inf, nan, 1e30f, -1e30f}) {
+        Settings s;
+        s.hue = s.sat = s.brt = s.con = s.sharp = s.ev = s.blur = v;
+        s.rotate = std::numeric_limits<int>::min();
+        s.rotateOnBox = true;
+        EXPECT_FALSE(run(in, s).isNull()) << v;
+        Settings e;
+        e.ev = v;
+        EXPECT_EQ(run(in, e).size(), in.size()) << v;
     }
 }
 
