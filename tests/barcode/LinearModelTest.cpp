@@ -308,8 +308,9 @@ TEST(LinearModel, UpcaToUpceCompression) {
         const QString a = QLatin1String(c.upca) + QLatin1Char('0');
         const QString e = NKDUPCEBarcode::UPCAToUPCE(a);
         EXPECT_EQ(e, QLatin1String(c.upce)) << c.upca;
-        if (!e.isEmpty())
+        if (!e.isEmpty()) {
             EXPECT_EQ(NKDUPCEBarcode::UPCEToUPCA(a.left(1) + e), QLatin1String(c.upca));
+        }
     }
     EXPECT_TRUE(NKDUPCEBarcode::UPCAToUPCE(QStringLiteral("0120000034")).isEmpty());
 }
@@ -367,8 +368,9 @@ TEST(PostalModel, JapanPostConversionCheckAndSize) {
         auto b = NKDBarcode::make<JapanPostBarcode>(QLatin1String(c.value));
         EXPECT_EQ(b->japanpostContents(), QLatin1String(c.codes)) << c.value;
         EXPECT_EQ(b->content(), QLatin1String(c.readable)) << c.value;
-        if (c.check)
+        if (c.check) {
             EXPECT_EQ(b->checkDigit(), c.check) << c.value;
+        }
         EXPECT_TRUE(b->isContentValid());
         EXPECT_EQ(b->completeBarcode().size(), 133);
     }
