@@ -1,5 +1,7 @@
 #include "barcode/ReedSolomon.h"
 
+#include <cstddef>
+
 void rs_init_gf(zelk::ReedSolomon& rs, int poly) {
     int m = 0;
     for (int b = 1; b <= poly; b <<= 1)
