@@ -1,0 +1,530 @@
+#include "mainwindow/SKTWindowController.h"
+
+#include "canvas/NewControlPoint.h"
+#include "canvas/SKTGraphicView.h"
+#include "canvas/SKTGrid.h"
+#include "canvas/SKTZoomingScrollView.h"
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+#include "datasource/Data_From_Excel.h"
+#include "foundation/AppPaths.h"
+#include "foundation/BarcodeSettings.h"
+#include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
+#include "foundation/SKTDocument.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/Utilities.h"
+#include "inspector/CardFace.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/BarcodeProducer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+std::function<void()>& quitHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
+
+// An ID-1 card (ISO/IEC 7810): 85.60 x 53.98 mm, landscape.
+constexpr double CardWidthMm = 85.60;
+constexpr double CardHeightMm = 53.98;
+
+QImage resourceImage(const QString& name) {
+    return QImage(QDir(Resource_Path).filePath(name));
+}
+
+// An empty inspector page that later topics fill; it says what it is for.
+QWidget* placeholderPage(const QString& title) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* label = new QLabel(title);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setStyleSheet(QStringLiteral("color: #5a6070; font-weight: bold; padding: 8px;"));
+    layout->addWidget(label);
+    layout->addStretch(1);
+    page->setProperty("tabTitle", title);
+    return page;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- construction
+
+SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
+    : QMainWindow(parent), plainModelHost_(std::make_unique<zelk::DefaultModelHost>()) {
+    if (roots.resourceRoot.isEmpty() && roots.dataRoot.isEmpty())
+        zelk::AppPaths::init();
+    else
+        zelk::AppPaths::initWithRoots(roots.resourceRoot, roots.dataRoot);
+
+    zelk::resetAppGlobals();
+    App_Name = QString::fromLatin1(zelk::AppPaths::applicationName);
+    Camera_Folder_Path = QDir(Created_Resource_Path).filePath(QStringLiteral("Images_save_by_user"));
+    Camera_Capture_Image = QDir(Camera_Folder_Path).filePath(QStringLiteral("zelk_user_save.png"));
+
+    // Default fonts: the application's font family, for texts and barcode captions.
+    Text_Ctrl_Font = QApplication::font().family();
+    zelk::setDefaultTextFontFamily(Text_Ctrl_Font);
+
+    Allowd_Image_fileTypes = {QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("jpe"),
+                              QStringLiteral("jfif"), QStringLiteral("gif"),  QStringLiteral("bmp"),
+                              QStringLiteral("png"),  QStringLiteral("tif"),  QStringLiteral("tiff")};
+    NO_Image_Path = QDir(Resource_Path).filePath(QStringLiteral("no.png"));
+    Err_image = resourceImage(QStringLiteral("pic_err.png"));
+    no_image_ctrl_GP = resourceImage(QStringLiteral("pic_ic.png"));
+    banner_image = resourceImage(QStringLiteral("banner.png"));
+    promotion_pattern_image = resourceImage(QStringLiteral("pattern_1.jpg"));
+
+    document_ = new SKTDocument(this);
+    grid_ = new SKTGrid(this);
+    tools_ = new zelk::ToolPalette(this);
+    newPoints_ = std::make_unique<zelk::NewControlPoint>();
+
+    Main_App_wnd = this;
+    zelk::setModelHost(this);
+
+    buildLayout();
+    buildCommands();
+    awakeFromNib();
+}
+
+SKTWindowController::~SKTWindowController() {
+    if (zelk::modelHost() == this)
+        zelk::setModelHost(nullptr);
+    if (Main_App_wnd == this)
+        Main_App_wnd = nullptr;
+}
+
+void SKTWindowController::setQuitHandler(std::function<void()> handler) {
+    quitHandler() = std::move(handler);
+}
+
+void SKTWindowController::quitApplication() {
+    if (quitHandler()) {
+        quitHandler()();
+        return;
+    }
+    // Queued: at start-up the event loop is not running yet, and quit() alone
+    // would be lost.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void SKTWindowController::awakeFromNib() {
+    const QFileInfo resources(Resource_Path);
+    resourcesReachable_ = !Resource_Path.isEmpty() && resources.isDir() && resources.isReadable();
+    if (!resourcesReachable_) {
+        Show_MessageBox(QStringLiteral("Can not access Data file."));
+        quitApplication();
+        return;
+    }
+    Check_Path_And_Create_Files();
+
+    zelk::setHatchPatternFolder(QDir(Resource_Path).filePath(QStringLiteral("Fill_Style_Image")));
+    CardFace::install();
+
+    // The property tabs leave the inspector; Show_RHS_Properties puts back
+    // those of the graphic shown.
+    Show_RHS_Properties(nullptr);
+    bindCanvases();
+    New_Project();
+}
+
+void SKTWindowController::bindCanvases() {
+    _graphicView->bindToDocument(document_, SKTDocument::FrontSide);
+    _graphicView_BACK->bindToDocument(document_, SKTDocument::BackSide);
+    _graphicView_TEMP->bindToDocument(document_, SKTDocument::TempSide);
+}
+
+// ---------------------------------------------------------------- layout
+
+void SKTWindowController::buildLayout() {
+    setWindowTitle(App_Name);
+    resize(1280, 820);
+
+    auto makeCanvas = [this](SKTZoomingScrollView*& scroll, const QString& name) {
+        auto* canvas = new SKTGraphicView;
+        canvas->setObjectName(name);
+        canvas->setHost(this);
+        canvas->setGrid(grid_);
+        canvas->setToolPalette(tools_);
+        canvas->setNewControlPoint(newPoints_.get());
+        scroll = new SKTZoomingScrollView;
+        scroll->setDocumentView(canvas);
+        return canvas;
+    };
+    _graphicView = makeCanvas(first_view, QStringLiteral("front_canvas"));
+    _graphicView_BACK = makeCanvas(second_view, QStringLiteral("back_canvas"));
+    _graphicView_TEMP = makeCanvas(temp_design_view, QStringLiteral("temp_canvas"));
+
+    myTargetView = new QStackedWidget;
+    myTargetView->addWidget(first_view);
+    myTargetView->addWidget(second_view);
+    myTargetView->addWidget(temp_design_view);
+
+    sett_tab = new QTabWidget;
+    sett_tab->setObjectName(QStringLiteral("sett_tab"));
+    sett_tab->setMinimumWidth(320);
+    for (const QString& title : {QStringLiteral("Card"), QStringLiteral("Background"),
+                                 QStringLiteral("Border"), QStringLiteral("Watermark")})
+        cardTabs << placeholderPage(title);
+    // One page per graphic kind, in the order of zelk::GraphicKind.
+    for (const QString& title : {QStringLiteral("Text"), QStringLiteral("Image"), QStringLiteral("Line"),
+                                 QStringLiteral("Shape"), QStringLiteral("Barcode"),
+                                 QStringLiteral("Signature")})
+        graphicTabs << placeholderPage(title);
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(myTargetView);
+    splitter->addWidget(sett_tab);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setChildrenCollapsible(false);
+    setCentralWidget(splitter);
+    statusBar();
+}
+
+QAction* SKTWindowController::actionNamed(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void SKTWindowController::buildCommands() {
+    auto command = [this](const QString& name, const QString& text, auto slot,
+                          QKeySequence shortcut = {}) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(name);
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    using W = SKTWindowController;
+    QAction* newAct = command("New_Button", tr("New"), &W::New_Button_Clicked, QKeySequence::New);
+    QAction* openAct = command("Open_Button", tr("Open..."), &W::Open_Button_Clicked, QKeySequence::Open);
+    QAction* saveAct = command("Save_Button", tr("Save"), &W::Save_Button_Clicked, QKeySequence::Save);
+    QAction* saveAsAct =
+        command("Save_As_Button", tr("Save As..."), &W::Save_As_Button_Clicked, QKeySequence::SaveAs);
+    QAction* closeAct = command("Close_Button", tr("Close"), &W::Close_Button_Clicked, QKeySequence::Close);
+    QAction* exportAct = command("Export_Button", tr("Export..."), &W::Export_Button);
+    QAction* printAct = command("Print_Button", tr("Print..."), &W::Print_method, QKeySequence::Print);
+    QAction* mailAct = command("Mail_Button", tr("Mail..."), &W::Mail_Button);
+    QAction* seriesAct = command("Batch_Series_Button", tr("Data Series..."), &W::Batch_Series_Button);
+    QAction* importAct = command("Import_Wizard_Button", tr("Import Series..."), &W::Import_Wizard_Button);
+    QAction* createSeriesAct =
+        command("Create_Series_Button", tr("Create Series..."), &W::Create_Series_Button);
+    QAction* cropAct = command("Cropping_Tool_Button", tr("Cropping Tool..."), &W::Cropping_Tool_Clicked);
+    QAction* helpAct = command("Help_Button", tr("Help"), &W::Help_Button_Clicked, QKeySequence::HelpContents);
+    QAction* exitAct = command("Exit_Button", tr("Exit"), &W::Exit_Button_Clicked, QKeySequence::Quit);
+
+    auto canvasCommand = [this](const QString& name, const QString& text, void (SKTGraphicView::*op)(),
+                                QKeySequence shortcut) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, [this, op] { (currentCanvas()->*op)(); });
+        return action;
+    };
+    auto* undoAct = new QAction(tr("Undo"), this);
+    undoAct->setObjectName(QStringLiteral("Undo_Button"));
+    undoAct->setShortcut(QKeySequence::Undo);
+    connect(undoAct, &QAction::triggered, this, [this] { currentCanvas()->undo(); });
+    auto* redoAct = new QAction(tr("Redo"), this);
+    redoAct->setObjectName(QStringLiteral("Redo_Button"));
+    redoAct->setShortcut(QKeySequence::Redo);
+    connect(redoAct, &QAction::triggered, this, [this] { currentCanvas()->redo(); });
+    QAction* cutAct = canvasCommand("Cut_Button", tr("Cut"), &SKTGraphicView::cut, QKeySequence::Cut);
+    QAction* copyAct = canvasCommand("Copy_Button", tr("Copy"), &SKTGraphicView::copy, QKeySequence::Copy);
+    QAction* pasteAct = canvasCommand("Paste_Button", tr("Paste"), &SKTGraphicView::paste, QKeySequence::Paste);
+    QAction* deleteAct = canvasCommand("Delete_Button", tr("Delete"), &SKTGraphicView::deleteSelectedGraphics,
+                                       QKeySequence::Delete);
+    QAction* selectAllAct =
+        canvasCommand("Select_All_Button", tr("Select All"), &SKTGraphicView::selectAll, QKeySequence::SelectAll);
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addActions({newAct, openAct});
+    file->addSeparator();
+    file->addActions({saveAct, saveAsAct, closeAct});
+    file->addSeparator();
+    file->addActions({exportAct, printAct, mailAct});
+    file->addSeparator();
+    file->addAction(exitAct);
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addActions({undoAct, redoAct});
+    edit->addSeparator();
+    edit->addActions({cutAct, copyAct, pasteAct, deleteAct, selectAllAct});
+    QMenu* data = menuBar()->addMenu(tr("&Data"));
+    data->addActions({seriesAct, importAct, createSeriesAct});
+    QMenu* toolsMenu = menuBar()->addMenu(tr("&Tools"));
+    toolsMenu->addAction(cropAct);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(helpAct);
+
+    // Commands.
+    QToolBar* bar = addToolBar(tr("Commands"));
+    bar->setObjectName(QStringLiteral("command_toolbar"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->addActions({newAct, openAct, saveAct, closeAct});
+    bar->addSeparator();
+    bar->addActions({exportAct, printAct, mailAct});
+    bar->addSeparator();
+    bar->addActions({seriesAct, cropAct});
+    bar->addSeparator();
+    bar->addActions({helpAct, exitAct});
+
+    // Sides and zoom.
+    addToolBarBreak();
+    QToolBar* sides = addToolBar(tr("Card"));
+    sides->setObjectName(QStringLiteral("card_toolbar"));
+    sides->setMovable(false);
+    auto sideButton = [sides](const QString& text) {
+        auto* button = new QToolButton;
+        button->setText(text);
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        sides->addWidget(button);
+        return button;
+    };
+    front_side_btn = sideButton(tr("Front"));
+    back_side_btn = sideButton(tr("Back"));
+    connect(front_side_btn, &QToolButton::clicked, this, &W::Select_front_side);
+    connect(back_side_btn, &QToolButton::clicked, this, &W::Select_back_side);
+    sides->addSeparator();
+    sides->addWidget(new QLabel(tr(" Zoom ")));
+    zoom_popup = new QComboBox;
+    zoom_popup->setObjectName(QStringLiteral("zoom_popup"));
+    for (double level : SKTGraphicView::zoomLevels())
+        zoom_popup->addItem(QStringLiteral("%1%").arg(qRound(level * 100)), level);
+    sides->addWidget(zoom_popup);
+    connect(zoom_popup, &QComboBox::activated, this, [this](int index) {
+        const double level = zoom_popup->itemData(index).toDouble();
+        for (SKTZoomingScrollView* view : {first_view, second_view, temp_design_view})
+            view->setScaleFactor(level);
+    });
+    sides->addSeparator();
+
+    // Drawing tools: choosing one posts SKTSelectedToolDidChange, and the
+    // current side's canvas creates a graphic of that tool's kind.
+    struct Tool {
+        int kind;
+        const char* text;
+    };
+    const Tool toolList[] = {
+        {zelk::ArrowTool, "Arrow"},       {zelk::TextTool, "Text"},
+        {zelk::ImageTool, "Image"},       {zelk::BarcodeTool, "Barcode"},
+        {zelk::LineTool, "Line"},         {zelk::RectangleTool, "Rectangle"},
+        {zelk::RoundedRectangleTool, "Rounded"}, {zelk::CircleTool, "Circle"},
+        {zelk::TriangleTool, "Triangle"}, {zelk::DiamondTool, "Diamond"},
+        {zelk::StarTool, "Star"},         {zelk::DoubleStarTool, "Double Star"},
+        {zelk::PolygonTool, "Polygon"},   {zelk::SignatureTool, "Signature"},
+    };
+    for (const Tool& t : toolList) {
+        auto* action = sides->addAction(tr(t.text));
+        action->setObjectName(QStringLiteral("tool_%1").arg(t.kind));
+        const int kind = t.kind;
+        connect(action, &QAction::triggered, this, [this, kind] { tools_->selectTool(kind); });
+    }
+    connect(tools_, &zelk::ToolPalette::SKTSelectedToolDidChange, this, [this](int tool) {
+        const std::optional<zelk::GraphicKind> kind = zelk::graphicKindForTool(tool);
+        if (!kind)
+            return;
+        SKTGraphicView* canvas = currentCanvas();
+        canvas->createGraphicOfClass(*kind, false, QRectF(),
+                                     ::Card_Front_Or_Back == 0 ? CardSide::FrontName : CardSide::BackName,
+                                     QString(), QString());
+    });
+
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
+        connect(canvas, &SKTGraphicView::selectionChanged, this, [this, canvas] {
+            if (canvas != currentCanvas())
+                return;
+            const GraphicList selected = canvas->selectedGraphics();
+            Show_RHS_Properties(selected.size() == 1 ? selected.first().get() : nullptr);
+        });
+}
+
+// ---------------------------------------------------------------- new, close, exit
+
+void SKTWindowController::New_Project() {
+    zelk::resetAppGlobals();
+    Check_Path_And_Create_Files();
+
+    Front_card_Prop = Card_Property(CardSide::FrontName);
+    Back_card_Prop = Card_Property(CardSide::BackName);
+    const QSizeF card(::MM_to_Points_Convert(CardWidthMm), ::MM_to_Points_Convert(CardHeightMm));
+    for (Card_Property* p : {&Front_card_Prop, &Back_card_Prop}) {
+        p->Card_Size = card;
+        p->Card_Side = ::CARD_SIDE_STR;
+        p->Card_Create_Mode = ::Start_Card_Option;
+        p->Card_Name = default_file_name;
+    }
+
+    excel_cb_value.fill(-1);
+    Library_Selected_Image_Path.clear();
+    Graphics_array_Batch_Front_Bkup.clear();
+    Graphics_array_Batch_BAck_Bkup.clear();
+    Graphics_array_Batch.clear();
+    Data_From_Excel_Window = Data_From_Excel::defaultInstance();
+    Data_From_Excel_Window->clearRows();
+    Data_From_Excel_Window->removeDataColumns();
+    Data_From_Excel_Window->reloadData();
+
+    document_->graphics.clear();
+    document_->graphics_back.clear();
+    document_->graphics_temp.clear();
+    newPoints_->reset();
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP}) {
+        canvas->Clear_Control_Selection();
+        canvas->resetUndoHistory();
+    }
+    SetDocumentCanvasSize(card);
+    Set_Canvas_to_100_percent();
+    Select_front_side();
+    Not_Draw_Only_Prop_Change = false;
+    Set_Log_Name_In_Title();
+    markDesignSaved();
+}
+
+bool SKTWindowController::Ask_Save_Changes() {
+    if (!isDesignChanged())
+        return true;
+    switch (Show_YES_NO_Cancel_MessageBox(QStringLiteral("Do you want to save changes before closing?"))) {
+    case 1000:
+        return Save_project_file(false, false, StartMode::DesignFile) == 1;
+    case 1001:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SKTWindowController::Close_Project() {
+    if (!Ask_Save_Changes())
+        return false;
+    // The start chooser takes over here once it exists; until then the
+    // design closes to an empty new one.
+    New_Project();
+    return true;
+}
+
+bool SKTWindowController::Exit_Application() {
+    if (exiting_)
+        return true;
+    if (!Ask_Save_Changes())
+        return false;
+    if (Show_YES_NO_MessageBox(QStringLiteral("\nDo you really want to exit?")) != 1)
+        return false;
+    exiting_ = true;
+    quitApplication();
+    return true;
+}
+
+void SKTWindowController::closeEvent(QCloseEvent* event) {
+    if (exiting_ || !resourcesReachable_ || Exit_Application())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---------------------------------------------------------------- commands
+
+void SKTWindowController::Show_Not_Available(const QString& command) {
+    Show_MessageBox(QStringLiteral("%1 is not available yet.").arg(command));
+}
+
+void SKTWindowController::New_Button_Clicked() { Close_Project(); }
+
+void SKTWindowController::Save_Button_Clicked() { Save_project_file(false, true, StartMode::DesignFile); }
+
+void SKTWindowController::Save_As_Button_Clicked() { Save_project_file(true, true, StartMode::DesignFile); }
+
+void SKTWindowController::Close_Button_Clicked() { Close_Project(); }
+
+void SKTWindowController::Export_Button() { Show_Not_Available(QStringLiteral("Export")); }
+
+void SKTWindowController::Print_method() { Show_Not_Available(QStringLiteral("Print")); }
+
+void SKTWindowController::Mail_Button() { Show_Not_Available(QStringLiteral("Mail")); }
+
+void SKTWindowController::Batch_Series_Button() { Show_Not_Available(QStringLiteral("Data Series")); }
+
+void SKTWindowController::Import_Wizard_Button() { Show_Not_Available(QStringLiteral("Import Series")); }
+
+void SKTWindowController::Create_Series_Button() { Show_Not_Available(QStringLiteral("Create Series")); }
+
+void SKTWindowController::Cropping_Tool_Clicked() { Show_Not_Available(QStringLiteral("Cropping Tool")); }
+
+void SKTWindowController::Help_Button_Clicked() { Open_Help_File(); }
+
+void SKTWindowController::Exit_Button_Clicked() { Exit_Application(); }
+
+// ---------------------------------------------------------------- inspector
+
+void SKTWindowController::Show_RHS_Properties(SKTGraphic* graphic) {
+    const bool wasFilling = Not_Draw_Only_Prop_Change;
+    Not_Draw_Only_Prop_Change = true;
+    while (sett_tab->count() > 0)
+        sett_tab->removeTab(0);
+    QList<QWidget*> pages = cardTabs;
+    if (graphic)
+        pages = {graphicTabs.at(static_cast<int>(graphic->kind()))};
+    for (QWidget* page : pages)
+        sett_tab->addTab(page, page->property("tabTitle").toString());
+    sett_tab->setCurrentIndex(0);
+    Not_Draw_Only_Prop_Change = wasFilling;
+}
+
+// ---------------------------------------------------------------- model and canvas host
+
+void SKTWindowController::Set_Control_Pos_And_Size(SKTGraphic*) {
+    // The position and size fields belong to the inspector's panels.
+}
+
+QImage SKTWindowController::Get_Image_With_Update_Settings(const SKTGraphic& graphic) {
+    return plainModelHost_->Get_Image_With_Update_Settings(graphic);
+}
+
+QImage SKTWindowController::barcodeImage(SKTGraphic& graphic, const QString& value) {
+    zelk::BarcodeProducer& producer = barcodeProducer_ ? *barcodeProducer_ : zelk::defaultBarcodeProducer();
+    QImage picture = producer.produceBarcode(graphic, value, graphic.header_val, graphic.footer_val);
+    if (!picture.isNull())
+        Barcode_output_image = picture;
+    return picture;
+}
+
+void SKTWindowController::Open_Barcode_Window(SKTGraphic*) {
+    Show_Not_Available(QStringLiteral("Barcode settings"));
+}
+
+bool SKTWindowController::Fill_User_Profile() const { return ::Fill_User_Profile; }
+
+int SKTWindowController::Card_Front_Or_Back() const { return ::Card_Front_Or_Back; }
+
+zelk::MeasureUnit SKTWindowController::Measument_Unit_Is() const {
+    return static_cast<zelk::MeasureUnit>(std::clamp(::Measument_Unit_Is, 0, 2));
+}
+
+QString SKTWindowController::Start_Card_Option() const { return ::Start_Card_Option; }
+
+int SKTWindowController::Get_Excel_Coulmn_Index_According_ID(const QString&) {
+    // Group-mode column binding comes with the group projects.
+    return -1;
+}
+
+int SKTWindowController::Card_Shape() const { return ::Card_Shape; }

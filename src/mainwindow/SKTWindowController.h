@@ -1,0 +1,249 @@
+#pragma once
+// The main window: the hub of the program. It owns the document with the
+// three graphics arrays, the front, back and temp canvases, both sides'
+// card properties and the inspector, and answers what the model and the
+// canvases ask of it (ModelHost, CanvasHost).
+//
+// This is the one declaration of the hub, grouped by topic. Each topic's
+// operations are defined in the folder of the subsystem they belong to
+// (SKTWindowController_<Topic>.cpp); the window's own shell, files and
+// helpers are in this folder.
+#include "canvas/CanvasHost.h"
+#include "foundation/Card_Property.h"
+#include "foundation/ModelHost.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QMainWindow>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QStackedWidget;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+class SKTDocument;
+class SKTGraphic;
+class SKTGraphicView;
+class SKTGrid;
+class SKTZoomingScrollView;
+
+namespace zelk {
+class BarcodeProducer;
+class NewControlPoint;
+class ToolPalette;
+struct DesignContents;
+}  // namespace zelk
+
+using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
+
+class SKTWindowController : public QMainWindow, public zelk::ModelHost, public zelk::CanvasHost {
+    Q_OBJECT
+public:
+    // ---- Construction and wake-up ----
+    // Where the folders come from: empty roots take the installed resources
+    // and the user's data folder (zelk::AppPaths::init); tests give their own.
+    struct Roots {
+        QString resourceRoot;
+        QString dataRoot;
+    };
+    explicit SKTWindowController(const Roots& roots = {}, QWidget* parent = nullptr);
+    ~SKTWindowController() override;
+    // False when the resources folder could not be reached at start-up: the
+    // window has asked the application to quit.
+    bool resourcesReachable() const { return resourcesReachable_; }
+    // How the window ends the application (quit the event loop by default);
+    // tests record the call instead. An empty function restores the default.
+    static void setQuitHandler(std::function<void()> handler);
+    // How a path to save to is asked for (a save panel by default); the
+    // function gets the suggested path and returns "" for cancel.
+    static void setSavePathChooser(std::function<QString(const QString& suggested)> chooser);
+    // How a design file to open is asked for (an open panel by default).
+    static void setOpenPathChooser(std::function<QString()> chooser);
+    // The producer of barcode pictures (not owned; nullptr: none).
+    void setBarcodeProducer(zelk::BarcodeProducer* producer) { barcodeProducer_ = producer; }
+
+    // ---- Fields other windows read ----
+    SKTDocument* document() const { return document_; }
+    SKTGraphicView* _graphicView = nullptr;       // front canvas
+    SKTGraphicView* _graphicView_BACK = nullptr;  // back canvas
+    SKTGraphicView* _graphicView_TEMP = nullptr;  // temp (preview) canvas
+    Card_Property Front_card_Prop{QStringLiteral("F")};
+    Card_Property Back_card_Prop{QStringLiteral("B")};
+    QTabWidget* sett_tab = nullptr;               // the inspector
+    QStringList Allowd_Image_fileTypes;
+    QString NO_Image_Path;                        // resources "no.png"
+    QImage Err_image;                             // "pic_err.png"
+    QImage no_image_ctrl_GP;                      // "pic_ic.png"
+    QImage banner_image;                          // "banner.png"
+    QImage promotion_pattern_image;               // "pattern_1.jpg"
+    QImage no_camera_image;
+    QString App_Name;
+    QString Library_Selected_Image_Path;
+    // The group column indexes excel_cb_value1 .. excel_cb_value12 (-1 none).
+    std::array<int, 12> excel_cb_value{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    // The batch backup: one element each, the archives of the side's graphics.
+    QList<QList<QByteArray>> Graphics_array_Batch_Front_Bkup;
+    QList<QList<QByteArray>> Graphics_array_Batch_BAck_Bkup;
+    // The graphics production fills (the current side's).
+    GraphicList Graphics_array_Batch;
+
+    // ---- New project, close and exit ----
+    // A new empty design: default card, both sides empty, untitled.
+    void New_Project();
+    // Asks "Do you want to save changes before closing?" when the design has
+    // changed: true to go on (saved, or not wanted), false to stay.
+    bool Ask_Save_Changes();
+    // Close: the save question, then a new empty design. False when the
+    // user stayed.
+    bool Close_Project();
+    // Exit: the save question, then "\nDo you really want to exit?". True
+    // when the application was asked to quit.
+    bool Exit_Application();
+    // The design differs from the one last saved, opened or started.
+    bool isDesignChanged() const;
+
+    // ---- Design file ----
+    // Writes the design ("L") or a template ("T"); asks for a path when
+    // save_as is set or the design is untitled. 1 when written.
+    int Save_project_file(bool save_as, bool show_msg, const QString& log_or_template);
+    // Loads a design file; the design on screen changes only on success.
+    // "T" leaves the design untitled. 1 on success, 0 on failure.
+    int Read_and_load_design_Log_NEW_METHOD(const QString& path, const QString& log_or_template,
+                                            bool read_xl_from_log);
+    // The design as a value, and a value put on screen.
+    zelk::DesignContents currentDesignContents() const;
+    void applyDesignContents(const zelk::DesignContents& contents, bool read_xl_from_log);
+
+    // ---- Batch preparation ----
+    // Archives both sides for a batch run. False (reported, no backup) when a
+    // graphic cannot be archived: the batch must not run.
+    bool Set_Front_Back_Value_To_Print_Export_Mail();
+    bool Create_Design_Backup_Array();
+    void Set_Graphic_Array_According_Side();
+
+    // ---- Sides and canvases ----
+    void Select_front_side();
+    void Select_back_side();
+    // The canvas of the current side.
+    SKTGraphicView* currentCanvas() const;
+    GraphicList& Get_Front_Controls_Array();
+    GraphicList& Get_Back_Controls_Array();
+    GraphicList Get_Temp_Controls_Array() const;
+    int Get_Front_Control_Count() const;
+    int Get_Back_Control_Count() const;
+    std::shared_ptr<SKTGraphic> Get_Selected_Graphic() const;
+    void Set_Selected_Graphic(const std::shared_ptr<SKTGraphic>& graphic);
+    // The temp canvas shows the current side's graphics (the same objects).
+    void Temp_Design_Control_Assign();
+    void SetDocumentCanvasSize(const QSizeF& size);
+    void Set_Canvas_to_100_percent();
+    void Insert_In_Undo_Redo();
+    void selectArrowTool();
+    QPointF Control_New_Point(const QString& card_side);
+    void Refresh_Canvas();
+
+    // ---- Foundation helpers ----
+    double MM_to_Points_Convert(double mm) const;
+    double Points_to_MM_Convert(double points) const;
+    QString Convert_Path_From_URL(const QString& url) const;
+    QStringList Get_datasheet_File_Name_Array() const;
+    // 0 for a path to an existing file, else "Please select valid file path." and 1.
+    int Check_And_Validate_File_Path(const QString& path) const;
+    // Encodes by the path's extension ("pdf" in any case: a PDF page of the
+    // picture); written through a temporary file. False on failure.
+    bool Save_gen_image(const QImage& image, const QString& path) const;
+    void Set_Log_Name_In_Title();
+    void Delete_Excel_File_Column();
+
+    // ---- Commands ----
+    void New_Button_Clicked();
+    void Open_Button_Clicked();
+    void Save_Button_Clicked();
+    void Save_As_Button_Clicked();
+    void Close_Button_Clicked();
+    void Export_Button();
+    void Print_method();
+    void Mail_Button();
+    void Batch_Series_Button();
+    void Import_Wizard_Button();
+    void Create_Series_Button();
+    void Cropping_Tool_Clicked();
+    void Help_Button_Clicked();
+    void Exit_Button_Clicked();
+    // "<Command> is not available yet."
+    static void Show_Not_Available(const QString& command);
+
+    // ---- Inspector ----
+    // Shows the tabs of the graphic's kind, or the card tabs for nullptr.
+    void Show_RHS_Properties(SKTGraphic* graphic) override;
+
+    // ---- ModelHost ----
+    void Set_Control_Pos_And_Size(SKTGraphic* graphic) override;
+    QImage Get_Image_With_Update_Settings(const SKTGraphic& graphic) override;
+    QString Check_Path_For_App_Resources(const QString& path) override;
+    QImage Get_Image_For_Path(const QString& path, bool asIcon) override;
+
+    // ---- CanvasHost ----
+    QImage barcodeImage(SKTGraphic& graphic, const QString& value) override;
+    void Open_Barcode_Window(SKTGraphic* graphic) override;
+    bool Fill_User_Profile() const override;
+    bool live_mode_list_value_change() const override { return live_mode_list_value_change_; }
+    int Card_Front_Or_Back() const override;
+    zelk::MeasureUnit Measument_Unit_Is() const override;
+    QString Library_Selected_Image() const override { return Library_Selected_Image_Path; }
+    void setLibrary_Selected_Image(const QString& path) override { Library_Selected_Image_Path = path; }
+    QString Start_Card_Option() const override;
+    int Get_Excel_Coulmn_Index_According_ID(const QString& controlId) override;
+    const Card_Property* frontCardProperty() const override { return &Front_card_Prop; }
+    const Card_Property* backCardProperty() const override { return &Back_card_Prop; }
+    int Card_Shape() const override;
+
+    // ---- Widgets (for tests and later topics) ----
+    QStackedWidget* myTargetView = nullptr;          // shows one of the canvases
+    SKTZoomingScrollView* first_view = nullptr;
+    SKTZoomingScrollView* second_view = nullptr;
+    SKTZoomingScrollView* temp_design_view = nullptr;
+    QComboBox* zoom_popup = nullptr;
+    QToolButton* front_side_btn = nullptr;
+    QToolButton* back_side_btn = nullptr;
+    zelk::ToolPalette* toolPalette() const { return tools_; }
+    SKTGrid* grid() const { return grid_; }
+    // The inspector's card tabs and the tabs of each graphic kind.
+    QList<QWidget*> cardTabs;
+    QList<QWidget*> graphicTabs;
+    QAction* actionNamed(const QString& objectName) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void awakeFromNib();
+    void buildLayout();
+    void buildCommands();
+    void bindCanvases();
+    void sideChanged();
+    void markDesignSaved();
+    QByteArray designState() const;
+    QString firstBoundValue(const SKTGraphic& graphic) const;
+    static void quitApplication();
+
+    SKTDocument* document_ = nullptr;
+    SKTGrid* grid_ = nullptr;
+    zelk::ToolPalette* tools_ = nullptr;
+    std::unique_ptr<zelk::NewControlPoint> newPoints_;
+    std::unique_ptr<zelk::ModelHost> plainModelHost_;
+    zelk::BarcodeProducer* barcodeProducer_ = nullptr;
+    bool resourcesReachable_ = false;
+    bool exiting_ = false;
+    bool live_mode_list_value_change_ = false;
+    QByteArray savedState_;
+};

@@ -1,0 +1,250 @@
+// The main window's design files: save, open, close, and the archive of the
+// design taken before a batch.
+#include "mainwindow/SKTWindowController.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "datasource/Data_From_Excel.h"
+#include "datasource/SeriesFile.h"
+#include "foundation/AppPaths.h"
+#include "foundation/Codes.h"
+#include "foundation/SKTDocument.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/Utilities.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/BarcodeProducer.h"
+#include "mainwindow/DesignBackup.h"
+#include "mainwindow/DesignFile.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+std::function<QString(const QString&)>& savePathChooser() {
+    static std::function<QString(const QString&)> chooser;
+    return chooser;
+}
+
+std::function<QString()>& openPathChooser() {
+    static std::function<QString()> chooser;
+    return chooser;
+}
+
+// Hands the window's producer the barcode pictures of a design being
+// loaded, and keeps the last one as Barcode_output_image.
+class RecordingProducer : public zelk::BarcodeProducer {
+public:
+    explicit RecordingProducer(zelk::BarcodeProducer& inner) : inner_(inner) {}
+    QImage produceBarcode(const SKTGraphic& graphic, const QString& value, const QString& header,
+                          const QString& footer) override {
+        QImage picture = inner_.produceBarcode(graphic, value, header, footer);
+        if (!picture.isNull())
+            Barcode_output_image = picture;
+        return picture;
+    }
+
+private:
+    zelk::BarcodeProducer& inner_;
+};
+
+}  // namespace
+
+void SKTWindowController::setSavePathChooser(std::function<QString(const QString&)> chooser) {
+    savePathChooser() = std::move(chooser);
+}
+
+void SKTWindowController::setOpenPathChooser(std::function<QString()> chooser) {
+    openPathChooser() = std::move(chooser);
+}
+
+// ---------------------------------------------------------------- the design as a value
+
+zelk::DesignContents SKTWindowController::currentDesignContents() const {
+    zelk::DesignContents c;
+    c.Start_Card_Option = ::Start_Card_Option;
+    c.CARD_SIDE_STR = ::CARD_SIDE_STR;
+    c.Card_Shape = ::Card_Shape;
+    c.Front_card_Prop = Front_card_Prop;
+    c.Back_card_Prop = Back_card_Prop;
+    c.frontGraphics = document_->graphics;
+    c.backGraphics = document_->graphics_back;
+    c.Excel_Binding_Use = ::Excel_Binding_Use;
+    c.Excel_Source_Path = ::Excel_Source_Path;
+    if (Data_From_Excel_Window) {
+        c.excelColumnTitles = Data_From_Excel_Window->columnTitles();
+        c.excelRows = Data_From_Excel_Window->ListData;
+    }
+    c.excel_cb_value = excel_cb_value;
+    return c;
+}
+
+void SKTWindowController::applyDesignContents(const zelk::DesignContents& c, bool read_xl_from_log) {
+    Not_Draw_Only_Prop_Change = true;
+    ::Start_Card_Option = c.Start_Card_Option;
+    ::CARD_SIDE_STR = c.CARD_SIDE_STR;
+    ::Card_Shape = c.Card_Shape;
+    Front_card_Prop = c.Front_card_Prop;
+    Back_card_Prop = c.Back_card_Prop;
+    // Background pictures are not stored: they come from their files.
+    for (Card_Property* p : {&Front_card_Prop, &Back_card_Prop}) {
+        p->Card_BG_Image = QImage();
+        if (!p->Card_BG_Image_Path.isEmpty())
+            p->Card_BG_Image = QImage(Check_Path_For_App_Resources(p->Card_BG_Image_Path));
+    }
+
+    if (read_xl_from_log) {
+        ::Excel_Binding_Use = c.Excel_Binding_Use;
+        ::Excel_Source_Path = c.Excel_Source_Path;
+        excel_cb_value = c.excel_cb_value;
+        Data_From_Excel* table = Data_From_Excel::defaultInstance();
+        Data_From_Excel_Window = table;
+        table->restoreColumnTitles(c.excelColumnTitles);
+        table->setListData(c.excelRows);
+        table->reloadData();
+    }
+
+    document_->graphics = c.frontGraphics;
+    document_->graphics_back = c.backGraphics;
+    document_->graphics_temp.clear();
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP}) {
+        canvas->Clear_Control_Selection();
+        canvas->resetUndoHistory();
+    }
+    for (int side : {SKTDocument::FrontSide, SKTDocument::BackSide, SKTDocument::TempSide})
+        document_->notifyGraphicsChanged(side);
+
+    QSizeF size = Front_card_Prop.Card_Size;
+    if (size.width() <= 0 || size.height() <= 0)
+        size = document_->documentSize();
+    SetDocumentCanvasSize(size);
+    Select_front_side();
+    Not_Draw_Only_Prop_Change = false;
+}
+
+QByteArray SKTWindowController::designState() const {
+    return DesignFile::designFileData(currentDesignContents(), StartMode::DesignFile);
+}
+
+void SKTWindowController::markDesignSaved() { savedState_ = designState(); }
+
+bool SKTWindowController::isDesignChanged() const { return designState() != savedState_; }
+
+QString SKTWindowController::firstBoundValue(const SKTGraphic& graphic) const {
+    if (graphic.data_source_type == DataSourceType::Series && !graphic.batch_list_name.isEmpty())
+        return SeriesFile::readFirstValue(SeriesFile::filePath(graphic.batch_list_name, Data_Folder_Path));
+    if (graphic.data_source_type == DataSourceType::ExcelColumn && graphic.excel_col_indx > 0 &&
+        Data_From_Excel_Window)
+        return Data_From_Excel_Window->Get_Item_Text(0, graphic.excel_col_indx).toString();
+    return QString();
+}
+
+// ---------------------------------------------------------------- save and open
+
+int SKTWindowController::Save_project_file(bool save_as, bool show_msg, const QString& log_or_template) {
+    QString path = ::Project_File_Name;
+    if (save_as || path.isEmpty()) {
+        QString suggested = path;
+        if (suggested.isEmpty())
+            suggested = QDir(QDir::homePath()).filePath(default_file_name + QLatin1Char('.') + design_file_EXT);
+        if (savePathChooser()) {
+            path = savePathChooser()(suggested);
+        } else {
+            path = QFileDialog::getSaveFileName(this, tr("Save"), suggested,
+                                                tr("Design files (*.%1)").arg(design_file_EXT));
+        }
+        if (path.isEmpty())
+            return 0;  // cancelled: nothing written
+        if (QFileInfo(path).suffix().compare(design_file_EXT, Qt::CaseInsensitive) != 0)
+            path += QLatin1Char('.') + design_file_EXT;
+    }
+
+    // The group list is written into the table first (group projects).
+    const zelk::DesignWriteResult written =
+        DesignFile::writeDesignFile(path, currentDesignContents(), log_or_template);
+    if (!written.ok) {
+        // A failure is never silent: the earlier file is still there.
+        Show_NSLog_Message(written.message());
+        Show_MessageBox(written.message());
+        return 0;
+    }
+    if (log_or_template == StartMode::DesignFile) {
+        ::Project_File_Name = path;
+        markDesignSaved();
+        Set_Log_Name_In_Title();
+    }
+    if (show_msg)
+        Show_MessageBox(QStringLiteral("Design saved successfully."));
+    return 1;
+}
+
+int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path,
+                                                             const QString& log_or_template,
+                                                             bool read_xl_from_log) {
+    RecordingProducer producer(barcodeProducer_ ? *barcodeProducer_ : zelk::defaultBarcodeProducer());
+    zelk::GraphicRecordContext context;
+    context.producer = &producer;
+    context.firstBoundValue = [this](const SKTGraphic& g) { return firstBoundValue(g); };
+
+    const zelk::DesignReadResult read = DesignFile::readDesignFile(path, context);
+    if (!read.ok()) {
+        Show_NSLog_Message(read.detail);
+        Show_MessageBox(read.message.isEmpty() ? DesignFile::CorruptMessage : read.message);
+        return 0;
+    }
+    applyDesignContents(*read.contents, read_xl_from_log);
+    ::Project_File_Name = log_or_template == StartMode::Template ? QString() : path;
+    markDesignSaved();
+    Set_Log_Name_In_Title();
+    return 1;
+}
+
+void SKTWindowController::Open_Button_Clicked() {
+    if (!Ask_Save_Changes())
+        return;
+    QString path;
+    if (openPathChooser())
+        path = openPathChooser()();
+    else
+        path = QFileDialog::getOpenFileName(this, tr("Open"), QString(),
+                                            tr("Design files (*.%1)").arg(design_file_EXT));
+    if (path.isEmpty())
+        return;
+    Read_and_load_design_Log_NEW_METHOD(path, StartMode::DesignFile, true);
+}
+
+// ---------------------------------------------------------------- batch preparation
+
+bool SKTWindowController::Set_Front_Back_Value_To_Print_Export_Mail() {
+    // Group projects also put the selected list row on the other side (group
+    // topic); the archive comes first in every mode.
+    return Create_Design_Backup_Array();
+}
+
+bool SKTWindowController::Create_Design_Backup_Array() {
+    Graphics_array_Batch_Front_Bkup.clear();
+    Graphics_array_Batch_BAck_Bkup.clear();
+    const zelk::DesignBackupResult backup =
+        DesignBackup::Create_Design_Backup_Array(document_->graphics, document_->graphics_back);
+    if (!backup.ok) {
+        Show_NSLog_Message(backup.logText);
+        Show_MessageBox(backup.message);
+        return false;
+    }
+    Graphics_array_Batch_Front_Bkup.append(backup.front);
+    Graphics_array_Batch_BAck_Bkup.append(backup.back);
+    return true;
+}
+
+void SKTWindowController::Set_Graphic_Array_According_Side() {
+    const zelk::BatchSideChoice choice = DesignBackup::Set_Graphic_Array_According_Side(
+        ::Card_Front_Or_Back, ::Start_Card_Option, document_->graphics, document_->graphics_back);
+    ::Card_Value_In_Process = choice.Card_Value_In_Process;
+    Graphics_array_Batch = choice.Graphics_array_Batch;
+    if (choice.selectSideAgain) {
+        if (choice.side == 0)
+            Select_front_side();
+        else
+            Select_back_side();
+    }
+}

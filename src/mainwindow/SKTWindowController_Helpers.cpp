@@ -1,0 +1,253 @@
+// Helpers of the main window used all over the program: units, paths,
+// pictures, the series listing, the window title, and the accessors of the
+// sides and canvases.
+#include "mainwindow/SKTWindowController.h"
+
+#include "canvas/NewControlPoint.h"
+#include "canvas/SKTGraphicView.h"
+#include "canvas/SKTZoomingScrollView.h"
+#include "canvas/ToolPalette.h"
+#include "datasource/Data_From_Excel.h"
+#include "datasource/SeriesFile.h"
+#include "foundation/AppPaths.h"
+#include "foundation/Codes.h"
+#include "foundation/SKTDocument.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/Units.h"
+#include "foundation/Utilities.h"
+#include "mainwindow/AppGlobals.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <exception>
+
+// ---------------------------------------------------------------- units and paths
+
+double SKTWindowController::MM_to_Points_Convert(double mm) const { return ::MM_to_Points_Convert(mm); }
+
+double SKTWindowController::Points_to_MM_Convert(double points) const {
+    return ::Points_to_MM_Convert(points);
+}
+
+QString SKTWindowController::Convert_Path_From_URL(const QString& url) const {
+    const QUrl u(url);
+    if (u.isLocalFile())
+        return QDir::cleanPath(u.toLocalFile());
+    return url;
+}
+
+QStringList SKTWindowController::Get_datasheet_File_Name_Array() const {
+    return ::Get_datasheet_File_Name_Array(Data_Folder_Path);
+}
+
+int SKTWindowController::Check_And_Validate_File_Path(const QString& path) const {
+    const QString trimmed = Trim_Str(path);
+    if (!trimmed.isEmpty() && QFileInfo::exists(trimmed))
+        return 0;
+    Show_MessageBox(QStringLiteral("Please select valid file path."));
+    return 1;
+}
+
+QString SKTWindowController::Check_Path_For_App_Resources(const QString& path) {
+    // Designs name pictures of the resources (backgrounds, the library, the
+    // no-picture file) by full path. A design made with the application
+    // installed elsewhere names the resources folder of that install: the
+    // part after the resources folder's name is looked up in ours.
+    if (path.isEmpty() || Resource_Path.isEmpty())
+        return path;
+    const QString clean = QDir::cleanPath(path);
+    const QString ours = QDir::cleanPath(Resource_Path);
+    if (clean.startsWith(ours + QLatin1Char('/')))
+        return path;
+    const QString marker = QLatin1Char('/') + QFileInfo(ours).fileName() + QLatin1Char('/');
+    const qsizetype at = clean.lastIndexOf(marker);
+    if (at < 0)
+        return path;
+    const QString relative = clean.mid(at + marker.size());
+    if (relative.isEmpty() || relative.startsWith(QLatin1String("../")))
+        return path;
+    const QString relocated = QDir(ours).filePath(relative);
+    return QFileInfo::exists(relocated) ? relocated : path;
+}
+
+// ---------------------------------------------------------------- pictures
+
+QImage SKTWindowController::Get_Image_For_Path(const QString& path, bool /*asIcon*/) {
+    // No picture for a missing or unreadable file: callers then show the
+    // error picture and say that the source is invalid.
+    if (path.isEmpty())
+        return QImage();
+    return zelk::readPicturePreview(QDir::cleanPath(path));
+}
+
+bool SKTWindowController::Save_gen_image(const QImage& image, const QString& path) const {
+    if (image.isNull() || path.isEmpty())
+        return false;
+    const QString ext = QFileInfo(path).suffix().toLower();
+    // Written through a temporary file: the old file stays until the new one
+    // is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+
+    if (ext == QLatin1String("pdf")) {
+        // One page of the picture's size in points, the picture filling it.
+        const QSizeF points = zelk::pictureSizeInPoints(image);
+        QPdfWriter pdf(&file);
+        pdf.setCreator(App_Name);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setPageSize(QPageSize(points, QPageSize::Point));
+        pdf.setResolution(72);
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(0, 0), points), image);
+        painter.end();
+        return file.commit();
+    }
+
+    QByteArray format = "png";
+    if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg") || ext == QLatin1String("jpe") ||
+        ext == QLatin1String("jfif"))
+        format = "jpeg";
+    else if (ext == QLatin1String("tif") || ext == QLatin1String("tiff"))
+        format = "tiff";
+    else if (ext == QLatin1String("bmp"))
+        format = "bmp";
+    if (!QImageWriter::supportedImageFormats().contains(format))
+        format = "png";
+
+    QImage out = image;
+    if ((format == "jpeg" || format == "bmp") && image.hasAlphaChannel()) {
+        // These formats hold no transparency: what is clear becomes white
+        // paper, not black.
+        out = QImage(image.size(), QImage::Format_RGB32);
+        out.setDotsPerMeterX(image.dotsPerMeterX());
+        out.setDotsPerMeterY(image.dotsPerMeterY());
+        out.fill(Qt::white);
+        QPainter painter(&out);
+        painter.drawImage(0, 0, image);
+    }
+    QImageWriter writer(&file, format);
+    if (format == "jpeg")
+        writer.setQuality(95);
+    if (!writer.write(out))
+        return false;
+    return file.commit();
+}
+
+// ---------------------------------------------------------------- title and Excel table
+
+void SKTWindowController::Set_Log_Name_In_Title() {
+    QStringList parts{App_Name};
+    const QString cardName = Trim_Str(Front_card_Prop.Card_Name);
+    if (!cardName.isEmpty())
+        parts << cardName;
+    parts << (::Project_File_Name.isEmpty() ? default_file_name : QFileInfo(::Project_File_Name).fileName());
+    setWindowTitle(parts.join(QStringLiteral(" - ")));
+}
+
+void SKTWindowController::Delete_Excel_File_Column() {
+    try {
+        Data_From_Excel* table = Data_From_Excel_Window ? Data_From_Excel_Window : Data_From_Excel::defaultInstance();
+        table->removeDataColumns();
+        table->reloadData();
+    } catch (const std::exception& e) {
+        Show_MessageBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// ---------------------------------------------------------------- sides and canvases
+
+SKTGraphicView* SKTWindowController::currentCanvas() const {
+    return ::Card_Front_Or_Back == 0 ? _graphicView : _graphicView_BACK;
+}
+
+void SKTWindowController::sideChanged() {
+    const bool front = ::Card_Front_Or_Back == 0;
+    myTargetView->setCurrentIndex(front ? 0 : 1);
+    front_side_btn->setChecked(front);
+    back_side_btn->setChecked(!front);
+    back_side_btn->setEnabled(::CARD_SIDE_STR == CardSide::TwoSided || !front);
+    const GraphicList selected = currentCanvas()->selectedGraphics();
+    Show_RHS_Properties(selected.size() == 1 ? selected.first().get() : nullptr);
+}
+
+void SKTWindowController::Select_front_side() {
+    currentCanvas()->endEditing(true);
+    ::Card_Front_Or_Back = CardSide::Front;
+    sideChanged();
+}
+
+void SKTWindowController::Select_back_side() {
+    currentCanvas()->endEditing(true);
+    ::Card_Front_Or_Back = CardSide::Back;
+    sideChanged();
+}
+
+GraphicList& SKTWindowController::Get_Front_Controls_Array() { return document_->graphics; }
+
+GraphicList& SKTWindowController::Get_Back_Controls_Array() { return document_->graphics_back; }
+
+GraphicList SKTWindowController::Get_Temp_Controls_Array() const { return document_->graphics_temp; }
+
+int SKTWindowController::Get_Front_Control_Count() const { return int(document_->graphics.size()); }
+
+int SKTWindowController::Get_Back_Control_Count() const { return int(document_->graphics_back.size()); }
+
+std::shared_ptr<SKTGraphic> SKTWindowController::Get_Selected_Graphic() const {
+    return currentCanvas()->Selected_Graphic();
+}
+
+void SKTWindowController::Set_Selected_Graphic(const std::shared_ptr<SKTGraphic>& graphic) {
+    currentCanvas()->setSelected_Graphic(graphic);
+}
+
+void SKTWindowController::Temp_Design_Control_Assign() {
+    _graphicView_TEMP->showGraphicsOf(document_->graphicsOfSide(::Card_Front_Or_Back == 0
+                                                                    ? SKTDocument::FrontSide
+                                                                    : SKTDocument::BackSide));
+}
+
+void SKTWindowController::SetDocumentCanvasSize(const QSizeF& size) {
+    document_->Set_Document_Size(size);
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP}) {
+        canvas->setCanvasSize(QSizeF(0, 0));
+        canvas->setCanvasSize(size);
+    }
+    for (SKTZoomingScrollView* view : {first_view, second_view, temp_design_view})
+        view->layoutDocument();
+}
+
+void SKTWindowController::Set_Canvas_to_100_percent() {
+    for (SKTZoomingScrollView* view : {first_view, second_view, temp_design_view})
+        view->setScaleFactor(1.0);
+    const int item = zoom_popup->findData(1.0);
+    if (item >= 0)
+        zoom_popup->setCurrentIndex(item);
+}
+
+void SKTWindowController::Insert_In_Undo_Redo() { currentCanvas()->Insert_In_Undo_Redo(); }
+
+void SKTWindowController::selectArrowTool() { tools_->selectArrowTool(); }
+
+QPointF SKTWindowController::Control_New_Point(const QString& card_side) {
+    return (card_side == CardSide::BackName ? _graphicView_BACK : _graphicView)->Control_New_Point(card_side);
+}
+
+void SKTWindowController::Refresh_Canvas() {
+    if (::Card_Value_In_Process)
+        return;
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP})
+        canvas->update();
+}

@@ -1,0 +1,351 @@
+// The main window's design files, batch backup and helpers.
+#include "DesignFileTestSupport.h"
+#include "MainWindowTestSupport.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+#include "datasource/Data_From_Excel.h"
+#include "foundation/SKTDocument.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/SKTText.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/DesignFile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace zelk::test {
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Field-by-field comparison of two designs as the window holds them.
+void expectSameDesign(const DesignContents& a, const DesignContents& b) {
+    EXPECT_EQ(a.Start_Card_Option, b.Start_Card_Option);
+    EXPECT_EQ(a.CARD_SIDE_STR, b.CARD_SIDE_STR);
+    EXPECT_EQ(a.Card_Shape, b.Card_Shape);
+    EXPECT_TRUE(cardPropertiesMatch(a.Front_card_Prop, b.Front_card_Prop));
+    EXPECT_TRUE(cardPropertiesMatch(a.Back_card_Prop, b.Back_card_Prop));
+    for (auto sides : {std::pair(&a.frontGraphics, &b.frontGraphics), std::pair(&a.backGraphics, &b.backGraphics)}) {
+        ASSERT_EQ(sides.first->size(), sides.second->size());
+        for (qsizetype i = 0; i < sides.first->size(); ++i)
+            EXPECT_EQ(graphicDifferences(*sides.first->at(i), *sides.second->at(i)), QStringList())
+                << "graphic " << i;
+    }
+    EXPECT_EQ(a.Excel_Binding_Use, b.Excel_Binding_Use);
+    EXPECT_EQ(a.Excel_Source_Path, b.Excel_Source_Path);
+    EXPECT_EQ(a.excelColumnTitles, b.excelColumnTitles);
+    EXPECT_EQ(a.excelRows, b.excelRows);
+    EXPECT_EQ(a.excel_cb_value, b.excel_cb_value);
+}
+
+class MainWindowFilesTest : public MainWindowTest {
+protected:
+    QString path(const QString& name) const { return QDir(data.path()).filePath(name); }
+};
+
+TEST_F(MainWindowFilesTest, SaveThenOpenGivesTheSameDesign) {
+    SKTWindowController& w = open();
+    const QString picture = writePictureFile(QDir(data.path()), "face.png", 0xff336699);
+    w.applyDesignContents(makeFullDesign(picture), true);
+    const DesignContents before = w.currentDesignContents();
+    ASSERT_EQ(before.frontGraphics.size(), allGraphicKinds().size());
+    ASSERT_EQ(before.excelRows.size(), 2);
+
+    nextSavePath = path("staff");  // the extension is added
+    ASSERT_EQ(w.Save_project_file(false, true, "L"), 1);
+    EXPECT_EQ(Project_File_Name, path("staff.did"));
+    EXPECT_EQ(sink.shown, QStringList{"Design saved successfully."});
+    EXPECT_TRUE(w.windowTitle().endsWith(" - staff.did")) << qPrintable(w.windowTitle());
+    EXPECT_FALSE(w.isDesignChanged());
+
+    // Saving again writes to the same file without asking.
+    nextSavePath = path("not asked.did");
+    sink.shown.clear();
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+    EXPECT_TRUE(sink.shown.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(nextSavePath));
+
+    w.New_Project();
+    ASSERT_EQ(w.Get_Front_Control_Count(), 0);
+    ASSERT_EQ(w.Read_and_load_design_Log_NEW_METHOD(path("staff.did"), "L", true), 1);
+    expectSameDesign(before, w.currentDesignContents());
+    EXPECT_EQ(Project_File_Name, path("staff.did"));
+    EXPECT_FALSE(w.isDesignChanged());
+    // The canvases show the loaded arrays.
+    EXPECT_EQ(&w._graphicView->graphics(), &w.Get_Front_Controls_Array());
+    EXPECT_EQ(w._graphicView->graphics().size(), before.frontGraphics.size());
+    EXPECT_EQ(Card_Front_Or_Back, 0);
+}
+
+TEST_F(MainWindowFilesTest, TemplateSavesNoTableAndLoadsUntitled) {
+    SKTWindowController& w = open();
+    w.applyDesignContents(makeFullDesign(QString()), true);
+    Project_File_Name = path("design.did");
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+
+    // Saved as a template at a chosen path: the design keeps its own file.
+    nextSavePath = path("template.did");
+    ASSERT_EQ(w.Save_project_file(true, false, "T"), 1);
+    EXPECT_EQ(Project_File_Name, path("design.did"));
+
+    ASSERT_EQ(w.Read_and_load_design_Log_NEW_METHOD(path("template.did"), "T", true), 1);
+    EXPECT_EQ(Project_File_Name, QString());
+    EXPECT_TRUE(Data_From_Excel_Window->ListData.isEmpty());
+    EXPECT_EQ(w.Get_Front_Control_Count(), allGraphicKinds().size());
+
+    // So the next save asks for a path instead of overwriting the template.
+    const QByteArray templateBytes = fileBytes(path("template.did"));
+    nextSavePath = path("from template.did");
+    w.toolPalette()->selectTool(zelk::TextTool);
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+    EXPECT_EQ(Project_File_Name, path("from template.did"));
+    EXPECT_EQ(fileBytes(path("template.did")), templateBytes);
+}
+
+TEST_F(MainWindowFilesTest, CorruptFilesLeaveTheDesignOnScreen) {
+    SKTWindowController& w = open();
+    w.toolPalette()->selectTool(zelk::TextTool);
+    Project_File_Name = path("mine.did");
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+    w.toolPalette()->selectTool(zelk::RectangleTool);
+    const GraphicList shown = w.Get_Front_Controls_Array();
+    ASSERT_EQ(shown.size(), 2);
+
+    const QByteArray good = fileBytes(path("mine.did"));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"not a property list", "hello"},
+        {"truncated", good.left(good.size() / 2)},
+        {"wrong magic", QByteArray(good).replace("VEDAREZEDUZER", "VEDAREZEDUZEX")},
+        {"entities", "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY a \"aaaa\">]>"
+                     "<plist version=\"1.0\"><array><string>&a;</string></array></plist>"},
+        {"empty", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(path("bad.did"), c.bytes);
+        sink.shown.clear();
+        EXPECT_EQ(w.Read_and_load_design_Log_NEW_METHOD(path("bad.did"), "L", true), 0);
+        EXPECT_EQ(sink.shown, QStringList{"File is corrupt and cannot be opened."});
+        EXPECT_EQ(w.Get_Front_Controls_Array(), shown);
+        EXPECT_EQ(&w._graphicView->graphics(), &w.Get_Front_Controls_Array());
+        EXPECT_EQ(Project_File_Name, path("mine.did"));
+        EXPECT_TRUE(w.isDesignChanged());
+    }
+}
+
+// Blocks writes beyond a few bytes for the scope (as a full disk would).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(MainWindowFilesTest, AFailedSaveReportsItAndKeepsTheEarlierFile) {
+    SKTWindowController& w = open();
+    w.toolPalette()->selectTool(zelk::TextTool);
+    Project_File_Name = path("kept.did");
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+    const QByteArray earlier = fileBytes(path("kept.did"));
+    for (int i = 0; i < 20; ++i)
+        w.toolPalette()->selectTool(zelk::TextTool);
+
+    const QRegularExpression failure(QStringLiteral("^\\d+ -- .+"), QRegularExpression::DotMatchesEverythingOption);
+    {
+        FileSizeLimit limit(earlier.size() + 16);
+        sink.shown.clear();
+        EXPECT_EQ(w.Save_project_file(false, true, "L"), 0);
+    }
+    ASSERT_EQ(sink.shown.size(), 1);  // no success message after a failure
+    EXPECT_TRUE(failure.match(sink.shown.first()).hasMatch()) << qPrintable(sink.shown.first());
+    EXPECT_EQ(fileBytes(path("kept.did")), earlier);
+    EXPECT_TRUE(w.isDesignChanged());
+
+    // A path whose folder is a file: untitled stays untitled.
+    writeBytes(path("plain"), "x");
+    Project_File_Name.clear();
+    nextSavePath = path("plain/design.did");
+    sink.shown.clear();
+    EXPECT_EQ(w.Save_project_file(false, true, "L"), 0);
+    ASSERT_EQ(sink.shown.size(), 1);
+    EXPECT_TRUE(failure.match(sink.shown.first()).hasMatch()) << qPrintable(sink.shown.first());
+    EXPECT_EQ(Project_File_Name, QString());
+}
+
+TEST_F(MainWindowFilesTest, OpenCommandAsksToSaveThenLoadsTheChosenFile) {
+    SKTWindowController& w = open();
+    w.toolPalette()->selectTool(zelk::TextTool);
+    Project_File_Name = path("one.did");
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+    w.New_Project();
+    w.toolPalette()->selectTool(zelk::LineTool);
+    w.toolPalette()->selectTool(zelk::LineTool);
+
+    nextOpenPath = path("one.did");
+    sink.answers = {zelk::MessageAnswer::No};
+    w.actionNamed("Open_Button")->trigger();
+    EXPECT_EQ(sink.shown, QStringList{"Do you want to save changes before closing?"});
+    ASSERT_EQ(w.Get_Front_Control_Count(), 1);
+    EXPECT_TRUE(isExactlyText(w.Get_Front_Controls_Array().first().get()));
+    EXPECT_EQ(Project_File_Name, path("one.did"));
+}
+
+TEST_F(MainWindowFilesTest, BatchBackupArchivesBothSidesAndPicksTheCurrentSide) {
+    SKTWindowController& w = open();
+    w.applyDesignContents(makeFullDesign(QString()), false);
+    ASSERT_TRUE(w.Set_Front_Back_Value_To_Print_Export_Mail());
+    ASSERT_EQ(w.Graphics_array_Batch_Front_Bkup.size(), 1);
+    ASSERT_EQ(w.Graphics_array_Batch_BAck_Bkup.size(), 1);
+    EXPECT_EQ(w.Graphics_array_Batch_Front_Bkup.first().size(), w.Get_Front_Control_Count());
+    EXPECT_EQ(w.Graphics_array_Batch_BAck_Bkup.first().size(), w.Get_Back_Control_Count());
+    EXPECT_EQ(Card_Front_Or_Back, 0);
+
+    Card_Value_In_Process = true;
+    Card_Front_Or_Back = 1;
+    w.Set_Graphic_Array_According_Side();
+    EXPECT_FALSE(Card_Value_In_Process);
+    EXPECT_EQ(w.Graphics_array_Batch, w.Get_Back_Controls_Array());
+}
+
+TEST_F(MainWindowFilesTest, PicturesOnlyFromReadableFiles) {
+    SKTWindowController& w = open();
+    const QString png = writePictureFile(QDir(data.path()), "ok.png", 0xff112233);
+    writeBytes(path("text.png"), "not a picture");
+    EXPECT_FALSE(w.Get_Image_For_Path(png, false).isNull());
+    EXPECT_FALSE(w.Get_Image_For_Path(png, true).isNull());
+    for (const QString& bad : {path("text.png"), path("missing.png"), QString(), data.path()}) {
+        EXPECT_TRUE(w.Get_Image_For_Path(bad, false).isNull()) << qPrintable(bad);
+        EXPECT_TRUE(w.Get_Image_For_Path(bad, true).isNull()) << qPrintable(bad);
+    }
+}
+
+TEST_F(MainWindowFilesTest, SavedPicturesAreEncodedByExtension) {
+    SKTWindowController& w = open();
+    QImage image(40, 30, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int x = 20; x < 40; ++x)
+        for (int y = 0; y < 30; ++y)
+            image.setPixel(x, y, qRgb(200, 0, 0));
+
+    const struct {
+        const char* name;
+        QByteArray head;
+        QByteArray readerFormat;
+    } cases[] = {
+        {"card.jpg", "\xFF\xD8\xFF", "jpeg"},
+        {"card.JPEG", "\xFF\xD8\xFF", "jpeg"},
+        {"card.png", "\x89PNG", "png"},
+        {"card.bmp", "BM", "bmp"},
+        {"card.tiff", "", "tiff"},
+        {"card.PDF", "%PDF", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = path(c.name);
+        writeBytes(file, "old contents");
+        ASSERT_TRUE(w.Save_gen_image(image, file));
+        const QByteArray bytes = fileBytes(file);
+        EXPECT_TRUE(bytes.startsWith(c.head));
+        if (!QByteArray(c.readerFormat).isEmpty()) {
+            QImageReader reader(file);
+            EXPECT_EQ(reader.format(), c.readerFormat);
+            const QImage back = reader.read();
+            EXPECT_EQ(back.size(), image.size());
+            if (c.readerFormat == "jpeg" || c.readerFormat == "bmp") {
+                // Clear pixels become white paper in formats without alpha.
+                EXPECT_GT(qRed(back.pixel(2, 2)), 240);
+                EXPECT_GT(qGreen(back.pixel(2, 2)), 240);
+            }
+        }
+    }
+    // Nothing can be written: reported, and no file appears.
+    EXPECT_FALSE(w.Save_gen_image(image, path("missing folder/card.jpg")));
+    EXPECT_FALSE(w.Save_gen_image(QImage(), path("null.png")));
+    EXPECT_FALSE(QFileInfo::exists(path("null.png")));
+}
+
+TEST_F(MainWindowFilesTest, PathHelpers) {
+    SKTWindowController& w = open();
+    // Resources named by another install's path are found in ours.
+    const QString ours = Resource_Path;
+    const QString hatch = QDir(ours).filePath("Fill_Style_Image/Cross.png");
+    ASSERT_TRUE(QFileInfo::exists(hatch));
+    const QString elsewhere = "/opt/old/share/" + QFileInfo(ours).fileName() + "/Fill_Style_Image/Cross.png";
+    const struct {
+        QString in;
+        QString out;
+    } relocations[] = {
+        {elsewhere, hatch},
+        {hatch, hatch},
+        {"/home/me/photo.png", "/home/me/photo.png"},
+        {"/opt/old/share/" + QFileInfo(ours).fileName() + "/Fill_Style_Image/none.png",
+         "/opt/old/share/" + QFileInfo(ours).fileName() + "/Fill_Style_Image/none.png"},
+        {"", ""},
+    };
+    for (const auto& r : relocations)
+        EXPECT_EQ(w.Check_Path_For_App_Resources(r.in), r.out) << qPrintable(r.in);
+
+    EXPECT_EQ(w.Convert_Path_From_URL("file:///tmp/a%20b/c.png"), "/tmp/a b/c.png");
+    EXPECT_EQ(w.Convert_Path_From_URL("/tmp/plain.png"), "/tmp/plain.png");
+
+    writeBytes(path("there.txt"), "x");
+    sink.shown.clear();
+    EXPECT_EQ(w.Check_And_Validate_File_Path("  " + path("there.txt") + " \n"), 0);
+    EXPECT_TRUE(sink.shown.isEmpty());
+    for (const QString& bad : {QString(), QString("   "), path("absent.txt")})
+        EXPECT_EQ(w.Check_And_Validate_File_Path(bad), 1);
+    EXPECT_EQ(sink.shown, QStringList(3, "Please select valid file path."));
+
+    // The series of the data folder.
+    writeBytes(QDir(Data_Folder_Path).filePath("Names.txt"), "Ana\n");
+    writeBytes(QDir(Data_Folder_Path).filePath("Other.csv"), "x\n");
+    EXPECT_EQ(w.Get_datasheet_File_Name_Array(), QStringList{"Names"});
+
+    EXPECT_NEAR(w.MM_to_Points_Convert(25.4), 72.0, 1e-9);
+    EXPECT_NEAR(w.Points_to_MM_Convert(72.0), 25.4, 1e-9);
+}
+
+TEST_F(MainWindowFilesTest, DeletingExcelColumnsKeepsTheRowNumberColumnAndRows) {
+    SKTWindowController& w = open();
+    w.applyDesignContents(makeFullDesign(QString()), true);
+    ASSERT_EQ(Data_From_Excel_Window->ColList().size(), 3);
+    w.Delete_Excel_File_Column();
+    EXPECT_EQ(Data_From_Excel_Window->ColList().size(), 1);
+    EXPECT_EQ(Data_From_Excel_Window->ListData.size(), 2);
+}
+
+}  // namespace
+}  // namespace zelk::test
