@@ -2,6 +2,7 @@
 
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
+#include "mainwindow/BarcodeProducer.h"
 #include "platform/PropertyList.h"
 
 #include <QFileInfo>
@@ -86,6 +87,36 @@ bool writeGraphics(const QList<std::shared_ptr<SKTGraphic>>& graphics, const cha
         out->append(QVariant(toVariantList(record)));
     }
     return true;
+}
+
+// Passes production on to the caller's producer and keeps the last picture.
+class LastPictureProducer : public zelk::BarcodeProducer {
+public:
+    explicit LastPictureProducer(zelk::BarcodeProducer* inner) : inner_(inner) {}
+    QImage produceBarcode(const SKTGraphic& graphic, const QString& value, const QString& header,
+                          const QString& footer) override {
+        zelk::BarcodeProducer& producer = inner_ ? *inner_ : zelk::defaultBarcodeProducer();
+        QImage picture = producer.produceBarcode(graphic, value, header, footer);
+        if (!picture.isNull())
+            last = picture;
+        return picture;
+    }
+    QImage last;
+
+private:
+    zelk::BarcodeProducer* inner_;
+};
+
+// The pixels the stored pictures of both sides claim together.
+qint64 claimedPicturePixels(const QVariantList& top) {
+    qint64 total = 0;
+    for (int at : {DesignFile::FrontGraphicsAt, DesignFile::BackGraphicsAt}) {
+        for (const QVariant& record : top.at(at).toList()) {
+            if (const std::optional<QStringList> strings = stringList(record))
+                total += GraphicRecord::storedPicturePixels(*strings);
+        }
+    }
+    return total;
 }
 
 bool readGraphics(const QVariant& v, const char* side, const zelk::GraphicRecordContext& context,
@@ -284,7 +315,7 @@ namespace {
 // in *error when any element is missing or of the wrong form.
 std::optional<DesignContents> contentsFromValue(const QVariant& value,
                                                 const zelk::GraphicRecordContext& context,
-                                                QString* error) {
+                                                QImage* producedPicture, QString* error) {
     if (!isList(value)) {
         setError(error, QStringLiteral("not an array"));
         return std::nullopt;
@@ -343,9 +374,18 @@ std::optional<DesignContents> contentsFromValue(const QVariant& value,
         *property[side] = *p;
     }
 
-    if (!readGraphics(top.at(DesignFile::FrontGraphicsAt), "front", context, &c.frontGraphics, &reason))
+    const qint64 pixels = claimedPicturePixels(top);
+    if (pixels > DesignFile::MaxStoredPicturePixels)
+        return bad(DesignFile::FrontGraphicsAt,
+                   QStringLiteral("stored pictures of %1 pixels in all, at most %2")
+                       .arg(pixels)
+                       .arg(DesignFile::MaxStoredPicturePixels));
+    LastPictureProducer producer(context.producer);
+    zelk::GraphicRecordContext recordContext = context;
+    recordContext.producer = &producer;
+    if (!readGraphics(top.at(DesignFile::FrontGraphicsAt), "front", recordContext, &c.frontGraphics, &reason))
         return bad(DesignFile::FrontGraphicsAt, reason);
-    if (!readGraphics(top.at(DesignFile::BackGraphicsAt), "back", context, &c.backGraphics, &reason))
+    if (!readGraphics(top.at(DesignFile::BackGraphicsAt), "back", recordContext, &c.backGraphics, &reason))
         return bad(DesignFile::BackGraphicsAt, reason);
 
     if (!GraphicRecord::decodeValue(top.at(DesignFile::ExcelBindingUseAt).toString(), c.Excel_Binding_Use))
@@ -379,6 +419,7 @@ std::optional<DesignContents> contentsFromValue(const QVariant& value,
             return bad(DesignFile::GroupColumnIndexesAt,
                        QStringLiteral("excel_cb_value%1: not a whole number").arg(k + 1));
     }
+    *producedPicture = producer.last;
     return c;
 }
 
@@ -396,11 +437,13 @@ DesignReadResult DesignFile::readDesignData(const QByteArray& data, const zelk::
     QString reason;
     if (!zelk::PropertyList::read(data, value, &reason, readLimits()))
         return refused(reason);
-    std::optional<DesignContents> contents = contentsFromValue(value, context, &reason);
+    QImage produced;
+    std::optional<DesignContents> contents = contentsFromValue(value, context, &produced, &reason);
     if (!contents)
         return refused(reason);
     DesignReadResult result;
     result.contents = std::move(contents);
+    result.Barcode_output_image = produced;
     return result;
 }
 
@@ -411,10 +454,12 @@ DesignReadResult DesignFile::readDesignFile(const QString& path, const zelk::Gra
     QString reason;
     if (!zelk::PropertyList::readFile(path, value, &reason, readLimits()))
         return refused(reason);
-    std::optional<DesignContents> contents = contentsFromValue(value, context, &reason);
+    QImage produced;
+    std::optional<DesignContents> contents = contentsFromValue(value, context, &produced, &reason);
     if (!contents)
         return refused(reason);
     DesignReadResult result;
     result.contents = std::move(contents);
+    result.Barcode_output_image = produced;
     return result;
 }

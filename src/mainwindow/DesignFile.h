@@ -10,6 +10,7 @@
 #include "foundation/Card_Property.h"
 #include "mainwindow/GraphicRecord.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -53,6 +54,10 @@ struct DesignWriteResult {
 
 struct DesignReadResult {
     std::optional<DesignContents> contents;  // set only on success
+    // The barcode picture made last while loading (a barcode stored without
+    // one); null when none was made. The window keeps it as
+    // Barcode_output_image.
+    QImage Barcode_output_image;
     QString message;  // for the user: DesignFile::CorruptMessage
     QString detail;   // for the log: what was wrong and where
     bool ok() const { return contents.has_value(); }
@@ -67,6 +72,10 @@ public:
     static inline const QString DesignMode = QStringLiteral("L");
     static inline const QString TemplateMode = QStringLiteral("T");
     static inline const QString Extension = QStringLiteral("did");
+    // Stored barcode pictures of one file may claim at most this many pixels
+    // together: a small file of highly compressed pictures must not make the
+    // reader decode gigabytes.
+    static constexpr qint64 MaxStoredPicturePixels = 200'000'000;
 
     // Texts the main window shows.
     static inline const QString CorruptMessage = QStringLiteral("File is corrupt and cannot be opened.");

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
 #include <charconv>
 #include <cmath>
 
@@ -237,6 +238,23 @@ bool GraphicRecord::decodeValue(const QString& text, QImage& out) {
         return false;
     out = picture;
     return true;
+}
+
+qint64 GraphicRecord::storedPicturePixels(const QStringList& record) {
+    static const int at = int(elementNames().indexOf(QStringLiteral("_barcode_image")));
+    if (record.size() != ElementCount || record.at(at).isEmpty())
+        return 0;
+    // The signature and the IHDR chunk, which PNG requires first (ISO/IEC
+    // 15948, 11.2.2): 8 + 4 (length) + 4 ("IHDR") + 4 (width) + 4 (height)
+    // bytes, i.e. the first 32 Base64 characters.
+    const QByteArray head = QByteArray::fromBase64(record.at(at).left(32).toLatin1());
+    static const QByteArray pngSignature("\x89PNG\r\n\x1a\n", 8);
+    if (head.size() < 24 || !head.startsWith(pngSignature) || head.mid(12, 4) != "IHDR")
+        return 0;
+    const auto* bytes = reinterpret_cast<const uchar*>(head.constData());
+    const qint64 width = qFromBigEndian<quint32>(bytes + 16);
+    const qint64 height = qFromBigEndian<quint32>(bytes + 20);
+    return width * height;
 }
 
 QString GraphicRecord::typeCode(zelk::GraphicKind kind) {

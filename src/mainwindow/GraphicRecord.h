@@ -74,6 +74,11 @@ public:
     // linear_font_val), trimmed.
     static QString barcodeProductionValue(const SKTGraphic& graphic, const QString& firstBoundValue);
 
+    // The pixels the record's stored picture claims in its PNG header,
+    // without decoding it (0 for none or an unreadable one): lets a reader
+    // bound what a whole file may make it decode.
+    static qint64 storedPicturePixels(const QStringList& record);
+
     // ---- Text forms of the values in records (numbers always with ".") ----
     static QString encodeValue(bool value);             // "Y" / "N"
     static QString encodeValue(int value);              // "%d"

@@ -6,11 +6,13 @@
 #include "TestSupport.h"
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTGraphic.h"
+#include "mainwindow/BarcodeProducer.h"
 #include "mainwindow/DesignFile.h"
 #include "platform/PropertyList.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -72,6 +74,46 @@ public:
 private:
     rlimit saved_{};
     void (*previous_)(int) = nullptr;
+};
+
+// CRC-32 of PNG chunks (ISO 3309 polynomial, as the PNG specification gives it).
+quint32 pngCrc(const QByteArray& bytes) {
+    quint32 crc = 0xffffffffu;
+    for (char ch : bytes) {
+        crc ^= quint8(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xffffffffu;
+}
+
+// A PNG header (signature and IHDR chunk) claiming the size, without data.
+QByteArray pngHeaderClaiming(quint32 width, quint32 height) {
+    QByteArray ihdr("IHDR");
+    char body[13] = {};
+    qToBigEndian(width, body);
+    qToBigEndian(height, body + 4);
+    body[8] = 8;  // bit depth
+    body[9] = 6;  // RGBA
+    ihdr.append(body, 13);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    char field[4];
+    qToBigEndian(quint32(13), field);
+    png.append(field, 4);
+    png.append(ihdr);
+    qToBigEndian(pngCrc(ihdr), field);
+    png.append(field, 4);
+    return png;
+}
+
+class FixedProducer : public BarcodeProducer {
+public:
+    QImage answer;
+    int calls = 0;
+    QImage produceBarcode(const SKTGraphic&, const QString&, const QString&, const QString&) override {
+        ++calls;
+        return answer;
+    }
 };
 
 class DesignFileTest : public ::testing::Test {
@@ -334,4 +376,91 @@ TEST_F(DesignFileTest, SaveToAPathThatCannotHoldAFileFails) {
     EXPECT_EQ(readBytes(plainFile), QByteArray("not a folder"));
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
     EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(DesignFileTest, BarcodeStoredWithoutPictureIsMadeOnOpening) {
+    DesignContents design;
+    for (int i = 0; i < 2; ++i) {
+        auto g = makeGraphic(GraphicKind::Barcode);
+        g->linear_font_val = QStringLiteral("CODE%1").arg(i);
+        design.backGraphics << g;
+    }
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
+
+    FixedProducer producer;
+    producer.answer = makeTestPicture(20, 10, 0, qRgb(0, 0, 0));
+    GraphicRecordContext context;
+    context.producer = &producer;
+    const DesignReadResult made = DesignFile::readDesignFile(path, context);
+    ASSERT_TRUE(made.ok()) << qPrintable(made.detail);
+    EXPECT_EQ(producer.calls, 2);
+    for (const auto& g : made.contents->backGraphics)
+        EXPECT_FALSE(g->_barcode_image.isNull());
+    EXPECT_TRUE(sameGraphic(*made.contents->backGraphics.last(), *made.contents->backGraphics.last()));
+    EXPECT_EQ(made.Barcode_output_image, producer.answer) << "the last picture made, for the window";
+
+    const DesignReadResult none = DesignFile::readDesignFile(path);
+    ASSERT_TRUE(none.ok());
+    EXPECT_TRUE(none.Barcode_output_image.isNull());
+    EXPECT_TRUE(none.contents->backGraphics.first()->_barcode_image.isNull());
+}
+
+TEST_F(DesignFileTest, PicturesClaimingTooManyPixelsTogetherAreRefusedUndecoded) {
+    // Each picture alone is within the limit of one picture; together they
+    // would need gigabytes.
+    DesignContents design;
+    design.frontGraphics << makeGraphic(GraphicKind::Barcode);
+    QVariantList top = validTopLevel(design);
+    QStringList record;
+    for (const QVariant& v : top.at(DesignFile::FrontGraphicsAt).toList().first().toList())
+        record << v.toString();
+    const int at = int(GraphicRecord::elementNames().indexOf(QStringLiteral("_barcode_image")));
+    record[at] = QString::fromLatin1(pngHeaderClaiming(8000, 5000).toBase64());  // 40 million pixels
+    EXPECT_EQ(GraphicRecord::storedPicturePixels(record), 40'000'000);
+    QVariantList records;
+    for (int i = 0; i < 6; ++i)
+        records << QVariant(QVariantList(record.begin(), record.end()));
+    top[DesignFile::FrontGraphicsAt] = records;
+    const DesignReadResult r = DesignFile::readDesignData(plistOf(top));
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.message, DesignFile::CorruptMessage);
+    EXPECT_TRUE(r.detail.contains(QStringLiteral("pixels in all"))) << qPrintable(r.detail);
+}
+
+TEST_F(DesignFileTest, TextKeepsEveryCharacterThroughTheFile) {
+    // XML normalises line ends and a reader may trim blanks: none of that may
+    // reach the user's texts.
+    const QStringList texts = {
+        QString(),
+        QStringLiteral("  leading and trailing  "),
+        QStringLiteral("windows\r\nline\rends\n"),
+        QStringLiteral("\ttabs\t"),
+        QStringLiteral("<markup> & \"quotes\" 'single' ]]>"),
+        QStringLiteral("Ünïcødé ÷ 漢字 😀"),
+        QStringLiteral("\n"),
+        QStringLiteral(" "),
+    };
+    DesignContents design;
+    for (const QString& text : texts) {
+        auto g = makeGraphic(GraphicKind::Text);
+        g->Set_text_value(text);
+        g->control_ID = text;
+        design.frontGraphics << g;
+        design.excelColumnTitles << text;
+        design.excelRows << QVariantMap{{QStringLiteral("Column1"), text}};
+    }
+    design.Excel_Source_Path = texts.at(1);
+    design.Front_card_Prop.Watermark_Text = texts.at(2);
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
+    const DesignReadResult r = DesignFile::readDesignFile(path);
+    ASSERT_TRUE(r.ok()) << qPrintable(r.detail);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(r.contents->frontGraphics.at(i)->Text_Value, texts.at(i)) << i;
+        EXPECT_EQ(r.contents->frontGraphics.at(i)->_Text_contents, texts.at(i)) << i;
+        EXPECT_EQ(r.contents->frontGraphics.at(i)->control_ID, texts.at(i)) << i;
+        EXPECT_EQ(r.contents->excelColumnTitles.at(i), texts.at(i)) << i;
+        EXPECT_EQ(r.contents->excelRows.at(i).value(QStringLiteral("Column1")).toString(), texts.at(i)) << i;
+    }
+    EXPECT_EQ(r.contents->Excel_Source_Path, texts.at(1));
+    EXPECT_EQ(r.contents->Front_card_Prop.Watermark_Text, texts.at(2));
 }
