@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ToolCase{SignatureTool, GraphicKind::Signature, {}, {50, 50}},
                       ToolCase{ImageTool, GraphicKind::Image, {}, {50, 50}},
                       // The barcode takes its picture's size: 120 x 40 pixels at 72 dpi.
-                      ToolCase{BarcodeTool, GraphicKind::Barcode, {}, {120, 40}}));
+                      ToolCase{BarcodeTool, GraphicKind::Barcode, {}, {120, 40}}),
+    [](const auto& info) { return "Tool" + std::to_string(info.param.tool); });
 
 TEST(ToolKind, EveryCreatingToolMapsBackToItself) {
     for (int t = FirstToolKind; t <= LastToolKind; ++t) {

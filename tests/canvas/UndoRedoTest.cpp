@@ -81,7 +81,8 @@ TEST_P(UndoEveryKind, UndoAndRedoRestoreEveryField) {
     EXPECT_FALSE(view->redo());
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, UndoEveryKind, ::testing::ValuesIn(allGraphicKinds()));
+INSTANTIATE_TEST_SUITE_P(Kinds, UndoEveryKind, ::testing::ValuesIn(allGraphicKinds()),
+                         [](const auto& info) { return graphicKindName(info.param).toStdString(); });
 
 using CanvasUndo = CanvasFixture;
 
