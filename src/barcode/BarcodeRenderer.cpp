@@ -224,8 +224,11 @@ void BarcodeRenderer::drawBarcode(QPainter& p, const NKDBarcode& b) {
     const double x0 = (W - total) / 2.0;
     const QString caption = b.caption();
     const bool split = !b.leftCaption().isEmpty() || caption.split(QLatin1Char('\t')).size() > 1;
-    const bool ownBottoms = split || b.drawsBarBottoms();
     const bool top = s.showValueOnTop;
+    // UPC/EAN guard bars reach down into the caption band below the bars; with
+    // the value on top there is no band below, so every bar stands on the base.
+    const bool guardsIntoCaption = split && !top;
+    const bool ownBottoms = guardsIntoCaption || b.drawsBarBottoms();
     const double base = top ? ftrH + m.footer + m.tb : capH + ftrH + m.value + m.footer + m.tb;
 
     // Bars: runs of dark modules, each standing on the geometry of its last module.
@@ -238,9 +241,14 @@ void BarcodeRenderer::drawBarcode(QPainter& p, const NKDBarcode& b) {
         double h = b.barTop(lastDark);
         double y = base;
         if (ownBottoms) {
+            // The UPC/EAN bottoms are heights above the bottom of the caption
+            // band (base - capH): data bars end on the base line, guards lower.
+            // Their tops stay where barTop puts them. Four-state bottoms are
+            // heights above the base itself.
+            const double from = guardsIntoCaption ? base - capH : base;
             const double bottom = b.barBottom(lastDark);
-            h = b.barTop(lastDark) - bottom;
-            y = base + bottom;
+            y = from + bottom;
+            h = base + b.barTop(lastDark) - y;
         }
         p.fillRect(up(x, y, bw * run, h), s.barColor);
         lastH = h;

@@ -303,3 +303,51 @@ TEST(Renderer, BitmapTextMatchesPictureText) {
         }
     }
 }
+
+// UPC/EAN: the data bars stand on the bottom line of the bars, like any other
+// barcode's, and only the guard bars reach further down into the caption.
+TEST(Renderer, UpcEanDataBarsReachTheBaseAndGuardsGoLower) {
+    BarcodeRenderSettings s;
+    auto b = NKDBarcodeFactory::build(QStringLiteral("EAN-13"), QStringLiteral("590123412345"),
+                                      QString(), QString(), s);
+    ASSERT_TRUE(b);
+    const QImage img = BarcodeRenderer::bitmapFromBarcode(*b, 288).convertToFormat(QImage::Format_ARGB32);
+    const QString modules = b->completeBarcode();
+    const double pxPerModule = b->barWidth() * 288 / 72;
+    const double x0 = (img.width() - modules.size() * pxPerModule) / 2;
+    auto barSpan = [&](int module) {
+        const int x = static_cast<int>(x0 + (module + 0.5) * pxPerModule);
+        // The first unbroken dark run from the top: the bar itself, not
+        // caption digits that may stand below it.
+        auto dark = [&](int y) {
+            const QColor c = img.pixelColor(x, y);
+            return c.alpha() > 128 && c.lightness() < 100;
+        };
+        int first = 0;
+        while (first < img.height() && !dark(first))
+            ++first;
+        if (first == img.height())
+            return std::pair{-1, -1};
+        int last = first;
+        while (last + 1 < img.height() && dark(last + 1))
+            ++last;
+        return std::pair{first, last};
+    };
+    const auto guard = barSpan(static_cast<int>(modules.size()) - 1);  // the end guard's last bar
+    int dataModule = -1;
+    for (int i = 10; i < 40; ++i)
+        if (modules.at(i) == QLatin1Char('1')) {
+            dataModule = i;
+            break;
+        }
+    ASSERT_GE(dataModule, 0);
+    const auto data = barSpan(dataModule);
+    ASSERT_GE(guard.first, 0);
+    ASSERT_GE(data.first, 0);
+    EXPECT_NEAR(data.first, guard.first, 2);  // same top
+    // Guards reach down into the caption band, to 3.6 pt above its bottom;
+    // data bars stop on the band's top, so they are shorter by exactly that.
+    const double pxPerPoint = 288.0 / 72;
+    const double captionPx = b->captionHeight() * 72 * pxPerPoint;
+    EXPECT_NEAR(guard.second - data.second, captionPx - 3.6 * pxPerPoint, 2.0);
+}
