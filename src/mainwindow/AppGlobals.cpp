@@ -63,7 +63,7 @@ float IMG_trnsp_val = 1.0f;
 
 namespace zelk {
 
-void resetAppGlobals() {
+void resetDesignGlobals() {
     // A new design starts as one made from scratch: two-sided, front shown.
     Start_Card_Option = QStringLiteral("W");
     Card_Front_Or_Back = 0;
@@ -74,13 +74,19 @@ void resetAppGlobals() {
     Excel_Binding_Use = false;
     Excel_Source_Path.clear();
     Use_Excel_Binding_Values = false;
-
     Card_Value_In_Process = false;
+
+    Fill_User_Profile = false;
+    Invite_Frame_Pic_IMG.clear();
+    Invite_Frame_IMG.clear();
+}
+
+void resetAppGlobals() {
+    resetDesignGlobals();
     Not_Draw_Only_Prop_Change = true;
     Measument_Unit_Is = 2;
     Barcode_output_image = QImage();
 
-    Fill_User_Profile = false;
     Selected_Template_Path.clear();
     Sel_Template_Category.clear();
     User_Defined_File.clear();

@@ -105,5 +105,8 @@ namespace zelk {
 
 // Puts every value above back to its start-up state (Main_App_wnd apart).
 void resetAppGlobals();
+// Only the values that describe the design on screen (a new design): the
+// unit, fonts and production settings of the run stay.
+void resetDesignGlobals();
 
 }  // namespace zelk

@@ -19,6 +19,7 @@
 #include "mainwindow/BarcodeProducer.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -334,20 +335,28 @@ void SKTWindowController::buildCommands() {
         {zelk::StarTool, "Star"},         {zelk::DoubleStarTool, "Double Star"},
         {zelk::PolygonTool, "Polygon"},   {zelk::SignatureTool, "Signature"},
     };
+    auto* toolGroup = new QActionGroup(this);
+    toolGroup->setExclusive(true);
     for (const Tool& t : toolList) {
         auto* action = sides->addAction(tr(t.text));
         action->setObjectName(QStringLiteral("tool_%1").arg(t.kind));
+        action->setCheckable(true);
+        action->setChecked(t.kind == tools_->Selected_Control_Tool());
+        toolGroup->addAction(action);
         const int kind = t.kind;
         connect(action, &QAction::triggered, this, [this, kind] { tools_->selectTool(kind); });
     }
     connect(tools_, &zelk::ToolPalette::SKTSelectedToolDidChange, this, [this](int tool) {
         const std::optional<zelk::GraphicKind> kind = zelk::graphicKindForTool(tool);
-        if (!kind)
-            return;
-        SKTGraphicView* canvas = currentCanvas();
-        canvas->createGraphicOfClass(*kind, false, QRectF(),
-                                     ::Card_Front_Or_Back == 0 ? CardSide::FrontName : CardSide::BackName,
-                                     QString(), QString());
+        if (kind) {
+            SKTGraphicView* canvas = currentCanvas();
+            canvas->createGraphicOfClass(*kind, false, QRectF(),
+                                         ::Card_Front_Or_Back == 0 ? CardSide::FrontName : CardSide::BackName,
+                                         QString(), QString());
+        }
+        // The canvas goes back to the arrow once the graphic is placed.
+        if (QAction* current = actionNamed(QStringLiteral("tool_%1").arg(tools_->Selected_Control_Tool())))
+            current->setChecked(true);
     });
 
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
@@ -362,7 +371,8 @@ void SKTWindowController::buildCommands() {
 // ---------------------------------------------------------------- new, close, exit
 
 void SKTWindowController::New_Project() {
-    zelk::resetAppGlobals();
+    Not_Draw_Only_Prop_Change = true;
+    zelk::resetDesignGlobals();
     Check_Path_And_Create_Files();
 
     Front_card_Prop = Card_Property(CardSide::FrontName);
@@ -372,7 +382,6 @@ void SKTWindowController::New_Project() {
         p->Card_Size = card;
         p->Card_Side = ::CARD_SIDE_STR;
         p->Card_Create_Mode = ::Start_Card_Option;
-        p->Card_Name = default_file_name;
     }
 
     excel_cb_value.fill(-1);

@@ -75,6 +75,13 @@ TEST_F(MainWindowFilesTest, SaveThenOpenGivesTheSameDesign) {
     EXPECT_EQ(sink.shown, QStringList{"Design saved successfully."});
     EXPECT_TRUE(w.windowTitle().endsWith(" - staff.did")) << qPrintable(w.windowTitle());
     EXPECT_FALSE(w.isDesignChanged());
+    // An XML property list that an independent reader accepts.
+    const ToolResult plist = runTool(debianPython(), {"-c",
+        QStringLiteral("import plistlib,sys; a=plistlib.load(open(sys.argv[1],'rb')); print(a[0], len(a[%1]), len(a[%2]))")
+            .arg(DesignFile::FrontGraphicsAt).arg(DesignFile::BackGraphicsAt),
+        path("staff.did")});
+    EXPECT_EQ(plist.exitCode, 0) << plist.err.toStdString();
+    EXPECT_EQ(plist.out.trimmed(), QByteArray("VEDAREZEDUZER 6 6"));
 
     // Saving again writes to the same file without asking.
     nextSavePath = path("not asked.did");

@@ -227,7 +227,11 @@ TEST_F(MainWindowTest, CloseAsksToSaveAndLeavesAnEmptyNewDesign) {
 
     sink.shown.clear();
     sink.answers = {MessageAnswer::No};
+    Measument_Unit_Is = 0;  // the user's unit belongs to the run, not the design
+    Project_File_Name = data.filePath("old.did");
     EXPECT_TRUE(w.Close_Project());
+    EXPECT_EQ(Measument_Unit_Is, 0);
+    EXPECT_EQ(Project_File_Name, QString());
     EXPECT_EQ(sink.shown, QStringList{"Do you want to save changes before closing?"});
     EXPECT_EQ(w.Get_Front_Control_Count(), 0);
     EXPECT_EQ(w.Get_Back_Control_Count(), 0);
