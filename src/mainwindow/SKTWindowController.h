@@ -13,6 +13,7 @@
 #include "foundation/ModelHost.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QMainWindow>
@@ -163,6 +164,33 @@ public:
     bool Save_gen_image(const QImage& image, const QString& path) const;
     void Set_Log_Name_In_Title();
     void Delete_Excel_File_Column();
+    // Empties the workbook reader's working folder; failures are ignored.
+    void Delete_Excel_File_Temp_Folder();
+    // The picture size check of the open panels: no limit, always false.
+    bool Image_Is_Over_Size(const QString& path, bool show_msg) const;
+    // The current date and time in a date pattern of Unicode TR 35 ("dd/MM/yyyy",
+    // "EEEE", "hh:mm a", quoted literals); the two names are one operation.
+    QString Get_date_Value(const QString& pattern) const;
+    QString Get_time_Value(const QString& pattern) const;
+    // A series that exists and that a text, image or barcode of the front
+    // (and of the back of a two-sided card) takes its values from.
+    bool Check_Batch_File_In_Use_Validation(const QString& name) const;
+    // The image graphic's Text_Value when the files at its _file_path and at
+    // its Text_Value both exist, else "".
+    QString Get_Original_Path_Of_Image_Control(const SKTGraphic& image) const;
+    // Refills a series combo box and selects the series it showed, or
+    // new_ser_name when given (names compared ignoring case).
+    void Refresh_Data_Set_File_Name_In_Combo(QComboBox* combo, const QString& new_ser_name) const;
+    // Sub-folders, sub-folders at any depth (relative paths) and plain files
+    // of a folder; empty when it is missing.
+    QStringList Get_Folder_Array_At_Path(const QString& path) const;
+    QStringList Get_Folders_And_Sub_Folder_Array_At_Path(const QString& path) const;
+    QStringList Get_Files_Array_At_Path(const QString& path, bool del_ext) const;
+    // Deletes the plain files of the folder whose extension is not exactly "did".
+    void Filter_Non_Log_Files_At_Path(const QString& path) const;
+    QColor Convert_String_to_Color(const QString& text) const;
+    void Set_Document_Size(const QSizeF& size);
+    void SetFocus(QWidget* view) const;
 
     // ---- Commands ----
     void New_Button_Clicked();

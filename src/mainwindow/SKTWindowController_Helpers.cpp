@@ -9,15 +9,20 @@
 #include "canvas/ToolPalette.h"
 #include "datasource/Data_From_Excel.h"
 #include "datasource/SeriesFile.h"
+#include "datasource/ZipWorkFolder.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Units.h"
 #include "foundation/Utilities.h"
+#include "foundation/ValueCodecs.h"
 #include "mainwindow/AppGlobals.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QLocale>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -165,6 +170,152 @@ void SKTWindowController::Delete_Excel_File_Column() {
     } catch (const std::exception& e) {
         Show_MessageBox(QString::fromLocal8Bit(e.what()));
     }
+}
+
+void SKTWindowController::Delete_Excel_File_Temp_Folder() { ::Delete_Excel_File_Temp_Folder(); }
+
+// ---------------------------------------------------------------- small helpers of the panels
+
+bool SKTWindowController::Image_Is_Over_Size(const QString&, bool) const { return false; }
+
+namespace {
+
+// A date pattern of Unicode TR 35 in Qt's format: the letters whose meaning
+// differs are translated, quoted text is kept.
+QString qtDatePattern(const QString& pattern) {
+    QString out;
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar c = pattern.at(i);
+        if (c == QLatin1Char('\'')) {
+            const qsizetype end = pattern.indexOf(QLatin1Char('\''), i + 1);
+            const qsizetype stop = end < 0 ? pattern.size() : end + 1;
+            out += pattern.mid(i, stop - i);
+            i = stop;
+            continue;
+        }
+        qsizetype n = 1;
+        while (i + n < pattern.size() && pattern.at(i + n) == c)
+            ++n;
+        const QString run = pattern.mid(i, n);
+        switch (c.unicode()) {
+        case 'y':
+        case 'u':
+            out += n == 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
+            break;
+        case 'L':
+            out += QString(n, QLatin1Char('M'));
+            break;
+        case 'E':
+        case 'c':
+            out += n >= 4 ? QStringLiteral("dddd") : QStringLiteral("ddd");
+            break;
+        case 'a':
+            out += QStringLiteral("AP");
+            break;
+        case 'k':
+            out += QString(std::min<qsizetype>(n, 2), QLatin1Char('H'));
+            break;
+        case 'S':
+            out += QStringLiteral("zzz");
+            break;
+        case 'z':
+        case 'v':
+        case 'V':
+            out += QStringLiteral("t");  // time zone
+            break;
+        default:
+            if (c.isLetter() && !QStringLiteral("MdHhms").contains(c))
+                out += QLatin1Char('\'') + run + QLatin1Char('\'');  // no such field: kept as text
+            else
+                out += run;
+        }
+        i += n;
+    }
+    return out;
+}
+
+}  // namespace
+
+QString SKTWindowController::Get_date_Value(const QString& pattern) const {
+    return QLocale::system().toString(QDateTime::currentDateTime(), qtDatePattern(pattern));
+}
+
+QString SKTWindowController::Get_time_Value(const QString& pattern) const { return Get_date_Value(pattern); }
+
+bool SKTWindowController::Check_Batch_File_In_Use_Validation(const QString& name) const {
+    auto bindings = [](const GraphicList& graphics) {
+        QList<zelk::SeriesBinding> list;
+        for (const std::shared_ptr<SKTGraphic>& g : graphics)
+            list.append({zelk::isExactlyText(g.get()) || zelk::isExactlyImage(g.get()) ||
+                             zelk::isExactlyBarcode(g.get()),
+                         g->data_source_type, g->batch_list_name});
+        return list;
+    };
+    return ::Check_Batch_File_In_Use_Validation(name, bindings(document_->graphics),
+                                                bindings(document_->graphics_back),
+                                                ::CARD_SIDE_STR == CardSide::TwoSided, Data_Folder_Path);
+}
+
+QString SKTWindowController::Get_Original_Path_Of_Image_Control(const SKTGraphic& image) const {
+    if (QFileInfo(image._file_path).isFile() && QFileInfo(image.Text_Value).isFile())
+        return image.Text_Value;
+    return QString();
+}
+
+void SKTWindowController::Refresh_Data_Set_File_Name_In_Combo(QComboBox* combo, const QString& new_ser_name) const {
+    if (!combo)
+        return;
+    const QStringList names = Get_datasheet_File_Name_Array();
+    const QString wanted = new_ser_name.isEmpty() ? combo->currentText() : new_ser_name;
+    qsizetype index = -1;
+    for (qsizetype i = 0; i < names.size() && index < 0; ++i)
+        if (names.at(i).compare(wanted, Qt::CaseInsensitive) == 0)
+            index = i;
+    combo->clear();
+    combo->addItems(names);
+    if (combo->count() > 0 && index >= 0)
+        combo->setCurrentIndex(int(index));
+}
+
+QStringList SKTWindowController::Get_Folder_Array_At_Path(const QString& path) const {
+    return QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted);
+}
+
+QStringList SKTWindowController::Get_Folders_And_Sub_Folder_Array_At_Path(const QString& path) const {
+    QStringList folders;
+    if (!QFileInfo(path).isDir())
+        return folders;
+    const QDir root(path);
+    QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        folders << root.relativeFilePath(it.next());
+    return folders;
+}
+
+QStringList SKTWindowController::Get_Files_Array_At_Path(const QString& path, bool del_ext) const {
+    QStringList files;
+    const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files | QDir::Hidden, QDir::Unsorted);
+    for (const QFileInfo& f : entries)
+        files << (del_ext ? f.completeBaseName() : f.fileName());
+    return files;
+}
+
+void SKTWindowController::Filter_Non_Log_Files_At_Path(const QString& path) const {
+    const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    for (const QFileInfo& f : entries)
+        if (!f.isDir() && f.suffix() != design_file_EXT)
+            QFile::remove(f.filePath());
+}
+
+QColor SKTWindowController::Convert_String_to_Color(const QString& text) const {
+    return ::Convert_String_to_Color(text);
+}
+
+void SKTWindowController::Set_Document_Size(const QSizeF& size) { document_->Set_Document_Size(size); }
+
+void SKTWindowController::SetFocus(QWidget* view) const {
+    if (view)
+        view->setFocus();
 }
 
 // ---------------------------------------------------------------- sides and canvases

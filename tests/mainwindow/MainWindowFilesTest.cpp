@@ -12,7 +12,9 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 
-#include <QCryptographicHash>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLocale>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -352,6 +354,100 @@ TEST_F(MainWindowFilesTest, DeletingExcelColumnsKeepsTheRowNumberColumnAndRows) 
     w.Delete_Excel_File_Column();
     EXPECT_EQ(Data_From_Excel_Window->ColList().size(), 1);
     EXPECT_EQ(Data_From_Excel_Window->ListData.size(), 2);
+}
+
+}  // namespace
+}  // namespace zelk::test
+
+namespace zelk::test {
+namespace {
+
+TEST_F(MainWindowFilesTest, DatePatternsOfTheTextPanels) {
+    SKTWindowController& w = open();
+    const QDateTime before = QDateTime::currentDateTime();
+    const struct {
+        const char* pattern;
+        QString qtFormat;  // the same fields in Qt's format
+    } cases[] = {
+        {"dd/MM/yyyy", "dd/MM/yyyy"},
+        {"yyyy-MM-dd", "yyyy-MM-dd"},
+        {"d MMM yy", "d MMM yy"},
+        {"EEEE, MMMM d, y", "dddd, MMMM d, yyyy"},
+        {"EEE", "ddd"},
+        {"HH:mm:ss", "HH:mm:ss"},
+        {"'Issued' dd.MM.yyyy", "'Issued' dd.MM.yyyy"},
+    };
+    for (const auto& c : cases) {
+        const QString got = w.Get_date_Value(QString::fromLatin1(c.pattern));
+        const QString expected = QLocale::system().toString(before, c.qtFormat);
+        // The clock may tick between the two readings only across a second.
+        if (got != expected)
+            EXPECT_EQ(got, QLocale::system().toString(QDateTime::currentDateTime(), c.qtFormat)) << c.pattern;
+    }
+    // 12-hour clock with the AM/PM mark.
+    const QString twelve = w.Get_time_Value("hh:mm a");
+    EXPECT_TRUE(QRegularExpression("^(0[1-9]|1[0-2]):[0-5][0-9] \\S+$").match(twelve).hasMatch())
+        << qPrintable(twelve);
+}
+
+TEST_F(MainWindowFilesTest, FolderListingsAndFilters) {
+    SKTWindowController& w = open();
+    const QDir root(path("gallery"));
+    ASSERT_TRUE(QDir().mkpath(root.filePath("Corporate/Blue")));
+    ASSERT_TRUE(QDir().mkpath(root.filePath("User")));
+    writeBytes(root.filePath("a.did"), "x");
+    writeBytes(root.filePath("a.png"), "x");
+    writeBytes(root.filePath("b.DID"), "x");
+    writeBytes(root.filePath("notes.v2.txt"), "x");
+
+    QStringList folders = w.Get_Folder_Array_At_Path(root.path());
+    folders.sort();
+    EXPECT_EQ(folders, (QStringList{"Corporate", "User"}));
+    QStringList all = w.Get_Folders_And_Sub_Folder_Array_At_Path(root.path());
+    all.sort();
+    EXPECT_EQ(all, (QStringList{"Corporate", "Corporate/Blue", "User"}));
+    QStringList files = w.Get_Files_Array_At_Path(root.path(), true);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"a", "a", "b", "notes.v2"}));
+    for (const QString& missing : {path("none")}) {
+        EXPECT_TRUE(w.Get_Folder_Array_At_Path(missing).isEmpty());
+        EXPECT_TRUE(w.Get_Folders_And_Sub_Folder_Array_At_Path(missing).isEmpty());
+    }
+
+    // Only design files stay; the extension must be exactly "did".
+    w.Filter_Non_Log_Files_At_Path(root.path());
+    files = w.Get_Files_Array_At_Path(root.path(), false);
+    EXPECT_EQ(files, QStringList{"a.did"});
+    EXPECT_TRUE(QFileInfo(root.filePath("Corporate/Blue")).isDir());
+}
+
+TEST_F(MainWindowFilesTest, SeriesInUseAndSeriesCombo) {
+    SKTWindowController& w = open();
+    writeBytes(QDir(Data_Folder_Path).filePath("Names.txt"), "Ana\n");
+    writeBytes(QDir(Data_Folder_Path).filePath("Cities.txt"), "Oslo\n");
+    w.toolPalette()->selectTool(zelk::RectangleTool);  // a shape never takes values
+    w.Get_Front_Controls_Array().first()->Set_Data_source_type(1);
+    w.Get_Front_Controls_Array().first()->Set_Batch_List_Name("Names");
+    EXPECT_FALSE(w.Check_Batch_File_In_Use_Validation("Names"));
+
+    w.Select_back_side();
+    w.toolPalette()->selectTool(zelk::TextTool);
+    w.Get_Back_Controls_Array().first()->Set_Data_source_type(1);
+    w.Get_Back_Controls_Array().first()->Set_Batch_List_Name("Names");
+    EXPECT_TRUE(w.Check_Batch_File_In_Use_Validation("Names"));
+    EXPECT_FALSE(w.Check_Batch_File_In_Use_Validation("names"));
+    EXPECT_FALSE(w.Check_Batch_File_In_Use_Validation("Cities"));
+    CARD_SIDE_STR = "1";  // the back of a one-sided card does not count
+    EXPECT_FALSE(w.Check_Batch_File_In_Use_Validation("Names"));
+
+    QComboBox combo;
+    combo.addItems({"x", "NAMES"});
+    combo.setCurrentIndex(1);
+    w.Refresh_Data_Set_File_Name_In_Combo(&combo, QString());
+    EXPECT_EQ(combo.count(), 2);
+    EXPECT_EQ(combo.currentText(), "Names");
+    w.Refresh_Data_Set_File_Name_In_Combo(&combo, "cities");
+    EXPECT_EQ(combo.currentText(), "Cities");
 }
 
 }  // namespace
