@@ -1,0 +1,68 @@
+#include "mainwindow/Export_Template.h"
+
+#include "foundation/Utilities.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/DialogRunner.h"
+#include "mainwindow/DialogStyle.h"
+#include "mainwindow/UserTemplates.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Export_Template* Export_Template::defaultInstance() {
+    static Export_Template* instance = new Export_Template();
+    return instance;
+}
+
+Export_Template::Export_Template(QWidget* parent) : QDialog(parent) {
+    zelk::applyDialogBackground(this);
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    template_name = new QLineEdit(this);
+    template_name->setMinimumWidth(280);
+    form->addRow(QStringLiteral("Template name"), template_name);
+    layout->addLayout(form);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &Export_Template::OKPressed);
+    connect(cancel, &QPushButton::clicked, this, &Export_Template::CancelPressed);
+}
+
+int Export_Template::Open_Wnd(const QString& title) {
+    setWindowTitle(title);
+    return zelk::DialogRunner::run(this) == 1 ? 1 : 0;
+}
+
+void Export_Template::OKPressed() {
+    QString name;
+    switch (UserTemplates::checkTemplateName(template_name->text(), template_passed, &name)) {
+    case UserTemplates::NameEmpty:
+        Show_MessageBox(UserTemplates::EnterNameMessage);
+        return;
+    case UserTemplates::NameTaken:
+        Show_MessageBox(UserTemplates::ExistsMessage);
+        return;
+    case UserTemplates::AskReplace:
+        if (Show_YES_NO_MessageBox(UserTemplates::ReplaceQuestion) != 1)
+            return;
+        break;
+    case UserTemplates::NameAccepted:
+        break;
+    }
+    export_template_name = name;
+    done(1);
+}
+
+void Export_Template::CancelPressed() {
+    template_name->clear();
+    done(0);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The template-name dialog: asks the name of a new template ("Export as
+// template") or the new name of a user template ("Rename Template").
+// template_passed holds the old name when renaming, "" otherwise. OK leaves
+// the name in export_template_name.
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+
+class Export_Template : public QDialog {
+    Q_OBJECT
+public:
+    static Export_Template* defaultInstance();
+
+    QLineEdit* template_name = nullptr;
+    QString template_passed;
+
+    // Runs the dialog with the title: 1 when a name was accepted.
+    int Open_Wnd(const QString& title);
+    // OK: the name checks, the replace question; ends the run with 1 only
+    // when the name is accepted (the dialog stays open otherwise).
+    void OKPressed();
+    // Cancel: clears the name and ends the run with 0.
+    void CancelPressed();
+
+private:
+    explicit Export_Template(QWidget* parent = nullptr);
+};

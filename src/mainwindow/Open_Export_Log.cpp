@@ -1,0 +1,83 @@
+#include "mainwindow/Open_Export_Log.h"
+
+#include "mainwindow/DialogRunner.h"
+#include "mainwindow/DialogStyle.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+std::function<void(const QString&)>& opener() {
+    static std::function<void(const QString&)> f;
+    return f;
+}
+
+void openPath(const QString& path) {
+    if (opener())
+        opener()(path);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+}  // namespace
+
+void Open_Export_Log::setOpener(std::function<void(const QString& path)> f) {
+    opener() = std::move(f);
+}
+
+Open_Export_Log::Open_Export_Log(QWidget* parent) : QDialog(parent) {
+    zelk::applyDialogBackground(this);
+    setWindowTitle(QStringLiteral("Export"));
+    auto* layout = new QVBoxLayout(this);
+    _open_log_message = new QLabel(this);
+    _open_log_message->setWordWrap(true);
+    layout->addWidget(_open_log_message);
+    _open_log_path = new QLineEdit(this);
+    _open_log_path->setReadOnly(true);
+    _open_log_path->setMinimumWidth(380);
+    layout->addWidget(_open_log_path);
+    _open_log_chk = new QCheckBox(QStringLiteral("Open exported file."), this);
+    _open_log_chk->setChecked(true);
+    layout->addWidget(_open_log_chk);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &Open_Export_Log::OK_Clicked);
+    connect(cancel, &QPushButton::clicked, this, &Open_Export_Log::Cancel_Clicked);
+}
+
+int Open_Export_Log::Open_Wnd() {
+    return zelk::DialogRunner::run(this);
+}
+
+void Open_Export_Log::OK_Clicked() {
+    if (_open_log_chk->isChecked()) {
+        const QString path = _open_log_path->text();
+        if (!path.isEmpty())
+            openPath(path);
+        if (!Export_Back_File_Path.isEmpty() && QFileInfo::exists(Export_Back_File_Path))
+            openPath(Export_Back_File_Path);
+    }
+    _open_log_chk->setChecked(true);
+    Export_Back_File_Path.clear();
+    done(1);
+}
+
+void Open_Export_Log::Cancel_Clicked() {
+    _open_log_chk->setChecked(true);
+    Export_Back_File_Path.clear();
+    done(0);
+}
