@@ -107,6 +107,9 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
 }
 
 SKTWindowController::~SKTWindowController() {
+    // The canvases use this window as their host and share its tool palette
+    // and placement memory: they go first, while all of that still exists.
+    delete takeCentralWidget();
     if (zelk::modelHost() == this)
         zelk::setModelHost(nullptr);
     if (Main_App_wnd == this)
