@@ -44,5 +44,7 @@ function(zelk_add_test_folder folder)
   gtest_discover_tests(${exe}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
-    PROPERTIES ENVIRONMENT "${ZELK_TEST_ENV}" LABELS ${folder})
+    PROPERTIES LABELS ${folder})
+  # The environment (headless Qt, sanitizer options) is set by the test main
+  # itself: a list value does not survive gtest_discover_tests' properties.
 endfunction()
