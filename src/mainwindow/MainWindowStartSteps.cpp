@@ -1,0 +1,169 @@
+#include "mainwindow/MainWindowStartSteps.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "datasource/Data_From_Excel.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/CardWizard.h"
+#include "mainwindow/Card_Wizard.h"
+#include "mainwindow/DesignFile.h"
+#include "mainwindow/SKTWindowController.h"
+#include "mainwindow/StartChooserWindow.h"
+#include "mainwindow/TemplateGallery.h"
+#include "mainwindow/Template_Wizard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+namespace {
+
+std::function<QString()>& openChooser() {
+    static std::function<QString()> chooser;
+    return chooser;
+}
+
+std::function<void()>& quitHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
+
+std::function<void()>& profileFill() {
+    static std::function<void()> fill;
+    return fill;
+}
+
+void setDesignAreaVisible(SKTWindowController& w, bool visible) {
+    if (w.myTargetView)
+        w.myTargetView->setVisible(visible);
+    if (w.sett_tab)
+        w.sett_tab->setVisible(visible);
+}
+
+}  // namespace
+
+void MainWindowStartSteps::setOpenPathChooser(std::function<QString()> chooser) {
+    openChooser() = std::move(chooser);
+}
+
+void MainWindowStartSteps::setQuitHandler(std::function<void()> handler) {
+    quitHandler() = std::move(handler);
+}
+
+void MainWindowStartSteps::setFillUserProfileDetails(std::function<void()> fill) {
+    profileFill() = std::move(fill);
+}
+
+StartChooser::Result MainWindowStartSteps::New_Project_And_Start(SKTWindowController& window) {
+    window.New_Project();
+    setDesignAreaVisible(window, false);
+    MainWindowStartSteps steps(window);
+    const StartChooser::Result result = StartChooser::Open_Start_Window(steps);
+    if (result == StartChooser::Started) {
+        setDesignAreaVisible(window, true);
+        window.Set_Log_Name_In_Title();
+    }
+    return result;
+}
+
+QString MainWindowStartSteps::chooseStartMode() {
+    return StartChooserWindow::defaultInstance()->Open_Wnd();
+}
+
+void MainWindowStartSteps::chooserClosed() {
+    ::Excel_Source_Path = QString();
+    // The rows go; the data columns stay.
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    Data_From_Excel_Window = table;
+    table->clearRows();
+    table->reloadData();
+}
+
+void MainWindowStartSteps::setStartMode(const QString& mode) {
+    ::Start_Card_Option = mode;
+}
+
+void MainWindowStartSteps::endApplication() {
+    // Without the exit questions: nothing has been designed yet. The quit is
+    // queued so that it also ends an event loop that has not started.
+    window_.hide();
+    if (quitHandler())
+        quitHandler()();
+    else
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+bool MainWindowStartSteps::loadChosenTemplate() {
+    const QString design = TemplateGallery::designPathOfPreview(Selected_Template_Path);
+    return window_.Read_and_load_design_Log_NEW_METHOD(design, DesignFile::TemplateMode, true) == 1;
+}
+
+bool MainWindowStartSteps::runTemplateGallery() {
+    if (Template_Wizard::defaultInstance()->Open_Template_Window() != 1)
+        return false;
+    if (!loadChosenTemplate())
+        return false;
+    ::Start_Card_Option = QStringLiteral("T");
+    return true;
+}
+
+bool MainWindowStartSteps::runCardWizard() {
+    Card_Wizard* wizard = Card_Wizard::defaultInstance();
+    if (wizard->Open_Wnd() != 1)
+        return false;
+    zelk::DesignContents design;
+    if (!CardWizard::applyTo(wizard->choice(), design))
+        return false;
+    window_.applyDesignContents(design, false);
+    ::Project_File_Name = QString();
+    return true;
+}
+
+bool MainWindowStartSteps::runOpenDesign() {
+    QString path;
+    if (openChooser())
+        path = openChooser()();
+    else
+        path = QFileDialog::getOpenFileName(&window_, QStringLiteral("Open"), QString(),
+                                            QStringLiteral("Design files (*.did)"));
+    if (path.isEmpty())
+        return false;
+    return window_.Read_and_load_design_Log_NEW_METHOD(path, DesignFile::DesignMode, true) == 1;
+}
+
+bool MainWindowStartSteps::runVisitorRoad() {
+    if (Template_Wizard::defaultInstance()->Open_Template_Window(QStringLiteral("V")) != 1)
+        return false;
+    // What follows the loading of a visitor template belongs to visitor mode.
+    SKTWindowController::Show_Not_Available(QStringLiteral("Visitor mode"));
+    return false;
+}
+
+int MainWindowStartSteps::runGroupWizard() {
+    SKTWindowController::Show_Not_Available(QStringLiteral("Group list"));
+    return 0;
+}
+
+void MainWindowStartSteps::Load_Group_Mode_After_log_reading() {}
+
+void MainWindowStartSteps::Fill_User_profile_Details() {
+    if (profileFill())
+        profileFill()();
+}
+
+void MainWindowStartSteps::clearUndoStacks() {
+    for (SKTGraphicView* canvas : {window_._graphicView, window_._graphicView_BACK})
+        if (canvas)
+            canvas->resetUndoHistory();
+}
+
+void MainWindowStartSteps::pushUndoSnapshot() {
+    window_.Insert_In_Undo_Redo();
+}
+
+void MainWindowStartSteps::setUndoRedoEnabled(bool enabled) {
+    for (const char* name : {"Undo_Button", "Redo_Button"})
+        if (QAction* action = window_.actionNamed(QString::fromLatin1(name)))
+            action->setEnabled(enabled);
+}

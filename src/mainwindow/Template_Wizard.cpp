@@ -1,0 +1,238 @@
+#include "mainwindow/Template_Wizard.h"
+
+#include "foundation/Utilities.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/DialogRunner.h"
+#include "mainwindow/DialogStyle.h"
+#include "mainwindow/Export_Template.h"
+#include "mainwindow/UserTemplates.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+std::function<void(const QString&)>& profileHandler() {
+    static std::function<void(const QString&)> handler;
+    return handler;
+}
+
+// The largest preview side on screen at zoom 1, pixels.
+constexpr int maxPreviewPixels = 360;
+
+}  // namespace
+
+void Template_Wizard::setUserProfileHandler(std::function<void(const QString& total_side)> handler) {
+    profileHandler() = std::move(handler);
+}
+
+Template_Wizard* Template_Wizard::defaultInstance() {
+    static Template_Wizard* instance = new Template_Wizard();
+    return instance;
+}
+
+Template_Wizard::Template_Wizard(QWidget* parent) : QDialog(parent) {
+    zelk::applyDialogBackground(this);
+    setWindowTitle(QStringLiteral("Templates"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    cat_cmbo_bx = new QComboBox(this);
+    cat_cmbo_bx->addItems({QStringLiteral("Built-in Templates"), QStringLiteral("User Templates")});
+    top->addWidget(cat_cmbo_bx);
+    sub_cat_title = new QLabel(QStringLiteral("Category"), this);
+    top->addWidget(sub_cat_title);
+    template_category_combo = new QComboBox(this);
+    template_category_combo->addItems(TemplateGallery::categoryFolderNames());
+    top->addWidget(template_category_combo);
+    top->addStretch();
+    top->addWidget(new QLabel(QStringLiteral("Zoom"), this));
+    _zoom_slider = new QSlider(Qt::Horizontal, this);
+    _zoom_slider->setRange(10, 100);
+    _zoom_slider->setFixedWidth(140);
+    top->addWidget(_zoom_slider);
+    layout->addLayout(top);
+
+    imageBrowser = new QListWidget(this);
+    imageBrowser->setViewMode(QListView::IconMode);
+    imageBrowser->setResizeMode(QListView::Adjust);
+    imageBrowser->setMovement(QListView::Static);
+    imageBrowser->setSpacing(10);
+    imageBrowser->setUniformItemSizes(true);
+    imageBrowser->setMinimumSize(760, 440);
+    layout->addWidget(imageBrowser, 1);
+
+    auto* bottom = new QHBoxLayout;
+    template_btn_box = new QWidget(this);
+    auto* boxLayout = new QHBoxLayout(template_btn_box);
+    boxLayout->setContentsMargins(0, 0, 0, 0);
+    auto* copy = new QPushButton(QStringLiteral("Copy"), template_btn_box);
+    auto* rename = new QPushButton(QStringLiteral("Rename"), template_btn_box);
+    auto* remove = new QPushButton(QStringLiteral("Delete"), template_btn_box);
+    boxLayout->addWidget(copy);
+    boxLayout->addWidget(rename);
+    boxLayout->addWidget(remove);
+    bottom->addWidget(template_btn_box);
+    auto* profile = new QPushButton(QStringLiteral("Card Holder Profile"), this);
+    bottom->addWidget(profile);
+    bottom->addStretch();
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    bottom->addWidget(cancel);
+    bottom->addWidget(ok);
+    layout->addLayout(bottom);
+
+    connect(cat_cmbo_bx, &QComboBox::activated, this, [this](int item) {
+        gallery.sourceSelectionDidChange(item);
+        template_btn_box->setVisible(item != 0);
+        sub_cat_title->setVisible(item == 0);
+        template_category_combo->setVisible(item == 0);
+        reloadBrowser();
+    });
+    connect(template_category_combo, &QComboBox::activated, this, [this](int) {
+        gallery.categorySelectionDidChange(template_category_combo->currentText());
+        reloadBrowser();
+    });
+    connect(_zoom_slider, &QSlider::valueChanged, this, &Template_Wizard::zoomSliderDidChange);
+    connect(imageBrowser, &QListWidget::currentRowChanged, this,
+            [this](int row) { gallery.imageBrowserSelectionDidChange(row); });
+    connect(imageBrowser, &QListWidget::itemDoubleClicked, this, &Template_Wizard::OK_Clicked);
+    connect(copy, &QPushButton::clicked, this, &Template_Wizard::Copy_Templatee_Click);
+    connect(rename, &QPushButton::clicked, this, &Template_Wizard::Rename_Template_Click);
+    connect(remove, &QPushButton::clicked, this, &Template_Wizard::Delete_Template_Click);
+    connect(profile, &QPushButton::clicked, this, &Template_Wizard::User_Profile_Click);
+    connect(ok, &QPushButton::clicked, this, &Template_Wizard::OK_Clicked);
+    connect(cancel, &QPushButton::clicked, this, [this] { done(0); });
+    resize(900, 620);
+}
+
+void Template_Wizard::reloadBrowser() {
+    const QSignalBlocker blocker(imageBrowser);
+    imageBrowser->clear();
+    const int side = int(std::lround(maxPreviewPixels * gallery.zoom()));
+    imageBrowser->setIconSize(QSize(side, side));
+    for (const zelk::TemplateEntry& e : gallery.images) {
+        QImageReader reader(e.path);
+        reader.setAutoTransform(true);
+        const QImage picture = reader.read();
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(picture)),
+                                         gallery.showsTitles ? QFileInfo(e.name).completeBaseName() : QString());
+        item->setToolTip(QFileInfo(e.name).completeBaseName());
+        imageBrowser->addItem(item);
+    }
+    if (gallery.selectedIndex >= 0)
+        imageBrowser->setCurrentRow(gallery.selectedIndex);
+    _zoom_slider->setEnabled(gallery.sliderEnabled);
+    template_btn_box->setEnabled(gallery.templateButtonsEnabled);
+}
+
+int Template_Wizard::Open_Template_Window(const QString& onlyCategory) {
+    gallery.setOnlyCategory(onlyCategory);
+    Selected_Template_Path = QString();
+    {
+        const QSignalBlocker b1(cat_cmbo_bx);
+        const QSignalBlocker b2(template_category_combo);
+        const QSignalBlocker b3(_zoom_slider);
+        cat_cmbo_bx->setCurrentIndex(0);
+        cat_cmbo_bx->setEnabled(onlyCategory.isEmpty());
+        const qsizetype at = TemplateGallery::categoryCodes().indexOf(onlyCategory.isEmpty() ? Sel_Template_Category
+                                                                                            : onlyCategory);
+        template_category_combo->setCurrentIndex(at < 0 ? 0 : int(at));
+        template_category_combo->setEnabled(onlyCategory.isEmpty());
+        _zoom_slider->setValue(50);
+    }
+    gallery.zoomSliderDidChange(0.5);
+    template_btn_box->setVisible(false);
+    sub_cat_title->setVisible(true);
+    template_category_combo->setVisible(true);
+    if (Sel_Template_Category.isEmpty())
+        Sel_Template_Category = QStringLiteral("C");
+    gallery.Fill_Templates();
+    reloadBrowser();
+    return zelk::DialogRunner::run(this) == 1 ? 1 : 0;
+}
+
+void Template_Wizard::zoomSliderDidChange(int value) {
+    gallery.zoomSliderDidChange(value / 100.0);
+    const int side = int(std::lround(maxPreviewPixels * gallery.zoom()));
+    imageBrowser->setIconSize(QSize(side, side));
+}
+
+bool Template_Wizard::hasUsableChoice() const {
+    return UserTemplates::isUsableChoice(Selected_Template_Path);
+}
+
+void Template_Wizard::refillUser() {
+    gallery.Fill_Templates_User_Defined();
+    reloadBrowser();
+}
+
+void Template_Wizard::Copy_Templatee_Click() {
+    if (!hasUsableChoice()) {
+        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+        return;
+    }
+    if (Show_YES_NO_MessageBox(UserTemplates::CopyQuestion) != 1)
+        return;
+    UserTemplates::copyTemplate(Selected_Template_Path);
+    refillUser();
+}
+
+void Template_Wizard::Rename_Template_Click() {
+    if (!hasUsableChoice()) {
+        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+        return;
+    }
+    Export_Template* dialog = Export_Template::defaultInstance();
+    const QString oldName = QFileInfo(Selected_Template_Path).completeBaseName();
+    dialog->template_name->setText(oldName);
+    dialog->template_passed = oldName;
+    const int result = dialog->Open_Wnd(UserTemplates::RenameTitle);
+    dialog->template_passed.clear();
+    if (result != 1)
+        return;
+    UserTemplates::renameTemplate(Selected_Template_Path, export_template_name);
+    refillUser();
+}
+
+void Template_Wizard::Delete_Template_Click() {
+    if (!hasUsableChoice()) {
+        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+        return;
+    }
+    if (Show_YES_NO_MessageBox(UserTemplates::DeleteQuestion) != 1)
+        return;
+    UserTemplates::deleteTemplate(Selected_Template_Path);
+    refillUser();
+}
+
+void Template_Wizard::User_Profile_Click() {
+    if (!hasUsableChoice() || !QFileInfo(TemplateGallery::designPathOfPreview(Selected_Template_Path)).isFile()) {
+        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+        return;
+    }
+    if (profileHandler())
+        profileHandler()(QStringLiteral("2"));
+    else
+        Show_MessageBox(QStringLiteral("Card holder profiles are not available yet."));
+}
+
+void Template_Wizard::OK_Clicked() {
+    if (!hasUsableChoice() || !QFileInfo(TemplateGallery::designPathOfPreview(Selected_Template_Path)).isFile()) {
+        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+        return;
+    }
+    done(1);
+}
