@@ -70,6 +70,7 @@ Template_Wizard::Template_Wizard(QWidget* parent) : QDialog(parent) {
     imageBrowser->setMovement(QListView::Static);
     imageBrowser->setSpacing(10);
     imageBrowser->setUniformItemSizes(true);
+    imageBrowser->setStyleSheet(QStringLiteral("QListWidget::item:selected { background: rgb(190, 210, 240); border: 2px solid rgb(40, 100, 200); border-radius: 4px; }"));
     imageBrowser->setMinimumSize(760, 440);
     layout->addWidget(imageBrowser, 1);
 
@@ -127,7 +128,12 @@ void Template_Wizard::reloadBrowser() {
         QImageReader reader(e.path);
         reader.setAutoTransform(true);
         const QImage picture = reader.read();
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(picture)),
+        // The selection is shown by the cell, not by tinting the preview.
+        QIcon icon;
+        const QPixmap pixmap = QPixmap::fromImage(picture);
+        icon.addPixmap(pixmap, QIcon::Normal);
+        icon.addPixmap(pixmap, QIcon::Selected);
+        auto* item = new QListWidgetItem(icon,
                                          gallery.showsTitles ? QFileInfo(e.name).completeBaseName() : QString());
         item->setToolTip(QFileInfo(e.name).completeBaseName());
         imageBrowser->addItem(item);
