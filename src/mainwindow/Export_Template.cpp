@@ -4,6 +4,7 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DialogRunner.h"
 #include "mainwindow/DialogStyle.h"
+#include "mainwindow/DesignFile.h"
 #include "mainwindow/UserTemplates.h"
 
 #include <QFormLayout>
@@ -65,4 +66,18 @@ void Export_Template::OKPressed() {
 void Export_Template::CancelPressed() {
     template_name->clear();
     done(0);
+}
+
+int Export_Template::Export_As_Template_Clicked(const zelk::DesignContents& design) {
+    Export_Template* dialog = defaultInstance();
+    dialog->template_name->clear();
+    dialog->template_passed.clear();
+    if (dialog->Open_Wnd(ExportTitle) != 1)
+        return 0;
+    QString error;
+    if (!UserTemplates::exportAsTemplate(export_template_name, design, UserTemplates::previewOf(design), &error)) {
+        Show_MessageBox(error);
+        return 0;
+    }
+    return 1;
 }

@@ -8,6 +8,10 @@
 
 class QLineEdit;
 
+namespace zelk {
+struct DesignContents;
+}
+
 class Export_Template : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +27,12 @@ public:
     void OKPressed();
     // Cancel: clears the name and ends the run with 0.
     void CancelPressed();
+
+    // "Export as template": asks a new template's name, then writes the
+    // design as that user template with the preview of its front side. 1
+    // when written; a failure is shown in a message box.
+    static int Export_As_Template_Clicked(const zelk::DesignContents& design);
+    static inline const QString ExportTitle = QStringLiteral("Export as Template");
 
 private:
     explicit Export_Template(QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "mainwindow/UserTemplates.h"
 
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/DesignFile.h"
 #include "mainwindow/TemplateGallery.h"
@@ -161,4 +163,11 @@ bool UserTemplates::exportAsTemplate(const QString& name, const zelk::DesignCont
         return fail(written.message());
     }
     return true;
+}
+
+QImage UserTemplates::previewOf(const zelk::DesignContents& design) {
+    const QRectF card(QPointF(0, 0), design.Front_card_Prop.Card_Size);
+    const zelk::SideSnapshot side = zelk::SideSnapshot::take(&design.frontGraphics, &design.Front_card_Prop,
+                                                             &design.Back_card_Prop, design.Card_Shape, 0, card);
+    return SKTRenderingView(card, side, QStringLiteral("Preview")).imageAtResolution(PreviewDpi);
 }

@@ -61,4 +61,9 @@ public:
     // False (with the reason in *error) on failure.
     static bool exportAsTemplate(const QString& name, const zelk::DesignContents& design, const QImage& preview,
                                  QString* error = nullptr);
+
+    // The preview of a design: its front side as the card face and the
+    // renderer draw it, at 144 dpi (the card face installed at start-up).
+    static QImage previewOf(const zelk::DesignContents& design);
+    static constexpr double PreviewDpi = 144.0;
 };

@@ -71,6 +71,14 @@ TEST_F(StartRoads, WizardMakesAnEmptyCr80Card) {
                  wiz->Size_ComboBox->setCurrentIndex(0);  // CR80
                  wiz->landscape_btn->setChecked(true);
                  wiz->Sides_ComboBox->setCurrentIndex(1);
+                 QStringList totals;
+                 Card_Wizard::setUserProfileHandler([&](const QString& t) { totals << t; });
+                 wiz->User_Profile_Click();
+                 wiz->Sides_ComboBox->setCurrentIndex(0);
+                 wiz->User_Profile_Click();
+                 wiz->Sides_ComboBox->setCurrentIndex(1);
+                 Card_Wizard::setUserProfileHandler({});
+                 EXPECT_EQ(totals, (QStringList{"1", "2"}));
                  wiz->OK_Clicked();
                  return wiz->result();
              }};
@@ -128,6 +136,11 @@ TEST_F(StartRoads, TemplateRoadLoadsTheChosenShippedTemplate) {
                  g->reloadBrowser();
                  g->imageBrowser->setCurrentRow(1);
                  chosen = Selected_Template_Path;
+                 QStringList totals;
+                 Template_Wizard::setUserProfileHandler([&](const QString& t) { totals << t; });
+                 g->User_Profile_Click();
+                 Template_Wizard::setUserProfileHandler({});
+                 EXPECT_EQ(totals, QStringList{"2"});
                  g->OK_Clicked();
                  return g->result();
              }};

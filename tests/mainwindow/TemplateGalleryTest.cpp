@@ -3,7 +3,9 @@
 #include "MainWindowTestSupport.h"
 
 #include "foundation/AppPaths.h"
+#include "inspector/CardFace.h"
 #include "mainwindow/AppGlobals.h"
+#include "mainwindow/DesignFile.h"
 #include "mainwindow/DialogRunner.h"
 #include "mainwindow/Export_Template.h"
 #include "mainwindow/TemplateGallery.h"
@@ -266,6 +268,59 @@ TEST_F(TemplateFolders, NameDialogAsksBeforeReplacingAndStaysOpenOnNo) {
     EXPECT_EQ(sink.shown, QStringList{UserTemplates::ExistsMessage});
     EXPECT_TRUE(dialog->template_name->text().isEmpty());
     dialog->template_passed.clear();
+}
+
+}  // namespace
+
+namespace {
+
+class ExportAsTemplate : public TemplateFolders {};
+
+TEST_F(ExportAsTemplate, WritesATemplateTheUserGalleryShowsAndThatOpens) {
+    CardFace::install();
+    zelk::DesignContents design;
+    design.Start_Card_Option = QStringLiteral("L");
+    design.Front_card_Prop.Card_Size = design.Back_card_Prop.Card_Size = QSizeF(242.65, 153.07);
+    auto shape = zelk::makeGraphic(zelk::GraphicKind::Shape);
+    shape->setBounds(QRectF(0, 0, 242.65, 40));
+    shape->_isDrawingFill = true;
+    shape->_fillColor = QColor(20, 60, 160);
+    design.frontGraphics << shape;
+    design.Excel_Binding_Use = true;
+    design.excelColumnTitles = {QStringLiteral("Extension"), QStringLiteral("Name")};
+    design.excelRows = {QVariantMap{{QStringLiteral("Extension"), QStringLiteral("1")},
+                                    {QStringLiteral("Column1"), QStringLiteral("Ann")}}};
+
+    zelk::ScopedDialogRunner runner([](QDialog* d) {
+        auto* dlg = static_cast<Export_Template*>(d);
+        EXPECT_EQ(dlg->windowTitle(), Export_Template::ExportTitle);
+        dlg->template_name->setText(QStringLiteral("  Blue Staff "));
+        dlg->OKPressed();
+        return dlg->result();
+    });
+    ASSERT_EQ(Export_Template::Export_As_Template_Clicked(design), 1) << sink.text();
+
+    const zelk::DesignReadResult read = DesignFile::readDesignFile(user("Blue Staff.did"));
+    ASSERT_TRUE(read.ok()) << read.detail.toStdString();
+    EXPECT_EQ(read.contents->Start_Card_Option, QStringLiteral("T"));
+    // A template carries no workbook rows.
+    EXPECT_TRUE(read.contents->excelRows.isEmpty());
+    const QImage preview(user("Blue Staff.png"));
+    ASSERT_FALSE(preview.isNull());
+    EXPECT_EQ(preview.size(), QSize(486, 307));  // 85.6 x 54 mm at 144 dpi
+    EXPECT_EQ(QColor(preview.pixel(240, 20)), QColor(20, 60, 160));
+
+    TemplateGallery g;
+    ASSERT_TRUE(g.Fill_Templates_User_Defined());
+    EXPECT_EQ(names(g), QStringList{QStringLiteral("Blue Staff.png")});
+
+    // Cancelling the name writes nothing.
+    zelk::ScopedDialogRunner cancel([](QDialog* d) {
+        static_cast<Export_Template*>(d)->CancelPressed();
+        return d->result();
+    });
+    EXPECT_EQ(Export_Template::Export_As_Template_Clicked(design), 0);
+    EXPECT_EQ(QDir(UserTemplates::folder()).entryList(QDir::Files).size(), 2);
 }
 
 }  // namespace
