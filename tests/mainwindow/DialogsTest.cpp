@@ -266,3 +266,21 @@ TEST(Insert_Template, ShippedTextsAreThere) {
 }
 
 }  // namespace
+
+#include "mainwindow/PleaseWait_Modeless.h"
+
+namespace {
+
+TEST(PleaseWait_Modeless, ShownAsASheetOverItsOwnerAndOrderedOut) {
+    QWidget owner;
+    owner.show();
+    PleaseWait_Modeless wait;
+    wait.beginSheet(&owner);
+    EXPECT_TRUE(wait.isSheetShown());
+    EXPECT_EQ(wait.parentWidget(), &owner);
+    EXPECT_EQ(wait.windowModality(), Qt::WindowModal);
+    wait.endSheet();
+    EXPECT_FALSE(wait.isSheetShown());
+}
+
+}  // namespace
