@@ -6,7 +6,7 @@ namespace {
 
 // Bars 1 to 3 of "-" (45) to "@" (64), one nibble each: 3 full, 2 ascender,
 // 1 descender, 0 timing. ":" to "?" stand for CC1 to CC6, "." for CC7 and
-// "/" for CC8 (Japan Post customer barcode specification).
+// "/" for CC8 (the Japan Post customer barcode rules).
 constexpr std::uint32_t numberCodesOfJapan[20] = {
     0x030, 0x003, 0x333, 0x300, 0x330, 0x312, 0x132, 0x321, 0x303, 0x123,
     0x231, 0x213, 0x033, 0x120, 0x102, 0x210, 0x012, 0x201, 0x021, 0x000,

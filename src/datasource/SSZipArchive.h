@@ -1,5 +1,5 @@
 #pragma once
-// Zip packages (APPNOTE.TXT, the PKWARE .ZIP File Format Specification) over
+// Zip packages (PKWARE's APPNOTE.TXT, the .ZIP file format notes) over
 // minizip and zlib: unpacking a package into a folder and packing files and
 // folders into a new package. Workbooks (.xlsx) are such packages.
 #include <QString>

@@ -38,7 +38,7 @@ QByteArray withoutField(const QString& key) {
     return QCborValue(map).toCbor();
 }
 
-// CRC-32 of PNG chunks (ISO 3309 polynomial, as in the PNG specification).
+// CRC-32 of PNG chunks (ISO 3309 polynomial, as PNG uses it).
 quint32 pngCrc(const QByteArray& bytes) {
     quint32 crc = 0xffffffffu;
     for (char ch : bytes) {

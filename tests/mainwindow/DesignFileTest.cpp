@@ -76,7 +76,7 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
-// CRC-32 of PNG chunks (ISO 3309 polynomial, as the PNG specification gives it).
+// CRC-32 of PNG chunks (ISO 3309 polynomial, as PNG uses it).
 quint32 pngCrc(const QByteArray& bytes) {
     quint32 crc = 0xffffffffu;
     for (char ch : bytes) {
