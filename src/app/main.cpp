@@ -1,7 +1,9 @@
+#include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
 #include "mainwindow/WidgetMessageSink.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,6 +13,10 @@ int main(int argc, char** argv) {
     SKTWindowController window;
     if (!window.resourcesReachable())
         return 1;
+    // New and Close return to the start chooser, as does the start itself.
+    SKTWindowController::setStartChooser(
+        [](SKTWindowController& w) { MainWindowStartSteps::New_Project_And_Start(w); });
     window.show();
+    QTimer::singleShot(0, &window, [&window] { MainWindowStartSteps::New_Project_And_Start(window); });
     return app.exec();
 }

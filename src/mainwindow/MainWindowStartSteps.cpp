@@ -63,6 +63,9 @@ StartChooser::Result MainWindowStartSteps::New_Project_And_Start(SKTWindowContro
     if (result == StartChooser::Started) {
         setDesignAreaVisible(window, true);
         window.Set_Log_Name_In_Title();
+        // What the chosen road made is the starting point: leaving it
+        // untouched asks no save question.
+        window.markDesignSaved();
     }
     return result;
 }

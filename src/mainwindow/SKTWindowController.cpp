@@ -1,5 +1,8 @@
 #include "mainwindow/SKTWindowController.h"
 
+#include "mainwindow/DesignFile.h"
+#include "mainwindow/Export_Template.h"
+
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTGrid.h"
@@ -235,6 +238,8 @@ void SKTWindowController::buildCommands() {
     QAction* cropAct = command("Cropping_Tool_Button", tr("Cropping Tool..."), &W::Cropping_Tool_Clicked);
     QAction* helpAct = command("Help_Button", tr("Help"), &W::Help_Button_Clicked, QKeySequence::HelpContents);
     QAction* exitAct = command("Exit_Button", tr("Exit"), &W::Exit_Button_Clicked, QKeySequence::Quit);
+    QAction* exportTemplateAct =
+        command("Export_As_Template_Button", tr("Export as Template..."), &W::Export_As_Template_Button_Clicked);
 
     auto canvasCommand = [this](const QString& name, const QString& text, void (SKTGraphicView::*op)(),
                                 QKeySequence shortcut) {
@@ -265,7 +270,7 @@ void SKTWindowController::buildCommands() {
     file->addSeparator();
     file->addActions({saveAct, saveAsAct, closeAct});
     file->addSeparator();
-    file->addActions({exportAct, printAct, mailAct});
+    file->addActions({exportAct, exportTemplateAct, printAct, mailAct});
     file->addSeparator();
     file->addAction(exitAct);
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
@@ -426,12 +431,25 @@ bool SKTWindowController::Ask_Save_Changes() {
     }
 }
 
+namespace {
+std::function<void(SKTWindowController&)>& startChooser() {
+    static std::function<void(SKTWindowController&)> chooser;
+    return chooser;
+}
+}  // namespace
+
+void SKTWindowController::setStartChooser(std::function<void(SKTWindowController&)> chooser) {
+    startChooser() = std::move(chooser);
+}
+
 bool SKTWindowController::Close_Project() {
     if (!Ask_Save_Changes())
         return false;
-    // The start chooser takes over here once it exists; until then the
-    // design closes to an empty new one.
-    New_Project();
+    // Closing returns to the start chooser, which begins a new project.
+    if (startChooser())
+        startChooser()(*this);
+    else
+        New_Project();
     return true;
 }
 
@@ -467,6 +485,9 @@ void SKTWindowController::Save_Button_Clicked() { Save_project_file(false, true,
 void SKTWindowController::Save_As_Button_Clicked() { Save_project_file(true, true, StartMode::DesignFile); }
 
 void SKTWindowController::Close_Button_Clicked() { Close_Project(); }
+void SKTWindowController::Export_As_Template_Button_Clicked() {
+    Export_Template::Export_As_Template_Clicked(currentDesignContents());
+}
 
 void SKTWindowController::Export_Button() { Show_Not_Available(QStringLiteral("Export")); }
 

@@ -64,6 +64,9 @@ public:
     // How the window ends the application (quit the event loop by default);
     // tests record the call instead. An empty function restores the default.
     static void setQuitHandler(std::function<void()> handler);
+    // What runs after a design is closed: the start chooser in the
+    // application; nothing in tests, where close leaves an empty new design.
+    static void setStartChooser(std::function<void(SKTWindowController&)> chooser);
     // How a path to save to is asked for (a save panel by default); the
     // function gets the suggested path and returns "" for cancel.
     static void setSavePathChooser(std::function<QString(const QString& suggested)> chooser);
@@ -111,6 +114,9 @@ public:
     bool Exit_Application();
     // The design differs from the one last saved, opened or started.
     bool isDesignChanged() const;
+    // The design on screen becomes the unchanged state (after a save, an
+    // open or a completed start road).
+    void markDesignSaved();
 
     // ---- Design file ----
     // Writes the design ("L") or a template ("T"); asks for a path when
@@ -207,6 +213,7 @@ public:
     void Cropping_Tool_Clicked();
     void Help_Button_Clicked();
     void Exit_Button_Clicked();
+    void Export_As_Template_Button_Clicked();
     // "<Command> is not available yet."
     static void Show_Not_Available(const QString& command);
 
@@ -259,7 +266,6 @@ private:
     void buildCommands();
     void bindCanvases();
     void sideChanged();
-    void markDesignSaved();
     QByteArray designState() const;
     QString firstBoundValue(const SKTGraphic& graphic) const;
     static void quitApplication();
