@@ -8,6 +8,7 @@
 // It renders a SideSnapshot, never the live design, and reads no widget and
 // no global: any number of views may render on worker threads at once.
 #include "canvas/SideSnapshot.h"
+#include "canvas/VectorPageOutput.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -64,11 +65,9 @@ public:
     static SKTRenderingView image_From_Card_Graphics(const zelk::SideSnapshot& side, bool print_box = false);
 
     // Largest resolution imageAtResolution accepts, dots per inch.
-    static constexpr double MaxDpi = 4800.0;
+    static constexpr double MaxDpi = zelk::VectorPageOutput::MaxDpi;
 
 private:
-    bool paintPDF(const QRectF& rect, QIODevice* device) const;
-
     QRectF frame_;
     zelk::SideSnapshot side_;
     QString title_;

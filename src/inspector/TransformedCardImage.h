@@ -37,8 +37,8 @@ public:
     // for a null card or a resolution out of range.
     QImage imageAtResolution(double dpi) const;
 
-    // One vector PDF page of the rectangle (points); texts stay texts. Qt's
-    // PDF writer gives pages whole points. Empty for a null card.
+    // As SKTRenderingView::dataWithPDFInsideRect: one vector PDF page of
+    // exactly the rectangle (points); texts stay texts. Empty for a null card.
     QByteArray dataWithPDFInsideRect(const QRectF& rect) const;
 
 private:

@@ -18,6 +18,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -427,5 +428,13 @@ TEST(ImageTransforms, MirroredCardImageExportedToPdfIsStillVector) {
         const auto listing = zelk::test::runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
         ASSERT_EQ(listing.exitCode, 0);
         EXPECT_EQ(listing.out.trimmed().split('\n').size(), 2) << listing.out.constData();
+        // The page is the card's exact size, as the unturned card's is.
+        const auto info = zelk::test::runTool(QStringLiteral("pdfinfo"), {path});
+        ASSERT_EQ(info.exitCode, 0);
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+) pts"))
+                                              .match(QString::fromUtf8(info.out));
+        ASSERT_TRUE(m.hasMatch()) << info.out.constData();
+        EXPECT_NEAR(m.captured(1).toDouble(), image.size().width(), 0.01);
+        EXPECT_NEAR(m.captured(2).toDouble(), image.size().height(), 0.01);
     }
 }
