@@ -31,9 +31,14 @@ function(zelk_add_layer name folder)
 endfunction()
 
 # One GoogleTest executable per test folder, each test case a ctest entry.
+# EXCLUDE names sources of the folder that a test-support library (in DEPS)
+# builds instead.
 function(zelk_add_test_folder folder)
-  cmake_parse_arguments(T "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(T "" "" "DEPS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  if(T_EXCLUDE)
+    list(REMOVE_ITEM srcs ${T_EXCLUDE})
+  endif()
   if(NOT srcs)
     return()
   endif()
