@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QCborArray>
 #include <QCborMap>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace zelk;
@@ -36,37 +35,6 @@ QByteArray withoutField(const QString& key) {
     QCborMap map = filledMap();
     map.remove(key);
     return QCborValue(map).toCbor();
-}
-
-// CRC-32 of PNG chunks (ISO 3309 polynomial, as PNG uses it).
-quint32 pngCrc(const QByteArray& bytes) {
-    quint32 crc = 0xffffffffu;
-    for (char ch : bytes) {
-        crc ^= quint8(ch);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return crc ^ 0xffffffffu;
-}
-
-// A PNG of one IHDR chunk claiming the size, with a valid CRC, and no data.
-QByteArray pngHeaderClaiming(quint32 width, quint32 height) {
-    QByteArray ihdr("IHDR");
-    char body[13] = {};
-    qToBigEndian(width, body);
-    qToBigEndian(height, body + 4);
-    body[8] = 8;  // bit depth
-    body[9] = 6;  // RGBA
-    ihdr.append(body, 13);
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    char length[4];
-    qToBigEndian(quint32(13), length);
-    png.append(length, 4);
-    png.append(ihdr);
-    char crc[4];
-    qToBigEndian(pngCrc(ihdr), crc);
-    png.append(crc, 4);
-    return png;
 }
 
 }  // namespace

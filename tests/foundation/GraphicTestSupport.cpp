@@ -1,6 +1,7 @@
 #include "GraphicTestSupport.h"
 
 #include <QPainter>
+#include <QtEndian>
 
 namespace zelk::test {
 
@@ -167,6 +168,39 @@ const QList<GraphicKind>& allGraphicKinds() {
            << qPrintable(graphicKindName(expected.kind())) << " vs "
            << qPrintable(graphicKindName(actual.kind())) << " differ in: "
            << qPrintable(differences.join(QStringLiteral(", ")));
+}
+
+namespace {
+
+// CRC-32 of PNG chunks (ISO 3309 polynomial, as PNG uses it).
+quint32 pngCrc(const QByteArray& bytes) {
+    quint32 crc = 0xffffffffu;
+    for (char ch : bytes) {
+        crc ^= quint8(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xffffffffu;
+}
+
+}  // namespace
+
+QByteArray pngHeaderClaiming(quint32 width, quint32 height) {
+    QByteArray ihdr("IHDR");
+    char body[13] = {};
+    qToBigEndian(width, body);
+    qToBigEndian(height, body + 4);
+    body[8] = 8;  // bit depth
+    body[9] = 6;  // RGBA
+    ihdr.append(body, 13);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    char field[4];
+    qToBigEndian(quint32(13), field);
+    png.append(field, 4);
+    png.append(ihdr);
+    qToBigEndian(pngCrc(ihdr), field);
+    png.append(field, 4);
+    return png;
 }
 
 }  // namespace zelk::test

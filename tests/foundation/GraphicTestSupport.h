@@ -1,10 +1,11 @@
 #pragma once
-// Graphics with every field away from its default, and the comparison the
-// model tests share.
+// Graphics with every field away from its default, the comparison the model
+// tests share, and a hostile picture header for the readers' limits.
 #include "foundation/SKTGraphic.h"
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QStringList>
 #include <memory>
 
@@ -29,5 +30,9 @@ const QList<GraphicKind>& allGraphicKinds();
 // Passes when the two graphics are of one kind and equal field by field;
 // otherwise names the fields that differ.
 ::testing::AssertionResult graphicsMatch(const SKTGraphic& expected, const SKTGraphic& actual);
+
+// The signature and IHDR chunk of a PNG claiming the size (8-bit RGBA), with
+// a valid CRC, and no picture data.
+QByteArray pngHeaderClaiming(quint32 width, quint32 height);
 
 }  // namespace zelk::test
