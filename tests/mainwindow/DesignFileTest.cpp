@@ -12,27 +12,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace zelk;
 using namespace zelk::test;
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 void expectSameGraphics(const QList<std::shared_ptr<SKTGraphic>>& a,
                         const QList<std::shared_ptr<SKTGraphic>>& b, const char* side) {
@@ -53,57 +39,6 @@ QByteArray plistOf(const QVariant& value) {
     const QByteArray bytes = PropertyList::write(value, &error);
     EXPECT_FALSE(bytes.isEmpty()) << qPrintable(error);
     return bytes;
-}
-
-// Lowers the largest file this process may write, as a full disk would stop
-// the save part way, and puts it back afterwards.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
-
-// CRC-32 of PNG chunks (ISO 3309 polynomial, as PNG uses it).
-quint32 pngCrc(const QByteArray& bytes) {
-    quint32 crc = 0xffffffffu;
-    for (char ch : bytes) {
-        crc ^= quint8(ch);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return crc ^ 0xffffffffu;
-}
-
-// A PNG header (signature and IHDR chunk) claiming the size, without data.
-QByteArray pngHeaderClaiming(quint32 width, quint32 height) {
-    QByteArray ihdr("IHDR");
-    char body[13] = {};
-    qToBigEndian(width, body);
-    qToBigEndian(height, body + 4);
-    body[8] = 8;  // bit depth
-    body[9] = 6;  // RGBA
-    ihdr.append(body, 13);
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    char field[4];
-    qToBigEndian(quint32(13), field);
-    png.append(field, 4);
-    png.append(ihdr);
-    qToBigEndian(pngCrc(ihdr), field);
-    png.append(field, 4);
-    return png;
 }
 
 class FixedProducer : public BarcodeProducer {
@@ -152,7 +87,7 @@ TEST_F(DesignFileTest, SaveThenOpenGivesTheSameDesign) {
     EXPECT_EQ(c.excel_cb_value, original.excel_cb_value);
 
     // Saving what was opened gives the same bytes: nothing drifts.
-    EXPECT_EQ(DesignFile::designFileData(c, QStringLiteral("L")), readBytes(path));
+    EXPECT_EQ(DesignFile::designFileData(c, QStringLiteral("L")), fileBytes(path));
 }
 
 TEST_F(DesignFileTest, EmptyDesignWithDefaultsRoundTrips) {
@@ -317,7 +252,7 @@ TEST_F(DesignFileTest, HugeOrMissingFileIsRefusedUnread) {
 TEST_F(DesignFileTest, FailedSaveReportsAndKeepsTheEarlierFile) {
     const DesignContents design = makeFullDesign(picture);
     ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
-    const QByteArray earlier = readBytes(path);
+    const QByteArray earlier = fileBytes(path);
     ASSERT_GT(earlier.size(), 8192);
     DesignContents changed = design;
     changed.Front_card_Prop.Card_Name = QStringLiteral("Changed");
@@ -331,7 +266,7 @@ TEST_F(DesignFileTest, FailedSaveReportsAndKeepsTheEarlierFile) {
         EXPECT_EQ(r.code, DesignFile::CannotWrite);
         EXPECT_TRUE(r.message().startsWith(QStringLiteral("5 -- "))) << qPrintable(r.message());
     }
-    EXPECT_EQ(readBytes(path), earlier);
+    EXPECT_EQ(fileBytes(path), earlier);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file left";
 
     // A design that cannot be stored writes nothing.
@@ -340,13 +275,13 @@ TEST_F(DesignFileTest, FailedSaveReportsAndKeepsTheEarlierFile) {
     const DesignWriteResult unstorable = DesignFile::writeDesignFile(path, changed, QStringLiteral("L"));
     EXPECT_FALSE(unstorable.ok);
     EXPECT_EQ(unstorable.code, DesignFile::NotStorable);
-    EXPECT_EQ(readBytes(path), earlier);
+    EXPECT_EQ(fileBytes(path), earlier);
 
     // Text that XML cannot carry.
     DesignContents badText = design;
     badText.Excel_Source_Path = QString(QChar(0xFFFE));
     EXPECT_EQ(DesignFile::writeDesignFile(path, badText, QStringLiteral("L")).code, DesignFile::NotStorable);
-    EXPECT_EQ(readBytes(path), earlier);
+    EXPECT_EQ(fileBytes(path), earlier);
 }
 
 TEST_F(DesignFileTest, SaveToAPathThatCannotHoldAFileFails) {
@@ -373,7 +308,7 @@ TEST_F(DesignFileTest, SaveToAPathThatCannotHoldAFileFails) {
         EXPECT_EQ(r.code, c.code) << qPrintable(c.path) << " " << qPrintable(r.reason);
         EXPECT_EQ(r.message(), QStringLiteral("%1 -- %2").arg(c.code).arg(r.reason));
     }
-    EXPECT_EQ(readBytes(plainFile), QByteArray("not a folder"));
+    EXPECT_EQ(fileBytes(plainFile), QByteArray("not a folder"));
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
     EXPECT_FALSE(QFileInfo::exists(path));
 }

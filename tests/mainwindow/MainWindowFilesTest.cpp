@@ -21,22 +21,9 @@
 #include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace zelk::test {
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Field-by-field comparison of two designs as the window holds them.
 void expectSameDesign(const DesignContents& a, const DesignContents& b) {
@@ -162,26 +149,6 @@ TEST_F(MainWindowFilesTest, CorruptFilesLeaveTheDesignOnScreen) {
         EXPECT_TRUE(w.isDesignChanged());
     }
 }
-
-// Blocks writes beyond a few bytes for the scope (as a full disk would).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 TEST_F(MainWindowFilesTest, AFailedSaveReportsItAndKeepsTheEarlierFile) {
     SKTWindowController& w = open();
