@@ -5,34 +5,23 @@
 #include "barcode_values.h"
 #include "barcode/Pdf417Encoder.h"
 
-#include <benchmark/benchmark.h>
-
 static void BM_Pdf417_10000(benchmark::State& state) {
-    const QList<QByteArray> values = zelk::bench::barcodeValues();
-    for (auto _ : state) {
-        int codewords = 0;
-        for (const QByteArray& v : values) {
-            pdf417param p;
-            pdf417init(&p);
-            p.text = v.constData();
-            p.lenText = static_cast<int>(v.size());
-            p.options = PDF417_USE_ERROR_LEVEL | PDF417_INVERT_BITMAP;
-            p.errorLevel = 2;
-            p.aspectRatio = 1.0f;
-            paintCode(&p);
-            codewords += p.lenCodewords;
-            pdf417free(&p);
-        }
-        benchmark::DoNotOptimize(codewords);
-    }
-    state.SetItemsProcessed(state.iterations() * values.size());
+    zelk::bench::encodeEveryValue(state, [](const QByteArray& v) {
+        pdf417param p;
+        pdf417init(&p);
+        p.text = v.constData();
+        p.lenText = static_cast<int>(v.size());
+        p.options = PDF417_USE_ERROR_LEVEL | PDF417_INVERT_BITMAP;
+        p.errorLevel = 2;
+        p.aspectRatio = 1.0f;
+        paintCode(&p);
+        const int codewords = p.lenCodewords;
+        pdf417free(&p);
+        return codewords;
+    });
 }
 BENCHMARK(BM_Pdf417_10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (argc > 2 && QByteArray(argv[1]) == "--write-values")
-        return zelk::bench::writeValues(QString::fromLocal8Bit(argv[2]), zelk::bench::barcodeValues()) ? 0 : 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return zelk::bench::barcodeBenchMain(argc, argv);
 }

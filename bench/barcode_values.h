@@ -1,9 +1,12 @@
 #pragma once
 // Deterministic test values for the 2D barcode benchmarks: texts of 20 to 60
-// characters (words, numbers, URLs), the same every run.
+// characters (words, numbers, URLs), the same every run; the loop over them
+// and the main() these benchmarks share.
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QString>
+#include <benchmark/benchmark.h>
 #include <cstdint>
 
 namespace zelk::bench {
@@ -41,6 +44,30 @@ inline bool writeValues(const QString& path, const QList<QByteArray>& values) {
     for (const QByteArray& v : values)
         f.write(v + '\n');
     return true;
+}
+
+// Each iteration encodes every value once; the sum of what `encode` returns
+// for each value (modules, codewords, pixels) keeps the work from being
+// optimised away.
+template <class Encode>
+void encodeEveryValue(benchmark::State& state, Encode encode) {
+    const QList<QByteArray> values = barcodeValues();
+    for (auto _ : state) {
+        qint64 total = 0;
+        for (const QByteArray& v : values)
+            total += encode(v);
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations() * values.size());
+}
+
+// The benchmarks' main(): `--write-values FILE` writes the values instead.
+inline int barcodeBenchMain(int argc, char** argv) {
+    if (argc > 2 && QByteArray(argv[1]) == "--write-values")
+        return writeValues(QString::fromLocal8Bit(argv[2]), barcodeValues()) ? 0 : 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
 }
 
 }  // namespace zelk::bench
