@@ -94,12 +94,7 @@ Card_Wizard::Card_Wizard(QWidget* parent) : QDialog(parent) {
     auto* bottom = new QHBoxLayout;
     auto* profile = new QPushButton(QStringLiteral("Card Holder Profile"), this);
     bottom->addWidget(profile);
-    bottom->addStretch();
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    bottom->addWidget(cancel);
-    bottom->addWidget(ok);
+    const auto [ok, cancel] = zelk::addOkCancelButtons(this, bottom);
     layout->addLayout(bottom);
 
     connect(Category_ComboBox, &QComboBox::currentIndexChanged, this, &Card_Wizard::Category_Changed);

@@ -1,10 +1,21 @@
 #pragma once
 // The look every dialog of the program shares.
+class QBoxLayout;
+class QPushButton;
 class QWidget;
 
 namespace zelk {
 
 // Dialog windows are drawn on red 241, green 244, blue 250.
 void applyDialogBackground(QWidget* dialog);
+
+struct OkCancelButtons {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+};
+
+// Ends a button row: a stretch, then "Cancel" and "OK" (the default button)
+// at its right end. The caller connects them.
+OkCancelButtons addOkCancelButtons(QWidget* dialog, QBoxLayout* row);
 
 }  // namespace zelk

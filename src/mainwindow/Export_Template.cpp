@@ -27,12 +27,7 @@ Export_Template::Export_Template(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("Template name"), template_name);
     layout->addLayout(form);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const auto [ok, cancel] = zelk::addOkCancelButtons(this, buttons);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &Export_Template::OKPressed);
     connect(cancel, &QPushButton::clicked, this, &Export_Template::CancelPressed);

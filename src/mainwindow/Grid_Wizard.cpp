@@ -36,12 +36,7 @@ Grid_Wizard::Grid_Wizard(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("Spacing"), Grid_Space_slidr);
     layout->addWidget(Grid_Opt_box);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const auto [ok, cancel] = zelk::addOkCancelButtons(this, buttons);
     layout->addLayout(buttons);
 
     connect(Show_hide_grid_chk, &QCheckBox::toggled, this, &Grid_Wizard::Grid_Show_Hide_Changed);

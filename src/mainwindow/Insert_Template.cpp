@@ -26,12 +26,7 @@ Insert_Template::Insert_Template(QWidget* parent) : QDialog(parent) {
     template_list->setWordWrap(true);
     layout->addWidget(template_list);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const auto [ok, cancel] = zelk::addOkCancelButtons(this, buttons);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &Insert_Template::OK_Clicked);
     connect(cancel, &QPushButton::clicked, this, &Insert_Template::Cancel_Clicked);

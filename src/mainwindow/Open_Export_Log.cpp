@@ -48,12 +48,7 @@ Open_Export_Log::Open_Export_Log(QWidget* parent) : QDialog(parent) {
     _open_log_chk->setChecked(true);
     layout->addWidget(_open_log_chk);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const auto [ok, cancel] = zelk::addOkCancelButtons(this, buttons);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &Open_Export_Log::OK_Clicked);
     connect(cancel, &QPushButton::clicked, this, &Open_Export_Log::Cancel_Clicked);

@@ -87,12 +87,7 @@ Template_Wizard::Template_Wizard(QWidget* parent) : QDialog(parent) {
     bottom->addWidget(template_btn_box);
     auto* profile = new QPushButton(QStringLiteral("Card Holder Profile"), this);
     bottom->addWidget(profile);
-    bottom->addStretch();
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    bottom->addWidget(cancel);
-    bottom->addWidget(ok);
+    const auto [ok, cancel] = zelk::addOkCancelButtons(this, bottom);
     layout->addLayout(bottom);
 
     connect(cat_cmbo_bx, &QComboBox::activated, this, [this](int item) {
