@@ -89,6 +89,27 @@ bool isTextOrImage(const SKTGraphic* g) {
     return zelk::isExactlyText(g) || zelk::isExactlyImage(g);
 }
 
+// Sets a width or height on every graphic of the list but barcodes, whose
+// size follows their symbol.
+void setMeasure(const GraphicList& graphics, double value, void (SKTGraphic::*set)(double)) {
+    for (const auto& g : graphics)
+        if (!zelk::isExactlyBarcode(g.get()))
+            (g.get()->*set)(value);
+}
+
+// Gives the selected graphics after the first the first one's width or
+// height; locked graphics keep theirs.
+void matchFirstMeasure(const GraphicList& selected, double (SKTGraphic::*measure)() const,
+                       void (SKTGraphic::*set)(double)) {
+    if (selected.size() < 2)
+        return;
+    GraphicList others;
+    for (qsizetype i = 1; i < selected.size(); ++i)
+        if (!selected.at(i)->ctrl_is_locked)
+            others.append(selected.at(i));
+    setMeasure(others, (selected.first().get()->*measure)(), set);
+}
+
 }  // namespace
 
 SKTGraphicView::SKTGraphicView(QWidget* parent)
@@ -716,28 +737,12 @@ void SKTGraphicView::alignWithGrid() {
 }
 
 void SKTGraphicView::makeSameWidth() {
-    const GraphicList selected = selectedGraphics();
-    if (selected.size() < 2)
-        return;
-    const double w = selected.first()->width();
-    for (int i = 1; i < selected.size(); ++i) {
-        const auto& g = selected.at(i);
-        if (!g->ctrl_is_locked && !zelk::isExactlyBarcode(g.get()))
-            g->setWidth(w);
-    }
+    matchFirstMeasure(selectedGraphics(), &SKTGraphic::width, &SKTGraphic::setWidth);
     update();
 }
 
 void SKTGraphicView::makeSameHeight() {
-    const GraphicList selected = selectedGraphics();
-    if (selected.size() < 2)
-        return;
-    const double h = selected.first()->height();
-    for (int i = 1; i < selected.size(); ++i) {
-        const auto& g = selected.at(i);
-        if (!g->ctrl_is_locked && !zelk::isExactlyBarcode(g.get()))
-            g->setHeight(h);
-    }
+    matchFirstMeasure(selectedGraphics(), &SKTGraphic::height, &SKTGraphic::setHeight);
     update();
 }
 
@@ -773,20 +778,16 @@ void SKTGraphicView::Frame_main_Pic_Y_Pos_Changed(double y) {
 void SKTGraphicView::Frame_main_Pic_Wdith_Changed(double width) {
     if (!std::isfinite(width))
         return;
-    const double points = MM_to_Points_Convert(width * mmPerUnit(host()->Measument_Unit_Is()));
-    for (const auto& g : movableSelection())
-        if (!zelk::isExactlyBarcode(g.get()))
-            g->setWidth(points);
+    setMeasure(movableSelection(), MM_to_Points_Convert(width * mmPerUnit(host()->Measument_Unit_Is())),
+               &SKTGraphic::setWidth);
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_Height_Changed(double height) {
     if (!std::isfinite(height))
         return;
-    const double points = MM_to_Points_Convert(height * mmPerUnit(host()->Measument_Unit_Is()));
-    for (const auto& g : movableSelection())
-        if (!zelk::isExactlyBarcode(g.get()))
-            g->setHeight(points);
+    setMeasure(movableSelection(), MM_to_Points_Convert(height * mmPerUnit(host()->Measument_Unit_Is())),
+               &SKTGraphic::setHeight);
     update();
 }
 
