@@ -374,6 +374,11 @@ bool CQR_Encode::EncodeSourceData(const uint8_t* src, int ncLength, int nVerGrou
 
     auto bits = [&](int k) { return GetBitLength(m_byBlockMode[k], m_nBlockLength[k], nVerGroup); };
     auto bits8 = [&](int n) { return GetBitLength(QR_MODE_8BIT, n, nVerGroup); };
+    // Segment k takes in segment k + 1, keeping k's mode.
+    auto joinWithNext = [&](int k) {
+        m_nBlockLength[k] += m_nBlockLength[k + 1];
+        removeBlock(k + 1);
+    };
 
     // First pass: neighbouring numeric and alphanumeric segments are joined
     // when one segment is shorter, possibly into an adjacent 8-bit segment.
@@ -404,24 +409,17 @@ bool CQR_Encode::EncodeSourceData(const uint8_t* src, int ncLength, int nVerGrou
                     nJoinPosition = ncJoinFront != 0 ? -1 : (ncJoinBehind != 0 ? 1 : 0);
 
                 if (nJoinPosition == -1) {
-                    m_nBlockLength[i - 1] += m_nBlockLength[i];
-                    removeBlock(i);
+                    joinWithNext(i - 1);
                 } else if (nJoinPosition == 1) {
                     m_byBlockMode[i + 1] = QR_MODE_8BIT;
-                    m_nBlockLength[i + 1] += m_nBlockLength[i + 2];
-                    removeBlock(i + 2);
+                    joinWithNext(i + 1);
                 } else {
-                    if (i < m_ncDataBlock - 2 && m_byBlockMode[i + 2] == QR_MODE_ALPHABET) {
-                        m_nBlockLength[i + 1] += m_nBlockLength[i + 2];
-                        removeBlock(i + 2);
-                    }
+                    if (i < m_ncDataBlock - 2 && m_byBlockMode[i + 2] == QR_MODE_ALPHABET)
+                        joinWithNext(i + 1);
                     m_byBlockMode[i] = QR_MODE_ALPHABET;
-                    m_nBlockLength[i] += m_nBlockLength[i + 1];
-                    removeBlock(i + 1);
-                    if (i >= 1 && m_byBlockMode[i - 1] == QR_MODE_ALPHABET) {
-                        m_nBlockLength[i - 1] += m_nBlockLength[i];
-                        removeBlock(i);
-                    }
+                    joinWithNext(i);
+                    if (i >= 1 && m_byBlockMode[i - 1] == QR_MODE_ALPHABET)
+                        joinWithNext(i - 1);
                 }
                 continue;
             }
@@ -445,17 +443,13 @@ bool CQR_Encode::EncodeSourceData(const uint8_t* src, int ncLength, int nVerGrou
             continue;
         }
         if (i >= 1 && m_byBlockMode[i - 1] == QR_MODE_8BIT) {
-            m_nBlockLength[i - 1] += m_nBlockLength[i];
-            removeBlock(i);
+            joinWithNext(i - 1);
             --i;
         }
-        if (i < m_ncDataBlock - 2 && m_byBlockMode[i + 2] == QR_MODE_8BIT) {
-            m_nBlockLength[i + 1] += m_nBlockLength[i + 2];
-            removeBlock(i + 2);
-        }
+        if (i < m_ncDataBlock - 2 && m_byBlockMode[i + 2] == QR_MODE_8BIT)
+            joinWithNext(i + 1);
         m_byBlockMode[i] = QR_MODE_8BIT;
-        m_nBlockLength[i] += m_nBlockLength[i + 1];
-        removeBlock(i + 1);
+        joinWithNext(i);
         if (i >= 1)
             --i;
     }

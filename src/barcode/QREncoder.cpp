@@ -38,6 +38,15 @@ bool isMultiByteUtf8(const QByteArray& s) {
     return multi;
 }
 
+// The encoder's modules as a grid, 1 for dark.
+std::unique_ptr<DataMatrix> moduleGrid(const CQR_Encode& encoder) {
+    auto grid = std::make_unique<DataMatrix>(encoder.m_nSymbleSize);
+    for (int x = 0; x < encoder.m_nSymbleSize; ++x)
+        for (int y = 0; y < encoder.m_nSymbleSize; ++y)
+            grid->set(encoder.m_byModuleData[x][y] ? 1 : 0, x, y);
+    return grid;
+}
+
 }  // namespace
 
 std::unique_ptr<DataMatrix> QREncoder::encodeWithECLevel(int level, int version, const QString& string) {
@@ -50,11 +59,7 @@ std::unique_ptr<DataMatrix> QREncoder::encodeWithECLevel(int level, int version,
         if (!encoder->EncodeData(level, version, version == 0, -1, utf8.constData(),
                                  static_cast<int>(utf8.size())))
             return nullptr;
-        auto grid = std::make_unique<DataMatrix>(encoder->m_nSymbleSize);
-        for (int x = 0; x < encoder->m_nSymbleSize; ++x)
-            for (int y = 0; y < encoder->m_nSymbleSize; ++y)
-                grid->set(encoder->m_byModuleData[x][y] ? 1 : 0, x, y);
-        return grid;
+        return moduleGrid(*encoder);
     } catch (const std::exception& e) {
         qWarning("QR encoding failed: %s", e.what());
         return nullptr;
@@ -71,11 +76,7 @@ std::unique_ptr<DataMatrix> QREncoder::encodeCStringWithECLevel(int level, int v
         if (!encoder->EncodeData(level, version, version == 0, mask, cstring.constData(),
                                  static_cast<int>(cstring.size())))
             return nullptr;
-        auto grid = std::make_unique<DataMatrix>(encoder->m_nSymbleSize);
-        for (int x = 0; x < encoder->m_nSymbleSize; ++x)
-            for (int y = 0; y < encoder->m_nSymbleSize; ++y)
-                grid->set(encoder->m_byModuleData[x][y] ? 1 : 0, x, y);
-        return grid;
+        return moduleGrid(*encoder);
     } catch (const std::exception& e) {
         qWarning("QR encoding failed: %s", e.what());
         return nullptr;
