@@ -430,13 +430,9 @@ DesignReadResult refused(const QString& detail) {
     return result;
 }
 
-}  // namespace
-
-DesignReadResult DesignFile::readDesignData(const QByteArray& data, const zelk::GraphicRecordContext& context) {
-    QVariant value;
+// The design a property list holds, or the reason it is refused.
+DesignReadResult readDesignValue(const QVariant& value, const zelk::GraphicRecordContext& context) {
     QString reason;
-    if (!zelk::PropertyList::read(data, value, &reason, readLimits()))
-        return refused(reason);
     QImage produced;
     std::optional<DesignContents> contents = contentsFromValue(value, context, &produced, &reason);
     if (!contents)
@@ -447,6 +443,16 @@ DesignReadResult DesignFile::readDesignData(const QByteArray& data, const zelk::
     return result;
 }
 
+}  // namespace
+
+DesignReadResult DesignFile::readDesignData(const QByteArray& data, const zelk::GraphicRecordContext& context) {
+    QVariant value;
+    QString reason;
+    if (!zelk::PropertyList::read(data, value, &reason, readLimits()))
+        return refused(reason);
+    return readDesignValue(value, context);
+}
+
 DesignReadResult DesignFile::readDesignFile(const QString& path, const zelk::GraphicRecordContext& context) {
     if (!QFileInfo(path).isFile())
         return refused(QStringLiteral("%1: not a readable file").arg(path));
@@ -454,12 +460,5 @@ DesignReadResult DesignFile::readDesignFile(const QString& path, const zelk::Gra
     QString reason;
     if (!zelk::PropertyList::readFile(path, value, &reason, readLimits()))
         return refused(reason);
-    QImage produced;
-    std::optional<DesignContents> contents = contentsFromValue(value, context, &produced, &reason);
-    if (!contents)
-        return refused(reason);
-    DesignReadResult result;
-    result.contents = std::move(contents);
-    result.Barcode_output_image = produced;
-    return result;
+    return readDesignValue(value, context);
 }
