@@ -314,9 +314,11 @@ TEST_F(CardFaceTest, WatermarkTransparencyAndWrapping) {
     const QImage wrapped = paint(P, 0, 200, 200);
     const auto [top, bottom] = inkRows(wrapped);
     EXPECT_GT(bottom - top, 30);
+    // Inside the card with room to spare, and centred.
     const auto [left, right] = inkColumns(wrapped);
-    EXPECT_GE(left, 0);
-    EXPECT_LT(right, 200);
+    EXPECT_GT(left, 0);
+    EXPECT_LT(right, 199);
+    EXPECT_NEAR((left + right) / 2.0, 100, 6);
 }
 
 TEST_F(CardFaceTest, WatermarkOffOrEmptyDrawsNothing) {
