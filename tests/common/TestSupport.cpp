@@ -1,13 +1,26 @@
 #include "TestSupport.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
+#include <gtest/gtest.h>
 
 namespace zelk::test {
 
 QString sourceDir() { return QStringLiteral(ZELK_SOURCE_DIR); }
 QString binaryDir() { return QStringLiteral(ZELK_BINARY_DIR); }
 QString resourceDir() { return binaryDir() + QStringLiteral("/share/zelk-id-card"); }
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(path);
+    ASSERT_EQ(f.write(bytes), bytes.size()) << qPrintable(path);
+}
 
 ToolResult runTool(const QString& program, const QStringList& args,
                    const QByteArray& input, int timeoutMs) {

@@ -23,6 +23,12 @@ struct ToolResult {
 ToolResult runTool(const QString& program, const QStringList& args,
                    const QByteArray& input = {}, int timeoutMs = 120000);
 
+// The whole file; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+// Writes the file whole, replacing it (its folder must exist); a file that
+// cannot be opened fails the calling test.
+void writeBytes(const QString& path, const QByteArray& bytes);
+
 // Debian's Python, never whatever python3 is first on PATH.
 inline QString debianPython() { return QStringLiteral("/usr/bin/python3"); }
 

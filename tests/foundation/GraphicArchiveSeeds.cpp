@@ -9,7 +9,6 @@
 #include <QCborArray>
 #include <QCborMap>
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace zelk;
@@ -18,9 +17,7 @@ using namespace zelk::test;
 namespace {
 
 void writeSeed(const QDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(f.fileName());
-    f.write(bytes);
+    writeBytes(dir.filePath(name), bytes);
 }
 
 QByteArray mapWith(const QString& key, const QCborValue& value) {

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Utilities.h"
 #include "platform/MessageSink.h"
@@ -15,6 +16,7 @@
 using zelk::MessageAnswer;
 using zelk::MessageButtons;
 using zelk::MessageSink;
+using zelk::test::writeBytes;
 
 namespace {
 
@@ -22,12 +24,6 @@ constexpr QFileDevice::Permissions mode0777 =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
     QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
     QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(content);
-}
 
 struct RecordingSink {
     QStringList texts;
@@ -58,7 +54,7 @@ TEST(UtilitiesFile, CreateFolderMakesParentsAndOpensOnlyTheFolderAskedFor) {
     EXPECT_TRUE(Create_Folder(deep));  // already there
 
     const QString file = tmp.filePath(QStringLiteral("plain.txt"));
-    writeFile(file, "x");
+    writeBytes(file, "x");
     EXPECT_FALSE(Create_Folder(file));  // a file is not a folder
     EXPECT_FALSE(Create_Folder(file + QStringLiteral("/sub")));
     EXPECT_FALSE(Create_Folder(QString()));
@@ -68,11 +64,11 @@ TEST(UtilitiesFile, DeleteFileAndFolderRemoveWhatIsThereAndNeverFollowLinks) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QDir d(tmp.path());
-    writeFile(d.filePath(QStringLiteral("f.txt")), "x");
+    writeBytes(d.filePath(QStringLiteral("f.txt")), "x");
     ASSERT_TRUE(d.mkpath(QStringLiteral("full/inner")));
-    writeFile(d.filePath(QStringLiteral("full/inner/g.txt")), "y");
+    writeBytes(d.filePath(QStringLiteral("full/inner/g.txt")), "y");
     ASSERT_TRUE(d.mkpath(QStringLiteral("target")));
-    writeFile(d.filePath(QStringLiteral("target/keep.txt")), "keep");
+    writeBytes(d.filePath(QStringLiteral("target/keep.txt")), "keep");
     ASSERT_TRUE(QFile::link(d.filePath(QStringLiteral("target")), d.filePath(QStringLiteral("link"))));
     ASSERT_TRUE(QFile::link(d.filePath(QStringLiteral("target")), d.filePath(QStringLiteral("full/inner/link"))));
 

@@ -6,7 +6,6 @@
 #include "TestSupport.h"
 #include "platform/PropertyList.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace zelk;
@@ -15,9 +14,7 @@ using namespace zelk::test;
 namespace {
 
 void writeSeed(const QDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(f.fileName());
-    f.write(bytes);
+    writeBytes(dir.filePath(name), bytes);
 }
 
 QByteArray changed(const QByteArray& good, int at, const QVariant& value) {

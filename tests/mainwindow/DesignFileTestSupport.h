@@ -3,31 +3,20 @@
 // graphic and both card sides with every stored field off its default.
 #include "../foundation/GraphicTestSupport.h"
 
+#include "TestSupport.h"
+
 #include "foundation/Card_Property.h"
 #include "foundation/SKTImage.h"
 #include "foundation/SKTSignature.h"
 #include "mainwindow/DesignFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace zelk::test {
-
-// The whole file, or nothing when it cannot be read.
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // Lowers the largest file this process may write, as a full disk would stop
 // a save part way, and puts it back afterwards.
