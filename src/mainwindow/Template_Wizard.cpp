@@ -171,8 +171,12 @@ void Template_Wizard::zoomSliderDidChange(int value) {
     imageBrowser->setIconSize(QSize(side, side));
 }
 
-bool Template_Wizard::hasUsableChoice() const {
-    return UserTemplates::isUsableChoice(Selected_Template_Path);
+bool Template_Wizard::requireChoice(bool withDesign) const {
+    if (UserTemplates::isUsableChoice(Selected_Template_Path) &&
+        (!withDesign || QFileInfo(TemplateGallery::designPathOfPreview(Selected_Template_Path)).isFile()))
+        return true;
+    Show_MessageBox(UserTemplates::SelectTemplateMessage);
+    return false;
 }
 
 void Template_Wizard::refillUser() {
@@ -181,10 +185,8 @@ void Template_Wizard::refillUser() {
 }
 
 void Template_Wizard::Copy_Templatee_Click() {
-    if (!hasUsableChoice()) {
-        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+    if (!requireChoice())
         return;
-    }
     if (Show_YES_NO_MessageBox(UserTemplates::CopyQuestion) != 1)
         return;
     UserTemplates::copyTemplate(Selected_Template_Path);
@@ -192,10 +194,8 @@ void Template_Wizard::Copy_Templatee_Click() {
 }
 
 void Template_Wizard::Rename_Template_Click() {
-    if (!hasUsableChoice()) {
-        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+    if (!requireChoice())
         return;
-    }
     Export_Template* dialog = Export_Template::defaultInstance();
     const QString oldName = QFileInfo(Selected_Template_Path).completeBaseName();
     dialog->template_name->setText(oldName);
@@ -209,10 +209,8 @@ void Template_Wizard::Rename_Template_Click() {
 }
 
 void Template_Wizard::Delete_Template_Click() {
-    if (!hasUsableChoice()) {
-        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+    if (!requireChoice())
         return;
-    }
     if (Show_YES_NO_MessageBox(UserTemplates::DeleteQuestion) != 1)
         return;
     UserTemplates::deleteTemplate(Selected_Template_Path);
@@ -220,10 +218,8 @@ void Template_Wizard::Delete_Template_Click() {
 }
 
 void Template_Wizard::User_Profile_Click() {
-    if (!hasUsableChoice() || !QFileInfo(TemplateGallery::designPathOfPreview(Selected_Template_Path)).isFile()) {
-        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+    if (!requireChoice(true))
         return;
-    }
     if (profileHandler())
         profileHandler()(QStringLiteral("2"));
     else
@@ -231,9 +227,7 @@ void Template_Wizard::User_Profile_Click() {
 }
 
 void Template_Wizard::OK_Clicked() {
-    if (!hasUsableChoice() || !QFileInfo(TemplateGallery::designPathOfPreview(Selected_Template_Path)).isFile()) {
-        Show_MessageBox(UserTemplates::SelectTemplateMessage);
+    if (!requireChoice(true))
         return;
-    }
     done(1);
 }

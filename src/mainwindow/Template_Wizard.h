@@ -48,6 +48,8 @@ public:
 
 private:
     explicit Template_Wizard(QWidget* parent = nullptr);
-    bool hasUsableChoice() const;
+    // True for a usable choice (with `withDesign`, one whose design file is
+    // there too); otherwise asks for a template to be selected.
+    bool requireChoice(bool withDesign = false) const;
     void refillUser();
 };
