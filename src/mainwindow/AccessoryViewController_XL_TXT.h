@@ -1,27 +1,12 @@
 #pragma once
-// The format pop-up a save panel carries (workbook or text: item 0 "xlsx", any other "txt"). Choosing a format
-// puts its extension on the name in the panel and allows only that type.
-#include <QString>
-#include <QWidget>
+// The format pop-up a save panel carries (workbook or text: item 0 "xlsx",
+// any other "txt").
+#include "mainwindow/SaveFormatAccessory.h"
 
-class QComboBox;
-class QFileDialog;
-
-class AccessoryViewController_XL_TXT : public QWidget {
+class AccessoryViewController_XL_TXT : public zelk::SaveFormatAccessory {
     Q_OBJECT
 public:
     explicit AccessoryViewController_XL_TXT(QWidget* parent = nullptr);
 
-    QComboBox* ext_btn = nullptr;
-    // The panel the pop-up belongs to (a Qt file dialog, not the native one).
-    QFileDialog* savePanel = nullptr;
-
-    // Puts the pop-up below the panel's own controls and selects its item.
-    void attachTo(QFileDialog* panel, int item = 0);
-    // The pop-up's action.
-    void selectFormat(int item);
-
     static QString extensionForItem(int item);
-    // The name without its extension, then "." and the extension.
-    static QString nameWithExtension(const QString& name, const QString& extension);
 };
