@@ -54,8 +54,9 @@ TEST_P(CanvasAlign, SeveralAlignToTheFirstWhichStays) {
     locked->ctrl_is_locked = true;
     view->setSelectionIndexes({0, 1, 2});
     (view.get()->*c.op)();
-    if (c.op != &SKTGraphicView::alignformCenter)
+    if (c.op != &SKTGraphicView::alignformCenter) {
         EXPECT_EQ(ref->bounds(), QRectF(20, 30, 40, 20)) << c.name;
+    }
     EXPECT_TRUE(near(other->bounds().topLeft(), c.other)) << c.name << ": " << other->bounds().x() << "," << other->bounds().y();
     EXPECT_EQ(other->bounds().size(), QSizeF(30, 10));
     EXPECT_EQ(other->bar_image_ctrl_bounds, other->bounds()) << "barcode re-fitted";

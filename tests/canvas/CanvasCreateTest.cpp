@@ -38,8 +38,9 @@ TEST_P(CanvasToolCreate, ToolCreatesItsKindOnTopSelectedAndReturnsToArrow) {
     const auto g = view->createGraphicOfClass(c.kind, false, QRectF(), CardSide::FrontName, QString(), QString());
     ASSERT_TRUE(g);
     EXPECT_EQ(g->kind(), c.kind);
-    if (c.kind == GraphicKind::Shape)
+    if (c.kind == GraphicKind::Shape) {
         EXPECT_EQ(g->Get_shape_type(), c.shape);
+    }
     EXPECT_EQ(g->bounds().size(), c.size);
     ASSERT_EQ(doc.graphics.size(), 2);
     EXPECT_EQ(doc.graphics.first(), g);

@@ -128,8 +128,9 @@ TEST_F(RenderSide, HiddenAndUnprintedGraphicsAreSkipped) {
         d.graphics = {g};
         const QColor px = render(d.snap()).pixelColor(40, 25);
         EXPECT_EQ(near(px, QColor(Qt::yellow), 2), c.drawn) << c.visible << " " << c.print;
-        if (!c.drawn)
+        if (!c.drawn) {
             EXPECT_TRUE(near(px, d.front.Card_fill_clr, 2));
+        }
     }
 }
 

@@ -348,8 +348,9 @@ TEST_F(MainWindowFilesTest, DatePatternsOfTheTextPanels) {
         const QString got = w.Get_date_Value(QString::fromLatin1(c.pattern));
         const QString expected = QLocale::system().toString(before, c.qtFormat);
         // The clock may tick between the two readings only across a second.
-        if (got != expected)
+        if (got != expected) {
             EXPECT_EQ(got, QLocale::system().toString(QDateTime::currentDateTime(), c.qtFormat)) << c.pattern;
+        }
     }
     // 12-hour clock with the AM/PM mark.
     const QString twelve = w.Get_time_Value("hh:mm a");

@@ -219,8 +219,9 @@ TEST_F(TemplateFolders, TemplateNameChecks) {
         QString clean;
         EXPECT_EQ(UserTemplates::checkTemplateName(QString::fromLatin1(c.raw), QString::fromLatin1(c.old), &clean),
                   c.expected);
-        if (c.expected != UserTemplates::NameEmpty)
+        if (c.expected != UserTemplates::NameEmpty) {
             EXPECT_EQ(clean, QString::fromLatin1(c.clean));
+        }
     }
     // Characters a file name may not hold never reach the path.
     QString clean;

@@ -352,8 +352,9 @@ TEST(TemplateGenerator, ShippedTemplatesAreTheGeneratorsOutput) {
     ASSERT_TRUE(out.isValid());
     QString error;
     ASSERT_TRUE(zelk::test::generateShippedResources(out.path(), &error)) << error.toStdString();
-    if (const QByteArray target = qgetenv("ZELK_WRITE_RESOURCES"); !target.isEmpty())
+    if (const QByteArray target = qgetenv("ZELK_WRITE_RESOURCES"); !target.isEmpty()) {
         ASSERT_TRUE(zelk::test::generateShippedResources(QString::fromLocal8Bit(target), &error)) << error.toStdString();
+    }
 
     const QString shipped = QDir(zelk::test::sourceDir()).filePath(QStringLiteral("resources"));
     const QStringList made = relativeFiles(out.path(), QStringLiteral("Templates"));
