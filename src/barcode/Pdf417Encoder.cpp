@@ -278,6 +278,21 @@ void textCompaction(pdf417state& st, const unsigned char* s, int start, int end)
         const int next1 = typeOf(k + 1, &m1, &p1);
         const int next2 = typeOf(k + 2, &m2, &p2);
         const bool nextTwoPunct = (next1 & PUNCT) && (next2 & PUNCT);
+        // A punctuation character from upper, lower or mixed: with two more
+        // after it, latch to punctuation (from upper and lower through
+        // mixed); otherwise shift for this one character.
+        auto punctuation = [&] {
+            if (nextTwoPunct) {
+                if (mode != MIXED)
+                    v.push_back(28);
+                v.push_back(25);
+                mode = PUNCT;
+            } else {
+                v.push_back(29);
+                v.push_back(pv);
+                ++k;
+            }
+        };
         switch (mode) {
         case UPPER:
             if (type & LOWER) {
@@ -286,14 +301,8 @@ void textCompaction(pdf417state& st, const unsigned char* s, int start, int end)
             } else if (type & MIXED) {
                 v.push_back(28);
                 mode = MIXED;
-            } else if ((type & PUNCT) && nextTwoPunct) {
-                v.push_back(28);
-                v.push_back(25);
-                mode = PUNCT;
             } else {
-                v.push_back(29);
-                v.push_back(pv);
-                ++k;
+                punctuation();
             }
             break;
         case LOWER:
@@ -310,14 +319,8 @@ void textCompaction(pdf417state& st, const unsigned char* s, int start, int end)
             } else if (type & MIXED) {
                 v.push_back(28);
                 mode = MIXED;
-            } else if ((type & PUNCT) && nextTwoPunct) {
-                v.push_back(28);
-                v.push_back(25);
-                mode = PUNCT;
             } else {
-                v.push_back(29);
-                v.push_back(pv);
-                ++k;
+                punctuation();
             }
             break;
         case MIXED:
@@ -327,13 +330,8 @@ void textCompaction(pdf417state& st, const unsigned char* s, int start, int end)
             } else if (type & UPPER) {
                 v.push_back(28);
                 mode = UPPER;
-            } else if ((type & PUNCT) && nextTwoPunct) {
-                v.push_back(25);
-                mode = PUNCT;
             } else {
-                v.push_back(29);
-                v.push_back(pv);
-                ++k;
+                punctuation();
             }
             break;
         default:  // punctuation: back to upper, then look again
