@@ -9,10 +9,8 @@ public:
     std::shared_ptr<SKTGraphic> clone() const override;
     // A barcode's size follows its settings: left as it is.
     void makeNaturalSize() override;
-    // Drawing and hit testing (bodies in SKTGraphicDrawing.cpp).
+    // Drawing and drawn area (bodies in SKTBarcodeDrawing.cpp); hit testing
+    // and handles are the base's.
     void drawContents(QPainter& painter) const override;
-    void drawHandles(QPainter& painter, double scale) const override;
-    bool isContentsUnderPoint(QPointF point) const override;
-    int handleUnderPoint(QPointF point, double scale) const override;
     QRectF drawingBounds() const override;
 };

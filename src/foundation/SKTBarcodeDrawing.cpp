@@ -22,20 +22,6 @@ void SKTBarcode::drawContents(QPainter& painter) const {
     painter.restore();
 }
 
-void SKTBarcode::drawHandles(QPainter& painter, double scale) const {
-    SKTGraphic::drawHandles(painter, scale);
-}
-
-bool SKTBarcode::isContentsUnderPoint(QPointF point) const {
-    if (!zelk::drawableBounds(_bounds))
-        return false;
-    return SKTGraphic::isContentsUnderPoint(point);
-}
-
-int SKTBarcode::handleUnderPoint(QPointF point, double scale) const {
-    return SKTGraphic::handleUnderPoint(point, scale);
-}
-
 QRectF SKTBarcode::drawingBounds() const {
     if (!zelk::drawableBounds(_bounds))
         return QRectF();

@@ -19,10 +19,8 @@ public:
     void setFileNSImage();
     // Replaces the filtered picture.
     void setFileNSImage_Variable(const QImage& picture) { _contents_with_settings = picture; }
-    // Drawing and hit testing (bodies in SKTGraphicDrawing.cpp).
+    // Drawing and drawn area (bodies in SKTImageDrawing.cpp); hit testing and
+    // handles are the base's.
     void drawContents(QPainter& painter) const override;
-    void drawHandles(QPainter& painter, double scale) const override;
-    bool isContentsUnderPoint(QPointF point) const override;
-    int handleUnderPoint(QPointF point, double scale) const override;
     QRectF drawingBounds() const override;
 };

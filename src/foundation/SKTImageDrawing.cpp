@@ -22,20 +22,6 @@ void SKTImage::drawContents(QPainter& painter) const {
     zelk::strokeGraphicPath(painter, *this, outline);
 }
 
-void SKTImage::drawHandles(QPainter& painter, double scale) const {
-    SKTGraphic::drawHandles(painter, scale);
-}
-
-bool SKTImage::isContentsUnderPoint(QPointF point) const {
-    if (!zelk::drawableBounds(_bounds))
-        return false;
-    return SKTGraphic::isContentsUnderPoint(point);
-}
-
-int SKTImage::handleUnderPoint(QPointF point, double scale) const {
-    return SKTGraphic::handleUnderPoint(point, scale);
-}
-
 QRectF SKTImage::drawingBounds() const {
     if (!zelk::drawableBounds(_bounds))
         return QRectF();

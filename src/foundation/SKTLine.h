@@ -8,7 +8,7 @@ public:
     zelk::GraphicKind kind() const override { return zelk::GraphicKind::Line; }
     std::shared_ptr<SKTGraphic> clone() const override;
 
-    // Drawing and hit testing (bodies in SKTGraphicDrawing.cpp).
+    // Drawing and hit testing (bodies in SKTLineDrawing.cpp).
     void drawContents(QPainter& painter) const override;
     void drawHandles(QPainter& painter, double scale) const override;
     bool isContentsUnderPoint(QPointF point) const override;

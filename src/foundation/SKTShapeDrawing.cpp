@@ -42,10 +42,6 @@ void Shape_Control::drawContents(QPainter& painter) const {
     });
 }
 
-void Shape_Control::drawHandles(QPainter& painter, double scale) const {
-    SKTGraphic::drawHandles(painter, scale);
-}
-
 bool Shape_Control::isContentsUnderPoint(QPointF point) const {
     if (!zelk::drawableBounds(_bounds))
         return false;
@@ -63,10 +59,6 @@ bool Shape_Control::isContentsUnderPoint(QPointF point) const {
         return stroker.createStroke(outline).contains(point);
     }
     return false;
-}
-
-int Shape_Control::handleUnderPoint(QPointF point, double scale) const {
-    return SKTGraphic::handleUnderPoint(point, scale);
 }
 
 QRectF Shape_Control::drawingBounds() const {

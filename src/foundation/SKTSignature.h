@@ -23,10 +23,7 @@ public:
     // _file_path, and the picture loaded into _contents (a null picture when
     // there is none).
     void setFilePath(const QString& path);
-    // Drawing and hit testing (bodies in SKTGraphicDrawing.cpp).
+    // Drawing (body in SKTSignatureDrawing.cpp); hit testing, handles and
+    // drawn area are the base's.
     void drawContents(QPainter& painter) const override;
-    void drawHandles(QPainter& painter, double scale) const override;
-    bool isContentsUnderPoint(QPointF point) const override;
-    int handleUnderPoint(QPointF point, double scale) const override;
-    QRectF drawingBounds() const override;
 };

@@ -18,22 +18,3 @@ void SKTSignature::drawContents(QPainter& painter) const {
     });
 }
 
-void SKTSignature::drawHandles(QPainter& painter, double scale) const {
-    SKTGraphic::drawHandles(painter, scale);
-}
-
-bool SKTSignature::isContentsUnderPoint(QPointF point) const {
-    if (!zelk::drawableBounds(_bounds))
-        return false;
-    return SKTGraphic::isContentsUnderPoint(point);
-}
-
-int SKTSignature::handleUnderPoint(QPointF point, double scale) const {
-    return SKTGraphic::handleUnderPoint(point, scale);
-}
-
-QRectF SKTSignature::drawingBounds() const {
-    if (!zelk::drawableBounds(_bounds))
-        return QRectF();
-    return SKTGraphic::drawingBounds();
-}

@@ -12,10 +12,9 @@ public:
     // The size of the text laid out in the font (one line per paragraph),
     // in points.
     QSizeF naturalTextSize() const;
-    // Drawing and hit testing (bodies in SKTGraphicDrawing.cpp).
+    // Drawing and hit testing (bodies in SKTTextDrawing.cpp); handles are the
+    // base's.
     void drawContents(QPainter& painter) const override;
-    void drawHandles(QPainter& painter, double scale) const override;
     bool isContentsUnderPoint(QPointF point) const override;
-    int handleUnderPoint(QPointF point, double scale) const override;
     QRectF drawingBounds() const override;
 };

@@ -166,10 +166,6 @@ void SKTText::drawContents(QPainter& painter) const {
     zelk::paintWithShadow(painter, *this, contentArea(*this), draw);
 }
 
-void SKTText::drawHandles(QPainter& painter, double scale) const {
-    SKTGraphic::drawHandles(painter, scale);
-}
-
 bool SKTText::isContentsUnderPoint(QPointF point) const {
     if (!zelk::drawableBounds(_bounds))
         return false;
@@ -177,10 +173,6 @@ bool SKTText::isContentsUnderPoint(QPointF point) const {
     bool invertible = false;
     const QTransform back = zelk::rotationAbout(_bounds, text_rotation).inverted(&invertible);
     return _bounds.normalized().contains(invertible ? back.map(point) : point);
-}
-
-int SKTText::handleUnderPoint(QPointF point, double scale) const {
-    return SKTGraphic::handleUnderPoint(point, scale);
 }
 
 QRectF SKTText::drawingBounds() const {

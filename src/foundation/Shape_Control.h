@@ -8,10 +8,9 @@ public:
     zelk::GraphicKind kind() const override { return zelk::GraphicKind::Shape; }
     std::shared_ptr<SKTGraphic> clone() const override;
 
-    // Drawing and hit testing (bodies in SKTGraphicDrawing.cpp).
+    // Drawing and hit testing (bodies in SKTShapeDrawing.cpp); handles are the
+    // base's.
     void drawContents(QPainter& painter) const override;
-    void drawHandles(QPainter& painter, double scale) const override;
     bool isContentsUnderPoint(QPointF point) const override;
-    int handleUnderPoint(QPointF point, double scale) const override;
     QRectF drawingBounds() const override;
 };
