@@ -67,11 +67,16 @@ QString TemplateGallery::nextUserUid() {
 }
 
 void TemplateGallery::selectFirst() {
-    if (images.isEmpty()) {
-        selectedIndex = -1;
-        return;
-    }
     imageBrowserSelectionDidChange(0);
+}
+
+int TemplateGallery::selectedIndex() const {
+    if (Selected_Template_Path.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < images.size(); ++i)
+        if (images.at(i).path == Selected_Template_Path)
+            return int(i);
+    return -1;
 }
 
 bool TemplateGallery::Fill_Templates() {
@@ -94,7 +99,6 @@ bool TemplateGallery::Fill_Templates() {
     if (!QFileInfo(mustExist).isDir())
         return false;
     images.clear();
-    selectedIndex = -1;
     for (const QString& folder : folders)
         for (const QString& path : previewFilesIn(QDir(templatesRoot()).filePath(folder)))
             addImageWithPath(path, QFileInfo(path).fileName(), folder + QLatin1Char('/') + QFileInfo(path).fileName());
@@ -112,7 +116,6 @@ bool TemplateGallery::Fill_Templates_User_Defined() {
     if (!QFileInfo(folder).isDir())
         return false;
     images.clear();
-    selectedIndex = -1;
     for (const QString& path : previewFilesIn(folder))
         addImageWithPath(path, QFileInfo(path).fileName(), nextUserUid());
     if (!images.isEmpty()) {
@@ -137,7 +140,6 @@ void TemplateGallery::addImageWithPath(const QString& path, const QString& image
 void TemplateGallery::imageBrowserSelectionDidChange(int index) {
     if (index < 0 || index >= images.size())
         return;
-    selectedIndex = index;
     Selected_Template_Path = images.at(index).path;
 }
 
@@ -167,8 +169,7 @@ void TemplateGallery::zoomSliderDidChange(double value) {
 
 void TemplateGallery::sourceSelectionDidChange(int item) {
     Selected_Template_Path = QString();
-    userSource = item != 0;
-    if (userSource)
+    if (item != 0)
         Fill_Templates_User_Defined();
     else
         Fill_Templates();

@@ -69,12 +69,13 @@ public:
     void setOnlyCategory(const QString& code) { onlyCategory_ = code; }
     QString onlyCategory() const { return onlyCategory_; }
 
+    // The entry whose preview is Selected_Template_Path; -1 for none.
+    int selectedIndex() const;
+
     QList<zelk::TemplateEntry> images;
     bool showsTitles = false;      // user templates show their names
     bool sliderEnabled = false;
     bool templateButtonsEnabled = false;  // copy, rename, delete
-    bool userSource = false;
-    int selectedIndex = -1;
 
 private:
     void selectFirst();

@@ -133,8 +133,8 @@ void Template_Wizard::reloadBrowser() {
         item->setToolTip(QFileInfo(e.name).completeBaseName());
         imageBrowser->addItem(item);
     }
-    if (gallery.selectedIndex >= 0)
-        imageBrowser->setCurrentRow(gallery.selectedIndex);
+    if (const int selected = gallery.selectedIndex(); selected >= 0)
+        imageBrowser->setCurrentRow(selected);
     _zoom_slider->setEnabled(gallery.sliderEnabled);
     template_btn_box->setEnabled(gallery.templateButtonsEnabled);
 }

@@ -156,6 +156,26 @@ TEST_F(TemplateFolders, DraggingEntries) {
     }
 }
 
+TEST_F(TemplateFolders, TheSelectedEntryFollowsTheChosenTemplate) {
+    TemplateGallery g;
+    for (const char* n : {"1", "2", "3"})
+        g.addImageWithPath(QStringLiteral("/p/%1.png").arg(n), QString::fromLatin1(n), QString());
+    Selected_Template_Path.clear();
+    EXPECT_EQ(g.selectedIndex(), -1);
+    g.imageBrowserSelectionDidChange(2);
+    EXPECT_EQ(g.selectedIndex(), 2);
+    g.imageBrowserSelectionDidChange(7);  // out of range: no change
+    EXPECT_EQ(g.selectedIndex(), 2);
+    // A dragged entry stays the selected one at its new place.
+    g.moveItemsAtIndexes({2}, 0);
+    EXPECT_EQ(g.selectedIndex(), 0);
+    EXPECT_EQ(g.images.at(g.selectedIndex()).path, QStringLiteral("/p/3.png"));
+    // A source whose folder is missing keeps the entries but selects none.
+    g.sourceSelectionDidChange(1);
+    EXPECT_EQ(g.images.size(), 3);
+    EXPECT_EQ(g.selectedIndex(), -1);
+}
+
 TEST_F(TemplateFolders, CopyRenameAndDeleteUserTemplates) {
     writePicture(user("Card.png"), "PNG", 0xff112233);
     touch(user("Card.did"), "design");
