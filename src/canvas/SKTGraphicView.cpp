@@ -520,7 +520,11 @@ void SKTGraphicView::Hide_all_Text_control_FUP_Control() {
 
 void SKTGraphicView::delete_all_control() {
     endEditing(false);
-    mutableGraphics().clear();
+    replaceGraphics({});
+}
+
+void SKTGraphicView::replaceGraphics(const GraphicList& list) {
+    mutableGraphics() = list;
     selection_.clear();
     _Selected_Graphic.reset();
     emit selectionChanged();
@@ -552,11 +556,7 @@ void SKTGraphicView::hideHandlesMomentarily() {
 
 void SKTGraphicView::showGraphicsOf(const GraphicList& list) {
     endEditing(false);
-    mutableGraphics() = list;
-    selection_.clear();
-    _Selected_Graphic.reset();
-    emit selectionChanged();
-    changed();
+    replaceGraphics(list);
 }
 
 void SKTGraphicView::changed() {
@@ -876,23 +876,14 @@ void SKTGraphicView::paste() {
 }
 
 void SKTGraphicView::bringToFront() {
-    const QList<int> indexes = selectionIndexes();
-    if (indexes.isEmpty())
-        return;
-    GraphicList& all = mutableGraphics();
-    GraphicList moved, rest;
-    for (int i = 0; i < all.size(); ++i)
-        (indexes.contains(i) ? moved : rest).append(all.at(i));
-    all = moved + rest;
-    QList<int> sel;
-    for (int i = 0; i < moved.size(); ++i)
-        sel.append(i);
-    setSelectionIndexes(sel);
-    Insert_In_Undo_Redo();
-    changed();
+    restackSelection(true);
 }
 
 void SKTGraphicView::sendToBack() {
+    restackSelection(false);
+}
+
+void SKTGraphicView::restackSelection(bool toFront) {
     const QList<int> indexes = selectionIndexes();
     if (indexes.isEmpty())
         return;
@@ -900,36 +891,33 @@ void SKTGraphicView::sendToBack() {
     GraphicList moved, rest;
     for (int i = 0; i < all.size(); ++i)
         (indexes.contains(i) ? moved : rest).append(all.at(i));
-    all = rest + moved;
+    all = toFront ? moved + rest : rest + moved;
+    // The moved graphics stay selected, in their order, at their new place.
+    const int first = toFront ? 0 : int(rest.size());
     QList<int> sel;
-    for (int i = int(rest.size()); i < all.size(); ++i)
-        sel.append(i);
+    for (int i = 0; i < moved.size(); ++i)
+        sel.append(first + i);
     setSelectionIndexes(sel);
     Insert_In_Undo_Redo();
     changed();
 }
 
 void SKTGraphicView::lockSelectedGraphics() {
-    const QList<int> indexes = selectionIndexes();
-    if (indexes.isEmpty())
-        return;
-    for (const auto& g : selectedGraphics())
-        g->ctrl_is_locked = true;
-    // The inspector is cleared first (which may clear the selection), then
-    // shows the last selected graphic in its new state.
-    showInspector(nullptr);
-    setSelectionIndexes(indexes);
-    Insert_In_Undo_Redo();
-    update();
-    showInspector(graphics().at(indexes.last()).get());
+    setSelectionLocked(true);
 }
 
 void SKTGraphicView::unlockSelectedGraphics() {
+    setSelectionLocked(false);
+}
+
+void SKTGraphicView::setSelectionLocked(bool locked) {
     const QList<int> indexes = selectionIndexes();
     if (indexes.isEmpty())
         return;
     for (const auto& g : selectedGraphics())
-        g->ctrl_is_locked = false;
+        g->ctrl_is_locked = locked;
+    // The inspector is cleared first (which may clear the selection), then
+    // shows the last selected graphic in its new state.
     showInspector(nullptr);
     setSelectionIndexes(indexes);
     Insert_In_Undo_Redo();
@@ -963,11 +951,7 @@ void SKTGraphicView::resetUndoHistory() {
 }
 
 void SKTGraphicView::restoreGraphics(const GraphicList& list) {
-    mutableGraphics() = list;
-    selection_.clear();
-    _Selected_Graphic.reset();
-    emit selectionChanged();
-    changed();
+    replaceGraphics(list);
     emit undoStateChanged(canUndo(), canRedo());
     showInspector(nullptr);
 }

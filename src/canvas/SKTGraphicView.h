@@ -204,6 +204,11 @@ private:
     void showInspector(SKTGraphic* graphic);
     void insertOnTop(const GraphicList& graphics);
     void restoreGraphics(const GraphicList& graphics);
+    // The side's graphics become `graphics`, none selected.
+    void replaceGraphics(const GraphicList& graphics);
+    // Moves the selected graphics, in their order, above (or below) all others.
+    void restackSelection(bool toFront);
+    void setSelectionLocked(bool locked);
     void refitBarcodes(const GraphicList& graphics);
     QList<std::shared_ptr<SKTGraphic>> movableSelection() const;
     // Moves every other unlocked selected graphic relative to the reference
