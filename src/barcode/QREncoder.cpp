@@ -38,49 +38,37 @@ bool isMultiByteUtf8(const QByteArray& s) {
     return multi;
 }
 
-// The encoder's modules as a grid, 1 for dark.
-std::unique_ptr<DataMatrix> moduleGrid(const CQR_Encode& encoder) {
-    auto grid = std::make_unique<DataMatrix>(encoder.m_nSymbleSize);
-    for (int x = 0; x < encoder.m_nSymbleSize; ++x)
-        for (int y = 0; y < encoder.m_nSymbleSize; ++y)
-            grid->set(encoder.m_byModuleData[x][y] ? 1 : 0, x, y);
-    return grid;
+// The module grid (1 for dark) of one symbol of the bytes; nullptr when they
+// do not fit. No symbol holds more than 7089 characters (all digits).
+std::unique_ptr<DataMatrix> encodeBytes(int level, int version, const QByteArray& bytes, bool kanjiAllowed,
+                                        int mask) {
+    try {
+        if (bytes.isEmpty() || bytes.size() > 7089)
+            return nullptr;
+        auto encoder = std::make_unique<CQR_Encode>();
+        encoder->setKanjiAllowed(kanjiAllowed);
+        if (!encoder->EncodeData(level, version, version == 0, mask, bytes.constData(), static_cast<int>(bytes.size())))
+            return nullptr;
+        auto grid = std::make_unique<DataMatrix>(encoder->m_nSymbleSize);
+        for (int x = 0; x < encoder->m_nSymbleSize; ++x)
+            for (int y = 0; y < encoder->m_nSymbleSize; ++y)
+                grid->set(encoder->m_byModuleData[x][y] ? 1 : 0, x, y);
+        return grid;
+    } catch (const std::exception& e) {
+        qWarning("QR encoding failed: %s", e.what());
+        return nullptr;
+    }
 }
 
 }  // namespace
 
 std::unique_ptr<DataMatrix> QREncoder::encodeWithECLevel(int level, int version, const QString& string) {
-    try {
-        const QByteArray utf8 = string.toUtf8();
-        if (utf8.isEmpty())
-            return nullptr;
-        auto encoder = std::make_unique<CQR_Encode>();
-        encoder->setKanjiAllowed(false);
-        if (!encoder->EncodeData(level, version, version == 0, -1, utf8.constData(),
-                                 static_cast<int>(utf8.size())))
-            return nullptr;
-        return moduleGrid(*encoder);
-    } catch (const std::exception& e) {
-        qWarning("QR encoding failed: %s", e.what());
-        return nullptr;
-    }
+    return encodeBytes(level, version, string.toUtf8(), false, -1);
 }
 
 std::unique_ptr<DataMatrix> QREncoder::encodeCStringWithECLevel(int level, int version, const QByteArray& cstring,
                                                                 int mask) {
-    try {
-        if (cstring.isEmpty() || cstring.size() > 7089)
-            return nullptr;
-        auto encoder = std::make_unique<CQR_Encode>();
-        encoder->setKanjiAllowed(!isMultiByteUtf8(cstring));
-        if (!encoder->EncodeData(level, version, version == 0, mask, cstring.constData(),
-                                 static_cast<int>(cstring.size())))
-            return nullptr;
-        return moduleGrid(*encoder);
-    } catch (const std::exception& e) {
-        qWarning("QR encoding failed: %s", e.what());
-        return nullptr;
-    }
+    return encodeBytes(level, version, cstring, !isMultiByteUtf8(cstring), mask);
 }
 
 QImage QREncoder::renderDataMatrix(const DataMatrix& matrix, int imageDimension, int dpi) {
