@@ -80,7 +80,9 @@ class ShippedTemplatesInWindow : public zelk::test::MainWindowTest {};
 
 TEST_F(ShippedTemplatesInWindow, EachLoadsAsAnUntitledTemplate) {
     SKTWindowController& w = open();
-    for (const QString& preview : shippedPreviews()) {
+    const QStringList previews = shippedPreviews();
+    ASSERT_GE(previews.size(), 14);  // a lost resource folder must not pass unseen
+    for (const QString& preview : previews) {
         SCOPED_TRACE(preview.toStdString());
         sink.shown.clear();
         EXPECT_EQ(w.Read_and_load_design_Log_NEW_METHOD(TemplateGallery::designPathOfPreview(preview),
