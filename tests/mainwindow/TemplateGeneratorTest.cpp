@@ -358,6 +358,7 @@ TEST(TemplateGenerator, ShippedTemplatesAreTheGeneratorsOutput) {
 
     const QString shipped = QDir(zelk::test::sourceDir()).filePath(QStringLiteral("resources"));
     const QStringList made = relativeFiles(out.path(), QStringLiteral("Templates"));
+    ASSERT_FALSE(made.isEmpty());
     EXPECT_EQ(relativeFiles(shipped, QStringLiteral("Templates")), made);
     // The designs are compared byte for byte; previews and pictures depend
     // on the fonts of the machine that drew them and are checked by rendering.
