@@ -137,6 +137,30 @@ inline void setCardPropertyOffDefault(Card_Property& p, int variant) {
     p.Card_Create_Mode = QStringLiteral("W");
 }
 
+// The graphics of one side, in order, field by field.
+inline void expectSameGraphics(const QList<std::shared_ptr<SKTGraphic>>& expected,
+                               const QList<std::shared_ptr<SKTGraphic>>& actual, const char* side) {
+    ASSERT_EQ(actual.size(), expected.size()) << side;
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        EXPECT_TRUE(graphicsMatch(*expected.at(i), *actual.at(i))) << side << " graphic " << i;
+}
+
+// Field by field: two designs the same (graphics of each side in order).
+inline void expectSameDesign(const DesignContents& expected, const DesignContents& actual) {
+    EXPECT_EQ(actual.Start_Card_Option, expected.Start_Card_Option);
+    EXPECT_EQ(actual.CARD_SIDE_STR, expected.CARD_SIDE_STR);
+    EXPECT_EQ(actual.Card_Shape, expected.Card_Shape);
+    EXPECT_TRUE(cardPropertiesMatch(expected.Front_card_Prop, actual.Front_card_Prop));
+    EXPECT_TRUE(cardPropertiesMatch(expected.Back_card_Prop, actual.Back_card_Prop));
+    expectSameGraphics(expected.frontGraphics, actual.frontGraphics, "front");
+    expectSameGraphics(expected.backGraphics, actual.backGraphics, "back");
+    EXPECT_EQ(actual.Excel_Binding_Use, expected.Excel_Binding_Use);
+    EXPECT_EQ(actual.Excel_Source_Path, expected.Excel_Source_Path);
+    EXPECT_EQ(actual.excelColumnTitles, expected.excelColumnTitles);
+    EXPECT_EQ(actual.excelRows, expected.excelRows);
+    EXPECT_EQ(actual.excel_cb_value, expected.excel_cb_value);
+}
+
 // A two-sided design using every kind on each side, both card properties,
 // the Excel block and the group column indexes, all off their defaults.
 inline DesignContents makeFullDesign(const QString& picturePath) {

@@ -25,26 +25,6 @@
 namespace zelk::test {
 namespace {
 
-// Field-by-field comparison of two designs as the window holds them.
-void expectSameDesign(const DesignContents& a, const DesignContents& b) {
-    EXPECT_EQ(a.Start_Card_Option, b.Start_Card_Option);
-    EXPECT_EQ(a.CARD_SIDE_STR, b.CARD_SIDE_STR);
-    EXPECT_EQ(a.Card_Shape, b.Card_Shape);
-    EXPECT_TRUE(cardPropertiesMatch(a.Front_card_Prop, b.Front_card_Prop));
-    EXPECT_TRUE(cardPropertiesMatch(a.Back_card_Prop, b.Back_card_Prop));
-    for (auto sides : {std::pair(&a.frontGraphics, &b.frontGraphics), std::pair(&a.backGraphics, &b.backGraphics)}) {
-        ASSERT_EQ(sides.first->size(), sides.second->size());
-        for (qsizetype i = 0; i < sides.first->size(); ++i)
-            EXPECT_EQ(graphicDifferences(*sides.first->at(i), *sides.second->at(i)), QStringList())
-                << "graphic " << i;
-    }
-    EXPECT_EQ(a.Excel_Binding_Use, b.Excel_Binding_Use);
-    EXPECT_EQ(a.Excel_Source_Path, b.Excel_Source_Path);
-    EXPECT_EQ(a.excelColumnTitles, b.excelColumnTitles);
-    EXPECT_EQ(a.excelRows, b.excelRows);
-    EXPECT_EQ(a.excel_cb_value, b.excel_cb_value);
-}
-
 class MainWindowFilesTest : public MainWindowTest {
 protected:
     QString path(const QString& name) const { return QDir(data.path()).filePath(name); }
