@@ -78,7 +78,6 @@ void MainWindowStartSteps::chooserClosed() {
     ::Excel_Source_Path = QString();
     // The rows go; the data columns stay.
     Data_From_Excel* table = Data_From_Excel::defaultInstance();
-    Data_From_Excel_Window = table;
     table->clearRows();
     table->reloadData();
 }

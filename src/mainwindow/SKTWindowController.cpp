@@ -397,10 +397,10 @@ void SKTWindowController::New_Project() {
     Graphics_array_Batch_Front_Bkup.clear();
     Graphics_array_Batch_BAck_Bkup.clear();
     Graphics_array_Batch.clear();
-    Data_From_Excel_Window = Data_From_Excel::defaultInstance();
-    Data_From_Excel_Window->clearRows();
-    Data_From_Excel_Window->removeDataColumns();
-    Data_From_Excel_Window->reloadData();
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    table->clearRows();
+    table->removeDataColumns();
+    table->reloadData();
 
     document_->graphics.clear();
     document_->graphics_back.clear();

@@ -98,7 +98,6 @@ void SKTWindowController::applyDesignContents(const zelk::DesignContents& c, boo
         ::Excel_Source_Path = c.Excel_Source_Path;
         excel_cb_value = c.excel_cb_value;
         Data_From_Excel* table = Data_From_Excel::defaultInstance();
-        Data_From_Excel_Window = table;
         table->restoreColumnTitles(c.excelColumnTitles);
         table->setListData(c.excelRows);
         table->reloadData();

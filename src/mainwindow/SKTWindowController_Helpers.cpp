@@ -164,7 +164,7 @@ void SKTWindowController::Set_Log_Name_In_Title() {
 
 void SKTWindowController::Delete_Excel_File_Column() {
     try {
-        Data_From_Excel* table = Data_From_Excel_Window ? Data_From_Excel_Window : Data_From_Excel::defaultInstance();
+        Data_From_Excel* table = Data_From_Excel::defaultInstance();
         table->removeDataColumns();
         table->reloadData();
     } catch (const std::exception& e) {
