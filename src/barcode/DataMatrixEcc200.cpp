@@ -126,6 +126,11 @@ const std::vector<ecc200matrix_s>& ecc200matrix() {
     return kSizes;
 }
 
+// Codeword j of the whole stream, data and error correction alike, belongs
+// to block j mod blocks. Where the data codewords do not divide evenly (only
+// 144 × 144: 1558 in ten blocks, 156 in blocks 0 to 7 and 155 in blocks 8
+// and 9) the error correction codewords therefore start with those of block
+// 8, as ISO/IEC 16022 has it and as standard readers expect.
 void ecc200(unsigned char* binary, int bytes, int datablock, int rsblock) {
     const int blocks = (bytes + 2) / datablock;
     zelk::ReedSolomon rs;
@@ -138,8 +143,9 @@ void ecc200(unsigned char* binary, int bytes, int datablock, int rsblock) {
         for (int p = b; p < bytes; p += blocks)
             buf[static_cast<size_t>(n++)] = binary[p];
         rs_encode(rs, n, buf.data(), ecc.data());
+        const int first = ((b - bytes) % blocks + blocks) % blocks;
         int p = rsblock - 1;
-        for (int k = b; k < rsblock * blocks; k += blocks)
+        for (int k = first; k < rsblock * blocks; k += blocks)
             binary[bytes + k] = ecc[static_cast<size_t>(p--)];
     }
 }

@@ -33,7 +33,8 @@ QByteArray encmake(int l, const unsigned char* s, int* lenp, bool exact);
 // Data codewords of `s` in `encoding` into t (capacity tl), pads included.
 bool ecc200encode(unsigned char* t, int tl, const unsigned char* s, int sl, const char* encoding, int* lenp);
 
-// Appends the error correction codewords of ISO/IEC 16022 interleaving.
+// Appends the error correction codewords, interleaved as ISO/IEC 16022 has
+// it: codeword j of the whole stream belongs to block j mod blocks.
 void ecc200(unsigned char* binary, int bytes, int datablock, int rsblock);
 
 // Module placement of ISO/IEC 16022 over nrow × ncol data modules: each
