@@ -428,6 +428,7 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
         g->Set_text_value(ctrl_value);
         g->_isDrawingFill = false;
         g->_isDrawingStroke = false;
+        fitTextHeight(*g);
     }
     if (kind == GraphicKind::Image) {
         QString path;
@@ -500,6 +501,7 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
             g->Set_text_value(ctrl_value);
             g->_isDrawingStroke = false;
             g->_isDrawingFill = false;
+            fitTextHeight(*g);
         }
     } else {
         static_cast<SKTImage*>(g.get())->setFilePath(ctrl_value, true);
@@ -603,6 +605,16 @@ void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& grap
     editor->show();
 }
 
+// A text's height follows its text: after its text changes, the box keeps
+// its width and takes the height its lines need (an empty text keeps its box).
+void SKTGraphicView::fitTextHeight(SKTGraphic& g) {
+    if (!zelk::isExactlyText(&g) || g.Text_Value.isEmpty() || g.ctrl_is_locked)
+        return;
+    const double h = zelk::fittedTextHeight(g);
+    if (h > 0 && std::isfinite(h))
+        g.setHeight(h);
+}
+
 void SKTGraphicView::endEditing(bool commit) {
     if (!editor_)
         return;
@@ -619,6 +631,7 @@ void SKTGraphicView::endEditing(bool commit) {
     editor->deleteLater();
     if (commit && typed && g && text != g->Text_Value) {
         g->Set_text_value(text);
+        fitTextHeight(*g);
         Insert_In_Undo_Redo();
         changed();
     }

@@ -195,6 +195,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // After a text graphic's text changed: its height follows its lines.
+    static void fitTextHeight(SKTGraphic& g);
     enum class Drag { None, Move, Resize, Marquee };
 
     QString sideName() const;

@@ -1,5 +1,6 @@
 // Creating graphics with the tools and by control ID, lookup by ID and the
 // cascade of new graphics.
+#include "foundation/DrawingCodes.h"
 #include "CanvasTestSupport.h"
 
 #include "canvas/ToolKind.h"
@@ -95,11 +96,22 @@ TEST_F(CanvasCreate, ByIdKeepsTheRectangleButATextOnlyItsOrigin) {
     // The text class chooses the text tool itself, whatever tool was current.
     auto text = view->createGraphicOfClass(GraphicKind::Text, true, QRectF(12, 14, 300, 90), "F", "Ann Lee", Fup_Name);
     ASSERT_TRUE(isExactlyText(text.get()));
-    EXPECT_EQ(text->bounds(), QRectF(12, 14, 70, 20));
+    // 70 points wide at the rectangle's origin; the height then follows the
+    // text (one line of the default font, less than the starting 20).
+    EXPECT_EQ(text->bounds().topLeft(), QPointF(12, 14));
+    EXPECT_EQ(text->width(), 70);
+    EXPECT_DOUBLE_EQ(text->height(), zelk::fittedTextHeight(*text));
+    EXPECT_LT(text->height(), 20);
     EXPECT_EQ(text->Text_Value, QStringLiteral("Ann Lee"));
     EXPECT_FALSE(text->_isDrawingFill);
     EXPECT_FALSE(text->_isDrawingStroke);
     EXPECT_EQ(doc.graphics.first(), text);
+
+    // A new value of more lines makes the same text taller, at the same width.
+    const double oneLine = text->height();
+    view->ReplaceGraphicText(GraphicKind::Text, true, QRectF(12, 14, 300, 90), "F", "Ann\nLee\nSales", Fup_Name);
+    EXPECT_EQ(text->width(), 70);
+    EXPECT_GT(text->height(), 2.5 * oneLine);
 }
 
 TEST_F(CanvasCreate, UseRectWithoutIdGoesToTheNextNewPoint) {
