@@ -1,15 +1,22 @@
-// Every template the application ships opens, in the design-file reader and
-// in the main window, and its preview is a picture of its front side.
+// The shipped templates, their previews and the interface pictures are the
+// output of tools/make_templates.cpp, and every template opens, in the
+// design-file reader and in the main window, with its front side as preview.
+// After changing the generator: bin/zelk_make_templates <source>/resources
 #include "MainWindowTestSupport.h"
-#include "TemplateGeneratorSupport.h"
+#include "TestSupport.h"
 
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
+#include "inspector/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/CardSizeChange.h"
 #include "mainwindow/DesignFile.h"
 #include "mainwindow/TemplateGallery.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,19 +29,60 @@ QStringList shippedPreviews() {
     return out;
 }
 
+QStringList relativeFiles(const QString& root) {
+    QStringList out;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        out << QDir(root).relativeFilePath(it.next());
+    out.sort();
+    return out;
+}
+
 // Mean absolute difference per channel, 0 to 255.
 double meanDifference(const QImage& a0, const QImage& b0) {
     const QImage a = a0.convertToFormat(QImage::Format_ARGB32);
     const QImage b = b0.convertToFormat(QImage::Format_ARGB32);
     double sum = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const QRgb* pa = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const QRgb* pb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x)
-            sum += std::abs(qRed(pa[x]) - qRed(pb[x])) + std::abs(qGreen(pa[x]) - qGreen(pb[x])) +
-                   std::abs(qBlue(pa[x]) - qBlue(pb[x])) + std::abs(qAlpha(pa[x]) - qAlpha(pb[x]));
-    }
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb pa = a.pixel(x, y), pb = b.pixel(x, y);
+            sum += std::abs(qRed(pa) - qRed(pb)) + std::abs(qGreen(pa) - qGreen(pb)) +
+                   std::abs(qBlue(pa) - qBlue(pb)) + std::abs(qAlpha(pa) - qAlpha(pb));
+        }
     return sum / (4.0 * a.width() * a.height());
+}
+
+// The front side as the generator previews it (144 dpi).
+QImage renderFront(const zelk::DesignContents& design) {
+    CardFace::install();
+    const QRectF card(QPointF(0, 0), design.Front_card_Prop.Card_Size);
+    const zelk::SideSnapshot side = zelk::SideSnapshot::take(&design.frontGraphics, &design.Front_card_Prop,
+                                                             &design.Back_card_Prop, design.Card_Shape, 0, card);
+    return SKTRenderingView(card, side, QStringLiteral("Preview")).imageAtResolution(144.0);
+}
+
+TEST(TemplateGenerator, ShippedResourcesAreTheGeneratorsOutput) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const zelk::test::ToolResult run = zelk::test::runTool(QStringLiteral(ZELK_MAKE_TEMPLATES), {out.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    const QString shipped = QDir(zelk::test::sourceDir()).filePath(QStringLiteral("resources"));
+    const QStringList made = relativeFiles(out.path());
+    // An empty output must not pass as equal to an empty folder.
+    ASSERT_GE(made.size(), 30);
+    const QStringList committed = relativeFiles(shipped);
+    for (const QString& rel : made) {
+        ASSERT_TRUE(committed.contains(rel)) << rel.toStdString();
+        EXPECT_EQ(zelk::test::fileBytes(QDir(out.path()).filePath(rel)),
+                  zelk::test::fileBytes(QDir(shipped).filePath(rel)))
+            << rel.toStdString();
+    }
+    // No stale template left in the shipped folder (a committed file the
+    // generator no longer writes).
+    for (const QString& rel : committed)
+        if (rel.startsWith(QLatin1String("Templates/")))
+            EXPECT_TRUE(made.contains(rel)) << rel.toStdString();
 }
 
 TEST(ShippedTemplates, EveryCategoryHasTwoAndAnOrientationPairExists) {
@@ -66,7 +114,7 @@ TEST(ShippedTemplates, EachOpensAndItsPreviewIsItsFrontSide) {
         EXPECT_TRUE(d.excelColumnTitles.isEmpty());
 
         const QImage shipped(preview);
-        const QImage rendered = zelk::test::renderFront(d);
+        const QImage rendered = renderFront(d);
         ASSERT_FALSE(shipped.isNull());
         ASSERT_EQ(shipped.size(), rendered.size());
         // Drawn by the same renderer: only font rasterising may differ.
