@@ -55,9 +55,6 @@ TEST(AppPaths, DefaultsFollowTheInstalledLayout) {
     EXPECT_EQ(print_profile_path, Created_Resource_Path + QStringLiteral("/PrintProfile"));
     EXPECT_EQ(Cropped_Img_Path, Created_Resource_Path + QStringLiteral("/Cropped_Images"));
     EXPECT_EQ(Database_Path, Created_Resource_Path + QStringLiteral("/Visitor_Log/Visitor.db"));
-    EXPECT_EQ(default_file_name, QStringLiteral("Untitled"));
-    EXPECT_EQ(design_file_EXT, QStringLiteral("did"));
-    EXPECT_EQ(batch_file_EXT, QStringLiteral("txt"));
 }
 
 TEST_F(AppPathsTree, BuildsTheDataFolderTreeAndCopiesTheDefaultProfile) {

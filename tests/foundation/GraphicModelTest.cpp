@@ -174,42 +174,6 @@ TEST(GraphicKinds, EveryShapeIsAShapeControl) {
     }
 }
 
-TEST(GraphicDefaults, NewBarcodeHoldsTheSettingsDefaults) {
-    SKTBarcode b;
-    EXPECT_EQ(b.linear_or_2d, 0);
-    EXPECT_EQ(b.barcode_font_index, 0);
-    EXPECT_EQ(b.linear_font_val, QStringLiteral("0123"));
-    EXPECT_EQ(b.two_d_font_val, QStringLiteral("0123"));
-    EXPECT_EQ(b.header_val, QStringLiteral("HEADER"));
-    EXPECT_EQ(b.footer_val, QStringLiteral("FOOTER"));
-    EXPECT_EQ(b.linear_height_val, 6.0f);
-    EXPECT_EQ(b.linear_width_val, 20.0f);
-    EXPECT_EQ(b.align_hdr_index, 1);
-    EXPECT_EQ(b.pdf_ec_val, 2);
-    EXPECT_EQ(b.dpi_custom_val, QStringLiteral("0"));
-    EXPECT_EQ(b.barcode_unit_val, 1);
-    EXPECT_EQ(b.value_font_val.pointSizeF(), 10.0);
-    EXPECT_EQ(b.value_font_val.family(), defaultTextFontFamily());
-    EXPECT_FALSE(b._isDrawingFill);  // NO: an opaque background
-    EXPECT_EQ(b.barcode_back_clr_val, QColor(Qt::white));
-    // A new text is centred both ways.
-    SKTText t;
-    EXPECT_EQ(t.text_alignmnet, 2);
-    EXPECT_EQ(t.text_alignmnet_Vert, 2);
-}
-
-TEST(CardPropertyDefaults, NewObject) {
-    Card_Property p(QStringLiteral("B"));
-    EXPECT_EQ(p.Card_alpha_Stepper, 100.0f);
-    EXPECT_EQ(p.Watermark_Transp, 1.0f);
-    EXPECT_EQ(p.Card_Cat_index, -1);
-    EXPECT_EQ(p.Card_Size, QSizeF(0, 0));
-    EXPECT_EQ(p.Card_Location, QPointF(0, 0));
-    EXPECT_TRUE(p.Card_BG_Image.isNull());
-    EXPECT_EQ(p.Card_Side_Name, QStringLiteral("B"));
-    EXPECT_EQ(Card_Property().Card_Side_Name, QStringLiteral("F"));
-}
-
 TEST(GraphicSize, MakeNaturalSizeRules) {
     struct Case {
         const char* what;
