@@ -280,17 +280,6 @@ TEST(DataMatrixEcc200, Base256LengthOfThreeHundredTakesTwoCodewords) {
     EXPECT_EQ(unrandomised(3), 1);
 }
 
-TEST(DataMatrixEcc200, FinderAndClockPatterns) {
-    const Symbol s = encode("0123", 26, 12);
-    ASSERT_FALSE(s.grid.empty());
-    for (int x = 0; x < 26; ++x) {
-        EXPECT_EQ(s.grid[static_cast<size_t>(x)], 1) << x;                         // row 0: solid bottom edge
-        EXPECT_EQ(s.grid[static_cast<size_t>(11 * 26 + x)], x % 2 == 0 ? 1 : 0);   // top row alternates
-    }
-    for (int y = 0; y < 12; ++y)
-        EXPECT_EQ(s.grid[static_cast<size_t>(y * 26)], 1) << y;  // left column solid
-}
-
 // The DataMatrix picture: EPS text and the bitmap of the same geometry; the
 // EPS rendered by Ghostscript gives the same modules.
 TEST(DataMatrixEcc200, EpsRendersToTheSameModulesAsTheBitmap) {

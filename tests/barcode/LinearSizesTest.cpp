@@ -9,13 +9,6 @@
 using namespace zelk;
 using namespace zelk::test;
 
-TEST(LinearSizes, Units) {
-    EXPECT_FLOAT_EQ(BarcodeSizes::mmToPoints(1.0f), 2.8346472f);
-    EXPECT_FLOAT_EQ(BarcodeSizes::mmToPoints(6.0f), 17.007883f);
-    EXPECT_FLOAT_EQ(BarcodeSizes::mmToPoints(0.0f), 0.0f);
-    EXPECT_FLOAT_EQ(BarcodeSizes::milsToPoints(20.0f), 1.44f);
-}
-
 TEST(LinearSizes, HeightStacksBarsTextsGapsAndMargins) {
     const BarcodeRenderSettings all;  // caption, header and footer shown; every margin 1 mm
     auto b = NKDBarcodeFactory::build(QStringLiteral("Code 39"), QStringLiteral("0123"), QStringLiteral("H"),

@@ -281,15 +281,6 @@ TEST(QREncoder, RendersWholePixelsPerModuleWithTransparentMargins) {
     EXPECT_FALSE(QREncoder::renderDataMatrix(*v40, 60, 600).isNull());  // 500 pixels: 2 per module
 }
 
-TEST(QREncoder, GridDescriptionListsRowsTopToBottom) {
-    DataMatrix m(2);
-    m.set(1, 1, 0);
-    m.set(0, 0, 0);
-    m.set(1, 0, 1);
-    m.set(0, 1, 1);
-    EXPECT_EQ(m.description(), QStringLiteral("01\n10\n"));
-}
-
 // Segmentation: bits written for small texts at version 1, terminator
 // included (ISO/IEC 18004 bit lengths: mode 4, count 10/9/8, data).
 TEST(QREncoder, SegmentsAreJoinedWhereThatIsShorter) {
