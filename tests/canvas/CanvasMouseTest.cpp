@@ -70,43 +70,34 @@ TEST_F(CanvasMouse, ResizeByEachHandle) {
         QPointF handle;
         QPointF to;
         QRectF expected;
+        bool locked = false;
     } cases[] = {
         {{80, 70}, {100, 90}, QRectF(40, 30, 60, 60)},   // lower right
         {{40, 30}, {30, 20}, QRectF(30, 20, 50, 50)},    // upper left
         {{60, 30}, {75, 10}, QRectF(40, 10, 40, 60)},    // upper middle: height only
         {{80, 50}, {95, 99}, QRectF(40, 30, 55, 40)},    // middle right: width only
         {{40, 70}, {100, 60}, QRectF(80, 30, 20, 30)},   // lower left dragged past the right edge
+        {{80, 70}, {120, 100}, QRectF(40, 30, 40, 40), true},  // a locked graphic keeps its size
     };
     for (const auto& c : cases) {
         auto g = add(GraphicKind::Shape, QRectF(40, 30, 40, 40));
+        g->ctrl_is_locked = c.locked;
         view->setSelectionIndexes({int(doc.graphics.size()) - 1});
         drag(c.handle, c.to);
         EXPECT_EQ(g->bounds(), c.expected) << c.handle.x() << "," << c.handle.y();
         doc.graphics.clear();
     }
-}
-
-TEST_F(CanvasMouse, LineEndsResizeTheirCorner) {
+    // A line's end resizes its own corner; a barcode refits its picture.
     auto line = add(GraphicKind::Line, QRectF(20, 20, 60, 40));
     line->_line_ori = 2;  // from the top-left corner to the bottom-right one
     view->setSelectionIndexes({0});
     drag(QPointF(80, 60), QPointF(120, 90));
     EXPECT_EQ(line->bounds(), QRectF(20, 20, 100, 70));
-}
-
-TEST_F(CanvasMouse, ALockedGraphicIsNotResized) {
-    auto g = add(GraphicKind::Shape, QRectF(40, 30, 40, 40));
-    g->ctrl_is_locked = true;
-    view->setSelectionIndexes({0});
-    drag(QPointF(80, 70), QPointF(120, 100));
-    EXPECT_EQ(g->bounds(), QRectF(40, 30, 40, 40));
-}
-
-TEST_F(CanvasMouse, ResizingABarcodeRefitsIt) {
-    auto g = add(GraphicKind::Barcode, QRectF(40, 30, 40, 40));
+    doc.graphics.clear();
+    auto code = add(GraphicKind::Barcode, QRectF(40, 30, 40, 40));
     view->setSelectionIndexes({0});
     drag(QPointF(80, 70), QPointF(100, 80));
-    EXPECT_EQ(g->bar_image_ctrl_bounds, QRectF(40, 30, 60, 50));
+    EXPECT_EQ(code->bar_image_ctrl_bounds, QRectF(40, 30, 60, 50));
 }
 
 TEST_F(CanvasMouse, MarqueeSelectsWhatItTouchesAndShiftAdds) {

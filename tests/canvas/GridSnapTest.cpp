@@ -11,15 +11,6 @@ using namespace zelk::test;
 
 namespace {
 
-TEST(SKTGrid, StartsHiddenFreeNineApartInLightGrey) {
-    SKTGrid grid;
-    EXPECT_EQ(grid.spacing(), 9.0);
-    EXPECT_EQ(grid.color(), QColor(Qt::lightGray));
-    EXPECT_FALSE(grid.isAlwaysShown());
-    EXPECT_FALSE(grid.isConstraining());
-    EXPECT_FALSE(grid.snaps());
-}
-
 TEST(SKTGrid, AlignedRectRoundsOriginAndFarCorner) {
     struct {
         double spacing;
