@@ -271,15 +271,6 @@ TEST(ImageProcesser, AbsurdSettingsGiveAPictureNotAFault) {
     }
 }
 
-TEST(ImageProcesser, BlurRepeatsTheEdges) {
-    // A picture of one colour stays that colour right up to its edges.
-    Settings s;
-    s.blur = 5;
-    const QImage out = run(solidImage(12, 9, QColor(40, 90, 200)), s);
-    EXPECT_PIXEL_NEAR(out, 0, 0, QColor(40, 90, 200), 1);
-    EXPECT_PIXEL_NEAR(out, 11, 8, QColor(40, 90, 200), 1);
-}
-
 TEST(ImageProcesser, BlurLendsNoColourFromTransparentPixels) {
     // Left half transparent red, right half opaque blue: the blurred edge
     // fades out in alpha but stays blue.
