@@ -41,6 +41,15 @@ int replace_keep_file_flag = 0;
 bool Msg_Apply_All_Chk = false;
 int check_any_card_exported = 0;
 QString curr_msg_count_str;
+QString Export_File_Path;
+QString Export_Back_File_Path;
+QString Export_File_Message;
+
+QString sender_email;
+QString sender_pwd;
+QString sending_server;
+QString sending_port;
+QString send_enable_ssl;
 
 QString Camera_Folder_Path;
 QString Camera_Capture_Image;
@@ -75,10 +84,6 @@ void resetDesignGlobals() {
     Excel_Source_Path.clear();
     Use_Excel_Binding_Values = false;
     Card_Value_In_Process = false;
-
-    Fill_User_Profile = false;
-    Invite_Frame_Pic_IMG.clear();
-    Invite_Frame_IMG.clear();
 }
 
 void resetAppGlobals() {
@@ -92,6 +97,7 @@ void resetAppGlobals() {
     User_Defined_File.clear();
     export_template_name.clear();
 
+    Fill_User_Profile = false;
     for (QString* s : {&Invite_Title, &Invite_To, &Invite_Message, &Invite_Date, &Invite_Time,
                        &Invite_Venue, &Invite_From, &Invite_Frame_Pic_IMG, &Invite_Frame_IMG})
         s->clear();
@@ -103,6 +109,9 @@ void resetAppGlobals() {
     Msg_Apply_All_Chk = false;
     check_any_card_exported = 0;
     curr_msg_count_str.clear();
+    for (QString* s : {&Export_File_Path, &Export_Back_File_Path, &Export_File_Message, &sender_email,
+                       &sender_pwd, &sending_server, &sending_port, &send_enable_ssl})
+        s->clear();
 
     Camera_Capture_Count = 1;
 }

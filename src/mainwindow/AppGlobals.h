@@ -78,6 +78,21 @@ extern bool Msg_Apply_All_Chk;
 extern int check_any_card_exported;
 // The last progress count text ("%d / %d").
 extern QString curr_msg_count_str;
+// What the after-export box shows and opens: the exported file or folder,
+// the back side's file of a two-sided export ("" for none), and the message.
+extern QString Export_File_Path;
+extern QString Export_Back_File_Path;
+extern QString Export_File_Message;
+
+// ---- Outgoing mail ----
+// The sending settings of the mail windows, copied from the mail settings
+// file by SKTWindowController::Get_Email_Details and written nowhere else.
+// send_enable_ssl is "Y" (SSL) or "N" (TLS); "" when not set.
+extern QString sender_email;
+extern QString sender_pwd;
+extern QString sending_server;
+extern QString sending_port;
+extern QString send_enable_ssl;
 
 // ---- Camera ----
 // Folder of camera pictures, the picture path and the number of the next one.
@@ -106,7 +121,8 @@ namespace zelk {
 // Puts every value above back to its start-up state (Main_App_wnd apart).
 void resetAppGlobals();
 // Only the values that describe the design on screen (a new design): the
-// unit, fonts and production settings of the run stay.
+// unit, fonts and production settings of the run stay. The profile and
+// invitation-frame settings are SKTWindowController::New_Project_Setting_Reset's.
 void resetDesignGlobals();
 
 }  // namespace zelk

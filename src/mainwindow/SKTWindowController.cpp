@@ -80,7 +80,7 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
 
     zelk::resetAppGlobals();
     App_Name = QString::fromLatin1(zelk::AppPaths::applicationName);
-    Camera_Folder_Path = QDir(Created_Resource_Path).filePath(QStringLiteral("Images_save_by_user"));
+    Camera_Folder_Path = recordedCameraFolder();
     Camera_Capture_Image = QDir(Camera_Folder_Path).filePath(QStringLiteral("zelk_user_save.png"));
 
     // Default fonts: the application's font family, for texts and barcode captions.
@@ -95,6 +95,9 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
     no_image_ctrl_GP = resourceImage(QStringLiteral("pic_ic.png"));
     banner_image = resourceImage(QStringLiteral("banner.png"));
     promotion_pattern_image = resourceImage(QStringLiteral("pattern_1.jpg"));
+    // A live view without a camera shows the same picture as an image
+    // graphic without a file.
+    no_camera_image = resourceImage(QStringLiteral("no.png"));
 
     document_ = new SKTDocument(this);
     grid_ = new SKTGrid(this);
@@ -142,6 +145,7 @@ void SKTWindowController::awakeFromNib() {
         return;
     }
     Check_Path_And_Create_Files();
+    Get_Email_Details();
 
     zelk::setHatchPatternFolder(QDir(Resource_Path).filePath(QStringLiteral("Fill_Style_Image")));
     CardFace::install();
@@ -392,8 +396,7 @@ void SKTWindowController::New_Project() {
         p->Card_Create_Mode = ::Start_Card_Option;
     }
 
-    excel_cb_value.fill(-1);
-    Library_Selected_Image_Path.clear();
+    New_Project_Setting_Reset(true);
     Graphics_array_Batch_Front_Bkup.clear();
     Graphics_array_Batch_BAck_Bkup.clear();
     Graphics_array_Batch.clear();
@@ -416,6 +419,18 @@ void SKTWindowController::New_Project() {
     Not_Draw_Only_Prop_Change = false;
     Set_Log_Name_In_Title();
     markDesignSaved();
+}
+
+void SKTWindowController::New_Project_Setting_Reset(bool full) {
+    if (full) {
+        ::Fill_User_Profile = false;
+        // The front and back card-holder profiles are reset here once they exist.
+    }
+    Library_Selected_Image_Path.clear();
+    ::Invite_Frame_IMG.clear();
+    ::Invite_Frame_Pic_IMG.clear();
+    // The dynamic graphic lists of both sides are emptied here once they exist.
+    excel_cb_value.fill(-1);
 }
 
 bool SKTWindowController::Ask_Save_Changes() {

@@ -16,6 +16,7 @@
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <QRectF>
 #include <QMainWindow>
 #include <QSizeF>
 #include <QString>
@@ -30,7 +31,9 @@ class QLabel;
 class QStackedWidget;
 class QTabWidget;
 class QToolButton;
+class QUrl;
 class QWidget;
+class Open_Export_Log;
 class SKTDocument;
 class SKTGraphic;
 class SKTGraphicView;
@@ -89,7 +92,7 @@ public:
     QImage no_image_ctrl_GP;                      // "pic_ic.png"
     QImage banner_image;                          // "banner.png"
     QImage promotion_pattern_image;               // "pattern_1.jpg"
-    QImage no_camera_image;
+    QImage no_camera_image;                       // shown while no camera runs ("no.png")
     QString App_Name;
     QString Library_Selected_Image_Path;
     // The group column indexes excel_cb_value1 .. excel_cb_value12 (-1 none).
@@ -101,8 +104,13 @@ public:
     GraphicList Graphics_array_Batch;
 
     // ---- New project, close and exit ----
-    // A new empty design: default card, both sides empty, untitled.
+    // A new empty design: default card, both sides empty, untitled; it runs
+    // the full settings reset.
     void New_Project();
+    // The per-design settings a new project starts without: the library
+    // picture choice, the invitation frames and the group column indexes;
+    // `full` also forgets that a card-holder profile was confirmed.
+    void New_Project_Setting_Reset(bool full);
     // Asks "Do you want to save changes before closing?" when the design has
     // changed: true to go on (saved, or not wanted), false to stay.
     bool Ask_Save_Changes();
@@ -197,6 +205,47 @@ public:
     QColor Convert_String_to_Color(const QString& text) const;
     void Set_Document_Size(const QSizeF& size);
     void SetFocus(QWidget* view) const;
+    // Puts the card-holder photo (ID "Fup_Photo", the no-picture file) on the
+    // front when the front has neither it nor a photo of the design. True
+    // when one was placed.
+    bool Check_For_Defalut_Photo_Control();
+    // Where a profile graphic of the given ID lands on a new side (the
+    // profile layout's rectangle); set by the profile topic. Empty: the
+    // canvas places the graphic like any new one.
+    std::function<QRectF(const QString& ctrl_ID, const QString& ctrl_Value)> controlRectFromTemplate;
+    // The toolkit's version as one number; the cropping tool turns face
+    // detection off below 1039.
+    int Get_OS_Version() const;
+    // A picture of its own (a deep copy, 32-bit ARGB) of a filter result.
+    QImage NSImage_from_CIImage(const QImage& image) const;
+    // Records Camera_Folder_Path in "idcardcampics.txt" of the data folder
+    // (UTF-8, replaced atomically). False when it could not be written.
+    bool Create_Camera_Path_File() const;
+    // The camera folder recorded by Create_Camera_Path_File when that folder
+    // still exists, else the data folder's "Images_save_by_user".
+    static QString recordedCameraFolder();
+    // Copies the mail settings file ("com.rirerovovuvu.plist" in the data
+    // folder) into sender_email, sender_pwd, sending_server, sending_port and
+    // send_enable_ssl; a missing or unreadable file leaves them all "".
+    void Get_Email_Details() const;
+    // After an export run that wrote a file (check_any_card_exported == 1):
+    // the after-export box with Export_File_Path and Export_File_Message.
+    void Open_Export_File_Box();
+    // Refills Batch_Series from the series folder while Data_source_type
+    // shows "Manual" or "Series", keeping the selected position.
+    void Refresh_All_Series_Combobox() const;
+
+    // ---- Web and mail links ----
+    void Open_Google_Plus() const;
+    void Open_FaceBook() const;
+    void Open_Twitter() const;
+    void Open_FB_Like() const;
+    void Open_Website_1() const;
+    void Open_Support_Mail() const;
+    void Open_Reseller_Mail() const;
+    // How an address is opened (the desktop's browser or mail program);
+    // tests record it instead. An empty function restores the default.
+    static void setUrlOpener(std::function<void(const QUrl& url)> opener);
 
     // ---- Commands ----
     void New_Button_Clicked();
@@ -248,6 +297,12 @@ public:
     SKTZoomingScrollView* second_view = nullptr;
     SKTZoomingScrollView* temp_design_view = nullptr;
     QComboBox* zoom_popup = nullptr;
+    // The inspector's data-source combo ("Manual", "Series", "Excel": its
+    // index is the DataSourceType) and series combo; set by the inspector.
+    QComboBox* Data_source_type = nullptr;
+    QComboBox* Batch_Series = nullptr;
+    // The after-export box (made when first shown).
+    Open_Export_Log* Open_Export_Files = nullptr;
     QToolButton* front_side_btn = nullptr;
     QToolButton* back_side_btn = nullptr;
     zelk::ToolPalette* toolPalette() const { return tools_; }

@@ -17,9 +17,19 @@
 #include "foundation/Units.h"
 #include "foundation/Utilities.h"
 #include "foundation/ValueCodecs.h"
+#include "foundation/SKTImage.h"
 #include "mainwindow/AppGlobals.h"
+#include "mainwindow/Open_Export_Log.h"
+#include "platform/PropertyList.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QUrlQuery>
+#include <QVersionNumber>
 #include <QDateTime>
 #include <QDirIterator>
 #include <QLocale>
@@ -33,6 +43,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 #include <exception>
 
 // ---------------------------------------------------------------- units and paths
@@ -316,6 +327,211 @@ void SKTWindowController::Set_Document_Size(const QSizeF& size) { document_->Set
 void SKTWindowController::SetFocus(QWidget* view) const {
     if (view)
         view->setFocus();
+}
+
+// ---------------------------------------------------------------- photo, camera, toolkit
+
+bool SKTWindowController::Check_For_Defalut_Photo_Control() {
+    // A photo of the design is an image graphic that is not a profile field
+    // of another kind: one without a control ID (placed by the user) or the
+    // card-holder photo itself. Any graphic with the photo's ID also counts,
+    // so the photo is never placed twice.
+    const GraphicList& front = document_->graphics;
+    const bool hasPhoto = std::any_of(front.cbegin(), front.cend(), [](const std::shared_ptr<SKTGraphic>& g) {
+        return g->control_ID == Fup_Photo || (zelk::isExactlyImage(g.get()) && g->control_ID.isEmpty());
+    });
+    if (hasPhoto)
+        return false;
+
+    const bool useRect = bool(controlRectFromTemplate);
+    const QRectF rect = useRect ? controlRectFromTemplate(Fup_Photo, NO_Image_Path) : QRectF();
+    // The canvas prefers the picture last chosen in the library; the
+    // placeholder photo shows the no-picture file, and the choice stays.
+    const QString library = Library_Selected_Image_Path;
+    Library_Selected_Image_Path.clear();
+    tools_->selectArrowTool();
+    const std::shared_ptr<SKTGraphic> photo = _graphicView->createGraphicOfClass(
+        zelk::GraphicKind::Image, useRect, rect, CardSide::FrontName, NO_Image_Path, Fup_Photo);
+    Library_Selected_Image_Path = library;
+    return photo != nullptr;
+}
+
+int SKTWindowController::Get_OS_Version() const {
+    // The number the cropping tool compares with 1039, below which the
+    // platform's imaging offered no face detection. Here face detection comes
+    // with the program (OpenCV), so the number is the running Qt's version
+    // on a scale past that level: 1000 + major * 100 + minor (Qt 6.4: 1604).
+    const QVersionNumber qt = QLibraryInfo::version();
+    return 1000 + qt.majorVersion() * 100 + qt.minorVersion();
+}
+
+QImage SKTWindowController::NSImage_from_CIImage(const QImage& image) const {
+    if (image.isNull())
+        return QImage();
+    QImage own = image.convertToFormat(QImage::Format_ARGB32);
+    own.detach();
+    return own;
+}
+
+namespace {
+
+QString cameraPathFile() {
+    return QDir(Created_Resource_Path).filePath(QStringLiteral("idcardcampics.txt"));
+}
+
+}  // namespace
+
+bool SKTWindowController::Create_Camera_Path_File() const {
+    if (Created_Resource_Path.isEmpty())
+        return false;
+    QSaveFile file(cameraPathFile());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray text = ::Camera_Folder_Path.toUtf8();
+    if (file.write(text) != text.size())
+        return false;
+    return file.commit();
+}
+
+QString SKTWindowController::recordedCameraFolder() {
+    QFile file(cameraPathFile());
+    if (file.size() <= 64 * 1024 && file.open(QIODevice::ReadOnly)) {
+        const QString folder = QString::fromUtf8(file.readAll()).trimmed();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return QDir::cleanPath(folder);
+    }
+    return QDir(Created_Resource_Path).filePath(QStringLiteral("Images_save_by_user"));
+}
+
+// ---------------------------------------------------------------- mail settings
+
+void SKTWindowController::Get_Email_Details() const {
+    struct Setting {
+        QString* global;
+        const char* key;
+    };
+    const Setting settings[] = {
+        {&::sender_email, "SendEmailSender"}, {&::sender_pwd, "SendEmailPwd"},
+        {&::sending_server, "SendEmailSMTP"}, {&::sending_port, "SendEmailPORT"},
+        {&::send_enable_ssl, "SendEnableSSL"},
+    };
+    QVariant root;
+    const QString path = QDir(Created_Resource_Path).filePath(QStringLiteral("com.rirerovovuvu.plist"));
+    QVariantMap values;
+    if (!Created_Resource_Path.isEmpty() && QFileInfo(path).isFile() && zelk::PropertyList::readFile(path, root) &&
+        root.typeId() == QMetaType::QVariantMap)
+        values = root.toMap();
+    // The file holds strings only; anything else in a key's place is no setting.
+    for (const Setting& s : settings) {
+        const QVariant v = values.value(QString::fromLatin1(s.key));
+        *s.global = v.typeId() == QMetaType::QString ? v.toString() : QString();
+    }
+}
+
+// ---------------------------------------------------------------- after export, series combos
+
+void SKTWindowController::Open_Export_File_Box() {
+    if (::check_any_card_exported != 1)
+        return;
+    if (!Open_Export_Files)
+        Open_Export_Files = new Open_Export_Log(this);
+    Open_Export_Log* box = Open_Export_Files;
+    box->_open_log_path->setText(::Export_File_Path);
+    box->_open_log_message->setText(::Export_File_Message);
+    box->_open_log_chk->setText(QFileInfo(::Export_File_Path).isDir() ? QStringLiteral("Open containing folder.")
+                                                                      : QStringLiteral("Open exported file."));
+    box->Export_Back_File_Path = ::Export_Back_File_Path;
+    box->Open_Wnd();
+}
+
+void SKTWindowController::Refresh_All_Series_Combobox() const {
+    if (!Data_source_type || !Batch_Series)
+        return;
+    const int source = Data_source_type->currentIndex();
+    if (source != DataSourceType::Manual && source != DataSourceType::Series)
+        return;
+    const int selected = Batch_Series->currentIndex();
+    Batch_Series->clear();
+    Batch_Series->addItems(Get_datasheet_File_Name_Array());
+    // A position the new list does not reach selects nothing rather than
+    // another series.
+    Batch_Series->setCurrentIndex(selected < Batch_Series->count() ? selected : -1);
+}
+
+// ---------------------------------------------------------------- web and mail links
+
+namespace {
+
+std::function<void(const QUrl&)>& urlOpener() {
+    static std::function<void(const QUrl&)> opener;
+    return opener;
+}
+
+void openUrl(const QUrl& url) {
+    if (urlOpener())
+        urlOpener()(url);
+    else
+        QDesktopServices::openUrl(url);
+}
+
+// The product's own addresses. The share pages pass the web site to the
+// social network's public share or like endpoint.
+const QString websiteAddress = QStringLiteral("https://www.zelk-id-card.example/");
+const QString supportAddress = QStringLiteral("support@zelk-id-card.example");
+const QString resellerAddress = QStringLiteral("resellers@zelk-id-card.example");
+
+QUrl pageWithQuery(const QString& page, const QList<std::pair<QString, QString>>& items) {
+    QUrl url(page);
+    QUrlQuery query;
+    for (const auto& [key, value] : items)
+        query.addQueryItem(key, QString::fromLatin1(QUrl::toPercentEncoding(value)));
+    url.setQuery(query);
+    return url;
+}
+
+QUrl mailTo(const QString& address, const QString& subject) {
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(address);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"), QString::fromLatin1(QUrl::toPercentEncoding(subject)));
+    url.setQuery(query);
+    return url;
+}
+
+}  // namespace
+
+void SKTWindowController::setUrlOpener(std::function<void(const QUrl&)> opener) {
+    urlOpener() = std::move(opener);
+}
+
+void SKTWindowController::Open_Google_Plus() const {
+    openUrl(pageWithQuery(QStringLiteral("https://plus.google.com/share"), {{QStringLiteral("url"), websiteAddress}}));
+}
+
+void SKTWindowController::Open_FaceBook() const {
+    openUrl(pageWithQuery(QStringLiteral("https://www.facebook.com/sharer/sharer.php"),
+                          {{QStringLiteral("u"), websiteAddress}}));
+}
+
+void SKTWindowController::Open_Twitter() const {
+    openUrl(pageWithQuery(QStringLiteral("https://twitter.com/intent/tweet"),
+                          {{QStringLiteral("url"), websiteAddress}, {QStringLiteral("text"), App_Name}}));
+}
+
+void SKTWindowController::Open_FB_Like() const {
+    openUrl(pageWithQuery(QStringLiteral("https://www.facebook.com/plugins/like.php"),
+                          {{QStringLiteral("href"), websiteAddress}}));
+}
+
+void SKTWindowController::Open_Website_1() const { openUrl(QUrl(websiteAddress)); }
+
+void SKTWindowController::Open_Support_Mail() const {
+    openUrl(mailTo(supportAddress, App_Name + QStringLiteral(" support")));
+}
+
+void SKTWindowController::Open_Reseller_Mail() const {
+    openUrl(mailTo(resellerAddress, App_Name + QStringLiteral(" reseller")));
 }
 
 // ---------------------------------------------------------------- sides and canvases
