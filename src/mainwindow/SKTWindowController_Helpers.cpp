@@ -1,6 +1,7 @@
 // Helpers of the main window used all over the program: units, paths,
-// pictures, the series listing, the window title, and the accessors of the
-// sides and canvases.
+// pictures, the series listing, the window title, the default photo, the
+// camera folder file, the mail settings, the after-export box, the web and
+// mail links, and the accessors of the sides and canvases.
 #include "mainwindow/SKTWindowController.h"
 
 #include "canvas/NewControlPoint.h"
