@@ -47,12 +47,16 @@ QStringList SeriesFile::readRowList(const QString& path) {
     QString text = readText(path);
     if (text.isNull())
         return {};
-    // Only the line ends go; a blank first line is the first card's value,
-    // and dropping it would shift every card onto the next row's value.
+    // Blank lines at the end go, as a trim of the text would; a blank first
+    // line stays, since it is the first card's value and dropping it would
+    // shift every card onto the next row's value.
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
+    QStringList rows = text.split(QLatin1Char('\n'));
+    while (rows.size() > 1 && Trim_Str(rows.last()).isEmpty())
+        rows.removeLast();
+    if (rows.size() == 1 && Trim_Str(rows.first()).isEmpty())
+        rows.first().clear();
+    return rows;
 }
 
 QString SeriesFile::readFirstValue(const QString& path) {

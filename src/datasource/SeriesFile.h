@@ -33,10 +33,10 @@ public:
     static QString readText(const QString& path);
     // Value list: split at LF, each piece trimmed (Trim_Str), blanks dropped.
     static QStringList readValueList(const QString& path);
-    // Row list, one card per line: only the final line end is dropped and a
-    // CR before each LF; blank lines, leading ones included, are rows with an
-    // empty value. An empty file is one empty row; a missing or invalid file
-    // gives no rows.
+    // Row list, one card per line: blank lines at the end are dropped and a
+    // CR before each LF; other blank lines, leading ones included, are rows
+    // with an empty value. An empty or blank file is one empty row; a
+    // missing or invalid file gives no rows.
     static QStringList readRowList(const QString& path);
     // The text up to the first LF, untrimmed; "" when the file is missing.
     static QString readFirstValue(const QString& path);
