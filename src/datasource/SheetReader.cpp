@@ -44,15 +44,34 @@ QByteArray directText(const pugi::xml_node& n) {
     return out;
 }
 
-QByteArray deepText(const pugi::xml_node& n) {
-    QByteArray out;
-    for (pugi::xml_node c = n.first_child(); c; c = c.next_sibling()) {
-        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata)
-            out.append(c.value());
-        else if (c.type() == pugi::node_element)
-            out.append(deepText(c));
+// No cell of a real sheet nests elements anywhere near this deep; deeper
+// markup is refused rather than walked.
+constexpr int kMaxDepth = 64;
+
+// All character data inside the element, in document order. The walk keeps
+// no stack, so the nesting depth costs no call depth; false when the
+// element nests deeper than kMaxDepth.
+bool deepText(const pugi::xml_node& root, QByteArray& out) {
+    int depth = 0;
+    pugi::xml_node n = root.first_child();
+    while (n) {
+        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
+            out.append(n.value());
+        if (n.type() == pugi::node_element && n.first_child()) {
+            if (++depth > kMaxDepth)
+                return false;
+            n = n.first_child();
+            continue;
+        }
+        while (n != root && !n.next_sibling()) {
+            n = n.parent();
+            --depth;
+        }
+        if (n == root)
+            break;
+        n = n.next_sibling();
     }
-    return out;
+    return true;
 }
 
 // Text of a string item (<si> or <is>): its <t>, or the <t> of each run
@@ -110,9 +129,8 @@ public:
     QString error;
 
     bool is(const Tag& t, const char* local) const {
-        const qsizetype n = static_cast<qsizetype>(std::strlen(local));
-        return t.nameBegin + t.nameLength - t.localBegin == n &&
-               std::memcmp(buf.constData() + t.localBegin, local, static_cast<size_t>(n)) == 0;
+        return QByteArrayView(buf).sliced(t.localBegin, t.nameBegin + t.nameLength - t.localBegin) ==
+               QByteArrayView(local);
     }
 
     Tag next() {
@@ -331,7 +349,8 @@ public:
     }
     bool full() const { return bytes_.size() >= kBatchBytes; }
     bool empty() const { return bytes_.size() == 3; }
-    // Parses what was collected and hands each element to `use`.
+    // Parses what was collected and hands each element to `use`, which
+    // returns false (with `error` set) to stop.
     template <typename Use>
     bool flush(QString& error, Use&& use) {
         if (empty())
@@ -342,9 +361,9 @@ public:
                                                                    kParseOptions, pugi::encoding_utf8);
         bool ok = static_cast<bool>(res);
         if (ok) {
-            for (pugi::xml_node n = doc.first_child().first_child(); n; n = n.next_sibling())
+            for (pugi::xml_node n = doc.first_child().first_child(); n && ok; n = n.next_sibling())
                 if (n.type() == pugi::node_element)
-                    use(n);
+                    ok = use(n);
         } else {
             error = QString::fromUtf8(res.description());
         }
@@ -360,8 +379,9 @@ private:
 
 // Value of a cell (§18.3.1.4): shared string, inline string, or the stored
 // text of <v> (numbers, dates and booleans as stored). A formula cell gives
-// its cached result; without one the cell is empty.
-bool cellValue(const pugi::xml_node& cell, const QStringList& shared, QString& out) {
+// its cached result; without one the cell is empty. `tooDeep` tells a cell
+// refused for its nesting.
+bool cellValue(const pugi::xml_node& cell, const QStringList& shared, QString& out, bool& tooDeep) {
     const pugi::xml_attribute ta = attrLocal(cell, "t");
     const char* t = ta ? ta.value() : "";
     const pugi::xml_node v = childLocal(cell, "v");
@@ -399,12 +419,18 @@ bool cellValue(const pugi::xml_node& cell, const QStringList& shared, QString& o
         out = richText(is);
         return true;
     }
-    out = QString::fromUtf8(deepText(cell));
-    return true;
+    QByteArray text;
+    tooDeep = !deepText(cell, text);
+    out = QString::fromUtf8(text);
+    return !tooDeep;
 }
 
-QStringList rowCells(const pugi::xml_node& row, const QStringList& shared) {
-    QStringList cells;
+// The row's values at their column index, up to the last one that is not
+// empty, so an empty cell far right costs nothing. A row with cells but no
+// value holds one empty string: only a row without cells is an empty list.
+bool rowCells(const pugi::xml_node& row, const QStringList& shared, QStringList& cells, QString& error) {
+    cells.clear();
+    bool hadCell = false;
     int prev = -1;
     QString value;
     for (pugi::xml_node c = row.first_child(); c; c = c.next_sibling()) {
@@ -418,14 +444,25 @@ QStringList rowCells(const pugi::xml_node& row, const QStringList& shared) {
         prev = index;
         if (index >= SheetReader::kMaxColumns)
             continue;
+        hadCell = true;
         value.clear();
-        if (!cellValue(c, shared, value) || value.isEmpty())
+        bool tooDeep = false;
+        if (!cellValue(c, shared, value, tooDeep)) {
+            if (tooDeep) {
+                error = QStringLiteral("elements nested too deeply in a cell");
+                return false;
+            }
+            continue;
+        }
+        if (value.isEmpty())
             continue;
         while (cells.size() <= index)
             cells.append(QString());
         cells[index] = value;
     }
-    return cells;
+    if (hadCell && cells.isEmpty())
+        cells.append(QString());
+    return true;
 }
 
 int dimensionColumns(const Scanner& s, const Scanner::Tag& t) {
@@ -481,14 +518,26 @@ QString SheetReader::decodeXString(const QString& s) {
     return out;
 }
 
-SheetReader::Result SheetReader::readSheet(QIODevice& in, const QStringList& sharedStrings, bool firstRowOnly) {
+SheetReader::Result SheetReader::readSheet(QIODevice& in, const QStringList& sharedStrings, bool firstRowOnly,
+                                           int columns, qint64 maxCells) {
     Result r;
     Scanner s(in);
     Batch batch;
-    auto takeRow = [&r, &sharedStrings](const pugi::xml_node& row) {
-        QStringList cells = rowCells(row, sharedStrings);
-        r.widestRow = qMax(r.widestRow, static_cast<int>(cells.size()));
+    QStringList cells;
+    auto takeRow = [&](const pugi::xml_node& row) {
+        if (!rowCells(row, sharedStrings, cells, r.error))
+            return false;
+        const bool valueless = cells.size() == 1 && cells.first().isEmpty();
+        r.widestRow = qMax(r.widestRow, valueless ? 0 : static_cast<int>(cells.size()));
         r.rows.append(std::move(cells));
+        // A row counts at least one cell, so rows of nothing are bounded too.
+        const qint64 width = qMax(1, qMax(columns, r.widestRow));
+        if (maxCells > 0 && r.rows.size() * width > maxCells) {
+            r.error = QStringLiteral("the sheet is too large to read: %1 columns and at least %2 rows are more than %3 cells")
+                          .arg(width).arg(r.rows.size()).arg(maxCells);
+            return false;
+        }
+        return true;
     };
     auto failed = [&r](const QString& why) {
         r.error = why;
@@ -551,7 +600,10 @@ bool SheetReader::readSharedStrings(QIODevice& in, QStringList& out, QString* er
     out.clear();
     Scanner s(in);
     Batch batch;
-    auto take = [&out](const pugi::xml_node& si) { out.append(richText(si)); };
+    auto take = [&out](const pugi::xml_node& si) {
+        out.append(richText(si));
+        return true;
+    };
     bool sawRoot = false;
     QString why;
     for (;;) {

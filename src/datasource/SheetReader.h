@@ -23,15 +23,20 @@ public:
         // single-cell reference counts as its own column); -1 when absent.
         int dimensionColumns = -1;
         // Rows in file order, each holding the cell values at their column
-        // index; rows are as wide as their last cell, not padded.
+        // index up to the last value that is not empty, not padded. A row
+        // element with cells but no value gives one empty string, so only a
+        // row element without cells gives an empty row.
         QList<QStringList> rows;
-        // Widest row seen (the last cell's column).
+        // Widest row seen (the column of the last value).
         int widestRow = 0;
     };
 
     // Reads the sheet. With `firstRowOnly` it stops after the first row
-    // element, never scanning the rest of the file.
-    static Result readSheet(QIODevice& in, const QStringList& sharedStrings, bool firstRowOnly);
+    // element, never scanning the rest of the file. With `maxCells` above 0
+    // the read fails once the rows read, each counted as wide as `columns`
+    // or the widest row, hold more cells than that.
+    static Result readSheet(QIODevice& in, const QStringList& sharedStrings, bool firstRowOnly, int columns = 0,
+                            qint64 maxCells = 0);
     // Reads the shared-string table: one entry per <si>, runs joined.
     static bool readSharedStrings(QIODevice& in, QStringList& out, QString* error = nullptr);
 

@@ -194,22 +194,20 @@ bool openSheet(QFile& in) {
 
 void SpreadsheetWriter::ReadData(const QString& file) {
     data.clear();
+    readError.clear();
     QFile in(file);
-    if (!openSheet(in))
+    if (!openSheet(in)) {
+        readError = in.errorString();
         return;
-    zelk::SheetReader::Result r = zelk::SheetReader::readSheet(in, sharedStrings, false);
+    }
+    zelk::SheetReader::Result r = zelk::SheetReader::readSheet(in, sharedStrings, false, Excel_Sheet_Columns, kMaxCells);
     if (!r.ok) {
+        readError = r.error;
         Show_NSLog_Message(QStringLiteral("Error: %1").arg(r.error));
         return;
     }
-    // A row with cells beyond the known width widens the whole table.
-    const int width = std::max(Excel_Sheet_Columns, r.widestRow);
-    Excel_Sheet_Columns = width;
-    for (QStringList& row : r.rows) {
-        row.reserve(width);
-        while (row.size() < width)
-            row.append(QString());
-    }
+    // A row with values beyond the known width widens the whole table.
+    Excel_Sheet_Columns = std::max(Excel_Sheet_Columns, r.widestRow);
     data = std::move(r.rows);
 }
 

@@ -12,8 +12,9 @@
 // dialogs that let the user choose a sheet.
 extern int Excel_Sheet_Number;
 // Column count of the sheet being read: from the sheet's dimension, widened
-// by any row that holds cells further right. Every row of a data read has
-// exactly this many entries.
+// by any row that holds values further right. The rows of a data read are
+// this wide but held short, up to their last value: read a cell with
+// QStringList::value, which gives "" past the end.
 extern int Excel_Sheet_Columns;
 
 // The letters of a cell reference: its characters before the first of
@@ -31,7 +32,10 @@ public:
     // (overwriting) and loads its shared strings; sets Excel_Sheet_Columns to
     // 1 and returns the row table of the previous read or write. `unpacked`
     // tells whether the workbook could be unpacked.
-    // With only_col false: reads every row of sheet Excel_Sheet_Number.
+    // With only_col false: reads every row of sheet Excel_Sheet_Number. A
+    // row element without cells gives an empty row, one whose cells are all
+    // empty a row of one empty string. A sheet of more than kMaxCells
+    // (rows x Excel_Sheet_Columns) gives no rows and says why in readError.
     static Rows ReadWorkbook(const QString& path, bool only_col, bool* unpacked = nullptr);
     // Reads the header row of sheet Excel_Sheet_Number (without parsing the
     // rest of the sheet), sets Excel_Sheet_Columns and returns a table of
@@ -62,6 +66,10 @@ public:
     // digits stay text.
     static bool isNumberText(const QString& text);
 
+    // The largest table a data read gives: a few hundred thousand cards of
+    // dozens of columns, far below what would exhaust memory.
+    static constexpr qint64 kMaxCells = 4'000'000;
+
     // The shared instance, created on first use.
     static SpreadsheetWriter* shared();
 
@@ -74,6 +82,8 @@ public:
     QString tmpDir;
     Rows data;
     QStringList sharedStrings;
+    // Why the last data read gave no rows; empty after a successful one.
+    QString readError;
 
 private:
     SpreadsheetWriter();

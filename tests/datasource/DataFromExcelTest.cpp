@@ -49,24 +49,26 @@ TEST_F(DataFromExcelTest, LoadingASheet) {
     const QList<QStringList> sheet = {
         {"Name", " ", "City", "Phone", ""},
         {" Ann ", "x", "Oslo", "1", "p"},
-        {},
+        {},    // a row element without cells, as the reader gives it
+        {""},  // one whose cells are all empty
         {"Bob", "y", "  ", "2", "q"},
     };
     // Columns 2 and 5 kept (0-based 1 and 4): both titles blank.
     t->loadSheet(sheet, {1, 4}, true);
     EXPECT_EQ(t->columnTitles(), (QStringList{"No.", "Untitled Column 1", "Untitled Column 2"}));
     EXPECT_EQ(t->ColList().at(2).identifier, "Column2");
-    ASSERT_EQ(t->rowCount(), 2);  // header row and the row without cells skipped
-    EXPECT_EQ(t->ListData.at(1), (QVariantMap{{"Extension", "2"}, {"Column1", "y"}, {"Column2", "q"}}));
+    ASSERT_EQ(t->rowCount(), 3);  // header row and the row without cells skipped
+    EXPECT_EQ(t->ListData.at(1), (QVariantMap{{"Extension", "2"}, {"Column1", ""}, {"Column2", ""}}));
+    EXPECT_EQ(t->ListData.at(2), (QVariantMap{{"Extension", "3"}, {"Column1", "y"}, {"Column2", "q"}}));
 
     // All columns, the first row also a data row, blank titles numbered by
     // their place in the sheet (the group-project way).
     t->loadSheet(sheet, {0, 1, 2, 3, 4}, false, true);
     EXPECT_EQ(t->columnTitles(), (QStringList{"No.", "Name", "Untitled Column 2", "City", "Phone", "Untitled Column 5"}));
-    ASSERT_EQ(t->rowCount(), 3);
+    ASSERT_EQ(t->rowCount(), 4);
     EXPECT_EQ(t->ListData.at(0).value("Column1"), "Name");
     EXPECT_EQ(t->ListData.at(1).value("Column1"), "Ann");
-    EXPECT_EQ(t->ListData.at(2).value("Column3"), "");  // a cell of spaces is empty
+    EXPECT_EQ(t->ListData.at(3).value("Column3"), "");  // a cell of spaces is empty
 
     // Stored titles come back as the same columns; blank ones get a name.
     const QStringList stored = t->columnTitles();
@@ -80,7 +82,7 @@ TEST_F(DataFromExcelTest, LoadingASheet) {
     EXPECT_EQ(t->addDataColumn("Photo"), "Column6");
     t->removeDataColumns();
     EXPECT_EQ(t->columnTitles(), QStringList{"No."});
-    EXPECT_EQ(t->rowCount(), 3);  // rows are not touched
+    EXPECT_EQ(t->rowCount(), 4);  // rows are not touched
 }
 
 TEST_F(DataFromExcelTest, ViewerShowsCountsAndCells) {

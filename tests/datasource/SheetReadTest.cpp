@@ -1,5 +1,6 @@
 // Reading sheets written by hand: the column count, cell kinds, shared
-// strings, and the widened reading of sheets whose dimension understates.
+// strings, the widened reading of sheets whose dimension understates, and
+// the refusal of hostile sheets.
 #include "WorkbookFixture.h"
 #include "datasource/SheetReader.h"
 
@@ -11,6 +12,8 @@ using Rows = SpreadsheetWriter::Rows;
 namespace {
 
 class SheetReadTest : public WorkbookFixture {};
+
+QByteArray nested(int depth) { return QByteArray("<x>").repeated(depth) + "a" + QByteArray("</x>").repeated(depth); }
 
 TEST(ColumnLettersTest, BaseTwentySixBothWays) {
     // Expected numbers: ECMA-376 column naming (A..Z, AA.., XFD the last).
@@ -119,15 +122,16 @@ TEST_F(SheetReadTest, RowsAndCellsOutsideTheUsualShape) {
         QByteArray rows;
         Rows expected;
     } cases[] = {
-        // Row numbers are not used: rows 3 and 4, missing, give no rows; an
-        // empty row element gives a row of empty strings.
+        // Row numbers are not used: rows 3 and 4, missing, give no rows. Rows
+        // end at their last value; a row element without cells is empty, one
+        // with empty cells holds one empty string.
         {"missing rows", "A1:B5",
-         "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"2\"/><row r=\"5\"><c r=\"B5\"><v>5</v></c></row>",
-         {{"1", ""}, {"", ""}, {"", "5"}}},
-        // A cell beyond the dimension widens every row.
+         "<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"B1\"/></row><row r=\"2\"/>"
+         "<row r=\"3\"><c r=\"XFD3\" s=\"1\"/><c r=\"B3\"><v></v></c></row><row r=\"5\"><c r=\"B5\"><v>5</v></c></row>",
+         {{"1"}, {}, {""}, {"", "5"}}},
         {"cell beyond dimension", "A1:A2",
          "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row><row r=\"2\"><c r=\"A2\"><v>2</v></c><c r=\"C2\"><v>3</v></c></row>",
-         {{"1", "", ""}, {"2", "", "3"}}},
+         {{"1"}, {"2", "", "3"}}},
         // A cell without a reference takes the column after the previous cell.
         {"cells without references", "A1:C1",
          "<row><c><v>1</v></c><c r=\"C1\"><v>3</v></c><c><v>4</v></c></row>", {{"1", "", "3", "4"}}},
@@ -137,7 +141,8 @@ TEST_F(SheetReadTest, RowsAndCellsOutsideTheUsualShape) {
         {"prefixed names", "", "<x:row><x:c r=\"B1\"><x:v>9</x:v></x:c></x:row>", {{"", "9"}}},
         {"comments and CDATA", "A1:B1",
          "<!-- </row> --><row><c r=\"A1\" t=\"inlineStr\"><is><t><![CDATA[</row>]]></t></is></c></row>",
-         {{"</row>", ""}}},
+         {{"</row>"}}},
+        {"text nested in a cell", "A1", "<row><c r=\"A1\">" + nested(60) + "</c></row>", {{"a"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -171,6 +176,33 @@ TEST_F(SheetReadTest, UnreadableSheetsGiveEmptyTables) {
     }
     Excel_Sheet_Number = 2;  // no such sheet
     EXPECT_EQ(SpreadsheetWriter::ReadData_only_column(), Rows());
+}
+
+// Small packages that unfold into sheets too deep or too large to read are
+// refused with the reader's reason, and the table stays empty.
+TEST_F(SheetReadTest, HostileSheetsAreRefused) {
+    const QByteArray xfd = "<row r=\"1\"><c r=\"XFD1\"><v>1</v></c></row>";
+    const struct {
+        const char* what;
+        QByteArray rows;
+        qsizetype rowCount;  // 0: refused
+    } cases[] = {
+        {"cell nested 200,000 deep", "<row><c r=\"A1\">" + nested(200000) + "</c></row>", 0},
+        {"column XFD and 20,000 rows", xfd + QByteArray("<row/>").repeated(20000), 0},
+        {"column XFD and 200 rows", xfd + QByteArray("<row><c r=\"A2\"><v>2</v></c></row>").repeated(200), 201},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        load({{"xl/worksheets/sheet1.xml", sheetXml("A1", c.rows)}});
+        const Rows data = readSheet(1).second;
+        ASSERT_EQ(data.size(), c.rowCount);
+        EXPECT_EQ(SpreadsheetWriter::shared()->readError.isEmpty(), c.rowCount > 0);
+        if (c.rowCount > 0) {  // the table is XFD wide, the rows are not
+            EXPECT_EQ(Excel_Sheet_Columns, 16384);
+            EXPECT_EQ(data.first().size(), 16384);
+            EXPECT_EQ(data.last(), QStringList{"2"});
+        }
+    }
 }
 
 TEST_F(SheetReadTest, HeaderReadStopsAfterTheFirstRow) {

@@ -67,17 +67,11 @@ wb.save(sys.argv[1])
     EXPECT_EQ(header.first(), (QStringList{"Name", "Count", "When", "Day", "Flag", "Formula", "Blank", " Spaced "} +
                                untitled(9, 30)));
     ASSERT_EQ(data.size(), 4);  // row 4 is not in the file
-    auto padded = [](QStringList row) {
-        while (row.size() < 30)
-            row << QString();
-        return row;
-    };
+    EXPECT_EQ(Excel_Sheet_Columns, 30);
     // Dates are the serial numbers the workbook stores (days since 1899-12-30).
-    EXPECT_EQ(data.at(1), padded({"Zoë", "3", "45352.5", "43831", "1", "", "", "  x  "}));
-    EXPECT_EQ(data.at(2), padded({"李", "1.5", "", "", "0", "", "", "end"}));
-    QStringList last = padded({});
-    last[29] = "far";
-    EXPECT_EQ(data.at(3), last);
+    EXPECT_EQ(data.at(1), (QStringList{"Zoë", "3", "45352.5", "43831", "1", "", "", "  x  "}));
+    EXPECT_EQ(data.at(2), (QStringList{"李", "1.5", "", "", "0", "", "", "end"}));
+    EXPECT_EQ(data.at(3), QStringList(29) << "far");
     EXPECT_EQ(readSheet(10).second, (Rows{{"S10"}}));
 }
 
@@ -104,7 +98,7 @@ TEST_F(WorkbookToolsTest, ReadsWorkbooksOfLibreOffice) {
     // date is the stored serial number.
     EXPECT_EQ(data, (Rows{{"Name", "Count", "Price", "Note"},
                           {"Zoë", "3", "1.5", "a,b \"q\""},
-                          {"Åsa", "3", "-7.25", ""},
+                          {"Åsa", "3", "-7.25"},
                           {"Date", "45352", "", "x"}}));
 
     loadFile(dir + "/b.xlsx");
@@ -112,7 +106,7 @@ TEST_F(WorkbookToolsTest, ReadsWorkbooksOfLibreOffice) {
     ASSERT_EQ(data.size(), 2);
     EXPECT_EQ(data.at(0).size(), 28);
     EXPECT_EQ(data.at(0).at(27), "c28");
-    EXPECT_EQ(data.at(1).mid(0, 4), (QStringList{"1", "", "3", ""}));
+    EXPECT_EQ(data.at(1), (QStringList{"1", "", "3"}));
 }
 
 TEST_F(WorkbookToolsTest, WrittenWorkbooksReadBackInOtherTools) {
