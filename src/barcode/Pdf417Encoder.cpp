@@ -454,21 +454,15 @@ void getMaxSquare(pdf417param* p) {
 }
 
 // Bar-space patterns of the 929 codewords in clusters 0, 3 and 6
-// (ISO/IEC 15438 Annex A). Not present in this build.
-const int* CLUSTERS(int cluster) {
-    (void)cluster;
-    return nullptr;
-}
+// (ISO/IEC 15438 Annex A).
+const int CLUSTERS[3][929] = {
+#include "barcode/Pdf417Patterns.inc"
+};
 
 void outPaintCode(pdf417param* p) {
-    const int* clusters[3] = {CLUSTERS(0), CLUSTERS(1), CLUSTERS(2)};
     p->bitColumns = 17 * (p->codeColumns + 3) + 18;
     const int bytesPerRow = (p->bitColumns - 1) / 8 + 1;
     p->lenBits = bytesPerRow * p->codeRows;
-    if (!clusters[0] || !clusters[1] || !clusters[2]) {
-        p->outBits = nullptr;  // lenBits tells the size the bitmap would have
-        return;
-    }
     p->outBits = static_cast<char*>(std::calloc(static_cast<size_t>(p->lenBits), 1));
     if (!p->outBits) {
         p->lenBits = 0;
@@ -477,13 +471,19 @@ void outPaintCode(pdf417param* p) {
     for (int row = 0; row < p->codeRows; ++row) {
         auto* out = reinterpret_cast<unsigned char*>(p->outBits) + row * bytesPerRow;
         int bit = 0;
+        // The pattern's bits go in by the byte, as many as fit each time.
         auto put = [&](int pattern, int len) {
-            for (int b = len - 1; b >= 0; --b, ++bit)
-                if (pattern & (1 << b))
-                    out[bit / 8] |= static_cast<unsigned char>(0x80 >> (bit % 8));
+            while (len > 0) {
+                const int free = 8 - (bit & 7);
+                const int take = std::min(len, free);
+                const int chunk = (pattern >> (len - take)) & ((1 << take) - 1);
+                out[bit >> 3] |= static_cast<unsigned char>(chunk << (free - take));
+                bit += take;
+                len -= take;
+            }
         };
         const int cluster = row % 3;
-        const int* table = clusters[cluster];
+        const int* table = CLUSTERS[cluster];
         const int q = 30 * (row / 3);
         int left, right;
         if (cluster == 0) {
@@ -510,8 +510,8 @@ void outPaintCode(pdf417param* p) {
 
 }  // namespace
 
-bool zelk::pdf417PatternsAvailable() {
-    return CLUSTERS(0) && CLUSTERS(1) && CLUSTERS(2);
+const int* zelk::pdf417ClusterPatterns(int cluster) {
+    return cluster >= 0 && cluster < 3 ? CLUSTERS[cluster] : nullptr;
 }
 
 const int* zelk::pdf417ErrorLevelCoefficients(int level) {

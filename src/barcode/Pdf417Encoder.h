@@ -35,16 +35,15 @@ struct pdf417param {
 void pdf417init(pdf417param* param);
 void pdf417free(pdf417param* param);
 
-// Encodes and paints. On error (`error` 1 or 2) no bitmap is made. When the
-// bar-space patterns of ISO/IEC 15438 are not available the codewords and the
-// layout are made but no bitmap (outBits stays null, error 0).
+// Encodes and paints. On error (`error` 1 or 2) no bitmap is made.
 void paintCode(pdf417param* p);
 
 namespace zelk {
 
-// Whether the codeword bar-space patterns are present, so that paintCode
-// paints a bitmap.
-bool pdf417PatternsAvailable();
+// The 929 bar-space patterns of cluster 0, 3 or 6 (given as 0, 1 or 2), 17
+// modules each, the first module the most significant bit, 1 a bar; null
+// for another cluster.
+const int* pdf417ClusterPatterns(int cluster);
 
 // The GF(929) generator coefficients of an error correction level (0..8),
 // lowest order first; 2^(level+1) of them.

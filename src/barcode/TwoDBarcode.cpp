@@ -2,13 +2,12 @@
 
 #include "barcode/BarcodeGlobals.h"
 #include "barcode/DataMatrixEcc200.h"
-#include "barcode/Pdf417Encoder.h"
+#include "barcode/pdf417View.h"
 #include "barcode/QREncoder.h"
 
 #include <QtDebug>
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 
 const QStringList& TwoDBarcode::dataMatrixFormats() {
@@ -158,54 +157,15 @@ QByteArray TwoDBarcode::makeEPS_Data_Matrix(const QByteArray& text, int W, int H
 }
 
 QImage TwoDBarcode::Draw_PDF_417_Barcode(const QString& value, const zelk::TwoDSettings& settings) {
-    if (value.isEmpty())
-        return {};
-    // The text goes in as UTF-8: bytes outside 0x20-0x7E travel in byte
-    // segments or byte shifts either way.
-    const QByteArray bytes = value.toUtf8();
-    pdf417param p;
-    pdf417init(&p);
-    p.text = bytes.constData();
-    p.lenText = static_cast<int>(bytes.size());
-    p.options = PDF417_USE_ERROR_LEVEL | PDF417_INVERT_BITMAP;
-    p.errorLevel = settings.pdfErrorLevel;
-    p.aspectRatio = 1.0f;
-    paintCode(&p);
-    if (p.error != PDF417_ERROR_SUCCESS) {
-        qWarning("Error encountered while drawing barcode, error %d.", p.error);
-        pdf417free(&p);
+    try {
+        pdf417View view(QSizeF(settings.pdfWidth, settings.pdfHeight), settings.pdfErrorLevel, settings.dpi);
+        // A view keeps its earlier picture when a text fails; a production
+        // call must never hand out another value's symbol.
+        if (view.drawWithText(value) != pdf417View::ImageShown)
+            return {};
+        return view.getImage();
+    } catch (const std::exception& e) {
+        qWarning("PDF417: %s", e.what());
         return {};
     }
-    if (!p.outBits) {
-        qWarning("PDF417: the codeword bar-space patterns are not available");
-        return {};
-    }
-    // Whole pixels per module and per row; the picture keeps its size in points.
-    const int kx = zelk::pixelsForPoints(settings.pdfWidth, settings.dpi) / p.bitColumns;
-    const int ky = zelk::pixelsForPoints(settings.pdfHeight, settings.dpi) / p.codeRows;
-    if (kx <= 0 || ky <= 0) {
-        qWarning("PDF417 picture of %dx%d points is smaller than its %dx%d modules", settings.pdfWidth,
-                 settings.pdfHeight, p.bitColumns, p.codeRows);
-        pdf417free(&p);
-        return {};
-    }
-    QImage img(p.bitColumns * kx, p.codeRows * ky, QImage::Format_ARGB32);
-    if (img.isNull()) {
-        pdf417free(&p);
-        return {};
-    }
-    const int bytesPerRow = p.lenBits / p.codeRows;
-    for (int r = 0; r < p.codeRows; ++r) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(r * ky));
-        const auto* bits = reinterpret_cast<const unsigned char*>(p.outBits) + r * bytesPerRow;
-        for (int m = 0; m < p.bitColumns; ++m) {
-            const bool bar = !(bits[m / 8] & (0x80 >> (m % 8)));  // inverted: 0 is a bar
-            std::fill(line + m * kx, line + (m + 1) * kx, bar ? qRgba(0, 0, 0, 255) : qRgba(255, 255, 255, 255));
-        }
-        for (int k = 1; k < ky; ++k)
-            std::memcpy(img.scanLine(r * ky + k), line, static_cast<size_t>(img.bytesPerLine()));
-    }
-    pdf417free(&p);
-    zelk::setSizeInPoints(img, QSizeF(settings.pdfWidth, settings.pdfHeight));
-    return img;
 }

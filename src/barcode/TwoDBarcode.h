@@ -22,7 +22,8 @@ public:
     // value does not fit the version or the picture is too small.
     static QImage Draw_QR_Barcode(const QString& value, const zelk::TwoDSettings& settings);
 
-    // A picture pdfWidth × pdfHeight points; null when the value does not fit.
+    // The symbol stretched over pdfWidth × pdfHeight points at settings.dpi;
+    // null when the value is empty or does not fit.
     static QImage Draw_PDF_417_Barcode(const QString& value, const zelk::TwoDSettings& settings);
 
     // A picture of (columns × module) × (rows × module) points; null (and

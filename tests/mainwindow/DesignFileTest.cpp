@@ -3,7 +3,11 @@
 // damaged or hostile files are refused, and a failed save keeps the old file.
 #include "DesignFileTestSupport.h"
 
+#include "BarcodeDecode.h"
 #include "TestSupport.h"
+#include "barcode/TwoDBarcode.h"
+#include "barcode/TwoDRenderer.h"
+#include "canvas/SKTRenderingView.h"
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTGraphic.h"
 #include "mainwindow/BarcodeProducer.h"
@@ -320,6 +324,31 @@ TEST_F(DesignFileTest, BarcodeStoredWithoutPictureIsMadeOnOpening) {
     ASSERT_TRUE(none.ok());
     EXPECT_TRUE(none.Barcode_output_image.isNull());
     EXPECT_TRUE(none.contents->backGraphics.first()->_barcode_image.isNull());
+}
+
+// The stored picture carries the symbol: opening needs no producer.
+TEST_F(DesignFileTest, Pdf417GraphicDecodesAfterSaveOpenAndOffscreenRender) {
+    const QString value = QStringLiteral("Zelk ID 0042 · visitor pass");
+    TwoDSettings symbol;
+    symbol.pdfWidth = 200;
+    symbol.pdfHeight = 80;
+    BarcodeRenderSettings finish;
+    finish.hideHeader = finish.hideFooter = true;
+    DesignContents design;
+    design.Front_card_Prop.Card_Size = QSizeF(243, 153);
+    design.frontGraphics << makeGraphic(GraphicKind::Barcode);
+    design.frontGraphics[0]->Set_Barcode_image(
+        TwoDRenderer::imageFromBarcodeImage(TwoDBarcode::Draw_PDF_417_Barcode(value, symbol), "", "", finish));
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
+
+    const DesignReadResult read = DesignFile::readDesignFile(path);
+    ASSERT_TRUE(read.ok()) << qPrintable(read.detail);
+    const DesignContents& c = *read.contents;
+    const QRectF card(QPointF(0, 0), c.Front_card_Prop.Card_Size);
+    const SideSnapshot side = SideSnapshot::take(&c.frontGraphics, &c.Front_card_Prop, &c.Back_card_Prop, 0, 0, card);
+    const auto decoded = zxingDecode(onWhite(SKTRenderingView(card, side, "Print").imageAtResolution(300)), "PDF417");
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->text, value);
 }
 
 TEST_F(DesignFileTest, PicturesClaimingTooManyPixelsTogetherAreRefusedUndecoded) {
