@@ -5,6 +5,7 @@
 #include "canvas/GraphicClipboard.h"
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGrid.h"
+#include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
@@ -996,32 +997,26 @@ void SKTGraphicView::paintEvent(QPaintEvent*) {
     painter.scale(scale_, scale_);
     const QRectF card = cardRect();
 
-    // The card face reads the side's properties from a snapshot without
-    // graphics: the graphics themselves are drawn live, with their handles.
-    static const GraphicList noGraphics;
+    // The side is drawn as every output draws it, with the graphics that are
+    // not printed shown; the canvas's own overlays go over it.
     zelk::CanvasHost* h = host();
     const int faceSide = side_ == SKTDocument::TempSide ? h->Card_Front_Or_Back() : side_;
-    const zelk::SideSnapshot face = zelk::SideSnapshot::take(
-        &noGraphics, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(), faceSide, card);
-    // The base leaves its clip to the card outline in force.
-    face.cardFace->Card_Base_Drawing(painter, face);
-
     const GraphicList& all = graphics();
-    const QList<int> selected = selectionIndexes();
-    for (qsizetype i = all.size() - 1; i >= 0; --i) {
-        const SKTGraphic* g = all.at(i).get();
-        if (!g || !g->ctrl_is_visible)
-            continue;
-        painter.save();
-        g->drawContents(painter);
-        if (!handlesHidden_ && selected.contains(int(i)) && edited_.get() != g)
-            g->drawHandles(painter, scale_);
-        painter.restore();
-    }
+    SKTRenderingView::drawSide(painter,
+                               zelk::SideSnapshot::sharing(&all, h->frontCardProperty(), h->backCardProperty(),
+                                                           h->Card_Shape(), faceSide, card),
+                               SKTRenderingView::Unprinted::Draw);
 
-    face.cardFace->Card_Border_Drawing(painter, face);
     if (_grid)
         _grid->drawRect(painter, card, scale_);
+    if (!handlesHidden_) {
+        const QList<int> selected = selectionIndexes();
+        for (auto it = selected.crbegin(); it != selected.crend(); ++it) {
+            const SKTGraphic* g = all.at(*it).get();
+            if (g && g->ctrl_is_visible && edited_.get() != g)
+                g->drawHandles(painter, scale_);
+        }
+    }
     if (drag_ == Drag::Marquee && !marquee_.isEmpty()) {
         painter.save();
         painter.setPen(QPen(QColor(80, 80, 80), 0));
