@@ -485,6 +485,13 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     if (recordUndo)
         Insert_In_Undo_Redo();
     changed();
+    // A text placed blank (the text tool's) shows nothing until it has a
+    // text, so the user types it in place at once.
+    if (isText && ctrl_value.isEmpty() && ctrl_ID.isEmpty()) {
+        startEditingGraphic(g);
+        if (editor_)
+            editor_->setFocus(Qt::OtherFocusReason);
+    }
     return g;
 }
 

@@ -107,7 +107,9 @@ public:
     // tool creates none; the text class makes the text tool current first),
     // places and fills it, inserts it on top, selects it and returns the tool
     // to the arrow. Undo steps are recorded before and after unless
-    // Fill_User_Profile is set. Returns the new graphic.
+    // Fill_User_Profile is set. A text with no value and no ID (the text
+    // tool's) opens the in-place editor with the keyboard focus. Returns the
+    // new graphic.
     std::shared_ptr<SKTGraphic> createGraphicOfClass(zelk::GraphicKind controlClass, bool use_rect,
                                                      const QRectF& bound_rect, const QString& card_side,
                                                      const QString& ctrl_value, const QString& ctrl_ID);
