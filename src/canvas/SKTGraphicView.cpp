@@ -846,17 +846,20 @@ void SKTGraphicView::paintEvent(QPaintEvent*) {
     const QRectF card = cardRect();
 
     // The side is drawn as every output draws it, with the graphics that are
-    // not printed shown; the canvas's own overlays go over it.
+    // not printed shown; the canvas's own overlays go over it, the grid
+    // inside the card outline, the handles wherever the graphics reach.
     zelk::CanvasHost* h = host();
     const int faceSide = side_ == SKTDocument::TempSide ? h->Card_Front_Or_Back() : side_;
     const GraphicList& all = graphics();
-    SKTRenderingView::drawSide(painter,
-                               zelk::SideSnapshot::sharing(&all, h->frontCardProperty(), h->backCardProperty(),
-                                                           h->Card_Shape(), faceSide, card),
-                               SKTRenderingView::Unprinted::Draw);
+    SKTRenderingView::drawSide(
+        painter,
+        zelk::SideSnapshot::sharing(&all, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(),
+                                    faceSide, card),
+        SKTRenderingView::Unprinted::Draw, [this, card](QPainter& p) {
+            if (_grid)
+                _grid->drawRect(p, card, scale_);
+        });
 
-    if (_grid)
-        _grid->drawRect(painter, card, scale_);
     if (!handlesHidden_) {
         const QList<int> selected = selectionIndexes();
         for (auto it = selected.crbegin(); it != selected.crend(); ++it) {

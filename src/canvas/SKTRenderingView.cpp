@@ -18,7 +18,8 @@ void SKTRenderingView::drawRect(QPainter& painter) const {
     drawSide(painter, side_, Unprinted::Skip);
 }
 
-void SKTRenderingView::drawSide(QPainter& painter, const zelk::SideSnapshot& side, Unprinted unprinted) {
+void SKTRenderingView::drawSide(QPainter& painter, const zelk::SideSnapshot& side, Unprinted unprinted,
+                                const std::function<void(QPainter&)>& overlay) {
     if (side.isNull())
         return;
     static const zelk::CardFaceHook noFace;
@@ -51,6 +52,8 @@ void SKTRenderingView::drawSide(QPainter& painter, const zelk::SideSnapshot& sid
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
     }
+    if (overlay)
+        overlay(painter);
     painter.restore();
 }
 

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <functional>
 
 class QPainter;
 class QIODevice;
@@ -43,8 +44,10 @@ public:
     // Whether graphics with print_object set are drawn: output skips them,
     // the canvas shows them.
     enum class Unprinted { Skip, Draw };
-    // The one paint of a side, as drawRect describes it.
-    static void drawSide(QPainter& painter, const zelk::SideSnapshot& side, Unprinted unprinted);
+    // The one paint of a side, as drawRect describes it. `overlay`, when
+    // given, draws last while the card outline still clips (the canvas's grid).
+    static void drawSide(QPainter& painter, const zelk::SideSnapshot& side, Unprinted unprinted,
+                         const std::function<void(QPainter&)>& overlay = {});
 
     // The side as a bitmap of ceil(width x dpi / 72) by ceil(height x dpi /
     // 72) pixels, recording its resolution, transparent outside the card
