@@ -5,6 +5,8 @@
 #include "canvas/GraphicClipboard.h"
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGrid.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideGraphicsModel.h"
 #include "canvas/SideSnapshot.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
@@ -89,27 +91,6 @@ bool isTextOrImage(const SKTGraphic* g) {
     return zelk::isExactlyText(g) || zelk::isExactlyImage(g);
 }
 
-// Sets a width or height on every graphic of the list but barcodes, whose
-// size follows their symbol.
-void setMeasure(const GraphicList& graphics, double value, void (SKTGraphic::*set)(double)) {
-    for (const auto& g : graphics)
-        if (!zelk::isExactlyBarcode(g.get()))
-            (g.get()->*set)(value);
-}
-
-// Gives the selected graphics after the first the first one's width or
-// height; locked graphics keep theirs.
-void matchFirstMeasure(const GraphicList& selected, double (SKTGraphic::*measure)() const,
-                       void (SKTGraphic::*set)(double)) {
-    if (selected.size() < 2)
-        return;
-    GraphicList others;
-    for (qsizetype i = 1; i < selected.size(); ++i)
-        if (!selected.at(i)->ctrl_is_locked)
-            others.append(selected.at(i));
-    setMeasure(others, (selected.first().get()->*measure)(), set);
-}
-
 }  // namespace
 
 SKTGraphicView::SKTGraphicView(QWidget* parent)
@@ -143,9 +124,13 @@ void SKTGraphicView::bindToDocument(SKTDocument* document, int side) {
                 update();
             }
         });
-        connect(document_, &QObject::destroyed, this, [this] { document_ = nullptr; });
+        connect(document_, &QObject::destroyed, this, [this] {
+            document_ = nullptr;
+            model_.setGraphics(nullptr);
+        });
     }
-    selection_.clear();
+    model_.setGraphics(document_ ? &document_->mutableGraphics(side_) : nullptr);
+    model_.setSelectionIndexes({});
     _Selected_Graphic.reset();
     undo_.reset(graphics());
     emit undoStateChanged(canUndo(), canRedo());
@@ -153,11 +138,11 @@ void SKTGraphicView::bindToDocument(SKTDocument* document, int side) {
 }
 
 GraphicList& SKTGraphicView::mutableGraphics() {
-    return document_ ? document_->mutableGraphics(side_) : ownGraphics_;
+    return model_.mutableGraphics();
 }
 
 const GraphicList& SKTGraphicView::graphics() const {
-    return document_ ? document_->graphicsOfSide(side_) : ownGraphics_;
+    return model_.graphics();
 }
 
 void SKTGraphicView::setHost(zelk::CanvasHost* host) {
@@ -270,50 +255,22 @@ QString SKTGraphicView::sideName() const {
 }
 
 void SKTGraphicView::pruneSelection() {
-    const qsizetype n = graphics().size();
-    QList<int> kept;
-    for (int i : selection_)
-        if (i >= 0 && i < n)
-            kept.append(i);
-    if (!sameIndexes(kept, selection_)) {
-        selection_ = kept;
+    if (model_.pruneSelection())
         emit selectionChanged();
-    }
 }
 
 QList<int> SKTGraphicView::selectionIndexes() const {
-    const qsizetype n = graphics().size();
-    QList<int> out;
-    for (int i : selection_)
-        if (i >= 0 && i < n)
-            out.append(i);
-    return out;
-}
-
-void SKTGraphicView::setSelectionQuietly(const QList<int>& indexes) {
-    QList<int> sorted = indexes;
-    std::sort(sorted.begin(), sorted.end());
-    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    const qsizetype n = graphics().size();
-    sorted.erase(std::remove_if(sorted.begin(), sorted.end(), [n](int i) { return i < 0 || i >= n; }),
-                 sorted.end());
-    selection_ = sorted;
+    return model_.selectionIndexes();
 }
 
 void SKTGraphicView::setSelectionIndexes(const QList<int>& indexes) {
-    const QList<int> before = selection_;
-    setSelectionQuietly(indexes);
-    if (!sameIndexes(selection_, before))
+    if (model_.setSelectionIndexes(indexes))
         emit selectionChanged();
     update();
 }
 
 GraphicList SKTGraphicView::selectedGraphics() const {
-    GraphicList out;
-    const GraphicList& all = graphics();
-    for (int i : selectionIndexes())
-        out.append(all.at(i));
-    return out;
+    return model_.selectedGraphics();
 }
 
 void SKTGraphicView::setSelected_Graphic(const std::shared_ptr<SKTGraphic>& graphic) {
@@ -335,20 +292,11 @@ void SKTGraphicView::selectAll() {
 }
 
 bool SKTGraphicView::There_Is_Any_Lock_Contrl() const {
-    for (const auto& g : selectedGraphics())
-        if (g->ctrl_is_locked)
-            return true;
-    return false;
+    return model_.anySelectedLocked();
 }
 
 int SKTGraphicView::graphicIndexUnderPoint(const QPointF& point) const {
-    const GraphicList& all = graphics();
-    for (int i = 0; i < all.size(); ++i) {
-        const SKTGraphic* g = all.at(i).get();
-        if (g && g->ctrl_is_visible && g->isContentsUnderPoint(point))
-            return i;
-    }
-    return -1;
+    return model_.indexUnderPoint(point);
 }
 
 void SKTGraphicView::showInspector(SKTGraphic* graphic) {
@@ -358,24 +306,16 @@ void SKTGraphicView::showInspector(SKTGraphic* graphic) {
 // ---------------------------------------------------------------- creation and lookup
 
 std::shared_ptr<SKTGraphic> SKTGraphicView::Selcect_Ctrl_With_ID(const QString& ctrl_ID) const {
-    if (ctrl_ID.isEmpty())
-        return nullptr;
-    for (const auto& g : graphics())
-        if (g && isTextOrImage(g.get()) && g->control_ID == ctrl_ID)
-            return g;
-    return nullptr;
+    return model_.textOrImageWithId(ctrl_ID);
 }
 
 void SKTGraphicView::Set_Selection_Index_According_ID(const QString& ctrl_ID) {
-    const GraphicList& all = graphics();
-    for (int i = 0; i < all.size(); ++i)
-        if (all.at(i) && all.at(i)->control_ID == ctrl_ID) {
-            setSelectionIndexes({i});
-            _Selected_Graphic = all.at(i);
-            return;
-        }
-    setSelectionIndexes({});
-    _Selected_Graphic.reset();
+    const int i = model_.indexOfId(ctrl_ID);
+    setSelectionIndexes(i < 0 ? QList<int>() : QList<int>{i});
+    if (i < 0)
+        _Selected_Graphic.reset();
+    else
+        _Selected_Graphic = graphics().at(i);
 }
 
 QPointF SKTGraphicView::Control_New_Point(const QString& card_side) {
@@ -476,14 +416,20 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
         }
     }
 
-    mutableGraphics().prepend(g);
-    setSelectionQuietly({0});
+    model_.insertOnTop({g});
     _Selected_Graphic = g;
     emit selectionChanged();
     tools->setToolQuietly(zelk::ArrowTool);
     if (recordUndo)
         Insert_In_Undo_Redo();
     changed();
+    // A text placed blank (the text tool's) shows nothing until it has a
+    // text, so the user types it in place at once.
+    if (isText && ctrl_value.isEmpty() && ctrl_ID.isEmpty()) {
+        startEditingGraphic(g);
+        if (editor_)
+            editor_->setFocus(Qt::OtherFocusReason);
+    }
     return g;
 }
 
@@ -526,27 +472,18 @@ void SKTGraphicView::delete_all_control() {
 }
 
 void SKTGraphicView::replaceGraphics(const GraphicList& list) {
-    mutableGraphics() = list;
-    selection_.clear();
+    model_.replaceAll(list);
     _Selected_Graphic.reset();
     emit selectionChanged();
     changed();
 }
 
 void SKTGraphicView::check_barcode_and_set_control_bounds(SKTGraphic* graphic) {
-    if (graphic && zelk::isExactlyBarcode(graphic))
-        graphic->Set_Barcode_image_control_bounds(graphic->bounds());
-}
-
-void SKTGraphicView::refitBarcodes(const GraphicList& list) {
-    for (const auto& g : list)
-        check_barcode_and_set_control_bounds(g.get());
+    zelk::SideGraphicsModel::refitBarcode(graphic);
 }
 
 void SKTGraphicView::print_contol_or_not(int value) {
-    for (const auto& g : selectedGraphics())
-        if (!g->ctrl_is_locked)
-            g->print_object = value;
+    model_.setSelectionPrinted(value);
     update();
 }
 
@@ -664,143 +601,85 @@ bool SKTGraphicView::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- alignment and size
 
-GraphicList SKTGraphicView::movableSelection() const {
-    GraphicList out;
-    for (const auto& g : selectedGraphics())
-        if (!g->ctrl_is_locked)
-            out.append(g);
-    return out;
-}
-
-void SKTGraphicView::alignSelection(
-    const std::function<QPointF(const QRectF& g, const QRectF& ref)>& place) {
-    const GraphicList selected = selectedGraphics();
-    if (selected.isEmpty())
-        return;
-    if (selected.size() == 1) {
-        const auto& g = selected.first();
-        if (g->ctrl_is_locked)
-            return;
-        g->setBounds(QRectF(place(g->bounds(), cardRect()), g->bounds().size()));
-        check_barcode_and_set_control_bounds(g.get());
-    } else {
-        const QRectF ref = selected.first()->bounds();
-        for (int i = 1; i < selected.size(); ++i) {
-            const auto& g = selected.at(i);
-            if (g->ctrl_is_locked)
-                continue;
-            g->setBounds(QRectF(place(g->bounds(), ref), g->bounds().size()));
-            check_barcode_and_set_control_bounds(g.get());
-        }
-    }
-    update();
-}
-
 void SKTGraphicView::alignformCenter() {
-    const QPointF centre = cardRect().center();
-    for (const auto& g : movableSelection()) {
-        const QRectF b = g->bounds();
-        g->setBounds(QRectF(centre.x() - b.width() / 2, centre.y() - b.height() / 2, b.width(),
-                            b.height()));
-        check_barcode_and_set_control_bounds(g.get());
-    }
+    model_.alignToCardCenter(cardRect());
     update();
 }
 
 void SKTGraphicView::alignLeftEdges() {
-    alignSelection([](const QRectF& g, const QRectF& ref) { return QPointF(ref.x(), g.y()); });
+    model_.align(zelk::SideGraphicsModel::Alignment::LeftEdges, cardRect());
+    update();
 }
 
 void SKTGraphicView::alignRightEdges() {
-    alignSelection([](const QRectF& g, const QRectF& ref) {
-        return QPointF(ref.x() + ref.width() - g.width(), g.y());
-    });
+    model_.align(zelk::SideGraphicsModel::Alignment::RightEdges, cardRect());
+    update();
 }
 
 void SKTGraphicView::alignTopEdges() {
-    alignSelection([](const QRectF& g, const QRectF& ref) { return QPointF(g.x(), ref.y()); });
+    model_.align(zelk::SideGraphicsModel::Alignment::TopEdges, cardRect());
+    update();
 }
 
 void SKTGraphicView::alignBottomEdges() {
-    alignSelection([](const QRectF& g, const QRectF& ref) {
-        return QPointF(g.x(), ref.y() + ref.height() - g.height());
-    });
+    model_.align(zelk::SideGraphicsModel::Alignment::BottomEdges, cardRect());
+    update();
 }
 
 void SKTGraphicView::alignHorizontalCenters() {
-    alignSelection([](const QRectF& g, const QRectF& ref) {
-        return QPointF(ref.x() + ref.width() / 2 - g.width() / 2, g.y());
-    });
+    model_.align(zelk::SideGraphicsModel::Alignment::HorizontalCenters, cardRect());
+    update();
 }
 
 void SKTGraphicView::alignVerticalCenters() {
-    alignSelection([](const QRectF& g, const QRectF& ref) {
-        return QPointF(g.x(), ref.y() + ref.height() / 2 - g.height() / 2);
-    });
+    model_.align(zelk::SideGraphicsModel::Alignment::VerticalCenters, cardRect());
+    update();
 }
 
 void SKTGraphicView::alignWithGrid() {
     if (!_grid)
         return;
-    for (const auto& g : movableSelection()) {
-        g->setBounds(_grid->alignedRect(g->bounds()));
-        check_barcode_and_set_control_bounds(g.get());
-    }
+    model_.alignWithGrid(*_grid);
     update();
 }
 
 void SKTGraphicView::makeSameWidth() {
-    matchFirstMeasure(selectedGraphics(), &SKTGraphic::width, &SKTGraphic::setWidth);
+    model_.makeSameWidth();
     update();
 }
 
 void SKTGraphicView::makeSameHeight() {
-    matchFirstMeasure(selectedGraphics(), &SKTGraphic::height, &SKTGraphic::setHeight);
+    model_.makeSameHeight();
     update();
 }
 
 void SKTGraphicView::makeSameAsLabelSize() {
-    for (const auto& g : selectedGraphics())
-        g->makeSameAsLabelSize(cardRect());
+    model_.makeSameAsLabelSize(cardRect());
     update();
 }
 
 void SKTGraphicView::makeNaturalSize() {
-    for (const auto& g : selectedGraphics())
-        if (!g->ctrl_is_locked)
-            g->makeNaturalSize();
+    model_.makeNaturalSize();
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_X_Pos_Changed(double x) {
-    if (!std::isfinite(x))
-        return;
-    for (const auto& g : movableSelection())
-        g->setXPosition(x);
+    model_.setSelectionX(x);
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_Y_Pos_Changed(double y) {
-    if (!std::isfinite(y))
-        return;
-    for (const auto& g : movableSelection())
-        g->setYPosition(y);
+    model_.setSelectionY(y);
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_Wdith_Changed(double width) {
-    if (!std::isfinite(width))
-        return;
-    setMeasure(movableSelection(), MM_to_Points_Convert(width * mmPerUnit(host()->Measument_Unit_Is())),
-               &SKTGraphic::setWidth);
+    model_.setSelectionWidth(MM_to_Points_Convert(width * mmPerUnit(host()->Measument_Unit_Is())));
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_Height_Changed(double height) {
-    if (!std::isfinite(height))
-        return;
-    setMeasure(movableSelection(), MM_to_Points_Convert(height * mmPerUnit(host()->Measument_Unit_Is())),
-               &SKTGraphic::setHeight);
+    model_.setSelectionHeight(MM_to_Points_Convert(height * mmPerUnit(host()->Measument_Unit_Is())));
     update();
 }
 
@@ -808,16 +687,7 @@ void SKTGraphicView::Frame_main_Pic_Height_Changed(double height) {
 
 void SKTGraphicView::deleteSelectedGraphics() {
     endEditing(true);
-    // Locked graphics stay: a lock protects a graphic from every edit.
-    const QList<int> indexes = selectionIndexes();
-    GraphicList& all = mutableGraphics();
-    bool removed = false;
-    for (auto it = indexes.rbegin(); it != indexes.rend(); ++it)
-        if (!all.at(*it)->ctrl_is_locked) {
-            all.removeAt(*it);
-            removed = true;
-        }
-    selection_.clear();
+    const bool removed = model_.removeSelected();
     _Selected_Graphic.reset();
     emit selectionChanged();
     if (removed) {
@@ -840,13 +710,7 @@ void SKTGraphicView::cut() {
 }
 
 void SKTGraphicView::insertOnTop(const GraphicList& list) {
-    GraphicList& all = mutableGraphics();
-    for (qsizetype i = list.size() - 1; i >= 0; --i)
-        all.prepend(list.at(i));
-    QList<int> indexes;
-    for (int i = 0; i < list.size(); ++i)
-        indexes.append(i);
-    setSelectionQuietly(indexes);
+    model_.insertOnTop(list);
     _Selected_Graphic = list.isEmpty() ? nullptr : list.first();
     emit selectionChanged();
 }
@@ -897,20 +761,11 @@ void SKTGraphicView::sendToBack() {
 }
 
 void SKTGraphicView::restackSelection(bool toFront) {
-    const QList<int> indexes = selectionIndexes();
-    if (indexes.isEmpty())
+    const QList<int> before = selectionIndexes();
+    if (!model_.restackSelection(toFront))
         return;
-    GraphicList& all = mutableGraphics();
-    GraphicList moved, rest;
-    for (int i = 0; i < all.size(); ++i)
-        (indexes.contains(i) ? moved : rest).append(all.at(i));
-    all = toFront ? moved + rest : rest + moved;
-    // The moved graphics stay selected, in their order, at their new place.
-    const int first = toFront ? 0 : int(rest.size());
-    QList<int> sel;
-    for (int i = 0; i < moved.size(); ++i)
-        sel.append(first + i);
-    setSelectionIndexes(sel);
+    if (!sameIndexes(before, selectionIndexes()))
+        emit selectionChanged();
     Insert_In_Undo_Redo();
     changed();
 }
@@ -925,10 +780,8 @@ void SKTGraphicView::unlockSelectedGraphics() {
 
 void SKTGraphicView::setSelectionLocked(bool locked) {
     const QList<int> indexes = selectionIndexes();
-    if (indexes.isEmpty())
+    if (!model_.setSelectionLocked(locked))
         return;
-    for (const auto& g : selectedGraphics())
-        g->ctrl_is_locked = locked;
     // The inspector is cleared first (which may clear the selection), then
     // shows the last selected graphic in its new state.
     showInspector(nullptr);
@@ -939,12 +792,8 @@ void SKTGraphicView::setSelectionLocked(bool locked) {
 }
 
 void SKTGraphicView::nudgeSelection(double dx, double dy) {
-    const GraphicList movable = movableSelection();
-    if (movable.isEmpty())
+    if (!model_.nudgeSelection(dx, dy))
         return;
-    for (const auto& g : movable)
-        g->setBounds(g->bounds().translated(dx, dy));
-    refitBarcodes(movable);
     Insert_In_Undo_Redo();
     update();
 }
@@ -996,32 +845,29 @@ void SKTGraphicView::paintEvent(QPaintEvent*) {
     painter.scale(scale_, scale_);
     const QRectF card = cardRect();
 
-    // The card face reads the side's properties from a snapshot without
-    // graphics: the graphics themselves are drawn live, with their handles.
-    static const GraphicList noGraphics;
+    // The side is drawn as every output draws it, with the graphics that are
+    // not printed shown; the canvas's own overlays go over it, the grid
+    // inside the card outline, the handles wherever the graphics reach.
     zelk::CanvasHost* h = host();
     const int faceSide = side_ == SKTDocument::TempSide ? h->Card_Front_Or_Back() : side_;
-    const zelk::SideSnapshot face = zelk::SideSnapshot::take(
-        &noGraphics, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(), faceSide, card);
-    // The base leaves its clip to the card outline in force.
-    face.cardFace->Card_Base_Drawing(painter, face);
-
     const GraphicList& all = graphics();
-    const QList<int> selected = selectionIndexes();
-    for (qsizetype i = all.size() - 1; i >= 0; --i) {
-        const SKTGraphic* g = all.at(i).get();
-        if (!g || !g->ctrl_is_visible)
-            continue;
-        painter.save();
-        g->drawContents(painter);
-        if (!handlesHidden_ && selected.contains(int(i)) && edited_.get() != g)
-            g->drawHandles(painter, scale_);
-        painter.restore();
-    }
+    SKTRenderingView::drawSide(
+        painter,
+        zelk::SideSnapshot::sharing(&all, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(),
+                                    faceSide, card),
+        SKTRenderingView::Unprinted::Draw, [this, card](QPainter& p) {
+            if (_grid)
+                _grid->drawRect(p, card, scale_);
+        });
 
-    face.cardFace->Card_Border_Drawing(painter, face);
-    if (_grid)
-        _grid->drawRect(painter, card, scale_);
+    if (!handlesHidden_) {
+        const QList<int> selected = selectionIndexes();
+        for (auto it = selected.crbegin(); it != selected.crend(); ++it) {
+            const SKTGraphic* g = all.at(*it).get();
+            if (g && g->ctrl_is_visible && edited_.get() != g)
+                g->drawHandles(painter, scale_);
+        }
+    }
     if (drag_ == Drag::Marquee && !marquee_.isEmpty()) {
         painter.save();
         painter.setPen(QPen(QColor(80, 80, 80), 0));
@@ -1165,14 +1011,7 @@ void SKTGraphicView::mouseMoveEvent(QMouseEvent* event) {
         break;
     case Drag::Marquee: {
         marquee_ = QRectF(pressPoint_, point).normalized();
-        QList<int> sel = marqueeBase_;
-        const GraphicList& all = graphics();
-        for (int i = 0; i < all.size(); ++i) {
-            const SKTGraphic* g = all.at(i).get();
-            if (g && g->ctrl_is_visible && g->drawingBounds().intersects(marquee_))
-                sel.append(i);
-        }
-        setSelectionIndexes(sel);
+        setSelectionIndexes(marqueeBase_ + model_.visibleIndexesTouching(marquee_));
         update();
         break;
     }
@@ -1190,7 +1029,7 @@ void SKTGraphicView::mouseReleaseEvent(QMouseEvent* event) {
         GraphicList moved;
         for (const auto& entry : dragStart_)
             moved.append(entry.first);
-        refitBarcodes(moved);
+        zelk::SideGraphicsModel::refitBarcodes(moved);
         Insert_In_Undo_Redo();
         changed();
     }

@@ -1,9 +1,10 @@
 #pragma once
 // The canvas of one card side. It edits one of the document's graphics
-// arrays (front, back or temp) in place through mutableGraphics, keeps the
-// selection as a set of indexes into that array (index 0 the topmost
-// graphic), and remembers the graphic last clicked or placed
-// (_Selected_Graphic, not owned).
+// arrays (front, back or temp) in place through mutableGraphics; the
+// selection is a set of indexes into that array (index 0 the topmost
+// graphic), kept with the edits that need no widget in a SideGraphicsModel.
+// The canvas draws, routes input and remembers the graphic last clicked or
+// placed (_Selected_Graphic, not owned).
 //
 // Model coordinates are points with y growing downwards from the card's top
 // (isFlipped); the widget shows them at its zoom (scaleFactor).
@@ -13,6 +14,7 @@
 // records its steps; the alignment and size operations and the
 // Frame_main_Pic_* operations do not, since the main window's commands
 // record one step after calling them.
+#include "canvas/SideGraphicsModel.h"
 #include "canvas/UndoStacks.h"
 #include "foundation/SKTGraphic.h"
 
@@ -22,7 +24,6 @@
 #include <QRectF>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 
@@ -107,7 +108,9 @@ public:
     // tool creates none; the text class makes the text tool current first),
     // places and fills it, inserts it on top, selects it and returns the tool
     // to the arrow. Undo steps are recorded before and after unless
-    // Fill_User_Profile is set. Returns the new graphic.
+    // Fill_User_Profile is set. A text with no value and no ID (the text
+    // tool's) opens the in-place editor with the keyboard focus. Returns the
+    // new graphic.
     std::shared_ptr<SKTGraphic> createGraphicOfClass(zelk::GraphicKind controlClass, bool use_rect,
                                                      const QRectF& bound_rect, const QString& card_side,
                                                      const QString& ctrl_value, const QString& ctrl_ID);
@@ -201,7 +204,6 @@ private:
 
     QString sideName() const;
     void changed();                       // the array changed: notify and redraw
-    void setSelectionQuietly(const QList<int>& indexes);
     void pruneSelection();
     void showInspector(SKTGraphic* graphic);
     void insertOnTop(const GraphicList& graphics);
@@ -211,16 +213,11 @@ private:
     // Moves the selected graphics, in their order, above (or below) all others.
     void restackSelection(bool toFront);
     void setSelectionLocked(bool locked);
-    void refitBarcodes(const GraphicList& graphics);
-    QList<std::shared_ptr<SKTGraphic>> movableSelection() const;
-    // Moves every other unlocked selected graphic relative to the reference
-    // (two or more selected) or the one unlocked graphic relative to the card.
-    void alignSelection(const std::function<QPointF(const QRectF& g, const QRectF& ref)>& place);
     void resizeTo(const QPointF& point);
 
     SKTDocument* document_ = nullptr;
     int side_ = 0;
-    GraphicList ownGraphics_;
+    zelk::SideGraphicsModel model_;
     zelk::CanvasHost* host_ = nullptr;
     SKTGrid* _grid = nullptr;
     zelk::ToolPalette* tools_ = nullptr;
@@ -230,7 +227,6 @@ private:
     QSizeF canvasSize_;
     double scale_ = 1.0;
 
-    QList<int> selection_;
     std::weak_ptr<SKTGraphic> _Selected_Graphic;
 
     bool handlesHidden_ = false;

@@ -15,23 +15,28 @@ SKTRenderingView::SKTRenderingView(const QRectF& frame, zelk::SideSnapshot side,
     : frame_(frame), side_(std::move(side)), title_(printJobTitle) {}
 
 void SKTRenderingView::drawRect(QPainter& painter) const {
-    if (side_.isNull())
+    drawSide(painter, side_, Unprinted::Skip);
+}
+
+void SKTRenderingView::drawSide(QPainter& painter, const zelk::SideSnapshot& side, Unprinted unprinted,
+                                const std::function<void(QPainter&)>& overlay) {
+    if (side.isNull())
         return;
     static const zelk::CardFaceHook noFace;
-    const zelk::CardFaceHook& face = side_.cardFace ? *side_.cardFace : noFace;
+    const zelk::CardFaceHook& face = side.cardFace ? *side.cardFace : noFace;
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
     // The base leaves its clip to the card outline in force for the
     // graphics and the border.
     try {
-        face.Card_Base_Drawing(painter, side_);
+        face.Card_Base_Drawing(painter, side);
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
     }
-    for (qsizetype i = side_.graphics.size() - 1; i >= 0; --i) {
-        const SKTGraphic* g = side_.graphics.at(i).get();
-        if (!g || !g->ctrl_is_visible || g->print_object != 0)
+    for (qsizetype i = side.graphics.size() - 1; i >= 0; --i) {
+        const SKTGraphic* g = side.graphics.at(i).get();
+        if (!g || !g->ctrl_is_visible || (g->print_object != 0 && unprinted == Unprinted::Skip))
             continue;
         painter.save();
         try {
@@ -43,10 +48,12 @@ void SKTRenderingView::drawRect(QPainter& painter) const {
         painter.restore();
     }
     try {
-        face.Card_Border_Drawing(painter, side_);
+        face.Card_Border_Drawing(painter, side);
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
     }
+    if (overlay)
+        overlay(painter);
     painter.restore();
 }
 

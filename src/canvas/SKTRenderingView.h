@@ -1,9 +1,11 @@
 #pragma once
 // The offscreen rendering of one card side, for printing, export, mail and
-// previews. One paint runs in this order: the card base (the card face
-// hook; its clip to the card outline stays in force), the graphics from the
-// last index to the first (index 0 is the topmost) that are visible
+// previews. One paint (drawSide) runs in this order: the card base (the card
+// face hook; its clip to the card outline stays in force), the graphics from
+// the last index to the first (index 0 is the topmost) that are visible
 // (ctrl_is_visible) and printed (print_object 0), then the card border.
+// The canvas draws its side through the same paint, graphics that are not
+// printed included.
 //
 // It renders a SideSnapshot, never the live design, and reads no widget and
 // no global: any number of views may render on worker threads at once.
@@ -14,6 +16,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <functional>
 
 class QPainter;
 class QIODevice;
@@ -37,6 +40,14 @@ public:
     // One paint of the side into a painter whose user space is the model's
     // (points, y down). Leaves the painter's state as it found it.
     void drawRect(QPainter& painter) const;
+
+    // Whether graphics with print_object set are drawn: output skips them,
+    // the canvas shows them.
+    enum class Unprinted { Skip, Draw };
+    // The one paint of a side, as drawRect describes it. `overlay`, when
+    // given, draws last while the card outline still clips (the canvas's grid).
+    static void drawSide(QPainter& painter, const zelk::SideSnapshot& side, Unprinted unprinted,
+                         const std::function<void(QPainter&)>& overlay = {});
 
     // The side as a bitmap of ceil(width x dpi / 72) by ceil(height x dpi /
     // 72) pixels, recording its resolution, transparent outside the card

@@ -10,6 +10,20 @@ SideSnapshot SideSnapshot::take(const QList<std::shared_ptr<SKTGraphic>>* graphi
                                 const Card_Property* frontProperty,
                                 const Card_Property* backProperty,
                                 int cardShape, int cardFrontOrBack, const QRectF& cardRect) {
+    return make(graphics, true, frontProperty, backProperty, cardShape, cardFrontOrBack, cardRect);
+}
+
+SideSnapshot SideSnapshot::sharing(const QList<std::shared_ptr<SKTGraphic>>* graphics,
+                                   const Card_Property* frontProperty,
+                                   const Card_Property* backProperty,
+                                   int cardShape, int cardFrontOrBack, const QRectF& cardRect) {
+    return make(graphics, false, frontProperty, backProperty, cardShape, cardFrontOrBack, cardRect);
+}
+
+SideSnapshot SideSnapshot::make(const QList<std::shared_ptr<SKTGraphic>>* graphics, bool copy,
+                                const Card_Property* frontProperty,
+                                const Card_Property* backProperty,
+                                int cardShape, int cardFrontOrBack, const QRectF& cardRect) {
     SideSnapshot s;
     s.cardFace = CardFaceHook::installed();
     if (!graphics)
@@ -18,7 +32,7 @@ SideSnapshot SideSnapshot::take(const QList<std::shared_ptr<SKTGraphic>>* graphi
     s.graphics.reserve(graphics->size());
     for (const std::shared_ptr<SKTGraphic>& g : *graphics)
         if (g)
-            s.graphics.append(g->clone());
+            s.graphics.append(copy ? g->clone() : std::shared_ptr<const SKTGraphic>(g));
     if (frontProperty)
         s.Front_card_Prop = std::make_shared<const Card_Property>(*frontProperty);
     if (backProperty)

@@ -1,8 +1,8 @@
 #pragma once
 // Everything a render of one card side reads, copied at one moment on the
-// main thread. A snapshot is a value: it shares nothing mutable with the live
-// design, so workers can render it while the user goes on editing, and
-// several workers can render one snapshot at once.
+// main thread. A snapshot from take() is a value: it shares nothing mutable
+// with the live design, so workers can render it while the user goes on
+// editing, and several workers can render one snapshot at once.
 #include <QList>
 #include <QRectF>
 #include <memory>
@@ -25,6 +25,13 @@ public:
                              const Card_Property* frontProperty,
                              const Card_Property* backProperty,
                              int cardShape, int cardFrontOrBack, const QRectF& cardRect);
+    // The same with the live graphics themselves instead of copies, for a
+    // paint on the main thread that ends before the design changes (the
+    // canvas): never hand it to a worker.
+    static SideSnapshot sharing(const QList<std::shared_ptr<SKTGraphic>>* graphics,
+                                const Card_Property* frontProperty,
+                                const Card_Property* backProperty,
+                                int cardShape, int cardFrontOrBack, const QRectF& cardRect);
 
     bool isNull() const { return null_; }
 
@@ -42,6 +49,10 @@ public:
     std::shared_ptr<const CardFaceHook> cardFace;
 
 private:
+    static SideSnapshot make(const QList<std::shared_ptr<SKTGraphic>>* graphics, bool copy,
+                             const Card_Property* frontProperty, const Card_Property* backProperty,
+                             int cardShape, int cardFrontOrBack, const QRectF& cardRect);
+
     bool null_ = true;
 };
 

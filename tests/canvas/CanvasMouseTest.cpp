@@ -142,6 +142,28 @@ TEST_F(CanvasMouse, DoubleClickEditsATextAndOpensTheBarcodeWindow) {
     EXPECT_FALSE(view->isEditing());
 }
 
+TEST_F(CanvasMouse, ABlankTextFromTheToolIsTypedInPlaceAtOnce) {
+    view->show();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    // A text with a value or an ID opens no editor, and the panels' call
+    // leaves the keyboard where it is.
+    view->createGraphicOfClass(GraphicKind::Text, false, QRectF(), "F", "Ann", "");
+    view->createGraphicOfClass(GraphicKind::Text, false, QRectF(), "F", "", "F_field1");
+    EXPECT_FALSE(view->isEditing());
+    view->setFocus();
+    view->startEditingGraphic(doc.graphics.first());
+    ASSERT_TRUE(view->isEditing());
+    EXPECT_TRUE(view->hasFocus());
+
+    tools.selectTool(TextTool);
+    auto text = view->createGraphicOfClass(GraphicKind::Text, false, QRectF(), "F", "", "");
+    ASSERT_TRUE(view->isEditing());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Bo"));
+    view->endEditing(true);
+    EXPECT_EQ(text->Text_Value, QStringLiteral("Bo"));
+}
+
 TEST_F(CanvasMouse, AnOpenEditorNeverWritesBackStaleText) {
     auto text = add(GraphicKind::Text, QRectF(10, 10, 70, 20));
     text->Set_text_value(QStringLiteral("first"));
