@@ -2,9 +2,9 @@
 
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
+#include "dialogs/Services.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,23 +15,11 @@
 
 namespace {
 
-std::function<void(const QString&)>& opener() {
-    static std::function<void(const QString&)> f;
-    return f;
-}
-
 void openPath(const QString& path) {
-    if (opener())
-        opener()(path);
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    zelk::Services::current()->openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace
-
-void Open_Export_Log::setOpener(std::function<void(const QString& path)> f) {
-    opener() = std::move(f);
-}
 
 Open_Export_Log::Open_Export_Log(QWidget* parent) : QDialog(parent) {
     zelk::applyDialogBackground(this);

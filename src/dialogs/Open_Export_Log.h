@@ -1,10 +1,9 @@
 #pragma once
 // The box offered after an export: the exported file (or folder) in the path
-// text, a message, and a check box to open it. The caller fills the fields
-// and runs it modally through Open_Wnd.
+// text, a message, and a check box to open it (through the services' opener).
+// The caller fills the fields and runs it modally through Open_Wnd.
 #include <QDialog>
 #include <QString>
-#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -25,8 +24,4 @@ public:
     int Open_Wnd();
     void OK_Clicked();
     void Cancel_Clicked();
-
-    // How a file or folder is opened (the desktop's default application);
-    // tests record the paths instead. An empty function restores it.
-    static void setOpener(std::function<void(const QString& path)> opener);
 };

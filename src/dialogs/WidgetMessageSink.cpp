@@ -1,15 +1,12 @@
 #include "dialogs/WidgetMessageSink.h"
 
-#include "platform/MessageSink.h"
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace zelk {
-namespace {
 
-MessageAnswer showBox(MessageButtons buttons, const QString& text) {
+MessageAnswer WidgetMessageSink::show(MessageButtons buttons, const QString& text) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(QApplication::applicationDisplayName());
@@ -39,9 +36,5 @@ MessageAnswer showBox(MessageButtons buttons, const QString& text) {
         return MessageAnswer::No;
     return cancel ? MessageAnswer::Cancel : MessageAnswer::No;
 }
-
-}  // namespace
-
-void WidgetMessageSink::install() { MessageSink::install(showBox); }
 
 }  // namespace zelk

@@ -1,13 +1,14 @@
 #pragma once
-// The application's message boxes: installs a handler into zelk::MessageSink
-// that shows a QMessageBox on the GUI thread.
+// The application's message boxes: a QMessageBox, for the message sink of
+// the desktop's services (zelk::Services::desktop).
+#include "platform/MessageSink.h"
 
 namespace zelk {
 
 class WidgetMessageSink {
 public:
-    // Call once after the QApplication exists.
-    static void install();
+    // Shows the text and waits for the answer. GUI thread only.
+    static MessageAnswer show(MessageButtons buttons, const QString& text);
 };
 
 }  // namespace zelk

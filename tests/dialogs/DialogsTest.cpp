@@ -1,8 +1,9 @@
 // The shared small dialogs, played through the dialog runner.
+#include "TestServices.h"
+
 #include "dialogs/AccessoryViewController.h"
 #include "dialogs/AccessoryViewController_XL_TXT.h"
 #include "dialogs/DialogGlobals.h"
-#include "dialogs/DialogRunner.h"
 #include "dialogs/Open_Export_Log.h"
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "dialogs/saveDialogCustomView.h"
@@ -54,7 +55,7 @@ TEST(Replcae_Confirm_Box, AnsweredFromAWorkerThread) {
         replace_keep_file_flag = -1;
         bool ranOnGui = false;
         bool startedChecked = false;
-        zelk::ScopedDialogRunner runner([&](QDialog* d) {
+        zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
             ranOnGui = QThread::currentThread() == qApp->thread();
             auto* box = static_cast<Replcae_Confirm_Box*>(d);
             startedChecked = box->Apply_All_Chk->isChecked();
@@ -85,7 +86,7 @@ TEST(Replcae_Confirm_Box, AnsweredFromAWorkerThread) {
         EXPECT_TRUE(ranOnGui);
         EXPECT_TRUE(startedChecked);  // from Msg_Apply_All_Chk
         EXPECT_EQ(seenByWorker, p.expected);
-        EXPECT_EQ(replace_keep_file_flag, p.expected);
+        EXPECT_EQ(replace_keep_file_flag.load(), p.expected);
         EXPECT_EQ(Stop_SMS_Sending_Now.load(), p.stops);
         EXPECT_EQ(Replcae_Confirm_Box::defaultInstance()->thread(), qApp->thread());
     }
@@ -95,7 +96,7 @@ TEST(Replcae_Confirm_Box, AnsweredFromAWorkerThread) {
 
 TEST(Replcae_Confirm_Box, ClosingWithoutAButtonCancels) {
     Stop_SMS_Sending_Now = false;
-    zelk::ScopedDialogRunner runner([](QDialog*) { return 0; });
+    zelk::test::ScopedDialogRunner runner([](QDialog*) { return 0; });
     Replcae_Confirm_Box* box = Replcae_Confirm_Box::defaultInstance();
     box->apply_chk_show = false;
     EXPECT_EQ(box->Open_box_in_thread(), 4);
@@ -107,8 +108,7 @@ TEST(Open_Export_Log, OkOpensWhatIsTickedAndBothButtonsResetTheBox) {
     QTemporaryDir dir;
     const QString back = dir.filePath(QStringLiteral("Card_Back.png"));
     QFile(back).open(QIODevice::WriteOnly);
-    QStringList opened;
-    Open_Export_Log::setOpener([&](const QString& p) { opened << p; });
+    zelk::test::RecordedOpens opened;
     Open_Export_Log box;
     struct Case {
         bool tick;
@@ -125,21 +125,20 @@ TEST(Open_Export_Log, OkOpensWhatIsTickedAndBothButtonsResetTheBox) {
         {true, false, back, {}, 0},
     };
     for (const Case& c : cases) {
-        opened.clear();
+        opened.urls.clear();
         box._open_log_path->setText(front);
         box.Export_Back_File_Path = c.backPath;
-        zelk::ScopedDialogRunner runner([&](QDialog* d) {
+        zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
             auto* b = static_cast<Open_Export_Log*>(d);
             b->_open_log_chk->setChecked(c.tick);
             c.ok ? b->OK_Clicked() : b->Cancel_Clicked();
             return b->result();
         });
         EXPECT_EQ(box.Open_Wnd(), c.code);
-        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(opened.paths(), c.opened);
         EXPECT_TRUE(box._open_log_chk->isChecked());
         EXPECT_TRUE(box.Export_Back_File_Path.isEmpty());
     }
-    Open_Export_Log::setOpener({});
 }
 
 TEST(SaveAccessories, ItemsToExtensions) {

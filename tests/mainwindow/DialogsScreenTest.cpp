@@ -4,7 +4,6 @@
 // chooser.png, gallery.png and wizard-cr80.png.
 #include "MainWindowTestSupport.h"
 
-#include "dialogs/DialogRunner.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/Card_Wizard.h"
 #include "mainwindow/MainWindowStartSteps.h"
@@ -59,7 +58,7 @@ TEST_F(OnScreen, ChooserGalleryAndTheWizardsCard) {
     w.move(0, 0);
     w.show();
     int step = 0;
-    zelk::ScopedDialogRunner runner([&](QDialog* d) {
+    zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
         d->move(w.x() + 300, w.y() + 150);
         d->show();
         d->raise();

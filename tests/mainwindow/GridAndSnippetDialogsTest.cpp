@@ -1,8 +1,8 @@
 // The main window's own small dialogs, played through the dialog runner.
+#include "TestServices.h"
 #include "TestSupport.h"
 
 #include "canvas/SKTGrid.h"
-#include "dialogs/DialogRunner.h"
 #include "foundation/AppPaths.h"
 #include "mainwindow/Grid_Wizard.h"
 #include "mainwindow/Insert_Template.h"
@@ -24,7 +24,7 @@ TEST(Grid_Wizard, ChangesApplyAtOnceAndCancelKeepsThem) {
     grid.setSpacing(9);
     Grid_Wizard* w = Grid_Wizard::defaultInstance();
     w->setGrid(&grid);
-    zelk::ScopedDialogRunner runner([&](QDialog*) {
+    zelk::test::ScopedDialogRunner runner([&](QDialog*) {
         EXPECT_FALSE(w->Show_hide_grid_chk->isChecked());
         EXPECT_FALSE(w->Grid_Opt_box->isEnabled());
         EXPECT_EQ(w->Grid_Space_slidr->value(), 9);
@@ -56,7 +56,7 @@ TEST(Insert_Template, ChosenTextOrNothing) {
     Insert_Template* t = Insert_Template::defaultInstance();
     t->title_or_msg = QStringLiteral("T");
     {
-        zelk::ScopedDialogRunner runner([&](QDialog*) {
+        zelk::test::ScopedDialogRunner runner([&](QDialog*) {
             t->template_list->setCurrentRow(1);
             t->OK_Clicked();
             return t->result();
@@ -67,7 +67,7 @@ TEST(Insert_Template, ChosenTextOrNothing) {
     {
         // Messages: no file, nothing to choose.
         t->title_or_msg = QStringLiteral("M");
-        zelk::ScopedDialogRunner runner([&](QDialog*) {
+        zelk::test::ScopedDialogRunner runner([&](QDialog*) {
             EXPECT_EQ(t->template_list->count(), 0);
             t->OK_Clicked();
             return t->result();
