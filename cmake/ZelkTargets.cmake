@@ -70,6 +70,13 @@ function(zelk_add_test_folder folder)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     PROPERTIES LABELS ${folder})
-  # The environment (headless Qt, sanitizer options) is set by the test main
-  # itself: a list value does not survive gtest_discover_tests' properties.
+  # The environment (ZELK_TEST_ENV) is set once the tests are discovered: a
+  # list value does not survive gtest_discover_tests' properties. The test
+  # main sets the headless part itself for runs by hand.
+  set(env_file ${CMAKE_CURRENT_BINARY_DIR}/${exe}_environment.cmake)
+  file(WRITE ${env_file}
+    "if(${exe}_TESTS)\n"
+    "  set_tests_properties(\${${exe}_TESTS} PROPERTIES ENVIRONMENT [==[${ZELK_TEST_ENV}]==])\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
 endfunction()
