@@ -1,6 +1,8 @@
+#include "dialogs/Services.h"
+#include "inspector/face/CardFace.h"
+#include "mainwindow/AppGlobals.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
-#include "mainwindow/WidgetMessageSink.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -9,13 +11,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelk ID Card"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zelk ID Card"));
-    zelk::WidgetMessageSink::install();
+    zelk::Services services = zelk::Services::desktop();
+    services.startMode = [] { return Start_Card_Option; };
+    zelk::Services::install(services);
+    // The renderer sits below the face in the layers: the face installs itself.
+    CardFace::install();
     SKTWindowController window;
     if (!window.resourcesReachable())
         return 1;
     // New and Close return to the start chooser, as does the start itself.
-    SKTWindowController::setStartChooser(
-        [](SKTWindowController& w) { MainWindowStartSteps::New_Project_And_Start(w); });
+    services.startChooser = [&window] { MainWindowStartSteps::New_Project_And_Start(window); };
+    zelk::Services::install(services);
     window.show();
     QTimer::singleShot(0, &window, [&window] { MainWindowStartSteps::New_Project_And_Start(window); });
     return app.exec();

@@ -1,13 +1,10 @@
 #include "datasource/Data_From_Excel.h"
 
 #include "datasource/ExcelTableModel.h"
+#include "dialogs/Services.h"
 #include "foundation/Utilities.h"
 
 Data_From_Excel* Data_From_Excel_Window = nullptr;
-
-namespace {
-std::function<QString()> g_startMode;
-}
 
 Data_From_Excel::Data_From_Excel() {
     columns_.append({QStringLiteral("Extension"), QStringLiteral("No."), false});
@@ -19,8 +16,6 @@ Data_From_Excel* Data_From_Excel::defaultInstance() {
         Data_From_Excel_Window = new Data_From_Excel;
     return Data_From_Excel_Window;
 }
-
-void Data_From_Excel::setStartModeSource(std::function<QString()> source) { g_startMode = std::move(source); }
 
 void Data_From_Excel::reloadData() { model_->reload(); }
 
@@ -126,6 +121,7 @@ void Data_From_Excel::loadSheet(const QList<QStringList>& rows, const QList<int>
 }
 
 int Data_From_Excel::viewerColumnCount() const {
-    const bool groupMode = g_startMode && g_startMode() == QLatin1String("G");
+    const auto services = zelk::Services::current();
+    const bool groupMode = services->startMode && services->startMode() == QLatin1String("G");
     return static_cast<int>(columns_.size()) - (groupMode ? 2 : 0);
 }

@@ -9,10 +9,6 @@
 #include <QVariant>
 #include <QVariantMap>
 
-#include <functional>
-
-class QDialog;
-
 namespace zelk {
 class ExcelTableModel;
 }
@@ -73,10 +69,6 @@ public:
 
     // Shows the table read-only, application-modal; 1 after OK, else 0.
     int Open_Wnd();
-    // How windows are run; tests play the user instead of a modal loop.
-    static void setDialogRunner(std::function<int(QDialog*)> runner);
-    // Where the start mode is read from (the main window's Start_Card_Option).
-    static void setStartModeSource(std::function<QString()> source);
 
     zelk::ExcelTableModel* tableModel() const { return model_; }
     // Tells the viewer's table that rows or columns changed.

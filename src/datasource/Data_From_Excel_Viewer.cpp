@@ -2,6 +2,7 @@
 // the table; its rules live in Data_From_Excel.cpp).
 #include "datasource/Data_From_Excel.h"
 #include "datasource/ExcelTableModel.h"
+#include "dialogs/DialogRunner.h"
 #include "foundation/Utilities.h"
 
 #include <QDialog>
@@ -14,12 +15,6 @@
 #include <QVBoxLayout>
 
 #include <exception>
-
-namespace {
-std::function<int(QDialog*)> g_runner;
-}
-
-void Data_From_Excel::setDialogRunner(std::function<int(QDialog*)> runner) { g_runner = std::move(runner); }
 
 int Data_From_Excel::Open_Wnd() {
     try {
@@ -59,8 +54,7 @@ int Data_From_Excel::Open_Wnd() {
         layout->addWidget(buttons);
         dialog.resize(640, 420);
 
-        const int code = g_runner ? g_runner(&dialog) : dialog.exec();
-        dialog.hide();
+        const int code = zelk::DialogRunner::run(&dialog);
         return code == QDialog::Accepted ? 1 : 0;
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

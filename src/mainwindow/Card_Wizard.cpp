@@ -1,9 +1,10 @@
 #include "mainwindow/Card_Wizard.h"
 
+#include "dialogs/DialogRunner.h"
+#include "dialogs/DialogStyle.h"
+#include "dialogs/Services.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/CardSizePresets.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/DialogStyle.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -15,19 +16,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-
-std::function<void(const QString&)>& profileHandler() {
-    static std::function<void(const QString&)> handler;
-    return handler;
-}
-
-}  // namespace
-
-void Card_Wizard::setUserProfileHandler(std::function<void(const QString& total_side)> handler) {
-    profileHandler() = std::move(handler);
-}
 
 Card_Wizard* Card_Wizard::defaultInstance() {
     static Card_Wizard* instance = new Card_Wizard();
@@ -141,8 +129,8 @@ int Card_Wizard::Open_Wnd() {
 
 void Card_Wizard::User_Profile_Click() {
     const QString total = CardWizard::totalSide(choice());
-    if (profileHandler())
-        profileHandler()(total);
+    if (const auto services = zelk::Services::current(); services->userProfile)
+        services->userProfile(total);
     else
         Show_MessageBox(QStringLiteral("Card holder profiles are not available yet."));
 }

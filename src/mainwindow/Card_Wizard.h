@@ -5,7 +5,6 @@
 #include "mainwindow/CardWizard.h"
 
 #include <QDialog>
-#include <functional>
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -25,10 +24,6 @@ public:
     void Preset_Changed(int item);
     void User_Profile_Click();
     void OK_Clicked();
-
-    // The profile button's work until card-holder profiles exist: gets
-    // total_side "1" or "2" after the choice of sides.
-    static void setUserProfileHandler(std::function<void(const QString& total_side)> handler);
 
     QComboBox* Category_ComboBox = nullptr;   // 0 plastic cards, 1 paper badge stocks
     QComboBox* Size_ComboBox = nullptr;       // the presets, then "Custom size"

@@ -2,6 +2,7 @@
 
 #include "canvas/SKTGraphicView.h"
 #include "datasource/Data_From_Excel.h"
+#include "dialogs/Services.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/CardWizard.h"
 #include "mainwindow/Card_Wizard.h"
@@ -12,27 +13,10 @@
 #include "mainwindow/Template_Wizard.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QFileDialog>
 #include <QStackedWidget>
 #include <QTabWidget>
 
 namespace {
-
-std::function<QString()>& openChooser() {
-    static std::function<QString()> chooser;
-    return chooser;
-}
-
-std::function<void()>& quitHandler() {
-    static std::function<void()> handler;
-    return handler;
-}
-
-std::function<void()>& profileFill() {
-    static std::function<void()> fill;
-    return fill;
-}
 
 void setDesignAreaVisible(SKTWindowController& w, bool visible) {
     if (w.myTargetView)
@@ -42,18 +26,6 @@ void setDesignAreaVisible(SKTWindowController& w, bool visible) {
 }
 
 }  // namespace
-
-void MainWindowStartSteps::setOpenPathChooser(std::function<QString()> chooser) {
-    openChooser() = std::move(chooser);
-}
-
-void MainWindowStartSteps::setQuitHandler(std::function<void()> handler) {
-    quitHandler() = std::move(handler);
-}
-
-void MainWindowStartSteps::setFillUserProfileDetails(std::function<void()> fill) {
-    profileFill() = std::move(fill);
-}
 
 StartChooser::Result MainWindowStartSteps::New_Project_And_Start(SKTWindowController& window) {
     window.New_Project();
@@ -87,13 +59,9 @@ void MainWindowStartSteps::setStartMode(const QString& mode) {
 }
 
 void MainWindowStartSteps::endApplication() {
-    // Without the exit questions: nothing has been designed yet. The quit is
-    // queued so that it also ends an event loop that has not started.
+    // Without the exit questions: nothing has been designed yet.
     window_.hide();
-    if (quitHandler())
-        quitHandler()();
-    else
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    zelk::Services::current()->quit();
 }
 
 bool MainWindowStartSteps::loadChosenTemplate() {
@@ -123,12 +91,8 @@ bool MainWindowStartSteps::runCardWizard() {
 }
 
 bool MainWindowStartSteps::runOpenDesign() {
-    QString path;
-    if (openChooser())
-        path = openChooser()();
-    else
-        path = QFileDialog::getOpenFileName(&window_, QStringLiteral("Open"), QString(),
-                                            QStringLiteral("Design files (*.did)"));
+    const QString path = zelk::Services::current()->chooseOpenPath(&window_, QStringLiteral("Open"),
+                                                                   QStringLiteral("Design files (*.did)"));
     if (path.isEmpty())
         return false;
     return window_.Read_and_load_design_Log_NEW_METHOD(path, DesignFile::DesignMode, true) == 1;
@@ -150,8 +114,8 @@ int MainWindowStartSteps::runGroupWizard() {
 void MainWindowStartSteps::Load_Group_Mode_After_log_reading() {}
 
 void MainWindowStartSteps::Fill_User_profile_Details() {
-    if (profileFill())
-        profileFill()();
+    if (const auto services = zelk::Services::current(); services->fillUserProfileDetails)
+        services->fillUserProfileDetails();
 }
 
 void MainWindowStartSteps::clearUndoStacks() {

@@ -4,7 +4,6 @@
 #include "mainwindow/StartChooser.h"
 
 #include <QString>
-#include <functional>
 
 class SKTWindowController;
 
@@ -16,16 +15,6 @@ public:
     // inspector hidden, then the chooser; they show again once a road
     // completed. The chooser's result.
     static StartChooser::Result New_Project_And_Start(SKTWindowController& window);
-
-    // How a design file to open is chosen ("" for cancel); a file panel by
-    // default.
-    static void setOpenPathChooser(std::function<QString()> chooser);
-    // How the application is ended when the chooser is cancelled (a quit
-    // as soon as the event loop runs, by default); tests count the calls.
-    static void setQuitHandler(std::function<void()> handler);
-    // Card-holder profile stamping after "T" and "W" (until profiles exist,
-    // nothing).
-    static void setFillUserProfileDetails(std::function<void()> fill);
 
     QString chooseStartMode() override;
     void chooserClosed() override;

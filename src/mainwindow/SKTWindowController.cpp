@@ -10,6 +10,7 @@
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
 #include "datasource/Data_From_Excel.h"
+#include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/BarcodeSettings.h"
 #include "foundation/Codes.h"
@@ -17,7 +18,6 @@
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
-#include "inspector/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/BarcodeProducer.h"
 
@@ -40,11 +40,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-std::function<void()>& quitHandler() {
-    static std::function<void()> handler;
-    return handler;
-}
 
 // An ID-1 card (ISO/IEC 7810): 85.60 x 53.98 mm, landscape.
 constexpr double CardWidthMm = 85.60;
@@ -122,18 +117,8 @@ SKTWindowController::~SKTWindowController() {
         Main_App_wnd = nullptr;
 }
 
-void SKTWindowController::setQuitHandler(std::function<void()> handler) {
-    quitHandler() = std::move(handler);
-}
-
 void SKTWindowController::quitApplication() {
-    if (quitHandler()) {
-        quitHandler()();
-        return;
-    }
-    // Queued: at start-up the event loop is not running yet, and quit() alone
-    // would be lost.
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    zelk::Services::current()->quit();
 }
 
 void SKTWindowController::awakeFromNib() {
@@ -148,7 +133,6 @@ void SKTWindowController::awakeFromNib() {
     Get_Email_Details();
 
     zelk::setHatchPatternFolder(QDir(Resource_Path).filePath(QStringLiteral("Fill_Style_Image")));
-    CardFace::install();
 
     // The property tabs leave the inspector; Show_RHS_Properties puts back
     // those of the graphic shown.
@@ -446,23 +430,12 @@ bool SKTWindowController::Ask_Save_Changes() {
     }
 }
 
-namespace {
-std::function<void(SKTWindowController&)>& startChooser() {
-    static std::function<void(SKTWindowController&)> chooser;
-    return chooser;
-}
-}  // namespace
-
-void SKTWindowController::setStartChooser(std::function<void(SKTWindowController&)> chooser) {
-    startChooser() = std::move(chooser);
-}
-
 bool SKTWindowController::Close_Project() {
     if (!Ask_Save_Changes())
         return false;
     // Closing returns to the start chooser, which begins a new project.
-    if (startChooser())
-        startChooser()(*this);
+    if (const auto services = zelk::Services::current(); services->startChooser)
+        services->startChooser();
     else
         New_Project();
     return true;

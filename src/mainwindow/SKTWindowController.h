@@ -31,7 +31,6 @@ class QLabel;
 class QStackedWidget;
 class QTabWidget;
 class QToolButton;
-class QUrl;
 class QWidget;
 class Open_Export_Log;
 class SKTDocument;
@@ -64,17 +63,8 @@ public:
     // False when the resources folder could not be reached at start-up: the
     // window has asked the application to quit.
     bool resourcesReachable() const { return resourcesReachable_; }
-    // How the window ends the application (quit the event loop by default);
-    // tests record the call instead. An empty function restores the default.
-    static void setQuitHandler(std::function<void()> handler);
-    // What runs after a design is closed: the start chooser in the
-    // application; nothing in tests, where close leaves an empty new design.
-    static void setStartChooser(std::function<void(SKTWindowController&)> chooser);
-    // How a path to save to is asked for (a save panel by default); the
-    // function gets the suggested path and returns "" for cancel.
-    static void setSavePathChooser(std::function<QString(const QString& suggested)> chooser);
-    // How a design file to open is asked for (an open panel by default).
-    static void setOpenPathChooser(std::function<QString()> chooser);
+    // The quit, the file panels, the opener of links and what follows the
+    // closing of a design come from zelk::Services.
     // The producer of barcode pictures (not owned; nullptr: none).
     void setBarcodeProducer(zelk::BarcodeProducer* producer) { barcodeProducer_ = producer; }
 
@@ -243,9 +233,6 @@ public:
     void Open_Website_1() const;
     void Open_Support_Mail() const;
     void Open_Reseller_Mail() const;
-    // How an address is opened (the desktop's browser or mail program);
-    // tests record it instead. An empty function restores the default.
-    static void setUrlOpener(std::function<void(const QUrl& url)> opener);
 
     // ---- Commands ----
     void New_Button_Clicked();

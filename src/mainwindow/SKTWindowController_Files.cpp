@@ -5,6 +5,7 @@
 #include "canvas/SKTGraphicView.h"
 #include "datasource/Data_From_Excel.h"
 #include "datasource/SeriesFile.h"
+#include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
@@ -16,20 +17,9 @@
 #include "mainwindow/DesignFile.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
-
-std::function<QString(const QString&)>& savePathChooser() {
-    static std::function<QString(const QString&)> chooser;
-    return chooser;
-}
-
-std::function<QString()>& openPathChooser() {
-    static std::function<QString()> chooser;
-    return chooser;
-}
 
 // Hands the window's producer the barcode pictures of a design being
 // loaded, and keeps the last one as Barcode_output_image.
@@ -49,14 +39,6 @@ private:
 };
 
 }  // namespace
-
-void SKTWindowController::setSavePathChooser(std::function<QString(const QString&)> chooser) {
-    savePathChooser() = std::move(chooser);
-}
-
-void SKTWindowController::setOpenPathChooser(std::function<QString()> chooser) {
-    openPathChooser() = std::move(chooser);
-}
 
 // ---------------------------------------------------------------- the design as a value
 
@@ -146,12 +128,8 @@ int SKTWindowController::Save_project_file(bool save_as, bool show_msg, const QS
         QString suggested = path;
         if (suggested.isEmpty())
             suggested = QDir(QDir::homePath()).filePath(default_file_name + QLatin1Char('.') + design_file_EXT);
-        if (savePathChooser()) {
-            path = savePathChooser()(suggested);
-        } else {
-            path = QFileDialog::getSaveFileName(this, tr("Save"), suggested,
-                                                tr("Design files (*.%1)").arg(design_file_EXT));
-        }
+        path = zelk::Services::current()->chooseSavePath(this, tr("Save"), suggested,
+                                                         tr("Design files (*.%1)").arg(design_file_EXT));
         if (path.isEmpty())
             return 0;  // cancelled: nothing written
         if (QFileInfo(path).suffix().compare(design_file_EXT, Qt::CaseInsensitive) != 0)
@@ -201,12 +179,8 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
 void SKTWindowController::Open_Button_Clicked() {
     if (!Ask_Save_Changes())
         return;
-    QString path;
-    if (openPathChooser())
-        path = openPathChooser()();
-    else
-        path = QFileDialog::getOpenFileName(this, tr("Open"), QString(),
-                                            tr("Design files (*.%1)").arg(design_file_EXT));
+    const QString path =
+        zelk::Services::current()->chooseOpenPath(this, tr("Open"), tr("Design files (*.%1)").arg(design_file_EXT));
     if (path.isEmpty())
         return;
     Read_and_load_design_Log_NEW_METHOD(path, StartMode::DesignFile, true);

@@ -11,21 +11,21 @@
 #include "datasource/Data_From_Excel.h"
 #include "datasource/SeriesFile.h"
 #include "datasource/ZipWorkFolder.h"
+#include "dialogs/Open_Export_Log.h"
+#include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
 #include "foundation/Units.h"
 #include "foundation/Utilities.h"
 #include "foundation/ValueCodecs.h"
-#include "foundation/SKTImage.h"
 #include "mainwindow/AppGlobals.h"
-#include "mainwindow/Open_Export_Log.h"
 #include "platform/PropertyList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -463,16 +463,8 @@ void SKTWindowController::Refresh_All_Series_Combobox() const {
 
 namespace {
 
-std::function<void(const QUrl&)>& urlOpener() {
-    static std::function<void(const QUrl&)> opener;
-    return opener;
-}
-
 void openUrl(const QUrl& url) {
-    if (urlOpener())
-        urlOpener()(url);
-    else
-        QDesktopServices::openUrl(url);
+    zelk::Services::current()->openUrl(url);
 }
 
 // The product's own addresses. The share pages pass the web site to the
@@ -501,10 +493,6 @@ QUrl mailTo(const QString& address, const QString& subject) {
 }
 
 }  // namespace
-
-void SKTWindowController::setUrlOpener(std::function<void(const QUrl&)> opener) {
-    urlOpener() = std::move(opener);
-}
 
 void SKTWindowController::Open_Google_Plus() const {
     openUrl(pageWithQuery(QStringLiteral("https://plus.google.com/share"), {{QStringLiteral("url"), websiteAddress}}));

@@ -1,9 +1,10 @@
 #include "mainwindow/Template_Wizard.h"
 
+#include "dialogs/DialogRunner.h"
+#include "dialogs/DialogStyle.h"
+#include "dialogs/Services.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/DialogStyle.h"
 #include "mainwindow/Export_Template.h"
 #include "mainwindow/UserTemplates.h"
 
@@ -23,19 +24,10 @@
 
 namespace {
 
-std::function<void(const QString&)>& profileHandler() {
-    static std::function<void(const QString&)> handler;
-    return handler;
-}
-
 // The largest preview side on screen at zoom 1, pixels.
 constexpr int maxPreviewPixels = 360;
 
 }  // namespace
-
-void Template_Wizard::setUserProfileHandler(std::function<void(const QString& total_side)> handler) {
-    profileHandler() = std::move(handler);
-}
 
 Template_Wizard* Template_Wizard::defaultInstance() {
     static Template_Wizard* instance = new Template_Wizard();
@@ -220,8 +212,8 @@ void Template_Wizard::Delete_Template_Click() {
 void Template_Wizard::User_Profile_Click() {
     if (!requireChoice(true))
         return;
-    if (profileHandler())
-        profileHandler()(QStringLiteral("2"));
+    if (const auto services = zelk::Services::current(); services->userProfile)
+        services->userProfile(QStringLiteral("2"));
     else
         Show_MessageBox(QStringLiteral("Card holder profiles are not available yet."));
 }

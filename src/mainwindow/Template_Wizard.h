@@ -7,7 +7,6 @@
 #include "mainwindow/TemplateGallery.h"
 
 #include <QDialog>
-#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -30,10 +29,6 @@ public:
     void Delete_Template_Click();
     void User_Profile_Click();
     void OK_Clicked();
-
-    // The profile button's work until card-holder profiles exist: gets
-    // total_side "2".
-    static void setUserProfileHandler(std::function<void(const QString& total_side)> handler);
 
     TemplateGallery gallery;
     QComboBox* cat_cmbo_bx = nullptr;

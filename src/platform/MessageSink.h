@@ -3,9 +3,11 @@
 //
 // Model code may ask a question from any thread; the answer always comes from
 // the GUI thread, where the installed handler runs (the calling worker waits).
-// The application installs a widget handler at start-up; tests install their
-// own to read the text and answer without a modal loop. With no handler
-// installed, the text is logged and the safe answer is given (OK, No, Cancel).
+// The handler comes with the services object (dialogs/Services.h), which the
+// application and the window tests install; tests of the layers below it
+// install a handler here directly, to read the text and answer without a
+// modal loop. With no handler installed, the text is logged and the safe
+// answer is given (OK, No, Cancel).
 // This header pulls in no widget code.
 #include <QString>
 #include <functional>

@@ -261,8 +261,7 @@ TEST_F(CanvasMouse, PrintFlagAndDeleteAllAndMomentaryHandles) {
 
     view->hideHandlesMomentarily();
     EXPECT_TRUE(view->handlesHidden());
-    QTest::qWait(700);
-    EXPECT_FALSE(view->handlesHidden());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !view->handlesHidden(); }, 5000));
 
     view->delete_all_control();
     EXPECT_TRUE(doc.graphics.isEmpty());

@@ -1,5 +1,6 @@
 // The Excel table: rows keyed "Extension" and "Column%d", loading a sheet,
 // and the read-only viewer played without a modal loop.
+#include "TestServices.h"
 #include "ZipTestSupport.h"
 #include "datasource/Data_From_Excel.h"
 #include "datasource/ExcelTableModel.h"
@@ -18,9 +19,8 @@ protected:
     void SetUp() override {
         t->removeDataColumns();
         t->clearRows();
-        Data_From_Excel::setStartModeSource(nullptr);
-        Data_From_Excel::setDialogRunner(nullptr);
     }
+    zelk::test::ScopedServices services;
 };
 
 TEST_F(DataFromExcelTest, AppendingRows) {
@@ -88,7 +88,7 @@ TEST_F(DataFromExcelTest, LoadingASheet) {
 TEST_F(DataFromExcelTest, ViewerShowsCountsAndCells) {
     int shown = 0;
     QString rows, columns, cell, header;
-    Data_From_Excel::setDialogRunner([&](QDialog* d) {
+    zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
         ++shown;
         rows = d->findChild<QLabel*>("rows_count")->text();
         columns = d->findChild<QLabel*>("column_count")->text();
@@ -115,12 +115,15 @@ TEST_F(DataFromExcelTest, ViewerShowsCountsAndCells) {
     // Group mode: the two hidden photo columns are not counted.
     t->addDataColumn("Photo 1");
     t->addDataColumn("Photo 2");
-    Data_From_Excel::setStartModeSource([] { return QStringLiteral("G"); });
-    EXPECT_EQ(t->Open_Wnd(), 1);
+    {
+        zelk::test::ScopedServices groupMode(
+            zelk::test::changed([](zelk::Services& s) { s.startMode = [] { return QStringLiteral("G"); }; }));
+        EXPECT_EQ(t->Open_Wnd(), 1);
+    }
     EXPECT_EQ(columns, "3");
     EXPECT_EQ(shown, 3);
 
-    Data_From_Excel::setDialogRunner([](QDialog* d) { d->reject(); return d->result(); });
+    zelk::test::ScopedDialogRunner cancel([](QDialog* d) { d->reject(); return d->result(); });
     EXPECT_EQ(t->Open_Wnd(), 0);
 }
 

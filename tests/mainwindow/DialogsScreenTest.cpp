@@ -6,7 +6,6 @@
 
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/Card_Wizard.h"
-#include "mainwindow/DialogRunner.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/StartChooserWindow.h"
 #include "mainwindow/Template_Wizard.h"
@@ -59,7 +58,7 @@ TEST_F(OnScreen, ChooserGalleryAndTheWizardsCard) {
     w.move(0, 0);
     w.show();
     int step = 0;
-    zelk::ScopedDialogRunner runner([&](QDialog* d) {
+    zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
         d->move(w.x() + 300, w.y() + 150);
         d->show();
         d->raise();

@@ -4,12 +4,11 @@
 #include "MainWindowTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "dialogs/Open_Export_Log.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "mainwindow/AppGlobals.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/Open_Export_Log.h"
 #include "platform/PropertyList.h"
 
 #include <QCheckBox>
@@ -173,8 +172,7 @@ TEST_F(MainWindowTest, MailSettingsAreCopiedFromTheSettingsFile) {
 
 TEST_F(MainWindowTest, LinksOpenOneAddressEach) {
     SKTWindowController& w = open();
-    QList<QUrl> opened;
-    SKTWindowController::setUrlOpener([&](const QUrl& u) { opened << u; });
+    RecordedOpens recorded;
     struct Case {
         void (SKTWindowController::*open)() const;
         const char* scheme;
@@ -191,7 +189,7 @@ TEST_F(MainWindowTest, LinksOpenOneAddressEach) {
     };
     for (const Case& c : cases)
         (w.*c.open)();
-    SKTWindowController::setUrlOpener({});
+    const QList<QUrl>& opened = recorded.urls;
 
     ASSERT_EQ(opened.size(), std::size(cases));
     const QUrl site = opened.at(4);
@@ -222,8 +220,7 @@ TEST_F(MainWindowTest, AfterExportBoxOnlyAfterAWrittenFileAndTitledByWhatWasWrit
     const QString back = QDir(folder).filePath("card_B.png");
     ASSERT_TRUE(writeText(front, "x") && writeText(back, "x"));
 
-    QStringList opened;
-    Open_Export_Log::setOpener([&](const QString& p) { opened << p; });
+    RecordedOpens opened;
     struct Case {
         const char* name;
         int exported;
@@ -241,7 +238,7 @@ TEST_F(MainWindowTest, AfterExportBoxOnlyAfterAWrittenFileAndTitledByWhatWasWrit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        opened.clear();
+        opened.urls.clear();
         check_any_card_exported = c.exported;
         Export_File_Path = c.path;
         Export_Back_File_Path = c.backPath;
@@ -258,9 +255,8 @@ TEST_F(MainWindowTest, AfterExportBoxOnlyAfterAWrittenFileAndTitledByWhatWasWrit
         });
         w.Open_Export_File_Box();
         EXPECT_EQ(runs, c.shown ? 1 : 0);
-        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(opened.paths(), c.opened);
     }
-    Open_Export_Log::setOpener({});
 }
 
 TEST_F(MainWindowTest, SeriesCombosRefillKeepingThePositionForManualAndSeriesOnly) {

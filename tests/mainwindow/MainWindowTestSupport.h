@@ -1,6 +1,7 @@
 #pragma once
 // The main window under test: built over a temporary data folder, with the
 // message boxes, the quit request and the file panels played by the test.
+#include "TestServices.h"
 #include "TestSupport.h"
 
 #include "foundation/AppPaths.h"
@@ -16,41 +17,34 @@
 namespace zelk::test {
 
 // Records every message box and answers from a queue (the safe answer once
-// the queue is empty). The line break that Show_MessageBox puts before its
-// text is left out of the record.
+// the queue is empty), over the services installed. The line break that
+// Show_MessageBox puts before its text is left out of the record.
 class ScriptedSink {
 public:
-    ScriptedSink() {
-        MessageSink::install([this](MessageButtons buttons, const QString& text) {
+    QStringList shown;
+    // For readable failures.
+    std::string text() const { return shown.join(QStringLiteral(" | ")).toStdString(); }
+    std::deque<MessageAnswer> answers;
+
+private:
+    ScopedServices installed_{changed([this](Services& s) {
+        s.showMessage = [this](MessageButtons buttons, const QString& text) {
             shown << (buttons == MessageButtons::Ok && text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text);
             if (answers.empty())
                 return MessageSink::safeAnswer(buttons);
             const MessageAnswer a = answers.front();
             answers.pop_front();
             return a;
-        });
-    }
-    ~ScriptedSink() { MessageSink::install({}); }
-    QStringList shown;
-    // For readable failures.
-    std::string text() const { return shown.join(QStringLiteral(" | ")).toStdString(); }
-    std::deque<MessageAnswer> answers;
+        };
+    })};
 };
 
+// The main window over a temporary data folder, with quiet services whose
+// quit requests are counted and whose file panels give the paths below.
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(data.isValid());
-        SKTWindowController::setQuitHandler([this] { ++quitRequests; });
-        SKTWindowController::setSavePathChooser([this](const QString&) { return nextSavePath; });
-        SKTWindowController::setOpenPathChooser([this] { return nextOpenPath; });
-    }
-    void TearDown() override {
-        window.reset();
-        SKTWindowController::setQuitHandler({});
-        SKTWindowController::setSavePathChooser({});
-        SKTWindowController::setOpenPathChooser({});
-    }
+    void SetUp() override { ASSERT_TRUE(data.isValid()); }
+    void TearDown() override { window.reset(); }
     SKTWindowController& open() {
         window = std::make_unique<SKTWindowController>(
             SKTWindowController::Roots{resourceDir(), data.filePath(QStringLiteral("user"))});
@@ -58,10 +52,22 @@ protected:
     }
 
     QTemporaryDir data;
-    ScriptedSink sink;
     int quitRequests = 0;
     QString nextSavePath;
     QString nextOpenPath;
+
+private:
+    Services played() {
+        Services s = quietServices();
+        s.quit = [this] { ++quitRequests; };
+        s.chooseSavePath = [this](QWidget*, const QString&, const QString&, const QString&) { return nextSavePath; };
+        s.chooseOpenPath = [this](QWidget*, const QString&, const QString&) { return nextOpenPath; };
+        return s;
+    }
+    ScopedServices services_{played()};
+
+protected:
+    ScriptedSink sink;
     std::unique_ptr<SKTWindowController> window;
 };
 

@@ -6,11 +6,10 @@
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/Card_Wizard.h"
-#include "mainwindow/DialogRunner.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/StartChooserWindow.h"
-#include "mainwindow/TemplateGallery.h"
 #include "mainwindow/Template_Wizard.h"
+#include "mainwindow/TemplateGallery.h"
 #include "mainwindow/UserTemplates.h"
 
 #include <QAction>
@@ -32,8 +31,7 @@ class StartRoads : public zelk::test::MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        MainWindowStartSteps::setQuitHandler([this] { ++chooserQuits; });
-        runner = std::make_unique<zelk::ScopedDialogRunner>([this](QDialog* d) {
+        runner = std::make_unique<zelk::test::ScopedDialogRunner>([this](QDialog* d) {
             shownDialogs << QString::fromLatin1(d->metaObject()->className());
             if (plays.empty())
                 return 0;
@@ -44,8 +42,6 @@ protected:
     }
     void TearDown() override {
         runner.reset();
-        MainWindowStartSteps::setOpenPathChooser({});
-        MainWindowStartSteps::setQuitHandler({});
         MainWindowTest::TearDown();
     }
     static Play choose(const char* mode) {
@@ -56,9 +52,8 @@ protected:
         };
     }
     std::deque<Play> plays;
-    int chooserQuits = 0;
     QStringList shownDialogs;
-    std::unique_ptr<zelk::ScopedDialogRunner> runner;
+    std::unique_ptr<zelk::test::ScopedDialogRunner> runner;
 };
 
 TEST_F(StartRoads, WizardMakesAnEmptyCr80Card) {
@@ -72,12 +67,15 @@ TEST_F(StartRoads, WizardMakesAnEmptyCr80Card) {
                  wiz->landscape_btn->setChecked(true);
                  wiz->Sides_ComboBox->setCurrentIndex(1);
                  QStringList totals;
-                 Card_Wizard::setUserProfileHandler([&](const QString& t) { totals << t; });
-                 wiz->User_Profile_Click();
-                 wiz->Sides_ComboBox->setCurrentIndex(0);
-                 wiz->User_Profile_Click();
-                 wiz->Sides_ComboBox->setCurrentIndex(1);
-                 Card_Wizard::setUserProfileHandler({});
+                 {
+                     zelk::test::ScopedServices profiles(zelk::test::changed([&](zelk::Services& s) {
+                         s.userProfile = [&](const QString& t) { totals << t; };
+                     }));
+                     wiz->User_Profile_Click();
+                     wiz->Sides_ComboBox->setCurrentIndex(0);
+                     wiz->User_Profile_Click();
+                     wiz->Sides_ComboBox->setCurrentIndex(1);
+                 }
                  EXPECT_EQ(totals, (QStringList{"1", "2"}));
                  wiz->OK_Clicked();
                  return wiz->result();
@@ -92,7 +90,6 @@ TEST_F(StartRoads, WizardMakesAnEmptyCr80Card) {
     EXPECT_NEAR(w.Front_card_Prop.Card_Size.height(), 54.0 * zelk::pointsPerMm, 1e-6);
     EXPECT_FALSE(w._graphicView->canUndo());
     EXPECT_EQ(quitRequests, 0);
-    EXPECT_EQ(chooserQuits, 0);
 }
 
 TEST_F(StartRoads, IncompleteStepsReturnToTheChooserAndExitEnds) {
@@ -115,10 +112,9 @@ TEST_F(StartRoads, IncompleteStepsReturnToTheChooserAndExitEnds) {
                  c->Exit_Clicked();
                  return c->result();
              }};
-    MainWindowStartSteps::setOpenPathChooser([] { return QString(); });
     EXPECT_EQ(MainWindowStartSteps::New_Project_And_Start(w), StartChooser::ApplicationEnded);
     EXPECT_EQ(shownDialogs.count(QStringLiteral("StartChooserWindow")), 4);
-    EXPECT_EQ(chooserQuits, 1);
+    EXPECT_EQ(quitRequests, 1);
     EXPECT_TRUE(sink.shown.contains(QStringLiteral("Group list is not available yet.")) ||
                 sink.shown.join(QLatin1Char('|')).contains(QStringLiteral("Group list")))
         << sink.text();
@@ -137,9 +133,12 @@ TEST_F(StartRoads, TemplateRoadLoadsTheChosenShippedTemplate) {
                  g->imageBrowser->setCurrentRow(1);
                  chosen = Selected_Template_Path;
                  QStringList totals;
-                 Template_Wizard::setUserProfileHandler([&](const QString& t) { totals << t; });
-                 g->User_Profile_Click();
-                 Template_Wizard::setUserProfileHandler({});
+                 {
+                     zelk::test::ScopedServices profiles(zelk::test::changed([&](zelk::Services& s) {
+                         s.userProfile = [&](const QString& t) { totals << t; };
+                     }));
+                     g->User_Profile_Click();
+                 }
                  EXPECT_EQ(totals, QStringList{"2"});
                  g->OK_Clicked();
                  return g->result();

@@ -3,10 +3,9 @@
 #include "MainWindowTestSupport.h"
 
 #include "foundation/AppPaths.h"
-#include "inspector/CardFace.h"
+#include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
-#include "mainwindow/DialogRunner.h"
 #include "mainwindow/Export_Template.h"
 #include "mainwindow/TemplateGallery.h"
 #include "mainwindow/UserTemplates.h"
@@ -254,7 +253,7 @@ TEST_F(TemplateFolders, NameDialogAsksBeforeReplacingAndStaysOpenOnNo) {
     Export_Template* dialog = Export_Template::defaultInstance();
     dialog->template_passed.clear();
     QStringList played;
-    zelk::ScopedDialogRunner runner([&](QDialog* d) {
+    zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
         auto* dlg = static_cast<Export_Template*>(d);
         dlg->setResult(-1);
         for (const char* name : {"", "Taken", "Taken"}) {
@@ -276,7 +275,7 @@ TEST_F(TemplateFolders, NameDialogAsksBeforeReplacingAndStaysOpenOnNo) {
     // Renaming onto a taken name: a message, no question.
     sink.shown.clear();
     dialog->template_passed = QStringLiteral("Mine");
-    zelk::ScopedDialogRunner rename([&](QDialog* d) {
+    zelk::test::ScopedDialogRunner rename([&](QDialog* d) {
         auto* dlg = static_cast<Export_Template*>(d);
         dlg->setResult(-1);
         dlg->template_name->setText(QStringLiteral("Taken"));
@@ -312,7 +311,7 @@ TEST_F(ExportAsTemplate, WritesATemplateTheUserGalleryShowsAndThatOpens) {
     design.excelRows = {QVariantMap{{QStringLiteral("Extension"), QStringLiteral("1")},
                                     {QStringLiteral("Column1"), QStringLiteral("Ann")}}};
 
-    zelk::ScopedDialogRunner runner([](QDialog* d) {
+    zelk::test::ScopedDialogRunner runner([](QDialog* d) {
         auto* dlg = static_cast<Export_Template*>(d);
         EXPECT_EQ(dlg->windowTitle(), Export_Template::ExportTitle);
         dlg->template_name->setText(QStringLiteral("  Blue Staff "));
@@ -336,7 +335,7 @@ TEST_F(ExportAsTemplate, WritesATemplateTheUserGalleryShowsAndThatOpens) {
     EXPECT_EQ(names(g), QStringList{QStringLiteral("Blue Staff.png")});
 
     // Cancelling the name writes nothing.
-    zelk::ScopedDialogRunner cancel([](QDialog* d) {
+    zelk::test::ScopedDialogRunner cancel([](QDialog* d) {
         static_cast<Export_Template*>(d)->CancelPressed();
         return d->result();
     });

@@ -1,0 +1,13 @@
+#include "dialogs/DialogRunner.h"
+
+#include "dialogs/Services.h"
+
+#include <QDialog>
+
+int zelk::DialogRunner::run(QDialog* dialog) {
+    if (!dialog)
+        return 0;
+    const int code = Services::current()->runDialog(dialog);
+    dialog->hide();
+    return code;
+}

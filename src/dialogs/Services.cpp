@@ -1,0 +1,75 @@
+#include "dialogs/Services.h"
+
+#include "dialogs/WidgetMessageSink.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMetaObject>
+#include <QMutex>
+#include <QUrl>
+
+namespace zelk {
+namespace {
+
+// Fills the members that must always be present with the desktop's.
+Services completed(Services s) {
+    if (!s.runDialog)
+        s.runDialog = [](QDialog* dialog) {
+            dialog->setWindowModality(Qt::ApplicationModal);
+            return dialog->exec();
+        };
+    if (!s.openUrl)
+        s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    // Queued: at start-up the event loop is not running yet, and quit()
+    // alone would be lost.
+    if (!s.quit)
+        s.quit = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
+    if (!s.chooseSavePath)
+        s.chooseSavePath = [](QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
+            return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+        };
+    if (!s.chooseOpenPath)
+        s.chooseOpenPath = [](QWidget* parent, const QString& title, const QString& filter) {
+            return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+        };
+    if (!s.chooseFolder)
+        s.chooseFolder = [](QWidget* parent, const QString& title, const QString& start) {
+            return QFileDialog::getExistingDirectory(parent, title, start);
+        };
+    return s;
+}
+
+QMutex installLock;
+
+std::shared_ptr<const Services>& installed() {
+    static std::shared_ptr<const Services> services = std::make_shared<const Services>(completed({}));
+    return services;
+}
+
+}  // namespace
+
+Services Services::desktop() {
+    Services s = completed({});
+    s.showMessage = &WidgetMessageSink::show;
+    return s;
+}
+
+Services Services::install(Services services) {
+    auto next = std::make_shared<const Services>(completed(std::move(services)));
+    MessageSink::install(next->showMessage);
+    std::shared_ptr<const Services> previous;
+    {
+        QMutexLocker lock(&installLock);
+        previous = std::exchange(installed(), std::move(next));
+    }
+    return *previous;
+}
+
+std::shared_ptr<const Services> Services::current() {
+    QMutexLocker lock(&installLock);
+    return installed();
+}
+
+}  // namespace zelk
