@@ -12,6 +12,8 @@
 #include "mainwindow/AppGlobals.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QProcess>
 #include <QDir>
 #include <QFileInfo>
 #include <QStackedWidget>
@@ -117,6 +119,63 @@ TEST_F(MainWindowTest, SidesSwitchCanvasAndToolsDrawOnTheCurrentSide) {
     w.Set_Selected_Graphic(w.Get_Front_Controls_Array().first());
     EXPECT_EQ(w.Get_Selected_Graphic(), w.Get_Front_Controls_Array().first());
     EXPECT_TRUE(w._graphicView->selectionIndexes().isEmpty());
+}
+
+TEST_F(MainWindowTest, UndoAndRedoFollowTheHistoryOfTheSideShown) {
+    SKTWindowController& w = open();
+    QAction* undo = w.actionNamed(QStringLiteral("Undo_Button"));
+    QAction* redo = w.actionNamed(QStringLiteral("Redo_Button"));
+    auto enabled = [&] { return std::pair{undo->isEnabled(), redo->isEnabled()}; };
+    EXPECT_EQ(enabled(), std::pair(false, false));
+    w.toolPalette()->selectTool(zelk::RectangleTool);
+    w.Insert_In_Undo_Redo();
+    EXPECT_EQ(enabled(), std::pair(true, false));
+    undo->trigger();
+    EXPECT_EQ(enabled(), std::pair(true, true));
+    w.Select_back_side();
+    EXPECT_EQ(enabled(), std::pair(false, false));
+    // A group-list fill records nothing.
+    w.setLive_mode_list_value_change(true);
+    w.Insert_In_Undo_Redo();
+    EXPECT_EQ(enabled(), std::pair(false, false));
+    w.setLive_mode_list_value_change(false);
+    w.Select_front_side();
+    redo->trigger();
+    EXPECT_EQ(enabled(), std::pair(true, false));
+}
+
+TEST_F(MainWindowTest, TheFrontSideShowsTheCardTabs) {
+    SKTWindowController& w = open();
+    w.toolPalette()->selectTool(zelk::TextTool);  // stays selected on the front
+    w.Select_back_side();
+    w.Select_front_side();
+    ASSERT_EQ(w.sett_tab->count(), w.cardTabs.size());
+    EXPECT_EQ(w.sett_tab->widget(0), w.cardTabs.first());
+}
+
+TEST_F(MainWindowTest, TheTitleNamesTheApplicationOnce) {
+    // As main() does; Qt adds the display name to a title not ending with it.
+    const QString before = QGuiApplication::applicationDisplayName();
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Zelk ID Card"));
+    SKTWindowController& w = open();
+    w.Front_card_Prop.Card_Name = QStringLiteral("Staff");
+    w.Set_Log_Name_In_Title();
+    EXPECT_EQ(w.windowTitle().count(QStringLiteral("Zelk ID Card")), 1) << qPrintable(w.windowTitle());
+    EXPECT_TRUE(w.windowTitle().endsWith(QGuiApplication::applicationDisplayName()));
+    EXPECT_TRUE(w.windowTitle().contains(QStringLiteral("Staff"))) << qPrintable(w.windowTitle());
+    QGuiApplication::setApplicationDisplayName(before);
+}
+
+TEST(RunScript, WithoutADisplaySaysADesktopIsNeededBeforeBuilding) {
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    run.setProcessEnvironment(env);
+    run.start(QStringLiteral("bash"), {QStringLiteral(ZELK_SOURCE_DIR "/scripts/run.sh")});
+    ASSERT_TRUE(run.waitForFinished(20000));
+    EXPECT_EQ(run.exitCode(), 1);
+    EXPECT_TRUE(run.readAllStandardError().contains("needs a desktop session"));
 }
 
 TEST_F(MainWindowTest, CanvasSizeAndZoomReachAllThreeCanvases) {
