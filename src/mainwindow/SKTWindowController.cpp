@@ -416,6 +416,7 @@ void SKTWindowController::New_Project() {
     document_->graphics.clear();
     document_->graphics_back.clear();
     document_->graphics_temp.clear();
+    startedFromTemplate_.clear();
     newPoints_->reset();
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP}) {
         canvas->Clear_Control_Selection();
