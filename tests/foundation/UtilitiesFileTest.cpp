@@ -164,10 +164,8 @@ TEST(UtilitiesFile, MissingOrUnopenableHelpFileIsReported) {
     Open_Help_File();
     EXPECT_EQ(sink.texts, QStringList{QStringLiteral("\nHelp file does not exist!")});
     // The offscreen platform opens no document, as a desktop without a PDF program.
-    sink.texts.clear();
     writeBytes(QDir(res.path()).filePath(QStringLiteral("Help.pdf")), "%PDF-1.4\n");
     Open_Help_File();
-    ASSERT_EQ(sink.texts.size(), 1);
-    EXPECT_TRUE(sink.texts.first().contains(QStringLiteral("PDF files"))) << qPrintable(sink.texts.first());
+    EXPECT_TRUE(sink.texts.size() == 2 && sink.texts.last().contains("PDF files")) << qPrintable(sink.texts.last());
     zelk::AppPaths::init();
 }

@@ -38,10 +38,8 @@ QByteArray plistOf(const QVariant& value) {
 class FixedProducer : public BarcodeProducer {
 public:
     QImage answer;
-    int calls = 0;
     QStringList values;
     QImage produceBarcode(const SKTGraphic&, const QString& value, const QString&, const QString&) override {
-        ++calls;
         values << value;
         return answer;
     }
@@ -308,7 +306,6 @@ TEST_F(DesignFileTest, BarcodeStoredWithoutPictureIsMadeOnOpening) {
     // The second takes its value from the design's own table.
     design.backGraphics.last()->data_source_type = DataSourceType::ExcelColumn;
     design.backGraphics.last()->excel_col_indx = 2;
-    design.excelColumnTitles = QStringList{"No.", "Name", "Code"};
     design.excelRows = {QVariantMap{{"Extension", "1"}, {"Column1", "Ann"}, {"Column2", "OWN-7"}}};
     ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
 
