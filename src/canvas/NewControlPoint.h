@@ -24,6 +24,9 @@ public:
     QPointF Control_New_Point(const QString& side, int graphicCount, const QSizeF& canvasSize);
 
     QPointF lastPoint(const QString& side) const { return last_.value(side); }
+    // The side's next point follows this one: a caller that places graphics
+    // only for a preview puts back the point it found.
+    void setLastPoint(const QString& side, const QPointF& point) { last_.insert(side, point); }
     void reset() { last_.clear(); }
 
 private:

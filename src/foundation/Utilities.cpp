@@ -252,6 +252,9 @@ void Open_Help_File() {
         Show_MessageBox(QStringLiteral("Help file does not exist!"));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help))) {
         Show_NSLog_Message(QStringLiteral("Can not open %1").arg(help));
+        Show_MessageBox(QStringLiteral("The help file could not be opened: the desktop has no program for "
+                                       "PDF files. Install one, or open the file yourself:\n%1").arg(help));
+    }
 }

@@ -58,5 +58,5 @@ void Check_Path_And_Create_Files();
 // into it when missing and sets Database_Path.
 void Check_Path_And_Create_VISITOR_Files();
 // Opens Resource_Path/"Help.pdf" with its default application, or shows
-// "Help file does not exist!".
+// "Help file does not exist!"; says so when the desktop cannot open it.
 void Open_Help_File();

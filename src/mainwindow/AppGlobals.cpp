@@ -7,6 +7,7 @@ int Card_Front_Or_Back = 0;
 QString CARD_SIDE_STR;
 int Card_Shape = 0;
 QString Project_File_Name;
+bool copy_card_design = false;
 
 bool Excel_Binding_Use = false;
 QString Excel_Source_Path;
@@ -77,6 +78,7 @@ void resetDesignGlobals() {
     CARD_SIDE_STR = QStringLiteral("2");
     Card_Shape = 0;
     Project_File_Name.clear();
+    copy_card_design = false;
 
     Excel_Binding_Use = false;
     Excel_Source_Path.clear();

@@ -25,6 +25,9 @@ extern QString CARD_SIDE_STR;
 extern int Card_Shape;
 // Path of the design file on screen; "" while untitled.
 extern QString Project_File_Name;
+// Set while the design is copied to the other side through a temporary
+// design file: the group and visitor layouts then leave it alone.
+extern bool copy_card_design;
 
 // ---- Excel binding ----
 // The design is bound to a workbook; its path ("" for none).

@@ -107,6 +107,14 @@ private:
     zelk::BarcodeProducer* inner_;
 };
 
+// The value of an Excel column (1 and up) in the table's first row; "" for
+// none.
+QString firstRowValue(const QList<QVariantMap>& rows, int column) {
+    if (column < 1 || rows.isEmpty())
+        return QString();
+    return rows.first().value(QStringLiteral("Column%1").arg(column)).toString();
+}
+
 // The pixels the stored pictures of both sides claim together.
 qint64 claimedPicturePixels(const QVariantList& top) {
     qint64 total = 0;
@@ -374,20 +382,6 @@ std::optional<DesignContents> contentsFromValue(const QVariant& value,
         *property[side] = *p;
     }
 
-    const qint64 pixels = claimedPicturePixels(top);
-    if (pixels > DesignFile::MaxStoredPicturePixels)
-        return bad(DesignFile::FrontGraphicsAt,
-                   QStringLiteral("stored pictures of %1 pixels in all, at most %2")
-                       .arg(pixels)
-                       .arg(DesignFile::MaxStoredPicturePixels));
-    LastPictureProducer producer(context.producer);
-    zelk::GraphicRecordContext recordContext = context;
-    recordContext.producer = &producer;
-    if (!readGraphics(top.at(DesignFile::FrontGraphicsAt), "front", recordContext, &c.frontGraphics, &reason))
-        return bad(DesignFile::FrontGraphicsAt, reason);
-    if (!readGraphics(top.at(DesignFile::BackGraphicsAt), "back", recordContext, &c.backGraphics, &reason))
-        return bad(DesignFile::BackGraphicsAt, reason);
-
     if (!GraphicRecord::decodeValue(top.at(DesignFile::ExcelBindingUseAt).toString(), c.Excel_Binding_Use))
         return bad(DesignFile::ExcelBindingUseAt, QStringLiteral("neither \"Y\" nor \"N\""));
     c.Excel_Source_Path = top.at(DesignFile::ExcelSourcePathAt).toString();
@@ -410,6 +404,27 @@ std::optional<DesignContents> contentsFromValue(const QVariant& value,
         }
         c.excelRows << row;
     }
+
+    const qint64 pixels = claimedPicturePixels(top);
+    if (pixels > DesignFile::MaxStoredPicturePixels)
+        return bad(DesignFile::FrontGraphicsAt,
+                   QStringLiteral("stored pictures of %1 pixels in all, at most %2")
+                       .arg(pixels)
+                       .arg(DesignFile::MaxStoredPicturePixels));
+    LastPictureProducer producer(context.producer);
+    zelk::GraphicRecordContext recordContext = context;
+    recordContext.producer = &producer;
+    // A barcode bound to an Excel column is made from this design's own
+    // table, read above, not from a table the caller has.
+    recordContext.firstBoundValue = [&c, &context](const SKTGraphic& g) {
+        if (g.data_source_type == DataSourceType::ExcelColumn)
+            return firstRowValue(c.excelRows, g.excel_col_indx);
+        return context.firstBoundValue ? context.firstBoundValue(g) : QString();
+    };
+    if (!readGraphics(top.at(DesignFile::FrontGraphicsAt), "front", recordContext, &c.frontGraphics, &reason))
+        return bad(DesignFile::FrontGraphicsAt, reason);
+    if (!readGraphics(top.at(DesignFile::BackGraphicsAt), "back", recordContext, &c.backGraphics, &reason))
+        return bad(DesignFile::BackGraphicsAt, reason);
 
     const std::optional<QStringList> indexes = stringList(top.at(DesignFile::GroupColumnIndexesAt));
     if (!indexes || indexes->size() != GroupColumnIndexCount)

@@ -237,14 +237,20 @@ void SKTWindowController::buildCommands() {
         connect(action, &QAction::triggered, this, [this, op] { (currentCanvas()->*op)(); });
         return action;
     };
-    auto* undoAct = new QAction(tr("Undo"), this);
+    QAction* undoAct = undoAction_ = new QAction(tr("Undo"), this);
     undoAct->setObjectName(QStringLiteral("Undo_Button"));
     undoAct->setShortcut(QKeySequence::Undo);
     connect(undoAct, &QAction::triggered, this, [this] { currentCanvas()->undo(); });
-    auto* redoAct = new QAction(tr("Redo"), this);
+    QAction* redoAct = redoAction_ = new QAction(tr("Redo"), this);
     redoAct->setObjectName(QStringLiteral("Redo_Button"));
     redoAct->setShortcut(QKeySequence::Redo);
     connect(redoAct, &QAction::triggered, this, [this] { currentCanvas()->redo(); });
+    // Undo and Redo follow the history of the side shown.
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
+        connect(canvas, &SKTGraphicView::undoStateChanged, this, [this, canvas] {
+            if (canvas == currentCanvas())
+                refreshUndoRedo();
+        });
     QAction* cutAct = canvasCommand("Cut_Button", tr("Cut"), &SKTGraphicView::cut, QKeySequence::Cut);
     QAction* copyAct = canvasCommand("Copy_Button", tr("Copy"), &SKTGraphicView::copy, QKeySequence::Copy);
     QAction* pasteAct = canvasCommand("Paste_Button", tr("Paste"), &SKTGraphicView::paste, QKeySequence::Paste);
@@ -278,6 +284,8 @@ void SKTWindowController::buildCommands() {
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->addActions({newAct, openAct, saveAct, closeAct});
+    bar->addSeparator();
+    bar->addActions({undoAct, redoAct});
     bar->addSeparator();
     bar->addActions({exportAct, printAct, mailAct});
     bar->addSeparator();
@@ -392,6 +400,7 @@ void SKTWindowController::New_Project() {
     document_->graphics.clear();
     document_->graphics_back.clear();
     document_->graphics_temp.clear();
+    startedFromTemplate_.clear();
     newPoints_->reset();
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP}) {
         canvas->Clear_Control_Selection();

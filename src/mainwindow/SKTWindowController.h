@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QRectF>
@@ -127,6 +128,15 @@ public:
     // The design as a value, and a value put on screen.
     zelk::DesignContents currentDesignContents() const;
     void applyDesignContents(const zelk::DesignContents& contents, bool read_xl_from_log);
+    // What the visitor ("V") and group ("G") modes add to the design file:
+    // steps run after a design of that start mode has been loaded and put on
+    // screen, and before a design in that mode is taken for saving. The
+    // visitor and group topics install them at start.
+    struct DesignModeSteps {
+        std::function<void(SKTWindowController&, const zelk::DesignContents& loaded)> afterLoading;
+        std::function<void(SKTWindowController&)> beforeSaving;
+    };
+    void setDesignModeSteps(const QString& startMode, DesignModeSteps steps);
 
     // ---- Batch preparation ----
     // Archives both sides for a batch run. False (reported, no backup) when a
@@ -151,10 +161,28 @@ public:
     void Temp_Design_Control_Assign();
     void SetDocumentCanvasSize(const QSizeF& size);
     void Set_Canvas_to_100_percent();
+    // Records an undo step of the current side (none while
+    // live_mode_list_value_change is set) and refreshes Undo and Redo.
     void Insert_In_Undo_Redo();
     void selectArrowTool();
     QPointF Control_New_Point(const QString& card_side);
+    // Where new graphics cascade from; a preview that places graphics saves
+    // the point before and restores it after.
+    zelk::NewControlPoint& newControlPoint() const { return *newPoints_; }
     void Refresh_Canvas();
+    // Set while a group-list selection fills the card: edits then record no
+    // undo step.
+    void setLive_mode_list_value_change(bool on) { live_mode_list_value_change_ = on; }
+
+    // ---- Card size ----
+    // The preset's size in millimetres (category 0 plastic, else paper;
+    // orientation "V" turns it); empty for an index outside the list.
+    QSizeF Get_My_card_Size(int category, const QString& orientation, int index) const;
+    // After the canvases took a new card size: an untouched new design from a
+    // template with an orientation mark loads the template of the other
+    // orientation; otherwise both sides' graphics move and scale with the
+    // card, whose size the card properties then hold.
+    void Card_Control_Size_Change_or_not();
 
     // ---- Foundation helpers ----
     double MM_to_Points_Convert(double mm) const;
@@ -308,6 +336,7 @@ private:
     void buildCommands();
     void bindCanvases();
     void sideChanged();
+    void refreshUndoRedo();
     QByteArray designState() const;
     QString firstBoundValue(const SKTGraphic& graphic) const;
     static void quitApplication();
@@ -322,4 +351,9 @@ private:
     bool exiting_ = false;
     bool live_mode_list_value_change_ = false;
     QByteArray savedState_;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    // The template design the design on screen was started from ("" for none).
+    QString startedFromTemplate_;
+    QHash<QString, DesignModeSteps> designModeSteps_;
 };

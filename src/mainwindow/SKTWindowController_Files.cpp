@@ -99,8 +99,13 @@ void SKTWindowController::applyDesignContents(const zelk::DesignContents& c, boo
     if (size.width() <= 0 || size.height() <= 0)
         size = document_->documentSize();
     SetDocumentCanvasSize(size);
+    startedFromTemplate_.clear();
     Select_front_side();
     Not_Draw_Only_Prop_Change = false;
+}
+
+void SKTWindowController::setDesignModeSteps(const QString& startMode, DesignModeSteps steps) {
+    designModeSteps_.insert(startMode, std::move(steps));
 }
 
 QByteArray SKTWindowController::designState() const {
@@ -112,11 +117,9 @@ void SKTWindowController::markDesignSaved() { savedState_ = designState(); }
 bool SKTWindowController::isDesignChanged() const { return designState() != savedState_; }
 
 QString SKTWindowController::firstBoundValue(const SKTGraphic& graphic) const {
+    // Excel values come from the table of the design being read (the reader's own).
     if (graphic.data_source_type == DataSourceType::Series && !graphic.batch_list_name.isEmpty())
         return SeriesFile::readFirstValue(SeriesFile::filePath(graphic.batch_list_name, Data_Folder_Path));
-    if (graphic.data_source_type == DataSourceType::ExcelColumn && graphic.excel_col_indx > 0 &&
-        Data_From_Excel_Window)
-        return Data_From_Excel_Window->Get_Item_Text(0, graphic.excel_col_indx).toString();
     return QString();
 }
 
@@ -136,7 +139,9 @@ int SKTWindowController::Save_project_file(bool save_as, bool show_msg, const QS
             path += QLatin1Char('.') + design_file_EXT;
     }
 
-    // The group list is written into the table first (group projects).
+    // A group project writes its list into the table first.
+    if (const DesignModeSteps steps = designModeSteps_.value(::Start_Card_Option); steps.beforeSaving)
+        steps.beforeSaving(*this);
     const zelk::DesignWriteResult written =
         DesignFile::writeDesignFile(path, currentDesignContents(), log_or_template);
     if (!written.ok) {
@@ -171,8 +176,14 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
     }
     applyDesignContents(*read.contents, read_xl_from_log);
     ::Project_File_Name = log_or_template == StartMode::Template ? QString() : path;
-    markDesignSaved();
+    if (log_or_template == StartMode::Template)
+        startedFromTemplate_ = path;
     Set_Log_Name_In_Title();
+    // The visitor and group modes set up their panels; what they fill is
+    // part of the design as opened.
+    if (const DesignModeSteps steps = designModeSteps_.value(read.contents->Start_Card_Option); steps.afterLoading)
+        steps.afterLoading(*this, *read.contents);
+    markDesignSaved();
     return 1;
 }
 

@@ -22,6 +22,8 @@
 #include "foundation/Utilities.h"
 #include "foundation/ValueCodecs.h"
 #include "mainwindow/AppGlobals.h"
+#include "mainwindow/CardSizeChange.h"
+#include "mainwindow/CardSizePresets.h"
 #include "platform/PropertyList.h"
 
 #include <QCheckBox>
@@ -166,11 +168,14 @@ bool SKTWindowController::Save_gen_image(const QImage& image, const QString& pat
 // ---------------------------------------------------------------- title and Excel table
 
 void SKTWindowController::Set_Log_Name_In_Title() {
-    QStringList parts{App_Name};
+    // The application's name goes last: Qt adds the display name to a title
+    // that does not end with it.
+    QStringList parts;
     const QString cardName = Trim_Str(Front_card_Prop.Card_Name);
     if (!cardName.isEmpty())
         parts << cardName;
     parts << (::Project_File_Name.isEmpty() ? default_file_name : QFileInfo(::Project_File_Name).fileName());
+    parts << App_Name;
     setWindowTitle(parts.join(QStringLiteral(" - ")));
 }
 
@@ -535,20 +540,28 @@ void SKTWindowController::sideChanged() {
     front_side_btn->setChecked(front);
     back_side_btn->setChecked(!front);
     back_side_btn->setEnabled(::CARD_SIDE_STR == CardSide::TwoSided || !front);
-    const GraphicList selected = currentCanvas()->selectedGraphics();
-    Show_RHS_Properties(selected.size() == 1 ? selected.first().get() : nullptr);
+    refreshUndoRedo();
+}
+
+void SKTWindowController::refreshUndoRedo() {
+    const SKTGraphicView* canvas = currentCanvas();
+    undoAction_->setEnabled(canvas->canUndo());
+    redoAction_->setEnabled(canvas->canRedo());
 }
 
 void SKTWindowController::Select_front_side() {
     currentCanvas()->endEditing(true);
     ::Card_Front_Or_Back = CardSide::Front;
     sideChanged();
+    Show_RHS_Properties(nullptr);
 }
 
 void SKTWindowController::Select_back_side() {
     currentCanvas()->endEditing(true);
     ::Card_Front_Or_Back = CardSide::Back;
     sideChanged();
+    const GraphicList selected = currentCanvas()->selectedGraphics();
+    Show_RHS_Properties(selected.size() == 1 ? selected.first().get() : nullptr);
 }
 
 GraphicList& SKTWindowController::Get_Front_Controls_Array() { return document_->graphics; }
@@ -593,12 +606,46 @@ void SKTWindowController::Set_Canvas_to_100_percent() {
         zoom_popup->setCurrentIndex(item);
 }
 
-void SKTWindowController::Insert_In_Undo_Redo() { currentCanvas()->Insert_In_Undo_Redo(); }
+void SKTWindowController::Insert_In_Undo_Redo() {
+    currentCanvas()->Insert_In_Undo_Redo();
+    refreshUndoRedo();
+}
 
 void SKTWindowController::selectArrowTool() { tools_->selectArrowTool(); }
 
 QPointF SKTWindowController::Control_New_Point(const QString& card_side) {
     return (card_side == CardSide::BackName ? _graphicView_BACK : _graphicView)->Control_New_Point(card_side);
+}
+
+// ---------------------------------------------------------------- card size
+
+QSizeF SKTWindowController::Get_My_card_Size(int category, const QString& orientation, int index) const {
+    return CardSizePresets::Get_My_card_Size(category, orientation, index);
+}
+
+void SKTWindowController::Card_Control_Size_Change_or_not() {
+    // The card properties still hold the size the graphics were laid out
+    // for; the canvases already have the new one.
+    const QSizeF oldSize = Front_card_Prop.Card_Size;
+    const QSizeF newSize = document_->documentSize();
+    const bool untouched =
+        !startedFromTemplate_.isEmpty() && ::Project_File_Name.isEmpty() && !isDesignChanged();
+    const QString startMode = ::Start_Card_Option;
+    const QString startedFrom = startedFromTemplate_;  // loading the other template changes it
+    auto loadTemplate = [this, &startMode](const QString& design) {
+        const bool loaded = Read_and_load_design_Log_NEW_METHOD(design, StartMode::Template, true) == 1;
+        ::Start_Card_Option = startMode;  // still the design the user started
+        return loaded;
+    };
+    const CardSizeChange::Outcome outcome = CardSizeChange::Card_Control_Size_Change_or_not(
+        document_->graphics, document_->graphics_back, oldSize, newSize, startedFrom, untouched,
+        loadTemplate);
+    if (outcome != CardSizeChange::GraphicsScaled)
+        return;
+    Front_card_Prop.Card_Size = newSize;
+    Back_card_Prop.Card_Size = newSize;
+    for (int side : {SKTDocument::FrontSide, SKTDocument::BackSide})
+        document_->notifyGraphicsChanged(side);
 }
 
 void SKTWindowController::Refresh_Canvas() {

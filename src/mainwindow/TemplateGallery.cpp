@@ -74,7 +74,7 @@ int TemplateGallery::selectedIndex() const {
     if (Selected_Template_Path.isEmpty())
         return -1;
     for (qsizetype i = 0; i < images.size(); ++i)
-        if (images.at(i).path == Selected_Template_Path)
+        if (images.at(i).path() == Selected_Template_Path)
             return int(i);
     return -1;
 }
@@ -134,19 +134,21 @@ void TemplateGallery::addImageWithPath(const QString& path, const QString& image
     const QString trimmed = path.trimmed();
     if (trimmed.isEmpty())
         return;
-    images.append(zelk::TemplateEntry{trimmed, imageName, imageUid});
+    MyImageObject item = MyImageObject::initWithImage_Path(trimmed, imageName, imageUid);
+    item.setPath(trimmed);
+    images.append(item);
 }
 
 void TemplateGallery::imageBrowserSelectionDidChange(int index) {
     if (index < 0 || index >= images.size())
         return;
-    Selected_Template_Path = images.at(index).path;
+    Selected_Template_Path = images.at(index).path();
 }
 
 bool TemplateGallery::moveItemsAtIndexes(QList<int> indexes, int toIndex) {
     std::sort(indexes.begin(), indexes.end());
     indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
-    QList<zelk::TemplateEntry> moved;
+    QList<MyImageObject> moved;
     int before = 0;
     for (int i = int(indexes.size()) - 1; i >= 0; --i) {
         const int at = indexes.at(i);
@@ -157,7 +159,7 @@ bool TemplateGallery::moveItemsAtIndexes(QList<int> indexes, int toIndex) {
             ++before;
     }
     int insertAt = std::clamp(toIndex - before, 0, int(images.size()));
-    for (const zelk::TemplateEntry& e : moved)
+    for (const MyImageObject& e : moved)
         images.insert(insertAt++, e);
     return true;
 }

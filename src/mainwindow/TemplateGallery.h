@@ -4,20 +4,14 @@
 // category ("A"), or the user's own (Created_Resource_Path/"Templates"/
 // "User"). Each entry is a preview picture ("png" or "jpg"); the template's
 // design is the file of the same name with the extension "did" beside it.
-// The chosen entry is the process-wide Selected_Template_Path.
+// The chosen entry is the process-wide Selected_Template_Path. An entry's
+// path is the preview, its name the file name, its identifier
+// "<category folder>/<file name>" or "TEMP%llu.png" for user templates.
+#include "canvas/MyImageObject.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-namespace zelk {
-
-struct TemplateEntry {
-    QString path;  // the preview picture
-    QString name;  // display name: the file name
-    QString uid;   // "<category folder>/<file name>", or "TEMP%llu.png" for user templates
-};
-
-}  // namespace zelk
 
 class TemplateGallery {
 public:
@@ -33,7 +27,8 @@ public:
     // The design file beside a preview: same name, extension "did".
     static QString designPathOfPreview(const QString& previewPath);
     // Preview pictures of a folder: extension "png" or "jpg" in any case,
-    // sorted by name so the gallery order does not depend on the file system.
+    // sorted by name rather than in listing order: a folder listing here has
+    // no order of its own, and the gallery must not change between machines.
     static QStringList previewFilesIn(const QString& folder);
 
     // ---- The gallery ----
@@ -48,7 +43,7 @@ public:
     void addImageWithPath(const QString& path, const QString& imageName, const QString& imageUid);
 
     int numberOfItemsInImageBrowser() const { return int(images.size()); }
-    const zelk::TemplateEntry& itemAtIndex(int index) const { return images.at(index); }
+    const MyImageObject& itemAtIndex(int index) const { return images.at(index); }
     // The selection changed to `index`: Selected_Template_Path becomes its
     // path (nothing for an index out of range).
     void imageBrowserSelectionDidChange(int index);
@@ -72,7 +67,7 @@ public:
     // The entry whose preview is Selected_Template_Path; -1 for none.
     int selectedIndex() const;
 
-    QList<zelk::TemplateEntry> images;
+    QList<MyImageObject> images;
     bool showsTitles = false;      // user templates show their names
     bool sliderEnabled = false;
     bool templateButtonsEnabled = false;  // copy, rename, delete

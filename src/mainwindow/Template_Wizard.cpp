@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -26,6 +28,19 @@ namespace {
 
 // The largest preview side on screen at zoom 1, pixels.
 constexpr int maxPreviewPixels = 360;
+
+// The preview centred on a clear square: the view gives every cell the size
+// of one, so cards of either orientation must fit the same square whole.
+QPixmap squarePreview(const QImage& picture) {
+    QPixmap square(maxPreviewPixels, maxPreviewPixels);
+    square.fill(Qt::transparent);
+    if (picture.isNull())
+        return square;
+    const QImage fitted = picture.scaled(square.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&square);
+    painter.drawImage((square.width() - fitted.width()) / 2, (square.height() - fitted.height()) / 2, fitted);
+    return square;
+}
 
 }  // namespace
 
@@ -62,7 +77,10 @@ Template_Wizard::Template_Wizard(QWidget* parent) : QDialog(parent) {
     imageBrowser->setMovement(QListView::Static);
     imageBrowser->setSpacing(10);
     imageBrowser->setUniformItemSizes(true);
-    imageBrowser->setStyleSheet(QStringLiteral("QListWidget::item:selected { background: rgb(190, 210, 240); border: 2px solid rgb(40, 100, 200); border-radius: 4px; }"));
+    // The names keep the text colour on the pale selection.
+    imageBrowser->setStyleSheet(QStringLiteral(
+        "QListWidget::item:selected { background: rgb(190, 210, 240); color: rgb(20, 30, 50);"
+        " border: 2px solid rgb(40, 100, 200); border-radius: 4px; }"));
     imageBrowser->setMinimumSize(760, 440);
     layout->addWidget(imageBrowser, 1);
 
@@ -111,18 +129,17 @@ void Template_Wizard::reloadBrowser() {
     imageBrowser->clear();
     const int side = int(std::lround(maxPreviewPixels * gallery.zoom()));
     imageBrowser->setIconSize(QSize(side, side));
-    for (const zelk::TemplateEntry& e : gallery.images) {
-        QImageReader reader(e.path);
+    for (const MyImageObject& e : gallery.images) {
+        QImageReader reader(e.path());
         reader.setAutoTransform(true);
-        const QImage picture = reader.read();
         // The selection is shown by the cell, not by tinting the preview.
         QIcon icon;
-        const QPixmap pixmap = QPixmap::fromImage(picture);
+        const QPixmap pixmap = squarePreview(reader.read());
         icon.addPixmap(pixmap, QIcon::Normal);
         icon.addPixmap(pixmap, QIcon::Selected);
         auto* item = new QListWidgetItem(icon,
-                                         gallery.showsTitles ? QFileInfo(e.name).completeBaseName() : QString());
-        item->setToolTip(QFileInfo(e.name).completeBaseName());
+                                         gallery.showsTitles ? e.imageTitle() : QString());
+        item->setToolTip(e.imageTitle());
         imageBrowser->addItem(item);
     }
     if (const int selected = gallery.selectedIndex(); selected >= 0)

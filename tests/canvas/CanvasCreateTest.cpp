@@ -288,6 +288,9 @@ TEST(NewControlPoint, StepIsTheCountButAtLeastTwentyAndRestartsNearTheEdge) {
     // Each side keeps its own point.
     EXPECT_EQ(p.Control_New_Point("B", 0, canvas), QPointF(20, 20));
     EXPECT_EQ(p.lastPoint("F"), QPointF(10, 10));
+    // A point put back is where the cascade goes on from.
+    p.setLastPoint("B", QPointF(30, 5));
+    EXPECT_EQ(p.Control_New_Point("B", 0, canvas), QPointF(50, 25));
 }
 
 TEST(NewControlPoint, TinyCanvasKeepsRestartingAtTen) {

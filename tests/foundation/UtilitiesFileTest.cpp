@@ -155,7 +155,7 @@ TEST(UtilitiesFile, MessageBoxesMapAnswersToTheirCodesFromAWorker) {
               (QList<MessageButtons>{MessageButtons::Ok, MessageButtons::YesNo, MessageButtons::YesNoCancel}));
 }
 
-TEST(UtilitiesFile, MissingHelpFileIsReported) {
+TEST(UtilitiesFile, MissingOrUnopenableHelpFileIsReported) {
     QTemporaryDir res;
     QTemporaryDir data;
     ASSERT_TRUE(res.isValid() && data.isValid());
@@ -163,5 +163,9 @@ TEST(UtilitiesFile, MissingHelpFileIsReported) {
     RecordingSink sink;
     Open_Help_File();
     EXPECT_EQ(sink.texts, QStringList{QStringLiteral("\nHelp file does not exist!")});
+    // The offscreen platform opens no document, as a desktop without a PDF program.
+    writeBytes(QDir(res.path()).filePath(QStringLiteral("Help.pdf")), "%PDF-1.4\n");
+    Open_Help_File();
+    EXPECT_TRUE(sink.texts.size() == 2 && sink.texts.last().contains("PDF files")) << qPrintable(sink.texts.last());
     zelk::AppPaths::init();
 }

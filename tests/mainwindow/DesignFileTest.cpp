@@ -8,6 +8,7 @@
 #include "barcode/TwoDBarcode.h"
 #include "barcode/TwoDRenderer.h"
 #include "canvas/SKTRenderingView.h"
+#include "foundation/Codes.h"
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTGraphic.h"
 #include "mainwindow/BarcodeProducer.h"
@@ -41,9 +42,9 @@ QByteArray plistOf(const QVariant& value) {
 class FixedProducer : public BarcodeProducer {
 public:
     QImage answer;
-    int calls = 0;
-    QImage produceBarcode(const SKTGraphic&, const QString&, const QString&, const QString&) override {
-        ++calls;
+    QStringList values;
+    QImage produceBarcode(const SKTGraphic&, const QString& value, const QString&, const QString&) override {
+        values << value;
         return answer;
     }
 };
@@ -306,15 +307,20 @@ TEST_F(DesignFileTest, BarcodeStoredWithoutPictureIsMadeOnOpening) {
         g->linear_font_val = QStringLiteral("CODE%1").arg(i);
         design.backGraphics << g;
     }
+    // The second takes its value from the design's own table.
+    design.backGraphics.last()->data_source_type = DataSourceType::ExcelColumn;
+    design.backGraphics.last()->excel_col_indx = 2;
+    design.excelRows = {QVariantMap{{"Extension", "1"}, {"Column1", "Ann"}, {"Column2", "OWN-7"}}};
     ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
 
     FixedProducer producer;
     producer.answer = makeTestPicture(20, 10, 0, qRgb(0, 0, 0));
     GraphicRecordContext context;
     context.producer = &producer;
+    context.firstBoundValue = [](const SKTGraphic&) { return QStringLiteral("TABLE-ON-SCREEN"); };
     const DesignReadResult made = DesignFile::readDesignFile(path, context);
     ASSERT_TRUE(made.ok()) << qPrintable(made.detail);
-    EXPECT_EQ(producer.calls, 2);
+    EXPECT_EQ(producer.values, (QStringList{"CODE0", "OWN-7"}));
     for (const auto& g : made.contents->backGraphics)
         EXPECT_FALSE(g->_barcode_image.isNull());
     EXPECT_TRUE(sameGraphic(*made.contents->backGraphics.last(), *made.contents->backGraphics.last()));

@@ -1,7 +1,7 @@
 // The chooser, the gallery and the main window after the card wizard, drawn
 // on screen. With ZELK_SCREENSHOT_DIR set (run under an X server with
 // QT_QPA_PLATFORM=xcb) the whole screen is also saved at each stop, as
-// chooser.png, gallery.png and wizard-cr80.png.
+// chooser.png, gallery.png, wizard-cr80.png and gallery-<combo>.png.
 #include "MainWindowTestSupport.h"
 
 #include "mainwindow/AppGlobals.h"
@@ -9,17 +9,20 @@
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/StartChooserWindow.h"
 #include "mainwindow/Template_Wizard.h"
+#include "mainwindow/UserTemplates.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QStackedWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,6 +97,43 @@ TEST_F(OnScreen, ChooserGalleryAndTheWizardsCard) {
     EXPECT_TRUE(w.myTargetView->isVisible());
     settle();
     screenshot(QStringLiteral("wizard-cr80.png"));
+}
+
+TEST_F(OnScreen, GalleryPreviewsFitTheirCellsAndNamesAreReadable) {
+    open();
+    // The press pair, one card of each orientation, as user templates.
+    const QDir press(QDir(Resource_Path).filePath(QStringLiteral("Templates/Press")));
+    QDir().mkpath(UserTemplates::folder());
+    for (const QString& name : press.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(press.filePath(name), QDir(UserTemplates::folder()).filePath(name)));
+    Template_Wizard* wizard = Template_Wizard::defaultInstance();
+    QListWidget* browser = wizard->imageBrowser;
+    auto cellOf = [&](int row) { return browser->visualRect(browser->model()->index(row, 0)); };
+    zelk::ScopedDialogRunner runner([&](QDialog* d) {
+        d->show();
+        for (QComboBox* combo : {wizard->template_category_combo, wizard->cat_cmbo_bx}) {
+            const int item = combo == wizard->cat_cmbo_bx ? 1 : combo->findText(QStringLiteral("Visitor"));
+            combo->setCurrentIndex(item);
+            emit combo->activated(item);
+            settle();
+            screenshot(QStringLiteral("gallery-%1.png").arg(combo->currentText()));
+            for (int row = 0; row < browser->count(); ++row)
+                EXPECT_TRUE(cellOf(row).size().expandedTo(browser->item(row)->icon().actualSize(browser->iconSize()))
+                            == cellOf(row).size()) << row;
+        }
+        // The names under the user previews stand out from their cells, selected or not.
+        const QImage image = browser->viewport()->grab().toImage();
+        for (int row : {0, 1}) {
+            const QRect text = cellOf(row).adjusted(4, 0, -4, -2);
+            int spread = 0;
+            for (int y = text.bottom() - 14; y < text.bottom(); ++y)
+                for (int x = text.left(); x <= text.right(); ++x)
+                    spread = std::max(spread, std::abs(qGray(image.pixel(x, y)) - qGray(image.pixel(text.left(), y))));
+            EXPECT_GT(spread, 120) << row;
+        }
+        return 0;
+    });
+    wizard->Open_Template_Window();
 }
 
 }  // namespace

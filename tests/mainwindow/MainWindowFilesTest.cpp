@@ -42,7 +42,7 @@ TEST_F(MainWindowFilesTest, SaveThenOpenGivesTheSameDesign) {
     ASSERT_EQ(w.Save_project_file(false, true, "L"), 1);
     EXPECT_EQ(Project_File_Name, path("staff.did"));
     EXPECT_EQ(sink.shown, QStringList{"Design saved successfully."});
-    EXPECT_TRUE(w.windowTitle().endsWith(" - staff.did")) << qPrintable(w.windowTitle());
+    EXPECT_TRUE(w.windowTitle().contains("staff.did - ")) << qPrintable(w.windowTitle());
     EXPECT_FALSE(w.isDesignChanged());
 
     // Saving again writes to the same file without asking.
@@ -87,6 +87,46 @@ TEST_F(MainWindowFilesTest, TemplateSavesNoTableAndLoadsUntitled) {
     ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
     EXPECT_EQ(Project_File_Name, path("from template.did"));
     EXPECT_EQ(fileBytes(path("template.did")), templateBytes);
+}
+
+TEST_F(MainWindowFilesTest, TurningAnUntouchedTemplateDesignLoadsItsOtherOrientation) {
+    SKTWindowController& w = open();
+    // One design in two orientations: one graphic in landscape, two in portrait.
+    for (const int graphics : {1, 2}) {
+        DesignContents d;
+        d.Front_card_Prop.Card_Size = graphics == 1 ? QSizeF(243, 153) : QSizeF(153, 243);
+        for (int i = 0; i < graphics; ++i)
+            d.frontGraphics << makeGraphic(GraphicKind::Shape);
+        d.frontGraphics.last()->setBounds(QRectF(10, 20, 30, 40));
+        ASSERT_TRUE(DesignFile::writeDesignFile(path(graphics == 1 ? "B_L.did" : "B_P.did"), d, "T").ok);
+    }
+    ASSERT_EQ(w.Read_and_load_design_Log_NEW_METHOD(path("B_L.did"), "T", true), 1);
+    w.SetDocumentCanvasSize(QSizeF(153, 243));
+    w.Card_Control_Size_Change_or_not();
+    EXPECT_EQ(w.Get_Front_Control_Count(), 2);
+    // Once touched, the graphics follow the card instead.
+    w.toolPalette()->selectTool(zelk::LineTool);
+    w.SetDocumentCanvasSize(QSizeF(306, 486));
+    w.Card_Control_Size_Change_or_not();
+    EXPECT_EQ(w.Get_Front_Controls_Array().last()->bounds(), QRectF(20, 40, 60, 80));
+    EXPECT_EQ(w.Front_card_Prop.Card_Size, QSizeF(306, 486));
+}
+
+TEST_F(MainWindowFilesTest, VisitorAndGroupStepsRunAroundTheirDesignFiles) {
+    SKTWindowController& w = open();
+    QStringList ran;
+    const SKTWindowController::DesignModeSteps steps{
+        [&](SKTWindowController&, const DesignContents& c) { ran << "loaded " + c.Excel_Source_Path; },
+        [&](SKTWindowController&) { ran << (Excel_Source_Path = Start_Card_Option); }};
+    w.setDesignModeSteps("V", steps);
+    w.setDesignModeSteps("G", steps);
+    for (const QString mode : {"L", "V", "G"}) {
+        Start_Card_Option = mode;
+        Project_File_Name = path(mode + ".did");
+        ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+        ASSERT_EQ(w.Read_and_load_design_Log_NEW_METHOD(Project_File_Name, "L", true), 1);
+    }
+    EXPECT_EQ(ran, (QStringList{"V", "loaded V", "G", "loaded G"}));
 }
 
 TEST_F(MainWindowFilesTest, CorruptFilesLeaveTheDesignOnScreen) {

@@ -12,6 +12,8 @@
 #include "mainwindow/AppGlobals.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QProcess>
 #include <QDir>
 #include <QFileInfo>
 #include <QStackedWidget>
@@ -117,6 +119,42 @@ TEST_F(MainWindowTest, SidesSwitchCanvasAndToolsDrawOnTheCurrentSide) {
     w.Set_Selected_Graphic(w.Get_Front_Controls_Array().first());
     EXPECT_EQ(w.Get_Selected_Graphic(), w.Get_Front_Controls_Array().first());
     EXPECT_TRUE(w._graphicView->selectionIndexes().isEmpty());
+}
+
+TEST_F(MainWindowTest, UndoRedoAndTabsFollowTheSideShown) {
+    SKTWindowController& w = open();
+    QAction* undo = w.actionNamed(QStringLiteral("Undo_Button"));
+    QAction* redo = w.actionNamed(QStringLiteral("Redo_Button"));
+    auto enabled = [&] { return std::pair{undo->isEnabled(), redo->isEnabled()}; };
+    EXPECT_EQ(enabled(), std::pair(false, false));
+    w.toolPalette()->selectTool(zelk::TextTool);  // stays selected on the front
+    w.Insert_In_Undo_Redo();
+    undo->trigger();
+    EXPECT_EQ(enabled(), std::pair(true, true));
+    w.Select_back_side();
+    w.setLive_mode_list_value_change(true);  // a group-list fill records nothing
+    w.Insert_In_Undo_Redo();
+    EXPECT_EQ(enabled(), std::pair(false, false));
+    w.Select_front_side();
+    EXPECT_EQ(enabled(), std::pair(true, true));
+    EXPECT_EQ(w.sett_tab->widget(0), w.cardTabs.first());
+}
+
+TEST_F(MainWindowTest, TheTitleNamesTheApplicationOnce) {
+    // Qt adds the display name (set by main()) to a title not ending with it.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Zelk ID Card"));
+    SKTWindowController& w = open();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Untitled - Zelk ID Card"));
+    QGuiApplication::setApplicationDisplayName(QString());
+}
+
+TEST(RunScript, WithoutADisplaySaysADesktopIsNeededBeforeBuilding) {
+    QProcess run;
+    run.start("env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM", "bash",
+                      ZELK_SOURCE_DIR "/scripts/run.sh"});
+    ASSERT_TRUE(run.waitForFinished(20000));
+    EXPECT_EQ(run.exitCode(), 1);
+    EXPECT_TRUE(run.readAllStandardError().contains("needs a desktop session"));
 }
 
 TEST_F(MainWindowTest, CanvasSizeAndZoomReachAllThreeCanvases) {

@@ -156,8 +156,8 @@ TEST_F(StartRoads, GalleryWithoutAChoiceAndTheVisitorCategory) {
     SKTWindowController& w = open();
     plays = {choose("V"), [&](QDialog* d) {
                  auto* g = static_cast<Template_Wizard*>(d);
-                 for (const zelk::TemplateEntry& e : g->gallery.images)
-                     EXPECT_TRUE(e.uid.startsWith(QStringLiteral("Visitor/"))) << e.uid.toStdString();
+                 for (const MyImageObject& e : g->gallery.images)
+                     EXPECT_TRUE(e.imageUID().startsWith(QStringLiteral("Visitor/"))) << e.imageUID().toStdString();
                  EXPECT_FALSE(g->template_category_combo->isEnabled());
                  Selected_Template_Path.clear();
                  g->setResult(-1);

@@ -57,8 +57,8 @@ protected:
     QString user(const QString& name) const { return QDir(UserTemplates::folder()).filePath(name); }
     QStringList names(const TemplateGallery& g) const {
         QStringList out;
-        for (const zelk::TemplateEntry& e : g.images)
-            out << e.name;
+        for (const MyImageObject& e : g.images)
+            out << e.imageName();
         return out;
     }
 
@@ -89,7 +89,7 @@ TEST_F(TemplateFolders, ShippedTemplatesOfOneCategoryAndOfAll) {
     TemplateGallery g;
     ASSERT_TRUE(g.Fill_Templates());
     EXPECT_EQ(names(g), (QStringList{"a.JPG", "b.png"}));
-    EXPECT_EQ(g.images.at(1).uid, QStringLiteral("Corporate/b.png"));
+    EXPECT_EQ(g.images.at(1).imageUID(), QStringLiteral("Corporate/b.png"));
     EXPECT_TRUE(g.sliderEnabled);
     EXPECT_FALSE(g.showsTitles);
     EXPECT_EQ(Selected_Template_Path, res("Corporate/a.JPG"));
@@ -127,8 +127,8 @@ TEST_F(TemplateFolders, UserGalleryEmptyAndFilled) {
     EXPECT_TRUE(g.showsTitles);
     EXPECT_TRUE(g.templateButtonsEnabled);
     EXPECT_EQ(names(g), (QStringList{"One.png", "Two.png"}));
-    EXPECT_TRUE(g.images.at(0).uid.startsWith(QStringLiteral("TEMP")));
-    EXPECT_NE(g.images.at(0).uid, g.images.at(1).uid);
+    EXPECT_TRUE(g.images.at(0).imageUID().startsWith(QStringLiteral("TEMP")));
+    EXPECT_NE(g.images.at(0).imageUID(), g.images.at(1).imageUID());
     EXPECT_EQ(Selected_Template_Path, user("One.png"));
 }
 
@@ -168,7 +168,7 @@ TEST_F(TemplateFolders, TheSelectedEntryFollowsTheChosenTemplate) {
     // A dragged entry stays the selected one at its new place.
     g.moveItemsAtIndexes({2}, 0);
     EXPECT_EQ(g.selectedIndex(), 0);
-    EXPECT_EQ(g.images.at(g.selectedIndex()).path, QStringLiteral("/p/3.png"));
+    EXPECT_EQ(g.images.at(g.selectedIndex()).path(), QStringLiteral("/p/3.png"));
     // A source whose folder is missing keeps the entries but selects none.
     g.sourceSelectionDidChange(1);
     EXPECT_EQ(g.images.size(), 3);
