@@ -39,7 +39,11 @@ QRectF GraphicClipboard::drawingArea(const QList<std::shared_ptr<SKTGraphic>>& g
 
 QMimeData* GraphicClipboard::mimeDataForGraphics(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
     auto* data = new QMimeData();
-    data->setData(SKTGraphicViewPasteboardType, GraphicArchive::archivedData(graphics));
+    // Graphics whose pictures lie beyond the archive's limits travel as
+    // renderings only, which paste as one picture.
+    const QByteArray archive = GraphicArchive::archivedData(graphics);
+    if (!archive.isEmpty())
+        data->setData(SKTGraphicViewPasteboardType, archive);
 
     const QRectF area = drawingArea(graphics);
     if (!area.isValid())

@@ -344,6 +344,23 @@ TEST_F(DesignFileTest, PicturesClaimingTooManyPixelsTogetherAreRefusedUndecoded)
     EXPECT_TRUE(r.detail.contains(QStringLiteral("pixels in all"))) << qPrintable(r.detail);
 }
 
+TEST_F(DesignFileTest, WhatTheWriterAcceptsTheReaderOpensAtBothSidesOfThePixelLimit) {
+    // 8000 x 5000 is the 40 million pixel limit; Qt's own reader stops near
+    // 33.5 million. 1-bit pictures keep the test small.
+    for (const int height : {5000, 5001}) {
+        DesignContents design;
+        design.frontGraphics << makeGraphic(GraphicKind::Barcode);
+        QImage& stored = design.frontGraphics.first()->_barcode_image;
+        stored = QImage(8000, height, QImage::Format_Mono);
+        stored.fill(1);
+        const DesignWriteResult written = DesignFile::writeDesignFile(path, design, QStringLiteral("L"));
+        EXPECT_EQ(written.code, height > 5000 ? DesignFile::NotStorable : DesignFile::NoError);
+        const DesignReadResult r = DesignFile::readDesignFile(path);
+        ASSERT_TRUE(r.ok()) << qPrintable(r.detail);
+        EXPECT_EQ(r.contents->frontGraphics.first()->_barcode_image.size(), QSize(8000, 5000));
+    }
+}
+
 TEST_F(DesignFileTest, TextKeepsEveryCharacterThroughTheFile) {
     // XML normalises line ends and a reader may trim blanks: none of that may
     // reach the user's texts.
