@@ -10,9 +10,12 @@
 #include "mainwindow/DesignFile.h"
 #include "platform/PropertyList.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 using namespace zelk;
@@ -359,6 +362,31 @@ TEST_F(DesignFileTest, WhatTheWriterAcceptsTheReaderOpensAtBothSidesOfThePixelLi
         ASSERT_TRUE(r.ok()) << qPrintable(r.detail);
         EXPECT_EQ(r.contents->frontGraphics.first()->_barcode_image.size(), QSize(8000, 5000));
     }
+}
+
+// A 64 KiB tmpfs in a mount namespace of this thread's own, which nothing
+// outside the test sees (mounting needs root, as the test machines run).
+struct TinyDisk {
+    QTemporaryDir dir;
+    const QByteArray at = QFile::encodeName(dir.path());
+    const bool mounted = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+                         && mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") == 0;
+    ~TinyDisk() { umount2(at.constData(), MNT_DETACH); }
+};
+
+TEST_F(DesignFileTest, ADiskThatFillsUpPartWaySaysSoAndKeepsTheEarlierFile) {
+    TinyDisk disk;
+    ASSERT_TRUE(disk.mounted) << "cannot mount a small tmpfs: " << strerror(errno);
+    const QString onDisk = disk.dir.filePath(QStringLiteral("card.did"));
+    DesignContents design = makeFullDesign(picture);
+    ASSERT_TRUE(DesignFile::writeDesignFile(onDisk, design, QStringLiteral("L")).ok);
+    const QByteArray earlier = fileBytes(onDisk);
+    design.Front_card_Prop.Card_Name = QString(100000, QLatin1Char('x'));
+    const DesignWriteResult r = DesignFile::writeDesignFile(onDisk, design, QStringLiteral("L"));
+    EXPECT_EQ(r.code, DesignFile::CannotWrite);
+    EXPECT_TRUE(r.message().contains(QStringLiteral("disk is full"))) << qPrintable(r.message());
+    EXPECT_EQ(fileBytes(onDisk), earlier);
+    EXPECT_EQ(QDir(disk.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.did"});
 }
 
 TEST_F(DesignFileTest, TextKeepsEveryCharacterThroughTheFile) {
