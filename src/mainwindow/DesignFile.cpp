@@ -1,6 +1,7 @@
 #include "mainwindow/DesignFile.h"
 
 #include "foundation/Codes.h"
+#include "foundation/PictureLoadCache.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/BarcodeProducer.h"
@@ -433,6 +434,7 @@ DesignReadResult refused(const QString& detail) {
 
 // The design a property list holds, or the reason it is refused.
 DesignReadResult readDesignValue(const QVariant& value, const zelk::GraphicRecordContext& context) {
+    const zelk::PictureLoadCache pictures;
     QString reason;
     QImage produced;
     std::optional<DesignContents> contents = contentsFromValue(value, context, &produced, &reason);

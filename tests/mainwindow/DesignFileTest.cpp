@@ -5,7 +5,9 @@
 
 #include "TestSupport.h"
 #include "foundation/GraphicArchive.h"
+#include "foundation/ModelHost.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
 #include "mainwindow/BarcodeProducer.h"
 #include "mainwindow/DesignFile.h"
 #include "platform/PropertyList.h"
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -387,6 +390,54 @@ TEST_F(DesignFileTest, ADiskThatFillsUpPartWaySaysSoAndKeepsTheEarlierFile) {
     EXPECT_TRUE(r.message().contains(QStringLiteral("disk is full"))) << qPrintable(r.message());
     EXPECT_EQ(fileBytes(onDisk), earlier);
     EXPECT_EQ(QDir(disk.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.did"});
+}
+
+class CountingHost : public DefaultModelHost {
+public:
+    QImage Get_Image_For_Path(const QString& file, bool asIcon) override {
+        ++reads[file];
+        return DefaultModelHost::Get_Image_For_Path(file, asIcon);
+    }
+    QHash<QString, int> reads;
+};
+
+TEST_F(DesignFileTest, APictureNamedByManyGraphicsIsReadOncePerLoadAtPreviewSize) {
+    // A grey 20000 x 20000 PNG of 1.2 MB, written a row at a time.
+    const QString huge = dir.filePath(QStringLiteral("huge.png"));
+    const QString script = QStringLiteral(
+        "import sys, struct, zlib\n"
+        "def chunk(t, d): return struct.pack('>I', len(d)) + t + d + struct.pack('>I', zlib.crc32(t + d))\n"
+        "z = zlib.compressobj(1); row = b'\\0' + b'\\x80' * 60000\n"
+        "idat = b''.join(z.compress(row) for _ in range(20000)) + z.flush()\n"
+        "head = struct.pack('>IIBBBBB', 20000, 20000, 8, 2, 0, 0, 0)\n"
+        "open(sys.argv[1], 'wb').write(b'\\x89PNG\\r\\n\\x1a\\n' + chunk(b'IHDR', head) + chunk(b'IDAT', idat)"
+        " + chunk(b'IEND', b''))\n");
+    ASSERT_EQ(runTool(debianPython(), {QStringLiteral("-c"), script, huge}).exitCode, 0);
+    // A header claiming more than any reader takes, with no pixels behind it.
+    const QString claim = dir.filePath(QStringLiteral("claim.png"));
+    writeBytes(claim, pngHeaderClaiming(100000, 100000));
+    DesignContents design;
+    for (int i = 0; i <= 12; ++i) {
+        auto g = makeGraphic(GraphicKind::Image);
+        g->_file_path = i < 12 ? huge : claim;
+        (i < 12 ? design.frontGraphics : design.backGraphics) << g;
+    }
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
+
+    CountingHost host;
+    setModelHost(&host);
+    const DesignReadResult r = DesignFile::readDesignFile(path);
+    ASSERT_TRUE(r.ok()) << qPrintable(r.detail);
+    EXPECT_EQ(host.reads.value(huge), 1);
+    for (const auto& g : r.contents->frontGraphics) {
+        EXPECT_EQ(g->_contents.size(), QSize(PreviewPictureSide, PreviewPictureSide));
+        EXPECT_EQ(QColor(g->_contents.pixel(250, 250)), QColor(0x80, 0x80, 0x80));
+    }
+    auto& refused = static_cast<SKTImage&>(*r.contents->backGraphics.first());
+    EXPECT_TRUE(refused._contents.isNull());
+    refused.setFileNSImage();  // outside a load, a path is read afresh
+    EXPECT_EQ(host.reads.value(claim), 2);
+    setModelHost(nullptr);
 }
 
 TEST_F(DesignFileTest, TextKeepsEveryCharacterThroughTheFile) {
