@@ -5,6 +5,8 @@
 #include "canvas/SideSnapshot.h"
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
+#include "foundation/UserPictureFolder.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -74,6 +76,19 @@ void GraphicClipboard::copyGraphics(const QList<std::shared_ptr<SKTGraphic>>& gr
         clipboard = QGuiApplication::clipboard();
     if (clipboard)
         clipboard->setMimeData(mimeDataForGraphics(graphics));
+}
+
+std::shared_ptr<SKTImage> GraphicClipboard::pictureGraphic(const QImage& picture, QString* error) {
+    QString why;
+    const QString path = UserPictureFolder::storePicture(picture, &why);
+    if (path.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The pasted picture cannot be kept: %1").arg(why);
+        return nullptr;
+    }
+    auto image = std::make_shared<SKTImage>();
+    image->setFilePath(path, true);
+    return image;
 }
 
 bool GraphicClipboard::hasGraphics(const QMimeData* data) {

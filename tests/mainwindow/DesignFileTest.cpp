@@ -4,10 +4,12 @@
 #include "DesignFileTestSupport.h"
 
 #include "TestSupport.h"
+#include "foundation/AppPaths.h"
 #include "foundation/GraphicArchive.h"
 #include "foundation/ModelHost.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
+#include "foundation/UserPictureFolder.h"
 #include "mainwindow/BarcodeProducer.h"
 #include "mainwindow/DesignFile.h"
 #include "platform/PropertyList.h"
@@ -389,7 +391,14 @@ TEST_F(DesignFileTest, ADiskThatFillsUpPartWaySaysSoAndKeepsTheEarlierFile) {
     EXPECT_EQ(r.code, DesignFile::CannotWrite);
     EXPECT_TRUE(r.message().contains(QStringLiteral("disk is full"))) << qPrintable(r.message());
     EXPECT_EQ(fileBytes(onDisk), earlier);
+
+    // Nor does a pasted picture that does not fit leave a part of itself.
+    AppPaths::initWithRoots(resourceDir(), disk.dir.path());
+    QString error;
+    EXPECT_EQ(UserPictureFolder::storePicture(makeTestPicture(400, 400, 0, 7), &error), QString());
+    EXPECT_TRUE(error.contains(QStringLiteral("disk is full"))) << qPrintable(error);
     EXPECT_EQ(QDir(disk.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.did"});
+    EXPECT_TRUE(QDir(UserPictureFolder::path()).isEmpty());
 }
 
 class CountingHost : public DefaultModelHost {
