@@ -5,6 +5,8 @@
 #include "canvas/SideSnapshot.h"
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
+#include "foundation/UserPictureFolder.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -39,7 +41,11 @@ QRectF GraphicClipboard::drawingArea(const QList<std::shared_ptr<SKTGraphic>>& g
 
 QMimeData* GraphicClipboard::mimeDataForGraphics(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
     auto* data = new QMimeData();
-    data->setData(SKTGraphicViewPasteboardType, GraphicArchive::archivedData(graphics));
+    // Graphics whose pictures lie beyond the archive's limits travel as
+    // renderings only, which paste as one picture.
+    const QByteArray archive = GraphicArchive::archivedData(graphics);
+    if (!archive.isEmpty())
+        data->setData(SKTGraphicViewPasteboardType, archive);
 
     const QRectF area = drawingArea(graphics);
     if (!area.isValid())
@@ -70,6 +76,19 @@ void GraphicClipboard::copyGraphics(const QList<std::shared_ptr<SKTGraphic>>& gr
         clipboard = QGuiApplication::clipboard();
     if (clipboard)
         clipboard->setMimeData(mimeDataForGraphics(graphics));
+}
+
+std::shared_ptr<SKTImage> GraphicClipboard::pictureGraphic(const QImage& picture, QString* error) {
+    QString why;
+    const QString path = UserPictureFolder::storePicture(picture, &why);
+    if (path.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The pasted picture cannot be kept: %1").arg(why);
+        return nullptr;
+    }
+    auto image = std::make_shared<SKTImage>();
+    image->setFilePath(path, true);
+    return image;
 }
 
 bool GraphicClipboard::hasGraphics(const QMimeData* data) {

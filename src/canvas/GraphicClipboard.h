@@ -14,6 +14,7 @@
 class QClipboard;
 class QMimeData;
 class SKTGraphic;
+class SKTImage;
 
 namespace zelk {
 
@@ -50,6 +51,13 @@ public:
     // data of our type or a picture that cannot be read gives Unreadable
     // with the SKTErrorWithCode error to show; no usable type gives Nothing.
     static ReadResult read(const QMimeData* data);
+
+    // A new image graphic for a pasted picture. The picture is written to the
+    // user's picture folder (UserPictureFolder) and the graphic names that
+    // file, so that a saved design keeps it; the graphic then holds what a
+    // reopened design would. nullptr, with the reason in *error, when the
+    // picture cannot be written.
+    static std::shared_ptr<SKTImage> pictureGraphic(const QImage& picture, QString* error = nullptr);
 
     // True when the data holds copied graphics (the paste button's state).
     static bool hasGraphics(const QMimeData* data);

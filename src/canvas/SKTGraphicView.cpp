@@ -732,10 +732,12 @@ void SKTGraphicView::paste() {
         insertOnTop(read.graphics);
         break;
     case zelk::GraphicClipboard::Content::Picture: {
-        auto image = std::make_shared<SKTImage>();
-        image->_contents = read.picture;
-        QImage shown = zelk::modelHost()->Get_Image_With_Update_Settings(*image);
-        image->_contents_with_settings = shown.isNull() ? read.picture : shown;
+        QString error;
+        const std::shared_ptr<SKTImage> image = zelk::GraphicClipboard::pictureGraphic(read.picture, &error);
+        if (!image) {
+            Show_MessageBox(error);
+            return;
+        }
         QSizeF size = zelk::pictureSizeInPoints(read.picture);
         // A picture larger than the card comes in fitted to it.
         if (canvasSize_.width() > 0 && canvasSize_.height() > 0 &&

@@ -10,6 +10,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 
@@ -170,22 +171,13 @@ struct Reader {
         }
         if (!v.isByteArray())
             return fail(key, "not a picture");
-        QByteArray bytes = v.toByteArray();
-        static const QByteArray pngSignature("\x89PNG\r\n\x1a\n", 8);
-        if (!bytes.startsWith(pngSignature))
-            return fail(key, "not a PNG picture");
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, "png");
-        reader.setDecideFormatFromContent(false);
-        const QSize size = reader.size();
-        if (!size.isValid() || size.width() > GraphicArchive::MaxPictureSide
-            || size.height() > GraphicArchive::MaxPictureSide
-            || qint64(size.width()) * size.height() > GraphicArchive::MaxPicturePixels)
-            return fail(key, "picture too large or unreadable");
-        QImage image = reader.read();
-        if (image.isNull() || image.size() != size)
-            return fail(key, "unreadable picture");
+        QString why;
+        QImage image = GraphicArchive::readPicture(v.toByteArray(), &why);
+        if (image.isNull()) {
+            if (error.isEmpty())
+                error = QStringLiteral("field \"%1\": %2").arg(key, why);
+            return false;
+        }
         out = image;
         return true;
     }
@@ -224,16 +216,73 @@ bool parseWhole(const QByteArray& data, QCborValue* out, QString* error) {
     return true;
 }
 
+const QByteArray pngSignature("\x89PNG\r\n\x1a\n", 8);
+
+bool withinLimits(const QSize& size, QImage::Format format) {
+    if (!size.isValid() || size.isEmpty() || format == QImage::Format_Invalid
+        || size.width() > GraphicArchive::MaxPictureSide || size.height() > GraphicArchive::MaxPictureSide
+        || qint64(size.width()) * size.height() > GraphicArchive::MaxPicturePixels)
+        return false;
+    const qint64 bitsPerPixel = QImage::toPixelFormat(format).bitsPerPixel();
+    const qint64 bytesPerLine = (qint64(size.width()) * bitsPerPixel + 31) / 32 * 4;
+    return bytesPerLine * size.height() <= GraphicArchive::MaxPictureBytes;
+}
+
 }  // namespace
+
+bool GraphicArchive::pictureWithinLimits(const QByteArray& png) {
+    if (!png.startsWith(pngSignature))
+        return false;
+    QBuffer buffer;
+    buffer.setData(png);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    reader.setDecideFormatFromContent(false);
+    return withinLimits(reader.size(), reader.imageFormat());
+}
+
+QImage GraphicArchive::readPicture(const QByteArray& png, QString* error) {
+    if (!png.startsWith(pngSignature)) {
+        setError(error, QStringLiteral("not a PNG picture"));
+        return {};
+    }
+    QBuffer buffer;
+    buffer.setData(png);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (!withinLimits(size, format)) {
+        setError(error, QStringLiteral("picture too large or unreadable"));
+        return {};
+    }
+    // Qt's reader refuses pictures above its allocation limit (128 MB), which
+    // lies below ours; a picture allocated here, of the header's size and
+    // format, is filled without that check.
+    QImage image(size, format);
+    if (image.isNull() || !reader.read(&image) || image.size() != size) {
+        setError(error, QStringLiteral("unreadable picture"));
+        return {};
+    }
+    return image;
+}
 
 QCborMap GraphicArchive::toCbor(const SKTGraphic& g) {
     QCborMap map;
     map.insert(ClassKey, zelk::graphicKindName(g.kind()));
     map.insert(VersionKey, FormatVersion);
-#define ZELK_WRITE_FIELD(name) map.insert(QStringLiteral(#name), encode(g.name));
+    bool tooLarge = false;
+    auto put = [&](const QString& key, const auto& value) {
+        const QCborValue v = encode(value);
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QImage>)
+            tooLarge = tooLarge || (v.isByteArray() && !pictureWithinLimits(v.toByteArray()));
+        map.insert(key, v);
+    };
+#define ZELK_WRITE_FIELD(name) put(QStringLiteral(#name), g.name);
     ZELK_SKTGRAPHIC_FIELDS(ZELK_WRITE_FIELD)
 #undef ZELK_WRITE_FIELD
-    return map;
+    return tooLarge ? QCborMap() : map;
 }
 
 std::shared_ptr<SKTGraphic> GraphicArchive::fromCbor(const QCborValue& value, QString* error) {
@@ -268,14 +317,19 @@ std::shared_ptr<SKTGraphic> GraphicArchive::fromCbor(const QCborValue& value, QS
 }
 
 QByteArray GraphicArchive::archivedData(const SKTGraphic& graphic) {
-    return QCborValue(toCbor(graphic)).toCbor();
+    const QCborMap map = toCbor(graphic);
+    return map.isEmpty() ? QByteArray() : QCborValue(map).toCbor();
 }
 
 QByteArray GraphicArchive::archivedData(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
     QCborArray array;
     for (const auto& g : graphics) {
-        if (g)
-            array.append(toCbor(*g));
+        if (!g)
+            continue;
+        const QCborMap map = toCbor(*g);
+        if (map.isEmpty())
+            return {};
+        array.append(map);
     }
     return QCborValue(array).toCbor();
 }

@@ -14,6 +14,7 @@
 #include <QByteArray>
 #include <QCborMap>
 #include <QCborValue>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <memory>
@@ -26,12 +27,24 @@ public:
     static inline const QString ClassKey = QStringLiteral("$class");
     static inline const QString VersionKey = QStringLiteral("$version");
 
-    // Pictures larger than this are refused when read (pixels).
+    // Stored pictures beyond these are refused when written and when read:
+    // pixels, side and the bytes they take decoded.
     static constexpr qint64 MaxPicturePixels = 40'000'000;
     static constexpr int MaxPictureSide = 32'768;
+    static constexpr qint64 MaxPictureBytes = MaxPicturePixels * 4;
 
+    // The archive's bytes; empty when a picture of a graphic lies beyond the
+    // picture limits (nothing is written that the reader would refuse).
     static QByteArray archivedData(const SKTGraphic& graphic);
     static QByteArray archivedData(const QList<std::shared_ptr<SKTGraphic>>& graphics);
+
+    // Whether the PNG's header (size, and the format it decodes to) lies
+    // within the picture limits. Writers ask it of what they wrote.
+    static bool pictureWithinLimits(const QByteArray& png);
+    // The PNG picture within the picture limits; a null image, with the
+    // reason in *error, for any other bytes. Every picture within the limits
+    // is read, whatever the image reader's own allocation limit.
+    static QImage readPicture(const QByteArray& png, QString* error = nullptr);
 
     // The graphic of the archive, or nullptr with the reason in *error.
     static std::shared_ptr<SKTGraphic> unarchiveGraphic(const QByteArray& data,
@@ -43,7 +56,7 @@ public:
                                   QString* error = nullptr);
 
     // The same, one level down, for callers that embed graphics in larger
-    // CBOR documents.
+    // CBOR documents (an empty map when a picture lies beyond the limits).
     static QCborMap toCbor(const SKTGraphic& graphic);
     static std::shared_ptr<SKTGraphic> fromCbor(const QCborValue& value, QString* error = nullptr);
 };

@@ -1,6 +1,7 @@
 #include "foundation/SKTImage.h"
 
 #include "foundation/ModelHost.h"
+#include "foundation/PictureLoadCache.h"
 
 SKTImage::SKTImage() {
     _isDrawingStroke = false;
@@ -31,7 +32,7 @@ void SKTImage::setFilePath(const QString& path, bool set_txt_path_also) {
 }
 
 void SKTImage::setFileNSImage() {
-    zelk::ModelHost* host = zelk::modelHost();
-    _contents = host->Get_Image_For_Path(_file_path, false);
-    _contents_with_settings = _contents.isNull() ? QImage() : host->Get_Image_With_Update_Settings(*this);
+    _contents = zelk::PictureLoadCache::picture(_file_path);
+    _contents_with_settings =
+        _contents.isNull() ? QImage() : zelk::modelHost()->Get_Image_With_Update_Settings(*this);
 }

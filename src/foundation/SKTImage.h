@@ -15,7 +15,8 @@ public:
     // Text_Value; then loads the picture (setFileNSImage).
     void setFilePath(const QString& path, bool set_txt_path_also);
     // Loads _contents as a preview of the file at _file_path (a null picture
-    // when there is none) and makes the filtered picture through the host.
+    // when there is none; once per load, see PictureLoadCache) and makes the
+    // filtered picture through the host.
     void setFileNSImage();
     // Replaces the filtered picture.
     void setFileNSImage_Variable(const QImage& picture) { _contents_with_settings = picture; }

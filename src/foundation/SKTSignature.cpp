@@ -2,6 +2,7 @@
 
 #include "foundation/AppPaths.h"
 #include "foundation/ModelHost.h"
+#include "foundation/PictureLoadCache.h"
 
 #include <QDir>
 
@@ -39,7 +40,6 @@ void SKTSignature::setFilePath(const QString& path) {
     if (path == DefaultPathWord)
         chosen = resourceFile(sign_or_fingureprint == Fingerprint ? FingerprintSample
                                                                  : SignatureSample);
-    zelk::ModelHost* host = zelk::modelHost();
-    _file_path = host->Check_Path_For_App_Resources(chosen);
-    _contents = host->Get_Image_For_Path(_file_path, false);
+    _file_path = zelk::modelHost()->Check_Path_For_App_Resources(chosen);
+    _contents = zelk::PictureLoadCache::picture(_file_path);
 }

@@ -2,8 +2,10 @@
 // The cross-cutting plain functions of the application: message boxes,
 // logging, string helpers, file and folder helpers, the data folder tree and
 // the help file.
+#include <QByteArray>
 #include <QString>
 
+class QFileDevice;
 class QObject;
 
 // Message boxes: callable from any thread, always shown on the GUI thread
@@ -47,6 +49,16 @@ bool Create_Folder(const QString& path);
 void Delete_Folder(const QString& path);
 // Removes the file or folder at the path; failures are silent.
 void Delete_File(const QString& path);
+namespace zelk {
+// Writes all of `bytes` to the open file and flushes them. False with the
+// reason in *why: a disk that fills up part-way is said to be full (Qt reports
+// such a short write without a reason of its own). Open the file Unbuffered:
+// a buffered flush that falls short loses the system's reason.
+bool writeWholeFile(QFileDevice& file, const QByteArray& bytes, QString* why = nullptr);
+// The reason for a failed write or commit of the file, the full disk named.
+QString writeFailureReason(const QFileDevice& file);
+}  // namespace zelk
+
 // Sets the "enabled" property of the object and of every object inside it
 // that has one.
 void SetObjEnabled(QObject* obj, bool flag);

@@ -24,7 +24,7 @@ bool archiveSide(const QList<std::shared_ptr<SKTGraphic>>& graphics, QList<QByte
         // the batch: prove it now, while the design is still whole.
         if (data.isEmpty() || !GraphicArchive::unarchiveGraphic(data, &error)) {
             *failedAt = int(i) + 1;
-            *reason = data.isEmpty() ? QStringLiteral("empty archive") : error;
+            *reason = data.isEmpty() ? QStringLiteral("a picture too large to archive") : error;
             *kindName = zelk::graphicKindName(g->kind());
             return false;
         }

@@ -1,7 +1,9 @@
 #include "mainwindow/DesignFile.h"
 
 #include "foundation/Codes.h"
+#include "foundation/PictureLoadCache.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/Utilities.h"
 #include "mainwindow/BarcodeProducer.h"
 #include "platform/PropertyList.h"
 
@@ -304,15 +306,15 @@ DesignWriteResult DesignFile::writeDesignFile(const QString& path, const DesignC
         return fail(NotARegularFile, QStringLiteral("%1 is not a file").arg(path));
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(CannotOpen, QStringLiteral("%1: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
+    QString why;
+    if (!zelk::writeWholeFile(file, bytes, &why)) {
         file.cancelWriting();
         return fail(CannotWrite, QStringLiteral("%1: %2").arg(path, why));
     }
     if (!file.commit())
-        return fail(CannotReplace, QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return fail(CannotReplace, QStringLiteral("%1: %2").arg(path, zelk::writeFailureReason(file)));
     result.ok = true;
     return result;
 }
@@ -447,6 +449,7 @@ DesignReadResult refused(const QString& detail) {
 
 // The design a property list holds, or the reason it is refused.
 DesignReadResult readDesignValue(const QVariant& value, const zelk::GraphicRecordContext& context) {
+    const zelk::PictureLoadCache pictures;
     QString reason;
     QImage produced;
     std::optional<DesignContents> contents = contentsFromValue(value, context, &produced, &reason);

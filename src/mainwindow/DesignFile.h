@@ -129,7 +129,7 @@ public:
     // Reads a design file. A file that is not a design file, is truncated,
     // holds a value of the wrong form at any position, or is hostile (too
     // large, too deep, entity declarations) gives CorruptMessage and no
-    // contents.
+    // contents. Each picture file the graphics name is read once per call.
     static zelk::DesignReadResult readDesignFile(const QString& path,
                                                  const zelk::GraphicRecordContext& context = {});
     static zelk::DesignReadResult readDesignData(const QByteArray& data,

@@ -9,7 +9,6 @@
 #include "mainwindow/BarcodeProducer.h"
 
 #include <QBuffer>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
 #include <charconv>
@@ -101,12 +100,6 @@ bool parseNumbers(const QString& text, int count, double* out) {
     return true;
 }
 
-bool pictureWithinLimits(const QSize& size) {
-    return size.isValid() && size.width() <= GraphicArchive::MaxPictureSide
-           && size.height() <= GraphicArchive::MaxPictureSide
-           && qint64(size.width()) * size.height() <= GraphicArchive::MaxPicturePixels;
-}
-
 void setError(QString* error, const QString& text) {
     if (error)
         *error = text;
@@ -139,12 +132,15 @@ QString GraphicRecord::encodeValue(const QSizeF& value) {
 std::optional<QString> GraphicRecord::encodePicture(const QImage& picture, QString* error) {
     if (picture.isNull())
         return QString();
-    if (!pictureWithinLimits(picture.size())) {
+    const auto tooLarge = [&] {
         setError(error, QStringLiteral("picture of %1 x %2 pixels is too large to store")
                             .arg(picture.width())
                             .arg(picture.height()));
         return std::nullopt;
-    }
+    };
+    // Cheap refusal before encoding; the written header decides below.
+    if (qint64(picture.width()) * picture.height() > GraphicArchive::MaxPicturePixels)
+        return tooLarge();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -158,6 +154,8 @@ std::optional<QString> GraphicRecord::encodePicture(const QImage& picture, QStri
             return std::nullopt;
         }
     }
+    if (!GraphicArchive::pictureWithinLimits(bytes))
+        return tooLarge();
     return QString::fromLatin1(bytes.toBase64());
 }
 
@@ -222,19 +220,8 @@ bool GraphicRecord::decodeValue(const QString& text, QImage& out) {
         QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         return false;
-    QByteArray bytes = decoded.decoded;
-    static const QByteArray pngSignature("\x89PNG\r\n\x1a\n", 8);
-    if (!bytes.startsWith(pngSignature))
-        return false;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (!pictureWithinLimits(size))
-        return false;
-    QImage picture = reader.read();
-    if (picture.isNull() || picture.size() != size)
+    QImage picture = GraphicArchive::readPicture(decoded.decoded);
+    if (picture.isNull())
         return false;
     out = picture;
     return true;

@@ -21,6 +21,7 @@
 #include "foundation/Units.h"
 #include "foundation/Utilities.h"
 #include "foundation/ValueCodecs.h"
+#include "foundation/UserPictureFolder.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/CardSizeChange.h"
 #include "mainwindow/CardSizePresets.h"
@@ -379,18 +380,10 @@ QImage SKTWindowController::NSImage_from_CIImage(const QImage& image) const {
     return own;
 }
 
-namespace {
-
-QString cameraPathFile() {
-    return QDir(Created_Resource_Path).filePath(QStringLiteral("idcardcampics.txt"));
-}
-
-}  // namespace
-
 bool SKTWindowController::Create_Camera_Path_File() const {
     if (Created_Resource_Path.isEmpty())
         return false;
-    QSaveFile file(cameraPathFile());
+    QSaveFile file(zelk::UserPictureFolder::recordFile());
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray text = ::Camera_Folder_Path.toUtf8();
@@ -399,15 +392,7 @@ bool SKTWindowController::Create_Camera_Path_File() const {
     return file.commit();
 }
 
-QString SKTWindowController::recordedCameraFolder() {
-    QFile file(cameraPathFile());
-    if (file.size() <= 64 * 1024 && file.open(QIODevice::ReadOnly)) {
-        const QString folder = QString::fromUtf8(file.readAll()).trimmed();
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            return QDir::cleanPath(folder);
-    }
-    return QDir(Created_Resource_Path).filePath(QStringLiteral("Images_save_by_user"));
-}
+QString SKTWindowController::recordedCameraFolder() { return zelk::UserPictureFolder::path(); }
 
 // ---------------------------------------------------------------- mail settings
 

@@ -7,10 +7,12 @@
 #include "TestSupport.h"
 #include "canvas/GraphicClipboard.h"
 #include "canvas/SKTError.h"
+#include "foundation/AppPaths.h"
 #include "foundation/SKTImage.h"
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -114,7 +116,17 @@ TEST_F(CanvasClipboard, CutTakesTheGraphicsAway) {
     EXPECT_EQ(doc.graphics.size(), 1);
 }
 
-TEST_F(CanvasClipboard, AnOutsidePngBecomesAnImageGraphic) {
+// Pasted pictures are written into the user's picture folder of a data tree.
+class CanvasPictureClipboard : public CanvasFixture {
+protected:
+    void SetUp() override {
+        CanvasFixture::SetUp();
+        AppPaths::initWithRoots(resourceDir(), data.path());
+    }
+    QTemporaryDir data;
+};
+
+TEST_F(CanvasPictureClipboard, AnOutsidePngBecomesAnImageGraphicWithAFileOfItsOwn) {
     QImage picture(60, 30, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     auto* data = new QMimeData();
@@ -122,16 +134,21 @@ TEST_F(CanvasClipboard, AnOutsidePngBecomesAnImageGraphic) {
     QGuiApplication::clipboard()->setMimeData(data);
 
     view->paste();
-    ASSERT_EQ(doc.graphics.size(), 1);
+    view->paste();
+    ASSERT_EQ(doc.graphics.size(), 2);
     auto g = doc.graphics.first();
     ASSERT_TRUE(isExactlyImage(g.get()));
-    EXPECT_EQ(g->bounds(), QRectF(20, 20, 60, 30));  // its own size, at the next new point
+    EXPECT_EQ(g->bounds().size(), QSizeF(60, 30));  // its own size
     EXPECT_EQ(g->_contents.size(), QSize(60, 30));
     EXPECT_FALSE(g->_contents_with_settings.isNull());
     EXPECT_EQ(view->Selected_Graphic(), g);
+    // Each paste has a file of its own in the data tree's picture folder.
+    EXPECT_EQ(QFileInfo(g->_file_path).absolutePath(), this->data.filePath("Images_save_by_user"));
+    EXPECT_NE(g->_file_path, doc.graphics.at(1)->_file_path);
+    EXPECT_EQ(QImage(g->_file_path).convertToFormat(QImage::Format_RGB32), picture);
 }
 
-TEST_F(CanvasClipboard, APictureLargerThanTheCardIsFittedToIt) {
+TEST_F(CanvasPictureClipboard, APictureLargerThanTheCardIsFittedToIt) {
     QImage picture(1000, 500, QImage::Format_RGB32);
     picture.fill(Qt::green);
     auto* data = new QMimeData();

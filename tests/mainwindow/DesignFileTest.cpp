@@ -8,16 +8,24 @@
 #include "barcode/TwoDBarcode.h"
 #include "barcode/TwoDRenderer.h"
 #include "canvas/SKTRenderingView.h"
+#include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/GraphicArchive.h"
+#include "foundation/ModelHost.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
+#include "foundation/UserPictureFolder.h"
 #include "mainwindow/BarcodeProducer.h"
 #include "mainwindow/DesignFile.h"
 #include "platform/PropertyList.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 using namespace zelk;
@@ -377,6 +385,103 @@ TEST_F(DesignFileTest, PicturesClaimingTooManyPixelsTogetherAreRefusedUndecoded)
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.message, DesignFile::CorruptMessage);
     EXPECT_TRUE(r.detail.contains(QStringLiteral("pixels in all"))) << qPrintable(r.detail);
+}
+
+TEST_F(DesignFileTest, WhatTheWriterAcceptsTheReaderOpensAtBothSidesOfThePixelLimit) {
+    // 8000 x 5000 is the 40 million pixel limit; Qt's own reader stops near
+    // 33.5 million. 1-bit pictures keep the test small.
+    for (const int height : {5000, 5001}) {
+        DesignContents design;
+        design.frontGraphics << makeGraphic(GraphicKind::Barcode);
+        QImage& stored = design.frontGraphics.first()->_barcode_image;
+        stored = QImage(8000, height, QImage::Format_Mono);
+        stored.fill(1);
+        const DesignWriteResult written = DesignFile::writeDesignFile(path, design, QStringLiteral("L"));
+        EXPECT_EQ(written.code, height > 5000 ? DesignFile::NotStorable : DesignFile::NoError);
+        const DesignReadResult r = DesignFile::readDesignFile(path);
+        ASSERT_TRUE(r.ok()) << qPrintable(r.detail);
+        EXPECT_EQ(r.contents->frontGraphics.first()->_barcode_image.size(), QSize(8000, 5000));
+    }
+}
+
+// A 64 KiB tmpfs in a mount namespace of this thread's own, which nothing
+// outside the test sees (mounting needs root, as the test machines run).
+struct TinyDisk {
+    QTemporaryDir dir;
+    const QByteArray at = QFile::encodeName(dir.path());
+    const bool mounted = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+                         && mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") == 0;
+    ~TinyDisk() { umount2(at.constData(), MNT_DETACH); }
+};
+
+TEST_F(DesignFileTest, ADiskThatFillsUpPartWaySaysSoAndKeepsTheEarlierFile) {
+    TinyDisk disk;
+    ASSERT_TRUE(disk.mounted) << "cannot mount a small tmpfs: " << strerror(errno);
+    const QString onDisk = disk.dir.filePath(QStringLiteral("card.did"));
+    DesignContents design = makeFullDesign(picture);
+    ASSERT_TRUE(DesignFile::writeDesignFile(onDisk, design, QStringLiteral("L")).ok);
+    const QByteArray earlier = fileBytes(onDisk);
+    design.Front_card_Prop.Card_Name = QString(100000, QLatin1Char('x'));
+    const DesignWriteResult r = DesignFile::writeDesignFile(onDisk, design, QStringLiteral("L"));
+    EXPECT_EQ(r.code, DesignFile::CannotWrite);
+    EXPECT_TRUE(r.message().contains(QStringLiteral("disk is full"))) << qPrintable(r.message());
+    EXPECT_EQ(fileBytes(onDisk), earlier);
+
+    // Nor does a pasted picture that does not fit leave a part of itself.
+    AppPaths::initWithRoots(resourceDir(), disk.dir.path());
+    QString error;
+    EXPECT_EQ(UserPictureFolder::storePicture(makeTestPicture(400, 400, 0, 7), &error), QString());
+    EXPECT_TRUE(error.contains(QStringLiteral("disk is full"))) << qPrintable(error);
+    EXPECT_EQ(QDir(disk.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.did"});
+    EXPECT_TRUE(QDir(UserPictureFolder::path()).isEmpty());
+}
+
+class CountingHost : public DefaultModelHost {
+public:
+    QImage Get_Image_For_Path(const QString& file, bool asIcon) override {
+        ++reads[file];
+        return DefaultModelHost::Get_Image_For_Path(file, asIcon);
+    }
+    QHash<QString, int> reads;
+};
+
+TEST_F(DesignFileTest, APictureNamedByManyGraphicsIsReadOncePerLoadAtPreviewSize) {
+    // A grey 20000 x 20000 PNG of 1.2 MB, written a row at a time.
+    const QString huge = dir.filePath(QStringLiteral("huge.png"));
+    const QString script = QStringLiteral(
+        "import sys, struct, zlib\n"
+        "def chunk(t, d): return struct.pack('>I', len(d)) + t + d + struct.pack('>I', zlib.crc32(t + d))\n"
+        "z = zlib.compressobj(1); row = b'\\0' + b'\\x80' * 60000\n"
+        "idat = b''.join(z.compress(row) for _ in range(20000)) + z.flush()\n"
+        "head = struct.pack('>IIBBBBB', 20000, 20000, 8, 2, 0, 0, 0)\n"
+        "open(sys.argv[1], 'wb').write(b'\\x89PNG\\r\\n\\x1a\\n' + chunk(b'IHDR', head) + chunk(b'IDAT', idat)"
+        " + chunk(b'IEND', b''))\n");
+    ASSERT_EQ(runTool(debianPython(), {QStringLiteral("-c"), script, huge}).exitCode, 0);
+    // A header claiming more than any reader takes, with no pixels behind it.
+    const QString claim = dir.filePath(QStringLiteral("claim.png"));
+    writeBytes(claim, pngHeaderClaiming(100000, 100000));
+    DesignContents design;
+    for (int i = 0; i <= 12; ++i) {
+        auto g = makeGraphic(GraphicKind::Image);
+        g->_file_path = i < 12 ? huge : claim;
+        (i < 12 ? design.frontGraphics : design.backGraphics) << g;
+    }
+    ASSERT_TRUE(DesignFile::writeDesignFile(path, design, QStringLiteral("L")).ok);
+
+    CountingHost host;
+    setModelHost(&host);
+    const DesignReadResult r = DesignFile::readDesignFile(path);
+    ASSERT_TRUE(r.ok()) << qPrintable(r.detail);
+    EXPECT_EQ(host.reads.value(huge), 1);
+    for (const auto& g : r.contents->frontGraphics) {
+        EXPECT_EQ(g->_contents.size(), QSize(PreviewPictureSide, PreviewPictureSide));
+        EXPECT_EQ(QColor(g->_contents.pixel(250, 250)), QColor(0x80, 0x80, 0x80));
+    }
+    auto& refused = static_cast<SKTImage&>(*r.contents->backGraphics.first());
+    EXPECT_TRUE(refused._contents.isNull());
+    refused.setFileNSImage();  // outside a load, a path is read afresh
+    EXPECT_EQ(host.reads.value(claim), 2);
+    setModelHost(nullptr);
 }
 
 TEST_F(DesignFileTest, TextKeepsEveryCharacterThroughTheFile) {

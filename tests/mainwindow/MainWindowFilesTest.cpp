@@ -12,7 +12,10 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QDateTime>
 #include <QLocale>
 #include <QDir>
@@ -62,6 +65,27 @@ TEST_F(MainWindowFilesTest, SaveThenOpenGivesTheSameDesign) {
     EXPECT_EQ(&w._graphicView->graphics(), &w.Get_Front_Controls_Array());
     EXPECT_EQ(w._graphicView->graphics().size(), before.frontGraphics.size());
     EXPECT_EQ(Card_Front_Or_Back, 0);
+}
+
+TEST_F(MainWindowFilesTest, APastedPictureIsThereAfterSaveAndReopen) {
+    SKTWindowController& w = open();
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 90));
+    auto* mime = new QMimeData();
+    mime->setImageData(picture);
+    QGuiApplication::clipboard()->setMimeData(mime);
+    w._graphicView->paste();
+    ASSERT_EQ(w.Get_Front_Control_Count(), 1);
+
+    nextSavePath = path("pasted.did");
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+    w.New_Project();
+    ASSERT_EQ(w.Read_and_load_design_Log_NEW_METHOD(path("pasted.did"), "L", true), 1);
+    ASSERT_EQ(w.Get_Front_Control_Count(), 1);
+    const SKTGraphic& g = *w.Get_Front_Controls_Array().first();
+    EXPECT_TRUE(g._file_path.startsWith(data.filePath("user/Images_save_by_user/"))) << qPrintable(g._file_path);
+    ASSERT_EQ(g._contents.size(), picture.size());
+    EXPECT_EQ(g._contents.pixel(20, 10), picture.pixel(20, 10));
 }
 
 TEST_F(MainWindowFilesTest, TemplateSavesNoTableAndLoadsUntitled) {
