@@ -8,13 +8,9 @@
 #include "barcode/JapanPostBarcode.h"
 #include "barcode/NKDCodabarBarcode.h"
 #include "barcode/NKDCode128Barcode.h"
-#include "barcode/NKDCode39Barcode.h"
 #include "barcode/NKDEAN8Barcode.h"
-#include "barcode/NKDExtendedCode39Barcode.h"
 #include "barcode/NKDInterleavedTwoOfFiveBarcode.h"
 #include "barcode/NKDModifiedPlesseyHexBarcode.h"
-#include "barcode/NKDPlanetBarcode.h"
-#include "barcode/NKDPostnetBarcode.h"
 #include "barcode/NKDRoyalMailBarcode.h"
 #include "barcode/NKDUPCEBarcode.h"
 
@@ -96,33 +92,6 @@ TEST(LinearValidation, EmptyOrBlankValuesAndUnknownTitlesGiveNoBarcode) {
     EXPECT_FALSE(NKDBarcodeFactory::create(QStringLiteral("Code 39"), QString(), true));
 }
 
-TEST(LinearModel, Code39PatternsAndCase) {
-    EXPECT_EQ(NKDCode39Barcode::code39Pattern('0'), QStringLiteral("1010011011010"));
-    EXPECT_EQ(NKDCode39Barcode::code39Pattern('*'), QStringLiteral("1001011011010"));
-    EXPECT_TRUE(NKDCode39Barcode::code39Pattern('_').isEmpty());
-    auto b = NKDBarcode::make<NKDCode39Barcode>(QStringLiteral("ab1"));
-    EXPECT_EQ(b->content(), QStringLiteral("AB1"));
-    EXPECT_EQ(b->caption(), QStringLiteral("AB1"));
-    EXPECT_EQ(b->checkDigit(), -1);
-    EXPECT_EQ(b->completeBarcode().size(), 13 * 5);
-    auto starred = NKDBarcode::make<NKDCode39Barcode>(QStringLiteral("*AB1*"));
-    EXPECT_EQ(starred->content(), QStringLiteral("AB1"));
-    EXPECT_EQ(starred->completeBarcode(), b->completeBarcode());
-}
-
-TEST(LinearModel, ExtendedCode39KeepsTheValueAndShiftsWhatCode39Lacks) {
-    auto b = NKDBarcode::make<NKDExtendedCode39Barcode>(QStringLiteral("a*$"));
-    EXPECT_EQ(b->content(), QStringLiteral("a*$"));
-    const struct {
-        char c;
-        const char* pair;
-    } pairs[] = {{'a', "+A"}, {'z', "+Z"}, {'*', "/J"}, {'/', "/O"}, {'$', "/D"}, {'%', "/E"}, {'+', "/K"},
-                 {':', "/Z"}, {';', "%F"}, {'?', "%J"}, {'@', "%V"}, {'[', "%K"}, {'_', "%O"}, {'`', "%W"},
-                 {'{', "%P"}, {'~', "%S"}, {'-', "-"}, {' ', " "}, {'7', "7"}, {'\t', ""}};
-    for (const auto& p : pairs)
-        EXPECT_EQ(NKDExtendedCode39Barcode::fullAsciiPair(p.c), QLatin1String(p.pair)) << p.c;
-}
-
 TEST(LinearModel, Code128SetsAndCheck) {
     auto values = [](const NKDCode128Barcode& b) {
         QList<int> v;
@@ -171,10 +140,6 @@ TEST(LinearModel, TwoOfFivePatterns) {
     auto padded = NKDBarcode::make<NKDInterleavedTwoOfFiveBarcode>(QStringLiteral("0123"));
     EXPECT_EQ(odd->completeBarcode(), padded->completeBarcode());
     EXPECT_EQ(odd->caption(), QStringLiteral("123"));
-
-    auto ind = NKDBarcodeFactory::create(QStringLiteral("Industrial 2 of 5"), QStringLiteral("1"), true);
-    // Start wide, wide, narrow; "1" WNNNW; stop wide, narrow, wide.
-    EXPECT_EQ(barWidths(ind->completeBarcode()), (QList<int>{3, 3, 1, 3, 1, 1, 1, 3, 3, 1, 3}));
 }
 
 TEST(LinearModel, CodabarFramesAndGaps) {
@@ -315,39 +280,11 @@ TEST(LinearModel, UpcaToUpceCompression) {
     EXPECT_TRUE(NKDUPCEBarcode::UPCAToUPCE(QStringLiteral("0120000034")).isEmpty());
 }
 
-TEST(PostalModel, PostnetAndPlanet) {
-    auto p = NKDBarcode::make<NKDPostnetBarcode>(QStringLiteral("12345"));
-    EXPECT_EQ(p->checkDigit(), '5');
-    EXPECT_EQ(barWidths(p->completeBarcode()).size(), 32);
-    EXPECT_FLOAT_EQ(p->barWidth(), 1.08f);
-    EXPECT_FLOAT_EQ(p->height(), 9.0f);
-    const QString m = p->completeBarcode();
-    EXPECT_FLOAT_EQ(p->barTop(0), 9.0f);
-    EXPECT_FLOAT_EQ(p->barTop(m.size() - 1), 9.0f);
-    // "1": bars 4 and 5 tall.
-    EXPECT_FLOAT_EQ(p->barTop(3), 3.6f);
-    EXPECT_FLOAT_EQ(p->barTop(12), 9.0f);
-    EXPECT_TRUE(NKDBarcode::make<NKDPostnetBarcode>(QStringLiteral("12345678901"))->isContentValid());
-
-    auto planet = NKDBarcode::make<NKDPlanetBarcode>(QStringLiteral("12345"));
-    EXPECT_EQ(planet->checkDigit(), '5');
-    EXPECT_FLOAT_EQ(planet->barTop(3), 9.0f);
-    EXPECT_FLOAT_EQ(planet->barTop(12), 3.6f);
-}
-
-TEST(PostalModel, RoyalMailCheckAndTrackers) {
-    EXPECT_EQ(NKDBarcode::make<NKDRoyalMailBarcode>(QStringLiteral(""))->checkDigit(), 'Z');
-    auto lower = NKDBarcode::make<NKDRoyalMailBarcode>(QStringLiteral("ab"));
-    EXPECT_EQ(lower->checkDigit(), 'Z');
-    EXPECT_EQ(lower->_barDescriptor(2), 0);  // a tracker
+TEST(PostalModel, RoyalMailAlwaysPrintsItsCaption) {
     auto b = NKDBarcode::make<NKDRoyalMailBarcode>(QStringLiteral("SN34RD1A"));
     EXPECT_EQ(b->checkDigit(), 'K');  // Royal Mail's published example "SN34RD1AK"
-    EXPECT_TRUE(b->printsCaption());
     b->setPrintsCaption(false);
     EXPECT_TRUE(b->printsCaption());
-    EXPECT_FLOAT_EQ(b->barWidth(), 1.4173229f);
-    EXPECT_EQ(b->_barDescriptor(0), 2);
-    EXPECT_EQ(b->_barDescriptor(static_cast<int>(b->completeBarcode().size()) - 1), 3);
 }
 
 TEST(PostalModel, JapanPostConversionCheckAndSize) {
@@ -386,7 +323,7 @@ TEST(PostalModel, JapanPostConversionCheckAndSize) {
     EXPECT_TRUE(b->printsHeader());
 }
 
-TEST(LinearModel, CodingCopyAndDescription) {
+TEST(LinearModel, CodingAndCopy) {
     auto b = buildLinear(QStringLiteral("Code 128"), QStringLiteral("Zelk 42"));
     ASSERT_TRUE(b);
     QByteArray data;
@@ -411,9 +348,7 @@ TEST(LinearModel, CodingCopyAndDescription) {
 
     auto c = b->copy();
     EXPECT_TRUE(c->isEqual(*b));
-    EXPECT_STREQ(c->className(), "NKDCode128Barcode");
     EXPECT_EQ(c->completeBarcode(), b->completeBarcode());
-    EXPECT_TRUE(b->description().contains(QStringLiteral("Barcode Class: NKDCode128Barcode")));
 
     auto set = [](const NKDBarcode& x) { return static_cast<const NKDCode128Barcode&>(x).codeSet(); };
     auto a = buildLinear(QStringLiteral("Code 128 SET A"), QStringLiteral("ABC"));

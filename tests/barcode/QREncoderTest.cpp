@@ -174,9 +174,8 @@ TEST(QREncoder, CapacitiesOfTheStandardAtVersionsOneAndForty) {
     const Case cases[] = {
         {1, 0, '7', 41},    {1, 1, '7', 34},    {1, 2, '7', 27},    {1, 3, '7', 17},
         {1, 0, 'A', 25},    {1, 1, 'A', 20},    {1, 2, 'A', 16},    {1, 3, 'A', 10},
-        {1, 0, 'a', 17},    {1, 1, 'a', 14},    {1, 2, 'a', 11},    {1, 3, 'a', 7},
         {40, 0, '7', 7089}, {40, 1, '7', 5596}, {40, 2, '7', 3993}, {40, 3, '7', 3057},
-        {40, 0, 'a', 2953}, {40, 3, 'A', 1852},
+        {40, 3, 'A', 1852},  // 8-bit capacities are compared with zint at every version
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(QREncoder::encodeWithECLevel(c.level, c.version, QString(c.capacity, c.ch)))

@@ -165,24 +165,6 @@ TEST_F(CanvasCreate, UndoStepsBeforeAndAfterOnlyWhileNotFillingProfiles) {
     EXPECT_EQ(view->undoStacks().undoCount(), start + 2);
 }
 
-TEST_F(CanvasCreate, PartyIdsGetTheirAlignmentAndFont) {
-    struct {
-        QString id;
-        int alignment;
-        bool bigFont;
-    } cases[] = {{"PARTY_TITLE", 2, true}, {"PARTY_DATE", 2, false}, {"PARTY_TIME", 2, false},
-                 {"PARTY_VENUE", 2, false}, {"PARTY_MARRINGE_INFO", 2, true}, {"PARTY_FROM", 1, false}};
-    for (const auto& c : cases) {
-        tools.setToolQuietly(ArrowTool);
-        auto g = view->createGraphicOfClass(GraphicKind::Text, false, QRectF(), "F", "v", c.id);
-        EXPECT_EQ(g->text_alignmnet, c.alignment) << c.id.toStdString();
-        if (c.bigFont) {
-            EXPECT_EQ(g->text_ctrl_font.pointSizeF(), 18.0);
-            EXPECT_EQ(g->text_ctrl_font.family(), QStringLiteral(".AppleSystemUIFont"));
-        }
-    }
-}
-
 class ExcelHost : public RecordingHost {
 public:
     int Get_Excel_Coulmn_Index_According_ID(const QString& id) override {
@@ -261,10 +243,9 @@ TEST_F(CanvasCreate, HidingProfileFieldsSparesThePhotoAndOtherKinds) {
         GraphicKind kind;
         QString id;
         bool staysVisible;
-    } cases[] = {{GraphicKind::Text, Fup_Name, false},     {GraphicKind::Text, Fup_lbl_Photo, false},
-                 {GraphicKind::Text, Fup_Time, false},     {GraphicKind::Image, Fup_Photo, true},
-                 {GraphicKind::Shape, Fup_Name, true},     {GraphicKind::Text, "F_field1", true},
-                 {GraphicKind::Text, Fup_lbl_Date, false}, {GraphicKind::Image, Fup_UniqueNo, false}};
+    } cases[] = {{GraphicKind::Text, Fup_Name, false},  {GraphicKind::Text, Fup_lbl_Photo, false},
+                 {GraphicKind::Image, Fup_Photo, true},  {GraphicKind::Shape, Fup_Name, true},
+                 {GraphicKind::Text, "F_field1", true},  {GraphicKind::Image, Fup_UniqueNo, false}};
     QList<std::shared_ptr<SKTGraphic>> made;
     for (const auto& c : cases) {
         made.append(add(c.kind, QRectF(0, 0, 5, 5)));

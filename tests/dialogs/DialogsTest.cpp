@@ -2,7 +2,6 @@
 #include "TestServices.h"
 
 #include "dialogs/AccessoryViewController.h"
-#include "dialogs/AccessoryViewController_XL_TXT.h"
 #include "dialogs/DialogGlobals.h"
 #include "dialogs/Open_Export_Log.h"
 #include "dialogs/Replcae_Confirm_Box.h"
@@ -20,18 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(Replcae_Confirm_Box, AnswerCodes) {
-    using B = Replcae_Confirm_Box;
-    const struct {
-        B::Button button;
-        bool all;
-        int code;
-    } cases[] = {{B::Replace, false, 0}, {B::Keep, false, 1}, {B::Replace, true, 2},
-                 {B::Keep, true, 3},     {B::Cancel, false, 4}, {B::Cancel, true, 5}};
-    for (const auto& c : cases)
-        EXPECT_EQ(B::answerFor(c.button, c.all), c.code) << int(c.button) << c.all;
-}
 
 struct Play {
     Replcae_Confirm_Box::Button button;
@@ -141,14 +128,7 @@ TEST(Open_Export_Log, OkOpensWhatIsTickedAndBothButtonsResetTheBox) {
     }
 }
 
-TEST(SaveAccessories, ItemsToExtensions) {
-    const char* pictures[] = {"jpg", "bmp", "png", "tiff", "tiff"};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(AccessoryViewController::extensionForItem(i), QString::fromLatin1(pictures[i]));
-    EXPECT_EQ(AccessoryViewController_XL_TXT::extensionForItem(0), QStringLiteral("xlsx"));
-    EXPECT_EQ(AccessoryViewController_XL_TXT::extensionForItem(1), QStringLiteral("txt"));
-    EXPECT_EQ(AccessoryViewController_XL_TXT::extensionForItem(7), QStringLiteral("txt"));
-
+TEST(SaveAccessories, NamesTakeTheChosenExtension) {
     const struct {
         const char* name;
         const char* ext;
@@ -186,24 +166,6 @@ TEST(SaveAccessories, ChoosingAFormatRenamesAndRestrictsThePanel) {
     view.attachTo(&panel);
     EXPECT_EQ(zelk::panelFileName(&panel), QStringLiteral("Card_1.txt"));
     EXPECT_EQ(view.selectedExtension(), QStringLiteral("txt"));
-}
-
-}  // namespace
-
-#include "dialogs/PleaseWait_Modeless.h"
-
-namespace {
-
-TEST(PleaseWait_Modeless, ShownAsASheetOverItsOwnerAndOrderedOut) {
-    QWidget owner;
-    owner.show();
-    PleaseWait_Modeless wait;
-    wait.beginSheet(&owner);
-    EXPECT_TRUE(wait.isSheetShown());
-    EXPECT_EQ(wait.parentWidget(), &owner);
-    EXPECT_EQ(wait.windowModality(), Qt::WindowModal);
-    wait.endSheet();
-    EXPECT_FALSE(wait.isSheetShown());
 }
 
 }  // namespace

@@ -51,10 +51,6 @@ TEST(AppPaths, DefaultsFollowTheInstalledLayout) {
               QFileInfo(zelk::test::resourceDir()).canonicalFilePath());
     EXPECT_TRUE(Created_Resource_Path.endsWith(QStringLiteral("/Zelk ID Card")));
     EXPECT_TRUE(QDir::isAbsolutePath(Created_Resource_Path));
-    EXPECT_EQ(Data_Folder_Path, Created_Resource_Path + QStringLiteral("/DataSet"));
-    EXPECT_EQ(print_profile_path, Created_Resource_Path + QStringLiteral("/PrintProfile"));
-    EXPECT_EQ(Cropped_Img_Path, Created_Resource_Path + QStringLiteral("/Cropped_Images"));
-    EXPECT_EQ(Database_Path, Created_Resource_Path + QStringLiteral("/Visitor_Log/Visitor.db"));
 }
 
 TEST_F(AppPathsTree, BuildsTheDataFolderTreeAndCopiesTheDefaultProfile) {

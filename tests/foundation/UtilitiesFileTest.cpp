@@ -4,13 +4,10 @@
 #include "platform/MessageSink.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 using zelk::MessageAnswer;
@@ -27,13 +24,10 @@ constexpr QFileDevice::Permissions mode0777 =
 
 struct RecordingSink {
     QStringList texts;
-    QList<MessageButtons> buttons;
-    MessageAnswer answer = MessageAnswer::Ok;
     RecordingSink() {
-        MessageSink::install([this](MessageButtons b, const QString& text) {
+        MessageSink::install([this](MessageButtons, const QString& text) {
             texts << text;
-            buttons << b;
-            return answer;
+            return MessageAnswer::Ok;
         });
     }
     ~RecordingSink() { MessageSink::install({}); }
@@ -119,40 +113,6 @@ TEST(UtilitiesFile, NSLogWritesNonEmptyTextsToTheLog) {
     Show_NSLog_Message(QStringLiteral(""));
     qInstallMessageHandler(previous);
     EXPECT_EQ(logged, QStringList{QStringLiteral("NSException in ENCODING")});
-}
-
-TEST(UtilitiesFile, MessageBoxesMapAnswersToTheirCodesFromAWorker) {
-    RecordingSink sink;
-    struct Case { MessageAnswer answer; int yesNo; int yesNoCancel; };
-    const Case cases[] = {
-        {MessageAnswer::Yes, 1, 1000},
-        {MessageAnswer::No, 0, 1001},
-        {MessageAnswer::Cancel, 0, 1002},
-    };
-    for (const Case& c : cases) {
-        sink.answer = c.answer;
-        int yesNo = -1;
-        int yesNoCancel = -1;
-        QThread* worker = QThread::create([&] {
-            Show_MessageBox(QStringLiteral("Saved."));
-            yesNo = Show_YES_NO_MessageBox(QStringLiteral("\nDo you really want to exit?"));
-            yesNoCancel = Show_YES_NO_Cancel_MessageBox(QStringLiteral("Do you want to save changes before closing?"));
-        });
-        worker->start();
-        const QDeadlineTimer deadline(30000);
-        while (!worker->isFinished() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        ASSERT_TRUE(worker->wait(1000));
-        delete worker;
-        EXPECT_EQ(yesNo, c.yesNo);
-        EXPECT_EQ(yesNoCancel, c.yesNoCancel);
-    }
-    ASSERT_EQ(sink.texts.size(), 9);
-    EXPECT_EQ(sink.texts[0], QStringLiteral("\nSaved."));
-    EXPECT_EQ(sink.texts[1], QStringLiteral("\nDo you really want to exit?"));
-    EXPECT_EQ(sink.texts[2], QStringLiteral("Do you want to save changes before closing?"));
-    EXPECT_EQ(sink.buttons.mid(0, 3),
-              (QList<MessageButtons>{MessageButtons::Ok, MessageButtons::YesNo, MessageButtons::YesNoCancel}));
 }
 
 TEST(UtilitiesFile, MissingOrUnopenableHelpFileIsReported) {

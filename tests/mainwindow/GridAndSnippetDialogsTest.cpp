@@ -78,11 +78,4 @@ TEST(Insert_Template, ChosenTextOrNothing) {
     Resource_Path = saved;
 }
 
-TEST(Insert_Template, ShippedTextsAreThere) {
-    for (const char* file : {"Title.txt", "Message.txt"}) {
-        const QStringList snippets = Insert_Template::readSnippets(QDir(zelk::test::resourceDir()).filePath(QString::fromLatin1(file)));
-        EXPECT_GE(snippets.size(), 5) << file;
-    }
-}
-
 }  // namespace

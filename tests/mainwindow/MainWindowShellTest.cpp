@@ -57,12 +57,6 @@ TEST_F(MainWindowTest, StartsWithThreeCanvasesOnOneDocumentAndTheDataFolderTree)
         EXPECT_TRUE(QFileInfo(QDir(Created_Resource_Path).filePath(folder)).isDir()) << qPrintable(folder);
     EXPECT_EQ(Data_Folder_Path, QDir(data.filePath("user")).filePath("DataSet"));
 
-    EXPECT_EQ(w.Allowd_Image_fileTypes,
-              (QStringList{"jpg", "jpeg", "jpe", "jfif", "gif", "bmp", "png", "tif", "tiff"}));
-    EXPECT_EQ(Measument_Unit_Is, 2);
-    EXPECT_EQ(w.Measument_Unit_Is(), MeasureUnit::Mm);
-    EXPECT_EQ(Card_Front_Or_Back, 0);
-    EXPECT_EQ(Project_File_Name, QString());
     EXPECT_FALSE(w.isDesignChanged());
     // An ID-1 card, 85.60 x 53.98 mm, on every canvas.
     EXPECT_NEAR(w._graphicView->canvasSize().width(), 85.60 * 2.834645669291, 1e-9);
@@ -178,30 +172,6 @@ TEST_F(MainWindowTest, SelectingAGraphicShowsItsKindsTab) {
     EXPECT_EQ(w.sett_tab->tabText(0), QStringLiteral("Barcode"));
     w._graphicView->Clear_Control_Selection();
     EXPECT_EQ(w.sett_tab->tabText(0), QStringLiteral("Card"));
-}
-
-TEST_F(MainWindowTest, CommandsOfLaterTopicsSayTheyAreNotAvailable) {
-    SKTWindowController& w = open();
-    const struct {
-        const char* action;
-        const char* message;
-    } cases[] = {
-        {"Export_Button", "Export is not available yet."},
-        {"Print_Button", "Print is not available yet."},
-        {"Mail_Button", "Mail is not available yet."},
-        {"Batch_Series_Button", "Data Series is not available yet."},
-        {"Cropping_Tool_Button", "Cropping Tool is not available yet."},
-    };
-    for (const auto& c : cases) {
-        sink.shown.clear();
-        QAction* action = w.actionNamed(QString::fromLatin1(c.action));
-        ASSERT_NE(action, nullptr) << c.action;
-        action->trigger();
-        EXPECT_EQ(sink.shown, QStringList{QString::fromLatin1(c.message)}) << c.action;
-    }
-    for (const char* name : {"New_Button", "Open_Button", "Save_Button", "Save_As_Button", "Close_Button",
-                             "Help_Button", "Exit_Button"})
-        EXPECT_NE(w.actionNamed(QString::fromLatin1(name)), nullptr) << name;
 }
 
 // Exit: the save question when the design changed, then "really exit".

@@ -95,7 +95,7 @@ TEST_F(StartRoads, WizardMakesAnEmptyCr80Card) {
 TEST_F(StartRoads, IncompleteStepsReturnToTheChooserAndExitEnds) {
     SKTWindowController& w = open();
     // The wizard refuses an empty custom size and is then cancelled; the
-    // open panel is cancelled; the group list is not there yet; Exit.
+    // open panel is cancelled; the group road does not complete; Exit.
     plays = {choose("W"),
              [this](QDialog* d) {
                  auto* wiz = static_cast<Card_Wizard*>(d);
@@ -115,9 +115,6 @@ TEST_F(StartRoads, IncompleteStepsReturnToTheChooserAndExitEnds) {
     EXPECT_EQ(MainWindowStartSteps::New_Project_And_Start(w), StartChooser::ApplicationEnded);
     EXPECT_EQ(shownDialogs.count(QStringLiteral("StartChooserWindow")), 4);
     EXPECT_EQ(quitRequests, 1);
-    EXPECT_TRUE(sink.shown.contains(QStringLiteral("Group list is not available yet.")) ||
-                sink.shown.join(QLatin1Char('|')).contains(QStringLiteral("Group list")))
-        << sink.text();
 }
 
 TEST_F(StartRoads, TemplateRoadLoadsTheChosenShippedTemplate) {

@@ -67,17 +67,6 @@ protected:
     ScriptedSink sink;
 };
 
-TEST_F(TemplateFolders, CategoryCodesAndFolders) {
-    const struct {
-        const char* code;
-        const char* folder;
-    } cases[] = {{"C", "Corporate"}, {"E", "Education"}, {"H", "Health"}, {"M", "Misc"}, {"P", "Press"},
-                 {"T", "Transport"}, {"V", "Visitor"}, {"v", "Visitor"},  // lower case reads as upper
-                 {"Z", "Corporate"}, {"", "Corporate"}, {"A", ""}};
-    for (const auto& c : cases)
-        EXPECT_EQ(TemplateGallery::categoryFolder(QString::fromLatin1(c.code)), QString::fromLatin1(c.folder)) << c.code;
-}
-
 TEST_F(TemplateFolders, ShippedTemplatesOfOneCategoryAndOfAll) {
     touch(res("Corporate/b.png"));
     touch(res("Corporate/b.did"));

@@ -98,20 +98,6 @@ TEST(TemplateGenerator, ShippedResourcesAreTheGeneratorsOutput) {
     }
 }
 
-TEST(ShippedTemplates, EveryCategoryHasTwoAndAnOrientationPairExists) {
-    const QDir root(QDir(zelk::test::resourceDir()).filePath(QStringLiteral("Templates")));
-    int marked = 0;
-    for (const QString& folder : TemplateGallery::categoryFolderNames()) {
-        const QStringList previews = TemplateGallery::previewFilesIn(root.filePath(folder));
-        EXPECT_GE(previews.size(), 2) << folder.toStdString();
-        for (const QString& p : previews)
-            if (!CardSizeChange::orientationMark(p).isNull() &&
-                previews.contains(CardSizeChange::otherOrientationPath(p)))
-                ++marked;
-    }
-    EXPECT_GE(marked, 2);
-}
-
 TEST(ShippedTemplates, EachOpensAndItsPreviewIsItsFrontSide) {
     const QStringList previews = shippedPreviews();
     ASSERT_GE(previews.size(), 14);
