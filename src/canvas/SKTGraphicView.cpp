@@ -37,16 +37,6 @@ namespace {
 
 constexpr int HandleHideMs = 500;
 
-// Millimetres per unit of the width and height fields (0 inch, 1 cm, 2 mm).
-double mmPerUnit(zelk::MeasureUnit unit) {
-    switch (unit) {
-    case zelk::MeasureUnit::Inch: return 25.4;
-    case zelk::MeasureUnit::Cm: return 10.0;
-    case zelk::MeasureUnit::Mm: return 1.0;
-    }
-    return 1.0;
-}
-
 // The box handle that sits where a line handle is: lines resize like boxes
 // whose corner (or edge middle) is the line's end.
 int boxHandleForLineEnd(const SKTGraphic& g, int handle) {
@@ -791,7 +781,7 @@ void SKTGraphicView::Frame_main_Pic_Y_Pos_Changed(double y) {
 void SKTGraphicView::Frame_main_Pic_Wdith_Changed(double width) {
     if (!std::isfinite(width))
         return;
-    setMeasure(movableSelection(), MM_to_Points_Convert(width * mmPerUnit(host()->Measument_Unit_Is())),
+    setMeasure(movableSelection(), zelk::toPoints(float(width), host()->Measument_Unit_Is()),
                &SKTGraphic::setWidth);
     update();
 }
@@ -799,7 +789,7 @@ void SKTGraphicView::Frame_main_Pic_Wdith_Changed(double width) {
 void SKTGraphicView::Frame_main_Pic_Height_Changed(double height) {
     if (!std::isfinite(height))
         return;
-    setMeasure(movableSelection(), MM_to_Points_Convert(height * mmPerUnit(host()->Measument_Unit_Is())),
+    setMeasure(movableSelection(), zelk::toPoints(float(height), host()->Measument_Unit_Is()),
                &SKTGraphic::setHeight);
     update();
 }
