@@ -1,4 +1,5 @@
 #include "dialogs/WidgetMessageSink.h"
+#include "inspector/ArrangeMenu.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     SKTWindowController window;
     if (!window.resourcesReachable())
         return 1;
+    ArrangeMenu::install(window);
     // New and Close return to the start chooser, as does the start itself.
     SKTWindowController::setStartChooser(
         [](SKTWindowController& w) { MainWindowStartSteps::New_Project_And_Start(w); });
