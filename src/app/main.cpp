@@ -1,4 +1,5 @@
 #include "dialogs/Services.h"
+#include "inspector/ArrangeMenu.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/MainWindowStartSteps.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     SKTWindowController window;
     if (!window.resourcesReachable())
         return 1;
+    ArrangeMenu::install(window);
     // New and Close return to the start chooser, as does the start itself.
     services.startChooser = [&window] { MainWindowStartSteps::New_Project_And_Start(window); };
     zelk::Services::install(services);

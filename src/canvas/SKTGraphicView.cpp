@@ -39,16 +39,6 @@ namespace {
 
 constexpr int HandleHideMs = 500;
 
-// Millimetres per unit of the width and height fields (0 inch, 1 cm, 2 mm).
-double mmPerUnit(zelk::MeasureUnit unit) {
-    switch (unit) {
-    case zelk::MeasureUnit::Inch: return 25.4;
-    case zelk::MeasureUnit::Cm: return 10.0;
-    case zelk::MeasureUnit::Mm: return 1.0;
-    }
-    return 1.0;
-}
-
 // The box handle that sits where a line handle is: lines resize like boxes
 // whose corner (or edge middle) is the line's end.
 int boxHandleForLineEnd(const SKTGraphic& g, int handle) {
@@ -674,12 +664,16 @@ void SKTGraphicView::Frame_main_Pic_Y_Pos_Changed(double y) {
 }
 
 void SKTGraphicView::Frame_main_Pic_Wdith_Changed(double width) {
-    model_.setSelectionWidth(MM_to_Points_Convert(width * mmPerUnit(host()->Measument_Unit_Is())));
+    if (!std::isfinite(width))
+        return;
+    model_.setSelectionWidth(zelk::toPoints(float(width), host()->Measument_Unit_Is()));
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_Height_Changed(double height) {
-    model_.setSelectionHeight(MM_to_Points_Convert(height * mmPerUnit(host()->Measument_Unit_Is())));
+    if (!std::isfinite(height))
+        return;
+    model_.setSelectionHeight(zelk::toPoints(float(height), host()->Measument_Unit_Is()));
     update();
 }
 

@@ -26,11 +26,11 @@ void SKTRulerView::setUnit(zelk::MeasureUnit unit) {
 
 SKTRulerView::Scale SKTRulerView::scaleFor(zelk::MeasureUnit unit) {
     switch (unit) {
-    case zelk::MeasureUnit::Inch: return {zelk::pointsPerInch, 1.0, 8};
-    case zelk::MeasureUnit::Cm: return {zelk::pointsPerCm, 1.0, 10};
-    case zelk::MeasureUnit::Mm: return {zelk::pointsPerCm, 10.0, 10};
+    case zelk::MeasureUnit::Inch: return {zelk::toPoints(1, unit), 1.0, 8};
+    case zelk::MeasureUnit::Cm: return {zelk::toPoints(1, unit), 1.0, 10};
+    case zelk::MeasureUnit::Mm: return {zelk::toPoints(10, unit), 10.0, 10};
     }
-    return {zelk::pointsPerCm, 10.0, 10};
+    return {zelk::toPoints(10, zelk::MeasureUnit::Mm), 10.0, 10};
 }
 
 int SKTRulerView::zeroOffset() const {

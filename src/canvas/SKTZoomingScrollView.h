@@ -2,12 +2,12 @@
 // The scroll view around one canvas: rulers on the top and the left, the
 // card centred by its clip view (SWCenteringClipView) and the zoom of the
 // canvas.
+#include "canvas/SKTGraphicView.h"  // the inline documentView() converts the QPointer
 #include "foundation/Units.h"
 
 #include <QAbstractScrollArea>
 #include <QPointer>
 
-class SKTGraphicView;
 class SKTRulerView;
 class SWCenteringClipView;
 

@@ -5,27 +5,26 @@ double Points_to_MM_Convert(double points) { return points * zelk::mmPerPoint; }
 
 namespace zelk {
 
-double inchesToPoints(double inches) { return inches * pointsPerInch; }
-double pointsToInches(double points) { return points / pointsPerInch; }
-double cmToPoints(double cm) { return cm * pointsPerCm; }
-double pointsToCm(double points) { return points * mmPerPoint / 10.0; }
-
-double toPoints(double value, MeasureUnit unit) {
-    switch (unit) {
-    case MeasureUnit::Inch: return inchesToPoints(value);
-    case MeasureUnit::Cm: return cmToPoints(value);
-    case MeasureUnit::Mm: return MM_to_Points_Convert(value);
-    }
-    return value;
+float unitFactor(int from, int into) {
+    // Row: the unit converted from; column: the unit converted into.
+    static constexpr float factors[3][3] = {
+        {1.0f, 2.54f, 25.4f},
+        {0.39370078f, 1.0f, 10.0f},
+        {0.03937008f, 0.1f, 1.0f},
+    };
+    if (from < 0 || from > 2 || into < 0 || into > 2)
+        return 1.0f;
+    return factors[from][into];
 }
 
-double fromPoints(double points, MeasureUnit unit) {
-    switch (unit) {
-    case MeasureUnit::Inch: return pointsToInches(points);
-    case MeasureUnit::Cm: return pointsToCm(points);
-    case MeasureUnit::Mm: return Points_to_MM_Convert(points);
-    }
-    return points;
+float toPoints(float value, MeasureUnit unit) {
+    const float mm = value * unitFactor(unit, MeasureUnit::Mm);
+    return float(MM_to_Points_Convert(mm));
+}
+
+float fromPoints(float points, MeasureUnit unit) {
+    const float mm = float(Points_to_MM_Convert(points));
+    return mm * unitFactor(MeasureUnit::Mm, unit);
 }
 
 }  // namespace zelk

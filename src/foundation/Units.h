@@ -12,18 +12,21 @@ namespace zelk {
 // The measurement units as numbered in the user interface.
 enum class MeasureUnit { Inch = 0, Cm = 1, Mm = 2 };
 
-constexpr double pointsPerInch = 72.0;
 constexpr double pointsPerMm = 2.834645669291;
 constexpr double mmPerPoint = 0.3527777777778;
-constexpr double pointsPerCm = pointsPerMm * 10.0;
 
-double inchesToPoints(double inches);
-double pointsToInches(double points);
-double cmToPoints(double cm);
-double pointsToCm(double points);
+// The factor by which a length in unit `from` is multiplied to give it in
+// unit `into` (0 inch, 1 cm, 2 mm). Single precision, as the size fields hold
+// lengths: designs measured with these factors keep their sizes. Any unit
+// outside 0 to 2, on either side, gives 1.
+float unitFactor(int from, int into);
+inline float unitFactor(MeasureUnit from, MeasureUnit into) { return unitFactor(int(from), int(into)); }
 
-// A value in `unit` to points and back.
-double toPoints(double value, MeasureUnit unit);
-double fromPoints(double points, MeasureUnit unit);
+// A length in `unit` to points the way a size field is read: to millimetres
+// by the factor, then to points (3 in gives 215.99998 points).
+float toPoints(float value, MeasureUnit unit);
+// Points to a length in `unit` the way a size field shows it (144 points
+// show 2 in).
+float fromPoints(float points, MeasureUnit unit);
 
 }  // namespace zelk

@@ -16,6 +16,7 @@ bool Use_Excel_Binding_Values = false;
 bool Card_Value_In_Process = false;
 bool Not_Draw_Only_Prop_Change = true;
 int Measument_Unit_Is = 2;
+int last_unit_val = 2;
 QString Text_Ctrl_Font;
 QImage Barcode_output_image;
 
@@ -90,6 +91,7 @@ void resetAppGlobals() {
     resetDesignGlobals();
     Not_Draw_Only_Prop_Change = true;
     Measument_Unit_Is = 2;
+    last_unit_val = 2;
     Barcode_output_image = QImage();
 
     Selected_Template_Path.clear();

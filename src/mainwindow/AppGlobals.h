@@ -44,6 +44,8 @@ extern bool Card_Value_In_Process;
 extern bool Not_Draw_Only_Prop_Change;
 // Unit of the lengths shown: 0 inch, 1 cm, 2 mm (2 at start-up).
 extern int Measument_Unit_Is;
+// Unit in which the card size fields hold their values (2 at start-up).
+extern int last_unit_val;
 // Family of the default font of new texts.
 extern QString Text_Ctrl_Font;
 // The barcode picture last produced.

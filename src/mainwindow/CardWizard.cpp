@@ -9,9 +9,8 @@
 QSizeF CardWizard::cardSizeMm(const zelk::CardWizardChoice& choice) {
     QSizeF mm;
     if (choice.customSize) {
-        const double w = zelk::toPoints(choice.customWidth, choice.customUnit) * zelk::mmPerPoint;
-        const double h = zelk::toPoints(choice.customHeight, choice.customUnit) * zelk::mmPerPoint;
-        mm = QSizeF(w, h);
+        const float factor = zelk::unitFactor(choice.customUnit, zelk::MeasureUnit::Mm);
+        mm = QSizeF(float(choice.customWidth) * factor, float(choice.customHeight) * factor);
     } else {
         mm = CardSizePresets::Get_My_card_Size(choice.category, choice.orientation, choice.presetIndex);
     }

@@ -21,6 +21,7 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/BarcodeProducer.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -96,6 +97,10 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
 
     document_ = new SKTDocument(this);
     grid_ = new SKTGrid(this);
+    connect(grid_, &SKTGrid::alwaysShownChanged, this, [this](bool shown) {
+        if (Align_with_grid_btn)
+            Align_with_grid_btn->setEnabled(shown);
+    });
     tools_ = new zelk::ToolPalette(this);
     newPoints_ = std::make_unique<zelk::NewControlPoint>();
 

@@ -19,6 +19,7 @@
 #include <QList>
 #include <QRectF>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -26,8 +27,10 @@
 #include <functional>
 #include <memory>
 
+class QAbstractButton;
 class QAction;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QStackedWidget;
 class QTabWidget;
@@ -44,6 +47,7 @@ namespace zelk {
 class BarcodeProducer;
 class NewControlPoint;
 class ToolPalette;
+class UnitWindow;
 struct DesignContents;
 }  // namespace zelk
 
@@ -285,6 +289,59 @@ public:
     // Shows the tabs of the graphic's kind, or the card tabs for nullptr.
     void Show_RHS_Properties(SKTGraphic* graphic) override;
 
+    // ---- Alignment and size (inspector/SKTWindowController_Alignment.cpp) ----
+    // Each works on the current side's canvas, redraws it and records one
+    // undo step. The same-size commands need two selected graphics, grid
+    // align a shown grid; else a message, and nothing is done.
+    void Align_Center_Clicked();
+    void Align_Left_Clicked();
+    void Align_Right_Clicked();
+    void Align_Top_Clicked();
+    void Align_Bottom_Clicked();
+    void Align_Horz_Clicked();
+    void Align_Vert_Clicked();
+    void Make_Same_Width_Clicked();
+    void Make_Same_Height_Clicked();
+    void Make_Fit_To_Label_Clicked();
+    void Make_Natural_Clicked();
+    void Align_To_Grid_Clicked();
+    // The values the user entered: positions in points, sizes in the unit
+    // Measument_Unit_Is.
+    void Frame_main_Pic_X_Pos_Changed(double x);
+    void Frame_main_Pic_Y_Pos_Changed(double y);
+    void Frame_main_Pic_Wdith_Changed(double width);
+    void Frame_main_Pic_Height_Changed(double height);
+    // Made by the inspector's alignment page; enabled exactly while the grid
+    // is shown.
+    QAbstractButton* Align_with_grid_btn = nullptr;
+
+    // ---- Units and grid (inspector/SKTWindowController_Units.cpp) ----
+    // The factor from one unit to another (0 inch, 1 cm, 2 mm) in single
+    // precision; 1 for a unit outside 0 to 2 (zelk::unitFactor).
+    float Get_Unit_Convertor(int from, int into) const;
+    // The captions _setLabels writes, registered by the panels that show
+    // them: a position caption reads "(pt)", a length caption names the unit,
+    // the card size title (a group box) reads "Card Size (<unit>)". A caption
+    // gets its text when registered.
+    enum class UnitCaption { Position, Length, CardSizeTitle };
+    void registerUnitCaption(QWidget* caption, UnitCaption kind);
+    // The card size fields (width_Stepper, height_Stepper) that
+    // Apply_unit_Chaneg_Values rescales.
+    void registerCardSizeFields(QDoubleSpinBox* width, QDoubleSpinBox* height);
+    void _setLabels();
+    // Rewrites the card size fields from last_unit_val into Measument_Unit_Is;
+    // the card keeps its size.
+    void Apply_unit_Chaneg_Values();
+    // The unit window (Unit_PrefWindow): doPreferences runs it, prefsOkay is
+    // its OK, On_OK_of_Unit_Panel applies the unit chosen in its unit_matrix.
+    void doPreferences();
+    void prefsOkay();
+    void On_OK_of_Unit_Panel();
+    zelk::UnitWindow* Unit_PrefWindow = nullptr;
+    // The grid window on the shared grid, and snapping to the grid on or off.
+    void toggleGridShowing();
+    void toggleGridConstraining();
+
     // ---- ModelHost ----
     void Set_Control_Pos_And_Size(SKTGraphic* graphic) override;
     QImage Get_Image_With_Update_Settings(const SKTGraphic& graphic) override;
@@ -356,4 +413,7 @@ private:
     // The template design the design on screen was started from ("" for none).
     QString startedFromTemplate_;
     QHash<QString, DesignModeSteps> designModeSteps_;
+    QList<std::pair<QPointer<QWidget>, UnitCaption>> unitCaptions_;
+    QPointer<QDoubleSpinBox> cardWidthField_;
+    QPointer<QDoubleSpinBox> cardHeightField_;
 };

@@ -58,6 +58,8 @@ double SKTWindowController::Points_to_MM_Convert(double points) const {
     return ::Points_to_MM_Convert(points);
 }
 
+float SKTWindowController::Get_Unit_Convertor(int from, int into) const { return zelk::unitFactor(from, into); }
+
 QString SKTWindowController::Convert_Path_From_URL(const QString& url) const {
     const QUrl u(url);
     if (u.isLocalFile())

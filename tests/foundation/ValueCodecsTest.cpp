@@ -154,16 +154,25 @@ TEST(ValueCodecs, GermanLocaleStillWritesPoints) {
 TEST(Units, ConversionsBetweenPointsAndTheDisplayUnits) {
     EXPECT_NEAR(MM_to_Points_Convert(85.6), 242.6456692913, 1e-9);  // CR80 width
     EXPECT_NEAR(Points_to_MM_Convert(MM_to_Points_Convert(53.98)), 53.98, 1e-9);
-    struct Case { zelk::MeasureUnit unit; double value; double points; };
+    // The size fields hold single-precision lengths; the expected values are
+    // the products worked out in single precision by hand.
+    using U = zelk::MeasureUnit;
+    struct Case { U unit; float value; float points; };
     const Case cases[] = {
-        {zelk::MeasureUnit::Inch, 3.375, 243.0},
-        {zelk::MeasureUnit::Inch, 0.0, 0.0},
-        {zelk::MeasureUnit::Cm, 2.54, 72.0},
-        {zelk::MeasureUnit::Mm, 25.4, 72.0},
-        {zelk::MeasureUnit::Mm, -10.0, -28.34645669291},
+        {U::Inch, 3.0f, 215.99998f},   // 3 x 25.4 mm, 76.2 mm short by its last bit
+        {U::Inch, 1.5f, 107.99999f},
+        {U::Inch, 2.0f, 144.0f},
+        {U::Inch, 0.0f, 0.0f},
+        {U::Cm, 2.54f, 72.0f},
+        {U::Mm, -10.0f, -28.346457f},
     };
-    for (const Case& c : cases) {
-        EXPECT_NEAR(zelk::toPoints(c.value, c.unit), c.points, 1e-9) << int(c.unit);
-        EXPECT_NEAR(zelk::fromPoints(c.points, c.unit), c.value, 1e-9) << int(c.unit);
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(zelk::toPoints(c.value, c.unit), c.points) << int(c.unit) << " " << c.value;
+    EXPECT_EQ(zelk::fromPoints(144.0f, U::Inch), 2.0f);
+    // 85.6 mm in inches and back: 85.6 within single-precision rounding.
+    const float inches = 85.6f * zelk::unitFactor(U::Mm, U::Inch);
+    EXPECT_EQ(inches, 3.3700786f);
+    EXPECT_EQ(inches * zelk::unitFactor(U::Inch, U::Mm), 85.59999f);
+    for (auto [from, into] : {std::pair{-1, 2}, {2, 3}, {7, 7}})
+        EXPECT_EQ(zelk::unitFactor(from, into), 1.0f) << from << " " << into;
 }
