@@ -55,7 +55,7 @@ TEST_F(UnitsAndGrid, UnitWindowRewritesFieldsAndCaptions) {
     for (const auto& s : steps) {
         SCOPED_TRACE(testing::Message() << "row " << s.row << (s.ok ? " OK" : " Cancel"));
         length.clear();
-        zelk::ScopedDialogRunner runner([&](QDialog* dialog) {
+        zelk::test::ScopedDialogRunner runner([&](QDialog* dialog) {
             EXPECT_EQ(w.Unit_PrefWindow->unit_matrix->checkedId(), ::Measument_Unit_Is);
             w.Unit_PrefWindow->unit_matrix->button(s.row)->click();
             (s.ok ? w.Unit_PrefWindow->ok : w.Unit_PrefWindow->cancel)->click();
@@ -78,7 +78,7 @@ TEST_F(UnitsAndGrid, GridWindowLoadsTheGridAndTheAlignButtonFollowsIt) {
     w.Align_with_grid_btn = &alignWithGrid;
     w.grid()->setSpacing(18);
     for (bool shown : {true, false}) {
-        zelk::ScopedDialogRunner runner([&](QDialog*) {
+        zelk::test::ScopedDialogRunner runner([&](QDialog*) {
             Grid_Wizard* g = Grid_Wizard::defaultInstance();
             EXPECT_EQ(g->Grid_Space_slidr->value(), 18);
             EXPECT_EQ(g->Show_hide_grid_chk->isChecked(), !shown);
