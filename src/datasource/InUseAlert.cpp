@@ -22,6 +22,7 @@ bool zelk::InUseAlert::show(const QString& text, bool applyToAll) {
     icon->setPixmap(alert.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
     top->addWidget(icon, 0, Qt::AlignTop);
     auto* message = new QLabel(text, &alert);
+    message->setObjectName(QStringLiteral("message"));
     message->setWordWrap(true);
     message->setMinimumWidth(320);
     top->addWidget(message, 1);
