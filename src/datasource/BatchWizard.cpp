@@ -472,8 +472,8 @@ void BatchWizard::Save_Btn_Clicked() {
                                               "the values after them to earlier cards. Do you want to save it?")
                                    .arg(openedEmptyValues_)) != 1)
         return;
-    if (QFileInfo::exists(target) && (old.isEmpty() || renamed) &&
-        Show_YES_NO_MessageBox(series::kReplaceQuestion) != 1)
+    const bool targetExists = QFileInfo::exists(target);
+    if (targetExists && (old.isEmpty() || renamed) && Show_YES_NO_MessageBox(series::kReplaceQuestion) != 1)
         return;
 
     Show_Create_Modeless();
@@ -483,8 +483,10 @@ void BatchWizard::Save_Btn_Clicked() {
         Show_MessageBox(series::kFileError);
         return;
     }
-    // The old name goes only once the series is safe under the new one.
-    if (renamed)
+    // A series saved under a free name moves there: the old name goes only
+    // once the series is safe under the new one. Saved over another series,
+    // it leaves the one it was opened from.
+    if (renamed && !targetExists)
         Delete_File(series::pathOf(old));
     openedEmptyValues_ = 0;
     Show_hide_Last_screen(true);
