@@ -151,7 +151,6 @@ TEST_F(MainWindowTest, CommandsOfLaterTopicsSayTheyAreNotAvailable) {
         {"Export_Button", "Export is not available yet."},
         {"Print_Button", "Print is not available yet."},
         {"Mail_Button", "Mail is not available yet."},
-        {"Batch_Series_Button", "Data Series is not available yet."},
         {"Cropping_Tool_Button", "Cropping Tool is not available yet."},
     };
     for (const auto& c : cases) {
