@@ -39,7 +39,9 @@ ExcelColumnDialog::ExcelColumnDialog(const QString& title, QWidget* parent) : QD
     ColList->setModel(ListData_xl);
     ColList->verticalHeader()->hide();
     ColList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ColList->setWordWrap(false);
     ColList->setColumnWidth(ExcelColumnList::State, 28);
+    ColList->setColumnWidth(ExcelColumnList::Extension, 180);
     ColList->horizontalHeader()->setStretchLastSection(true);
     ColList->setMinimumHeight(200);
     layout->addWidget(ColList);

@@ -41,18 +41,18 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout;
     grid->setColumnMinimumWidth(0, 16);
     int row = 0;
-    auto field = [this](int width = 90) {
+    auto field = [this](int width = 110) {
         auto* f = new QLineEdit(this);
-        f->setMinimumWidth(width);
+        f->setFixedWidth(width);
         return f;
     };
     auto label = [this](const QString& text) { return new QLabel(text, this); };
     auto nameRow = [&](QLineEdit*& name) {
-        name = field(200);
+        name = new QLineEdit(this);
         QLabel* l = label(QStringLiteral("Series name:"));
         nameWidgets_ << name << l;
         grid->addWidget(l, row, 1);
-        grid->addWidget(name, row++, 2, 1, 5);
+        grid->addWidget(name, row++, 2, 1, 6);
     };
     auto numberPair = [this](QLineEdit* f, zelk::Stepper* s) {
         auto* box = new QHBoxLayout;
@@ -60,11 +60,13 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
         box->addWidget(f);
         if (s)
             box->addWidget(s);
+        box->addStretch();
         return box;
     };
 
     radioButton_Sequntial = new QRadioButton(QStringLiteral("Sequential numbers"), this);
-    grid->addWidget(radioButton_Sequntial, row++, 0, 1, 7);
+    grid->setColumnStretch(7, 1);
+    grid->addWidget(radioButton_Sequntial, row++, 0, 1, 8);
     nameRow(seq_file_name);
     prefix_txt = field();
     from_txt = field();
@@ -85,13 +87,13 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
     digits->addWidget(manage_digit_chk);
     digits->addWidget(help_btn);
     digits->addStretch();
-    grid->addLayout(digits, row++, 3, 1, 4);
+    grid->addLayout(digits, row++, 3, 1, 5);
 
     radioButton_Constant = new QRadioButton(QStringLiteral("One value repeated"), this);
-    grid->addWidget(radioButton_Constant, row++, 0, 1, 7);
+    grid->addWidget(radioButton_Constant, row++, 0, 1, 8);
     nameRow(const_file_name);
     value_txt = field();
-    count_txt = field(60);
+    count_txt = field(70);
     count_stepper = new zelk::Stepper(1, 10000, this);
     grid->addWidget(label(QStringLiteral("Value:")), row, 1);
     grid->addWidget(value_txt, row, 2);
@@ -99,12 +101,12 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
     grid->addLayout(numberPair(count_txt, count_stepper), row++, 4);
 
     radioButton_Random = new QRadioButton(QStringLiteral("Random numbers"), this);
-    grid->addWidget(radioButton_Random, row++, 0, 1, 7);
+    grid->addWidget(radioButton_Random, row++, 0, 1, 8);
     nameRow(rndm_file_name);
     rand_prefix_txt = field();
     rand_suffix_txt = field();
     rand_length_txt = field(40);
-    rand_count_txt = field(60);
+    rand_count_txt = field(70);
     rand_length_stepper = new zelk::Stepper(1, 9, this);
     rand_count_stepper = new zelk::Stepper(1, 10000, this);
     grid->addWidget(label(QStringLiteral("Prefix:")), row, 1);

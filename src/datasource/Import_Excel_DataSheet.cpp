@@ -85,7 +85,6 @@ void Import_Excel_DataSheet::Open_excel_datasheet_Wnd(const QString& path) {
     try {
         Msg_Apply_All_Chk = false;
         Msg_Apply_All_Chk_for_in_use = false;
-        matrix_fill_type->button(0)->setChecked(true);
         Fill_Type_CellClick(0);
         Each_Col_RD_Click();
         list_name->clear();
@@ -125,6 +124,8 @@ void Import_Excel_DataSheet::Fill_Col_RD_Click() {
 
 void Import_Excel_DataSheet::Fill_Type_CellClick(int target) {
     fill_col_option = target;
+    if (QAbstractButton* cell = matrix_fill_type->button(target))
+        cell->setChecked(true);
     list_name->setVisible(target == 0);
     List_ComboBox->setVisible(target != 0);
 }
