@@ -43,8 +43,8 @@ wb = openpyxl.Workbook()
 for n in range(1, 13):
     ws = wb.active if n == 1 else wb.create_sheet("Named %d" % n)
     if n == 10:
-        for row in [["/Name?", "Photo", "  ", "a/b"], ["Ann", "ann.png", "x1", "p"],
-                    ["Bob", None, "x2", "q"], ["  Cy ", "cy.png", None, None]]:
+        for row in [["/Name?", "Photo", "  ", "a/b", "?*"], ["Ann", "ann.png", "x1", "p", "v1"],
+                    ["Bob", None, "x2", "q", "v2"], ["  Cy ", "cy.png", None, None, "v3"]]:
             ws.append(row)
     elif n != 12:
         ws.append(["S%d" % n])
@@ -92,7 +92,7 @@ wb.save(sys.argv[1])
 };
 
 TEST_F(SeriesWorkbookImportTest, EachColumnMakesItsSeries) {
-    toSeries({0, 1, 2, 3});
+    toSeries({0, 1, 2, 3, 4});
     QStringList sheets;
     for (int n = 1; n <= 12; ++n)
         sheets << QStringLiteral("sheet%1").arg(n);
@@ -106,6 +106,7 @@ TEST_F(SeriesWorkbookImportTest, EachColumnMakesItsSeries) {
     EXPECT_EQ(seriesBytes("Photo"), "ann.png\n\ncy.png\n");       // an empty cell is an empty line
     EXPECT_EQ(seriesBytes("Untitled Column 3"), "x1\nx2\n\n");    // a blank title
     EXPECT_EQ(seriesBytes("a_b"), "p\nq\n\n");
+    EXPECT_EQ(seriesBytes("Untitled Column 5"), "v1\nv2\nv3\n");  // a name that cleans to nothing
     EXPECT_TRUE(shown.isEmpty()) << shown.join('|').toStdString();
 
     // The series name is editable; without the header row the titles are values.
