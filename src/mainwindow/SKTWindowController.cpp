@@ -497,12 +497,6 @@ void SKTWindowController::Print_method() { Show_Not_Available(QStringLiteral("Pr
 
 void SKTWindowController::Mail_Button() { Show_Not_Available(QStringLiteral("Mail")); }
 
-void SKTWindowController::Batch_Series_Button() { Show_Not_Available(QStringLiteral("Data Series")); }
-
-void SKTWindowController::Import_Wizard_Button() { Show_Not_Available(QStringLiteral("Import Series")); }
-
-void SKTWindowController::Create_Series_Button() { Show_Not_Available(QStringLiteral("Create Series")); }
-
 void SKTWindowController::Cropping_Tool_Clicked() { Show_Not_Available(QStringLiteral("Cropping Tool")); }
 
 void SKTWindowController::Help_Button_Clicked() { Open_Help_File(); }
