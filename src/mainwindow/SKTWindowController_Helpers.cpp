@@ -616,6 +616,5 @@ QPointF SKTWindowController::Control_New_Point(const QString& card_side) {
 void SKTWindowController::Refresh_Canvas() {
     if (::Card_Value_In_Process)
         return;
-    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP})
-        canvas->update();
+    currentCanvas()->update();
 }
