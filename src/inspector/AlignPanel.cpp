@@ -50,9 +50,14 @@ AlignPanel::AlignPanel(QWidget* shelf) : QObject(shelf) {
     align_center_btn = button("Center", "Centre on the card");
     align_horzontal_btn = button("Horizontal", "Align horizontal centres");
     align_vertical_btn = button("Vertical", "Align vertical centres");
-    const QList<QPushButton*> aligns = alignButtons();
-    for (int i = 0; i < aligns.size(); ++i)
-        grid->addWidget(aligns.at(i), i / 4, i % 4);
+    // Edges on the outside, centres in the middle.
+    grid->addWidget(align_left_btn, 0, 0);
+    grid->addWidget(align_horzontal_btn, 0, 1);
+    grid->addWidget(align_right_btn, 0, 2);
+    grid->addWidget(align_top_btn, 1, 0);
+    grid->addWidget(align_vertical_btn, 1, 1);
+    grid->addWidget(align_bottom_btn, 1, 2);
+    grid->addWidget(align_center_btn, 2, 1);
     page->addWidget(align);
 
     auto* sizing = new QGroupBox(QStringLiteral("Size and Grid"));
@@ -66,7 +71,7 @@ AlignPanel::AlignPanel(QWidget* shelf) : QObject(shelf) {
     QPushButton* const sizes[] = {same_width_btn, same_height_btn, fit_to_label_btn, Make_natural_size_btn,
                                   Align_with_grid_btn};
     for (int i = 0; i < 5; ++i)
-        sizeGrid->addWidget(sizes[i], i / 3, i % 3);
+        sizeGrid->addWidget(sizes[i], i / 2, i % 2);
     page->addWidget(sizing);
     page->addStretch(1);
 }

@@ -50,7 +50,13 @@ void ColorWell::paintEvent(QPaintEvent*) {
             for (int x = swatch.left() + ((y - swatch.top()) / 5 % 2) * 5; x < swatch.right(); x += 10)
                 p.fillRect(QRect(x, y, 5, 5).intersected(swatch), QColor(200, 200, 200));
     }
-    p.fillRect(swatch, isEnabled() ? color_ : color_.lighter(130));
-    p.setPen(isEnabled() ? QColor(90, 90, 90) : QColor(170, 170, 170));
+    p.fillRect(swatch, color_);
+    // A well that is off shows its colour faded into the background.
+    if (!isEnabled()) {
+        QColor veil = palette().color(QPalette::Window);
+        veil.setAlpha(190);
+        p.fillRect(swatch, veil);
+    }
+    p.setPen(isEnabled() ? QColor(90, 90, 90) : QColor(185, 185, 185));
     p.drawRect(swatch.adjusted(0, 0, -1, -1));
 }
