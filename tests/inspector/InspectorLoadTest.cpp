@@ -84,6 +84,16 @@ TEST_F(InspectorTest, TabsAndTitleForEveryKindLockModeAndImageCount) {
     w->Show_RHS_Properties(nullptr);
     EXPECT_EQ(tabLabels(), (QStringList{"Card", "Size", "Background", "Border"}));
     EXPECT_EQ(p->properties_title->text(), QStringLiteral("Card Properties"));
+
+    // While the program fills, only a visitor-mode image gets through.
+    ::Start_Card_Option = QStringLiteral("V");
+    ::Not_Draw_Only_Prop_Change = true;
+    select({add(K::Line)});
+    EXPECT_EQ(p->properties_title->text(), QStringLiteral("Card Properties"));
+    select({add(K::Image)});
+    EXPECT_EQ(p->properties_title->text(), QStringLiteral("Image Properties"));
+    EXPECT_TRUE(::Not_Draw_Only_Prop_Change);
+    ::Not_Draw_Only_Prop_Change = false;
 }
 
 TEST_F(InspectorTest, EveryKindLoadsItsFields) {
