@@ -167,6 +167,8 @@ public:
     // The temp canvas shows the current side's graphics (the same objects).
     void Temp_Design_Control_Assign();
     void SetDocumentCanvasSize(const QSizeF& size);
+    // Rescales or swaps the design after the card's size changed.
+    void Card_Control_Size_Change_or_not();
     void Set_Canvas_to_100_percent();
     void Insert_In_Undo_Redo();
     void selectArrowTool();
@@ -374,8 +376,6 @@ public:
     void Frame_main_Pic_Y_Pos_Changed();
     void Frame_main_Pic_Wdith_Changed();
     void Frame_main_Pic_Height_Changed();
-    // Rescales or swaps the design after the card's size changed.
-    void Card_Control_Size_Change_or_not();
 
     // ---- ModelHost ----
     void Set_Control_Pos_And_Size(SKTGraphic* graphic) override;
