@@ -21,8 +21,8 @@ namespace {
 void setDesignAreaVisible(SKTWindowController& w, bool visible) {
     if (w.myTargetView)
         w.myTargetView->setVisible(visible);
-    if (w.sett_tab)
-        w.sett_tab->setVisible(visible);
+    if (w.sett_column)
+        w.sett_column->setVisible(visible);
 }
 
 }  // namespace

@@ -50,19 +50,6 @@ QImage resourceImage(const QString& name) {
     return QImage(QDir(Resource_Path).filePath(name));
 }
 
-// An empty inspector page that later topics fill; it says what it is for.
-QWidget* placeholderPage(const QString& title) {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    auto* label = new QLabel(title);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setStyleSheet(QStringLiteral("color: #5a6070; font-weight: bold; padding: 8px;"));
-    layout->addWidget(label);
-    layout->addStretch(1);
-    page->setProperty("tabTitle", title);
-    return page;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- construction
@@ -138,6 +125,7 @@ void SKTWindowController::awakeFromNib() {
     Get_Email_Details();
 
     zelk::setHatchPatternFolder(QDir(Resource_Path).filePath(QStringLiteral("Fill_Style_Image")));
+    buildInspector();
 
     // The property tabs leave the inspector; Show_RHS_Properties puts back
     // those of the graphic shown.
@@ -178,21 +166,20 @@ void SKTWindowController::buildLayout() {
     myTargetView->addWidget(second_view);
     myTargetView->addWidget(temp_design_view);
 
+    // The inspector: the tab view, below the header its panels add.
+    sett_column = new QWidget;
+    sett_column->setObjectName(QStringLiteral("sett_column"));
+    auto* column = new QVBoxLayout(sett_column);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(4);
     sett_tab = new QTabWidget;
     sett_tab->setObjectName(QStringLiteral("sett_tab"));
-    sett_tab->setMinimumWidth(320);
-    for (const QString& title : {QStringLiteral("Card"), QStringLiteral("Background"),
-                                 QStringLiteral("Border"), QStringLiteral("Watermark")})
-        cardTabs << placeholderPage(title);
-    // One page per graphic kind, in the order of zelk::GraphicKind.
-    for (const QString& title : {QStringLiteral("Text"), QStringLiteral("Image"), QStringLiteral("Line"),
-                                 QStringLiteral("Shape"), QStringLiteral("Barcode"),
-                                 QStringLiteral("Signature")})
-        graphicTabs << placeholderPage(title);
+    sett_tab->setMinimumWidth(340);
+    column->addWidget(sett_tab, 1);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(myTargetView);
-    splitter->addWidget(sett_tab);
+    splitter->addWidget(sett_column);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
     splitter->setChildrenCollapsible(false);
@@ -367,14 +354,6 @@ void SKTWindowController::buildCommands() {
         if (QAction* current = actionNamed(QStringLiteral("tool_%1").arg(tools_->Selected_Control_Tool())))
             current->setChecked(true);
     });
-
-    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
-        connect(canvas, &SKTGraphicView::selectionChanged, this, [this, canvas] {
-            if (canvas != currentCanvas())
-                return;
-            const GraphicList selected = canvas->selectedGraphics();
-            Show_RHS_Properties(selected.size() == 1 ? selected.first().get() : nullptr);
-        });
 }
 
 // ---------------------------------------------------------------- new, close, exit
@@ -415,6 +394,9 @@ void SKTWindowController::New_Project() {
     Set_Canvas_to_100_percent();
     Select_front_side();
     Not_Draw_Only_Prop_Change = false;
+    // The card tabs show the new design's card (they were only laid out
+    // while the design was being set up).
+    Show_RHS_Properties(nullptr);
     Set_Log_Name_In_Title();
     markDesignSaved();
 }
@@ -503,27 +485,7 @@ void SKTWindowController::Help_Button_Clicked() { Open_Help_File(); }
 
 void SKTWindowController::Exit_Button_Clicked() { Exit_Application(); }
 
-// ---------------------------------------------------------------- inspector
-
-void SKTWindowController::Show_RHS_Properties(SKTGraphic* graphic) {
-    const bool wasFilling = Not_Draw_Only_Prop_Change;
-    Not_Draw_Only_Prop_Change = true;
-    while (sett_tab->count() > 0)
-        sett_tab->removeTab(0);
-    QList<QWidget*> pages = cardTabs;
-    if (graphic)
-        pages = {graphicTabs.at(static_cast<int>(graphic->kind()))};
-    for (QWidget* page : pages)
-        sett_tab->addTab(page, page->property("tabTitle").toString());
-    sett_tab->setCurrentIndex(0);
-    Not_Draw_Only_Prop_Change = wasFilling;
-}
-
 // ---------------------------------------------------------------- model and canvas host
-
-void SKTWindowController::Set_Control_Pos_And_Size(SKTGraphic*) {
-    // The position and size fields belong to the inspector's panels.
-}
 
 QImage SKTWindowController::Get_Image_With_Update_Settings(const SKTGraphic& graphic) {
     return plainModelHost_->Get_Image_With_Update_Settings(graphic);

@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -32,10 +33,13 @@ class QAction;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QPlainTextEdit;
+class QTableView;
 class QStackedWidget;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+class InspectorPanels;
 class Open_Export_Log;
 class SKTDocument;
 class SKTGraphic;
@@ -81,6 +85,7 @@ public:
     Card_Property Front_card_Prop{QStringLiteral("F")};
     Card_Property Back_card_Prop{QStringLiteral("B")};
     QTabWidget* sett_tab = nullptr;               // the inspector
+    QWidget* sett_column = nullptr;               // the inspector's box: its header, then sett_tab
     QStringList Allowd_Image_fileTypes;
     QString NO_Image_Path;                        // resources "no.png"
     QImage Err_image;                             // "pic_err.png"
@@ -164,6 +169,8 @@ public:
     // The temp canvas shows the current side's graphics (the same objects).
     void Temp_Design_Control_Assign();
     void SetDocumentCanvasSize(const QSizeF& size);
+    // Rescales or swaps the design after the card's size changed.
+    void Card_Control_Size_Change_or_not();
     void Set_Canvas_to_100_percent();
     // Records an undo step of the current side (none while
     // live_mode_list_value_change is set) and refreshes Undo and Redo.
@@ -285,9 +292,84 @@ public:
     // "<Command> is not available yet."
     static void Show_Not_Available(const QString& command);
 
-    // ---- Inspector ----
-    // Shows the tabs of the graphic's kind, or the card tabs for nullptr.
+    // ---- Inspector: loading, tabs and standard buttons (src/inspector) ----
+    // Builds the panels beside the tab view; once, at start-up.
+    void buildInspector();
+    // The panels (nullptr until built).
+    InspectorPanels* inspector() const { return inspector_; }
+    // Shows the tabs of the graphic's kind and loads them, or the card tabs
+    // for nullptr.
     void Show_RHS_Properties(SKTGraphic* graphic) override;
+    void Fill_Card_Prop_Tab();
+    void Remove_All_Tab_Items();
+    void card_prop_set(const QString& fillStyle);
+    void Enable_Standard_Button_For_Control();
+    void Enable_Standard_Button_For_Unlock();
+    void Disable_Standard_Button_For_Lock();
+    void Disable_Standard_Button_For_Card();
+    void Set_Paste_Button_Status();
+    void Print_object_chk_changed();
+    QString Return_Border_Style_Str_On_index(int index) const;
+    void Set_NS_Text_View_String(QPlainTextEdit* view, const QString& new_value);
+    // Two or more image graphics selected on the current side; with
+    // show_msg the user is told that the action needs one.
+    bool Check_Multiple_Image_Selection(const QString& action, bool show_msg);
+    void Show_Hide_Text_Transp_Ctrl(bool hide);
+    void Show_Hide_Shape_Transp_Ctrl(bool hide);
+    // In visitor and group modes, the side's entry panel shows an image
+    // graphic's picture (side, path, picture, control ID); the visitor desk
+    // installs it.
+    std::function<void(int side, const QString& path, const QImage& picture, const QString& control_ID)>
+        Set_User_Image_Control;
+
+    // ---- Text panel (src/inspector) ----
+    void Update_Text_Graphics();
+    void textDidChange();
+    void Text_Font_Changed();
+    void changeTextFont(const QFont& font);
+    void Text_Insert_Date();
+    void Text_Insert_Time();
+    void Insert_Template_Button(QAbstractButton* sender);
+    void Text_Border_ChkBox();
+    void Text_Fill_Chk_Box();
+    void Text_Solid_RD_Sel();
+    void Text_Gradient_RD_Sel();
+    void Draw_Shadow_ChkBox();
+    void Txt_Rotate_Slider_Changed();
+
+    // ---- Shape and line panels (src/inspector) ----
+    void Update_Shape_Graphics();
+    void Update_Line_Graphics();
+    void Shape_Border_ChkBox();
+    void Shape_Fill_Chk_Box();
+    void Shape_Solid_RD_Sel();
+    void Shape_Gradient_RD_Sel();
+    void Shape_Hatch_RD_Sel();
+    void Shape_Alpha_Changed();
+    void Shape_Rotate_Slider_Changed();
+    void Shape_Rotate_Stepper_Changed();
+
+    // ---- Inspector combo boxes (src/inspector) ----
+    // Every combo box of the inspector reports its selection changes here,
+    // the program's selections included.
+    void comboBoxSelectionDidChange(QComboBox* combo);
+
+    // ---- Card-size preset list (src/inspector) ----
+    QList<QHash<QString, QString>> ListData;  // rows {"Extension": preset name}
+    QComboBox* Preset_ComboBox = nullptr;     // item 2 is the custom size
+    QComboBox* Category_ComboBox = nullptr;   // item 0 plastic cards, else paper
+    QTableView* ColList = nullptr;
+    void Create_List(const QString& text);
+    QString Get_Item_Text(int row) const;
+    bool IS_Custom_Card_Option_Selected() const;
+    void Mark_List_New_Selection(int row);
+    void Change_Value_According_List_Selection(int row);
+    void tableViewSelectionDidChange(QTableView* table);
+
+    // ---- Card panel (the bodies come with the card panel's writers) ----
+    void Update_Card_Graphics();
+    void Apply_Size_Clicked();
+    void Set_Card_Size_In_Control(double widthMm, double heightMm);
 
     // ---- Alignment and size (inspector/SKTWindowController_Alignment.cpp) ----
     // Each works on the current side's canvas, redraws it and records one
@@ -379,9 +461,6 @@ public:
     QToolButton* back_side_btn = nullptr;
     zelk::ToolPalette* toolPalette() const { return tools_; }
     SKTGrid* grid() const { return grid_; }
-    // The inspector's card tabs and the tabs of each graphic kind.
-    QList<QWidget*> cardTabs;
-    QList<QWidget*> graphicTabs;
     QAction* actionNamed(const QString& objectName) const;
 
 protected:
@@ -396,6 +475,11 @@ private:
     void refreshUndoRedo();
     QByteArray designState() const;
     QString firstBoundValue(const SKTGraphic& graphic) const;
+    // The inspector's own steps (src/inspector).
+    void showCardProperties();
+    void showGraphicProperties(SKTGraphic* graphic, bool filling);
+    void wireTextPanel();
+    void wireShapeAndLinePanels();
     static void quitApplication();
 
     SKTDocument* document_ = nullptr;
@@ -404,6 +488,7 @@ private:
     std::unique_ptr<zelk::NewControlPoint> newPoints_;
     std::unique_ptr<zelk::ModelHost> plainModelHost_;
     zelk::BarcodeProducer* barcodeProducer_ = nullptr;
+    InspectorPanels* inspector_ = nullptr;
     bool resourcesReachable_ = false;
     bool exiting_ = false;
     bool live_mode_list_value_change_ = false;

@@ -101,7 +101,11 @@ void SKTWindowController::applyDesignContents(const zelk::DesignContents& c, boo
     SetDocumentCanvasSize(size);
     startedFromTemplate_.clear();
     Select_front_side();
+    // Cleared on every road that ends here (open, template, wizard): while
+    // it is set, the inspector loads nothing, not even the first graphic
+    // the user clicks.
     Not_Draw_Only_Prop_Change = false;
+    Show_RHS_Properties(nullptr);
 }
 
 void SKTWindowController::setDesignModeSteps(const QString& startMode, DesignModeSteps steps) {

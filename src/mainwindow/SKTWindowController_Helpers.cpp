@@ -638,6 +638,5 @@ void SKTWindowController::Card_Control_Size_Change_or_not() {
 void SKTWindowController::Refresh_Canvas() {
     if (::Card_Value_In_Process)
         return;
-    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP})
-        canvas->update();
+    currentCanvas()->update();
 }

@@ -62,9 +62,8 @@ TEST_F(MainWindowTest, StartsWithThreeCanvasesOnOneDocumentAndTheDataFolderTree)
     EXPECT_NEAR(w._graphicView->canvasSize().width(), 85.60 * 2.834645669291, 1e-9);
     EXPECT_EQ(w._graphicView_BACK->canvasSize(), w._graphicView->canvasSize());
     EXPECT_EQ(w.Front_card_Prop.Card_Size, w._graphicView->canvasSize());
-    // The inspector shows the card side's tabs.
-    ASSERT_EQ(w.sett_tab->count(), w.cardTabs.size());
-    EXPECT_EQ(w.sett_tab->widget(0), w.cardTabs.first());
+    // The inspector shows the card side's four tabs.
+    EXPECT_EQ(w.sett_tab->count(), 4);
 }
 
 TEST_F(MainWindowTest, UnreachableResourcesSayItAndQuit) {
@@ -162,16 +161,6 @@ TEST_F(MainWindowTest, CanvasSizeAndZoomReachAllThreeCanvases) {
     w.Set_Canvas_to_100_percent();
     for (SKTGraphicView* c : {w._graphicView, w._graphicView_BACK, w._graphicView_TEMP})
         EXPECT_DOUBLE_EQ(c->scaleFactor(), 1.0);
-}
-
-TEST_F(MainWindowTest, SelectingAGraphicShowsItsKindsTab) {
-    SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::BarcodeTool);
-    ASSERT_EQ(w.Get_Front_Control_Count(), 1);
-    ASSERT_EQ(w.sett_tab->count(), 1);
-    EXPECT_EQ(w.sett_tab->tabText(0), QStringLiteral("Barcode"));
-    w._graphicView->Clear_Control_Selection();
-    EXPECT_EQ(w.sett_tab->tabText(0), QStringLiteral("Card"));
 }
 
 // Exit: the save question when the design changed, then "really exit".
