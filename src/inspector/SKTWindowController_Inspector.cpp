@@ -5,6 +5,7 @@
 
 #include "canvas/GraphicClipboard.h"
 #include "canvas/SKTGraphicView.h"
+#include "canvas/SKTGrid.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"

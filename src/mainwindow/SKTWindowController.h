@@ -169,8 +169,6 @@ public:
     // The temp canvas shows the current side's graphics (the same objects).
     void Temp_Design_Control_Assign();
     void SetDocumentCanvasSize(const QSizeF& size);
-    // Rescales or swaps the design after the card's size changed.
-    void Card_Control_Size_Change_or_not();
     void Set_Canvas_to_100_percent();
     // Records an undo step of the current side (none while
     // live_mode_list_value_change is set) and refreshes Undo and Redo.

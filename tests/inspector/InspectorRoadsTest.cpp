@@ -30,7 +30,9 @@ TEST_F(InspectorTest, AfterTheOpenTemplateAndWizardRoadsTheFirstClickLoadsTheIns
     nextSavePath = data.filePath(QStringLiteral("road.did"));
     ASSERT_EQ(w->Save_project_file(true, false, QStringLiteral("L")), 1);
     const QString path = nextSavePath;
-    MainWindowStartSteps::setOpenPathChooser([path] { return path; });
+    ScopedServices openPath(changed([path](Services& s) {
+        s.chooseOpenPath = [path](QWidget*, const QString&, const QString&) { return path; };
+    }));
 
     std::deque<Play> plays;
     ScopedDialogRunner runner([&](QDialog* d) {
@@ -90,7 +92,6 @@ TEST_F(InspectorTest, AfterTheOpenTemplateAndWizardRoadsTheFirstClickLoadsTheIns
         EXPECT_EQ(p->Last_Selected_Graphic.lock(), w->Get_Selected_Graphic());
         EXPECT_NE(p->properties_title->text(), QStringLiteral("Card Properties"));
     }
-    MainWindowStartSteps::setOpenPathChooser({});
 }
 
 TEST_F(InspectorTest, WritingATextLeavesTheKeyboardInThePanel) {
