@@ -1,7 +1,7 @@
-// libs: zelk_inspector zelk_foundation
+// libs: zelk_face zelk_foundation
 // The photo filter chain on a camera-sized photo (2000 x 2500 pixels), on one
 // thread: a batch runs it for every photo, so it must stay well under 100 ms.
-#include "inspector/ImageProcesser.h"
+#include "inspector/face/ImageProcesser.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,14 +7,14 @@
 //
 // To rewrite the shipped files after changing it:
 //   bin/zelk_make_templates <source>/resources
-#include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
+#include "canvas/SKTRenderingView.h"
+#include "foundation/Shape_Control.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTLine.h"
 #include "foundation/SKTText.h"
-#include "foundation/Shape_Control.h"
 #include "foundation/Units.h"
-#include "inspector/CardFace.h"
+#include "inspector/face/CardFace.h"
 #include "mainwindow/DesignFile.h"
 
 #include <QApplication>

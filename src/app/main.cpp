@@ -1,6 +1,7 @@
+#include "dialogs/WidgetMessageSink.h"
+#include "inspector/face/CardFace.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
-#include "mainwindow/WidgetMessageSink.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zelk ID Card"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zelk ID Card"));
     zelk::WidgetMessageSink::install();
+    // The renderer sits below the face in the layers: the face installs itself.
+    CardFace::install();
     SKTWindowController window;
     if (!window.resourcesReachable())
         return 1;

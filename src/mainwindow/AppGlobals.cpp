@@ -37,8 +37,6 @@ QString Invite_Frame_IMG;
 QString export_card_side;
 int Print_Start = 0;
 int Print_End = 0;
-int replace_keep_file_flag = 0;
-bool Msg_Apply_All_Chk = false;
 int check_any_card_exported = 0;
 QString curr_msg_count_str;
 QString Export_File_Path;

@@ -2,6 +2,8 @@
 // Process-wide values owned by the main window, under the names the rest of
 // the program reads them by. Written on the GUI thread; a worker thread never
 // reads them (a batch job copies what it needs when it starts).
+#include "dialogs/DialogGlobals.h"
+
 #include <QImage>
 #include <QString>
 
@@ -69,11 +71,8 @@ extern QString export_card_side;
 // 0-based first card and 1-based last card (inclusive) of the range.
 extern int Print_Start;
 extern int Print_End;
-// Keep-or-replace answer: 0 replace, 1 keep both, 2 replace all, 3 keep all,
-// 4 cancel, 5 cancel all. Written by one thread, read by another.
-extern int replace_keep_file_flag;
-// Starting state of the "apply to all" check box of the keep-or-replace box.
-extern bool Msg_Apply_All_Chk;
+// The keep-or-replace answer and its "apply to all" start state are the
+// box's own: dialogs/DialogGlobals.h.
 // 0 at the start of an export run, 1 once any file was written.
 extern int check_any_card_exported;
 // The last progress count text ("%d / %d").

@@ -1,9 +1,9 @@
 #include "mainwindow/Card_Wizard.h"
 
+#include "dialogs/DialogRunner.h"
+#include "dialogs/DialogStyle.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/CardSizePresets.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/DialogStyle.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

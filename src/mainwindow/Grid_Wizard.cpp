@@ -1,8 +1,8 @@
 #include "mainwindow/Grid_Wizard.h"
 
 #include "canvas/SKTGrid.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/DialogStyle.h"
+#include "dialogs/DialogRunner.h"
+#include "dialogs/DialogStyle.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,8 +1,8 @@
 #include "mainwindow/Insert_Template.h"
 
+#include "dialogs/DialogRunner.h"
+#include "dialogs/DialogStyle.h"
 #include "foundation/AppPaths.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/DialogStyle.h"
 
 #include <QDir>
 #include <QFile>

@@ -17,7 +17,6 @@
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
-#include "inspector/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/BarcodeProducer.h"
 
@@ -148,7 +147,6 @@ void SKTWindowController::awakeFromNib() {
     Get_Email_Details();
 
     zelk::setHatchPatternFolder(QDir(Resource_Path).filePath(QStringLiteral("Fill_Style_Image")));
-    CardFace::install();
 
     // The property tabs leave the inspector; Show_RHS_Properties puts back
     // those of the graphic shown.

@@ -11,16 +11,16 @@
 #include "datasource/Data_From_Excel.h"
 #include "datasource/SeriesFile.h"
 #include "datasource/ZipWorkFolder.h"
+#include "dialogs/Open_Export_Log.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
 #include "foundation/Units.h"
 #include "foundation/Utilities.h"
 #include "foundation/ValueCodecs.h"
-#include "foundation/SKTImage.h"
 #include "mainwindow/AppGlobals.h"
-#include "mainwindow/Open_Export_Log.h"
 #include "platform/PropertyList.h"
 
 #include <QCheckBox>

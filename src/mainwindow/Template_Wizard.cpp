@@ -1,9 +1,9 @@
 #include "mainwindow/Template_Wizard.h"
 
+#include "dialogs/DialogRunner.h"
+#include "dialogs/DialogStyle.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/DialogStyle.h"
 #include "mainwindow/Export_Template.h"
 #include "mainwindow/UserTemplates.h"
 

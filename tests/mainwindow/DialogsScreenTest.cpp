@@ -4,9 +4,9 @@
 // chooser.png, gallery.png and wizard-cr80.png.
 #include "MainWindowTestSupport.h"
 
+#include "dialogs/DialogRunner.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/Card_Wizard.h"
-#include "mainwindow/DialogRunner.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/StartChooserWindow.h"
 #include "mainwindow/Template_Wizard.h"

@@ -4,12 +4,12 @@
 #include "MainWindowTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "dialogs/DialogRunner.h"
+#include "dialogs/Open_Export_Log.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "mainwindow/AppGlobals.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/Open_Export_Log.h"
 #include "platform/PropertyList.h"
 
 #include <QCheckBox>

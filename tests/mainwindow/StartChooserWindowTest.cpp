@@ -3,14 +3,14 @@
 #include "MainWindowTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "dialogs/DialogRunner.h"
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/Card_Wizard.h"
-#include "mainwindow/DialogRunner.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/StartChooserWindow.h"
-#include "mainwindow/TemplateGallery.h"
 #include "mainwindow/Template_Wizard.h"
+#include "mainwindow/TemplateGallery.h"
 #include "mainwindow/UserTemplates.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 // temporary resource and data folders.
 #include "MainWindowTestSupport.h"
 
+#include "dialogs/DialogRunner.h"
 #include "foundation/AppPaths.h"
-#include "inspector/CardFace.h"
+#include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
-#include "mainwindow/DialogRunner.h"
 #include "mainwindow/Export_Template.h"
 #include "mainwindow/TemplateGallery.h"
 #include "mainwindow/UserTemplates.h"

@@ -5,9 +5,9 @@
 #include "MainWindowTestSupport.h"
 #include "TestSupport.h"
 
-#include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
-#include "inspector/CardFace.h"
+#include "canvas/SKTRenderingView.h"
+#include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/CardSizeChange.h"
 #include "mainwindow/DesignFile.h"

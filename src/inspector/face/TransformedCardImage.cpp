@@ -1,4 +1,4 @@
-#include "inspector/TransformedCardImage.h"
+#include "inspector/face/TransformedCardImage.h"
 
 #include "canvas/VectorPageOutput.h"
 

@@ -1,6 +1,6 @@
-#include "mainwindow/saveDialogCustomView.h"
+#include "dialogs/saveDialogCustomView.h"
 
-#include "mainwindow/SavePanelSupport.h"
+#include "dialogs/SavePanelSupport.h"
 
 #include <QComboBox>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
-#include "inspector/ImageProcesser.h"
+#include "inspector/face/ImageProcesser.h"
 
-#include "PixelTools.h"
 #include "foundation/SKTGraphic.h"
+#include "PixelTools.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "inspector/CardFace.h"
+#include "inspector/face/CardFace.h"
 
-#include "PixelTools.h"
-#include "TestSupport.h"
 #include "canvas/SideSnapshot.h"
 #include "foundation/Card_Property.h"
 #include "foundation/DrawingCodes.h"
+#include "PixelTools.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 

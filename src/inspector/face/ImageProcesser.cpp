@@ -7,7 +7,7 @@
 #pragma GCC optimize("O3", "no-trapping-math")
 #endif
 
-#include "inspector/ImageProcesser.h"
+#include "inspector/face/ImageProcesser.h"
 
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/AccessoryViewController_XL_TXT.h"
+#include "dialogs/AccessoryViewController_XL_TXT.h"
 
 AccessoryViewController_XL_TXT::AccessoryViewController_XL_TXT(QWidget* parent)
     : SaveFormatAccessory({QStringLiteral("Excel Workbook (xlsx)"), QStringLiteral("Text (txt)")},

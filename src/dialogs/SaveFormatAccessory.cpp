@@ -1,6 +1,6 @@
-#include "mainwindow/SaveFormatAccessory.h"
+#include "dialogs/SaveFormatAccessory.h"
 
-#include "mainwindow/SavePanelSupport.h"
+#include "dialogs/SavePanelSupport.h"
 
 #include <QComboBox>
 #include <QFileDialog>

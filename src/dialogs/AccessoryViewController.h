@@ -1,7 +1,7 @@
 #pragma once
 // The format pop-up a save panel carries (picture formats: item 0 "jpg", 1
 // "bmp", 2 "png", any other "tiff").
-#include "mainwindow/SaveFormatAccessory.h"
+#include "dialogs/SaveFormatAccessory.h"
 
 class AccessoryViewController : public zelk::SaveFormatAccessory {
     Q_OBJECT

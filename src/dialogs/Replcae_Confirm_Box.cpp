@@ -1,8 +1,8 @@
-#include "mainwindow/Replcae_Confirm_Box.h"
+#include "dialogs/Replcae_Confirm_Box.h"
 
-#include "mainwindow/AppGlobals.h"
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/DialogStyle.h"
+#include "dialogs/DialogGlobals.h"
+#include "dialogs/DialogRunner.h"
+#include "dialogs/DialogStyle.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -14,7 +14,7 @@
 #include <QSizeF>
 #include <QString>
 
-#include "inspector/TransformedCardImage.h"
+#include "inspector/face/TransformedCardImage.h"
 
 class SKTRenderingView;
 

@@ -1,4 +1,4 @@
-#include "mainwindow/DialogRunner.h"
+#include "dialogs/DialogRunner.h"
 
 #include <QDialog>
 #include <QMutex>

@@ -1,11 +1,11 @@
-#include "inspector/CardFace.h"
+#include "inspector/face/CardFace.h"
 
 #include "canvas/SideSnapshot.h"
 #include "foundation/Card_Property.h"
 #include "foundation/DrawingCodes.h"
-#include "foundation/Utilities.h"
 #include "foundation/SKTGraphic.h"
-#include "inspector/ImageProcesser.h"
+#include "foundation/Utilities.h"
+#include "inspector/face/ImageProcesser.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "mainwindow/WidgetMessageSink.h"
+#include "dialogs/WidgetMessageSink.h"
 
 #include "platform/MessageSink.h"
 

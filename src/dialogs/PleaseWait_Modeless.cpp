@@ -1,6 +1,6 @@
-#include "mainwindow/PleaseWait_Modeless.h"
+#include "dialogs/PleaseWait_Modeless.h"
 
-#include "mainwindow/DialogStyle.h"
+#include "dialogs/DialogStyle.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,15 +1,15 @@
-#include "inspector/ImageTransforms.h"
+#include "inspector/face/ImageTransforms.h"
 
+#include "canvas/SideSnapshot.h"
+#include "canvas/SKTRenderingView.h"
+#include "foundation/Card_Property.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/SKTText.h"
+#include "inspector/face/CardFace.h"
+#include "inspector/face/ImageProcesser.h"
+#include "inspector/face/Repeat_Image.h"
 #include "PixelTools.h"
 #include "TestSupport.h"
-#include "foundation/SKTGraphic.h"
-#include "inspector/ImageProcesser.h"
-#include "inspector/Repeat_Image.h"
-#include "canvas/SKTRenderingView.h"
-#include "canvas/SideSnapshot.h"
-#include "foundation/Card_Property.h"
-#include "foundation/SKTText.h"
-#include "inspector/CardFace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/DialogStyle.h"
+#include "dialogs/DialogStyle.h"
 
 #include <QBoxLayout>
 #include <QPalette>

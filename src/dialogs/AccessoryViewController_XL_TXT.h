@@ -1,7 +1,7 @@
 #pragma once
 // The format pop-up a save panel carries (workbook or text: item 0 "xlsx",
 // any other "txt").
-#include "mainwindow/SaveFormatAccessory.h"
+#include "dialogs/SaveFormatAccessory.h"
 
 class AccessoryViewController_XL_TXT : public zelk::SaveFormatAccessory {
     Q_OBJECT

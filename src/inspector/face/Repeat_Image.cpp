@@ -1,4 +1,4 @@
-#include "inspector/Repeat_Image.h"
+#include "inspector/face/Repeat_Image.h"
 
 #include <QPaintEvent>
 #include <QPainter>

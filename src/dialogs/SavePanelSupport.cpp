@@ -1,4 +1,4 @@
-#include "mainwindow/SavePanelSupport.h"
+#include "dialogs/SavePanelSupport.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

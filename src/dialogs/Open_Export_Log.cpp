@@ -1,7 +1,7 @@
-#include "mainwindow/Open_Export_Log.h"
+#include "dialogs/Open_Export_Log.h"
 
-#include "mainwindow/DialogRunner.h"
-#include "mainwindow/DialogStyle.h"
+#include "dialogs/DialogRunner.h"
+#include "dialogs/DialogStyle.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>

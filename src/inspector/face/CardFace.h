@@ -20,8 +20,8 @@ public:
     void Card_Border_Drawing(QPainter& painter, const zelk::SideSnapshot& side) const override;
 
     // Installs the card face as the renderer's process-wide hook. Call once
-    // on the GUI thread at start-up, after the hatch pattern folder is set
-    // (zelk::setHatchPatternFolder).
+    // on the GUI thread at start-up; the hatch pattern folder is read at
+    // drawing time, so it may be set before or after.
     static void install();
 
     // The same drawing over the side's values. Card_Shape: 1 rounded

@@ -1,4 +1,4 @@
-#include "mainwindow/AccessoryViewController.h"
+#include "dialogs/AccessoryViewController.h"
 
 AccessoryViewController::AccessoryViewController(QWidget* parent)
     : SaveFormatAccessory({QStringLiteral("JPEG"), QStringLiteral("BMP"), QStringLiteral("PNG"), QStringLiteral("TIFF")},

@@ -1,9 +1,9 @@
-#include "inspector/ImageTransforms.h"
+#include "inspector/face/ImageTransforms.h"
 
 #include "canvas/SKTRenderingView.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
-#include "inspector/ImageProcesser.h"
+#include "inspector/face/ImageProcesser.h"
 
 #include <QImageReader>
 #include <QPainter>

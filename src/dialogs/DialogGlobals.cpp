@@ -1,0 +1,4 @@
+#include "dialogs/DialogGlobals.h"
+
+int replace_keep_file_flag = 0;
+bool Msg_Apply_All_Chk = false;
