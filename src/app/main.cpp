@@ -1,5 +1,8 @@
+#include "barcode/Barcode_Gen.h"
 #include "dialogs/WidgetMessageSink.h"
 #include "inspector/face/CardFace.h"
+#include "mainwindow/BarcodeGenProducer.h"
+#include "mainwindow/HubBarcodeDataSource.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
 
@@ -16,6 +19,11 @@ int main(int argc, char** argv) {
     SKTWindowController window;
     if (!window.resourcesReachable())
         return 1;
+    // Barcode pictures and the barcode window's view of the design's data.
+    zelk::BarcodeGenProducer barcodes;
+    window.setBarcodeProducer(&barcodes);
+    zelk::HubBarcodeDataSource barcodeData;
+    Barcode_Gen::setDataSource(&barcodeData);
     // New and Close return to the start chooser, as does the start itself.
     SKTWindowController::setStartChooser(
         [](SKTWindowController& w) { MainWindowStartSteps::New_Project_And_Start(w); });
