@@ -40,7 +40,7 @@ public:
     // Custom resolution, dots per inch.
     static constexpr StepperRange customDpi{72.0, 1200.0, 1.0, 600.0};
     // Point size of the value, header and footer fonts.
-    static constexpr StepperRange fontSize{1.0, 200.0, 1.0, 10.0};
+    static constexpr StepperRange fontSize{1.0, 100.0, 1.0, 10.0};
 
     // Pixels a finished picture may have; a larger one is not made.
     static constexpr qint64 maxPicturePixels = 64'000'000;

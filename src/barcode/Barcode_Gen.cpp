@@ -477,7 +477,7 @@ void Barcode_Gen::Set_Barcode_Prop_To_Control(const SKTGraphic& g) {
     try {
         const zelk::BarcodeProductionSettings s = zelk::BarcodeGenerator::settingsFromGraphic(g, false);
         const zelk::BarcodeRenderSettings& look = s.look;
-        pass_barcode_control = g.clone();
+        pass_barcode_control = g.copyWithZone();
         testBarcode.reset();
         liner_or_2D_font = s.liner_or_2D_font;
         selectQuietly(barcodeTypePopup, g.barcode_font_index);
@@ -618,6 +618,19 @@ void Barcode_Gen::writeBack(SKTGraphic& g) const {
                                            : bar_back_clr->color();
     g.dpi_val_index = DPI_ComboBox->currentIndex();
     g.dpi_custom_val = QString::number(dpi_Stepper->intValue());
+}
+
+void Barcode_Gen::copyConfirmedSettings(const SKTGraphic& from, SKTGraphic& to) {
+    const int unit = to.barcode_unit_val;
+    static_cast<BarcodeSettings&>(to) = static_cast<const BarcodeSettings&>(from);
+    to.barcode_unit_val = unit;
+    to.data_source_type = from.data_source_type;
+    to.batch_list_name = from.batch_list_name;
+    to.batch_list_index = from.batch_list_index;
+    to.excel_binding = from.excel_binding;
+    to.excel_col_indx = from.excel_col_indx;
+    to._isDrawingFill = from._isDrawingFill;
+    to._fillColor = from._fillColor;
 }
 
 zelk::BarcodeProductionSettings Barcode_Gen::currentSettings() const {

@@ -52,10 +52,14 @@ public:
     void OK_Btn_Clicked();
     void Cancel_Btn_Clicked();
     // The graphic's settings into the controls, numbers clamped to the
-    // steppers' ranges; the working copy becomes a copy of the graphic.
+    // steppers' ranges; the working copy becomes the graphic's plain copy
+    // (SKTGraphic::copyWithZone, no barcode fields until OK).
     void Set_Barcode_Prop_To_Control(const SKTGraphic& graphic);
     // The controls' settings into a graphic's barcode and binding fields.
     void writeBack(SKTGraphic& graphic) const;
+    // What a confirmed working copy gives a barcode graphic: every field
+    // writeBack writes (the stored unit is not one of them).
+    static void copyConfirmedSettings(const SKTGraphic& from, SKTGraphic& to);
     // The controls as a settings value, at the resolution in use.
     zelk::BarcodeProductionSettings currentSettings() const;
     // The value, the preview (with chk_image) and the data source; a
