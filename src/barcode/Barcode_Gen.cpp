@@ -115,13 +115,14 @@ void Barcode_Gen::buildLayout() {
 
     image_scroll = new QScrollArea(this);
     image_scroll->setWidgetResizable(true);
-    image_scroll->setMinimumHeight(170);
+    // A fixed preview keeps the window still while the settings shown change.
+    image_scroll->setFixedHeight(250);
     barcodeImage = new QLabel;
     barcodeImage->setAlignment(Qt::AlignCenter);
     barcodeImage->setFrameShape(QFrame::StyledPanel);
     barcodeImage->setStyleSheet(QStringLiteral("background: white"));
     image_scroll->setWidget(barcodeImage);
-    layout->addWidget(image_scroll, 1);
+    layout->addWidget(image_scroll);
     barcode_error_label = new QLabel(QStringLiteral("No barcode can be made of this value and these settings."), this);
     barcode_error_label->setStyleSheet(QStringLiteral("color: #b00000"));
     barcode_error_label->hide();
@@ -132,7 +133,7 @@ void Barcode_Gen::buildLayout() {
     sett_tab->addTab(buildLookTab(), QStringLiteral("Size and Look"));
     dpi_tab_item = buildResolutionTab();
     sett_tab->addTab(dpi_tab_item, QStringLiteral("Resolution"));
-    layout->addWidget(sett_tab);
+    layout->addWidget(sett_tab, 1);
 
     auto* buttons = new QHBoxLayout;
     const zelk::OkCancelButtons okCancel = zelk::addOkCancelButtons(this, buttons);
