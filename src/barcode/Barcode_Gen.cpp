@@ -219,7 +219,7 @@ QWidget* Barcode_Gen::buildLookTab() {
     auto* linear = new QFormLayout(linear_sett_box);
     barHeightLabel = new QLabel(linear_sett_box);
     barWidthLabel = new QLabel(linear_sett_box);
-    HeightStepper = new BarcodeStepper(BarcodeLimits::barHeightMm, 1, linear_sett_box);
+    HeightStepper = new BarcodeStepper(BarcodeLimits::barHeightMm, 2, linear_sett_box);
     widthStepper = new BarcodeStepper(BarcodeLimits::barWidthMils, 1, linear_sett_box);
     linear->addRow(barHeightLabel, HeightStepper);
     linear->addRow(barWidthLabel, widthStepper);
@@ -294,11 +294,11 @@ QWidget* Barcode_Gen::buildLookTab() {
     margin_box = new QGroupBox(page);
     auto* margins = new QFormLayout(margin_box);
     val_mar_label = new QLabel(QStringLiteral("Value text:"), margin_box);
-    val_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 1, margin_box);
-    hdr_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 1, margin_box);
-    ftr_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 1, margin_box);
-    TB_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 1, margin_box);
-    LR_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 1, margin_box);
+    val_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 2, margin_box);
+    hdr_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 2, margin_box);
+    ftr_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 2, margin_box);
+    TB_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 2, margin_box);
+    LR_mar_Stepper = new BarcodeStepper(BarcodeLimits::marginMm, 2, margin_box);
     margins->addRow(val_mar_label, val_mar_Stepper);
     margins->addRow(QStringLiteral("Header:"), hdr_mar_Stepper);
     margins->addRow(QStringLiteral("Footer:"), ftr_mar_Stepper);

@@ -2,6 +2,7 @@
 // offers, the data-source and series rules, refusals at OK, the control
 // rules, and what OK and Cancel hand back.
 #include "BarcodeDecode.h"
+#include "TestSupport.h"
 #include "../foundation/GraphicTestSupport.h"
 
 #include "barcode/BarcodeDataSource.h"
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
@@ -361,4 +363,25 @@ TEST_F(BarcodeWindowTest, HelpButtonsOpenTheLongTextBox) {
     EXPECT_EQ(helpTitles.size(), 8);
     EXPECT_EQ(QSet<QString>(helpTitles.begin(), helpTitles.end()).size(), 8);
     EXPECT_FALSE(helpTitles.contains(QString()));
+}
+
+TEST(BarcodePictureHelpers, ResizeKeepsHardEdgesAndSaveWritesAPng) {
+    QImage checker(2, 2, QImage::Format_ARGB32);
+    checker.setPixel(0, 0, qRgb(0, 0, 0));
+    checker.setPixel(1, 0, qRgb(255, 255, 255));
+    checker.setPixel(0, 1, qRgb(255, 255, 255));
+    checker.setPixel(1, 1, qRgb(0, 0, 0));
+    const QImage big = Barcode_Gen::Resize_Image(checker, QSizeF(8.9, 8.2));
+    ASSERT_EQ(big.size(), QSize(8, 8));
+    // No interpolation: each source pixel becomes a 4 × 4 block of its colour.
+    for (const QPoint p : {QPoint(3, 3), QPoint(4, 3), QPoint(3, 4), QPoint(7, 7)})
+        EXPECT_EQ(big.pixel(p), checker.pixel(p.x() / 4, p.y() / 4)) << p.x() << "," << p.y();
+    EXPECT_TRUE(Barcode_Gen::Resize_Image(QImage(), QSizeF(8, 8)).isNull());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bar.png"));
+    ASSERT_TRUE(Barcode_Gen::Save_Barcode_image(big, path));
+    const ToolResult identify = runTool(QStringLiteral("identify"), {QStringLiteral("-format"), "%m %w %h", path});
+    EXPECT_EQ(identify.out, QByteArray("PNG 8 8")) << identify.err.constData();
+    EXPECT_FALSE(Barcode_Gen::Save_Barcode_image(big, dir.filePath(QStringLiteral("missing/bar.png"))));
 }
