@@ -1,7 +1,10 @@
+#include "barcode/Barcode_Gen.h"
 #include "dialogs/Services.h"
 #include "inspector/ArrangeMenu.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
+#include "mainwindow/BarcodeGenProducer.h"
+#include "mainwindow/HubBarcodeDataSource.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
 
@@ -21,6 +24,11 @@ int main(int argc, char** argv) {
     if (!window.resourcesReachable())
         return 1;
     ArrangeMenu::install(window);
+    // Barcode pictures and the barcode window's view of the design's data.
+    zelk::BarcodeGenProducer barcodes;
+    window.setBarcodeProducer(&barcodes);
+    zelk::HubBarcodeDataSource barcodeData;
+    Barcode_Gen::setDataSource(&barcodeData);
     // New and Close return to the start chooser, as does the start itself.
     services.startChooser = [&window] { MainWindowStartSteps::New_Project_And_Start(window); };
     zelk::Services::install(services);

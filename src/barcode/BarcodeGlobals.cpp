@@ -13,6 +13,8 @@ int Barcode_module_size = 1;
 
 namespace zelk {
 
+bool barcodeValueWithoutKerning = false;
+
 namespace {
 constexpr double kMetresPerInch = 0.0254;
 }

@@ -16,6 +16,11 @@ extern int Barcode_module_size;
 
 namespace zelk {
 
+// The value text of linear symbols without added letter spacing: one
+// setting of the process, edited by the settings window and copied by each
+// barcode job when it starts.
+extern bool barcodeValueWithoutKerning;
+
 // Pixels needed for `points` at `dpi`: the quotient in double precision,
 // rounded to single precision, then rounded up; 0 beyond 32,767 pixels,
 // which no picture can have.

@@ -93,19 +93,26 @@ std::unique_ptr<NKDBarcode> NKDBarcodeFactory::build(const QString& title, const
     std::unique_ptr<NKDBarcode> b = create(title, value, caption, s);
     if (!b || !b->isContentValid())
         return nullptr;
-    b->setHeader(header);
-    b->setFooter(footer);
-    b->setPrintsCaption(caption);
-    b->setPrintsHeader(!s.hideHeader);
-    b->setPrintsFooter(!s.hideFooter);
-    b->setBarWidth(BarcodeSizes::milsToPoints(s.barWidthMils));
-    b->setCaptionFontSize(static_cast<float>(s.valueFont.pointSizeF()));
-    b->setHeaderFontSize(static_cast<float>(s.headerFont.pointSizeF()));
-    b->setFooterFontSize(static_cast<float>(s.footerFont.pointSizeF()));
-    BarcodeSizes::Set_Barcode_Height(*b, s);
-    b->calculateWidth();
-    b->setWidth(BarcodeSizes::Set_Linear_Barcode_Width(*b, s));
+    layout(*b, header, footer, s);
     return b;
+}
+
+void NKDBarcodeFactory::layout(NKDBarcode& b, const QString& header, const QString& footer,
+                               const BarcodeRenderSettings& s) {
+    const bool caption = !s.hideCaption;
+    b.setRenderSettings(s);
+    b.setHeader(header);
+    b.setFooter(footer);
+    b.setPrintsCaption(caption);
+    b.setPrintsHeader(!s.hideHeader);
+    b.setPrintsFooter(!s.hideFooter);
+    b.setBarWidth(BarcodeSizes::milsToPoints(s.barWidthMils));
+    b.setCaptionFontSize(static_cast<float>(s.valueFont.pointSizeF()));
+    b.setHeaderFontSize(static_cast<float>(s.headerFont.pointSizeF()));
+    b.setFooterFontSize(static_cast<float>(s.footerFont.pointSizeF()));
+    BarcodeSizes::Set_Barcode_Height(b, s);
+    b.calculateWidth();
+    b.setWidth(BarcodeSizes::Set_Linear_Barcode_Width(b, s));
 }
 
 }  // namespace zelk

@@ -24,6 +24,12 @@ public:
     // width, font sizes, height and width from the settings.
     static std::unique_ptr<NKDBarcode> build(const QString& title, const QString& value, const QString& header,
                                              const QString& footer, const BarcodeRenderSettings& settings);
+
+    // Gives a made barcode its header, footer, print flags, module width,
+    // font sizes, height and width from the settings (the second half of
+    // build), so that a new look needs no new encoding.
+    static void layout(NKDBarcode& barcode, const QString& header, const QString& footer,
+                       const BarcodeRenderSettings& settings);
 };
 
 }  // namespace zelk

@@ -169,3 +169,41 @@ TEST(SaveAccessories, ChoosingAFormatRenamesAndRestrictsThePanel) {
 }
 
 }  // namespace
+
+#include "dialogs/Long_SMS_Dlg.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+TEST(Long_SMS_Dlg, ShowsTheTwoGlobalsWithOneOkButton) {
+    const struct {
+        QString title, text;
+    } cases[] = {
+        {QStringLiteral("Encoding Mode :"), QStringLiteral("Line one\n\nLine three\n") + QString(400, QLatin1Char('x'))},
+        {QString(), QString()},
+    };
+    for (const auto& c : cases) {
+        Cutom_Msg_Title = c.title;
+        Cutom_Msg_Val = c.text;
+        Msg_Apply_All_Chk = true;
+        zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
+            auto* box = static_cast<Long_SMS_Dlg*>(d);
+            EXPECT_EQ(box->_Msg_Title->text(), c.title);
+            EXPECT_EQ(box->_Msg_Val->toPlainText(), c.text);
+            EXPECT_EQ(box->yes_button->text(), QStringLiteral("OK"));
+            EXPECT_FALSE(box->yes_button->isHidden());
+            EXPECT_TRUE(box->no_button->isHidden());
+            EXPECT_TRUE(box->apply_chk->isHidden());
+            box->yes_button->click();
+            return box->result();
+        });
+        EXPECT_EQ(Long_SMS_Dlg::defaultInstance()->Open_Long_sms_Dialog(), 1);
+        // The hidden box, unticked as made, still decides the flag.
+        EXPECT_FALSE(Msg_Apply_All_Chk);
+    }
+}
+
+}  // namespace
