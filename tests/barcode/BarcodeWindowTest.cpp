@@ -2,6 +2,7 @@
 // offers, the data-source and series rules, refusals at OK, the control
 // rules, and what OK and Cancel hand back.
 #include "BarcodeDecode.h"
+#include "TestServices.h"
 #include "TestSupport.h"
 #include "../foundation/GraphicTestSupport.h"
 
