@@ -1,0 +1,216 @@
+// The print window's controls: opening, the data check boxes and the range,
+// fit to frame, orientation and page setup, alignment, and the profiles'
+// round trip and refusals (those that need no printer).
+#include "PrintWindowFixture.h"
+
+#include "production/PrintProfileFile.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+using namespace zelk;
+using namespace zelk::test;
+
+namespace {
+
+// The 26 strings of a profile file, as Python's plistlib reads them.
+QStringList plistStrings(const QString& path) {
+    const ToolResult r = runTool(debianPython(), {"-c",
+                                                  "import plistlib,sys\n"
+                                                  "a = plistlib.load(open(sys.argv[1], 'rb'))\n"
+                                                  "assert all(isinstance(s, str) for s in a)\n"
+                                                  "print('\\x1f'.join(a))",
+                                                  path});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    return QString::fromUtf8(r.out).chopped(1).split(QChar(0x1f));
+}
+
+}  // namespace
+
+TEST_F(PrintWindowTest, OpensForTheDesignsSides) {
+    for (const char* sides : {"1", "2"}) {
+        CARD_SIDE_STR = QString::fromLatin1(sides);
+        play([&](Print_Wnd& p) {
+            const bool two = CARD_SIDE_STR == QLatin1String("2");
+            EXPECT_EQ(p.card_side_str, two ? "BOTH" : "F");
+            EXPECT_EQ(p.matrix_card_side->button(0)->isEnabled(), two);
+            EXPECT_EQ(p.matrix_card_side->button(2)->isEnabled(), two);
+            // The card is the design's 100 x 60 points.
+            EXPECT_NEAR(p.width_Stepper->value(), 35.28, 0.01);
+            EXPECT_NEAR(p.height_Stepper->value(), 21.17, 0.01);
+        });
+    }
+}
+
+TEST_F(PrintWindowTest, DataCheckBoxesSetTheTotalAndTheRange) {
+    batch.Use_Data_Sheet_Values = true;
+    batch.Total_Batch_Excel_Card = 12;
+    play([](Print_Wnd& p) {
+        EXPECT_TRUE(p.print_with_batch_chk->isChecked());
+        EXPECT_EQ(p.Total_Stepper->value(), 12);
+        EXPECT_EQ(p.To_Stepper->value(), 12);
+        for (QSpinBox* box : {p.Total_Stepper, p.To_Stepper, p.from_Stepper})
+            EXPECT_EQ(box->maximum(), 12);
+
+        // Off in a window of 2 x 4 cards: the total is the sheet, All, up to 999999.
+        p.Row_Stepper->setValue(2);
+        p.Col_Stepper->setValue(4);
+        p.Sel_print_rd->click();
+        p.print_with_batch_chk->click();
+        EXPECT_EQ(p.Total_Stepper->value(), 8);
+        EXPECT_EQ(p.Total_Stepper->maximum(), 999999);
+        EXPECT_TRUE(p.All_print_rd->isChecked());
+        EXPECT_TRUE(p.Total_Stepper->isEnabled());
+        EXPECT_FALSE(p.from_Stepper->isEnabled());
+    });
+}
+
+TEST_F(PrintWindowTest, VisitorModeKeepsDataOff) {
+    Start_Card_Option = QStringLiteral("V");
+    batch.Use_Excel_Binding_Values = true;
+    batch.Total_Batch_Excel_Card = 5;
+    play([](Print_Wnd& p) {
+        EXPECT_FALSE(p.print_with_excel_chk->isEnabled());
+        EXPECT_FALSE(p.print_with_excel_chk->isChecked());
+    });
+}
+
+TEST_F(PrintWindowTest, FitToFrameForcesOneCellAndGivesTheTypedLayoutBack) {
+    play([](Print_Wnd& p) {
+        p.Row_Stepper->setValue(3);
+        p.Col_Stepper->setValue(2);
+        p.horz_mar_Stepper->setValue(4);
+        p.fit_frame_chk->click();
+        EXPECT_EQ(p.Row_Stepper->value(), 1);
+        EXPECT_EQ(p.Col_Stepper->value(), 1);
+        EXPECT_EQ(p.horz_mar_Stepper->value(), 0.0);
+        EXPECT_FALSE(p.Row_Stepper->isEnabled());
+        // The cell is the printable area (no printer: the whole A4 paper of
+        // Qt's 595 x 842 points).
+        EXPECT_EQ(label_width, 595.0f);
+        // The bottom-right button: alignment 9 and its selected picture.
+        p.align_btns[8]->click();
+        EXPECT_EQ(label_align_val, 9);
+        EXPECT_TRUE(p.align_btns[8]->property("selectedImage").toBool());
+        p.fit_frame_chk->click();
+        EXPECT_EQ(p.Row_Stepper->value(), 3);
+        EXPECT_EQ(p.Col_Stepper->value(), 2);
+        EXPECT_EQ(p.horz_mar_Stepper->value(), 4.0);
+        EXPECT_EQ(Print_Row * Print_Col, 6);
+    });
+}
+
+TEST_F(PrintWindowTest, LandscapeReadsThePaperAgain) {
+    play([](Print_Wnd& p) {
+        // Qt's A4: 595 x 842 points.
+        EXPECT_EQ(p.Size_id->text(), "209.90 x 297.04");
+        p.Orient_ComboBox->setCurrentIndex(1);
+        emit p.Orient_ComboBox->activated(1);
+        EXPECT_EQ(p.Size_id->text(), "297.04 x 209.90");
+    });
+}
+
+TEST_F(PrintWindowTest, ProfileRoundTrip) {
+    play([&](Print_Wnd& p) {
+        ASSERT_EQ(p.ListData_profile, QStringList{"Default"});
+        p.Row_Stepper->setValue(2);
+        p.horz_mar_Stepper->setValue(3.5);
+        p.align_btns[4]->click();
+        p.print_alignment->setCurrentIndex(2);
+        emit p.print_alignment->activated(2);
+        p.mirror_chk_box->click();
+        p.mirror_matrix->button(1)->click();
+        p.crop_mark_chk->click();
+        p.Show_Margins->click();
+        ASSERT_TRUE(p.Save_Print_Profile("Mine", ""));
+        EXPECT_EQ(sink.shown.last(), "Print Profile has been saved successfully.");
+
+        const QStringList f = plistStrings(PrintProfileFile::pathOf(print_profile_path, "Mine"));
+        ASSERT_EQ(f.size(), 26);
+        EXPECT_EQ(f.mid(6, 5), QStringList({"2", "1", "3.50", "0.00", "0.00"}));
+        EXPECT_EQ(f.mid(15, 11), QStringList({"5", "N", "BOTH", "2", "Y", "FV", "N", "N", "N", "Y", "N"}));
+
+        // Listed by name ignoring case; Default first loaded, then Mine again.
+        ASSERT_EQ(p.ListData_profile, QStringList({"Default", "Mine"}));
+        EXPECT_EQ(p.Row_Stepper->value(), 1);
+        EXPECT_EQ(Print_Card_Algn, "UD");
+        p.Make_select_on_index(1);
+        EXPECT_EQ(p.Row_Stepper->value(), 2);
+        EXPECT_EQ(p.horz_mar_Stepper->value(), 3.5);
+        EXPECT_EQ(label_align_val, 5);
+        EXPECT_EQ(Print_Card_Algn, "L");
+        EXPECT_TRUE(Mirror_Image_Create && Mirror_Vertical_Not_Horz && Enable_Crop_Marks);
+        EXPECT_FALSE(Show_margin_rect);
+        EXPECT_EQ(p.Paper_id->text(), printInfo.paperName());
+    });
+}
+
+TEST_F(PrintWindowTest, ProfileValuesOutOfTheirRangeAreBounded) {
+    // Saved with both sides and the fifth arrangement, 0 rows, alignment 42,
+    // series on; loaded for a one-sided design that uses no series.
+    QStringList f = {"Nope", "A4", "", "210.00", "297.00", "Portrait", "0", "-2", "0", "0", "0", "0", "0", "0", "0",
+                     "42", "N", "BOTH", "4", "N", "FH", "Y", "Y", "N", "N", "N"};
+    ASSERT_TRUE(PrintProfileFile::write(PrintProfileFile::pathOf(print_profile_path, "Odd"), f));
+    // Files whose extension is not exactly "zkd" are not profiles.
+    writeBytes(PrintProfileFile::pathOf(print_profile_path, "Upper").replace(".zkd", ".ZKD"), "x");
+    CARD_SIDE_STR = QStringLiteral("1");
+    play([](Print_Wnd& p) {
+        ASSERT_EQ(p.ListData_profile, QStringList({"Default", "Odd"}));
+        p.Make_select_on_index(1);
+        EXPECT_EQ(p.card_side_str, "F");
+        EXPECT_EQ(p.print_alignment_one_side->currentIndex(), 1);
+        EXPECT_EQ(Print_One_Card_Algn, "D");
+        EXPECT_EQ(Print_Row, 1);
+        EXPECT_EQ(Print_Col, 1);
+        EXPECT_EQ(label_align_val, 1);
+        EXPECT_FALSE(p.print_with_batch_chk->isChecked());
+        // A printer that is not installed leaves the current one.
+        EXPECT_EQ(printInfo.printerName(), "");
+    });
+}
+
+TEST_F(PrintWindowTest, FailedProfileWriteIsReportedNotPraised) {
+    play([&](Print_Wnd& p) {
+        // The profile folder is a device: nothing can be written under it.
+        const QString folder = print_profile_path;
+        print_profile_path = QStringLiteral("/dev/full");
+        sink.shown.clear();
+        EXPECT_FALSE(p.Save_Print_Profile("Mine", ""));
+        print_profile_path = folder;
+        ASSERT_EQ(sink.shown.size(), 1);
+        EXPECT_TRUE(sink.shown.first().startsWith("The print profile \"Mine\" could not be saved: "));
+    });
+}
+
+TEST(PrintProfileName, RefusalsAfterCleaning) {
+    struct Case {
+        const char* typed;
+        const char* refusal;
+        const char* name;  // the file name it gives
+    } cases[] = {
+        {" Default ", "default", ""},
+        {"DEFAULT", "default", ""},
+        {"Default/", "default", ""},
+        {"  \t", "Please enter profile name.", ""},
+        {"//", "Please enter profile name.", ""},
+        {"Card/Sheet", "", "Card_Sheet"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString refusal = PrintProfileFile::nameRefusal(c.typed);
+        if (QLatin1String(c.refusal) == QLatin1String("default"))
+            EXPECT_EQ(refusal, PrintProfileFile::defaultNameMessage);
+        else
+            EXPECT_EQ(refusal, c.refusal);
+        if (refusal.isEmpty()) {
+            EXPECT_EQ(PrintProfileFile::cleanName(c.typed), c.name);
+        }
+    }
+}
