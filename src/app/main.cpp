@@ -7,6 +7,7 @@
 #include "mainwindow/HubBarcodeDataSource.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
+#include "production/PrintCommand.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     if (!window.resourcesReachable())
         return 1;
     ArrangeMenu::install(window);
+    PrintCommand::install(window);
     // Barcode pictures and the barcode window's view of the design's data.
     zelk::BarcodeGenProducer barcodes;
     window.setBarcodeProducer(&barcodes);

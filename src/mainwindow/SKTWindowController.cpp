@@ -209,7 +209,10 @@ void SKTWindowController::buildCommands() {
         command("Save_As_Button", tr("Save As..."), &W::Save_As_Button_Clicked, QKeySequence::SaveAs);
     QAction* closeAct = command("Close_Button", tr("Close"), &W::Close_Button_Clicked, QKeySequence::Close);
     QAction* exportAct = command("Export_Button", tr("Export..."), &W::Export_Button);
-    QAction* printAct = command("Print_Button", tr("Print..."), &W::Print_method, QKeySequence::Print);
+    // Printing connects the command when the application starts (PrintCommand).
+    auto* printAct = new QAction(tr("Print..."), this);
+    printAct->setObjectName(QStringLiteral("Print_Button"));
+    printAct->setShortcut(QKeySequence::Print);
     QAction* mailAct = command("Mail_Button", tr("Mail..."), &W::Mail_Button);
     QAction* seriesAct = command("Batch_Series_Button", tr("Data Series..."), &W::Batch_Series_Button);
     QAction* importAct = command("Import_Wizard_Button", tr("Import Series..."), &W::Import_Wizard_Button);
@@ -474,8 +477,6 @@ void SKTWindowController::Export_As_Template_Button_Clicked() {
 }
 
 void SKTWindowController::Export_Button() { Show_Not_Available(QStringLiteral("Export")); }
-
-void SKTWindowController::Print_method() { Show_Not_Available(QStringLiteral("Print")); }
 
 void SKTWindowController::Mail_Button() { Show_Not_Available(QStringLiteral("Mail")); }
 

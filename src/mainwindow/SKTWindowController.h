@@ -50,6 +50,8 @@ class SKTZoomingScrollView;
 namespace zelk {
 class BarcodeProducer;
 class NewControlPoint;
+struct PrintCardSource;
+class PrintInfo;
 class ToolPalette;
 class UnitWindow;
 struct DesignContents;
@@ -153,6 +155,19 @@ public:
     bool Set_Front_Back_Value_To_Print_Export_Mail();
     bool Create_Design_Backup_Array();
     void Set_Graphic_Array_According_Side();
+
+    // ---- Printing (production/SKTWindowController_Print.cpp) ----
+    // The Print command (connected by PrintCommand::install): "No printer
+    // found." without an installed printer, else the print window over the
+    // design, which is as it was when the window closes.
+    void Print_method();
+    // The shared print settings; setPrintInfo stores a copy.
+    const zelk::PrintInfo& printInfo() const;
+    void setPrintInfo(const zelk::PrintInfo& info);
+    // What a print run prints: whether the cards take series or Excel
+    // values (as the print window's check boxes allow), their count, and
+    // card n's sides; a copy taken now, read by the run's threads.
+    zelk::PrintCardSource printCardSource(bool withSeries, bool withExcel);
 
     // ---- Sides and canvases ----
     void Select_front_side();
@@ -278,7 +293,6 @@ public:
     void Save_As_Button_Clicked();
     void Close_Button_Clicked();
     void Export_Button();
-    void Print_method();
     void Mail_Button();
     void Batch_Series_Button();
     void Import_Wizard_Button();
