@@ -67,7 +67,7 @@ void Add_Print_Profile::OKPressed() {
     const QString name = PrintProfileFile::cleanName(Profile_name->text());
     // Another profile of that name is replaced only when the user says so.
     if (name != pass_profile_name &&
-        QFileInfo::exists(PrintProfileFile::pathOf(print_profile_path, name)) &&
+        QFileInfo(PrintProfileFile::pathOf(print_profile_path, name)).isFile() &&
         Show_YES_NO_MessageBox(
             QStringLiteral("A print profile named '%1' already exists. Do you want to replace it?").arg(name)) != 1)
         return;

@@ -11,6 +11,8 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -115,6 +117,24 @@ TEST_F(PrintWindowTest, LandscapeReadsThePaperAgain) {
         emit p.Orient_ComboBox->activated(1);
         EXPECT_EQ(p.Size_id->text(), "297.04 x 209.90");
     });
+}
+
+TEST_F(PrintWindowTest, PreviewOfSixtySheetsOffersFifty) {
+    int offered = -1;
+    play(
+        [](Print_Wnd& p) {
+            p.Total_Stepper->setValue(60);
+            p.PreviewButtonPressed();
+        },
+        [&](QDialog* d) {
+            if (auto* preview = d->findChild<QPrintPreviewWidget*>()) {
+                preview->updatePreview();
+                offered = preview->pageCount();
+            }
+            return 0;
+        });
+    EXPECT_EQ(offered, 50);
+    EXPECT_EQ(sink.shown.filter("only first 50 sheets").size(), 1);
 }
 
 TEST_F(PrintWindowTest, ProfileRoundTrip) {
