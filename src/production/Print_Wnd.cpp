@@ -533,6 +533,11 @@ void Print_Wnd::reject() {
     done(0);
 }
 
+void Print_Wnd::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    Refresh_Preview();
+}
+
 // ---------------------------------------------------------------- printer and paper
 
 void Print_Wnd::Set_values_From_Printer() {

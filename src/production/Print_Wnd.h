@@ -189,6 +189,8 @@ public:
 
 protected:
     void reject() override;
+    // The sheet preview follows the room the window gives it.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     explicit Print_Wnd(QWidget* parent = nullptr);
