@@ -109,7 +109,7 @@ TEST_F(OnScreen, GalleryPreviewsFitTheirCellsAndNamesAreReadable) {
     Template_Wizard* wizard = Template_Wizard::defaultInstance();
     QListWidget* browser = wizard->imageBrowser;
     auto cellOf = [&](int row) { return browser->visualRect(browser->model()->index(row, 0)); };
-    zelk::ScopedDialogRunner runner([&](QDialog* d) {
+    zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
         d->show();
         for (QComboBox* combo : {wizard->template_category_combo, wizard->cat_cmbo_bx}) {
             const int item = combo == wizard->cat_cmbo_bx ? 1 : combo->findText(QStringLiteral("Visitor"));
