@@ -144,8 +144,10 @@ public:
     void setDesignModeSteps(const QString& startMode, DesignModeSteps steps);
 
     // ---- Batch preparation ----
-    // Archives both sides for a batch run. False (reported, no backup) when a
-    // graphic cannot be archived: the batch must not run.
+    // Archives both sides for a batch run; in group mode the other side then
+    // takes the group list's selected row (defined with production). False
+    // (reported, no backup) when a graphic cannot be archived: the batch
+    // must not run.
     bool Set_Front_Back_Value_To_Print_Export_Mail();
     bool Create_Design_Backup_Array();
     void Set_Graphic_Array_According_Side();

@@ -27,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
