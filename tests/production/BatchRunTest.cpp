@@ -31,16 +31,11 @@ protected:
         for (int r = 0; r < Rows; ++r)
             writePhoto(photos.filePath(QStringLiteral("p%1.png").arg(r)), photoColour(r));
         const QString book = data.filePath("holders.xlsx");
-        const ToolResult made = runTool(debianPython(), {"-c", R"(
-import sys, openpyxl
-wb = openpyxl.Workbook(); ws = wb.active
-ws.append(["Name", "Title", "Photo", "Code", "QR"])
+        const ToolResult made = runTool(debianPython(), {"-c", R"(import sys, openpyxl
+wb = openpyxl.Workbook(); ws = wb.active; ws.append(["Name", "Title", "Photo", "Code", "QR"])
 for n in range(1, 1001):
-    ws.append(["Holder %04d" % n, "Title %04d" % n, "%s/p%d.png" % (sys.argv[2], n - 1),
-               "C128-%04d" % n, "QR-ROW-%04d" % n])
-wb.save(sys.argv[1])
-)",
-                                                          book, photos.path()});
+    ws.append(["Holder %04d" % n, "Title %04d" % n, "%s/p%d.png" % (sys.argv[2], n - 1), "C128-%04d" % n, "QR-ROW-%04d" % n])
+wb.save(sys.argv[1]))", book, photos.path()});
         ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
         // As the Excel import loads a sheet: the header row gives the titles.
         bool unpacked = false;
@@ -102,41 +97,29 @@ wb.save(sys.argv[1])
 
 TEST_F(BatchRunTest, CardNCarriesRowN) {
     const auto batch = w().takeBatchSnapshot();
-    struct Case {
-        int card;
-        const char* lead;  // the series: a leading empty value, then "second", then nothing
-    };
-    for (const Case c : {Case{0, ""}, Case{1, "second"}, Case{499, ""}, Case{999, ""}}) {
-        SCOPED_TRACE(c.card);
-        const QString n = QStringLiteral("%1").arg(c.card + 1, 4, 10, QLatin1Char('0'));
-        const ProducedCard front = batch->Set_data_table_value_to_card(c.card, "F", false, producer);
-        const ProducedCard back = batch->Set_data_table_value_to_card(c.card, "B", false, producer);
-        ASSERT_TRUE(front.ok() && back.ok());
+    for (const int card : {0, 1, 499, 999}) {
+        SCOPED_TRACE(card);
+        const QString n = QStringLiteral("%1").arg(card + 1, 4, 10, QLatin1Char('0'));
+        const ProducedCard front = batch->Set_data_table_value_to_card(card, "F", false, producer);
+        const ProducedCard back = batch->Set_data_table_value_to_card(card, "B", false, producer);
         QString texts;
-        for (const ProducedCard* card : {&front, &back}) {
-            const QString pdf = data.filePath("card.pdf");
-            writeBytes(pdf, card->cardImage().dataWithPDFInsideRect(card->cardImage().frame()));
-            const ToolResult text = runTool("pdftotext", {"-raw", pdf, "-"});
-            ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
-            texts += QString::fromUtf8(text.out);
+        for (const ProducedCard* side : {&front, &back}) {
+            writeBytes(data.filePath("card.pdf"), side->cardImage().dataWithPDFInsideRect(side->cardImage().frame()));
+            texts += QString::fromUtf8(runTool("pdftotext", {"-raw", data.filePath("card.pdf"), "-"}).out);
         }
-        EXPECT_TRUE(texts.contains("Holder " + n)) << qPrintable(texts);
-        EXPECT_TRUE(texts.contains("Title " + n)) << qPrintable(texts);
-        EXPECT_EQ(texts.contains("second"), QString(c.lead) == "second") << qPrintable(texts);
+        EXPECT_TRUE(texts.contains("Holder " + n) && texts.contains("Title " + n)) << qPrintable(texts);
+        // The series: a leading empty value, then "second", then nothing.
+        EXPECT_EQ(texts.contains("second"), card == 1) << qPrintable(texts);
 
-        const QImage frontImage = front.imageAtResolution(300);
-        const auto code = zxingDecode(frontImage, "Code128");
-        ASSERT_TRUE(code.has_value());
-        EXPECT_EQ(code->text, "C128-" + n);
-        const auto qr = zxingDecode(back.imageAtResolution(300), "QRCode");
-        ASSERT_TRUE(qr.has_value());
-        EXPECT_EQ(qr->text, "QR-ROW-" + n);
+        const QImage image = front.imageAtResolution(300);
+        EXPECT_EQ(zxingDecode(image, "Code128").value_or(Decoded{}).text, "C128-" + n);
+        EXPECT_EQ(zxingDecode(back.imageAtResolution(300), "QRCode").value_or(Decoded{}).text, "QR-ROW-" + n);
         // The photo's centre (35, 60 points) at 300 dpi.
-        const QColor photo = frontImage.pixelColor(qRound(35 * 300 / 72.0), qRound(60 * 300 / 72.0));
-        const QColor expected = photoColour(c.card);
-        for (const auto& [got, want] : {std::pair{photo.red(), expected.red()}, {photo.green(), expected.green()},
-                                        {photo.blue(), expected.blue()}})
-            EXPECT_NEAR(got, want, 2);
+        const QColor photo = image.pixelColor(qRound(35 * 300 / 72.0), qRound(60 * 300 / 72.0));
+        const QColor expected = photoColour(card);
+        EXPECT_LE(std::abs(photo.red() - expected.red()) + std::abs(photo.green() - expected.green()) +
+                      std::abs(photo.blue() - expected.blue()),
+                  6);
     }
 }
 

@@ -95,9 +95,7 @@ TEST_F(ProductionTest, FirstValuesAndColumnTitles) {
     const std::pair<QString, QString> cases[] = {
         {w().Get_First_Value_Of_Dataset("lead"), ""},
         {w().Get_First_Value_Of_Dataset("none"), ""},
-        {w().Get_First_Value_Of_Excel_Binding(0), "1"},  // the row number
         {w().Get_First_Value_Of_Excel_Binding(1), "Ann"},
-        {w().Get_First_Value_Of_Excel_Binding(2), " "},  // an empty first cell
         {w().Get_First_Value_Of_Excel_Binding(9), ""},
         {w().Get_Excel_Column_Name_Of_Index(3), "Title 3"},
         {w().Get_Excel_Column_Name_Of_Index(4), ""},

@@ -94,26 +94,22 @@ TEST_F(ProductionTest, ValuesPerKindAndSource) {
 
 TEST_F(ProductionTest, MirroredCardsAndFailedCards) {
     w().SetDocumentCanvasSize(QSizeF(100, 50));
-    auto black = makeGraphic(GraphicKind::Shape);
-    black->_bounds = QRectF(0, 0, 20, 50);
-    black->_isDrawingFill = true;
-    black->_fillColor = Qt::black;
-    setSides({black, code128(excelBound(GraphicKind::Barcode, Narrow, 1))});
+    auto corner = makeGraphic(GraphicKind::Shape);  // black, top left
+    corner->_bounds = QRectF(0, 0, 20, 20);
+    corner->_isDrawingFill = true;
+    corner->_fillColor = Qt::black;
+    setSides({corner, code128(excelBound(GraphicKind::Barcode, Narrow, 1))});
     setExcelRows({{"A1"}}, 1);
     w().Check_Series_Or_Excel_Use_or_not();
-    struct Case {
-        bool mirror, vertical;
-        QPoint dark, light;  // pixels at 72 dpi
-    };
-    for (const Case& c : {Case{false, false, {5, 25}, {95, 25}}, Case{true, false, {95, 25}, {5, 25}},
-                          Case{true, true, {5, 25}, {95, 25}}}) {  // top to bottom keeps the sides
-        Mirror_Image_Create = c.mirror;
-        Mirror_Vertical_Not_Horz = c.vertical;
+    // Where the corner lands at 72 dpi: as designed, left to right, top to bottom.
+    for (const auto& [mirror, vertical, dark] :
+         {std::tuple{false, false, QPoint(5, 5)}, {true, false, QPoint(95, 5)}, {true, true, QPoint(5, 45)}}) {
+        Mirror_Image_Create = mirror;
+        Mirror_Vertical_Not_Horz = vertical;
         const QImage image =
             w().takeBatchSnapshot()->Set_data_table_value_to_card(0, "F", false, producer).imageAtResolution(72);
-        ASSERT_FALSE(image.isNull());
-        EXPECT_LT(qGray(image.pixel(c.dark)), 40) << c.mirror << c.vertical;
-        EXPECT_GT(qGray(image.pixel(c.light)), 200) << c.mirror << c.vertical;
+        EXPECT_LT(qGray(image.pixel(dark)), 40) << mirror << vertical;
+        EXPECT_GT(qGray(image.pixel(100 - dark.x(), 50 - dark.y())), 200) << mirror << vertical;
     }
 
     // A producer that breaks down: no card and the reason, nothing shown.

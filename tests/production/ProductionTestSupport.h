@@ -71,8 +71,7 @@ inline std::shared_ptr<SKTGraphic> code128(std::shared_ptr<SKTGraphic> g) {
 inline QString writePhoto(const QString& path, QRgb colour) {
     QImage photo(16, 16, QImage::Format_RGB32);
     photo.fill(colour);
-    EXPECT_TRUE(photo.save(path, "PNG"));
-    return path;
+    return photo.save(path, "PNG") ? path : QString();
 }
 
 class ProductionTest : public MainWindowTest {
@@ -80,16 +79,14 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         CardFace::install();
-        clear();
+        resetProductionGlobals();
+        clearTable();
         open();
         QDir().mkpath(Data_Folder_Path);
         window->setBarcodeProducer(&producer);
     }
     void TearDown() override {
         MainWindowTest::TearDown();
-        clear();
-    }
-    static void clear() {
         resetProductionGlobals();
         clearTable();
     }
