@@ -57,13 +57,9 @@ void SKTWindowController::Change_Value_According_List_Selection(int row) {
     Apply_Size_Clicked();
 }
 
-// Both tables of the main window report here: the group list and the
-// size-preset list.
+// The size-preset list reports here; the group list has its own handler
+// (groupListSelectionDidChange), in the production topic.
 void SKTWindowController::tableViewSelectionDidChange(QTableView* table) {
-    if (table && table == GroupList) {
-        groupListSelectionDidChange();
-        return;
-    }
     if (!table || table != ColList || IS_Custom_Card_Option_Selected())
         return;
     const QModelIndexList rows = table->selectionModel()->selectedRows();

@@ -428,7 +428,7 @@ QTableView* SKTWindowController::groupListView() {
         GroupList->verticalHeader()->hide();
         GroupList->hide();  // the group topic places it
         connect(GroupList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                [this] { tableViewSelectionDidChange(GroupList); });
+                [this] { groupListSelectionDidChange(); });
     }
     return GroupList;
 }
