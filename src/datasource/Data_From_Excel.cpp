@@ -91,6 +91,28 @@ QVariant Data_From_Excel::Get_Item_Text(int row, int col_index) const {
     return it.value().toString();
 }
 
+namespace {
+QString keyOfColumn(int column) {
+    return column == 0 ? QStringLiteral("Extension") : QStringLiteral("Column%1").arg(column);
+}
+}  // namespace
+
+QString Data_From_Excel::firstColumnValue(const QList<QVariantMap>& rows, int column) {
+    if (rows.isEmpty() || column < 0)
+        return QString();
+    const auto it = rows.first().constFind(keyOfColumn(column));
+    if (it == rows.first().constEnd())
+        return QString();
+    const QString value = it.value().toString();
+    return value.isEmpty() ? QStringLiteral(" ") : value;
+}
+
+QString Data_From_Excel::cellValue(const QList<QVariantMap>& rows, int row, int column) {
+    if (row < 0 || row >= rows.size() || column < 0)
+        return QString();
+    return rows.at(row).value(keyOfColumn(column)).toString();
+}
+
 void Data_From_Excel::loadSheet(const QList<QStringList>& rows, const QList<int>& keptColumns,
                                 bool hasHeaderRow, bool titleBySheetPosition) {
     int n = 0;

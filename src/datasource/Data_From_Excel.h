@@ -54,6 +54,15 @@ public:
     // row lacks gives an invalid QVariant, a row outside the table "".
     QVariant Get_Item_Text(int row, int col_index) const;
 
+    // The lookups of bound graphics over rows held as ListData holds them:
+    // column 0 is a row's "Extension", n >= 1 its "Column%d".
+    // The first row's value; an empty cell gives " " (a bound text shows
+    // that it is bound), no rows, a missing key or a negative column "".
+    static QString firstColumnValue(const QList<QVariantMap>& rows, int column);
+    // The value of row `row` (from 0); "" for a row or column outside the
+    // rows, a missing key or an empty cell.
+    static QString cellValue(const QList<QVariantMap>& rows, int row, int column);
+
     // Loads a sheet: the first row gives the titles of the kept columns
     // (0-based sheet columns, in sheet order); rows from the first (no header
     // row) or the second become table rows, rows without cells skipped. A

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString Resource_Path;
@@ -53,6 +54,28 @@ const QStringList& AppPaths::dataFolderTree() {
         QStringLiteral("PrintProfile"),
     };
     return tree;
+}
+
+QString AppPaths::relocatedIntoResources(const QString& path, const QString& resourceRoot) {
+    // Designs name pictures of the resources (backgrounds, the library, the
+    // no-picture file) by full path. A design made with the application
+    // installed elsewhere names the resources folder of that install: the
+    // part after the resources folder's name is looked up in ours.
+    if (path.isEmpty() || resourceRoot.isEmpty())
+        return path;
+    const QString clean = QDir::cleanPath(path);
+    const QString ours = QDir::cleanPath(resourceRoot);
+    if (clean.startsWith(ours + QLatin1Char('/')))
+        return path;
+    const QString marker = QLatin1Char('/') + QFileInfo(ours).fileName() + QLatin1Char('/');
+    const qsizetype at = clean.lastIndexOf(marker);
+    if (at < 0)
+        return path;
+    const QString relative = clean.mid(at + marker.size());
+    if (relative.isEmpty() || relative.startsWith(QLatin1String("../")))
+        return path;
+    const QString relocated = QDir(ours).filePath(relative);
+    return QFileInfo::exists(relocated) ? relocated : path;
 }
 
 }  // namespace zelk

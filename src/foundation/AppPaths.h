@@ -44,6 +44,12 @@ public:
 
     // The sub-folders of the data folder tree, parents before children.
     static const QStringList& dataFolderTree();
+
+    // A picture path of a design relocated into the resources folder
+    // `resourceRoot` when it names a resources folder of another install;
+    // other paths come back unchanged. Reads only its arguments and the
+    // disk, so production workers call it too.
+    static QString relocatedIntoResources(const QString& path, const QString& resourceRoot);
 };
 
 }  // namespace zelk

@@ -57,6 +57,8 @@ void SKTWindowController::Change_Value_According_List_Selection(int row) {
     Apply_Size_Clicked();
 }
 
+// The size-preset list reports here; the group list has its own handler
+// (groupListSelectionDidChange), in the production topic.
 void SKTWindowController::tableViewSelectionDidChange(QTableView* table) {
     if (!table || table != ColList || IS_Custom_Card_Option_Selected())
         return;

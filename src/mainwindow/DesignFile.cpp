@@ -1,5 +1,6 @@
 #include "mainwindow/DesignFile.h"
 
+#include "datasource/Data_From_Excel.h"
 #include "foundation/Codes.h"
 #include "foundation/PictureLoadCache.h"
 #include "foundation/SKTGraphic.h"
@@ -108,14 +109,6 @@ public:
 private:
     zelk::BarcodeProducer* inner_;
 };
-
-// The value of an Excel column (1 and up) in the table's first row; "" for
-// none.
-QString firstRowValue(const QList<QVariantMap>& rows, int column) {
-    if (column < 1 || rows.isEmpty())
-        return QString();
-    return rows.first().value(QStringLiteral("Column%1").arg(column)).toString();
-}
 
 // The pixels the stored pictures of both sides claim together.
 qint64 claimedPicturePixels(const QVariantList& top) {
@@ -420,7 +413,7 @@ std::optional<DesignContents> contentsFromValue(const QVariant& value,
     // table, read above, not from a table the caller has.
     recordContext.firstBoundValue = [&c, &context](const SKTGraphic& g) {
         if (g.data_source_type == DataSourceType::ExcelColumn)
-            return firstRowValue(c.excelRows, g.excel_col_indx);
+            return Data_From_Excel::firstColumnValue(c.excelRows, g.excel_col_indx);
         return context.firstBoundValue ? context.firstBoundValue(g) : QString();
     };
     if (!readGraphics(top.at(DesignFile::FrontGraphicsAt), "front", recordContext, &c.frontGraphics, &reason))

@@ -1,7 +1,6 @@
 #include "mainwindow/MainWindowStartSteps.h"
 
 #include "canvas/SKTGraphicView.h"
-#include "datasource/Data_From_Excel.h"
 #include "dialogs/Services.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/CardWizard.h"
@@ -49,9 +48,7 @@ QString MainWindowStartSteps::chooseStartMode() {
 void MainWindowStartSteps::chooserClosed() {
     ::Excel_Source_Path = QString();
     // The rows go; the data columns stay.
-    Data_From_Excel* table = Data_From_Excel::defaultInstance();
-    table->clearRows();
-    table->reloadData();
+    window_.Clear_Delete_Excel_table_rows();
 }
 
 void MainWindowStartSteps::setStartMode(const QString& mode) {

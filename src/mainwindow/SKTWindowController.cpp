@@ -9,7 +9,6 @@
 #include "canvas/SKTZoomingScrollView.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
-#include "datasource/Data_From_Excel.h"
 #include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/BarcodeSettings.h"
@@ -379,10 +378,8 @@ void SKTWindowController::New_Project() {
     Graphics_array_Batch_Front_Bkup.clear();
     Graphics_array_Batch_BAck_Bkup.clear();
     Graphics_array_Batch.clear();
-    Data_From_Excel* table = Data_From_Excel::defaultInstance();
-    table->clearRows();
-    table->removeDataColumns();
-    table->reloadData();
+    Clear_Delete_Excel_table_rows();
+    Delete_Excel_File_Column();
 
     document_->graphics.clear();
     document_->graphics_back.clear();

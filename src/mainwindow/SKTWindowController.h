@@ -24,6 +24,7 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 #include <array>
 #include <functional>
 #include <memory>
@@ -40,7 +41,9 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class InspectorPanels;
+class BatchSnapshot;
 class Open_Export_Log;
+class PleaseWait_Modeless;
 class SKTDocument;
 class SKTGraphic;
 class SKTGraphicView;
@@ -49,6 +52,7 @@ class SKTZoomingScrollView;
 
 namespace zelk {
 class BarcodeProducer;
+class GroupListModel;
 class NewControlPoint;
 struct PrintCardSource;
 class PrintInfo;
@@ -150,11 +154,80 @@ public:
     void setDesignModeSteps(const QString& startMode, DesignModeSteps steps);
 
     // ---- Batch preparation ----
-    // Archives both sides for a batch run. False (reported, no backup) when a
-    // graphic cannot be archived: the batch must not run.
+    // Archives both sides for a batch run; in group mode the other side then
+    // takes the group list's selected row (defined with production). False
+    // (reported, no backup) when a graphic cannot be archived: the batch
+    // must not run.
     bool Set_Front_Back_Value_To_Print_Export_Mail();
     bool Create_Design_Backup_Array();
     void Set_Graphic_Array_According_Side();
+
+    // ---- Data binding and per-card production (src/production) ----
+    // The batch state of a run (the production globals): which sources are
+    // used, the dataset binding table and the counts; recomputed, never kept
+    // in step with the design.
+    void Check_Series_Or_Excel_Use_or_not();
+    void Check_Data_Sheet_Value_Use_or_Not();
+    void Check_Excel_Binding_Value_Use_or_Not();
+    bool Check_Front_Side_Dataset_Is_Used();
+    bool Check_Back_Side_Dataset_Is_Used();
+    bool Check_Front_Side_Excel_Binding_Is_Used();
+    bool Check_Back_Side_Excel_Binding_Is_Used();
+    void Create_Dataset_binding_table();
+    void Add_dataset_col_in_binding_table(const QString& name, int dataset_index);
+    int Get_Data_SetIndex_According_Name(const QString& name) const;
+    void Calculate_data_table_rows();
+    int Calculate_Excel_table_rows();
+    void Get_total_Card_count();
+    // Defined with the shell, which calls it at a new project and when the
+    // start chooser closes.
+    void Clear_Delete_Excel_table_rows();
+    QString Get_First_Value_Of_Dataset(const QString& name) const;
+    QString Get_First_Value_Of_Excel_Binding(int column) const;
+    QString Get_sel_row_col_value_of_dataset(int row, int col) const;
+    QString Get_sel_row_col_value_of_Excel(int row, int col) const;
+    QString Get_Excel_Column_Name_Of_Index(int column) const;
+    // A run copies the design and the batch state once it is prepared and
+    // its window has set the flags; its workers make every card from that
+    // copy (BatchSnapshot::Set_data_table_value_to_card), never from the hub.
+    std::shared_ptr<const BatchSnapshot> takeBatchSnapshot() const;
+    // The producer of barcode pictures (the default one when none is set).
+    zelk::BarcodeProducer& barcodeProducer() const;
+    // The values of card `index` into the live Graphics_array_Batch (group
+    // list); a failure is shown.
+    void Assign_Batch_Values_To_Control(int index);
+    // Rebuilds both sides from the batch backup, all or nothing; false (and
+    // reported) when there is no backup or it cannot be read back.
+    bool Create_Card_Design_Again();
+    // The inspector's data-source panel: binds the selected graphics and
+    // shows the first value; fills, refreshes and views the combos.
+    void Change_Data_Source_To_selected_Control(int kind, const QString& ser_name, int ser_col_index);
+    void Fill_Excel_Col_Name_In_Combo(QComboBox* combo) const;
+    void Fill_Data_Set_File_Name_In_Combo(QComboBox* combo) const;
+    void Update_Dataset_If_Datasource_Is_Series(QComboBox* kind_combo, QComboBox* value_combo_obj) const;
+    void Update_Excel_Column_If_Datasource_Is_Excel(QComboBox* kind_combo) const;
+    void Add_Excel_Col_Name_In_Combo(QComboBox* kind_combo) const;
+    void Remove_Excel_Col_Name_In_Combo(QComboBox* kind_combo) const;
+    void View_batch_Series_Button();
+    void Data_Source_Help_Button();
+    // The group-mode list: rows {"BatchList": text}; its view is made on
+    // first use and placed by the group topic. A selection fills the
+    // current side with the row's values, recording no undo step.
+    QList<QVariantMap> GroupListData;
+    QTableView* groupListView();
+    void Create_Group_List(const QString& text);
+    void Mark_Group_List_New_Selection(int row);
+    void Assign_value_to_card_in_group_mode_list_selection();
+    // The group list's selection changed: the side takes the row's values.
+    void groupListSelectionDidChange();
+    // Shows a row of the workbook in the side's group panel ("F" or "B");
+    // set by the group topic.
+    std::function<void(const QString& side, int row)> Set_GP_mode_Value_From_Excel;
+    // The please-wait sheet over the main window while a design file opens.
+    void Show_Create_Modeless();
+    void Hide_Destroy_Modeless();
+    PleaseWait_Modeless* plz_wait_Window = nullptr;
+    QLabel* modeless_msg_lbl = nullptr;
 
     // ---- Printing (production/SKTWindowController_Print.cpp) ----
     // The Print command (connected by PrintCommand::install): "No printer
@@ -486,7 +559,6 @@ private:
     void sideChanged();
     void refreshUndoRedo();
     QByteArray designState() const;
-    QString firstBoundValue(const SKTGraphic& graphic) const;
     // The inspector's own steps (src/inspector).
     void showCardProperties();
     void showGraphicProperties(SKTGraphic* graphic, bool filling);
@@ -501,6 +573,8 @@ private:
     std::unique_ptr<zelk::ModelHost> plainModelHost_;
     zelk::BarcodeProducer* barcodeProducer_ = nullptr;
     InspectorPanels* inspector_ = nullptr;
+    QTableView* GroupList = nullptr;
+    zelk::GroupListModel* groupListModel_ = nullptr;
     bool resourcesReachable_ = false;
     bool exiting_ = false;
     bool live_mode_list_value_change_ = false;

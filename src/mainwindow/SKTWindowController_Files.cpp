@@ -5,6 +5,7 @@
 #include "canvas/SKTGraphicView.h"
 #include "datasource/Data_From_Excel.h"
 #include "datasource/SeriesFile.h"
+#include "dialogs/PleaseWait_Modeless.h"
 #include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
@@ -18,6 +19,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 
 namespace {
 
@@ -120,13 +122,6 @@ void SKTWindowController::markDesignSaved() { savedState_ = designState(); }
 
 bool SKTWindowController::isDesignChanged() const { return designState() != savedState_; }
 
-QString SKTWindowController::firstBoundValue(const SKTGraphic& graphic) const {
-    // Excel values come from the table of the design being read (the reader's own).
-    if (graphic.data_source_type == DataSourceType::Series && !graphic.batch_list_name.isEmpty())
-        return SeriesFile::readFirstValue(SeriesFile::filePath(graphic.batch_list_name, Data_Folder_Path));
-    return QString();
-}
-
 // ---------------------------------------------------------------- save and open
 
 int SKTWindowController::Save_project_file(bool save_as, bool show_msg, const QString& log_or_template) {
@@ -170,7 +165,13 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
     RecordingProducer producer(barcodeProducer_ ? *barcodeProducer_ : zelk::defaultBarcodeProducer());
     zelk::GraphicRecordContext context;
     context.producer = &producer;
-    context.firstBoundValue = [this](const SKTGraphic& g) { return firstBoundValue(g); };
+    // Excel values come from the table of the design being read (the
+    // reader's own); a series gives its first line.
+    context.firstBoundValue = [](const SKTGraphic& g) {
+        if (g.data_source_type != DataSourceType::Series)
+            return QString();
+        return SeriesFile::readFirstValue(SeriesFile::filePath(g.batch_list_name, Data_Folder_Path));
+    };
 
     const zelk::DesignReadResult read = DesignFile::readDesignFile(path, context);
     if (!read.ok()) {
@@ -198,16 +199,31 @@ void SKTWindowController::Open_Button_Clicked() {
         zelk::Services::current()->chooseOpenPath(this, tr("Open"), tr("Design files (*.%1)").arg(design_file_EXT));
     if (path.isEmpty())
         return;
+    Show_Create_Modeless();
     Read_and_load_design_Log_NEW_METHOD(path, StartMode::DesignFile, true);
+    Hide_Destroy_Modeless();
+}
+
+void SKTWindowController::Show_Create_Modeless() {
+    try {
+        if (!plz_wait_Window) {
+            plz_wait_Window = new PleaseWait_Modeless(this);
+            modeless_msg_lbl = plz_wait_Window->findChild<QLabel*>();
+        }
+        if (modeless_msg_lbl)
+            modeless_msg_lbl->setText(QStringLiteral("It may take a while, Please wait.."));
+        plz_wait_Window->beginSheet(this);
+    } catch (const std::exception& e) {
+        Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void SKTWindowController::Hide_Destroy_Modeless() {
+    if (plz_wait_Window)
+        plz_wait_Window->endSheet();
 }
 
 // ---------------------------------------------------------------- batch preparation
-
-bool SKTWindowController::Set_Front_Back_Value_To_Print_Export_Mail() {
-    // Group projects also put the selected list row on the other side (group
-    // topic); the archive comes first in every mode.
-    return Create_Design_Backup_Array();
-}
 
 bool SKTWindowController::Create_Design_Backup_Array() {
     Graphics_array_Batch_Front_Bkup.clear();

@@ -80,25 +80,7 @@ int SKTWindowController::Check_And_Validate_File_Path(const QString& path) const
 }
 
 QString SKTWindowController::Check_Path_For_App_Resources(const QString& path) {
-    // Designs name pictures of the resources (backgrounds, the library, the
-    // no-picture file) by full path. A design made with the application
-    // installed elsewhere names the resources folder of that install: the
-    // part after the resources folder's name is looked up in ours.
-    if (path.isEmpty() || Resource_Path.isEmpty())
-        return path;
-    const QString clean = QDir::cleanPath(path);
-    const QString ours = QDir::cleanPath(Resource_Path);
-    if (clean.startsWith(ours + QLatin1Char('/')))
-        return path;
-    const QString marker = QLatin1Char('/') + QFileInfo(ours).fileName() + QLatin1Char('/');
-    const qsizetype at = clean.lastIndexOf(marker);
-    if (at < 0)
-        return path;
-    const QString relative = clean.mid(at + marker.size());
-    if (relative.isEmpty() || relative.startsWith(QLatin1String("../")))
-        return path;
-    const QString relocated = QDir(ours).filePath(relative);
-    return QFileInfo::exists(relocated) ? relocated : path;
+    return zelk::AppPaths::relocatedIntoResources(path, Resource_Path);
 }
 
 // ---------------------------------------------------------------- pictures
@@ -190,6 +172,12 @@ void SKTWindowController::Delete_Excel_File_Column() {
     } catch (const std::exception& e) {
         Show_MessageBox(QString::fromLocal8Bit(e.what()));
     }
+}
+
+void SKTWindowController::Clear_Delete_Excel_table_rows() {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    table->clearRows();
+    table->reloadData();
 }
 
 void SKTWindowController::Delete_Excel_File_Temp_Folder() { ::Delete_Excel_File_Temp_Folder(); }

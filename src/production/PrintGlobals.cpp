@@ -32,9 +32,6 @@ QString custom_print_profile_name;
 
 Print_Wnd* Print_Var = nullptr;
 
-bool Mirror_Image_Create = false;
-bool Mirror_Vertical_Not_Horz = false;
-
 namespace zelk {
 
 void resetPrintGlobals() {
@@ -53,7 +50,6 @@ void resetPrintGlobals() {
     loading = draw_printing_or_visitor_pass = false;
     custom_profile_Printer.clear();
     custom_print_profile_name.clear();
-    Mirror_Image_Create = Mirror_Vertical_Not_Horz = false;
 }
 
 }  // namespace zelk

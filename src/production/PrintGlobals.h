@@ -4,6 +4,8 @@
 // thread; a print job copies them when it starts (zelk::PrintJobSettings)
 // and no worker reads them. Lengths are points, counts at least 1.
 #include "production/PrintInfo.h"
+// Mirror_Image_Create and Mirror_Vertical_Not_Horz, the print window's too.
+#include "production/ProductionGlobals.h"
 
 #include <QString>
 
@@ -52,11 +54,6 @@ extern bool draw_printing_or_visitor_pass;
 // ---- Print profiles ----
 extern QString custom_profile_Printer;
 extern QString custom_print_profile_name;
-
-// ---- Cards printed mirrored: top to bottom when Mirror_Vertical_Not_Horz,
-// else left to right (shared with the export) ----
-extern bool Mirror_Image_Create;
-extern bool Mirror_Vertical_Not_Horz;
 
 // The print window, for the page views.
 extern Print_Wnd* Print_Var;

@@ -14,6 +14,7 @@
 #include "barcode/Barcode_Gen.h"
 #include "dialogs/DialogGlobals.h"
 #include "dialogs/DialogRunner.h"
+#include "TestServices.h"
 #include "dialogs/Long_SMS_Dlg.h"
 #include "foundation/Codes.h"
 #include "platform/MessageSink.h"
@@ -29,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <optional>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -82,19 +84,22 @@ class BarcodeWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Barcode_Gen::setDataSource(&source);
-        MessageSink::install([this](MessageButtons buttons, const QString& text) {
-            shown << text.trimmed();
-            return MessageSink::safeAnswer(buttons);
-        });
+        services_.emplace(zelk::test::changed([this](zelk::Services& s) {
+            s.showMessage = [this](MessageButtons buttons, const QString& text) {
+                shown << text.trimmed();
+                return MessageSink::safeAnswer(buttons);
+            };
+        }));
     }
     void TearDown() override {
+        services_.reset();
         Barcode_Gen::setDataSource(nullptr);
-        MessageSink::install({});
     }
+    std::optional<zelk::test::ScopedServices> services_;
     // Opens the window on the graphic and lets `play` be the user, who ends
     // with OK or Cancel; the long-text box is read and confirmed.
     std::shared_ptr<SKTGraphic> open(const SKTGraphic& g, const std::function<void(Barcode_Gen&)>& play) {
-        ScopedDialogRunner runner([&](QDialog* d) {
+        zelk::test::ScopedDialogRunner runner([&](QDialog* d) {
             if (auto* box = qobject_cast<Long_SMS_Dlg*>(d)) {
                 helpTitles << box->_Msg_Title->text();
                 box->OKPressed();

@@ -237,7 +237,7 @@ TEST_F(MainWindowFilesTest, OpenCommandAsksToSaveThenLoadsTheChosenFile) {
 TEST_F(MainWindowFilesTest, BatchBackupArchivesBothSidesAndPicksTheCurrentSide) {
     SKTWindowController& w = open();
     w.applyDesignContents(makeFullDesign(QString()), false);
-    ASSERT_TRUE(w.Set_Front_Back_Value_To_Print_Export_Mail());
+    ASSERT_TRUE(w.Create_Design_Backup_Array());
     ASSERT_EQ(w.Graphics_array_Batch_Front_Bkup.size(), 1);
     ASSERT_EQ(w.Graphics_array_Batch_BAck_Bkup.size(), 1);
     EXPECT_EQ(w.Graphics_array_Batch_Front_Bkup.first().size(), w.Get_Front_Control_Count());
