@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
@@ -178,12 +179,15 @@ TEST_F(PrintWindowTest, ProfileValuesOutOfTheirRangeAreBounded) {
     QStringList f = {"Nope", "A4", "", "210.00", "297.00", "Portrait", "0", "-2", "0", "0", "0", "0", "0", "0", "0",
                      "42", "N", "BOTH", "4", "N", "FH", "Y", "Y", "N", "N", "N"};
     ASSERT_TRUE(PrintProfileFile::write(PrintProfileFile::pathOf(print_profile_path, "Odd"), f));
-    // Files whose extension is not exactly "zkd" are not profiles.
+    // Files whose extension is not exactly "zkd" are not profiles; the list
+    // goes by name, ignoring case.
     writeBytes(PrintProfileFile::pathOf(print_profile_path, "Upper").replace(".zkd", ".ZKD"), "x");
+    ASSERT_TRUE(QFile::copy(PrintProfileFile::pathOf(print_profile_path, "Default"),
+                            PrintProfileFile::pathOf(print_profile_path, "apple")));
     CARD_SIDE_STR = QStringLiteral("1");
     play([](Print_Wnd& p) {
-        ASSERT_EQ(p.ListData_profile, QStringList({"Default", "Odd"}));
-        p.Make_select_on_index(1);
+        ASSERT_EQ(p.ListData_profile, QStringList({"apple", "Default", "Odd"}));
+        p.Make_select_on_index(2);
         EXPECT_EQ(p.card_side_str, "F");
         EXPECT_EQ(p.print_alignment_one_side->currentIndex(), 1);
         EXPECT_EQ(Print_One_Card_Algn, "D");

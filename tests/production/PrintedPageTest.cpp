@@ -3,6 +3,7 @@
 // back by poppler.
 #include "PrintTestSupport.h"
 
+#include <QPainter>
 #include <QTemporaryDir>
 
 using namespace zelk;
@@ -103,4 +104,29 @@ TEST(PrintedPage, CardThatFailsShowsInvalidDataAndIsNamed) {
     EXPECT_LT(red, 2000);
     EXPECT_EQ(job.failures(), QStringList{QStringLiteral("Card 2: No value in row 2.")});
     EXPECT_TRUE(job.failureMessage().contains(QStringLiteral("\"Invalid Data\"")));
+}
+
+TEST(PrintedPage, VisitorPassKeepsItsSizeUnderTheTopEdge) {
+    // A pass of 200 x 1000 points (72 dpi) on 595 x 842 paper with edges of
+    // 30 left, 10 right and 20 top: centred between the side edges, its top
+    // on the top edge, the rest running off the bottom.
+    PrintJobSettings s = sheet("F", "UD", 1, 1, 1);
+    s.Rite_Mar = 10;
+    s.Top_Mar = 20;
+    QImage pass(200, 1000, QImage::Format_RGB32);
+    pass.fill(Qt::red);
+    pass.setDotsPerMeterX(2835);
+    pass.setDotsPerMeterY(2835);
+    QImage page(595, 842, QImage::Format_RGB32);
+    QPainter painter(&page);
+    Printing_View(QRectF(0, 0, 595, 842), s).Draw_visitor_pass(painter, pass);
+    painter.end();
+    // x = 30 + (555 - 200) / 2 = 207.5
+    EXPECT_EQ(spot(page, 206, 100, 72), 'w');
+    EXPECT_EQ(spot(page, 209, 100, 72), 'r');
+    EXPECT_EQ(spot(page, 406, 100, 72), 'r');
+    EXPECT_EQ(spot(page, 409, 100, 72), 'w');
+    EXPECT_EQ(spot(page, 300, 19, 72), 'w');
+    EXPECT_EQ(spot(page, 300, 21, 72), 'r');
+    EXPECT_EQ(spot(page, 300, 841, 72), 'r');
 }
