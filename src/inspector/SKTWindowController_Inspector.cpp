@@ -124,8 +124,7 @@ void SKTWindowController::buildInspector() {
     registerUnitCaption(p->card->card_size_box, UnitCaption::CardSizeTitle);
     registerCardSizeFields(p->card->width_Stepper, p->card->height_Stepper);
 
-    connect(p->View_barcode_prop_Button, &QPushButton::clicked, this,
-            [this] { Open_Barcode_Window(Get_Selected_Graphic().get()); });
+    connect(p->View_barcode_prop_Button, &QPushButton::clicked, this, &W::View_barcode_prop_Button);
 
     wireTextPanel();
     wireShapeAndLinePanels();

@@ -497,10 +497,6 @@ QImage SKTWindowController::barcodeImage(SKTGraphic& graphic, const QString& val
     return picture;
 }
 
-void SKTWindowController::Open_Barcode_Window(SKTGraphic*) {
-    Show_Not_Available(QStringLiteral("Barcode settings"));
-}
-
 bool SKTWindowController::Fill_User_Profile() const { return ::Fill_User_Profile; }
 
 int SKTWindowController::Card_Front_Or_Back() const { return ::Card_Front_Or_Back; }

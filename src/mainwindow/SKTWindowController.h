@@ -434,6 +434,17 @@ public:
     void Shape_Rotate_Slider_Changed();
     void Shape_Rotate_Stepper_Changed();
 
+    // ---- Barcode panel (src/inspector) ----
+    // The panel's button: the settings window on the one selected barcode
+    // (Open_Barcode_Window, also a double click on a barcode).
+    void View_barcode_prop_Button();
+    // Two or more barcode graphics selected on the current side; with
+    // show_msg the user is told that the window edits one.
+    bool Check_Multiple_Barcode_Selection(bool show_msg);
+    // What the settings window confirmed, with Barcode_output_image, into
+    // every selected unlocked barcode of the current side; one undo step.
+    void Update_Barcode_Graphics(const SKTGraphic& settings);
+
     // ---- Inspector combo boxes (src/inspector) ----
     // Every combo box of the inspector reports its selection changes here,
     // the program's selections included.
