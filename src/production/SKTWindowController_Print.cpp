@@ -6,6 +6,9 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
 #include "production/PrintCardSource.h"
+#include "production/ProductionGlobals.h"
+#include "production/ProducedCard.h"
+#include "production/BatchSnapshot.h"
 #include "production/PrintGlobals.h"
 #include "production/PrintInfo.h"
 #include "production/Print_Wnd.h"
@@ -31,11 +34,28 @@ void SKTWindowController::setPrintInfo(const zelk::PrintInfo& info) {
         ::printInfo = info;
 }
 
+// The run's cards come from a batch snapshot taken now: the window's data
+// check boxes switch series and Excel values off before the count. The run
+// mirrors cards itself, so the snapshot's mirror flags are not applied here.
 zelk::PrintCardSource SKTWindowController::printCardSource(bool withSeries, bool withExcel) {
-    Q_UNUSED(withSeries);
-    Q_UNUSED(withExcel);
-    // card source: replaced by the batch snapshot
-    return zelk::PrintCardSource::ofDesign(designSide(*this, CardSide::Front), designSide(*this, CardSide::Back));
+    Check_Series_Or_Excel_Use_or_not();
+    if (!withSeries)
+        ::Use_Data_Sheet_Values = false;
+    if (!withExcel)
+        ::Use_Excel_Binding_Values = false;
+    Get_total_Card_count();
+    const std::shared_ptr<const BatchSnapshot> batch = takeBatchSnapshot();
+    zelk::BarcodeProducer* producer = &barcodeProducer();
+    zelk::PrintCardSource source;
+    source.Use_Data_Sheet_Values = ::Use_Data_Sheet_Values;
+    source.Use_Excel_Binding_Values = ::Use_Excel_Binding_Values;
+    source.Total_Batch_Excel_Card = std::max(1, ::Total_Batch_Excel_Card);
+    source.card = [batch, producer](int index, QChar side) {
+        const ProducedCard card = batch->Set_data_table_value_to_card(
+            index, side == QLatin1Char('F') ? QStringLiteral("F") : QStringLiteral("B"), true, *producer);
+        return zelk::PrintCard{card.side, card.reason};
+    };
+    return source;
 }
 
 void SKTWindowController::Print_method() {
