@@ -1,6 +1,7 @@
 // Which sources a run uses, the dataset binding table and the card count,
 // and the value lookups, through the main window's operations.
 #include "ProductionTestSupport.h"
+#include "production/PrintCardSource.h"
 
 namespace zelk::test {
 namespace {
@@ -115,6 +116,30 @@ TEST_F(ProductionTest, FirstValuesAndColumnTitles) {
     w().Clear_Delete_Excel_table_rows();
     EXPECT_EQ(Data_From_Excel::defaultInstance()->rowCount(), 0);
     EXPECT_EQ(Data_From_Excel::defaultInstance()->columnTitles().size(), 4);
+}
+
+}  // namespace
+}  // namespace zelk::test
+
+namespace zelk::test {
+namespace {
+
+// A print run takes card n's values from the batch; the window's data boxes
+// switch a source off before the count.
+TEST_F(ProductionTest, PrintCardsCarryTheirRowsValues) {
+    writeSeries("names", "Ann\nBob\nCy");
+    setSides({seriesBound(GraphicKind::Text, R, "names", 0)});
+    const auto text = [](const PrintCard& card) { return card.side.graphics.value(0)->Text_Value; };
+
+    const PrintCardSource withSeries = w().printCardSource(true, false);
+    EXPECT_EQ(withSeries.Total_Batch_Excel_Card, 3);
+    const PrintCard second = withSeries.card(1, QLatin1Char('F'));
+    ASSERT_TRUE(second.ok()) << second.reason.toStdString();
+    EXPECT_EQ(text(second), QStringLiteral("Bob"));
+
+    const PrintCardSource without = w().printCardSource(false, false);
+    EXPECT_EQ(without.Total_Batch_Excel_Card, 1);
+    EXPECT_FALSE(without.usesData());
 }
 
 }  // namespace
