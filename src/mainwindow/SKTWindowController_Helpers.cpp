@@ -523,7 +523,7 @@ SKTGraphicView* SKTWindowController::currentCanvas() const {
 
 void SKTWindowController::sideChanged() {
     const bool front = ::Card_Front_Or_Back == 0;
-    myTargetView->setCurrentIndex(front ? 0 : 1);
+    changeViewController(front ? 0 : 1);
     front_side_btn->setChecked(front);
     back_side_btn->setChecked(!front);
     back_side_btn->setEnabled(::CARD_SIDE_STR == CardSide::TwoSided || !front);
