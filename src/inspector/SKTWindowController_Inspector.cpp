@@ -131,6 +131,7 @@ void SKTWindowController::buildInspector() {
     wireShapeAndLinePanels();
     wireCardPanel();
     wireImageAndSignaturePanels();
+    wireBackgroundGallery();
     for (QComboBox* combo : {Preset_ComboBox, Category_ComboBox})
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
     Disable_Standard_Button_For_Card();
