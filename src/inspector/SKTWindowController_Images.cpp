@@ -51,7 +51,9 @@ qint32 wholeDegrees(float degrees) {
 
 void SKTWindowController::wireImageAndSignaturePanels() {
     ImagePanel* i = inspector_->image;
-    const auto update = [this](bool apply_filters) { return [this, apply_filters] { Update_Image_Graphics(apply_filters); }; };
+    const auto update = [this](bool apply_filters) {
+        return [this, apply_filters] { Update_Image_Graphics(apply_filters); };
+    };
     connect(i->Image_border_chk, &QCheckBox::clicked, this, [this, i] {
         SetObjEnabled(i->Image_Border_Box, i->Image_border_chk->isChecked());
         Update_Image_Graphics(false);
