@@ -99,8 +99,8 @@ void CardPanel::buildSizePage() {
     card_size_box = new QGroupBox(QStringLiteral("Card Size (mm)"));
     QFormLayout* size = makeBoxForm(card_size_box);
     // Seven decimals carry a size through every unit (85.6 mm = 3.3700786 in).
-    width_Stepper = makeDoubleSpin(0, 10000, 7);
-    height_Stepper = makeDoubleSpin(0, 10000, 7);
+    width_Stepper = new SizeField(0, 10000, 7);
+    height_Stepper = new SizeField(0, 10000, 7);
     unit_width_label = new QLabel(QStringLiteral("(mm)"));
     unit_height_label = new QLabel(QStringLiteral("(mm)"));
     size->addRow(QStringLiteral("Width"), inRow({width_Stepper, unit_width_label}));
@@ -132,7 +132,7 @@ void CardPanel::buildBackgroundPage() {
     Card_fill_Grd_1_clr = new ColorWell;
     Card_fill_Grd_2_clr = new ColorWell;
     fill->addRow(QStringLiteral("Gradient"), inRow({Card_fill_Grd_1_clr, Card_fill_Grd_2_clr}));
-    Card_grad_Stepper = makeSpin(0, 360);
+    Card_grad_Stepper = makeDoubleSpin(0, 360, 1);
     fill->addRow(QStringLiteral("Angle"), Card_grad_Stepper);
     Card_hatch_style = makeCombo(hatchStyleNames());
     fill->addRow(QStringLiteral("Hatch"), Card_hatch_style);
@@ -282,4 +282,54 @@ void CardPanel::card_prop_set(const QString& fillStyle) {
     Card_hatch_style->setEnabled(hatch);
     Card_hatch_bk_clr->setEnabled(hatch);
     SetObjEnabled(Card_image_box, picture);
+}
+
+QString CardPanel::fillStyle() const {
+    if (Card_gradient_fill_rd->isChecked())
+        return FillStyleCode::Gradient;
+    if (Card_Style_fill_rd->isChecked())
+        return FillStyleCode::Hatch;
+    if (Card_Image_fill_rd->isChecked())
+        return FillStyleCode::Picture;
+    return FillStyleCode::Solid;
+}
+
+void CardPanel::writeFace(Card_Property& P, bool back) const {
+    // The opacity goes into the solid and hatch-background colours; the
+    // gradient colours keep their own.
+    const float a = float(Card_alpha_Stepper->value()) / 100.0f;
+    const auto withOpacity = [a](QColor c) {
+        c.setAlphaF(a);
+        return c;
+    };
+    P.Card_border_chk = Card_border_chk->isChecked();
+    if (P.Card_border_chk) {
+        P.Card_bordr_clr = Card_bordr_clr->color();
+        P.Card_bor_Stepper = Card_bor_Stepper->value();
+    }
+    if (const int dash = Card_border_style->currentIndex(); dash >= 0 && dash <= 4)
+        P.Card_border_style = dashCodeOfIndex(dash);
+    P.Card_fill_chk = Card_fill_chk->isChecked();
+    if (P.Card_fill_chk)
+        P.Card_fill_clr = withOpacity(Card_fill_clr->color());
+    P.Card_fill_style = fillStyle();
+    P.Card_fill_Grd_1_clr = Card_fill_Grd_1_clr->color();
+    P.Card_fill_Grd_2_clr = Card_fill_Grd_2_clr->color();
+    P.Card_grad_Stepper = int(Card_grad_Stepper->value());
+    P.Card_hatch_bk_clr = withOpacity(Card_hatch_bk_clr->color());
+    P.Card_hatch_style = Card_hatch_style->currentText();
+    P.Card_BG_Image_Path = (back ? Card_Image_path_BACK : Card_Image_path)->toPlainText();
+    P.Card_BG_Image_Layout = Card_image_layout->currentText();
+    P.Card_alpha_Stepper = a;
+    P.Card_Content_clr = All_Text_clr->color();
+    P.Card_Content_font = All_Text_font;
+}
+
+void CardPanel::writeWatermark(Card_Property& P) const {
+    P.Watermark_Used = enable_watermark_chk->isChecked();
+    P.Watermark_Alignment = wm_alignment_combo->currentIndex();
+    P.Watermark_Transp = float(wm_transp_slider->value()) / 100.0f;
+    P.Watermark_Text = watermark_text->text();
+    P.Watermark_Color = watermark_color->color();
+    P.Watermark_Font = WM_Text_font;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The card tabs: the card's name, sides, shape and content (card), its size
 // presets and size (size), its fill (background), and its border and
-// watermark (border). They load from a side's Card_Property; what their
-// controls write back is the card-panel work that follows.
+// watermark (border). They load from a side's Card_Property and write back
+// into it; the fields both sides share are the window's to write.
+#include "inspector/SizeField.h"
+
 #include <QFont>
 #include <QObject>
 
@@ -41,6 +43,12 @@ public:
     void card_prop_set(const QString& fillStyle);
     void Show_Hide_Card_Transp_Ctrl(bool hide);
     void watermarkBoxFollowsCheck();
+    // The side's own fields: border, fill, opacity, background path and
+    // layout, content colour and font (back: the back's path view).
+    void writeFace(Card_Property& P, bool back) const;
+    void writeWatermark(Card_Property& P) const;
+    // The FillStyleCode the radios show.
+    QString fillStyle() const;
     void setContentFont(const QFont& font);
     void setWatermarkFont(const QFont& font);
 
@@ -61,8 +69,8 @@ public:
     QComboBox* Category_ComboBox = nullptr;
     QTableView* ColList = nullptr;
     QGroupBox* card_size_box = nullptr;
-    QDoubleSpinBox* width_Stepper = nullptr;   // and width_Text
-    QDoubleSpinBox* height_Stepper = nullptr;  // and height_Text
+    SizeField* width_Stepper = nullptr;   // and width_Text
+    SizeField* height_Stepper = nullptr;  // and height_Text
     QLabel* unit_width_label = nullptr;
     QLabel* unit_height_label = nullptr;
     QPushButton* apply_size_btn = nullptr;
@@ -78,7 +86,7 @@ public:
     ColorWell* Card_fill_clr = nullptr;
     ColorWell* Card_fill_Grd_1_clr = nullptr;
     ColorWell* Card_fill_Grd_2_clr = nullptr;
-    QSpinBox* Card_grad_Stepper = nullptr;     // and Card_grad_Text
+    QDoubleSpinBox* Card_grad_Stepper = nullptr;  // and Card_grad_Text
     QComboBox* Card_hatch_style = nullptr;
     ColorWell* Card_hatch_bk_clr = nullptr;
     QLabel* Card_alpha_lbl = nullptr;

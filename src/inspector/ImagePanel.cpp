@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 using namespace zelk;
@@ -68,6 +69,12 @@ void ImagePanel::addSlider(QFormLayout* form, const QString& label, DoubleSlider
     form->addRow(label, inRow({slider, field}, false));
 }
 
+QList<std::pair<DoubleSlider*, QDoubleSpinBox*>> ImagePanel::sliderPairs() const {
+    return {{Rotate_slidr, Rotate_slidr_val}, {Trsp_slidr, Trsp_slidr_val}, {Hue_slidr, Hue_slidr_val},
+            {Sat_slidr, Sat_slidr_val},       {Brt_slidr, Brt_slidr_val},   {Con_slidr, Con_slidr_val},
+            {shrp_slidr, shrp_slidr_val},     {ev_slidr, ev_slidr_val},     {blr_slidr, blr_slidr_val}};
+}
+
 void ImagePanel::load(const SKTGraphic& g) {
     setQuietly(Image_border_chk, g._isDrawingStroke);
     SetObjEnabled(Image_Border_Box, g._isDrawingStroke);
@@ -77,13 +84,10 @@ void ImagePanel::load(const SKTGraphic& g) {
         Image_border_style->setCurrentIndex(dash);
     setQuietly(draw_image_filter_chkbox, true);
     SetObjEnabled(Image_Edit_Prop_Box, true);
-    const std::pair<DoubleSlider*, QDoubleSpinBox*> pairs[] = {
-        {Rotate_slidr, Rotate_slidr_val}, {Trsp_slidr, Trsp_slidr_val}, {Hue_slidr, Hue_slidr_val},
-        {Sat_slidr, Sat_slidr_val},       {Brt_slidr, Brt_slidr_val},   {Con_slidr, Con_slidr_val},
-        {shrp_slidr, shrp_slidr_val},     {ev_slidr, ev_slidr_val},     {blr_slidr, blr_slidr_val}};
     const float values[] = {g.rotate_image, g.img_trnsp_val, g.hue_val, g.sat_val, g.brt_val,
                             g.con_val,      g.srp_val,       g.ev_val,  g.blr_val};
-    for (int i = 0; i < 9; ++i) {
+    const auto pairs = sliderPairs();
+    for (int i = 0; i < pairs.size(); ++i) {
         setQuietly(pairs[i].first, values[i]);
         setQuietly(pairs[i].second, values[i]);
     }
@@ -92,4 +96,48 @@ void ImagePanel::load(const SKTGraphic& g) {
     setQuietly(Image_Invert_chk, g.invert_clr);
     setQuietly(Image_FIV_chk, g._isFlippedVertically);
     setQuietly(Image_FIH_chk, g._isFlippedHorizontally);
+}
+
+void ImagePanel::writeTo(SKTGraphic& g) const {
+    g._isDrawingStroke = Image_border_chk->isChecked();
+    if (g._isDrawingStroke) {
+        g._strokeColor = Image_bordr_clr->color();
+        g._strokeWidth = Image_bor_Stepper->value();
+    }
+    g._stroke_border_type = dashCodeOfIndex(Image_border_style->currentIndex());
+    g._isFlippedHorizontally = Image_FIH_chk->isChecked();
+    g._isFlippedVertically = Image_FIV_chk->isChecked();
+    g.invert_clr = Image_Invert_chk->isChecked();
+    g.gray_Scale = Image_Gray_Scale_chk->isChecked();
+    g.Sepia = Image_Sepia_chk->isChecked();
+    // Pictures draw no shadow whatever this says (see SKTImage's drawing).
+    g.Drawing_Shadow = true;
+    float* fields[] = {&g.rotate_image, &g.img_trnsp_val, &g.hue_val, &g.sat_val, &g.brt_val,
+                       &g.con_val,      &g.srp_val,       &g.ev_val,  &g.blr_val};
+    const auto pairs = sliderPairs();
+    for (int i = 0; i < pairs.size(); ++i)
+        *fields[i] = float(pairs[i].second->value());
+}
+
+void ImagePanel::resetControls() {
+    // Rotation, transparency, hue, saturation, brightness, contrast,
+    // sharpness, exposure, blur.
+    const double plain[] = {0, 100, 0, 1, 0, 1, 0, 0, 0};
+    const auto pairs = sliderPairs();
+    for (int i = 0; i < pairs.size(); ++i) {
+        setQuietly(pairs[i].first, plain[i]);
+        setQuietly(pairs[i].second, plain[i]);
+    }
+    for (QCheckBox* box : {Image_Gray_Scale_chk, Image_Sepia_chk, Image_Invert_chk, Image_FIH_chk, Image_FIV_chk})
+        setQuietly(box, false);
+    setQuietly(draw_image_filter_chkbox, true);
+    SetObjEnabled(Image_Edit_Prop_Box, true);
+    setQuietly(Image_border_chk, false);
+    SetObjEnabled(Image_Border_Box, false);
+    setQuietly(Image_bor_Stepper, 1);
+    {
+        const QSignalBlocker quiet(Image_border_style);
+        Image_border_style->setCurrentIndex(0);
+    }
+    setQuietly(Image_bordr_clr, QColor(Qt::black));
 }

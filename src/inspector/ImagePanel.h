@@ -1,8 +1,10 @@
 #pragma once
 // The image panel: border, the photo filters, flips, rotation and
-// transparency of an image graphic. It loads from an image graphic; what its
-// controls write back is the card-panel work that follows.
+// transparency of an image graphic. It loads from an image graphic and
+// writes back into one.
+#include <QList>
 #include <QObject>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -23,6 +25,13 @@ public:
     QWidget* image_tab = nullptr;
 
     void load(const SKTGraphic& g);
+    // Border, flips, filters and the sliders' values (the values shown in
+    // their fields); neither the path nor the print flag.
+    void writeTo(SKTGraphic& g) const;
+    // A plain picture: no filter, no flip, opaque, no border.
+    void resetControls();
+    // Each slider with its value field, in the order the writer reads them.
+    QList<std::pair<DoubleSlider*, QDoubleSpinBox*>> sliderPairs() const;
 
     QCheckBox* Image_border_chk = nullptr;
     QGroupBox* Image_Border_Box = nullptr;

@@ -1,6 +1,7 @@
 #include "inspector/InspectorPanels.h"
 
 #include "inspector/AlignPanel.h"
+#include "inspector/BackgroundGallery.h"
 #include "inspector/CardPanel.h"
 #include "inspector/DataSourcePanel.h"
 #include "inspector/ImagePanel.h"
@@ -13,6 +14,8 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QListView>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -60,8 +63,31 @@ InspectorPanels::InspectorPanels(QWidget* column, QWidget* window) : QObject(win
     print_object_chk = new QCheckBox(QStringLiteral("Do not print this graphic"));
     print_object_chk->setObjectName(QStringLiteral("print_object_chk"));
     layout->addWidget(print_object_chk);
-    if (auto* columnLayout = qobject_cast<QBoxLayout*>(column->layout()))
+    auto* gallery = new QGroupBox(QStringLiteral("Backgrounds"));
+    auto* galleryLayout = new QVBoxLayout(gallery);
+    galleryLayout->setContentsMargins(4, 4, 4, 4);
+    backgrounds = new BackgroundGallery(this);
+    imageBrowser = new QListView;
+    imageBrowser->setObjectName(QStringLiteral("imageBrowser"));
+    imageBrowser->setViewMode(QListView::IconMode);
+    imageBrowser->setFlow(QListView::LeftToRight);
+    imageBrowser->setWrapping(true);
+    imageBrowser->setResizeMode(QListView::Adjust);
+    // The model moves the items; the view only shows where they land.
+    imageBrowser->setMovement(QListView::Static);
+    imageBrowser->setDragDropMode(QAbstractItemView::InternalMove);
+    imageBrowser->setDefaultDropAction(Qt::MoveAction);
+    imageBrowser->setSelectionMode(QAbstractItemView::SingleSelection);
+    imageBrowser->setIconSize(QSize(BackgroundGallery::IconWidth, BackgroundGallery::IconWidth * 2 / 3));
+    imageBrowser->setSpacing(4);
+    imageBrowser->setUniformItemSizes(true);
+    imageBrowser->setFixedHeight(180);
+    imageBrowser->setModel(backgrounds);
+    galleryLayout->addWidget(imageBrowser);
+    if (auto* columnLayout = qobject_cast<QBoxLayout*>(column->layout())) {
         columnLayout->insertWidget(0, header);
+        columnLayout->addWidget(gallery);
+    }
 
     card = new CardPanel(shelf_);
     text = new TextPanel(shelf_);

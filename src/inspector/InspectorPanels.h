@@ -1,7 +1,7 @@
 #pragma once
 // Everything the inspector shows beside the tab view: the title, the print
-// check box and the standard editing buttons above it, and every tab page
-// with its panel. The main window holds one; the pages wait on a hidden
+// check box and the standard editing buttons above it, the background
+// gallery below it, and every tab page with its panel. The main window holds one; the pages wait on a hidden
 // shelf while they are out of the tab view.
 #include "inspector/InspectorRules.h"
 
@@ -14,7 +14,9 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 class QWidget;
+class QListView;
 class AlignPanel;
+class BackgroundGallery;
 class CardPanel;
 class DataSourcePanel;
 class ImagePanel;
@@ -48,6 +50,10 @@ public:
     QToolButton* Send_Back_btn = nullptr;
     QToolButton* Lock_btn = nullptr;
     QToolButton* Unlock_btn = nullptr;
+
+    // ---- Background gallery ----
+    BackgroundGallery* backgrounds = nullptr;
+    QListView* imageBrowser = nullptr;
 
     // ---- Pages ----
     CardPanel* card = nullptr;

@@ -152,6 +152,14 @@ QStringList hatchStyleNames() {
     return names;
 }
 
+QString pictureFileFilter(const QStringList& extensions) {
+    QStringList patterns;
+    for (const QString& e : extensions)
+        patterns << QStringLiteral("*.") + e.toLower() << QStringLiteral("*.") + e.toUpper();
+    patterns.removeDuplicates();
+    return QStringLiteral("Pictures (%1)").arg(patterns.join(QLatin1Char(' ')));
+}
+
 QString fontDisplayText(const QFont& font) {
     return QStringLiteral("%1 ( %2 )").arg(font.family()).arg(font.pointSizeF(), 0, 'f', 2);
 }

@@ -63,6 +63,10 @@ QStringList timePatterns();
 // The hatch pattern names (the pictures of the pattern folder), sorted.
 QStringList hatchStyleNames();
 
+// The name filter of an open panel for files of these extensions, each in
+// lower and upper case: "Pictures (*.png *.PNG ...)".
+QString pictureFileFilter(const QStringList& extensions);
+
 // A font as the panels show it: "family ( size )", two decimals.
 QString fontDisplayText(const QFont& font);
 

@@ -26,23 +26,23 @@ QSpinBox* makeSpin(int minimum, int maximum, QWidget* parent) {
     return spin;
 }
 
+QString trimmedNumberText(const QLocale& locale, double value, int decimals) {
+    QString text = locale.toString(value, 'f', decimals);
+    const QChar point = locale.decimalPoint().front();
+    if (text.contains(point)) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(point))
+            text.chop(1);
+    }
+    return text;
+}
+
 namespace {
-// Shows a value with up to its decimals, without trailing zeros, so a size
-// in inches reads 3.3700786 while 85.6 mm reads 85.6.
 class TrimmedDoubleSpin : public QDoubleSpinBox {
 public:
     using QDoubleSpinBox::QDoubleSpinBox;
-    QString textFromValue(double value) const override {
-        QString text = locale().toString(value, 'f', decimals());
-        const QChar point = locale().decimalPoint().front();
-        if (text.contains(point)) {
-            while (text.endsWith(QLatin1Char('0')))
-                text.chop(1);
-            if (text.endsWith(point))
-                text.chop(1);
-        }
-        return text;
-    }
+    QString textFromValue(double value) const override { return trimmedNumberText(locale(), value, decimals()); }
 };
 }  // namespace
 

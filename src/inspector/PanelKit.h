@@ -15,6 +15,7 @@ class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QLayout;
+class QLocale;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -30,6 +31,9 @@ namespace zelk {
 // Keyboard tracking is off, so typing announces one value, when it is done.
 QSpinBox* makeSpin(int minimum, int maximum, QWidget* parent = nullptr);
 QDoubleSpinBox* makeDoubleSpin(double minimum, double maximum, int decimals, QWidget* parent = nullptr);
+// A value with up to `decimals` decimals and no trailing zeros, so a size
+// in inches reads 3.3700786 while 85.6 mm reads 85.6.
+QString trimmedNumberText(const QLocale& locale, double value, int decimals);
 QComboBox* makeCombo(const QStringList& items, QWidget* parent = nullptr);
 // A page of the inspector: a scrolling column; returns the column's layout.
 QBoxLayout* makePage(QWidget* page);

@@ -128,6 +128,9 @@ void SKTWindowController::buildInspector() {
 
     wireTextPanel();
     wireShapeAndLinePanels();
+    wireCardPanel();
+    wireImageAndSignaturePanels();
+    wireBackgroundGallery();
     for (QComboBox* combo : {Preset_ComboBox, Category_ComboBox})
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
     Disable_Standard_Button_For_Card();
@@ -443,16 +446,3 @@ void SKTWindowController::Show_Hide_Shape_Transp_Ctrl(bool hide) {
     if (inspector_)
         inspector_->shape->Show_Hide_Shape_Transp_Ctrl(hide);
 }
-
-// ---------------------------------------------------------------- card panel
-
-// The card panel's writers come with the card panel; until then the card
-// tabs show the side and change nothing.
-void SKTWindowController::Update_Card_Graphics() {}
-
-void SKTWindowController::Apply_Size_Clicked() {}
-
-void SKTWindowController::Set_Card_Size_In_Control(double, double) {}
-
-// ---------------------------------------------------------------- units
-

@@ -1,6 +1,6 @@
 // The text, shape and line panels on the main window: their writers, the
 // actions of their controls, and the selection changes of the inspector's
-// combo boxes.
+// combo boxes, the data binding's among them.
 #include "mainwindow/SKTWindowController.h"
 
 #include "canvas/SKTGraphicView.h"
@@ -10,12 +10,15 @@
 #include "foundation/Utilities.h"
 #include "inspector/CardPanel.h"
 #include "inspector/ColorWell.h"
+#include "inspector/DataSourcePanel.h"
+#include "inspector/ImagePanel.h"
 #include "inspector/InspectorPanels.h"
 #include "inspector/InspectorRules.h"
 #include "inspector/LinePanel.h"
 #include "inspector/PanelKit.h"
 #include "inspector/PresetListModel.h"
 #include "inspector/ShapePanel.h"
+#include "inspector/SignaturePanel.h"
 #include "inspector/TextPanel.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/CardSizePresets.h"
@@ -348,9 +351,9 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox* combo) {
         TextPanel* t = inspector_->text;
         ShapePanel* s = inspector_->shape;
         LinePanel* l = inspector_->line;
+        CardPanel* c = inspector_->card;
         if (combo == Preset_ComboBox) {
             const bool custom = combo->currentIndex() == 2;
-            CardPanel* c = inspector_->card;
             c->width_Stepper->setEnabled(custom);
             c->height_Stepper->setEnabled(custom);
             Category_ComboBox->setEnabled(!custom);
@@ -361,6 +364,25 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox* combo) {
             if (!custom) {
                 const QModelIndexList rows = ColList->selectionModel()->selectedRows();
                 Change_Value_According_List_Selection(rows.isEmpty() ? -1 : rows.first().row());
+            }
+            Update_Card_Graphics();
+        } else if (combo == c->wm_alignment_combo || combo == c->Card_border_style ||
+                   combo == c->Card_hatch_style) {
+            Update_Card_Graphics();
+        } else if (combo == c->Card_image_layout) {
+            Show_Hide_Card_Transp_Ctrl(combo->currentText() == QLatin1String("Tile"));
+            Update_Card_Graphics();
+        } else if (combo == c->Sides_ComboBox) {
+            if (combo->currentIndex() == 0) {
+                ::CARD_SIDE_STR = CardSide::TwoSided;
+                back_side_btn->setEnabled(true);
+            } else {
+                // One-sided before the switch, so that the front's card tabs
+                // load with this choice.
+                ::CARD_SIDE_STR = CardSide::OneSided;
+                if (::Card_Front_Or_Back == CardSide::Back)
+                    Select_front_side();
+                back_side_btn->setEnabled(false);
             }
             Update_Card_Graphics();
         } else if (combo == Category_ComboBox) {
@@ -385,8 +407,73 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox* combo) {
             Update_Text_Graphics();
         } else if (combo == s->shape_border_style || combo == s->shape_hatch_style) {
             Update_Shape_Graphics();
+        } else if (combo == inspector_->image->Image_border_style) {
+            // The border is drawn around the picture: no new filter run.
+            Update_Image_Graphics(false);
+        } else if (combo == inspector_->signature->Sign_border_style) {
+            Update_Sign_Graphics();
+        } else if (combo == Data_source_type || combo == Batch_Series) {
+            dataBindingComboChanged(combo);
         }
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void SKTWindowController::dataBindingComboChanged(QComboBox* combo) {
+    TextPanel* t = inspector_->text;
+    DataSourcePanel* d = inspector_->source;
+    // The visitor and group modes fill their graphics themselves: the kind
+    // combo only shows what there is to choose, and binds nothing.
+    const bool visitorOrGroup = zelk::isVisitorOrGroupMode(::Start_Card_Option);
+    if (combo == Batch_Series) {
+        if (visitorOrGroup || ::Not_Draw_Only_Prop_Change || Data_source_type->currentText() == QLatin1String("Manual"))
+            return;
+        const QString name = Trim_Str(Batch_Series->currentText());
+        if (name.isEmpty() || name == QLatin1String("<--Select-->"))
+            return;
+        Change_Data_Source_To_selected_Control(Data_source_type->currentIndex(), name, Batch_Series->currentIndex());
+        return;
+    }
+
+    const QString kind = Data_source_type->currentText();
+    const int item = Data_source_type->currentIndex();
+    const bool manual = kind == QLatin1String("Manual");
+    d->view_series_btn->setEnabled(!manual);
+    Batch_Series->setEnabled(!manual);
+    t->Text_value_Edit->setReadOnly(!manual);
+    t->insert_template_btn->setEnabled(manual);
+    SetObjEnabled(d->manual_brws_box, manual);
+    SetObjEnabled(t->Text_Date_Time_Box, manual);
+    if (manual) {
+        if (visitorOrGroup)
+            return;
+        zelk::fillCombo(Batch_Series, {});
+        Change_Data_Source_To_selected_Control(item, QString(), DataSourceType::None);
+    } else if (kind == QLatin1String("Series")) {
+        const QStringList names = Get_datasheet_File_Name_Array();
+        zelk::fillCombo(Batch_Series, names);
+        if (names.isEmpty()) {
+            if (!::Not_Draw_Only_Prop_Change || visitorOrGroup)
+                Show_MessageBox(QStringLiteral("Please create batch processing series first."));
+            return;
+        }
+        if (visitorOrGroup)
+            return;
+        // The graphic's own series stays chosen; picking it announces it.
+        const std::shared_ptr<SKTGraphic> g = Get_Selected_Graphic();
+        if (g && !g->batch_list_name.isEmpty() &&
+            Get_Data_SetIndex_According_Name(g->batch_list_name) != DataSourceType::None)
+            Batch_Series->setCurrentIndex(Batch_Series->findText(g->batch_list_name, Qt::MatchFixedString));
+        Change_Data_Source_To_selected_Control(item, QString(), DataSourceType::None);
+    } else {
+        {
+            // Filling chooses no column: the user picks one.
+            const QSignalBlocker quiet(Batch_Series);
+            Fill_Excel_Col_Name_In_Combo(Batch_Series);
+            Batch_Series->setCurrentIndex(-1);
+        }
+        if (!visitorOrGroup)
+            Change_Data_Source_To_selected_Control(item, QString(), DataSourceType::None);
     }
 }

@@ -53,3 +53,12 @@ void SignaturePanel::load(const SKTGraphic& g) {
     if (const int dash = dashIndexOfCode(g._stroke_border_type); dash >= 0)
         Sign_border_style->setCurrentIndex(dash);
 }
+
+void SignaturePanel::writeTo(SKTGraphic& g) const {
+    g._isDrawingStroke = Sign_border_chk->isChecked();
+    if (g._isDrawingStroke) {
+        g._strokeColor = Sign_bordr_clr->color();
+        g._strokeWidth = Sign_bor_Stepper->value();
+    }
+    g._stroke_border_type = dashCodeOfIndex(Sign_border_style->currentIndex());
+}

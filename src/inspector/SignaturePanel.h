@@ -1,7 +1,6 @@
 #pragma once
 // The signature panel: the picture file and the border of a signature or
-// fingerprint graphic. It loads from the graphic; its writer is the
-// card-panel work that follows.
+// fingerprint graphic. It loads from the graphic and writes back into one.
 #include <QObject>
 
 class QCheckBox;
@@ -22,6 +21,8 @@ public:
     QWidget* sign_tab = nullptr;
 
     void load(const SKTGraphic& g);
+    // The border; the picture is the window's to load.
+    void writeTo(SKTGraphic& g) const;
 
     QPlainTextEdit* Sign_image_path = nullptr;
     QPushButton* sign_browse_btn = nullptr;

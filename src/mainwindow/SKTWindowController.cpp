@@ -54,7 +54,7 @@ QImage resourceImage(const QString& name) {
 // ---------------------------------------------------------------- construction
 
 SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
-    : QMainWindow(parent), plainModelHost_(std::make_unique<zelk::DefaultModelHost>()) {
+    : QMainWindow(parent) {
     if (roots.resourceRoot.isEmpty() && roots.dataRoot.isEmpty())
         zelk::AppPaths::init();
     else
@@ -484,10 +484,6 @@ void SKTWindowController::Help_Button_Clicked() { Open_Help_File(); }
 void SKTWindowController::Exit_Button_Clicked() { Exit_Application(); }
 
 // ---------------------------------------------------------------- model and canvas host
-
-QImage SKTWindowController::Get_Image_With_Update_Settings(const SKTGraphic& graphic) {
-    return plainModelHost_->Get_Image_With_Update_Settings(graphic);
-}
 
 QImage SKTWindowController::barcodeImage(SKTGraphic& graphic, const QString& value) {
     zelk::BarcodeProducer& producer = barcodeProducer_ ? *barcodeProducer_ : zelk::defaultBarcodeProducer();

@@ -35,6 +35,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class QTableView;
 class QStackedWidget;
 class QTabWidget;
@@ -462,10 +463,109 @@ public:
     void Change_Value_According_List_Selection(int row);
     void tableViewSelectionDidChange(QTableView* table);
 
-    // ---- Card panel (the bodies come with the card panel's writers) ----
+    // ---- Card panel (src/inspector) ----
+    // Writes the card tabs into the current side's card properties and
+    // redraws; no undo step. Nothing while the inspector is being filled.
     void Update_Card_Graphics();
+    // The fields both sides share (sides, shape, name, size, preset).
+    void Set_Card_Comman_Properties();
+    // Pushes a content colour or font changed since the card tab was loaded
+    // into the current side's unlocked texts, then Update_Card_Graphics.
+    void Update_All_Card_Content();
+    // The size fields (in Measument_Unit_Is) become the card's size.
     void Apply_Size_Clicked();
+    // Millimetres into the size fields, shown in the current unit.
     void Set_Card_Size_In_Control(double widthMm, double heightMm);
+    void Show_Hide_Card_Transp_Ctrl(bool hide);
+    // 0 front, 1 back, 2 temp canvas; anything else changes nothing.
+    void changeViewController(int index);
+    // The picture at the path becomes that side's picture fill, whatever
+    // side is shown; an empty path only clears the side's path view.
+    void set_Front_BG_Image(const QString& path);
+    void set_Back_BG_Image(const QString& path);
+    // The card tabs' actions.
+    void Set_Card_Clr();
+    void Card_Border_ChkBox();
+    void Card_Border_Changed();
+    void Card_Gradient_Changed();
+    void Card_Alpha_Changed();
+    void Card_Fill_Chk_Box();
+    void Card_Solid_RD_Sel();
+    void Card_Gradient_RD_Sel();
+    void Card_Hatch_RD_Sel();
+    void Card_Image_RD_Sel();
+    void Card_Image_Browse_Btn();
+    void Card_Image_Library_Btn();
+    // The page-layout dialog (through the dialog runner) on printInfo; its
+    // paper size becomes the card's size.
+    void Page_From_Printer_Click();
+    // The size arrows apply at once; a typed size waits for Apply.
+    void Card_Width_Changed();
+    void Card_Height_Changed();
+    void card_shape_CellClick();
+    void Contect_Color_Clicked();
+    void Content_Font_Clicked();
+    void changeAllTextFont(const QFont& font);
+    void WM_Text_Font_Changed();
+    void changewmTextFont(const QFont& font);
+    void Set_watermark_Clr();
+    void Enable_Watermark_Clicked();
+    void WM_transp_slider_changed();
+    // The user's edits of the card name and the watermark text.
+    void controlTextDidChange(QWidget* field);
+
+    // ---- Image and signature panels (src/inspector) ----
+    // Writes the image panel into the selected unlocked images; with
+    // apply_filters the filtered picture is made again.
+    void Update_Image_Graphics(bool apply_filters);
+    void Update_Sign_Graphics();
+    // The image panel back to a plain picture; no graphic changes.
+    void Reset_Image_Editing_Controls();
+    void Image_reset_Button();
+    // The selected image takes the picture at the path.
+    void Set_Image_On_Card_Control(const QString& path);
+    void Manual_Image_Browse_Btn();
+    void Manual_Library_Browse_Btn();
+    void Open_Camera_Clicked();
+    // The open panel for one picture: true with Library_Selected_Image set.
+    bool Browse_User_Image_Manually();
+    // "C" stock pictures for image graphics, otherwise backgrounds; on 1 the
+    // path chosen is in lib_window_sel_file.
+    int Open_Image_Library_Window(const QString& category);
+    void Sign_Browse_Btn();
+    QString lib_window_sel_file;
+    // Does nothing: the binding and the batch values call it.
+    void Update_frame_Main_Photo_And_Path(const QString& path, bool change_path);
+
+    // ---- Cropping the selected image (src/inspector) ----
+    void Cropping_Selected_Image_clicked();
+
+    // ---- Background gallery (src/inspector) ----
+    // Fills the gallery from the resources' "Background" folder.
+    void Load_and_fill_backgrounds();
+    // The gallery's choice: the front's picture fill, whatever side is shown.
+    void imageBrowserSelectionDidChange(int index);
+
+    // ---- Windows of later subsystems ----
+    // Installed by their topics at start. Until then each opener says that
+    // its window is not available yet and answers 0.
+    // The image library: 1 with the chosen picture's path in selected_image.
+    std::function<int(const QString& control_or_BG, QString& selected_image)> imageLibraryWindow;
+    // The camera: 1 when a picture was taken (in Camera_Capture_Image).
+    std::function<int()> cameraWindow;
+    // The cropping tool's three direct openers, each told the graphic's
+    // DataSourceType first; 1 when the crop was completed, with the cropped
+    // file, the new series or the new Excel column.
+    struct CroppingToolOpeners {
+        std::function<int(int ctrl_data_source_type, const QString& path, QString& Crop_Direct_Path)>
+            Open_Wnd_Direct_To_Crop;
+        std::function<int(int ctrl_data_source_type, const QString& series, QString& Crop_Direct_Series)>
+            Open_Wnd_Direct_Crop_Series;
+        std::function<int(int ctrl_data_source_type, const QString& column, int col_index,
+                          int& Crop_New_Excel_Col_Index)>
+            Open_Wnd_Direct_Excel_Column;
+    };
+    CroppingToolOpeners croppingTool;
 
     // ---- Alignment and size (inspector/SKTWindowController_Alignment.cpp) ----
     // Each works on the current side's canvas, redraws it and records one
@@ -575,13 +675,17 @@ private:
     void showGraphicProperties(SKTGraphic* graphic, bool filling);
     void wireTextPanel();
     void wireShapeAndLinePanels();
+    void wireCardPanel();
+    void wireImageAndSignaturePanels();
+    void wireBackgroundGallery();
+    // The binding part of comboBoxSelectionDidChange.
+    void dataBindingComboChanged(QComboBox* combo);
     static void quitApplication();
 
     SKTDocument* document_ = nullptr;
     SKTGrid* grid_ = nullptr;
     zelk::ToolPalette* tools_ = nullptr;
     std::unique_ptr<zelk::NewControlPoint> newPoints_;
-    std::unique_ptr<zelk::ModelHost> plainModelHost_;
     zelk::BarcodeProducer* barcodeProducer_ = nullptr;
     InspectorPanels* inspector_ = nullptr;
     QTableView* GroupList = nullptr;

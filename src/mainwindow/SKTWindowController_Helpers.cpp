@@ -12,6 +12,7 @@
 #include "datasource/SeriesFile.h"
 #include "datasource/ZipWorkFolder.h"
 #include "dialogs/Open_Export_Log.h"
+#include "dialogs/PrintInfo.h"
 #include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
@@ -511,7 +512,7 @@ SKTGraphicView* SKTWindowController::currentCanvas() const {
 
 void SKTWindowController::sideChanged() {
     const bool front = ::Card_Front_Or_Back == 0;
-    myTargetView->setCurrentIndex(front ? 0 : 1);
+    changeViewController(front ? 0 : 1);
     front_side_btn->setChecked(front);
     back_side_btn->setChecked(!front);
     back_side_btn->setEnabled(::CARD_SIDE_STR == CardSide::TwoSided || !front);
@@ -627,4 +628,15 @@ void SKTWindowController::Refresh_Canvas() {
     if (::Card_Value_In_Process)
         return;
     currentCanvas()->update();
+}
+
+// The shared print settings: the print window and the card panel's page
+// setup both read and replace them.
+const zelk::PrintInfo& SKTWindowController::printInfo() const {
+    return ::printInfo;
+}
+
+void SKTWindowController::setPrintInfo(const zelk::PrintInfo& info) {
+    if (&info != &::printInfo)
+        ::printInfo = info;
 }

@@ -1,7 +1,7 @@
 #include "production/PageSetupPanel.h"
 
 #include "dialogs/DialogRunner.h"
-#include "production/PrintInfo.h"
+#include "dialogs/PrintInfo.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 #include "production/PrintCommand.h"
 
 #include "mainwindow/SKTWindowController.h"
-#include "production/PrintInfo.h"
+#include "dialogs/PrintInfo.h"
 
 #include <QAction>
 

@@ -1,7 +1,5 @@
 #include "production/PrintGlobals.h"
 
-zelk::PrintInfo printInfo;
-
 int Print_Row = 1;
 int Print_Col = 1;
 int Total_Label = 1;

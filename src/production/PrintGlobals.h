@@ -3,7 +3,7 @@
 // them by. The print window and the sheet layout write them on the GUI
 // thread; a print job copies them when it starts (zelk::PrintJobSettings)
 // and no worker reads them. Lengths are points, counts at least 1.
-#include "production/PrintInfo.h"
+#include "dialogs/PrintInfo.h"
 // Mirror_Image_Create and Mirror_Vertical_Not_Horz, the print window's too.
 #include "production/ProductionGlobals.h"
 
@@ -11,9 +11,6 @@
 
 class Print_Wnd;
 
-// The shared print settings (paper, orientation, printer); replaced through
-// SKTWindowController::setPrintInfo.
-extern zelk::PrintInfo printInfo;
 
 // ---- The sheet ----
 extern int Print_Row;

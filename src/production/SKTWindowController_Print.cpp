@@ -10,7 +10,7 @@
 #include "production/ProducedCard.h"
 #include "production/BatchSnapshot.h"
 #include "production/PrintGlobals.h"
-#include "production/PrintInfo.h"
+#include "dialogs/PrintInfo.h"
 #include "production/Print_Wnd.h"
 
 namespace {
@@ -24,15 +24,6 @@ zelk::SideSnapshot designSide(const SKTWindowController& window, int side) {
 }
 
 }  // namespace
-
-const zelk::PrintInfo& SKTWindowController::printInfo() const {
-    return ::printInfo;
-}
-
-void SKTWindowController::setPrintInfo(const zelk::PrintInfo& info) {
-    if (&info != &::printInfo)
-        ::printInfo = info;
-}
 
 // The run's cards come from a batch snapshot taken now: the window's data
 // check boxes switch series and Excel values off before the count. The run

@@ -1,4 +1,4 @@
-#include "production/PrintInfo.h"
+#include "dialogs/PrintInfo.h"
 
 #include <QPrinterInfo>
 
@@ -89,3 +89,5 @@ void PrintInfo::applyTo(QPrinter& printer) const {
 }
 
 }  // namespace zelk
+
+zelk::PrintInfo printInfo;

@@ -64,3 +64,8 @@ private:
 };
 
 }  // namespace zelk
+
+// The shared print settings (paper, orientation, printer) of the print window
+// and the card panel's page setup; replaced through
+// SKTWindowController::setPrintInfo.
+extern zelk::PrintInfo printInfo;
