@@ -2,6 +2,7 @@
 
 #include "BarcodeSizes.h"
 #include "NKDBarcode.h"
+#include "foundation/IndexedPicture.h"
 
 #include <QBuffer>
 #include <QFontInfo>
@@ -326,7 +327,9 @@ QImage BarcodeRenderer::bitmapFromBarcode(const NKDBarcode& b, double dpi) {
     if (w <= 0 || h <= 0)
         return QImage();
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    // The view ends inside the last column and row of pixels; they take the
+    // background too.
+    img.fill(b.renderSettings().fillTransparent ? QColor(Qt::transparent) : b.renderSettings().backgroundColor);
     const int dpm = static_cast<int>(std::lround(dpi / 0.0254));
     img.setDotsPerMeterX(dpm);
     img.setDotsPerMeterY(dpm);
@@ -334,7 +337,7 @@ QImage BarcodeRenderer::bitmapFromBarcode(const NKDBarcode& b, double dpi) {
     p.scale(scale, scale);
     drawBarcode(p, b);
     p.end();
-    return img;
+    return IndexedPicture::compact(img);
 }
 
 QByteArray BarcodeRenderer::pdfFromBarcode(const NKDBarcode& b) {

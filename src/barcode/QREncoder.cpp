@@ -2,6 +2,7 @@
 
 #include "barcode/BarcodeGlobals.h"
 #include "barcode/CQR_Encode.h"
+#include "foundation/IndexedPicture.h"
 
 #include <QtDebug>
 #include <algorithm>
@@ -102,24 +103,24 @@ QImage QREncoder::renderDataMatrix(const DataMatrix& matrix, int imageDimension,
         return {};
     }
     const int o = (d - s * n) / 2;
-    QImage img(d, d, QImage::Format_ARGB32);
+    // Light and dark modules, then the margin: without one the picture has
+    // two colours and goes into one bit a pixel.
+    QImage img(d, d, QImage::Format_Indexed8);
     if (img.isNull()) {
         qWarning("QR picture of %d pixels could not be allocated", d);
         return {};
     }
-    img.fill(qRgba(255, 255, 255, 0));
-    const QRgb dark = qRgba(0, 0, 0, 255);
-    const QRgb light = qRgba(255, 255, 255, 255);
+    img.setColorTable({qRgba(255, 255, 255, 255), qRgba(0, 0, 0, 255), qRgba(255, 255, 255, 0)});
+    img.fill(2);
     for (int y = 0; y < n; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(img.scanLine(o + y * s));
-        for (int x = 0; x < n; ++x) {
-            const QRgb c = matrix.valueAt(x, y) ? dark : light;
-            for (int k = 0; k < s; ++k)
-                row[o + x * s + k] = c;
-        }
+        uchar* row = img.scanLine(o + y * s);
+        for (int x = 0; x < n; ++x)
+            std::memset(row + o + x * s, matrix.valueAt(x, y) ? 1 : 0, static_cast<size_t>(s));
         for (int r = 1; r < s; ++r)
-            std::memcpy(img.scanLine(o + y * s + r), row, static_cast<size_t>(d) * sizeof(QRgb));
+            std::memcpy(img.scanLine(o + y * s + r), row, static_cast<size_t>(d));
     }
+    if (o == 0 && s * n == d)
+        img = zelk::IndexedPicture::packMono(img);
     zelk::setSizeInPoints(img, QSizeF(imageDimension, imageDimension));
     return img;
 }

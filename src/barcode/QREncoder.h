@@ -25,7 +25,8 @@ public:
 
     // The grid drawn into a picture `imageDimension` points square at `dpi`
     // dots per inch, a whole number of pixels per module, centred, with
-    // transparent margins. Null when the picture has fewer pixels than the
-    // grid has modules.
+    // transparent margins, with a colour table (one bit a pixel where there
+    // is no margin). Null when the picture has fewer pixels than the grid
+    // has modules.
     static QImage renderDataMatrix(const DataMatrix& matrix, int imageDimension, int dpi);
 };

@@ -2,6 +2,7 @@
 
 #include "foundation/Codes.h"
 #include "foundation/GraphicArchive.h"
+#include "foundation/IndexedPicture.h"
 #include "foundation/SKTImage.h"
 #include "foundation/SKTSignature.h"
 #include "foundation/Utilities.h"
@@ -10,7 +11,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QtEndian>
 #include <charconv>
 #include <cmath>
@@ -145,18 +145,11 @@ std::optional<QString> GraphicRecord::encodePicture(const QImage& picture, QStri
                             .arg(picture.height()));
         return std::nullopt;
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(picture)) {
-        bytes.clear();
-        buffer.seek(0);
-        QImageWriter again(&buffer, "png");
-        if (!again.write(picture.convertToFormat(QImage::Format_ARGB32))) {
-            setError(error, QStringLiteral("picture cannot be encoded: %1").arg(again.errorString()));
-            return std::nullopt;
-        }
+    QString reason;
+    const QByteArray bytes = zelk::IndexedPicture::png(zelk::IndexedPicture::compact(picture), &reason);
+    if (bytes.isEmpty()) {
+        setError(error, QStringLiteral("picture cannot be encoded: %1").arg(reason));
+        return std::nullopt;
     }
     return QString::fromLatin1(bytes.toBase64());
 }
@@ -352,6 +345,9 @@ std::shared_ptr<SKTGraphic> GraphicRecord::Create_Control_From_Array(
                             .arg(failedField));
         return nullptr;
     }
+
+    // Pictures of older designs were stored with 32 bits a pixel.
+    g->_barcode_image = zelk::IndexedPicture::compact(g->_barcode_image);
 
     // Pictures of pictures come from their files, through the window's
     // path relocation and filters.
