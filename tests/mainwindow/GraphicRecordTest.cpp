@@ -274,15 +274,13 @@ TEST(GraphicRecord, ImageWhoseFileIsGoneLoadsWithoutPicture) {
 // bits a pixel by an earlier version comes back with a table, and draws on
 // the card as it did.
 TEST(GraphicRecord, BarcodePicturesKeepTheirPixelsAndTheirTable) {
-    QImage mono(13, 3, QImage::Format_Mono);
+    QImage mono(13, 3, QImage::Format_Mono), blends(13, 3, QImage::Format_Indexed8);
     mono.setColorTable({qRgba(0, 0, 0, 0), qRgb(20, 40, 140)});
-    QImage blends(4, 2, QImage::Format_Indexed8);
     blends.setColorTable({qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 128), qRgb(0, 0, 0)});
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 13; ++x) {
             mono.setPixel(x, y, (x * y + x) % 3 == 0);
-            if (x < 4 && y < 2)
-                blends.setPixel(x, y, (x + y) % 3);
+            blends.setPixel(x, y, (x + y) % 3);
         }
     const QImage argb = mono.convertToFormat(QImage::Format_ARGB32);
     auto drawn = [](const SKTGraphic& g) {
