@@ -67,8 +67,6 @@ std::unique_ptr<DataMatrix> encodeBytes(int level, int version, const QByteArray
     }
 }
 
-}  // namespace
-
 // Text goes in as ISO-8859-1 when every character is in it, one byte each,
 // else as UTF-8. Readers guess the set of bytes that carry no designator
 // (zbarimg takes "Ærøskøbing" in ISO-8859-1 for Shift JIS), so any text
@@ -79,6 +77,8 @@ std::unique_ptr<DataMatrix> encodeText(int level, int version, const QString& te
     const bool ascii = latin1 && std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return c >= 0; });
     return encodeBytes(level, version, bytes, false, mask, ascii ? -1 : (latin1 ? kEciLatin1 : kEciUtf8));
 }
+
+}  // namespace
 
 std::unique_ptr<DataMatrix> QREncoder::encodeWithECLevel(int level, int version, const QString& string) {
     return encodeText(level, version, string, -1);
