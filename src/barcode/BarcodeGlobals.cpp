@@ -1,5 +1,7 @@
 #include "barcode/BarcodeGlobals.h"
 
+#include "foundation/IndexedPicture.h"
+
 #include <QPainter>
 #include <QStringList>
 #include <QtDebug>
@@ -70,5 +72,5 @@ QImage Increase_DPI(const QImage& image, double dpi) {
         p.drawImage(QRectF(0, 0, w, h), image);
     }
     zelk::setSizeInPoints(out, pts);
-    return out;
+    return zelk::IndexedPicture::compact(out);
 }

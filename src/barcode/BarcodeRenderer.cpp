@@ -2,6 +2,7 @@
 
 #include "BarcodeSizes.h"
 #include "NKDBarcode.h"
+#include "foundation/IndexedPicture.h"
 
 #include <QBuffer>
 #include <QFontInfo>
@@ -99,6 +100,51 @@ bool drawsGlyphs(const QPainter& p) {
     return p.device() && p.device()->devType() == QInternal::Image && p.device()->logicalDpiY() > 0;
 }
 
+// Qt's raster engine keeps glyphs of up to 64 pixels in its cache and fills
+// the outline of every larger one each time, hinting it first: a 10-point
+// caption at 600 dpi. Such glyphs are kept here as pictures in their colour,
+// placed at whole pixels.
+constexpr double kLargestCachedGlyph = 64.0;
+
+struct GlyphPicture {
+    QImage image;
+    QPoint origin;  // the start of the baseline in the picture
+};
+
+const GlyphPicture& glyphPicture(const QFont& f, const QColor& color, double scale, int dotsPerMeter,
+                                 const QString& ch) {
+    thread_local QHash<QString, GlyphPicture> cache;
+    const QString key = f.key() + QLatin1Char('|') + QString::number(color.rgba()) + QLatin1Char('|') +
+                        QString::number(scale) + QLatin1Char('|') + QString::number(dotsPerMeter) +
+                        QLatin1Char('|') + ch;
+    auto it = cache.find(key);
+    if (it != cache.end())
+        return *it;
+    if (cache.size() > 1024)
+        cache.clear();
+    // The font is sized for the device's resolution, so the picture has it too.
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    probe.setDotsPerMeterX(dotsPerMeter);
+    probe.setDotsPerMeterY(dotsPerMeter);
+    const QRectF box = QFontMetricsF(f, &probe).boundingRect(ch);
+    const QRect device = QTransform::fromScale(scale, scale).mapRect(box).toAlignedRect().adjusted(-2, -2, 2, 2);
+    GlyphPicture g;
+    g.image = QImage(device.size(), QImage::Format_ARGB32_Premultiplied);
+    g.image.setDotsPerMeterX(dotsPerMeter);
+    g.image.setDotsPerMeterY(dotsPerMeter);
+    g.image.fill(Qt::transparent);
+    g.origin = -device.topLeft();
+    QPainter gp(&g.image);
+    gp.setRenderHint(QPainter::Antialiasing, true);
+    gp.translate(g.origin);
+    gp.scale(scale, scale);
+    gp.setFont(f);
+    gp.setPen(color);
+    gp.drawText(QPointF(0, 0), ch);
+    gp.end();
+    return *cache.insert(key, g);
+}
+
 void drawLine(QPainter& p, const QString& text, const QFont& font, const QColor& color, double x,
               double baseline, double kern) {
     const bool glyphs = drawsGlyphs(p);
@@ -116,6 +162,10 @@ void drawLine(QPainter& p, const QString& text, const QFont& font, const QColor&
     p.save();
     p.setFont(f);
     p.setPen(color);
+    const QTransform t = p.transform();
+    const bool pictures = t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0 &&
+                          size * t.m11() > kLargestCachedGlyph;
+    const int dotsPerMeter = static_cast<const QImage*>(p.device())->dotsPerMeterY();
     // Each character goes where the outline layout (in points, spacing
     // included) puts it, whatever the device's resolution.
     const QFontMetricsF fm(BarcodeRenderer::pointFont(font, kern));
@@ -124,7 +174,16 @@ void drawLine(QPainter& p, const QString& text, const QFont& font, const QColor&
         for (int i = 0; i < part.size();) {
             const int len = (part.at(i).isHighSurrogate() && i + 1 < part.size()) ? 2 : 1;
             const double at = i == 0 ? 0.0 : fm.horizontalAdvance(part.left(i));
-            p.drawText(QPointF(x + o.offsets.at(k) + at, baseline), part.mid(i, len));
+            const QPointF origin(x + o.offsets.at(k) + at, baseline);
+            if (pictures) {
+                const GlyphPicture& g = glyphPicture(f, color, t.m11(), dotsPerMeter, part.mid(i, len));
+                const QPointF d = t.map(origin);
+                p.resetTransform();
+                p.drawImage(QPoint(qRound(d.x()), qRound(d.y())) - g.origin, g.image);
+                p.setTransform(t);
+            } else {
+                p.drawText(origin, part.mid(i, len));
+            }
             i += len;
         }
     }
@@ -326,7 +385,9 @@ QImage BarcodeRenderer::bitmapFromBarcode(const NKDBarcode& b, double dpi) {
     if (w <= 0 || h <= 0)
         return QImage();
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    // The view ends inside the last column and row of pixels; they take the
+    // background too.
+    img.fill(b.renderSettings().fillTransparent ? QColor(Qt::transparent) : b.renderSettings().backgroundColor);
     const int dpm = static_cast<int>(std::lround(dpi / 0.0254));
     img.setDotsPerMeterX(dpm);
     img.setDotsPerMeterY(dpm);
@@ -334,7 +395,7 @@ QImage BarcodeRenderer::bitmapFromBarcode(const NKDBarcode& b, double dpi) {
     p.scale(scale, scale);
     drawBarcode(p, b);
     p.end();
-    return img;
+    return IndexedPicture::compact(img);
 }
 
 QByteArray BarcodeRenderer::pdfFromBarcode(const NKDBarcode& b) {

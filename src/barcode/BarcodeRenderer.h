@@ -33,7 +33,8 @@ public:
     // barcode's content is not valid.
     static QPicture imageFromBarcode(const NKDBarcode& b);
     // Bitmap at `dpi` dots per inch (recorded in the image's dots per metre,
-    // so its size in points is known); a null image for invalid content.
+    // so its size in points is known) with a colour table where it has few
+    // colours (IndexedPicture::compact); a null image for invalid content.
     static QImage bitmapFromBarcode(const NKDBarcode& b, double dpi);
     // One PDF page of the picture's size; empty for invalid content.
     static QByteArray pdfFromBarcode(const NKDBarcode& b);

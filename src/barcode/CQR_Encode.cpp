@@ -456,7 +456,9 @@ bool CQR_Encode::EncodeSourceData(const uint8_t* src, int ncLength, int nVerGrou
 
     // The whole segmented length must fit the largest version of the group
     // (the exact version is chosen afterwards from the bits written).
-    int ncTotalBits = 0;
+    // An ECI header is the mode indicator 0111 and, below 128, one byte.
+    const bool eci = m_nEci >= 0 && m_nEci < 128;
+    int ncTotalBits = eci ? 12 : 0;
     for (int k = 0; k < m_ncDataBlock; ++k)
         ncTotalBits += bits(k);
     static constexpr int lastOfGroup[3] = {9, 26, 40};
@@ -466,6 +468,10 @@ bool CQR_Encode::EncodeSourceData(const uint8_t* src, int ncLength, int nVerGrou
     // The bit stream.
     std::memset(m_byDataCodeWord, 0, sizeof m_byDataCodeWord);
     int bit = 0;
+    if (eci) {
+        bit = SetBitStream(bit, 7, 4);
+        bit = SetBitStream(bit, m_nEci, 8);
+    }
     int pos = 0;
     for (int k = 0; k < m_ncDataBlock && bit >= 0; ++k) {
         const int mode = m_byBlockMode[k];

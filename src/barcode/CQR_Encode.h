@@ -60,6 +60,9 @@ public:
     // Off for text that is known not to be Shift JIS (for instance UTF-8):
     // then no byte pair is taken for a Kanji character.
     void setKanjiAllowed(bool allowed) { m_bKanjiAllowed = allowed; }
+    // An ECI designator (0 to 127) written before the data, naming the
+    // character set of the 8-bit segments; -1 writes none.
+    void setEci(int designator) { m_nEci = designator; }
 
     int Get_Encoding_Mode(const uint8_t* lpsSource, int ncLength) const;
     bool IsKanjiPair(const uint8_t* s, int i, int ncLength) const;
@@ -108,4 +111,5 @@ private:
     void removeBlock(int index);
 
     bool m_bKanjiAllowed = true;
+    int m_nEci = -1;
 };

@@ -4,6 +4,7 @@
 #include "barcode/DataMatrixEcc200.h"
 #include "barcode/pdf417View.h"
 #include "barcode/QREncoder.h"
+#include "foundation/IndexedPicture.h"
 
 #include <QtDebug>
 #include <algorithm>
@@ -132,23 +133,22 @@ QByteArray TwoDBarcode::makeEPS_Data_Matrix(const QByteArray& text, int W, int H
         const int kx = zelk::pixelsForPoints(double(W) * moduleSize, dpi) / (W + 2);
         const int ky = zelk::pixelsForPoints(double(H) * moduleSize, dpi) / (H + 2);
         const int k = std::max(1, std::min(kx, ky));
-        QImage img((W + 2) * k, (H + 2) * k, QImage::Format_ARGB32);
+        QImage img((W + 2) * k, (H + 2) * k, QImage::Format_Indexed8);
         if (img.isNull()) {
             *image = QImage();
         } else {
-            img.fill(qRgba(255, 255, 255, 255));
-            const QRgb dark = qRgba(0, 0, 0, 255);
+            img.setColorTable({qRgba(255, 255, 255, 255), qRgba(0, 0, 0, 255)});
+            img.fill(0);
             for (int y = 0; y < H; ++y) {
                 const int top = (H - y) * k;  // grid row 0 is the bottom row
-                for (int x = 0; x < W; ++x) {
-                    if (!grid[static_cast<size_t>(y * W + x)])
-                        continue;
-                    for (int r = 0; r < k; ++r) {
-                        auto* line = reinterpret_cast<QRgb*>(img.scanLine(top + r));
-                        std::fill(line + (x + 1) * k, line + (x + 2) * k, dark);
-                    }
-                }
+                uchar* line = img.scanLine(top);
+                for (int x = 0; x < W; ++x)
+                    if (grid[static_cast<size_t>(y * W + x)])
+                        std::memset(line + (x + 1) * k, 1, static_cast<size_t>(k));
+                for (int r = 1; r < k; ++r)
+                    std::memcpy(img.scanLine(top + r), line, static_cast<size_t>(img.width()));
             }
+            img = zelk::IndexedPicture::packMono(img);
             zelk::setSizeInPoints(img, QSizeF(double(W) * moduleSize, double(H) * moduleSize));
             *image = img;
         }

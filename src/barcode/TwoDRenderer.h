@@ -30,7 +30,8 @@ public:
     static void drawBarcodeImage(QPainter& p, const QImage& symbol, const QString& header, const QString& footer,
                                  const BarcodeRenderSettings& s);
 
-    // The picture at s.dpi; a null image for a null symbol.
+    // The picture at s.dpi with a colour table (IndexedPicture::compact); a
+    // null image for a null symbol.
     static QImage imageFromBarcodeImage(const QImage& symbol, const QString& header, const QString& footer,
                                         const BarcodeRenderSettings& s);
 };

@@ -1,5 +1,6 @@
 #include "foundation/GraphicArchive.h"
 
+#include "foundation/IndexedPicture.h"
 #include "foundation/SKTGraphic.h"
 
 #include <QBuffer>
@@ -313,6 +314,8 @@ std::shared_ptr<SKTGraphic> GraphicArchive::fromCbor(const QCborValue& value, QS
         setError(error, reader.error);
         return nullptr;
     }
+    // Barcode pictures are held with a colour table; older archives hold 32 bits a pixel.
+    g->_barcode_image = zelk::IndexedPicture::compact(g->_barcode_image);
     return g;
 }
 

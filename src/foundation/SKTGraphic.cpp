@@ -1,6 +1,7 @@
 #include "foundation/SKTGraphic.h"
 
 #include "foundation/Codes.h"
+#include "foundation/IndexedPicture.h"
 #include "foundation/ModelHost.h"
 #include "foundation/SKTBarcode.h"
 #include "foundation/SKTImage.h"
@@ -241,7 +242,7 @@ void SKTGraphic::Set_text_value(const QString& text) {
 }
 
 void SKTGraphic::Set_Barcode_image(const QImage& picture) {
-    _barcode_image = picture;
+    _barcode_image = zelk::IndexedPicture::compact(picture);
     const QSizeF size = zelk::pictureSizeInPoints(picture);
     setBounds(QRectF(_bounds.topLeft(), size));
 }

@@ -172,8 +172,9 @@ public:
     // Text_Value and the whole text of the text storage.
     void Set_text_value(const QString& text);
     void Set_Ctrl_Is_Visible(bool flag) { ctrl_is_visible = flag; }
-    // Stores the barcode picture; width and height become the picture's size
-    // in points ((0, 0) for a null picture).
+    // Stores the barcode picture, with a colour table where it has few
+    // colours; width and height become the picture's size in points ((0, 0)
+    // for a null picture).
     void Set_Barcode_image(const QImage& picture);
     void Set_Barcode_image_control_bounds(const QRectF& rect) { bar_image_ctrl_bounds = rect; }
 

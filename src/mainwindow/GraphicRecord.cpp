@@ -2,6 +2,7 @@
 
 #include "foundation/Codes.h"
 #include "foundation/GraphicArchive.h"
+#include "foundation/IndexedPicture.h"
 #include "foundation/SKTImage.h"
 #include "foundation/SKTSignature.h"
 #include "foundation/Utilities.h"
@@ -9,7 +10,7 @@
 #include "mainwindow/BarcodeProducer.h"
 
 #include <QBuffer>
-#include <QImageWriter>
+#include <QImageReader>
 #include <QtEndian>
 #include <charconv>
 #include <cmath>
@@ -141,18 +142,11 @@ std::optional<QString> GraphicRecord::encodePicture(const QImage& picture, QStri
     // Cheap refusal before encoding; the written header decides below.
     if (qint64(picture.width()) * picture.height() > GraphicArchive::MaxPicturePixels)
         return tooLarge();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(picture)) {
-        bytes.clear();
-        buffer.seek(0);
-        QImageWriter again(&buffer, "png");
-        if (!again.write(picture.convertToFormat(QImage::Format_ARGB32))) {
-            setError(error, QStringLiteral("picture cannot be encoded: %1").arg(again.errorString()));
-            return std::nullopt;
-        }
+    QString reason;
+    const QByteArray bytes = zelk::IndexedPicture::png(zelk::IndexedPicture::compact(picture), &reason);
+    if (bytes.isEmpty()) {
+        setError(error, QStringLiteral("picture cannot be encoded: %1").arg(reason));
+        return std::nullopt;
     }
     if (!GraphicArchive::pictureWithinLimits(bytes))
         return tooLarge();
@@ -339,6 +333,9 @@ std::shared_ptr<SKTGraphic> GraphicRecord::Create_Control_From_Array(
                             .arg(failedField));
         return nullptr;
     }
+
+    // Pictures of older designs were stored with 32 bits a pixel.
+    g->_barcode_image = zelk::IndexedPicture::compact(g->_barcode_image);
 
     // Pictures of pictures come from their files, through the window's
     // path relocation and filters.

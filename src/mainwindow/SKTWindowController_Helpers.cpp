@@ -133,6 +133,10 @@ bool SKTWindowController::Save_gen_image(const QImage& image, const QString& pat
         format = "png";
 
     QImage out = image;
+    // Qt's TIFF writer stores one bit a pixel as black and white and a
+    // colour table without its alpha: barcode pictures go as 32 bits.
+    if (format == "tiff" && image.colorCount() > 0)
+        out = image.convertToFormat(QImage::Format_ARGB32);
     if ((format == "jpeg" || format == "bmp") && image.hasAlphaChannel()) {
         // These formats hold no transparency: what is clear becomes white
         // paper, not black.

@@ -24,7 +24,8 @@ std::pair<int, QByteArray> zint(const QStringList& args) {
     return {p.exitCode(), p.readAllStandardOutput()};
 }
 
-// zint --dump prints one line per row, the modules as hex bytes, MSB first.
+// zint --dump prints one line per row, the modules as hex bytes, MSB first,
+// a last group of four or fewer modules as one hex digit.
 std::vector<std::string> parseDump(const QByteArray& dump) {
     std::vector<std::string> rows;
     for (const QByteArray& line : dump.split('\n')) {
@@ -37,7 +38,7 @@ std::vector<std::string> parseDump(const QByteArray& dump) {
             const int v = hex.toInt(&ok, 16);
             if (!ok)
                 continue;
-            for (int b = 7; b >= 0; --b)
+            for (int b = 4 * int(hex.size()) - 1; b >= 0; --b)
                 row += (v >> b) & 1 ? '1' : '0';
         }
         rows.push_back(row);
@@ -299,5 +300,78 @@ TEST(QREncoder, SegmentsAreJoinedWhereThatIsShorter) {
         CQR_Encode enc;
         ASSERT_TRUE(enc.EncodeData(QR_LEVEL_L, 1, false, 0, c.text)) << c.why;
         EXPECT_EQ(enc.m_ncDataCodeWordBit, c.bits) << c.why;
+    }
+}
+
+// Text beyond ASCII names its character set (ECI), so that every reader
+// gets it back; ISO-8859-1 text keeps one byte a character. The symbols equal
+// zint's with the same designator (none for ASCII) and mask.
+TEST(QREncoder, EveryReaderReadsTextBeyondAscii) {
+    const struct {
+        QString text;
+        const char* eci;
+        bool latin1;
+    } cases[] = {
+        {QStringLiteral("Zoë"), "--eci=3", true},
+        {QStringLiteral("Ærøskøbing"), "--eci=3", true},
+        {QStringLiteral("東京都"), "--eci=26", false},
+        {QStringLiteral("Grüße 😀🎉"), "--eci=26", false},
+        {QStringLiteral("Card 0042 ok"), nullptr, true},
+    };
+    for (const auto& c : cases) {
+        const auto g = QREncoder::encodeWithECLevel(1, 0, c.text);
+        ASSERT_TRUE(g);
+        const QImage picture = pictureOf(*g);
+        const auto z = zxingDecode(picture, QStringLiteral("QRCode"));
+        ASSERT_TRUE(z) << c.text.toStdString();
+        EXPECT_EQ(z->text, c.text);
+        EXPECT_EQ(z->bytes, c.latin1 ? c.text.toLatin1() : c.text.toUtf8());
+        EXPECT_EQ(zelk::test::zbarDecode(picture), c.text);
+
+        const auto masked = QREncoder::encodeCStringWithECLevel(1, 0, c.text.toUtf8(), 0);
+        ASSERT_TRUE(masked);
+        QStringList args{"-b", "QRCODE", "--secure=2", "--mask=0", "--dump", "-d", c.text};
+        if (c.eci)
+            args.prepend(QString::fromLatin1(c.eci));
+        std::vector<std::string> ref = parseDump(zint(args).second);
+        for (auto& r : ref)
+            r.resize(masked->dimension());
+        EXPECT_EQ(rowsOf(*masked), ref) << c.text.toStdString();
+    }
+}
+
+// The designator takes 12 bits: the longest text a version holds is the one
+// zint also puts there with the same designator, and "Auto" takes one
+// character more to the next version.
+TEST(QREncoder, DesignatorCountsInTheCapacity) {
+    const struct {
+        QString first;
+        const char* eci;
+    } kinds[] = {{QStringLiteral("é"), "--eci=3"}, {QStringLiteral("東"), "--eci=26"}};
+    for (const auto& kind : kinds) {
+        for (int level : {0, 3}) {
+            for (int version : {1, 9, 10, 26, 27, 40}) {
+                int lo = 0, hi = 3000;
+                while (lo < hi) {
+                    const int mid = (lo + hi + 1) / 2;
+                    const QString t = kind.first + QString(mid, QLatin1Char('a'));
+                    if (QREncoder::encodeCStringWithECLevel(level, version, t.toUtf8(), 0))
+                        lo = mid;
+                    else
+                        hi = mid - 1;
+                }
+                const QString text = kind.first + QString(lo, QLatin1Char('a'));
+                const QStringList args{"-b", "QRCODE", QStringLiteral("--vers=%1").arg(version),
+                                       QStringLiteral("--secure=%1").arg(level + 1), kind.eci, "--dump", "-d"};
+                const std::string at = text.left(1).toStdString() + " v" + std::to_string(version) + kLevels[level];
+                EXPECT_EQ(zint(args + QStringList{text}).first, 0) << at << " " << lo;
+                EXPECT_NE(zint(args + QStringList{text + QLatin1Char('a')}).first, 0) << at << " " << lo + 1;
+                const auto fits = QREncoder::encodeWithECLevel(level, 0, text);
+                ASSERT_TRUE(fits) << at;
+                EXPECT_EQ(fits->dimension(), 4 * version + 17) << at;
+                const auto more = QREncoder::encodeWithECLevel(level, 0, text + QLatin1Char('a'));
+                EXPECT_EQ(more ? more->dimension() : 0, version < 40 ? 4 * version + 21 : 0) << at;
+            }
+        }
     }
 }

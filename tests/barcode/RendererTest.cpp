@@ -118,7 +118,7 @@ TEST(Renderer, FrameOfEveryOutput) {
                                         static_cast<int>(std::ceil(size.height()))));
     // Played back at 300 dots per inch, the picture gives the bitmap's bars.
     QImage played(img.size(), QImage::Format_ARGB32_Premultiplied);
-    played.fill(Qt::transparent);
+    played.fill(Qt::white);
     QPainter p(&played);
     p.scale(300.0 / 72, 300.0 / 72);
     p.drawPicture(0, 0, pic);

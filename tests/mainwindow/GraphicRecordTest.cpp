@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QLocale>
+#include <QPainter>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -256,4 +257,51 @@ TEST(GraphicRecord, ImageWhoseFileIsGoneLoadsWithoutPicture) {
     ASSERT_TRUE(back);
     EXPECT_TRUE(back->_contents.isNull());
     EXPECT_EQ(back->_file_path, path) << "the path is kept for when the file comes back";
+}
+
+// Barcode pictures keep their pixels and their colour table through the
+// design file (an indexed PNG) and the archive; a picture stored with 32
+// bits a pixel by an earlier version comes back with a table, and draws on
+// the card as it did.
+TEST(GraphicRecord, BarcodePicturesKeepTheirPixelsAndTheirTable) {
+    QImage mono(13, 3, QImage::Format_Mono), blends(13, 3, QImage::Format_Indexed8);
+    mono.setColorTable({qRgba(0, 0, 0, 0), qRgb(20, 40, 140)});
+    blends.setColorTable({qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 128), qRgb(0, 0, 0)});
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 13; ++x) {
+            mono.setPixel(x, y, (x * y + x) % 3 == 0);
+            blends.setPixel(x, y, (x + y) % 3);
+        }
+    const QImage argb = mono.convertToFormat(QImage::Format_ARGB32);
+    auto drawn = [](const SKTGraphic& g) {
+        QImage card(20, 8, QImage::Format_ARGB32_Premultiplied);
+        card.fill(qRgb(250, 240, 200));
+        QPainter p(&card);
+        g.drawContents(p);
+        return card;
+    };
+    const struct {
+        QImage picture;
+        QImage::Format held;
+    } cases[] = {{mono, QImage::Format_Mono}, {blends, QImage::Format_Indexed8}, {argb, QImage::Format_Mono}};
+    for (const auto& c : cases) {
+        const GraphicPtr g = makeGraphic(GraphicKind::Barcode);
+        g->_barcode_image = c.picture;
+        g->_bounds = QRectF(QPointF(2, 1), c.picture.size());
+        const QStringList record = GraphicRecord::Get_Control_Prop_To_Array(*g);
+        const int at = positionOf(QStringLiteral("_barcode_image"));
+        const QByteArray png = QByteArray::fromBase64(record.at(at).toLatin1());
+        ASSERT_GT(png.size(), 26);
+        EXPECT_LE(int(png.at(24)), 8) << "bits a sample";
+        EXPECT_TRUE(png.at(25) == 0 || png.at(25) == 3) << "grey or palette, not RGBA";
+        const GraphicPtr fromFile = GraphicRecord::Create_Control_From_Array(record);
+        const GraphicPtr fromArchive = GraphicArchive::unarchiveGraphic(GraphicArchive::archivedData(*g));
+        for (const GraphicPtr& back : {fromFile, fromArchive}) {
+            ASSERT_TRUE(back);
+            EXPECT_EQ(back->_barcode_image.format(), c.held);
+            EXPECT_EQ(back->_barcode_image.convertToFormat(QImage::Format_ARGB32),
+                      c.picture.convertToFormat(QImage::Format_ARGB32));
+            EXPECT_EQ(drawn(*back), drawn(*g));
+        }
+    }
 }
