@@ -21,6 +21,7 @@
 #include <QRandomGenerator>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 namespace series = zelk::series;
@@ -240,19 +241,8 @@ qint64 Generate_List::getRandomNumberBetweenMin(qint64 min, qint64 max) {
 }
 
 int Generate_List::intValue(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i).isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        negative = text.at(i++) == QLatin1Char('-');
-    qint64 n = 0;
-    constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
-    for (; i < text.size() && text.at(i).unicode() >= '0' && text.at(i).unicode() <= '9'; ++i)
-        n = std::min(n * 10 + (text.at(i).unicode() - '0'), limit);
-    if (negative)
-        return static_cast<int>(-n);
-    return static_cast<int>(std::min<qint64>(n, std::numeric_limits<int>::max()));
+    const qint64 n = zelk::leadingInteger(text, qint64(std::numeric_limits<int>::max()) + 1);
+    return static_cast<int>(std::clamp<qint64>(n, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 QString Generate_List::liveCountText(const QString& text, int maxLength, int ceiling) {

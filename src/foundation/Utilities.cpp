@@ -1,5 +1,7 @@
 #include "foundation/Utilities.h"
 
+#include <algorithm>
+
 #include "foundation/AppPaths.h"
 #include "platform/MessageSink.h"
 
@@ -201,6 +203,19 @@ void Delete_File(const QString& path) {
 }
 
 namespace zelk {
+
+qint64 leadingInteger(const QString& text, qint64 limit) {
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+        negative = text.at(i++) == QLatin1Char('-');
+    qint64 n = 0;
+    for (; i < text.size() && text.at(i).unicode() >= '0' && text.at(i).unicode() <= '9'; ++i)
+        n = std::min<qint64>(n * 10 + (text.at(i).unicode() - '0'), limit);
+    return negative ? -n : n;
+}
 
 QString writeFailureReason(const QFileDevice& file) {
     if (file.error() == QFileDevice::ResourceError)

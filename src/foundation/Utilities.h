@@ -57,6 +57,9 @@ namespace zelk {
 bool writeWholeFile(QFileDevice& file, const QByteArray& bytes, QString* why = nullptr);
 // The reason for a failed write or commit of the file, the full disk named.
 QString writeFailureReason(const QFileDevice& file);
+// The integer a text starts with (blanks, a sign, ASCII digits), its
+// magnitude held at `limit`; 0 when there is none.
+qint64 leadingInteger(const QString& text, qint64 limit);
 }  // namespace zelk
 
 // Sets the "enabled" property of the object and of every object inside it
