@@ -108,6 +108,7 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
 }
 
 SKTWindowController::~SKTWindowController() {
+    endExportRun();
     // The canvases use this window as their host and share its tool palette
     // and placement memory: they go first, while all of that still exists.
     delete takeCentralWidget();
@@ -485,8 +486,6 @@ void SKTWindowController::Close_Button_Clicked() { Close_Project(); }
 void SKTWindowController::Export_As_Template_Button_Clicked() {
     Export_Template::Export_As_Template_Clicked(currentDesignContents());
 }
-
-void SKTWindowController::Export_Button() { Show_Not_Available(QStringLiteral("Export")); }
 
 void SKTWindowController::Print_method() { Show_Not_Available(QStringLiteral("Print")); }
 

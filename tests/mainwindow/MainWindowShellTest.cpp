@@ -186,7 +186,6 @@ TEST_F(MainWindowTest, CommandsOfLaterTopicsSayTheyAreNotAvailable) {
         const char* action;
         const char* message;
     } cases[] = {
-        {"Export_Button", "Export is not available yet."},
         {"Print_Button", "Print is not available yet."},
         {"Mail_Button", "Mail is not available yet."},
         {"Batch_Series_Button", "Data Series is not available yet."},
