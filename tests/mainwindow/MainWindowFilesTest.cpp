@@ -282,6 +282,7 @@ TEST_F(MainWindowFilesTest, SavedPicturesAreEncodedByExtension) {
         {"card.bmp", "BM", "bmp"},
         {"card.tiff", "", "tiff"},
         {"card.PDF", "%PDF", ""},
+        {"card.Eps", "%!PS-Adobe-3.0 EPSF-3.0", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
