@@ -114,7 +114,11 @@ TEST_F(ExportRunTest, StopDuringCardFourOfTenWritesNothingMore) {
 
 TEST_F(ExportRunTest, ASelectedRangeWritesItsCardsNamedByTheirRows) {
     SKTWindowController& w = open();
-    ScopedCards supply(std::make_shared<TestCards>(10));
+    const auto cards = std::make_shared<TestCards>(10);
+    cards->failAt = 3;  // card 4 cannot be made: it writes and removes nothing
+    ScopedCards supply(cards);
+    QDir().mkpath(out());
+    writeBytes(out("Card_4_Back.PNG"), "old");
     player.setUp = [this](ExportWindow& win) {
         win.matrix_export_card_side->button(2)->click();
         win.Sel_print_rd->click();
@@ -128,7 +132,11 @@ TEST_F(ExportRunTest, ASelectedRangeWritesItsCardsNamedByTheirRows) {
     };
     exportNow(w);
     EXPECT_EQ(filesIn(out()).join(' '), "Card_3_Back.PNG Card_4_Back.PNG Card_5_Back.PNG");
+    EXPECT_EQ(fileBytes(out("Card_4_Back.PNG")), "old");
     EXPECT_EQ(w.send_modls_wnd->_tot_msg_cnt->text(), "3");
+    EXPECT_TRUE(sink.shown.last().endsWith("\n\nCard 4 (back): its photo is missing")) << sink.text();
+    EXPECT_EQ(player.questions, 0);
+    EXPECT_EQ(player.afterExportBoxes, 1);
 }
 
 TEST_F(ExportRunTest, AFailedWriteSaysWhereAndWhyKeepsTheOldFileAndShowsNoSuccess) {
