@@ -56,7 +56,7 @@ QByteArray raster(const QImage& image, Format format, const QString& extension, 
     if (format == Format::Jpeg)
         writer.setQuality(95);
     else if (format == Format::Png)
-        writer.setCompression(CardFileEncoder::PngLevel);
+        writer.setCompression((CardFileEncoder::PngLevel * 91 + 8) / 9);  // Qt's 0-100 ratio of the level
     else if (format == Format::Tiff)
         writer.setCompression(1);  // LZW
     if (!writer.write(out)) {
