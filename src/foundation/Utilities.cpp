@@ -249,6 +249,19 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* why)
             return fail(device.errorString());
         return writeWholeFile(device, bytes, why);
     }
+    if (!target.exists() && !target.isSymLink()) {
+        // Nothing to keep: the file is written in place, without the flush to
+        // disk that a replacement needs (a batch writes thousands of files).
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            if (writeWholeFile(file, bytes, why))
+                return true;
+            file.remove();
+            return false;
+        }
+        if (!QFileInfo::exists(path))
+            return fail(file.errorString());
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());

@@ -57,10 +57,11 @@ namespace zelk {
 bool writeWholeFile(QFileDevice& file, const QByteArray& bytes, QString* why = nullptr);
 // The reason for a failed write or commit of the file, the full disk named.
 QString writeFailureReason(const QFileDevice& file);
-// The bytes as the file at `path`, written into a temporary file beside it
-// that replaces the old file only once it is whole: a failed write keeps the
-// old file. A device or pipe at the path (a link to one included) takes the
-// bytes itself. False with the reason in *why.
+// The bytes as the file at `path`. An old file is replaced by a temporary
+// file written beside it once that is whole: a failed write keeps the old
+// file. A new file that cannot be written whole is removed. A device or
+// pipe at the path (a link to one included) takes the bytes itself. False
+// with the reason in *why.
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 }  // namespace zelk
 

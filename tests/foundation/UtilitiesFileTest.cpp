@@ -186,6 +186,7 @@ TEST(UtilitiesFile, AWriteThatFailsKeepsTheOldFile) {
     EXPECT_FALSE(zelk::writeFileSafely(card, QByteArray(100000, 'x'), &why));
     EXPECT_TRUE(why.contains("disk is full")) << qPrintable(why);
     EXPECT_EQ(zelk::test::fileBytes(card), "old");
+    EXPECT_FALSE(zelk::writeFileSafely(tmp.filePath("new.png"), QByteArray(100000, 'x'), &why));
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.png"});
     umount2(at.constData(), MNT_DETACH);
 }
