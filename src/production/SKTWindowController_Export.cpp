@@ -206,7 +206,7 @@ void SKTWindowController::Export_Button() {
         const QString suggested =
             QDir(lastFolder()).filePath(QStringLiteral("Card_%1.%2").arg(export_card_counter).arg(ext));
         path = services->chooseSavePath(this, QStringLiteral("Export"), suggested,
-                                        QStringLiteral("%1 files (*.%1)").arg(ext));
+                                        QStringLiteral("%1 files (*.%2 *.%3)").arg(ext, ext.toLower(), ext.toUpper()));
         if (path.isEmpty())
             return;
         const QFileInfo chosen(path);
