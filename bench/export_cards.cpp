@@ -8,8 +8,9 @@
 //    same rows), one vector PDF per badge; BM_PdfBadgesOneThread/1000 the
 //    same on one thread. `--write-glabels DIR` writes the same badges as a
 //    gLabels 3 document and its merge rows, for glabels-3-batch.
-//  - BM_PngCards/n/threads: two-sided cards of a shipped template with two
-//    texts changed per card, 600-dpi PNG per side, into $ZELK_BENCH_OUT
+//  - BM_PngCards/n/threads: two-sided cards of a shipped template with a
+//    photo and two texts changed per card, 600-dpi PNG per side (threads 0:
+//    one per core), into $ZELK_BENCH_OUT
 //    (default the temporary folder), whose free space is checked first.
 // Not run in CI; results in bench/README.md.
 #include <benchmark/benchmark.h>
@@ -235,7 +236,8 @@ void BM_PngCards(benchmark::State& state) {
         return;
     }
     QTemporaryDir out(QDir(root).filePath(QStringLiteral("zelk-bench-XXXXXX")));
-    runJob(state, QStringLiteral("png"), QStringLiteral("BOTH"), templateCards(n), int(state.range(1)), out.path());
+    runJob(state, QStringLiteral("png"), QStringLiteral("BOTH"), templateCards(n, true), int(state.range(1)),
+           out.path());
 }
 BENCHMARK(BM_PngCards)
     ->Args({500, 1})

@@ -108,6 +108,8 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
 }
 
 SKTWindowController::~SKTWindowController() {
+    // A batch export still running is stopped first: it reads this window's
+    // sheet and may be waiting for a question on it.
     endExportRun();
     // The canvases use this window as their host and share its tool palette
     // and placement memory: they go first, while all of that still exists.

@@ -225,8 +225,8 @@ public:
     int Check_And_Validate_File_Path(const QString& path) const;
     // Encodes by the path's extension in any case (zelk::CardFileEncoder:
     // raster files keep the picture's pixels, PDF and EPS a page of its size
-    // in points); written through a temporary file. False with the reason in
-    // *why, also when the format's plugin is missing.
+    // in points); an old file is replaced only once the new one is whole.
+    // False with the reason in *why, also when the format's plugin is missing.
     bool Save_gen_image(const QImage& image, const QString& path, QString* why = nullptr) const;
     void Set_Log_Name_In_Title();
     void Delete_Excel_File_Column();
