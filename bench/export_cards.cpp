@@ -4,6 +4,8 @@
 //  - BM_PngLevel/n/photo: the PNG encoder alone on one 600-dpi card side at
 //    zlib level n (photo 1: with a photo in the template's frame), with the
 //    file's size: the time against size the writer's level was chosen by.
+//  - BM_BadgeSteps/step, BM_PngSideSteps/step: the steps of one PDF badge
+//    and of one PNG side on one thread (making, drawing, encoding, writing).
 //  - BM_PdfBadges/n: n one-sided badges (two texts and a Code 128 from the
 //    same rows), one vector PDF per badge; BM_PdfBadgesOneThread/1000 the
 //    same on one thread. `--write-glabels DIR` writes the same badges as a
@@ -219,6 +221,34 @@ void BM_BadgeSteps(benchmark::State& state) {
     state.counters["pdf_KiB"] = pdf.size() / 1024.0;
 }
 BENCHMARK(BM_BadgeSteps)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// One PNG side's steps on one thread: 0 making the card, 1 drawing it at
+// 600 dpi, 2 the PNG encoder, 3 writing the file.
+void BM_PngSideSteps(benchmark::State& state) {
+    const auto cards = templateCards(1000, true);
+    QTemporaryDir out;
+    const CardSource::Card card = cards->card(7, QStringLiteral("F"));
+    auto draw = [&] {
+        return VectorPageOutput::imageAtResolution(card.image.frame(), CardFileEncoder::Dpi,
+                                                   [&](QPainter& p) { card.image.drawRect(p); });
+    };
+    const QImage side = draw();
+    const QByteArray png = CardFileEncoder::encodeBitmap(side, QStringLiteral("png"));
+    int i = 0;
+    for (auto _ : state) {
+        ++i;
+        if (state.range(0) == 0)
+            benchmark::DoNotOptimize(cards->card(i % 1000, QStringLiteral("F")));
+        else if (state.range(0) == 1)
+            benchmark::DoNotOptimize(draw());
+        else if (state.range(0) == 2)
+            benchmark::DoNotOptimize(CardFileEncoder::encodeBitmap(side, QStringLiteral("png")));
+        else
+            writeFileSafely(out.filePath(QStringLiteral("Card_%1.png").arg(i)), png);
+    }
+    state.counters["png_KiB"] = png.size() / 1024.0;
+}
+BENCHMARK(BM_PngSideSteps)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 void BM_PdfBadgesOneThread(benchmark::State& state) {
     QTemporaryDir out;
