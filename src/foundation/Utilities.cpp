@@ -12,6 +12,7 @@
 #include <QLoggingCategory>
 #include <QMetaProperty>
 #include <QObject>
+#include <QSaveFile>
 #include <QUrl>
 
 Q_LOGGING_CATEGORY(zelkLog, "zelk")
@@ -239,6 +240,53 @@ bool writeWholeFile(QFileDevice& file, const QByteArray& bytes, QString* why) {
     if (why)
         *why = writeFailureReason(file);
     return false;
+}
+
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* why) {
+    auto fail = [why](const QString& reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return fail(QStringLiteral("The folder \"%1\" does not exist.").arg(folder.filePath()));
+    if (!folder.isDir())
+        return fail(QStringLiteral("\"%1\" is a file, not a folder.").arg(folder.filePath()));
+    if (target.isDir())
+        return fail(QStringLiteral("A folder of that name is in the way."));
+    if (target.exists() && !target.isFile()) {
+        // A device or a pipe cannot be replaced by a rename: it takes the
+        // bytes itself.
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return fail(device.errorString());
+        return writeWholeFile(device, bytes, why);
+    }
+    if (!target.exists() && !target.isSymLink()) {
+        // Nothing to keep: the file is written in place, without the flush to
+        // disk that a replacement needs (a batch writes thousands of files).
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            if (writeWholeFile(file, bytes, why))
+                return true;
+            file.remove();
+            return false;
+        }
+        if (!QFileInfo::exists(path))
+            return fail(file.errorString());
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    if (!writeWholeFile(file, bytes, why)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return fail(writeFailureReason(file));
+    return true;
 }
 
 }  // namespace zelk

@@ -60,6 +60,12 @@ QString writeFailureReason(const QFileDevice& file);
 // The integer a text starts with (blanks, a sign, ASCII digits), its
 // magnitude held at `limit`; 0 when there is none.
 qint64 leadingInteger(const QString& text, qint64 limit);
+// The bytes as the file at `path`. An old file is replaced by a temporary
+// file written beside it once that is whole: a failed write keeps the old
+// file. A new file that cannot be written whole is removed. A device or
+// pipe at the path (a link to one included) takes the bytes itself. False
+// with the reason in *why.
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 }  // namespace zelk
 
 // Sets the "enabled" property of the object and of every object inside it

@@ -99,6 +99,9 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
 }
 
 SKTWindowController::~SKTWindowController() {
+    // A batch export still running is stopped first: it reads this window's
+    // sheet and may be waiting for a question on it.
+    endExportRun();
     // The canvases use this window as their host and share its tool palette
     // and placement memory: they go first, while all of that still exists.
     delete takeCentralWidget();
@@ -473,7 +476,6 @@ void SKTWindowController::Export_As_Template_Button_Clicked() {
     Export_Template::Export_As_Template_Clicked(currentDesignContents());
 }
 
-void SKTWindowController::Export_Button() { Show_Not_Available(QStringLiteral("Export")); }
 
 void SKTWindowController::Mail_Button() { Show_Not_Available(QStringLiteral("Mail")); }
 

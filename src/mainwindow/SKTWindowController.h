@@ -39,12 +39,14 @@ class QPrinter;
 class QTableView;
 class QStackedWidget;
 class QTabWidget;
+class QThread;
 class QToolButton;
 class QWidget;
 class InspectorPanels;
 class BatchSnapshot;
 class Open_Export_Log;
 class PleaseWait_Modeless;
+class Send_Modeless;
 class SKTDocument;
 class SKTGraphic;
 class SKTGraphicView;
@@ -54,6 +56,9 @@ class SKTZoomingScrollView;
 namespace zelk {
 class BarcodeProducer;
 class GroupListModel;
+class ExportBatchJob;
+class ExportPicture;
+class ExportWindow;
 class NewControlPoint;
 struct PrintCardSource;
 class PrintInfo;
@@ -243,6 +248,33 @@ public:
     // card n's sides; a copy taken now, read by the run's threads.
     zelk::PrintCardSource printCardSource(bool withSeries, bool withExcel);
 
+    // ---- Export (src/production) ----
+    // The export window (made when first used).
+    zelk::ExportWindow* exportWindow();
+    // The design on screen without data values: with show_msg, one file per
+    // side named path + "_Front" / "_Back" (or one combined picture at the
+    // path); without, the one side at the path itself.
+    void Export_Single_File(const QString& path, bool show_msg);
+    // Starts the batch export into the folder "Zelk ID Card" of `folder`
+    // and returns; the progress sheet covers the window until it ends.
+    void Export_Batch_File(const QString& folder);
+    bool exportRunning() const { return exportThread_ != nullptr; }
+    // Writes one exported file by the keep-or-replace rules, records it for
+    // the after-export box and, with show_msg, offers that box. A failed
+    // write is reported with its path and reason. True when written.
+    bool Export_File_Function(const QString& path, const zelk::ExportPicture& image, bool show_msg,
+                              bool skip_keep_replace_msg, bool increase_dpi);
+    bool Export_Combined_Image(const zelk::ExportPicture& front, const zelk::ExportPicture& back,
+                               const QString& path, bool show_msg);
+    QString Check_Exist_Path_and_Create_New(const QString& path) const;
+    QString Create_Front_Card_Path(const QString& path) const;
+    QString Create_Back_Card_Path(const QString& path) const;
+    void Set_Tot_Value(int value, int max, const QString& target);
+    // The progress sheet over the main window.
+    void Show_One_By_One_Modeless();
+    void Hide_One_By_One_Modeless();
+    Send_Modeless* send_modls_wnd = nullptr;
+
     // ---- Sides and canvases ----
     void Select_front_side();
     void Select_back_side();
@@ -289,9 +321,11 @@ public:
     QStringList Get_datasheet_File_Name_Array() const;
     // 0 for a path to an existing file, else "Please select valid file path." and 1.
     int Check_And_Validate_File_Path(const QString& path) const;
-    // Encodes by the path's extension ("pdf" in any case: a PDF page of the
-    // picture); written through a temporary file. False on failure.
-    bool Save_gen_image(const QImage& image, const QString& path) const;
+    // Encodes by the path's extension in any case (zelk::CardFileEncoder:
+    // raster files keep the picture's pixels, PDF and EPS a page of its size
+    // in points); an old file is replaced only once the new one is whole.
+    // False with the reason in *why, also when the format's plugin is missing.
+    bool Save_gen_image(const QImage& image, const QString& path, QString* why = nullptr) const;
     void Set_Log_Name_In_Title();
     void Delete_Excel_File_Column();
     // Empties the workbook reader's working folder; failures are ignored.
@@ -681,6 +715,9 @@ private:
     // The binding part of comboBoxSelectionDidChange.
     void dataBindingComboChanged(QComboBox* combo);
     static void quitApplication();
+    // Stops a running batch export and waits for its end.
+    void endExportRun();
+    void finishBatch();
 
     SKTDocument* document_ = nullptr;
     SKTGrid* grid_ = nullptr;
@@ -702,4 +739,7 @@ private:
     QList<std::pair<QPointer<QWidget>, UnitCaption>> unitCaptions_;
     QPointer<QDoubleSpinBox> cardWidthField_;
     QPointer<QDoubleSpinBox> cardHeightField_;
+    zelk::ExportWindow* exportWindow_ = nullptr;
+    std::shared_ptr<zelk::ExportBatchJob> exportJob_;
+    QThread* exportThread_ = nullptr;
 };

@@ -4,6 +4,7 @@
 // mail links, and the accessors of the sides and canvases.
 #include "mainwindow/SKTWindowController.h"
 
+#include "canvas/CardFileEncoder.h"
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTZoomingScrollView.h"
@@ -40,9 +41,7 @@
 #include <QLocale>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -94,65 +93,14 @@ QImage SKTWindowController::Get_Image_For_Path(const QString& path, bool /*asIco
     return zelk::readPicturePreview(QDir::cleanPath(path));
 }
 
-bool SKTWindowController::Save_gen_image(const QImage& image, const QString& path) const {
-    if (image.isNull() || path.isEmpty())
+bool SKTWindowController::Save_gen_image(const QImage& image, const QString& path, QString* why) const {
+    if (path.isEmpty()) {
+        if (why)
+            *why = QStringLiteral("There is no file name.");
         return false;
-    const QString ext = QFileInfo(path).suffix().toLower();
-    // Written through a temporary file: the old file stays until the new one
-    // is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-
-    if (ext == QLatin1String("pdf")) {
-        // One page of the picture's size in points, the picture filling it.
-        const QSizeF points = zelk::pictureSizeInPoints(image);
-        QPdfWriter pdf(&file);
-        pdf.setCreator(App_Name);
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setPageSize(QPageSize(points, QPageSize::Point));
-        pdf.setResolution(72);
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return false;
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(QPointF(0, 0), points), image);
-        painter.end();
-        return file.commit();
     }
-
-    QByteArray format = "png";
-    if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg") || ext == QLatin1String("jpe") ||
-        ext == QLatin1String("jfif"))
-        format = "jpeg";
-    else if (ext == QLatin1String("tif") || ext == QLatin1String("tiff"))
-        format = "tiff";
-    else if (ext == QLatin1String("bmp"))
-        format = "bmp";
-    if (!QImageWriter::supportedImageFormats().contains(format))
-        format = "png";
-
-    QImage out = image;
-    // Qt's TIFF writer stores one bit a pixel as black and white and a
-    // colour table without its alpha: barcode pictures go as 32 bits.
-    if (format == "tiff" && image.colorCount() > 0)
-        out = image.convertToFormat(QImage::Format_ARGB32);
-    if ((format == "jpeg" || format == "bmp") && image.hasAlphaChannel()) {
-        // These formats hold no transparency: what is clear becomes white
-        // paper, not black.
-        out = QImage(image.size(), QImage::Format_RGB32);
-        out.setDotsPerMeterX(image.dotsPerMeterX());
-        out.setDotsPerMeterY(image.dotsPerMeterY());
-        out.fill(Qt::white);
-        QPainter painter(&out);
-        painter.drawImage(0, 0, image);
-    }
-    QImageWriter writer(&file, format);
-    if (format == "jpeg")
-        writer.setQuality(95);
-    if (!writer.write(out))
-        return false;
-    return file.commit();
+    const QByteArray bytes = zelk::CardFileEncoder::encodeBitmap(image, QFileInfo(path).suffix(), why);
+    return !bytes.isEmpty() && zelk::writeFileSafely(path, bytes, why);
 }
 
 // ---------------------------------------------------------------- title and Excel table

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 
 using zelk::MessageAnswer;
 using zelk::MessageButtons;
@@ -128,4 +130,23 @@ TEST(UtilitiesFile, MissingOrUnopenableHelpFileIsReported) {
     Open_Help_File();
     EXPECT_TRUE(sink.texts.size() == 2 && sink.texts.last().contains("PDF files")) << qPrintable(sink.texts.last());
     zelk::AppPaths::init();
+}
+
+// A 64 KiB tmpfs in a mount namespace of this thread's own (needs root, as
+// the test machines run).
+TEST(UtilitiesFile, AWriteThatFailsKeepsTheOldFile) {
+    QTemporaryDir tmp;
+    const QByteArray at = QFile::encodeName(tmp.path());
+    ASSERT_TRUE(unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") == 0)
+        << strerror(errno);
+    const QString card = tmp.filePath("card.png");
+    writeBytes(card, "old");
+    QString why;
+    EXPECT_FALSE(zelk::writeFileSafely(card, QByteArray(100000, 'x'), &why));
+    EXPECT_TRUE(why.contains("disk is full")) << qPrintable(why);
+    EXPECT_EQ(zelk::test::fileBytes(card), "old");
+    EXPECT_FALSE(zelk::writeFileSafely(tmp.filePath("new.png"), QByteArray(100000, 'x'), &why));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.png"});
+    umount2(at.constData(), MNT_DETACH);
 }

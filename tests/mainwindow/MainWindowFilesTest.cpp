@@ -283,6 +283,7 @@ TEST_F(MainWindowFilesTest, SavedPicturesAreEncodedByExtension) {
         {"card.bmp", "BM", "bmp"},
         {"card.tiff", "", "tiff"},
         {"card.PDF", "%PDF", ""},
+        {"card.Eps", "%!PS-Adobe-3.0 EPSF-3.0", ""},
     };
     // Barcode pictures come with a colour table (one bit here): every format keeps their colours.
     for (const auto& c : cases) {

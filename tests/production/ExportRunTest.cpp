@@ -1,0 +1,212 @@
+// The export as the user runs it: keep, replace and cancel answers, Stop,
+// the range, failed writes, and the single export's name question.
+#include "ExportTestSupport.h"
+
+#include "dialogs/DialogGlobals.h"
+#include "dialogs/Send_Modeless.h"
+#include "production/ExportBatchJob.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace zelk;
+using namespace zelk::test;
+using Button = Replcae_Confirm_Box::Button;
+
+namespace {
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+class ExportRunTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        player.folder = data.path();
+        ::CARD_SIDE_STR = QStringLiteral("2");
+        Use_Data_Sheet_Values = false;
+        ::Use_Excel_Binding_Values = false;
+    }
+    // Runs the export command and waits for its batch to end.
+    void exportNow(SKTWindowController& w) {
+        w.Export_Button();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w.exportRunning(); }, 60000));
+    }
+    QString out(const QString& name = {}) const {
+        return QDir(data.filePath(ExportBatchJob::FolderName)).filePath(name);
+    }
+    Player player;
+};
+
+}  // namespace
+
+TEST_F(ExportRunTest, KeepReplaceAndCancelWithAndWithoutApplyToAll) {
+    const struct {
+        Button button;
+        bool all;
+        int questions;       // one per existing file, or one for all of them
+        const char* result;  // what the folder holds afterwards ("old" files were there)
+    } cases[] = {
+        {Button::Replace, false, 3, "Card_1_Front.png Card_2_Front.png Card_3_Front.png"},
+        {Button::Replace, true, 1, "Card_1_Front.png Card_2_Front.png Card_3_Front.png"},
+        {Button::Keep, false, 3, "Card_1_Front (1).png Card_1_Front.png Card_2_Front (1).png Card_2_Front.png "
+                                 "Card_3_Front (1).png Card_3_Front.png"},
+        {Button::Keep, true, 1, "Card_1_Front (1).png Card_1_Front.png Card_2_Front (1).png Card_2_Front.png "
+                                "Card_3_Front (1).png Card_3_Front.png"},
+        {Button::Cancel, false, 3, "Card_1_Front.png Card_2_Front.png Card_3_Front.png"},
+        {Button::Cancel, true, 1, "Card_1_Front.png Card_2_Front.png Card_3_Front.png"},
+    };
+    const auto cards = std::make_shared<TestCards>(3);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.button) * 2 + c.all);
+        QTemporaryDir tmp;
+        const QString folder = QDir(tmp.path()).filePath(ExportBatchJob::FolderName);
+        QDir().mkpath(folder);
+        for (int n = 1; n <= 3; ++n)
+            writeBytes(QDir(folder).filePath(QStringLiteral("Card_%1_Front.png").arg(n)), "old");
+        player.questions = 0;
+        player.answers = {{c.button, c.all}, {c.button, c.all}, {c.button, c.all}};
+        replace_keep_file_flag = 0;
+        Stop_SMS_Sending_Now = false;
+        ExportBatchJob job({tmp.path(), "png", "F", false, false, 0, 3, 2}, cards);
+        job.run();
+        EXPECT_EQ(player.questions, c.questions);
+        EXPECT_EQ(filesIn(folder).join(' '), QString::fromLatin1(c.result));
+        const bool replaced = c.button == Button::Replace;
+        EXPECT_EQ(job.filesWritten(), c.button == Button::Cancel ? 0 : 3);
+        EXPECT_EQ(job.stopped(), c.button == Button::Cancel && c.all);
+        for (int n = 1; n <= 3; ++n)
+            EXPECT_EQ(fileBytes(QDir(folder).filePath(QStringLiteral("Card_%1_Front.png").arg(n))) == "old", !replaced);
+    }
+}
+
+TEST_F(ExportRunTest, StopDuringCardFourOfTenWritesNothingMore) {
+    SKTWindowController& w = open();
+    const auto cards = std::make_shared<TestCards>(10);
+    cards->holdAt = 3;
+    ScopedCards supply(cards);
+    player.setUp = [](ExportWindow& win) {
+        win.matrix_export_card_side->button(1)->click();
+        win.exportOkay();
+    };
+    w.Export_Button();
+    ASSERT_TRUE(w.exportRunning());
+    // The sheet covers the window while card 4 is in work.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.send_modls_wnd->_curr_msg_cnt->text() == "4 / 10 "; }, 30000));
+    EXPECT_TRUE(w.send_modls_wnd->isSheetShown());
+    EXPECT_EQ(w.send_modls_wnd->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(w.send_modls_wnd->_tot_msg_cnt->text(), "10");
+    sink.answers = {MessageAnswer::Yes};
+    w.send_modls_wnd->_stop_btn->click();
+    EXPECT_EQ(sink.shown.last(), "Are you sure you want to stop?");
+    cards->gate.release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.exportRunning(); }, 60000));
+    EXPECT_EQ(filesIn(out()).join(' '), "Card_1_Front.PNG Card_2_Front.PNG Card_3_Front.PNG");
+    EXPECT_FALSE(w.send_modls_wnd->isSheetShown());
+    EXPECT_EQ(player.afterExportBoxes, 1);
+    EXPECT_EQ(::Export_File_Path, data.filePath(ExportBatchJob::FolderName));
+}
+
+TEST_F(ExportRunTest, ASelectedRangeWritesItsCardsNamedByTheirRows) {
+    SKTWindowController& w = open();
+    const auto cards = std::make_shared<TestCards>(10);
+    cards->failAt = 3;  // card 4 cannot be made: it writes and removes nothing
+    ScopedCards supply(cards);
+    QDir().mkpath(out());
+    writeBytes(out("Card_4_Back.PNG"), "old");
+    player.setUp = [this](ExportWindow& win) {
+        win.matrix_export_card_side->button(2)->click();
+        win.Sel_print_rd->click();
+        for (const auto& [from, to] : {std::pair{"5", "3"}, std::pair{"3", "5"}}) {
+            win.from_Text->setText(from);
+            win.To_Text->setText(to);
+            win.exportOkay();
+            EXPECT_EQ(win.result(), int(QString(from) == "3"));
+        }
+        EXPECT_EQ(sink.shown, QStringList{"Please select valid range."});
+    };
+    exportNow(w);
+    EXPECT_EQ(filesIn(out()).join(' '), "Card_3_Back.PNG Card_4_Back.PNG Card_5_Back.PNG");
+    EXPECT_EQ(fileBytes(out("Card_4_Back.PNG")), "old");
+    EXPECT_EQ(w.send_modls_wnd->_tot_msg_cnt->text(), "3");
+    EXPECT_TRUE(sink.shown.last().endsWith("\n\nCard 4 (back): its photo is missing")) << sink.text();
+    EXPECT_EQ(player.questions, 0);
+    EXPECT_EQ(player.afterExportBoxes, 1);
+}
+
+TEST_F(ExportRunTest, AFailedWriteSaysWhereAndWhyKeepsTheOldFileAndShowsNoSuccess) {
+    SKTWindowController& w = open();
+    ScopedCards supply(std::make_shared<TestCards>(2));
+    const QString plain = data.filePath("plain");
+    writeBytes(plain, "a file, not a folder");
+    const struct {
+        bool batch;
+        QString target;       // the folder (batch) or the save panel's path
+        QString link;         // made a link to /dev/full first
+        const char* message;  // part of the message shown
+    } cases[] = {
+        {false, data.filePath("Card_1.PNG"), data.filePath("Card_1_Front.PNG"), "The disk is full"},
+        {false, plain + "/Card_1.PNG", {}, "is a file, not a folder"},
+        {true, data.path(), out("Card_1_Front.PNG"), "The disk is full"},
+        {true, plain, {}, "Unable to continue saving"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        QDir(out()).removeRecursively();
+        QFile::remove(data.filePath("Card_1_Front.PNG"));
+        if (!c.link.isEmpty()) {
+            QDir().mkpath(QFileInfo(c.link).path());
+            ASSERT_TRUE(QFile::link("/dev/full", c.link));
+        }
+        if (c.batch) {
+            QDir().mkpath(out());
+            writeBytes(out("Card_2_Front.PNG"), "old");
+        }
+        ExportCardSupply single = ExportCardSupply::current();
+        single.checkUse = [](SKTWindowController&) { Use_Data_Sheet_Values = false; };
+        const ExportCardSupply previous = c.batch ? ExportCardSupply::current() : ExportCardSupply::install(single);
+        player.folder = c.target;
+        player.savePaths = {c.target};
+        player.answers = {{Button::Replace, false}};
+        player.afterExportBoxes = 0;
+        player.setUp = [](ExportWindow& win) {
+            win.matrix_export_card_side->button(1)->click();
+            win.exportOkay();
+        };
+        sink.shown.clear();
+        sink.answers = {MessageAnswer::Yes};  // replace the file asked about
+        exportNow(w);
+        if (!c.batch)
+            ExportCardSupply::install(previous);
+        EXPECT_TRUE(sink.text().find(c.message) != std::string::npos) << sink.text();
+        if (!c.link.isEmpty()) {
+            EXPECT_TRUE(sink.text().find(c.link.toStdString()) != std::string::npos) << sink.text();
+            EXPECT_TRUE(QFileInfo(c.link).symLinkTarget() == "/dev/full" && !QFileInfo(c.link).isFile());
+        }
+        EXPECT_EQ(player.afterExportBoxes, 0);
+        if (c.batch && !c.link.isEmpty()) {  // the run ended before card 2
+            EXPECT_EQ(fileBytes(out("Card_2_Front.PNG")), "old");
+        }
+    }
+}
+
+TEST_F(ExportRunTest, TheSingleExportAsksAboutEveryFileItWouldReplace) {
+    SKTWindowController& w = open();
+    export_card_counter = 1;
+    writeBytes(data.filePath("Card_1_Back.PNG"), "old");
+    player.savePaths = {data.filePath("Card_1.PNG"), data.filePath("Card_2.PNG")};
+    sink.answers = {MessageAnswer::No};
+    w.Export_Button();
+    EXPECT_EQ(sink.shown, QStringList{"Card_1_Back.PNG already exists. Do you want to replace it?"});
+    EXPECT_EQ(player.suggested, (QStringList{"Card_1.PNG", "Card_2.PNG"}));
+    EXPECT_EQ(fileBytes(data.filePath("Card_1_Back.PNG")), "old");
+    EXPECT_EQ(filesIn(data.path()).filter("Card_2").join(' '), "Card_2_Back.PNG Card_2_Front.PNG");
+    EXPECT_EQ(player.afterExportBoxes, 1);
+    EXPECT_EQ(::Export_File_Path, data.filePath("Card_2_Front.PNG"));
+    EXPECT_EQ(::Export_Back_File_Path, data.filePath("Card_2_Back.PNG"));
+}
