@@ -5,7 +5,10 @@
 #include "dialogs/DialogGlobals.h"
 #include "dialogs/Send_Modeless.h"
 #include "production/ExportBatchJob.h"
+#include "foundation/Codes.h"
+#include "production/ExportWindow.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -209,4 +212,31 @@ TEST_F(ExportRunTest, TheSingleExportAsksAboutEveryFileItWouldReplace) {
     EXPECT_EQ(player.afterExportBoxes, 1);
     EXPECT_EQ(::Export_File_Path, data.filePath("Card_2_Front.PNG"));
     EXPECT_EQ(::Export_Back_File_Path, data.filePath("Card_2_Back.PNG"));
+}
+
+// With no supply of its own installed, the export makes each card from the
+// design's batch: a text bound to a series shows that card's value.
+TEST_F(ExportRunTest, ABoundDesignExportsEachRowsValues) {
+    SKTWindowController& w = open();
+    QDir().mkpath(Data_Folder_Path);
+    writeBytes(QDir(Data_Folder_Path).filePath("names.txt"), "Ann\nBob\nCy");
+    auto g = makeGraphic(GraphicKind::Text);
+    g->_bounds = QRectF(10, 10, 150, 30);
+    g->Set_Data_source_type(DataSourceType::Series);
+    g->Set_Batch_List_Name(QStringLiteral("names"));
+    g->Set_Batch_List_Index(0);
+    w.Get_Front_Controls_Array() = {g};
+    ::CARD_SIDE_STR = QStringLiteral("1");
+    player.setUp = [](ExportWindow& win) {
+        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
+        win.matrix_export_card_side->button(1)->click();
+        win.exportOkay();
+    };
+    exportNow(w);
+    const QStringList names = {"Ann", "Bob", "Cy"};
+    for (int n = 1; n <= 3; ++n) {
+        const QString file = out(QStringLiteral("Card_%1_Front.PDF").arg(n));
+        const ToolResult text = runTool(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        EXPECT_EQ(QString::fromUtf8(text.out).simplified(), names[n - 1]) << qPrintable(file);
+    }
 }
