@@ -1,5 +1,7 @@
 #include "production/BatchValues.h"
 
+#include "foundation/IndexedPicture.h"
+
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/ModelHost.h"
@@ -52,7 +54,8 @@ void setCentredBarcodePicture(SKTGraphic& g, const QImage& picture, BatchValues:
         g.setXPosition(x);
         g.setYPosition(y);
     } else {
-        g._barcode_image = picture;
+        // Held with a colour table, as every other barcode picture is.
+        g._barcode_image = zelk::IndexedPicture::compact(picture);
         g._bounds = QRectF(QPointF(x, y), size);
     }
 }
