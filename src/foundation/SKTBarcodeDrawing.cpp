@@ -1,6 +1,6 @@
 // Drawing of barcode graphics: the barcode picture made by the barcode
 // window, drawn into the bounds without smoothing so that bar edges stay
-// sharp; a thin empty frame while the graphic has no picture yet, so it can
+// sharp and stored without loss; a thin empty frame while the graphic has no picture yet, so it can
 // still be seen and grabbed on the canvas.
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTBarcode.h"
@@ -12,7 +12,11 @@ void SKTBarcode::drawContents(QPainter& painter) const {
         return;
     const QRectF box = _bounds.normalized();
     if (!_barcode_image.isNull()) {
+        // A PDF page (export, print) would otherwise store the bars as JPEG.
+        painter.save();
+        painter.setRenderHint(QPainter::LosslessImageRendering);
         zelk::drawPictureInRect(painter, _barcode_image, box, 1.0, false);
+        painter.restore();
         return;
     }
     painter.save();

@@ -106,6 +106,9 @@ TEST_F(BatchRunTest, CardNCarriesRowN) {
         for (const ProducedCard* side : {&front, &back}) {
             writeBytes(data.filePath("card.pdf"), side->cardImage().dataWithPDFInsideRect(side->cardImage().frame()));
             texts += QString::fromUtf8(runTool("pdftotext", {"-raw", data.filePath("card.pdf"), "-"}).out);
+            // Barcodes are stored without loss; only the photo may be JPEG.
+            const QString images = QString::fromUtf8(runTool("pdfimages", {"-list", data.filePath("card.pdf")}).out);
+            EXPECT_LE(images.count(QStringLiteral(" jpeg ")), side == &front ? 1 : 0) << qPrintable(images);
         }
         EXPECT_TRUE(texts.contains("Holder " + n) && texts.contains("Title " + n)) << qPrintable(texts);
         // The series: a leading empty value, then "second", then nothing.
