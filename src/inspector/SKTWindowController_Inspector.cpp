@@ -26,7 +26,6 @@
 #include "mainwindow/AppGlobals.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -215,7 +214,7 @@ void SKTWindowController::showCardProperties() {
     Mark_List_New_Selection(P.Card_Cat_index);
     c->loadWatermark(P);
     // The size fields show the card in the chosen unit.
-    const auto unit = zelk::MeasureUnit(std::clamp(::Measument_Unit_Is, 0, 2));
+    const auto unit = Measument_Unit_Is();
     zelk::setQuietly(c->width_Stepper, zelk::fromPoints(float(_graphicView->canvasSize().width()), unit));
     zelk::setQuietly(c->height_Stepper, zelk::fromPoints(float(_graphicView->canvasSize().height()), unit));
 
@@ -351,7 +350,7 @@ void SKTWindowController::Set_Control_Pos_And_Size(SKTGraphic* g) {
     const bool barcode = zelk::isExactlyBarcode(g);
     a->frame_main_pic_width->setEnabled(!barcode);
     a->frame_main_pic_height->setEnabled(!barcode);
-    const auto unit = zelk::MeasureUnit(std::clamp(::Measument_Unit_Is, 0, 2));
+    const auto unit = Measument_Unit_Is();
     zelk::setQuietly(a->frame_main_pic_X_pos, g->xPosition());
     zelk::setQuietly(a->frame_main_pic_Y_pos, g->yPosition());
     zelk::setQuietly(a->frame_main_pic_width, zelk::fromPoints(float(g->width()), unit));
