@@ -9,6 +9,7 @@
 #include "foundation/Utilities.h"
 #include "inspector/InspectorPanels.h"
 #include "inspector/PanelKit.h"
+#include "inspector/SelectionWriter.h"
 #include "mainwindow/AppGlobals.h"
 
 #include <QCheckBox>
@@ -74,20 +75,14 @@ bool SKTWindowController::Check_Multiple_Barcode_Selection(bool show_msg) {
 void SKTWindowController::Update_Barcode_Graphics(const SKTGraphic& settings) {
     if (::Not_Draw_Only_Prop_Change)
         return;
-    SKTGraphicView* canvas = currentCanvas();
-    const GraphicList selected = canvas->selectedGraphics();
-    if (selected.isEmpty())
-        return;
     const int print = inspector_ ? zelk::stateOf(inspector_->print_object_chk) : settings.print_object;
-    for (const std::shared_ptr<SKTGraphic>& g : selected) {
-        if (!zelk::isExactlyBarcode(g.get()) || g->ctrl_is_locked)
-            continue;
-        g->print_object = print;
-        Barcode_Gen::copyConfirmedSettings(settings, *g);
-        g->Set_Barcode_image(::Barcode_output_image);
-        g->Set_Barcode_image_control_bounds(g->bounds());
-        canvas->startEditingGraphic(g);
-    }
+    if (!zelk::writeSelected(currentCanvas(), zelk::isExactlyBarcode, [&](SKTGraphic& g, qsizetype) {
+            g.print_object = print;
+            Barcode_Gen::copyConfirmedSettings(settings, g);
+            g.Set_Barcode_image(::Barcode_output_image);
+            g.Set_Barcode_image_control_bounds(g.bounds());
+        }))
+        return;
     Refresh_Canvas();
     Insert_In_Undo_Redo();
 }

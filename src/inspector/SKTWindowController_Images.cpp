@@ -15,6 +15,7 @@
 #include "inspector/InspectorPanels.h"
 #include "inspector/InspectorRules.h"
 #include "inspector/PanelKit.h"
+#include "inspector/SelectionWriter.h"
 #include "inspector/SignaturePanel.h"
 #include "inspector/face/ImageProcesser.h"
 #include "mainwindow/AppGlobals.h"
@@ -125,28 +126,22 @@ QImage SKTWindowController::Get_Image_With_Update_Settings(const SKTGraphic& g) 
 void SKTWindowController::Update_Image_Graphics(bool apply_filters) {
     if (::Not_Draw_Only_Prop_Change || !inspector_)
         return;
-    SKTGraphicView* canvas = currentCanvas();
-    const GraphicList selected = canvas->selectedGraphics();
-    if (selected.isEmpty())
-        return;
     const QString path = inspector_->source->Manual_image_path->toPlainText();
     const int print = zelk::stateOf(inspector_->print_object_chk);
     // The path shown belongs to one picture: with several selected, or in the
     // visitor and group modes (which fill the pictures), it stays put.
-    const bool takesPath = !zelk::isVisitorOrGroupMode(::Start_Card_Option) && selected.size() == 1;
-    for (const std::shared_ptr<SKTGraphic>& g : selected) {
-        if (!zelk::isExactlyImage(g.get()) || g->ctrl_is_locked)
-            continue;
-        g->print_object = print;
-        inspector_->image->writeTo(*g);
-        if (takesPath)
-            g->_file_path = path;
-        if (apply_filters)
-            g->_contents_with_settings = Get_Image_With_Update_Settings(*g);
-        else
-            inspector_->source->invalid_source_label->setVisible(!pictureThere(g->_contents, g->_file_path));
-        canvas->startEditingGraphic(g);
-    }
+    const bool visitorOrGroup = zelk::isVisitorOrGroupMode(::Start_Card_Option);
+    if (!zelk::writeSelected(currentCanvas(), zelk::isExactlyImage, [&](SKTGraphic& g, qsizetype selected) {
+            g.print_object = print;
+            inspector_->image->writeTo(g);
+            if (!visitorOrGroup && selected == 1)
+                g._file_path = path;
+            if (apply_filters)
+                g._contents_with_settings = Get_Image_With_Update_Settings(g);
+            else
+                inspector_->source->invalid_source_label->setVisible(!pictureThere(g._contents, g._file_path));
+        }))
+        return;
     Refresh_Canvas();
     Insert_In_Undo_Redo();
 }

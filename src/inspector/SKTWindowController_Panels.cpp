@@ -17,6 +17,7 @@
 #include "inspector/LinePanel.h"
 #include "inspector/PanelKit.h"
 #include "inspector/PresetListModel.h"
+#include "inspector/SelectionWriter.h"
 #include "inspector/ShapePanel.h"
 #include "inspector/SignaturePanel.h"
 #include "inspector/TextPanel.h"
@@ -40,27 +41,6 @@
 #include <QTableView>
 #include <QTextCursor>
 #include <exception>
-
-namespace {
-
-// Each selected graphic of exactly the kind that is not locked, in
-// selection order. False when nothing is selected: the writer then does
-// nothing at all.
-template <typename Write>
-bool writeSelected(SKTGraphicView* canvas, bool (*isKind)(const SKTGraphic*), Write write) {
-    const GraphicList selected = canvas->selectedGraphics();
-    if (selected.isEmpty())
-        return false;
-    for (const std::shared_ptr<SKTGraphic>& g : selected) {
-        if (!isKind(g.get()) || g->ctrl_is_locked)
-            continue;
-        write(*g, selected.size());
-        canvas->startEditingGraphic(g);
-    }
-    return true;
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------- wiring
 
@@ -129,7 +109,7 @@ void SKTWindowController::Update_Text_Graphics() {
         return;
     const int print = zelk::stateOf(inspector_->print_object_chk);
     TextPanel* t = inspector_->text;
-    if (!writeSelected(currentCanvas(), zelk::isExactlyText, [&](SKTGraphic& g, qsizetype selected) {
+    if (!zelk::writeSelected(currentCanvas(), zelk::isExactlyText, [&](SKTGraphic& g, qsizetype selected) {
             g.print_object = print;
             t->writeTo(g, selected == 1 && g.data_source_type == DataSourceType::Manual);
         }))
@@ -143,7 +123,7 @@ void SKTWindowController::Update_Shape_Graphics() {
         return;
     const int print = zelk::stateOf(inspector_->print_object_chk);
     ShapePanel* s = inspector_->shape;
-    if (!writeSelected(currentCanvas(), zelk::isExactlyShape, [&](SKTGraphic& g, qsizetype) {
+    if (!zelk::writeSelected(currentCanvas(), zelk::isExactlyShape, [&](SKTGraphic& g, qsizetype) {
             s->writeTo(g);
             g.print_object = print;
         }))
@@ -157,7 +137,7 @@ void SKTWindowController::Update_Line_Graphics() {
         return;
     const int print = zelk::stateOf(inspector_->print_object_chk);
     LinePanel* l = inspector_->line;
-    if (!writeSelected(currentCanvas(), zelk::isExactlyLine, [&](SKTGraphic& g, qsizetype) {
+    if (!zelk::writeSelected(currentCanvas(), zelk::isExactlyLine, [&](SKTGraphic& g, qsizetype) {
             l->writeTo(g);
             g.print_object = print;
         }))
