@@ -11,6 +11,7 @@
 #include "inspector/DoubleSlider.h"
 #include "inspector/ImagePanel.h"
 #include "inspector/LinePanel.h"
+#include "inspector/PanelKit.h"
 #include "inspector/ShapePanel.h"
 #include "inspector/SignaturePanel.h"
 #include "inspector/TextPanel.h"
@@ -197,18 +198,14 @@ TEST_F(InspectorTest, EveryKindLoadsItsFields) {
 TEST_F(InspectorTest, TheSameGraphicAgainReloadsNothingAndADeletedOneNeverMatches) {
     auto g = add(K::Line);
     select({g});
-    p->line->Line_Wdt_Stepper->blockSignals(true);
-    p->line->Line_Wdt_Stepper->setValue(9);
-    p->line->Line_Wdt_Stepper->blockSignals(false);
+    setQuietly(p->line->Line_Wdt_Stepper, 9);
     w->Show_RHS_Properties(g.get());
     EXPECT_EQ(p->line->Line_Wdt_Stepper->value(), 9);
 
     // Two images selected: the image tab loads again each time.
     auto a = add(K::Image), b = add(K::Image, QRectF(90, 20, 20, 20));
     select({a, b});
-    p->image->Image_bor_Stepper->blockSignals(true);
-    p->image->Image_bor_Stepper->setValue(9);
-    p->image->Image_bor_Stepper->blockSignals(false);
+    setQuietly(p->image->Image_bor_Stepper, 9);
     w->Show_RHS_Properties(a.get());
     EXPECT_EQ(p->image->Image_bor_Stepper->value(), 1);
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
