@@ -16,7 +16,6 @@
 #include <QSaveFile>
 #include <QtMath>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -47,10 +46,7 @@ void glow(QPainter& p, QPointF centre, double radius, QColor colour) {
     p.fillRect(QRect(0, 0, W, H), g);
 }
 
-QImage oceanWaves() {
-    QImage image = canvas(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void oceanWaves(QPainter& p) {
     linear(p, {0, 0}, {0, H}, {{0, QColor(10, 60, 120)}, {1, QColor(40, 150, 200)}});
     for (int band = 0; band < 7; ++band) {
         QPainterPath wave;
@@ -62,25 +58,17 @@ QImage oceanWaves() {
         wave.closeSubpath();
         p.fillPath(wave, QColor(255, 255, 255, 22));
     }
-    return image;
 }
 
-QImage sunset() {
-    QImage image = canvas(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void sunset(QPainter& p) {
     linear(p, {0, 0}, {0, H}, {{0, QColor(60, 30, 110)}, {0.55, QColor(230, 90, 90)}, {1, QColor(250, 190, 90)}});
     glow(p, {W * 0.72, H * 0.78}, 320, QColor(255, 230, 150, 200));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 240, 190));
     p.drawEllipse(QPointF(W * 0.72, H * 0.78), 90, 90);
-    return image;
 }
 
-QImage forestStripes() {
-    QImage image = canvas(QColor(30, 90, 60));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void forestStripes(QPainter& p) {
     p.setPen(Qt::NoPen);
     const QColor shades[] = {QColor(40, 110, 70), QColor(60, 130, 80), QColor(35, 100, 65)};
     for (int i = -H / 40; i < W / 40 + H / 40; ++i) {
@@ -89,24 +77,16 @@ QImage forestStripes() {
                           QPointF(i * 40 + H, H)});
         p.drawPolygon(stripe);
     }
-    return image;
 }
 
-QImage corporateBlue() {
-    QImage image = canvas(QColor(245, 247, 250));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void corporateBlue(QPainter& p) {
     linear(p, {0, 0}, {W, 0}, {{0, QColor(18, 40, 80)}, {1, QColor(30, 80, 150)}});
     p.fillRect(QRect(0, 150, W, H - 260), QColor(245, 247, 250));
     p.fillRect(QRect(0, 140, W, 10), QColor(240, 170, 40));
     p.fillRect(QRect(0, H - 110, W, 6), QColor(240, 170, 40));
-    return image;
 }
 
-QImage softDots() {
-    QImage image = canvas(QColor(250, 246, 238));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void softDots(QPainter& p) {
     p.setPen(Qt::NoPen);
     for (int y = 0; y < H + 40; y += 34)
         for (int x = (y / 34) % 2 ? 17 : 0; x < W + 40; x += 34) {
@@ -114,13 +94,9 @@ QImage softDots() {
             p.setBrush(QColor(int(230 - 60 * fade), int(200 - 30 * fade), int(170 + 40 * fade)));
             p.drawEllipse(QPointF(x, y), 6, 6);
         }
-    return image;
 }
 
-QImage hexagons() {
-    QImage image = canvas(QColor(235, 240, 245));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void hexagons(QPainter& p) {
     p.setPen(QPen(QColor(150, 170, 200), 3));
     const double r = 42;
     const double dx = r * std::sqrt(3.0);
@@ -133,36 +109,24 @@ QImage hexagons() {
                                    r * std::sin(qDegreesToRadians(60.0 * k + 30)));
             p.drawPolygon(hex);
         }
-    return image;
 }
 
-QImage aurora() {
-    QImage image = canvas(QColor(8, 14, 40));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void aurora(QPainter& p) {
     glow(p, {W * 0.2, H * 0.3}, 420, QColor(40, 220, 160, 170));
     glow(p, {W * 0.65, H * 0.2}, 380, QColor(90, 120, 255, 150));
     glow(p, {W * 0.85, H * 0.8}, 360, QColor(200, 60, 200, 120));
-    return image;
 }
 
-QImage graphite() {
-    QImage image = canvas(QColor(55, 58, 64));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void graphite(QPainter& p) {
     p.setPen(QPen(QColor(70, 74, 82), 2));
     for (int i = -H; i < W; i += 18) {
         p.drawLine(QPointF(i, 0), QPointF(i + H, H));
         p.drawLine(QPointF(i + H, 0), QPointF(i, H));
     }
     glow(p, {W * 0.5, H * 0.5}, 600, QColor(255, 255, 255, 25));
-    return image;
 }
 
-QImage campusRed() {
-    QImage image = canvas(QColor(170, 25, 40));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void campusRed(QPainter& p) {
     QPainterPath swoosh;
     swoosh.moveTo(0, H * 0.72);
     swoosh.cubicTo(W * 0.35, H * 0.45, W * 0.65, H * 1.05, W, H * 0.6);
@@ -175,13 +139,9 @@ QImage campusRed() {
     edge.moveTo(0, H * 0.69);
     edge.cubicTo(W * 0.35, H * 0.42, W * 0.65, H * 1.02, W, H * 0.57);
     p.drawPath(edge);
-    return image;
 }
 
-QImage mintGeometry() {
-    QImage image = canvas(QColor(210, 240, 228));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void mintGeometry(QPainter& p) {
     p.setPen(Qt::NoPen);
     const double s = 92;
     for (int row = 0; row * s < H + s; ++row)
@@ -193,14 +153,10 @@ QImage mintGeometry() {
             p.setBrush(QColor(170 + tone * 14, 225 + tone * 4, 205 + tone * 8));
             p.drawPolygon(QPolygonF({o + QPointF(s, 0), o + QPointF(s, s), o + QPointF(0, s)}));
         }
-    return image;
 }
 
 // Rosette lines as on banknotes and passes: hard to copy by hand.
-QImage guilloche() {
-    QImage image = canvas(QColor(248, 244, 232));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void guilloche(QPainter& p) {
     for (int k = 0; k < 18; ++k) {
         p.setPen(QPen(QColor(40, 110, 140, 90), 1.6));
         QPainterPath path;
@@ -216,24 +172,16 @@ QImage guilloche() {
         }
         p.drawPath(path);
     }
-    return image;
 }
 
-QImage paperCream() {
-    QImage image = canvas(QColor(250, 245, 230));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void paperCream(QPainter& p) {
     p.setPen(QPen(QColor(180, 150, 90), 6));
     p.drawRect(QRectF(26, 26, W - 52, H - 52));
     p.setPen(QPen(QColor(180, 150, 90), 2));
     p.drawRect(QRectF(42, 42, W - 84, H - 84));
-    return image;
 }
 
-QImage circuit() {
-    QImage image = canvas(QColor(10, 50, 60));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void circuit(QPainter& p) {
     const QColor line(40, 190, 180, 170);
     p.setPen(QPen(line, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     // A fixed walk of traces: each row steps right, turns at every fifth
@@ -257,13 +205,9 @@ QImage circuit() {
         p.drawEllipse(QPointF(x, y), 9, 9);
         p.setBrush(Qt::NoBrush);
     }
-    return image;
 }
 
-QImage chevron() {
-    QImage image = canvas(QColor(250, 250, 252));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void chevron(QPainter& p) {
     p.setPen(Qt::NoPen);
     const double w = 84, h = 42;
     for (int row = 0; row * h < H + h; ++row) {
@@ -276,7 +220,6 @@ QImage chevron() {
             band << QPointF(col * w + w / 2, row * h + h / 2 + h) << QPointF(col * w, row * h + h);
         p.drawPolygon(band);
     }
-    return image;
 }
 
 bool write(const QImage& image, const QString& path) {
@@ -303,18 +246,36 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
     // Smooth gradients as JPEG (small and free of banding), flat patterns as PNG.
-    const QList<std::pair<QString, std::function<QImage()>>> backgrounds = {
-        {QStringLiteral("Ocean Waves.jpg"), oceanWaves},   {QStringLiteral("Sunset.jpg"), sunset},
-        {QStringLiteral("Aurora.jpg"), aurora},            {QStringLiteral("Forest Stripes.png"), forestStripes},
-        {QStringLiteral("Corporate Blue.png"), corporateBlue}, {QStringLiteral("Soft Dots.png"), softDots},
-        {QStringLiteral("Hexagons.png"), hexagons},        {QStringLiteral("Graphite.png"), graphite},
-        {QStringLiteral("Campus Red.png"), campusRed},     {QStringLiteral("Mint Geometry.png"), mintGeometry},
-        {QStringLiteral("Guilloche.png"), guilloche},      {QStringLiteral("Paper Cream.png"), paperCream},
-        {QStringLiteral("Circuit.png"), circuit},          {QStringLiteral("Chevron.png"), chevron},
+    const struct {
+        const char* name;
+        QColor ground;
+        void (*draw)(QPainter&);
+    } backgrounds[] = {
+        {"Ocean Waves.jpg", Qt::white, oceanWaves},
+        {"Sunset.jpg", Qt::white, sunset},
+        {"Aurora.jpg", QColor(8, 14, 40), aurora},
+        {"Forest Stripes.png", QColor(30, 90, 60), forestStripes},
+        {"Corporate Blue.png", QColor(245, 247, 250), corporateBlue},
+        {"Soft Dots.png", QColor(250, 246, 238), softDots},
+        {"Hexagons.png", QColor(235, 240, 245), hexagons},
+        {"Graphite.png", QColor(55, 58, 64), graphite},
+        {"Campus Red.png", QColor(170, 25, 40), campusRed},
+        {"Mint Geometry.png", QColor(210, 240, 228), mintGeometry},
+        {"Guilloche.png", QColor(248, 244, 232), guilloche},
+        {"Paper Cream.png", QColor(250, 245, 230), paperCream},
+        {"Circuit.png", QColor(10, 50, 60), circuit},
+        {"Chevron.png", QColor(250, 250, 252), chevron},
     };
-    for (const auto& [name, draw] : backgrounds) {
-        if (!write(draw(), out.filePath(name))) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(name)));
+    for (const auto& background : backgrounds) {
+        QImage image = canvas(background.ground);
+        {
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            background.draw(p);
+        }
+        const QString path = out.filePath(QString::fromUtf8(background.name));
+        if (!write(image, path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
     }
