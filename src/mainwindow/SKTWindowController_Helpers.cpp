@@ -328,8 +328,6 @@ bool SKTWindowController::Create_Camera_Path_File() const {
     return zelk::writeFileSafely(zelk::UserPictureFolder::recordFile(), ::Camera_Folder_Path.toUtf8());
 }
 
-QString SKTWindowController::recordedCameraFolder() { return zelk::UserPictureFolder::path(); }
-
 // ---------------------------------------------------------------- mail settings
 
 void SKTWindowController::Get_Email_Details() const {
