@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace {
 
 struct Parts {
@@ -38,25 +40,6 @@ bool taken(const Parts& p, const QString& stem) {
     return exists(join(p, stem, p.extension)) || exists(join(p, stem, p.extension.toLower()));
 }
 
-// The number a text starts with, as a number reader of the platform takes
-// it: blanks, a sign, then digits up to the first other character; 0 when
-// there are none.
-qint64 leadingNumber(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i).isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        negative = text.at(i++) == QLatin1Char('-');
-    qint64 value = 0;
-    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i) {
-        if (value > (qint64(1) << 40))
-            break;  // far beyond any count of files
-        value = value * 10 + (text.at(i).unicode() - '0');
-    }
-    return negative ? -value : value;
-}
-
 }  // namespace
 
 QString zelk::ExportNames::freeName(const QString& path) {
@@ -70,7 +53,7 @@ QString zelk::ExportNames::freeName(const QString& path) {
     const qsizetype open = p.stem.indexOf(QStringLiteral(" ("));
     if (open >= 0) {
         const QString after = Trim_Str(Trim_Str(p.stem.mid(open + 2)).remove(QLatin1Char(')')));
-        const qint64 k = leadingNumber(after);
+        const qint64 k = zelk::leadingInteger(after, std::numeric_limits<int>::max());
         if (k > 0) {
             base = Trim_Str(p.stem.left(open));
             number = k + 1;

@@ -16,6 +16,7 @@
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/UserPictureFolder.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/BarcodeProducer.h"
@@ -62,7 +63,7 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
 
     zelk::resetAppGlobals();
     App_Name = QString::fromLatin1(zelk::AppPaths::applicationName);
-    Camera_Folder_Path = recordedCameraFolder();
+    Camera_Folder_Path = zelk::UserPictureFolder::path();
     Camera_Capture_Image = QDir(Camera_Folder_Path).filePath(QStringLiteral("zelk_user_save.png"));
 
     // Default fonts: the application's font family, for texts and barcode captions.

@@ -371,9 +371,6 @@ public:
     // Records Camera_Folder_Path in "idcardcampics.txt" of the data folder
     // (UTF-8, replaced atomically). False when it could not be written.
     bool Create_Camera_Path_File() const;
-    // The camera folder recorded by Create_Camera_Path_File when that folder
-    // still exists, else the data folder's "Images_save_by_user".
-    static QString recordedCameraFolder();
     // Copies the mail settings file ("com.rirerovovuvu.plist" in the data
     // folder) into sender_email, sender_pwd, sending_server, sending_port and
     // send_enable_ssl; a missing or unreadable file leaves them all "".

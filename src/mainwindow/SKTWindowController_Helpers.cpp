@@ -42,7 +42,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -326,16 +325,8 @@ QImage SKTWindowController::NSImage_from_CIImage(const QImage& image) const {
 bool SKTWindowController::Create_Camera_Path_File() const {
     if (Created_Resource_Path.isEmpty())
         return false;
-    QSaveFile file(zelk::UserPictureFolder::recordFile());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray text = ::Camera_Folder_Path.toUtf8();
-    if (file.write(text) != text.size())
-        return false;
-    return file.commit();
+    return zelk::writeFileSafely(zelk::UserPictureFolder::recordFile(), ::Camera_Folder_Path.toUtf8());
 }
-
-QString SKTWindowController::recordedCameraFolder() { return zelk::UserPictureFolder::path(); }
 
 // ---------------------------------------------------------------- mail settings
 

@@ -20,6 +20,7 @@ TEST(ExportNames, FreeNamesBesideTheFilesThatExist) {
     } cases[] = {
         {{}, "Card_1.PNG", "Card_1.png"},
         {{"Card_1_Front.PNG"}, "Card_1_Front.PNG", "Card_1_Front (1).png"},
+        {{"Card_1_Front.png"}, "Card_1_Front.PNG", "Card_1_Front (1).png"},
         {{"Card_1_Front.png", "Card_1_Front (1).PNG"}, "Card_1_Front.PNG", "Card_1_Front (2).png"},
         {{"photo (3).jpg"}, "photo (3).jpg", "photo (4).jpg"},
         {{"photo (3).jpg", "photo (4).jpg"}, "photo (3).jpg", "photo (5).jpg"},

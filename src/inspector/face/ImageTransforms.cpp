@@ -11,53 +11,6 @@
 
 #include <cmath>
 
-namespace {
-
-QSizeF pictureSize(const QPicture& picture, const QSizeF& size) {
-    if (size.width() > 0 && size.height() > 0)
-        return size;
-    return QSizeF(picture.boundingRect().size());
-}
-
-QRect pageRect(const QSizeF& size) {
-    return QRect(0, 0, int(std::ceil(size.width())), int(std::ceil(size.height())));
-}
-
-// Replays `draw` into a new picture of the given size under `transform`.
-// The recorded commands keep the card's vector drawing (paths, text, embedded
-// pictures at their own resolution); nothing is rasterised.
-template <typename Draw>
-QPicture recordTransformed(const QSizeF& size, const QTransform& transform, Draw&& draw) {
-    QPicture out;
-    if (size.isEmpty())
-        return out;
-    QPainter painter(&out);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setTransform(transform);
-    draw(painter);
-    painter.end();
-    out.setBoundingRect(pageRect(size));
-    return out;
-}
-
-QTransform mirrorTransform(const QSizeF& s, bool vertical) {
-    // Left-right: (x, y) -> (W - x, y); top-bottom: (x, y) -> (x, H - y).
-    return vertical ? QTransform(1, 0, 0, -1, 0, s.height()) : QTransform(-1, 0, 0, 1, s.width(), 0);
-}
-
-QTransform halfTurnTransform(const QSizeF& s) {
-    // About the centre: (x, y) -> (W - x, H - y).
-    return QTransform(-1, 0, 0, -1, s.width(), s.height());
-}
-
-void drawPictureInPage(QPainter& painter, const QPicture& picture) {
-    // The picture's own rectangle is placed at the page origin.
-    const QRect br = picture.boundingRect();
-    painter.drawPicture(QPointF(-br.left(), -br.top()), picture);
-}
-
-}  // namespace
-
 TransformedCardImage ImageTransforms::Create_Mirror_Image_With_CG_Image(const SKTRenderingView& picture,
                                                                         bool vertical) {
     const QRectF f = picture.frame();
@@ -74,39 +27,6 @@ TransformedCardImage ImageTransforms::imageRotatedByDegrees_Angle(const SKTRende
     const QRectF f = picture.frame();
     return TransformedCardImage(
         picture, QTransform(-1, 0, 0, -1, 2 * f.left() + f.width(), 2 * f.top() + f.height()));
-}
-
-QPicture ImageTransforms::Create_Mirror_Image_With_CG_Image(const QPicture& picture, bool vertical,
-                                                            const QSizeF& size) {
-    const QSizeF s = pictureSize(picture, size);
-    return recordTransformed(s, mirrorTransform(s, vertical),
-                             [&](QPainter& p) { drawPictureInPage(p, picture); });
-}
-
-QPicture ImageTransforms::Create_Mirror_Image_With_CG_Image(const QImage& picture, bool vertical) {
-    const QSizeF s = zelk::pictureSizeInPoints(picture);
-    return recordTransformed(s, mirrorTransform(s, vertical), [&](QPainter& p) {
-        p.drawImage(QRectF(QPointF(0, 0), s), picture);
-    });
-}
-
-QPicture ImageTransforms::imageRotatedByDegrees_Angle(const QPicture& picture, double angle,
-                                                      const QRectF& dr_rect, const QSizeF& size) {
-    Q_UNUSED(angle);
-    Q_UNUSED(dr_rect);
-    const QSizeF s = pictureSize(picture, size);
-    return recordTransformed(s, halfTurnTransform(s),
-                             [&](QPainter& p) { drawPictureInPage(p, picture); });
-}
-
-QPicture ImageTransforms::imageRotatedByDegrees_Angle(const QImage& picture, double angle,
-                                                      const QRectF& dr_rect) {
-    Q_UNUSED(angle);
-    Q_UNUSED(dr_rect);
-    const QSizeF s = zelk::pictureSizeInPoints(picture);
-    return recordTransformed(s, halfTurnTransform(s), [&](QPainter& p) {
-        p.drawImage(QRectF(QPointF(0, 0), s), picture);
-    });
 }
 
 QImage ImageTransforms::image_Drawing_with_border(const QImage& picture, float width,

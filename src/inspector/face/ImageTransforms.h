@@ -5,11 +5,10 @@
 // bordered copy of a photo and the file preview.
 //
 // Every operation returns its result directly and draws on the calling
-// thread: QPainter on a QPicture or a QImage is safe on any thread, so a
+// thread: QPainter on a QImage is safe on any thread, so a
 // print or export worker needs no trip to the GUI thread.
 #include <QColor>
 #include <QImage>
-#include <QPicture>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -22,28 +21,16 @@ class ImageTransforms {
 public:
     ImageTransforms() = delete;
 
-    // The card mirrored: top to bottom when `vertical` is set (callers pass
-    // Mirror_Vertical_Not_Horz), else left to right; the size never changes.
-    // The renderer's card image gives the card image drawn under the mirror.
-    // A bitmap gives a picture that draws it mirrored (no resampling until
-    // it is drawn). A QPicture is replayed under the mirror; its size is
-    // `size` when given, else its bounding rectangle's. (Qt rescales the
-    // fonts of a replayed QPicture by the target's resolution: cards with
-    // text go through the card image.)
+    // The card image drawn mirrored: top to bottom when `vertical` is set
+    // (callers pass Mirror_Vertical_Not_Horz), else left to right; the size
+    // never changes.
     static TransformedCardImage Create_Mirror_Image_With_CG_Image(const SKTRenderingView& picture,
                                                                   bool vertical);
-    static QPicture Create_Mirror_Image_With_CG_Image(const QPicture& picture, bool vertical,
-                                                      const QSizeF& size = {});
-    static QPicture Create_Mirror_Image_With_CG_Image(const QImage& picture, bool vertical);
 
     // The card turned by half a turn, for cards printed upside down. `angle`
     // and `dr_rect` do not change the result: it is always 180 degrees.
     static TransformedCardImage imageRotatedByDegrees_Angle(const SKTRenderingView& picture,
                                                             double angle, const QRectF& dr_rect);
-    static QPicture imageRotatedByDegrees_Angle(const QPicture& picture, double angle,
-                                                const QRectF& dr_rect, const QSizeF& size = {});
-    static QPicture imageRotatedByDegrees_Angle(const QImage& picture, double angle,
-                                                const QRectF& dr_rect);
 
     // A copy of the picture with a border of `width` points in the colour
     // along its edge, dashed by the DashCode `BorderType`. The line is centred

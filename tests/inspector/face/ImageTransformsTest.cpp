@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -32,14 +31,6 @@ QImage markedCard(int w = 60, int h = 40) {
     QImage img = solidImage(w, h, Qt::white);
     QPainter p(&img);
     p.fillRect(0, 0, 10, 10, Qt::red);
-    return img;
-}
-
-// Plays a picture onto a white bitmap of its size, one pixel per point.
-QImage rasterise(const QPicture& picture, QSize size) {
-    QImage img = solidImage(size.width(), size.height(), Qt::white);
-    QPainter p(&img);
-    p.drawPicture(0, 0, picture);
     return img;
 }
 
@@ -59,98 +50,6 @@ QPoint markerCentre(const QImage& img) {
 }
 
 }  // namespace
-
-TEST(ImageTransforms, MirrorDirections) {
-    const QImage card = markedCard();
-    struct Case {
-        bool vertical;
-        QPoint marker;  // centre of the 10 x 10 block after the operation
-    };
-    // Left-right puts the block at the top-right, top-bottom at the bottom-left.
-    for (const Case& c : {Case{false, {54, 4}}, Case{true, {4, 34}}}) {
-        const QPicture mirrored = ImageTransforms::Create_Mirror_Image_With_CG_Image(card, c.vertical);
-        EXPECT_EQ(mirrored.boundingRect(), QRect(0, 0, 60, 40));
-        const QPoint m = markerCentre(rasterise(mirrored, {60, 40}));
-        EXPECT_NEAR(m.x(), c.marker.x(), 1) << "vertical " << c.vertical;
-        EXPECT_NEAR(m.y(), c.marker.y(), 1) << "vertical " << c.vertical;
-        // Twice in the same direction gives the card back, same size.
-        const QPicture twice = ImageTransforms::Create_Mirror_Image_With_CG_Image(mirrored, c.vertical);
-        EXPECT_EQ(twice.boundingRect(), QRect(0, 0, 60, 40));
-        EXPECT_LE(maxChannelDifference(rasterise(twice, {60, 40}), card), 2);
-    }
-}
-
-TEST(ImageTransforms, HalfTurnIgnoresAngleAndRectangle) {
-    const QImage card = markedCard();
-    const QImage a = rasterise(ImageTransforms::imageRotatedByDegrees_Angle(card, 180, QRectF(0, 0, 5, 5)), {60, 40});
-    const QImage b = rasterise(ImageTransforms::imageRotatedByDegrees_Angle(card, 90, QRectF(7, 8, 100, 100)), {60, 40});
-    EXPECT_EQ(maxChannelDifference(a, b), 0);
-    const QPoint m = markerCentre(a);
-    EXPECT_NEAR(m.x(), 54, 1);
-    EXPECT_NEAR(m.y(), 34, 1);
-    // Picture input: same as the card drawn once and turned.
-    QPicture recorded;
-    {
-        QPainter p(&recorded);
-        p.drawImage(0, 0, card);
-    }
-    recorded.setBoundingRect(QRect(0, 0, 60, 40));
-    const QImage c = rasterise(ImageTransforms::imageRotatedByDegrees_Angle(recorded, 180, {}), {60, 40});
-    EXPECT_LE(maxChannelDifference(a, c), 2);
-}
-
-TEST(ImageTransforms, MirroredCardExportedToPdfIsStillVector) {
-    // A card drawn as vector text and lines, mirrored both ways and turned,
-    // then written to PDF: the text must still be text (pdftotext reads it
-    // back) and no bitmap may have been put in its place (pdfimages lists
-    // none).
-    QPicture card;
-    {
-        QPainter p(&card);
-        p.setPen(Qt::black);
-        p.drawRect(QRectF(2, 2, 238, 149));
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(14);
-        p.setFont(font);
-        p.drawText(QPointF(20, 60), QStringLiteral("ZELKVECTORCARD"));
-    }
-    card.setBoundingRect(QRect(0, 0, 243, 153));
-    const QPicture pictures[] = {
-        ImageTransforms::Create_Mirror_Image_With_CG_Image(card, false, QSizeF(242.65, 153.07)),
-        ImageTransforms::Create_Mirror_Image_With_CG_Image(card, true, QSizeF(242.65, 153.07)),
-        ImageTransforms::imageRotatedByDegrees_Angle(card, 180, {}, QSizeF(242.65, 153.07)),
-    };
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("mirrored.pdf"));
-    {
-        QPdfWriter pdf(path);
-        pdf.setResolution(72);
-        pdf.setPageSize(QPageSize(QSizeF(242.65, 153.07), QPageSize::Point));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter p(&pdf);
-        for (size_t i = 0; i < std::size(pictures); ++i) {
-            if (i)
-                pdf.newPage();
-            p.drawPicture(0, 0, pictures[i]);
-        }
-    }
-    const auto text = zelk::test::runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    ASSERT_TRUE(text.started);
-    ASSERT_EQ(text.exitCode, 0) << text.err.constData();
-    // A left-right mirror may come back with its letters in reverse order.
-    QByteArray flat = text.out;
-    flat.replace("\n", "").replace(" ", "").replace("\f", "");
-    std::string rev = "ZELKVECTORCARD";
-    std::reverse(rev.begin(), rev.end());
-    const int found = int(flat.count("ZELKVECTORCARD")) + int(flat.count(QByteArray(rev.c_str())));
-    EXPECT_EQ(found, 3) << text.out.constData();
-    const auto images = zelk::test::runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
-    ASSERT_TRUE(images.started);
-    ASSERT_EQ(images.exitCode, 0);
-    // The listing is a two-line header and one line per image.
-    EXPECT_EQ(images.out.trimmed().split('\n').size(), 2) << images.out.constData();
-}
 
 TEST(ImageTransforms, BorderedCopy) {
     // Width 4 on the edge: 2 points show inside. Dashes in points, butt caps.
