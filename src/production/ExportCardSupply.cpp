@@ -32,25 +32,6 @@ zelk::SideSnapshot liveSide(const SKTWindowController& w, bool back) {
                                     ::Card_Shape, back ? CardSide::Back : CardSide::Front, card);
 }
 
-// Every card is the design on screen, copied when the run starts.
-class LiveDesignCards : public CardSource {
-public:
-    LiveDesignCards(const SKTWindowController& w, int count)
-        : front_(cardImage(liveSide(w, false), Mirror_Image_Create, Mirror_Vertical_Not_Horz)),
-          back_(cardImage(liveSide(w, true), Mirror_Image_Create, Mirror_Vertical_Not_Horz)),
-          count_(count) {}
-    int count() const override { return count_; }
-    Card card(int index, const QString& card_side) const override {
-        Q_UNUSED(index);
-        return {card_side == QLatin1String("F") ? front_ : back_, QString()};
-    }
-
-private:
-    TransformedCardImage front_;
-    TransformedCardImage back_;
-    int count_;
-};
-
 // Every card is made from one batch snapshot taken when the run starts, on
 // the run's worker threads; the snapshot's mirror flags are the window's.
 class BatchCards : public CardSource {
@@ -78,16 +59,6 @@ ExportCardSupply& installed() {
 }
 
 }  // namespace
-
-ExportCardSupply ExportCardSupply::liveDesign() {
-    ExportCardSupply s;
-    s.checkUse = [](SKTWindowController&) {};
-    s.recount = [](SKTWindowController&) {};
-    s.cards = [](SKTWindowController& w) -> std::shared_ptr<const CardSource> {
-        return std::make_shared<LiveDesignCards>(w, Total_Batch_Excel_Card);
-    };
-    return s;
-}
 
 ExportCardSupply ExportCardSupply::batch() {
     ExportCardSupply s;
