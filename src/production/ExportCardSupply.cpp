@@ -3,7 +3,6 @@
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
 #include "foundation/Codes.h"
-#include "foundation/SKTDocument.h"
 #include "inspector/face/ImageTransforms.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
@@ -23,13 +22,6 @@ TransformedCardImage cardImage(const zelk::SideSnapshot& side, bool mirror, bool
     if (mirror)
         return ImageTransforms::Create_Mirror_Image_With_CG_Image(view, vertical);
     return TransformedCardImage(view, QTransform());
-}
-
-zelk::SideSnapshot liveSide(const SKTWindowController& w, bool back) {
-    const SKTDocument& d = *w.document();
-    const QRectF card(QPointF(0, 0), d.documentSize());
-    return zelk::SideSnapshot::take(back ? &d.graphics_back : &d.graphics, &w.Front_card_Prop, &w.Back_card_Prop,
-                                    ::Card_Shape, back ? CardSide::Back : CardSide::Front, card);
 }
 
 // Every card is made from one batch snapshot taken when the run starts, on
@@ -72,8 +64,8 @@ ExportCardSupply ExportCardSupply::batch() {
 }
 
 CardSource::Card ExportCardSupply::liveCard(const SKTWindowController& window, const QString& card_side) {
-    const zelk::SideSnapshot side = liveSide(window, card_side != QLatin1String("F"));
-    return {cardImage(side, Mirror_Image_Create, Mirror_Vertical_Not_Horz), QString()};
+    const int side = card_side == QLatin1String("F") ? CardSide::Front : CardSide::Back;
+    return {cardImage(window.designSide(side), Mirror_Image_Create, Mirror_Vertical_Not_Horz), QString()};
 }
 
 ExportCardSupply ExportCardSupply::install(ExportCardSupply supply) {
