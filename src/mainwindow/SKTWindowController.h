@@ -62,6 +62,7 @@ class ExportWindow;
 class NewControlPoint;
 struct PrintCardSource;
 class PrintInfo;
+class SideSnapshot;
 class ToolPalette;
 class UnitWindow;
 struct DesignContents;
@@ -197,6 +198,8 @@ public:
     // its window has set the flags; its workers make every card from that
     // copy (BatchSnapshot::Set_data_table_value_to_card), never from the hub.
     std::shared_ptr<const BatchSnapshot> takeBatchSnapshot() const;
+    // The design's side (CardSide::Front or Back) as it is now, copied.
+    zelk::SideSnapshot designSide(int side) const;
     // The producer of barcode pictures (the default one when none is set).
     zelk::BarcodeProducer& barcodeProducer() const;
     // The values of card `index` into the live Graphics_array_Batch (group

@@ -3,7 +3,6 @@
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
 #include "foundation/Codes.h"
-#include "foundation/SKTDocument.h"
 #include "inspector/face/ImageTransforms.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
@@ -24,32 +23,6 @@ TransformedCardImage cardImage(const zelk::SideSnapshot& side, bool mirror, bool
         return ImageTransforms::Create_Mirror_Image_With_CG_Image(view, vertical);
     return TransformedCardImage(view, QTransform());
 }
-
-zelk::SideSnapshot liveSide(const SKTWindowController& w, bool back) {
-    const SKTDocument& d = *w.document();
-    const QRectF card(QPointF(0, 0), d.documentSize());
-    return zelk::SideSnapshot::take(back ? &d.graphics_back : &d.graphics, &w.Front_card_Prop, &w.Back_card_Prop,
-                                    ::Card_Shape, back ? CardSide::Back : CardSide::Front, card);
-}
-
-// Every card is the design on screen, copied when the run starts.
-class LiveDesignCards : public CardSource {
-public:
-    LiveDesignCards(const SKTWindowController& w, int count)
-        : front_(cardImage(liveSide(w, false), Mirror_Image_Create, Mirror_Vertical_Not_Horz)),
-          back_(cardImage(liveSide(w, true), Mirror_Image_Create, Mirror_Vertical_Not_Horz)),
-          count_(count) {}
-    int count() const override { return count_; }
-    Card card(int index, const QString& card_side) const override {
-        Q_UNUSED(index);
-        return {card_side == QLatin1String("F") ? front_ : back_, QString()};
-    }
-
-private:
-    TransformedCardImage front_;
-    TransformedCardImage back_;
-    int count_;
-};
 
 // Every card is made from one batch snapshot taken when the run starts, on
 // the run's worker threads; the snapshot's mirror flags are the window's.
@@ -79,16 +52,6 @@ ExportCardSupply& installed() {
 
 }  // namespace
 
-ExportCardSupply ExportCardSupply::liveDesign() {
-    ExportCardSupply s;
-    s.checkUse = [](SKTWindowController&) {};
-    s.recount = [](SKTWindowController&) {};
-    s.cards = [](SKTWindowController& w) -> std::shared_ptr<const CardSource> {
-        return std::make_shared<LiveDesignCards>(w, Total_Batch_Excel_Card);
-    };
-    return s;
-}
-
 ExportCardSupply ExportCardSupply::batch() {
     ExportCardSupply s;
     s.checkUse = [](SKTWindowController& w) { w.Check_Series_Or_Excel_Use_or_not(); };
@@ -101,8 +64,8 @@ ExportCardSupply ExportCardSupply::batch() {
 }
 
 CardSource::Card ExportCardSupply::liveCard(const SKTWindowController& window, const QString& card_side) {
-    const zelk::SideSnapshot side = liveSide(window, card_side != QLatin1String("F"));
-    return {cardImage(side, Mirror_Image_Create, Mirror_Vertical_Not_Horz), QString()};
+    const int side = card_side == QLatin1String("F") ? CardSide::Front : CardSide::Back;
+    return {cardImage(window.designSide(side), Mirror_Image_Create, Mirror_Vertical_Not_Horz), QString()};
 }
 
 ExportCardSupply ExportCardSupply::install(ExportCardSupply supply) {

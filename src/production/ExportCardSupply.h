@@ -25,9 +25,6 @@ public:
     // The installed supply: the batch state of the design and its bound
     // data, each run's cards made from a batch snapshot.
     static ExportCardSupply batch();
-    // The design on screen for every card, mirrored as the export window
-    // says.
-    static ExportCardSupply liveDesign();
     // The live design's side ("F" or "B") as one card, mirrored as the
     // export window says.
     static CardSource::Card liveCard(const SKTWindowController& window, const QString& card_side);

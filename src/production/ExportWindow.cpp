@@ -5,6 +5,7 @@
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
 #include "production/ExportGlobals.h"
+#include "production/PrintRange.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -228,21 +229,20 @@ bool ExportWindow::applyRange() {
         Total_Label = Total_Batch_Excel_Card;
         return true;
     }
-    int from = integerValue(from_Text->text());
-    int to = integerValue(To_Text->text());
+    const int from = integerValue(from_Text->text());
+    const int to = integerValue(To_Text->text());
     Print_Start = from;
     Print_End = to;
     if (from > to) {
         Show_MessageBox(QStringLiteral("Please select valid range."));
         return false;
     }
-    // Typed numbers below 1 or above the data's cards never reach the rows.
-    const int cards = qMax(1, Total_Batch_Excel_Card);
-    from = qBound(1, from, cards);
-    to = qBound(1, to, cards);
-    Print_End = to;
-    Total_Label = to;
-    Print_Start = from - 1;
+    // Typed numbers below 1 or above the data's cards never reach the rows;
+    // the export's Total_Label is the loop end, not the count.
+    const zelk::PrintRange range = zelk::PrintRange::resolve(false, 0, from, to, true, Total_Batch_Excel_Card, false);
+    Print_Start = range.Print_Start;
+    Print_End = range.Print_End;
+    Total_Label = range.Print_End;
     return true;
 }
 

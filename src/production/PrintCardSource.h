@@ -29,9 +29,6 @@ struct PrintCardSource {
     std::function<PrintCard(int index, QChar side)> card;
 
     bool usesData() const { return Use_Data_Sheet_Values || Use_Excel_Binding_Values; }
-
-    // Without data: the design's own sides for every card.
-    static PrintCardSource ofDesign(const SideSnapshot& front, const SideSnapshot& back);
 };
 
 }  // namespace zelk

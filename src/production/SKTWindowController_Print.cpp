@@ -1,7 +1,6 @@
 // The main window's print command and its shared print settings.
 #include "canvas/SideSnapshot.h"
 #include "foundation/Codes.h"
-#include "foundation/SKTDocument.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
@@ -12,18 +11,6 @@
 #include "production/PrintGlobals.h"
 #include "dialogs/PrintInfo.h"
 #include "production/Print_Wnd.h"
-
-namespace {
-
-// The design's side as it is now, copied for the print runs.
-zelk::SideSnapshot designSide(const SKTWindowController& window, int side) {
-    const SKTDocument& d = *window.document();
-    const QRectF card(QPointF(0, 0), d.documentSize());
-    return zelk::SideSnapshot::take(side == CardSide::Front ? &d.graphics : &d.graphics_back,
-                                    &window.Front_card_Prop, &window.Back_card_Prop, ::Card_Shape, side, card);
-}
-
-}  // namespace
 
 // The run's cards come from a batch snapshot taken now: the window's data
 // check boxes switch series and Excel values off before the count. The run
@@ -58,7 +45,7 @@ void SKTWindowController::Print_method() {
     if (!Set_Front_Back_Value_To_Print_Export_Mail())
         return;
     Print_Wnd* window = Print_Wnd::defaultInstance();
-    window->designSide = [this](int s) { return designSide(*this, s); };
+    window->designSide = [this](int s) { return designSide(s); };
     window->cardSource = [this](bool withSeries, bool withExcel) { return printCardSource(withSeries, withExcel); };
     window->Open_Print_Wnd();
     window->designSide = nullptr;

@@ -192,17 +192,20 @@ bool SKTWindowController::Set_Front_Back_Value_To_Print_Export_Mail() {
 
 std::shared_ptr<const BatchSnapshot> SKTWindowController::takeBatchSnapshot() const {
     auto batch = std::make_shared<BatchSnapshot>();
-    const QRectF card(QPointF(0, 0), document()->documentSize());
-    const SKTDocument& d = *document();
-    batch->front = zelk::SideSnapshot::take(&d.graphics, &Front_card_Prop, &Back_card_Prop, ::Card_Shape,
-                                            CardSide::Front, card);
-    batch->back = zelk::SideSnapshot::take(&d.graphics_back, &Front_card_Prop, &Back_card_Prop, ::Card_Shape,
-                                           CardSide::Back, card);
+    batch->front = designSide(CardSide::Front);
+    batch->back = designSide(CardSide::Back);
     batch->values = liveBatchValues();
     batch->CARD_SIDE_STR = ::CARD_SIDE_STR;
     batch->Mirror_Image_Create = ::Mirror_Image_Create;
     batch->Mirror_Vertical_Not_Horz = ::Mirror_Vertical_Not_Horz;
     return batch;
+}
+
+zelk::SideSnapshot SKTWindowController::designSide(int side) const {
+    const SKTDocument& d = *document();
+    const QRectF card(QPointF(0, 0), d.documentSize());
+    return zelk::SideSnapshot::take(side == CardSide::Front ? &d.graphics : &d.graphics_back, &Front_card_Prop,
+                                    &Back_card_Prop, ::Card_Shape, side, card);
 }
 
 zelk::BarcodeProducer& SKTWindowController::barcodeProducer() const {
