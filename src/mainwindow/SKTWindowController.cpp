@@ -223,6 +223,12 @@ void SKTWindowController::buildCommands() {
         command("Create_Series_Button", tr("Create Series..."), &W::Create_Series_Button);
     QAction* cropAct = command("Cropping_Tool_Button", tr("Cropping Tool..."), &W::Cropping_Tool_Clicked);
     QAction* helpAct = command("Help_Button", tr("Help"), &W::Help_Button_Clicked, QKeySequence::HelpContents);
+    QAction* supportAct = command("Help_Support_Button", tr("Help and Support..."), &W::Help_Support_Clicked);
+    QAction* mailPromoAct = command("Zelk_SMS_Prmotion", tr("About Card Mailing..."), &W::Zelk_SMS_Prmotion);
+    QAction* visitorPromoAct =
+        command("Zelk_Recovery_Prmotion", tr("About the Visitor Desk..."), &W::Zelk_Recovery_Prmotion);
+    QAction* barcodePromoAct =
+        command("Zelk_Barcode_Prmotion", tr("About the Barcode Designer..."), &W::Zelk_Barcode_Prmotion);
     QAction* exitAct = command("Exit_Button", tr("Exit"), &W::Exit_Button_Clicked, QKeySequence::Quit);
     QAction* exportTemplateAct =
         command("Export_As_Template_Button", tr("Export as Template..."), &W::Export_As_Template_Button_Clicked);
@@ -274,7 +280,9 @@ void SKTWindowController::buildCommands() {
     QMenu* toolsMenu = menuBar()->addMenu(tr("&Tools"));
     toolsMenu->addAction(cropAct);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->addAction(helpAct);
+    help->addActions({helpAct, supportAct});
+    help->addSeparator();
+    help->addActions({mailPromoAct, visitorPromoAct, barcodePromoAct});
 
     // Commands.
     QToolBar* bar = addToolBar(tr("Commands"));
@@ -290,6 +298,7 @@ void SKTWindowController::buildCommands() {
     bar->addActions({seriesAct, cropAct});
     bar->addSeparator();
     bar->addActions({helpAct, exitAct});
+    Set_Help_Toolbar_Item_Size();
 
     // Sides and zoom.
     addToolBarBreak();

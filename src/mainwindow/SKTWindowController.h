@@ -394,6 +394,17 @@ public:
     void Open_Support_Mail() const;
     void Open_Reseller_Mail() const;
 
+    // ---- Help and promotion (src/mail/SKTWindowController_Help.cpp) ----
+    // The help and support window.
+    void Help_Support_Clicked();
+    // The promotion window on one of the program's features: card mailing
+    // ("S"), the visitor desk ("R") and the barcode designer ("B").
+    void Zelk_SMS_Prmotion();
+    void Zelk_Recovery_Prmotion();
+    void Zelk_Barcode_Prmotion();
+    // The help command's toolbar button at its minimum size (Toolbar_help).
+    void Set_Help_Toolbar_Item_Size();
+
     // ---- Commands ----
     void New_Button_Clicked();
     void Open_Button_Clicked();

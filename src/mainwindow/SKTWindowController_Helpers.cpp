@@ -3,6 +3,7 @@
 // camera folder file, the mail settings, the after-export box, the web and
 // mail links, and the accessors of the sides and canvases.
 #include "mainwindow/SKTWindowController.h"
+#include "mainwindow/ProductLinks.h"
 
 #include "canvas/CardFileEncoder.h"
 #include "canvas/NewControlPoint.h"
@@ -391,11 +392,6 @@ void openUrl(const QUrl& url) {
     zelk::Services::current()->openUrl(url);
 }
 
-// The product's own addresses. The share pages pass the web site to the
-// social network's public share or like endpoint.
-const QString websiteAddress = QStringLiteral("https://www.zelk-id-card.example/");
-const QString supportAddress = QStringLiteral("support@zelk-id-card.example");
-const QString resellerAddress = QStringLiteral("resellers@zelk-id-card.example");
 
 QUrl pageWithQuery(const QString& page, const QList<std::pair<QString, QString>>& items) {
     QUrl url(page);
@@ -416,35 +412,51 @@ QUrl mailTo(const QString& address, const QString& subject) {
     return url;
 }
 
+// The share pages pass the web site to the social network's public share or
+// like endpoint; without a web site there is nothing to share.
+void share(const QString& page, const QList<std::pair<QString, QString>>& items) {
+    if (zelk::productLinks().website.isEmpty())
+        return;
+    openUrl(pageWithQuery(page, items));
+}
+
+void mailIfAny(const QString& address, const QString& subject) {
+    if (!address.isEmpty())
+        openUrl(mailTo(address, subject));
+}
+
 }  // namespace
 
 void SKTWindowController::Open_Google_Plus() const {
-    openUrl(pageWithQuery(QStringLiteral("https://plus.google.com/share"), {{QStringLiteral("url"), websiteAddress}}));
+    share(QStringLiteral("https://plus.google.com/share"), {{QStringLiteral("url"), zelk::productLinks().website}});
 }
 
 void SKTWindowController::Open_FaceBook() const {
-    openUrl(pageWithQuery(QStringLiteral("https://www.facebook.com/sharer/sharer.php"),
-                          {{QStringLiteral("u"), websiteAddress}}));
+    share(QStringLiteral("https://www.facebook.com/sharer/sharer.php"),
+          {{QStringLiteral("u"), zelk::productLinks().website}});
 }
 
 void SKTWindowController::Open_Twitter() const {
-    openUrl(pageWithQuery(QStringLiteral("https://twitter.com/intent/tweet"),
-                          {{QStringLiteral("url"), websiteAddress}, {QStringLiteral("text"), App_Name}}));
+    share(QStringLiteral("https://twitter.com/intent/tweet"),
+          {{QStringLiteral("url"), zelk::productLinks().website}, {QStringLiteral("text"), App_Name}});
 }
 
 void SKTWindowController::Open_FB_Like() const {
-    openUrl(pageWithQuery(QStringLiteral("https://www.facebook.com/plugins/like.php"),
-                          {{QStringLiteral("href"), websiteAddress}}));
+    share(QStringLiteral("https://www.facebook.com/plugins/like.php"),
+          {{QStringLiteral("href"), zelk::productLinks().website}});
 }
 
-void SKTWindowController::Open_Website_1() const { openUrl(QUrl(websiteAddress)); }
+void SKTWindowController::Open_Website_1() const {
+    if (!zelk::productLinks().website.isEmpty())
+        openUrl(QUrl(zelk::productLinks().website));
+}
 
 void SKTWindowController::Open_Support_Mail() const {
-    openUrl(mailTo(supportAddress, App_Name + QStringLiteral(" support")));
+    mailIfAny(zelk::productLinks().supportMail, App_Name + QStringLiteral(" support"));
 }
 
 void SKTWindowController::Open_Reseller_Mail() const {
-    openUrl(mailTo(resellerAddress, App_Name + QStringLiteral(" reseller")));
+    mailIfAny(zelk::productLinks().resellerMail, App_Name + QStringLiteral(" reseller"));
 }
 
 // ---------------------------------------------------------------- sides and canvases

@@ -1,0 +1,10 @@
+#include "mainwindow/ProductLinks.h"
+
+namespace zelk {
+
+ProductLinks& productLinks() {
+    static ProductLinks links;
+    return links;
+}
+
+}  // namespace zelk
