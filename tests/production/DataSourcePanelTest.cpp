@@ -6,10 +6,13 @@
 #include "canvas/SKTGraphicView.h"
 #include "datasource/View_Data_Series.h"
 #include "dialogs/PleaseWait_Modeless.h"
+#include "inspector/DataSourcePanel.h"
+#include "inspector/InspectorPanels.h"
 #include "mainwindow/HubBarcodeDataSource.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <numeric>
 
@@ -164,6 +167,32 @@ TEST_F(ProductionTest, ViewAndHelpButtonsAndPleaseWaitSheet) {
     EXPECT_EQ(w().modeless_msg_lbl->text(), "It may take a while, Please wait..");
     w().Hide_Destroy_Modeless();
     EXPECT_FALSE(w().plz_wait_Window->isSheetShown());
+}
+
+// The source page's View button on a text bound to a series.
+TEST_F(ProductionTest, SourcePageViewsTheChosenSeries) {
+    writeSeries("Staff", "S-1\n\nS-2\n");
+    auto text = placed(GraphicKind::Text, "x");
+    setSides({text});
+    w()._graphicView->setSelectionIndexes(QList<int>{0});
+    w()._graphicView->setSelected_Graphic(text);
+    w().Show_RHS_Properties(text.get());
+    DataSourcePanel* page = w().inspector()->source;
+    page->Data_source_type->setCurrentIndex(page->Data_source_type->findText("Series"));
+    page->Batch_Series->setCurrentIndex(page->Batch_Series->findText("Staff"));
+    ASSERT_EQ(state(*text), "1 Staff 0 -1 S-1");
+    QStringList viewed;
+    ScopedDialogRunner runner([&](QDialog* d) {
+        auto* viewer = qobject_cast<View_Data_Series*>(d);
+        EXPECT_NE(viewer, nullptr);
+        if (viewer)
+            viewed << viewer->series_name->text() + ": " + viewer->ListData.join(',');
+        return 1;
+    });
+    sink.shown.clear();
+    page->view_series_btn->click();
+    EXPECT_EQ(viewed, QStringList{"Staff: S-1,S-2"});
+    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
 }
 
 // The barcode window's View button, as the program installs the window's
