@@ -1,7 +1,5 @@
 #include "barcode/BarcodeDataSource.h"
 
-#include "foundation/Utilities.h"
-
 namespace zelk {
 
 BarcodeDataSource::~BarcodeDataSource() = default;
@@ -26,9 +24,7 @@ QStringList BarcodeDataSource::excelColumnTitles() const { return {}; }
 
 QString BarcodeDataSource::firstValueOfExcelColumn(int) const { return QString(); }
 
-void BarcodeDataSource::viewSeries(const QString&) {
-    Show_MessageBox(QStringLiteral("The series viewer is not available yet."));
-}
+void BarcodeDataSource::viewSeries(const QString&) {}
 
 void BarcodeDataSource::viewExcelTable() {}
 

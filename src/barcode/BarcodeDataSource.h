@@ -3,7 +3,7 @@
 // start mode and Excel binding state of the design, the data series and the
 // Excel table's columns with their first values, and the two viewers. The
 // main window installs its own; this base answers as a design without data
-// would (no series, no table) and says that the series viewer is not there.
+// would (no series, no table) and shows nothing.
 #include <QString>
 #include <QStringList>
 
@@ -30,7 +30,7 @@ public:
     // The column's value in the table's first row; "" without rows.
     virtual QString firstValueOfExcelColumn(int column) const;
 
-    // Shows the series' values; the base says that it cannot yet.
+    // Shows the series' values.
     virtual void viewSeries(const QString& name);
     // Shows the loaded Excel table.
     virtual void viewExcelTable();

@@ -202,10 +202,11 @@ void NKDCode128Barcode::generateChecksum() {
     QList<int> values;
     symbolValues(&values);
     int start = 103 + (m_codeSet >= SetA && m_codeSet <= SetC ? m_codeSet : 0);
-    int sum = start;
+    // Reduced as it goes: the weighted sum of a long value overflows an int.
+    int sum = start % 103;
     for (int i = 0; i < values.size(); ++i)
-        sum += (i + 1) * values.at(i);
-    setCheckDigit(static_cast<signed char>(sum % 103));
+        sum = (sum + (i + 1) % 103 * values.at(i)) % 103;
+    setCheckDigit(static_cast<signed char>(sum));
 }
 
 bool NKDCode128Barcode::isContentValid() const {

@@ -280,11 +280,19 @@ bool Import_Wizard::Create_And_Save_Text_Data_Sheet(const QString& path) {
         Show_MessageBox(series::kCorrupted);
         return false;
     }
+    // A file without values is refused before an existing series of the
+    // name is offered for replacing: nothing is written.
+    const QStringList values = series::valuesOfText(text, kind);
+    if (values.isEmpty()) {
+        Hide_Destroy_Modeless();
+        Show_MessageBox(series::kNoValues);
+        return false;
+    }
     if (file_name_required == 1 && !series::mayWriteNew(name)) {
         Hide_Destroy_Modeless();
         return false;
     }
-    const bool ok = deliver(name, series::valuesOfText(text, kind));
+    const bool ok = deliver(name, values);
     Hide_Destroy_Modeless();
     return ok;
 }

@@ -225,7 +225,8 @@ QString RtfReader::plainText(const QByteArray& rtf) {
         ++start;
     if (rtf.mid(start, 5) != "{\\rtf")
         return {};
-    QString text = Parser(rtf.mid(start)).run();
+    // \uN gives UTF-16 units one at a time: a pair may span two of them.
+    QString text = series::replaceUnpairedSurrogates(Parser(rtf.mid(start)).run());
     return text.isNull() ? QString(QLatin1String("")) : text;
 }
 

@@ -4,6 +4,7 @@
 // and rows ending lines too. Formatting is dropped, and so are the groups
 // that hold no document text (font, colour and style tables, pictures, the
 // information group, header and footer, ignorable "\*" destinations).
+// A \uN unit that is not half of a surrogate pair becomes U+FFFD.
 #include <QByteArray>
 #include <QString>
 

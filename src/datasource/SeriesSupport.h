@@ -19,6 +19,7 @@ inline const QString kFileError = QStringLiteral("Error in file accessing.");
 inline const QString kInvalidName = QStringLiteral("Please enter valid series name.");
 inline const QString kCorrupted =
     QStringLiteral("Either file is corrupted or selected file contains invalid characters.");
+inline const QString kNoValues = QStringLiteral("The selected file does not contain any value.");
 
 // The in-use guard (a text, image or barcode of the card takes its values
 // from the series). The main window installs its own while its series

@@ -3,7 +3,6 @@
 #include "foundation/Utilities.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace zelk::series {
@@ -14,12 +13,25 @@ QString decodeStrict(QStringConverter::Encoding encoding, const QByteArray& byte
     QString text = decode(bytes);
     if (decode.hasError())
         return {};
-    return text.isNull() ? QString(QLatin1String("")) : text;
+    // The UTF-16 decoder lets a lone surrogate through without an error.
+    return text.isNull() ? QString(QLatin1String("")) : replaceUnpairedSurrogates(text);
 }
 
 const QString kFontMark = QStringLiteral("NSFont = ");
 
 }  // namespace
+
+QString replaceUnpairedSurrogates(QString text) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
 
 QString fromWindows1252(const QByteArray& bytes) {
     // 0x80..0x9F; 0 marks the unassigned bytes, kept as their C1 controls.
@@ -129,13 +141,21 @@ QStringList valuesOfText(const QString& text, TextKind kind) {
         }
         return values;
     }
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    for (const QString& line : text.split(lineEnd)) {
-        const QString v = cleanValue(line);
+    // By hand: a regular expression matches nothing in text that is not
+    // valid UTF-16, and the whole text would become one value.
+    const qsizetype n = text.size();
+    for (qsizetype start = 0; start <= n;) {
+        qsizetype end = start;
+        while (end < n && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
+            ++end;
+        const QString v = cleanValue(text.mid(start, end - start));
         if (kind == TextKind::Plain && v.contains(kFontMark))
             break;
         if (!v.isEmpty())
             values.append(v);
+        if (end < n && text.at(end) == QLatin1Char('\r') && end + 1 < n && text.at(end + 1) == QLatin1Char('\n'))
+            ++end;
+        start = end + 1;
     }
     return values;
 }

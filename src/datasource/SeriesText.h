@@ -10,8 +10,11 @@ namespace zelk::series {
 
 // The text of a file's bytes: the encoding of a byte-order mark (UTF-8,
 // UTF-16 or UTF-32), else UTF-8 when the bytes are valid UTF-8, else
-// Windows-1252. A null string when a marked text does not decode.
+// Windows-1252. A null string when a marked text does not decode; an
+// unpaired surrogate of UTF-16 becomes U+FFFD.
 QString decodeText(const QByteArray& bytes);
+// Every surrogate that is not half of a pair replaced by U+FFFD.
+QString replaceUnpairedSurrogates(QString text);
 // Windows-1252 (WHATWG's table; its five unassigned bytes stay C1 controls).
 QString fromWindows1252(const QByteArray& bytes);
 

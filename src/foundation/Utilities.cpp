@@ -218,30 +218,6 @@ qint64 leadingInteger(const QString& text, qint64 limit) {
     return negative ? -n : n;
 }
 
-QString writeFailureReason(const QFileDevice& file) {
-    if (file.error() == QFileDevice::ResourceError)
-        return QStringLiteral("The disk is full: there is no space left to write the file.");
-    if (file.error() == QFileDevice::NoError)
-        return QStringLiteral("The file could not be written whole.");
-    return file.errorString();
-}
-
-bool writeWholeFile(QFileDevice& file, const QByteArray& bytes, QString* why) {
-    qint64 done = 0;
-    // A short write sets no error; writing the rest makes the system say why.
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    if (done == bytes.size() && file.flush())
-        return true;
-    if (why)
-        *why = writeFailureReason(file);
-    return false;
-}
-
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* why) {
     auto fail = [why](const QString& reason) {
         if (why)

@@ -2,10 +2,11 @@
 // The cross-cutting plain functions of the application: message boxes,
 // logging, string helpers, file and folder helpers, the data folder tree and
 // the help file.
+#include "platform/FileWriting.h"
+
 #include <QByteArray>
 #include <QString>
 
-class QFileDevice;
 class QObject;
 
 // Message boxes: callable from any thread, always shown on the GUI thread
@@ -50,13 +51,6 @@ void Delete_Folder(const QString& path);
 // Removes the file or folder at the path; failures are silent.
 void Delete_File(const QString& path);
 namespace zelk {
-// Writes all of `bytes` to the open file and flushes them. False with the
-// reason in *why: a disk that fills up part-way is said to be full (Qt reports
-// such a short write without a reason of its own). Open the file Unbuffered:
-// a buffered flush that falls short loses the system's reason.
-bool writeWholeFile(QFileDevice& file, const QByteArray& bytes, QString* why = nullptr);
-// The reason for a failed write or commit of the file, the full disk named.
-QString writeFailureReason(const QFileDevice& file);
 // The integer a text starts with (blanks, a sign, ASCII digits), its
 // magnitude held at `limit`; 0 when there is none.
 qint64 leadingInteger(const QString& text, qint64 limit);

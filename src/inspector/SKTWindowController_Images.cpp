@@ -93,6 +93,7 @@ void SKTWindowController::wireImageAndSignaturePanels() {
     connect(d->manual_library_btn, &QPushButton::clicked, this, &SKTWindowController::Manual_Library_Browse_Btn);
     connect(d->camera_btn, &QPushButton::clicked, this, &SKTWindowController::Open_Camera_Clicked);
     connect(d->crop_btn, &QPushButton::clicked, this, &SKTWindowController::Cropping_Selected_Image_clicked);
+    connect(d->view_series_btn, &QPushButton::clicked, this, &SKTWindowController::View_batch_Series_Button);
     for (QComboBox* combo : {Data_source_type, Batch_Series})
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
 

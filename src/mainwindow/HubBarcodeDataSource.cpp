@@ -2,6 +2,7 @@
 
 #include "datasource/Data_From_Excel.h"
 #include "datasource/SeriesFile.h"
+#include "datasource/View_Data_Series.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "mainwindow/AppGlobals.h"
@@ -29,6 +30,12 @@ QString HubBarcodeDataSource::firstValueOfExcelColumn(int column) const {
     if (table->rowCount() == 0 || column < 0)
         return QString();
     return table->Get_Item_Text(0, column).toString();
+}
+
+void HubBarcodeDataSource::viewSeries(const QString& name) {
+    View_Data_Series* viewer = View_Data_Series::defaultInstance();
+    viewer->file_name = name;
+    viewer->Open_Wnd();
 }
 
 void HubBarcodeDataSource::viewExcelTable() { Data_From_Excel::defaultInstance()->Open_Wnd(); }

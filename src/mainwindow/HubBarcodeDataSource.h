@@ -1,7 +1,7 @@
 #pragma once
 // What the barcode settings window reads of the design: the start mode and
 // Excel binding state of the main window, the series of the data folder and
-// the loaded Excel table.
+// the loaded Excel table, and the viewers of both.
 #include "barcode/BarcodeDataSource.h"
 
 namespace zelk {
@@ -14,6 +14,7 @@ public:
     QString firstValueOfSeries(const QString& name) const override;
     QStringList excelColumnTitles() const override;
     QString firstValueOfExcelColumn(int column) const override;
+    void viewSeries(const QString& name) override;
     void viewExcelTable() override;
 };
 

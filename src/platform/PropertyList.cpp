@@ -1,5 +1,7 @@
 #include "platform/PropertyList.h"
 
+#include "platform/FileWriting.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -629,12 +631,18 @@ bool PropertyList::writeFile(const QString& path, const QVariant& value, QString
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("can not write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    QString why;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        why = file.errorString();
+    else if (!writeWholeFile(file, bytes, &why))
+        file.cancelWriting();
+    else if (!file.commit())
+        why = writeFailureReason(file);
+    if (why.isEmpty())
+        return true;
+    if (error)
+        *error = QStringLiteral("can not write %1: %2").arg(path, why);
+    return false;
 }
 
 }  // namespace zelk

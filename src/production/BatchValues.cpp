@@ -60,6 +60,18 @@ void setCentredBarcodePicture(SKTGraphic& g, const QImage& picture, BatchValues:
     }
 }
 
+// A value as a reason may quote it: its first characters, those that show
+// nothing marked.
+QString quoted(const QString& value, qsizetype shown) {
+    QString v = value.left(shown);
+    for (QChar& c : v)
+        if (!c.isPrint())
+            c = QChar::ReplacementCharacter;
+    if (value.size() <= shown)
+        return QStringLiteral("\"%1\"").arg(v);
+    return QStringLiteral("\"%1\u2026\" (%2 characters)").arg(v, QString::number(value.size()));
+}
+
 }  // namespace
 
 std::optional<QString> BatchValues::valueFor(const SKTGraphic& g, int index) const {
@@ -97,17 +109,23 @@ QString BatchValues::Assign_Batch_Values_To_Control(const QList<std::shared_ptr<
                 g->Set_text_value(*value);
                 break;
             case zelk::GraphicKind::Image:
-                if (target == Target::Live)
+                if (target == Target::Live) {
                     static_cast<SKTImage&>(*g).setFilePath(*value, false);
-                else
+                } else {
                     loadPictureOfCopy(*g, *value, resourceRoot);
+                    if (!value->isEmpty() && g->_contents.isNull())
+                        return QStringLiteral("the picture %1 cannot be read.").arg(quoted(*value, 260));
+                }
                 break;
             case zelk::GraphicKind::Barcode:
-                if (value->isEmpty())
+                if (value->isEmpty()) {
                     removeBarcodePicture(*g, target);
-                else
-                    setCentredBarcodePicture(
-                        *g, producer.produceBarcode(*g, *value, g->header_val, g->footer_val), target);
+                } else {
+                    const QImage picture = producer.produceBarcode(*g, *value, g->header_val, g->footer_val);
+                    if (target == Target::Copies && picture.isNull())
+                        return QStringLiteral("no barcode can be made of the value %1.").arg(quoted(*value, 40));
+                    setCentredBarcodePicture(*g, picture, target);
+                }
                 break;
             default:
                 break;

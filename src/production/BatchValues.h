@@ -45,9 +45,12 @@ public:
     // bound to a source that is on takes its value of card `index` (see
     // valueFor): a text its text, an image its picture path (none for ""),
     // a barcode a picture of the value made from its own settings and
-    // centred on bar_image_ctrl_bounds (none, at size 0, for "" or a value
-    // its symbology refuses). "" when done; otherwise the reason the step
-    // stopped, and the graphics must not be used.
+    // centred on bar_image_ctrl_bounds (none, at size 0, for ""). "" when
+    // done; otherwise the reason the step stopped, and the graphics must not
+    // be used. A run's copy (Copies) that would lack what its data names,
+    // a picture path that names no readable picture or a value that yields
+    // no barcode, is such a failure: the run must not count it as made. The
+    // live design shows the card without them (at size 0 for a barcode).
     QString Assign_Batch_Values_To_Control(const QList<std::shared_ptr<SKTGraphic>>& graphics, int index,
                                           zelk::BarcodeProducer& producer, Target target) const;
 

@@ -7,6 +7,7 @@
 
 #include "canvas/SKTGraphicView.h"
 #include "datasource/Data_From_Excel.h"
+#include "datasource/View_Data_Series.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
@@ -395,8 +396,9 @@ void SKTWindowController::View_batch_Series_Button() {
                 Show_MessageBox(QStringLiteral("Please select the series."));
                 return;
             }
-            // The series viewer comes with the series tools.
-            Show_Not_Available(QStringLiteral("The series viewer"));
+            View_Data_Series* viewer = View_Data_Series::defaultInstance();
+            viewer->file_name = name;
+            viewer->Open_Wnd();
             return;
         }
         Data_From_Excel::defaultInstance()->Open_Wnd();

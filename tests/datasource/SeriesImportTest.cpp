@@ -4,6 +4,7 @@
 #include "SeriesFixture.h"
 #include "datasource/BatchWizard.h"
 #include "datasource/Import_Wizard.h"
+#include "datasource/SeriesText.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -82,6 +83,74 @@ TEST_F(SeriesImportTest, TextFilesByTheirKind) {
         EXPECT_EQ(seriesBytes("S"), c.series);
         EXPECT_EQ(code, c.series.isEmpty() ? 0 : 1);
         EXPECT_EQ(shown, c.series.isEmpty() ? QStringList{series::kCorrupted} : QStringList());
+    }
+}
+
+// One broken character stays one value's fault: lines are still split.
+TEST_F(SeriesImportTest, AnUnpairedSurrogateBecomesAReplacementCharacter) {
+    const QByteArray bad = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
+    auto utf16 = [](const QList<char16_t>& units, bool bigEndian) {
+        QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t u : units) {
+            const char hi = char(u >> 8), lo = char(u & 0xFF);
+            bytes.append(bigEndian ? hi : lo).append(bigEndian ? lo : hi);
+        }
+        return bytes;
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QByteArray series;
+    } cases[] = {
+        {"a.rtf", "{\\rtf1\\ansi Alice\\par Bob\\par Carol \\u-10179?\\par Dave\\par}",
+         "Alice\nBob\nCarol " + bad + "\nDave\n"},
+        {"b.rtf", "{\\rtf1\\ansi \\u-8704?x\\par \\u-10179?\\u-8704?\\par \\u-8704?\\u-10179?}",
+         bad + "x\n\xF0\x9F\x98\x80\n" + bad + bad + "\n"},  // a pair across two \u is one character
+        {"c.txt", utf16({'A', 'n', 'n', '\n', 'B', 0xD83D, 'o', '\r', '\n', 'C', 'y', 0xDC00}, false),
+         "Ann\nB" + bad + "o\nCy" + bad + "\n"},
+        {"d.csv", utf16({'A', ',', 0xD83D, 0xDE00, '\n', 'B', 0xDE00, ',', 'C'}, true),
+         "A\n\xF0\x9F\x98\x80\nB" + bad + "\nC\n"},
+    };
+    // Text that is not valid UTF-16 is still split at its line ends.
+    const QString lone(QChar(0xD83D));
+    EXPECT_EQ(series::valuesOfText("a\r\nb" + lone + "\rc\n" + lone, series::TextKind::Rtf),
+              (QStringList{"a", "b" + lone, "c", lone}));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(seriesPath("S"));
+        shown.clear();
+        EXPECT_EQ(import(1, file(c.name, c.bytes)), 1);
+        EXPECT_EQ(seriesBytes("S"), c.series);
+        EXPECT_EQ(shown, QStringList());
+    }
+}
+
+// Nothing to import is said, and neither an existing series nor the
+// manager's list changes.
+TEST_F(SeriesImportTest, AFileWithoutValuesIsRefused) {
+    const QString files[] = {file("e.rtf", "{\\rtf1 \\par\\par}"), file("f.csv", ",,,\n , \n"),
+                             file("g.txt", " \\ \n{}\n\t\n")};
+    BatchWizard* manager = BatchWizard::defaultInstance();
+    manager->ListData_value = {"kept"};
+    for (const QString& source : files) {
+        SCOPED_TRACE(source.toStdString());
+        for (const bool exists : {true, false}) {
+            if (exists)
+                writeSeries("S", "old\n");
+            else
+                QFile::remove(seriesPath("S"));
+            shown.clear();
+            answers = {MessageAnswer::Yes};  // were the user asked to replace
+            EXPECT_EQ(import(1, source), 0);
+            EXPECT_EQ(shown, QStringList{series::kNoValues});
+            EXPECT_EQ(seriesExists("S"), exists);
+            if (exists)
+                EXPECT_EQ(seriesBytes("S"), "old\n");
+        }
+        shown.clear();
+        EXPECT_EQ(import(1, source, false), 0);
+        EXPECT_EQ(shown, QStringList{series::kNoValues});
+        EXPECT_EQ(manager->ListData_value, QStringList{"kept"});
     }
 }
 

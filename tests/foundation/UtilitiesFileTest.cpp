@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "TinyDisk.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Utilities.h"
 #include "platform/MessageSink.h"
@@ -9,8 +10,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/mount.h>
 
 using zelk::MessageAnswer;
 using zelk::MessageButtons;
@@ -132,14 +131,10 @@ TEST(UtilitiesFile, MissingOrUnopenableHelpFileIsReported) {
     zelk::AppPaths::init();
 }
 
-// A 64 KiB tmpfs in a mount namespace of this thread's own (needs root, as
-// the test machines run).
 TEST(UtilitiesFile, AWriteThatFailsKeepsTheOldFile) {
-    QTemporaryDir tmp;
-    const QByteArray at = QFile::encodeName(tmp.path());
-    ASSERT_TRUE(unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") == 0)
-        << strerror(errno);
+    zelk::test::TinyDisk disk;
+    ASSERT_TRUE(disk.mounted) << "cannot mount a small tmpfs: " << strerror(errno);
+    const QTemporaryDir& tmp = disk.dir;
     const QString card = tmp.filePath("card.png");
     writeBytes(card, "old");
     QString why;
@@ -148,5 +143,4 @@ TEST(UtilitiesFile, AWriteThatFailsKeepsTheOldFile) {
     EXPECT_EQ(zelk::test::fileBytes(card), "old");
     EXPECT_FALSE(zelk::writeFileSafely(tmp.filePath("new.png"), QByteArray(100000, 'x'), &why));
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.png"});
-    umount2(at.constData(), MNT_DETACH);
 }

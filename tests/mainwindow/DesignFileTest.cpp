@@ -5,6 +5,7 @@
 
 #include "BarcodeDecode.h"
 #include "TestSupport.h"
+#include "TinyDisk.h"
 #include "barcode/TwoDBarcode.h"
 #include "barcode/TwoDRenderer.h"
 #include "canvas/SKTRenderingView.h"
@@ -24,8 +25,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 
 using namespace zelk;
@@ -380,16 +379,6 @@ TEST_F(DesignFileTest, WhatTheWriterAcceptsTheReaderOpensAtBothSidesOfThePixelLi
         EXPECT_EQ(r.contents->frontGraphics.first()->_barcode_image.size(), QSize(8000, 5000));
     }
 }
-
-// A 64 KiB tmpfs in a mount namespace of this thread's own, which nothing
-// outside the test sees (mounting needs root, as the test machines run).
-struct TinyDisk {
-    QTemporaryDir dir;
-    const QByteArray at = QFile::encodeName(dir.path());
-    const bool mounted = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
-                         && mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") == 0;
-    ~TinyDisk() { umount2(at.constData(), MNT_DETACH); }
-};
 
 TEST_F(DesignFileTest, ADiskThatFillsUpPartWaySaysSoAndKeepsTheEarlierFile) {
     TinyDisk disk;

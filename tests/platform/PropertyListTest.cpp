@@ -1,8 +1,10 @@
 #include "platform/PropertyList.h"
 
 #include "TestSupport.h"
+#include "TinyDisk.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -346,4 +348,18 @@ TEST(PropertyList, FileErrorsNameTheFileAndKeepTheOldContent) {
     EXPECT_FALSE(PropertyList::writeFile(path, QVariant(), &error));
     ASSERT_TRUE(PropertyList::readFile(path, value, &error));
     EXPECT_EQ(value, QVariant(QVariantList{QStringLiteral("first")}));
+}
+
+TEST(PropertyList, AFullDiskIsNamedAndKeepsTheOldFile) {
+    zelk::test::TinyDisk disk;
+    ASSERT_TRUE(disk.mounted) << "cannot mount a small tmpfs: " << strerror(errno);
+    const QString path = disk.dir.filePath(QStringLiteral("profile.plist"));
+    ASSERT_TRUE(PropertyList::writeFile(path, QVariantList{QStringLiteral("first")}));
+    const QByteArray before = zelk::test::fileBytes(path);
+    QString error;
+    EXPECT_FALSE(PropertyList::writeFile(path, QVariantList{QString(100000, QLatin1Char('x'))}, &error));
+    EXPECT_TRUE(error.contains(QLatin1String("The disk is full: "))) << error.toStdString();
+    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    EXPECT_EQ(zelk::test::fileBytes(path), before);
+    EXPECT_EQ(QDir(disk.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"profile.plist"});
 }

@@ -2,11 +2,17 @@
 // View and help buttons), the group-mode list and the please-wait sheet.
 #include "ProductionTestSupport.h"
 
+#include "barcode/Barcode_Gen.h"
 #include "canvas/SKTGraphicView.h"
+#include "datasource/View_Data_Series.h"
 #include "dialogs/PleaseWait_Modeless.h"
+#include "inspector/DataSourcePanel.h"
+#include "inspector/InspectorPanels.h"
+#include "mainwindow/HubBarcodeDataSource.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <numeric>
 
@@ -123,13 +129,19 @@ TEST_F(ProductionTest, ViewAndHelpButtonsAndPleaseWaitSheet) {
     kind.addItems({"Manual", "Series", "Excel"});
     w().Data_source_type = &kind;
     w().Batch_Series = &value;
+    writeSeries("names", "Ann\n\n Bob \n");
     int dialogs = 0;
-    ScopedDialogRunner runner([&](QDialog*) { return ++dialogs; });
+    QStringList viewed;
+    ScopedDialogRunner runner([&](QDialog* d) {
+        if (auto* viewer = qobject_cast<View_Data_Series*>(d))
+            viewed << viewer->series_name->text() + ": " + viewer->ListData.join(',');
+        return ++dialogs;
+    });
     const std::tuple<int, QString, QString> cases[] = {
         {0, "", ""},
         {1, "", "Please select the series."},
         {1, "<--Select-->", "Please select the series."},
-        {1, " names ", "The series viewer is not available yet."},
+        {1, " names ", ""},  // the series viewer
         {2, "", ""},  // the loaded table is shown
     };
     for (const auto& [k, v, shown] : cases) {
@@ -140,7 +152,8 @@ TEST_F(ProductionTest, ViewAndHelpButtonsAndPleaseWaitSheet) {
         w().View_batch_Series_Button();
         EXPECT_EQ(sink.shown, shown.isEmpty() ? QStringList() : QStringList{shown}) << k << qPrintable(v);
     }
-    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_EQ(viewed, QStringList{"names: Ann,Bob"});
     sink.shown.clear();
     w().Data_Source_Help_Button();
     ASSERT_EQ(sink.shown.size(), 1);
@@ -154,6 +167,67 @@ TEST_F(ProductionTest, ViewAndHelpButtonsAndPleaseWaitSheet) {
     EXPECT_EQ(w().modeless_msg_lbl->text(), "It may take a while, Please wait..");
     w().Hide_Destroy_Modeless();
     EXPECT_FALSE(w().plz_wait_Window->isSheetShown());
+}
+
+// The source page's View button on a text bound to a series.
+TEST_F(ProductionTest, SourcePageViewsTheChosenSeries) {
+    writeSeries("Staff", "S-1\n\nS-2\n");
+    auto text = placed(GraphicKind::Text, "x");
+    setSides({text});
+    w()._graphicView->setSelectionIndexes(QList<int>{0});
+    w()._graphicView->setSelected_Graphic(text);
+    w().Show_RHS_Properties(text.get());
+    DataSourcePanel* page = w().inspector()->source;
+    page->Data_source_type->setCurrentIndex(page->Data_source_type->findText("Series"));
+    page->Batch_Series->setCurrentIndex(page->Batch_Series->findText("Staff"));
+    ASSERT_EQ(state(*text), "1 Staff 0 -1 S-1");
+    QStringList viewed;
+    ScopedDialogRunner runner([&](QDialog* d) {
+        auto* viewer = qobject_cast<View_Data_Series*>(d);
+        EXPECT_NE(viewer, nullptr);
+        if (viewer)
+            viewed << viewer->series_name->text() + ": " + viewer->ListData.join(',');
+        return 1;
+    });
+    sink.shown.clear();
+    page->view_series_btn->click();
+    EXPECT_EQ(viewed, QStringList{"Staff: S-1,S-2"});
+    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
+}
+
+// The barcode window's View button, as the program installs the window's
+// view of the design's data.
+TEST_F(ProductionTest, BarcodeWindowViewsTheChosenSeries) {
+    writeSeries("Staff", "S-1\nS-2\n");
+    auto barcode = code128(makeGraphic(GraphicKind::Barcode));
+    barcode->_bounds = barcode->bar_image_ctrl_bounds = QRectF(10, 10, 100, 40);
+    setSides({barcode});
+    w()._graphicView->setSelectionIndexes(QList<int>{0});
+    w()._graphicView->setSelected_Graphic(barcode);
+    HubBarcodeDataSource source;
+    Barcode_Gen::setDataSource(&source);
+    QStringList viewed;
+    ScopedDialogRunner runner([&](QDialog* d) {
+        if (auto* viewer = qobject_cast<View_Data_Series*>(d)) {
+            viewed << viewer->series_name->text() + ": " + viewer->ListData.join(',');
+            viewer->OK_Btn_Clicked();
+            return viewer->result();
+        }
+        auto* window = qobject_cast<Barcode_Gen*>(d);
+        EXPECT_NE(window, nullptr);
+        if (!window)
+            return 0;
+        window->Data_source_type->setCurrentIndex(window->Data_source_type->findText("Series"));
+        window->Batch_Series->setCurrentIndex(window->Batch_Series->findText("Staff"));
+        window->View_batch_Series_Button();
+        window->Cancel_Btn_Clicked();
+        return window->result();
+    });
+    sink.shown.clear();
+    w().Open_Barcode_Window(nullptr);
+    Barcode_Gen::setDataSource(nullptr);
+    EXPECT_EQ(viewed, QStringList{"Staff: S-1,S-2"});
+    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
 }
 
 TEST_F(ProductionTest, GroupModeList) {

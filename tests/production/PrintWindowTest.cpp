@@ -4,6 +4,7 @@
 #include "PrintWindowFixture.h"
 
 #include "production/PrintProfileFile.h"
+#include "TinyDisk.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -210,6 +211,22 @@ TEST_F(PrintWindowTest, FailedProfileWriteIsReportedNotPraised) {
         print_profile_path = folder;
         ASSERT_EQ(sink.shown.size(), 1);
         EXPECT_TRUE(sink.shown.first().startsWith("The print profile \"Mine\" could not be saved: "));
+
+        // A full disk is named as such.
+        TinyDisk disk;
+        ASSERT_TRUE(disk.mounted) << "cannot mount a small tmpfs: " << strerror(errno);
+        QFile filler(disk.dir.filePath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        filler.write(QByteArray(128 * 1024, 'x'));
+        filler.close();
+        print_profile_path = disk.dir.path();
+        sink.shown.clear();
+        EXPECT_FALSE(p.Save_Print_Profile("Mine", ""));
+        print_profile_path = folder;
+        ASSERT_EQ(sink.shown.size(), 1);
+        EXPECT_TRUE(sink.shown.first().startsWith("The print profile \"Mine\" could not be saved: "));
+        EXPECT_TRUE(sink.shown.first().contains("The disk is full: ")) << qPrintable(sink.shown.first());
+        EXPECT_EQ(QDir(disk.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"filler"});
     });
 }
 

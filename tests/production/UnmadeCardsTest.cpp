@@ -1,0 +1,132 @@
+// Cards whose data names a barcode or a picture that cannot be made are not
+// counted as made: the export writes nothing for them and names them at the
+// end, the print shows "Invalid Data" in their cells. An empty value is a
+// card without the barcode or picture. The program's own barcode producer.
+#include "ExportTestSupport.h"
+#include "PrintTestSupport.h"
+#include "ProductionTestSupport.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "foundation/SKTDocument.h"
+#include "mainwindow/BarcodeGenProducer.h"
+#include "production/BatchSnapshot.h"
+#include "production/ExportBatchJob.h"
+#include "production/PrintCardSource.h"
+
+#include <QComboBox>
+#include <QTest>
+#include <algorithm>
+
+namespace zelk::test {
+namespace {
+
+class UnmadeCardsTest : public ProductionTest {
+protected:
+    void SetUp() override {
+        ProductionTest::SetUp();
+        w().setBarcodeProducer(&appProducer);
+        const QString photo = writePhoto(data.filePath("photo.png"), qRgb(200, 30, 30));
+        const QString notAPicture = data.filePath("notes.png");
+        writeBytes(notAPicture, "not a picture");
+        // Column 1 the Code 128, 2 the photo, 3 the name printed on the card.
+        setExcelRows({{"A-1", photo, "Ann"},
+                      {QString(32767, QLatin1Char('x')), photo, "Bob"},  // longer than any barcode takes
+                      {"ID\u008542", photo, "Cyd"},                      // a control character outside ASCII
+                      {"\u05E9\u05DC\u05D5\u05DD", photo, "Dan"},        // right to left, not ASCII
+                      {"A-5", data.filePath("gone.png"), "Eve"},        // no such file
+                      {"", "", "Fay"},                                  // nothing: made without both
+                      {"A-7", notAPicture, "Gil"}},
+                     3);
+        setSides({code128(excelBound(GraphicKind::Barcode, QRectF(10, 10, 150, 40), 1)),
+                  excelBound(GraphicKind::Image, QRectF(170, 10, 50, 50), 2),
+                  excelBound(GraphicKind::Text, QRectF(10, 70, 150, 30), 3)});
+    }
+    BarcodeGenProducer appProducer;
+    // The rows (1-based) that cannot be made, and why.
+    const QList<std::pair<int, QString>> unmade = {
+        {2, "no barcode can be made of the value \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026\" (32767 characters)."},
+        {3, "no barcode can be made of the value \"ID\uFFFD42\"."},
+        {4, "no barcode can be made of the value \"\u05E9\u05DC\u05D5\u05DD\"."},
+        {5, "the picture \"" + data.filePath("gone.png") + "\" cannot be read."},
+        {7, "the picture \"" + data.filePath("notes.png") + "\" cannot be read."},
+    };
+    static QString pdfText(const QString& pdf) {
+        return QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out);
+    }
+};
+
+TEST_F(UnmadeCardsTest, TheCardsReasons) {
+    w().Check_Series_Or_Excel_Use_or_not();
+    const auto batch = w().takeBatchSnapshot();
+    QList<std::pair<int, QString>> failed;
+    for (int n = 0; n < 7; ++n) {
+        const ProducedCard card = batch->Set_data_table_value_to_card(n, "F", false, appProducer);
+        if (!card.ok())
+            failed.append({n + 1, card.reason});
+        else if (n == 5)  // the empty row: no barcode, no photo, the name
+            EXPECT_TRUE(card.side.graphics.at(0)->_barcode_image.isNull() && card.side.graphics.at(1)->_contents.isNull());
+    }
+    QList<std::pair<int, QString>> expected;
+    for (const auto& [row, why] : unmade)
+        expected.append({row, QStringLiteral("Card %1 (front side) could not be made: %2").arg(QString::number(row), why)});
+    EXPECT_EQ(failed, expected);
+    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
+}
+
+TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
+    Player player;
+    player.folder = data.path();
+    player.setUp = [](ExportWindow& win) {
+        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
+        win.matrix_export_card_side->button(1)->click();
+        win.exportOkay();
+    };
+    sink.shown.clear();
+    w().Export_Button();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w().exportRunning(); }, 120000));
+    const QDir out(data.filePath(ExportBatchJob::FolderName));
+    EXPECT_EQ(out.entryList(QDir::Files, QDir::Name), (QStringList{"Card_1_Front.PDF", "Card_6_Front.PDF"}));
+    EXPECT_EQ(pdfText(out.filePath("Card_1_Front.PDF")).simplified(), "Ann");
+    EXPECT_EQ(pdfText(out.filePath("Card_6_Front.PDF")).simplified(), "Fay");
+    ASSERT_EQ(sink.shown.size(), 1) << sink.text();
+    const QString& told = sink.shown.first();
+    EXPECT_TRUE(told.contains("These cards could not be made, and nothing was written for them:")) << qPrintable(told);
+    for (int row = 1; row <= 7; ++row) {
+        const auto it = std::find_if(unmade.begin(), unmade.end(), [row](const auto& u) { return u.first == row; });
+        EXPECT_EQ(told.contains(QStringLiteral("Card %1 (front):").arg(row)), it != unmade.end()) << row;
+        if (it != unmade.end())
+            EXPECT_TRUE(told.contains(it->second)) << qPrintable(it->second);
+    }
+}
+
+TEST_F(UnmadeCardsTest, ThePrintShowsInvalidDataInTheirCells) {
+    const QSizeF card = w().document()->documentSize();
+    PrintJobSettings s;
+    s.paper = QSizeF(595, 842);
+    s.Left_Mar = s.Top_Mar = 20;
+    s.Print_Card_Side = QStringLiteral("F");
+    s.Total_Label = 7;
+    s.Print_Row = 4;
+    s.Print_Col = 2;
+    s.label_width = float(card.width());
+    s.label_hight = float(card.height());
+    s.CARD_SIDE_STR = QStringLiteral("1");
+    s.useData = true;
+    s.dataCards = 7;
+    const PrintJob job(s, w().designSide(0), w().designSide(1), w().printCardSource(false, true));
+    QTemporaryDir dir;
+    const QString text = pdfText(printToPdf(job, 1, dir.filePath("cards.pdf")));
+    EXPECT_EQ(text.count("Invalid Data"), unmade.size()) << qPrintable(text);
+    for (const char* name : {"Ann", "Fay"})
+        EXPECT_TRUE(text.contains(name)) << name;
+    for (const char* name : {"Bob", "Cyd", "Dan", "Eve", "Gil"})
+        EXPECT_FALSE(text.contains(name)) << name;
+    QStringList expected;
+    for (const auto& [row, why] : unmade)
+        expected << QStringLiteral("Card %1: Card %1 (front side) could not be made: %2").arg(QString::number(row), why);
+    EXPECT_EQ(job.failures(), expected);
+    EXPECT_TRUE(job.failureMessage().contains("\"Invalid Data\""));
+}
+
+}  // namespace
+}  // namespace zelk::test
