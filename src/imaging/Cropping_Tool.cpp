@@ -458,6 +458,7 @@ int Cropping_Tool::Open_Wnd() {
         fillSeriesList();
         showCropScreen(false);
         button_box->show();
+        Open_Folder_Btn->show();
         crop_btn->show();
         crop_all_btn->show();
         Crop_direct_Btn->hide();
@@ -1488,6 +1489,13 @@ void Cropping_Tool::finishRun() {
         for (int row = 0; row < excel->ListData.size(); ++row)
             excel->ListData[row][excelColumn_] = row < job->results().size() ? job->results().at(row) : QString();
         excel->reloadData();
+    }
+    // The screen ends on the last row's picture: in face mode its own face
+    // (searched quietly) places the selection, not the first picture's.
+    if (croping_selection == 1) {
+        Crop_All_Thread_Running = true;
+        Find_Face_Function_In_Image();
+        Crop_All_Thread_Running = false;
     }
     if (croping_selection == 0 || (croping_selection == 1 && Find_Face))
         Show_hide_Crop_Selection(true);

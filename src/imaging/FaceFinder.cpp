@@ -33,29 +33,41 @@ bool FaceFinder::available() {
     return ok;
 }
 
-QList<QRect> FaceFinder::faces(const QImage& picture) const {
-    QList<QRect> found;
+QList<FaceFinder::Found> FaceFinder::detect(const QImage& picture) const {
+    QList<Found> found;
     if (!loaded() || picture.isNull())
         return found;
     const QImage gray = picture.convertToFormat(QImage::Format_Grayscale8);
     const cv::Mat view(gray.height(), gray.width(), CV_8UC1, const_cast<uchar*>(gray.constBits()),
                        size_t(gray.bytesPerLine()));
     std::vector<cv::Rect> rects;
+    std::vector<int> detections;
     try {
-        classifier_->detectMultiScale(view, rects, 1.1, 3);
+        classifier_->detectMultiScale(view, rects, detections, 1.1, 3);
     } catch (const cv::Exception&) {
         return found;
     }
-    for (const cv::Rect& r : rects)
-        found << QRect(r.x, r.y, r.width, r.height);
+    for (size_t i = 0; i < rects.size(); ++i) {
+        const cv::Rect& r = rects[i];
+        found << Found{QRect(r.x, r.y, r.width, r.height), i < detections.size() ? detections[i] : 0};
+    }
     return found;
 }
 
+QList<QRect> FaceFinder::faces(const QImage& picture) const {
+    QList<QRect> rects;
+    for (const Found& f : detect(picture))
+        rects << f.rect;
+    return rects;
+}
+
 std::optional<QRect> FaceFinder::firstFace(const QImage& picture) const {
-    const QList<QRect> all = faces(picture);
+    const QList<Found> all = detect(picture);
     if (all.isEmpty())
         return std::nullopt;
-    return *std::max_element(all.begin(), all.end(), [](const QRect& a, const QRect& b) {
-        return qint64(a.width()) * a.height() < qint64(b.width()) * b.height();
-    });
+    return std::max_element(all.begin(), all.end(), [](const Found& a, const Found& b) {
+               if (a.detections != b.detections)
+                   return a.detections < b.detections;
+               return qint64(a.rect.width()) * a.rect.height() < qint64(b.rect.width()) * b.rect.height();
+           })->rect;
 }

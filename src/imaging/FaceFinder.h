@@ -33,11 +33,19 @@ public:
     // Faces in the picture's pixels (top-left origin), as the detector gives
     // them (scale 1.1, 3 neighbours).
     QList<QRect> faces(const QImage& picture) const;
-    // The first face: the largest one, since the detector's order means
-    // nothing to the user.
+    // The first face: the one the detector is surest of (the most
+    // neighbouring detections), then the largest. The largest alone is not
+    // enough: at 300 px the astronaut photograph gives a false face larger
+    // than the real one, with 5 detections against 37.
     std::optional<QRect> firstFace(const QImage& picture) const;
 
 private:
+    struct Found {
+        QRect rect;
+        int detections = 0;
+    };
+    QList<Found> detect(const QImage& picture) const;
+
     std::unique_ptr<cv::CascadeClassifier> classifier_;
 };
 

@@ -8,12 +8,19 @@
 #include "dialogs/DialogGlobals.h"
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "foundation/AppPaths.h"
+#include "dialogs/Send_Modeless.h"
+#include "imaging/CroppingCommand.h"
 #include "imaging/Cropping_Tool.h"
 #include "imaging/MSSCanvasController.h"
 #include "mainwindow/AppGlobals.h"
 #include "production/ProductionGlobals.h"
 
+#include "inspector/DoubleSlider.h"
+
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -23,6 +30,8 @@
 #include <QMutex>
 #include <QPainter>
 #include <QPushButton>
+
+#include <cmath>
 
 using namespace zelk;
 using namespace zelk::test;
@@ -176,6 +185,7 @@ TEST_F(CroppingToolTest, ReplacedSeriesStoppedHalfWayStaysWholeThenRunsToTheEnd)
         EXPECT_EQ(questions, QStringList{QStringLiteral("p100.png")});
         EXPECT_EQ(fileBytes(seriesPath), before);
         EXPECT_EQ(boxes, QStringList{QStringLiteral("Cropping was stopped. The series has not been changed.")});
+        EXPECT_FALSE(tool->send_modls_wnd->isSheetShown());
         EXPECT_TRUE(QFileInfo::exists(QDir(out).filePath(QStringLiteral("p099.png"))));
         EXPECT_FALSE(QFileInfo::exists(QDir(out).filePath(QStringLiteral("p101.png"))));
         EXPECT_EQ(markOf(QDir(out).filePath(QStringLiteral("p042.png"))), 42);
@@ -328,7 +338,7 @@ TEST_F(CroppingToolTest, FaceModeCropsEachPictureAtItsOwnFace) {
     QImage plain(300, 200, QImage::Format_RGB32);
     plain.fill(Qt::darkGreen);
     plain.save(QDir(in).filePath(QStringLiteral("b.png")));
-    QImage small = QImage(face).scaled(256, 256);
+    QImage small = QImage(face).scaled(300, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     small.save(QDir(in).filePath(QStringLiteral("c.png")));
     const QStringList paths{QDir(in).filePath(QStringLiteral("a.png")), QDir(in).filePath(QStringLiteral("b.png")),
                             QDir(in).filePath(QStringLiteral("c.png"))};
@@ -357,9 +367,70 @@ TEST_F(CroppingToolTest, FaceModeCropsEachPictureAtItsOwnFace) {
     const QStringList lines = seriesLines(QStringLiteral("Faces (1)"));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[1], "");
-    // Each crop is the face of its own picture: square-ish, scaled with it.
+    // Each crop is the face of its own picture, found in that picture (at
+    // 300 px not the larger false face): the two crops show the same face.
     const QImage a(lines[0]), c(lines[2]);
     ASSERT_FALSE(a.isNull());
     ASSERT_FALSE(c.isNull());
-    EXPECT_NEAR(double(a.width()) / c.width(), 500.0 / 256.0, 0.35);
+    EXPECT_NEAR(double(a.width()) / c.width(), 500.0 / 300.0, 0.2);
+    const QImage same = c.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double diff = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            diff += std::abs(qGray(a.pixel(x, y)) - qGray(same.pixel(x, y)));
+    EXPECT_LT(diff / (a.width() * a.height()), 30.0);
+}
+
+TEST_F(CroppingToolTest, InstalledOpenersCropThroughTheTool) {
+    EXPECT_FALSE(window->croppingTool.Open_Wnd_Direct_Crop_Series);
+    CroppingCommand::install(*window);
+    EXPECT_TRUE(window->croppingTool.Open_Wnd_Direct_Crop_Series);
+    EXPECT_TRUE(window->croppingTool.Open_Wnd_Direct_Excel_Column);
+    const QString in = folder(QStringLiteral("in"));
+    const QString photo = writeMarked(in, 7);
+    ScopedDialogRunner runner([&](QDialog* d) {
+        auto* t = qobject_cast<Cropping_Tool*>(d);
+        if (!t)
+            return 0;
+        t->canvasController->addSelectorWithFrame(QRectF(10, 10, 20, 20));
+        t->Crop_Direct_Image_Clicked();
+        return t->result();
+    });
+    QString cropped;
+    ASSERT_EQ(window->croppingTool.Open_Wnd_Direct_To_Crop(0, photo, cropped), 1) << sink.text();
+    EXPECT_EQ(cropped, QDir(::Cropped_Img_Path).filePath(QStringLiteral("p007.png")));
+    EXPECT_EQ(markOf(cropped), 7);
+    EXPECT_EQ(sink.shown.last(), "Image has been cropped successfully.");
+}
+
+TEST_F(CroppingToolTest, SizeTextsResetQuestionAndFaceChoice) {
+    const struct {
+        const char *typed, *shown;
+        int stepper;
+    } texts[] = {{"", "1", 1}, {"0", "1", 1}, {"123456", "10000", 10000}, {"20000", "10000", 10000}, {"9999", "9999", 9999}};
+    for (const auto& t : texts) {
+        tool->width_Text->setText(QString::fromLatin1(t.typed));
+        emit tool->width_Text->textEdited(tool->width_Text->text());
+        EXPECT_EQ(tool->width_Text->text(), QString::fromLatin1(t.shown)) << t.typed;
+        EXPECT_EQ(tool->width_Stepper->value(), t.stepper) << t.typed;
+    }
+
+    // Resetting the editing settings asks first; No changes nothing.
+    tool->Sat_slidr->setDoubleValue(1.5);
+    tool->Image_Sepia_chk->setChecked(true);
+    sink.answers = {MessageAnswer::No};
+    tool->Image_reset_Button();
+    EXPECT_EQ(sink.shown.last(), "Are you sure you want to reset image settings?");
+    EXPECT_DOUBLE_EQ(tool->Sat_slidr->doubleValue(), 1.5);
+    sink.answers = {MessageAnswer::Yes};
+    tool->Image_reset_Button();
+    EXPECT_DOUBLE_EQ(tool->Sat_slidr->doubleValue(), 1.0);
+    EXPECT_FALSE(tool->Image_Sepia_chk->isChecked());
+    EXPECT_EQ(tool->Sat_slidr_val->text(), "1");
+
+    // Face detection needs its cascade.
+    EXPECT_TRUE(tool->cropping_option_matrix->button(1)->isEnabled());
+    tool->cascadePath = QStringLiteral("/nonexistent.xml");
+    tool->Disable_Auto_Face_Radio();
+    EXPECT_FALSE(tool->cropping_option_matrix->button(1)->isEnabled());
 }
