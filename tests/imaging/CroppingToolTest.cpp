@@ -434,3 +434,81 @@ TEST_F(CroppingToolTest, SizeTextsResetQuestionAndFaceChoice) {
     tool->Disable_Auto_Face_Radio();
     EXPECT_FALSE(tool->cropping_option_matrix->button(1)->isEnabled());
 }
+
+TEST_F(CroppingToolTest, SingleCropsNameTheirFilesAndAskAboutTakenNames) {
+    const QString in = folder(QStringLiteral("in"));
+    writeMarked(in, 3);
+    const QString out = folder(QStringLiteral("out"));
+    answer = [](const QString&) { return 1; };  // keep both
+    runFullTool([&] {
+        tool->input_option_matrix->button(1)->click();
+        tool->folder_path->setText(in);
+        tool->output_path->setText(out);
+        tool->output_format_combo->setCurrentIndex(2);
+        tool->output_option_matrix->button(1)->click();
+        tool->output_custom_name->setText(QStringLiteral("Card"));
+        tool->OK_Btn_Clicked();
+        ASSERT_TRUE(tool->Crop_Screen_Box->isVisibleTo(tool.get())) << sink.text();
+        tool->canvasController->addSelectorWithFrame(QRectF(10, 10, 20, 20));
+        for (int i = 0; i < 3; ++i)
+            tool->Crop_Single_Image_Clicked();
+        // A selection without width writes nothing and says nothing.
+        sink.shown.clear();
+        boxes.clear();
+        tool->canvasController->selectors().constLast()->Set_Selector_frame(QRectF(10, 10, 0, 20));
+        tool->Crop_Single_Image_Clicked();
+        EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
+        EXPECT_TRUE(boxes.isEmpty());
+        EXPECT_EQ(tool->croped_file, "");
+        // By the input's name every crop targets the same file: the question.
+        tool->canvasController->selectors().constLast()->Set_Selector_frame(QRectF(10, 10, 20, 20));
+        tool->output_option_matrix->button(0)->click();
+        tool->Crop_Single_Image_Clicked();
+        tool->Crop_Single_Image_Clicked();
+        tool->Cancel_Btn_Clicked();
+    });
+    for (const char* name : {"Card.png", "Card_1.png", "Card_2.png", "p003.png", "p003 (1).png"})
+        EXPECT_EQ(markOf(QDir(out).filePath(QString::fromLatin1(name))), 3) << name;
+    EXPECT_EQ(questions, QStringList{QStringLiteral("p003.png")});
+    EXPECT_EQ(boxes.size(), 2);  // since the count was cleared: the two named by the input
+}
+
+namespace {
+// A camera that only records what the tool asks of it.
+class FakeCamera : public CroppingCamera {
+public:
+    explicit FakeCamera(QStringList* calls) : calls_(calls) {}
+    QList<Device> list() override { return {{QStringLiteral("Desk camera"), QStringLiteral("cam-1")}}; }
+    bool start(const QString& id, std::function<void(const QImage&)>) override {
+        *calls_ << QStringLiteral("start ") + id;
+        running_ = true;
+        return true;
+    }
+    void stop() override {
+        *calls_ << QStringLiteral("stop");
+        running_ = false;
+    }
+    QImage takePicture() override { return QImage(); }
+    bool running() const override { return running_; }
+
+private:
+    QStringList* calls_;
+    bool running_ = false;
+};
+}  // namespace
+
+TEST_F(CroppingToolTest, CameraRowFollowsTheInstalledCamera) {
+    EXPECT_FALSE(tool->input_option_matrix->button(2)->isEnabled());
+    EXPECT_EQ(tool->camera_list->count(), 0);
+    QStringList calls;
+    tool->setCamera(std::make_unique<FakeCamera>(&calls));
+    EXPECT_TRUE(tool->input_option_matrix->button(2)->isEnabled());
+    EXPECT_EQ(tool->camera_list->currentText(), "Desk camera");
+    EXPECT_EQ(tool->camera_list_unq_id->currentText(), "cam-1");
+    // The camera input takes a custom name by itself.
+    tool->input_option_matrix->button(2)->click();
+    EXPECT_EQ(tool->output_option_matrix->checkedId(), 1);
+    EXPECT_FALSE(tool->output_option_matrix->button(0)->isEnabled());
+    tool->Cancel_Btn_Clicked();
+    EXPECT_EQ(calls, QStringList{QStringLiteral("stop")});
+}
