@@ -150,7 +150,6 @@ Cropping_Tool::Cropping_Tool(SKTWindowController* hub, QWidget* parent) : QDialo
     connect(Cancel_Btn, &QPushButton::clicked, this, &Cropping_Tool::Cancel_Btn_Clicked);
 
     plz_wait_Window = new PleaseWait_Modeless(this);
-    image_frame_size_ = QRectF(Modified_image->geometry());
     Reset_Image_Editing_Controls();
     Set_Default_Values();
     showCropScreen(false);
@@ -1378,8 +1377,10 @@ bool Cropping_Tool::prepareRun() {
         Crop_Rect = canvasController->selectors().constLast()->frame();
     list_count = int(ListData.size());
 
+    // A sheet of the tool's own: one borrowed from the main window would be
+    // reparented here and could die with the tool.
     if (!send_modls_wnd)
-        send_modls_wnd = Send_Modeless::defaultInstance() ? Send_Modeless::defaultInstance() : new Send_Modeless(this);
+        send_modls_wnd = new Send_Modeless(this);
     send_modls_wnd->prepareJob(list_count, QStringLiteral("%1 / %2").arg(0).arg(list_count));
     send_modls_wnd->curr_msg_count_str = QStringLiteral("%1 / %2").arg(0).arg(list_count);
     Create_Folder(Crop_Output_Path);

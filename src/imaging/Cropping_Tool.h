@@ -236,7 +236,6 @@ private:
     std::unique_ptr<zelk::FaceFinder> faces_;
     QAbstractTableModel* listModel_ = nullptr;
     QRect facePixels_;
-    QRectF image_frame_size_;
     // The run under way.
     std::shared_ptr<zelk::CropJob> job_;
     QThread* runThread_ = nullptr;
