@@ -1033,7 +1033,7 @@ void Cropping_Tool::Extend_Face_Size_Changed() { Face_Rect_Draw_Function(); }
 
 void Cropping_Tool::sizeTextEdited(QLineEdit* text) {
     const QString fixed = zelk::CropPicture::sizeText(text->text());
-    if (fixed != text->text().trimmed() || fixed != text->text())
+    if (fixed != text->text())
         text->setText(fixed);
     QSpinBox* stepper = text == width_Text ? width_Stepper : height_Stepper;
     const QSignalBlocker block(stepper);
