@@ -1,4 +1,5 @@
 #include "barcode/Barcode_Gen.h"
+#include "imaging/CroppingCommand.h"
 #include "dialogs/Services.h"
 #include "inspector/ArrangeMenu.h"
 #include "inspector/face/CardFace.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         return 1;
     ArrangeMenu::install(window);
     PrintCommand::install(window);
+    CroppingCommand::install(window);
     // Barcode pictures and the barcode window's view of the design's data.
     zelk::BarcodeGenProducer barcodes;
     window.setBarcodeProducer(&barcodes);
