@@ -7,6 +7,7 @@
 #include "mainwindow/HubBarcodeDataSource.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
+#include "mail/MailWindows.h"
 #include "production/PrintCommand.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         return 1;
     ArrangeMenu::install(window);
     PrintCommand::install(window);
+    MailWindows::install(window);
     // Barcode pictures and the barcode window's view of the design's data.
     zelk::BarcodeGenProducer barcodes;
     window.setBarcodeProducer(&barcodes);

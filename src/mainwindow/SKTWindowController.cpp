@@ -478,8 +478,6 @@ void SKTWindowController::Export_As_Template_Button_Clicked() {
 }
 
 
-void SKTWindowController::Mail_Button() { Show_Not_Available(QStringLiteral("Mail")); }
-
 void SKTWindowController::Cropping_Tool_Clicked() { Show_Not_Available(QStringLiteral("Cropping Tool")); }
 
 void SKTWindowController::Help_Button_Clicked() { Open_Help_File(); }
