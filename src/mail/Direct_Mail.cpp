@@ -114,6 +114,7 @@ void Direct_Mail::showProgress(bool on) {
 void Direct_Mail::prepareWindow() {
     from_txt->setText(::sender_email);
     to_txt->clear();
+    to_txt->setFocus();
     details_box->show();
     showProgress(false);
 }

@@ -51,6 +51,8 @@ Email_Setting::Email_Setting(SKTWindowController& hub, QWidget* parent) : QDialo
     auto* security = new QHBoxLayout;
     _send_mail_ssl = new QCheckBox(QStringLiteral("SSL"), this);
     _send_mail_tls = new QCheckBox(QStringLiteral("TLS"), this);
+    _send_mail_ssl->setToolTip(QStringLiteral("Encrypted from the start (usually port 465)"));
+    _send_mail_tls->setToolTip(QStringLiteral("Encryption started with STARTTLS (usually port 587)"));
     security->addWidget(_send_mail_ssl);
     security->addWidget(_send_mail_tls);
     security->addStretch();
@@ -70,6 +72,9 @@ Email_Setting::Email_Setting(SKTWindowController& hub, QWidget* parent) : QDialo
     _send_mail_result_status = new QLabel(this);
     _send_mail_result_status->setWordWrap(true);
     _send_mail_result_status->setMinimumWidth(380);
+    // Room for the longest result, so that the window keeps its size.
+    _send_mail_result_status->setMinimumHeight(_send_mail_result_status->fontMetrics().lineSpacing() * 9);
+    _send_mail_result_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(_send_mail_result_status);
 
     auto* buttons = new QHBoxLayout;

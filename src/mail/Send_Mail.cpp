@@ -346,6 +346,7 @@ void Send_Mail::prepareWindow() {
     enableAll({attachment, browse_att, clear_att}, false);
     delayed_delv_chk->setChecked(false);
     delayed_box->setEnabled(false);
+    to_txt->setFocus();
     setNumber(mail_count_txt, mail_count_stepper, 1);
     for (const auto& [f, s] : {std::pair{hour_txt, hour_stepper}, {min_text, min_stepper}, {sec_txt, sec_stepper}})
         setNumber(f, s, 0);

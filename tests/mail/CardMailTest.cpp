@@ -263,5 +263,47 @@ TEST_F(CardMailTest, TheMailCommandOpensTheWindowAsTheCardIs) {
     EXPECT_EQ(opened, 1);
 }
 
+TEST_F(CardMailTest, TheRangeFieldsKeepToTheCardsOfTheBatch) {
+    bindSeries();
+    Send_Mail& m = open(two);
+    // Without a batch the range box is off and the steppers go to 999999.
+    EXPECT_EQ(m.To_Stepper->maximum(), 999999);
+    withSeries(m);
+    m.Sel_print_rd->click();
+    EXPECT_EQ(m.To_Stepper->maximum(), 5);
+    struct Case {
+        QLineEdit* field;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {m.To_Text, "", "1"},       {m.To_Text, "0", "1"},       {m.To_Text, "9", "5"},
+        {m.To_Text, "4", "4"},      {m.from_Text, "", "1"},      {m.from_Text, "12", "5"},
+        {m.Total_Text, "0", "1"},   {m.Total_Text, "99", "5"},   {m.Total_Text, "3", "3"},
+    };
+    for (const Case& c : cases) {
+        c.field->setText(QString::fromLatin1(c.typed));
+        m.controlTextDidChange(c.field);
+        EXPECT_EQ(c.field->text(), QString::fromLatin1(c.shown)) << c.typed;
+    }
+    EXPECT_EQ(m.To_Stepper->value(), 4);
+    // Unticking the batch gives a total of 1 and turns the range box off.
+    m.send_with_batch_chk->setChecked(false);
+    m.send_with_batch_chk_select();
+    EXPECT_EQ(m.Total_Text->text(), QStringLiteral("1"));
+    EXPECT_FALSE(m.export_range_box->isEnabled());
+}
+
+TEST_F(CardMailTest, InVisitorModeOnlyTheCurrentCardOrAFileCanBeSent) {
+    bindSeries();
+    Start_Card_Option = QStringLiteral("V");
+    Send_Mail& m = open(two);
+    Start_Card_Option.clear();
+    EXPECT_FALSE(m.send_with_batch_chk->isEnabled());
+    EXPECT_FALSE(m.send_with_excel_chk->isEnabled());
+    EXPECT_FALSE(m.send_with_batch_chk->isChecked());
+    EXPECT_FALSE(m.export_range_box->isEnabled());
+}
+
 }  // namespace
 }  // namespace zelk::test
