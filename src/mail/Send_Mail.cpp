@@ -503,6 +503,15 @@ void Send_Mail::refreshPause() {
         Calculate_Pause_Time(left);
 }
 
+void Send_Mail::Generate_No_Batch_Card_Image(zelk::ExportPicture& front_image, zelk::ExportPicture& back_image) const {
+    // The current card as it is now, mirrored as the window says; drawn as
+    // vectors, so its PDF keeps its text.
+    if (card_side_str != QLatin1String("F"))
+        back_image = zelk::ExportPicture(zelk::ExportCardSupply::liveCard(hub_, QStringLiteral("B")).image);
+    if (card_side_str != QLatin1String("B"))
+        front_image = zelk::ExportPicture(zelk::ExportCardSupply::liveCard(hub_, QStringLiteral("F")).image);
+}
+
 void Send_Mail::Send_Button() {
     if (running())
         return;
@@ -596,13 +605,7 @@ void Send_Mail::Send_Button() {
     if (batch) {
         cards = supply.cards(hub_);
     } else if (card) {
-        // The current card as it is now, mirrored as the window says.
-        const int remembered = ::Card_Front_Or_Back;
-        if (card_side_str != QLatin1String("F"))
-            back = zelk::ExportPicture(zelk::ExportCardSupply::liveCard(hub_, QStringLiteral("B")).image);
-        if (card_side_str != QLatin1String("B"))
-            front = zelk::ExportPicture(zelk::ExportCardSupply::liveCard(hub_, QStringLiteral("F")).image);
-        ::Card_Front_Or_Back = remembered;
+        Generate_No_Batch_Card_Image(front, back);
     }
 
     savedSide_ = ::Card_Front_Or_Back;

@@ -24,6 +24,7 @@ class SKTWindowController;
 class Send_Modeless;
 
 namespace zelk {
+class ExportPicture;
 class SendMailJob;
 }
 
@@ -103,6 +104,8 @@ public:
     void Set_Tot_Value(int value, int max, const QString& which);
     void controlTextDidChange(QLineEdit* field);
     static bool isValidEmail(const QString& text);
+    // The current card's sides of card_side_str (the batch-free run's card).
+    void Generate_No_Batch_Card_Image(zelk::ExportPicture& front_image, zelk::ExportPicture& back_image) const;
     // The pause text of `ms` milliseconds into the sheet's pause label.
     void Calculate_Pause_Time(qint64 ms);
 
