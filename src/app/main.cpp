@@ -1,6 +1,6 @@
 #include "barcode/Barcode_Gen.h"
-#include "imaging/CroppingCommand.h"
 #include "dialogs/Services.h"
+#include "imaging/CroppingCommand.h"
 #include "inspector/ArrangeMenu.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
@@ -8,6 +8,7 @@
 #include "mainwindow/HubBarcodeDataSource.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
+#include "mail/MailWindows.h"
 #include "production/PrintCommand.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     ArrangeMenu::install(window);
     PrintCommand::install(window);
     CroppingCommand::install(window);
+    MailWindows::install(window);
     // Barcode pictures and the barcode window's view of the design's data.
     zelk::BarcodeGenProducer barcodes;
     window.setBarcodeProducer(&barcodes);

@@ -487,7 +487,6 @@ void SKTWindowController::Export_As_Template_Button_Clicked() {
 }
 
 
-void SKTWindowController::Mail_Button() { Show_Not_Available(QStringLiteral("Mail")); }
 
 void SKTWindowController::Help_Button_Clicked() { Open_Help_File(); }
 

@@ -374,9 +374,9 @@ public:
     // Records Camera_Folder_Path in "idcardcampics.txt" of the data folder
     // (UTF-8, replaced atomically). False when it could not be written.
     bool Create_Camera_Path_File() const;
-    // Copies the mail settings file ("com.rirerovovuvu.plist" in the data
-    // folder) into sender_email, sender_pwd, sending_server, sending_port and
-    // send_enable_ssl; a missing or unreadable file leaves them all "".
+    // Copies the mail settings (Preferences) into sender_email, sender_pwd,
+    // sending_server, sending_port and send_enable_ssl; a missing or
+    // unreadable file leaves them all "".
     void Get_Email_Details() const;
     // After an export run that wrote a file (check_any_card_exported == 1):
     // the after-export box with Export_File_Path and Export_File_Message.
@@ -598,6 +598,9 @@ public:
     std::function<int(const QString& control_or_BG, QString& selected_image)> imageLibraryWindow;
     // The camera: 1 when a picture was taken (in Camera_Capture_Image).
     std::function<int()> cameraWindow;
+    // The window that mails one file (a visitor's details) to typed
+    // recipients, opened on that file's path; its code when it closed.
+    std::function<int(const QString& file_path)> directMailWindow;
     // The cropping tool's three direct openers, each told the graphic's
     // DataSourceType first; 1 when the crop was completed, with the cropped
     // file, the new series or the new Excel column.

@@ -18,6 +18,7 @@
 #include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
+#include "foundation/Preferences.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
@@ -332,26 +333,16 @@ bool SKTWindowController::Create_Camera_Path_File() const {
 // ---------------------------------------------------------------- mail settings
 
 void SKTWindowController::Get_Email_Details() const {
-    struct Setting {
-        QString* global;
-        const char* key;
-    };
-    const Setting settings[] = {
-        {&::sender_email, "SendEmailSender"}, {&::sender_pwd, "SendEmailPwd"},
-        {&::sending_server, "SendEmailSMTP"}, {&::sending_port, "SendEmailPORT"},
-        {&::send_enable_ssl, "SendEnableSSL"},
-    };
-    QVariant root;
-    const QString path = QDir(Created_Resource_Path).filePath(QStringLiteral("com.rirerovovuvu.plist"));
-    QVariantMap values;
-    if (!Created_Resource_Path.isEmpty() && QFileInfo(path).isFile() && zelk::PropertyList::readFile(path, root) &&
-        root.typeId() == QMetaType::QVariantMap)
-        values = root.toMap();
-    // The file holds strings only; anything else in a key's place is no setting.
-    for (const Setting& s : settings) {
-        const QVariant v = values.value(QString::fromLatin1(s.key));
-        *s.global = v.typeId() == QMetaType::QString ? v.toString() : QString();
-    }
+    const Preferences p = Preferences::sharedInstance();
+    ::sender_email = p.send_email_SenderEmail();
+    ::sender_pwd = p.send_email_Password();
+    ::sending_server = p.send_email_SMTP_server();
+    ::sending_port = p.send_email_PORT_num();
+    ::send_enable_ssl = p.send_email_enable_ssl();
+    // The defaults are empty texts; a key of another type reads as none.
+    for (QString* v : {&::sender_email, &::sender_pwd, &::sending_server, &::sending_port, &::send_enable_ssl})
+        if (v->isNull())
+            *v = QString("");
 }
 
 // ---------------------------------------------------------------- after export, series combos
