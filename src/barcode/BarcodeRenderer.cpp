@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace zelk {
@@ -190,11 +191,168 @@ void drawLine(QPainter& p, const QString& text, const QFont& font, const QColor&
     p.restore();
 }
 
-// Draws a single line whose bounding box has its lower left corner at (x, yBottom).
-void drawAtPoint(QPainter& p, const QString& text, const QFont& font, const QColor& color, double x,
-                 double yBottom, double kern) {
-    const TextOutline& o = outlineOf(text, font, kern, false);
-    drawLine(p, text, font, color, x, yBottom - o.descent, kern);
+// ---- UPC/EAN captions: the digits between and beside the guard bars
+
+// A dark run of the module string, in points, and whether it reaches below
+// the data bars (a guard bar).
+struct BarRun {
+    double left = 0.0;
+    double right = 0.0;
+    bool guard = false;
+};
+
+QList<BarRun> barRuns(const NKDBarcode& b, double x0) {
+    const QString modules = b.completeBarcode();
+    const double bw = b.barWidth();
+    QList<BarRun> runs;
+    QList<float> bottoms;
+    for (int i = 0; i < modules.size(); ++i) {
+        if (modules.at(i) != QLatin1Char('1'))
+            continue;
+        int j = i;
+        while (j + 1 < modules.size() && modules.at(j + 1) == QLatin1Char('1'))
+            ++j;
+        runs.append({x0 + i * bw, x0 + (j + 1) * bw, false});
+        bottoms.append(b.barBottom(j));  // a run stands on its last module, as drawn
+        i = j;
+    }
+    if (bottoms.isEmpty())
+        return runs;
+    const float dataBottom = *std::max_element(bottoms.cbegin(), bottoms.cend());
+    for (int k = 0; k < runs.size(); ++k)
+        runs[k].guard = bottoms.at(k) < dataBottom;
+    return runs;
+}
+
+// The ink box of each character of a line whose baseline starts at (x, y),
+// placed as drawLine places them.
+QList<BarcodeRenderer::CaptionGlyph> glyphsOf(const QString& text, const QFont& font, double kern, double x,
+                                              double y) {
+    const QFontMetricsF fm(BarcodeRenderer::pointFont(font, kern));
+    QList<BarcodeRenderer::CaptionGlyph> out;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isSpace())
+            continue;
+        const QRectF ink = fm.boundingRect(text.at(i));
+        out.append({QString(text.at(i)), ink.translated(x + (i == 0 ? 0.0 : fm.horizontalAdvance(text.left(i))), y)});
+    }
+    return out;
+}
+
+QRectF inkOf(const QString& text, const QFont& font, double kern) {
+    QRectF box;
+    for (const auto& g : glyphsOf(text, font, kern, 0.0, 0.0))
+        box = box.united(g.box);
+    return box;
+}
+
+struct CaptionPiece {
+    QString text;
+    double x = 0.0;  // start of the baseline
+};
+
+struct CaptionLayout {
+    QList<CaptionPiece> pieces;
+    QFont font;
+    double kern = 0.0;
+    double baseline = 0.0;
+};
+
+// The first digit right-aligned in the left quiet zone, each group of the
+// caption centred between the guard bars around it, the last digit after the
+// end guard; the font shrinks when a part would not fit its place, so that
+// no digit touches a bar or leaves the picture.
+CaptionLayout captionLayout(const NKDBarcode& b, double capBase) {
+    const BarcodeRenderSettings& s = b.renderSettings();
+    const QSizeF size = BarcodeRenderer::viewSize(b);
+    const double W = size.width();
+    const double total = b.completeBarcode().size() * double(b.barWidth());
+    const double x0 = (W - total) / 2.0;
+    const double pad = std::max(double(b.barWidth()), 1.0);
+
+    CaptionLayout layout;
+    layout.font = s.valueFont;
+    layout.kern = s.valueWithoutKerning ? 0.0 : 2.0;
+    const QFontMetricsF fm(BarcodeRenderer::pointFont(s.valueFont));
+    layout.baseline = size.height() - capBase - BarcodeRenderer::textHeight(s.valueFont) + fm.ascent();
+
+    QList<double> guards;  // left, right of each guard bar
+    for (const BarRun& r : barRuns(b, x0))
+        if (r.guard)
+            guards << r.left << r.right;
+    if (guards.isEmpty())
+        guards << x0 << x0 << x0 + total << x0 + total;
+    // The widest spaces between guard bars hold the groups, left to right.
+    QStringList groups;
+    for (const QString& part : b.caption().split(QLatin1Char('\t')))
+        if (!part.trimmed().isEmpty())
+            groups << part.trimmed();
+    QList<std::pair<double, double>> gaps;
+    for (int i = 1; i + 2 < guards.size(); i += 2)
+        if (guards.at(i + 1) > guards.at(i))
+            gaps.append({guards.at(i), guards.at(i + 1)});
+    if (gaps.isEmpty())
+        gaps.append({x0, x0 + total});
+    if (gaps.size() < groups.size())
+        groups = QStringList{groups.join(QLatin1Char(' '))};
+    std::sort(gaps.begin(), gaps.end(),
+              [](const auto& a, const auto& c) { return a.second - a.first > c.second - c.first; });
+    gaps = gaps.mid(0, groups.size());
+    std::sort(gaps.begin(), gaps.end());
+
+    // Where each piece goes: its text, its room, and how it sits in it.
+    enum class Sit { Right, Centre, Left };
+    struct Place {
+        QString text;
+        double from, to;
+        Sit sit;
+    };
+    QList<Place> places;
+    if (!b.leftCaption().isEmpty())
+        places.append({b.leftCaption(), 0.0, guards.first() - pad, Sit::Right});
+    for (int i = 0; i < groups.size(); ++i)
+        places.append({groups.at(i), gaps.at(i).first + pad, gaps.at(i).second - pad, Sit::Centre});
+    if (!b.rightCaption().isEmpty())
+        places.append({b.rightCaption(), guards.last() + pad, W, Sit::Left});
+
+    double scale = 1.0;
+    for (const Place& place : places) {
+        const double ink = inkOf(place.text, layout.font, layout.kern).width();
+        if (ink > 0.0)
+            scale = std::min(scale, std::max(0.0, place.to - place.from) / ink);
+    }
+    if (scale < 1.0) {
+        double pt = layout.font.pointSizeF();
+        if (pt <= 0.0)
+            pt = layout.font.pixelSize() > 0 ? layout.font.pixelSize() : 10.0;
+        layout.font.setPointSizeF(std::max(0.5, pt * scale * 0.98));
+        layout.kern *= scale;
+    }
+    for (const Place& place : places) {
+        const QRectF ink = inkOf(place.text, layout.font, layout.kern);
+        double x = place.from - ink.left();
+        if (place.sit == Sit::Right)
+            x = place.to - ink.right();
+        else if (place.sit == Sit::Centre)
+            x = (place.from + place.to) / 2.0 - (ink.left() + ink.right()) / 2.0;
+        layout.pieces.append({place.text, x});
+    }
+    return layout;
+}
+
+// The line of the value text above the footer, or above the bars when the
+// value is shown on top (over the last bar drawn, as drawBarcode has it).
+double captionBase(const NKDBarcode& b) {
+    const BarcodeRenderSettings& s = b.renderSettings();
+    const BarcodeMargins m = BarcodeSizes::workingMargins(s);
+    const double ftrH = b.printsFooter() ? b.footerHeight() * 72.0 : 0.0;
+    if (!s.showValueOnTop)
+        return ftrH + m.footer + m.tb;
+    const int last = int(b.completeBarcode().lastIndexOf(QLatin1Char('1')));
+    double lastH = 0.0;
+    if (last >= 0)
+        lastH = b.drawsBarBottoms() ? b.barTop(last) - b.barBottom(last) : b.barTop(last);
+    return ftrH + m.footer + lastH + m.value + m.tb;
 }
 
 }  // namespace
@@ -331,24 +489,15 @@ void BarcodeRenderer::drawBarcode(QPainter& p, const NKDBarcode& b) {
     p.setRenderHint(QPainter::Antialiasing, true);
     if (b.printsCaption()) {
         const double capBase = top ? ftrH + m.footer + lastH + m.value + m.tb : ftrH + m.footer + m.tb;
-        const QString left = b.leftCaption();
-        if (!left.isEmpty())
-            drawAtPoint(p, left, s.valueFont, s.valueColor, x0, H - (capBase + 3.0), 0.0);
-        if (!caption.isEmpty()) {
-            const QStringList parts = caption.split(QLatin1Char('\t'));
-            QString text = parts.first();
-            if (split) {
-                text.clear();
-                for (const QString& part : parts)
-                    text += part + QLatin1Char('\t');
-            }
+        if (split) {
+            const CaptionLayout layout = captionLayout(b, capBase);
+            for (const CaptionPiece& piece : layout.pieces)
+                drawLine(p, piece.text, layout.font, s.valueColor, piece.x, layout.baseline, layout.kern);
+        } else if (!caption.isEmpty()) {
             const double h = textHeight(s.valueFont);
-            drawTextLine(p, text, s.valueFont, s.valueColor, Qt::AlignHCenter, up(0, capBase, W, h),
-                         s.valueWithoutKerning ? 0.0 : 2.0);
+            drawTextLine(p, caption.split(QLatin1Char('\t')).first(), s.valueFont, s.valueColor, Qt::AlignHCenter,
+                         up(0, capBase, W, h), s.valueWithoutKerning ? 0.0 : 2.0);
         }
-        const QString right = b.rightCaption();
-        if (!right.isEmpty())
-            drawAtPoint(p, right, s.valueFont, s.valueColor, x0 + total, H - (capBase + 3.0), 0.0);
     }
     if (b.printsHeader()) {
         const double h = textHeight(s.headerFont);
@@ -360,6 +509,16 @@ void BarcodeRenderer::drawBarcode(QPainter& p, const NKDBarcode& b) {
         drawBandText(p, b.footer(), s.footerFont, s.footerColor, s.footerAlignIndex, up(0, m.tb, W, h));
     }
     p.restore();
+}
+
+QList<BarcodeRenderer::CaptionGlyph> BarcodeRenderer::captionGlyphs(const NKDBarcode& b) {
+    QList<CaptionGlyph> out;
+    if (!b.printsCaption() || (b.leftCaption().isEmpty() && b.caption().split(QLatin1Char('\t')).size() < 2))
+        return out;
+    const CaptionLayout layout = captionLayout(b, captionBase(b));
+    for (const CaptionPiece& piece : layout.pieces)
+        out += glyphsOf(piece.text, layout.font, layout.kern, piece.x, layout.baseline);
+    return out;
 }
 
 QPicture BarcodeRenderer::imageFromBarcode(const NKDBarcode& b) {

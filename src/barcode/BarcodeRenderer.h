@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPicture>
 #include <QRectF>
 #include <QSizeF>
@@ -38,6 +39,15 @@ public:
     static QImage bitmapFromBarcode(const NKDBarcode& b, double dpi);
     // One PDF page of the picture's size; empty for invalid content.
     static QByteArray pdfFromBarcode(const NKDBarcode& b);
+
+    // The digits of a UPC/EAN caption (one whose first digit stands apart
+    // or whose groups are split at tabs), each with its ink box in the
+    // picture's coordinates; empty for any other caption.
+    struct CaptionGlyph {
+        QString text;
+        QRectF box;
+    };
+    static QList<CaptionGlyph> captionGlyphs(const NKDBarcode& b);
 
     // --- Text, in points ---
     // A copy of `font` whose metrics and outlines are in points, with `kern`

@@ -259,16 +259,24 @@ void SideGraphicsModel::makeNaturalSize() {
         g->makeNaturalSize();
 }
 
+// A barcode moved by the fields is produced where it now stands, as after
+// any other move.
 void SideGraphicsModel::setSelectionX(double x) {
-    if (std::isfinite(x))
-        for (const auto& g : movableSelection())
-            g->setXPosition(x);
+    if (!std::isfinite(x))
+        return;
+    const Graphics movable = movableSelection();
+    for (const auto& g : movable)
+        g->setXPosition(x);
+    refitBarcodes(movable);
 }
 
 void SideGraphicsModel::setSelectionY(double y) {
-    if (std::isfinite(y))
-        for (const auto& g : movableSelection())
-            g->setYPosition(y);
+    if (!std::isfinite(y))
+        return;
+    const Graphics movable = movableSelection();
+    for (const auto& g : movable)
+        g->setYPosition(y);
+    refitBarcodes(movable);
 }
 
 void SideGraphicsModel::setSelectionWidth(double width) {

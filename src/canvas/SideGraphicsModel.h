@@ -76,7 +76,8 @@ public:
     void makeSameHeight();
     void makeSameAsLabelSize(const QRectF& card);
     void makeNaturalSize();
-    // Position and size of the unlocked selected graphics, in points.
+    // Position and size of the unlocked selected graphics, in points; a
+    // barcode moved by a position is re-fitted where it now stands.
     void setSelectionX(double x);
     void setSelectionY(double y);
     void setSelectionWidth(double width);

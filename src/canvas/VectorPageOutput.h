@@ -28,7 +28,8 @@ public:
     static QImage imageAtResolution(const QRectF& frame, double dpi, const Paint& paint);
 
     // One vector PDF page of exactly the rectangle's size in points (not
-    // rounded to whole points), clipped to it; texts stay texts. Empty for an
+    // rounded to whole points), clipped to it; texts stay texts, each glyph
+    // read back as the character it was drawn for. Empty for an
     // empty rectangle or a paint that fails.
     static QByteArray pdfPage(const QRectF& rect, const QString& title, const Paint& paint);
 };

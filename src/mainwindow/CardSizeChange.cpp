@@ -1,5 +1,6 @@
 #include "mainwindow/CardSizeChange.h"
 
+#include "canvas/SideGraphicsModel.h"
 #include "foundation/SKTGraphic.h"
 
 #include <QDir>
@@ -49,7 +50,17 @@ void CardSizeChange::scaleGraphics(Graphics& graphics, const QSizeF& oldSize, co
         if (!g)
             continue;
         const QRectF b = g->bounds();
-        g->setBounds(QRectF(b.x() * sx, b.y() * sy, b.width() * sx, b.height() * sy));
+        const QRectF scaled(b.x() * sx, b.y() * sy, b.width() * sx, b.height() * sy);
+        if (zelk::isExactlyBarcode(g.get())) {
+            // Stretched, the bars would no longer match the picture's modules:
+            // the barcode keeps its size, centred where the scaled box is.
+            QRectF kept(QPointF(), b.size());
+            kept.moveCenter(scaled.center());
+            g->setBounds(kept);
+            zelk::SideGraphicsModel::refitBarcode(g.get());
+        } else {
+            g->setBounds(scaled);
+        }
     }
 }
 

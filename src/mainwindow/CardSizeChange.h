@@ -40,6 +40,7 @@ public:
                                                    const std::function<bool(const QString& designPath)>& loadTemplate);
 
     // Moves and scales every graphic by newSize / oldSize on each axis
-    // (positions and sizes alike). Nothing for a size without area.
+    // (positions and sizes alike); a barcode keeps its size, centred on its
+    // scaled box, and is re-fitted there. Nothing for a size without area.
     static void scaleGraphics(Graphics& graphics, const QSizeF& oldSize, const QSizeF& newSize);
 };

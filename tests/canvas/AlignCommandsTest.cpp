@@ -128,6 +128,7 @@ TEST_F(CanvasSize, PositionFieldsInPointsAndSizeFieldsInTheUnit) {
     view->Frame_main_Pic_Y_Pos_Changed(44);
     EXPECT_EQ(g->bounds().topLeft(), QPointF(33, 44));
     EXPECT_EQ(code->bounds().topLeft(), QPointF(33, 44));
+    EXPECT_EQ(code->bar_image_ctrl_bounds, code->bounds()) << "barcode re-fitted";
     EXPECT_EQ(locked->bounds().topLeft(), QPointF(10, 10));
 
     struct {
