@@ -31,6 +31,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -91,6 +92,13 @@ class TextEditorBox : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
     void setTopInset(int pixels) { setViewportMargins(0, pixels, 0, 0); }
+    // The height its lines take at its present width.
+    int linesHeight() const {
+        double height = 0;
+        for (QTextBlock b = document()->firstBlock(); b.isValid(); b = b.next())
+            height += blockBoundingRect(b).height();
+        return int(std::ceil(height));
+    }
 };
 
 // The card draws letters beyond this size (in points) at this size.
@@ -547,6 +555,10 @@ void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& grap
     editor->document()->setModified(false);
     editor_ = editor;
     styleEditor();
+    connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] {
+        if (editor == editor_)
+            placeEditor();
+    });
     // Escape and a click anywhere else reach the canvas wherever the
     // keyboard is: the panels keep it while they start the editor.
     qApp->installEventFilter(this);
@@ -591,21 +603,40 @@ void SKTGraphicView::styleEditor() {
     option.setUseDesignMetrics(true);
     editor_->document()->setDefaultTextOption(option);
 
-    // The graphic's frame, level: a rotated text is edited unrotated.
+    placeEditor();
+}
+
+void SKTGraphicView::placeEditor() {
+    if (!editor_ || !edited_)
+        return;
+    const SKTGraphic& g = *edited_;
+    // The graphic's frame, level: a rotated text is edited unrotated. It
+    // grows as the card's box will with the lines typed, so that no line
+    // scrolls out of sight.
     const QRectF r = g.bounds().normalized();
     QRect area = QRectF(widgetPoint(r.topLeft()), widgetPoint(r.bottomRight())).toAlignedRect();
     area.setWidth(std::max(area.width(), 8));
-    area.setHeight(std::max(area.height(), QFontMetrics(font).height()));
-    editor_->setGeometry(area);
+    area.setHeight(std::max(area.height(), QFontMetrics(editor_->font()).height()));
+    auto* box = static_cast<TextEditorBox*>(editor_.data());
+    box->setTopInset(0);
+    editor_->setGeometry(area);  // the width its lines wrap at
+    const std::shared_ptr<SKTGraphic> typed = g.clone();
+    typed->Set_text_value(editor_->toPlainText());
+    double lines = zelk::fittedTextHeight(*typed) * scale_;
+    if (!std::isfinite(lines))
+        lines = 0;
+    lines = std::min(std::max(lines, double(box->linesHeight())), double(QWIDGETSIZE_MAX / 2));
 
     int inset = 0;
     const Qt::Alignment vertical = zelk::verticalTextAlignment(g.text_alignmnet_Vert);
     if (vertical & (Qt::AlignBottom | Qt::AlignVCenter)) {
-        const double spare = (r.height() - zelk::fittedTextHeight(g)) * scale_;
-        if (spare > 0 && std::isfinite(spare))
+        const double spare = area.height() - lines;
+        if (spare > 0)
             inset = int(std::lround((vertical & Qt::AlignBottom) ? spare : spare / 2));
     }
-    static_cast<TextEditorBox*>(editor_.data())->setTopInset(std::min(inset, area.height()));
+    area.setHeight(std::max(area.height(), inset + int(std::ceil(lines))));
+    box->setTopInset(inset);
+    editor_->setGeometry(area);
 }
 
 void SKTGraphicView::engageEditor() {

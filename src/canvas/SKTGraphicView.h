@@ -220,6 +220,8 @@ private:
     void resizeTo(const QPointF& point);
     // Lays the editor over its graphic in the graphic's style.
     void styleEditor();
+    // The editor's place: the graphic's frame, as tall as the lines typed.
+    void placeEditor();
     // The user types in the editor: its text shows, the card's is left out.
     void engageEditor();
     void focusEditor(Qt::FocusReason reason);

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -83,6 +84,14 @@ void TextPanel::buildEditingPage() {
     txt_rotation_slidr_val = makeSpin(-360, 360);
     form->addRow(QStringLiteral("Rotation"), inRow({txt_rotation_slidr, txt_rotation_slidr_val}, false));
     Text_Orientation_Combo = makeCombo(textOrientationItems());
+    {
+        // An angle no item holds is shown as the list's placeholder: in the
+        // ink of a chosen item, since it is the text's real angle.
+        QPalette ink = Text_Orientation_Combo->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            ink.setColor(group, QPalette::PlaceholderText, ink.color(group, QPalette::ButtonText));
+        Text_Orientation_Combo->setPalette(ink);
+    }
     form->addRow(QStringLiteral("Orientation"), Text_Orientation_Combo);
     page->addWidget(look);
     page->addStretch(1);
