@@ -25,6 +25,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QFontMetrics>
@@ -699,13 +700,15 @@ bool SKTGraphicView::eventFilter(QObject* watched, QEvent* event) {
         if (target == editor_)
             engageEditor();
         break;
+    // A popup (the editor's own context menu) neither takes the editing
+    // away nor ends it with a click on one of its items.
     case QEvent::FocusOut:
-        if (target == editor_)
+        if (target == editor_ && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             endEditing(true);
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (target && !inEditor)
+        if (target && !inEditor && target->window()->windowType() != Qt::Popup)
             endEditing(true);
         break;
     case QEvent::KeyPress: {

@@ -4,6 +4,7 @@
 
 #include "foundation/DrawingCodes.h"
 
+#include <QFocusEvent>
 #include <QFontInfo>
 #include <QImage>
 #include <QLineEdit>
@@ -131,6 +132,18 @@ TEST_F(TextEditor, EscapeOrAClickAnywhereElseEndsTheEditing) {
         {"a click in the editor keeps it",
          [&] { QTest::mouseClick(view->editor()->viewport(), Qt::LeftButton, {}, QPoint(5, 5)); }, false},
         {"a key typed in the editor keeps it", [&] { QTest::keyClick(view->editor(), Qt::Key_A); }, false},
+        {"its context menu taking the keyboard keeps it",
+         [&] {
+             QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+             QApplication::sendEvent(view->editor(), &out);
+         },
+         false},
+        {"the keyboard going elsewhere",
+         [&] {
+             QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+             QApplication::sendEvent(view->editor(), &out);
+         },
+         true},
         {"Escape in the editor", [&] { QTest::keyClick(view->editor(), Qt::Key_Escape); }, true},
         {"Escape on the canvas", [&] { QTest::keyClick(view.get(), Qt::Key_Escape); }, true},
         {"a click on the canvas", [&] { click(QPointF(200, 140)); }, true},
