@@ -598,6 +598,10 @@ void SKTGraphicView::styleEditor() {
     palette.setColor(QPalette::Text,
                      editorEngaged_ ? zelk::withAlpha(g.txt_clr, g.alpha_val) : QColor(Qt::transparent));
     editor_->setPalette(palette);
+    // Until then the mouse reaches the card through it: a click on the text
+    // picks or drags it as any graphic, a double click types in it.
+    for (QWidget* w : {static_cast<QWidget*>(editor_.data()), editor_->viewport()})
+        w->setAttribute(Qt::WA_TransparentForMouseEvents, !editorEngaged_);
 
     QTextOption option = editor_->document()->defaultTextOption();
     option.setAlignment(zelk::horizontalTextAlignment(g.text_alignmnet));

@@ -135,8 +135,8 @@ public:
     // redrawn); the editor writes the text back when it closes. It lies
     // level in the graphic's frame, in the text's font at the zoom, colour
     // and alignment, without frame, scroll bars or ground. Until the user
-    // types in it (it has the keyboard), the card's own drawing shows
-    // through it; Escape or a click outside it ends the editing.
+    // types in it (it has the keyboard), the card's own drawing and the
+    // mouse pass through it; Escape or a click outside it ends the editing.
     void startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic);
     // Closes the editor, writing its text back when `commit`.
     void endEditing(bool commit = true);

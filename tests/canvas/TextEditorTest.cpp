@@ -124,40 +124,43 @@ TEST_F(TextEditor, ShowsTheTextWhereAndAsTheCardDrawsIt) {
 TEST_F(TextEditor, EscapeOrAClickAnywhereElseEndsTheEditing) {
     auto text = styledText(QRectF(20, 30, 120, 30));
     QLineEdit elsewhere;  // a field of another window
+    const auto focusOut = [&](Qt::FocusReason reason) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(view->editor(), &out);
+    };
     const struct {
         const char* note;
+        bool typing;  // the user has typed in place (else a panel started it)
         std::function<void()> act;
         bool ends;
     } cases[] = {
-        {"a click in the editor keeps it",
+        {"a click in the editor while typing keeps it", true,
          [&] { QTest::mouseClick(view->editor()->viewport(), Qt::LeftButton, {}, QPoint(5, 5)); }, false},
-        {"a key typed in the editor keeps it", [&] { QTest::keyClick(view->editor(), Qt::Key_A); }, false},
-        {"its context menu taking the keyboard keeps it",
-         [&] {
-             QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
-             QApplication::sendEvent(view->editor(), &out);
-         },
-         false},
-        {"the keyboard going elsewhere",
-         [&] {
-             QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-             QApplication::sendEvent(view->editor(), &out);
-         },
-         true},
-        {"Escape in the editor", [&] { QTest::keyClick(view->editor(), Qt::Key_Escape); }, true},
-        {"Escape on the canvas", [&] { QTest::keyClick(view.get(), Qt::Key_Escape); }, true},
-        {"a click on the canvas", [&] { click(QPointF(200, 140)); }, true},
-        {"a click in another window", [&] { QTest::mouseClick(&elsewhere, Qt::LeftButton); }, true},
+        {"a key typed in the editor keeps it", false, [&] { QTest::keyClick(view->editor(), Qt::Key_A); }, false},
+        {"its context menu taking the keyboard keeps it", true, [&] { focusOut(Qt::PopupFocusReason); }, false},
+        {"the keyboard going elsewhere", true, [&] { focusOut(Qt::TabFocusReason); }, true},
+        {"Escape in the editor", true, [&] { QTest::keyClick(view->editor(), Qt::Key_Escape); }, true},
+        {"Escape on the canvas", false, [&] { QTest::keyClick(view.get(), Qt::Key_Escape); }, true},
+        {"a click on the canvas", true, [&] { click(QPointF(200, 140)); }, true},
+        {"a click in another window", false, [&] { QTest::mouseClick(&elsewhere, Qt::LeftButton); }, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.note);
         view->startEditingGraphic(text);
         ASSERT_TRUE(view->isEditing());
+        if (c.typing)
+            QTest::keyClick(view->editor(), Qt::Key_End);
         c.act();
         EXPECT_EQ(view->isEditing(), !c.ends);
         view->endEditing(false);
     }
     EXPECT_EQ(text->Text_Value, QStringLiteral("Mina Okafor"));  // Escape kept the text
+
+    // A click on a restyled text reaches the card, which picks the text.
+    view->startEditingGraphic(text);
+    click(QPointF(30, 40));
+    EXPECT_FALSE(view->isEditing());
+    EXPECT_EQ(view->Selected_Graphic(), text);
 }
 
 }  // namespace
