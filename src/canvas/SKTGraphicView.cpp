@@ -25,10 +25,16 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPalette>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -81,6 +87,24 @@ bool isTextOrImage(const SKTGraphic* g) {
     return zelk::isExactlyText(g) || zelk::isExactlyImage(g);
 }
 
+// The in-place editor: a plain text box whose text may begin below its top,
+// as a text set to the middle or the bottom of its box does on the card.
+class TextEditorBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    void setTopInset(int pixels) { setViewportMargins(0, pixels, 0, 0); }
+    // The height its lines take at its present width.
+    int linesHeight() const {
+        double height = 0;
+        for (QTextBlock b = document()->firstBlock(); b.isValid(); b = b.next())
+            height += blockBoundingRect(b).height();
+        return int(std::ceil(height));
+    }
+};
+
+// The card draws letters beyond this size (in points) at this size.
+constexpr double MaxEditorFontPoints = 2000;
+
 }  // namespace
 
 SKTGraphicView::SKTGraphicView(QWidget* parent)
@@ -97,7 +121,10 @@ SKTGraphicView::SKTGraphicView(QWidget* parent)
     undo_.reset(graphics());
 }
 
-SKTGraphicView::~SKTGraphicView() = default;
+SKTGraphicView::~SKTGraphicView() {
+    // The editor watches the whole application while it is open.
+    qApp->removeEventFilter(this);
+}
 
 // ---------------------------------------------------------------- set-up
 
@@ -417,8 +444,7 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     // text, so the user types it in place at once.
     if (isText && ctrl_value.isEmpty() && ctrl_ID.isEmpty()) {
         startEditingGraphic(g);
-        if (editor_)
-            editor_->setFocus(Qt::OtherFocusReason);
+        focusEditor(Qt::OtherFocusReason);
     }
     return g;
 }
@@ -506,6 +532,8 @@ void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& grap
             editor_->setPlainText(graphic->Text_Value);
             editor_->document()->setModified(false);
         }
+        styleEditor();
+        update();
         return;
     }
     endEditing(true);
@@ -513,23 +541,122 @@ void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& grap
     if (!zelk::isExactlyText(graphic.get()))
         return;
     edited_ = graphic;
-    auto* editor = new QPlainTextEdit(this);
+    editorEngaged_ = false;
+    auto* editor = new TextEditorBox(this);
     editor->setObjectName(QStringLiteral("SKTTextEditor"));
+    editor->setFrameShape(QFrame::NoFrame);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setAutoFillBackground(false);
+    editor->viewport()->setAutoFillBackground(false);
+    editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    editor->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    editor->document()->setDocumentMargin(0);
     editor->setPlainText(graphic->Text_Value);
     editor->document()->setModified(false);
-    QFont font = graphic->text_ctrl_font;
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * scale_);
-    editor->setFont(font);
-    editor->setFrameShape(QFrame::Box);
-    const QRectF r = graphic->bounds().normalized();
-    const QRect area = QRectF(widgetPoint(r.topLeft()), widgetPoint(r.bottomRight())).toAlignedRect();
-    editor->setGeometry(area.united(QRect(area.topLeft(), QSize(60, 24))));
-    editor->installEventFilter(this);
     editor_ = editor;
+    styleEditor();
+    connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] {
+        if (editor == editor_)
+            placeEditor();
+    });
+    // Escape and a click anywhere else reach the canvas wherever the
+    // keyboard is: the panels keep it while they start the editor.
+    qApp->installEventFilter(this);
     // The editor does not take the keyboard here: the panels call this while
     // the user types in them. A double click gives it the focus.
     editor->show();
+}
+
+void SKTGraphicView::styleEditor() {
+    if (!editor_ || !edited_)
+        return;
+    const SKTGraphic& g = *edited_;
+
+    // The card draws one point of the font as one point of the card, which
+    // the zoom makes scale_ pixels; the editor's device has its own dpi.
+    QFont font = g.text_ctrl_font;
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+    const double dpi = editor_->logicalDpiY() > 0 ? editor_->logicalDpiY() : 96.0;
+    if (points > 0)
+        font.setPointSizeF(std::min(points, MaxEditorFontPoints) * scale_ * 72.0 / dpi);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    if (std::isfinite(g.text_kerning) && g.text_kerning != 0.0f)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, double(g.text_kerning) * scale_);
+    static const QFont::Capitalization cases[] = {QFont::MixedCase, QFont::AllUppercase, QFont::AllLowercase,
+                                                  QFont::Capitalize};
+    font.setCapitalization(g.text_transfrom_case >= 0 && g.text_transfrom_case < 4 ? cases[g.text_transfrom_case]
+                                                                                   : QFont::MixedCase);
+    editor_->setFont(font);
+
+    // No ground of its own: the card (the text's fill included) shows
+    // through. The letters show once the user types in place; until then
+    // the card's own drawing of them (rotated, shadowed) is what is seen.
+    QPalette palette = editor_->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    palette.setColor(QPalette::Window, Qt::transparent);
+    palette.setColor(QPalette::Text,
+                     editorEngaged_ ? zelk::withAlpha(g.txt_clr, g.alpha_val) : QColor(Qt::transparent));
+    editor_->setPalette(palette);
+    // Until then the mouse reaches the card through it: a click on the text
+    // picks or drags it as any graphic, a double click types in it.
+    for (QWidget* w : {static_cast<QWidget*>(editor_.data()), editor_->viewport()})
+        w->setAttribute(Qt::WA_TransparentForMouseEvents, !editorEngaged_);
+
+    QTextOption option = editor_->document()->defaultTextOption();
+    option.setAlignment(zelk::horizontalTextAlignment(g.text_alignmnet));
+    option.setUseDesignMetrics(true);
+    editor_->document()->setDefaultTextOption(option);
+
+    placeEditor();
+}
+
+void SKTGraphicView::placeEditor() {
+    if (!editor_ || !edited_)
+        return;
+    const SKTGraphic& g = *edited_;
+    // The graphic's frame, level: a rotated text is edited unrotated. It
+    // grows as the card's box will with the lines typed, so that no line
+    // scrolls out of sight.
+    const QRectF r = g.bounds().normalized();
+    QRect area = QRectF(widgetPoint(r.topLeft()), widgetPoint(r.bottomRight())).toAlignedRect();
+    area.setWidth(std::max(area.width(), 8));
+    area.setHeight(std::max(area.height(), QFontMetrics(editor_->font()).height()));
+    auto* box = static_cast<TextEditorBox*>(editor_.data());
+    box->setTopInset(0);
+    editor_->setGeometry(area);  // the width its lines wrap at
+    const std::shared_ptr<SKTGraphic> typed = g.clone();
+    typed->Set_text_value(editor_->toPlainText());
+    double lines = zelk::fittedTextHeight(*typed) * scale_;
+    if (!std::isfinite(lines))
+        lines = 0;
+    lines = std::min(std::max(lines, double(box->linesHeight())), double(QWIDGETSIZE_MAX / 2));
+
+    int inset = 0;
+    const Qt::Alignment vertical = zelk::verticalTextAlignment(g.text_alignmnet_Vert);
+    if (vertical & (Qt::AlignBottom | Qt::AlignVCenter)) {
+        const double spare = area.height() - lines;
+        if (spare > 0)
+            inset = int(std::lround((vertical & Qt::AlignBottom) ? spare : spare / 2));
+    }
+    area.setHeight(std::max(area.height(), inset + int(std::ceil(lines))));
+    box->setTopInset(inset);
+    editor_->setGeometry(area);
+}
+
+void SKTGraphicView::engageEditor() {
+    if (!editor_ || editorEngaged_)
+        return;
+    editorEngaged_ = true;
+    styleEditor();
+    update();
+}
+
+void SKTGraphicView::focusEditor(Qt::FocusReason reason) {
+    if (!editor_)
+        return;
+    engageEditor();
+    editor_->setFocus(reason);
 }
 
 // A text's height follows its text: after its text changes, the box keeps
@@ -549,7 +676,8 @@ void SKTGraphicView::endEditing(bool commit) {
     editor_ = nullptr;
     std::shared_ptr<SKTGraphic> g = std::move(edited_);
     edited_.reset();
-    editor->removeEventFilter(this);
+    editorEngaged_ = false;
+    qApp->removeEventFilter(this);
     const QString text = editor->toPlainText();
     // Only what the user typed is written back: the graphic may have been
     // changed by the panels since the editor opened.
@@ -566,25 +694,54 @@ void SKTGraphicView::endEditing(bool commit) {
 }
 
 bool SKTGraphicView::eventFilter(QObject* watched, QEvent* event) {
-    if (editor_ && watched == editor_) {
-        if (event->type() == QEvent::FocusOut) {
+    // Installed on the application while the editor is open.
+    if (!editor_)
+        return QWidget::eventFilter(watched, event);
+    auto* target = qobject_cast<QWidget*>(watched);
+    const bool inEditor = target && (target == editor_ || editor_->isAncestorOf(target));
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (target == editor_)
+            engageEditor();
+        break;
+    // A popup (the editor's own context menu) neither takes the editing
+    // away nor ends it with a click on one of its items.
+    case QEvent::FocusOut:
+        if (target == editor_ && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             endEditing(true);
-            return false;
-        }
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Escape) {
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (target && !inEditor && target->window()->windowType() != Qt::Popup)
+            endEditing(true);
+        break;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            // From the editor or from anywhere in the canvas's window, the
+            // panels included: the text stays as it was.
+            if (inEditor) {
                 endEditing(false);
                 setFocus();
                 return true;
             }
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                (key->modifiers() & Qt::ControlModifier)) {
-                endEditing(true);
-                setFocus();
-                return true;
-            }
+            if (target && target->window() == window())
+                endEditing(false);
+            break;
         }
+        if (!inEditor)
+            break;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            endEditing(true);
+            setFocus();
+            return true;
+        }
+        engageEditor();
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -847,9 +1004,21 @@ void SKTGraphicView::paintEvent(QPaintEvent*) {
     zelk::CanvasHost* h = host();
     const int faceSide = side_ == SKTDocument::TempSide ? h->Card_Front_Or_Back() : side_;
     const GraphicList& all = graphics();
+    // While the user types in place, the editor shows the text being typed
+    // and the card draws the rest of that graphic.
+    GraphicList typing;
+    if (editorEngaged_ && edited_) {
+        if (const qsizetype i = all.indexOf(edited_); i >= 0) {
+            typing = all;
+            std::shared_ptr<SKTGraphic> blank = edited_->clone();
+            blank->_Text_contents.clear();
+            typing[i] = blank;
+        }
+    }
+    const GraphicList* drawn = typing.isEmpty() ? &all : &typing;
     SKTRenderingView::drawSide(
         painter,
-        zelk::SideSnapshot::sharing(&all, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(),
+        zelk::SideSnapshot::sharing(drawn, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(),
                                     faceSide, card),
         SKTRenderingView::Unprinted::Draw, [this, card](QPainter& p) {
             if (_grid)
@@ -860,7 +1029,9 @@ void SKTGraphicView::paintEvent(QPaintEvent*) {
         const QList<int> selected = selectionIndexes();
         for (auto it = selected.crbegin(); it != selected.crend(); ++it) {
             const SKTGraphic* g = all.at(*it).get();
-            if (g && g->ctrl_is_visible && edited_.get() != g)
+            // A text being typed in place shows no handles; one merely
+            // restyled (the editor waits over it) still looks selected.
+            if (g && g->ctrl_is_visible && !(editorEngaged_ && edited_.get() == g))
                 g->drawHandles(painter, scale_);
         }
     }
@@ -1053,8 +1224,7 @@ void SKTGraphicView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     if (zelk::isExactlyText(g.get()) && !g->ctrl_is_locked) {
         startEditingGraphic(g);
-        if (editor_)
-            editor_->setFocus(Qt::MouseFocusReason);
+        focusEditor(Qt::MouseFocusReason);
     }
 }
 

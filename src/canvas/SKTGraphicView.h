@@ -132,7 +132,11 @@ public:
     void hideHandlesMomentarily();
     bool handlesHidden() const { return handlesHidden_; }
     // Opens the in-place editor on a text graphic (other kinds are only
-    // redrawn); the editor writes the text back when it closes.
+    // redrawn); the editor writes the text back when it closes. It lies
+    // level in the graphic's frame, in the text's font at the zoom, colour
+    // and alignment, without frame, scroll bars or ground. Until the user
+    // types in it (it has the keyboard), the card's own drawing and the
+    // mouse pass through it; Escape or a click outside it ends the editing.
     void startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic);
     // Closes the editor, writing its text back when `commit`.
     void endEditing(bool commit = true);
@@ -214,6 +218,13 @@ private:
     void restackSelection(bool toFront);
     void setSelectionLocked(bool locked);
     void resizeTo(const QPointF& point);
+    // Lays the editor over its graphic in the graphic's style.
+    void styleEditor();
+    // The editor's place: the graphic's frame, as tall as the lines typed.
+    void placeEditor();
+    // The user types in the editor: its text shows, the card's is left out.
+    void engageEditor();
+    void focusEditor(Qt::FocusReason reason);
 
     SKTDocument* document_ = nullptr;
     int side_ = 0;
@@ -243,6 +254,7 @@ private:
 
     QPointer<QPlainTextEdit> editor_;
     std::shared_ptr<SKTGraphic> edited_;
+    bool editorEngaged_ = false;
 
     zelk::UndoStacks undo_;
 };

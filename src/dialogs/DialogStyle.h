@@ -14,6 +14,11 @@ struct OkCancelButtons {
     QPushButton* cancel = nullptr;
 };
 
+// Makes the window at least as wide as the desktop's title bar needs to
+// show its whole title, which the desktop follows with the application's
+// name, beside the bar's own buttons. Call it once the title is set.
+void keepTitleWhole(QWidget* dialog);
+
 // Ends a button row: a stretch, then "Cancel" and "OK" (the default button)
 // at its right end. The caller connects them.
 OkCancelButtons addOkCancelButtons(QWidget* dialog, QBoxLayout* row);

@@ -32,6 +32,10 @@ Open_Export_Log::Open_Export_Log(QWidget* parent) : QDialog(parent) {
     _open_log_path->setReadOnly(true);
     _open_log_path->setMinimumWidth(380);
     layout->addWidget(_open_log_path);
+    _open_log_back_path = new QLineEdit(this);
+    _open_log_back_path->setReadOnly(true);
+    _open_log_back_path->hide();
+    layout->addWidget(_open_log_back_path);
     _open_log_chk = new QCheckBox(QStringLiteral("Open exported file."), this);
     _open_log_chk->setChecked(true);
     layout->addWidget(_open_log_chk);
@@ -43,6 +47,8 @@ Open_Export_Log::Open_Export_Log(QWidget* parent) : QDialog(parent) {
 }
 
 int Open_Export_Log::Open_Wnd() {
+    _open_log_back_path->setText(Export_Back_File_Path);
+    _open_log_back_path->setHidden(Export_Back_File_Path.isEmpty());
     return zelk::DialogRunner::run(this);
 }
 

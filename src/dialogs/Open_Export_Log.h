@@ -1,6 +1,7 @@
 #pragma once
 // The box offered after an export: the exported file (or folder) in the path
-// text, a message, and a check box to open it (through the services' opener).
+// text, the back side's file below it when both sides were written, a
+// message, and a check box to open them (through the services' opener).
 // The caller fills the fields and runs it modally through Open_Wnd.
 #include <QDialog>
 #include <QString>
@@ -16,6 +17,8 @@ public:
 
     QCheckBox* _open_log_chk = nullptr;
     QLineEdit* _open_log_path = nullptr;
+    // The back side's file under the front's, shown only when there is one.
+    QLineEdit* _open_log_back_path = nullptr;
     QLabel* _open_log_message = nullptr;
     // The back side's file of a two-sided export ("" for none); opened too
     // when it exists, and cleared when the box closes.

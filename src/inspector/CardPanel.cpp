@@ -192,7 +192,6 @@ void CardPanel::buildBorderPage() {
     wm_transp_slider = new QSlider(Qt::Horizontal);
     wm_transp_slider->setRange(0, 100);
     wm_transp_val = makeSpin(0, 100);
-    wm_transp_val->setReadOnly(true);
     wm_transp_val->setButtonSymbols(QAbstractSpinBox::NoButtons);
     wm->addRow(QStringLiteral("Opacity (%)"), inRow({wm_transp_slider, wm_transp_val}, false));
     page->addWidget(watermark_box);

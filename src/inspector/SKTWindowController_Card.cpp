@@ -79,6 +79,11 @@ void SKTWindowController::wireCardPanel() {
     connect(c->enable_watermark_chk, &QCheckBox::clicked, this, &W::Enable_Watermark_Clicked);
     connect(c->wm_font_btn, &QPushButton::clicked, this, &W::WM_Text_Font_Changed);
     connect(c->wm_transp_slider, &QSlider::valueChanged, this, &W::WM_transp_slider_changed);
+    // A typed opacity moves the slider, which the card reads.
+    connect(c->wm_transp_val, &QSpinBox::valueChanged, this, [this, c](int percent) {
+        zelk::setQuietly(c->wm_transp_slider, percent);
+        Update_Card_Graphics();
+    });
     for (QComboBox* combo : {c->Sides_ComboBox, c->Card_hatch_style, c->Card_image_layout, c->Card_border_style,
                              c->wm_alignment_combo})
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });

@@ -61,6 +61,7 @@ void SKTWindowController::wireTextPanel() {
     connect(t->txt_rotation_slidr, &QSlider::valueChanged, this, &W::Txt_Rotate_Slider_Changed);
     connect(t->txt_rotation_slidr_val, &QSpinBox::valueChanged, this, [this, t](int angle) {
         zelk::setQuietly(t->txt_rotation_slidr, angle);
+        t->showOrientation(angle);
         Update_Text_Graphics();
     });
     for (ColorWell* well : {t->Text_clr, t->Text_bordr_clr, t->Text_fill_clr, t->Text_fill_Grd_1_clr,
@@ -276,6 +277,7 @@ void SKTWindowController::Draw_Shadow_ChkBox() {
 void SKTWindowController::Txt_Rotate_Slider_Changed() {
     TextPanel* t = inspector_->text;
     zelk::setQuietly(t->txt_rotation_slidr_val, t->txt_rotation_slidr->value());
+    t->showOrientation(t->txt_rotation_slidr->value());
     Update_Text_Graphics();
 }
 

@@ -16,9 +16,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -82,6 +84,14 @@ void TextPanel::buildEditingPage() {
     txt_rotation_slidr_val = makeSpin(-360, 360);
     form->addRow(QStringLiteral("Rotation"), inRow({txt_rotation_slidr, txt_rotation_slidr_val}, false));
     Text_Orientation_Combo = makeCombo(textOrientationItems());
+    {
+        // An angle no item holds is shown as the list's placeholder: in the
+        // ink of a chosen item, since it is the text's real angle.
+        QPalette ink = Text_Orientation_Combo->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            ink.setColor(group, QPalette::PlaceholderText, ink.color(group, QPalette::ButtonText));
+        Text_Orientation_Combo->setPalette(ink);
+    }
     form->addRow(QStringLiteral("Orientation"), Text_Orientation_Combo);
     page->addWidget(look);
     page->addStretch(1);
@@ -144,6 +154,14 @@ void TextPanel::setTextFont(const QFont& font) {
     Text_font_value->setCursorPosition(0);
 }
 
+void TextPanel::showOrientation(int angle) {
+    // An angle that no item holds leaves nothing selected, and the handler
+    // then keeps the rotation field as it is.
+    const QSignalBlocker quiet(Text_Orientation_Combo);
+    Text_Orientation_Combo->setCurrentIndex(Text_Orientation_Combo->findText(QString::number(angle)));
+    Text_Orientation_Combo->setPlaceholderText(QString::number(angle));
+}
+
 void TextPanel::load(const SKTGraphic& g) {
     setQuietly(Text_value_Edit, g._Text_contents);
     setQuietly(Text_border_chk, g._isDrawingStroke);
@@ -164,9 +182,7 @@ void TextPanel::load(const SKTGraphic& g) {
     setTextFont(g.text_ctrl_font);
     setQuietly(txt_rotation_slidr, g.text_rotation);
     setQuietly(txt_rotation_slidr_val, g.text_rotation);
-    // An angle that no item holds leaves nothing selected, and the handler
-    // then keeps the rotation field as loaded.
-    Text_Orientation_Combo->setCurrentIndex(Text_Orientation_Combo->findText(QString::number(g.text_rotation)));
+    showOrientation(g.text_rotation);
     Text_vert_align_combo->setCurrentIndex(g.text_alignmnet_Vert);
     Text_align_combo->setCurrentIndex(g.text_alignmnet);
     Text_case_combo->setCurrentIndex(g.text_transfrom_case);

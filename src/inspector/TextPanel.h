@@ -50,6 +50,9 @@ public:
     void Show_Hide_Text_Transp_Ctrl(bool hide);
     // The font, and its "%@ ( %0.2f )" display.
     void setTextFont(const QFont& font);
+    // The orientation list shows the angle: its item, or for an angle that
+    // no item holds, nothing selected with the angle written in the field.
+    void showOrientation(int angle);
 
     // ---- Editing page ----
     QLabel* text_value_lbl = nullptr;

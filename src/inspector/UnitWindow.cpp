@@ -14,6 +14,7 @@ namespace zelk {
 UnitWindow::UnitWindow(QWidget* parent) : QDialog(parent) {
     applyDialogBackground(this);
     setWindowTitle(QStringLiteral("Units"));
+    keepTitleWhole(this);
     auto* layout = new QVBoxLayout(this);
     auto* box = new QGroupBox(QStringLiteral("Show sizes in"), this);
     auto* rows = new QVBoxLayout(box);

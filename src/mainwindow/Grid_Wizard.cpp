@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -23,6 +24,7 @@ Grid_Wizard* Grid_Wizard::defaultInstance() {
 Grid_Wizard::Grid_Wizard(QWidget* parent) : QDialog(parent) {
     zelk::applyDialogBackground(this);
     setWindowTitle(QStringLiteral("Grid"));
+    zelk::keepTitleWhole(this);
     auto* layout = new QVBoxLayout(this);
     Show_hide_grid_chk = new QCheckBox(QStringLiteral("Show grid"), this);
     layout->addWidget(Show_hide_grid_chk);
@@ -33,7 +35,13 @@ Grid_Wizard::Grid_Wizard(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("Colour"), Grid_clr);
     Grid_Space_slidr = new QSlider(Qt::Horizontal, Grid_Opt_box);
     Grid_Space_slidr->setRange(2, 72);
-    form->addRow(QStringLiteral("Spacing"), Grid_Space_slidr);
+    Grid_Space_val = new QLabel(Grid_Opt_box);
+    // Room for the widest value, so the slider does not move as it changes.
+    Grid_Space_val->setMinimumWidth(Grid_Space_val->fontMetrics().horizontalAdvance(QStringLiteral("72 pt")));
+    auto* spacing = new QHBoxLayout;
+    spacing->addWidget(Grid_Space_slidr, 1);
+    spacing->addWidget(Grid_Space_val);
+    form->addRow(QStringLiteral("Spacing"), spacing);
     layout->addWidget(Grid_Opt_box);
     auto* buttons = new QHBoxLayout;
     const auto [ok, cancel] = zelk::addOkCancelButtons(this, buttons);
@@ -54,6 +62,10 @@ void Grid_Wizard::showColor(const QColor& color) {
     Grid_clr->setStyleSheet(QStringLiteral("background-color: %1;").arg(color.name()));
 }
 
+void Grid_Wizard::showSpacing(int spacing) {
+    Grid_Space_val->setText(QStringLiteral("%1 pt").arg(spacing));
+}
+
 void Grid_Wizard::loadFromGrid() {
     if (!grid_)
         return;
@@ -61,6 +73,7 @@ void Grid_Wizard::loadFromGrid() {
     const QSignalBlocker b2(Grid_Space_slidr);
     showColor(grid_->_color);
     Grid_Space_slidr->setValue(int(std::lround(grid_->_spacing)));
+    showSpacing(Grid_Space_slidr->value());
     Show_hide_grid_chk->setChecked(grid_->isAlwaysShown());
     Grid_Opt_box->setEnabled(grid_->isAlwaysShown());
 }
@@ -79,6 +92,7 @@ void Grid_Wizard::Grid_Clr_Changed(const QColor& color) {
 }
 
 void Grid_Wizard::Grid_Slider_Changed(int spacing) {
+    showSpacing(spacing);
     if (!grid_)
         return;
     grid_->setSpacing(spacing);

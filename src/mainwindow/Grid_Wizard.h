@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QSlider;
 class SKTGrid;
@@ -31,12 +32,14 @@ public:
 
     QPushButton* Grid_clr = nullptr;
     QSlider* Grid_Space_slidr = nullptr;
+    QLabel* Grid_Space_val = nullptr;  // the spacing, in points, beside the slider
     QCheckBox* Show_hide_grid_chk = nullptr;
     QGroupBox* Grid_Opt_box = nullptr;
 
 private:
     explicit Grid_Wizard(QWidget* parent = nullptr);
     void showColor(const QColor& color);
+    void showSpacing(int spacing);
 
     SKTGrid* grid_ = nullptr;
 };

@@ -364,6 +364,9 @@ void SKTWindowController::buildCommands() {
             canvas->createGraphicOfClass(*kind, false, QRectF(),
                                          ::Card_Front_Or_Back == 0 ? CardSide::FrontName : CardSide::BackName,
                                          QString(), QString());
+            // The inspector follows the new graphic, so the panel's edits
+            // reach it rather than the graphic shown before.
+            Show_RHS_Properties(canvas->Selected_Graphic().get());
         }
         // The canvas goes back to the arrow once the graphic is placed.
         if (QAction* current = actionNamed(QStringLiteral("tool_%1").arg(tools_->Selected_Control_Tool())))

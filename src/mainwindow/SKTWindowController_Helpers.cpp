@@ -110,8 +110,10 @@ void SKTWindowController::Set_Log_Name_In_Title() {
     // The application's name goes last: Qt adds the display name to a title
     // that does not end with it.
     QStringList parts;
+    // A card the user has not named holds the placeholder name, which the
+    // file part already shows for an unsaved design.
     const QString cardName = Trim_Str(Front_card_Prop.Card_Name);
-    if (!cardName.isEmpty())
+    if (!cardName.isEmpty() && cardName != default_file_name)
         parts << cardName;
     parts << (::Project_File_Name.isEmpty() ? default_file_name : QFileInfo(::Project_File_Name).fileName());
     parts << App_Name;
@@ -568,6 +570,15 @@ void SKTWindowController::Card_Control_Size_Change_or_not() {
     Back_card_Prop.Card_Size = newSize;
     for (int side : {SKTDocument::FrontSide, SKTDocument::BackSide})
         document_->notifyGraphicsChanged(side);
+    // A side's undo steps hold its graphics only, laid out for the card they
+    // were recorded on; the card itself is not undone. So the steps before
+    // the change cannot come back on the new card: the scaled sides start
+    // their history again.
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK}) {
+        canvas->endEditing(true);
+        canvas->resetUndoHistory();
+    }
+    refreshUndoRedo();
 }
 
 void SKTWindowController::Refresh_Canvas() {

@@ -137,14 +137,16 @@ void SKTWindowController::Export_Single_File(const QString& path, bool show_msg)
     const int remembered = ::Card_Front_Or_Back;
     const bool combined = exportWindow()->export_combined_image_chk->isChecked();
     auto card = [this](const QString& side) { return ExportPicture(ExportCardSupply::liveCard(*this, side).image); };
+    // The box after the export names the back's file only when it was written.
+    ::Export_Back_File_Path.clear();
     if (::export_card_side == QLatin1String("BOTH")) {
         ::Card_Front_Or_Back = CardSide::Back;
         const ExportPicture back = card(QStringLiteral("B"));
         bool goOn = true;
         if (!combined) {
-            const QString backPath = Create_Back_Card_Path(path);
-            ::Export_Back_File_Path = backPath;
-            const ExportFileWriter::Result r = writeExportFile(backPath, back, show_msg, true);
+            const ExportFileWriter::Result r = writeExportFile(Create_Back_Card_Path(path), back, show_msg, true);
+            if (r.written())
+                ::Export_Back_File_Path = r.path;
             goOn = r.written() || r.outcome == ExportFileWriter::Outcome::Cancelled;
         }
         if (goOn) {
@@ -297,6 +299,7 @@ void SKTWindowController::finishBatch() {
     Hide_One_By_One_Modeless();
     ::curr_msg_count_str = send_modls_wnd->curr_msg_count_str;
     ::Export_File_Path = job->outputFolder();
+    ::Export_Back_File_Path.clear();  // the folder holds every side
     ::Export_File_Message = QStringLiteral("Card has been exported successfully.");
     if (job->filesWritten() > 0)
         ::check_any_card_exported = 1;

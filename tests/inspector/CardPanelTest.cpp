@@ -2,12 +2,16 @@
 // background pictures and their gallery, and the card and binding combos.
 #include "InspectorTestSupport.h"
 
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+
 #include "inspector/BackgroundGallery.h"
 #include "inspector/CardPanel.h"
 #include "inspector/ColorWell.h"
 #include "inspector/DataSourcePanel.h"
 #include "inspector/PanelKit.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +20,9 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QSlider>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -135,6 +141,76 @@ TEST_F(InspectorTest, CardSizeMovesBothSidesAndContentFontSparesColoursAndLocked
     EXPECT_EQ(w->Front_card_Prop.Card_Content_font, bigger);
 }
 
+// Typed into the field beside the slider, the opacity reaches the slider
+// and the side (Enter, or leaving the field, ends the typing).
+TEST_F(InspectorTest, TheWatermarkOpacityTakesATypedValue) {
+    CardPanel* c = p->card;
+    setQuietly(c->enable_watermark_chk, true);
+    w->Enable_Watermark_Clicked();
+    c->wm_transp_val->selectAll();
+    QTest::keyClicks(c->wm_transp_val, QStringLiteral("35"));
+    QTest::keyClick(c->wm_transp_val, Qt::Key_Return);
+    EXPECT_EQ(c->wm_transp_slider->value(), 35);
+    EXPECT_FLOAT_EQ(w->Front_card_Prop.Watermark_Transp, 0.35f);
+    // The slider still writes the field.
+    c->wm_transp_slider->setValue(70);
+    EXPECT_EQ(c->wm_transp_val->value(), 70);
+    EXPECT_FLOAT_EQ(w->Front_card_Prop.Watermark_Transp, 0.7f);
+}
+
+// Undo holds a side's graphics, not the card: after the graphics were
+// scaled to a new card, no step recorded on the old card comes back.
+TEST_F(InspectorTest, ACardSizeChangeLeavesNoStepOfTheOldCardToUndo) {
+    QAction* undo = w->actionNamed(QStringLiteral("Undo_Button"));
+    QAction* redo = w->actionNamed(QStringLiteral("Redo_Button"));
+    w->Select_back_side();
+    w->toolPalette()->selectTool(LineTool);
+    w->Select_front_side();
+    w->toolPalette()->selectTool(RectangleTool);
+    ASSERT_TRUE(undo->isEnabled());
+    const QRectF onCR80 = w->Get_Front_Controls_Array().first()->bounds();
+    const QRectF lineOnCR80 = w->Get_Back_Controls_Array().first()->bounds();
+
+    w->Show_RHS_Properties(nullptr);
+    w->Preset_ComboBox->setCurrentIndex(0);    // landscape
+    w->Category_ComboBox->setCurrentIndex(0);  // plastic cards
+    int cr100 = -1;
+    for (int row = 0; row < w->ListData.size(); ++row)
+        if (w->Get_Item_Text(row).startsWith(QLatin1String("CR100 ")))
+            cr100 = row;
+    ASSERT_GE(cr100, 0);
+    w->ColList->selectRow(cr100);
+    // CR100: 3.88 x 2.63 in.
+    ASSERT_NEAR(w->_graphicView->canvasSize().width(), 3.88 * 72, 0.1);
+    const QRectF onCR100 = w->Get_Front_Controls_Array().first()->bounds();
+    ASSERT_GT(onCR100.width(), onCR80.width());
+    const QRectF lineOnCR100 = w->Get_Back_Controls_Array().first()->bounds();
+    ASSERT_GT(lineOnCR100.width(), lineOnCR80.width());
+
+    for (SKTGraphicView* canvas : {w->_graphicView, w->_graphicView_BACK}) {
+        EXPECT_FALSE(canvas->canUndo());
+        EXPECT_FALSE(canvas->canRedo());
+    }
+    EXPECT_FALSE(undo->isEnabled());
+    undo->trigger();
+    redo->trigger();
+    ASSERT_EQ(w->Get_Front_Control_Count(), 1);
+    EXPECT_EQ(w->Get_Front_Controls_Array().first()->bounds(), onCR100);
+
+    // Steps taken on the new card undo and redo as ever.
+    w->toolPalette()->selectTool(CircleTool);
+    ASSERT_EQ(w->Get_Front_Control_Count(), 2);
+    undo->trigger();
+    ASSERT_EQ(w->Get_Front_Control_Count(), 1);
+    EXPECT_EQ(w->Get_Front_Controls_Array().first()->bounds(), onCR100);
+    redo->trigger();
+    EXPECT_EQ(w->Get_Front_Control_Count(), 2);
+    w->Select_back_side();
+    EXPECT_FALSE(undo->isEnabled());
+    ASSERT_EQ(w->Get_Back_Control_Count(), 1);
+    EXPECT_EQ(w->Get_Back_Controls_Array().first()->bounds(), lineOnCR100);
+}
+
 TEST_F(InspectorTest, PaperSizeNameEditsAndBackgroundPictures) {
     ScopedDialogRunner runner([](QDialog* d) {
         static_cast<QPageSetupDialog*>(d)->printer()->setPageSize(QPageSize(QPageSize::A6));
@@ -204,6 +280,17 @@ TEST_F(InspectorTest, GalleryListsPicturesReordersAndDressesTheFront) {
     EXPECT_FALSE(w->Front_card_Prop.Card_BG_Image.isNull());
     EXPECT_EQ(w->Back_card_Prop.Card_BG_Image_Path, backBefore.Card_BG_Image_Path);
     EXPECT_EQ(w->Back_card_Prop.Card_fill_style, backBefore.Card_fill_style);
+
+    // The card tabs then name the card "Untitled" (their name field is
+    // empty), which the title does not repeat beside the unsaved design's
+    // own "Untitled".
+    w->Update_Card_Graphics();
+    ASSERT_EQ(w->Front_card_Prop.Card_Name, QStringLiteral("Untitled"));
+    w->Set_Log_Name_In_Title();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Untitled - ") + w->App_Name);
+    p->card->card_name->clear();
+    QTest::keyClicks(p->card->card_name, QStringLiteral("Staff"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Staff - Untitled - ") + w->App_Name);
 }
 
 TEST_F(InspectorTest, SidesAndBindingCombos) {

@@ -287,5 +287,39 @@ TEST_F(InspectorTest, CardTabsLoadTheSideAndPositionFieldsFollowTheGraphic) {
     EXPECT_DOUBLE_EQ(p->align->frame_main_pic_X_pos->value(), 33);
 }
 
+// The Orientation field shows a text's angle: its item, or the angle itself
+// where no item holds it, as set and after the design is opened again.
+TEST_F(InspectorTest, TheOrientationFieldShowsTheTextsAngleAfterReopening) {
+    TextPanel* t = p->text;
+    const auto shown = [t] {
+        QComboBox* combo = t->Text_Orientation_Combo;
+        return combo->currentIndex() >= 0 ? combo->currentText() : combo->placeholderText();
+    };
+    const struct {
+        int angle;
+        bool listed;  // an item of the list
+    } cases[] = {{90, true}, {30, false}, {-45, false}, {0, true}};
+    for (const auto& [angle, listed] : cases) {
+        SCOPED_TRACE(angle);
+        w->New_Project();
+        auto g = add(K::Text);
+        g->Set_text_value(QStringLiteral("Turned"));
+        select({g});
+        t->txt_rotation_slidr_val->setValue(angle);
+        ASSERT_EQ(g->text_rotation, angle);
+        EXPECT_EQ(shown(), QString::number(angle));
+
+        nextSavePath = data.filePath(QStringLiteral("turned.did"));
+        ASSERT_EQ(w->Save_project_file(false, true, QStringLiteral("L")), 1);
+        w->New_Project();
+        ASSERT_EQ(w->Read_and_load_design_Log_NEW_METHOD(nextSavePath, QStringLiteral("L"), true), 1);
+        ASSERT_EQ(w->Get_Front_Control_Count(), 1);
+        select({w->Get_Front_Controls_Array().first()});
+        EXPECT_EQ(t->txt_rotation_slidr_val->value(), angle);
+        EXPECT_EQ(shown(), QString::number(angle));
+        EXPECT_EQ(t->Text_Orientation_Combo->currentIndex() >= 0, listed);
+    }
+}
+
 }  // namespace
 }  // namespace zelk::test

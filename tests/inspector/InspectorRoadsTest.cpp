@@ -5,6 +5,9 @@
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
 #include "dialogs/DialogRunner.h"
+#include "inspector/AlignPanel.h"
+#include "inspector/LinePanel.h"
+#include "inspector/ShapePanel.h"
 #include "inspector/TextPanel.h"
 #include "mainwindow/Card_Wizard.h"
 #include "mainwindow/MainWindowStartSteps.h"
@@ -13,12 +16,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <deque>
+#include <functional>
 
 namespace zelk::test {
 namespace {
@@ -92,6 +99,93 @@ TEST_F(InspectorTest, AfterTheOpenTemplateAndWizardRoadsTheFirstClickLoadsTheIns
         EXPECT_EQ(p->Last_Selected_Graphic.lock(), w->Get_Selected_Graphic());
         EXPECT_NE(p->properties_title->text(), QStringLiteral("Card Properties"));
     }
+}
+
+// Each tool in turn, after a line was shown: the inspector loads the graphic
+// the tool placed, so the panels write into it and not into the one before.
+TEST_F(InspectorTest, EveryDrawingToolShowsItsNewGraphicInTheInspector) {
+    auto line = add(GraphicKind::Line);
+    select({line});
+    ASSERT_EQ(p->properties_title->text(), QStringLiteral("Line Properties"));
+    const struct {
+        int tool;
+        const char* title;
+        const char* shapeTitle;  // the shape tab's own title
+    } tools[] = {
+        {RectangleTool, "Shape Properties", "Rectangle Settings"},
+        {RoundedRectangleTool, "Shape Properties", "Rounded Rectangle Settings"},
+        {CircleTool, "Shape Properties", "Ellipse Settings"},
+        {LineTool, "Line Properties", nullptr},
+        {TextTool, "Text Properties", nullptr},
+        {ImageTool, "Image Properties", nullptr},
+        {SignatureTool, "Signature Properties", nullptr},
+        {BarcodeTool, "Barcode Properties", nullptr},
+        {TriangleTool, "Shape Properties", "Triangle Settings"},
+        {DiamondTool, "Shape Properties", "Diamond Settings"},
+        {StarTool, "Shape Properties", "Star Settings"},
+        {DoubleStarTool, "Shape Properties", "Double Star Settings"},
+        {PolygonTool, "Shape Properties", "Polygon Settings"},
+        {LineTool, "Line Properties", nullptr},  // the same kind as the graphic before
+    };
+    for (const auto& t : tools) {
+        SCOPED_TRACE(t.title + std::string(" ") + std::to_string(t.tool));
+        const std::shared_ptr<SKTGraphic> before = p->Last_Selected_Graphic.lock();
+        w->toolPalette()->selectTool(t.tool);
+        const std::shared_ptr<SKTGraphic> made = w->Get_Selected_Graphic();
+        ASSERT_NE(made, nullptr);
+        ASSERT_NE(made, before);
+        EXPECT_EQ(p->Last_Selected_Graphic.lock(), made);
+        EXPECT_EQ(p->properties_title->text(), QString::fromLatin1(t.title));
+        if (t.shapeTitle)
+            EXPECT_EQ(p->shape->Shape_prop_title->text(), QString::fromLatin1(t.shapeTitle));
+        EXPECT_DOUBLE_EQ(p->align->frame_main_pic_X_pos->value(), made->xPosition());
+        EXPECT_DOUBLE_EQ(p->align->frame_main_pic_Y_pos->value(), made->yPosition());
+        EXPECT_EQ(w->toolPalette()->Selected_Control_Tool(), ArrowTool);
+    }
+    // The line panel now writes into the new line.
+    const std::shared_ptr<SKTGraphic> last = w->Get_Selected_Graphic();
+    p->line->Line_Wdt_Stepper->setValue(7);
+    EXPECT_DOUBLE_EQ(last->_strokeWidth, 7.0);
+}
+
+// Each panel write to a text starts the canvas's editor over it; the canvas
+// still looks as the card does, and Escape or a click in the panel, where
+// the keyboard stays, ends the editing.
+TEST_F(InspectorTest, ARestyledTextShowsNoEditorBoxAndThePanelCanEndTheEditing) {
+    auto g = add(GraphicKind::Text, QRectF(30, 40, 120, 24));
+    g->Set_text_value(QStringLiteral("Ana Lucia"));
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    select({g});
+    TextPanel* t = p->text;
+    const struct {
+        const char* note;
+        std::function<void()> restyle;
+        std::function<void()> end;
+    } cases[] = {
+        {"alignment, then Escape in the list",
+         [&] { t->Text_align_combo->setCurrentIndex(1); },
+         [&] { QTest::keyClick(t->Text_align_combo, Qt::Key_Escape); }},
+        {"rotation, then a click on the panel's title",
+         [&] { t->txt_rotation_slidr_val->setValue(30); },
+         [&] { QTest::mouseClick(p->properties_title, Qt::LeftButton); }},
+        {"case, then Escape in the canvas",
+         [&] { t->Text_case_combo->setCurrentIndex(1); },
+         [&] { QTest::keyClick(w->_graphicView, Qt::Key_Escape); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.note);
+        c.restyle();
+        ASSERT_TRUE(w->_graphicView->isEditing());
+        const QImage editing = w->_graphicView->grab().toImage();
+        c.end();
+        EXPECT_FALSE(w->_graphicView->isEditing());
+        EXPECT_EQ(w->_graphicView->grab().toImage(), editing);
+    }
+    EXPECT_EQ(g->text_alignmnet, 1);
+    EXPECT_EQ(g->text_rotation, 30);
+    EXPECT_EQ(g->Text_Value, QStringLiteral("Ana Lucia"));
 }
 
 TEST_F(InspectorTest, WritingATextLeavesTheKeyboardInThePanel) {

@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -81,6 +82,7 @@ TEST_F(UnitsAndGrid, GridWindowLoadsTheGridAndTheAlignButtonFollowsIt) {
         zelk::test::ScopedDialogRunner runner([&](QDialog*) {
             Grid_Wizard* g = Grid_Wizard::defaultInstance();
             EXPECT_EQ(g->Grid_Space_slidr->value(), 18);
+            EXPECT_EQ(g->Grid_Space_val->text(), QStringLiteral("18 pt"));
             EXPECT_EQ(g->Show_hide_grid_chk->isChecked(), !shown);
             g->Show_hide_grid_chk->setChecked(shown);
             return 0;  // Cancel keeps what was changed
@@ -90,6 +92,31 @@ TEST_F(UnitsAndGrid, GridWindowLoadsTheGridAndTheAlignButtonFollowsIt) {
         EXPECT_EQ(alignWithGrid.isEnabled(), shown);
     }
     w.Align_with_grid_btn = nullptr;
+
+    // The value beside the slider follows it.
+    zelk::test::ScopedDialogRunner runner([](QDialog*) {
+        Grid_Wizard* g = Grid_Wizard::defaultInstance();
+        g->Grid_Space_slidr->setValue(36);
+        EXPECT_EQ(g->Grid_Space_val->text(), QStringLiteral("36 pt"));
+        return 1;
+    });
+    w.toggleGridShowing();
+    EXPECT_DOUBLE_EQ(w.grid()->spacing(), 36.0);
+}
+
+// The desktop's title bar names the window and then the application, in
+// bold, beside its buttons: both windows are wide enough to show it whole.
+TEST_F(UnitsAndGrid, TheWindowsAreWideEnoughForTheirWholeTitles) {
+    zelk::UnitWindow units;
+    for (QDialog* d : {static_cast<QDialog*>(&units), static_cast<QDialog*>(Grid_Wizard::defaultInstance())}) {
+        SCOPED_TRACE(d->windowTitle().toStdString());
+        QFont bold = d->font();
+        bold.setBold(true);
+        const int title =
+            QFontMetrics(bold).horizontalAdvance(d->windowTitle() + QStringLiteral(" \u2014 Zelk ID Card"));
+        d->adjustSize();
+        EXPECT_GE(d->width(), title + 100);
+    }
 }
 
 }  // namespace

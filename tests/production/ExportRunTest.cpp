@@ -8,6 +8,8 @@
 #include "foundation/Codes.h"
 #include "production/ExportWindow.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,6 +214,19 @@ TEST_F(ExportRunTest, TheSingleExportAsksAboutEveryFileItWouldReplace) {
     EXPECT_EQ(player.afterExportBoxes, 1);
     EXPECT_EQ(::Export_File_Path, data.filePath("Card_2_Front.PNG"));
     EXPECT_EQ(::Export_Back_File_Path, data.filePath("Card_2_Back.PNG"));
+    // The box names both files the export wrote.
+    EXPECT_EQ(player.afterExportPaths,
+              (QStringList{data.filePath("Card_2_Front.PNG"), data.filePath("Card_2_Back.PNG")}));
+
+    // The front alone: no back file is named from the export before.
+    player.setUp = [](ExportWindow& win) {
+        win.matrix_export_card_side->button(1)->click();
+        win.exportOkay();
+    };
+    player.savePaths = {data.filePath("Card_3.PNG")};
+    w.Export_Button();
+    EXPECT_EQ(player.afterExportBoxes, 2);
+    EXPECT_EQ(player.afterExportPaths, QStringList{data.filePath("Card_3_Front.PNG")});
 }
 
 // With no supply of its own installed, the export makes each card from the

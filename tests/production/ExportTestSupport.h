@@ -18,6 +18,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSemaphore>
 
@@ -88,6 +89,7 @@ struct Player {
     QList<std::pair<Replcae_Confirm_Box::Button, bool>> answers;
     int questions = 0;
     int afterExportBoxes = 0;
+    QStringList afterExportPaths;  // the files the last after-export box named
     QString folder;
     QStringList savePaths;  // given in turn by the save panel
     QStringList suggested;  // what the save panel suggested
@@ -111,6 +113,9 @@ struct Player {
             }
             if (auto* log = qobject_cast<Open_Export_Log*>(d)) {
                 ++afterExportBoxes;
+                afterExportPaths = QStringList{log->_open_log_path->text()};
+                if (!log->_open_log_back_path->isHidden())
+                    afterExportPaths << log->_open_log_back_path->text();
                 log->Cancel_Clicked();
             }
             return 0;
