@@ -91,6 +91,12 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
     tools_ = new zelk::ToolPalette(this);
     newPoints_ = std::make_unique<zelk::NewControlPoint>();
 
+    for (User_Profile_Class* profile : {&Front_user_profile, &Back_user_profile, &TEMP_user_profile})
+        profile->Reset_All_Values();
+    controlRectFromTemplate = [this](const QString& ctrl_ID, const QString& ctrl_Value) {
+        return Get_Control_Rect_From_Template(ctrl_ID, ctrl_Value);
+    };
+
     Main_App_wnd = this;
     zelk::setModelHost(this);
 
@@ -408,7 +414,8 @@ void SKTWindowController::New_Project() {
 void SKTWindowController::New_Project_Setting_Reset(bool full) {
     if (full) {
         ::Fill_User_Profile = false;
-        // The front and back card-holder profiles are reset here once they exist.
+        Front_user_profile.Reset_All_Values();
+        Back_user_profile.Reset_All_Values();
     }
     Library_Selected_Image_Path.clear();
     ::Invite_Frame_IMG.clear();

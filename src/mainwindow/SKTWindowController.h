@@ -11,6 +11,7 @@
 #include "canvas/CanvasHost.h"
 #include "foundation/Card_Property.h"
 #include "foundation/ModelHost.h"
+#include "foundation/User_Profile_Class.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -97,6 +98,10 @@ public:
     SKTGraphicView* _graphicView_TEMP = nullptr;  // temp (preview) canvas
     Card_Property Front_card_Prop{QStringLiteral("F")};
     Card_Property Back_card_Prop{QStringLiteral("B")};
+    // The card-holder profiles of the front, the back and the preview.
+    User_Profile_Class Front_user_profile;
+    User_Profile_Class Back_user_profile;
+    User_Profile_Class TEMP_user_profile;
     QTabWidget* sett_tab = nullptr;               // the inspector
     QWidget* sett_column = nullptr;               // the inspector's box: its header, then sett_tab
     QStringList Allowd_Image_fileTypes;
@@ -366,6 +371,11 @@ public:
     // profile layout's rectangle); set by the profile topic. Empty: the
     // canvas places the graphic like any new one.
     std::function<QRectF(const QString& ctrl_ID, const QString& ctrl_Value)> controlRectFromTemplate;
+
+    // ---- Card-holder profiles (src/profiles) ----
+    // The profile layout's rectangle for a new graphic of the ID (installed
+    // as controlRectFromTemplate).
+    QRectF Get_Control_Rect_From_Template(const QString& ctrl_ID, const QString& ctrl_Value) const;
     // The toolkit's version as one number; the cropping tool turns face
     // detection off below 1039.
     int Get_OS_Version() const;
