@@ -227,6 +227,8 @@ void SKTWindowController::buildCommands() {
     QAction* importAct = command("Import_Wizard_Button", tr("Import Series..."), &W::Import_Wizard_Button);
     QAction* createSeriesAct =
         command("Create_Series_Button", tr("Create Series..."), &W::Create_Series_Button);
+    QAction* profileAct =
+        command("User_Profile_Button", tr("Card Holder Profile..."), &W::User_Profile_Button_Clicked);
     QAction* cropAct = command("Cropping_Tool_Button", tr("Cropping Tool..."), &W::Cropping_Tool_Clicked);
     QAction* helpAct = command("Help_Button", tr("Help"), &W::Help_Button_Clicked, QKeySequence::HelpContents);
     QAction* exitAct = command("Exit_Button", tr("Exit"), &W::Exit_Button_Clicked, QKeySequence::Quit);
@@ -276,7 +278,7 @@ void SKTWindowController::buildCommands() {
     edit->addSeparator();
     edit->addActions({cutAct, copyAct, pasteAct, deleteAct, selectAllAct});
     QMenu* data = menuBar()->addMenu(tr("&Data"));
-    data->addActions({seriesAct, importAct, createSeriesAct});
+    data->addActions({profileAct, seriesAct, importAct, createSeriesAct});
     QMenu* toolsMenu = menuBar()->addMenu(tr("&Tools"));
     toolsMenu->addAction(cropAct);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -293,7 +295,7 @@ void SKTWindowController::buildCommands() {
     bar->addSeparator();
     bar->addActions({exportAct, printAct, mailAct});
     bar->addSeparator();
-    bar->addActions({seriesAct, cropAct});
+    bar->addActions({profileAct, seriesAct, cropAct});
     bar->addSeparator();
     bar->addActions({helpAct, exitAct});
 

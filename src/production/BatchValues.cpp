@@ -8,6 +8,7 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
 #include "foundation/Utilities.h"
+#include "foundation/WorkbookPicturePath.h"
 #include "inspector/face/ImageProcesser.h"
 #include "mainwindow/BarcodeProducer.h"
 
@@ -96,12 +97,16 @@ QString BatchValues::Assign_Batch_Values_To_Control(const QList<std::shared_ptr<
             case zelk::GraphicKind::Text:
                 g->Set_text_value(*value);
                 break;
-            case zelk::GraphicKind::Image:
+            case zelk::GraphicKind::Image: {
+                const QString path = g->data_source_type == DataSourceType::ExcelColumn
+                                         ? zelk::workbookPicturePath(*value, excelSourcePath)
+                                         : *value;
                 if (target == Target::Live)
-                    static_cast<SKTImage&>(*g).setFilePath(*value, false);
+                    static_cast<SKTImage&>(*g).setFilePath(path, false);
                 else
-                    loadPictureOfCopy(*g, *value, resourceRoot);
+                    loadPictureOfCopy(*g, path, resourceRoot);
                 break;
+            }
             case zelk::GraphicKind::Barcode:
                 if (value->isEmpty())
                     removeBarcodePicture(*g, target);
