@@ -75,7 +75,10 @@ void ProfileDialogBase::buildLayout(bool sideCombos, bool checkBoxes) {
     slotGrid = new QGridLayout;
     slotGrid->setHorizontalSpacing(4);
     slotGrid->setVerticalSpacing(3);
-    middle->addLayout(slotGrid, 1);
+    auto* slotColumn = new QVBoxLayout;
+    slotColumn->addLayout(slotGrid);
+    slotColumn->addStretch(1);
+    middle->addLayout(slotColumn, 1);
     rightColumn = new QVBoxLayout;
     middle->addLayout(rightColumn);
 
@@ -88,15 +91,18 @@ void ProfileDialogBase::buildLayout(bool sideCombos, bool checkBoxes) {
     const int serCol = col++;
     const int viewCol = col++;
     const int sideCol = sideCombos ? col++ : -1;
-    auto header = [this](int column, const QString& text) {
-        if (column >= 0)
-            slotGrid->addWidget(new QLabel(text, this), 0, column);
+    auto header = [this](int column, const QString& text) -> QLabel* {
+        if (column < 0)
+            return nullptr;
+        auto* label = new QLabel(text, this);
+        slotGrid->addWidget(label, 0, column);
+        return label;
     };
     header(labelCol, QStringLiteral("Caption"));
     header(valueCol, QStringLiteral("Value"));
     header(dsCol, QStringLiteral("Data Source"));
     header(serCol, QStringLiteral("Series / Excel Column"));
-    header(sideCol, QStringLiteral("Side"));
+    sideHeader = header(sideCol, QStringLiteral("Select Side"));
 
     const QList<ProfileField>& table = profileFieldTable();
     for (int i = 0; i < ProfileSlotCount; ++i) {

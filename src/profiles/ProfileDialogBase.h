@@ -100,6 +100,7 @@ protected:
     void buildLayout(bool sideCombos, bool checkBoxes);
     QGridLayout* slotGrid = nullptr;
     QVBoxLayout* rightColumn = nullptr;
+    QLabel* sideHeader = nullptr;  // the side combos' heading
 
     static SKTWindowController& hub();
     static int excelRows();

@@ -27,10 +27,8 @@ User_profile* User_profile::defaultInstance() {
 
 User_profile::User_profile(QWidget* parent) : ProfileDialogBase(QStringLiteral("User_profile"), parent) {
     buildLayout(true, false);
-    select_side_label = new QLabel(QStringLiteral("Select Side"), this);
+    select_side_label = sideHeader;
     select_side_label->setObjectName(QStringLiteral("select_side_label"));
-    rightColumn->insertWidget(0, select_side_label);
-    select_side_label->hide();
     Template_picture = new QLabel(this);
     Template_picture->setObjectName(QStringLiteral("Template_picture"));
     Template_picture->hide();

@@ -73,6 +73,11 @@ TEST_F(SideDialog, PrefillFromTheSidesVisibleProfileGraphics) {
         EXPECT_EQ(rowOf(d, SlotCompany).value->text(), "Locked Co");
         EXPECT_FALSE(rowOf(d, SlotCompany).value->isEnabled());
         EXPECT_FALSE(rowOf(d, SlotCompany).ds_combo->isEnabled());
+        // The dialog's text field of an ID: none for the photo and others.
+        EXPECT_EQ(d->Get_text_box_of_ID(Fup_lbl_FaxNo), rowOf(d, SlotFax).label);
+        EXPECT_EQ(d->Get_text_box_of_ID(Fup_UniqueNo), rowOf(d, SlotUnique).value);
+        for (const QString& none : {Fup_Photo, QString(), QStringLiteral("F_field1"), Fup_Date})
+            EXPECT_EQ(d->Get_text_box_of_ID(none), nullptr) << none.toStdString();
         return ok();
     });
     EXPECT_EQ(code, 1);
@@ -227,6 +232,7 @@ TEST_F(SideDialog, ARefusedOrCancelledReBrowseUnbindsNothing) {
 TEST_F(SideDialog, TwoReBrowsesThenCancelOrEscBringBackTheFirstWorkbook) {
     const QString first = workbook("first.xlsx", R"([["x"], ["y"]])");
     const QString second = workbook("second.xlsx", R"([["Nom", "Ville"], ["Zoë", "Paris"], ["Åsa", "Umeå"]])");
+    const QString third = workbook("third.xlsx", R"([["Code"], ["A-1"]])");
     const QString headerOnly = workbook("header.xlsx", R"([["Only", "Titles"]])");
     bindTable(first);
     const QStringList titles = tableTitles();
@@ -235,13 +241,19 @@ TEST_F(SideDialog, TwoReBrowsesThenCancelOrEscBringBackTheFirstWorkbook) {
     for (const char* how : {"Cancel", "Esc", "close"}) {
         SCOPED_TRACE(how);
         command([&] {
-            sink.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+            sink.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes};
             nextOpenPath = second;
             d->Browse_excel_Btn_Clicked();
             EXPECT_TRUE(::Browse_Excel_AGAIN);
             EXPECT_EQ(d->excel_path_field->text(), second);
             EXPECT_EQ(::Excel_Source_Path, second);
             EXPECT_EQ(tableRows().size(), 2);
+            // A second re-browse: the backups stay those of the opening.
+            nextOpenPath = third;
+            d->Browse_excel_Btn_Clicked();
+            EXPECT_EQ(tableTitles(), (QStringList{"No.", "Code"}));
+            nextOpenPath = second;
+            d->Browse_excel_Btn_Clicked();
             // A header row only: the table and the path stay as they are.
             nextOpenPath = headerOnly;
             d->Browse_excel_Btn_Clicked();
@@ -317,6 +329,44 @@ TEST_F(SideDialog, AConfirmedReBrowseResetsExcelSlotsAndTheOpenerUnbindsAfterOk)
     EXPECT_EQ(series->batch_list_name, "names");
     EXPECT_EQ(profileName->data_source_type, DataSourceType::Manual);  // restamped from the profile
     EXPECT_EQ(backBarcode->data_source_type, DataSourceType::Manual);
+}
+
+TEST_F(SideDialog, OnTheBackANewWorkbookUnbindsTheFrontsExcelGraphics) {
+    const QString first = workbook("first.xlsx", R"([["x"], ["y"]])");
+    const QString second = workbook("second.xlsx", R"([["A"], ["1"]])");
+    bindTable(first);
+    ::CARD_SIDE_STR = "1";  // the back's path has no test of the sides
+    auto frontName = text(window->_graphicView, "Ann", Fup_Name);
+    frontName->Set_Data_source_type(DataSourceType::ExcelColumn);
+    frontName->Set_Excel_binding_Index(1);
+    auto frontSeries = text(window->_graphicView, "s", "");
+    frontSeries->Set_Data_source_type(DataSourceType::Series);
+    frontSeries->Set_Batch_List_Name("names");
+    window->Select_back_side();
+    importColumns = {0};
+    const int code = command([&] {
+        sink.answers = {MessageAnswer::Yes};
+        nextOpenPath = second;
+        d->Browse_excel_Btn_Clicked();
+        return ok();
+    });
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(frontName->data_source_type, DataSourceType::Manual);  // profile controls included
+    EXPECT_EQ(frontName->excel_col_indx, -1);
+    EXPECT_EQ(frontSeries->data_source_type, DataSourceType::Series);
+
+    // Cancelled, a new workbook unbinds nothing.
+    frontName->Set_Data_source_type(DataSourceType::ExcelColumn);
+    frontName->Set_Excel_binding_Index(1);
+    command([&] {
+        sink.answers = {MessageAnswer::Yes};
+        nextOpenPath = first;
+        d->Browse_excel_Btn_Clicked();
+        d->Cancel_Btn_Clicked();
+        return d->result();
+    });
+    EXPECT_EQ(frontName->data_source_type, DataSourceType::ExcelColumn);
+    EXPECT_EQ(::Excel_Source_Path, second);
 }
 
 TEST_F(SideDialog, AnEmptySheetAfterAFilledOneChangesNothing) {
