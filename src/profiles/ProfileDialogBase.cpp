@@ -315,7 +315,7 @@ void ProfileDialogBase::columnChanged(int slot) {
         if (source == DataSourceType::Series && chosen >= 0)
             Set_User_Image(hub().Get_First_Value_Of_Dataset(text));
         else if (source == DataSourceType::ExcelColumn && chosen >= 0)
-            Set_User_Image(workbookPicturePath(hub().Get_First_Value_Of_Excel_Binding(chosen), Excel_Source_Path));
+            Set_User_Image(workbookPicturePath(hub().Get_First_Value_Of_Excel_Binding(chosen), workbookPath()));
         return;
     }
     beforeColumnValue(slot);
@@ -323,6 +323,12 @@ void ProfileDialogBase::columnChanged(int slot) {
         r.value->setText(hub().Get_First_Value_Of_Dataset(text));
     else if (source == DataSourceType::ExcelColumn && !text.isEmpty())
         r.value->setText(hub().Get_First_Value_Of_Excel_Binding(chosen));
+}
+
+QString ProfileDialogBase::workbookPath() const {
+    // The workbook chosen in this dialog, before OK records it as the design's.
+    const QString shown = Trim_Str(excel_path_field->text());
+    return shown.isEmpty() ? ::Excel_Source_Path : shown;
 }
 
 // ---------------------------------------------------------------- viewing and series

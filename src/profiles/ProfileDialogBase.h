@@ -107,6 +107,8 @@ protected:
     // Fills the slot's column combo with the series names or the table's
     // column titles, no item chosen (its own notices held back meanwhile).
     void fillColumnCombo(int slot, bool series);
+    // The workbook the table was loaded from, for pictures named relative to it.
+    QString workbookPath() const;
     void emptyColumnCombo(int slot);
 
     // The source rule and the column rule of one slot.

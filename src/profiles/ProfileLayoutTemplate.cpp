@@ -5,22 +5,23 @@
 namespace zelk {
 
 // Chosen so that every value, caption and the photo fall inside a CR80 card
-// (243.8 x 153.1 points) in either orientation: the photo on the left (or
-// on top), the texts in two columns of five, 27 points apart.
+// (243.8 x 153.1 points) in either orientation, with room for a value of two
+// lines: eight texts in two columns, 33 points apart, beside (or below) the
+// photo, and two more under it.
 const ProfileLayoutTemplate& landscapeProfileLayout() {
     static const ProfileLayoutTemplate layout = {
         {
             {80, 140, 70, 20},   // name
-            {80, 113, 70, 20},   // title
-            {80, 86, 70, 20},    // company name
-            {80, 59, 70, 20},    // slogan
-            {80, 32, 70, 20},    // address
-            {160, 140, 70, 20},  // phone
-            {160, 113, 70, 20},  // fax
-            {160, 86, 70, 20},   // e-mail
-            {160, 59, 70, 20},   // website
-            {160, 32, 70, 20},   // unique number
-            {12, 138, 60, 76},   // photo
+            {80, 107, 70, 20},   // title
+            {80, 74, 70, 20},    // company name
+            {80, 41, 70, 20},    // slogan
+            {160, 140, 70, 20},  // address
+            {160, 107, 70, 20},  // phone
+            {160, 74, 70, 20},   // fax
+            {160, 41, 70, 20},   // e-mail
+            {8, 54, 70, 20},     // website
+            {8, 31, 70, 20},     // unique number
+            {12, 138, 60, 72},   // photo
         },
         180,
     };
@@ -31,15 +32,15 @@ const ProfileLayoutTemplate& portraitProfileLayout() {
     static const ProfileLayoutTemplate layout = {
         {
             {8, 150, 70, 20},   // name
-            {8, 123, 70, 20},   // title
-            {8, 96, 70, 20},    // company name
-            {8, 69, 70, 20},    // slogan
-            {8, 42, 70, 20},    // address
-            {80, 150, 70, 20},  // phone
-            {80, 123, 70, 20},  // fax
-            {80, 96, 70, 20},   // e-mail
-            {80, 69, 70, 20},   // website
-            {80, 42, 70, 20},   // unique number
+            {8, 117, 70, 20},   // title
+            {8, 84, 70, 20},    // company name
+            {8, 51, 70, 20},    // slogan
+            {80, 150, 70, 20},  // address
+            {80, 117, 70, 20},  // phone
+            {80, 84, 70, 20},   // fax
+            {80, 51, 70, 20},   // e-mail
+            {8, 28, 70, 20},    // website
+            {80, 28, 70, 20},   // unique number
             {46, 238, 60, 76},  // photo
         },
         270,

@@ -171,7 +171,11 @@ TEST_F(NewCardDialog, WorkbookLoadedOnceOffersExcelAndCancelRecordsIt) {
         d->Browse_excel_Btn_Clicked();  // again: "Excel" is never added twice
         EXPECT_EQ(rowOf(d, SlotName).ds_combo->count(), 3);
         EXPECT_EQ(rowOf(d, SlotName).ds_combo->currentIndex(), 1);
-        // An empty first-row cell shows as one blank.
+        // A photo named relative to the workbook just chosen lies beside it.
+        rowOf(d, SlotPhoto).ds_combo->setCurrentIndex(2);
+        rowOf(d, SlotPhoto).ser_col_cb->setCurrentIndex(2);
+        EXPECT_EQ(d->image_path_val->text(), data.filePath("p1.png"));
+        rowOf(d, SlotPhoto).ds_combo->setCurrentIndex(0);
         rowOf(d, SlotTitle).ds_combo->setCurrentIndex(2);
         rowOf(d, SlotTitle).ser_col_cb->setCurrentIndex(2);
         EXPECT_EQ(rowOf(d, SlotTitle).value->text(), "p1.png");

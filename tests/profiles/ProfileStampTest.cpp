@@ -113,7 +113,7 @@ TEST_F(ProfileStamp, ValuesCaptionsPhotoAndBindings) {
         EXPECT_EQ(g->excel_binding, b.excel);
     }
     EXPECT_EQ(front(Fup_Photo)->_file_path, photo);
-    EXPECT_EQ(front(Fup_Photo)->bounds(), QRectF(12, 22, 60, 76));
+    EXPECT_EQ(front(Fup_Photo)->bounds(), QRectF(12, 22, 60, 72));
     EXPECT_EQ(w().Library_Selected_Image(), photo);
 
     // Stamped again, the controls are found and kept where they are; an

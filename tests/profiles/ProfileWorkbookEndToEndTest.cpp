@@ -95,7 +95,7 @@ TEST_F(ProfileWorkbookEndToEnd, TwoHundredCardHoldersExportedAsPdf) {
     // a Code 128 bound in the barcode window that the inspector opens.
     auto codeText = makeGraphic(GraphicKind::Text);
     codeText->Set_text_value(QStringLiteral("code"));
-    codeText->setBounds(QRectF(12, 112, 70, 20));
+    codeText->setBounds(QRectF(85, 125, 70, 20));
     front->mutableGraphics().prepend(codeText);
     front->setSelectionIndexes({0});
     front->setSelected_Graphic(codeText);
@@ -168,8 +168,8 @@ TEST_F(ProfileWorkbookEndToEnd, TwoHundredCardHoldersExportedAsPdf) {
         EXPECT_TRUE(barcode && barcode->text == codeOf(i));
         decoded += barcode && barcode->text == codeOf(i);
 
-        // The photo's centre: (12 + 30, 22 + 38) points.
-        const QColor sample = raster.pixelColor(qRound(42 * 300 / 72.0), qRound(60 * 300 / 72.0));
+        // The photo's centre: (12 + 30, 22 + 36) points.
+        const QColor sample = raster.pixelColor(qRound(42 * 300 / 72.0), qRound(58 * 300 / 72.0));
         const QColor want = QColor::fromRgb(colourOf(i));
         const bool near = std::abs(sample.red() - want.red()) <= 4 && std::abs(sample.green() - want.green()) <= 4 &&
                           std::abs(sample.blue() - want.blue()) <= 4;
