@@ -160,6 +160,7 @@ TEST_F(NewCardDialog, WorkbookLoadedOnceOffersExcelAndCancelRecordsIt) {
     const QString book = workbook("people.xlsx", R"([["Name", "Photo"], ["Zoë", "p1.png"], ["Иван", ""]])");
     nextOpenPath = book;
     importColumns = {0, 1};
+    const QString nameOfFirst = QStringLiteral("Zoë");
     play = [&](QDialog*) {
         d->Reset_all_Ctrl();
         rowOf(d, SlotName).ds_combo->setCurrentIndex(1);  // a series slot keeps its source
@@ -168,8 +169,19 @@ TEST_F(NewCardDialog, WorkbookLoadedOnceOffersExcelAndCancelRecordsIt) {
         EXPECT_TRUE(d->view_excel_btn->isEnabled());
         for (int i = 0; i < ProfileSlotCount; ++i)
             EXPECT_EQ(rowOf(d, i).ds_combo->count(), 3) << i;
+        rowOf(d, SlotFax).ds_combo->setCurrentIndex(2);
+        rowOf(d, SlotFax).ser_col_cb->setCurrentIndex(1);
         d->Browse_excel_Btn_Clicked();  // again: "Excel" is never added twice
         EXPECT_EQ(rowOf(d, SlotName).ds_combo->count(), 3);
+        // A slot on Excel keeps its source and text, but its column must be chosen again.
+        EXPECT_EQ(rowOf(d, SlotFax).ds_combo->currentIndex(), 2);
+        EXPECT_EQ(rowOf(d, SlotFax).ser_col_cb->currentIndex(), -1);
+        EXPECT_EQ(rowOf(d, SlotFax).value->text(), nameOfFirst);
+        rowOf(d, SlotName).ds_combo->setCurrentIndex(0);
+        d->OK_Btn_Clicked();
+        EXPECT_EQ(sink.shown.last(), "Please select the 'Series / Excel Column' for 'Fax No.'");
+        rowOf(d, SlotFax).ds_combo->setCurrentIndex(0);
+        rowOf(d, SlotName).ds_combo->setCurrentIndex(1);
         EXPECT_EQ(rowOf(d, SlotName).ds_combo->currentIndex(), 1);
         // A photo named relative to the workbook just chosen lies beside it.
         rowOf(d, SlotPhoto).ds_combo->setCurrentIndex(2);
