@@ -37,6 +37,11 @@ int main(int argc, char** argv) {
     Barcode_Gen::setDataSource(&barcodeData);
     // New and Close return to the start chooser, as does the start itself.
     services.startChooser = [&window] { MainWindowStartSteps::New_Project_And_Start(window); };
+    // The wizards' profile button and the stamping of a new design.
+    services.userProfile = [&window](const QString& total_side) {
+        window.Open_User_Profile_Window(0, QString(), total_side);
+    };
+    services.fillUserProfileDetails = [&window] { window.Fill_User_profile_Details(); };
     zelk::Services::install(services);
     window.show();
     QTimer::singleShot(0, &window, [&window] { MainWindowStartSteps::New_Project_And_Start(window); });

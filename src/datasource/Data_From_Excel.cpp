@@ -113,33 +113,41 @@ QString Data_From_Excel::cellValue(const QList<QVariantMap>& rows, int row, int 
     return rows.at(row).value(keyOfColumn(column)).toString();
 }
 
-void Data_From_Excel::loadSheet(const QList<QStringList>& rows, const QList<int>& keptColumns,
+bool Data_From_Excel::loadSheet(const QList<QStringList>& rows, const QList<int>& keptColumns,
                                 bool hasHeaderRow, bool titleBySheetPosition) {
+    // Read into new columns and rows first: the table is replaced only by a
+    // whole sheet that gave at least one row.
+    if (rows.isEmpty() || rows.first().isEmpty())
+        return false;
+    QList<Column> columns = columns_.mid(0, 1);
     int n = 0;
-    if (!rows.isEmpty() && !rows.first().isEmpty()) {
-        removeDataColumns();
-        const QStringList& first = rows.first();
-        for (int col : keptColumns) {
-            ++n;
-            QString title = Trim_Str(col >= 0 && col < first.size() ? first.at(col) : QString());
-            if (title.isEmpty())
-                title = QStringLiteral("Untitled Column %1").arg(titleBySheetPosition ? col + 1 : n);
-            columns_.append({QStringLiteral("Column%1").arg(n), title, false});
-        }
+    const QStringList& first = rows.first();
+    for (int col : keptColumns) {
+        ++n;
+        QString title = Trim_Str(col >= 0 && col < first.size() ? first.at(col) : QString());
+        if (title.isEmpty())
+            title = QStringLiteral("Untitled Column %1").arg(titleBySheetPosition ? col + 1 : n);
+        columns.append({QStringLiteral("Column%1").arg(n), title, false});
     }
-    reloadData();
-    ListData.clear();
+    QList<QVariantMap> read;
     for (qsizetype i = hasHeaderRow ? 1 : 0; i < rows.size(); ++i) {
         const QStringList& row = rows.at(i);
         if (row.isEmpty())
             continue;
-        QStringList cells;
-        cells.reserve(keptColumns.size());
-        for (int col : keptColumns)
-            cells.append(col >= 0 && col < row.size() ? row.at(col) : QString());
-        Create_List_By_Array(cells, n);
+        QVariantMap r;
+        r.insert(QStringLiteral("Extension"), QString::number(read.size() + 1));
+        for (int k = 0; k < n; ++k) {
+            const int col = keptColumns.at(k);
+            r.insert(QStringLiteral("Column%1").arg(k + 1), Trim_Str(col >= 0 && col < row.size() ? row.at(col) : QString()));
+        }
+        read.append(r);
     }
+    if (read.isEmpty())
+        return false;
+    columns_ = columns;
+    ListData = read;
     reloadData();
+    return true;
 }
 
 int Data_From_Excel::viewerColumnCount() const {

@@ -67,8 +67,9 @@ public:
     // (0-based sheet columns, in sheet order); rows from the first (no header
     // row) or the second become table rows, rows without cells skipped. A
     // blank title is "Untitled Column %d" numbered among the kept columns,
-    // or with its sheet column when `titleBySheetPosition`.
-    void loadSheet(const QList<QStringList>& rows, const QList<int>& keptColumns, bool hasHeaderRow,
+    // or with its sheet column when `titleBySheetPosition`. A sheet that
+    // gives no row leaves the table as it was: false.
+    bool loadSheet(const QList<QStringList>& rows, const QList<int>& keptColumns, bool hasHeaderRow,
                    bool titleBySheetPosition = false);
 
     // Counts shown by the viewer: rows, and columns (row-number column

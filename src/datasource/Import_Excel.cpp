@@ -44,12 +44,14 @@ int Import_Excel::Open_excel_Wnd(const QString& path) {
 void Import_Excel::OKPressed() {
     if (!checkSelection())
         return;
+    bool loaded = true;
     if (open_mode == QLatin1String("D"))
         Insert_file_Func();
     else
-        Create_Excel_List_Func();
+        loaded = Create_Excel_List_Func();
     excel_content.clear();
-    done(1);
+    // The profile dialogs record the workbook only when its rows are loaded.
+    done(loaded ? 1 : 0);
 }
 
 void Import_Excel::CancelPressed() {
@@ -57,14 +59,19 @@ void Import_Excel::CancelPressed() {
     done(0);
 }
 
-void Import_Excel::Create_Excel_List_Func() {
+bool Import_Excel::Create_Excel_List_Func() {
     const SpreadsheetWriter::Rows rows = readSheetRows();
     if (rows.isEmpty()) {
         // The table stays as it was.
         Show_MessageBox(noRowsMessage(zelk::series::kCorrupted));
-        return;
+        return false;
     }
-    Data_From_Excel::defaultInstance()->loadSheet(rows, ListData_xl->checkedColumns(), contains_header->isChecked());
+    if (!Data_From_Excel::defaultInstance()->loadSheet(rows, ListData_xl->checkedColumns(),
+                                                       contains_header->isChecked())) {
+        Show_MessageBox(QStringLiteral("The sheet has no rows to load."));
+        return false;
+    }
+    return true;
 }
 
 void Import_Excel::Insert_file_Func() {

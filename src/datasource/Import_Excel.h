@@ -16,13 +16,14 @@ public:
     // "E" or "D"; set by the caller before every opening.
     QString open_mode = QStringLiteral("D");
 
-    // Runs the dialog over the workbook: 1 after OK (whatever the import
-    // found), 0 after Cancel.
+    // Runs the dialog over the workbook: 1 after OK, 0 after Cancel and
+    // when mode "E" loaded no row (the table then stays as it was).
     int Open_excel_Wnd(const QString& path);
 
     void OKPressed();
     void CancelPressed();
-    void Create_Excel_List_Func();
+    // Loads the checked columns as the Excel table; false when nothing was loaded.
+    bool Create_Excel_List_Func();
     void Insert_file_Func();
 
 private:

@@ -1,5 +1,7 @@
 #include "mainwindow/AppGlobals.h"
 
+#include "foundation/ProfileFieldTable.h"
+
 SKTWindowController* Main_App_wnd = nullptr;
 
 QString Start_Card_Option;
@@ -89,6 +91,8 @@ void resetDesignGlobals() {
 
 void resetAppGlobals() {
     resetDesignGlobals();
+    // The profile captions start with the ID-card texts.
+    installIdCardCaptions();
     Not_Draw_Only_Prop_Change = true;
     Measument_Unit_Is = 2;
     last_unit_val = 2;

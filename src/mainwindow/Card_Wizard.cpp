@@ -131,8 +131,6 @@ void Card_Wizard::User_Profile_Click() {
     const QString total = CardWizard::totalSide(choice());
     if (const auto services = zelk::Services::current(); services->userProfile)
         services->userProfile(total);
-    else
-        Show_MessageBox(QStringLiteral("Card holder profiles are not available yet."));
 }
 
 void Card_Wizard::OK_Clicked() {

@@ -91,6 +91,12 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
     tools_ = new zelk::ToolPalette(this);
     newPoints_ = std::make_unique<zelk::NewControlPoint>();
 
+    for (User_Profile_Class* profile : {&Front_user_profile, &Back_user_profile, &TEMP_user_profile})
+        profile->Reset_All_Values();
+    controlRectFromTemplate = [this](const QString& ctrl_ID, const QString& ctrl_Value) {
+        return Get_Control_Rect_From_Template(ctrl_ID, ctrl_Value);
+    };
+
     Main_App_wnd = this;
     zelk::setModelHost(this);
 
@@ -221,6 +227,8 @@ void SKTWindowController::buildCommands() {
     QAction* importAct = command("Import_Wizard_Button", tr("Import Series..."), &W::Import_Wizard_Button);
     QAction* createSeriesAct =
         command("Create_Series_Button", tr("Create Series..."), &W::Create_Series_Button);
+    QAction* profileAct =
+        command("User_Profile_Button", tr("Card Holder Profile..."), &W::User_Profile_Button_Clicked);
     QAction* cropAct = command("Cropping_Tool_Button", tr("Cropping Tool..."), &W::Cropping_Tool_Clicked);
     QAction* helpAct = command("Help_Button", tr("Help"), &W::Help_Button_Clicked, QKeySequence::HelpContents);
     QAction* supportAct = command("Help_Support_Button", tr("Help and Support..."), &W::Help_Support_Clicked);
@@ -276,7 +284,7 @@ void SKTWindowController::buildCommands() {
     edit->addSeparator();
     edit->addActions({cutAct, copyAct, pasteAct, deleteAct, selectAllAct});
     QMenu* data = menuBar()->addMenu(tr("&Data"));
-    data->addActions({seriesAct, importAct, createSeriesAct});
+    data->addActions({profileAct, seriesAct, importAct, createSeriesAct});
     QMenu* toolsMenu = menuBar()->addMenu(tr("&Tools"));
     toolsMenu->addAction(cropAct);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -295,7 +303,7 @@ void SKTWindowController::buildCommands() {
     bar->addSeparator();
     bar->addActions({exportAct, printAct, mailAct});
     bar->addSeparator();
-    bar->addActions({seriesAct, cropAct});
+    bar->addActions({profileAct, seriesAct, cropAct});
     bar->addSeparator();
     bar->addActions({helpAct, exitAct});
     Set_Help_Toolbar_Item_Size();
@@ -420,7 +428,8 @@ void SKTWindowController::New_Project() {
 void SKTWindowController::New_Project_Setting_Reset(bool full) {
     if (full) {
         ::Fill_User_Profile = false;
-        // The front and back card-holder profiles are reset here once they exist.
+        Front_user_profile.Reset_All_Values();
+        Back_user_profile.Reset_All_Values();
     }
     Library_Selected_Image_Path.clear();
     ::Invite_Frame_IMG.clear();

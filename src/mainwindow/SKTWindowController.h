@@ -11,6 +11,7 @@
 #include "canvas/CanvasHost.h"
 #include "foundation/Card_Property.h"
 #include "foundation/ModelHost.h"
+#include "foundation/User_Profile_Class.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -97,6 +98,10 @@ public:
     SKTGraphicView* _graphicView_TEMP = nullptr;  // temp (preview) canvas
     Card_Property Front_card_Prop{QStringLiteral("F")};
     Card_Property Back_card_Prop{QStringLiteral("B")};
+    // The card-holder profiles of the front, the back and the preview.
+    User_Profile_Class Front_user_profile;
+    User_Profile_Class Back_user_profile;
+    User_Profile_Class TEMP_user_profile;
     QTabWidget* sett_tab = nullptr;               // the inspector
     QWidget* sett_column = nullptr;               // the inspector's box: its header, then sett_tab
     QStringList Allowd_Image_fileTypes;
@@ -366,6 +371,30 @@ public:
     // profile layout's rectangle); set by the profile topic. Empty: the
     // canvas places the graphic like any new one.
     std::function<QRectF(const QString& ctrl_ID, const QString& ctrl_Value)> controlRectFromTemplate;
+
+    // ---- Card-holder profiles (src/profiles) ----
+    // The profile layout's rectangle for a new graphic of the ID (installed
+    // as controlRectFromTemplate).
+    QRectF Get_Control_Rect_From_Template(const QString& ctrl_ID, const QString& ctrl_Value) const;
+    // Runs the new-card dialog (empty load_side) or the side dialog ("F",
+    // "B") and returns its code; 1 also records that a profile was
+    // confirmed. After an OK on a newly chosen workbook, the graphics the
+    // profile does not own lose their Excel binding.
+    int Open_User_Profile_Window(char flag, const QString& load_side, const QString& total_side);
+    // The profile command: the side dialog, then the current side stamped.
+    void User_Profile_Button_Clicked();
+    // Stamping: the front, then the back; each side (only once a profile
+    // was confirmed); the temp side (always).
+    void Fill_User_profile_Details();
+    void Fill_User_profile_info_front_side();
+    void Fill_User_profile_info_back_side();
+    void Fill_User_profile_info_TEMP_side(const QString& side);
+    // The temp side showing TEMP_user_profile stamped on copies of the
+    // current side's graphics, drawn as a picture; the design, its undo
+    // history, the tool, the library picture and the cascade stay as they were.
+    QImage Preview_User_Profile(const QString& side_letter);
+    // The invitation layout on the front from the Invite_* values.
+    void Fill_Party_Invidation_Details();
     // The toolkit's version as one number; the cropping tool turns face
     // detection off below 1039.
     int Get_OS_Version() const;

@@ -231,8 +231,6 @@ void Template_Wizard::User_Profile_Click() {
         return;
     if (const auto services = zelk::Services::current(); services->userProfile)
         services->userProfile(QStringLiteral("2"));
-    else
-        Show_MessageBox(QStringLiteral("Card holder profiles are not available yet."));
 }
 
 void Template_Wizard::OK_Clicked() {

@@ -8,6 +8,7 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
 #include "foundation/Utilities.h"
+#include "foundation/WorkbookPicturePath.h"
 #include "inspector/face/ImageProcesser.h"
 #include "mainwindow/BarcodeProducer.h"
 
@@ -108,15 +109,19 @@ QString BatchValues::Assign_Batch_Values_To_Control(const QList<std::shared_ptr<
             case zelk::GraphicKind::Text:
                 g->Set_text_value(*value);
                 break;
-            case zelk::GraphicKind::Image:
+            case zelk::GraphicKind::Image: {
+                const QString path = g->data_source_type == DataSourceType::ExcelColumn
+                                         ? zelk::workbookPicturePath(*value, excelSourcePath)
+                                         : *value;
                 if (target == Target::Live) {
-                    static_cast<SKTImage&>(*g).setFilePath(*value, false);
+                    static_cast<SKTImage&>(*g).setFilePath(path, false);
                 } else {
-                    loadPictureOfCopy(*g, *value, resourceRoot);
+                    loadPictureOfCopy(*g, path, resourceRoot);
                     if (!value->isEmpty() && g->_contents.isNull())
                         return QStringLiteral("the picture %1 cannot be read.").arg(quoted(*value, 260));
                 }
                 break;
+            }
             case zelk::GraphicKind::Barcode:
                 if (value->isEmpty()) {
                     removeBarcodePicture(*g, target);

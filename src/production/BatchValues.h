@@ -30,6 +30,8 @@ public:
     int Total_Batch_Excel_Card = 1;
     // The resources folder that picture paths are relocated into.
     QString resourceRoot;
+    // The bound workbook: a relative picture path in its cells lies beside it.
+    QString excelSourcePath;
 
     // How the values reach the graphics.
     enum class Target {

@@ -14,6 +14,7 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
 #include "foundation/Utilities.h"
+#include "foundation/WorkbookPicturePath.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/BarcodeProducer.h"
 #include "mainwindow/DesignBackup.h"
@@ -51,6 +52,7 @@ BatchValues liveBatchValues() {
     v.Excel_table_rows = ::Excel_table_rows;
     v.Total_Batch_Excel_Card = ::Total_Batch_Excel_Card;
     v.resourceRoot = Resource_Path;
+    v.excelSourcePath = ::Excel_Source_Path;
     return v;
 }
 
@@ -306,7 +308,9 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int kind, const
             if (ser_col_index < 0)
                 continue;
             if (zelk::isExactlyImage(g.get()))
-                static_cast<SKTImage&>(*g).setFilePath(value, true);
+                static_cast<SKTImage&>(*g).setFilePath(
+                    kind == DataSourceType::ExcelColumn ? zelk::workbookPicturePath(value, ::Excel_Source_Path) : value,
+                    true);
             else
                 g->Set_text_value(value);
             shown = true;
@@ -327,6 +331,8 @@ void SKTWindowController::Fill_Excel_Col_Name_In_Combo(QComboBox* combo) const {
         combo->setCurrentIndex(-1);
         combo->clear();
         combo->addItems(Data_From_Excel::defaultInstance()->columnTitles());
+        // Items added to an empty combo select the first: no column is chosen yet.
+        combo->setCurrentIndex(-1);
     } catch (const std::exception& e) {
         Show_NSLog_Message(reasonOf(e));
     }

@@ -1,0 +1,30 @@
+#pragma once
+// Where a new profile graphic lands on a card side: the profile layout
+// template pictures a landscape and a portrait card, each with one frame per
+// slot (in the layout's own coordinates, y growing upwards) inside a template
+// box of known height. A frame becomes a canvas rectangle (y growing
+// downwards) by H - y - 20; a caption lies 10 points above its value.
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+namespace zelk {
+
+struct ProfileLayoutTemplate {
+    // The frame of each slot (name ... unique number, photo) in the layout's
+    // coordinates, and the height H of the template box.
+    QRectF frames[11];
+    double boxHeight;
+};
+
+// The two layouts: landscape (a card at least as wide as high) and portrait.
+const ProfileLayoutTemplate& landscapeProfileLayout();
+const ProfileLayoutTemplate& portraitProfileLayout();
+
+// The rectangle for a new graphic with the control ID on a card whose front
+// has the given size (the front decides the orientation for both sides; a
+// square card is landscape). IDs outside the eleven values and ten captions
+// give (0, H - 20, 0, 0). Nothing is scaled; the value shown plays no part.
+QRectF profileControlRect(const QString& ctrl_ID, const QSizeF& frontCardSize);
+
+}  // namespace zelk

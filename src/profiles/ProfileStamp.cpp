@@ -1,0 +1,89 @@
+#include "profiles/ProfileStamp.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+#include "foundation/Codes.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/Utilities.h"
+
+#include <exception>
+
+namespace zelk {
+
+void bindToProfileSlot(SKTGraphic& g, const User_Profile_Class::Slot& slot) {
+    if (slot.ds) {
+        g.Set_Data_source_type(DataSourceType::Series);
+        g.Set_Batch_List_Name(slot.ds_name);
+        g.Set_Batch_List_Index(slot.ds_indx);
+        g.Set_Excel_binding(false);
+    } else if (slot.xl) {
+        g.Set_Data_source_type(DataSourceType::ExcelColumn);
+        g.Set_Excel_binding(true);
+        g.Set_Excel_binding_Index(slot.xl_col_indx);
+    } else {
+        g.Set_Data_source_type(DataSourceType::Manual);
+        g.Set_Excel_binding(false);
+        g.Set_Excel_binding_Index(DataSourceType::None);
+        g.Set_Batch_List_Index(DataSourceType::None);
+        g.Set_Batch_List_Name(QString());
+    }
+}
+
+bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
+    try {
+        // Every control of the stamping is found or made on the canvas by ID;
+        // a found one keeps its place.
+        auto place = [this](GraphicKind kind, const QString& value, const QString& id) {
+            const bool found = canvas->Selcect_Ctrl_With_ID(id) != nullptr;
+            const QRectF rect = found || !rectFor ? QRectF() : rectFor(id, value);
+            canvas->ReplaceGraphicText(kind, !found && rectFor, rect, CardSide::FrontName, value, id);
+        };
+
+        canvas->Hide_all_Text_control_FUP_Control();
+        tools->setToolQuietly(TextTool);
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            const User_Profile_Class::Slot& s = profile.slot(i);
+            if (s.value.isEmpty())
+                continue;
+            place(GraphicKind::Text, s.value, s.id);
+            if (const auto g = canvas->Selected_Graphic())
+                bindToProfileSlot(*g, s);
+        }
+
+        const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);
+        if (variant == Variant::Temp) {
+            tools->setToolQuietly(ImageTool);
+            setLibraryPicture(photo.value);
+            place(GraphicKind::Image, photo.value, photo.id);
+            if (const auto g = canvas->Selected_Graphic())
+                bindToProfileSlot(*g, photo);
+        } else if (profile.image_USE()) {
+            if (fileExists(photo.value) || photo.ds || photo.xl) {
+                tools->setToolQuietly(ImageTool);
+                setLibraryPicture(photo.value);
+                place(GraphicKind::Image, photo.value, photo.id);
+            }
+            canvas->Set_Selection_Index_According_ID(photo.id);
+            if (const auto g = canvas->Selected_Graphic())
+                bindToProfileSlot(*g, photo);
+        } else if (variant == Variant::Front) {
+            if (const auto g = canvas->Selcect_Ctrl_With_ID(photo.id))
+                g->Set_Ctrl_Is_Visible(false);
+        }
+
+        tools->setToolQuietly(TextTool);
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            const User_Profile_Class::Slot& s = profile.slot(i);
+            if (!s.label.isEmpty())
+                place(GraphicKind::Text, s.label, s.label_id);
+        }
+        canvas->update();
+        return true;
+    } catch (const std::exception& e) {
+        Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+}
+
+}  // namespace zelk

@@ -1,0 +1,39 @@
+#pragma once
+// Turning a card-holder profile into graphics on one canvas: each filled
+// slot shows (or creates) its value graphic by control ID and takes the
+// slot's binding, then each filled caption its caption graphic.
+#include "foundation/User_Profile_Class.h"
+
+#include <QRectF>
+#include <QString>
+#include <functional>
+
+class SKTGraphic;
+class SKTGraphicView;
+
+namespace zelk {
+
+class ToolPalette;
+
+// The binding a stamped value graphic takes from its slot: a series wins
+// over an Excel column; neither means a typed value with no binding.
+void bindToProfileSlot(SKTGraphic& graphic, const User_Profile_Class::Slot& slot);
+
+struct ProfileStamp {
+    enum class Variant { Front, Back, Temp };
+    Variant variant = Variant::Front;
+    SKTGraphicView* canvas = nullptr;
+    ToolPalette* tools = nullptr;
+    // The rectangle for a graphic the canvas must create.
+    std::function<QRectF(const QString& ctrl_ID, const QString& ctrl_Value)> rectFor;
+    // The library picture the canvas makes a new image from.
+    std::function<void(const QString& path)> setLibraryPicture;
+    std::function<bool(const QString& path)> fileExists;
+
+    // Hides the side's profile values and captions (not the photo), then
+    // stamps the values, the photo and the captions of the profile. An
+    // exception ends it (logged); false then.
+    bool stamp(const User_Profile_Class& profile) const;
+};
+
+}  // namespace zelk

@@ -1,0 +1,265 @@
+// Stamping a profile onto the front, back and temp sides, and the
+// invitation layout.
+#include "../mainwindow/MainWindowTestSupport.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+#include "foundation/Codes.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
+#include "mainwindow/AppGlobals.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+using zelk::test::MainWindowTest;
+
+class ProfileStamp : public MainWindowTest {
+protected:
+    SKTWindowController& w() { return *window; }
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        open();
+        ::Fill_User_Profile = true;
+        photo = data.filePath("face.png");
+        QImage face(40, 50, QImage::Format_RGB32);
+        face.fill(Qt::red);
+        ASSERT_TRUE(face.save(photo));
+    }
+    std::shared_ptr<SKTGraphic> front(const QString& id) const { return window->_graphicView->Selcect_Ctrl_With_ID(id); }
+    std::shared_ptr<SKTGraphic> back(const QString& id) const {
+        return window->_graphicView_BACK->Selcect_Ctrl_With_ID(id);
+    }
+    int undoDepth(SKTGraphicView* c) const { return c->undoStacks().undoCount(); }
+    QString photo;
+};
+
+TEST_F(ProfileStamp, WithoutAConfirmedProfileOnlyTheDataSourceComboFollows) {
+    ::Fill_User_Profile = false;
+    w().Front_user_profile.setName("Ann");
+    ASSERT_NE(w().Data_source_type, nullptr);
+    ::Excel_Binding_Use = true;
+    w().Fill_User_profile_info_front_side();
+    EXPECT_EQ(w().Data_source_type->count(), 3);
+    EXPECT_TRUE(w().Get_Front_Controls_Array().isEmpty());
+    ::Excel_Binding_Use = false;
+    w().Fill_User_profile_info_back_side();
+    EXPECT_EQ(w().Data_source_type->count(), 2);
+    EXPECT_TRUE(w().Get_Back_Controls_Array().isEmpty());
+}
+
+TEST_F(ProfileStamp, ValuesCaptionsPhotoAndBindings) {
+    User_Profile_Class& p = w().Front_user_profile;
+    p.setName("Ann Émile");
+    p.slot(zelk::SlotName).label = "Name :";
+    p.setTitle("Boss");  // a value without a caption
+    p.slot(zelk::SlotCompany).label = "Company Name :";  // a caption without a value
+    p.setPhone("555");
+    p.setPhone_ds(1);
+    p.setPhone_ds_name("phones");
+    p.setPhone_ds_indx(2);
+    p.setPhone_xl(1);  // both flags: the series wins
+    p.setPhone_xl_col_indx(4);
+    p.setUnique("0007");
+    p.setUnique_xl(1);
+    p.setUnique_xl_col_indx(3);
+    p.setImage(photo);
+    p.setImage_USE(1);
+    QStringList asked;
+    w().controlRectFromTemplate = [&](const QString& id, const QString& v) {
+        asked << id;
+        return w().Get_Control_Rect_From_Template(id, v);
+    };
+    const int depth = undoDepth(w()._graphicView);
+    w().Fill_User_profile_info_front_side();
+
+    EXPECT_EQ(undoDepth(w()._graphicView), depth + 1);  // one step for the whole stamping
+    EXPECT_EQ(asked, (QStringList{Fup_Name, Fup_Title, Fup_PhoneNO, Fup_UniqueNo, Fup_Photo, Fup_lbl_Name,
+                                  Fup_lbl_Company}));
+    ASSERT_TRUE(front(Fup_Name));
+    EXPECT_EQ(front(Fup_Name)->Text_Value, "Ann Émile");
+    EXPECT_EQ(front(Fup_Name)->bounds().topLeft(), QPointF(80, 20));  // the layout's place
+    EXPECT_EQ(front(Fup_lbl_Name)->Text_Value, "Name :");
+    EXPECT_EQ(front(Fup_lbl_Company)->Text_Value, "Company Name :");
+    EXPECT_FALSE(front(Fup_Company));
+    EXPECT_FALSE(front(Fup_lbl_Title));
+
+    struct Bound {
+        const char* id;
+        int type;
+        QString series;
+        int seriesIndex, column;
+        bool excel;
+    };
+    const Bound bound[] = {
+        {"Fup_Name", DataSourceType::Manual, "", -1, -1, false},
+        {"Fup_PhoneNO", DataSourceType::Series, "phones", 2, -1, false},
+        {"Fup_UniqueNo", DataSourceType::ExcelColumn, "", -1, 3, true},
+        {"Fup_Photo", DataSourceType::Manual, "", -1, -1, false},
+    };
+    for (const Bound& b : bound) {
+        SCOPED_TRACE(b.id);
+        const auto g = front(b.id);
+        ASSERT_TRUE(g);
+        EXPECT_EQ(g->data_source_type, b.type);
+        EXPECT_EQ(g->batch_list_name, b.series);
+        EXPECT_EQ(g->batch_list_index, b.seriesIndex);
+        EXPECT_EQ(g->excel_col_indx, b.column);
+        EXPECT_EQ(g->excel_binding, b.excel);
+    }
+    EXPECT_EQ(front(Fup_Photo)->_file_path, photo);
+    EXPECT_EQ(front(Fup_Photo)->bounds(), QRectF(12, 22, 60, 72));
+    EXPECT_EQ(w().Library_Selected_Image(), photo);
+
+    // Stamped again, the controls are found and kept where they are; an
+    // emptied value is hidden, never deleted.
+    front(Fup_Name)->setBounds(QRectF(5, 6, 70, 20));
+    const qsizetype count = w().Get_Front_Controls_Array().size();
+    p.setTitle("");
+    asked.clear();
+    w().Fill_User_profile_info_front_side();
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(w().Get_Front_Controls_Array().size(), count);
+    EXPECT_EQ(front(Fup_Name)->bounds().topLeft(), QPointF(5, 6));
+    EXPECT_FALSE(front(Fup_Title)->ctrl_is_visible);
+    EXPECT_TRUE(front(Fup_Name)->ctrl_is_visible);
+    for (const QString& never : {Fup_lbl_Photo, Fup_Date, Fup_Time, Fup_lbl_Date, Fup_lbl_Time})
+        EXPECT_FALSE(front(never)) << never.toStdString();
+}
+
+TEST_F(ProfileStamp, AnEmptyProfileHidesTheFrontPhotoButNotTheBack) {
+    for (SKTGraphicView* c : {w()._graphicView, w()._graphicView_BACK}) {
+        c->createGraphicOfClass(zelk::GraphicKind::Text, true, {1, 1, 70, 20}, "F", "old", Fup_Name);
+        c->createGraphicOfClass(zelk::GraphicKind::Text, true, {1, 30, 70, 20}, "F", "Date", Fup_lbl_Date);
+        w().toolPalette()->setToolQuietly(zelk::ImageTool);
+        c->createGraphicOfClass(zelk::GraphicKind::Image, true, {1, 60, 40, 40}, "F", photo, Fup_Photo);
+    }
+    // Each side's stamping is one step of the side shown (the front here).
+    const int depth = undoDepth(w()._graphicView);
+    w().Fill_User_profile_Details();
+    EXPECT_EQ(undoDepth(w()._graphicView), depth + 2);
+    EXPECT_FALSE(front(Fup_Name)->ctrl_is_visible);
+    EXPECT_FALSE(front(Fup_lbl_Date)->ctrl_is_visible);
+    EXPECT_FALSE(front(Fup_Photo)->ctrl_is_visible);
+    EXPECT_FALSE(back(Fup_Name)->ctrl_is_visible);  // the back is stamped also on a one-sided card
+    EXPECT_TRUE(back(Fup_Photo)->ctrl_is_visible);
+}
+
+TEST_F(ProfileStamp, ThePhotoOfAMissingFileIsPlacedOnlyWhenBound) {
+    User_Profile_Class& p = w().Front_user_profile;
+    p.setImage(data.filePath("missing.png"));
+    p.setImage_USE(1);
+    w().Fill_User_profile_info_front_side();
+    EXPECT_FALSE(front(Fup_Photo));
+
+    p.setImage_xl(1);
+    p.setImage_xl_col_indx(2);
+    w().Fill_User_profile_info_front_side();
+    ASSERT_TRUE(front(Fup_Photo));
+    EXPECT_EQ(front(Fup_Photo)->data_source_type, DataSourceType::ExcelColumn);
+    EXPECT_EQ(front(Fup_Photo)->excel_col_indx, 2);
+    EXPECT_TRUE(front(Fup_Photo)->_file_path.endsWith("no.png"));  // the no-picture file
+
+    // The first of two controls with the ID (the topmost) takes the value.
+    w().toolPalette()->setToolQuietly(zelk::TextTool);
+    w()._graphicView->createGraphicOfClass(zelk::GraphicKind::Text, true, {1, 1, 70, 20}, "F", "first", Fup_Name);
+    w()._graphicView->createGraphicOfClass(zelk::GraphicKind::Text, true, {1, 90, 70, 20}, "F", "top", Fup_Name);
+    p.setName("Bea");
+    w().Fill_User_profile_info_front_side();
+    EXPECT_EQ(w().Get_Front_Controls_Array().at(0)->Text_Value, "Bea");
+    EXPECT_EQ(w().Get_Front_Controls_Array().at(1)->Text_Value, "first");
+}
+
+TEST_F(ProfileStamp, TheTempSideAlwaysStampsAndRecordsNoStepOfTheSide) {
+    ::Fill_User_Profile = false;
+    User_Profile_Class& t = w().TEMP_user_profile;
+    t.setName("Temp");
+    t.setImage(data.filePath("missing.png"));  // passed on regardless
+    const int depth = undoDepth(w()._graphicView);
+    w().Fill_User_profile_info_TEMP_side("F");
+    const auto name = w()._graphicView_TEMP->Selcect_Ctrl_With_ID(Fup_Name);
+    ASSERT_TRUE(name);
+    EXPECT_EQ(name->Text_Value, "Temp");
+    ASSERT_TRUE(w()._graphicView_TEMP->Selcect_Ctrl_With_ID(Fup_Photo));
+    EXPECT_EQ(undoDepth(w()._graphicView), depth);
+    EXPECT_TRUE(w().Get_Front_Controls_Array().isEmpty());
+}
+
+// The invitation layout by hand from its rule: width W = w - 80, texts at
+// x 40 (title, sender), 50 (message) or 30, y from 40 down.
+TEST_F(ProfileStamp, InvitationLayout) {
+    w().Front_card_Prop.Card_Size = QSizeF(243, 400);
+    // Nothing given: nothing made, the tool is the text tool.
+    w().Fill_Party_Invidation_Details();
+    EXPECT_TRUE(w().Get_Front_Controls_Array().isEmpty());
+    EXPECT_EQ(w().toolPalette()->Selected_Control_Tool(), zelk::TextTool);
+
+    ::Invite_To = "Ann";
+    ::Invite_Time = "8 pm";
+    ::Invite_Venue = "Hall";
+    ::Invite_From = "Bob";
+    ::Invite_Frame_Pic_IMG = photo;
+    w().Fill_Party_Invidation_Details();
+    const GraphicList& f = w().Get_Front_Controls_Array();
+    auto byId = [&](const QString& id) -> std::shared_ptr<SKTGraphic> {
+        for (const auto& g : f)
+            if (g->control_ID == id)
+                return g;
+        return nullptr;
+    };
+    struct Expect {
+        const char* id;
+        const char* text;
+        QPointF origin;
+    };
+    const Expect texts[] = {
+        {"PARTY_TO", "Dear Ann,", {30, 40}},          // no title: the greeting starts at y 40
+        {"PARTY_TIME", "AT 8 pm", {30, 70}},          // 40 + 30
+        {"PARTY_VENUE", "Venue:\nHall", {30, 130}},   // a time alone adds 60
+        {"PARTY_FROM", "From:\nBob", {40, 200}},      // venue adds 70
+    };
+    for (const Expect& e : texts) {
+        SCOPED_TRACE(e.id);
+        const auto g = byId(e.id);
+        ASSERT_TRUE(g);
+        EXPECT_EQ(g->Text_Value, e.text);
+        EXPECT_EQ(g->bounds().topLeft(), e.origin);
+    }
+    EXPECT_EQ(byId("PARTY_FROM")->text_alignmnet, 1);
+    const auto picture = byId("PARTY_IMAGE");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->bounds(), QRectF(40, 75, 163, 250));  // x0 40, (400 - 250) / 2, W 163
+    EXPECT_EQ(w().Library_Selected_Image(), photo);
+    EXPECT_FALSE(byId("PARTY_IMAGE_BG"));
+    EXPECT_EQ(w().toolPalette()->Selected_Control_Tool(), zelk::ArrowTool);
+
+    // A date with a time is one text; the title comes first at x 40.
+    w().New_Project();
+    w().Front_card_Prop.Card_Size = QSizeF(243, 153);
+    ::Invite_Title = "Party";
+    ::Invite_Date = "1 May";
+    ::Invite_To.clear();
+    ::Invite_Venue.clear();
+    ::Invite_From.clear();
+    ::Invite_Frame_Pic_IMG.clear();
+    ::Invite_Frame_IMG = photo;
+    w().Fill_Party_Invidation_Details();
+    ASSERT_TRUE(byId("PARTY_TITLE"));
+    EXPECT_EQ(byId("PARTY_TITLE")->bounds().topLeft(), QPointF(40, 40));
+    ASSERT_TRUE(byId("PARTY_DATE"));
+    EXPECT_EQ(byId("PARTY_DATE")->Text_Value, "1 May at 8 pm");
+    EXPECT_EQ(byId("PARTY_DATE")->bounds().topLeft(), QPointF(30, 90));
+    EXPECT_FALSE(byId("PARTY_TIME"));
+    ASSERT_TRUE(byId("PARTY_IMAGE_BG"));
+    EXPECT_EQ(byId("PARTY_IMAGE_BG")->bounds(), QRectF(QPointF(0, 0), QSizeF(243, 153)));
+    EXPECT_EQ(f.first()->control_ID, "PARTY_IMAGE_BG");  // the background ends on top
+    for (QString* v : {&::Invite_Title, &::Invite_Date, &::Invite_Time, &::Invite_Frame_IMG})
+        v->clear();
+}
+
+}  // namespace

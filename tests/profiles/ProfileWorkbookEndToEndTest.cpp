@@ -1,0 +1,185 @@
+// The road a user takes to bind a workbook of card holders: chosen in the
+// side profile dialog, profile slots on its columns, a text and a Code 128
+// bound through the inspector's "Excel" source, the batch exported as PDF.
+// Checked with outside tools only: pdftotext reads each card's values,
+// pdftoppm rasterises it for zxing-cpp and for a pixel sample of the photo.
+#include "ProfileTestSupport.h"
+
+#include "../production/ExportTestSupport.h"
+
+#include "BarcodeDecode.h"
+#include "barcode/BarcodeStepper.h"
+#include "barcode/Barcode_Gen.h"
+#include "canvas/SKTGraphicView.h"
+#include "inspector/face/CardFace.h"
+#include "mainwindow/BarcodeGenProducer.h"
+#include "mainwindow/HubBarcodeDataSource.h"
+#include "production/ExportBatchJob.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace zelk::test {
+namespace {
+
+constexpr int Holders = 200;
+
+QString nameOf(int i) {
+    static const QStringList first = {QStringLiteral("Zoë Ångström"), QStringLiteral("Иван Петров"),
+                                      QStringLiteral("王小明"), QStringLiteral("José Núñez")};
+    return QStringLiteral("%1 %2").arg(first.at(i % first.size())).arg(i + 1);
+}
+QString idOf(int i) { return QStringLiteral("%1").arg(i + 1, 6, 10, QLatin1Char('0')); }
+QString codeOf(int i) { return QStringLiteral("ZK%1").arg(i + 1, 5, 10, QLatin1Char('0')); }
+// A colour of its own for each holder's photo.
+QRgb colourOf(int i) { return qRgb(30 + (i % 10) * 22, 20 + (i / 10) * 11, 128); }
+
+QString withoutSpaces(QString s) {
+    s.remove(QRegularExpression(QStringLiteral("\\s")));
+    return s;
+}
+
+class ProfileWorkbookEndToEnd : public ProfileDialogTest {};
+
+TEST_F(ProfileWorkbookEndToEnd, TwoHundredCardHoldersExportedAsPdf) {
+    CardFace::install();
+    BarcodeGenProducer producer;
+    window->setBarcodeProducer(&producer);
+
+    // The workbook and its photos beside it, named relative to it.
+    const QString folder = data.filePath("holders");
+    ASSERT_TRUE(QDir().mkpath(folder + "/photos"));
+    QStringList rows;
+    for (int i = 0; i < Holders; ++i) {
+        QImage photo(60, 76, QImage::Format_RGB32);
+        photo.fill(colourOf(i));
+        ASSERT_TRUE(photo.save(QStringLiteral("%1/photos/p%2.png").arg(folder).arg(i + 1)));
+        rows << QStringLiteral("[%1, %2, %3, %4]")
+                    .arg(QStringLiteral("\"%1\"").arg(nameOf(i)), QStringLiteral("\"%1\"").arg(idOf(i)),
+                         QStringLiteral("\"%1\"").arg(codeOf(i)), QStringLiteral("\"photos/p%1.png\"").arg(i + 1));
+    }
+    const QString book =
+        workbook("holders/holders.xlsx", "[[\"Name\", \"ID\", \"Code\", \"Photo\"], " + rows.join(", ") + "]");
+
+    // The side dialog: the workbook, then name, number and photo on its columns.
+    Show_User_Profile* d = Show_User_Profile::defaultInstance();
+    importColumns = {0, 1, 2, 3};
+    nextOpenPath = book;
+    play = [&](QDialog* dialog) {
+        if (dialog != d)
+            return 0;
+        d->Browse_excel_Btn_Clicked();
+        EXPECT_EQ(d->excel_path_field->text(), book);
+        const std::pair<int, int> bindings[] = {{SlotName, 1}, {SlotUnique, 2}, {SlotPhoto, 4}};
+        for (const auto& [slot, column] : bindings) {
+            rowOf(d, slot).ds_combo->setCurrentIndex(2);
+            rowOf(d, slot).ser_col_cb->setCurrentIndex(column);
+        }
+        EXPECT_EQ(rowOf(d, SlotName).value->text(), nameOf(0));
+        EXPECT_EQ(d->image_path_val->text(), QDir(folder).filePath("photos/p1.png"));
+        d->OK_Btn_Clicked();
+        return d->result();
+    };
+    window->User_Profile_Button_Clicked();
+    ASSERT_TRUE(::Excel_Binding_Use);
+    ASSERT_EQ(tableRows().size(), Holders);
+    SKTGraphicView* front = window->_graphicView;
+    const auto photo = front->Selcect_Ctrl_With_ID(Fup_Photo);
+    ASSERT_TRUE(photo);
+    EXPECT_EQ(photo->excel_col_indx, 4);
+    ASSERT_EQ(window->Data_source_type->count(), 3);  // the inspector offers "Excel" now
+
+    // A text of the design bound through the inspector's "Excel" source, and
+    // a Code 128 bound in the barcode window that the inspector opens.
+    auto codeText = makeGraphic(GraphicKind::Text);
+    codeText->Set_text_value(QStringLiteral("code"));
+    codeText->setBounds(QRectF(85, 125, 70, 20));
+    front->mutableGraphics().prepend(codeText);
+    front->setSelectionIndexes({0});
+    front->setSelected_Graphic(codeText);
+    window->Data_source_type->setCurrentIndex(2);
+    window->Batch_Series->setCurrentIndex(3);
+    ASSERT_EQ(codeText->data_source_type, DataSourceType::ExcelColumn);
+    ASSERT_EQ(codeText->excel_col_indx, 3);
+    EXPECT_EQ(codeText->Text_Value, codeOf(0));
+
+    auto code = makeGraphic(GraphicKind::Barcode);
+    code->setBounds(QRectF(90, 62, 140, 40));
+    code->bar_image_ctrl_bounds = code->bounds();
+    front->mutableGraphics().prepend(code);
+    front->setSelectionIndexes({0});
+    front->setSelected_Graphic(code);
+    HubBarcodeDataSource barcodeData;
+    Barcode_Gen::setDataSource(&barcodeData);
+    bool barcodeWindow = false;
+    play = [&](QDialog* dialog) {
+        auto* w = qobject_cast<Barcode_Gen*>(dialog);
+        if (!w)
+            return 0;
+        barcodeWindow = true;
+        w->barcodeTypePopup->setCurrentIndex(w->barcodeTypePopup->findText(QStringLiteral("Code 128")));
+        w->Data_source_type->setCurrentIndex(w->Data_source_type->findText(QStringLiteral("Excel")));
+        w->Batch_Series->setCurrentIndex(3);
+        w->widthStepper->setValue(10);  // narrow enough for its quiet zones to fit the card
+        w->OK_Btn_Clicked();
+        return w->result();
+    };
+    window->View_barcode_prop_Button();
+    ASSERT_TRUE(barcodeWindow);
+    ASSERT_EQ(code->data_source_type, DataSourceType::ExcelColumn);
+    ASSERT_EQ(code->excel_col_indx, 3);
+    front->Clear_Control_Selection();
+
+    // The batch, exported as PDF, one file per card.
+    ::CARD_SIDE_STR = QStringLiteral("1");
+    Player player;
+    player.folder = data.path();
+    player.setUp = [](ExportWindow& win) {
+        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
+        win.matrix_export_card_side->button(1)->click();
+        win.exportOkay();
+    };
+    window->Export_Button();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->exportRunning(); }, 600000));
+    const QDir out(data.filePath(ExportBatchJob::FolderName));
+
+    int decoded = 0, photos = 0, texts = 0;
+    for (int i = 0; i < Holders; ++i) {
+        SCOPED_TRACE(i);
+        const QString pdf = out.filePath(QStringLiteral("Card_%1_Front.PDF").arg(i + 1));
+        ASSERT_TRUE(QFile::exists(pdf));
+        // Compatibility forms folded: the CJK font maps some ideographs to
+        // their radicals (小 read as U+2F29).
+        const QString page = withoutSpaces(
+            QString::fromUtf8(runTool("pdftotext", {pdf, "-"}).out).normalized(QString::NormalizationForm_KC));
+        const bool allTexts = page.contains(withoutSpaces(nameOf(i))) && page.contains(idOf(i)) &&
+                              page.contains(codeOf(i)) && !page.contains(codeOf((i + 1) % Holders));
+        EXPECT_TRUE(allTexts) << page.toStdString();
+        texts += allTexts;
+
+        // 300 dpi: 300 / 72 pixels per point.
+        const QString png = data.filePath("page");
+        ASSERT_EQ(runTool("pdftoppm", {"-r", "300", "-png", "-singlefile", pdf, png}).exitCode, 0);
+        const QImage raster(png + ".png");
+        ASSERT_FALSE(raster.isNull());
+        const auto barcode = zxingDecode(raster, "Code128");
+        EXPECT_TRUE(barcode && barcode->text == codeOf(i));
+        decoded += barcode && barcode->text == codeOf(i);
+
+        // The photo's centre: (12 + 30, 22 + 36) points.
+        const QColor sample = raster.pixelColor(qRound(42 * 300 / 72.0), qRound(58 * 300 / 72.0));
+        const QColor want = QColor::fromRgb(colourOf(i));
+        const bool near = std::abs(sample.red() - want.red()) <= 4 && std::abs(sample.green() - want.green()) <= 4 &&
+                          std::abs(sample.blue() - want.blue()) <= 4;
+        EXPECT_TRUE(near) << sample.name().toStdString() << " for " << want.name().toStdString();
+        photos += near;
+    }
+    EXPECT_EQ(texts, Holders);
+    EXPECT_EQ(decoded, Holders);
+    EXPECT_EQ(photos, Holders);
+}
+
+}  // namespace
+}  // namespace zelk::test
