@@ -8,6 +8,9 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+class QRectF;
+
 namespace zelk {
 
 class IndexedPicture {
@@ -34,6 +37,17 @@ public:
     // through 32-bit ARGB. Empty, with the writer's reason in *error, when
     // no PNG could be made.
     static QByteArray png(const QImage& picture, QString* error = nullptr);
+
+    // Draws the picture into `target` on a page (PDF, printer) without loss
+    // and at the cost of what it shows. A page engine writes any picture but
+    // an exact black-and-white one as 24-bit colour with a mask, megabytes
+    // a 600-dpi barcode. Here the two colours most pixels have are drawn as
+    // a 1-bit picture when they are opaque black and white, otherwise as
+    // filled rectangles of their pixels (a transparent one left out); only
+    // the boxes round the other pixels (a caption's smoothed edges, texts of
+    // other colours) go to the engine as pictures of their own. Pictures
+    // of more than 256 colours are drawn as they are.
+    static void drawOnPage(QPainter& painter, const QImage& picture, const QRectF& target);
 };
 
 }  // namespace zelk
