@@ -95,7 +95,11 @@ void IndexedPicture::drawOnPage(QPainter& painter, const QImage& picture, const 
     }
     const int w = pic.width();
     const int h = pic.height();
-    auto same = [&](int y) { return y > 0 && std::memcmp(pic.constScanLine(y), pic.constScanLine(y - 1), size_t(w)) == 0; };
+    // Rows repeat: the bars of a linear symbol, a 2D module's height.
+    std::vector<bool> repeats(static_cast<size_t>(h));
+    for (int y = 1; y < h; ++y)
+        repeats[size_t(y)] = std::memcmp(pic.constScanLine(y), pic.constScanLine(y - 1), size_t(w)) == 0;
+    auto same = [&](int y) { return bool(repeats[size_t(y)]); };
 
     // The two colours most pixels have; rows repeat, so each is counted once.
     std::array<qint64, 256> count{};
@@ -112,19 +116,25 @@ void IndexedPicture::drawOnPage(QPainter& painter, const QImage& picture, const 
                 count[i] += row[i];
         }
     }
-    int first = 0;
-    for (int i = 1; i < 256; ++i)
-        if (count[size_t(i)] > count[size_t(first)])
-            first = i;
-    int second = -1;
-    for (int i = 0; i < 256; ++i)
-        if (i != first && count[size_t(i)] > 0 && (second < 0 || count[size_t(i)] > count[size_t(second)]))
-            second = i;
     for (int i = int(table.size()); i < 256; ++i)
         if (count[size_t(i)] > 0) {  // an index outside the table
             painter.drawImage(target, picture);
             return;
         }
+    // The commonest colours that can be seen (a clear ground draws nothing).
+    int first = -1, second = -1;
+    for (int i = 0; i < int(table.size()); ++i) {
+        if (count[size_t(i)] == 0 || qAlpha(table[i]) == 0)
+            continue;
+        if (first < 0 || count[size_t(i)] > count[size_t(first)]) {
+            second = first;
+            first = i;
+        } else if (second < 0 || count[size_t(i)] > count[size_t(second)]) {
+            second = i;
+        }
+    }
+    if (first < 0)
+        return;
     const QRgb black = qRgb(0, 0, 0);
     const QRgb white = qRgb(255, 255, 255);
     const bool opaque = std::all_of(table.begin(), table.end(), [](QRgb c) { return qAlpha(c) == 255; });
