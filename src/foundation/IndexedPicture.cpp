@@ -229,10 +229,13 @@ void IndexedPicture::drawOnPage(QPainter& painter, const QImage& picture, const 
     painter.scale(target.width() / w, target.height() / h);
     // Where nothing is see-through the commonest colour lies under the whole
     // picture; the rest as one path of rectangles a colour: one fill each,
-    // so no seams show between rows of modules.
+    // so no seams show between rows of modules. Both main colours can be
+    // seen (a clear one is never main).
+    // Under a translucent painter nothing may be drawn twice.
+    const bool underlay = opaque && painter.opacity() >= 1.0;
     const std::array<int, 2> colours{second, first};
-    const std::array<bool, 2> filled{second >= 0 && qAlpha(table[second]) > 0, !opaque && qAlpha(table[first]) > 0};
-    if (opaque)
+    const std::array<bool, 2> filled{second >= 0, !underlay};
+    if (underlay)
         painter.fillRect(QRectF(0, 0, w, h), QColor::fromRgba(table[first]));
     std::array<QPainterPath, 2> paths;
     auto emitRows = [&](int y, int rows) {

@@ -29,7 +29,7 @@ constexpr int Dpi = 600;
 // A page with the barcode graphic in its top left corner at the picture's
 // size, over a red ground, so that what the barcode leaves clear shows red.
 // Page sizes are whole points: the page is a little larger.
-QByteArray pageOf(const QImage& picture) {
+QByteArray pageOf(const QImage& picture, double opacity = 1.0) {
     SKTBarcode g;
     g.Set_Barcode_image(picture);
     // Exactly one pixel to a page pixel (the resolution a picture records
@@ -45,6 +45,7 @@ QByteArray pageOf(const QImage& picture) {
     QPainter p(&writer);
     p.scale(Dpi / 72.0, Dpi / 72.0);
     p.fillRect(g._bounds, Qt::red);
+    p.setOpacity(opacity);
     g.drawContents(p);
     p.end();
     return pdf;
@@ -195,4 +196,34 @@ TEST(BarcodeOnPage, OneBitOrRectanglesReadAsThePictureAndKeepColours) {
         EXPECT_EQ(fromPage->text, QByteArray(c.format) == "EAN13" ? QStringLiteral("5901234123457") : c.value)
             << c.name;
     }
+}
+
+TEST(BarcodeOnPage, TranslucentBarcodeDrawsEachPixelOnce) {
+    BarcodeRenderSettings s;
+    s.dpi = Dpi;
+    s.hideCaption = s.hideHeader = s.hideFooter = true;
+    const auto b = NKDBarcodeFactory::build(QStringLiteral("Code 128"), QStringLiteral("ZELK-7"), {}, {}, s);
+    ASSERT_TRUE(b);
+    const QImage picture = BarcodeRenderer::bitmapFromBarcode(*b, Dpi);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("half.pdf"));
+    writeBytes(pdf, pageOf(picture, 0.5));
+    const QImage page = raster(pdf, dir.filePath(QStringLiteral("half")));
+    ASSERT_FALSE(page.isNull());
+    // Half black or half white over the red ground, wherever the picture is
+    // black or white.
+    int bars = 0, gaps = 0;
+    const int y = picture.height() / 2;
+    for (int x = 2; x < picture.width() - 2; ++x) {
+        const QRgb want = picture.pixel(x, y);
+        if (picture.pixel(x - 2, y) != want || picture.pixel(x + 2, y) != want)
+            continue;  // an edge
+        const QRgb seen = page.pixel(x, y);
+        const bool dark = qGray(want) < 128;
+        EXPECT_NEAR(qRed(seen), dark ? 128 : 255, 4) << x;
+        EXPECT_NEAR(qGreen(seen), dark ? 0 : 128, 4) << x;
+        (dark ? bars : gaps) += 1;
+    }
+    EXPECT_GT(bars, 100);
+    EXPECT_GT(gaps, 100);
 }
