@@ -141,7 +141,8 @@ void IndexedPicture::drawOnPage(QPainter& painter, const QImage& picture, const 
     const bool blackAndWhite = second >= 0 && opaque &&
                                ((table[first] == black && table[second] == white) ||
                                 (table[first] == white && table[second] == black));
-    // The two main colours go as rectangles; what cannot be seen not at all.
+    // Pixels drawn in bulk: the two main colours (as rectangles, or in one
+    // 1-bit picture); what cannot be seen is not drawn at all.
     std::array<bool, 256> bulk{};
     bulk[size_t(first)] = true;
     if (second >= 0)
@@ -163,6 +164,7 @@ void IndexedPicture::drawOnPage(QPainter& painter, const QImage& picture, const 
                                 (qIsGray(table[i]) && count[size_t(i)] < std::max<qint64>(64, greys / 4));
             light[size_t(i)] = qGray(table[i]) >= 128;
         }
+        bulk = oneBit;
     }
 
     // Bands of rows holding other colours, each cut into spans of columns
@@ -224,78 +226,82 @@ void IndexedPicture::drawOnPage(QPainter& painter, const QImage& picture, const 
         return;
     }
 
+    // Under a translucent painter nothing may be drawn twice.
+    const bool translucent = painter.opacity() < 1.0;
+    if (blackAndWhite && translucent && !boxes.empty()) {
+        painter.drawImage(target, picture);
+        return;
+    }
+
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / w, target.height() / h);
-    // Where nothing is see-through the commonest colour lies under the whole
-    // picture; the rest as one path of rectangles a colour: one fill each,
-    // so no seams show between rows of modules. Both main colours can be
-    // seen (a clear one is never main).
-    // Under a translucent painter nothing may be drawn twice.
-    const bool underlay = opaque && painter.opacity() >= 1.0;
-    const std::array<int, 2> colours{second, first};
-    const std::array<bool, 2> filled{second >= 0, !underlay};
-    if (underlay)
-        painter.fillRect(QRectF(0, 0, w, h), QColor::fromRgba(table[first]));
-    std::array<QPainterPath, 2> paths;
-    auto emitRows = [&](int y, int rows) {
-        const uchar* s = pic.constScanLine(y);
-        const int band = bandOf[size_t(y)];
-        static const std::vector<Span> none;
-        const std::vector<Span>& skip = band >= 0 ? bands[size_t(band)] : none;
-        size_t k = 0;
-        int x = 0;
-        while (x < w) {
-            while (k < skip.size() && skip[k].to <= x)
-                ++k;
-            if (k < skip.size() && skip[k].from <= x) {
-                x = skip[k].to;
+    if (blackAndWhite) {
+        // One bit a pixel, the only pictures a page engine writes so. A
+        // printer samples a picture at its pixels' centres; rectangles it
+        // fills wherever they touch a pixel, which widens thin bars.
+        QImage mono(w, h, QImage::Format_Mono);
+        mono.setColorTable({black, white});
+        for (int y = 0; y < h; ++y) {
+            uchar* d = mono.scanLine(y);
+            if (same(y)) {
+                std::memcpy(d, mono.constScanLine(y - 1), size_t(mono.bytesPerLine()));
                 continue;
             }
-            const int end = k < skip.size() ? skip[k].from : w;
-            int run = x + 1;
-            while (run < end && s[run] == s[x])
-                ++run;
-            for (size_t c = 0; c < 2; ++c)
-                if (filled[c] && colours[c] == s[x])
-                    paths[c].addRect(QRectF(x, y, run - x, rows));
-            x = run;
-        }
-    };
-    int start = 0;
-    for (int y = 1; y <= h; ++y) {
-        if (y < h && same(y) && bandOf[size_t(y)] == bandOf[size_t(y - 1)])
-            continue;
-        emitRows(start, y - start);
-        start = y;
-    }
-    for (size_t c = 0; c < 2; ++c)
-        if (!paths[c].isEmpty())
-            painter.fillPath(paths[c], QColor::fromRgba(table[colours[c]]));
-
-    for (const QRect& box : boxes) {
-        bool bits = blackAndWhite;
-        for (int y = box.top(); y <= box.bottom() && bits; ++y) {
-            const uchar* s = pic.constScanLine(y);
-            for (int x = box.left(); x <= box.right() && bits; ++x)
-                bits = oneBit[s[x]];
-        }
-        if (!bits) {
-            painter.drawImage(QRectF(box), pic, QRectF(box));
-            continue;
-        }
-        // The only pictures a page engine writes one bit a pixel.
-        QImage mono(box.size(), QImage::Format_Mono);
-        mono.setColorTable({black, white});
-        for (int y = 0; y < box.height(); ++y) {
-            const uchar* s = pic.constScanLine(box.top() + y) + box.left();
-            uchar* d = mono.scanLine(y);
             std::memset(d, 0, size_t(mono.bytesPerLine()));
-            for (int x = 0; x < box.width(); ++x)
+            const uchar* s = pic.constScanLine(y);
+            for (int x = 0; x < w; ++x)
                 d[x >> 3] |= uchar(light[s[x]] << (7 - (x & 7)));
         }
-        painter.drawImage(QRectF(box), mono);
+        painter.drawImage(QRectF(0, 0, w, h), mono);
+    } else {
+        // Each main colour as one path of rectangles: one fill, so no seams
+        // show between rows of modules. Where nothing is see-through the
+        // commonest colour lies under the whole picture instead.
+        const bool underlay = opaque && !translucent;
+        const std::array<int, 2> colours{second, first};
+        const std::array<bool, 2> filled{second >= 0, !underlay};
+        if (underlay)
+            painter.fillRect(QRectF(0, 0, w, h), QColor::fromRgba(table[first]));
+        std::array<QPainterPath, 2> paths;
+        auto emitRows = [&](int y, int rows) {
+            const uchar* s = pic.constScanLine(y);
+            const int band = bandOf[size_t(y)];
+            static const std::vector<Span> none;
+            const std::vector<Span>& skip = band >= 0 ? bands[size_t(band)] : none;
+            size_t k = 0;
+            int x = 0;
+            while (x < w) {
+                while (k < skip.size() && skip[k].to <= x)
+                    ++k;
+                if (k < skip.size() && skip[k].from <= x) {
+                    x = skip[k].to;
+                    continue;
+                }
+                const int end = k < skip.size() ? skip[k].from : w;
+                int run = x + 1;
+                while (run < end && s[run] == s[x])
+                    ++run;
+                for (size_t c = 0; c < 2; ++c)
+                    if (filled[c] && colours[c] == s[x])
+                        paths[c].addRect(QRectF(x, y, run - x, rows));
+                x = run;
+            }
+        };
+        int start = 0;
+        for (int y = 1; y <= h; ++y) {
+            if (y < h && same(y) && bandOf[size_t(y)] == bandOf[size_t(y - 1)])
+                continue;
+            emitRows(start, y - start);
+            start = y;
+        }
+        for (size_t c = 0; c < 2; ++c)
+            if (!paths[c].isEmpty())
+                painter.fillPath(paths[c], QColor::fromRgba(table[colours[c]]));
     }
+    // Other colours exactly, in pictures of their own.
+    for (const QRect& box : boxes)
+        painter.drawImage(QRectF(box), pic, QRectF(box));
     painter.restore();
 }
 

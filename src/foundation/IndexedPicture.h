@@ -41,12 +41,13 @@ public:
     // Draws the picture into `target` on a page (PDF, printer) without loss
     // and at the cost of what it shows. A page engine writes any picture but
     // an exact black-and-white one as 24-bit colour with a mask, megabytes
-    // a 600-dpi barcode. Here the two colours most pixels have are drawn as
-    // a 1-bit picture when they are opaque black and white, otherwise as
-    // filled rectangles of their pixels (a transparent one left out); only
-    // the boxes round the other pixels (a caption's smoothed edges, texts of
-    // other colours) go to the engine as pictures of their own. Pictures
-    // of more than 256 colours are drawn as they are.
+    // for a 600-dpi barcode. Here a picture whose two commonest colours are
+    // opaque black and white goes as one 1-bit picture (the greys of smoothed
+    // caption edges taken to the nearer of the two); any other as one filled
+    // path of rectangles per main colour, a clear ground left out. Further
+    // colours (a grey or coloured text, a coloured caption's smoothed edges)
+    // go exactly, in pictures of the boxes round them. Pictures of more than
+    // 256 colours, or of such colours throughout, are drawn as they are.
     static void drawOnPage(QPainter& painter, const QImage& picture, const QRectF& target);
 };
 
