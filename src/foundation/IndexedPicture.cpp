@@ -240,20 +240,45 @@ void IndexedPicture::drawOnPage(QPainter& painter, const QImage& picture, const 
         // One bit a pixel, the only pictures a page engine writes so. A
         // printer samples a picture at its pixels' centres; rectangles it
         // fills wherever they touch a pixel, which widens thin bars.
-        QImage mono(w, h, QImage::Format_Mono);
-        mono.setColorTable({black, white});
-        for (int y = 0; y < h; ++y) {
-            uchar* d = mono.scanLine(y);
-            if (same(y)) {
-                std::memcpy(d, mono.constScanLine(y - 1), size_t(mono.bytesPerLine()));
+        // Rows repeated many times go as one row stretched over them (the
+        // bars of a linear symbol are one row): a printer samples it as it
+        // would the rows, and the engine compresses a fraction of the bytes.
+        auto strip = [&](int top, int rows, int height) {
+            QImage mono(w, rows, QImage::Format_Mono);
+            mono.setColorTable({black, white});
+            for (int y = 0; y < rows; ++y) {
+                uchar* d = mono.scanLine(y);
+                if (y > 0 && same(top + y)) {
+                    std::memcpy(d, mono.constScanLine(y - 1), size_t(mono.bytesPerLine()));
+                    continue;
+                }
+                std::memset(d, 0, size_t(mono.bytesPerLine()));
+                const uchar* s = pic.constScanLine(top + y);
+                for (int x = 0; x < w; ++x)
+                    d[x >> 3] |= uchar(light[s[x]] << (7 - (x & 7)));
+            }
+            painter.drawImage(QRectF(0, top, w, height), mono);
+        };
+        constexpr int stretched = 16;
+        auto runFrom = [&](int y) {
+            int run = 1;
+            while (y + run < h && same(y + run))
+                ++run;
+            return run;
+        };
+        for (int y = 0; y < h;) {
+            const int run = runFrom(y);
+            if (run >= stretched) {
+                strip(y, 1, run);
+                y += run;
                 continue;
             }
-            std::memset(d, 0, size_t(mono.bytesPerLine()));
-            const uchar* s = pic.constScanLine(y);
-            for (int x = 0; x < w; ++x)
-                d[x >> 3] |= uchar(light[s[x]] << (7 - (x & 7)));
+            int end = y + run;
+            for (int r; end < h && (r = runFrom(end)) < stretched;)
+                end += r;
+            strip(y, end - y, end - y);
+            y = end;
         }
-        painter.drawImage(QRectF(0, 0, w, h), mono);
     } else {
         // Each main colour as one path of rectangles: one fill, so no seams
         // show between rows of modules. Where nothing is see-through the
