@@ -5,11 +5,9 @@
 // that is dropped without encoding. 1,000 cards on 1 thread and on every
 // core, 10,000 on every core. Each run is a process of its own (this
 // program started with --child), so that its peak resident size is its own;
-// the time counts the cards only, not reading the workbook.
-#include "barcode/BarcodeRenderer.h"
+// the time counts the cards only, not reading the workbook. Barcodes are made
+// by the producer the application installs, size limits included.
 #include "barcode/BarcodeSymbologies.h"
-#include "barcode/NKDBarcodeFactory.h"
-#include "barcode/TwoDBarcode.h"
 #include "datasource/Data_From_Excel.h"
 #include "datasource/SpreadsheetWriter.h"
 #include "datasource/ZipWorkFolder.h"
@@ -18,7 +16,7 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/Units.h"
 #include "inspector/face/CardFace.h"
-#include "mainwindow/BarcodeProducer.h"
+#include "mainwindow/BarcodeGenProducer.h"
 #include "production/BatchSnapshot.h"
 
 #include <QCoreApplication>
@@ -47,22 +45,6 @@ constexpr int kRows = 10000;
 constexpr int kPhotos = 200;
 QString g_dir;   // the workbook and the photos
 QString g_self;  // this program
-
-// The encoders as the barcode settings window drives them, at 600 dpi.
-class Producer : public zelk::BarcodeProducer {
-public:
-    QImage produceBarcode(const SKTGraphic& g, const QString& value, const QString& header,
-                          const QString& footer) override {
-        const QString title = zelk::BarcodeSymbologies::titleAt(g.barcode_font_index);
-        if (zelk::BarcodeSymbologies::isTwoD(title))
-            return TwoDBarcode::Draw_QR_Barcode(value, zelk::TwoDSettings{});
-        zelk::BarcodeRenderSettings s;
-        s.hideHeader = s.hideFooter = true;
-        s.barWidthMils = g.linear_width_val;
-        const auto b = zelk::NKDBarcodeFactory::build(title, value, header, footer, s);
-        return b ? zelk::BarcodeRenderer::bitmapFromBarcode(*b, 600) : QImage();
-    }
-};
 
 void prepare() {
     const QDir dir(g_dir);
@@ -128,7 +110,7 @@ int child(int cards, int threads) {
     batch.values.excelRows = table->ListData;
     batch.values.Excel_table_rows = table->rowCount();
 
-    Producer producer;
+    zelk::BarcodeGenProducer producer;
     QThreadPool pool;
     pool.setMaxThreadCount(threads);
     QList<int> sides(2 * cards);

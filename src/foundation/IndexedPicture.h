@@ -8,6 +8,9 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+class QRectF;
+
 namespace zelk {
 
 class IndexedPicture {
@@ -34,6 +37,18 @@ public:
     // through 32-bit ARGB. Empty, with the writer's reason in *error, when
     // no PNG could be made.
     static QByteArray png(const QImage& picture, QString* error = nullptr);
+
+    // Draws the picture into `target` on a page (PDF, printer) without loss
+    // and at the cost of what it shows. A page engine writes any picture but
+    // an exact black-and-white one as 24-bit colour with a mask, megabytes
+    // for a 600-dpi barcode. Here a picture whose two commonest colours are
+    // opaque black and white goes as one 1-bit picture (the greys of smoothed
+    // caption edges taken to the nearer of the two); any other as one filled
+    // path of rectangles per main colour, a clear ground left out. Further
+    // colours (a grey or coloured text, a coloured caption's smoothed edges)
+    // go exactly, in pictures of the boxes round them. Pictures of more than
+    // 256 colours, or of such colours throughout, are drawn as they are.
+    static void drawOnPage(QPainter& painter, const QImage& picture, const QRectF& target);
 };
 
 }  // namespace zelk

@@ -3,8 +3,10 @@
 // sharp and stored without loss; a thin empty frame while the graphic has no picture yet, so it can
 // still be seen and grabbed on the canvas.
 #include "foundation/DrawingCodes.h"
+#include "foundation/IndexedPicture.h"
 #include "foundation/SKTBarcode.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 void SKTBarcode::drawContents(QPainter& painter) const {
@@ -15,7 +17,13 @@ void SKTBarcode::drawContents(QPainter& painter) const {
         // A PDF page (export, print) would otherwise store the bars as JPEG.
         painter.save();
         painter.setRenderHint(QPainter::LosslessImageRendering);
-        zelk::drawPictureInRect(painter, _barcode_image, box, 1.0, false);
+        const QPaintEngine* engine = painter.paintEngine();
+        if (engine && engine->type() == QPaintEngine::Pdf) {
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            zelk::IndexedPicture::drawOnPage(painter, _barcode_image, box);
+        } else {
+            zelk::drawPictureInRect(painter, _barcode_image, box, 1.0, false);
+        }
         painter.restore();
         return;
     }

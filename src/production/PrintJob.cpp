@@ -12,6 +12,10 @@
 
 #include <numeric>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace zelk {
 
 PrintJob::PrintJob(const PrintJobSettings& settings, SideSnapshot designFront, SideSnapshot designBack,
@@ -66,6 +70,14 @@ CellArt PrintJob::makeCell(int page, int index) const {
         art.front = make(QLatin1Char('F'), c.frontTurned);
     if (c.drawBack && art.failure.isEmpty())
         art.back = make(QLatin1Char('B'), c.backTurned);
+    if (settings_.preview) {
+        if (art.front)
+            art.frontPicture = art.front->imageAtResolution(PreviewDpi);
+        if (art.back)
+            art.backPicture = art.back->imageAtResolution(PreviewDpi);
+        art.front.reset();
+        art.back.reset();
+    }
     return art;
 }
 
@@ -117,6 +129,12 @@ bool PrintJob::paintOnWorker(QPrinter& printer, int pages) const {
     loop.exec();
     worker->wait();
     return ok;
+}
+
+void PrintJob::returnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 QStringList PrintJob::failures() const {

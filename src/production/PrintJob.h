@@ -29,7 +29,16 @@ public:
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
 
+    // A preview shows its cards as pictures of this resolution, made on the
+    // job's threads: the preview keeps all its pages, and replays them each
+    // time it shows one.
+    static constexpr double PreviewDpi = 150;
+
     const Printing_View& view() const { return view_; }
+
+    // Hands the memory of a closed preview back to the system: the C library
+    // keeps what the job's threads freed for their own use otherwise.
+    static void returnFreedMemory();
     const PrintJobSettings& settings() const { return settings_; }
 
     // The card images of every cell of a page, made on the job's threads.

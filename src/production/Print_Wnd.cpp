@@ -936,6 +936,9 @@ void Print_Wnd::Execute_Printing(bool preview) {
     Total_Label = Total_Label_Real = range.Total_Label;
     printInfo.jobDisposition = preview ? zelk::PrintInfo::Disposition::Preview : zelk::PrintInfo::Disposition::Spool;
     Call_Print_Box_1();
+    // The preview's pages went with its dialog.
+    if (preview)
+        zelk::PrintJob::returnFreedMemory();
 }
 
 void Print_Wnd::Call_Print_Box_1() {

@@ -39,15 +39,21 @@ void Printing_View::drawRect(QPainter& painter, int page, const QList<zelk::Cell
             Draw_Margin_rect(painter, rects.front);
             continue;
         }
+        auto draw = [&](const std::optional<TransformedCardImage>& card, const QImage& picture, const QRectF& r) {
+            if (!picture.isNull())
+                Draw_image_In_Rect(painter, picture, r);
+            else if (card)
+                Draw_image_In_Rect(painter, *card, r);
+        };
         // One side fills the cell; both sides each take their rectangle.
-        if (c.drawFront && art.front)
-            Draw_image_In_Rect(painter, *art.front, rects.front);
-        if (c.drawBack && art.back && !rects.back)
-            Draw_image_In_Rect(painter, *art.back, rects.front);
+        if (c.drawFront)
+            draw(art.front, art.frontPicture, rects.front);
+        if (c.drawBack && !rects.back)
+            draw(art.back, art.backPicture, rects.front);
         Draw_Margin_rect(painter, rects.front);
         if (rects.back) {
-            if (c.drawBack && art.back)
-                Draw_image_In_Rect(painter, *art.back, *rects.back);
+            if (c.drawBack)
+                draw(art.back, art.backPicture, *rects.back);
             if (*rects.back != rects.front)
                 Draw_Margin_rect(painter, *rects.back);
         }
@@ -77,6 +83,13 @@ void Printing_View::Draw_image_In_Rect(QPainter& painter, const TransformedCardI
     painter.scale(target.width() / frame.width(), target.height() / frame.height());
     painter.translate(-frame.topLeft());
     image.drawRect(painter);
+    painter.restore();
+}
+
+void Printing_View::Draw_image_In_Rect(QPainter& painter, const QImage& picture, const QRectF& drawing_rect) const {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(geometry_.toPainter(drawing_rect), picture);
     painter.restore();
 }
 

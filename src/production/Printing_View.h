@@ -26,6 +26,11 @@ struct CellArt {
     std::optional<TransformedCardImage> front;
     std::optional<TransformedCardImage> back;
     QString failure;
+    // A preview's cards, as pictures at the preview's resolution instead:
+    // a preview keeps every page it shows, and a card's own pictures (photos,
+    // 600-dpi barcodes) would stay with it at full size.
+    QImage frontPicture;
+    QImage backPicture;
 };
 
 }  // namespace zelk
@@ -51,6 +56,7 @@ public:
 
     // The drawing steps; rectangles are in the sheet's coordinates (y up).
     void Draw_image_In_Rect(QPainter& painter, const TransformedCardImage& image, const QRectF& drawing_rect) const;
+    void Draw_image_In_Rect(QPainter& painter, const QImage& picture, const QRectF& drawing_rect) const;
     // Crop marks round a card, when the settings ask for them.
     void Draw_Margin_rect(QPainter& painter, const QRectF& card) const;
     void Draw_Line(QPainter& painter, const QLineF& line) const;

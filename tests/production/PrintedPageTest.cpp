@@ -66,15 +66,25 @@ TEST(PrintedPage, PlacesTurnsMirrorsAndMarks) {
         {"one side turned", turned, 1, 1, {{80, 40, 'w'}, {80, 80, 'r'}}},
         {"middle centre", centred, 1, 1, {{312, 415, 'r'}, {312, 450, 'w'}, {80, 40, 'w'}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const PrintJob job(c.s, card.side(0), card.side(1), {});
-        const QString pdf = printToPdf(job, job.view().numberOfPages(), dir.filePath(c.name));
-        ASSERT_EQ(pdfPageCount(pdf), c.pages);
-        const QImage page = pdfPage(pdf, c.page, Dpi);
-        for (const Probe& p : c.probes)
-            EXPECT_EQ(spot(page, p.x, p.y, Dpi), p.want) << "at " << p.x << ", " << p.y;
-    }
+    // A preview shows the same pages, its cards as pictures.
+    for (const bool preview : {false, true})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (preview ? ", preview" : ""));
+            PrintJobSettings s = c.s;
+            s.preview = preview;
+            const PrintJob job(s, card.side(0), card.side(1), {});
+            const QString pdf = printToPdf(job, job.view().numberOfPages(),
+                                           dir.filePath(QString::fromLatin1(c.name) + (preview ? "-preview" : "")));
+            ASSERT_EQ(pdfPageCount(pdf), c.pages);
+            const QImage page = pdfPage(pdf, c.page, Dpi);
+            for (const Probe& p : c.probes)
+                EXPECT_EQ(spot(page, p.x, p.y, Dpi), p.want) << "at " << p.x << ", " << p.y;
+            const CellArt art = job.pageArt(1).first();
+            EXPECT_EQ(art.front.has_value(), !preview);
+            EXPECT_EQ(art.frontPicture.isNull(), !preview);
+            if (preview)  // 100 x 60 points at the preview's resolution
+                EXPECT_EQ(art.frontPicture.size(), QSize(209, 125));
+        }
 }
 
 TEST(PrintedPage, CardThatFailsShowsInvalidDataAndIsNamed) {
