@@ -33,11 +33,8 @@ ProducedCard BatchSnapshot::Set_data_table_value_to_card(int index, const QStrin
     const QString failure =
         values.Assign_Batch_Values_To_Control(filled, index, producer, BatchValues::Target::Copies);
     if (!failure.isEmpty()) {
-        card.reason = QStringLiteral("Card %1 (%2 side) could not be made: %3")
-                          .arg(index + 1)
-                          .arg(card.card_side == CardSide::FrontName ? QStringLiteral("front")
-                                                                      : QStringLiteral("back"))
-                          .arg(failure);
+        // Each run names the card and side in its own words.
+        card.reason = failure;
         return card;
     }
     card.side = std::move(side);
