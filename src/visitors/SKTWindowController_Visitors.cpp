@@ -319,6 +319,11 @@ void SKTWindowController::Show_Hide_Visitor_DB_Button(bool hide) {
     for (VisitorPanel* panel : {zelk::visitorPanel(0), zelk::visitorPanel(1)})
         if (panel)
             panel->Add_to_DB_btn->setVisible(!hide);
+    // The receptionist chooses text or picture rows too.
+    if (!hide && visitorMode())
+        for (VisitorPanel* panel : {zelk::visitorPanel(0), zelk::visitorPanel(1)})
+            if (panel)
+                panel->new_ctrl_type_box->show();
     if (hide) {
         if (visitorMode())
             Reset_All_Visitor_Grp_Mode_Ctrl();

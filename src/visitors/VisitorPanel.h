@@ -29,7 +29,8 @@ public:
 
     int side() const { return side_; }
 
-    // One fixed slot (name ... unique number, date, time), in table order.
+    // One fixed slot (name ... unique number, date, time), in table order
+    // (the photo has none): index 0 name ... 9 unique number, 10 date, 11 time.
     struct Slot {
         const zelk::ProfileField* field = nullptr;
         QLineEdit* label = nullptr;
@@ -83,6 +84,29 @@ public:
     // ---- Fixed fixedSlots ----
     // A slot's caption (caption true) or value check box was clicked.
     void Slot_Chk_Clicked(int slot, bool caption);
+    // The check boxes' actions, by name.
+    void Name_Label_Chk_Clicked() { Slot_Chk_Clicked(0, true); }
+    void Title_Label_Chk_Clicked() { Slot_Chk_Clicked(1, true); }
+    void Company_Name_Label_Chk_Clicked() { Slot_Chk_Clicked(2, true); }
+    void Slogan_Label_Chk_Clicked() { Slot_Chk_Clicked(3, true); }
+    void Address_Label_Chk_Clicked() { Slot_Chk_Clicked(4, true); }
+    void Phone_Label_Chk_Clicked() { Slot_Chk_Clicked(5, true); }
+    void Fax_Label_Chk_Clicked() { Slot_Chk_Clicked(6, true); }
+    void Email_Label_Chk_Clicked() { Slot_Chk_Clicked(7, true); }
+    void Website_Label_Chk_Clicked() { Slot_Chk_Clicked(8, true); }
+    void Unique_Label_Chk_Clicked() { Slot_Chk_Clicked(9, true); }
+    void Date_Label_Chk_Clicked() { Slot_Chk_Clicked(10, true); }
+    void Time_Label_Chk_Clicked() { Slot_Chk_Clicked(11, true); }
+    void Name_Value_Chk_Clicked() { Slot_Chk_Clicked(0, false); }
+    void Title_Value_Chk_Clicked() { Slot_Chk_Clicked(1, false); }
+    void Company_Name_Value_Chk_Clicked() { Slot_Chk_Clicked(2, false); }
+    void Slogan_Value_Chk_Clicked() { Slot_Chk_Clicked(3, false); }
+    void Address_Value_Chk_Clicked() { Slot_Chk_Clicked(4, false); }
+    void Phone_Value_Chk_Clicked() { Slot_Chk_Clicked(5, false); }
+    void Fax_Value_Chk_Clicked() { Slot_Chk_Clicked(6, false); }
+    void Email_Value_Chk_Clicked() { Slot_Chk_Clicked(7, false); }
+    void Website_Value_Chk_Clicked() { Slot_Chk_Clicked(8, false); }
+    void Unique_Value_Chk_Clicked() { Slot_Chk_Clicked(9, false); }
     // The user typed into a box (connected to textEdited only: the program's
     // own setText must neither tick boxes nor write to the card).
     void controlTextDidChange(QLineEdit* box);

@@ -459,3 +459,43 @@ TEST_F(VisitorDeskTest, StoringIsNotAvailableYet) {
 
 }  // namespace
 }  // namespace zelk::test
+
+namespace zelk::test {
+namespace {
+
+TEST_F(VisitorDeskTest, AVisitorDesignFileComesBackWithItsRows) {
+    VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
+    click(name.value_chk);
+    front().Add_New_Label_Clicked();
+    front().Add_New_Label_Clicked();
+    nextSavePath = data.filePath("desk.did");
+    ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
+    window->Reset_All_Visitor_Grp_Mode_Ctrl();
+    ::Start_Card_Option = StartMode::Template;
+    window->Title_For_Gen_ID_Card();
+    ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
+    EXPECT_EQ(::Start_Card_Option, StartMode::Visitor);
+    EXPECT_EQ(Title_slogan, "Purpose :");
+    EXPECT_EQ(front().view_array_label.size(), 2);
+    EXPECT_EQ(front().counter, 3);
+    EXPECT_TRUE(name.value_chk->isChecked());
+    EXPECT_EQ(name.value->text(), "Text here");
+    EXPECT_FALSE(window->scrollView->isHidden());
+}
+
+TEST_F(VisitorDeskTest, LayoutStepsThatDoNothing) {
+    // Outside "V" and "G" the panels are not filled from the card.
+    ::Start_Card_Option = StartMode::Template;
+    window->new_control_add("Zed", Fup_Name, nullptr);
+    window->Show_Single_Mode_Front_Panel();
+    EXPECT_FALSE(front().fixedSlots[slotOf(Fup_Name)].value_chk->isChecked());
+    // Nothing moves while a design is being copied to the other side.
+    ::Start_Card_Option = StartMode::Visitor;
+    ::copy_card_design = true;
+    window->Show_Hide_Profile_Panel_Live_Mode(false);
+    EXPECT_FALSE(window->Visitor_mode_view->isHidden());
+    ::copy_card_design = false;
+}
+
+}  // namespace
+}  // namespace zelk::test
