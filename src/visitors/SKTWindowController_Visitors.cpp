@@ -103,6 +103,11 @@ void SKTWindowController::buildVisitorPanes() {
     verticalSplitView->setStretchFactor(1, 0);
     verticalSplitView->setStretchFactor(2, 1);
     setCentralWidget(verticalSplitView);
+    // The panels take the visitor pane's width when it is dragged.
+    connect(verticalSplitView, &QSplitter::splitterMoved, this, [this] {
+        Set_Front_Panel_Size();
+        Set_Back_Panel_Size();
+    });
 
     // The panel not shown waits, hidden, in the visitor pane.
     front_vistr_view = new Front_Profile_Panel(*this, Visitor_mode_view);

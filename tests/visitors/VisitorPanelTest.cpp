@@ -362,6 +362,7 @@ TEST_F(VisitorDeskTest, AddedRowsTheirGeometryAndText) {
     auto* path = qobject_cast<QLineEdit*>(p.Get_Dynamic_Label_Ctrl("F_Photo3", "T"));
     ASSERT_TRUE(path);
     EXPECT_EQ(path->text(), window->NO_Image_Path);
+    EXPECT_EQ(p.Get_Dynamic_Label_Ctrl("F_Photo3", "C"), p.view_array_value.last().check);
     EXPECT_TRUE(path->isReadOnly());
     EXPECT_EQ(window->Get_Front_Visitor_dyn_contrl_str(), "F_label1 : F_field1\r\nF_label2 :");
     const QString file = picture("badge.png", Qt::blue);
@@ -495,6 +496,21 @@ TEST_F(VisitorDeskTest, LayoutStepsThatDoNothing) {
     window->Show_Hide_Profile_Panel_Live_Mode(false);
     EXPECT_FALSE(window->Visitor_mode_view->isHidden());
     ::copy_card_design = false;
+}
+
+TEST_F(VisitorDeskTest, RefreshEnablesOnlyTheFrontChecksAndPicturesStayOnTheirSide) {
+    for (VisitorPanel* panel : {&front(), &back()})
+        panel->fixedSlots[0].label_chk->setEnabled(false);
+    front().Refresh_Controls();
+    back().Refresh_Controls();
+    EXPECT_TRUE(front().fixedSlots[0].label_chk->isEnabled());
+    EXPECT_FALSE(back().fixedSlots[0].label_chk->isEnabled());
+    // A picture whose ID lives only on the other side leaves the panel alone.
+    window->new_control_add(QString(), "F_Photo4", nullptr);
+    back().Set_User_Image_Control(picture("other.png"), QImage(), "F_Photo4");
+    EXPECT_TRUE(back().image_path_val->text().isEmpty());
+    front().Set_User_Image_Control(picture("mine.png"), QImage(), "F_Photo4");
+    EXPECT_EQ(front().image_path_val->text(), data.filePath("mine.png"));
 }
 
 }  // namespace
