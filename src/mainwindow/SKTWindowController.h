@@ -452,6 +452,10 @@ public:
     void Title_For_Student();
     // Fills the two dynamic lists from the sides as loaded.
     void Load_Dynamic_Control_Lists();
+    // After a design file in "V" or "G" was read: the lists, the captions
+    // ("V"), both panels emptied, the live layout, the rebuilt rows and the
+    // front side. The group topic calls it from its own loading step.
+    void Set_Up_Panels_After_Reading();
     // The entry panels' graphics on the current side: created when missing
     // (true), then filled, shown or hidden and, with set_pos, placed beside
     // their partner.

@@ -136,13 +136,7 @@ void SKTWindowController::buildVisitorPanes() {
 
     DesignModeSteps visitorSteps;
     visitorSteps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) {
-        w.Load_Dynamic_Control_Lists();
-        w.Title_For_Visitor();
-        // Rows of an earlier design must not stay beside this one's.
-        w.Reset_All_Visitor_Grp_Mode_Ctrl();
-        w.Show_Hide_Profile_Panel_Live_Mode(true);
-        w.Create_Control_For_Visitor_Mode();
-        w.Select_front_side();
+        w.Set_Up_Panels_After_Reading();
     };
     setDesignModeSteps(StartMode::Visitor, visitorSteps);
 
@@ -163,6 +157,20 @@ void SKTWindowController::buildVisitorPanes() {
                 });
 
     Hide_Visitor_panel();
+}
+
+void SKTWindowController::Set_Up_Panels_After_Reading() {
+    if (!visitorOrGroupMode())
+        return;
+    Load_Dynamic_Control_Lists();
+    if (visitorMode())
+        Title_For_Visitor();
+    // Both modes start from empty panels: rows of an earlier design must
+    // not stay beside this one's.
+    Reset_All_Visitor_Grp_Mode_Ctrl();
+    Show_Hide_Profile_Panel_Live_Mode(true);
+    Create_Control_For_Visitor_Mode();
+    Select_front_side();
 }
 
 // ---------------------------------------------------------------- captions
