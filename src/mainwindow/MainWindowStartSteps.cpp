@@ -41,6 +41,10 @@ StartChooser::Result MainWindowStartSteps::New_Project_And_Start(SKTWindowContro
     return result;
 }
 
+void MainWindowStartSteps::beforeChooser() { window_.Show_Hide_Profile_Panel_Live_Mode(false); }
+
+void MainWindowStartSteps::afterChooser() { window_.Title_For_Gen_ID_Card(); }
+
 QString MainWindowStartSteps::chooseStartMode() {
     return StartChooserWindow::defaultInstance()->Open_Wnd();
 }
@@ -96,11 +100,19 @@ bool MainWindowStartSteps::runOpenDesign() {
 }
 
 bool MainWindowStartSteps::runVisitorRoad() {
+    window_.Reset_All_Visitor_Grp_Mode_Ctrl();
     if (Template_Wizard::defaultInstance()->Open_Template_Window(QStringLiteral("V")) != 1)
         return false;
-    // What follows the loading of a visitor template belongs to visitor mode.
-    SKTWindowController::Show_Not_Available(QStringLiteral("Visitor mode"));
-    return false;
+    window_.Title_For_Visitor();
+    window_.Reset_All_Visitor_Grp_Mode_Ctrl();
+    window_.change_Visitor_Side_View(0);
+    setDesignAreaVisible(window_, true);
+    if (!loadChosenTemplate())
+        return false;
+    ::Start_Card_Option = StartMode::Visitor;
+    window_.Check_For_Defalut_Photo_Control();
+    window_.Show_Hide_Profile_Panel_Live_Mode(true);
+    return true;
 }
 
 int MainWindowStartSteps::runGroupWizard() {

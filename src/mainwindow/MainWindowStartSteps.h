@@ -16,6 +16,8 @@ public:
     // completed. The chooser's result.
     static StartChooser::Result New_Project_And_Start(SKTWindowController& window);
 
+    void beforeChooser() override;
+    void afterChooser() override;
     QString chooseStartMode() override;
     void chooserClosed() override;
     void setStartMode(const QString& mode) override;

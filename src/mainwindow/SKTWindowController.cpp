@@ -139,6 +139,7 @@ void SKTWindowController::awakeFromNib() {
     // The property tabs leave the inspector; Show_RHS_Properties puts back
     // those of the graphic shown.
     Show_RHS_Properties(nullptr);
+    buildVisitorPanes();
     bindCanvases();
     New_Project();
 }
@@ -434,7 +435,8 @@ void SKTWindowController::New_Project_Setting_Reset(bool full) {
     Library_Selected_Image_Path.clear();
     ::Invite_Frame_IMG.clear();
     ::Invite_Frame_Pic_IMG.clear();
-    // The dynamic graphic lists of both sides are emptied here once they exist.
+    dynamic_ctrl_list_front.clear();
+    dynamic_ctrl_list_back.clear();
     excel_cb_value.fill(-1);
 }
 

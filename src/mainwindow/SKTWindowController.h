@@ -35,9 +35,12 @@ class QAction;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPrinter;
 class QTableView;
+class QScrollArea;
+class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QThread;
@@ -414,6 +417,75 @@ public:
     // shows "Manual" or "Series", keeping the selected position.
     void Refresh_All_Series_Combobox() const;
 
+    // ---- Visitor mode (src/visitors) ----
+    // The panes left of the design area: pane 0 the group list, pane 1 the
+    // side's entry panel in scrollView, pane 2 the canvas and inspector.
+    QSplitter* verticalSplitView = nullptr;
+    QWidget* group_control_view = nullptr;
+    QScrollArea* gp_scrollView = nullptr;
+    QWidget* group_mode_view = nullptr;
+    QWidget* Visitor_mode_view = nullptr;
+    QScrollArea* scrollView = nullptr;
+    QWidget* front_vistr_view = nullptr;  // the front entry panel
+    QWidget* back_vistr_view = nullptr;   // the back entry panel
+    QAction* show_db_rcd_btn = nullptr;   // the visitor records command
+    // The user-added graphics of each side as the design reader leaves them:
+    // [control ID, value or picture path, "Y"/"N" visible, column "%d" or
+    // "-1", "T" text or "P" picture].
+    QList<QStringList> dynamic_ctrl_list_front;
+    QList<QStringList> dynamic_ctrl_list_back;
+    // The bounds of the partner graphic last found by Get_Ctrl_Location_From_Design.
+    QRectF rf_control_rect;
+    void Hide_Visitor_panel();
+    void Set_Front_Panel_Size();
+    void Set_Back_Panel_Size();
+    void change_Visitor_Side_View(int side);
+    void collapseLeftView();
+    void uncollapseLeftView();
+    void Show_Hide_Profile_Panel_Live_Mode(bool live);
+    void Show_Hide_Visitor_DB_Button(bool hide);
+    void Show_Single_Mode_Front_Panel();
+    void Show_Single_Mode_Back_Panel();
+    void Reset_All_Visitor_Grp_Mode_Ctrl();
+    void Title_For_Gen_ID_Card();
+    void Title_For_Visitor();
+    void Title_For_Student();
+    // Fills the two dynamic lists from the sides as loaded.
+    void Load_Dynamic_Control_Lists();
+    // After a design file in "V" or "G" was read: the lists, the captions
+    // ("V"), both panels emptied, the live layout, the rebuilt rows and the
+    // front side. The group topic calls it from its own loading step.
+    void Set_Up_Panels_After_Reading();
+    // The entry panels' graphics on the current side: created when missing
+    // (true), then filled, shown or hidden and, with set_pos, placed beside
+    // their partner.
+    bool new_control_add(const QString& value, const QString& ctrl_id, QLineEdit* txt_ctrl_id);
+    void Change_Value(const QString& value, const QString& ctrl_id, bool show_value, bool set_pos);
+    QPointF Set_Ctrl_Pos_In_Vstr_Mode(const QString& ctrl_id, const QRectF& ctrl_bound);
+    QPointF Get_Ctrl_Location_From_Design(const QString& ctrl_id);
+    QLineEdit* Get_text_box_of_visitor_mode(const QString& ctrl_id) const;
+    QAbstractButton* Get_chk_box_of_visitor_mode(const QString& ctrl_id) const;
+    void Load_Fup_Fields();
+    void Load_Fup_Fields_BackSide();
+    void Create_Control_For_Visitor_Mode();
+    void Create_Control_For_Visitor_Mode_Front_Side();
+    void Create_Control_For_Visitor_Mode_Back_Side();
+    // The user-added rows as "caption : value" lines joined by CR LF.
+    QString Get_Front_Visitor_dyn_contrl_str() const;
+    QString Get_Back_Visitor_dyn_contrl_str() const;
+    // After undo, redo and lock changes in "V" and "G": the panel follows
+    // the card.
+    void Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(SKTGraphic* graphic);
+    void Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
+    void Refresh_Visitor_Dyn_Ctrl_and_image();
+    // Filled by later topics; empty, storing says it is not available yet
+    // and the group services do nothing (the picture one shows the picture,
+    // or Err_image without one).
+    std::function<void()> Add_Visitor_Record_To_DB;
+    std::function<void()> Show_Message_To_Update_Data;
+    std::function<void()> Create_Dynamic_Control_List;
+    std::function<void(QLabel* view, const QImage& image)> Set_Dynamic_Pic_Ctrl_Image;
+
     // ---- Web and mail links ----
     void Open_Google_Plus() const;
     void Open_FaceBook() const;
@@ -755,6 +827,8 @@ private:
     void wireCardPanel();
     void wireImageAndSignaturePanels();
     void wireBackgroundGallery();
+    // The visitor panes and panels (src/visitors); once, at start-up.
+    void buildVisitorPanes();
     // The binding part of comboBoxSelectionDidChange.
     void dataBindingComboChanged(QComboBox* combo);
     static void quitApplication();

@@ -188,6 +188,8 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
     // part of the design as opened.
     if (const DesignModeSteps steps = designModeSteps_.value(read.contents->Start_Card_Option); steps.afterLoading)
         steps.afterLoading(*this, *read.contents);
+    else if (read.contents->Start_Card_Option != StartMode::GroupList)
+        Hide_Visitor_panel();
     markDesignSaved();
     return 1;
 }

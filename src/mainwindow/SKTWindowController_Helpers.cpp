@@ -464,6 +464,9 @@ void SKTWindowController::sideChanged() {
     front_side_btn->setChecked(front);
     back_side_btn->setChecked(!front);
     back_side_btn->setEnabled(::CARD_SIDE_STR == CardSide::TwoSided || !front);
+    // The visitor and group desks show the entry panel of the side.
+    if (::Start_Card_Option == StartMode::Visitor || ::Start_Card_Option == StartMode::GroupList)
+        change_Visitor_Side_View(::Card_Front_Or_Back);
     refreshUndoRedo();
 }
 

@@ -9,7 +9,9 @@ bool StartChooser::isStartMode(const QString& mode) {
 
 StartChooser::Result StartChooser::Open_Start_Window(zelk::StartChooserSteps& steps) {
     for (;;) {
+        steps.beforeChooser();
         const QString mode = steps.chooseStartMode();
+        steps.afterChooser();
         steps.chooserClosed();
         if (!isStartMode(mode)) {
             steps.endApplication();

@@ -15,6 +15,11 @@ class StartChooserSteps {
 public:
     virtual ~StartChooserSteps();
 
+    // Before each run of the chooser, while the previous start mode is still
+    // set: the live layout of visitor and group modes goes.
+    virtual void beforeChooser() {}
+    // Once the chooser closed: the ID-card captions.
+    virtual void afterChooser() {}
     // Runs the chooser window; the chosen StartMode ("T", "W", "L", "V",
     // "G"), or "" when the chooser was cancelled.
     virtual QString chooseStartMode() = 0;

@@ -123,4 +123,20 @@ TEST(StartChooser, CancelAfterAFailedStepStillEnds) {
     EXPECT_EQ(steps.calls.count(QStringLiteral("closed")), 2);
 }
 
+// Every run of the chooser is framed: the live layout goes before it (the
+// previous mode still set), the ID-card captions come after it.
+TEST(StartChooser, EachRunOfTheChooserIsFramedByTheLayoutAndCaptionSteps) {
+    struct FramedSteps : FakeSteps {
+        void beforeChooser() override { calls << QStringLiteral("liveOff:") + mode; }
+        void afterChooser() override { calls << QStringLiteral("idCaptions"); }
+    };
+    FramedSteps steps;
+    steps.mode = QStringLiteral("V");
+    steps.choices = {QStringLiteral("V"), QStringLiteral("V")};
+    steps.stepResults = {false, true};
+    EXPECT_EQ(StartChooser::Open_Start_Window(steps), StartChooser::Started);
+    EXPECT_EQ(steps.calls, (QStringList{"liveOff:V", "chooser", "idCaptions", "closed", "visitor", "liveOff:V",
+                                        "chooser", "idCaptions", "closed", "visitor", "clearUndo"}));
+}
+
 }  // namespace

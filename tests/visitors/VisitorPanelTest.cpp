@@ -1,0 +1,517 @@
+// The visitor desk over the main window: caption sets, the panels' fields on
+// the card, placement beside partners, the photo, user-added rows, reset,
+// and the panel following undo, redo and lock changes.
+#include "../mainwindow/MainWindowTestSupport.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "foundation/Codes.h"
+#include "foundation/ProfileFieldTable.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
+#include "inspector/InspectorPanels.h"
+#include "mainwindow/AppGlobals.h"
+#include "visitors/VisitorPanel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <QToolButton>
+
+namespace zelk::test {
+namespace {
+
+class VisitorDeskTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        open();
+        ::Start_Card_Option = StartMode::Visitor;
+        ::CARD_SIDE_STR = CardSide::TwoSided;
+        window->Title_For_Visitor();
+        window->Reset_All_Visitor_Grp_Mode_Ctrl();
+        window->Show_Hide_Profile_Panel_Live_Mode(true);
+    }
+    void TearDown() override {
+        ::Start_Card_Option = StartMode::Template;
+        window->Title_For_Gen_ID_Card();
+        MainWindowTest::TearDown();
+    }
+
+    VisitorPanel& front() { return *Front_Profile_Panel_OBJ; }
+    VisitorPanel& back() { return *Back_Profile_Panel_OBJ; }
+    static int slotOf(const QString& id) { return VisitorPanel::slotOfId(id); }
+
+    std::shared_ptr<SKTGraphic> graphic(const QString& id, int side = 0) {
+        for (const auto& g : side == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array())
+            if (g->control_ID == id)
+                return g;
+        return nullptr;
+    }
+    int count(const QString& id, int side = 0) {
+        int n = 0;
+        for (const auto& g : side == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array())
+            n += g->control_ID == id;
+        return n;
+    }
+    QString picture(const QString& name, QColor colour = Qt::red) {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = data.filePath(name);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+    // A click as the user makes it: the box toggles, then its action runs.
+    static void click(QAbstractButton* box) {
+        box->setEnabled(true);
+        box->click();
+    }
+};
+
+TEST_F(VisitorDeskTest, EachCaptionSetWritesAllThirteenGlobals) {
+    struct Case {
+        const char* set;
+        QString slogan, fax, website, unique, title;
+    };
+    const Case cases[] = {
+        {"visitor", "Purpose :", "Visitor Type :", "Person to Meet :", "Visitor No. :", "Position / Title :"},
+        {"student", "Class / Section :", "DOB :", "Department :", "Registration No. :", "Father's Name :"},
+        {"id card", "Company Slogan :", "Fax No. :", "Website :", "Unique No. :", "Position / Title :"},
+    };
+    SKTWindowController* w = window.get();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.set);
+        if (QLatin1String(c.set) == QLatin1String("visitor"))
+            w->Title_For_Visitor();
+        else if (QLatin1String(c.set) == QLatin1String("student"))
+            w->Title_For_Student();
+        else
+            w->Title_For_Gen_ID_Card();
+        EXPECT_EQ(Title_slogan, c.slogan);
+        EXPECT_EQ(Title_fax, c.fax);
+        EXPECT_EQ(Title_website, c.website);
+        EXPECT_EQ(Title_unique, c.unique);
+        EXPECT_EQ(Title_Title, c.title);
+        EXPECT_EQ(Title_Name, "Name :");
+        EXPECT_EQ(Title_image, "Photo :");
+        EXPECT_EQ(Title_Date, "Date :");
+        EXPECT_EQ(Title_Time, "Time :");
+    }
+}
+
+TEST_F(VisitorDeskTest, LiveLayoutShowsTheSidesPanelWithVisitorCaptions) {
+    EXPECT_FALSE(window->Visitor_mode_view->isHidden());
+    EXPECT_EQ(window->scrollView->widget(), window->front_vistr_view);
+    EXPECT_EQ(front().fixedSlots[zelk::SlotSlogan].label->text(), "Purpose :");
+    EXPECT_EQ(front().height(), 475);
+    window->Select_back_side();
+    EXPECT_EQ(window->scrollView->widget(), window->back_vistr_view);
+    window->change_Visitor_Side_View(7);  // no such side
+    EXPECT_EQ(window->scrollView->widget(), window->back_vistr_view);
+    window->Show_Hide_Profile_Panel_Live_Mode(false);
+    EXPECT_TRUE(window->Visitor_mode_view->isHidden());
+}
+
+TEST_F(VisitorDeskTest, SlotCheckBoxCreatesOnceAndTypingFollowsTheRules) {
+    VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
+    click(name.value_chk);
+    ASSERT_TRUE(graphic(Fup_Name));
+    EXPECT_EQ(graphic(Fup_Name)->Text_Value, "Text here");
+    EXPECT_EQ(name.value->text(), "Text here");
+    EXPECT_TRUE(name.value->isEnabled());
+    // Typing goes to the card; emptying the box leaves the placeholder.
+    name.value->clear();
+    QTest::keyClicks(name.value, "Ann");
+    EXPECT_EQ(graphic(Fup_Name)->Text_Value, "Ann");
+    name.value->selectAll();
+    QTest::keyClick(name.value, Qt::Key_Backspace);
+    EXPECT_EQ(graphic(Fup_Name)->Text_Value, "Text here");
+    EXPECT_TRUE(name.value->text().isEmpty());
+    // Unchecking hides and disables; checking again shows it where it is.
+    graphic(Fup_Name)->setXPosition(33);
+    click(name.value_chk);
+    EXPECT_FALSE(graphic(Fup_Name)->ctrl_is_visible);
+    EXPECT_FALSE(name.value->isEnabled());
+    click(name.value_chk);
+    EXPECT_TRUE(graphic(Fup_Name)->ctrl_is_visible);
+    EXPECT_EQ(graphic(Fup_Name)->bounds().x(), 33);
+    EXPECT_EQ(count(Fup_Name), 1);
+
+    // Unchecking a caption whose graphic is missing creates it hidden.
+    VisitorPanel::Slot& phone = front().fixedSlots[slotOf(Fup_PhoneNO)];
+    phone.label_chk->setChecked(true);
+    click(phone.label_chk);
+    ASSERT_TRUE(graphic(Fup_lbl_PhoneNO));
+    EXPECT_FALSE(graphic(Fup_lbl_PhoneNO)->ctrl_is_visible);
+
+    // Typing into a caption without a graphic ticks the box, the card stays.
+    VisitorPanel::Slot& fax = front().fixedSlots[slotOf(Fup_FaxNo)];
+    fax.label->setEnabled(true);
+    fax.label->setReadOnly(false);
+    const qsizetype before = window->Get_Front_Controls_Array().size();
+    QTest::keyClicks(fax.label, "x");
+    EXPECT_TRUE(fax.label_chk->isChecked());
+    EXPECT_EQ(window->Get_Front_Controls_Array().size(), before);
+    // The program's own writes neither tick nor reach the card.
+    VisitorPanel::Slot& web = front().fixedSlots[slotOf(Fup_Website)];
+    web.value->setText("site");
+    EXPECT_FALSE(web.value_chk->isChecked());
+    EXPECT_FALSE(graphic(Fup_Website));
+}
+
+TEST_F(VisitorDeskTest, NewControlAddAndChangeValueOnBothSides) {
+    for (int side : {0, 1}) {
+        SCOPED_TRACE(side);
+        side == 0 ? window->Select_front_side() : window->Select_back_side();
+        QLineEdit box;
+        EXPECT_TRUE(window->new_control_add(QString(), Fup_Company, &box));
+        EXPECT_EQ(box.text(), "Text here");
+        box.setText("kept");
+        EXPECT_FALSE(window->new_control_add("other", Fup_Company, &box));
+        EXPECT_EQ(box.text(), "kept");
+        EXPECT_EQ(count(Fup_Company, side), 1);
+        window->Change_Value("Acme", Fup_Company, true, false);
+        EXPECT_EQ(graphic(Fup_Company, side)->Text_Value, "Acme");
+        window->Change_Value(QString(), Fup_Company, true, false);
+        EXPECT_EQ(graphic(Fup_Company, side)->Text_Value, "Text here");
+        window->Change_Value("Acme", Fup_Company, false, false);
+        EXPECT_FALSE(graphic(Fup_Company, side)->ctrl_is_visible);
+        EXPECT_TRUE(window->new_control_add(QString(), Fup_Photo, nullptr));
+        EXPECT_TRUE(zelk::isExactlyImage(graphic(Fup_Photo, side).get()));
+    }
+    EXPECT_EQ(window->Get_text_box_of_visitor_mode(Fup_Photo), nullptr);
+}
+
+TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
+    const QRectF card = window->_graphicView->cardRect();
+    struct Case {
+        const char* name;
+        QString placed, partner;
+        QPointF partnerAt;
+        QPointF expected;  // relative: own width 70, partner 70 x 20
+    };
+    const Case cases[] = {
+        {"value right of its caption", Fup_Name, Fup_lbl_Name, {40, 50}, {110, 50}},
+        {"caption left of its value", Fup_lbl_Title, Fup_Title, {100, 60}, {30, 60}},
+        {"value below when right is off the card", Fup_Address, Fup_lbl_Address, {card.width() - 30, 70},
+         {card.width() - 30, 90}},
+        // y: 80 less the caption's own height (a text fits its line)
+        {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 80}, {20, -1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int slot = slotOf(c.partner);
+        const bool partnerIsCaption = c.partner.contains(QLatin1String("lbl"));
+        const VisitorPanel::Slot& s = front().fixedSlots[slot];
+        click(partnerIsCaption ? s.label_chk : s.value_chk);
+        auto partner = graphic(c.partner);
+        ASSERT_TRUE(partner);
+        partner->setBounds(QRectF(c.partnerAt, QSizeF(70, 20)));
+        click(partnerIsCaption ? s.value_chk : s.label_chk);
+        ASSERT_TRUE(graphic(c.placed));
+        const QRectF placed = graphic(c.placed)->bounds();
+        const QPointF expected = c.expected.y() < 0 ? QPointF(20, 80 - placed.height()) : c.expected;
+        EXPECT_EQ(placed.topLeft(), expected);
+    }
+    // A partner whose box is off counts as absent.
+    const VisitorPanel::Slot& unique = front().fixedSlots[slotOf(Fup_UniqueNo)];
+    click(unique.label_chk);
+    graphic(Fup_lbl_UniqueNo)->setBounds(QRectF(40, 100, 70, 20));
+    click(unique.label_chk);  // off again
+    EXPECT_EQ(window->Get_Ctrl_Location_From_Design(Fup_lbl_UniqueNo), QPointF(0, 0));
+    click(unique.value_chk);
+    EXPECT_NE(graphic(Fup_UniqueNo)->bounds().topLeft(), QPointF(110, 100));
+    // A user-added picture has no partner.
+    EXPECT_EQ(window->Set_Ctrl_Pos_In_Vstr_Mode("F_Photo3", QRectF(5, 5, 50, 50)), QPointF(0, 0));
+}
+
+TEST_F(VisitorDeskTest, DateAndTimeStates) {
+    const QRegularExpression date(QStringLiteral("^\\d\\d-[A-Z][a-z]{2}-\\d{4}$"));
+    const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"));
+    VisitorPanel& p = front();
+    EXPECT_TRUE(date.match(p.date_value->text()).hasMatch()) << p.date_value->text().toStdString();
+    EXPECT_TRUE(time.match(p.time_value->text()).hasMatch());
+    EXPECT_FALSE(p.date_value->isEnabled());
+    // Manual date: typed, and the click puts exactly that on the card.
+    click(p.date_manual_chk);
+    EXPECT_TRUE(p.date_value->isEnabled());
+    p.date_value->setText("01-Jan-2020");
+    click(p.date_value_chk);
+    EXPECT_EQ(graphic(Fup_Date)->Text_Value, "01-Jan-2020");
+    // The time click always puts the current time, manual or not.
+    click(p.time_manual_chk);
+    p.time_value->setText("99:99");
+    click(p.time_value_chk);
+    EXPECT_TRUE(time.match(graphic(Fup_Time)->Text_Value).hasMatch());
+    // Clock shown: read-only but enabled.
+    click(p.time_manual_chk);
+    EXPECT_TRUE(p.time_value->isEnabled());
+    EXPECT_TRUE(p.time_value->isReadOnly());
+    // Typing with the time box unticked hides the graphic.
+    p.time_value_chk->setChecked(false);
+    p.time_value->setReadOnly(false);
+    QTest::keyClicks(p.time_value, "1");
+    EXPECT_FALSE(graphic(Fup_Time)->ctrl_is_visible);
+    // Unticking with manual off hides, refills and disables.
+    p.time_value_chk->setChecked(true);
+    click(p.time_value_chk);
+    EXPECT_FALSE(graphic(Fup_Time)->ctrl_is_visible);
+    EXPECT_FALSE(p.time_value->isEnabled());
+    EXPECT_TRUE(time.match(p.time_value->text()).hasMatch());
+}
+
+TEST_F(VisitorDeskTest, FindingTheImageGraphicThatTakesAPicture) {
+    VisitorPanel& p = front();
+    EXPECT_EQ(p.Find_And_Select_Design_Image_Control(), 0);
+    window->new_control_add(QString(), Fup_Photo, nullptr);
+    window->_graphicView->Clear_Control_Selection();
+    window->Set_Selected_Graphic(nullptr);
+    EXPECT_EQ(p.Find_And_Select_Design_Image_Control(), 1);
+    EXPECT_EQ(window->Get_Selected_Graphic(), graphic(Fup_Photo));
+    graphic(Fup_Photo)->ctrl_is_locked = true;
+    window->_graphicView->Clear_Control_Selection();
+    window->Set_Selected_Graphic(nullptr);
+    sink.shown.clear();
+    EXPECT_EQ(p.Find_And_Select_Design_Image_Control(), 2);
+    EXPECT_EQ(sink.text(), "Image control is locked.");
+    window->new_control_add(QString(), "F_Photo1", nullptr);
+    window->new_control_add(QString(), "F_Photo2", nullptr);
+    window->_graphicView->Clear_Control_Selection();
+    window->Set_Selected_Graphic(nullptr);
+    sink.shown.clear();
+    EXPECT_EQ(p.Find_And_Select_Design_Image_Control(), 3);
+    EXPECT_EQ(sink.text(), "Please select 'Image Control' to use image file.");
+}
+
+TEST_F(VisitorDeskTest, BrowsingPutsThePhotoOnTheCardAndInThePanel) {
+    nextOpenPath = picture("visitor.png");
+    front().Browse_image_Btn_Clicked();
+    ASSERT_TRUE(graphic(Fup_Photo));
+    EXPECT_EQ(graphic(Fup_Photo)->_file_path, nextOpenPath);
+    EXPECT_EQ(front().image_path_val->text(), nextOpenPath);
+    EXPECT_FALSE(front().user_picture->pixmap().isNull());
+    // Reset clears the photo area, not the card.
+    front().Reset_all_Ctrl();
+    EXPECT_TRUE(front().image_path_val->text().isEmpty());
+    EXPECT_TRUE(front().user_picture->pixmap().isNull());
+    EXPECT_TRUE(graphic(Fup_Photo));
+}
+
+// A design picture without an ID takes the file when selected, even when
+// another such picture lies above it.
+TEST_F(VisitorDeskTest, ASelectedPictureWithoutIdTakesTheFileAndStaysSelected) {
+    window->new_control_add(QString(), "F_Photo7", nullptr);
+    window->new_control_add(QString(), "F_Photo8", nullptr);
+    auto lower = graphic("F_Photo7");
+    auto upper = graphic("F_Photo8");
+    lower->control_ID.clear();
+    upper->control_ID.clear();
+    window->_graphicView->setSelectionIndexes({int(window->Get_Front_Controls_Array().indexOf(lower))});
+    window->Set_Selected_Graphic(lower);
+    nextOpenPath = picture("chosen.png");
+    front().Browse_image_Btn_Clicked();
+    EXPECT_EQ(lower->_file_path, nextOpenPath);
+    EXPECT_NE(upper->_file_path, nextOpenPath);
+    EXPECT_EQ(window->Get_Selected_Graphic(), lower);
+}
+
+TEST_F(VisitorDeskTest, AddedRowsTheirGeometryAndText) {
+    VisitorPanel& p = front();
+    const int labelBoxTop = p.custom_label_box->y();
+    p.Add_New_Label_Clicked();
+    p.Add_New_Label_Clicked();
+    EXPECT_FLOAT_EQ(p.ctrl_y, 55.0f);
+    EXPECT_EQ(p.counter, 3);
+    EXPECT_EQ(p.custom_label_box->height(), 70);
+    EXPECT_EQ(p.custom_label_box->y(), labelBoxTop);
+    EXPECT_FALSE(p.custom_label_box->isHidden());
+    for (const char* id : {"F_label1", "F_field1", "F_label2", "F_field2"}) {
+        ASSERT_TRUE(graphic(id)) << id;
+        EXPECT_EQ(graphic(id)->Text_Value, id);
+    }
+    EXPECT_EQ(graphic("F_field1")->bounds().x(),
+              graphic("F_label1")->bounds().x() + graphic("F_label1")->bounds().width());
+    EXPECT_EQ(window->Get_Front_Visitor_dyn_contrl_str(), "F_label1 : F_field1\r\nF_label2 : F_field2");
+    EXPECT_EQ(p.height(), 475 + 70 + 50);
+    EXPECT_EQ(p.Get_Dynamic_Label_Ctrl(Fup_Name, "T"), nullptr);
+
+    // Typing into a row box reaches its graphic; unticking hides it.
+    auto* value = qobject_cast<QLineEdit*>(p.Get_Dynamic_Label_Ctrl("F_field2", "T"));
+    ASSERT_TRUE(value);
+    value->clear();
+    QTest::keyClicks(value, "Lobby");
+    EXPECT_EQ(graphic("F_field2")->Text_Value, "Lobby");
+    auto* check = qobject_cast<QCheckBox*>(p.Get_Dynamic_Label_Ctrl("F_field2", "C"));
+    ASSERT_TRUE(check);
+    check->click();
+    EXPECT_FALSE(graphic("F_field2")->ctrl_is_visible);
+    EXPECT_FALSE(value->isEnabled());
+    EXPECT_EQ(window->Get_Front_Visitor_dyn_contrl_str(), "F_label1 : F_field1\r\nF_label2 :");
+
+    // A picture row: its path alone, once it has a picture.
+    p.Image_ctrl_type_rd_select();
+    p.Add_New_Label_Clicked();
+    ASSERT_TRUE(graphic("F_Photo3"));
+    EXPECT_TRUE(p.Get_Dynamic_Photo_Ctrl("F_Photo3"));
+    auto* path = qobject_cast<QLineEdit*>(p.Get_Dynamic_Label_Ctrl("F_Photo3", "T"));
+    ASSERT_TRUE(path);
+    EXPECT_EQ(path->text(), window->NO_Image_Path);
+    EXPECT_EQ(p.Get_Dynamic_Label_Ctrl("F_Photo3", "C"), p.view_array_value.last().check);
+    EXPECT_TRUE(path->isReadOnly());
+    EXPECT_EQ(window->Get_Front_Visitor_dyn_contrl_str(), "F_label1 : F_field1\r\nF_label2 :");
+    const QString file = picture("badge.png", Qt::blue);
+    p.Set_User_Image(file, "F_Photo3");
+    EXPECT_EQ(path->text(), file);
+    EXPECT_EQ(window->Get_Front_Visitor_dyn_contrl_str(), "F_label1 : F_field1\r\nF_label2 :\r\n" + file);
+}
+
+TEST_F(VisitorDeskTest, ResetEmptiesThePanelAndNewRowsSkipNumbersOnTheCard) {
+    VisitorPanel& p = front();
+    p.Add_New_Label_Clicked();
+    p.Add_New_Label_Clicked();
+    p.Reset_all_Ctrl();
+    EXPECT_TRUE(p.view_array_label.isEmpty());
+    EXPECT_TRUE(p.custom_label_box->isHidden());
+    EXPECT_EQ(p.custom_label_box->height(), 20);
+    EXPECT_EQ(p.counter, 1);
+    EXPECT_TRUE(graphic("F_label2"));  // the card keeps them
+    // The card holds rows 1 and 2: the next row is 3, not 1.
+    p.Add_New_Label_Clicked();
+    EXPECT_TRUE(graphic("F_label3"));
+    EXPECT_EQ(count("F_label1"), 1);
+    EXPECT_EQ(p.view_array_label.first().id, "F_label3");
+    // The back numbers its own side.
+    window->Select_back_side();
+    back().Add_New_Label_Clicked();
+    EXPECT_TRUE(graphic("F_label1", 1));
+}
+
+TEST_F(VisitorDeskTest, RowsAreRebuiltFromTheCard) {
+    for (const char* id : {"F_label1", "F_field1", "F_label3", "F_field3", "F_label5"})
+        window->new_control_add(QStringLiteral("v-") + id, id, nullptr);
+    window->Load_Dynamic_Control_Lists();
+    ASSERT_EQ(window->dynamic_ctrl_list_front.size(), 5);
+    window->Reset_All_Visitor_Grp_Mode_Ctrl();
+    window->Create_Control_For_Visitor_Mode();
+    VisitorPanel& p = front();
+    EXPECT_EQ(p.view_array_label.size(), 3);
+    EXPECT_EQ(p.view_array_value.size(), 2);
+    // Every caption row moved the position on, with a value or without.
+    EXPECT_FLOAT_EQ(p.ctrl_y, 80.0f);
+    QList<int> ys;
+    for (const VisitorPanel::RowEntry& e : p.view_array_label)
+        ys << e.control->y();
+    EXPECT_EQ(ys, (QList<int>{5, 30, 55}));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(p.Get_Dynamic_Label_Ctrl("F_field3", "T"))->text(), "v-F_field3");
+    // Rows 1, 3 and 5 on the card: the next is 6.
+    p.Add_New_Label_Clicked();
+    EXPECT_TRUE(graphic("F_label6"));
+    EXPECT_EQ(count("F_label3"), 1);
+}
+
+TEST_F(VisitorDeskTest, ThePanelFollowsUndoRedoAndLocks) {
+    VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
+    click(name.value_chk);
+    name.value->clear();
+    QTest::keyClicks(name.value, "Bo");
+    click(name.value_chk);  // hidden
+    ASSERT_FALSE(graphic(Fup_Name)->ctrl_is_visible);
+    QAction* undo = window->actionNamed("Undo_Button");
+    QAction* redo = window->actionNamed("Redo_Button");
+    undo->setEnabled(true);
+    undo->trigger();
+    EXPECT_TRUE(graphic(Fup_Name)->ctrl_is_visible);
+    EXPECT_TRUE(name.value_chk->isChecked());
+    EXPECT_EQ(name.value->text(), "Bo");
+    EXPECT_TRUE(name.value->isEnabled());
+    redo->setEnabled(true);
+    redo->trigger();
+    EXPECT_FALSE(graphic(Fup_Name)->ctrl_is_visible);
+    EXPECT_FALSE(name.value_chk->isChecked());
+    EXPECT_FALSE(name.value->isEnabled());
+
+    undo->trigger();
+    window->_graphicView->Set_Selection_Index_According_ID(Fup_Name);
+    QToolButton* lock = window->inspector()->Lock_btn;
+    QToolButton* unlock = window->inspector()->Unlock_btn;
+    lock->setEnabled(true);
+    lock->click();
+    ASSERT_TRUE(graphic(Fup_Name)->ctrl_is_locked);
+    EXPECT_FALSE(name.value_chk->isEnabled());
+    EXPECT_FALSE(name.value->isEnabled());
+    window->_graphicView->Set_Selection_Index_According_ID(Fup_Name);
+    unlock->setEnabled(true);
+    unlock->click();
+    EXPECT_TRUE(name.value_chk->isEnabled());
+    EXPECT_TRUE(name.value->isEnabled());
+}
+
+TEST_F(VisitorDeskTest, StoringIsNotAvailableYet) {
+    sink.shown.clear();
+    front().Add_to_DB_btn->click();
+    EXPECT_EQ(sink.text(), "Storing visitors is not available yet.");
+}
+
+}  // namespace
+}  // namespace zelk::test
+
+namespace zelk::test {
+namespace {
+
+TEST_F(VisitorDeskTest, AVisitorDesignFileComesBackWithItsRows) {
+    VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
+    click(name.value_chk);
+    front().Add_New_Label_Clicked();
+    front().Add_New_Label_Clicked();
+    nextSavePath = data.filePath("desk.did");
+    ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
+    window->Reset_All_Visitor_Grp_Mode_Ctrl();
+    ::Start_Card_Option = StartMode::Template;
+    window->Title_For_Gen_ID_Card();
+    ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
+    EXPECT_EQ(::Start_Card_Option, StartMode::Visitor);
+    EXPECT_EQ(Title_slogan, "Purpose :");
+    EXPECT_EQ(front().view_array_label.size(), 2);
+    EXPECT_EQ(front().counter, 3);
+    EXPECT_TRUE(name.value_chk->isChecked());
+    EXPECT_EQ(name.value->text(), "Text here");
+    EXPECT_FALSE(window->scrollView->isHidden());
+}
+
+TEST_F(VisitorDeskTest, LayoutStepsThatDoNothing) {
+    // Outside "V" and "G" the panels are not filled from the card.
+    ::Start_Card_Option = StartMode::Template;
+    window->new_control_add("Zed", Fup_Name, nullptr);
+    window->Show_Single_Mode_Front_Panel();
+    EXPECT_FALSE(front().fixedSlots[slotOf(Fup_Name)].value_chk->isChecked());
+    // Nothing moves while a design is being copied to the other side.
+    ::Start_Card_Option = StartMode::Visitor;
+    ::copy_card_design = true;
+    window->Show_Hide_Profile_Panel_Live_Mode(false);
+    EXPECT_FALSE(window->Visitor_mode_view->isHidden());
+    ::copy_card_design = false;
+}
+
+TEST_F(VisitorDeskTest, RefreshEnablesOnlyTheFrontChecksAndPicturesStayOnTheirSide) {
+    for (VisitorPanel* panel : {&front(), &back()})
+        panel->fixedSlots[0].label_chk->setEnabled(false);
+    front().Refresh_Controls();
+    back().Refresh_Controls();
+    EXPECT_TRUE(front().fixedSlots[0].label_chk->isEnabled());
+    EXPECT_FALSE(back().fixedSlots[0].label_chk->isEnabled());
+    // A picture whose ID lives only on the other side leaves the panel alone.
+    window->new_control_add(QString(), "F_Photo4", nullptr);
+    back().Set_User_Image_Control(picture("other.png"), QImage(), "F_Photo4");
+    EXPECT_TRUE(back().image_path_val->text().isEmpty());
+    front().Set_User_Image_Control(picture("mine.png"), QImage(), "F_Photo4");
+    EXPECT_EQ(front().image_path_val->text(), data.filePath("mine.png"));
+}
+
+}  // namespace
+}  // namespace zelk::test
