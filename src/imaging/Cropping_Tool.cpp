@@ -16,10 +16,13 @@
 #include "foundation/ModelHost.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
+#include "imaging/CameraGlobals.h"
+#include "imaging/CameraSession.h"
 #include "imaging/FaceFinder.h"
 #include "imaging/MSSCanvas.h"
 #include "imaging/MSSCanvasController.h"
 #include "imaging/MSSScaledImage.h"
+#include "imaging/QtFrameSource.h"
 #include "inspector/DoubleSlider.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
@@ -111,8 +114,11 @@ void select(QButtonGroup* group, int id) {
 }  // namespace
 
 Cropping_Tool* Cropping_Tool::defaultInstance() {
-    if (!Cropping_Tool_window)
+    if (!Cropping_Tool_window) {
         Cropping_Tool_window = new Cropping_Tool(Main_App_wnd, Main_App_wnd);
+        Cropping_Tool_window->setCamera(
+            std::make_unique<CameraSession>(std::make_shared<QtFrameSource>(), QStringLiteral("CROP")));
+    }
     return Cropping_Tool_window;
 }
 
@@ -207,12 +213,19 @@ void Cropping_Tool::buildMainScreen() {
         camera_list = new QComboBox;
         camera_list_unq_id = new QComboBox;
         camera_list_unq_id->hide();
+        refresh_camera_btn = new QPushButton(QStringLiteral("Refresh"));
         h->addWidget(camera_list, 1);
         h->addWidget(camera_list_unq_id);
+        h->addWidget(refresh_camera_btn);
         connect(camera_list, &QComboBox::currentIndexChanged, this, [this](int i) {
             if (i >= 0 && i < camera_list_unq_id->count())
                 camera_list_unq_id->setCurrentIndex(i);
         });
+        connect(camera_list_unq_id, &QComboBox::currentIndexChanged, this, [this](int i) {
+            if (i >= 0)
+                selected_camera = camera_list_unq_id->itemText(i);
+        });
+        connect(refresh_camera_btn, &QPushButton::clicked, this, &Cropping_Tool::Refresh_Camera_Clicked);
     }
     in->addWidget(Camera_Box, 2, 1);
     in->addWidget(radio(input_option_matrix, 3, QStringLiteral("Images of a data series")), 3, 0);
@@ -407,6 +420,9 @@ void Cropping_Tool::buildCropScreen() {
     start_btn->hide();
     stop_btn->hide();
     capture_btn->hide();
+    connect(start_btn, &QPushButton::clicked, this, &Cropping_Tool::Start_Btn_Clicked);
+    connect(stop_btn, &QPushButton::clicked, this, &Cropping_Tool::Stop_Btn_Clicked);
+    connect(capture_btn, &QPushButton::clicked, this, &Cropping_Tool::Capture_Clicked);
     right->addLayout(cameraRow);
 
     auto* crops = new QHBoxLayout;
@@ -737,6 +753,7 @@ bool Cropping_Tool::Load_for_Next_Screen() {
         capture_btn->show();
         capture_btn->setEnabled(false);
         capture_btn->setText(QStringLiteral("Capture"));
+        Start_Btn_Clicked();
         break;
     case 3:
     case 4:
@@ -847,8 +864,8 @@ void Cropping_Tool::Back_Btn_Clicked() {
     Next_Btn->setEnabled(true);
     Back_Btn->setEnabled(false);
     showCropScreen(false);
-    if (camera_)
-        camera_->stop();
+    Stop_Camera_Reading();
+    stop_or_continue = 0;
 }
 
 void Cropping_Tool::reject() {
@@ -861,9 +878,81 @@ void Cropping_Tool::reject() {
 }
 
 void Cropping_Tool::Cancel_Btn_Clicked() {
-    if (camera_)
-        camera_->stop();
+    Stop_Camera_Reading();
+    stop_or_continue = 0;
+    if (camera_ && camera_->hasCapture())
+        camera_->clear();
+    Start_Stop_Btn_State();
     done(0);
+}
+
+// ---------------------------------------------------------------- camera input
+
+void Cropping_Tool::Start_Btn_Clicked() {
+    const QString id = camera_list_unq_id->currentIndex() >= 0 ? camera_list_unq_id->currentText() : QString();
+    if (id.isEmpty() || !camera_) {
+        Show_MessageBox(QStringLiteral("Please select camera."));
+        return;
+    }
+    selected_camera = id;
+    QPointer<Cropping_Tool> self(this);
+    const bool started = camera_->start(id, [self](const QImage& frame) {
+        if (!self)
+            return;
+        self->capture_image->setPixmap(QPixmap::fromImage(
+            frame.scaled(self->capture_image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        if (!self->capture_btn->isEnabled())
+            self->capture_btn->setEnabled(true);
+    });
+    if (started)
+        capture_btn->setEnabled(true);
+    Start_Stop_Btn_State();
+}
+
+void Cropping_Tool::Stop_Camera_Reading() {
+    if (!camera_ || !camera_->hasCapture())
+        return;
+    capture_btn->setEnabled(false);
+    camera_->stop();
+    Start_Stop_Btn_State();
+}
+
+void Cropping_Tool::Stop_Btn_Clicked() { Stop_Camera_Reading(); }
+
+void Cropping_Tool::Refresh_Camera_Clicked() {
+    Stop_Camera_Reading();
+    if (camera_)
+        camera_->clear();
+    capture_btn->setEnabled(false);
+    Start_Stop_Btn_State();
+    Get_And_Fill_Camera_List();
+    capture_image->clear();
+}
+
+void Cropping_Tool::Capture_Clicked() {
+    if (!camera_ || !camera_->hasCapture()) {
+        Show_MessageBox(QStringLiteral("Please first select and start the camera."));
+        return;
+    }
+    if (capture_btn->text() == QLatin1String("Capture")) {
+        const QImage taken = camera_->takePicture();
+        Start_Stop_Btn_State();
+        Image_Edit_Prop_Box->setEnabled(true);
+        if (!taken.isNull())
+            User_Picture = User_Picture_PREVIEW = taken;
+        capture_image->hide();
+        Modified_image->show();
+        Update_Image_With_Settings();
+        capture_btn->setText(QStringLiteral("Resume"));
+        crop_btn->show();
+        Check_And_Set_Selection(false);
+        return;
+    }
+    capture_btn->setText(QStringLiteral("Capture"));
+    crop_btn->hide();
+    capture_image->show();
+    Modified_image->hide();
+    Start_Btn_Clicked();
 }
 
 // ---------------------------------------------------------------- editing
@@ -983,6 +1072,18 @@ void Cropping_Tool::Check_And_Set_Selection(bool update) {
 
 void Cropping_Tool::cropping_option_CellClick() {
     croping_selection = cropping_option_matrix->checkedId();
+    if (input_selection == 2) {
+        // The camera's panels follow the method before any face search; the
+        // live picture is not cropped.
+        cropping_wid_size->setEnabled(croping_selection == 2);
+        extend_face_box->setEnabled(croping_selection == 1);
+        Face_Size_Text->setEnabled(croping_selection == 1);
+        Face_Size_Stepper->setEnabled(croping_selection == 1);
+        if (camera_ && camera_->running()) {
+            Show_MessageBox(QStringLiteral("Please first capture image."));
+            return;
+        }
+    }
     Check_And_Set_Selection(false);
     Modified_image->update();
 }

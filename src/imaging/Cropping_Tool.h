@@ -115,6 +115,14 @@ public:
     void Cancel_Btn_Clicked();
     void Show_Hide_List_Ctrl(bool hide);
 
+    // ---- Camera input ----
+    void Start_Btn_Clicked();
+    void Stop_Btn_Clicked();
+    void Refresh_Camera_Clicked();
+    // "Capture" takes the last frame shown onto the crop screen; "Resume"
+    // goes back to the live view.
+    void Capture_Clicked();
+
     // ---- Editing ----
     void Update_Image_With_Settings(bool = false);
     void Image_reset_Button();
@@ -183,6 +191,7 @@ public:
     QPushButton* start_btn = nullptr;
     QPushButton* stop_btn = nullptr;
     QPushButton* capture_btn = nullptr;
+    QPushButton* refresh_camera_btn = nullptr;
     QLabel* capture_image = nullptr;
     QLabel* Used_Option = nullptr;
     MSSScaledImage* Modified_image = nullptr;
@@ -230,6 +239,7 @@ private:
     bool prepareRun();
     QString selectedSeries() const;
     void setSizeBoxes(int method);
+    void Stop_Camera_Reading();
 
     SKTWindowController* hub_;
     std::unique_ptr<zelk::CroppingCamera> camera_;

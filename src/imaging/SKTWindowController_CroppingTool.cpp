@@ -1,8 +1,9 @@
 // The main window's cropping command, the openers through which the
 // picture panel crops the selected picture, its series or its Excel column,
-// and the image library's opener.
+// and the openers of the camera window and the image library.
 #include "mainwindow/SKTWindowController.h"
 
+#include "imaging/Camera.h"
 #include "imaging/CroppingCommand.h"
 #include "imaging/Cropping_Tool.h"
 #include "imaging/Image_Library.h"
@@ -13,6 +14,7 @@ void SKTWindowController::Cropping_Tool_Clicked() {
 }
 
 void CroppingCommand::install(SKTWindowController& window) {
+    window.cameraWindow = [] { return Camera::defaultInstance()->Open_Wnd(); };
     window.imageLibraryWindow = [](const QString& control_or_BG, QString& selected_image) {
         Image_Library* library = Image_Library::defaultInstance();
         library->control_or_BG = control_or_BG;
