@@ -6,6 +6,7 @@
 // Camera_Capture_Image. OK closes only once the picture is written.
 #include "imaging/CameraSession.h"
 #include "imaging/CropPicture.h"
+#include "imaging/ImageEditControls.h"
 
 #include <QDialog>
 #include <QImage>
@@ -14,7 +15,6 @@
 #include <memory>
 
 class AccessoryViewController;
-class DoubleSlider;
 class MSSCanvas;
 class MSSCanvasController;
 class MSSScaledImage;
@@ -27,7 +27,7 @@ class QLineEdit;
 class QPushButton;
 class SKTWindowController;
 
-class Camera : public QDialog {
+class Camera : public QDialog, public ImageEditControls {
     Q_OBJECT
 public:
     static Camera* defaultInstance();
@@ -50,7 +50,6 @@ public:
 
     // ---- Picture ----
     void Update_Image_With_Settings();
-    void Reset_Image_Editing_Controls();
     void Image_reset_Button();
     void Enable_Cropping_Clicked();
     void Crop_Image_Clicked();
@@ -65,7 +64,6 @@ public:
     static QString Create_New_Camera_File_Path(const QString& path);
 
     CameraSession* session() const { return session_.get(); }
-    zelk::CropEditSettings editSettings() const;
     QSizeF originalImageRatio() const;
 
     QImage User_Picture;
@@ -82,24 +80,14 @@ public:
     QLabel* connection_msg_label = nullptr;
     QLineEdit* def_save_path = nullptr;
     QPushButton *start_btn = nullptr, *stop_btn = nullptr, *refresh_btn = nullptr, *capture_btn = nullptr;
-    QGroupBox* Image_Edit_Prop_Box = nullptr;
     QGroupBox* cropping_Box = nullptr;
     QCheckBox* enable_cropping_btn = nullptr;
     QPushButton *crop_btn = nullptr, *save_btn = nullptr, *OK_Btn = nullptr, *Cancel_Btn = nullptr;
-    DoubleSlider *Rotate_slidr = nullptr, *Trsp_slidr = nullptr, *Hue_slidr = nullptr, *Sat_slidr = nullptr,
-                 *Brt_slidr = nullptr, *Con_slidr = nullptr, *shrp_slidr = nullptr, *ev_slidr = nullptr,
-                 *blr_slidr = nullptr;
-    QLabel *Rotate_slidr_val = nullptr, *Trsp_slidr_val = nullptr, *Hue_slidr_val = nullptr,
-           *Sat_slidr_val = nullptr, *Brt_slidr_val = nullptr, *Con_slidr_val = nullptr, *shrp_slidr_val = nullptr,
-           *ev_slidr_val = nullptr, *blr_slidr_val = nullptr;
-    QCheckBox *Image_Gray_Scale_chk = nullptr, *Image_Sepia_chk = nullptr, *Image_Invert_chk = nullptr,
-              *Image_FIV_chk = nullptr, *Image_FIH_chk = nullptr;
 
 protected:
     void reject() override { Cancel_Btn_Clicked(); }
 
 private:
-    QWidget* buildEditingBox();
     void showNoCamera();
     void showFrame(const QImage& frame);
 
