@@ -26,6 +26,10 @@ public:
     // The last frame shown (null when none); the live view stops.
     virtual QImage takePicture() = 0;
     virtual bool running() const = 0;
+    // A capture was built (by start) and not yet taken apart.
+    virtual bool hasCapture() const { return running(); }
+    // Takes the capture apart (Clear_Camera_Objects).
+    virtual void clear() { stop(); }
 };
 
 }  // namespace zelk

@@ -1,11 +1,12 @@
 #pragma once
-// The cropping tool's place on the main window: the shell declares the
-// cropping command and the picture panel's three openers, the tool answers
-// them, so the application connects them when it starts.
+// The imaging windows' place on the main window: the shell declares the
+// cropping command, the picture panel's three cropping openers and the
+// camera and library openers; the windows here answer them, so the
+// application connects them when it starts.
 class SKTWindowController;
 
 class CroppingCommand {
 public:
-    // Fills the window's cropping-tool openers with the tool.
+    // Fills the window's cropping-tool, camera and image-library openers.
     static void install(SKTWindowController& window);
 };

@@ -16,11 +16,13 @@
 #include "foundation/ModelHost.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
+#include "imaging/CameraGlobals.h"
+#include "imaging/CameraSession.h"
 #include "imaging/FaceFinder.h"
 #include "imaging/MSSCanvas.h"
 #include "imaging/MSSCanvasController.h"
 #include "imaging/MSSScaledImage.h"
-#include "inspector/DoubleSlider.h"
+#include "imaging/QtFrameSource.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
 #include "production/ProductionGlobals.h"
@@ -111,8 +113,11 @@ void select(QButtonGroup* group, int id) {
 }  // namespace
 
 Cropping_Tool* Cropping_Tool::defaultInstance() {
-    if (!Cropping_Tool_window)
+    if (!Cropping_Tool_window) {
         Cropping_Tool_window = new Cropping_Tool(Main_App_wnd, Main_App_wnd);
+        Cropping_Tool_window->setCamera(
+            std::make_unique<CameraSession>(std::make_shared<QtFrameSource>(), QStringLiteral("CROP")));
+    }
     return Cropping_Tool_window;
 }
 
@@ -207,12 +212,19 @@ void Cropping_Tool::buildMainScreen() {
         camera_list = new QComboBox;
         camera_list_unq_id = new QComboBox;
         camera_list_unq_id->hide();
+        refresh_camera_btn = new QPushButton(QStringLiteral("Refresh"));
         h->addWidget(camera_list, 1);
         h->addWidget(camera_list_unq_id);
+        h->addWidget(refresh_camera_btn);
         connect(camera_list, &QComboBox::currentIndexChanged, this, [this](int i) {
             if (i >= 0 && i < camera_list_unq_id->count())
                 camera_list_unq_id->setCurrentIndex(i);
         });
+        connect(camera_list_unq_id, &QComboBox::currentIndexChanged, this, [this](int i) {
+            if (i >= 0)
+                selected_camera = camera_list_unq_id->itemText(i);
+        });
+        connect(refresh_camera_btn, &QPushButton::clicked, this, &Cropping_Tool::Refresh_Camera_Clicked);
     }
     in->addWidget(Camera_Box, 2, 1);
     in->addWidget(radio(input_option_matrix, 3, QStringLiteral("Images of a data series")), 3, 0);
@@ -257,51 +269,6 @@ void Cropping_Tool::buildMainScreen() {
                                    QStringLiteral("tiff")});
     out->addWidget(output_format_combo, 3, 1);
     grid->addWidget(output, 1, 0);
-}
-
-QWidget* Cropping_Tool::buildEditingBox() {
-    Image_Edit_Prop_Box = new QGroupBox(QStringLiteral("Image Settings"));
-    auto* form = new QGridLayout(Image_Edit_Prop_Box);
-    form->setVerticalSpacing(2);
-    int row = 0;
-    auto add = [&](const QString& label, DoubleSlider*& slider, QLabel*& field, double lo, double hi, int decimals) {
-        slider = new DoubleSlider(lo, hi, decimals == 0 ? int(hi - lo) : 200);
-        field = new QLabel;
-        field->setMinimumWidth(40);
-        form->addWidget(new QLabel(label), row, 0);
-        form->addWidget(slider, row, 1);
-        form->addWidget(field, row, 2);
-        ++row;
-        connect(slider, &DoubleSlider::doubleValueChanged, this, [this, field, decimals](double v) {
-            field->setText(QString::number(v, 'f', decimals));
-            Update_Image_With_Settings();
-        });
-    };
-    add(QStringLiteral("Rotation"), Rotate_slidr, Rotate_slidr_val, -180, 180, 0);
-    add(QStringLiteral("Opacity"), Trsp_slidr, Trsp_slidr_val, 0, 100, 0);
-    add(QStringLiteral("Hue"), Hue_slidr, Hue_slidr_val, -3.14, 3.14, 2);
-    add(QStringLiteral("Saturation"), Sat_slidr, Sat_slidr_val, 0, 2, 2);
-    add(QStringLiteral("Brightness"), Brt_slidr, Brt_slidr_val, -1, 1, 2);
-    add(QStringLiteral("Contrast"), Con_slidr, Con_slidr_val, 0.25, 4, 2);
-    add(QStringLiteral("Sharpness"), shrp_slidr, shrp_slidr_val, 0, 2, 2);
-    add(QStringLiteral("Exposure"), ev_slidr, ev_slidr_val, -10, 10, 2);
-    add(QStringLiteral("Blur"), blr_slidr, blr_slidr_val, 0, 20, 1);
-    auto* checks = new QGridLayout;
-    auto check = [&](QCheckBox*& box, const QString& text, int r, int c) {
-        box = new QCheckBox(text);
-        checks->addWidget(box, r, c);
-        connect(box, &QCheckBox::toggled, this, [this] { Update_Image_With_Settings(); });
-    };
-    check(Image_Gray_Scale_chk, QStringLiteral("Grayscale"), 0, 0);
-    check(Image_Sepia_chk, QStringLiteral("Sepia"), 0, 1);
-    check(Image_Invert_chk, QStringLiteral("Invert"), 0, 2);
-    check(Image_FIH_chk, QStringLiteral("Flip horizontal"), 1, 0);
-    check(Image_FIV_chk, QStringLiteral("Flip vertical"), 1, 1);
-    auto* reset = new QPushButton(QStringLiteral("Reset"));
-    checks->addWidget(reset, 1, 2);
-    connect(reset, &QPushButton::clicked, this, &Cropping_Tool::Image_reset_Button);
-    form->addLayout(checks, row, 0, 1, 3);
-    return Image_Edit_Prop_Box;
 }
 
 void Cropping_Tool::buildCropScreen() {
@@ -395,7 +362,7 @@ void Cropping_Tool::buildCropScreen() {
     opt->addWidget(cropping_wid_size, 4, 0, 1, 3);
     connect(cropping_option_matrix, &QButtonGroup::idClicked, this, [this] { cropping_option_CellClick(); });
     right->addWidget(Croping_option_Box);
-    right->addWidget(buildEditingBox());
+    right->addWidget(buildEditingBox(this, [this] { Update_Image_With_Settings(); }, [this] { Image_reset_Button(); }));
 
     auto* cameraRow = new QHBoxLayout;
     start_btn = new QPushButton(QStringLiteral("Start"));
@@ -407,6 +374,9 @@ void Cropping_Tool::buildCropScreen() {
     start_btn->hide();
     stop_btn->hide();
     capture_btn->hide();
+    connect(start_btn, &QPushButton::clicked, this, &Cropping_Tool::Start_Btn_Clicked);
+    connect(stop_btn, &QPushButton::clicked, this, &Cropping_Tool::Stop_Btn_Clicked);
+    connect(capture_btn, &QPushButton::clicked, this, &Cropping_Tool::Capture_Clicked);
     right->addLayout(cameraRow);
 
     auto* crops = new QHBoxLayout;
@@ -503,23 +473,6 @@ void Cropping_Tool::Set_Default_Values() {
     Face_Size_Text->setText(QStringLiteral("0"));
     // The camera input needs a camera.
     input_option_matrix->button(2)->setEnabled(camera_ != nullptr);
-}
-
-void Cropping_Tool::Reset_Image_Editing_Controls() {
-    const QSignalBlocker b1(Rotate_slidr), b2(Trsp_slidr), b3(Hue_slidr), b4(Sat_slidr), b5(Brt_slidr),
-        b6(Con_slidr), b7(shrp_slidr), b8(ev_slidr), b9(blr_slidr), c1(Image_Gray_Scale_chk),
-        c2(Image_Sepia_chk), c3(Image_Invert_chk), c4(Image_FIV_chk), c5(Image_FIH_chk);
-    const std::pair<DoubleSlider*, std::pair<QLabel*, double>> resets[] = {
-        {Rotate_slidr, {Rotate_slidr_val, 0}}, {Trsp_slidr, {Trsp_slidr_val, 100}}, {Hue_slidr, {Hue_slidr_val, 0}},
-        {Sat_slidr, {Sat_slidr_val, 1}},       {Brt_slidr, {Brt_slidr_val, 0}},     {Con_slidr, {Con_slidr_val, 1}},
-        {shrp_slidr, {shrp_slidr_val, 0}},     {ev_slidr, {ev_slidr_val, 0}},       {blr_slidr, {blr_slidr_val, 0}},
-    };
-    for (const auto& [slider, field] : resets) {
-        slider->setDoubleValue(field.second);
-        field.first->setText(QString::number(field.second));
-    }
-    for (QCheckBox* c : {Image_Gray_Scale_chk, Image_Sepia_chk, Image_Invert_chk, Image_FIV_chk, Image_FIH_chk})
-        c->setChecked(false);
 }
 
 void Cropping_Tool::Disable_Auto_Face_Radio() {
@@ -737,6 +690,7 @@ bool Cropping_Tool::Load_for_Next_Screen() {
         capture_btn->show();
         capture_btn->setEnabled(false);
         capture_btn->setText(QStringLiteral("Capture"));
+        Start_Btn_Clicked();
         break;
     case 3:
     case 4:
@@ -847,8 +801,8 @@ void Cropping_Tool::Back_Btn_Clicked() {
     Next_Btn->setEnabled(true);
     Back_Btn->setEnabled(false);
     showCropScreen(false);
-    if (camera_)
-        camera_->stop();
+    Stop_Camera_Reading();
+    stop_or_continue = 0;
 }
 
 void Cropping_Tool::reject() {
@@ -861,47 +815,87 @@ void Cropping_Tool::reject() {
 }
 
 void Cropping_Tool::Cancel_Btn_Clicked() {
-    if (camera_)
-        camera_->stop();
+    Stop_Camera_Reading();
+    stop_or_continue = 0;
+    if (camera_ && camera_->hasCapture())
+        camera_->clear();
+    Start_Stop_Btn_State();
     done(0);
+}
+
+// ---------------------------------------------------------------- camera input
+
+void Cropping_Tool::Start_Btn_Clicked() {
+    const QString id = camera_list_unq_id->currentIndex() >= 0 ? camera_list_unq_id->currentText() : QString();
+    if (id.isEmpty() || !camera_) {
+        Show_MessageBox(QStringLiteral("Please select camera."));
+        return;
+    }
+    selected_camera = id;
+    QPointer<Cropping_Tool> self(this);
+    const bool started = camera_->start(id, [self](const QImage& frame) {
+        if (!self)
+            return;
+        self->capture_image->setPixmap(QPixmap::fromImage(
+            frame.scaled(self->capture_image->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        if (!self->capture_btn->isEnabled())
+            self->capture_btn->setEnabled(true);
+    });
+    if (started)
+        capture_btn->setEnabled(true);
+    Start_Stop_Btn_State();
+}
+
+void Cropping_Tool::Stop_Camera_Reading() {
+    if (!camera_ || !camera_->hasCapture())
+        return;
+    capture_btn->setEnabled(false);
+    camera_->stop();
+    Start_Stop_Btn_State();
+}
+
+void Cropping_Tool::Stop_Btn_Clicked() { Stop_Camera_Reading(); }
+
+void Cropping_Tool::Refresh_Camera_Clicked() {
+    Stop_Camera_Reading();
+    if (camera_)
+        camera_->clear();
+    capture_btn->setEnabled(false);
+    Start_Stop_Btn_State();
+    Get_And_Fill_Camera_List();
+    capture_image->clear();
+}
+
+void Cropping_Tool::Capture_Clicked() {
+    if (!camera_ || !camera_->hasCapture()) {
+        Show_MessageBox(QStringLiteral("Please first select and start the camera."));
+        return;
+    }
+    if (capture_btn->text() == QLatin1String("Capture")) {
+        const QImage taken = camera_->takePicture();
+        Start_Stop_Btn_State();
+        Image_Edit_Prop_Box->setEnabled(true);
+        if (!taken.isNull())
+            User_Picture = User_Picture_PREVIEW = taken;
+        capture_image->hide();
+        Modified_image->show();
+        Update_Image_With_Settings();
+        capture_btn->setText(QStringLiteral("Resume"));
+        crop_btn->show();
+        Check_And_Set_Selection(false);
+        return;
+    }
+    capture_btn->setText(QStringLiteral("Capture"));
+    crop_btn->hide();
+    capture_image->show();
+    Modified_image->hide();
+    Start_Btn_Clicked();
 }
 
 // ---------------------------------------------------------------- editing
 
-zelk::CropEditSettings Cropping_Tool::editSettings() const {
-    zelk::CropEditSettings e;
-    e.grayscale = Image_Gray_Scale_chk->isChecked();
-    e.sepia = Image_Sepia_chk->isChecked();
-    e.invert = Image_Invert_chk->isChecked();
-    e.flipH = Image_FIH_chk->isChecked();
-    e.flipV = Image_FIV_chk->isChecked();
-    e.rotate = float(Rotate_slidr->doubleValue());
-    e.transparency = float(Trsp_slidr->doubleValue());
-    e.hue = float(Hue_slidr->doubleValue());
-    e.saturation = float(Sat_slidr->doubleValue());
-    e.brightness = float(Brt_slidr->doubleValue());
-    e.contrast = float(Con_slidr->doubleValue());
-    e.sharpness = float(shrp_slidr->doubleValue());
-    e.exposure = float(ev_slidr->doubleValue());
-    e.blur = float(blr_slidr->doubleValue());
-    return e;
-}
-
 void Cropping_Tool::Update_Image_With_Settings(bool) {
-    const zelk::CropEditSettings e = editSettings();
-    ::IMG_gray_Scale = e.grayscale;
-    ::IMG_Sepia = e.sepia;
-    ::IMG_invert_clr = e.invert;
-    ::IMG_rotate_image = e.rotate;
-    ::IMG_trnsp_val = e.transparency;
-    ::IMG_hue_val = e.hue;
-    ::IMG_sat_val = e.saturation;
-    ::IMG_brt_val = e.brightness;
-    ::IMG_con_val = e.contrast;
-    ::IMG_srp_val = e.sharpness;
-    ::IMG_ev_val = e.exposure;
-    ::IMG_blr_val = e.blur;
-    User_Picture = e.apply(User_Picture_PREVIEW);
+    User_Picture = storeEditSettings().apply(User_Picture_PREVIEW);
     Modified_image->setImage(User_Picture);
 }
 
@@ -983,6 +977,18 @@ void Cropping_Tool::Check_And_Set_Selection(bool update) {
 
 void Cropping_Tool::cropping_option_CellClick() {
     croping_selection = cropping_option_matrix->checkedId();
+    if (input_selection == 2) {
+        // The camera's panels follow the method before any face search; the
+        // live picture is not cropped.
+        cropping_wid_size->setEnabled(croping_selection == 2);
+        extend_face_box->setEnabled(croping_selection == 1);
+        Face_Size_Text->setEnabled(croping_selection == 1);
+        Face_Size_Stepper->setEnabled(croping_selection == 1);
+        if (camera_ && camera_->running()) {
+            Show_MessageBox(QStringLiteral("Please first capture image."));
+            return;
+        }
+    }
     Check_And_Set_Selection(false);
     Modified_image->update();
 }

@@ -10,6 +10,7 @@
 #include "imaging/CropJob.h"
 #include "imaging/CropPicture.h"
 #include "imaging/CroppingCamera.h"
+#include "imaging/ImageEditControls.h"
 #include "production/ExportFileWriter.h"
 
 #include <QDialog>
@@ -46,7 +47,7 @@ namespace zelk {
 class FaceFinder;
 }
 
-class Cropping_Tool : public QDialog {
+class Cropping_Tool : public QDialog, public ImageEditControls {
     Q_OBJECT
 public:
     // The one tool of the process, over the main window.
@@ -96,7 +97,6 @@ public:
 
     // ---- Main screen ----
     void Set_Default_Values();
-    void Reset_Image_Editing_Controls();
     void Disable_Auto_Face_Radio();
     void Start_Stop_Btn_State();
     void Get_And_Fill_Camera_List();
@@ -115,10 +115,17 @@ public:
     void Cancel_Btn_Clicked();
     void Show_Hide_List_Ctrl(bool hide);
 
+    // ---- Camera input ----
+    void Start_Btn_Clicked();
+    void Stop_Btn_Clicked();
+    void Refresh_Camera_Clicked();
+    // "Capture" takes the last frame shown onto the crop screen; "Resume"
+    // goes back to the live view.
+    void Capture_Clicked();
+
     // ---- Editing ----
     void Update_Image_With_Settings(bool = false);
     void Image_reset_Button();
-    zelk::CropEditSettings editSettings() const;
 
     // ---- Crop methods ----
     QSizeF originalImageRatio() const;
@@ -183,6 +190,7 @@ public:
     QPushButton* start_btn = nullptr;
     QPushButton* stop_btn = nullptr;
     QPushButton* capture_btn = nullptr;
+    QPushButton* refresh_camera_btn = nullptr;
     QLabel* capture_image = nullptr;
     QLabel* Used_Option = nullptr;
     MSSScaledImage* Modified_image = nullptr;
@@ -199,15 +207,6 @@ public:
     QLineEdit* height_Text = nullptr;
     QSpinBox* height_Stepper = nullptr;
     QCheckBox* aspect_ratio_chk = nullptr;
-    QGroupBox* Image_Edit_Prop_Box = nullptr;
-    DoubleSlider *Rotate_slidr = nullptr, *Trsp_slidr = nullptr, *Hue_slidr = nullptr, *Sat_slidr = nullptr,
-                 *Brt_slidr = nullptr, *Con_slidr = nullptr, *shrp_slidr = nullptr, *ev_slidr = nullptr,
-                 *blr_slidr = nullptr;
-    QLabel *Rotate_slidr_val = nullptr, *Trsp_slidr_val = nullptr, *Hue_slidr_val = nullptr,
-           *Sat_slidr_val = nullptr, *Brt_slidr_val = nullptr, *Con_slidr_val = nullptr, *shrp_slidr_val = nullptr,
-           *ev_slidr_val = nullptr, *blr_slidr_val = nullptr;
-    QCheckBox *Image_Gray_Scale_chk = nullptr, *Image_Sepia_chk = nullptr, *Image_Invert_chk = nullptr,
-              *Image_FIV_chk = nullptr, *Image_FIH_chk = nullptr;
     QTableView* ColList = nullptr;
     Send_Modeless* send_modls_wnd = nullptr;
     PleaseWait_Modeless* plz_wait_Window = nullptr;
@@ -220,7 +219,6 @@ protected:
 private:
     void buildMainScreen();
     void buildCropScreen();
-    QWidget* buildEditingBox();
     void showCropScreen(bool crop);
     void reloadList();
     void listSelectionChanged();
@@ -230,6 +228,7 @@ private:
     bool prepareRun();
     QString selectedSeries() const;
     void setSizeBoxes(int method);
+    void Stop_Camera_Reading();
 
     SKTWindowController* hub_;
     std::unique_ptr<zelk::CroppingCamera> camera_;

@@ -1,9 +1,12 @@
-// The main window's cropping command and the openers through which the
-// picture panel crops the selected picture, its series or its Excel column.
+// The main window's cropping command, the openers through which the
+// picture panel crops the selected picture, its series or its Excel column,
+// and the openers of the camera window and the image library.
 #include "mainwindow/SKTWindowController.h"
 
+#include "imaging/Camera.h"
 #include "imaging/CroppingCommand.h"
 #include "imaging/Cropping_Tool.h"
+#include "imaging/Image_Library.h"
 
 void SKTWindowController::Cropping_Tool_Clicked() {
     Cropping_Tool::defaultInstance()->Open_Wnd();
@@ -11,6 +14,15 @@ void SKTWindowController::Cropping_Tool_Clicked() {
 }
 
 void CroppingCommand::install(SKTWindowController& window) {
+    window.cameraWindow = [] { return Camera::defaultInstance()->Open_Wnd(); };
+    window.imageLibraryWindow = [](const QString& control_or_BG, QString& selected_image) {
+        Image_Library* library = Image_Library::defaultInstance();
+        library->control_or_BG = control_or_BG;
+        const int code = library->Open_Library_Window();
+        if (code == 1)
+            selected_image = library->selected_image;
+        return code;
+    };
     window.croppingTool.Open_Wnd_Direct_To_Crop = [](int type, const QString& path, QString& Crop_Direct_Path) {
         Cropping_Tool* tool = Cropping_Tool::defaultInstance();
         tool->ctrl_data_source_type = type;

@@ -21,10 +21,7 @@ bool BackgroundGallery::Load_and_fill_backgrounds(const QString& folder) {
     const QDir dir(folder);
     if (!QFileInfo(folder).isDir())
         return false;
-    beginResetModel();
-    images.clear();
-    icons_.clear();
-    endResetModel();
+    clear();
     // Sorted by name: a folder listing has no order of its own, and the
     // gallery should look the same on every machine.
     for (const QFileInfo& entry : dir.entryInfoList(QDir::Files, QDir::Name)) {
@@ -33,6 +30,13 @@ bool BackgroundGallery::Load_and_fill_backgrounds(const QString& folder) {
             addImageWithPath(entry.filePath(), entry.fileName(), entry.fileName());
     }
     return true;
+}
+
+void BackgroundGallery::clear() {
+    beginResetModel();
+    images.clear();
+    icons_.clear();
+    endResetModel();
 }
 
 void BackgroundGallery::addImageWithPath(const QString& path, const QString& imageName, const QString& image_UID) {

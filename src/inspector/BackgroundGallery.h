@@ -20,6 +20,8 @@ public:
     // case; "jpeg" is not taken). A missing folder leaves the gallery as it
     // was and gives false.
     bool Load_and_fill_backgrounds(const QString& folder);
+    // Empties the gallery (a window that shows it again from the start).
+    void clear();
     // Appends an item; a path empty once trimmed adds nothing.
     void addImageWithPath(const QString& path, const QString& imageName, const QString& image_UID);
     int numberOfItemsInImageBrowser() const { return int(images.size()); }

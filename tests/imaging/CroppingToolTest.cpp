@@ -510,5 +510,8 @@ TEST_F(CroppingToolTest, CameraRowFollowsTheInstalledCamera) {
     EXPECT_EQ(tool->output_option_matrix->checkedId(), 1);
     EXPECT_FALSE(tool->output_option_matrix->button(0)->isEnabled());
     tool->Cancel_Btn_Clicked();
-    EXPECT_EQ(calls, QStringList{QStringLiteral("stop")});
+    EXPECT_TRUE(calls.isEmpty());  // nothing was started
+    tool->Start_Btn_Clicked();
+    tool->Cancel_Btn_Clicked();
+    EXPECT_EQ(calls, (QStringList{QStringLiteral("start cam-1"), QStringLiteral("stop")}));
 }
