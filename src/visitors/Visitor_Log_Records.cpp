@@ -330,8 +330,10 @@ bool Visitor_Log_Records::Search_Visitor_Records(bool recent) {
     reloadList();
     const QList<VisitorRecord> rows = VisitorDatabase::search(hub_.visitor_db, search);
     hub_.Close_DB_Connection();
+    // One reload for the whole result, not one per row.
     for (const VisitorRecord& r : rows)
-        Create_List(r);
+        ListData.append(listRow(r, int(ListData.size()) + 1));
+    reloadList();
     if (!recent && ListData.isEmpty())
         Show_MessageBox(QStringLiteral("No records found."));
     return true;
@@ -365,6 +367,7 @@ void Visitor_Log_Records::Create_List(const VisitorRecord& record) {
 
 void Visitor_Log_Records::reloadList() {
     model_->reset();
+    ColList->resizeColumnsToContents();
 }
 
 void Visitor_Log_Records::Reset_click() {
