@@ -7,6 +7,7 @@
 #include "production/PrintGlobals.h"
 #include "visitors/Visitor_Log_Records.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -75,6 +76,30 @@ TEST_F(VisitorLogTest, OpeningListsTheTenNewestWithoutAMessage) {
     EXPECT_EQ(listed("SNO"), QString("1 2 3 4 5 6 7 8 9 10").split(' '));
     EXPECT_EQ(listed("DB_ID").first(), QStringLiteral("12"));
     EXPECT_TRUE(l.Search_Box->isVisibleTo(&l) && l.Records_Box->isVisibleTo(&l) && !l.Details_Box->isVisibleTo(&l));
+}
+
+TEST_F(VisitorLogTest, TheMenuCommandRunsTheLogAndCloseForgetsTheTerms) {
+    SKTWindowController& w = openWithCard();
+    store(named(QStringLiteral("Ann")), stampDaysAgo(0));
+    int listedWhenShown = -1;
+    ScopedDialogRunner runner([&](QDialog* dialog) {
+        auto* l = qobject_cast<Visitor_Log_Records*>(dialog);
+        if (!l)
+            return 0;
+        listedWhenShown = int(l->ListData.size());
+        l->Name->setText(QStringLiteral("Ann"));
+        l->date_range->setCurrentIndex(3);
+        l->Close_box_click();
+        return l->result();
+    });
+    QAction* command = w.actionNamed(QStringLiteral("View_Vistor_Record"));
+    ASSERT_NE(command, nullptr);
+    command->trigger();
+    EXPECT_EQ(listedWhenShown, 1);
+    Visitor_Log_Records& l = log();
+    EXPECT_TRUE(l.Name->text().isEmpty());
+    EXPECT_EQ(l.date_range->currentIndex(), 0);
+    EXPECT_EQ(w.visitor_db, nullptr);
 }
 
 TEST_F(VisitorLogTest, DateRangesAndTermsNarrowTheSearch) {
