@@ -231,6 +231,7 @@ void SKTWindowController::buildCommands() {
     QAction* profileAct =
         command("User_Profile_Button", tr("Card Holder Profile..."), &W::User_Profile_Button_Clicked);
     QAction* cropAct = command("Cropping_Tool_Button", tr("Cropping Tool..."), &W::Cropping_Tool_Clicked);
+    QAction* visitorLogAct = command("View_Vistor_Record", tr("Visitor Records..."), &W::View_Vistor_Record);
     QAction* helpAct = command("Help_Button", tr("Help"), &W::Help_Button_Clicked, QKeySequence::HelpContents);
     QAction* supportAct = command("Help_Support_Button", tr("Help and Support..."), &W::Help_Support_Clicked);
     QAction* mailPromoAct = command("Zelk_SMS_Prmotion", tr("About Card Mailing..."), &W::Zelk_SMS_Prmotion);
@@ -287,7 +288,7 @@ void SKTWindowController::buildCommands() {
     QMenu* data = menuBar()->addMenu(tr("&Data"));
     data->addActions({profileAct, seriesAct, importAct, createSeriesAct});
     QMenu* toolsMenu = menuBar()->addMenu(tr("&Tools"));
-    toolsMenu->addAction(cropAct);
+    toolsMenu->addActions({cropAct, visitorLogAct});
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addActions({helpAct, supportAct});
     help->addSeparator();

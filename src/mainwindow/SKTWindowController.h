@@ -57,6 +57,8 @@ class SKTGraphicView;
 class SKTGrid;
 class SKTZoomingScrollView;
 
+struct sqlite3;
+
 namespace zelk {
 class BarcodeProducer;
 class GroupListModel;
@@ -66,6 +68,7 @@ class ExportWindow;
 class NewControlPoint;
 struct PrintCardSource;
 class PrintInfo;
+struct VisitorEntry;
 class SideSnapshot;
 class ToolPalette;
 class UnitWindow;
@@ -286,6 +289,22 @@ public:
     void Hide_One_By_One_Modeless();
     Send_Modeless* send_modls_wnd = nullptr;
 
+    // ---- Visitor database and log (src/visitors/SKTWindowController_VisitorLog.cpp) ----
+    // The open visitor database, only for the length of one operation.
+    sqlite3* visitor_db = nullptr;
+    QString Get_Visitor_DB_Path() const;
+    // Ensures the data folder's "Visitor_Log" and its database, then opens
+    // it without ever creating an empty file; false (logged) on failure.
+    bool Open_DB_Connection();
+    // False when no connection was open.
+    bool Close_DB_Connection();
+    // The entry panels' "Add to DB": stores the visitor the panels hold as
+    // one new row, telling the user the outcome. True when stored.
+    bool Add_Visitor_Record_To_DB(const zelk::VisitorEntry& entry);
+    // The visitor-record command (menu and the desk's show_db_rcd_btn): the
+    // visitor log.
+    void View_Vistor_Record();
+
     // ---- Sides and canvases ----
     void Select_front_side();
     void Select_back_side();
@@ -478,10 +497,8 @@ public:
     void Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(SKTGraphic* graphic);
     void Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
     void Refresh_Visitor_Dyn_Ctrl_and_image();
-    // Filled by later topics; empty, storing says it is not available yet
-    // and the group services do nothing (the picture one shows the picture,
-    // or Err_image without one).
-    std::function<void()> Add_Visitor_Record_To_DB;
+    // Filled by the group topic; empty, the group services do nothing (the
+    // picture one shows the picture, or Err_image without one).
     std::function<void()> Show_Message_To_Update_Data;
     std::function<void()> Create_Dynamic_Control_List;
     std::function<void(QLabel* view, const QImage& image)> Set_Dynamic_Pic_Ctrl_Image;

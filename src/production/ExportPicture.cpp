@@ -27,6 +27,13 @@ ExportPicture::ExportPicture(QImage bitmap) {
     };
 }
 
+ExportPicture::ExportPicture(const QSizeF& size, std::function<void(QPainter&)> paint) {
+    if (size.isEmpty() || !paint)
+        return;
+    frame_ = QRectF(QPointF(0, 0), size);
+    paint_ = std::move(paint);
+}
+
 ExportPicture ExportPicture::combined(const ExportPicture& front, const ExportPicture& back, bool sideBySide) {
     ExportPicture both;
     if (front.isNull() || back.isNull())

@@ -21,6 +21,10 @@ public:
     ExportPicture() = default;
     explicit ExportPicture(TransformedCardImage card);
     explicit ExportPicture(QImage bitmap);
+    // A drawing of `size` points painted by `paint` (points, y down, origin
+    // at the top-left corner): vector in a PDF, drawn afresh at the
+    // resolution of a raster file (600 dpi with increase_dpi).
+    ExportPicture(const QSizeF& size, std::function<void(QPainter&)> paint);
     // Both sides in one picture: side by side with the front on the left,
     // or stacked with the front on top; each drawn whole at its own size on
     // a picture twice the front's width or height. Null when either is.

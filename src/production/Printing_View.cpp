@@ -60,16 +60,20 @@ void Printing_View::drawRect(QPainter& painter, int page, const QList<zelk::Cell
     }
 }
 
-void Printing_View::Draw_visitor_pass(QPainter& painter, const QImage& pass) const {
+void Printing_View::Draw_visitor_pass(QPainter& painter, const QSizeF& size,
+                                      const std::function<void(QPainter&)>& pass) const {
     painter.fillRect(Page_Size_rect, Qt::white);
-    if (pass.isNull())
+    if (!pass || size.isEmpty())
         return;
-    const double perPoint = pass.dotsPerMeterX() > 0 ? pass.dotsPerMeterX() * 0.0254 / 72.0 : 1.0;
-    const QSizeF size(pass.width() / perPoint, pass.height() / perPoint);
     const double W = settings_.paper.width(), H = settings_.paper.height();
     const double x = settings_.Left_Mar + ((W - settings_.Left_Mar - settings_.Rite_Mar) - size.width()) / 2;
     const double y = H - size.height() - settings_.Top_Mar;
-    painter.drawImage(geometry_.toPainter(QRectF(QPointF(x, y), size)), pass);
+    const QRectF target = geometry_.toPainter(QRectF(QPointF(x, y), size));
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.setClipRect(QRectF(QPointF(0, 0), size), Qt::IntersectClip);
+    pass(painter);
+    painter.restore();
 }
 
 void Printing_View::Draw_image_In_Rect(QPainter& painter, const TransformedCardImage& image,

@@ -14,6 +14,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QPainter;
@@ -50,9 +51,11 @@ public:
     // Paints page `page` (from 1) with the cells' card images, in the order
     // of PrintPlan::cell.
     void drawRect(QPainter& painter, int page, const QList<zelk::CellArt>& cells) const;
-    // The visitor pass alone at its own size: centred between the left and
-    // right edges, its top on the top edge.
-    void Draw_visitor_pass(QPainter& painter, const QImage& pass) const;
+    // The visitor pass alone at its own size in points, painted by `pass`
+    // (points, y down, from its top-left corner): centred between the left
+    // and right edges, its top on the top edge.
+    void Draw_visitor_pass(QPainter& painter, const QSizeF& size,
+                           const std::function<void(QPainter&)>& pass) const;
 
     // The drawing steps; rectangles are in the sheet's coordinates (y up).
     void Draw_image_In_Rect(QPainter& painter, const TransformedCardImage& image, const QRectF& drawing_rect) const;

@@ -117,8 +117,7 @@ void SKTWindowController::buildVisitorPanes() {
 
     show_db_rcd_btn = new QAction(tr("Visitor Records"), this);
     show_db_rcd_btn->setObjectName(QStringLiteral("show_db_rcd_btn"));
-    connect(show_db_rcd_btn, &QAction::triggered, this,
-            [] { Show_Not_Available(QStringLiteral("The visitor log")); });
+    connect(show_db_rcd_btn, &QAction::triggered, this, &SKTWindowController::View_Vistor_Record);
     if (auto* bar = findChild<QToolBar*>(QStringLiteral("command_toolbar")))
         bar->addAction(show_db_rcd_btn);
     show_db_rcd_btn->setVisible(false);

@@ -1,5 +1,7 @@
 #include "visitors/VisitorPanel.h"
 
+#include "visitors/VisitorDatabase.h"
+
 #include "canvas/SKTGraphicView.h"
 #include "dialogs/Services.h"
 #include "foundation/Codes.h"
@@ -722,12 +724,38 @@ void VisitorPanel::Reset_all_Ctrl() {
     Text_ctrl_type_rd_select();
 }
 
-void VisitorPanel::Add_record_to_DB_Clicked() {
-    if (!window_.Add_Visitor_Record_To_DB) {
-        SKTWindowController::Show_Not_Available(QStringLiteral("Storing visitors"));
-        return;
+zelk::VisitorEntrySide VisitorPanel::entrySide() const {
+    zelk::VisitorEntrySide side;
+    for (int i = 0; i < SlotCount; ++i) {
+        const Slot& slot = fixedSlots[size_t(i)];
+        zelk::VisitorSlot& out = side.fields[size_t(i)];
+        out.value = slot.value->text();
+        out.caption = slot.label->text();
+        out.valueChecked = slot.value_chk->isChecked();
+        out.captionChecked = slot.label_chk->isChecked();
     }
-    window_.Add_Visitor_Record_To_DB();
+    side.other = side_ == 0 ? window_.Get_Front_Visitor_dyn_contrl_str() : window_.Get_Back_Visitor_dyn_contrl_str();
+    return side;
+}
+
+zelk::VisitorEntry VisitorPanel::visitorEntry(const SKTWindowController& window) {
+    zelk::VisitorEntry entry;
+    auto* front = qobject_cast<const VisitorPanel*>(window.front_vistr_view);
+    auto* back = qobject_cast<const VisitorPanel*>(window.back_vistr_view);
+    if (front) {
+        entry.front = front->entrySide();
+        // The no-picture placeholder is no visitor's photo.
+        const QString photo = front->image_path_val->text();
+        if (Trim_Str(photo) != Trim_Str(window.NO_Image_Path))
+            entry.photoPath = photo;
+    }
+    if (back)
+        entry.back = back->entrySide();
+    return entry;
+}
+
+void VisitorPanel::Add_record_to_DB_Clicked() {
+    window_.Add_Visitor_Record_To_DB(visitorEntry(window_));
 }
 
 QString VisitorPanel::rowsText() const {

@@ -20,6 +20,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class SKTWindowController;
+namespace zelk {
+struct VisitorEntry;
+struct VisitorEntrySide;
+}  // namespace zelk
 
 class VisitorPanel : public QWidget {
     Q_OBJECT
@@ -150,7 +154,10 @@ public:
     // The number a new row takes on this side.
     int nextRowNumber() const;
     void Reset_all_Ctrl();
+    // "Add to DB": both panels' values go to the visitor database.
     void Add_record_to_DB_Clicked();
+    // What the two panels hold, as the database stores it.
+    static zelk::VisitorEntry visitorEntry(const SKTWindowController& window);
     // The user-added rows as "caption : value" lines joined by CR LF.
     QString rowsText() const;
 
@@ -161,6 +168,7 @@ protected:
     bool enableChecksOnRefresh_ = true;
 
 private:
+    zelk::VisitorEntrySide entrySide() const;
     void buildControls();
     void setBoxState(QLineEdit* box, bool on);
     void growCustomBox(QGroupBox* box, QGroupBox* defaultBox);

@@ -117,19 +117,16 @@ TEST(PrintedPage, CardThatFailsShowsInvalidDataAndIsNamed) {
 }
 
 TEST(PrintedPage, VisitorPassKeepsItsSizeUnderTheTopEdge) {
-    // A pass of 200 x 1000 points (72 dpi) on 595 x 842 paper with edges of
+    // A pass of 200 x 1000 points, painting beyond its edges, on 595 x 842 paper with edges of
     // 30 left, 10 right and 20 top: centred between the side edges, its top
     // on the top edge, the rest running off the bottom.
     PrintJobSettings s = sheet("F", "UD", 1, 1, 1);
     s.Rite_Mar = 10;
     s.Top_Mar = 20;
-    QImage pass(200, 1000, QImage::Format_RGB32);
-    pass.fill(Qt::red);
-    pass.setDotsPerMeterX(2835);
-    pass.setDotsPerMeterY(2835);
+    const auto pass = [](QPainter& p) { p.fillRect(QRectF(-50, -50, 400, 1200), Qt::red); };
     QImage page(595, 842, QImage::Format_RGB32);
     QPainter painter(&page);
-    Printing_View(QRectF(0, 0, 595, 842), s).Draw_visitor_pass(painter, pass);
+    Printing_View(QRectF(0, 0, 595, 842), s).Draw_visitor_pass(painter, QSizeF(200, 1000), pass);
     painter.end();
     // x = 30 + (555 - 200) / 2 = 207.5
     EXPECT_EQ(spot(page, 206, 100, 72), 'w');

@@ -1,13 +1,14 @@
 // The visitor desk over the main window: caption sets, the panels' fields on
 // the card, placement beside partners, the photo, user-added rows, reset,
 // and the panel following undo, redo and lock changes.
-#include "../mainwindow/MainWindowTestSupport.h"
+#include "VisitorTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
 #include "foundation/Codes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
+#include "foundation/SKTText.h"
 #include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
 #include "visitors/VisitorPanel.h"
@@ -452,10 +453,29 @@ TEST_F(VisitorDeskTest, ThePanelFollowsUndoRedoAndLocks) {
     EXPECT_TRUE(name.value->isEnabled());
 }
 
-TEST_F(VisitorDeskTest, StoringIsNotAvailableYet) {
+// "Add to DB" stores what the panels hold; the no-picture placeholder is
+// no photo, so empty panels are refused.
+TEST_F(VisitorDeskTest, AddToDbStoresThePanelsValues) {
+    window->document()->graphics.append(std::make_shared<SKTText>());
+    front().image_path_val->setText(window->NO_Image_Path);
     sink.shown.clear();
     front().Add_to_DB_btn->click();
-    EXPECT_EQ(sink.text(), "Storing visitors is not available yet.");
+    EXPECT_EQ(sink.text(), "Please enter some details of visitor.");
+
+    VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
+    click(name.value_chk);
+    name.value->setText(QStringLiteral("Zo\u00eb O'Neil"));
+    VisitorPanel::Slot& company = back().fixedSlots[slotOf(Fup_Company_Name)];
+    click(company.value_chk);
+    company.value->setText(QStringLiteral("Acme"));
+    sink.shown.clear();
+    front().Add_to_DB_btn->click();
+    EXPECT_EQ(sink.text(), "Visitor Details has been saved successfully");
+    const QList<QVariantMap> rows = sqliteRows(Database_Path, QStringLiteral("SELECT * FROM Visitor_Records"));
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].value("VName").toString(), QStringLiteral("Zo\u00eb O'Neil"));
+    EXPECT_EQ(rows[0].value("CompanyName_B").toString(), QStringLiteral("Acme"));
+    EXPECT_EQ(rows[0].value("Photo").toString(), QString());
 }
 
 }  // namespace
