@@ -465,7 +465,7 @@ TEST_F(VisitorDeskTest, AddToDbStoresThePanelsValues) {
     VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
     click(name.value_chk);
     name.value->setText(QStringLiteral("Zo\u00eb O'Neil"));
-    VisitorPanel::Slot& company = back().fixedSlots[slotOf(Fup_Company_Name)];
+    VisitorPanel::Slot& company = back().fixedSlots[slotOf(Fup_Company)];
     click(company.value_chk);
     company.value->setText(QStringLiteral("Acme"));
     sink.shown.clear();
