@@ -7,6 +7,9 @@ function(zelk_use_pch target)
       <QtCore/QByteArray> <QtCore/QVariant> <QtCore/QFile> <QtCore/QDir>
       <QtGui/QImage> <QtGui/QColor> <QtGui/QFont> <QtGui/QPainter>
       <vector> <string> <memory> <functional>)
+    # clang stamps the header's time into it, which ccache would see as new
+    # in every build folder.
+    target_compile_options(${target} PRIVATE "$<$<CXX_COMPILER_ID:Clang>:SHELL:-Xclang -fno-pch-timestamp>")
   endif()
 endfunction()
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test.
+# UndefinedBehaviorSanitizer, runs every test, then builds the libFuzzer
+# targets with clang and runs each for ZELK_FUZZ_SECONDS (20) seconds.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
@@ -16,5 +17,37 @@ cmake --build "$build" -j "$jobs"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$build/xdg-runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-cd "$build"
-ctest -j "$jobs" --output-on-failure --timeout 600 "$@"
+(cd "$build" && ctest -j "$jobs" --output-on-failure --timeout 600 "$@")
+
+# The libFuzzer targets, built with clang in a build of their own (only the
+# fuzz targets and what they link), each run from its seed corpus for a
+# bounded time; their corpora already ran as tests above.
+fuzz="$top/build/fuzz"
+seconds=${ZELK_FUZZ_SECONDS:-20}
+CC=clang CXX=clang++ cmake -S "$top" -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DCMAKE_C_FLAGS_DEBUG="-O1 -g" \
+  -DZELK_SANITIZE=ON -DZELK_FUZZ=ON -DZELK_TESTS=OFF -DZELK_BENCH=OFF
+cmake --build "$fuzz" -j "$jobs" --target zelk_fuzzers
+export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+# The file readers' targets write and sync a file per input: on a memory
+# file system when there is one.
+if [[ -d /dev/shm && -w /dev/shm ]]; then export TMPDIR=/dev/shm; fi
+run_fuzzer() {
+  local name=$1 work="$fuzz/fuzz-runs/$1"
+  rm -rf "$work" && mkdir -p "$work/corpus"
+  # New inputs go to the scratch corpus, a failing one to the artifacts.
+  if "$fuzz/bin/fuzz_$name" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
+       -detect_leaks=0 -print_final_stats=1 -artifact_prefix="$work/" \
+       "$work/corpus" "$top/fuzz/$name/corpus" >"$work/log" 2>&1; then
+    echo "fuzz_$name: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$work/log" | grep -o '[0-9]*$') runs, no fault"
+  else
+    echo "fuzz_$name FAILED (log and input in $work):"
+    tail -n 40 "$work/log"
+    return 1
+  fi
+}
+export -f run_fuzzer
+export fuzz top seconds
+names=$(cd "$top/fuzz" && for d in */; do if [[ -f "$d/target.cpp" ]]; then echo "${d%/}"; fi; done)
+# A fuzzer runs on one core; as many at once as there are cores.
+echo "$names" | xargs -P "$jobs" -I{} bash -c 'run_fuzzer {}'

@@ -4,23 +4,11 @@
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTGraphic.h"
 
-#include <QGuiApplication>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 
 namespace {
-
-// Fonts need a GUI application; the corpus runner has one, libFuzzer not.
-void ensureApplication() {
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "fuzz_graphic_archive";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-}
 
 void checkRoundTrip(const SKTGraphic& g) {
     QString error;
@@ -32,7 +20,6 @@ void checkRoundTrip(const SKTGraphic& g) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    ensureApplication();
     const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
 
     QString error;

@@ -4,19 +4,8 @@
 #include "barcode/BarcodeSymbologies.h"
 #include "barcode/NKDBarcodeFactory.h"
 
-#include <QGuiApplication>
 #include <cstdint>
 #include <cstdlib>
-
-// Under libFuzzer, fonts need a GUI application (the corpus runner makes its own).
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    if (!QGuiApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(*argc, *argv);
-    }
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace zelk;

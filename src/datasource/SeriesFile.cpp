@@ -32,10 +32,23 @@ QString SeriesFile::readText(const QString& path) {
     return text;
 }
 
+namespace {
+
+// The lines of a series file's text. A CR before an LF ends the line with it;
+// any other CR (a file from elsewhere) becomes a space, as writing does, so
+// that no value holds a line break.
+QStringList linesOf(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text.split(QLatin1Char('\n'));
+}
+
+}  // namespace
+
 QStringList SeriesFile::readValueList(const QString& path) {
     QStringList values;
     const QString text = readText(path);
-    for (const QString& piece : text.split(QLatin1Char('\n'))) {
+    for (const QString& piece : linesOf(text)) {
         const QString v = Trim_Str(piece);
         if (!v.isEmpty())
             values.append(v);
@@ -44,14 +57,13 @@ QStringList SeriesFile::readValueList(const QString& path) {
 }
 
 QStringList SeriesFile::readRowList(const QString& path) {
-    QString text = readText(path);
+    const QString text = readText(path);
     if (text.isNull())
         return {};
     // Blank lines at the end go, as a trim of the text would; a blank first
     // line stays, since it is the first card's value and dropping it would
     // shift every card onto the next row's value.
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QStringList rows = text.split(QLatin1Char('\n'));
+    QStringList rows = linesOf(text);
     while (rows.size() > 1 && Trim_Str(rows.last()).isEmpty())
         rows.removeLast();
     if (rows.size() == 1 && Trim_Str(rows.first()).isEmpty())
@@ -63,7 +75,9 @@ QString SeriesFile::readFirstValue(const QString& path) {
     const QString text = readText(path);
     if (text.isNull())
         return QLatin1String("");
-    return text.section(QLatin1Char('\n'), 0, 0);
+    // Up to the first LF only: the rest of a long series is not split.
+    const qsizetype end = text.indexOf(QLatin1Char('\n'));
+    return linesOf(end < 0 ? text : text.left(end + 1)).first();
 }
 
 QString SeriesFile::lineOf(const QString& value) {

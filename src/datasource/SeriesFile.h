@@ -31,6 +31,8 @@ public:
 
     // The file's text; a null string when it is missing or not valid UTF-8.
     static QString readText(const QString& path);
+    // The readers below drop a CR before an LF and read any other CR as a
+    // space, so no value they give holds a line break.
     // Value list: split at LF, each piece trimmed (Trim_Str), blanks dropped.
     static QStringList readValueList(const QString& path);
     // Row list, one card per line: blank lines at the end are dropped and a

@@ -70,7 +70,10 @@ void SKTWindowController::wireImageAndSignaturePanels() {
         connect(box, &QCheckBox::clicked, this, update(true));
     // A slider and its value field follow each other; the rotation field
     // is also the rotation stepper and keeps to whole degrees.
-    for (const auto& [slider, field] : i->sliderPairs()) {
+    for (const auto& pair : i->sliderPairs()) {
+        // Plain variables: clang before 16 cannot capture a structured binding.
+        DoubleSlider* const slider = pair.first;
+        QDoubleSpinBox* const field = pair.second;
         const bool filters = slider != i->Trsp_slidr;  // transparency is drawn, not filtered
         const bool rotation = slider == i->Rotate_slidr;
         connect(slider, &DoubleSlider::doubleValueChanged, this, [this, field, filters](double value) {

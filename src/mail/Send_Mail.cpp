@@ -267,7 +267,10 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : QDialog(parent
     const std::pair<QLineEdit*, QSpinBox*> pairs[] = {
         {from_Text, from_Stepper}, {To_Text, To_Stepper}, {Total_Text, Total_Stepper}, {mail_count_txt, mail_count_stepper},
         {hour_txt, hour_stepper},  {min_text, min_stepper}, {sec_txt, sec_stepper}};
-    for (const auto& [field, step] : pairs) {
+    for (const auto& pair : pairs) {
+        // Plain copies: a lambda may not capture a structured binding (clang).
+        QLineEdit* field = pair.first;
+        QSpinBox* step = pair.second;
         connect(step, &QSpinBox::valueChanged, this, [field, step] { syncStepper(field, step, step); });
         if (field == from_Text || field == To_Text || field == Total_Text)
             connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });

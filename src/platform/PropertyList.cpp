@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QTimeZone>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -591,7 +592,10 @@ bool PropertyList::readFile(const QString& path, QVariant& out, QString* error, 
                          .arg(path).arg(file.size()).arg(limits.maxBytes);
         return false;
     }
-    const QByteArray bytes = file.read(limits.maxBytes + 1);
+    // What the file holds and one byte more (to see it grow past the
+    // limit), not the limit itself: read(n) reserves n bytes first.
+    const qint64 expected = file.isSequential() ? limits.maxBytes : std::min<qint64>(file.size(), limits.maxBytes);
+    const QByteArray bytes = file.read(expected + 1);
     QString message;
     if (!read(bytes, out, &message, limits)) {
         if (error)

@@ -34,12 +34,15 @@ TEST_F(SeriesFileTest, ReadingRules) {
     } cases[] = {
         {"plain", "a\nb\nc\n", {"a", "b", "c"}, {"a", "b", "c"}, "a"},
         {"no final line end", "a\nb", {"a", "b"}, {"a", "b"}, "a"},
-        {"CRLF line ends", "a\r\nb\r\n", {"a", "b"}, {"a", "b"}, "a\r"},
+        {"CRLF line ends", "a\r\nb\r\n", {"a", "b"}, {"a", "b"}, "a"},
+        // A CR of its own is no line end of the format, and no line break in
+        // a value either: it reads as a space, as the writer makes it.
+        {"lone CR", "a\rb\nc\r", {"a b", "c"}, {"a b", "c "}, "a b"},
         {"blank lines inside", "a\n\n  \nb\n", {"a", "b"}, {"a", "", "  ", "b"}, "a"},
         // An empty first value binds card 1 to the empty value and card 2 to
         // the second line; trimming the whole text would shift every card.
         {"empty first value", "\nBob\nCy\n", {"Bob", "Cy"}, {"", "Bob", "Cy"}, ""},
-        {"blank lines at the end", "Al\r\n\r\n \n", {"Al"}, {"Al"}, "Al\r"},
+        {"blank lines at the end", "Al\r\n\r\n \n", {"Al"}, {"Al"}, "Al"},
         {"blank file", "\n \n", {}, {""}, ""},
         {"edge blanks kept in rows", "  x  \n", {"x"}, {"  x  "}, "  x  "},
         {"empty file", "", {}, {""}, ""},

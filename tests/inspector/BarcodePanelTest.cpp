@@ -40,7 +40,8 @@ TEST_F(BarcodePanelTest, RefusalsOpenNoWindow) {
 }
 
 TEST_F(BarcodePanelTest, OkWritesTheOneSelectedUnlockedBarcode) {
-    for (const auto& [locked, ok] : {std::pair{false, true}, {true, true}, {false, false}}) {
+    for (const auto& c : {std::pair{false, true}, {true, true}, {false, false}}) {
+        const bool locked = c.first, ok = c.second;  // clang 14 cannot capture structured bindings
         const auto text = add(GraphicKind::Text), barcode = add(GraphicKind::Barcode, QRectF(30, 40, 10, 10));
         text->linear_font_val = QStringLiteral("TEXT");
         text->print_object = 1;  // the print check box shows the text clicked last
