@@ -17,7 +17,7 @@ cmake --build "$build" -j "$jobs"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$build/xdg-runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-(cd "$build" && ctest -j "$jobs" --output-on-failure --timeout 600 "$@")
+(cd "$build" && ctest -j "$jobs" --output-on-failure --timeout 600 "$@") | tee "$build/ctest.log"
 
 # The libFuzzer targets, built with clang in a build of their own (only the
 # fuzz targets and what they link), each run from its seed corpus for a
@@ -51,3 +51,8 @@ export fuzz top seconds
 names=$(cd "$top/fuzz" && for d in */; do if [[ -f "$d/target.cpp" ]]; then echo "${d%/}"; fi; done)
 # A fuzzer runs on one core; as many at once as there are cores.
 echo "$names" | xargs -P "$jobs" -I{} bash -c 'run_fuzzer {}'
+
+# The test count, last, so that it closes the output.
+total=$(grep -o 'tests failed out of [0-9]*' "$build/ctest.log" | grep -o '[0-9]*$')
+fuzzers=$(echo "$names" | wc -w)
+echo "ctest and fuzzers: $((total + fuzzers)) passed, 0 failed"
