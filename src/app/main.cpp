@@ -1,5 +1,6 @@
 #include "barcode/Barcode_Gen.h"
 #include "dialogs/Services.h"
+#include "groups/GroupMode.h"
 #include "inspector/ArrangeMenu.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         return 1;
     ArrangeMenu::install(window);
     PrintCommand::install(window);
+    GroupMode::install(window);
     // Barcode pictures and the barcode window's view of the design's data.
     zelk::BarcodeGenProducer barcodes;
     window.setBarcodeProducer(&barcodes);

@@ -423,7 +423,7 @@ void SKTWindowController::New_Project_Setting_Reset(bool full) {
     ::Invite_Frame_IMG.clear();
     ::Invite_Frame_Pic_IMG.clear();
     // The dynamic graphic lists of both sides are emptied here once they exist.
-    excel_cb_value.fill(-1);
+    Reset_Group_Mode_Excel_Col_Index();
 }
 
 bool SKTWindowController::Ask_Save_Changes() {
@@ -514,10 +514,5 @@ zelk::MeasureUnit SKTWindowController::Measument_Unit_Is() const {
 }
 
 QString SKTWindowController::Start_Card_Option() const { return ::Start_Card_Option; }
-
-int SKTWindowController::Get_Excel_Coulmn_Index_According_ID(const QString&) {
-    // Group-mode column binding comes with the group projects.
-    return -1;
-}
 
 int SKTWindowController::Card_Shape() const { return ::Card_Shape; }

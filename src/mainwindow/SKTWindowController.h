@@ -237,6 +237,35 @@ public:
     // Shows a row of the workbook in the side's group panel ("F" or "B");
     // set by the group topic.
     std::function<void(const QString& side, int row)> Set_GP_mode_Value_From_Excel;
+
+    // ---- Group projects (src/groups) ----
+    // The columns of the manual photos ("MFPC", "MBPC") of a group
+    // project's table; -1 none.
+    int excel_cb_value_f_man = -1;
+    int excel_cb_value_b_man = -1;
+    // All fourteen group column indexes to -1.
+    void Reset_Group_Mode_Excel_Col_Index();
+    // The start chooser's "G" road, installed by the group topic: the
+    // wizard (1 when a project is on screen) and what follows it.
+    std::function<int()> Open_Group_Mode_Wizard;
+    std::function<void()> Load_Group_Mode_After_log_reading;
+    // The group table: the titles and rows of a new project (the manual
+    // photo columns appended, hidden), and the group list rebuilt from it.
+    void Create_Excel_List_Func(const QStringList& titles, const QList<QStringList>& rows);
+    void Create_Group_List_By_Excel_List();
+    // Appends the manual-photo columns to a group table without them, and
+    // hides them; sets their indexes.
+    void Ensure_Manual_Photo_Columns();
+    // The cell of the table; "Text here" for a row or column outside it.
+    QString Get_Excel_Table_Item_Text(int row, int col) const;
+    // Binds the profile slots of both sides to their columns ("A": the
+    // wizard's new project).
+    void Update_Excel_Column_Binding(const QString& mode);
+    // The visitor desk's side panels as group mode uses them; set by the
+    // visitor topic, each skipped while empty.
+    struct VisitorPanels {
+        std::function<void()> Reset_All_Visitor_Grp_Mode_Ctrl;
+    } visitorPanels;
     // The please-wait sheet over the main window while a design file opens.
     void Show_Create_Modeless();
     void Hide_Destroy_Modeless();
