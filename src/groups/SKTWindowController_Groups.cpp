@@ -13,10 +13,12 @@
 #include "foundation/Utilities.h"
 #include "groups/GroupMode.h"
 #include "groups/Group_Mode_Wizard.h"
+#include "groups/Update_XL_Column.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 #include "production/GroupListModel.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 
 namespace {
@@ -180,6 +182,112 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
         if (canvas)
             canvas->update();
+    Mark_Group_List_New_Selection(0);
+}
+
+namespace {
+
+void unbind(SKTGraphic& g) {
+    g.Set_Data_source_type(DataSourceType::Manual);
+    g.Set_Excel_binding(false);
+    g.Set_Excel_binding_Index(-1);
+}
+
+}  // namespace
+
+void SKTWindowController::Update_Excel_Btn_Clicked() {
+    if (visitorPanels.Create_Dynamic_Control_List)
+        visitorPanels.Create_Dynamic_Control_List();
+    QList<QStringList>* list =
+        visitorPanels.dynamicControlList ? visitorPanels.dynamicControlList(::Card_Front_Or_Back) : nullptr;
+    if (Update_XL_Column::defaultInstance()->Open_Wnd(*this, list) != 1)
+        return;
+    try {
+        Update_Excel_Column_Binding_Update_Column();
+    } catch (const std::exception& e) {
+        Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
+    const Update_XL_Column* dialog = Update_XL_Column::defaultInstance();
+    const int side = ::Card_Front_Or_Back != 0 ? 1 : 0;
+    SKTGraphicView* canvas = side == 0 ? _graphicView : _graphicView_BACK;
+    const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
+    // A panel row is brought in line while its graphic's side is current.
+    auto refresh = [this](int onSide, SKTGraphic& g) {
+        if (!visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo)
+            return;
+        const int saved = ::Card_Front_Or_Back;
+        ::Card_Front_Or_Back = onSide;
+        visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(g);
+        ::Card_Front_Or_Back = saved;
+    };
+    ::Not_Draw_Only_Prop_Change = true;
+    const bool wasFilling = ::Fill_User_Profile;
+    ::Fill_User_Profile = true;
+    for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+        const QString& id = fields.at(i).valueId;
+        const int column = excel_cb_value[size_t(i)];
+        const bool ticked = dialog->checks[size_t(i)]->isChecked();
+        const QString value = Get_Excel_Table_Item_Text(0, column);
+        const auto own = canvas->Selcect_Ctrl_With_ID(id);
+        if (column == -1 && !ticked) {
+            if (own) {
+                own->Set_Ctrl_Is_Visible(false);
+                refresh(side, *own);
+                unbind(*own);
+            }
+        } else if (column == -1) {
+            if (own) {
+                int s = 0;
+                for (SKTGraphicView* c : {_graphicView, _graphicView_BACK}) {
+                    if (const auto g = c->Selcect_Ctrl_With_ID(id)) {
+                        refresh(s, *g);
+                        unbind(*g);
+                    }
+                    ++s;
+                }
+            } else {
+                canvas->createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(),
+                                             side == 0 ? CardSide::FrontName : CardSide::BackName, value, id);
+            }
+        } else {
+            checkAndCreateControl(*this, tools_, side, id, value, false, column, ticked, false, false);
+            if (i == 0 && ticked) {
+                int s = 0;
+                for (SKTGraphicView* c : {_graphicView, _graphicView_BACK}) {
+                    if (const auto g = c->Selcect_Ctrl_With_ID(id))
+                        refresh(s, *g);
+                    ++s;
+                }
+            }
+        }
+    }
+    // Both photos go to their own sides, whichever side is being edited.
+    for (int photoSide = 0; photoSide < 2; ++photoSide) {
+        const int column = excel_cb_value[photoSide == 0 ? 10 : 11];
+        SKTGraphicView* photoCanvas = photoSide == 0 ? _graphicView : _graphicView_BACK;
+        if (column == -1) {
+            if (const auto g = photoCanvas->Selcect_Ctrl_With_ID(PhotoId)) {
+                unbind(*g);
+                if (visitorPanels.Set_User_Image_Control)
+                    visitorPanels.Set_User_Image_Control(photoSide, g->_file_path, g->_contents, g->control_ID);
+            }
+            continue;
+        }
+        QString value = Get_Excel_Table_Item_Text(0, column);
+        if (value == TextHere)
+            value.clear();
+        const int saved = ::Card_Front_Or_Back;
+        ::Card_Front_Or_Back = photoSide;
+        checkAndCreateControl(*this, tools_, photoSide, PhotoId, value, true, column, true, false, false);
+        ::Card_Front_Or_Back = saved;
+    }
+    ::Fill_User_Profile = wasFilling;
+    ::Not_Draw_Only_Prop_Change = false;
+    for (SKTGraphicView* c : {_graphicView, _graphicView_BACK})
+        c->update();
     Mark_Group_List_New_Selection(0);
 }
 

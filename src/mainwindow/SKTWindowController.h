@@ -263,8 +263,23 @@ public:
     void Update_Excel_Column_Binding(const QString& mode);
     // The visitor desk's side panels as group mode uses them; set by the
     // visitor topic, each skipped while empty.
+    // The group pane's update command: the re-binding dialog for the
+    // current side, then its choices applied.
+    void Update_Excel_Btn_Clicked();
+    void Update_Excel_Column_Binding_Update_Column();
+    // The visitor desk's side panels as group mode uses them; set by the
+    // visitor topic, each skipped while empty.
     struct VisitorPanels {
         std::function<void()> Reset_All_Visitor_Grp_Mode_Ctrl;
+        // The side's list of user-added controls (dynamic_ctrl_list_front
+        // or _back: ID, value, "Y"/"N", column, kind), rebuilt from it.
+        std::function<QList<QStringList>*(int side)> dynamicControlList;
+        std::function<void()> Create_Dynamic_Control_List;
+        // The panel row of the graphic brought in line with it (current side).
+        std::function<void(SKTGraphic& graphic)> Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo;
+        // The side's panel shows the picture of a photo graphic.
+        std::function<void(int side, const QString& path, const QImage& picture, const QString& control_ID)>
+            Set_User_Image_Control;
     } visitorPanels;
     // The please-wait sheet over the main window while a design file opens.
     void Show_Create_Modeless();

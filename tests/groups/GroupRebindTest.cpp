@@ -1,0 +1,157 @@
+#include "../profiles/ProfileTestSupport.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "foundation/SKTGraphic.h"
+#include "groups/GroupMode.h"
+#include "groups/Update_XL_Column.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+namespace zelk::test {
+namespace {
+
+// A group project on the window without the wizard: three columns (name,
+// title, photo), two holders, name and photo bound.
+class GroupRebindTest : public ProfileDialogTest {
+protected:
+    void SetUp() override {
+        ProfileDialogTest::SetUp();
+        GroupMode::install(*window);
+        ::Start_Card_Option = QStringLiteral("G");
+        ::Card_Front_Or_Back = 0;
+        window->Reset_Group_Mode_Excel_Col_Index();
+        window->excel_cb_value[0] = 1;
+        window->excel_cb_value[10] = 3;
+        window->Create_Excel_List_Func({QStringLiteral("Name"), QStringLiteral("Title"), QStringLiteral("Photo")},
+                                       {{QStringLiteral("Ann"), QStringLiteral("Chief"), QString()},
+                                        {QStringLiteral("Bob"), QStringLiteral("Clerk"), QString()}});
+        window->Update_Excel_Column_Binding(QStringLiteral("A"));
+        window->visitorPanels.dynamicControlList = [this](int side) { return side == 0 ? &front : &back; };
+        play = [this](QDialog* d) {
+            if (d == dialog) {
+                if (script)
+                    script(dialog);
+                return dialog->result();
+            }
+            return 0;
+        };
+    }
+    void TearDown() override {
+        ::Card_Front_Or_Back = 0;
+        ::Start_Card_Option = QStringLiteral("L");
+        ProfileDialogTest::TearDown();
+    }
+    std::shared_ptr<SKTGraphic> on(int side, const QString& id) {
+        return (side == 0 ? window->_graphicView : window->_graphicView_BACK)->Selcect_Ctrl_With_ID(id);
+    }
+
+    Update_XL_Column* dialog = Update_XL_Column::defaultInstance();
+    std::function<void(Update_XL_Column*)> script;
+    QList<QStringList> front, back;
+};
+
+TEST_F(GroupRebindTest, TheDialogIsPrefilledFromTheSide) {
+    window->Update_Excel_Btn_Clicked();  // played: cancelled
+    EXPECT_EQ(dialog->windowTitle(), Update_XL_Column::FrontTitle);
+    EXPECT_EQ(dialog->combos[0]->count(), 6);  // "None", three titles, the manual photos
+    EXPECT_EQ(dialog->combos[11]->itemText(5), QStringLiteral("MBPC"));
+    EXPECT_EQ(dialog->combos[0]->currentIndex(), 1);
+    EXPECT_EQ(dialog->combos[1]->currentIndex(), 0);
+    EXPECT_TRUE(dialog->checks[0]->isChecked());
+    EXPECT_FALSE(dialog->checks[1]->isChecked());
+
+    on(0, QStringLiteral("Fup_Name"))->ctrl_is_locked = true;
+    ::Card_Front_Or_Back = 1;
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_EQ(dialog->windowTitle(), Update_XL_Column::BackTitle);
+    EXPECT_FALSE(dialog->checks[0]->isChecked());  // the name is on the front
+    EXPECT_TRUE(dialog->combos[0]->isEnabled());
+    ::Card_Front_Or_Back = 0;
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_FALSE(dialog->combos[0]->isEnabled());
+}
+
+TEST_F(GroupRebindTest, ChoosingAColumnTicksAndNoneRefusesOk) {
+    script = [](Update_XL_Column* d) {
+        d->combos[2]->setCurrentIndex(2);
+        EXPECT_TRUE(d->checks[2]->isChecked());
+        d->checks[1]->setChecked(true);
+        d->combos[1]->setCurrentIndex(0);
+        EXPECT_TRUE(d->checks[1]->isChecked());
+        d->combos[0]->setCurrentIndex(0);
+        d->OKPressed();
+        EXPECT_EQ(d->result(), 0);
+        d->CancelPressed();
+    };
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Default column should not be 'None'.")});
+    EXPECT_EQ(window->excel_cb_value[0], 1);
+}
+
+TEST_F(GroupRebindTest, ApplyingTheChoices) {
+    front = {{QStringLiteral("F_field1"), QStringLiteral("typed"), QStringLiteral("Y"), QStringLiteral("2"),
+              QStringLiteral("T")},
+             {QStringLiteral("F_field2"), QStringLiteral("kept"), QStringLiteral("Y"), QStringLiteral("-1"),
+              QStringLiteral("T")},
+             {QStringLiteral("F_label3"), QStringLiteral("caption"), QStringLiteral("Y"), QStringLiteral("-1"),
+              QStringLiteral("T")}};
+    script = [](Update_XL_Column* d) {
+        ASSERT_EQ(d->view_array_value.size(), 2);  // labels get no row
+        EXPECT_EQ(d->view_array_value.at(0).combo->currentIndex(), 2);
+        d->view_array_value[0].combo->setCurrentIndex(0);
+        d->view_array_value[1].combo->setCurrentIndex(1);
+        d->view_array_value[1].check->setChecked(false);
+        d->combos[0]->setCurrentIndex(2);   // the title becomes the name column
+        d->checks[2]->setChecked(true);     // company: no column, shown
+        d->combos[10]->setCurrentIndex(0);  // front photo: unbound
+        d->OKPressed();
+    };
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_EQ(front.at(0).mid(1, 3), (QStringList{QStringLiteral("typed"), QStringLiteral("Y"), QStringLiteral("-1")}));
+    EXPECT_EQ(front.at(1).mid(1, 3), (QStringList{QStringLiteral("Ann"), QStringLiteral("N"), QStringLiteral("1")}));
+    EXPECT_EQ(window->excel_cb_value[0], 2);
+    EXPECT_EQ(window->GroupListData.value(1).value(QStringLiteral("BatchList")).toString(), QStringLiteral("2 - Clerk"));
+    const auto name = on(0, QStringLiteral("Fup_Name"));
+    ASSERT_TRUE(name);
+    EXPECT_EQ(name->excel_col_indx, 2);
+    const auto company = on(0, QStringLiteral("Fup_Company"));
+    ASSERT_TRUE(company);
+    EXPECT_EQ(company->Text_Value, QStringLiteral("Text here"));
+    EXPECT_FALSE(company->excel_binding);
+    const auto photo = on(0, QStringLiteral("Fup_Photo"));
+    ASSERT_TRUE(photo);
+    EXPECT_FALSE(photo->excel_binding);
+    EXPECT_TRUE(photo->ctrl_is_visible);
+
+    // Company back to "None" and unticked: hidden and unbound.
+    script = [](Update_XL_Column* d) {
+        d->checks[2]->setChecked(false);
+        d->OKPressed();
+    };
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_FALSE(on(0, QStringLiteral("Fup_Company"))->ctrl_is_visible);
+}
+
+TEST_F(GroupRebindTest, CellsAndColumnLookups) {
+    struct Case {
+        int row, col;
+        const char* text;
+    };
+    const Case cases[] = {{0, 1, "Ann"}, {1, 2, "Clerk"}, {0, -1, "Text here"}, {0, 6, "Text here"},
+                          {5, 1, "Text here"}, {0, 3, ""}};
+    for (const Case& c : cases)
+        EXPECT_EQ(window->Get_Excel_Table_Item_Text(c.row, c.col), QString::fromUtf8(c.text)) << c.row << "," << c.col;
+    EXPECT_EQ(window->Get_Excel_Table_Item_Text(0, 4), window->NO_Image_Path);
+    EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QStringLiteral("Fup_Name")), 1);
+    EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QStringLiteral("Fup_Title")), -1);
+    EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QStringLiteral("Fup_Photo")), -1);
+    EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QStringLiteral("Fup_lbl_Name")), -1);
+    window->New_Project_Setting_Reset(false);
+    EXPECT_EQ(window->excel_cb_value_f_man, -1);
+    EXPECT_EQ(window->excel_cb_value[0], -1);
+}
+
+}  // namespace
+}  // namespace zelk::test
