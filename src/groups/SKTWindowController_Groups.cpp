@@ -19,7 +19,10 @@
 #include "production/GroupListModel.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QTableView>
 
 namespace {
 
@@ -193,6 +196,19 @@ void unbind(SKTGraphic& g) {
     g.Set_Excel_binding_Index(-1);
 }
 
+// The column of a user-added control in the current side's list; -1 when
+// it has none or the list is not there.
+int dynamicColumnOf(SKTWindowController& w, const QString& id) {
+    QList<QStringList>* list =
+        w.visitorPanels.dynamicControlList ? w.visitorPanels.dynamicControlList(::Card_Front_Or_Back) : nullptr;
+    if (!list)
+        return -1;
+    for (const QStringList& entry : *list)
+        if (entry.value(0) == id)
+            return entry.value(3, QStringLiteral("-1")).toInt();
+    return -1;
+}
+
 }  // namespace
 
 void SKTWindowController::Update_Excel_Btn_Clicked() {
@@ -292,16 +308,242 @@ void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
 }
 
 int SKTWindowController::Get_Excel_Coulmn_Index_According_ID(const QString& controlId) {
-    // User-added fields take their columns from the side panels' lists,
-    // which the visitor desk keeps.
     if (!controlId.contains(QStringLiteral("Fup_")))
-        return -1;
+        return dynamicColumnOf(*this, controlId);
     const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
     for (int i = 0; i < zelk::ProfileTextSlotCount; ++i)
         if (fields.at(i).valueId == controlId)
             return excel_cb_value[size_t(i)];
     return -1;
 }
+
+// ---------------------------------------------------------------- group rows
+
+namespace {
+
+const QString RecordAdded = QStringLiteral("Record added successfully.");
+const QString RecordDeleted = QStringLiteral("Record deleted successfully.");
+const QString RecordSaved = QStringLiteral("Record saved successfully.");
+const QString OneRecordLeft = QStringLiteral("Unable to delete this record because project must have one record.");
+const QString DeleteQuestion = QStringLiteral("Are you sure you want delete selected record?");
+const QString UpdateReminder =
+    QStringLiteral("Please click on 'Save Details' button to update your changes in your project data.");
+
+int columnCount() { return int(Data_From_Excel::defaultInstance()->ColList().size()); }
+
+}  // namespace
+
+int SKTWindowController::selectedGroupLine() const {
+    if (!GroupList)
+        return -1;
+    const QModelIndexList rows = GroupList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, int add_or_save) {
+    const Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    QVariantMap row;
+    row.insert(QStringLiteral("Extension"),
+               add_or_save == 0 ? QString::number(table->rowCount() + 1)
+                                : table->Get_Item_Text(row_index, 0).toString());
+    for (int j = 1; j < n; ++j) {
+        const QVariant cell = add_or_save == 0 ? QVariant(QString()) : table->Get_Item_Text(row_index, j);
+        const bool manualPhoto = j == excel_cb_value_f_man || j == excel_cb_value_b_man;
+        if (cell.isValid() && !(add_or_save == 0 && manualPhoto))
+            row.insert(columnKey(j), cell.toString());
+        else
+            row.insert(columnKey(j), manualPhoto ? NO_Image_Path : QString());
+    }
+    if (add_or_save == 2)
+        return row;
+    const int side = ::Card_Front_Or_Back != 0 ? 1 : 0;
+    if (visitorPanels.panelSlotValue)
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+            const int column = excel_cb_value[size_t(i)];
+            QString value;
+            bool ticked = false;
+            if (column < 1 || column >= n || !visitorPanels.panelSlotValue(side, i, &value, &ticked))
+                continue;
+            if (add_or_save == 0 || ticked)
+                row.insert(columnKey(column), value);
+        }
+    const int photoColumn = excel_cb_value[side == 0 ? 10 : 11];
+    if (photoColumn >= 1 && photoColumn < n) {
+        const auto photo = (side == 0 ? _graphicView : _graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+        row.insert(columnKey(photoColumn), photo ? photo->_file_path : NO_Image_Path);
+    }
+    if (visitorPanels.Get_text_box_of_visitor_mode && visitorPanels.dynamicControlList)
+        if (const QList<QStringList>* list = visitorPanels.dynamicControlList(side))
+            for (const QStringList& entry : *list) {
+                const int column = entry.value(3, QStringLiteral("-1")).toInt();
+                if (column >= 1 && column < n)
+                    row.insert(columnKey(column), visitorPanels.Get_text_box_of_visitor_mode(entry.value(0)));
+            }
+    return row;
+}
+
+void SKTWindowController::Save_Group_Mode_List_Details_In_XL_Data_List() {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    const int r = std::max(selectedGroupLine(), 0);
+    // A project without rows has nothing to store into.
+    if (r >= table->rowCount())
+        return;
+    table->ListData[r] = Get_Array_For_Excel_List(columnCount(), r, 1);
+    table->reloadData();
+    Create_Group_List_By_Excel_List();
+    Mark_Group_List_New_Selection(r);
+}
+
+int SKTWindowController::Save_gp_details_by_list() {
+    Save_Group_Mode_List_Details_In_XL_Data_List();
+    return Save_project_file(false, false, DesignFile::DesignMode);
+}
+
+void SKTWindowController::Add_In_Excel_Details_Btn_Clicked() {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    table->ListData.append(Get_Array_For_Excel_List(columnCount(), std::max(selectedGroupLine(), 0), 0));
+    table->reloadData();
+    Create_Group_List_By_Excel_List();
+    Calculate_Excel_table_rows();
+    // The new line is selected before the save, which stores the panel into
+    // the selected row: the panel holds the new holder, not the old line's.
+    Mark_Group_List_New_Selection(int(GroupListData.size()) - 1);
+    const int written = Save_project_file(false, false, DesignFile::DesignMode);
+    Mark_Group_List_New_Selection(int(GroupListData.size()) - 1);
+    if (written == 1)
+        Show_MessageBox(RecordAdded);
+}
+
+void SKTWindowController::Delete_In_Excel_Details_Btn_Clicked() {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    // The table's rows count, not the list's lines: without a name column
+    // the list is empty.
+    if (table->rowCount() <= 1) {
+        Show_MessageBox(OneRecordLeft);
+        return;
+    }
+    if (Show_YES_NO_MessageBox(DeleteQuestion) != 1)
+        return;
+    const int r = std::max(selectedGroupLine(), 0);
+    if (r >= table->rowCount())
+        return;
+    table->ListData.removeAt(r);
+    table->reloadData();
+    Create_Group_List_By_Excel_List();
+    const int s = r >= 2 ? r - 1 : 0;
+    Mark_Group_List_New_Selection(s);
+    Calculate_Excel_table_rows();
+    const int written = Save_project_file(false, false, DesignFile::DesignMode);
+    Mark_Group_List_New_Selection(s);
+    if (written == 1)
+        Show_MessageBox(RecordDeleted);
+}
+
+void SKTWindowController::Save_In_Excel_Details_Btn_Clicked() {
+    if (Save_gp_details_by_list() == 1)
+        Show_MessageBox(RecordSaved);
+}
+
+void SKTWindowController::Save_Excel_Details_Btn_Clicked() {
+    const int r = std::max(selectedGroupLine(), 0);
+    if (Save_gp_details_by_list() == 1 && GP_Move_Next_Rcd && r < GroupListData.size() - 1)
+        Mark_Group_List_New_Selection(r + 1);
+}
+
+void SKTWindowController::View_Excel_Btn_Clicked() {
+    if (Calculate_Excel_table_rows() <= 0)
+        Show_MessageBox(Group_Mode_Wizard::NoExcelDataMessage);
+    else
+        Data_From_Excel::defaultInstance()->Open_Wnd();
+}
+
+void SKTWindowController::Set_Group_Mode_List_Setting_After_Loading(const QString& path, const QString& a_or_u) {
+    if (::Project_File_Name.isEmpty())
+        return;
+    Group_Mode_Wizard* wizard = Group_Mode_Wizard::defaultInstance();
+    const QFileInfo file(path);
+    wizard->Project_Name_Val = file.completeBaseName();
+    wizard->Project_Path_Val = file.dir().dirName();
+    wizard->Project_Excel_Val = ::Excel_Source_Path;
+    Create_Group_List_By_Excel_List();
+    Calculate_Excel_table_rows();
+    Update_Excel_Column_Binding(a_or_u == QStringLiteral("U") ? QStringLiteral("U") : QStringLiteral("A"));
+    ::Excel_Binding_Use = true;
+    ::Use_Excel_Binding_Values = true;
+    ::Project_File_Name = path;
+    if (Data_source_type)
+        Add_Excel_Col_Name_In_Combo(Data_source_type);
+    if (Set_GP_mode_Value_From_Excel)
+        Set_GP_mode_Value_From_Excel(::Card_Front_Or_Back != 0 ? CardSide::BackName : CardSide::FrontName, 0);
+}
+
+void SKTWindowController::Select_Excel_First_Row() {
+    if (Set_GP_mode_Value_From_Excel)
+        Set_GP_mode_Value_From_Excel(::Card_Front_Or_Back != 0 ? CardSide::BackName : CardSide::FrontName, 0);
+    Mark_Group_List_New_Selection(0);
+    selectArrowTool();
+}
+
+void SKTWindowController::Show_Message_To_Update_Data() {
+    if (::Start_Card_Option != QStringLiteral("G"))
+        return;
+    const auto g = Get_Selected_Graphic();
+    if (g && g->data_source_type == DataSourceType::ExcelColumn)
+        Show_MessageBox(UpdateReminder);
+}
+
+namespace {
+
+// The side's panel shows row `row`: the slots' values, the photo and the
+// user-added fields bound to columns.
+void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row) {
+    const int side = sideLetter == CardSide::FrontName ? 0 : 1;
+    const GraphicList& graphics = side == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
+    const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
+    for (const auto& g : graphics) {
+        if (g->kind() != zelk::GraphicKind::Text && g->kind() != zelk::GraphicKind::Image)
+            continue;
+        const QString id = Trim_Str(g->control_ID);
+        if (id.isEmpty() || id.contains(QStringLiteral("_label")))
+            continue;
+        bool slot = false;
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i)
+            if (fields.at(i).valueId == id) {
+                slot = true;
+                const int column = w.excel_cb_value[size_t(i)];
+                if (column != -1 && w.visitorPanels.setPanelSlotValue)
+                    w.visitorPanels.setPanelSlotValue(side, i, w.Get_Excel_Table_Item_Text(row, column));
+            }
+        if (slot)
+            continue;
+        if (id == PhotoId) {
+            const int column = w.excel_cb_value[side == 0 ? 10 : 11];
+            if (column == -1 || !w.visitorPanels.Set_User_Image)
+                continue;
+            QString value = w.Get_Excel_Table_Item_Text(row, column);
+            if (value == TextHere)
+                value.clear();
+            w.visitorPanels.Set_User_Image(side, value, PhotoId);
+            continue;
+        }
+        if (id.contains(QStringLiteral("Fup_")))
+            continue;
+        const int column = dynamicColumnOf(w, id);
+        if (column == -1)
+            continue;
+        QString value = w.Get_Excel_Table_Item_Text(row, column);
+        if (id.contains(QStringLiteral("_Photo"))) {
+            if (value == TextHere)
+                value.clear();
+            if (w.visitorPanels.Set_User_Image_Control)
+                w.visitorPanels.Set_User_Image_Control(side, value, g->_contents, id);
+        } else if (w.visitorPanels.Set_text_box_of_visitor_mode) {
+            w.visitorPanels.Set_text_box_of_visitor_mode(id, value);
+        }
+    }
+}
+
+}  // namespace
 
 namespace GroupMode {
 
@@ -312,10 +554,15 @@ void install(SKTWindowController& window) {
             return;
         window.Ensure_Manual_Photo_Columns();
         window.Create_Group_List_By_Excel_List();
+        window.Set_Group_Mode_List_Setting_After_Loading(Project_File_Name, QStringLiteral("U"));
         window.Mark_Group_List_New_Selection(0);
         window.Set_Log_Name_In_Title();
     };
+    window.Set_GP_mode_Value_From_Excel = [&window](const QString& side, int row) {
+        fillPanelFromRow(window, side, row);
+    };
     SKTWindowController::DesignModeSteps steps;
+    steps.beforeSaving = [](SKTWindowController& w) { w.Save_Group_Mode_List_Details_In_XL_Data_List(); };
     // A project saved before the manual-photo columns existed gets them.
     steps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) { w.Ensure_Manual_Photo_Columns(); };
     window.setDesignModeSteps(QStringLiteral("G"), steps);

@@ -263,6 +263,29 @@ public:
     void Update_Excel_Column_Binding(const QString& mode);
     // The visitor desk's side panels as group mode uses them; set by the
     // visitor topic, each skipped while empty.
+    // ---- Group rows (the group pane's commands) ----
+    // The selected line of the group list; -1 for none.
+    int selectedGroupLine() const;
+    // A row of the group table built for add (0), save (1) or copy (2) from
+    // row `row_index` and the current side's panel; n: the table's column
+    // count, row-number column included.
+    QVariantMap Get_Array_For_Excel_List(int n, int row_index, int add_or_save);
+    // The selected row (0 when none) takes the current side's panel entries;
+    // nothing for a row the table lacks. The "G" step before every save.
+    void Save_Group_Mode_List_Details_In_XL_Data_List();
+    // Stores the row and saves the project: 1 when written.
+    int Save_gp_details_by_list();
+    // The commands; each reports success only after the project was written.
+    void Add_In_Excel_Details_Btn_Clicked();
+    void Delete_In_Excel_Details_Btn_Clicked();
+    void Save_In_Excel_Details_Btn_Clicked();
+    void Save_Excel_Details_Btn_Clicked();
+    void View_Excel_Btn_Clicked();
+    bool GP_Move_Next_Rcd = false;  // the pane's move-next box
+    // A loaded project set up (path: Project_File_Name; "U" or "A").
+    void Set_Group_Mode_List_Setting_After_Loading(const QString& path, const QString& a_or_u);
+    void Select_Excel_First_Row();
+    void Show_Message_To_Update_Data();
     // The group pane's update command: the re-binding dialog for the
     // current side, then its choices applied.
     void Update_Excel_Btn_Clicked();
@@ -280,6 +303,15 @@ public:
         // The side's panel shows the picture of a photo graphic.
         std::function<void(int side, const QString& path, const QImage& picture, const QString& control_ID)>
             Set_User_Image_Control;
+        // A text slot's value box and its check box in the side's panel
+        // (false: the panel has none).
+        std::function<bool(int side, int slot, QString* value, bool* ticked)> panelSlotValue;
+        std::function<void(int side, int slot, const QString& value)> setPanelSlotValue;
+        // The side's panel shows the photo (the side's "Fup_Photo" too).
+        std::function<void(int side, const QString& path, const QString& control_ID)> Set_User_Image;
+        // The text of a user-added control's box in the current side's panel.
+        std::function<QString(const QString& control_ID)> Get_text_box_of_visitor_mode;
+        std::function<void(const QString& control_ID, const QString& value)> Set_text_box_of_visitor_mode;
     } visitorPanels;
     // The please-wait sheet over the main window while a design file opens.
     void Show_Create_Modeless();

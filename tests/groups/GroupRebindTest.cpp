@@ -3,6 +3,8 @@
 #include "canvas/SKTGraphicView.h"
 #include "foundation/SKTGraphic.h"
 #include "groups/GroupMode.h"
+#include "groups/GroupProjects.h"
+#include "mainwindow/DesignFile.h"
 #include "groups/Update_XL_Column.h"
 
 #include <QCheckBox>
@@ -151,6 +153,120 @@ TEST_F(GroupRebindTest, CellsAndColumnLookups) {
     window->New_Project_Setting_Reset(false);
     EXPECT_EQ(window->excel_cb_value_f_man, -1);
     EXPECT_EQ(window->excel_cb_value[0], -1);
+}
+
+
+// The group pane's row commands over a saved project; the panel plays a
+// name box whose check box the test sets.
+class GroupRowsTest : public GroupRebindTest {
+protected:
+    void SetUp() override {
+        GroupRebindTest::SetUp();
+        GroupProjects::folders();
+        project = GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Rows"));
+        ::Project_File_Name = project;
+        window->visitorPanels.panelSlotValue = [this](int, int slot, QString* value, bool* ticked) {
+            if (slot != 0)
+                return false;
+            *value = panelName;
+            *ticked = nameTicked;
+            return true;
+        };
+        // Selecting a line shows its row in the panel.
+        window->visitorPanels.setPanelSlotValue = [this](int, int slot, const QString& value) {
+            if (slot == 0)
+                panelName = value;
+        };
+        ASSERT_EQ(window->Save_project_file(false, false, DesignFile::DesignMode), 1) << sink.text();
+        sink.shown.clear();
+    }
+    QStringList names() const {
+        QStringList list;
+        for (const QVariantMap& row : tableRows())
+            list << row.value(QStringLiteral("Column1")).toString();
+        return list;
+    }
+    QStringList storedNames() const {
+        QStringList list;
+        const DesignReadResult read = DesignFile::readDesignFile(project);
+        for (const QVariantMap& row : read.contents->excelRows)
+            list << row.value(QStringLiteral("Column1")).toString();
+        return list;
+    }
+    QString project;
+    QString panelName = QStringLiteral("Ann");  // the panel shows line 0
+    bool nameTicked = true;
+};
+
+TEST_F(GroupRowsTest, AddSaveAndDeleteRewriteTheProject) {
+    panelName = QStringLiteral("Cid");
+    window->Add_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Record added successfully.")});
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cid")}));
+    EXPECT_EQ(tableRows().at(2).value(QStringLiteral("Extension")).toString(), QStringLiteral("3"));
+    EXPECT_EQ(tableRows().at(2).value(QStringLiteral("Column2")).toString(), QString());
+    EXPECT_EQ(tableRows().at(2).value(QStringLiteral("Column4")).toString(), window->NO_Image_Path);
+    EXPECT_EQ(window->selectedGroupLine(), 2);
+    EXPECT_EQ(storedNames(), names());
+
+    // Saving with the name box unticked keeps the cell.
+    window->Mark_Group_List_New_Selection(0);
+    EXPECT_EQ(panelName, QStringLiteral("Ann"));
+    panelName = QStringLiteral("Anna");
+    nameTicked = false;
+    window->Save_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(names().value(0), QStringLiteral("Ann"));
+    nameTicked = true;
+    panelName = QStringLiteral("Anna");  // the save showed the row again
+    window->GP_Move_Next_Rcd = true;
+    window->Save_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(storedNames().value(0), QStringLiteral("Anna"));
+    EXPECT_EQ(window->selectedGroupLine(), 1);
+
+    sink.answers = {MessageAnswer::Yes};
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Anna"), QStringLiteral("Cid")}));
+    EXPECT_EQ(window->selectedGroupLine(), 0);
+    EXPECT_EQ(storedNames(), names());
+    EXPECT_EQ(window->GroupListData.value(1).value(QStringLiteral("BatchList")).toString(), QStringLiteral("2 - Cid"));
+}
+
+TEST_F(GroupRowsTest, TheLastRowStaysAlsoWithoutANameColumn) {
+    window->excel_cb_value[0] = -1;
+    window->Create_Group_List_By_Excel_List();
+    EXPECT_TRUE(window->GroupListData.isEmpty());
+    sink.answers = {MessageAnswer::Yes};
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(names(), QStringList{QStringLiteral("Bob")});
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(sink.shown.last(), QStringLiteral("Unable to delete this record because project must have one record."));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("Bob")});
+}
+
+TEST_F(GroupRowsTest, NoSuccessAfterAFailedSaveAndNothingStoredIntoAMissingRow) {
+    writeBytes(data.filePath(QStringLiteral("blocker")), "file");
+    ::Project_File_Name = data.filePath(QStringLiteral("blocker/Rows.did"));
+    window->Save_In_Excel_Details_Btn_Clicked();
+    window->Add_In_Excel_Details_Btn_Clicked();
+    sink.answers = {MessageAnswer::Yes};
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    ASSERT_FALSE(sink.shown.isEmpty());
+    for (const QString& text : sink.shown)
+        EXPECT_FALSE(text.contains(QStringLiteral("successfully"))) << text.toStdString();
+
+    Data_From_Excel::defaultInstance()->clearRows();
+    window->Save_Group_Mode_List_Details_In_XL_Data_List();
+    EXPECT_TRUE(tableRows().isEmpty());
+}
+
+TEST_F(GroupRowsTest, ACopiedRowLackingAManualPhotoCellGetsNoImage) {
+    Data_From_Excel::defaultInstance()->ListData[0].remove(QStringLiteral("Column4"));
+    Data_From_Excel::defaultInstance()->ListData[0].remove(QStringLiteral("Column2"));
+    const QVariantMap copy = window->Get_Array_For_Excel_List(6, 0, 2);
+    EXPECT_EQ(copy.value(QStringLiteral("Column4")).toString(), window->NO_Image_Path);
+    EXPECT_EQ(copy.value(QStringLiteral("Column2")).toString(), QString());
+    EXPECT_EQ(copy.value(QStringLiteral("Column1")).toString(), QStringLiteral("Ann"));
+    EXPECT_EQ(copy.value(QStringLiteral("Extension")).toString(), QStringLiteral("1"));
 }
 
 }  // namespace
