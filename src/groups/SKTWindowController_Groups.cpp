@@ -17,6 +17,7 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 #include "production/GroupListModel.h"
+#include "production/ProductionGlobals.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -490,6 +491,20 @@ void SKTWindowController::Show_Message_To_Update_Data() {
     const auto g = Get_Selected_Graphic();
     if (g && g->data_source_type == DataSourceType::ExcelColumn)
         Show_MessageBox(UpdateReminder);
+}
+
+void SKTWindowController::Group_Mode_Print_Export_Tail(bool dataSheetValues, bool excelValues) {
+    if (::Start_Card_Option != QStringLiteral("G"))
+        return;
+    const int side = ::Card_Front_Or_Back;
+    Check_Series_Or_Excel_Use_or_not();
+    ::Use_Data_Sheet_Values = dataSheetValues;
+    ::Use_Excel_Binding_Values = excelValues;
+    Get_total_Card_count();
+    Create_Card_Design_Again();
+    ::Card_Front_Or_Back = side;
+    Set_Graphic_Array_According_Side();
+    Show_RHS_Properties(Get_Selected_Graphic().get());
 }
 
 namespace {

@@ -286,6 +286,10 @@ public:
     void Set_Group_Mode_List_Setting_After_Loading(const QString& path, const QString& a_or_u);
     void Select_Excel_First_Row();
     void Show_Message_To_Update_Data();
+    // After Print or Export of a group project: the design as it was
+    // before the command (the selected row had been written into the other
+    // side), the production flags given back and the cards counted again.
+    void Group_Mode_Print_Export_Tail(bool dataSheetValues, bool excelValues);
     // The group pane's update command: the re-binding dialog for the
     // current side, then its choices applied.
     void Update_Excel_Btn_Clicked();

@@ -1,10 +1,13 @@
+#include "../production/ExportTestSupport.h"
 #include "../profiles/ProfileTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
 #include "foundation/SKTGraphic.h"
 #include "groups/GroupMode.h"
 #include "groups/GroupProjects.h"
+#include "dialogs/PrintInfo.h"
 #include "mainwindow/DesignFile.h"
+#include "production/ProductionGlobals.h"
 #include "groups/Update_XL_Column.h"
 
 #include <QCheckBox>
@@ -267,6 +270,47 @@ TEST_F(GroupRowsTest, ACopiedRowLackingAManualPhotoCellGetsNoImage) {
     EXPECT_EQ(copy.value(QStringLiteral("Column2")).toString(), QString());
     EXPECT_EQ(copy.value(QStringLiteral("Column1")).toString(), QStringLiteral("Ann"));
     EXPECT_EQ(copy.value(QStringLiteral("Extension")).toString(), QStringLiteral("1"));
+}
+
+// Print and Export write the selected holder into the other side for their
+// copies; afterwards the design, the flags and the counts are as before.
+TEST_F(GroupRowsTest, PrintAndExportLeaveTheDesignAsItWas) {
+    const auto title = window->_graphicView_BACK->createGraphicOfClass(
+        GraphicKind::Text, true, QRectF(10, 10, 120, 20), QStringLiteral("B"), QStringLiteral("Chief"),
+        QStringLiteral("Fup_Title"));
+    title->Set_Data_source_type(DataSourceType::ExcelColumn);
+    title->Set_Excel_binding(true);
+    title->Set_Excel_binding_Index(2);
+    ::Use_Excel_Binding_Values = true;
+    ::Use_Data_Sheet_Values = false;
+    window->Check_Series_Or_Excel_Use_or_not();
+    window->Get_total_Card_count();
+    window->Mark_Group_List_New_Selection(1);
+    const QByteArray before = DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode);
+    const int cards = ::Total_Batch_Excel_Card;
+
+    Player player;
+    // One card without the workbook's values: the command clears the flag.
+    player.setUp = [](ExportWindow& w) {
+        w.Export_with_excel_chk->setChecked(false);
+        w.exportOkay();
+    };
+    player.savePaths = {data.filePath(QStringLiteral("Card.PNG"))};
+    window->Export_Button();
+    EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("Card_Front.PNG"))) ||
+                QFileInfo::exists(data.filePath(QStringLiteral("Card.PNG"))))
+        << sink.text();
+    EXPECT_EQ(window->_graphicView_BACK->Selcect_Ctrl_With_ID(QStringLiteral("Fup_Title"))->Text_Value,
+              QStringLiteral("Chief"));
+    EXPECT_EQ(DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode), before);
+    EXPECT_TRUE(::Use_Excel_Binding_Values);
+    EXPECT_EQ(::Total_Batch_Excel_Card, cards);
+
+    if (PrintInfo::availablePrinterNames().isEmpty())
+        return;  // no printer here: the print window does not open
+    window->Print_method();
+    EXPECT_EQ(DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode), before);
+    EXPECT_TRUE(::Use_Excel_Binding_Values);
 }
 
 }  // namespace
