@@ -186,6 +186,9 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
         if (canvas)
             canvas->update();
+    // The list's selection fills the side's graphics as they are now,
+    // those just made included.
+    Set_Graphic_Array_According_Side();
     Mark_Group_List_New_Selection(0);
 }
 
@@ -305,6 +308,7 @@ void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
     ::Not_Draw_Only_Prop_Change = false;
     for (SKTGraphicView* c : {_graphicView, _graphicView_BACK})
         c->update();
+    Set_Graphic_Array_According_Side();
     Mark_Group_List_New_Selection(0);
 }
 

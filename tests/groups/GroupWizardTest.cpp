@@ -1,6 +1,8 @@
+#include "../production/ExportTestSupport.h"
 #include "../profiles/ProfileTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "groups/GroupMode.h"
 #include "groups/GroupProjects.h"
@@ -9,6 +11,9 @@
 #include "mainwindow/Export_Template.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/UserTemplates.h"
+#include "production/ExportWindow.h"
+
+#include <QDirIterator>
 
 #include <QComboBox>
 #include <QImage>
@@ -327,6 +332,110 @@ TEST_F(GroupWizardTest, TheStartChooserRoadRunsTheWizard) {
     script = [](Group_Mode_Wizard* w) { w->Cancel_Click(); };
     EXPECT_EQ(steps.runGroupWizard(), 0);
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
+}
+
+// The whole road: a workbook becomes a project, rows are edited, added,
+// deleted and saved, the project opens again as it was left, and the
+// first, 25th and last holders render to PDF with their own values.
+TEST_F(GroupWizardTest, EditReopenAndRenderHolders) {
+    const QString book = peopleBook(50);
+    ASSERT_EQ(run([&](Group_Mode_Wizard* w) {
+                  toColumns(w, QStringLiteral("Staff"), book);
+                  chooseColumns(w);
+                  w->OK_Click();
+              }),
+              1)
+        << sink.text();
+    window->Load_Group_Mode_After_log_reading();
+    // The front panel's name and title boxes, played: selecting a line
+    // shows its row there.
+    QString panel[2];
+    window->visitorPanels.panelSlotValue = [&](int side, int slot, QString* value, bool* ticked) {
+        if (side != 0 || slot > 1)
+            return false;
+        *value = panel[slot];
+        *ticked = true;
+        return true;
+    };
+    window->visitorPanels.setPanelSlotValue = [&](int side, int slot, const QString& value) {
+        if (side == 0 && slot <= 1)
+            panel[slot] = value;
+    };
+    window->Set_GP_mode_Value_From_Excel(QStringLiteral("F"), 0);  // line 0 is selected
+    ASSERT_EQ(panel[0], QStringLiteral("Person 1"));
+    panel[0] = QStringLiteral("Person 1 edited");
+    window->Save_In_Excel_Details_Btn_Clicked();
+    window->Mark_Group_List_New_Selection(49);
+    panel[0] = QStringLiteral("Person 51");
+    panel[1] = QStringLiteral("Title 51");
+    window->Add_In_Excel_Details_Btn_Clicked();
+    window->Mark_Group_List_New_Selection(1);
+    sink.answers = {MessageAnswer::Yes};
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(sink.shown.filter(QStringLiteral("successfully")),
+              (QStringList{QStringLiteral("Record saved successfully."), QStringLiteral("Record added successfully."),
+                           QStringLiteral("Record deleted successfully.")}));
+    const QList<QVariantMap> rowsLeft = tableRows();
+    ASSERT_EQ(rowsLeft.size(), 50);
+    const std::array<int, 12> bindings = window->excel_cb_value;
+
+    // Opened again.
+    window->New_Project();
+    Data_From_Excel::defaultInstance()->clearRows();
+    Data_From_Excel::defaultInstance()->removeDataColumns();
+    ASSERT_EQ(run([](Group_Mode_Wizard* w) { w->OK_Click(); }), 1) << sink.text();
+    window->Load_Group_Mode_After_log_reading();
+    EXPECT_EQ(tableRows(), rowsLeft);
+    EXPECT_EQ(window->excel_cb_value, bindings);
+    EXPECT_EQ(window->excel_cb_value_f_man, 4);
+    EXPECT_EQ(window->excel_cb_value_b_man, 5);
+    EXPECT_TRUE(Data_From_Excel::defaultInstance()->ColList().at(5).hidden);
+    ASSERT_EQ(window->GroupListData.size(), 50);
+    EXPECT_EQ(window->GroupListData.at(0).value(QStringLiteral("BatchList")).toString(),
+              QStringLiteral("1 - Person 1 edited"));
+
+    struct Holder {
+        int line;
+        const char* name;
+        int green;  // of the photo
+    };
+    const Holder holders[] = {{0, "Person 1 edited", 5}, {24, "Person 26", 130}, {49, "Person 51", 250}};
+    for (const Holder& h : holders) {
+        SCOPED_TRACE(h.name);
+        window->Mark_Group_List_New_Selection(h.line);
+        const QString stem = data.filePath(QStringLiteral("holder%1").arg(h.line));
+        Player player;
+        player.setUp = [](ExportWindow& w) {
+            w.Export_with_excel_chk->setChecked(false);
+            w.matrix_file_type->button(4)->click();         // PDF
+            w.matrix_export_card_side->button(1)->click();  // front
+            w.exportOkay();
+        };
+        player.savePaths = {stem + QStringLiteral(".PDF")};
+        window->Export_Button();
+        QString pdf;
+        for (const QString& f : QDir(data.path()).entryList({QStringLiteral("holder%1*").arg(h.line)}))
+            pdf = data.filePath(f);
+        ASSERT_FALSE(pdf.isEmpty()) << sink.text();
+        const QString text = QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out);
+        // A long name may wrap in its box.
+        EXPECT_TRUE(text.simplified().contains(QString::fromUtf8(h.name))) << text.toStdString();
+        // A pixel in the middle of the photo, rendered by poppler.
+        const QString png = stem + QStringLiteral("-page");
+        runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("200"), QStringLiteral("-png"),
+                                            QStringLiteral("-singlefile"), pdf, png});
+        const QImage page(png + QStringLiteral(".png"));
+        ASSERT_FALSE(page.isNull());
+        const auto photo = front(QStringLiteral("Fup_Photo"));
+        ASSERT_TRUE(photo);
+        const QSizeF card = window->document()->documentSize();
+        const QPointF centre = photo->bounds().center();
+        const QColor pixel = page.pixelColor(int(centre.x() / card.width() * page.width()),
+                                             int(centre.y() / card.height() * page.height()));
+        EXPECT_NEAR(pixel.red(), 200, 12);
+        EXPECT_NEAR(pixel.green(), h.green, 12);
+        EXPECT_NEAR(pixel.blue(), 40, 12);
+    }
 }
 
 }  // namespace
