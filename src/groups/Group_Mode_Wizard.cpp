@@ -20,6 +20,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -507,20 +508,26 @@ void Group_Mode_Wizard::Rename_Prj_Click() {
     Export_Template* dialog = Export_Template::defaultInstance();
     dialog->template_name->setText(oldName);
     dialog->template_passed = oldName;
-    // The name dialog checks template names; a project's name is checked in
-    // its own folder, and a taken one keeps the dialog open.
-    for (;;) {
-        const int result = dialog->Open_Wnd(GroupProjects::RenameTitle);
-        if (result != 1)
-            break;
-        const GroupProjects::RenameResult renamed = GroupProjects::renameProject(path, export_template_name);
-        if (renamed == GroupProjects::NameTaken) {
-            Show_MessageBox(GroupProjects::NameExistsMessage);
-            dialog->template_name->setText(export_template_name);
-            continue;
+    // A project's new name is checked in its own folder, not among the
+    // templates; a taken one keeps the dialog open.
+    dialog->nameCheck = [&path](const QString& rawName, QString* cleanName) {
+        const QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(rawName));
+        if (name.isEmpty() || name.count(QLatin1Char('.')) == name.size()) {
+            Show_MessageBox(EnterNameMessage);
+            return false;
         }
-        break;
-    }
+        const QString target = QFileInfo(path).dir().filePath(name + QLatin1Char('.') + design_file_EXT);
+        if (QFileInfo::exists(target) && QFileInfo(target).fileName() != QFileInfo(path).fileName()) {
+            Show_MessageBox(GroupProjects::NameExistsMessage);
+            return false;
+        }
+        *cleanName = name;
+        return true;
+    };
+    const int result = dialog->Open_Wnd(GroupProjects::RenameTitle);
+    dialog->nameCheck = nullptr;
+    if (result == 1)
+        GroupProjects::renameProject(path, export_template_name);
     dialog->template_passed.clear();
     Fill_Tree_View();
 }

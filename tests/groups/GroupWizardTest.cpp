@@ -37,9 +37,12 @@ protected:
                 return wizard->result();
             }
             if (auto* name = qobject_cast<Export_Template*>(d)) {
+                // The user tries each name in turn while the dialog stays open.
                 ++nameDialogs;
-                name->template_name->setText(renames.isEmpty() ? QString() : renames.takeFirst());
-                name->OKPressed();
+                while (!renames.isEmpty() && name->result() != 1) {
+                    name->template_name->setText(renames.takeFirst());
+                    name->OKPressed();
+                }
                 return name->result();
             }
             return 0;
@@ -313,6 +316,9 @@ TEST_F(GroupWizardTest, RenamingToATakenNameAsksAgain) {
     GroupProjects::folders();
     writeBytes(GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Alpha")), "a");
     writeBytes(GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Beta")), "b");
+    // A user template of the new name is no reason to refuse a project's.
+    QDir().mkpath(UserTemplates::folder());
+    writeBytes(UserTemplates::designPathOf(QStringLiteral("Gamma")), "t");
     renames = {QStringLiteral("Beta"), QStringLiteral("Gamma")};
     run([&](Group_Mode_Wizard* w) {
         EXPECT_EQ(w->new_or_open_or_log, 1);
@@ -320,7 +326,7 @@ TEST_F(GroupWizardTest, RenamingToATakenNameAsksAgain) {
         w->Rename_Prj_Click();
         w->Cancel_Click();
     });
-    EXPECT_EQ(nameDialogs, 2);
+    EXPECT_EQ(nameDialogs, 1);
     EXPECT_EQ(sink.shown, QStringList{GroupProjects::NameExistsMessage});
     EXPECT_EQ(fileBytes(GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Beta"))), "b");
     EXPECT_EQ(fileBytes(GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Gamma"))), "a");
