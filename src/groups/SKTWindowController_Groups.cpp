@@ -213,9 +213,29 @@ int dynamicColumnOf(SKTWindowController& w, const QString& id) {
     return -1;
 }
 
+// Update_excel_col_binding_on_panel: the side's shown texts and pictures
+// with a column take it; one without keeps its binding.
+void bindVisibleControlsOf(SKTWindowController& w, int side) {
+    const GraphicList& graphics = side == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
+    for (const auto& g : graphics) {
+        if (g->kind() != zelk::GraphicKind::Text && g->kind() != zelk::GraphicKind::Image)
+            continue;
+        const QString id = Trim_Str(g->control_ID);
+        if (id.isEmpty() || !g->ctrl_is_visible)
+            continue;
+        const int column = w.Get_Excel_Coulmn_Index_According_ID(id);
+        if (column >= 0) {
+            g->Set_Data_source_type(DataSourceType::ExcelColumn);
+            g->Set_Excel_binding(true);
+            g->Set_Excel_binding_Index(column);
+        }
+    }
+}
+
 }  // namespace
 
 void SKTWindowController::Update_Excel_Btn_Clicked() {
+    const int line = selectedGroupLine();
     if (visitorPanels.Create_Dynamic_Control_List)
         visitorPanels.Create_Dynamic_Control_List();
     QList<QStringList>* list =
@@ -224,6 +244,18 @@ void SKTWindowController::Update_Excel_Btn_Clicked() {
         return;
     try {
         Update_Excel_Column_Binding_Update_Column();
+        // Every shown text and picture of both sides follows its column.
+        const int side = ::Card_Front_Or_Back;
+        for (int s = 0; s < 2; ++s) {
+            ::Card_Front_Or_Back = s;
+            bindVisibleControlsOf(*this, s);
+        }
+        ::Card_Front_Or_Back = side;
+        if (line < 1)
+            Select_Excel_First_Row();
+        else
+            Mark_Group_List_New_Selection(line);
+        Refresh_Canvas();
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
     }

@@ -121,6 +121,7 @@ TEST_F(GroupRebindTest, ApplyingTheChoices) {
     const auto name = on(0, QStringLiteral("Fup_Name"));
     ASSERT_TRUE(name);
     EXPECT_EQ(name->excel_col_indx, 2);
+    EXPECT_EQ(window->selectedGroupLine(), 0);
     const auto company = on(0, QStringLiteral("Fup_Company"));
     ASSERT_TRUE(company);
     EXPECT_EQ(company->Text_Value, QStringLiteral("Text here"));

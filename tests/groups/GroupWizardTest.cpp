@@ -444,5 +444,28 @@ TEST_F(GroupWizardTest, EditReopenAndRenderHolders) {
     }
 }
 
+TEST_F(GroupWizardTest, AnUnreadableTemplateStopsTheCommit) {
+    const QString book = peopleBook(2);
+    const QString preview = data.filePath(QStringLiteral("Broken.png"));
+    QImage(8, 8, QImage::Format_RGB32).save(preview);
+    writeBytes(data.filePath(QStringLiteral("Broken.did")), "not a design");
+    const int result = run([&](Group_Mode_Wizard* w) {
+        w->New_Radio_Click();
+        w->proj_name->setText(QStringLiteral("Broken"));
+        w->excel_path->setText(book);
+        w->OK_Click();
+        ::Selected_Template_Path = preview;
+        w->OK_Click();
+        chooseColumns(w);
+        w->OK_Click();
+        EXPECT_EQ(sink.shown, QStringList{DesignFile::CorruptMessage});
+        EXPECT_EQ(w->next_counter, 2);
+        w->Cancel_Click();
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_NE(::Start_Card_Option, QStringLiteral("G"));
+    EXPECT_FALSE(QFileInfo::exists(GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Broken"))));
+}
+
 }  // namespace
 }  // namespace zelk::test
