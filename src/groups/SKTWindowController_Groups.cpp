@@ -144,6 +144,13 @@ void checkAndCreateControl(SKTWindowController& w, zelk::ToolPalette* tools, int
         g->Set_Ctrl_Is_Visible(visible);
         if (!visible)
             canvas->Clear_Control_Selection();
+        // The side's panel row follows the graphic, with its side current.
+        if (w.visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo) {
+            const int saved = ::Card_Front_Or_Back;
+            ::Card_Front_Or_Back = side;
+            w.visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(*g);
+            ::Card_Front_Or_Back = saved;
+        }
     }
     tools->setToolQuietly(zelk::ArrowTool);
 }

@@ -160,6 +160,18 @@ TEST_F(GroupRebindTest, CellsAndColumnLookups) {
 }
 
 
+TEST_F(GroupRebindTest, AnUpdateRefreshesExistingControlsAndTheirPanelRowsOnly) {
+    QStringList refreshed;
+    window->visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo = [&](SKTGraphic& g) {
+        refreshed << QStringLiteral("%1:%2").arg(::Card_Front_Or_Back).arg(g.control_ID);
+    };
+    window->excel_cb_value[1] = 2;  // a title column, but no title control
+    window->Update_Excel_Column_Binding(QStringLiteral("U"));
+    EXPECT_EQ(refreshed, (QStringList{QStringLiteral("0:Fup_Name"), QStringLiteral("0:Fup_Photo")}));
+    EXPECT_FALSE(on(0, QStringLiteral("Fup_Title")));
+    EXPECT_FALSE(on(1, QStringLiteral("Fup_Title")));
+}
+
 // The group pane's row commands over a saved project; the panel plays a
 // name box whose check box the test sets.
 class GroupRowsTest : public GroupRebindTest {
