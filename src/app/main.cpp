@@ -1,5 +1,6 @@
 #include "barcode/Barcode_Gen.h"
 #include "dialogs/Services.h"
+#include "groups/GroupMode.h"
 #include "imaging/CroppingCommand.h"
 #include "inspector/ArrangeMenu.h"
 #include "inspector/face/CardFace.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     PrintCommand::install(window);
     CroppingCommand::install(window);
     MailWindows::install(window);
+    GroupMode::install(window);
     // Barcode pictures and the barcode window's view of the design's data.
     zelk::BarcodeGenProducer barcodes;
     window.setBarcodeProducer(&barcodes);

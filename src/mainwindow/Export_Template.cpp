@@ -40,6 +40,13 @@ int Export_Template::Open_Wnd(const QString& title) {
 
 void Export_Template::OKPressed() {
     QString name;
+    if (nameCheck) {
+        if (!nameCheck(template_name->text(), &name))
+            return;
+        export_template_name = name;
+        done(1);
+        return;
+    }
     switch (UserTemplates::checkTemplateName(template_name->text(), template_passed, &name)) {
     case UserTemplates::NameEmpty:
         Show_MessageBox(UserTemplates::EnterNameMessage);

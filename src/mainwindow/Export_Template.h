@@ -5,6 +5,7 @@
 // the name in export_template_name.
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 class QLineEdit;
 
@@ -19,6 +20,10 @@ public:
 
     QLineEdit* template_name = nullptr;
     QString template_passed;
+    // When set, OK checks the name with it instead of the template checks
+    // (renaming something that is not a template): true accepts the name
+    // in *cleanName, false keeps the dialog open after saying why.
+    std::function<bool(const QString& rawName, QString* cleanName)> nameCheck;
 
     // Runs the dialog with the title: 1 when a name was accepted.
     int Open_Wnd(const QString& title);

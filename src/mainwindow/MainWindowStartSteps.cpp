@@ -116,11 +116,13 @@ bool MainWindowStartSteps::runVisitorRoad() {
 }
 
 int MainWindowStartSteps::runGroupWizard() {
-    SKTWindowController::Show_Not_Available(QStringLiteral("Group list"));
-    return 0;
+    return window_.Open_Group_Mode_Wizard ? window_.Open_Group_Mode_Wizard() : 0;
 }
 
-void MainWindowStartSteps::Load_Group_Mode_After_log_reading() {}
+void MainWindowStartSteps::Load_Group_Mode_After_log_reading() {
+    if (window_.Load_Group_Mode_After_log_reading)
+        window_.Load_Group_Mode_After_log_reading();
+}
 
 void MainWindowStartSteps::Fill_User_profile_Details() {
     if (const auto services = zelk::Services::current(); services->fillUserProfileDetails)

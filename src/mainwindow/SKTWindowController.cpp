@@ -438,7 +438,7 @@ void SKTWindowController::New_Project_Setting_Reset(bool full) {
     ::Invite_Frame_Pic_IMG.clear();
     dynamic_ctrl_list_front.clear();
     dynamic_ctrl_list_back.clear();
-    excel_cb_value.fill(-1);
+    Reset_Group_Mode_Excel_Col_Index();
 }
 
 bool SKTWindowController::Ask_Save_Changes() {
@@ -526,10 +526,5 @@ zelk::MeasureUnit SKTWindowController::Measument_Unit_Is() const {
 }
 
 QString SKTWindowController::Start_Card_Option() const { return ::Start_Card_Option; }
-
-int SKTWindowController::Get_Excel_Coulmn_Index_According_ID(const QString&) {
-    // Group-mode column binding comes with the group projects.
-    return -1;
-}
 
 int SKTWindowController::Card_Shape() const { return ::Card_Shape; }

@@ -243,6 +243,86 @@ public:
     // Shows a row of the workbook in the side's group panel ("F" or "B");
     // set by the group topic.
     std::function<void(const QString& side, int row)> Set_GP_mode_Value_From_Excel;
+
+    // ---- Group projects (src/groups) ----
+    // The columns of the manual photos ("MFPC", "MBPC") of a group
+    // project's table; -1 none.
+    int excel_cb_value_f_man = -1;
+    int excel_cb_value_b_man = -1;
+    // All fourteen group column indexes to -1.
+    void Reset_Group_Mode_Excel_Col_Index();
+    // The start chooser's "G" road, installed by the group topic: the
+    // wizard (1 when a project is on screen) and what follows it.
+    std::function<int()> Open_Group_Mode_Wizard;
+    std::function<void()> Load_Group_Mode_After_log_reading;
+    // The group table: the titles and rows of a new project (the manual
+    // photo columns appended, hidden), and the group list rebuilt from it.
+    void Create_Excel_List_Func(const QStringList& titles, const QList<QStringList>& rows);
+    void Create_Group_List_By_Excel_List();
+    // Appends the manual-photo columns to a group table without them, and
+    // hides them; sets their indexes.
+    void Ensure_Manual_Photo_Columns();
+    // The cell of the table; "Text here" for a row or column outside it.
+    QString Get_Excel_Table_Item_Text(int row, int col) const;
+    // Binds the profile slots of both sides to their columns ("A": the
+    // wizard's new project).
+    void Update_Excel_Column_Binding(const QString& mode);
+    // The visitor desk's side panels as group mode uses them; set by the
+    // visitor topic, each skipped while empty.
+    // ---- Group rows (the group pane's commands) ----
+    // The selected line of the group list; -1 for none.
+    int selectedGroupLine() const;
+    // A row of the group table built for add (0), save (1) or copy (2) from
+    // row `row_index` and the current side's panel; n: the table's column
+    // count, row-number column included.
+    QVariantMap Get_Array_For_Excel_List(int n, int row_index, int add_or_save);
+    // The selected row (0 when none) takes the current side's panel entries;
+    // nothing for a row the table lacks. The "G" step before every save.
+    void Save_Group_Mode_List_Details_In_XL_Data_List();
+    // Stores the row and saves the project: 1 when written.
+    int Save_gp_details_by_list();
+    // The commands; each reports success only after the project was written.
+    void Add_In_Excel_Details_Btn_Clicked();
+    void Delete_In_Excel_Details_Btn_Clicked();
+    void Save_In_Excel_Details_Btn_Clicked();
+    void Save_Excel_Details_Btn_Clicked();
+    void View_Excel_Btn_Clicked();
+    bool GP_Move_Next_Rcd = false;  // the pane's move-next box
+    // A loaded project set up (path: Project_File_Name; "U" or "A").
+    void Set_Group_Mode_List_Setting_After_Loading(const QString& path, const QString& a_or_u);
+    void Select_Excel_First_Row();
+    void Show_Message_To_Update_Data();
+    // After Print or Export of a group project: the design as it was
+    // before the command (the selected row had been written into the other
+    // side), the production flags given back and the cards counted again.
+    void Group_Mode_Print_Export_Tail(bool dataSheetValues, bool excelValues);
+    // The group pane's update command: the re-binding dialog for the
+    // current side, then its choices applied.
+    void Update_Excel_Btn_Clicked();
+    void Update_Excel_Column_Binding_Update_Column();
+    // The visitor desk's side panels as group mode uses them; set by the
+    // visitor topic, each skipped while empty.
+    struct VisitorPanels {
+        std::function<void()> Reset_All_Visitor_Grp_Mode_Ctrl;
+        // The side's list of user-added controls (dynamic_ctrl_list_front
+        // or _back: ID, value, "Y"/"N", column, kind), rebuilt from it.
+        std::function<QList<QStringList>*(int side)> dynamicControlList;
+        std::function<void()> Create_Dynamic_Control_List;
+        // The panel row of the graphic brought in line with it (current side).
+        std::function<void(SKTGraphic& graphic)> Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo;
+        // The side's panel shows the picture of a photo graphic.
+        std::function<void(int side, const QString& path, const QImage& picture, const QString& control_ID)>
+            Set_User_Image_Control;
+        // A text slot's value box and its check box in the side's panel
+        // (false: the panel has none).
+        std::function<bool(int side, int slot, QString* value, bool* ticked)> panelSlotValue;
+        std::function<void(int side, int slot, const QString& value)> setPanelSlotValue;
+        // The side's panel shows the photo (the side's "Fup_Photo" too).
+        std::function<void(int side, const QString& path, const QString& control_ID)> Set_User_Image;
+        // The text of a user-added control's box in the current side's panel.
+        std::function<QString(const QString& control_ID)> Get_text_box_of_visitor_mode;
+        std::function<void(const QString& control_ID, const QString& value)> Set_text_box_of_visitor_mode;
+    } visitorPanels;
     // The please-wait sheet over the main window while a design file opens.
     void Show_Create_Modeless();
     void Hide_Destroy_Modeless();
@@ -497,9 +577,9 @@ public:
     void Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(SKTGraphic* graphic);
     void Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
     void Refresh_Visitor_Dyn_Ctrl_and_image();
-    // Filled by the group topic; empty, the group services do nothing (the
-    // picture one shows the picture, or Err_image without one).
-    std::function<void()> Show_Message_To_Update_Data;
+    // Set by the visitor topic: both sides' lists rebuilt from the card
+    // (Load_Dynamic_Control_Lists); the picture one shows the picture, or
+    // Err_image without one.
     std::function<void()> Create_Dynamic_Control_List;
     std::function<void(QLabel* view, const QImage& image)> Set_Dynamic_Pic_Ctrl_Image;
 

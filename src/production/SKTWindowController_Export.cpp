@@ -182,8 +182,16 @@ void SKTWindowController::Export_Button() {
                         Use_Data_Sheet_Values, ::Use_Excel_Binding_Values);
     if (win->Open_Wnd() != 1)
         return;
+    const bool dataSheetValues = Use_Data_Sheet_Values;
+    const bool excelValues = ::Use_Excel_Binding_Values;
     if (!Set_Front_Back_Value_To_Print_Export_Mail())
         return;
+    // However the command ends, a group project's design comes back.
+    struct GroupTail {
+        SKTWindowController& w;
+        bool data, excel;
+        ~GroupTail() { w.Group_Mode_Print_Export_Tail(data, excel); }
+    } groupTail{*this, dataSheetValues, excelValues};
     if (!win->Export_with_batch_chk->isChecked())
         Use_Data_Sheet_Values = false;
     if (!win->Export_with_excel_chk->isChecked())
@@ -242,10 +250,6 @@ void SKTWindowController::Export_Button() {
     lastFolder() = QFileInfo(path).path();
     ++export_card_counter;
     Export_Single_File(path, true);
-    if (::Start_Card_Option == QLatin1String("G")) {
-        supply.recount(*this);
-        Set_Graphic_Array_According_Side();
-    }
 }
 
 void SKTWindowController::Export_Batch_File(const QString& folder) {

@@ -42,6 +42,8 @@ void SKTWindowController::Print_method() {
         return;
     }
     const int side = ::Card_Front_Or_Back;
+    const bool dataSheetValues = ::Use_Data_Sheet_Values;
+    const bool excelValues = ::Use_Excel_Binding_Values;
     if (!Set_Front_Back_Value_To_Print_Export_Mail())
         return;
     Print_Wnd* window = Print_Wnd::defaultInstance();
@@ -53,4 +55,5 @@ void SKTWindowController::Print_method() {
     // Runs print from copies: the design on screen is as it was.
     ::Card_Front_Or_Back = side;
     Set_Graphic_Array_According_Side();
+    Group_Mode_Print_Export_Tail(dataSheetValues, excelValues);
 }

@@ -133,6 +133,51 @@ void SKTWindowController::buildVisitorPanes() {
         view->setPixmap(QPixmap::fromImage(shown).scaled(view->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     };
 
+    Create_Dynamic_Control_List = [this] { Load_Dynamic_Control_Lists(); };
+
+    // What group mode asks of the panels.
+    visitorPanels.Reset_All_Visitor_Grp_Mode_Ctrl = [this] { Reset_All_Visitor_Grp_Mode_Ctrl(); };
+    visitorPanels.dynamicControlList = [this](int side) {
+        return side == 0 ? &dynamic_ctrl_list_front : &dynamic_ctrl_list_back;
+    };
+    visitorPanels.Create_Dynamic_Control_List = Create_Dynamic_Control_List;
+    visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo = [this](SKTGraphic& graphic) {
+        Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(&graphic);
+    };
+    visitorPanels.Set_User_Image_Control = Set_User_Image_Control;
+    auto slotOf = [](int side, int slot) -> VisitorPanel::Slot* {
+        VisitorPanel* panel = zelk::visitorPanel(side);
+        const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
+        if (!panel || slot < 0 || slot >= fields.size())
+            return nullptr;
+        const int at = VisitorPanel::slotOfId(fields.at(slot).valueId);
+        return at < 0 ? nullptr : &panel->fixedSlots[size_t(at)];
+    };
+    visitorPanels.panelSlotValue = [slotOf](int side, int slot, QString* value, bool* ticked) {
+        VisitorPanel::Slot* s = slotOf(side, slot);
+        if (!s)
+            return false;
+        *value = s->value->text();
+        *ticked = s->value_chk->isChecked();
+        return true;
+    };
+    visitorPanels.setPanelSlotValue = [slotOf](int side, int slot, const QString& value) {
+        if (VisitorPanel::Slot* s = slotOf(side, slot))
+            s->value->setText(value);
+    };
+    visitorPanels.Set_User_Image = [](int side, const QString& path, const QString& id) {
+        if (VisitorPanel* panel = zelk::visitorPanel(side))
+            panel->Set_User_Image(path, id);
+    };
+    visitorPanels.Get_text_box_of_visitor_mode = [this](const QString& id) {
+        QLineEdit* box = Get_text_box_of_visitor_mode(id);
+        return box ? box->text() : QString();
+    };
+    visitorPanels.Set_text_box_of_visitor_mode = [this](const QString& id, const QString& value) {
+        if (QLineEdit* box = Get_text_box_of_visitor_mode(id))
+            box->setText(value);
+    };
+
     DesignModeSteps visitorSteps;
     visitorSteps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) {
         w.Set_Up_Panels_After_Reading();

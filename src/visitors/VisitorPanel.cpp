@@ -366,8 +366,7 @@ void VisitorPanel::Open_Camera_Clicked() {
     if (n == 0)
         window_.new_control_add(path, Fup_Photo, image_path_val);
     Set_User_Image(path, QString());
-    if (window_.Show_Message_To_Update_Data)
-        window_.Show_Message_To_Update_Data();
+    window_.Show_Message_To_Update_Data();
 }
 
 void VisitorPanel::Browse_image_Btn_Clicked() {
@@ -392,8 +391,7 @@ void VisitorPanel::Browse_image_Btn_Clicked() {
     if (n == 0)
         window_.new_control_add(path, Fup_Photo, image_path_val);
     Set_User_Image(path, QString());
-    if (window_.Show_Message_To_Update_Data)
-        window_.Show_Message_To_Update_Data();
+    window_.Show_Message_To_Update_Data();
 }
 
 void VisitorPanel::Set_User_Image(const QString& given_path, const QString& ctrl_id) {

@@ -1,0 +1,629 @@
+// Group projects on the main window: the group table with its manual-photo
+// columns, the group list, the column bindings of the profile slots, and
+// the start chooser's "G" road.
+#include "mainwindow/SKTWindowController.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+#include "datasource/Data_From_Excel.h"
+#include "foundation/Codes.h"
+#include "foundation/ProfileFieldTable.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/Utilities.h"
+#include "groups/GroupMode.h"
+#include "groups/Group_Mode_Wizard.h"
+#include "groups/Update_XL_Column.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/DesignFile.h"
+#include "production/GroupListModel.h"
+#include "production/ProductionGlobals.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+namespace {
+
+const QString TextHere = QStringLiteral("Text here");
+const QString PhotoId = QStringLiteral("Fup_Photo");
+
+QString columnKey(int column) { return QStringLiteral("Column%1").arg(column); }
+
+// The number of the table column titled `title` (the row-number column is
+// 0); -1 when there is none.
+int columnTitled(const QString& title) {
+    const QList<Data_From_Excel::Column>& columns = Data_From_Excel::defaultInstance()->ColList();
+    for (int i = 1; i < columns.size(); ++i)
+        if (columns.at(i).title == title)
+            return i;
+    return -1;
+}
+
+}  // namespace
+
+void SKTWindowController::Reset_Group_Mode_Excel_Col_Index() {
+    excel_cb_value.fill(-1);
+    excel_cb_value_f_man = -1;
+    excel_cb_value_b_man = -1;
+}
+
+void SKTWindowController::Create_Excel_List_Func(const QStringList& titles, const QList<QStringList>& rows) {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    table->removeDataColumns();
+    for (const QString& title : titles)
+        table->addDataColumn(title);
+    Clear_Delete_Excel_table_rows();
+    const int width = int(titles.size());
+    for (const QStringList& row : rows) {
+        QStringList values = row.mid(0, width);
+        while (values.size() < width)
+            values << QString();
+        table->Create_List_By_Array(values, width);
+    }
+    Ensure_Manual_Photo_Columns();
+    Create_Group_List_By_Excel_List();
+}
+
+void SKTWindowController::Ensure_Manual_Photo_Columns() {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    bool added = false;
+    for (const QString& title : {Group_Mode_Wizard::FrontManualPhotoTitle, Group_Mode_Wizard::BackManualPhotoTitle}) {
+        if (columnTitled(title) >= 0)
+            continue;
+        // A new manual-photo column starts without a picture in every row.
+        const int column = int(table->ColList().size());
+        table->addDataColumn(title);
+        for (QVariantMap& row : table->ListData)
+            row.insert(columnKey(column), NO_Image_Path);
+        added = true;
+    }
+    excel_cb_value_f_man = columnTitled(Group_Mode_Wizard::FrontManualPhotoTitle);
+    excel_cb_value_b_man = columnTitled(Group_Mode_Wizard::BackManualPhotoTitle);
+    table->setColumnHidden(excel_cb_value_f_man, true);
+    table->setColumnHidden(excel_cb_value_b_man, true);
+    if (added)
+        table->reloadData();
+}
+
+QString SKTWindowController::Get_Excel_Table_Item_Text(int row, int col) const {
+    const Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    if (col < 0 || row < 0 || row >= table->rowCount() || col >= table->ColList().size())
+        return TextHere;
+    const QVariantMap& values = table->ListData.at(row);
+    const QString key = col == 0 ? QStringLiteral("Extension") : columnKey(col);
+    const auto it = values.constFind(key);
+    return it == values.constEnd() ? TextHere : it->toString();
+}
+
+void SKTWindowController::Create_Group_List_By_Excel_List() {
+    groupListView();
+    GroupListData.clear();
+    const int rows = Data_From_Excel::defaultInstance()->rowCount();
+    const int nameColumn = excel_cb_value[0];
+    // Without a name column there is nothing to list.
+    if (nameColumn >= 1)
+        for (int r = 0; r < rows; ++r)
+            GroupListData.append({{zelk::GroupListModel::ColumnIdentifier,
+                                   Trim_Str(QStringLiteral("%1 - %2").arg(r + 1).arg(
+                                       Get_Excel_Table_Item_Text(r, nameColumn)))}});
+    groupListModel_->reload();
+}
+
+namespace {
+
+// Finds the control with the ID on the side, or makes it there, and binds
+// it to the column; see Update_Excel_Column_Binding.
+void checkAndCreateControl(SKTWindowController& w, zelk::ToolPalette* tools, int side, const QString& id, const QString& value, bool picture,
+                           int column, bool visible, bool its_update, bool chk_other_side) {
+    SKTGraphicView* canvas = side == 0 ? w._graphicView : w._graphicView_BACK;
+    SKTGraphicView* other = side == 0 ? w._graphicView_BACK : w._graphicView;
+    if (!canvas)
+        return;
+    const bool found = canvas->Selcect_Ctrl_With_ID(id) != nullptr;
+    if (!found) {
+        if (chk_other_side && other && other->Selcect_Ctrl_With_ID(id))
+            return;
+        if (its_update)
+            return;
+    }
+    const QRectF rect = found ? QRectF() : w.Get_Control_Rect_From_Template(id, value);
+    tools->setToolQuietly(picture ? zelk::ImageTool : zelk::TextTool);
+    if (picture)
+        w.Library_Selected_Image_Path = value;
+    const QString shown = !picture && value.isEmpty() ? TextHere : value;
+    canvas->ReplaceGraphicText(picture ? zelk::GraphicKind::Image : zelk::GraphicKind::Text, !found, rect,
+                               side == 0 ? CardSide::FrontName : CardSide::BackName, shown, id);
+    canvas->Set_Selection_Index_According_ID(id);
+    if (const auto g = canvas->Selected_Graphic()) {
+        g->Set_Data_source_type(column < 0 ? DataSourceType::Manual : DataSourceType::ExcelColumn);
+        g->Set_Excel_binding(column >= 0);
+        g->Set_Excel_binding_Index(column);
+        g->Set_Ctrl_Is_Visible(visible);
+        if (!visible)
+            canvas->Clear_Control_Selection();
+        // The side's panel row follows the graphic, with its side current.
+        if (w.visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo) {
+            const int saved = ::Card_Front_Or_Back;
+            ::Card_Front_Or_Back = side;
+            w.visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(*g);
+            ::Card_Front_Or_Back = saved;
+        }
+    }
+    tools->setToolQuietly(zelk::ArrowTool);
+}
+
+bool visibilityOn(SKTGraphicView* canvas, const QString& id) {
+    const auto g = canvas ? canvas->Selcect_Ctrl_With_ID(id) : nullptr;
+    return g ? g->ctrl_is_visible : true;
+}
+
+}  // namespace
+
+void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
+    const bool its_update = mode == QStringLiteral("U");
+    const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
+    const bool wasFilling = ::Fill_User_Profile;
+    // One design change, not an undo step per graphic.
+    ::Fill_User_Profile = true;
+    for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+        const int column = excel_cb_value[size_t(i)];
+        if (column == -1)
+            continue;
+        const QString& id = fields.at(i).valueId;
+        const QString value = Get_Excel_Table_Item_Text(0, column);
+        checkAndCreateControl(*this, tools_, 0, id, value, false, column, visibilityOn(_graphicView, id), its_update, true);
+        checkAndCreateControl(*this, tools_, 1, id, value, false, column, visibilityOn(_graphicView_BACK, id), its_update,
+                              true);
+    }
+    for (int side = 0; side < 2; ++side) {
+        const int column = excel_cb_value[side == 0 ? 10 : 11];
+        if (column == -1)
+            continue;
+        QString value = Get_Excel_Table_Item_Text(0, column);
+        if (value == TextHere)
+            value.clear();
+        checkAndCreateControl(*this, tools_, side, PhotoId, value, true, column,
+                              visibilityOn(side == 0 ? _graphicView : _graphicView_BACK, PhotoId), its_update,
+                              side == 0);
+    }
+    ::Fill_User_Profile = wasFilling;
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
+        if (canvas)
+            canvas->update();
+    // The list's selection fills the side's graphics as they are now,
+    // those just made included.
+    Set_Graphic_Array_According_Side();
+    Mark_Group_List_New_Selection(0);
+}
+
+namespace {
+
+void unbind(SKTGraphic& g) {
+    g.Set_Data_source_type(DataSourceType::Manual);
+    g.Set_Excel_binding(false);
+    g.Set_Excel_binding_Index(-1);
+}
+
+// The column of a user-added control in the current side's list; -1 when
+// it has none or the list is not there.
+int dynamicColumnOf(SKTWindowController& w, const QString& id) {
+    QList<QStringList>* list =
+        w.visitorPanels.dynamicControlList ? w.visitorPanels.dynamicControlList(::Card_Front_Or_Back) : nullptr;
+    if (!list)
+        return -1;
+    for (const QStringList& entry : *list)
+        if (entry.value(0) == id)
+            return entry.value(3, QStringLiteral("-1")).toInt();
+    return -1;
+}
+
+// Update_excel_col_binding_on_panel: the side's shown texts and pictures
+// with a column take it; one without keeps its binding.
+void bindVisibleControlsOf(SKTWindowController& w, int side) {
+    const GraphicList& graphics = side == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
+    for (const auto& g : graphics) {
+        if (g->kind() != zelk::GraphicKind::Text && g->kind() != zelk::GraphicKind::Image)
+            continue;
+        const QString id = Trim_Str(g->control_ID);
+        if (id.isEmpty() || !g->ctrl_is_visible)
+            continue;
+        const int column = w.Get_Excel_Coulmn_Index_According_ID(id);
+        if (column >= 0) {
+            g->Set_Data_source_type(DataSourceType::ExcelColumn);
+            g->Set_Excel_binding(true);
+            g->Set_Excel_binding_Index(column);
+        }
+    }
+}
+
+}  // namespace
+
+void SKTWindowController::Update_Excel_Btn_Clicked() {
+    const int line = selectedGroupLine();
+    if (visitorPanels.Create_Dynamic_Control_List)
+        visitorPanels.Create_Dynamic_Control_List();
+    QList<QStringList>* list =
+        visitorPanels.dynamicControlList ? visitorPanels.dynamicControlList(::Card_Front_Or_Back) : nullptr;
+    if (Update_XL_Column::defaultInstance()->Open_Wnd(*this, list) != 1)
+        return;
+    try {
+        Update_Excel_Column_Binding_Update_Column();
+        // Every shown text and picture of both sides follows its column.
+        const int side = ::Card_Front_Or_Back;
+        for (int s = 0; s < 2; ++s) {
+            ::Card_Front_Or_Back = s;
+            bindVisibleControlsOf(*this, s);
+        }
+        ::Card_Front_Or_Back = side;
+        if (line < 1)
+            Select_Excel_First_Row();
+        else
+            Mark_Group_List_New_Selection(line);
+        Refresh_Canvas();
+    } catch (const std::exception& e) {
+        Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
+    const Update_XL_Column* dialog = Update_XL_Column::defaultInstance();
+    const int side = ::Card_Front_Or_Back != 0 ? 1 : 0;
+    SKTGraphicView* canvas = side == 0 ? _graphicView : _graphicView_BACK;
+    const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
+    // A panel row is brought in line while its graphic's side is current.
+    auto refresh = [this](int onSide, SKTGraphic& g) {
+        if (!visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo)
+            return;
+        const int saved = ::Card_Front_Or_Back;
+        ::Card_Front_Or_Back = onSide;
+        visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(g);
+        ::Card_Front_Or_Back = saved;
+    };
+    ::Not_Draw_Only_Prop_Change = true;
+    const bool wasFilling = ::Fill_User_Profile;
+    ::Fill_User_Profile = true;
+    for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+        const QString& id = fields.at(i).valueId;
+        const int column = excel_cb_value[size_t(i)];
+        const bool ticked = dialog->checks[size_t(i)]->isChecked();
+        const QString value = Get_Excel_Table_Item_Text(0, column);
+        const auto own = canvas->Selcect_Ctrl_With_ID(id);
+        if (column == -1 && !ticked) {
+            if (own) {
+                own->Set_Ctrl_Is_Visible(false);
+                refresh(side, *own);
+                unbind(*own);
+            }
+        } else if (column == -1) {
+            if (own) {
+                int s = 0;
+                for (SKTGraphicView* c : {_graphicView, _graphicView_BACK}) {
+                    if (const auto g = c->Selcect_Ctrl_With_ID(id)) {
+                        refresh(s, *g);
+                        unbind(*g);
+                    }
+                    ++s;
+                }
+            } else {
+                canvas->createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(),
+                                             side == 0 ? CardSide::FrontName : CardSide::BackName, value, id);
+            }
+        } else {
+            checkAndCreateControl(*this, tools_, side, id, value, false, column, ticked, false, false);
+            if (i == 0 && ticked) {
+                int s = 0;
+                for (SKTGraphicView* c : {_graphicView, _graphicView_BACK}) {
+                    if (const auto g = c->Selcect_Ctrl_With_ID(id))
+                        refresh(s, *g);
+                    ++s;
+                }
+            }
+        }
+    }
+    // Both photos go to their own sides, whichever side is being edited.
+    for (int photoSide = 0; photoSide < 2; ++photoSide) {
+        const int column = excel_cb_value[photoSide == 0 ? 10 : 11];
+        SKTGraphicView* photoCanvas = photoSide == 0 ? _graphicView : _graphicView_BACK;
+        if (column == -1) {
+            if (const auto g = photoCanvas->Selcect_Ctrl_With_ID(PhotoId)) {
+                unbind(*g);
+                if (visitorPanels.Set_User_Image_Control)
+                    visitorPanels.Set_User_Image_Control(photoSide, g->_file_path, g->_contents, g->control_ID);
+            }
+            continue;
+        }
+        QString value = Get_Excel_Table_Item_Text(0, column);
+        if (value == TextHere)
+            value.clear();
+        const int saved = ::Card_Front_Or_Back;
+        ::Card_Front_Or_Back = photoSide;
+        checkAndCreateControl(*this, tools_, photoSide, PhotoId, value, true, column, true, false, false);
+        ::Card_Front_Or_Back = saved;
+    }
+    ::Fill_User_Profile = wasFilling;
+    ::Not_Draw_Only_Prop_Change = false;
+    for (SKTGraphicView* c : {_graphicView, _graphicView_BACK})
+        c->update();
+    Set_Graphic_Array_According_Side();
+    Mark_Group_List_New_Selection(0);
+}
+
+int SKTWindowController::Get_Excel_Coulmn_Index_According_ID(const QString& controlId) {
+    if (!controlId.contains(QStringLiteral("Fup_")))
+        return dynamicColumnOf(*this, controlId);
+    const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
+    for (int i = 0; i < zelk::ProfileTextSlotCount; ++i)
+        if (fields.at(i).valueId == controlId)
+            return excel_cb_value[size_t(i)];
+    return -1;
+}
+
+// ---------------------------------------------------------------- group rows
+
+namespace {
+
+const QString RecordAdded = QStringLiteral("Record added successfully.");
+const QString RecordDeleted = QStringLiteral("Record deleted successfully.");
+const QString RecordSaved = QStringLiteral("Record saved successfully.");
+const QString OneRecordLeft = QStringLiteral("Unable to delete this record because project must have one record.");
+const QString DeleteQuestion = QStringLiteral("Are you sure you want delete selected record?");
+const QString UpdateReminder =
+    QStringLiteral("Please click on 'Save Details' button to update your changes in your project data.");
+
+int columnCount() { return int(Data_From_Excel::defaultInstance()->ColList().size()); }
+
+}  // namespace
+
+int SKTWindowController::selectedGroupLine() const {
+    if (!GroupList)
+        return -1;
+    const QModelIndexList rows = GroupList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, int add_or_save) {
+    const Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    QVariantMap row;
+    row.insert(QStringLiteral("Extension"),
+               add_or_save == 0 ? QString::number(table->rowCount() + 1)
+                                : table->Get_Item_Text(row_index, 0).toString());
+    for (int j = 1; j < n; ++j) {
+        const QVariant cell = add_or_save == 0 ? QVariant(QString()) : table->Get_Item_Text(row_index, j);
+        const bool manualPhoto = j == excel_cb_value_f_man || j == excel_cb_value_b_man;
+        if (cell.isValid() && !(add_or_save == 0 && manualPhoto))
+            row.insert(columnKey(j), cell.toString());
+        else
+            row.insert(columnKey(j), manualPhoto ? NO_Image_Path : QString());
+    }
+    if (add_or_save == 2)
+        return row;
+    const int side = ::Card_Front_Or_Back != 0 ? 1 : 0;
+    if (visitorPanels.panelSlotValue)
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+            const int column = excel_cb_value[size_t(i)];
+            QString value;
+            bool ticked = false;
+            if (column < 1 || column >= n || !visitorPanels.panelSlotValue(side, i, &value, &ticked))
+                continue;
+            if (add_or_save == 0 || ticked)
+                row.insert(columnKey(column), value);
+        }
+    const int photoColumn = excel_cb_value[side == 0 ? 10 : 11];
+    if (photoColumn >= 1 && photoColumn < n) {
+        const auto photo = (side == 0 ? _graphicView : _graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+        row.insert(columnKey(photoColumn), photo ? photo->_file_path : NO_Image_Path);
+    }
+    if (visitorPanels.Get_text_box_of_visitor_mode && visitorPanels.dynamicControlList)
+        if (const QList<QStringList>* list = visitorPanels.dynamicControlList(side))
+            for (const QStringList& entry : *list) {
+                const int column = entry.value(3, QStringLiteral("-1")).toInt();
+                if (column >= 1 && column < n)
+                    row.insert(columnKey(column), visitorPanels.Get_text_box_of_visitor_mode(entry.value(0)));
+            }
+    return row;
+}
+
+void SKTWindowController::Save_Group_Mode_List_Details_In_XL_Data_List() {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    const int r = std::max(selectedGroupLine(), 0);
+    // A project without rows has nothing to store into.
+    if (r >= table->rowCount())
+        return;
+    table->ListData[r] = Get_Array_For_Excel_List(columnCount(), r, 1);
+    table->reloadData();
+    Create_Group_List_By_Excel_List();
+    Mark_Group_List_New_Selection(r);
+}
+
+int SKTWindowController::Save_gp_details_by_list() {
+    Save_Group_Mode_List_Details_In_XL_Data_List();
+    return Save_project_file(false, false, DesignFile::DesignMode);
+}
+
+void SKTWindowController::Add_In_Excel_Details_Btn_Clicked() {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    table->ListData.append(Get_Array_For_Excel_List(columnCount(), std::max(selectedGroupLine(), 0), 0));
+    table->reloadData();
+    Create_Group_List_By_Excel_List();
+    Calculate_Excel_table_rows();
+    // The new line is selected before the save, which stores the panel into
+    // the selected row: the panel holds the new holder, not the old line's.
+    Mark_Group_List_New_Selection(int(GroupListData.size()) - 1);
+    const int written = Save_project_file(false, false, DesignFile::DesignMode);
+    Mark_Group_List_New_Selection(int(GroupListData.size()) - 1);
+    if (written == 1)
+        Show_MessageBox(RecordAdded);
+}
+
+void SKTWindowController::Delete_In_Excel_Details_Btn_Clicked() {
+    Data_From_Excel* table = Data_From_Excel::defaultInstance();
+    // The table's rows count, not the list's lines: without a name column
+    // the list is empty.
+    if (table->rowCount() <= 1) {
+        Show_MessageBox(OneRecordLeft);
+        return;
+    }
+    if (Show_YES_NO_MessageBox(DeleteQuestion) != 1)
+        return;
+    const int r = std::max(selectedGroupLine(), 0);
+    if (r >= table->rowCount())
+        return;
+    table->ListData.removeAt(r);
+    table->reloadData();
+    Create_Group_List_By_Excel_List();
+    const int s = r >= 2 ? r - 1 : 0;
+    Mark_Group_List_New_Selection(s);
+    Calculate_Excel_table_rows();
+    const int written = Save_project_file(false, false, DesignFile::DesignMode);
+    Mark_Group_List_New_Selection(s);
+    if (written == 1)
+        Show_MessageBox(RecordDeleted);
+}
+
+void SKTWindowController::Save_In_Excel_Details_Btn_Clicked() {
+    if (Save_gp_details_by_list() == 1)
+        Show_MessageBox(RecordSaved);
+}
+
+void SKTWindowController::Save_Excel_Details_Btn_Clicked() {
+    const int r = std::max(selectedGroupLine(), 0);
+    if (Save_gp_details_by_list() == 1 && GP_Move_Next_Rcd && r < GroupListData.size() - 1)
+        Mark_Group_List_New_Selection(r + 1);
+}
+
+void SKTWindowController::View_Excel_Btn_Clicked() {
+    if (Calculate_Excel_table_rows() <= 0)
+        Show_MessageBox(Group_Mode_Wizard::NoExcelDataMessage);
+    else
+        Data_From_Excel::defaultInstance()->Open_Wnd();
+}
+
+void SKTWindowController::Set_Group_Mode_List_Setting_After_Loading(const QString& path, const QString& a_or_u) {
+    if (::Project_File_Name.isEmpty())
+        return;
+    Group_Mode_Wizard* wizard = Group_Mode_Wizard::defaultInstance();
+    const QFileInfo file(path);
+    wizard->Project_Name_Val = file.completeBaseName();
+    wizard->Project_Path_Val = file.dir().dirName();
+    wizard->Project_Excel_Val = ::Excel_Source_Path;
+    Create_Group_List_By_Excel_List();
+    Calculate_Excel_table_rows();
+    Update_Excel_Column_Binding(a_or_u == QStringLiteral("U") ? QStringLiteral("U") : QStringLiteral("A"));
+    ::Excel_Binding_Use = true;
+    ::Use_Excel_Binding_Values = true;
+    ::Project_File_Name = path;
+    if (Data_source_type)
+        Add_Excel_Col_Name_In_Combo(Data_source_type);
+    if (Set_GP_mode_Value_From_Excel)
+        Set_GP_mode_Value_From_Excel(::Card_Front_Or_Back != 0 ? CardSide::BackName : CardSide::FrontName, 0);
+}
+
+void SKTWindowController::Select_Excel_First_Row() {
+    if (Set_GP_mode_Value_From_Excel)
+        Set_GP_mode_Value_From_Excel(::Card_Front_Or_Back != 0 ? CardSide::BackName : CardSide::FrontName, 0);
+    Mark_Group_List_New_Selection(0);
+    selectArrowTool();
+}
+
+void SKTWindowController::Show_Message_To_Update_Data() {
+    if (::Start_Card_Option != QStringLiteral("G"))
+        return;
+    const auto g = Get_Selected_Graphic();
+    if (g && g->data_source_type == DataSourceType::ExcelColumn)
+        Show_MessageBox(UpdateReminder);
+}
+
+void SKTWindowController::Group_Mode_Print_Export_Tail(bool dataSheetValues, bool excelValues) {
+    if (::Start_Card_Option != QStringLiteral("G"))
+        return;
+    const int side = ::Card_Front_Or_Back;
+    Check_Series_Or_Excel_Use_or_not();
+    ::Use_Data_Sheet_Values = dataSheetValues;
+    ::Use_Excel_Binding_Values = excelValues;
+    Get_total_Card_count();
+    Create_Card_Design_Again();
+    ::Card_Front_Or_Back = side;
+    Set_Graphic_Array_According_Side();
+    Show_RHS_Properties(Get_Selected_Graphic().get());
+}
+
+namespace {
+
+// The side's panel shows row `row`: the slots' values, the photo and the
+// user-added fields bound to columns.
+void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row) {
+    const int side = sideLetter == CardSide::FrontName ? 0 : 1;
+    const GraphicList& graphics = side == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
+    const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
+    for (const auto& g : graphics) {
+        if (g->kind() != zelk::GraphicKind::Text && g->kind() != zelk::GraphicKind::Image)
+            continue;
+        const QString id = Trim_Str(g->control_ID);
+        if (id.isEmpty() || id.contains(QStringLiteral("_label")))
+            continue;
+        bool slot = false;
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i)
+            if (fields.at(i).valueId == id) {
+                slot = true;
+                const int column = w.excel_cb_value[size_t(i)];
+                if (column != -1 && w.visitorPanels.setPanelSlotValue)
+                    w.visitorPanels.setPanelSlotValue(side, i, w.Get_Excel_Table_Item_Text(row, column));
+            }
+        if (slot)
+            continue;
+        if (id == PhotoId) {
+            const int column = w.excel_cb_value[side == 0 ? 10 : 11];
+            if (column == -1 || !w.visitorPanels.Set_User_Image)
+                continue;
+            QString value = w.Get_Excel_Table_Item_Text(row, column);
+            if (value == TextHere)
+                value.clear();
+            w.visitorPanels.Set_User_Image(side, value, PhotoId);
+            continue;
+        }
+        if (id.contains(QStringLiteral("Fup_")))
+            continue;
+        const int column = dynamicColumnOf(w, id);
+        if (column == -1)
+            continue;
+        QString value = w.Get_Excel_Table_Item_Text(row, column);
+        if (id.contains(QStringLiteral("_Photo"))) {
+            if (value == TextHere)
+                value.clear();
+            if (w.visitorPanels.Set_User_Image_Control)
+                w.visitorPanels.Set_User_Image_Control(side, value, g->_contents, id);
+        } else if (w.visitorPanels.Set_text_box_of_visitor_mode) {
+            w.visitorPanels.Set_text_box_of_visitor_mode(id, value);
+        }
+    }
+}
+
+}  // namespace
+
+namespace GroupMode {
+
+void install(SKTWindowController& window) {
+    window.Open_Group_Mode_Wizard = [&window] { return Group_Mode_Wizard::defaultInstance()->Open_Wnd(window); };
+    window.Load_Group_Mode_After_log_reading = [&window] {
+        if (Start_Card_Option != QStringLiteral("G"))
+            return;
+        window.Ensure_Manual_Photo_Columns();
+        window.Create_Group_List_By_Excel_List();
+        window.Set_Group_Mode_List_Setting_After_Loading(Project_File_Name, QStringLiteral("U"));
+        window.Mark_Group_List_New_Selection(0);
+        window.Set_Log_Name_In_Title();
+    };
+    window.Set_GP_mode_Value_From_Excel = [&window](const QString& side, int row) {
+        fillPanelFromRow(window, side, row);
+    };
+    SKTWindowController::DesignModeSteps steps;
+    steps.beforeSaving = [](SKTWindowController& w) { w.Save_Group_Mode_List_Details_In_XL_Data_List(); };
+    // A project saved before the manual-photo columns existed gets them.
+    steps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) { w.Ensure_Manual_Photo_Columns(); };
+    window.setDesignModeSteps(QStringLiteral("G"), steps);
+}
+
+}  // namespace GroupMode

@@ -1,0 +1,330 @@
+#include "../production/ExportTestSupport.h"
+#include "../profiles/ProfileTestSupport.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "foundation/SKTGraphic.h"
+#include "groups/GroupMode.h"
+#include "groups/GroupProjects.h"
+#include "dialogs/PrintInfo.h"
+#include "mainwindow/DesignFile.h"
+#include "production/ProductionGlobals.h"
+#include "groups/Update_XL_Column.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+namespace zelk::test {
+namespace {
+
+// A group project on the window without the wizard: three columns (name,
+// title, photo), two holders, name and photo bound.
+class GroupRebindTest : public ProfileDialogTest {
+protected:
+    void SetUp() override {
+        ProfileDialogTest::SetUp();
+        GroupMode::install(*window);
+        ::Start_Card_Option = QStringLiteral("G");
+        ::Card_Front_Or_Back = 0;
+        window->Reset_Group_Mode_Excel_Col_Index();
+        window->excel_cb_value[0] = 1;
+        window->excel_cb_value[10] = 3;
+        window->Create_Excel_List_Func({QStringLiteral("Name"), QStringLiteral("Title"), QStringLiteral("Photo")},
+                                       {{QStringLiteral("Ann"), QStringLiteral("Chief"), QString()},
+                                        {QStringLiteral("Bob"), QStringLiteral("Clerk"), QString()}});
+        window->Update_Excel_Column_Binding(QStringLiteral("A"));
+        window->visitorPanels.dynamicControlList = [this](int side) { return side == 0 ? &front : &back; };
+        play = [this](QDialog* d) {
+            if (d == dialog) {
+                if (script)
+                    script(dialog);
+                return dialog->result();
+            }
+            return 0;
+        };
+    }
+    void TearDown() override {
+        ::Card_Front_Or_Back = 0;
+        ::Start_Card_Option = QStringLiteral("L");
+        ProfileDialogTest::TearDown();
+    }
+    std::shared_ptr<SKTGraphic> on(int side, const QString& id) {
+        return (side == 0 ? window->_graphicView : window->_graphicView_BACK)->Selcect_Ctrl_With_ID(id);
+    }
+
+    Update_XL_Column* dialog = Update_XL_Column::defaultInstance();
+    std::function<void(Update_XL_Column*)> script;
+    QList<QStringList> front, back;
+};
+
+TEST_F(GroupRebindTest, TheDialogIsPrefilledFromTheSide) {
+    window->Update_Excel_Btn_Clicked();  // played: cancelled
+    EXPECT_EQ(dialog->windowTitle(), Update_XL_Column::FrontTitle);
+    EXPECT_EQ(dialog->combos[0]->count(), 6);  // "None", three titles, the manual photos
+    EXPECT_EQ(dialog->combos[11]->itemText(5), QStringLiteral("MBPC"));
+    EXPECT_EQ(dialog->combos[0]->currentIndex(), 1);
+    EXPECT_EQ(dialog->combos[1]->currentIndex(), 0);
+    EXPECT_TRUE(dialog->checks[0]->isChecked());
+    EXPECT_FALSE(dialog->checks[1]->isChecked());
+
+    on(0, QStringLiteral("Fup_Name"))->ctrl_is_locked = true;
+    ::Card_Front_Or_Back = 1;
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_EQ(dialog->windowTitle(), Update_XL_Column::BackTitle);
+    EXPECT_FALSE(dialog->checks[0]->isChecked());  // the name is on the front
+    EXPECT_TRUE(dialog->combos[0]->isEnabled());
+    ::Card_Front_Or_Back = 0;
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_FALSE(dialog->combos[0]->isEnabled());
+}
+
+TEST_F(GroupRebindTest, ChoosingAColumnTicksAndNoneRefusesOk) {
+    script = [](Update_XL_Column* d) {
+        d->combos[2]->setCurrentIndex(2);
+        EXPECT_TRUE(d->checks[2]->isChecked());
+        d->checks[1]->setChecked(true);
+        d->combos[1]->setCurrentIndex(0);
+        EXPECT_TRUE(d->checks[1]->isChecked());
+        d->combos[0]->setCurrentIndex(0);
+        d->OKPressed();
+        EXPECT_EQ(d->result(), 0);
+        d->CancelPressed();
+    };
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Default column should not be 'None'.")});
+    EXPECT_EQ(window->excel_cb_value[0], 1);
+}
+
+TEST_F(GroupRebindTest, ApplyingTheChoices) {
+    front = {{QStringLiteral("F_field1"), QStringLiteral("typed"), QStringLiteral("Y"), QStringLiteral("2"),
+              QStringLiteral("T")},
+             {QStringLiteral("F_field2"), QStringLiteral("kept"), QStringLiteral("Y"), QStringLiteral("-1"),
+              QStringLiteral("T")},
+             {QStringLiteral("F_label3"), QStringLiteral("caption"), QStringLiteral("Y"), QStringLiteral("-1"),
+              QStringLiteral("T")}};
+    script = [](Update_XL_Column* d) {
+        ASSERT_EQ(d->view_array_value.size(), 2);  // labels get no row
+        EXPECT_EQ(d->view_array_value.at(0).combo->currentIndex(), 2);
+        d->view_array_value[0].combo->setCurrentIndex(0);
+        d->view_array_value[1].combo->setCurrentIndex(1);
+        d->view_array_value[1].check->setChecked(false);
+        d->combos[0]->setCurrentIndex(2);   // the title becomes the name column
+        d->checks[2]->setChecked(true);     // company: no column, shown
+        d->combos[10]->setCurrentIndex(0);  // front photo: unbound
+        d->OKPressed();
+    };
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_EQ(front.at(0).mid(1, 3), (QStringList{QStringLiteral("typed"), QStringLiteral("Y"), QStringLiteral("-1")}));
+    EXPECT_EQ(front.at(1).mid(1, 3), (QStringList{QStringLiteral("Ann"), QStringLiteral("N"), QStringLiteral("1")}));
+    EXPECT_EQ(window->excel_cb_value[0], 2);
+    EXPECT_EQ(window->GroupListData.value(1).value(QStringLiteral("BatchList")).toString(), QStringLiteral("2 - Clerk"));
+    const auto name = on(0, QStringLiteral("Fup_Name"));
+    ASSERT_TRUE(name);
+    EXPECT_EQ(name->excel_col_indx, 2);
+    EXPECT_EQ(window->selectedGroupLine(), 0);
+    const auto company = on(0, QStringLiteral("Fup_Company"));
+    ASSERT_TRUE(company);
+    EXPECT_EQ(company->Text_Value, QStringLiteral("Text here"));
+    EXPECT_FALSE(company->excel_binding);
+    const auto photo = on(0, QStringLiteral("Fup_Photo"));
+    ASSERT_TRUE(photo);
+    EXPECT_FALSE(photo->excel_binding);
+    EXPECT_TRUE(photo->ctrl_is_visible);
+
+    // Company back to "None" and unticked: hidden and unbound.
+    script = [](Update_XL_Column* d) {
+        d->checks[2]->setChecked(false);
+        d->OKPressed();
+    };
+    window->Update_Excel_Btn_Clicked();
+    EXPECT_FALSE(on(0, QStringLiteral("Fup_Company"))->ctrl_is_visible);
+}
+
+TEST_F(GroupRebindTest, CellsAndColumnLookups) {
+    struct Case {
+        int row, col;
+        const char* text;
+    };
+    const Case cases[] = {{0, 1, "Ann"}, {1, 2, "Clerk"}, {0, -1, "Text here"}, {0, 6, "Text here"},
+                          {5, 1, "Text here"}, {0, 3, ""}};
+    for (const Case& c : cases)
+        EXPECT_EQ(window->Get_Excel_Table_Item_Text(c.row, c.col), QString::fromUtf8(c.text)) << c.row << "," << c.col;
+    EXPECT_EQ(window->Get_Excel_Table_Item_Text(0, 4), window->NO_Image_Path);
+    EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QStringLiteral("Fup_Name")), 1);
+    EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QStringLiteral("Fup_Title")), -1);
+    EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QStringLiteral("Fup_Photo")), -1);
+    EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QStringLiteral("Fup_lbl_Name")), -1);
+    window->New_Project_Setting_Reset(false);
+    EXPECT_EQ(window->excel_cb_value_f_man, -1);
+    EXPECT_EQ(window->excel_cb_value[0], -1);
+}
+
+
+TEST_F(GroupRebindTest, AnUpdateRefreshesExistingControlsAndTheirPanelRowsOnly) {
+    QStringList refreshed;
+    window->visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo = [&](SKTGraphic& g) {
+        refreshed << QStringLiteral("%1:%2").arg(::Card_Front_Or_Back).arg(g.control_ID);
+    };
+    window->excel_cb_value[1] = 2;  // a title column, but no title control
+    window->Update_Excel_Column_Binding(QStringLiteral("U"));
+    EXPECT_EQ(refreshed, (QStringList{QStringLiteral("0:Fup_Name"), QStringLiteral("0:Fup_Photo")}));
+    EXPECT_FALSE(on(0, QStringLiteral("Fup_Title")));
+    EXPECT_FALSE(on(1, QStringLiteral("Fup_Title")));
+}
+
+// The group pane's row commands over a saved project; the panel plays a
+// name box whose check box the test sets.
+class GroupRowsTest : public GroupRebindTest {
+protected:
+    void SetUp() override {
+        GroupRebindTest::SetUp();
+        GroupProjects::folders();
+        project = GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Rows"));
+        ::Project_File_Name = project;
+        window->visitorPanels.panelSlotValue = [this](int, int slot, QString* value, bool* ticked) {
+            if (slot != 0)
+                return false;
+            *value = panelName;
+            *ticked = nameTicked;
+            return true;
+        };
+        // Selecting a line shows its row in the panel.
+        window->visitorPanels.setPanelSlotValue = [this](int, int slot, const QString& value) {
+            if (slot == 0)
+                panelName = value;
+        };
+        ASSERT_EQ(window->Save_project_file(false, false, DesignFile::DesignMode), 1) << sink.text();
+        sink.shown.clear();
+    }
+    QStringList names() const {
+        QStringList list;
+        for (const QVariantMap& row : tableRows())
+            list << row.value(QStringLiteral("Column1")).toString();
+        return list;
+    }
+    QStringList storedNames() const {
+        QStringList list;
+        const DesignReadResult read = DesignFile::readDesignFile(project);
+        for (const QVariantMap& row : read.contents->excelRows)
+            list << row.value(QStringLiteral("Column1")).toString();
+        return list;
+    }
+    QString project;
+    QString panelName = QStringLiteral("Ann");  // the panel shows line 0
+    bool nameTicked = true;
+};
+
+TEST_F(GroupRowsTest, AddSaveAndDeleteRewriteTheProject) {
+    panelName = QStringLiteral("Cid");
+    window->Add_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Record added successfully.")});
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cid")}));
+    EXPECT_EQ(tableRows().at(2).value(QStringLiteral("Extension")).toString(), QStringLiteral("3"));
+    EXPECT_EQ(tableRows().at(2).value(QStringLiteral("Column2")).toString(), QString());
+    EXPECT_EQ(tableRows().at(2).value(QStringLiteral("Column4")).toString(), window->NO_Image_Path);
+    EXPECT_EQ(window->selectedGroupLine(), 2);
+    EXPECT_EQ(storedNames(), names());
+
+    // Saving with the name box unticked keeps the cell.
+    window->Mark_Group_List_New_Selection(0);
+    EXPECT_EQ(panelName, QStringLiteral("Ann"));
+    panelName = QStringLiteral("Anna");
+    nameTicked = false;
+    window->Save_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(names().value(0), QStringLiteral("Ann"));
+    nameTicked = true;
+    panelName = QStringLiteral("Anna");  // the save showed the row again
+    window->GP_Move_Next_Rcd = true;
+    window->Save_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(storedNames().value(0), QStringLiteral("Anna"));
+    EXPECT_EQ(window->selectedGroupLine(), 1);
+
+    sink.answers = {MessageAnswer::Yes};
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Anna"), QStringLiteral("Cid")}));
+    EXPECT_EQ(window->selectedGroupLine(), 0);
+    EXPECT_EQ(storedNames(), names());
+    EXPECT_EQ(window->GroupListData.value(1).value(QStringLiteral("BatchList")).toString(), QStringLiteral("2 - Cid"));
+}
+
+TEST_F(GroupRowsTest, TheLastRowStaysAlsoWithoutANameColumn) {
+    window->excel_cb_value[0] = -1;
+    window->Create_Group_List_By_Excel_List();
+    EXPECT_TRUE(window->GroupListData.isEmpty());
+    sink.answers = {MessageAnswer::Yes};
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(names(), QStringList{QStringLiteral("Bob")});
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    EXPECT_EQ(sink.shown.last(), QStringLiteral("Unable to delete this record because project must have one record."));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("Bob")});
+}
+
+TEST_F(GroupRowsTest, NoSuccessAfterAFailedSaveAndNothingStoredIntoAMissingRow) {
+    writeBytes(data.filePath(QStringLiteral("blocker")), "file");
+    ::Project_File_Name = data.filePath(QStringLiteral("blocker/Rows.did"));
+    window->Save_In_Excel_Details_Btn_Clicked();
+    window->Add_In_Excel_Details_Btn_Clicked();
+    sink.answers = {MessageAnswer::Yes};
+    window->Delete_In_Excel_Details_Btn_Clicked();
+    ASSERT_FALSE(sink.shown.isEmpty());
+    for (const QString& text : sink.shown)
+        EXPECT_FALSE(text.contains(QStringLiteral("successfully"))) << text.toStdString();
+
+    Data_From_Excel::defaultInstance()->clearRows();
+    window->Save_Group_Mode_List_Details_In_XL_Data_List();
+    EXPECT_TRUE(tableRows().isEmpty());
+}
+
+TEST_F(GroupRowsTest, ACopiedRowLackingAManualPhotoCellGetsNoImage) {
+    Data_From_Excel::defaultInstance()->ListData[0].remove(QStringLiteral("Column4"));
+    Data_From_Excel::defaultInstance()->ListData[0].remove(QStringLiteral("Column2"));
+    const QVariantMap copy = window->Get_Array_For_Excel_List(6, 0, 2);
+    EXPECT_EQ(copy.value(QStringLiteral("Column4")).toString(), window->NO_Image_Path);
+    EXPECT_EQ(copy.value(QStringLiteral("Column2")).toString(), QString());
+    EXPECT_EQ(copy.value(QStringLiteral("Column1")).toString(), QStringLiteral("Ann"));
+    EXPECT_EQ(copy.value(QStringLiteral("Extension")).toString(), QStringLiteral("1"));
+}
+
+// Print and Export write the selected holder into the other side for their
+// copies; afterwards the design, the flags and the counts are as before.
+TEST_F(GroupRowsTest, PrintAndExportLeaveTheDesignAsItWas) {
+    const auto title = window->_graphicView_BACK->createGraphicOfClass(
+        GraphicKind::Text, true, QRectF(10, 10, 120, 20), QStringLiteral("B"), QStringLiteral("Chief"),
+        QStringLiteral("Fup_Title"));
+    title->Set_Data_source_type(DataSourceType::ExcelColumn);
+    title->Set_Excel_binding(true);
+    title->Set_Excel_binding_Index(2);
+    ::Use_Excel_Binding_Values = true;
+    ::Use_Data_Sheet_Values = false;
+    window->Check_Series_Or_Excel_Use_or_not();
+    window->Get_total_Card_count();
+    window->Mark_Group_List_New_Selection(1);
+    const QByteArray before = DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode);
+    const int cards = ::Total_Batch_Excel_Card;
+
+    Player player;
+    // One card without the workbook's values: the command clears the flag.
+    player.setUp = [](ExportWindow& w) {
+        w.Export_with_excel_chk->setChecked(false);
+        w.exportOkay();
+    };
+    player.savePaths = {data.filePath(QStringLiteral("Card.PNG"))};
+    window->Export_Button();
+    EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("Card_Front.PNG"))) ||
+                QFileInfo::exists(data.filePath(QStringLiteral("Card.PNG"))))
+        << sink.text();
+    EXPECT_EQ(window->_graphicView_BACK->Selcect_Ctrl_With_ID(QStringLiteral("Fup_Title"))->Text_Value,
+              QStringLiteral("Chief"));
+    EXPECT_EQ(DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode), before);
+    EXPECT_TRUE(::Use_Excel_Binding_Values);
+    EXPECT_EQ(::Total_Batch_Excel_Card, cards);
+
+    if (PrintInfo::availablePrinterNames().isEmpty())
+        return;  // no printer here: the print window does not open
+    window->Print_method();
+    EXPECT_EQ(DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode), before);
+    EXPECT_TRUE(::Use_Excel_Binding_Values);
+}
+
+}  // namespace
+}  // namespace zelk::test
