@@ -20,9 +20,13 @@
 #include "production/ProductionGlobals.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QScrollArea>
 #include <QTableView>
 
 namespace {
@@ -605,6 +609,42 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
 
 namespace GroupMode {
 
+namespace {
+
+// The group pane left of the entry panel: the list of card holders and the
+// row commands under it.
+void buildGroupPane(SKTWindowController& window) {
+    QWidget* pane = window.group_mode_view;
+    if (!pane || pane->layout())
+        return;
+    if (window.gp_scrollView)
+        window.gp_scrollView->setWidgetResizable(true);
+    auto* layout = new QVBoxLayout(pane);
+    QTableView* list = window.groupListView();
+    list->show();
+    layout->addWidget(list, 1);
+    auto* grid = new QGridLayout;
+    using W = SKTWindowController;
+    const std::pair<const char*, void (W::*)()> commands[] = {
+        {"Add", &W::Add_In_Excel_Details_Btn_Clicked},   {"Delete", &W::Delete_In_Excel_Details_Btn_Clicked},
+        {"Save", &W::Save_In_Excel_Details_Btn_Clicked}, {"Save and Next", &W::Save_Excel_Details_Btn_Clicked},
+        {"View", &W::View_Excel_Btn_Clicked},            {"Update", &W::Update_Excel_Btn_Clicked}};
+    int at = 0;
+    for (const auto& command : commands) {
+        auto* button = new QPushButton(QString::fromLatin1(command.first), pane);
+        QObject::connect(button, &QPushButton::clicked, &window, command.second);
+        grid->addWidget(button, at / 2, at % 2);
+        ++at;
+    }
+    layout->addLayout(grid);
+    auto* moveNext = new QCheckBox(QStringLiteral("Move to the next record after saving"), pane);
+    moveNext->setChecked(window.GP_Move_Next_Rcd);
+    QObject::connect(moveNext, &QCheckBox::toggled, &window, [&window](bool on) { window.GP_Move_Next_Rcd = on; });
+    layout->addWidget(moveNext);
+}
+
+}  // namespace
+
 void install(SKTWindowController& window) {
     window.Open_Group_Mode_Wizard = [&window] { return Group_Mode_Wizard::defaultInstance()->Open_Wnd(window); };
     window.Load_Group_Mode_After_log_reading = [&window] {
@@ -622,8 +662,12 @@ void install(SKTWindowController& window) {
     SKTWindowController::DesignModeSteps steps;
     steps.beforeSaving = [](SKTWindowController& w) { w.Save_Group_Mode_List_Details_In_XL_Data_List(); };
     // A project saved before the manual-photo columns existed gets them.
-    steps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) { w.Ensure_Manual_Photo_Columns(); };
+    steps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) {
+        w.Ensure_Manual_Photo_Columns();
+        w.Set_Up_Panels_After_Reading();
+    };
     window.setDesignModeSteps(QStringLiteral("G"), steps);
+    buildGroupPane(window);
 }
 
 }  // namespace GroupMode
