@@ -19,7 +19,9 @@
 #include "production/GroupListModel.h"
 #include "production/ProductionGlobals.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -211,30 +213,28 @@ void unbind(SKTGraphic& g) {
     g.Set_Excel_binding_Index(-1);
 }
 
-// The column of a user-added control in the current side's list; -1 when
-// it has none or the list is not there.
-int dynamicColumnOf(SKTWindowController& w, const QString& id) {
-    QList<QStringList>* list =
-        w.visitorPanels.dynamicControlList ? w.visitorPanels.dynamicControlList(::Card_Front_Or_Back) : nullptr;
+}  // namespace
+
+int SKTWindowController::Get_Col_Index_of_Dynamic_Control(const QString& ctrl_id) {
+    const QList<QStringList>* list =
+        visitorPanels.dynamicControlList ? visitorPanels.dynamicControlList(::Card_Front_Or_Back) : nullptr;
     if (!list)
         return -1;
     for (const QStringList& entry : *list)
-        if (entry.value(0) == id)
+        if (entry.value(0) == ctrl_id)
             return entry.value(3, QStringLiteral("-1")).toInt();
     return -1;
 }
 
-// Update_excel_col_binding_on_panel: the side's shown texts and pictures
-// with a column take it; one without keeps its binding.
-void bindVisibleControlsOf(SKTWindowController& w, int side) {
-    const GraphicList& graphics = side == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
+void SKTWindowController::Update_excel_col_binding_on_panel(int side) {
+    const GraphicList& graphics = side == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
     for (const auto& g : graphics) {
         if (g->kind() != zelk::GraphicKind::Text && g->kind() != zelk::GraphicKind::Image)
             continue;
         const QString id = Trim_Str(g->control_ID);
         if (id.isEmpty() || !g->ctrl_is_visible)
             continue;
-        const int column = w.Get_Excel_Coulmn_Index_According_ID(id);
+        const int column = Get_Excel_Coulmn_Index_According_ID(id);
         if (column >= 0) {
             g->Set_Data_source_type(DataSourceType::ExcelColumn);
             g->Set_Excel_binding(true);
@@ -243,7 +243,52 @@ void bindVisibleControlsOf(SKTWindowController& w, int side) {
     }
 }
 
-}  // namespace
+void SKTWindowController::Update_Value_For_Dynamic_Control(const QString& mode, const QString& ctrl_id) {
+    const int side = ::Card_Front_Or_Back != 0 ? 1 : 0;
+    const QList<QStringList>* list = visitorPanels.dynamicControlList ? visitorPanels.dynamicControlList(side) : nullptr;
+    if (!list)
+        return;
+    // The find-or-create below refreshes panel rows; the list stays as is.
+    const QList<QStringList> entries = *list;
+    ::Not_Draw_Only_Prop_Change = true;
+    const bool wasFilling = ::Fill_User_Profile;
+    ::Fill_User_Profile = true;
+    for (const QStringList& entry : entries) {
+        if (entry.size() < 5)
+            continue;
+        const QString& id = entry.at(0);
+        if (mode == QStringLiteral("S") && id != ctrl_id)
+            continue;
+        Show_NSLog_Message(QStringLiteral("ID : %1 - VAL : %2 - VISIBLE : %3 - INDX : %4")
+                               .arg(id, entry.at(1), entry.at(2), entry.at(3)));
+        const VisitorPanels::DynamicRow row = visitorPanels.dynamicRow ? visitorPanels.dynamicRow(id)
+                                                                        : VisitorPanels::DynamicRow{};
+        const int column = entry.at(3).toInt();
+        QString value = row.box ? row.box->text() : QString();
+        if (entry.at(3) != QStringLiteral("-1"))
+            value = Get_Excel_Table_Item_Text(0, column);
+        const bool visible = entry.at(2) == QStringLiteral("Y");
+        if (row.check)
+            row.check->setChecked(visible);
+        const bool picture = entry.at(4) == QStringLiteral("P");
+        if (picture) {
+            if (value == TextHere)
+                value.clear();
+            const QImage image = QFileInfo(value).fileName() == QStringLiteral("no.png")
+                                     ? no_image_ctrl_GP
+                                     : Get_Image_For_Path(value, false);
+            if (row.picture && Set_Dynamic_Pic_Ctrl_Image)
+                Set_Dynamic_Pic_Ctrl_Image(row.picture, image);
+        }
+        checkAndCreateControl(*this, tools_, side, id, value, picture, column, visible, true, false);
+        if (row.box) {
+            row.box->setText(value);
+            row.box->setEnabled(row.check && row.check->isChecked());
+        }
+    }
+    ::Fill_User_Profile = wasFilling;
+    ::Not_Draw_Only_Prop_Change = false;
+}
 
 void SKTWindowController::Update_Excel_Btn_Clicked() {
     const int line = selectedGroupLine();
@@ -254,19 +299,28 @@ void SKTWindowController::Update_Excel_Btn_Clicked() {
     if (Update_XL_Column::defaultInstance()->Open_Wnd(*this, list) != 1)
         return;
     try {
-        Update_Excel_Column_Binding_Update_Column();
-        // Every shown text and picture of both sides follows its column.
         const int side = ::Card_Front_Or_Back;
+        Update_Excel_Column_Binding_Update_Column();
+        // The user-added fields take the columns the dialog gave their rows.
+        Update_Value_For_Dynamic_Control(QStringLiteral("A"), QString());
+        // Every shown text and picture of both sides follows its column.
         for (int s = 0; s < 2; ++s) {
             ::Card_Front_Or_Back = s;
-            bindVisibleControlsOf(*this, s);
+            Update_excel_col_binding_on_panel(s);
         }
         ::Card_Front_Or_Back = side;
+        if (side != 0)
+            Show_Single_Mode_Back_Panel();
+        else
+            Show_Single_Mode_Front_Panel();
         if (line < 1)
             Select_Excel_First_Row();
         else
             Mark_Group_List_New_Selection(line);
         Refresh_Canvas();
+        if (SKTGraphicView* canvas = currentCanvas())
+            canvas->Clear_Control_Selection();
+        Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
     }
@@ -357,7 +411,7 @@ void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
 
 int SKTWindowController::Get_Excel_Coulmn_Index_According_ID(const QString& controlId) {
     if (!controlId.contains(QStringLiteral("Fup_")))
-        return dynamicColumnOf(*this, controlId);
+        return Get_Col_Index_of_Dynamic_Control(controlId);
     const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
     for (int i = 0; i < zelk::ProfileTextSlotCount; ++i)
         if (fields.at(i).valueId == controlId)
@@ -590,7 +644,7 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
         }
         if (id.contains(QStringLiteral("Fup_")))
             continue;
-        const int column = dynamicColumnOf(w, id);
+        const int column = w.Get_Col_Index_of_Dynamic_Control(id);
         if (column == -1)
             continue;
         QString value = w.Get_Excel_Table_Item_Text(row, column);
@@ -599,9 +653,17 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
                 value.clear();
             if (w.visitorPanels.Set_User_Image_Control)
                 w.visitorPanels.Set_User_Image_Control(side, value, g->_contents, id);
-        } else if (w.visitorPanels.Set_text_box_of_visitor_mode) {
-            w.visitorPanels.Set_text_box_of_visitor_mode(id, value);
+            // The row's own picture view shows the cell's picture too.
+            const SKTWindowController::VisitorPanels::DynamicRow panelRow =
+                w.visitorPanels.dynamicRow ? w.visitorPanels.dynamicRow(id)
+                                           : SKTWindowController::VisitorPanels::DynamicRow{};
+            if (panelRow.picture && w.Set_Dynamic_Pic_Ctrl_Image)
+                w.Set_Dynamic_Pic_Ctrl_Image(panelRow.picture, QFileInfo(value).fileName() == QStringLiteral("no.png")
+                                                                    ? w.no_image_ctrl_GP
+                                                                    : w.Get_Image_For_Path(value, false));
         }
+        if (w.visitorPanels.Set_text_box_of_visitor_mode)
+            w.visitorPanels.Set_text_box_of_visitor_mode(id, value);
     }
 }
 

@@ -300,6 +300,16 @@ public:
     // current side, then its choices applied.
     void Update_Excel_Btn_Clicked();
     void Update_Excel_Column_Binding_Update_Column();
+    // The side's shown texts and pictures with a column (the user-added ones
+    // through the current side's list) are bound to it; the caller makes
+    // the side current.
+    void Update_excel_col_binding_on_panel(int side);
+    // The column of a user-added control in the current side's list; -1.
+    int Get_Col_Index_of_Dynamic_Control(const QString& ctrl_id);
+    // The current side's user-added controls (mode "S": only `ctrl_id`)
+    // take their list entry's visibility and column, and row 0's cell when
+    // bound; their panel rows follow. Nothing is created.
+    void Update_Value_For_Dynamic_Control(const QString& mode, const QString& ctrl_id);
     // The visitor desk's side panels as group mode uses them; set by the
     // visitor topic, each skipped while empty.
     struct VisitorPanels {
@@ -322,6 +332,14 @@ public:
         // The text of a user-added control's box in the current side's panel.
         std::function<QString(const QString& control_ID)> Get_text_box_of_visitor_mode;
         std::function<void(const QString& control_ID, const QString& value)> Set_text_box_of_visitor_mode;
+        // A user-added row of the current side's panel: its check box, text
+        // box and, for a picture, its picture view (each nullptr when absent).
+        struct DynamicRow {
+            QAbstractButton* check = nullptr;
+            QLineEdit* box = nullptr;
+            QLabel* picture = nullptr;
+        };
+        std::function<DynamicRow(const QString& control_ID)> dynamicRow;
     } visitorPanels;
     // The please-wait sheet over the main window while a design file opens.
     void Show_Create_Modeless();

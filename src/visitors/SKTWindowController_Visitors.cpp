@@ -177,6 +177,14 @@ void SKTWindowController::buildVisitorPanes() {
         if (QLineEdit* box = Get_text_box_of_visitor_mode(id))
             box->setText(value);
     };
+    visitorPanels.dynamicRow = [this](const QString& id) {
+        VisitorPanels::DynamicRow row;
+        row.check = Get_chk_box_of_visitor_mode(id);
+        row.box = Get_text_box_of_visitor_mode(id);
+        if (VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back))
+            row.picture = panel->Get_Dynamic_Photo_Ctrl(id);
+        return row;
+    };
 
     DesignModeSteps visitorSteps;
     visitorSteps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) {

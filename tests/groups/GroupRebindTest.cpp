@@ -9,10 +9,14 @@
 #include "mainwindow/DesignFile.h"
 #include "production/ProductionGlobals.h"
 #include "groups/Update_XL_Column.h"
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+#include "visitors/VisitorPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace zelk::test {
 namespace {
@@ -170,6 +174,172 @@ TEST_F(GroupRebindTest, AnUpdateRefreshesExistingControlsAndTheirPanelRowsOnly) 
     EXPECT_EQ(refreshed, (QStringList{QStringLiteral("0:Fup_Name"), QStringLiteral("0:Fup_Photo")}));
     EXPECT_FALSE(on(0, QStringLiteral("Fup_Title")));
     EXPECT_FALSE(on(1, QStringLiteral("Fup_Title")));
+}
+
+// User-added fields of the front, each with its row in the front panel:
+// F_field1..3 texts, F_Photo1 a picture; row 0's photo cell names a PNG.
+class GroupUserFieldsTest : public GroupRebindTest {
+protected:
+    void SetUp() override {
+        GroupRebindTest::SetUp();
+        picture = data.filePath(QStringLiteral("holder.png"));
+        QImage(6, 6, QImage::Format_RGB32).save(picture);
+        Data_From_Excel::defaultInstance()->ListData[0].insert(QStringLiteral("Column3"), picture);
+        panel = zelk::visitorPanel(0);
+        ASSERT_TRUE(panel);
+        int y = 10;
+        for (const char* id : {"F_field1", "F_field2", "F_field3"}) {
+            window->_graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, y, 80, 20),
+                                                       QStringLiteral("F"), QStringLiteral("old"),
+                                                       QString::fromLatin1(id));
+            panel->Add_Value_control(QString::fromLatin1(id), QStringLiteral("old"), true);
+            y += 25;
+        }
+        window->toolPalette()->setToolQuietly(ImageTool);
+        window->Library_Selected_Image_Path = window->NO_Image_Path;
+        window->_graphicView->createGraphicOfClass(GraphicKind::Image, true, QRectF(100, 10, 40, 40),
+                                                   QStringLiteral("F"), window->NO_Image_Path, QStringLiteral("F_Photo1"));
+        window->toolPalette()->setToolQuietly(ArrowTool);
+        panel->Add_Image_control(QStringLiteral("F_Photo1"), window->NO_Image_Path, true);
+        panel->Add_Value_control(QStringLiteral("F_Photo1"), window->NO_Image_Path, true);
+    }
+    QLineEdit* box(const QString& id) {
+        return qobject_cast<QLineEdit*>(panel->Get_Dynamic_Label_Ctrl(id, QStringLiteral("T")));
+    }
+    QAbstractButton* check(const QString& id) {
+        return qobject_cast<QAbstractButton*>(panel->Get_Dynamic_Label_Ctrl(id, QStringLiteral("C")));
+    }
+    static QStringList entry(const char* id, const char* visible, int column, const char* kind = "T") {
+        return {QString::fromLatin1(id), QStringLiteral("old"), QString::fromLatin1(visible), QString::number(column),
+                QString::fromLatin1(kind)};
+    }
+
+    QString picture;
+    VisitorPanel* panel = nullptr;
+};
+
+TEST_F(GroupUserFieldsTest, EntriesBindTheirControlsAndRows) {
+    front = {entry("F_field1", "Y", -1), entry("F_field2", "Y", 2), entry("F_field3", "N", 1),
+             entry("F_field9", "Y", 1), entry("F_Photo1", "Y", 3, "P")};
+    box(QStringLiteral("F_field1"))->setText(QStringLiteral("typed"));
+    window->Update_Value_For_Dynamic_Control(QStringLiteral("A"), QString());
+
+    struct Case {
+        const char* id;
+        const char* shown;  // the control's text or picture path; the row's box
+        bool bound;
+        int column;
+        bool visible;
+    };
+    const Case cases[] = {
+        {"F_field1", "typed", false, -1, true},  // unbound: the box as typed
+        {"F_field2", "Chief", true, 2, true},
+        {"F_field3", "Ann", true, 1, false},
+        {"F_Photo1", "", true, 3, true},  // the picture path, below
+    };
+    for (const Case& c : cases) {
+        const QString id = QString::fromLatin1(c.id);
+        const auto g = on(0, id);
+        ASSERT_TRUE(g) << c.id;
+        const bool image = id.contains(QStringLiteral("_Photo"));
+        const QString shown = image ? picture : QString::fromLatin1(c.shown);
+        EXPECT_EQ(image ? g->_file_path : g->Text_Value, shown) << c.id;
+        EXPECT_EQ(g->excel_binding, c.bound) << c.id;
+        EXPECT_EQ(g->excel_col_indx, c.column) << c.id;
+        EXPECT_EQ(g->ctrl_is_visible, c.visible) << c.id;
+        ASSERT_TRUE(box(id) && check(id)) << c.id;
+        EXPECT_EQ(box(id)->text(), shown) << c.id;
+        EXPECT_EQ(check(id)->isChecked(), c.visible) << c.id;
+        EXPECT_EQ(box(id)->isEnabled(), c.visible) << c.id;
+    }
+    EXPECT_FALSE(on(0, QStringLiteral("F_field9")));  // an update creates nothing
+    EXPECT_FALSE(on(1, QStringLiteral("F_field9")));
+    const QLabel* view = panel->Get_Dynamic_Photo_Ctrl(QStringLiteral("F_Photo1"));
+    ASSERT_TRUE(view);
+    EXPECT_FALSE(view->pixmap().isNull());
+
+    // "S" refreshes the one control only.
+    front = {entry("F_field1", "Y", 1), entry("F_field2", "N", 1)};
+    window->Update_Value_For_Dynamic_Control(QStringLiteral("S"), QStringLiteral("F_field1"));
+    EXPECT_EQ(on(0, QStringLiteral("F_field1"))->Text_Value, QStringLiteral("Ann"));
+    EXPECT_EQ(on(0, QStringLiteral("F_field2"))->Text_Value, QStringLiteral("Chief"));
+    EXPECT_TRUE(on(0, QStringLiteral("F_field2"))->ctrl_is_visible);
+}
+
+TEST_F(GroupUserFieldsTest, ColumnsComeFromTheCurrentSidesList) {
+    front = {entry("F_field2", "Y", 2), entry("F_field2", "Y", 1)};
+    back = {entry("F_field2", "Y", 1)};
+    struct Case {
+        int side;
+        const char* id;
+        int column;
+    };
+    const Case cases[] = {{0, "F_field2", 2}, {1, "F_field2", 1}, {0, "F_field1", -1}, {1, "F_Photo1", -1}};
+    for (const Case& c : cases) {
+        ::Card_Front_Or_Back = c.side;
+        EXPECT_EQ(window->Get_Col_Index_of_Dynamic_Control(QString::fromLatin1(c.id)), c.column) << c.side << c.id;
+        EXPECT_EQ(window->Get_Excel_Coulmn_Index_According_ID(QString::fromLatin1(c.id)), c.column) << c.id;
+    }
+    ::Card_Front_Or_Back = 0;
+    front.clear();
+    EXPECT_EQ(window->Get_Col_Index_of_Dynamic_Control(QStringLiteral("F_field2")), -1);
+}
+
+TEST_F(GroupUserFieldsTest, BindingTheShownControlsOfASide) {
+    front = {entry("F_field1", "Y", 2), entry("F_field2", "N", 1), entry("F_field3", "Y", -1)};
+    on(0, QStringLiteral("F_field2"))->Set_Ctrl_Is_Visible(false);
+    const auto kept = on(0, QStringLiteral("F_field3"));
+    kept->Set_Data_source_type(DataSourceType::ExcelColumn);
+    kept->Set_Excel_binding(true);
+    kept->Set_Excel_binding_Index(2);
+    window->Update_excel_col_binding_on_panel(0);
+    struct Case {
+        const char* id;
+        bool bound;
+        int column;
+    };
+    const Case cases[] = {{"F_field1", true, 2},   // shown, with a column
+                          {"F_field2", false, -1},  // hidden
+                          {"F_field3", true, 2},    // no column: keeps its binding
+                          {"Fup_Name", true, 1}};
+    for (const Case& c : cases) {
+        const auto g = on(0, QString::fromLatin1(c.id));
+        ASSERT_TRUE(g) << c.id;
+        EXPECT_EQ(g->excel_binding, c.bound) << c.id;
+        EXPECT_EQ(g->excel_col_indx, c.column) << c.id;
+    }
+}
+
+// The update command applies a user-field row's new column to the card and
+// the panel; selecting a line shows the row's cells in the user rows.
+TEST_F(GroupUserFieldsTest, RebindingAndSelectingReachTheUserFields) {
+    window->Create_Dynamic_Control_List = [] {};  // keep the list the test gives
+    window->visitorPanels.Create_Dynamic_Control_List = [] {};
+    front = {entry("F_field1", "Y", -1), entry("F_Photo1", "Y", -1, "P")};
+    script = [](Update_XL_Column* d) {
+        ASSERT_EQ(d->view_array_value.size(), 2);
+        d->view_array_value[0].combo->setCurrentIndex(2);
+        d->view_array_value[1].combo->setCurrentIndex(3);
+        d->OKPressed();
+    };
+    window->Update_Excel_Btn_Clicked();
+    const auto field = on(0, QStringLiteral("F_field1"));
+    EXPECT_TRUE(field->excel_binding);
+    EXPECT_EQ(field->excel_col_indx, 2);
+    EXPECT_EQ(field->Text_Value, QStringLiteral("Chief"));
+    EXPECT_EQ(on(0, QStringLiteral("F_Photo1"))->excel_col_indx, 3);
+
+    window->Mark_Group_List_New_Selection(1);
+    EXPECT_EQ(box(QStringLiteral("F_field1"))->text(), QStringLiteral("Clerk"));
+    EXPECT_EQ(box(QStringLiteral("F_Photo1"))->text(), QString());  // Bob has no photo
+    window->Mark_Group_List_New_Selection(0);
+    EXPECT_EQ(box(QStringLiteral("F_field1"))->text(), QStringLiteral("Chief"));
+    EXPECT_EQ(box(QStringLiteral("F_Photo1"))->text(), picture);
+
+    // Storing the line takes the user row's box into its new column.
+    box(QStringLiteral("F_field1"))->setText(QStringLiteral("Chef"));
+    window->Save_Group_Mode_List_Details_In_XL_Data_List();
+    EXPECT_EQ(tableRows().at(0).value(QStringLiteral("Column2")).toString(), QStringLiteral("Chef"));
 }
 
 // The group pane's row commands over a saved project; the panel plays a
