@@ -715,7 +715,11 @@ void install(SKTWindowController& window) {
         window.Ensure_Manual_Photo_Columns();
         window.Create_Group_List_By_Excel_List();
         window.Set_Group_Mode_List_Setting_After_Loading(Project_File_Name, QStringLiteral("U"));
-        window.Mark_Group_List_New_Selection(0);
+        // A project made from a template was read in another start mode:
+        // the group pane and the front panel, with its user rows, are shown
+        // here, then filled from the first line.
+        window.Set_Up_Panels_After_Reading();
+        window.Select_Excel_First_Row();
         window.Set_Log_Name_In_Title();
     };
     window.Set_GP_mode_Value_From_Excel = [&window](const QString& side, int row) {

@@ -108,6 +108,7 @@ protected:
 
 TEST_F(GroupWizardTest, ANewProjectFromTheSecondOfElevenSheets) {
     const QString book = peopleBook(50);
+    window->Show_Hide_Profile_Panel_Live_Mode(false);  // as the start chooser leaves it
     ASSERT_EQ(run([&](Group_Mode_Wizard* w) {
                   EXPECT_EQ(w->new_or_open_or_log, 0);
                   EXPECT_EQ(w->proj_name->text(), QStringLiteral("MyProject"));
@@ -345,6 +346,7 @@ TEST_F(GroupWizardTest, TheStartChooserRoadRunsTheWizard) {
 // first, 25th and last holders render to PDF with their own values.
 TEST_F(GroupWizardTest, EditReopenAndRenderHolders) {
     const QString book = peopleBook(50);
+    window->Show_Hide_Profile_Panel_Live_Mode(false);  // as the start chooser leaves it
     ASSERT_EQ(run([&](Group_Mode_Wizard* w) {
                   toColumns(w, QStringLiteral("Staff"), book);
                   chooseColumns(w);
@@ -353,6 +355,9 @@ TEST_F(GroupWizardTest, EditReopenAndRenderHolders) {
               1)
         << sink.text();
     window->Load_Group_Mode_After_log_reading();
+    for (const QWidget* pane : {window->group_control_view, window->group_mode_view, window->Visitor_mode_view,
+                                window->front_vistr_view})
+        EXPECT_FALSE(pane->isHidden()) << pane->objectName().toStdString();
     // The front panel's name and title boxes, played: selecting a line
     // shows its row there.
     QString panel[2];
