@@ -309,7 +309,11 @@ void SKTWindowController::uncollapseLeftView() {
     const QWidget* container = ::Card_Front_Or_Back == 0 ? front_vistr_view : back_vistr_view;
     if (groupMode()) {
         verticalSplitView->widget(0)->show();
-        sizes = {200, 400, std::max(0, total - 600)};
+        // The group pane as wide as its commands need, so none is cut off.
+        const int pane = std::max(200, group_mode_view->sizeHint().width() +
+                                           gp_scrollView->verticalScrollBar()->sizeHint().width() +
+                                           2 * gp_scrollView->frameWidth());
+        sizes = {pane, 400, std::max(0, total - pane - 400)};
     } else if (visitorMode()) {
         verticalSplitView->widget(0)->hide();
         const int panelWidth = std::max(container->width(), VisitorDivider);
