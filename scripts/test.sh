@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs every test, then builds the libFuzzer
-# targets with clang and runs each for ZELK_FUZZ_SECONDS (20) seconds.
+# targets with clang and runs each for a bounded, repeatable stretch.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
@@ -24,6 +24,11 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # bounded time; their corpora already ran as tests above.
 fuzz="$top/build/fuzz"
 seconds=${ZELK_FUZZ_SECONDS:-20}
+# A fixed seed and a bounded number of inputs, so that a run of the suite
+# is repeatable: a new finding comes from a longer run by hand
+# (ZELK_FUZZ_RUNS=-1 ZELK_FUZZ_SEED=0 for unbounded, random runs).
+runs=${ZELK_FUZZ_RUNS:-20000}
+seed=${ZELK_FUZZ_SEED:-1}
 CC=clang CXX=clang++ cmake -S "$top" -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DCMAKE_C_FLAGS_DEBUG="-O1 -g" \
   -DZELK_SANITIZE=ON -DZELK_FUZZ=ON -DZELK_TESTS=OFF -DZELK_BENCH=OFF
@@ -36,7 +41,7 @@ run_fuzzer() {
   local name=$1 work="$fuzz/fuzz-runs/$1"
   rm -rf "$work" && mkdir -p "$work/corpus"
   # New inputs go to the scratch corpus, a failing one to the artifacts.
-  if "$fuzz/bin/fuzz_$name" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
+  if "$fuzz/bin/fuzz_$name" -max_total_time="$seconds" -runs="$runs" -seed="$seed" -timeout=30 -rss_limit_mb=2048 \
        -detect_leaks=0 -print_final_stats=1 -artifact_prefix="$work/" \
        "$work/corpus" "$top/fuzz/$name/corpus" >"$work/log" 2>&1; then
     echo "fuzz_$name: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$work/log" | grep -o '[0-9]*$') runs, no fault"
@@ -47,7 +52,7 @@ run_fuzzer() {
   fi
 }
 export -f run_fuzzer
-export fuzz top seconds
+export fuzz top seconds runs seed
 names=$(cd "$top/fuzz" && for d in */; do if [[ -f "$d/target.cpp" ]]; then echo "${d%/}"; fi; done)
 # A fuzzer runs on one core; as many at once as there are cores.
 echo "$names" | xargs -P "$jobs" -I{} bash -c 'run_fuzzer {}'
