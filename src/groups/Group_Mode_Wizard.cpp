@@ -14,6 +14,7 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 #include "mainwindow/Export_Template.h"
+#include "mainwindow/TemplateBrowserControls.h"
 #include "mainwindow/SKTWindowController.h"
 #include "mainwindow/UserTemplates.h"
 
@@ -176,32 +177,12 @@ void Group_Mode_Wizard::buildFirstScreen() {
 
 void Group_Mode_Wizard::buildSecondScreen() {
     auto* layout = new QVBoxLayout(second_screen);
-    auto* top = new QHBoxLayout;
-    cat_cmbo_bx = new QComboBox(second_screen);
-    cat_cmbo_bx->addItems({QStringLiteral("Built-in Templates"), QStringLiteral("User Templates")});
-    top->addWidget(cat_cmbo_bx);
-    sub_cat_title = new QLabel(QStringLiteral("Category"), second_screen);
-    top->addWidget(sub_cat_title);
-    template_category_combo = new QComboBox(second_screen);
-    template_category_combo->addItems(TemplateGallery::categoryFolderNames());
-    top->addWidget(template_category_combo);
-    top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("Zoom"), second_screen));
-    _zoom_slider = new QSlider(Qt::Horizontal, second_screen);
-    _zoom_slider->setRange(10, 100);
-    _zoom_slider->setFixedWidth(140);
-    top->addWidget(_zoom_slider);
-    layout->addLayout(top);
-    imageBrowser = new QListWidget(second_screen);
-    imageBrowser->setViewMode(QListView::IconMode);
-    imageBrowser->setResizeMode(QListView::Adjust);
-    imageBrowser->setMovement(QListView::Static);
-    imageBrowser->setSpacing(10);
-    imageBrowser->setUniformItemSizes(true);
-    imageBrowser->setStyleSheet(QStringLiteral(
-        "QListWidget::item:selected { background: rgb(190, 210, 240); color: rgb(20, 30, 50);"
-        " border: 2px solid rgb(40, 100, 200); border-radius: 4px; }"));
-    layout->addWidget(imageBrowser, 1);
+    const zelk::TemplateBrowserControls browser = zelk::addTemplateBrowser(second_screen, layout);
+    cat_cmbo_bx = browser.source;
+    sub_cat_title = browser.categoryTitle;
+    template_category_combo = browser.category;
+    _zoom_slider = browser.zoom;
+    imageBrowser = browser.browser;
     template_btn_box = new QWidget(second_screen);
     auto* box = new QHBoxLayout(template_btn_box);
     box->setContentsMargins(0, 0, 0, 0);

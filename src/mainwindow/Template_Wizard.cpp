@@ -6,6 +6,7 @@
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/Export_Template.h"
+#include "mainwindow/TemplateBrowserControls.h"
 #include "mainwindow/UserTemplates.h"
 
 #include <QComboBox>
@@ -54,35 +55,13 @@ Template_Wizard::Template_Wizard(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Templates"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* top = new QHBoxLayout;
-    cat_cmbo_bx = new QComboBox(this);
-    cat_cmbo_bx->addItems({QStringLiteral("Built-in Templates"), QStringLiteral("User Templates")});
-    top->addWidget(cat_cmbo_bx);
-    sub_cat_title = new QLabel(QStringLiteral("Category"), this);
-    top->addWidget(sub_cat_title);
-    template_category_combo = new QComboBox(this);
-    template_category_combo->addItems(TemplateGallery::categoryFolderNames());
-    top->addWidget(template_category_combo);
-    top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("Zoom"), this));
-    _zoom_slider = new QSlider(Qt::Horizontal, this);
-    _zoom_slider->setRange(10, 100);
-    _zoom_slider->setFixedWidth(140);
-    top->addWidget(_zoom_slider);
-    layout->addLayout(top);
-
-    imageBrowser = new QListWidget(this);
-    imageBrowser->setViewMode(QListView::IconMode);
-    imageBrowser->setResizeMode(QListView::Adjust);
-    imageBrowser->setMovement(QListView::Static);
-    imageBrowser->setSpacing(10);
-    imageBrowser->setUniformItemSizes(true);
-    // The names keep the text colour on the pale selection.
-    imageBrowser->setStyleSheet(QStringLiteral(
-        "QListWidget::item:selected { background: rgb(190, 210, 240); color: rgb(20, 30, 50);"
-        " border: 2px solid rgb(40, 100, 200); border-radius: 4px; }"));
+    const zelk::TemplateBrowserControls browser = zelk::addTemplateBrowser(this, layout);
+    cat_cmbo_bx = browser.source;
+    sub_cat_title = browser.categoryTitle;
+    template_category_combo = browser.category;
+    _zoom_slider = browser.zoom;
+    imageBrowser = browser.browser;
     imageBrowser->setMinimumSize(760, 440);
-    layout->addWidget(imageBrowser, 1);
 
     auto* bottom = new QHBoxLayout;
     template_btn_box = new QWidget(this);
