@@ -90,6 +90,14 @@ QString SeriesFile::lineOf(const QString& value) {
 
 namespace {
 
+// Readers take a byte-order mark at the start of a file for one: a first
+// value that itself begins with U+FEFF would lose that character when read
+// back. Such a file starts with a mark of its own, which the reader takes.
+void markStartIfNeeded(QByteArray& bytes, const QStringList& values) {
+    if (bytes.isEmpty() && !values.isEmpty() && values.first().startsWith(QChar(0xFEFF)))
+        bytes.append("\xEF\xBB\xBF");
+}
+
 bool writeWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
@@ -112,6 +120,8 @@ bool SeriesFile::write(const QString& path, const QStringList& values, WriteMode
             if (v.isEmpty())
                 continue;
         }
+        if (bytes.isEmpty())
+            markStartIfNeeded(bytes, {v});
         bytes.append(v.toUtf8()).append('\n');
     }
     return writeWhole(path, bytes);
@@ -128,6 +138,7 @@ bool SeriesFile::append(const QString& path, const QStringList& values) {
         if (!bytes.isEmpty() && !bytes.endsWith('\n'))
             bytes.append('\n');
     }
+    markStartIfNeeded(bytes, values);
     for (const QString& value : values)
         bytes.append(lineOf(value).toUtf8()).append('\n');
     return writeWhole(path, bytes);

@@ -81,6 +81,24 @@ TEST_F(SeriesFileTest, WritersKeepOneValuePerLine) {
     EXPECT_EQ(readFile(p), QByteArray());
 }
 
+// A first value that begins with U+FEFF (read from a file that held the
+// mark twice) is written behind a mark of its own, so it reads back whole.
+TEST_F(SeriesFileTest, AFirstValueBeginningWithAByteOrderMarkSurvives) {
+    const QString mark = QString(QChar(0xFEFF));
+    const QString p = file("\xEF\xBB\xBF\xEF\xBB\xBF \xEF\xBB\xBF\xEF\xBB\xBF \n\x1f\n");
+    const QStringList rows = SeriesFile::readRowList(p);
+    ASSERT_EQ(rows, QStringList{mark + " " + mark + mark + " "});
+    const QString again = tmp.filePath("again.txt");
+    ASSERT_TRUE(SeriesFile::write(again, rows));
+    EXPECT_EQ(SeriesFile::readRowList(again), rows);
+    QFile::remove(again);
+    ASSERT_TRUE(SeriesFile::append(again, rows));
+    EXPECT_EQ(SeriesFile::readRowList(again), rows);
+    // Only a file's start needs it.
+    ASSERT_TRUE(SeriesFile::write(again, {"a", mark + "b"}));
+    EXPECT_EQ(readFile(again), QByteArray("a\n\xEF\xBB\xBF" "b\n"));
+}
+
 TEST_F(SeriesFileTest, FailedWriteKeepsTheOldSeries) {
     const QString dir = tmp.filePath("ro");
     QDir().mkpath(dir);
