@@ -5,6 +5,7 @@
 #include "datasource/ZipWorkFolder.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
+#include "dialogs/PleaseWait_Modeless.h"
 #include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/ProfileFieldTable.h"
@@ -45,6 +46,19 @@
 namespace {
 
 constexpr int maxPreviewPixels = 300;
+
+// Shows the wizard's please-wait sheet for as long as it lives, so that
+// every way out of a read ends the sheet.
+class WaitSheet {
+public:
+    explicit WaitSheet(Group_Mode_Wizard& wizard) : wizard_(wizard) { wizard_.Show_Create_Modeless(); }
+    ~WaitSheet() { wizard_.Hide_Destroy_Modeless(); }
+    WaitSheet(const WaitSheet&) = delete;
+    WaitSheet& operator=(const WaitSheet&) = delete;
+
+private:
+    Group_Mode_Wizard& wizard_;
+};
 
 QPixmap squarePreview(const QString& path) {
     QPixmap square(maxPreviewPixels, maxPreviewPixels);
@@ -101,6 +115,7 @@ Group_Mode_Wizard::Group_Mode_Wizard(QWidget* parent) : QDialog(parent) {
     connect(back_button, &QPushButton::clicked, this, &Group_Mode_Wizard::Back_Click);
 
     Create_Folder_Window = new CreateFolder(this);
+    plz_wait_Window = new PleaseWait_Modeless(this);
     Create_Folder_Combo = Create_Folder_Window->folder_combo;
     Create_Folder_Window->add_new_folder = &add_new_folder;
     resize(900, 640);
@@ -551,7 +566,12 @@ void Group_Mode_Wizard::resetColumnCombos(const QStringList& titles) {
     }
 }
 
+void Group_Mode_Wizard::Show_Create_Modeless() { plz_wait_Window->beginSheet(this); }
+
+void Group_Mode_Wizard::Hide_Destroy_Modeless() { plz_wait_Window->endSheet(); }
+
 void Group_Mode_Wizard::Load_file_Func(const QString& path) {
+    const WaitSheet wait(*this);
     {
         const QSignalBlocker blocker(Sheet_ComboBox);
         Sheet_ComboBox->clear();
@@ -680,14 +700,17 @@ bool Group_Mode_Wizard::commitNewProject() {
     // The rows are read before anything changes: the working folder may
     // have been emptied since the sheets were listed (a second Browse).
     const int sheetItem = Sheet_ComboBox->currentIndex();
-    bool unpacked = false;
-    Delete_Excel_File_Temp_Folder();
-    SpreadsheetWriter::ReadWorkbook(Project_Excel_Val, true, &unpacked);
-    const QList<int> numbers = unpacked ? SpreadsheetWriter::sheetNumbers() : QList<int>();
     SpreadsheetWriter::Rows rows;
-    if (sheetItem >= 0 && sheetItem < numbers.size()) {
-        ::Excel_Sheet_Number = numbers.at(sheetItem);
-        rows = SpreadsheetWriter::ReadWorkbook(Project_Excel_Val, false);
+    {
+        const WaitSheet wait(*this);
+        bool unpacked = false;
+        Delete_Excel_File_Temp_Folder();
+        SpreadsheetWriter::ReadWorkbook(Project_Excel_Val, true, &unpacked);
+        const QList<int> numbers = unpacked ? SpreadsheetWriter::sheetNumbers() : QList<int>();
+        if (sheetItem >= 0 && sheetItem < numbers.size()) {
+            ::Excel_Sheet_Number = numbers.at(sheetItem);
+            rows = SpreadsheetWriter::ReadWorkbook(Project_Excel_Val, false);
+        }
     }
     const zelk::GroupTable table = zelk::GroupTable::fromSheet(rows, contains_header->isChecked());
     if (table.rows.isEmpty()) {

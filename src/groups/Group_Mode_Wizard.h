@@ -13,6 +13,7 @@
 #include <array>
 
 class CreateFolder;
+class PleaseWait_Modeless;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -75,6 +76,9 @@ public:
     // The twelve column combos' choices into the window's column indexes
     // (-1 for "None").
     void Set_Group_Mode_Excel_Col_Index();
+    // The please-wait sheet over the wizard while a workbook is read.
+    void Show_Create_Modeless();
+    void Hide_Destroy_Modeless();
 
     // State.
     int next_counter = 0;
@@ -124,6 +128,7 @@ public:
     QPushButton* back_button = nullptr;
     CreateFolder* Create_Folder_Window = nullptr;
     QComboBox* Create_Folder_Combo = nullptr;
+    PleaseWait_Modeless* plz_wait_Window = nullptr;
 
 protected:
     void reject() override { Cancel_Click(); }

@@ -2,6 +2,7 @@
 #include "../profiles/ProfileTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "dialogs/PleaseWait_Modeless.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "groups/GroupMode.h"
@@ -14,6 +15,8 @@
 #include "production/ExportWindow.h"
 
 #include <QDirIterator>
+#include <QFile>
+#include <QTimer>
 
 #include <QComboBox>
 #include <QImage>
@@ -219,6 +222,38 @@ TEST_F(GroupWizardTest, ASheetWithoutDataRowsIsRefusedBeforeTheDesignChanges) {
     EXPECT_EQ(result, 0);
     EXPECT_NE(::Start_Card_Option, QStringLiteral("G"));
     EXPECT_FALSE(QFileInfo::exists(GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Empty"))));
+}
+
+// The sheet is up while a workbook is read (a timer due at once fires in the
+// sheet's first paint) and gone afterwards, also when the read failed.
+TEST_F(GroupWizardTest, ThePleaseWaitSheetCoversEachWorkbookRead) {
+    const QString headerOnly = workbook(QStringLiteral("header.xlsx"), QStringLiteral("[['Name', 'Title']]"));
+    const QString broken = data.filePath(QStringLiteral("broken.xlsx"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a zip");
+    file.close();
+    int seenUp = 0;
+    auto watchNextRead = [&](Group_Mode_Wizard* w) {
+        QTimer::singleShot(0, w, [&seenUp, w] { seenUp += w->plz_wait_Window->isSheetShown() ? 1 : 0; });
+    };
+    run([&](Group_Mode_Wizard* w) {
+        toColumns(w, QStringLiteral("Wait"), headerOnly);
+        watchNextRead(w);
+        w->Load_file_Func(broken);
+        EXPECT_FALSE(w->plz_wait_Window->isSheetShown());
+        EXPECT_EQ(w->Sheet_ComboBox->count(), 0);
+        watchNextRead(w);
+        w->Load_file_Func(headerOnly);
+        EXPECT_FALSE(w->plz_wait_Window->isSheetShown());
+        w->col_combos[0]->setCurrentIndex(1);
+        watchNextRead(w);
+        w->OK_Click();  // the commit reads the rows again, and refuses
+        EXPECT_FALSE(w->plz_wait_Window->isSheetShown());
+        EXPECT_EQ(sink.shown.value(0), Group_Mode_Wizard::NoRowsMessage);
+        w->Cancel_Click();
+    });
+    EXPECT_EQ(seenUp, 3);
 }
 
 TEST_F(GroupWizardTest, TemplateAndColumnScreenRefusals) {
