@@ -60,6 +60,8 @@ Update_XL_Column::Update_XL_Column(QWidget* parent) : QDialog(parent) {
         QComboBox* combo = combos[i];
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
     }
+    // The box and its caption stay together; the column choices take the width.
+    grid->setColumnStretch(2, 1);
     labels[10]->setText(QStringLiteral("Front Photo :"));
     labels[11]->setText(QStringLiteral("Back Photo :"));
     contentLayout->addWidget(Column_Box);

@@ -6,6 +6,8 @@
 #include "groups/GroupMode.h"
 #include "groups/GroupProjects.h"
 #include "dialogs/PrintInfo.h"
+#include "production/Print_Wnd.h"
+#include "../production/CupsServer.h"
 #include "mainwindow/DesignFile.h"
 #include "production/ProductionGlobals.h"
 #include "groups/Update_XL_Column.h"
@@ -457,21 +459,36 @@ TEST_F(GroupRowsTest, ACopiedRowLackingAManualPhotoCellGetsNoImage) {
 
 // Print and Export write the selected holder into the other side for their
 // copies; afterwards the design, the flags and the counts are as before.
-TEST_F(GroupRowsTest, PrintAndExportLeaveTheDesignAsItWas) {
-    const auto title = window->_graphicView_BACK->createGraphicOfClass(
-        GraphicKind::Text, true, QRectF(10, 10, 120, 20), QStringLiteral("B"), QStringLiteral("Chief"),
-        QStringLiteral("Fup_Title"));
-    title->Set_Data_source_type(DataSourceType::ExcelColumn);
-    title->Set_Excel_binding(true);
-    title->Set_Excel_binding_Index(2);
-    ::Use_Excel_Binding_Values = true;
-    ::Use_Data_Sheet_Values = false;
-    window->Check_Series_Or_Excel_Use_or_not();
-    window->Get_total_Card_count();
-    window->Mark_Group_List_New_Selection(1);
-    const QByteArray before = DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode);
-    const int cards = ::Total_Batch_Excel_Card;
+class GroupOutputTest : public GroupRowsTest {
+protected:
+    void SetUp() override {
+        GroupRowsTest::SetUp();
+        const auto title = window->_graphicView_BACK->createGraphicOfClass(
+            GraphicKind::Text, true, QRectF(10, 10, 120, 20), QStringLiteral("B"), QStringLiteral("Chief"),
+            QStringLiteral("Fup_Title"));
+        title->Set_Data_source_type(DataSourceType::ExcelColumn);
+        title->Set_Excel_binding(true);
+        title->Set_Excel_binding_Index(2);
+        ::Use_Excel_Binding_Values = true;
+        ::Use_Data_Sheet_Values = false;
+        window->Check_Series_Or_Excel_Use_or_not();
+        window->Get_total_Card_count();
+        window->Mark_Group_List_New_Selection(1);
+        before = DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode);
+        cards = ::Total_Batch_Excel_Card;
+    }
+    void expectDesignAsBefore() {
+        EXPECT_EQ(window->_graphicView_BACK->Selcect_Ctrl_With_ID(QStringLiteral("Fup_Title"))->Text_Value,
+                  QStringLiteral("Chief"));
+        EXPECT_EQ(DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode), before);
+        EXPECT_TRUE(::Use_Excel_Binding_Values);
+        EXPECT_EQ(::Total_Batch_Excel_Card, cards);
+    }
+    QByteArray before;
+    int cards = 0;
+};
 
+TEST_F(GroupOutputTest, ExportLeavesTheDesignAsItWas) {
     Player player;
     // One card without the workbook's values: the command clears the flag.
     player.setUp = [](ExportWindow& w) {
@@ -483,17 +500,34 @@ TEST_F(GroupRowsTest, PrintAndExportLeaveTheDesignAsItWas) {
     EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("Card_Front.PNG"))) ||
                 QFileInfo::exists(data.filePath(QStringLiteral("Card.PNG"))))
         << sink.text();
-    EXPECT_EQ(window->_graphicView_BACK->Selcect_Ctrl_With_ID(QStringLiteral("Fup_Title"))->Text_Value,
-              QStringLiteral("Chief"));
-    EXPECT_EQ(DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode), before);
-    EXPECT_TRUE(::Use_Excel_Binding_Values);
-    EXPECT_EQ(::Total_Batch_Excel_Card, cards);
+    expectDesignAsBefore();
+}
 
-    if (PrintInfo::availablePrinterNames().isEmpty())
-        return;  // no printer here: the print window does not open
+// The print window over a queue of the test's own scheduler: the job is
+// printed without the workbook's values, which clears the flag for the run.
+class GroupPrintTest : public GroupOutputTest {
+protected:
+    CupsServer cups;
+};
+
+TEST_F(GroupPrintTest, PrintLeavesTheDesignAsItWas) {
+    ASSERT_TRUE(cups.running()) << cups.log().toStdString();
+    ASSERT_TRUE(cups.addQueue(QStringLiteral("ZelkPS"), QStringLiteral("drv:///sample.drv/generic.ppd")));
+    bool printed = false;
+    play = [&](QDialog* d) {
+        if (auto* p = qobject_cast<Print_Wnd*>(d)) {
+            p->print_with_excel_chk->setChecked(false);
+            p->PrintButtonPressed();
+            printed = true;
+            return p->result();
+        }
+        return 0;
+    };
     window->Print_method();
-    EXPECT_EQ(DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode), before);
-    EXPECT_TRUE(::Use_Excel_Binding_Values);
+    EXPECT_TRUE(printed) << sink.text();
+    ASSERT_TRUE(cups.waitForJobs()) << cups.log().toStdString();
+    EXPECT_GT(QFileInfo(cups.outputOf(QStringLiteral("ZelkPS"))).size(), 0) << cups.log().toStdString();
+    expectDesignAsBefore();
 }
 
 }  // namespace
