@@ -125,8 +125,9 @@ TEST(BarcodeOnPage, OneBitOrRectanglesReadAsThePictureAndKeepColours) {
         writeBytes(pdf, pageOf(picture));
 
         const Listed images = imagesOf(pdf);
-        if (c.images == Case::None)
+        if (c.images == Case::None) {
             EXPECT_EQ(images.oneBit + images.other, 0) << c.name;  // rectangles only
+        }
         if (c.images == Case::OneBit) {
             EXPECT_GT(images.oneBit, 0) << c.name;
             EXPECT_EQ(images.other, 0) << c.name;

@@ -144,8 +144,9 @@ TEST_F(SeriesImportTest, AFileWithoutValuesIsRefused) {
             EXPECT_EQ(import(1, source), 0);
             EXPECT_EQ(shown, QStringList{series::kNoValues});
             EXPECT_EQ(seriesExists("S"), exists);
-            if (exists)
+            if (exists) {
                 EXPECT_EQ(seriesBytes("S"), "old\n");
+            }
         }
         shown.clear();
         EXPECT_EQ(import(1, source, false), 0);

@@ -213,8 +213,9 @@ TEST_F(MailSettingsTest, TheSecurityChoiceIsSavedAndLoaded) {
             p.setsend_email_enable_ssl(QString::fromLatin1(c.stored));
         else
             QFile::remove(path());
-        if (c.stored)
+        if (c.stored) {
             ASSERT_TRUE(p.flush());
+        }
         Email_Setting& s = settingsWindow();
         EXPECT_EQ(s._send_mail_ssl->isChecked(), c.sslTicked) << (c.stored ? c.stored : "absent");
         EXPECT_EQ(s._send_mail_tls->isChecked(), !c.sslTicked);

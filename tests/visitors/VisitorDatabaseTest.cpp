@@ -28,7 +28,7 @@ TEST(VisitorSchema, ShippedDatabaseHasTheKeyAndTheFiftySixTextColumns) {
     // The columns as the insert names them, written out once more here.
     const QString stems = QStringLiteral("VName Position CompanyName Slogan Address Phone Fax Email Website UniqueNo");
     QStringList expected{QStringLiteral("Photo"), QStringLiteral("Date_Time_Stamp")};
-    for (const QString side : {QString(), QStringLiteral("_B")}) {
+    for (const QString& side : {QString(), QStringLiteral("_B")}) {
         for (const QString& s : stems.split(' '))
             expected << s + "_lb" + side;
         expected << "EntryDate_lb" + side << "EntryTime_lb" + side;

@@ -84,8 +84,9 @@ TEST(VisitorPass, TheFittedPageHoldsEverythingInsideTheBorder) {
             EXPECT_TRUE(l.Border_rect.contains(item.rect) || item.rect.height() == 0) << c.name;
             EXPECT_GE(item.rect.y(), l.Border_rect.y()) << c.name;
         }
-        if (!c.data.photo.isNull())
+        if (!c.data.photo.isNull()) {
             EXPECT_GE(l.photoBox.y(), 20) << c.name;
+        }
     }
     // A further line makes the page taller by one 15-point step.
     VisitorPassData more = fullRecord(false);
