@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -301,29 +302,63 @@ void SKTWindowController::collapseLeftView() {
     verticalSplitView->update();
 }
 
+namespace {
+
+// Room the canvas keeps beside the live layout's panes: a card of the usual
+// size at full zoom, with its rulers.
+constexpr int CanvasRoom = 520;
+
+// The live layout puts its panes left of the canvas and the inspector. A
+// window shown too narrow for all of them grows, as far as its screen
+// allows, instead of squeezing the card out of sight. Returns the growth.
+int widenForPanes(SKTWindowController& w, int panes) {
+    if (!w.isVisible() || w.isMaximized() || w.isFullScreen() || !w.screen())
+        return 0;
+    const auto* design = qobject_cast<QSplitter*>(w.verticalSplitView->widget(2));
+    const int inspector = design && design->count() > 1 ? design->widget(1)->sizeHint().width() : 0;
+    const int wanted = panes + inspector + CanvasRoom + 3 * w.verticalSplitView->handleWidth();
+    const QRect screen = w.screen()->availableGeometry();
+    const QRect frame = w.frameGeometry();
+    const int grow = std::min(wanted - w.verticalSplitView->width(), screen.width() - frame.width());
+    if (grow <= 0)
+        return 0;
+    w.resize(w.width() + grow, w.height());
+    // Still on the screen: the window moves left as far as it grew past it.
+    const int overflow = frame.right() + grow - screen.right();
+    if (overflow > 0)
+        w.move(std::max(screen.left(), frame.left() - overflow), frame.top());
+    return grow;
+}
+
+}  // namespace
+
 void SKTWindowController::uncollapseLeftView() {
     if (!verticalSplitView)
         return;
-    QList<int> sizes = verticalSplitView->sizes();
-    const int total = std::max(sizes.value(0) + sizes.value(1) + sizes.value(2), verticalSplitView->width());
     const QWidget* container = ::Card_Front_Or_Back == 0 ? front_vistr_view : back_vistr_view;
+    int left = 0, right = 0;  // the group pane, the entry panel
     if (groupMode()) {
         verticalSplitView->widget(0)->show();
         // The group pane as wide as its commands need, so none is cut off.
-        const int pane = std::max(200, group_mode_view->sizeHint().width() +
-                                           gp_scrollView->verticalScrollBar()->sizeHint().width() +
-                                           2 * gp_scrollView->frameWidth());
-        sizes = {pane, 400, std::max(0, total - pane - 400)};
+        left = std::max(200, group_mode_view->sizeHint().width() +
+                                 gp_scrollView->verticalScrollBar()->sizeHint().width() +
+                                 2 * gp_scrollView->frameWidth());
+        right = 400;
     } else if (visitorMode()) {
         verticalSplitView->widget(0)->hide();
-        const int panelWidth = std::max(container->width(), VisitorDivider);
-        sizes = {0, panelWidth, std::max(0, total - panelWidth)};
+        right = std::max(container->width(), VisitorDivider);
     } else {
         verticalSplitView->widget(0)->hide();
         verticalSplitView->widget(1)->hide();
         return;
     }
-    verticalSplitView->setSizes(sizes);
+    // The window first, so that the panes' widths are not scaled down to
+    // a splitter too narrow for them.
+    if (widenForPanes(*this, left + right) > 0 && layout())
+        layout()->activate();
+    const QList<int> sizes = verticalSplitView->sizes();
+    const int total = std::max(sizes.value(0) + sizes.value(1) + sizes.value(2), verticalSplitView->width());
+    verticalSplitView->setSizes({left, right, std::max(0, total - left - right)});
     verticalSplitView->update();
 }
 

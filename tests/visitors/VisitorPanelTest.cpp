@@ -21,7 +21,9 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QTest>
 #include <QToolButton>
 
@@ -117,6 +119,33 @@ TEST_F(VisitorDeskTest, LiveLayoutShowsTheSidesPanelWithVisitorCaptions) {
     EXPECT_EQ(window->scrollView->widget(), window->back_vistr_view);
     window->Show_Hide_Profile_Panel_Live_Mode(false);
     EXPECT_TRUE(window->Visitor_mode_view->isHidden());
+}
+
+// A window shown too narrow for the panes grows, within its screen, and the
+// growth goes to the canvas; a wide enough or maximized window keeps its size.
+TEST_F(VisitorDeskTest, ANarrowWindowGrowsForThePanesWithinItsScreen) {
+    window->Show_Hide_Profile_Panel_Live_Mode(false);
+    const QRect screen = window->screen()->availableGeometry();
+    window->resize(screen.width() / 2, 500);
+    window->move(screen.left() + screen.width() / 3, screen.top());
+    window->show();
+    const int narrow = window->width();
+    window->Show_Hide_Profile_Panel_Live_Mode(true);
+    QCoreApplication::processEvents();
+    EXPECT_GT(window->width(), narrow);
+    // The headless screen is narrower than panel, canvas and inspector: the
+    // window takes all of it, moved back onto it.
+    EXPECT_EQ(window->frameGeometry().width(), screen.width());
+    EXPECT_GE(window->frameGeometry().left(), screen.left());
+    EXPECT_LE(window->frameGeometry().right(), screen.right());
+
+    window->Show_Hide_Profile_Panel_Live_Mode(false);
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    const int maximized = window->width();
+    window->Show_Hide_Profile_Panel_Live_Mode(true);
+    EXPECT_EQ(window->width(), maximized);
+    window->hide();
 }
 
 TEST_F(VisitorDeskTest, SlotCheckBoxCreatesOnceAndTypingFollowsTheRules) {
