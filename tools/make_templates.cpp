@@ -5,12 +5,22 @@
 // renderer, so the shipped files are this program's own output. The test
 // suite runs it into a temporary folder and compares with resources/.
 //
+// The front's name, role, number and company texts carry the card-holder
+// profile's control IDs and each front holds the no-picture photo with the
+// photo's ID inside its frame, so that a profile, the visitor desk and a
+// group project fill the template's own texts and frame instead of placing
+// new fields over them.
+//
 // To rewrite the shipped files after changing it:
 //   bin/zelk_make_templates <source>/resources
 #include "canvas/SideSnapshot.h"
 #include "canvas/SKTRenderingView.h"
+#include "foundation/AppPaths.h"
+#include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/Shape_Control.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
 #include "foundation/SKTLine.h"
 #include "foundation/SKTText.h"
 #include "foundation/Units.h"
@@ -40,27 +50,33 @@ struct TemplateSpec {
     QColor light;
     bool portrait;
     int style;          // 0 header band, 1 side band
+    // Which texts are the holder's: the company line is the holder's company
+    // (the issuer of a staff or student card; a visitor's company is not the
+    // host's name in the header), the role line the holder's position (not
+    // the kind of pass, as "VISITOR" or "PRESS" is).
+    bool companyIsHolders;
+    bool roleIsTitle;
 };
 
 QList<TemplateSpec> templateSpecs() {
     const QColor navy(28, 56, 110), teal(0, 121, 121), red(176, 36, 48), green(34, 120, 60), grey(80, 86, 96),
         orange(214, 110, 20), purple(96, 52, 140), sky(40, 120, 200), gold(190, 150, 30);
     return {
-        {"Corporate", "Corporate_Staff", "NORTHWIND TRADING", "Staff", "This card remains the property of the issuer.", navy, QColor(232, 238, 248), false, 0},
-        {"Corporate", "Corporate_Manager", "BLUE RIVER GROUP", "Manager", "If found, please return to reception.", grey, QColor(240, 240, 240), false, 1},
-        {"Education", "Education_Student", "HILLSIDE COLLEGE", "Student", "Valid for the current academic year.", green, QColor(234, 246, 236), false, 0},
-        {"Education", "Education_Faculty", "LAKEVIEW SCHOOL", "Faculty", "Please show this card when asked.", purple, QColor(242, 236, 248), true, 0},
-        {"Health", "Health_Nurse", "CITY GENERAL HOSPITAL", "Nursing Staff", "Access is granted only to marked areas.", teal, QColor(230, 246, 246), false, 0},
-        {"Health", "Health_Doctor", "WESTSIDE CLINIC", "Physician", "Report a lost card at once.", red, QColor(250, 236, 236), false, 1},
-        {"Misc", "Misc_Member", "RIVERSIDE CLUB", "Member", "Membership is not transferable.", orange, QColor(252, 242, 230), false, 0},
-        {"Misc", "Misc_Volunteer", "COMMUNITY CENTRE", "Volunteer", "Thank you for your help.", sky, QColor(234, 242, 252), true, 0},
+        {"Corporate", "Corporate_Staff", "NORTHWIND TRADING", "Staff", "This card remains the property of the issuer.", navy, QColor(232, 238, 248), false, 0, true, true},
+        {"Corporate", "Corporate_Manager", "BLUE RIVER GROUP", "Manager", "If found, please return to reception.", grey, QColor(240, 240, 240), false, 1, true, true},
+        {"Education", "Education_Student", "HILLSIDE COLLEGE", "Student", "Valid for the current academic year.", green, QColor(234, 246, 236), false, 0, true, true},
+        {"Education", "Education_Faculty", "LAKEVIEW SCHOOL", "Faculty", "Please show this card when asked.", purple, QColor(242, 236, 248), true, 0, true, true},
+        {"Health", "Health_Nurse", "CITY GENERAL HOSPITAL", "Nursing Staff", "Access is granted only to marked areas.", teal, QColor(230, 246, 246), false, 0, true, true},
+        {"Health", "Health_Doctor", "WESTSIDE CLINIC", "Physician", "Report a lost card at once.", red, QColor(250, 236, 236), false, 1, true, true},
+        {"Misc", "Misc_Member", "RIVERSIDE CLUB", "Member", "Membership is not transferable.", orange, QColor(252, 242, 230), false, 0, true, true},
+        {"Misc", "Misc_Volunteer", "COMMUNITY CENTRE", "Volunteer", "Thank you for your help.", sky, QColor(234, 242, 252), true, 0, true, true},
         // The orientation pair: the same card drawn landscape and portrait.
-        {"Press", "Press_Pass_L", "DAILY HERALD", "PRESS", "The holder is an accredited journalist.", red, QColor(250, 240, 240), false, 0},
-        {"Press", "Press_Pass_P", "DAILY HERALD", "PRESS", "The holder is an accredited journalist.", red, QColor(250, 240, 240), true, 0},
-        {"Transport", "Transport_Driver", "METRO TRANSIT", "Driver", "Must be worn while on duty.", gold, QColor(250, 246, 230), false, 1},
-        {"Transport", "Transport_Crew", "COASTAL AIRWAYS", "Crew", "Valid only with a matching photo.", navy, QColor(236, 240, 248), false, 0},
-        {"Visitor", "Visitor_Day", "RECEPTION", "VISITOR", "Please return this card when you leave.", orange, QColor(255, 244, 228), false, 0},
-        {"Visitor", "Visitor_Escort", "SECURE SITE", "ESCORTED VISITOR", "Must be accompanied at all times.", red, QColor(252, 236, 236), true, 0},
+        {"Press", "Press_Pass_L", "DAILY HERALD", "PRESS", "The holder is an accredited journalist.", red, QColor(250, 240, 240), false, 0, true, false},
+        {"Press", "Press_Pass_P", "DAILY HERALD", "PRESS", "The holder is an accredited journalist.", red, QColor(250, 240, 240), true, 0, true, false},
+        {"Transport", "Transport_Driver", "METRO TRANSIT", "Driver", "Must be worn while on duty.", gold, QColor(250, 246, 230), false, 1, true, true},
+        {"Transport", "Transport_Crew", "COASTAL AIRWAYS", "Crew", "Valid only with a matching photo.", navy, QColor(236, 240, 248), false, 0, true, true},
+        {"Visitor", "Visitor_Day", "RECEPTION", "VISITOR", "Please return this card when you leave.", orange, QColor(255, 244, 228), false, 0, false, false},
+        {"Visitor", "Visitor_Escort", "SECURE SITE", "ESCORTED VISITOR", "Must be accompanied at all times.", red, QColor(252, 236, 236), true, 0, false, false},
     };
 }
 
@@ -105,6 +121,26 @@ std::shared_ptr<SKTGraphic> text(const QRectF& r, const QString& value, double s
     return g;
 }
 
+QImage drawNoPicture();
+
+// The card holder's photo inside a frame: the no-picture file of the
+// resources, as the application places it for a photo not chosen yet. It
+// is named by the path of an installed copy; the design reader relocates a
+// resources path into the running application's resources.
+std::shared_ptr<SKTGraphic> photo(const QRectF& frame) {
+    static const QString path = QStringLiteral("/usr/share/%1/no.png")
+                                    .arg(QFileInfo(AppPaths::defaultResourceRoot()).fileName());
+    auto g = std::make_shared<SKTImage>();
+    g->_bounds = frame.adjusted(3, 3, -3, -3);
+    g->control_ID = Fup_Photo;
+    g->_file_path = path;
+    g->Text_Value = path;
+    // The preview shows the picture the application will load.
+    g->_contents = drawNoPicture();
+    g->setFileNSImage_Variable(g->_contents);
+    return g;
+}
+
 DesignContents buildTemplate(const TemplateSpec& s) {
     DesignContents d;
     d.Start_Card_Option = DesignFile::TemplateMode;
@@ -137,30 +173,52 @@ DesignContents buildTemplate(const TemplateSpec& s) {
         p->Watermark_Font = templateFont(36, false);
     }
     const QColor white(Qt::white), ink(30, 30, 36);
+    // The texts a holder's values replace stand at the top of their frames,
+    // one line high (the height the canvas fits a one-line text to), so a
+    // value of one line keeps the frame and a longer one grows downwards into
+    // the room left below the name.
+    auto field = [](const QString& id, double x, double y, double width, const QString& value, double size, bool bold,
+                    const QColor& colour, int alignment) {
+        auto g = text(QRectF(x, y, width, 0), value, size, bold, colour, alignment);
+        g->text_alignmnet_Vert = 0;
+        g->control_ID = id;
+        g->setHeight(zelk::fittedTextHeight(*g));
+        return g;
+    };
+    const QString companyId = s.companyIsHolders ? Fup_Company : QString();
+    const QString roleId = s.roleIsTitle ? Fup_Title : QString();
     auto& f = d.frontGraphics;  // index 0 is the topmost: texts first
     if (s.portrait) {
-        f << text(QRectF(6, 10, w - 12, 22), s.company, 10, true, white)
-          << text(QRectF(6, h * 0.62, w - 12, 20), QStringLiteral("Full Name"), 12, true, ink)
-          << text(QRectF(6, h * 0.62 + 20, w - 12, 16), s.role, 9, false, s.accent)
-          << text(QRectF(6, h - 24, w - 12, 16), QStringLiteral("ID 000123"), 8, true, white)
-          << box(QRectF(w * 0.27, h * 0.2, w * 0.46, h * 0.38), QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.5)
+        // Header band, the photo in the middle, role and name under it (the
+        // name may take two more lines), the number in the bottom band.
+        const QRectF frame(w * 0.27, h * 0.2, w * 0.46, h * 0.38);
+        f << field(companyId, 6, 13, w - 12, s.company, 10, true, white, 2)
+          << field(roleId, 6, frame.bottom() + 5, w - 12, s.role, 9, true, s.accent, 2)
+          << field(Fup_Name, 6, frame.bottom() + 20, w - 12, QStringLiteral("Full Name"), 12, true, ink, 2)
+          << field(Fup_UniqueNo, 6, h - 22, w - 12, QStringLiteral("ID 000123"), 8, true, white, 2)
+          << photo(frame)
+          << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.5)
           << box(QRectF(0, h - 28, w, 28), s.accent)
           << box(QRectF(0, 0, w, 40), s.accent);
-    } else if (s.style == 1) {
-        f << text(QRectF(w * 0.36, 10, w * 0.6, 20), s.company, 10, true, s.accent, 0)
-          << text(QRectF(w * 0.36, h * 0.42, w * 0.6, 20), QStringLiteral("Full Name"), 13, true, ink, 0)
-          << text(QRectF(w * 0.36, h * 0.42 + 20, w * 0.6, 16), s.role, 9, false, s.accent, 0)
-          << text(QRectF(w * 0.36, h - 24, w * 0.6, 14), QStringLiteral("ID 000123"), 8, false, ink, 0)
-          << box(QRectF(12, h * 0.2, w * 0.26, h * 0.62), white, QStringLiteral("C"), white, 2)
-          << box(QRectF(0, 0, w * 0.32, h), s.accent);
     } else {
-        f << text(QRectF(8, 8, w - 16, 24), s.company, 11, true, white)
-          << text(QRectF(w * 0.36, h * 0.38, w * 0.6, 20), QStringLiteral("Full Name"), 13, true, ink, 0)
-          << text(QRectF(w * 0.36, h * 0.38 + 20, w * 0.6, 16), s.role, 10, true, s.accent, 0)
-          << text(QRectF(w * 0.36, h * 0.38 + 38, w * 0.6, 14), QStringLiteral("ID 000123"), 8, false, ink, 0)
-          << box(QRectF(12, h * 0.3, w * 0.26, h * 0.6), QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.5)
-          << box(QRectF(0, h - 8, w, 8), s.accent)
-          << box(QRectF(0, 0, w, 38), s.accent);
+        // The photo on the left, in a frame of a photo's proportions; the
+        // texts right of it from the frame's top: role, then name, the number
+        // at the bottom, so that a name of two or three lines stays clear.
+        const bool band = s.style == 1;
+        const QRectF frame = band ? QRectF(10, 37, 62, 78) : QRectF(12, 46, 70, 88);
+        const double x = band ? w * 0.34 + 10 : frame.right() + 10, width = w - x - 8;
+        f << (band ? field(companyId, x, 12, width, s.company, 10, true, s.accent, 0)
+                   : field(companyId, 8, 11, w - 16, s.company, 11, true, white, 2))
+          << field(roleId, x, frame.top() + 2, width, s.role, 10, true, s.accent, 0)
+          << field(Fup_Name, x, frame.top() + 18, width, QStringLiteral("Full Name"), 12, true, ink, 0)
+          << field(Fup_UniqueNo, x, band ? h - 22 : frame.bottom() - 12, width, QStringLiteral("ID 000123"), 8, false,
+                   ink, 0)
+          << photo(frame);
+        if (band)
+            f << box(frame, white, QStringLiteral("RR"), white, 2) << box(QRectF(0, 0, w * 0.34, h), s.accent);
+        else
+            f << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.5)
+              << box(QRectF(0, h - 8, w, 8), s.accent) << box(QRectF(0, 0, w, 38), s.accent);
     }
     auto& b = d.backGraphics;
     auto signLine = std::make_shared<SKTLine>();
@@ -172,7 +230,7 @@ DesignContents buildTemplate(const TemplateSpec& s) {
     b << text(QRectF(10, h * 0.28, w - 20, 40), s.backText, 9, false, ink)
       << text(QRectF(10, h * 0.74, w - 20, 14), QStringLiteral("Signature"), 7, false, ink)
       << signLine
-      << text(QRectF(6, 4, w - 12, 16), s.company, 8, true, white)
+      << field(companyId, 6, 5, w - 12, s.company, 8, true, white, 2)
       << box(QRectF(0, 0, w, 22), s.accent);
     for (const std::shared_ptr<SKTGraphic>& g : b)
         fixFonts(*g);

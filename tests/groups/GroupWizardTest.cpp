@@ -11,6 +11,7 @@
 #include "mainwindow/DesignFile.h"
 #include "mainwindow/Export_Template.h"
 #include "mainwindow/MainWindowStartSteps.h"
+#include "mainwindow/TemplateGallery.h"
 #include "mainwindow/UserTemplates.h"
 #include "production/ExportWindow.h"
 
@@ -481,6 +482,53 @@ TEST_F(GroupWizardTest, EditReopenAndRenderHolders) {
         EXPECT_NEAR(pixel.red(), 200, 12);
         EXPECT_NEAR(pixel.green(), h.green, 12);
         EXPECT_NEAR(pixel.blue(), 40, 12);
+    }
+}
+
+// A shipped template's own name, title and photo take the chosen columns
+// where the template has them; nothing is placed over them.
+TEST_F(GroupWizardTest, AShippedTemplatesOwnFieldsTakeTheColumns) {
+    const QString book = peopleBook(2);
+    const QString preview = resourceDir() + QStringLiteral("/Templates/Education/Education_Faculty.png");
+    const DesignReadResult shipped = DesignFile::readDesignFile(TemplateGallery::designPathOfPreview(preview));
+    ASSERT_TRUE(shipped.ok());
+    QHash<QString, QRectF> frames;
+    for (const auto& g : shipped.contents->frontGraphics)
+        frames.insert(g->control_ID, g->bounds());
+    ASSERT_EQ(run([&](Group_Mode_Wizard* w) {
+                  w->New_Radio_Click();
+                  w->proj_name->setText(QStringLiteral("Faculty"));
+                  w->excel_path->setText(book);
+                  w->OK_Click();
+                  ::Selected_Template_Path = preview;
+                  w->OK_Click();
+                  chooseColumns(w);
+                  w->OK_Click();
+              }),
+              1)
+        << sink.text();
+    window->Load_Group_Mode_After_log_reading();  // as the start chooser's road goes on
+    const GraphicList& side = window->Get_Front_Controls_Array();
+    EXPECT_EQ(side.size(), shipped.contents->frontGraphics.size());
+    struct Bound {
+        QString id, value;
+        int column;
+    };
+    for (const Bound& b : {Bound{Fup_Name, QStringLiteral("Person 1"), 1}, Bound{Fup_Title, QStringLiteral("Title 1"), 2},
+                           Bound{Fup_Photo, data.filePath(QStringLiteral("photo1.png")), 3}}) {
+        SCOPED_TRACE(b.id.toStdString());
+        const auto g = front(b.id);
+        ASSERT_TRUE(g);
+        EXPECT_EQ(g->excel_col_indx, b.column);
+        EXPECT_EQ(g->kind() == GraphicKind::Image ? g->_file_path : g->Text_Value, b.value);
+        EXPECT_NEAR(g->bounds().x(), frames.value(b.id).x(), 1e-4);
+        EXPECT_NEAR(g->bounds().y(), frames.value(b.id).y(), 1e-4);
+        EXPECT_NEAR(g->bounds().width(), frames.value(b.id).width(), 1e-4);
+    }
+    for (const auto& g : side) {
+        if (g->control_ID != Fup_Name && g->kind() == GraphicKind::Text && g->ctrl_is_visible) {
+            EXPECT_FALSE(g->bounds().intersects(front(Fup_Name)->bounds())) << g->Text_Value.toStdString();
+        }
     }
 }
 

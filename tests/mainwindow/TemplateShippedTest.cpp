@@ -7,6 +7,8 @@
 
 #include "canvas/SideSnapshot.h"
 #include "canvas/SKTRenderingView.h"
+#include "foundation/AppPaths.h"
+#include "foundation/ModelHost.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/CardSizeChange.h"
@@ -98,7 +100,19 @@ TEST(TemplateGenerator, ShippedResourcesAreTheGeneratorsOutput) {
     }
 }
 
+// Resolves the pictures of the resources as the window does (the photos'
+// no-picture file), without a window.
+class ResourcesHost : public zelk::DefaultModelHost {
+public:
+    ResourcesHost() { zelk::setModelHost(this); }
+    ~ResourcesHost() override { zelk::setModelHost(nullptr); }
+    QString Check_Path_For_App_Resources(const QString& path) override {
+        return zelk::AppPaths::relocatedIntoResources(path, zelk::test::resourceDir());
+    }
+};
+
 TEST(ShippedTemplates, EachOpensAndItsPreviewIsItsFrontSide) {
+    ResourcesHost host;
     const QStringList previews = shippedPreviews();
     ASSERT_GE(previews.size(), 14);
     for (const QString& preview : previews) {

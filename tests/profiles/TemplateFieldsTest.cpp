@@ -1,0 +1,131 @@
+// A profile stamped on a shipped template fills the template's own texts
+// and photo frame: nothing is placed anew over them, a long name stays in
+// the name's frame, and the default photo is the one in the frame.
+#include "../mainwindow/MainWindowTestSupport.h"
+
+#include "canvas/SideSnapshot.h"
+#include "canvas/SKTGraphicView.h"
+#include "canvas/SKTRenderingView.h"
+#include "foundation/Codes.h"
+#include "foundation/SKTGraphic.h"
+#include "inspector/face/CardFace.h"
+#include "mainwindow/AppGlobals.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace zelk::test {
+namespace {
+
+const QString LongName = QStringLiteral("Maximiliana Alexandrova Featherstonehaugh");
+
+// The smallest shape holding the rectangle: the template's frame of it.
+QRectF frameAround(const GraphicList& graphics, const QRectF& r) {
+    QRectF best;
+    for (const auto& g : graphics)
+        if (g->kind() == GraphicKind::Shape && g->bounds().contains(r) &&
+            (best.isNull() || g->bounds().width() * g->bounds().height() < best.width() * best.height()))
+            best = g->bounds();
+    return best;
+}
+
+class TemplateFields : public MainWindowTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        open();
+        CardFace::install();
+        const QString design = resourceDir() + QStringLiteral("/Templates/") + QString::fromLatin1(GetParam());
+        ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("T"), true), 1) << sink.text();
+    }
+    const GraphicList& front() const { return window->Get_Front_Controls_Array(); }
+    QList<std::shared_ptr<SKTGraphic>> withId(const QString& id) const {
+        QList<std::shared_ptr<SKTGraphic>> out;
+        for (const auto& g : front())
+            if (g->control_ID == id)
+                out << g;
+        return out;
+    }
+    zelk::SideSnapshot snapshot() const {
+        return zelk::SideSnapshot::take(&front(), &window->Front_card_Prop, &window->Back_card_Prop, ::Card_Shape, 0,
+                                        QRectF(QPointF(0, 0), window->Front_card_Prop.Card_Size));
+    }
+};
+
+TEST_P(TemplateFields, TheDefaultPhotoIsTheOneInTheFrame) {
+    EXPECT_FALSE(window->Check_For_Defalut_Photo_Control());
+    int images = 0;
+    for (const auto& g : front())
+        images += g->kind() == GraphicKind::Image;
+    ASSERT_EQ(images, 1);
+    ASSERT_EQ(withId(Fup_Photo).size(), 1);
+    const QRectF photo = withId(Fup_Photo).first()->bounds();
+    EXPECT_FALSE(frameAround(front(), photo).isNull());
+    EXPECT_EQ(withId(Fup_Photo).first()->_file_path, window->NO_Image_Path);
+}
+
+TEST_P(TemplateFields, AStampedProfileFillsTheTemplatesTextsAndFrame) {
+    ASSERT_EQ(withId(Fup_Name).size(), 1);
+    const QRectF nameFrame = withId(Fup_Name).first()->bounds();
+    const QRectF photoFrame = frameAround(front(), withId(Fup_Photo).first()->bounds());
+    const qsizetype count = front().size();
+    QImage red(40, 50, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QString photo = data.filePath(QStringLiteral("face.png"));
+    ASSERT_TRUE(red.save(photo));
+    User_Profile_Class& p = window->Front_user_profile;
+    p.setName(LongName);
+    p.setUnique(QStringLiteral("V-2042"));
+    p.setImage(photo);
+    p.setImage_USE(1);
+    ::Fill_User_Profile = true;
+    window->Fill_User_profile_info_front_side();
+
+    EXPECT_EQ(front().size(), count);  // nothing placed anew
+    ASSERT_EQ(withId(Fup_Name).size(), 1);
+    const auto name = withId(Fup_Name).first();
+    EXPECT_EQ(name->Text_Value, LongName);
+    EXPECT_EQ(name->bounds().topLeft(), nameFrame.topLeft());
+    EXPECT_EQ(name->bounds().width(), nameFrame.width());
+    EXPECT_GT(name->bounds().height(), nameFrame.height());  // it wraps, downwards
+    for (const auto& g : front()) {
+        if (g == name || !g->ctrl_is_visible || g->kind() != GraphicKind::Text)
+            continue;
+        EXPECT_FALSE(g->bounds().intersects(name->bounds())) << g->Text_Value.toStdString();
+        EXPECT_NE(g->Text_Value, QStringLiteral("ID 000123"));  // the number was given
+    }
+    // Slots the profile leaves empty hide the template's placeholders.
+    for (const QString& id : {Fup_Title, Fup_Company})
+        for (const auto& g : withId(id))
+            EXPECT_FALSE(g->ctrl_is_visible) << id.toStdString();
+
+    // Drawn: the name's words lie in its frame and no "Full Name" is left.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("front.pdf"));
+    const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
+    writeBytes(pdf, SKTRenderingView(card, snapshot(), QStringLiteral("t")).dataWithPDFInsideRect(card));
+    const QString html = QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf,
+                                                                                QStringLiteral("-")}).out);
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QStringList inFrame;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        EXPECT_NE(m.captured(5), QStringLiteral("Full"));
+        if (name->bounds().adjusted(-1, -1, 1, 1).contains(box))
+            inFrame << m.captured(5);
+    }
+    EXPECT_EQ(inFrame.join(QLatin1Char(' ')), LongName) << html.toStdString();
+    // And the photo fills the template's frame.
+    const QImage image = SKTRenderingView(card, snapshot(), QStringLiteral("t")).imageAtResolution(72);
+    EXPECT_EQ(image.pixelColor(photoFrame.center().toPoint()), QColor(Qt::red));
+}
+
+INSTANTIATE_TEST_SUITE_P(LandscapeAndPortrait, TemplateFields,
+                         ::testing::Values("Visitor/Visitor_Day.did", "Education/Education_Faculty.did"));
+
+}  // namespace
+}  // namespace zelk::test
