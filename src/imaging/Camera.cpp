@@ -365,27 +365,10 @@ void Camera::Crop_Image_Clicked() {
 }
 
 void Camera::Export_image_method_2() {
-    QFileDialog panel(this, QStringLiteral("Save Image"));
-    panel.setObjectName(QStringLiteral("savePanel"));
-    panel.setAcceptMode(QFileDialog::AcceptSave);
-    panel.setFileMode(QFileDialog::AnyFile);
-    panel.setNameFilter(QStringLiteral("Images (*.jpg *.bmp *.png *.tiff)"));
-    AccessoryViewController accessory(&panel);
-    accessory.attachTo(&panel, 0);
-    savePanel = &panel;
-    accessoryVC = &accessory;
-    const int code = zelk::DialogRunner::run(&panel);
-    savePanel = nullptr;
-    accessoryVC = nullptr;
-    if (code != 1)
-        return;
-    const QString chosen = panel.selectedFiles().value(0);
-    if (chosen.isEmpty())
+    const QString path = AccessoryViewController::runSavePanel(this, savePanel, accessoryVC);
+    if (path.isEmpty())
         return;
     raise();
-    const QFileInfo info(chosen);
-    const QString path = info.dir().filePath(zelk::SaveFormatAccessory::nameWithExtension(
-        info.fileName(), AccessoryViewController::extensionForItem(accessory.ext_btn->currentIndex())));
     // The success box comes only after a write; a failure is reported.
     if (hub_)
         hub_->Export_File_Function(path, zelk::ExportPicture(Modified_image->image()), true, true, false);

@@ -1,6 +1,7 @@
 #include "visitors/Visitor_Log_Records.h"
 
 #include "datasource/SpreadsheetWriter.h"
+#include "dialogs/AccessoryViewController.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
 #include "dialogs/PleaseWait_Modeless.h"
@@ -616,17 +617,11 @@ zelk::ExportPicture Visitor_Log_Records::passPicture() const {
 
 bool Visitor_Log_Records::Export_Image_click() {
     ::draw_printing_or_visitor_pass = false;
-    QString path = zelk::Services::current()->chooseSavePath(
-        this, QStringLiteral("Save Image"), QDir(QDir::homePath()).filePath(QStringLiteral("Visitor_Pass.jpg")),
-        QStringLiteral("Images (*.jpg *.bmp *.png *.tiff)"));
+    // The format comes from the panel's pop-up, whatever the typed name ends in.
+    const QString path = AccessoryViewController::runSavePanel(this, savePanel, accessoryVC, QDir::homePath());
     if (path.isEmpty())
         return false;
     raise();
-    const QString ext = QFileInfo(path).suffix().toLower();
-    const QStringList formats{QStringLiteral("jpg"), QStringLiteral("bmp"), QStringLiteral("png"),
-                              QStringLiteral("tiff")};
-    if (!formats.contains(ext))
-        path += QStringLiteral(".jpg");
     return hub_.Export_File_Function(path, passPicture(), true, true, true);
 }
 

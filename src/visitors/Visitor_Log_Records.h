@@ -15,9 +15,11 @@
 
 #include <array>
 
+class AccessoryViewController;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QFileDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -79,6 +81,9 @@ public:
     zelk::VisitorPassData passData() const;
     zelk::ExportPicture passPicture() const;
     bool Export_Image_click();
+    // The image export's save panel and its format pop-up while it runs.
+    QFileDialog* savePanel = nullptr;
+    AccessoryViewController* accessoryVC = nullptr;
     bool Export_PDF_click();
     void Page_Setup_click();
     void Print_Preview_click() { Execute_Printing(true); }

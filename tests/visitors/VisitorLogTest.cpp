@@ -2,6 +2,8 @@
 // rows, the workbook export, and a visitor's road from the desk to the pass.
 #include "VisitorTestSupport.h"
 
+#include "dialogs/AccessoryViewController.h"
+#include "dialogs/DialogRunner.h"
 #include "dialogs/PrintInfo.h"
 #include "foundation/Utilities.h"
 #include "production/PrintGlobals.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLineEdit>
@@ -244,10 +247,22 @@ TEST_F(VisitorLogTest, AVisitorGoesFromTheDeskToThePass) {
     l.Show_Back_Details_click();
     EXPECT_EQ(l.backValue[4], QStringLiteral("Back Street 9"));
 
-    // PNG at 600 dpi.
-    nextSavePath = data.filePath(QStringLiteral("pass.png"));
-    ASSERT_TRUE(l.Export_Image_click()) << sink.text();
-    QImageReader png(nextSavePath);
+    // PNG at 600 dpi, chosen in the panel's pop-up over a typed ".jpg".
+    {
+        ScopedDialogRunner panel([&](QDialog* d) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(d)) {
+                EXPECT_EQ(l.accessoryVC->ext_btn->currentIndex(), 0);  // jpg first
+                l.accessoryVC->ext_btn->setCurrentIndex(2);
+                dialog->selectFile(data.filePath(QStringLiteral("pass.jpg")));
+                return 1;
+            }
+            return 0;
+        });
+        ASSERT_TRUE(l.Export_Image_click()) << sink.text();
+    }
+    EXPECT_FALSE(QFileInfo::exists(data.filePath(QStringLiteral("pass.jpg"))));
+    QImageReader png(data.filePath(QStringLiteral("pass.png")));
+    EXPECT_EQ(png.format(), QByteArray("png"));
     EXPECT_EQ(png.size(), QSize(int(std::ceil(l.page_rect.width() * 600 / 72 - 1e-6)),
                                 int(std::ceil(l.page_rect.height() * 600 / 72 - 1e-6))));
     // PDF: the texts stay texts.
