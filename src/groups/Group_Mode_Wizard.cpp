@@ -29,11 +29,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -41,7 +39,6 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace {
 
@@ -59,20 +56,6 @@ public:
 private:
     Group_Mode_Wizard& wizard_;
 };
-
-QPixmap squarePreview(const QString& path) {
-    QPixmap square(maxPreviewPixels, maxPreviewPixels);
-    square.fill(Qt::transparent);
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return square;
-    const QImage fitted = picture.scaled(square.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&square);
-    painter.drawImage((square.width() - fitted.width()) / 2, (square.height() - fitted.height()) / 2, fitted);
-    return square;
-}
 
 // A project or design file: a usable path whose extension is "did".
 bool isDesignPath(const QString& path) {
@@ -198,65 +181,24 @@ void Group_Mode_Wizard::buildSecondScreen() {
     template_category_combo = browser.category;
     _zoom_slider = browser.zoom;
     imageBrowser = browser.browser;
-    template_btn_box = new QWidget(second_screen);
-    auto* box = new QHBoxLayout(template_btn_box);
-    box->setContentsMargins(0, 0, 0, 0);
-    auto* copy = new QPushButton(QStringLiteral("Copy"), template_btn_box);
-    auto* rename = new QPushButton(QStringLiteral("Rename"), template_btn_box);
-    auto* remove = new QPushButton(QStringLiteral("Delete"), template_btn_box);
-    for (QPushButton* b : {copy, rename, remove})
-        box->addWidget(b);
-    box->addStretch();
+    const zelk::UserTemplateButtons userButtons = zelk::addUserTemplateButtons(second_screen, true);
+    template_btn_box = userButtons.box;
     layout->addWidget(template_btn_box);
 
-    connect(cat_cmbo_bx, &QComboBox::activated, this, [this](int item) {
-        gallery.sourceSelectionDidChange(item);
-        template_btn_box->setVisible(item != 0);
-        sub_cat_title->setVisible(item == 0);
-        template_category_combo->setVisible(item == 0);
-        reloadBrowser();
-    });
-    connect(template_category_combo, &QComboBox::activated, this, [this](int) {
-        gallery.categorySelectionDidChange(template_category_combo->currentText());
-        reloadBrowser();
-    });
-    connect(_zoom_slider, &QSlider::valueChanged, this, [this](int value) {
-        gallery.zoomSliderDidChange(value / 100.0);
-        const int side = int(std::lround(maxPreviewPixels * gallery.zoom()));
-        imageBrowser->setIconSize(QSize(side, side));
-    });
-    connect(imageBrowser, &QListWidget::currentRowChanged, this,
-            [this](int row) { gallery.imageBrowserSelectionDidChange(row); });
+    browser_ = zelk::TemplateBrowser(browser, gallery, template_btn_box, maxPreviewPixels);
+    browser_.connect(this);
     // The user-template actions are the start chooser's gallery's own.
-    connect(copy, &QPushButton::clicked, this, [this] {
-        if (!UserTemplates::isUsableChoice(Selected_Template_Path))
-            return Show_MessageBox(UserTemplates::SelectTemplateMessage);
-        if (Show_YES_NO_MessageBox(UserTemplates::CopyQuestion) != 1)
-            return;
-        UserTemplates::copyTemplate(Selected_Template_Path);
-        refillUserTemplates();
+    connect(userButtons.copy, &QPushButton::clicked, this, [this] {
+        if (zelk::copyChosenTemplate())
+            refillUserTemplates();
     });
-    connect(rename, &QPushButton::clicked, this, [this] {
-        if (!UserTemplates::isUsableChoice(Selected_Template_Path))
-            return Show_MessageBox(UserTemplates::SelectTemplateMessage);
-        Export_Template* dialog = Export_Template::defaultInstance();
-        const QString oldName = QFileInfo(Selected_Template_Path).completeBaseName();
-        dialog->template_name->setText(oldName);
-        dialog->template_passed = oldName;
-        const int result = dialog->Open_Wnd(UserTemplates::RenameTitle);
-        dialog->template_passed.clear();
-        if (result != 1)
-            return;
-        UserTemplates::renameTemplate(Selected_Template_Path, export_template_name);
-        refillUserTemplates();
+    connect(userButtons.rename, &QPushButton::clicked, this, [this] {
+        if (zelk::renameChosenTemplate())
+            refillUserTemplates();
     });
-    connect(remove, &QPushButton::clicked, this, [this] {
-        if (!UserTemplates::isUsableChoice(Selected_Template_Path))
-            return Show_MessageBox(UserTemplates::SelectTemplateMessage);
-        if (Show_YES_NO_MessageBox(UserTemplates::DeleteQuestion) != 1)
-            return;
-        UserTemplates::deleteTemplate(Selected_Template_Path);
-        refillUserTemplates();
+    connect(userButtons.remove, &QPushButton::clicked, this, [this] {
+        if (zelk::deleteChosenTemplate())
+            refillUserTemplates();
     });
 }
 
@@ -303,25 +245,7 @@ void Group_Mode_Wizard::showScreen(int counter) {
                                                                                  : QStringLiteral("Next"));
 }
 
-void Group_Mode_Wizard::reloadBrowser() {
-    const QSignalBlocker blocker(imageBrowser);
-    imageBrowser->clear();
-    const int side = int(std::lround(maxPreviewPixels * gallery.zoom()));
-    imageBrowser->setIconSize(QSize(side, side));
-    for (const MyImageObject& e : gallery.images) {
-        QIcon icon;
-        const QPixmap pixmap = squarePreview(e.path());
-        icon.addPixmap(pixmap, QIcon::Normal);
-        icon.addPixmap(pixmap, QIcon::Selected);
-        auto* item = new QListWidgetItem(icon, gallery.showsTitles ? e.imageTitle() : QString());
-        item->setToolTip(e.imageTitle());
-        imageBrowser->addItem(item);
-    }
-    if (const int selected = gallery.selectedIndex(); selected >= 0)
-        imageBrowser->setCurrentRow(selected);
-    _zoom_slider->setEnabled(gallery.sliderEnabled);
-    template_btn_box->setEnabled(gallery.templateButtonsEnabled);
-}
+void Group_Mode_Wizard::reloadBrowser() { browser_.reload(); }
 
 void Group_Mode_Wizard::refillUserTemplates() {
     gallery.Fill_Templates_User_Defined();
@@ -349,9 +273,7 @@ int Group_Mode_Wizard::Open_Wnd(SKTWindowController& window) {
         _zoom_slider->setValue(50);
         Sheet_ComboBox->clear();
     }
-    template_btn_box->setVisible(false);
-    sub_cat_title->setVisible(true);
-    template_category_combo->setVisible(true);
+    browser_.showSource(0);
     excel_path->clear();
     log_path->clear();
     gallery.zoomSliderDidChange(0.5);

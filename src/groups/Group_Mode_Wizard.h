@@ -4,6 +4,7 @@
 // slot), or an existing project from the project tree, or any design file.
 // Open_Wnd returns 1 once a project is on the main window in start mode "G".
 #include "groups/GroupProjects.h"
+#include "mainwindow/TemplateBrowserControls.h"
 #include "mainwindow/TemplateGallery.h"
 
 #include <QDialog>
@@ -152,4 +153,5 @@ private:
     SKTWindowController* window_ = nullptr;
     // The sheet number of each sheet combo item.
     QList<int> sheetNumbers_;
+    zelk::TemplateBrowser browser_;
 };

@@ -6,7 +6,9 @@
 #include "foundation/AppPaths.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
+#include "imaging/CameraChoice.h"
 #include "imaging/CameraGlobals.h"
+#include "imaging/CropView.h"
 #include "imaging/MSSCanvas.h"
 #include "imaging/MSSCanvasController.h"
 #include "imaging/MSSScaledImage.h"
@@ -94,15 +96,10 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     capture_saved_image->setFixedSize(140, 105);
     capture_saved_image->setAlignment(Qt::AlignCenter);
     capture_saved_image->setFrameShape(QFrame::StyledPanel);
-    Modified_image = new MSSScaledImage;
-    Modified_image->setObjectName(QStringLiteral("Modified_image"));
-    Modified_image->setFixedSize(400, 300);
-    Modified_image->setAutoFillBackground(true);
-    QPalette view = Modified_image->palette();
-    view.setColor(QPalette::Window, QColor(225, 228, 235));
-    Modified_image->setPalette(view);
-    canvas = new MSSCanvas(Modified_image);
-    canvasController = MSSCanvasController::canvasControllerForCanvas(canvas, Modified_image);
+    const zelk::CropView view = zelk::makeCropView(QSize(400, 300));
+    Modified_image = view.image;
+    canvas = view.canvas;
+    canvasController = view.controller;
     pictures->addWidget(capture_saved_image, 0, Qt::AlignTop);
     pictures->addWidget(Modified_image);
     left->addLayout(pictures);
@@ -146,14 +143,7 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     right->addLayout(buttons);
     layout->addLayout(right);
 
-    connect(camera_list, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0 && i < camera_list_unq_id->count())
-            camera_list_unq_id->setCurrentIndex(i);
-    });
-    connect(camera_list_unq_id, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0)
-            selected_camera = camera_list_unq_id->itemText(i);
-    });
+    zelk::linkCameraLists(this, camera_list, camera_list_unq_id);
     connect(start_btn, &QPushButton::clicked, this, &Camera::Start_Btn_Clicked);
     connect(stop_btn, &QPushButton::clicked, this, &Camera::Stop_Btn_Clicked);
     connect(refresh_btn, &QPushButton::clicked, this, &Camera::Get_List_Btn_Clicked);
@@ -200,27 +190,17 @@ void Camera::showNoCamera() {
 
 void Camera::showFrame(const QImage& frame) { capture_image->setPixmap(fitted(frame, capture_image->size())); }
 
-void Camera::Get_And_Fill_Camera_List() {
-    camera_list->clear();
-    camera_list_unq_id->clear();
-    for (const zelk::CroppingCamera::Device& d : session_->list()) {
-        camera_list->addItem(d.name);
-        camera_list_unq_id->addItem(d.id);
-    }
-    if (camera_list->count() > 0) {
-        camera_list->setCurrentIndex(0);
-        camera_list_unq_id->setCurrentIndex(0);
-    }
-}
+void Camera::Get_And_Fill_Camera_List() { zelk::fillCameraLists(camera_list, camera_list_unq_id, session_->list()); }
 
 void Camera::Start_Btn_Clicked() {
-    if (camera_list_unq_id->currentIndex() < 0 || camera_list_unq_id->currentText().isEmpty()) {
+    const QString id = zelk::chosenCameraId(camera_list_unq_id);
+    if (id.isEmpty()) {
         Show_MessageBox(QStringLiteral("Please select camera."));
         connection_msg_label->setText(ConnectCamera);
         connection_msg_label->show();
         return;
     }
-    selected_camera = camera_list_unq_id->currentText();
+    selected_camera = id;
     const bool started = session_->start(selected_camera, [this](const QImage& frame) { showFrame(frame); });
     Start_Stop_Btn_State();
     if (!started)

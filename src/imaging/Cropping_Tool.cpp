@@ -16,7 +16,9 @@
 #include "foundation/ModelHost.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
+#include "imaging/CameraChoice.h"
 #include "imaging/CameraGlobals.h"
+#include "imaging/CropView.h"
 #include "imaging/CameraSession.h"
 #include "imaging/FaceFinder.h"
 #include "imaging/MSSCanvas.h"
@@ -51,6 +53,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -177,32 +180,27 @@ void Cropping_Tool::buildMainScreen() {
     Main_Screen_Box = new QWidget(this);
     auto* grid = new QGridLayout(Main_Screen_Box);
 
+    // A path field with its Browse button, in a box of its own.
+    auto pathBox = [this](QLineEdit*& field, void (Cropping_Tool::*browsed)()) {
+        auto* box = new QWidget;
+        auto* h = new QHBoxLayout(box);
+        h->setContentsMargins(0, 0, 0, 0);
+        field = new QLineEdit;
+        auto* browse = new QPushButton(QStringLiteral("Browse..."));
+        h->addWidget(field);
+        h->addWidget(browse);
+        connect(browse, &QPushButton::clicked, this, browsed);
+        return box;
+    };
+
     auto* input = new QGroupBox(QStringLiteral("Input"));
     auto* in = new QGridLayout(input);
     input_option_matrix = new QButtonGroup(this);
     in->addWidget(radio(input_option_matrix, 0, QStringLiteral("Single image file")), 0, 0);
-    File_Box = new QWidget;
-    {
-        auto* h = new QHBoxLayout(File_Box);
-        h->setContentsMargins(0, 0, 0, 0);
-        file_path = new QLineEdit;
-        auto* browse = new QPushButton(QStringLiteral("Browse..."));
-        h->addWidget(file_path);
-        h->addWidget(browse);
-        connect(browse, &QPushButton::clicked, this, &Cropping_Tool::File_Browse_Clicked);
-    }
+    File_Box = pathBox(file_path, &Cropping_Tool::File_Browse_Clicked);
     in->addWidget(File_Box, 0, 1);
     in->addWidget(radio(input_option_matrix, 1, QStringLiteral("All images of a folder")), 1, 0);
-    Folder_Box = new QWidget;
-    {
-        auto* h = new QHBoxLayout(Folder_Box);
-        h->setContentsMargins(0, 0, 0, 0);
-        folder_path = new QLineEdit;
-        auto* browse = new QPushButton(QStringLiteral("Browse..."));
-        h->addWidget(folder_path);
-        h->addWidget(browse);
-        connect(browse, &QPushButton::clicked, this, &Cropping_Tool::Folder_Browse_Clicked);
-    }
+    Folder_Box = pathBox(folder_path, &Cropping_Tool::Folder_Browse_Clicked);
     in->addWidget(Folder_Box, 1, 1);
     in->addWidget(radio(input_option_matrix, 2, QStringLiteral("Camera")), 2, 0);
     Camera_Box = new QWidget;
@@ -216,14 +214,7 @@ void Cropping_Tool::buildMainScreen() {
         h->addWidget(camera_list, 1);
         h->addWidget(camera_list_unq_id);
         h->addWidget(refresh_camera_btn);
-        connect(camera_list, &QComboBox::currentIndexChanged, this, [this](int i) {
-            if (i >= 0 && i < camera_list_unq_id->count())
-                camera_list_unq_id->setCurrentIndex(i);
-        });
-        connect(camera_list_unq_id, &QComboBox::currentIndexChanged, this, [this](int i) {
-            if (i >= 0)
-                selected_camera = camera_list_unq_id->itemText(i);
-        });
+        zelk::linkCameraLists(this, camera_list, camera_list_unq_id);
         connect(refresh_camera_btn, &QPushButton::clicked, this, &Cropping_Tool::Refresh_Camera_Clicked);
     }
     in->addWidget(Camera_Box, 2, 1);
@@ -275,15 +266,10 @@ void Cropping_Tool::buildCropScreen() {
     Crop_Screen_Box = new QWidget(this);
     auto* h = new QHBoxLayout(Crop_Screen_Box);
     auto* left = new QVBoxLayout;
-    Modified_image = new MSSScaledImage;
-    Modified_image->setFixedSize(500, 400);
-    Modified_image->setObjectName(QStringLiteral("Modified_image"));
-    Modified_image->setAutoFillBackground(true);
-    QPalette pal = Modified_image->palette();
-    pal.setColor(QPalette::Window, QColor(225, 228, 235));
-    Modified_image->setPalette(pal);
-    canvas = new MSSCanvas(Modified_image);
-    canvasController = MSSCanvasController::canvasControllerForCanvas(canvas, Modified_image);
+    const zelk::CropView view = zelk::makeCropView(QSize(500, 400));
+    Modified_image = view.image;
+    canvas = view.canvas;
+    canvasController = view.controller;
     capture_image = new QLabel;
     capture_image->setFixedSize(500, 400);
     capture_image->setAlignment(Qt::AlignCenter);
@@ -417,6 +403,13 @@ void Cropping_Tool::fillSeriesList() {
         batch_list->addItems(hub_->Get_datasheet_File_Name_Array());
 }
 
+int Cropping_Tool::runModal() {
+    setResult(0);
+    const int code = zelk::DialogRunner::run(this);
+    hide();
+    return code;
+}
+
 int Cropping_Tool::Open_Wnd() {
     try {
         Reset_Image_Editing_Controls();
@@ -435,10 +428,7 @@ int Cropping_Tool::Open_Wnd() {
     } catch (const std::exception& e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }
-    setResult(0);
-    const int code = zelk::DialogRunner::run(this);
-    hide();
-    return code;
+    return runModal();
 }
 
 void Cropping_Tool::Set_Default_Values() {
@@ -490,18 +480,8 @@ void Cropping_Tool::Start_Stop_Btn_State() {
 }
 
 void Cropping_Tool::Get_And_Fill_Camera_List() {
-    camera_list->clear();
-    camera_list_unq_id->clear();
-    if (!camera_)
-        return;
-    for (const zelk::CroppingCamera::Device& d : camera_->list()) {
-        camera_list->addItem(d.name);
-        camera_list_unq_id->addItem(d.id);
-    }
-    if (camera_list->count() > 0) {
-        camera_list->setCurrentIndex(0);
-        camera_list_unq_id->setCurrentIndex(0);
-    }
+    zelk::fillCameraLists(camera_list, camera_list_unq_id,
+                          camera_ ? camera_->list() : QList<zelk::CroppingCamera::Device>());
 }
 
 void Cropping_Tool::input_option_CellClick() {
@@ -538,23 +518,18 @@ void Cropping_Tool::File_Browse_Clicked() {
         file_path->setText(path);
 }
 
-void Cropping_Tool::Folder_Browse_Clicked() {
+void Cropping_Tool::chooseFolderInto(QLineEdit* field, const QString& title) {
     const auto services = zelk::Services::current();
     if (!services->chooseFolder)
         return;
-    const QString path = services->chooseFolder(this, QStringLiteral("Select Folder"), folder_path->text());
+    const QString path = services->chooseFolder(this, title, field->text());
     if (!path.isEmpty())
-        folder_path->setText(path);
+        field->setText(path);
 }
 
-void Cropping_Tool::Output_Browse_Clicked() {
-    const auto services = zelk::Services::current();
-    if (!services->chooseFolder)
-        return;
-    const QString path = services->chooseFolder(this, QStringLiteral("Select Output Folder"), output_path->text());
-    if (!path.isEmpty())
-        output_path->setText(path);
-}
+void Cropping_Tool::Folder_Browse_Clicked() { chooseFolderInto(folder_path, QStringLiteral("Select Folder")); }
+
+void Cropping_Tool::Output_Browse_Clicked() { chooseFolderInto(output_path, QStringLiteral("Select Output Folder")); }
 
 void Cropping_Tool::Open_Output_Folder_Clicked() {
     const auto services = zelk::Services::current();
@@ -585,44 +560,42 @@ void Cropping_Tool::Show_Hide_List_Ctrl(bool hide) { ColList->setHidden(hide); }
 
 void Cropping_Tool::OK_Btn_Clicked() {
     try {
+        // The input's value, what the user is told when it is missing, and
+        // whether the list hides (the camera leaves it as it is).
         QString value;
+        QString missing;
+        std::optional<bool> hideList;
         switch (input_selection) {
         case 0:
             value = Trim_Str(file_path->text());
-            if (value.isEmpty()) {
-                Show_MessageBox(QStringLiteral("Please select input image file path."));
-                return;
-            }
-            Show_Hide_List_Ctrl(true);
+            missing = QStringLiteral("Please select input image file path.");
+            hideList = true;
             break;
         case 1:
             value = Trim_Str(folder_path->text());
-            if (value.isEmpty()) {
-                Show_MessageBox(QStringLiteral("Please select input folder path."));
-                return;
-            }
-            Show_Hide_List_Ctrl(false);
+            missing = QStringLiteral("Please select input folder path.");
+            hideList = false;
             break;
         case 2:
-            value = camera_list_unq_id->currentIndex() >= 0 ? camera_list_unq_id->currentText() : QString();
-            if (value.isEmpty()) {
-                Show_MessageBox(QStringLiteral("Please select camera."));
-                return;
-            }
+            value = zelk::chosenCameraId(camera_list_unq_id);
+            missing = QStringLiteral("Please select camera.");
             break;
         case 3:
         case 4:
             value = selectedSeries();
-            if (value.isEmpty()) {
-                Show_MessageBox(input_selection == 3 ? QStringLiteral("Please select batch series.")
-                                                     : QStringLiteral("Please select excel column."));
-                return;
-            }
-            Show_Hide_List_Ctrl(false);
+            missing = input_selection == 3 ? QStringLiteral("Please select batch series.")
+                                           : QStringLiteral("Please select excel column.");
+            hideList = false;
             break;
         default:
             break;
         }
+        if (value.isEmpty() && !missing.isEmpty()) {
+            Show_MessageBox(missing);
+            return;
+        }
+        if (hideList)
+            Show_Hide_List_Ctrl(*hideList);
         Crop_Input_Path = value;
         Crop_Output_Path = Trim_Str(output_path->text());
         if (Crop_Output_Path.isEmpty()) {
@@ -826,7 +799,7 @@ void Cropping_Tool::Cancel_Btn_Clicked() {
 // ---------------------------------------------------------------- camera input
 
 void Cropping_Tool::Start_Btn_Clicked() {
-    const QString id = camera_list_unq_id->currentIndex() >= 0 ? camera_list_unq_id->currentText() : QString();
+    const QString id = zelk::chosenCameraId(camera_list_unq_id);
     if (id.isEmpty() || !camera_) {
         Show_MessageBox(QStringLiteral("Please select camera."));
         return;
@@ -934,9 +907,9 @@ void Cropping_Tool::Show_hide_Crop_Selection(bool show) {
     canvas->update();
 }
 
-void Cropping_Tool::setSizeBoxes(int method) {
+void Cropping_Tool::setSizeBoxes(int method, bool faceFound) {
     cropping_wid_size->setEnabled(method == 2);
-    const bool face = method == 1 && Find_Face;
+    const bool face = method == 1 && faceFound;
     extend_face_box->setEnabled(face);
     Face_Size_Text->setEnabled(face);
     Face_Size_Stepper->setEnabled(face);
@@ -948,7 +921,7 @@ void Cropping_Tool::Check_And_Set_Selection(bool update) {
         Show_hide_Crop_Selection(true);
         if (update)
             Update_Image_With_Settings();
-        setSizeBoxes(0);
+        setSizeBoxes(0, Find_Face);
         break;
     case 1:
         Show_hide_Crop_Selection(false);
@@ -964,13 +937,13 @@ void Cropping_Tool::Check_And_Set_Selection(bool update) {
             Show_hide_Crop_Selection(true);
             Face_Rect_Draw_Function();
         }
-        setSizeBoxes(1);
+        setSizeBoxes(1, Find_Face);
         break;
     default:
         Show_hide_Crop_Selection(false);
         if (update)
             Update_Image_With_Settings();
-        setSizeBoxes(2);
+        setSizeBoxes(2, Find_Face);
         break;
     }
 }
@@ -980,10 +953,7 @@ void Cropping_Tool::cropping_option_CellClick() {
     if (input_selection == 2) {
         // The camera's panels follow the method before any face search; the
         // live picture is not cropped.
-        cropping_wid_size->setEnabled(croping_selection == 2);
-        extend_face_box->setEnabled(croping_selection == 1);
-        Face_Size_Text->setEnabled(croping_selection == 1);
-        Face_Size_Stepper->setEnabled(croping_selection == 1);
+        setSizeBoxes(croping_selection, true);
         if (camera_ && camera_->running()) {
             Show_MessageBox(QStringLiteral("Please first capture image."));
             return;
@@ -1046,13 +1016,33 @@ void Cropping_Tool::sizeTextEdited(QLineEdit* text) {
     stepper->setValue(fixed.toInt());
 }
 
-QString Cropping_Tool::Cropped_File_Name() {
+bool Cropping_Tool::takeCropRect() {
+    if (croping_selection == 0 && !canvasController->hasSelectors()) {
+        Show_MessageBox(QStringLiteral("Please select area to crop."));
+        return false;
+    }
+    if (croping_selection == 1 && !Find_Face) {
+        Show_hide_Crop_Selection(false);
+        Show_MessageBox(QStringLiteral("No face detected."));
+        return false;
+    }
+    if (croping_selection == 0 || croping_selection == 1)
+        Crop_Rect = canvasController->selectors().constLast()->frame();
+    return true;
+}
+
+zelk::CropNaming Cropping_Tool::cropNaming() const {
     zelk::CropNaming naming;
     naming.folder = Crop_Output_Path;
     naming.customName = output_option_matrix->checkedId() == 1;
     naming.custom = output_custom_name->text();
     naming.formatIndex = output_format_combo->currentIndex();
     naming.crop_num = crop_num;
+    return naming;
+}
+
+QString Cropping_Tool::Cropped_File_Name() {
+    zelk::CropNaming naming = cropNaming();
     const QString path = naming.Cropped_File_Name(Crop_Input_Path);
     crop_num = naming.crop_num;
     return path;
@@ -1107,17 +1097,8 @@ void Cropping_Tool::Crop_Single_Image_Clicked() {
     }
     Stop_SMS_Sending_Now = false;
     replace_keep_file_flag = 0;
-    if (croping_selection == 0 && !canvasController->hasSelectors()) {
-        Show_MessageBox(QStringLiteral("Please select area to crop."));
+    if (!takeCropRect())
         return;
-    }
-    if (croping_selection == 1 && !Find_Face) {
-        Show_hide_Crop_Selection(false);
-        Show_MessageBox(QStringLiteral("No face detected."));
-        return;
-    }
-    if (croping_selection == 0 || croping_selection == 1)
-        Crop_Rect = canvasController->selectors().constLast()->frame();
     Create_Folder(Crop_Output_Path);
     plz_wait_Window->beginSheet(this);
     Crop_Image_Function(Cropped_File_Name(), false);
@@ -1144,13 +1125,12 @@ void Cropping_Tool::Open_Export_File_Box() {
 
 // ---------------------------------------------------------------- direct modes
 
-int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString& path) {
+void Cropping_Tool::showDirectScreen(int mode, const QString& cropText) {
     Reset_Image_Editing_Controls();
     crop_num = 0;
     croping_selection = 0;
-    crop_direct = 1;
+    crop_direct = mode;
     Set_Default_Values();
-    fillSeriesList();
     showCropScreen(true);
     crop_btn->hide();
     Open_Folder_Btn->hide();
@@ -1158,33 +1138,23 @@ int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString& path) {
     Crop_direct_Btn->show();
     Close_direct_Btn->show();
     Used_Option->hide();
-    Crop_direct_Btn->setText(QStringLiteral("Crop Image"));
+    Crop_direct_Btn->setText(cropText);
+}
+
+int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString& path) {
+    showDirectScreen(1, QStringLiteral("Crop Image"));
+    fillSeriesList();
     input_selection = 0;
     Crop_Rect = QRectF();
     Crop_Input_Path = path;
     file_path->setText(path);
     if (!Load_for_Next_Screen())
         return 0;
-    setResult(0);
-    const int code = zelk::DialogRunner::run(this);
-    hide();
-    return code;
+    return runModal();
 }
 
 int Cropping_Tool::Open_Wnd_Direct_Crop_Series(const QString& series) {
-    Reset_Image_Editing_Controls();
-    crop_num = 0;
-    croping_selection = 0;
-    crop_direct = 2;
-    Set_Default_Values();
-    showCropScreen(true);
-    crop_btn->hide();
-    Open_Folder_Btn->hide();
-    button_box->hide();
-    Crop_direct_Btn->show();
-    Close_direct_Btn->show();
-    Used_Option->hide();
-    Crop_direct_Btn->setText(QStringLiteral("Crop Images"));
+    showDirectScreen(2, QStringLiteral("Crop Images"));
     Crop_Direct_Path.clear();
     input_selection = 3;
     Show_Hide_List_Ctrl(false);
@@ -1194,26 +1164,11 @@ int Cropping_Tool::Open_Wnd_Direct_Crop_Series(const QString& series) {
     if (!Load_for_Next_Screen())
         return 0;
     crop_all_btn->hide();
-    setResult(0);
-    const int code = zelk::DialogRunner::run(this);
-    hide();
-    return code;
+    return runModal();
 }
 
 int Cropping_Tool::Open_Wnd_Direct_Excel_Column(const QString& column, int col_index) {
-    Reset_Image_Editing_Controls();
-    crop_num = 0;
-    croping_selection = 0;
-    crop_direct = 3;
-    Set_Default_Values();
-    showCropScreen(true);
-    crop_btn->hide();
-    Open_Folder_Btn->hide();
-    button_box->hide();
-    Crop_direct_Btn->show();
-    Close_direct_Btn->show();
-    Used_Option->hide();
-    Crop_direct_Btn->setText(QStringLiteral("Crop Image"));
+    showDirectScreen(3, QStringLiteral("Crop Image"));
     Passed_Excel_Col_Index = col_index;
     Passed_Excel_Col_Name = column;
     Crop_Direct_Path.clear();
@@ -1227,10 +1182,7 @@ int Cropping_Tool::Open_Wnd_Direct_Excel_Column(const QString& column, int col_i
     if (!Load_for_Next_Screen())
         return 0;
     crop_all_btn->hide();
-    setResult(0);
-    const int code = zelk::DialogRunner::run(this);
-    hide();
-    return code;
+    return runModal();
 }
 
 void Cropping_Tool::Crop_Direct_Image_Clicked() {
@@ -1370,17 +1322,8 @@ bool Cropping_Tool::prepareRun() {
     Msg_Apply_All_Chk = false;
     Msg_Apply_All_Chk_for_in_use = false;
     Stop_SMS_Sending_Now = false;
-    if (croping_selection == 0 && !canvasController->hasSelectors()) {
-        Show_MessageBox(QStringLiteral("Please select area to crop."));
+    if (!takeCropRect())
         return false;
-    }
-    if (croping_selection == 1 && !Find_Face) {
-        Show_hide_Crop_Selection(false);
-        Show_MessageBox(QStringLiteral("No face detected."));
-        return false;
-    }
-    if (croping_selection == 0 || croping_selection == 1)
-        Crop_Rect = canvasController->selectors().constLast()->frame();
     list_count = int(ListData.size());
 
     // A sheet of the tool's own: one borrowed from the main window would be
@@ -1428,11 +1371,7 @@ bool Cropping_Tool::prepareRun() {
 
     zelk::CropJob::Settings s;
     s.crop = cropSettings();
-    s.naming.folder = Crop_Output_Path;
-    s.naming.customName = output_option_matrix->checkedId() == 1;
-    s.naming.custom = output_custom_name->text();
-    s.naming.formatIndex = output_format_combo->currentIndex();
-    s.naming.crop_num = crop_num;
+    s.naming = cropNaming();
     for (int i = 0; i < ListData.size(); ++i)
         s.rows << Get_Item_Text(i);
     s.crop_direct = crop_direct;

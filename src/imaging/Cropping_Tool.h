@@ -220,6 +220,8 @@ private:
     void buildMainScreen();
     void buildCropScreen();
     void showCropScreen(bool crop);
+    // A folder chosen from the one `field` names, into `field`.
+    void chooseFolderInto(QLineEdit* field, const QString& title);
     void reloadList();
     void listSelectionChanged();
     void fillSeriesList();
@@ -227,7 +229,18 @@ private:
     void followRow(int row);
     bool prepareRun();
     QString selectedSeries() const;
-    void setSizeBoxes(int method);
+    // The size boxes enabled for crop `method`; the face margin only for a
+    // face found.
+    void setSizeBoxes(int method, bool faceFound);
+    // Crop_Rect from the selection (manual and face methods); false, with
+    // the user told why, when there is none to crop by.
+    bool takeCropRect();
+    zelk::CropNaming cropNaming() const;
+    // The crop screen of a direct mode (1 a picture, 2 a series, 3 an Excel
+    // column) with its crop button's text.
+    void showDirectScreen(int mode, const QString& cropText);
+    // Runs the window modally and hides it after; its code.
+    int runModal();
     void Stop_Camera_Reading();
 
     SKTWindowController* hub_;

@@ -1,16 +1,13 @@
 #include "mail/Direct_Mail.h"
 
 #include "dialogs/DialogRunner.h"
-#include "dialogs/DialogStyle.h"
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "foundation/Utilities.h"
-#include "mail/Email_Setting.h"
 #include "mail/MailRules.h"
 #include "mail/SendMailJob.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -19,7 +16,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,11 +33,9 @@ Direct_Mail* Direct_Mail::forHub(SKTWindowController& hub) {
 
 Direct_Mail* Direct_Mail::defaultInstance() { return instance; }
 
-Direct_Mail::Direct_Mail(SKTWindowController& hub, QWidget* parent) : QDialog(parent), hub_(hub) {
+Direct_Mail::Direct_Mail(SKTWindowController& hub, QWidget* parent)
+    : MailSendWindow(hub, parent, QStringLiteral("Mail Visitor Details")) {
     instance = this;
-    setWindowFlag(Qt::Window, true);
-    zelk::applyDialogBackground(this);
-    setWindowTitle(QStringLiteral("Mail Visitor Details"));
     auto* layout = new QVBoxLayout(this);
 
     details_box = new QGroupBox(this);
@@ -72,14 +66,7 @@ Direct_Mail::Direct_Mail(SKTWindowController& hub, QWidget* parent) : QDialog(pa
     wait->addWidget(_stop_btn);
     layout->addWidget(wait_box);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    send_button = new QPushButton(QStringLiteral("Send"), this);
-    send_button->setDefault(true);
-    buttons->addWidget(close);
-    buttons->addWidget(send_button);
-    layout->addLayout(buttons);
+    QPushButton* close = addSendButtons(layout);
 
     timer_ = new QTimer(this);
     timer_->setInterval(500);
@@ -91,17 +78,9 @@ Direct_Mail::Direct_Mail(SKTWindowController& hub, QWidget* parent) : QDialog(pa
 }
 
 Direct_Mail::~Direct_Mail() {
-    if (worker_) {
-        Stop_SMS_Sending_Now = true;
-        worker_->disconnect(this);
-        worker_->wait();
-        delete worker_;
-    }
     if (instance == this)
         instance = nullptr;
 }
-
-bool Direct_Mail::isValidEmail(const QString& text) { return zelk::mail::isValidEmail(text); }
 
 void Direct_Mail::showProgress(bool on) {
     details_box->setEnabled(!on);
@@ -122,12 +101,6 @@ void Direct_Mail::prepareWindow() {
 int Direct_Mail::Open_Wnd() {
     prepareWindow();
     return zelk::DialogRunner::run(this) == 1 ? 1 : 0;
-}
-
-void Direct_Mail::Setting_Button() {
-    Email_Setting::forHub(hub_)->Open_Wnd();
-    hub_.Get_Email_Details();
-    from_txt->setText(::sender_email);
 }
 
 void Direct_Mail::Close_Button() {
@@ -152,20 +125,10 @@ void Direct_Mail::Send_Button() {
     if (running())
         return;
     file_path = file_path_ctrl->text();
-    const QString sender = Trim_Str(from_txt->text().toLower());
-    if (sender.isEmpty()) {
-        Show_MessageBox(zelk::mail::settingsMessage);
+    const QString from = senderAddress();
+    const std::optional<QStringList> recipients = checkedRecipients(from, to_txt->text());
+    if (!recipients)
         return;
-    }
-    if (Trim_Str(to_txt->text()).isEmpty()) {
-        Show_MessageBox(zelk::mail::noRecipientMessage);
-        return;
-    }
-    const std::optional<QStringList> recipients = zelk::mail::recipientList(to_txt->text());
-    if (!recipients) {
-        Show_MessageBox(zelk::mail::invalidRecipientMessage);
-        return;
-    }
     const QFileInfo file(file_path);
     if (file_path.isEmpty() || !file.isFile() || file.size() == 0) {
         Show_MessageBox(QStringLiteral("The file to send does not exist."));
@@ -177,13 +140,9 @@ void Direct_Mail::Send_Button() {
     s.continueAfterFailure = true;
     s.recipients = *recipients;
     s.attachment = file_path;
+    s.message = serverMessage(from);
     s.message.withSubject = QStringLiteral("Visitor Details");
     s.message.withBody = QStringLiteral("Visitor Details sent by ") + hub_.App_Name + QStringLiteral(".");
-    s.message.withSender = sender;
-    s.message.withPwd = ::sender_pwd;
-    s.message.withSMTP = ::sending_server;
-    s.message.withPort = ::sending_port;
-    s.message.enable_ssl = ::send_enable_ssl;
 
     Stop_SMS_Sending_Now = false;
     auto job = std::make_shared<SendMailJob>(std::move(s), nullptr, zelk::ExportPicture(), zelk::ExportPicture(),
@@ -197,33 +156,15 @@ void Direct_Mail::Send_Button() {
     curr_msg_count_str = QStringLiteral("0 / %1").arg(list_count);
     _curr_msg_cnt->setText(curr_msg_count_str);
     timer_->start();
-    worker_ = QThread::create([job] { job->run(); });
-    connect(worker_, &QThread::finished, this, &Direct_Mail::finishRun, Qt::QueuedConnection);
-    worker_->start();
+    startRun();
 }
 
 void Direct_Mail::finishRun() {
-    if (!worker_)
+    if (!joinRun())
         return;
-    worker_->wait();
-    delete worker_;
-    worker_ = nullptr;
     timer_->stop();
     update_sending_progress_bar();
     const std::shared_ptr<SendMailJob> job = std::move(job_);
     showProgress(false);
-    if (job->allSent())
-        Show_MessageBox(zelk::mail::sentMessage);
-    else
-        Show_MessageBox(
-            zelk::mail::unsentMessage(job->planned() - job->sent(), job->planned(), zelk::mail::notSentMessage));
-    emit runFinished();
-}
-
-void Direct_Mail::waitForRun() {
-    if (!worker_)
-        return;
-    QEventLoop loop;
-    connect(this, &Direct_Mail::runFinished, &loop, &QEventLoop::quit);
-    loop.exec();
+    tellOutcome(*job, zelk::mail::notSentMessage);
 }

@@ -47,6 +47,21 @@ std::optional<QStringList> recipientList(const QString& typed) {
     return list;
 }
 
+std::optional<QStringList> sendRecipients(const QString& sender, const QString& typed, QString* refusal) {
+    if (sender.isEmpty()) {
+        *refusal = settingsMessage;
+        return std::nullopt;
+    }
+    if (Trim_Str(typed).isEmpty()) {
+        *refusal = noRecipientMessage;
+        return std::nullopt;
+    }
+    std::optional<QStringList> recipients = recipientList(typed);
+    if (!recipients)
+        *refusal = invalidRecipientMessage;
+    return recipients;
+}
+
 QString pauseText(qint64 ms) {
     const qint64 s = ms / 1000, h = s / 3600, m = (s % 3600) / 60, r = s % 60;
     const QString hours = QString::fromLatin1(h < 2 ? "%1 Hour " : "%1 Hours ").arg(h);

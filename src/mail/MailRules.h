@@ -18,6 +18,12 @@ bool isValidEmail(const QString& text);
 // refused.
 std::optional<QStringList> recipientList(const QString& typed);
 
+// Send's check of the addresses, in this order: a sender (else
+// settingsMessage), a recipient typed (else noRecipientMessage), a list
+// recipientList accepts (else invalidRecipientMessage). The recipients, or
+// nullopt with the message to show in *refusal.
+std::optional<QStringList> sendRecipients(const QString& sender, const QString& typed, QString* refusal);
+
 // "Pausing the process for ..." of a pause of `ms` milliseconds.
 QString pauseText(qint64 ms);
 

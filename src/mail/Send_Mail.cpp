@@ -1,13 +1,11 @@
 #include "mail/Send_Mail.h"
 
 #include "dialogs/DialogRunner.h"
-#include "dialogs/DialogStyle.h"
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "dialogs/Send_Modeless.h"
 #include "dialogs/Services.h"
 #include "foundation/Codes.h"
 #include "foundation/Utilities.h"
-#include "mail/Email_Setting.h"
 #include "mail/MailRules.h"
 #include "mail/SendMailJob.h"
 #include "mainwindow/AppGlobals.h"
@@ -20,7 +18,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,7 +29,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -92,11 +88,8 @@ Send_Mail* Send_Mail::forHub(SKTWindowController& hub) {
 
 Send_Mail* Send_Mail::defaultInstance() { return instance; }
 
-Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : QDialog(parent), hub_(hub) {
+Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : MailSendWindow(hub, parent, QStringLiteral("Mail")) {
     instance = this;
-    setWindowFlag(Qt::Window, true);
-    zelk::applyDialogBackground(this);
-    setWindowTitle(QStringLiteral("Mail"));
     auto* layout = new QVBoxLayout(this);
 
     auto* head = new QGridLayout;
@@ -232,14 +225,7 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : QDialog(parent
     delay->addStretch();
     layout->addWidget(delayed_box);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    send_button = new QPushButton(QStringLiteral("Send"), this);
-    send_button->setDefault(true);
-    buttons->addWidget(close);
-    buttons->addWidget(send_button);
-    layout->addLayout(buttons);
+    QPushButton* close = addSendButtons(layout);
 
     send_modls_wnd = new Send_Modeless(this);
     pauseTimer_ = new QTimer(this);
@@ -280,17 +266,9 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : QDialog(parent
 }
 
 Send_Mail::~Send_Mail() {
-    if (worker_) {
-        Stop_SMS_Sending_Now = true;
-        worker_->disconnect(this);
-        worker_->wait();
-        delete worker_;
-    }
     if (instance == this)
         instance = nullptr;
 }
-
-bool Send_Mail::isValidEmail(const QString& text) { return zelk::mail::isValidEmail(text); }
 
 bool Send_Mail::batchOn() const {
     return send_with_batch_chk->isChecked() || send_with_excel_chk->isChecked();
@@ -361,12 +339,6 @@ void Send_Mail::Close_Button() {
     Mirror_Image_Create = false;
     Mirror_Vertical_Not_Horz = false;
     done(0);
-}
-
-void Send_Mail::Setting_Button() {
-    Email_Setting::forHub(hub_)->Open_Wnd();
-    hub_.Get_Email_Details();
-    from_txt->setText(::sender_email);
 }
 
 void Send_Mail::browse_att_Button() {
@@ -542,20 +514,10 @@ void Send_Mail::Send_Button() {
         ::Print_Start = qMax(0, from - 1);
     }
 
-    const QString sender = Trim_Str(from_txt->text().toLower());
-    if (sender.isEmpty()) {
-        Show_MessageBox(zelk::mail::settingsMessage);
+    const QString from = senderAddress();
+    const std::optional<QStringList> recipients = checkedRecipients(from, to_txt->toPlainText());
+    if (!recipients)
         return;
-    }
-    if (Trim_Str(to_txt->toPlainText()).isEmpty()) {
-        Show_MessageBox(zelk::mail::noRecipientMessage);
-        return;
-    }
-    const std::optional<QStringList> recipients = zelk::mail::recipientList(to_txt->toPlainText());
-    if (!recipients) {
-        Show_MessageBox(zelk::mail::invalidRecipientMessage);
-        return;
-    }
     QString fileName = defaultFileName;
     if (card) {
         fileName = Trim_Str(Remove_Reserve_Char_In_File_Name(file_name_txt->text()));
@@ -567,13 +529,9 @@ void Send_Mail::Send_Button() {
 
     SendMailJob::Settings s;
     s.recipients = *recipients;
+    s.message = serverMessage(from);
     s.message.withSubject = subject_txt->text();
     s.message.withBody = message_txt->toPlainText();
-    s.message.withSender = sender;
-    s.message.withPwd = ::sender_pwd;
-    s.message.withSMTP = ::sending_server;
-    s.message.withPort = ::sending_port;
-    s.message.enable_ssl = ::send_enable_ssl;
     s.card_side = card_side_str;
     s.attachment = attachment->text();
     s.first = ::Print_Start;
@@ -619,9 +577,7 @@ void Send_Mail::Send_Button() {
     send_modls_wnd->prepareJob(job->total(), QStringLiteral("0 / %1").arg(job->total()));
     Show_Create_Modeless();
     pauseTimer_->start();
-    worker_ = QThread::create([job] { job->run(); });
-    connect(worker_, &QThread::finished, this, &Send_Mail::finishRun, Qt::QueuedConnection);
-    worker_->start();
+    startRun();
 }
 
 void Send_Mail::Show_Create_Modeless() {
@@ -632,11 +588,8 @@ void Send_Mail::Show_Create_Modeless() {
 void Send_Mail::Hide_Destroy_Modeless() { send_modls_wnd->endSheet(); }
 
 void Send_Mail::finishRun() {
-    if (!worker_)
+    if (!joinRun())
         return;
-    worker_->wait();
-    delete worker_;
-    worker_ = nullptr;
     pauseTimer_->stop();
     send_modls_wnd->pause_label->clear();
     send_modls_wnd->update_sending_progress_bar();
@@ -650,18 +603,5 @@ void Send_Mail::finishRun() {
     ::Card_Front_Or_Back = savedSide_;
     for (const QString& unmade : job->unmadeCards())
         Show_NSLog_Message(unmade);
-    if (job->allSent())
-        Show_MessageBox(zelk::mail::sentMessage);
-    else
-        Show_MessageBox(zelk::mail::unsentMessage(job->planned() - job->sent(), job->planned(),
-                                                  zelk::mail::cardMailFailedMessage));
-    emit runFinished();
-}
-
-void Send_Mail::waitForRun() {
-    if (!worker_)
-        return;
-    QEventLoop loop;
-    connect(this, &Send_Mail::runFinished, &loop, &QEventLoop::quit);
-    loop.exec();
+    tellOutcome(*job, zelk::mail::cardMailFailedMessage);
 }

@@ -4,10 +4,9 @@
 // mirroring and delayed delivery. Send checks the entries on the GUI thread
 // and hands a SendMailJob, with a copy of everything it needs, to a worker
 // under the shared progress sheet.
-#include <QDialog>
-#include <QString>
+#include "mail/MailSendWindow.h"
 
-#include <memory>
+#include <QString>
 
 class QButtonGroup;
 class QCheckBox;
@@ -18,24 +17,21 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QThread;
 class QTimer;
 class SKTWindowController;
 class Send_Modeless;
 
 namespace zelk {
 class ExportPicture;
-class SendMailJob;
 }
 
-class Send_Mail : public QDialog {
+class Send_Mail : public MailSendWindow {
     Q_OBJECT
 public:
     static Send_Mail* forHub(SKTWindowController& hub);
     static Send_Mail* defaultInstance();
     ~Send_Mail() override;
 
-    QLineEdit* from_txt = nullptr;
     QPlainTextEdit* to_txt = nullptr;
     QLineEdit* subject_txt = nullptr;
     QPlainTextEdit* message_txt = nullptr;
@@ -74,7 +70,6 @@ public:
     QSpinBox* min_stepper = nullptr;
     QLineEdit* sec_txt = nullptr;
     QSpinBox* sec_stepper = nullptr;
-    QPushButton* send_button = nullptr;
 
     QString card_side_str = QStringLiteral("F");  // "BOTH", "F" or "B"
     Send_Modeless* send_modls_wnd = nullptr;
@@ -86,7 +81,6 @@ public:
 
     void Send_Button();
     void Close_Button();
-    void Setting_Button();
     void browse_att_Button();
     void clear_att_Button();
     void Without_barcode_rd_select();
@@ -103,32 +97,19 @@ public:
     void Set_Enable_Diable_Range_Box();
     void Set_Tot_Value(int value, int max, const QString& which);
     void controlTextDidChange(QLineEdit* field);
-    static bool isValidEmail(const QString& text);
     // The current card's sides of card_side_str (the batch-free run's card).
     void Generate_No_Batch_Card_Image(zelk::ExportPicture& front_image, zelk::ExportPicture& back_image) const;
     // The pause text of `ms` milliseconds into the sheet's pause label.
     void Calculate_Pause_Time(qint64 ms);
 
-    // A run is on the worker.
-    bool running() const { return worker_ != nullptr; }
-    // Waits for the run to end (the closing message included); tests.
-    void waitForRun();
-
-signals:
-    // The run ended and its closing message was shown.
-    void runFinished();
-
 private:
     explicit Send_Mail(SKTWindowController& hub, QWidget* parent);
     bool batchOn() const;
-    void finishRun();
+    void finishRun() override;
     void refreshPause();
     void Show_Create_Modeless();
     void Hide_Destroy_Modeless();
 
-    SKTWindowController& hub_;
-    std::shared_ptr<zelk::SendMailJob> job_;
-    QThread* worker_ = nullptr;
     QTimer* pauseTimer_ = nullptr;
     bool batchRun_ = false;
     int savedSide_ = 0;

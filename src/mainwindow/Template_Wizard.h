@@ -4,6 +4,7 @@
 // copy, rename and delete buttons of user templates. Open_Template_Window
 // returns 1 with Selected_Template_Path naming a preview whose design
 // exists.
+#include "mainwindow/TemplateBrowserControls.h"
 #include "mainwindow/TemplateGallery.h"
 
 #include <QDialog>
@@ -47,4 +48,6 @@ private:
     // there too); otherwise asks for a template to be selected.
     bool requireChoice(bool withDesign = false) const;
     void refillUser();
+
+    zelk::TemplateBrowser browser_;
 };

@@ -47,6 +47,16 @@ bool isNoPicture(const QString& path) {
     return QFileInfo(path).fileName() == QLatin1String("no.png");
 }
 
+// A control made from `args` (its parent last), with its object name and
+// place on the panel.
+template <class W, class... Args>
+W* placed(const QString& name, const QRect& geometry, Args&&... args) {
+    auto* w = new W(std::forward<Args>(args)...);
+    w->setObjectName(name);
+    w->setGeometry(geometry);
+    return w;
+}
+
 }  // namespace
 
 Front_Profile_Panel::Front_Profile_Panel(SKTWindowController& window, QWidget* parent)
@@ -84,27 +94,15 @@ void VisitorPanel::buildControls() {
     pal.setColor(QPalette::Window, QColor(241, 244, 250));
     setPalette(pal);
 
-    user_picture = new QLabel(this);
-    user_picture->setObjectName(QStringLiteral("user_picture"));
-    user_picture->setGeometry(10, 8, 80, 80);
+    user_picture = placed<QLabel>(QStringLiteral("user_picture"), {10, 8, 80, 80}, this);
     user_picture->setFrameShape(QFrame::Box);
     user_picture->setAlignment(Qt::AlignCenter);
-    image_path_val = new QLineEdit(this);
-    image_path_val->setObjectName(QStringLiteral("image_path_val"));
-    image_path_val->setGeometry(100, 8, 250, 22);
+    image_path_val = placed<QLineEdit>(QStringLiteral("image_path_val"), {100, 8, 250, 22}, this);
     image_path_val->setReadOnly(true);
-    browse_pic_btn = new QPushButton(tr("Browse..."), this);
-    browse_pic_btn->setObjectName(QStringLiteral("browse_pic_btn"));
-    browse_pic_btn->setGeometry(100, 36, 120, 26);
-    camera_btn = new QPushButton(tr("Camera..."), this);
-    camera_btn->setObjectName(QStringLiteral("camera_btn"));
-    camera_btn->setGeometry(230, 36, 120, 26);
-    date_manual_chk = new QCheckBox(tr("Manual date"), this);
-    date_manual_chk->setObjectName(QStringLiteral("date_manual_chk"));
-    date_manual_chk->setGeometry(100, 68, 120, 22);
-    time_manual_chk = new QCheckBox(tr("Manual time"), this);
-    time_manual_chk->setObjectName(QStringLiteral("time_manual_chk"));
-    time_manual_chk->setGeometry(230, 68, 120, 22);
+    browse_pic_btn = placed<QPushButton>(QStringLiteral("browse_pic_btn"), {100, 36, 120, 26}, tr("Browse..."), this);
+    camera_btn = placed<QPushButton>(QStringLiteral("camera_btn"), {230, 36, 120, 26}, tr("Camera..."), this);
+    date_manual_chk = placed<QCheckBox>(QStringLiteral("date_manual_chk"), {100, 68, 120, 22}, tr("Manual date"), this);
+    time_manual_chk = placed<QCheckBox>(QStringLiteral("time_manual_chk"), {230, 68, 120, 22}, tr("Manual time"), this);
     connect(browse_pic_btn, &QPushButton::clicked, this, &VisitorPanel::Browse_image_Btn_Clicked);
     connect(camera_btn, &QPushButton::clicked, this, &VisitorPanel::Open_Camera_Clicked);
     connect(date_manual_chk, &QCheckBox::clicked, this, [this] { Chk_Unchk_Manual_Date_Time(QStringLiteral("D")); });
@@ -112,12 +110,8 @@ void VisitorPanel::buildControls() {
 
     const int boxTop = 96;
     const int boxHeight = SlotCount * RowStep + 10;
-    default_label_box = new QGroupBox(this);
-    default_label_box->setObjectName(QStringLiteral("default_label_box"));
-    default_label_box->setGeometry(5, boxTop, 145, boxHeight);
-    default_field_box = new QGroupBox(this);
-    default_field_box->setObjectName(QStringLiteral("default_field_box"));
-    default_field_box->setGeometry(150, boxTop, 200, boxHeight);
+    default_label_box = placed<QGroupBox>(QStringLiteral("default_label_box"), {5, boxTop, 145, boxHeight}, this);
+    default_field_box = placed<QGroupBox>(QStringLiteral("default_field_box"), {150, boxTop, 200, boxHeight}, this);
 
     int i = 0;
     for (const zelk::ProfileField& f : zelk::profileFieldTable()) {
@@ -126,18 +120,11 @@ void VisitorPanel::buildControls() {
         Slot& s = fixedSlots[size_t(i)];
         s.field = &f;
         const int y = 5 + i * RowStep;
-        s.label_chk = new QCheckBox(default_label_box);
-        s.label_chk->setObjectName(f.fieldStem + QStringLiteral("_label_chk"));
-        s.label_chk->setGeometry(2, y, 22, 20);
-        s.label = new QLineEdit(default_label_box);
-        s.label->setObjectName(f.fieldStem + QStringLiteral("_label"));
-        s.label->setGeometry(24, y, 115, 20);
-        s.value = new QLineEdit(default_field_box);
-        s.value->setObjectName(f.fieldStem + QStringLiteral("_value"));
-        s.value->setGeometry(7, y, 160, 20);
-        s.value_chk = new QCheckBox(default_field_box);
-        s.value_chk->setObjectName(f.fieldStem + QStringLiteral("_value_chk"));
-        s.value_chk->setGeometry(172, y, 22, 20);
+        s.label_chk = placed<QCheckBox>(f.fieldStem + QStringLiteral("_label_chk"), {2, y, 22, 20}, default_label_box);
+        s.label = placed<QLineEdit>(f.fieldStem + QStringLiteral("_label"), {24, y, 115, 20}, default_label_box);
+        s.value = placed<QLineEdit>(f.fieldStem + QStringLiteral("_value"), {7, y, 160, 20}, default_field_box);
+        s.value_chk =
+            placed<QCheckBox>(f.fieldStem + QStringLiteral("_value_chk"), {172, y, 22, 20}, default_field_box);
         const int slot = i;
         connect(s.label_chk, &QCheckBox::clicked, this, [this, slot] { Slot_Chk_Clicked(slot, true); });
         if (f.slot == zelk::SlotDate)
@@ -155,40 +142,37 @@ void VisitorPanel::buildControls() {
     time_value = fixedSlots[11].value;
     time_value_chk = fixedSlots[11].value_chk;
 
-    custom_label_box = new QGroupBox(this);
-    custom_label_box->setObjectName(QStringLiteral("custom_label_box"));
-    custom_label_box->setGeometry(5, boxTop + boxHeight, 145, 20);
+    custom_label_box = placed<QGroupBox>(QStringLiteral("custom_label_box"), {5, boxTop + boxHeight, 145, 20}, this);
     custom_label_box->hide();
-    custom_field_box = new QGroupBox(this);
-    custom_field_box->setObjectName(QStringLiteral("custom_field_box"));
-    custom_field_box->setGeometry(150, boxTop + boxHeight, 200, 20);
+    custom_field_box = placed<QGroupBox>(QStringLiteral("custom_field_box"), {150, boxTop + boxHeight, 200, 20}, this);
     custom_field_box->hide();
 
-    Add_label_btn = new QPushButton(tr("Add Field"), this);
-    Add_label_btn->setObjectName(QStringLiteral("Add_label_btn"));
-    Add_label_btn->setGeometry(5, 0, 140, 26);
-    new_ctrl_type_box = new QGroupBox(this);
-    new_ctrl_type_box->setObjectName(QStringLiteral("new_ctrl_type_box"));
-    new_ctrl_type_box->setGeometry(150, 0, 120, 26);
-    text_ctrl_type = new QRadioButton(tr("Text"), new_ctrl_type_box);
-    text_ctrl_type->setObjectName(QStringLiteral("text_ctrl_type"));
-    text_ctrl_type->setGeometry(4, 3, 55, 20);
+    Add_label_btn = placed<QPushButton>(QStringLiteral("Add_label_btn"), {5, 0, 140, 26}, tr("Add Field"), this);
+    new_ctrl_type_box = placed<QGroupBox>(QStringLiteral("new_ctrl_type_box"), {150, 0, 120, 26}, this);
+    text_ctrl_type =
+        placed<QRadioButton>(QStringLiteral("text_ctrl_type"), {4, 3, 55, 20}, tr("Text"), new_ctrl_type_box);
     text_ctrl_type->setChecked(true);
-    image_ctrl_type = new QRadioButton(tr("Picture"), new_ctrl_type_box);
-    image_ctrl_type->setObjectName(QStringLiteral("image_ctrl_type"));
-    image_ctrl_type->setGeometry(58, 3, 62, 20);
-    Add_to_DB_btn = new QPushButton(tr("Add to DB"), this);
-    Add_to_DB_btn->setObjectName(QStringLiteral("Add_to_DB_btn"));
-    Add_to_DB_btn->setGeometry(275, 0, 75, 26);
+    image_ctrl_type =
+        placed<QRadioButton>(QStringLiteral("image_ctrl_type"), {58, 3, 62, 20}, tr("Picture"), new_ctrl_type_box);
+    Add_to_DB_btn = placed<QPushButton>(QStringLiteral("Add_to_DB_btn"), {275, 0, 75, 26}, tr("Add to DB"), this);
     connect(Add_label_btn, &QPushButton::clicked, this, &VisitorPanel::Add_New_Label_Clicked);
     connect(Add_to_DB_btn, &QPushButton::clicked, this, &VisitorPanel::Add_record_to_DB_Clicked);
     connect(text_ctrl_type, &QRadioButton::clicked, this, &VisitorPanel::Text_ctrl_type_rd_select);
     connect(image_ctrl_type, &QRadioButton::clicked, this, &VisitorPanel::Image_ctrl_type_rd_select);
 
-    def_lbl_bx_rect = default_label_box->geometry();
-    def_fld_bx_rect = default_field_box->geometry();
+    rememberDefaultBoxes();
     Change_btn_location();
     resize(PanelWidth, 475);
+}
+
+void VisitorPanel::rememberDefaultBoxes() {
+    def_lbl_bx_rect = default_label_box->geometry();
+    def_fld_bx_rect = default_field_box->geometry();
+}
+
+void VisitorPanel::putValue(const QString& text, const QString& id, QLineEdit* box, bool shown) {
+    const bool created = window_.new_control_add(text, id, box);
+    window_.Change_Value(text, id, shown, created);
 }
 
 // ---------------------------------------------------------------- fixed fixedSlots
@@ -205,9 +189,7 @@ void VisitorPanel::Slot_Chk_Clicked(int slot, bool caption) {
     QLineEdit* box = caption ? s.label : s.value;
     QCheckBox* check = caption ? s.label_chk : s.value_chk;
     const QString id = caption ? s.field->captionId : s.field->valueId;
-    const QString text = box->text();
-    const bool created = window_.new_control_add(text, id, box);
-    window_.Change_Value(text, id, check->isChecked(), created);
+    putValue(box->text(), id, box, check->isChecked());
     setBoxState(box, check->isChecked());
 }
 
@@ -275,28 +257,23 @@ void VisitorPanel::Set_Date_Value() { date_value->setText(dateText()); }
 
 void VisitorPanel::Set_Time_Value() { time_value->setText(timeText()); }
 
-void VisitorPanel::Date_Value_Chk_Clicked() {
-    const QString text = date_value->text();
-    const bool created = window_.new_control_add(text, Fup_Date, date_value);
-    window_.Change_Value(text, Fup_Date, date_value_chk->isChecked(), created);
-    if (!date_value_chk->isChecked()) {
-        Set_Date_Value();
-        date_value->setEnabled(date_manual_chk->isChecked());
-    } else {
-        Chk_Unchk_Manual_Date_Time(QStringLiteral("D"));
-    }
-}
+void VisitorPanel::Date_Value_Chk_Clicked() { dateOrTimeShown(true); }
 
 void VisitorPanel::Time_Value_Chk_Clicked() {
     Set_Time_Value();
-    const QString text = time_value->text();
-    const bool created = window_.new_control_add(text, Fup_Time, time_value);
-    window_.Change_Value(text, Fup_Time, time_value_chk->isChecked(), created);
-    if (!time_value_chk->isChecked()) {
-        Set_Time_Value();
-        time_value->setEnabled(time_manual_chk->isChecked());
+    dateOrTimeShown(false);
+}
+
+void VisitorPanel::dateOrTimeShown(bool date) {
+    QLineEdit* box = date ? date_value : time_value;
+    QCheckBox* shown = date ? date_value_chk : time_value_chk;
+    QCheckBox* manual = date ? date_manual_chk : time_manual_chk;
+    putValue(box->text(), date ? Fup_Date : Fup_Time, box, shown->isChecked());
+    if (!shown->isChecked()) {
+        date ? Set_Date_Value() : Set_Time_Value();
+        box->setEnabled(manual->isChecked());
     } else {
-        Chk_Unchk_Manual_Date_Time(QStringLiteral("T"));
+        Chk_Unchk_Manual_Date_Time(date ? QStringLiteral("D") : QStringLiteral("T"));
     }
 }
 
@@ -346,15 +323,27 @@ int VisitorPanel::Find_And_Select_Design_Image_Control() {
     return int(images.size());
 }
 
-void VisitorPanel::Open_Camera_Clicked() {
+int VisitorPanel::photoTarget() {
     if (window_.Check_Multiple_Image_Selection(QStringLiteral("Select"), true))
-        return;
+        return -1;
     if (window_.currentCanvas()->There_Is_Any_Lock_Contrl()) {
         Show_MessageBox(QStringLiteral("Selected control is locked."));
-        return;
+        return -1;
     }
     const int n = Find_And_Select_Design_Image_Control();
-    if (n >= 2)
+    return n >= 2 ? -1 : n;
+}
+
+void VisitorPanel::usePhoto(const QString& path, int found) {
+    if (found == 0)
+        window_.new_control_add(path, Fup_Photo, image_path_val);
+    Set_User_Image(path, QString());
+    window_.Show_Message_To_Update_Data();
+}
+
+void VisitorPanel::Open_Camera_Clicked() {
+    const int n = photoTarget();
+    if (n < 0)
         return;
     if (!window_.cameraWindow) {
         SKTWindowController::Show_Not_Available(QStringLiteral("The camera"));
@@ -362,22 +351,12 @@ void VisitorPanel::Open_Camera_Clicked() {
     }
     if (window_.cameraWindow() != 1)
         return;
-    const QString path = ::Camera_Capture_Image;
-    if (n == 0)
-        window_.new_control_add(path, Fup_Photo, image_path_val);
-    Set_User_Image(path, QString());
-    window_.Show_Message_To_Update_Data();
+    usePhoto(::Camera_Capture_Image, n);
 }
 
 void VisitorPanel::Browse_image_Btn_Clicked() {
-    if (window_.Check_Multiple_Image_Selection(QStringLiteral("Select"), true))
-        return;
-    if (window_.currentCanvas()->There_Is_Any_Lock_Contrl()) {
-        Show_MessageBox(QStringLiteral("Selected control is locked."));
-        return;
-    }
-    const int n = Find_And_Select_Design_Image_Control();
-    if (n >= 2)
+    const int n = photoTarget();
+    if (n < 0)
         return;
     QStringList patterns;
     for (const QString& ext : window_.Allowd_Image_fileTypes)
@@ -388,10 +367,7 @@ void VisitorPanel::Browse_image_Btn_Clicked() {
         window_.setLibrary_Selected_Image(QString());
         return;
     }
-    if (n == 0)
-        window_.new_control_add(path, Fup_Photo, image_path_val);
-    Set_User_Image(path, QString());
-    window_.Show_Message_To_Update_Data();
+    usePhoto(path, n);
 }
 
 void VisitorPanel::Set_User_Image(const QString& given_path, const QString& ctrl_id) {
@@ -418,8 +394,7 @@ void VisitorPanel::Set_User_Image(const QString& given_path, const QString& ctrl
         window_.Insert_In_Undo_Redo();
         window_.Show_RHS_Properties(target.get());
     } else {
-        const bool created = window_.new_control_add(path, id, image_path_val);
-        window_.Change_Value(path, id, true, created);
+        putValue(path, id, image_path_val, true);
     }
     if (path.isEmpty()) {
         user_picture->clear();
@@ -429,8 +404,7 @@ void VisitorPanel::Set_User_Image(const QString& given_path, const QString& ctrl
     if (preview.isNull())
         user_picture->clear();
     else
-        user_picture->setPixmap(QPixmap::fromImage(preview).scaled(user_picture->size() - QSize(4, 4),
-                                                                   Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        showUserPicture(preview);
     if (!Trim_Str(id).isEmpty() && id != Fup_Photo) {
         if (VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back)) {
             if (auto* box = qobject_cast<QLineEdit*>(panel->Get_Dynamic_Label_Ctrl(id, QStringLiteral("T"))))
@@ -459,11 +433,15 @@ void VisitorPanel::Set_User_Image_Control(const QString& given_path, const QImag
         if (shown.isNull())
             shown = window_.Get_Image_For_Path(path, false);
         if (!shown.isNull())
-            user_picture->setPixmap(QPixmap::fromImage(shown).scaled(user_picture->size() - QSize(4, 4),
-                                                                     Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            showUserPicture(shown);
     } else {
         user_picture->clear();
     }
+}
+
+void VisitorPanel::showUserPicture(const QImage& picture) {
+    user_picture->setPixmap(QPixmap::fromImage(picture).scaled(user_picture->size() - QSize(4, 4),
+                                                               Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 // ---------------------------------------------------------------- user-added rows
@@ -504,6 +482,16 @@ void VisitorPanel::Add_New_Label_Clicked() {
         window_.Create_Dynamic_Control_List();
 }
 
+QLineEdit* VisitorPanel::rowBox(QGroupBox* box, const QRect& geometry, const QString& text, bool visible) {
+    auto* field = new QLineEdit(box);
+    field->setGeometry(geometry);
+    field->setText(text);
+    field->setEnabled(visible);
+    connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+    field->show();
+    return field;
+}
+
 QCheckBox* VisitorPanel::rowCheck(QGroupBox* box, int y, bool checked) {
     auto* check = new QCheckBox(box);
     check->setGeometry(box == custom_label_box ? 2 : 172, y, 22, 20);
@@ -532,30 +520,21 @@ void VisitorPanel::showRowPicture(QLabel* view, const QString& path) {
 }
 
 void VisitorPanel::Add_label_control(const QString& ctrl_id, const QString& value, bool visible) {
-    def_lbl_bx_rect = default_label_box->geometry();
-    def_fld_bx_rect = default_field_box->geometry();
+    rememberDefaultBoxes();
     const bool isNew = ctrl_id.isEmpty();
     const QString id = isNew ? zelk::userFieldLabelId(counter) : ctrl_id;
     const QString text = isNew ? id : value;
     const int y = int(ctrl_y);
-    auto* box = new QLineEdit(custom_label_box);
-    box->setGeometry(24, y, 115, 20);
-    box->setText(text);
-    box->setEnabled(visible);
-    connect(box, &QLineEdit::textEdited, this, [this, box] { controlTextDidChange(box); });
-    box->show();
+    QLineEdit* box = rowBox(custom_label_box, {24, y, 115, 20}, text, visible);
     QCheckBox* check = rowCheck(custom_label_box, y, visible);
     view_array_label.append({id, box, check});
-    if (isNew) {
-        const bool created = window_.new_control_add(text, id, box);
-        window_.Change_Value(text, id, true, created);
-    }
+    if (isNew)
+        putValue(text, id, box, true);
     growCustomBox(custom_label_box, default_label_box);
 }
 
 void VisitorPanel::Add_Image_control(const QString& ctrl_id, const QString& value, bool visible) {
-    def_lbl_bx_rect = default_label_box->geometry();
-    def_fld_bx_rect = default_field_box->geometry();
+    rememberDefaultBoxes();
     const bool isNew = ctrl_id.isEmpty();
     const QString id = isNew ? zelk::userFieldPhotoId(counter) : ctrl_id;
     const QString path = isNew ? window_.NO_Image_Path : value;
@@ -577,37 +556,27 @@ void VisitorPanel::Add_Image_control(const QString& ctrl_id, const QString& valu
     QCheckBox* check = rowCheck(custom_label_box, y, visible);
     check->hide();
     view_array_label.append({id, view, check});
-    if (isNew) {
-        const bool created = window_.new_control_add(path, id, nullptr);
-        window_.Change_Value(path, id, true, created);
-    }
+    if (isNew)
+        putValue(path, id, nullptr, true);
     growCustomBox(custom_label_box, default_label_box);
 }
 
 void VisitorPanel::Add_Value_control(const QString& ctrl_id, const QString& value, bool visible) {
-    def_lbl_bx_rect = default_label_box->geometry();
-    def_fld_bx_rect = default_field_box->geometry();
+    rememberDefaultBoxes();
     const bool isNew = ctrl_id.isEmpty();
     const bool picture = isNew ? txt_or_image_ctrl == 1 : ctrl_id.contains(QLatin1String("_Photo"));
     const QString id =
         isNew ? (picture ? zelk::userFieldPhotoId(counter) : zelk::userFieldValueId(counter)) : ctrl_id;
     const QString text = isNew ? (picture ? window_.NO_Image_Path : id) : value;
     const int y = int(ctrl_y);
-    auto* box = new QLineEdit(custom_field_box);
-    box->setGeometry(7, y, 160, 20);
-    box->setText(text);
+    QLineEdit* box = rowBox(custom_field_box, {7, y, 160, 20}, text, visible);
     box->setCursorPosition(0);
-    box->setEnabled(visible);
     if (txt_or_image_ctrl == 1 || picture)
         box->setReadOnly(true);
-    connect(box, &QLineEdit::textEdited, this, [this, box] { controlTextDidChange(box); });
-    box->show();
     QCheckBox* check = rowCheck(custom_field_box, y, visible);
     view_array_value.append({id, box, check});
-    if (isNew) {
-        const bool created = window_.new_control_add(text, id, picture ? nullptr : box);
-        window_.Change_Value(text, id, true, created);
-    }
+    if (isNew)
+        putValue(text, id, picture ? nullptr : box, true);
     growCustomBox(custom_field_box, default_field_box);
 }
 
@@ -710,8 +679,7 @@ void VisitorPanel::Reset_all_Ctrl() {
         view_array_value.clear();
         custom_label_box->hide();
         custom_field_box->hide();
-        def_lbl_bx_rect = default_label_box->geometry();
-        def_fld_bx_rect = default_field_box->geometry();
+        rememberDefaultBoxes();
         const QRect l = default_label_box->geometry();
         const QRect f = default_field_box->geometry();
         custom_label_box->setGeometry(custom_label_box->x(), l.y() + l.height(), custom_label_box->width(), 20);

@@ -15,6 +15,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -173,8 +174,23 @@ private:
     void setBoxState(QLineEdit* box, bool on);
     void growCustomBox(QGroupBox* box, QGroupBox* defaultBox);
     void resizeContainer();
+    // A user-added row's text field in `box`, enabled when `visible`.
+    QLineEdit* rowBox(QGroupBox* box, const QRect& geometry, const QString& text, bool visible);
     QCheckBox* rowCheck(QGroupBox* box, int y, bool checked);
     void showRowPicture(QLabel* view, const QString& path);
+    void showUserPicture(const QImage& picture);
+    // def_lbl_bx_rect and def_fld_bx_rect from the default boxes.
+    void rememberDefaultBoxes();
+    // `text` into the design's control `id` (made when missing, beside
+    // `box`), shown or hidden.
+    void putValue(const QString& text, const QString& id, QLineEdit* box, bool shown);
+    // The date (or time) value's check box was clicked.
+    void dateOrTimeShown(bool date);
+    // The picture count of Find_And_Select_Design_Image_Control for a new
+    // photo (0 or 1); -1 when no picture may take one (the user was told).
+    int photoTarget();
+    // `path` as the photo: onto a new control when `found` is 0.
+    void usePhoto(const QString& path, int found);
 };
 
 class Front_Profile_Panel : public VisitorPanel {

@@ -72,6 +72,35 @@ TEST(MailRules, RecipientList) {
     }
 }
 
+// Send tells one refusal at a time: the sender first, then an empty entry,
+// then a list that does not pass.
+TEST(MailRules, SendRecipientsRefusesTheFirstFaultOnly) {
+    struct Case {
+        const char* sender;
+        const char* typed;
+        const QString* refusal;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"", "", &mail::settingsMessage},
+        {"", "bob", &mail::settingsMessage},
+        {"desk@zelk.test", " \n\t ", &mail::noRecipientMessage},
+        {"desk@zelk.test", ", ,", &mail::invalidRecipientMessage},
+        {"desk@zelk.test", "ann@desk.test, bob", &mail::invalidRecipientMessage},
+        {"desk@zelk.test", "Ann@Desk.test,", nullptr},
+    };
+    for (const Case& c : cases) {
+        QString refusal = QStringLiteral("untouched");
+        const auto list = mail::sendRecipients(QString::fromLatin1(c.sender), QString::fromLatin1(c.typed), &refusal);
+        if (c.refusal) {
+            EXPECT_FALSE(list.has_value()) << c.typed;
+            EXPECT_EQ(refusal, *c.refusal) << c.typed;
+        } else {
+            EXPECT_EQ(list.value_or(QStringList()), QStringList{"ann@desk.test"});
+            EXPECT_EQ(refusal, QStringLiteral("untouched"));
+        }
+    }
+}
+
 TEST(MailRules, PauseText) {
     struct Case {
         qint64 ms;
