@@ -141,8 +141,9 @@ TEST_F(GroupProjectsTest, FolderNames) {
                   c.result)
             << c.name;
         EXPECT_EQ(relative, QString::fromUtf8(c.relative)) << c.name;
-        if (c.result == GroupProjects::FolderMade)
+        if (c.result == GroupProjects::FolderMade) {
             EXPECT_TRUE(QFileInfo(base() + QLatin1Char('/') + relative).isDir()) << c.name;
+        }
     }
 }
 

@@ -136,8 +136,9 @@ TEST_F(InspectorTest, EveryDrawingToolShowsItsNewGraphicInTheInspector) {
         ASSERT_NE(made, before);
         EXPECT_EQ(p->Last_Selected_Graphic.lock(), made);
         EXPECT_EQ(p->properties_title->text(), QString::fromLatin1(t.title));
-        if (t.shapeTitle)
+        if (t.shapeTitle) {
             EXPECT_EQ(p->shape->Shape_prop_title->text(), QString::fromLatin1(t.shapeTitle));
+        }
         EXPECT_DOUBLE_EQ(p->align->frame_main_pic_X_pos->value(), made->xPosition());
         EXPECT_DOUBLE_EQ(p->align->frame_main_pic_Y_pos->value(), made->yPosition());
         EXPECT_EQ(w->toolPalette()->Selected_Control_Tool(), ArrowTool);

@@ -82,8 +82,9 @@ TEST(PrintedPage, PlacesTurnsMirrorsAndMarks) {
             const CellArt art = job.pageArt(1).first();
             EXPECT_EQ(art.front.has_value(), !preview);
             EXPECT_EQ(art.frontPicture.isNull(), !preview);
-            if (preview)  // 100 x 60 points at the preview's resolution
+            if (preview) {  // 100 x 60 points at the preview's resolution
                 EXPECT_EQ(art.frontPicture.size(), QSize(209, 125));
+            }
         }
 }
 

@@ -63,8 +63,9 @@ TEST_F(UnmadeCardsTest, TheCardsReasons) {
         const ProducedCard card = batch->Set_data_table_value_to_card(n, "F", false, appProducer);
         if (!card.ok())
             failed.append({n + 1, card.reason});
-        else if (n == 5)  // the empty row: no barcode, no photo, the name
+        else if (n == 5) {  // the empty row: no barcode, no photo, the name
             EXPECT_TRUE(card.side.graphics.at(0)->_barcode_image.isNull() && card.side.graphics.at(1)->_contents.isNull());
+        }
     }
     QList<std::pair<int, QString>> expected;
     for (const auto& [row, why] : unmade)
@@ -94,8 +95,9 @@ TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
     for (int row = 1; row <= 7; ++row) {
         const auto it = std::find_if(unmade.begin(), unmade.end(), [row](const auto& u) { return u.first == row; });
         EXPECT_EQ(told.contains(QStringLiteral("Card %1 (front):").arg(row)), it != unmade.end()) << row;
-        if (it != unmade.end())
+        if (it != unmade.end()) {
             EXPECT_TRUE(told.contains(it->second)) << qPrintable(it->second);
+        }
     }
 }
 
