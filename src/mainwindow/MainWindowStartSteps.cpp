@@ -136,7 +136,12 @@ void MainWindowStartSteps::clearUndoStacks() {
 }
 
 void MainWindowStartSteps::pushUndoSnapshot() {
-    window_.Insert_In_Undo_Redo();
+    // The side as it is now is where undo starts. Clearing the stacks has
+    // recorded it already: recording it once more would make a step that
+    // changes nothing, and Undo would come on at the next refresh and go
+    // back to the first holder under another selected line.
+    if (SKTGraphicView* canvas = window_.currentCanvas())
+        canvas->resetUndoHistory();
 }
 
 void MainWindowStartSteps::setUndoRedoEnabled(bool enabled) {

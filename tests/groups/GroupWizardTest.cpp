@@ -17,6 +17,8 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QAction>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <QComboBox>
@@ -255,6 +257,34 @@ TEST_F(GroupWizardTest, ThePleaseWaitSheetCoversEachWorkbookRead) {
         w->Cancel_Click();
     });
     EXPECT_EQ(seenUp, 3);
+}
+
+// After the start chooser's group road the project is where undo starts:
+// no step at all, also once the list shows another holder (undoing that
+// would put the first holder's values under the selected line).
+TEST_F(GroupWizardTest, TheRoadAndSelectingALineLeaveNoUndoStep) {
+    const QString book = peopleBook(3);
+    script = [&](Group_Mode_Wizard* w) {
+        toColumns(w, QStringLiteral("Undo"), book);
+        chooseColumns(w);
+        w->OK_Click();
+    };
+    // The chooser answers "G" once, then the road is taken.
+    struct GroupRoad : MainWindowStartSteps {
+        using MainWindowStartSteps::MainWindowStartSteps;
+        QString chooseStartMode() override { return QStringLiteral("G"); }
+    } steps(*window);
+    ASSERT_EQ(StartChooser::Open_Start_Window(steps), StartChooser::Started) << sink.text();
+    QAction* undo = window->actionNamed(QStringLiteral("Undo_Button"));
+    EXPECT_FALSE(window->_graphicView->canUndo());
+    // As on screen: the photo is selected, so the inspector shows it while
+    // the line changes.
+    window->Set_Selected_Graphic(front(QStringLiteral("Fup_Photo")));
+    window->Mark_Group_List_New_Selection(2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(front(QStringLiteral("Fup_Name"))->Text_Value, QStringLiteral("Person 3"));
+    EXPECT_FALSE(window->_graphicView->canUndo());
+    EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(GroupWizardTest, TemplateAndColumnScreenRefusals) {
