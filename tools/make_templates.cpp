@@ -5,11 +5,12 @@
 // renderer, so the shipped files are this program's own output. The test
 // suite runs it into a temporary folder and compares with resources/.
 //
-// The front's name, role, number and company texts carry the card-holder
-// profile's control IDs and each front holds the no-picture photo with the
-// photo's ID inside its frame, so that a profile, the visitor desk and a
-// group project fill the template's own texts and frame instead of placing
-// new fields over them.
+// On both sides the name, role and number texts carry the card-holder
+// profile's control IDs and the no-picture photo with the photo's ID stands
+// inside a frame, so that a profile, the visitor desk and a group project
+// fill the template's own texts and frames instead of placing new fields over
+// them. The company line of the headers is the issuer's and has no ID: a
+// profile without a company would hide it.
 //
 // To rewrite the shipped files after changing it:
 //   bin/zelk_make_templates <source>/resources
@@ -50,11 +51,8 @@ struct TemplateSpec {
     QColor light;
     bool portrait;
     int style;          // 0 header band, 1 side band
-    // Which texts are the holder's: the company line is the holder's company
-    // (the issuer of a staff or student card; a visitor's company is not the
-    // host's name in the header), the role line the holder's position (not
-    // the kind of pass, as "VISITOR" or "PRESS" is).
-    bool companyIsHolders;
+    // Whether the role line is the holder's position (and takes the title),
+    // not the kind of pass, as "VISITOR" or "PRESS" is.
     bool roleIsTitle;
 };
 
@@ -62,21 +60,21 @@ QList<TemplateSpec> templateSpecs() {
     const QColor navy(28, 56, 110), teal(0, 121, 121), red(176, 36, 48), green(34, 120, 60), grey(80, 86, 96),
         orange(214, 110, 20), purple(96, 52, 140), sky(40, 120, 200), gold(190, 150, 30);
     return {
-        {"Corporate", "Corporate_Staff", "NORTHWIND TRADING", "Staff", "This card remains the property of the issuer.", navy, QColor(232, 238, 248), false, 0, true, true},
-        {"Corporate", "Corporate_Manager", "BLUE RIVER GROUP", "Manager", "If found, please return to reception.", grey, QColor(240, 240, 240), false, 1, true, true},
-        {"Education", "Education_Student", "HILLSIDE COLLEGE", "Student", "Valid for the current academic year.", green, QColor(234, 246, 236), false, 0, true, true},
-        {"Education", "Education_Faculty", "LAKEVIEW SCHOOL", "Faculty", "Please show this card when asked.", purple, QColor(242, 236, 248), true, 0, true, true},
-        {"Health", "Health_Nurse", "CITY GENERAL HOSPITAL", "Nursing Staff", "Access is granted only to marked areas.", teal, QColor(230, 246, 246), false, 0, true, true},
-        {"Health", "Health_Doctor", "WESTSIDE CLINIC", "Physician", "Report a lost card at once.", red, QColor(250, 236, 236), false, 1, true, true},
-        {"Misc", "Misc_Member", "RIVERSIDE CLUB", "Member", "Membership is not transferable.", orange, QColor(252, 242, 230), false, 0, true, true},
-        {"Misc", "Misc_Volunteer", "COMMUNITY CENTRE", "Volunteer", "Thank you for your help.", sky, QColor(234, 242, 252), true, 0, true, true},
+        {"Corporate", "Corporate_Staff", "NORTHWIND TRADING", "Staff", "This card remains the property of the issuer.", navy, QColor(232, 238, 248), false, 0, true},
+        {"Corporate", "Corporate_Manager", "BLUE RIVER GROUP", "Manager", "If found, please return to reception.", grey, QColor(240, 240, 240), false, 1, true},
+        {"Education", "Education_Student", "HILLSIDE COLLEGE", "Student", "Valid for the current academic year.", green, QColor(234, 246, 236), false, 0, true},
+        {"Education", "Education_Faculty", "LAKEVIEW SCHOOL", "Faculty", "Please show this card when asked.", purple, QColor(242, 236, 248), true, 0, true},
+        {"Health", "Health_Nurse", "CITY GENERAL HOSPITAL", "Nursing Staff", "Access is granted only to marked areas.", teal, QColor(230, 246, 246), false, 0, true},
+        {"Health", "Health_Doctor", "WESTSIDE CLINIC", "Physician", "Report a lost card at once.", red, QColor(250, 236, 236), false, 1, true},
+        {"Misc", "Misc_Member", "RIVERSIDE CLUB", "Member", "Membership is not transferable.", orange, QColor(252, 242, 230), false, 0, true},
+        {"Misc", "Misc_Volunteer", "COMMUNITY CENTRE", "Volunteer", "Thank you for your help.", sky, QColor(234, 242, 252), true, 0, true},
         // The orientation pair: the same card drawn landscape and portrait.
-        {"Press", "Press_Pass_L", "DAILY HERALD", "PRESS", "The holder is an accredited journalist.", red, QColor(250, 240, 240), false, 0, true, false},
-        {"Press", "Press_Pass_P", "DAILY HERALD", "PRESS", "The holder is an accredited journalist.", red, QColor(250, 240, 240), true, 0, true, false},
-        {"Transport", "Transport_Driver", "METRO TRANSIT", "Driver", "Must be worn while on duty.", gold, QColor(250, 246, 230), false, 1, true, true},
-        {"Transport", "Transport_Crew", "COASTAL AIRWAYS", "Crew", "Valid only with a matching photo.", navy, QColor(236, 240, 248), false, 0, true, true},
-        {"Visitor", "Visitor_Day", "RECEPTION", "VISITOR", "Please return this card when you leave.", orange, QColor(255, 244, 228), false, 0, false, false},
-        {"Visitor", "Visitor_Escort", "SECURE SITE", "ESCORTED VISITOR", "Must be accompanied at all times.", red, QColor(252, 236, 236), true, 0, false, false},
+        {"Press", "Press_Pass_L", "DAILY HERALD", "PRESS", "The holder is an accredited journalist.", red, QColor(250, 240, 240), false, 0, false},
+        {"Press", "Press_Pass_P", "DAILY HERALD", "PRESS", "The holder is an accredited journalist.", red, QColor(250, 240, 240), true, 0, false},
+        {"Transport", "Transport_Driver", "METRO TRANSIT", "Driver", "Must be worn while on duty.", gold, QColor(250, 246, 230), false, 1, true},
+        {"Transport", "Transport_Crew", "COASTAL AIRWAYS", "Crew", "Valid only with a matching photo.", navy, QColor(236, 240, 248), false, 0, true},
+        {"Visitor", "Visitor_Day", "RECEPTION", "VISITOR", "Please return this card when you leave.", orange, QColor(255, 244, 228), false, 0, false},
+        {"Visitor", "Visitor_Escort", "SECURE SITE", "ESCORTED VISITOR", "Must be accompanied at all times.", red, QColor(252, 236, 236), true, 0, false},
     };
 }
 
@@ -185,14 +183,13 @@ DesignContents buildTemplate(const TemplateSpec& s) {
         g->setHeight(zelk::fittedTextHeight(*g));
         return g;
     };
-    const QString companyId = s.companyIsHolders ? Fup_Company : QString();
     const QString roleId = s.roleIsTitle ? Fup_Title : QString();
     auto& f = d.frontGraphics;  // index 0 is the topmost: texts first
     if (s.portrait) {
         // Header band, the photo in the middle, role and name under it (the
         // name may take two more lines), the number in the bottom band.
         const QRectF frame(w * 0.27, h * 0.2, w * 0.46, h * 0.38);
-        f << field(companyId, 6, 13, w - 12, s.company, 10, true, white, 2)
+        f << field(QString(), 6, 13, w - 12, s.company, 10, true, white, 2)
           << field(roleId, 6, frame.bottom() + 5, w - 12, s.role, 9, true, s.accent, 2)
           << field(Fup_Name, 6, frame.bottom() + 20, w - 12, QStringLiteral("Full Name"), 12, true, ink, 2)
           << field(Fup_UniqueNo, 6, h - 22, w - 12, QStringLiteral("ID 000123"), 8, true, white, 2)
@@ -207,8 +204,8 @@ DesignContents buildTemplate(const TemplateSpec& s) {
         const bool band = s.style == 1;
         const QRectF frame = band ? QRectF(10, 37, 62, 78) : QRectF(12, 46, 70, 88);
         const double x = band ? w * 0.34 + 10 : frame.right() + 10, width = w - x - 8;
-        f << (band ? field(companyId, x, 12, width, s.company, 10, true, s.accent, 0)
-                   : field(companyId, 8, 11, w - 16, s.company, 11, true, white, 2))
+        f << (band ? field(QString(), x, 12, width, s.company, 10, true, s.accent, 0)
+                   : field(QString(), 8, 11, w - 16, s.company, 11, true, white, 2))
           << field(roleId, x, frame.top() + 2, width, s.role, 10, true, s.accent, 0)
           << field(Fup_Name, x, frame.top() + 18, width, QStringLiteral("Full Name"), 12, true, ink, 0)
           << field(Fup_UniqueNo, x, band ? h - 22 : frame.bottom() - 12, width, QStringLiteral("ID 000123"), 8, false,
@@ -220,18 +217,41 @@ DesignContents buildTemplate(const TemplateSpec& s) {
             f << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.5)
               << box(QRectF(0, h - 8, w, 8), s.accent) << box(QRectF(0, 0, w, 38), s.accent);
     }
-    auto& b = d.backGraphics;
-    auto signLine = std::make_shared<SKTLine>();
-    signLine->_bounds = QRectF(w * 0.15, h * 0.72, w * 0.7, 0);
-    signLine->_strokeColor = ink;
-    signLine->_strokeWidth = 0.8;
     for (const std::shared_ptr<SKTGraphic>& g : f)
         fixFonts(*g);
-    b << text(QRectF(10, h * 0.28, w - 20, 40), s.backText, 9, false, ink)
-      << text(QRectF(10, h * 0.74, w - 20, 14), QStringLiteral("Signature"), 7, false, ink)
-      << signLine
-      << field(companyId, 6, 5, w - 12, s.company, 8, true, white, 2)
-      << box(QRectF(0, 0, w, 22), s.accent);
+
+    // The back: the issuer's header, its message, the holder's fields with a
+    // small photo, and the signature line with its caption at the foot. Each
+    // part has a band of its own, so the message may take two lines (three
+    // on a portrait card), the name two (three on a portrait card) and none
+    // reaches another.
+    auto& b = d.backGraphics;
+    auto signLine = std::make_shared<SKTLine>();
+    signLine->_strokeColor = ink;
+    signLine->_strokeWidth = 0.8;
+    b << field(QString(), 10, 28, w - 20, s.backText, 9, false, ink, 2);
+    if (s.portrait) {
+        // The photo centred under the message; role, name and number under it.
+        const QRectF frame(w / 2 - 26, 66, 52, 64);
+        b << field(roleId, 8, frame.bottom() + 4, w - 16, s.role, 9, true, s.accent, 2)
+          << field(Fup_Name, 8, frame.bottom() + 17, w - 16, QStringLiteral("Full Name"), 10, true, ink, 2)
+          << field(Fup_UniqueNo, 8, frame.bottom() + 56, w - 16, QStringLiteral("ID 000123"), 8, false, ink, 2)
+          << field(QString(), 10, h - 30, w - 20, QStringLiteral("Signature"), 7, false, ink, 2) << signLine
+          << photo(frame) << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.2);
+        signLine->_bounds = QRectF(w * 0.15, h - 33, w * 0.7, 0);
+    } else {
+        // The photo on the left under the message; role, name and number
+        // right of it from its top.
+        const QRectF frame(10, 56, 42, 52);
+        const double x = frame.right() + 10, width = w - x - 10;
+        b << field(roleId, x, frame.top() + 1, width, s.role, 9, true, s.accent, 0)
+          << field(Fup_Name, x, frame.top() + 14, width, QStringLiteral("Full Name"), 10, true, ink, 0)
+          << field(Fup_UniqueNo, x, frame.top() + 42, width, QStringLiteral("ID 000123"), 8, false, ink, 0)
+          << field(QString(), 10, h - 20, w - 20, QStringLiteral("Signature"), 7, false, ink, 2) << signLine
+          << photo(frame) << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.2);
+        signLine->_bounds = QRectF(w * 0.15, h - 23, w * 0.7, 0);
+    }
+    b << field(QString(), 6, 5, w - 12, s.company, 8, true, white, 2) << box(QRectF(0, 0, w, 22), s.accent);
     for (const std::shared_ptr<SKTGraphic>& g : b)
         fixFonts(*g);
     return d;

@@ -8,7 +8,9 @@
 #include "canvas/SideSnapshot.h"
 #include "canvas/SKTRenderingView.h"
 #include "foundation/AppPaths.h"
+#include "foundation/Codes.h"
 #include "foundation/ModelHost.h"
+#include "foundation/SKTGraphic.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/CardSizeChange.h"
@@ -19,6 +21,7 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <QFileInfo>
@@ -125,6 +128,17 @@ TEST(ShippedTemplates, EachOpensAndItsPreviewIsItsFrontSide) {
         EXPECT_FALSE(d.frontGraphics.isEmpty());
         EXPECT_FALSE(d.backGraphics.isEmpty());
         EXPECT_TRUE(d.excelColumnTitles.isEmpty());
+        // Both sides hold the holder's fields, the title where the role is
+        // one; the company is the issuer's header on both, with no ID.
+        auto count = [](const QList<std::shared_ptr<SKTGraphic>>& side, const QString& id) {
+            return std::count_if(side.begin(), side.end(), [&](const auto& g) { return g->control_ID == id; });
+        };
+        for (const QString& id : {Fup_Name, Fup_UniqueNo, Fup_Photo}) {
+            EXPECT_EQ(count(d.frontGraphics, id), 1) << id.toStdString();
+            EXPECT_EQ(count(d.backGraphics, id), 1) << id.toStdString();
+        }
+        EXPECT_EQ(count(d.backGraphics, Fup_Title), count(d.frontGraphics, Fup_Title));
+        EXPECT_EQ(count(d.frontGraphics, Fup_Company) + count(d.backGraphics, Fup_Company), 0);
 
         const QImage shipped(preview);
         const QImage rendered = renderFront(d);
