@@ -650,6 +650,7 @@ bool Group_Mode_Wizard::commitNewProject() {
     window_->excel_cb_value = chosen;
     window_->Create_Excel_List_Func(table.titles, table.rows);
     window_->Update_Excel_Column_Binding(QStringLiteral("A"));
+    window_->Hide_Unbound_Template_Fields();
     Excel_Binding_Use = true;
     Excel_Source_Path = Project_Excel_Val;
     Use_Excel_Binding_Values = true;

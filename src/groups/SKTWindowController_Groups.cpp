@@ -205,6 +205,28 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     Mark_Group_List_New_Selection(0);
 }
 
+void SKTWindowController::Hide_Unbound_Template_Fields() {
+    const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK}) {
+        if (!canvas)
+            continue;
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+            if (excel_cb_value[size_t(i)] != -1)
+                continue;
+            const auto g = canvas->Selcect_Ctrl_With_ID(fields.at(i).valueId);
+            if (g && zelk::isExactlyText(g.get()))
+                g->Set_Ctrl_Is_Visible(false);
+        }
+        canvas->update();
+    }
+    if (excel_cb_value[11] == -1 && _graphicView_BACK) {
+        const auto photo = _graphicView_BACK->Selcect_Ctrl_With_ID(PhotoId);
+        if (photo && zelk::isExactlyImage(photo.get()) &&
+            QFileInfo(photo->_file_path).fileName() == QFileInfo(NO_Image_Path).fileName())
+            photo->Set_Ctrl_Is_Visible(false);
+    }
+}
+
 namespace {
 
 void unbind(SKTGraphic& g) {

@@ -267,6 +267,12 @@ public:
     // Binds the profile slots of both sides to their columns ("A": the
     // wizard's new project).
     void Update_Excel_Column_Binding(const QString& mode);
+    // A new project's template fields that no column feeds: the texts of the
+    // slots left on "None", and the back photo while it shows the
+    // no-picture file with no back photo column, are hidden, so that no card
+    // prints a template's sample text. The panels' check boxes show them
+    // again.
+    void Hide_Unbound_Template_Fields();
     // The visitor desk's side panels as group mode uses them; set by the
     // visitor topic, each skipped while empty.
     // ---- Group rows (the group pane's commands) ----

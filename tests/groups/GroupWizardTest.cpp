@@ -560,6 +560,22 @@ TEST_F(GroupWizardTest, AShippedTemplatesOwnFieldsTakeTheColumns) {
             EXPECT_FALSE(g->bounds().intersects(front(Fup_Name)->bounds())) << g->Text_Value.toStdString();
         }
     }
+    // The slots left on "None" print no sample text ("ID 000123") on either
+    // side, nor a back photo without its column; the front photo stays.
+    for (SKTGraphicView* canvas : {window->_graphicView, window->_graphicView_BACK}) {
+        const auto number = canvas->Selcect_Ctrl_With_ID(Fup_UniqueNo);
+        ASSERT_TRUE(number);
+        EXPECT_FALSE(number->ctrl_is_visible);
+        EXPECT_TRUE(canvas->Selcect_Ctrl_With_ID(Fup_Name)->ctrl_is_visible);
+    }
+    EXPECT_TRUE(front(Fup_Photo)->ctrl_is_visible);
+    EXPECT_FALSE(window->_graphicView_BACK->Selcect_Ctrl_With_ID(Fup_Photo)->ctrl_is_visible);
+    // So the project stores them.
+    const DesignReadResult stored = DesignFile::readDesignFile(::Project_File_Name);
+    ASSERT_TRUE(stored.ok());
+    for (const auto& g : stored.contents->frontGraphics)
+        if (g->control_ID == Fup_UniqueNo)
+            EXPECT_FALSE(g->ctrl_is_visible);
 }
 
 TEST_F(GroupWizardTest, AnUnreadableTemplateStopsTheCommit) {
