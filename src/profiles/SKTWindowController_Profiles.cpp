@@ -143,26 +143,30 @@ void SKTWindowController::Fill_User_profile_Details() {
     Fill_User_profile_info_back_side();
 }
 
-void SKTWindowController::Fill_User_profile_info_front_side() {
+namespace {
+
+// The data-source combo follows the binding; a confirmed profile is then
+// stamped on the side, one undo step when anything changed.
+void fillSide(SKTWindowController& w, SKTGraphicView* canvas, zelk::ProfileStamp::Variant variant,
+              const User_Profile_Class& profile) {
     if (::Excel_Binding_Use)
-        Add_Excel_Col_Name_In_Combo(Data_source_type);
+        w.Add_Excel_Col_Name_In_Combo(w.Data_source_type);
     else
-        Remove_Excel_Col_Name_In_Combo(Data_source_type);
+        w.Remove_Excel_Col_Name_In_Combo(w.Data_source_type);
     if (!::Fill_User_Profile)
         return;
-    if (stampOn(*this, _graphicView, zelk::ProfileStamp::Variant::Front).stamp(Front_user_profile))
-        Insert_In_Undo_Redo();
+    if (stampOn(w, canvas, variant).stamp(profile))
+        w.Insert_In_Undo_Redo();
+}
+
+}  // namespace
+
+void SKTWindowController::Fill_User_profile_info_front_side() {
+    fillSide(*this, _graphicView, zelk::ProfileStamp::Variant::Front, Front_user_profile);
 }
 
 void SKTWindowController::Fill_User_profile_info_back_side() {
-    if (::Excel_Binding_Use)
-        Add_Excel_Col_Name_In_Combo(Data_source_type);
-    else
-        Remove_Excel_Col_Name_In_Combo(Data_source_type);
-    if (!::Fill_User_Profile)
-        return;
-    if (stampOn(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back).stamp(Back_user_profile))
-        Insert_In_Undo_Redo();
+    fillSide(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back, Back_user_profile);
 }
 
 void SKTWindowController::Fill_User_profile_info_TEMP_side(const QString&) {

@@ -587,32 +587,37 @@ QPointF SKTWindowController::Get_Ctrl_Location_From_Design(const QString& ctrl_i
     return QPointF(0, 0);
 }
 
-QLineEdit* SKTWindowController::Get_text_box_of_visitor_mode(const QString& ctrl_id) const {
+namespace {
+
+// The current side's panel control of a graphic's ID: for a profile slot the
+// caption's or the value's (`caption` or `value` of the slot), for a
+// user-added row the one of `kind` ("T" the text box, "C" the check box).
+template <typename Widget, typename Stored>
+Widget* panelControlOf(const QString& ctrl_id, Stored* VisitorPanel::Slot::*caption,
+                       Stored* VisitorPanel::Slot::*value, const QString& kind) {
     VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back);
     if (!panel)
         return nullptr;
     const int slot = VisitorPanel::slotOfId(ctrl_id);
     if (slot >= 0) {
         const VisitorPanel::Slot& s = panel->fixedSlots[size_t(slot)];
-        return s.field->captionId == ctrl_id ? s.label : s.value;
+        return s.field->captionId == ctrl_id ? s.*caption : s.*value;
     }
     if (ctrl_id.contains(zelk::ProfileIdMark))
         return nullptr;
-    return qobject_cast<QLineEdit*>(panel->Get_Dynamic_Label_Ctrl(ctrl_id, QStringLiteral("T")));
+    return qobject_cast<Widget*>(panel->Get_Dynamic_Label_Ctrl(ctrl_id, kind));
+}
+
+}  // namespace
+
+QLineEdit* SKTWindowController::Get_text_box_of_visitor_mode(const QString& ctrl_id) const {
+    return panelControlOf<QLineEdit>(ctrl_id, &VisitorPanel::Slot::label, &VisitorPanel::Slot::value,
+                                     QStringLiteral("T"));
 }
 
 QAbstractButton* SKTWindowController::Get_chk_box_of_visitor_mode(const QString& ctrl_id) const {
-    VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back);
-    if (!panel)
-        return nullptr;
-    const int slot = VisitorPanel::slotOfId(ctrl_id);
-    if (slot >= 0) {
-        const VisitorPanel::Slot& s = panel->fixedSlots[size_t(slot)];
-        return s.field->captionId == ctrl_id ? s.label_chk : s.value_chk;
-    }
-    if (ctrl_id.contains(zelk::ProfileIdMark))
-        return nullptr;
-    return qobject_cast<QAbstractButton*>(panel->Get_Dynamic_Label_Ctrl(ctrl_id, QStringLiteral("C")));
+    return panelControlOf<QAbstractButton>(ctrl_id, &VisitorPanel::Slot::label_chk, &VisitorPanel::Slot::value_chk,
+                                           QStringLiteral("C"));
 }
 
 namespace {
