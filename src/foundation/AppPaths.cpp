@@ -78,4 +78,8 @@ QString AppPaths::relocatedIntoResources(const QString& path, const QString& res
     return QFileInfo::exists(relocated) ? relocated : path;
 }
 
+bool AppPaths::isNoPicture(const QString& path) {
+    return QFileInfo(path).fileName() == QLatin1String("no.png");
+}
+
 }  // namespace zelk

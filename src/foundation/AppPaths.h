@@ -50,6 +50,10 @@ public:
     // other paths come back unchanged. Reads only its arguments and the
     // disk, so production workers call it too.
     static QString relocatedIntoResources(const QString& path, const QString& resourceRoot);
+
+    // Whether a picture path names the shipped no-picture file ("no.png"),
+    // the placeholder of a photo not chosen yet, wherever it is installed.
+    static bool isNoPicture(const QString& path);
 };
 
 }  // namespace zelk

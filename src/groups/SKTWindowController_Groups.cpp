@@ -7,6 +7,7 @@
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
 #include "datasource/Data_From_Excel.h"
+#include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
@@ -222,7 +223,7 @@ void SKTWindowController::Hide_Unbound_Template_Fields() {
     if (excel_cb_value[11] == -1 && _graphicView_BACK) {
         const auto photo = _graphicView_BACK->Selcect_Ctrl_With_ID(PhotoId);
         if (photo && zelk::isExactlyImage(photo.get()) &&
-            QFileInfo(photo->_file_path).fileName() == QFileInfo(NO_Image_Path).fileName())
+            zelk::AppPaths::isNoPicture(photo->_file_path))
             photo->Set_Ctrl_Is_Visible(false);
     }
 }
@@ -296,7 +297,7 @@ void SKTWindowController::Update_Value_For_Dynamic_Control(const QString& mode, 
         if (picture) {
             if (value == TextHere)
                 value.clear();
-            const QImage image = QFileInfo(value).fileName() == QStringLiteral("no.png")
+            const QImage image = zelk::AppPaths::isNoPicture(value)
                                      ? no_image_ctrl_GP
                                      : Get_Image_For_Path(value, false);
             if (row.picture && Set_Dynamic_Pic_Ctrl_Image)
@@ -680,7 +681,7 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
                 w.visitorPanels.dynamicRow ? w.visitorPanels.dynamicRow(id)
                                            : SKTWindowController::VisitorPanels::DynamicRow{};
             if (panelRow.picture && w.Set_Dynamic_Pic_Ctrl_Image)
-                w.Set_Dynamic_Pic_Ctrl_Image(panelRow.picture, QFileInfo(value).fileName() == QStringLiteral("no.png")
+                w.Set_Dynamic_Pic_Ctrl_Image(panelRow.picture, zelk::AppPaths::isNoPicture(value)
                                                                     ? w.no_image_ctrl_GP
                                                                     : w.Get_Image_For_Path(value, false));
         }

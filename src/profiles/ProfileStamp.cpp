@@ -3,6 +3,7 @@
 #include "canvas/SKTGraphicView.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
+#include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
@@ -67,8 +68,11 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
             canvas->Set_Selection_Index_According_ID(photo.id);
             if (const auto g = canvas->Selected_Graphic())
                 bindToProfileSlot(*g, photo);
-        } else if (variant == Variant::Front) {
-            if (const auto g = canvas->Selcect_Ctrl_With_ID(photo.id))
+        } else if (const auto g = canvas->Selcect_Ctrl_With_ID(photo.id)) {
+            // Without a photo of the profile the front shows none; the back
+            // keeps a picture of its own but not the placeholder of a photo
+            // not chosen, which would print as a grey silhouette.
+            if (variant == Variant::Front || AppPaths::isNoPicture(g->_file_path))
                 g->Set_Ctrl_Is_Visible(false);
         }
 

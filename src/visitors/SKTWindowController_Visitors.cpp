@@ -6,6 +6,7 @@
 #include "canvas/SKTGraphicView.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
+#include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
@@ -751,7 +752,7 @@ void SKTWindowController::Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(
         return;
     QLabel* rowView = panel->Get_Dynamic_Photo_Ctrl(id);
     if (groupMode() && rowView) {
-        if (QFileInfo(g->_file_path).fileName() == QLatin1String("no.png"))
+        if (zelk::AppPaths::isNoPicture(g->_file_path))
             rowView->setPixmap(QPixmap::fromImage(no_image_ctrl_GP));
         else if (Set_Dynamic_Pic_Ctrl_Image)
             Set_Dynamic_Pic_Ctrl_Image(rowView, g->_contents);

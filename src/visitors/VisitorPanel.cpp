@@ -4,6 +4,7 @@
 
 #include "canvas/SKTGraphicView.h"
 #include "dialogs/Services.h"
+#include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
@@ -44,7 +45,7 @@ GraphicList& sideGraphics(SKTWindowController& w, int side) {
 }
 
 bool isNoPicture(const QString& path) {
-    return QFileInfo(path).fileName() == QLatin1String("no.png");
+    return zelk::AppPaths::isNoPicture(path);
 }
 
 // A control made from `args` (its parent last), with its object name and

@@ -150,6 +150,18 @@ TEST_F(ProfileStamp, AnEmptyProfileHidesTheFrontPhotoButNotTheBack) {
     EXPECT_TRUE(back(Fup_Photo)->ctrl_is_visible);
 }
 
+// A back photo that still shows the no-picture placeholder goes with a
+// profile without a photo, so no card prints a grey silhouette; a picture
+// of its own stays (above).
+TEST_F(ProfileStamp, ABackPlaceholderPhotoGoesWithoutAPhoto) {
+    w().toolPalette()->setToolQuietly(zelk::ImageTool);
+    w()._graphicView_BACK->createGraphicOfClass(zelk::GraphicKind::Image, true, {1, 60, 40, 40}, "F",
+                                                w().NO_Image_Path, Fup_Photo);
+    ASSERT_TRUE(back(Fup_Photo)->ctrl_is_visible);
+    w().Fill_User_profile_info_back_side();
+    EXPECT_FALSE(back(Fup_Photo)->ctrl_is_visible);
+}
+
 TEST_F(ProfileStamp, ThePhotoOfAMissingFileIsPlacedOnlyWhenBound) {
     User_Profile_Class& p = w().Front_user_profile;
     p.setImage(data.filePath("missing.png"));
