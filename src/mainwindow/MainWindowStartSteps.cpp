@@ -111,6 +111,12 @@ bool MainWindowStartSteps::runVisitorRoad() {
         return false;
     ::Start_Card_Option = StartMode::Visitor;
     window_.Check_For_Defalut_Photo_Control();
+    // A template's holder texts are samples ("Full Name"): the desk starts
+    // with them hidden and its boxes empty, and what the receptionist types
+    // shows in their places.
+    for (SKTGraphicView* canvas : {window_._graphicView, window_._graphicView_BACK})
+        if (canvas)
+            canvas->Hide_all_Text_control_FUP_Control();
     window_.Show_Hide_Profile_Panel_Live_Mode(true);
     return true;
 }

@@ -11,6 +11,8 @@
 #include "foundation/SKTText.h"
 #include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
+#include "mainwindow/MainWindowStartSteps.h"
+#include "mainwindow/Template_Wizard.h"
 #include "visitors/VisitorPanel.h"
 
 #include <QAction>
@@ -146,6 +148,44 @@ TEST_F(VisitorDeskTest, ANarrowWindowGrowsForThePanesWithinItsScreen) {
     window->Show_Hide_Profile_Panel_Live_Mode(true);
     EXPECT_EQ(window->width(), maximized);
     window->hide();
+}
+
+// The visitor road from a shipped template: the template's sample texts
+// are hidden and the boxes empty; typing a name shows it in the template's
+// own name frame once its box is ticked; the sample number stays off the
+// pass.
+TEST_F(VisitorDeskTest, TheRoadStartsWithEmptyBoxesAndTypingFillsTheTemplatesFrames) {
+    const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/Visitor_Day.png");
+    ScopedDialogRunner runner([&](QDialog* d) {
+        if (qobject_cast<Template_Wizard*>(d)) {
+            ::Selected_Template_Path = preview;
+            return 1;
+        }
+        return 0;
+    });
+    MainWindowStartSteps steps(*window);
+    ASSERT_TRUE(steps.runVisitorRoad()) << sink.text();
+    const VisitorPanel::Slot& name = front().fixedSlots[zelk::SlotName];
+    const VisitorPanel::Slot& number = front().fixedSlots[zelk::SlotUnique];
+    for (const VisitorPanel::Slot* s : {&name, &number}) {
+        EXPECT_TRUE(s->value->text().isEmpty()) << s->value->text().toStdString();
+        EXPECT_FALSE(s->value_chk->isChecked());
+    }
+    ASSERT_TRUE(graphic(Fup_Name));
+    const QRectF frame = graphic(Fup_Name)->bounds();
+    EXPECT_FALSE(graphic(Fup_Name)->ctrl_is_visible);
+    EXPECT_FALSE(graphic(Fup_UniqueNo)->ctrl_is_visible);
+    EXPECT_FALSE(graphic(Fup_Name, 1)->ctrl_is_visible);
+
+    // As for any slot: the box is ticked, then typed into.
+    click(name.value_chk);
+    QTest::keyClicks(name.value, QStringLiteral("Ann Lee"));
+    EXPECT_TRUE(name.value_chk->isChecked());
+    EXPECT_EQ(count(Fup_Name), 1);
+    EXPECT_TRUE(graphic(Fup_Name)->ctrl_is_visible);
+    EXPECT_EQ(graphic(Fup_Name)->Text_Value, QStringLiteral("Ann Lee"));
+    EXPECT_EQ(graphic(Fup_Name)->bounds().topLeft(), frame.topLeft());
+    EXPECT_FALSE(graphic(Fup_UniqueNo)->ctrl_is_visible);
 }
 
 TEST_F(VisitorDeskTest, SlotCheckBoxCreatesOnceAndTypingFollowsTheRules) {
