@@ -507,4 +507,15 @@ void ProfileDialogBase::showPreview(const QString& side_letter) {
         picture.scaled(Preivew_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
+bool ProfileDialogBase::fillShownSides() {
+    if (!Fill_Front_User_profile_value_in_Variable())
+        return false;
+    return !(load_side.isEmpty() || load_side == CardSide::BackName) || Fill_Back_User_profile_value_in_Variable();
+}
+
+void ProfileDialogBase::OK_Btn_Clicked() {
+    if (fillShownSides())
+        done(1);
+}
+
 }  // namespace zelk

@@ -93,7 +93,20 @@ public:
     // "Please select the 'Series / Excel Column'" with " for '<caption>'".
     QString validationMessage() const;
 
+    // The entries into the window's front, back or temp profile; NO (with
+    // the reason shown) when they do not validate.
+    bool Fill_Front_User_profile_value_in_Variable() { return commit(Target::Front); }
+    bool Fill_Back_User_profile_value_in_Variable() { return commit(Target::Back); }
+    bool Fill_TEMP_User_profile_value_in_Variable() { return commit(Target::Temp); }
+    // The front, and the back unless only the front is loaded; the dialog
+    // ends with 1 once both are taken.
+    bool fillShownSides();
+    void OK_Btn_Clicked();
+
 protected:
+    enum class Target { Front, Back, Temp };
+    virtual bool commit(Target target) = 0;
+
     explicit ProfileDialogBase(const QString& objectName, QWidget* parent = nullptr);
     // Lays out the slot rows and the common controls; sideCombos and
     // checkBoxes say which of the optional controls the dialog has.

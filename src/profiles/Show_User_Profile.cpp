@@ -230,18 +230,6 @@ bool Show_User_Profile::commit(Target target) {
     return true;
 }
 
-bool Show_User_Profile::Fill_Front_User_profile_value_in_Variable() { return commit(Target::Front); }
-bool Show_User_Profile::Fill_Back_User_profile_value_in_Variable() { return commit(Target::Back); }
-bool Show_User_Profile::Fill_TEMP_User_profile_value_in_Variable() { return commit(Target::Temp); }
-
-void Show_User_Profile::OK_Btn_Clicked() {
-    if (!Fill_Front_User_profile_value_in_Variable())
-        return;
-    if ((load_side.isEmpty() || load_side == CardSide::BackName) && !Fill_Back_User_profile_value_in_Variable())
-        return;
-    done(1);
-}
-
 void Show_User_Profile::Cancel_Btn_Clicked() {
     // A workbook chosen during this opening is taken back, whatever the new
     // table held; the binding state then follows the table restored.
@@ -401,11 +389,7 @@ void Show_User_Profile::controlTextDidChange(QLineEdit* field) {
 // ---------------------------------------------------------------- preview
 
 void Show_User_Profile::Preview_Btn_Clicked() {
-    if (!Fill_Front_User_profile_value_in_Variable())
-        return;
-    if ((load_side == CardSide::BackName || load_side.isEmpty()) && !Fill_Back_User_profile_value_in_Variable())
-        return;
-    if (!Fill_TEMP_User_profile_value_in_Variable())
+    if (!fillShownSides() || !Fill_TEMP_User_profile_value_in_Variable())
         return;
     showPreview(load_side);
     Graphics_array = hub().Get_Temp_Controls_Array();

@@ -30,11 +30,7 @@ public:
     int Open_Wnd(bool prefill);
     void Enable_All_Ctrl();
     void Reset_all_Ctrl();
-    bool Fill_Front_User_profile_value_in_Variable();
-    bool Fill_Back_User_profile_value_in_Variable();
-    bool Fill_TEMP_User_profile_value_in_Variable();
 
-    void OK_Btn_Clicked();
     void Cancel_Btn_Clicked() override;
     void Reset_Btn_Clicked();
     void Browse_excel_Btn_Clicked();
@@ -63,8 +59,7 @@ private:
     explicit Show_User_Profile(QWidget* parent = nullptr);
     void prefill();
     void prefillSource(int slot, const SKTGraphic& g);
-    enum class Target { Front, Back, Temp };
-    bool commit(Target target);
+    bool commit(Target target) override;
     void takeBackups();
     void restoreBackups();
     bool backupsTaken_ = false;

@@ -149,18 +149,6 @@ bool User_profile::commit(Target target) {
     return true;
 }
 
-bool User_profile::Fill_Front_User_profile_value_in_Variable() { return commit(Target::Front); }
-bool User_profile::Fill_Back_User_profile_value_in_Variable() { return commit(Target::Back); }
-bool User_profile::Fill_TEMP_User_profile_value_in_Variable() { return commit(Target::Temp); }
-
-void User_profile::OK_Btn_Clicked() {
-    if (!Fill_Front_User_profile_value_in_Variable())
-        return;
-    if ((load_side == CardSide::BackName || load_side.isEmpty()) && !Fill_Back_User_profile_value_in_Variable())
-        return;
-    done(1);
-}
-
 void User_profile::Cancel_Btn_Clicked() {
     if (excelRows() < 1) {
         ::Excel_Binding_Use = false;

@@ -17,11 +17,7 @@ public:
     // stay. The caller sets load_side ("F": one side). 1 after OK, 0 after Cancel.
     int Open_Wnd(char keep);
     void Reset_all_Ctrl();
-    bool Fill_Front_User_profile_value_in_Variable();
-    bool Fill_Back_User_profile_value_in_Variable();
-    bool Fill_TEMP_User_profile_value_in_Variable();
 
-    void OK_Btn_Clicked();
     void Cancel_Btn_Clicked() override;
     void Reset_Btn_Clicked();
     void Browse_excel_Btn_Clicked();
@@ -32,6 +28,5 @@ private:
     // Offers the Excel source while the table has rows (onlyAddToTwoItems:
     // the reopening's test of name_ds_combo).
     void applyExcelAvailability(bool onlyAddToTwoItems);
-    enum class Target { Front, Back, Temp };
-    bool commit(Target target);
+    bool commit(Target target) override;
 };
