@@ -63,6 +63,11 @@ void Send_Modeless::Stop_Sending_Pressed() {
     replace_keep_file_flag = 5;
 }
 
+void Send_Modeless::reject() {
+    if (isSheetShown() && _stop_btn->isEnabled())
+        Stop_Sending_Pressed();
+}
+
 void Send_Modeless::prepareJob(int total, const QString& startText) {
     total_ = total;
     _stop_btn->setEnabled(true);

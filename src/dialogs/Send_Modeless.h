@@ -40,6 +40,9 @@ public:
     // Asks "Are you sure you want to stop?"; Yes sets Stop_SMS_Sending_Now
     // and replace_keep_file_flag to 5 (cancel all), No changes nothing.
     void Stop_Sending_Pressed();
+    // Escape and the window's close button are Stop: the sheet stays until
+    // its job ends, so the job's Stop stays within reach.
+    void reject() override;
 
     // The steps every job takes. Before its loop: the controls set for
     // `total` items with the starting count text (with 0 and the total).

@@ -1,5 +1,5 @@
 #pragma once
-// The outgoing-mail settings: the property list "com.rirerovovuvu.plist" in
+// The outgoing-mail settings: the property list "com.zelk.idcard.plist" in
 // the data folder, one dictionary of strings. A store is a value read from
 // the file when it is made; only flush() writes the file. The file holds
 // the SMTP password, so it is written readable by its owner alone.
@@ -8,7 +8,7 @@
 
 class Preferences {
 public:
-    static constexpr const char* fileName = "com.rirerovovuvu.plist";
+    static constexpr const char* fileName = "com.zelk.idcard.plist";
 
     // A new store, read from the file as it is now: every user takes one,
     // uses it at once and drops it, so it always sees the last flush.

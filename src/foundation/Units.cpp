@@ -27,4 +27,13 @@ float fromPoints(float points, MeasureUnit unit) {
     return mm * unitFactor(MeasureUnit::Mm, unit);
 }
 
+int lengthDecimals(MeasureUnit unit) {
+    switch (unit) {
+    case MeasureUnit::Inch: return 4;
+    case MeasureUnit::Cm: return 3;
+    case MeasureUnit::Mm: break;
+    }
+    return 2;
+}
+
 }  // namespace zelk

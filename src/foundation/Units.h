@@ -29,4 +29,9 @@ float toPoints(float value, MeasureUnit unit);
 // show 2 in).
 float fromPoints(float points, MeasureUnit unit);
 
+// The decimals a length in `unit` is shown with: about a hundredth of a
+// millimetre in each (mm 2, cm 3, in 4). The single-precision noise of a
+// converted size (85.6 mm reads back as 85.5999985) lies far below it.
+int lengthDecimals(MeasureUnit unit);
+
 }  // namespace zelk

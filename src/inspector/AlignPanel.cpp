@@ -1,6 +1,7 @@
 #include "inspector/AlignPanel.h"
 
 #include "inspector/PanelKit.h"
+#include "inspector/SizeField.h"
 
 #include <QBoxLayout>
 #include <QDoubleSpinBox>
@@ -28,8 +29,8 @@ AlignPanel::AlignPanel(QWidget* shelf) : QObject(shelf) {
 
     ctrl_width_height_box = new QGroupBox(QStringLiteral("Size"));
     QFormLayout* size = makeBoxForm(ctrl_width_height_box);
-    frame_main_pic_width = makeDoubleSpin(0, 10000, 4);
-    frame_main_pic_height = makeDoubleSpin(0, 10000, 4);
+    frame_main_pic_width = new SizeField(0, 10000, 4);
+    frame_main_pic_height = new SizeField(0, 10000, 4);
     ctrl_width_unit_lbl = new QLabel(QStringLiteral("(mm)"));
     ctrl_height_unit_lbl = new QLabel(QStringLiteral("(mm)"));
     size->addRow(QStringLiteral("Width"), inRow({frame_main_pic_width, ctrl_width_unit_lbl}));

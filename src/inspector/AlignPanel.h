@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QDoubleSpinBox;
+class SizeField;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -22,8 +23,8 @@ public:
     QDoubleSpinBox* frame_main_pic_X_pos = nullptr;
     QDoubleSpinBox* frame_main_pic_Y_pos = nullptr;
     QGroupBox* ctrl_width_height_box = nullptr;
-    QDoubleSpinBox* frame_main_pic_width = nullptr;
-    QDoubleSpinBox* frame_main_pic_height = nullptr;
+    SizeField* frame_main_pic_width = nullptr;
+    SizeField* frame_main_pic_height = nullptr;
     QLabel* ctrl_x_pos_unit_lbl = nullptr;
     QLabel* ctrl_y_pos_unit_lbl = nullptr;
     QLabel* ctrl_width_unit_lbl = nullptr;

@@ -351,6 +351,8 @@ void SKTWindowController::Set_Control_Pos_And_Size(SKTGraphic* g) {
     a->frame_main_pic_width->setEnabled(!barcode);
     a->frame_main_pic_height->setEnabled(!barcode);
     const auto unit = Measument_Unit_Is();
+    a->frame_main_pic_width->setUnit(unit);
+    a->frame_main_pic_height->setUnit(unit);
     zelk::setQuietly(a->frame_main_pic_X_pos, g->xPosition());
     zelk::setQuietly(a->frame_main_pic_Y_pos, g->yPosition());
     zelk::setQuietly(a->frame_main_pic_width, zelk::fromPoints(float(g->width()), unit));

@@ -7,6 +7,7 @@
 #include "canvas/SKTZoomingScrollView.h"
 #include "dialogs/DialogRunner.h"
 #include "foundation/Units.h"
+#include "inspector/SizeField.h"
 #include "inspector/UnitWindow.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/Grid_Wizard.h"
@@ -57,6 +58,9 @@ void SKTWindowController::registerUnitCaption(QWidget* caption, UnitCaption kind
 void SKTWindowController::registerCardSizeFields(QDoubleSpinBox* width, QDoubleSpinBox* height) {
     cardWidthField_ = width;
     cardHeightField_ = height;
+    for (QDoubleSpinBox* field : {width, height})
+        if (auto* size = qobject_cast<SizeField*>(field))
+            size->setUnit(Measument_Unit_Is());
 }
 
 void SKTWindowController::_setLabels() {
@@ -72,6 +76,8 @@ void SKTWindowController::Apply_unit_Chaneg_Values() {
             continue;
         // The same size written in another unit: no size change to act on.
         const QSignalBlocker quiet(field);
+        if (auto* size = qobject_cast<SizeField*>(field))
+            size->setUnit(Measument_Unit_Is());
         field->setValue(float(field->value()) * factor);
     }
 }

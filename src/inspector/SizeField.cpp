@@ -9,6 +9,12 @@ SizeField::SizeField(double minimum, double maximum, int decimals, QWidget* pare
     setAccelerated(true);
 }
 
+void SizeField::setUnit(zelk::MeasureUnit unit) {
+    unit_ = unit;
+    // The same value written again: shown anew, announced to nobody.
+    setValue(value());
+}
+
 void SizeField::stepBy(int steps) {
     const double before = value();
     QDoubleSpinBox::stepBy(steps);
@@ -17,5 +23,12 @@ void SizeField::stepBy(int steps) {
 }
 
 QString SizeField::textFromValue(double value) const {
-    return zelk::trimmedNumberText(locale(), value, decimals());
+    return zelk::trimmedNumberText(locale(), value, qMin(decimals(), zelk::lengthDecimals(unit_)));
+}
+
+double SizeField::valueFromText(const QString& text) const {
+    // The text shown for the value stands for the value itself.
+    if (text == textFromValue(value()))
+        return value();
+    return QDoubleSpinBox::valueFromText(text);
 }

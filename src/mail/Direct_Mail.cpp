@@ -41,10 +41,8 @@ Direct_Mail::Direct_Mail(SKTWindowController& hub, QWidget* parent)
     details_box = new QGroupBox(this);
     auto* form = new QFormLayout(details_box);
     auto* fromRow = new QHBoxLayout;
-    from_txt = new QLineEdit(details_box);
-    from_txt->setReadOnly(true);
+    QPushButton* settings = makeSender(details_box);
     from_txt->setMinimumWidth(260);
-    auto* settings = new QPushButton(QStringLiteral("Settings..."), details_box);
     fromRow->addWidget(from_txt);
     fromRow->addWidget(settings);
     form->addRow(QStringLiteral("From:"), fromRow);
@@ -71,7 +69,6 @@ Direct_Mail::Direct_Mail(SKTWindowController& hub, QWidget* parent)
     timer_ = new QTimer(this);
     timer_->setInterval(500);
     connect(timer_, &QTimer::timeout, this, &Direct_Mail::update_sending_progress_bar);
-    connect(settings, &QPushButton::clicked, this, &Direct_Mail::Setting_Button);
     connect(send_button, &QPushButton::clicked, this, &Direct_Mail::Send_Button);
     connect(_stop_btn, &QPushButton::clicked, this, &Direct_Mail::Stop_Sending_Pressed);
     connect(close, &QPushButton::clicked, this, &Direct_Mail::Close_Button);

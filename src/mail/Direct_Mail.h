@@ -37,12 +37,13 @@ public:
     void prepareWindow();
     void Send_Button();
     void Stop_Sending_Pressed();
-    void Close_Button();
+    void Close_Button() override;
     void update_sending_progress_bar();
 
 private:
     explicit Direct_Mail(SKTWindowController& hub, QWidget* parent);
     void finishRun() override;
+    void askStop() override { Stop_Sending_Pressed(); }
     void showProgress(bool on);
 
     QTimer* timer_ = nullptr;

@@ -5,6 +5,7 @@
 #include "dialogs/PleaseWait_Modeless.h"
 #include "foundation/Preferences.h"
 #include "foundation/Utilities.h"
+#include "mail/MailButtonRow.h"
 #include "mail/MailRules.h"
 #include "mail/SendMailJob.h"
 #include "mainwindow/SKTWindowController.h"
@@ -77,16 +78,11 @@ Email_Setting::Email_Setting(SKTWindowController& hub, QWidget* parent) : QDialo
     _send_mail_result_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(_send_mail_result_status);
 
-    auto* buttons = new QHBoxLayout;
-    auto* reset = new QPushButton(QStringLiteral("Reset"), this);
-    buttons->addWidget(reset);
-    buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    auto* save = new QPushButton(QStringLiteral("Save"), this);
-    save->setDefault(true);
-    buttons->addWidget(close);
-    buttons->addWidget(save);
-    layout->addLayout(buttons);
+    const QList<QPushButton*> buttons = zelk::mail::addButtonRow(
+        layout, this, {QStringLiteral("Reset")}, {QStringLiteral("Close"), QStringLiteral("Save")});
+    QPushButton* const reset = buttons.at(0);
+    QPushButton* const close = buttons.at(1);
+    QPushButton* const save = buttons.at(2);
 
     plz_wait_Window = new PleaseWait_Modeless(this);
 

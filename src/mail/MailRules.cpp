@@ -81,6 +81,10 @@ QString unsentMessage(int unsent, int planned, const QString& failure) {
     return QStringLiteral("%1 of %2 e-mails were not sent.\n\n").arg(unsent).arg(planned) + failure;
 }
 
+QString stoppedMessage(int unsent, int planned) {
+    return QStringLiteral("Sending was stopped.\n\n%1 of %2 e-mails were not sent.").arg(unsent).arg(planned);
+}
+
 QString scriptPath() {
     return QDir(Resource_Path).filePath(QStringLiteral("pyth_mail.py"));
 }

@@ -31,6 +31,10 @@ QString pauseText(qint64 ms);
 // when nothing was planned.
 QString unsentMessage(int unsent, int planned, const QString& failure);
 
+// The closing message of a run that Stop ended with no failed send: what
+// was not sent, and no word on the settings, which are not at fault.
+QString stoppedMessage(int unsent, int planned);
+
 // The path of the mail script: Resource_Path/"pyth_mail.py".
 QString scriptPath();
 

@@ -4,6 +4,7 @@
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "foundation/Utilities.h"
 #include "mail/Email_Setting.h"
+#include "mail/MailButtonRow.h"
 #include "mail/MailRules.h"
 #include "mail/SendMailJob.h"
 #include "mainwindow/AppGlobals.h"
@@ -25,6 +26,9 @@ MailSendWindow::MailSendWindow(SKTWindowController& hub, QWidget* parent, const 
 MailSendWindow::~MailSendWindow() {
     if (worker_) {
         Stop_SMS_Sending_Now = true;
+        // Nobody waits for the message in flight any more.
+        if (job_)
+            job_->abort();
         worker_->disconnect(this);
         worker_->wait();
         delete worker_;
@@ -33,16 +37,26 @@ MailSendWindow::~MailSendWindow() {
 
 bool MailSendWindow::isValidEmail(const QString& text) { return zelk::mail::isValidEmail(text); }
 
+QPushButton* MailSendWindow::makeSender(QWidget* parent) {
+    from_txt = new QLineEdit(parent);
+    from_txt->setReadOnly(true);
+    auto* settings = new QPushButton(QStringLiteral("Settings..."), parent);
+    connect(settings, &QPushButton::clicked, this, &MailSendWindow::Setting_Button);
+    return settings;
+}
+
 QPushButton* MailSendWindow::addSendButtons(QBoxLayout* layout) {
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    send_button = new QPushButton(QStringLiteral("Send"), this);
-    send_button->setDefault(true);
-    buttons->addWidget(close);
-    buttons->addWidget(send_button);
-    layout->addLayout(buttons);
-    return close;
+    const QList<QPushButton*> buttons =
+        zelk::mail::addButtonRow(layout, this, {}, {QStringLiteral("Close"), QStringLiteral("Send")});
+    send_button = buttons.at(1);
+    return buttons.at(0);
+}
+
+void MailSendWindow::reject() {
+    if (running())
+        askStop();
+    else
+        Close_Button();
 }
 
 void MailSendWindow::Setting_Button() {
@@ -88,10 +102,13 @@ bool MailSendWindow::joinRun() {
 }
 
 void MailSendWindow::tellOutcome(const zelk::SendMailJob& job, const QString& failure) {
+    const int unsent = job.planned() - job.sent();
     if (job.allSent())
         Show_MessageBox(zelk::mail::sentMessage);
+    else if (job.stoppedEarly() && job.failed() == 0)
+        Show_MessageBox(zelk::mail::stoppedMessage(unsent, job.planned()));
     else
-        Show_MessageBox(zelk::mail::unsentMessage(job.planned() - job.sent(), job.planned(), failure));
+        Show_MessageBox(zelk::mail::unsentMessage(unsent, job.planned(), failure));
     emit runFinished();
 }
 

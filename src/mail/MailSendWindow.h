@@ -2,7 +2,10 @@
 // What the two windows that mail on a worker share (the Mail window and the
 // visitor details' mail window): the sender field and its Settings button,
 // the Close and Send row, the address check, the server settings of each
-// message, the run's worker thread and the closing message.
+// message, the run's worker thread, its Stop and the closing message.
+//
+// While a run is on, the window does not close: Escape and the window's
+// close button ask to stop the run instead.
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -38,6 +41,11 @@ public:
     // Waits for the run to end (the closing message included); tests.
     void waitForRun();
 
+    // Closes the window with code 0 unless a run is on.
+    virtual void Close_Button() = 0;
+    // Escape and the close button: Close_Button, or during a run its Stop.
+    void reject() override;
+
 signals:
     // The run ended and its closing message was shown.
     void runFinished();
@@ -46,9 +54,14 @@ protected:
     // A window of its own with the dialog background and `title`.
     MailSendWindow(SKTWindowController& hub, QWidget* parent, const QString& title);
 
+    // Makes from_txt (read-only) and its Settings button, which opens the
+    // mail settings; returns the button, to be laid out beside the field.
+    QPushButton* makeSender(QWidget* parent);
     // Close and Send (the default button) at the right of a row added to
     // `layout`; returns Close.
     QPushButton* addSendButtons(QBoxLayout* layout);
+    // The run's Stop, with its question.
+    virtual void askStop() = 0;
     // The sender as a message carries it: from_txt trimmed and lower-cased.
     QString senderAddress() const;
     // The recipients of `typed` for `sender`; on a refusal the user is told
@@ -61,8 +74,9 @@ protected:
     void startRun();
     // Joins the ended worker; false when no run was on.
     bool joinRun();
-    // The closing message of `job` (`failure` when not every mail went),
-    // then runFinished.
+    // The closing message of `job`, then runFinished: success when every
+    // mail went; a run stopped without a failed send counts what was not
+    // sent; otherwise the count before `failure`.
     void tellOutcome(const zelk::SendMailJob& job, const QString& failure);
     virtual void finishRun() = 0;
 

@@ -14,8 +14,8 @@
 namespace zelk {
 
 SendMailJob::Send SendMailJob::scriptSender() {
-    return [](const MailMessage& m, const std::function<bool()>& stop) {
-        return MailScript::sendEmail_pyth(mail::scriptPath(), m, stop);
+    return [](const MailMessage& m, const std::function<bool()>& abandon) {
+        return MailScript::sendEmail_pyth(mail::scriptPath(), m, abandon);
     };
 }
 
@@ -112,11 +112,13 @@ bool SendMailJob::sendTo(const QString& recipient, const QStringList& attachment
     m.toAddress = recipient;
     m.Attachments = attachments;
     attempts_ << recipient;
-    const bool ok = send_(m, [this] { return stopped(); });
-    if (ok)
+    const bool ok = send_(m, [this] { return abandon_.load(); });
+    if (ok) {
         ++sent_;
-    else
+    } else {
+        ++failed_;
         Show_NSLog_Message(QStringLiteral("error in mail"));
+    }
     return ok;
 }
 
@@ -146,7 +148,11 @@ void SendMailJob::run() {
             return;
     }
     int turnsSincePause = 0;
-    for (int i = first_; i < end_ && !stopped(); ++i) {
+    for (int i = first_; i < end_; ++i) {
+        if (stopped()) {
+            stoppedEarly_ = true;
+            break;
+        }
         begun_.fetch_add(1);
         const QStringList files = attachmentsOfTurn(i);
         if (cardMode && files.isEmpty())
@@ -154,8 +160,10 @@ void SendMailJob::run() {
         if (toEveryone()) {
             Show_NSLog_Message(QStringLiteral("send card with batch to all image to everyone"));
             for (const QString& r : s_.recipients) {
-                if (stopped())
+                if (stopped()) {
+                    stoppedEarly_ = true;
                     break;
+                }
                 if (!sendTo(r, files))
                     break;  // the next card goes on
             }

@@ -46,8 +46,9 @@ public:
         int pauseAfter = 1;  // turns between pauses
         qint64 pauseMs = 0;
     };
-    // One send; `stop` says the run is being stopped.
-    using Send = std::function<bool(const MailMessage& m, const std::function<bool()>& stop)>;
+    // One send; `abandon` says that nobody waits for it any more (the
+    // window went), so it may be cut short. Stop never cuts a send short.
+    using Send = std::function<bool(const MailMessage& m, const std::function<bool()>& abandon)>;
     static Send scriptSender();
 
     // `cards` serves the batch modes, `front` and `back` the same-card mode.
@@ -57,8 +58,12 @@ public:
                 std::unique_ptr<QTemporaryDir> folder, Send send = scriptSender());
     ~SendMailJob();
 
-    // The whole run; polls Stop_SMS_Sending_Now. Call once.
+    // The whole run; polls Stop_SMS_Sending_Now between sends and each
+    // moment of a pause, so the message in flight always ends on its own
+    // (its timeout bounds it). Call once.
     void run();
+    // Cuts the send in flight short as well; any thread.
+    void abort() { abandon_.store(true); }
 
     // Turns of the run (show_count) and turns begun (curr_card_count);
     // safe from any thread.
@@ -70,6 +75,10 @@ public:
     // ---- What the run did (read after run()) ----
     int planned() const { return planned_; }
     int sent() const { return sent_; }
+    // Sends that failed.
+    int failed() const { return failed_; }
+    // Stop ended the run before its last turn.
+    bool stoppedEarly() const { return stoppedEarly_; }
     bool allSent() const { return planned_ > 0 && sent_ == planned_; }
     // Card sides that could not be made or written: "Card n (front): reason".
     const QStringList& unmadeCards() const { return unmade_; }
@@ -92,8 +101,11 @@ private:
     int first_ = 0, end_ = 0;
     std::atomic<int> begun_{0};
     std::atomic<qint64> pause_{-1};
+    std::atomic<bool> abandon_{false};
     int planned_ = 0;
     int sent_ = 0;
+    int failed_ = 0;
+    bool stoppedEarly_ = false;
     bool sameCardWritten_ = false;
     QStringList unmade_;
     QStringList attempts_;

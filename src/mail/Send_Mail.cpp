@@ -38,19 +38,20 @@ namespace {
 
 Send_Mail* instance = nullptr;
 constexpr int NoDataMaximum = 999999;
-const QString defaultFileName = QStringLiteral("ZAZEVAVIZU");
+const QString defaultFileName = QStringLiteral("Zelk_ID_Card");
 
+// A number and its arrows in one, as wide as its largest number. The
+// window's number field of the same value is kept, unseen, in step with it.
 QSpinBox* stepper(QWidget* parent, int minimum, int maximum) {
     auto* s = new QSpinBox(parent);
     s->setRange(minimum, maximum);
-    // Only the arrows: the field beside it shows the number.
-    s->setFixedWidth(22);
+    s->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return s;
 }
 
 QLineEdit* numberField(QWidget* parent) {
     auto* f = new QLineEdit(parent);
-    f->setMaximumWidth(70);
+    f->hide();
     return f;
 }
 
@@ -93,9 +94,7 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : MailSendWindow
     auto* layout = new QVBoxLayout(this);
 
     auto* head = new QGridLayout;
-    from_txt = new QLineEdit(this);
-    from_txt->setReadOnly(true);
-    auto* settings = new QPushButton(QStringLiteral("Settings..."), this);
+    QPushButton* settings = makeSender(this);
     to_txt = new QPlainTextEdit(this);
     to_txt->setMaximumHeight(54);
     to_txt->setPlaceholderText(QStringLiteral("Separate the addresses with \",\""));
@@ -162,16 +161,14 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : MailSendWindow
     To_Stepper = stepper(export_range_box, 1, NoDataMaximum);
     range->addWidget(rd_all_to_every, 0, 0);
     range->addWidget(tot_label, 0, 1);
-    range->addWidget(Total_Text, 0, 2);
-    range->addWidget(Total_Stepper, 0, 3);
+    range->addWidget(Total_Stepper, 0, 2);
     range->addWidget(rd_one_per_recp, 1, 0);
     range->addWidget(Sel_print_rd, 2, 0);
     range->addWidget(from_label, 2, 1);
-    range->addWidget(from_Text, 2, 2);
-    range->addWidget(from_Stepper, 2, 3);
-    range->addWidget(to_label, 2, 4);
-    range->addWidget(To_Text, 2, 5);
-    range->addWidget(To_Stepper, 2, 6);
+    range->addWidget(from_Stepper, 2, 2);
+    range->addWidget(to_label, 2, 3);
+    range->addWidget(To_Stepper, 2, 4);
+    range->setColumnStretch(5, 1);
     card->addWidget(export_range_box, 3, 0, 1, 2);
 
     auto* mirrorRow = new QHBoxLayout;
@@ -211,16 +208,12 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : MailSendWindow
     sec_txt = numberField(delayed_box);
     sec_stepper = stepper(delayed_box, 0, 59);
     delay->addWidget(new QLabel(QStringLiteral("Pause after"), delayed_box));
-    delay->addWidget(mail_count_txt);
     delay->addWidget(mail_count_stepper);
     delay->addWidget(new QLabel(QStringLiteral("mails for"), delayed_box));
-    const std::pair<QLineEdit*, QSpinBox*> times[] = {{hour_txt, hour_stepper}, {min_text, min_stepper},
-                                                     {sec_txt, sec_stepper}};
-    const char* const units[] = {"h", "min", "s"};
-    for (int k = 0; k < 3; ++k) {
-        delay->addWidget(times[k].first);
-        delay->addWidget(times[k].second);
-        delay->addWidget(new QLabel(QString::fromLatin1(units[k]), delayed_box));
+    const std::pair<QSpinBox*, const char*> times[] = {{hour_stepper, "h"}, {min_stepper, "min"}, {sec_stepper, "s"}};
+    for (const auto& [time, unit] : times) {
+        delay->addWidget(time);
+        delay->addWidget(new QLabel(QString::fromLatin1(unit), delayed_box));
     }
     delay->addStretch();
     layout->addWidget(delayed_box);
@@ -236,7 +229,6 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : MailSendWindow
     // changes of the controls run no handler.
     connect(send_button, &QPushButton::clicked, this, &Send_Mail::Send_Button);
     connect(close, &QPushButton::clicked, this, &Send_Mail::Close_Button);
-    connect(settings, &QPushButton::clicked, this, &Send_Mail::Setting_Button);
     connect(browse_att, &QPushButton::clicked, this, &Send_Mail::browse_att_Button);
     connect(clear_att, &QPushButton::clicked, this, &Send_Mail::clear_att_Button);
     connect(rd_without_barcode, &QRadioButton::clicked, this, &Send_Mail::Without_barcode_rd_select);
@@ -340,6 +332,8 @@ void Send_Mail::Close_Button() {
     Mirror_Vertical_Not_Horz = false;
     done(0);
 }
+
+void Send_Mail::askStop() { send_modls_wnd->Stop_Sending_Pressed(); }
 
 void Send_Mail::browse_att_Button() {
     const QString path = zelk::Services::current()->chooseOpenPath(this, QStringLiteral("Attachment"), QString());

@@ -80,7 +80,7 @@ public:
     void prepareWindow();
 
     void Send_Button();
-    void Close_Button();
+    void Close_Button() override;
     void browse_att_Button();
     void clear_att_Button();
     void Without_barcode_rd_select();
@@ -106,6 +106,7 @@ private:
     explicit Send_Mail(SKTWindowController& hub, QWidget* parent);
     bool batchOn() const;
     void finishRun() override;
+    void askStop() override;
     void refreshPause();
     void Show_Create_Modeless();
     void Hide_Destroy_Modeless();

@@ -9,6 +9,7 @@
 #include "canvas/SKTZoomingScrollView.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
+#include "dialogs/Send_Modeless.h"
 #include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
 #include "foundation/BarcodeSettings.h"
@@ -478,6 +479,13 @@ bool SKTWindowController::Exit_Application() {
 }
 
 void SKTWindowController::closeEvent(QCloseEvent* event) {
+    // A batch export keeps the window: closing asks to stop the run.
+    if (!exiting_ && exportRunning()) {
+        event->ignore();
+        if (send_modls_wnd)
+            send_modls_wnd->Stop_Sending_Pressed();
+        return;
+    }
     if (exiting_ || !resourcesReachable_ || Exit_Application())
         event->accept();
     else

@@ -118,11 +118,18 @@ void ExportBatchJob::run() {
         const CardFiles card = pending.front().result();
         pending.pop_front();
         submit();
+        // A card with a side that could not be made writes neither side.
+        bool unmade = false;
         for (const File& f : card.files) {
             if (!f.unmade.isEmpty()) {
                 unmade_ << f.unmade;
-                continue;
+                unmade = true;
             }
+        }
+        if (unmade)
+            continue;
+        int filesOfCard = 0;
+        for (const File& f : card.files) {
             const ExportFileWriter::Result r = ExportFileWriter::write(
                 f.path,
                 [&f](QString* why) {
@@ -133,6 +140,7 @@ void ExportBatchJob::run() {
                 false, ask_);
             if (r.outcome == ExportFileWriter::Outcome::Written) {
                 ++written_;
+                ++filesOfCard;
             } else if (r.outcome == ExportFileWriter::Outcome::Stopped) {
                 stopped_ = true;
                 break;
@@ -141,6 +149,8 @@ void ExportBatchJob::run() {
                 break;
             }
         }
+        if (filesOfCard == card.files.size())
+            ++cardsWritten_;
         if (stopped_ || writeFailure_)
             break;
     }

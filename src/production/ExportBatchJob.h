@@ -47,12 +47,14 @@ public:
     QString outputFolder() const;
     bool folderFailed() const { return folderFailed_; }
     int filesWritten() const { return written_; }
+    // Cards every file of which was written.
+    int cardsWritten() const { return cardsWritten_; }
     // Cancel all or Stop ended the run early.
     bool stopped() const { return stopped_; }
     // The failed write that ended the run.
     const std::optional<ExportFileWriter::Result>& writeFailure() const { return writeFailure_; }
-    // "Card n (front): reason" for each card that could not be made; such a
-    // card writes nothing and removes nothing.
+    // "Card n (front): reason" for each side that could not be made; such a
+    // card writes nothing, not even its other side, and removes nothing.
     const QStringList& unmadeCards() const { return unmade_; }
 
 private:
@@ -69,6 +71,7 @@ private:
     std::atomic<bool> abandon_{false};
     bool folderFailed_ = false;
     int written_ = 0;
+    int cardsWritten_ = 0;
     bool stopped_ = false;
     std::optional<ExportFileWriter::Result> writeFailure_;
     QStringList unmade_;

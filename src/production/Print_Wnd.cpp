@@ -542,9 +542,12 @@ void Print_Wnd::resizeEvent(QResizeEvent* event) {
 
 void Print_Wnd::Set_values_From_Printer() {
     Paper_id->setText(printInfo.paperName());
-    const QSizeF paper = printInfo.paperSize();
-    Size_id->setText(QString::asprintf("%.2f x %.2f", Points_to_MM_Convert(paper.width()),
-                                       Points_to_MM_Convert(paper.height())));
+    // In millimetres as the paper is defined: its size in points is rounded
+    // to whole points (A4 would read 209.90 x 297.04).
+    QSizeF paper = printInfo.pageSize().size(QPageSize::Millimeter);
+    if (printInfo.orientation() == QPageLayout::Landscape)
+        paper.transpose();
+    Size_id->setText(QString::asprintf("%.2f x %.2f", paper.width(), paper.height()));
     {
         const QSignalBlocker block(Orient_ComboBox);
         Orient_ComboBox->setCurrentIndex(printInfo.orientation() == QPageLayout::Landscape ? 1 : 0);

@@ -304,7 +304,13 @@ void SKTWindowController::finishBatch() {
     ::curr_msg_count_str = send_modls_wnd->curr_msg_count_str;
     ::Export_File_Path = job->outputFolder();
     ::Export_Back_File_Path.clear();  // the folder holds every side
-    ::Export_File_Message = QStringLiteral("Card has been exported successfully.");
+    // "Successfully" only when every card of the run was written: not after
+    // a card that could not be made, nor after Stop.
+    ::Export_File_Message = job->cardsWritten() == job->total()
+                                ? QStringLiteral("Card has been exported successfully.")
+                                : QStringLiteral("%1 of %2 cards have been exported.")
+                                      .arg(job->cardsWritten())
+                                      .arg(job->total());
     if (job->filesWritten() > 0)
         ::check_any_card_exported = 1;
     Set_Graphic_Array_According_Side();

@@ -56,3 +56,40 @@ TEST(Send_Modeless, TheSheetFollowsTheJobsCountOverItsWindow) {
     sheet.endSheet();
     EXPECT_FALSE(sheet.isSheetShown());
 }
+
+TEST(Send_Modeless, EscapeAndTheCloseButtonAreStopAndTheSheetStays) {
+    QWidget owner;
+    owner.show();
+    Send_Modeless sheet;
+    struct Case {
+        bool escape;  // else the window's close button
+        MessageAnswer answer;
+    };
+    const Case cases[] = {{true, MessageAnswer::No}, {true, MessageAnswer::Yes},
+                          {false, MessageAnswer::No}, {false, MessageAnswer::Yes}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.escape ? "Escape" : "close");
+        QStringList asked;
+        zelk::test::ScopedServices s(zelk::test::changed([&](zelk::Services& svc) {
+            svc.showMessage = [&](MessageButtons, const QString& text) {
+                asked << text;
+                return c.answer;
+            };
+        }));
+        sheet.prepareJob(5, "0 / 5");
+        sheet.beginSheet(&owner, [] { return 1; });
+        replace_keep_file_flag = 0;
+        if (c.escape)
+            QTest::keyClick(&sheet, Qt::Key_Escape);
+        else
+            EXPECT_FALSE(sheet.close());
+        EXPECT_EQ(asked, QStringList{"Are you sure you want to stop?"});
+        const bool yes = c.answer == MessageAnswer::Yes;
+        EXPECT_EQ(Stop_SMS_Sending_Now.load(), yes);
+        EXPECT_EQ(replace_keep_file_flag.load(), yes ? 5 : 0);
+        // Only the job's end takes the sheet away.
+        EXPECT_TRUE(sheet.isSheetShown());
+        sheet.endSheet();
+        EXPECT_FALSE(sheet.isSheetShown());
+    }
+}

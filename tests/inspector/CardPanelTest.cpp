@@ -3,8 +3,10 @@
 #include "InspectorTestSupport.h"
 
 #include "canvas/ToolKind.h"
+#include "foundation/Units.h"
 #include "canvas/ToolPalette.h"
 
+#include "inspector/AlignPanel.h"
 #include "inspector/BackgroundGallery.h"
 #include "inspector/CardPanel.h"
 #include "inspector/ColorWell.h"
@@ -14,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPageSetupDialog>
@@ -143,6 +146,51 @@ TEST_F(InspectorTest, CardSizeMovesBothSidesAndContentFontSparesColoursAndLocked
 
 // Typed into the field beside the slider, the opacity reaches the slider
 // and the side (Enter, or leaving the field, ends the typing).
+TEST_F(InspectorTest, SizesShowTheirUnitsPrecisionAndAFieldLeftAloneKeepsItsValue) {
+    const double mmPerInch = 25.4;
+    const struct {
+        MeasureUnit unit;
+        double widthMm, heightMm;  // the card
+        const char *width, *height, *graphic;
+    } cases[] = {
+        {MeasureUnit::Mm, 85.6, 54.0, "85.6", "54", "30.05"},                             // CR80
+        {MeasureUnit::Mm, 3.63 * mmPerInch, 2.37 * mmPerInch, "92.2", "60.2", "30.05"},  // CR90
+        {MeasureUnit::Cm, 85.6, 54.0, "8.56", "5.4", "3.005"},
+        {MeasureUnit::Inch, 85.6, 54.0, "3.3701", "2.126", "1.1831"},  // 85.6 / 25.4 = 3.37007...
+    };
+    CardPanel* c = p->card;
+    // A graphic 30.05 mm wide, which single precision keeps as 30.0499...
+    auto g = add(K::Shape, QRectF(10, 10, MM_to_Points_Convert(30.05), 20));
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.width);
+        ::Measument_Unit_Is = int(k.unit);
+        w->On_OK_of_Unit_Panel();
+        const QSizeF card(MM_to_Points_Convert(k.widthMm), MM_to_Points_Convert(k.heightMm));
+        w->Set_Document_Size(card);
+        w->SetDocumentCanvasSize(card);
+        w->Show_RHS_Properties(nullptr);
+        EXPECT_EQ(c->width_Stepper->text(), QString::fromLatin1(k.width));
+        EXPECT_EQ(c->height_Stepper->text(), QString::fromLatin1(k.height));
+        select({g});
+        QDoubleSpinBox* graphicWidth = p->align->frame_main_pic_width;
+        EXPECT_EQ(graphicWidth->text(), QString::fromLatin1(k.graphic));
+        // Leaving a field as it is shown changes nothing; a typed value counts.
+        for (QDoubleSpinBox* field : {static_cast<QDoubleSpinBox*>(c->width_Stepper), graphicWidth}) {
+            const double before = field->value();
+            field->interpretText();
+            EXPECT_EQ(field->value(), before);
+        }
+        const double widthBefore = g->width();
+        graphicWidth->findChild<QLineEdit*>()->setText(QStringLiteral("2"));
+        graphicWidth->interpretText();
+        EXPECT_EQ(graphicWidth->value(), 2.0);
+        EXPECT_NE(g->width(), widthBefore);
+        g->_bounds.setWidth(MM_to_Points_Convert(30.05));
+    }
+    ::Measument_Unit_Is = int(MeasureUnit::Mm);
+    w->On_OK_of_Unit_Panel();
+}
+
 TEST_F(InspectorTest, TheWatermarkOpacityTakesATypedValue) {
     CardPanel* c = p->card;
     setQuietly(c->enable_watermark_chk, true);

@@ -131,7 +131,7 @@ TEST_F(CardMailTest, EveryCardOfTheSeriesGoesToEveryoneBackFirst) {
     const QStringList fronts = {"Alder-1", "Birch-2", "Cedar-3", "Damson-4", "Elder-5"};
     for (int card = 0; card < 5; ++card)
         for (const QString& r : two)
-            expected << QStringLiteral("%1 ZAZEVAVIZU_Back.pdf=Reverse-%2 ZAZEVAVIZU_Front.pdf=%3")
+            expected << QStringLiteral("%1 Zelk_ID_Card_Back.pdf=Reverse-%2 Zelk_ID_Card_Front.pdf=%3")
                             .arg(r)
                             .arg(card + 1)
                             .arg(fronts[card]);
@@ -152,12 +152,12 @@ TEST_F(CardMailTest, ARangeOfCardsGoesToEveryone) {
     m.To_Text->setText("5");
     send(m);
     EXPECT_EQ(lastMessage(), mail::sentMessage);
-    EXPECT_EQ(delivered(), lines(QStringList({"ann@desk.test ZAZEVAVIZU_Front.pdf=Cedar-3",
-                                        "bob@desk.test ZAZEVAVIZU_Front.pdf=Cedar-3",
-                                        "ann@desk.test ZAZEVAVIZU_Front.pdf=Damson-4",
-                                        "bob@desk.test ZAZEVAVIZU_Front.pdf=Damson-4",
-                                        "ann@desk.test ZAZEVAVIZU_Front.pdf=Elder-5",
-                                        "bob@desk.test ZAZEVAVIZU_Front.pdf=Elder-5"})));
+    EXPECT_EQ(delivered(), lines(QStringList({"ann@desk.test Zelk_ID_Card_Front.pdf=Cedar-3",
+                                        "bob@desk.test Zelk_ID_Card_Front.pdf=Cedar-3",
+                                        "ann@desk.test Zelk_ID_Card_Front.pdf=Damson-4",
+                                        "bob@desk.test Zelk_ID_Card_Front.pdf=Damson-4",
+                                        "ann@desk.test Zelk_ID_Card_Front.pdf=Elder-5",
+                                        "bob@desk.test Zelk_ID_Card_Front.pdf=Elder-5"})));
     EXPECT_EQ(m.send_modls_wnd->_tot_msg_cnt->text(), QStringLiteral("3"));
 
     // From after to: refused before anything is sent.
@@ -177,8 +177,8 @@ TEST_F(CardMailTest, OneCardPerRecipient) {
     EXPECT_FALSE(m.Total_Text->isEnabled());
     send(m);
     EXPECT_EQ(lastMessage(), mail::sentMessage);
-    EXPECT_EQ(delivered(), lines(QStringList({"ann@desk.test ZAZEVAVIZU_Back.pdf=Reverse-1",
-                                        "bob@desk.test ZAZEVAVIZU_Back.pdf=Reverse-2"})));
+    EXPECT_EQ(delivered(), lines(QStringList({"ann@desk.test Zelk_ID_Card_Back.pdf=Reverse-1",
+                                        "bob@desk.test Zelk_ID_Card_Back.pdf=Reverse-2"})));
 }
 
 TEST_F(CardMailTest, AWrongPasswordGivesTheCountedFailure) {
@@ -211,7 +211,7 @@ TEST_F(CardMailTest, StopDuringAPauseEndsTheRun) {
     m.send_modls_wnd->_stop_btn->click();
     m.waitForRun();
     EXPECT_EQ(server->mails().size(), 1);
-    EXPECT_EQ(lastMessage(), QStringLiteral("2 of 3 e-mails were not sent.\n\n") + mail::cardMailFailedMessage);
+    EXPECT_EQ(lastMessage(), mail::stoppedMessage(2, 3));
     EXPECT_TRUE(pause->text().isEmpty());
 }
 
@@ -222,8 +222,8 @@ TEST_F(CardMailTest, EntriesAreCheckedBeforeAnythingIsSent) {
         QString message;
     };
     const Case cases[] = {
-        {"", "ZAZEVAVIZU", mail::noRecipientMessage},
-        {"ann@desk.test, bob@desk", "ZAZEVAVIZU", mail::invalidRecipientMessage},
+        {"", "Zelk_ID_Card", mail::noRecipientMessage},
+        {"ann@desk.test, bob@desk", "Zelk_ID_Card", mail::invalidRecipientMessage},
         {"ann@desk.test", "?*|/\"", QStringLiteral("Please enter valid file name.")},
     };
     for (const Case& c : cases) {
@@ -253,7 +253,7 @@ TEST_F(CardMailTest, TheMailCommandOpensTheWindowAsTheCardIs) {
             EXPECT_FALSE(m->send_with_batch_chk->isChecked());
             EXPECT_FALSE(m->export_range_box->isEnabled());
             EXPECT_EQ(m->from_txt->text(), QStringLiteral("desk@zelk.test"));
-            EXPECT_EQ(m->file_name_txt->text(), QStringLiteral("ZAZEVAVIZU"));
+            EXPECT_EQ(m->file_name_txt->text(), QStringLiteral("Zelk_ID_Card"));
             EXPECT_FALSE(m->delayed_box->isEnabled());
             m->Close_Button();
         }
@@ -292,6 +292,29 @@ TEST_F(CardMailTest, TheRangeFieldsKeepToTheCardsOfTheBatch) {
     m.send_with_batch_chk_select();
     EXPECT_EQ(m.Total_Text->text(), QStringLiteral("1"));
     EXPECT_FALSE(m.export_range_box->isEnabled());
+}
+
+TEST_F(CardMailTest, EveryCountIsShownWholeBesideItsArrows) {
+    bindSeries();
+    Send_Mail& m = open(two);
+    withSeries(m);
+    m.delayed_delv_chk->click();
+    m.show();
+    QCoreApplication::processEvents();
+    const std::pair<const char*, QSpinBox*> counts[] = {
+        {"total", m.Total_Stepper}, {"from", m.from_Stepper}, {"to", m.To_Stepper},
+        {"mails", m.mail_count_stepper}, {"hours", m.hour_stepper}, {"minutes", m.min_stepper},
+        {"seconds", m.sec_stepper},
+    };
+    for (const auto& [name, count] : counts) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(count->isVisible());
+        // Room for its largest number as well as its arrows.
+        EXPECT_GE(count->width(), count->sizeHint().width());
+        EXPECT_EQ(count->text(), QString::number(count->value()));
+    }
+    EXPECT_EQ(m.Total_Stepper->text(), QStringLiteral("5"));
+    m.hide();
 }
 
 TEST_F(CardMailTest, InVisitorModeOnlyTheCurrentCardOrAFileCanBeSent) {

@@ -45,12 +45,14 @@ struct ReceivedMail {
 
 class SmtpServer {
 public:
-    // "starttls", "implicit", "plain" (no STARTTLS) or "silent".
-    explicit SmtpServer(const QString& mode, const QString& password = QStringLiteral("secret")) {
+    // "starttls", "implicit", "plain" (no STARTTLS) or "silent"; each
+    // message is held `delaySeconds` before the server accepts it.
+    explicit SmtpServer(const QString& mode, const QString& password = QStringLiteral("secret"),
+                        double delaySeconds = 0) {
         const TestCertificate& c = TestCertificate::get();
         server_.setProcessChannelMode(QProcess::SeparateChannels);
         server_.start(debianPython(), {sourceDir() + QStringLiteral("/tests/mail/smtp_server.py"), mode,
-                                       out_.path(), c.cert, c.key, password});
+                                       out_.path(), c.cert, c.key, password, QString::number(delaySeconds)});
         if (!server_.waitForStarted(30000))
             return;
         while (!server_.canReadLine() && server_.waitForReadyRead(30000)) {

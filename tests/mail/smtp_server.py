@@ -1,15 +1,17 @@
 #!/usr/bin/python3
 """An SMTP server on 127.0.0.1 for the mail tests.
 
-Usage: smtp_server.py MODE OUTDIR [CERT KEY PASSWORD]
+Usage: smtp_server.py MODE OUTDIR [CERT KEY PASSWORD [DELAY]]
 MODE: starttls (STARTTLS required before AUTH), implicit (TLS from the first
 byte), plain (no STARTTLS offered, AUTH offered anyway), silent (accepts
 connections and never answers). Prints "READY <port>" once it listens, and
 runs until its standard input closes. Each accepted message is written to
 OUTDIR/NNN/ as meta.json (envelope, subject, body, attachment names in
 order) and the attachments' bytes; every AUTH attempt is a line of
-OUTDIR/auth.log.
+OUTDIR/auth.log. DELAY (seconds) holds each message before it is accepted,
+so that a test can act while one is in flight.
 """
+import asyncio
 import json
 import os
 import socket
@@ -58,9 +60,12 @@ def serve():
     from aiosmtpd.smtp import AuthResult
 
     cert, key, password = sys.argv[3], sys.argv[4], sys.argv[5].encode("utf-8")
+    delay = float(sys.argv[6]) if len(sys.argv) > 6 else 0.0
 
     class Handler:
         async def handle_DATA(self, server, session, envelope):
+            if delay > 0:
+                await asyncio.sleep(delay)
             msg = message_from_bytes(envelope.content, policy=default_policy)
             with lock:
                 count[0] += 1

@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, CameraFolderIsRecordedAndFoundAgainWhileItExists) {
 }
 
 TEST_F(MainWindowTest, MailSettingsAreCopiedFromTheSettingsFile) {
-    const QString path = QDir(data.filePath("user")).filePath("com.rirerovovuvu.plist");
+    const QString path = QDir(data.filePath("user")).filePath("com.zelk.idcard.plist");
     ASSERT_TRUE(QDir().mkpath(data.filePath("user")));
     const QVariantMap full{{"SendEmailSender", "cards@example.org"}, {"SendEmailPwd", "p&ss <w>"},
                            {"SendEmailSMTP", "smtp.example.org"},    {"SendEmailPORT", "587"},

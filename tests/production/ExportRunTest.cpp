@@ -117,6 +117,86 @@ TEST_F(ExportRunTest, StopDuringCardFourOfTenWritesNothingMore) {
     EXPECT_EQ(::Export_File_Path, data.filePath(ExportBatchJob::FolderName));
 }
 
+TEST_F(ExportRunTest, EscapeOnTheSheetAndClosingTheWindowAskToStop) {
+    enum class Press { EscapeOnSheet, CloseWindow };
+    const struct {
+        Press press;
+        MessageAnswer answer;
+        int files;  // of ten cards held at the fourth
+        const char* message;
+    } cases[] = {
+        {Press::EscapeOnSheet, MessageAnswer::No, 10, "Card has been exported successfully."},
+        {Press::EscapeOnSheet, MessageAnswer::Yes, 3, "3 of 10 cards have been exported."},
+        {Press::CloseWindow, MessageAnswer::No, 10, "Card has been exported successfully."},
+        {Press::CloseWindow, MessageAnswer::Yes, 3, "3 of 10 cards have been exported."},
+    };
+    SKTWindowController& w = open();
+    w.show();
+    player.setUp = [](ExportWindow& win) {
+        win.matrix_export_card_side->button(1)->click();
+        win.exportOkay();
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.press) * 2 + (c.answer == MessageAnswer::Yes));
+        QDir(out()).removeRecursively();
+        const auto cards = std::make_shared<TestCards>(10);
+        cards->holdAt = 3;
+        ScopedCards supply(cards);
+        player.afterExportMessage.clear();
+        w.Export_Button();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.send_modls_wnd->_curr_msg_cnt->text() == "4 / 10 "; }, 30000));
+        sink.shown.clear();
+        sink.answers = {c.answer};
+        if (c.press == Press::EscapeOnSheet)
+            QTest::keyClick(w.send_modls_wnd, Qt::Key_Escape);
+        else
+            EXPECT_FALSE(w.close());
+        EXPECT_EQ(sink.shown, QStringList{"Are you sure you want to stop?"});
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.send_modls_wnd->isSheetShown());  // Stop still within reach
+        EXPECT_TRUE(w.exportRunning());
+        cards->gate.release();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w.exportRunning(); }, 60000));
+        EXPECT_EQ(filesIn(out()).size(), c.files);
+        EXPECT_EQ(player.afterExportMessage, QString::fromLatin1(c.message));
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_FALSE(w.send_modls_wnd->isSheetShown());
+    }
+}
+
+TEST_F(ExportRunTest, TheClosingMessageCountsTheCardsWrittenWhenAnyWasNot) {
+    const struct {
+        int side;             // the export window's side column: 0 both, 1 front
+        int failAt;           // the card (0-based) that cannot be made, -1 none
+        const char* failSide; // of that card; "" both
+        int files;
+        const char* message;
+    } cases[] = {
+        {1, -1, "", 4, "Card has been exported successfully."},
+        {1, 2, "", 3, "3 of 4 cards have been exported."},
+        // A card whose back alone fails writes neither side.
+        {0, 1, "B", 6, "3 of 4 cards have been exported."},
+        {0, 1, "F", 6, "3 of 4 cards have been exported."},
+    };
+    SKTWindowController& w = open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failAt * 10 + c.side + QString::fromLatin1(c.failSide).size() * 100);
+        QDir(out()).removeRecursively();
+        const auto cards = std::make_shared<TestCards>(4);
+        cards->failAt = c.failAt;
+        cards->failSide = QString::fromLatin1(c.failSide);
+        ScopedCards supply(cards);
+        player.setUp = [&c](ExportWindow& win) {
+            win.matrix_export_card_side->button(c.side)->click();
+            win.exportOkay();
+        };
+        player.afterExportMessage.clear();
+        exportNow(w);
+        EXPECT_EQ(filesIn(out()).size(), c.files) << filesIn(out()).join(' ').toStdString();
+        EXPECT_EQ(player.afterExportMessage, QString::fromLatin1(c.message));
+    }
+}
+
 TEST_F(ExportRunTest, ASelectedRangeWritesItsCardsNamedByTheirRows) {
     SKTWindowController& w = open();
     const auto cards = std::make_shared<TestCards>(10);

@@ -18,6 +18,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSemaphore>
@@ -39,7 +40,7 @@ public:
             gate.acquire();
             gate.release();
         }
-        if (index == failAt)
+        if (index == failAt && (failSide.isEmpty() || failSide == side))
             return {{}, QStringLiteral("its photo is missing")};
         const bool back = side != QLatin1String("F");
         auto text = std::make_shared<SKTText>();
@@ -55,6 +56,7 @@ public:
         return {TransformedCardImage(SKTRenderingView::image_From_Card_Graphics(s), QTransform()), QString()};
     }
     int failAt = -1;
+    QString failSide;  // "F" or "B": only that side of card failAt; empty: both
     int holdAt = -1;
     mutable QSemaphore gate;
 
@@ -90,6 +92,7 @@ struct Player {
     int questions = 0;
     int afterExportBoxes = 0;
     QStringList afterExportPaths;  // the files the last after-export box named
+    QString afterExportMessage;    // and its message
     QString folder;
     QStringList savePaths;  // given in turn by the save panel
     QStringList suggested;  // what the save panel suggested
@@ -114,6 +117,7 @@ struct Player {
             if (auto* log = qobject_cast<Open_Export_Log*>(d)) {
                 ++afterExportBoxes;
                 afterExportPaths = QStringList{log->_open_log_path->text()};
+                afterExportMessage = log->_open_log_message->text();
                 if (!log->_open_log_back_path->isHidden())
                     afterExportPaths << log->_open_log_back_path->text();
                 log->Cancel_Clicked();

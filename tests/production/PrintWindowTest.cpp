@@ -111,13 +111,28 @@ TEST_F(PrintWindowTest, FitToFrameForcesOneCellAndGivesTheTypedLayoutBack) {
     });
 }
 
-TEST_F(PrintWindowTest, LandscapeReadsThePaperAgain) {
-    play([](Print_Wnd& p) {
-        // Qt's A4: 595 x 842 points.
-        EXPECT_EQ(p.Size_id->text(), "209.90 x 297.04");
-        p.Orient_ComboBox->setCurrentIndex(1);
-        emit p.Orient_ComboBox->activated(1);
-        EXPECT_EQ(p.Size_id->text(), "297.04 x 209.90");
+TEST_F(PrintWindowTest, ThePaperShowsTheMillimetresItIsDefinedIn) {
+    // Not its size in whole points: Qt's A4 of 595 x 842 points would read
+    // 209.90 x 297.04.
+    const struct {
+        QPageSize::PageSizeId paper;
+        const char* portrait;
+        const char* landscape;
+    } cases[] = {
+        {QPageSize::A4, "210.00 x 297.00", "297.00 x 210.00"},      // ISO 216
+        {QPageSize::A6, "105.00 x 148.00", "148.00 x 105.00"},      // ISO 216
+        {QPageSize::Letter, "215.90 x 279.40", "279.40 x 215.90"},  // 8.5 x 11 in
+    };
+    play([&](Print_Wnd& p) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.portrait);
+            printInfo.setPageSize(QPageSize(c.paper));
+            for (const int orientation : {0, 1}) {
+                p.Orient_ComboBox->setCurrentIndex(orientation);
+                emit p.Orient_ComboBox->activated(orientation);
+                EXPECT_EQ(p.Size_id->text(), orientation == 0 ? c.portrait : c.landscape);
+            }
+        }
     });
 }
 
