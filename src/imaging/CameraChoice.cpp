@@ -1,11 +1,19 @@
 #include "imaging/CameraChoice.h"
 
+#include "foundation/Utilities.h"
 #include "imaging/CameraGlobals.h"
 
 #include <QComboBox>
+#include <QPushButton>
 
-void zelk::linkCameraLists(QObject* context, QComboBox* names, QComboBox* ids) {
-    QObject::connect(names, &QComboBox::currentIndexChanged, context, [ids](int i) {
+zelk::CameraLists zelk::makeCameraLists(QObject* context) {
+    CameraLists lists;
+    lists.names = new QComboBox;
+    lists.ids = new QComboBox;
+    lists.ids->hide();
+    lists.refresh = new QPushButton(QStringLiteral("Refresh"));
+    QComboBox* ids = lists.ids;
+    QObject::connect(lists.names, &QComboBox::currentIndexChanged, context, [ids](int i) {
         if (i >= 0 && i < ids->count())
             ids->setCurrentIndex(i);
     });
@@ -13,6 +21,7 @@ void zelk::linkCameraLists(QObject* context, QComboBox* names, QComboBox* ids) {
         if (i >= 0)
             selected_camera = ids->itemText(i);
     });
+    return lists;
 }
 
 void zelk::fillCameraLists(QComboBox* names, QComboBox* ids, const QList<CroppingCamera::Device>& devices) {
@@ -30,4 +39,13 @@ void zelk::fillCameraLists(QComboBox* names, QComboBox* ids, const QList<Croppin
 
 QString zelk::chosenCameraId(const QComboBox* ids) {
     return ids->currentIndex() >= 0 ? ids->currentText() : QString();
+}
+
+QString zelk::cameraToStart(const QComboBox* ids) {
+    const QString id = chosenCameraId(ids);
+    if (id.isEmpty())
+        Show_MessageBox(QStringLiteral("Please select camera."));
+    else
+        selected_camera = id;
+    return id;
 }

@@ -46,20 +46,29 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 #include <optional>
+#include <tuple>
 
 namespace {
 
 Cropping_Tool* Cropping_Tool_window = nullptr;
 
 const QString CroppedMessage = QStringLiteral("Image has been cropped successfully.");
+const QString OutsideOne =
+    QStringLiteral("Nothing of the picture lies inside the selection, and nothing was written for it:\n\n%1");
+const QString OutsideMany =
+    QStringLiteral("Nothing of these pictures lies inside the selection, and nothing was written for them:\n\n%1");
 
 // The input list as the table shows it: one row per ListData entry, the
 // columns by their identifiers.
@@ -207,14 +216,13 @@ void Cropping_Tool::buildMainScreen() {
     {
         auto* h = new QHBoxLayout(Camera_Box);
         h->setContentsMargins(0, 0, 0, 0);
-        camera_list = new QComboBox;
-        camera_list_unq_id = new QComboBox;
-        camera_list_unq_id->hide();
-        refresh_camera_btn = new QPushButton(QStringLiteral("Refresh"));
+        const zelk::CameraLists lists = zelk::makeCameraLists(this);
+        camera_list = lists.names;
+        camera_list_unq_id = lists.ids;
+        refresh_camera_btn = lists.refresh;
         h->addWidget(camera_list, 1);
         h->addWidget(camera_list_unq_id);
         h->addWidget(refresh_camera_btn);
-        zelk::linkCameraLists(this, camera_list, camera_list_unq_id);
         connect(refresh_camera_btn, &QPushButton::clicked, this, &Cropping_Tool::Refresh_Camera_Clicked);
     }
     in->addWidget(Camera_Box, 2, 1);
@@ -262,10 +270,31 @@ void Cropping_Tool::buildMainScreen() {
     grid->addWidget(output, 1, 0);
 }
 
+void Cropping_Tool::addValueWithStepper(QGridLayout* grid, int row, const QString& label, QLineEdit*& text,
+                                        QSpinBox*& stepper, int lowest, int highest) {
+    text = new QLineEdit;
+    text->setMaximumWidth(60);
+    stepper = new QSpinBox;
+    stepper->setRange(lowest, highest);
+    grid->addWidget(new QLabel(label), row, 0);
+    grid->addWidget(text, row, 1);
+    grid->addWidget(stepper, row, 2);
+    QLineEdit* t = text;
+    connect(stepper, &QSpinBox::valueChanged, this, [t](int v) {
+        if (t->text() != QString::number(v))
+            t->setText(QString::number(v));
+    });
+}
+
 void Cropping_Tool::buildCropScreen() {
+    // Three columns over the input list: the picture, the crop method with
+    // the crop buttons, the editing controls. Low enough for a 1280 x 720
+    // screen with the list shown, and nothing stands empty under the picture
+    // without it.
     Crop_Screen_Box = new QWidget(this);
-    auto* h = new QHBoxLayout(Crop_Screen_Box);
-    auto* left = new QVBoxLayout;
+    auto* grid = new QGridLayout(Crop_Screen_Box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* pictures = new QVBoxLayout;
     const zelk::CropView view = zelk::makeCropView(QSize(500, 400));
     Modified_image = view.image;
     canvas = view.canvas;
@@ -274,8 +303,72 @@ void Cropping_Tool::buildCropScreen() {
     capture_image->setFixedSize(500, 400);
     capture_image->setAlignment(Qt::AlignCenter);
     capture_image->hide();
-    left->addWidget(Modified_image);
-    left->addWidget(capture_image);
+    pictures->addWidget(Modified_image);
+    pictures->addWidget(capture_image);
+    pictures->addStretch();
+    grid->addLayout(pictures, 0, 0);
+
+    auto* middle = new QVBoxLayout;
+    Croping_option_Box = new QGroupBox(QStringLiteral("Crop Method"));
+    auto* opt = new QGridLayout(Croping_option_Box);
+    cropping_option_matrix = new QButtonGroup(this);
+    opt->addWidget(radio(cropping_option_matrix, 0, QStringLiteral("Manual selection")), 0, 0);
+    opt->addWidget(radio(cropping_option_matrix, 1, QStringLiteral("Face detection")), 1, 0);
+    extend_face_box = new QWidget;
+    {
+        auto* f = new QGridLayout(extend_face_box);
+        f->setContentsMargins(20, 0, 0, 0);
+        addValueWithStepper(f, 0, QStringLiteral("Margin (%):"), Face_Size_Text, Face_Size_Stepper, 0, 500);
+        connect(Face_Size_Stepper, &QSpinBox::valueChanged, this, [this] { Extend_Face_Size_Changed(); });
+        connect(Face_Size_Text, &QLineEdit::textEdited, this,
+                [this](const QString& t) { Face_Size_Stepper->setValue(t.trimmed().toInt()); });
+    }
+    opt->addWidget(extend_face_box, 2, 0);
+    opt->addWidget(radio(cropping_option_matrix, 2, QStringLiteral("Given size")), 3, 0);
+    cropping_wid_size = new QWidget;
+    {
+        auto* sizes = new QGridLayout(cropping_wid_size);
+        sizes->setContentsMargins(20, 0, 0, 0);
+        addValueWithStepper(sizes, 0, QStringLiteral("Width:"), width_Text, width_Stepper, 1, 10000);
+        addValueWithStepper(sizes, 1, QStringLiteral("Height:"), height_Text, height_Stepper, 1, 10000);
+        for (QLineEdit* t : {width_Text, height_Text})
+            connect(t, &QLineEdit::textEdited, this, [this, t] { sizeTextEdited(t); });
+        aspect_ratio_chk = new QCheckBox(QStringLiteral("Keep aspect ratio"));
+        sizes->addWidget(aspect_ratio_chk, 2, 0, 1, 3);
+    }
+    opt->addWidget(cropping_wid_size, 4, 0);
+    connect(cropping_option_matrix, &QButtonGroup::idClicked, this, [this] { cropping_option_CellClick(); });
+    middle->addWidget(Croping_option_Box);
+
+    // A row of buttons, each wired to its handler.
+    auto buttonRow = [this](std::initializer_list<std::tuple<QPushButton**, const char*, void (Cropping_Tool::*)()>>
+                                buttons) {
+        auto* row = new QHBoxLayout;
+        row->addStretch();
+        for (const auto& [button, text, clicked] : buttons) {
+            *button = new QPushButton(QString::fromLatin1(text));
+            row->addWidget(*button);
+            connect(*button, &QPushButton::clicked, this, clicked);
+        }
+        return row;
+    };
+    middle->addLayout(buttonRow({{&start_btn, "Start", &Cropping_Tool::Start_Btn_Clicked},
+                                 {&stop_btn, "Stop", &Cropping_Tool::Stop_Btn_Clicked},
+                                 {&capture_btn, "Capture", &Cropping_Tool::Capture_Clicked}}));
+    for (QPushButton* b : {start_btn, stop_btn, capture_btn})
+        b->hide();
+    middle->addStretch();
+    grid->addLayout(middle, 0, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildEditingBox(this, [this] { Update_Image_With_Settings(); }, [this] { Image_reset_Button(); }));
+    right->addStretch();
+    right->addLayout(buttonRow({{&crop_btn, "Crop", &Cropping_Tool::Crop_Single_Image_Clicked},
+                                {&crop_all_btn, "Crop All", &Cropping_Tool::Crop_All_Clicked},
+                                {&Crop_direct_Btn, "Crop Image", &Cropping_Tool::Crop_Direct_Image_Clicked},
+                                {&Close_direct_Btn, "Close", &Cropping_Tool::Close_Direct_Image_Clicked}}));
+    grid->addLayout(right, 0, 2);
+
     ColList = new QTableView;
     listModel_ = new CropListModel(ListData, this);
     ColList->setModel(listModel_);
@@ -284,104 +377,11 @@ void Cropping_Tool::buildCropScreen() {
     ColList->horizontalHeader()->setStretchLastSection(true);
     ColList->verticalHeader()->hide();
     ColList->setColumnWidth(0, 40);
-    ColList->setColumnWidth(1, 300);
-    ColList->setMaximumHeight(150);
+    ColList->setColumnWidth(1, 600);
+    ColList->setFixedHeight(150);
     connect(ColList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Cropping_Tool::listSelectionChanged);
-    left->addWidget(ColList);
-    left->addStretch();
-    h->addLayout(left);
-
-    auto* right = new QVBoxLayout;
-    Croping_option_Box = new QGroupBox(QStringLiteral("Crop Method"));
-    auto* opt = new QGridLayout(Croping_option_Box);
-    cropping_option_matrix = new QButtonGroup(this);
-    opt->addWidget(radio(cropping_option_matrix, 0, QStringLiteral("Manual selection")), 0, 0, 1, 3);
-    opt->addWidget(radio(cropping_option_matrix, 1, QStringLiteral("Face detection")), 1, 0, 1, 3);
-    extend_face_box = new QWidget;
-    {
-        auto* f = new QHBoxLayout(extend_face_box);
-        f->setContentsMargins(20, 0, 0, 0);
-        f->addWidget(new QLabel(QStringLiteral("Margin (%):")));
-        Face_Size_Text = new QLineEdit(QStringLiteral("0"));
-        Face_Size_Text->setMaximumWidth(60);
-        Face_Size_Stepper = new QSpinBox;
-        Face_Size_Stepper->setRange(0, 500);
-        f->addWidget(Face_Size_Text);
-        f->addWidget(Face_Size_Stepper);
-        connect(Face_Size_Stepper, &QSpinBox::valueChanged, this, [this](int v) {
-            if (Face_Size_Text->text() != QString::number(v))
-                Face_Size_Text->setText(QString::number(v));
-            Extend_Face_Size_Changed();
-        });
-        connect(Face_Size_Text, &QLineEdit::textEdited, this,
-                [this](const QString& t) { Face_Size_Stepper->setValue(t.trimmed().toInt()); });
-    }
-    opt->addWidget(extend_face_box, 2, 0, 1, 3);
-    opt->addWidget(radio(cropping_option_matrix, 2, QStringLiteral("Given size")), 3, 0, 1, 3);
-    cropping_wid_size = new QWidget;
-    {
-        auto* s = new QGridLayout(cropping_wid_size);
-        s->setContentsMargins(20, 0, 0, 0);
-        auto pair = [&](const QString& label, QLineEdit*& text, QSpinBox*& stepper, int r) {
-            s->addWidget(new QLabel(label), r, 0);
-            text = new QLineEdit(QStringLiteral("50"));
-            text->setMaximumWidth(60);
-            stepper = new QSpinBox;
-            stepper->setRange(1, 10000);
-            stepper->setValue(50);
-            s->addWidget(text, r, 1);
-            s->addWidget(stepper, r, 2);
-            QLineEdit* t = text;
-            QSpinBox* st = stepper;
-            connect(st, &QSpinBox::valueChanged, this, [t](int v) {
-                if (t->text() != QString::number(v))
-                    t->setText(QString::number(v));
-            });
-            connect(t, &QLineEdit::textEdited, this, [this, t] { sizeTextEdited(t); });
-        };
-        pair(QStringLiteral("Width:"), width_Text, width_Stepper, 0);
-        pair(QStringLiteral("Height:"), height_Text, height_Stepper, 1);
-        aspect_ratio_chk = new QCheckBox(QStringLiteral("Keep aspect ratio"));
-        s->addWidget(aspect_ratio_chk, 2, 0, 1, 3);
-    }
-    opt->addWidget(cropping_wid_size, 4, 0, 1, 3);
-    connect(cropping_option_matrix, &QButtonGroup::idClicked, this, [this] { cropping_option_CellClick(); });
-    right->addWidget(Croping_option_Box);
-    right->addWidget(buildEditingBox(this, [this] { Update_Image_With_Settings(); }, [this] { Image_reset_Button(); }));
-
-    auto* cameraRow = new QHBoxLayout;
-    start_btn = new QPushButton(QStringLiteral("Start"));
-    stop_btn = new QPushButton(QStringLiteral("Stop"));
-    capture_btn = new QPushButton(QStringLiteral("Capture"));
-    cameraRow->addWidget(start_btn);
-    cameraRow->addWidget(stop_btn);
-    cameraRow->addWidget(capture_btn);
-    start_btn->hide();
-    stop_btn->hide();
-    capture_btn->hide();
-    connect(start_btn, &QPushButton::clicked, this, &Cropping_Tool::Start_Btn_Clicked);
-    connect(stop_btn, &QPushButton::clicked, this, &Cropping_Tool::Stop_Btn_Clicked);
-    connect(capture_btn, &QPushButton::clicked, this, &Cropping_Tool::Capture_Clicked);
-    right->addLayout(cameraRow);
-
-    auto* crops = new QHBoxLayout;
-    crop_btn = new QPushButton(QStringLiteral("Crop"));
-    crop_all_btn = new QPushButton(QStringLiteral("Crop All"));
-    Crop_direct_Btn = new QPushButton(QStringLiteral("Crop Image"));
-    Close_direct_Btn = new QPushButton(QStringLiteral("Close"));
-    crops->addStretch();
-    crops->addWidget(crop_btn);
-    crops->addWidget(crop_all_btn);
-    crops->addWidget(Crop_direct_Btn);
-    crops->addWidget(Close_direct_Btn);
-    right->addLayout(crops);
-    right->addStretch();
-    connect(crop_btn, &QPushButton::clicked, this, &Cropping_Tool::Crop_Single_Image_Clicked);
-    connect(crop_all_btn, &QPushButton::clicked, this, &Cropping_Tool::Crop_All_Clicked);
-    connect(Crop_direct_Btn, &QPushButton::clicked, this, &Cropping_Tool::Crop_Direct_Image_Clicked);
-    connect(Close_direct_Btn, &QPushButton::clicked, this, &Cropping_Tool::Close_Direct_Image_Clicked);
-    h->addLayout(right);
+    grid->addWidget(ColList, 1, 0, 1, 3);
 }
 
 // ---------------------------------------------------------------- openers
@@ -392,8 +392,39 @@ void Cropping_Tool::setCamera(std::unique_ptr<zelk::CroppingCamera> camera) {
 }
 
 void Cropping_Tool::showCropScreen(bool crop) {
-    Main_Screen_Box->setVisible(!crop);
-    Crop_Screen_Box->setVisible(crop);
+    // The screen going away is hidden first: both shown for a moment, the
+    // window would grow to hold them together and stay that tall.
+    (crop ? Main_Screen_Box : Crop_Screen_Box)->hide();
+    (crop ? Crop_Screen_Box : Main_Screen_Box)->show();
+    // Measured now, with what each screen shows at this moment: a layout
+    // keeps its old measures of a hidden window until it is told.
+    for (QLayout* l : findChildren<QLayout*>())
+        l->invalidate();
+    Main_Screen_Box->updateGeometry();
+    Crop_Screen_Box->updateGeometry();
+    layout()->activate();
+    resize(sizeHint());
+    keepOnScreen();
+}
+
+void Cropping_Tool::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    keepOnScreen();
+}
+
+QPoint Cropping_Tool::keptOnScreen(const QRect& frame, const QRect& available) {
+    QPoint place = frame.topLeft();
+    place.rx() -= std::max(0, frame.right() - available.right());
+    place.ry() -= std::max(0, frame.bottom() - available.bottom());
+    return QPoint(std::max(place.x(), available.left()), std::max(place.y(), available.top()));
+}
+
+void Cropping_Tool::keepOnScreen() {
+    if (!isVisible() || !screen())
+        return;
+    const QPoint place = keptOnScreen(frameGeometry(), screen()->availableGeometry());
+    if (place != pos())
+        move(place);
 }
 
 void Cropping_Tool::fillSeriesList() {
@@ -606,7 +637,8 @@ void Cropping_Tool::OK_Btn_Clicked() {
             Show_MessageBox(QStringLiteral("Please select Custom output file name option."));
             return;
         }
-        if (output_option_matrix->checkedId() == 1 && Trim_Str(output_custom_name->text()).isEmpty()) {
+        if (output_option_matrix->checkedId() == 1 &&
+            Remove_Reserve_Char_In_File_Name(output_custom_name->text()).isEmpty()) {
             Show_MessageBox(QStringLiteral("Please select output file custom name."));
             return;
         }
@@ -714,6 +746,7 @@ bool Cropping_Tool::Load_for_Next_Screen() {
     if (input_selection == 1 || input_selection == 3 || input_selection == 4) {
         Crop_Input_Path = Get_Item_Text(0);
         Load_Image_File(Crop_Input_Path);
+        showListRow(0);
     }
     Next_Btn->setEnabled(false);
     Back_Btn->setEnabled(true);
@@ -751,8 +784,12 @@ void Cropping_Tool::Load_Image_File(const QString& path) {
     if (Crop_All_Thread_Running)
         return;
     if (QFileInfo(path).isFile() && croping_selection == 0 && !User_Picture.isNull()) {
+        // Only a selection carried over from the picture before moves back
+        // onto this one; a new one starts at its own place.
+        const bool carried = canvasController->hasSelectors() && canvasController->currentSelector();
         Show_hide_Crop_Selection(true);
-        if (MSSSelector* s = canvasController->currentSelector()) {
+        MSSSelector* s = canvasController->currentSelector();
+        if (carried && s) {
             const QSizeF ratio = originalImageRatio();
             const QRectF f = s->frame();
             const QPointF origin(f.x() / ratio.width(), f.y() / ratio.height());
@@ -778,16 +815,30 @@ void Cropping_Tool::Back_Btn_Clicked() {
     stop_or_continue = 0;
 }
 
+bool Cropping_Tool::stopInsteadOfClosing() {
+    if (!runThread_)
+        return false;
+    const QScopedValueRollback<bool> asking(askingStop_, true);
+    if (send_modls_wnd)
+        send_modls_wnd->Stop_Sending_Pressed();
+    return true;
+}
+
 void Cropping_Tool::reject() {
-    if (runThread_)
-        return;
     if (crop_direct == 0)
         Cancel_Btn_Clicked();
     else
+        Close_Direct_Image_Clicked();
+}
+
+void Cropping_Tool::Close_Direct_Image_Clicked() {
+    if (!stopInsteadOfClosing())
         Close_Box_With_Cancel();
 }
 
 void Cropping_Tool::Cancel_Btn_Clicked() {
+    if (stopInsteadOfClosing())
+        return;
     Stop_Camera_Reading();
     stop_or_continue = 0;
     if (camera_ && camera_->hasCapture())
@@ -799,12 +850,10 @@ void Cropping_Tool::Cancel_Btn_Clicked() {
 // ---------------------------------------------------------------- camera input
 
 void Cropping_Tool::Start_Btn_Clicked() {
-    const QString id = zelk::chosenCameraId(camera_list_unq_id);
-    if (id.isEmpty() || !camera_) {
-        Show_MessageBox(QStringLiteral("Please select camera."));
+    // Without a camera installed the lists are empty.
+    const QString id = zelk::cameraToStart(camera_list_unq_id);
+    if (id.isEmpty() || !camera_)
         return;
-    }
-    selected_camera = id;
     QPointer<Cropping_Tool> self(this);
     const bool started = camera_->start(id, [self](const QImage& frame) {
         if (!self)
@@ -1072,6 +1121,8 @@ bool Cropping_Tool::Crop_Image_Function(const QString& target, bool skipQuestion
         s.method = zelk::CropSettings::Manual;
     }
     const zelk::CropPicture::Result cut = zelk::CropPicture::crop(User_Picture, s, nullptr);
+    if (cut.outside)
+        Show_MessageBox(OutsideOne.arg(input_selection == 2 ? camera_list->currentText() : Crop_Input_Path));
     if (cut.image.isNull())
         return false;
     const zelk::ExportFileWriter::Result w = zelk::CropJob::writeCrop(cut.image, target, skipQuestion, askReplace);
@@ -1286,9 +1337,19 @@ void Cropping_Tool::Mark_List_New_Selection(int row) {
     ColList->setFocus();
 }
 
+void Cropping_Tool::showListRow(int row) {
+    if (row < 0 || row >= listModel_->rowCount())
+        return;
+    const QModelIndex index = listModel_->index(row, 0);
+    const QScopedValueRollback<bool> quiet(listQuiet_, true);
+    ColList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+    ColList->scrollTo(index);
+}
+
 void Cropping_Tool::listSelectionChanged() {
     const QModelIndexList rows = ColList->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    if (rows.isEmpty() || listQuiet_)
         return;
     try {
         Crop_Input_Path = Get_Item_Text(rows.constFirst().row());
@@ -1405,6 +1466,12 @@ void Cropping_Tool::followRow(int row) {
 void Cropping_Tool::finishRun() {
     if (!runThread_)
         return;
+    // A run that ends while its stop question is open ends once it is
+    // answered, not under it.
+    if (askingStop_) {
+        QTimer::singleShot(50, this, &Cropping_Tool::finishRun);
+        return;
+    }
     runThread_->wait();
     delete runThread_;
     runThread_ = nullptr;
@@ -1455,9 +1522,15 @@ void Cropping_Tool::finishRun() {
     }
     if (!job->failure().isEmpty())
         Show_MessageBox(QStringLiteral("The file could not be written:\n\n%1").arg(job->failure()));
+    if (!job->outside().isEmpty())
+        Show_MessageBox(OutsideMany.arg(job->outside().join(QLatin1Char('\n'))));
     ::Export_File_Path = Crop_Output_Path;
     ::Export_File_Message =
-        seriesKept ? QStringLiteral("Cropping was stopped. The series has not been changed.") : CroppedMessage;
+        seriesKept               ? QStringLiteral("Cropping was stopped. The series has not been changed.")
+        : job->outside().isEmpty() ? CroppedMessage
+                                   : QStringLiteral("%1 of %2 images have been cropped.")
+                                         .arg(job->filesWritten())
+                                         .arg(job->total());
     if (crop_direct == 2 || crop_direct == 3)
         Close_Box_With_OK();
     else

@@ -32,6 +32,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -147,7 +148,7 @@ public:
 
     // ---- Direct modes ----
     void Crop_Direct_Image_Clicked();
-    void Close_Direct_Image_Clicked() { Close_Box_With_Cancel(); }
+    void Close_Direct_Image_Clicked();
     void Close_Box_With_OK();
     void Close_Box_With_Cancel();
 
@@ -159,6 +160,9 @@ public:
     bool cropRunning() const { return runThread_ != nullptr; }
     // The settings a run copies when it starts.
     zelk::CropSettings cropSettings() const;
+    // Where a window whose frame is `frame` goes to stay on `available`:
+    // where it is when it fits, else moved back as little as it must.
+    static QPoint keptOnScreen(const QRect& frame, const QRect& available);
 
     // ---- Controls ----
     QWidget* Main_Screen_Box = nullptr;
@@ -213,13 +217,27 @@ public:
 
 protected:
     // Escape and the window's close box end the tool as its own close
-    // button does (nothing while a run is under way).
+    // button does.
     void reject() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // While a run is under way the tool does not close: closing asks Stop's
+    // question instead. False when no run is under way.
+    bool stopInsteadOfClosing();
     void buildMainScreen();
     void buildCropScreen();
+    // A value typed in `text` or stepped in `stepper`, in row `row` of
+    // `grid` after its label; the stepper's value shows in the text.
+    void addValueWithStepper(QGridLayout* grid, int row, const QString& label, QLineEdit*& text,
+                             QSpinBox*& stepper, int lowest, int highest);
+    // The main screen or the crop screen; the window takes the size of the
+    // one shown (growing or shrinking back) and stays on its screen.
     void showCropScreen(bool crop);
+    void keepOnScreen();
+    // Row `row` of the list chosen and scrolled into view, without loading
+    // its picture again.
+    void showListRow(int row);
     // A folder chosen from the one `field` names, into `field`.
     void chooseFolderInto(QLineEdit* field, const QString& title);
     void reloadList();
@@ -248,6 +266,8 @@ private:
     std::unique_ptr<zelk::FaceFinder> faces_;
     QAbstractTableModel* listModel_ = nullptr;
     QRect facePixels_;
+    bool listQuiet_ = false;   // a row chosen by showListRow: its picture is shown
+    bool askingStop_ = false;  // the stop question of a close is open
     // The run under way.
     std::shared_ptr<zelk::CropJob> job_;
     QThread* runThread_ = nullptr;
