@@ -66,17 +66,14 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* cameraRow = new QHBoxLayout;
-    const zelk::CameraLists lists = zelk::makeCameraLists(this);
+    cameraRow->addWidget(new QLabel(QStringLiteral("Camera:")));
+    const zelk::CameraLists lists = zelk::makeCameraLists(this, cameraRow, [this] { Get_List_Btn_Clicked(); });
     camera_list = lists.names;
     camera_list->setMinimumWidth(220);
     camera_list_unq_id = lists.ids;
     refresh_btn = lists.refresh;
     start_btn = new QPushButton(QStringLiteral("Start"));
     stop_btn = new QPushButton(QStringLiteral("Stop"));
-    cameraRow->addWidget(new QLabel(QStringLiteral("Camera:")));
-    cameraRow->addWidget(camera_list, 1);
-    cameraRow->addWidget(camera_list_unq_id);
-    cameraRow->addWidget(refresh_btn);
     cameraRow->addWidget(start_btn);
     cameraRow->addWidget(stop_btn);
     left->addLayout(cameraRow);
@@ -145,7 +142,6 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
 
     connect(start_btn, &QPushButton::clicked, this, &Camera::Start_Btn_Clicked);
     connect(stop_btn, &QPushButton::clicked, this, &Camera::Stop_Btn_Clicked);
-    connect(refresh_btn, &QPushButton::clicked, this, &Camera::Get_List_Btn_Clicked);
     connect(capture_btn, &QPushButton::clicked, this, &Camera::Capture_Btn_Clicked);
     connect(enable_cropping_btn, &QCheckBox::toggled, this, &Camera::Enable_Cropping_Clicked);
     connect(crop_btn, &QPushButton::clicked, this, &Camera::Crop_Image_Clicked);

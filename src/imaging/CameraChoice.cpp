@@ -3,15 +3,20 @@
 #include "foundation/Utilities.h"
 #include "imaging/CameraGlobals.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QPushButton>
 
-zelk::CameraLists zelk::makeCameraLists(QObject* context) {
+zelk::CameraLists zelk::makeCameraLists(QObject* context, QBoxLayout* row, std::function<void()> refreshed) {
     CameraLists lists;
     lists.names = new QComboBox;
     lists.ids = new QComboBox;
     lists.ids->hide();
     lists.refresh = new QPushButton(QStringLiteral("Refresh"));
+    row->addWidget(lists.names, 1);
+    row->addWidget(lists.ids);
+    row->addWidget(lists.refresh);
+    QObject::connect(lists.refresh, &QPushButton::clicked, context, std::move(refreshed));
     QComboBox* ids = lists.ids;
     QObject::connect(lists.names, &QComboBox::currentIndexChanged, context, [ids](int i) {
         if (i >= 0 && i < ids->count())

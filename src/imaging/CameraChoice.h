@@ -8,6 +8,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
+class QBoxLayout;
 class QComboBox;
 class QObject;
 class QPushButton;
@@ -20,10 +23,10 @@ struct CameraLists {
     QPushButton* refresh = nullptr;  // lists the devices again
 };
 
-// The lists and Refresh, without parent; the owner places them and wires
-// Refresh. `ids` follows the row chosen in `names`, and selected_camera
-// the identifier `ids` shows; `context` owns the connections.
-CameraLists makeCameraLists(QObject* context);
+// The lists and Refresh, added to `row`; Refresh runs `refreshed`. `ids`
+// follows the row chosen in `names`, and selected_camera the identifier
+// `ids` shows; `context` owns the connections.
+CameraLists makeCameraLists(QObject* context, QBoxLayout* row, std::function<void()> refreshed);
 
 // Lists `devices` in both lists (emptied first) and chooses the first.
 void fillCameraLists(QComboBox* names, QComboBox* ids, const QList<CroppingCamera::Device>& devices);

@@ -58,7 +58,6 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
-#include <tuple>
 
 namespace {
 
@@ -149,22 +148,13 @@ Cropping_Tool::Cropping_Tool(SKTWindowController* hub, QWidget* parent) : QDialo
     layout->addWidget(Main_Screen_Box);
     layout->addWidget(Crop_Screen_Box);
 
-    auto* buttons = new QHBoxLayout;
     button_box = new QWidget(this);
-    auto* navigation = new QHBoxLayout(button_box);
+    QHBoxLayout* navigation = buttonRow({{&Back_Btn, "Back", &Cropping_Tool::Back_Btn_Clicked},
+                                         {&Next_Btn, "Next", &Cropping_Tool::OK_Btn_Clicked},
+                                         {&Cancel_Btn, "Cancel", &Cropping_Tool::Cancel_Btn_Clicked}});
     navigation->setContentsMargins(0, 0, 0, 0);
-    Back_Btn = new QPushButton(QStringLiteral("Back"));
-    Next_Btn = new QPushButton(QStringLiteral("Next"));
-    Cancel_Btn = new QPushButton(QStringLiteral("Cancel"));
-    navigation->addStretch();
-    navigation->addWidget(Back_Btn);
-    navigation->addWidget(Next_Btn);
-    navigation->addWidget(Cancel_Btn);
-    buttons->addWidget(button_box);
-    layout->addLayout(buttons);
-    connect(Back_Btn, &QPushButton::clicked, this, &Cropping_Tool::Back_Btn_Clicked);
-    connect(Next_Btn, &QPushButton::clicked, this, &Cropping_Tool::OK_Btn_Clicked);
-    connect(Cancel_Btn, &QPushButton::clicked, this, &Cropping_Tool::Cancel_Btn_Clicked);
+    button_box->setLayout(navigation);
+    layout->addWidget(button_box);
 
     plz_wait_Window = new PleaseWait_Modeless(this);
     Reset_Image_Editing_Controls();
@@ -189,19 +179,6 @@ void Cropping_Tool::buildMainScreen() {
     Main_Screen_Box = new QWidget(this);
     auto* grid = new QGridLayout(Main_Screen_Box);
 
-    // A path field with its Browse button, in a box of its own.
-    auto pathBox = [this](QLineEdit*& field, void (Cropping_Tool::*browsed)()) {
-        auto* box = new QWidget;
-        auto* h = new QHBoxLayout(box);
-        h->setContentsMargins(0, 0, 0, 0);
-        field = new QLineEdit;
-        auto* browse = new QPushButton(QStringLiteral("Browse..."));
-        h->addWidget(field);
-        h->addWidget(browse);
-        connect(browse, &QPushButton::clicked, this, browsed);
-        return box;
-    };
-
     auto* input = new QGroupBox(QStringLiteral("Input"));
     auto* in = new QGridLayout(input);
     input_option_matrix = new QButtonGroup(this);
@@ -216,14 +193,10 @@ void Cropping_Tool::buildMainScreen() {
     {
         auto* h = new QHBoxLayout(Camera_Box);
         h->setContentsMargins(0, 0, 0, 0);
-        const zelk::CameraLists lists = zelk::makeCameraLists(this);
+        const zelk::CameraLists lists = zelk::makeCameraLists(this, h, [this] { Refresh_Camera_Clicked(); });
         camera_list = lists.names;
         camera_list_unq_id = lists.ids;
         refresh_camera_btn = lists.refresh;
-        h->addWidget(camera_list, 1);
-        h->addWidget(camera_list_unq_id);
-        h->addWidget(refresh_camera_btn);
-        connect(refresh_camera_btn, &QPushButton::clicked, this, &Cropping_Tool::Refresh_Camera_Clicked);
     }
     in->addWidget(Camera_Box, 2, 1);
     in->addWidget(radio(input_option_matrix, 3, QStringLiteral("Images of a data series")), 3, 0);
@@ -247,14 +220,11 @@ void Cropping_Tool::buildMainScreen() {
     auto* output = new QGroupBox(QStringLiteral("Output"));
     auto* out = new QGridLayout(output);
     out->addWidget(new QLabel(QStringLiteral("Output folder:")), 0, 0);
-    output_path = new QLineEdit;
-    auto* browse = new QPushButton(QStringLiteral("Browse..."));
+    QWidget* folder = pathBox(output_path, &Cropping_Tool::Output_Browse_Clicked);
     Open_Folder_Btn = new QPushButton(QStringLiteral("Open"));
-    out->addWidget(output_path, 0, 1);
-    out->addWidget(browse, 0, 2);
-    out->addWidget(Open_Folder_Btn, 0, 3);
-    connect(browse, &QPushButton::clicked, this, &Cropping_Tool::Output_Browse_Clicked);
+    folder->layout()->addWidget(Open_Folder_Btn);
     connect(Open_Folder_Btn, &QPushButton::clicked, this, &Cropping_Tool::Open_Output_Folder_Clicked);
+    out->addWidget(folder, 0, 1, 1, 3);
     output_option_matrix = new QButtonGroup(this);
     out->addWidget(new QLabel(QStringLiteral("Output name:")), 1, 0);
     out->addWidget(radio(output_option_matrix, 0, QStringLiteral("Input file name")), 1, 1);
@@ -268,6 +238,29 @@ void Cropping_Tool::buildMainScreen() {
                                    QStringLiteral("tiff")});
     out->addWidget(output_format_combo, 3, 1);
     grid->addWidget(output, 1, 0);
+}
+
+QWidget* Cropping_Tool::pathBox(QLineEdit*& field, void (Cropping_Tool::*browsed)()) {
+    auto* box = new QWidget;
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, 0, 0, 0);
+    field = new QLineEdit;
+    auto* browse = new QPushButton(QStringLiteral("Browse..."));
+    h->addWidget(field);
+    h->addWidget(browse);
+    connect(browse, &QPushButton::clicked, this, browsed);
+    return box;
+}
+
+QHBoxLayout* Cropping_Tool::buttonRow(std::initializer_list<ButtonSpec> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (const ButtonSpec& b : buttons) {
+        *b.button = new QPushButton(QString::fromLatin1(b.text));
+        row->addWidget(*b.button);
+        connect(*b.button, &QPushButton::clicked, this, b.clicked);
+    }
+    return row;
 }
 
 void Cropping_Tool::addValueWithStepper(QGridLayout* grid, int row, const QString& label, QLineEdit*& text,
@@ -340,18 +333,6 @@ void Cropping_Tool::buildCropScreen() {
     connect(cropping_option_matrix, &QButtonGroup::idClicked, this, [this] { cropping_option_CellClick(); });
     middle->addWidget(Croping_option_Box);
 
-    // A row of buttons, each wired to its handler.
-    auto buttonRow = [this](std::initializer_list<std::tuple<QPushButton**, const char*, void (Cropping_Tool::*)()>>
-                                buttons) {
-        auto* row = new QHBoxLayout;
-        row->addStretch();
-        for (const auto& [button, text, clicked] : buttons) {
-            *button = new QPushButton(QString::fromLatin1(text));
-            row->addWidget(*button);
-            connect(*button, &QPushButton::clicked, this, clicked);
-        }
-        return row;
-    };
     middle->addLayout(buttonRow({{&start_btn, "Start", &Cropping_Tool::Start_Btn_Clicked},
                                  {&stop_btn, "Stop", &Cropping_Tool::Stop_Btn_Clicked},
                                  {&capture_btn, "Capture", &Cropping_Tool::Capture_Clicked}}));
@@ -450,12 +431,8 @@ int Cropping_Tool::Open_Wnd() {
         Image_Edit_Prop_Box->setEnabled(false);
         fillSeriesList();
         showCropScreen(false);
-        button_box->show();
-        Open_Folder_Btn->show();
-        crop_btn->show();
+        showDirectButtons(false);
         crop_all_btn->show();
-        Crop_direct_Btn->hide();
-        Close_direct_Btn->hide();
     } catch (const std::exception& e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }
@@ -1138,16 +1115,20 @@ bool Cropping_Tool::Crop_Image_Function(const QString& target, bool skipQuestion
     return true;
 }
 
-void Cropping_Tool::Crop_Single_Image_Clicked() {
+void Cropping_Tool::clearCropFlags() {
     ::check_any_card_exported = 0;
     Msg_Apply_All_Chk = false;
     Msg_Apply_All_Chk_for_in_use = false;
+    Stop_SMS_Sending_Now = false;
+    replace_keep_file_flag = 0;
+}
+
+void Cropping_Tool::Crop_Single_Image_Clicked() {
+    clearCropFlags();
     if (User_Picture.isNull()) {
         Show_MessageBox(QStringLiteral("There is no image to crop."));
         return;
     }
-    Stop_SMS_Sending_Now = false;
-    replace_keep_file_flag = 0;
     if (!takeCropRect())
         return;
     Create_Folder(Crop_Output_Path);
@@ -1176,6 +1157,13 @@ void Cropping_Tool::Open_Export_File_Box() {
 
 // ---------------------------------------------------------------- direct modes
 
+void Cropping_Tool::showDirectButtons(bool direct) {
+    for (QWidget* w : {button_box, static_cast<QWidget*>(Open_Folder_Btn), static_cast<QWidget*>(crop_btn)})
+        w->setVisible(!direct);
+    Crop_direct_Btn->setVisible(direct);
+    Close_direct_Btn->setVisible(direct);
+}
+
 void Cropping_Tool::showDirectScreen(int mode, const QString& cropText) {
     Reset_Image_Editing_Controls();
     crop_num = 0;
@@ -1183,75 +1171,52 @@ void Cropping_Tool::showDirectScreen(int mode, const QString& cropText) {
     crop_direct = mode;
     Set_Default_Values();
     showCropScreen(true);
-    crop_btn->hide();
-    Open_Folder_Btn->hide();
-    button_box->hide();
-    Crop_direct_Btn->show();
-    Close_direct_Btn->show();
+    showDirectButtons(true);
     Used_Option->hide();
     Crop_direct_Btn->setText(cropText);
+    input_selection = mode == 1 ? 0 : mode == 2 ? 3 : 4;
+    if (mode != 1) {  // a list: the series' or the column's pictures
+        Crop_Direct_Path.clear();
+        Show_Hide_List_Ctrl(false);
+    }
 }
 
 int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString& path) {
     showDirectScreen(1, QStringLiteral("Crop Image"));
     fillSeriesList();
-    input_selection = 0;
     Crop_Rect = QRectF();
     Crop_Input_Path = path;
     file_path->setText(path);
-    if (!Load_for_Next_Screen())
-        return 0;
-    return runModal();
+    return Load_for_Next_Screen() ? runModal() : 0;
 }
 
 int Cropping_Tool::Open_Wnd_Direct_Crop_Series(const QString& series) {
     showDirectScreen(2, QStringLiteral("Crop Images"));
-    Crop_Direct_Path.clear();
-    input_selection = 3;
-    Show_Hide_List_Ctrl(false);
     fillSeriesList();
     batch_list->setCurrentIndex(std::max(0, batch_list->findText(series)));
-    crop_all_btn->hide();
-    if (!Load_for_Next_Screen())
-        return 0;
-    crop_all_btn->hide();
-    return runModal();
+    return Load_for_Next_Screen() ? runModal() : 0;
 }
 
 int Cropping_Tool::Open_Wnd_Direct_Excel_Column(const QString& column, int col_index) {
     showDirectScreen(3, QStringLiteral("Crop Image"));
     Passed_Excel_Col_Index = col_index;
     Passed_Excel_Col_Name = column;
-    Crop_Direct_Path.clear();
-    input_selection = 4;
-    Show_Hide_List_Ctrl(false);
     batch_list->clear();
     if (hub_)
         hub_->Fill_Excel_Col_Name_In_Combo(batch_list);
     batch_list->setCurrentIndex(col_index);
-    crop_all_btn->hide();
-    if (!Load_for_Next_Screen())
-        return 0;
-    crop_all_btn->hide();
-    return runModal();
+    return Load_for_Next_Screen() ? runModal() : 0;
 }
 
 void Cropping_Tool::Crop_Direct_Image_Clicked() {
-    ::check_any_card_exported = 0;
-    Msg_Apply_All_Chk = false;
-    Msg_Apply_All_Chk_for_in_use = false;
-    Stop_SMS_Sending_Now = false;
-    replace_keep_file_flag = 0;
+    clearCropFlags();
     if (crop_direct == 1 && User_Picture.isNull()) {
         Show_MessageBox(QStringLiteral("There is no image to crop."));
         return;
     }
     if (croping_selection == 0) {
-        if (!canvasController->hasSelectors()) {
-            Show_MessageBox(QStringLiteral("Please select area to crop."));
+        if (!takeCropRect())
             return;
-        }
-        Crop_Rect = canvasController->selectors().constLast()->frame();
         // A rectangle without width or height crops nothing.
         if (crop_direct == 1 && Crop_Rect.normalized().isEmpty()) {
             Show_MessageBox(QStringLiteral("Please select area to crop."));
@@ -1288,7 +1253,6 @@ void Cropping_Tool::Crop_Direct_Image_Clicked() {
                              "want to continue?");
     if (Show_YES_NO_MessageBox(question) != 1)
         return;
-    replace_keep_file_flag = 0;
     Crop_Output_Path = ::Cropped_Img_Path;
     Crop_All_Clicked();
 }
@@ -1365,9 +1329,7 @@ void Cropping_Tool::Crop_All_Clicked() {
     if (runThread_)
         return;
     Crop_All_Thread_Running = false;
-    ::check_any_card_exported = 0;
-    Stop_SMS_Sending_Now = false;
-    replace_keep_file_flag = 0;
+    clearCropFlags();
     try {
         prepareRun();
     } catch (const std::exception& e) {
@@ -1380,9 +1342,6 @@ void Cropping_Tool::Crop_All_Clicked() {
 }
 
 bool Cropping_Tool::prepareRun() {
-    Msg_Apply_All_Chk = false;
-    Msg_Apply_All_Chk_for_in_use = false;
-    Stop_SMS_Sending_Now = false;
     if (!takeCropRect())
         return false;
     list_count = int(ListData.size());

@@ -20,6 +20,7 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <initializer_list>
 #include <memory>
 
 class DoubleSlider;
@@ -34,6 +35,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -227,6 +229,15 @@ private:
     bool stopInsteadOfClosing();
     void buildMainScreen();
     void buildCropScreen();
+    // A path field with its Browse button, in a box of its own.
+    QWidget* pathBox(QLineEdit*& field, void (Cropping_Tool::*browsed)());
+    struct ButtonSpec {
+        QPushButton** button;
+        const char* text;
+        void (Cropping_Tool::*clicked)();
+    };
+    // A row of buttons after a stretch, each wired to its handler.
+    QHBoxLayout* buttonRow(std::initializer_list<ButtonSpec> buttons);
     // A value typed in `text` or stepped in `stepper`, in row `row` of
     // `grid` after its label; the stepper's value shows in the text.
     void addValueWithStepper(QGridLayout* grid, int row, const QString& label, QLineEdit*& text,
@@ -257,6 +268,10 @@ private:
     // The crop screen of a direct mode (1 a picture, 2 a series, 3 an Excel
     // column) with its crop button's text.
     void showDirectScreen(int mode, const QString& cropText);
+    // The direct modes' crop and close buttons, or the full tool's.
+    void showDirectButtons(bool direct);
+    // A crop starts with no keep-or-replace answer and no stop asked.
+    void clearCropFlags();
     // Runs the window modally and hides it after; its code.
     int runModal();
     void Stop_Camera_Reading();
