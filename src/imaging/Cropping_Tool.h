@@ -7,6 +7,8 @@
 // picture or the whole list on a worker under the progress sheet. The main
 // window's picture panel opens the crop screen directly for one picture,
 // a series or an Excel column (the direct modes) and takes the result.
+// Cropping_Tool.cpp builds the window and opens it; Cropping_Tool_FileScreen,
+// Cropping_Tool_CropScreen and Cropping_Tool_Run hold the rest.
 #include "imaging/CropJob.h"
 #include "imaging/CropPicture.h"
 #include "imaging/CroppingCamera.h"
@@ -28,7 +30,6 @@ class MSSCanvas;
 class MSSCanvasController;
 class MSSScaledImage;
 class PleaseWait_Modeless;
-class QAbstractTableModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -47,6 +48,7 @@ class Send_Modeless;
 class SKTWindowController;
 
 namespace zelk {
+class CropListModel;
 class FaceFinder;
 }
 
@@ -224,6 +226,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // What a crop that wrote its files says.
+    static const QString CroppedMessage;
+    static void select(QButtonGroup* group, int id);
     // While a run is under way the tool does not close: closing asks Stop's
     // question instead. False when no run is under way.
     bool stopInsteadOfClosing();
@@ -279,7 +284,7 @@ private:
     SKTWindowController* hub_;
     std::unique_ptr<zelk::CroppingCamera> camera_;
     std::unique_ptr<zelk::FaceFinder> faces_;
-    QAbstractTableModel* listModel_ = nullptr;
+    zelk::CropListModel* listModel_ = nullptr;
     QRect facePixels_;
     bool listQuiet_ = false;   // a row chosen by showListRow: its picture is shown
     bool askingStop_ = false;  // the stop question of a close is open
