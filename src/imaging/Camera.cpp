@@ -66,17 +66,14 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* cameraRow = new QHBoxLayout;
-    camera_list = new QComboBox;
+    cameraRow->addWidget(new QLabel(QStringLiteral("Camera:")));
+    const zelk::CameraLists lists = zelk::makeCameraLists(this, cameraRow, [this] { Get_List_Btn_Clicked(); });
+    camera_list = lists.names;
     camera_list->setMinimumWidth(220);
-    camera_list_unq_id = new QComboBox;
-    camera_list_unq_id->hide();
+    camera_list_unq_id = lists.ids;
+    refresh_btn = lists.refresh;
     start_btn = new QPushButton(QStringLiteral("Start"));
     stop_btn = new QPushButton(QStringLiteral("Stop"));
-    refresh_btn = new QPushButton(QStringLiteral("Refresh"));
-    cameraRow->addWidget(new QLabel(QStringLiteral("Camera:")));
-    cameraRow->addWidget(camera_list, 1);
-    cameraRow->addWidget(camera_list_unq_id);
-    cameraRow->addWidget(refresh_btn);
     cameraRow->addWidget(start_btn);
     cameraRow->addWidget(stop_btn);
     left->addLayout(cameraRow);
@@ -143,10 +140,8 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     right->addLayout(buttons);
     layout->addLayout(right);
 
-    zelk::linkCameraLists(this, camera_list, camera_list_unq_id);
     connect(start_btn, &QPushButton::clicked, this, &Camera::Start_Btn_Clicked);
     connect(stop_btn, &QPushButton::clicked, this, &Camera::Stop_Btn_Clicked);
-    connect(refresh_btn, &QPushButton::clicked, this, &Camera::Get_List_Btn_Clicked);
     connect(capture_btn, &QPushButton::clicked, this, &Camera::Capture_Btn_Clicked);
     connect(enable_cropping_btn, &QCheckBox::toggled, this, &Camera::Enable_Cropping_Clicked);
     connect(crop_btn, &QPushButton::clicked, this, &Camera::Crop_Image_Clicked);
@@ -193,15 +188,13 @@ void Camera::showFrame(const QImage& frame) { capture_image->setPixmap(fitted(fr
 void Camera::Get_And_Fill_Camera_List() { zelk::fillCameraLists(camera_list, camera_list_unq_id, session_->list()); }
 
 void Camera::Start_Btn_Clicked() {
-    const QString id = zelk::chosenCameraId(camera_list_unq_id);
+    const QString id = zelk::cameraToStart(camera_list_unq_id);
     if (id.isEmpty()) {
-        Show_MessageBox(QStringLiteral("Please select camera."));
         connection_msg_label->setText(ConnectCamera);
         connection_msg_label->show();
         return;
     }
-    selected_camera = id;
-    const bool started = session_->start(selected_camera, [this](const QImage& frame) { showFrame(frame); });
+    const bool started = session_->start(id, [this](const QImage& frame) { showFrame(frame); });
     Start_Stop_Btn_State();
     if (!started)
         return;

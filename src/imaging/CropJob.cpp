@@ -1,6 +1,7 @@
 #include "imaging/CropJob.h"
 
 #include "foundation/ExportNames.h"
+#include "foundation/Utilities.h"
 #include "imaging/FaceFinder.h"
 #include "production/ExportPicture.h"
 
@@ -26,7 +27,9 @@ QString CropNaming::Cropped_File_Name(const QString& inputPath) {
         if (name.isEmpty())
             name = QFileInfo(inputPath).fileName();
     } else {
-        name = crop_num == 0 ? custom : QStringLiteral("%1_%2").arg(custom).arg(crop_num);
+        // Typed, so cleaned as every typed name is: it never leaves the folder.
+        const QString cleaned = Remove_Reserve_Char_In_File_Name(custom);
+        name = crop_num == 0 ? cleaned : QStringLiteral("%1_%2").arg(cleaned).arg(crop_num);
     }
     const QString ext = extensionOf(formatIndex);
     ++crop_num;
@@ -38,7 +41,8 @@ CropJob::CropJob(Settings settings, ExportFileWriter::Ask ask) : settings_(std::
 ExportFileWriter::Result CropJob::writeCrop(const QImage& cropped, const QString& target, bool direct,
                                             const ExportFileWriter::Ask& ask) {
     const ExportPicture picture(cropped);
-    return ExportFileWriter::write(
+    // The crop in hand is written even when Stop came while it was made.
+    return ExportFileWriter::finish(
         target, [&](QString* why) { return picture.encode(QFileInfo(target).suffix(), false, why); }, direct, ask);
 }
 
@@ -62,6 +66,8 @@ void CropJob::run() {
             const bool present = QFileInfo(input).isFile();
             const QImage shown = present ? CropPicture::loadShown(input, settings_.crop.edit) : QImage();
             const CropPicture::Result cut = CropPicture::crop(shown, settings_.crop, faces.get());
+            if (cut.outside)
+                outside_ << input;
             if (!cut.image.isNull()) {
                 const QString target =
                     direct ? ExportNames::freeName(QDir(settings_.naming.folder).filePath(QFileInfo(input).fileName()))
@@ -78,6 +84,11 @@ void CropJob::run() {
             done_.store(i + 1);
             if (!failure_.isEmpty())
                 break;
+            // Stop, or cancel all answered for this row: nothing more.
+            if (ExportFileWriter::runStopped()) {
+                stopped_ = true;
+                break;
+            }
         }
     } catch (const std::exception& e) {
         failure_ = QString::fromUtf8(e.what());

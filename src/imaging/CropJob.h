@@ -25,8 +25,8 @@ struct CropNaming {
 
     static QString extensionOf(int formatIndex);
     // folder/name.ext: the input's name without extension, or the custom
-    // name and from the second name on "%@_%d" with crop_num; crop_num
-    // grows by one.
+    // name (reserved characters removed, "/" made "_") and from the second
+    // name on "%@_%d" with crop_num; crop_num grows by one.
     QString Cropped_File_Name(const QString& inputPath);
 };
 
@@ -56,8 +56,12 @@ public:
     // croped_file of each row begun: the path written, or "".
     const QStringList& results() const { return results_; }
     int filesWritten() const { return written_; }
-    // Cancel all or Stop ended the run before its last row.
+    // Cancel all or Stop came during the run; the row in progress when
+    // Stop came was finished, no later one begun.
     bool stopped() const { return stopped_; }
+    // The rows whose selection holds nothing of their picture: nothing was
+    // written for them.
+    const QStringList& outside() const { return outside_; }
     // A write that failed, or a failure of the run, with its reason.
     const QString& failure() const { return failure_; }
     int crop_num() const { return settings_.naming.crop_num; }
@@ -74,6 +78,7 @@ private:
     QStringList results_;
     int written_ = 0;
     bool stopped_ = false;
+    QStringList outside_;
     QString failure_;
 };
 

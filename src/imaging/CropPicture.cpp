@@ -73,10 +73,14 @@ QString CropPicture::sizeText(const QString& typed) {
 }
 
 QImage CropPicture::cut(const QImage& picture, const QRectF& r) {
-    const QRectF n = r.normalized();
-    if (picture.isNull() || n.width() <= 0 || n.height() <= 0)
+    if (picture.isNull() || r.normalized().isEmpty())
         return QImage();
     const QSizeF points = pictureSizeInPoints(picture);
+    // Only the picture is cut: what the rectangle holds beyond its edges
+    // would come out blank.
+    const QRectF n = r.normalized().intersected(QRectF(QPointF(0, 0), points));
+    if (n.isEmpty())
+        return QImage();
     const double sx = points.width() > 0 ? picture.width() / points.width() : 1.0;
     const double sy = points.height() > 0 ? picture.height() / points.height() : 1.0;
     // Picture points (y up) to the pixels of the picture (y down).
@@ -116,21 +120,22 @@ CropPicture::Result CropPicture::crop(const QImage& shown, const CropSettings& s
     switch (s.method) {
     case CropSettings::Manual:
         r.cropRect = s.cropRect;
-        r.image = cut(shown, sourceRect(s.cropRect, ratio));
         break;
     case CropSettings::Face: {
         const std::optional<QRect> face = faces ? faces->firstFace(shown) : std::nullopt;
         if (!face) {
             r.noFace = true;
-            break;
+            return r;
         }
         r.cropRect = faceCropRect(*face, shown, s.faceMargin, ratio);
-        r.image = cut(shown, sourceRect(r.cropRect, ratio));
         break;
     }
     default:
         r.image = scaled(shown, givenSize(s.width, s.height, s.keepAspect, picture));
-        break;
+        return r;
     }
+    const QRectF source = sourceRect(r.cropRect, ratio);
+    r.image = cut(shown, source);
+    r.outside = r.image.isNull() && !source.normalized().isEmpty();
     return r;
 }

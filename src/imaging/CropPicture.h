@@ -63,8 +63,9 @@ public:
     // characters keep the first five, above 10000 gives "10000".
     static QString sizeText(const QString& typed);
 
-    // The part of the picture under a rectangle of picture points; null
-    // when the rectangle has no width or height.
+    // The part of the picture under a rectangle of picture points, clipped
+    // to the picture; null when the rectangle has no width or height or
+    // holds nothing of the picture.
     static QImage cut(const QImage& picture, const QRectF& pictureRect);
     // The whole picture drawn into size (points = pixels of the output).
     static QImage scaled(const QImage& picture, const QSizeF& size);
@@ -73,6 +74,7 @@ public:
     struct Result {
         QImage image;          // null: nothing to write
         bool noFace = false;   // the face method found none
+        bool outside = false;  // the rectangle holds nothing of the picture
         QRectF cropRect;       // the canvas rectangle used (face: the widened face)
     };
     // The crop by the settings' method. The face method searches `faces`.

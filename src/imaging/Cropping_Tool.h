@@ -7,6 +7,8 @@
 // picture or the whole list on a worker under the progress sheet. The main
 // window's picture panel opens the crop screen directly for one picture,
 // a series or an Excel column (the direct modes) and takes the result.
+// Cropping_Tool.cpp builds the window and opens it; Cropping_Tool_FileScreen,
+// Cropping_Tool_CropScreen and Cropping_Tool_Run hold the rest.
 #include "imaging/CropJob.h"
 #include "imaging/CropPicture.h"
 #include "imaging/CroppingCamera.h"
@@ -20,6 +22,7 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <initializer_list>
 #include <memory>
 
 class DoubleSlider;
@@ -27,12 +30,13 @@ class MSSCanvas;
 class MSSCanvasController;
 class MSSScaledImage;
 class PleaseWait_Modeless;
-class QAbstractTableModel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +48,7 @@ class Send_Modeless;
 class SKTWindowController;
 
 namespace zelk {
+class CropListModel;
 class FaceFinder;
 }
 
@@ -147,7 +152,7 @@ public:
 
     // ---- Direct modes ----
     void Crop_Direct_Image_Clicked();
-    void Close_Direct_Image_Clicked() { Close_Box_With_Cancel(); }
+    void Close_Direct_Image_Clicked();
     void Close_Box_With_OK();
     void Close_Box_With_Cancel();
 
@@ -159,6 +164,9 @@ public:
     bool cropRunning() const { return runThread_ != nullptr; }
     // The settings a run copies when it starts.
     zelk::CropSettings cropSettings() const;
+    // Where a window whose frame is `frame` goes to stay on `available`:
+    // where it is when it fits, else moved back as little as it must.
+    static QPoint keptOnScreen(const QRect& frame, const QRect& available);
 
     // ---- Controls ----
     QWidget* Main_Screen_Box = nullptr;
@@ -213,13 +221,39 @@ public:
 
 protected:
     // Escape and the window's close box end the tool as its own close
-    // button does (nothing while a run is under way).
+    // button does.
     void reject() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // What a crop that wrote its files says.
+    static const QString CroppedMessage;
+    static void select(QButtonGroup* group, int id);
+    // While a run is under way the tool does not close: closing asks Stop's
+    // question instead. False when no run is under way.
+    bool stopInsteadOfClosing();
     void buildMainScreen();
     void buildCropScreen();
+    // A path field with its Browse button, in a box of its own.
+    QWidget* pathBox(QLineEdit*& field, void (Cropping_Tool::*browsed)());
+    struct ButtonSpec {
+        QPushButton** button;
+        const char* text;
+        void (Cropping_Tool::*clicked)();
+    };
+    // A row of buttons after a stretch, each wired to its handler.
+    QHBoxLayout* buttonRow(std::initializer_list<ButtonSpec> buttons);
+    // A value typed in `text` or stepped in `stepper`, in row `row` of
+    // `grid` after its label; the stepper's value shows in the text.
+    void addValueWithStepper(QGridLayout* grid, int row, const QString& label, QLineEdit*& text,
+                             QSpinBox*& stepper, int lowest, int highest);
+    // The main screen or the crop screen; the window takes the size of the
+    // one shown (growing or shrinking back) and stays on its screen.
     void showCropScreen(bool crop);
+    void keepOnScreen();
+    // Row `row` of the list chosen and scrolled into view, without loading
+    // its picture again.
+    void showListRow(int row);
     // A folder chosen from the one `field` names, into `field`.
     void chooseFolderInto(QLineEdit* field, const QString& title);
     void reloadList();
@@ -239,6 +273,10 @@ private:
     // The crop screen of a direct mode (1 a picture, 2 a series, 3 an Excel
     // column) with its crop button's text.
     void showDirectScreen(int mode, const QString& cropText);
+    // The direct modes' crop and close buttons, or the full tool's.
+    void showDirectButtons(bool direct);
+    // A crop starts with no keep-or-replace answer and no stop asked.
+    void clearCropFlags();
     // Runs the window modally and hides it after; its code.
     int runModal();
     void Stop_Camera_Reading();
@@ -246,8 +284,10 @@ private:
     SKTWindowController* hub_;
     std::unique_ptr<zelk::CroppingCamera> camera_;
     std::unique_ptr<zelk::FaceFinder> faces_;
-    QAbstractTableModel* listModel_ = nullptr;
+    zelk::CropListModel* listModel_ = nullptr;
     QRect facePixels_;
+    bool listQuiet_ = false;   // a row chosen by showListRow: its picture is shown
+    bool askingStop_ = false;  // the stop question of a close is open
     // The run under way.
     std::shared_ptr<zelk::CropJob> job_;
     QThread* runThread_ = nullptr;

@@ -27,15 +27,23 @@ bool ExportFileWriter::runStopped() {
 ExportFileWriter::Result ExportFileWriter::write(const QString& path,
                                                  const std::function<QByteArray(QString* why)>& make,
                                                  bool skip_keep_replace_msg, const Ask& ask) {
-    Result r;
-    r.path = path;
     if (runStopped()) {
+        Result r;
+        r.path = path;
         r.outcome = Outcome::Stopped;
         return r;
     }
+    return finish(path, make, skip_keep_replace_msg, ask);
+}
+
+ExportFileWriter::Result ExportFileWriter::finish(const QString& path,
+                                                  const std::function<QByteArray(QString* why)>& make,
+                                                  bool skip_keep_replace_msg, const Ask& ask) {
+    Result r;
+    r.path = path;
     if (!skip_keep_replace_msg && QFileInfo::exists(path)) {
         const int given = replace_keep_file_flag;
-        const int answer = given == 2 || given == 3 ? given : ask(path);
+        const int answer = runStopped() ? 5 : given == 2 || given == 3 ? given : ask(path);
         replace_keep_file_flag = answer;
         switch (answer) {
         case 0:

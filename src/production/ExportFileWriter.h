@@ -44,6 +44,11 @@ public:
     // once the file is to be written.
     static Result write(const QString& path, const std::function<QByteArray(QString* why)>& make,
                         bool skip_keep_replace_msg, const Ask& ask = askReplcaeConfirmBox);
+    // As write, for the item a run finishes after Stop came while it was
+    // being made: it is written, but Stop stands for cancel all, so an
+    // existing file is neither asked about nor touched (Stopped).
+    static Result finish(const QString& path, const std::function<QByteArray(QString* why)>& make,
+                         bool skip_keep_replace_msg, const Ask& ask = askReplcaeConfirmBox);
 };
 
 }  // namespace zelk

@@ -2,10 +2,13 @@
 // photograph (the public-domain astronaut portrait of scikit-image).
 #include "TestSupport.h"
 
+#include "dialogs/DialogGlobals.h"
+#include "dialogs/Replcae_Confirm_Box.h"
 #include "imaging/CropJob.h"
 #include "imaging/CropPicture.h"
 #include "imaging/FaceFinder.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -90,6 +93,37 @@ TEST(CropArithmetic, FaceRectangleUsesTheCropsOwnScale) {
     EXPECT_TRUE(CropPicture::cut(withBlock({100, 100}, {}), QRectF(10, 10, 0, 30)).isNull());
 }
 
+// A selection reaching beyond the picture keeps only the picture's part;
+// one holding nothing of it gives nothing, said apart from an empty one.
+TEST(CropArithmetic, SelectionsAreClippedToThePicture) {
+    const QImage picture = withBlock({60, 40}, {0, 0, 60, 40});  // all red
+    const struct {
+        QRectF canvas;  // view 500 x 400: a 60 x 40 picture is shown 1:1
+        QSize out;      // hand computed; 0 x 0: nothing
+        bool outside;
+    } cases[] = {
+        {{10, 10, 20, 20}, {20, 20}, false},    // inside: as before
+        {{50, 30, 100, 100}, {10, 10}, false},  // over the top right corner
+        {{-20, -20, 40, 30}, {20, 10}, false},  // over the bottom left corner
+        {{10, 10, 100, 100}, {50, 30}, false},  // the default selection on a small picture
+        {{-5, -5, 200, 200}, {60, 40}, false},  // around the whole picture
+        {{70, 10, 20, 20}, {0, 0}, true},       // beside it
+        {{10, 50, 20, 20}, {0, 0}, true},       // above it
+        {{10, 10, 0, 20}, {0, 0}, false},       // no width: nothing, and no fault
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1,%2 %3x%4").arg(c.canvas.x()).arg(c.canvas.y()).arg(c.canvas.width())
+                         .arg(c.canvas.height()).toStdString());
+        CropSettings s;
+        s.cropRect = c.canvas;
+        s.viewSize = QSizeF(500, 400);
+        const CropPicture::Result r = CropPicture::crop(picture, s, nullptr);
+        EXPECT_EQ(r.image.size(), c.out);
+        EXPECT_EQ(r.outside, c.outside);
+        EXPECT_TRUE(r.image.isNull() || allRed(r.image));  // picture pixels only, nothing blank
+    }
+}
+
 TEST(CropNames, InputNameAndNumberedCustomNames) {
     CropNaming n;
     n.folder = QStringLiteral("/out");
@@ -102,6 +136,15 @@ TEST(CropNames, InputNameAndNumberedCustomNames) {
     EXPECT_EQ(n.Cropped_File_Name(QString()), "/out/Card.png");
     EXPECT_EQ(n.Cropped_File_Name(QString()), "/out/Card_1.png");
     EXPECT_EQ(n.Cropped_File_Name(QString()), "/out/Card_2.png");
+    // Typed names are cleaned as every typed name is: none leaves the folder.
+    const struct {
+        const char *typed, *path;
+    } typed[] = {{"../../escaped", "/out/.._.._escaped.png"}, {"/etc/evil", "/out/etc_evil.png"}};
+    for (const auto& t : typed) {
+        n.custom = QString::fromLatin1(t.typed);
+        n.crop_num = 0;
+        EXPECT_EQ(n.Cropped_File_Name(QString()), t.path) << t.typed;
+    }
     EXPECT_EQ(CropNaming::extensionOf(3), "tiff");
     EXPECT_EQ(CropNaming::extensionOf(7), "");
 }
@@ -164,4 +207,52 @@ TEST(FaceDetection, TheCropHoldsTheFaceFoundInTheOriginal) {
     const QImage back(out);
     ASSERT_FALSE(back.isNull());
     EXPECT_FALSE(finder.faces(back).isEmpty());
+}
+
+// Stop pressed while a row is being cropped: that row is finished and no
+// later one begun. A file of that row already there is left as it is, with
+// no question: Stop stands for cancel all.
+TEST(CropJobStop, TheRowInProgressIsFinished) {
+    const struct {
+        int stopAt;
+        bool taken;  // the stopped row's output exists before the run
+    } cases[] = {{0, false}, {2, false}, {2, true}, {4, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stopAt * 10 + c.taken);
+        QTemporaryDir dir;
+        const QDir in(dir.path()), out(dir.filePath(QStringLiteral("out")));
+        in.mkpath(QStringLiteral("out"));
+        CropJob::Settings s;
+        for (int i = 0; i < 5; ++i) {
+            s.rows << in.filePath(QStringLiteral("p%1.png").arg(i));
+            withBlock({30, 30}, {0, 0, 30, 30}).save(s.rows.last());
+        }
+        const QString taken = out.filePath(QStringLiteral("p%1.png").arg(c.stopAt));
+        if (c.taken)
+            withBlock({5, 5}, {}).save(taken);
+        s.crop.cropRect = QRectF(0, 0, 10, 10);
+        s.crop.viewSize = QSizeF(500, 400);
+        s.naming.folder = out.path();
+        s.naming.formatIndex = 2;
+        int asked = 0;
+        CropJob job(s, [&](const QString&) { return ++asked, 0; });
+        job.rowStarted = [&](int row) {
+            if (row == c.stopAt) {
+                Stop_SMS_Sending_Now = true;
+                replace_keep_file_flag = 5;
+            }
+        };
+        Stop_SMS_Sending_Now = false;
+        replace_keep_file_flag = 0;
+        job.run();
+        QStringList expected;
+        for (int i = 0; i <= c.stopAt; ++i)
+            expected << (i == c.stopAt && c.taken ? QString() : out.filePath(QStringLiteral("p%1.png").arg(i)));
+        EXPECT_EQ(job.results(), expected);
+        EXPECT_TRUE(job.stopped());
+        EXPECT_EQ(asked, 0);
+        EXPECT_EQ(QImage(taken).size(), c.taken ? QSize(5, 5) : QSize(10, 10));
+    }
+    Stop_SMS_Sending_Now = false;
+    replace_keep_file_flag = 0;
 }

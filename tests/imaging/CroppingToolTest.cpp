@@ -30,6 +30,8 @@
 #include <QMutex>
 #include <QPainter>
 #include <QPushButton>
+#include <QTableView>
+#include <QTest>
 
 #include <cmath>
 
@@ -94,6 +96,15 @@ protected:
         tool->output_path->setText(out);
         tool->output_format_combo->setCurrentIndex(2);  // png keeps the marks exact
         sink.answers.push_back(MessageAnswer::Yes);
+        tool->OK_Btn_Clicked();
+    }
+    // The main screen filled for the pictures of a folder, written as png,
+    // then Next.
+    void chooseFolder(const QString& in, const QString& out) {
+        tool->input_option_matrix->button(1)->click();
+        tool->folder_path->setText(in);
+        tool->output_path->setText(out);
+        tool->output_format_combo->setCurrentIndex(2);
         tool->OK_Btn_Clicked();
     }
     // Runs the full tool with `play` standing for the user; other windows
@@ -514,4 +525,152 @@ TEST_F(CroppingToolTest, CameraRowFollowsTheInstalledCamera) {
     tool->Start_Btn_Clicked();
     tool->Cancel_Btn_Clicked();
     EXPECT_EQ(calls, (QStringList{QStringLiteral("start cam-1"), QStringLiteral("stop")}));
+}
+
+// One selection over pictures larger and smaller than it: each crop is cut
+// from its own picture only, so none is blank; those it misses are named at
+// the end, nothing is written for them, and the end does not say success.
+TEST_F(CroppingToolTest, CropAllClipsToEachPictureAndNamesThoseMissed) {
+    const QString in = folder(QStringLiteral("in")), out = folder(QStringLiteral("out"));
+    const struct {
+        const char* name;
+        QSize size;
+        QSize crop;  // selection 10,10 100 x 100 in the 500 x 400 view; 0 x 0: missed
+    } pictures[] = {
+        {"a_large.png", {1000, 800}, {100, 100}},  // cut from its 500 x 400 preview
+        {"b_small.png", {60, 40}, {50, 30}},       // the selection reaches past two edges
+        {"c_tiny.png", {5, 5}, {0, 0}},
+        {"d_one.png", {1, 1}, {0, 0}},
+    };
+    for (const auto& p : pictures) {
+        QImage picture(p.size, QImage::Format_RGB32);
+        picture.fill(QColor(p.size.width() % 256, 90, 40));
+        ASSERT_TRUE(picture.save(QDir(in).filePath(QString::fromLatin1(p.name))));
+    }
+    runFullTool([&] {
+        chooseFolder(in, out);
+        ASSERT_TRUE(tool->Crop_Screen_Box->isVisibleTo(tool.get())) << sink.text();
+        tool->canvasController->addSelectorWithFrame(QRectF(10, 10, 100, 100));
+        sink.shown.clear();
+        tool->Crop_All_Clicked();
+        waitForRun(*tool);
+        tool->Cancel_Btn_Clicked();
+    });
+    EXPECT_EQ(sink.text(), "Nothing of these pictures lies inside the selection, and nothing was written for them:\n\n" +
+                               QDir(in).filePath(QStringLiteral("c_tiny.png")).toStdString() + "\n" +
+                               QDir(in).filePath(QStringLiteral("d_one.png")).toStdString());
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("2 of 4 images have been cropped.")});
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 2);
+    for (const auto& p : pictures) {
+        const QImage crop(QDir(out).filePath(QString::fromLatin1(p.name)));
+        EXPECT_EQ(crop.size(), p.crop) << p.name;
+        for (int y = 0; y < crop.height(); ++y)
+            for (int x = 0; x < crop.width(); ++x)
+                ASSERT_EQ(crop.pixel(x, y), QColor(p.size.width() % 256, 90, 40).rgb()) << p.name;
+    }
+}
+
+// While a run is under way, Escape and the close box ask Stop's question
+// instead of closing: No leaves the run going, Yes stops it; the tool stays.
+TEST_F(CroppingToolTest, EscapeAndCloseDuringARunAskToStopAndTheToolStays) {
+    const QString in = folder(QStringLiteral("in")), out = folder(QStringLiteral("out"));
+    for (int i = 0; i < 300; ++i)
+        writeMarked(in, i);
+    runFullTool([&] {
+        tool->show();
+        chooseFolder(in, out);
+        tool->canvasController->addSelectorWithFrame(QRectF(5, 5, 20, 20));
+        sink.shown.clear();
+        tool->Crop_All_Clicked();
+        // Once the screen follows the second row, the run is under way.
+        while (tool->cropRunning() && tool->ColList->currentIndex().row() < 1)
+            QCoreApplication::processEvents();
+        ASSERT_TRUE(tool->cropRunning());
+        sink.answers = {MessageAnswer::No, MessageAnswer::Yes};
+        QTest::keyClick(tool->ColList, Qt::Key_Escape);
+        EXPECT_FALSE(Stop_SMS_Sending_Now);
+        QWidget* box = tool.get();
+        box->close();
+        EXPECT_EQ(sink.text(), "Are you sure you want to stop? | Are you sure you want to stop?");
+        EXPECT_TRUE(tool->isVisible());
+        waitForRun(*tool);
+        EXPECT_TRUE(tool->isVisible());
+        tool->Cancel_Btn_Clicked();
+    });
+    const int written = int(QDir(out).entryList(QDir::Files).size());
+    EXPECT_GT(written, 0);
+    EXPECT_LT(written, 300);
+    EXPECT_EQ(markOf(QDir(out).filePath(QStringLiteral("p%1.png").arg(written - 1, 3, 10, QLatin1Char('0')))),
+              written - 1);
+}
+
+// Next grows the window for the crop screen, small enough for a 1280 x 720
+// screen with its title bar and its buttons inside it; Back shrinks it back.
+// Reopened, the list shows the row whose picture is shown.
+TEST_F(CroppingToolTest, CropScreenFitsASmallScreenAndBackShrinksTheWindow) {
+    const QString in = folder(QStringLiteral("in")), out = folder(QStringLiteral("out"));
+    for (int i = 0; i < 30; ++i)
+        writeMarked(in, i);
+    runFullTool([&] {
+        tool->show();
+        chooseFolder(in, out);
+        ASSERT_TRUE(tool->Crop_Screen_Box->isVisibleTo(tool.get())) << sink.text();
+        const QSize least = tool->minimumSize();
+        EXPECT_LE(least.width(), 1280);
+        EXPECT_LE(least.height(), 720 - 40);  // room for a title bar
+        tool->resize(least);
+        QCoreApplication::processEvents();
+        for (QWidget* b : std::initializer_list<QWidget*>{tool->Back_Btn, tool->Next_Btn, tool->Cancel_Btn,
+                                                          tool->crop_btn, tool->crop_all_btn, tool->ColList})
+            EXPECT_TRUE(tool->rect().contains(QRect(b->mapTo(tool.get(), QPoint(0, 0)), b->size())))
+                << b->metaObject()->className();
+
+        tool->Mark_List_New_Selection(29);
+        tool->Back_Btn_Clicked();
+        EXPECT_EQ(tool->size(), tool->sizeHint());
+        EXPECT_LT(tool->height(), least.height());
+        tool->OK_Btn_Clicked();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(tool->ColList->currentIndex().row(), 0);
+        EXPECT_EQ(tool->ColList->rowAt(0), 0);
+        EXPECT_EQ(tool->Crop_Input_Path, tool->Get_Item_Text(0));
+        tool->Cancel_Btn_Clicked();
+    });
+
+    // Where the window goes when it grows: nowhere while it fits, else back
+    // onto the screen as little as it must.
+    const QRect screen(0, 0, 1280, 720);
+    const struct {
+        QRect frame;
+        QPoint place;
+    } places[] = {
+        {{100, 100, 600, 450}, {100, 100}},
+        {{342, 196, 1130, 650}, {150, 70}},  // grown past the right and the bottom
+        {{-20, -10, 300, 200}, {0, 0}},
+        {{50, 50, 1400, 800}, {0, 0}},       // larger than the screen: its top left shows
+    };
+    for (const auto& p : places)
+        EXPECT_EQ(Cropping_Tool::keptOnScreen(p.frame, screen), p.place) << p.frame.x();
+}
+
+// The first selection of a picture opened directly stands at 10, 10, also
+// on a picture it does not fit; the window has the size of what it shows.
+TEST_F(CroppingToolTest, DirectPictureSelectionStartsAtItsPlace) {
+    const QString in = folder(QStringLiteral("in"));
+    for (const QSize size : {QSize(800, 600), QSize(5, 5)}) {
+        QImage p(size, QImage::Format_RGB32);
+        p.fill(Qt::blue);
+        const QString photo = QDir(in).filePath(QStringLiteral("photo%1.png").arg(size.width()));
+        ASSERT_TRUE(p.save(photo));
+        QRectF first;
+        ScopedDialogRunner runner([&](QDialog*) {
+            first = tool->canvasController->selectors().constLast()->frame();
+            tool->show();  // measured for what it shows: no crop method here
+            EXPECT_EQ(tool->size(), tool->sizeHint());
+            tool->Close_Direct_Image_Clicked();
+            return tool->result();
+        });
+        EXPECT_EQ(tool->Open_Wnd_Direct_To_Crop(photo), 0);
+        EXPECT_EQ(first, QRectF(10, 10, 100, 100)) << size.width();
+    }
 }
