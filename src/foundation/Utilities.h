@@ -42,8 +42,10 @@ QString Read_Str_Upto_Index(const QString& str, qsizetype n);
 // from both ends, every remaining "/" replaced by "_", then Trim_Str.
 QString Remove_Reserve_Char_In_File_Name(const QString& name);
 
-// Creates the folder with any missing parents, permissions 0777. True when a
-// folder is there afterwards (a plain file at the path gives false).
+// Creates the folder with any missing parents. The folder asked for is
+// private to the user (0700): the data folders hold card holders' and
+// visitors' data and the files every design trusts. True when a folder is
+// there afterwards (a plain file at the path gives false).
 bool Create_Folder(const QString& path);
 // Removes the folder with its contents (a symbolic link is removed, never
 // followed); failures are logged.
@@ -51,6 +53,10 @@ void Delete_Folder(const QString& path);
 // Removes the file or folder at the path; failures are silent.
 void Delete_File(const QString& path);
 namespace zelk {
+// Creates a folder of output in a place the user chose (the batch export's
+// "Zelk ID Card"), with any missing parents, its mode left to the user's
+// umask like any folder of theirs. True when a folder is there afterwards.
+bool createOutputFolder(const QString& path);
 // The integer a text starts with (blanks, a sign, ASCII digits), its
 // magnitude held at `limit`; 0 when there is none.
 qint64 leadingInteger(const QString& text, qint64 limit);
