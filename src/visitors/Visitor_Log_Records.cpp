@@ -1,5 +1,6 @@
 #include "visitors/Visitor_Log_Records.h"
 
+#include "datasource/SeriesSupport.h"
 #include "datasource/SpreadsheetWriter.h"
 #include "dialogs/AccessoryViewController.h"
 #include "dialogs/DialogRunner.h"
@@ -439,11 +440,12 @@ bool Visitor_Log_Records::Export_Records_Click() {
     PleaseWait_Modeless wait(this);
     wait.beginSheet(this);
     // The workbook replaces an old file only once it is whole.
-    const bool written = SpreadsheetWriter::WriteWorkbook(path, exportRows(), false);
+    QString why;
+    const bool written = SpreadsheetWriter::WriteWorkbook(path, exportRows(), false, &why);
     wait.endSheet();
     if (!written) {
         Show_NSLog_Message(QStringLiteral("The visitor list could not be written to %1").arg(path));
-        Show_MessageBox(QStringLiteral("Error in file accessing."));
+        Show_MessageBox(zelk::series::fileErrorWithReason(why));
         return false;
     }
     ::Export_File_Message = QStringLiteral("Record has been exported successfully.");

@@ -215,7 +215,8 @@ TEST_F(VisitorLogTest, TheListExportsAsAWorkbookOnlyWhenWritten) {
     ::Export_File_Message.clear();
     sink.shown.clear();
     EXPECT_FALSE(l.Export_Records_Click());
-    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Error in file accessing.")});
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Error in file accessing.\n\n%1: Not a directory")
+                                          .arg(data.filePath(QStringLiteral("plain/list.xlsx")))});
     EXPECT_TRUE(::Export_File_Message.isEmpty());
 }
 
