@@ -124,7 +124,9 @@ void copyResourceWhenMissing(const QString& source, const QString& target) {
 }  // namespace
 
 QString Trim_Str(const QString& str) {
-    return trimCodePoints(trimCodePoints(str, isBlankOrLineBreak), isControlCharacter);
+    // One pass over both kinds, so that a blank behind a control character
+    // goes too and trimming twice gives what trimming once gave.
+    return trimCodePoints(str, [](char32_t c) { return isBlankOrLineBreak(c) || isControlCharacter(c); });
 }
 
 bool Find_Str(const QString& text, const QString& part) {

@@ -21,9 +21,9 @@ int Show_YES_NO_Cancel_MessageBox(const QString& question);
 // Writes the text to the system log; an empty or null text writes nothing.
 void Show_NSLog_Message(const QString& text);
 
-// White space and line breaks off both ends, then control characters off both
-// ends (two passes: a blank behind a leading control character stays).
-// A null string gives a null string.
+// White space, line breaks and control characters (format characters such
+// as U+200B and U+FEFF included) off both ends, whichever comes first: the
+// result is the same trimmed again. A null string gives a null string.
 QString Trim_Str(const QString& str);
 // True when `part` is non-empty and occurs in `text` (case-sensitive).
 bool Find_Str(const QString& text, const QString& part);
