@@ -135,8 +135,8 @@ Visitor_Log_Records::Visitor_Log_Records(SKTWindowController& hub, QWidget* pare
     resize(980, 700);
     Vistor_Record_Window = this;
     date_range->setCurrentIndex(0);
-    Date_From_Ctrl->setDate(QDate::currentDate());
-    Date_To_Ctrl->setDate(QDate::currentDate());
+    Date_From_Ctrl->setDate(clock().date());
+    Date_To_Ctrl->setDate(clock().date());
     Reset_all_Ctrl();
 }
 
@@ -290,8 +290,8 @@ void Visitor_Log_Records::prepareToOpen() {
     Date_From_Ctrl->setEnabled(false);
     Date_To_Ctrl->setEnabled(false);
     date_range->setCurrentIndex(0);
-    Date_From_Ctrl->setDate(QDate::currentDate());
-    Date_To_Ctrl->setDate(QDate::currentDate());
+    Date_From_Ctrl->setDate(clock().date());
+    Date_To_Ctrl->setDate(clock().date());
     Name->setFocus();
     Search_Visitor_Records(true);
 }
@@ -382,7 +382,7 @@ void Visitor_Log_Records::Reset_click() {
 void Visitor_Log_Records::dateRangeChanged(int index) {
     Date_From_Ctrl->setEnabled(false);
     Date_To_Ctrl->setEnabled(false);
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = clock();
     switch (index) {
     case 0:
         Date_From_Ctrl->setDate(now.date());

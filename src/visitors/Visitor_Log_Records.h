@@ -6,6 +6,7 @@
 #include "visitors/VisitorDatabase.h"
 #include "visitors/VisitorPassDrawing.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QHash>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class AccessoryViewController;
 class QCheckBox;
@@ -61,6 +63,8 @@ public:
     // The date range's choice: 0 today, 1 yesterday, 2 the last 7 days,
     // 3 the last 30 days, any other the pickers.
     void dateRangeChanged(int index);
+    // The time the date ranges count from (tests set a clock of their own).
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
     // The list as an .xlsx workbook; true when written.
     bool Export_Records_Click();
     // The rows the export writes: the header and one row per list row.

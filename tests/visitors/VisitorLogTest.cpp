@@ -24,12 +24,18 @@
 
 #include <sqlite3.h>
 
+#include <functional>
+
 namespace zelk::test {
 namespace {
 
-QString stampDaysAgo(int days) {
-    return QDateTime::currentDateTime().addDays(-days).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
+// The log's clock in these tests: half a minute after midnight, so that a
+// day's bounds are close at hand and the wall clock counts for nothing.
+const QDateTime fixedNow(QDate(2026, 12, 6), QTime(0, 0, 30));
+const QDate today = fixedNow.date();
+
+QString stampOf(const QDateTime& t) { return t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
+QString stampDaysAgo(int days) { return stampOf(fixedNow.addDays(-days)); }
 
 VisitorEntry named(const QString& front, const QString& back = {}) {
     VisitorEntry e;
@@ -49,7 +55,9 @@ protected:
     Visitor_Log_Records& log() {
         if (!window)
             openWithCard();
-        return *Visitor_Log_Records::defaultInstance(*window);
+        Visitor_Log_Records* l = Visitor_Log_Records::defaultInstance(*window);
+        l->clock = [] { return fixedNow; };
+        return *l;
     }
     void store(const VisitorEntry& e, const QString& stamp) {
         Check_Path_And_Create_VISITOR_Files();
@@ -108,7 +116,7 @@ TEST_F(VisitorLogTest, TheMenuCommandRunsTheLogAndCloseForgetsTheTerms) {
 TEST_F(VisitorLogTest, DateRangesAndTermsNarrowTheSearch) {
     Visitor_Log_Records& l = log();
     store(named(QStringLiteral("Today O'Neil"), QStringLiteral("  Bo ")), stampDaysAgo(0));
-    store(named(QStringLiteral("Yesterday")), stampDaysAgo(1));
+    store(named(QStringLiteral("Yesterday")), stampOf(fixedNow.addSecs(-60)));  // 23:59:30 the day before
     store(named(QStringLiteral("Five")), stampDaysAgo(5));
     store(named(QStringLiteral("Twenty 50%_off")), stampDaysAgo(20));
     store(named(QStringLiteral("Forty")), stampDaysAgo(40));
@@ -134,20 +142,20 @@ TEST_F(VisitorLogTest, DateRangesAndTermsNarrowTheSearch) {
     // Custom: the pickers decide; From after To finds nothing.
     l.dateRangeChanged(4);
     EXPECT_TRUE(l.Date_From_Ctrl->isEnabled());
-    l.Date_From_Ctrl->setDate(QDate::currentDate().addDays(-45));
-    l.Date_To_Ctrl->setDate(QDate::currentDate().addDays(-10));
+    l.Date_From_Ctrl->setDate(today.addDays(-45));
+    l.Date_To_Ctrl->setDate(today.addDays(-10));
     l.Search_Visitor_Records(false);
     EXPECT_EQ(listed("Name"), (QStringList{"Twenty 50%_off", "Forty"}));
     sink.shown.clear();
-    l.Date_From_Ctrl->setDate(QDate::currentDate());
-    l.Date_To_Ctrl->setDate(QDate::currentDate().addDays(-1));
+    l.Date_From_Ctrl->setDate(today);
+    l.Date_To_Ctrl->setDate(today.addDays(-1));
     l.Search_Visitor_Records(false);
     EXPECT_TRUE(l.ListData.isEmpty());
     EXPECT_EQ(sink.shown, QStringList{QStringLiteral("No records found.")});
     // Terms over every date: o'neil finds O'Neil, the back value counts,
     // "%" matches all, "_" is one character, a blank term is ignored.
-    l.Date_From_Ctrl->setDate(QDate::currentDate().addDays(-100));
-    l.Date_To_Ctrl->setDate(QDate::currentDate());
+    l.Date_From_Ctrl->setDate(today.addDays(-100));
+    l.Date_To_Ctrl->setDate(today);
     const struct {
         QString term;
         int count;
