@@ -39,6 +39,8 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
+#include <sqlite3.h>
+
 using zelk::VisitorDatabase;
 using zelk::VisitorRecord;
 
@@ -330,8 +332,16 @@ bool Visitor_Log_Records::Search_Visitor_Records(bool recent) {
     }
     ListData.clear();
     reloadList();
-    const QList<VisitorRecord> rows = VisitorDatabase::search(hub_.visitor_db, search);
+    bool ran = false;
+    const QList<VisitorRecord> rows = VisitorDatabase::search(hub_.visitor_db, search, &ran);
+    const QString why = QString::fromUtf8(sqlite3_errmsg(hub_.visitor_db));
     hub_.Close_DB_Connection();
+    // A damaged or busy database is not an empty one.
+    if (!ran) {
+        Show_NSLog_Message(why);
+        Show_MessageBox(QStringLiteral("Error in database access"));
+        return false;
+    }
     // One reload for the whole result, not one per row.
     for (const VisitorRecord& r : rows)
         ListData.append(listRow(r, int(ListData.size()) + 1));
@@ -498,8 +508,15 @@ int Visitor_Log_Records::Find_And_Fill_Details(bool withBack) {
         Show_MessageBox(QStringLiteral("Error in database access"));
         return 0;
     }
-    const std::optional<VisitorRecord> found = VisitorDatabase::record(hub_.visitor_db, sel_db_id_str);
+    bool ran = false;
+    const std::optional<VisitorRecord> found = VisitorDatabase::record(hub_.visitor_db, sel_db_id_str, &ran);
+    const QString why = QString::fromUtf8(sqlite3_errmsg(hub_.visitor_db));
     hub_.Close_DB_Connection();
+    if (!ran) {
+        Show_NSLog_Message(why);
+        Show_MessageBox(QStringLiteral("Error in database access"));
+        return 0;
+    }
     if (found) {
         const VisitorRecord& r = *found;
         date_time_detail = fromDb(r, QStringLiteral("Date_Time_Stamp"));

@@ -52,7 +52,7 @@ public:
     void Close_box_click();
     void Search_Records_Click() { Search_Visitor_Records(false); }
     // The ten newest (recent) or the search of the fields; false when the
-    // database could not be opened.
+    // database could not be opened or the query failed.
     bool Search_Visitor_Records(bool recent);
     void Create_List(const zelk::VisitorRecord& record);
     // A row of the list from a record; "SNO" is `sno`.
@@ -75,7 +75,7 @@ public:
 
     // ---- Details and pass ----
     void Show_Visitor_Details(const QString& id);
-    // 1 when the database could be opened.
+    // 1 when the database could be opened and read.
     int Find_And_Fill_Details(bool withBack);
     void Reset_all_Ctrl();
     void Show_Back_Details_click();

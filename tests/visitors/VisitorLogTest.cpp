@@ -172,6 +172,43 @@ TEST_F(VisitorLogTest, DateRangesAndTermsNarrowTheSearch) {
     EXPECT_EQ(l.date_range->currentIndex(), 0);
 }
 
+TEST_F(VisitorLogTest, AQueryOnADamagedDatabaseIsAnErrorNotAnEmptyList) {
+    Visitor_Log_Records& l = log();
+    for (int i = 1; i <= 3; ++i)
+        store(named(QStringLiteral("V%1").arg(i)), stampDaysAgo(0));
+    // Page 2, the table's page: its three cell pointers point into its header.
+    QFile file(db());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray header = file.read(100);
+    const int pageSize = (quint8(header[16]) << 8) | quint8(header[17]);
+    ASSERT_TRUE(file.seek(pageSize + 8));
+    file.write(QByteArray("\x00\x04\x00\x04\x00\x04", 6));
+    file.close();
+    const QList<QVariantMap> check = sqliteRows(db(), QStringLiteral("pragma integrity_check"));
+    ASSERT_FALSE(check.isEmpty());
+    EXPECT_TRUE(check.first().value("integrity_check").toString().contains(QStringLiteral("Offset 4 out of range")));
+
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } cases[] = {
+        {"search", [&] {
+             l.Name->setText(QStringLiteral("%"));
+             EXPECT_FALSE(l.Search_Visitor_Records(false));
+         }},
+        {"recent list", [&] { l.prepareToOpen(); }},
+        {"details", [&] { l.Show_Visitor_Details(QStringLiteral("1")); }},
+    };
+    for (const auto& c : cases) {
+        l.prepareToOpen();
+        sink.shown.clear();
+        c.act();
+        EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Error in database access")}) << c.what;
+        EXPECT_TRUE(l.ListData.isEmpty()) << c.what;
+        EXPECT_FALSE(l.Details_Box->isVisibleTo(&l)) << c.what;
+    }
+}
+
 TEST(VisitorLogRow, BackValuesInBracketsOtherDetailsOnOneLine) {
     VisitorRecord r{{"ID", "7"},          {"Date_Time_Stamp", "2026-12-01 10:00:00"},
                     {"VName", "Ann "},    {"VName_B", "  Bo "},
