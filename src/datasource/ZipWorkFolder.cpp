@@ -29,6 +29,20 @@ bool g_atExitRegistered = false;
 // "ziptmp-<uid>-<pid>-XXXXXX": the user and the process that made it.
 QString folderPrefix(uid_t uid) { return QStringLiteral("ziptmp-%1-").arg(uid); }
 
+// Whether the process still runs: it answers a signal and is not a zombie
+// whose parent has yet to collect it (its files, the lock among them, are
+// closed already).
+bool processRuns(pid_t pid) {
+    if (::kill(pid, 0) != 0)
+        return errno != ESRCH;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype end = line.lastIndexOf(')');
+    return end < 0 || end + 2 >= line.size() || line.at(end + 2) != 'Z';
+}
+
 void dropLock() {
     if (g_lock >= 0)
         ::close(g_lock);
@@ -136,7 +150,7 @@ void ZipWorkFolder::removeLeftovers(const QString& tempFolder) {
         // the folder's lock (a process of another PID namespace).
         bool isNumber = false;
         const qint64 pid = name.mid(prefix.size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
-        if (!isNumber || pid <= 0 || pid == ::getpid() || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
+        if (!isNumber || pid <= 0 || pid == ::getpid() || processRuns(pid_t(pid)))
             continue;
         const QByteArray p = QFile::encodeName(path);
         struct stat st;
