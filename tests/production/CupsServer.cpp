@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <QUrl>
-#include <unistd.h>
 
 namespace zelk::test {
 
