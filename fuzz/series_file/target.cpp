@@ -48,13 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // first row that begins with U+FEFF.
     if (!SeriesFile::write(again, rows) || SeriesFile::readRowList(again) != rows)
         std::abort();
-    // Values come back trimmed once more (Trim_Str may take a blank behind a
-    // control character on another pass), nothing else changed.
-    QStringList trimmed;
-    for (const QString& v : values)
-        if (!Trim_Str(v).isEmpty())
-            trimmed << Trim_Str(v);
-    if (!SeriesFile::write(again, values) || SeriesFile::readValueList(again) != trimmed)
+    // Values, read trimmed, come back exactly.
+    if (!SeriesFile::write(again, values) || SeriesFile::readValueList(again) != values)
+        std::abort();
+    // Values added to the file come after all it held; a file without text
+    // (a byte-order mark at most) gets no blank row before them.
+    const QStringList added{QStringLiteral("x"), QStringLiteral("y")};
+    QFile::remove(again);
+    if (!QFile::copy(path, again) || !SeriesFile::append(again, added))
+        std::abort();
+    const QStringList after = SeriesFile::readRowList(again);
+    if (after.size() < added.size() || after.mid(after.size() - added.size()) != added)
+        std::abort();
+    if (SeriesFile::readText(path).isEmpty() && after != added)
         std::abort();
     // The series manager's save trims before writing: no more values, none
     // of them split.

@@ -1,4 +1,5 @@
 #include "barcode/Barcode_Gen.h"
+#include "datasource/ZipWorkFolder.h"
 #include "dialogs/Services.h"
 #include "groups/GroupMode.h"
 #include "imaging/CroppingCommand.h"
@@ -13,12 +14,16 @@
 #include "production/PrintCommand.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelk ID Card"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zelk ID Card"));
+    // Workbooks unpacked by a copy of the application that was killed hold
+    // card holders' data: they go now.
+    zelk::ZipWorkFolder::removeLeftovers(QDir::tempPath());
     zelk::Services services = zelk::Services::desktop();
     services.startMode = [] { return Start_Card_Option; };
     zelk::Services::install(services);

@@ -9,6 +9,12 @@
 // Model coordinates are points with y growing downwards from the card's top
 // (isFlipped); the widget shows them at its zoom (scaleFactor).
 //
+// Its definitions are split by concern: set-up, zoom, selection, lookup and
+// undo here in SKTGraphicView.cpp; the tools' creation and the mouse and
+// keys in SKTGraphicViewTools.cpp; the text editor, alignment and the
+// editing commands in SKTGraphicViewEditing.cpp; paintEvent in
+// SKTGraphicViewPainting.cpp.
+//
 // Undo: the canvas keeps the undo and redo stacks of its side. Its own
 // editing (mouse, keyboard, clipboard, delete, z-order, lock, creation)
 // records its steps; the alignment and size operations and the

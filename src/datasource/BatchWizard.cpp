@@ -533,18 +533,19 @@ QString BatchWizard::exportPathOf(const QString& path) {
 bool BatchWizard::exportValues(const QString& path) {
     const QString target = exportPathOf(path);
     bool ok = false;
+    QString why;
     if (QFileInfo(target).suffix().toLower() == QLatin1String("xlsx")) {
         SpreadsheetWriter::Rows rows;
         rows.reserve(ListData_value.size() + 1);
         rows.append(QStringList{QStringLiteral("Batch Value")});
         for (const QString& v : ListData_value)
             rows.append(QStringList{v});
-        ok = SpreadsheetWriter::WriteWorkbook(target, rows, false);
+        ok = SpreadsheetWriter::WriteWorkbook(target, rows, false, &why);
     } else {
         ok = SeriesFile::write(target, ListData_value);
     }
     if (!ok)
-        Show_MessageBox(series::kFileError);
+        Show_MessageBox(series::fileErrorWithReason(why));
     return ok;
 }
 

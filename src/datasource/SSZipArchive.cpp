@@ -1,9 +1,11 @@
 #include "datasource/SSZipArchive.h"
 
+#include "platform/FileWriting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QSaveFile>
 
 #include <minizip/unzip.h>
 #include <minizip/zip.h>
@@ -301,7 +303,57 @@ bool SSZipArchive::unzipFileAtPath(const QString& path, const QString& destinati
     return true;
 }
 
-SSZipArchive::SSZipArchive(const QString& path) : _path(path) {}
+namespace {
+
+// minizip's file functions over a QIODevice, so that the package is written
+// only to the file the caller opened: minizip never opens a name itself.
+voidpf ZCALLBACK deviceOpen(voidpf, const void* device, int) {
+    return const_cast<void*>(device);
+}
+
+uLong ZCALLBACK deviceRead(voidpf, voidpf stream, void* buf, uLong size) {
+    const qint64 n = static_cast<QIODevice*>(stream)->read(static_cast<char*>(buf), qint64(size));
+    return n > 0 ? uLong(n) : 0;
+}
+
+uLong ZCALLBACK deviceWrite(voidpf, voidpf stream, const void* buf, uLong size) {
+    auto* device = static_cast<QIODevice*>(stream);
+    const char* data = static_cast<const char*>(buf);
+    qint64 done = 0;
+    while (done < qint64(size)) {
+        const qint64 n = device->write(data + done, qint64(size) - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return uLong(done);
+}
+
+ZPOS64_T ZCALLBACK deviceTell(voidpf, voidpf stream) {
+    return ZPOS64_T(static_cast<QIODevice*>(stream)->pos());
+}
+
+long ZCALLBACK deviceSeek(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
+    auto* device = static_cast<QIODevice*>(stream);
+    qint64 to = qint64(offset);
+    if (origin == ZLIB_FILEFUNC_SEEK_CUR)
+        to += device->pos();
+    else if (origin == ZLIB_FILEFUNC_SEEK_END)
+        to += device->size();
+    return device->seek(to) ? 0 : -1;
+}
+
+// The caller closes the device: committing it is its decision.
+int ZCALLBACK deviceClose(voidpf, voidpf) { return 0; }
+
+int ZCALLBACK deviceError(voidpf, voidpf stream) {
+    const auto* file = qobject_cast<const QFileDevice*>(static_cast<QIODevice*>(stream));
+    return file && file->error() != QFileDevice::NoError ? 1 : 0;
+}
+
+}  // namespace
+
+SSZipArchive::SSZipArchive(QIODevice* device) : _device(device) {}
 
 SSZipArchive::~SSZipArchive() {
     if (_zip)
@@ -310,9 +362,11 @@ SSZipArchive::~SSZipArchive() {
 
 bool SSZipArchive::open() {
     Q_ASSERT_X(!_zip, "SSZipArchive::open", "Attempting open an archive which is already open");
-    if (_zip)
+    if (_zip || !_device)
         return false;
-    _zip = zipOpen64(QFile::encodeName(_path).constData(), APPEND_STATUS_CREATE);
+    zlib_filefunc64_def io{deviceOpen, deviceRead, deviceWrite, deviceTell, deviceSeek, deviceClose, deviceError,
+                           nullptr};
+    _zip = zipOpen2_64(_device, APPEND_STATUS_CREATE, nullptr, &io);
     return _zip != nullptr;
 }
 
@@ -405,20 +459,29 @@ bool SSZipArchive::writeFile(const QString& name, const QString& baseFolder) {
     return writeEntry(name, p);
 }
 
-bool SSZipArchive::createZipFileAtPath(const QString& path, const QStringList& paths) {
-    const QFileInfo dest(path);
-    // Reserve a fresh name beside the destination; minizip then recreates it.
-    QTemporaryFile tmp(dest.absolutePath() + QLatin1Char('/') + dest.fileName() + QStringLiteral(".XXXXXX"));
-    tmp.setAutoRemove(true);
-    if (!tmp.open())
+bool SSZipArchive::createZipFileAtPath(const QString& path, const QStringList& paths, QString* why) {
+    auto fail = [why](const QString& reason) {
+        if (why)
+            *why = reason;
         return false;
-    const QString tmpPath = tmp.fileName();
-    tmp.close();
+    };
+    // Renaming over a device or a pipe would replace it with a plain file.
+    const QFileInfo dest(path);
+    if (path.isEmpty() || dest.isDir() || (dest.exists() && !dest.isFile()))
+        return fail(QStringLiteral("%1 is not a file").arg(path));
+    // As design files are saved: a temporary file that only this process
+    // holds (unnamed where the file system allows, so a killed process
+    // leaves nothing), synced and renamed over the destination by commit.
+    // It takes the permissions of the file it replaces.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    QString unreadable;
     bool ok = true;
     {
-        SSZipArchive archive(tmpPath);
+        SSZipArchive archive(&file);
         if (!archive.open())
-            return false;
+            return fail(QStringLiteral("%1: %2").arg(path, zelk::writeFailureReason(file)));
         for (QString item : paths) {
             while (item.size() > 1 && item.endsWith(QLatin1Char('/')))
                 item.chop(1);
@@ -426,6 +489,8 @@ bool SSZipArchive::createZipFileAtPath(const QString& path, const QStringList& p
             const QString base = slash >= 0 ? item.left(slash + 1) : QString();
             const QString name = item.mid(slash + 1);
             if (name.isEmpty() || !archive.writeFile(name, base)) {
+                if (file.error() == QFileDevice::NoError)
+                    unreadable = item;
                 ok = false;
                 break;
             }
@@ -433,17 +498,14 @@ bool SSZipArchive::createZipFileAtPath(const QString& path, const QStringList& p
         if (!archive.close())
             ok = false;
     }
-    if (!ok)
-        return false;
-    // The package keeps the permissions of the file it replaces; a new one
-    // gets the usual 0644 rather than the temporary file's 0600.
-    const QByteArray target = QFile::encodeName(path);
-    struct stat old;
-    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    ::chmod(QFile::encodeName(tmpPath).constData(), mode);
-    // rename(2) replaces the old file in one step; QFile::rename refuses to.
-    if (::rename(QFile::encodeName(tmpPath).constData(), target.constData()) != 0)
-        return false;
-    tmp.setAutoRemove(false);
+    if (!ok) {
+        const QString reason = unreadable.isEmpty()
+                                   ? QStringLiteral("%1: %2").arg(path, zelk::writeFailureReason(file))
+                                   : QStringLiteral("%1 cannot be read").arg(unreadable);
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit())
+        return fail(QStringLiteral("%1: %2").arg(path, zelk::writeFailureReason(file)));
     return true;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 class SSZipArchive {
 public:
     // Error codes of the domain "SSZipArchiveErrorDomain".
@@ -37,12 +39,16 @@ public:
 
     // Writes a new package holding the given files and folders, each under
     // its last path component (folders with all their content, an empty
-    // folder as a "name/" entry). The package is written to a temporary file
-    // renamed over the destination, so a failure leaves any old file intact.
-    // False when the package cannot be made or an item cannot be read.
-    static bool createZipFileAtPath(const QString& path, const QStringList& paths);
+    // folder as a "name/" entry). The package goes to a temporary file of
+    // its own in the destination's folder, synced and then renamed over the
+    // destination: a failure, or a process killed on the way, leaves any old
+    // file intact and nothing beside it. False with the reason in *why when
+    // the package cannot be made or an item cannot be read.
+    static bool createZipFileAtPath(const QString& path, const QStringList& paths, QString* why = nullptr);
 
-    explicit SSZipArchive(const QString& path);  // initWithPath
+    // A package written to the open device, which the caller commits or
+    // discards afterwards.
+    explicit SSZipArchive(QIODevice* device);
     ~SSZipArchive();
     SSZipArchive(const SSZipArchive&) = delete;
     SSZipArchive& operator=(const SSZipArchive&) = delete;
@@ -56,6 +62,6 @@ private:
     bool writeEntry(const QString& name, const QString& filePath);
     bool writeFolderEntry(const QString& name);
 
-    QString _path;
+    QIODevice* _device;
     void* _zip = nullptr;
 };

@@ -135,7 +135,9 @@ bool SeriesFile::append(const QString& path, const QStringList& values) {
             return false;
         bytes = old.readAll();
         old.close();
-        if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        // A file holding only its byte-order mark holds no line to end.
+        const bool onlyMark = bytes == QByteArrayLiteral("\xEF\xBB\xBF");
+        if (!bytes.isEmpty() && !onlyMark && !bytes.endsWith('\n'))
             bytes.append('\n');
     }
     markStartIfNeeded(bytes, values);

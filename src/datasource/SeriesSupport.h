@@ -16,6 +16,10 @@ inline const QString kInUseUpdate =
 inline const QString kReplaceQuestion =
     QStringLiteral("Batch Processing Series already exists. Do you want to replace it?");
 inline const QString kFileError = QStringLiteral("Error in file accessing.");
+// kFileError followed by why, when there is a reason to give.
+inline QString fileErrorWithReason(const QString& why) {
+    return why.isEmpty() ? kFileError : kFileError + QStringLiteral("\n\n") + why;
+}
 inline const QString kInvalidName = QStringLiteral("Please enter valid series name.");
 inline const QString kCorrupted =
     QStringLiteral("Either file is corrupted or selected file contains invalid characters.");

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -43,11 +42,12 @@ QString g_templatePath;
 
 const char kMainNs[] = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 
-bool writeFileAtomically(const QString& file, const QByteArray& bytes) {
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
+bool writeFileAtomically(const QString& file, const QByteArray& bytes, QString* why) {
+    QString reason;
+    if (zelk::writeFileSafely(file, bytes, &reason))
         return true;
     Show_NSLog_Message(QStringLiteral("Error when writing file %1").arg(file));
+    *why = QStringLiteral("%1: %2").arg(file, reason);
     return false;
 }
 
@@ -325,7 +325,7 @@ bool SpreadsheetWriter::WriteWorksheetData(const QString& file) {
              " uri=\"{64002731-A6B0-56B0-2670-7721B7C09600}\">\n"
              "      <mx:PLV Mode=\"0\" OnePage=\"0\" WScale=\"0\"/>\n    </ext>\n  </extLst>\n");
     x.append("</worksheet>\n");
-    return writeFileAtomically(file, x);
+    return writeFileAtomically(file, x, &writeError);
 }
 
 bool SpreadsheetWriter::WriteSharedStringsXML(const QString& file) {
@@ -343,33 +343,38 @@ bool SpreadsheetWriter::WriteSharedStringsXML(const QString& file) {
         x.append("</si>\n");
     }
     x.append("</sst>\n");
-    return writeFileAtomically(file, x);
+    return writeFileAtomically(file, x, &writeError);
 }
 
-bool SpreadsheetWriter::WriteWorkbook(const QString& path, const Rows& withData, bool) {
+bool SpreadsheetWriter::WriteWorkbook(const QString& path, const Rows& withData, bool, QString* why) {
+    auto fail = [why](const QString& reason) {
+        Show_NSLog_Message(reason);
+        if (why)
+            *why = reason;
+        return false;
+    };
     SpreadsheetWriter* w = shared();
     w->data = withData;
+    w->writeError.clear();
     const QString dir = w->tmpDir;
     if (dir.isEmpty())
-        return false;
+        return fail(QStringLiteral("The working folder for workbooks cannot be made in %1").arg(QDir::tempPath()));
     zelk::ZipWorkFolder::clear();
     QDir().mkpath(dir + QStringLiteral("/xl/worksheets"));
     const QString templ = templatePath();
-    if (!SSZipArchive::unzipFileAtPath(templ, dir, true)) {
-        Show_NSLog_Message(QStringLiteral("Cannot unpack the workbook template %1").arg(templ));
-        return false;
-    }
+    SSZipArchive::Error error;
+    if (!SSZipArchive::unzipFileAtPath(templ, dir, true, QString(), &error))
+        return fail(QStringLiteral("Cannot unpack the workbook template %1: %2").arg(templ, error.description));
     if (!w->WriteWorksheetData(dir + QStringLiteral("/xl/worksheets/sheet1.xml")) ||
         !w->WriteSharedStringsXML(dir + QStringLiteral("/xl/sharedStrings.xml")))
-        return false;
+        return fail(w->writeError);
     QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
     std::sort(entries.begin(), entries.end());
     QStringList paths;
     for (const QString& e : entries)
         paths.append(dir + QLatin1Char('/') + e);
-    if (!SSZipArchive::createZipFileAtPath(path, paths)) {
-        Show_NSLog_Message(QStringLiteral("Error when writing file %1").arg(path));
-        return false;
-    }
+    QString reason;
+    if (!SSZipArchive::createZipFileAtPath(path, paths, &reason))
+        return fail(reason);
     return true;
 }

@@ -52,9 +52,11 @@ public:
 
     // Writes the rows as a one-sheet workbook built from the resource
     // "Template.xlsx", the destination replaced only once the package is
-    // complete. False when anything failed; the old file is then untouched.
+    // complete and on disk. False with the reason in *why when anything
+    // failed; the old file is then untouched and nothing is left beside it.
     // `hasTitleRow` has no effect: the first row is written like any other.
-    static bool WriteWorkbook(const QString& path, const Rows& withData, bool hasTitleRow = false);
+    static bool WriteWorkbook(const QString& path, const Rows& withData, bool hasTitleRow = false,
+                              QString* why = nullptr);
 
     // Where "Template.xlsx" is looked for: Resource_Path unless set here.
     static void setTemplatePath(const QString& path);
@@ -84,6 +86,8 @@ public:
     QStringList sharedStrings;
     // Why the last data read gave no rows; empty after a successful one.
     QString readError;
+    // Why the last sheet or shared-strings file could not be written.
+    QString writeError;
 
 private:
     SpreadsheetWriter();

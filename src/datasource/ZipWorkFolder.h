@@ -2,7 +2,8 @@
 // The working folder where workbooks are unpacked and assembled. It holds
 // card holders' data, so it is private to this user and this process
 // (mode 0700, a fresh name in the temporary directory), never shared between
-// processes, and removed when the process ends.
+// processes, and removed when the process ends; the folder of a process
+// that was killed is removed by a later start.
 #include <QString>
 
 namespace zelk {
@@ -18,6 +19,11 @@ public:
     // Removes a file tree without following symbolic links. True when
     // nothing is left at the path.
     static bool removeTree(const QString& path);
+    // Removes the working folders that this user's processes left in
+    // `tempFolder` when they ended without removing them (killed, or
+    // crashed). A folder whose process still runs is left alone: the
+    // process holds a lock on it for as long as it lives.
+    static void removeLeftovers(const QString& tempFolder);
     // Tests point the folder at a temporary directory of their own; an empty
     // path goes back to the private default.
     static void setPathForTesting(const QString& path);

@@ -15,6 +15,9 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 Q_LOGGING_CATEGORY(zelkLog, "zelk")
 
 using zelk::MessageAnswer;
@@ -103,12 +106,6 @@ bool removePath(const QString& path) {
     return false;
 }
 
-constexpr QFileDevice::Permissions allPermissions =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-    QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser |
-    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-
 // Copies a shipped resource into the data folder unless a file is there. The
 // copy is made writable for its owner whatever the installed file's mode.
 void copyResourceWhenMissing(const QString& source, const QString& target) {
@@ -127,7 +124,9 @@ void copyResourceWhenMissing(const QString& source, const QString& target) {
 }  // namespace
 
 QString Trim_Str(const QString& str) {
-    return trimCodePoints(trimCodePoints(str, isBlankOrLineBreak), isControlCharacter);
+    // One pass over both kinds, so that a blank behind a control character
+    // goes too and trimming twice gives what trimming once gave.
+    return trimCodePoints(str, [](char32_t c) { return isBlankOrLineBreak(c) || isControlCharacter(c); });
 }
 
 bool Find_Str(const QString& text, const QString& part) {
@@ -173,19 +172,31 @@ QString Remove_Reserve_Char_In_File_Name(const QString& name) {
     return Trim_Str(result);
 }
 
-bool Create_Folder(const QString& path) {
+namespace {
+
+// Makes the folder with any missing parents. Parents get the default mode,
+// as ~/.local would from any program; a private folder is made private at
+// once, never opened first.
+bool makeFolder(const QString& path, bool privateToUser) {
     if (path.isEmpty())
         return false;
     const QFileInfo info(path);
     if (info.exists())
         return info.isDir();
-    // Missing parents get the default mode; only the folder asked for is
-    // opened to everyone, so a missing ~/.local never becomes world-writable.
-    if (!QDir().mkpath(path) || !QFileInfo(path).isDir())
+    if (!privateToUser)
+        return QDir().mkpath(path) && QFileInfo(path).isDir();
+    if (!QDir().mkpath(info.absolutePath()))
         return false;
-    QFile::setPermissions(path, allPermissions);
-    return true;
+    if (::mkdir(QFile::encodeName(info.absoluteFilePath()).constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    return QFileInfo(path).isDir();
 }
+
+}  // namespace
+
+bool Create_Folder(const QString& path) { return makeFolder(path, true); }
+
+bool zelk::createOutputFolder(const QString& path) { return makeFolder(path, false); }
 
 void Delete_Folder(const QString& path) {
     if (path.isEmpty())
@@ -287,7 +298,7 @@ void Check_Path_And_Create_Files() {
         Show_NSLog_Message(QStringLiteral("The data folder is not set"));
         return;
     }
-    if (!QFileInfo(Created_Resource_Path).isDir() && !QDir().mkpath(Created_Resource_Path)) {
+    if (!Create_Folder(Created_Resource_Path)) {
         Show_NSLog_Message(QStringLiteral("Can not create folder %1").arg(Created_Resource_Path));
         return;
     }
@@ -307,7 +318,7 @@ void Check_Path_And_Create_VISITOR_Files() {
     }
     const QDir data(Created_Resource_Path);
     const QString folder = data.filePath(QStringLiteral("Visitor_Log"));
-    if (!Create_Folder(folder))
+    if (!Create_Folder(Created_Resource_Path) || !Create_Folder(folder))
         Show_NSLog_Message(QStringLiteral("Can not create folder %1").arg(folder));
     Database_Path = QDir(folder).filePath(QStringLiteral("Visitor.db"));
     copyResourceWhenMissing(QDir(Resource_Path).filePath(QStringLiteral("Visitor.db")), Database_Path);

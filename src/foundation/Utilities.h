@@ -21,9 +21,9 @@ int Show_YES_NO_Cancel_MessageBox(const QString& question);
 // Writes the text to the system log; an empty or null text writes nothing.
 void Show_NSLog_Message(const QString& text);
 
-// White space and line breaks off both ends, then control characters off both
-// ends (two passes: a blank behind a leading control character stays).
-// A null string gives a null string.
+// White space, line breaks and control characters (format characters such
+// as U+200B and U+FEFF included) off both ends, whichever comes first: the
+// result is the same trimmed again. A null string gives a null string.
 QString Trim_Str(const QString& str);
 // True when `part` is non-empty and occurs in `text` (case-sensitive).
 bool Find_Str(const QString& text, const QString& part);
@@ -42,8 +42,10 @@ QString Read_Str_Upto_Index(const QString& str, qsizetype n);
 // from both ends, every remaining "/" replaced by "_", then Trim_Str.
 QString Remove_Reserve_Char_In_File_Name(const QString& name);
 
-// Creates the folder with any missing parents, permissions 0777. True when a
-// folder is there afterwards (a plain file at the path gives false).
+// Creates the folder with any missing parents. The folder asked for is
+// private to the user (0700): the data folders hold card holders' and
+// visitors' data and the files every design trusts. True when a folder is
+// there afterwards (a plain file at the path gives false).
 bool Create_Folder(const QString& path);
 // Removes the folder with its contents (a symbolic link is removed, never
 // followed); failures are logged.
@@ -51,6 +53,10 @@ void Delete_Folder(const QString& path);
 // Removes the file or folder at the path; failures are silent.
 void Delete_File(const QString& path);
 namespace zelk {
+// Creates a folder of output in a place the user chose (the batch export's
+// "Zelk ID Card"), with any missing parents, its mode left to the user's
+// umask like any folder of theirs. True when a folder is there afterwards.
+bool createOutputFolder(const QString& path);
 // The integer a text starts with (blanks, a sign, ASCII digits), its
 // magnitude held at `limit`; 0 when there is none.
 qint64 leadingInteger(const QString& text, qint64 limit);

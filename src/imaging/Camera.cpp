@@ -271,7 +271,7 @@ void Camera::OK_Btn_Clicked() {
     session_->clear();
     Start_Stop_Btn_State();
     const QString path = Create_New_Camera_File_Path(::Camera_Capture_Image);
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    Create_Folder(QFileInfo(path).absolutePath());
     QString why;
     // Only a written picture is kept: on a failure the window stays open
     // with it, and the path and count are left as they were.

@@ -144,7 +144,7 @@ bool UserTemplates::exportAsTemplate(const QString& name, const zelk::DesignCont
     };
     if (name.isEmpty())
         return fail(EnterNameMessage);
-    if (!QDir().mkpath(folder()))
+    if (!Create_Folder(folder()))
         return fail(QStringLiteral("Cannot create the folder %1").arg(folder()));
     if (preview.isNull())
         return fail(QStringLiteral("No preview picture"));

@@ -89,7 +89,7 @@ ExportBatchJob::CardFiles ExportBatchJob::make(int index) const {
 }
 
 void ExportBatchJob::run() {
-    if (!Create_Folder(outputFolder())) {
+    if (!zelk::createOutputFolder(outputFolder())) {
         folderFailed_ = true;
         return;
     }

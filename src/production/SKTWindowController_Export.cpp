@@ -266,7 +266,7 @@ void SKTWindowController::Export_Batch_File(const QString& folder) {
     s.end = Total_Label;
     Stop_SMS_Sending_Now = false;
     auto job = std::make_shared<ExportBatchJob>(s, ExportCardSupply::current().cards(*this));
-    if (!Create_Folder(job->outputFolder())) {
+    if (!zelk::createOutputFolder(job->outputFolder())) {
         Show_MessageBox(unable_saving_Msg);
         Set_Graphic_Array_According_Side();
         return;

@@ -14,6 +14,7 @@
 #include "foundation/Utilities.h"
 #include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
+#include "visitors/PaneRoom.h"
 #include "visitors/VisitorPanel.h"
 
 #include <QAction>
@@ -318,16 +319,15 @@ int widenForPanes(SKTWindowController& w, int panes) {
     const auto* design = qobject_cast<QSplitter*>(w.verticalSplitView->widget(2));
     const int inspector = design && design->count() > 1 ? design->widget(1)->sizeHint().width() : 0;
     const int wanted = panes + inspector + CanvasRoom + 3 * w.verticalSplitView->handleWidth();
-    const QRect screen = w.screen()->availableGeometry();
     const QRect frame = w.frameGeometry();
-    const int grow = std::min(wanted - w.verticalSplitView->width(), screen.width() - frame.width());
+    const QRect wider =
+        zelk::widenedForPanes(frame, wanted - w.verticalSplitView->width(), w.screen()->availableGeometry());
+    const int grow = wider.width() - frame.width();
     if (grow <= 0)
         return 0;
     w.resize(w.width() + grow, w.height());
-    // Still on the screen: the window moves left as far as it grew past it.
-    const int overflow = frame.right() + grow - screen.right();
-    if (overflow > 0)
-        w.move(std::max(screen.left(), frame.left() - overflow), frame.top());
+    if (wider.left() != frame.left())
+        w.move(wider.left(), frame.top());
     return grow;
 }
 

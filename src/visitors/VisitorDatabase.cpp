@@ -150,6 +150,9 @@ sqlite3* VisitorDatabase::open(const QString& path, QString* why) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
         return fail(lastError(db), db);
+    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    // A damaged page is then reported as such, never read as visitors.
+    sqlite3_exec(db, "PRAGMA cell_size_check=ON", nullptr, nullptr, nullptr);
     if (fresh && sqlite3_exec(db, schema.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail(lastError(db), db);
     // Not a database, or one without the table: left as it is.
@@ -250,16 +253,26 @@ QList<VisitorRecord> VisitorDatabase::search(sqlite3* db, const VisitorSearch& s
     return rows;
 }
 
-std::optional<VisitorRecord> VisitorDatabase::record(sqlite3* db, const QString& id) {
+std::optional<VisitorRecord> VisitorDatabase::record(sqlite3* db, const QString& id, bool* ok) {
+    if (ok)
+        *ok = false;
     bool isNumber = false;
     const qint64 key = Trim_Str(id).toLongLong(&isNumber);
-    if (!db || !isNumber)
+    if (!db)
         return std::nullopt;
+    if (!isNumber) {
+        if (ok)
+            *ok = true;  // no such visitor, not a failure
+        return std::nullopt;
+    }
     Statement st;
     if (sqlite3_prepare_v2(db, "SELECT * FROM Visitor_Records WHERE ID=?", -1, &st.s, nullptr) != SQLITE_OK)
         return std::nullopt;
     sqlite3_bind_int64(st.s, 1, key);
-    if (sqlite3_step(st.s) != SQLITE_ROW)
+    const int rc = sqlite3_step(st.s);
+    if (ok)
+        *ok = rc == SQLITE_ROW || rc == SQLITE_DONE;
+    if (rc != SQLITE_ROW)
         return std::nullopt;
     return readRow(st.s);
 }

@@ -66,9 +66,15 @@ public:
     // The schema the shipped database was made from (Resource_Path/
     // "Visitor_Schema.sql"); "" with the reason in *why when unreadable.
     static QString schemaText(QString* why = nullptr);
+    // How long a statement waits while another connection (a second copy
+    // of the application) holds the database, before it fails as busy.
+    static constexpr int BusyTimeoutMs = 5000;
+
     // Opens an existing database for reading and writing, never creating
     // one. A 0-byte file first gets the table from the schema; any other
     // unusable file is left untouched. nullptr with the reason in *why.
+    // The connection waits BusyTimeoutMs for a busy database and checks each
+    // b-tree cell it reads, so a damaged page fails its query.
     static sqlite3* open(const QString& path, QString* why = nullptr);
     static void close(sqlite3* db);
 
@@ -88,8 +94,8 @@ public:
     // could not be run.
     static QList<VisitorRecord> search(sqlite3* db, const VisitorSearch& search, bool* ok = nullptr);
     // The row with that ID; nullopt when the text is not a whole number or
-    // there is no such row.
-    static std::optional<VisitorRecord> record(sqlite3* db, const QString& id);
+    // there is no such row. *ok is false when the query could not be run.
+    static std::optional<VisitorRecord> record(sqlite3* db, const QString& id, bool* ok = nullptr);
 };
 
 }  // namespace zelk

@@ -1,5 +1,6 @@
 #include "visitors/Visitor_Log_Records.h"
 
+#include "datasource/SeriesSupport.h"
 #include "datasource/SpreadsheetWriter.h"
 #include "dialogs/AccessoryViewController.h"
 #include "dialogs/DialogRunner.h"
@@ -37,6 +38,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+
+#include <sqlite3.h>
 
 using zelk::VisitorDatabase;
 using zelk::VisitorRecord;
@@ -134,8 +137,8 @@ Visitor_Log_Records::Visitor_Log_Records(SKTWindowController& hub, QWidget* pare
     resize(980, 700);
     Vistor_Record_Window = this;
     date_range->setCurrentIndex(0);
-    Date_From_Ctrl->setDate(QDate::currentDate());
-    Date_To_Ctrl->setDate(QDate::currentDate());
+    Date_From_Ctrl->setDate(clock().date());
+    Date_To_Ctrl->setDate(clock().date());
     Reset_all_Ctrl();
 }
 
@@ -289,8 +292,8 @@ void Visitor_Log_Records::prepareToOpen() {
     Date_From_Ctrl->setEnabled(false);
     Date_To_Ctrl->setEnabled(false);
     date_range->setCurrentIndex(0);
-    Date_From_Ctrl->setDate(QDate::currentDate());
-    Date_To_Ctrl->setDate(QDate::currentDate());
+    Date_From_Ctrl->setDate(clock().date());
+    Date_To_Ctrl->setDate(clock().date());
     Name->setFocus();
     Search_Visitor_Records(true);
 }
@@ -329,8 +332,16 @@ bool Visitor_Log_Records::Search_Visitor_Records(bool recent) {
     }
     ListData.clear();
     reloadList();
-    const QList<VisitorRecord> rows = VisitorDatabase::search(hub_.visitor_db, search);
+    bool ran = false;
+    const QList<VisitorRecord> rows = VisitorDatabase::search(hub_.visitor_db, search, &ran);
+    const QString why = QString::fromUtf8(sqlite3_errmsg(hub_.visitor_db));
     hub_.Close_DB_Connection();
+    // A damaged or busy database is not an empty one.
+    if (!ran) {
+        Show_NSLog_Message(why);
+        Show_MessageBox(QStringLiteral("Error in database access"));
+        return false;
+    }
     // One reload for the whole result, not one per row.
     for (const VisitorRecord& r : rows)
         ListData.append(listRow(r, int(ListData.size()) + 1));
@@ -381,7 +392,7 @@ void Visitor_Log_Records::Reset_click() {
 void Visitor_Log_Records::dateRangeChanged(int index) {
     Date_From_Ctrl->setEnabled(false);
     Date_To_Ctrl->setEnabled(false);
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = clock();
     switch (index) {
     case 0:
         Date_From_Ctrl->setDate(now.date());
@@ -439,11 +450,12 @@ bool Visitor_Log_Records::Export_Records_Click() {
     PleaseWait_Modeless wait(this);
     wait.beginSheet(this);
     // The workbook replaces an old file only once it is whole.
-    const bool written = SpreadsheetWriter::WriteWorkbook(path, exportRows(), false);
+    QString why;
+    const bool written = SpreadsheetWriter::WriteWorkbook(path, exportRows(), false, &why);
     wait.endSheet();
     if (!written) {
         Show_NSLog_Message(QStringLiteral("The visitor list could not be written to %1").arg(path));
-        Show_MessageBox(QStringLiteral("Error in file accessing."));
+        Show_MessageBox(zelk::series::fileErrorWithReason(why));
         return false;
     }
     ::Export_File_Message = QStringLiteral("Record has been exported successfully.");
@@ -496,8 +508,15 @@ int Visitor_Log_Records::Find_And_Fill_Details(bool withBack) {
         Show_MessageBox(QStringLiteral("Error in database access"));
         return 0;
     }
-    const std::optional<VisitorRecord> found = VisitorDatabase::record(hub_.visitor_db, sel_db_id_str);
+    bool ran = false;
+    const std::optional<VisitorRecord> found = VisitorDatabase::record(hub_.visitor_db, sel_db_id_str, &ran);
+    const QString why = QString::fromUtf8(sqlite3_errmsg(hub_.visitor_db));
     hub_.Close_DB_Connection();
+    if (!ran) {
+        Show_NSLog_Message(why);
+        Show_MessageBox(QStringLiteral("Error in database access"));
+        return 0;
+    }
     if (found) {
         const VisitorRecord& r = *found;
         date_time_detail = fromDb(r, QStringLiteral("Date_Time_Stamp"));

@@ -6,6 +6,7 @@
 #include "visitors/VisitorDatabase.h"
 #include "visitors/VisitorPassDrawing.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QHash>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class AccessoryViewController;
 class QCheckBox;
@@ -50,7 +52,7 @@ public:
     void Close_box_click();
     void Search_Records_Click() { Search_Visitor_Records(false); }
     // The ten newest (recent) or the search of the fields; false when the
-    // database could not be opened.
+    // database could not be opened or the query failed.
     bool Search_Visitor_Records(bool recent);
     void Create_List(const zelk::VisitorRecord& record);
     // A row of the list from a record; "SNO" is `sno`.
@@ -61,6 +63,8 @@ public:
     // The date range's choice: 0 today, 1 yesterday, 2 the last 7 days,
     // 3 the last 30 days, any other the pickers.
     void dateRangeChanged(int index);
+    // The time the date ranges count from (tests set a clock of their own).
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
     // The list as an .xlsx workbook; true when written.
     bool Export_Records_Click();
     // The rows the export writes: the header and one row per list row.
@@ -71,7 +75,7 @@ public:
 
     // ---- Details and pass ----
     void Show_Visitor_Details(const QString& id);
-    // 1 when the database could be opened.
+    // 1 when the database could be opened and read.
     int Find_And_Fill_Details(bool withBack);
     void Reset_all_Ctrl();
     void Show_Back_Details_click();

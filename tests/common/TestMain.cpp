@@ -1,3 +1,5 @@
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,6 +20,11 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test sees the machine's printers: only a scheduler a test starts
+    // listens on this socket, and no default queue is named elsewhere.
+    qputenv("CUPS_SERVER", QFile::encodeName(zelk::test::testCupsSocket()));
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QString dir = QDir::tempPath() + QStringLiteral("/zelk-test-runtime-%1").arg(getuid());
         QDir().mkpath(dir);

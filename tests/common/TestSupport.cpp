@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -10,6 +11,10 @@ namespace zelk::test {
 QString sourceDir() { return QStringLiteral(ZELK_SOURCE_DIR); }
 QString binaryDir() { return QStringLiteral(ZELK_BINARY_DIR); }
 QString resourceDir() { return binaryDir() + QStringLiteral("/share/zelk-id-card"); }
+
+QString testCupsSocket() {
+    return QDir::temp().filePath(QStringLiteral("zelk-cups-%1.sock").arg(QCoreApplication::applicationPid()));
+}
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);

@@ -23,6 +23,12 @@ struct ToolResult {
 ToolResult runTool(const QString& program, const QStringList& args,
                    const QByteArray& input = {}, int timeoutMs = 120000);
 
+// Where the tests' CUPS scheduler listens: a socket of this process's own
+// in the temporary folder. Every test executable points CUPS_SERVER there
+// at start, so a test sees only the printers of a scheduler it started
+// (CupsServer), and none without one, whatever the machine has installed.
+QString testCupsSocket();
+
 // The whole file; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
 // Writes the file whole, replacing it (its folder must exist); a file that

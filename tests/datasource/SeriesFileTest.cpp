@@ -81,13 +81,39 @@ TEST_F(SeriesFileTest, WritersKeepOneValuePerLine) {
     EXPECT_EQ(readFile(p), QByteArray());
 }
 
+TEST_F(SeriesFileTest, AppendedValuesFollowWhatTheFileHolds) {
+    const QString mark = QString(QChar(0xFEFF));
+    const struct {
+        const char* what;
+        const char* before;  // nullptr: no file
+        QStringList added;
+        QStringList rows;
+    } cases[] = {
+        {"no file", nullptr, {"x", "y"}, {"x", "y"}},
+        {"empty file", "", {"x", "y"}, {"x", "y"}},
+        {"byte-order mark only", "\xEF\xBB\xBF", {"x", "y"}, {"x", "y"}},
+        {"mark only, value with a mark", "\xEF\xBB\xBF", {mark + "v"}, {mark + "v"}},
+        {"mark and a value", "\xEF\xBB\xBF" "a", {"x"}, {"a", "x"}},
+        {"last line without LF", "no end", {"x"}, {"no end", "x"}},
+        {"one blank line: a blank first card", "\n", {"x"}, {"", "x"}},
+    };
+    for (const auto& c : cases) {
+        const QString p = tmp.filePath("append.txt");
+        QFile::remove(p);
+        if (c.before)
+            ASSERT_TRUE(writeFile(p, c.before));
+        ASSERT_TRUE(SeriesFile::append(p, c.added)) << c.what;
+        EXPECT_EQ(SeriesFile::readRowList(p), c.rows) << c.what;
+    }
+}
+
 // A first value that begins with U+FEFF (read from a file that held the
 // mark twice) is written behind a mark of its own, so it reads back whole.
 TEST_F(SeriesFileTest, AFirstValueBeginningWithAByteOrderMarkSurvives) {
     const QString mark = QString(QChar(0xFEFF));
-    const QString p = file("\xEF\xBB\xBF\xEF\xBB\xBF \xEF\xBB\xBF\xEF\xBB\xBF \n\x1f\n");
+    const QString p = file("\xEF\xBB\xBF\xEF\xBB\xBF \xEF\xBB\xBF\xEF\xBB\xBF a \n\x1f\n");
     const QStringList rows = SeriesFile::readRowList(p);
-    ASSERT_EQ(rows, QStringList{mark + " " + mark + mark + " "});
+    ASSERT_EQ(rows, QStringList{mark + " " + mark + mark + " a "});
     const QString again = tmp.filePath("again.txt");
     ASSERT_TRUE(SeriesFile::write(again, rows));
     EXPECT_EQ(SeriesFile::readRowList(again), rows);

@@ -225,12 +225,14 @@ TEST_F(SeriesManagerTest, ExportingTheValues) {
     const struct {
         QString chosen;
         QString written;  // "" when the write fails
+        QString told;     // the message of a failed write
     } cases[] = {
-        {tmp.filePath("out/v.xlsx"), tmp.filePath("out/v.xlsx")},
-        {tmp.filePath("out/v.txt"), tmp.filePath("out/v.txt")},
-        {tmp.filePath("out/v.csv"), tmp.filePath("out/v.csv.txt")},  // any other extension: text
-        {tmp.filePath("a file/v.xlsx"), ""},                          // its folder is a file
-        {tmp.filePath("a file/v.txt"), ""},
+        {tmp.filePath("out/v.xlsx"), tmp.filePath("out/v.xlsx"), ""},
+        {tmp.filePath("out/v.txt"), tmp.filePath("out/v.txt"), ""},
+        {tmp.filePath("out/v.csv"), tmp.filePath("out/v.csv.txt"), ""},  // any other extension: text
+        // Its folder is a file; a workbook also says why.
+        {tmp.filePath("a file/v.xlsx"), "", series::kFileError + "\n\n" + tmp.filePath("a file/v.xlsx") + ": Not a directory"},
+        {tmp.filePath("a file/v.txt"), "", series::kFileError},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen.toStdString());
@@ -249,7 +251,7 @@ TEST_F(SeriesManagerTest, ExportingTheValues) {
             m->Export_Value_Btn_Clicked();
         });
         EXPECT_EQ(successBoxes, c.written.isEmpty() ? QStringList() : QStringList{c.written});
-        EXPECT_EQ(shown, c.written.isEmpty() ? QStringList{series::kFileError} : QStringList());
+        EXPECT_EQ(shown, c.written.isEmpty() ? QStringList{c.told} : QStringList());
         if (c.written.endsWith(".txt")) {
             EXPECT_EQ(fileBytes(c.written), QString("Zoë\n0012\na b\n").toUtf8());
         }

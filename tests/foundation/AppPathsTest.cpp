@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr QFileDevice::Permissions mode0777 =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-    QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther |
-    QFileDevice::ExeOther;
+// Only the user may enter, read or change a data folder.
+constexpr QFileDevice::Permissions privateMode =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
+    QFileDevice::WriteUser | QFileDevice::ExeUser;
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -68,8 +68,9 @@ TEST_F(AppPathsTree, BuildsTheDataFolderTreeAndCopiesTheDefaultProfile) {
     for (const QString& sub : expected) {
         const QFileInfo info(QDir(data).filePath(sub));
         EXPECT_TRUE(info.isDir()) << sub.toStdString();
-        EXPECT_EQ(info.permissions() & mode0777, mode0777) << sub.toStdString();
+        EXPECT_EQ(info.permissions(), privateMode) << sub.toStdString();
     }
+    EXPECT_EQ(QFileInfo(data).permissions(), privateMode);
     const QString copied = QDir(print_profile_path).filePath(QStringLiteral("Default.zkd"));
     EXPECT_EQ(readAll(copied), QByteArray("default profile"));
     EXPECT_TRUE(QFileInfo(copied).isWritable());  // the user may overwrite the default profile
@@ -95,7 +96,8 @@ TEST_F(AppPathsTree, VisitorFilesCopyTheEmptyDatabaseOnce) {
     Check_Path_And_Create_VISITOR_Files();
     EXPECT_EQ(Database_Path, QDir(data).filePath(QStringLiteral("Visitor_Log/Visitor.db")));
     EXPECT_EQ(readAll(Database_Path), QByteArray("empty database"));
-    EXPECT_EQ(QFileInfo(QFileInfo(Database_Path).path()).permissions() & mode0777, mode0777);
+    EXPECT_EQ(QFileInfo(QFileInfo(Database_Path).path()).permissions(), privateMode);
+    EXPECT_EQ(QFileInfo(data).permissions(), privateMode);
 
     writeFile(Database_Path, "visitors recorded");
     Check_Path_And_Create_VISITOR_Files();

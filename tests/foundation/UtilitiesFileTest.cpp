@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using zelk::MessageAnswer;
 using zelk::MessageButtons;
 using zelk::MessageSink;
@@ -18,10 +20,10 @@ using zelk::test::writeBytes;
 
 namespace {
 
-constexpr QFileDevice::Permissions mode0777 =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser |
-    QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-    QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+unsigned modeOf(const QString& path) {
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 01000000;
+}
 
 struct RecordingSink {
     QStringList texts;
@@ -36,23 +38,39 @@ struct RecordingSink {
 
 }  // namespace
 
-TEST(UtilitiesFile, CreateFolderMakesParentsAndOpensOnlyTheFolderAskedFor) {
+TEST(UtilitiesFile, DataFoldersArePrivateAndOutputFoldersFollowTheUmask) {
+    // Expected modes: a data folder is 0700 whatever the umask; missing
+    // parents and output folders get what mkdir(0777) gives under it.
+    const struct { mode_t umask; unsigned parent; unsigned output; } cases[] = {
+        {022, 0755, 0755}, {002, 0775, 0775}, {077, 0700, 0700}, {000, 0777, 0777}, {027, 0750, 0750},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir tmp;
+        ASSERT_TRUE(tmp.isValid());
+        const mode_t old = ::umask(c.umask);
+        const QString deep = tmp.filePath(QStringLiteral("a/b/c"));
+        const QString out = tmp.filePath(QStringLiteral("chosen/Zelk ID Card"));
+        const bool made = Create_Folder(deep);
+        const bool madeOut = zelk::createOutputFolder(out);
+        ::umask(old);
+        ASSERT_TRUE(made && madeOut) << std::oct << c.umask;
+        EXPECT_EQ(modeOf(deep), 0700u) << std::oct << c.umask;
+        EXPECT_EQ(modeOf(tmp.filePath(QStringLiteral("a"))), c.parent) << std::oct << c.umask;
+        EXPECT_EQ(modeOf(out), c.output) << std::oct << c.umask;
+        EXPECT_EQ(modeOf(tmp.filePath(QStringLiteral("chosen"))), c.output) << std::oct << c.umask;
+    }
+
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     const QString deep = tmp.filePath(QStringLiteral("a/b/c"));
-    EXPECT_TRUE(Create_Folder(deep));
-    EXPECT_TRUE(QFileInfo(deep).isDir());
-    EXPECT_EQ(QFileInfo(deep).permissions() & mode0777, mode0777);
-    EXPECT_NE(QFileInfo(tmp.filePath(QStringLiteral("a"))).permissions() & QFileDevice::WriteOther,
-              QFileDevice::WriteOther);
-
+    ASSERT_TRUE(Create_Folder(deep));
     EXPECT_TRUE(Create_Folder(deep));  // already there
-
+    EXPECT_TRUE(zelk::createOutputFolder(deep));
     const QString file = tmp.filePath(QStringLiteral("plain.txt"));
     writeBytes(file, "x");
-    EXPECT_FALSE(Create_Folder(file));  // a file is not a folder
-    EXPECT_FALSE(Create_Folder(file + QStringLiteral("/sub")));
-    EXPECT_FALSE(Create_Folder(QString()));
+    for (const QString& bad : {file, file + QStringLiteral("/sub"), QString()}) {
+        EXPECT_FALSE(Create_Folder(bad)) << bad.toStdString();  // a file is not a folder
+        EXPECT_FALSE(zelk::createOutputFolder(bad)) << bad.toStdString();
+    }
 }
 
 TEST(UtilitiesFile, DeleteFileAndFolderRemoveWhatIsThereAndNeverFollowLinks) {

@@ -12,7 +12,7 @@ struct TrimCase {
 
 }  // namespace
 
-TEST(UtilitiesString, TrimStrTakesBlanksThenControlCharactersOffBothEnds) {
+TEST(UtilitiesString, TrimStrTakesBlanksAndControlCharactersOffBothEndsOnce) {
     const TrimCase cases[] = {
         {"plain", QStringLiteral("  name  "), QStringLiteral("name")},
         {"line breaks and tabs", QStringLiteral("\n\t name \r\n"), QStringLiteral("name")},
@@ -20,8 +20,10 @@ TEST(UtilitiesString, TrimStrTakesBlanksThenControlCharactersOffBothEnds) {
         {"inner blanks kept", QStringLiteral(" first  last "), QStringLiteral("first  last")},
         {"control characters", QStringLiteral("\x01\x02name\x7f"), QStringLiteral("name")},
         {"format characters", QStringLiteral("\u200bname\ufeff"), QStringLiteral("name")},
-        // Two passes: the blank behind a leading control character survives.
-        {"blank behind control", QStringLiteral("\x01 name \x02"), QStringLiteral(" name ")},
+        // Mixed in any order, all go at once: trimming again changes nothing.
+        {"blank behind control", QStringLiteral("\x01 name \x02"), QStringLiteral("name")},
+        {"zero-width space around a blank", QStringLiteral("\u200b \u200b"), QStringLiteral("")},
+        {"layers of both", QStringLiteral("\ufeff \x01\t\u200b name\u200b \x02 \ufeff"), QStringLiteral("name")},
         {"control behind blank", QStringLiteral(" \x01name\x02 "), QStringLiteral("name")},
         {"only blanks", QStringLiteral(" \t\n "), QStringLiteral("")},
         {"only controls", QStringLiteral("\x01\x02"), QStringLiteral("")},
@@ -31,6 +33,7 @@ TEST(UtilitiesString, TrimStrTakesBlanksThenControlCharactersOffBothEnds) {
     };
     for (const TrimCase& c : cases) {
         EXPECT_EQ(Trim_Str(c.in), c.out) << c.what;
+        EXPECT_EQ(Trim_Str(Trim_Str(c.in)), Trim_Str(c.in)) << c.what;
         EXPECT_FALSE(Trim_Str(c.in).isNull()) << c.what;
     }
     EXPECT_TRUE(Trim_Str(QString()).isNull());

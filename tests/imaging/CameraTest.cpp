@@ -1,6 +1,6 @@
 // Camera capture without a camera: frames come from a frame source of the
-// test (fed from a thread of its own), from Qt's own video sink fed by
-// setVideoFrame, and the real device list, which holds no device here.
+// test (fed from a thread of its own) and from Qt's own video sink fed by
+// setVideoFrame; the machine's own devices are never looked at.
 // The camera window and the cropping tool's camera input end to end.
 #include "../mainwindow/MainWindowTestSupport.h"
 
@@ -14,7 +14,6 @@
 #include "imaging/Cropping_Tool.h"
 #include "imaging/MSSCanvasController.h"
 #include "imaging/MSSScaledImage.h"
-#include "imaging/QtFrameSource.h"
 #include "mainwindow/AppGlobals.h"
 #include "production/ProductionGlobals.h"
 
@@ -190,10 +189,11 @@ TEST(CaptureTest, OnlyTheNewestFrameIsShownAndNoneOnceStopped) {
 }
 
 TEST_F(CameraTest, WithoutAnyDeviceStartAsksForACamera) {
-    // The real device list: a container has no video device.
-    camera = std::make_unique<Camera>(window.get(), std::make_shared<QtFrameSource>());
-    EXPECT_TRUE(QtFrameSource().devices().isEmpty());
-    EXPECT_FALSE(QtFrameSource().start(QStringLiteral("none"), {}, {}).isEmpty());
+    // A machine without a video device, whatever this one has.
+    auto none = std::make_shared<FakeFrameSource>();
+    none->list.clear();
+    none->refusal = QStringLiteral("no such device");
+    camera = std::make_unique<Camera>(window.get(), none);
     openWith([&](Camera& c) {
         EXPECT_EQ(c.camera_list->count(), 0);
         EXPECT_EQ(c.camera_list_unq_id->count(), 0);
@@ -215,6 +215,7 @@ TEST_F(CameraTest, WithoutAnyDeviceStartAsksForACamera) {
         EXPECT_EQ(sink.shown, QStringList{"There is no image to Import. Please capture an image."});
         c.Cancel_Btn_Clicked();
     });
+    EXPECT_FALSE(none->running());
 }
 
 TEST_F(CameraTest, StartStopRefreshAndCaptureKeepTheLastFrameShown) {

@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <QUrl>
-#include <unistd.h>
 
 namespace zelk::test {
 
@@ -23,7 +22,7 @@ void writeText(const QString& path, const QString& text) {
 }  // namespace
 
 CupsServer::CupsServer() : dir_(QDir::temp().filePath(QStringLiteral("zelk-cups-XXXXXX"))) {
-    socket_ = QDir::temp().filePath(QStringLiteral("zelk-cups-%1.sock").arg(getpid()));
+    socket_ = testCupsSocket();
     qputenv("CUPS_SERVER", QFile::encodeName(socket_));
     const QDir d(dir_.path());
     // The filters run as lp: the folders must be open to them.

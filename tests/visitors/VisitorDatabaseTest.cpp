@@ -10,6 +10,10 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <future>
+#include <thread>
+
 namespace zelk::test {
 namespace {
 
@@ -207,6 +211,32 @@ TEST_F(VisitorTest, AFailedInsertIsShownAndStoresNothing) {
     EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Error in database access.")});
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_EQ(w.visitor_db, nullptr);
+}
+
+TEST_F(VisitorTest, AddToDbWaitsWhileAnotherCopyHoldsAWrite) {
+    SKTWindowController& w = openWithCard();
+    Check_Path_And_Create_VISITOR_Files();
+    // Another copy of the application in the middle of its own insert, done
+    // a moment later.
+    std::promise<bool> holding;
+    std::thread other([&] {
+        sqlite3* conn = VisitorDatabase::open(db());
+        const bool locked = conn && sqlite3_exec(conn, "BEGIN IMMEDIATE; INSERT INTO Visitor_Records (VName) "
+                                                       "VALUES ('other copy')", nullptr, nullptr, nullptr) == SQLITE_OK;
+        holding.set_value(locked);
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        sqlite3_exec(conn, "COMMIT", nullptr, nullptr, nullptr);
+        VisitorDatabase::close(conn);
+    });
+    ASSERT_TRUE(holding.get_future().get());
+    const bool stored = w.Add_Visitor_Record_To_DB(filledEntry());
+    other.join();
+    EXPECT_TRUE(stored) << sink.text();
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Visitor Details has been saved successfully")});
+    const QList<QVariantMap> r = rows();
+    ASSERT_EQ(r.size(), 2);
+    EXPECT_EQ(r[0].value("VName").toString(), QStringLiteral("other copy"));
+    EXPECT_EQ(r[1].value("VName").toString(), QStringLiteral("F0 value"));
 }
 
 }  // namespace

@@ -24,12 +24,18 @@
 
 #include <sqlite3.h>
 
+#include <functional>
+
 namespace zelk::test {
 namespace {
 
-QString stampDaysAgo(int days) {
-    return QDateTime::currentDateTime().addDays(-days).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
+// The log's clock in these tests: half a minute after midnight, so that a
+// day's bounds are close at hand and the wall clock counts for nothing.
+const QDateTime fixedNow(QDate(2026, 12, 6), QTime(0, 0, 30));
+const QDate today = fixedNow.date();
+
+QString stampOf(const QDateTime& t) { return t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
+QString stampDaysAgo(int days) { return stampOf(fixedNow.addDays(-days)); }
 
 VisitorEntry named(const QString& front, const QString& back = {}) {
     VisitorEntry e;
@@ -49,7 +55,9 @@ protected:
     Visitor_Log_Records& log() {
         if (!window)
             openWithCard();
-        return *Visitor_Log_Records::defaultInstance(*window);
+        Visitor_Log_Records* l = Visitor_Log_Records::defaultInstance(*window);
+        l->clock = [] { return fixedNow; };
+        return *l;
     }
     void store(const VisitorEntry& e, const QString& stamp) {
         Check_Path_And_Create_VISITOR_Files();
@@ -108,7 +116,7 @@ TEST_F(VisitorLogTest, TheMenuCommandRunsTheLogAndCloseForgetsTheTerms) {
 TEST_F(VisitorLogTest, DateRangesAndTermsNarrowTheSearch) {
     Visitor_Log_Records& l = log();
     store(named(QStringLiteral("Today O'Neil"), QStringLiteral("  Bo ")), stampDaysAgo(0));
-    store(named(QStringLiteral("Yesterday")), stampDaysAgo(1));
+    store(named(QStringLiteral("Yesterday")), stampOf(fixedNow.addSecs(-60)));  // 23:59:30 the day before
     store(named(QStringLiteral("Five")), stampDaysAgo(5));
     store(named(QStringLiteral("Twenty 50%_off")), stampDaysAgo(20));
     store(named(QStringLiteral("Forty")), stampDaysAgo(40));
@@ -134,20 +142,20 @@ TEST_F(VisitorLogTest, DateRangesAndTermsNarrowTheSearch) {
     // Custom: the pickers decide; From after To finds nothing.
     l.dateRangeChanged(4);
     EXPECT_TRUE(l.Date_From_Ctrl->isEnabled());
-    l.Date_From_Ctrl->setDate(QDate::currentDate().addDays(-45));
-    l.Date_To_Ctrl->setDate(QDate::currentDate().addDays(-10));
+    l.Date_From_Ctrl->setDate(today.addDays(-45));
+    l.Date_To_Ctrl->setDate(today.addDays(-10));
     l.Search_Visitor_Records(false);
     EXPECT_EQ(listed("Name"), (QStringList{"Twenty 50%_off", "Forty"}));
     sink.shown.clear();
-    l.Date_From_Ctrl->setDate(QDate::currentDate());
-    l.Date_To_Ctrl->setDate(QDate::currentDate().addDays(-1));
+    l.Date_From_Ctrl->setDate(today);
+    l.Date_To_Ctrl->setDate(today.addDays(-1));
     l.Search_Visitor_Records(false);
     EXPECT_TRUE(l.ListData.isEmpty());
     EXPECT_EQ(sink.shown, QStringList{QStringLiteral("No records found.")});
     // Terms over every date: o'neil finds O'Neil, the back value counts,
     // "%" matches all, "_" is one character, a blank term is ignored.
-    l.Date_From_Ctrl->setDate(QDate::currentDate().addDays(-100));
-    l.Date_To_Ctrl->setDate(QDate::currentDate());
+    l.Date_From_Ctrl->setDate(today.addDays(-100));
+    l.Date_To_Ctrl->setDate(today);
     const struct {
         QString term;
         int count;
@@ -162,6 +170,43 @@ TEST_F(VisitorLogTest, DateRangesAndTermsNarrowTheSearch) {
     l.Reset_click();
     EXPECT_TRUE(l.Name->text().isEmpty());
     EXPECT_EQ(l.date_range->currentIndex(), 0);
+}
+
+TEST_F(VisitorLogTest, AQueryOnADamagedDatabaseIsAnErrorNotAnEmptyList) {
+    Visitor_Log_Records& l = log();
+    for (int i = 1; i <= 3; ++i)
+        store(named(QStringLiteral("V%1").arg(i)), stampDaysAgo(0));
+    // Page 2, the table's page: its three cell pointers point into its header.
+    QFile file(db());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray header = file.read(100);
+    const int pageSize = (quint8(header[16]) << 8) | quint8(header[17]);
+    ASSERT_TRUE(file.seek(pageSize + 8));
+    file.write(QByteArray("\x00\x04\x00\x04\x00\x04", 6));
+    file.close();
+    const QList<QVariantMap> check = sqliteRows(db(), QStringLiteral("pragma integrity_check"));
+    ASSERT_FALSE(check.isEmpty());
+    EXPECT_TRUE(check.first().value("integrity_check").toString().contains(QStringLiteral("Offset 4 out of range")));
+
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } cases[] = {
+        {"search", [&] {
+             l.Name->setText(QStringLiteral("%"));
+             EXPECT_FALSE(l.Search_Visitor_Records(false));
+         }},
+        {"recent list", [&] { l.prepareToOpen(); }},
+        {"details", [&] { l.Show_Visitor_Details(QStringLiteral("1")); }},
+    };
+    for (const auto& c : cases) {
+        l.prepareToOpen();
+        sink.shown.clear();
+        c.act();
+        EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Error in database access")}) << c.what;
+        EXPECT_TRUE(l.ListData.isEmpty()) << c.what;
+        EXPECT_FALSE(l.Details_Box->isVisibleTo(&l)) << c.what;
+    }
 }
 
 TEST(VisitorLogRow, BackValuesInBracketsOtherDetailsOnOneLine) {
@@ -215,7 +260,8 @@ TEST_F(VisitorLogTest, TheListExportsAsAWorkbookOnlyWhenWritten) {
     ::Export_File_Message.clear();
     sink.shown.clear();
     EXPECT_FALSE(l.Export_Records_Click());
-    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Error in file accessing.")});
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Error in file accessing.\n\n%1: Not a directory")
+                                          .arg(data.filePath(QStringLiteral("plain/list.xlsx")))});
     EXPECT_TRUE(::Export_File_Message.isEmpty());
 }
 
