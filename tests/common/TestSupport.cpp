@@ -11,6 +11,20 @@ QString sourceDir() { return QStringLiteral(ZELK_SOURCE_DIR); }
 QString binaryDir() { return QStringLiteral(ZELK_BINARY_DIR); }
 QString resourceDir() { return binaryDir() + QStringLiteral("/share/zelk-id-card"); }
 
+namespace {
+QSize& offscreenScreen() {
+    static QSize size;
+    return size;
+}
+}  // namespace
+
+bool requestOffscreenScreen(QSize size) {
+    offscreenScreen() = size;
+    return true;
+}
+
+QSize requestedOffscreenScreen() { return offscreenScreen(); }
+
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

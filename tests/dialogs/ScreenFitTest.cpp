@@ -1,0 +1,35 @@
+// A window laid out for a large screen opens within a small one.
+#include "dialogs/ScreenFit.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+TEST(ScreenFit, AWindowOpensWithinItsScreenAndNotBelowItsSmallestSize) {
+    QDialog probe;
+    const QSize room = zelk::roomOnScreen(&probe);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(room, QSize(screen.width() - 4, screen.height() - zelk::TitleBarRoom - 2));
+    const struct {
+        QSize size, minimum, opens;  // from the room the screen leaves
+        QPoint at;                   // where it was put before (-1: never)
+    } cases[] = {
+        {{400, 300}, {0, 0}, {400, 300}, {-1, -1}},
+        {{5000, 300}, {0, 0}, {room.width(), 300}, {-1, -1}},
+        {{5000, 5000}, {0, 0}, room, {-1, -1}},
+        {{5000, 5000}, {room.width() + 50, 10}, {room.width() + 50, room.height()}, {-1, -1}},  // never below
+        {{300, 200}, {0, 0}, {300, 200}, {screen.right() - 100, screen.bottom() - 50}},
+    };
+    for (const auto& c : cases) {
+        QDialog window;
+        window.setMinimumSize(c.minimum);
+        window.resize(c.size);
+        if (c.at.x() >= 0)
+            window.move(c.at);
+        zelk::fitOnScreen(&window);
+        EXPECT_EQ(window.size(), c.opens) << c.size.width() << " x " << c.size.height();
+        if (c.at.x() >= 0)  // moved back so that its frame is on the screen
+            EXPECT_TRUE(screen.contains(window.geometry().marginsAdded(zelk::windowFrame(&window))));
+    }
+}
