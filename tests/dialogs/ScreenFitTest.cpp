@@ -1,9 +1,12 @@
-// A window laid out for a large screen opens within a small one.
+// A window laid out for a large screen opens within a small one, and the
+// arrows beside a number field are whole and step the value.
+#include "dialogs/ArrowStepper.h"
 #include "dialogs/ScreenFit.h"
 
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(ScreenFit, AWindowOpensWithinItsScreenAndNotBelowItsSmallestSize) {
@@ -31,5 +34,24 @@ TEST(ScreenFit, AWindowOpensWithinItsScreenAndNotBelowItsSmallestSize) {
         EXPECT_EQ(window.size(), c.opens) << c.size.width() << " x " << c.size.height();
         if (c.at.x() >= 0)  // moved back so that its frame is on the screen
             EXPECT_TRUE(screen.contains(window.geometry().marginsAdded(zelk::windowFrame(&window))));
+    }
+}
+
+TEST(ArrowStepper, ShowsOnlyItsArrowsAndStepsWithThem) {
+    zelk::ArrowStepper stepper;
+    stepper.setRange(1, 3);
+    stepper.setValue(2);
+    stepper.resize(stepper.sizeHint());
+    stepper.show();
+    EXPECT_LT(stepper.width(), 30);
+    EXPECT_EQ(stepper.minimumSizeHint(), stepper.sizeHint());
+    const struct {
+        bool up;
+        int value;  // clamped to the range
+    } clicks[] = {{true, 3}, {true, 3}, {false, 2}, {false, 1}, {false, 1}};
+    for (const auto& c : clicks) {
+        const QPoint at(stepper.width() / 2, c.up ? stepper.height() / 4 : stepper.height() * 3 / 4);
+        QTest::mouseClick(&stepper, Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_EQ(stepper.value(), c.value);
     }
 }
