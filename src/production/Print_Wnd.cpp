@@ -326,28 +326,32 @@ void Print_Wnd::buildLayout() {
     range->addWidget(new QLabel(QStringLiteral("Copies:"), this), 1, 3);
     range->addWidget(Copies_Stepper, 1, 4);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(printerBox);
-    left->addWidget(gridBox);
-    left->addWidget(sideBox);
-    left->addWidget(optionBox);
-    left->addWidget(export_range_box);
-    left->addStretch();
+    // Two columns of settings beside the sheet, so that the window fits a
+    // 1280 x 720 screen.
+    auto* paperColumn = new QVBoxLayout;
+    paperColumn->addWidget(printerBox);
+    paperColumn->addWidget(gridBox);
+    paperColumn->addStretch();
+    auto* cardsColumn = new QVBoxLayout;
+    cardsColumn->addWidget(sideBox);
+    cardsColumn->addWidget(optionBox);
+    cardsColumn->addWidget(export_range_box);
+    cardsColumn->addStretch();
 
     // The sheet preview.
     Print_sclview = new QScrollArea(this);
     Print_sclview->setObjectName(QStringLiteral("Print_sclview"));
     Print_sclview->setBackgroundRole(QPalette::Dark);
     Print_sclview->setAlignment(Qt::AlignCenter);
-    Print_sclview->setMinimumSize(480, 640);
+    Print_sclview->setMinimumSize(260, 300);
     test_image_view = new QLabel;
     test_image_view->setObjectName(QStringLiteral("test_image_view"));
     test_image_view->setFocusPolicy(Qt::StrongFocus);
     Print_sclview->setWidget(test_image_view);
 
-    // Profiles.
+    // Profiles, under the sheet: the list with its commands beside it.
     auto* profileBox = new QGroupBox(QStringLiteral("Print Profiles"), this);
-    auto* profileColumn = new QVBoxLayout(profileBox);
+    auto* profileRow = new QHBoxLayout(profileBox);
     List_profile = new QListWidget(this);
     List_profile->setObjectName(QStringLiteral("List_profile"));
     List_profile->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -355,15 +359,20 @@ void Print_Wnd::buildLayout() {
     Edit_profile_btn = new QPushButton(QStringLiteral("Edit..."), this);
     Save_profile_btn = new QPushButton(QStringLiteral("Save"), this);
     Delete_profile_btn = new QPushButton(QStringLiteral("Delete"), this);
-    profileColumn->addWidget(List_profile, 1);
+    profileRow->addWidget(List_profile, 1);
+    auto* profileButtons = new QVBoxLayout;
     for (QPushButton* b : {Add_profile_btn, Edit_profile_btn, Save_profile_btn, Delete_profile_btn})
-        profileColumn->addWidget(b);
-    profileBox->setFixedWidth(190);
+        profileButtons->addWidget(b);
+    profileButtons->addStretch();
+    profileRow->addLayout(profileButtons);
+    auto* sheetColumn = new QVBoxLayout;
+    sheetColumn->addWidget(Print_sclview, 1);
+    sheetColumn->addWidget(profileBox);
 
     auto* top = new QHBoxLayout;
-    top->addLayout(left);
-    top->addWidget(Print_sclview, 1);
-    top->addWidget(profileBox);
+    top->addLayout(paperColumn);
+    top->addLayout(cardsColumn);
+    top->addLayout(sheetColumn, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -378,6 +387,9 @@ void Print_Wnd::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
+    // Room for a larger sheet where the screen has it (the runner fits the
+    // window to its screen).
+    resize(1240, 760);
 }
 
 void Print_Wnd::connectControls() {
