@@ -125,6 +125,11 @@ void Barcode_Gen::buildLayout() {
     layout->addWidget(image_scroll);
     barcode_error_label = new QLabel(QStringLiteral("No barcode can be made of this value and these settings."), this);
     barcode_error_label->setStyleSheet(QStringLiteral("color: #b00000"));
+    // Its line stays reserved: fields that moved while the user typed would
+    // take clicks meant for their neighbours.
+    QSizePolicy keepLine = barcode_error_label->sizePolicy();
+    keepLine.setRetainSizeWhenHidden(true);
+    barcode_error_label->setSizePolicy(keepLine);
     barcode_error_label->hide();
     layout->addWidget(barcode_error_label);
 
@@ -140,7 +145,7 @@ void Barcode_Gen::buildLayout() {
     ok_button = okCancel.ok;
     cancel_button = okCancel.cancel;
     layout->addLayout(buttons);
-    resize(760, 700);
+    resize(840, 680);
 }
 
 QWidget* Barcode_Gen::buildDataTab() {
@@ -212,8 +217,19 @@ QWidget* Barcode_Gen::buildLookTab() {
     using zelk::BarcodeLimits;
     auto* page = new QWidget;
     auto* columns = new QHBoxLayout(page);
+    // One symbology's box shows at a time, all in one place that is as
+    // large as the largest: the window keeps its size when the kind changes.
+    auto* kinds = new QGridLayout;
     auto* sizes = new QVBoxLayout;
+    sizes->addLayout(kinds);
+    sizes->addStretch();
     columns->addLayout(sizes, 1);
+    auto shareKindPlace = [kinds](QGroupBox* box) {
+        QSizePolicy policy = box->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        box->setSizePolicy(policy);
+        kinds->addWidget(box, 0, 0, Qt::AlignTop);
+    };
 
     linear_sett_box = new QGroupBox(QStringLiteral("Bars"), page);
     auto* linear = new QFormLayout(linear_sett_box);
@@ -223,7 +239,7 @@ QWidget* Barcode_Gen::buildLookTab() {
     widthStepper = new BarcodeStepper(BarcodeLimits::barWidthMils, 1, linear_sett_box);
     linear->addRow(barHeightLabel, HeightStepper);
     linear->addRow(barWidthLabel, widthStepper);
-    sizes->addWidget(linear_sett_box);
+    shareKindPlace(linear_sett_box);
 
     auto withHelp = [](QWidget* field, QToolButton* help) {
         auto* row = new QHBoxLayout;
@@ -249,7 +265,7 @@ QWidget* Barcode_Gen::buildLookTab() {
     qr->addRow(QStringLiteral("Size (points):"), HeightStepper_2D);
     qr->addRow(QStringLiteral("Version:"), withHelp(qr_version_ComboBox, qrVersionHelp));
     qr->addRow(QStringLiteral("Error correction:"), withHelp(qr_ec_lvl_ComboBox, qrLevelHelp));
-    sizes->addWidget(two_d_sett_box);
+    shareKindPlace(two_d_sett_box);
 
     pdf_2d_sett_box = new QGroupBox(QStringLiteral("PDF417"), page);
     auto* pdf = new QFormLayout(pdf_2d_sett_box);
@@ -269,7 +285,7 @@ QWidget* Barcode_Gen::buildLookTab() {
     pdf->addRow(QStringLiteral("Rows:"), withHelp(pdf_row_Stepper, rowHelp));
     pdf->addRow(QStringLiteral("Columns:"), withHelp(pdf_col_Stepper, colHelp));
     pdf->addRow(QStringLiteral("EC level:"), withHelp(pdf_ec_lvl_Stepper, pdfLevelHelp));
-    sizes->addWidget(pdf_2d_sett_box);
+    shareKindPlace(pdf_2d_sett_box);
 
     dm_2d_sett_box = new QGroupBox(QStringLiteral("DataMatrix"), page);
     auto* dm = new QFormLayout(dm_2d_sett_box);
@@ -289,7 +305,7 @@ QWidget* Barcode_Gen::buildLookTab() {
     dm->addRow(QStringLiteral("Module size (points):"), dm_moduleStepper_2D);
     dm->addRow(QStringLiteral("Preferred format:"), withHelp(dm_format_ComboBox, formatHelp));
     dm->addRow(QStringLiteral("Encoding mode:"), withHelp(dm_encoding_ComboBox, encodingHelp));
-    sizes->addWidget(dm_2d_sett_box);
+    shareKindPlace(dm_2d_sett_box);
 
     margin_box = new QGroupBox(page);
     auto* margins = new QFormLayout(margin_box);
@@ -304,8 +320,10 @@ QWidget* Barcode_Gen::buildLookTab() {
     margins->addRow(QStringLiteral("Footer:"), ftr_mar_Stepper);
     margins->addRow(QStringLiteral("Top and bottom:"), TB_mar_Stepper);
     margins->addRow(QStringLiteral("Left and right:"), LR_mar_Stepper);
-    sizes->addWidget(margin_box);
-    sizes->addStretch();
+    auto* marginColumn = new QVBoxLayout;
+    marginColumn->addWidget(margin_box);
+    marginColumn->addStretch();
+    columns->addLayout(marginColumn, 1);
 
     auto* look = new QGroupBox(QStringLiteral("Fonts and colours"), page);
     auto* grid = new QGridLayout(look);
