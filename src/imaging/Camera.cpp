@@ -63,6 +63,8 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     if (!Camera_window)
         Camera_window = this;
 
+    // Three columns: the camera, the picture being cropped, and the
+    // settings with the buttons; low enough for a 1280 x 720 screen.
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* cameraRow = new QHBoxLayout;
@@ -76,10 +78,13 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     cameraRow->addWidget(new QLabel(QStringLiteral("Camera:")));
     cameraRow->addWidget(camera_list, 1);
     cameraRow->addWidget(camera_list_unq_id);
-    cameraRow->addWidget(refresh_btn);
-    cameraRow->addWidget(start_btn);
-    cameraRow->addWidget(stop_btn);
     left->addLayout(cameraRow);
+    auto* cameraButtons = new QHBoxLayout;
+    cameraButtons->addWidget(refresh_btn);
+    cameraButtons->addStretch();
+    cameraButtons->addWidget(start_btn);
+    cameraButtons->addWidget(stop_btn);
+    left->addLayout(cameraButtons);
     connection_msg_label = new QLabel;
     connection_msg_label->setStyleSheet(QStringLiteral("color: #a03020;"));
     left->addWidget(connection_msg_label);
@@ -91,22 +96,20 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     left->addWidget(capture_image);
     capture_btn = new QPushButton(QStringLiteral("Capture"));
     left->addWidget(capture_btn);
-    auto* pictures = new QHBoxLayout;
     capture_saved_image = new QLabel;
     capture_saved_image->setFixedSize(140, 105);
     capture_saved_image->setAlignment(Qt::AlignCenter);
     capture_saved_image->setFrameShape(QFrame::StyledPanel);
+    left->addWidget(capture_saved_image, 0, Qt::AlignLeft);
+    left->addStretch();
+    layout->addLayout(left);
+
+    auto* middle = new QVBoxLayout;
     const zelk::CropView view = zelk::makeCropView(QSize(400, 300));
     Modified_image = view.image;
     canvas = view.canvas;
     canvasController = view.controller;
-    pictures->addWidget(capture_saved_image, 0, Qt::AlignTop);
-    pictures->addWidget(Modified_image);
-    left->addLayout(pictures);
-    layout->addLayout(left);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildEditingBox(this, [this] { Update_Image_With_Settings(); }, [this] { Image_reset_Button(); }));
+    middle->addWidget(Modified_image);
     cropping_Box = new QGroupBox(QStringLiteral("Crop and Export"));
     {
         auto* c = new QHBoxLayout(cropping_Box);
@@ -118,7 +121,12 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
         c->addStretch();
         c->addWidget(save_btn);
     }
-    right->addWidget(cropping_Box);
+    middle->addWidget(cropping_Box);
+    middle->addStretch();
+    layout->addLayout(middle);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildEditingBox(this, [this] { Update_Image_With_Settings(); }, [this] { Image_reset_Button(); }));
     auto* folder = new QGroupBox(QStringLiteral("Save pictures in"));
     {
         auto* f = new QHBoxLayout(folder);
