@@ -355,6 +355,8 @@ void Print_Wnd::buildLayout() {
     List_profile = new QListWidget(this);
     List_profile->setObjectName(QStringLiteral("List_profile"));
     List_profile->setSelectionMode(QAbstractItemView::SingleSelection);
+    // As tall as its buttons: the sheet above takes the rest.
+    List_profile->setMaximumHeight(132);
     Add_profile_btn = new QPushButton(QStringLiteral("Add..."), this);
     Edit_profile_btn = new QPushButton(QStringLiteral("Edit..."), this);
     Save_profile_btn = new QPushButton(QStringLiteral("Save"), this);
