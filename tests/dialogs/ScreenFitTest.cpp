@@ -32,8 +32,9 @@ TEST(ScreenFit, AWindowOpensWithinItsScreenAndNotBelowItsSmallestSize) {
             window.move(c.at);
         zelk::fitOnScreen(&window);
         EXPECT_EQ(window.size(), c.opens) << c.size.width() << " x " << c.size.height();
-        if (c.at.x() >= 0)  // moved back so that its frame is on the screen
+        if (c.at.x() >= 0) {  // moved back so that its frame is on the screen
             EXPECT_TRUE(screen.contains(window.geometry().marginsAdded(zelk::windowFrame(&window))));
+        }
     }
 }
 
