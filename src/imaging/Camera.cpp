@@ -63,8 +63,6 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     if (!Camera_window)
         Camera_window = this;
 
-    // Three columns: the camera, the picture being cropped, and the
-    // settings with the buttons; low enough for a 1280 x 720 screen.
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* cameraRow = new QHBoxLayout;
@@ -78,38 +76,39 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     cameraRow->addWidget(new QLabel(QStringLiteral("Camera:")));
     cameraRow->addWidget(camera_list, 1);
     cameraRow->addWidget(camera_list_unq_id);
+    cameraRow->addWidget(refresh_btn);
+    cameraRow->addWidget(start_btn);
+    cameraRow->addWidget(stop_btn);
     left->addLayout(cameraRow);
-    auto* cameraButtons = new QHBoxLayout;
-    cameraButtons->addWidget(refresh_btn);
-    cameraButtons->addStretch();
-    cameraButtons->addWidget(start_btn);
-    cameraButtons->addWidget(stop_btn);
-    left->addLayout(cameraButtons);
     connection_msg_label = new QLabel;
     connection_msg_label->setStyleSheet(QStringLiteral("color: #a03020;"));
     left->addWidget(connection_msg_label);
+    // Under the camera row, the camera and the picture being cropped side by
+    // side, the settings in a column of their own: low enough for a
+    // 1280 x 720 screen.
+    auto* pictures = new QHBoxLayout;
+    auto* cameraColumn = new QVBoxLayout;
     capture_image = new QLabel;
     capture_image->setObjectName(QStringLiteral("capture_image"));
     capture_image->setFixedSize(400, 300);
     capture_image->setAlignment(Qt::AlignCenter);
     capture_image->setStyleSheet(QStringLiteral("background: #20242c;"));
-    left->addWidget(capture_image);
+    cameraColumn->addWidget(capture_image);
     capture_btn = new QPushButton(QStringLiteral("Capture"));
-    left->addWidget(capture_btn);
+    cameraColumn->addWidget(capture_btn);
     capture_saved_image = new QLabel;
     capture_saved_image->setFixedSize(140, 105);
     capture_saved_image->setAlignment(Qt::AlignCenter);
     capture_saved_image->setFrameShape(QFrame::StyledPanel);
-    left->addWidget(capture_saved_image, 0, Qt::AlignLeft);
-    left->addStretch();
-    layout->addLayout(left);
-
-    auto* middle = new QVBoxLayout;
+    cameraColumn->addWidget(capture_saved_image, 0, Qt::AlignLeft);
+    cameraColumn->addStretch();
+    pictures->addLayout(cameraColumn);
+    auto* cropColumn = new QVBoxLayout;
     const zelk::CropView view = zelk::makeCropView(QSize(400, 300));
     Modified_image = view.image;
     canvas = view.canvas;
     canvasController = view.controller;
-    middle->addWidget(Modified_image);
+    cropColumn->addWidget(Modified_image);
     cropping_Box = new QGroupBox(QStringLiteral("Crop and Export"));
     {
         auto* c = new QHBoxLayout(cropping_Box);
@@ -121,9 +120,11 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
         c->addStretch();
         c->addWidget(save_btn);
     }
-    middle->addWidget(cropping_Box);
-    middle->addStretch();
-    layout->addLayout(middle);
+    cropColumn->addWidget(cropping_Box);
+    cropColumn->addStretch();
+    pictures->addLayout(cropColumn);
+    left->addLayout(pictures);
+    layout->addLayout(left);
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildEditingBox(this, [this] { Update_Image_With_Settings(); }, [this] { Image_reset_Button(); }));
