@@ -11,20 +11,6 @@ QString sourceDir() { return QStringLiteral(ZELK_SOURCE_DIR); }
 QString binaryDir() { return QStringLiteral(ZELK_BINARY_DIR); }
 QString resourceDir() { return binaryDir() + QStringLiteral("/share/zelk-id-card"); }
 
-namespace {
-QSize& offscreenScreen() {
-    static QSize size;
-    return size;
-}
-}  // namespace
-
-bool requestOffscreenScreen(QSize size) {
-    offscreenScreen() = size;
-    return true;
-}
-
-QSize requestedOffscreenScreen() { return offscreenScreen(); }
-
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -56,5 +42,19 @@ ToolResult runTool(const QString& program, const QStringList& args,
     r.err = p.readAllStandardError();
     return r;
 }
+
+namespace {
+QSize& offscreenScreen() {
+    static QSize size;
+    return size;
+}
+}  // namespace
+
+bool requestOffscreenScreen(QSize size) {
+    offscreenScreen() = size;
+    return true;
+}
+
+QSize requestedOffscreenScreen() { return offscreenScreen(); }
 
 }  // namespace zelk::test
