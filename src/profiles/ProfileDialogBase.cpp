@@ -25,7 +25,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-
 #include <exception>
 
 bool Browse_Excel_AGAIN = false;
@@ -436,12 +435,6 @@ void ProfileDialogBase::Clear_image_Btn_Clicked() { Set_User_Image(QString()); }
 bool ProfileDialogBase::Check_Validation() {
     checked_field_name.clear();
     const QList<ProfileField>& table = profileFieldTable();
-    // The caption column is as wide as the longest caption the program
-    // gives, with the field's frame and margins.
-    int captionWidth = 0;
-    for (const ProfileField& f : table)
-        captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(*f.caption));
-    captionWidth += 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 12;
     for (int i = 0; i < ProfileSlotCount; ++i) {
         const SlotRow& r = rows[size_t(i)];
         bool fails = !r.ds_combo || !r.ser_col_cb;
