@@ -39,8 +39,12 @@ void zelk::fitOnScreen(QWidget* window) {
         return;
     if (window->layout())
         window->layout()->activate();
-    const QSize fitted = window->size().boundedTo(roomOnScreen(window)).expandedTo(window->minimumSize());
-    if (fitted != window->size())
+    // A window never sized takes its size hint when it shows: it is sized
+    // here only when that would not fit.
+    const bool sized = window->testAttribute(Qt::WA_Resized);
+    const QSize wanted = sized ? window->size() : window->sizeHint();
+    const QSize fitted = wanted.boundedTo(roomOnScreen(window)).expandedTo(window->minimumSize());
+    if (fitted != wanted || (sized && fitted != window->size()))
         window->resize(fitted);
     // A window not placed yet is centred by the toolkit when it shows.
     if (!window->testAttribute(Qt::WA_Moved))
