@@ -222,6 +222,9 @@ public:
     QPushButton* cancel_button = nullptr;
 
 private:
+    // The empty choice of the series and column list.
+    static inline const QString noSelection = QStringLiteral("<--Select-->");
+
     explicit Barcode_Gen(QWidget* parent = nullptr);
     void buildLayout();
     QWidget* buildDataTab();

@@ -11,7 +11,8 @@ namespace zelk {
 class DialogRunner {
 public:
     // Runs the dialog until it ends, hides it, and returns its result code
-    // (1 OK, 0 cancel).
+    // (1 OK, 0 cancel). The dialog opens no larger than its screen allows
+    // (zelk::fitOnScreen).
     static int run(QDialog* dialog);
 };
 

@@ -80,30 +80,32 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
     connection_msg_label = new QLabel;
     connection_msg_label->setStyleSheet(QStringLiteral("color: #a03020;"));
     left->addWidget(connection_msg_label);
+    // Under the camera row, the camera and the picture being cropped side by
+    // side, the settings in a column of their own: low enough for a
+    // 1280 x 720 screen.
+    auto* pictures = new QHBoxLayout;
+    auto* cameraColumn = new QVBoxLayout;
     capture_image = new QLabel;
     capture_image->setObjectName(QStringLiteral("capture_image"));
     capture_image->setFixedSize(400, 300);
     capture_image->setAlignment(Qt::AlignCenter);
     capture_image->setStyleSheet(QStringLiteral("background: #20242c;"));
-    left->addWidget(capture_image);
+    cameraColumn->addWidget(capture_image);
     capture_btn = new QPushButton(QStringLiteral("Capture"));
-    left->addWidget(capture_btn);
-    auto* pictures = new QHBoxLayout;
+    cameraColumn->addWidget(capture_btn);
     capture_saved_image = new QLabel;
     capture_saved_image->setFixedSize(140, 105);
     capture_saved_image->setAlignment(Qt::AlignCenter);
     capture_saved_image->setFrameShape(QFrame::StyledPanel);
+    cameraColumn->addWidget(capture_saved_image, 0, Qt::AlignLeft);
+    cameraColumn->addStretch();
+    pictures->addLayout(cameraColumn);
+    auto* cropColumn = new QVBoxLayout;
     const zelk::CropView view = zelk::makeCropView(QSize(400, 300));
     Modified_image = view.image;
     canvas = view.canvas;
     canvasController = view.controller;
-    pictures->addWidget(capture_saved_image, 0, Qt::AlignTop);
-    pictures->addWidget(Modified_image);
-    left->addLayout(pictures);
-    layout->addLayout(left);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildEditingBox(this, [this] { Update_Image_With_Settings(); }, [this] { Image_reset_Button(); }));
+    cropColumn->addWidget(Modified_image);
     cropping_Box = new QGroupBox(QStringLiteral("Crop and Export"));
     {
         auto* c = new QHBoxLayout(cropping_Box);
@@ -115,7 +117,14 @@ Camera::Camera(SKTWindowController* hub, std::shared_ptr<zelk::FrameSource> sour
         c->addStretch();
         c->addWidget(save_btn);
     }
-    right->addWidget(cropping_Box);
+    cropColumn->addWidget(cropping_Box);
+    cropColumn->addStretch();
+    pictures->addLayout(cropColumn);
+    left->addLayout(pictures);
+    layout->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildEditingBox(this, [this] { Update_Image_With_Settings(); }, [this] { Image_reset_Button(); }));
     auto* folder = new QGroupBox(QStringLiteral("Save pictures in"));
     {
         auto* f = new QHBoxLayout(folder);

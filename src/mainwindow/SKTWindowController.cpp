@@ -9,6 +9,7 @@
 #include "canvas/SKTZoomingScrollView.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Send_Modeless.h"
 #include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
@@ -155,7 +156,8 @@ void SKTWindowController::bindCanvases() {
 
 void SKTWindowController::buildLayout() {
     setWindowTitle(App_Name);
-    resize(1280, 820);
+    // Maximizing gives the canvas more; the first start opens within the screen.
+    resize(QSize(1280, 820).boundedTo(zelk::roomOnScreen(this)));
 
     auto makeCanvas = [this](SKTZoomingScrollView*& scroll, const QString& name) {
         auto* canvas = new SKTGraphicView;

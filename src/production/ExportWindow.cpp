@@ -1,5 +1,6 @@
 #include "production/ExportWindow.h"
 
+#include "dialogs/ArrowStepper.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
 #include "foundation/Utilities.h"
@@ -30,10 +31,8 @@ const QStringList fileTypes = {QStringLiteral("PNG"), QStringLiteral("JPG"), QSt
 constexpr int NoDataMaximum = 999999;
 
 QSpinBox* stepper(QWidget* parent) {
-    auto* s = new QSpinBox(parent);
+    auto* s = new zelk::ArrowStepper(parent);
     s->setRange(1, NoDataMaximum);
-    // Only the arrows: the field beside it shows the number.
-    s->setFixedWidth(22);
     return s;
 }
 

@@ -13,6 +13,7 @@
 #include "production/PrintCardSource.h"
 
 #include <QDialog>
+#include <QSignalBlocker>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -193,6 +194,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The program's own change of a field or stepper: no handler runs.
+    template <class Box, class Value>
+    static void setQuietly(Box* box, Value value) {
+        const QSignalBlocker block(box);
+        box->setValue(value);
+    }
+
     explicit Print_Wnd(QWidget* parent = nullptr);
     void buildLayout();
     void connectControls();

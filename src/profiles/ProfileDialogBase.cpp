@@ -21,8 +21,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 bool Browse_Excel_AGAIN = false;
@@ -105,6 +107,12 @@ void ProfileDialogBase::buildLayout(bool sideCombos, bool checkBoxes) {
     sideHeader = header(sideCol, QStringLiteral("Select Side"));
 
     const QList<ProfileField>& table = profileFieldTable();
+    // The caption column is as wide as the longest caption the program
+    // gives, with the field's frame and margins.
+    int captionWidth = 0;
+    for (const ProfileField& f : table)
+        captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(*f.caption));
+    captionWidth += 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 12;
     for (int i = 0; i < ProfileSlotCount; ++i) {
         const QString stem = table.at(i).fieldStem;
         SlotRow& r = rows[size_t(i)];
@@ -120,7 +128,13 @@ void ProfileDialogBase::buildLayout(bool sideCombos, bool checkBoxes) {
             }
             r.label = new QLineEdit(this);
             r.label->setObjectName(stem + QStringLiteral("_label"));
-            r.label->setMaximumWidth(150);
+            r.label->setMinimumWidth(captionWidth);
+            r.label->setMaximumWidth(std::max(150, captionWidth));
+            // A caption longer than its field shows its start, not its end.
+            connect(r.label, &QLineEdit::textChanged, r.label, [edit = r.label] {
+                if (!edit->hasFocus())
+                    edit->setCursorPosition(0);
+            });
             slotGrid->addWidget(r.label, line, labelCol);
             r.value = new QLineEdit(this);
             r.value->setObjectName(stem + QStringLiteral("_value"));

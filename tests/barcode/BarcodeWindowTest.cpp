@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -300,6 +301,51 @@ TEST_F(BarcodeWindowTest, TextAndSymbologyRules) {
         EXPECT_TRUE(w.previewImage().isNull());
         w.Cancel_Btn_Clicked();
     });
+}
+
+// The error line comes and goes while the user types; the fields under it
+// stay where the user aims.
+TEST_F(BarcodeWindowTest, TheErrorLineLeavesTheFieldsInPlace) {
+    const struct {
+        const char* title;
+        const char* start;  // a value the symbology takes: no error line at first
+        QString typed;
+        bool error;
+    } cases[] = {
+        {"Code 128", "Z1", QStringLiteral("A\u00b7"), true},  // not ASCII
+        {"EAN-13", "590123412345", QStringLiteral("ABC"), true},  // refused by the symbology
+        {"Code 128", "Z1", QStringLiteral("A1"), false},
+        {"QR Code", "Z1", QStringLiteral("caf\u00e9"), true},
+        {"QR Code", "Z1", QStringLiteral("Zelk"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title + (" " + c.typed.toStdString()));
+        auto g = barcodeGraphic(QLatin1String(c.title), QLatin1String(c.start));
+        open(*g, [&](Barcode_Gen& w) {
+            w.show();
+            EXPECT_FALSE(w.barcode_error_label->isVisible());
+            const bool twoD = BarcodeSymbologies::isTwoD(QLatin1String(c.title));
+            QWidget* field = twoD ? static_cast<QWidget*>(w.dataText_2D) : w.dataText;
+            auto place = [&] {
+                QList<QPoint> at;
+                for (QWidget* f : {static_cast<QWidget*>(w.Data_source_type), field, static_cast<QWidget*>(w.HeaderText)})
+                    at << f->mapTo(&w, QPoint(0, 0));
+                return at;
+            };
+            const QList<QPoint> before = place();
+            if (twoD)
+                w.dataText_2D->clear();
+            else
+                w.dataText->clear();
+            for (const QChar ch : c.typed)  // key by key, as typed, beyond ASCII too
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(w.barcode_error_label->isVisible(), c.error);
+            EXPECT_EQ(place(), before);
+            w.hide();
+            w.Cancel_Btn_Clicked();
+        });
+    }
 }
 
 TEST_F(BarcodeWindowTest, ConfirmedUnchangedKeepsEveryField) {

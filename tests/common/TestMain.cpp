@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <unistd.h>
 
@@ -31,7 +34,24 @@ int main(int argc, char** argv) {
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
     }
+    // The offscreen platform takes its screen from a configuration file
+    // named in the platform's arguments.
+    const QSize screen = zelk::test::requestedOffscreenScreen();
+    QString screenFile;
+    if (screen.isValid() && qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        const QJsonObject one{{"name", "test"},        {"x", 0},          {"y", 0},
+                              {"width", screen.width()}, {"height", screen.height()},
+                              {"logicalDpi", 96},      {"logicalBaseDpi", 96}, {"dpr", 1.0}};
+        screenFile = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")) + QStringLiteral("/offscreen-screen-%1.json").arg(getpid());
+        QFile file(screenFile);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(QJsonDocument(QJsonObject{{"screens", QJsonArray{one}}}).toJson());
+        file.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screenFile));
+    }
     QApplication app(argc, argv);
+    if (!screenFile.isEmpty())
+        QFile::remove(screenFile);  // read once, when the platform started
     QApplication::setApplicationName(QStringLiteral("Zelk ID Card"));
     return RUN_ALL_TESTS();
 }

@@ -48,4 +48,18 @@ ToolResult runTool(const QString& program, const QStringList& args,
     return r;
 }
 
+namespace {
+QSize& offscreenScreen() {
+    static QSize size;
+    return size;
+}
+}  // namespace
+
+bool requestOffscreenScreen(QSize size) {
+    offscreenScreen() = size;
+    return true;
+}
+
+QSize requestedOffscreenScreen() { return offscreenScreen(); }
+
 }  // namespace zelk::test

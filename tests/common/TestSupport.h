@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the test executables.
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,13 @@ QByteArray fileBytes(const QString& path);
 // Writes the file whole, replacing it (its folder must exist); a file that
 // cannot be opened fails the calling test.
 void writeBytes(const QString& path, const QByteArray& bytes);
+
+// Gives the offscreen platform one screen of `size` (1280 x 720, say) in
+// place of its default. Call it from a namespace-scope initialiser of the
+// test executable: the test main reads it before the application starts.
+// A run on a real display (QT_QPA_PLATFORM=xcb) keeps its own screen.
+bool requestOffscreenScreen(QSize size);
+QSize requestedOffscreenScreen();
 
 // Debian's Python, never whatever python3 is first on PATH.
 inline QString debianPython() { return QStringLiteral("/usr/bin/python3"); }
