@@ -195,8 +195,11 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : MailSendWindow
     fileRow->addWidget(clear_att);
     layout->addLayout(fileRow);
 
+    // The check box stands beside the pause it enables: one row less keeps
+    // the window within a 720-pixel screen.
+    auto* delayRow = new QHBoxLayout;
     delayed_delv_chk = new QCheckBox(QStringLiteral("Delayed delivery"), this);
-    layout->addWidget(delayed_delv_chk);
+    delayRow->addWidget(delayed_delv_chk);
     delayed_box = new QGroupBox(this);
     auto* delay = new QHBoxLayout(delayed_box);
     mail_count_txt = numberField(delayed_box);
@@ -216,7 +219,8 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : MailSendWindow
         delay->addWidget(new QLabel(QString::fromLatin1(unit), delayed_box));
     }
     delay->addStretch();
-    layout->addWidget(delayed_box);
+    delayRow->addWidget(delayed_box, 1);
+    layout->addLayout(delayRow);
 
     QPushButton* close = addSendButtons(layout);
 
