@@ -186,6 +186,8 @@ public:
     bool canUndo() const { return undo_.canUndo(); }
     bool canRedo() const { return undo_.canRedo(); }
     const zelk::UndoStacks& undoStacks() const { return undo_; }
+    // After a text graphic's text changed: its height follows its lines.
+    static void fitTextHeight(SKTGraphic& g);
 
 signals:
     void selectionChanged();
@@ -202,8 +204,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // After a text graphic's text changed: its height follows its lines.
-    static void fitTextHeight(SKTGraphic& g);
     enum class Drag { None, Move, Resize, Marquee };
 
     QString sideName() const;

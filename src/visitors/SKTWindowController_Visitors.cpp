@@ -518,10 +518,13 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                     g->setXPosition(at.x());
                     g->setYPosition(at.y());
                 }
-                if (image)
+                if (image) {
                     static_cast<SKTImage*>(g.get())->setFilePath(text, true);
-                else
+                } else {
                     g->Set_text_value(text);
+                    // As typed on the canvas: the box takes its lines' height.
+                    SKTGraphicView::fitTextHeight(*g);
+                }
                 g->Set_Ctrl_Is_Visible(true);
                 currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);
             }

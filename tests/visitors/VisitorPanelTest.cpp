@@ -1,10 +1,12 @@
 // The visitor desk over the main window: caption sets, the panels' fields on
 // the card, placement beside partners, the photo, user-added rows, reset,
 // and the panel following undo, redo and lock changes.
+#include "HolderFields.h"
 #include "VisitorTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
@@ -187,6 +189,53 @@ TEST_F(VisitorDeskTest, TheRoadStartsWithEmptyBoxesAndTypingFillsTheTemplatesFra
     EXPECT_EQ(graphic(Fup_Name)->bounds().topLeft(), frame.topLeft());
     EXPECT_FALSE(graphic(Fup_UniqueNo)->ctrl_is_visible);
 }
+
+// Each visitor pass with every box of both panels ticked, long values
+// typed and a photo chosen: the pass's own frames take them, nothing is
+// placed anew, no two texts or pictures meet and the photo stays in its
+// frame.
+class VisitorPassFields : public VisitorDeskTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(VisitorPassFields, EveryBoxTickedFillsThePassesOwnFrames) {
+    const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/") + QLatin1String(GetParam());
+    ScopedDialogRunner runner([&](QDialog* d) {
+        if (qobject_cast<Template_Wizard*>(d)) {
+            ::Selected_Template_Path = preview;
+            return 1;
+        }
+        return 0;
+    });
+    ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
+    for (int side : {0, 1}) {
+        SCOPED_TRACE(side);
+        side == 0 ? window->Select_front_side() : window->Select_back_side();
+        const GraphicList& graphics = side == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array();
+        const qsizetype count = graphics.size();
+        VisitorPanel& panel = side == 0 ? front() : back();
+        nextOpenPath = picture(QStringLiteral("visitor%1.png").arg(side));
+        panel.Browse_image_Btn_Clicked();
+        for (const HolderSample& h : holderSamples()) {
+            VisitorPanel::Slot& s = panel.fixedSlots[size_t(slotOf(h.valueId))];
+            click(s.label_chk);
+            click(s.value_chk);
+            if (h.valueId != Fup_Date && h.valueId != Fup_Time) {
+                s.value->clear();
+                QTest::keyClicks(s.value, h.value);
+            }
+            EXPECT_TRUE(graphic(h.valueId, side)->ctrl_is_visible) << h.valueId.toStdString();
+            // The box takes the lines of what was typed, as on the canvas.
+            EXPECT_EQ(graphic(h.valueId, side)->bounds().height(), zelk::fittedTextHeight(*graphic(h.valueId, side)));
+            EXPECT_TRUE(graphic(h.captionId, side)->ctrl_is_visible) << h.captionId.toStdString();
+        }
+        EXPECT_EQ(graphic(Fup_Name, side)->Text_Value, holderSamples().first().value);
+        EXPECT_EQ(graphic(Fup_Photo, side)->_file_path, nextOpenPath);
+        EXPECT_EQ(graphics.size(), count);
+        EXPECT_EQ(overlapsOn(graphics, window->Front_card_Prop.Card_Size).join(" | ").toStdString(), "");
+        EXPECT_TRUE(photoInItsFrame(graphics));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPasses, VisitorPassFields, ::testing::Values("Visitor_Day.png", "Visitor_Escort.png"));
 
 TEST_F(VisitorDeskTest, SlotCheckBoxCreatesOnceAndTypingFollowsTheRules) {
     VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
