@@ -2,6 +2,7 @@
 
 #include "canvas/CanvasHost.h"
 #include "canvas/CardFaceHook.h"
+#include "canvas/FieldPlacement.h"
 #include "canvas/GraphicClipboard.h"
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGrid.h"
@@ -14,6 +15,7 @@
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ModelHost.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTImage.h"
 #include "foundation/Shape_Control.h"
@@ -367,7 +369,7 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     }
 
     const bool isText = kind == GraphicKind::Text;
-    QSizeF size = isText ? QSizeF(70, 20) : QSizeF(50, 50);
+    QSizeF size = isText ? QSizeF(zelk::NewTextWidth, zelk::NewTextHeight) : QSizeF(50, 50);
     QPointF origin;
     if (use_rect) {
         origin = bound_rect.topLeft();
@@ -417,6 +419,16 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             g->Set_Excel_binding(true);
             g->Set_Excel_binding_Index(column);
         }
+    }
+    // A field lands clear of what the side shows, where the card has room;
+    // a caption beside its value.
+    if (zelk::isFieldId(ctrl_ID)) {
+        QRectF wanted = g->bounds();
+        const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
+        if (field && field->captionId == ctrl_ID)
+            if (const auto value = model_.textOrImageWithId(field->valueId); value && value->ctrl_is_visible)
+                wanted = zelk::captionPlaceFor(value->bounds(), wanted.size(), cardRect());
+        g->setBounds(zelk::clearPlaceFor(wanted, zelk::drawnRects(graphics()), cardRect()));
     }
     if (ctrl_ID.contains(zelk::PartyIdMark)) {
         static const QStringList centred = {

@@ -107,7 +107,9 @@ public:
     // Creates a graphic of the current tool's kind (controlClass when the
     // tool creates none; the text class makes the text tool current first),
     // places and fills it, inserts it on top, selects it and returns the tool
-    // to the arrow. Undo steps are recorded before and after unless
+    // to the arrow. A field (a graphic made by control ID) lands clear of
+    // what the side shows where the card has room, a caption beside its
+    // value (FieldPlacement). Undo steps are recorded before and after unless
     // Fill_User_Profile is set. A text with no value and no ID (the text
     // tool's) opens the in-place editor with the keyboard focus. Returns the
     // new graphic.

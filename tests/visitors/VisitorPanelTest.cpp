@@ -4,6 +4,7 @@
 #include "HolderFields.h"
 #include "VisitorTestSupport.h"
 
+#include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
@@ -11,6 +12,7 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
 #include "foundation/SKTText.h"
+#include "foundation/Shape_Control.h"
 #include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/MainWindowStartSteps.h"
@@ -316,12 +318,12 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         QPointF expected;  // relative: own width 70, partner 70 x 20
     };
     const Case cases[] = {
-        {"value right of its caption", Fup_Name, Fup_lbl_Name, {40, 50}, {110, 50}},
+        {"value right of its caption", Fup_Name, Fup_lbl_Name, {20, 10}, {90, 10}},
         {"caption left of its value", Fup_lbl_Title, Fup_Title, {100, 60}, {30, 60}},
         {"value below when right is off the card", Fup_Address, Fup_lbl_Address, {card.width() - 30, 70},
          {card.width() - 30, 90}},
-        // y: 80 less the caption's own height (a text fits its line)
-        {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 80}, {20, -1}},
+        // y: 120 less the caption's own height (a text fits its line)
+        {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 120}, {20, -1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -335,7 +337,7 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         click(partnerIsCaption ? s.value_chk : s.label_chk);
         ASSERT_TRUE(graphic(c.placed));
         const QRectF placed = graphic(c.placed)->bounds();
-        const QPointF expected = c.expected.y() < 0 ? QPointF(20, 80 - placed.height()) : c.expected;
+        const QPointF expected = c.expected.y() < 0 ? QPointF(20, 120 - placed.height()) : c.expected;
         EXPECT_EQ(placed.topLeft(), expected);
     }
     // A partner whose box is off counts as absent.
@@ -346,8 +348,43 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
     EXPECT_EQ(window->Get_Ctrl_Location_From_Design(Fup_lbl_UniqueNo), QPointF(0, 0));
     click(unique.value_chk);
     EXPECT_NE(graphic(Fup_UniqueNo)->bounds().topLeft(), QPointF(110, 100));
-    // A user-added picture has no partner.
+    // A user-added picture has no partner: the card's corner, where that is
+    // free (the empty back), else the nearest place clear of what is shown.
+    const QPointF corner = window->Set_Ctrl_Pos_In_Vstr_Mode("F_Photo3", QRectF(5, 5, 50, 50));
+    EXPECT_NE(corner, QPointF(0, 0));
+    for (const QRectF& r : zelk::drawnRects(window->Get_Front_Controls_Array())) {
+        EXPECT_FALSE(QRectF(corner, QSizeF(50, 50)).intersects(r));
+    }
+    window->Select_back_side();
     EXPECT_EQ(window->Set_Ctrl_Pos_In_Vstr_Mode("F_Photo3", QRectF(5, 5, 50, 50)), QPointF(0, 0));
+}
+
+// On a design of the user's own, a band across the top and a picture on the
+// left: the name, its caption and a user-added picture land clear of both
+// and of each other.
+TEST_F(VisitorDeskTest, FieldsLandClearOfTheUsersDesign) {
+    const QRectF card = window->_graphicView->cardRect();
+    GraphicList& side = window->_graphicView->mutableGraphics();
+    auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
+    band->setBounds(QRectF(0, 0, card.width(), 40));
+    auto portrait = std::make_shared<SKTImage>();
+    portrait->setBounds(QRectF(0, 40, 70, card.height() - 40));
+    side << band << portrait;
+    const VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
+    click(name.value_chk);
+    QTest::keyClicks(name.value, "Ann Lee");
+    click(name.label_chk);
+    ASSERT_TRUE(window->new_control_add(QString(), QStringLiteral("F_Photo1"), nullptr));
+    window->Change_Value(picture(QStringLiteral("row.png")), QStringLiteral("F_Photo1"), true, true);
+    ASSERT_EQ(side.size(), 5);
+    for (const auto& f : side.mid(0, 3)) {
+        SCOPED_TRACE(f->control_ID.toStdString());
+        for (const auto& g : side) {
+            if (g != f) {
+                EXPECT_FALSE(f->drawingBounds().intersects(g->drawingBounds())) << g->control_ID.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(VisitorDeskTest, DateAndTimeStates) {

@@ -1,0 +1,68 @@
+#include "canvas/FieldPlacement.h"
+
+#include "foundation/Codes.h"
+#include "foundation/SKTGraphic.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace zelk {
+
+QRectF clearPlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& card) {
+    auto clearOf = [&taken](const QRectF& r, double margin) {
+        const QRectF grown = r.adjusted(-margin, -margin, margin, margin);
+        return std::none_of(taken.cbegin(), taken.cend(), [&grown](const QRectF& t) { return grown.intersects(t); });
+    };
+    if (clearOf(wanted, 0))
+        return wanted;
+    // A free place, if there is one, can slide left and up until it touches
+    // the card's edge or a taken rectangle: those are the corners to try,
+    // and the wanted one.
+    const double w = wanted.width(), h = wanted.height(), gap = FieldClearance;
+    QList<double> xs = {wanted.x(), card.left() + gap, card.right() - gap - w};
+    QList<double> ys = {wanted.y(), card.top() + gap, card.bottom() - gap - h};
+    for (const QRectF& t : taken) {
+        xs << t.right() + gap << t.left() - gap - w;
+        ys << t.bottom() + gap << t.top() - gap - h;
+    }
+    QRectF best = wanted;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (double y : ys)
+        for (double x : xs) {
+            const QRectF r(x, y, w, h);
+            if (!card.contains(r) || !clearOf(r, gap - 0.001))
+                continue;
+            const double dx = x - wanted.x(), dy = y - wanted.y();
+            const double distance = dx * dx + dy * dy;
+            if (distance < bestDistance ||
+                (distance == bestDistance && (y < best.y() || (y == best.y() && x < best.x())))) {
+                best = r;
+                bestDistance = distance;
+            }
+        }
+    return best;
+}
+
+QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except) {
+    QList<QRectF> out;
+    for (const std::shared_ptr<SKTGraphic>& g : side)
+        if (g && g.get() != except && g->ctrl_is_visible)
+            out << g->drawingBounds();
+    return out;
+}
+
+QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF& card) {
+    const QRectF above(QPointF(value.x(), value.top() - caption.height()), caption);
+    if (above.top() >= card.top())
+        return above;
+    const QRectF before(QPointF(value.left() - caption.width(), value.y()), caption);
+    if (before.left() >= card.left())
+        return before;
+    return QRectF(QPointF(value.right(), value.y()), caption);
+}
+
+bool isFieldId(const QString& ctrl_ID) {
+    return !ctrl_ID.isEmpty() && !ctrl_ID.contains(PartyIdMark);
+}
+
+}  // namespace zelk
