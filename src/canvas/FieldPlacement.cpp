@@ -61,6 +61,17 @@ QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF&
     return QRectF(QPointF(value.right(), value.y()), caption);
 }
 
+QRectF clearCaptionPlaceFor(const QRectF& value, const QSizeF& caption, const QList<QRectF>& taken,
+                            const QRectF& card) {
+    const QRectF places[] = {QRectF(QPointF(value.x(), value.top() - caption.height()), caption),
+                             QRectF(QPointF(value.left() - caption.width(), value.y()), caption),
+                             QRectF(QPointF(value.right(), value.y()), caption)};
+    for (const QRectF& r : places)
+        if (card.contains(r) && clearPlaceFor(r, taken, card) == r)
+            return r;
+    return clearPlaceFor(captionPlaceFor(value, caption, card), taken, card);
+}
+
 bool isFieldId(const QString& ctrl_ID) {
     return !ctrl_ID.isEmpty() && !ctrl_ID.contains(PartyIdMark);
 }

@@ -35,6 +35,12 @@ QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const S
 // leaves it too, after it.
 QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF& card);
 
+// The same places clear of `taken`: the first of above, before and after
+// the value that lies on the card and meets none of `taken`; where none
+// does, the clear place nearest to captionPlaceFor's.
+QRectF clearCaptionPlaceFor(const QRectF& value, const QSizeF& caption, const QList<QRectF>& taken,
+                            const QRectF& card);
+
 // Whether a graphic with this control ID is a field (a profile slot, a
 // caption, the photo, the desk's date and time, a user-added row) rather
 // than a graphic of the user's or of another layout.

@@ -423,12 +423,13 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     // A field lands clear of what the side shows, where the card has room;
     // a caption beside its value.
     if (zelk::isFieldId(ctrl_ID)) {
-        QRectF wanted = g->bounds();
+        const QList<QRectF> taken = zelk::drawnRects(graphics());
         const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
-        if (field && field->captionId == ctrl_ID)
-            if (const auto value = model_.textOrImageWithId(field->valueId); value && value->ctrl_is_visible)
-                wanted = zelk::captionPlaceFor(value->bounds(), wanted.size(), cardRect());
-        g->setBounds(zelk::clearPlaceFor(wanted, zelk::drawnRects(graphics()), cardRect()));
+        const auto value = field && field->captionId == ctrl_ID ? model_.textOrImageWithId(field->valueId) : nullptr;
+        if (value && value->ctrl_is_visible)
+            g->setBounds(zelk::clearCaptionPlaceFor(value->bounds(), g->bounds().size(), taken, cardRect()));
+        else
+            g->setBounds(zelk::clearPlaceFor(g->bounds(), taken, cardRect()));
     }
     if (ctrl_ID.contains(zelk::PartyIdMark)) {
         static const QStringList centred = {

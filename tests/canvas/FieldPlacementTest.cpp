@@ -60,6 +60,28 @@ TEST(FieldPlacement, CaptionsBesideTheirValues) {
     }
 }
 
+TEST(FieldPlacement, CaptionsBesideTheirValuesClearOfTheRest) {
+    const QRectF value(100, 50, 70, 20);
+    struct Case {
+        const char* note;
+        QList<QRectF> taken;
+        QPointF expected;  // of a 70 x 14 caption
+    };
+    const Case cases[] = {
+        {"above when free", {}, {100, 36}},
+        {"before when above is taken", {{100, 20, 70, 20}}, {30, 50}},
+        {"after when above and before are taken", {{100, 20, 70, 20}, {0, 50, 100, 20}}, {170, 50}},
+        {"all three taken: the clear place nearest above, over the band", {{0, 20, 240, 30}, {0, 50, 100, 20},
+         {170, 50, 70, 20}}, {100, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        // The value is drawn too.
+        EXPECT_EQ(clearCaptionPlaceFor(value, QSizeF(70, 14), c.taken + QList<QRectF>{value}, Card),
+                  QRectF(c.expected, QSizeF(70, 14)));
+    }
+}
+
 // Through the canvas: a field lands clear of the shown design; its caption
 // beside the value; hidden graphics, graphics without ID and the
 // invitation's keep their places.
@@ -77,6 +99,8 @@ TEST_F(FieldCreate, AFieldLandsClearOfWhatTheSideShows) {
     const auto caption =
         view->createGraphicOfClass(GraphicKind::Text, true, QRectF(5, 120, 70, 20), "F", "Name :", Fup_lbl_Name);
     EXPECT_FALSE(caption->bounds().intersects(value->bounds()));
+    // Above is the band, before is off the card: after the value.
+    EXPECT_EQ(caption->bounds().topLeft(), value->bounds().topRight());
     for (const QRectF& r : drawnRects(doc.graphics, caption.get())) {
         EXPECT_FALSE(caption->bounds().intersects(r));
     }
