@@ -4,7 +4,8 @@
 #include "foundation/SKTGraphic.h"
 
 #include <algorithm>
-#include <limits>
+#include <tuple>
+#include <vector>
 
 namespace zelk {
 
@@ -25,22 +26,32 @@ QRectF clearPlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRe
         xs << t.right() + gap << t.left() - gap - w;
         ys << t.bottom() + gap << t.top() - gap - h;
     }
-    QRectF best = wanted;
-    double bestDistance = std::numeric_limits<double>::infinity();
+    // Nearest first (the upper, then the left one of equals), so that the
+    // first clear one ends the search.
+    auto inside = [&card, w, h](double x, double y) { return card.contains(QRectF(x, y, w, h)); };
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    std::sort(ys.begin(), ys.end());
+    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+    struct Corner {
+        double distance, y, x;
+    };
+    std::vector<Corner> corners;
     for (double y : ys)
-        for (double x : xs) {
-            const QRectF r(x, y, w, h);
-            if (!card.contains(r) || !clearOf(r, gap - 0.001))
-                continue;
-            const double dx = x - wanted.x(), dy = y - wanted.y();
-            const double distance = dx * dx + dy * dy;
-            if (distance < bestDistance ||
-                (distance == bestDistance && (y < best.y() || (y == best.y() && x < best.x())))) {
-                best = r;
-                bestDistance = distance;
+        for (double x : xs)
+            if (inside(x, y)) {
+                const double dx = x - wanted.x(), dy = y - wanted.y();
+                corners.push_back({dx * dx + dy * dy, y, x});
             }
-        }
-    return best;
+    std::sort(corners.begin(), corners.end(), [](const Corner& a, const Corner& b) {
+        return std::tie(a.distance, a.y, a.x) < std::tie(b.distance, b.y, b.x);
+    });
+    for (const Corner& c : corners) {
+        const QRectF r(c.x, c.y, w, h);
+        if (clearOf(r, gap - 0.001))
+            return r;
+    }
+    return wanted;
 }
 
 QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except) {
