@@ -118,47 +118,6 @@ TEST_P(TemplateFields, AStampedProfileFillsTheTemplatesTextsAndFrame) {
 INSTANTIATE_TEST_SUITE_P(LandscapeAndPortrait, TemplateFields,
                          ::testing::Values("Visitor/Visitor_Day.did", "Education/Education_Faculty.did"));
 
-// A profile of every slot with its caption, stamped on both sides of each
-// shipped template: the template's own frames take it, nothing is placed
-// anew, no two texts or pictures meet and the photos stay in their frames.
-class TemplateFieldsAll : public MainWindowTest {};
-
-TEST_F(TemplateFieldsAll, AFullProfileOnEachShippedTemplateFillsItsOwnFrames) {
-    const QDir root(resourceDir() + QStringLiteral("/Templates"));
-    QStringList designs;
-    for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        for (const QString& file : QDir(root.filePath(folder)).entryList({QStringLiteral("*.did")}))
-            designs << root.filePath(folder + QLatin1Char('/') + file);
-    ASSERT_GE(designs.size(), 14);
-    SKTWindowController& w = open();
-    QImage red(40, 50, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    const QString photo = data.filePath(QStringLiteral("face.png"));
-    ASSERT_TRUE(red.save(photo));
-    for (User_Profile_Class* p : {&w.Front_user_profile, &w.Back_user_profile}) {
-        for (int i = 0; i < ProfileTextSlotCount; ++i) {
-            p->slot(i).value = holderSamples().at(i).value;
-            p->slot(i).label = holderSamples().at(i).caption;
-        }
-        p->setImage(photo);
-        p->setImage_USE(1);
-    }
-    for (const QString& design : designs) {
-        SCOPED_TRACE(QFileInfo(design).baseName().toStdString());
-        ASSERT_EQ(w.Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("T"), true), 1);
-        const qsizetype counts[2] = {w.Get_Front_Controls_Array().size(), w.Get_Back_Controls_Array().size()};
-        ::Fill_User_Profile = true;
-        w.Fill_User_profile_Details();
-        ::Fill_User_Profile = false;
-        for (int s = 0; s < 2; ++s) {
-            const GraphicList& side = s == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
-            EXPECT_EQ(side.size(), counts[s]) << "side " << s;
-            EXPECT_EQ(overlapsOn(side, w.Front_card_Prop.Card_Size).join(" | ").toStdString(), "") << "side " << s;
-            EXPECT_TRUE(photoInItsFrame(side)) << "side " << s;
-        }
-    }
-}
-
 // The back holds the holder's fields as the front does; the headers are the
 // issuer's and stay whatever the profile holds.
 class TemplateBacks : public TemplateFields {
