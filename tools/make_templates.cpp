@@ -5,12 +5,13 @@
 // renderer, so the shipped files are this program's own output. The test
 // suite runs it into a temporary folder and compares with resources/.
 //
-// On both sides the name, role and number texts carry the card-holder
-// profile's control IDs and the no-picture photo with the photo's ID stands
-// inside a frame, so that a profile, the visitor desk and a group project
-// fill the template's own texts and frames instead of placing new fields over
-// them. The company line of the headers is the issuer's and has no ID: a
-// profile without a company would hide it.
+// Each side carries a frame, with its control ID, for every field that a
+// profile, the visitor desk or a group project may put there (see "The
+// holder's fields" below), and the no-picture photo with the photo's ID
+// stands inside a frame, so that they fill the template's own texts and
+// frames instead of placing new fields over the design. The company line of
+// the headers is the issuer's and has no ID: a profile without a company
+// would hide it.
 //
 // To rewrite the shipped files after changing it:
 //   bin/zelk_make_templates <source>/resources
@@ -19,6 +20,7 @@
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/Shape_Control.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
@@ -119,6 +121,18 @@ std::shared_ptr<SKTGraphic> text(const QRectF& r, const QString& value, double s
     return g;
 }
 
+// A text at the top of its frame, one line high for a line of its value
+// (the height the canvas fits a one-line text to): a value of more lines
+// grows downwards into the room left below it.
+std::shared_ptr<SKTGraphic> sizedText(const QString& id, double x, double y, double width, const QString& value,
+                                      double size, bool bold, const QColor& colour, int alignment) {
+    auto g = text(QRectF(x, y, width, 0), value, size, bold, colour, alignment);
+    g->text_alignmnet_Vert = 0;
+    g->control_ID = id;
+    g->setHeight(zelk::fittedTextHeight(*g));
+    return g;
+}
+
 QImage drawNoPicture();
 
 // The card holder's photo inside a frame: the no-picture file of the
@@ -139,7 +153,196 @@ std::shared_ptr<SKTGraphic> photo(const QRectF& frame) {
     return g;
 }
 
-DesignContents buildTemplate(const TemplateSpec& s) {
+// ---- The holder's fields ----
+//
+// Every side carries a frame for each field a profile, the visitor desk or a
+// group project may put there: the name, title, company ... unique number,
+// date and time, each with its caption above it or, where the line is wide
+// enough, before it, and the photo. The template shows its samples of the
+// name, the number and the title where the role is one; the other frames
+// stay hidden until used. Each frame has room for a value as long as its
+// yardstick, so all may show at once and none reaches another.
+
+constexpr double CaptionSize = 5.0;
+constexpr double ValueSize = 6.0;
+// Between one field's room and the next one's caption.
+constexpr double FieldGap = 1.0;
+
+struct Yardstick {
+    ProfileSlot slot;
+    const char* text;
+    int lines;  // in a grid column; the name and title give their own
+};
+
+// A long value of each field, and the lines it may take.
+const Yardstick yardsticks[] = {
+    {SlotName, "Maximiliana Alexandrova Featherstonehaugh", 2},
+    {SlotTitle, "Senior Procurement Manager", 1},
+    {SlotCompany, "Northwind Trading Company Ltd", 2},
+    {SlotSlogan, "Annual supplier contract review", 2},
+    {SlotAddress, "1200 Harbour View Boulevard, Suite 45", 2},
+    {SlotPhone, "+1 555 0199 4321", 1},
+    {SlotFax, "+1 555 0198 4322", 1},
+    {SlotEmail, "m.featherstone@northwind.example", 2},
+    {SlotWebsite, "www.northwind-trading.example", 2},
+    {SlotUnique, "V-2026-004711", 1},
+    {SlotDate, "28-Sep-2026", 1},
+    {SlotTime, "14:05:59", 1},
+};
+
+const Yardstick& yardstickOf(ProfileSlot slot) {
+    for (const Yardstick& y : yardsticks)
+        if (y.slot == slot)
+            return y;
+    return yardsticks[0];
+}
+
+const ProfileField& fieldOf(ProfileSlot slot) {
+    for (const ProfileField& f : profileFieldTable())
+        if (f.slot == slot)
+            return f;
+    return profileFieldTable().first();
+}
+
+// The desk's captions where they differ from the ID card's: a visitor pass
+// stores these. Whoever shows a caption writes its own text into it, and
+// its room is made for the longer of the two.
+QString visitorCaptionOf(ProfileSlot slot) {
+    switch (slot) {
+    case SlotSlogan: return QStringLiteral("Purpose :");
+    case SlotFax: return QStringLiteral("Visitor Type :");
+    case SlotWebsite: return QStringLiteral("Person to Meet :");
+    case SlotUnique: return QStringLiteral("Visitor No. :");
+    default: return fieldOf(slot).idCardCaption;
+    }
+}
+
+double naturalWidth(const QString& value, double size, bool bold) {
+    const auto t = sizedText(QString(), 0, 0, 0, value, size, bold, Qt::black, 0);
+    return static_cast<const SKTText&>(*t).naturalTextSize().width();
+}
+
+// The height of `lines` lines of the font, or of `value` laid out at `width`.
+double linesHeight(int lines, double size, bool bold) {
+    QStringList text;
+    for (int i = 0; i < lines; ++i)
+        text << QStringLiteral("Ag");
+    return sizedText(QString(), 0, 0, 1000, text.join(QLatin1Char('\n')), size, bold, Qt::black, 0)->bounds().height();
+}
+double textHeight(const QString& value, double size, bool bold, double width) {
+    return sizedText(QString(), 0, 0, width, value, size, bold, Qt::black, 0)->bounds().height();
+}
+
+// A part of a side that holds fields one under another.
+struct Column {
+    double x, y, width, bottom;
+    QColor caption, value;
+    int alignment = 0;  // 0 left, 2 centred
+    double room() const { return bottom - y; }
+};
+
+// One field as a side shows it.
+struct HolderField {
+    ProfileSlot slot;
+    double size = ValueSize;
+    bool bold = false;
+    int lines = 0;   // 0: the yardstick's
+    QString sample;  // the template's sample; empty: the frame starts hidden
+    QColor colour;   // invalid: the column's
+};
+
+HolderField gridField(ProfileSlot slot, const QString& sample = QString(), bool bold = false) {
+    HolderField f;
+    f.slot = slot;
+    f.bold = bold;
+    f.sample = sample;
+    return f;
+}
+
+class HolderLayout {
+public:
+    HolderLayout(QList<std::shared_ptr<SKTGraphic>>& out, bool visitor, QString* error)
+        : out_(out), visitor_(visitor), error_(error) {}
+
+    // Puts the field into the first column with room for its caption and
+    // its yardstick: a value of one line has its caption before it where the
+    // column is wide enough for both, else above it. False (and the error)
+    // when no column has room.
+    bool place(const QList<Column*>& columns, const HolderField& f) {
+        const ProfileField& pf = fieldOf(f.slot);
+        const QString yardstick = QString::fromLatin1(yardstickOf(f.slot).text);
+        const int lines = f.lines > 0 ? f.lines : yardstickOf(f.slot).lines;
+        const double captionH = linesHeight(1, CaptionSize, true);
+        const double valueH = linesHeight(lines, f.size, f.bold);
+        const double captionW = std::max(naturalWidth(pf.idCardCaption, CaptionSize, true),
+                                         naturalWidth(visitorCaptionOf(f.slot), CaptionSize, true));
+        const double valueW = naturalWidth(yardstick, f.size, f.bold);
+        for (Column* c : columns) {
+            const bool beside = lines == 1 && c->alignment == 0 && captionW + 2 + valueW <= c->width;
+            const double need = beside ? std::max(captionH, valueH) : captionH + valueH;
+            if (need > c->room() + 0.01)
+                continue;
+            const double valueX = beside ? c->x + captionW + 2 : c->x;
+            const double valueWidth = beside ? c->width - captionW - 2 : c->width;
+            if (textHeight(yardstick, f.size, f.bold, valueWidth) > valueH + 0.01)
+                continue;
+            // Beside its value a caption stands on the value's foot.
+            const double captionY = beside ? c->y + valueH - captionH : c->y;
+            auto caption = sizedText(pf.captionId, c->x, captionY, beside ? captionW : c->width,
+                                     visitor_ ? visitorCaptionOf(f.slot) : pf.idCardCaption, CaptionSize, true,
+                                     c->caption, c->alignment);
+            caption->Set_Ctrl_Is_Visible(false);
+            const QString shown = f.sample.isEmpty() ? pf.idCardCaption.chopped(2) : f.sample;
+            auto value = sizedText(pf.valueId, valueX, beside ? c->y : c->y + captionH, valueWidth, shown, f.size,
+                                   f.bold, f.colour.isValid() ? f.colour : c->value, c->alignment);
+            value->Set_Ctrl_Is_Visible(!f.sample.isEmpty());
+            out_ << caption << value;
+            c->y += need + FieldGap;
+            return true;
+        }
+        if (error_ && error_->isEmpty())
+            *error_ = QStringLiteral("no room for ") + pf.valueId;
+        return false;
+    }
+    bool placeAll(const QList<Column*>& columns, const QList<HolderField>& fields) {
+        bool ok = true;
+        for (const HolderField& f : fields)
+            ok = place(columns, f) && ok;
+        return ok;
+    }
+
+private:
+    QList<std::shared_ptr<SKTGraphic>>& out_;
+    bool visitor_;
+    QString* error_;
+};
+
+// The fields of a side's grid of small texts: all but the name and title.
+QList<HolderField> gridFields(const QString& numberSample) {
+    return {gridField(SlotCompany), gridField(SlotSlogan), gridField(SlotAddress),
+            gridField(SlotEmail),   gridField(SlotWebsite), gridField(SlotPhone),
+            gridField(SlotFax),     gridField(SlotUnique, numberSample, true), gridField(SlotDate),
+            gridField(SlotTime)};
+}
+
+// `count` grid columns side by side in [x, x + width).
+QList<Column> columnsAcross(int count, double x, double y, double width, double bottom, const QColor& caption,
+                            const QColor& value, double gutter = 5) {
+    QList<Column> out;
+    const double w = (width - gutter * (count - 1)) / count;
+    for (int i = 0; i < count; ++i)
+        out << Column{x + i * (w + gutter), y, w, bottom, caption, value};
+    return out;
+}
+
+QList<Column*> pointersTo(QList<Column>& columns) {
+    QList<Column*> out;
+    for (Column& c : columns)
+        out << &c;
+    return out;
+}
+
+DesignContents buildTemplate(const TemplateSpec& s, QString* error) {
     DesignContents d;
     d.Start_Card_Option = DesignFile::TemplateMode;
     d.CARD_SIDE_STR = QStringLiteral("2");
@@ -170,90 +373,145 @@ DesignContents buildTemplate(const TemplateSpec& s) {
         p->Card_Content_font = templateFont(12, false);
         p->Watermark_Font = templateFont(36, false);
     }
-    const QColor white(Qt::white), ink(30, 30, 36);
-    // The texts a holder's values replace stand at the top of their frames,
-    // one line high (the height the canvas fits a one-line text to), so a
-    // value of one line keeps the frame and a longer one grows downwards into
-    // the room left below the name.
-    auto field = [](const QString& id, double x, double y, double width, const QString& value, double size, bool bold,
-                    const QColor& colour, int alignment) {
-        auto g = text(QRectF(x, y, width, 0), value, size, bold, colour, alignment);
-        g->text_alignmnet_Vert = 0;
-        g->control_ID = id;
-        g->setHeight(zelk::fittedTextHeight(*g));
-        return g;
+    const QColor white(Qt::white), ink(30, 30, 36), frameFill(226, 230, 236);
+    const bool visitor = s.category == QLatin1String("Visitor");
+    const QString name = QStringLiteral("Full Name"), number = QStringLiteral("ID 000123");
+    bool ok = true;
+    // The title and the name, each with its caption above it. The title
+    // shows the role where the role is the holder's position; elsewhere the
+    // role is the card's own text, in its header.
+    auto titleAndName = [&](HolderLayout& fields, Column& c, double titleSize, double nameSize) {
+        HolderField title = gridField(SlotTitle, s.roleIsTitle ? s.role : QString(), true);
+        title.size = titleSize;
+        title.colour = s.accent;
+        HolderField holder = gridField(SlotName, name, true);
+        holder.size = nameSize;
+        ok = fields.place({&c}, title) && ok;
+        ok = fields.place({&c}, holder) && ok;
     };
-    const QString roleId = s.roleIsTitle ? Fup_Title : QString();
+    // The header band's texts: the company, and the role where it is not
+    // the title; on a narrow card the role stands under the company.
+    // Returns the bottom of the texts.
+    auto header = [&](QList<std::shared_ptr<SKTGraphic>>& side, double y, double size, double bandWidth) {
+        const bool role = !s.roleIsTitle;
+        const double roleW = role ? naturalWidth(s.role, size, true) : 0;
+        const double companyW = naturalWidth(s.company, size, true);
+        if (!role) {
+            auto company = sizedText(QString(), 6, y, bandWidth - 12, s.company, size, true, white, 2);
+            side << company;
+            return company->bounds().bottom();
+        }
+        if (companyW + roleW + 20 <= bandWidth - 16) {
+            side << sizedText(QString(), 8, y, companyW + 2, s.company, size, true, white, 0);
+            auto r = sizedText(QString(), bandWidth - 8 - roleW - 2, y, roleW + 2, s.role, size, true, white, 1);
+            side << r;
+            return r->bounds().bottom();
+        }
+        auto company = sizedText(QString(), 6, y, bandWidth - 12, s.company, size, true, white, 2);
+        auto r = sizedText(QString(), 6, company->bounds().bottom(), bandWidth - 12, s.role, size - 1, true, white, 2);
+        side << company << r;
+        return r->bounds().bottom();
+    };
+
     auto& f = d.frontGraphics;  // index 0 is the topmost: texts first
+    HolderLayout front(f, visitor, error);
+    QList<std::shared_ptr<SKTGraphic>> shapes;  // under the texts and the photo
+    QRectF frame;
     if (s.portrait) {
-        // Header band, the photo in the middle, role and name under it (the
-        // name may take two more lines), the number in the bottom band.
-        const QRectF frame(w * 0.27, h * 0.2, w * 0.46, h * 0.38);
-        f << field(QString(), 6, 13, w - 12, s.company, 10, true, white, 2)
-          << field(roleId, 6, frame.bottom() + 5, w - 12, s.role, 9, true, s.accent, 2)
-          << field(Fup_Name, 6, frame.bottom() + 20, w - 12, QStringLiteral("Full Name"), 12, true, ink, 2)
-          << field(Fup_UniqueNo, 6, h - 22, w - 12, QStringLiteral("ID 000123"), 8, true, white, 2)
-          << photo(frame)
-          << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.5)
-          << box(QRectF(0, h - 28, w, 28), s.accent)
-          << box(QRectF(0, 0, w, 40), s.accent);
+        // The header; the photo with small fields right of it; title and
+        // name under them; the grid of the other fields.
+        const double top = header(f, 5, 10, w) + 5;
+        frame = QRectF(8, top + 2, 54, 66);
+        Column right{frame.right() + 7, frame.top(), w - frame.right() - 15, frame.bottom(), s.accent, ink};
+        Column block{8, frame.bottom() + 3, w - 16, h - 8, s.accent, ink, 2};
+        titleAndName(front, block, 7.5, 9);
+        QList<Column> grid = columnsAcross(2, 8, block.y + 1, w - 16, h - 8, s.accent, ink);
+        ok = front.placeAll(pointersTo(grid) << &right, gridFields(number)) && ok;
+        shapes << box(frame, frameFill, QStringLiteral("RR"), s.accent, 1.5) << box(QRectF(0, 0, w, top - 2), s.accent)
+               << box(QRectF(0, h - 6, w, 6), s.accent);
+    } else if (s.style == 1) {
+        // The photo in the side band with small fields under it; the
+        // company, title, name and the grid right of the band.
+        const double band = w * 0.34;
+        frame = QRectF(10, 26, band - 20, 76);
+        const double x = band + 9, width = w - x - 7;
+        auto company = sizedText(QString(), x, 8, width, s.company, 10, true, s.accent, 0);
+        f << company;
+        Column block{x, company->bounds().bottom() + 3, width, h - 5, s.accent, ink, 0};
+        if (!s.roleIsTitle) {
+            auto role = sizedText(QString(), x, block.y, width, s.role, 9, true, s.accent, 0);
+            f << role;
+            block.y = role->bounds().bottom() + FieldGap;
+        }
+        titleAndName(front, block, 8, 10);
+        QList<Column> grid = columnsAcross(2, x, block.y + 1, width, h - 5, s.accent, ink);
+        grid << Column{8, frame.bottom() + 4, band - 16, h - 4, white, white};
+        ok = front.placeAll(pointersTo(grid), gridFields(number)) && ok;
+        shapes << box(frame, white, QStringLiteral("RR"), white, 2) << box(QRectF(0, 0, band, h), s.accent);
     } else {
-        // The photo on the left, in a frame of a photo's proportions; the
-        // texts right of it from the frame's top: role, then name, the number
-        // at the bottom, so that a name of two or three lines stays clear.
-        const bool band = s.style == 1;
-        const QRectF frame = band ? QRectF(10, 37, 62, 78) : QRectF(12, 46, 70, 88);
-        const double x = band ? w * 0.34 + 10 : frame.right() + 10, width = w - x - 8;
-        f << (band ? field(QString(), x, 12, width, s.company, 10, true, s.accent, 0)
-                   : field(QString(), 8, 11, w - 16, s.company, 11, true, white, 2))
-          << field(roleId, x, frame.top() + 2, width, s.role, 10, true, s.accent, 0)
-          << field(Fup_Name, x, frame.top() + 18, width, QStringLiteral("Full Name"), 12, true, ink, 0)
-          << field(Fup_UniqueNo, x, band ? h - 22 : frame.bottom() - 12, width, QStringLiteral("ID 000123"), 8, false,
-                   ink, 0)
-          << photo(frame);
-        if (band)
-            f << box(frame, white, QStringLiteral("RR"), white, 2) << box(QRectF(0, 0, w * 0.34, h), s.accent);
-        else
-            f << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.5)
-              << box(QRectF(0, h - 8, w, 8), s.accent) << box(QRectF(0, 0, w, 38), s.accent);
+        // The header band; the photo on the left with small fields under
+        // it; title and name right of it and the grid under them.
+        const double top = header(f, 5, 10, w) + 5;
+        frame = QRectF(8, top + 1, 58, 70);
+        const double x = frame.right() + 8, width = w - x - 7;
+        Column block{x, top, width, h - 7, s.accent, ink, 0};
+        titleAndName(front, block, 8, 10);
+        QList<Column> grid = columnsAcross(2, x, block.y + 1, width, h - 7, s.accent, ink);
+        grid << Column{frame.x(), frame.bottom() + 3, frame.width(), h - 7, s.accent, ink};
+        ok = front.placeAll(pointersTo(grid), gridFields(number)) && ok;
+        shapes << box(frame, frameFill, QStringLiteral("RR"), s.accent, 1.5) << box(QRectF(0, h - 5, w, 5), s.accent)
+               << box(QRectF(0, 0, w, top - 2), s.accent);
     }
+    f << photo(frame) << shapes;
     for (const std::shared_ptr<SKTGraphic>& g : f)
         fixFonts(*g);
 
-    // The back: the issuer's header, its message, the holder's fields with a
-    // small photo, and the signature line with its caption at the foot. Each
-    // part has a band of its own, so the message may take two lines (three
-    // on a portrait card), the name two (three on a portrait card) and none
-    // reaches another.
+    // The back: the issuer's header band with its message, the holder's
+    // fields with a small photo, and the signature line at the foot of the
+    // grid column with the most room left.
     auto& b = d.backGraphics;
+    HolderLayout back(b, visitor, error);
+    double top = header(b, 3, 8, w);
+    auto message = sizedText(QString(), 8, top + 1, w - 16, s.backText, 6, false, white, 2);
+    b << message;
+    top = message->bounds().bottom() + 4;
+    QList<Column> grid;
+    if (s.portrait) {
+        frame = QRectF(w / 2 - 19, top + 3, 38, 46);
+        Column block{8, frame.bottom() + 2, w - 16, h - 4, s.accent, ink, 2};
+        titleAndName(back, block, 7.5, 9);
+        grid = columnsAcross(2, 8, block.y + 1, w - 16, h - 4, s.accent, ink);
+    } else {
+        frame = QRectF(8, top + 3, 38, 46);
+        const double x = frame.right() + 10, width = w - x - 7;
+        Column block{x, top + 2, width, h - 4, s.accent, ink, 0};
+        titleAndName(back, block, 7.5, 9);
+        grid = columnsAcross(3, 8, std::max(block.y, frame.bottom() + 3), w - 15, h - 4, s.accent, ink);
+    }
+    ok = back.placeAll(pointersTo(grid), gridFields(number)) && ok;
+    // The signature takes the column with the most room left.
+    const Column* sign = &grid.first();
+    for (const Column& c : grid)
+        if (c.room() > sign->room())
+            sign = &c;
+    const double signatureH = linesHeight(1, 5, false) + 4;
+    if (sign->room() < signatureH) {
+        ok = false;
+        if (error && error->isEmpty())
+            *error = QStringLiteral("no room for the signature");
+    }
     auto signLine = std::make_shared<SKTLine>();
     signLine->_strokeColor = ink;
     signLine->_strokeWidth = 0.8;
-    b << field(QString(), 10, 28, w - 20, s.backText, 9, false, ink, 2);
-    if (s.portrait) {
-        // The photo centred under the message; role, name and number under it.
-        const QRectF frame(w / 2 - 26, 66, 52, 64);
-        b << field(roleId, 8, frame.bottom() + 4, w - 16, s.role, 9, true, s.accent, 2)
-          << field(Fup_Name, 8, frame.bottom() + 17, w - 16, QStringLiteral("Full Name"), 10, true, ink, 2)
-          << field(Fup_UniqueNo, 8, frame.bottom() + 56, w - 16, QStringLiteral("ID 000123"), 8, false, ink, 2)
-          << field(QString(), 10, h - 30, w - 20, QStringLiteral("Signature"), 7, false, ink, 2) << signLine
-          << photo(frame) << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.2);
-        signLine->_bounds = QRectF(w * 0.15, h - 33, w * 0.7, 0);
-    } else {
-        // The photo on the left under the message; role, name and number
-        // right of it from its top.
-        const QRectF frame(10, 56, 42, 52);
-        const double x = frame.right() + 10, width = w - x - 10;
-        b << field(roleId, x, frame.top() + 1, width, s.role, 9, true, s.accent, 0)
-          << field(Fup_Name, x, frame.top() + 14, width, QStringLiteral("Full Name"), 10, true, ink, 0)
-          << field(Fup_UniqueNo, x, frame.top() + 42, width, QStringLiteral("ID 000123"), 8, false, ink, 0)
-          << field(QString(), 10, h - 20, w - 20, QStringLiteral("Signature"), 7, false, ink, 2) << signLine
-          << photo(frame) << box(frame, QColor(226, 230, 236), QStringLiteral("RR"), s.accent, 1.2);
-        signLine->_bounds = QRectF(w * 0.15, h - 23, w * 0.7, 0);
-    }
-    b << field(QString(), 6, 5, w - 12, s.company, 8, true, white, 2) << box(QRectF(0, 0, w, 22), s.accent);
+    signLine->_bounds = QRectF(sign->x + 4, sign->bottom - signatureH + 3, sign->width - 8, 0);
+    b << sizedText(QString(), sign->x, sign->bottom - signatureH + 4, sign->width, QStringLiteral("Signature"), 5,
+                   false, ink, 2)
+      << signLine << photo(frame) << box(frame, frameFill, QStringLiteral("RR"), s.accent, 1.2)
+      << box(QRectF(0, 0, w, top - 2), s.accent);
     for (const std::shared_ptr<SKTGraphic>& g : b)
         fixFonts(*g);
+    if (!ok && error)
+        *error = s.name + QStringLiteral(": ") + *error;
     return d;
 }
 
@@ -379,7 +637,10 @@ bool generateShippedResources(const QString& root, QString* error) {
     for (const TemplateSpec& s : templateSpecs()) {
         const QString folder = QDir(root).filePath(QStringLiteral("Templates/") + s.category);
         QDir().mkpath(folder);
-        const DesignContents design = buildTemplate(s);
+        QString why;
+        const DesignContents design = buildTemplate(s, &why);
+        if (!why.isEmpty())
+            return fail(why);
         const DesignWriteResult written =
             DesignFile::writeDesignFile(QDir(folder).filePath(s.name + QStringLiteral(".did")), design,
                                         DesignFile::TemplateMode);

@@ -113,7 +113,9 @@ public:
     // Creates a graphic of the current tool's kind (controlClass when the
     // tool creates none; the text class makes the text tool current first),
     // places and fills it, inserts it on top, selects it and returns the tool
-    // to the arrow. Undo steps are recorded before and after unless
+    // to the arrow. A field (a graphic made by control ID) lands clear of
+    // what the side shows where the card has room, a caption beside its
+    // value (FieldPlacement). Undo steps are recorded before and after unless
     // Fill_User_Profile is set. A text with no value and no ID (the text
     // tool's) opens the in-place editor with the keyboard focus. Returns the
     // new graphic.
@@ -192,6 +194,8 @@ public:
     bool canUndo() const { return undo_.canUndo(); }
     bool canRedo() const { return undo_.canRedo(); }
     const zelk::UndoStacks& undoStacks() const { return undo_; }
+    // After a text graphic's text changed: its height follows its lines.
+    static void fitTextHeight(SKTGraphic& g);
 
 signals:
     void selectionChanged();
@@ -208,8 +212,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // After a text graphic's text changed: its height follows its lines.
-    static void fitTextHeight(SKTGraphic& g);
     enum class Drag { None, Move, Resize, Marquee };
 
     QString sideName() const;

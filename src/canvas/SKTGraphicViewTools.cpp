@@ -3,6 +3,7 @@
 #include "canvas/SKTGraphicView.h"
 
 #include "canvas/CanvasHost.h"
+#include "canvas/FieldPlacement.h"
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGrid.h"
 #include "canvas/ToolKind.h"
@@ -10,6 +11,7 @@
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTImage.h"
 #include "foundation/Shape_Control.h"
@@ -82,7 +84,7 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     }
 
     const bool isText = kind == GraphicKind::Text;
-    QSizeF size = isText ? QSizeF(70, 20) : QSizeF(50, 50);
+    QSizeF size = isText ? QSizeF(zelk::NewTextWidth, zelk::NewTextHeight) : QSizeF(50, 50);
     QPointF origin;
     if (use_rect) {
         origin = bound_rect.topLeft();
@@ -132,6 +134,17 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             g->Set_Excel_binding(true);
             g->Set_Excel_binding_Index(column);
         }
+    }
+    // A field lands clear of what the side shows, where the card has room;
+    // a caption beside its value.
+    if (zelk::isFieldId(ctrl_ID)) {
+        const QList<QRectF> taken = zelk::drawnRects(graphics());
+        const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
+        const auto value = field && field->captionId == ctrl_ID ? model_.textOrImageWithId(field->valueId) : nullptr;
+        if (value && value->ctrl_is_visible)
+            g->setBounds(zelk::clearCaptionPlaceFor(value->bounds(), g->bounds().size(), taken, cardRect()));
+        else
+            g->setBounds(zelk::clearPlaceFor(g->bounds(), taken, cardRect()));
     }
     if (ctrl_ID.contains(zelk::PartyIdMark)) {
         static const QStringList centred = {

@@ -175,14 +175,19 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     const bool wasFilling = ::Fill_User_Profile;
     // One design change, not an undo step per graphic.
     ::Fill_User_Profile = true;
+    // A new project shows the fields its columns feed, also a template's
+    // frame that waits hidden until used; an update keeps what is shown.
+    auto shown = [its_update](SKTGraphicView* canvas, const QString& id) {
+        return !its_update || visibilityOn(canvas, id);
+    };
     for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
         const int column = excel_cb_value[size_t(i)];
         if (column == -1)
             continue;
         const QString& id = fields.at(i).valueId;
         const QString value = Get_Excel_Table_Item_Text(0, column);
-        checkAndCreateControl(*this, tools_, 0, id, value, false, column, visibilityOn(_graphicView, id), its_update, true);
-        checkAndCreateControl(*this, tools_, 1, id, value, false, column, visibilityOn(_graphicView_BACK, id), its_update,
+        checkAndCreateControl(*this, tools_, 0, id, value, false, column, shown(_graphicView, id), its_update, true);
+        checkAndCreateControl(*this, tools_, 1, id, value, false, column, shown(_graphicView_BACK, id), its_update,
                               true);
     }
     for (int side = 0; side < 2; ++side) {
@@ -193,8 +198,7 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
         if (value == TextHere)
             value.clear();
         checkAndCreateControl(*this, tools_, side, PhotoId, value, true, column,
-                              visibilityOn(side == 0 ? _graphicView : _graphicView_BACK, PhotoId), its_update,
-                              side == 0);
+                              shown(side == 0 ? _graphicView : _graphicView_BACK, PhotoId), its_update, side == 0);
     }
     ::Fill_User_Profile = wasFilling;
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})

@@ -1,5 +1,6 @@
 #include "profiles/ProfileLayoutTemplate.h"
 
+#include "canvas/FieldPlacement.h"
 #include "foundation/Codes.h"
 
 namespace zelk {
@@ -48,24 +49,24 @@ const ProfileLayoutTemplate& portraitProfileLayout() {
     return layout;
 }
 
-QRectF profileControlRect(const QString& ctrl_ID, const QSizeF& frontCardSize) {
+QRectF profileControlRect(const QString& ctrl_ID, const QSizeF& frontCardSize, double captionHeight) {
     const bool landscape = frontCardSize.width() >= frontCardSize.height();
     const ProfileLayoutTemplate& layout = landscape ? landscapeProfileLayout() : portraitProfileLayout();
-    QRectF rect(0, 0, 0, 0);
+    auto onCanvas = [&layout](QRectF frame) {
+        frame.moveTop(layout.boxHeight - frame.y() - 20);
+        return frame;
+    };
     for (int i = 0; i < 11; ++i) {
-        if (ctrl_ID == ProfileValueIds.at(i)) {
-            rect = layout.frames[i];
-            break;
-        }
+        if (ctrl_ID == ProfileValueIds.at(i))
+            return onCanvas(layout.frames[i]);
         // The photo has no caption place.
         if (i < 10 && ctrl_ID == ProfileCaptionIds.at(i)) {
-            rect = layout.frames[i];
-            rect.moveTop(rect.y() + 10);
-            break;
+            const QRectF value = onCanvas(layout.frames[i]);
+            return captionPlaceFor(value, QSizeF(NewTextWidth, captionHeight),
+                                   QRectF(QPointF(0, 0), frontCardSize));
         }
     }
-    rect.moveTop(layout.boxHeight - rect.y() - 20);
-    return rect;
+    return onCanvas(QRectF(0, 0, 0, 0));
 }
 
 }  // namespace zelk

@@ -3,7 +3,9 @@
 // template pictures a landscape and a portrait card, each with one frame per
 // slot (in the layout's own coordinates, y growing upwards) inside a template
 // box of known height. A frame becomes a canvas rectangle (y growing
-// downwards) by H - y - 20; a caption lies 10 points above its value.
+// downwards) by H - y - 20. A caption stands beside its value's place, clear
+// of it: above it as high as the caption's own lines, or before or after it
+// where the card ends (captionPlaceFor).
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -24,7 +26,8 @@ const ProfileLayoutTemplate& portraitProfileLayout();
 // The rectangle for a new graphic with the control ID on a card whose front
 // has the given size (the front decides the orientation for both sides; a
 // square card is landscape). IDs outside the eleven values and ten captions
-// give (0, H - 20, 0, 0). Nothing is scaled; the value shown plays no part.
-QRectF profileControlRect(const QString& ctrl_ID, const QSizeF& frontCardSize);
+// give (0, H - 20, 0, 0). Nothing is scaled. A caption's rectangle is as
+// wide as a new text and `captionHeight` high, the height of its text.
+QRectF profileControlRect(const QString& ctrl_ID, const QSizeF& frontCardSize, double captionHeight);
 
 }  // namespace zelk

@@ -3,6 +3,7 @@
 // preview and the invitation layout.
 #include "mainwindow/SKTWindowController.h"
 
+#include "canvas/FieldPlacement.h"
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
@@ -10,9 +11,11 @@
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTText.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
 #include "profiles/ProfileLayoutTemplate.h"
@@ -26,8 +29,13 @@
 
 #include <exception>
 
-QRectF SKTWindowController::Get_Control_Rect_From_Template(const QString& ctrl_ID, const QString&) const {
-    return zelk::profileControlRect(ctrl_ID, Front_card_Prop.Card_Size);
+QRectF SKTWindowController::Get_Control_Rect_From_Template(const QString& ctrl_ID, const QString& ctrl_Value) const {
+    // A caption is placed clear of its value by the height of its own
+    // lines, as the canvas will fit them in a new text.
+    SKTText caption;
+    caption.setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
+    caption.Set_text_value(ctrl_Value);
+    return zelk::profileControlRect(ctrl_ID, Front_card_Prop.Card_Size, zelk::fittedTextHeight(caption));
 }
 
 // ---------------------------------------------------------------- opening the dialogs

@@ -3,6 +3,7 @@
 // re-sync with the card after undo, redo and lock changes.
 #include "mainwindow/SKTWindowController.h"
 
+#include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
@@ -518,10 +519,13 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                     g->setXPosition(at.x());
                     g->setYPosition(at.y());
                 }
-                if (image)
+                if (image) {
                     static_cast<SKTImage*>(g.get())->setFilePath(text, true);
-                else
+                } else {
                     g->Set_text_value(text);
+                    // As typed on the canvas: the box takes its lines' height.
+                    SKTGraphicView::fitTextHeight(*g);
+                }
                 g->Set_Ctrl_Is_Visible(true);
                 currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);
             }
@@ -558,21 +562,33 @@ QPointF SKTWindowController::Set_Ctrl_Pos_In_Vstr_Mode(const QString& ctrl_id, c
         partner = Trim_Str(QStringLiteral("F_field") + ctrl_id.mid(7));
         rule = Rule::Left;
     }
+    const QRectF canvas = _graphicView->cardRect();
+    // Where the rule puts it, unless that lies on what the side shows and
+    // the card has room elsewhere.
+    const GraphicList& side = ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
+    const SKTGraphic* self = nullptr;
+    for (const std::shared_ptr<SKTGraphic>& g : side)
+        if (g && g->control_ID == ctrl_id) {
+            self = g.get();
+            break;
+        }
+    auto clear = [&](const QPointF& at) {
+        return zelk::clearPlaceFor(QRectF(at, ctrl_bound.size()), zelk::drawnRects(side, self), canvas).topLeft();
+    };
     if (rule == Rule::None)
-        return QPointF(0, 0);
+        return clear(QPointF(0, 0));
     const QPointF p = Get_Ctrl_Location_From_Design(partner);
     if (p == QPointF(0, 0))
-        return Control_New_Point(sideLetter(::Card_Front_Or_Back));
-    const QRectF canvas = _graphicView->cardRect();
+        return clear(Control_New_Point(sideLetter(::Card_Front_Or_Back)));
     auto inside = [&canvas](const QPointF& q) {
         return q.x() >= canvas.left() && q.y() >= canvas.top() && q.x() < canvas.right() && q.y() < canvas.bottom();
     };
     if (rule == Rule::Left) {
         const QPointF beside(p.x() - ctrl_bound.width(), p.y());
-        return inside(beside) ? beside : QPointF(p.x(), p.y() - ctrl_bound.height());
+        return clear(inside(beside) ? beside : QPointF(p.x(), p.y() - ctrl_bound.height()));
     }
     const QPointF beside(p.x() + rf_control_rect.width(), p.y());
-    return inside(beside) ? beside : QPointF(p.x(), p.y() + rf_control_rect.height());
+    return clear(inside(beside) ? beside : QPointF(p.x(), p.y() + rf_control_rect.height()));
 }
 
 QPointF SKTWindowController::Get_Ctrl_Location_From_Design(const QString& ctrl_id) {

@@ -3,6 +3,7 @@
 
 #include "canvas/SKTGraphicView.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/Shape_Control.h"
 #include "groups/GroupMode.h"
 #include "groups/GroupProjects.h"
 #include "dialogs/PrintInfo.h"
@@ -144,6 +145,33 @@ TEST_F(GroupRebindTest, ApplyingTheChoices) {
     };
     window->Update_Excel_Btn_Clicked();
     EXPECT_FALSE(on(0, QStringLiteral("Fup_Company"))->ctrl_is_visible);
+}
+
+// On a design of the user's own with a band across the top, the fields the
+// dialog adds (a column chosen; none but shown) land clear of what the side
+// shows.
+TEST_F(GroupRebindTest, AddedFieldsLandClearOfTheUsersDesign) {
+    auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
+    band->setBounds(QRectF(0, 0, window->_graphicView->cardRect().width(), 40));
+    window->_graphicView->mutableGraphics() << band;
+    script = [](Update_XL_Column* d) {
+        d->combos[2]->setCurrentIndex(2);  // company from the title column
+        d->checks[3]->setChecked(true);    // slogan: no column, shown
+        d->OKPressed();
+    };
+    window->Update_Excel_Btn_Clicked();
+    const GraphicList& side = window->Get_Front_Controls_Array();
+    for (const QString& id : {QStringLiteral("Fup_Company"), QStringLiteral("Fup_CompanySlogan")}) {
+        SCOPED_TRACE(id.toStdString());
+        const auto f = on(0, id);
+        ASSERT_TRUE(f);
+        EXPECT_TRUE(f->ctrl_is_visible);
+        for (const auto& g : side) {
+            if (g != f && g->ctrl_is_visible) {
+                EXPECT_FALSE(f->drawingBounds().intersects(g->drawingBounds())) << g->control_ID.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(GroupRebindTest, CellsAndColumnLookups) {

@@ -1,5 +1,6 @@
 #include "../production/ExportTestSupport.h"
 #include "../profiles/ProfileTestSupport.h"
+#include "HolderFields.h"
 
 #include "canvas/SKTGraphicView.h"
 #include "dialogs/PleaseWait_Modeless.h"
@@ -576,6 +577,74 @@ TEST_F(GroupWizardTest, AShippedTemplatesOwnFieldsTakeTheColumns) {
     for (const auto& g : stored.contents->frontGraphics)
         if (g->control_ID == Fup_UniqueNo)
             EXPECT_FALSE(g->ctrl_is_visible);
+}
+
+// A project on each shipped template with every column bound: the
+// template's own frames take the columns on both sides and show; nothing is
+// placed anew, no two texts or pictures meet, the photos stay in their
+// frames.
+TEST_F(GroupWizardTest, EveryColumnOnEachShippedTemplateFillsItsOwnFrames) {
+    QStringList titles, values;
+    for (const HolderSample& h : holderSamples().mid(0, ProfileTextSlotCount)) {
+        titles << h.valueId;
+        values << h.value;
+    }
+    for (const char* side : {"front", "back"}) {
+        const QString photo = data.filePath(QStringLiteral("%1.png").arg(QLatin1String(side)));
+        QImage(40, 50, QImage::Format_RGB32).save(photo);
+        titles << QLatin1String(side);
+        values << photo;
+    }
+    const QString book = data.filePath(QStringLiteral("holders.xlsx"));
+    const ToolResult r =
+        runTool(debianPython(), {QStringLiteral("-c"),
+                                 QStringLiteral("import sys, openpyxl\nwb = openpyxl.Workbook()\n"
+                                                "wb.active.append(sys.argv[2].split('|'))\n"
+                                                "wb.active.append(sys.argv[3].split('|'))\nwb.save(sys.argv[1])\n"),
+                                 book, titles.join(QLatin1Char('|')), values.join(QLatin1Char('|'))});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+
+    QStringList previews;
+    const QDir root(resourceDir() + QStringLiteral("/Templates"));
+    for (const QString& folder : TemplateGallery::categoryFolderNames())
+        previews << TemplateGallery::previewFilesIn(root.filePath(folder));
+    ASSERT_GE(previews.size(), 14);
+    for (const QString& preview : previews) {
+        const QString name = QFileInfo(preview).baseName();
+        SCOPED_TRACE(name.toStdString());
+        const DesignReadResult shipped = DesignFile::readDesignFile(TemplateGallery::designPathOfPreview(preview));
+        ASSERT_TRUE(shipped.ok());
+        ASSERT_EQ(run([&](Group_Mode_Wizard* w) {
+                      w->New_Radio_Click();
+                      w->proj_name->setText(name);
+                      w->excel_path->setText(book);
+                      w->OK_Click();
+                      ::Selected_Template_Path = preview;
+                      w->OK_Click();
+                      for (int c = 0; c < 12; ++c)
+                          w->col_combos[size_t(c)]->setCurrentIndex(c + 1);
+                      w->OK_Click();
+                  }),
+                  1)
+            << sink.text();
+        window->Load_Group_Mode_After_log_reading();
+        for (int s = 0; s < 2; ++s) {
+            const GraphicList& side = s == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array();
+            EXPECT_EQ(side.size(), (s == 0 ? shipped.contents->frontGraphics : shipped.contents->backGraphics).size());
+            SKTGraphicView* canvas = s == 0 ? window->_graphicView : window->_graphicView_BACK;
+            for (int i = 0; i < 12; ++i) {
+                const auto g = canvas->Selcect_Ctrl_With_ID(i < ProfileTextSlotCount ? titles[i] : Fup_Photo);
+                if (i >= ProfileTextSlotCount && i - ProfileTextSlotCount != s)
+                    continue;
+                ASSERT_TRUE(g) << i;
+                EXPECT_TRUE(g->ctrl_is_visible) << g->control_ID.toStdString() << " side " << s;
+                EXPECT_EQ(g->excel_col_indx, i + 1) << g->control_ID.toStdString();
+                EXPECT_EQ(g->kind() == GraphicKind::Image ? g->_file_path : g->Text_Value, values[i]);
+            }
+            EXPECT_EQ(overlapsOn(side, window->Front_card_Prop.Card_Size).join(" | ").toStdString(), "") << "side " << s;
+            EXPECT_TRUE(photoInItsFrame(side)) << "side " << s;
+        }
+    }
 }
 
 TEST_F(GroupWizardTest, AnUnreadableTemplateStopsTheCommit) {

@@ -2,6 +2,7 @@
 // output of tools/make_templates.cpp, and every template opens, in the
 // design-file reader and in the main window, with its front side as preview.
 // After changing the generator: bin/zelk_make_templates <source>/resources
+#include "HolderFields.h"
 #include "MainWindowTestSupport.h"
 #include "TestSupport.h"
 
@@ -9,7 +10,9 @@
 #include "canvas/SKTRenderingView.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/ModelHost.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/AppGlobals.h"
@@ -128,8 +131,8 @@ TEST(ShippedTemplates, EachOpensAndItsPreviewIsItsFrontSide) {
         EXPECT_FALSE(d.frontGraphics.isEmpty());
         EXPECT_FALSE(d.backGraphics.isEmpty());
         EXPECT_TRUE(d.excelColumnTitles.isEmpty());
-        // Both sides hold the holder's fields, the title where the role is
-        // one; the company is the issuer's header on both, with no ID.
+        // Both sides hold the holder's fields; the company of the headers is
+        // the issuer's, and the holder's company frame stays hidden.
         auto count = [](const QList<std::shared_ptr<SKTGraphic>>& side, const QString& id) {
             return std::count_if(side.begin(), side.end(), [&](const auto& g) { return g->control_ID == id; });
         };
@@ -138,7 +141,11 @@ TEST(ShippedTemplates, EachOpensAndItsPreviewIsItsFrontSide) {
             EXPECT_EQ(count(d.backGraphics, id), 1) << id.toStdString();
         }
         EXPECT_EQ(count(d.backGraphics, Fup_Title), count(d.frontGraphics, Fup_Title));
-        EXPECT_EQ(count(d.frontGraphics, Fup_Company) + count(d.backGraphics, Fup_Company), 0);
+        for (const auto* side : {&d.frontGraphics, &d.backGraphics})
+            for (const auto& g : *side)
+                if (g->control_ID == Fup_Company) {
+                    EXPECT_FALSE(g->ctrl_is_visible);
+                }
 
         const QImage shipped(preview);
         const QImage rendered = renderFront(d);
@@ -151,6 +158,49 @@ TEST(ShippedTemplates, EachOpensAndItsPreviewIsItsFrontSide) {
         QImage blank(shipped.size(), QImage::Format_ARGB32);
         blank.fill(Qt::white);
         EXPECT_GT(meanDifference(shipped, blank), 10.0);
+    }
+}
+
+// Every holder field a profile, the visitor desk or a group project may put
+// on a side has its frame there, hidden but for the template's samples; all
+// shown with long values, they stay on the card and clear of each other and
+// of the design's texts, and the photo sits in its frame.
+TEST(ShippedTemplates, EveryHolderFieldHasAHiddenFrameAndAllShowClearOfEachOther) {
+    ResourcesHost host;
+    const QStringList previews = shippedPreviews();
+    ASSERT_GE(previews.size(), 14);
+    for (const QString& preview : previews) {
+        const zelk::DesignReadResult read = DesignFile::readDesignFile(TemplateGallery::designPathOfPreview(preview));
+        ASSERT_TRUE(read.ok()) << read.detail.toStdString();
+        const zelk::DesignContents& d = *read.contents;
+        for (int s = 0; s < 2; ++s) {
+            SCOPED_TRACE(QStringLiteral("%1 side %2").arg(QFileInfo(preview).baseName()).arg(s).toStdString());
+            const QList<std::shared_ptr<SKTGraphic>>& side = s == 0 ? d.frontGraphics : d.backGraphics;
+            QHash<QString, std::shared_ptr<SKTGraphic>> byId;
+            for (const auto& g : side)
+                if (!g->control_ID.isEmpty()) {
+                    EXPECT_FALSE(byId.contains(g->control_ID)) << g->control_ID.toStdString();
+                    byId.insert(g->control_ID, g);
+                }
+            for (const zelk::test::HolderSample& h : zelk::test::holderSamples()) {
+                ASSERT_TRUE(byId.contains(h.valueId)) << h.valueId.toStdString();
+                ASSERT_TRUE(byId.contains(h.captionId)) << h.captionId.toStdString();
+                EXPECT_FALSE(byId[h.captionId]->ctrl_is_visible) << h.captionId.toStdString();
+                if (!QStringList{Fup_Name, Fup_Title, Fup_UniqueNo}.contains(h.valueId)) {
+                    EXPECT_FALSE(byId[h.valueId]->ctrl_is_visible) << h.valueId.toStdString();
+                }
+            }
+            EXPECT_TRUE(zelk::test::photoInItsFrame(side));
+
+            for (const zelk::test::HolderSample& h : zelk::test::holderSamples())
+                for (const auto& [id, text] : {std::pair{h.valueId, h.value}, std::pair{h.captionId, h.caption}}) {
+                    SKTGraphic& g = *byId[id];
+                    g.Set_Ctrl_Is_Visible(true);
+                    g._Text_contents = g.Text_Value = text;
+                    g.setHeight(zelk::fittedTextHeight(g));
+                }
+            EXPECT_EQ(zelk::test::overlapsOn(side, d.Front_card_Prop.Card_Size).join(" | ").toStdString(), "");
+        }
     }
 }
 

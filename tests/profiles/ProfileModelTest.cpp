@@ -1,7 +1,9 @@
 // The profile object, the profile table and the layout rectangles.
 #include "../mainwindow/MainWindowTestSupport.h"
 
+#include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
+#include "foundation/SKTText.h"
 #include "foundation/User_Profile_Class.h"
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
@@ -145,7 +147,9 @@ TEST_F(ProfileMainWindow, ThreeProfilesAndTheFullReset) {
     EXPECT_EQ(w.TEMP_user_profile.Name(), "Ann");                          // the preview's stays
 }
 
-// The layout rule by hand: value (x, H - y - 20), caption 10 points higher.
+// The layout rule by hand: value (x, H - y - 20); a caption above its
+// value as high as its own lines in a new text (one line, or two where it
+// wraps), or before the value where above would leave the card.
 TEST_F(ProfileMainWindow, RectanglesFromTheLayoutTemplate) {
     SKTWindowController& w = open();
     const QSizeF cr80(MM_to_Points_Convert(85.60), MM_to_Points_Convert(53.98));
@@ -153,32 +157,48 @@ TEST_F(ProfileMainWindow, RectanglesFromTheLayoutTemplate) {
         const char* note;
         QSizeF front;
         const char* id;
+        const char* value;
         QRectF expected;
     };
+    auto height = [](const char* caption) {
+        SKTText t;
+        t.setBounds(QRectF(0, 0, 70, 20));
+        t.Set_text_value(QString::fromLatin1(caption));
+        return zelk::fittedTextHeight(t);
+    };
+    const double one = height("Name :"), two = height("Position / Title :");
+    ASSERT_GT(two, one);
     const Case cases[] = {
-        {"landscape name: (80, 180 - 140 - 20)", cr80, "Fup_Name", {80, 20, 70, 20}},
-        {"landscape name caption: 10 points up", cr80, "Fup_lbl_Name", {80, 10, 70, 20}},
-        {"landscape unique, under the photo", cr80, "Fup_UniqueNo", {8, 129, 70, 20}},
-        {"landscape photo keeps its size", cr80, "Fup_Photo", {12, 22, 60, 72}},
-        {"no photo caption place", cr80, "Fup_lbl_Photo", {0, 160, 0, 0}},
-        {"visitor date has no place", cr80, "Fup_Date", {0, 160, 0, 0}},
-        {"user field", cr80, "F_field1", {0, 160, 0, 0}},
-        {"empty ID", cr80, "", {0, 160, 0, 0}},
-        {"case matters", cr80, "fup_name", {0, 160, 0, 0}},
-        {"square card is landscape", {200, 200}, "Fup_Title", {80, 53, 70, 20}},
-        {"portrait name: (8, 270 - 150 - 20)", cr80.transposed(), "Fup_Name", {8, 100, 70, 20}},
-        {"portrait phone caption", cr80.transposed(), "Fup_lbl_PhoneNO", {80, 123, 70, 20}},
-        {"portrait photo", cr80.transposed(), "Fup_Photo", {46, 12, 60, 76}},
-        {"portrait unknown", cr80.transposed(), "Fup_Time", {0, 250, 0, 0}},
+        {"landscape name: (80, 180 - 140 - 20)", cr80, "Fup_Name", "x", {80, 20, 70, 20}},
+        {"landscape name caption: its line above the name", cr80, "Fup_lbl_Name", "Name :", {80, 20 - one, 70, one}},
+        {"two lines would leave the card: before the name", cr80, "Fup_lbl_Name", "Position / Title :",
+         {10, 20, 70, two}},
+        {"landscape title caption of two lines above the title", cr80, "Fup_lbl_Title", "Position / Title :",
+         {80, 53 - two, 70, two}},
+        {"landscape unique, under the photo", cr80, "Fup_UniqueNo", "x", {8, 129, 70, 20}},
+        {"landscape photo keeps its size", cr80, "Fup_Photo", "x", {12, 22, 60, 72}},
+        {"no photo caption place", cr80, "Fup_lbl_Photo", "x", {0, 160, 0, 0}},
+        {"visitor date has no place", cr80, "Fup_Date", "x", {0, 160, 0, 0}},
+        {"user field", cr80, "F_field1", "x", {0, 160, 0, 0}},
+        {"empty ID", cr80, "", "x", {0, 160, 0, 0}},
+        {"case matters", cr80, "fup_name", "x", {0, 160, 0, 0}},
+        {"square card is landscape", {200, 200}, "Fup_Title", "x", {80, 53, 70, 20}},
+        {"portrait name: (8, 270 - 150 - 20)", cr80.transposed(), "Fup_Name", "x", {8, 100, 70, 20}},
+        {"portrait phone caption", cr80.transposed(), "Fup_lbl_PhoneNO", "Name :", {80, 133 - one, 70, one}},
+        {"portrait photo", cr80.transposed(), "Fup_Photo", "x", {46, 12, 60, 76}},
+        {"portrait unknown", cr80.transposed(), "Fup_Time", "x", {0, 250, 0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         w.Front_card_Prop.Card_Size = c.front;
-        EXPECT_EQ(w.Get_Control_Rect_From_Template(c.id, "short"), c.expected);
-        EXPECT_EQ(w.Get_Control_Rect_From_Template(c.id, QString(300, QLatin1Char('x'))), c.expected);
+        EXPECT_EQ(w.Get_Control_Rect_From_Template(c.id, c.value), c.expected);
+        // Only a caption's own text moves it.
+        if (!QString::fromLatin1(c.id).contains(QLatin1String("lbl"))) {
+            EXPECT_EQ(w.Get_Control_Rect_From_Template(c.id, QString(300, QLatin1Char('x'))), c.expected);
+        }
         // The hub's placement hook is this operation.
         ASSERT_TRUE(w.controlRectFromTemplate);
-        EXPECT_EQ(w.controlRectFromTemplate(c.id, ""), c.expected);
+        EXPECT_EQ(w.controlRectFromTemplate(c.id, c.value), c.expected);
     }
     // The back's own size plays no part.
     w.Front_card_Prop.Card_Size = cr80;

@@ -1,6 +1,7 @@
 // Stamping a profile onto the front, back and temp sides, and the
 // invitation layout.
 #include "../mainwindow/MainWindowTestSupport.h"
+#include "HolderFields.h"
 
 #include "canvas/SKTGraphicView.h"
 #include "canvas/ToolKind.h"
@@ -8,6 +9,8 @@
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
+#include "foundation/Shape_Control.h"
+#include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
 
 #include <QComboBox>
@@ -51,6 +54,61 @@ TEST_F(ProfileStamp, WithoutAConfirmedProfileOnlyTheDataSourceComboFollows) {
     w().Fill_User_profile_info_back_side();
     EXPECT_EQ(w().Data_source_type->count(), 2);
     EXPECT_TRUE(w().Get_Back_Controls_Array().isEmpty());
+}
+
+// Each slot's caption stamped with its value on a blank card stands clear of
+// the value, on a landscape and a portrait card, also a caption of two
+// lines and one the card's top edge would cut.
+TEST_F(ProfileStamp, EachCaptionClearsItsValue) {
+    const QSizeF cr80(MM_to_Points_Convert(85.60), MM_to_Points_Convert(53.98));
+    for (const QSizeF& card : {cr80, cr80.transposed()}) {
+        w().Set_Document_Size(card);
+        w().SetDocumentCanvasSize(card);
+        w().Front_card_Prop.Card_Size = card;
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+            const zelk::test::HolderSample& h = zelk::test::holderSamples().at(i);
+            SCOPED_TRACE(QStringLiteral("%1 on %2 x %3").arg(h.captionId).arg(card.width()).arg(card.height()).toStdString());
+            w()._graphicView->delete_all_control();
+            User_Profile_Class& p = w().Front_user_profile;
+            p.Reset_All_Values();
+            p.slot(i).value = h.value;
+            p.slot(i).label = h.caption;
+            w().Fill_User_profile_info_front_side();
+            ASSERT_TRUE(front(h.valueId) && front(h.captionId));
+            EXPECT_FALSE(front(h.captionId)->drawingBounds().intersects(front(h.valueId)->drawingBounds()));
+            EXPECT_TRUE(w()._graphicView->cardRect().contains(front(h.captionId)->bounds()));
+        }
+    }
+}
+
+// On a design of the user's own, with a band across the top and a picture
+// on the left, the stamped fields land clear of both and of each other.
+TEST_F(ProfileStamp, FieldsLandClearOfTheUsersDesign) {
+    const QSizeF card = w().Front_card_Prop.Card_Size;
+    GraphicList& side = w()._graphicView->mutableGraphics();
+    auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
+    band->setBounds(QRectF(0, 0, card.width(), 40));
+    auto picture = std::make_shared<SKTImage>();
+    picture->setBounds(QRectF(0, 40, 70, card.height() - 40));
+    side << band << picture;
+    User_Profile_Class& p = w().Front_user_profile;
+    p.setName("Ann Lee");
+    p.slot(zelk::SlotName).label = "Name :";
+    p.setTitle("Engineer");
+    p.setUnique("E-2291");
+    p.setImage(photo);
+    p.setImage_USE(1);
+    w().Fill_User_profile_info_front_side();
+    const GraphicList fields = side.mid(0, side.size() - 2);
+    ASSERT_EQ(fields.size(), 5);
+    for (const auto& f : fields) {
+        SCOPED_TRACE(f->control_ID.toStdString());
+        for (const auto& g : side) {
+            if (g != f) {
+                EXPECT_FALSE(f->drawingBounds().intersects(g->drawingBounds())) << g->control_ID.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(ProfileStamp, ValuesCaptionsPhotoAndBindings) {

@@ -1,14 +1,18 @@
 // The visitor desk over the main window: caption sets, the panels' fields on
 // the card, placement beside partners, the photo, user-added rows, reset,
 // and the panel following undo, redo and lock changes.
+#include "HolderFields.h"
 #include "VisitorTestSupport.h"
 
+#include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
 #include "foundation/SKTText.h"
+#include "foundation/Shape_Control.h"
 #include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/MainWindowStartSteps.h"
@@ -208,6 +212,53 @@ TEST_F(VisitorDeskTest, TheRoadStartsWithEmptyBoxesAndTypingFillsTheTemplatesFra
     EXPECT_FALSE(graphic(Fup_UniqueNo)->ctrl_is_visible);
 }
 
+// Each visitor pass with every box of both panels ticked, long values
+// typed and a photo chosen: the pass's own frames take them, nothing is
+// placed anew, no two texts or pictures meet and the photo stays in its
+// frame.
+class VisitorPassFields : public VisitorDeskTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(VisitorPassFields, EveryBoxTickedFillsThePassesOwnFrames) {
+    const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/") + QLatin1String(GetParam());
+    ScopedDialogRunner runner([&](QDialog* d) {
+        if (qobject_cast<Template_Wizard*>(d)) {
+            ::Selected_Template_Path = preview;
+            return 1;
+        }
+        return 0;
+    });
+    ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
+    for (int side : {0, 1}) {
+        SCOPED_TRACE(side);
+        side == 0 ? window->Select_front_side() : window->Select_back_side();
+        const GraphicList& graphics = side == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array();
+        const qsizetype count = graphics.size();
+        VisitorPanel& panel = side == 0 ? front() : back();
+        nextOpenPath = picture(QStringLiteral("visitor%1.png").arg(side));
+        panel.Browse_image_Btn_Clicked();
+        for (const HolderSample& h : holderSamples()) {
+            VisitorPanel::Slot& s = panel.fixedSlots[size_t(slotOf(h.valueId))];
+            click(s.label_chk);
+            click(s.value_chk);
+            if (h.valueId != Fup_Date && h.valueId != Fup_Time) {
+                s.value->clear();
+                QTest::keyClicks(s.value, h.value);
+            }
+            EXPECT_TRUE(graphic(h.valueId, side)->ctrl_is_visible) << h.valueId.toStdString();
+            // The box takes the lines of what was typed, as on the canvas.
+            EXPECT_EQ(graphic(h.valueId, side)->bounds().height(), zelk::fittedTextHeight(*graphic(h.valueId, side)));
+            EXPECT_TRUE(graphic(h.captionId, side)->ctrl_is_visible) << h.captionId.toStdString();
+        }
+        EXPECT_EQ(graphic(Fup_Name, side)->Text_Value, holderSamples().first().value);
+        EXPECT_EQ(graphic(Fup_Photo, side)->_file_path, nextOpenPath);
+        EXPECT_EQ(graphics.size(), count);
+        EXPECT_EQ(overlapsOn(graphics, window->Front_card_Prop.Card_Size).join(" | ").toStdString(), "");
+        EXPECT_TRUE(photoInItsFrame(graphics));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPasses, VisitorPassFields, ::testing::Values("Visitor_Day.png", "Visitor_Escort.png"));
+
 TEST_F(VisitorDeskTest, SlotCheckBoxCreatesOnceAndTypingFollowsTheRules) {
     VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
     click(name.value_chk);
@@ -287,12 +338,12 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         QPointF expected;  // relative: own width 70, partner 70 x 20
     };
     const Case cases[] = {
-        {"value right of its caption", Fup_Name, Fup_lbl_Name, {40, 50}, {110, 50}},
+        {"value right of its caption", Fup_Name, Fup_lbl_Name, {20, 10}, {90, 10}},
         {"caption left of its value", Fup_lbl_Title, Fup_Title, {100, 60}, {30, 60}},
         {"value below when right is off the card", Fup_Address, Fup_lbl_Address, {card.width() - 30, 70},
          {card.width() - 30, 90}},
-        // y: 80 less the caption's own height (a text fits its line)
-        {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 80}, {20, -1}},
+        // y: 120 less the caption's own height (a text fits its line)
+        {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 120}, {20, -1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -306,7 +357,7 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         click(partnerIsCaption ? s.value_chk : s.label_chk);
         ASSERT_TRUE(graphic(c.placed));
         const QRectF placed = graphic(c.placed)->bounds();
-        const QPointF expected = c.expected.y() < 0 ? QPointF(20, 80 - placed.height()) : c.expected;
+        const QPointF expected = c.expected.y() < 0 ? QPointF(20, 120 - placed.height()) : c.expected;
         EXPECT_EQ(placed.topLeft(), expected);
     }
     // A partner whose box is off counts as absent.
@@ -317,8 +368,43 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
     EXPECT_EQ(window->Get_Ctrl_Location_From_Design(Fup_lbl_UniqueNo), QPointF(0, 0));
     click(unique.value_chk);
     EXPECT_NE(graphic(Fup_UniqueNo)->bounds().topLeft(), QPointF(110, 100));
-    // A user-added picture has no partner.
+    // A user-added picture has no partner: the card's corner, where that is
+    // free (the empty back), else the nearest place clear of what is shown.
+    const QPointF corner = window->Set_Ctrl_Pos_In_Vstr_Mode("F_Photo3", QRectF(5, 5, 50, 50));
+    EXPECT_NE(corner, QPointF(0, 0));
+    for (const QRectF& r : zelk::drawnRects(window->Get_Front_Controls_Array())) {
+        EXPECT_FALSE(QRectF(corner, QSizeF(50, 50)).intersects(r));
+    }
+    window->Select_back_side();
     EXPECT_EQ(window->Set_Ctrl_Pos_In_Vstr_Mode("F_Photo3", QRectF(5, 5, 50, 50)), QPointF(0, 0));
+}
+
+// On a design of the user's own, a band across the top and a picture on the
+// left: the name, its caption and a user-added picture land clear of both
+// and of each other.
+TEST_F(VisitorDeskTest, FieldsLandClearOfTheUsersDesign) {
+    const QRectF card = window->_graphicView->cardRect();
+    GraphicList& side = window->_graphicView->mutableGraphics();
+    auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
+    band->setBounds(QRectF(0, 0, card.width(), 40));
+    auto portrait = std::make_shared<SKTImage>();
+    portrait->setBounds(QRectF(0, 40, 70, card.height() - 40));
+    side << band << portrait;
+    const VisitorPanel::Slot& name = front().fixedSlots[slotOf(Fup_Name)];
+    click(name.value_chk);
+    QTest::keyClicks(name.value, "Ann Lee");
+    click(name.label_chk);
+    ASSERT_TRUE(window->new_control_add(QString(), QStringLiteral("F_Photo1"), nullptr));
+    window->Change_Value(picture(QStringLiteral("row.png")), QStringLiteral("F_Photo1"), true, true);
+    ASSERT_EQ(side.size(), 5);
+    for (const auto& f : side.mid(0, 3)) {
+        SCOPED_TRACE(f->control_ID.toStdString());
+        for (const auto& g : side) {
+            if (g != f) {
+                EXPECT_FALSE(f->drawingBounds().intersects(g->drawingBounds())) << g->control_ID.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(VisitorDeskTest, DateAndTimeStates) {
