@@ -404,6 +404,7 @@ void SKTWindowController::New_Project() {
     Graphics_array_Batch_Front_Bkup.clear();
     Graphics_array_Batch_BAck_Bkup.clear();
     Graphics_array_Batch.clear();
+    groupRowShown_ = -1;
     Clear_Delete_Excel_table_rows();
     Delete_Excel_File_Column();
 

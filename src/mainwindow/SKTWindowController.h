@@ -238,8 +238,12 @@ public:
     void Create_Group_List(const QString& text);
     void Mark_Group_List_New_Selection(int row);
     void Assign_value_to_card_in_group_mode_list_selection();
-    // The group list's selection changed: the side takes the row's values.
+    // The group list's selection changed: both sides, cards and panels,
+    // take the row's values; a change of holder ends the undo history.
     void groupListSelectionDidChange();
+    // The holder is taken as not shown yet: the next selection, even of the
+    // same line, ends the undo history (after a row was deleted).
+    void forgetShownGroupRow() { groupRowShown_ = -1; }
     // Shows a row of the workbook in the side's group panel ("F" or "B");
     // set by the group topic.
     std::function<void(const QString& side, int row)> Set_GP_mode_Value_From_Excel;
@@ -968,6 +972,8 @@ private:
     bool resourcesReachable_ = false;
     bool exiting_ = false;
     bool live_mode_list_value_change_ = false;
+    // The group line whose holder the sides show; -1 none.
+    int groupRowShown_ = -1;
     QByteArray savedState_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
