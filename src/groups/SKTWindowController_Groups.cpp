@@ -14,6 +14,7 @@
 #include "foundation/Utilities.h"
 #include "foundation/WorkbookPicturePath.h"
 #include "groups/GroupMode.h"
+#include "groups/GroupTable.h"
 #include "groups/Group_Mode_Wizard.h"
 #include "groups/Update_XL_Column.h"
 #include "mainwindow/AppGlobals.h"
@@ -495,7 +496,7 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
     const Data_From_Excel* table = Data_From_Excel::defaultInstance();
     QVariantMap row;
     row.insert(QStringLiteral("Extension"),
-               add_or_save == 0 ? QString::number(table->rowCount() + 1) : table->Get_Item_Text(row_index, 0).toString());
+               add_or_save == 0 ? zelk::GroupTable::nextRowNumber(table->ListData) : table->Get_Item_Text(row_index, 0).toString());
     for (int j = 1; j < n; ++j) {
         const QVariant cell = add_or_save == 0 ? QVariant(QString()) : table->Get_Item_Text(row_index, j);
         const bool manualPhoto = j == excel_cb_value_f_man || j == excel_cb_value_b_man;
@@ -792,8 +793,13 @@ void install(SKTWindowController& window) {
     };
     SKTWindowController::DesignModeSteps steps;
     steps.beforeSaving = [](SKTWindowController& w) { w.Save_Group_Mode_List_Details_In_XL_Data_List(); };
-    // A project saved before the manual-photo columns existed gets them.
+    // A project opened as a design file ("Open a design", Open) is set up
+    // here, its list included. The wizard reads a project as a template
+    // and sets it up once the project's path is known.
     steps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) {
+        if (!Project_File_Name.isEmpty())
+            return w.Load_Group_Mode_After_log_reading();
+        // A project saved before the manual-photo columns existed gets them.
         w.Ensure_Manual_Photo_Columns();
         w.Set_Up_Panels_After_Reading();
     };

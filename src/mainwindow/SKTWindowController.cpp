@@ -406,6 +406,8 @@ void SKTWindowController::New_Project() {
     Graphics_array_Batch.clear();
     groupRowShown_ = -1;
     Clear_Delete_Excel_table_rows();
+    // No line may stand for a row of the project before.
+    Create_Group_List_By_Excel_List();
     Delete_Excel_File_Column();
 
     document_->graphics.clear();
