@@ -435,6 +435,10 @@ void SKTWindowController::New_Project_Setting_Reset(bool full) {
         ::Fill_User_Profile = false;
         Front_user_profile.Reset_All_Values();
         Back_user_profile.Reset_All_Values();
+        // A new design starts without the captions of the one before, as
+        // the first design of a session does.
+        Front_user_profile.clearCaptions();
+        Back_user_profile.clearCaptions();
     }
     Library_Selected_Image_Path.clear();
     ::Invite_Frame_IMG.clear();
