@@ -635,7 +635,9 @@ void SKTWindowController::Set_Group_Mode_List_Setting_After_Loading(const QStrin
     wizard->Project_Excel_Val = ::Excel_Source_Path;
     Create_Group_List_By_Excel_List();
     Calculate_Excel_table_rows();
-    Update_Excel_Column_Binding(a_or_u == QStringLiteral("U") ? QStringLiteral("U") : QStringLiteral("A"));
+    // A copy to the other side keeps the bindings it copied.
+    if (!::copy_card_design)
+        Update_Excel_Column_Binding(a_or_u == QStringLiteral("U") ? QStringLiteral("U") : QStringLiteral("A"));
     ::Excel_Binding_Use = true;
     ::Use_Excel_Binding_Values = true;
     ::Project_File_Name = path;
@@ -802,6 +804,19 @@ void install(SKTWindowController& window) {
         // A project saved before the manual-photo columns existed gets them.
         w.Ensure_Manual_Photo_Columns();
         w.Set_Up_Panels_After_Reading();
+    };
+    // The copy to the other side: the side's photo column follows the photo
+    // copied there (none without one, so no save writes a no-picture path
+    // over the holders' photos), the list is set up again without binding
+    // anything, and both sides show the selected holder.
+    steps.afterCopying = [](SKTWindowController& w, int side) {
+        const auto photo = (side == 0 ? w._graphicView : w._graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+        w.excel_cb_value[side == 0 ? 10 : 11] =
+            photo && photo->data_source_type == DataSourceType::ExcelColumn ? photo->excel_col_indx : -1;
+        w.Resync_Side_Panel(side);
+        const int line = std::max(w.selectedGroupLine(), 0);
+        w.Set_Group_Mode_List_Setting_After_Loading(Project_File_Name, QStringLiteral("A"));
+        w.Mark_Group_List_New_Selection(line);
     };
     window.setDesignModeSteps(QStringLiteral("G"), steps);
     buildGroupPane(window);

@@ -327,6 +327,11 @@ void SKTWindowController::buildCommands() {
     back_side_btn = sideButton(tr("Back"));
     connect(front_side_btn, &QToolButton::clicked, this, &W::Select_front_side);
     connect(back_side_btn, &QToolButton::clicked, this, &W::Select_back_side);
+    copy_card_design_btn = new QToolButton;
+    copy_card_design_btn->setObjectName(QStringLiteral("copy_card_design_btn"));
+    copy_card_design_btn->setToolTip(tr("Copies the design of the side shown to the other side"));
+    sides->addWidget(copy_card_design_btn);
+    connect(copy_card_design_btn, &QToolButton::clicked, this, &W::Copy_Card_Design_Clicked);
     sides->addSeparator();
     sides->addWidget(new QLabel(tr(" Zoom ")));
     zoom_popup = new QComboBox;

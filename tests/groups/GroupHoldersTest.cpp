@@ -8,6 +8,7 @@
 #include "groups/Group_Mode_Wizard.h"
 #include "mainwindow/DesignFile.h"
 #include "mainwindow/MainWindowStartSteps.h"
+#include "mainwindow/AppGlobals.h"
 #include "mainwindow/StartChooserWindow.h"
 #include "visitors/VisitorPanel.h"
 
@@ -227,6 +228,129 @@ TEST_F(GroupHoldersTest, EveryRoadListsTheProjectAndSavesItUnchanged) {
         ASSERT_EQ(rows.size(), 10) << sink.text();
         for (int r = 0; r < 10; ++r)
             EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
+    }
+}
+
+// The copy to the other side of a two-sided ID card, a visitor design and a
+// group project: the back takes copies of the front with their bindings as
+// one undo step, is shown and exported with the copied texts (pdftotext).
+TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
+    int line = 0;  // one text a line, so that pdftotext reads each whole
+    auto text = [&](int side, const QString& id, const QString& value) {
+        const auto g = (side == 0 ? window->_graphicView : window->_graphicView_BACK)
+                           ->createGraphicOfClass(GraphicKind::Text, true, QRectF(), side == 0 ? QStringLiteral("F")
+                                                                                                 : QStringLiteral("B"),
+                                                  value, id);
+        g->Set_text_value(value);
+        g->_bounds = QRectF(10, 5 + 22 * (line++ % 6), 150, 20);
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> setUp;  // the front's design; the back's, if any
+        MessageAnswer answer;         // to the replace question, when asked
+        bool copied;
+        QStringList backTexts;  // of the back's shown texts afterwards
+    };
+    const Case cases[] = {
+        {"ID card",
+         [&] {
+             open();
+             ::Start_Card_Option = QStringLiteral("L");
+             text(0, QString(), QStringLiteral("Acme Corp"));
+             window->_graphicView->createGraphicOfClass(GraphicKind::Shape, true, QRectF(5, 5, 40, 30),
+                                                        QStringLiteral("F"), QString(), QString());
+         },
+         MessageAnswer::No, true, {"Acme Corp"}},
+        {"a back kept", [&] {
+             open();
+             ::Start_Card_Option = QStringLiteral("L");
+             text(0, QString(), QStringLiteral("Acme Corp"));
+             text(1, QString(), QStringLiteral("Old back"));
+         },
+         MessageAnswer::No, false, {"Old back"}},
+        {"visitor design", [&] {
+             open();
+             ::Start_Card_Option = QStringLiteral("V");
+             text(0, Fup_Name, QStringLiteral("Visitor Ann"));
+             text(0, QStringLiteral("F_label1"), QStringLiteral("Badge :"));
+             text(0, QStringLiteral("F_field1"), QStringLiteral("B-7"));
+             text(1, QString(), QStringLiteral("Old back"));
+             window->Set_Up_Panels_After_Reading();
+         },
+         MessageAnswer::Yes, true, {"Visitor Ann", "Badge :", "B-7"}},
+        // The title's column has no control anywhere: binding it ("A") would
+        // place one on the front.
+        {"group project", [&] {
+             makeProject();
+             window->groupListView()->selectRow(4);
+             window->excel_cb_value[11] = 2;  // a back photo column: the back's photo goes
+         },
+         MessageAnswer::Yes, true, {"Name 5", "005", "Firm 5"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window.reset();
+        c.setUp();
+        ::CARD_SIDE_STR = QStringLiteral("2");
+        window->Select_front_side();
+        const GraphicList front = window->Get_Front_Controls_Array();
+        const bool backHeld = !window->Get_Back_Controls_Array().isEmpty();
+        sink.shown.clear();
+        sink.answers = {c.answer};
+        ASSERT_TRUE(window->copy_card_design_btn->isEnabled());
+        window->copy_card_design_btn->click();
+        EXPECT_EQ(sink.shown.size(), backHeld ? 1 : 0) << sink.text();
+        EXPECT_FALSE(::copy_card_design);
+        EXPECT_EQ(window->Get_Front_Controls_Array(), front);
+        QStringList backTexts;
+        for (const auto& g : window->Get_Back_Controls_Array())
+            if (g->kind() == GraphicKind::Text && g->ctrl_is_visible)
+                backTexts << g->Text_Value;
+        backTexts.sort();
+        QStringList expected = c.backTexts;
+        expected.sort();
+        EXPECT_EQ(backTexts, expected);
+        if (!c.copied) {
+            EXPECT_EQ(::Card_Front_Or_Back, 0);
+            continue;
+        }
+        EXPECT_EQ(::Card_Front_Or_Back, 1);
+        const GraphicList& back = window->Get_Back_Controls_Array();
+        ASSERT_EQ(back.size(), front.size());
+        for (qsizetype i = 0; i < back.size(); ++i) {
+            EXPECT_NE(back.at(i), front.at(i));
+            EXPECT_EQ(back.at(i)->control_ID, front.at(i)->control_ID);
+            EXPECT_EQ(back.at(i)->bounds(), front.at(i)->bounds());
+            EXPECT_EQ(back.at(i)->data_source_type, front.at(i)->data_source_type);
+            EXPECT_EQ(back.at(i)->excel_col_indx, front.at(i)->excel_col_indx);
+        }
+        if (::Start_Card_Option != QStringLiteral("L")) {
+            EXPECT_EQ(box(1, 0)->text(), expected.contains("Name 5") ? "Name 5" : "Visitor Ann");
+        }
+        if (::Start_Card_Option == QStringLiteral("V")) {
+            EXPECT_EQ(visitorPanel(1)->view_array_value.size(), 1);
+        }
+        if (::Start_Card_Option == QStringLiteral("G")) {
+            EXPECT_EQ(window->selectedGroupLine(), 4);
+            EXPECT_FALSE(window->_graphicView->Selcect_Ctrl_With_ID(Fup_Title));
+            EXPECT_EQ(window->excel_cb_value[11], -1);
+            window->actionNamed(QStringLiteral("Save_Button"))->trigger();
+            const QList<QStringList> rows = savedRows();
+            for (int r = 0; r < rows.size(); ++r)
+                EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
+        }
+        const QString pdf = data.filePath(QStringLiteral("%1.pdf").arg(QString::fromLatin1(c.name)));
+        ::export_card_side = QStringLiteral("B");
+        window->Export_Single_File(pdf, false);
+        const QString printed = QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out);
+        for (const QString& t : c.backTexts)
+            EXPECT_TRUE(printed.contains(t)) << printed.toStdString();
+        // Undo on the back gives back what it held.
+        window->actionNamed(QStringLiteral("Undo_Button"))->trigger();
+        EXPECT_EQ(window->Get_Back_Controls_Array().isEmpty(), !backHeld);
+        if (backHeld) {
+            EXPECT_NE(window->Get_Back_Controls_Array().first()->control_ID, front.first()->control_ID);
+        }
     }
 }
 

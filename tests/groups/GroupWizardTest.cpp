@@ -582,9 +582,11 @@ TEST_F(GroupWizardTest, AShippedTemplatesOwnFieldsTakeTheColumns) {
     // So the project stores them.
     const DesignReadResult stored = DesignFile::readDesignFile(::Project_File_Name);
     ASSERT_TRUE(stored.ok());
-    for (const auto& g : stored.contents->frontGraphics)
-        if (g->control_ID == Fup_UniqueNo)
+    for (const auto& g : stored.contents->frontGraphics) {
+        if (g->control_ID == Fup_UniqueNo) {
             EXPECT_FALSE(g->ctrl_is_visible);
+        }
+    }
 }
 
 TEST_F(GroupWizardTest, AnUnreadableTemplateStopsTheCommit) {
