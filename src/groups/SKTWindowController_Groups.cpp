@@ -707,7 +707,8 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
             QString value = w.Get_Excel_Table_Item_Text(row, column);
             if (value == TextHere)
                 value.clear();
-            w.visitorPanels.Set_User_Image(side, value, PhotoId);
+            // A cell may name the picture beside the workbook.
+            w.visitorPanels.Set_User_Image(side, zelk::workbookPicturePath(value, ::Excel_Source_Path), PhotoId);
             continue;
         }
         if (id.contains(QStringLiteral("Fup_")))
@@ -725,10 +726,11 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
             const SKTWindowController::VisitorPanels::DynamicRow panelRow =
                 w.visitorPanels.dynamicRow ? w.visitorPanels.dynamicRow(id)
                                            : SKTWindowController::VisitorPanels::DynamicRow{};
+            const QString picture = zelk::workbookPicturePath(value, ::Excel_Source_Path);
             if (panelRow.picture && w.Set_Dynamic_Pic_Ctrl_Image)
                 w.Set_Dynamic_Pic_Ctrl_Image(panelRow.picture, zelk::AppPaths::isNoPicture(value)
                                                                     ? w.no_image_ctrl_GP
-                                                                    : w.Get_Image_For_Path(value, false));
+                                                                    : w.Get_Image_For_Path(picture, false));
         }
         if (w.visitorPanels.Set_text_box_of_visitor_mode)
             w.visitorPanels.Set_text_box_of_visitor_mode(id, value);

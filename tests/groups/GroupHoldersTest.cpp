@@ -13,6 +13,8 @@
 #include "visitors/VisitorPanel.h"
 
 #include <QAction>
+#include <QDir>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -26,13 +28,15 @@ namespace {
 
 // A two-sided group project of ten holders opened as the wizard opens one:
 // the name on both sides, the title on the back, the number (leading
-// zeros) and the company on the front.
+// zeros), the company and the photo (a path beside the workbook) on the
+// front.
 class GroupHoldersTest : public ProfileDialogTest {
 protected:
     static QStringList original(int row) {
         return {QStringLiteral("Name %1").arg(row + 1), QStringLiteral("Title %1").arg(row + 1),
                 QStringLiteral("%1").arg(row + 1, 3, 10, QLatin1Char('0')),
-                row == 0 ? QStringLiteral("ACME") : QStringLiteral("Firm %1").arg(row + 1)};
+                row == 0 ? QStringLiteral("ACME") : QStringLiteral("Firm %1").arg(row + 1),
+                QStringLiteral("photos/p%1.png").arg(row + 1)};
     }
     void makeProject() {
         window.reset();
@@ -48,6 +52,11 @@ protected:
         window->excel_cb_value[1] = 2;
         window->excel_cb_value[9] = 3;
         window->excel_cb_value[2] = 4;
+        window->excel_cb_value[10] = 5;
+        QDir().mkpath(data.filePath(QStringLiteral("photos")));
+        for (int r = 0; r < 10; ++r)
+            QImage(8, 8, QImage::Format_RGB32).save(data.filePath(original(r).at(4)));
+        ::Excel_Source_Path = data.filePath(QStringLiteral("staff.xlsx"));
         window->_graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 120, 20),
                                                    QStringLiteral("F"), QStringLiteral("x"), Fup_Name);
         for (const QString& id : {Fup_Name, Fup_Title})
@@ -57,7 +66,9 @@ protected:
         for (int r = 0; r < 10; ++r)
             rows << original(r);
         window->Create_Excel_List_Func(
-            {QStringLiteral("Name"), QStringLiteral("Title"), QStringLiteral("ID"), QStringLiteral("Company")}, rows);
+            {QStringLiteral("Name"), QStringLiteral("Title"), QStringLiteral("ID"), QStringLiteral("Company"),
+             QStringLiteral("Photo")},
+            rows);
         window->Update_Excel_Column_Binding(QStringLiteral("A"));
         GroupProjects::folders();
         project = GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Pair"));
@@ -72,13 +83,13 @@ protected:
         sink.shown.clear();
     }
     // The rows of a saved file as Python's plistlib reads them: name,
-    // title, number and company of each.
+    // title, number, company and photo of each.
     QList<QStringList> savedRows(const QString& file = {}) const {
         const ToolResult r = runTool(
             debianPython(),
             {QStringLiteral("-c"),
              QStringLiteral("import json, plistlib, sys\nrows = plistlib.load(open(sys.argv[1], 'rb'))[12]\n"
-                            "print(json.dumps([[r.get('Column%d' % c, '') for c in (1, 2, 3, 4)] for r in rows]))\n"),
+                            "print(json.dumps([[r.get('Column%d' % c, '') for c in (1, 2, 3, 4, 5)] for r in rows]))\n"),
              file.isEmpty() ? project : file});
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         QList<QStringList> rows;
@@ -123,12 +134,12 @@ TEST_F(GroupHoldersTest, TheSavedRowIsTheSelectedHoldersOnBothSides) {
         {"back edit saved from the front",
          {{S::Back}, {S::Line, 7}, {S::Type, 1, "Boss"}, {S::Front}, {S::Save}},
          7,
-         {{7, {"Name 8", "Boss", "008", "Firm 8"}}}},
+         {{7, {"Name 8", "Boss", "008", "Firm 8", "photos/p8.png"}}}},
         // The back's name box, left as it was, does not undo the front's edit.
         {"edits on both sides",
          {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Back}, {S::Type, 1, "Chief"}, {S::SaveDetails}},
          2,
-         {{2, {"Ann", "Chief", "003", "Firm 3"}}}},
+         {{2, {"Ann", "Chief", "003", "Firm 3", "photos/p3.png"}}}},
         {"undo after a line change", {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Line, 7}, {S::Undo}, {S::Save}}, 7, {}},
         {"an edit left unsaved with its line", {{S::Line, 4}, {S::Type, 2, "0042"}, {S::Back}, {S::Line, 5}, {S::Line, 4}, {S::Save}},
          4,
@@ -183,6 +194,10 @@ TEST_F(GroupHoldersTest, TheSavedRowIsTheSelectedHoldersOnBothSides) {
         EXPECT_EQ(box(0, 0)->text(), holder.at(0));
         EXPECT_EQ(box(1, 0)->text(), holder.at(0));
         EXPECT_EQ(box(1, 1)->text(), holder.at(1));
+        const auto photo = window->_graphicView->Selcect_Ctrl_With_ID(Fup_Photo);
+        ASSERT_TRUE(photo);
+        EXPECT_EQ(photo->_file_path, data.filePath(holder.at(4)));
+        EXPECT_FALSE(photo->_contents.isNull());
     }
 }
 
@@ -283,7 +298,7 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         {"group project", [&] {
              makeProject();
              window->groupListView()->selectRow(4);
-             window->excel_cb_value[11] = 2;  // a back photo column: the back's photo goes
+             window->excel_cb_value[11] = 2;  // the back photo's column, which goes with it
          },
          MessageAnswer::Yes, true, {"Name 5", "005", "Firm 5"}},
     };
@@ -333,7 +348,7 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         if (::Start_Card_Option == QStringLiteral("G")) {
             EXPECT_EQ(window->selectedGroupLine(), 4);
             EXPECT_FALSE(window->_graphicView->Selcect_Ctrl_With_ID(Fup_Title));
-            EXPECT_EQ(window->excel_cb_value[11], -1);
+            EXPECT_EQ(window->excel_cb_value[11], 5);  // the front photo's column came with it
             window->actionNamed(QStringLiteral("Save_Button"))->trigger();
             const QList<QStringList> rows = savedRows();
             for (int r = 0; r < rows.size(); ++r)
