@@ -44,8 +44,8 @@ void GroupProjects::Fill_Tree_View() {
     rows_.clear();
     for (const QString& folder : folders()) {
         QStringList projects;
-        const QFileInfoList files =
-            QDir(QDir(base()).filePath(folder)).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+        const QFileInfoList files = QDir(QDir(base()).filePath(folder))
+                                        .entryInfoList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo& f : files)
             if (f.suffix() == design_file_EXT)
                 projects << f.completeBaseName();

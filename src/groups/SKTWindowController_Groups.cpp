@@ -496,7 +496,8 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
     const Data_From_Excel* table = Data_From_Excel::defaultInstance();
     QVariantMap row;
     row.insert(QStringLiteral("Extension"),
-               add_or_save == 0 ? zelk::GroupTable::nextRowNumber(table->ListData) : table->Get_Item_Text(row_index, 0).toString());
+               add_or_save == 0 ? zelk::GroupTable::nextRowNumber(table->ListData)
+                                : table->Get_Item_Text(row_index, 0).toString());
     for (int j = 1; j < n; ++j) {
         const QVariant cell = add_or_save == 0 ? QVariant(QString()) : table->Get_Item_Text(row_index, j);
         const bool manualPhoto = j == excel_cb_value_f_man || j == excel_cb_value_b_man;

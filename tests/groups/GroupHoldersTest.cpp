@@ -15,8 +15,6 @@
 #include <QAction>
 #include <QDir>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLineEdit>
 #include <QTableView>
 #include <QToolButton>
@@ -88,17 +86,13 @@ protected:
         const ToolResult r = runTool(
             debianPython(),
             {QStringLiteral("-c"),
-             QStringLiteral("import json, plistlib, sys\nrows = plistlib.load(open(sys.argv[1], 'rb'))[12]\n"
-                            "print(json.dumps([[r.get('Column%d' % c, '') for c in (1, 2, 3, 4, 5)] for r in rows]))\n"),
+             QStringLiteral("import plistlib, sys\nfor r in plistlib.load(open(sys.argv[1], 'rb'))[12]:\n"
+                            "    print('\\t'.join(r.get('Column%d' % c, '') for c in range(1, 6)))\n"),
              file.isEmpty() ? project : file});
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         QList<QStringList> rows;
-        for (const QJsonValue& row : QJsonDocument::fromJson(r.out).array()) {
-            QStringList cells;
-            for (const QJsonValue& cell : row.toArray())
-                cells << cell.toString();
-            rows << cells;
-        }
+        for (const QString& line : QString::fromUtf8(r.out).split(u'\n', Qt::SkipEmptyParts))
+            rows << line.split(u'\t');
         return rows;
     }
     QString shown(int side, const QString& id) const {
@@ -141,9 +135,6 @@ TEST_F(GroupHoldersTest, TheSavedRowIsTheSelectedHoldersOnBothSides) {
          2,
          {{2, {"Ann", "Chief", "003", "Firm 3", "photos/p3.png"}}}},
         {"undo after a line change", {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Line, 7}, {S::Undo}, {S::Save}}, 7, {}},
-        {"an edit left unsaved with its line", {{S::Line, 4}, {S::Type, 2, "0042"}, {S::Back}, {S::Line, 5}, {S::Line, 4}, {S::Save}},
-         4,
-         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.road);
