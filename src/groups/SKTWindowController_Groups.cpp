@@ -535,8 +535,11 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
         const int photoColumn = excel_cb_value[side == 0 ? 10 : 11];
         if (photoColumn >= 1) {
             const auto photo = (side == 0 ? _graphicView : _graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+            // A side without a photo has changed no holder's photo: an add
+            // gives the new row no picture, a save keeps the cell.
             const QString path = photo ? photo->_file_path : NO_Image_Path;
-            take(photoColumn, path, !samePicture(*this, path, Get_Excel_Table_Item_Text(row_index, photoColumn)));
+            take(photoColumn, path,
+                 photo && !samePicture(*this, path, Get_Excel_Table_Item_Text(row_index, photoColumn)));
         }
         if (visitorPanels.Get_text_box_of_visitor_mode && visitorPanels.dynamicControlList)
             if (const QList<QStringList>* list = visitorPanels.dynamicControlList(side))
@@ -808,14 +811,10 @@ void install(SKTWindowController& window) {
         w.Ensure_Manual_Photo_Columns();
         w.Set_Up_Panels_After_Reading();
     };
-    // The copy to the other side: the side's photo column follows the photo
-    // copied there (none without one, so no save writes a no-picture path
-    // over the holders' photos), the list is set up again without binding
-    // anything, and both sides show the selected holder.
+    // The copy to the other side: the list is set up again without binding
+    // anything (the copies keep theirs), and both sides show the selected
+    // holder.
     steps.afterCopying = [](SKTWindowController& w, int side) {
-        const auto photo = (side == 0 ? w._graphicView : w._graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
-        w.excel_cb_value[side == 0 ? 10 : 11] =
-            photo && photo->data_source_type == DataSourceType::ExcelColumn ? photo->excel_col_indx : -1;
         w.Resync_Side_Panel(side);
         const int line = std::max(w.selectedGroupLine(), 0);
         w.Set_Group_Mode_List_Setting_After_Loading(Project_File_Name, QStringLiteral("A"));

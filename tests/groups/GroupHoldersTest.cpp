@@ -289,7 +289,7 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         {"group project", [&] {
              makeProject();
              window->groupListView()->selectRow(4);
-             window->excel_cb_value[11] = 2;  // the back photo's column, which goes with it
+             window->excel_cb_value[11] = 5;  // the back's photo column, though the back has no photo
          },
          MessageAnswer::Yes, true, {"Name 5", "005", "Firm 5"}},
     };
@@ -339,11 +339,6 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         if (::Start_Card_Option == QStringLiteral("G")) {
             EXPECT_EQ(window->selectedGroupLine(), 4);
             EXPECT_FALSE(window->_graphicView->Selcect_Ctrl_With_ID(Fup_Title));
-            EXPECT_EQ(window->excel_cb_value[11], 5);  // the front photo's column came with it
-            window->actionNamed(QStringLiteral("Save_Button"))->trigger();
-            const QList<QStringList> rows = savedRows();
-            for (int r = 0; r < rows.size(); ++r)
-                EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
         }
         const QString pdf = data.filePath(QStringLiteral("%1.pdf").arg(QString::fromLatin1(c.name)));
         ::export_card_side = QStringLiteral("B");
@@ -356,6 +351,16 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         EXPECT_EQ(window->Get_Back_Controls_Array().isEmpty(), !backHeld);
         if (backHeld) {
             EXPECT_NE(window->Get_Back_Controls_Array().first()->control_ID, front.first()->control_ID);
+        }
+        // Saved with the copy, then without it: no holder's row changes, the
+        // photo of a back without one included.
+        if (::Start_Card_Option == QStringLiteral("G")) {
+            window->actionNamed(QStringLiteral("Redo_Button"))->trigger();
+            for (const char* command : {"Save_Button", "Undo_Button", "Save_Button"})
+                window->actionNamed(QString::fromLatin1(command))->trigger();
+            const QList<QStringList> rows = savedRows();
+            for (int r = 0; r < rows.size(); ++r)
+                EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
         }
     }
 }
