@@ -17,3 +17,8 @@ void User_Profile_Class::Reset_All_Values() {
     excelBinding_ = 0;
     imageUse_ = 0;
 }
+
+void User_Profile_Class::clearCaptions() {
+    for (Slot& s : slotFields)
+        s.label.clear();
+}

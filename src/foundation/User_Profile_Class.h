@@ -29,6 +29,8 @@ public:
     // The IDs of the profile table, every value, flag, series and index
     // cleared; the captions stay.
     void Reset_All_Values();
+    // The captions as a new profile has them: none.
+    void clearCaptions();
 
     // Direct access by slot (zelk::SlotName .. zelk::SlotPhoto).
     std::array<Slot, zelk::ProfileSlotCount> slotFields;

@@ -12,6 +12,13 @@ QString GroupProjects::base() {
     return QDir(Created_Resource_Path).filePath(QStringLiteral("Group_Excel_Data"));
 }
 
+QString GroupProjects::cleanName(const QString& rawName) {
+    QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(rawName));
+    while (name.startsWith(QLatin1Char('.')))
+        name = Remove_Reserve_Char_In_File_Name(name.mid(1));
+    return name;
+}
+
 QString GroupProjects::projectPath(const QString& folder, const QString& name) {
     return base() + QLatin1Char('/') + folder + QLatin1Char('/') + name + QLatin1Char('.') + design_file_EXT;
 }
@@ -21,7 +28,8 @@ QStringList GroupProjects::folders() {
     Create_Folder(QDir(base()).filePath(DefaultFolder));
     QStringList list;
     const QDir root(base());
-    QDirIterator it(base(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    // Hidden ones too: a name given a leading dot before it was dropped.
+    QDirIterator it(base(), QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         if (QFileInfo(path).isDir())
@@ -36,8 +44,8 @@ void GroupProjects::Fill_Tree_View() {
     rows_.clear();
     for (const QString& folder : folders()) {
         QStringList projects;
-        const QFileInfoList files =
-            QDir(QDir(base()).filePath(folder)).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+        const QFileInfoList files = QDir(QDir(base()).filePath(folder))
+                                        .entryInfoList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo& f : files)
             if (f.suffix() == design_file_EXT)
                 projects << f.completeBaseName();
@@ -104,7 +112,7 @@ QString GroupProjects::copyProject(const QString& path) {
 
 GroupProjects::RenameResult GroupProjects::renameProject(const QString& path, const QString& rawName,
                                                          QString* newPath) {
-    const QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(rawName));
+    const QString name = cleanName(rawName);
     if (name.isEmpty())
         return NameEmpty;
     const QFileInfo info(path);
@@ -144,7 +152,7 @@ bool GroupProjects::deleteFolder(const QString& path) {
 
 GroupProjects::FolderResult GroupProjects::createFolder(const QString& rawName, const QString& parentItem,
                                                         QString* relativePath) {
-    const QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(rawName));
+    const QString name = cleanName(rawName);
     if (name.isEmpty())
         return FolderNameEmpty;
     const QString parent = Trim_Str(parentItem);

@@ -20,10 +20,15 @@ public:
         "delete this folder permanently?");
     static inline const QString NameExistsMessage = QStringLiteral("Project name already exist.");
     static inline const QString RenameTitle = QStringLiteral("Rename Project");
+    static inline const QString NameCaption = QStringLiteral("Project name");
     static inline const QString DefaultFolder = QStringLiteral("All");
 
     // Created_Resource_Path/"Group_Excel_Data".
     static QString base();
+    // A typed project or folder name as its file or folder is named: cleaned
+    // of reserved characters at the ends and of slashes, and without leading
+    // dots, which would hide it from every listing; "" when nothing is left.
+    static QString cleanName(const QString& rawName);
     // base/folder/name.did
     static QString projectPath(const QString& folder, const QString& name);
 

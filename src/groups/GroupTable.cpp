@@ -26,4 +26,15 @@ GroupTable GroupTable::fromSheet(const QList<QStringList>& sheet, bool hasHeader
     return table;
 }
 
+QString GroupTable::nextRowNumber(const QList<QVariantMap>& rows) {
+    qlonglong highest = rows.size();
+    for (const QVariantMap& row : rows) {
+        bool number = false;
+        const qlonglong n = Trim_Str(row.value(QStringLiteral("Extension")).toString()).toLongLong(&number);
+        if (number && n > highest)
+            highest = n;
+    }
+    return QString::number(highest + 1);
+}
+
 }  // namespace zelk

@@ -429,8 +429,8 @@ void Group_Mode_Wizard::Rename_Prj_Click() {
     // A project's new name is checked in its own folder, not among the
     // templates; a taken one keeps the dialog open.
     dialog->nameCheck = [&path](const QString& rawName, QString* cleanName) {
-        const QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(rawName));
-        if (name.isEmpty() || name.count(QLatin1Char('.')) == name.size()) {
+        const QString name = GroupProjects::cleanName(rawName);
+        if (name.isEmpty()) {
             Show_MessageBox(EnterNameMessage);
             return false;
         }
@@ -442,7 +442,7 @@ void Group_Mode_Wizard::Rename_Prj_Click() {
         *cleanName = name;
         return true;
     };
-    const int result = dialog->Open_Wnd(GroupProjects::RenameTitle);
+    const int result = dialog->Open_Wnd(GroupProjects::RenameTitle, GroupProjects::NameCaption);
     dialog->nameCheck = nullptr;
     if (result == 1)
         GroupProjects::renameProject(path, export_template_name);
@@ -560,11 +560,8 @@ void Group_Mode_Wizard::OK_Click() {
                 done(1);
             return;
         }
-        // The name becomes a file name inside the chosen folder: it is
-        // cleaned like any file name, and names of dots only are refused.
-        QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(proj_name->text()));
-        if (name.count(QLatin1Char('.')) == name.size())
-            name.clear();
+        // The name becomes a file name inside the chosen folder.
+        const QString name = GroupProjects::cleanName(proj_name->text());
         if (name.isEmpty())
             return Show_MessageBox(EnterNameMessage);
         if (proj_path->currentIndex() < 0)

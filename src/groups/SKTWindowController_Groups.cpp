@@ -12,7 +12,9 @@
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
+#include "foundation/WorkbookPicturePath.h"
 #include "groups/GroupMode.h"
+#include "groups/GroupTable.h"
 #include "groups/Group_Mode_Wizard.h"
 #include "groups/Update_XL_Column.h"
 #include "mainwindow/AppGlobals.h"
@@ -30,6 +32,7 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QScrollArea>
+#include <QSet>
 #include <QTableView>
 
 namespace {
@@ -460,6 +463,30 @@ const QString UpdateReminder =
 
 int columnCount() { return int(Data_From_Excel::defaultInstance()->ColList().size()); }
 
+// Makes a side current for a panel call that works on the current side's
+// panel, and gives the shown side back.
+class SideScope {
+public:
+    explicit SideScope(int side) : saved_(::Card_Front_Or_Back) { ::Card_Front_Or_Back = side; }
+    ~SideScope() { ::Card_Front_Or_Back = saved_; }
+    SideScope(const SideScope&) = delete;
+    SideScope& operator=(const SideScope&) = delete;
+
+private:
+    int saved_;
+};
+
+// The photo at `path` shows the picture the cell names: the cell as
+// written, read beside the workbook or from the resources. No picture at
+// all (an empty cell, the placeholder) matches no picture.
+bool samePicture(SKTWindowController& w, const QString& path, const QString& cell) {
+    auto none = [](const QString& p) { return p.trimmed().isEmpty() || p == TextHere; };
+    if (none(cell) || none(path))
+        return none(cell) && none(path);
+    return path == cell || path == w.Check_Path_For_App_Resources(cell) ||
+           path == w.Check_Path_For_App_Resources(zelk::workbookPicturePath(cell, ::Excel_Source_Path));
+}
+
 }  // namespace
 
 int SKTWindowController::selectedGroupLine() const {
@@ -473,7 +500,7 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
     const Data_From_Excel* table = Data_From_Excel::defaultInstance();
     QVariantMap row;
     row.insert(QStringLiteral("Extension"),
-               add_or_save == 0 ? QString::number(table->rowCount() + 1)
+               add_or_save == 0 ? zelk::GroupTable::nextRowNumber(table->ListData)
                                 : table->Get_Item_Text(row_index, 0).toString());
     for (int j = 1; j < n; ++j) {
         const QVariant cell = add_or_save == 0 ? QVariant(QString()) : table->Get_Item_Text(row_index, j);
@@ -485,29 +512,47 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
     }
     if (add_or_save == 2)
         return row;
-    const int side = ::Card_Front_Or_Back != 0 ? 1 : 0;
-    if (visitorPanels.panelSlotValue)
-        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
-            const int column = excel_cb_value[size_t(i)];
-            QString value;
-            bool ticked = false;
-            if (column < 1 || column >= n || !visitorPanels.panelSlotValue(side, i, &value, &ticked))
-                continue;
-            if (add_or_save == 0 || ticked)
-                row.insert(columnKey(column), value);
-        }
-    const int photoColumn = excel_cb_value[side == 0 ? 10 : 11];
-    if (photoColumn >= 1 && photoColumn < n) {
-        const auto photo = (side == 0 ? _graphicView : _graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
-        row.insert(columnKey(photoColumn), photo ? photo->_file_path : NO_Image_Path);
-    }
-    if (visitorPanels.Get_text_box_of_visitor_mode && visitorPanels.dynamicControlList)
-        if (const QList<QStringList>* list = visitorPanels.dynamicControlList(side))
-            for (const QStringList& entry : *list) {
-                const int column = entry.value(3, QStringLiteral("-1")).toInt();
-                if (column >= 1 && column < n)
-                    row.insert(columnKey(column), visitorPanels.Get_text_box_of_visitor_mode(entry.value(0)));
+    // Both panels show the holder of row_index; an entry that differs from
+    // that holder's cell is an edit. A save takes the edits of both sides,
+    // the shown side's last, so an entry left as it was never undoes the
+    // other side's edit; an add also takes what the panels show.
+    QSet<int> given;
+    auto take = [&](int column, const QString& value, bool edited) {
+        if (column < 1 || column >= n || (!edited && (add_or_save == 1 || given.contains(column))))
+            return;
+        row.insert(columnKey(column), value);
+        given.insert(column);
+    };
+    const int shown = ::Card_Front_Or_Back != 0 ? 1 : 0;
+    for (const int side : {1 - shown, shown}) {
+        const SideScope current(side);
+        if (visitorPanels.panelSlotValue)
+            for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+                const int column = excel_cb_value[size_t(i)];
+                QString value;
+                bool ticked = false;
+                if (column < 1 || !visitorPanels.panelSlotValue(side, i, &value, &ticked))
+                    continue;
+                if (add_or_save == 0 || ticked)
+                    take(column, value, value != Get_Excel_Table_Item_Text(row_index, column));
             }
+        const int photoColumn = excel_cb_value[side == 0 ? 10 : 11];
+        if (photoColumn >= 1) {
+            const auto photo = (side == 0 ? _graphicView : _graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+            // A side without a photo has changed no holder's photo: an add
+            // gives the new row no picture, a save keeps the cell.
+            const QString path = photo ? photo->_file_path : NO_Image_Path;
+            take(photoColumn, path,
+                 photo && !samePicture(*this, path, Get_Excel_Table_Item_Text(row_index, photoColumn)));
+        }
+        if (visitorPanels.Get_text_box_of_visitor_mode && visitorPanels.dynamicControlList)
+            if (const QList<QStringList>* list = visitorPanels.dynamicControlList(side))
+                for (const QStringList& entry : *list) {
+                    const int column = entry.value(3, QStringLiteral("-1")).toInt();
+                    const QString value = visitorPanels.Get_text_box_of_visitor_mode(entry.value(0));
+                    take(column, value, value != Get_Excel_Table_Item_Text(row_index, column));
+                }
+    }
     return row;
 }
 
@@ -558,6 +603,8 @@ void SKTWindowController::Delete_In_Excel_Details_Btn_Clicked() {
         return;
     table->ListData.removeAt(r);
     table->reloadData();
+    // The line selected next shows another holder, even at the same number.
+    forgetShownGroupRow();
     Create_Group_List_By_Excel_List();
     const int s = r >= 2 ? r - 1 : 0;
     Mark_Group_List_New_Selection(s);
@@ -596,7 +643,9 @@ void SKTWindowController::Set_Group_Mode_List_Setting_After_Loading(const QStrin
     wizard->Project_Excel_Val = ::Excel_Source_Path;
     Create_Group_List_By_Excel_List();
     Calculate_Excel_table_rows();
-    Update_Excel_Column_Binding(a_or_u == QStringLiteral("U") ? QStringLiteral("U") : QStringLiteral("A"));
+    // A copy to the other side keeps the bindings it copied.
+    if (!::copy_card_design)
+        Update_Excel_Column_Binding(a_or_u == QStringLiteral("U") ? QStringLiteral("U") : QStringLiteral("A"));
     ::Excel_Binding_Use = true;
     ::Use_Excel_Binding_Values = true;
     ::Project_File_Name = path;
@@ -666,7 +715,8 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
             QString value = w.Get_Excel_Table_Item_Text(row, column);
             if (value == TextHere)
                 value.clear();
-            w.visitorPanels.Set_User_Image(side, value, PhotoId);
+            // A cell may name the picture beside the workbook.
+            w.visitorPanels.Set_User_Image(side, zelk::workbookPicturePath(value, ::Excel_Source_Path), PhotoId);
             continue;
         }
         if (id.contains(QStringLiteral("Fup_")))
@@ -684,10 +734,11 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
             const SKTWindowController::VisitorPanels::DynamicRow panelRow =
                 w.visitorPanels.dynamicRow ? w.visitorPanels.dynamicRow(id)
                                            : SKTWindowController::VisitorPanels::DynamicRow{};
+            const QString picture = zelk::workbookPicturePath(value, ::Excel_Source_Path);
             if (panelRow.picture && w.Set_Dynamic_Pic_Ctrl_Image)
                 w.Set_Dynamic_Pic_Ctrl_Image(panelRow.picture, zelk::AppPaths::isNoPicture(value)
                                                                     ? w.no_image_ctrl_GP
-                                                                    : w.Get_Image_For_Path(value, false));
+                                                                    : w.Get_Image_For_Path(picture, false));
         }
         if (w.visitorPanels.Set_text_box_of_visitor_mode)
             w.visitorPanels.Set_text_box_of_visitor_mode(id, value);
@@ -754,10 +805,24 @@ void install(SKTWindowController& window) {
     };
     SKTWindowController::DesignModeSteps steps;
     steps.beforeSaving = [](SKTWindowController& w) { w.Save_Group_Mode_List_Details_In_XL_Data_List(); };
-    // A project saved before the manual-photo columns existed gets them.
+    // A project opened as a design file ("Open a design", Open) is set up
+    // here, its list included. The wizard reads a project as a template
+    // and sets it up once the project's path is known.
     steps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) {
+        if (!Project_File_Name.isEmpty())
+            return w.Load_Group_Mode_After_log_reading();
+        // A project saved before the manual-photo columns existed gets them.
         w.Ensure_Manual_Photo_Columns();
         w.Set_Up_Panels_After_Reading();
+    };
+    // The copy to the other side: the list is set up again without binding
+    // anything (the copies keep theirs), and both sides show the selected
+    // holder.
+    steps.afterCopying = [](SKTWindowController& w, int side) {
+        w.Resync_Side_Panel(side);
+        const int line = std::max(w.selectedGroupLine(), 0);
+        w.Set_Group_Mode_List_Setting_After_Loading(Project_File_Name, QStringLiteral("A"));
+        w.Mark_Group_List_New_Selection(line);
     };
     window.setDesignModeSteps(QStringLiteral("G"), steps);
     buildGroupPane(window);

@@ -358,6 +358,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox* combo) {
             if (combo->currentIndex() == 0) {
                 ::CARD_SIDE_STR = CardSide::TwoSided;
                 back_side_btn->setEnabled(true);
+                copy_card_design_btn->setEnabled(true);
             } else {
                 // One-sided before the switch, so that the front's card tabs
                 // load with this choice.
@@ -365,6 +366,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox* combo) {
                 if (::Card_Front_Or_Back == CardSide::Back)
                     Select_front_side();
                 back_side_btn->setEnabled(false);
+                copy_card_design_btn->setEnabled(false);
             }
             Update_Card_Graphics();
         } else if (combo == Category_ComboBox) {

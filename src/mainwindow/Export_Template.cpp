@@ -9,6 +9,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,7 +25,8 @@ Export_Template::Export_Template(QWidget* parent) : QDialog(parent) {
     auto* form = new QFormLayout;
     template_name = new QLineEdit(this);
     template_name->setMinimumWidth(280);
-    form->addRow(QStringLiteral("Template name"), template_name);
+    template_name_label = new QLabel(TemplateNameCaption, this);
+    form->addRow(template_name_label, template_name);
     layout->addLayout(form);
     auto* buttons = new QHBoxLayout;
     const auto [ok, cancel] = zelk::addOkCancelButtons(this, buttons);
@@ -33,8 +35,9 @@ Export_Template::Export_Template(QWidget* parent) : QDialog(parent) {
     connect(cancel, &QPushButton::clicked, this, &Export_Template::CancelPressed);
 }
 
-int Export_Template::Open_Wnd(const QString& title) {
+int Export_Template::Open_Wnd(const QString& title, const QString& caption) {
     setWindowTitle(title);
+    template_name_label->setText(caption);
     return zelk::DialogRunner::run(this) == 1 ? 1 : 0;
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 
 namespace zelk {
@@ -19,14 +20,18 @@ public:
     static Export_Template* defaultInstance();
 
     QLineEdit* template_name = nullptr;
+    // The caption of template_name, set by each opening.
+    QLabel* template_name_label = nullptr;
     QString template_passed;
     // When set, OK checks the name with it instead of the template checks
     // (renaming something that is not a template): true accepts the name
     // in *cleanName, false keeps the dialog open after saying why.
     std::function<bool(const QString& rawName, QString* cleanName)> nameCheck;
 
-    // Runs the dialog with the title: 1 when a name was accepted.
-    int Open_Wnd(const QString& title);
+    // Runs the dialog with the title and the caption of its name field: 1
+    // when a name was accepted.
+    int Open_Wnd(const QString& title, const QString& caption = TemplateNameCaption);
+    static inline const QString TemplateNameCaption = QStringLiteral("Template name");
     // OK: the name checks, the replace question; ends the run with 1 only
     // when the name is accepted (the dialog stays open otherwise).
     void OKPressed();

@@ -330,6 +330,11 @@ void SKTWindowController::buildCommands() {
     back_side_btn = sideButton(tr("Back"));
     connect(front_side_btn, &QToolButton::clicked, this, &W::Select_front_side);
     connect(back_side_btn, &QToolButton::clicked, this, &W::Select_back_side);
+    copy_card_design_btn = new QToolButton;
+    copy_card_design_btn->setObjectName(QStringLiteral("copy_card_design_btn"));
+    copy_card_design_btn->setToolTip(tr("Copies the design of the side shown to the other side"));
+    sides->addWidget(copy_card_design_btn);
+    connect(copy_card_design_btn, &QToolButton::clicked, this, &W::Copy_Card_Design_Clicked);
     sides->addSeparator();
     sides->addWidget(new QLabel(tr(" Zoom ")));
     zoom_popup = new QComboBox;
@@ -407,7 +412,10 @@ void SKTWindowController::New_Project() {
     Graphics_array_Batch_Front_Bkup.clear();
     Graphics_array_Batch_BAck_Bkup.clear();
     Graphics_array_Batch.clear();
+    groupRowShown_ = -1;
     Clear_Delete_Excel_table_rows();
+    // No line may stand for a row of the project before.
+    Create_Group_List_By_Excel_List();
     Delete_Excel_File_Column();
 
     document_->graphics.clear();
@@ -435,6 +443,10 @@ void SKTWindowController::New_Project_Setting_Reset(bool full) {
         ::Fill_User_Profile = false;
         Front_user_profile.Reset_All_Values();
         Back_user_profile.Reset_All_Values();
+        // A new design starts without the captions of the one before, as
+        // the first design of a session does.
+        Front_user_profile.clearCaptions();
+        Back_user_profile.clearCaptions();
     }
     Library_Selected_Image_Path.clear();
     ::Invite_Frame_IMG.clear();

@@ -168,8 +168,20 @@ public:
     struct DesignModeSteps {
         std::function<void(SKTWindowController&, const zelk::DesignContents& loaded)> afterLoading;
         std::function<void(SKTWindowController&)> beforeSaving;
+        // After the copy to the other side replaced that side's graphics
+        // (copy_card_design set).
+        std::function<void(SKTWindowController&, int side)> afterCopying;
     };
     void setDesignModeSteps(const QString& startMode, DesignModeSteps steps);
+    // The copy-to-other-side command (copy_card_design_btn, two-sided cards):
+    // the shown side's graphics go to the other side through a temporary
+    // design file, bindings and all, as one undo step of that side, which is
+    // then shown. A side that holds graphics is replaced only when the user
+    // agrees. The panels of visitor and group modes follow, and a group
+    // project shows its selected holder on both sides. True when copied.
+    bool Copy_Card_Design_Clicked();
+    static inline const QString CopyReplaceQuestion =
+        QStringLiteral("The %1 side already holds a design. Do you want to replace it with a copy of the %2 side?");
 
     // ---- Batch preparation ----
     // Archives both sides for a batch run; in group mode the other side then
@@ -238,8 +250,12 @@ public:
     void Create_Group_List(const QString& text);
     void Mark_Group_List_New_Selection(int row);
     void Assign_value_to_card_in_group_mode_list_selection();
-    // The group list's selection changed: the side takes the row's values.
+    // The group list's selection changed: both sides, cards and panels,
+    // take the row's values; a change of holder ends the undo history.
     void groupListSelectionDidChange();
+    // The holder is taken as not shown yet: the next selection, even of the
+    // same line, ends the undo history (after a row was deleted).
+    void forgetShownGroupRow() { groupRowShown_ = -1; }
     // Shows a row of the workbook in the side's group panel ("F" or "B");
     // set by the group topic.
     std::function<void(const QString& side, int row)> Set_GP_mode_Value_From_Excel;
@@ -579,6 +595,9 @@ public:
     // ("V"), both panels emptied, the live layout, the rebuilt rows and the
     // front side. The group topic calls it from its own loading step.
     void Set_Up_Panels_After_Reading();
+    // The side's graphics were replaced (a copy from the other side): the
+    // user-added lists, the side panel's rows and its fields follow them.
+    void Resync_Side_Panel(int side);
     // The entry panels' graphics on the current side: created when missing
     // (true), then filled, shown or hidden and, with set_pos, placed beside
     // their partner.
@@ -925,6 +944,7 @@ public:
     Open_Export_Log* Open_Export_Files = nullptr;
     QToolButton* front_side_btn = nullptr;
     QToolButton* back_side_btn = nullptr;
+    QToolButton* copy_card_design_btn = nullptr;  // enabled with back_side_btn
     zelk::ToolPalette* toolPalette() const { return tools_; }
     SKTGrid* grid() const { return grid_; }
     QAction* actionNamed(const QString& objectName) const;
@@ -968,6 +988,8 @@ private:
     bool resourcesReachable_ = false;
     bool exiting_ = false;
     bool live_mode_list_value_change_ = false;
+    // The group line whose holder the sides show; -1 none.
+    int groupRowShown_ = -1;
     QByteArray savedState_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;

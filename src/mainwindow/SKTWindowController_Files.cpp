@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -39,6 +40,19 @@ public:
 private:
     zelk::BarcodeProducer& inner_;
 };
+
+// How a design file is read back: Excel values from the file's own table
+// (the reader's), a series gives its first line.
+zelk::GraphicRecordContext readingContext(zelk::BarcodeProducer* producer) {
+    zelk::GraphicRecordContext context;
+    context.producer = producer;
+    context.firstBoundValue = [](const SKTGraphic& g) {
+        if (g.data_source_type != DataSourceType::Series)
+            return QString();
+        return SeriesFile::readFirstValue(SeriesFile::filePath(g.batch_list_name, Data_Folder_Path));
+    };
+    return context;
+}
 
 }  // namespace
 
@@ -163,17 +177,7 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
                                                              const QString& log_or_template,
                                                              bool read_xl_from_log) {
     RecordingProducer producer(barcodeProducer_ ? *barcodeProducer_ : zelk::defaultBarcodeProducer());
-    zelk::GraphicRecordContext context;
-    context.producer = &producer;
-    // Excel values come from the table of the design being read (the
-    // reader's own); a series gives its first line.
-    context.firstBoundValue = [](const SKTGraphic& g) {
-        if (g.data_source_type != DataSourceType::Series)
-            return QString();
-        return SeriesFile::readFirstValue(SeriesFile::filePath(g.batch_list_name, Data_Folder_Path));
-    };
-
-    const zelk::DesignReadResult read = DesignFile::readDesignFile(path, context);
+    const zelk::DesignReadResult read = DesignFile::readDesignFile(path, readingContext(&producer));
     if (!read.ok()) {
         Show_NSLog_Message(read.detail);
         Show_MessageBox(read.message.isEmpty() ? DesignFile::CorruptMessage : read.message);
@@ -192,6 +196,53 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
         Hide_Visitor_panel();
     markDesignSaved();
     return 1;
+}
+
+bool SKTWindowController::Copy_Card_Design_Clicked() {
+    if (::CARD_SIDE_STR != CardSide::TwoSided)
+        return false;
+    const int from = ::Card_Front_Or_Back == CardSide::Back ? CardSide::Back : CardSide::Front;
+    const int to = 1 - from;
+    auto sideName = [](int side) { return side == CardSide::Front ? tr("front") : tr("back"); };
+    currentCanvas()->endEditing(true);
+    GraphicList& target = to == CardSide::Front ? document_->graphics : document_->graphics_back;
+    if (!target.isEmpty() &&
+        Show_YES_NO_MessageBox(CopyReplaceQuestion.arg(sideName(to), sideName(from))) != 1)
+        return false;
+
+    // The side goes through a design file and comes back as new graphics,
+    // read as any design is: nothing is shared with the side copied.
+    zelk::DesignContents design = currentDesignContents();
+    (to == CardSide::Front ? design.frontGraphics : design.backGraphics) =
+        from == CardSide::Front ? design.frontGraphics : design.backGraphics;
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("copy.") + design_file_EXT);
+    QString why = folder.errorString();
+    zelk::DesignReadResult read;
+    if (folder.isValid()) {
+        const zelk::DesignWriteResult written = DesignFile::writeDesignFile(path, design, StartMode::DesignFile);
+        if (written.ok)
+            read = DesignFile::readDesignFile(path, readingContext(&barcodeProducer()));
+        why = written.ok ? read.detail : written.message();
+    }
+    if (!read.ok()) {
+        Show_NSLog_Message(why);
+        Show_MessageBox(QStringLiteral("The design could not be copied: %1").arg(why));
+        return false;
+    }
+
+    ::copy_card_design = true;
+    target = to == CardSide::Front ? read.contents->frontGraphics : read.contents->backGraphics;
+    SKTGraphicView* canvas = to == CardSide::Front ? _graphicView : _graphicView_BACK;
+    canvas->Clear_Control_Selection();
+    document_->notifyGraphicsChanged(to);
+    // One step of the side changed: Undo there gives back what it held.
+    canvas->Insert_In_Undo_Redo();
+    if (const DesignModeSteps steps = designModeSteps_.value(::Start_Card_Option); steps.afterCopying)
+        steps.afterCopying(*this, to);
+    ::copy_card_design = false;
+    to == CardSide::Front ? Select_front_side() : Select_back_side();
+    return true;
 }
 
 void SKTWindowController::Open_Button_Clicked() {

@@ -464,6 +464,10 @@ void SKTWindowController::sideChanged() {
     front_side_btn->setChecked(front);
     back_side_btn->setChecked(!front);
     back_side_btn->setEnabled(::CARD_SIDE_STR == CardSide::TwoSided || !front);
+    copy_card_design_btn->setEnabled(::CARD_SIDE_STR == CardSide::TwoSided);
+    copy_card_design_btn->setText(front ? tr("Copy to Back") : tr("Copy to Front"));
+    // The side shown is the one a group-list selection fills.
+    Graphics_array_Batch = front ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
     // The visitor and group desks show the entry panel of the side.
     if (::Start_Card_Option == StartMode::Visitor || ::Start_Card_Option == StartMode::GroupList)
         change_Visitor_Side_View(::Card_Front_Or_Back);

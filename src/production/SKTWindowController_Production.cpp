@@ -461,12 +461,34 @@ void SKTWindowController::Mark_Group_List_New_Selection(int row) {
 
 void SKTWindowController::groupListSelectionDidChange() {
     setLive_mode_list_value_change(true);
+    const int shown = ::Card_Front_Or_Back == CardSide::Back ? CardSide::Back : CardSide::Front;
     try {
-        Assign_value_to_card_in_group_mode_list_selection();
+        // Both sides take the selected holder, cards and panels, so that a
+        // side switch or a save never meets another holder's values. The
+        // hidden side goes first: the shown side's selection stays last.
+        for (const int side : {1 - shown, shown}) {
+            ::Card_Front_Or_Back = side;
+            Graphics_array_Batch = side == CardSide::Front ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
+            Assign_value_to_card_in_group_mode_list_selection();
+        }
     } catch (const std::exception& e) {
         Show_NSLog_Message(reasonOf(e));
     }
+    ::Card_Front_Or_Back = shown;
+    Graphics_array_Batch = shown == CardSide::Front ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
     setLive_mode_list_value_change(false);
+    if (::Start_Card_Option != StartMode::GroupList)
+        return;
+    // The undo steps were made on the holder shown before: undone under
+    // another line, they would put that holder on this one's card.
+    const int row = selectedGroupLine();
+    if (row != groupRowShown_) {
+        for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
+            canvas->resetUndoHistory();
+        groupRowShown_ = row;
+    }
+    refreshUndoRedo();
+    Show_RHS_Properties(Get_Selected_Graphic().get());
 }
 
 void SKTWindowController::Assign_value_to_card_in_group_mode_list_selection() {

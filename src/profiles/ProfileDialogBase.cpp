@@ -184,6 +184,11 @@ void ProfileDialogBase::buildLayout(bool sideCombos, bool checkBoxes) {
     invalid_source_label = new QLabel(QStringLiteral("Invalid Source"), photo_box);
     invalid_source_label->setObjectName(QStringLiteral("invalid_source_label"));
     invalid_source_label->setStyleSheet(QStringLiteral("color: #b00000"));
+    // Its line is kept while hidden: showing it must not grow the dialog
+    // and move OK and Cancel under the pointer.
+    QSizePolicy keptLine = invalid_source_label->sizePolicy();
+    keptLine.setRetainSizeWhenHidden(true);
+    invalid_source_label->setSizePolicy(keptLine);
     invalid_source_label->hide();
     photo->addWidget(invalid_source_label, 0, Qt::AlignHCenter);
     image_path_val = new QLineEdit(photo_box);

@@ -194,6 +194,7 @@ void SKTWindowController::buildVisitorPanes() {
     visitorSteps.afterLoading = [](SKTWindowController& w, const zelk::DesignContents&) {
         w.Set_Up_Panels_After_Reading();
     };
+    visitorSteps.afterCopying = [](SKTWindowController& w, int side) { w.Resync_Side_Panel(side); };
     setDesignModeSteps(StartMode::Visitor, visitorSteps);
 
     // Undo, redo, lock and unlock: the panel follows the card. Connected
@@ -227,6 +228,23 @@ void SKTWindowController::Set_Up_Panels_After_Reading() {
     Show_Hide_Profile_Panel_Live_Mode(true);
     Create_Control_For_Visitor_Mode();
     Select_front_side();
+}
+
+void SKTWindowController::Resync_Side_Panel(int side) {
+    VisitorPanel* panel = zelk::visitorPanel(side);
+    if (!visitorOrGroupMode() || !panel)
+        return;
+    Load_Dynamic_Control_Lists();
+    // The rows of the graphics the side held go with them.
+    panel->Reset_all_Ctrl();
+    if (side == 0) {
+        Create_Control_For_Visitor_Mode_Front_Side();
+        Load_Fup_Fields();
+    } else {
+        Create_Control_For_Visitor_Mode_Back_Side();
+        Load_Fup_Fields_BackSide();
+    }
+    panel->Text_ctrl_type_rd_select();
 }
 
 // ---------------------------------------------------------------- captions

@@ -75,6 +75,35 @@ TEST_F(GroupProjectsTest, TreeRowsAndTheirPaths) {
     EXPECT_EQ(p.Get_Parent_Name(4), QStringLiteral("All/Staff"));
 }
 
+// Every name the wizard accepts gives a file the tree lists; a project
+// hidden by an earlier leading dot is listed too.
+TEST_F(GroupProjectsTest, NamesLoseLeadingDotsAndEveryProjectIsListed) {
+    struct Case {
+        const char* typed;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"../x", "_x"}, {".hidden", "hidden"}, {" . .Team ", "Team"}, {".*x", "x"}, {"a.b.", "a.b."}, {"...", ""},
+    };
+    for (const Case& c : cases) {
+        const QString name = GroupProjects::cleanName(QString::fromUtf8(c.typed));
+        EXPECT_EQ(name, QString::fromUtf8(c.name)) << c.typed;
+        if (name.isEmpty())
+            continue;
+        const QString path = touch(QStringLiteral("All/%1.did").arg(name));
+        GroupProjects p;
+        const QStringList rows = rowNames(p);
+        const int at = int(rows.indexOf(name));
+        ASSERT_GE(at, 0) << c.typed;
+        EXPECT_EQ(p.Get_Selected_Project_Path(at), path) << c.typed;
+    }
+    const QString earlier = touch(QStringLiteral("All/.._old.did"));
+    GroupProjects p;
+    const QStringList rows = rowNames(p);
+    ASSERT_TRUE(rows.contains(QStringLiteral(".._old")));
+    EXPECT_EQ(p.Get_Selected_Project_Path(int(rows.indexOf(QStringLiteral(".._old")))), earlier);
+}
+
 TEST_F(GroupProjectsTest, CopiesAreNumberedBesideTheProject) {
     const QString team = touch(QStringLiteral("All/Team.did"));
     EXPECT_EQ(GroupProjects::copyProject(team), base() + QStringLiteral("/All/Team (copy 1).did"));
@@ -94,7 +123,7 @@ TEST_F(GroupProjectsTest, RenameRefusesANameTakenInTheFolder) {
     EXPECT_TRUE(QFileInfo::exists(team));
     QString renamed;
     EXPECT_EQ(GroupProjects::renameProject(team, QStringLiteral("../Staff"), &renamed), GroupProjects::Renamed);
-    EXPECT_EQ(renamed, base() + QStringLiteral("/All/.._Staff.did"));
+    EXPECT_EQ(renamed, base() + QStringLiteral("/All/_Staff.did"));
     EXPECT_FALSE(QFileInfo::exists(team));
 }
 
@@ -134,6 +163,7 @@ TEST_F(GroupProjectsTest, FolderNames) {
         {"Staff", "All", GroupProjects::FolderExists, ""},
         {"Staff", "All/Star", GroupProjects::FolderMade, "All/Star/Staff"},
         {"Staff", "", GroupProjects::FolderNoParent, ""},
+        {" .Hidden", "All", GroupProjects::FolderMade, "All/Hidden"},
     };
     for (const Case& c : cases) {
         QString relative;

@@ -502,6 +502,9 @@ protected:
         window->Check_Series_Or_Excel_Use_or_not();
         window->Get_total_Card_count();
         window->Mark_Group_List_New_Selection(1);
+        // Typed over the selected holder's title and not saved: the run's
+        // copies take the row, the design keeps what was typed.
+        title->Set_text_value(QStringLiteral("Chief"));
         before = DesignFile::designFileData(window->currentDesignContents(), DesignFile::DesignMode);
         cards = ::Total_Batch_Excel_Card;
     }

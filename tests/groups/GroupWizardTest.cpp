@@ -46,6 +46,7 @@ protected:
             if (auto* name = qobject_cast<Export_Template*>(d)) {
                 // The user tries each name in turn while the dialog stays open.
                 ++nameDialogs;
+                nameCaptions << name->template_name_label->text();
                 while (!renames.isEmpty() && name->result() != 1) {
                     name->template_name->setText(renames.takeFirst());
                     name->OKPressed();
@@ -111,6 +112,7 @@ protected:
     std::function<void(Group_Mode_Wizard*)> script;
     QStringList renames;
     int nameDialogs = 0;
+    QStringList nameCaptions;
 };
 
 TEST_F(GroupWizardTest, ANewProjectFromTheSecondOfElevenSheets) {
@@ -195,6 +197,7 @@ TEST_F(GroupWizardTest, FirstScreenRefusals) {
             {QStringLiteral("/..."), book, Group_Mode_Wizard::EnterNameMessage},
             {QStringLiteral("Fine"), QStringLiteral(" "), Group_Mode_Wizard::SelectExcelMessage},
             {QStringLiteral("Taken"), book, GroupProjects::NameExistsMessage},
+            {QStringLiteral(" ..Taken"), book, GroupProjects::NameExistsMessage},
         };
         for (const Case& c : cases) {
             sink.shown.clear();
@@ -204,11 +207,16 @@ TEST_F(GroupWizardTest, FirstScreenRefusals) {
             EXPECT_EQ(sink.shown, QStringList{c.message}) << c.name.toStdString();
             EXPECT_EQ(w->next_counter, 0);
         }
-        // A name that climbs out of its folder is cleaned into a file name.
+        // A name that climbs out of its folder is cleaned into a file name
+        // that the project tree lists (no leading dot hides it).
         w->proj_name->setText(QStringLiteral("../x"));
         w->OK_Click();
         EXPECT_EQ(w->next_counter, 1);
-        EXPECT_EQ(w->final_grp_design_path, GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral(".._x")));
+        EXPECT_EQ(w->final_grp_design_path, GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("_x")));
+        writeBytes(w->final_grp_design_path, "x");
+        GroupProjects tree;
+        tree.Fill_Tree_View();
+        EXPECT_EQ(tree.Get_Selected_Project_Path(1), w->final_grp_design_path);
         w->Cancel_Click();
     });
 }
@@ -395,6 +403,7 @@ TEST_F(GroupWizardTest, RenamingToATakenNameAsksAgain) {
         w->Cancel_Click();
     });
     EXPECT_EQ(nameDialogs, 1);
+    EXPECT_EQ(nameCaptions, QStringList{QStringLiteral("Project name")});
     EXPECT_EQ(sink.shown, QStringList{GroupProjects::NameExistsMessage});
     EXPECT_EQ(fileBytes(GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Beta"))), "b");
     EXPECT_EQ(fileBytes(GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Gamma"))), "a");
@@ -574,9 +583,11 @@ TEST_F(GroupWizardTest, AShippedTemplatesOwnFieldsTakeTheColumns) {
     // So the project stores them.
     const DesignReadResult stored = DesignFile::readDesignFile(::Project_File_Name);
     ASSERT_TRUE(stored.ok());
-    for (const auto& g : stored.contents->frontGraphics)
-        if (g->control_ID == Fup_UniqueNo)
+    for (const auto& g : stored.contents->frontGraphics) {
+        if (g->control_ID == Fup_UniqueNo) {
             EXPECT_FALSE(g->ctrl_is_visible);
+        }
+    }
 }
 
 // A project on each shipped template with every column bound: the

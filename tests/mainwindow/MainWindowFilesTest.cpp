@@ -142,7 +142,8 @@ TEST_F(MainWindowFilesTest, VisitorAndGroupStepsRunAroundTheirDesignFiles) {
     QStringList ran;
     const SKTWindowController::DesignModeSteps steps{
         [&](SKTWindowController&, const DesignContents& c) { ran << "loaded " + c.Excel_Source_Path; },
-        [&](SKTWindowController&) { ran << (Excel_Source_Path = Start_Card_Option); }};
+        [&](SKTWindowController&) { ran << (Excel_Source_Path = Start_Card_Option); },
+        {}};
     w.setDesignModeSteps("V", steps);
     w.setDesignModeSteps("G", steps);
     for (const QString mode : {"L", "V", "G"}) {

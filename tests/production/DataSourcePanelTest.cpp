@@ -258,7 +258,8 @@ TEST_F(ProductionTest, GroupModeList) {
     w().Mark_Group_List_New_Selection(0);
     w().Mark_Group_List_New_Selection(1);
     EXPECT_EQ(name->Text_Value, "Bob");
-    EXPECT_EQ(panel, (QStringList{"F0", "F1"}));
+    // Both sides' panels show the holder, the shown side's last.
+    EXPECT_EQ(panel, (QStringList{"B0", "F0", "B1", "F1"}));
     EXPECT_FALSE(w()._graphicView->canUndo());
     w().Insert_In_Undo_Redo();
     EXPECT_TRUE(w()._graphicView->canUndo());

@@ -6,6 +6,7 @@
 #include "canvas/SKTGraphicView.h"
 #include "mainwindow/Card_Wizard.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -239,6 +240,36 @@ TEST_F(NewCardDialog, PhotoFromTheCameraAndABrowseCancelled) {
         d->Browse_image_Btn_Clicked();
         EXPECT_EQ(window->Library_Selected_Image(), "");
         EXPECT_EQ(d->image_path_val->text(), "");
+        return 0;
+    };
+    window->Open_User_Profile_Window(0, "", "2");
+}
+
+// "Invalid Source" appears under the photo in space kept for it: the
+// dialog keeps its size and OK stays under the pointer.
+TEST_F(NewCardDialog, ThePhotoStateNeverMovesTheButtons) {
+    play = [&](QDialog*) {
+        d->show();
+        QCoreApplication::processEvents();
+        const QSize size = d->size();
+        const QPoint ok = d->ok_btn->mapTo(d, QPoint());
+        struct Case {
+            const char* name;
+            QString path;
+            bool invalid;
+        };
+        for (const Case& c : {Case{"Clear", QString(), true}, Case{"a picture", photo, false},
+                              Case{"a missing file", data.filePath("gone.png"), true}}) {
+            if (c.path.isEmpty())
+                d->clear_pic_btn->click();
+            else
+                d->Set_User_Image(c.path);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(d->invalid_source_label->isVisible(), c.invalid) << c.name;
+            EXPECT_EQ(d->size(), size) << c.name;
+            EXPECT_EQ(d->ok_btn->mapTo(d, QPoint()), ok) << c.name;
+        }
+        d->hide();
         return 0;
     };
     window->Open_User_Profile_Window(0, "", "2");

@@ -190,6 +190,28 @@ TEST_F(ProfileStamp, ValuesCaptionsPhotoAndBindings) {
         EXPECT_FALSE(front(never)) << never.toStdString();
 }
 
+// Captions set for one design (the side dialog's "Emp ID :"), then File >
+// New without saving: the next design's card carries none of them.
+TEST_F(ProfileStamp, ANewDesignStampsNoCaptionOfTheDesignBefore) {
+    User_Profile_Class& p = w().Front_user_profile;
+    p.setName("Ann");
+    p.slot(zelk::SlotName).label = "Name :";
+    p.setUnique("0042");
+    p.slot(zelk::SlotUnique).label = "Emp ID :";
+    w().Fill_User_profile_info_front_side();
+    ASSERT_TRUE(front("Fup_lbl_UniqueNo"));
+    sink.answers = {zelk::MessageAnswer::No};
+    w().New_Button_Clicked();
+    ::Fill_User_Profile = true;  // the new-card dialog's OK
+    p.setName("Bob");
+    w().Fill_User_profile_info_front_side();
+    ASSERT_TRUE(front("Fup_Name"));
+    EXPECT_EQ(front("Fup_Name")->Text_Value, "Bob");
+    for (const auto& g : w().Get_Front_Controls_Array()) {
+        EXPECT_FALSE(g->control_ID.startsWith("Fup_lbl_") && g->ctrl_is_visible) << g->Text_Value.toStdString();
+    }
+}
+
 TEST_F(ProfileStamp, AnEmptyProfileHidesTheFrontPhotoButNotTheBack) {
     for (SKTGraphicView* c : {w()._graphicView, w()._graphicView_BACK}) {
         c->createGraphicOfClass(zelk::GraphicKind::Text, true, {1, 1, 70, 20}, "F", "old", Fup_Name);

@@ -1,0 +1,389 @@
+#include "../profiles/ProfileTestSupport.h"
+
+#include "canvas/SKTGraphicView.h"
+#include "foundation/SKTGraphic.h"
+#include "groups/GroupMode.h"
+#include "groups/GroupProjects.h"
+#include "groups/GroupTable.h"
+#include "groups/Group_Mode_Wizard.h"
+#include "mainwindow/DesignFile.h"
+#include "mainwindow/MainWindowStartSteps.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/StartChooserWindow.h"
+#include "visitors/VisitorPanel.h"
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QTableView>
+#include <QToolButton>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace zelk::test {
+namespace {
+
+// A two-sided group project of ten holders opened as the wizard opens one:
+// the name on both sides, the title on the back, the number (leading
+// zeros), the company and the photo (a path beside the workbook) on the
+// front.
+class GroupHoldersTest : public ProfileDialogTest {
+protected:
+    static QStringList original(int row) {
+        return {QStringLiteral("Name %1").arg(row + 1), QStringLiteral("Title %1").arg(row + 1),
+                QStringLiteral("%1").arg(row + 1, 3, 10, QLatin1Char('0')),
+                row == 0 ? QStringLiteral("ACME") : QStringLiteral("Firm %1").arg(row + 1),
+                QStringLiteral("photos/p%1.png").arg(row + 1)};
+    }
+    void makeProject() {
+        window.reset();
+        open();
+        GroupMode::install(*window);
+        Data_From_Excel::defaultInstance()->clearRows();
+        Data_From_Excel::defaultInstance()->removeDataColumns();
+        ::Start_Card_Option = QStringLiteral("G");
+        ::CARD_SIDE_STR = QStringLiteral("2");
+        ::Card_Front_Or_Back = 0;
+        window->Reset_Group_Mode_Excel_Col_Index();
+        window->excel_cb_value[0] = 1;
+        window->excel_cb_value[1] = 2;
+        window->excel_cb_value[9] = 3;
+        window->excel_cb_value[2] = 4;
+        window->excel_cb_value[10] = 5;
+        QDir().mkpath(data.filePath(QStringLiteral("photos")));
+        for (int r = 0; r < 10; ++r)
+            QImage(8, 8, QImage::Format_RGB32).save(data.filePath(original(r).at(4)));
+        ::Excel_Source_Path = data.filePath(QStringLiteral("staff.xlsx"));
+        window->_graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 120, 20),
+                                                   QStringLiteral("F"), QStringLiteral("x"), Fup_Name);
+        for (const QString& id : {Fup_Name, Fup_Title})
+            window->_graphicView_BACK->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 120, 20),
+                                                            QStringLiteral("B"), QStringLiteral("x"), id);
+        QList<QStringList> rows;
+        for (int r = 0; r < 10; ++r)
+            rows << original(r);
+        window->Create_Excel_List_Func(
+            {QStringLiteral("Name"), QStringLiteral("Title"), QStringLiteral("ID"), QStringLiteral("Company"),
+             QStringLiteral("Photo")},
+            rows);
+        window->Update_Excel_Column_Binding(QStringLiteral("A"));
+        GroupProjects::folders();
+        project = GroupProjects::projectPath(QStringLiteral("All"), QStringLiteral("Pair"));
+        ::Project_File_Name = project;
+        ASSERT_EQ(window->Save_project_file(false, false, DesignFile::DesignMode), 1) << sink.text();
+        window->New_Project();
+        ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(project, DesignFile::TemplateMode, true), 1);
+        ::Start_Card_Option = QStringLiteral("G");
+        ::Project_File_Name = project;
+        window->Load_Group_Mode_After_log_reading();
+        window->markDesignSaved();
+        sink.shown.clear();
+    }
+    // The rows of a saved file as Python's plistlib reads them: name,
+    // title, number, company and photo of each.
+    QList<QStringList> savedRows(const QString& file = {}) const {
+        const ToolResult r = runTool(
+            debianPython(),
+            {QStringLiteral("-c"),
+             QStringLiteral("import plistlib, sys\nfor r in plistlib.load(open(sys.argv[1], 'rb'))[12]:\n"
+                            "    print('\\t'.join(r.get('Column%d' % c, '') for c in range(1, 6)))\n"),
+             file.isEmpty() ? project : file});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        QList<QStringList> rows;
+        for (const QString& line : QString::fromUtf8(r.out).split(u'\n', Qt::SkipEmptyParts))
+            rows << line.split(u'\t');
+        return rows;
+    }
+    QString shown(int side, const QString& id) const {
+        const auto g = (side == 0 ? window->_graphicView : window->_graphicView_BACK)->Selcect_Ctrl_With_ID(id);
+        return g ? g->Text_Value : QStringLiteral("<none>");
+    }
+    static QLineEdit* box(int side, int slot) { return visitorPanel(side)->fixedSlots[size_t(slot)].value; }
+
+    QString project;
+};
+
+struct Step {
+    enum Kind { Front, Back, Line, Type, Save, SaveDetails, ExitYes, Undo } kind;
+    int n = 0;               // the line (from 0) or the slot typed into
+    const char* text = "";  // what is typed
+};
+
+// Side switches, line selections, typing into the shown side's panel and
+// each way of saving: the file holds exactly what was typed into each row,
+// and both sides, cards and panels, show the selected holder.
+TEST_F(GroupHoldersTest, TheSavedRowIsTheSelectedHoldersOnBothSides) {
+    using S = Step;
+    struct Case {
+        const char* road;
+        QList<Step> steps;
+        int line;                         // selected at the end
+        QMap<int, QStringList> changed;  // rows whose cells differ from the start
+    };
+    const Case cases[] = {
+        // Selected on the back, saved on the front: line 7 took line 2's values.
+        {"issue's road", {{S::Front}, {S::Line, 2}, {S::Back}, {S::Line, 7}, {S::Front}, {S::Save}}, 7, {}},
+        {"exit, save changes", {{S::Front}, {S::Line, 2}, {S::Back}, {S::Line, 7}, {S::Front}, {S::ExitYes}}, 7, {}},
+        {"back edit saved from the front",
+         {{S::Back}, {S::Line, 7}, {S::Type, 1, "Boss"}, {S::Front}, {S::Save}},
+         7,
+         {{7, {"Name 8", "Boss", "008", "Firm 8", "photos/p8.png"}}}},
+        // The back's name box, left as it was, does not undo the front's edit.
+        {"edits on both sides",
+         {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Back}, {S::Type, 1, "Chief"}, {S::SaveDetails}},
+         2,
+         {{2, {"Ann", "Chief", "003", "Firm 3", "photos/p3.png"}}}},
+        {"undo after a line change", {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Line, 7}, {S::Undo}, {S::Save}}, 7, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.road);
+        makeProject();
+        for (const Step& s : c.steps) {
+            switch (s.kind) {
+            case S::Front:
+                window->front_side_btn->click();
+                break;
+            case S::Back:
+                window->back_side_btn->click();
+                break;
+            case S::Line:
+                window->groupListView()->selectRow(s.n);
+                break;
+            case S::Type: {
+                QLineEdit* typed = box(::Card_Front_Or_Back, s.n);
+                typed->setText(QString::fromUtf8(s.text));
+                emit typed->textEdited(typed->text());
+                break;
+            }
+            case S::Save:
+                window->actionNamed(QStringLiteral("Save_Button"))->trigger();
+                break;
+            case S::SaveDetails:
+                window->Save_In_Excel_Details_Btn_Clicked();
+                break;
+            case S::ExitYes:
+                sink.answers = {MessageAnswer::Yes, MessageAnswer::No};
+                window->Exit_Button_Clicked();
+                EXPECT_TRUE(sink.shown.contains(QStringLiteral("Do you want to save changes before closing?")));
+                break;
+            case S::Undo:
+                window->actionNamed(QStringLiteral("Undo_Button"))->trigger();
+                break;
+            }
+        }
+        const QList<QStringList> rows = savedRows();
+        ASSERT_EQ(rows.size(), 10);
+        for (int r = 0; r < 10; ++r)
+            EXPECT_EQ(rows.at(r), c.changed.value(r, original(r))) << "row " << r;
+        const QStringList holder = rows.at(c.line);
+        EXPECT_EQ(window->selectedGroupLine(), c.line);
+        EXPECT_EQ(shown(0, Fup_Name), holder.at(0));
+        EXPECT_EQ(shown(0, Fup_UniqueNo), holder.at(2));
+        EXPECT_EQ(shown(1, Fup_Name), holder.at(0));
+        EXPECT_EQ(shown(1, Fup_Title), holder.at(1));
+        EXPECT_EQ(box(0, 0)->text(), holder.at(0));
+        EXPECT_EQ(box(1, 0)->text(), holder.at(0));
+        EXPECT_EQ(box(1, 1)->text(), holder.at(1));
+        const auto photo = window->_graphicView->Selcect_Ctrl_With_ID(Fup_Photo);
+        ASSERT_TRUE(photo);
+        EXPECT_EQ(photo->_file_path, data.filePath(holder.at(4)));
+        EXPECT_FALSE(photo->_contents.isNull());
+    }
+}
+
+// A project whose card holds an empty company text, as the file may have
+// it, opened by each road: the list is there, and a Save As without an
+// edit writes every row as it was.
+TEST_F(GroupHoldersTest, EveryRoadListsTheProjectAndSavesItUnchanged) {
+    struct Road {
+        const char* name;
+        const char* mode;  // chosen in the start chooser; "" for File > Open
+    };
+    for (const Road road : {Road{"Open a design", "L"}, Road{"File, Open", ""}, Road{"wizard's open project", "G"}}) {
+        SCOPED_TRACE(road.name);
+        makeProject();
+        const DesignReadResult read = DesignFile::readDesignFile(project);
+        ASSERT_TRUE(read.ok());
+        for (const auto& g : read.contents->frontGraphics)
+            if (g->control_ID == Fup_Company)
+                g->Set_text_value(QString());
+        ASSERT_TRUE(DesignFile::writeDesignFile(project, *read.contents, DesignFile::DesignMode).ok);
+        window->New_Project();
+        nextOpenPath = project;
+        play = [&](QDialog* d) {
+            if (auto* chooser = qobject_cast<StartChooserWindow*>(d))
+                chooser->Start_Card_Option_Clicked(QString::fromLatin1(road.mode));
+            if (auto* wizard = qobject_cast<Group_Mode_Wizard*>(d)) {
+                EXPECT_EQ(wizard->Selected_GP_Project, project);
+                wizard->OK_Click();
+            }
+            return d->result();
+        };
+        if (*road.mode)
+            ASSERT_EQ(MainWindowStartSteps::New_Project_And_Start(*window), StartChooser::Started) << sink.text();
+        else
+            window->Open_Button_Clicked();
+        EXPECT_EQ(::Start_Card_Option, QStringLiteral("G"));
+        EXPECT_EQ(window->GroupListData.size(), 10);
+        EXPECT_EQ(window->selectedGroupLine(), 0);
+        EXPECT_EQ(box(0, 2)->text(), QStringLiteral("ACME"));
+        nextSavePath = data.filePath(QStringLiteral("Copy.did"));
+        window->Save_As_Button_Clicked();
+        const QList<QStringList> rows = savedRows(nextSavePath);
+        ASSERT_EQ(rows.size(), 10) << sink.text();
+        for (int r = 0; r < 10; ++r)
+            EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
+    }
+}
+
+// The copy to the other side of a two-sided ID card, a visitor design and a
+// group project: the back takes copies of the front with their bindings as
+// one undo step, is shown and exported with the copied texts (pdftotext).
+TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
+    int line = 0;  // one text a line, so that pdftotext reads each whole
+    auto text = [&](int side, const QString& id, const QString& value) {
+        const auto g = (side == 0 ? window->_graphicView : window->_graphicView_BACK)
+                           ->createGraphicOfClass(GraphicKind::Text, true, QRectF(), side == 0 ? QStringLiteral("F")
+                                                                                                 : QStringLiteral("B"),
+                                                  value, id);
+        g->Set_text_value(value);
+        g->_bounds = QRectF(10, 5 + 22 * (line++ % 6), 150, 20);
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> setUp;  // the front's design; the back's, if any
+        MessageAnswer answer;         // to the replace question, when asked
+        bool copied;
+        QStringList backTexts;  // of the back's shown texts afterwards
+    };
+    const Case cases[] = {
+        {"ID card",
+         [&] {
+             open();
+             ::Start_Card_Option = QStringLiteral("L");
+             text(0, QString(), QStringLiteral("Acme Corp"));
+             window->_graphicView->createGraphicOfClass(GraphicKind::Shape, true, QRectF(5, 5, 40, 30),
+                                                        QStringLiteral("F"), QString(), QString());
+         },
+         MessageAnswer::No, true, {"Acme Corp"}},
+        {"a back kept", [&] {
+             open();
+             ::Start_Card_Option = QStringLiteral("L");
+             text(0, QString(), QStringLiteral("Acme Corp"));
+             text(1, QString(), QStringLiteral("Old back"));
+         },
+         MessageAnswer::No, false, {"Old back"}},
+        {"visitor design", [&] {
+             open();
+             ::Start_Card_Option = QStringLiteral("V");
+             text(0, Fup_Name, QStringLiteral("Visitor Ann"));
+             text(0, QStringLiteral("F_label1"), QStringLiteral("Badge :"));
+             text(0, QStringLiteral("F_field1"), QStringLiteral("B-7"));
+             text(1, QString(), QStringLiteral("Old back"));
+             window->Set_Up_Panels_After_Reading();
+         },
+         MessageAnswer::Yes, true, {"Visitor Ann", "Badge :", "B-7"}},
+        // The title's column has no control anywhere: binding it ("A") would
+        // place one on the front.
+        {"group project", [&] {
+             makeProject();
+             window->groupListView()->selectRow(4);
+             window->excel_cb_value[11] = 5;  // the back's photo column, though the back has no photo
+         },
+         MessageAnswer::Yes, true, {"Name 5", "005", "Firm 5"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window.reset();
+        c.setUp();
+        ::CARD_SIDE_STR = QStringLiteral("2");
+        window->Select_front_side();
+        const GraphicList front = window->Get_Front_Controls_Array();
+        const bool backHeld = !window->Get_Back_Controls_Array().isEmpty();
+        sink.shown.clear();
+        sink.answers = {c.answer};
+        ASSERT_TRUE(window->copy_card_design_btn->isEnabled());
+        window->copy_card_design_btn->click();
+        EXPECT_EQ(sink.shown.size(), backHeld ? 1 : 0) << sink.text();
+        EXPECT_FALSE(::copy_card_design);
+        EXPECT_EQ(window->Get_Front_Controls_Array(), front);
+        QStringList backTexts;
+        for (const auto& g : window->Get_Back_Controls_Array())
+            if (g->kind() == GraphicKind::Text && g->ctrl_is_visible)
+                backTexts << g->Text_Value;
+        backTexts.sort();
+        QStringList expected = c.backTexts;
+        expected.sort();
+        EXPECT_EQ(backTexts, expected);
+        if (!c.copied) {
+            EXPECT_EQ(::Card_Front_Or_Back, 0);
+            continue;
+        }
+        EXPECT_EQ(::Card_Front_Or_Back, 1);
+        const GraphicList& back = window->Get_Back_Controls_Array();
+        ASSERT_EQ(back.size(), front.size());
+        for (qsizetype i = 0; i < back.size(); ++i) {
+            EXPECT_NE(back.at(i), front.at(i));
+            EXPECT_EQ(back.at(i)->control_ID, front.at(i)->control_ID);
+            EXPECT_EQ(back.at(i)->bounds(), front.at(i)->bounds());
+            EXPECT_EQ(back.at(i)->data_source_type, front.at(i)->data_source_type);
+            EXPECT_EQ(back.at(i)->excel_col_indx, front.at(i)->excel_col_indx);
+        }
+        if (::Start_Card_Option != QStringLiteral("L")) {
+            EXPECT_EQ(box(1, 0)->text(), expected.contains("Name 5") ? "Name 5" : "Visitor Ann");
+        }
+        if (::Start_Card_Option == QStringLiteral("V")) {
+            EXPECT_EQ(visitorPanel(1)->view_array_value.size(), 1);
+        }
+        if (::Start_Card_Option == QStringLiteral("G")) {
+            EXPECT_EQ(window->selectedGroupLine(), 4);
+            EXPECT_FALSE(window->_graphicView->Selcect_Ctrl_With_ID(Fup_Title));
+        }
+        const QString pdf = data.filePath(QStringLiteral("%1.pdf").arg(QString::fromLatin1(c.name)));
+        ::export_card_side = QStringLiteral("B");
+        window->Export_Single_File(pdf, false);
+        const QString printed = QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out);
+        for (const QString& t : c.backTexts)
+            EXPECT_TRUE(printed.contains(t)) << printed.toStdString();
+        // Undo on the back gives back what it held.
+        window->actionNamed(QStringLiteral("Undo_Button"))->trigger();
+        EXPECT_EQ(window->Get_Back_Controls_Array().isEmpty(), !backHeld);
+        if (backHeld) {
+            EXPECT_NE(window->Get_Back_Controls_Array().first()->control_ID, front.first()->control_ID);
+        }
+        // Saved with the copy, then without it: no holder's row changes, the
+        // photo of a back without one included.
+        if (::Start_Card_Option == QStringLiteral("G")) {
+            window->actionNamed(QStringLiteral("Redo_Button"))->trigger();
+            for (const char* command : {"Save_Button", "Undo_Button", "Save_Button"})
+                window->actionNamed(QString::fromLatin1(command))->trigger();
+            const QList<QStringList> rows = savedRows();
+            for (int r = 0; r < rows.size(); ++r)
+                EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
+        }
+    }
+}
+
+TEST(GroupRowNumbers, AnAddedRowTakesANumberNoRowHolds) {
+    struct Case {
+        QStringList numbers;
+        const char* next;
+    };
+    const Case cases[] = {
+        {{}, "1"},
+        {{"1", "2", "3"}, "4"},
+        {{"1", "2", "4", "5", "6"}, "7"},  // row 3 deleted: the count alone gave a second 6
+        {{"1", "x", " 3 "}, "4"},
+        {{"7"}, "8"},
+    };
+    for (const Case& c : cases) {
+        QList<QVariantMap> rows;
+        for (const QString& n : c.numbers)
+            rows << QVariantMap{{QStringLiteral("Extension"), n}};
+        EXPECT_EQ(GroupTable::nextRowNumber(rows), QString::fromLatin1(c.next)) << c.numbers.join(u',').toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace zelk::test
