@@ -1,0 +1,370 @@
+// The main window's visitor topic: the entry panels' fields on the card
+// (made, valued and placed from the panels, read back into them) and the
+// panels' re-sync with the card after undo, redo and lock changes.
+#include "mainwindow/SKTWindowController.h"
+
+#include "canvas/FieldPlacement.h"
+#include "canvas/SKTGraphicView.h"
+#include "canvas/ToolKind.h"
+#include "canvas/ToolPalette.h"
+#include "foundation/AppPaths.h"
+#include "foundation/Codes.h"
+#include "foundation/ProfileFieldTable.h"
+#include "foundation/SKTGraphic.h"
+#include "foundation/SKTImage.h"
+#include "foundation/Utilities.h"
+#include "inspector/InspectorPanels.h"
+#include "mainwindow/AppGlobals.h"
+#include "visitors/PaneRoom.h"
+#include "visitors/VisitorPanel.h"
+#include "visitors/VisitorTopic.h"
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+using zelk::visitortopic::groupMode;
+using zelk::visitortopic::sideLetter;
+using zelk::visitortopic::TextHere;
+using zelk::visitortopic::visitorOrGroupMode;
+
+}  // namespace
+
+bool SKTWindowController::new_control_add(const QString& value, const QString& ctrl_id, QLineEdit* txt_ctrl_id) {
+    setLibrary_Selected_Image(QString());
+    const QString text = value.isEmpty() ? TextHere : value;
+    const int side = ::Card_Front_Or_Back;
+    for (const std::shared_ptr<SKTGraphic>& g : side == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array())
+        if (g && g->control_ID == ctrl_id)
+            return false;
+    SKTGraphicView* canvas = side == 0 ? _graphicView : _graphicView_BACK;
+    if (ctrl_id == Fup_Photo || ctrl_id.contains(QLatin1String("F_Photo"))) {
+        toolPalette()->setToolQuietly(zelk::ImageTool);
+        canvas->createGraphicOfClass(zelk::GraphicKind::Image, false, QRectF(), sideLetter(side), text, ctrl_id);
+    } else {
+        canvas->createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(), sideLetter(side), text, ctrl_id);
+        if (txt_ctrl_id)
+            txt_ctrl_id->setText(text);
+    }
+    return true;
+}
+
+void SKTWindowController::Change_Value(const QString& value, const QString& ctrl_id, bool show_value, bool set_pos) {
+    const QString text = value.isEmpty() ? TextHere : value;
+    GraphicList& graphics = ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
+    if (graphics.isEmpty())
+        return;
+    for (const std::shared_ptr<SKTGraphic>& g : graphics) {
+        if (!g || g->control_ID != ctrl_id)
+            continue;
+        const bool image = zelk::isExactlyImage(g.get());
+        if (zelk::isExactlyText(g.get()) || image) {
+            if (!show_value) {
+                g->Set_Ctrl_Is_Visible(false);
+            } else {
+                if (set_pos) {
+                    const QPointF at = Set_Ctrl_Pos_In_Vstr_Mode(ctrl_id, g->bounds());
+                    g->setXPosition(at.x());
+                    g->setYPosition(at.y());
+                }
+                if (image) {
+                    static_cast<SKTImage*>(g.get())->setFilePath(text, true);
+                } else {
+                    g->Set_text_value(text);
+                    // As typed on the canvas: the box takes its lines' height.
+                    SKTGraphicView::fitTextHeight(*g);
+                }
+                g->Set_Ctrl_Is_Visible(true);
+                currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);
+            }
+        }
+        Show_RHS_Properties(show_value ? g.get() : nullptr);
+        break;
+    }
+    Refresh_Canvas();
+    Insert_In_Undo_Redo();
+}
+
+QPointF SKTWindowController::Set_Ctrl_Pos_In_Vstr_Mode(const QString& ctrl_id, const QRectF& ctrl_bound) {
+    enum class Rule { None, Left, Right };
+    Rule rule = Rule::None;
+    QString partner;
+    if (const zelk::ProfileField* f = zelk::profileFieldForId(ctrl_id); f && f->slot != zelk::SlotPhoto) {
+        if (f->valueId == ctrl_id) {
+            partner = f->captionId;
+            rule = Rule::Right;
+        } else {
+            partner = f->valueId;
+            rule = Rule::Left;
+        }
+    }
+    if (ctrl_id == Fup_Photo) {
+        partner = Fup_Photo;
+        rule = Rule::Left;
+    }
+    if (ctrl_id.contains(QLatin1String("_field"))) {
+        partner = Trim_Str(QStringLiteral("F_label") + ctrl_id.mid(7));
+        rule = Rule::Right;
+    }
+    if (ctrl_id.contains(QLatin1String("_label"))) {
+        partner = Trim_Str(QStringLiteral("F_field") + ctrl_id.mid(7));
+        rule = Rule::Left;
+    }
+    const QRectF canvas = _graphicView->cardRect();
+    // Where the rule puts it, unless that lies on what the side shows and
+    // the card has room elsewhere.
+    const GraphicList& side = ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
+    const SKTGraphic* self = nullptr;
+    for (const std::shared_ptr<SKTGraphic>& g : side)
+        if (g && g->control_ID == ctrl_id) {
+            self = g.get();
+            break;
+        }
+    auto clear = [&](const QPointF& at) {
+        return zelk::clearPlaceFor(QRectF(at, ctrl_bound.size()), zelk::drawnRects(side, self), canvas).topLeft();
+    };
+    if (rule == Rule::None)
+        return clear(QPointF(0, 0));
+    const QPointF p = Get_Ctrl_Location_From_Design(partner);
+    if (p == QPointF(0, 0))
+        return clear(Control_New_Point(sideLetter(::Card_Front_Or_Back)));
+    auto inside = [&canvas](const QPointF& q) {
+        return q.x() >= canvas.left() && q.y() >= canvas.top() && q.x() < canvas.right() && q.y() < canvas.bottom();
+    };
+    if (rule == Rule::Left) {
+        const QPointF beside(p.x() - ctrl_bound.width(), p.y());
+        return clear(inside(beside) ? beside : QPointF(p.x(), p.y() - ctrl_bound.height()));
+    }
+    const QPointF beside(p.x() + rf_control_rect.width(), p.y());
+    return clear(inside(beside) ? beside : QPointF(p.x(), p.y() + rf_control_rect.height()));
+}
+
+QPointF SKTWindowController::Get_Ctrl_Location_From_Design(const QString& ctrl_id) {
+    const QAbstractButton* check = Get_chk_box_of_visitor_mode(ctrl_id);
+    if (!check || !check->isChecked())
+        return QPointF(0, 0);
+    for (const std::shared_ptr<SKTGraphic>& g :
+         ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array())
+        if (g && g->control_ID == ctrl_id) {
+            rf_control_rect = g->bounds();
+            return g->bounds().topLeft();
+        }
+    return QPointF(0, 0);
+}
+
+namespace {
+
+// The current side's panel control of a graphic's ID: for a profile slot the
+// caption's or the value's (`caption` or `value` of the slot), for a
+// user-added row the one of `kind` ("T" the text box, "C" the check box).
+template <typename Widget, typename Stored>
+Widget* panelControlOf(const QString& ctrl_id, Stored* VisitorPanel::Slot::*caption,
+                       Stored* VisitorPanel::Slot::*value, const QString& kind) {
+    VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back);
+    if (!panel)
+        return nullptr;
+    const int slot = VisitorPanel::slotOfId(ctrl_id);
+    if (slot >= 0) {
+        const VisitorPanel::Slot& s = panel->fixedSlots[size_t(slot)];
+        return s.field->captionId == ctrl_id ? s.*caption : s.*value;
+    }
+    if (ctrl_id.contains(zelk::ProfileIdMark))
+        return nullptr;
+    return qobject_cast<Widget*>(panel->Get_Dynamic_Label_Ctrl(ctrl_id, kind));
+}
+
+}  // namespace
+
+QLineEdit* SKTWindowController::Get_text_box_of_visitor_mode(const QString& ctrl_id) const {
+    return panelControlOf<QLineEdit>(ctrl_id, &VisitorPanel::Slot::label, &VisitorPanel::Slot::value,
+                                     QStringLiteral("T"));
+}
+
+QAbstractButton* SKTWindowController::Get_chk_box_of_visitor_mode(const QString& ctrl_id) const {
+    return panelControlOf<QAbstractButton>(ctrl_id, &VisitorPanel::Slot::label_chk, &VisitorPanel::Slot::value_chk,
+                                           QStringLiteral("C"));
+}
+
+namespace {
+
+// The panel takes what the side's graphics show; boxes are only ever checked.
+void loadPanelFromSide(VisitorPanel* panel, const GraphicList& graphics) {
+    if (!panel)
+        return;
+    for (const std::shared_ptr<SKTGraphic>& g : graphics) {
+        const bool image = zelk::isExactlyImage(g.get());
+        if (!g || !(zelk::isExactlyText(g.get()) || image) || !g->ctrl_is_visible)
+            continue;
+        const QString id = Trim_Str(g->control_ID);
+        if (image) {
+            if (id == Fup_Photo || id.isEmpty())
+                panel->Set_User_Image_Control(g->_file_path, g->_contents, g->control_ID);
+            continue;
+        }
+        if (id.isEmpty())
+            continue;
+        const int slot = VisitorPanel::slotOfId(id);
+        if (slot < 0)
+            continue;
+        const VisitorPanel::Slot& s = panel->fixedSlots[size_t(slot)];
+        const bool caption = s.field->captionId == id;
+        QLineEdit* box = caption ? s.label : s.value;
+        QCheckBox* check = caption ? s.label_chk : s.value_chk;
+        box->setReadOnly(false);
+        box->setText(g->Text_Value);
+        check->setChecked(true);
+        box->setEnabled(true);
+        if (!caption && s.field->slot == zelk::SlotDate)
+            panel->Chk_Unchk_Manual_Date_Time(QStringLiteral("D"));
+        else if (!caption && s.field->slot == zelk::SlotTime)
+            panel->Chk_Unchk_Manual_Date_Time(QStringLiteral("T"));
+    }
+}
+
+QString numberPart(QString id, const QString& stemA, const QString& stemB) {
+    return Trim_Str(id.remove(stemA).remove(stemB));
+}
+
+void rebuildRows(SKTWindowController& w, VisitorPanel* panel, const QList<QStringList>& list) {
+    if (!panel)
+        return;
+    for (qsizetype i = list.size() - 1; i >= 0; --i) {
+        const QStringList& e = list.at(i);
+        if (e.size() < 5)
+            continue;
+        const bool visible = e.at(2) == QLatin1String("Y");
+        if (e.at(4) == QLatin1String("T")) {
+            panel->Text_ctrl_type_rd_select();
+            if (!e.at(0).contains(QLatin1String("_label")))
+                continue;
+            panel->Add_label_control(e.at(0), e.at(1), visible);
+            const QString number = numberPart(e.at(0), QStringLiteral("F_label"), QStringLiteral("B_label"));
+            for (const QStringList& f : list)
+                if (f.size() >= 5 && f.at(0).contains(QLatin1String("_field")) &&
+                    numberPart(f.at(0), QStringLiteral("F_field"), QStringLiteral("B_field")) == number) {
+                    panel->Add_Value_control(f.at(0), f.at(1), f.at(2) == QLatin1String("Y"));
+                    break;
+                }
+            // Its controls were placed either way: the next row goes below.
+            panel->Increment_in_position();
+        } else {
+            panel->Image_ctrl_type_rd_select();
+            panel->Add_Image_control(e.at(0), e.at(1), visible);
+            panel->Add_Value_control(e.at(0), e.at(1), visible);
+            panel->Increment_in_position();
+        }
+    }
+    Q_UNUSED(w);
+}
+
+}  // namespace
+
+void SKTWindowController::Load_Fup_Fields() { loadPanelFromSide(zelk::visitorPanel(0), Get_Front_Controls_Array()); }
+
+void SKTWindowController::Load_Fup_Fields_BackSide() {
+    loadPanelFromSide(zelk::visitorPanel(1), Get_Back_Controls_Array());
+}
+
+void SKTWindowController::Create_Control_For_Visitor_Mode() {
+    Create_Control_For_Visitor_Mode_Front_Side();
+    Create_Control_For_Visitor_Mode_Back_Side();
+    for (VisitorPanel* panel : {zelk::visitorPanel(0), zelk::visitorPanel(1)})
+        if (panel)
+            panel->Text_ctrl_type_rd_select();
+}
+
+void SKTWindowController::Create_Control_For_Visitor_Mode_Front_Side() {
+    rebuildRows(*this, zelk::visitorPanel(0), dynamic_ctrl_list_front);
+}
+
+void SKTWindowController::Create_Control_For_Visitor_Mode_Back_Side() {
+    rebuildRows(*this, zelk::visitorPanel(1), dynamic_ctrl_list_back);
+}
+
+QString SKTWindowController::Get_Front_Visitor_dyn_contrl_str() const {
+    const VisitorPanel* panel = zelk::visitorPanel(0);
+    return panel ? panel->rowsText() : QString();
+}
+
+QString SKTWindowController::Get_Back_Visitor_dyn_contrl_str() const {
+    const VisitorPanel* panel = zelk::visitorPanel(1);
+    return panel ? panel->rowsText() : QString();
+}
+
+// ---------------------------------------------------------------- re-sync with the card
+
+void SKTWindowController::Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(SKTGraphic* g) {
+    if (!visitorOrGroupMode() || !g)
+        return;
+    const bool image = zelk::isExactlyImage(g);
+    if (!(zelk::isExactlyText(g) || image))
+        return;
+    const QString id = g->control_ID;
+    QLineEdit* box = Get_text_box_of_visitor_mode(id);
+    QAbstractButton* check = Get_chk_box_of_visitor_mode(id);
+    if (check)
+        check->setChecked(g->ctrl_is_visible);
+    if (box) {
+        box->setText(image ? Get_Original_Path_Of_Image_Control(*g) : g->Text_Value);
+        box->setEnabled(check && check->isChecked());
+        box->setReadOnly(!box->isEnabled() || image);
+    }
+    if (!image)
+        return;
+    VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back);
+    if (!panel)
+        return;
+    QLabel* rowView = panel->Get_Dynamic_Photo_Ctrl(id);
+    if (groupMode() && rowView) {
+        if (zelk::AppPaths::isNoPicture(g->_file_path))
+            rowView->setPixmap(QPixmap::fromImage(no_image_ctrl_GP));
+        else if (Set_Dynamic_Pic_Ctrl_Image)
+            Set_Dynamic_Pic_Ctrl_Image(rowView, g->_contents);
+        return;
+    }
+    panel->Set_User_Image_Control(g->_file_path, g->_contents, id);
+}
+
+void SKTWindowController::Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK() {
+    if (!visitorOrGroupMode())
+        return;
+    for (const std::shared_ptr<SKTGraphic>& g :
+         ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array()) {
+        if (!g || Trim_Str(g->control_ID).isEmpty())
+            continue;
+        QLineEdit* box = Get_text_box_of_visitor_mode(g->control_ID);
+        QAbstractButton* check = Get_chk_box_of_visitor_mode(g->control_ID);
+        if (check)
+            check->setEnabled(!g->ctrl_is_locked);
+        if (box)
+            box->setEnabled(!g->ctrl_is_locked && (!check || check->isChecked()));
+    }
+}
+
+void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
+    VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back);
+    if (!panel)
+        return;
+    panel->Refresh_Controls();
+    // The rows first lose their state, then every graphic gives its own.
+    for (const QList<VisitorPanel::RowEntry>* column : {&panel->view_array_label, &panel->view_array_value})
+        for (const VisitorPanel::RowEntry& e : *column)
+            if (e.check)
+                e.check->setChecked(false);
+    for (const std::shared_ptr<SKTGraphic>& g :
+         ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array())
+        Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(g.get());
+    Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
+}
