@@ -77,3 +77,14 @@ void View_Data_Series::Update_batch_List_Count() {
 }
 
 void View_Data_Series::OK_Btn_Clicked() { done(1); }
+
+void View_Data_Series::openNamed(const QString& name) {
+    const QString series = Trim_Str(name);
+    if (series.isEmpty() || series == QLatin1String("<--Select-->")) {
+        Show_MessageBox(QStringLiteral("Please select the series."));
+        return;
+    }
+    View_Data_Series* viewer = defaultInstance();
+    viewer->file_name = series;
+    viewer->Open_Wnd();
+}

@@ -26,6 +26,9 @@ public:
 
     // Fills the list from the series file and runs the viewer.
     void Open_Wnd();
+    // Shows the series a chooser names; no series chosen (empty or the
+    // chooser's "<--Select-->") asks the user to choose one.
+    static void openNamed(const QString& name);
     void Load_file_Func(const QString& path);
     // Adds a row for the line when it is not blank (trimmed).
     void Create_Avail_List(const QString& line);

@@ -88,14 +88,7 @@ QString Cropping_Tool::selectedSeries() const {
 
 void Cropping_Tool::View_batch_Series_Button() {
     if (input_selection == 3) {
-        const QString name = Trim_Str(batch_list->currentText());
-        if (name.isEmpty() || name == QLatin1String("<--Select-->")) {
-            Show_MessageBox(QStringLiteral("Please select the series."));
-            return;
-        }
-        View_Data_Series* viewer = View_Data_Series::defaultInstance();
-        viewer->file_name = name;
-        viewer->Open_Wnd();
+        View_Data_Series::openNamed(batch_list->currentText());
     } else if (input_selection == 4) {
         Data_From_Excel::defaultInstance()->Open_Wnd();
     }

@@ -397,14 +397,7 @@ void SKTWindowController::View_batch_Series_Button() {
         if (kind == QLatin1String("Manual"))
             return;
         if (kind == QLatin1String("Series")) {
-            const QString name = Batch_Series ? Trim_Str(Batch_Series->currentText()) : QString();
-            if (name.isEmpty() || name == QLatin1String("<--Select-->")) {
-                Show_MessageBox(QStringLiteral("Please select the series."));
-                return;
-            }
-            View_Data_Series* viewer = View_Data_Series::defaultInstance();
-            viewer->file_name = name;
-            viewer->Open_Wnd();
+            View_Data_Series::openNamed(Batch_Series ? Batch_Series->currentText() : QString());
             return;
         }
         Data_From_Excel::defaultInstance()->Open_Wnd();

@@ -366,14 +366,7 @@ void ProfileDialogBase::View_Excel_Btn_Clicked() {
 void ProfileDialogBase::View_Data_Series_By_Name(QComboBox* ser_col_cb, QComboBox* DS_combo_obj) {
     const int source = DS_combo_obj->currentIndex();
     if (source == DataSourceType::Series) {
-        const QString name = ser_col_cb->currentIndex() >= 0 ? Trim_Str(ser_col_cb->currentText()) : QString();
-        if (name.isEmpty() || name == QLatin1String("<--Select-->")) {
-            Show_MessageBox(QStringLiteral("Please select the series."));
-            return;
-        }
-        View_Data_Series* viewer = View_Data_Series::defaultInstance();
-        viewer->file_name = name;
-        viewer->Open_Wnd();
+        View_Data_Series::openNamed(ser_col_cb->currentIndex() >= 0 ? ser_col_cb->currentText() : QString());
     } else if (source == DataSourceType::ExcelColumn) {
         View_Excel_Btn_Clicked();
     }
