@@ -100,8 +100,9 @@ TEST_F(SeriesFileTest, AppendedValuesFollowWhatTheFileHolds) {
     for (const auto& c : cases) {
         const QString p = tmp.filePath("append.txt");
         QFile::remove(p);
-        if (c.before)
+        if (c.before) {
             ASSERT_TRUE(writeFile(p, c.before));
+        }
         ASSERT_TRUE(SeriesFile::append(p, c.added)) << c.what;
         EXPECT_EQ(SeriesFile::readRowList(p), c.rows) << c.what;
     }
