@@ -55,7 +55,7 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
         grid->addWidget(l, row, 1);
         grid->addWidget(name, row++, 2, 1, 6);
     };
-    auto numberPair = [this](QLineEdit* f, zelk::Stepper* s) {
+    auto numberPair = [](QLineEdit* f, zelk::Stepper* s) {
         auto* box = new QHBoxLayout;
         box->setSpacing(2);
         box->addWidget(f);
