@@ -581,9 +581,17 @@ void install(SKTWindowController& window) {
         w.Set_Up_Panels_After_Reading();
     };
     // The copy to the other side: the list is set up again without binding
-    // anything (the copies keep theirs), and both sides show the selected
-    // holder.
+    // anything (the copies keep theirs, but for the photo: it shows the
+    // photo column of the side it now stands on, where that side has one,
+    // as on screen), and both sides show the selected holder.
     steps.afterCopying = [](SKTWindowController& w, int side) {
+        const int photoColumn = w.excel_cb_value[side == 0 ? 10 : 11];
+        const auto photo = (side == 0 ? w._graphicView : w._graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+        if (photo && photoColumn >= 1) {
+            photo->Set_Data_source_type(DataSourceType::ExcelColumn);
+            photo->Set_Excel_binding(true);
+            photo->Set_Excel_binding_Index(photoColumn);
+        }
         w.Resync_Side_Panel(side);
         const int line = std::max(w.selectedGroupLine(), 0);
         w.Set_Group_Mode_List_Setting_After_Loading(Project_File_Name, QStringLiteral("A"));
