@@ -531,9 +531,13 @@ void buildGroupPane(SKTWindowController& window) {
     auto* grid = new QGridLayout;
     using W = SKTWindowController;
     const std::pair<const char*, void (W::*)()> commands[] = {
-        {"Add", &W::Add_In_Excel_Details_Btn_Clicked},   {"Delete", &W::Delete_In_Excel_Details_Btn_Clicked},
-        {"Save", &W::Save_In_Excel_Details_Btn_Clicked}, {"Save and Next", &W::Save_Excel_Details_Btn_Clicked},
-        {"View", &W::View_Excel_Btn_Clicked},            {"Update", &W::Update_Excel_Btn_Clicked}};
+        {"Add", &W::Add_In_Excel_Details_Btn_Clicked},
+        {"Delete", &W::Delete_In_Excel_Details_Btn_Clicked},
+        // The reminder after a picture is picked names this button.
+        {"Save Details", &W::Save_In_Excel_Details_Btn_Clicked},
+        {"Save and Next", &W::Save_Excel_Details_Btn_Clicked},
+        {"View", &W::View_Excel_Btn_Clicked},
+        {"Update", &W::Update_Excel_Btn_Clicked}};
     int at = 0;
     for (const auto& command : commands) {
         auto* button = new QPushButton(QString::fromLatin1(command.first), pane);

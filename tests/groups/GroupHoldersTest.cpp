@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
 
@@ -422,6 +423,24 @@ TEST_F(GroupHoldersTest, ACopiedPhotoShowsThePhotoColumnOfItsSide) {
         }
         EXPECT_EQ(colours, QStringList{QString::fromLatin1(c.colour)});
     }
+}
+
+// The reminder after a bound photo changes names the pane's button that
+// stores the row, and that button stores it.
+TEST_F(GroupHoldersTest, TheReminderNamesTheButtonThatSavesTheRow) {
+    makeProject();
+    window->Set_Selected_Graphic(window->_graphicView->Selcect_Ctrl_With_ID(Fup_Photo));
+    window->Show_Message_To_Update_Data();
+    ASSERT_EQ(sink.shown.size(), 1);
+    const QString named = sink.shown.first().section(u'\'', 1, 1);
+    QPushButton* button = nullptr;
+    for (QPushButton* b : window->group_mode_view->findChildren<QPushButton*>())
+        if (b->text() == named)
+            button = b;
+    ASSERT_TRUE(button) << named.toStdString();
+    sink.shown.clear();
+    button->click();
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Record saved successfully.")});
 }
 
 TEST(GroupRowNumbers, AnAddedRowTakesANumberNoRowHolds) {
