@@ -531,9 +531,13 @@ void buildGroupPane(SKTWindowController& window) {
     auto* grid = new QGridLayout;
     using W = SKTWindowController;
     const std::pair<const char*, void (W::*)()> commands[] = {
-        {"Add", &W::Add_In_Excel_Details_Btn_Clicked},   {"Delete", &W::Delete_In_Excel_Details_Btn_Clicked},
-        {"Save", &W::Save_In_Excel_Details_Btn_Clicked}, {"Save and Next", &W::Save_Excel_Details_Btn_Clicked},
-        {"View", &W::View_Excel_Btn_Clicked},            {"Update", &W::Update_Excel_Btn_Clicked}};
+        {"Add", &W::Add_In_Excel_Details_Btn_Clicked},
+        {"Delete", &W::Delete_In_Excel_Details_Btn_Clicked},
+        // The reminder after a picture is picked names this button.
+        {"Save Details", &W::Save_In_Excel_Details_Btn_Clicked},
+        {"Save and Next", &W::Save_Excel_Details_Btn_Clicked},
+        {"View", &W::View_Excel_Btn_Clicked},
+        {"Update", &W::Update_Excel_Btn_Clicked}};
     int at = 0;
     for (const auto& command : commands) {
         auto* button = new QPushButton(QString::fromLatin1(command.first), pane);
@@ -581,9 +585,17 @@ void install(SKTWindowController& window) {
         w.Set_Up_Panels_After_Reading();
     };
     // The copy to the other side: the list is set up again without binding
-    // anything (the copies keep theirs), and both sides show the selected
-    // holder.
+    // anything (the copies keep theirs, but for the photo: it shows the
+    // photo column of the side it now stands on, where that side has one,
+    // as on screen), and both sides show the selected holder.
     steps.afterCopying = [](SKTWindowController& w, int side) {
+        const int photoColumn = w.excel_cb_value[side == 0 ? 10 : 11];
+        const auto photo = (side == 0 ? w._graphicView : w._graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+        if (photo && photoColumn >= 1) {
+            photo->Set_Data_source_type(DataSourceType::ExcelColumn);
+            photo->Set_Excel_binding(true);
+            photo->Set_Excel_binding_Index(photoColumn);
+        }
         w.Resync_Side_Panel(side);
         const int line = std::max(w.selectedGroupLine(), 0);
         w.Set_Group_Mode_List_Setting_After_Loading(Project_File_Name, QStringLiteral("A"));

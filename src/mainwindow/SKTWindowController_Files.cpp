@@ -236,10 +236,11 @@ bool SKTWindowController::Copy_Card_Design_Clicked() {
     SKTGraphicView* canvas = to == CardSide::Front ? _graphicView : _graphicView_BACK;
     canvas->Clear_Control_Selection();
     document_->notifyGraphicsChanged(to);
-    // One step of the side changed: Undo there gives back what it held.
-    canvas->Insert_In_Undo_Redo();
     if (const DesignModeSteps steps = designModeSteps_.value(::Start_Card_Option); steps.afterCopying)
         steps.afterCopying(*this, to);
+    // One step of the side changed, as the mode has set it up: Undo there
+    // gives back what it held, Redo the copy as it was shown.
+    canvas->Insert_In_Undo_Redo();
     ::copy_card_design = false;
     to == CardSide::Front ? Select_front_side() : Select_back_side();
     return true;

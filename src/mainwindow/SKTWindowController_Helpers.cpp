@@ -50,6 +50,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 // ---------------------------------------------------------------- units and paths
 
@@ -350,6 +351,9 @@ void SKTWindowController::Get_Email_Details() const {
 // ---------------------------------------------------------------- after export, series combos
 
 void SKTWindowController::Open_Export_File_Box() {
+    // The back side's file belongs to the export that wrote it: an export
+    // after it (a pass, a list, a picture) shows and opens its own file only.
+    const QString backFile = std::exchange(::Export_Back_File_Path, QString());
     if (::check_any_card_exported != 1)
         return;
     if (!Open_Export_Files)
@@ -359,7 +363,7 @@ void SKTWindowController::Open_Export_File_Box() {
     box->_open_log_message->setText(::Export_File_Message);
     box->_open_log_chk->setText(QFileInfo(::Export_File_Path).isDir() ? QStringLiteral("Open containing folder.")
                                                                       : QStringLiteral("Open exported file."));
-    box->Export_Back_File_Path = ::Export_Back_File_Path;
+    box->Export_Back_File_Path = backFile;
     box->Open_Wnd();
 }
 

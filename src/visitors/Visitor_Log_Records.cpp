@@ -460,6 +460,8 @@ bool Visitor_Log_Records::Export_Records_Click() {
     }
     ::Export_File_Message = QStringLiteral("Record has been exported successfully.");
     ::Export_File_Path = path;
+    // A file was written: the box says so, a card exported before or not.
+    ::check_any_card_exported = 1;
     hub_.Open_Export_File_Box();
     return true;
 }

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
 
@@ -36,6 +37,7 @@ protected:
                 row == 0 ? QStringLiteral("ACME") : QStringLiteral("Firm %1").arg(row + 1),
                 QStringLiteral("photos/p%1.png").arg(row + 1)};
     }
+    static QString backPhoto(int row) { return QStringLiteral("photos/b%1.png").arg(row + 1); }
     void makeProject() {
         window.reset();
         open();
@@ -52,8 +54,13 @@ protected:
         window->excel_cb_value[2] = 4;
         window->excel_cb_value[10] = 5;
         QDir().mkpath(data.filePath(QStringLiteral("photos")));
+        // Front photos red, back photos (a column no side binds yet) blue.
         for (int r = 0; r < 10; ++r)
-            QImage(8, 8, QImage::Format_RGB32).save(data.filePath(original(r).at(4)));
+            for (const auto& [path, colour] : {std::pair(original(r).at(4), Qt::red), std::pair(backPhoto(r), Qt::blue)}) {
+                QImage picture(8, 8, QImage::Format_RGB32);
+                picture.fill(colour);
+                picture.save(data.filePath(path));
+            }
         ::Excel_Source_Path = data.filePath(QStringLiteral("staff.xlsx"));
         window->_graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 120, 20),
                                                    QStringLiteral("F"), QStringLiteral("x"), Fup_Name);
@@ -62,10 +69,10 @@ protected:
                                                             QStringLiteral("B"), QStringLiteral("x"), id);
         QList<QStringList> rows;
         for (int r = 0; r < 10; ++r)
-            rows << original(r);
+            rows << (original(r) << backPhoto(r));
         window->Create_Excel_List_Func(
             {QStringLiteral("Name"), QStringLiteral("Title"), QStringLiteral("ID"), QStringLiteral("Company"),
-             QStringLiteral("Photo")},
+             QStringLiteral("Photo"), QStringLiteral("Back photo")},
             rows);
         window->Update_Excel_Column_Binding(QStringLiteral("A"));
         GroupProjects::folders();
@@ -363,6 +370,77 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
                 EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
         }
     }
+}
+
+// A photo copied to the other side shows the photo column of that side
+// where the project has one, on screen, in the exported card (pdfimages)
+// and after Undo and Redo; elsewhere it keeps the column it showed.
+TEST_F(GroupHoldersTest, ACopiedPhotoShowsThePhotoColumnOfItsSide) {
+    struct Case {
+        const char* name;
+        int backColumn;  // the back's photo column
+        int bound;       // the copied photo's column
+        const char* colour;
+    };
+    const Case cases[] = {
+        {"a back photo column", 6, 6, "blue"},
+        {"none", -1, 5, "red"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        makeProject();
+        window->excel_cb_value[11] = c.backColumn;
+        window->groupListView()->selectRow(4);
+        window->Select_front_side();
+        sink.answers = {MessageAnswer::Yes};
+        window->copy_card_design_btn->click();
+        const QString cell = window->Get_Excel_Table_Item_Text(4, c.bound);
+        for (const char* command : {"", "Undo_Button", "Redo_Button"}) {
+            SCOPED_TRACE(command);
+            if (*command)
+                window->actionNamed(QString::fromLatin1(command))->trigger();
+            const auto photo = window->_graphicView_BACK->Selcect_Ctrl_With_ID(Fup_Photo);
+            if (QByteArray(command) == "Undo_Button") {
+                EXPECT_FALSE(photo);
+                continue;
+            }
+            ASSERT_TRUE(photo);
+            EXPECT_EQ(photo->excel_col_indx, c.bound);
+            EXPECT_EQ(photo->_file_path, data.filePath(cell));
+        }
+        const QString pdf = data.filePath(QStringLiteral("back %1.pdf").arg(c.backColumn));
+        ::export_card_side = QStringLiteral("B");
+        window->Export_Single_File(pdf, false);
+        const QString images = data.filePath(QStringLiteral("images"));
+        QDir(images).removeRecursively();
+        QDir().mkpath(images);
+        ASSERT_EQ(runTool(QStringLiteral("pdfimages"), {QStringLiteral("-png"), pdf, images + QStringLiteral("/i")}).exitCode, 0);
+        QStringList colours;
+        for (const QFileInfo& f : QDir(images).entryInfoList(QDir::Files)) {
+            const QImage picture(f.filePath());
+            const QColor middle = picture.pixelColor(picture.width() / 2, picture.height() / 2);
+            colours << QString::fromLatin1(middle.red() > middle.blue() ? "red" : "blue");
+        }
+        EXPECT_EQ(colours, QStringList{QString::fromLatin1(c.colour)});
+    }
+}
+
+// The reminder after a bound photo changes names the pane's button that
+// stores the row, and that button stores it.
+TEST_F(GroupHoldersTest, TheReminderNamesTheButtonThatSavesTheRow) {
+    makeProject();
+    window->Set_Selected_Graphic(window->_graphicView->Selcect_Ctrl_With_ID(Fup_Photo));
+    window->Show_Message_To_Update_Data();
+    ASSERT_EQ(sink.shown.size(), 1);
+    const QString named = sink.shown.first().section(u'\'', 1, 1);
+    QPushButton* button = nullptr;
+    for (QPushButton* b : window->group_mode_view->findChildren<QPushButton*>())
+        if (b->text() == named)
+            button = b;
+    ASSERT_TRUE(button) << named.toStdString();
+    sink.shown.clear();
+    button->click();
+    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Record saved successfully.")});
 }
 
 TEST(GroupRowNumbers, AnAddedRowTakesANumberNoRowHolds) {

@@ -4,6 +4,7 @@
 
 #include "dialogs/AccessoryViewController.h"
 #include "dialogs/DialogRunner.h"
+#include "dialogs/Open_Export_Log.h"
 #include "dialogs/PrintInfo.h"
 #include "foundation/Utilities.h"
 #include "production/PrintGlobals.h"
@@ -331,6 +332,52 @@ TEST_F(VisitorLogTest, AVisitorGoesFromTheDeskToThePass) {
     nextSavePath = data.filePath(QStringLiteral("again.pdf"));
     ASSERT_TRUE(l.Export_PDF_click());
     EXPECT_FALSE(::draw_printing_or_visitor_pass);
+}
+
+// The box after the list or a pass is written names that file alone, also
+// after a two-sided card's export named its back file, and it comes whether
+// or not a card was exported before.
+TEST_F(VisitorLogTest, TheBoxAfterAnExportNamesItsOwnFileAlone) {
+    SKTWindowController& w = openWithCard();
+    ASSERT_TRUE(w.Add_Visitor_Record_To_DB(filledEntry()));
+    Visitor_Log_Records& l = log();
+    l.prepareToOpen();
+    l.Mark_List_New_Selection(0);
+    l.doubleClickInTable();
+    struct Case {
+        const char* name;
+        bool cardBefore;  // a two-sided card was exported first
+        bool (Visitor_Log_Records::*exporter)();
+        const char* file;
+    };
+    const Case cases[] = {
+        {"the list, nothing exported before", false, &Visitor_Log_Records::Export_Records_Click, "list.xlsx"},
+        {"the list after a card", true, &Visitor_Log_Records::Export_Records_Click, "list.xlsx"},
+        {"the pass after a card", true, &Visitor_Log_Records::Export_PDF_click, "pass.pdf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList named;
+        ScopedDialogRunner box([&](QDialog* d) {
+            if (auto* done = qobject_cast<Open_Export_Log*>(d)) {
+                named << done->_open_log_path->text();
+                if (!done->_open_log_back_path->isHidden())
+                    named << done->_open_log_back_path->text();
+            }
+            return 0;
+        });
+        ::check_any_card_exported = 0;
+        if (c.cardBefore) {
+            ::CARD_SIDE_STR = QStringLiteral("2");
+            ::export_card_side = QStringLiteral("BOTH");
+            w.Export_Single_File(data.filePath(QStringLiteral("Card_1.PNG")), true);
+            ASSERT_EQ(named.size(), 2) << named.join(u' ').toStdString();
+            named.clear();
+        }
+        nextSavePath = data.filePath(QString::fromLatin1(c.file));
+        ASSERT_TRUE((l.*c.exporter)()) << sink.text();
+        EXPECT_EQ(named.join(QStringLiteral(" | ")).toStdString(), nextSavePath.toStdString());
+    }
 }
 
 TEST_F(VisitorLogTest, MailHandsOverAPrivatePdfAndRemovesIt) {
