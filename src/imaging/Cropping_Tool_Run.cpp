@@ -184,7 +184,7 @@ void Cropping_Tool::finishRun() {
         return;
     // A run that ends while its stop question is open ends once it is
     // answered, not under it.
-    if (askingStop_) {
+    if (send_modls_wnd && send_modls_wnd->askingStop()) {
         QTimer::singleShot(50, this, &Cropping_Tool::finishRun);
         return;
     }

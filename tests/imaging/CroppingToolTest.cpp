@@ -606,6 +606,30 @@ TEST_F(CroppingToolTest, EscapeAndCloseDuringARunAskToStopAndTheToolStays) {
               written - 1);
 }
 
+// The last picture is cropped while the stop question of the sheet's Stop
+// is read: the run closes after the answer, its box never under the question.
+TEST_F(CroppingToolTest, ARunThatEndsUnderItsStopQuestionClosesAfterTheAnswer) {
+    const QString in = folder(QStringLiteral("in")), out = folder(QStringLiteral("out"));
+    for (int i = 0; i < 20; ++i)
+        writeMarked(in, i);
+    QStringList boxesAtAnswer{QStringLiteral("none")};
+    runFullTool([&] {
+        tool->show();
+        chooseFolder(in, out);
+        tool->canvasController->addSelectorWithFrame(QRectF(5, 5, 20, 20));
+        tool->Crop_All_Clicked();
+        SlowStopAnswer reader(sink, MessageAnswer::No,
+                              [&] { return QDir(out).entryList(QDir::Files).size() == 20; },
+                              [&] { boxesAtAnswer = boxes; });
+        tool->send_modls_wnd->_stop_btn->click();
+        waitForRun(*tool);
+        EXPECT_EQ(reader.shownMeanwhile, QStringList());
+        tool->Cancel_Btn_Clicked();
+    });
+    EXPECT_EQ(boxesAtAnswer, QStringList());
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Image has been cropped successfully.")});
+}
+
 // Next grows the window for the crop screen, small enough for a 1280 x 720
 // screen with its title bar and its buttons inside it; Back shrinks it back.
 // Reopened, the list shows the row whose picture is shown.
