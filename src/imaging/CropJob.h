@@ -28,8 +28,8 @@ struct CropNaming {
     // made "_", no leading dots; empty when nothing is left.
     static QString cleanedCustom(const QString& typed);
     // folder/name.ext: the input's name without extension, or the cleaned
-    // custom name and from the second
-    // name on "%@_%d" with crop_num; crop_num grows by one.
+    // custom name and from the second name on "%@_%d" with crop_num;
+    // crop_num grows by one.
     QString Cropped_File_Name(const QString& inputPath);
 };
 

@@ -246,8 +246,8 @@ void Cropping_Tool::finishRun() {
     ::Export_File_Message = seriesKept ? QStringLiteral("Cropping was stopped. The series has not been changed.")
                             : whole    ? CroppedMessage
                                        : QStringLiteral("%1 of %2 images have been cropped.")
-                                          .arg(job->filesWritten())
-                                          .arg(job->total());
+                                             .arg(job->filesWritten())
+                                             .arg(job->total());
     if (crop_direct == 2 || crop_direct == 3)
         Close_Box_With_OK();
     else
