@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -57,6 +58,7 @@ Send_Modeless::~Send_Modeless() {
 }
 
 void Send_Modeless::Stop_Sending_Pressed() {
+    const QScopedValueRollback<bool> asking(askingStop_, true);
     if (Show_YES_NO_MessageBox(QStringLiteral("Are you sure you want to stop?")) != 1)
         return;
     Stop_SMS_Sending_Now = true;

@@ -40,6 +40,9 @@ public:
     // Asks "Are you sure you want to stop?"; Yes sets Stop_SMS_Sending_Now
     // and replace_keep_file_flag to 5 (cancel all), No changes nothing.
     void Stop_Sending_Pressed();
+    // Its question is open: a job that ends meanwhile closes once it is
+    // answered, so its closing message never stands over the question.
+    bool askingStop() const { return askingStop_; }
     // Escape and the window's close button are Stop: the sheet stays until
     // its job ends, so the job's Stop stays within reach.
     void reject() override;
@@ -64,4 +67,5 @@ private:
     QTimer* timer_ = nullptr;
     std::function<int()> done_;
     int total_ = 0;
+    bool askingStop_ = false;
 };

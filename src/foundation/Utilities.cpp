@@ -216,6 +216,13 @@ void Delete_File(const QString& path) {
 
 namespace zelk {
 
+QString visibleFileName(const QString& typed) {
+    QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(typed));
+    while (name.startsWith(QLatin1Char('.')))
+        name = Remove_Reserve_Char_In_File_Name(name.mid(1));
+    return name;
+}
+
 qint64 leadingInteger(const QString& text, qint64 limit) {
     qsizetype i = 0;
     while (i < text.size() && text.at(i).isSpace())

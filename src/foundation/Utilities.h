@@ -60,6 +60,9 @@ bool createOutputFolder(const QString& path);
 // The integer a text starts with (blanks, a sign, ASCII digits), its
 // magnitude held at `limit`; 0 when there is none.
 qint64 leadingInteger(const QString& text, qint64 limit);
+// A typed name cleaned as Remove_Reserve_Char_In_File_Name cleans it, and
+// without leading dots: the file it names is never hidden in its folder.
+QString visibleFileName(const QString& typed);
 // The bytes as the file at `path`. An old file is replaced by a temporary
 // file written beside it once that is whole: a failed write keeps the old
 // file. A new file that cannot be written whole is removed. A device or

@@ -12,12 +12,7 @@ QString GroupProjects::base() {
     return QDir(Created_Resource_Path).filePath(QStringLiteral("Group_Excel_Data"));
 }
 
-QString GroupProjects::cleanName(const QString& rawName) {
-    QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(rawName));
-    while (name.startsWith(QLatin1Char('.')))
-        name = Remove_Reserve_Char_In_File_Name(name.mid(1));
-    return name;
-}
+QString GroupProjects::cleanName(const QString& rawName) { return zelk::visibleFileName(rawName); }
 
 QString GroupProjects::projectPath(const QString& folder, const QString& name) {
     return base() + QLatin1Char('/') + folder + QLatin1Char('/') + name + QLatin1Char('.') + design_file_EXT;

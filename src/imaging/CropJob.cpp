@@ -20,6 +20,8 @@ QString CropNaming::extensionOf(int formatIndex) {
     return formatIndex >= 0 && formatIndex < 4 ? QString::fromLatin1(names[formatIndex]) : QString();
 }
 
+QString CropNaming::cleanedCustom(const QString& typed) { return zelk::visibleFileName(typed); }
+
 QString CropNaming::Cropped_File_Name(const QString& inputPath) {
     QString name;
     if (!customName) {
@@ -27,8 +29,8 @@ QString CropNaming::Cropped_File_Name(const QString& inputPath) {
         if (name.isEmpty())
             name = QFileInfo(inputPath).fileName();
     } else {
-        // Typed, so cleaned as every typed name is: it never leaves the folder.
-        const QString cleaned = Remove_Reserve_Char_In_File_Name(custom);
+        // Typed, so cleaned: it never leaves the folder nor hides in it.
+        const QString cleaned = cleanedCustom(custom);
         name = crop_num == 0 ? cleaned : QStringLiteral("%1_%2").arg(cleaned).arg(crop_num);
     }
     const QString ext = extensionOf(formatIndex);

@@ -24,9 +24,12 @@ struct CropNaming {
     int crop_num = 0;        // names handed out so far
 
     static QString extensionOf(int formatIndex);
-    // folder/name.ext: the input's name without extension, or the custom
-    // name (reserved characters removed, "/" made "_") and from the second
-    // name on "%@_%d" with crop_num; crop_num grows by one.
+    // The custom name as files get it: reserved characters removed, "/"
+    // made "_", no leading dots; empty when nothing is left.
+    static QString cleanedCustom(const QString& typed);
+    // folder/name.ext: the input's name without extension, or the cleaned
+    // custom name and from the second name on "%@_%d" with crop_num;
+    // crop_num grows by one.
     QString Cropped_File_Name(const QString& inputPath);
 };
 

@@ -31,7 +31,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
@@ -417,7 +416,6 @@ void Cropping_Tool::Disable_Auto_Face_Radio() {
 bool Cropping_Tool::stopInsteadOfClosing() {
     if (!runThread_)
         return false;
-    const QScopedValueRollback<bool> asking(askingStop_, true);
     if (send_modls_wnd)
         send_modls_wnd->Stop_Sending_Pressed();
     return true;

@@ -287,7 +287,6 @@ private:
     zelk::CropListModel* listModel_ = nullptr;
     QRect facePixels_;
     bool listQuiet_ = false;   // a row chosen by showListRow: its picture is shown
-    bool askingStop_ = false;  // the stop question of a close is open
     // The run under way.
     std::shared_ptr<zelk::CropJob> job_;
     QThread* runThread_ = nullptr;

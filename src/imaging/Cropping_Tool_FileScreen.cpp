@@ -145,7 +145,7 @@ void Cropping_Tool::OK_Btn_Clicked() {
             return;
         }
         if (output_option_matrix->checkedId() == 1 &&
-            Remove_Reserve_Char_In_File_Name(output_custom_name->text()).isEmpty()) {
+            zelk::CropNaming::cleanedCustom(output_custom_name->text()).isEmpty()) {
             Show_MessageBox(QStringLiteral("Please select output file custom name."));
             return;
         }

@@ -184,7 +184,7 @@ void Cropping_Tool::finishRun() {
         return;
     // A run that ends while its stop question is open ends once it is
     // answered, not under it.
-    if (askingStop_) {
+    if (send_modls_wnd && send_modls_wnd->askingStop()) {
         QTimer::singleShot(50, this, &Cropping_Tool::finishRun);
         return;
     }
@@ -241,12 +241,13 @@ void Cropping_Tool::finishRun() {
     if (!job->outside().isEmpty())
         Show_MessageBox(OutsideMany.arg(job->outside().join(QLatin1Char('\n'))));
     ::Export_File_Path = Crop_Output_Path;
-    ::Export_File_Message =
-        seriesKept               ? QStringLiteral("Cropping was stopped. The series has not been changed.")
-        : job->outside().isEmpty() ? CroppedMessage
-                                   : QStringLiteral("%1 of %2 images have been cropped.")
-                                         .arg(job->filesWritten())
-                                         .arg(job->total());
+    // "Successfully" only for a run that went through: a stopped one counts.
+    const bool whole = !job->stopped() && job->outside().isEmpty();
+    ::Export_File_Message = seriesKept ? QStringLiteral("Cropping was stopped. The series has not been changed.")
+                            : whole    ? CroppedMessage
+                                       : QStringLiteral("%1 of %2 images have been cropped.")
+                                             .arg(job->filesWritten())
+                                             .arg(job->total());
     if (crop_direct == 2 || crop_direct == 3)
         Close_Box_With_OK();
     else

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -107,6 +108,7 @@ void Direct_Mail::Close_Button() {
 }
 
 void Direct_Mail::Stop_Sending_Pressed() {
+    const QScopedValueRollback<bool> asking(askingStop_, true);
     if (Show_YES_NO_MessageBox(QStringLiteral("Are you sure you want to stop?")) == 1)
         Stop_SMS_Sending_Now = true;
 }

@@ -44,8 +44,10 @@ private:
     explicit Direct_Mail(SKTWindowController& hub, QWidget* parent);
     void finishRun() override;
     void askStop() override { Stop_Sending_Pressed(); }
+    bool stopQuestionOpen() const override { return askingStop_; }
     void showProgress(bool on);
 
     QTimer* timer_ = nullptr;
+    bool askingStop_ = false;
     int list_count = 0;
 };

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 
 MailSendWindow::MailSendWindow(SKTWindowController& hub, QWidget* parent, const QString& title)
     : QDialog(parent), hub_(hub) {
@@ -88,8 +89,17 @@ zelk::MailMessage MailSendWindow::serverMessage(const QString& sender) {
 void MailSendWindow::startRun() {
     std::shared_ptr<zelk::SendMailJob> job = job_;
     worker_ = QThread::create([job] { job->run(); });
-    connect(worker_, &QThread::finished, this, &MailSendWindow::finishRun, Qt::QueuedConnection);
+    connect(worker_, &QThread::finished, this, &MailSendWindow::runEnded, Qt::QueuedConnection);
     worker_->start();
+}
+
+void MailSendWindow::runEnded() {
+    // The closing message comes after the answer, not over the question.
+    if (stopQuestionOpen()) {
+        QTimer::singleShot(50, this, &MailSendWindow::runEnded);
+        return;
+    }
+    finishRun();
 }
 
 bool MailSendWindow::joinRun() {

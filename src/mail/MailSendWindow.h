@@ -62,6 +62,8 @@ protected:
     QPushButton* addSendButtons(QBoxLayout* layout);
     // The run's Stop, with its question.
     virtual void askStop() = 0;
+    // A stop question is open; the end of a run waits for its answer.
+    virtual bool stopQuestionOpen() const = 0;
     // The sender as a message carries it: from_txt trimmed and lower-cased.
     QString senderAddress() const;
     // The recipients of `typed` for `sender`; on a refusal the user is told
@@ -84,5 +86,8 @@ protected:
     std::shared_ptr<zelk::SendMailJob> job_;
 
 private:
+    // The worker ended: finishRun once no stop question is open.
+    void runEnded();
+
     QThread* worker_ = nullptr;
 };

@@ -339,6 +339,8 @@ void Send_Mail::Close_Button() {
 
 void Send_Mail::askStop() { send_modls_wnd->Stop_Sending_Pressed(); }
 
+bool Send_Mail::stopQuestionOpen() const { return send_modls_wnd && send_modls_wnd->askingStop(); }
+
 void Send_Mail::browse_att_Button() {
     const QString path = zelk::Services::current()->chooseOpenPath(this, QStringLiteral("Attachment"), QString());
     if (!path.isEmpty())

@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
+#include <QTimer>
 
 using zelk::ExportBatchJob;
 using zelk::ExportCardSupply;
@@ -296,6 +297,10 @@ void SKTWindowController::Hide_One_By_One_Modeless() {
 void SKTWindowController::finishBatch() {
     if (!exportThread_)
         return;
+    if (send_modls_wnd && send_modls_wnd->askingStop()) {
+        QTimer::singleShot(50, this, &SKTWindowController::finishBatch);
+        return;
+    }
     exportThread_->wait();
     delete exportThread_;
     exportThread_ = nullptr;

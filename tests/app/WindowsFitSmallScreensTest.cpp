@@ -243,9 +243,14 @@ public:
 
 // The application as main() puts it together, over a temporary data folder,
 // kept for the whole run: the windows of one instance remember their hub.
+// The folder goes at the process's end, the hub with its windows stays.
 struct App {
-    QTemporaryDir data;
+    QTemporaryDir& data = folder();
     std::unique_ptr<SKTWindowController> hub;
+    static QTemporaryDir& folder() {
+        static QTemporaryDir d;
+        return d;
+    }
     App() {
         hub = std::make_unique<SKTWindowController>(
             SKTWindowController::Roots{resourceDir(), data.filePath(QStringLiteral("user"))});

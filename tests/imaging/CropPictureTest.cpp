@@ -136,10 +136,13 @@ TEST(CropNames, InputNameAndNumberedCustomNames) {
     EXPECT_EQ(n.Cropped_File_Name(QString()), "/out/Card.png");
     EXPECT_EQ(n.Cropped_File_Name(QString()), "/out/Card_1.png");
     EXPECT_EQ(n.Cropped_File_Name(QString()), "/out/Card_2.png");
-    // Typed names are cleaned as every typed name is: none leaves the folder.
+    // Typed names are cleaned: none leaves the folder, none is hidden in it.
     const struct {
         const char *typed, *path;
-    } typed[] = {{"../../escaped", "/out/.._.._escaped.png"}, {"/etc/evil", "/out/etc_evil.png"}};
+    } typed[] = {{"../../escaped", "/out/_.._escaped.png"},
+                 {"/etc/evil", "/out/etc_evil.png"},
+                 {".hidden", "/out/hidden.png"},
+                 {" ./.x", "/out/_.x.png"}};
     for (const auto& t : typed) {
         n.custom = QString::fromLatin1(t.typed);
         n.crop_num = 0;

@@ -600,8 +600,34 @@ TEST_F(CroppingToolTest, EscapeAndCloseDuringARunAskToStopAndTheToolStays) {
     const int written = int(QDir(out).entryList(QDir::Files).size());
     EXPECT_GT(written, 0);
     EXPECT_LT(written, 300);
+    // A stopped run counts what it cropped; it is no success.
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("%1 of 300 images have been cropped.").arg(written)});
     EXPECT_EQ(markOf(QDir(out).filePath(QStringLiteral("p%1.png").arg(written - 1, 3, 10, QLatin1Char('0')))),
               written - 1);
+}
+
+// The last picture is cropped while the stop question of the sheet's Stop
+// is read: the run closes after the answer, its box never under the question.
+TEST_F(CroppingToolTest, ARunThatEndsUnderItsStopQuestionClosesAfterTheAnswer) {
+    const QString in = folder(QStringLiteral("in")), out = folder(QStringLiteral("out"));
+    for (int i = 0; i < 20; ++i)
+        writeMarked(in, i);
+    QStringList boxesAtAnswer{QStringLiteral("none")};
+    runFullTool([&] {
+        tool->show();
+        chooseFolder(in, out);
+        tool->canvasController->addSelectorWithFrame(QRectF(5, 5, 20, 20));
+        tool->Crop_All_Clicked();
+        SlowStopAnswer reader(sink, MessageAnswer::No,
+                              [&] { return QDir(out).entryList(QDir::Files).size() == 20; },
+                              [&] { boxesAtAnswer = boxes; });
+        tool->send_modls_wnd->_stop_btn->click();
+        waitForRun(*tool);
+        EXPECT_EQ(reader.shownMeanwhile, QStringList());
+        tool->Cancel_Btn_Clicked();
+    });
+    EXPECT_EQ(boxesAtAnswer, QStringList());
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Image has been cropped successfully.")});
 }
 
 // Next grows the window for the crop screen, small enough for a 1280 x 720

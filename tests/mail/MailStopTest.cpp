@@ -111,6 +111,31 @@ TEST_F(MailStopTest, EscapeAndCloseAskToStopAndTheWindowStays) {
     }
 }
 
+// Stop pressed, and the run sends its last mail while the question is still
+// read: the closing message comes after the answer, never over the question.
+TEST_F(MailStopTest, ARunThatEndsUnderItsStopQuestionClosesAfterTheAnswer) {
+    for (const bool card : {true, false}) {
+        SCOPED_TRACE(card ? "card mail" : "visitor details");
+        SmtpServer server(QStringLiteral("starttls"), QStringLiteral("secret"), 0.3);
+        useServer(server);
+        sink.shown.clear();
+        MailSendWindow* window = card ? static_cast<MailSendWindow*>(&cardMail(2)) : &directMail(2);
+        window->send_button->click();
+        bool openAtAnswer = false;
+        SlowStopAnswer reader(sink, MessageAnswer::Yes, [&] { return server.mails().size() == 2; },
+                              [&] { openAtAnswer = window->running(); });
+        if (card)
+            static_cast<Send_Mail*>(window)->send_modls_wnd->_stop_btn->click();
+        else
+            static_cast<Direct_Mail*>(window)->_stop_btn->click();
+        window->waitForRun();
+        EXPECT_EQ(reader.shownMeanwhile, QStringList());
+        EXPECT_TRUE(openAtAnswer);
+        EXPECT_EQ(sink.shown, QStringList({QStringLiteral("Are you sure you want to stop?"), mail::sentMessage}));
+        window->hide();
+    }
+}
+
 TEST_F(MailStopTest, StopLetsTheMessageInFlightEndAndCountsOnlyWhatWasNotSent) {
     SmtpServer server(QStringLiteral("starttls"), QStringLiteral("secret"), 1.0);
     useServer(server);

@@ -10,7 +10,9 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -37,6 +39,31 @@ private:
             return a;
         };
     })};
+};
+
+// A user who reads the stop question of a run until the run's work is done
+// (`workDone`), then gives `answer`: what else was shown while the question
+// was open is kept, and `atAnswer` runs just before the answer.
+class SlowStopAnswer : public ScopedServices {
+public:
+    SlowStopAnswer(ScriptedSink& sink, MessageAnswer answer, std::function<bool()> workDone,
+                   std::function<void()> atAnswer = {})
+        : ScopedServices(changed([=, this, &sink](Services& s) {
+              s.showMessage = [=, this, &sink, inner = s.showMessage](MessageButtons b, const QString& text) {
+                  if (text != QLatin1String("Are you sure you want to stop?"))
+                      return inner(b, text);
+                  sink.answers.push_front(answer);
+                  const MessageAnswer given = inner(b, text);
+                  const qsizetype before = sink.shown.size();
+                  EXPECT_TRUE(QTest::qWaitFor(workDone, 60000));
+                  QTest::qWait(1000);  // the worker's end reaches the GUI thread
+                  shownMeanwhile = sink.shown.mid(before);
+                  if (atAnswer)
+                      atAnswer();
+                  return given;
+              };
+          })) {}
+    QStringList shownMeanwhile;
 };
 
 // The main window over a temporary data folder, with quiet services whose

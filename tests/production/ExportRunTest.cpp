@@ -42,6 +42,18 @@ protected:
         w.Export_Button();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !w.exportRunning(); }, 60000));
     }
+    // Exports the fronts of ten cards, the fourth held until `cards`'s gate
+    // opens, and waits until the sheet shows it in work.
+    void exportHeldAtFour(SKTWindowController& w, TestCards& cards) {
+        cards.holdAt = 3;
+        player.setUp = [](ExportWindow& win) {
+            win.matrix_export_card_side->button(1)->click();
+            win.exportOkay();
+        };
+        w.Export_Button();
+        ASSERT_TRUE(w.exportRunning());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.send_modls_wnd->_curr_msg_cnt->text() == "4 / 10 "; }, 30000));
+    }
     QString out(const QString& name = {}) const {
         return QDir(data.filePath(ExportBatchJob::FolderName)).filePath(name);
     }
@@ -93,16 +105,9 @@ TEST_F(ExportRunTest, KeepReplaceAndCancelWithAndWithoutApplyToAll) {
 TEST_F(ExportRunTest, StopDuringCardFourOfTenWritesNothingMore) {
     SKTWindowController& w = open();
     const auto cards = std::make_shared<TestCards>(10);
-    cards->holdAt = 3;
     ScopedCards supply(cards);
-    player.setUp = [](ExportWindow& win) {
-        win.matrix_export_card_side->button(1)->click();
-        win.exportOkay();
-    };
-    w.Export_Button();
-    ASSERT_TRUE(w.exportRunning());
     // The sheet covers the window while card 4 is in work.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.send_modls_wnd->_curr_msg_cnt->text() == "4 / 10 "; }, 30000));
+    exportHeldAtFour(w, *cards);
     EXPECT_TRUE(w.send_modls_wnd->isSheetShown());
     EXPECT_EQ(w.send_modls_wnd->windowModality(), Qt::WindowModal);
     EXPECT_EQ(w.send_modls_wnd->_tot_msg_cnt->text(), "10");
@@ -115,6 +120,25 @@ TEST_F(ExportRunTest, StopDuringCardFourOfTenWritesNothingMore) {
     EXPECT_FALSE(w.send_modls_wnd->isSheetShown());
     EXPECT_EQ(player.afterExportBoxes, 1);
     EXPECT_EQ(::Export_File_Path, data.filePath(ExportBatchJob::FolderName));
+}
+
+// The last card is written while the stop question is read: the export
+// closes after the answer, its box never under the question.
+TEST_F(ExportRunTest, ARunThatEndsUnderItsStopQuestionClosesAfterTheAnswer) {
+    SKTWindowController& w = open();
+    const auto cards = std::make_shared<TestCards>(10);
+    ScopedCards supply(cards);
+    exportHeldAtFour(w, *cards);
+    int boxesAtAnswer = -1;
+    SlowStopAnswer reader(sink, MessageAnswer::Yes, [&] { return filesIn(out()).size() == 10; },
+                          [&] { boxesAtAnswer = player.afterExportBoxes; });
+    cards->gate.release();
+    w.send_modls_wnd->_stop_btn->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.exportRunning(); }, 60000));
+    EXPECT_EQ(reader.shownMeanwhile, QStringList());
+    EXPECT_EQ(boxesAtAnswer, 0);
+    EXPECT_EQ(player.afterExportBoxes, 1);
+    EXPECT_EQ(player.afterExportMessage, "Card has been exported successfully.");
 }
 
 TEST_F(ExportRunTest, EscapeOnTheSheetAndClosingTheWindowAskToStop) {
@@ -132,19 +156,13 @@ TEST_F(ExportRunTest, EscapeOnTheSheetAndClosingTheWindowAskToStop) {
     };
     SKTWindowController& w = open();
     w.show();
-    player.setUp = [](ExportWindow& win) {
-        win.matrix_export_card_side->button(1)->click();
-        win.exportOkay();
-    };
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.press) * 2 + (c.answer == MessageAnswer::Yes));
         QDir(out()).removeRecursively();
         const auto cards = std::make_shared<TestCards>(10);
-        cards->holdAt = 3;
         ScopedCards supply(cards);
         player.afterExportMessage.clear();
-        w.Export_Button();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return w.send_modls_wnd->_curr_msg_cnt->text() == "4 / 10 "; }, 30000));
+        exportHeldAtFour(w, *cards);
         sink.shown.clear();
         sink.answers = {c.answer};
         if (c.press == Press::EscapeOnSheet)
