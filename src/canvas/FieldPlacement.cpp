@@ -1,6 +1,7 @@
 #include "canvas/FieldPlacement.h"
 
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
 
 #include <algorithm>
@@ -83,8 +84,22 @@ QRectF clearCaptionPlaceFor(const QRectF& value, const QSizeF& caption, const QL
     return clearPlaceFor(captionPlaceFor(value, caption, card), taken, card);
 }
 
-bool isFieldId(const QString& ctrl_ID) {
-    return !ctrl_ID.isEmpty() && !ctrl_ID.contains(PartyIdMark);
+double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card) {
+    const double lines = fittedTextHeight(g);
+    const QRectF box = g.bounds().normalized();
+    if (!isFieldId(g.control_ID) || !(lines > box.height()))
+        return lines;
+    // What lies below the box across its width stops it; what it already
+    // meets does not.
+    double bottom = std::max(card.bottom(), box.bottom());
+    for (const std::shared_ptr<SKTGraphic>& t : side) {
+        if (!t || t.get() == &g || !(t->ctrl_is_visible || isFieldId(t->control_ID)))
+            continue;
+        const QRectF r = t->drawingBounds();
+        if (r.left() < box.right() && r.right() > box.left() && r.top() >= box.bottom() - 0.001)
+            bottom = std::min(bottom, r.top());
+    }
+    return std::max(box.height(), std::min(lines, bottom - box.top()));
 }
 
 }  // namespace zelk

@@ -5,6 +5,8 @@
 // new graphic would lie on a graphic that is shown there; then the nearest
 // place on the card where it lies on none; where the card has no such
 // place, the rule's place after all.
+#include "foundation/ProfileFieldTable.h"  // isFieldId
+
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -41,9 +43,11 @@ QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF&
 QRectF clearCaptionPlaceFor(const QRectF& value, const QSizeF& caption, const QList<QRectF>& taken,
                             const QRectF& card);
 
-// Whether a graphic with this control ID is a field (a profile slot, a
-// caption, the photo, the desk's date and time, a user-added row) rather
-// than a graphic of the user's or of another layout.
-bool isFieldId(const QString& ctrl_ID);
+// The height a text's box takes after its text changed: the height of its
+// lines (fittedTextHeight). A field's box grows only into the room below it
+// that stays on `card` and meets no other graphic of `side` that is shown or
+// is a hidden field's frame (kept for when that field shows); its drawing
+// shrinks to what that room holds.
+double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card);
 
 }  // namespace zelk

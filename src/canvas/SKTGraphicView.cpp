@@ -278,7 +278,7 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
             g->Set_text_value(ctrl_value);
             g->_isDrawingStroke = false;
             g->_isDrawingFill = false;
-            fitTextHeight(*g);
+            fitTextHeight(*g, graphics(), cardRect());
         }
     } else {
         static_cast<SKTImage*>(g.get())->setFilePath(ctrl_value, true);

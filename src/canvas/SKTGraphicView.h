@@ -194,8 +194,10 @@ public:
     bool canUndo() const { return undo_.canUndo(); }
     bool canRedo() const { return undo_.canRedo(); }
     const zelk::UndoStacks& undoStacks() const { return undo_; }
-    // After a text graphic's text changed: its height follows its lines.
+    // After a text graphic's text changed: its height follows its lines;
+    // a field's only as far as the side leaves it room (textHeightWithin).
     static void fitTextHeight(SKTGraphic& g);
+    static void fitTextHeight(SKTGraphic& g, const GraphicList& side, const QRectF& card);
 
 signals:
     void selectionChanged();

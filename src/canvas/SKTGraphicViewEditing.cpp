@@ -3,6 +3,7 @@
 #include "canvas/SKTGraphicView.h"
 
 #include "canvas/CanvasHost.h"
+#include "canvas/FieldPlacement.h"
 #include "canvas/GraphicClipboard.h"
 #include "canvas/SKTGrid.h"
 #include "foundation/DrawingCodes.h"
@@ -193,9 +194,13 @@ void SKTGraphicView::focusEditor(Qt::FocusReason reason) {
 // A text's height follows its text: after its text changes, the box keeps
 // its width and takes the height its lines need (an empty text keeps its box).
 void SKTGraphicView::fitTextHeight(SKTGraphic& g) {
+    fitTextHeight(g, {}, QRectF());
+}
+
+void SKTGraphicView::fitTextHeight(SKTGraphic& g, const GraphicList& side, const QRectF& card) {
     if (!zelk::isExactlyText(&g) || g.Text_Value.isEmpty() || g.ctrl_is_locked)
         return;
-    const double h = zelk::fittedTextHeight(g);
+    const double h = card.isEmpty() ? zelk::fittedTextHeight(g) : zelk::textHeightWithin(g, side, card);
     if (h > 0 && std::isfinite(h))
         g.setHeight(h);
 }
@@ -217,7 +222,7 @@ void SKTGraphicView::endEditing(bool commit) {
     editor->deleteLater();
     if (commit && typed && g && text != g->Text_Value) {
         g->Set_text_value(text);
-        fitTextHeight(*g);
+        fitTextHeight(*g, graphics(), cardRect());
         Insert_In_Undo_Redo();
         changed();
     }

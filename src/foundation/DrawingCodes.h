@@ -163,6 +163,12 @@ void drawPictureInRect(QPainter& painter, const QImage& picture, const QRectF& r
 // text or font the editor sets this height.
 double fittedTextHeight(const SKTGraphic& text);
 
+// The size in points a text graphic is drawn at: its font's, but for a
+// field (a graphic with a field's control ID) whose lines need more height
+// than its bounds, the largest smaller size down to half its own at which
+// they fit (half its own where none does). The stored font is not changed.
+double drawnTextPointSize(const SKTGraphic& text);
+
 // ---- Selection handles ----
 
 // Side of a selection handle on screen, in pixels of the view.

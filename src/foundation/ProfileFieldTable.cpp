@@ -60,4 +60,8 @@ void installIdCardCaptions() {
         *f.caption = f.idCardCaption;
 }
 
+bool isFieldId(const QString& ctrl_ID) {
+    return !ctrl_ID.isEmpty() && !ctrl_ID.contains(PartyIdMark);
+}
+
 }  // namespace zelk

@@ -74,4 +74,9 @@ const ProfileField* profileFieldForId(const QString& controlId);
 // Puts the ID-card texts back into the thirteen caption globals.
 void installIdCardCaptions();
 
+// Whether a graphic with this control ID is a field (a profile slot, a
+// caption, the photo, the desk's date and time, a user-added row) rather
+// than a graphic of the user's or of another layout.
+bool isFieldId(const QString& ctrl_ID);
+
 }  // namespace zelk

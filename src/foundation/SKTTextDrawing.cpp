@@ -7,6 +7,7 @@
 // output keeps the glyphs as text. (96 dpi is Qt's own font resolution:
 // on a device of another resolution Qt drops a font's letter spacing.)
 #include "foundation/DrawingCodes.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTText.h"
 
 #include <QPainter>
@@ -91,11 +92,59 @@ QString shownText(const SKTGraphic& g) {
     return text;
 }
 
+// A field's value can be longer than its frame has lines for (a frame keeps
+// the fields below it clear); rather than run over them it is drawn at the
+// largest smaller size that fits the frame, down to this share of its own.
+constexpr double SmallestFieldScale = 0.5;
+// The step in points the size is searched to.
+constexpr double FieldScaleStep = 0.05;
+
+// The height in points of the text laid out in `font` at `width`.
+double heightIn(const QString& text, const QFont& font, const SKTGraphic& g, double width) {
+    QImage device = layoutDevice();
+    QTextLayout layout(text, font, &device);
+    return layOut(layout, g, width);
+}
+
+// The font the graphic's text is drawn in inside `box`: its own, but for a
+// field whose lines need more height than the box, where it is the largest
+// size down to the floor at which they fit (the floor when none does).
+QFont drawnFont(const SKTGraphic& g, const QString& text, const QRectF& box) {
+    QFont font = layoutFont(g);
+    const double size = font.pointSizeF();
+    if (text.isEmpty() || !zelk::isFieldId(g.control_ID) || !(size > 0))
+        return font;
+    const double room = box.height() + 0.01;
+    if (heightIn(text, font, g, box.width()) <= room)
+        return font;
+    auto at = [&font](double points) {
+        QFont f = font;
+        f.setPointSizeF(points);
+        return f;
+    };
+    double fits = size * SmallestFieldScale, fails = size;
+    if (heightIn(text, at(fits), g, box.width()) > room)
+        return at(fits);
+    while (fails - fits > FieldScaleStep) {
+        const double mid = (fits + fails) / 2;
+        (heightIn(text, at(mid), g, box.width()) <= room ? fits : fails) = mid;
+    }
+    return at(fits);
+}
+
+// The height in points of the text as drawn in its box.
+double drawnHeight(const SKTGraphic& g) {
+    QString text = shownText(g);
+    // An empty text keeps the height of one line, so it can still be grabbed.
+    if (text.isEmpty())
+        text = QStringLiteral(" ");
+    const QRectF box = g._bounds.normalized();
+    return heightIn(text, drawnFont(g, text, box), g, box.width());
+}
+
 QRectF rotatedBox(const SKTGraphic& g) {
     return zelk::rotationAbout(g._bounds, g.text_rotation).mapRect(g._bounds);
 }
-
-double fittedHeight(const SKTGraphic& g);
 
 // What the text's own drawing may touch, its shadow left out.
 QRectF contentArea(const SKTGraphic& g) {
@@ -104,24 +153,18 @@ QRectF contentArea(const SKTGraphic& g) {
     r = r.adjusted(-stroke, -stroke, stroke, stroke);
     // Glyphs reach past a box that is shorter than its text, on either side
     // depending on the vertical alignment.
-    const double need = fittedHeight(g) - g._bounds.height();
-    if (need > 0)
+    const double need = drawnHeight(g) - g._bounds.height();
+    if (need > 0.01)
         r = r.adjusted(-need, -need, need, need);
     return r;
 }
 
-}  // namespace
-
-namespace {
-
 double fittedHeight(const SKTGraphic& g) {
-    QImage device = layoutDevice();
     QString text = shownText(g);
     // An empty text keeps the height of one line, so it can still be grabbed.
     if (text.isEmpty())
         text = QStringLiteral(" ");
-    QTextLayout layout(text, layoutFont(g), &device);
-    return std::ceil(layOut(layout, g, g._bounds.width()));
+    return std::ceil(heightIn(text, layoutFont(g), g, g._bounds.width()));
 }
 
 }  // namespace
@@ -129,6 +172,11 @@ double fittedHeight(const SKTGraphic& g) {
 namespace zelk {
 
 double fittedTextHeight(const SKTGraphic& g) { return fittedHeight(g); }
+
+double drawnTextPointSize(const SKTGraphic& g) {
+    const QString text = shownText(g);
+    return drawnFont(g, text, g._bounds.normalized()).pointSizeF();
+}
 
 }  // namespace zelk
 
@@ -145,7 +193,7 @@ void SKTText::drawContents(QPainter& painter) const {
         const QString text = shownText(*this);
         if (!text.isEmpty()) {
             QImage device = layoutDevice();
-            QTextLayout layout(text, layoutFont(*this), &device);
+            QTextLayout layout(text, drawnFont(*this, text, box), &device);
             const double height = layOut(layout, *this, box.width());
             double top = box.top();
             const Qt::Alignment v = zelk::verticalTextAlignment(text_alignmnet_Vert);

@@ -83,8 +83,9 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                     static_cast<SKTImage*>(g.get())->setFilePath(text, true);
                 } else {
                     g->Set_text_value(text);
-                    // As typed on the canvas: the box takes its lines' height.
-                    SKTGraphicView::fitTextHeight(*g);
+                    // As typed on the canvas: the box takes its lines' height
+                    // where the side has room for them.
+                    SKTGraphicView::fitTextHeight(*g, graphics, currentCanvas()->cardRect());
                 }
                 g->Set_Ctrl_Is_Visible(true);
                 currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);

@@ -89,8 +89,8 @@ using CanvasCreate = CanvasFixture;
 
 TEST_F(CanvasCreate, ByIdKeepsTheRectangleButATextOnlyItsOrigin) {
     tools.selectTool(RectangleTool);
-    auto shape = view->createGraphicOfClass(GraphicKind::Shape, true, QRectF(30, 40, 80, 25), "F", "", "F_field1");
-    EXPECT_EQ(shape->bounds(), QRectF(30, 40, 80, 25));
+    auto shape = view->createGraphicOfClass(GraphicKind::Shape, true, QRectF(130, 40, 80, 25), "F", "", "F_field1");
+    EXPECT_EQ(shape->bounds(), QRectF(130, 40, 80, 25));
     EXPECT_EQ(shape->control_ID, QStringLiteral("F_field1"));
 
     // The text class chooses the text tool itself, whatever tool was current.

@@ -2,6 +2,7 @@
 // kerning, fitted height), pictures, barcodes, and the handles of each kind.
 #include "RenderTestSupport.h"
 
+#include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTBarcode.h"
 #include "foundation/SKTImage.h"
@@ -323,5 +324,60 @@ TEST(DrawingText, ABoxWithoutWidthShowsItsTextAtItsLeftEdge) {
         ASSERT_FALSE(ink.isEmpty()) << h;
         EXPECT_NEAR(ink.left(), 31, 3) << h;
         EXPECT_LT(ink.right(), 80) << h;
+    }
+}
+
+// A field's value that needs more lines than its box holds is drawn at the
+// largest smaller size that fits, down to half its own; a user's own text
+// and the invitation's keep their size and run past the box. The stored
+// font stays, and the drawn area is what is inked.
+TEST(DrawingText, AFieldTooLongForItsBoxIsDrawnSmallerInsideIt) {
+    const QString title = QStringLiteral("Chief Executive Procurement Officer");
+    struct Case {
+        const char* note;
+        QString id, value;
+        enum { Own, Smaller, Half } size;
+    };
+    const Case cases[] = {
+        {"a user's own text", QString(), title, Case::Own},
+        {"the invitation's", QStringLiteral("PARTY_NAME"), title, Case::Own},
+        {"a field that fits", Fup_Title, QStringLiteral("Engineer"), Case::Own},
+        {"a field too long", Fup_Title, title, Case::Smaller},
+        {"a caption too long", Fup_lbl_Title, title, Case::Smaller},
+        {"a user-added row too long", QStringLiteral("F_field2"), title, Case::Smaller},
+        {"a field too long even at half its size", Fup_Company, title.repeated(6), Case::Half},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        auto t = text(QStringLiteral("x"), 0, 0);
+        t->_bounds = QRectF(20, 20, 100, 0);
+        t->_bounds.setHeight(zelk::fittedTextHeight(*t));  // room for one line
+        t->control_ID = c.id;
+        t->Set_text_value(c.value);
+        const double size = zelk::drawnTextPointSize(*t);
+        const QRect ink = inkBox(drawOnWhite(*t, QSizeF(240, 240)));
+        EXPECT_EQ(t->text_ctrl_font.pointSizeF(), 12);
+        EXPECT_TRUE(QRectF(t->drawingBounds()).adjusted(-1, -1, 1, 1).contains(QRectF(ink)));
+        switch (c.size) {
+        case Case::Own:
+            EXPECT_EQ(size, 12);
+            EXPECT_EQ(ink.bottom() > t->bounds().bottom() + 1, c.value != QStringLiteral("Engineer"));
+            break;
+        case Case::Smaller: {
+            EXPECT_GT(size, 6);
+            EXPECT_LT(size, 12);
+            EXPECT_EQ(t->drawingBounds(), t->bounds());
+            EXPECT_LE(ink.bottom(), t->bounds().bottom() + 1);
+            // The largest that fits: a little larger does not.
+            auto larger = std::static_pointer_cast<SKTText>(t->clone());
+            larger->text_ctrl_font.setPointSizeF(size + 0.1);
+            EXPECT_GT(zelk::fittedTextHeight(*larger), t->bounds().height());
+            break;
+        }
+        case Case::Half:
+            EXPECT_EQ(size, 6);
+            EXPECT_GT(ink.bottom(), t->bounds().bottom() + 1);
+            break;
+        }
     }
 }

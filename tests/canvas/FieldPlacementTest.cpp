@@ -5,6 +5,9 @@
 
 #include "canvas/FieldPlacement.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
+#include "foundation/SKTText.h"
+#include "foundation/Shape_Control.h"
 
 using namespace zelk;
 using namespace zelk::test;
@@ -79,6 +82,59 @@ TEST(FieldPlacement, CaptionsBesideTheirValuesClearOfTheRest) {
         // The value is drawn too.
         EXPECT_EQ(clearCaptionPlaceFor(value, QSizeF(70, 14), c.taken + QList<QRectF>{value}, Card),
                   QRectF(c.expected, QSizeF(70, 14)));
+    }
+}
+
+// A field's box grows to its lines only into free room below it on the
+// card; a user's own text grows as before.
+TEST(FieldPlacement, AFieldGrowsOnlyIntoFreeRoom) {
+    struct Other {
+        QRectF r;
+        bool shown;
+        QString id;
+    };
+    struct Case {
+        const char* note;
+        QString id;
+        double top;
+        QList<Other> others;
+        double height;  // 0: its lines' height
+    };
+    const Case cases[] = {
+        {"a blank side: its lines", Fup_Title, 10, {}, 0},
+        {"a shown graphic below stops it", Fup_Title, 10, {{{0, 40, 240, 20}, true, {}}}, 30},
+        {"a hidden field's frame below stops it", Fup_Title, 10, {{{50, 40, 20, 20}, false, Fup_Company}}, 30},
+        {"a hidden graphic of the user's does not", Fup_Title, 10, {{{0, 40, 240, 20}, false, {}}}, 0},
+        {"one beside it does not", Fup_Title, 10, {{{111, 30, 40, 40}, true, {}}}, 0},
+        {"one it already meets does not", Fup_Title, 10, {{{0, 15, 240, 40}, true, {}}}, 0},
+        {"the card's foot stops it", Fup_Title, 120, {}, 30},
+        {"no room at all: its box stays", Fup_Title, 10, {{{0, 25, 240, 20}, true, {}}}, -1},
+        {"a user's own text grows as before", QString(), 10, {{{0, 40, 240, 20}, true, {}}}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        auto t = std::make_shared<SKTText>();
+        t->text_ctrl_font.setPointSizeF(12);
+        t->Set_text_value(QStringLiteral("x"));
+        t->_bounds = QRectF(10, c.top, 100, 0);
+        const double oneLine = zelk::fittedTextHeight(*t);
+        t->_bounds.setHeight(oneLine);
+        ASSERT_LE(oneLine, 15);
+        t->control_ID = c.id;
+        t->Set_text_value(QStringLiteral("Chief Executive Procurement Officer at Northwind Trading"));
+        const double lines = zelk::fittedTextHeight(*t);
+        ASSERT_GT(lines, 45);
+        QList<std::shared_ptr<SKTGraphic>> side = {t};
+        for (const Other& o : c.others) {
+            auto g = std::make_shared<Shape_Control>();
+            g->_bounds = o.r;
+            g->_isDrawingStroke = false;
+            g->Set_Ctrl_Is_Visible(o.shown);
+            g->control_ID = o.id;
+            side << g;
+        }
+        const double expected = c.height == 0 ? lines : c.height < 0 ? oneLine : c.height;
+        EXPECT_DOUBLE_EQ(textHeightWithin(*t, side, Card), expected);
     }
 }
 

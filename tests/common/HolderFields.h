@@ -3,13 +3,18 @@
 // show them: a long value of each, and the longer of its ID-card and visitor
 // captions; and the checks of a side on which they show: no two drawn texts
 // or pictures meet, and the photo sits in its frame.
+#include "TestSupport.h"
+
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 
 #include <QList>
 #include <QRectF>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace zelk::test {
@@ -33,6 +38,27 @@ inline const QList<HolderSample>& holderSamples() {
         {Fup_UniqueNo, Fup_lbl_UniqueNo, "V-2026-009876", "Visitor No. :"},
         {Fup_Date, Fup_lbl_Date, "30-Dec-2026", "Date :"},
         {Fup_Time, Fup_lbl_Time, "23:59:58", "Time :"},
+    };
+    return samples;
+}
+
+// Values as long as a desk meets them (40 to 60 characters), longer than
+// the frames are made for: they take more lines than their frames hold.
+inline const QList<HolderSample>& longHolderSamples() {
+    static const QList<HolderSample> samples = {
+        {Fup_Name, Fup_lbl_Name, "Maximiliana Alexandrova Featherstonehaugh-Whittington", "Name :"},
+        {Fup_Title, Fup_lbl_Title, "Chief Executive Procurement Officer, EMEA Region", "Position / Title :"},
+        {Fup_Company, Fup_lbl_Company, "Northwind Trading & Logistics Company Limited", "Company Name :"},
+        {Fup_CompanySlogan, Fup_lbl_CompanySlogan, "Quarterly supplier contract review and site audit",
+         "Company Slogan :"},
+        {Fup_Address, Fup_lbl_Address, "1200 Harbour View Boulevard, Suite 4500, Portsmouth", "Address :"},
+        {Fup_PhoneNO, Fup_lbl_PhoneNO, "+44 20 7946 0958 ext 1234, mobile +44 7700 900123", "Phone No. :"},
+        {Fup_FaxNo, Fup_lbl_FaxNo, "Contractor \u2014 Long Term, escorted at all times", "Visitor Type :"},
+        {Fup_EmailID, Fup_lbl_EmailID, "maximiliana.featherstonehaugh@northwind-trading.example", "Email Id :"},
+        {Fup_Website, Fup_lbl_Website, "Dr Bartholomew Ravensworth-Pemberton, Facilities", "Person to Meet :"},
+        {Fup_UniqueNo, Fup_lbl_UniqueNo, "V-2026-004711 / Contractor pass 0042-B (north gate)", "Visitor No. :"},
+        {Fup_Date, Fup_lbl_Date, "Monday, 28 September 2026, valid until 18:00", "Date :"},
+        {Fup_Time, Fup_lbl_Time, "14:05:59, checked in at the north reception", "Time :"},
     };
     return samples;
 }
@@ -86,6 +112,46 @@ inline bool photoInItsFrame(const SideGraphics& side) {
             return !frame.isNull() && frame.width() * frame.height() < 1.5 * photo.width() * photo.height();
         }
     return false;
+}
+
+// The shown values of `samples` that a PDF of the side does not hold whole
+// inside their frames, as pdftotext reads its words: each named with what
+// was read there. Spaces aside (a word too long for its line breaks in two).
+inline QStringList valuesNotWholeInPdf(const QString& pdf, const SideGraphics& side,
+                                       const QList<HolderSample>& samples) {
+    const QString html = QString::fromUtf8(
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).out);
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    QStringList out;
+    for (const HolderSample& h : samples)
+        for (const auto& g : side) {
+            if (!g || g->control_ID != h.valueId || !g->ctrl_is_visible)
+                continue;
+            // Read line by line, left to right: pdftotext may order a
+            // centred line's words by blocks of its own.
+            QList<std::pair<QRectF, QString>> words;
+            for (auto it = word.globalMatch(html); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+                if (g->bounds().adjusted(-1, -1, 1, 1).contains(box))
+                    words.append({box, m.captured(5)});
+            }
+            std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
+                const double dy = a.first.center().y() - b.first.center().y();
+                return std::abs(dy) > a.first.height() / 2 ? dy < 0 : a.first.x() < b.first.x();
+            });
+            QString read;
+            for (const auto& w : words)
+                read += w.second;
+            // Ligatures come back as their letters.
+            read = read.replace(QStringLiteral("&amp;"), QStringLiteral("&")).normalized(QString::NormalizationForm_KC);
+            if (read != QString(g->Text_Value).remove(space))
+                out << QStringLiteral("%1: \"%2\"").arg(h.valueId, read);
+        }
+    return out;
 }
 
 }  // namespace zelk::test

@@ -6,6 +6,7 @@
 #include "MainWindowTestSupport.h"
 #include "TestSupport.h"
 
+#include "canvas/FieldPlacement.h"
 #include "canvas/SideSnapshot.h"
 #include "canvas/SKTRenderingView.h"
 #include "foundation/AppPaths.h"
@@ -200,6 +201,44 @@ TEST(ShippedTemplates, EveryHolderFieldHasAHiddenFrameAndAllShowClearOfEachOther
                     g.setHeight(zelk::fittedTextHeight(g));
                 }
             EXPECT_EQ(zelk::test::overlapsOn(side, d.Front_card_Prop.Card_Size).join(" | ").toStdString(), "");
+        }
+    }
+}
+
+// Values longer than their frames have lines for, shown one after another
+// as the desk shows them (each box grows only into free room): they are
+// drawn smaller inside their frames, nothing meets, and a PDF of the side
+// holds each value whole in its frame.
+TEST(ShippedTemplates, LongValuesStayInTheirFramesAndWholeInAPdf) {
+    ResourcesHost host;
+    CardFace::install();
+    const QStringList previews = shippedPreviews();
+    ASSERT_GE(previews.size(), 14);
+    QTemporaryDir dir;
+    for (const QString& preview : previews) {
+        const zelk::DesignReadResult read = DesignFile::readDesignFile(TemplateGallery::designPathOfPreview(preview));
+        ASSERT_TRUE(read.ok()) << read.detail.toStdString();
+        const zelk::DesignContents& d = *read.contents;
+        const QRectF card(QPointF(0, 0), d.Front_card_Prop.Card_Size);
+        for (int s = 0; s < 2; ++s) {
+            SCOPED_TRACE(QStringLiteral("%1 side %2").arg(QFileInfo(preview).baseName()).arg(s).toStdString());
+            const QList<std::shared_ptr<SKTGraphic>>& side = s == 0 ? d.frontGraphics : d.backGraphics;
+            for (const zelk::test::HolderSample& h : zelk::test::longHolderSamples())
+                for (const auto& [id, text] : {std::pair{h.captionId, h.caption}, std::pair{h.valueId, h.value}})
+                    for (const auto& g : side)
+                        if (g->control_ID == id) {
+                            g->Set_Ctrl_Is_Visible(true);
+                            g->Set_text_value(text);
+                            g->setHeight(zelk::textHeightWithin(*g, side, card));
+                        }
+            EXPECT_EQ(zelk::test::overlapsOn(side, card.size()).join(" | ").toStdString(), "");
+
+            const QString pdf = dir.filePath(QStringLiteral("side.pdf"));
+            const auto snapshot =
+                zelk::SideSnapshot::take(&side, &d.Front_card_Prop, &d.Back_card_Prop, d.Card_Shape, s, card);
+            zelk::test::writeBytes(pdf, SKTRenderingView(card, snapshot, QStringLiteral("t")).dataWithPDFInsideRect(card));
+            EXPECT_EQ(zelk::test::valuesNotWholeInPdf(pdf, side, zelk::test::longHolderSamples()).join(" | ").toStdString(),
+                      "");
         }
     }
 }

@@ -6,6 +6,8 @@
 
 #include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
@@ -215,47 +217,73 @@ TEST_F(VisitorDeskTest, TheRoadStartsWithEmptyBoxesAndTypingFillsTheTemplatesFra
 // Each visitor pass with every box of both panels ticked, long values
 // typed and a photo chosen: the pass's own frames take them, nothing is
 // placed anew, no two texts or pictures meet and the photo stays in its
-// frame.
-class VisitorPassFields : public VisitorDeskTest, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(VisitorPassFields, EveryBoxTickedFillsThePassesOwnFrames) {
-    const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/") + QLatin1String(GetParam());
-    ScopedDialogRunner runner([&](QDialog* d) {
-        if (qobject_cast<Template_Wizard*>(d)) {
-            ::Selected_Template_Path = preview;
-            return 1;
-        }
-        return 0;
-    });
-    ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
-    for (int side : {0, 1}) {
-        SCOPED_TRACE(side);
-        side == 0 ? window->Select_front_side() : window->Select_back_side();
-        const GraphicList& graphics = side == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array();
-        const qsizetype count = graphics.size();
-        VisitorPanel& panel = side == 0 ? front() : back();
-        nextOpenPath = picture(QStringLiteral("visitor%1.png").arg(side));
-        panel.Browse_image_Btn_Clicked();
-        for (const HolderSample& h : holderSamples()) {
-            VisitorPanel::Slot& s = panel.fixedSlots[size_t(slotOf(h.valueId))];
-            click(s.label_chk);
-            click(s.value_chk);
-            if (h.valueId != Fup_Date && h.valueId != Fup_Time) {
-                s.value->clear();
-                QTest::keyClicks(s.value, h.value);
+// frame. Values longer than their frames hold are drawn smaller inside
+// them, and a PDF of the side holds each whole.
+class VisitorPassFields : public VisitorDeskTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void fillBothSides(const QList<HolderSample>& samples, bool roomForAll) {
+        const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/") + QLatin1String(GetParam());
+        ScopedDialogRunner runner([&](QDialog* d) {
+            if (qobject_cast<Template_Wizard*>(d)) {
+                ::Selected_Template_Path = preview;
+                return 1;
             }
-            EXPECT_TRUE(graphic(h.valueId, side)->ctrl_is_visible) << h.valueId.toStdString();
-            // The box takes the lines of what was typed, as on the canvas.
-            EXPECT_EQ(graphic(h.valueId, side)->bounds().height(), zelk::fittedTextHeight(*graphic(h.valueId, side)));
-            EXPECT_TRUE(graphic(h.captionId, side)->ctrl_is_visible) << h.captionId.toStdString();
+            return 0;
+        });
+        ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
+        for (int side : {0, 1}) {
+            SCOPED_TRACE(side);
+            side == 0 ? window->Select_front_side() : window->Select_back_side();
+            const GraphicList& graphics =
+                side == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array();
+            const qsizetype count = graphics.size();
+            VisitorPanel& panel = side == 0 ? front() : back();
+            nextOpenPath = picture(QStringLiteral("visitor%1.png").arg(side));
+            panel.Browse_image_Btn_Clicked();
+            for (const HolderSample& h : samples) {
+                VisitorPanel::Slot& s = panel.fixedSlots[size_t(slotOf(h.valueId))];
+                click(s.label_chk);
+                click(s.value_chk);
+                if (h.valueId != Fup_Date && h.valueId != Fup_Time) {
+                    s.value->clear();
+                    // Key by key, letters beyond ASCII as their text.
+                    for (const QChar c : h.value)
+                        QTest::sendKeyEvent(QTest::Click, s.value, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode())
+                                                                                     : Qt::Key_unknown,
+                                            QString(c), Qt::NoModifier);
+                }
+                const auto g = graphic(h.valueId, side);
+                EXPECT_TRUE(g->ctrl_is_visible) << h.valueId.toStdString();
+                if (h.valueId != Fup_Date && h.valueId != Fup_Time) {
+                    EXPECT_EQ(g->Text_Value, h.value);
+                }
+                // The box takes the lines of what was typed, as on the
+                // canvas, where it has room; the text is drawn inside it.
+                if (roomForAll) {
+                    EXPECT_EQ(g->bounds().height(), zelk::fittedTextHeight(*g));
+                }
+                EXPECT_TRUE(g->bounds().contains(g->drawingBounds())) << h.valueId.toStdString();
+                EXPECT_TRUE(graphic(h.captionId, side)->ctrl_is_visible) << h.captionId.toStdString();
+            }
+            EXPECT_EQ(graphic(Fup_Name, side)->Text_Value, samples.first().value);
+            EXPECT_EQ(graphic(Fup_Photo, side)->_file_path, nextOpenPath);
+            EXPECT_EQ(graphics.size(), count);
+            const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
+            EXPECT_EQ(overlapsOn(graphics, card.size()).join(" | ").toStdString(), "");
+            EXPECT_TRUE(photoInItsFrame(graphics));
+
+            const QString pdf = data.filePath(QStringLiteral("pass%1.pdf").arg(side));
+            const auto snapshot = SideSnapshot::take(&graphics, &window->Front_card_Prop, &window->Back_card_Prop,
+                                                     ::Card_Shape, side, card);
+            writeBytes(pdf, SKTRenderingView(card, snapshot, QStringLiteral("t")).dataWithPDFInsideRect(card));
+            EXPECT_EQ(valuesNotWholeInPdf(pdf, graphics, samples).join(" | ").toStdString(), "");
         }
-        EXPECT_EQ(graphic(Fup_Name, side)->Text_Value, holderSamples().first().value);
-        EXPECT_EQ(graphic(Fup_Photo, side)->_file_path, nextOpenPath);
-        EXPECT_EQ(graphics.size(), count);
-        EXPECT_EQ(overlapsOn(graphics, window->Front_card_Prop.Card_Size).join(" | ").toStdString(), "");
-        EXPECT_TRUE(photoInItsFrame(graphics));
     }
-}
+};
+
+TEST_P(VisitorPassFields, EveryBoxTickedFillsThePassesOwnFrames) { fillBothSides(holderSamples(), true); }
+
+TEST_P(VisitorPassFields, ValuesLongerThanTheirFramesStayInThem) { fillBothSides(longHolderSamples(), false); }
 
 INSTANTIATE_TEST_SUITE_P(BothPasses, VisitorPassFields, ::testing::Values("Visitor_Day.png", "Visitor_Escort.png"));
 
