@@ -197,12 +197,7 @@ const Yardstick& yardstickOf(ProfileSlot slot) {
     return yardsticks[0];
 }
 
-const ProfileField& fieldOf(ProfileSlot slot) {
-    for (const ProfileField& f : profileFieldTable())
-        if (f.slot == slot)
-            return f;
-    return profileFieldTable().first();
-}
+const ProfileField& fieldOf(ProfileSlot slot) { return profileFieldTable().at(slot); }
 
 // The desk's captions where they differ from the ID card's: a visitor pass
 // stores these. Whoever shows a caption writes its own text into it, and
@@ -266,9 +261,9 @@ public:
 
     // Puts the field into the first column with room for its caption and
     // its yardstick: a value of one line has its caption before it where the
-    // column is wide enough for both, else above it. False (and the error)
-    // when no column has room.
-    bool place(const QList<Column*>& columns, const HolderField& f) {
+    // column is wide enough for both, else above it. The error when no
+    // column has room.
+    void place(const QList<Column*>& columns, const HolderField& f) {
         const ProfileField& pf = fieldOf(f.slot);
         const QString yardstick = QString::fromLatin1(yardstickOf(f.slot).text);
         const int lines = f.lines > 0 ? f.lines : yardstickOf(f.slot).lines;
@@ -298,17 +293,14 @@ public:
             value->Set_Ctrl_Is_Visible(!f.sample.isEmpty());
             out_ << caption << value;
             c->y += need + FieldGap;
-            return true;
+            return;
         }
         if (error_ && error_->isEmpty())
             *error_ = QStringLiteral("no room for ") + pf.valueId;
-        return false;
     }
-    bool placeAll(const QList<Column*>& columns, const QList<HolderField>& fields) {
-        bool ok = true;
+    void placeAll(const QList<Column*>& columns, const QList<HolderField>& fields) {
         for (const HolderField& f : fields)
-            ok = place(columns, f) && ok;
-        return ok;
+            place(columns, f);
     }
 
 private:
@@ -376,7 +368,6 @@ DesignContents buildTemplate(const TemplateSpec& s, QString* error) {
     const QColor white(Qt::white), ink(30, 30, 36), frameFill(226, 230, 236);
     const bool visitor = s.category == QLatin1String("Visitor");
     const QString name = QStringLiteral("Full Name"), number = QStringLiteral("ID 000123");
-    bool ok = true;
     // The title and the name, each with its caption above it. The title
     // shows the role where the role is the holder's position; elsewhere the
     // role is the card's own text, in its header.
@@ -386,30 +377,39 @@ DesignContents buildTemplate(const TemplateSpec& s, QString* error) {
         title.colour = s.accent;
         HolderField holder = gridField(SlotName, name, true);
         holder.size = nameSize;
-        ok = fields.place({&c}, title) && ok;
-        ok = fields.place({&c}, holder) && ok;
+        fields.place({&c}, title);
+        fields.place({&c}, holder);
+    };
+    // The title and name in `block`, then the other fields in two columns
+    // across the block under them and in `more`. Returns the columns filled.
+    auto holderBlock = [&](HolderLayout& fields, Column block, double titleSize, double nameSize,
+                           const QList<Column>& more = {}) {
+        titleAndName(fields, block, titleSize, nameSize);
+        QList<Column> grid = columnsAcross(2, block.x, block.y + 1, block.width, block.bottom, block.caption,
+                                           block.value) + more;
+        fields.placeAll(pointersTo(grid), gridFields(number));
+        return grid;
     };
     // The header band's texts: the company, and the role where it is not
     // the title; on a narrow card the role stands under the company.
     // Returns the bottom of the texts.
     auto header = [&](QList<std::shared_ptr<SKTGraphic>>& side, double y, double size, double bandWidth) {
         const bool role = !s.roleIsTitle;
-        const double roleW = role ? naturalWidth(s.role, size, true) : 0;
-        const double companyW = naturalWidth(s.company, size, true);
-        if (!role) {
-            auto company = sizedText(QString(), 6, y, bandWidth - 12, s.company, size, true, white, 2);
-            side << company;
-            return company->bounds().bottom();
-        }
-        if (companyW + roleW + 20 <= bandWidth - 16) {
-            side << sizedText(QString(), 8, y, companyW + 2, s.company, size, true, white, 0);
-            auto r = sizedText(QString(), bandWidth - 8 - roleW - 2, y, roleW + 2, s.role, size, true, white, 1);
-            side << r;
-            return r->bounds().bottom();
+        if (role) {
+            const double roleW = naturalWidth(s.role, size, true), companyW = naturalWidth(s.company, size, true);
+            if (companyW + roleW + 20 <= bandWidth - 16) {
+                side << sizedText(QString(), 8, y, companyW + 2, s.company, size, true, white, 0);
+                auto r = sizedText(QString(), bandWidth - 8 - roleW - 2, y, roleW + 2, s.role, size, true, white, 1);
+                side << r;
+                return r->bounds().bottom();
+            }
         }
         auto company = sizedText(QString(), 6, y, bandWidth - 12, s.company, size, true, white, 2);
+        side << company;
+        if (!role)
+            return company->bounds().bottom();
         auto r = sizedText(QString(), 6, company->bounds().bottom(), bandWidth - 12, s.role, size - 1, true, white, 2);
-        side << company << r;
+        side << r;
         return r->bounds().bottom();
     };
 
@@ -422,11 +422,8 @@ DesignContents buildTemplate(const TemplateSpec& s, QString* error) {
         // name under them; the grid of the other fields.
         const double top = header(f, 5, 10, w) + 5;
         frame = QRectF(8, top + 2, 54, 66);
-        Column right{frame.right() + 7, frame.top(), w - frame.right() - 15, frame.bottom(), s.accent, ink};
-        Column block{8, frame.bottom() + 3, w - 16, h - 8, s.accent, ink, 2};
-        titleAndName(front, block, 7.5, 9);
-        QList<Column> grid = columnsAcross(2, 8, block.y + 1, w - 16, h - 8, s.accent, ink);
-        ok = front.placeAll(pointersTo(grid) << &right, gridFields(number)) && ok;
+        holderBlock(front, Column{8, frame.bottom() + 3, w - 16, h - 8, s.accent, ink, 2}, 7.5, 9,
+                    {Column{frame.right() + 7, frame.top(), w - frame.right() - 15, frame.bottom(), s.accent, ink}});
         shapes << box(frame, frameFill, QStringLiteral("RR"), s.accent, 1.5) << box(QRectF(0, 0, w, top - 2), s.accent)
                << box(QRectF(0, h - 6, w, 6), s.accent);
     } else if (s.style == 1) {
@@ -443,10 +440,7 @@ DesignContents buildTemplate(const TemplateSpec& s, QString* error) {
             f << role;
             block.y = role->bounds().bottom() + FieldGap;
         }
-        titleAndName(front, block, 8, 10);
-        QList<Column> grid = columnsAcross(2, x, block.y + 1, width, h - 5, s.accent, ink);
-        grid << Column{8, frame.bottom() + 4, band - 16, h - 4, white, white};
-        ok = front.placeAll(pointersTo(grid), gridFields(number)) && ok;
+        holderBlock(front, block, 8, 10, {Column{8, frame.bottom() + 4, band - 16, h - 4, white, white}});
         shapes << box(frame, white, QStringLiteral("RR"), white, 2) << box(QRectF(0, 0, band, h), s.accent);
     } else {
         // The header band; the photo on the left with small fields under
@@ -454,11 +448,8 @@ DesignContents buildTemplate(const TemplateSpec& s, QString* error) {
         const double top = header(f, 5, 10, w) + 5;
         frame = QRectF(8, top + 1, 58, 70);
         const double x = frame.right() + 8, width = w - x - 7;
-        Column block{x, top, width, h - 7, s.accent, ink, 0};
-        titleAndName(front, block, 8, 10);
-        QList<Column> grid = columnsAcross(2, x, block.y + 1, width, h - 7, s.accent, ink);
-        grid << Column{frame.x(), frame.bottom() + 3, frame.width(), h - 7, s.accent, ink};
-        ok = front.placeAll(pointersTo(grid), gridFields(number)) && ok;
+        holderBlock(front, Column{x, top, width, h - 7, s.accent, ink, 0}, 8, 10,
+                    {Column{frame.x(), frame.bottom() + 3, frame.width(), h - 7, s.accent, ink}});
         shapes << box(frame, frameFill, QStringLiteral("RR"), s.accent, 1.5) << box(QRectF(0, h - 5, w, 5), s.accent)
                << box(QRectF(0, 0, w, top - 2), s.accent);
     }
@@ -478,28 +469,23 @@ DesignContents buildTemplate(const TemplateSpec& s, QString* error) {
     QList<Column> grid;
     if (s.portrait) {
         frame = QRectF(w / 2 - 19, top + 3, 38, 46);
-        Column block{8, frame.bottom() + 2, w - 16, h - 4, s.accent, ink, 2};
-        titleAndName(back, block, 7.5, 9);
-        grid = columnsAcross(2, 8, block.y + 1, w - 16, h - 4, s.accent, ink);
+        grid = holderBlock(back, Column{8, frame.bottom() + 2, w - 16, h - 4, s.accent, ink, 2}, 7.5, 9);
     } else {
         frame = QRectF(8, top + 3, 38, 46);
         const double x = frame.right() + 10, width = w - x - 7;
         Column block{x, top + 2, width, h - 4, s.accent, ink, 0};
         titleAndName(back, block, 7.5, 9);
         grid = columnsAcross(3, 8, std::max(block.y, frame.bottom() + 3), w - 15, h - 4, s.accent, ink);
+        back.placeAll(pointersTo(grid), gridFields(number));
     }
-    ok = back.placeAll(pointersTo(grid), gridFields(number)) && ok;
     // The signature takes the column with the most room left.
     const Column* sign = &grid.first();
     for (const Column& c : grid)
         if (c.room() > sign->room())
             sign = &c;
     const double signatureH = linesHeight(1, 5, false) + 4;
-    if (sign->room() < signatureH) {
-        ok = false;
-        if (error && error->isEmpty())
-            *error = QStringLiteral("no room for the signature");
-    }
+    if (sign->room() < signatureH && error && error->isEmpty())
+        *error = QStringLiteral("no room for the signature");
     auto signLine = std::make_shared<SKTLine>();
     signLine->_strokeColor = ink;
     signLine->_strokeWidth = 0.8;
@@ -510,7 +496,7 @@ DesignContents buildTemplate(const TemplateSpec& s, QString* error) {
       << box(QRectF(0, 0, w, top - 2), s.accent);
     for (const std::shared_ptr<SKTGraphic>& g : b)
         fixFonts(*g);
-    if (!ok && error)
+    if (error && !error->isEmpty())
         *error = s.name + QStringLiteral(": ") + *error;
     return d;
 }

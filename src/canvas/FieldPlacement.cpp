@@ -5,6 +5,7 @@
 #include "foundation/SKTGraphic.h"
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 #include <vector>
 
@@ -63,22 +64,30 @@ QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const S
     return out;
 }
 
+namespace {
+
+// A caption's places beside its value, in the order they are tried: above
+// it (its foot on the value's top), before it, after it.
+std::array<QRectF, 3> captionPlaces(const QRectF& value, const QSizeF& caption) {
+    return {QRectF(QPointF(value.x(), value.top() - caption.height()), caption),
+            QRectF(QPointF(value.left() - caption.width(), value.y()), caption),
+            QRectF(QPointF(value.right(), value.y()), caption)};
+}
+
+}  // namespace
+
 QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF& card) {
-    const QRectF above(QPointF(value.x(), value.top() - caption.height()), caption);
+    const auto [above, before, after] = captionPlaces(value, caption);
     if (above.top() >= card.top())
         return above;
-    const QRectF before(QPointF(value.left() - caption.width(), value.y()), caption);
     if (before.left() >= card.left())
         return before;
-    return QRectF(QPointF(value.right(), value.y()), caption);
+    return after;
 }
 
 QRectF clearCaptionPlaceFor(const QRectF& value, const QSizeF& caption, const QList<QRectF>& taken,
                             const QRectF& card) {
-    const QRectF places[] = {QRectF(QPointF(value.x(), value.top() - caption.height()), caption),
-                             QRectF(QPointF(value.left() - caption.width(), value.y()), caption),
-                             QRectF(QPointF(value.right(), value.y()), caption)};
-    for (const QRectF& r : places)
+    for (const QRectF& r : captionPlaces(value, caption))
         if (card.contains(r) && clearPlaceFor(r, taken, card) == r)
             return r;
     return clearPlaceFor(captionPlaceFor(value, caption, card), taken, card);

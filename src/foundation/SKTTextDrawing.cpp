@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -99,72 +100,81 @@ constexpr double SmallestFieldScale = 0.5;
 // The step in points the size is searched to.
 constexpr double FieldScaleStep = 0.05;
 
-// The height in points of the text laid out in `font` at `width`.
-double heightIn(const QString& text, const QFont& font, const SKTGraphic& g, double width) {
+// The text laid out in a font: what is drawn, and the height of its lines
+// in points.
+struct LaidOutText {
+    std::unique_ptr<QTextLayout> layout;
+    double height = 0;
+};
+
+LaidOutText laidOut(const QString& text, const QFont& font, const SKTGraphic& g, double width) {
     QImage device = layoutDevice();
-    QTextLayout layout(text, font, &device);
-    return layOut(layout, g, width);
+    LaidOutText t{std::make_unique<QTextLayout>(text, font, &device)};
+    t.height = layOut(*t.layout, g, width);
+    return t;
 }
 
-// The font the graphic's text is drawn in inside `box`: its own, but for a
-// field whose lines need more height than the box, where it is the largest
+// Whether the size is searched for or the floor stands for it.
+enum class FieldSize { Searched, FloorWhereItFits };
+
+// The text laid out as it is drawn in `box`: in the graphic's own font, but
+// a field whose lines need more height than the box is drawn at the largest
 // size down to the floor at which they fit (the floor when none does).
-QFont drawnFont(const SKTGraphic& g, const QString& text, const QRectF& box) {
-    QFont font = layoutFont(g);
-    const double size = font.pointSizeF();
-    if (text.isEmpty() || !zelk::isFieldId(g.control_ID) || !(size > 0))
-        return font;
-    const double room = box.height() + 0.01;
-    if (heightIn(text, font, g, box.width()) <= room)
-        return font;
-    auto at = [&font](double points) {
+// FloorWhereItFits spares that search where it only matters whether the
+// lines overrun the box: the floor is laid out for any size that fits.
+LaidOutText drawnText(const SKTGraphic& g, const QString& text, const QRectF& box,
+                      FieldSize sizing = FieldSize::Searched) {
+    const QFont font = layoutFont(g);
+    const double size = font.pointSizeF(), room = box.height() + 0.01;
+    LaidOutText own = laidOut(text, font, g, box.width());
+    if (own.height <= room || text.isEmpty() || !zelk::isFieldId(g.control_ID) || !(size > 0))
+        return own;
+    auto at = [&](double points) {
         QFont f = font;
         f.setPointSizeF(points);
-        return f;
+        return laidOut(text, f, g, box.width());
     };
     double fits = size * SmallestFieldScale, fails = size;
-    if (heightIn(text, at(fits), g, box.width()) > room)
-        return at(fits);
+    LaidOutText best = at(fits);
+    if (best.height > room || sizing == FieldSize::FloorWhereItFits)
+        return best;
     while (fails - fits > FieldScaleStep) {
         const double mid = (fits + fails) / 2;
-        (heightIn(text, at(mid), g, box.width()) <= room ? fits : fails) = mid;
+        LaidOutText tried = at(mid);
+        if (tried.height <= room) {
+            fits = mid;
+            best = std::move(tried);
+        } else {
+            fails = mid;
+        }
     }
-    return at(fits);
+    return best;
 }
 
-// The height in points of the text as drawn in its box.
-double drawnHeight(const SKTGraphic& g) {
-    QString text = shownText(g);
-    // An empty text keeps the height of one line, so it can still be grabbed.
-    if (text.isEmpty())
-        text = QStringLiteral(" ");
-    const QRectF box = g._bounds.normalized();
-    return heightIn(text, drawnFont(g, text, box), g, box.width());
-}
+// The text whose lines the drawn area allows for: an empty text keeps the
+// height of one line, so it can still be grabbed.
+QString measuredText(const QString& shown) { return shown.isEmpty() ? QStringLiteral(" ") : shown; }
 
 QRectF rotatedBox(const SKTGraphic& g) {
     return zelk::rotationAbout(g._bounds, g.text_rotation).mapRect(g._bounds);
 }
 
-// What the text's own drawing may touch, its shadow left out.
-QRectF contentArea(const SKTGraphic& g) {
+// What the text's own drawing may touch, its shadow left out, for lines of
+// `drawnHeight` points as drawn.
+QRectF contentArea(const SKTGraphic& g, double drawnHeight) {
     QRectF r = rotatedBox(g);
     const double stroke = g._isDrawingStroke ? zelk::graphicStrokePen(g).widthF() : 0.0;
     r = r.adjusted(-stroke, -stroke, stroke, stroke);
     // Glyphs reach past a box that is shorter than its text, on either side
     // depending on the vertical alignment.
-    const double need = drawnHeight(g) - g._bounds.height();
+    const double need = drawnHeight - g._bounds.height();
     if (need > 0.01)
         r = r.adjusted(-need, -need, need, need);
     return r;
 }
 
 double fittedHeight(const SKTGraphic& g) {
-    QString text = shownText(g);
-    // An empty text keeps the height of one line, so it can still be grabbed.
-    if (text.isEmpty())
-        text = QStringLiteral(" ");
-    return std::ceil(heightIn(text, layoutFont(g), g, g._bounds.width()));
+    return std::ceil(laidOut(measuredText(shownText(g)), layoutFont(g), g, g._bounds.width()).height);
 }
 
 }  // namespace
@@ -174,8 +184,7 @@ namespace zelk {
 double fittedTextHeight(const SKTGraphic& g) { return fittedHeight(g); }
 
 double drawnTextPointSize(const SKTGraphic& g) {
-    const QString text = shownText(g);
-    return drawnFont(g, text, g._bounds.normalized()).pointSizeF();
+    return drawnText(g, shownText(g), g._bounds.normalized()).layout->font().pointSizeF();
 }
 
 }  // namespace zelk
@@ -184,34 +193,33 @@ void SKTText::drawContents(QPainter& painter) const {
     if (!zelk::drawableBounds(_bounds))
         return;
     const QRectF box = _bounds.normalized();
+    // Laid out once, for the drawing and for the area it may touch.
+    const QString text = shownText(*this);
+    const LaidOutText drawn = drawnText(*this, measuredText(text), box);
     auto draw = [&](QPainter& p) {
         p.save();
         p.setTransform(zelk::rotationAbout(box, text_rotation), true);
         QPainterPath outline;
         outline.addRect(box);
         zelk::fillGraphicPath(p, *this, outline);
-        const QString text = shownText(*this);
         if (!text.isEmpty()) {
-            QImage device = layoutDevice();
-            QTextLayout layout(text, drawnFont(*this, text, box), &device);
-            const double height = layOut(layout, *this, box.width());
             double top = box.top();
             const Qt::Alignment v = zelk::verticalTextAlignment(text_alignmnet_Vert);
             if (v & Qt::AlignBottom)
-                top = box.bottom() - height;
+                top = box.bottom() - drawn.height;
             else if (v & Qt::AlignVCenter)
-                top = box.top() + (box.height() - height) / 2;
+                top = box.top() + (box.height() - drawn.height) / 2;
             p.save();
             p.setPen(zelk::withAlpha(txt_clr, alpha_val));
             p.translate(box.left(), top);
             p.scale(1 / UnitsPerPoint, 1 / UnitsPerPoint);
-            layout.draw(&p, QPointF(0, 0));
+            drawn.layout->draw(&p, QPointF(0, 0));
             p.restore();
         }
         zelk::strokeGraphicPath(p, *this, outline);
         p.restore();
     };
-    zelk::paintWithShadow(painter, *this, contentArea(*this), draw);
+    zelk::paintWithShadow(painter, *this, contentArea(*this, drawn.height), draw);
 }
 
 bool SKTText::isContentsUnderPoint(QPointF point) const {
@@ -226,6 +234,8 @@ bool SKTText::isContentsUnderPoint(QPointF point) const {
 QRectF SKTText::drawingBounds() const {
     if (!zelk::drawableBounds(_bounds))
         return QRectF();
-    const QRectF r = contentArea(*this);
+    const double height =
+        drawnText(*this, measuredText(shownText(*this)), _bounds.normalized(), FieldSize::FloorWhereItFits).height;
+    const QRectF r = contentArea(*this, height);
     return r.united(zelk::shadowArea(*this, r));
 }

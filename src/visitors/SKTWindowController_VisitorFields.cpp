@@ -127,14 +127,10 @@ QPointF SKTWindowController::Set_Ctrl_Pos_In_Vstr_Mode(const QString& ctrl_id, c
     // Where the rule puts it, unless that lies on what the side shows and
     // the card has room elsewhere.
     const GraphicList& side = ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
-    const SKTGraphic* self = nullptr;
-    for (const std::shared_ptr<SKTGraphic>& g : side)
-        if (g && g->control_ID == ctrl_id) {
-            self = g.get();
-            break;
-        }
+    const std::shared_ptr<SKTGraphic> self = currentCanvas()->Selcect_Ctrl_With_ID(ctrl_id);
     auto clear = [&](const QPointF& at) {
-        return zelk::clearPlaceFor(QRectF(at, ctrl_bound.size()), zelk::drawnRects(side, self), canvas).topLeft();
+        return zelk::clearPlaceFor(QRectF(at, ctrl_bound.size()), zelk::drawnRects(side, self.get()), canvas)
+            .topLeft();
     };
     if (rule == Rule::None)
         return clear(QPointF(0, 0));
