@@ -130,8 +130,8 @@ TEST_F(VisitorDeskTest, LiveLayoutShowsTheSidesPanelWithVisitorCaptions) {
     EXPECT_TRUE(window->Visitor_mode_view->isHidden());
 }
 
-// A window shown too narrow for the panes grows, within its screen, and the
-// growth goes to the canvas; a wide enough or maximized window keeps its size.
+// The frame a window too narrow for the panes takes: wider by what it lacks,
+// moved and bounded to stay on its screen.
 TEST(PaneRoom, AWindowGrowsByWhatItLacksWithinItsScreen) {
     // Frames and screens in pixels; the expected frames worked out by hand.
     const struct {
@@ -152,6 +152,8 @@ TEST(PaneRoom, AWindowGrowsByWhatItLacksWithinItsScreen) {
         EXPECT_EQ(widenedForPanes(c.frame, c.lacking, c.screen), c.expected) << c.what;
 }
 
+// A window shown too narrow for the panes grows, within its screen; a
+// maximized window keeps its size.
 TEST_F(VisitorDeskTest, ANarrowWindowGrowsForThePanesWithinItsScreen) {
     window->Show_Hide_Profile_Panel_Live_Mode(false);
     const QRect screen = window->screen()->availableGeometry();
