@@ -662,21 +662,6 @@ TEST_F(CroppingToolTest, CropScreenFitsASmallScreenAndBackShrinksTheWindow) {
         EXPECT_EQ(tool->Crop_Input_Path, tool->Get_Item_Text(0));
         tool->Cancel_Btn_Clicked();
     });
-
-    // Where the window goes when it grows: nowhere while it fits, else back
-    // onto the screen as little as it must.
-    const QRect screen(0, 0, 1280, 720);
-    const struct {
-        QRect frame;
-        QPoint place;
-    } places[] = {
-        {{100, 100, 600, 450}, {100, 100}},
-        {{342, 196, 1130, 650}, {150, 70}},  // grown past the right and the bottom
-        {{-20, -10, 300, 200}, {0, 0}},
-        {{50, 50, 1400, 800}, {0, 0}},       // larger than the screen: its top left shows
-    };
-    for (const auto& p : places)
-        EXPECT_EQ(Cropping_Tool::keptOnScreen(p.frame, screen), p.place) << p.frame.x();
 }
 
 // The first selection of a picture opened directly stands at 10, 10, also
