@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <exception>
@@ -169,7 +168,9 @@ bool Cropping_Tool::prepareRun() {
     Show_hide_Crop_Selection(false);
     Crop_All_Thread_Running = true;
     runThread_ = QThread::create([job = job_] { job->run(); });
-    connect(runThread_, &QThread::finished, this, &Cropping_Tool::finishRun, Qt::QueuedConnection);
+    connect(
+        runThread_, &QThread::finished, this,
+        [this] { send_modls_wnd->stopQuestion().afterAnswer(this, [this] { finishRun(); }); }, Qt::QueuedConnection);
     runThread_->start();
     return true;
 }
@@ -182,12 +183,6 @@ void Cropping_Tool::followRow(int row) {
 void Cropping_Tool::finishRun() {
     if (!runThread_)
         return;
-    // A run that ends while its stop question is open ends once it is
-    // answered, not under it.
-    if (send_modls_wnd && send_modls_wnd->askingStop()) {
-        QTimer::singleShot(50, this, &Cropping_Tool::finishRun);
-        return;
-    }
     runThread_->wait();
     delete runThread_;
     runThread_ = nullptr;
