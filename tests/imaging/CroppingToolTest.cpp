@@ -570,6 +570,28 @@ TEST_F(CroppingToolTest, CropAllClipsToEachPictureAndNamesThoseMissed) {
     }
 }
 
+// A crop that cannot be written ends the run with its reason; the end counts
+// what was cropped and does not say success.
+TEST_F(CroppingToolTest, AFailedWriteEndsTheRunWithTheCountNotSuccess) {
+    const QString in = folder(QStringLiteral("in")), out = folder(QStringLiteral("out"));
+    for (int i = 0; i < 4; ++i)
+        writeMarked(in, i);
+    ASSERT_TRUE(QDir(out).mkdir(QStringLiteral("p001.png")));  // in the way of the second crop
+    answer = [](const QString&) { return 0; };                  // replace
+    runFullTool([&] {
+        chooseFolder(in, out);
+        tool->canvasController->addSelectorWithFrame(QRectF(5, 5, 20, 20));
+        sink.shown.clear();
+        tool->Crop_All_Clicked();
+        waitForRun(*tool);
+        tool->Cancel_Btn_Clicked();
+    });
+    EXPECT_EQ(sink.text(), "The file could not be written:\n\n" + QDir(out).filePath("p001.png").toStdString() +
+                               "\nA folder of that name is in the way.");
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("p000.png")});
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("1 of 4 images have been cropped.")});
+}
+
 // While a run is under way, Escape and the close box ask Stop's question
 // instead of closing: No leaves the run going, Yes stops it; the tool stays.
 TEST_F(CroppingToolTest, EscapeAndCloseDuringARunAskToStopAndTheToolStays) {
