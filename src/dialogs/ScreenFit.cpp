@@ -44,19 +44,22 @@ void zelk::fitOnScreen(QWidget* window) {
     const bool sized = window->testAttribute(Qt::WA_Resized);
     const QSize wanted = sized ? window->size() : window->sizeHint();
     const QSize fitted = wanted.boundedTo(roomOnScreen(window)).expandedTo(window->minimumSize());
-    if (fitted != wanted || (sized && fitted != window->size()))
+    if (fitted != wanted)
         window->resize(fitted);
-    // A window not placed yet is centred by the toolkit when it shows.
-    if (!window->testAttribute(Qt::WA_Moved))
+    // A window neither shown nor placed yet is centred by the toolkit when
+    // it shows.
+    if (!window->isVisible() && !window->testAttribute(Qt::WA_Moved))
         return;
-    const QRect screen = screenOf(window)->availableGeometry();
     const QMargins frame = windowFrame(window);
-    const QRect before = window->geometry().marginsAdded(frame);
-    QRect outer = before;
-    outer.moveRight(std::min(outer.right(), screen.right()));
-    outer.moveBottom(std::min(outer.bottom(), screen.bottom()));
-    outer.moveLeft(std::max(outer.left(), screen.left()));
-    outer.moveTop(std::max(outer.top(), screen.top()));
-    if (outer.topLeft() != before.topLeft())
-        window->move(window->pos() + (outer.topLeft() - before.topLeft()));
+    const QRect outer = window->geometry().marginsAdded(frame);
+    const QPoint place = keptOnScreen(outer, screenOf(window)->availableGeometry());
+    if (place != outer.topLeft())
+        window->move(window->pos() + (place - outer.topLeft()));
+}
+
+QPoint zelk::keptOnScreen(const QRect& frame, const QRect& available) {
+    QPoint place = frame.topLeft();
+    place.rx() -= std::max(0, frame.right() - available.right());
+    place.ry() -= std::max(0, frame.bottom() - available.bottom());
+    return QPoint(std::max(place.x(), available.left()), std::max(place.y(), available.top()));
 }

@@ -3,6 +3,8 @@
 // title bar and frame, and wholly on that screen: a window laid out for a
 // large screen still shows its buttons on a 1280 x 720 one.
 #include <QMargins>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -17,7 +19,11 @@ constexpr int TitleBarRoom = 30;
 // while it has none).
 QSize roomOnScreen(const QWidget* window);
 // Shrinks the window to that room, never below its smallest size, and moves
-// a window placed earlier back onto its screen.
+// a window shown or placed earlier back onto its screen.
 void fitOnScreen(QWidget* window);
+// Where a window whose frame is `frame` goes to stay on `available`: where
+// it is when it fits, else moved back as little as it must; a frame larger
+// than the screen shows its top left.
+QPoint keptOnScreen(const QRect& frame, const QRect& available);
 
 }  // namespace zelk

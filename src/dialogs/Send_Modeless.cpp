@@ -3,14 +3,12 @@
 #include "dialogs/DialogGlobals.h"
 #include "dialogs/DialogStyle.h"
 #include "dialogs/Replcae_Confirm_Box.h"
-#include "foundation/Utilities.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -58,8 +56,7 @@ Send_Modeless::~Send_Modeless() {
 }
 
 void Send_Modeless::Stop_Sending_Pressed() {
-    const QScopedValueRollback<bool> asking(askingStop_, true);
-    if (Show_YES_NO_MessageBox(QStringLiteral("Are you sure you want to stop?")) != 1)
+    if (!stopQuestion_.ask())
         return;
     Stop_SMS_Sending_Now = true;
     replace_keep_file_flag = 5;

@@ -8,6 +8,8 @@
 // The sheet is window-modal: the window under it repaints but takes no
 // command, so one long job runs at a time. Every call is made on the GUI
 // thread (a worker hands its calls over and waits).
+#include "dialogs/StopQuestion.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -40,9 +42,9 @@ public:
     // Asks "Are you sure you want to stop?"; Yes sets Stop_SMS_Sending_Now
     // and replace_keep_file_flag to 5 (cancel all), No changes nothing.
     void Stop_Sending_Pressed();
-    // Its question is open: a job that ends meanwhile closes once it is
-    // answered, so its closing message never stands over the question.
-    bool askingStop() const { return askingStop_; }
+    // Stop's question: a job that ends while it is open closes once it is
+    // answered (StopQuestion::afterAnswer).
+    zelk::StopQuestion& stopQuestion() { return stopQuestion_; }
     // Escape and the window's close button are Stop: the sheet stays until
     // its job ends, so the job's Stop stays within reach.
     void reject() override;
@@ -67,5 +69,5 @@ private:
     QTimer* timer_ = nullptr;
     std::function<int()> done_;
     int total_ = 0;
-    bool askingStop_ = false;
+    zelk::StopQuestion stopQuestion_;
 };

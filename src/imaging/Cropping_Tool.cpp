@@ -4,6 +4,7 @@
 #include "dialogs/DialogRunner.h"
 #include "dialogs/PleaseWait_Modeless.h"
 #include "dialogs/Replcae_Confirm_Box.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Send_Modeless.h"
 #include "foundation/Utilities.h"
 #include "imaging/CameraChoice.h"
@@ -31,7 +32,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
 #include <QThread>
@@ -319,27 +319,7 @@ void Cropping_Tool::showCropScreen(bool crop) {
     Crop_Screen_Box->updateGeometry();
     layout()->activate();
     resize(sizeHint());
-    keepOnScreen();
-}
-
-void Cropping_Tool::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    keepOnScreen();
-}
-
-QPoint Cropping_Tool::keptOnScreen(const QRect& frame, const QRect& available) {
-    QPoint place = frame.topLeft();
-    place.rx() -= std::max(0, frame.right() - available.right());
-    place.ry() -= std::max(0, frame.bottom() - available.bottom());
-    return QPoint(std::max(place.x(), available.left()), std::max(place.y(), available.top()));
-}
-
-void Cropping_Tool::keepOnScreen() {
-    if (!isVisible() || !screen())
-        return;
-    const QPoint place = keptOnScreen(frameGeometry(), screen()->availableGeometry());
-    if (place != pos())
-        move(place);
+    zelk::fitOnScreen(this);
 }
 
 void Cropping_Tool::fillSeriesList() {

@@ -164,9 +164,6 @@ public:
     bool cropRunning() const { return runThread_ != nullptr; }
     // The settings a run copies when it starts.
     zelk::CropSettings cropSettings() const;
-    // Where a window whose frame is `frame` goes to stay on `available`:
-    // where it is when it fits, else moved back as little as it must.
-    static QPoint keptOnScreen(const QRect& frame, const QRect& available);
 
     // ---- Controls ----
     QWidget* Main_Screen_Box = nullptr;
@@ -223,7 +220,6 @@ protected:
     // Escape and the window's close box end the tool as its own close
     // button does.
     void reject() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // What a crop that wrote its files says.
@@ -250,7 +246,6 @@ private:
     // The main screen or the crop screen; the window takes the size of the
     // one shown (growing or shrinking back) and stays on its screen.
     void showCropScreen(bool crop);
-    void keepOnScreen();
     // Row `row` of the list chosen and scrolled into view, without loading
     // its picture again.
     void showListRow(int row);

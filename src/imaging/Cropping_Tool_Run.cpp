@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <exception>
@@ -169,7 +168,9 @@ bool Cropping_Tool::prepareRun() {
     Show_hide_Crop_Selection(false);
     Crop_All_Thread_Running = true;
     runThread_ = QThread::create([job = job_] { job->run(); });
-    connect(runThread_, &QThread::finished, this, &Cropping_Tool::finishRun, Qt::QueuedConnection);
+    connect(
+        runThread_, &QThread::finished, this,
+        [this] { send_modls_wnd->stopQuestion().afterAnswer(this, [this] { finishRun(); }); }, Qt::QueuedConnection);
     runThread_->start();
     return true;
 }
@@ -182,12 +183,6 @@ void Cropping_Tool::followRow(int row) {
 void Cropping_Tool::finishRun() {
     if (!runThread_)
         return;
-    // A run that ends while its stop question is open ends once it is
-    // answered, not under it.
-    if (send_modls_wnd && send_modls_wnd->askingStop()) {
-        QTimer::singleShot(50, this, &Cropping_Tool::finishRun);
-        return;
-    }
     runThread_->wait();
     delete runThread_;
     runThread_ = nullptr;
@@ -198,12 +193,13 @@ void Cropping_Tool::finishRun() {
     if (job->filesWritten() > 0)
         ::check_any_card_exported = 1;
 
+    // The run went through: neither Stop nor a failed write ended it.
+    const bool whole = !job->stopped() && job->failure().isEmpty();
     bool seriesFailed = false;
     bool seriesKept = false;
     if (!seriesPath_.isEmpty()) {
         // A replaced series changes only when the run went through; a new
         // one holds the rows done.
-        const bool whole = !job->stopped() && job->failure().isEmpty();
         if (replaceSeries_ && !whole)
             seriesKept = true;
         else if (!SeriesFile::write(seriesPath_, job->results()))
@@ -241,13 +237,15 @@ void Cropping_Tool::finishRun() {
     if (!job->outside().isEmpty())
         Show_MessageBox(OutsideMany.arg(job->outside().join(QLatin1Char('\n'))));
     ::Export_File_Path = Crop_Output_Path;
-    // "Successfully" only for a run that went through: a stopped one counts.
-    const bool whole = !job->stopped() && job->outside().isEmpty();
-    ::Export_File_Message = seriesKept ? QStringLiteral("Cropping was stopped. The series has not been changed.")
-                            : whole    ? CroppedMessage
-                                       : QStringLiteral("%1 of %2 images have been cropped.")
-                                             .arg(job->filesWritten())
-                                             .arg(job->total());
+    // "Successfully" only for a run that went through and missed no picture:
+    // any other counts.
+    if (seriesKept)
+        ::Export_File_Message = QStringLiteral("Cropping was stopped. The series has not been changed.");
+    else if (whole && job->outside().isEmpty())
+        ::Export_File_Message = CroppedMessage;
+    else
+        ::Export_File_Message =
+            QStringLiteral("%1 of %2 images have been cropped.").arg(job->filesWritten()).arg(job->total());
     if (crop_direct == 2 || crop_direct == 3)
         Close_Box_With_OK();
     else

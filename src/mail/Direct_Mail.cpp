@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -108,8 +107,7 @@ void Direct_Mail::Close_Button() {
 }
 
 void Direct_Mail::Stop_Sending_Pressed() {
-    const QScopedValueRollback<bool> asking(askingStop_, true);
-    if (Show_YES_NO_MessageBox(QStringLiteral("Are you sure you want to stop?")) == 1)
+    if (stopQuestion_.ask())
         Stop_SMS_Sending_Now = true;
 }
 

@@ -2,6 +2,7 @@
 // Mails one given file (a visitor's details) to each typed recipient, one
 // mail per recipient, with its progress and Stop inside the window itself.
 // The opener puts the file's path in the hidden field file_path_ctrl.
+#include "dialogs/StopQuestion.h"
 #include "mail/MailSendWindow.h"
 
 #include <QString>
@@ -44,10 +45,10 @@ private:
     explicit Direct_Mail(SKTWindowController& hub, QWidget* parent);
     void finishRun() override;
     void askStop() override { Stop_Sending_Pressed(); }
-    bool stopQuestionOpen() const override { return askingStop_; }
+    zelk::StopQuestion& stopQuestion() override { return stopQuestion_; }
     void showProgress(bool on);
 
     QTimer* timer_ = nullptr;
-    bool askingStop_ = false;
+    zelk::StopQuestion stopQuestion_;
     int list_count = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogStyle.h"
 #include "dialogs/Replcae_Confirm_Box.h"
+#include "dialogs/StopQuestion.h"
 #include "foundation/Utilities.h"
 #include "mail/Email_Setting.h"
 #include "mail/MailButtonRow.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QThread>
-#include <QTimer>
 
 MailSendWindow::MailSendWindow(SKTWindowController& hub, QWidget* parent, const QString& title)
     : QDialog(parent), hub_(hub) {
@@ -89,17 +89,10 @@ zelk::MailMessage MailSendWindow::serverMessage(const QString& sender) {
 void MailSendWindow::startRun() {
     std::shared_ptr<zelk::SendMailJob> job = job_;
     worker_ = QThread::create([job] { job->run(); });
-    connect(worker_, &QThread::finished, this, &MailSendWindow::runEnded, Qt::QueuedConnection);
+    connect(
+        worker_, &QThread::finished, this,
+        [this] { stopQuestion().afterAnswer(this, [this] { finishRun(); }); }, Qt::QueuedConnection);
     worker_->start();
-}
-
-void MailSendWindow::runEnded() {
-    // The closing message comes after the answer, not over the question.
-    if (stopQuestionOpen()) {
-        QTimer::singleShot(50, this, &MailSendWindow::runEnded);
-        return;
-    }
-    finishRun();
 }
 
 bool MailSendWindow::joinRun() {

@@ -21,6 +21,7 @@ class SKTWindowController;
 namespace zelk {
 struct MailMessage;
 class SendMailJob;
+class StopQuestion;
 }
 
 class MailSendWindow : public QDialog {
@@ -62,8 +63,8 @@ protected:
     QPushButton* addSendButtons(QBoxLayout* layout);
     // The run's Stop, with its question.
     virtual void askStop() = 0;
-    // A stop question is open; the end of a run waits for its answer.
-    virtual bool stopQuestionOpen() const = 0;
+    // That question; the end of a run waits for its answer.
+    virtual zelk::StopQuestion& stopQuestion() = 0;
     // The sender as a message carries it: from_txt trimmed and lower-cased.
     QString senderAddress() const;
     // The recipients of `typed` for `sender`; on a refusal the user is told
@@ -86,8 +87,5 @@ protected:
     std::shared_ptr<zelk::SendMailJob> job_;
 
 private:
-    // The worker ended: finishRun once no stop question is open.
-    void runEnded();
-
     QThread* worker_ = nullptr;
 };

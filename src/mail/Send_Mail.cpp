@@ -339,7 +339,7 @@ void Send_Mail::Close_Button() {
 
 void Send_Mail::askStop() { send_modls_wnd->Stop_Sending_Pressed(); }
 
-bool Send_Mail::stopQuestionOpen() const { return send_modls_wnd && send_modls_wnd->askingStop(); }
+zelk::StopQuestion& Send_Mail::stopQuestion() { return send_modls_wnd->stopQuestion(); }
 
 void Send_Mail::browse_att_Button() {
     const QString path = zelk::Services::current()->chooseOpenPath(this, QStringLiteral("Attachment"), QString());

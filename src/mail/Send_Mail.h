@@ -107,7 +107,7 @@ private:
     bool batchOn() const;
     void finishRun() override;
     void askStop() override;
-    bool stopQuestionOpen() const override;
+    zelk::StopQuestion& stopQuestion() override;
     void refreshPause();
     void Show_Create_Modeless();
     void Hide_Destroy_Modeless();

@@ -24,7 +24,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
-#include <QTimer>
 
 using zelk::ExportBatchJob;
 using zelk::ExportCardSupply;
@@ -278,7 +277,10 @@ void SKTWindowController::Export_Batch_File(const QString& folder) {
     send_modls_wnd->prepareJob(job->total(), QStringLiteral("0 / %1 Card").arg(job->total()));
     Show_One_By_One_Modeless();
     exportThread_ = QThread::create([job] { job->run(); });
-    connect(exportThread_, &QThread::finished, this, &SKTWindowController::finishBatch, Qt::QueuedConnection);
+    connect(
+        exportThread_, &QThread::finished, this,
+        [this] { send_modls_wnd->stopQuestion().afterAnswer(this, [this] { finishBatch(); }); },
+        Qt::QueuedConnection);
     exportThread_->start();
 }
 
@@ -297,10 +299,6 @@ void SKTWindowController::Hide_One_By_One_Modeless() {
 void SKTWindowController::finishBatch() {
     if (!exportThread_)
         return;
-    if (send_modls_wnd && send_modls_wnd->askingStop()) {
-        QTimer::singleShot(50, this, &SKTWindowController::finishBatch);
-        return;
-    }
     exportThread_->wait();
     delete exportThread_;
     exportThread_ = nullptr;

@@ -67,6 +67,33 @@ TEST(ScreenFit, AWindowOpensWithinItsScreenAndNotBelowItsSmallestSize) {
     }
 }
 
+// Where a window goes when it grows: nowhere while it fits, else back onto
+// the screen as little as it must. A window already shown counts as placed.
+TEST(ScreenFit, AGrownWindowMovesBackOntoItsScreenAsLittleAsItMust) {
+    const QRect screen(0, 0, 1280, 720);
+    const struct {
+        QRect frame;
+        QPoint place;
+    } places[] = {
+        {{100, 100, 600, 450}, {100, 100}},
+        {{342, 196, 1130, 650}, {150, 70}},  // grown past the right and the bottom
+        {{-20, -10, 300, 200}, {0, 0}},
+        {{50, 50, 1400, 800}, {0, 0}},       // larger than the screen: its top left shows
+    };
+    for (const auto& p : places)
+        EXPECT_EQ(zelk::keptOnScreen(p.frame, screen), p.place) << p.frame.x();
+
+    QDialog window;
+    window.resize(300, 200);
+    window.show();
+    const QRect available = window.screen()->availableGeometry();
+    window.resize(available.width() / 2, available.height() / 2);
+    window.move(available.right() - 100, available.bottom() - 100);
+    window.setAttribute(Qt::WA_Moved, false);  // placed by the toolkit, not by a move
+    zelk::fitOnScreen(&window);
+    EXPECT_TRUE(available.contains(window.geometry().marginsAdded(zelk::windowFrame(&window))));
+}
+
 TEST(ArrowStepper, ShowsOnlyItsArrowsAndStepsWithThem) {
     zelk::ArrowStepper stepper;
     stepper.setRange(1, 3);

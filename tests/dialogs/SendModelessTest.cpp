@@ -5,6 +5,7 @@
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "dialogs/Send_Modeless.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 
 using zelk::MessageAnswer;
 using zelk::MessageButtons;
@@ -92,4 +94,33 @@ TEST(Send_Modeless, EscapeAndTheCloseButtonAreStopAndTheSheetStays) {
         sheet.endSheet();
         EXPECT_FALSE(sheet.isSheetShown());
     }
+}
+
+// What waits for the stop question runs at once while none is open, after
+// the answer while one is, and never once its context is gone.
+TEST(Send_Modeless, WhatWaitsForTheStopQuestionRunsAfterTheAnswer) {
+    Send_Modeless sheet;
+    zelk::StopQuestion& question = sheet.stopQuestion();
+    QStringList ran;
+    question.afterAnswer(&sheet, [&] { ran << "idle"; });
+    EXPECT_EQ(ran, QStringList{"idle"});
+
+    auto gone = std::make_unique<QObject>();
+    bool openMeanwhile = false;
+    zelk::test::ScopedServices s(zelk::test::changed([&](zelk::Services& svc) {
+        svc.showMessage = [&](MessageButtons, const QString&) {
+            question.afterAnswer(&sheet, [&] { ran << "kept"; });
+            question.afterAnswer(gone.get(), [&] { ran << "gone"; });
+            gone.reset();
+            QCoreApplication::processEvents();
+            openMeanwhile = question.isOpen();
+            EXPECT_EQ(ran, QStringList{"idle"});
+            return MessageAnswer::No;
+        };
+    }));
+    sheet._stop_btn->click();
+    EXPECT_TRUE(openMeanwhile);
+    EXPECT_FALSE(question.isOpen());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, QStringList({"idle", "kept"}));
 }
