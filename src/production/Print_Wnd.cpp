@@ -453,7 +453,10 @@ void Print_Wnd::CancelButtonPressed() {
 }
 
 void Print_Wnd::reject() {
-    done(0);
+    // Escape and the close box wait for a print under way: it cannot be
+    // taken back once the cards go to the printer.
+    if (!printing)
+        done(0);
 }
 
 void Print_Wnd::resizeEvent(QResizeEvent* event) {

@@ -129,6 +129,8 @@ public:
     QStringList ListData_profile;
     // The failures of the last run ("" when none), also shown to the user.
     QString lastRunFailures;
+    // Cards are being sent to the printer: the window stays until they are.
+    bool printing = false;
 
     // ---- Controls ----
     QComboBox* Printer_ComboBox = nullptr;

@@ -88,7 +88,9 @@ void Print_Wnd::Call_Print_Box_1() {
         zelk::DialogRunner::run(&dialog);
     } else {
         setEnabled(false);
+        printing = true;
         const bool sent = job.paintOnWorker(printer, pages);
+        printing = false;
         setEnabled(true);
         if (!sent)
             Show_MessageBox(QStringLiteral("The cards could not be sent to the printer \"%1\".")

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPageSetupDialog>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace zelk;
@@ -140,7 +141,12 @@ TEST_F(CupsPrintTest, DuplexJobAsksForLongEdge) {
         p.print_alignment->setCurrentIndex(3);  // "DU"
         emit p.print_alignment->activated(3);
         p.Total_Stepper->setValue(2);
+        // Escape or the close box while the cards go to the printer: the
+        // window waits for them.
+        p.setResult(-1);
+        QTimer::singleShot(0, &p, [&p] { static_cast<QDialog&>(p).reject(); });
         p.PrintButtonPressed();
+        EXPECT_EQ(p.result(), -1);
     });
     ASSERT_TRUE(cups.waitForJobs()) << cups.log().toStdString();
     const int job = cups.lastJob("ZelkDuplex");
