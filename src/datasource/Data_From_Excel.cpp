@@ -83,19 +83,16 @@ QVariant Data_From_Excel::Get_Item_Text(int row, int col_index) const {
                                .arg(row).arg(ListData.size()));
         return QString(QLatin1String(""));
     }
-    const QString key = col_index == 0 ? QStringLiteral("Extension") : QStringLiteral("Column%1").arg(col_index);
     const QVariantMap& r = ListData.at(row);
-    const auto it = r.constFind(key);
+    const auto it = r.constFind(keyOfColumn(col_index));
     if (it == r.constEnd())
         return {};
     return it.value().toString();
 }
 
-namespace {
-QString keyOfColumn(int column) {
+QString Data_From_Excel::keyOfColumn(int column) {
     return column == 0 ? QStringLiteral("Extension") : QStringLiteral("Column%1").arg(column);
 }
-}  // namespace
 
 QString Data_From_Excel::firstColumnValue(const QList<QVariantMap>& rows, int column) {
     if (rows.isEmpty() || column < 0)

@@ -50,6 +50,9 @@ public:
     // `count` from the array's elements, trimmed. No row when the array
     // holds fewer than `count` elements (logged).
     void Create_List_By_Array(const QStringList& array, int count);
+    // The key of a column's cell in a row: "Extension" for column 0, the
+    // row number, "Column%d" for k > 0.
+    static QString keyOfColumn(int column);
     // Column 0 gives the row's "Extension", k > 0 its "Column%d"; a key the
     // row lacks gives an invalid QVariant, a row outside the table "".
     QVariant Get_Item_Text(int row, int col_index) const;

@@ -305,55 +305,46 @@ bool SSZipArchive::unzipFileAtPath(const QString& path, const QString& destinati
 
 namespace {
 
-// minizip's file functions over a QIODevice, so that the package is written
-// only to the file the caller opened: minizip never opens a name itself.
+// minizip's file functions over an open file, so that the package is
+// written only to the file the caller opened: minizip never opens a name
+// itself.
+QFileDevice* fileOf(voidpf stream) { return static_cast<QFileDevice*>(stream); }
+
 voidpf ZCALLBACK deviceOpen(voidpf, const void* device, int) {
     return const_cast<void*>(device);
 }
 
 uLong ZCALLBACK deviceRead(voidpf, voidpf stream, void* buf, uLong size) {
-    const qint64 n = static_cast<QIODevice*>(stream)->read(static_cast<char*>(buf), qint64(size));
+    const qint64 n = fileOf(stream)->read(static_cast<char*>(buf), qint64(size));
     return n > 0 ? uLong(n) : 0;
 }
 
 uLong ZCALLBACK deviceWrite(voidpf, voidpf stream, const void* buf, uLong size) {
-    auto* device = static_cast<QIODevice*>(stream);
-    const char* data = static_cast<const char*>(buf);
-    qint64 done = 0;
-    while (done < qint64(size)) {
-        const qint64 n = device->write(data + done, qint64(size) - done);
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return uLong(done);
+    // Anything short of the whole block fails the package.
+    const QByteArray block = QByteArray::fromRawData(static_cast<const char*>(buf), qsizetype(size));
+    return zelk::writeWholeFile(*fileOf(stream), block) ? size : 0;
 }
 
-ZPOS64_T ZCALLBACK deviceTell(voidpf, voidpf stream) {
-    return ZPOS64_T(static_cast<QIODevice*>(stream)->pos());
-}
+ZPOS64_T ZCALLBACK deviceTell(voidpf, voidpf stream) { return ZPOS64_T(fileOf(stream)->pos()); }
 
 long ZCALLBACK deviceSeek(voidpf, voidpf stream, ZPOS64_T offset, int origin) {
-    auto* device = static_cast<QIODevice*>(stream);
+    QFileDevice* file = fileOf(stream);
     qint64 to = qint64(offset);
     if (origin == ZLIB_FILEFUNC_SEEK_CUR)
-        to += device->pos();
+        to += file->pos();
     else if (origin == ZLIB_FILEFUNC_SEEK_END)
-        to += device->size();
-    return device->seek(to) ? 0 : -1;
+        to += file->size();
+    return file->seek(to) ? 0 : -1;
 }
 
-// The caller closes the device: committing it is its decision.
+// The caller closes the file: committing it is its decision.
 int ZCALLBACK deviceClose(voidpf, voidpf) { return 0; }
 
-int ZCALLBACK deviceError(voidpf, voidpf stream) {
-    const auto* file = qobject_cast<const QFileDevice*>(static_cast<QIODevice*>(stream));
-    return file && file->error() != QFileDevice::NoError ? 1 : 0;
-}
+int ZCALLBACK deviceError(voidpf, voidpf stream) { return fileOf(stream)->error() != QFileDevice::NoError ? 1 : 0; }
 
 }  // namespace
 
-SSZipArchive::SSZipArchive(QIODevice* device) : _device(device) {}
+SSZipArchive::SSZipArchive(QFileDevice* file) : _device(file) {}
 
 SSZipArchive::~SSZipArchive() {
     if (_zip)

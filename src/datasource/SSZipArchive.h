@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class QIODevice;
+class QFileDevice;
 
 class SSZipArchive {
 public:
@@ -46,9 +46,9 @@ public:
     // the package cannot be made or an item cannot be read.
     static bool createZipFileAtPath(const QString& path, const QStringList& paths, QString* why = nullptr);
 
-    // A package written to the open device, which the caller commits or
+    // A package written to the open file, which the caller commits or
     // discards afterwards.
-    explicit SSZipArchive(QIODevice* device);
+    explicit SSZipArchive(QFileDevice* file);
     ~SSZipArchive();
     SSZipArchive(const SSZipArchive&) = delete;
     SSZipArchive& operator=(const SSZipArchive&) = delete;
@@ -62,6 +62,6 @@ private:
     bool writeEntry(const QString& name, const QString& filePath);
     bool writeFolderEntry(const QString& name);
 
-    QIODevice* _device;
+    QFileDevice* _device;
     void* _zip = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "datasource/ZipWorkFolder.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Utilities.h"
+#include "platform/FileWriting.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,9 +43,15 @@ QString g_templatePath;
 
 const char kMainNs[] = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 
-bool writeFileAtomically(const QString& file, const QByteArray& bytes, QString* why) {
+// A part of the package in the private working folder, which is packed and
+// emptied again: the package is what is synced and renamed into place, so
+// the part needs neither.
+bool writeWorkFile(const QString& file, const QByteArray& bytes, QString* why) {
+    QFile out(file);
     QString reason;
-    if (zelk::writeFileSafely(file, bytes, &reason))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        reason = out.errorString();
+    else if (zelk::writeWholeFile(out, bytes, &reason))
         return true;
     Show_NSLog_Message(QStringLiteral("Error when writing file %1").arg(file));
     *why = QStringLiteral("%1: %2").arg(file, reason);
@@ -325,7 +332,7 @@ bool SpreadsheetWriter::WriteWorksheetData(const QString& file) {
              " uri=\"{64002731-A6B0-56B0-2670-7721B7C09600}\">\n"
              "      <mx:PLV Mode=\"0\" OnePage=\"0\" WScale=\"0\"/>\n    </ext>\n  </extLst>\n");
     x.append("</worksheet>\n");
-    return writeFileAtomically(file, x, &writeError);
+    return writeWorkFile(file, x, &writeError);
 }
 
 bool SpreadsheetWriter::WriteSharedStringsXML(const QString& file) {
@@ -343,7 +350,7 @@ bool SpreadsheetWriter::WriteSharedStringsXML(const QString& file) {
         x.append("</si>\n");
     }
     x.append("</sst>\n");
-    return writeFileAtomically(file, x, &writeError);
+    return writeWorkFile(file, x, &writeError);
 }
 
 bool SpreadsheetWriter::WriteWorkbook(const QString& path, const Rows& withData, bool, QString* why) {

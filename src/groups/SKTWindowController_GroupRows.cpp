@@ -10,9 +10,9 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 #include "foundation/WorkbookPicturePath.h"
-#include "groups/GroupCells.h"
 #include "groups/GroupTable.h"
 #include "groups/Group_Mode_Wizard.h"
+#include "inspector/InspectorRules.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 #include "production/GroupListModel.h"
@@ -21,14 +21,6 @@
 #include <QItemSelectionModel>
 #include <QSet>
 #include <QTableView>
-
-namespace {
-
-using GroupMode::columnKey;
-using GroupMode::PhotoId;
-using GroupMode::TextHere;
-
-}  // namespace
 
 namespace {
 
@@ -59,7 +51,7 @@ private:
 // written, read beside the workbook or from the resources. No picture at
 // all (an empty cell, the placeholder) matches no picture.
 bool samePicture(SKTWindowController& w, const QString& path, const QString& cell) {
-    auto none = [](const QString& p) { return p.trimmed().isEmpty() || p == TextHere; };
+    auto none = [](const QString& p) { return p.trimmed().isEmpty() || p == zelk::TextPlaceholder; };
     if (none(cell) || none(path))
         return none(cell) && none(path);
     return path == cell || path == w.Check_Path_For_App_Resources(cell) ||
@@ -85,9 +77,9 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
         const QVariant cell = add_or_save == 0 ? QVariant(QString()) : table->Get_Item_Text(row_index, j);
         const bool manualPhoto = j == excel_cb_value_f_man || j == excel_cb_value_b_man;
         if (cell.isValid() && !(add_or_save == 0 && manualPhoto))
-            row.insert(columnKey(j), cell.toString());
+            row.insert(Data_From_Excel::keyOfColumn(j), cell.toString());
         else
-            row.insert(columnKey(j), manualPhoto ? NO_Image_Path : QString());
+            row.insert(Data_From_Excel::keyOfColumn(j), manualPhoto ? NO_Image_Path : QString());
     }
     if (add_or_save == 2)
         return row;
@@ -99,7 +91,7 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
     auto take = [&](int column, const QString& value, bool edited) {
         if (column < 1 || column >= n || (!edited && (add_or_save == 1 || given.contains(column))))
             return;
-        row.insert(columnKey(column), value);
+        row.insert(Data_From_Excel::keyOfColumn(column), value);
         given.insert(column);
     };
     const int shown = ::Card_Front_Or_Back != 0 ? 1 : 0;
@@ -117,7 +109,7 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
             }
         const int photoColumn = excel_cb_value[side == 0 ? 10 : 11];
         if (photoColumn >= 1) {
-            const auto photo = (side == 0 ? _graphicView : _graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+            const auto photo = (side == 0 ? _graphicView : _graphicView_BACK)->Selcect_Ctrl_With_ID(Fup_Photo);
             // A side without a photo has changed no holder's photo: an add
             // gives the new row no picture, a save keeps the cell.
             const QString path = photo ? photo->_file_path : NO_Image_Path;

@@ -13,10 +13,9 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 #include "foundation/WorkbookPicturePath.h"
-#include "groups/GroupCells.h"
 #include "groups/GroupMode.h"
-#include "groups/GroupTable.h"
 #include "groups/Group_Mode_Wizard.h"
+#include "inspector/InspectorRules.h"
 #include "groups/Update_XL_Column.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
@@ -33,14 +32,11 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QScrollArea>
-#include <QSet>
 #include <QTableView>
 
 namespace {
 
-using GroupMode::columnKey;
-using GroupMode::PhotoId;
-using GroupMode::TextHere;
+using zelk::TextPlaceholder;
 
 // The number of the table column titled `title` (the row-number column is
 // 0); -1 when there is none.
@@ -87,7 +83,7 @@ void SKTWindowController::Ensure_Manual_Photo_Columns() {
         const int column = int(table->ColList().size());
         table->addDataColumn(title);
         for (QVariantMap& row : table->ListData)
-            row.insert(columnKey(column), NO_Image_Path);
+            row.insert(Data_From_Excel::keyOfColumn(column), NO_Image_Path);
         added = true;
     }
     excel_cb_value_f_man = columnTitled(Group_Mode_Wizard::FrontManualPhotoTitle);
@@ -101,11 +97,10 @@ void SKTWindowController::Ensure_Manual_Photo_Columns() {
 QString SKTWindowController::Get_Excel_Table_Item_Text(int row, int col) const {
     const Data_From_Excel* table = Data_From_Excel::defaultInstance();
     if (col < 0 || row < 0 || row >= table->rowCount() || col >= table->ColList().size())
-        return TextHere;
+        return TextPlaceholder;
     const QVariantMap& values = table->ListData.at(row);
-    const QString key = col == 0 ? QStringLiteral("Extension") : columnKey(col);
-    const auto it = values.constFind(key);
-    return it == values.constEnd() ? TextHere : it->toString();
+    const auto it = values.constFind(Data_From_Excel::keyOfColumn(col));
+    return it == values.constEnd() ? TextPlaceholder : it->toString();
 }
 
 void SKTWindowController::Create_Group_List_By_Excel_List() {
@@ -143,7 +138,7 @@ void checkAndCreateControl(SKTWindowController& w, zelk::ToolPalette* tools, int
     tools->setToolQuietly(picture ? zelk::ImageTool : zelk::TextTool);
     if (picture)
         w.Library_Selected_Image_Path = value;
-    const QString shown = !picture && value.isEmpty() ? TextHere : value;
+    const QString shown = !picture && value.isEmpty() ? TextPlaceholder : value;
     canvas->ReplaceGraphicText(picture ? zelk::GraphicKind::Image : zelk::GraphicKind::Text, !found, rect,
                                side == 0 ? CardSide::FrontName : CardSide::BackName, shown, id);
     canvas->Set_Selection_Index_According_ID(id);
@@ -198,10 +193,10 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
         if (column == -1)
             continue;
         QString value = Get_Excel_Table_Item_Text(0, column);
-        if (value == TextHere)
+        if (value == TextPlaceholder)
             value.clear();
-        checkAndCreateControl(*this, tools_, side, PhotoId, value, true, column,
-                              shown(side == 0 ? _graphicView : _graphicView_BACK, PhotoId), its_update, side == 0);
+        checkAndCreateControl(*this, tools_, side, Fup_Photo, value, true, column,
+                              shown(side == 0 ? _graphicView : _graphicView_BACK, Fup_Photo), its_update, side == 0);
     }
     ::Fill_User_Profile = wasFilling;
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
@@ -228,7 +223,7 @@ void SKTWindowController::Hide_Unbound_Template_Fields() {
         canvas->update();
     }
     if (excel_cb_value[11] == -1 && _graphicView_BACK) {
-        const auto photo = _graphicView_BACK->Selcect_Ctrl_With_ID(PhotoId);
+        const auto photo = _graphicView_BACK->Selcect_Ctrl_With_ID(Fup_Photo);
         if (photo && zelk::isExactlyImage(photo.get()) &&
             zelk::AppPaths::isNoPicture(photo->_file_path))
             photo->Set_Ctrl_Is_Visible(false);
@@ -302,7 +297,7 @@ void SKTWindowController::Update_Value_For_Dynamic_Control(const QString& mode, 
             row.check->setChecked(visible);
         const bool picture = entry.at(4) == QStringLiteral("P");
         if (picture) {
-            if (value == TextHere)
+            if (value == TextPlaceholder)
                 value.clear();
             const QImage image = zelk::AppPaths::isNoPicture(value)
                                      ? no_image_ctrl_GP
@@ -416,7 +411,7 @@ void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
         const int column = excel_cb_value[photoSide == 0 ? 10 : 11];
         SKTGraphicView* photoCanvas = photoSide == 0 ? _graphicView : _graphicView_BACK;
         if (column == -1) {
-            if (const auto g = photoCanvas->Selcect_Ctrl_With_ID(PhotoId)) {
+            if (const auto g = photoCanvas->Selcect_Ctrl_With_ID(Fup_Photo)) {
                 unbind(*g);
                 if (visitorPanels.Set_User_Image_Control)
                     visitorPanels.Set_User_Image_Control(photoSide, g->_file_path, g->_contents, g->control_ID);
@@ -424,11 +419,11 @@ void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
             continue;
         }
         QString value = Get_Excel_Table_Item_Text(0, column);
-        if (value == TextHere)
+        if (value == TextPlaceholder)
             value.clear();
         const int saved = ::Card_Front_Or_Back;
         ::Card_Front_Or_Back = photoSide;
-        checkAndCreateControl(*this, tools_, photoSide, PhotoId, value, true, column, true, false, false);
+        checkAndCreateControl(*this, tools_, photoSide, Fup_Photo, value, true, column, true, false, false);
         ::Card_Front_Or_Back = saved;
     }
     ::Fill_User_Profile = wasFilling;
@@ -473,15 +468,15 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
             }
         if (slot)
             continue;
-        if (id == PhotoId) {
+        if (id == Fup_Photo) {
             const int column = w.excel_cb_value[side == 0 ? 10 : 11];
             if (column == -1 || !w.visitorPanels.Set_User_Image)
                 continue;
             QString value = w.Get_Excel_Table_Item_Text(row, column);
-            if (value == TextHere)
+            if (value == TextPlaceholder)
                 value.clear();
             // A cell may name the picture beside the workbook.
-            w.visitorPanels.Set_User_Image(side, zelk::workbookPicturePath(value, ::Excel_Source_Path), PhotoId);
+            w.visitorPanels.Set_User_Image(side, zelk::workbookPicturePath(value, ::Excel_Source_Path), Fup_Photo);
             continue;
         }
         if (id.contains(QStringLiteral("Fup_")))
@@ -491,7 +486,7 @@ void fillPanelFromRow(SKTWindowController& w, const QString& sideLetter, int row
             continue;
         QString value = w.Get_Excel_Table_Item_Text(row, column);
         if (id.contains(QStringLiteral("_Photo"))) {
-            if (value == TextHere)
+            if (value == TextPlaceholder)
                 value.clear();
             if (w.visitorPanels.Set_User_Image_Control)
                 w.visitorPanels.Set_User_Image_Control(side, value, g->_contents, id);
@@ -590,7 +585,7 @@ void install(SKTWindowController& window) {
     // as on screen), and both sides show the selected holder.
     steps.afterCopying = [](SKTWindowController& w, int side) {
         const int photoColumn = w.excel_cb_value[side == 0 ? 10 : 11];
-        const auto photo = (side == 0 ? w._graphicView : w._graphicView_BACK)->Selcect_Ctrl_With_ID(PhotoId);
+        const auto photo = (side == 0 ? w._graphicView : w._graphicView_BACK)->Selcect_Ctrl_With_ID(Fup_Photo);
         if (photo && photoColumn >= 1) {
             photo->Set_Data_source_type(DataSourceType::ExcelColumn);
             photo->Set_Excel_binding(true);

@@ -20,7 +20,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTemporaryDir>
+
+#include <utility>
 
 namespace {
 
@@ -210,20 +211,18 @@ bool SKTWindowController::Copy_Card_Design_Clicked() {
         Show_YES_NO_MessageBox(CopyReplaceQuestion.arg(sideName(to), sideName(from))) != 1)
         return false;
 
-    // The side goes through a design file and comes back as new graphics,
-    // read as any design is: nothing is shared with the side copied.
+    // The side goes through a design file's bytes and comes back as new
+    // graphics, read as any design is: nothing is shared with the side
+    // copied. Only that side is stored: the other comes back empty.
     zelk::DesignContents design = currentDesignContents();
     (to == CardSide::Front ? design.frontGraphics : design.backGraphics) =
-        from == CardSide::Front ? design.frontGraphics : design.backGraphics;
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("copy.") + design_file_EXT);
-    QString why = folder.errorString();
+        std::exchange(from == CardSide::Front ? design.frontGraphics : design.backGraphics, {});
+    QString why;
+    const QByteArray bytes = DesignFile::designFileData(design, StartMode::DesignFile, &why);
     zelk::DesignReadResult read;
-    if (folder.isValid()) {
-        const zelk::DesignWriteResult written = DesignFile::writeDesignFile(path, design, StartMode::DesignFile);
-        if (written.ok)
-            read = DesignFile::readDesignFile(path, readingContext(&barcodeProducer()));
-        why = written.ok ? read.detail : written.message();
+    if (!bytes.isEmpty()) {
+        read = DesignFile::readDesignData(bytes, readingContext(&barcodeProducer()));
+        why = read.detail;
     }
     if (!read.ok()) {
         Show_NSLog_Message(why);

@@ -129,8 +129,11 @@ TEST_F(GroupHoldersTest, TheSavedRowIsTheSelectedHoldersOnBothSides) {
         QMap<int, QStringList> changed;  // rows whose cells differ from the start
     };
     const Case cases[] = {
-        // Selected on the back, saved on the front: line 7 took line 2's values.
-        {"issue's road", {{S::Front}, {S::Line, 2}, {S::Back}, {S::Line, 7}, {S::Front}, {S::Save}}, 7, {}},
+        // Selected on the back, saved on the front: line 7 once took line 2's values.
+        {"selected on the back, saved on the front",
+         {{S::Front}, {S::Line, 2}, {S::Back}, {S::Line, 7}, {S::Front}, {S::Save}},
+         7,
+         {}},
         {"exit, save changes", {{S::Front}, {S::Line, 2}, {S::Back}, {S::Line, 7}, {S::Front}, {S::ExitYes}}, 7, {}},
         {"back edit saved from the front",
          {{S::Back}, {S::Line, 7}, {S::Type, 1, "Boss"}, {S::Front}, {S::Save}},

@@ -144,8 +144,8 @@ TEST_F(InspectorTest, CardSizeMovesBothSidesAndContentFontSparesColoursAndLocked
     EXPECT_EQ(w->Front_card_Prop.Card_Content_font, bigger);
 }
 
-// Typed into the field beside the slider, the opacity reaches the slider
-// and the side (Enter, or leaving the field, ends the typing).
+// Card and graphic sizes show their unit's precision without float noise;
+// a field left as shown keeps its full value, a typed one is applied.
 TEST_F(InspectorTest, SizesShowTheirUnitsPrecisionAndAFieldLeftAloneKeepsItsValue) {
     const double mmPerInch = 25.4;
     const struct {
@@ -191,6 +191,8 @@ TEST_F(InspectorTest, SizesShowTheirUnitsPrecisionAndAFieldLeftAloneKeepsItsValu
     w->On_OK_of_Unit_Panel();
 }
 
+// Typed into the field beside the slider, the opacity reaches the slider
+// and the side (Enter, or leaving the field, ends the typing).
 TEST_F(InspectorTest, TheWatermarkOpacityTakesATypedValue) {
     CardPanel* c = p->card;
     setQuietly(c->enable_watermark_chk, true);
