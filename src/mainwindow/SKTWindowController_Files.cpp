@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTemporaryDir>
 
 #include <utility>
 
@@ -211,18 +212,21 @@ bool SKTWindowController::Copy_Card_Design_Clicked() {
         Show_YES_NO_MessageBox(CopyReplaceQuestion.arg(sideName(to), sideName(from))) != 1)
         return false;
 
-    // The side goes through a design file's bytes and comes back as new
+    // The side goes through a temporary design file and comes back as new
     // graphics, read as any design is: nothing is shared with the side
     // copied. Only that side is stored: the other comes back empty.
     zelk::DesignContents design = currentDesignContents();
     (to == CardSide::Front ? design.frontGraphics : design.backGraphics) =
         std::exchange(from == CardSide::Front ? design.frontGraphics : design.backGraphics, {});
-    QString why;
-    const QByteArray bytes = DesignFile::designFileData(design, StartMode::DesignFile, &why);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("copy.") + design_file_EXT);
+    QString why = folder.errorString();
     zelk::DesignReadResult read;
-    if (!bytes.isEmpty()) {
-        read = DesignFile::readDesignData(bytes, readingContext(&barcodeProducer()));
-        why = read.detail;
+    if (folder.isValid()) {
+        const zelk::DesignWriteResult written = DesignFile::writeDesignFile(path, design, StartMode::DesignFile);
+        if (written.ok)
+            read = DesignFile::readDesignFile(path, readingContext(&barcodeProducer()));
+        why = written.ok ? read.detail : written.message();
     }
     if (!read.ok()) {
         Show_NSLog_Message(why);
