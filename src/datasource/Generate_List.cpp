@@ -4,7 +4,7 @@
 #include "datasource/OnlyIntegerValueFormatter.h"
 #include "datasource/SeriesFile.h"
 #include "datasource/SeriesSupport.h"
-#include "datasource/Stepper.h"
+#include "dialogs/ArrowStepper.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
 #include "foundation/AppPaths.h"
@@ -23,6 +23,17 @@
 
 #include <algorithm>
 #include <limits>
+
+namespace {
+
+// Sets the arrows' value without telling the field beside them, which is
+// where the value came from.
+void setQuietly(QSpinBox* stepper, int value) {
+    const QSignalBlocker block(stepper);
+    stepper->setValue(value);
+}
+
+}  // namespace
 
 namespace series = zelk::series;
 
@@ -55,7 +66,12 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
         grid->addWidget(l, row, 1);
         grid->addWidget(name, row++, 2, 1, 6);
     };
-    auto numberPair = [](QLineEdit* f, zelk::Stepper* s) {
+    auto stepper = [this](int minimum, int maximum) {
+        auto* s = new zelk::ArrowStepper(this);
+        s->setRange(minimum, maximum);
+        return s;
+    };
+    auto numberPair = [](QLineEdit* f, QSpinBox* s) {
         auto* box = new QHBoxLayout;
         box->setSpacing(2);
         box->addWidget(f);
@@ -95,7 +111,7 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
     nameRow(const_file_name);
     value_txt = field();
     count_txt = field(70);
-    count_stepper = new zelk::Stepper(1, 10000, this);
+    count_stepper = stepper(1, 10000);
     grid->addWidget(label(QStringLiteral("Value:")), row, 1);
     grid->addWidget(value_txt, row, 2);
     grid->addWidget(label(QStringLiteral("Count:")), row, 3);
@@ -108,8 +124,8 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
     rand_suffix_txt = field();
     rand_length_txt = field(40);
     rand_count_txt = field(70);
-    rand_length_stepper = new zelk::Stepper(1, 9, this);
-    rand_count_stepper = new zelk::Stepper(1, 10000, this);
+    rand_length_stepper = stepper(1, 9);
+    rand_count_stepper = stepper(1, 10000);
     grid->addWidget(label(QStringLiteral("Prefix:")), row, 1);
     grid->addWidget(rand_prefix_txt, row, 2);
     grid->addWidget(label(QStringLiteral("Digits:")), row, 3);
@@ -135,10 +151,10 @@ Generate_List::Generate_List(QWidget* parent) : QDialog(parent) {
     connect(radioButton_Sequntial, &QRadioButton::clicked, this, &Generate_List::Sequintial_Radio_Pressed);
     connect(radioButton_Constant, &QRadioButton::clicked, this, &Generate_List::Constant_Radio_Pressed);
     connect(radioButton_Random, &QRadioButton::clicked, this, &Generate_List::Random_Radio_Pressed);
-    connect(count_stepper, &zelk::Stepper::stepped, this, [this] { Count_Stepper_Pressed(count_stepper); });
-    connect(rand_length_stepper, &zelk::Stepper::stepped, this,
+    connect(count_stepper, &QSpinBox::valueChanged, this, [this] { Count_Stepper_Pressed(count_stepper); });
+    connect(rand_length_stepper, &QSpinBox::valueChanged, this,
             [this] { Random_Length_Stepper_Pressed(rand_length_stepper); });
-    connect(rand_count_stepper, &zelk::Stepper::stepped, this,
+    connect(rand_count_stepper, &QSpinBox::valueChanged, this,
             [this] { Random_Count_Stepper_Pressed(rand_count_stepper); });
     connect(help_btn, &QPushButton::clicked, this, &Generate_List::Help_btn_Pressed);
     connect(ok, &QPushButton::clicked, this, &Generate_List::OKPressed);
@@ -158,8 +174,8 @@ int Generate_List::Open_Wnd() {
         f->clear();
     for (QLineEdit* f : {count_txt, rand_length_txt, rand_count_txt})
         f->setText(QStringLiteral("1"));
-    for (zelk::Stepper* s : {count_stepper, rand_length_stepper, rand_count_stepper})
-        s->setValue(1);
+    for (QSpinBox* s : {count_stepper, rand_length_stepper, rand_count_stepper})
+        setQuietly(s, 1);
     Sequintial_Radio_Pressed();
     prefix_txt->setFocus();
     return zelk::DialogRunner::run(this);
@@ -189,11 +205,11 @@ void Generate_List::Constant_Radio_Pressed() { selectMode(radioButton_Constant, 
 
 void Generate_List::Random_Radio_Pressed() { selectMode(radioButton_Random, rndm_file_name); }
 
-void Generate_List::stepperPair(QLineEdit* field, zelk::Stepper* stepper, QObject* sender) {
+void Generate_List::stepperPair(QLineEdit* field, QSpinBox* stepper, QObject* sender) {
     if (sender == stepper)
         field->setText(QString::number(stepper->value()));
     else
-        stepper->setValue(intValue(field->text()));
+        setQuietly(stepper, intValue(field->text()));
 }
 
 void Generate_List::Count_Stepper_Pressed(QObject* sender) { stepperPair(count_txt, count_stepper, sender); }
@@ -213,10 +229,10 @@ void Generate_List::controlTextDidChange(QLineEdit* field) {
     };
     if (field == count_txt || field == rand_count_txt) {
         put(liveCountText(field->text(), 5, 10000));
-        (field == count_txt ? count_stepper : rand_count_stepper)->setValue(intValue(field->text()));
+        setQuietly(field == count_txt ? count_stepper : rand_count_stepper, intValue(field->text()));
     } else if (field == rand_length_txt) {
         put(liveCountText(field->text(), 1, 9));
-        rand_length_stepper->setValue(intValue(field->text()));
+        setQuietly(rand_length_stepper, intValue(field->text()));
     } else if (field == from_txt || field == to_txt) {
         put(liveBoundText(field->text()));
     }

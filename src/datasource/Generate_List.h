@@ -12,10 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-namespace zelk {
-class Stepper;
-}
+class QSpinBox;
 
 class Generate_List : public QDialog {
     Q_OBJECT
@@ -41,14 +38,14 @@ public:
     QLineEdit* const_file_name = nullptr;
     QLineEdit* value_txt = nullptr;
     QLineEdit* count_txt = nullptr;
-    zelk::Stepper* count_stepper = nullptr;
+    QSpinBox* count_stepper = nullptr;
     QLineEdit* rndm_file_name = nullptr;
     QLineEdit* rand_prefix_txt = nullptr;
     QLineEdit* rand_suffix_txt = nullptr;
     QLineEdit* rand_length_txt = nullptr;
-    zelk::Stepper* rand_length_stepper = nullptr;
+    QSpinBox* rand_length_stepper = nullptr;
     QLineEdit* rand_count_txt = nullptr;
-    zelk::Stepper* rand_count_stepper = nullptr;
+    QSpinBox* rand_count_stepper = nullptr;
 
     // Resets every field and runs the window: 1 after a generation, 0 on Cancel.
     int Open_Wnd();
@@ -89,7 +86,7 @@ public:
 private:
     explicit Generate_List(QWidget* parent = nullptr);
     void selectMode(QRadioButton* radio, QLineEdit* nameField);
-    void stepperPair(QLineEdit* field, zelk::Stepper* stepper, QObject* sender);
+    void stepperPair(QLineEdit* field, QSpinBox* stepper, QObject* sender);
     // The values of the active mode; empty after a refusal (its message
     // shown and the field focused).
     bool produce(QStringList& values, QString& typedName);

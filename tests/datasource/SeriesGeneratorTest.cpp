@@ -3,11 +3,11 @@
 #include "SeriesFixture.h"
 #include "datasource/BatchWizard.h"
 #include "datasource/Generate_List.h"
-#include "datasource/Stepper.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 
 namespace zelk::test {
 namespace {
@@ -152,7 +152,7 @@ TEST_F(SeriesGeneratorTest, TheTargetSeries) {
 TEST_F(SeriesGeneratorTest, LiveFieldRules) {
     const struct {
         QLineEdit* field;
-        zelk::Stepper* stepper;
+        QSpinBox* stepper;
         const char* typed;
         const char* shows;
     } cases[] = {
