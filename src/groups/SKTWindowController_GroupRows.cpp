@@ -19,6 +19,7 @@
 #include "production/ProductionGlobals.h"
 
 #include <QItemSelectionModel>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QTableView>
 
@@ -33,19 +34,6 @@ const QString UpdateReminder =
     QStringLiteral("Please click on 'Save Details' button to update your changes in your project data.");
 
 int columnCount() { return int(Data_From_Excel::defaultInstance()->ColList().size()); }
-
-// Makes a side current for a panel call that works on the current side's
-// panel, and gives the shown side back.
-class SideScope {
-public:
-    explicit SideScope(int side) : saved_(::Card_Front_Or_Back) { ::Card_Front_Or_Back = side; }
-    ~SideScope() { ::Card_Front_Or_Back = saved_; }
-    SideScope(const SideScope&) = delete;
-    SideScope& operator=(const SideScope&) = delete;
-
-private:
-    int saved_;
-};
 
 // The photo at `path` shows the picture the cell names: the cell as
 // written, read beside the workbook or from the resources. No picture at
@@ -96,7 +84,8 @@ QVariantMap SKTWindowController::Get_Array_For_Excel_List(int n, int row_index, 
     };
     const int shown = ::Card_Front_Or_Back != 0 ? 1 : 0;
     for (const int side : {1 - shown, shown}) {
-        const SideScope current(side);
+        // The panel calls work on the current side's panel.
+        const QScopedValueRollback<int> current(::Card_Front_Or_Back, side);
         if (visitorPanels.panelSlotValue)
             for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
                 const int column = excel_cb_value[size_t(i)];

@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <QDir>
 #include <QFileInfo>
@@ -151,10 +152,8 @@ void checkAndCreateControl(SKTWindowController& w, zelk::ToolPalette* tools, int
             canvas->Clear_Control_Selection();
         // The side's panel row follows the graphic, with its side current.
         if (w.visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo) {
-            const int saved = ::Card_Front_Or_Back;
-            ::Card_Front_Or_Back = side;
+            const QScopedValueRollback<int> current(::Card_Front_Or_Back, side);
             w.visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(*g);
-            ::Card_Front_Or_Back = saved;
         }
     }
     tools->setToolQuietly(zelk::ArrowTool);
@@ -360,10 +359,8 @@ void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
     auto refresh = [this](int onSide, SKTGraphic& g) {
         if (!visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo)
             return;
-        const int saved = ::Card_Front_Or_Back;
-        ::Card_Front_Or_Back = onSide;
+        const QScopedValueRollback<int> current(::Card_Front_Or_Back, onSide);
         visitorPanels.Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(g);
-        ::Card_Front_Or_Back = saved;
     };
     ::Not_Draw_Only_Prop_Change = true;
     const bool wasFilling = ::Fill_User_Profile;
@@ -421,10 +418,8 @@ void SKTWindowController::Update_Excel_Column_Binding_Update_Column() {
         QString value = Get_Excel_Table_Item_Text(0, column);
         if (value == TextPlaceholder)
             value.clear();
-        const int saved = ::Card_Front_Or_Back;
-        ::Card_Front_Or_Back = photoSide;
+        const QScopedValueRollback<int> current(::Card_Front_Or_Back, photoSide);
         checkAndCreateControl(*this, tools_, photoSide, Fup_Photo, value, true, column, true, false, false);
-        ::Card_Front_Or_Back = saved;
     }
     ::Fill_User_Profile = wasFilling;
     ::Not_Draw_Only_Prop_Change = false;
