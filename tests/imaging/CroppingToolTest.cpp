@@ -12,6 +12,7 @@
 #include "imaging/CroppingCommand.h"
 #include "imaging/Cropping_Tool.h"
 #include "imaging/MSSCanvasController.h"
+#include "imaging/MSSScaledImage.h"
 #include "mainwindow/AppGlobals.h"
 #include "production/ProductionGlobals.h"
 
@@ -649,6 +650,51 @@ TEST_F(CroppingToolTest, ARunThatMissedAPictureEndsWithTheCount) {
         const qsizetype good = std::count(c.pictures.begin(), c.pictures.end(), Good) +
                                std::count(c.pictures.begin(), c.pictures.end(), Face);
         EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), good);
+    }
+}
+
+// Pictures of any proportions, two-colour ones too (as image tools write a
+// solid colour): the crop screen shows them and a selection over the whole
+// picture crops their own pixels.
+TEST_F(CroppingToolTest, ThinStripsShowAndCropToTheirOwnPixels) {
+    const QColor orange(255, 165, 0);
+    const struct {
+        QSize size;
+        QImage::Format format;
+        QSize crop;  // the preview: at most 500 x 500
+    } cases[] = {
+        {{1, 4000}, QImage::Format_Mono, {1, 500}},
+        {{4000, 1}, QImage::Format_Mono, {500, 1}},
+        {{2, 4000}, QImage::Format_RGB32, {1, 500}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 x %2").arg(c.size.width()).arg(c.size.height()).toStdString());
+        const QString name = QStringLiteral("%1x%2").arg(c.size.width()).arg(c.size.height());
+        const QString in = folder(name), out = folder(name + QStringLiteral(" out"));
+        QImage strip(c.size, c.format);
+        if (c.format == QImage::Format_Mono)
+            strip.setColorTable({orange.rgb(), orange.rgb()});
+        strip.fill(orange);
+        ASSERT_TRUE(strip.save(QDir(in).filePath(QStringLiteral("strip.png"))));
+        runFullTool([&] {
+            chooseFolder(in, out);
+            const QImage screen = tool->Modified_image->grab().toImage();
+            qsizetype shown = 0;
+            for (int y = 0; y < screen.height(); ++y)
+                for (int x = 0; x < screen.width(); ++x)
+                    shown += QColor(screen.pixel(x, y)) == orange;
+            EXPECT_GE(shown, std::max(c.crop.width(), c.crop.height()) * 3 / 4);
+            const QRectF canvas = tool->canvasController->canvasFrame();
+            tool->canvasController->addSelectorWithFrame(QRectF(QPointF(0, 0), canvas.size()));
+            tool->Crop_All_Clicked();
+            waitForRun(*tool);
+            tool->Cancel_Btn_Clicked();
+        });
+        const QImage crop(QDir(out).filePath(QStringLiteral("strip.png")));
+        ASSERT_EQ(crop.size(), c.crop);
+        for (int y = 0; y < crop.height(); ++y)
+            for (int x = 0; x < crop.width(); ++x)
+                ASSERT_EQ(QColor(crop.pixel(x, y)), orange) << x << "," << y;
     }
 }
 
