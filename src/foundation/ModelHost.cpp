@@ -32,19 +32,30 @@ constexpr int Dpm72 = 2835;  // 72 dots per inch in whole dots per metre
 QImage readPicturePreview(const QString& path, int side) {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
+    // Fitted inside side x side, never below one pixel a side: a thin strip
+    // stays a strip of its own pixels.
+    const auto fitted = [side](QSize size) {
+        size.scale(side, side, Qt::KeepAspectRatio);
+        return size.expandedTo(QSize(1, 1));
+    };
     QImageReader reader(path);
     reader.setAutoTransform(true);  // photos are shown upright (EXIF orientation)
-    QSize size = reader.size();
-    if (size.isValid() && (size.width() > side || size.height() > side)) {
-        size.scale(side, side, Qt::KeepAspectRatio);
-        reader.setScaledSize(size.expandedTo(QSize(1, 1)));
-    }
+    const QSize size = reader.size();
+    // A picture of palette colours is scaled only once it holds true
+    // colours: Qt's smooth scaling of a two-colour picture far down turns it
+    // white.
+    const QImage::Format stored = reader.imageFormat();
+    const bool palette =
+        stored == QImage::Format_Mono || stored == QImage::Format_MonoLSB || stored == QImage::Format_Indexed8;
+    if (!palette && size.isValid() && (size.width() > side || size.height() > side))
+        reader.setScaledSize(fitted(size));
     QImage image = reader.read();
     if (image.isNull())
         return {};
     // Formats that cannot scale while decoding come back at full size.
     if (image.width() > side || image.height() > side)
-        image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)
+                    .scaled(fitted(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // One pixel per point (72 dpi): the preview's size in points is its size
     // in pixels.
     image.setDotsPerMeterX(Dpm72);

@@ -237,17 +237,20 @@ void Cropping_Tool::finishRun() {
     if (!job->outside().isEmpty())
         Show_MessageBox(OutsideMany.arg(job->outside().join(QLatin1Char('\n'))));
     ::Export_File_Path = Crop_Output_Path;
-    // "Successfully" only for a run that went through and missed no picture:
-    // any other counts.
+    // "Successfully" only for a run that went through with a file for every
+    // picture: one unreadable, without a face or outside the selection counts.
     if (seriesKept)
         ::Export_File_Message = QStringLiteral("Cropping was stopped. The series has not been changed.");
-    else if (whole && job->outside().isEmpty())
+    else if (whole && job->filesWritten() == job->total())
         ::Export_File_Message = CroppedMessage;
     else
         ::Export_File_Message =
             QStringLiteral("%1 of %2 images have been cropped.").arg(job->filesWritten()).arg(job->total());
     if (crop_direct == 2 || crop_direct == 3)
         Close_Box_With_OK();
+    else if (job->filesWritten() == 0 && job->total() > 0)
+        // No file to offer, but the run still tells what became of it.
+        Show_MessageBox(::Export_File_Message);
     else
         Open_Export_File_Box();
 }

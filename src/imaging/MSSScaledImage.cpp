@@ -36,17 +36,19 @@ QSizeF MSSScaledImage::ratioFor(const QSizeF& s, const QSizeF& d, int scaling) {
         return QSizeF(1.0, 1.0);
     const double rx = d.width() / s.width();
     const double ry = d.height() / s.height();
+    // Scaled as one, but never thinner than a point on screen: a strip one
+    // pixel wide would be drawn nowhere and its canvas would hold nothing.
+    const auto proportional = [&s](float m) {
+        const auto onePoint = [m](double side) { return side >= 1.0 ? std::max<double>(m, 1.0 / side) : m; };
+        return QSizeF(onePoint(s.width()), onePoint(s.height()));
+    };
     switch (scaling) {
-    case ProportionallyDown: {
-        const float m = std::min(std::min(float(rx), float(ry)), 1.0f);
-        return QSizeF(m, m);
-    }
+    case ProportionallyDown:
+        return proportional(std::min(std::min(float(rx), float(ry)), 1.0f));
     case AxesIndependently:
         return QSizeF(rx, ry);
-    case ProportionallyUpOrDown: {
-        const float m = std::min(float(rx), float(ry));
-        return QSizeF(m, m);
-    }
+    case ProportionallyUpOrDown:
+        return proportional(std::min(float(rx), float(ry)));
     default:
         return QSizeF(1.0, 1.0);
     }

@@ -12,6 +12,7 @@
 #include "imaging/CroppingCommand.h"
 #include "imaging/Cropping_Tool.h"
 #include "imaging/MSSCanvasController.h"
+#include "imaging/MSSScaledImage.h"
 #include "mainwindow/AppGlobals.h"
 #include "production/ProductionGlobals.h"
 
@@ -33,6 +34,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace zelk;
@@ -263,7 +265,7 @@ TEST_F(CroppingToolTest, DirectSeriesKeepsEmptyLinesForMissingFiles) {
         });
         ASSERT_EQ(tool->Open_Wnd_Direct_Crop_Series(QStringLiteral("Staff")), 1) << sink.text();
         EXPECT_EQ(tool->Crop_Direct_Series, expected);
-        EXPECT_TRUE(sink.shown.contains(QStringLiteral("Image has been cropped successfully."))) << sink.text();
+        EXPECT_TRUE(sink.shown.contains(QStringLiteral("4 of 6 images have been cropped."))) << sink.text();
         const QStringList made = seriesLines(QString::fromLatin1(expected));
         ASSERT_EQ(made.size(), 6);
         for (int i = 0; i < 6; ++i) {
@@ -590,6 +592,106 @@ TEST_F(CroppingToolTest, AFailedWriteEndsTheRunWithTheCountNotSuccess) {
                                "\nA folder of that name is in the way.");
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("p000.png")});
     EXPECT_EQ(boxes, QStringList{QStringLiteral("1 of 4 images have been cropped.")});
+}
+
+// A picture that gave no file (unreadable, no face in it) ends the run with
+// the count, whatever the input and the method; only a run that wrote every
+// picture says success.
+TEST_F(CroppingToolTest, ARunThatMissedAPictureEndsWithTheCount) {
+    const struct {
+        const char* what;
+        bool series;
+        int method;
+        const char* pictures;  // '.' a picture without a face, '0' a file of 0 bytes, 'f' a face
+        int files;
+        const char* box;
+    } cases[] = {
+        {"folder, selection", false, 0, "...0...", 6, "6 of 7 images have been cropped."},
+        {"folder, faces", false, 1, "f..", 1, "1 of 3 images have been cropped."},
+        {"series, selection", true, 0, ".0.", 2, "2 of 3 images have been cropped."},
+        {"folder, none readable", false, 0, "00", 0, "0 of 2 images have been cropped."},
+        {"folder, all written", false, 0, "..", 2, "Image has been cropped successfully."},
+    };
+    const QImage face(sourceDir() + QStringLiteral("/tests/data/astronaut.png"));
+    QImage plain(80, 60, QImage::Format_RGB32);
+    plain.fill(Qt::darkGreen);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString in = folder(QString::fromLatin1(c.what)), out = folder(QStringLiteral("out ") + c.what);
+        QStringList paths;
+        for (int i = 0; c.pictures[i]; ++i) {
+            paths << QDir(in).filePath(QStringLiteral("p%1.jpg").arg(i));
+            if (c.pictures[i] == '0')
+                ASSERT_TRUE(QFile(paths.last()).open(QIODevice::WriteOnly));
+            else
+                ASSERT_TRUE((c.pictures[i] == 'f' ? face : plain).save(paths.last()));
+        }
+        const QString series = QStringLiteral("Counted %1").arg(c.what).remove(QLatin1Char(','));
+        if (c.series)
+            writeSeries(series, paths);
+        boxes.clear();
+        runFullTool([&] {
+            if (c.series)
+                chooseSeries(series, 0, out);
+            else
+                chooseFolder(in, out);
+            tool->cropping_option_matrix->button(c.method)->click();
+            if (c.method == 0)
+                tool->canvasController->addSelectorWithFrame(QRectF(5, 5, 20, 20));
+            sink.shown.clear();
+            tool->Crop_All_Clicked();
+            waitForRun(*tool);
+            tool->Cancel_Btn_Clicked();
+        });
+        // The after-export box, or a message box when there is no file to offer.
+        EXPECT_EQ(boxes + sink.shown, QStringList{QString::fromLatin1(c.box)});
+        EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), c.files);
+    }
+}
+
+// Pictures of any proportions, two-colour ones too (as image tools write a
+// solid colour): the crop screen shows them and a selection over the whole
+// picture crops their own pixels.
+TEST_F(CroppingToolTest, ThinStripsShowAndCropToTheirOwnPixels) {
+    const QColor orange(255, 165, 0);
+    const struct {
+        QSize size;
+        QImage::Format format;
+        QSize crop;  // the preview: at most 500 x 500
+    } cases[] = {
+        {{1, 4000}, QImage::Format_Mono, {1, 500}},
+        {{4000, 1}, QImage::Format_Mono, {500, 1}},
+        {{2, 4000}, QImage::Format_RGB32, {1, 500}},
+    };
+    for (const auto& c : cases) {
+        const QString name = QStringLiteral("%1x%2").arg(c.size.width()).arg(c.size.height());
+        SCOPED_TRACE(name.toStdString());
+        const QString in = folder(name), out = folder(name + QStringLiteral(" out"));
+        QImage strip(c.size, c.format);
+        if (c.format == QImage::Format_Mono)
+            strip.setColorTable({orange.rgb(), orange.rgb()});
+        strip.fill(orange);
+        ASSERT_TRUE(strip.save(QDir(in).filePath(QStringLiteral("strip.png"))));
+        runFullTool([&] {
+            chooseFolder(in, out);
+            const QImage screen = tool->Modified_image->grab().toImage();
+            qsizetype shown = 0;
+            for (int y = 0; y < screen.height(); ++y)
+                for (int x = 0; x < screen.width(); ++x)
+                    shown += QColor(screen.pixel(x, y)) == orange;
+            EXPECT_GE(shown, std::max(c.crop.width(), c.crop.height()) * 3 / 4);
+            const QRectF canvas = tool->canvasController->canvasFrame();
+            tool->canvasController->addSelectorWithFrame(QRectF(QPointF(0, 0), canvas.size()));
+            tool->Crop_All_Clicked();
+            waitForRun(*tool);
+            tool->Cancel_Btn_Clicked();
+        });
+        const QImage crop(QDir(out).filePath(QStringLiteral("strip.png")));
+        ASSERT_EQ(crop.size(), c.crop);
+        for (int y = 0; y < crop.height(); ++y)
+            for (int x = 0; x < crop.width(); ++x)
+                ASSERT_EQ(QColor(crop.pixel(x, y)), orange) << x << "," << y;
+    }
 }
 
 // While a run is under way, Escape and the close box ask Stop's question
