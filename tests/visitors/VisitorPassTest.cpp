@@ -1,9 +1,14 @@
 // The pass drawing in its page coordinates (y up), the page that fits it,
 // and the photo settings of a stored photo value.
+#include "TestSupport.h"
+
+#include "production/ExportPicture.h"
 #include "visitors/ImageFilterString.h"
 #include "visitors/VisitorPassDrawing.h"
 
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +127,84 @@ TEST(VisitorPass, PaintsWhitePageBlackBorderAndThePhoto) {
     EXPECT_LT(std::min(img.pixelColor(9, 100).lightness(), img.pixelColor(10, 100).lightness()), 200);
     // The photo box's middle, 120 below the top.
     EXPECT_EQ(img.pixelColor(int(page.width()) - 80, 120), QColor(Qt::blue));
+}
+
+// The words of a PDF as pdftotext reads them, in points from the top-left.
+QList<std::pair<QRectF, QString>> pdfWords(const QByteArray& pdf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pass.pdf"));
+    test::writeBytes(path, pdf);
+    const QString xml = QString::fromUtf8(test::runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path,
+                                                                                 QStringLiteral("-")}).out);
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<std::pair<QRectF, QString>> out;
+    for (auto it = word.globalMatch(xml); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out.append({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                           QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                    m.captured(5)});
+    }
+    return out;
+}
+
+// Long values beside the photo end before its box, cut there as a value
+// too long for its column is; below the box a line has the full width. In
+// the exported PDF no word meets the photo, another word or the page's edge.
+TEST(VisitorPass, LinesBesideThePhotoEndBeforeItsBox) {
+    const QString name = QStringLiteral("Montgomery-Whitfield Fotheringham-Smythe, Alexandra");
+    const QString purpose = QStringLiteral("Quarterly supplier contract renegotiation meeting");
+    const QString mail = QStringLiteral("alexandra.montgomery-whitfield@northwind-logistics.com");
+    VisitorPassData allLines = fullRecord(true);
+    for (auto* side : {&allLines.front, &allLines.back})
+        for (qsizetype i = 0; i < side->size(); ++i)
+            (*side)[i].second = QStringList{name, purpose, mail}.at(i % 3);
+    VisitorPassData fewLines;
+    fewLines.photo = allLines.photo;
+    fewLines.front = {{QStringLiteral("Name :"), name}, {QStringLiteral("Purpose :"), purpose}};
+    fewLines.other_detail_info = QStringList{mail, purpose, name, mail, purpose}.join(QStringLiteral("\r\n"));
+    VisitorPassData noPhoto = allLines;
+    noPhoto.photo = QImage();
+    const std::pair<const char*, VisitorPassData> cases[] = {
+        {"every line", allLines}, {"other details beside the photo", fewLines}, {"no photo", noPhoto}};
+    for (const auto& [what, data] : cases) {
+        SCOPED_TRACE(what);
+        const double W = 503, H = Visitor_Pass::fittingHeight(data, W);
+        const Visitor_Pass::Layout l = Visitor_Pass::layout(data, QSizeF(W, H));
+        const QRectF box = l.photoBox;
+        int beside = 0, others = 0;
+        for (const auto& item : l.items) {
+            if (item.kind != Visitor_Pass::Item::Text && item.kind != Visitor_Pass::Item::Separator)
+                continue;
+            for (const QString& line : item.text.split(QLatin1Char('\n')))
+                EXPECT_LE(Visitor_Pass::textSize(line, item.font).width(), item.rect.width() + 1e-9) << line.toStdString();
+            if (item.rect.right() <= 170)
+                continue;  // a caption
+            if (!box.isEmpty() && item.rect.y() < box.bottom() && item.rect.bottom() > box.y()) {
+                ++beside;
+                EXPECT_LE(item.rect.right(), box.left() - 2) << item.text.toStdString();
+            } else {
+                ++others;
+                EXPECT_GE(item.rect.right(), W - 20) << item.text.toStdString();
+            }
+        }
+        EXPECT_GE(beside, box.isEmpty() ? 0 : 4);
+        EXPECT_GE(others, 5);
+
+        const QSizeF page(W, H);
+        const auto words =
+            pdfWords(ExportPicture(page, [&](QPainter& p) { Visitor_Pass::paint(p, data, page); }).encode(QStringLiteral("pdf"), true));
+        ASSERT_GT(words.size(), 20);
+        const QRectF boxOnPage(box.x(), H - box.y() - box.height(), box.width(), box.height());
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const auto& [rect, text] = words[i];
+            EXPECT_TRUE(QRectF(0, 0, W, H).contains(rect)) << text.toStdString();
+            EXPECT_FALSE(rect.intersects(boxOnPage)) << text.toStdString();
+            for (qsizetype j = i + 1; j < words.size(); ++j)
+                EXPECT_FALSE(rect.adjusted(0.5, 0.5, -0.5, -0.5).intersects(words[j].first))
+                    << text.toStdString() << " / " << words[j].second.toStdString();
+        }
+    }
 }
 
 TEST(ImageFilterString, ParsesIntoThePhotosOwnSettings) {
