@@ -172,21 +172,27 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     const bool wasFilling = ::Fill_User_Profile;
     // One design change, not an undo step per graphic.
     ::Fill_User_Profile = true;
-    // A new project shows the fields its columns feed, also a template's
-    // frame that waits hidden until used; an update keeps what is shown.
-    auto shown = [its_update](SKTGraphicView* canvas, const QString& id) {
-        return !its_update || visibilityOn(canvas, id);
-    };
     for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
         const int column = excel_cb_value[size_t(i)];
         if (column == -1)
             continue;
         const QString& id = fields.at(i).valueId;
         const QString value = Get_Excel_Table_Item_Text(0, column);
-        checkAndCreateControl(*this, tools_, 0, id, value, false, column, shown(_graphicView, id), its_update, true);
-        checkAndCreateControl(*this, tools_, 1, id, value, false, column, shown(_graphicView_BACK, id), its_update,
-                              true);
+        // A template's shown fields stay as they are; a column that would
+        // show nowhere gets one hidden frame shown, the front's where there
+        // is one, so that the field is not on both sides.
+        const auto onFront = _graphicView ? _graphicView->Selcect_Ctrl_With_ID(id) : nullptr;
+        const auto onBack = _graphicView_BACK ? _graphicView_BACK->Selcect_Ctrl_With_ID(id) : nullptr;
+        bool front = !onFront || onFront->ctrl_is_visible, back = !onBack || onBack->ctrl_is_visible;
+        if (!its_update && !(onFront && onFront->ctrl_is_visible) && !(onBack && onBack->ctrl_is_visible)) {
+            front = onFront || !onBack;
+            back = !front;
+        }
+        checkAndCreateControl(*this, tools_, 0, id, value, false, column, front, its_update, true);
+        checkAndCreateControl(*this, tools_, 1, id, value, false, column, back, its_update, true);
     }
+    // A new project shows the photo its column feeds, also a template's
+    // frame that waits hidden until used; an update keeps what is shown.
     for (int side = 0; side < 2; ++side) {
         const int column = excel_cb_value[side == 0 ? 10 : 11];
         if (column == -1)
@@ -195,7 +201,8 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
         if (value == TextPlaceholder)
             value.clear();
         checkAndCreateControl(*this, tools_, side, Fup_Photo, value, true, column,
-                              shown(side == 0 ? _graphicView : _graphicView_BACK, Fup_Photo), its_update, side == 0);
+                              !its_update || visibilityOn(side == 0 ? _graphicView : _graphicView_BACK, Fup_Photo),
+                              its_update, side == 0);
     }
     ::Fill_User_Profile = wasFilling;
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +18,8 @@ namespace {
 
 constexpr double LineStep = 15;
 constexpr double MinorStep = 2;
+// Room left between a line beside the photo and the photo's box.
+constexpr double PhotoGap = 5;
 
 // Measures in points: a device of 72 dots per inch.
 const QImage& measuringDevice() {
@@ -31,6 +34,26 @@ const QImage& measuringDevice() {
 
 QString forDrawing(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// What shows of each line of the text in that width, cut between letters:
+// a file then holds what the page shows, not words running on under the
+// photo or off the page.
+QString fittingPart(const QString& text, Visitor_Pass::Font kind, double width) {
+    QStringList lines = forDrawing(text).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (Visitor_Pass::textSize(line, kind).width() <= width)
+            continue;
+        QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, line);
+        qsizetype fits = 0;
+        for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) {
+            if (Visitor_Pass::textSize(line.left(at), kind).width() > width)
+                break;
+            fits = at;
+        }
+        line.truncate(fits);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 // The drawing state of one pass: the current line and what has been drawn.
@@ -85,9 +108,23 @@ private:
         if (kind != Visitor_Pass::Item::Border)
             out.lowest = std::min(out.lowest, rect.y());
     }
+    // Where something drawn in `rect` that would reach `right` must end:
+    // beside the photo box, before the box.
+    double rightEdge(const QRectF& rect, double right) const {
+        const QRectF& box = out.photoBox;
+        const bool beside = !box.isEmpty() && rect.y() < box.y() + box.height() && rect.y() + rect.height() > box.y();
+        return beside ? std::min(right, box.x() - PhotoGap) : right;
+    }
     void separator() {
-        add(Visitor_Pass::Item::Separator, QRectF(out.Border_rect.left(), pos_, out.Border_rect.width(), 0));
+        const QRectF full(out.Border_rect.left(), pos_, out.Border_rect.width(), 0);
+        add(Visitor_Pass::Item::Separator,
+            QRectF(full.x(), full.y(), std::max(0.0, rightEdge(full, full.right()) - full.x()), 0));
         minor();
+    }
+    // A text of a two-column line, kept to its column.
+    void columnText(QRectF rect, const QString& text, Visitor_Pass::Font font, int align) {
+        rect.setRight(std::max(rect.left(), rightEdge(rect, rect.right())));
+        add(Visitor_Pass::Item::Text, rect, fittingPart(text, font, rect.width()), font, align);
     }
     void line(const char* code, const QString& rawCaption, const QString& rawValue, bool heading, bool shiftAfter,
               bool twoColumns, const char* side, bool otherDetails) {
@@ -121,11 +158,21 @@ private:
             add(Visitor_Pass::Item::Text, QRectF(T_.x(), pos_, T_.width(), s.height()), text, F::Body, align);
         } else {
             const QSizeF c = Visitor_Pass::textSize(caption, F::Caption);
-            add(Visitor_Pass::Item::Text, QRectF(T_.x(), pos_, 150, c.height()), caption, F::Caption, align);
+            columnText(QRectF(T_.x(), pos_, 150, c.height()), caption, F::Caption, align);
             const QSizeF v = Visitor_Pass::textSize(value, F::Body);
-            const double y = otherDetails ? pos_ - v.height() + charHeight_ : pos_;
-            add(Visitor_Pass::Item::Text, QRectF(T_.x() + 150, y, T_.width() - 150, v.height()), value, F::Body,
-                align);
+            if (!otherDetails) {
+                columnText(QRectF(T_.x() + 150, pos_, T_.width() - 150, v.height()), value, F::Body, align);
+            } else {
+                // The first line on the current line, the others below it;
+                // each is as wide as the photo beside it allows.
+                const QStringList lines = forDrawing(value).split(QLatin1Char('\n'));
+                const double lineHeight = v.height() / double(lines.size());
+                const double top = pos_ + charHeight_;
+                for (qsizetype i = 0; i < lines.size(); ++i)
+                    if (!lines[i].isEmpty())
+                        columnText(QRectF(T_.x() + 150, top - double(i + 1) * lineHeight, T_.width() - 150, lineHeight),
+                                   lines[i], F::Body, align);
+            }
         }
         if (shiftAfter)
             shift();

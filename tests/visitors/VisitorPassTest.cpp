@@ -1,9 +1,14 @@
 // The pass drawing in its page coordinates (y up), the page that fits it,
 // and the photo settings of a stored photo value.
+#include "TestSupport.h"
+
+#include "production/ExportPicture.h"
 #include "visitors/ImageFilterString.h"
 #include "visitors/VisitorPassDrawing.h"
 
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +127,71 @@ TEST(VisitorPass, PaintsWhitePageBlackBorderAndThePhoto) {
     EXPECT_LT(std::min(img.pixelColor(9, 100).lightness(), img.pixelColor(10, 100).lightness()), 200);
     // The photo box's middle, 120 below the top.
     EXPECT_EQ(img.pixelColor(int(page.width()) - 80, 120), QColor(Qt::blue));
+}
+
+// The boxes of a PDF's words as pdftotext reads them, in points from the top.
+QList<QRectF> pdfWordBoxes(const QByteArray& pdf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pass.pdf"));
+    test::writeBytes(path, pdf);
+    const QString xml = QString::fromUtf8(
+        test::runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}).out);
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re"));
+    QList<QRectF> out;
+    for (auto it = word.globalMatch(xml); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                      QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    }
+    return out;
+}
+
+// Long values beside the photo end before its box, cut there as a value
+// too long for its column is; below it a line has the full width. In the
+// exported PDF no word meets the photo, another word or the page's edge.
+TEST(VisitorPass, LinesBesideThePhotoEndBeforeItsBox) {
+    const QStringList longValues = {QStringLiteral("Montgomery-Whitfield Fotheringham, Alexandra"),
+                                    QStringLiteral("Quarterly supplier contract renegotiation meeting"),
+                                    QStringLiteral("alexandra.montgomery-whitfield@northwind-logistics.com")};
+    VisitorPassData allLines = fullRecord(true);
+    for (auto* side : {&allLines.front, &allLines.back})
+        for (qsizetype i = 0; i < side->size(); ++i)
+            (*side)[i].second = longValues.at(i % 3);
+    VisitorPassData fewLines;  // the other details start beside the photo
+    fewLines.photo = allLines.photo;
+    fewLines.front = {{QStringLiteral("Name :"), longValues[0]}, {QStringLiteral("Purpose :"), longValues[1]}};
+    fewLines.other_detail_info = (longValues + longValues).join(QStringLiteral("\r\n"));
+    VisitorPassData noPhoto = allLines;
+    noPhoto.photo = QImage();
+    for (const auto& [what, data] : {std::pair{"every line", allLines}, std::pair{"other details", fewLines},
+                                     std::pair{"no photo", noPhoto}}) {
+        SCOPED_TRACE(what);
+        const QSizeF page(503, Visitor_Pass::fittingHeight(data, 503));
+        const Visitor_Pass::Layout l = Visitor_Pass::layout(data, page);
+        const QRectF box = l.photoBox;
+        int beside = 0;
+        for (const auto& item : l.items)
+            if (item.kind == Visitor_Pass::Item::Separator ||
+                (item.kind == Visitor_Pass::Item::Text && item.rect.x() >= 170)) {  // no caption
+                const bool by = !box.isEmpty() && item.rect.y() < box.bottom() && item.rect.bottom() > box.y();
+                beside += by;
+                EXPECT_TRUE(by ? item.rect.right() <= box.left() - 2 : item.rect.right() >= page.width() - 20)
+                    << item.text.toStdString();
+            }
+        EXPECT_GE(beside, box.isEmpty() ? 0 : 4);
+
+        const QRectF boxOnPage(box.x(), page.height() - box.bottom(), box.width(), box.height());
+        const ExportPicture pass(page, [&](QPainter& p) { Visitor_Pass::paint(p, data, page); });
+        const QList<QRectF> words = pdfWordBoxes(pass.encode(QStringLiteral("pdf"), true));
+        ASSERT_GT(words.size(), 20);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            EXPECT_TRUE(QRectF(QPointF(0, 0), page).contains(words[i])) << i;
+            EXPECT_FALSE(words[i].intersects(boxOnPage)) << i;
+            for (qsizetype j = i + 1; j < words.size(); ++j)
+                EXPECT_FALSE(words[i].adjusted(0.5, 0.5, -0.5, -0.5).intersects(words[j])) << i << " / " << j;
+        }
+    }
 }
 
 TEST(ImageFilterString, ParsesIntoThePhotosOwnSettings) {
