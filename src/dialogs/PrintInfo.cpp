@@ -51,8 +51,8 @@ void PrintInfo::setOrientation(QPageLayout::Orientation orientation) {
     measureEdges();
 }
 
-QSizeF PrintInfo::paperSize() const {
-    const QSizeF portrait = pageSize_.size(QPageSize::Point);
+QSizeF PrintInfo::paperSize(QPageSize::Unit unit) const {
+    const QSizeF portrait = pageSize_.size(unit);
     return orientation_ == QPageLayout::Landscape ? portrait.transposed() : portrait;
 }
 

@@ -39,8 +39,10 @@ public:
     QPageLayout::Orientation orientation() const { return orientation_; }
     void setOrientation(QPageLayout::Orientation orientation);
 
-    // The paper in points, width and height in the orientation.
-    QSizeF paperSize() const;
+    // The paper, width and height in the orientation; in points unless
+    // asked in the unit it is defined in (A4 in whole points reads 209.90 x
+    // 297.04 mm).
+    QSizeF paperSize(QPageSize::Unit unit = QPageSize::Point) const;
     // The paper's localised name, as QPageSize names it.
     QString paperName() const { return pageSize_.name(); }
     // The unprintable edges, points, of the paper in its orientation.

@@ -57,6 +57,13 @@ void zelk::fitOnScreen(QWidget* window) {
         window->move(window->pos() + (place - outer.topLeft()));
 }
 
+void zelk::openLarge(QWidget* window) {
+    if (!window || !screenOf(window))
+        return;
+    const QSizeF room = QSizeF(roomOnScreen(window)) * LargeWindowShare;
+    window->resize(room.toSize().expandedTo(window->minimumSize()));
+}
+
 QPoint zelk::keptOnScreen(const QRect& frame, const QRect& available) {
     QPoint place = frame.topLeft();
     place.rx() -= std::max(0, frame.right() - available.right());

@@ -21,6 +21,11 @@ QSize roomOnScreen(const QWidget* window);
 // Shrinks the window to that room, never below its smallest size, and moves
 // a window shown or placed earlier back onto its screen.
 void fitOnScreen(QWidget* window);
+// A window whose content is worth all the room it gets (a print preview)
+// opens over most of the room its screen leaves: LargeWindowShare of it
+// each way.
+constexpr double LargeWindowShare = 0.9;
+void openLarge(QWidget* window);
 // Where a window whose frame is `frame` goes to stay on `available`: where
 // it is when it fits, else moved back as little as it must; a frame larger
 // than the screen shows its top left.

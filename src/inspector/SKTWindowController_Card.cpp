@@ -6,6 +6,7 @@
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTZoomingScrollView.h"
 #include "dialogs/DialogRunner.h"
+#include "dialogs/PageSetupPanel.h"
 #include "dialogs/PrintInfo.h"
 #include "dialogs/Services.h"
 #include "foundation/AppPaths.h"
@@ -27,9 +28,7 @@
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QPageSetupDialog>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -188,14 +187,11 @@ void SKTWindowController::Card_Width_Changed() { Apply_Size_Clicked(); }
 void SKTWindowController::Card_Height_Changed() { Apply_Size_Clicked(); }
 
 void SKTWindowController::Page_From_Printer_Click() {
-    QPrinter printer;
-    printInfo().applyTo(printer);
-    QPageSetupDialog dialog(&printer, this);
-    if (zelk::DialogRunner::run(&dialog) != 1)
+    zelk::PrintInfo chosen = printInfo();
+    if (!zelk::PageSetupPanel::run(this, chosen))
         return;
-    setPrintInfo(zelk::PrintInfo::fromPrinter(printer));
-    // Qt keeps paper sizes in whole points; millimetres keep them exact.
-    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    setPrintInfo(chosen);
+    const QSizeF paper = chosen.paperSize(QPageSize::Millimeter);
     Set_Card_Size_In_Control(paper.width(), paper.height());
     Apply_Size_Clicked();
 }

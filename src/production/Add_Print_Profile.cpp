@@ -2,9 +2,9 @@
 
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
+#include "dialogs/PageSetupPanel.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Utilities.h"
-#include "production/PageSetupPanel.h"
 #include "production/PrintGlobals.h"
 #include "production/PrintProfileFile.h"
 

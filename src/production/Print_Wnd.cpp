@@ -6,10 +6,10 @@
 
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
+#include "dialogs/PageSetupPanel.h"
 #include "foundation/Codes.h"
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
-#include "production/PageSetupPanel.h"
 #include "production/PrintGlobals.h"
 #include "production/PrintJobSettings.h"
 #include "production/Sample_Preview.h"
@@ -468,11 +468,7 @@ void Print_Wnd::resizeEvent(QResizeEvent* event) {
 
 void Print_Wnd::Set_values_From_Printer() {
     Paper_id->setText(printInfo.paperName());
-    // In millimetres as the paper is defined: its size in points is rounded
-    // to whole points (A4 would read 209.90 x 297.04).
-    QSizeF paper = printInfo.pageSize().size(QPageSize::Millimeter);
-    if (printInfo.orientation() == QPageLayout::Landscape)
-        paper.transpose();
+    const QSizeF paper = printInfo.paperSize(QPageSize::Millimeter);
     Size_id->setText(QString::asprintf("%.2f x %.2f", paper.width(), paper.height()));
     {
         const QSignalBlocker block(Orient_ComboBox);

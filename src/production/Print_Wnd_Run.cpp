@@ -2,6 +2,7 @@
 #include "production/Print_Wnd.h"
 
 #include "dialogs/DialogRunner.h"
+#include "dialogs/ScreenFit.h"
 #include "foundation/Codes.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
@@ -85,6 +86,7 @@ void Print_Wnd::Call_Print_Box_1() {
         QPrintPreviewDialog dialog(&printer, this);
         connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                 [&job, pages](QPrinter* target) { job.paint(*target, pages); });
+        zelk::openLarge(&dialog);
         zelk::DialogRunner::run(&dialog);
     } else {
         setEnabled(false);

@@ -5,14 +5,15 @@
 #include "dialogs/AccessoryViewController.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
+#include "dialogs/PageSetupPanel.h"
 #include "dialogs/PleaseWait_Modeless.h"
 #include "dialogs/PrintInfo.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/Services.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
 #include "production/ExportPicture.h"
-#include "production/PageSetupPanel.h"
 #include "production/PrintGlobals.h"
 #include "production/Printing_View.h"
 #include "visitors/ImageFilterString.h"
@@ -707,6 +708,7 @@ bool Visitor_Log_Records::Call_Print_Box_1(bool preview) {
     if (preview) {
         QPrintPreviewDialog dialog(&printer, this);
         connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { printPass(*p); });
+        zelk::openLarge(&dialog);
         return zelk::DialogRunner::run(&dialog) == 1;
     }
     if (zelk::PrintInfo::availablePrinterNames().isEmpty()) {

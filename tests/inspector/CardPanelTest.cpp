@@ -1,6 +1,7 @@
 // The card tabs writing the side's card properties, the card size, the
 // background pictures and their gallery, and the card and binding combos.
 #include "InspectorTestSupport.h"
+#include "PageSetupHand.h"
 
 #include "canvas/ToolKind.h"
 #include "foundation/Units.h"
@@ -19,9 +20,7 @@
 #include <QDoubleSpinBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QPageSetupDialog>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStackedWidget>
@@ -263,7 +262,7 @@ TEST_F(InspectorTest, ACardSizeChangeLeavesNoStepOfTheOldCardToUndo) {
 
 TEST_F(InspectorTest, PaperSizeNameEditsAndBackgroundPictures) {
     ScopedDialogRunner runner([](QDialog* d) {
-        static_cast<QPageSetupDialog*>(d)->printer()->setPageSize(QPageSize(QPageSize::A6));
+        choosePaper(d, "A6");
         return 1;
     });
     w->Page_From_Printer_Click();

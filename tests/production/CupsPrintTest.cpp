@@ -3,6 +3,7 @@
 // jobs' attributes by ipptool.
 #include "BarcodeDecode.h"
 #include "CupsServer.h"
+#include "PageSetupHand.h"
 #include "PrintWindowFixture.h"
 
 #include "barcode/BarcodeRenderer.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -161,7 +163,7 @@ TEST_F(CupsPrintTest, ProfilesAddedEditedAndRenamed) {
     bool confirmSetup = true;
     auto others = [&](QDialog* d) {
         if (qobject_cast<QPageSetupDialog*>(d)) {
-            static_cast<QPageSetupDialog*>(d)->printer()->setPageSize(QPageSize(QPageSize::A5));
+            choosePaper(d, "A5");
             return confirmSetup ? 1 : 0;
         }
         if (d != dialog)
@@ -222,6 +224,60 @@ TEST_F(CupsPrintTest, ProfilesAddedEditedAndRenamed) {
             EXPECT_TRUE(QFileInfo::exists(path("Copy")));
         },
         others);
+}
+
+TEST_F(CupsPrintTest, PageSetupOpensOnTheWindowsPaperAndTheWindowAndPrintTakeItsChoice) {
+    // The generic driver's own paper is US Letter, every paper with 12-point
+    // edges, and no custom sizes.
+    ASSERT_TRUE(cups.addQueue("ZelkPS", GenericPostScript));
+    const struct {
+        const char* opens;   // the paper the panel opens on, as it lists it
+        const char* choose;  // the user's choice
+        bool turned;
+        bool ok;
+        const char* paper;   // what the window shows then
+        const char* size;
+    } steps[] = {
+        {"A4", "A5", true, true, "A5", "210.00 x 148.00"},
+        {"A5 turned", "US Letter", false, false, "A5", "210.00 x 148.00"},  // cancelled
+        {"A5 turned", "A4", false, true, "A4", "210.00 x 297.00"},
+        {"A4", "A5", true, true, "A5", "210.00 x 148.00"},
+    };
+    // The window's edges, in the panel's unit, shown but not to be typed.
+    const QString edges = " 4.23mm 4.23mm 4.23mm 4.23mm";
+    QString opened;
+    const auto* step = steps;
+    auto panel = [&](QDialog* d) {
+        if (!qobject_cast<QPageSetupDialog*>(d))
+            return 0;
+        opened = panelPaper(d)->currentText();
+        if (d->findChild<QAbstractButton*>("landscape")->isChecked())
+            opened += " turned";
+        for (const char* side : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"}) {
+            const auto* m = d->findChild<QDoubleSpinBox*>(side);
+            opened += ' ' + m->text() + (m->isReadOnly() ? "" : " typed");
+        }
+        choosePaper(d, step->choose, step->turned);
+        return step->ok ? 1 : 0;
+    };
+    play(
+        [&](Print_Wnd& p) {
+            for (; step != std::end(steps); ++step) {
+                SCOPED_TRACE(step - steps);
+                p.pagesetup();
+                EXPECT_EQ(opened, step->opens + edges);
+                EXPECT_EQ(p.Paper_id->text(), step->paper);
+                EXPECT_EQ(p.Size_id->text(), step->size);
+                EXPECT_EQ(p.l_mar_id->text(), "4.23");
+            }
+            p.PrintButtonPressed();
+        },
+        panel);
+    ASSERT_TRUE(cups.waitForJobs()) << cups.log().toStdString();
+    // The job went out on A5 (turned by the print system, on its upright
+    // sheet).
+    const QByteArray ps = fileBytes(cups.outputOf("ZelkPS"));
+    EXPECT_TRUE(ps.contains("%%PageBoundingBox: 0 0 420 595")) << ps.left(600).toStdString();
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // round trip and refusals (those that need no printer).
 #include "PrintWindowFixture.h"
 
+#include "dialogs/ScreenFit.h"
 #include "production/PrintProfileFile.h"
 #include "TinyDisk.h"
 
@@ -152,6 +153,23 @@ TEST_F(PrintWindowTest, PreviewOfSixtySheetsOffersFifty) {
         });
     EXPECT_EQ(offered, 50);
     EXPECT_EQ(sink.shown.filter("only first 50 sheets").size(), 1);
+}
+
+TEST_F(PrintWindowTest, PreviewOpensOverMostOfTheScreen) {
+    QSize opens, room;
+    play([](Print_Wnd& p) { p.PreviewButtonPressed(); },
+         [&](QDialog* d) {
+             if (qobject_cast<QPrintPreviewDialog*>(d)) {
+                 opens = d->testAttribute(Qt::WA_Resized) ? d->size() : d->sizeHint();
+                 room = roomOnScreen(d);
+             }
+             return 0;
+         });
+    ASSERT_TRUE(room.isValid());
+    EXPECT_GE(opens.width(), room.width() * 0.85);
+    EXPECT_GE(opens.height(), room.height() * 0.85);
+    EXPECT_LE(opens.width(), room.width());
+    EXPECT_LE(opens.height(), room.height());
 }
 
 TEST_F(PrintWindowTest, ProfileRoundTrip) {

@@ -9,9 +9,10 @@ class PrintInfo;
 
 class PageSetupPanel {
 public:
-    // Runs the panel for the settings' printer and paper; on OK the settings
-    // take the paper and orientation chosen (the job disposition stays).
-    // True when the panel was confirmed.
+    // Runs the panel for the settings' printer, opened on their paper and
+    // orientation with the printer's unprintable edges of that paper as its
+    // margins; on OK the settings take the paper and orientation chosen (the
+    // printer, duplex and job disposition stay). True when confirmed.
     static bool run(QWidget* parent, PrintInfo& info);
 };
 
