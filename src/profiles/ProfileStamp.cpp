@@ -5,10 +5,14 @@
 #include "canvas/ToolPalette.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 
+#include <QSet>
+
 #include <exception>
+#include <iterator>
 
 namespace zelk {
 
@@ -31,7 +35,64 @@ void bindToProfileSlot(SKTGraphic& g, const User_Profile_Class::Slot& slot) {
     }
 }
 
+namespace {
+
+// The shares of their own size that the fields of one stamping are tried at,
+// largest first, down to the smallest a field is drawn at.
+constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
+
+GraphicList copiesOf(const GraphicList& side) {
+    GraphicList out;
+    for (const std::shared_ptr<SKTGraphic>& g : side)
+        out << (g ? g->clone() : g);
+    return out;
+}
+
+// Whether every shown field that `side` holds and `before` did not lies on
+// the card and meets no other shown graphic.
+bool newFieldsClear(const GraphicList& side, const GraphicList& before, const QRectF& card) {
+    constexpr double Slack = 0.01;
+    QSet<QString> old;
+    for (const std::shared_ptr<SKTGraphic>& g : before)
+        if (g)
+            old << g->control_ID;
+    for (const std::shared_ptr<SKTGraphic>& f : side) {
+        if (!f || !f->ctrl_is_visible || f->control_ID.isEmpty() || old.contains(f->control_ID))
+            continue;
+        const QRectF drawn = f->drawingBounds();
+        if (!card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn))
+            return false;
+        for (const std::shared_ptr<SKTGraphic>& g : side)
+            if (g && g != f && g->ctrl_is_visible &&
+                drawn.adjusted(Slack, Slack, -Slack, -Slack).intersects(g->drawingBounds()))
+                return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
+    // The fields it makes take the largest size at which all of them land
+    // clear of the rest: a stamping that left one where it had no room is
+    // undone and done again with smaller new fields.
+    const GraphicList before = copiesOf(canvas->graphics());
+    bool done = false;
+    for (double largest : StampScales) {
+        canvas->setLargestFieldScale(largest);
+        done = stampOnce(profile);
+        if (!done || largest == StampScales[std::size(StampScales) - 1] ||
+            newFieldsClear(canvas->graphics(), before, canvas->cardRect()))
+            break;
+        canvas->mutableGraphics() = copiesOf(before);
+        canvas->Set_Selection_Index_According_ID(QString());
+    }
+    canvas->setLargestFieldScale(1.0);
+    canvas->update();
+    return done;
+}
+
+bool ProfileStamp::stampOnce(const User_Profile_Class& profile) const {
     try {
         // Every control of the stamping is found or made on the canvas by ID;
         // a found one keeps its place.
@@ -82,7 +143,6 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
             if (!s.label.isEmpty())
                 place(GraphicKind::Text, s.label, s.label_id);
         }
-        canvas->update();
         return true;
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
