@@ -5,8 +5,6 @@
 #include "foundation/SKTGraphic.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <tuple>
 #include <vector>
 

@@ -202,8 +202,9 @@ TEST_F(ProfileStamp, ValuesCaptionsPhotoAndBindings) {
     w().Fill_User_profile_info_front_side();
 
     EXPECT_EQ(undoDepth(w()._graphicView), depth + 1);  // one step for the whole stamping
-    EXPECT_EQ(asked, (QStringList{Fup_Name, Fup_Title, Fup_PhoneNO, Fup_UniqueNo, Fup_Photo, Fup_lbl_Name,
-                                  Fup_lbl_Company}));
+    // Each caption straight after its value.
+    EXPECT_EQ(asked, (QStringList{Fup_Name, Fup_lbl_Name, Fup_Title, Fup_lbl_Company, Fup_PhoneNO, Fup_UniqueNo,
+                                  Fup_Photo}));
     ASSERT_TRUE(front(Fup_Name));
     EXPECT_EQ(front(Fup_Name)->Text_Value, "Ann Émile");
     EXPECT_EQ(front(Fup_Name)->bounds().topLeft(), QPointF(80, 20));  // the layout's place
