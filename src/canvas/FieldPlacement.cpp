@@ -5,18 +5,26 @@
 #include "foundation/SKTGraphic.h"
 
 #include <algorithm>
-#include <array>
 #include <tuple>
 #include <vector>
 
 namespace zelk {
 
-QRectF clearPlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& card) {
+namespace {
+
+// The sizes between a field's own and the smallest it is drawn at that a
+// place is searched for.
+constexpr int FieldScaleSteps = 5;
+
+}  // namespace
+
+std::optional<QRectF> freePlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& card) {
     auto clearOf = [&taken](const QRectF& r, double margin) {
         const QRectF grown = r.adjusted(-margin, -margin, margin, margin);
         return std::none_of(taken.cbegin(), taken.cend(), [&grown](const QRectF& t) { return grown.intersects(t); });
     };
-    if (clearOf(wanted, 0))
+    auto inside = [&card](const QRectF& r) { return card.contains(r); };
+    if (inside(wanted) && clearOf(wanted, 0))
         return wanted;
     // A free place, if there is one, can slide left and up until it touches
     // the card's edge or a taken rectangle: those are the corners to try,
@@ -30,7 +38,6 @@ QRectF clearPlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRe
     }
     // Nearest first (the upper, then the left one of equals), so that the
     // first clear one ends the search.
-    auto inside = [&card, w, h](double x, double y) { return card.contains(QRectF(x, y, w, h)); };
     std::sort(xs.begin(), xs.end());
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     std::sort(ys.begin(), ys.end());
@@ -41,7 +48,7 @@ QRectF clearPlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRe
     std::vector<Corner> corners;
     for (double y : ys)
         for (double x : xs)
-            if (inside(x, y)) {
+            if (inside(QRectF(x, y, w, h))) {
                 const double dx = x - wanted.x(), dy = y - wanted.y();
                 corners.push_back({dx * dx + dy * dy, y, x});
             }
@@ -53,44 +60,108 @@ QRectF clearPlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRe
         if (clearOf(r, gap - 0.001))
             return r;
     }
-    return wanted;
+    return std::nullopt;
 }
 
-QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except) {
+QRectF ontoCard(const QRectF& r, const QRectF& card) {
+    const double w = std::min(r.width(), card.width()), h = std::min(r.height(), card.height());
+    return QRectF(std::clamp(r.x(), card.left(), card.right() - w), std::clamp(r.y(), card.top(), card.bottom() - h),
+                  w, h);
+}
+
+QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except,
+                         const SKTGraphic* partner) {
     QList<QRectF> out;
     for (const std::shared_ptr<SKTGraphic>& g : side)
-        if (g && g.get() != except && g->ctrl_is_visible)
+        if (g && g.get() != except && g.get() != partner && g->ctrl_is_visible)
             out << g->drawingBounds();
     return out;
 }
 
+QList<QSizeF> fieldSizes(const SKTGraphic& field, double largestScale) {
+    const QRectF box = field.bounds().normalized();
+    const double own = field.text_ctrl_font.pointSizeF();
+    if (!isExactlyText(&field) || field.Text_Value.isEmpty() || !(own > 0))
+        return {box.size()};
+    // The lines at the size the text is drawn at when its box holds them,
+    // then at the smaller sizes a field's drawing takes in a shorter box.
+    const std::shared_ptr<SKTGraphic> t = field.clone();
+    const double largest = std::clamp(largestScale, SmallestFieldScale, 1.0);
+    QList<QSizeF> sizes;
+    for (int step = 0; step <= FieldScaleSteps; ++step) {
+        t->text_ctrl_font.setPointSizeF(own * (largest - (largest - SmallestFieldScale) * step / FieldScaleSteps));
+        const QSizeF s(box.width(), fittedTextHeight(*t));
+        if (sizes.isEmpty() || s.height() < sizes.last().height())
+            sizes << s;
+    }
+    return sizes;
+}
+
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card) {
+    for (const QSizeF& s : sizes)
+        if (const auto r = freePlaceFor(QRectF(at, s), taken, card))
+            return *r;
+    return ontoCard(QRectF(at, sizes.value(sizes.size() - 1)), card);
+}
+
 namespace {
 
-// A caption's places beside its value, in the order they are tried: above
-// it (its foot on the value's top), before it, after it.
-std::array<QRectF, 3> captionPlaces(const QRectF& value, const QSizeF& caption) {
-    return {QRectF(QPointF(value.x(), value.top() - caption.height()), caption),
-            QRectF(QPointF(value.left() - caption.width(), value.y()), caption),
-            QRectF(QPointF(value.right(), value.y()), caption)};
+// The field's place on a side of its partner, and the band along that side
+// it may slide in while it still faces the partner over half its length.
+struct SidePlace {
+    QRectF place, band;
+};
+
+SidePlace sidePlace(const QRectF& p, const QSizeF& s, Beside side) {
+    const double w = s.width(), h = s.height();
+    switch (side) {
+    case Beside::Above:
+        return {QRectF(p.left(), p.top() - h, w, h), QRectF(p.left() - w / 2, p.top() - h, p.width() + w, h)};
+    case Beside::Before:
+        return {QRectF(p.left() - w, p.top(), w, h), QRectF(p.left() - w, p.top() - h / 2, w, p.height() + h)};
+    case Beside::After:
+        return {QRectF(p.right(), p.top(), w, h), QRectF(p.right(), p.top() - h / 2, w, p.height() + h)};
+    case Beside::Below:
+        break;
+    }
+    return {QRectF(p.left(), p.bottom(), w, h), QRectF(p.left() - w / 2, p.bottom(), p.width() + w, h)};
 }
 
 }  // namespace
 
-QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF& card) {
-    const auto [above, before, after] = captionPlaces(value, caption);
-    if (above.top() >= card.top())
-        return above;
-    if (before.left() >= card.left())
-        return before;
-    return after;
+BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
+                           const QList<QRectF>& taken, const QRectF& card) {
+    // A side's band lies outside the partner: only the rest can be in the way.
+    for (const QSizeF& s : sizes) {
+        for (Beside side : sides) {
+            const QRectF r = sidePlace(partner, s, side).place;
+            if (freePlaceFor(r, taken, card) == r)
+                return {r, partner};
+        }
+        for (Beside side : sides) {
+            const SidePlace at = sidePlace(partner, s, side);
+            if (const auto r = freePlaceFor(at.place, taken, at.band & card))
+                return {*r, partner};
+        }
+    }
+    // Nowhere beside it where it stands: the two go together where both are
+    // clear.
+    for (const QSizeF& s : sizes)
+        for (Beside side : sides) {
+            const QRectF field = sidePlace(partner, s, side).place;
+            const QRectF both = field | partner;
+            if (const auto r = freePlaceFor(both, taken, card)) {
+                const QPointF by = r->topLeft() - both.topLeft();
+                return {field.translated(by), partner.translated(by)};
+            }
+        }
+    return {ontoCard(sidePlace(partner, sizes.value(sizes.size() - 1), sides.value(0, Beside::Above)).place, card),
+            partner};
 }
 
-QRectF clearCaptionPlaceFor(const QRectF& value, const QSizeF& caption, const QList<QRectF>& taken,
-                            const QRectF& card) {
-    for (const QRectF& r : captionPlaces(value, caption))
-        if (card.contains(r) && clearPlaceFor(r, taken, card) == r)
-            return r;
-    return clearPlaceFor(captionPlaceFor(value, caption, card), taken, card);
+QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF& card) {
+    const QRectF above = sidePlace(value, caption, Beside::Above).place;
+    return above.top() >= card.top() ? above : sidePlace(value, caption, Beside::Before).place;
 }
 
 double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card) {

@@ -1,16 +1,18 @@
 #pragma once
 // Where a field that a profile, the visitor desk or a group project adds
-// lands on a side that has no frame for it: the place its rule gives (the
-// profile layout, the partner rule, the next new-control point) unless the
-// new graphic would lie on a graphic that is shown there; then the nearest
-// place on the card where it lies on none; where the card has no such
-// place, the rule's place after all.
+// lands on a side that has no frame for it: at the size it is drawn at, on
+// the card and clear of the graphics shown there, as near the place its rule
+// gives (the profile layout, the partner rule, the next new-control point)
+// as the card allows; a caption beside its value. Where the card has no room
+// for its own size, the field takes a smaller one (and is drawn smaller in
+// its frame); where it has none at all, the rule's place moved onto the card.
 #include "foundation/ProfileFieldTable.h"  // isFieldId
 
 #include <QList>
 #include <QRectF>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class SKTGraphic;
 
@@ -23,25 +25,56 @@ constexpr double NewTextHeight = 20.0;
 // Between a placed field and what it is kept clear of, in points.
 constexpr double FieldClearance = 2.0;
 
-// `wanted` when it meets none of `taken` (touching is not meeting);
-// otherwise the rectangle of its size inside `card`, clear of every one of
-// `taken` by FieldClearance, whose corner lies nearest to `wanted`'s (the
-// upper, then the left one of equals); `wanted` when there is none.
-QRectF clearPlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& card);
+// The rectangle of `wanted`'s size on `card`, meeting none of `taken`
+// (touching is not meeting): `wanted` itself when it is such, else the one
+// clear of every one of `taken` by FieldClearance whose corner lies nearest
+// to `wanted`'s (the upper, then the left one of equals); none when the card
+// has no such place.
+std::optional<QRectF> freePlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& card);
 
-// What the shown graphics of a side cover as drawn, `except` left out.
-QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except = nullptr);
+// `r` moved onto `card` as far as it must, and cut to the card's size.
+QRectF ontoCard(const QRectF& r, const QRectF& card);
 
-// A caption of `caption`'s size beside its value: above it, its foot on the
-// value's top; where that leaves the card, before the value; where that
-// leaves it too, after it.
+// What the shown graphics of a side cover as drawn, `except` and `partner`
+// left out.
+QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except = nullptr,
+                         const SKTGraphic* partner = nullptr);
+
+// The sizes a new field's box may take, largest first, all of its width: a
+// text's lines at `largestScale` of its own size and then at smaller ones
+// down to the smallest a field is drawn at (its drawing then shrinks to fit
+// the box); a picture its own.
+QList<QSizeF> fieldSizes(const SKTGraphic& field, double largestScale = 1.0);
+
+// Where a new field lands when its rule puts it at `at`: the first of its
+// sizes that has a free place on the card (the nearest); where none has,
+// the last (the smallest) at `at`, moved onto the card.
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card);
+
+// The sides of a partner a field may stand on, aligned with its top or left
+// edge: a caption above or before its value, a value after or below its
+// caption.
+enum class Beside { Above, Before, After, Below };
+
+// A field beside its partner, and where the partner then stands.
+struct BesidePlace {
+    QRectF field;
+    QRectF partner;
+};
+
+// A field of one of `sizes` (largest first) beside `partner`, on the first
+// of `sides` (in that order) where it lies on the card clear of `taken`;
+// else slid along that side of the partner as little as clears it; else the
+// two moved together to the nearest place on the card where both are clear;
+// where there is none, the last (smallest) size on the first side, moved
+// onto the card. `taken` leaves the partner out.
+BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
+                           const QList<QRectF>& taken, const QRectF& card);
+
+// The rule's place of a caption of `caption`'s size beside its value,
+// regardless of the rest: above it (its foot on the value's top); where
+// that leaves the card, before it.
 QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF& card);
-
-// The same places clear of `taken`: the first of above, before and after
-// the value that lies on the card and meets none of `taken`; where none
-// does, the clear place nearest to captionPlaceFor's.
-QRectF clearCaptionPlaceFor(const QRectF& value, const QSizeF& caption, const QList<QRectF>& taken,
-                            const QRectF& card);
 
 // The height a text's box takes after its text changed: the height of its
 // lines (fittedTextHeight). A field's box grows only into the room below it

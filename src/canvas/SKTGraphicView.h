@@ -122,6 +122,9 @@ public:
     std::shared_ptr<SKTGraphic> createGraphicOfClass(zelk::GraphicKind controlClass, bool use_rect,
                                                      const QRectF& bound_rect, const QString& card_side,
                                                      const QString& ctrl_value, const QString& ctrl_ID);
+    // New fields take sizes up to this share of their own font size (1, as
+    // long as a stamping of many fields does not lower it to fit them all).
+    void setLargestFieldScale(double scale) { largestFieldScale_ = scale; }
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -238,6 +241,7 @@ private:
 
     SKTDocument* document_ = nullptr;
     int side_ = 0;
+    double largestFieldScale_ = 1.0;
     zelk::SideGraphicsModel model_;
     zelk::CanvasHost* host_ = nullptr;
     SKTGrid* _grid = nullptr;

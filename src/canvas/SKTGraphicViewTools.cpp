@@ -135,16 +135,21 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             g->Set_Excel_binding_Index(column);
         }
     }
-    // A field lands clear of what the side shows, where the card has room;
-    // a caption beside its value.
+    // A field lands at the size it is drawn at, on the card and clear of
+    // what the side shows where the card has room; a caption beside its value.
     if (zelk::isFieldId(ctrl_ID)) {
-        const QList<QRectF> taken = zelk::drawnRects(graphics());
         const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
         const auto value = field && field->captionId == ctrl_ID ? model_.textOrImageWithId(field->valueId) : nullptr;
-        if (value && value->ctrl_is_visible)
-            g->setBounds(zelk::clearCaptionPlaceFor(value->bounds(), g->bounds().size(), taken, cardRect()));
-        else
-            g->setBounds(zelk::clearPlaceFor(g->bounds(), taken, cardRect()));
+        const QList<QSizeF> sizes = zelk::fieldSizes(*g, largestFieldScale_);
+        if (value && value->ctrl_is_visible) {
+            const zelk::BesidePlace at =
+                zelk::besidePlaceFor(value->bounds(), sizes, {zelk::Beside::Above, zelk::Beside::Before},
+                                     zelk::drawnRects(graphics(), nullptr, value.get()), cardRect());
+            g->setBounds(at.field);
+            value->setBounds(at.partner);
+        } else {
+            g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), zelk::drawnRects(graphics()), cardRect()));
+        }
     }
     if (ctrl_ID.contains(zelk::PartyIdMark)) {
         static const QStringList centred = {

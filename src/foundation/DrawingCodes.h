@@ -169,6 +169,11 @@ double fittedTextHeight(const SKTGraphic& text);
 // they fit (half its own where none does). The stored font is not changed.
 double drawnTextPointSize(const SKTGraphic& text);
 
+// A field's value can be longer than its frame has lines for (a frame keeps
+// the fields below it clear); rather than run over them it is drawn at the
+// largest smaller size that fits the frame, down to this share of its own.
+constexpr double SmallestFieldScale = 0.5;
+
 // ---- Selection handles ----
 
 // Side of a selection handle on screen, in pixels of the view.

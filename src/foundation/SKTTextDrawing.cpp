@@ -93,10 +93,6 @@ QString shownText(const SKTGraphic& g) {
     return text;
 }
 
-// A field's value can be longer than its frame has lines for (a frame keeps
-// the fields below it clear); rather than run over them it is drawn at the
-// largest smaller size that fits the frame, down to this share of its own.
-constexpr double SmallestFieldScale = 0.5;
 // The step in points the size is searched to.
 constexpr double FieldScaleStep = 0.05;
 
@@ -134,7 +130,7 @@ LaidOutText drawnText(const SKTGraphic& g, const QString& text, const QRectF& bo
         f.setPointSizeF(points);
         return laidOut(text, f, g, box.width());
     };
-    double fits = size * SmallestFieldScale, fails = size;
+    double fits = size * zelk::SmallestFieldScale, fails = size;
     LaidOutText best = at(fits);
     if (best.height > room || sizing == FieldSize::FloorWhereItFits)
         return best;

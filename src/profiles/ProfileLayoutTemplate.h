@@ -4,8 +4,8 @@
 // slot (in the layout's own coordinates, y growing upwards) inside a template
 // box of known height. A frame becomes a canvas rectangle (y growing
 // downwards) by H - y - 20. A caption stands beside its value's place, clear
-// of it: above it as high as the caption's own lines, or before or after it
-// where the card ends (captionPlaceFor).
+// of it: above it as high as the caption's own lines, or before it where the
+// card's top edge is near (captionPlaceFor).
 #include <QRectF>
 #include <QSizeF>
 #include <QString>

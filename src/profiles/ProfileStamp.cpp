@@ -5,10 +5,12 @@
 #include "canvas/ToolPalette.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 
 #include <exception>
+#include <iterator>
 
 namespace zelk {
 
@@ -31,7 +33,60 @@ void bindToProfileSlot(SKTGraphic& g, const User_Profile_Class::Slot& slot) {
     }
 }
 
+namespace {
+
+// The shares of their own size that the fields of one stamping are tried at,
+// largest first, down to the smallest a field is drawn at.
+constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
+
+// Whether every shown graphic that `side` holds and `before` did not lies
+// on the card and meets no other shown graphic.
+bool newFieldsClear(const GraphicList& side, const GraphicList& before, const QRectF& card) {
+    constexpr double Slack = 0.01;
+    for (const std::shared_ptr<SKTGraphic>& f : side) {
+        if (!f || !f->ctrl_is_visible || before.contains(f))
+            continue;
+        const QRectF drawn = f->drawingBounds();
+        if (!card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn))
+            return false;
+        for (const std::shared_ptr<SKTGraphic>& g : side)
+            if (g && g != f && g->ctrl_is_visible &&
+                drawn.adjusted(Slack, Slack, -Slack, -Slack).intersects(g->drawingBounds()))
+                return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
+    // The fields it makes take the largest size at which all of them land
+    // clear of the rest: a stamping that left one where it had no room is
+    // undone (its new graphics go, the others take their places back) and
+    // done again with smaller new fields.
+    const GraphicList before = canvas->graphics();
+    QList<QRectF> places;
+    for (const std::shared_ptr<SKTGraphic>& g : before)
+        places << (g ? g->bounds() : QRectF());
+    bool done = false;
+    for (double largest : StampScales) {
+        canvas->setLargestFieldScale(largest);
+        done = stampOnce(profile);
+        if (!done || largest == StampScales[std::size(StampScales) - 1] ||
+            newFieldsClear(canvas->graphics(), before, canvas->cardRect()))
+            break;
+        canvas->Set_Selection_Index_According_ID(QString());
+        canvas->mutableGraphics() = before;
+        for (qsizetype i = 0; i < before.size(); ++i)
+            if (before.at(i))
+                before.at(i)->setBounds(places.at(i));
+    }
+    canvas->setLargestFieldScale(1.0);
+    canvas->update();
+    return done;
+}
+
+bool ProfileStamp::stampOnce(const User_Profile_Class& profile) const {
     try {
         // Every control of the stamping is found or made on the canvas by ID;
         // a found one keeps its place.
@@ -43,13 +98,17 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
 
         canvas->Hide_all_Text_control_FUP_Control();
         tools->setToolQuietly(TextTool);
+        // Each caption straight after its value, so that it finds room
+        // beside it before the next value is placed.
         for (int i = 0; i < ProfileTextSlotCount; ++i) {
             const User_Profile_Class::Slot& s = profile.slot(i);
-            if (s.value.isEmpty())
-                continue;
-            place(GraphicKind::Text, s.value, s.id);
-            if (const auto g = canvas->Selected_Graphic())
-                bindToProfileSlot(*g, s);
+            if (!s.value.isEmpty()) {
+                place(GraphicKind::Text, s.value, s.id);
+                if (const auto g = canvas->Selected_Graphic())
+                    bindToProfileSlot(*g, s);
+            }
+            if (!s.label.isEmpty())
+                place(GraphicKind::Text, s.label, s.label_id);
         }
 
         const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);
@@ -77,12 +136,6 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         }
 
         tools->setToolQuietly(TextTool);
-        for (int i = 0; i < ProfileTextSlotCount; ++i) {
-            const User_Profile_Class::Slot& s = profile.slot(i);
-            if (!s.label.isEmpty())
-                place(GraphicKind::Text, s.label, s.label_id);
-        }
-        canvas->update();
         return true;
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));

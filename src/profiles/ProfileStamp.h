@@ -31,9 +31,13 @@ struct ProfileStamp {
     std::function<bool(const QString& path)> fileExists;
 
     // Hides the side's profile values and captions (not the photo), then
-    // stamps the values, the photo and the captions of the profile. An
-    // exception ends it (logged); false then.
+    // stamps each value with its caption, then the photo of the profile; the
+    // fields it creates take the largest size at which all of them land
+    // clear of the rest. An exception ends it (logged); false then.
     bool stamp(const User_Profile_Class& profile) const;
+
+private:
+    bool stampOnce(const User_Profile_Class& profile) const;
 };
 
 }  // namespace zelk

@@ -40,6 +40,62 @@ using zelk::visitortopic::sideLetter;
 using zelk::visitortopic::TextHere;
 using zelk::visitortopic::visitorOrGroupMode;
 
+// Where a panel's field goes on the current side, and where its partner
+// then stands: moved with it where it had no room beside it.
+struct PanelFieldPlace {
+    QRectF field;
+    std::shared_ptr<SKTGraphic> partner;
+    QRectF partnerAt;
+};
+
+PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, const QRectF& ctrl_bound) {
+    enum class Rule { None, Left, Right };
+    Rule rule = Rule::None;
+    QString partner;
+    if (const zelk::ProfileField* f = zelk::profileFieldForId(ctrl_id); f && f->slot != zelk::SlotPhoto) {
+        if (f->valueId == ctrl_id) {
+            partner = f->captionId;
+            rule = Rule::Right;
+        } else {
+            partner = f->valueId;
+            rule = Rule::Left;
+        }
+    }
+    if (ctrl_id == Fup_Photo) {
+        partner = Fup_Photo;
+        rule = Rule::Left;
+    }
+    if (ctrl_id.contains(QLatin1String("_field"))) {
+        partner = Trim_Str(QStringLiteral("F_label") + ctrl_id.mid(7));
+        rule = Rule::Right;
+    }
+    if (ctrl_id.contains(QLatin1String("_label"))) {
+        partner = Trim_Str(QStringLiteral("F_field") + ctrl_id.mid(7));
+        rule = Rule::Left;
+    }
+    // At the size it is drawn at, on the card, clear of what the side shows
+    // where the card has room.
+    const QRectF card = w._graphicView->cardRect();
+    const GraphicList& side = ::Card_Front_Or_Back == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
+    const std::shared_ptr<SKTGraphic> self = w.currentCanvas()->Selcect_Ctrl_With_ID(ctrl_id);
+    const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self) : QList<QSizeF>{ctrl_bound.size()};
+    auto alone = [&](const QPointF& at) {
+        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, zelk::drawnRects(side, self.get()), card), nullptr, {}};
+    };
+    if (rule == Rule::None)
+        return alone(QPointF(0, 0));
+    if (w.Get_Ctrl_Location_From_Design(partner) == QPointF(0, 0))
+        return alone(w.Control_New_Point(sideLetter(::Card_Front_Or_Back)));
+    // Beside its partner: a caption before its value (above it where the
+    // card ends), a value after its caption (below it there).
+    const std::shared_ptr<SKTGraphic> other = w.currentCanvas()->Selcect_Ctrl_With_ID(partner);
+    const QList<zelk::Beside> sides = rule == Rule::Left ? QList{zelk::Beside::Before, zelk::Beside::Above}
+                                                         : QList{zelk::Beside::After, zelk::Beside::Below};
+    const zelk::BesidePlace at = zelk::besidePlaceFor(w.rf_control_rect, sizes, sides,
+                                                      zelk::drawnRects(side, self.get(), other.get()), card);
+    return {at.field, other, at.partner};
+}
+
 }  // namespace
 
 bool SKTWindowController::new_control_add(const QString& value, const QString& ctrl_id, QLineEdit* txt_ctrl_id) {
@@ -75,9 +131,10 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                 g->Set_Ctrl_Is_Visible(false);
             } else {
                 if (set_pos) {
-                    const QPointF at = Set_Ctrl_Pos_In_Vstr_Mode(ctrl_id, g->bounds());
-                    g->setXPosition(at.x());
-                    g->setYPosition(at.y());
+                    const PanelFieldPlace at = panelFieldPlace(*this, ctrl_id, g->bounds());
+                    g->setBounds(at.field);
+                    if (at.partner)
+                        at.partner->setBounds(at.partnerAt);
                 }
                 if (image) {
                     static_cast<SKTImage*>(g.get())->setFilePath(text, true);
@@ -99,53 +156,7 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
 }
 
 QPointF SKTWindowController::Set_Ctrl_Pos_In_Vstr_Mode(const QString& ctrl_id, const QRectF& ctrl_bound) {
-    enum class Rule { None, Left, Right };
-    Rule rule = Rule::None;
-    QString partner;
-    if (const zelk::ProfileField* f = zelk::profileFieldForId(ctrl_id); f && f->slot != zelk::SlotPhoto) {
-        if (f->valueId == ctrl_id) {
-            partner = f->captionId;
-            rule = Rule::Right;
-        } else {
-            partner = f->valueId;
-            rule = Rule::Left;
-        }
-    }
-    if (ctrl_id == Fup_Photo) {
-        partner = Fup_Photo;
-        rule = Rule::Left;
-    }
-    if (ctrl_id.contains(QLatin1String("_field"))) {
-        partner = Trim_Str(QStringLiteral("F_label") + ctrl_id.mid(7));
-        rule = Rule::Right;
-    }
-    if (ctrl_id.contains(QLatin1String("_label"))) {
-        partner = Trim_Str(QStringLiteral("F_field") + ctrl_id.mid(7));
-        rule = Rule::Left;
-    }
-    const QRectF canvas = _graphicView->cardRect();
-    // Where the rule puts it, unless that lies on what the side shows and
-    // the card has room elsewhere.
-    const GraphicList& side = ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array();
-    const std::shared_ptr<SKTGraphic> self = currentCanvas()->Selcect_Ctrl_With_ID(ctrl_id);
-    auto clear = [&](const QPointF& at) {
-        return zelk::clearPlaceFor(QRectF(at, ctrl_bound.size()), zelk::drawnRects(side, self.get()), canvas)
-            .topLeft();
-    };
-    if (rule == Rule::None)
-        return clear(QPointF(0, 0));
-    const QPointF p = Get_Ctrl_Location_From_Design(partner);
-    if (p == QPointF(0, 0))
-        return clear(Control_New_Point(sideLetter(::Card_Front_Or_Back)));
-    auto inside = [&canvas](const QPointF& q) {
-        return q.x() >= canvas.left() && q.y() >= canvas.top() && q.x() < canvas.right() && q.y() < canvas.bottom();
-    };
-    if (rule == Rule::Left) {
-        const QPointF beside(p.x() - ctrl_bound.width(), p.y());
-        return clear(inside(beside) ? beside : QPointF(p.x(), p.y() - ctrl_bound.height()));
-    }
-    const QPointF beside(p.x() + rf_control_rect.width(), p.y());
-    return clear(inside(beside) ? beside : QPointF(p.x(), p.y() + rf_control_rect.height()));
+    return panelFieldPlace(*this, ctrl_id, ctrl_bound).field.topLeft();
 }
 
 QPointF SKTWindowController::Get_Ctrl_Location_From_Design(const QString& ctrl_id) {

@@ -1,7 +1,9 @@
-// Where a field added by ID lands on a side without a frame for it: clear
-// of what the side shows where the card has room, a caption beside its
-// value; the rule's own place where it is free or the card is full.
+// Where a field added by ID lands on a side without a frame for it: on the
+// card, clear of what the side shows where the card has room, a caption
+// beside its value; the rule's own place, moved onto the card, where it is
+// full.
 #include "CanvasTestSupport.h"
+#include "HolderFields.h"
 
 #include "canvas/FieldPlacement.h"
 #include "foundation/Codes.h"
@@ -34,13 +36,15 @@ TEST(FieldPlacement, ClearPlaces) {
         {"under the band and right of the picture", {5, 5, 70, 20}, {{0, 0, 240, 40}, {0, 40, 60, 100}}, {62, 42}},
         {"down where nearer", {100, 60, 70, 20}, {{90, 50, 100, 31}}, {100, 83}},
         {"ties go up", {10, 59, 70, 22}, {{0, 60, 240, 20}}, {10, 36}},
-        {"free though past the card's foot: kept", {10, 140, 70, 20}, {{0, 120, 240, 10}}, {10, 140}},
+        {"free but past the card's foot: the nearest on it", {10, 140, 70, 20}, {{0, 120, 240, 10}}, {10, 98}},
+        {"past the card's right edge: moved in", {200, 10, 70, 20}, {}, {168, 10}},
         {"a full card: the rule's place after all", {10, 10, 70, 20}, {{0, 0, 240, 150}}, {10, 10}},
+        {"a full card: the rule's place moved onto it", {200, 140, 70, 20}, {{0, 0, 240, 150}}, {170, 130}},
         {"no gap wide enough: the rule's place", {10, 55, 70, 20}, {{0, 0, 240, 59}, {0, 81, 240, 69}}, {10, 55}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        const QRectF placed = clearPlaceFor(c.wanted, c.taken, Card);
+        const QRectF placed = fieldPlaceFor({c.wanted.size()}, c.wanted.topLeft(), c.taken, Card);
         EXPECT_EQ(placed, QRectF(c.expected, c.wanted.size()));
     }
 }
@@ -54,7 +58,7 @@ TEST(FieldPlacement, CaptionsBesideTheirValues) {
     const Case cases[] = {
         {"above, its foot on the value's top", {100, 50, 70, 20}, {100, 36}},
         {"before, where above leaves the card", {100, 10, 70, 20}, {30, 10}},
-        {"after, where before leaves it too", {40, 10, 70, 20}, {110, 10}},
+        {"before also where that leaves it: placing moves it in", {40, 10, 70, 20}, {-30, 10}},
         {"exactly at the top edge is on the card", {100, 14, 70, 20}, {100, 0}},
     };
     for (const Case& c : cases) {
@@ -65,23 +69,72 @@ TEST(FieldPlacement, CaptionsBesideTheirValues) {
 
 TEST(FieldPlacement, CaptionsBesideTheirValuesClearOfTheRest) {
     const QRectF value(100, 50, 70, 20);
+    const QList<Beside> aboveFirst = {Beside::Above, Beside::Before}, beforeFirst = {Beside::Before, Beside::Above};
     struct Case {
         const char* note;
+        QList<Beside> sides;
         QList<QRectF> taken;
-        QPointF expected;  // of a 70 x 14 caption
+        QPointF expected;        // of a 70 x 14 caption
+        QPointF valueAt = {100, 50};
     };
     const Case cases[] = {
-        {"above when free", {}, {100, 36}},
-        {"before when above is taken", {{100, 20, 70, 20}}, {30, 50}},
-        {"after when above and before are taken", {{100, 20, 70, 20}, {0, 50, 100, 20}}, {170, 50}},
-        {"all three taken: the clear place nearest above, over the band", {{0, 20, 240, 30}, {0, 50, 100, 20},
-         {170, 50, 70, 20}}, {100, 4}},
+        {"above when free", aboveFirst, {}, {100, 36}},
+        {"before when the rule says so", beforeFirst, {}, {30, 50}},
+        {"before when above is taken", aboveFirst, {{100, 20, 70, 20}}, {30, 50}},
+        {"above when before is taken", beforeFirst, {{0, 50, 100, 20}}, {100, 36}},
+        {"slid along the value's top as far as clears the rest", aboveFirst, {{90, 20, 40, 20}, {0, 50, 100, 20}},
+         {132, 36}},
+        // Not the nearest clear place wherever it is (under the band, two
+        // lines down): the value goes with it.
+        {"nowhere beside it: the two move together", aboveFirst,
+         {{0, 20, 240, 30}, {0, 50, 100, 20}, {170, 50, 70, 20}}, {100, 72}, {100, 86}},
+        {"a full card: above it all the same", aboveFirst, {{0, 0, 240, 150}}, {100, 36}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        // The value is drawn too.
-        EXPECT_EQ(clearCaptionPlaceFor(value, QSizeF(70, 14), c.taken + QList<QRectF>{value}, Card),
-                  QRectF(c.expected, QSizeF(70, 14)));
+        const BesidePlace at = besidePlaceFor(value, {QSizeF(70, 14)}, c.sides, c.taken, Card);
+        EXPECT_EQ(at.field, QRectF(c.expected, QSizeF(70, 14)));
+        EXPECT_EQ(at.partner, QRectF(c.valueAt, value.size()));
+    }
+}
+
+// A field's box takes the largest of its sizes that has room on the card,
+// and the text is drawn at the size its box holds.
+TEST(FieldPlacement, AFieldTakesTheLargestSizeTheCardHasRoomFor) {
+    SKTText t;
+    t.control_ID = Fup_CompanySlogan;
+    t.text_ctrl_font.setPointSizeF(12);
+    t._bounds = QRectF(0, 0, NewTextWidth, NewTextHeight);
+    t.Set_text_value(QStringLiteral("Quarterly supplier contract review and site audit"));
+    const QList<QSizeF> sizes = fieldSizes(t);
+    ASSERT_GE(sizes.size(), 3);
+    const double own = sizes.first().height(), least = sizes.last().height();
+    EXPECT_EQ(own, fittedTextHeight(t));
+    struct Case {
+        const char* note;
+        double room;  // the free band's height below a taken top
+        double height;
+    };
+    const Case cases[] = {
+        {"room for its own size", own + 10, own},
+        {"room for less: a smaller size", (own + least) / 2, 0},
+        {"no room even at the least: the least, on the card", least - 1, least},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        const double top = Card.height() - c.room;
+        const QRectF placed = fieldPlaceFor(sizes, QPointF(10, 10), {{0, 0, 240, top - FieldClearance}}, Card);
+        EXPECT_TRUE(Card.contains(placed));
+        if (c.height > 0) {
+            EXPECT_EQ(placed.height(), c.height);
+        } else {
+            EXPECT_LE(placed.height(), c.room);
+            EXPECT_GT(placed.height(), least);
+            SKTText drawn = t;
+            drawn._bounds = placed;
+            EXPECT_LT(drawnTextPointSize(drawn), 12);
+            EXPECT_TRUE(placed.adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn.drawingBounds()));
+        }
     }
 }
 
@@ -141,7 +194,23 @@ TEST(FieldPlacement, AFieldGrowsOnlyIntoFreeRoom) {
 // Through the canvas: a field lands clear of the shown design; its caption
 // beside the value; hidden graphics, graphics without ID and the
 // invitation's keep their places.
-class FieldCreate : public CanvasFixture {};
+class FieldCreate : public CanvasFixture {
+protected:
+    // A caption stands beside its value: above it (its foot on the value's
+    // top) or before it, facing it.
+    static bool besideItsValue(const QRectF& caption, const QRectF& value) {
+        const bool faceAcross = caption.left() < value.right() && caption.right() > value.left();
+        const bool faceAlong = caption.top() < value.bottom() && caption.bottom() > value.top();
+        return (qFuzzyCompare(caption.bottom(), value.top()) && faceAcross) ||
+               (qFuzzyCompare(caption.right(), value.left()) && faceAlong);
+    }
+    std::shared_ptr<SKTGraphic> addText(const QRectF& r, const QString& text) {
+        auto t = add(GraphicKind::Text, r);
+        t->Set_text_value(text);
+        t->_isDrawingStroke = false;
+        return t;
+    }
+};
 
 TEST_F(FieldCreate, AFieldLandsClearOfWhatTheSideShows) {
     const auto band = add(GraphicKind::Shape, QRectF(0, 0, CardSize.width(), 40));
@@ -154,12 +223,12 @@ TEST_F(FieldCreate, AFieldLandsClearOfWhatTheSideShows) {
                                                  band->drawingBounds().bottom() + FieldClearance));
     const auto caption =
         view->createGraphicOfClass(GraphicKind::Text, true, QRectF(5, 120, 70, 20), "F", "Name :", Fup_lbl_Name);
-    EXPECT_FALSE(caption->bounds().intersects(value->bounds()));
-    // Above is the band, before is off the card: after the value.
-    EXPECT_EQ(caption->bounds().topLeft(), value->bounds().topRight());
-    for (const QRectF& r : drawnRects(doc.graphics, caption.get())) {
-        EXPECT_FALSE(caption->bounds().intersects(r));
-    }
+    // Above is the band, before is off the card: the value goes with it.
+    EXPECT_TRUE(besideItsValue(caption->bounds(), value->bounds()));
+    for (const auto& f : {value, caption})
+        for (const QRectF& r : drawnRects(doc.graphics, f.get())) {
+            EXPECT_FALSE(f->bounds().intersects(r));
+        }
 
     const QRectF free(80, 100, 70, 20);
     EXPECT_EQ(view->createGraphicOfClass(GraphicKind::Text, true, free, "F", "v", "F_field1")->bounds().topLeft(),
@@ -167,6 +236,49 @@ TEST_F(FieldCreate, AFieldLandsClearOfWhatTheSideShows) {
     const QRectF onBand(10, 10, 70, 20);
     EXPECT_EQ(view->createGraphicOfClass(GraphicKind::Text, true, onBand, "F", "v", "PARTY_TO")->bounds().topLeft(),
               onBand.topLeft());
+}
+
+// A caption stamped with its value stands beside it, above or before it,
+// on the card and clear of the design, the value moving with it where it
+// has no room beside it where it stands.
+TEST_F(FieldCreate, ACaptionStandsBesideItsValue) {
+    struct Text {
+        QRectF r;
+        const char* text;
+    };
+    struct Case {
+        const char* note;
+        QList<Text> design;
+        QRectF valueWanted;
+    };
+    const Case cases[] = {
+        {"a blank card", {}, {100, 60, 70, 20}},
+        {"the value at the card's top: before it", {}, {100, 0, 70, 20}},
+        {"two texts at the top left, the value right of the second",
+         {{{6, 4, 160, 18}, "ACME HEADQUARTERS"}, {{6, 24, 110, 18}, "Authorised Visitor Only"}},
+         {120, 10, 70, 20}},
+        {"a band across the top and the value at the left edge", {{{0, 0, CardSize.width(), 40}, "HEADER"}},
+         {0, 30, 70, 20}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        view->delete_all_control();
+        for (const Text& t : c.design)
+            addText(t.r, t.text);
+        const auto value =
+            view->createGraphicOfClass(GraphicKind::Text, true, c.valueWanted, "F", "Jan Kowalski", Fup_Name);
+        const auto caption =
+            view->createGraphicOfClass(GraphicKind::Text, true, QRectF(0, 0, 70, 20), "F", "Name :", Fup_lbl_Name);
+        EXPECT_TRUE(besideItsValue(caption->bounds(), value->bounds()))
+            << zelk::test::rectText(caption->bounds()).toStdString() << " "
+            << zelk::test::rectText(value->bounds()).toStdString();
+        for (const auto& f : {value, caption}) {
+            EXPECT_TRUE(view->cardRect().contains(f->bounds()));
+            for (const QRectF& r : drawnRects(doc.graphics, f.get())) {
+                EXPECT_FALSE(f->drawingBounds().intersects(r)) << f->Text_Value.toStdString();
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 #include "HolderFields.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
+#include "foundation/SKTText.h"
 #include "foundation/Shape_Control.h"
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
@@ -111,6 +115,67 @@ TEST_F(ProfileStamp, FieldsLandClearOfTheUsersDesign) {
     }
 }
 
+// A design of the user's own on a CR80 card, landscape or portrait, with
+// six long values and their captions stamped: no two fields meet, none
+// leaves the card, and a PDF of the side holds every value whole.
+TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
+    const QSizeF cr80(MM_to_Points_Convert(85.60), MM_to_Points_Convert(53.98));
+    struct Text {
+        QRectF r;
+        const char* text;
+    };
+    struct Case {
+        const char* note;
+        QSizeF card;
+        QList<Text> design;
+    };
+    auto texts = [](const QSizeF& card) {
+        const double w = std::min(150.0, card.width() - 16);
+        return QList<Text>{{{8, 6, w, 16}, "ACME HEADQUARTERS"},
+                           {{(card.width() - w) / 2, card.height() - 30, w, 16}, "Authorised Visitor Only"}};
+    };
+    const Case cases[] = {
+        {"landscape, two texts of the user's", cr80, texts(cr80)},
+        {"portrait, two texts of the user's", cr80.transposed(), texts(cr80.transposed())},
+        {"landscape, a blank card", cr80, {}},
+    };
+    const int filled[] = {zelk::SlotName, zelk::SlotTitle, zelk::SlotCompany, zelk::SlotSlogan, zelk::SlotPhone,
+                         zelk::SlotEmail};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        w().Set_Document_Size(c.card);
+        w().SetDocumentCanvasSize(c.card);
+        w().Front_card_Prop.Card_Size = c.card;
+        w()._graphicView->delete_all_control();
+        GraphicList& side = w()._graphicView->mutableGraphics();
+        for (const Text& t : c.design) {
+            auto g = std::make_shared<SKTText>();
+            g->setBounds(t.r);
+            g->Set_text_value(QString::fromLatin1(t.text));
+            g->setHeight(zelk::fittedTextHeight(*g));
+            side << g;
+        }
+        User_Profile_Class& p = w().Front_user_profile;
+        p.Reset_All_Values();
+        QList<zelk::test::HolderSample> stamped;
+        for (int i : filled) {
+            const zelk::test::HolderSample& h = zelk::test::longHolderSamples().at(i);
+            p.slot(i).value = h.value;
+            p.slot(i).label = h.caption;
+            stamped << h;
+        }
+        w().Fill_User_profile_info_front_side();
+        ASSERT_EQ(side.size(), c.design.size() + 12);
+        EXPECT_EQ(zelk::test::overlapsOn(side, c.card).join(" | ").toStdString(), "");
+        const QRectF card(QPointF(0, 0), c.card);
+        const QString pdf = data.filePath(QStringLiteral("profile.pdf"));
+        const auto snapshot =
+            zelk::SideSnapshot::take(&side, &w().Front_card_Prop, &w().Back_card_Prop, ::Card_Shape, 0, card);
+        zelk::test::writeBytes(pdf, SKTRenderingView(card, snapshot, QStringLiteral("t")).dataWithPDFInsideRect(card));
+        EXPECT_EQ(zelk::test::valuesNotWholeInPdf(pdf, side, stamped).join(" | ").toStdString(), "");
+    }
+}
+
 TEST_F(ProfileStamp, ValuesCaptionsPhotoAndBindings) {
     User_Profile_Class& p = w().Front_user_profile;
     p.setName("Ann Émile");
@@ -137,8 +202,9 @@ TEST_F(ProfileStamp, ValuesCaptionsPhotoAndBindings) {
     w().Fill_User_profile_info_front_side();
 
     EXPECT_EQ(undoDepth(w()._graphicView), depth + 1);  // one step for the whole stamping
-    EXPECT_EQ(asked, (QStringList{Fup_Name, Fup_Title, Fup_PhoneNO, Fup_UniqueNo, Fup_Photo, Fup_lbl_Name,
-                                  Fup_lbl_Company}));
+    // Each caption straight after its value.
+    EXPECT_EQ(asked, (QStringList{Fup_Name, Fup_lbl_Name, Fup_Title, Fup_lbl_Company, Fup_PhoneNO, Fup_UniqueNo,
+                                  Fup_Photo}));
     ASSERT_TRUE(front(Fup_Name));
     EXPECT_EQ(front(Fup_Name)->Text_Value, "Ann Émile");
     EXPECT_EQ(front(Fup_Name)->bounds().topLeft(), QPointF(80, 20));  // the layout's place

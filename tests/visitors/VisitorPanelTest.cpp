@@ -220,10 +220,18 @@ TEST_F(VisitorDeskTest, TheRoadStartsWithEmptyBoxesAndTypingFillsTheTemplatesFra
 // typed and a photo chosen: the pass's own frames take them, nothing is
 // placed anew, no two texts or pictures meet and the photo stays in its
 // frame. Values longer than their frames hold are drawn smaller inside
-// them, and a PDF of the side holds each whole.
+// them, and a PDF of the side holds each whole. A row the desk adds to the
+// front then (`row`: its caption and value typed) lands on the card with
+// them.
 class VisitorPassFields : public VisitorDeskTest, public ::testing::WithParamInterface<const char*> {
 protected:
-    void fillBothSides(const QList<HolderSample>& samples, bool roomForAll) {
+    static void type(QWidget* box, const QString& text) {
+        auto* edit = qobject_cast<QLineEdit*>(box);
+        ASSERT_TRUE(edit);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    void fillBothSides(const QList<HolderSample>& samples, bool roomForAll, const HolderSample* row = nullptr) {
         const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/") + QLatin1String(GetParam());
         ScopedDialogRunner runner([&](QDialog* d) {
             if (qobject_cast<Template_Wizard*>(d)) {
@@ -233,7 +241,7 @@ protected:
             return 0;
         });
         ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
-        for (int side : {0, 1}) {
+        for (int side : row ? QList<int>{0} : QList<int>{0, 1}) {
             SCOPED_TRACE(side);
             side == 0 ? window->Select_front_side() : window->Select_back_side();
             const GraphicList& graphics =
@@ -270,6 +278,15 @@ protected:
             EXPECT_EQ(graphic(Fup_Name, side)->Text_Value, samples.first().value);
             EXPECT_EQ(graphic(Fup_Photo, side)->_file_path, nextOpenPath);
             EXPECT_EQ(graphics.size(), count);
+            QList<HolderSample> shown = samples;
+            if (row) {
+                panel.Add_New_Label_Clicked();
+                type(panel.Get_Dynamic_Label_Ctrl(row->captionId, "T"), row->caption);
+                type(panel.Get_Dynamic_Label_Ctrl(row->valueId, "T"), row->value);
+                ASSERT_EQ(graphics.size(), count + 2);
+                EXPECT_EQ(graphic(row->valueId, side)->Text_Value, row->value);
+                shown << *row;
+            }
             const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
             EXPECT_EQ(overlapsOn(graphics, card.size()).join(" | ").toStdString(), "");
             EXPECT_TRUE(photoInItsFrame(graphics));
@@ -278,7 +295,7 @@ protected:
             const auto snapshot = SideSnapshot::take(&graphics, &window->Front_card_Prop, &window->Back_card_Prop,
                                                      ::Card_Shape, side, card);
             writeBytes(pdf, SKTRenderingView(card, snapshot, QStringLiteral("t")).dataWithPDFInsideRect(card));
-            EXPECT_EQ(valuesNotWholeInPdf(pdf, graphics, samples).join(" | ").toStdString(), "");
+            EXPECT_EQ(valuesNotWholeInPdf(pdf, graphics, shown).join(" | ").toStdString(), "");
         }
     }
 };
@@ -286,6 +303,15 @@ protected:
 TEST_P(VisitorPassFields, EveryBoxTickedFillsThePassesOwnFrames) { fillBothSides(holderSamples(), true); }
 
 TEST_P(VisitorPassFields, ValuesLongerThanTheirFramesStayInThem) { fillBothSides(longHolderSamples(), false); }
+
+// Where the front has room left for it: the escorted pass with every box
+// ticked and long values, the day pass with the name, title and company.
+TEST_P(VisitorPassFields, ARowAddedBesideTheFieldsLandsWholeOnTheCard) {
+    const HolderSample row = {"F_field1", "F_label1", "Procurement & Strategic Sourcing, Building 7",
+                              "Host Department :"};
+    const bool escorted = QString::fromLatin1(GetParam()).contains(QLatin1String("Escort"));
+    fillBothSides(escorted ? longHolderSamples() : holderSamples().mid(0, 3), !escorted, &row);
+}
 
 INSTANTIATE_TEST_SUITE_P(BothPasses, VisitorPassFields, ::testing::Values("Visitor_Day.png", "Visitor_Escort.png"));
 
@@ -370,8 +396,8 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
     const Case cases[] = {
         {"value right of its caption", Fup_Name, Fup_lbl_Name, {20, 10}, {90, 10}},
         {"caption left of its value", Fup_lbl_Title, Fup_Title, {100, 60}, {30, 60}},
-        {"value below when right is off the card", Fup_Address, Fup_lbl_Address, {card.width() - 30, 70},
-         {card.width() - 30, 90}},
+        {"value below when right leaves the card", Fup_Address, Fup_lbl_Address, {card.width() - 75, 70},
+         {card.width() - 75, 90}},
         // y: 120 less the caption's own height (a text fits its line)
         {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 120}, {20, -1}},
     };
