@@ -1,9 +1,10 @@
 #include "inspector/BackgroundGallery.h"
 
+#include "foundation/ModelHost.h"
+
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMimeData>
 #include <QPixmap>
 #include <algorithm>
@@ -84,12 +85,10 @@ QVariant BackgroundGallery::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole: {
         auto icon = icons_.find(item.path());
         if (icon == icons_.end()) {
-            QImageReader reader(item.path());
-            reader.setAutoTransform(true);
-            const QSize size = reader.size();
-            if (size.isValid())
-                reader.setScaledSize(size.scaled(IconWidth, IconWidth, Qt::KeepAspectRatio));
-            icon = icons_.insert(item.path(), QIcon(QPixmap::fromImage(reader.read())));
+            // Through the shared reader: a two-colour picture scaled down in
+            // the decoder comes back white.
+            const QImage preview = zelk::readPicturePreview(item.path(), IconWidth);
+            icon = icons_.insert(item.path(), QIcon(QPixmap::fromImage(preview)));
         }
         return *icon;
     }

@@ -2,14 +2,16 @@
 
 #include "canvas/SKTRenderingView.h"
 #include "foundation/DrawingCodes.h"
+#include "foundation/ModelHost.h"
 #include "foundation/SKTGraphic.h"
 #include "inspector/face/ImageProcesser.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 TransformedCardImage ImageTransforms::Create_Mirror_Image_With_CG_Image(const SKTRenderingView& picture,
                                                                         bool vertical) {
@@ -61,24 +63,15 @@ QImage ImageTransforms::imageWithPreviewOfFileAtPath(const QString& path, const 
 }
 
 QImage ImageTransforms::Thimbnail_Using_CG_Image(const QString& path, const QSizeF& size) {
-    QImageReader reader(path);
-    // Upright by the orientation tag a camera wrote (EXIF orientation).
-    reader.setAutoTransform(true);
-    if (!reader.canRead())
-        return {};
+    // The larger side is bounded; a size that is no number or under a pixel
+    // leaves the picture whole. The shared reader reads the picture upright
+    // and keeps a palette picture in its colours.
     const double requested = size.width();
-    const int maxSide = std::isfinite(requested) && requested >= 1 ? int(requested) : 0;
-    const QSize stored = reader.size();
-    // Scaling in the decoder reads only as many pixels as the preview needs.
-    // The limit bounds the larger side, which a quarter turn does not change.
-    if (maxSide > 0 && stored.isValid() && (stored.width() > maxSide || stored.height() > maxSide))
-        reader.setScaledSize(stored.scaled(maxSide, maxSide, Qt::KeepAspectRatio));
-    QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    if (maxSide > 0 && (image.width() > maxSide || image.height() > maxSide))
-        image = image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const int maxSide =
+        std::isfinite(requested) && requested >= 1 ? int(std::min(requested, 1e9)) : std::numeric_limits<int>::max();
+    QImage image = zelk::readPicturePreview(path, maxSide);
     // A preview is a new bitmap: one pixel per point, whatever the file said.
-    zelk::setReportedPointSize(image, QSizeF(image.size()));
+    if (!image.isNull())
+        zelk::setReportedPointSize(image, QSizeF(image.size()));
     return image;
 }

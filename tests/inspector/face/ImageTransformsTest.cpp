@@ -332,3 +332,19 @@ TEST(ImageTransforms, MirroredCardImageExportedToPdfIsStillVector) {
         EXPECT_NEAR(m.captured(2).toDouble(), image.size().height(), 0.01);
     }
 }
+
+// A picture of two palette colours (as image tools write a solid colour)
+// keeps its colour when its preview is much smaller than itself.
+TEST(ImageTransforms, APalettePicturesPreviewKeepsItsColour) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QColor orange(255, 165, 0);
+    QImage picture(4000, 1000, QImage::Format_Mono);
+    picture.setColorTable({orange.rgb(), orange.rgb()});
+    picture.fill(0);
+    const QString path = dir.filePath(QStringLiteral("orange.png"));
+    ASSERT_TRUE(picture.save(path));
+    const QImage preview = ImageTransforms::Thimbnail_Using_CG_Image(path, QSizeF(84, 84));
+    ASSERT_EQ(preview.size(), QSize(84, 21));
+    EXPECT_EQ(QColor(preview.pixel(42, 10)), orange);
+}
