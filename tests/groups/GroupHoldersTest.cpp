@@ -145,6 +145,15 @@ TEST_F(GroupHoldersTest, TheSavedRowIsTheSelectedHoldersOnBothSides) {
          2,
          {{2, {"Ann", "Chief", "003", "Firm 3", "photos/p3.png"}}}},
         {"undo after a line change", {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Line, 7}, {S::Undo}, {S::Save}}, 7, {}},
+        // Both sides edited the name: the side shown at the save wins.
+        {"one column edited on both sides, saved on the back",
+         {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Back}, {S::Type, 0, "Bo"}, {S::SaveDetails}},
+         2,
+         {{2, {"Bo", "Title 3", "003", "Firm 3", "photos/p3.png"}}}},
+        {"one column edited on both sides, saved on the front",
+         {{S::Line, 2}, {S::Back}, {S::Type, 0, "Bo"}, {S::Front}, {S::Type, 0, "Ann"}, {S::SaveDetails}},
+         2,
+         {{2, {"Ann", "Title 3", "003", "Firm 3", "photos/p3.png"}}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.road);
