@@ -48,6 +48,9 @@ public:
     virtual const Card_Property* frontCardProperty() const = 0;
     virtual const Card_Property* backCardProperty() const = 0;
     virtual int Card_Shape() const = 0;
+    // Undo or redo of a step that changed a side's card face gives that side
+    // this face back (Card_Property::takeFaceOf).
+    virtual void restoreCardFace(int side, const Card_Property& face) = 0;
 };
 
 // A host without a window: it records nothing and answers with plain
@@ -68,6 +71,8 @@ public:
     const Card_Property* frontCardProperty() const override { return frontProperty; }
     const Card_Property* backCardProperty() const override { return backProperty; }
     int Card_Shape() const override { return cardShape; }
+    // Its card properties belong to the test.
+    void restoreCardFace(int, const Card_Property&) override {}
 
     bool fillUserProfile = false;
     bool liveModeListValueChange = false;

@@ -337,10 +337,14 @@ void SKTGraphicView::changed() {
 
 // ---------------------------------------------------------------- undo and redo
 
-void SKTGraphicView::Insert_In_Undo_Redo() {
+void SKTGraphicView::Insert_In_Undo_Redo() { recordStep({}); }
+
+void SKTGraphicView::Insert_In_Undo_Redo(const zelk::FaceChange& face) { recordStep(face); }
+
+void SKTGraphicView::recordStep(const std::optional<zelk::FaceChange>& face) {
     if (host()->live_mode_list_value_change())
         return;
-    undo_.record(graphics());
+    undo_.record(graphics(), face);
     emit undoStateChanged(canUndo(), canRedo());
 }
 
@@ -349,7 +353,10 @@ void SKTGraphicView::resetUndoHistory() {
     emit undoStateChanged(canUndo(), canRedo());
 }
 
-void SKTGraphicView::restoreGraphics(const GraphicList& list) {
+void SKTGraphicView::restoreStep(const GraphicList& list, const std::optional<Card_Property>& face) {
+    // The face first: the inspector then shows the card as the step left it.
+    if (face)
+        host()->restoreCardFace(side_, *face);
     replaceGraphics(list);
     emit undoStateChanged(canUndo(), canRedo());
     showInspector(nullptr);
@@ -358,17 +365,19 @@ void SKTGraphicView::restoreGraphics(const GraphicList& list) {
 bool SKTGraphicView::undo() {
     endEditing(true);
     GraphicList restored;
-    if (!undo_.undo(&restored))
+    std::optional<Card_Property> face;
+    if (!undo_.undo(&restored, &face))
         return false;
-    restoreGraphics(restored);
+    restoreStep(restored, face);
     return true;
 }
 
 bool SKTGraphicView::redo() {
     endEditing(true);
     GraphicList restored;
-    if (!undo_.redo(&restored))
+    std::optional<Card_Property> face;
+    if (!undo_.redo(&restored, &face))
         return false;
-    restoreGraphics(restored);
+    restoreStep(restored, face);
     return true;
 }

@@ -190,6 +190,9 @@ public:
     // ---- Undo and redo of this side ----
     // Records the side as it is now, unless live_mode_list_value_change.
     void Insert_In_Undo_Redo();
+    // The same for a step that changed the side's card face too: undo and
+    // redo then give the face back through the host.
+    void Insert_In_Undo_Redo(const zelk::FaceChange& face);
     // Empties the history and starts it from the side as it is now.
     void resetUndoHistory();
     bool undo();
@@ -224,7 +227,8 @@ private:
     void pruneSelection();
     void showInspector(SKTGraphic* graphic);
     void insertOnTop(const GraphicList& graphics);
-    void restoreGraphics(const GraphicList& graphics);
+    void recordStep(const std::optional<zelk::FaceChange>& face);
+    void restoreStep(const GraphicList& graphics, const std::optional<Card_Property>& face);
     // The side's graphics become `graphics`, none selected.
     void replaceGraphics(const GraphicList& graphics);
     // Moves the selected graphics, in their order, above (or below) all others.

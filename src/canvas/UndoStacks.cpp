@@ -5,6 +5,21 @@
 
 namespace zelk {
 
+namespace {
+
+bool readSnapshot(const UndoSnapshot& snapshot, QList<std::shared_ptr<SKTGraphic>>* out) {
+    QString error;
+    QList<std::shared_ptr<SKTGraphic>> restored;
+    if (!GraphicArchive::unarchiveGraphics(snapshot, &restored, &error)) {
+        Show_NSLog_Message(error);
+        return false;
+    }
+    *out = restored;
+    return true;
+}
+
+}  // namespace
+
 void UndoStacks::clear() {
     undo_.clear();
     redo_.clear();
@@ -12,42 +27,32 @@ void UndoStacks::clear() {
 
 void UndoStacks::reset(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
     clear();
-    undo_.append(GraphicArchive::archivedData(graphics));
+    undo_.append({GraphicArchive::archivedData(graphics), nullptr});
 }
 
-void UndoStacks::record(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
-    undo_.append(GraphicArchive::archivedData(graphics));
+void UndoStacks::record(const QList<std::shared_ptr<SKTGraphic>>& graphics, const std::optional<FaceChange>& face) {
+    undo_.append({GraphicArchive::archivedData(graphics), face ? std::make_shared<const FaceChange>(*face) : nullptr});
     // Keep the oldest entry beyond the limit out, but never the last one.
     while (undo_.size() > MaxSteps)
         undo_.removeFirst();
     redo_.clear();
 }
 
-bool UndoStacks::undo(QList<std::shared_ptr<SKTGraphic>>* out) {
-    if (!out || !canUndo())
+bool UndoStacks::undo(QList<std::shared_ptr<SKTGraphic>>* out, std::optional<Card_Property>* face) {
+    if (!out || !canUndo() || !readSnapshot(undo_.at(undo_.size() - 2).graphics, out))
         return false;
-    QString error;
-    QList<std::shared_ptr<SKTGraphic>> restored;
-    if (!GraphicArchive::unarchiveGraphics(undo_.at(undo_.size() - 2), &restored, &error)) {
-        Show_NSLog_Message(error);
-        return false;
-    }
     redo_.append(undo_.takeLast());
-    *out = restored;
+    if (face)
+        *face = redo_.last().face ? std::optional(redo_.last().face->before) : std::nullopt;
     return true;
 }
 
-bool UndoStacks::redo(QList<std::shared_ptr<SKTGraphic>>* out) {
-    if (!out || !canRedo())
+bool UndoStacks::redo(QList<std::shared_ptr<SKTGraphic>>* out, std::optional<Card_Property>* face) {
+    if (!out || !canRedo() || !readSnapshot(redo_.last().graphics, out))
         return false;
-    QString error;
-    QList<std::shared_ptr<SKTGraphic>> restored;
-    if (!GraphicArchive::unarchiveGraphics(redo_.last(), &restored, &error)) {
-        Show_NSLog_Message(error);
-        return false;
-    }
     undo_.append(redo_.takeLast());
-    *out = restored;
+    if (face)
+        *face = undo_.last().face ? std::optional(undo_.last().face->after) : std::nullopt;
     return true;
 }
 

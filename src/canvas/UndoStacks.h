@@ -3,15 +3,25 @@
 // the GraphicArchive of every graphic of the side. The top of the undo stack
 // is the side as it is now; undo moves that entry to the redo stack and
 // gives back the one below it.
+#include "foundation/Card_Property.h"
+
 #include <QByteArray>
 #include <QList>
 #include <memory>
+#include <optional>
 
 class SKTGraphic;
 
 namespace zelk {
 
 using UndoSnapshot = QByteArray;
+
+// A step that also changed the side's card face (the copy of the other
+// side) keeps the face before and after it beside its snapshot.
+struct FaceChange {
+    Card_Property before;
+    Card_Property after;
+};
 
 class UndoStacks {
 public:
@@ -24,8 +34,8 @@ public:
     void clear();
 
     // Records the side as it is now (also when nothing changed) and empties
-    // the redo stack.
-    void record(const QList<std::shared_ptr<SKTGraphic>>& graphics);
+    // the redo stack; `face` when the step changed the card face too.
+    void record(const QList<std::shared_ptr<SKTGraphic>>& graphics, const std::optional<FaceChange>& face = {});
 
     bool canUndo() const { return undo_.size() > 1; }
     bool canRedo() const { return !redo_.isEmpty(); }
@@ -33,16 +43,21 @@ public:
     // The side before the last step (undo) or after the step last undone
     // (redo), read into *out; false (and *out untouched) when there is no such
     // step or its snapshot cannot be read, in which case the stacks are left
-    // as they were.
-    bool undo(QList<std::shared_ptr<SKTGraphic>>* out);
-    bool redo(QList<std::shared_ptr<SKTGraphic>>* out);
+    // as they were. *face receives the card face that step gives back, or
+    // none when the step left the face alone.
+    bool undo(QList<std::shared_ptr<SKTGraphic>>* out, std::optional<Card_Property>* face = nullptr);
+    bool redo(QList<std::shared_ptr<SKTGraphic>>* out, std::optional<Card_Property>* face = nullptr);
 
     int undoCount() const { return int(undo_.size()); }
     int redoCount() const { return int(redo_.size()); }
 
 private:
-    QList<UndoSnapshot> undo_;
-    QList<UndoSnapshot> redo_;
+    struct Entry {
+        UndoSnapshot graphics;
+        std::shared_ptr<const FaceChange> face;
+    };
+    QList<Entry> undo_;
+    QList<Entry> redo_;
 };
 
 }  // namespace zelk

@@ -16,6 +16,12 @@ public:
     // sideName: "F" for the front object, "B" for the back one.
     explicit Card_Property(const QString& sideName = QStringLiteral("F"));
 
+    // Takes the look of the other side's face: border, fill, background
+    // picture, opacity, content colour and font, watermark. What names this
+    // side and what both sides share (sides, shape, name, place, size and
+    // stock) stays.
+    void takeFaceOf(const Card_Property& other);
+
     // Border
     bool Card_border_chk = false;
     QColor Card_bordr_clr = QColor(Qt::black);

@@ -550,3 +550,7 @@ zelk::MeasureUnit SKTWindowController::Measument_Unit_Is() const {
 QString SKTWindowController::Start_Card_Option() const { return ::Start_Card_Option; }
 
 int SKTWindowController::Card_Shape() const { return ::Card_Shape; }
+
+void SKTWindowController::restoreCardFace(int side, const Card_Property& face) {
+    (side == CardSide::Back ? Back_card_Prop : Front_card_Prop).takeFaceOf(face);
+}

@@ -177,8 +177,9 @@ public:
     // the shown side's graphics go to the other side through a temporary
     // design file, bindings and all, as one undo step of that side, which is
     // then shown. A side that holds graphics is replaced only when the user
-    // agrees. The panels of visitor and group modes follow, and a group
-    // project shows its selected holder on both sides. True when copied.
+    // agrees. The side's card face goes along, in the same undo step. The
+    // panels of visitor and group modes follow, and a group project shows
+    // its selected holder on both sides. True when copied.
     bool Copy_Card_Design_Clicked();
     static inline const QString CopyReplaceQuestion =
         QStringLiteral("The %1 side already holds a design. Do you want to replace it with a copy of the %2 side?");
@@ -929,6 +930,7 @@ public:
     const Card_Property* frontCardProperty() const override { return &Front_card_Prop; }
     const Card_Property* backCardProperty() const override { return &Back_card_Prop; }
     int Card_Shape() const override;
+    void restoreCardFace(int side, const Card_Property& face) override;
 
     // ---- Widgets (for tests and later topics) ----
     QStackedWidget* myTargetView = nullptr;          // shows one of the canvases

@@ -214,10 +214,13 @@ bool SKTWindowController::Copy_Card_Design_Clicked() {
 
     // The side goes through a temporary design file and comes back as new
     // graphics, read as any design is: nothing is shared with the side
-    // copied. Only that side is stored: the other comes back empty.
+    // copied. Only that side is stored: the other comes back empty. Its
+    // face travels in the other side's card properties.
     zelk::DesignContents design = currentDesignContents();
     (to == CardSide::Front ? design.frontGraphics : design.backGraphics) =
         std::exchange(from == CardSide::Front ? design.frontGraphics : design.backGraphics, {});
+    const Card_Property& fromFace = from == CardSide::Front ? Front_card_Prop : Back_card_Prop;
+    (to == CardSide::Front ? design.Front_card_Prop : design.Back_card_Prop).takeFaceOf(fromFace);
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("copy.") + design_file_EXT);
     QString why = folder.errorString();
@@ -236,14 +239,19 @@ bool SKTWindowController::Copy_Card_Design_Clicked() {
 
     ::copy_card_design = true;
     target = to == CardSide::Front ? read.contents->frontGraphics : read.contents->backGraphics;
+    Card_Property& toFace = to == CardSide::Front ? Front_card_Prop : Back_card_Prop;
+    const Card_Property faceBefore = toFace;
+    toFace.takeFaceOf(to == CardSide::Front ? read.contents->Front_card_Prop : read.contents->Back_card_Prop);
+    // Background pictures are not stored: the copy shows the one shown.
+    toFace.Card_BG_Image = fromFace.Card_BG_Image;
     SKTGraphicView* canvas = to == CardSide::Front ? _graphicView : _graphicView_BACK;
     canvas->Clear_Control_Selection();
     document_->notifyGraphicsChanged(to);
     if (const DesignModeSteps steps = designModeSteps_.value(::Start_Card_Option); steps.afterCopying)
         steps.afterCopying(*this, to);
     // One step of the side changed, as the mode has set it up: Undo there
-    // gives back what it held, Redo the copy as it was shown.
-    canvas->Insert_In_Undo_Redo();
+    // gives back what it held, face and all, Redo the copy as it was shown.
+    canvas->Insert_In_Undo_Redo(zelk::FaceChange{faceBefore, toFace});
     ::copy_card_design = false;
     to == CardSide::Front ? Select_front_side() : Select_back_side();
     return true;

@@ -25,6 +25,7 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include <exception>
@@ -41,6 +42,17 @@ QRectF SKTWindowController::Get_Control_Rect_From_Template(const QString& ctrl_I
 // ---------------------------------------------------------------- opening the dialogs
 
 namespace {
+
+// The kind combo offers "Excel" while a workbook is bound. Taking the entry
+// away while it is chosen moves the combo to another kind by itself: no
+// user chose that kind, so it binds nothing and asks for no series.
+void followExcelBinding(SKTWindowController& w) {
+    const QScopedValueRollback<bool> notChosen(::Not_Draw_Only_Prop_Change, true);
+    if (::Excel_Binding_Use)
+        w.Add_Excel_Col_Name_In_Combo(w.Data_source_type);
+    else
+        w.Remove_Excel_Col_Name_In_Combo(w.Data_source_type);
+}
 
 void unbindExcel(SKTGraphic& g) {
     g.Set_Data_source_type(DataSourceType::Manual);
@@ -81,10 +93,7 @@ int SKTWindowController::Open_User_Profile_Window(char flag, const QString& load
     }
     if (code == 1)
         ::Fill_User_Profile = true;
-    if (::Excel_Binding_Use)
-        Add_Excel_Col_Name_In_Combo(Data_source_type);
-    else
-        Remove_Excel_Col_Name_In_Combo(Data_source_type);
+    followExcelBinding(*this);
     // Only a confirmed dialog acts on a newly chosen workbook, once.
     if (code != 1 || Calculate_Excel_table_rows() < 1 || !::Browse_Excel_AGAIN)
         return code;
@@ -157,10 +166,7 @@ namespace {
 // stamped on the side, one undo step when anything changed.
 void fillSide(SKTWindowController& w, SKTGraphicView* canvas, zelk::ProfileStamp::Variant variant,
               const User_Profile_Class& profile) {
-    if (::Excel_Binding_Use)
-        w.Add_Excel_Col_Name_In_Combo(w.Data_source_type);
-    else
-        w.Remove_Excel_Col_Name_In_Combo(w.Data_source_type);
+    followExcelBinding(w);
     if (!::Fill_User_Profile)
         return;
     if (stampOn(w, canvas, variant).stamp(profile))

@@ -36,6 +36,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -67,6 +68,30 @@ constexpr std::pair<const char*, const char*> Listed[] = {
     {"Phone", "Phone"},   {"Email", "Email"},       {"Purpose", "Slogan"},          {"Meet", "Website"},
     {"VisitoNO", "UniqueNo"}};
 
+// The widest a list column grows, in characters of the list's font.
+constexpr int MaxColumnChars = 32;
+// The longest line of a cell's tooltip, in characters.
+constexpr qsizetype TipLineChars = 100;
+
+// A cell's whole value for its tooltip, its blanks made line breaks where a
+// line would grow too long: a value of thousands of characters stays on the
+// screen.
+QString tipText(const QString& value) {
+    QString tip;
+    qsizetype lineLength = 0;
+    const QStringList words = value.split(u' ');
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (i > 0) {
+            const bool full = lineLength + 1 + words[i].size() > TipLineChars;
+            tip += full ? u'\n' : u' ';
+            lineLength = full ? 0 : lineLength + 1;
+        }
+        tip += words[i];
+        lineLength += words[i].size();
+    }
+    return tip;
+}
+
 // The slots in the pass's order of front lines; the back adds the number.
 constexpr int FrontPassOrder[] = {0, 2, 1, 6, 3, 8, 4, 5, 7, 10, 11};
 constexpr int BackPassOrder[] = {0, 2, 1, 6, 3, 8, 4, 5, 7, 9, 10, 11};
@@ -88,9 +113,12 @@ public:
         return parent.isValid() ? 0 : int(std::size(Columns));
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= rows_.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        if (!index.isValid() || index.row() >= rows_.size() ||
+            (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole))
             return {};
-        return rows_[index.row()].value(QString::fromLatin1(Columns[index.column()].key));
+        const QString value = rows_[index.row()].value(QString::fromLatin1(Columns[index.column()].key));
+        // The tooltip holds the whole value of a cell cut at its width.
+        return role == Qt::ToolTipRole ? tipText(value) : value;
     }
     bool setData(const QModelIndex& index, const QVariant& value, int role) override {
         if (!index.isValid() || index.row() >= rows_.size() || role != Qt::EditRole)
@@ -381,6 +409,11 @@ void Visitor_Log_Records::Create_List(const VisitorRecord& record) {
 void Visitor_Log_Records::reloadList() {
     model_->reset();
     ColList->resizeColumnsToContents();
+    // A long value must not push the other columns out of view.
+    const int widest = ColList->fontMetrics().averageCharWidth() * MaxColumnChars;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        ColList->setColumnWidth(c, std::min(ColList->columnWidth(c), widest));
+    ColList->horizontalScrollBar()->setValue(0);
 }
 
 void Visitor_Log_Records::Reset_click() {
@@ -486,6 +519,7 @@ void Visitor_Log_Records::Close_Details_Panel_click() {
     Search_Box->show();
     Records_Box->show();
     Details_Box->hide();
+    ColList->horizontalScrollBar()->setValue(0);
 }
 
 void Visitor_Log_Records::Mark_List_New_Selection(int row) {

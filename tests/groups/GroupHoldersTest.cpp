@@ -3,6 +3,7 @@
 #include "canvas/SKTGraphicView.h"
 #include "foundation/SKTGraphic.h"
 #include "groups/GroupMode.h"
+#include "inspector/face/CardFace.h"
 #include "groups/GroupProjects.h"
 #include "groups/GroupTable.h"
 #include "groups/Group_Mode_Wizard.h"
@@ -145,6 +146,15 @@ TEST_F(GroupHoldersTest, TheSavedRowIsTheSelectedHoldersOnBothSides) {
          2,
          {{2, {"Ann", "Chief", "003", "Firm 3", "photos/p3.png"}}}},
         {"undo after a line change", {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Line, 7}, {S::Undo}, {S::Save}}, 7, {}},
+        // Both sides edited the name: the side shown at the save wins.
+        {"one column edited on both sides, saved on the back",
+         {{S::Line, 2}, {S::Type, 0, "Ann"}, {S::Back}, {S::Type, 0, "Bo"}, {S::SaveDetails}},
+         2,
+         {{2, {"Bo", "Title 3", "003", "Firm 3", "photos/p3.png"}}}},
+        {"one column edited on both sides, saved on the front",
+         {{S::Line, 2}, {S::Back}, {S::Type, 0, "Bo"}, {S::Front}, {S::Type, 0, "Ann"}, {S::SaveDetails}},
+         2,
+         {{2, {"Ann", "Title 3", "003", "Firm 3", "photos/p3.png"}}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.road);
@@ -248,9 +258,15 @@ TEST_F(GroupHoldersTest, EveryRoadListsTheProjectAndSavesItUnchanged) {
 }
 
 // The copy to the other side of a two-sided ID card, a visitor design and a
-// group project: the back takes copies of the front with their bindings as
-// one undo step, is shown and exported with the copied texts (pdftotext).
+// group project: the back takes copies of the front with their bindings and
+// the front's card face as one undo step, is shown and exported with the
+// copied texts (pdftotext) and face (pdftoppm).
 TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
+    CardFace::install();
+    auto face = [](const Card_Property& p) {
+        return QStringList{p.Card_fill_clr.name(QColor::HexArgb), p.Card_border_chk ? "border" : "no border",
+                           p.Card_bordr_clr.name(), p.Watermark_Used ? p.Watermark_Text : "no watermark"};
+    };
     int line = 0;  // one text a line, so that pdftotext reads each whole
     auto text = [&](int side, const QString& id, const QString& value) {
         const auto g = (side == 0 ? window->_graphicView : window->_graphicView_BACK)
@@ -309,6 +325,13 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         c.setUp();
         ::CARD_SIDE_STR = QStringLiteral("2");
         window->Select_front_side();
+        Card_Property& frontFace = window->Front_card_Prop;
+        frontFace.Card_fill_clr = QColor(200, 30, 30);
+        frontFace.Card_border_chk = true;
+        frontFace.Card_bordr_clr = QColor(Qt::blue);
+        frontFace.Watermark_Used = true;
+        frontFace.Watermark_Text = QStringLiteral("COPY");
+        const QStringList backFace = face(window->Back_card_Prop);
         const GraphicList front = window->Get_Front_Controls_Array();
         const bool backHeld = !window->Get_Back_Controls_Array().isEmpty();
         sink.shown.clear();
@@ -328,9 +351,11 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         EXPECT_EQ(backTexts, expected);
         if (!c.copied) {
             EXPECT_EQ(::Card_Front_Or_Back, 0);
+            EXPECT_EQ(face(window->Back_card_Prop), backFace);
             continue;
         }
         EXPECT_EQ(::Card_Front_Or_Back, 1);
+        EXPECT_EQ(face(window->Back_card_Prop), face(frontFace));
         const GraphicList& back = window->Get_Back_Controls_Array();
         ASSERT_EQ(back.size(), front.size());
         for (qsizetype i = 0; i < back.size(); ++i) {
@@ -356,9 +381,15 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         const QString printed = QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out);
         for (const QString& t : c.backTexts)
             EXPECT_TRUE(printed.contains(t)) << printed.toStdString();
-        // Undo on the back gives back what it held.
+        const QString png = data.filePath(QStringLiteral("back"));
+        ASSERT_EQ(runTool(QStringLiteral("pdftoppm"), {"-r", "72", "-png", "-singlefile", pdf, png}).exitCode, 0);
+        const QImage backImage(png + QStringLiteral(".png"));
+        EXPECT_EQ(backImage.pixelColor(backImage.width() - 10, backImage.height() - 10).name(),
+                  QStringLiteral("#c81e1e"));
+        // Undo on the back gives back what it held, face and all.
         window->actionNamed(QStringLiteral("Undo_Button"))->trigger();
         EXPECT_EQ(window->Get_Back_Controls_Array().isEmpty(), !backHeld);
+        EXPECT_EQ(face(window->Back_card_Prop), backFace);
         if (backHeld) {
             EXPECT_NE(window->Get_Back_Controls_Array().first()->control_ID, front.first()->control_ID);
         }
@@ -366,6 +397,7 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         // photo of a back without one included.
         if (::Start_Card_Option == QStringLiteral("G")) {
             window->actionNamed(QStringLiteral("Redo_Button"))->trigger();
+            EXPECT_EQ(face(window->Back_card_Prop), face(frontFace));
             for (const char* command : {"Save_Button", "Undo_Button", "Save_Button"})
                 window->actionNamed(QString::fromLatin1(command))->trigger();
             const QList<QStringList> rows = savedRows();

@@ -54,9 +54,13 @@ TEST_F(ProfileStamp, WithoutAConfirmedProfileOnlyTheDataSourceComboFollows) {
     w().Fill_User_profile_info_front_side();
     EXPECT_EQ(w().Data_source_type->count(), 3);
     EXPECT_TRUE(w().Get_Front_Controls_Array().isEmpty());
+    // "Excel" chosen, as a closed group project leaves it: the combo falls
+    // back on its own, and no series was asked for.
+    w().Data_source_type->setCurrentIndex(DataSourceType::ExcelColumn);
     ::Excel_Binding_Use = false;
     w().Fill_User_profile_info_back_side();
     EXPECT_EQ(w().Data_source_type->count(), 2);
+    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
     EXPECT_TRUE(w().Get_Back_Controls_Array().isEmpty());
 }
 

@@ -20,6 +20,8 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QToolTip>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -224,6 +226,49 @@ TEST(VisitorLogRow, BackValuesInBracketsOtherDetailsOnOneLine) {
     EXPECT_EQ(row.value("Other"), QStringLiteral("a : b c : d"));
     EXPECT_EQ(row.value("Photo"), QStringLiteral("/p.png"));
     EXPECT_FALSE(row.contains("Fax"));
+}
+
+// A name of 4,000 characters is cut at a bounded width and read whole in its
+// tooltip; S.No., ID and Date are in view whenever the list is shown: when
+// opened, and after the user scrolled it sideways, back from a row's
+// details and when opened again.
+TEST_F(VisitorLogTest, ALongValueLeavesTheFirstColumnsInView) {
+    Visitor_Log_Records& l = log();
+    const QString longName = QStringLiteral("Longname ").repeated(445).left(4000);
+    store(named(longName), stampDaysAgo(0));
+    l.show();
+    QTableView* list = l.ColList;
+    const struct {
+        const char* road;
+        std::function<void()> act;
+    } roads[] = {
+        {"opened", [&] { l.prepareToOpen(); }},
+        {"back from the details", [&] {
+             list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
+             list->selectRow(0);
+             l.doubleClickInTable();
+             ASSERT_TRUE(l.Details_Box->isVisibleTo(&l)) << sink.text();
+             l.Close_Details_Panel_click();
+         }},
+        {"opened again", [&] {
+             list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
+             l.prepareToOpen();
+         }},
+    };
+    for (const auto& r : roads) {
+        SCOPED_TRACE(r.road);
+        r.act();
+        ASSERT_EQ(l.ListData.size(), 1);
+        // Whole, in lines that leave it on a 1280 x 720 screen.
+        const QString tip = list->model()->index(0, 3).data(Qt::ToolTipRole).toString();
+        EXPECT_TRUE(QString(tip).replace(u'\n', u' ') == longName);
+        const QFontMetrics tipFont(QToolTip::font());
+        EXPECT_LT(tipFont.boundingRect(QRect(0, 0, 1280, 720), 0, tip).height(), 720);
+        EXPECT_LT(tipFont.boundingRect(QRect(0, 0, 1280, 720), 0, tip).width(), 1280);
+        EXPECT_LT(list->columnWidth(3), list->viewport()->width() / 2);
+        EXPECT_EQ(list->horizontalScrollBar()->value(), 0);
+        EXPECT_LE(list->columnViewportPosition(2) + list->columnWidth(2), list->viewport()->width());
+    }
 }
 
 TEST_F(VisitorLogTest, TheListExportsAsAWorkbookOnlyWhenWritten) {
