@@ -12,6 +12,7 @@
 // window classes of src/ and fails on any that the table does not open.
 // The same table hands every multi-line text box of every window a paste
 // from a clipboard that offers no format.
+#include "../imaging/NoCameraDevice.h"
 #include "../mainwindow/MainWindowTestSupport.h"
 
 #include "barcode/Barcode_Gen.h"
@@ -252,16 +253,6 @@ void inspectWithCaptions(SKTWindowController& hub, char flag, const QString& loa
     hub.Open_User_Profile_Window(flag, loadSide, totalSide);
 }
 
-// A frame source without devices: the camera windows open as on a machine
-// without a camera.
-class NoCamera : public FrameSource {
-public:
-    QList<Device> devices() override { return {}; }
-    QString start(const QString&, FrameHandler, ErrorHandler) override { return QStringLiteral("no camera"); }
-    void stop() override {}
-    bool running() const override { return false; }
-};
-
 // The application as main() puts it together, over a temporary data folder,
 // kept for the whole run: the windows of one instance remember their hub.
 // The folder goes at the process's end, the hub with its windows stays.
@@ -374,7 +365,7 @@ const std::vector<WindowCase>& windowTable() {
          }},
         {"Visitor_Log_Records", [](SKTWindowController& hub) { Visitor_Log_Records::defaultInstance(hub)->Open_Log_Wnd(); }},
         {"Camera", [](SKTWindowController& hub) {
-             Camera camera(&hub, std::make_shared<NoCamera>());
+             Camera camera(&hub, std::make_shared<NoCameraDevice>());
              camera.Open_Wnd();
          }},
         {"Cropping_Tool", [](SKTWindowController& hub) {
