@@ -9,6 +9,7 @@
 #include "barcode/BarcodeSymbologies.h"
 #include "barcode/TwoDBarcode.h"
 #include "dialogs/DialogStyle.h"
+#include "dialogs/TextBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,7 +103,7 @@ QWidget* Barcode_Gen::buildDataTab() {
 
     form->addWidget(new QLabel(QStringLiteral("Value:"), page), row, 0, Qt::AlignTop);
     dataText = new QLineEdit(page);
-    dataText_2D = new QPlainTextEdit(page);
+    dataText_2D = new zelk::TextBox(page);
     dataText_2D->setTabChangesFocus(true);
     dataText_2D->setFixedHeight(58);
     auto* values = new QVBoxLayout;

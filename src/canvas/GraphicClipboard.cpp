@@ -74,8 +74,10 @@ void GraphicClipboard::copyGraphics(const QList<std::shared_ptr<SKTGraphic>>& gr
                                     QClipboard* clipboard) {
     if (!clipboard)
         clipboard = QGuiApplication::clipboard();
-    if (clipboard)
-        clipboard->setMimeData(mimeDataForGraphics(graphics));
+    std::unique_ptr<QMimeData> data(mimeDataForGraphics(graphics));
+    // Graphics that yield nothing to offer leave what the user copied before.
+    if (clipboard && !data->formats().isEmpty())
+        clipboard->setMimeData(data.release());
 }
 
 std::shared_ptr<SKTImage> GraphicClipboard::pictureGraphic(const QImage& picture, QString* error) {

@@ -36,7 +36,8 @@ public:
     // A new clipboard payload for the graphics (index 0 topmost): the archive,
     // and the renderings when the graphics draw anything. The caller owns it.
     static QMimeData* mimeDataForGraphics(const QList<std::shared_ptr<SKTGraphic>>& graphics);
-    // Puts that payload on the clipboard.
+    // Puts that payload on the clipboard; one holding nothing leaves the
+    // clipboard as it was.
     static void copyGraphics(const QList<std::shared_ptr<SKTGraphic>>& graphics,
                              QClipboard* clipboard = nullptr);
 

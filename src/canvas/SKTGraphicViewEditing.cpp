@@ -6,6 +6,7 @@
 #include "canvas/FieldPlacement.h"
 #include "canvas/GraphicClipboard.h"
 #include "canvas/SKTGrid.h"
+#include "dialogs/TextBox.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTImage.h"
 #include "foundation/Units.h"
@@ -34,9 +35,9 @@ bool sameIndexes(const QList<int>& a, const QList<int>& b) {
 
 // The in-place editor: a plain text box whose text may begin below its top,
 // as a text set to the middle or the bottom of its box does on the card.
-class TextEditorBox : public QPlainTextEdit {
+class TextEditorBox : public zelk::TextBox {
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    using zelk::TextBox::TextBox;
     void setTopInset(int pixels) { setViewportMargins(0, pixels, 0, 0); }
     // The height its lines take at its present width.
     int linesHeight() const {

@@ -12,6 +12,7 @@
 #include "dialogs/DialogStyle.h"
 #include "dialogs/PleaseWait_Modeless.h"
 #include "dialogs/Services.h"
+#include "dialogs/TextBox.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Utilities.h"
 
@@ -23,7 +24,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -70,7 +70,7 @@ Import_Wizard::Import_Wizard(QWidget* parent) : QDialog(parent) {
     pathRow(Text_path, Text_btn);
     nameRow(Text_file_name);
     source(Mnul_RD, QStringLiteral("Paste values, one per line"));
-    ManualEdit = new QPlainTextEdit(this);
+    ManualEdit = new zelk::TextBox(this);
     ManualEdit->setMinimumHeight(110);
     grid->addWidget(ManualEdit, row++, 1, 1, 3);
     nameRow(Manual_file_name);

@@ -3,6 +3,7 @@
 #include "dialogs/DialogGlobals.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/DialogStyle.h"
+#include "dialogs/TextBox.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -27,7 +28,7 @@ Long_SMS_Dlg::Long_SMS_Dlg(QWidget* parent) : QDialog(parent) {
     _Msg_Title->setFont(bold);
     _Msg_Title->setWordWrap(true);
     layout->addWidget(_Msg_Title);
-    _Msg_Val = new QPlainTextEdit(this);
+    _Msg_Val = new zelk::TextBox(this);
     _Msg_Val->setReadOnly(true);
     _Msg_Val->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     layout->addWidget(_Msg_Val, 1);

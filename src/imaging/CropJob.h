@@ -4,6 +4,7 @@
 // the export file writer (keep-or-replace questions through the asker).
 // Headless: the tool shows the progress sheet, follows the rows on screen
 // and writes the series or the Excel column from the results.
+#include "dialogs/RunScope.h"
 #include "imaging/CropPicture.h"
 #include "production/ExportFileWriter.h"
 
@@ -75,6 +76,7 @@ public:
                                               const ExportFileWriter::Ask& ask);
 
 private:
+    RunScope run_;
     Settings settings_;
     ExportFileWriter::Ask ask_;
     std::atomic<int> done_{0};

@@ -1,5 +1,6 @@
 #include "inspector/CardPanel.h"
 
+#include "dialogs/TextBox.h"
 #include "foundation/Card_Property.h"
 #include "foundation/Codes.h"
 #include "foundation/Utilities.h"
@@ -145,8 +146,8 @@ void CardPanel::buildBackgroundPage() {
 
     Card_image_box = new QGroupBox(QStringLiteral("Picture"));
     QFormLayout* image = makeBoxForm(Card_image_box);
-    Card_Image_path = new QPlainTextEdit;
-    Card_Image_path_BACK = new QPlainTextEdit;
+    Card_Image_path = new zelk::TextBox;
+    Card_Image_path_BACK = new zelk::TextBox;
     for (QPlainTextEdit* path : {Card_Image_path, Card_Image_path_BACK}) {
         path->setReadOnly(true);
         path->setFixedHeight(48);

@@ -1,5 +1,6 @@
 #include "inspector/DataSourcePanel.h"
 
+#include "dialogs/TextBox.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 #include "inspector/PanelKit.h"
@@ -9,7 +10,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace zelk;
@@ -36,7 +36,7 @@ DataSourcePanel::DataSourcePanel(QWidget* shelf) : QObject(shelf) {
 
     manual_brws_box = new QGroupBox(QStringLiteral("Picture"));
     auto* manual = new QVBoxLayout(manual_brws_box);
-    Manual_image_path = new QPlainTextEdit;
+    Manual_image_path = new zelk::TextBox;
     Manual_image_path->setReadOnly(true);
     Manual_image_path->setFixedHeight(48);
     manual->addWidget(Manual_image_path);

@@ -1,5 +1,6 @@
 #include "inspector/SignaturePanel.h"
 
+#include "dialogs/TextBox.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 #include "inspector/ColorWell.h"
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -22,7 +22,7 @@ SignaturePanel::SignaturePanel(QWidget* shelf) : QObject(shelf) {
     QBoxLayout* page = makePage(sign_tab);
     auto* file = new QGroupBox(QStringLiteral("Picture (PNG)"));
     auto* fileLayout = new QVBoxLayout(file);
-    Sign_image_path = new QPlainTextEdit;
+    Sign_image_path = new zelk::TextBox;
     Sign_image_path->setReadOnly(true);
     Sign_image_path->setFixedHeight(48);
     fileLayout->addWidget(Sign_image_path);

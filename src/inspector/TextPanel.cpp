@@ -1,5 +1,6 @@
 #include "inspector/TextPanel.h"
 
+#include "dialogs/TextBox.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -39,7 +39,7 @@ void TextPanel::buildEditingPage() {
     txt_ctrl_id_val = new QLabel;
     txt_ctrl_id_val->setStyleSheet(QStringLiteral("color: #6a7080;"));
     page->addWidget(inRow({text_value_lbl, txt_ctrl_id_val}));
-    Text_value_Edit = new QPlainTextEdit;
+    Text_value_Edit = new zelk::TextBox;
     Text_value_Edit->setObjectName(QStringLiteral("Text_value_Edit"));
     Text_value_Edit->setFixedHeight(72);
     Text_value_Edit->setTabChangesFocus(true);

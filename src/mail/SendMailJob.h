@@ -4,6 +4,7 @@
 // thread that calls run(): what the user sees (the progress sheet, the
 // closing message) is the caller's. Cards come from a source taken when
 // the run starts, so the live design is never touched.
+#include "dialogs/RunScope.h"
 #include "platform/MailScript.h"
 #include "production/CardSource.h"
 #include "production/ExportPicture.h"
@@ -93,6 +94,7 @@ private:
     bool sendTo(const QString& recipient, const QStringList& attachments);
     void pause();
 
+    RunScope run_;
     Settings s_;
     std::shared_ptr<const CardSource> cards_;
     ExportPicture front_, back_;

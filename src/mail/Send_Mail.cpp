@@ -4,6 +4,7 @@
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "dialogs/Send_Modeless.h"
 #include "dialogs/Services.h"
+#include "dialogs/TextBox.h"
 #include "foundation/Codes.h"
 #include "foundation/Utilities.h"
 #include "mail/MailRules.h"
@@ -23,7 +24,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -95,11 +95,11 @@ Send_Mail::Send_Mail(SKTWindowController& hub, QWidget* parent) : MailSendWindow
 
     auto* head = new QGridLayout;
     QPushButton* settings = makeSender(this);
-    to_txt = new QPlainTextEdit(this);
+    to_txt = new zelk::TextBox(this);
     to_txt->setMaximumHeight(54);
     to_txt->setPlaceholderText(QStringLiteral("Separate the addresses with \",\""));
     subject_txt = new QLineEdit(this);
-    message_txt = new QPlainTextEdit(this);
+    message_txt = new zelk::TextBox(this);
     message_txt->setMaximumHeight(80);
     head->addWidget(new QLabel(QStringLiteral("From:"), this), 0, 0);
     head->addWidget(from_txt, 0, 1);

@@ -5,6 +5,7 @@
 // the job's thread in card order, so the keep-or-replace questions and the
 // order of the files are those of one card after the other. Headless: what
 // the user sees (the progress sheet, the messages) is the caller's.
+#include "dialogs/RunScope.h"
 #include "production/CardSource.h"
 #include "production/ExportFileWriter.h"
 
@@ -62,6 +63,7 @@ private:
     struct CardFiles;
     CardFiles make(int index) const;
 
+    RunScope run_;
     Settings settings_;
     std::shared_ptr<const CardSource> cards_;
     ExportFileWriter::Ask ask_;

@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogGlobals.h"
 #include "dialogs/Replcae_Confirm_Box.h"
+#include "dialogs/RunScope.h"
 #include "foundation/ExportNames.h"
 #include "foundation/Utilities.h"
 
@@ -21,7 +22,7 @@ int ExportFileWriter::askReplcaeConfirmBox(const QString& path) {
 }
 
 bool ExportFileWriter::runStopped() {
-    return replace_keep_file_flag == 5 && Stop_SMS_Sending_Now;
+    return RunScope::underWay() && replace_keep_file_flag == 5 && Stop_SMS_Sending_Now;
 }
 
 ExportFileWriter::Result ExportFileWriter::write(const QString& path,

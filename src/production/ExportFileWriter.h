@@ -33,8 +33,9 @@ public:
     // The keep-or-replace box on the GUI thread, the caller waiting.
     static int askReplcaeConfirmBox(const QString& path);
 
-    // The run is over: cancel all was answered or Stop pressed
-    // (replace_keep_file_flag 5 with Stop_SMS_Sending_Now).
+    // The run under way is over: cancel all was answered or Stop pressed
+    // (replace_keep_file_flag 5 with Stop_SMS_Sending_Now). Never outside a
+    // run (RunScope), whatever a run or a question left behind.
     static bool runStopped();
 
     // Writes the bytes that `make` gives to `path`, or to a free name beside

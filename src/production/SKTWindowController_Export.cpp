@@ -309,16 +309,17 @@ void SKTWindowController::finishBatch() {
     ::Export_Back_File_Path.clear();  // the folder holds every side
     // "Successfully" only when every card of the run was written: not after
     // a card that could not be made, nor after Stop.
+    const QString counted =
+        QStringLiteral("%1 of %2 cards have been exported.").arg(job->cardsWritten()).arg(job->total());
     ::Export_File_Message = job->cardsWritten() == job->total()
                                 ? QStringLiteral("Card has been exported successfully.")
-                                : QStringLiteral("%1 of %2 cards have been exported.")
-                                      .arg(job->cardsWritten())
-                                      .arg(job->total());
+                                : counted;
     if (job->filesWritten() > 0)
         ::check_any_card_exported = 1;
     Set_Graphic_Array_According_Side();
     if (const auto& failure = job->writeFailure()) {
-        Show_MessageBox(unable_saving_Msg + QStringLiteral("\n\n%1\n%2").arg(failure->path, failure->reason));
+        Show_MessageBox(unable_saving_Msg +
+                        QStringLiteral("\n\n%1\n%2\n\n%3").arg(failure->path, failure->reason, counted));
         return;
     }
     if (!job->unmadeCards().isEmpty())

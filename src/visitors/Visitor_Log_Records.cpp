@@ -10,6 +10,7 @@
 #include "dialogs/PrintInfo.h"
 #include "dialogs/ScreenFit.h"
 #include "dialogs/Services.h"
+#include "dialogs/TextBox.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
@@ -31,7 +32,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -273,7 +273,7 @@ void Visitor_Log_Records::buildDetailsPane() {
     rows_->setColumnMinimumWidth(0, 150);
     rows_->setColumnMinimumWidth(1, 225);
     Scroll_View->setWidget(visitor_details_box);
-    other_detail = new QPlainTextEdit(Details_Box);
+    other_detail = new zelk::TextBox(Details_Box);
     other_detail->setReadOnly(true);
     other_detail->setMaximumHeight(85);
     left->addWidget(Scroll_View, 1);

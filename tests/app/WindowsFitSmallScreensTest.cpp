@@ -10,9 +10,13 @@
 //
 // The windows come from one table (windowTable). The last test reads the
 // window classes of src/ and fails on any that the table does not open.
+// The same table hands every multi-line text box of every window a paste
+// from a clipboard that offers no format.
+#include "../imaging/NoCameraDevice.h"
 #include "../mainwindow/MainWindowTestSupport.h"
 
 #include "barcode/Barcode_Gen.h"
+#include "canvas/SKTGraphicView.h"
 #include "datasource/BatchWizard.h"
 #include "datasource/Data_From_Excel.h"
 #include "datasource/Generate_List.h"
@@ -29,7 +33,10 @@
 #include "dialogs/PleaseWait_Modeless.h"
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "dialogs/Send_Modeless.h"
+#include "canvas/SKTGraphicView.h"
 #include "foundation/SKTBarcode.h"
+#include "foundation/SKTDocument.h"
+#include "foundation/SKTText.h"
 #include "groups/CreateFolder.h"
 #include "groups/GroupMode.h"
 #include "groups/Group_Mode_Wizard.h"
@@ -65,6 +72,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -73,6 +81,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -163,10 +173,22 @@ Findings& findings() {
 
 using Check = std::function<QStringList(QWidget* window)>;
 
+// While set, each window the table opens is handed to it instead of the
+// checks of its size.
+std::function<void(QWidget* window)>& visitInstead() {
+    static std::function<void(QWidget*)> visit;
+    return visit;
+}
+
 // Checks the window as it opened, then at its smallest size, and puts it
 // back. `state` names what is shown (a tab, a screen) when that matters;
 // `more` adds the window's own checks.
 void inspect(QWidget* window, const QString& state = {}, const Check& more = {}) {
+    if (visitInstead()) {
+        findings().seen << windowName(window);
+        visitInstead()(window);
+        return;
+    }
     auto faultsNow = [&] { return controlFaults(window) + (more ? more(window) : QStringList()); };
     const QString name = windowName(window);
     findings().seen << name;
@@ -230,16 +252,6 @@ void inspectWithCaptions(SKTWindowController& hub, char flag, const QString& loa
     });
     hub.Open_User_Profile_Window(flag, loadSide, totalSide);
 }
-
-// A frame source without devices: the camera windows open as on a machine
-// without a camera.
-class NoCamera : public FrameSource {
-public:
-    QList<Device> devices() override { return {}; }
-    QString start(const QString&, FrameHandler, ErrorHandler) override { return QStringLiteral("no camera"); }
-    void stop() override {}
-    bool running() const override { return false; }
-};
 
 // The application as main() puts it together, over a temporary data folder,
 // kept for the whole run: the windows of one instance remember their hub.
@@ -353,7 +365,7 @@ const std::vector<WindowCase>& windowTable() {
          }},
         {"Visitor_Log_Records", [](SKTWindowController& hub) { Visitor_Log_Records::defaultInstance(hub)->Open_Log_Wnd(); }},
         {"Camera", [](SKTWindowController& hub) {
-             Camera camera(&hub, std::make_shared<NoCamera>());
+             Camera camera(&hub, std::make_shared<NoCameraDevice>());
              camera.Open_Wnd();
          }},
         {"Cropping_Tool", [](SKTWindowController& hub) {
@@ -410,8 +422,48 @@ TEST_P(WindowOnSmallScreen, FitsAndShowsEveryControl) {
                                       << faults.join(QStringLiteral("\n  ")).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(AllWindows, WindowOnSmallScreen, ::testing::ValuesIn(windowTable()),
-                         [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
+std::string caseName(const ::testing::TestParamInfo<WindowCase>& info) { return info.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(AllWindows, WindowOnSmallScreen, ::testing::ValuesIn(windowTable()), caseName);
+
+// A clipboard object without any format, as an X11 clipboard without an
+// owner reads, pasted into each multi-line text box of each window (and the
+// canvas's in-place editor) inserts nothing, and nothing crashes.
+using EmptyClipboardPaste = WindowOnSmallScreen;
+
+TEST_P(EmptyClipboardPaste, InsertsNothingIntoAnyTextBox) {
+    findings() = Findings();
+    SKTWindowController& hub = *app().hub;
+    const WindowCase& c = GetParam();
+    std::shared_ptr<SKTGraphic> text = std::make_shared<SKTText>();
+    text->Set_text_value(QStringLiteral("Ann"));
+    const bool mainWindow = QLatin1String(c.name) == QLatin1String("SKTWindowController");
+    if (mainWindow) {
+        hub.document()->graphics.append(text);
+        hub.currentCanvas()->startEditingGraphic(text);
+    }
+    QStringList changed;
+    visitInstead() = [&](QWidget* window) {
+        for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) {
+            const QString before = box->toPlainText();
+            QGuiApplication::clipboard()->setMimeData(new QMimeData);
+            box->paste();
+            if (box->toPlainText() != before)
+                changed << box->objectName();
+        }
+    };
+    c.open(hub);
+    visitInstead() = nullptr;
+    if (mainWindow) {
+        EXPECT_NE(hub.findChild<QPlainTextEdit*>(QStringLiteral("SKTTextEditor")), nullptr);
+        hub.currentCanvas()->endEditing(false);
+        hub.document()->graphics.removeAll(text);
+    }
+    EXPECT_TRUE(findings().seen.contains(QLatin1String(c.name)));
+    EXPECT_TRUE(changed.isEmpty()) << changed.join(QStringLiteral(", ")).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(AllWindows, EmptyClipboardPaste, ::testing::ValuesIn(windowTable()), caseName);
 
 // The window classes of src/: every class that derives from a window class
 // and is no other window's base, and every plain QDialog built in place

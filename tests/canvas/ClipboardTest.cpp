@@ -8,6 +8,7 @@
 #include "canvas/GraphicClipboard.h"
 #include "canvas/SKTError.h"
 #include "foundation/AppPaths.h"
+#include "foundation/GraphicArchive.h"
 #include "foundation/SKTImage.h"
 
 #include <QBuffer>
@@ -102,6 +103,35 @@ TEST_F(CanvasClipboard, CopyAndPasteWithinTheCanvasKeepEveryField) {
     EXPECT_EQ(host.shown.last(), doc.graphics.at(0).get());
     EXPECT_EQ(view->undoStacks().undoCount(), undoBefore + 1);
     EXPECT_EQ(doc.graphics.at(4), other);
+}
+
+// A copy or cut that has nothing to put on the clipboard leaves what was
+// there: an empty clipboard object would crash the text boxes' paste.
+TEST_F(CanvasClipboard, NothingToCopyLeavesTheClipboardAsItWas) {
+    // Hidden, so nothing is drawn, and beyond the archive's limits.
+    auto hidden = add(GraphicKind::Image, QRectF(0, 0, 10, 10));
+    hidden->_contents = QImage(GraphicArchive::MaxPictureSide + 1, 1, QImage::Format_Mono);
+    hidden->_contents.fill(0);
+    hidden->ctrl_is_visible = false;
+    const struct {
+        const char* note;
+        QList<int> selection;
+        QKeySequence::StandardKey key;
+    } cases[] = {
+        {"copy, nothing selected", {}, QKeySequence::Copy},
+        {"cut, nothing selected", {}, QKeySequence::Cut},
+        {"copy of a graphic that yields nothing", {0}, QKeySequence::Copy},
+        {"cut of a graphic that yields nothing", {0}, QKeySequence::Cut},
+    };
+    for (const auto& c : cases) {
+        auto* kept = new QMimeData();
+        kept->setText(QStringLiteral("kept"));
+        QGuiApplication::clipboard()->setMimeData(kept);
+        view->setSelectionIndexes(c.selection);
+        QTest::keySequence(view.get(), c.key);
+        const QMimeData* now = QGuiApplication::clipboard()->mimeData();
+        EXPECT_EQ(now ? now->text() : QString(), QStringLiteral("kept")) << c.note;
+    }
 }
 
 TEST_F(CanvasClipboard, CutTakesTheGraphicsAway) {

@@ -2,19 +2,23 @@
 // screen, the direct modes, and batch runs on a worker with Stop and the
 // keep-or-replace answers given by a test asker.
 #include "../mainwindow/MainWindowTestSupport.h"
+#include "NoCameraDevice.h"
 
 #include "datasource/Data_From_Excel.h"
 #include "datasource/SeriesFile.h"
 #include "dialogs/DialogGlobals.h"
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "foundation/AppPaths.h"
+#include "dialogs/Open_Export_Log.h"
 #include "dialogs/Send_Modeless.h"
+#include "imaging/Camera.h"
 #include "imaging/CroppingCommand.h"
 #include "imaging/Cropping_Tool.h"
 #include "imaging/MSSCanvasController.h"
 #include "imaging/MSSScaledImage.h"
 #include "mainwindow/AppGlobals.h"
 #include "production/ProductionGlobals.h"
+#include "visitors/Visitor_Log_Records.h"
 
 #include "inspector/DoubleSlider.h"
 
@@ -27,6 +31,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMutex>
 #include <QPainter>
@@ -752,6 +757,76 @@ TEST_F(CroppingToolTest, ARunThatEndsUnderItsStopQuestionClosesAfterTheAnswer) {
     });
     EXPECT_EQ(boxesAtAnswer, QStringList());
     EXPECT_EQ(boxes, QStringList{QStringLiteral("Image has been cropped successfully.")});
+}
+
+// However a crop run was stopped, the saves outside any run write their
+// files and say so: the visitor pass as PDF and as a picture, and the
+// camera window's picture.
+TEST_F(CroppingToolTest, SavesAfterAStoppedRunWriteTheirFiles) {
+    const QString in = folder(QStringLiteral("in"));
+    for (int i = 0; i < 40; ++i)
+        writeMarked(in, i);
+    Visitor_Log_Records* log = Visitor_Log_Records::defaultInstance(*window);
+    log->Gate_Pass_Size();
+    Camera camera(window.get(), std::make_shared<NoCameraDevice>());
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    camera.Modified_image->setImage(picture);
+    answer = [](const QString&) { return 5; };
+    enum How { StopInRun, StopAfterTheEnd, CancelAll };
+    const struct {
+        const char* note;
+        How how;
+    } cases[] = {
+        {"Yes to Stop during the run", StopInRun},
+        {"Yes to Stop once the last picture was cropped", StopAfterTheEnd},
+        {"cancel all to the question about a taken name", CancelAll},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.note);
+        const QString out = folder(QStringLiteral("out%1").arg(c.how));
+        if (c.how == CancelAll)
+            writeMarked(out, 0);
+        runFullTool([&] {
+            tool->show();
+            chooseFolder(in, out);
+            tool->canvasController->addSelectorWithFrame(QRectF(5, 5, 20, 20));
+            tool->Crop_All_Clicked();
+            if (c.how == StopInRun) {
+                sink.answers = {MessageAnswer::Yes};
+                tool->send_modls_wnd->_stop_btn->click();
+            } else if (c.how == StopAfterTheEnd) {
+                SlowStopAnswer reader(sink, MessageAnswer::Yes,
+                                      [&] { return QDir(out).entryList(QDir::Files).size() == 40; });
+                tool->send_modls_wnd->_stop_btn->click();
+            }
+            waitForRun(*tool);
+            tool->Cancel_Btn_Clicked();
+        });
+        const QString saved = folder(QStringLiteral("saved%1").arg(c.how));
+        QString picturePath;
+        QStringList told;
+        ScopedDialogRunner panels([&](QDialog* d) {
+            if (auto* panel = qobject_cast<QFileDialog*>(d)) {
+                panel->selectFile(picturePath);
+                return 1;
+            }
+            if (auto* box = qobject_cast<Open_Export_Log*>(d))
+                told << box->_open_log_message->text();
+            return 0;
+        });
+        nextSavePath = QDir(saved).filePath(QStringLiteral("pass.pdf"));
+        EXPECT_TRUE(log->Export_PDF_click());
+        picturePath = QDir(saved).filePath(QStringLiteral("pass"));
+        EXPECT_TRUE(log->Export_Image_click());
+        picturePath = QDir(saved).filePath(QStringLiteral("camera"));
+        camera.Save_Crop_Image_Clicked();
+        QStringList names;
+        for (const QFileInfo& f : QDir(saved).entryInfoList(QDir::Files, QDir::Name))
+            names << f.completeBaseName();
+        EXPECT_EQ(names, (QStringList{"camera", "pass", "pass"}));
+        EXPECT_EQ(told, QStringList(3, QStringLiteral("File has been exported successfully.")));
+    }
 }
 
 // Next grows the window for the crop screen, small enough for a 1280 x 720
