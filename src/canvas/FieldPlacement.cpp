@@ -69,11 +69,21 @@ QRectF ontoCard(const QRectF& r, const QRectF& card) {
                   w, h);
 }
 
+namespace {
+
+// A text box left empty, without fill or border, puts nothing on the card
+// (the text tool leaves one each time it is chosen).
+bool drawsNothing(const SKTGraphic& g) {
+    return isExactlyText(&g) && g._Text_contents.isEmpty() && !g._isDrawingFill && !g._isDrawingStroke;
+}
+
+}  // namespace
+
 QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except,
                          const SKTGraphic* partner) {
     QList<QRectF> out;
     for (const std::shared_ptr<SKTGraphic>& g : side)
-        if (g && g.get() != except && g.get() != partner && g->ctrl_is_visible)
+        if (g && g.get() != except && g.get() != partner && g->ctrl_is_visible && !drawsNothing(*g))
             out << g->drawingBounds();
     return out;
 }

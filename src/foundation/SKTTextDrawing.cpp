@@ -151,22 +151,26 @@ LaidOutText drawnText(const SKTGraphic& g, const QString& text, const QRectF& bo
 // height of one line, so it can still be grabbed.
 QString measuredText(const QString& shown) { return shown.isEmpty() ? QStringLiteral(" ") : shown; }
 
-QRectF rotatedBox(const SKTGraphic& g) {
-    return zelk::rotationAbout(g._bounds, g.text_rotation).mapRect(g._bounds);
+// The top of lines `drawnHeight` high in `box`, as the vertical alignment
+// places them.
+double linesTop(const SKTGraphic& g, const QRectF& box, double drawnHeight) {
+    const Qt::Alignment v = zelk::verticalTextAlignment(g.text_alignmnet_Vert);
+    if (v & Qt::AlignBottom)
+        return box.bottom() - drawnHeight;
+    if (v & Qt::AlignVCenter)
+        return box.top() + (box.height() - drawnHeight) / 2;
+    return box.top();
 }
 
 // What the text's own drawing may touch, its shadow left out, for lines of
-// `drawnHeight` points as drawn.
+// `drawnHeight` points as drawn. Lines wrap within the box's width, but run
+// past its top, its foot or both where the box is shorter than they are.
 QRectF contentArea(const SKTGraphic& g, double drawnHeight) {
-    QRectF r = rotatedBox(g);
+    const QRectF box = g._bounds.normalized();
+    const QRectF lines(box.left(), linesTop(g, box, drawnHeight), box.width(), drawnHeight);
+    QRectF r = zelk::rotationAbout(box, g.text_rotation).mapRect(box.united(lines));
     const double stroke = g._isDrawingStroke ? zelk::graphicStrokePen(g).widthF() : 0.0;
-    r = r.adjusted(-stroke, -stroke, stroke, stroke);
-    // Glyphs reach past a box that is shorter than its text, on either side
-    // depending on the vertical alignment.
-    const double need = drawnHeight - g._bounds.height();
-    if (need > 0.01)
-        r = r.adjusted(-need, -need, need, need);
-    return r;
+    return r.adjusted(-stroke, -stroke, stroke, stroke);
 }
 
 double fittedHeight(const SKTGraphic& g) {
@@ -199,12 +203,7 @@ void SKTText::drawContents(QPainter& painter) const {
         outline.addRect(box);
         zelk::fillGraphicPath(p, *this, outline);
         if (!text.isEmpty()) {
-            double top = box.top();
-            const Qt::Alignment v = zelk::verticalTextAlignment(text_alignmnet_Vert);
-            if (v & Qt::AlignBottom)
-                top = box.bottom() - drawn.height;
-            else if (v & Qt::AlignVCenter)
-                top = box.top() + (box.height() - drawn.height) / 2;
+            const double top = linesTop(*this, box, drawn.height);
             p.save();
             p.setPen(zelk::withAlpha(txt_clr, alpha_val));
             p.translate(box.left(), top);

@@ -78,7 +78,9 @@ inline QStringList overlapsOn(const SideGraphics& side, const QSizeF& card) {
     QStringList out;
     SideGraphics drawn;
     for (const auto& g : side)
-        if (g && g->ctrl_is_visible && (g->kind() == GraphicKind::Text || g->kind() == GraphicKind::Image)) {
+        // An empty text box draws nothing to meet.
+        if (g && g->ctrl_is_visible && (g->kind() == GraphicKind::Text || g->kind() == GraphicKind::Image) &&
+            !(g->kind() == GraphicKind::Text && g->Text_Value.isEmpty())) {
             if (!QRectF(QPointF(0, 0), card).adjusted(-Slack, -Slack, Slack, Slack).contains(g->drawingBounds()))
                 out << QStringLiteral("off the card: ") + g->Text_Value;
             drawn << g;

@@ -127,6 +127,7 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
     struct Text {
         QRectF r;
         const char* text;
+        bool asTyped = false;  // the box left as it was, not fitted to its lines
     };
     struct Case {
         const char* note;
@@ -142,6 +143,13 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
         {"landscape, two texts of the user's", cr80, texts(cr80)},
         {"portrait, two texts of the user's", cr80.transposed(), texts(cr80.transposed())},
         {"landscape, a blank card", cr80, {}},
+        // As the text tool leaves them: boxes of 70 x 20 at the next free
+        // points, lines running past them, the ones left empty.
+        {"landscape, the text tool's boxes", cr80,
+         {{{20, 20, 70, 20}, "ACME HEADQUARTERS", true},
+          {{40, 40, 70, 20}, "", true},
+          {{60, 60, 70, 20}, "", true},
+          {{100, 100, 70, 20}, "Authorised Visitor Only", true}}},
     };
     const int filled[] = {zelk::SlotName, zelk::SlotTitle, zelk::SlotCompany, zelk::SlotSlogan, zelk::SlotPhone,
                          zelk::SlotEmail};
@@ -156,7 +164,8 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
             auto g = std::make_shared<SKTText>();
             g->setBounds(t.r);
             g->Set_text_value(QString::fromLatin1(t.text));
-            g->setHeight(zelk::fittedTextHeight(*g));
+            if (!t.asTyped)
+                g->setHeight(zelk::fittedTextHeight(*g));
             side << g;
         }
         User_Profile_Class& p = w().Front_user_profile;
