@@ -1,6 +1,6 @@
 // libs: zelk_barcode
 // Encoding and rendering of 10,000 Code 128 values, as a batch of cards does.
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include "barcode/BarcodeRenderer.h"
 #include "barcode/NKDBarcodeFactory.h"
@@ -69,13 +69,4 @@ BENCHMARK(BM_Code128Encode)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Code128EncodeAndPicture)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Code128EncodeAndBitmap300)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-int main(int argc, char** argv) {
-    // Fonts need a GUI application; no window is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return zelk::bench::runInApplication(argc, argv); }

@@ -4,6 +4,7 @@
 // same symbols as PNG files of about the same size (zint runs as a
 // subprocess; its module sizes are chosen so that its pictures have about as
 // many pixels as ours, see bench/README.md).
+#include "BenchMain.h"
 #include "barcode_values.h"
 
 #include "barcode/BarcodeRenderer.h"
@@ -203,14 +204,8 @@ BENCHMARK(BM_PngQuality)
     ->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    // Captions need fonts, and fonts a GUI application; no window is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Captions need fonts, and fonts a GUI application.
     QTemporaryDir dir;
     g_dir = dir.path();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zelk::bench::runInApplication(argc, argv);
 }

@@ -11,7 +11,7 @@
 // memory before, at the peak and after the preview is closed.
 // BM_PrintSheets/50: the same 50 sheets printed into a PDF. Both make their
 // cards as the pages ask for them (a run's cards come from its batch).
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include "barcode/BarcodeSymbologies.h"
 #include "canvas/SideSnapshot.h"
@@ -238,12 +238,4 @@ BENCHMARK(BM_PreviewSheets)->Unit(benchmark::kSecond)->UseRealTime()->Iterations
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return zelk::bench::runInApplication<QApplication>(argc, argv); }

@@ -3,7 +3,7 @@
 // shapes, a card face with a gradient and a border) to a 600 dpi bitmap and
 // to a vector PDF, as batch export does for every card; and the same bitmap
 // rendered on every core at once, as a batch runs.
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include "canvas/CardFaceHook.h"
 #include "canvas/SKTRenderingView.h"
@@ -145,12 +145,6 @@ BENCHMARK(BM_CardTo600DpiImageOnAllCores)->Unit(benchmark::kMillisecond)->UseRea
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    zelk::CardFaceHook::install(std::make_shared<BenchFace>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zelk::bench::runInApplication(argc, argv,
+                                         [] { zelk::CardFaceHook::install(std::make_shared<BenchFace>()); });
 }

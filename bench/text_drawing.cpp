@@ -2,7 +2,7 @@
 // A text graphic drawn and measured as the canvas does on every repaint and
 // every marquee move: a user's own text, a field whose value fits its frame
 // and a field whose value is drawn smaller to fit it.
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include "foundation/Codes.h"
 #include "foundation/SKTText.h"
@@ -49,12 +49,4 @@ BENCHMARK(BM_TextDrawingBounds)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return zelk::bench::runInApplication(argc, argv); }
