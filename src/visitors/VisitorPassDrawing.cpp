@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 using zelk::Visitor_Pass;
 using zelk::VisitorPassData;
@@ -44,14 +46,16 @@ QString fittingPart(const QString& text, Visitor_Pass::Font kind, double width) 
     for (QString& line : lines) {
         if (Visitor_Pass::textSize(line, kind).width() <= width)
             continue;
+        // The longest run of whole letters that fits: widths grow with the
+        // letters, so the cut is searched for by halves.
         QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, line);
-        qsizetype fits = 0;
-        for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary()) {
-            if (Visitor_Pass::textSize(line.left(at), kind).width() > width)
-                break;
-            fits = at;
-        }
-        line.truncate(fits);
+        std::vector<qsizetype> ends;
+        for (qsizetype at = letters.toNextBoundary(); at > 0; at = letters.toNextBoundary())
+            ends.push_back(at);
+        const auto cut = std::partition_point(ends.begin(), ends.end(), [&](qsizetype at) {
+            return Visitor_Pass::textSize(line.left(at), kind).width() <= width;
+        });
+        line.truncate(cut == ends.begin() ? 0 : *std::prev(cut));
     }
     return lines.join(QLatin1Char('\n'));
 }
