@@ -52,7 +52,11 @@ QImage readPicturePreview(const QString& path, int side) {
     QImage image = reader.read();
     if (image.isNull())
         return {};
-    // Formats that cannot scale while decoding come back at full size.
+    // Formats that cannot scale while decoding come back at full size. A
+    // palette picture first takes its nearest pixels down to a few times the
+    // preview, so that its true-colour copy stays small.
+    if (palette && (image.width() > 4 * side || image.height() > 4 * side))
+        image = image.scaled(fitted(image.size()) * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (image.width() > side || image.height() > side)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)
                     .scaled(fitted(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
