@@ -33,7 +33,6 @@
 #include "dialogs/PleaseWait_Modeless.h"
 #include "dialogs/Replcae_Confirm_Box.h"
 #include "dialogs/Send_Modeless.h"
-#include "canvas/SKTGraphicView.h"
 #include "foundation/SKTBarcode.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTText.h"
