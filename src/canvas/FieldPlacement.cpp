@@ -3,8 +3,11 @@
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTText.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -88,30 +91,215 @@ QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const S
     return out;
 }
 
-QList<QSizeF> fieldSizes(const SKTGraphic& field, double largestScale) {
+QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except) {
+    QList<QRectF> pictures, others;
+    for (const std::shared_ptr<SKTGraphic>& g : side) {
+        if (!g || g.get() == except || !g->ctrl_is_visible || drawsNothing(*g))
+            continue;
+        (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : others) << g->drawingBounds();
+    }
+    // A frame drawn just around a picture goes with it.
+    for (QRectF& p : pictures)
+        for (const QRectF& o : others)
+            if (o.contains(p) && o.width() * o.height() <= 2 * p.width() * p.height())
+                p = o;
+    return pictures;
+}
+
+QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScales scales, bool startWidthFirst) {
     const QRectF box = field.bounds().normalized();
     const double own = field.text_ctrl_font.pointSizeF();
     if (!isExactlyText(&field) || field.Text_Value.isEmpty() || !(own > 0))
         return {box.size()};
-    // The lines at the size the text is drawn at when its box holds them,
-    // then at the smaller sizes a field's drawing takes in a shorter box.
+    const double room = std::max(card.width() - 2 * FieldClearance, 1.0);
+    const double largest = std::clamp(scales.largest, SmallestFieldScale, 1.0);
+    const double smallest = std::clamp(scales.smallest, SmallestFieldScale, largest);
+    const int steps = largest - smallest < 0.001 ? 0 : FieldScaleSteps;
     const std::shared_ptr<SKTGraphic> t = field.clone();
-    const double largest = std::clamp(largestScale, SmallestFieldScale, 1.0);
     QList<QSizeF> sizes;
-    for (int step = 0; step <= FieldScaleSteps; ++step) {
-        t->text_ctrl_font.setPointSizeF(own * (largest - (largest - SmallestFieldScale) * step / FieldScaleSteps));
-        const QSizeF s(box.width(), fittedTextHeight(*t));
-        if (sizes.isEmpty() || s.height() < sizes.last().height())
-            sizes << s;
+    for (int step = 0; step <= steps; ++step) {
+        t->text_ctrl_font.setPointSizeF(own * (largest - (largest - smallest) * step / std::max(steps, 1)));
+        // As wide as its longest line where the card has room for it (a new
+        // text's width at least, where that comes first), then boxes of
+        // about two and three lines of it, a new text's width, and a short
+        // text's own.
+        const double line = std::min(static_cast<const SKTText&>(*t).naturalTextSize().width(), room);
+        const double start = std::min(NewTextWidth, room);
+        QList<double> widths = {startWidthFirst ? std::max(line, start) : line};
+        for (double w : {std::ceil(line / 2) + 2, std::ceil(line / 3) + 2, start, line})
+            if (w < widths.last() - 4)
+                widths << w;
+        QList<QSizeF> scale;
+        for (double w : widths) {
+            t->setBounds(QRectF(box.topLeft(), QSizeF(w, box.height())));
+            const QSizeF s(w, fittedTextHeight(*t));
+            // A narrower box of as many lines takes less room; a new text's
+            // width is kept where it holds the lines.
+            if (!scale.isEmpty() && s.height() <= scale.last().height() &&
+                (scale.last().width() > start || !startWidthFirst))
+                scale.last() = s;
+            else
+                scale << s;
+        }
+        for (const QSizeF& s : scale)
+            if (!sizes.contains(s))
+                sizes << s;
     }
     return sizes;
 }
 
-QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card) {
+namespace {
+
+// A place of the least cover, what it covers and how far it lies from the
+// wanted one (squared).
+struct Covering {
+    QRectF place;
+    double cost = std::numeric_limits<double>::infinity(), distance = 0;
+};
+
+// The places along one axis where what a box of `extent` covers can be
+// least: the ends of its room, the wanted one, and the edges of what it may
+// meet (`spans`) where the box starts or ends meeting it, wholly or not.
+std::vector<double> coverCandidates(double lo, double hi, double wanted, double extent,
+                                    const QList<std::pair<double, double>>& spans) {
+    std::vector<double> at = {lo, hi, wanted};
+    for (const auto& [from, to] : spans) {
+        const double meet = std::min(extent, to - from);
+        at.insert(at.end(), {from - extent, to, from - extent + meet, to - meet, to + FieldClearance,
+                             from - FieldClearance - extent});
+    }
+    std::vector<double> out;
+    for (double v : at)
+        if (v >= lo - 1e-9 && v <= hi + 1e-9)
+            out.push_back(std::clamp(v, lo, hi));
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end(), [](double a, double b) { return b - a < 1e-6; }), out.end());
+    return out;
+}
+
+// What covers the least changes evenly between such edges (on both axes),
+// so the least lies at a pair of them.
+Covering leastCovering(const QSizeF& size, const QPointF& at, const QList<QRectF>& taken,
+                       const QList<QRectF>& pictures, const QRectF& card) {
+    const double w = std::min(size.width(), card.width()), h = std::min(size.height(), card.height());
+    const QPointF wanted = ontoCard(QRectF(at, QSizeF(w, h)), card).topLeft();
+    QList<std::pair<double, double>> rows;
+    for (const QRectF& t : taken)
+        rows.append({t.top(), t.bottom()});
+    const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), h, rows);
+    auto search = [&](bool clearOfPictures) {
+        Covering best;
+        for (double y : ys) {
+            QList<QRectF> band, bandPictures;
+            QList<std::pair<double, double>> spans;
+            for (const QRectF& t : taken)
+                if (t.top() < y + h && t.bottom() > y) {
+                    band << t;
+                    spans.append({t.left(), t.right()});
+                }
+            for (const QRectF& p : pictures)
+                if (p.top() < y + h && p.bottom() > y)
+                    bandPictures << p;
+            for (double x : coverCandidates(card.left(), card.right() - w, wanted.x(), w, spans)) {
+                const QRectF r(x, y, w, h);
+                if (clearOfPictures && std::any_of(bandPictures.cbegin(), bandPictures.cend(),
+                                                   [&r](const QRectF& p) { return r.intersects(p); }))
+                    continue;
+                double cost = 0;
+                for (const QRectF& t : band) {
+                    const QRectF met = r & t;
+                    cost += met.width() * met.height();
+                }
+                const double dx = x - wanted.x(), dy = y - wanted.y(), distance = dx * dx + dy * dy;
+                if (cost < best.cost - 1e-6 || (cost < best.cost + 1e-6 && distance < best.distance))
+                    best = {r, cost, distance};
+            }
+        }
+        return best;
+    };
+    Covering best = search(!pictures.isEmpty());
+    if (!std::isfinite(best.cost))
+        best = search(false);
+    return best;
+}
+
+// The least covering place of the smallest of `sizes` (by area, the first
+// few), the larger of equals.
+QRectF leastCoveringOf(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
+                       const QList<QRectF>& pictures, const QRectF& card) {
+    QList<QSizeF> smallest = sizes;
+    std::stable_sort(smallest.begin(), smallest.end(),
+                     [](const QSizeF& a, const QSizeF& b) { return a.width() * a.height() < b.width() * b.height(); });
+    smallest = smallest.mid(0, 3);
+    Covering best;
+    for (const QSizeF& s : sizes)
+        if (smallest.contains(s)) {
+            const Covering c = leastCovering(s, at, taken, pictures, card);
+            if (c.cost < best.cost - 1e-6)
+                best = c;
+        }
+    return best.place;
+}
+
+}  // namespace
+
+QRectF leastCoveringPlace(const QSizeF& size, const QPointF& at, const QList<QRectF>& taken,
+                          const QList<QRectF>& pictures, const QRectF& card) {
+    return leastCovering(size, at, taken, pictures, card).place;
+}
+
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card,
+                     const QList<QRectF>& pictures) {
     for (const QSizeF& s : sizes)
         if (const auto r = freePlaceFor(QRectF(at, s), taken, card))
             return *r;
-    return ontoCard(QRectF(at, sizes.value(sizes.size() - 1)), card);
+    return leastCoveringOf(sizes, at, taken, pictures, card);
+}
+
+namespace {
+
+// The first clear place of `size` in reading order: its top at the card's
+// (less the clearance) or just under what is taken, its left likewise.
+std::optional<QRectF> firstInReadingOrder(const QSizeF& size, const QList<QRectF>& taken, const QRectF& card) {
+    const double w = size.width(), h = size.height(), gap = FieldClearance, margin = gap - 0.001;
+    std::vector<double> ys = {card.top() + gap};
+    for (const QRectF& t : taken)
+        ys.push_back(t.bottom() + gap);
+    std::sort(ys.begin(), ys.end());
+    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+    for (double y : ys) {
+        if (y < card.top() || y + h > card.bottom() - gap + 1e-9)
+            continue;
+        // What meets the line, as spans of x its left may not take.
+        std::vector<std::pair<double, double>> blocked;
+        for (const QRectF& t : taken)
+            if (t.top() < y + h + margin && t.bottom() > y - margin)
+                blocked.push_back({t.left() - margin - w, t.right() + margin});
+        std::sort(blocked.begin(), blocked.end());
+        double x = card.left() + gap;
+        for (const auto& [from, to] : blocked) {
+            if (from >= x)
+                break;
+            if (to > x)
+                x = std::max(x, to - margin + gap);
+        }
+        if (x + w <= card.right() - gap + 1e-9)
+            return QRectF(x, y, w, h);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const QRectF& card,
+                    const QList<QRectF>& pictures) {
+    std::optional<QRectF> first;
+    for (const QSizeF& s : sizes)
+        if (const auto r = firstInReadingOrder(s, taken, card))
+            if (!first || std::make_tuple(r->top(), r->left(), r->width() * r->height()) <
+                              std::make_tuple(first->top(), first->left(), first->width() * first->height()))
+                first = r;
+    return first ? *first : fieldPlaceFor(sizes, card.topLeft(), taken, card, pictures);
 }
 
 namespace {
@@ -140,7 +328,8 @@ SidePlace sidePlace(const QRectF& p, const QSizeF& s, Beside side) {
 }  // namespace
 
 BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
-                           const QList<QRectF>& taken, const QRectF& card) {
+                           const QList<QRectF>& taken, const QRectF& card, bool partnerMoves,
+                           const QList<QRectF>& pictures) {
     // A side's band lies outside the partner: only the rest can be in the way.
     for (const QSizeF& s : sizes) {
         for (Beside side : sides) {
@@ -154,18 +343,31 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
                 return {*r, partner};
         }
     }
-    // Nowhere beside it where it stands: the two go together where both are
-    // clear.
-    for (const QSizeF& s : sizes)
-        for (Beside side : sides) {
-            const QRectF field = sidePlace(partner, s, side).place;
-            const QRectF both = field | partner;
-            if (const auto r = freePlaceFor(both, taken, card)) {
-                const QPointF by = r->topLeft() - both.topLeft();
-                return {field.translated(by), partner.translated(by)};
+    const Beside first = sides.value(0, Beside::Above);
+    if (partnerMoves) {
+        // Nowhere beside it where it stands: the two go together where both
+        // are clear.
+        for (const QSizeF& s : sizes)
+            for (Beside side : sides) {
+                const QRectF field = sidePlace(partner, s, side).place;
+                const QRectF both = field | partner;
+                if (const auto r = freePlaceFor(both, taken, card)) {
+                    const QPointF by = r->topLeft() - both.topLeft();
+                    return {field.translated(by), partner.translated(by)};
+                }
             }
-        }
-    return {ontoCard(sidePlace(partner, sizes.value(sizes.size() - 1), sides.value(0, Beside::Above)).place, card),
+    }
+    // The partner stays: the field goes to the clear place nearest its
+    // first side, else where it covers the least, never over its partner.
+    QList<QRectF> withPartner = taken;
+    withPartner << partner;
+    for (const QSizeF& s : sizes)
+        if (const auto r = freePlaceFor(sidePlace(partner, s, first).place, withPartner, card))
+            return {*r, partner};
+    QList<QRectF> keepOff = pictures;
+    keepOff << partner;
+    return {leastCoveringOf(sizes, sidePlace(partner, sizes.value(sizes.size() - 1), first).place.topLeft(),
+                            withPartner, keepOff, card),
             partner};
 }
 

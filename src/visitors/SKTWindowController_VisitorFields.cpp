@@ -19,6 +19,7 @@
 #include "visitors/VisitorPanel.h"
 #include "visitors/VisitorTopic.h"
 #include <QAction>
+#include <algorithm>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -78,9 +79,11 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     const QRectF card = w._graphicView->cardRect();
     const GraphicList& side = ::Card_Front_Or_Back == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
     const std::shared_ptr<SKTGraphic> self = w.currentCanvas()->Selcect_Ctrl_With_ID(ctrl_id);
-    const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self) : QList<QSizeF>{ctrl_bound.size()};
+    const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self, card.size()) : QList<QSizeF>{ctrl_bound.size()};
+    const QList<QRectF> pictures = zelk::pictureRects(side, self.get());
     auto alone = [&](const QPointF& at) {
-        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, zelk::drawnRects(side, self.get()), card), nullptr, {}};
+        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, zelk::drawnRects(side, self.get()), card, pictures),
+                               nullptr, {}};
     };
     if (rule == Rule::None)
         return alone(QPointF(0, 0));
@@ -92,8 +95,23 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     const QList<zelk::Beside> sides = rule == Rule::Left ? QList{zelk::Beside::Before, zelk::Beside::Above}
                                                          : QList{zelk::Beside::After, zelk::Beside::Below};
     const zelk::BesidePlace at = zelk::besidePlaceFor(w.rf_control_rect, sizes, sides,
-                                                      zelk::drawnRects(side, self.get(), other.get()), card);
+                                                      zelk::drawnRects(side, self.get(), other.get()), card,
+                                                      true, pictures);
     return {at.field, other, at.partner};
+}
+
+// Whether a field's text, its box grown into the room below it, is drawn
+// whole on the card and clear of the rest of the side.
+bool fitsWhereItStands(const SKTGraphic& g, const GraphicList& side, const QRectF& card) {
+    const std::shared_ptr<SKTGraphic> grown = g.clone();
+    SKTGraphicView::fitTextHeight(*grown, side, card);
+    const QRectF drawn = grown->drawingBounds();
+    constexpr double Slack = 0.01;
+    if (!card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn))
+        return false;
+    const QRectF inner = drawn.adjusted(Slack, Slack, -Slack, -Slack);
+    const QList<QRectF> others = zelk::drawnRects(side, &g);
+    return std::none_of(others.cbegin(), others.cend(), [&inner](const QRectF& r) { return inner.intersects(r); });
 }
 
 }  // namespace
@@ -130,20 +148,24 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
             if (!show_value) {
                 g->Set_Ctrl_Is_Visible(false);
             } else {
-                if (set_pos) {
+                const QRectF card = currentCanvas()->cardRect();
+                if (image)
+                    static_cast<SKTImage*>(g.get())->setFilePath(text, true);
+                else
+                    g->Set_text_value(text);
+                // A row the desk added is placed anew when what is typed
+                // into it no longer fits where it stands.
+                const bool row = ctrl_id.contains(QLatin1String("_field")) || ctrl_id.contains(QLatin1String("_label"));
+                if (set_pos || (row && !image && !fitsWhereItStands(*g, graphics, card))) {
                     const PanelFieldPlace at = panelFieldPlace(*this, ctrl_id, g->bounds());
                     g->setBounds(at.field);
                     if (at.partner)
                         at.partner->setBounds(at.partnerAt);
                 }
-                if (image) {
-                    static_cast<SKTImage*>(g.get())->setFilePath(text, true);
-                } else {
-                    g->Set_text_value(text);
-                    // As typed on the canvas: the box takes its lines' height
-                    // where the side has room for them.
-                    SKTGraphicView::fitTextHeight(*g, graphics, currentCanvas()->cardRect());
-                }
+                // As typed on the canvas: the box takes its lines' height
+                // where the side has room for them.
+                if (!image)
+                    SKTGraphicView::fitTextHeight(*g, graphics, card);
                 g->Set_Ctrl_Is_Visible(true);
                 currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);
             }
