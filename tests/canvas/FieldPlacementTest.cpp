@@ -11,6 +11,9 @@
 #include "foundation/SKTText.h"
 #include "foundation/Shape_Control.h"
 
+#include <cmath>
+#include <random>
+
 using namespace zelk;
 using namespace zelk::test;
 
@@ -55,6 +58,39 @@ TEST(FieldPlacement, ClearPlaces) {
         SCOPED_TRACE(c.note);
         const QRectF placed = fieldPlaceFor({c.wanted.size()}, c.wanted.topLeft(), c.taken, Card, c.pictures);
         EXPECT_EQ(placed, QRectF(c.expected, c.wanted.size())) << rectText(placed).toStdString();
+    }
+    // Random sides on a grid of 1 (so that edges touch and distances tie)
+    // against the plain search: every corner the side makes, nearest first,
+    // checked against every rectangle.
+    auto plainSearch = [](const QRectF& wanted, const QList<QRectF>& taken) -> std::optional<QRectF> {
+        auto clear = [&](const QRectF& r, double m) {
+            return std::none_of(taken.cbegin(), taken.cend(),
+                                [&](const QRectF& t) { return r.adjusted(-m, -m, m, m).intersects(t); });
+        };
+        if (Card.contains(wanted) && clear(wanted, 0))
+            return wanted;
+        const double w = wanted.width(), h = wanted.height(), g = FieldClearance;
+        QList<double> xs = {wanted.x(), g, Card.right() - g - w}, ys = {wanted.y(), g, Card.bottom() - g - h};
+        for (const QRectF& t : taken)
+            xs << t.right() + g << t.left() - g - w, ys << t.bottom() + g << t.top() - g - h;
+        std::optional<std::tuple<double, double, double>> best;
+        for (double y : ys)
+            for (double x : xs)
+                if (Card.contains(QRectF(x, y, w, h)) && clear(QRectF(x, y, w, h), g - 0.001)) {
+                    const double dx = x - wanted.x(), dy = y - wanted.y();
+                    best = std::min(best.value_or(std::tuple(HUGE_VAL, 0.0, 0.0)), std::tuple(dx * dx + dy * dy, y, x));
+                }
+        return best ? std::optional(QRectF(std::get<2>(*best), std::get<1>(*best), w, h)) : std::nullopt;
+    };
+    std::mt19937 rng(47);
+    auto at = [&rng](int n) { return double(int(rng() % unsigned(n)) - 10); };
+    for (int layout = 0; layout < 300; ++layout) {
+        QList<QRectF> taken;
+        for (int i = int(rng() % 40); i > 0; --i)
+            taken << QRectF(at(260), at(170), at(60) + 5, at(40) + 5);  // some of no or negative size
+        const QRectF wanted(at(260), at(170), at(80) + 11, at(50) + 11);
+        SCOPED_TRACE(layout);
+        EXPECT_EQ(freePlaceFor(wanted, taken, Card), plainSearch(wanted, taken));
     }
 }
 
