@@ -148,8 +148,9 @@ void BM_AddFieldOnBusySide(benchmark::State& state) {
         const auto value = c.view.createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(), "F",
                                                        "Building 7, third floor, east wing", "F_field1");
         const zelk::BesidePlace at =
-            zelk::besidePlaceFor(caption->bounds(), zelk::fieldSizes(*value), after,
-                                 zelk::drawnRects(c.view.graphics(), value.get(), caption.get()), c.view.cardRect());
+            zelk::besidePlaceFor(caption->bounds(), zelk::fieldSizes(*value, CardSize), after,
+                                 zelk::drawnRects(c.view.graphics(), value.get(), caption.get()), c.view.cardRect(),
+                                 true, zelk::pictureRects(c.view.graphics(), value.get()));
         value->setBounds(at.field);
         benchmark::DoNotOptimize(at);
     }

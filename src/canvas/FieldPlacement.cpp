@@ -296,69 +296,111 @@ struct Covering {
     double cost = std::numeric_limits<double>::infinity(), distance = 0;
 };
 
-// The places along one axis where what a box of `extent` covers can be
-// least: the ends of its room, the wanted one, and the edges of what it may
-// meet (`spans`) where the box starts or ends meeting it, wholly or not.
-std::vector<double> coverCandidates(double lo, double hi, double wanted, double extent,
-                                    const QList<std::pair<double, double>>& spans) {
-    std::vector<double> at = {lo, hi, wanted};
-    for (const auto& [from, to] : spans) {
-        const double meet = std::min(extent, to - from);
-        at.insert(at.end(), {from - extent, to, from - extent + meet, to - meet, to + FieldClearance,
-                             from - FieldClearance - extent});
+// What a side's rectangles cover, counted on a grid of cells over the card
+// (a cell any of them touches counts whole) and summed, so that what a box
+// anywhere covers is read at once.
+class CoverMap {
+public:
+    CoverMap(const QList<QRectF>& rects, const QRectF& card, double cell)
+        : card_(card), cell_(cell), cols_(cellsAlong(card.width())), rows_(cellsAlong(card.height())),
+          sums_(size_t(cols_ + 1) * size_t(rows_ + 1), 0.0) {
+        // Each rectangle's corners into a difference grid, then summed twice:
+        // once into the count of each cell, once into the counts' sums.
+        std::vector<double> diff(sums_.size(), 0.0);
+        auto at = [this](int col, int row) { return size_t(row) * size_t(cols_ + 1) + size_t(col); };
+        for (const QRectF& r : rects) {
+            const auto [c0, c1] = span(r.left() - card.left(), r.right() - card.left(), cols_);
+            const auto [r0, r1] = span(r.top() - card.top(), r.bottom() - card.top(), rows_);
+            if (c0 >= c1 || r0 >= r1)
+                continue;
+            diff[at(c0, r0)] += 1;
+            diff[at(c1, r0)] -= 1;
+            diff[at(c0, r1)] -= 1;
+            diff[at(c1, r1)] += 1;
+        }
+        for (int row = 0; row < rows_; ++row)
+            for (int col = 0; col < cols_; ++col) {
+                double& d = diff[at(col, row)];
+                if (col > 0)
+                    d += diff[at(col - 1, row)];
+                if (row > 0)
+                    d += diff[at(col, row - 1)];
+                if (col > 0 && row > 0)
+                    d -= diff[at(col - 1, row - 1)];
+                sums_[at(col + 1, row + 1)] = d + sums_[at(col, row + 1)] + sums_[at(col + 1, row)] - sums_[at(col, row)];
+                if (d < 0.5)
+                    uncovered_ += cell_ * cell_;
+            }
     }
-    std::vector<double> out;
-    for (double v : at)
-        if (v >= lo - 1e-9 && v <= hi + 1e-9)
-            out.push_back(std::clamp(v, lo, hi));
-    std::sort(out.begin(), out.end());
-    out.erase(std::unique(out.begin(), out.end(), [](double a, double b) { return b - a < 1e-6; }), out.end());
-    return out;
+    // The room no rectangle touches, in square points.
+    double uncovered() const { return uncovered_; }
+    // What the box covers, in square points.
+    double covered(const QRectF& box) const {
+        const auto [c0, c1] = span(box.left() - card_.left(), box.right() - card_.left(), cols_);
+        const auto [r0, r1] = span(box.top() - card_.top(), box.bottom() - card_.top(), rows_);
+        if (c0 >= c1 || r0 >= r1)
+            return 0;
+        auto at = [this](int col, int row) { return sums_[size_t(row) * size_t(cols_ + 1) + size_t(col)]; };
+        return (at(c1, r1) - at(c0, r1) - at(c1, r0) + at(c0, r0)) * cell_ * cell_;
+    }
+
+private:
+    int cellsAlong(double length) const { return std::max(1, int(std::ceil(length / cell_ - 1e-9))); }
+    // The cells from `from` to `to` (from the card's edge) touch, as [first, end).
+    std::pair<int, int> span(double from, double to, int cells) const {
+        const int first = std::clamp(int(std::floor(from / cell_ + 1e-9)), 0, cells);
+        const int end = std::clamp(int(std::ceil(to / cell_ - 1e-9)), 0, cells);
+        return {first, end};
+    }
+    QRectF card_;
+    double cell_;
+    int cols_, rows_;
+    std::vector<double> sums_;
+    double uncovered_ = 0;
+};
+
+// The cell of the cover maps: a point, coarser on a large card so that a
+// map holds at most about a quarter of a million cells.
+double coverCell(const QRectF& card) {
+    return std::max(1.0, std::sqrt(card.width() * card.height() / 250000.0));
 }
 
-// What covers the least changes evenly between such edges (on both axes),
-// so the least lies at a pair of them.
-Covering leastCovering(const QSizeF& size, const QPointF& at, const QList<QRectF>& taken,
-                       const QList<QRectF>& pictures, const QRectF& card) {
+// The places a box of `extent` is tried at along one axis: every cell from
+// the low end, the high end and the wanted one.
+std::vector<double> coverCandidates(double lo, double hi, double wanted, double cell) {
+    std::vector<double> at = {std::clamp(wanted, lo, hi), hi};
+    for (double v = lo; v < hi; v += cell)
+        at.push_back(v);
+    return at;
+}
+
+// The place of the box that covers the least of `cover` and none of
+// `keepOff` (where there is none such, the least of all), the nearest to
+// the wanted one of equals.
+Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& cover, const CoverMap* keepOff,
+                       const QRectF& card) {
     const double w = std::min(size.width(), card.width()), h = std::min(size.height(), card.height());
     const QPointF wanted = ontoCard(QRectF(at, QSizeF(w, h)), card).topLeft();
-    QList<std::pair<double, double>> rows;
-    for (const QRectF& t : taken)
-        rows.append({t.top(), t.bottom()});
-    const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), h, rows);
-    auto search = [&](bool clearOfPictures) {
+    const double cell = coverCell(card);
+    const std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
+    const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
+    auto search = [&](const CoverMap* avoid) {
         Covering best;
-        for (double y : ys) {
-            QList<QRectF> band, bandPictures;
-            QList<std::pair<double, double>> spans;
-            for (const QRectF& t : taken)
-                if (t.top() < y + h && t.bottom() > y) {
-                    band << t;
-                    spans.append({t.left(), t.right()});
-                }
-            for (const QRectF& p : pictures)
-                if (p.top() < y + h && p.bottom() > y)
-                    bandPictures << p;
-            for (double x : coverCandidates(card.left(), card.right() - w, wanted.x(), w, spans)) {
+        for (double y : ys)
+            for (double x : xs) {
                 const QRectF r(x, y, w, h);
-                if (clearOfPictures && std::any_of(bandPictures.cbegin(), bandPictures.cend(),
-                                                   [&r](const QRectF& p) { return r.intersects(p); }))
+                if (avoid && avoid->covered(r) > 0)
                     continue;
-                double cost = 0;
-                for (const QRectF& t : band) {
-                    const QRectF met = r & t;
-                    cost += met.width() * met.height();
-                }
+                const double cost = cover.covered(r);
                 const double dx = x - wanted.x(), dy = y - wanted.y(), distance = dx * dx + dy * dy;
                 if (cost < best.cost - 1e-6 || (cost < best.cost + 1e-6 && distance < best.distance))
                     best = {r, cost, distance};
             }
-        }
         return best;
     };
-    Covering best = search(!pictures.isEmpty());
+    Covering best = search(keepOff);
     if (!std::isfinite(best.cost))
-        best = search(false);
+        best = search(nullptr);
     return best;
 }
 
@@ -370,10 +412,11 @@ QRectF leastCoveringOf(const QList<QSizeF>& sizes, const QPointF& at, const QLis
     std::stable_sort(smallest.begin(), smallest.end(),
                      [](const QSizeF& a, const QSizeF& b) { return a.width() * a.height() < b.width() * b.height(); });
     smallest = smallest.mid(0, 3);
+    const CoverMap cover(taken, card, coverCell(card)), keepOff(pictures, card, coverCell(card));
     Covering best;
     for (const QSizeF& s : sizes)
         if (smallest.contains(s)) {
-            const Covering c = leastCovering(s, at, taken, pictures, card);
+            const Covering c = leastCovering(s, at, cover, pictures.isEmpty() ? nullptr : &keepOff, card);
             if (c.cost < best.cost - 1e-6)
                 best = c;
         }
@@ -382,9 +425,13 @@ QRectF leastCoveringOf(const QList<QSizeF>& sizes, const QPointF& at, const QLis
 
 }  // namespace
 
-QRectF leastCoveringPlace(const QSizeF& size, const QPointF& at, const QList<QRectF>& taken,
+double freeRoom(const QList<QRectF>& taken, const QRectF& card) {
+    return CoverMap(taken, card, coverCell(card)).uncovered();
+}
+
+QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
                           const QList<QRectF>& pictures, const QRectF& card) {
-    return leastCovering(size, at, taken, pictures, card).place;
+    return leastCoveringOf(sizes, at, taken, pictures, card);
 }
 
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card,
@@ -438,7 +485,7 @@ QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, cons
             if (!first || std::make_tuple(r->top(), r->left(), r->width() * r->height()) <
                               std::make_tuple(first->top(), first->left(), first->width() * first->height()))
                 first = r;
-    return first ? *first : fieldPlaceFor(sizes, card.topLeft(), taken, card, pictures);
+    return first ? *first : leastCoveringOf(sizes, card.topLeft(), taken, pictures, card);
 }
 
 namespace {

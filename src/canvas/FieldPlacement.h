@@ -61,10 +61,14 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
 // drawn around it), which no field may be put over to make room.
 QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except = nullptr);
 
-// The rectangle of `size` on `card` that covers the least of `taken` and
-// none of `pictures` (where every place covers one, the least of all), the
-// nearest to `at` of equals.
-QRectF leastCoveringPlace(const QSizeF& size, const QPointF& at, const QList<QRectF>& taken,
+// The room on `card` that none of `taken` touches, in square points (to
+// the point).
+double freeRoom(const QList<QRectF>& taken, const QRectF& card);
+
+// The rectangle of one of the smallest of `sizes` on `card` that covers
+// the least of `taken` and none of `pictures` (where every place covers
+// one, the least of all), the nearest to `at` of equals.
+QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
                           const QList<QRectF>& pictures, const QRectF& card);
 
 // Where a new field lands when its rule puts it at `at`: the first of its

@@ -181,7 +181,7 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             for (qsizetype i = 0; !unit && i < units.size(); ++i)
                 unit = zelk::freePlaceFor(QRectF(i % 2 == 0 ? ruleAbove : ruleBefore, units.at(i)), taken, card);
             if (!unit)
-                unit = zelk::fieldPlaceFor(units, ruleAbove, taken, card, pictures);
+                unit = zelk::leastCoveringPlace(units, ruleAbove, taken, pictures, card);
             const qsizetype chosen = units.indexOf(unit->size());
             const bool above = chosen < 0 || chosen % 2 == 0;
             const QSizeF own = sizes.value(chosen >= 0 ? chosen / 2 : sizes.size() - 1);

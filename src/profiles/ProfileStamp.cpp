@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <optional>
 #include <iterator>
 
 namespace zelk {
@@ -96,10 +97,35 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         canvas->setFieldFlow(t.flow);
         return stampOnce(profile);
     };
+    // A size at which the new fields need more room than the side has free
+    // is not tried: they cannot all land clear. Where that is so at the
+    // smallest, only its try at the rules' places is made.
+    std::optional<double> room;
+    GraphicList made;
+    auto tooBig = [&](const Try& t) {
+        if (!room || (t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces))
+            return false;
+        const double scale = t.scale;
+        const QRectF card = canvas->cardRect();
+        double needed = 0;
+        for (const std::shared_ptr<SKTGraphic>& f : made) {
+            double least = std::numeric_limits<double>::max();
+            for (const QSizeF& s : fieldSizes(*f, card.size(), {scale, scale}, false))
+                least = std::min(least, (s.width() + FieldClearance) * (s.height() + FieldClearance));
+            needed += least;
+        }
+        return needed > *room;
+    };
     bool done = false;
     qsizetype best = 0;
     int fewest = std::numeric_limits<int>::max();
-    for (qsizetype i = 0; i < tries.size(); ++i) {
+    auto next = [&](qsizetype after) {
+        qsizetype i = after + 1;
+        while (i < tries.size() && tooBig(tries.at(i)))
+            ++i;
+        return i;
+    };
+    for (qsizetype i = next(-1); i < tries.size(); i = next(i)) {
         done = attempt(tries.at(i));
         if (!done)
             break;
@@ -110,7 +136,14 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         }
         if (notClear == 0)
             break;
-        const bool last = i == tries.size() - 1;
+        if (!room) {
+            GraphicList kept;
+            for (const std::shared_ptr<SKTGraphic>& g : canvas->graphics())
+                if (g && g->ctrl_is_visible)
+                    (before.contains(g) ? kept : made) << g;
+            room = freeRoom(drawnRects(kept), canvas->cardRect());
+        }
+        const bool last = next(i) >= tries.size();
         if (last && best == i)
             break;
         undo();
