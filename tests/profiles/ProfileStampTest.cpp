@@ -137,6 +137,7 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
         QSizeF card;
         QList<Text> design;
         bool everything = false;  // every field and the photo
+        bool room = true;         // for all of them at half size
     };
     auto texts = [](const QSizeF& card) {
         const double w = std::min(150.0, card.width() - 16);
@@ -168,6 +169,8 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
         {"portrait, every field and the photo", cr80.transposed(), ownTexts(cr80.transposed()), true},
         // No room above it or before it: its caption goes elsewhere.
         {"landscape, the name placed by the user in the corner", cr80, {{{2, 2, 230, 0}, name, false, Fup_Name}}},
+        // Some meet others, none lies under the photo.
+        {"a badge too small for them all", {150, 95}, {}, true, false},
     };
     const QList<int> six = {zelk::SlotName, zelk::SlotTitle, zelk::SlotCompany, zelk::SlotSlogan, zelk::SlotPhone,
                             zelk::SlotEmail};
@@ -211,6 +214,15 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
         w().Fill_User_profile_info_front_side();
         const qsizetype made = 2 * stamped.size() + (c.everything ? 1 : 0) - (c.design.value(0).id.isEmpty() ? 0 : 1);
         ASSERT_EQ(side.size(), c.design.size() + made);
+        if (!c.room) {
+            const auto photoShown = w()._graphicView->Selcect_Ctrl_With_ID(Fup_Photo);
+            ASSERT_TRUE(photoShown);
+            for (const auto& g : side) {
+                EXPECT_TRUE(g == photoShown || !g->drawingBounds().intersects(photoShown->drawingBounds()))
+                    << g->Text_Value.toStdString();
+            }
+            continue;
+        }
         EXPECT_EQ(zelk::test::overlapsOn(side, c.card).join(" | ").toStdString(), "");
         for (qsizetype i = 0; i < before.size(); ++i) {
             EXPECT_EQ(before.at(i)->bounds(), places.at(i)) << before.at(i)->Text_Value.toStdString();
