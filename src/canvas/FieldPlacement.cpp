@@ -5,6 +5,8 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTText.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -255,6 +257,14 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
     const double smallest = std::clamp(scales.smallest, SmallestFieldScale, largest);
     const int steps = largest - smallest < 0.001 ? 0 : FieldScaleSteps;
     const std::shared_ptr<SKTGraphic> t = field.clone();
+    // No box narrower than its longest word (at its own size here), which
+    // would break inside it.
+    double word = 0;
+    for (const QString& w : field.Text_Value.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        t->Set_text_value(w);
+        word = std::max(word, static_cast<const SKTText&>(*t).naturalTextSize().width());
+    }
+    t->Set_text_value(field.Text_Value);
     QList<QSizeF> sizes;
     for (int step = 0; step <= steps; ++step) {
         t->text_ctrl_font.setPointSizeF(own * (largest - (largest - smallest) * step / std::max(steps, 1)));
@@ -262,11 +272,13 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
         // text's width at least, where that comes first), then boxes of
         // about two and three lines of it, a new text's width, and a short
         // text's own.
+        const double share = t->text_ctrl_font.pointSizeF() / own;
         const double line = std::min(static_cast<const SKTText&>(*t).naturalTextSize().width(), room);
+        const double least = std::min(line, std::ceil(word * share) + 1);
         const double start = std::min(NewTextWidth, room);
         QList<double> widths = {startWidthFirst ? std::max(line, start) : line};
         for (double w : {std::ceil(line / 2) + 2, std::ceil(line / 3) + 2, start, line})
-            if (w < widths.last() - 4)
+            if (w < widths.last() - 4 && w >= least)
                 widths << w;
         QList<QSizeF> scale;
         for (double w : widths) {
