@@ -290,6 +290,8 @@ protected:
                 // its smallest size, never over a picture.
                 for (const QString& id : {row.captionId, row.valueId}) {
                     const auto g = graphic(id, side);
+                    // In the pass's own fields' font (5 to 8 points), not the canvas's 12.
+                    EXPECT_LE(g->text_ctrl_font.pointSizeF(), 8) << id.toStdString();
                     const QRectF drawn = g->drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
                     const QList<QRectF> others = drawnRects(graphics, g.get());
                     const bool meets = std::any_of(others.cbegin(), others.cend(),
