@@ -6,6 +6,7 @@
 // as the card allows; a caption beside its value. Where the card has no room
 // for its own size, the field takes a smaller one (and is drawn smaller in
 // its frame); where it has none at all, the rule's place moved onto the card.
+#include "foundation/DrawingCodes.h"      // SmallestFieldScale
 #include "foundation/ProfileFieldTable.h"  // isFieldId
 
 #include <QList>
@@ -40,16 +41,49 @@ QRectF ontoCard(const QRectF& r, const QRectF& card);
 QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except = nullptr,
                          const SKTGraphic* partner = nullptr);
 
-// The sizes a new field's box may take, largest first, all of its width: a
-// text's lines at `largestScale` of its own size and then at smaller ones
-// down to the smallest a field is drawn at (its drawing then shrinks to fit
-// the box); a picture its own.
-QList<QSizeF> fieldSizes(const SKTGraphic& field, double largestScale = 1.0);
+// The shares of its own font size a new field's text may be drawn at: all
+// of them from the largest down (a field alone), or one (the fields of a
+// stamping, which share their size).
+struct FieldScales {
+    double largest = 1.0;
+    double smallest = SmallestFieldScale;
+};
+
+// The sizes a new field's box may take, largest text first: at each scale
+// of `scales`, the text's lines in boxes from as wide as its longest line
+// (no wider than the card's room; a short text first in a new text's
+// width where `startWidthFirst`) down to narrower ones of more lines; its
+// drawing then shrinks to fit the box. A picture takes its own size.
+QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScales scales = {},
+                         bool startWidthFirst = true);
+
+// The pictures of a side as drawn (images and barcodes, each with a frame
+// drawn around it), which no field may be put over to make room.
+QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except = nullptr);
+
+// The room on `card` that none of `taken` touches, in square points (to
+// the point).
+double freeRoom(const QList<QRectF>& taken, const QRectF& card);
+
+// The rectangle of one of the smallest of `sizes` on `card` that covers
+// the least of `taken` and none of `pictures` (where every place covers
+// one, the least of all), the nearest to `at` of equals.
+QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
+                          const QList<QRectF>& pictures, const QRectF& card);
 
 // Where a new field lands when its rule puts it at `at`: the first of its
 // sizes that has a free place on the card (the nearest); where none has,
-// the last (the smallest) at `at`, moved onto the card.
-QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card);
+// the place of one of its smallest sizes that covers the least, clear of
+// `pictures`.
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card,
+                     const QList<QRectF>& pictures = {});
+
+// Where a field of many lands when the fields fill the card line by line:
+// the clear place of one of its sizes that comes first in reading order
+// (the upper, then the left one; the one of least room of equals);
+// where none has one, as fieldPlaceFor.
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const QRectF& card,
+                    const QList<QRectF>& pictures = {});
 
 // The sides of a partner a field may stand on, aligned with its top or left
 // edge: a caption above or before its value, a value after or below its
@@ -64,12 +98,15 @@ struct BesidePlace {
 
 // A field of one of `sizes` (largest first) beside `partner`, on the first
 // of `sides` (in that order) where it lies on the card clear of `taken`;
-// else slid along that side of the partner as little as clears it; else the
-// two moved together to the nearest place on the card where both are clear;
-// where there is none, the last (smallest) size on the first side, moved
-// onto the card. `taken` leaves the partner out.
+// else slid along that side of the partner as little as clears it; else,
+// where the partner may move (made with the field), the two moved together
+// to the nearest place on the card where both are clear; else the field
+// alone at the clear place nearest its first side; where there is none,
+// the field at the place that covers the least (clear of `pictures` and of
+// the partner, which stays). `taken` leaves the partner out.
 BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
-                           const QList<QRectF>& taken, const QRectF& card);
+                           const QList<QRectF>& taken, const QRectF& card, bool partnerMoves = true,
+                           const QList<QRectF>& pictures = {});
 
 // The rule's place of a caption of `caption`'s size beside its value,
 // regardless of the rest: above it (its foot on the value's top); where

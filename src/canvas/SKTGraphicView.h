@@ -20,6 +20,7 @@
 // records its steps; the alignment and size operations and the
 // Frame_main_Pic_* operations do not, since the main window's commands
 // record one step after calling them.
+#include "canvas/FieldPlacement.h"
 #include "canvas/SideGraphicsModel.h"
 #include "canvas/UndoStacks.h"
 #include "foundation/SKTGraphic.h"
@@ -122,9 +123,29 @@ public:
     std::shared_ptr<SKTGraphic> createGraphicOfClass(zelk::GraphicKind controlClass, bool use_rect,
                                                      const QRectF& bound_rect, const QString& card_side,
                                                      const QString& ctrl_value, const QString& ctrl_ID);
-    // New fields take sizes up to this share of their own font size (1, as
-    // long as a stamping of many fields does not lower it to fit them all).
-    void setLargestFieldScale(double scale) { largestFieldScale_ = scale; }
+    // The shares of their own font size new fields are drawn at: from 1
+    // down to the smallest, or one, which a stamping gives all its fields.
+    void setFieldScales(zelk::FieldScales scales) { fieldScales_ = scales; }
+    // While a batch of new fields is open (a stamping), a value made in it
+    // moves with its caption where the caption has no room beside it; a
+    // value made before keeps its place.
+    void openFieldBatch() {
+        fieldBatch_.clear();
+        ledFromAbove_.clear();
+        fieldBatchOpen_ = true;
+    }
+    void closeFieldBatch() {
+        fieldBatch_.clear();
+        ledFromAbove_.clear();
+        fieldBatchOpen_ = false;
+    }
+    // The caption a value about to be made in a batch will have: the value
+    // then lands with room for it before it, on its line.
+    void setFieldLead(const QString& caption) { fieldLead_ = caption; }
+    // How a batch's new texts are laid out: at their rules' places, or
+    // filling the card line by line (where they have no room there).
+    enum class FieldFlow { RulePlaces, Lines };
+    void setFieldFlow(FieldFlow flow) { fieldFlow_ = flow; }
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -245,7 +266,13 @@ private:
 
     SKTDocument* document_ = nullptr;
     int side_ = 0;
-    double largestFieldScale_ = 1.0;
+    zelk::FieldScales fieldScales_;
+    bool fieldBatchOpen_ = false;
+    QList<const SKTGraphic*> fieldBatch_;
+    QString fieldLead_;
+    // The values of the batch whose captions' room was kept above them.
+    QList<const SKTGraphic*> ledFromAbove_;
+    FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
     zelk::SideGraphicsModel model_;
     zelk::CanvasHost* host_ = nullptr;
     SKTGrid* _grid = nullptr;

@@ -140,16 +140,62 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     if (zelk::isFieldId(ctrl_ID)) {
         const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
         const auto value = field && field->captionId == ctrl_ID ? model_.textOrImageWithId(field->valueId) : nullptr;
-        const QList<QSizeF> sizes = zelk::fieldSizes(*g, largestFieldScale_);
+        const QRectF card = cardRect();
+        // A batch's fields take the room their lines need, no more.
+        const QList<QSizeF> sizes = zelk::fieldSizes(*g, card.size(), fieldScales_, !fieldBatchOpen_);
+        const QList<QRectF> pictures = zelk::pictureRects(graphics());
         if (value && value->ctrl_is_visible) {
+            // Beside the value as drawn; a value made before keeps its place.
+            // A batch's captions go before their values first, where room
+            // was kept for them.
+            const bool valueMoves = fieldBatch_.contains(value.get());
+            const QRectF drawn = value->drawingBounds();
+            const bool before = fieldBatchOpen_ && !ledFromAbove_.contains(value.get());
+            const QList<zelk::Beside> sides = before ? QList{zelk::Beside::Before, zelk::Beside::Above}
+                                                     : QList{zelk::Beside::Above, zelk::Beside::Before};
             const zelk::BesidePlace at =
-                zelk::besidePlaceFor(value->bounds(), sizes, {zelk::Beside::Above, zelk::Beside::Before},
-                                     zelk::drawnRects(graphics(), nullptr, value.get()), cardRect());
+                zelk::besidePlaceFor(drawn, sizes, sides, zelk::drawnRects(graphics(), nullptr, value.get()), card,
+                                     valueMoves, pictures);
             g->setBounds(at.field);
-            value->setBounds(at.partner);
+            if (valueMoves)
+                value->setBounds(value->bounds().translated(at.partner.topLeft() - drawn.topLeft()));
+        } else if (fieldBatchOpen_ && !fieldLead_.isEmpty() && isText) {
+            // A value with the room for its caption kept before it on its
+            // line, or above it, whichever lands it first.
+            const std::shared_ptr<SKTGraphic> caption = zelk::makeGraphic(GraphicKind::Text);
+            caption->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
+            caption->Set_text_value(fieldLead_);
+            const QSizeF lead =
+                zelk::fieldSizes(*caption, card.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
+            // Above it first, as the rule has it, then before it.
+            QList<QSizeF> units;
+            for (const QSizeF& s : sizes)
+                units << QSizeF(std::max(lead.width(), s.width()), lead.height() + s.height())
+                      << QSizeF(lead.width() + s.width(), std::max(lead.height(), s.height()));
+            const QList<QRectF> taken = zelk::drawnRects(graphics());
+            const QPointF rule = g->bounds().topLeft();
+            const QPointF ruleAbove = rule - QPointF(0, lead.height()), ruleBefore = rule - QPointF(lead.width(), 0);
+            std::optional<QRectF> unit;
+            if (fieldFlow_ == FieldFlow::Lines)
+                unit = zelk::flowPlaceFor(units, taken, card, pictures);
+            for (qsizetype i = 0; !unit && i < units.size(); ++i)
+                unit = zelk::freePlaceFor(QRectF(i % 2 == 0 ? ruleAbove : ruleBefore, units.at(i)), taken, card);
+            if (!unit)
+                unit = zelk::leastCoveringPlace(units, ruleAbove, taken, pictures, card);
+            const qsizetype chosen = units.indexOf(unit->size());
+            const bool above = chosen < 0 || chosen % 2 == 0;
+            const QSizeF own = sizes.value(chosen >= 0 ? chosen / 2 : sizes.size() - 1);
+            const QPointF offset = above ? QPointF(0, lead.height()) : QPointF(lead.width(), 0);
+            g->setBounds(zelk::ontoCard(QRectF(unit->topLeft() + offset, own), card));
+            if (above)
+                ledFromAbove_ << g.get();
+        } else if (fieldFlow_ == FieldFlow::Lines && isText) {
+            g->setBounds(zelk::flowPlaceFor(sizes, zelk::drawnRects(graphics()), card, pictures));
         } else {
-            g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), zelk::drawnRects(graphics()), cardRect()));
+            g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), zelk::drawnRects(graphics()), card, pictures));
         }
+        if (fieldBatchOpen_)
+            fieldBatch_ << g.get();
     }
     if (ctrl_ID.contains(zelk::PartyIdMark)) {
         static const QStringList centred = {

@@ -5,21 +5,11 @@
 #include "dialogs/Services.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
-
-namespace {
-
-void openPath(const QString& path) {
-    zelk::Services::current()->openUrl(QUrl::fromLocalFile(path));
-}
-
-}  // namespace
 
 Open_Export_Log::Open_Export_Log(QWidget* parent) : QDialog(parent) {
     zelk::applyDialogBackground(this);
@@ -56,9 +46,9 @@ void Open_Export_Log::OK_Clicked() {
     if (_open_log_chk->isChecked()) {
         const QString path = _open_log_path->text();
         if (!path.isEmpty())
-            openPath(path);
-        if (!Export_Back_File_Path.isEmpty() && QFileInfo::exists(Export_Back_File_Path))
-            openPath(Export_Back_File_Path);
+            zelk::openLocalPath(path);
+        if (!Export_Back_File_Path.isEmpty())
+            zelk::openLocalPath(Export_Back_File_Path);
     }
     _open_log_chk->setChecked(true);
     Export_Back_File_Path.clear();

@@ -1,11 +1,13 @@
 #include "dialogs/Services.h"
 
 #include "dialogs/WidgetMessageSink.h"
+#include "foundation/Utilities.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QMutex>
 #include <QUrl>
@@ -70,6 +72,20 @@ Services Services::install(Services services) {
 std::shared_ptr<const Services> Services::current() {
     QMutexLocker lock(&installLock);
     return installed();
+}
+
+bool openLocalPath(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        Show_MessageBox(QStringLiteral("This cannot be shown: there is no file or folder at\n%1").arg(path));
+        return false;
+    }
+    if (!Services::current()->openUrl(QUrl::fromLocalFile(path))) {
+        Show_NSLog_Message(QStringLiteral("Nothing opened ") + path);
+        Show_MessageBox(QStringLiteral("This could not be opened: the desktop has no program for it. "
+                                       "Open it yourself:\n%1").arg(path));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace zelk

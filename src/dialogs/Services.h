@@ -57,4 +57,9 @@ struct Services {
     static std::shared_ptr<const Services> current();
 };
 
+// Shows a file or folder on this computer in the desktop's application for
+// it, through the installed openUrl. One that is not there, or that nothing
+// took, is told to the user with its path. True when it was opened.
+bool openLocalPath(const QString& path);
+
 }  // namespace zelk

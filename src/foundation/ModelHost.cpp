@@ -54,8 +54,10 @@ QImage readPicturePreview(const QString& path, int side) {
         return {};
     // Formats that cannot scale while decoding come back at full size. A
     // palette picture first takes its nearest pixels down to a few times the
-    // preview, so that its true-colour copy stays small.
-    if (palette && (image.width() > 4 * side || image.height() > 4 * side))
+    // preview, so that its true-colour copy stays small. The bound is counted
+    // wide: a side of INT_MAX (the picture whole) has no four times in int.
+    const qint64 paletteBound = 4 * qint64(side);
+    if (palette && (image.width() > paletteBound || image.height() > paletteBound))
         image = image.scaled(fitted(image.size()) * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (image.width() > side || image.height() > side)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)

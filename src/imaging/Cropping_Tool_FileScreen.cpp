@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QUrl>
 
 #include <exception>
 #include <optional>
@@ -77,9 +76,11 @@ void Cropping_Tool::Folder_Browse_Clicked() { chooseFolderInto(folder_path, QStr
 void Cropping_Tool::Output_Browse_Clicked() { chooseFolderInto(output_path, QStringLiteral("Select Output Folder")); }
 
 void Cropping_Tool::Open_Output_Folder_Clicked() {
-    const auto services = zelk::Services::current();
-    if (services->openUrl)
-        services->openUrl(QUrl::fromLocalFile(output_path->text()));
+    const QString folder = Trim_Str(output_path->text());
+    if (folder.isEmpty())
+        Show_MessageBox(QStringLiteral("Please select output folder path."));
+    else
+        zelk::openLocalPath(folder);
 }
 
 QString Cropping_Tool::selectedSeries() const {

@@ -1,5 +1,6 @@
 #include "profiles/ProfileStamp.h"
 
+#include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
@@ -9,7 +10,10 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 
+#include <algorithm>
 #include <exception>
+#include <limits>
+#include <optional>
 #include <iterator>
 
 namespace zelk {
@@ -39,49 +43,116 @@ namespace {
 // largest first, down to the smallest a field is drawn at.
 constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
 
-// Whether every shown graphic that `side` holds and `before` did not lies
-// on the card and meets no other shown graphic.
-bool newFieldsClear(const GraphicList& side, const GraphicList& before, const QRectF& card) {
+// How many of the shown graphics that `side` holds and `before` did not
+// leave the card or meet another shown graphic.
+int fieldsNotClear(const GraphicList& side, const GraphicList& before, const QRectF& card) {
     constexpr double Slack = 0.01;
+    int count = 0;
     for (const std::shared_ptr<SKTGraphic>& f : side) {
         if (!f || !f->ctrl_is_visible || before.contains(f))
             continue;
-        const QRectF drawn = f->drawingBounds();
-        if (!card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn))
-            return false;
-        for (const std::shared_ptr<SKTGraphic>& g : side)
-            if (g && g != f && g->ctrl_is_visible &&
-                drawn.adjusted(Slack, Slack, -Slack, -Slack).intersects(g->drawingBounds()))
-                return false;
+        const QRectF drawn = f->drawingBounds().adjusted(Slack, Slack, -Slack, -Slack);
+        const QList<QRectF> others = drawnRects(side, f.get());
+        const bool meets =
+            std::any_of(others.cbegin(), others.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
+        if (meets || !card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn))
+            ++count;
     }
-    return true;
+    return count;
 }
 
 }  // namespace
 
 bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
-    // The fields it makes take the largest size at which all of them land
-    // clear of the rest: a stamping that left one where it had no room is
-    // undone (its new graphics go, the others take their places back) and
-    // done again with smaller new fields.
+    // The fields it makes share one size, the largest at which all of them
+    // land clear of the rest: a stamping that left one where it had no room
+    // is undone (its new graphics go, the others take their places back)
+    // and done again with smaller new fields. Where none lands them all
+    // clear, the one that left the fewest where they meet others stays.
     const GraphicList before = canvas->graphics();
     QList<QRectF> places;
     for (const std::shared_ptr<SKTGraphic>& g : before)
         places << (g ? g->bounds() : QRectF());
-    bool done = false;
-    for (double largest : StampScales) {
-        canvas->setLargestFieldScale(largest);
-        done = stampOnce(profile);
-        if (!done || largest == StampScales[std::size(StampScales) - 1] ||
-            newFieldsClear(canvas->graphics(), before, canvas->cardRect()))
-            break;
+    auto undo = [&] {
         canvas->Set_Selection_Index_According_ID(QString());
         canvas->mutableGraphics() = before;
         for (qsizetype i = 0; i < before.size(); ++i)
             if (before.at(i))
                 before.at(i)->setBounds(places.at(i));
+    };
+    // At each size the fields go to their rules' places first, then, where
+    // that leaves some without room, fill the card line by line.
+    using Flow = SKTGraphicView::FieldFlow;
+    struct Try {
+        double scale;
+        Flow flow;
+    };
+    QList<Try> tries;
+    for (double scale : StampScales)
+        for (Flow flow : {Flow::RulePlaces, Flow::Lines})
+            tries << Try{scale, flow};
+    auto attempt = [&](const Try& t) {
+        canvas->openFieldBatch();
+        canvas->setFieldScales({t.scale, t.scale});
+        canvas->setFieldFlow(t.flow);
+        return stampOnce(profile);
+    };
+    // A size at which the new fields need more room than the side has free
+    // is not tried: they cannot all land clear. Where that is so at the
+    // smallest, only its try at the rules' places is made.
+    std::optional<double> room;
+    GraphicList made;
+    auto tooBig = [&](const Try& t) {
+        if (!room || (t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces))
+            return false;
+        const double scale = t.scale;
+        const QRectF card = canvas->cardRect();
+        double needed = 0;
+        for (const std::shared_ptr<SKTGraphic>& f : made) {
+            double least = std::numeric_limits<double>::max();
+            for (const QSizeF& s : fieldSizes(*f, card.size(), {scale, scale}, false))
+                least = std::min(least, (s.width() + FieldClearance) * (s.height() + FieldClearance));
+            needed += least;
+        }
+        return needed > *room;
+    };
+    bool done = false;
+    qsizetype best = 0;
+    int fewest = std::numeric_limits<int>::max();
+    auto next = [&](qsizetype after) {
+        qsizetype i = after + 1;
+        while (i < tries.size() && tooBig(tries.at(i)))
+            ++i;
+        return i;
+    };
+    for (qsizetype i = next(-1); i < tries.size(); i = next(i)) {
+        done = attempt(tries.at(i));
+        if (!done)
+            break;
+        const int notClear = fieldsNotClear(canvas->graphics(), before, canvas->cardRect());
+        if (notClear < fewest) {
+            fewest = notClear;
+            best = i;
+        }
+        if (notClear == 0)
+            break;
+        if (!room) {
+            GraphicList kept;
+            for (const std::shared_ptr<SKTGraphic>& g : canvas->graphics())
+                if (g && g->ctrl_is_visible)
+                    (before.contains(g) ? kept : made) << g;
+            room = freeRoom(drawnRects(kept), canvas->cardRect());
+        }
+        const bool last = next(i) >= tries.size();
+        if (last && best == i)
+            break;
+        undo();
+        if (last)
+            done = attempt(tries.at(best));
     }
-    canvas->setLargestFieldScale(1.0);
+    canvas->closeFieldBatch();
+    canvas->setFieldScales({});
+    canvas->setFieldFlow(Flow::RulePlaces);
     canvas->update();
     return done;
 }
@@ -97,20 +168,7 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile) const {
         };
 
         canvas->Hide_all_Text_control_FUP_Control();
-        tools->setToolQuietly(TextTool);
-        // Each caption straight after its value, so that it finds room
-        // beside it before the next value is placed.
-        for (int i = 0; i < ProfileTextSlotCount; ++i) {
-            const User_Profile_Class::Slot& s = profile.slot(i);
-            if (!s.value.isEmpty()) {
-                place(GraphicKind::Text, s.value, s.id);
-                if (const auto g = canvas->Selected_Graphic())
-                    bindToProfileSlot(*g, s);
-            }
-            if (!s.label.isEmpty())
-                place(GraphicKind::Text, s.label, s.label_id);
-        }
-
+        // The photo first, at its own size: the texts then go around it.
         const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);
         if (variant == Variant::Temp) {
             tools->setToolQuietly(ImageTool);
@@ -133,6 +191,22 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile) const {
             // not chosen, which would print as a grey silhouette.
             if (variant == Variant::Front || AppPaths::isNoPicture(g->_file_path))
                 g->Set_Ctrl_Is_Visible(false);
+        }
+
+        tools->setToolQuietly(TextTool);
+        // Each caption straight after its value, so that it finds room
+        // beside it before the next value is placed.
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            const User_Profile_Class::Slot& s = profile.slot(i);
+            if (!s.value.isEmpty()) {
+                canvas->setFieldLead(s.label);
+                place(GraphicKind::Text, s.value, s.id);
+                canvas->setFieldLead(QString());
+                if (const auto g = canvas->Selected_Graphic())
+                    bindToProfileSlot(*g, s);
+            }
+            if (!s.label.isEmpty())
+                place(GraphicKind::Text, s.label, s.label_id);
         }
 
         tools->setToolQuietly(TextTool);

@@ -31,9 +31,10 @@ struct ProfileStamp {
     std::function<bool(const QString& path)> fileExists;
 
     // Hides the side's profile values and captions (not the photo), then
-    // stamps each value with its caption, then the photo of the profile; the
-    // fields it creates take the largest size at which all of them land
-    // clear of the rest. An exception ends it (logged); false then.
+    // stamps the photo of the profile, then each value with its caption; the
+    // fields it creates share the largest size at which all of them land
+    // clear of the rest (where none does, the one at which the fewest meet
+    // others). An exception ends it (logged); false then.
     bool stamp(const User_Profile_Class& profile) const;
 
 private:

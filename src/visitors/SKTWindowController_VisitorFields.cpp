@@ -9,9 +9,11 @@
 #include "canvas/ToolPalette.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
+#include "foundation/SKTText.h"
 #include "foundation/Utilities.h"
 #include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
@@ -19,6 +21,9 @@
 #include "visitors/VisitorPanel.h"
 #include "visitors/VisitorTopic.h"
 #include <QAction>
+#include <QMap>
+#include <QRegularExpression>
+#include <algorithm>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -78,9 +83,11 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     const QRectF card = w._graphicView->cardRect();
     const GraphicList& side = ::Card_Front_Or_Back == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
     const std::shared_ptr<SKTGraphic> self = w.currentCanvas()->Selcect_Ctrl_With_ID(ctrl_id);
-    const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self) : QList<QSizeF>{ctrl_bound.size()};
+    const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self, card.size()) : QList<QSizeF>{ctrl_bound.size()};
+    const QList<QRectF> pictures = zelk::pictureRects(side, self.get());
     auto alone = [&](const QPointF& at) {
-        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, zelk::drawnRects(side, self.get()), card), nullptr, {}};
+        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, zelk::drawnRects(side, self.get()), card, pictures),
+                               nullptr, {}};
     };
     if (rule == Rule::None)
         return alone(QPointF(0, 0));
@@ -92,8 +99,31 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     const QList<zelk::Beside> sides = rule == Rule::Left ? QList{zelk::Beside::Before, zelk::Beside::Above}
                                                          : QList{zelk::Beside::After, zelk::Beside::Below};
     const zelk::BesidePlace at = zelk::besidePlaceFor(w.rf_control_rect, sizes, sides,
-                                                      zelk::drawnRects(side, self.get(), other.get()), card);
+                                                      zelk::drawnRects(side, self.get(), other.get()), card,
+                                                      true, pictures);
     return {at.field, other, at.partner};
+}
+
+// Whether a field's text, its box grown into the room below it, is drawn
+// whole on the card and clear of the rest of the side, no word broken at
+// the size it is drawn at.
+bool fitsWhereItStands(const SKTGraphic& g, const GraphicList& side, const QRectF& card) {
+    const std::shared_ptr<SKTGraphic> grown = g.clone();
+    SKTGraphicView::fitTextHeight(*grown, side, card);
+    SKTText word(static_cast<const SKTText&>(*grown));
+    word.text_ctrl_font.setPointSizeF(zelk::drawnTextPointSize(*grown));
+    for (const QString& w : g.Text_Value.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        word.Set_text_value(w);
+        if (word.naturalTextSize().width() > std::min(grown->bounds().width(), card.width()) + 1)
+            return false;
+    }
+    const QRectF drawn = grown->drawingBounds();
+    constexpr double Slack = 0.01;
+    if (!card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn))
+        return false;
+    const QRectF inner = drawn.adjusted(Slack, Slack, -Slack, -Slack);
+    const QList<QRectF> others = zelk::drawnRects(side, &g);
+    return std::none_of(others.cbegin(), others.cend(), [&inner](const QRectF& r) { return inner.intersects(r); });
 }
 
 }  // namespace
@@ -110,7 +140,31 @@ bool SKTWindowController::new_control_add(const QString& value, const QString& c
         toolPalette()->setToolQuietly(zelk::ImageTool);
         canvas->createGraphicOfClass(zelk::GraphicKind::Image, false, QRectF(), sideLetter(side), text, ctrl_id);
     } else {
-        canvas->createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(), sideLetter(side), text, ctrl_id);
+        const auto g =
+            canvas->createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(), sideLetter(side), text, ctrl_id);
+        // A row added to a side that shows the holder's fields is written as
+        // they are: a caption in their captions' font, a value in their
+        // values' (the size most of them have).
+        const bool caption = ctrl_id.contains(QLatin1String("_label"));
+        if (g && (caption || ctrl_id.contains(QLatin1String("_field")))) {
+            QMap<double, std::pair<int, QFont>> sizes;
+            for (const std::shared_ptr<SKTGraphic>& f : side == 0 ? Get_Front_Controls_Array()
+                                                                  : Get_Back_Controls_Array()) {
+                const zelk::ProfileField* field = f ? zelk::profileFieldForId(f->control_ID) : nullptr;
+                if (!field || field->slot == zelk::SlotPhoto || !f->ctrl_is_visible || !zelk::isExactlyText(f.get()) ||
+                    (field->captionId == f->control_ID) != caption)
+                    continue;
+                auto& [count, font] = sizes[f->text_ctrl_font.pointSizeF()];
+                if (count++ == 0)
+                    font = f->text_ctrl_font;
+            }
+            const auto most = std::max_element(sizes.cbegin(), sizes.cend(),
+                                               [](const auto& a, const auto& b) { return a.first < b.first; });
+            if (most != sizes.cend()) {
+                g->text_ctrl_font = most->second;
+                SKTGraphicView::fitTextHeight(*g);
+            }
+        }
         if (txt_ctrl_id)
             txt_ctrl_id->setText(text);
     }
@@ -130,20 +184,26 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
             if (!show_value) {
                 g->Set_Ctrl_Is_Visible(false);
             } else {
-                if (set_pos) {
+                const QRectF card = currentCanvas()->cardRect();
+                if (image)
+                    static_cast<SKTImage*>(g.get())->setFilePath(text, true);
+                else
+                    g->Set_text_value(text);
+                // A row the desk added is placed anew when what is typed
+                // into it no longer fits where it stands.
+                const bool row = ctrl_id.contains(QLatin1String("_field")) || ctrl_id.contains(QLatin1String("_label"));
+                const bool placeAnew = !set_pos && row && !image && !fitsWhereItStands(*g, graphics, card);
+                if (set_pos || placeAnew) {
                     const PanelFieldPlace at = panelFieldPlace(*this, ctrl_id, g->bounds());
                     g->setBounds(at.field);
                     if (at.partner)
                         at.partner->setBounds(at.partnerAt);
                 }
-                if (image) {
-                    static_cast<SKTImage*>(g.get())->setFilePath(text, true);
-                } else {
-                    g->Set_text_value(text);
-                    // As typed on the canvas: the box takes its lines' height
-                    // where the side has room for them.
-                    SKTGraphicView::fitTextHeight(*g, graphics, currentCanvas()->cardRect());
-                }
+                // As typed on the canvas: the box takes its lines' height
+                // where the side has room for them; a row placed anew keeps
+                // the size it was placed at.
+                if (!image && !placeAnew)
+                    SKTGraphicView::fitTextHeight(*g, graphics, card);
                 g->Set_Ctrl_Is_Visible(true);
                 currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);
             }

@@ -73,21 +73,31 @@ constexpr int MaxColumnChars = 32;
 // The longest line of a cell's tooltip, in characters.
 constexpr qsizetype TipLineChars = 100;
 
-// A cell's whole value for its tooltip, its blanks made line breaks where a
-// line would grow too long: a value of thousands of characters stays on the
-// screen.
+// A cell's whole value for its tooltip, broken into lines short enough to
+// stay on the screen: after a blank where there is one, and where a run
+// without blanks (a link, a list joined by commas) is longer than a line,
+// inside it. Only line breaks are added: the blanks stay, at the lines' ends.
 QString tipText(const QString& value) {
+    const auto shown = [](QStringView word) { return word.endsWith(u' ') ? word.size() - 1 : word.size(); };
     QString tip;
-    qsizetype lineLength = 0;
-    const QStringList words = value.split(u' ');
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        if (i > 0) {
-            const bool full = lineLength + 1 + words[i].size() > TipLineChars;
-            tip += full ? u'\n' : u' ';
-            lineLength = full ? 0 : lineLength + 1;
+    qsizetype line = 0;  // characters on the line being filled
+    for (qsizetype at = 0; at < value.size();) {
+        const qsizetype blank = value.indexOf(u' ', at);
+        const qsizetype end = blank < 0 ? value.size() : blank + 1;
+        QStringView word = QStringView(value).mid(at, end - at);  // with its blank
+        at = end;
+        if (line > 0 && line + shown(word) > TipLineChars) {
+            tip += u'\n';
+            line = 0;
         }
-        tip += words[i];
-        lineLength += words[i].size();
+        while (shown(word) > TipLineChars - line) {
+            tip += word.left(TipLineChars - line);
+            tip += u'\n';
+            word = word.mid(TipLineChars - line);
+            line = 0;
+        }
+        tip += word;
+        line += word.size();
     }
     return tip;
 }
@@ -593,6 +603,9 @@ void Visitor_Log_Records::Check_and_create_label_and_field(const VisitorRecord& 
         auto* v = new QLineEdit(value, visitor_details_box);
         c->setReadOnly(true);
         v->setReadOnly(true);
+        // A value longer than its field is read from its start.
+        c->setCursorPosition(0);
+        v->setCursorPosition(0);
         c->setFixedWidth(150);
         v->setFixedWidth(225);
         if (caption.isEmpty()) {

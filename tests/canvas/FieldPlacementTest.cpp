@@ -11,6 +11,9 @@
 #include "foundation/SKTText.h"
 #include "foundation/Shape_Control.h"
 
+#include <cmath>
+#include <random>
+
 using namespace zelk;
 using namespace zelk::test;
 
@@ -26,6 +29,7 @@ TEST(FieldPlacement, ClearPlaces) {
         QRectF wanted;
         QList<QRectF> taken;
         QPointF expected;
+        QList<QRectF> pictures = {};
     };
     const Case cases[] = {
         {"free: kept", {10, 10, 70, 20}, {{100, 100, 20, 20}}, {10, 10}},
@@ -40,12 +44,53 @@ TEST(FieldPlacement, ClearPlaces) {
         {"past the card's right edge: moved in", {200, 10, 70, 20}, {}, {168, 10}},
         {"a full card: the rule's place after all", {10, 10, 70, 20}, {{0, 0, 240, 150}}, {10, 10}},
         {"a full card: the rule's place moved onto it", {200, 140, 70, 20}, {{0, 0, 240, 150}}, {170, 130}},
-        {"no gap wide enough: the rule's place", {10, 55, 70, 20}, {{0, 0, 240, 59}, {0, 81, 240, 69}}, {10, 55}},
+        // No clear place: the nearest of those that cover the least.
+        {"no gap wide enough: the one that meets nothing", {10, 55, 70, 20}, {{0, 0, 240, 59}, {0, 81, 240, 69}},
+         {10, 59}},
+        {"a narrow gap: half in it", {10, 10, 70, 20}, {{0, 0, 240, 70}, {0, 80, 240, 70}}, {10, 60}},
+        {"a full card: not over its picture", {10, 10, 70, 20}, {{60, 0, 180, 150}, {0, 0, 60, 150}}, {60, 10},
+         {{0, 0, 60, 150}}},
+        {"a narrow gap under a picture: half over the text below", {10, 10, 70, 20},
+         {{0, 0, 240, 70}, {0, 80, 240, 70}}, {10, 70}, {{0, 0, 240, 70}}},
+        {"pictures everywhere: the least of all", {10, 10, 70, 20}, {{0, 0, 240, 150}}, {10, 10}, {{0, 0, 240, 150}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        const QRectF placed = fieldPlaceFor({c.wanted.size()}, c.wanted.topLeft(), c.taken, Card);
-        EXPECT_EQ(placed, QRectF(c.expected, c.wanted.size()));
+        const QRectF placed = fieldPlaceFor({c.wanted.size()}, c.wanted.topLeft(), c.taken, Card, c.pictures);
+        EXPECT_EQ(placed, QRectF(c.expected, c.wanted.size())) << rectText(placed).toStdString();
+    }
+    // Random sides on a grid of 1 (so that edges touch and distances tie)
+    // against the plain search: every corner the side makes, nearest first,
+    // checked against every rectangle.
+    auto plainSearch = [](const QRectF& wanted, const QList<QRectF>& taken) -> std::optional<QRectF> {
+        auto clear = [&](const QRectF& r, double m) {
+            return std::none_of(taken.cbegin(), taken.cend(),
+                                [&](const QRectF& t) { return r.adjusted(-m, -m, m, m).intersects(t); });
+        };
+        if (Card.contains(wanted) && clear(wanted, 0))
+            return wanted;
+        const double w = wanted.width(), h = wanted.height(), g = FieldClearance;
+        QList<double> xs = {wanted.x(), g, Card.right() - g - w}, ys = {wanted.y(), g, Card.bottom() - g - h};
+        for (const QRectF& t : taken)
+            xs << t.right() + g << t.left() - g - w, ys << t.bottom() + g << t.top() - g - h;
+        std::optional<std::tuple<double, double, double>> best;
+        for (double y : ys)
+            for (double x : xs)
+                if (Card.contains(QRectF(x, y, w, h)) && clear(QRectF(x, y, w, h), g - 0.001)) {
+                    const double dx = x - wanted.x(), dy = y - wanted.y();
+                    best = std::min(best.value_or(std::tuple(HUGE_VAL, 0.0, 0.0)), std::tuple(dx * dx + dy * dy, y, x));
+                }
+        return best ? std::optional(QRectF(std::get<2>(*best), std::get<1>(*best), w, h)) : std::nullopt;
+    };
+    std::mt19937 rng(47);
+    auto at = [&rng](int n) { return double(int(rng() % unsigned(n)) - 10); };
+    for (int layout = 0; layout < 300; ++layout) {
+        QList<QRectF> taken;
+        for (int i = int(rng() % 40); i > 0; --i)
+            taken << QRectF(at(260), at(170), at(60) + 5, at(40) + 5);  // some of no or negative size
+        const QRectF wanted(at(260), at(170), at(80) + 11, at(50) + 11);
+        SCOPED_TRACE(layout);
+        EXPECT_EQ(freePlaceFor(wanted, taken, Card), plainSearch(wanted, taken));
     }
 }
 
@@ -76,6 +121,7 @@ TEST(FieldPlacement, CaptionsBesideTheirValuesClearOfTheRest) {
         QList<QRectF> taken;
         QPointF expected;        // of a 70 x 14 caption
         QPointF valueAt = {100, 50};
+        bool valueMoves = true;  // made with the caption
     };
     const Case cases[] = {
         {"above when free", aboveFirst, {}, {100, 36}},
@@ -88,28 +134,46 @@ TEST(FieldPlacement, CaptionsBesideTheirValuesClearOfTheRest) {
         // lines down): the value goes with it.
         {"nowhere beside it: the two move together", aboveFirst,
          {{0, 20, 240, 30}, {0, 50, 100, 20}, {170, 50, 70, 20}}, {100, 72}, {100, 86}},
+        // A value made before keeps its place: the caption takes the clear
+        // place nearest the one above it (over the band, not under the value).
+        {"nowhere beside a value made before: the nearest clear place", aboveFirst,
+         {{0, 20, 240, 30}, {0, 50, 100, 20}, {170, 50, 70, 20}}, {100, 4}, {100, 50}, false},
+        {"no clear place for it: never over its value", aboveFirst,
+         {{0, 0, 240, 50}, {0, 50, 100, 20}, {170, 50, 70, 20}, {0, 70, 240, 80}}, {100, 36},
+         {100, 50}, false},
         {"a full card: above it all the same", aboveFirst, {{0, 0, 240, 150}}, {100, 36}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        const BesidePlace at = besidePlaceFor(value, {QSizeF(70, 14)}, c.sides, c.taken, Card);
+        const BesidePlace at = besidePlaceFor(value, {QSizeF(70, 14)}, c.sides, c.taken, Card, c.valueMoves);
         EXPECT_EQ(at.field, QRectF(c.expected, QSizeF(70, 14)));
         EXPECT_EQ(at.partner, QRectF(c.valueAt, value.size()));
     }
 }
 
 // A field's box takes the largest of its sizes that has room on the card,
-// and the text is drawn at the size its box holds.
+// and the text is drawn at the size its box holds; its sizes end at half
+// its own.
 TEST(FieldPlacement, AFieldTakesTheLargestSizeTheCardHasRoomFor) {
     SKTText t;
     t.control_ID = Fup_CompanySlogan;
     t.text_ctrl_font.setPointSizeF(12);
     t._bounds = QRectF(0, 0, NewTextWidth, NewTextHeight);
     t.Set_text_value(QStringLiteral("Quarterly supplier contract review and site audit"));
-    const QList<QSizeF> sizes = fieldSizes(t);
+    const QList<QSizeF> sizes = fieldSizes(t, Card.size());
     ASSERT_GE(sizes.size(), 3);
-    const double own = sizes.first().height(), least = sizes.last().height();
-    EXPECT_EQ(own, fittedTextHeight(t));
+    const double own = sizes.first().height();
+    const double least = std::min_element(sizes.cbegin(), sizes.cend(), [](const QSizeF& a, const QSizeF& b) {
+                             return a.height() < b.height();
+                         })->height();
+    SKTText half = t;
+    half.text_ctrl_font.setPointSizeF(6);
+    half._bounds.setWidth(sizes.last().width());
+    EXPECT_EQ(sizes.last().height(), fittedTextHeight(half));
+    // Two lines across the card, not five in a new text's width.
+    SKTText oneLine = t;
+    oneLine._bounds.setWidth(1000);
+    EXPECT_LE(own, 2 * fittedTextHeight(oneLine));
     struct Case {
         const char* note;
         double room;  // the free band's height below a taken top
@@ -118,21 +182,25 @@ TEST(FieldPlacement, AFieldTakesTheLargestSizeTheCardHasRoomFor) {
     const Case cases[] = {
         {"room for its own size", own + 10, own},
         {"room for less: a smaller size", (own + least) / 2, 0},
-        {"no room even at the least: the least, on the card", least - 1, least},
+        {"no clear room even at the least: a small one, on the card", least - 1, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         const double top = Card.height() - c.room;
         const QRectF placed = fieldPlaceFor(sizes, QPointF(10, 10), {{0, 0, 240, top - FieldClearance}}, Card);
         EXPECT_TRUE(Card.contains(placed));
+        SKTText drawn = t;
+        drawn._bounds = placed;
         if (c.height > 0) {
             EXPECT_EQ(placed.height(), c.height);
+        } else if (c.height < 0) {
+            // Short of the clearance, it still covers nothing.
+            EXPECT_GE(placed.top(), top - FieldClearance) << rectText(placed).toStdString();
+            EXPECT_LT(drawnTextPointSize(drawn), 12);
         } else {
             EXPECT_LE(placed.height(), c.room);
-            EXPECT_GT(placed.height(), least);
-            SKTText drawn = t;
-            drawn._bounds = placed;
             EXPECT_LT(drawnTextPointSize(drawn), 12);
+            EXPECT_GT(drawnTextPointSize(drawn), 6.5);
             EXPECT_TRUE(placed.adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn.drawingBounds()));
         }
     }
@@ -217,6 +285,7 @@ TEST_F(FieldCreate, AFieldLandsClearOfWhatTheSideShows) {
     const auto picture = add(GraphicKind::Image, QRectF(0, 40, 60, 80));
     auto hidden = add(GraphicKind::Shape, QRectF(60, 40, 100, 100));  // not shown
     hidden->Set_Ctrl_Is_Visible(false);
+    view->openFieldBatch();  // as a stamping makes them
     const auto value = view->createGraphicOfClass(GraphicKind::Text, true, QRectF(20, 20, 70, 20), "F", "Ann", Fup_Name);
     // As drawn: the band with its stroke.
     EXPECT_EQ(value->bounds().topLeft(), QPointF(picture->drawingBounds().right() + FieldClearance,
@@ -265,6 +334,7 @@ TEST_F(FieldCreate, ACaptionStandsBesideItsValue) {
         view->delete_all_control();
         for (const Text& t : c.design)
             addText(t.r, t.text);
+        view->openFieldBatch();  // as a stamping makes them
         const auto value =
             view->createGraphicOfClass(GraphicKind::Text, true, c.valueWanted, "F", "Jan Kowalski", Fup_Name);
         const auto caption =

@@ -94,7 +94,9 @@ TEST(Replcae_Confirm_Box, ClosingWithoutAButtonCancels) {
 TEST(Open_Export_Log, OkOpensWhatIsTickedAndBothButtonsResetTheBox) {
     QTemporaryDir dir;
     const QString back = dir.filePath(QStringLiteral("Card_Back.png"));
+    const QString front = dir.filePath(QStringLiteral("Card_Front.png"));
     QFile(back).open(QIODevice::WriteOnly);
+    QFile(front).open(QIODevice::WriteOnly);
     zelk::test::RecordedOpens opened;
     Open_Export_Log box;
     struct Case {
@@ -104,7 +106,6 @@ TEST(Open_Export_Log, OkOpensWhatIsTickedAndBothButtonsResetTheBox) {
         QStringList opened;
         int code;
     };
-    const QString front = dir.filePath(QStringLiteral("Card_Front.png"));
     const Case cases[] = {
         {true, true, back, {front, back}, 1},
         {true, true, dir.filePath(QStringLiteral("missing.png")), {front}, 1},

@@ -282,6 +282,7 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         MessageAnswer answer;         // to the replace question, when asked
         bool copied;
         QStringList backTexts;  // of the back's shown texts afterwards
+        QColor picture = {};    // of the front's picture fill, if it has one
     };
     const Case cases[] = {
         {"ID card",
@@ -293,6 +294,13 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
                                                         QStringLiteral("F"), QString(), QString());
          },
          MessageAnswer::No, true, {"Acme Corp"}},
+        {"ID card with a picture fill",
+         [&] {
+             open();
+             ::Start_Card_Option = QStringLiteral("L");
+             text(0, QString(), QStringLiteral("Acme Corp"));
+         },
+         MessageAnswer::No, true, {"Acme Corp"}, QColor(Qt::black)},
         {"a back kept", [&] {
              open();
              ::Start_Card_Option = QStringLiteral("L");
@@ -331,6 +339,14 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         frontFace.Card_bordr_clr = QColor(Qt::blue);
         frontFace.Watermark_Used = true;
         frontFace.Watermark_Text = QStringLiteral("COPY");
+        if (c.picture.isValid()) {
+            QImage picture(60, 40, QImage::Format_RGB32);
+            picture.fill(c.picture);
+            frontFace.Card_fill_style = QStringLiteral("I");
+            frontFace.Card_BG_Image_Path = data.filePath(QStringLiteral("fill.png"));
+            ASSERT_TRUE(picture.save(frontFace.Card_BG_Image_Path));
+            frontFace.Card_BG_Image = picture;
+        }
         const QStringList backFace = face(window->Back_card_Prop);
         const GraphicList front = window->Get_Front_Controls_Array();
         const bool backHeld = !window->Get_Back_Controls_Array().isEmpty();
@@ -385,7 +401,7 @@ TEST_F(GroupHoldersTest, CopyingTheFrontToTheBack) {
         ASSERT_EQ(runTool(QStringLiteral("pdftoppm"), {"-r", "72", "-png", "-singlefile", pdf, png}).exitCode, 0);
         const QImage backImage(png + QStringLiteral(".png"));
         EXPECT_EQ(backImage.pixelColor(backImage.width() - 10, backImage.height() - 10).name(),
-                  QStringLiteral("#c81e1e"));
+                  c.picture.isValid() ? c.picture.name() : QStringLiteral("#c81e1e"));
         // Undo on the back gives back what it held, face and all.
         window->actionNamed(QStringLiteral("Undo_Button"))->trigger();
         EXPECT_EQ(window->Get_Back_Controls_Array().isEmpty(), !backHeld);

@@ -884,3 +884,57 @@ TEST_F(CroppingToolTest, DirectPictureSelectionStartsAtItsPlace) {
         EXPECT_EQ(first, QRectF(10, 10, 100, 100)) << size.width();
     }
 }
+
+// The crops' output folder and an exported file are shown through the
+// desktop; one that is not there, or that nothing took, is said with its path.
+TEST_F(CroppingToolTest, AFolderOrFileThatCannotBeShownIsSaidWithItsPath) {
+    const QString out = folder(QStringLiteral("out"));
+    const QString card = writeMarked(out, 1);
+    const QString gone = data.filePath(QStringLiteral("gone"));
+    Open_Export_Log exportBox;
+    const auto outputFolder = [&](const QString& p) {
+        tool->output_path->setText(p);
+        tool->Open_Folder_Btn->click();
+    };
+    const auto exported = [&](const QString& p) {
+        exportBox._open_log_path->setText(p);
+        exportBox.OK_Clicked();
+    };
+    const auto exportedBack = [&](const QString& p) {
+        exportBox._open_log_path->clear();
+        exportBox.Export_Back_File_Path = p;
+        exportBox.OK_Clicked();
+    };
+    const struct {
+        const char* what;
+        std::function<void(const QString& path)> open;
+        QString path;
+        bool desktopTakesIt;
+        const char* says;  // "" nothing
+    } cases[] = {
+        {"output folder", outputFolder, out, true, ""},
+        {"output folder missing", outputFolder, gone, true, "no file or folder at"},
+        {"output folder refused", outputFolder, out, false, "no program for it"},
+        {"exported file missing", exported, gone, true, "no file or folder at"},
+        {"back file refused", exportedBack, card, false, "no program for it"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList opened;
+        ScopedServices desktop(changed([&](Services& s) {
+            s.openUrl = [&](const QUrl& url) {
+                opened << url.toLocalFile();
+                return c.desktopTakesIt;
+            };
+        }));
+        sink.shown.clear();
+        c.open(c.path);
+        EXPECT_EQ(opened, QFileInfo::exists(c.path) ? QStringList{c.path} : QStringList{});
+        const QStringList said = *c.says ? QStringList{QLatin1String(c.says)} : QStringList{};
+        ASSERT_EQ(sink.shown.size(), said.size()) << sink.text();
+        if (!said.isEmpty()) {
+            EXPECT_TRUE(sink.shown[0].contains(said[0])) << sink.text();
+            EXPECT_TRUE(sink.shown[0].endsWith(u'\n' + c.path)) << sink.text();
+        }
+    }
+}

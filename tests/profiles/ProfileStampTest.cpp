@@ -120,25 +120,40 @@ TEST_F(ProfileStamp, FieldsLandClearOfTheUsersDesign) {
 }
 
 // A design of the user's own on a CR80 card, landscape or portrait, with
-// six long values and their captions stamped: no two fields meet, none
-// leaves the card, and a PDF of the side holds every value whole.
+// six long values and their captions stamped, or all ten and the photo: no
+// two fields meet, none leaves the card or lies under the photo, a PDF of
+// the side holds every value whole, and what was on the side before (a
+// value the user placed too) keeps its place and size.
 TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
     const QSizeF cr80(MM_to_Points_Convert(85.60), MM_to_Points_Convert(53.98));
     struct Text {
         QRectF r;
-        const char* text;
+        QString text;
         bool asTyped = false;  // the box left as it was, not fitted to its lines
+        QString id = {};
     };
     struct Case {
         const char* note;
         QSizeF card;
         QList<Text> design;
+        bool everything = false;  // every field and the photo
+        bool room = true;         // for all of them at half size
     };
     auto texts = [](const QSizeF& card) {
         const double w = std::min(150.0, card.width() - 16);
         return QList<Text>{{{8, 6, w, 16}, "ACME HEADQUARTERS"},
                            {{(card.width() - w) / 2, card.height() - 30, w, 16}, "Authorised Visitor Only"}};
     };
+    // A heading, a line near the foot, a short word by the right edge and
+    // two empty boxes of extra clicks on the text tool.
+    auto ownTexts = [](const QSizeF& card) {
+        return QList<Text>{{{6, 4, 120, 20}, "NORTHWIND", true},
+                           {{(card.width() - 70) / 2, card.height() - 40, 70, 20}, "Staff and contractors", true},
+                           {{card.width() - 72, card.height() / 2, 70, 20}, "VIP", true},
+                           {{30, 30, 70, 20}, "", true},
+                           {{50, 50, 70, 20}, "", true}};
+    };
+    const QString name = zelk::test::longHolderSamples().at(zelk::SlotName).value;
     const Case cases[] = {
         {"landscape, two texts of the user's", cr80, texts(cr80)},
         {"portrait, two texts of the user's", cr80.transposed(), texts(cr80.transposed())},
@@ -150,9 +165,15 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
           {{40, 40, 70, 20}, "", true},
           {{60, 60, 70, 20}, "", true},
           {{100, 100, 70, 20}, "Authorised Visitor Only", true}}},
+        {"landscape, every field and the photo", cr80, ownTexts(cr80), true},
+        {"portrait, every field and the photo", cr80.transposed(), ownTexts(cr80.transposed()), true},
+        // No room above it or before it: its caption goes elsewhere.
+        {"landscape, the name placed by the user in the corner", cr80, {{{2, 2, 230, 0}, name, false, Fup_Name}}},
+        // Some meet others, none lies under the photo.
+        {"a badge too small for them all", {150, 95}, {}, true, false},
     };
-    const int filled[] = {zelk::SlotName, zelk::SlotTitle, zelk::SlotCompany, zelk::SlotSlogan, zelk::SlotPhone,
-                         zelk::SlotEmail};
+    const QList<int> six = {zelk::SlotName, zelk::SlotTitle, zelk::SlotCompany, zelk::SlotSlogan, zelk::SlotPhone,
+                            zelk::SlotEmail};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         w().Set_Document_Size(c.card);
@@ -163,23 +184,49 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
         for (const Text& t : c.design) {
             auto g = std::make_shared<SKTText>();
             g->setBounds(t.r);
-            g->Set_text_value(QString::fromLatin1(t.text));
+            g->Set_text_value(t.text);
+            g->control_ID = t.id;
             if (!t.asTyped)
                 g->setHeight(zelk::fittedTextHeight(*g));
             side << g;
         }
+        const GraphicList before = side;
+        QList<QRectF> places;
+        for (const auto& g : before)
+            places << g->bounds();
         User_Profile_Class& p = w().Front_user_profile;
         p.Reset_All_Values();
+        p.clearCaptions();
         QList<zelk::test::HolderSample> stamped;
-        for (int i : filled) {
-            const zelk::test::HolderSample& h = zelk::test::longHolderSamples().at(i);
-            p.slot(i).value = h.value;
-            p.slot(i).label = h.caption;
-            stamped << h;
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i)
+            if (c.everything || six.contains(i)) {
+                // Ten values as long as a desk meets them, or six longer ones.
+                const zelk::test::HolderSample& h =
+                    (c.everything ? zelk::test::holderSamples() : zelk::test::longHolderSamples()).at(i);
+                p.slot(i).value = h.value;
+                p.slot(i).label = h.caption;
+                stamped << h;
+            }
+        if (c.everything) {
+            p.setImage(photo);
+            p.setImage_USE(1);
         }
         w().Fill_User_profile_info_front_side();
-        ASSERT_EQ(side.size(), c.design.size() + 12);
+        const qsizetype made = 2 * stamped.size() + (c.everything ? 1 : 0) - (c.design.value(0).id.isEmpty() ? 0 : 1);
+        ASSERT_EQ(side.size(), c.design.size() + made);
+        if (!c.room) {
+            const auto photoShown = w()._graphicView->Selcect_Ctrl_With_ID(Fup_Photo);
+            ASSERT_TRUE(photoShown);
+            for (const auto& g : side) {
+                EXPECT_TRUE(g == photoShown || !g->drawingBounds().intersects(photoShown->drawingBounds()))
+                    << g->Text_Value.toStdString();
+            }
+            continue;
+        }
         EXPECT_EQ(zelk::test::overlapsOn(side, c.card).join(" | ").toStdString(), "");
+        for (qsizetype i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(before.at(i)->bounds(), places.at(i)) << before.at(i)->Text_Value.toStdString();
+        }
         const QRectF card(QPointF(0, 0), c.card);
         const QString pdf = data.filePath(QStringLiteral("profile.pdf"));
         const auto snapshot =
@@ -215,9 +262,9 @@ TEST_F(ProfileStamp, ValuesCaptionsPhotoAndBindings) {
     w().Fill_User_profile_info_front_side();
 
     EXPECT_EQ(undoDepth(w()._graphicView), depth + 1);  // one step for the whole stamping
-    // Each caption straight after its value.
-    EXPECT_EQ(asked, (QStringList{Fup_Name, Fup_lbl_Name, Fup_Title, Fup_lbl_Company, Fup_PhoneNO, Fup_UniqueNo,
-                                  Fup_Photo}));
+    // The photo first, then each caption straight after its value.
+    EXPECT_EQ(asked, (QStringList{Fup_Photo, Fup_Name, Fup_lbl_Name, Fup_Title, Fup_lbl_Company, Fup_PhoneNO,
+                                  Fup_UniqueNo}));
     ASSERT_TRUE(front(Fup_Name));
     EXPECT_EQ(front(Fup_Name)->Text_Value, "Ann Émile");
     EXPECT_EQ(front(Fup_Name)->bounds().topLeft(), QPointF(80, 20));  // the layout's place

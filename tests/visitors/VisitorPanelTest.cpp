@@ -225,13 +225,16 @@ TEST_F(VisitorDeskTest, TheRoadStartsWithEmptyBoxesAndTypingFillsTheTemplatesFra
 // them.
 class VisitorPassFields : public VisitorDeskTest, public ::testing::WithParamInterface<const char*> {
 protected:
+    // Key by key, letters beyond ASCII as their text.
     static void type(QWidget* box, const QString& text) {
         auto* edit = qobject_cast<QLineEdit*>(box);
         ASSERT_TRUE(edit);
         edit->clear();
-        QTest::keyClicks(edit, text);
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
+                                QString(c), Qt::NoModifier);
     }
-    void fillBothSides(const QList<HolderSample>& samples, bool roomForAll, const HolderSample* row = nullptr) {
+    void fillBothSides(const QList<HolderSample>& samples, bool roomForAll, const QList<HolderSample>& rows = {}) {
         const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/") + QLatin1String(GetParam());
         ScopedDialogRunner runner([&](QDialog* d) {
             if (qobject_cast<Template_Wizard*>(d)) {
@@ -241,7 +244,7 @@ protected:
             return 0;
         });
         ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
-        for (int side : row ? QList<int>{0} : QList<int>{0, 1}) {
+        for (int side : !rows.isEmpty() ? QList<int>{0} : QList<int>{0, 1}) {
             SCOPED_TRACE(side);
             side == 0 ? window->Select_front_side() : window->Select_back_side();
             const GraphicList& graphics =
@@ -254,14 +257,8 @@ protected:
                 VisitorPanel::Slot& s = panel.fixedSlots[size_t(slotOf(h.valueId))];
                 click(s.label_chk);
                 click(s.value_chk);
-                if (h.valueId != Fup_Date && h.valueId != Fup_Time) {
-                    s.value->clear();
-                    // Key by key, letters beyond ASCII as their text.
-                    for (const QChar c : h.value)
-                        QTest::sendKeyEvent(QTest::Click, s.value, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode())
-                                                                                     : Qt::Key_unknown,
-                                            QString(c), Qt::NoModifier);
-                }
+                if (h.valueId != Fup_Date && h.valueId != Fup_Time)
+                    type(s.value, h.value);
                 const auto g = graphic(h.valueId, side);
                 EXPECT_TRUE(g->ctrl_is_visible) << h.valueId.toStdString();
                 if (h.valueId != Fup_Date && h.valueId != Fup_Time) {
@@ -278,24 +275,52 @@ protected:
             EXPECT_EQ(graphic(Fup_Name, side)->Text_Value, samples.first().value);
             EXPECT_EQ(graphic(Fup_Photo, side)->_file_path, nextOpenPath);
             EXPECT_EQ(graphics.size(), count);
-            QList<HolderSample> shown = samples;
-            if (row) {
-                panel.Add_New_Label_Clicked();
-                type(panel.Get_Dynamic_Label_Ctrl(row->captionId, "T"), row->caption);
-                type(panel.Get_Dynamic_Label_Ctrl(row->valueId, "T"), row->value);
-                ASSERT_EQ(graphics.size(), count + 2);
-                EXPECT_EQ(graphic(row->valueId, side)->Text_Value, row->value);
-                shown << *row;
-            }
+            const QList<HolderSample>& shown = samples;
             const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
-            EXPECT_EQ(overlapsOn(graphics, card.size()).join(" | ").toStdString(), "");
+            const QStringList before = overlapsOn(graphics, card.size());
+            EXPECT_EQ(before.join(" | ").toStdString(), "");
+            QList<HolderSample> clearRows;
+            for (const HolderSample& row : rows) {
+                SCOPED_TRACE(row.valueId.toStdString());
+                panel.Add_New_Label_Clicked();
+                type(panel.Get_Dynamic_Label_Ctrl(row.captionId, "T"), row.caption);
+                type(panel.Get_Dynamic_Label_Ctrl(row.valueId, "T"), row.value);
+                EXPECT_EQ(graphic(row.valueId, side)->Text_Value, row.value);
+                // Clear of the rest wherever the side has a clear place of
+                // its smallest size, never over a picture.
+                for (const QString& id : {row.captionId, row.valueId}) {
+                    const auto g = graphic(id, side);
+                    // In the pass's own fields' font (5 to 8 points), not the canvas's 12.
+                    EXPECT_LE(g->text_ctrl_font.pointSizeF(), 8) << id.toStdString();
+                    const QRectF drawn = g->drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
+                    const QList<QRectF> others = drawnRects(graphics, g.get());
+                    const bool meets = std::any_of(others.cbegin(), others.cend(),
+                                                   [&](const QRectF& r) { return drawn.intersects(r); });
+                    bool room = false;
+                    for (const QSizeF& size : fieldSizes(*g, card.size(), {SmallestFieldScale, SmallestFieldScale}))
+                        room = room || freePlaceFor(QRectF(QPointF(0, 0), size), others, card).has_value();
+                    EXPECT_FALSE(meets && room) << id.toStdString() << " " << rectText(g->drawingBounds()).toStdString();
+                    if (id == row.valueId && !meets)
+                        clearRows << row;
+                    for (const QRectF& p : pictureRects(graphics, g.get())) {
+                        EXPECT_FALSE(drawn.intersects(p)) << id.toStdString();
+                    }
+                }
+            }
+            ASSERT_EQ(graphics.size(), count + 2 * rows.size());
+            if (rows.isEmpty()) {
+                EXPECT_EQ(overlapsOn(graphics, card.size()).join(" | ").toStdString(), "");
+            }
             EXPECT_TRUE(photoInItsFrame(graphics));
 
             const QString pdf = data.filePath(QStringLiteral("pass%1.pdf").arg(side));
             const auto snapshot = SideSnapshot::take(&graphics, &window->Front_card_Prop, &window->Back_card_Prop,
                                                      ::Card_Shape, side, card);
             writeBytes(pdf, SKTRenderingView(card, snapshot, QStringLiteral("t")).dataWithPDFInsideRect(card));
-            EXPECT_EQ(valuesNotWholeInPdf(pdf, graphics, shown).join(" | ").toStdString(), "");
+            // With rows over the rest where the side has no room, the rows
+            // that landed clear.
+            EXPECT_EQ(valuesNotWholeInPdf(pdf, graphics, rows.isEmpty() ? shown : clearRows).join(" | ").toStdString(),
+                      "");
         }
     }
 };
@@ -304,13 +329,17 @@ TEST_P(VisitorPassFields, EveryBoxTickedFillsThePassesOwnFrames) { fillBothSides
 
 TEST_P(VisitorPassFields, ValuesLongerThanTheirFramesStayInThem) { fillBothSides(longHolderSamples(), false); }
 
-// Where the front has room left for it: the escorted pass with every box
-// ticked and long values, the day pass with the name, title and company.
-TEST_P(VisitorPassFields, ARowAddedBesideTheFieldsLandsWholeOnTheCard) {
-    const HolderSample row = {"F_field1", "F_label1", "Procurement & Strategic Sourcing, Building 7",
-                              "Host Department :"};
-    const bool escorted = QString::fromLatin1(GetParam()).contains(QLatin1String("Escort"));
-    fillBothSides(escorted ? longHolderSamples() : holderSamples().mid(0, 3), !escorted, &row);
+// Every box of the front ticked with long values, then three rows added,
+// one in Japanese: each lands whole, clear of the rest where the side has
+// room for it, and never over the photo.
+TEST_P(VisitorPassFields, RowsAddedBesideTheFieldsLandWholeOnTheCard) {
+    const QList<HolderSample> rows = {
+        {"F_field1", "F_label1", "Procurement & Strategic Sourcing, Building 7", "Host Department :"},
+        {"F_field2", "F_label2", QString::fromUtf8("\u6771\u4eac\u672c\u793e \u7dcf\u52d9\u90e8 \u65bd\u8a2d\u7ba1\u7406\u8ab2"),
+         QString::fromUtf8("\u90e8\u7f72 :")},
+        {"F_field3", "F_label3", "Escorted by security at all times, badge 0042", "Escort :"},
+    };
+    fillBothSides(longHolderSamples(), false, rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPasses, VisitorPassFields, ::testing::Values("Visitor_Day.png", "Visitor_Escort.png"));
@@ -390,16 +419,18 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
     struct Case {
         const char* name;
         QString placed, partner;
-        QPointF partnerAt;
-        QPointF expected;  // relative: own width 70, partner 70 x 20
+        QPointF partnerAt;  // of a 70 x 20 partner
+        zelk::Beside side;
+        bool partnerMoves = false;
     };
     const Case cases[] = {
-        {"value right of its caption", Fup_Name, Fup_lbl_Name, {20, 10}, {90, 10}},
-        {"caption left of its value", Fup_lbl_Title, Fup_Title, {100, 60}, {30, 60}},
+        {"value right of its caption", Fup_Name, Fup_lbl_Name, {20, 10}, zelk::Beside::After},
+        {"caption left of its value", Fup_lbl_Title, Fup_Title, {100, 60}, zelk::Beside::Before},
         {"value below when right leaves the card", Fup_Address, Fup_lbl_Address, {card.width() - 75, 70},
-         {card.width() - 75, 90}},
-        // y: 120 less the caption's own height (a text fits its line)
-        {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 120}, {20, -1}},
+         zelk::Beside::Below},
+        {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 120}, zelk::Beside::Above},
+        {"no room on either side: the caption goes along", Fup_Website, Fup_lbl_Website,
+         {card.width() - 70, card.height() - 20}, zelk::Beside::After, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -412,9 +443,12 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         partner->setBounds(QRectF(c.partnerAt, QSizeF(70, 20)));
         click(partnerIsCaption ? s.value_chk : s.label_chk);
         ASSERT_TRUE(graphic(c.placed));
-        const QRectF placed = graphic(c.placed)->bounds();
-        const QPointF expected = c.expected.y() < 0 ? QPointF(20, 120 - placed.height()) : c.expected;
-        EXPECT_EQ(placed.topLeft(), expected);
+        const QRectF placed = graphic(c.placed)->bounds(), p = partner->bounds();
+        EXPECT_EQ(p.topLeft() != c.partnerAt, c.partnerMoves) << zelk::test::rectText(p).toStdString();
+        const QPointF expected[] = {{p.left(), p.top() - placed.height()}, {p.left() - placed.width(), p.top()},
+                                    {p.right(), p.top()}, {p.left(), p.bottom()}};
+        EXPECT_EQ(placed.topLeft(), expected[int(c.side)]);
+        EXPECT_TRUE(card.contains(placed));
     }
     // A partner whose box is off counts as absent.
     const VisitorPanel::Slot& unique = front().fixedSlots[slotOf(Fup_UniqueNo)];

@@ -136,16 +136,20 @@ TEST(ImageTransforms, FilePreviewSizes) {
         QSize pixels;
         QSizeF requested;
         QSize expected;
+        QImage::Format stored = QImage::Format_RGB32;
     };
     const Case cases[] = {
         {{2000, 1000}, {500, 500}, {500, 250}},
         {{1000, 2000}, {500, 500}, {250, 500}},
         {{100, 50}, {500, 500}, {100, 50}},     // never enlarged
         {{2000, 1000}, {320.9, 10}, {320, 160}},  // the width bounds both sides, truncated
+        // No size: the picture whole, in true colours or in two.
+        {{700, 300}, {0, 0}, {700, 300}},
+        {{700, 300}, {0, 0}, {700, 300}, QImage::Format_Mono},
     };
     for (const Case& c : cases) {
         const QString path = dir.filePath(QStringLiteral("p.png"));
-        ASSERT_TRUE(markedCard(c.pixels.width(), c.pixels.height()).save(path));
+        ASSERT_TRUE(markedCard(c.pixels.width(), c.pixels.height()).convertToFormat(c.stored).save(path));
         for (bool asIcon : {false, true}) {
             const QImage preview = ImageTransforms::imageWithPreviewOfFileAtPath(path, c.requested, asIcon);
             EXPECT_EQ(preview.size(), c.expected) << c.pixels.width() << "x" << c.pixels.height();

@@ -1,0 +1,180 @@
+// libs: zelk_profiles
+// Placing fields on a busy side: a CR80 side holding 300 small texts and
+// shapes scattered over it (a free corner left), onto which a profile of
+// ten long values with their captions is stamped, or the desk's Add Field
+// makes a caption and its value; and the place search alone, one field's
+// six sizes, on such sides of 300 and 1,000 graphics.
+#include "BenchMain.h"
+
+#include "canvas/FieldPlacement.h"
+#include "canvas/NewControlPoint.h"
+#include "canvas/SKTGraphicView.h"
+#include "canvas/SKTGrid.h"
+#include "canvas/ToolPalette.h"
+#include "canvas/CanvasHost.h"
+#include "foundation/DrawingCodes.h"
+#include "foundation/SKTDocument.h"
+#include "foundation/SKTText.h"
+#include "foundation/Shape_Control.h"
+#include "foundation/User_Profile_Class.h"
+#include "profiles/ProfileLayoutTemplate.h"
+#include "profiles/ProfileStamp.h"
+
+#include <QApplication>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+const QSizeF CardSize(242.65, 153.0);
+
+// What a busy design leaves free: a room at the lower right, large enough
+// for a few fields at a smaller size.
+const QRectF FreeRoom(150, 95, 92, 58);
+
+// `n` small graphics scattered over the card, outside the free room: six in
+// ten short texts at 4 to 6 points, the rest small rectangles and ellipses.
+GraphicList busySide(int n) {
+    static const char* words[] = {"No.", "12", "ID", "Lot 4", "A", "Gate", "B-7", "ok", "Rev 2", "x"};
+    std::mt19937 rng(47);
+    auto uniform = [&rng](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    GraphicList side;
+    while (side.size() < n) {
+        std::shared_ptr<SKTGraphic> g;
+        QSizeF size;
+        if (side.size() % 10 < 6) {
+            auto t = std::make_shared<SKTText>();
+            t->text_ctrl_font.setPointSizeF(uniform(4, 6));
+            t->Set_text_value(QString::fromLatin1(words[rng() % std::size(words)]));
+            t->_isDrawingStroke = false;
+            size = QSizeF(uniform(8, 22), 0);
+            t->_bounds = QRectF(QPointF(), size);
+            size.setHeight(zelk::fittedTextHeight(*t));
+            g = t;
+        } else {
+            g = std::make_shared<Shape_Control>(side.size() % 2 ? QStringLiteral("R") : QStringLiteral("O"));
+            size = QSizeF(uniform(3, 10), uniform(3, 10));
+        }
+        const QRectF r(uniform(0, CardSize.width() - size.width()), uniform(0, CardSize.height() - size.height()),
+                       size.width(), size.height());
+        if (r.intersects(FreeRoom))
+            continue;
+        g->_bounds = r;
+        side << g;
+    }
+    return side;
+}
+
+// A canvas on one side of its own document, as the window sets one up.
+struct Canvas {
+    Canvas() {
+        host.fillUserProfile = true;  // as while a profile is stamped: no undo steps
+        view.setHost(&host);
+        view.setGrid(&grid);
+        view.setToolPalette(&tools);
+        view.setNewControlPoint(&points);
+        view.setCanvasSize(CardSize);
+        view.bindToDocument(&doc, SKTDocument::FrontSide);
+    }
+    SKTDocument doc;
+    zelk::DefaultCanvasHost host;
+    SKTGrid grid;
+    zelk::ToolPalette tools;
+    zelk::NewControlPoint points;
+    SKTGraphicView view;
+};
+
+// Ten long values, each with its caption.
+User_Profile_Class tenFields() {
+    static const char* values[][2] = {
+        {"Maximiliana Alexandrova Featherstonehaugh-Whittington", "Name :"},
+        {"Chief Executive Procurement Officer, EMEA Region", "Position / Title :"},
+        {"Northwind Trading & Logistics Company Limited", "Company Name :"},
+        {"Quarterly supplier contract review and site audit", "Company Slogan :"},
+        {"1200 Harbour View Boulevard, Suite 4500, Portsmouth", "Address :"},
+        {"+44 20 7946 0958 ext 1234, mobile +44 7700 900123", "Phone No. :"},
+        {"+44 20 7946 0959, reception desk, north building", "Fax No. :"},
+        {"maximiliana.featherstonehaugh@northwind-trading.example", "Email Id :"},
+        {"www.northwind-trading-and-logistics.example/visitors", "Website :"},
+        {"V-2026-004711 / Contractor pass 0042-B (north gate)", "Unique No. :"},
+    };
+    User_Profile_Class p;
+    p.Reset_All_Values();
+    for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+        p.slot(i).value = QString::fromUtf8(values[i][0]);
+        p.slot(i).label = QString::fromUtf8(values[i][1]);
+    }
+    return p;
+}
+
+// A profile of ten fields stamped onto a side of 300 graphics, each
+// iteration on the design alone again.
+void BM_StampTenFieldsOnBusySide(benchmark::State& state) {
+    Canvas c;
+    const GraphicList design = busySide(300);
+    zelk::ProfileStamp stamp;
+    stamp.canvas = &c.view;
+    stamp.tools = &c.tools;
+    stamp.rectFor = [](const QString& id, const QString& value) {
+        SKTText caption;
+        caption.setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
+        caption.Set_text_value(value);
+        return zelk::profileControlRect(id, CardSize, zelk::fittedTextHeight(caption));
+    };
+    stamp.setLibraryPicture = [](const QString&) {};
+    stamp.fileExists = [](const QString&) { return false; };
+    const User_Profile_Class profile = tenFields();
+    for (auto _ : state) {
+        c.view.mutableGraphics() = design;
+        if (!stamp.stamp(profile))
+            state.SkipWithError("the stamping failed");
+        benchmark::DoNotOptimize(c.view.graphics().size());
+    }
+    state.counters["graphics"] = double(c.view.graphics().size());
+}
+BENCHMARK(BM_StampTenFieldsOnBusySide)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The desk's Add Field on a side of 300 graphics: a caption made by ID at
+// the next new-control point, then its value, placed after (or below) it.
+void BM_AddFieldOnBusySide(benchmark::State& state) {
+    Canvas c;
+    const GraphicList design = busySide(300);
+    const QList<zelk::Beside> after = {zelk::Beside::After, zelk::Beside::Below};
+    for (auto _ : state) {
+        c.view.mutableGraphics() = design;
+        const auto caption = c.view.createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(), "F",
+                                                         "Procurement & Strategic Sourcing :", "F_label1");
+        const auto value = c.view.createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(), "F",
+                                                       "Building 7, third floor, east wing", "F_field1");
+        const zelk::BesidePlace at =
+            zelk::besidePlaceFor(caption->bounds(), zelk::fieldSizes(*value, CardSize), after,
+                                 zelk::drawnRects(c.view.graphics(), value.get(), caption.get()), c.view.cardRect(),
+                                 true, zelk::pictureRects(c.view.graphics(), value.get()));
+        value->setBounds(at.field);
+        benchmark::DoNotOptimize(at);
+    }
+}
+BENCHMARK(BM_AddFieldOnBusySide)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The search alone: one field's six sizes (70 points wide, 88 down to 48
+// high, of which only the last has a place) wanted at the card's top left,
+// on a busy side of `n` graphics.
+void BM_FieldPlaceSearch(benchmark::State& state) {
+    const QList<QRectF> taken = zelk::drawnRects(busySide(int(state.range(0))));
+    const QRectF card(QPointF(), CardSize);
+    QList<QSizeF> sizes;
+    for (double h = 88; h >= 48; h -= 8)
+        sizes << QSizeF(zelk::NewTextWidth, h);
+    QRectF placed;
+    for (auto _ : state) {
+        placed = zelk::fieldPlaceFor(sizes, QPointF(10, 10), taken, card);
+        benchmark::DoNotOptimize(placed);
+    }
+    state.counters["height"] = placed.height();
+}
+BENCHMARK(BM_FieldPlaceSearch)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+
+int main(int argc, char** argv) { return zelk::bench::runInApplication<QApplication>(argc, argv); }
