@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -21,10 +22,6 @@ namespace {
 // The sizes between a field's own and the smallest it is drawn at that a
 // place is searched for.
 constexpr int FieldScaleSteps = 5;
-
-}  // namespace
-
-namespace {
 
 // Where a rectangle lies along one axis, as QRectF reads it: from `at` for
 // `length`, backwards where the length is negative.
@@ -247,6 +244,26 @@ QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const
     return pictures;
 }
 
+double longestWordWidth(const SKTGraphic& text) {
+    if (!isExactlyText(&text))
+        return 0;
+    SKTText probe(static_cast<const SKTText&>(text));
+    double widest = 0;
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (const QString& word : text.Text_Value.split(blanks, Qt::SkipEmptyParts)) {
+        probe.Set_text_value(word);
+        widest = std::max(widest, probe.naturalTextSize().width());
+    }
+    return widest;
+}
+
+bool liesClear(const QRectF& drawn, const QList<QRectF>& others, const QRectF& card) {
+    constexpr double Slack = 0.01;
+    const QRectF inner = drawn.adjusted(Slack, Slack, -Slack, -Slack);
+    return card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn) &&
+           std::none_of(others.cbegin(), others.cend(), [&inner](const QRectF& r) { return inner.intersects(r); });
+}
+
 QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScales scales, bool startWidthFirst) {
     const QRectF box = field.bounds().normalized();
     const double own = field.text_ctrl_font.pointSizeF();
@@ -257,14 +274,8 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
     const double smallest = std::clamp(scales.smallest, SmallestFieldScale, largest);
     const int steps = largest - smallest < 0.001 ? 0 : FieldScaleSteps;
     const std::shared_ptr<SKTGraphic> t = field.clone();
-    // No box narrower than its longest word (at its own size here), which
-    // would break inside it.
-    double word = 0;
-    for (const QString& w : field.Text_Value.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-        t->Set_text_value(w);
-        word = std::max(word, static_cast<const SKTText&>(*t).naturalTextSize().width());
-    }
-    t->Set_text_value(field.Text_Value);
+    // No box narrower than its longest word, which would break inside it.
+    const double word = longestWordWidth(field);
     QList<QSizeF> sizes;
     for (int step = 0; step <= steps; ++step) {
         t->text_ctrl_font.setPointSizeF(own * (largest - (largest - smallest) * step / std::max(steps, 1)));
@@ -416,34 +427,31 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
     return best;
 }
 
-// The least covering place of the smallest of `sizes` (by area, the first
-// few), the larger of equals.
-QRectF leastCoveringOf(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
-                       const QList<QRectF>& pictures, const QRectF& card) {
-    QList<QSizeF> smallest = sizes;
-    std::stable_sort(smallest.begin(), smallest.end(),
-                     [](const QSizeF& a, const QSizeF& b) { return a.width() * a.height() < b.width() * b.height(); });
-    smallest = smallest.mid(0, 3);
-    const CoverMap cover(taken, card, coverCell(card)), keepOff(pictures, card, coverCell(card));
-    Covering best;
-    for (const QSizeF& s : sizes)
-        if (smallest.contains(s)) {
-            const Covering c = leastCovering(s, at, cover, pictures.isEmpty() ? nullptr : &keepOff, card);
-            if (c.cost < best.cost - 1e-6)
-                best = c;
-        }
-    return best.place;
-}
-
 }  // namespace
 
 double freeRoom(const QList<QRectF>& taken, const QRectF& card) {
     return CoverMap(taken, card, coverCell(card)).uncovered();
 }
 
+// Of the smallest of `sizes` (by area, the first few), the larger of equals.
 QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
                           const QList<QRectF>& pictures, const QRectF& card) {
-    return leastCoveringOf(sizes, at, taken, pictures, card);
+    QList<QSizeF> smallest = sizes;
+    std::stable_sort(smallest.begin(), smallest.end(),
+                     [](const QSizeF& a, const QSizeF& b) { return a.width() * a.height() < b.width() * b.height(); });
+    smallest = smallest.mid(0, 3);
+    const CoverMap cover(taken, card, coverCell(card));
+    std::optional<CoverMap> keepOff;
+    if (!pictures.isEmpty())
+        keepOff.emplace(pictures, card, coverCell(card));
+    Covering best;
+    for (const QSizeF& s : sizes)
+        if (smallest.contains(s)) {
+            const Covering c = leastCovering(s, at, cover, keepOff ? &*keepOff : nullptr, card);
+            if (c.cost < best.cost - 1e-6)
+                best = c;
+        }
+    return best.place;
 }
 
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card,
@@ -451,7 +459,7 @@ QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<
     for (const QSizeF& s : sizes)
         if (const auto r = freePlaceFor(QRectF(at, s), taken, card))
             return *r;
-    return leastCoveringOf(sizes, at, taken, pictures, card);
+    return leastCoveringPlace(sizes, at, taken, pictures, card);
 }
 
 namespace {
@@ -497,7 +505,7 @@ QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, cons
             if (!first || std::make_tuple(r->top(), r->left(), r->width() * r->height()) <
                               std::make_tuple(first->top(), first->left(), first->width() * first->height()))
                 first = r;
-    return first ? *first : leastCoveringOf(sizes, card.topLeft(), taken, pictures, card);
+    return first ? *first : leastCoveringPlace(sizes, card.topLeft(), taken, pictures, card);
 }
 
 namespace {
@@ -564,8 +572,8 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
             return {*r, partner};
     QList<QRectF> keepOff = pictures;
     keepOff << partner;
-    return {leastCoveringOf(sizes, sidePlace(partner, sizes.value(sizes.size() - 1), first).place.topLeft(),
-                            withPartner, keepOff, card),
+    return {leastCoveringPlace(sizes, sidePlace(partner, sizes.value(sizes.size() - 1), first).place.topLeft(),
+                               withPartner, keepOff, card),
             partner};
 }
 

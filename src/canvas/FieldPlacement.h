@@ -49,6 +49,14 @@ struct FieldScales {
     double smallest = SmallestFieldScale;
 };
 
+// The width of a text's longest word as drawn in its own font (0 for what
+// is not a text).
+double longestWordWidth(const SKTGraphic& text);
+
+// Whether a field drawn over `drawn` lies on `card` and meets none of
+// `others` (a hundredth of a point is left for rounding).
+bool liesClear(const QRectF& drawn, const QList<QRectF>& others, const QRectF& card);
+
 // The sizes a new field's box may take, largest text first: at each scale
 // of `scales`, the text's lines in boxes from as wide as its longest line
 // (no wider than the card's room; a short text first in a new text's

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <map>
 #include <optional>
 #include <iterator>
 
@@ -46,19 +47,10 @@ constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
 // How many of the shown graphics that `side` holds and `before` did not
 // leave the card or meet another shown graphic.
 int fieldsNotClear(const GraphicList& side, const GraphicList& before, const QRectF& card) {
-    constexpr double Slack = 0.01;
-    int count = 0;
-    for (const std::shared_ptr<SKTGraphic>& f : side) {
-        if (!f || !f->ctrl_is_visible || before.contains(f))
-            continue;
-        const QRectF drawn = f->drawingBounds().adjusted(Slack, Slack, -Slack, -Slack);
-        const QList<QRectF> others = drawnRects(side, f.get());
-        const bool meets =
-            std::any_of(others.cbegin(), others.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
-        if (meets || !card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn))
-            ++count;
-    }
-    return count;
+    return int(std::count_if(side.cbegin(), side.cend(), [&](const std::shared_ptr<SKTGraphic>& f) {
+        return f && f->ctrl_is_visible && !before.contains(f) &&
+               !liesClear(f->drawingBounds(), drawnRects(side, f.get()), card);
+    }));
 }
 
 }  // namespace
@@ -102,19 +94,21 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     // smallest, only its try at the rules' places is made.
     std::optional<double> room;
     GraphicList made;
+    std::map<double, double> needed;  // by scale, once each
     auto tooBig = [&](const Try& t) {
         if (!room || (t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces))
             return false;
-        const double scale = t.scale;
-        const QRectF card = canvas->cardRect();
-        double needed = 0;
-        for (const std::shared_ptr<SKTGraphic>& f : made) {
-            double least = std::numeric_limits<double>::max();
-            for (const QSizeF& s : fieldSizes(*f, card.size(), {scale, scale}, false))
-                least = std::min(least, (s.width() + FieldClearance) * (s.height() + FieldClearance));
-            needed += least;
+        if (!needed.count(t.scale)) {
+            double sum = 0;
+            for (const std::shared_ptr<SKTGraphic>& f : made) {
+                double least = std::numeric_limits<double>::max();
+                for (const QSizeF& s : fieldSizes(*f, canvas->cardRect().size(), {t.scale, t.scale}, false))
+                    least = std::min(least, (s.width() + FieldClearance) * (s.height() + FieldClearance));
+                sum += least;
+            }
+            needed[t.scale] = sum;
         }
-        return needed > *room;
+        return needed[t.scale] > *room;
     };
     bool done = false;
     qsizetype best = 0;

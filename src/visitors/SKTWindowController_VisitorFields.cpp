@@ -13,7 +13,6 @@
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
-#include "foundation/SKTText.h"
 #include "foundation/Utilities.h"
 #include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
@@ -22,7 +21,6 @@
 #include "visitors/VisitorTopic.h"
 #include <QAction>
 #include <QMap>
-#include <QRegularExpression>
 #include <algorithm>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -110,20 +108,11 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
 bool fitsWhereItStands(const SKTGraphic& g, const GraphicList& side, const QRectF& card) {
     const std::shared_ptr<SKTGraphic> grown = g.clone();
     SKTGraphicView::fitTextHeight(*grown, side, card);
-    SKTText word(static_cast<const SKTText&>(*grown));
-    word.text_ctrl_font.setPointSizeF(zelk::drawnTextPointSize(*grown));
-    for (const QString& w : g.Text_Value.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-        word.Set_text_value(w);
-        if (word.naturalTextSize().width() > std::min(grown->bounds().width(), card.width()) + 1)
-            return false;
-    }
-    const QRectF drawn = grown->drawingBounds();
-    constexpr double Slack = 0.01;
-    if (!card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn))
+    const std::shared_ptr<SKTGraphic> drawnSize = grown->clone();
+    drawnSize->text_ctrl_font.setPointSizeF(zelk::drawnTextPointSize(*grown));
+    if (zelk::longestWordWidth(*drawnSize) > std::min(grown->bounds().width(), card.width()) + 1)
         return false;
-    const QRectF inner = drawn.adjusted(Slack, Slack, -Slack, -Slack);
-    const QList<QRectF> others = zelk::drawnRects(side, &g);
-    return std::none_of(others.cbegin(), others.cend(), [&inner](const QRectF& r) { return inner.intersects(r); });
+    return zelk::liesClear(grown->drawingBounds(), zelk::drawnRects(side, &g), card);
 }
 
 }  // namespace
