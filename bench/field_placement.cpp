@@ -149,8 +149,8 @@ void BM_AddFieldOnBusySide(benchmark::State& state) {
                                                        "Building 7, third floor, east wing", "F_field1");
         const zelk::BesidePlace at =
             zelk::besidePlaceFor(caption->bounds(), zelk::fieldSizes(*value, CardSize), after,
-                                 zelk::drawnRects(c.view.graphics(), value.get(), caption.get()), c.view.cardRect(),
-                                 true, zelk::pictureRects(c.view.graphics(), value.get()));
+                                 zelk::drawnRects(c.view.graphics(), c.view.cardRect(), value.get(), caption.get()), c.view.cardRect(),
+                                 true, zelk::pictureRects(c.view.graphics(), c.view.cardRect(), value.get()));
         value->setBounds(at.field);
         benchmark::DoNotOptimize(at);
     }
@@ -161,7 +161,7 @@ BENCHMARK(BM_AddFieldOnBusySide)->Unit(benchmark::kMillisecond)->Iterations(3);
 // high, of which only the last has a place) wanted at the card's top left,
 // on a busy side of `n` graphics.
 void BM_FieldPlaceSearch(benchmark::State& state) {
-    const QList<QRectF> taken = zelk::drawnRects(busySide(int(state.range(0))));
+    const QList<QRectF> taken = zelk::drawnRects(busySide(int(state.range(0))), QRectF(QPointF(), CardSize));
     const QRectF card(QPointF(), CardSize);
     QList<QSizeF> sizes;
     for (double h = 88; h >= 48; h -= 8)

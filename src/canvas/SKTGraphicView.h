@@ -25,6 +25,7 @@
 #include "canvas/UndoStacks.h"
 #include "foundation/SKTGraphic.h"
 
+#include <QHash>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -78,6 +79,8 @@ public:
     void setCanvasSize(const QSizeF& size);
     QSizeF canvasSize() const { return canvasSize_; }
     QRectF cardRect() const { return QRectF(QPointF(0, 0), canvasSize_); }
+    // The card as a field placed on it sees it: its rectangle and outline.
+    zelk::CardArea fieldCard() const;
     void setScaleFactor(double scale);
     double scaleFactor() const { return scale_; }
     void zoomIn();
@@ -131,12 +134,12 @@ public:
     // value made before keeps its place.
     void openFieldBatch() {
         fieldBatch_.clear();
-        ledFromAbove_.clear();
+        leadKept_.clear();
         fieldBatchOpen_ = true;
     }
     void closeFieldBatch() {
         fieldBatch_.clear();
-        ledFromAbove_.clear();
+        leadKept_.clear();
         fieldBatchOpen_ = false;
     }
     // The caption a value about to be made in a batch will have: the value
@@ -146,6 +149,9 @@ public:
     // filling the card line by line (where they have no room there).
     enum class FieldFlow { RulePlaces, Lines };
     void setFieldFlow(FieldFlow flow) { fieldFlow_ = flow; }
+    // Whether new texts keep off the room on the other fields' lines
+    // (lineRooms) where the card has a place so; on by default.
+    void setKeepFieldLines(bool keep) { keepFieldLines_ = keep; }
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -224,7 +230,7 @@ public:
     // After a text graphic's text changed: its height follows its lines;
     // a field's only as far as the side leaves it room (textHeightWithin).
     static void fitTextHeight(SKTGraphic& g);
-    static void fitTextHeight(SKTGraphic& g, const GraphicList& side, const QRectF& card);
+    static void fitTextHeight(SKTGraphic& g, const GraphicList& side, const zelk::CardArea& card);
 
 signals:
     void selectionChanged();
@@ -270,9 +276,11 @@ private:
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
     QString fieldLead_;
-    // The values of the batch whose captions' room was kept above them.
-    QList<const SKTGraphic*> ledFromAbove_;
+    // The values of the batch placed with room kept for their captions:
+    // above them (true) or before them.
+    QHash<const SKTGraphic*, bool> leadKept_;
     FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
+    bool keepFieldLines_ = true;
     zelk::SideGraphicsModel model_;
     zelk::CanvasHost* host_ = nullptr;
     SKTGrid* _grid = nullptr;

@@ -135,64 +135,114 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             g->Set_Excel_binding_Index(column);
         }
     }
-    // A field lands at the size it is drawn at, on the card and clear of
-    // what the side shows where the card has room; a caption beside its value.
+    // A field lands at the size it is drawn at, on the card and inside its
+    // outline, clear of what the side shows where the card has room; a
+    // caption beside its value.
     if (zelk::isFieldId(ctrl_ID)) {
         const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
-        const auto value = field && field->captionId == ctrl_ID ? model_.textOrImageWithId(field->valueId) : nullptr;
-        const QRectF card = cardRect();
+        const bool caption = field && field->captionId == ctrl_ID;
+        const auto partner =
+            field ? model_.textOrImageWithId(caption ? field->valueId : field->captionId) : nullptr;
+        const auto value = caption ? partner : nullptr;
+        const zelk::CardArea card = fieldCard();
+        const QRectF& rect = card.rect;
+        const GraphicList& side = graphics();
         // A batch's fields take the room their lines need, no more.
-        const QList<QSizeF> sizes = zelk::fieldSizes(*g, card.size(), fieldScales_, !fieldBatchOpen_);
-        const QList<QRectF> pictures = zelk::pictureRects(graphics());
+        const QList<QSizeF> sizes = zelk::fieldSizes(*g, rect.size(), fieldScales_, !fieldBatchOpen_);
+        // A text keeps off the room on the other fields' lines: no caption
+        // reads as another field's.
+        const zelk::SideRoom room{zelk::drawnRects(side, rect), zelk::pictureRects(side, rect),
+                                  isText && keepFieldLines_ ? zelk::lineRooms(side, nullptr, partner.get())
+                                                            : zelk::LineRooms{},
+                                  zelk::fieldRole(ctrl_ID)};
         if (value && value->ctrl_is_visible) {
-            // Beside the value as drawn; a value made before keeps its place.
-            // A batch's captions go before their values first, where room
-            // was kept for them.
-            const bool valueMoves = fieldBatch_.contains(value.get());
             const QRectF drawn = value->drawingBounds();
-            const bool before = fieldBatchOpen_ && !ledFromAbove_.contains(value.get());
-            const QList<zelk::Beside> sides = before ? QList{zelk::Beside::Before, zelk::Beside::Above}
-                                                     : QList{zelk::Beside::Above, zelk::Beside::Before};
-            const zelk::BesidePlace at =
-                zelk::besidePlaceFor(drawn, sizes, sides, zelk::drawnRects(graphics(), nullptr, value.get()), card,
-                                     valueMoves, pictures);
-            g->setBounds(at.field);
-            if (valueMoves)
-                value->setBounds(value->bounds().translated(at.partner.topLeft() - drawn.topLeft()));
+            if (const auto kept = leadKept_.constFind(value.get()); kept != leadKept_.cend() && !sizes.isEmpty()) {
+                // Its room was kept when its value was placed: the two were
+                // placed as one, wherever that was.
+                const QSizeF s = sizes.first();
+                g->setBounds(*kept ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
+                                   : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s));
+            } else {
+                // Beside the value as drawn; a value made before keeps its
+                // place, and its caption, where it stands apart, stands
+                // nearer to it than to another value.
+                const bool valueMoves = fieldBatch_.contains(value.get());
+                const zelk::BesidePlace at = zelk::besidePlaceFor(
+                    drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before},
+                    zelk::SideRoom{zelk::drawnRects(side, rect, nullptr, value.get()), room.pictures, room.lines,
+                                   room.role},
+                    card, valueMoves, zelk::fieldRects(side, zelk::FieldRole::Value, nullptr, value.get()));
+                g->setBounds(at.field);
+                if (valueMoves)
+                    value->setBounds(value->bounds().translated(at.partner.topLeft() - drawn.topLeft()));
+            }
         } else if (fieldBatchOpen_ && !fieldLead_.isEmpty() && isText) {
             // A value with the room for its caption kept before it on its
             // line, or above it, whichever lands it first.
-            const std::shared_ptr<SKTGraphic> caption = zelk::makeGraphic(GraphicKind::Text);
-            caption->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
-            caption->Set_text_value(fieldLead_);
-            const QSizeF lead =
-                zelk::fieldSizes(*caption, card.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
+            const std::shared_ptr<SKTGraphic> lead = zelk::makeGraphic(GraphicKind::Text);
+            lead->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
+            lead->Set_text_value(fieldLead_);
+            const QSizeF leadSize =
+                zelk::fieldSizes(*lead, rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
             // Above it first, as the rule has it, then before it.
-            QList<QSizeF> units;
-            for (const QSizeF& s : sizes)
-                units << QSizeF(std::max(lead.width(), s.width()), lead.height() + s.height())
-                      << QSizeF(lead.width() + s.width(), std::max(lead.height(), s.height()));
-            const QList<QRectF> taken = zelk::drawnRects(graphics());
+            struct Unit {
+                QSizeF size;
+                QRectF caption, value;  // the parts, from its top left
+                bool above;
+            };
+            QList<Unit> units;
+            for (const QSizeF& s : sizes) {
+                units << Unit{QSizeF(std::max(leadSize.width(), s.width()), leadSize.height() + s.height()),
+                              QRectF(QPointF(0, 0), leadSize), QRectF(QPointF(0, leadSize.height()), s), true};
+                units << Unit{QSizeF(leadSize.width() + s.width(), std::max(leadSize.height(), s.height())),
+                              QRectF(QPointF(0, 0), leadSize), QRectF(QPointF(leadSize.width(), 0), s), false};
+            }
             const QPointF rule = g->bounds().topLeft();
-            const QPointF ruleAbove = rule - QPointF(0, lead.height()), ruleBefore = rule - QPointF(lead.width(), 0);
-            std::optional<QRectF> unit;
-            if (fieldFlow_ == FieldFlow::Lines)
-                unit = zelk::flowPlaceFor(units, taken, card, pictures);
-            for (qsizetype i = 0; !unit && i < units.size(); ++i)
-                unit = zelk::freePlaceFor(QRectF(i % 2 == 0 ? ruleAbove : ruleBefore, units.at(i)), taken, card);
-            if (!unit)
-                unit = zelk::leastCoveringPlace(units, ruleAbove, taken, pictures, card);
-            const qsizetype chosen = units.indexOf(unit->size());
-            const bool above = chosen < 0 || chosen % 2 == 0;
-            const QSizeF own = sizes.value(chosen >= 0 ? chosen / 2 : sizes.size() - 1);
-            const QPointF offset = above ? QPointF(0, lead.height()) : QPointF(lead.width(), 0);
-            g->setBounds(zelk::ontoCard(QRectF(unit->topLeft() + offset, own), card));
-            if (above)
-                ledFromAbove_ << g.get();
+            const QPointF ruleAbove = rule - QPointF(0, leadSize.height());
+            const QPointF ruleBefore = rule - QPointF(leadSize.width(), 0);
+            // Clear of the fields' lines where the card has room (each part
+            // of them its role's), else clear of what is drawn; failing
+            // both, where it covers the least.
+            qsizetype chosen = -1;
+            QRectF unit;
+            const QList<QRectF> all = room.taken + card.outside;
+            for (const bool lines : {true, false}) {
+                if (chosen >= 0 || (lines && room.lines.isEmpty()))
+                    continue;
+                auto takenFor = [&](const Unit& u) {
+                    return lines ? all + zelk::lineRoomsOf(room.lines, u.size, u.caption, u.value) : all;
+                };
+                if (fieldFlow_ == FieldFlow::Lines)
+                    for (qsizetype i = 0; i < units.size(); ++i)
+                        if (const auto r = zelk::clearFlowPlaceFor({units.at(i).size}, takenFor(units.at(i)), rect))
+                            if (chosen < 0 || std::make_tuple(r->top(), r->left(), r->width() * r->height()) <
+                                                  std::make_tuple(unit.top(), unit.left(), unit.width() * unit.height())) {
+                                chosen = i;
+                                unit = *r;
+                            }
+                for (qsizetype i = 0; chosen < 0 && i < units.size(); ++i) {
+                    const Unit& u = units.at(i);
+                    if (const auto r = zelk::freePlaceFor(QRectF(u.above ? ruleAbove : ruleBefore, u.size), takenFor(u), rect)) {
+                        chosen = i;
+                        unit = *r;
+                    }
+                }
+            }
+            if (chosen < 0) {
+                QList<QSizeF> unitSizes;
+                for (const Unit& u : units)
+                    unitSizes << u.size;
+                unit = zelk::leastCoveringPlace(unitSizes, ruleAbove, room.taken, room.pictures, card);
+                chosen = std::max<qsizetype>(0, unitSizes.indexOf(unit.size()));
+            }
+            const Unit& u = units.at(chosen);
+            g->setBounds(zelk::ontoCard(u.value.translated(unit.topLeft()), rect));
+            leadKept_.insert(g.get(), u.above);
         } else if (fieldFlow_ == FieldFlow::Lines && isText) {
-            g->setBounds(zelk::flowPlaceFor(sizes, zelk::drawnRects(graphics()), card, pictures));
+            g->setBounds(zelk::flowPlaceFor(sizes, room, card));
         } else {
-            g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), zelk::drawnRects(graphics()), card, pictures));
+            g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), room, card));
         }
         if (fieldBatchOpen_)
             fieldBatch_ << g.get();

@@ -16,6 +16,7 @@
 #include <map>
 #include <optional>
 #include <iterator>
+#include <utility>
 
 namespace zelk {
 
@@ -46,10 +47,10 @@ constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
 
 // How many of the shown graphics that `side` holds and `before` did not
 // leave the card or meet another shown graphic.
-int fieldsNotClear(const GraphicList& side, const GraphicList& before, const QRectF& card) {
+int fieldsNotClear(const GraphicList& side, const GraphicList& before, const CardArea& card) {
     return int(std::count_if(side.cbegin(), side.cend(), [&](const std::shared_ptr<SKTGraphic>& f) {
         return f && f->ctrl_is_visible && !before.contains(f) &&
-               !liesClear(f->drawingBounds(), drawnRects(side, f.get()), card);
+               !liesClear(f->drawingBounds(), drawnRects(side, card.rect, f.get()), card);
     }));
 }
 
@@ -73,20 +74,25 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
                 before.at(i)->setBounds(places.at(i));
     };
     // At each size the fields go to their rules' places first, then, where
-    // that leaves some without room, fill the card line by line.
+    // that leaves some without room, fill the card line by line; all of it
+    // first keeping the room on the fields' lines (no caption reads as
+    // another field's), then, where no try lands them all clear so, not.
     using Flow = SKTGraphicView::FieldFlow;
     struct Try {
         double scale;
         Flow flow;
+        bool lines;
     };
     QList<Try> tries;
-    for (double scale : StampScales)
-        for (Flow flow : {Flow::RulePlaces, Flow::Lines})
-            tries << Try{scale, flow};
+    for (bool lines : {true, false})
+        for (double scale : StampScales)
+            for (Flow flow : {Flow::RulePlaces, Flow::Lines})
+                tries << Try{scale, flow, lines};
     auto attempt = [&](const Try& t) {
         canvas->openFieldBatch();
         canvas->setFieldScales({t.scale, t.scale});
         canvas->setFieldFlow(t.flow);
+        canvas->setKeepFieldLines(t.lines);
         return stampOnce(profile);
     };
     // A size at which the new fields need more room than the side has free
@@ -110,9 +116,19 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         }
         return needed[t.scale] > *room;
     };
+    // A try is the better the fewer of its fields meet others, then the
+    // fewer meet the room on another field's line.
+    auto scoreOf = [&] {
+        const GraphicList side = canvas->graphics();
+        int lineHits = 0;
+        for (const std::shared_ptr<SKTGraphic>& f : side)
+            if (f && f->ctrl_is_visible && !before.contains(f) && meetsLineRooms(side, *f))
+                ++lineHits;
+        return std::pair(fieldsNotClear(side, before, canvas->fieldCard()), lineHits);
+    };
     bool done = false;
     qsizetype best = 0;
-    int fewest = std::numeric_limits<int>::max();
+    std::pair<int, int> bestScore(std::numeric_limits<int>::max(), 0);
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
         while (i < tries.size() && tooBig(tries.at(i)))
@@ -123,30 +139,35 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         done = attempt(tries.at(i));
         if (!done)
             break;
-        const int notClear = fieldsNotClear(canvas->graphics(), before, canvas->cardRect());
-        if (notClear < fewest) {
-            fewest = notClear;
+        if (const auto score = scoreOf(); score < bestScore) {
+            bestScore = score;
             best = i;
         }
-        if (notClear == 0)
+        if (bestScore == std::pair(0, 0))
             break;
         if (!room) {
             GraphicList kept;
             for (const std::shared_ptr<SKTGraphic>& g : canvas->graphics())
                 if (g && g->ctrl_is_visible)
                     (before.contains(g) ? kept : made) << g;
-            room = freeRoom(drawnRects(kept), canvas->cardRect());
+            room = freeRoom(drawnRects(kept, canvas->cardRect()), canvas->fieldCard());
         }
-        const bool last = next(i) >= tries.size();
+        // The tries that let the lines go come only where none landed all
+        // the fields clear.
+        const qsizetype following = next(i);
+        const bool last = following >= tries.size() || (bestScore.first == 0 && !tries.at(following).lines);
         if (last && best == i)
             break;
         undo();
-        if (last)
+        if (last) {
             done = attempt(tries.at(best));
+            break;
+        }
     }
     canvas->closeFieldBatch();
     canvas->setFieldScales({});
     canvas->setFieldFlow(Flow::RulePlaces);
+    canvas->setKeepFieldLines(true);
     canvas->update();
     return done;
 }
@@ -162,6 +183,15 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile) const {
         };
 
         canvas->Hide_all_Text_control_FUP_Control();
+        // What the stamping shows again keeps its place and size: it is
+        // shown before the photo and the new texts are placed around it.
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            const User_Profile_Class::Slot& s = profile.slot(i);
+            for (const auto& [text, id] : {std::pair(s.value, s.id), std::pair(s.label, s.label_id)})
+                if (!text.isEmpty())
+                    if (const auto g = canvas->Selcect_Ctrl_With_ID(id))
+                        g->Set_Ctrl_Is_Visible(true);
+        }
         // The photo first, at its own size: the texts then go around it.
         const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);
         if (variant == Variant::Temp) {

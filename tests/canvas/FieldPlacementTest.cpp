@@ -295,7 +295,7 @@ TEST_F(FieldCreate, AFieldLandsClearOfWhatTheSideShows) {
     // Above is the band, before is off the card: the value goes with it.
     EXPECT_TRUE(besideItsValue(caption->bounds(), value->bounds()));
     for (const auto& f : {value, caption})
-        for (const QRectF& r : drawnRects(doc.graphics, f.get())) {
+        for (const QRectF& r : drawnRects(doc.graphics, view->cardRect(), f.get())) {
             EXPECT_FALSE(f->bounds().intersects(r));
         }
 
@@ -344,7 +344,7 @@ TEST_F(FieldCreate, ACaptionStandsBesideItsValue) {
             << zelk::test::rectText(value->bounds()).toStdString();
         for (const auto& f : {value, caption}) {
             EXPECT_TRUE(view->cardRect().contains(f->bounds()));
-            for (const QRectF& r : drawnRects(doc.graphics, f.get())) {
+            for (const QRectF& r : drawnRects(doc.graphics, view->cardRect(), f.get())) {
                 EXPECT_FALSE(f->drawingBounds().intersects(r)) << f->Text_Value.toStdString();
             }
         }
