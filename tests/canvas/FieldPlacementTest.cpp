@@ -170,6 +170,20 @@ TEST(FieldPlacement, AFieldTakesTheLargestSizeTheCardHasRoomFor) {
     half.text_ctrl_font.setPointSizeF(6);
     half._bounds.setWidth(sizes.last().width());
     EXPECT_EQ(sizes.last().height(), fittedTextHeight(half));
+    // No box narrower than the longest word at half its size, wherever the
+    // word stands.
+    for (const QString longest : {QStringLiteral("Featherstonehaughwhittington")}) {
+        for (const QString& text : {longest + QStringLiteral(" and Co Ltd"), QStringLiteral("Ltd and Co ") + longest}) {
+            SCOPED_TRACE(text.toStdString());
+            SKTText word = t;
+            word.Set_text_value(longest);
+            SKTText field = t;
+            field.Set_text_value(text);
+            for (const QSizeF& s : fieldSizes(field, Card.size())) {
+                EXPECT_GE(s.width(), word.naturalTextSize().width() / 2) << s.width();
+            }
+        }
+    }
     // Two lines across the card, not five in a new text's width.
     SKTText oneLine = t;
     oneLine._bounds.setWidth(1000);

@@ -420,8 +420,9 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         const char* name;
         QString placed, partner;
         QPointF partnerAt;  // of a 70 x 20 partner the user moved there; none: where the desk put it
-        zelk::Beside side;
+        std::optional<zelk::Beside> side;  // none: anywhere but over the partner
         bool boxedIn = false;  // shapes of the user's then drawn right of the partner and below it
+        bool full = false;     // the rest of the card covered twice by shapes of the user's
     };
     const Case cases[] = {
         {"value right of its caption", Fup_Name, Fup_lbl_Name, {20, 10}, zelk::Beside::After},
@@ -432,6 +433,9 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         // The two go as one, the caption before its value.
         {"no room beside a caption the desk placed: it goes along", Fup_Website, Fup_lbl_Website, {},
          zelk::Beside::After, true},
+        // The least covering place would be over the caption.
+        {"a full card: never over the caption the user placed", Fup_FaxNo, Fup_lbl_FaxNo, {80, 66}, std::nullopt,
+         false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -452,6 +456,12 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         if (c.boxedIn)
             design = {QRectF(partnerBefore.right() + 1, partnerBefore.top() - 5, 30, partnerBefore.height() + 10),
                       QRectF(partnerBefore.left() - 5, partnerBefore.bottom() + 1, partnerBefore.width() + 40, 30)};
+        const QRectF& p0 = partnerBefore;
+        if (c.full)
+            for (int twice = 0; twice < 2; ++twice)
+                design << QRectF(0, 0, card.width(), p0.top()) << QRectF(0, p0.bottom(), card.width(), card.bottom() - p0.bottom())
+                       << QRectF(0, p0.top(), p0.left(), p0.height())
+                       << QRectF(p0.right(), p0.top(), card.right() - p0.right(), p0.height());
         for (const QRectF& r : design) {
             auto shape = std::make_shared<Shape_Control>(QStringLiteral("R"));
             shape->setBounds(r);
@@ -463,9 +473,12 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         EXPECT_EQ(p.topLeft() != partnerBefore.topLeft(), c.boxedIn) << zelk::test::rectText(p).toStdString();
         const QPointF expected[] = {{p.left(), p.top() - placed.height()}, {p.left() - placed.width(), p.top()},
                                     {p.right(), p.top()}, {p.left(), p.bottom()}};
-        EXPECT_EQ(placed.topLeft(), expected[int(c.side)]);
+        if (c.side) {
+            EXPECT_EQ(placed.topLeft(), expected[int(*c.side)]);
+        }
         EXPECT_TRUE(card.contains(placed));
-        for (const QRectF& r : design) {
+        EXPECT_FALSE(placed.intersects(p));
+        for (const QRectF& r : c.full ? QList<QRectF>{} : design) {
             EXPECT_FALSE(placed.intersects(r));
             EXPECT_FALSE(p.intersects(r));
         }
@@ -480,6 +493,8 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
     EXPECT_NE(graphic(Fup_UniqueNo)->bounds().topLeft(), QPointF(110, 100));
     // A user-added picture has no partner: the card's corner, where that is
     // free (the empty back), else the nearest place clear of what is shown.
+    window->_graphicView->mutableGraphics().removeIf(
+        [](const std::shared_ptr<SKTGraphic>& g) { return zelk::isExactlyShape(g.get()); });
     auto corner0 = std::make_shared<Shape_Control>(QStringLiteral("R"));
     corner0->setBounds(QRectF(0, 0, 30, 30));
     window->_graphicView->mutableGraphics() << corner0;
