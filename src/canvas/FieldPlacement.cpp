@@ -310,8 +310,13 @@ namespace {
 bool groundLike(const SKTGraphic& g, const QRectF& card) {
     if (!g.ctrl_is_visible || !(isExactlyShape(&g) || isExactlyImage(&g)) || isFieldId(g.control_ID))
         return false;
+    const double half = 0.5 * card.width() * card.height();
+    // Its frame first (its drawing, with a stroke, is dearer to measure).
+    const QRectF frame = g.bounds().normalized() & card;
+    if (frame.width() * frame.height() < 0.8 * half)
+        return false;
     const QRectF on = g.drawingBounds() & card;
-    return on.width() * on.height() >= 0.5 * card.width() * card.height();
+    return on.width() * on.height() >= half;
 }
 
 // Which graphics of a side are its ground (isGround), from the bottom of
@@ -340,35 +345,74 @@ bool isGround(const QList<std::shared_ptr<SKTGraphic>>& side, qsizetype index, c
     return index >= 0 && index < side.size() && groundOf(side, card)[std::size_t(index)];
 }
 
-QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
-                         const SKTGraphic* except, const SKTGraphic* partner) {
-    const std::vector<bool> ground = groundOf(side, card);
-    QList<QRectF> out;
-    for (qsizetype i = 0; i < side.size(); ++i) {
-        const std::shared_ptr<SKTGraphic>& g = side.at(i);
-        if (g && g.get() != except && g.get() != partner && g->ctrl_is_visible && !drawsNothing(*g) &&
-            !ground[std::size_t(i)])
-            out << g->drawingBounds();
-    }
-    return out;
-}
+namespace {
 
-QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
-                           const SKTGraphic* except) {
+// What the shown graphics of a side cover as drawn, its ground, `except`
+// and `partner` left out, and the pictures among them, `except` left out
+// (each drawn once).
+std::pair<QList<QRectF>, QList<QRectF>> drawnAndPictures(const QList<std::shared_ptr<SKTGraphic>>& side,
+                                                         const QRectF& card, const SKTGraphic* except,
+                                                         const SKTGraphic* partner) {
     const std::vector<bool> ground = groundOf(side, card);
-    QList<QRectF> pictures, others;
+    QList<QRectF> drawn, pictures, others;
     for (qsizetype i = 0; i < side.size(); ++i) {
         const std::shared_ptr<SKTGraphic>& g = side.at(i);
         if (!g || g.get() == except || !g->ctrl_is_visible || drawsNothing(*g) || ground[std::size_t(i)])
             continue;
-        (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : others) << g->drawingBounds();
+        const QRectF r = g->drawingBounds();
+        if (g.get() != partner)
+            drawn << r;
+        (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : others) << r;
     }
     // A frame drawn just around a picture goes with it.
     for (QRectF& p : pictures)
         for (const QRectF& o : others)
             if (o.contains(p) && o.width() * o.height() <= 2 * p.width() * p.height())
                 p = o;
-    return pictures;
+    return {drawn, pictures};
+}
+
+}  // namespace
+
+QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
+                         const SKTGraphic* except, const SKTGraphic* partner) {
+    return drawnAndPictures(side, card, except, partner).first;
+}
+
+QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
+                           const SKTGraphic* except) {
+    return drawnAndPictures(side, card, except, nullptr).second;
+}
+
+int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                  const std::function<bool(const SKTGraphic&)>& counted) {
+    const std::vector<bool> ground = groundOf(side, card.rect);
+    QList<std::pair<const SKTGraphic*, QRectF>> drawn;
+    for (qsizetype i = 0; i < side.size(); ++i)
+        if (const std::shared_ptr<SKTGraphic>& g = side.at(i);
+            g && g->ctrl_is_visible && !drawsNothing(*g) && !ground[std::size_t(i)])
+            drawn.append({g.get(), g->drawingBounds()});
+    int count = 0;
+    for (const std::shared_ptr<SKTGraphic>& g : side) {
+        if (!g || !g->ctrl_is_visible || !counted(*g))
+            continue;
+        QList<QRectF> others;
+        for (const auto& [other, r] : drawn)
+            if (other != g.get())
+                others << r;
+        if (!liesClear(g->drawingBounds(), others, card))
+            ++count;
+    }
+    return count;
+}
+
+SideRoom sideRoomFor(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card, const SKTGraphic* self,
+                     const SKTGraphic* partner, FieldRole role, bool keepLines) {
+    auto [drawn, pictures] = drawnAndPictures(side, card, self, partner);
+    SideRoom room{std::move(drawn), std::move(pictures), {}, role};
+    if (keepLines && role != FieldRole::None)
+        room.lines = lineRooms(side, self, partner);
+    return room;
 }
 
 FieldRole fieldRole(const QString& ctrl_ID) {
@@ -613,8 +657,18 @@ public:
     double uncovered() const { return uncovered_; }
     // What the box covers, in square points.
     double covered(const QRectF& box) const {
-        const auto [c0, c1] = span(box.left() - card_.left(), box.right() - card_.left(), cols_);
-        const auto [r0, r1] = span(box.top() - card_.top(), box.bottom() - card_.top(), rows_);
+        return covered(columns(box.left(), box.right()), rows(box.top(), box.bottom()));
+    }
+    // The cells a span across (or down) the card touches, as [first, end):
+    // the same in every map of the card and cell.
+    using Cells = std::pair<int, int>;
+    Cells columns(double from, double to) const {
+        return span(from - card_.left(), to - card_.left(), cols_);
+    }
+    Cells rows(double from, double to) const { return span(from - card_.top(), to - card_.top(), rows_); }
+    double covered(const Cells& cols, const Cells& rows) const {
+        const auto [c0, c1] = cols;
+        const auto [r0, r1] = rows;
         if (c0 >= c1 || r0 >= r1)
             return 0;
         auto at = [this](int col, int row) { return sums_[size_t(row) * size_t(cols_ + 1) + size_t(col)]; };
@@ -662,18 +716,25 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
     const double cell = coverCell(card);
     const std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
     const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
+    // The cells of each candidate's span, once for all the maps.
+    std::vector<CoverMap::Cells> columns(xs.size()), rows(ys.size());
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        columns[i] = cover.columns(xs[i], xs[i] + w);
+    for (std::size_t i = 0; i < ys.size(); ++i)
+        rows[i] = cover.rows(ys[i], ys[i] + h);
     auto search = [&](const CoverMap* avoid, bool fitting) {
         Covering best;
-        for (double y : ys)
-            for (double x : xs) {
-                const QRectF r(x, y, w, h);
-                if ((never && never->covered(r) > 0) || (avoid && avoid->covered(r) > 0))
+        for (std::size_t yi = 0; yi < ys.size(); ++yi)
+            for (std::size_t xi = 0; xi < xs.size(); ++xi) {
+                const CoverMap::Cells& c = columns[xi];
+                const CoverMap::Cells& r = rows[yi];
+                if ((never && never->covered(c, r) > 0) || (avoid && avoid->covered(c, r) > 0))
                     continue;
-                const double cost = cover.covered(r);
-                const double dx = x - wanted.x(), dy = y - wanted.y(), distance = dx * dx + dy * dy;
+                const double cost = cover.covered(c, r);
+                const double dx = xs[xi] - wanted.x(), dy = ys[yi] - wanted.y(), distance = dx * dx + dy * dy;
                 if ((cost < best.cost - 1e-6 || (cost < best.cost + 1e-6 && distance < best.distance)) &&
-                    (!fitting || fits(r)))
-                    best = {r, cost, distance};
+                    (!fitting || fits(QRectF(xs[xi], ys[yi], w, h))))
+                    best = {QRectF(xs[xi], ys[yi], w, h), cost, distance};
             }
         return best;
     };

@@ -159,6 +159,17 @@ struct SideRoom {
     FieldRole role = FieldRole::None;  // of the field placed (its lines)
 };
 
+// How many of the shown graphics of a side that are `counted` leave the
+// card's outline or meet another shown graphic (its ground aside).
+int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                  const std::function<bool(const SKTGraphic&)>& counted);
+
+// What `self` (of `role`), placed beside `partner`, keeps clear of on a
+// side (each graphic drawn once): drawnRects and pictureRects with both
+// left out, and the lines where `keepLines`.
+SideRoom sideRoomFor(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card, const SKTGraphic* self,
+                     const SKTGraphic* partner, FieldRole role, bool keepLines = true);
+
 // Where a new field lands when its rule puts it at `at`: the first of its
 // sizes that has a free place on the card (the nearest); where none has,
 // the place of one of its smallest sizes that covers the least, clear of

@@ -277,8 +277,12 @@ private:
     QList<const SKTGraphic*> fieldBatch_;
     QString fieldLead_;
     // The values of the batch placed with room kept for their captions:
-    // above them (true) or before them.
-    QHash<const SKTGraphic*, bool> leadKept_;
+    // above them or before them, and the caption's size there.
+    struct LeadRoom {
+        bool above;
+        QSizeF caption;
+    };
+    QHash<const SKTGraphic*, LeadRoom> leadKept_;
     FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
     bool keepFieldLines_ = true;
     zelk::SideGraphicsModel model_;

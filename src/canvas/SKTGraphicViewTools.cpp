@@ -149,30 +149,28 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
         const GraphicList& side = graphics();
         // A batch's fields take the room their lines need, no more.
         const QList<QSizeF> sizes = zelk::fieldSizes(*g, rect.size(), fieldScales_, !fieldBatchOpen_);
-        // A text keeps off the room on the other fields' lines: no caption
-        // reads as another field's.
-        const zelk::SideRoom room{zelk::drawnRects(side, rect), zelk::pictureRects(side, rect),
-                                  isText && keepFieldLines_ ? zelk::lineRooms(side, nullptr, partner.get())
-                                                            : zelk::LineRooms{},
-                                  zelk::fieldRole(ctrl_ID)};
+        // What the side shows (a caption's value aside); a text keeps off
+        // the room on the other fields' lines, so that no caption reads as
+        // another field's.
+        zelk::SideRoom room = zelk::sideRoomFor(side, rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
+        if (isText && keepFieldLines_)
+            room.lines = zelk::lineRooms(side, nullptr, partner.get());
         if (value && value->ctrl_is_visible) {
             const QRectF drawn = value->drawingBounds();
-            if (const auto kept = leadKept_.constFind(value.get()); kept != leadKept_.cend() && !sizes.isEmpty()) {
+            if (const auto kept = leadKept_.constFind(value.get()); kept != leadKept_.cend()) {
                 // Its room was kept when its value was placed: the two were
                 // placed as one, wherever that was.
-                const QSizeF s = sizes.first();
-                g->setBounds(*kept ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
-                                   : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s));
+                const QSizeF s = kept->caption;
+                g->setBounds(kept->above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
+                                         : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s));
             } else {
                 // Beside the value as drawn; a value made before keeps its
                 // place, and its caption, where it stands apart, stands
                 // nearer to it than to another value.
                 const bool valueMoves = fieldBatch_.contains(value.get());
-                const zelk::BesidePlace at = zelk::besidePlaceFor(
-                    drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before},
-                    zelk::SideRoom{zelk::drawnRects(side, rect, nullptr, value.get()), room.pictures, room.lines,
-                                   room.role},
-                    card, valueMoves, zelk::fieldRects(side, zelk::FieldRole::Value, nullptr, value.get()));
+                const zelk::BesidePlace at =
+                    zelk::besidePlaceFor(drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before}, room, card,
+                                         valueMoves, zelk::fieldRects(side, zelk::FieldRole::Value, nullptr, value.get()));
                 g->setBounds(at.field);
                 if (valueMoves)
                     value->setBounds(value->bounds().translated(at.partner.topLeft() - drawn.topLeft()));
@@ -183,8 +181,10 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             const std::shared_ptr<SKTGraphic> lead = zelk::makeGraphic(GraphicKind::Text);
             lead->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
             lead->Set_text_value(fieldLead_);
-            const QSizeF leadSize =
-                zelk::fieldSizes(*lead, rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
+            // Its caption on one line, or on two or three narrower ones.
+            const QList<QSizeF> leads =
+                zelk::fieldSizes(*lead, rect.size(), {fieldScales_.largest, fieldScales_.largest}, false);
+            const QSizeF leadSize = leads.first();
             // Above it first, as the rule has it, then before it.
             struct Unit {
                 QSizeF size;
@@ -192,15 +192,15 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
                 bool above;
             };
             QList<Unit> units;
-            for (const QSizeF& s : sizes) {
-                units << Unit{QSizeF(std::max(leadSize.width(), s.width()), leadSize.height() + s.height()),
-                              QRectF(QPointF(0, 0), leadSize), QRectF(QPointF(0, leadSize.height()), s), true};
-                units << Unit{QSizeF(leadSize.width() + s.width(), std::max(leadSize.height(), s.height())),
-                              QRectF(QPointF(0, 0), leadSize), QRectF(QPointF(leadSize.width(), 0), s), false};
-            }
+            for (const QSizeF& c : leads.mid(0, 1))
+                for (const QSizeF& s : sizes) {
+                    units << Unit{QSizeF(std::max(c.width(), s.width()), c.height() + s.height()),
+                                  QRectF(QPointF(0, 0), c), QRectF(QPointF(0, c.height()), s), true};
+                    units << Unit{QSizeF(c.width() + s.width(), std::max(c.height(), s.height())),
+                                  QRectF(QPointF(0, 0), c), QRectF(QPointF(c.width(), 0), s), false};
+                }
             const QPointF rule = g->bounds().topLeft();
             const QPointF ruleAbove = rule - QPointF(0, leadSize.height());
-            const QPointF ruleBefore = rule - QPointF(leadSize.width(), 0);
             // Clear of the fields' lines where the card has room (each part
             // of them its role's), else clear of what is drawn; failing
             // both, where it covers the least.
@@ -223,7 +223,8 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
                             }
                 for (qsizetype i = 0; chosen < 0 && i < units.size(); ++i) {
                     const Unit& u = units.at(i);
-                    if (const auto r = zelk::freePlaceFor(QRectF(u.above ? ruleAbove : ruleBefore, u.size), takenFor(u), rect)) {
+                    const QPointF at = rule - (u.above ? QPointF(0, u.caption.height()) : QPointF(u.caption.width(), 0));
+                    if (const auto r = zelk::freePlaceFor(QRectF(at, u.size), takenFor(u), rect)) {
                         chosen = i;
                         unit = *r;
                     }
@@ -238,7 +239,7 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             }
             const Unit& u = units.at(chosen);
             g->setBounds(zelk::ontoCard(u.value.translated(unit.topLeft()), rect));
-            leadKept_.insert(g.get(), u.above);
+            leadKept_.insert(g.get(), {u.above, u.caption.size()});
         } else if (fieldFlow_ == FieldFlow::Lines && isText) {
             g->setBounds(zelk::flowPlaceFor(sizes, room, card));
         } else {

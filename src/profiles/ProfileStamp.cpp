@@ -48,10 +48,9 @@ constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
 // How many of the shown graphics that `side` holds and `before` did not
 // leave the card or meet another shown graphic.
 int fieldsNotClear(const GraphicList& side, const GraphicList& before, const CardArea& card) {
-    return int(std::count_if(side.cbegin(), side.cend(), [&](const std::shared_ptr<SKTGraphic>& f) {
-        return f && f->ctrl_is_visible && !before.contains(f) &&
-               !liesClear(f->drawingBounds(), drawnRects(side, card.rect, f.get()), card);
-    }));
+    return notClearCount(side, card, [&before](const SKTGraphic& g) {
+        return std::none_of(before.cbegin(), before.cend(), [&g](const auto& b) { return b.get() == &g; });
+    });
 }
 
 }  // namespace

@@ -106,10 +106,7 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     const bool text = self && zelk::isExactlyText(self.get());
     const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self, card.rect.size()) : QList<QSizeF>{ctrl_bound.size()};
     auto roomBeside = [&](const SKTGraphic* other) {
-        return zelk::SideRoom{zelk::drawnRects(side, card.rect, self.get(), other),
-                              zelk::pictureRects(side, card.rect, self.get()),
-                              text ? zelk::lineRooms(side, self.get(), other) : zelk::LineRooms{},
-                              zelk::fieldRole(ctrl_id)};
+        return zelk::sideRoomFor(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
     };
     auto alone = [&](const QPointF& at) {
         return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, roomBeside(nullptr), card), nullptr, {}};
