@@ -181,10 +181,8 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             const std::shared_ptr<SKTGraphic> lead = zelk::makeGraphic(GraphicKind::Text);
             lead->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
             lead->Set_text_value(fieldLead_);
-            // Its caption on one line, or on two or three narrower ones.
-            const QList<QSizeF> leads =
-                zelk::fieldSizes(*lead, rect.size(), {fieldScales_.largest, fieldScales_.largest}, false);
-            const QSizeF leadSize = leads.first();
+            const QSizeF leadSize =
+                zelk::fieldSizes(*lead, rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
             // Above it first, as the rule has it, then before it.
             struct Unit {
                 QSizeF size;
@@ -192,13 +190,13 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
                 bool above;
             };
             QList<Unit> units;
-            for (const QSizeF& c : leads.mid(0, 1))
-                for (const QSizeF& s : sizes) {
-                    units << Unit{QSizeF(std::max(c.width(), s.width()), c.height() + s.height()),
-                                  QRectF(QPointF(0, 0), c), QRectF(QPointF(0, c.height()), s), true};
-                    units << Unit{QSizeF(c.width() + s.width(), std::max(c.height(), s.height())),
-                                  QRectF(QPointF(0, 0), c), QRectF(QPointF(c.width(), 0), s), false};
-                }
+            const QSizeF& c = leadSize;
+            for (const QSizeF& s : sizes) {
+                units << Unit{QSizeF(std::max(c.width(), s.width()), c.height() + s.height()), QRectF(QPointF(0, 0), c),
+                              QRectF(QPointF(0, c.height()), s), true};
+                units << Unit{QSizeF(c.width() + s.width(), std::max(c.height(), s.height())), QRectF(QPointF(0, 0), c),
+                              QRectF(QPointF(c.width(), 0), s), false};
+            }
             const QPointF rule = g->bounds().topLeft();
             const QPointF ruleAbove = rule - QPointF(0, leadSize.height());
             // Clear of the fields' lines where the card has room (each part
@@ -223,7 +221,7 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
                             }
                 for (qsizetype i = 0; chosen < 0 && i < units.size(); ++i) {
                     const Unit& u = units.at(i);
-                    const QPointF at = rule - (u.above ? QPointF(0, u.caption.height()) : QPointF(u.caption.width(), 0));
+                    const QPointF at = rule - (u.above ? QPointF(0, c.height()) : QPointF(c.width(), 0));
                     if (const auto r = zelk::freePlaceFor(QRectF(at, u.size), takenFor(u), rect)) {
                         chosen = i;
                         unit = *r;
