@@ -5,6 +5,7 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTText.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -447,20 +448,49 @@ void forShownFields(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGra
 // How far along its line a caption's or a value's kept room reaches, in ems.
 constexpr double LineRoomEms = 1.5;
 
+// The squared distance between two rectangles (0 where they meet).
+double distance2(const QRectF& a, const QRectF& b) {
+    const double dx = std::max({0.0, b.left() - a.right(), a.left() - b.right()});
+    const double dy = std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx * dx + dy * dy;
+}
+
 }  // namespace
 
 LineRooms lineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
                     const SKTGraphic* partner) {
+    // The shown values by ID: a caption whose own value is not beside it
+    // keeps the room below it too, where its value would be looked for.
+    QHash<QString, QRectF> values;
+    forShownFields(side, nullptr, nullptr, [&values](const SKTGraphic& g, FieldRole role) {
+        if (role == FieldRole::Value)
+            values.insert(g.control_ID, g.drawingBounds());
+    });
     LineRooms out;
-    forShownFields(side, self, partner, [&out](const SKTGraphic& g, FieldRole role) {
+    forShownFields(side, self, partner, [&](const SKTGraphic& g, FieldRole role) {
         const QRectF d = g.drawingBounds();
-        const double reach = LineRoomEms * drawnTextPointSize(g);
-        if (role == FieldRole::Caption)
+        const double em = drawnTextPointSize(g), reach = LineRoomEms * em;
+        if (role == FieldRole::Caption) {
             out.afterCaptions << QRectF(d.right(), d.top(), reach, d.height());
-        else
+            const auto own = values.constFind(partnerIdOf(g.control_ID));
+            if (own == values.cend() || distance2(d, *own) > em * em)
+                out.afterCaptions << QRectF(d.left(), d.bottom(), d.width(), reach);
+        } else {
             out.beforeValues << QRectF(d.left() - reach, d.top(), reach, d.height());
+            out.besideValues << QRectF(d.left() - reach, d.top(), d.width() + 2 * reach, d.height());
+        }
     });
     return out;
+}
+
+QList<LineRooms> lineTiers(const LineRooms& rooms) {
+    QList<LineRooms> tiers;
+    if (!rooms.isEmpty())
+        tiers << rooms;
+    if (!rooms.besideValues.isEmpty() && !(rooms.afterCaptions.isEmpty() && rooms.beforeValues.isEmpty()))
+        tiers << LineRooms{rooms.afterCaptions, rooms.beforeValues, {}};
+    tiers << LineRooms{};
+    return tiers;
 }
 
 QList<QRectF> lineRoomsOf(const LineRooms& rooms, const QSizeF& size, const QRectF& caption, const QRectF& value) {
@@ -476,6 +506,7 @@ QList<QRectF> lineRoomsOf(const LineRooms& rooms, const QSizeF& size, const QRec
     };
     QList<QRectF> out;
     through(value, rooms.afterCaptions, out);
+    through(value, rooms.besideValues, out);
     through(caption, rooms.beforeValues, out);
     return out;
 }
@@ -484,7 +515,7 @@ namespace {
 
 // What a single field of `role` keeps clear of for the rooms.
 QList<QRectF> lineRoomsOfField(const LineRooms& rooms, FieldRole role) {
-    return role == FieldRole::Value ? rooms.afterCaptions
+    return role == FieldRole::Value ? rooms.afterCaptions + rooms.besideValues
            : role == FieldRole::Caption ? rooms.beforeValues
                                         : QList<QRectF>{};
 }
@@ -512,7 +543,7 @@ QString partnerIdOf(const QString& ctrl_ID) {
     return QString();
 }
 
-bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field) {
+bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field, bool besideValues) {
     const FieldRole role = fieldRole(field.control_ID);
     if (!isExactlyText(&field) || role == FieldRole::None)
         return false;
@@ -524,7 +555,10 @@ bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGra
             break;
         }
     const QRectF drawn = field.drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
-    const QList<QRectF> rooms = lineRoomsOfField(lineRooms(side, &field, partner), role);
+    LineRooms all = lineRooms(side, &field, partner);
+    if (!besideValues)
+        all.besideValues.clear();
+    const QList<QRectF> rooms = lineRoomsOfField(all, role);
     return std::any_of(rooms.cbegin(), rooms.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
 }
 
@@ -796,12 +830,13 @@ QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<
 }
 
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const SideRoom& room, const CardArea& card) {
-    if (const QList<QRectF> lines = lineRoomsOfField(room.lines, room.role); !lines.isEmpty()) {
-        const QList<QRectF> all = withOutside(room.taken + lines, card);
-        for (const QSizeF& s : sizes)
-            if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
-                return *r;
-    }
+    for (const LineRooms& tier : lineTiers(room.lines))
+        if (const QList<QRectF> lines = lineRoomsOfField(tier, room.role); !lines.isEmpty()) {
+            const QList<QRectF> all = withOutside(room.taken + lines, card);
+            for (const QSizeF& s : sizes)
+                if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
+                    return *r;
+        }
     return fieldPlaceFor(sizes, at, room.taken, card, room.pictures);
 }
 
@@ -840,29 +875,32 @@ std::optional<QRectF> firstInReadingOrder(const QSizeF& size, const QList<QRectF
 
 }  // namespace
 
-std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken,
-                                        const CardArea& card) {
+std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
+                                        FlowOrder order) {
     const QList<QRectF> all = withOutside(taken, card);
+    auto key = [order](const QRectF& r) {
+        return std::make_tuple(order == FlowOrder::FewestLines ? r.height() : 0.0, r.top(), r.left(), r.width());
+    };
     std::optional<QRectF> first;
     for (const QSizeF& s : sizes)
         if (const auto r = firstInReadingOrder(s, all, card.rect))
-            if (!first || std::make_tuple(r->top(), r->left(), r->width() * r->height()) <
-                              std::make_tuple(first->top(), first->left(), first->width() * first->height()))
+            if (!first || key(*r) < key(*first))
                 first = r;
     return first;
 }
 
 QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
-                    const QList<QRectF>& pictures) {
-    const std::optional<QRectF> first = clearFlowPlaceFor(sizes, taken, card);
+                    const QList<QRectF>& pictures, FlowOrder order) {
+    const std::optional<QRectF> first = clearFlowPlaceFor(sizes, taken, card, order);
     return first ? *first : leastCoveringPlace(sizes, card.rect.topLeft(), taken, pictures, card);
 }
 
-QRectF flowPlaceFor(const QList<QSizeF>& sizes, const SideRoom& room, const CardArea& card) {
-    if (const QList<QRectF> lines = lineRoomsOfField(room.lines, room.role); !lines.isEmpty())
-        if (const auto r = clearFlowPlaceFor(sizes, room.taken + lines, card))
-            return *r;
-    return flowPlaceFor(sizes, room.taken, card, room.pictures);
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const SideRoom& room, const CardArea& card, FlowOrder order) {
+    for (const LineRooms& tier : lineTiers(room.lines))
+        if (const QList<QRectF> lines = lineRoomsOfField(tier, room.role); !lines.isEmpty())
+            if (const auto r = clearFlowPlaceFor(sizes, room.taken + lines, card, order))
+                return *r;
+    return flowPlaceFor(sizes, room.taken, card, room.pictures, order);
 }
 
 namespace {
@@ -891,13 +929,6 @@ SidePlace sidePlace(const QRectF& p, const QSizeF& s, Beside side) {
 }  // namespace
 
 namespace {
-
-// The squared distance between two rectangles (0 where they meet).
-double distance2(const QRectF& a, const QRectF& b) {
-    const double dx = std::max({0.0, b.left() - a.right(), a.left() - b.right()});
-    const double dy = std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()});
-    return dx * dx + dy * dy;
-}
 
 // The place nearest `at` of a box of `size` that touches nothing of
 // `cover` and where `fits` holds; none where there is no such place.
@@ -1006,11 +1037,13 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
         }
         return std::nullopt;
     };
-    if (const QList<QRectF> lines = lineRoomsOfField(room.lines, room.role); !lines.isEmpty())
+    for (const LineRooms& tier : lineTiers(room.lines)) {
+        const QList<QRectF> lines = lineRoomsOfField(tier, room.role);
+        if (!(tier.isEmpty() || !lines.isEmpty()))
+            continue;
         if (const auto at = clear(room.taken + lines))
             return *at;
-    if (const auto at = clear(room.taken))
-        return *at;
+    }
     if (partnerMoves) {
         // No clear place for the two: together where they cover the least.
         QList<QSizeF> units;
@@ -1070,14 +1103,12 @@ PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const
     };
     // Clear of the fields' lines first (each part of the room its role
     // keeps), then clear of what is drawn.
-    for (const bool lines : {true, false}) {
-        if (lines && room.lines.isEmpty())
-            continue;
-        const QList<QRectF> all = withOutside(room.taken, card);
+    const QList<QRectF> all = withOutside(room.taken, card);
+    for (const LineRooms& tier : lineTiers(room.lines)) {
         for (qsizetype i = 0; i < units.size(); ++i) {
             const Unit& u = units.at(i);
             const PairPlace parts = placed(u, QPointF(0, 0));
-            const QList<QRectF> taken = lines ? all + lineRoomsOf(room.lines, u.size, parts.caption, parts.value) : all;
+            const QList<QRectF> taken = all + lineRoomsOf(tier, u.size, parts.caption, parts.value);
             if (const auto r = freePlaceIn(QRectF(at, sizes.at(i)), taken, card.rect))
                 return placed(u, r->topLeft());
         }

@@ -70,14 +70,22 @@ FieldRole fieldRole(const QString& ctrl_ID);
 
 // The room on the lines of a side's shown fields kept so that a line reads
 // as captions each followed by their own value: right after a caption no
-// other field's value, right before a value no other field's caption, for
-// an em and a half of their text. `self` and its `partner` leave theirs out.
+// other field's value (nor right below one whose own value is not beside
+// it), right before a value no other field's caption, and no two values
+// run together, for an em and a half of their text. `self` and its
+// `partner` leave theirs out.
 struct LineRooms {
     QList<QRectF> afterCaptions, beforeValues;
-    bool isEmpty() const { return afterCaptions.isEmpty() && beforeValues.isEmpty(); }
+    QList<QRectF> besideValues;  // kept by values only
+    bool isEmpty() const { return afterCaptions.isEmpty() && beforeValues.isEmpty() && besideValues.isEmpty(); }
 };
 LineRooms lineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self = nullptr,
                     const SKTGraphic* partner = nullptr);
+
+// The rooms a new field is placed clear of, the first a place is found
+// clear of: all of `rooms`, then those that keep a caption to its own
+// value (no two values kept apart), then none.
+QList<LineRooms> lineTiers(const LineRooms& rooms);
 
 // What a box of `size` keeps clear of for `rooms` when it holds a caption
 // at `caption` and a value at `value` (within it, from its top left; an
@@ -90,8 +98,10 @@ QList<QRectF> lineRoomsOf(const LineRooms& rooms, const QSizeF& size, const QRec
 QString partnerIdOf(const QString& ctrl_ID);
 
 // Whether a shown caption or value of a side meets the room kept on the
-// other fields' lines (its partner's left out).
-bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field);
+// other fields' lines (its partner's left out); where `besideValues` is
+// false, only the room that keeps a caption to its own value.
+bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
+                    bool besideValues = true);
 
 // The drawn rectangles of the shown fields of `role` on a side, `self` and
 // `partner` left out: the fields a caption standing apart from its value
@@ -179,16 +189,23 @@ QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<
 // The same, clear of the side's lines where a size has a place so.
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const SideRoom& room, const CardArea& card);
 
+// Which of a field's sizes that have a clear place it takes when the
+// fields fill the card line by line: the one of fewest lines (its text
+// whole on a line where the card has one), or the one whose place comes
+// first in reading order (the card packed, longer texts wrapped).
+enum class FlowOrder { FewestLines, ReadingOrder };
+
 // Where a field of many lands when the fields fill the card line by line:
-// the clear place of one of its sizes that comes first in reading order
-// (the upper, then the left one; the one of least room of equals);
+// the clear place of one of its sizes, as `order` chooses it, the first in
+// reading order (the upper, then the left one; the narrower of equals);
 // where none has one, as fieldPlaceFor.
 QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
-                    const QList<QRectF>& pictures = {});
-QRectF flowPlaceFor(const QList<QSizeF>& sizes, const SideRoom& room, const CardArea& card);
+                    const QList<QRectF>& pictures = {}, FlowOrder order = FlowOrder::FewestLines);
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const SideRoom& room, const CardArea& card,
+                    FlowOrder order = FlowOrder::FewestLines);
 // The clear place of flowPlaceFor; none where no size has one.
-std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken,
-                                        const CardArea& card);
+std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
+                                        FlowOrder order = FlowOrder::FewestLines);
 
 // The sides of a partner a field may stand on, aligned with its top or left
 // edge: a caption above or before its value, a value after or below its

@@ -146,12 +146,15 @@ public:
     // then lands with room for it before it, on its line.
     void setFieldLead(const QString& caption) { fieldLead_ = caption; }
     // How a batch's new texts are laid out: at their rules' places, or
-    // filling the card line by line (where they have no room there).
-    enum class FieldFlow { RulePlaces, Lines };
+    // filling the card line by line (where they have no room there), each
+    // in its fewest lines or the card packed (zelk::FlowOrder).
+    enum class FieldFlow { RulePlaces, Lines, PackedLines };
     void setFieldFlow(FieldFlow flow) { fieldFlow_ = flow; }
-    // Whether new texts keep off the room on the other fields' lines
-    // (lineRooms) where the card has a place so; on by default.
-    void setKeepFieldLines(bool keep) { keepFieldLines_ = keep; }
+    // What of the room on the other fields' lines (lineRooms) new texts
+    // keep off where the card has a place so: all of it (the default), the
+    // room that keeps a caption to its own value, or none.
+    enum class FieldLines { All, Captions, None };
+    void setKeepFieldLines(FieldLines keep) { keepFieldLines_ = keep; }
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -284,7 +287,7 @@ private:
     };
     QHash<const SKTGraphic*, LeadRoom> leadKept_;
     FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
-    bool keepFieldLines_ = true;
+    FieldLines keepFieldLines_ = FieldLines::All;
     zelk::SideGraphicsModel model_;
     zelk::CanvasHost* host_ = nullptr;
     SKTGrid* _grid = nullptr;

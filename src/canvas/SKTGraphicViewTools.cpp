@@ -153,8 +153,10 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
         // the room on the other fields' lines, so that no caption reads as
         // another field's.
         zelk::SideRoom room = zelk::sideRoomFor(side, rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
-        if (isText && keepFieldLines_)
+        if (isText && keepFieldLines_ != FieldLines::None)
             room.lines = zelk::lineRooms(side, nullptr, partner.get());
+        if (keepFieldLines_ == FieldLines::Captions)
+            room.lines.besideValues.clear();
         if (value && value->ctrl_is_visible) {
             const QRectF drawn = value->drawingBounds();
             if (const auto kept = leadKept_.constFind(value.get()); kept != leadKept_.cend()) {
@@ -205,17 +207,20 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             qsizetype chosen = -1;
             QRectF unit;
             const QList<QRectF> all = room.taken + card.outside;
-            for (const bool lines : {true, false}) {
-                if (chosen >= 0 || (lines && room.lines.isEmpty()))
+            for (const zelk::LineRooms& tier : zelk::lineTiers(room.lines)) {
+                if (chosen >= 0)
                     continue;
-                auto takenFor = [&](const Unit& u) {
-                    return lines ? all + zelk::lineRoomsOf(room.lines, u.size, u.caption, u.value) : all;
+                auto takenFor = [&](const Unit& u) { return all + zelk::lineRoomsOf(tier, u.size, u.caption, u.value); };
+                // Line by line: the value in its fewest lines that have a
+                // place (or the card packed), the first in reading order.
+                auto order = [&](qsizetype i, const QRectF& r) {
+                    return std::make_tuple(fieldFlow_ == FieldFlow::Lines ? units.at(i).value.height() : 0.0, r.top(),
+                                           r.left(), r.width() * r.height());
                 };
-                if (fieldFlow_ == FieldFlow::Lines)
+                if (fieldFlow_ != FieldFlow::RulePlaces)
                     for (qsizetype i = 0; i < units.size(); ++i)
                         if (const auto r = zelk::clearFlowPlaceFor({units.at(i).size}, takenFor(units.at(i)), rect))
-                            if (chosen < 0 || std::make_tuple(r->top(), r->left(), r->width() * r->height()) <
-                                                  std::make_tuple(unit.top(), unit.left(), unit.width() * unit.height())) {
+                            if (chosen < 0 || order(i, *r) < order(chosen, unit)) {
                                 chosen = i;
                                 unit = *r;
                             }
@@ -238,8 +243,10 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             const Unit& u = units.at(chosen);
             g->setBounds(zelk::ontoCard(u.value.translated(unit.topLeft()), rect));
             leadKept_.insert(g.get(), {u.above, u.caption.size()});
-        } else if (fieldFlow_ == FieldFlow::Lines && isText) {
-            g->setBounds(zelk::flowPlaceFor(sizes, room, card));
+        } else if (fieldFlow_ != FieldFlow::RulePlaces && isText) {
+            g->setBounds(zelk::flowPlaceFor(sizes, room, card,
+                                            fieldFlow_ == FieldFlow::Lines ? zelk::FlowOrder::FewestLines
+                                                                           : zelk::FlowOrder::ReadingOrder));
         } else {
             g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), room, card));
         }

@@ -16,6 +16,7 @@
 #include <map>
 #include <optional>
 #include <iterator>
+#include <tuple>
 #include <utility>
 
 namespace zelk {
@@ -73,19 +74,23 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
                 before.at(i)->setBounds(places.at(i));
     };
     // At each size the fields go to their rules' places first, then, where
-    // that leaves some without room, fill the card line by line; all of it
+    // that leaves some without room, fill the card line by line, each in
+    // its fewest lines, then packed with longer texts wrapped; all of it
     // first keeping the room on the fields' lines (no caption reads as
-    // another field's), then, where no try lands them all clear so, not.
+    // another field's, no two values run together), then, where no try
+    // lands them all clear so, only the room that keeps each caption to
+    // its own value, then none.
     using Flow = SKTGraphicView::FieldFlow;
+    using Lines = SKTGraphicView::FieldLines;
     struct Try {
         double scale;
         Flow flow;
-        bool lines;
+        Lines lines;
     };
     QList<Try> tries;
-    for (bool lines : {true, false})
+    for (Lines lines : {Lines::All, Lines::Captions, Lines::None})
         for (double scale : StampScales)
-            for (Flow flow : {Flow::RulePlaces, Flow::Lines})
+            for (Flow flow : {Flow::RulePlaces, Flow::Lines, Flow::PackedLines})
                 tries << Try{scale, flow, lines};
     auto attempt = [&](const Try& t) {
         canvas->openFieldBatch();
@@ -96,12 +101,13 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     };
     // A size at which the new fields need more room than the side has free
     // is not tried: they cannot all land clear. Where that is so at the
-    // smallest, only its try at the rules' places is made.
+    // smallest, only its try at the rules' places with the lines kept is
+    // made.
     std::optional<double> room;
     GraphicList made;
     std::map<double, double> needed;  // by scale, once each
     auto tooBig = [&](const Try& t) {
-        if (!room || (t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces))
+        if (!room)
             return false;
         if (!needed.count(t.scale)) {
             double sum = 0;
@@ -113,21 +119,24 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
             }
             needed[t.scale] = sum;
         }
-        return needed[t.scale] > *room;
+        const bool smallestAtRules = t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces;
+        return needed[t.scale] > *room && !(smallestAtRules && t.lines == Lines::All);
     };
     // A try is the better the fewer of its fields meet others, then the
-    // fewer meet the room on another field's line.
+    // fewer stand where a caption reads as another field's, then the fewer
+    // run into another value on their line.
+    using Score = std::tuple<int, int, int>;
     auto scoreOf = [&] {
         const GraphicList side = canvas->graphics();
-        int lineHits = 0;
+        int captionHits = 0, valueHits = 0;
         for (const std::shared_ptr<SKTGraphic>& f : side)
             if (f && f->ctrl_is_visible && !before.contains(f) && meetsLineRooms(side, *f))
-                ++lineHits;
-        return std::pair(fieldsNotClear(side, before, canvas->fieldCard()), lineHits);
+                ++(meetsLineRooms(side, *f, false) ? captionHits : valueHits);
+        return Score(fieldsNotClear(side, before, canvas->fieldCard()), captionHits, valueHits);
     };
     bool done = false;
     qsizetype best = 0;
-    std::pair<int, int> bestScore(std::numeric_limits<int>::max(), 0);
+    Score bestScore(std::numeric_limits<int>::max(), 0, 0);
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
         while (i < tries.size() && tooBig(tries.at(i)))
@@ -142,7 +151,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
             bestScore = score;
             best = i;
         }
-        if (bestScore == std::pair(0, 0))
+        if (bestScore == Score(0, 0, 0))
             break;
         if (!room) {
             GraphicList kept;
@@ -151,10 +160,18 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
                     (before.contains(g) ? kept : made) << g;
             room = freeRoom(drawnRects(kept, canvas->cardRect()), canvas->fieldCard());
         }
-        // The tries that let the lines go come only where none landed all
-        // the fields clear.
+        // Once a try lands all the fields clear with every caption to its
+        // own value, only the other flows at its size are tried (for values
+        // that do not run together): a smaller size, or less of the lines
+        // kept, would not be better. The tries that let the lines go come
+        // only where none landed the fields clear at all.
         const qsizetype following = next(i);
-        const bool last = following >= tries.size() || (bestScore.first == 0 && !tries.at(following).lines);
+        const Try& now = tries.at(i);
+        const bool captionsKept = std::get<0>(bestScore) == 0 && std::get<1>(bestScore) == 0;
+        const bool last =
+            following >= tries.size() ||
+            (captionsKept && (tries.at(following).scale != now.scale || tries.at(following).lines != now.lines)) ||
+            (tries.at(following).lines != now.lines && now.lines == Lines::Captions && std::get<0>(bestScore) == 0);
         if (last && best == i)
             break;
         undo();
@@ -166,7 +183,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     canvas->closeFieldBatch();
     canvas->setFieldScales({});
     canvas->setFieldFlow(Flow::RulePlaces);
-    canvas->setKeepFieldLines(true);
+    canvas->setKeepFieldLines(Lines::All);
     canvas->update();
     return done;
 }
