@@ -349,10 +349,22 @@ void SKTGraphicView::Insert_In_Undo_Redo() { recordStep({}); }
 void SKTGraphicView::Insert_In_Undo_Redo(const zelk::FaceChange& face) { recordStep(face); }
 
 void SKTGraphicView::recordStep(const std::optional<zelk::FaceChange>& face) {
-    if (host()->live_mode_list_value_change())
+    if (host()->live_mode_list_value_change() || undoGroup_ > 0)
         return;
     undo_.record(graphics(), face);
     emit undoStateChanged(canUndo(), canRedo());
+}
+
+void SKTGraphicView::beginUndoGroup() {
+    if (undoGroup_++ == 0 && !host()->live_mode_list_value_change() && !undo_.isTop(graphics())) {
+        undo_.record(graphics());
+        emit undoStateChanged(canUndo(), canRedo());
+    }
+}
+
+void SKTGraphicView::endUndoGroup() {
+    if (undoGroup_ > 0 && --undoGroup_ == 0)
+        recordStep({});
 }
 
 void SKTGraphicView::resetUndoHistory() {

@@ -223,6 +223,11 @@ public:
     // The same for a step that changed the side's card face too: undo and
     // redo then give the face back through the host.
     void Insert_In_Undo_Redo(const zelk::FaceChange& face);
+    // What changes between the two is taken back by one Undo: the side as
+    // it stands is recorded first (where the last step left it otherwise),
+    // the steps in between are not, and the side is recorded at the end.
+    void beginUndoGroup();
+    void endUndoGroup();
     // Empties the history and starts it from the side as it is now.
     void resetUndoHistory();
     bool undo();
@@ -317,4 +322,5 @@ private:
     bool editorEngaged_ = false;
 
     zelk::UndoStacks undo_;
+    int undoGroup_ = 0;  // groups open (beginUndoGroup)
 };

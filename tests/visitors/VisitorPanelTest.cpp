@@ -754,6 +754,20 @@ TEST_F(VisitorDeskTest, ThePanelFollowsUndoRedoAndLocks) {
     unlock->click();
     EXPECT_TRUE(name.value_chk->isEnabled());
     EXPECT_TRUE(name.value->isEnabled());
+
+    // An added row, its caption and its value, goes with one Undo.
+    auto ids = [&] {
+        QStringList out;
+        for (const auto& g : window->Get_Front_Controls_Array())
+            out << g->control_ID;
+        return out;
+    };
+    const QStringList before = ids();
+    front().Add_New_Label_Clicked();
+    ASSERT_EQ(ids().size(), before.size() + 2);
+    undo->setEnabled(true);
+    undo->trigger();
+    EXPECT_EQ(ids(), before);
 }
 
 // "Add to DB" stores what the panels hold; the no-picture placeholder is
