@@ -520,6 +520,18 @@ QList<QRectF> lineRoomsOfField(const LineRooms& rooms, FieldRole role) {
                                         : QList<QRectF>{};
 }
 
+// The rooms a single field of `role` is placed clear of in turn (lineTiers),
+// each once, the last one none.
+QList<QList<QRectF>> fieldTiers(const LineRooms& rooms, FieldRole role) {
+    QList<QList<QRectF>> out;
+    for (const LineRooms& tier : lineTiers(rooms))
+        if (const QList<QRectF> r = lineRoomsOfField(tier, role); out.isEmpty() || r.size() != out.last().size())
+            out << r;
+    if (!out.last().isEmpty())
+        out << QList<QRectF>{};
+    return out;
+}
+
 }  // namespace
 
 QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRole role, const SKTGraphic* self,
@@ -830,8 +842,8 @@ QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<
 }
 
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const SideRoom& room, const CardArea& card) {
-    for (const LineRooms& tier : lineTiers(room.lines))
-        if (const QList<QRectF> lines = lineRoomsOfField(tier, room.role); !lines.isEmpty()) {
+    for (const QList<QRectF>& lines : fieldTiers(room.lines, room.role))
+        if (!lines.isEmpty()) {
             const QList<QRectF> all = withOutside(room.taken + lines, card);
             for (const QSizeF& s : sizes)
                 if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
@@ -896,8 +908,8 @@ QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, cons
 }
 
 QRectF flowPlaceFor(const QList<QSizeF>& sizes, const SideRoom& room, const CardArea& card, FlowOrder order) {
-    for (const LineRooms& tier : lineTiers(room.lines))
-        if (const QList<QRectF> lines = lineRoomsOfField(tier, room.role); !lines.isEmpty())
+    for (const QList<QRectF>& lines : fieldTiers(room.lines, room.role))
+        if (!lines.isEmpty())
             if (const auto r = clearFlowPlaceFor(sizes, room.taken + lines, card, order))
                 return *r;
     return flowPlaceFor(sizes, room.taken, card, room.pictures, order);
@@ -1037,13 +1049,9 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
         }
         return std::nullopt;
     };
-    for (const LineRooms& tier : lineTiers(room.lines)) {
-        const QList<QRectF> lines = lineRoomsOfField(tier, room.role);
-        if (!(tier.isEmpty() || !lines.isEmpty()))
-            continue;
+    for (const QList<QRectF>& lines : fieldTiers(room.lines, room.role))
         if (const auto at = clear(room.taken + lines))
             return *at;
-    }
     if (partnerMoves) {
         // No clear place for the two: together where they cover the least.
         QList<QSizeF> units;
