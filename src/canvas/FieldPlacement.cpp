@@ -908,11 +908,15 @@ QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, cons
 }
 
 QRectF flowPlaceFor(const QList<QSizeF>& sizes, const SideRoom& room, const CardArea& card, FlowOrder order) {
+    // In its fewest lines, those clear of less of the lines' rooms where
+    // they hold fewer.
+    std::optional<QRectF> first;
     for (const QList<QRectF>& lines : fieldTiers(room.lines, room.role))
         if (!lines.isEmpty())
             if (const auto r = clearFlowPlaceFor(sizes, room.taken + lines, card, order))
-                return *r;
-    return flowPlaceFor(sizes, room.taken, card, room.pictures, order);
+                if (!first || (order == FlowOrder::FewestLines && r->height() < first->height()))
+                    first = r;
+    return first ? *first : flowPlaceFor(sizes, room.taken, card, room.pictures, order);
 }
 
 namespace {

@@ -82,9 +82,11 @@ struct LineRooms {
 LineRooms lineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self = nullptr,
                     const SKTGraphic* partner = nullptr);
 
-// The rooms a new field is placed clear of, the first a place is found
-// clear of: all of `rooms`, then those that keep a caption to its own
-// value (no two values kept apart), then none.
+// The rooms a new field is placed clear of, in turn: all of `rooms`, then
+// those that keep a caption to its own value (no two values kept apart),
+// then none. Filling the card line by line (one size, its boxes of one to
+// three lines), a box of fewer lines clear of the second comes before one
+// of more clear of the first.
 QList<LineRooms> lineTiers(const LineRooms& rooms);
 
 // What a box of `size` keeps clear of for `rooms` when it holds a caption

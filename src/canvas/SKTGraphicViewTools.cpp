@@ -207,31 +207,42 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             qsizetype chosen = -1;
             QRectF unit;
             const QList<QRectF> all = room.taken + card.outside;
-            for (const zelk::LineRooms& tier : zelk::lineTiers(room.lines)) {
-                if (chosen >= 0)
-                    continue;
-                auto takenFor = [&](const Unit& u) { return all + zelk::lineRoomsOf(tier, u.size, u.caption, u.value); };
+            // Each unit clear of the lines' rooms in turn (a larger size, or
+            // fewer lines, before two values kept apart), then of what is
+            // drawn alone.
+            const QList<zelk::LineRooms> tiers = zelk::lineTiers(room.lines);
+            for (const bool drawnOnly : {false, true}) {
+                const qsizetype from = drawnOnly ? tiers.size() - 1 : 0, to = drawnOnly ? tiers.size() : tiers.size() - 1;
+                auto takenFor = [&](const Unit& u, qsizetype t) {
+                    return all + zelk::lineRoomsOf(tiers.at(t), u.size, u.caption, u.value);
+                };
                 // Line by line: the value in its fewest lines that have a
                 // place (or the card packed), the first in reading order.
-                auto order = [&](qsizetype i, const QRectF& r) {
-                    return std::make_tuple(fieldFlow_ == FieldFlow::Lines ? units.at(i).value.height() : 0.0, r.top(),
-                                           r.left(), r.width() * r.height());
+                auto order = [&](qsizetype i, qsizetype t, const QRectF& r) {
+                    return std::make_tuple(fieldFlow_ == FieldFlow::Lines ? units.at(i).value.height() : 0.0, t,
+                                           r.top(), r.left(), r.width() * r.height());
                 };
+                qsizetype chosenTier = 0;
                 if (fieldFlow_ != FieldFlow::RulePlaces)
                     for (qsizetype i = 0; i < units.size(); ++i)
-                        if (const auto r = zelk::clearFlowPlaceFor({units.at(i).size}, takenFor(units.at(i)), rect))
-                            if (chosen < 0 || order(i, *r) < order(chosen, unit)) {
-                                chosen = i;
-                                unit = *r;
-                            }
+                        for (qsizetype t = from; t < to; ++t)
+                            if (const auto r = zelk::clearFlowPlaceFor({units.at(i).size}, takenFor(units.at(i), t), rect))
+                                if (chosen < 0 || order(i, t, *r) < order(chosen, chosenTier, unit)) {
+                                    chosen = i;
+                                    chosenTier = t;
+                                    unit = *r;
+                                }
                 for (qsizetype i = 0; chosen < 0 && i < units.size(); ++i) {
                     const Unit& u = units.at(i);
                     const QPointF at = rule - (u.above ? QPointF(0, c.height()) : QPointF(c.width(), 0));
-                    if (const auto r = zelk::freePlaceFor(QRectF(at, u.size), takenFor(u), rect)) {
-                        chosen = i;
-                        unit = *r;
-                    }
+                    for (qsizetype t = from; chosen < 0 && t < to; ++t)
+                        if (const auto r = zelk::freePlaceFor(QRectF(at, u.size), takenFor(u, t), rect)) {
+                            chosen = i;
+                            unit = *r;
+                        }
                 }
+                if (chosen >= 0)
+                    break;
             }
             if (chosen < 0) {
                 QList<QSizeF> unitSizes;

@@ -393,6 +393,9 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                 continue;
             const QRectF at = g->drawingBounds();
             const double em = drawnTextPointSize(*g);
+            // A short value on one line where the card has room for it.
+            EXPECT_TRUE(c.longValues || role != FieldRole::Value || usersOwn.contains(g.get()) || at.height() < 2 * em)
+                << g->Text_Value.toStdString() << " is wrapped";
             const auto own = front(partnerIdOf(g->control_ID));
             const double ownGap = own && own->ctrl_is_visible ? gapBetween(at, own->drawingBounds()) : 1e9;
             for (const auto& v : side) {
