@@ -1,12 +1,22 @@
-// libs: zelk_profiles
+// libs: zelk_profiles zelk_visitors
 // Placing fields on a busy side: a CR80 side holding 300 small texts and
 // shapes scattered over it (a free corner left), onto which a profile of
 // ten long values with their captions is stamped, or the desk's Add Field
-// makes a caption and its value; and the place search alone, one field's
-// six sizes, on such sides of 300 and 1,000 graphics.
+// makes a caption and its value; the desk's Add Field and a letter typed
+// into a row on a visitor pass whose every front box is ticked; and the
+// place search alone, one field's six sizes, on such sides of 300 and
+// 1,000 graphics.
 #include "BenchMain.h"
 
 #include "canvas/FieldPlacement.h"
+#include "dialogs/Services.h"
+#include "foundation/AppPaths.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/MainWindowStartSteps.h"
+#include "mainwindow/SKTWindowController.h"
+#include "mainwindow/Template_Wizard.h"
+#include "platform/MessageSink.h"
+#include "visitors/VisitorPanel.h"
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTGrid.h"
@@ -20,9 +30,16 @@
 #include "profiles/ProfileLayoutTemplate.h"
 #include "profiles/ProfileStamp.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace {
@@ -149,19 +166,138 @@ void BM_AddFieldOnBusySide(benchmark::State& state) {
                                                        "Building 7, third floor, east wing", "F_field1");
         const zelk::BesidePlace at =
             zelk::besidePlaceFor(caption->bounds(), zelk::fieldSizes(*value, CardSize), after,
-                                 zelk::drawnRects(c.view.graphics(), value.get(), caption.get()), c.view.cardRect(),
-                                 true, zelk::pictureRects(c.view.graphics(), value.get()));
+                                 zelk::drawnRects(c.view.graphics(), c.view.cardRect(), value.get(), caption.get()), c.view.cardRect(),
+                                 true, zelk::pictureRects(c.view.graphics(), c.view.cardRect(), value.get()));
         value->setBounds(at.field);
         benchmark::DoNotOptimize(at);
     }
 }
 BENCHMARK(BM_AddFieldOnBusySide)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// A visitor pass (the shipped day pass) on the desk with every front box
+// ticked, long values typed and a photo chosen, over a data folder of its
+// own; the dialogs and file panels played.
+struct FullPass {
+    FullPass() {
+        const QString photo = data.filePath(QStringLiteral("visitor.png"));
+        QImage picture(300, 400, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        picture.save(photo);
+        zelk::Services s;
+        s.runDialog = [](QDialog* d) {
+            if (!qobject_cast<Template_Wizard*>(d))
+                return 0;
+            ::Selected_Template_Path =
+                QDir(zelk::AppPaths::defaultResourceRoot()).filePath(QStringLiteral("Templates/Visitor/Visitor_Day.png"));
+            return 1;
+        };
+        s.openUrl = [](const QUrl&) { return true; };
+        s.quit = [] {};
+        s.chooseSavePath = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
+        s.chooseOpenPath = [photo](QWidget*, const QString&, const QString&) { return photo; };
+        s.chooseFolder = [](QWidget*, const QString&, const QString&) { return QString(); };
+        s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
+        previous = zelk::Services::install(std::move(s));
+        window = std::make_unique<SKTWindowController>(
+            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
+        window->resize(1280, 800);
+        window->show();
+        MainWindowStartSteps(*window).runVisitorRoad();
+        window->Select_front_side();
+        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+        panel.Browse_image_Btn_Clicked();
+        static const char* values[] = {
+            "Maximiliana Alexandrova Featherstonehaugh-Whittington", "Chief Executive Procurement Officer, EMEA",
+            "Northwind Trading & Logistics Company Limited", "Quarterly supplier contract review and audit",
+            "1200 Harbour View Boulevard, Suite 4500, Portsmouth", "+44 20 7946 0958 ext 1234, mobile +44 7700 9001",
+            "Contractor, Long Term, escorted at all times", "maximiliana.featherstonehaugh@northwind.example",
+            "Dr Bartholomew Ravensworth-Pemberton, Facilities", "V-2026-004711 / Contractor pass 0042-B"};
+        for (int i = 0; i < int(panel.fixedSlots.size()); ++i) {
+            VisitorPanel::Slot& slot = panel.fixedSlots[std::size_t(i)];
+            for (QAbstractButton* box : {static_cast<QAbstractButton*>(slot.label_chk),
+                                         static_cast<QAbstractButton*>(slot.value_chk)}) {
+                box->setEnabled(true);
+                box->click();
+            }
+            if (i < int(std::size(values))) {
+                slot.value->setText(QString::fromUtf8(values[i]));
+                panel.controlTextDidChange(slot.value);
+            }
+        }
+    }
+    ~FullPass() {
+        window.reset();
+        zelk::Services::install(std::move(previous));
+    }
+    // Add Field, its caption and value then typed letter by letter.
+    void addRow(const QString& caption, const QString& value) {
+        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+        panel.Add_New_Label_Clicked();
+        type(panel.view_array_label.last().id, caption);
+        type(panel.view_array_value.last().id, value);
+    }
+    void type(const QString& id, const QString& text) {
+        auto* box = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(id, QStringLiteral("T")));
+        if (!box)
+            return;
+        box->clear();
+        for (const QChar c : text)
+            box->insert(QString(c));
+    }
+    QTemporaryDir data;
+    zelk::Services previous;
+    std::unique_ptr<SKTWindowController> window;
+};
+
+const QString RowCaption = QStringLiteral("Escort Badge :");
+const QString RowValue = QStringLiteral("EB-0042, north gate, escorted");
+
+// The tenth Add Field on a full pass with nine rows: the click (a caption
+// and a value placed for their placeholders) until the window has drawn
+// what it changed.
+void BM_TenthAddFieldOnFullPass(benchmark::State& state) {
+    std::optional<FullPass> pass;
+    for (auto _ : state) {
+        state.PauseTiming();
+        pass.reset();
+        pass.emplace();
+        for (int i = 0; i < 9; ++i)
+            pass->addRow(RowCaption, RowValue);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        Front_Profile_Panel_OBJ->Add_New_Label_Clicked();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_TenthAddFieldOnFullPass)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One letter typed into the tenth row's value on a full pass with ten rows,
+// until the window has drawn it.
+void BM_LetterIntoRowOnFullPass(benchmark::State& state) {
+    FullPass pass;
+    for (int i = 0; i < 10; ++i)
+        pass.addRow(RowCaption, RowValue);
+    VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+    auto* box = qobject_cast<QLineEdit*>(panel.Get_Dynamic_Label_Ctrl(panel.view_array_value.last().id, QStringLiteral("T")));
+    if (!box) {
+        state.SkipWithError("no tenth row");
+        return;
+    }
+    int typed = 0;
+    QApplication::processEvents();
+    // An insert is an edit: the panel takes it as typed.
+    for (auto _ : state) {
+        box->insert(QString(QChar(u'a' + typed++ % 26)));
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_LetterIntoRowOnFullPass)->Unit(benchmark::kMillisecond)->Iterations(20);
+
 // The search alone: one field's six sizes (70 points wide, 88 down to 48
 // high, of which only the last has a place) wanted at the card's top left,
 // on a busy side of `n` graphics.
 void BM_FieldPlaceSearch(benchmark::State& state) {
-    const QList<QRectF> taken = zelk::drawnRects(busySide(int(state.range(0))));
+    const QList<QRectF> taken = zelk::drawnRects(busySide(int(state.range(0))), QRectF(QPointF(), CardSize));
     const QRectF card(QPointF(), CardSize);
     QList<QSizeF> sizes;
     for (double h = 88; h >= 48; h -= 8)

@@ -5,6 +5,7 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTText.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -106,9 +107,9 @@ private:
     std::vector<int> low_, add_;
 };
 
-}  // namespace
-
-std::optional<QRectF> freePlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& card) {
+// The search of freePlaceFor on a plain rectangle: `taken` holds what
+// lies beyond the card's outline too.
+std::optional<QRectF> freePlaceIn(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& card) {
     if (card.contains(wanted) &&
         std::none_of(taken.cbegin(), taken.cend(), [&wanted](const QRectF& t) { return wanted.intersects(t); }))
         return wanted;
@@ -204,6 +205,89 @@ std::optional<QRectF> freePlaceFor(const QRectF& wanted, const QList<QRectF>& ta
     return QRectF(best->x, best->y, w, h);
 }
 
+// `taken` and what lies beyond the card's outline.
+QList<QRectF> withOutside(const QList<QRectF>& taken, const CardArea& card) {
+    if (card.outside.isEmpty())
+        return taken;
+    QList<QRectF> all = taken;
+    all += card.outside;
+    return all;
+}
+
+// The card's rectangle less its outline's inset on each side of a strip
+// one point high (or less at the foot), merged while the insets differ by
+// at most half a point, at the largest inset of the merged ones: nothing
+// inside the rest lies beyond the outline.
+void addStrips(QList<QRectF>& out, const QRectF& card, const std::vector<std::pair<double, double>>& insets) {
+    // `insets`: (strip's top, inset) from the top down; each strip ends where the next begins.
+    std::size_t i = 0;
+    while (i < insets.size()) {
+        double low = insets[i].second, high = low;
+        std::size_t j = i + 1;
+        for (; j < insets.size(); ++j) {
+            const double at = insets[j].second;
+            if (std::max(high, at) - std::min(low, at) > 0.5)
+                break;
+            low = std::min(low, at);
+            high = std::max(high, at);
+        }
+        const double top = insets[i].first, bottom = j < insets.size() ? insets[j].first : card.bottom();
+        if (high > 0.01)
+            out << QRectF(card.left(), top, high, bottom - top) << QRectF(card.right() - high, top, high, bottom - top);
+        i = j;
+    }
+}
+
+}  // namespace
+
+CardArea::CardArea(const QRectF& r, int shape) : rect(r) {
+    if (!(r.width() > 0 && r.height() > 0) || (shape != 1 && shape != 2))
+        return;
+    // Each strip is cut where the outline comes farthest in over its height.
+    std::vector<std::pair<double, double>> insets;
+    if (shape == 1) {
+        // Quarter circles at the corners: the strips down the top corners'
+        // arcs, and the same up the bottom ones.
+        const double radius = std::min({CardCornerRadius, r.width() / 2, r.height() / 2});
+        std::vector<std::pair<double, double>> top;
+        for (double d = 0; d < radius; d += 1) {
+            const double dy = radius - d;
+            top.push_back({d, radius - std::sqrt(std::max(0.0, radius * radius - dy * dy))});
+        }
+        for (const auto& [d, inset] : top)
+            insets.push_back({r.top() + d, inset});
+        insets.push_back({r.top() + radius, 0});
+        for (auto it = top.rbegin(); it != top.rend(); ++it)
+            insets.push_back({r.bottom() - std::min(it->first + 1, radius), it->second});
+        // The strip of the last one ends at the card's foot.
+    } else {
+        const double a = r.width() / 2, b = r.height() / 2, cy = r.center().y();
+        for (double y = r.top(); y < r.bottom(); y += 1) {
+            const double to = std::min(y + 1, r.bottom());
+            const double d = std::min(std::max(std::abs(y - cy), std::abs(to - cy)), b);
+            insets.push_back({y, a - a * std::sqrt(std::max(0.0, 1 - (d / b) * (d / b)))});
+        }
+    }
+    addStrips(outside, r, insets);
+}
+
+CardArea CardArea::within(const QRectF& part) const {
+    CardArea area = *this;
+    area.rect = rect & part;
+    return area;
+}
+
+bool CardArea::holds(const QRectF& r) const {
+    constexpr double Slack = 0.01;
+    const QRectF inner = r.adjusted(Slack, Slack, -Slack, -Slack);
+    return rect.adjusted(-Slack, -Slack, Slack, Slack).contains(r) &&
+           std::none_of(outside.cbegin(), outside.cend(), [&inner](const QRectF& o) { return inner.intersects(o); });
+}
+
+std::optional<QRectF> freePlaceFor(const QRectF& wanted, const QList<QRectF>& taken, const CardArea& card) {
+    return freePlaceIn(wanted, withOutside(taken, card), card.rect);
+}
+
 QRectF ontoCard(const QRectF& r, const QRectF& card) {
     const double w = std::min(r.width(), card.width()), h = std::min(r.height(), card.height());
     return QRectF(std::clamp(r.x(), card.left(), card.right() - w), std::clamp(r.y(), card.top(), card.bottom() - h),
@@ -220,28 +304,281 @@ bool drawsNothing(const SKTGraphic& g) {
 
 }  // namespace
 
-QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except,
-                         const SKTGraphic* partner) {
-    QList<QRectF> out;
-    for (const std::shared_ptr<SKTGraphic>& g : side)
-        if (g && g.get() != except && g.get() != partner && g->ctrl_is_visible && !drawsNothing(*g))
-            out << g->drawingBounds();
-    return out;
+namespace {
+
+// Whether a shown graphic of the user's may be the ground: a shape or a
+// picture that covers at least half of the card.
+bool groundLike(const SKTGraphic& g, const QRectF& card) {
+    if (!g.ctrl_is_visible || !(isExactlyShape(&g) || isExactlyImage(&g)) || isFieldId(g.control_ID))
+        return false;
+    const double half = 0.5 * card.width() * card.height();
+    // Its frame first (its drawing, with a stroke, is dearer to measure).
+    const QRectF frame = g.bounds().normalized() & card;
+    if (frame.width() * frame.height() < 0.8 * half)
+        return false;
+    const QRectF on = g.drawingBounds() & card;
+    return on.width() * on.height() >= half;
 }
 
-QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* except) {
-    QList<QRectF> pictures, others;
-    for (const std::shared_ptr<SKTGraphic>& g : side) {
-        if (!g || g.get() == except || !g->ctrl_is_visible || drawsNothing(*g))
+// Which graphics of a side are its ground (isGround), from the bottom of
+// the stack up: a candidate is ground when all it meets below it is.
+std::vector<bool> groundOf(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card) {
+    std::vector<bool> ground(std::size_t(side.size()), false);
+    for (qsizetype i = side.size() - 1; i >= 0; --i) {
+        const std::shared_ptr<SKTGraphic>& g = side.at(i);
+        if (!g || !groundLike(*g, card))
             continue;
-        (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : others) << g->drawingBounds();
+        const QRectF drawn = g->drawingBounds();
+        bool behind = true;
+        for (qsizetype j = i + 1; j < side.size() && behind; ++j) {
+            const std::shared_ptr<SKTGraphic>& below = side.at(j);
+            behind = !below || ground[std::size_t(j)] || !below->ctrl_is_visible || drawsNothing(*below) ||
+                     !below->drawingBounds().intersects(drawn);
+        }
+        ground[std::size_t(i)] = behind;
+    }
+    return ground;
+}
+
+}  // namespace
+
+bool isGround(const QList<std::shared_ptr<SKTGraphic>>& side, qsizetype index, const QRectF& card) {
+    return index >= 0 && index < side.size() && groundOf(side, card)[std::size_t(index)];
+}
+
+namespace {
+
+// What the shown graphics of a side cover as drawn, its ground, `except`
+// and `partner` left out, and the pictures among them, `except` left out
+// (each drawn once).
+std::pair<QList<QRectF>, QList<QRectF>> drawnAndPictures(const QList<std::shared_ptr<SKTGraphic>>& side,
+                                                         const QRectF& card, const SKTGraphic* except,
+                                                         const SKTGraphic* partner) {
+    const std::vector<bool> ground = groundOf(side, card);
+    QList<QRectF> drawn, pictures, others;
+    for (qsizetype i = 0; i < side.size(); ++i) {
+        const std::shared_ptr<SKTGraphic>& g = side.at(i);
+        if (!g || g.get() == except || !g->ctrl_is_visible || drawsNothing(*g) || ground[std::size_t(i)])
+            continue;
+        const QRectF r = g->drawingBounds();
+        if (g.get() != partner)
+            drawn << r;
+        (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : others) << r;
     }
     // A frame drawn just around a picture goes with it.
     for (QRectF& p : pictures)
         for (const QRectF& o : others)
             if (o.contains(p) && o.width() * o.height() <= 2 * p.width() * p.height())
                 p = o;
-    return pictures;
+    return {drawn, pictures};
+}
+
+}  // namespace
+
+QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
+                         const SKTGraphic* except, const SKTGraphic* partner) {
+    return drawnAndPictures(side, card, except, partner).first;
+}
+
+QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
+                           const SKTGraphic* except) {
+    return drawnAndPictures(side, card, except, nullptr).second;
+}
+
+int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                  const std::function<bool(const SKTGraphic&)>& counted) {
+    const std::vector<bool> ground = groundOf(side, card.rect);
+    QList<std::pair<const SKTGraphic*, QRectF>> drawn;
+    for (qsizetype i = 0; i < side.size(); ++i)
+        if (const std::shared_ptr<SKTGraphic>& g = side.at(i);
+            g && g->ctrl_is_visible && !drawsNothing(*g) && !ground[std::size_t(i)])
+            drawn.append({g.get(), g->drawingBounds()});
+    int count = 0;
+    for (const std::shared_ptr<SKTGraphic>& g : side) {
+        if (!g || !g->ctrl_is_visible || !counted(*g))
+            continue;
+        QList<QRectF> others;
+        for (const auto& [other, r] : drawn)
+            if (other != g.get())
+                others << r;
+        if (!liesClear(g->drawingBounds(), others, card))
+            ++count;
+    }
+    return count;
+}
+
+SideRoom sideRoomFor(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card, const SKTGraphic* self,
+                     const SKTGraphic* partner, FieldRole role, bool keepLines) {
+    auto [drawn, pictures] = drawnAndPictures(side, card, self, partner);
+    SideRoom room{std::move(drawn), std::move(pictures), {}, role};
+    if (keepLines && role != FieldRole::None)
+        room.lines = lineRooms(side, self, partner);
+    return room;
+}
+
+FieldRole fieldRole(const QString& ctrl_ID) {
+    if (const ProfileField* f = profileFieldForId(ctrl_ID)) {
+        if (f->captionId == ctrl_ID.trimmed())
+            return FieldRole::Caption;
+        return f->slot == SlotPhoto ? FieldRole::None : FieldRole::Value;
+    }
+    if (ctrl_ID.contains(QLatin1String("_label")))
+        return FieldRole::Caption;
+    if (ctrl_ID.contains(QLatin1String("_field")))
+        return FieldRole::Value;
+    return FieldRole::None;
+}
+
+namespace {
+
+// The shown texts of a side that are fields of a role (any role for None).
+template <typename Visit>
+void forShownFields(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self, const SKTGraphic* partner,
+                    Visit visit) {
+    for (const std::shared_ptr<SKTGraphic>& g : side) {
+        if (!g || g.get() == self || g.get() == partner || !g->ctrl_is_visible || !isExactlyText(g.get()) ||
+            g->Text_Value.isEmpty())
+            continue;
+        const FieldRole role = fieldRole(g->control_ID);
+        if (role != FieldRole::None)
+            visit(*g, role);
+    }
+}
+
+// How far along its line a caption's or a value's kept room reaches, in ems.
+constexpr double LineRoomEms = 1.5;
+
+// The squared distance between two rectangles (0 where they meet).
+double distance2(const QRectF& a, const QRectF& b) {
+    const double dx = std::max({0.0, b.left() - a.right(), a.left() - b.right()});
+    const double dy = std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+LineRooms lineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
+                    const SKTGraphic* partner) {
+    // The shown values by ID: a caption whose own value is not beside it
+    // keeps the room below it too, where its value would be looked for.
+    QHash<QString, QRectF> values;
+    forShownFields(side, nullptr, nullptr, [&values](const SKTGraphic& g, FieldRole role) {
+        if (role == FieldRole::Value)
+            values.insert(g.control_ID, g.drawingBounds());
+    });
+    LineRooms out;
+    forShownFields(side, self, partner, [&](const SKTGraphic& g, FieldRole role) {
+        const QRectF d = g.drawingBounds();
+        const double em = drawnTextPointSize(g), reach = LineRoomEms * em;
+        if (role == FieldRole::Caption) {
+            out.afterCaptions << QRectF(d.right(), d.top(), reach, d.height());
+            const auto own = values.constFind(partnerIdOf(g.control_ID));
+            if (own == values.cend() || distance2(d, *own) > em * em)
+                out.afterCaptions << QRectF(d.left(), d.bottom(), d.width(), reach);
+        } else {
+            out.beforeValues << QRectF(d.left() - reach, d.top(), reach, d.height());
+            out.besideValues << QRectF(d.left() - reach, d.top(), d.width() + 2 * reach, d.height());
+        }
+    });
+    return out;
+}
+
+QList<LineRooms> lineTiers(const LineRooms& rooms) {
+    QList<LineRooms> tiers;
+    if (!rooms.isEmpty())
+        tiers << rooms;
+    if (!rooms.besideValues.isEmpty() && !(rooms.afterCaptions.isEmpty() && rooms.beforeValues.isEmpty()))
+        tiers << LineRooms{rooms.afterCaptions, rooms.beforeValues, {}};
+    tiers << LineRooms{};
+    return tiers;
+}
+
+QList<QRectF> lineRoomsOf(const LineRooms& rooms, const QSizeF& size, const QRectF& caption, const QRectF& value) {
+    // The box at p meets R where p lies in [R.left - w, R.right] x [R.top -
+    // h, R.bottom]; its part at offset o of size s meets a room T where p
+    // lies in [T.left - o.x - s.w, T.right - o.x] x (likewise down).
+    auto through = [&size](const QRectF& part, const QList<QRectF>& of, QList<QRectF>& out) {
+        if (part.isEmpty())
+            return;
+        for (const QRectF& t : of)
+            out << QRectF(QPointF(t.left() + size.width() - part.right(), t.top() + size.height() - part.bottom()),
+                          QPointF(t.right() - part.left(), t.bottom() - part.top()));
+    };
+    QList<QRectF> out;
+    through(value, rooms.afterCaptions, out);
+    through(value, rooms.besideValues, out);
+    through(caption, rooms.beforeValues, out);
+    return out;
+}
+
+namespace {
+
+// What a single field of `role` keeps clear of for the rooms.
+QList<QRectF> lineRoomsOfField(const LineRooms& rooms, FieldRole role) {
+    return role == FieldRole::Value ? rooms.afterCaptions + rooms.besideValues
+           : role == FieldRole::Caption ? rooms.beforeValues
+                                        : QList<QRectF>{};
+}
+
+// The rooms a single field of `role` is placed clear of in turn (lineTiers),
+// each once, the last one none.
+QList<QList<QRectF>> fieldTiers(const LineRooms& rooms, FieldRole role) {
+    QList<QList<QRectF>> out;
+    for (const LineRooms& tier : lineTiers(rooms))
+        if (const QList<QRectF> r = lineRoomsOfField(tier, role); out.isEmpty() || r.size() != out.last().size())
+            out << r;
+    if (!out.last().isEmpty())
+        out << QList<QRectF>{};
+    return out;
+}
+
+}  // namespace
+
+QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRole role, const SKTGraphic* self,
+                         const SKTGraphic* partner) {
+    QList<QRectF> out;
+    forShownFields(side, self, partner, [&](const SKTGraphic& g, FieldRole r) {
+        if (r == role)
+            out << g.drawingBounds();
+    });
+    return out;
+}
+
+QString partnerIdOf(const QString& ctrl_ID) {
+    const QString id = ctrl_ID.trimmed();
+    if (const ProfileField* f = profileFieldForId(id))
+        return f->slot == SlotPhoto ? QString() : f->captionId == id ? f->valueId : f->captionId;
+    if (id.contains(QLatin1String("_label")))
+        return QString(id).replace(QLatin1String("_label"), QLatin1String("_field"));
+    if (id.contains(QLatin1String("_field")))
+        return QString(id).replace(QLatin1String("_field"), QLatin1String("_label"));
+    return QString();
+}
+
+bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field, bool besideValues) {
+    const FieldRole role = fieldRole(field.control_ID);
+    if (!isExactlyText(&field) || role == FieldRole::None)
+        return false;
+    const QString partnerId = partnerIdOf(field.control_ID);
+    const SKTGraphic* partner = nullptr;
+    for (const std::shared_ptr<SKTGraphic>& g : side)
+        if (g && !partnerId.isEmpty() && g->control_ID == partnerId && g->ctrl_is_visible) {
+            partner = g.get();
+            break;
+        }
+    const QRectF drawn = field.drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
+    LineRooms all = lineRooms(side, &field, partner);
+    if (!besideValues)
+        all.besideValues.clear();
+    const QList<QRectF> rooms = lineRoomsOfField(all, role);
+    return std::any_of(rooms.cbegin(), rooms.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
+}
+
+double drawnShare(const SKTGraphic& text) {
+    const double own = text.text_ctrl_font.pointSizeF();
+    if (!isExactlyText(&text) || !(own > 0))
+        return 1.0;
+    return std::clamp(drawnTextPointSize(text) / own, SmallestFieldScale, 1.0);
 }
 
 double longestWordWidth(const SKTGraphic& text) {
@@ -257,11 +594,21 @@ double longestWordWidth(const SKTGraphic& text) {
     return widest;
 }
 
-bool liesClear(const QRectF& drawn, const QList<QRectF>& others, const QRectF& card) {
+bool liesClear(const QRectF& drawn, const QList<QRectF>& others, const CardArea& card) {
     constexpr double Slack = 0.01;
     const QRectF inner = drawn.adjusted(Slack, Slack, -Slack, -Slack);
-    return card.adjusted(-Slack, -Slack, Slack, Slack).contains(drawn) &&
+    return card.holds(drawn) &&
            std::none_of(others.cbegin(), others.cend(), [&inner](const QRectF& r) { return inner.intersects(r); });
+}
+
+QList<double> fieldScaleSteps(FieldScales scales) {
+    const double largest = std::clamp(scales.largest, SmallestFieldScale, 1.0);
+    const double smallest = std::clamp(scales.smallest, SmallestFieldScale, largest);
+    const int steps = largest - smallest < 0.001 ? 0 : FieldScaleSteps;
+    QList<double> out;
+    for (int step = 0; step <= steps; ++step)
+        out << largest - (largest - smallest) * step / std::max(steps, 1);
+    return out;
 }
 
 QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScales scales, bool startWidthFirst) {
@@ -270,15 +617,12 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
     if (!isExactlyText(&field) || field.Text_Value.isEmpty() || !(own > 0))
         return {box.size()};
     const double room = std::max(card.width() - 2 * FieldClearance, 1.0);
-    const double largest = std::clamp(scales.largest, SmallestFieldScale, 1.0);
-    const double smallest = std::clamp(scales.smallest, SmallestFieldScale, largest);
-    const int steps = largest - smallest < 0.001 ? 0 : FieldScaleSteps;
     const std::shared_ptr<SKTGraphic> t = field.clone();
     // No box narrower than its longest word, which would break inside it.
     const double word = longestWordWidth(field);
     QList<QSizeF> sizes;
-    for (int step = 0; step <= steps; ++step) {
-        t->text_ctrl_font.setPointSizeF(own * (largest - (largest - smallest) * step / std::max(steps, 1)));
+    for (double step : fieldScaleSteps(scales)) {
+        t->text_ctrl_font.setPointSizeF(own * step);
         // As wide as its longest line where the card has room for it (a new
         // text's width at least, where that comes first), then boxes of
         // about two and three lines of it, a new text's width, and a short
@@ -359,8 +703,18 @@ public:
     double uncovered() const { return uncovered_; }
     // What the box covers, in square points.
     double covered(const QRectF& box) const {
-        const auto [c0, c1] = span(box.left() - card_.left(), box.right() - card_.left(), cols_);
-        const auto [r0, r1] = span(box.top() - card_.top(), box.bottom() - card_.top(), rows_);
+        return covered(columns(box.left(), box.right()), rows(box.top(), box.bottom()));
+    }
+    // The cells a span across (or down) the card touches, as [first, end):
+    // the same in every map of the card and cell.
+    using Cells = std::pair<int, int>;
+    Cells columns(double from, double to) const {
+        return span(from - card_.left(), to - card_.left(), cols_);
+    }
+    Cells rows(double from, double to) const { return span(from - card_.top(), to - card_.top(), rows_); }
+    double covered(const Cells& cols, const Cells& rows) const {
+        const auto [c0, c1] = cols;
+        const auto [r0, r1] = rows;
         if (c0 >= c1 || r0 >= r1)
             return 0;
         auto at = [this](int col, int row) { return sums_[size_t(row) * size_t(cols_ + 1) + size_t(col)]; };
@@ -399,67 +753,103 @@ std::vector<double> coverCandidates(double lo, double hi, double wanted, double 
 
 // The place of the box that covers the least of `cover` and none of
 // `keepOff` (where there is none such, the least of all), the nearest to
-// the wanted one of equals.
+// the wanted one of equals; never any of `never`, and where `fits` is
+// given, only where it holds (where it holds nowhere, as if not given).
 Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& cover, const CoverMap* keepOff,
-                       const QRectF& card) {
+                       const CoverMap* never, const QRectF& card, const std::function<bool(const QRectF&)>& fits) {
     const double w = std::min(size.width(), card.width()), h = std::min(size.height(), card.height());
     const QPointF wanted = ontoCard(QRectF(at, QSizeF(w, h)), card).topLeft();
     const double cell = coverCell(card);
     const std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
     const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
-    auto search = [&](const CoverMap* avoid) {
+    // The cells of each candidate's span, once for all the maps.
+    std::vector<CoverMap::Cells> columns(xs.size()), rows(ys.size());
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        columns[i] = cover.columns(xs[i], xs[i] + w);
+    for (std::size_t i = 0; i < ys.size(); ++i)
+        rows[i] = cover.rows(ys[i], ys[i] + h);
+    auto search = [&](const CoverMap* avoid, bool fitting) {
         Covering best;
-        for (double y : ys)
-            for (double x : xs) {
-                const QRectF r(x, y, w, h);
-                if (avoid && avoid->covered(r) > 0)
+        for (std::size_t yi = 0; yi < ys.size(); ++yi)
+            for (std::size_t xi = 0; xi < xs.size(); ++xi) {
+                const CoverMap::Cells& c = columns[xi];
+                const CoverMap::Cells& r = rows[yi];
+                if ((never && never->covered(c, r) > 0) || (avoid && avoid->covered(c, r) > 0))
                     continue;
-                const double cost = cover.covered(r);
-                const double dx = x - wanted.x(), dy = y - wanted.y(), distance = dx * dx + dy * dy;
-                if (cost < best.cost - 1e-6 || (cost < best.cost + 1e-6 && distance < best.distance))
-                    best = {r, cost, distance};
+                const double cost = cover.covered(c, r);
+                const double dx = xs[xi] - wanted.x(), dy = ys[yi] - wanted.y(), distance = dx * dx + dy * dy;
+                if ((cost < best.cost - 1e-6 || (cost < best.cost + 1e-6 && distance < best.distance)) &&
+                    (!fitting || fits(QRectF(xs[xi], ys[yi], w, h))))
+                    best = {QRectF(xs[xi], ys[yi], w, h), cost, distance};
             }
         return best;
     };
-    Covering best = search(keepOff);
-    if (!std::isfinite(best.cost))
-        best = search(nullptr);
+    Covering best;
+    for (const bool fitting : {true, false}) {
+        if (fitting && !fits)
+            continue;
+        best = search(keepOff, fitting);
+        if (!std::isfinite(best.cost))
+            best = search(nullptr, fitting);
+        if (std::isfinite(best.cost))
+            return best;
+    }
+    // Nowhere inside the outline (a card smaller than the box): anywhere.
+    if (never)
+        return leastCovering(size, at, cover, keepOff, nullptr, card, {});
     return best;
 }
 
 }  // namespace
 
-double freeRoom(const QList<QRectF>& taken, const QRectF& card) {
-    return CoverMap(taken, card, coverCell(card)).uncovered();
+double freeRoom(const QList<QRectF>& taken, const CardArea& card) {
+    return CoverMap(withOutside(taken, card), card.rect, coverCell(card.rect)).uncovered();
 }
 
 // Of the smallest of `sizes` (by area, the first few), the larger of equals.
 QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
-                          const QList<QRectF>& pictures, const QRectF& card) {
+                          const QList<QRectF>& pictures, const CardArea& card,
+                          const std::function<bool(const QRectF&)>& fits) {
     QList<QSizeF> smallest = sizes;
     std::stable_sort(smallest.begin(), smallest.end(),
                      [](const QSizeF& a, const QSizeF& b) { return a.width() * a.height() < b.width() * b.height(); });
     smallest = smallest.mid(0, 3);
-    const CoverMap cover(taken, card, coverCell(card));
-    std::optional<CoverMap> keepOff;
+    const QRectF& rect = card.rect;
+    const CoverMap cover(taken, rect, coverCell(rect));
+    std::optional<CoverMap> keepOff, never;
     if (!pictures.isEmpty())
-        keepOff.emplace(pictures, card, coverCell(card));
+        keepOff.emplace(pictures, rect, coverCell(rect));
+    if (!card.outside.isEmpty())
+        never.emplace(card.outside, rect, coverCell(rect));
     Covering best;
     for (const QSizeF& s : sizes)
         if (smallest.contains(s)) {
-            const Covering c = leastCovering(s, at, cover, keepOff ? &*keepOff : nullptr, card);
+            const Covering c =
+                leastCovering(s, at, cover, keepOff ? &*keepOff : nullptr, never ? &*never : nullptr, rect, fits);
             if (c.cost < best.cost - 1e-6)
                 best = c;
         }
     return best.place;
 }
 
-QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const QRectF& card,
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const CardArea& card,
                      const QList<QRectF>& pictures) {
+    const QList<QRectF> all = withOutside(taken, card);
     for (const QSizeF& s : sizes)
-        if (const auto r = freePlaceFor(QRectF(at, s), taken, card))
+        if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
             return *r;
     return leastCoveringPlace(sizes, at, taken, pictures, card);
+}
+
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const SideRoom& room, const CardArea& card) {
+    for (const QList<QRectF>& lines : fieldTiers(room.lines, room.role))
+        if (!lines.isEmpty()) {
+            const QList<QRectF> all = withOutside(room.taken + lines, card);
+            for (const QSizeF& s : sizes)
+                if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
+                    return *r;
+        }
+    return fieldPlaceFor(sizes, at, room.taken, card, room.pictures);
 }
 
 namespace {
@@ -497,15 +887,36 @@ std::optional<QRectF> firstInReadingOrder(const QSizeF& size, const QList<QRectF
 
 }  // namespace
 
-QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const QRectF& card,
-                    const QList<QRectF>& pictures) {
+std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
+                                        FlowOrder order) {
+    const QList<QRectF> all = withOutside(taken, card);
+    auto key = [order](const QRectF& r) {
+        return std::make_tuple(order == FlowOrder::FewestLines ? r.height() : 0.0, r.top(), r.left(), r.width());
+    };
     std::optional<QRectF> first;
     for (const QSizeF& s : sizes)
-        if (const auto r = firstInReadingOrder(s, taken, card))
-            if (!first || std::make_tuple(r->top(), r->left(), r->width() * r->height()) <
-                              std::make_tuple(first->top(), first->left(), first->width() * first->height()))
+        if (const auto r = firstInReadingOrder(s, all, card.rect))
+            if (!first || key(*r) < key(*first))
                 first = r;
-    return first ? *first : leastCoveringPlace(sizes, card.topLeft(), taken, pictures, card);
+    return first;
+}
+
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
+                    const QList<QRectF>& pictures, FlowOrder order) {
+    const std::optional<QRectF> first = clearFlowPlaceFor(sizes, taken, card, order);
+    return first ? *first : leastCoveringPlace(sizes, card.rect.topLeft(), taken, pictures, card);
+}
+
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const SideRoom& room, const CardArea& card, FlowOrder order) {
+    // In its fewest lines, those clear of less of the lines' rooms where
+    // they hold fewer.
+    std::optional<QRectF> first;
+    for (const QList<QRectF>& lines : fieldTiers(room.lines, room.role))
+        if (!lines.isEmpty())
+            if (const auto r = clearFlowPlaceFor(sizes, room.taken + lines, card, order))
+                if (!first || (order == FlowOrder::FewestLines && r->height() < first->height()))
+                    first = r;
+    return first ? *first : flowPlaceFor(sizes, room.taken, card, room.pictures, order);
 }
 
 namespace {
@@ -533,48 +944,189 @@ SidePlace sidePlace(const QRectF& p, const QSizeF& s, Beside side) {
 
 }  // namespace
 
+namespace {
+
+// The place nearest `at` of a box of `size` that touches nothing of
+// `cover` and where `fits` holds; none where there is no such place.
+std::optional<QRectF> nearestUncovered(const QSizeF& size, const QPointF& at, const CoverMap& cover, const QRectF& card,
+                                       const std::function<bool(const QRectF&)>& fits) {
+    const double w = size.width(), h = size.height();
+    if (w > card.width() || h > card.height())
+        return std::nullopt;
+    const QPointF wanted = ontoCard(QRectF(at, size), card).topLeft();
+    const double cell = coverCell(card);
+    const std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
+    const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
+    std::optional<QRectF> best;
+    double nearest = std::numeric_limits<double>::infinity();
+    for (double y : ys)
+        for (double x : xs) {
+            const double dx = x - wanted.x(), dy = y - wanted.y(), d = dx * dx + dy * dy;
+            const QRectF r(x, y, w, h);
+            if (d < nearest && cover.covered(r) <= 0 && fits(r)) {
+                nearest = d;
+                best = r;
+            }
+        }
+    return best;
+}
+
+// What a field's box keeps its clearance from: `taken` and the outline
+// grown by it, and the card's edges.
+QList<QRectF> grownByClearance(const QList<QRectF>& taken, const CardArea& card) {
+    const double gap = FieldClearance;
+    QList<QRectF> out;
+    for (const QRectF& t : withOutside(taken, card))
+        out << t.normalized().adjusted(-gap + 0.001, -gap + 0.001, gap - 0.001, gap - 0.001);
+    const QRectF& r = card.rect;
+    out << QRectF(r.left(), r.top(), r.width(), gap) << QRectF(r.left(), r.bottom() - gap, r.width(), gap)
+        << QRectF(r.left(), r.top(), gap, r.height()) << QRectF(r.right() - gap, r.top(), gap, r.height());
+    return out;
+}
+
+}  // namespace
+
 BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
-                           const QList<QRectF>& taken, const QRectF& card, bool partnerMoves,
+                           const QList<QRectF>& taken, const CardArea& card, bool partnerMoves,
                            const QList<QRectF>& pictures) {
-    // A side's band lies outside the partner: only the rest can be in the way.
-    for (const QSizeF& s : sizes) {
-        for (Beside side : sides) {
-            const QRectF r = sidePlace(partner, s, side).place;
-            if (freePlaceFor(r, taken, card) == r)
-                return {r, partner};
-        }
-        for (Beside side : sides) {
-            const SidePlace at = sidePlace(partner, s, side);
-            if (const auto r = freePlaceFor(at.place, taken, at.band & card))
-                return {*r, partner};
-        }
-    }
+    return besidePlaceFor(partner, sizes, sides, SideRoom{taken, pictures, {}}, card, partnerMoves);
+}
+
+BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
+                           const SideRoom& room, const CardArea& card, bool partnerMoves,
+                           const QList<QRectF>& rivals) {
     const Beside first = sides.value(0, Beside::Above);
+    // Apart from its partner, a field stands no nearer another of the
+    // partner's role than its own.
+    std::function<bool(const QRectF&)> nearerOwn;
+    if (!rivals.isEmpty())
+        nearerOwn = [&partner, &rivals](const QRectF& r) {
+            const double own = distance2(r, partner);
+            return std::none_of(rivals.cbegin(), rivals.cend(),
+                                [&](const QRectF& o) { return distance2(r, o) < own - 1e-6; });
+        };
+    // The clear places, in the rule's order.
+    auto clear = [&](const QList<QRectF>& taken) -> std::optional<BesidePlace> {
+        const QList<QRectF> all = withOutside(taken, card);
+        // A side's band lies outside the partner: only the rest can be in the way.
+        for (const QSizeF& s : sizes) {
+            for (Beside side : sides) {
+                const QRectF r = sidePlace(partner, s, side).place;
+                if (freePlaceIn(r, all, card.rect) == r)
+                    return BesidePlace{r, partner};
+            }
+            for (Beside side : sides) {
+                const SidePlace at = sidePlace(partner, s, side);
+                if (const auto r = freePlaceIn(at.place, all, at.band & card.rect))
+                    return BesidePlace{*r, partner};
+            }
+        }
+        if (partnerMoves) {
+            // Nowhere beside it where it stands: the two go together where
+            // both are clear.
+            for (const QSizeF& s : sizes)
+                for (Beside side : sides) {
+                    const QRectF field = sidePlace(partner, s, side).place;
+                    const QRectF both = field | partner;
+                    if (const auto r = freePlaceIn(both, all, card.rect)) {
+                        const QPointF by = r->topLeft() - both.topLeft();
+                        return BesidePlace{field.translated(by), partner.translated(by)};
+                    }
+                }
+            return std::nullopt;
+        }
+        // The partner stays: the field at the clear place nearest its first
+        // side, nearer its partner than any rival.
+        QList<QRectF> withPartner = all;
+        withPartner << partner;
+        std::optional<CoverMap> cover;
+        for (const QSizeF& s : sizes) {
+            const QRectF wanted = sidePlace(partner, s, first).place;
+            if (const auto r = freePlaceIn(wanted, withPartner, card.rect); r && (!nearerOwn || nearerOwn(*r)))
+                return BesidePlace{*r, partner};
+            if (!nearerOwn)
+                continue;
+            if (!cover)
+                cover.emplace(grownByClearance(taken + QList<QRectF>{partner}, card), card.rect, coverCell(card.rect));
+            if (const auto r = nearestUncovered(s, wanted.topLeft(), *cover, card.rect, nearerOwn))
+                return BesidePlace{*r, partner};
+        }
+        return std::nullopt;
+    };
+    for (const QList<QRectF>& lines : fieldTiers(room.lines, room.role))
+        if (const auto at = clear(room.taken + lines))
+            return *at;
     if (partnerMoves) {
-        // Nowhere beside it where it stands: the two go together where both
-        // are clear.
+        // No clear place for the two: together where they cover the least.
+        QList<QSizeF> units;
+        QList<QRectF> fields;  // the field's place beside the partner where it stands, of each unit
         for (const QSizeF& s : sizes)
             for (Beside side : sides) {
                 const QRectF field = sidePlace(partner, s, side).place;
-                const QRectF both = field | partner;
-                if (const auto r = freePlaceFor(both, taken, card)) {
-                    const QPointF by = r->topLeft() - both.topLeft();
-                    return {field.translated(by), partner.translated(by)};
-                }
+                units << (field | partner).size();
+                fields << field;
             }
+        const QRectF wanted = fields.value(fields.size() - sides.size()) | partner;
+        const QRectF r = leastCoveringPlace(units, wanted.topLeft(), room.taken, room.pictures, card);
+        const qsizetype chosen = std::max<qsizetype>(0, units.indexOf(r.size()));
+        const QRectF both = fields.at(chosen) | partner;
+        const QPointF by = r.topLeft() - both.topLeft();
+        return {fields.at(chosen).translated(by), partner.translated(by)};
     }
-    // The partner stays: the field goes to the clear place nearest its
-    // first side, else where it covers the least, never over its partner.
-    QList<QRectF> withPartner = taken;
+    // The partner stays: the field where it covers the least, never over
+    // its partner.
+    QList<QRectF> withPartner = room.taken, keepOff = room.pictures;
     withPartner << partner;
-    for (const QSizeF& s : sizes)
-        if (const auto r = freePlaceFor(sidePlace(partner, s, first).place, withPartner, card))
-            return {*r, partner};
-    QList<QRectF> keepOff = pictures;
     keepOff << partner;
     return {leastCoveringPlace(sizes, sidePlace(partner, sizes.value(sizes.size() - 1), first).place.topLeft(),
-                               withPartner, keepOff, card),
+                               withPartner, keepOff, card, nearerOwn),
             partner};
+}
+
+PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const QPointF& at,
+                       const QList<Beside>& captionSides, const SideRoom& room, const CardArea& card,
+                       FieldScales scales) {
+    // At each share of their sizes, largest first: the caption on its line,
+    // the value in each of its boxes, the caption before or above it.
+    struct Unit {
+        QSizeF size, caption, value;
+        bool before;
+    };
+    QList<Unit> units;
+    QList<QSizeF> sizes;
+    for (double scale : fieldScaleSteps(scales)) {
+        const QSizeF c = fieldSizes(caption, card.rect.size(), {scale, scale}, false).value(0);
+        const QList<QSizeF> values = fieldSizes(value, card.rect.size(), {scale, scale}, false);
+        for (Beside side : captionSides)
+            for (const QSizeF& v : values) {
+                const bool before = side == Beside::Before;
+                const QSizeF size = before ? QSizeF(c.width() + v.width(), std::max(c.height(), v.height()))
+                                           : QSizeF(std::max(c.width(), v.width()), c.height() + v.height());
+                units << Unit{size, c, v, before};
+                sizes << size;
+            }
+    }
+    if (units.isEmpty())
+        return {caption.bounds(), value.bounds()};
+    auto placed = [](const Unit& u, const QPointF& p) {
+        return PairPlace{QRectF(p, u.caption),
+                         QRectF(p + (u.before ? QPointF(u.caption.width(), 0) : QPointF(0, u.caption.height())),
+                                u.value)};
+    };
+    // Clear of the fields' lines first (each part of the room its role
+    // keeps), then clear of what is drawn.
+    const QList<QRectF> all = withOutside(room.taken, card);
+    for (const LineRooms& tier : lineTiers(room.lines)) {
+        for (qsizetype i = 0; i < units.size(); ++i) {
+            const Unit& u = units.at(i);
+            const PairPlace parts = placed(u, QPointF(0, 0));
+            const QList<QRectF> taken = all + lineRoomsOf(tier, u.size, parts.caption, parts.value);
+            if (const auto r = freePlaceIn(QRectF(at, sizes.at(i)), taken, card.rect))
+                return placed(u, r->topLeft());
+        }
+    }
+    const QRectF r = leastCoveringPlace(sizes, at, room.taken, room.pictures, card);
+    return placed(units.at(std::max<qsizetype>(0, sizes.indexOf(r.size()))), r.topLeft());
 }
 
 QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF& card) {
@@ -582,21 +1134,28 @@ QRectF captionPlaceFor(const QRectF& value, const QSizeF& caption, const QRectF&
     return above.top() >= card.top() ? above : sidePlace(value, caption, Beside::Before).place;
 }
 
-double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card) {
+double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card) {
     const double lines = fittedTextHeight(g);
     const QRectF box = g.bounds().normalized();
     if (!isFieldId(g.control_ID) || !(lines > box.height()))
         return lines;
     // What lies below the box across its width stops it; what it already
-    // meets does not.
-    double bottom = std::max(card.bottom(), box.bottom());
-    for (const std::shared_ptr<SKTGraphic>& t : side) {
-        if (!t || t.get() == &g || !(t->ctrl_is_visible || isFieldId(t->control_ID)))
+    // meets does not, nor does the card's ground.
+    auto below = [&box](const QRectF& r) {
+        return r.left() < box.right() && r.right() > box.left() && r.top() >= box.bottom() - 0.001;
+    };
+    double bottom = std::max(card.rect.bottom(), box.bottom());
+    const std::vector<bool> ground = groundOf(side, card.rect);
+    for (qsizetype i = 0; i < side.size(); ++i) {
+        const std::shared_ptr<SKTGraphic>& t = side.at(i);
+        if (!t || t.get() == &g || ground[std::size_t(i)] || !(t->ctrl_is_visible || isFieldId(t->control_ID)))
             continue;
-        const QRectF r = t->drawingBounds();
-        if (r.left() < box.right() && r.right() > box.left() && r.top() >= box.bottom() - 0.001)
+        if (const QRectF r = t->drawingBounds(); below(r))
             bottom = std::min(bottom, r.top());
     }
+    for (const QRectF& o : card.outside)
+        if (below(o))
+            bottom = std::min(bottom, o.top());
     return std::max(box.height(), std::min(lines, bottom - box.top()));
 }
 

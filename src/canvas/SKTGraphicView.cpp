@@ -274,11 +274,13 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     }
     g->Set_Ctrl_Is_Visible(true);
     if (zelk::isExactlyText(g.get())) {
-        if (!ctrl_value.isEmpty()) {
+        // The same value again keeps its box as it stands: an existing
+        // control keeps its place and size.
+        if (!ctrl_value.isEmpty() && ctrl_value != g->Text_Value) {
             g->Set_text_value(ctrl_value);
             g->_isDrawingStroke = false;
             g->_isDrawingFill = false;
-            fitTextHeight(*g, graphics(), cardRect());
+            fitTextHeight(*g, graphics(), fieldCard());
         }
     } else {
         static_cast<SKTImage*>(g.get())->setFilePath(ctrl_value, true);
@@ -288,6 +290,11 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     if (!host()->Fill_User_Profile())
         Insert_In_Undo_Redo();
     changed();
+}
+
+zelk::CardArea SKTGraphicView::fieldCard() const {
+    const zelk::CanvasHost* h = host();
+    return zelk::CardArea(cardRect(), h ? h->Card_Shape() : 0);
 }
 
 void SKTGraphicView::Hide_all_Text_control_FUP_Control() {
@@ -342,10 +349,22 @@ void SKTGraphicView::Insert_In_Undo_Redo() { recordStep({}); }
 void SKTGraphicView::Insert_In_Undo_Redo(const zelk::FaceChange& face) { recordStep(face); }
 
 void SKTGraphicView::recordStep(const std::optional<zelk::FaceChange>& face) {
-    if (host()->live_mode_list_value_change())
+    if (host()->live_mode_list_value_change() || undoGroup_ > 0)
         return;
     undo_.record(graphics(), face);
     emit undoStateChanged(canUndo(), canRedo());
+}
+
+void SKTGraphicView::beginUndoGroup() {
+    if (undoGroup_++ == 0 && !host()->live_mode_list_value_change() && !undo_.isTop(graphics())) {
+        undo_.record(graphics());
+        emit undoStateChanged(canUndo(), canRedo());
+    }
+}
+
+void SKTGraphicView::endUndoGroup() {
+    if (undoGroup_ > 0 && --undoGroup_ == 0)
+        recordStep({});
 }
 
 void SKTGraphicView::resetUndoHistory() {

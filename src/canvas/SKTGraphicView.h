@@ -25,6 +25,7 @@
 #include "canvas/UndoStacks.h"
 #include "foundation/SKTGraphic.h"
 
+#include <QHash>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -78,6 +79,8 @@ public:
     void setCanvasSize(const QSizeF& size);
     QSizeF canvasSize() const { return canvasSize_; }
     QRectF cardRect() const { return QRectF(QPointF(0, 0), canvasSize_); }
+    // The card as a field placed on it sees it: its rectangle and outline.
+    zelk::CardArea fieldCard() const;
     void setScaleFactor(double scale);
     double scaleFactor() const { return scale_; }
     void zoomIn();
@@ -131,21 +134,27 @@ public:
     // value made before keeps its place.
     void openFieldBatch() {
         fieldBatch_.clear();
-        ledFromAbove_.clear();
+        leadKept_.clear();
         fieldBatchOpen_ = true;
     }
     void closeFieldBatch() {
         fieldBatch_.clear();
-        ledFromAbove_.clear();
+        leadKept_.clear();
         fieldBatchOpen_ = false;
     }
     // The caption a value about to be made in a batch will have: the value
     // then lands with room for it before it, on its line.
     void setFieldLead(const QString& caption) { fieldLead_ = caption; }
     // How a batch's new texts are laid out: at their rules' places, or
-    // filling the card line by line (where they have no room there).
-    enum class FieldFlow { RulePlaces, Lines };
+    // filling the card line by line (where they have no room there), each
+    // in its fewest lines or the card packed (zelk::FlowOrder).
+    enum class FieldFlow { RulePlaces, Lines, PackedLines };
     void setFieldFlow(FieldFlow flow) { fieldFlow_ = flow; }
+    // What of the room on the other fields' lines (lineRooms) new texts
+    // keep off where the card has a place so: all of it (the default), the
+    // room that keeps a caption to its own value, or none.
+    enum class FieldLines { All, Captions, None };
+    void setKeepFieldLines(FieldLines keep) { keepFieldLines_ = keep; }
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -214,6 +223,11 @@ public:
     // The same for a step that changed the side's card face too: undo and
     // redo then give the face back through the host.
     void Insert_In_Undo_Redo(const zelk::FaceChange& face);
+    // What changes between the two is taken back by one Undo: the side as
+    // it stands is recorded first (where the last step left it otherwise),
+    // the steps in between are not, and the side is recorded at the end.
+    void beginUndoGroup();
+    void endUndoGroup();
     // Empties the history and starts it from the side as it is now.
     void resetUndoHistory();
     bool undo();
@@ -224,7 +238,7 @@ public:
     // After a text graphic's text changed: its height follows its lines;
     // a field's only as far as the side leaves it room (textHeightWithin).
     static void fitTextHeight(SKTGraphic& g);
-    static void fitTextHeight(SKTGraphic& g, const GraphicList& side, const QRectF& card);
+    static void fitTextHeight(SKTGraphic& g, const GraphicList& side, const zelk::CardArea& card);
 
 signals:
     void selectionChanged();
@@ -270,9 +284,15 @@ private:
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
     QString fieldLead_;
-    // The values of the batch whose captions' room was kept above them.
-    QList<const SKTGraphic*> ledFromAbove_;
+    // The values of the batch placed with room kept for their captions:
+    // above them or before them, and the caption's size there.
+    struct LeadRoom {
+        bool above;
+        QSizeF caption;
+    };
+    QHash<const SKTGraphic*, LeadRoom> leadKept_;
     FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
+    FieldLines keepFieldLines_ = FieldLines::All;
     zelk::SideGraphicsModel model_;
     zelk::CanvasHost* host_ = nullptr;
     SKTGrid* _grid = nullptr;
@@ -302,4 +322,5 @@ private:
     bool editorEngaged_ = false;
 
     zelk::UndoStacks undo_;
+    int undoGroup_ = 0;  // groups open (beginUndoGroup)
 };

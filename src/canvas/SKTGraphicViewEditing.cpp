@@ -198,10 +198,10 @@ void SKTGraphicView::fitTextHeight(SKTGraphic& g) {
     fitTextHeight(g, {}, QRectF());
 }
 
-void SKTGraphicView::fitTextHeight(SKTGraphic& g, const GraphicList& side, const QRectF& card) {
+void SKTGraphicView::fitTextHeight(SKTGraphic& g, const GraphicList& side, const zelk::CardArea& card) {
     if (!zelk::isExactlyText(&g) || g.Text_Value.isEmpty() || g.ctrl_is_locked)
         return;
-    const double h = card.isEmpty() ? zelk::fittedTextHeight(g) : zelk::textHeightWithin(g, side, card);
+    const double h = card.rect.isEmpty() ? zelk::fittedTextHeight(g) : zelk::textHeightWithin(g, side, card);
     if (h > 0 && std::isfinite(h))
         g.setHeight(h);
 }
@@ -223,7 +223,7 @@ void SKTGraphicView::endEditing(bool commit) {
     editor->deleteLater();
     if (commit && typed && g && text != g->Text_Value) {
         g->Set_text_value(text);
-        fitTextHeight(*g, graphics(), cardRect());
+        fitTextHeight(*g, graphics(), fieldCard());
         Insert_In_Undo_Redo();
         changed();
     }

@@ -135,64 +135,131 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             g->Set_Excel_binding_Index(column);
         }
     }
-    // A field lands at the size it is drawn at, on the card and clear of
-    // what the side shows where the card has room; a caption beside its value.
+    // A field lands at the size it is drawn at, on the card and inside its
+    // outline, clear of what the side shows where the card has room; a
+    // caption beside its value.
     if (zelk::isFieldId(ctrl_ID)) {
         const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
-        const auto value = field && field->captionId == ctrl_ID ? model_.textOrImageWithId(field->valueId) : nullptr;
-        const QRectF card = cardRect();
+        const bool caption = field && field->captionId == ctrl_ID;
+        const auto partner =
+            field ? model_.textOrImageWithId(caption ? field->valueId : field->captionId) : nullptr;
+        const auto value = caption ? partner : nullptr;
+        const zelk::CardArea card = fieldCard();
+        const QRectF& rect = card.rect;
+        const GraphicList& side = graphics();
         // A batch's fields take the room their lines need, no more.
-        const QList<QSizeF> sizes = zelk::fieldSizes(*g, card.size(), fieldScales_, !fieldBatchOpen_);
-        const QList<QRectF> pictures = zelk::pictureRects(graphics());
+        const QList<QSizeF> sizes = zelk::fieldSizes(*g, rect.size(), fieldScales_, !fieldBatchOpen_);
+        // What the side shows (a caption's value aside); a text keeps off
+        // the room on the other fields' lines, so that no caption reads as
+        // another field's.
+        zelk::SideRoom room = zelk::sideRoomFor(side, rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
+        if (isText && keepFieldLines_ != FieldLines::None)
+            room.lines = zelk::lineRooms(side, nullptr, partner.get());
+        if (keepFieldLines_ == FieldLines::Captions)
+            room.lines.besideValues.clear();
         if (value && value->ctrl_is_visible) {
-            // Beside the value as drawn; a value made before keeps its place.
-            // A batch's captions go before their values first, where room
-            // was kept for them.
-            const bool valueMoves = fieldBatch_.contains(value.get());
             const QRectF drawn = value->drawingBounds();
-            const bool before = fieldBatchOpen_ && !ledFromAbove_.contains(value.get());
-            const QList<zelk::Beside> sides = before ? QList{zelk::Beside::Before, zelk::Beside::Above}
-                                                     : QList{zelk::Beside::Above, zelk::Beside::Before};
-            const zelk::BesidePlace at =
-                zelk::besidePlaceFor(drawn, sizes, sides, zelk::drawnRects(graphics(), nullptr, value.get()), card,
-                                     valueMoves, pictures);
-            g->setBounds(at.field);
-            if (valueMoves)
-                value->setBounds(value->bounds().translated(at.partner.topLeft() - drawn.topLeft()));
+            if (const auto kept = leadKept_.constFind(value.get()); kept != leadKept_.cend()) {
+                // Its room was kept when its value was placed: the two were
+                // placed as one, wherever that was.
+                const QSizeF s = kept->caption;
+                g->setBounds(kept->above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
+                                         : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s));
+            } else {
+                // Beside the value as drawn; a value made before keeps its
+                // place, and its caption, where it stands apart, stands
+                // nearer to it than to another value.
+                const bool valueMoves = fieldBatch_.contains(value.get());
+                const zelk::BesidePlace at =
+                    zelk::besidePlaceFor(drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before}, room, card,
+                                         valueMoves, zelk::fieldRects(side, zelk::FieldRole::Value, nullptr, value.get()));
+                g->setBounds(at.field);
+                if (valueMoves)
+                    value->setBounds(value->bounds().translated(at.partner.topLeft() - drawn.topLeft()));
+            }
         } else if (fieldBatchOpen_ && !fieldLead_.isEmpty() && isText) {
             // A value with the room for its caption kept before it on its
             // line, or above it, whichever lands it first.
-            const std::shared_ptr<SKTGraphic> caption = zelk::makeGraphic(GraphicKind::Text);
-            caption->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
-            caption->Set_text_value(fieldLead_);
-            const QSizeF lead =
-                zelk::fieldSizes(*caption, card.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
+            const std::shared_ptr<SKTGraphic> lead = zelk::makeGraphic(GraphicKind::Text);
+            lead->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
+            lead->Set_text_value(fieldLead_);
+            const QSizeF leadSize =
+                zelk::fieldSizes(*lead, rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
             // Above it first, as the rule has it, then before it.
-            QList<QSizeF> units;
-            for (const QSizeF& s : sizes)
-                units << QSizeF(std::max(lead.width(), s.width()), lead.height() + s.height())
-                      << QSizeF(lead.width() + s.width(), std::max(lead.height(), s.height()));
-            const QList<QRectF> taken = zelk::drawnRects(graphics());
+            struct Unit {
+                QSizeF size;
+                QRectF caption, value;  // the parts, from its top left
+                bool above;
+            };
+            QList<Unit> units;
+            const QSizeF& c = leadSize;
+            for (const QSizeF& s : sizes) {
+                units << Unit{QSizeF(std::max(c.width(), s.width()), c.height() + s.height()), QRectF(QPointF(0, 0), c),
+                              QRectF(QPointF(0, c.height()), s), true};
+                units << Unit{QSizeF(c.width() + s.width(), std::max(c.height(), s.height())), QRectF(QPointF(0, 0), c),
+                              QRectF(QPointF(c.width(), 0), s), false};
+            }
             const QPointF rule = g->bounds().topLeft();
-            const QPointF ruleAbove = rule - QPointF(0, lead.height()), ruleBefore = rule - QPointF(lead.width(), 0);
-            std::optional<QRectF> unit;
-            if (fieldFlow_ == FieldFlow::Lines)
-                unit = zelk::flowPlaceFor(units, taken, card, pictures);
-            for (qsizetype i = 0; !unit && i < units.size(); ++i)
-                unit = zelk::freePlaceFor(QRectF(i % 2 == 0 ? ruleAbove : ruleBefore, units.at(i)), taken, card);
-            if (!unit)
-                unit = zelk::leastCoveringPlace(units, ruleAbove, taken, pictures, card);
-            const qsizetype chosen = units.indexOf(unit->size());
-            const bool above = chosen < 0 || chosen % 2 == 0;
-            const QSizeF own = sizes.value(chosen >= 0 ? chosen / 2 : sizes.size() - 1);
-            const QPointF offset = above ? QPointF(0, lead.height()) : QPointF(lead.width(), 0);
-            g->setBounds(zelk::ontoCard(QRectF(unit->topLeft() + offset, own), card));
-            if (above)
-                ledFromAbove_ << g.get();
-        } else if (fieldFlow_ == FieldFlow::Lines && isText) {
-            g->setBounds(zelk::flowPlaceFor(sizes, zelk::drawnRects(graphics()), card, pictures));
+            const QPointF ruleAbove = rule - QPointF(0, leadSize.height());
+            // Clear of the fields' lines where the card has room (each part
+            // of them its role's), else clear of what is drawn; failing
+            // both, where it covers the least.
+            qsizetype chosen = -1;
+            QRectF unit;
+            const QList<QRectF> all = room.taken + card.outside;
+            // Each unit clear of the lines' rooms in turn (a larger size, or
+            // fewer lines, before two values kept apart), then of what is
+            // drawn alone.
+            const QList<zelk::LineRooms> tiers = zelk::lineTiers(room.lines);
+            for (const bool drawnOnly : {false, true}) {
+                const qsizetype from = drawnOnly ? tiers.size() - 1 : 0, to = drawnOnly ? tiers.size() : tiers.size() - 1;
+                auto takenFor = [&](const Unit& u, qsizetype t) {
+                    return all + zelk::lineRoomsOf(tiers.at(t), u.size, u.caption, u.value);
+                };
+                // Line by line: the value in its fewest lines that have a
+                // place (or the card packed), the first in reading order.
+                auto order = [&](qsizetype i, qsizetype t, const QRectF& r) {
+                    return std::make_tuple(fieldFlow_ == FieldFlow::Lines ? units.at(i).value.height() : 0.0, t,
+                                           r.top(), r.left(), r.width() * r.height());
+                };
+                qsizetype chosenTier = 0;
+                if (fieldFlow_ != FieldFlow::RulePlaces)
+                    for (qsizetype i = 0; i < units.size(); ++i)
+                        for (qsizetype t = from; t < to; ++t)
+                            if (const auto r = zelk::clearFlowPlaceFor({units.at(i).size}, takenFor(units.at(i), t), rect))
+                                if (chosen < 0 || order(i, t, *r) < order(chosen, chosenTier, unit)) {
+                                    chosen = i;
+                                    chosenTier = t;
+                                    unit = *r;
+                                }
+                for (qsizetype i = 0; chosen < 0 && i < units.size(); ++i) {
+                    const Unit& u = units.at(i);
+                    const QPointF at = rule - (u.above ? QPointF(0, c.height()) : QPointF(c.width(), 0));
+                    for (qsizetype t = from; chosen < 0 && t < to; ++t)
+                        if (const auto r = zelk::freePlaceFor(QRectF(at, u.size), takenFor(u, t), rect)) {
+                            chosen = i;
+                            unit = *r;
+                        }
+                }
+                if (chosen >= 0)
+                    break;
+            }
+            if (chosen < 0) {
+                QList<QSizeF> unitSizes;
+                for (const Unit& u : units)
+                    unitSizes << u.size;
+                unit = zelk::leastCoveringPlace(unitSizes, ruleAbove, room.taken, room.pictures, card);
+                chosen = std::max<qsizetype>(0, unitSizes.indexOf(unit.size()));
+            }
+            const Unit& u = units.at(chosen);
+            g->setBounds(zelk::ontoCard(u.value.translated(unit.topLeft()), rect));
+            leadKept_.insert(g.get(), {u.above, u.caption.size()});
+        } else if (fieldFlow_ != FieldFlow::RulePlaces && isText) {
+            g->setBounds(zelk::flowPlaceFor(sizes, room, card,
+                                            fieldFlow_ == FieldFlow::Lines ? zelk::FlowOrder::FewestLines
+                                                                           : zelk::FlowOrder::ReadingOrder));
         } else {
-            g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), zelk::drawnRects(graphics()), card, pictures));
+            g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), room, card));
         }
         if (fieldBatchOpen_)
             fieldBatch_ << g.get();

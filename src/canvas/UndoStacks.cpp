@@ -38,6 +38,10 @@ void UndoStacks::record(const QList<std::shared_ptr<SKTGraphic>>& graphics, cons
     redo_.clear();
 }
 
+bool UndoStacks::isTop(const QList<std::shared_ptr<SKTGraphic>>& graphics) const {
+    return !undo_.isEmpty() && undo_.last().graphics == GraphicArchive::archivedData(graphics);
+}
+
 bool UndoStacks::undo(QList<std::shared_ptr<SKTGraphic>>* out, std::optional<Card_Property>* face) {
     if (!out || !canUndo() || !readSnapshot(undo_.at(undo_.size() - 2).graphics, out))
         return false;

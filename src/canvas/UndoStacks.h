@@ -37,6 +37,9 @@ public:
     // the redo stack; `face` when the step changed the card face too.
     void record(const QList<std::shared_ptr<SKTGraphic>>& graphics, const std::optional<FaceChange>& face = {});
 
+    // Whether the side as it is now is the top of the undo stack.
+    bool isTop(const QList<std::shared_ptr<SKTGraphic>>& graphics) const;
+
     bool canUndo() const { return undo_.size() > 1; }
     bool canRedo() const { return !redo_.isEmpty(); }
 

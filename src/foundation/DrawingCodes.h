@@ -174,6 +174,13 @@ double drawnTextPointSize(const SKTGraphic& text);
 // largest smaller size that fits the frame, down to this share of its own.
 constexpr double SmallestFieldScale = 0.5;
 
+// ---- The card's outline ----
+
+// The corner radius of a rounded card (Card_Shape 1), in points: its
+// corners are quarter circles of this radius, less where the card is too
+// small for them.
+constexpr double CardCornerRadius = 10.0;
+
 // ---- Selection handles ----
 
 // Side of a selection handle on screen, in pixels of the view.

@@ -4,6 +4,8 @@
 #include "foundation/SKTGraphic.h"
 
 #include <QBuffer>
+#include <QHash>
+#include <QMutex>
 #include <QCborArray>
 #include <QCborStreamReader>
 #include <QImageReader>
@@ -11,6 +13,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <type_traits>
 
 namespace {
@@ -38,9 +41,39 @@ QCborValue encode(const QColor& c) {
     return QCborArray{qint64(v.red()), qint64(v.green()), qint64(v.blue()), qint64(v.alpha())};
 }
 QCborValue encode(const QFont& f) { return QCborValue(f.toString()); }
+// The PNG of the pictures archived last, by their contents' key: an undo
+// snapshot at each edit would otherwise encode every picture of the side
+// again although none changed. Shared by every thread that archives.
+class PngCache {
+public:
+    std::optional<QByteArray> find(qint64 key) {
+        const QMutexLocker lock(&mutex_);
+        const auto it = png_.constFind(key);
+        return it == png_.cend() ? std::nullopt : std::optional(*it);
+    }
+    void insert(qint64 key, const QByteArray& png) {
+        const QMutexLocker lock(&mutex_);
+        if (png_.size() >= MaxPictures)
+            png_.clear();
+        png_.insert(key, png);
+    }
+
+private:
+    static constexpr qsizetype MaxPictures = 64;
+    QMutex mutex_;
+    QHash<qint64, QByteArray> png_;
+};
+
+PngCache& pngCache() {
+    static PngCache cache;
+    return cache;
+}
+
 QCborValue encode(const QImage& image) {
     if (image.isNull())
         return QCborValue(QCborValue::Null);
+    if (const auto png = pngCache().find(image.cacheKey()))
+        return QCborValue(*png);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -56,6 +89,7 @@ QCborValue encode(const QImage& image) {
         again.setQuality(PngQuality);
         again.write(image.convertToFormat(QImage::Format_ARGB32));
     }
+    pngCache().insert(image.cacheKey(), bytes);
     return QCborValue(bytes);
 }
 

@@ -16,6 +16,8 @@
 #include <map>
 #include <optional>
 #include <iterator>
+#include <tuple>
+#include <utility>
 
 namespace zelk {
 
@@ -46,11 +48,10 @@ constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
 
 // How many of the shown graphics that `side` holds and `before` did not
 // leave the card or meet another shown graphic.
-int fieldsNotClear(const GraphicList& side, const GraphicList& before, const QRectF& card) {
-    return int(std::count_if(side.cbegin(), side.cend(), [&](const std::shared_ptr<SKTGraphic>& f) {
-        return f && f->ctrl_is_visible && !before.contains(f) &&
-               !liesClear(f->drawingBounds(), drawnRects(side, f.get()), card);
-    }));
+int fieldsNotClear(const GraphicList& side, const GraphicList& before, const CardArea& card) {
+    return notClearCount(side, card, [&before](const SKTGraphic& g) {
+        return std::none_of(before.cbegin(), before.cend(), [&g](const auto& b) { return b.get() == &g; });
+    });
 }
 
 }  // namespace
@@ -73,30 +74,40 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
                 before.at(i)->setBounds(places.at(i));
     };
     // At each size the fields go to their rules' places first, then, where
-    // that leaves some without room, fill the card line by line.
+    // that leaves some without room, fill the card line by line, each in
+    // its fewest lines, then packed with longer texts wrapped; all of it
+    // first keeping the room on the fields' lines (no caption reads as
+    // another field's, no two values run together), then, where no try
+    // lands them all clear so, only the room that keeps each caption to
+    // its own value, then none.
     using Flow = SKTGraphicView::FieldFlow;
+    using Lines = SKTGraphicView::FieldLines;
     struct Try {
         double scale;
         Flow flow;
+        Lines lines;
     };
     QList<Try> tries;
-    for (double scale : StampScales)
-        for (Flow flow : {Flow::RulePlaces, Flow::Lines})
-            tries << Try{scale, flow};
+    for (Lines lines : {Lines::All, Lines::Captions, Lines::None})
+        for (double scale : StampScales)
+            for (Flow flow : {Flow::RulePlaces, Flow::Lines, Flow::PackedLines})
+                tries << Try{scale, flow, lines};
     auto attempt = [&](const Try& t) {
         canvas->openFieldBatch();
         canvas->setFieldScales({t.scale, t.scale});
         canvas->setFieldFlow(t.flow);
+        canvas->setKeepFieldLines(t.lines);
         return stampOnce(profile);
     };
     // A size at which the new fields need more room than the side has free
     // is not tried: they cannot all land clear. Where that is so at the
-    // smallest, only its try at the rules' places is made.
+    // smallest, only its try at the rules' places with the lines kept is
+    // made.
     std::optional<double> room;
     GraphicList made;
     std::map<double, double> needed;  // by scale, once each
     auto tooBig = [&](const Try& t) {
-        if (!room || (t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces))
+        if (!room)
             return false;
         if (!needed.count(t.scale)) {
             double sum = 0;
@@ -108,11 +119,24 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
             }
             needed[t.scale] = sum;
         }
-        return needed[t.scale] > *room;
+        const bool smallestAtRules = t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces;
+        return needed[t.scale] > *room && !(smallestAtRules && t.lines == Lines::All);
+    };
+    // A try is the better the fewer of its fields meet others, then the
+    // fewer stand where a caption reads as another field's, then the fewer
+    // run into another value on their line.
+    using Score = std::tuple<int, int, int>;
+    auto scoreOf = [&] {
+        const GraphicList side = canvas->graphics();
+        int captionHits = 0, valueHits = 0;
+        for (const std::shared_ptr<SKTGraphic>& f : side)
+            if (f && f->ctrl_is_visible && !before.contains(f) && meetsLineRooms(side, *f))
+                ++(meetsLineRooms(side, *f, false) ? captionHits : valueHits);
+        return Score(fieldsNotClear(side, before, canvas->fieldCard()), captionHits, valueHits);
     };
     bool done = false;
     qsizetype best = 0;
-    int fewest = std::numeric_limits<int>::max();
+    Score bestScore(std::numeric_limits<int>::max(), 0, 0);
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
         while (i < tries.size() && tooBig(tries.at(i)))
@@ -123,30 +147,43 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         done = attempt(tries.at(i));
         if (!done)
             break;
-        const int notClear = fieldsNotClear(canvas->graphics(), before, canvas->cardRect());
-        if (notClear < fewest) {
-            fewest = notClear;
+        if (const auto score = scoreOf(); score < bestScore) {
+            bestScore = score;
             best = i;
         }
-        if (notClear == 0)
+        if (bestScore == Score(0, 0, 0))
             break;
         if (!room) {
             GraphicList kept;
             for (const std::shared_ptr<SKTGraphic>& g : canvas->graphics())
                 if (g && g->ctrl_is_visible)
                     (before.contains(g) ? kept : made) << g;
-            room = freeRoom(drawnRects(kept), canvas->cardRect());
+            room = freeRoom(drawnRects(kept, canvas->cardRect()), canvas->fieldCard());
         }
-        const bool last = next(i) >= tries.size();
+        // Once a try lands all the fields clear with every caption to its
+        // own value, only the other flows at its size are tried (for values
+        // that do not run together): a smaller size, or less of the lines
+        // kept, would not be better. The tries that let the lines go come
+        // only where none landed the fields clear at all.
+        const qsizetype following = next(i);
+        const Try& now = tries.at(i);
+        const bool captionsKept = std::get<0>(bestScore) == 0 && std::get<1>(bestScore) == 0;
+        const bool last =
+            following >= tries.size() ||
+            (captionsKept && (tries.at(following).scale != now.scale || tries.at(following).lines != now.lines)) ||
+            (tries.at(following).lines != now.lines && now.lines == Lines::Captions && std::get<0>(bestScore) == 0);
         if (last && best == i)
             break;
         undo();
-        if (last)
+        if (last) {
             done = attempt(tries.at(best));
+            break;
+        }
     }
     canvas->closeFieldBatch();
     canvas->setFieldScales({});
     canvas->setFieldFlow(Flow::RulePlaces);
+    canvas->setKeepFieldLines(Lines::All);
     canvas->update();
     return done;
 }
@@ -162,6 +199,15 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile) const {
         };
 
         canvas->Hide_all_Text_control_FUP_Control();
+        // What the stamping shows again keeps its place and size: it is
+        // shown before the photo and the new texts are placed around it.
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            const User_Profile_Class::Slot& s = profile.slot(i);
+            for (const auto& [text, id] : {std::pair(s.value, s.id), std::pair(s.label, s.label_id)})
+                if (!text.isEmpty())
+                    if (const auto g = canvas->Selcect_Ctrl_With_ID(id))
+                        g->Set_Ctrl_Is_Visible(true);
+        }
         // The photo first, at its own size: the texts then go around it.
         const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);
         if (variant == Variant::Temp) {

@@ -22,6 +22,9 @@
 #include <QAction>
 #include <QMap>
 #include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -43,8 +46,26 @@ using zelk::visitortopic::sideLetter;
 using zelk::visitortopic::TextHere;
 using zelk::visitortopic::visitorOrGroupMode;
 
+// The card of the desk's fields: the front canvas's size (either side's),
+// the card's outline.
+zelk::CardArea deskCard(const SKTWindowController& w) {
+    return zelk::CardArea(w._graphicView->cardRect(), ::Card_Shape);
+}
+
+// The index of the current side in SKTWindowController::deskPlaced.
+int sideIndex() { return ::Card_Front_Or_Back == 0 ? 0 : 1; }
+
+// Whether the graphic stands where the desk last placed it: the user has
+// not moved it since.
+bool standsWhereDeskPut(const SKTWindowController& w, const SKTGraphic& g) {
+    const QHash<QString, QPointF>& placed = w.deskPlaced[sideIndex()];
+    const auto at = placed.constFind(g.control_ID);
+    return at != placed.cend() && std::abs(at->x() - g.bounds().x()) < 0.01 &&
+           std::abs(at->y() - g.bounds().y()) < 0.01;
+}
+
 // Where a panel's field goes on the current side, and where its partner
-// then stands: moved with it where it had no room beside it.
+// then stands: moved with it where the desk placed the two.
 struct PanelFieldPlace {
     QRectF field;
     std::shared_ptr<SKTGraphic> partner;
@@ -76,43 +97,86 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
         partner = Trim_Str(QStringLiteral("F_field") + ctrl_id.mid(7));
         rule = Rule::Left;
     }
-    // At the size it is drawn at, on the card, clear of what the side shows
-    // where the card has room.
-    const QRectF card = w._graphicView->cardRect();
+    // At the size it is drawn at, on the card and inside its outline, clear
+    // of what the side shows where the card has room, and of the other
+    // fields' lines where it has room so.
+    const zelk::CardArea card = deskCard(w);
     const GraphicList& side = ::Card_Front_Or_Back == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
     const std::shared_ptr<SKTGraphic> self = w.currentCanvas()->Selcect_Ctrl_With_ID(ctrl_id);
-    const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self, card.size()) : QList<QSizeF>{ctrl_bound.size()};
-    const QList<QRectF> pictures = zelk::pictureRects(side, self.get());
+    const bool text = self && zelk::isExactlyText(self.get());
+    const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self, card.rect.size()) : QList<QSizeF>{ctrl_bound.size()};
+    auto roomBeside = [&](const SKTGraphic* other) {
+        return zelk::sideRoomFor(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
+    };
     auto alone = [&](const QPointF& at) {
-        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, zelk::drawnRects(side, self.get()), card, pictures),
-                               nullptr, {}};
+        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, roomBeside(nullptr), card), nullptr, {}};
     };
     if (rule == Rule::None)
         return alone(QPointF(0, 0));
     if (w.Get_Ctrl_Location_From_Design(partner) == QPointF(0, 0))
         return alone(w.Control_New_Point(sideLetter(::Card_Front_Or_Back)));
-    // Beside its partner: a caption before its value (above it where the
-    // card ends), a value after its caption (below it there).
     const std::shared_ptr<SKTGraphic> other = w.currentCanvas()->Selcect_Ctrl_With_ID(partner);
-    const QList<zelk::Beside> sides = rule == Rule::Left ? QList{zelk::Beside::Before, zelk::Beside::Above}
-                                                         : QList{zelk::Beside::After, zelk::Beside::Below};
-    const zelk::BesidePlace at = zelk::besidePlaceFor(w.rf_control_rect, sizes, sides,
-                                                      zelk::drawnRects(side, self.get(), other.get()), card,
-                                                      true, pictures);
-    return {at.field, other, at.partner};
+    const zelk::SideRoom room = roomBeside(other.get());
+    const bool captionPlaced = rule == Rule::Left;
+    // A caption and its value that the desk placed go as one (the caption
+    // before the value, above it where the line has no room), at one size.
+    if (text && other && zelk::isExactlyText(other.get()) && standsWhereDeskPut(w, *other)) {
+        const SKTGraphic& caption = captionPlaced ? *self : *other;
+        const SKTGraphic& value = captionPlaced ? *other : *self;
+        const zelk::PairPlace at = zelk::pairPlaceFor(caption, value, caption.bounds().topLeft(),
+                                                      {zelk::Beside::Before, zelk::Beside::Above}, room, card);
+        return captionPlaced ? PanelFieldPlace{at.caption, other, at.value} : PanelFieldPlace{at.value, other, at.caption};
+    }
+    // Beside a partner the user placed, which stays, at no larger a share
+    // of its size than the partner's: a caption before its value (above it
+    // where the card ends), a value after its caption (below it there);
+    // apart from it, never nearer another field of the partner's role.
+    const QList<QSizeF> besideSizes =
+        self && other ? zelk::fieldSizes(*self, card.rect.size(), {zelk::drawnShare(*other), zelk::SmallestFieldScale})
+                      : sizes;
+    const QList<zelk::Beside> sides = captionPlaced ? QList{zelk::Beside::Before, zelk::Beside::Above}
+                                                    : QList{zelk::Beside::After, zelk::Beside::Below};
+    const zelk::FieldRole rivals = captionPlaced ? zelk::FieldRole::Value : zelk::FieldRole::Caption;
+    const zelk::BesidePlace at =
+        zelk::besidePlaceFor(w.rf_control_rect, besideSizes, sides, room, card, false,
+                             text ? zelk::fieldRects(side, rivals, self.get(), other.get()) : QList<QRectF>{});
+    return {at.field, nullptr, {}};
 }
 
 // Whether a field's text, its box grown into the room below it, is drawn
 // whole on the card and clear of the rest of the side, no word broken at
 // the size it is drawn at.
-bool fitsWhereItStands(const SKTGraphic& g, const GraphicList& side, const QRectF& card) {
+bool fitsWhereItStands(const SKTGraphic& g, const GraphicList& side, const zelk::CardArea& card) {
     const std::shared_ptr<SKTGraphic> grown = g.clone();
     SKTGraphicView::fitTextHeight(*grown, side, card);
     const std::shared_ptr<SKTGraphic> drawnSize = grown->clone();
     drawnSize->text_ctrl_font.setPointSizeF(zelk::drawnTextPointSize(*grown));
-    if (zelk::longestWordWidth(*drawnSize) > std::min(grown->bounds().width(), card.width()) + 1)
+    if (zelk::longestWordWidth(*drawnSize) > std::min(grown->bounds().width(), card.rect.width()) + 1)
         return false;
-    return zelk::liesClear(grown->drawingBounds(), zelk::drawnRects(side, &g), card);
+    return zelk::liesClear(grown->drawingBounds(), zelk::drawnRects(side, card.rect, &g), card);
+}
+
+// The font and colour of a side's captions (or values): those most of its
+// shown fields of the role have, else those of the side's own hidden
+// fields (a template's frames); none on a side without either.
+std::optional<std::pair<QFont, QColor>> fieldStyleOf(const GraphicList& side, bool caption) {
+    for (const bool shown : {true, false}) {
+        QMap<double, std::pair<int, const SKTGraphic*>> sizes;
+        for (const std::shared_ptr<SKTGraphic>& f : side) {
+            const zelk::ProfileField* field = f ? zelk::profileFieldForId(f->control_ID) : nullptr;
+            if (!field || field->slot == zelk::SlotPhoto || f->ctrl_is_visible != shown ||
+                !zelk::isExactlyText(f.get()) || (field->captionId == f->control_ID) != caption)
+                continue;
+            auto& [count, first] = sizes[f->text_ctrl_font.pointSizeF()];
+            if (count++ == 0)
+                first = f.get();
+        }
+        const auto most = std::max_element(sizes.cbegin(), sizes.cend(),
+                                           [](const auto& a, const auto& b) { return a.first < b.first; });
+        if (most != sizes.cend())
+            return std::pair(most->second->text_ctrl_font, most->second->txt_clr);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -132,28 +196,17 @@ bool SKTWindowController::new_control_add(const QString& value, const QString& c
         const auto g =
             canvas->createGraphicOfClass(zelk::GraphicKind::Text, false, QRectF(), sideLetter(side), text, ctrl_id);
         // A row added to a side that shows the holder's fields is written as
-        // they are: a caption in their captions' font, a value in their
-        // values' (the size most of them have).
+        // they are: a caption in their captions' font and colour, a value in
+        // their values' (the size most of them have; a template's own
+        // fields where none shows).
         const bool caption = ctrl_id.contains(QLatin1String("_label"));
-        if (g && (caption || ctrl_id.contains(QLatin1String("_field")))) {
-            QMap<double, std::pair<int, QFont>> sizes;
-            for (const std::shared_ptr<SKTGraphic>& f : side == 0 ? Get_Front_Controls_Array()
-                                                                  : Get_Back_Controls_Array()) {
-                const zelk::ProfileField* field = f ? zelk::profileFieldForId(f->control_ID) : nullptr;
-                if (!field || field->slot == zelk::SlotPhoto || !f->ctrl_is_visible || !zelk::isExactlyText(f.get()) ||
-                    (field->captionId == f->control_ID) != caption)
-                    continue;
-                auto& [count, font] = sizes[f->text_ctrl_font.pointSizeF()];
-                if (count++ == 0)
-                    font = f->text_ctrl_font;
-            }
-            const auto most = std::max_element(sizes.cbegin(), sizes.cend(),
-                                               [](const auto& a, const auto& b) { return a.first < b.first; });
-            if (most != sizes.cend()) {
-                g->text_ctrl_font = most->second;
+        if (g && (caption || ctrl_id.contains(QLatin1String("_field"))))
+            if (const auto style =
+                    fieldStyleOf(side == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array(), caption)) {
+                g->text_ctrl_font = style->first;
+                g->txt_clr = style->second;
                 SKTGraphicView::fitTextHeight(*g);
             }
-        }
         if (txt_ctrl_id)
             txt_ctrl_id->setText(text);
     }
@@ -173,25 +226,37 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
             if (!show_value) {
                 g->Set_Ctrl_Is_Visible(false);
             } else {
-                const QRectF card = currentCanvas()->cardRect();
+                const zelk::CardArea card = deskCard(*this);
                 if (image)
                     static_cast<SKTImage*>(g.get())->setFilePath(text, true);
                 else
                     g->Set_text_value(text);
-                // A row the desk added is placed anew when what is typed
-                // into it no longer fits where it stands.
+                // A row the desk added, still where the desk put it, is
+                // placed anew as it is typed into: with its partner, where
+                // the desk placed that too (the two at one size), else when
+                // what is typed no longer fits where it stands. One the user
+                // moved keeps the place the user gave it.
                 const bool row = ctrl_id.contains(QLatin1String("_field")) || ctrl_id.contains(QLatin1String("_label"));
-                const bool placeAnew = !set_pos && row && !image && !fitsWhereItStands(*g, graphics, card);
+                bool placeAnew = false;
+                if (!set_pos && row && !image && standsWhereDeskPut(*this, *g)) {
+                    const auto partner = currentCanvas()->Selcect_Ctrl_With_ID(zelk::partnerIdOf(ctrl_id));
+                    placeAnew = (partner && partner->ctrl_is_visible && zelk::isExactlyText(partner.get()) &&
+                                 standsWhereDeskPut(*this, *partner)) ||
+                                !fitsWhereItStands(*g, graphics, card);
+                }
                 if (set_pos || placeAnew) {
                     const PanelFieldPlace at = panelFieldPlace(*this, ctrl_id, g->bounds());
                     g->setBounds(at.field);
-                    if (at.partner)
+                    deskPlaced[sideIndex()].insert(ctrl_id, at.field.topLeft());
+                    if (at.partner) {
                         at.partner->setBounds(at.partnerAt);
+                        deskPlaced[sideIndex()].insert(at.partner->control_ID, at.partnerAt.topLeft());
+                    }
                 }
                 // As typed on the canvas: the box takes its lines' height
-                // where the side has room for them; a row placed anew keeps
-                // the size it was placed at.
-                if (!image && !placeAnew)
+                // where the side has room for them; a field just placed
+                // keeps the size it was placed at.
+                if (!image && !set_pos && !placeAnew)
                     SKTGraphicView::fitTextHeight(*g, graphics, card);
                 g->Set_Ctrl_Is_Visible(true);
                 currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);

@@ -473,11 +473,15 @@ int VisitorPanel::nextRowNumber() const {
 void VisitorPanel::Add_New_Label_Clicked() {
     // A number the card holds already would make two rows drive one graphic.
     counter = nextRowNumber();
+    // The row's caption and value come and go as one step of Undo.
+    SKTGraphicView* canvas = window_.currentCanvas();
+    canvas->beginUndoGroup();
     if (txt_or_image_ctrl == 0)
         Add_label_control(QString(), QString(), true);
     else
         Add_Image_control(QString(), QString(), true);
     Add_Value_control(QString(), QString(), true);
+    canvas->endUndoGroup();
     Increment_in_position();
     if (window_.Create_Dynamic_Control_List)
         window_.Create_Dynamic_Control_List();

@@ -170,6 +170,20 @@ TEST(FieldPlacement, AFieldTakesTheLargestSizeTheCardHasRoomFor) {
     half.text_ctrl_font.setPointSizeF(6);
     half._bounds.setWidth(sizes.last().width());
     EXPECT_EQ(sizes.last().height(), fittedTextHeight(half));
+    // No box narrower than the longest word at half its size, wherever the
+    // word stands.
+    for (const QString& longest : {QStringLiteral("Featherstonehaughwhittington")}) {
+        for (const QString& text : {longest + QStringLiteral(" and Co Ltd"), QStringLiteral("Ltd and Co ") + longest}) {
+            SCOPED_TRACE(text.toStdString());
+            SKTText word = t;
+            word.Set_text_value(longest);
+            SKTText field = t;
+            field.Set_text_value(text);
+            for (const QSizeF& s : fieldSizes(field, Card.size())) {
+                EXPECT_GE(s.width(), word.naturalTextSize().width() / 2) << s.width();
+            }
+        }
+    }
     // Two lines across the card, not five in a new text's width.
     SKTText oneLine = t;
     oneLine._bounds.setWidth(1000);
@@ -295,7 +309,7 @@ TEST_F(FieldCreate, AFieldLandsClearOfWhatTheSideShows) {
     // Above is the band, before is off the card: the value goes with it.
     EXPECT_TRUE(besideItsValue(caption->bounds(), value->bounds()));
     for (const auto& f : {value, caption})
-        for (const QRectF& r : drawnRects(doc.graphics, f.get())) {
+        for (const QRectF& r : drawnRects(doc.graphics, view->cardRect(), f.get())) {
             EXPECT_FALSE(f->bounds().intersects(r));
         }
 
@@ -344,9 +358,56 @@ TEST_F(FieldCreate, ACaptionStandsBesideItsValue) {
             << zelk::test::rectText(value->bounds()).toStdString();
         for (const auto& f : {value, caption}) {
             EXPECT_TRUE(view->cardRect().contains(f->bounds()));
-            for (const QRectF& r : drawnRects(doc.graphics, f.get())) {
+            for (const QRectF& r : drawnRects(doc.graphics, view->cardRect(), f.get())) {
                 EXPECT_FALSE(f->drawingBounds().intersects(r)) << f->Text_Value.toStdString();
             }
+        }
+    }
+}
+
+// A value added near other fields keeps off where it would read as
+// another's: right after a caption, right below a caption whose own value
+// stands apart, straight after or before another value on its line.
+TEST_F(FieldCreate, AValueReadsAsItsOwn) {
+    struct Text {
+        QRectF r;
+        const char* text;
+        QString id;
+    };
+    struct Case {
+        const char* note;
+        QList<Text> design;
+        QRectF wanted;
+        QRectF keptOff;  // none: it lands where wanted
+    };
+    const QRectF caption(10, 10, 45, 15);
+    const Case cases[] = {
+        {"below a caption whose value the user moved", {{caption, "Name :", Fup_lbl_Name}, {{150, 120, 80, 15}, "Ann", Fup_Name}},
+         {10, 27, 70, 15}, {10, 25, 45, 18}},
+        {"below a caption with no value shown", {{caption, "Name :", Fup_lbl_Name}}, {10, 27, 70, 15}, {10, 25, 45, 18}},
+        {"below a caption with its value beside it",
+         {{caption, "Name :", Fup_lbl_Name}, {{57, 10, 60, 15}, "Ann", Fup_Name}}, {10, 27, 70, 15}, {}},
+        {"straight after another value", {{{10, 10, 60, 15}, "Ann Lee", Fup_Name}}, {72, 10, 70, 15}, {70, 10, 18, 15}},
+        {"straight before another value", {{{145, 10, 60, 15}, "Ann Lee", Fup_Name}}, {20, 10, 70, 15}, {127, 10, 18, 15}},
+        {"a line below another value", {{{10, 10, 60, 15}, "Ann Lee", Fup_Name}}, {10, 27, 70, 15}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        view->delete_all_control();
+        for (const Text& t : c.design) {
+            auto g = addText(t.r, t.text);
+            g->control_ID = t.id;
+        }
+        const auto value = view->createGraphicOfClass(GraphicKind::Text, true, c.wanted, "F", "ann@example.org",
+                                                      Fup_EmailID);
+        const QRectF at = value->drawingBounds();
+        if (c.keptOff.isNull()) {
+            EXPECT_EQ(value->bounds().topLeft(), c.wanted.topLeft());
+        } else {
+            EXPECT_FALSE(at.intersects(c.keptOff)) << rectText(at).toStdString();
+        }
+        for (const QRectF& r : drawnRects(doc.graphics, view->cardRect(), value.get())) {
+            EXPECT_FALSE(at.intersects(r));
         }
     }
 }

@@ -138,6 +138,7 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
         QList<Text> design;
         bool everything = false;  // every field and the photo
         bool room = true;         // for all of them at half size
+        QRectF barcode = {};      // one of the user's there
     };
     auto texts = [](const QSizeF& card) {
         const double w = std::min(150.0, card.width() - 16);
@@ -169,8 +170,8 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
         {"portrait, every field and the photo", cr80.transposed(), ownTexts(cr80.transposed()), true},
         // No room above it or before it: its caption goes elsewhere.
         {"landscape, the name placed by the user in the corner", cr80, {{{2, 2, 230, 0}, name, false, Fup_Name}}},
-        // Some meet others, none lies under the photo.
-        {"a badge too small for them all", {150, 95}, {}, true, false},
+        // Some meet others, none lies under the photo or the barcode.
+        {"a badge too small for them all", {150, 95}, {}, true, false, {96, 50, 50, 40}},
     };
     const QList<int> six = {zelk::SlotName, zelk::SlotTitle, zelk::SlotCompany, zelk::SlotSlogan, zelk::SlotPhone,
                             zelk::SlotEmail};
@@ -189,6 +190,11 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
             if (!t.asTyped)
                 g->setHeight(zelk::fittedTextHeight(*g));
             side << g;
+        }
+        if (!c.barcode.isNull()) {
+            auto code = zelk::makeGraphic(zelk::GraphicKind::Barcode);
+            code->setBounds(c.barcode);
+            side << code;
         }
         const GraphicList before = side;
         QList<QRectF> places;
@@ -213,12 +219,15 @@ TEST_F(ProfileStamp, LongValuesOnTheUsersDesignLandWholeAndApart) {
         }
         w().Fill_User_profile_info_front_side();
         const qsizetype made = 2 * stamped.size() + (c.everything ? 1 : 0) - (c.design.value(0).id.isEmpty() ? 0 : 1);
-        ASSERT_EQ(side.size(), c.design.size() + made);
+        ASSERT_EQ(side.size(), before.size() + made);
         if (!c.room) {
             const auto photoShown = w()._graphicView->Selcect_Ctrl_With_ID(Fup_Photo);
             ASSERT_TRUE(photoShown);
             for (const auto& g : side) {
                 EXPECT_TRUE(g == photoShown || !g->drawingBounds().intersects(photoShown->drawingBounds()))
+                    << g->Text_Value.toStdString();
+                EXPECT_TRUE(c.barcode.isNull() || zelk::isExactlyBarcode(g.get()) ||
+                            !g->drawingBounds().intersects(c.barcode))
                     << g->Text_Value.toStdString();
             }
             continue;

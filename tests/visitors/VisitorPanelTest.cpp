@@ -293,7 +293,7 @@ protected:
                     // In the pass's own fields' font (5 to 8 points), not the canvas's 12.
                     EXPECT_LE(g->text_ctrl_font.pointSizeF(), 8) << id.toStdString();
                     const QRectF drawn = g->drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
-                    const QList<QRectF> others = drawnRects(graphics, g.get());
+                    const QList<QRectF> others = drawnRects(graphics, card, g.get());
                     const bool meets = std::any_of(others.cbegin(), others.cend(),
                                                    [&](const QRectF& r) { return drawn.intersects(r); });
                     bool room = false;
@@ -302,7 +302,7 @@ protected:
                     EXPECT_FALSE(meets && room) << id.toStdString() << " " << rectText(g->drawingBounds()).toStdString();
                     if (id == row.valueId && !meets)
                         clearRows << row;
-                    for (const QRectF& p : pictureRects(graphics, g.get())) {
+                    for (const QRectF& p : pictureRects(graphics, card, g.get())) {
                         EXPECT_FALSE(drawn.intersects(p)) << id.toStdString();
                     }
                 }
@@ -419,9 +419,10 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
     struct Case {
         const char* name;
         QString placed, partner;
-        QPointF partnerAt;  // of a 70 x 20 partner
-        zelk::Beside side;
-        bool partnerMoves = false;
+        QPointF partnerAt;  // of a 70 x 20 partner the user moved there; none: where the desk put it
+        std::optional<zelk::Beside> side;  // none: anywhere but over the partner
+        bool boxedIn = false;  // shapes of the user's then drawn right of the partner and below it
+        bool full = false;     // the rest of the card covered twice by shapes of the user's
     };
     const Case cases[] = {
         {"value right of its caption", Fup_Name, Fup_lbl_Name, {20, 10}, zelk::Beside::After},
@@ -429,26 +430,58 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
         {"value below when right leaves the card", Fup_Address, Fup_lbl_Address, {card.width() - 75, 70},
          zelk::Beside::Below},
         {"caption above when left is off the card", Fup_lbl_EmailID, Fup_EmailID, {20, 120}, zelk::Beside::Above},
-        {"no room on either side: the caption goes along", Fup_Website, Fup_lbl_Website,
-         {card.width() - 70, card.height() - 20}, zelk::Beside::After, true},
+        // The two go as one, the caption before its value.
+        {"no room beside a caption the desk placed: it goes along", Fup_Website, Fup_lbl_Website, {},
+         zelk::Beside::After, true},
+        // The least covering place would be over the caption.
+        {"a full card: never over the caption the user placed", Fup_FaxNo, Fup_lbl_FaxNo, {80, 66}, std::nullopt,
+         false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        GraphicList& side = window->_graphicView->mutableGraphics();
+        side.clear();
         const int slot = slotOf(c.partner);
         const bool partnerIsCaption = c.partner.contains(QLatin1String("lbl"));
         const VisitorPanel::Slot& s = front().fixedSlots[slot];
+        for (QAbstractButton* box : {s.label_chk, s.value_chk})
+            box->setChecked(false);
         click(partnerIsCaption ? s.label_chk : s.value_chk);
         auto partner = graphic(c.partner);
         ASSERT_TRUE(partner);
-        partner->setBounds(QRectF(c.partnerAt, QSizeF(70, 20)));
+        if (!c.partnerAt.isNull())
+            partner->setBounds(QRectF(c.partnerAt, QSizeF(70, 20)));
+        const QRectF partnerBefore = partner->bounds();
+        QList<QRectF> design;
+        if (c.boxedIn)
+            design = {QRectF(partnerBefore.right() + 1, partnerBefore.top() - 5, 30, partnerBefore.height() + 10),
+                      QRectF(partnerBefore.left() - 5, partnerBefore.bottom() + 1, partnerBefore.width() + 40, 30)};
+        const QRectF& p0 = partnerBefore;
+        if (c.full)
+            for (int twice = 0; twice < 2; ++twice)
+                design << QRectF(0, 0, card.width(), p0.top()) << QRectF(0, p0.bottom(), card.width(), card.bottom() - p0.bottom())
+                       << QRectF(0, p0.top(), p0.left(), p0.height())
+                       << QRectF(p0.right(), p0.top(), card.right() - p0.right(), p0.height());
+        for (const QRectF& r : design) {
+            auto shape = std::make_shared<Shape_Control>(QStringLiteral("R"));
+            shape->setBounds(r);
+            side << shape;
+        }
         click(partnerIsCaption ? s.value_chk : s.label_chk);
         ASSERT_TRUE(graphic(c.placed));
         const QRectF placed = graphic(c.placed)->bounds(), p = partner->bounds();
-        EXPECT_EQ(p.topLeft() != c.partnerAt, c.partnerMoves) << zelk::test::rectText(p).toStdString();
+        EXPECT_EQ(p.topLeft() != partnerBefore.topLeft(), c.boxedIn) << zelk::test::rectText(p).toStdString();
         const QPointF expected[] = {{p.left(), p.top() - placed.height()}, {p.left() - placed.width(), p.top()},
                                     {p.right(), p.top()}, {p.left(), p.bottom()}};
-        EXPECT_EQ(placed.topLeft(), expected[int(c.side)]);
+        if (c.side) {
+            EXPECT_EQ(placed.topLeft(), expected[int(*c.side)]);
+        }
         EXPECT_TRUE(card.contains(placed));
+        EXPECT_FALSE(placed.intersects(p));
+        for (const QRectF& r : c.full ? QList<QRectF>{} : design) {
+            EXPECT_FALSE(placed.intersects(r));
+            EXPECT_FALSE(p.intersects(r));
+        }
     }
     // A partner whose box is off counts as absent.
     const VisitorPanel::Slot& unique = front().fixedSlots[slotOf(Fup_UniqueNo)];
@@ -460,9 +493,14 @@ TEST_F(VisitorDeskTest, PlacementBesidePartnersAndTheFallbacks) {
     EXPECT_NE(graphic(Fup_UniqueNo)->bounds().topLeft(), QPointF(110, 100));
     // A user-added picture has no partner: the card's corner, where that is
     // free (the empty back), else the nearest place clear of what is shown.
+    window->_graphicView->mutableGraphics().removeIf(
+        [](const std::shared_ptr<SKTGraphic>& g) { return zelk::isExactlyShape(g.get()); });
+    auto corner0 = std::make_shared<Shape_Control>(QStringLiteral("R"));
+    corner0->setBounds(QRectF(0, 0, 30, 30));
+    window->_graphicView->mutableGraphics() << corner0;
     const QPointF corner = window->Set_Ctrl_Pos_In_Vstr_Mode("F_Photo3", QRectF(5, 5, 50, 50));
     EXPECT_NE(corner, QPointF(0, 0));
-    for (const QRectF& r : zelk::drawnRects(window->Get_Front_Controls_Array())) {
+    for (const QRectF& r : zelk::drawnRects(window->Get_Front_Controls_Array(), window->_graphicView->cardRect())) {
         EXPECT_FALSE(QRectF(corner, QSizeF(50, 50)).intersects(r));
     }
     window->Select_back_side();
@@ -716,6 +754,20 @@ TEST_F(VisitorDeskTest, ThePanelFollowsUndoRedoAndLocks) {
     unlock->click();
     EXPECT_TRUE(name.value_chk->isEnabled());
     EXPECT_TRUE(name.value->isEnabled());
+
+    // An added row, its caption and its value, goes with one Undo.
+    auto ids = [&] {
+        QStringList out;
+        for (const auto& g : window->Get_Front_Controls_Array())
+            out << g->control_ID;
+        return out;
+    };
+    const QStringList before = ids();
+    front().Add_New_Label_Clicked();
+    ASSERT_EQ(ids().size(), before.size() + 2);
+    undo->setEnabled(true);
+    undo->trigger();
+    EXPECT_EQ(ids(), before);
 }
 
 // "Add to DB" stores what the panels hold; the no-picture placeholder is

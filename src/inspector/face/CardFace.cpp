@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr qreal kRoundedCornerRadius = 10.0;
-
 const Card_Property* sideProperty(const zelk::SideSnapshot& side) {
     return side.Card_Front_Or_Back != 0 ? side.Back_card_Prop.get() : side.Front_card_Prop.get();
 }
@@ -45,7 +43,7 @@ QString reasonOf(const std::exception& e) { return QString::fromLocal8Bit(e.what
 QPainterPath CardFace::cardOutline(int Card_Shape, const QRectF& R) {
     QPainterPath path;
     if (Card_Shape == 1)
-        path.addRoundedRect(R, kRoundedCornerRadius, kRoundedCornerRadius);
+        path.addRoundedRect(R, zelk::CardCornerRadius, zelk::CardCornerRadius);
     else if (Card_Shape == 2)
         path.addEllipse(R);
     else

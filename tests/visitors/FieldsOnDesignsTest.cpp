@@ -1,0 +1,421 @@
+// Fields added to designs a user makes (a background, a band, a rounded or
+// oval card, a second profile, a full visitor pass), by a profile's
+// stamping and by the desk's rows, read back from a PDF of the side.
+#include "HolderFields.h"
+#include "VisitorTestSupport.h"
+
+#include "canvas/FieldPlacement.h"
+#include "canvas/SKTGraphicView.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
+#include "foundation/DrawingCodes.h"
+#include "foundation/SKTImage.h"
+#include "foundation/Shape_Control.h"
+#include "foundation/Units.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/MainWindowStartSteps.h"
+#include "mainwindow/Template_Wizard.h"
+#include "visitors/VisitorPanel.h"
+
+#include <QCheckBox>
+#include <QHash>
+#include <QImage>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTransform>
+
+#include <cmath>
+
+namespace zelk::test {
+namespace {
+
+const QSizeF Cr80(MM_to_Points_Convert(85.60), MM_to_Points_Convert(53.98));
+
+// The words of a one-page PDF (pdftotext) and where its pictures are drawn
+// (pdftocairo's SVG: an <image> placed by a <use> through its matrix).
+struct PdfPage {
+    QList<std::pair<QRectF, QString>> words;
+    QList<QRectF> pictures;
+};
+
+PdfPage readPdf(const QString& pdf) {
+    PdfPage page;
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    const QString html = QString::fromUtf8(runTool("pdftotext", {"-bbox", pdf, "-"}).out);
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        page.words.append({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                           m.captured(5)});
+    }
+    static const QRegularExpression image(QStringLiteral(R"re(<image id="([^"]+)" width="([\d.]+)" height="([\d.]+)")re"));
+    static const QRegularExpression use(QStringLiteral(R"re(<use xlink:href="#([^"]+)" transform="matrix\(([^)]+)\)")re"));
+    const QString svg = QString::fromUtf8(runTool("pdftocairo", {"-svg", pdf, "-"}).out);
+    QHash<QString, QSizeF> images;
+    for (auto it = image.globalMatch(svg); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        images.insert(m.captured(1), QSizeF(m.captured(2).toDouble(), m.captured(3).toDouble()));
+    }
+    for (auto it = use.globalMatch(svg); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QStringList t = m.captured(2).split(u',');
+        if (images.contains(m.captured(1)) && t.size() == 6)
+            page.pictures << QTransform(t[0].toDouble(), t[1].toDouble(), t[2].toDouble(), t[3].toDouble(),
+                                        t[4].toDouble(), t[5].toDouble())
+                                 .mapRect(QRectF(QPointF(0, 0), images.value(m.captured(1))));
+    }
+    return page;
+}
+
+// Whether a rectangle lies inside the card's outline (Card_Shape: 1 rounded
+// with corners of 10 points, 2 oval), half a point left for rounding.
+bool insideOutline(const QRectF& r, const QSizeF& card, int shape) {
+    constexpr double Slack = 0.5;
+    for (const QPointF& p : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+        if (!QRectF(QPointF(0, 0), card).adjusted(-Slack, -Slack, Slack, Slack).contains(p))
+            return false;
+        const double a = card.width() / 2 + Slack, b = card.height() / 2 + Slack;
+        const double dx = p.x() - card.width() / 2, dy = p.y() - card.height() / 2;
+        const double cx = std::clamp(p.x(), 10.0, card.width() - 10), cy = std::clamp(p.y(), 10.0, card.height() - 10);
+        if ((shape == 2 && dx * dx / (a * a) + dy * dy / (b * b) > 1) ||
+            (shape == 1 && std::hypot(p.x() - cx, p.y() - cy) > 10 + Slack))
+            return false;
+    }
+    return true;
+}
+
+double gapBetween(const QRectF& a, const QRectF& b) {
+    return std::hypot(std::max({0.0, b.left() - a.right(), a.left() - b.right()}),
+                      std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()}));
+}
+
+class FieldsOnDesigns : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        open();
+        ::Fill_User_Profile = true;
+    }
+    void TearDown() override {
+        ::Card_Shape = 0;
+        ::Start_Card_Option = StartMode::Template;
+        window->Title_For_Gen_ID_Card();
+        MainWindowTest::TearDown();
+    }
+    QString picture(const QString& name, const QSize& size, const QColor& colour) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        EXPECT_TRUE(image.save(data.filePath(name)));
+        return data.filePath(name);
+    }
+    std::shared_ptr<SKTGraphic> front(const QString& id) const { return window->_graphicView->Selcect_Ctrl_With_ID(id); }
+    // The profile's slots stamped onto the front, each with its caption.
+    void stamp(const QList<int>& which, const QList<HolderSample>& samples, bool withPhoto) {
+        User_Profile_Class& p = window->Front_user_profile;
+        p.Reset_All_Values();
+        p.clearCaptions();
+        for (int i : which) {
+            p.slot(i).value = samples.at(i).value;
+            p.slot(i).label = samples.at(i).caption;
+        }
+        p.setImage(picture("face.png", {40, 50}, Qt::red));
+        p.setImage_USE(withPhoto ? 1 : 0);
+        window->Fill_User_profile_info_front_side();
+    }
+    // Key by key, as the user types it.
+    static void type(QWidget* box, const QString& text, bool clear = true) {
+        auto* edit = qobject_cast<QLineEdit*>(box);
+        ASSERT_TRUE(edit);
+        if (clear)
+            edit->clear();
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
+                                QString(c), Qt::NoModifier);
+    }
+    // The desk's Add Field, its caption and value typed.
+    void addRow(const HolderSample& row) {
+        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+        panel.Add_New_Label_Clicked();
+        type(panel.Get_Dynamic_Label_Ctrl(row.captionId, "T"), row.caption);
+        type(panel.Get_Dynamic_Label_Ctrl(row.valueId, "T"), row.value);
+    }
+    // The visitor road onto the day pass: every front box ticked, long
+    // values typed, a photo chosen.
+    void fullPass() {
+        ScopedDialogRunner runner([&](QDialog* d) {
+            ::Selected_Template_Path = resourceDir() + "/Templates/Visitor/Visitor_Day.png";
+            return qobject_cast<Template_Wizard*>(d) ? 1 : 0;
+        });
+        ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
+        window->Select_front_side();
+        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+        nextOpenPath = picture("visitor.png", {40, 50}, Qt::red);
+        panel.Browse_image_Btn_Clicked();
+        for (const HolderSample& h : longHolderSamples()) {
+            VisitorPanel::Slot& s = panel.fixedSlots[size_t(VisitorPanel::slotOfId(h.valueId))];
+            for (QAbstractButton* box : {static_cast<QAbstractButton*>(s.label_chk), static_cast<QAbstractButton*>(s.value_chk)}) {
+                box->setEnabled(true);
+                box->click();
+            }
+            if (h.valueId != Fup_Date && h.valueId != Fup_Time)
+                type(s.value, h.value);
+        }
+    }
+};
+
+// Each design run through a stamping or the desk's rows, then its PDF read:
+// no two texts meet where the card has a clear place; no word under a
+// picture; every value whole; each caption nearer its own value than any
+// other, with no other field's value straight after it on its line, nor a
+// value straight after another;
+// nothing outside the card's outline; what the user placed where the user
+// put it; a row in the side's caption colour, caption and value at one size.
+TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
+    enum class Ground { None, Rectangle, Picture };
+    enum class Road { Stamp, StampAgain, DeskRows, DeskRowDragged, PassRows };
+    const QList<int> six = {SlotName, SlotTitle, SlotCompany, SlotSlogan, SlotPhone, SlotEmail};
+    const QList<int> ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
+                            SlotPhone, SlotFax,   SlotEmail,   SlotWebsite, SlotUnique};
+    struct Case {
+        const char* note;
+        Road road;
+        Ground ground = Ground::None;
+        int shape = 0;      // the card's outline
+        bool band = false;  // a band across the card's foot
+        QList<int> fields = {};
+        bool longValues = true;  // as long as a desk meets them
+        bool photo = false;
+        QSizeF card = Cr80;
+    };
+    const Case cases[] = {
+        {"a full-card rectangle behind a heading", Road::Stamp, Ground::Rectangle, 0, false, six},
+        {"a full-card picture behind a heading", Road::Stamp, Ground::Picture, 0, false, six},
+        {"a full-card rectangle: the desk's rows", Road::DeskRows, Ground::Rectangle},
+        {"a full-card rectangle and a band across the foot", Road::Stamp, Ground::Rectangle, 0, true, six},
+        {"a band across the foot: a row dragged onto it keeps its place", Road::DeskRowDragged, Ground::None, 0, true},
+        // Full cards, on which a caption could stand apart from its value,
+        // or a value straight after another field's caption.
+        {"a blank card: ten long values", Road::Stamp, Ground::None, 0, false, ten},
+        {"a blank card: seven long values and the photo", Road::Stamp, Ground::None, 0, false, ten.mid(0, 7), true, true},
+        {"a rounded card: ten long values", Road::Stamp, Ground::None, 1, false, ten},
+        {"a rounded portrait card: ten values and the photo", Road::Stamp, Ground::None, 1, false, ten, false, true,
+         Cr80.transposed()},
+        {"an oval card: ten values and the photo", Road::Stamp, Ground::None, 2, false, ten, false, true},
+        {"an oval card: the desk's rows", Road::DeskRows, Ground::None, 2},
+        {"a second stamping with the photo after the user moved a value", Road::StampAgain},
+        {"a full visitor pass: two rows", Road::PassRows},
+    };
+    const QList<HolderSample> rows = {
+        {"F_field1", "F_label1", "EB-0042 - north gate", "Escort Badge :"},
+        {"F_field2", "F_label2", "Blue Volvo V70, plate KX-118-LP", "Vehicle :"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        window->New_Project();
+        ::Fill_User_Profile = true;
+        // As the card panel's Shape sets it.
+        ::Card_Shape = c.shape;
+        for (Card_Property* p : {&window->Front_card_Prop, &window->Back_card_Prop})
+            p->Card_Shape = QStringList{"R", "RR", "E"}.at(c.shape);
+        QSizeF size = c.card;
+        if (c.road == Road::PassRows) {
+            fullPass();
+            size = window->Front_card_Prop.Card_Size;
+        } else {
+            window->Set_Document_Size(size);
+            window->SetDocumentCanvasSize(size);
+            window->Front_card_Prop.Card_Size = size;
+            GraphicList& side = window->_graphicView->mutableGraphics();
+            auto heading = std::make_shared<SKTText>();
+            heading->setBounds(QRectF(8, 6, std::min(150.0, size.width() - 16), 0));
+            heading->Set_text_value("ACME HEADQUARTERS");
+            heading->setHeight(fittedTextHeight(*heading));
+            side << heading;
+            for (const QRectF& r : {c.band ? QRectF(0, size.height() - 30, size.width(), 30) : QRectF(),
+                                    c.ground == Ground::Rectangle ? QRectF(QPointF(0, 0), size) : QRectF()})
+                if (!r.isNull()) {
+                    auto shape = std::make_shared<Shape_Control>(QStringLiteral("R"));
+                    shape->setBounds(r);
+                    shape->_isDrawingFill = true;
+                    shape->_fillColor = QColor(250, 235, 200);
+                    side << shape;
+                }
+            if (c.ground == Ground::Picture) {
+                auto back = std::make_shared<SKTImage>();
+                back->setFilePath(picture("ground.png", {200, 120}, QColor(230, 240, 255)), true);
+                back->setBounds(QRectF(QPointF(0, 0), size));
+                side << back;
+            }
+        }
+        const GraphicList& side = window->Get_Front_Controls_Array();
+        // The user's graphics before the road, with their places.
+        QList<std::pair<std::shared_ptr<SKTGraphic>, QRectF>> users;
+        QSet<const SKTGraphic*> usersOwn;
+        for (const auto& g : side)
+            users.append({g, g->bounds()});
+        QList<HolderSample> shown;
+        const QList<HolderSample>& samples = c.longValues ? longHolderSamples() : holderSamples();
+        switch (c.road) {
+        case Road::Stamp:
+            stamp(c.fields, samples, c.photo);
+            for (int i : c.fields)
+                shown << samples.at(i);
+            break;
+        case Road::StampAgain: {
+            stamp({SlotName, SlotTitle, SlotCompany, SlotPhone}, holderSamples(), false);
+            // The name made smaller and dragged to the free room nearest
+            // the bottom left.
+            const auto name = front(Fup_Name);
+            ASSERT_TRUE(name);
+            QList<QRectF> others;
+            for (const auto& g : side)
+                if (g != name && g->ctrl_is_visible)
+                    others << g->drawingBounds();
+            const auto free = freePlaceFor(QRectF(4, size.height() - 30, 110, 26), others, QRectF(QPointF(), size));
+            ASSERT_TRUE(free);
+            name->setBounds(*free);
+            users.append({name, name->bounds()});
+            const QList<int> more = {SlotName, SlotTitle, SlotCompany, SlotPhone, SlotEmail, SlotUnique};
+            stamp(more, holderSamples(), true);
+            for (int i : more)
+                shown << holderSamples().at(i);
+            break;
+        }
+        case Road::DeskRows:
+        case Road::DeskRowDragged:
+            ::Start_Card_Option = StartMode::Visitor;
+            ::CARD_SIDE_STR = CardSide::TwoSided;
+            window->Title_For_Visitor();
+            window->Reset_All_Visitor_Grp_Mode_Ctrl();
+            window->Show_Hide_Profile_Panel_Live_Mode(true);
+            [[fallthrough]];
+        case Road::PassRows:
+            shown = c.road == Road::DeskRowDragged ? rows.mid(0, 1) : rows;
+            for (const HolderSample& row : shown)
+                addRow(row);
+            if (c.road == Road::DeskRowDragged) {
+                // Dragged onto the band, then typed into again.
+                const auto value = front(rows.at(0).valueId);
+                ASSERT_TRUE(value);
+                value->setBounds(QRectF(QPointF(40, size.height() - 24), value->bounds().size()));
+                const QPointF dragged = value->bounds().topLeft();
+                type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " (guest parking)", false);
+                EXPECT_EQ(value->bounds().topLeft(), dragged);
+                users.append({value, value->bounds()});
+                shown.first().value = value->Text_Value;
+            }
+            break;
+        }
+        for (const auto& u : users)
+            usersOwn << u.first.get();
+        const QRectF card(QPointF(0, 0), size);
+        // The card's ground aside, no two texts or pictures meet; on a full
+        // pass, a row only where no clear place of its smallest size is left.
+        GraphicList onGround = side;
+        onGround.removeIf([&](const auto& g) {
+            return !isExactlyText(g.get()) && g->bounds().width() * g->bounds().height() >= card.width() * card.height() / 2;
+        });
+        if (c.road != Road::PassRows) {
+            EXPECT_EQ(overlapsOn(onGround, size).join(" | ").toStdString(), "");
+        } else {
+            for (const HolderSample& row : rows)
+                for (const QString& id : {row.captionId, row.valueId}) {
+                    const auto g = front(id);
+                    ASSERT_TRUE(g);
+                    QList<QRectF> others;
+                    for (const auto& o : side)
+                        if (o != g && o->ctrl_is_visible && !(isExactlyText(o.get()) && o->Text_Value.isEmpty()))
+                            others << o->drawingBounds();
+                    if (liesClear(g->drawingBounds(), others, card))
+                        continue;
+                    for (const QSizeF& s : fieldSizes(*g, size, {SmallestFieldScale, SmallestFieldScale})) {
+                        EXPECT_FALSE(freePlaceFor(QRectF(QPointF(0, 0), s), others, card).has_value()) << id.toStdString();
+                    }
+                }
+        }
+        if (c.road == Road::PassRows || c.road == Road::DeskRows) {
+            QColor captions;
+            for (const auto& g : side)
+                if (g->ctrl_is_visible && profileFieldForId(g->control_ID) && fieldRole(g->control_ID) == FieldRole::Caption)
+                    captions = g->txt_clr;
+            for (const HolderSample& row : rows) {
+                const auto caption = front(row.captionId), value = front(row.valueId);
+                ASSERT_TRUE(caption && value);
+                EXPECT_TRUE(!captions.isValid() || caption->txt_clr == captions) << row.caption.toStdString();
+                EXPECT_NEAR(drawnShare(*caption), drawnShare(*value), 0.06) << row.caption.toStdString();
+                // A card with room for them: at their own size.
+                EXPECT_TRUE(c.road == Road::PassRows || drawnShare(*caption) > 0.99) << row.caption.toStdString();
+            }
+        }
+
+        const QString pdf = data.filePath("side.pdf");
+        const auto snapshot =
+            SideSnapshot::take(&side, &window->Front_card_Prop, &window->Back_card_Prop, ::Card_Shape, 0, card);
+        writeBytes(pdf, SKTRenderingView(card, snapshot, "t").dataWithPDFInsideRect(card));
+        const PdfPage page = readPdf(pdf);
+        ASSERT_FALSE(page.words.isEmpty());
+        // No picture outside the outline, nor a word of an added field; no
+        // word under a picture (the card's ground aside).
+        QList<QRectF> pictures, added;
+        for (const QRectF& p : page.pictures) {
+            EXPECT_TRUE(insideOutline(p, size, c.shape)) << "a picture at " << rectText(p).toStdString();
+            if (p.width() * p.height() < card.width() * card.height() / 2)
+                pictures << p;
+        }
+        EXPECT_EQ(pictures.size(), c.photo || c.road == Road::StampAgain ? 1 : pictures.size()) << "the photo";
+        for (const auto& g : side)
+            if (g->ctrl_is_visible && !usersOwn.contains(g.get()))
+                added << g->drawingBounds().adjusted(-1, -1, 1, 1);
+        for (const auto& [box, text] : page.words) {
+            const bool ofAdded = std::any_of(added.cbegin(), added.cend(), [&](const QRectF& r) { return r.contains(box); });
+            EXPECT_TRUE(!ofAdded || insideOutline(box, size, c.shape)) << text.toStdString() << rectText(box).toStdString();
+            for (const QRectF& p : pictures) {
+                EXPECT_FALSE(box.adjusted(0.5, 0.5, -0.5, -0.5).intersects(p)) << text.toStdString();
+            }
+        }
+        EXPECT_EQ(valuesNotWholeInPdf(pdf, side, shown).join(" | ").toStdString(), "");
+        // Each caption nearer its own value than any other (within the
+        // clearance kept between fields), or, where its own value stands
+        // apart (the user moved it), no other within an em; no other
+        // field's value straight after it on its line, nor one value
+        // straight after another (within an em); where one of the two was
+        // added.
+        auto followedOnLine = [](const QRectF& a, const QRectF& b, double em) {
+            return b.top() < a.center().y() && b.bottom() > a.center().y() && b.left() >= a.right() - 0.01 &&
+                   b.left() - a.right() < em;
+        };
+        for (const auto& g : side) {
+            const FieldRole role = fieldRole(g->control_ID);
+            if (!g->ctrl_is_visible || role == FieldRole::None || g->Text_Value.isEmpty())
+                continue;
+            const QRectF at = g->drawingBounds();
+            const double em = drawnTextPointSize(*g);
+            // A short value on one line where the card has room for it.
+            EXPECT_TRUE(c.longValues || role != FieldRole::Value || usersOwn.contains(g.get()) || at.height() < 2 * em)
+                << g->Text_Value.toStdString() << " is wrapped";
+            const auto own = front(partnerIdOf(g->control_ID));
+            const double ownGap = own && own->ctrl_is_visible ? gapBetween(at, own->drawingBounds()) : 1e9;
+            for (const auto& v : side) {
+                if (v == own || v == g || !v->ctrl_is_visible || fieldRole(v->control_ID) != FieldRole::Value ||
+                    v->Text_Value.isEmpty() || (usersOwn.contains(g.get()) && usersOwn.contains(v.get())))
+                    continue;
+                const QRectF other = v->drawingBounds();
+                if (role == FieldRole::Caption) {
+                    EXPECT_LE(std::min(ownGap, em), gapBetween(at, other) + FieldClearance)
+                        << g->Text_Value.toStdString() << " is nearer " << v->Text_Value.toStdString();
+                }
+                EXPECT_FALSE(followedOnLine(at, other, em))
+                    << g->Text_Value.toStdString() << " is followed by " << v->Text_Value.toStdString();
+            }
+        }
+        for (const auto& [g, r] : users) {
+            EXPECT_EQ(g->bounds(), r) << g->Text_Value.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zelk::test
