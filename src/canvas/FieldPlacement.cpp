@@ -459,27 +459,36 @@ double distance2(const QRectF& a, const QRectF& b) {
 
 LineRooms lineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
                     const SKTGraphic* partner) {
-    // The shown values by ID: a caption whose own value is not beside it
-    // keeps the room below it too, where its value would be looked for.
+    // Each shown field drawn once; the values by ID: a caption whose own
+    // value is not beside it keeps the room below it too, where its value
+    // would be looked for.
+    struct Shown {
+        const SKTGraphic* g;
+        FieldRole role;
+        QRectF drawn;
+    };
+    QList<Shown> shown;
     QHash<QString, QRectF> values;
-    forShownFields(side, nullptr, nullptr, [&values](const SKTGraphic& g, FieldRole role) {
+    forShownFields(side, nullptr, nullptr, [&](const SKTGraphic& g, FieldRole role) {
+        shown.append({&g, role, g.drawingBounds()});
         if (role == FieldRole::Value)
-            values.insert(g.control_ID, g.drawingBounds());
+            values.insert(g.control_ID, shown.last().drawn);
     });
     LineRooms out;
-    forShownFields(side, self, partner, [&](const SKTGraphic& g, FieldRole role) {
-        const QRectF d = g.drawingBounds();
-        const double em = drawnTextPointSize(g), reach = LineRoomEms * em;
+    for (const auto& [g, role, d] : shown) {
+        if (g == self || g == partner)
+            continue;
+        const double em = drawnTextPointSize(*g), reach = LineRoomEms * em;
         if (role == FieldRole::Caption) {
             out.afterCaptions << QRectF(d.right(), d.top(), reach, d.height());
-            const auto own = values.constFind(partnerIdOf(g.control_ID));
+            const auto own = values.constFind(partnerIdOf(g->control_ID));
             if (own == values.cend() || distance2(d, *own) > em * em)
                 out.afterCaptions << QRectF(d.left(), d.bottom(), d.width(), reach);
         } else {
             out.beforeValues << QRectF(d.left() - reach, d.top(), reach, d.height());
             out.besideValues << QRectF(d.left() - reach, d.top(), d.width() + 2 * reach, d.height());
         }
-    });
+    }
     return out;
 }
 
@@ -524,11 +533,11 @@ QList<QRectF> lineRoomsOfField(const LineRooms& rooms, FieldRole role) {
 // each once, the last one none.
 QList<QList<QRectF>> fieldTiers(const LineRooms& rooms, FieldRole role) {
     QList<QList<QRectF>> out;
+    // A later level holds a part of an earlier one: one of the same count is
+    // the same.
     for (const LineRooms& tier : lineTiers(rooms))
         if (const QList<QRectF> r = lineRoomsOfField(tier, role); out.isEmpty() || r.size() != out.last().size())
             out << r;
-    if (!out.last().isEmpty())
-        out << QList<QRectF>{};
     return out;
 }
 
@@ -555,10 +564,10 @@ QString partnerIdOf(const QString& ctrl_ID) {
     return QString();
 }
 
-bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field, bool besideValues) {
+LineHit lineHit(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field) {
     const FieldRole role = fieldRole(field.control_ID);
     if (!isExactlyText(&field) || role == FieldRole::None)
-        return false;
+        return LineHit::None;
     const QString partnerId = partnerIdOf(field.control_ID);
     const SKTGraphic* partner = nullptr;
     for (const std::shared_ptr<SKTGraphic>& g : side)
@@ -567,11 +576,13 @@ bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGra
             break;
         }
     const QRectF drawn = field.drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
+    auto meets = [&drawn](const QList<QRectF>& rooms) {
+        return std::any_of(rooms.cbegin(), rooms.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
+    };
     LineRooms all = lineRooms(side, &field, partner);
-    if (!besideValues)
-        all.besideValues.clear();
-    const QList<QRectF> rooms = lineRoomsOfField(all, role);
-    return std::any_of(rooms.cbegin(), rooms.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
+    const bool besideValues = role == FieldRole::Value && meets(all.besideValues);
+    all.besideValues.clear();
+    return meets(lineRoomsOfField(all, role)) ? LineHit::Captions : besideValues ? LineHit::Values : LineHit::None;
 }
 
 double drawnShare(const SKTGraphic& text) {
@@ -908,8 +919,8 @@ QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, cons
 }
 
 QRectF flowPlaceFor(const QList<QSizeF>& sizes, const SideRoom& room, const CardArea& card, FlowOrder order) {
-    // In its fewest lines, those clear of less of the lines' rooms where
-    // they hold fewer.
+    // The levels of the lines' room in turn; filling in fewest lines, a
+    // later level's place where it holds fewer lines.
     std::optional<QRectF> first;
     for (const QList<QRectF>& lines : fieldTiers(room.lines, room.role))
         if (!lines.isEmpty())

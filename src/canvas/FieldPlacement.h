@@ -99,11 +99,11 @@ QList<QRectF> lineRoomsOf(const LineRooms& rooms, const QSizeF& size, const QRec
 // what has none).
 QString partnerIdOf(const QString& ctrl_ID);
 
-// Whether a shown caption or value of a side meets the room kept on the
-// other fields' lines (its partner's left out); where `besideValues` is
-// false, only the room that keeps a caption to its own value.
-bool meetsLineRooms(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
-                    bool besideValues = true);
+// What of the room kept on the other fields' lines a shown caption or
+// value of a side meets (its partner's left out): that which keeps a
+// caption to its own value, else that between values, else none.
+enum class LineHit { None, Values, Captions };
+LineHit lineHit(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field);
 
 // The drawn rectangles of the shown fields of `role` on a side, `self` and
 // `partner` left out: the fields a caption standing apart from its value

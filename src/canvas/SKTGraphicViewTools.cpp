@@ -211,10 +211,9 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             // fewer lines, before two values kept apart), then of what is
             // drawn alone.
             const QList<zelk::LineRooms> tiers = zelk::lineTiers(room.lines);
-            for (const bool drawnOnly : {false, true}) {
-                const qsizetype from = drawnOnly ? tiers.size() - 1 : 0, to = drawnOnly ? tiers.size() : tiers.size() - 1;
-                auto takenFor = [&](const Unit& u, qsizetype t) {
-                    return all + zelk::lineRoomsOf(tiers.at(t), u.size, u.caption, u.value);
+            for (const QList<zelk::LineRooms>& level : {tiers.mid(0, tiers.size() - 1), tiers.mid(tiers.size() - 1)}) {
+                auto takenFor = [&](const Unit& u, const zelk::LineRooms& tier) {
+                    return all + zelk::lineRoomsOf(tier, u.size, u.caption, u.value);
                 };
                 // Line by line: the value in its fewest lines that have a
                 // place (or the card packed), the first in reading order.
@@ -225,8 +224,9 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
                 qsizetype chosenTier = 0;
                 if (fieldFlow_ != FieldFlow::RulePlaces)
                     for (qsizetype i = 0; i < units.size(); ++i)
-                        for (qsizetype t = from; t < to; ++t)
-                            if (const auto r = zelk::clearFlowPlaceFor({units.at(i).size}, takenFor(units.at(i), t), rect))
+                        for (qsizetype t = 0; t < level.size(); ++t)
+                            if (const auto r = zelk::clearFlowPlaceFor({units.at(i).size},
+                                                                       takenFor(units.at(i), level.at(t)), rect))
                                 if (chosen < 0 || order(i, t, *r) < order(chosen, chosenTier, unit)) {
                                     chosen = i;
                                     chosenTier = t;
@@ -235,10 +235,11 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
                 for (qsizetype i = 0; chosen < 0 && i < units.size(); ++i) {
                     const Unit& u = units.at(i);
                     const QPointF at = rule - (u.above ? QPointF(0, c.height()) : QPointF(c.width(), 0));
-                    for (qsizetype t = from; chosen < 0 && t < to; ++t)
-                        if (const auto r = zelk::freePlaceFor(QRectF(at, u.size), takenFor(u, t), rect)) {
+                    for (const zelk::LineRooms& tier : level)
+                        if (const auto r = zelk::freePlaceFor(QRectF(at, u.size), takenFor(u, tier), rect)) {
                             chosen = i;
                             unit = *r;
+                            break;
                         }
                 }
                 if (chosen >= 0)

@@ -130,8 +130,17 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         const GraphicList side = canvas->graphics();
         int captionHits = 0, valueHits = 0;
         for (const std::shared_ptr<SKTGraphic>& f : side)
-            if (f && f->ctrl_is_visible && !before.contains(f) && meetsLineRooms(side, *f))
-                ++(meetsLineRooms(side, *f, false) ? captionHits : valueHits);
+            if (f && f->ctrl_is_visible && !before.contains(f))
+                switch (lineHit(side, *f)) {
+                case LineHit::Captions:
+                    ++captionHits;
+                    break;
+                case LineHit::Values:
+                    ++valueHits;
+                    break;
+                case LineHit::None:
+                    break;
+                }
         return Score(fieldsNotClear(side, before, canvas->fieldCard()), captionHits, valueHits);
     };
     bool done = false;
