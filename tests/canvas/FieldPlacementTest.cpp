@@ -43,7 +43,8 @@ TEST(FieldPlacement, ClearPlaces) {
         {"free but past the card's foot: the nearest on it", {10, 140, 70, 20}, {{0, 120, 240, 10}}, {10, 98}},
         {"past the card's right edge: moved in", {200, 10, 70, 20}, {}, {168, 10}},
         {"a full card: the rule's place after all", {10, 10, 70, 20}, {{0, 0, 240, 150}}, {10, 10}},
-        {"a full card: the rule's place moved onto it", {200, 140, 70, 20}, {{0, 0, 240, 150}}, {170, 130}},
+        {"a full card: the rule's place moved onto it, its clearance kept from the edges", {200, 140, 70, 20},
+         {{0, 0, 240, 150}}, {168, 128}},
         // No clear place: the nearest of those that cover the least.
         {"no gap wide enough: the one that meets nothing", {10, 55, 70, 20}, {{0, 0, 240, 59}, {0, 81, 240, 69}},
          {10, 59}},
@@ -61,7 +62,7 @@ TEST(FieldPlacement, ClearPlaces) {
     }
     // Random sides on a grid of 1 (so that edges touch and distances tie)
     // against the plain search: every corner the side makes, nearest first,
-    // checked against every rectangle.
+    // checked against every rectangle and the card's edges.
     auto plainSearch = [](const QRectF& wanted, const QList<QRectF>& taken) -> std::optional<QRectF> {
         auto clear = [&](const QRectF& r, double m) {
             return std::none_of(taken.cbegin(), taken.cend(),
@@ -76,7 +77,7 @@ TEST(FieldPlacement, ClearPlaces) {
         std::optional<std::tuple<double, double, double>> best;
         for (double y : ys)
             for (double x : xs)
-                if (Card.contains(QRectF(x, y, w, h)) && clear(QRectF(x, y, w, h), g - 0.001)) {
+                if (Card.adjusted(g, g, -g, -g).contains(QRectF(x, y, w, h)) && clear(QRectF(x, y, w, h), g - 0.001)) {
                     const double dx = x - wanted.x(), dy = y - wanted.y();
                     best = std::min(best.value_or(std::tuple(HUGE_VAL, 0.0, 0.0)), std::tuple(dx * dx + dy * dy, y, x));
                 }

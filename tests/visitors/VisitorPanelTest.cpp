@@ -515,6 +515,7 @@ TEST_F(VisitorDeskTest, FieldsLandClearOfTheUsersDesign) {
     GraphicList& side = window->_graphicView->mutableGraphics();
     auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
     band->setBounds(QRectF(0, 0, card.width(), 40));
+    band->_isDrawingFill = true;  // a band: an outline alone leaves its inside free
     auto portrait = std::make_shared<SKTImage>();
     portrait->setBounds(QRectF(0, 40, 70, card.height() - 40));
     side << band << portrait;
