@@ -576,10 +576,10 @@ public:
     QList<QStringList> dynamic_ctrl_list_back;
     // The bounds of the partner graphic last found by Get_Ctrl_Location_From_Design.
     QRectF rf_control_rect;
-    // Where the desk last placed each field it placed, by side and control
-    // ID: one still standing there may be placed anew, one the user moved
-    // keeps the place the user gave it.
-    QHash<QString, QPointF> deskPlaced[2];
+    // The rectangle the desk last gave each field it placed, by side and
+    // control ID: one still standing there at that size may be placed anew,
+    // one the user moved or resized keeps the rectangle the user gave it.
+    QHash<QString, QRectF> deskPlaced[2];
     void Hide_Visitor_panel();
     void Set_Front_Panel_Size();
     void Set_Back_Panel_Size();
