@@ -11,7 +11,8 @@
 //
 // Its definitions are split by concern: set-up, zoom, selection, lookup and
 // undo here in SKTGraphicView.cpp; the tools' creation and the mouse and
-// keys in SKTGraphicViewTools.cpp; the text editor, alignment and the
+// keys in SKTGraphicViewTools.cpp; where a field made by ID lands in
+// SKTGraphicViewFields.cpp; the text editor, alignment and the
 // editing commands in SKTGraphicViewEditing.cpp; paintEvent in
 // SKTGraphicViewPainting.cpp.
 //
@@ -150,7 +151,7 @@ public:
     // in its fewest lines or the card packed (zelk::FlowOrder).
     enum class FieldFlow { RulePlaces, Lines, PackedLines };
     void setFieldFlow(FieldFlow flow) { fieldFlow_ = flow; }
-    // What of the room on the other fields' lines (lineRooms) new texts
+    // What of the pairing rooms of the other fields (pairingRoomsOn) new texts
     // keep off where the card has a place so: all of it (the default), the
     // room that keeps a caption to its own value, or none.
     enum class FieldLines { All, Captions, None };
@@ -256,6 +257,21 @@ protected:
 
 private:
     enum class Drag { None, Move, Resize, Marquee };
+
+    // ---- Creation's steps (SKTGraphicViewTools.cpp) ----
+    static std::shared_ptr<SKTGraphic> newGraphicOfTool(int tool, zelk::GraphicKind kind);
+    // Where a new graphic starts, before a field is placed.
+    QRectF startBounds(zelk::GraphicKind kind, bool use_rect, const QRectF& bound_rect, const QString& card_side,
+                       const QString& ctrl_ID);
+    // A new graphic's text, picture or code.
+    void fillNewGraphic(SKTGraphic& g, zelk::GraphicKind kind, const QString& ctrl_value);
+    void bindToGroupColumn(SKTGraphic& g, const QString& ctrl_ID);
+    static void styleParty(SKTGraphic& g, const QString& ctrl_ID);
+    // ---- A new field's place (SKTGraphicViewFields.cpp) ----
+    void placeNewField(const std::shared_ptr<SKTGraphic>& g);
+    void placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
+                                 const zelk::KeepClear& room);
+    void placeValueWithCaptionRoom(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::KeepClear& room);
 
     QString sideName() const;
     void changed();                       // the array changed: notify and redraw

@@ -3,7 +3,6 @@
 #include "canvas/SKTGraphicView.h"
 
 #include "canvas/CanvasHost.h"
-#include "canvas/FieldPlacement.h"
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGrid.h"
 #include "canvas/ToolKind.h"
@@ -65,24 +64,49 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     GraphicKind controlClass, bool use_rect, const QRectF& bound_rect, const QString& card_side,
     const QString& ctrl_value, const QString& ctrl_ID) {
     zelk::ToolPalette* tools = toolPalette();
-    zelk::CanvasHost* h = host();
     if (controlClass == GraphicKind::Text)
         tools->setToolQuietly(zelk::TextTool);
     const int tool = tools->Selected_Control_Tool();
     const GraphicKind kind = zelk::graphicKindForTool(tool).value_or(controlClass);
-    const bool recordUndo = !h->Fill_User_Profile();
+    const bool recordUndo = !host()->Fill_User_Profile();
     endEditing(true);
     if (recordUndo)
         Insert_In_Undo_Redo();
 
-    std::shared_ptr<SKTGraphic> g;
-    if (kind == GraphicKind::Shape) {
-        const QString code = zelk::shapeCodeForTool(tool);
-        g = std::make_shared<Shape_Control>(code.isEmpty() ? ShapeCode::Rectangle : code);
-    } else {
-        g = zelk::makeGraphic(kind);
-    }
+    const std::shared_ptr<SKTGraphic> g = newGraphicOfTool(tool, kind);
+    g->setBounds(startBounds(kind, use_rect, bound_rect, card_side, ctrl_ID));
+    g->control_ID = ctrl_ID;
+    fillNewGraphic(*g, kind, ctrl_value);
+    bindToGroupColumn(*g, ctrl_ID);
+    if (zelk::isFieldId(ctrl_ID))
+        placeNewField(g);
+    styleParty(*g, ctrl_ID);
 
+    model_.insertOnTop({g});
+    _Selected_Graphic = g;
+    emit selectionChanged();
+    tools->setToolQuietly(zelk::ArrowTool);
+    if (recordUndo)
+        Insert_In_Undo_Redo();
+    changed();
+    // A text placed blank (the text tool's) shows nothing until it has a
+    // text, so the user types it in place at once.
+    if (kind == GraphicKind::Text && ctrl_value.isEmpty() && ctrl_ID.isEmpty()) {
+        startEditingGraphic(g);
+        focusEditor(Qt::OtherFocusReason);
+    }
+    return g;
+}
+
+std::shared_ptr<SKTGraphic> SKTGraphicView::newGraphicOfTool(int tool, GraphicKind kind) {
+    if (kind != GraphicKind::Shape)
+        return zelk::makeGraphic(kind);
+    const QString code = zelk::shapeCodeForTool(tool);
+    return std::make_shared<Shape_Control>(code.isEmpty() ? ShapeCode::Rectangle : code);
+}
+
+QRectF SKTGraphicView::startBounds(GraphicKind kind, bool use_rect, const QRectF& bound_rect,
+                                   const QString& card_side, const QString& ctrl_ID) {
     const bool isText = kind == GraphicKind::Text;
     QSizeF size = isText ? QSizeF(zelk::NewTextWidth, zelk::NewTextHeight) : QSizeF(50, 50);
     QPointF origin;
@@ -95,14 +119,16 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     } else {
         origin = Control_New_Point(card_side);
     }
-    g->setBounds(QRectF(origin, size));
-    g->control_ID = ctrl_ID;
+    return QRectF(origin, size);
+}
 
-    if (isText && !ctrl_value.isEmpty()) {
-        g->Set_text_value(ctrl_value);
-        g->_isDrawingFill = false;
-        g->_isDrawingStroke = false;
-        fitTextHeight(*g);
+void SKTGraphicView::fillNewGraphic(SKTGraphic& g, GraphicKind kind, const QString& ctrl_value) {
+    zelk::CanvasHost* h = host();
+    if (kind == GraphicKind::Text && !ctrl_value.isEmpty()) {
+        g.Set_text_value(ctrl_value);
+        g._isDrawingFill = false;
+        g._isDrawingStroke = false;
+        fitTextHeight(g);
     }
     if (kind == GraphicKind::Image) {
         QString path;
@@ -115,185 +141,46 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
             path = QDir(Resource_Path).filePath(QStringLiteral("no.png"));
             h->setLibrary_Selected_Image(path);
         }
-        static_cast<SKTImage*>(g.get())->setFilePath(path, true);
+        static_cast<SKTImage&>(g).setFilePath(path, true);
     }
     if (kind == GraphicKind::Barcode) {
-        const QImage picture = h->barcodeImage(*g, QStringLiteral("0123"));
+        const QImage picture = h->barcodeImage(g, QStringLiteral("0123"));
         if (!picture.isNull())
-            g->Set_Barcode_image(picture);
-        check_barcode_and_set_control_bounds(g.get());
+            g.Set_Barcode_image(picture);
+        check_barcode_and_set_control_bounds(&g);
     }
+}
 
+void SKTGraphicView::bindToGroupColumn(SKTGraphic& g, const QString& ctrl_ID) {
     // In a group project the profile fields follow the workbook's columns.
-    if (h->Start_Card_Option() == StartMode::GroupList &&
-        (ctrl_ID.contains(zelk::ProfileIdMark) || ctrl_ID.contains(QLatin1String("_field"))) &&
-        !ctrl_ID.contains(QLatin1String("_Photo"))) {
-        const int column = h->Get_Excel_Coulmn_Index_According_ID(ctrl_ID);
-        if (column != -1) {
-            g->Set_Data_source_type(DataSourceType::ExcelColumn);
-            g->Set_Excel_binding(true);
-            g->Set_Excel_binding_Index(column);
-        }
+    zelk::CanvasHost* h = host();
+    if (h->Start_Card_Option() != StartMode::GroupList ||
+        !(ctrl_ID.contains(zelk::ProfileIdMark) || ctrl_ID.contains(QLatin1String("_field"))) ||
+        ctrl_ID.contains(QLatin1String("_Photo")))
+        return;
+    const int column = h->Get_Excel_Coulmn_Index_According_ID(ctrl_ID);
+    if (column != -1) {
+        g.Set_Data_source_type(DataSourceType::ExcelColumn);
+        g.Set_Excel_binding(true);
+        g.Set_Excel_binding_Index(column);
     }
-    // A field lands at the size it is drawn at, on the card and inside its
-    // outline, clear of what the side shows where the card has room; a
-    // caption beside its value.
-    if (zelk::isFieldId(ctrl_ID)) {
-        const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
-        const bool caption = field && field->captionId == ctrl_ID;
-        const auto partner =
-            field ? model_.textOrImageWithId(caption ? field->valueId : field->captionId) : nullptr;
-        const auto value = caption ? partner : nullptr;
-        const zelk::CardArea card = fieldCard();
-        const QRectF& rect = card.rect;
-        const GraphicList& side = graphics();
-        // A batch's fields take the room their lines need, no more.
-        const QList<QSizeF> sizes = zelk::fieldSizes(*g, rect.size(), fieldScales_, !fieldBatchOpen_);
-        // What the side shows (a caption's value aside); a text keeps off
-        // the room on the other fields' lines, so that no caption reads as
-        // another field's.
-        zelk::SideRoom room = zelk::sideRoomFor(side, rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
-        if (isText && keepFieldLines_ != FieldLines::None)
-            room.lines = zelk::lineRooms(side, nullptr, partner.get());
-        if (keepFieldLines_ == FieldLines::Captions)
-            room.lines.besideValues.clear();
-        if (value && value->ctrl_is_visible) {
-            const QRectF drawn = value->drawingBounds();
-            if (const auto kept = leadKept_.constFind(value.get()); kept != leadKept_.cend()) {
-                // Its room was kept when its value was placed: the two were
-                // placed as one, wherever that was.
-                const QSizeF s = kept->caption;
-                g->setBounds(kept->above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
-                                         : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s));
-            } else {
-                // Beside the value as drawn; a value made before keeps its
-                // place, and its caption, where it stands apart, stands
-                // nearer to it than to another value.
-                const bool valueMoves = fieldBatch_.contains(value.get());
-                const zelk::BesidePlace at =
-                    zelk::besidePlaceFor(drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before}, room, card,
-                                         valueMoves, zelk::fieldRects(side, zelk::FieldRole::Value, nullptr, value.get()));
-                g->setBounds(at.field);
-                if (valueMoves)
-                    value->setBounds(value->bounds().translated(at.partner.topLeft() - drawn.topLeft()));
-            }
-        } else if (fieldBatchOpen_ && !fieldLead_.isEmpty() && isText) {
-            // A value with the room for its caption kept before it on its
-            // line, or above it, whichever lands it first.
-            const std::shared_ptr<SKTGraphic> lead = zelk::makeGraphic(GraphicKind::Text);
-            lead->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
-            lead->Set_text_value(fieldLead_);
-            const QSizeF leadSize =
-                zelk::fieldSizes(*lead, rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
-            // Above it first, as the rule has it, then before it.
-            struct Unit {
-                QSizeF size;
-                QRectF caption, value;  // the parts, from its top left
-                bool above;
-            };
-            QList<Unit> units;
-            const QSizeF& c = leadSize;
-            for (const QSizeF& s : sizes) {
-                units << Unit{QSizeF(std::max(c.width(), s.width()), c.height() + s.height()), QRectF(QPointF(0, 0), c),
-                              QRectF(QPointF(0, c.height()), s), true};
-                units << Unit{QSizeF(c.width() + s.width(), std::max(c.height(), s.height())), QRectF(QPointF(0, 0), c),
-                              QRectF(QPointF(c.width(), 0), s), false};
-            }
-            const QPointF rule = g->bounds().topLeft();
-            const QPointF ruleAbove = rule - QPointF(0, leadSize.height());
-            // Clear of the fields' lines where the card has room (each part
-            // of them its role's), else clear of what is drawn; failing
-            // both, where it covers the least.
-            qsizetype chosen = -1;
-            QRectF unit;
-            const QList<QRectF> all = room.taken + card.outside;
-            // Each unit clear of the lines' rooms in turn (a larger size, or
-            // fewer lines, before two values kept apart), then of what is
-            // drawn alone.
-            const QList<zelk::LineRooms> tiers = zelk::lineTiers(room.lines);
-            for (const QList<zelk::LineRooms>& level : {tiers.mid(0, tiers.size() - 1), tiers.mid(tiers.size() - 1)}) {
-                auto takenFor = [&](const Unit& u, const zelk::LineRooms& tier) {
-                    return all + zelk::lineRoomsOf(tier, u.size, u.caption, u.value);
-                };
-                // Line by line: the value in its fewest lines that have a
-                // place (or the card packed), the first in reading order.
-                auto order = [&](qsizetype i, qsizetype t, const QRectF& r) {
-                    return std::make_tuple(fieldFlow_ == FieldFlow::Lines ? units.at(i).value.height() : 0.0, t,
-                                           r.top(), r.left(), r.width() * r.height());
-                };
-                qsizetype chosenTier = 0;
-                if (fieldFlow_ != FieldFlow::RulePlaces)
-                    for (qsizetype i = 0; i < units.size(); ++i)
-                        for (qsizetype t = 0; t < level.size(); ++t)
-                            if (const auto r = zelk::clearFlowPlaceFor({units.at(i).size},
-                                                                       takenFor(units.at(i), level.at(t)), rect))
-                                if (chosen < 0 || order(i, t, *r) < order(chosen, chosenTier, unit)) {
-                                    chosen = i;
-                                    chosenTier = t;
-                                    unit = *r;
-                                }
-                for (qsizetype i = 0; chosen < 0 && i < units.size(); ++i) {
-                    const Unit& u = units.at(i);
-                    const QPointF at = rule - (u.above ? QPointF(0, c.height()) : QPointF(c.width(), 0));
-                    for (const zelk::LineRooms& tier : level)
-                        if (const auto r = zelk::freePlaceFor(QRectF(at, u.size), takenFor(u, tier), rect)) {
-                            chosen = i;
-                            unit = *r;
-                            break;
-                        }
-                }
-                if (chosen >= 0)
-                    break;
-            }
-            if (chosen < 0) {
-                QList<QSizeF> unitSizes;
-                for (const Unit& u : units)
-                    unitSizes << u.size;
-                unit = zelk::leastCoveringPlace(unitSizes, ruleAbove, room.taken, room.pictures, card);
-                chosen = std::max<qsizetype>(0, unitSizes.indexOf(unit.size()));
-            }
-            const Unit& u = units.at(chosen);
-            g->setBounds(zelk::ontoCard(u.value.translated(unit.topLeft()), rect));
-            leadKept_.insert(g.get(), {u.above, u.caption.size()});
-        } else if (fieldFlow_ != FieldFlow::RulePlaces && isText) {
-            g->setBounds(zelk::flowPlaceFor(sizes, room, card,
-                                            fieldFlow_ == FieldFlow::Lines ? zelk::FlowOrder::FewestLines
-                                                                           : zelk::FlowOrder::ReadingOrder));
-        } else {
-            g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), room, card));
-        }
-        if (fieldBatchOpen_)
-            fieldBatch_ << g.get();
-    }
-    if (ctrl_ID.contains(zelk::PartyIdMark)) {
-        static const QStringList centred = {
-            QStringLiteral("PARTY_TITLE"), QStringLiteral("PARTY_DATE"), QStringLiteral("PARTY_TIME"),
-            QStringLiteral("PARTY_VENUE"), QStringLiteral("PARTY_MARRINGE_INFO")};
-        if (centred.contains(ctrl_ID))
-            g->text_alignmnet = 2;
-        if (ctrl_ID == QLatin1String("PARTY_FROM"))
-            g->text_alignmnet = 1;
-        if (ctrl_ID == QLatin1String("PARTY_TITLE") || ctrl_ID == QLatin1String("PARTY_MARRINGE_INFO")) {
-            QFont font(QStringLiteral(".AppleSystemUIFont"));
-            font.setPointSizeF(18);
-            g->text_ctrl_font = font;
-        }
-    }
+}
 
-    model_.insertOnTop({g});
-    _Selected_Graphic = g;
-    emit selectionChanged();
-    tools->setToolQuietly(zelk::ArrowTool);
-    if (recordUndo)
-        Insert_In_Undo_Redo();
-    changed();
-    // A text placed blank (the text tool's) shows nothing until it has a
-    // text, so the user types it in place at once.
-    if (isText && ctrl_value.isEmpty() && ctrl_ID.isEmpty()) {
-        startEditingGraphic(g);
-        focusEditor(Qt::OtherFocusReason);
+void SKTGraphicView::styleParty(SKTGraphic& g, const QString& ctrl_ID) {
+    if (!ctrl_ID.contains(zelk::PartyIdMark))
+        return;
+    static const QStringList centred = {QStringLiteral("PARTY_TITLE"), QStringLiteral("PARTY_DATE"),
+                                        QStringLiteral("PARTY_TIME"), QStringLiteral("PARTY_VENUE"),
+                                        QStringLiteral("PARTY_MARRINGE_INFO")};
+    if (centred.contains(ctrl_ID))
+        g.text_alignmnet = 2;
+    if (ctrl_ID == QLatin1String("PARTY_FROM"))
+        g.text_alignmnet = 1;
+    if (ctrl_ID == QLatin1String("PARTY_TITLE") || ctrl_ID == QLatin1String("PARTY_MARRINGE_INFO")) {
+        QFont font(QStringLiteral(".AppleSystemUIFont"));
+        font.setPointSizeF(18);
+        g.text_ctrl_font = font;
     }
-    return g;
 }
 
 // ---------------------------------------------------------------- mouse and keyboard

@@ -46,12 +46,142 @@ namespace {
 // largest first, down to the smallest a field is drawn at.
 constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
 
-// How many of the shown graphics that `side` holds and `before` did not
-// leave the card or meet another shown graphic.
-int fieldsNotClear(const GraphicList& side, const GraphicList& before, const CardArea& card) {
-    return notClearCount(side, card, [&before](const SKTGraphic& g) {
-        return std::none_of(before.cbegin(), before.cend(), [&g](const auto& b) { return b.get() == &g; });
-    });
+using Flow = SKTGraphicView::FieldFlow;
+using Lines = SKTGraphicView::FieldLines;
+
+// One way of stamping: the share the new fields are drawn at, how they are
+// laid out and how much of the pairing rooms they keep.
+struct Try {
+    double scale;
+    Flow flow;
+    Lines lines;
+};
+
+// The tries in the order they are made. At each size the fields go to
+// their rules' places first, then, where that leaves some without room,
+// fill the card line by line, each in its fewest lines, then packed with
+// longer texts wrapped; all of it first keeping the pairing rooms whole (no
+// caption reads as another field's, no two values run together), then,
+// where no try lands them all clear so, only the rooms that keep each
+// caption to its own value, then none.
+QList<Try> stampTries() {
+    QList<Try> tries;
+    for (Lines lines : {Lines::All, Lines::Captions, Lines::None})
+        for (double scale : StampScales)
+            for (Flow flow : {Flow::RulePlaces, Flow::Lines, Flow::PackedLines})
+                tries << Try{scale, flow, lines};
+    return tries;
+}
+
+// The side as the stamping found it, to go back to between tries: its
+// graphics and their places.
+class SideBefore {
+public:
+    explicit SideBefore(SKTGraphicView& canvas) : canvas_(canvas), graphics_(canvas.graphics()) {
+        for (const std::shared_ptr<SKTGraphic>& g : graphics_)
+            places_ << (g ? g->bounds() : QRectF());
+    }
+    const GraphicList& graphics() const { return graphics_; }
+    bool holds(const SKTGraphic& g) const {
+        return std::any_of(graphics_.cbegin(), graphics_.cend(), [&g](const auto& b) { return b.get() == &g; });
+    }
+    // The try's new graphics go, the others take their places back.
+    void restore() const {
+        canvas_.Set_Selection_Index_According_ID(QString());
+        canvas_.mutableGraphics() = graphics_;
+        for (qsizetype i = 0; i < graphics_.size(); ++i)
+            if (graphics_.at(i))
+                graphics_.at(i)->setBounds(places_.at(i));
+    }
+
+private:
+    SKTGraphicView& canvas_;
+    GraphicList graphics_;
+    QList<QRectF> places_;
+};
+
+// A try is the better the fewer of its fields meet others or leave the
+// card's outline, then the fewer stand where a caption reads as another
+// field's, then the fewer run into another value on their line.
+using Score = std::tuple<int, int, int>;
+constexpr Score AllClear(0, 0, 0);
+
+Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea& card) {
+    int misread = 0, runTogether = 0;
+    for (const std::shared_ptr<SKTGraphic>& f : side)
+        if (f && f->ctrl_is_visible && !before.holds(*f))
+            switch (pairingBreachOf(side, *f)) {
+            case PairingBreach::CaptionMisread:
+                ++misread;
+                break;
+            case PairingBreach::ValuesRunTogether:
+                ++runTogether;
+                break;
+            case PairingBreach::None:
+                break;
+            }
+    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return !before.holds(g); });
+    return Score(notClear, misread, runTogether);
+}
+
+// Whether the new fields of a stamping, at a try's size, need more room
+// than the side has free: they cannot all land clear, and the try is not
+// made. Where that is so at the smallest size, only its try at the rules'
+// places with the pairing rooms kept is made. Known after a first try.
+class RoomCheck {
+public:
+    // The side's free room and the fields the stamping made, from a try.
+    void measure(const GraphicList& side, const SideBefore& before, const CardArea& card) {
+        GraphicList kept;
+        for (const std::shared_ptr<SKTGraphic>& g : side)
+            if (g && g->ctrl_is_visible)
+                (before.holds(*g) ? kept : made_) << g;
+        room_ = freeRoom(drawnRects(kept, card.rect), card);
+        cardSize_ = card.rect.size();
+    }
+    bool measured() const { return room_.has_value(); }
+    bool tooBig(const Try& t) {
+        if (!room_)
+            return false;
+        const bool smallestAtRules = t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces;
+        return needed(t.scale) > *room_ && !(smallestAtRules && t.lines == Lines::All);
+    }
+
+private:
+    // What the made fields need at a share, their smallest boxes with the
+    // clearance each; once for each share.
+    double needed(double scale) {
+        if (const auto at = needed_.find(scale); at != needed_.end())
+            return at->second;
+        double sum = 0;
+        for (const std::shared_ptr<SKTGraphic>& f : made_) {
+            double least = std::numeric_limits<double>::max();
+            for (const QSizeF& s : fieldSizes(*f, cardSize_, {scale, scale}, false))
+                least = std::min(least, (s.width() + FieldClearance) * (s.height() + FieldClearance));
+            sum += least;
+        }
+        return needed_[scale] = sum;
+    }
+
+    std::optional<double> room_;
+    QSizeF cardSize_;
+    GraphicList made_;
+    std::map<double, double> needed_;
+};
+
+// Whether the try after `now` can do better than the best so far: once a
+// try lands all the fields clear with every caption to its own value, only
+// the other flows at its size are worth trying (for values that do not run
+// together); a smaller size, or less of the pairing rooms kept, would not
+// be better. The tries that let the rooms go come only where none landed
+// the fields clear at all.
+bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
+    if (!following)
+        return false;
+    const bool captionsKept = std::get<0>(best) == 0 && std::get<1>(best) == 0;
+    if (captionsKept && (following->scale != now.scale || following->lines != now.lines))
+        return false;
+    return !(following->lines != now.lines && now.lines == Lines::Captions && std::get<0>(best) == 0);
 }
 
 }  // namespace
@@ -59,39 +189,12 @@ int fieldsNotClear(const GraphicList& side, const GraphicList& before, const Car
 bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     // The fields it makes share one size, the largest at which all of them
     // land clear of the rest: a stamping that left one where it had no room
-    // is undone (its new graphics go, the others take their places back)
-    // and done again with smaller new fields. Where none lands them all
-    // clear, the one that left the fewest where they meet others stays.
-    const GraphicList before = canvas->graphics();
-    QList<QRectF> places;
-    for (const std::shared_ptr<SKTGraphic>& g : before)
-        places << (g ? g->bounds() : QRectF());
-    auto undo = [&] {
-        canvas->Set_Selection_Index_According_ID(QString());
-        canvas->mutableGraphics() = before;
-        for (qsizetype i = 0; i < before.size(); ++i)
-            if (before.at(i))
-                before.at(i)->setBounds(places.at(i));
-    };
-    // At each size the fields go to their rules' places first, then, where
-    // that leaves some without room, fill the card line by line, each in
-    // its fewest lines, then packed with longer texts wrapped; all of it
-    // first keeping the room on the fields' lines (no caption reads as
-    // another field's, no two values run together), then, where no try
-    // lands them all clear so, only the room that keeps each caption to
-    // its own value, then none.
-    using Flow = SKTGraphicView::FieldFlow;
-    using Lines = SKTGraphicView::FieldLines;
-    struct Try {
-        double scale;
-        Flow flow;
-        Lines lines;
-    };
-    QList<Try> tries;
-    for (Lines lines : {Lines::All, Lines::Captions, Lines::None})
-        for (double scale : StampScales)
-            for (Flow flow : {Flow::RulePlaces, Flow::Lines, Flow::PackedLines})
-                tries << Try{scale, flow, lines};
+    // is undone and done again with smaller new fields. Where none lands
+    // them all clear, the one that left the fewest where they meet others
+    // stays.
+    const SideBefore before(*canvas);
+    const QList<Try> tries = stampTries();
+    RoomCheck room;
     auto attempt = [&](const Try& t) {
         canvas->openFieldBatch();
         canvas->setFieldScales({t.scale, t.scale});
@@ -99,91 +202,33 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         canvas->setKeepFieldLines(t.lines);
         return stampOnce(profile);
     };
-    // A size at which the new fields need more room than the side has free
-    // is not tried: they cannot all land clear. Where that is so at the
-    // smallest, only its try at the rules' places with the lines kept is
-    // made.
-    std::optional<double> room;
-    GraphicList made;
-    std::map<double, double> needed;  // by scale, once each
-    auto tooBig = [&](const Try& t) {
-        if (!room)
-            return false;
-        if (!needed.count(t.scale)) {
-            double sum = 0;
-            for (const std::shared_ptr<SKTGraphic>& f : made) {
-                double least = std::numeric_limits<double>::max();
-                for (const QSizeF& s : fieldSizes(*f, canvas->cardRect().size(), {t.scale, t.scale}, false))
-                    least = std::min(least, (s.width() + FieldClearance) * (s.height() + FieldClearance));
-                sum += least;
-            }
-            needed[t.scale] = sum;
-        }
-        const bool smallestAtRules = t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces;
-        return needed[t.scale] > *room && !(smallestAtRules && t.lines == Lines::All);
-    };
-    // A try is the better the fewer of its fields meet others, then the
-    // fewer stand where a caption reads as another field's, then the fewer
-    // run into another value on their line.
-    using Score = std::tuple<int, int, int>;
-    auto scoreOf = [&] {
-        const GraphicList side = canvas->graphics();
-        int captionHits = 0, valueHits = 0;
-        for (const std::shared_ptr<SKTGraphic>& f : side)
-            if (f && f->ctrl_is_visible && !before.contains(f))
-                switch (lineHit(side, *f)) {
-                case LineHit::Captions:
-                    ++captionHits;
-                    break;
-                case LineHit::Values:
-                    ++valueHits;
-                    break;
-                case LineHit::None:
-                    break;
-                }
-        return Score(fieldsNotClear(side, before, canvas->fieldCard()), captionHits, valueHits);
+    auto next = [&](qsizetype after) {
+        qsizetype i = after + 1;
+        while (i < tries.size() && room.tooBig(tries.at(i)))
+            ++i;
+        return i;
     };
     bool done = false;
     qsizetype best = 0;
     Score bestScore(std::numeric_limits<int>::max(), 0, 0);
-    auto next = [&](qsizetype after) {
-        qsizetype i = after + 1;
-        while (i < tries.size() && tooBig(tries.at(i)))
-            ++i;
-        return i;
-    };
     for (qsizetype i = next(-1); i < tries.size(); i = next(i)) {
         done = attempt(tries.at(i));
         if (!done)
             break;
-        if (const auto score = scoreOf(); score < bestScore) {
+        if (const Score score = scoreOf(canvas->graphics(), before, canvas->fieldCard()); score < bestScore) {
             bestScore = score;
             best = i;
         }
-        if (bestScore == Score(0, 0, 0))
+        if (bestScore == AllClear)
             break;
-        if (!room) {
-            GraphicList kept;
-            for (const std::shared_ptr<SKTGraphic>& g : canvas->graphics())
-                if (g && g->ctrl_is_visible)
-                    (before.contains(g) ? kept : made) << g;
-            room = freeRoom(drawnRects(kept, canvas->cardRect()), canvas->fieldCard());
-        }
-        // Once a try lands all the fields clear with every caption to its
-        // own value, only the other flows at its size are tried (for values
-        // that do not run together): a smaller size, or less of the lines
-        // kept, would not be better. The tries that let the lines go come
-        // only where none landed the fields clear at all.
+        if (!room.measured())
+            room.measure(canvas->graphics(), before, canvas->fieldCard());
         const qsizetype following = next(i);
-        const Try& now = tries.at(i);
-        const bool captionsKept = std::get<0>(bestScore) == 0 && std::get<1>(bestScore) == 0;
         const bool last =
-            following >= tries.size() ||
-            (captionsKept && (tries.at(following).scale != now.scale || tries.at(following).lines != now.lines)) ||
-            (tries.at(following).lines != now.lines && now.lines == Lines::Captions && std::get<0>(bestScore) == 0);
+            !worthGoingOn(tries.at(i), following < tries.size() ? &tries.at(following) : nullptr, bestScore);
         if (last && best == i)
             break;
-        undo();
+        before.restore();
         if (last) {
             done = attempt(tries.at(best));
             break;

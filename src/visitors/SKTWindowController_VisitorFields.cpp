@@ -106,7 +106,7 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     const bool text = self && zelk::isExactlyText(self.get());
     const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self, card.rect.size()) : QList<QSizeF>{ctrl_bound.size()};
     auto roomBeside = [&](const SKTGraphic* other) {
-        return zelk::sideRoomFor(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
+        return zelk::keepClearOn(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
     };
     auto alone = [&](const QPointF& at) {
         return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, roomBeside(nullptr), card), nullptr, {}};
@@ -116,7 +116,7 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     if (w.Get_Ctrl_Location_From_Design(partner) == QPointF(0, 0))
         return alone(w.Control_New_Point(sideLetter(::Card_Front_Or_Back)));
     const std::shared_ptr<SKTGraphic> other = w.currentCanvas()->Selcect_Ctrl_With_ID(partner);
-    const zelk::SideRoom room = roomBeside(other.get());
+    const zelk::KeepClear room = roomBeside(other.get());
     const bool captionPlaced = rule == Rule::Left;
     // A caption and its value that the desk placed go as one (the caption
     // before the value, above it where the line has no room), at one size.

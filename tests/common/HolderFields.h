@@ -3,6 +3,7 @@
 // show them: a long value of each, and the longer of its ID-card and visitor
 // captions; and the checks of a side on which they show: no two drawn texts
 // or pictures meet, and the photo sits in its frame.
+#include "PdfWords.h"
 #include "TestSupport.h"
 
 #include "foundation/Codes.h"
@@ -121,10 +122,7 @@ inline bool photoInItsFrame(const SideGraphics& side) {
 // was read there. Spaces aside (a word too long for its line breaks in two).
 inline QStringList valuesNotWholeInPdf(const QString& pdf, const SideGraphics& side,
                                        const QList<HolderSample>& samples) {
-    const QString html = QString::fromUtf8(
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).out);
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    const QList<PdfWord> all = pdfWords(pdf);
     static const QRegularExpression space(QStringLiteral("\\s+"));
     QStringList out;
     for (const HolderSample& h : samples)
@@ -134,13 +132,9 @@ inline QStringList valuesNotWholeInPdf(const QString& pdf, const SideGraphics& s
             // Read line by line, left to right: pdftotext may order a
             // centred line's words by blocks of its own.
             QList<std::pair<QRectF, QString>> words;
-            for (auto it = word.globalMatch(html); it.hasNext();) {
-                const QRegularExpressionMatch m = it.next();
-                const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-                if (g->bounds().adjusted(-1, -1, 1, 1).contains(box))
-                    words.append({box, m.captured(5)});
-            }
+            for (const PdfWord& w : all)
+                if (g->bounds().adjusted(-1, -1, 1, 1).contains(w.box))
+                    words.append({w.box, w.text});
             std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
                 const double dy = a.first.center().y() - b.first.center().y();
                 return std::abs(dy) > a.first.height() / 2 ? dy < 0 : a.first.x() < b.first.x();

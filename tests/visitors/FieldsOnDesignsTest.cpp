@@ -42,15 +42,8 @@ struct PdfPage {
 
 PdfPage readPdf(const QString& pdf) {
     PdfPage page;
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    const QString html = QString::fromUtf8(runTool("pdftotext", {"-bbox", pdf, "-"}).out);
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        page.words.append({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                  QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
-                           m.captured(5)});
-    }
+    for (const PdfWord& w : pdfWords(pdf))
+        page.words.append({w.box, w.text});
     static const QRegularExpression image(QStringLiteral(R"re(<image id="([^"]+)" width="([\d.]+)" height="([\d.]+)")re"));
     static const QRegularExpression use(QStringLiteral(R"re(<use xlink:href="#([^"]+)" transform="matrix\(([^)]+)\)")re"));
     const QString svg = QString::fromUtf8(runTool("pdftocairo", {"-svg", pdf, "-"}).out);

@@ -1,5 +1,6 @@
 // The pass drawing in its page coordinates (y up), the page that fits it,
 // and the photo settings of a stored photo value.
+#include "PdfWords.h"
 #include "TestSupport.h"
 
 #include "production/ExportPicture.h"
@@ -7,8 +8,6 @@
 #include "visitors/VisitorPassDrawing.h"
 
 #include <QPainter>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -131,19 +130,9 @@ TEST(VisitorPass, PaintsWhitePageBlackBorderAndThePhoto) {
 
 // The boxes of a PDF's words as pdftotext reads them, in points from the top.
 QList<QRectF> pdfWordBoxes(const QByteArray& pdf) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("pass.pdf"));
-    test::writeBytes(path, pdf);
-    const QString xml = QString::fromUtf8(
-        test::runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}).out);
-    static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re"));
     QList<QRectF> out;
-    for (auto it = word.globalMatch(xml); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        out << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                      QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-    }
+    for (const test::PdfWord& w : test::pdfWordsOf(pdf))
+        out << w.box;
     return out;
 }
 

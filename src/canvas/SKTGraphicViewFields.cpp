@@ -1,0 +1,100 @@
+// Where the canvas puts a field it makes by control ID (a profile's, the
+// desk's or a group project's): beside its value for a caption, with its
+// caption's room for a value of a stamping, else at its rule's place or
+// filling the card line by line, by the rule of placement/.
+#include "canvas/SKTGraphicView.h"
+
+#include "canvas/FieldPlacement.h"
+#include "foundation/DrawingCodes.h"
+#include "foundation/ProfileFieldTable.h"
+
+#include <optional>
+
+using zelk::GraphicKind;
+
+namespace {
+
+std::optional<zelk::FlowOrder> flowOrderOf(SKTGraphicView::FieldFlow flow) {
+    switch (flow) {
+    case SKTGraphicView::FieldFlow::Lines:
+        return zelk::FlowOrder::FewestLines;
+    case SKTGraphicView::FieldFlow::PackedLines:
+        return zelk::FlowOrder::ReadingOrder;
+    case SKTGraphicView::FieldFlow::RulePlaces:
+        break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g) {
+    const QString& ctrl_ID = g->control_ID;
+    const bool isText = zelk::isExactlyText(g.get());
+    const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
+    const bool caption = field && field->captionId == ctrl_ID;
+    const auto partner = field ? model_.textOrImageWithId(caption ? field->valueId : field->captionId) : nullptr;
+    const auto value = caption ? partner : nullptr;
+    const zelk::CardArea card = fieldCard();
+    const GraphicList& side = graphics();
+    // A batch's fields take the room their lines need, no more.
+    const QList<QSizeF> sizes = zelk::fieldSizes(*g, card.rect.size(), fieldScales_, !fieldBatchOpen_);
+    // What the side shows (a caption's value aside); a text keeps off the
+    // pairing rooms of the other fields, so that no caption reads as
+    // another field's.
+    zelk::KeepClear room =
+        zelk::keepClearOn(side, card.rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
+    if (isText && keepFieldLines_ != FieldLines::None)
+        room.pairing = zelk::pairingRoomsOn(side, nullptr, partner.get());
+    if (keepFieldLines_ == FieldLines::Captions)
+        room.pairing.besideValues.clear();
+
+    if (value && value->ctrl_is_visible)
+        placeCaptionBesideValue(*g, *value, sizes, room);
+    else if (fieldBatchOpen_ && !fieldLead_.isEmpty() && isText)
+        placeValueWithCaptionRoom(*g, sizes, room);
+    else if (const auto flow = flowOrderOf(fieldFlow_); flow && isText)
+        g->setBounds(zelk::flowPlaceFor(sizes, room, card, *flow));
+    else
+        g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), room, card));
+    if (fieldBatchOpen_)
+        fieldBatch_ << g.get();
+}
+
+void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
+                                             const zelk::KeepClear& room) {
+    const QRectF drawn = value.drawingBounds();
+    if (const auto kept = leadKept_.constFind(&value); kept != leadKept_.cend()) {
+        // Its room was kept when its value was placed: the two were placed
+        // as one, wherever that was.
+        const QSizeF s = kept->caption;
+        g.setBounds(kept->above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
+                                : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s));
+        return;
+    }
+    // Beside the value as drawn; a value made before keeps its place, and
+    // its caption, where it stands apart, stands nearer to it than to
+    // another value.
+    const bool valueMoves = fieldBatch_.contains(&value);
+    const zelk::BesidePlace at =
+        zelk::besidePlaceFor(drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before}, room, fieldCard(), valueMoves,
+                             zelk::fieldRects(graphics(), zelk::FieldRole::Value, nullptr, &value));
+    g.setBounds(at.field);
+    if (valueMoves)
+        value.setBounds(value.bounds().translated(at.partner.topLeft() - drawn.topLeft()));
+}
+
+void SKTGraphicView::placeValueWithCaptionRoom(SKTGraphic& g, const QList<QSizeF>& sizes,
+                                               const zelk::KeepClear& room) {
+    // The caption's size at the batch's share, on one line.
+    const std::shared_ptr<SKTGraphic> lead = zelk::makeGraphic(GraphicKind::Text);
+    lead->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
+    lead->Set_text_value(fieldLead_);
+    const zelk::CardArea card = fieldCard();
+    const QSizeF leadSize =
+        zelk::fieldSizes(*lead, card.rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
+    const zelk::CaptionRoomPlace at = zelk::valuePlaceWithCaptionRoom(leadSize, sizes, g.bounds().topLeft(), room,
+                                                                      card, flowOrderOf(fieldFlow_));
+    g.setBounds(at.value);
+    leadKept_.insert(&g, {at.above, at.caption});
+}

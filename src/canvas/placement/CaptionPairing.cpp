@@ -1,0 +1,177 @@
+// Captions kept to their own values: a field's role and partner, and the
+// pairing rooms of a side's fields, the levels they are kept at and which
+// of them a field breaches.
+#include "canvas/placement/CaptionPairing.h"
+
+#include "foundation/DrawingCodes.h"
+#include "foundation/ProfileFieldTable.h"
+#include "foundation/SKTGraphic.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace zelk {
+
+namespace {
+
+// The shown texts of a side that are fields of a role (any role for None).
+template <typename Visit>
+void forShownFields(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self, const SKTGraphic* partner,
+                    Visit visit) {
+    for (const std::shared_ptr<SKTGraphic>& g : side) {
+        if (!g || g.get() == self || g.get() == partner || !g->ctrl_is_visible || !isExactlyText(g.get()) ||
+            g->Text_Value.isEmpty())
+            continue;
+        const FieldRole role = fieldRole(g->control_ID);
+        if (role != FieldRole::None)
+            visit(*g, role);
+    }
+}
+
+// How far along its line a caption's or a value's kept room reaches, in ems.
+constexpr double PairingRoomEms = 1.5;
+
+}  // namespace
+
+double distance2(const QRectF& a, const QRectF& b) {
+    const double dx = std::max({0.0, b.left() - a.right(), a.left() - b.right()});
+    const double dy = std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return dx * dx + dy * dy;
+}
+
+FieldRole fieldRole(const QString& ctrl_ID) {
+    if (const ProfileField* f = profileFieldForId(ctrl_ID)) {
+        if (f->captionId == ctrl_ID.trimmed())
+            return FieldRole::Caption;
+        return f->slot == SlotPhoto ? FieldRole::None : FieldRole::Value;
+    }
+    if (ctrl_ID.contains(QLatin1String("_label")))
+        return FieldRole::Caption;
+    if (ctrl_ID.contains(QLatin1String("_field")))
+        return FieldRole::Value;
+    return FieldRole::None;
+}
+
+QString partnerIdOf(const QString& ctrl_ID) {
+    const QString id = ctrl_ID.trimmed();
+    if (const ProfileField* f = profileFieldForId(id))
+        return f->slot == SlotPhoto ? QString() : f->captionId == id ? f->valueId : f->captionId;
+    if (id.contains(QLatin1String("_label")))
+        return QString(id).replace(QLatin1String("_label"), QLatin1String("_field"));
+    if (id.contains(QLatin1String("_field")))
+        return QString(id).replace(QLatin1String("_field"), QLatin1String("_label"));
+    return QString();
+}
+
+PairingRooms pairingRoomsOn(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
+                    const SKTGraphic* partner) {
+    // Each shown field drawn once; the values by ID: a caption whose own
+    // value is not beside it keeps the room below it too, where its value
+    // would be looked for.
+    struct Shown {
+        const SKTGraphic* g;
+        FieldRole role;
+        QRectF drawn;
+    };
+    QList<Shown> shown;
+    QHash<QString, QRectF> values;
+    forShownFields(side, nullptr, nullptr, [&](const SKTGraphic& g, FieldRole role) {
+        shown.append({&g, role, g.drawingBounds()});
+        if (role == FieldRole::Value)
+            values.insert(g.control_ID, shown.last().drawn);
+    });
+    PairingRooms out;
+    for (const auto& [g, role, d] : shown) {
+        if (g == self || g == partner)
+            continue;
+        const double em = drawnTextPointSize(*g), reach = PairingRoomEms * em;
+        if (role == FieldRole::Caption) {
+            out.afterCaptions << QRectF(d.right(), d.top(), reach, d.height());
+            const auto own = values.constFind(partnerIdOf(g->control_ID));
+            if (own == values.cend() || distance2(d, *own) > em * em)
+                out.afterCaptions << QRectF(d.left(), d.bottom(), d.width(), reach);
+        } else {
+            out.beforeValues << QRectF(d.left() - reach, d.top(), reach, d.height());
+            out.besideValues << QRectF(d.left() - reach, d.top(), d.width() + 2 * reach, d.height());
+        }
+    }
+    return out;
+}
+
+QList<PairingRooms> pairingLevels(const PairingRooms& rooms) {
+    QList<PairingRooms> tiers;
+    if (!rooms.isEmpty())
+        tiers << rooms;
+    if (!rooms.besideValues.isEmpty() && !(rooms.afterCaptions.isEmpty() && rooms.beforeValues.isEmpty()))
+        tiers << PairingRooms{rooms.afterCaptions, rooms.beforeValues, {}};
+    tiers << PairingRooms{};
+    return tiers;
+}
+
+QList<QRectF> keptFromUnit(const PairingRooms& rooms, const QSizeF& size, const QRectF& caption, const QRectF& value) {
+    // The box at p meets R where p lies in [R.left - w, R.right] x [R.top -
+    // h, R.bottom]; its part at offset o of size s meets a room T where p
+    // lies in [T.left - o.x - s.w, T.right - o.x] x (likewise down).
+    auto through = [&size](const QRectF& part, const QList<QRectF>& of, QList<QRectF>& out) {
+        if (part.isEmpty())
+            return;
+        for (const QRectF& t : of)
+            out << QRectF(QPointF(t.left() + size.width() - part.right(), t.top() + size.height() - part.bottom()),
+                          QPointF(t.right() - part.left(), t.bottom() - part.top()));
+    };
+    QList<QRectF> out;
+    through(value, rooms.afterCaptions, out);
+    through(value, rooms.besideValues, out);
+    through(caption, rooms.beforeValues, out);
+    return out;
+}
+
+QList<QRectF> keptFromField(const PairingRooms& rooms, FieldRole role) {
+    return role == FieldRole::Value ? rooms.afterCaptions + rooms.besideValues
+           : role == FieldRole::Caption ? rooms.beforeValues
+                                        : QList<QRectF>{};
+}
+
+QList<QList<QRectF>> keptFromFieldByLevel(const PairingRooms& rooms, FieldRole role) {
+    QList<QList<QRectF>> out;
+    // A later level holds a part of an earlier one: one of the same count is
+    // the same.
+    for (const PairingRooms& tier : pairingLevels(rooms))
+        if (const QList<QRectF> r = keptFromField(tier, role); out.isEmpty() || r.size() != out.last().size())
+            out << r;
+    return out;
+}
+
+PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field) {
+    const FieldRole role = fieldRole(field.control_ID);
+    if (!isExactlyText(&field) || role == FieldRole::None)
+        return PairingBreach::None;
+    const QString partnerId = partnerIdOf(field.control_ID);
+    const SKTGraphic* partner = nullptr;
+    for (const std::shared_ptr<SKTGraphic>& g : side)
+        if (g && !partnerId.isEmpty() && g->control_ID == partnerId && g->ctrl_is_visible) {
+            partner = g.get();
+            break;
+        }
+    const QRectF drawn = field.drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
+    auto meets = [&drawn](const QList<QRectF>& rooms) {
+        return std::any_of(rooms.cbegin(), rooms.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
+    };
+    PairingRooms all = pairingRoomsOn(side, &field, partner);
+    const bool besideValues = role == FieldRole::Value && meets(all.besideValues);
+    all.besideValues.clear();
+    return meets(keptFromField(all, role)) ? PairingBreach::CaptionMisread : besideValues ? PairingBreach::ValuesRunTogether : PairingBreach::None;
+}
+
+QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRole role, const SKTGraphic* self,
+                         const SKTGraphic* partner) {
+    QList<QRectF> out;
+    forShownFields(side, self, partner, [&](const SKTGraphic& g, FieldRole r) {
+        if (r == role)
+            out << g.drawingBounds();
+    });
+    return out;
+}
+
+}  // namespace zelk

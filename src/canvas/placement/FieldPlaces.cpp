@@ -1,0 +1,76 @@
+// Where a field alone lands: nearest the place its rule gives, or, filling
+// the card line by line, first in reading order; clear of the side, then
+// of the fields' lines, where the card has room.
+#include "canvas/placement/FieldPlaces.h"
+
+#include "canvas/placement/FreePlaceSearch.h"
+#include "canvas/placement/LeastCoverSearch.h"
+#include "canvas/placement/SideCover.h"
+
+#include <tuple>
+#include <utility>
+
+namespace zelk {
+
+KeepClear keepClearOn(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card, const SKTGraphic* self,
+                     const SKTGraphic* partner, FieldRole role, bool keepLines) {
+    auto [drawn, pictures] = drawnAndPictures(side, card, self, partner);
+    KeepClear room{std::move(drawn), std::move(pictures), {}, role};
+    if (keepLines && role != FieldRole::None)
+        room.pairing = pairingRoomsOn(side, self, partner);
+    return room;
+}
+
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const CardArea& card,
+                     const QList<QRectF>& pictures) {
+    const QList<QRectF> all = withOutside(taken, card);
+    for (const QSizeF& s : sizes)
+        if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
+            return *r;
+    return leastCoveringPlace(sizes, at, taken, pictures, card);
+}
+
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const KeepClear& room, const CardArea& card) {
+    for (const QList<QRectF>& lines : keptFromFieldByLevel(room.pairing, room.role))
+        if (!lines.isEmpty()) {
+            const QList<QRectF> all = withOutside(room.taken + lines, card);
+            for (const QSizeF& s : sizes)
+                if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
+                    return *r;
+        }
+    return fieldPlaceFor(sizes, at, room.taken, card, room.pictures);
+}
+
+std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
+                                        FlowOrder order) {
+    const QList<QRectF> all = withOutside(taken, card);
+    auto key = [order](const QRectF& r) {
+        return std::make_tuple(order == FlowOrder::FewestLines ? r.height() : 0.0, r.top(), r.left(), r.width());
+    };
+    std::optional<QRectF> first;
+    for (const QSizeF& s : sizes)
+        if (const auto r = firstInReadingOrder(s, all, card.rect))
+            if (!first || key(*r) < key(*first))
+                first = r;
+    return first;
+}
+
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
+                    const QList<QRectF>& pictures, FlowOrder order) {
+    const std::optional<QRectF> first = clearFlowPlaceFor(sizes, taken, card, order);
+    return first ? *first : leastCoveringPlace(sizes, card.rect.topLeft(), taken, pictures, card);
+}
+
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const KeepClear& room, const CardArea& card, FlowOrder order) {
+    // The levels of the lines' room in turn; filling in fewest lines, a
+    // later level's place where it holds fewer lines.
+    std::optional<QRectF> first;
+    for (const QList<QRectF>& lines : keptFromFieldByLevel(room.pairing, room.role))
+        if (!lines.isEmpty())
+            if (const auto r = clearFlowPlaceFor(sizes, room.taken + lines, card, order))
+                if (!first || (order == FlowOrder::FewestLines && r->height() < first->height()))
+                    first = r;
+    return first ? *first : flowPlaceFor(sizes, room.taken, card, room.pictures, order);
+}
+
+}  // namespace zelk

@@ -1,0 +1,150 @@
+// The search for the least harm: where a box goes when the card has no
+// clear place for it, covering the least of what is taken and never a
+// picture or what lies beyond the card's outline.
+#include "canvas/placement/LeastCoverSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace zelk {
+
+double coverCell(const QRectF& card) {
+    return std::max(1.0, std::sqrt(card.width() * card.height() / 250000.0));
+}
+
+namespace {
+
+// A place of the least cover, what it covers and how far it lies from the
+// wanted one (squared).
+struct Covering {
+    QRectF place;
+    double cost = std::numeric_limits<double>::infinity(), distance = 0;
+};
+
+// The places a box of `extent` is tried at along one axis: every cell from
+// the low end, the high end and the wanted one.
+std::vector<double> coverCandidates(double lo, double hi, double wanted, double cell) {
+    std::vector<double> at = {std::clamp(wanted, lo, hi), hi};
+    for (double v = lo; v < hi; v += cell)
+        at.push_back(v);
+    return at;
+}
+
+// The place of the box that covers the least of `cover` and none of
+// `keepOff` (where there is none such, the least of all), the nearest to
+// the wanted one of equals; never any of `never`, and where `fits` is
+// given, only where it holds (where it holds nowhere, as if not given).
+Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& cover, const CoverMap* keepOff,
+                       const CoverMap* never, const QRectF& card, const std::function<bool(const QRectF&)>& fits) {
+    const double w = std::min(size.width(), card.width()), h = std::min(size.height(), card.height());
+    const QPointF wanted = ontoCard(QRectF(at, QSizeF(w, h)), card).topLeft();
+    const double cell = coverCell(card);
+    const std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
+    const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
+    // The cells of each candidate's span, once for all the maps.
+    std::vector<CoverMap::Cells> columns(xs.size()), rows(ys.size());
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        columns[i] = cover.columns(xs[i], xs[i] + w);
+    for (std::size_t i = 0; i < ys.size(); ++i)
+        rows[i] = cover.rows(ys[i], ys[i] + h);
+    auto search = [&](const CoverMap* avoid, bool fitting) {
+        Covering best;
+        for (std::size_t yi = 0; yi < ys.size(); ++yi)
+            for (std::size_t xi = 0; xi < xs.size(); ++xi) {
+                const CoverMap::Cells& c = columns[xi];
+                const CoverMap::Cells& r = rows[yi];
+                if ((never && never->covered(c, r) > 0) || (avoid && avoid->covered(c, r) > 0))
+                    continue;
+                const double cost = cover.covered(c, r);
+                const double dx = xs[xi] - wanted.x(), dy = ys[yi] - wanted.y(), distance = dx * dx + dy * dy;
+                if ((cost < best.cost - 1e-6 || (cost < best.cost + 1e-6 && distance < best.distance)) &&
+                    (!fitting || fits(QRectF(xs[xi], ys[yi], w, h))))
+                    best = {QRectF(xs[xi], ys[yi], w, h), cost, distance};
+            }
+        return best;
+    };
+    Covering best;
+    for (const bool fitting : {true, false}) {
+        if (fitting && !fits)
+            continue;
+        best = search(keepOff, fitting);
+        if (!std::isfinite(best.cost))
+            best = search(nullptr, fitting);
+        if (std::isfinite(best.cost))
+            return best;
+    }
+    // Nowhere inside the outline (a card smaller than the box): anywhere.
+    if (never)
+        return leastCovering(size, at, cover, keepOff, nullptr, card, {});
+    return best;
+}
+
+}  // namespace
+
+double freeRoom(const QList<QRectF>& taken, const CardArea& card) {
+    return CoverMap(withOutside(taken, card), card.rect, coverCell(card.rect)).uncovered();
+}
+
+// Of the smallest of `sizes` (by area, the first few), the larger of equals.
+QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
+                          const QList<QRectF>& pictures, const CardArea& card,
+                          const std::function<bool(const QRectF&)>& fits) {
+    QList<QSizeF> smallest = sizes;
+    std::stable_sort(smallest.begin(), smallest.end(),
+                     [](const QSizeF& a, const QSizeF& b) { return a.width() * a.height() < b.width() * b.height(); });
+    smallest = smallest.mid(0, 3);
+    const QRectF& rect = card.rect;
+    const CoverMap cover(taken, rect, coverCell(rect));
+    std::optional<CoverMap> keepOff, never;
+    if (!pictures.isEmpty())
+        keepOff.emplace(pictures, rect, coverCell(rect));
+    if (!card.outside.isEmpty())
+        never.emplace(card.outside, rect, coverCell(rect));
+    Covering best;
+    for (const QSizeF& s : sizes)
+        if (smallest.contains(s)) {
+            const Covering c =
+                leastCovering(s, at, cover, keepOff ? &*keepOff : nullptr, never ? &*never : nullptr, rect, fits);
+            if (c.cost < best.cost - 1e-6)
+                best = c;
+        }
+    return best.place;
+}
+
+std::optional<QRectF> nearestUncovered(const QSizeF& size, const QPointF& at, const CoverMap& cover, const QRectF& card,
+                                       const std::function<bool(const QRectF&)>& fits) {
+    const double w = size.width(), h = size.height();
+    if (w > card.width() || h > card.height())
+        return std::nullopt;
+    const QPointF wanted = ontoCard(QRectF(at, size), card).topLeft();
+    const double cell = coverCell(card);
+    const std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
+    const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
+    std::optional<QRectF> best;
+    double nearest = std::numeric_limits<double>::infinity();
+    for (double y : ys)
+        for (double x : xs) {
+            const double dx = x - wanted.x(), dy = y - wanted.y(), d = dx * dx + dy * dy;
+            const QRectF r(x, y, w, h);
+            if (d < nearest && cover.covered(r) <= 0 && fits(r)) {
+                nearest = d;
+                best = r;
+            }
+        }
+    return best;
+}
+
+QList<QRectF> grownByClearance(const QList<QRectF>& taken, const CardArea& card) {
+    const double gap = FieldClearance;
+    QList<QRectF> out;
+    for (const QRectF& t : withOutside(taken, card))
+        out << t.normalized().adjusted(-gap + 0.001, -gap + 0.001, gap - 0.001, gap - 0.001);
+    const QRectF& r = card.rect;
+    out << QRectF(r.left(), r.top(), r.width(), gap) << QRectF(r.left(), r.bottom() - gap, r.width(), gap)
+        << QRectF(r.left(), r.top(), gap, r.height()) << QRectF(r.right() - gap, r.top(), gap, r.height());
+    return out;
+}
+
+}  // namespace zelk

@@ -1,0 +1,121 @@
+#pragma once
+// The search for the least harm: where a box goes when the card has no
+// clear place for it, covering the least of what is taken and never a
+// picture or what lies beyond the card's outline; and the free room a side
+// leaves.
+#include "canvas/placement/CardArea.h"
+
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace zelk {
+
+// What a side's rectangles cover, counted on a grid of cells over the card
+// (a cell any of them touches counts whole) and summed, so that what a box
+// anywhere covers is read at once.
+class CoverMap {
+public:
+    CoverMap(const QList<QRectF>& rects, const QRectF& card, double cell)
+        : card_(card), cell_(cell), cols_(cellsAlong(card.width())), rows_(cellsAlong(card.height())),
+          sums_(size_t(cols_ + 1) * size_t(rows_ + 1), 0.0) {
+        // Each rectangle's corners into a difference grid, then summed twice:
+        // once into the count of each cell, once into the counts' sums.
+        std::vector<double> diff(sums_.size(), 0.0);
+        auto at = [this](int col, int row) { return size_t(row) * size_t(cols_ + 1) + size_t(col); };
+        for (const QRectF& r : rects) {
+            const auto [c0, c1] = span(r.left() - card.left(), r.right() - card.left(), cols_);
+            const auto [r0, r1] = span(r.top() - card.top(), r.bottom() - card.top(), rows_);
+            if (c0 >= c1 || r0 >= r1)
+                continue;
+            diff[at(c0, r0)] += 1;
+            diff[at(c1, r0)] -= 1;
+            diff[at(c0, r1)] -= 1;
+            diff[at(c1, r1)] += 1;
+        }
+        for (int row = 0; row < rows_; ++row)
+            for (int col = 0; col < cols_; ++col) {
+                double& d = diff[at(col, row)];
+                if (col > 0)
+                    d += diff[at(col - 1, row)];
+                if (row > 0)
+                    d += diff[at(col, row - 1)];
+                if (col > 0 && row > 0)
+                    d -= diff[at(col - 1, row - 1)];
+                sums_[at(col + 1, row + 1)] = d + sums_[at(col, row + 1)] + sums_[at(col + 1, row)] - sums_[at(col, row)];
+                if (d < 0.5)
+                    uncovered_ += cell_ * cell_;
+            }
+    }
+    // The room no rectangle touches, in square points.
+    double uncovered() const { return uncovered_; }
+    // What the box covers, in square points.
+    double covered(const QRectF& box) const {
+        return covered(columns(box.left(), box.right()), rows(box.top(), box.bottom()));
+    }
+    // The cells a span across (or down) the card touches, as [first, end):
+    // the same in every map of the card and cell.
+    using Cells = std::pair<int, int>;
+    Cells columns(double from, double to) const {
+        return span(from - card_.left(), to - card_.left(), cols_);
+    }
+    Cells rows(double from, double to) const { return span(from - card_.top(), to - card_.top(), rows_); }
+    double covered(const Cells& cols, const Cells& rows) const {
+        const auto [c0, c1] = cols;
+        const auto [r0, r1] = rows;
+        if (c0 >= c1 || r0 >= r1)
+            return 0;
+        auto at = [this](int col, int row) { return sums_[size_t(row) * size_t(cols_ + 1) + size_t(col)]; };
+        return (at(c1, r1) - at(c0, r1) - at(c1, r0) + at(c0, r0)) * cell_ * cell_;
+    }
+
+private:
+    int cellsAlong(double length) const { return std::max(1, int(std::ceil(length / cell_ - 1e-9))); }
+    // The cells from `from` to `to` (from the card's edge) touch, as [first, end).
+    std::pair<int, int> span(double from, double to, int cells) const {
+        const int first = std::clamp(int(std::floor(from / cell_ + 1e-9)), 0, cells);
+        const int end = std::clamp(int(std::ceil(to / cell_ - 1e-9)), 0, cells);
+        return {first, end};
+    }
+    QRectF card_;
+    double cell_;
+    int cols_, rows_;
+    std::vector<double> sums_;
+    double uncovered_ = 0;
+};
+
+// The cell of the cover maps: a point, coarser on a large card so that a
+// map holds at most about a quarter of a million cells.
+double coverCell(const QRectF& card);
+
+// The room on `card`, inside its outline, that none of `taken` touches, in
+// square points (to the point).
+double freeRoom(const QList<QRectF>& taken, const CardArea& card);
+
+// The rectangle of one of the smallest of `sizes` on `card` that covers
+// the least of `taken` and none of `pictures` (where every place covers
+// one, the least of all), the nearest to `at` of equals; never beyond the
+// card's outline, and, where `fits` is given, only where it holds (where
+// it holds nowhere, as if it were not given).
+QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
+                          const QList<QRectF>& pictures, const CardArea& card,
+                          const std::function<bool(const QRectF&)>& fits = {});
+
+// The place nearest `at` of a box of `size` that touches nothing of
+// `cover` and where `fits` holds; none where there is no such place.
+std::optional<QRectF> nearestUncovered(const QSizeF& size, const QPointF& at, const CoverMap& cover, const QRectF& card,
+                                       const std::function<bool(const QRectF&)>& fits);
+
+// What a field's box keeps its clearance from: `taken` and the outline
+// grown by it, and the card's edges.
+QList<QRectF> grownByClearance(const QList<QRectF>& taken, const CardArea& card);
+
+}  // namespace zelk

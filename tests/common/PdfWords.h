@@ -1,0 +1,21 @@
+#pragma once
+// The words of a PDF as pdftotext reads them (-bbox): each with its box, in
+// points from the page's top left, in pdftotext's order.
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+namespace zelk::test {
+
+struct PdfWord {
+    QRectF box;
+    QString text;
+};
+
+// The words of every page of the PDF file at `path`.
+QList<PdfWord> pdfWords(const QString& path);
+
+// The same for a PDF held in memory.
+QList<PdfWord> pdfWordsOf(const QByteArray& pdf);
+
+}  // namespace zelk::test
