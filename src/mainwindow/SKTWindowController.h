@@ -4,65 +4,47 @@
 // card properties and the inspector, and answers what the model and the
 // canvases ask of it (ModelHost, CanvasHost).
 //
-// This is the one declaration of the hub, grouped by topic. Each topic's
+// This is the one declaration of the hub's operations, grouped by topic;
+// what it holds (its fields and the steps the subsystems above it install)
+// is SKTWindowControllerState, under the same topic headings. Each topic's
 // operations are defined in the folder of the subsystem they belong to
 // (SKTWindowController_<Topic>.cpp); the window's own shell, files and
 // helpers are in this folder.
 #include "canvas/CanvasHost.h"
 #include "foundation/Card_Property.h"
 #include "foundation/ModelHost.h"
-#include "foundation/User_Profile_Class.h"
+#include "mainwindow/SKTWindowControllerState.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QMainWindow>
-#include <QPointer>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
-#include <array>
-#include <functional>
 #include <memory>
 
 class QAbstractButton;
 class QAction;
 class QComboBox;
 class QDoubleSpinBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPrinter;
 class QTableView;
-class QScrollArea;
-class QSplitter;
-class QStackedWidget;
-class QTabWidget;
-class QThread;
-class QToolButton;
 class QWidget;
 class InspectorPanels;
 class BatchSnapshot;
-class Open_Export_Log;
-class PleaseWait_Modeless;
-class Send_Modeless;
 class SKTDocument;
 class SKTGraphic;
 class SKTGraphicView;
 class SKTGrid;
-class SKTZoomingScrollView;
-
-struct sqlite3;
 
 namespace zelk {
 class BarcodeProducer;
-class GroupListModel;
-class ExportBatchJob;
 class ExportPicture;
 class ExportWindow;
 class NewControlPoint;
@@ -71,13 +53,13 @@ class PrintInfo;
 struct VisitorEntry;
 class SideSnapshot;
 class ToolPalette;
-class UnitWindow;
 struct DesignContents;
 }  // namespace zelk
 
-using GraphicList = QList<std::shared_ptr<SKTGraphic>>;
-
-class SKTWindowController : public QMainWindow, public zelk::ModelHost, public zelk::CanvasHost {
+// The state is the last base: its fields are made after QMainWindow and
+// destroyed before it, as members would be.
+class SKTWindowController : public QMainWindow, public zelk::ModelHost, public zelk::CanvasHost,
+                            public SKTWindowControllerState {
     Q_OBJECT
 public:
     // ---- Construction and wake-up ----
@@ -97,35 +79,8 @@ public:
     // The producer of barcode pictures (not owned; nullptr: none).
     void setBarcodeProducer(zelk::BarcodeProducer* producer) { barcodeProducer_ = producer; }
 
-    // ---- Fields other windows read ----
+    // ---- Fields other windows read (SKTWindowControllerState) ----
     SKTDocument* document() const { return document_; }
-    SKTGraphicView* _graphicView = nullptr;       // front canvas
-    SKTGraphicView* _graphicView_BACK = nullptr;  // back canvas
-    SKTGraphicView* _graphicView_TEMP = nullptr;  // temp (preview) canvas
-    Card_Property Front_card_Prop{QStringLiteral("F")};
-    Card_Property Back_card_Prop{QStringLiteral("B")};
-    // The card-holder profiles of the front, the back and the preview.
-    User_Profile_Class Front_user_profile;
-    User_Profile_Class Back_user_profile;
-    User_Profile_Class TEMP_user_profile;
-    QTabWidget* sett_tab = nullptr;               // the inspector
-    QWidget* sett_column = nullptr;               // the inspector's box: its header, then sett_tab
-    QStringList Allowd_Image_fileTypes;
-    QString NO_Image_Path;                        // resources "no.png"
-    QImage Err_image;                             // "pic_err.png"
-    QImage no_image_ctrl_GP;                      // "pic_ic.png"
-    QImage banner_image;                          // "banner.png"
-    QImage promotion_pattern_image;               // "pattern_1.jpg"
-    QImage no_camera_image;                       // shown while no camera runs ("no.png")
-    QString App_Name;
-    QString Library_Selected_Image_Path;
-    // The group column indexes excel_cb_value1 .. excel_cb_value12 (-1 none).
-    std::array<int, 12> excel_cb_value{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-    // The batch backup: one element each, the archives of the side's graphics.
-    QList<QList<QByteArray>> Graphics_array_Batch_Front_Bkup;
-    QList<QList<QByteArray>> Graphics_array_Batch_BAck_Bkup;
-    // The graphics production fills (the current side's).
-    GraphicList Graphics_array_Batch;
 
     // ---- New project, close and exit ----
     // A new empty design: default card, both sides empty, untitled; it runs
@@ -161,17 +116,7 @@ public:
     // The design as a value, and a value put on screen.
     zelk::DesignContents currentDesignContents() const;
     void applyDesignContents(const zelk::DesignContents& contents, bool read_xl_from_log);
-    // What the visitor ("V") and group ("G") modes add to the design file:
-    // steps run after a design of that start mode has been loaded and put on
-    // screen, and before a design in that mode is taken for saving. The
-    // visitor and group topics install them at start.
-    struct DesignModeSteps {
-        std::function<void(SKTWindowController&, const zelk::DesignContents& loaded)> afterLoading;
-        std::function<void(SKTWindowController&)> beforeSaving;
-        // After the copy to the other side replaced that side's graphics
-        // (copy_card_design set).
-        std::function<void(SKTWindowController&, int side)> afterCopying;
-    };
+    // Installs what a start mode ("V", "G") adds to the design file.
     void setDesignModeSteps(const QString& startMode, DesignModeSteps steps);
     // The copy-to-other-side command (copy_card_design_btn, two-sided cards):
     // the shown side's graphics go to the other side through a temporary
@@ -243,10 +188,9 @@ public:
     void Remove_Excel_Col_Name_In_Combo(QComboBox* kind_combo) const;
     void View_batch_Series_Button();
     void Data_Source_Help_Button();
-    // The group-mode list: rows {"BatchList": text}; its view is made on
+    // The group-mode list (GroupListData): its view is made on
     // first use and placed by the group topic. A selection fills the
     // current side with the row's values, recording no undo step.
-    QList<QVariantMap> GroupListData;
     QTableView* groupListView();
     void Create_Group_List(const QString& text);
     void Mark_Group_List_New_Selection(int row);
@@ -257,21 +201,10 @@ public:
     // The holder is taken as not shown yet: the next selection, even of the
     // same line, ends the undo history (after a row was deleted).
     void forgetShownGroupRow() { groupRowShown_ = -1; }
-    // Shows a row of the workbook in the side's group panel ("F" or "B");
-    // set by the group topic.
-    std::function<void(const QString& side, int row)> Set_GP_mode_Value_From_Excel;
 
     // ---- Group projects (src/groups) ----
-    // The columns of the manual photos ("MFPC", "MBPC") of a group
-    // project's table; -1 none.
-    int excel_cb_value_f_man = -1;
-    int excel_cb_value_b_man = -1;
     // All fourteen group column indexes to -1.
     void Reset_Group_Mode_Excel_Col_Index();
-    // The start chooser's "G" road, installed by the group topic: the
-    // wizard (1 when a project is on screen) and what follows it.
-    std::function<int()> Open_Group_Mode_Wizard;
-    std::function<void()> Load_Group_Mode_After_log_reading;
     // The group table: the titles and rows of a new project (the manual
     // photo columns appended, hidden), and the group list rebuilt from it.
     void Create_Excel_List_Func(const QStringList& titles, const QList<QStringList>& rows);
@@ -290,8 +223,6 @@ public:
     // prints a template's sample text. The panels' check boxes show them
     // again.
     void Hide_Unbound_Template_Fields();
-    // The visitor desk's side panels as group mode uses them; set by the
-    // visitor topic, each skipped while empty.
     // ---- Group rows (the group pane's commands) ----
     // The selected line of the group list; -1 for none.
     int selectedGroupLine() const;
@@ -310,7 +241,6 @@ public:
     void Save_In_Excel_Details_Btn_Clicked();
     void Save_Excel_Details_Btn_Clicked();
     void View_Excel_Btn_Clicked();
-    bool GP_Move_Next_Rcd = false;  // the pane's move-next box
     // A loaded project set up (path: Project_File_Name; "U" or "A").
     void Set_Group_Mode_List_Setting_After_Loading(const QString& path, const QString& a_or_u);
     void Select_Excel_First_Row();
@@ -333,42 +263,9 @@ public:
     // take their list entry's visibility and column, and row 0's cell when
     // bound; their panel rows follow. Nothing is created.
     void Update_Value_For_Dynamic_Control(const QString& mode, const QString& ctrl_id);
-    // The visitor desk's side panels as group mode uses them; set by the
-    // visitor topic, each skipped while empty.
-    struct VisitorPanels {
-        std::function<void()> Reset_All_Visitor_Grp_Mode_Ctrl;
-        // The side's list of user-added controls (dynamic_ctrl_list_front
-        // or _back: ID, value, "Y"/"N", column, kind), rebuilt from it.
-        std::function<QList<QStringList>*(int side)> dynamicControlList;
-        std::function<void()> Create_Dynamic_Control_List;
-        // The panel row of the graphic brought in line with it (current side).
-        std::function<void(SKTGraphic& graphic)> Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo;
-        // The side's panel shows the picture of a photo graphic.
-        std::function<void(int side, const QString& path, const QImage& picture, const QString& control_ID)>
-            Set_User_Image_Control;
-        // A text slot's value box and its check box in the side's panel
-        // (false: the panel has none).
-        std::function<bool(int side, int slot, QString* value, bool* ticked)> panelSlotValue;
-        std::function<void(int side, int slot, const QString& value)> setPanelSlotValue;
-        // The side's panel shows the photo (the side's "Fup_Photo" too).
-        std::function<void(int side, const QString& path, const QString& control_ID)> Set_User_Image;
-        // The text of a user-added control's box in the current side's panel.
-        std::function<QString(const QString& control_ID)> Get_text_box_of_visitor_mode;
-        std::function<void(const QString& control_ID, const QString& value)> Set_text_box_of_visitor_mode;
-        // A user-added row of the current side's panel: its check box, text
-        // box and, for a picture, its picture view (each nullptr when absent).
-        struct DynamicRow {
-            QAbstractButton* check = nullptr;
-            QLineEdit* box = nullptr;
-            QLabel* picture = nullptr;
-        };
-        std::function<DynamicRow(const QString& control_ID)> dynamicRow;
-    } visitorPanels;
     // The please-wait sheet over the main window while a design file opens.
     void Show_Create_Modeless();
     void Hide_Destroy_Modeless();
-    PleaseWait_Modeless* plz_wait_Window = nullptr;
-    QLabel* modeless_msg_lbl = nullptr;
 
     // ---- Printing (production/SKTWindowController_Print.cpp) ----
     // The Print command (connected by PrintCommand::install): "No printer
@@ -408,11 +305,8 @@ public:
     // The progress sheet over the main window.
     void Show_One_By_One_Modeless();
     void Hide_One_By_One_Modeless();
-    Send_Modeless* send_modls_wnd = nullptr;
 
     // ---- Visitor database and log (src/visitors/SKTWindowController_VisitorLog.cpp) ----
-    // The open visitor database, only for the length of one operation.
-    sqlite3* visitor_db = nullptr;
     QString Get_Visitor_DB_Path() const;
     // Ensures the data folder's "Visitor_Log" and its database, then opens
     // it without ever creating an empty file; false (logged) on failure.
@@ -510,10 +404,6 @@ public:
     // front when the front has neither it nor a photo of the design. True
     // when one was placed.
     bool Check_For_Defalut_Photo_Control();
-    // Where a profile graphic of the given ID lands on a new side (the
-    // profile layout's rectangle); set by the profile topic. Empty: the
-    // canvas places the graphic like any new one.
-    std::function<QRectF(const QString& ctrl_ID, const QString& ctrl_Value)> controlRectFromTemplate;
 
     // ---- Card-holder profiles (src/profiles) ----
     // The profile layout's rectangle for a new graphic of the ID (installed
@@ -558,28 +448,6 @@ public:
     void Refresh_All_Series_Combobox() const;
 
     // ---- Visitor mode (src/visitors) ----
-    // The panes left of the design area: pane 0 the group list, pane 1 the
-    // side's entry panel in scrollView, pane 2 the canvas and inspector.
-    QSplitter* verticalSplitView = nullptr;
-    QWidget* group_control_view = nullptr;
-    QScrollArea* gp_scrollView = nullptr;
-    QWidget* group_mode_view = nullptr;
-    QWidget* Visitor_mode_view = nullptr;
-    QScrollArea* scrollView = nullptr;
-    QWidget* front_vistr_view = nullptr;  // the front entry panel
-    QWidget* back_vistr_view = nullptr;   // the back entry panel
-    QAction* show_db_rcd_btn = nullptr;   // the visitor records command
-    // The user-added graphics of each side as the design reader leaves them:
-    // [control ID, value or picture path, "Y"/"N" visible, column "%d" or
-    // "-1", "T" text or "P" picture].
-    QList<QStringList> dynamic_ctrl_list_front;
-    QList<QStringList> dynamic_ctrl_list_back;
-    // The bounds of the partner graphic last found by Get_Ctrl_Location_From_Design.
-    QRectF rf_control_rect;
-    // The rectangle the desk last gave each field it placed, by side and
-    // control ID: one still standing there at that size may be placed anew,
-    // one the user moved or resized keeps the rectangle the user gave it.
-    QHash<QString, QRectF> deskPlaced[2];
     void Hide_Visitor_panel();
     void Set_Front_Panel_Size();
     void Set_Back_Panel_Size();
@@ -625,11 +493,6 @@ public:
     void Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(SKTGraphic* graphic);
     void Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
     void Refresh_Visitor_Dyn_Ctrl_and_image();
-    // Set by the visitor topic: both sides' lists rebuilt from the card
-    // (Load_Dynamic_Control_Lists); the picture one shows the picture, or
-    // Err_image without one.
-    std::function<void()> Create_Dynamic_Control_List;
-    std::function<void(QLabel* view, const QImage& image)> Set_Dynamic_Pic_Ctrl_Image;
 
     // ---- Web and mail links ----
     void Open_Google_Plus() const;
@@ -693,11 +556,6 @@ public:
     bool Check_Multiple_Image_Selection(const QString& action, bool show_msg);
     void Show_Hide_Text_Transp_Ctrl(bool hide);
     void Show_Hide_Shape_Transp_Ctrl(bool hide);
-    // In visitor and group modes, the side's entry panel shows an image
-    // graphic's picture (side, path, picture, control ID); the visitor desk
-    // installs it.
-    std::function<void(int side, const QString& path, const QImage& picture, const QString& control_ID)>
-        Set_User_Image_Control;
 
     // ---- Text panel (src/inspector) ----
     void Update_Text_Graphics();
@@ -743,10 +601,6 @@ public:
     void comboBoxSelectionDidChange(QComboBox* combo);
 
     // ---- Card-size preset list (src/inspector) ----
-    QList<QHash<QString, QString>> ListData;  // rows {"Extension": preset name}
-    QComboBox* Preset_ComboBox = nullptr;     // item 2 is the custom size
-    QComboBox* Category_ComboBox = nullptr;   // item 0 plastic cards, else paper
-    QTableView* ColList = nullptr;
     void Create_List(const QString& text);
     QString Get_Item_Text(int row) const;
     bool IS_Custom_Card_Option_Selected() const;
@@ -824,7 +678,6 @@ public:
     // path chosen is in lib_window_sel_file.
     int Open_Image_Library_Window(const QString& category);
     void Sign_Browse_Btn();
-    QString lib_window_sel_file;
     // Does nothing: the binding and the batch values call it.
     void Update_frame_Main_Photo_And_Path(const QString& path, bool change_path);
 
@@ -836,30 +689,6 @@ public:
     void Load_and_fill_backgrounds();
     // The gallery's choice: the front's picture fill, whatever side is shown.
     void imageBrowserSelectionDidChange(int index);
-
-    // ---- Windows of later subsystems ----
-    // Installed by their topics at start. Until then each opener says that
-    // its window is not available yet and answers 0.
-    // The image library: 1 with the chosen picture's path in selected_image.
-    std::function<int(const QString& control_or_BG, QString& selected_image)> imageLibraryWindow;
-    // The camera: 1 when a picture was taken (in Camera_Capture_Image).
-    std::function<int()> cameraWindow;
-    // The window that mails one file (a visitor's details) to typed
-    // recipients, opened on that file's path; its code when it closed.
-    std::function<int(const QString& file_path)> directMailWindow;
-    // The cropping tool's three direct openers, each told the graphic's
-    // DataSourceType first; 1 when the crop was completed, with the cropped
-    // file, the new series or the new Excel column.
-    struct CroppingToolOpeners {
-        std::function<int(int ctrl_data_source_type, const QString& path, QString& Crop_Direct_Path)>
-            Open_Wnd_Direct_To_Crop;
-        std::function<int(int ctrl_data_source_type, const QString& series, QString& Crop_Direct_Series)>
-            Open_Wnd_Direct_Crop_Series;
-        std::function<int(int ctrl_data_source_type, const QString& column, int col_index,
-                          int& Crop_New_Excel_Col_Index)>
-            Open_Wnd_Direct_Excel_Column;
-    };
-    CroppingToolOpeners croppingTool;
 
     // ---- Alignment and size (inspector/SKTWindowController_Alignment.cpp) ----
     // Each works on the current side's canvas, redraws it and records one
@@ -883,9 +712,6 @@ public:
     void Frame_main_Pic_Y_Pos_Changed(double y);
     void Frame_main_Pic_Wdith_Changed(double width);
     void Frame_main_Pic_Height_Changed(double height);
-    // Made by the inspector's alignment page; enabled exactly while the grid
-    // is shown.
-    QAbstractButton* Align_with_grid_btn = nullptr;
 
     // ---- Units and grid (inspector/SKTWindowController_Units.cpp) ----
     // The factor from one unit to another (0 inch, 1 cm, 2 mm) in single
@@ -895,7 +721,6 @@ public:
     // them: a position caption reads "(pt)", a length caption names the unit,
     // the card size title (a group box) reads "Card Size (<unit>)". A caption
     // gets its text when registered.
-    enum class UnitCaption { Position, Length, CardSizeTitle };
     void registerUnitCaption(QWidget* caption, UnitCaption kind);
     // The card size fields (width_Stepper, height_Stepper) that
     // Apply_unit_Chaneg_Values rescales.
@@ -909,7 +734,6 @@ public:
     void doPreferences();
     void prefsOkay();
     void On_OK_of_Unit_Panel();
-    zelk::UnitWindow* Unit_PrefWindow = nullptr;
     // The grid window on the shared grid, and snapping to the grid on or off.
     void toggleGridShowing();
     void toggleGridConstraining();
@@ -937,20 +761,6 @@ public:
     void restoreCardFace(int side, const Card_Property& face) override;
 
     // ---- Widgets (for tests and later topics) ----
-    QStackedWidget* myTargetView = nullptr;          // shows one of the canvases
-    SKTZoomingScrollView* first_view = nullptr;
-    SKTZoomingScrollView* second_view = nullptr;
-    SKTZoomingScrollView* temp_design_view = nullptr;
-    QComboBox* zoom_popup = nullptr;
-    // The inspector's data-source combo ("Manual", "Series", "Excel": its
-    // index is the DataSourceType) and series combo; set by the inspector.
-    QComboBox* Data_source_type = nullptr;
-    QComboBox* Batch_Series = nullptr;
-    // The after-export box (made when first shown).
-    Open_Export_Log* Open_Export_Files = nullptr;
-    QToolButton* front_side_btn = nullptr;
-    QToolButton* back_side_btn = nullptr;
-    QToolButton* copy_card_design_btn = nullptr;  // enabled with back_side_btn
     zelk::ToolPalette* toolPalette() const { return tools_; }
     SKTGrid* grid() const { return grid_; }
     QAction* actionNamed(const QString& objectName) const;
@@ -982,30 +792,4 @@ private:
     // Stops a running batch export and waits for its end.
     void endExportRun();
     void finishBatch();
-
-    SKTDocument* document_ = nullptr;
-    SKTGrid* grid_ = nullptr;
-    zelk::ToolPalette* tools_ = nullptr;
-    std::unique_ptr<zelk::NewControlPoint> newPoints_;
-    zelk::BarcodeProducer* barcodeProducer_ = nullptr;
-    InspectorPanels* inspector_ = nullptr;
-    QTableView* GroupList = nullptr;
-    zelk::GroupListModel* groupListModel_ = nullptr;
-    bool resourcesReachable_ = false;
-    bool exiting_ = false;
-    bool live_mode_list_value_change_ = false;
-    // The group line whose holder the sides show; -1 none.
-    int groupRowShown_ = -1;
-    QByteArray savedState_;
-    QAction* undoAction_ = nullptr;
-    QAction* redoAction_ = nullptr;
-    // The template design the design on screen was started from ("" for none).
-    QString startedFromTemplate_;
-    QHash<QString, DesignModeSteps> designModeSteps_;
-    QList<std::pair<QPointer<QWidget>, UnitCaption>> unitCaptions_;
-    QPointer<QDoubleSpinBox> cardWidthField_;
-    QPointer<QDoubleSpinBox> cardHeightField_;
-    zelk::ExportWindow* exportWindow_ = nullptr;
-    std::shared_ptr<zelk::ExportBatchJob> exportJob_;
-    QThread* exportThread_ = nullptr;
 };
