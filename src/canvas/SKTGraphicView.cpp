@@ -275,12 +275,23 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     g->Set_Ctrl_Is_Visible(true);
     if (zelk::isExactlyText(g.get())) {
         // The same value again keeps its box as it stands: an existing
-        // control keeps its place and size.
+        // control keeps its place and size. A new value too, where the box
+        // holds it whole (taller where the side has room below); a field's
+        // box that does not grows for it as a new field's would, no smaller
+        // than it was, so that no word of it breaks or leaves the card.
         if (!ctrl_value.isEmpty() && ctrl_value != g->Text_Value) {
             g->Set_text_value(ctrl_value);
             g->_isDrawingStroke = false;
             g->_isDrawingFill = false;
-            fitTextHeight(*g, graphics(), fieldCard());
+            const zelk::CardArea card = fieldCard();
+            const QRectF was = g->bounds();
+            fitTextHeight(*g, graphics(), card);
+            if (zelk::isFieldId(ctrl_ID) && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card)) {
+                g->setBounds(was);
+                // In a stamping, at the share its new fields take.
+                g->setBounds(zelk::regrownBox(*g, graphics(), card, zelk::Regrow::MayMove,
+                                              fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{}));
+            }
         }
     } else {
         static_cast<SKTImage*>(g.get())->setFilePath(ctrl_value, true);

@@ -307,6 +307,8 @@ private:
         QSizeF caption;
     };
     QHash<const SKTGraphic*, LeadRoom> leadKept_;
+    // Where a value's kept room for its caption lies.
+    static QRectF keptCaptionRoom(const SKTGraphic& value, const LeadRoom& kept);
     FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
     FieldLines keepFieldLines_ = FieldLines::All;
     zelk::SideGraphicsModel model_;

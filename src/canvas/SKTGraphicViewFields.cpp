@@ -48,6 +48,11 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g) {
         room.pairing = zelk::pairingRoomsOn(side, nullptr, partner.get());
     if (keepFieldLines_ == FieldLines::Captions)
         room.pairing.besideValues.clear();
+    // The rooms kept for the captions of the batch's values are taken, but
+    // that of this caption's own value.
+    for (auto kept = leadKept_.cbegin(); kept != leadKept_.cend(); ++kept)
+        if (kept.key() != value.get())
+            room.taken << keptCaptionRoom(*kept.key(), kept.value());
 
     if (value && value->ctrl_is_visible)
         placeCaptionBesideValue(*g, *value, sizes, room);
@@ -67,9 +72,7 @@ void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, c
     if (const auto kept = leadKept_.constFind(&value); kept != leadKept_.cend()) {
         // Its room was kept when its value was placed: the two were placed
         // as one, wherever that was.
-        const QSizeF s = kept->caption;
-        g.setBounds(kept->above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
-                                : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s));
+        g.setBounds(keptCaptionRoom(value, *kept));
         return;
     }
     // Beside the value as drawn; a value made before keeps its place, and
@@ -97,4 +100,11 @@ void SKTGraphicView::placeValueWithCaptionRoom(SKTGraphic& g, const QList<QSizeF
                                                                       card, flowOrderOf(fieldFlow_));
     g.setBounds(at.value);
     leadKept_.insert(&g, {at.above, at.caption});
+}
+
+QRectF SKTGraphicView::keptCaptionRoom(const SKTGraphic& value, const LeadRoom& kept) {
+    const QRectF drawn = value.drawingBounds();
+    const QSizeF& s = kept.caption;
+    return kept.above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
+                      : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s);
 }

@@ -190,10 +190,10 @@ struct SKTWindowControllerState {
     QList<QStringList> dynamic_ctrl_list_back;
     // The bounds of the partner graphic last found by Get_Ctrl_Location_From_Design.
     QRectF rf_control_rect;
-    // Where the desk last placed each field it placed, by side and control
-    // ID: one still standing there may be placed anew, one the user moved
-    // keeps the place the user gave it.
-    QHash<QString, QPointF> deskPlaced[2];
+    // The rectangle the desk last gave each field it placed, by side and
+    // control ID: one still standing there at that size may be placed anew,
+    // one the user moved or resized keeps the rectangle the user gave it.
+    QHash<QString, QRectF> deskPlaced[2];
     // Set by the visitor topic: both sides' lists rebuilt from the card
     // (Load_Dynamic_Control_Lists); the picture one shows the picture, or
     // Err_image without one.

@@ -50,11 +50,14 @@ using Flow = SKTGraphicView::FieldFlow;
 using Lines = SKTGraphicView::FieldLines;
 
 // One way of stamping: the share the new fields are drawn at, how they are
-// laid out and how much of the pairing rooms they keep.
+// laid out, how much of the pairing rooms they keep, and whether the values
+// go in slot order or those with the widest unbreakable line first (they
+// have the fewest places: on an oval card only its widest band).
 struct Try {
     double scale;
     Flow flow;
     Lines lines;
+    bool widestFirst = false;
 };
 
 // The tries in the order they are made. At each size the fields go to
@@ -63,53 +66,77 @@ struct Try {
 // longer texts wrapped; all of it first keeping the pairing rooms whole (no
 // caption reads as another field's, no two values run together), then,
 // where no try lands them all clear so, only the rooms that keep each
-// caption to its own value, then none.
+// caption to its own value, then none. Before a size is given up, the card
+// is filled line by line once more (in fewest lines, then packed) with the
+// widest values first.
 QList<Try> stampTries() {
     QList<Try> tries;
     for (Lines lines : {Lines::All, Lines::Captions, Lines::None})
-        for (double scale : StampScales)
+        for (double scale : StampScales) {
             for (Flow flow : {Flow::RulePlaces, Flow::Lines, Flow::PackedLines})
                 tries << Try{scale, flow, lines};
+            tries << Try{scale, Flow::Lines, lines, true} << Try{scale, Flow::PackedLines, lines, true};
+        }
     return tries;
 }
 
 // The side as the stamping found it, to go back to between tries: its
-// graphics and their places.
+// graphics, their places and their texts (a field given a new value in a
+// try takes it again, and its room, in the next).
 class SideBefore {
 public:
     explicit SideBefore(SKTGraphicView& canvas) : canvas_(canvas), graphics_(canvas.graphics()) {
-        for (const std::shared_ptr<SKTGraphic>& g : graphics_)
+        for (const std::shared_ptr<SKTGraphic>& g : graphics_) {
             places_ << (g ? g->bounds() : QRectF());
+            texts_ << (g ? g->Text_Value : QString());
+        }
     }
     const GraphicList& graphics() const { return graphics_; }
-    bool holds(const SKTGraphic& g) const {
-        return std::any_of(graphics_.cbegin(), graphics_.cend(), [&g](const auto& b) { return b.get() == &g; });
+    bool holds(const SKTGraphic& g) const { return indexOf(g) >= 0; }
+    // Whether the stamping made the graphic, or gave it a new value or place.
+    bool stamped(const SKTGraphic& g) const {
+        const qsizetype i = indexOf(g);
+        return i < 0 || g.Text_Value != texts_.at(i) || g.bounds() != places_.at(i);
     }
-    // The try's new graphics go, the others take their places back.
+    // The try's new graphics go, the others take their places and texts back.
     void restore() const {
         canvas_.Set_Selection_Index_According_ID(QString());
         canvas_.mutableGraphics() = graphics_;
         for (qsizetype i = 0; i < graphics_.size(); ++i)
-            if (graphics_.at(i))
-                graphics_.at(i)->setBounds(places_.at(i));
+            if (SKTGraphic* g = graphics_.at(i).get()) {
+                if (g->Text_Value != texts_.at(i))
+                    g->Set_text_value(texts_.at(i));
+                g->setBounds(places_.at(i));
+            }
     }
 
 private:
+    qsizetype indexOf(const SKTGraphic& g) const {
+        for (qsizetype i = 0; i < graphics_.size(); ++i)
+            if (graphics_.at(i).get() == &g)
+                return i;
+        return -1;
+    }
+
     SKTGraphicView& canvas_;
     GraphicList graphics_;
     QList<QRectF> places_;
+    QStringList texts_;
 };
 
-// A try is the better the fewer of its fields meet others or leave the
-// card's outline, then the fewer stand where a caption reads as another
-// field's, then the fewer run into another value on their line.
-using Score = std::tuple<int, int, int>;
-constexpr Score AllClear(0, 0, 0);
+// A try is the better the fewer of the fields it stamped lie past the
+// card's edge or outline, then the fewer meet others, then the fewer stand
+// where a caption reads as another field's, then the fewer run into
+// another value on their line.
+using Score = std::tuple<int, int, int, int>;
+constexpr Score AllClear(0, 0, 0, 0);
 
 Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea& card) {
-    int misread = 0, runTogether = 0;
+    int past = 0, misread = 0, runTogether = 0;
     for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f->ctrl_is_visible && !before.holds(*f))
+        if (f && f->ctrl_is_visible && before.stamped(*f)) {
+            if (!card.holds(f->drawingBounds()))
+                ++past;
             switch (pairingBreachOf(side, *f)) {
             case PairingBreach::CaptionMisread:
                 ++misread;
@@ -120,8 +147,9 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
             case PairingBreach::None:
                 break;
             }
-    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return !before.holds(g); });
-    return Score(notClear, misread, runTogether);
+        }
+    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.stamped(g); });
+    return Score(past, notClear, misread, runTogether);
 }
 
 // Whether the new fields of a stamping, at a try's size, need more room
@@ -178,10 +206,32 @@ private:
 bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
     if (!following)
         return false;
-    const bool captionsKept = std::get<0>(best) == 0 && std::get<1>(best) == 0;
+    const bool clear = std::get<0>(best) == 0 && std::get<1>(best) == 0;
+    const bool captionsKept = clear && std::get<2>(best) == 0;
     if (captionsKept && (following->scale != now.scale || following->lines != now.lines))
         return false;
-    return !(following->lines != now.lines && now.lines == Lines::Captions && std::get<0>(best) == 0);
+    return !(following->lines != now.lines && now.lines == Lines::Captions && clear);
+}
+
+// The text slots in the order they are stamped: slot order, or the values
+// with the widest unbreakable line (their longest word, in a new text's
+// font) first, slot order among equals.
+QList<int> slotOrder(const User_Profile_Class& profile, bool widestFirst) {
+    QList<int> order;
+    QList<double> widest;
+    for (int i = 0; i < ProfileTextSlotCount; ++i) {
+        order << i;
+        double w = 0;
+        if (widestFirst && !profile.slot(i).value.isEmpty()) {
+            const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
+            probe->Set_text_value(profile.slot(i).value);
+            w = longestWordWidth(*probe);
+        }
+        widest << w;
+    }
+    if (widestFirst)
+        std::stable_sort(order.begin(), order.end(), [&widest](int a, int b) { return widest.at(a) > widest.at(b); });
+    return order;
 }
 
 }  // namespace
@@ -200,7 +250,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         canvas->setFieldScales({t.scale, t.scale});
         canvas->setFieldFlow(t.flow);
         canvas->setKeepFieldLines(t.lines);
-        return stampOnce(profile);
+        return stampOnce(profile, t.widestFirst);
     };
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
@@ -210,7 +260,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     };
     bool done = false;
     qsizetype best = 0;
-    Score bestScore(std::numeric_limits<int>::max(), 0, 0);
+    Score bestScore(std::numeric_limits<int>::max(), 0, 0, 0);
     for (qsizetype i = next(-1); i < tries.size(); i = next(i)) {
         done = attempt(tries.at(i));
         if (!done)
@@ -242,7 +292,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     return done;
 }
 
-bool ProfileStamp::stampOnce(const User_Profile_Class& profile) const {
+bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst) const {
     try {
         // Every control of the stamping is found or made on the canvas by ID;
         // a found one keeps its place.
@@ -290,7 +340,7 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile) const {
         tools->setToolQuietly(TextTool);
         // Each caption straight after its value, so that it finds room
         // beside it before the next value is placed.
-        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+        for (const int i : slotOrder(profile, widestFirst)) {
             const User_Profile_Class::Slot& s = profile.slot(i);
             if (!s.value.isEmpty()) {
                 canvas->setFieldLead(s.label);

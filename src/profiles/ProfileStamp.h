@@ -38,7 +38,7 @@ struct ProfileStamp {
     bool stamp(const User_Profile_Class& profile) const;
 
 private:
-    bool stampOnce(const User_Profile_Class& profile) const;
+    bool stampOnce(const User_Profile_Class& profile, bool widestFirst) const;
 };
 
 }  // namespace zelk

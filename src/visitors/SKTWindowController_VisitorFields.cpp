@@ -55,13 +55,16 @@ zelk::CardArea deskCard(const SKTWindowController& w) {
 // The index of the current side in SKTWindowController::deskPlaced.
 int sideIndex() { return ::Card_Front_Or_Back == 0 ? 0 : 1; }
 
-// Whether the graphic stands where the desk last placed it: the user has
-// not moved it since.
+// Whether the graphic stands where the desk last placed it, at the size it
+// gave it: the user has neither moved nor resized it since.
 bool standsWhereDeskPut(const SKTWindowController& w, const SKTGraphic& g) {
-    const QHash<QString, QPointF>& placed = w.deskPlaced[sideIndex()];
+    const QHash<QString, QRectF>& placed = w.deskPlaced[sideIndex()];
     const auto at = placed.constFind(g.control_ID);
-    return at != placed.cend() && std::abs(at->x() - g.bounds().x()) < 0.01 &&
-           std::abs(at->y() - g.bounds().y()) < 0.01;
+    if (at == placed.cend())
+        return false;
+    const QRectF r = g.bounds();
+    return std::abs(at->x() - r.x()) < 0.01 && std::abs(at->y() - r.y()) < 0.01 &&
+           std::abs(at->width() - r.width()) < 0.01 && std::abs(at->height() - r.height()) < 0.01;
 }
 
 // Where a panel's field goes on the current side, and where its partner
@@ -235,10 +238,11 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                 // placed anew as it is typed into: with its partner, where
                 // the desk placed that too (the two at one size), else when
                 // what is typed no longer fits where it stands. One the user
-                // moved keeps the place the user gave it.
+                // moved or resized keeps the rectangle the user gave it.
                 const bool row = ctrl_id.contains(QLatin1String("_field")) || ctrl_id.contains(QLatin1String("_label"));
+                const bool deskPut = row && !image && standsWhereDeskPut(*this, *g);
                 bool placeAnew = false;
-                if (!set_pos && row && !image && standsWhereDeskPut(*this, *g)) {
+                if (!set_pos && deskPut) {
                     const auto partner = currentCanvas()->Selcect_Ctrl_With_ID(zelk::partnerIdOf(ctrl_id));
                     placeAnew = (partner && partner->ctrl_is_visible && zelk::isExactlyText(partner.get()) &&
                                  standsWhereDeskPut(*this, *partner)) ||
@@ -247,17 +251,31 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                 if (set_pos || placeAnew) {
                     const PanelFieldPlace at = panelFieldPlace(*this, ctrl_id, g->bounds());
                     g->setBounds(at.field);
-                    deskPlaced[sideIndex()].insert(ctrl_id, at.field.topLeft());
+                    deskPlaced[sideIndex()].insert(ctrl_id, at.field);
                     if (at.partner) {
                         at.partner->setBounds(at.partnerAt);
-                        deskPlaced[sideIndex()].insert(at.partner->control_ID, at.partnerAt.topLeft());
+                        deskPlaced[sideIndex()].insert(at.partner->control_ID, at.partnerAt);
                     }
                 }
-                // As typed on the canvas: the box takes its lines' height
-                // where the side has room for them; a field just placed
-                // keeps the size it was placed at.
-                if (!image && !set_pos && !placeAnew)
-                    SKTGraphicView::fitTextHeight(*g, graphics, card);
+                // A row the user moved or resized keeps the rectangle the
+                // user gave it; where that does not hold what is typed at
+                // its size, it widens along its line (or is drawn smaller,
+                // down to half) before it takes more lines, so that no
+                // letter leaves it. Anything else is as typed on the
+                // canvas: the box takes its lines' height where the side
+                // has room for them; a field just placed keeps the size it
+                // was placed at.
+                if (!image && !set_pos && !placeAnew) {
+                    if (row && !deskPut) {
+                        if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics, card, zelk::Holding::AsItStands))
+                            g->setBounds(zelk::regrownBox(*g, graphics, card, zelk::Regrow::AlongItsLine));
+                    } else {
+                        SKTGraphicView::fitTextHeight(*g, graphics, card);
+                    }
+                    // Still the desk's where it was.
+                    if (deskPut)
+                        deskPlaced[sideIndex()].insert(ctrl_id, g->bounds());
+                }
                 g->Set_Ctrl_Is_Visible(true);
                 currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);
             }
@@ -359,6 +377,34 @@ QString numberPart(QString id, const QString& stemA, const QString& stemB) {
     return Trim_Str(id.remove(stemA).remove(stemB));
 }
 
+// Whether a caption stands just before or just above its value, at their
+// tops or lefts: as the desk places a row.
+bool standTogether(const QRectF& caption, const QRectF& value) {
+    auto near = [](double a, double b) { return std::abs(a - b) < 0.01; };
+    return (near(caption.right(), value.left()) && near(caption.top(), value.top())) ||
+           (near(caption.bottom(), value.top()) && near(caption.left(), value.left()));
+}
+
+// The rows of a design read back whose caption and value stand together as
+// the desk places them count as the desk's, as they did before it was
+// saved: typed into, they are placed anew. Rows the user moved apart keep
+// their places.
+void recordDeskRows(SKTWindowController& w, int side, const GraphicList& graphics) {
+    QHash<QString, QRectF> texts;
+    for (const std::shared_ptr<SKTGraphic>& g : graphics)
+        if (g && zelk::isExactlyText(g.get()) && g->ctrl_is_visible)
+            texts.insert(g->control_ID, g->bounds());
+    for (auto caption = texts.cbegin(); caption != texts.cend(); ++caption) {
+        if (!caption.key().contains(QLatin1String("_label")))
+            continue;
+        const auto value = texts.constFind(zelk::partnerIdOf(caption.key()));
+        if (value != texts.cend() && standTogether(*caption, *value)) {
+            w.deskPlaced[side].insert(caption.key(), *caption);
+            w.deskPlaced[side].insert(value.key(), *value);
+        }
+    }
+}
+
 void rebuildRows(SKTWindowController& w, VisitorPanel* panel, const QList<QStringList>& list) {
     if (!panel)
         return;
@@ -409,10 +455,12 @@ void SKTWindowController::Create_Control_For_Visitor_Mode() {
 
 void SKTWindowController::Create_Control_For_Visitor_Mode_Front_Side() {
     rebuildRows(*this, zelk::visitorPanel(0), dynamic_ctrl_list_front);
+    recordDeskRows(*this, 0, Get_Front_Controls_Array());
 }
 
 void SKTWindowController::Create_Control_For_Visitor_Mode_Back_Side() {
     rebuildRows(*this, zelk::visitorPanel(1), dynamic_ctrl_list_back);
+    recordDeskRows(*this, 1, Get_Back_Controls_Array());
 }
 
 QString SKTWindowController::Get_Front_Visitor_dyn_contrl_str() const {

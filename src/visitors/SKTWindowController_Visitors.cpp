@@ -474,7 +474,7 @@ void SKTWindowController::Reset_All_Visitor_Grp_Mode_Ctrl() {
     for (VisitorPanel* panel : {zelk::visitorPanel(0), zelk::visitorPanel(1)})
         if (panel)
             panel->Reset_all_Ctrl();
-    for (QHash<QString, QPointF>& placed : deskPlaced)
+    for (auto& placed : deskPlaced)
         placed.clear();
 }
 

@@ -43,7 +43,8 @@ TEST(FieldPlacement, ClearPlaces) {
         {"free but past the card's foot: the nearest on it", {10, 140, 70, 20}, {{0, 120, 240, 10}}, {10, 98}},
         {"past the card's right edge: moved in", {200, 10, 70, 20}, {}, {168, 10}},
         {"a full card: the rule's place after all", {10, 10, 70, 20}, {{0, 0, 240, 150}}, {10, 10}},
-        {"a full card: the rule's place moved onto it", {200, 140, 70, 20}, {{0, 0, 240, 150}}, {170, 130}},
+        {"a full card: the rule's place moved onto it, its clearance kept from the edges", {200, 140, 70, 20},
+         {{0, 0, 240, 150}}, {168, 128}},
         // No clear place: the nearest of those that cover the least.
         {"no gap wide enough: the one that meets nothing", {10, 55, 70, 20}, {{0, 0, 240, 59}, {0, 81, 240, 69}},
          {10, 59}},
@@ -61,7 +62,7 @@ TEST(FieldPlacement, ClearPlaces) {
     }
     // Random sides on a grid of 1 (so that edges touch and distances tie)
     // against the plain search: every corner the side makes, nearest first,
-    // checked against every rectangle.
+    // checked against every rectangle and the card's edges.
     auto plainSearch = [](const QRectF& wanted, const QList<QRectF>& taken) -> std::optional<QRectF> {
         auto clear = [&](const QRectF& r, double m) {
             return std::none_of(taken.cbegin(), taken.cend(),
@@ -76,12 +77,27 @@ TEST(FieldPlacement, ClearPlaces) {
         std::optional<std::tuple<double, double, double>> best;
         for (double y : ys)
             for (double x : xs)
-                if (Card.contains(QRectF(x, y, w, h)) && clear(QRectF(x, y, w, h), g - 0.001)) {
+                if (Card.adjusted(g, g, -g, -g).contains(QRectF(x, y, w, h)) && clear(QRectF(x, y, w, h), g - 0.001)) {
                     const double dx = x - wanted.x(), dy = y - wanted.y();
                     best = std::min(best.value_or(std::tuple(HUGE_VAL, 0.0, 0.0)), std::tuple(dx * dx + dy * dy, y, x));
                 }
         return best ? std::optional(QRectF(std::get<2>(*best), std::get<1>(*best), w, h)) : std::nullopt;
     };
+    // Wanted in a corner of a rounded card (quarter circles of 10) or an
+    // oval one: every corner of the place a point or more inside the outline.
+    for (const int shape : {1, 2})
+        for (const QPointF& corner : {QPointF(0, 0), QPointF(Card.width() - 70, 0), QPointF(0, Card.height() - 20),
+                                      QPointF(Card.width() - 70, Card.height() - 20)}) {
+            SCOPED_TRACE(shape == 1 ? "rounded" : "oval");
+            const QRectF placed = fieldPlaceFor({QSizeF(70, 20)}, corner, QList<QRectF>{}, CardArea(Card, shape));
+            for (const QPointF& p : {placed.topLeft(), placed.topRight(), placed.bottomLeft(), placed.bottomRight()}) {
+                const QPointF arc(std::clamp(p.x(), 10.0, Card.width() - 10), std::clamp(p.y(), 10.0, Card.height() - 10));
+                const double a = Card.width() / 2 - 1, b = Card.height() / 2 - 1;
+                const double dx = p.x() - Card.center().x(), dy = p.y() - Card.center().y();
+                EXPECT_TRUE(shape == 1 ? QLineF(p, arc).length() <= 9 : dx * dx / (a * a) + dy * dy / (b * b) <= 1)
+                    << rectText(placed).toStdString();
+            }
+        }
     std::mt19937 rng(47);
     auto at = [&rng](int n) { return double(int(rng() % unsigned(n)) - 10); };
     for (int layout = 0; layout < 300; ++layout) {
@@ -227,6 +243,7 @@ TEST(FieldPlacement, AFieldGrowsOnlyIntoFreeRoom) {
         QRectF r;
         bool shown;
         QString id;
+        bool text = false;  // a text of the user's, else a shape
     };
     struct Case {
         const char* note;
@@ -245,6 +262,12 @@ TEST(FieldPlacement, AFieldGrowsOnlyIntoFreeRoom) {
         {"the card's foot stops it", Fup_Title, 120, {}, 30},
         {"no room at all: its box stays", Fup_Title, 10, {{{0, 25, 240, 20}, true, {}}}, -1},
         {"a user's own text grows as before", QString(), 10, {{{0, 40, 240, 20}, true, {}}}, 0},
+        // A shape over most of the card is its ground where it lies behind
+        // what it meets; over a text it is a shape like any other.
+        {"the card's ground does not stop it", Fup_Title, 10,
+         {{{60, 100, 40, 15}, true, {}, true}, {{0, 40, 240, 110}, true, {}}}, 0},
+        {"a shape over a text is no ground: it stops it", Fup_Title, 10,
+         {{{0, 40, 240, 110}, true, {}}, {{60, 100, 40, 15}, true, {}, true}}, 30},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
@@ -261,7 +284,13 @@ TEST(FieldPlacement, AFieldGrowsOnlyIntoFreeRoom) {
         ASSERT_GT(lines, 45);
         QList<std::shared_ptr<SKTGraphic>> side = {t};
         for (const Other& o : c.others) {
-            auto g = std::make_shared<Shape_Control>();
+            std::shared_ptr<SKTGraphic> g;
+            if (o.text) {
+                g = std::make_shared<SKTText>();
+                g->Set_text_value(QStringLiteral("Lot 4"));
+            } else {
+                g = std::make_shared<Shape_Control>();
+            }
             g->_bounds = o.r;
             g->_isDrawingStroke = false;
             g->Set_Ctrl_Is_Visible(o.shown);
@@ -408,6 +437,81 @@ TEST_F(FieldCreate, AValueReadsAsItsOwn) {
         }
         for (const QRectF& r : drawnRects(doc.graphics, view->cardRect(), value.get())) {
             EXPECT_FALSE(at.intersects(r));
+        }
+    }
+}
+
+// A stamping's fields filling the card line by line: a value placed with
+// the room for its caption kept, that room taken for the fields placed
+// after it, whichever of them comes first; a value alone in its fewest
+// lines where a line holds it, or wrapped higher where the card is packed.
+TEST_F(FieldCreate, ABatchFillsTheCardLineByLine) {
+    using Flow = SKTGraphicView::FieldFlow;
+    struct Field {
+        const char* value;
+        const char* caption;  // "": a value alone
+        QString valueId, captionId;
+    };
+    struct Case {
+        const char* note;
+        Flow flow;
+        bool valuesFirst;   // every value, then every caption
+        QRectF taken = {};  // a user's text there
+        QList<Field> fields = {{"ann.lee@example.org", "E-mail address of the holder :", Fup_EmailID, Fup_lbl_EmailID},
+                               {"CEO", "Title :", Fup_Title, Fup_lbl_Title},
+                               {"12", "Tel :", Fup_PhoneNO, Fup_lbl_PhoneNO}};
+        int valueLines = 0;  // of the first value, where it matters: 1, or more (-1)
+    };
+    const Field slogan = {"Quarterly supplier contract review", "", Fup_CompanySlogan, {}};
+    const Case cases[] = {
+        {"values first, then captions, line by line", Flow::Lines, true},
+        {"values first, then captions, packed", Flow::PackedLines, true},
+        {"each caption after its value", Flow::Lines, false},
+        // Only a short room beside a text at the top: the value whole on a
+        // line under it, or wrapped into the room when packed.
+        {"fewest lines: whole on a line lower down", Flow::Lines, false, {110, 2, 130, 20}, {slogan}, 1},
+        {"packed: wrapped higher up", Flow::PackedLines, false, {110, 2, 130, 20}, {slogan}, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        view->delete_all_control();
+        if (!c.taken.isNull())
+            addText(c.taken, "Northwind Trading")->setHeight(c.taken.height());
+        view->openFieldBatch();
+        view->setFieldScales({1, 1});
+        view->setFieldFlow(c.flow);
+        auto value = [&](const Field& f) {
+            view->setFieldLead(QString::fromUtf8(f.caption));
+            view->createGraphicOfClass(GraphicKind::Text, false, QRectF(), "F", QString::fromUtf8(f.value), f.valueId);
+            view->setFieldLead(QString());
+        };
+        auto caption = [&](const Field& f) {
+            if (*f.caption)
+                view->createGraphicOfClass(GraphicKind::Text, false, QRectF(), "F", QString::fromUtf8(f.caption),
+                                           f.captionId);
+        };
+        for (const Field& f : c.fields) {
+            value(f);
+            if (!c.valuesFirst)
+                caption(f);
+        }
+        if (c.valuesFirst)
+            for (const Field& f : c.fields)
+                caption(f);
+        view->closeFieldBatch();
+        view->setFieldFlow(Flow::RulePlaces);
+        view->setFieldScales({});
+        EXPECT_EQ(overlapsOn(doc.graphics, CardSize).join(" | ").toStdString(), "");
+        for (const Field& f : c.fields)
+            if (*f.caption) {
+                EXPECT_TRUE(besideItsValue(view->Selcect_Ctrl_With_ID(f.captionId)->bounds(),
+                                           view->Selcect_Ctrl_With_ID(f.valueId)->bounds()))
+                    << f.caption;
+            }
+        if (c.valueLines != 0) {
+            const auto v = view->Selcect_Ctrl_With_ID(c.fields.first().valueId);
+            const long lines = std::lround(v->bounds().height() / fittedTextHeight(*makeGraphic(GraphicKind::Text)));
+            EXPECT_TRUE(c.valueLines > 0 ? lines == c.valueLines : lines > 1) << rectText(v->bounds()).toStdString();
         }
     }
 }

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QRectF>
 #include <QRegularExpression>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -146,6 +147,41 @@ inline QStringList valuesNotWholeInPdf(const QString& pdf, const SideGraphics& s
             read = read.replace(QStringLiteral("&amp;"), QStringLiteral("&")).normalized(QString::NormalizationForm_KC);
             if (read != QString(g->Text_Value).remove(space))
                 out << QStringLiteral("%1: \"%2\"").arg(h.valueId, read);
+        }
+    return out;
+}
+
+// The values of `samples` that pdftotext -raw, which reads a PDF in the
+// order it is drawn, does not read whole: each value's words one after
+// another, white space aside.
+inline QStringList valuesNotWholeInRawPdf(const QString& pdf, const QList<HolderSample>& samples) {
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    const QString raw = QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")}).out)
+                            .remove(space)
+                            .normalized(QString::NormalizationForm_KC);
+    QStringList out;
+    for (const HolderSample& h : samples)
+        if (!raw.contains(QString(h.value).remove(space)))
+            out << h.valueId;
+    return out;
+}
+
+// The values of `samples` with a word that a PDF of the side breaks: read
+// in no word of the PDF whole, nor in pieces that end where a line may
+// break (after a hyphen or a slash). Each named with the word.
+inline QStringList wordsBrokenInPdf(const QString& pdf, const QList<HolderSample>& samples) {
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    static const QRegularExpression afterBreak(QStringLiteral("(?<=[-/])"));
+    QSet<QString> words;
+    for (const PdfWord& w : pdfWords(pdf))
+        words << QString(w.text).replace(QStringLiteral("&amp;"), QStringLiteral("&")).normalized(QString::NormalizationForm_KC);
+    QStringList out;
+    for (const HolderSample& h : samples)
+        for (const QString& word : h.value.split(space, Qt::SkipEmptyParts)) {
+            const QStringList pieces = word.split(afterBreak, Qt::SkipEmptyParts);
+            if (!words.contains(word) &&
+                !std::all_of(pieces.cbegin(), pieces.cend(), [&](const QString& p) { return words.contains(p); }))
+                out << QStringLiteral("%1: \"%2\"").arg(h.valueId, word);
         }
     return out;
 }

@@ -96,6 +96,7 @@ TEST_F(ProfileStamp, FieldsLandClearOfTheUsersDesign) {
     GraphicList& side = w()._graphicView->mutableGraphics();
     auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
     band->setBounds(QRectF(0, 0, card.width(), 40));
+    band->_isDrawingFill = true;  // a band: an outline alone leaves its inside free
     auto picture = std::make_shared<SKTImage>();
     picture->setBounds(QRectF(0, 40, 70, card.height() - 40));
     side << band << picture;

@@ -27,6 +27,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <optional>
 
 namespace zelk::test {
 namespace {
@@ -64,17 +65,18 @@ PdfPage readPdf(const QString& pdf) {
 }
 
 // Whether a rectangle lies inside the card's outline (Card_Shape: 1 rounded
-// with corners of 10 points, 2 oval), half a point left for rounding.
-bool insideOutline(const QRectF& r, const QSizeF& card, int shape) {
-    constexpr double Slack = 0.5;
+// with corners of 10 points, 2 oval), `margin` points in from it, half a
+// point left for rounding.
+bool insideOutline(const QRectF& r, const QSizeF& card, int shape, double margin = 0) {
+    const double slack = 0.5 - margin;
     for (const QPointF& p : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
-        if (!QRectF(QPointF(0, 0), card).adjusted(-Slack, -Slack, Slack, Slack).contains(p))
+        if (!QRectF(QPointF(0, 0), card).adjusted(-slack, -slack, slack, slack).contains(p))
             return false;
-        const double a = card.width() / 2 + Slack, b = card.height() / 2 + Slack;
+        const double a = card.width() / 2 + slack, b = card.height() / 2 + slack;
         const double dx = p.x() - card.width() / 2, dy = p.y() - card.height() / 2;
         const double cx = std::clamp(p.x(), 10.0, card.width() - 10), cy = std::clamp(p.y(), 10.0, card.height() - 10);
         if ((shape == 2 && dx * dx / (a * a) + dy * dy / (b * b) > 1) ||
-            (shape == 1 && std::hypot(p.x() - cx, p.y() - cy) > 10 + Slack))
+            (shape == 1 && std::hypot(p.x() - cx, p.y() - cy) > 10 + slack))
             return false;
     }
     return true;
@@ -124,6 +126,8 @@ protected:
         ASSERT_TRUE(edit);
         if (clear)
             edit->clear();
+        else
+            edit->end(false);
         for (const QChar c : text)
             QTest::sendKeyEvent(QTest::Click, edit, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
                                 QString(c), Qt::NoModifier);
@@ -167,8 +171,19 @@ protected:
 // nothing outside the card's outline; what the user placed where the user
 // put it; a row in the side's caption colour, caption and value at one size.
 TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
-    enum class Ground { None, Rectangle, Picture };
-    enum class Road { Stamp, StampAgain, DeskRows, DeskRowDragged, PassRows };
+    enum class Ground { None, Rectangle, Picture, FrameOver, FrameUnder };
+    enum class Road {
+        Stamp,
+        StampAgain,
+        StampLonger,         // short values, then the same fields again with long ones
+        StampAgainNarrowed,  // the user narrows a value and drags it to the foot; then more and the photo
+        DeskRows,
+        DeskRowDragged,
+        DeskRowWidened,      // the user widens a row's value, then types into it
+        DeskReopened,        // a row typed into after the design was saved and opened again
+        PassRows,
+        PassRowDragged,      // a row dragged onto the full pass's foot, then typed into
+    };
     const QList<int> six = {SlotName, SlotTitle, SlotCompany, SlotSlogan, SlotPhone, SlotEmail};
     const QList<int> ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
                             SlotPhone, SlotFax,   SlotEmail,   SlotWebsite, SlotUnique};
@@ -182,7 +197,25 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         bool longValues = true;  // as long as a desk meets them
         bool photo = false;
         QSizeF card = Cr80;
+        const QList<HolderSample>* values = nullptr;  // in place of the samples
+        // More than the card has room for: a field meets others only where
+        // no place of its smallest size is clear, and its value is read
+        // whole in the order the PDF draws it.
+        bool full = false;
     };
+    const QList<int> eight = {SlotName, SlotTitle, SlotCompany, SlotSlogan, SlotAddress, SlotPhone, SlotEmail, SlotUnique};
+    // A name far longer than the first stamping's, an e-mail of 45
+    // characters that no band of a narrow oval but its widest holds.
+    QList<HolderSample> longName = holderSamples(), wideEmail = holderSamples();
+    longName[SlotName].value = "Alexandra Catherine Montgomery-Whitfield";
+    wideEmail[SlotEmail].value = "o.adebayo-castellanos@lagoon-station.example";
+    // Short values, but for the phone, which the longer stamping keeps.
+    QList<HolderSample> shortValues = holderSamples();
+    const QStringList shorts = {"Bo", "CEO", "Acme", "Safe", "1 Elm St", "", "+1", "bo@ac.me", "ac.me", "V-1"};
+    for (int i = 0; i < int(shorts.size()); ++i)
+        if (!shorts.at(i).isEmpty())
+            shortValues[i].value = shorts.at(i);
+    shortValues[SlotPhone].value = longHolderSamples().at(SlotPhone).value;
     const Case cases[] = {
         {"a full-card rectangle behind a heading", Road::Stamp, Ground::Rectangle, 0, false, six},
         {"a full-card picture behind a heading", Road::Stamp, Ground::Picture, 0, false, six},
@@ -200,11 +233,29 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         {"an oval card: the desk's rows", Road::DeskRows, Ground::None, 2},
         {"a second stamping with the photo after the user moved a value", Road::StampAgain},
         {"a full visitor pass: two rows", Road::PassRows},
+        // A field already on the card given a longer value keeps its place
+        // where its box holds it, and grows for it where it does not.
+        {"stamped short, then long: one field on an empty card", Road::StampLonger, Ground::None, 0, false,
+         {SlotName}, true, false, Cr80, &longName},
+        {"stamped short, then long: ten fields on a rounded card with a background", Road::StampLonger,
+         Ground::Rectangle, 1, false, ten, true, false, Cr80, nullptr, true},
+        {"an oval portrait card: eight fields, a wide e-mail and the photo", Road::Stamp, Ground::None, 2, false, eight,
+         true, true, Cr80.transposed(), &wideEmail},
+        {"a second stamping whose photo has a clear place only smaller", Road::StampAgainNarrowed, Ground::None, 0,
+         false, {}, true, false, Cr80, nullptr, true},
+        // A frame's inside is free, above or below the rest.
+        {"a border frame over the heading", Road::Stamp, Ground::FrameOver, 0, false, six, false},
+        {"a border frame under the heading", Road::Stamp, Ground::FrameUnder, 0, false, six, false},
+        {"a full visitor pass: a row dragged onto its foot and typed into", Road::PassRowDragged},
+        {"a blank card: a row the user widened, typed into", Road::DeskRowWidened},
+        {"a blank card: a row typed into after the design was opened again", Road::DeskReopened},
     };
     const QList<HolderSample> rows = {
         {"F_field1", "F_label1", "EB-0042 - north gate", "Escort Badge :"},
         {"F_field2", "F_label2", "Blue Volvo V70, plate KX-118-LP", "Vehicle :"},
+        {"F_field3", "F_label3", "L-42", "Locker :"},
     };
+    std::optional<double> frameShare;  // the fields' share on the first frame's card
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         window->New_Project();
@@ -214,7 +265,8 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         for (Card_Property* p : {&window->Front_card_Prop, &window->Back_card_Prop})
             p->Card_Shape = QStringList{"R", "RR", "E"}.at(c.shape);
         QSizeF size = c.card;
-        if (c.road == Road::PassRows) {
+        const bool pass = c.road == Road::PassRows || c.road == Road::PassRowDragged;
+        if (pass) {
             fullPass();
             size = window->Front_card_Prop.Card_Size;
         } else {
@@ -242,21 +294,75 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                 back->setBounds(QRectF(QPointF(0, 0), size));
                 side << back;
             }
+            if (c.ground == Ground::FrameOver || c.ground == Ground::FrameUnder) {
+                auto frame = std::make_shared<Shape_Control>(QStringLiteral("R"));
+                frame->setBounds(QRectF(1, 1, size.width() - 2, size.height() - 2));
+                frame->_isDrawingFill = false;
+                frame->_isDrawingStroke = true;
+                frame->_strokeWidth = 1;
+                side.insert(c.ground == Ground::FrameOver ? 0 : side.size(), frame);
+            }
         }
         const GraphicList& side = window->Get_Front_Controls_Array();
         // The user's graphics before the road, with their places.
         QList<std::pair<std::shared_ptr<SKTGraphic>, QRectF>> users;
         QSet<const SKTGraphic*> usersOwn;
+        QSet<const SKTGraphic*> foundBefore;  // by a second stamping: read as the user's by the pairs' checks
         for (const auto& g : side)
             users.append({g, g->bounds()});
         QList<HolderSample> shown;
-        const QList<HolderSample>& samples = c.longValues ? longHolderSamples() : holderSamples();
+        const QList<HolderSample>& samples = c.values ? *c.values : c.longValues ? longHolderSamples() : holderSamples();
+        // What the user placed whose corner stays where it is put (its box
+        // may grow to its value).
+        QList<std::pair<std::shared_ptr<SKTGraphic>, QPointF>> usersCorners;
         switch (c.road) {
         case Road::Stamp:
             stamp(c.fields, samples, c.photo);
             for (int i : c.fields)
                 shown << samples.at(i);
             break;
+        case Road::StampLonger: {
+            stamp(c.fields, shortValues, c.photo);
+            // What the first stamping made is the design the second one
+            // finds; a value stamped again unchanged keeps its rectangle.
+            for (const auto& g : side)
+                foundBefore << g.get();
+            QList<std::pair<std::shared_ptr<SKTGraphic>, QRectF>> same;
+            for (int i : c.fields)
+                if (shortValues.at(i).value == samples.at(i).value)
+                    same.append({front(samples.at(i).valueId), front(samples.at(i).valueId)->bounds()});
+            stamp(c.fields, samples, c.photo);
+            for (const auto& [g, r] : same) {
+                EXPECT_EQ(g->bounds(), r) << g->Text_Value.toStdString();
+            }
+            for (int i : c.fields)
+                shown << samples.at(i);
+            break;
+        }
+        case Road::StampAgainNarrowed: {
+            stamp({SlotName, SlotTitle, SlotCompany, SlotPhone}, holderSamples(), false);
+            for (const auto& g : side)
+                foundBefore << g.get();
+            // The title made narrower and dragged to the foot.
+            const auto title = front(Fup_Title);
+            ASSERT_TRUE(title);
+            // Not on another value's line: an em clear of it.
+            QList<QRectF> others;
+            for (const auto& g : side)
+                if (g != title && g->ctrl_is_visible)
+                    others << g->drawingBounds().adjusted(-12, 0, 12, 0);
+            const QRectF narrower(0, 0, 60, title->bounds().height() * 1.6);
+            const auto free = freePlaceFor(narrower.translated(4, size.height() - narrower.height() - 3), others,
+                                           QRectF(QPointF(), size));
+            ASSERT_TRUE(free);
+            title->setBounds(*free);
+            users.append({title, title->bounds()});
+            const QList<int> more = {SlotName, SlotTitle, SlotCompany, SlotAddress, SlotPhone, SlotEmail, SlotUnique};
+            stamp(more, holderSamples(), true);
+            for (int i : more)
+                shown << holderSamples().at(i);
+            break;
+        }
         case Road::StampAgain: {
             stamp({SlotName, SlotTitle, SlotCompany, SlotPhone}, holderSamples(), false);
             // The name made smaller and dragged to the free room nearest
@@ -279,6 +385,8 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         }
         case Road::DeskRows:
         case Road::DeskRowDragged:
+        case Road::DeskRowWidened:
+        case Road::DeskReopened:
             ::Start_Card_Option = StartMode::Visitor;
             ::CARD_SIDE_STR = CardSide::TwoSided;
             window->Title_For_Visitor();
@@ -286,9 +394,56 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             window->Show_Hide_Profile_Panel_Live_Mode(true);
             [[fallthrough]];
         case Road::PassRows:
-            shown = c.road == Road::DeskRowDragged ? rows.mid(0, 1) : rows;
+        case Road::PassRowDragged:
+            shown = c.road == Road::PassRowDragged                                ? rows
+                    : c.road == Road::PassRows || c.road == Road::DeskRows ? rows.mid(0, 2)
+                                                                           : rows.mid(0, 1);
             for (const HolderSample& row : shown)
                 addRow(row);
+            if (c.road == Road::PassRowDragged) {
+                // The locker's value dragged onto the pass's foot, then
+                // typed on: what is typed is printed, on the card.
+                const auto value = front(rows.at(2).valueId);
+                ASSERT_TRUE(value);
+                value->setBounds(QRectF(QPointF(40, size.height() - value->bounds().height() - 3), value->bounds().size()));
+                usersCorners.append({value, value->bounds().topLeft()});
+                type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(2).valueId, "T"), "QZ", false);
+                shown.last().value = value->Text_Value;
+                EXPECT_EQ(value->Text_Value, "L-42QZ");
+            }
+            if (c.road == Road::DeskRowWidened) {
+                // Made larger (wider where the card has room), its corner
+                // where it was, then typed on.
+                const auto value = front(rows.at(0).valueId);
+                ASSERT_TRUE(value);
+                const QRectF r = value->bounds();
+                value->setBounds(QRectF(r.topLeft(), QSizeF(std::min(r.width() + 60, size.width() - r.left() - 4),
+                                                            r.height() * 2.5)));
+                users.append({value, value->bounds()});
+                type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " E", false);
+                shown.first().value = value->Text_Value;
+            }
+            if (c.road == Road::DeskReopened) {
+                // Typed into as the desk left it, then the same typed into
+                // the design saved before and opened again: the same card.
+                nextSavePath = data.filePath("desk.did");
+                ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
+                auto typeMore = [&] {
+                    type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " West Wing 7", false);
+                    return std::pair(front(rows.at(0).captionId)->bounds(), front(rows.at(0).valueId)->bounds());
+                };
+                const auto fresh = typeMore();
+                window->Reset_All_Visitor_Grp_Mode_Ctrl();
+                ::Start_Card_Option = StartMode::Template;
+                window->Title_For_Gen_ID_Card();
+                ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
+                const auto reopened = typeMore();
+                EXPECT_EQ(reopened.first, fresh.first) << rectText(reopened.first).toStdString();
+                EXPECT_EQ(reopened.second, fresh.second) << rectText(reopened.second).toStdString();
+                shown.first().value = front(rows.at(0).valueId)->Text_Value;
+                EXPECT_EQ(shown.first().value, rows.at(0).value + " West Wing 7");
+                users.clear();  // the design read back is new graphics
+            }
             if (c.road == Road::DeskRowDragged) {
                 // Dragged onto the band, then typed into again.
                 const auto value = front(rows.at(0).valueId);
@@ -306,23 +461,26 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             usersOwn << u.first.get();
         const QRectF card(QPointF(0, 0), size);
         // The card's ground aside, no two texts or pictures meet; on a full
-        // pass, a row only where no clear place of its smallest size is left.
+        // pass or card, a field only where no clear place of its smallest
+        // size is left (a value, on a full card: its caption goes with it).
         GraphicList onGround = side;
         onGround.removeIf([&](const auto& g) {
             return !isExactlyText(g.get()) && g->bounds().width() * g->bounds().height() >= card.width() * card.height() / 2;
         });
-        if (c.road != Road::PassRows) {
+        if (!pass && !c.full) {
             EXPECT_EQ(overlapsOn(onGround, size).join(" | ").toStdString(), "");
         } else {
-            for (const HolderSample& row : rows)
-                for (const QString& id : {row.captionId, row.valueId}) {
+            for (const HolderSample& row : shown)
+                for (const QString& id : pass ? QStringList{row.captionId, row.valueId} : QStringList{row.valueId}) {
                     const auto g = front(id);
                     ASSERT_TRUE(g);
                     QList<QRectF> others;
                     for (const auto& o : side)
                         if (o != g && o->ctrl_is_visible && !(isExactlyText(o.get()) && o->Text_Value.isEmpty()))
                             others << o->drawingBounds();
-                    if (liesClear(g->drawingBounds(), others, card))
+                    // What the user placed stays where it is put.
+                    if (liesClear(g->drawingBounds(), others, card) || usersOwn.contains(g.get()) ||
+                        std::any_of(usersCorners.cbegin(), usersCorners.cend(), [&](const auto& u) { return u.first == g; }))
                         continue;
                     for (const QSizeF& s : fieldSizes(*g, size, {SmallestFieldScale, SmallestFieldScale})) {
                         EXPECT_FALSE(freePlaceFor(QRectF(QPointF(0, 0), s), others, card).has_value()) << id.toStdString();
@@ -334,7 +492,7 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             for (const auto& g : side)
                 if (g->ctrl_is_visible && profileFieldForId(g->control_ID) && fieldRole(g->control_ID) == FieldRole::Caption)
                     captions = g->txt_clr;
-            for (const HolderSample& row : rows) {
+            for (const HolderSample& row : shown) {
                 const auto caption = front(row.captionId), value = front(row.valueId);
                 ASSERT_TRUE(caption && value);
                 EXPECT_TRUE(!captions.isValid() || caption->txt_clr == captions) << row.caption.toStdString();
@@ -358,18 +516,24 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             if (p.width() * p.height() < card.width() * card.height() / 2)
                 pictures << p;
         }
-        EXPECT_EQ(pictures.size(), c.photo || c.road == Road::StampAgain ? 1 : pictures.size()) << "the photo";
+        const bool photo = c.photo || c.road == Road::StampAgain || c.road == Road::StampAgainNarrowed;
+        EXPECT_EQ(pictures.size(), photo ? 1 : pictures.size()) << "the photo";
         for (const auto& g : side)
             if (g->ctrl_is_visible && !usersOwn.contains(g.get()))
                 added << g->drawingBounds().adjusted(-1, -1, 1, 1);
         for (const auto& [box, text] : page.words) {
             const bool ofAdded = std::any_of(added.cbegin(), added.cend(), [&](const QRectF& r) { return r.contains(box); });
-            EXPECT_TRUE(!ofAdded || insideOutline(box, size, c.shape)) << text.toStdString() << rectText(box).toStdString();
+            // An added field's words inside the outline, about the
+            // clearance in from it (a word lies a little inside its box).
+            EXPECT_TRUE(!ofAdded || insideOutline(box, size, c.shape, pass || c.full ? 0 : 1))
+                << text.toStdString() << rectText(box).toStdString();
             for (const QRectF& p : pictures) {
                 EXPECT_FALSE(box.adjusted(0.5, 0.5, -0.5, -0.5).intersects(p)) << text.toStdString();
             }
         }
-        EXPECT_EQ(valuesNotWholeInPdf(pdf, side, shown).join(" | ").toStdString(), "");
+        EXPECT_EQ((c.full ? valuesNotWholeInRawPdf(pdf, shown) : valuesNotWholeInPdf(pdf, side, shown)).join(" | ").toStdString(),
+                  "");
+        EXPECT_EQ(wordsBrokenInPdf(pdf, shown).join(" | ").toStdString(), "");
         // Each caption nearer its own value than any other (within the
         // clearance kept between fields), or, where its own value stands
         // apart (the user moved it), no other within an em; no other
@@ -393,7 +557,9 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             const double ownGap = own && own->ctrl_is_visible ? gapBetween(at, own->drawingBounds()) : 1e9;
             for (const auto& v : side) {
                 if (v == own || v == g || !v->ctrl_is_visible || fieldRole(v->control_ID) != FieldRole::Value ||
-                    v->Text_Value.isEmpty() || (usersOwn.contains(g.get()) && usersOwn.contains(v.get())))
+                    v->Text_Value.isEmpty() ||
+                    ((usersOwn.contains(g.get()) || foundBefore.contains(g.get())) &&
+                     (usersOwn.contains(v.get()) || foundBefore.contains(v.get()))))
                     continue;
                 const QRectF other = v->drawingBounds();
                 if (role == FieldRole::Caption) {
@@ -406,6 +572,23 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         }
         for (const auto& [g, r] : users) {
             EXPECT_EQ(g->bounds(), r) << g->Text_Value.toStdString();
+        }
+        for (const auto& [g, corner] : usersCorners) {
+            EXPECT_EQ(g->bounds().topLeft(), corner) << g->Text_Value.toStdString();
+        }
+        // Inside a frame, clear of its stroke, at the same size whether the
+        // frame lies over the rest or under it.
+        if (c.ground == Ground::FrameOver || c.ground == Ground::FrameUnder) {
+            double share = 1;
+            for (const auto& g : side)
+                if (g->ctrl_is_visible && !usersOwn.contains(g.get())) {
+                    EXPECT_TRUE(QRectF(2, 2, size.width() - 4, size.height() - 4).contains(g->drawingBounds()))
+                        << g->Text_Value.toStdString() << rectText(g->drawingBounds()).toStdString();
+                    share = std::min(share, drawnShare(*g));
+                }
+            if (!frameShare)
+                frameShare = share;
+            EXPECT_NEAR(share, *frameShare, 0.01);
         }
     }
 }

@@ -133,6 +133,7 @@ TEST_F(VisitorDeskTest, FieldsLandClearOfTheUsersDesign) {
     GraphicList& side = window->_graphicView->mutableGraphics();
     auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
     band->setBounds(QRectF(0, 0, card.width(), 40));
+    band->_isDrawingFill = true;  // a band: an outline alone leaves its inside free
     auto portrait = std::make_shared<SKTImage>();
     portrait->setBounds(QRectF(0, 40, 70, card.height() - 40));
     side << band << portrait;
@@ -373,19 +374,29 @@ TEST_F(VisitorDeskTest, ThePanelFollowsUndoRedoAndLocks) {
     EXPECT_TRUE(name.value_chk->isEnabled());
     EXPECT_TRUE(name.value->isEnabled());
 
-    // An added row, its caption and its value, goes with one Undo.
+    // An added row, its caption and its value, goes with one Undo, back to
+    // the side as it stood, a change not yet recorded kept; what is typed
+    // into it after is a step of its own.
     auto ids = [&] {
         QStringList out;
         for (const auto& g : window->Get_Front_Controls_Array())
             out << g->control_ID;
         return out;
     };
+    graphic(Fup_Name)->setBounds(graphic(Fup_Name)->bounds().translated(7, 0));  // recorded with no step
+    const QRectF moved = graphic(Fup_Name)->bounds();
     const QStringList before = ids();
     front().Add_New_Label_Clicked();
     ASSERT_EQ(ids().size(), before.size() + 2);
+    auto* typed = qobject_cast<QLineEdit*>(front().Get_Dynamic_Label_Ctrl(front().view_array_value.last().id, "T"));
+    ASSERT_TRUE(typed);
+    QTest::keyClicks(typed, "Z");
     undo->setEnabled(true);
     undo->trigger();
+    EXPECT_EQ(ids().size(), before.size() + 2);
+    undo->trigger();
     EXPECT_EQ(ids(), before);
+    EXPECT_EQ(graphic(Fup_Name)->bounds(), moved);
 }
 
 // "Add to DB" stores what the panels hold; the no-picture placeholder is

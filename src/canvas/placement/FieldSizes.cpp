@@ -58,6 +58,14 @@ QList<double> fieldScaleSteps(FieldScales scales) {
 QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScales scales, bool startWidthFirst) {
     const QRectF box = field.bounds().normalized();
     const double own = field.text_ctrl_font.pointSizeF();
+    if (isExactlyImage(&field)) {
+        // A picture at its own size, then smaller ones down to half, its
+        // proportions kept (whatever share the texts beside it take).
+        QList<QSizeF> sizes;
+        for (double step : fieldScaleSteps())
+            sizes << box.size() * step;
+        return sizes;
+    }
     if (!isExactlyText(&field) || field.Text_Value.isEmpty() || !(own > 0))
         return {box.size()};
     const double room = std::max(card.width() - 2 * FieldClearance, 1.0);
@@ -114,8 +122,9 @@ double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGrap
         const std::shared_ptr<SKTGraphic>& t = side.at(i);
         if (!t || t.get() == &g || ground[std::size_t(i)] || !(t->ctrl_is_visible || isFieldId(t->control_ID)))
             continue;
-        if (const QRectF r = t->drawingBounds(); below(r))
-            bottom = std::min(bottom, r.top());
+        for (const QRectF& r : takenBy(*t))
+            if (below(r))
+                bottom = std::min(bottom, r.top());
     }
     for (const QRectF& o : card.outside)
         if (below(o))

@@ -33,7 +33,9 @@ QList<double> fieldScaleSteps(FieldScales scales = {});
 // of `scales`, the text's lines in boxes from as wide as its longest line
 // (no wider than the card's room; a short text first in a new text's
 // width where `startWidthFirst`) down to narrower ones of more lines; its
-// drawing then shrinks to fit the box. A picture takes its own size.
+// drawing then shrinks to fit the box. A picture (an image: the photo)
+// takes its own size, then smaller ones down to half, its proportions
+// kept; any other graphic its own size.
 QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScales scales = {},
                          bool startWidthFirst = true);
 

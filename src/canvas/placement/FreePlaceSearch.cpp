@@ -98,8 +98,9 @@ private:
 
 }  // namespace
 
-std::optional<QRectF> freePlaceIn(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& card) {
-    if (card.contains(wanted) &&
+std::optional<QRectF> freePlaceIn(const QRectF& wanted, const QList<QRectF>& taken, const QRectF& area,
+                                  const QRectF& edges) {
+    if (area.contains(wanted) &&
         std::none_of(taken.cbegin(), taken.cend(), [&wanted](const QRectF& t) { return wanted.intersects(t); }))
         return wanted;
     const double w = wanted.width(), h = wanted.height(), gap = FieldClearance;
@@ -107,10 +108,13 @@ std::optional<QRectF> freePlaceIn(const QRectF& wanted, const QList<QRectF>& tak
     // for one).
     if (!(w > 0 && h > 0))
         return std::nullopt;
-    // A free place, if there is one, can slide left and up until it touches
-    // the card's edge or a taken rectangle: those are the corners to try,
-    // and the wanted one. A corner is clear when the rectangle there, grown
-    // by the clearance (less a rounding's tolerance), meets no taken one.
+    // A free place, if there is one, can slide left and up until it comes
+    // within the clearance of the card's edge or of a taken rectangle:
+    // those are the corners to try, and the wanted one. A corner is clear
+    // when the rectangle there, grown by the clearance (less a rounding's
+    // tolerance), meets no taken one, and it keeps the clearance from the
+    // card's edges.
+    const QRectF& card = edges.isNull() ? area : edges;
     std::vector<double> xs = {wanted.x(), card.left() + gap, card.right() - gap - w};
     std::vector<double> ys = {wanted.y(), card.top() + gap, card.bottom() - gap - h};
     struct Taken {
@@ -127,8 +131,10 @@ std::optional<QRectF> freePlaceIn(const QRectF& wanted, const QList<QRectF>& tak
         if (tx.lo != tx.hi && ty.lo != ty.hi)  // a rectangle without area meets nothing
             blocks.push_back({tx, ty});
     }
-    xs = onCard(std::move(xs), w, spanOf(card.x(), card.width()));
-    ys = onCard(std::move(ys), h, spanOf(card.y(), card.height()));
+    // (A billionth of a point is left for the rounding of the far edge.)
+    const QRectF within = (area & card.adjusted(gap, gap, -gap, -gap)).adjusted(-1e-9, -1e-9, 1e-9, 1e-9);
+    xs = onCard(std::move(xs), w, spanOf(within.x(), within.width()));
+    ys = onCard(std::move(ys), h, spanOf(within.y(), within.height()));
     if (xs.empty() || ys.empty())
         return std::nullopt;
     // The grown rectangle at a corner (x, y) spans x - margin for grownW, as

@@ -16,11 +16,15 @@ double coverCell(const QRectF& card) {
 
 namespace {
 
-// A place of the least cover, what it covers and how far it lies from the
-// wanted one (squared).
+// A place of the least cover: how much of it lies beyond the card's
+// outline, what it covers, how far it lies from the wanted one (squared),
+// and whether it comes within the clearance of the edge or outline.
 struct Covering {
     QRectF place;
+    double past = std::numeric_limits<double>::infinity();
     double cost = std::numeric_limits<double>::infinity(), distance = 0;
+    bool near = true;  // within the clearance of the card's edge or outline
+    bool found() const { return std::isfinite(cost); }
 };
 
 // The places a box of `extent` is tried at along one axis: every cell from
@@ -32,17 +36,33 @@ std::vector<double> coverCandidates(double lo, double hi, double wanted, double 
     return at;
 }
 
+// The outline a least-covering place keeps to: what lies beyond it, and
+// the same grown by the clearance.
+struct OutlineMaps {
+    const CoverMap* beyond = nullptr;
+    const CoverMap* near = nullptr;
+};
+
 // The place of the box that covers the least of `cover` and none of
-// `keepOff` (where there is none such, the least of all), the nearest to
-// the wanted one of equals; never any of `never`, and where `fits` is
-// given, only where it holds (where it holds nowhere, as if not given).
+// `keepOff` (where there is none such, the least of all), where `fits` is
+// given only where it holds (where it holds nowhere, as if not given); of
+// equals, one that keeps the clearance from the card's edges and its
+// outline, then the nearest to the wanted one. It never lies beyond the
+// outline where it has a place inside it; where it has none (a box larger
+// than the card's inside), it lies beyond it the least.
 Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& cover, const CoverMap* keepOff,
-                       const CoverMap* never, const QRectF& card, const std::function<bool(const QRectF&)>& fits) {
+                       const OutlineMaps& outline, const QRectF& card, const std::function<bool(const QRectF&)>& fits) {
     const double w = std::min(size.width(), card.width()), h = std::min(size.height(), card.height());
     const QPointF wanted = ontoCard(QRectF(at, QSizeF(w, h)), card).topLeft();
-    const double cell = coverCell(card);
-    const std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
-    const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
+    const double cell = coverCell(card), gap = FieldClearance;
+    std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
+    std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
+    // The places just clear of the card's edges, where the box leaves room.
+    if (card.width() >= w + 2 * gap)
+        xs.insert(xs.end(), {card.left() + gap, card.right() - gap - w});
+    if (card.height() >= h + 2 * gap)
+        ys.insert(ys.end(), {card.top() + gap, card.bottom() - gap - h});
+    const QRectF inner = card.adjusted(gap - 1e-9, gap - 1e-9, -gap + 1e-9, -gap + 1e-9);
     // The cells of each candidate's span, once for all the maps.
     std::vector<CoverMap::Cells> columns(xs.size()), rows(ys.size());
     for (std::size_t i = 0; i < xs.size(); ++i)
@@ -55,30 +75,33 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
             for (std::size_t xi = 0; xi < xs.size(); ++xi) {
                 const CoverMap::Cells& c = columns[xi];
                 const CoverMap::Cells& r = rows[yi];
-                if ((never && never->covered(c, r) > 0) || (avoid && avoid->covered(c, r) > 0))
+                if (avoid && avoid->covered(c, r) > 0)
                     continue;
+                const QRectF box(xs[xi], ys[yi], w, h);
+                const double past = outline.beyond ? outline.beyond->covered(c, r) : 0.0;
                 const double cost = cover.covered(c, r);
+                const bool near = !inner.contains(box) || (outline.near && outline.near->covered(c, r) > 0);
                 const double dx = xs[xi] - wanted.x(), dy = ys[yi] - wanted.y(), distance = dx * dx + dy * dy;
-                if ((cost < best.cost - 1e-6 || (cost < best.cost + 1e-6 && distance < best.distance)) &&
-                    (!fitting || fits(QRectF(xs[xi], ys[yi], w, h))))
-                    best = {QRectF(xs[xi], ys[yi], w, h), cost, distance};
+                auto below = [](double a, double b) { return a < b - 1e-6; };
+                auto same = [](double a, double b) { return std::abs(a - b) <= 1e-6 || a == b; };
+                const bool better =
+                    below(past, best.past) ||
+                    (same(past, best.past) &&
+                     (below(cost, best.cost) ||
+                      (same(cost, best.cost) && (near < best.near || (near == best.near && distance < best.distance)))));
+                if (better && (!fitting || fits(box)))
+                    best = {box, past, cost, distance, near};
             }
         return best;
     };
-    Covering best;
     for (const bool fitting : {true, false}) {
         if (fitting && !fits)
             continue;
-        best = search(keepOff, fitting);
-        if (!std::isfinite(best.cost))
-            best = search(nullptr, fitting);
-        if (std::isfinite(best.cost))
-            return best;
+        for (const CoverMap* avoid : {keepOff, static_cast<const CoverMap*>(nullptr)})
+            if (const Covering best = search(avoid, fitting); best.found())
+                return best;
     }
-    // Nowhere inside the outline (a card smaller than the box): anywhere.
-    if (never)
-        return leastCovering(size, at, cover, keepOff, nullptr, card, {});
-    return best;
+    return {};
 }
 
 }  // namespace
@@ -97,17 +120,23 @@ QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const Q
     smallest = smallest.mid(0, 3);
     const QRectF& rect = card.rect;
     const CoverMap cover(taken, rect, coverCell(rect));
-    std::optional<CoverMap> keepOff, never;
+    std::optional<CoverMap> keepOff, beyond, near;
     if (!pictures.isEmpty())
         keepOff.emplace(pictures, rect, coverCell(rect));
-    if (!card.outside.isEmpty())
-        never.emplace(card.outside, rect, coverCell(rect));
+    OutlineMaps outline;
+    if (!card.outside.isEmpty()) {
+        outline.beyond = &beyond.emplace(card.outside, rect, coverCell(rect));
+        QList<QRectF> grown;
+        for (const QRectF& o : card.outside)
+            grown << o.adjusted(-FieldClearance + 0.001, -FieldClearance + 0.001, FieldClearance - 0.001,
+                                FieldClearance - 0.001);
+        outline.near = &near.emplace(grown, rect, coverCell(rect));
+    }
     Covering best;
     for (const QSizeF& s : sizes)
         if (smallest.contains(s)) {
-            const Covering c =
-                leastCovering(s, at, cover, keepOff ? &*keepOff : nullptr, never ? &*never : nullptr, rect, fits);
-            if (c.cost < best.cost - 1e-6)
+            const Covering c = leastCovering(s, at, cover, keepOff ? &*keepOff : nullptr, outline, rect, fits);
+            if (c.past < best.past - 1e-6 || (c.past < best.past + 1e-6 && c.cost < best.cost - 1e-6))
                 best = c;
         }
     return best.place;

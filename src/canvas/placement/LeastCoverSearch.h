@@ -102,9 +102,11 @@ double freeRoom(const QList<QRectF>& taken, const CardArea& card);
 
 // The rectangle of one of the smallest of `sizes` on `card` that covers
 // the least of `taken` and none of `pictures` (where every place covers
-// one, the least of all), the nearest to `at` of equals; never beyond the
-// card's outline, and, where `fits` is given, only where it holds (where
-// it holds nowhere, as if it were not given).
+// one, the least of all), the nearest to `at` of equals, and, where `fits`
+// is given, only where it holds (where it holds nowhere, as if it were not
+// given). It keeps FieldClearance from the card's edges and outline where
+// the card has room for that, and never lies beyond the outline where a
+// size has a place inside it (where none has, it lies beyond it the least).
 QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
                           const QList<QRectF>& pictures, const CardArea& card,
                           const std::function<bool(const QRectF&)>& fits = {});

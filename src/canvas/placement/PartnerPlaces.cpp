@@ -70,7 +70,7 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
             }
             for (Beside side : sides) {
                 const SidePlace at = sidePlace(partner, s, side);
-                if (const auto r = freePlaceIn(at.place, all, at.band & card.rect))
+                if (const auto r = freePlaceIn(at.place, all, at.band & card.rect, card.rect))
                     return BesidePlace{*r, partner};
             }
         }

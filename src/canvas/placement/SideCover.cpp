@@ -3,10 +3,18 @@
 // takes nothing.
 #include "canvas/placement/SideCover.h"
 
+#include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 
+#include <QLineF>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
+
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace zelk {
@@ -19,10 +27,14 @@ bool drawsNothing(const SKTGraphic& g) {
     return isExactlyText(&g) && g._Text_contents.isEmpty() && !g._isDrawingFill && !g._isDrawingStroke;
 }
 
+// A shape drawn without fill, its outline stroked: only the stroke is on
+// the card. (One drawn with neither stands for what the user keeps free.)
+bool hollow(const SKTGraphic& g) { return isExactlyShape(&g) && !g._isDrawingFill && g._isDrawingStroke; }
+
 // Whether a shown graphic of the user's may be the ground: a shape or a
 // picture that covers at least half of the card.
 bool groundLike(const SKTGraphic& g, const QRectF& card) {
-    if (!g.ctrl_is_visible || !(isExactlyShape(&g) || isExactlyImage(&g)) || isFieldId(g.control_ID))
+    if (!g.ctrl_is_visible || !(isExactlyShape(&g) || isExactlyImage(&g)) || isFieldId(g.control_ID) || hollow(g))
         return false;
     const double half = 0.5 * card.width() * card.height();
     // Its frame first (its drawing, with a stroke, is dearer to measure).
@@ -33,7 +45,75 @@ bool groundLike(const SKTGraphic& g, const QRectF& card) {
     return on.width() * on.height() >= half;
 }
 
+// Rectangles that cover the stroke of a hollow shape's outline: the
+// outline cut into bands two points high, each band's stretches of the
+// outline widened by the stroke (by twice its half where sharp corners may
+// reach out), bands alike merged.
+QList<QRectF> strokeCover(const SKTGraphic& g) {
+    const QRectF box = g.bounds().normalized();
+    const QPainterPath outline =
+        rotationAbout(box, g.text_rotation)
+            .map(shapeOutline(g.shape_type, g.bounds(), g.cor_rad_val, g.double_star_type, g.polygon_type));
+    const double width = std::max(std::isfinite(g._strokeWidth) ? g._strokeWidth : 0.0, 1.0);
+    const bool square = g.text_rotation % 90 == 0 &&
+                        (g.shape_type == ShapeCode::Rectangle || g.shape_type == ShapeCode::RoundedRectangle ||
+                         g.shape_type == ShapeCode::Circle);
+    const double reach = square ? width / 2 : width;
+    QList<QLineF> edges;
+    for (const QPolygonF& p : outline.toSubpathPolygons())
+        for (qsizetype i = 0; i + 1 < p.size(); ++i)
+            edges << QLineF(p.at(i), p.at(i + 1));
+    constexpr double Band = 2.0;
+    const QRectF all = outline.boundingRect().adjusted(-reach, -reach, reach, reach);
+    QList<QRectF> out;
+    QList<std::pair<double, double>> above;  // the spans of the band above, to merge into
+    qsizetype aboveFrom = 0;
+    for (double top = all.top(); top < all.bottom(); top += Band) {
+        const double bottom = std::min(top + Band, all.bottom());
+        // The part of each edge within the band's reach, as a span across.
+        QList<std::pair<double, double>> spans;
+        for (const QLineF& e : edges) {
+            const double lo = top - reach, hi = bottom + reach;
+            const double y1 = e.y1(), y2 = e.y2();
+            if (std::max(y1, y2) < lo || std::min(y1, y2) > hi)
+                continue;
+            // A level edge spans its length; a sloped one the part of it
+            // within the band's reach.
+            double x1 = e.x1(), x2 = e.x2();
+            if (y1 != y2) {
+                auto xAt = [&e](double y) { return e.x1() + (e.x2() - e.x1()) * (y - e.y1()) / (e.y2() - e.y1()); };
+                x1 = xAt(std::clamp(y1, lo, hi));
+                x2 = xAt(std::clamp(y2, lo, hi));
+            }
+            spans.append({std::min(x1, x2) - reach, std::max(x1, x2) + reach});
+        }
+        std::sort(spans.begin(), spans.end());
+        QList<std::pair<double, double>> merged;
+        for (const auto& sp : spans)
+            if (!merged.isEmpty() && sp.first <= merged.last().second)
+                merged.last().second = std::max(merged.last().second, sp.second);
+            else
+                merged << sp;
+        if (merged == above) {
+            for (qsizetype i = aboveFrom; i < out.size(); ++i)
+                out[i].setBottom(bottom);
+            continue;
+        }
+        aboveFrom = out.size();
+        for (const auto& [from, to] : merged)
+            out << QRectF(from, top, to - from, bottom - top);
+        above = merged;
+    }
+    return out;
+}
+
 }  // namespace
+
+QList<QRectF> takenBy(const SKTGraphic& g) {
+    if (hollow(g))
+        return strokeCover(g);
+    return {g.drawingBounds()};
+}
 
 std::vector<bool> groundOf(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card) {
     // From the bottom of the stack up: a candidate is ground when all it
@@ -65,7 +145,7 @@ SideDrawn drawnAndPictures(const QList<std::shared_ptr<SKTGraphic>>& side, const
             continue;
         const QRectF r = g->drawingBounds();
         if (g.get() != partner)
-            drawn << r;
+            drawn << takenBy(*g);
         (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : others) << r;
     }
     // A frame drawn just around a picture goes with it.
@@ -93,7 +173,8 @@ int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea
     for (qsizetype i = 0; i < side.size(); ++i)
         if (const std::shared_ptr<SKTGraphic>& g = side.at(i);
             g && g->ctrl_is_visible && !drawsNothing(*g) && !ground[std::size_t(i)])
-            drawn.append({g.get(), g->drawingBounds()});
+            for (const QRectF& r : takenBy(*g))
+                drawn.append({g.get(), r});
     int count = 0;
     for (const std::shared_ptr<SKTGraphic>& g : side) {
         if (!g || !g->ctrl_is_visible || !counted(*g))

@@ -20,6 +20,11 @@ namespace zelk {
 // meets (a background rectangle or picture). By index into `side`.
 std::vector<bool> groundOf(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card);
 
+// What a shown graphic takes from a field placed over it: its drawing, but
+// a stroked shape without fill only its outline's stroke, as a few
+// rectangles (the inside of a frame is free).
+QList<QRectF> takenBy(const SKTGraphic& g);
+
 // What the shown graphics of a side cover as drawn, its ground, `except`
 // and `partner` left out, and the pictures among them (pictureRects),
 // `except` left out: each graphic drawn once.

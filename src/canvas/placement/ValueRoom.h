@@ -1,0 +1,49 @@
+#pragma once
+// A field whose value changed where it stands (a profile stamped again, a
+// group row, a desk row the user placed): whether its box holds the new
+// value whole, and the box it takes where it does not. The box the user
+// gave it is kept where it holds the value; else it grows as a new field's
+// would, no smaller than the user made it and moved no farther than it
+// must.
+#include "canvas/placement/CardArea.h"
+#include "canvas/placement/FieldSizes.h"
+
+#include <QList>
+#include <QRectF>
+#include <memory>
+
+class SKTGraphic;
+
+namespace zelk {
+
+// How a field's box may hold its value: grown into the room below it on
+// the side and its value drawn smaller down to half (a field the canvas or
+// a stamping placed), or as it stands at its own size (a row the user
+// placed, which widens along its line before it grows or shrinks).
+enum class Holding { GrowingDown, AsItStands };
+
+// Whether a text field's box on `side` holds its value whole: on the card
+// and inside its outline, no word broken inside it at the size it is drawn
+// at, and its lines within its foot.
+bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                   Holding how = Holding::GrowingDown);
+
+// How far a field whose box no longer holds its value may move.
+enum class Regrow {
+    MayMove,     // to the nearest clear place where none is clear where it stands
+    AlongItsLine // only across, on the line the user put it on
+};
+
+// The box a text field takes on `side` when its box no longer holds its
+// value: the first of its sizes at `scales` (fieldSizes: the largest share
+// first, from its longest line's width down to boxes of more lines; along
+// its line, its longest line's width at every share first; none narrower
+// than its longest word, none smaller than the box it has) that lies clear of the rest where it stands, moved only as far as
+// it must to stay on the card, inside its outline; else, where it may
+// move, the nearest clear place of one of them, or where none has one the
+// place that covers the least (leastCoveringPlace); else where it stands,
+// the one that covers the least of the rest.
+QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                  Regrow how, FieldScales scales = {});
+
+}  // namespace zelk
