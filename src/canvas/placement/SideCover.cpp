@@ -27,9 +27,19 @@ bool drawsNothing(const SKTGraphic& g) {
     return isExactlyText(&g) && g._Text_contents.isEmpty() && !g._isDrawingFill && !g._isDrawingStroke;
 }
 
-// A shape drawn without fill, its outline stroked: only the stroke is on
-// the card. (One drawn with neither stands for what the user keeps free.)
-bool hollow(const SKTGraphic& g) { return isExactlyShape(&g) && !g._isDrawingFill && g._isDrawingStroke; }
+// Below this, across or down, no field fits inside a frame: the shape
+// takes all it covers (and the searches meet one rectangle, not its sides).
+constexpr double SmallestHollow = 24.0;
+
+// A shape drawn without fill, its outline stroked, large enough to hold a
+// field: only the stroke is on the card. (One drawn with neither stands for
+// what the user keeps free.)
+bool hollow(const SKTGraphic& g) {
+    if (!isExactlyShape(&g) || g._isDrawingFill || !g._isDrawingStroke)
+        return false;
+    const QRectF box = g.bounds().normalized();
+    return std::min(box.width(), box.height()) >= SmallestHollow;
+}
 
 // Whether a shown graphic of the user's may be the ground: a shape or a
 // picture that covers at least half of the card.
@@ -144,8 +154,12 @@ SideDrawn drawnAndPictures(const QList<std::shared_ptr<SKTGraphic>>& side, const
         if (!g || g.get() == except || !g->ctrl_is_visible || drawsNothing(*g) || ground[std::size_t(i)])
             continue;
         const QRectF r = g->drawingBounds();
-        if (g.get() != partner)
-            drawn << takenBy(*g);
+        if (g.get() != partner) {
+            if (hollow(*g))
+                drawn << strokeCover(*g);
+            else
+                drawn << r;
+        }
         (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : others) << r;
     }
     // A frame drawn just around a picture goes with it.
