@@ -121,9 +121,9 @@ public:
     // to the arrow. A field (a graphic made by control ID) lands clear of
     // what the side shows where the card has room, a caption beside its
     // value (FieldPlacement). Undo steps are recorded before and after unless
-    // Fill_User_Profile is set. A text with no value and no ID (the text
-    // tool's) opens the in-place editor with the keyboard focus. Returns the
-    // new graphic.
+    // Fill_User_Profile is set and the graphic is made by ID. A text with no
+    // value and no ID (the text tool's) opens the in-place editor with the
+    // keyboard focus. Returns the new graphic.
     std::shared_ptr<SKTGraphic> createGraphicOfClass(zelk::GraphicKind controlClass, bool use_rect,
                                                      const QRectF& bound_rect, const QString& card_side,
                                                      const QString& ctrl_value, const QString& ctrl_ID);

@@ -68,7 +68,9 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
         tools->setToolQuietly(zelk::TextTool);
     const int tool = tools->Selected_Control_Tool();
     const GraphicKind kind = zelk::graphicKindForTool(tool).value_or(controlClass);
-    const bool recordUndo = !host()->Fill_User_Profile();
+    // A profile's fields, made by ID while it fills the card, are one step
+    // of the stamping; what the user draws is a step of its own.
+    const bool recordUndo = !host()->Fill_User_Profile() || ctrl_ID.isEmpty();
     endEditing(true);
     if (recordUndo)
         Insert_In_Undo_Redo();

@@ -125,18 +125,20 @@ private:
 };
 
 // A try is the better the fewer of the fields it stamped lie past the
-// card's edge or outline, then the fewer meet others, then the fewer stand
+// card's edge or outline, then the fewer meet others or break a word, then the fewer stand
 // where a caption reads as another field's, then the fewer run into
 // another value on their line.
 using Score = std::tuple<int, int, int, int>;
 constexpr Score AllClear(0, 0, 0, 0);
 
 Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea& card) {
-    int past = 0, misread = 0, runTogether = 0;
+    int past = 0, broken = 0, misread = 0, runTogether = 0;
     for (const std::shared_ptr<SKTGraphic>& f : side)
         if (f && f->ctrl_is_visible && before.stamped(*f)) {
             if (!card.holds(f->drawingBounds()))
                 ++past;
+            if (breaksAWord(*f))
+                ++broken;
             switch (pairingBreachOf(side, *f)) {
             case PairingBreach::CaptionMisread:
                 ++misread;
@@ -149,7 +151,7 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
             }
         }
     const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.stamped(g); });
-    return Score(past, notClear, misread, runTogether);
+    return Score(past, notClear + broken, misread, runTogether);
 }
 
 // Whether the new fields of a stamping, at a try's size, need more room

@@ -385,22 +385,37 @@ bool standTogether(const QRectF& caption, const QRectF& value) {
            (near(caption.bottom(), value.top()) && near(caption.left(), value.left()));
 }
 
-// The rows of a design read back whose caption and value stand together as
-// the desk places them count as the desk's, as they did before it was
-// saved: typed into, they are placed anew. Rows the user moved apart keep
-// their places.
+// Whether a field's box has one of the sizes the desk gives it (at one of
+// the shares of its font size): not one the user dragged or resized.
+bool deskSized(const SKTGraphic& g, const QSizeF& card) {
+    const QSizeF size = g.bounds().normalized().size();
+    for (const double share : zelk::fieldScaleSteps())
+        for (const bool startWidthFirst : {false, true})
+            for (const QSizeF& s : zelk::fieldSizes(g, card, {share, share}, startWidthFirst))
+                if (std::abs(s.width() - size.width()) < 0.01 && std::abs(s.height() - size.height()) < 0.01)
+                    return true;
+    return false;
+}
+
+// The rows of a design read back that stand as the desk placed them (the
+// caption just before or above its value, both at sizes the desk gives)
+// count as the desk's, as they did before the design was saved: typed
+// into, they are placed anew. Rows the user moved or resized keep the
+// rectangles the user gave them.
 void recordDeskRows(SKTWindowController& w, int side, const GraphicList& graphics) {
-    QHash<QString, QRectF> texts;
+    QHash<QString, const SKTGraphic*> texts;
     for (const std::shared_ptr<SKTGraphic>& g : graphics)
         if (g && zelk::isExactlyText(g.get()) && g->ctrl_is_visible)
-            texts.insert(g->control_ID, g->bounds());
+            texts.insert(g->control_ID, g.get());
+    const QSizeF card = deskCard(w).rect.size();
     for (auto caption = texts.cbegin(); caption != texts.cend(); ++caption) {
         if (!caption.key().contains(QLatin1String("_label")))
             continue;
         const auto value = texts.constFind(zelk::partnerIdOf(caption.key()));
-        if (value != texts.cend() && standTogether(*caption, *value)) {
-            w.deskPlaced[side].insert(caption.key(), *caption);
-            w.deskPlaced[side].insert(value.key(), *value);
+        if (value != texts.cend() && standTogether((*caption)->bounds(), (*value)->bounds()) &&
+            deskSized(**caption, card) && deskSized(**value, card)) {
+            w.deskPlaced[side].insert(caption.key(), (*caption)->bounds());
+            w.deskPlaced[side].insert(value.key(), (*value)->bounds());
         }
     }
 }

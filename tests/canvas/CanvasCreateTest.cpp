@@ -159,10 +159,15 @@ TEST_F(CanvasCreate, UndoStepsBeforeAndAfterOnlyWhileNotFillingProfiles) {
     view->createGraphicOfClass(GraphicKind::Shape, false, QRectF(), "F", "", "");
     EXPECT_EQ(view->undoStacks().undoCount(), start + 2);
 
+    // A profile's fields made and shown by ID record none (the stamping is
+    // one step); a shape the user draws after it still records its own.
     host.fillUserProfile = true;
     view->createGraphicOfClass(GraphicKind::Text, false, QRectF(), "F", "x", Fup_Name);
     view->ReplaceGraphicText(GraphicKind::Text, false, QRectF(), "F", "y", Fup_Name);
     EXPECT_EQ(view->undoStacks().undoCount(), start + 2);
+    tools.selectTool(RectangleTool);
+    view->createGraphicOfClass(GraphicKind::Shape, false, QRectF(), "F", "", "");
+    EXPECT_EQ(view->undoStacks().undoCount(), start + 4);
 }
 
 class ExcelHost : public RecordingHost {

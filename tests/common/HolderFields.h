@@ -167,8 +167,9 @@ inline QStringList valuesNotWholeInRawPdf(const QString& pdf, const QList<Holder
 }
 
 // The values of `samples` with a word that a PDF of the side breaks: read
-// in no word of the PDF whole, nor in pieces that end where a line may
-// break (after a hyphen or a slash). Each named with the word.
+// in no word of the PDF whole, nor, for a word of letters (a double name),
+// in pieces that end where a line may break (after a hyphen or a slash);
+// an address or a number is read whole. Each named with the word.
 inline QStringList wordsBrokenInPdf(const QString& pdf, const QList<HolderSample>& samples) {
     static const QRegularExpression space(QStringLiteral("\\s+"));
     static const QRegularExpression afterBreak(QStringLiteral("(?<=[-/])"));
@@ -178,9 +179,11 @@ inline QStringList wordsBrokenInPdf(const QString& pdf, const QList<HolderSample
     QStringList out;
     for (const HolderSample& h : samples)
         for (const QString& word : h.value.split(space, Qt::SkipEmptyParts)) {
+            static const QRegularExpression addressOrNumber(QStringLiteral("[@.0-9]"));
             const QStringList pieces = word.split(afterBreak, Qt::SkipEmptyParts);
             if (!words.contains(word) &&
-                !std::all_of(pieces.cbegin(), pieces.cend(), [&](const QString& p) { return words.contains(p); }))
+                (word.contains(addressOrNumber) ||
+                 !std::all_of(pieces.cbegin(), pieces.cend(), [&](const QString& p) { return words.contains(p); })))
                 out << QStringLiteral("%1: \"%2\"").arg(h.valueId, word);
         }
     return out;

@@ -208,6 +208,7 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
     // characters that no band of a narrow oval but its widest holds.
     QList<HolderSample> longName = holderSamples(), wideEmail = holderSamples();
     longName[SlotName].value = "Alexandra Catherine Montgomery-Whitfield";
+    longName[SlotEmail].value = "alexandra.montgomery-whitfield@northwind-trading-logistics.example";
     wideEmail[SlotEmail].value = "o.adebayo-castellanos@lagoon-station.example";
     // Short values, but for the phone, which the longer stamping keeps.
     QList<HolderSample> shortValues = holderSamples();
@@ -235,8 +236,8 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         {"a full visitor pass: two rows", Road::PassRows},
         // A field already on the card given a longer value keeps its place
         // where its box holds it, and grows for it where it does not.
-        {"stamped short, then long: one field on an empty card", Road::StampLonger, Ground::None, 0, false,
-         {SlotName}, true, false, Cr80, &longName},
+        {"stamped short, then long: a name and an e-mail on an empty card", Road::StampLonger, Ground::None, 0,
+         false, {SlotName, SlotEmail}, true, false, Cr80, &longName},
         {"stamped short, then long: ten fields on a rounded card with a background", Road::StampLonger,
          Ground::Rectangle, 1, false, ten, true, false, Cr80, nullptr, true},
         {"an oval portrait card: eight fields, a wide e-mail and the photo", Road::Stamp, Ground::None, 2, false, eight,
@@ -247,7 +248,8 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         {"a border frame over the heading", Road::Stamp, Ground::FrameOver, 0, false, six, false},
         {"a border frame under the heading", Road::Stamp, Ground::FrameUnder, 0, false, six, false},
         {"a full visitor pass: a row dragged onto its foot and typed into", Road::PassRowDragged},
-        {"a blank card: a row the user widened, typed into", Road::DeskRowWidened},
+        {"a blank card: a row the user widened, typed into, and again after it was opened again",
+         Road::DeskRowWidened},
         {"a blank card: a row typed into after the design was opened again", Road::DeskReopened},
     };
     const QList<HolderSample> rows = {
@@ -413,15 +415,24 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             }
             if (c.road == Road::DeskRowWidened) {
                 // Made larger (wider where the card has room), its corner
-                // where it was, then typed on.
+                // where it was, then typed on; the same after the design was
+                // saved and opened again.
                 const auto value = front(rows.at(0).valueId);
                 ASSERT_TRUE(value);
                 const QRectF r = value->bounds();
                 value->setBounds(QRectF(r.topLeft(), QSizeF(std::min(r.width() + 60, size.width() - r.left() - 4),
                                                             r.height() * 2.5)));
-                users.append({value, value->bounds()});
+                const QRectF resized = value->bounds();
+                nextSavePath = data.filePath("resized.did");
+                ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
                 type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " E", false);
-                shown.first().value = value->Text_Value;
+                EXPECT_EQ(value->bounds(), resized);
+                window->Reset_All_Visitor_Grp_Mode_Ctrl();
+                ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
+                type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " E", false);
+                EXPECT_EQ(front(rows.at(0).valueId)->bounds(), resized);
+                shown.first().value = front(rows.at(0).valueId)->Text_Value;
+                users.clear();  // the design read back is new graphics
             }
             if (c.road == Road::DeskReopened) {
                 // Typed into as the desk left it, then the same typed into

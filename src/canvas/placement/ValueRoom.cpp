@@ -16,6 +16,15 @@
 
 namespace zelk {
 
+bool breaksAWord(const SKTGraphic& text) {
+    if (!isExactlyText(&text) || text.Text_Value.isEmpty())
+        return false;
+    const std::shared_ptr<SKTGraphic> drawn = text.clone();
+    drawn->text_ctrl_font.setPointSizeF(drawnTextPointSize(text));
+    // A point is left for the rounding of a box made to its lines.
+    return longestWordWidth(*drawn) > text.bounds().normalized().width() + 1;
+}
+
 bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                    Holding how) {
     if (!isExactlyText(&field) || field.Text_Value.isEmpty())
@@ -62,28 +71,42 @@ QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphi
     for (QSizeF& s : sizes)
         s = s.expandedTo(own.size()).boundedTo(card.rect.size());
     sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
-    const QList<QRectF> others = drawnRects(side, card.rect, &field);
+    // What it keeps clear of; a row the user placed over something (a band,
+    // a picture) stays over it.
+    QList<QRectF> others = drawnRects(side, card.rect, &field);
+    if (how == Regrow::AlongItsLine)
+        others.removeIf([&own](const QRectF& r) { return r.intersects(own); });
     // Where it stands: moved only as far as it must to lie on the card,
-    // inside its outline; a row the user placed first along its line.
+    // inside its outline; a row the user placed along its line first, else
+    // moved onto the card as little as it can.
     auto inPlace = [&](const QSizeF& s) -> std::optional<QRectF> {
         const QRectF wanted(own.topLeft(), s);
         if (how == Regrow::AlongItsLine) {
             const QRectF line = QRectF(card.rect.left(), own.top(), card.rect.width(), s.height()) & card.rect;
             if (const auto r = freePlaceIn(wanted, card.outside, line, card.rect))
                 return r;
+            if (const QRectF onto = ontoCard(wanted, card.rect); card.holds(onto))
+                return onto;
         }
         return freePlaceFor(wanted, {}, card);
     };
+    // A row the user placed keeps its corner where a size lets it (drawn
+    // smaller where it must), before it slides along its line.
+    if (how == Regrow::AlongItsLine)
+        for (const QSizeF& s : sizes)
+            if (const QRectF r(own.topLeft(), s); liesClear(r, others, card))
+                return r;
     for (const QSizeF& s : sizes)
         if (const auto r = inPlace(s); r && liesClear(*r, others, card))
             return *r;
     if (how == Regrow::MayMove) {
+        const QList<QRectF> pictures = pictureRects(side, card.rect, &field);
         for (const QSizeF& s : sizes)
             if (const auto r = freePlaceFor(QRectF(own.topLeft(), s), others, card))
                 return *r;
         // No clear place: where it covers the least, as a new field goes,
         // never over a picture where it need not be.
-        return leastCoveringPlace(sizes, own.topLeft(), others, pictureRects(side, card.rect, &field), card);
+        return leastCoveringPlace(sizes, own.topLeft(), others, pictures, card);
     }
     std::optional<QRectF> best;
     double least = std::numeric_limits<double>::infinity();

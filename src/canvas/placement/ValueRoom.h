@@ -28,6 +28,10 @@ enum class Holding { GrowingDown, AsItStands };
 bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                    Holding how = Holding::GrowingDown);
 
+// Whether a text's longest word, at the size it is drawn at, is wider than
+// its box: the word breaks, inside it or at a hyphen.
+bool breaksAWord(const SKTGraphic& text);
+
 // How far a field whose box no longer holds its value may move.
 enum class Regrow {
     MayMove,     // to the nearest clear place where none is clear where it stands
@@ -35,12 +39,14 @@ enum class Regrow {
 };
 
 // The box a text field takes on `side` when its box no longer holds its
-// value: the first of its sizes at `scales` (fieldSizes: the largest share
-// first, from its longest line's width down to boxes of more lines; along
-// its line, its longest line's width at every share first; none narrower
-// than its longest word, none smaller than the box it has) that lies clear of the rest where it stands, moved only as far as
-// it must to stay on the card, inside its outline; else, where it may
-// move, the nearest clear place of one of them, or where none has one the
+// value, of its sizes at `scales` (fieldSizes: the largest share first,
+// from its longest line's width down to boxes of more lines; along its
+// line, its longest line's width at every share first; none narrower than
+// its longest word, none smaller than the box it has): the first that lies
+// clear of the rest where it stands (along its line: at its corner first,
+// and clear of the rest but what the user put it over), moved only as far
+// as it must to stay on the card, inside its outline; else, where it may
+// move: the nearest clear place of one of them, or where none has one the
 // place that covers the least (leastCoveringPlace); else where it stands,
 // the one that covers the least of the rest.
 QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
