@@ -264,13 +264,27 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                 // letter leaves it. Anything else is as typed on the
                 // canvas: the box takes its lines' height where the side
                 // has room for them; a field just placed keeps the size it
-                // was placed at.
+                // was placed at. A box of the design's own that then still
+                // breaks a word or runs past its foot grows for its value
+                // along its line, as a row the user placed does, where that
+                // lies clear of the rest and of the design's frames kept for
+                // fields not shown yet.
                 if (!image && !set_pos && !placeAnew) {
                     if (row && !deskPut) {
                         if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics, card, zelk::Holding::AsItStands))
                             g->setBounds(zelk::regrownBox(*g, graphics, card, zelk::Regrow::AlongItsLine));
                     } else {
+                        const QRectF was = g->bounds();
                         SKTGraphicView::fitTextHeight(*g, graphics, card);
+                        if (!row && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics, card)) {
+                            const QRectF fitted = g->bounds();
+                            g->setBounds(was);
+                            QList<QRectF> frames;
+                            for (const std::shared_ptr<SKTGraphic>& f : graphics)
+                                if (f && f != g && !f->ctrl_is_visible && zelk::profileFieldForId(f->control_ID))
+                                    frames << f->bounds();
+                            g->setBounds(zelk::clearBoxAlongItsLine(*g, graphics, card, frames).value_or(fitted));
+                        }
                     }
                     // Still the desk's where it was.
                     if (deskPut)

@@ -141,6 +141,14 @@ protected:
     }
     // The visitor road onto the day pass: every front box ticked, long
     // values typed, a photo chosen.
+    // The long values a full pass is given: an e-mail that breaks in the
+    // pass's own box at its size, whole along its line drawn smaller.
+    static QList<HolderSample> passValues() {
+        QList<HolderSample> out = longHolderSamples();
+        out[SlotEmail].value = QStringLiteral("m.featherstonehaugh@northwind.example");
+        return out;
+    }
+
     void fullPass() {
         ScopedDialogRunner runner([&](QDialog* d) {
             ::Selected_Template_Path = resourceDir() + "/Templates/Visitor/Visitor_Day.png";
@@ -151,7 +159,7 @@ protected:
         VisitorPanel& panel = *Front_Profile_Panel_OBJ;
         nextOpenPath = picture("visitor.png", {40, 50}, Qt::red);
         panel.Browse_image_Btn_Clicked();
-        for (const HolderSample& h : longHolderSamples()) {
+        for (const HolderSample& h : passValues()) {
             VisitorPanel::Slot& s = panel.fixedSlots[size_t(VisitorPanel::slotOfId(h.valueId))];
             for (QAbstractButton* box : {static_cast<QAbstractButton*>(s.label_chk), static_cast<QAbstractButton*>(s.value_chk)}) {
                 box->setEnabled(true);
@@ -545,6 +553,13 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         EXPECT_EQ((c.full ? valuesNotWholeInRawPdf(pdf, shown) : valuesNotWholeInPdf(pdf, side, shown)).join(" | ").toStdString(),
                   "");
         EXPECT_EQ(wordsBrokenInPdf(pdf, shown).join(" | ").toStdString(), "");
+        // What the desk typed into the pass's own boxes breaks no word
+        // either, where its line has room for it drawn smaller.
+        if (pass) {
+            QList<HolderSample> typed = passValues();
+            typed.removeIf([](const HolderSample& h) { return h.valueId == Fup_Date || h.valueId == Fup_Time; });
+            EXPECT_EQ(wordsBrokenInPdf(pdf, typed).join(" | ").toStdString(), "");
+        }
         // Each caption nearer its own value than any other (within the
         // clearance kept between fields), or, where its own value stands
         // apart (the user moved it), no other within an em; no other

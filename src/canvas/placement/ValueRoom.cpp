@@ -56,68 +56,103 @@ double coveredBy(const QRectF& box, const QList<QRectF>& others) {
 
 }  // namespace
 
-QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                  Regrow how, FieldScales scales) {
-    const QRectF own = field.bounds().normalized();
+namespace {
+
+// A field's box as it stands, the sizes it may grow to, largest share
+// first, and what it keeps clear of.
+struct Regrowing {
+    QRectF own;
+    QList<QSizeF> sizes;
+    QList<QRectF> others;
+};
+
+Regrowing regrowingOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                      Regrow how, FieldScales scales) {
+    Regrowing out;
+    out.own = field.bounds().normalized();
     // Along its line: its widest box (its lines fewest) at each share,
     // largest first, before narrower boxes of more lines.
-    QList<QSizeF> sizes, narrower;
+    QList<QSizeF> narrower;
     for (const double share : fieldScaleSteps(scales)) {
         const QList<QSizeF> at = fieldSizes(field, card.rect.size(), {share, share}, false);
         for (qsizetype i = 0; i < at.size(); ++i)
-            (how == Regrow::AlongItsLine && i > 0 ? narrower : sizes) << at.at(i);
+            (how == Regrow::AlongItsLine && i > 0 ? narrower : out.sizes) << at.at(i);
     }
-    sizes += narrower;
-    for (QSizeF& s : sizes)
-        s = s.expandedTo(own.size()).boundedTo(card.rect.size());
-    sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
-    // What it keeps clear of; a row the user placed over something (a band,
-    // a picture) stays over it.
-    QList<QRectF> others = drawnRects(side, card.rect, &field);
+    out.sizes += narrower;
+    for (QSizeF& s : out.sizes)
+        s = s.expandedTo(out.own.size()).boundedTo(card.rect.size());
+    out.sizes.erase(std::unique(out.sizes.begin(), out.sizes.end()), out.sizes.end());
+    // A row the user placed over something (a band, a picture) stays over it.
+    out.others = drawnRects(side, card.rect, &field);
     if (how == Regrow::AlongItsLine)
-        others.removeIf([&own](const QRectF& r) { return r.intersects(own); });
-    // Where it stands: moved only as far as it must to lie on the card,
-    // inside its outline; a row the user placed along its line first, else
-    // moved onto the card as little as it can.
-    auto inPlace = [&](const QSizeF& s) -> std::optional<QRectF> {
-        const QRectF wanted(own.topLeft(), s);
-        if (how == Regrow::AlongItsLine) {
-            const QRectF line = QRectF(card.rect.left(), own.top(), card.rect.width(), s.height()) & card.rect;
-            if (const auto r = freePlaceIn(wanted, card.outside, line, card.rect))
-                return r;
-            if (const QRectF onto = ontoCard(wanted, card.rect); card.holds(onto))
-                return onto;
-        }
-        return freePlaceFor(wanted, {}, card);
-    };
-    // A row the user placed keeps its corner where a size lets it (drawn
-    // smaller where it must), before it slides along its line.
+        out.others.removeIf([&out](const QRectF& r) { return r.intersects(out.own); });
+    return out;
+}
+
+// Where a box of size `s` stands: moved only as far as it must to lie on
+// the card, inside its outline; a row the user placed along its line
+// first, else moved onto the card as little as it can.
+std::optional<QRectF> inPlace(const QRectF& own, const QSizeF& s, const CardArea& card, Regrow how) {
+    const QRectF wanted(own.topLeft(), s);
+    if (how == Regrow::AlongItsLine) {
+        const QRectF line = QRectF(card.rect.left(), own.top(), card.rect.width(), s.height()) & card.rect;
+        if (const auto r = freePlaceIn(wanted, card.outside, line, card.rect))
+            return r;
+        if (const QRectF onto = ontoCard(wanted, card.rect); card.holds(onto))
+            return onto;
+    }
+    return freePlaceFor(wanted, {}, card);
+}
+
+// The first of its sizes that lies clear where it stands; a row the user
+// placed keeps its corner where a size lets it (drawn smaller where it
+// must), before it slides along its line.
+std::optional<QRectF> clearInPlace(const Regrowing& r, const CardArea& card, Regrow how) {
     if (how == Regrow::AlongItsLine)
-        for (const QSizeF& s : sizes)
-            if (const QRectF r(own.topLeft(), s); liesClear(r, others, card))
-                return r;
-    for (const QSizeF& s : sizes)
-        if (const auto r = inPlace(s); r && liesClear(*r, others, card))
-            return *r;
+        for (const QSizeF& s : r.sizes)
+            if (const QRectF at(r.own.topLeft(), s); liesClear(at, r.others, card))
+                return at;
+    for (const QSizeF& s : r.sizes)
+        if (const auto at = inPlace(r.own, s, card, how); at && liesClear(*at, r.others, card))
+            return at;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                           const CardArea& card, const QList<QRectF>& kept) {
+    Regrowing r = regrowingOf(field, side, card, Regrow::AlongItsLine, {});
+    for (const QRectF& k : kept)
+        if (!k.normalized().intersects(r.own))
+            r.others << k.normalized();
+    return clearInPlace(r, card, Regrow::AlongItsLine);
+}
+
+QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                  Regrow how, FieldScales scales) {
+    const Regrowing r = regrowingOf(field, side, card, how, scales);
+    if (const auto clear = clearInPlace(r, card, how))
+        return *clear;
     if (how == Regrow::MayMove) {
         const QList<QRectF> pictures = pictureRects(side, card.rect, &field);
-        for (const QSizeF& s : sizes)
-            if (const auto r = freePlaceFor(QRectF(own.topLeft(), s), others, card))
-                return *r;
+        for (const QSizeF& s : r.sizes)
+            if (const auto at = freePlaceFor(QRectF(r.own.topLeft(), s), r.others, card))
+                return *at;
         // No clear place: where it covers the least, as a new field goes,
         // never over a picture where it need not be.
-        return leastCoveringPlace(sizes, own.topLeft(), others, pictures, card);
+        return leastCoveringPlace(r.sizes, r.own.topLeft(), r.others, pictures, card);
     }
     std::optional<QRectF> best;
     double least = std::numeric_limits<double>::infinity();
-    for (const QSizeF& s : sizes)
-        if (const auto r = inPlace(s)) {
-            if (const double c = coveredBy(*r, others); c < least - 1e-6) {
+    for (const QSizeF& s : r.sizes)
+        if (const auto at = inPlace(r.own, s, card, how)) {
+            if (const double c = coveredBy(*at, r.others); c < least - 1e-6) {
                 least = c;
-                best = r;
+                best = at;
             }
         }
-    return best ? *best : ontoCard(QRectF(own.topLeft(), sizes.value(0, own.size())), card.rect);
+    return best ? *best : ontoCard(QRectF(r.own.topLeft(), r.sizes.value(0, r.own.size())), card.rect);
 }
 
 }  // namespace zelk

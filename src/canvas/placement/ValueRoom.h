@@ -11,6 +11,7 @@
 #include <QList>
 #include <QRectF>
 #include <memory>
+#include <optional>
 
 class SKTGraphic;
 
@@ -51,5 +52,12 @@ enum class Regrow {
 // the one that covers the least of the rest.
 QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                   Regrow how, FieldScales scales = {});
+
+// The box a field of the design's own takes along its line where one of
+// its sizes lies clear of the rest there and of `kept` (the frames kept
+// for fields not shown yet), as regrownBox along its line; none where each
+// would cover something: the design's box stays.
+std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                           const CardArea& card, const QList<QRectF>& kept = {});
 
 }  // namespace zelk
