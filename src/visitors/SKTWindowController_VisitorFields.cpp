@@ -55,6 +55,9 @@ zelk::CardArea deskCard(const SKTWindowController& w) {
 // The index of the current side in SKTWindowController::deskPlaced.
 int sideIndex() { return ::Card_Front_Or_Back == 0 ? 0 : 1; }
 
+// Whether two lengths are the same but for rounding (a hundredth of a point).
+bool sameLength(double a, double b) { return std::abs(a - b) < 0.01; }
+
 // Whether the graphic stands where the desk last placed it, at the size it
 // gave it: the user has neither moved nor resized it since.
 bool standsWhereDeskPut(const SKTWindowController& w, const SKTGraphic& g) {
@@ -63,8 +66,8 @@ bool standsWhereDeskPut(const SKTWindowController& w, const SKTGraphic& g) {
     if (at == placed.cend())
         return false;
     const QRectF r = g.bounds();
-    return std::abs(at->x() - r.x()) < 0.01 && std::abs(at->y() - r.y()) < 0.01 &&
-           std::abs(at->width() - r.width()) < 0.01 && std::abs(at->height() - r.height()) < 0.01;
+    return sameLength(at->x(), r.x()) && sameLength(at->y(), r.y()) && sameLength(at->width(), r.width()) &&
+           sameLength(at->height(), r.height());
 }
 
 // Where a panel's field goes on the current side, and where its partner
@@ -279,11 +282,7 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                         if (!row && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics, card)) {
                             const QRectF fitted = g->bounds();
                             g->setBounds(was);
-                            QList<QRectF> frames;
-                            for (const std::shared_ptr<SKTGraphic>& f : graphics)
-                                if (f && f != g && !f->ctrl_is_visible && zelk::profileFieldForId(f->control_ID))
-                                    frames << f->bounds();
-                            g->setBounds(zelk::clearBoxAlongItsLine(*g, graphics, card, frames).value_or(fitted));
+                            g->setBounds(zelk::clearBoxAlongItsLine(*g, graphics, card).value_or(fitted));
                         }
                     }
                     // Still the desk's where it was.
@@ -394,9 +393,8 @@ QString numberPart(QString id, const QString& stemA, const QString& stemB) {
 // Whether a caption stands just before or just above its value, at their
 // tops or lefts: as the desk places a row.
 bool standTogether(const QRectF& caption, const QRectF& value) {
-    auto near = [](double a, double b) { return std::abs(a - b) < 0.01; };
-    return (near(caption.right(), value.left()) && near(caption.top(), value.top())) ||
-           (near(caption.bottom(), value.top()) && near(caption.left(), value.left()));
+    return (sameLength(caption.right(), value.left()) && sameLength(caption.top(), value.top())) ||
+           (sameLength(caption.bottom(), value.top()) && sameLength(caption.left(), value.left()));
 }
 
 // Whether a field's box has one of the sizes the desk gives it (at one of
@@ -406,7 +404,7 @@ bool deskSized(const SKTGraphic& g, const QSizeF& card) {
     for (const double share : zelk::fieldScaleSteps())
         for (const bool startWidthFirst : {false, true})
             for (const QSizeF& s : zelk::fieldSizes(g, card, {share, share}, startWidthFirst))
-                if (std::abs(s.width() - size.width()) < 0.01 && std::abs(s.height() - size.height()) < 0.01)
+                if (sameLength(s.width(), size.width()) && sameLength(s.height(), size.height()))
                     return true;
     return false;
 }

@@ -154,12 +154,8 @@ SideDrawn drawnAndPictures(const QList<std::shared_ptr<SKTGraphic>>& side, const
         if (!g || g.get() == except || !g->ctrl_is_visible || drawsNothing(*g) || ground[std::size_t(i)])
             continue;
         const QRectF r = g->drawingBounds();
-        if (g.get() != partner) {
-            if (hollow(*g))
-                drawn << strokeCover(*g);
-            else
-                drawn << r;
-        }
+        if (g.get() != partner)
+            drawn << (hollow(*g) ? strokeCover(*g) : QList<QRectF>{r});
         (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : others) << r;
     }
     // A frame drawn just around a picture goes with it.

@@ -7,6 +7,7 @@
 #include "canvas/placement/LeastCoverSearch.h"
 #include "canvas/placement/SideCover.h"
 #include "foundation/DrawingCodes.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 
 #include <algorithm>
@@ -53,10 +54,6 @@ double coveredBy(const QRectF& box, const QList<QRectF>& others) {
     }
     return area;
 }
-
-}  // namespace
-
-namespace {
 
 // A field's box as it stands, the sizes it may grow to, largest share
 // first, and what it keeps clear of.
@@ -121,11 +118,14 @@ std::optional<QRectF> clearInPlace(const Regrowing& r, const CardArea& card, Reg
 }  // namespace
 
 std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
-                                           const CardArea& card, const QList<QRectF>& kept) {
+                                           const CardArea& card) {
     Regrowing r = regrowingOf(field, side, card, Regrow::AlongItsLine, {});
-    for (const QRectF& k : kept)
-        if (!k.normalized().intersects(r.own))
-            r.others << k.normalized();
+    // The frames of the side's hidden fields are kept for when they show,
+    // as when a box grows down (textHeightWithin).
+    for (const std::shared_ptr<SKTGraphic>& f : side)
+        if (f && f.get() != &field && !f->ctrl_is_visible && isFieldId(f->control_ID))
+            if (const QRectF frame = f->bounds().normalized(); !frame.intersects(r.own))
+                r.others << frame;
     return clearInPlace(r, card, Regrow::AlongItsLine);
 }
 

@@ -54,10 +54,10 @@ QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphi
                   Regrow how, FieldScales scales = {});
 
 // The box a field of the design's own takes along its line where one of
-// its sizes lies clear of the rest there and of `kept` (the frames kept
-// for fields not shown yet), as regrownBox along its line; none where each
-// would cover something: the design's box stays.
+// its sizes lies clear of the rest there and of the frames of the side's
+// hidden fields (kept for when they show), as regrownBox along its line;
+// none where each would cover something: the design's box stays.
 std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
-                                           const CardArea& card, const QList<QRectF>& kept = {});
+                                           const CardArea& card);
 
 }  // namespace zelk
