@@ -17,7 +17,7 @@
 //   LeastCoverSearch the least harm where no place is clear
 //   FieldPlaces     a field alone: at its rule's place or line by line
 //   PartnerPlaces   a caption and its value: beside each other, or as one
-//   ValueRoom       a field whose value outgrew the box it stands in
+//   OutgrownValue   a field whose value outgrew the box it stands in
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/CardArea.h"
 #include "canvas/placement/FieldPlaces.h"
@@ -26,5 +26,5 @@
 #include "canvas/placement/LeastCoverSearch.h"
 #include "canvas/placement/PartnerPlaces.h"
 #include "canvas/placement/SideCover.h"
-#include "canvas/placement/ValueRoom.h"
+#include "canvas/placement/OutgrownValue.h"
 #include "foundation/ProfileFieldTable.h"  // isFieldId

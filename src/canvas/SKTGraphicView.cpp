@@ -289,7 +289,7 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
             if (zelk::isFieldId(ctrl_ID) && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card)) {
                 g->setBounds(was);
                 // In a stamping, at the share its new fields take.
-                g->setBounds(zelk::regrownBox(*g, graphics(), card, zelk::Regrow::MayMove,
+                g->setBounds(zelk::regrownBox(*g, graphics(), card, zelk::BoxOwner::Rule,
                                               fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{}));
             }
         }

@@ -135,27 +135,27 @@ public:
     // value made before keeps its place.
     void openFieldBatch() {
         fieldBatch_.clear();
-        leadKept_.clear();
+        captionSpots_.clear();
         fieldBatchOpen_ = true;
     }
     void closeFieldBatch() {
         fieldBatch_.clear();
-        leadKept_.clear();
+        captionSpots_.clear();
         fieldBatchOpen_ = false;
     }
     // The caption a value about to be made in a batch will have: the value
-    // then lands with room for it before it, on its line.
-    void setFieldLead(const QString& caption) { fieldLead_ = caption; }
+    // then lands with a spot kept for it above it or before it.
+    void setNextValueCaption(const QString& caption) { nextValueCaption_ = caption; }
     // How a batch's new texts are laid out: at their rules' places, or
     // filling the card line by line (where they have no room there), each
     // in its fewest lines or the card packed (zelk::FlowOrder).
     enum class FieldFlow { RulePlaces, Lines, PackedLines };
     void setFieldFlow(FieldFlow flow) { fieldFlow_ = flow; }
-    // What of the pairing rooms of the other fields (pairingRoomsOn) new texts
+    // What of the pairing zones of the other fields (pairingZonesOn) new texts
     // keep off where the card has a place so: all of it (the default), the
-    // room that keeps a caption to its own value, or none.
-    enum class FieldLines { All, Captions, None };
-    void setKeepFieldLines(FieldLines keep) { keepFieldLines_ = keep; }
+    // zones that keep a caption to its own value, or none.
+    enum class PairingLevel { All, Captions, None };
+    void setPairingLevel(PairingLevel level) { pairingLevel_ = level; }
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -270,8 +270,8 @@ private:
     // ---- A new field's place (SKTGraphicViewFields.cpp) ----
     void placeNewField(const std::shared_ptr<SKTGraphic>& g);
     void placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
-                                 const zelk::KeepClear& room);
-    void placeValueWithCaptionRoom(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::KeepClear& room);
+                                 const zelk::KeepClear& keep);
+    void placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::KeepClear& keep);
 
     QString sideName() const;
     void changed();                       // the array changed: notify and redraw
@@ -299,18 +299,18 @@ private:
     zelk::FieldScales fieldScales_;
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
-    QString fieldLead_;
-    // The values of the batch placed with room kept for their captions:
+    QString nextValueCaption_;
+    // The values of the batch placed with a spot kept for their captions:
     // above them or before them, and the caption's size there.
-    struct LeadRoom {
+    struct CaptionSpot {
         bool above;
         QSizeF caption;
     };
-    QHash<const SKTGraphic*, LeadRoom> leadKept_;
-    // Where a value's kept room for its caption lies.
-    static QRectF keptCaptionRoom(const SKTGraphic& value, const LeadRoom& kept);
+    QHash<const SKTGraphic*, CaptionSpot> captionSpots_;
+    // Where the spot kept for a value's caption lies.
+    static QRectF captionSpotOf(const SKTGraphic& value, const CaptionSpot& kept);
     FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
-    FieldLines keepFieldLines_ = FieldLines::All;
+    PairingLevel pairingLevel_ = PairingLevel::All;
     zelk::SideGraphicsModel model_;
     zelk::CanvasHost* host_ = nullptr;
     SKTGrid* _grid = nullptr;

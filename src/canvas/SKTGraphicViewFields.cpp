@@ -1,6 +1,6 @@
 // Where the canvas puts a field it makes by control ID (a profile's, the
 // desk's or a group project's): beside its value for a caption, with its
-// caption's room for a value of a stamping, else at its rule's place or
+// caption's spot kept for a value of a stamping, else at its rule's place or
 // filling the card line by line, by the rule of placement/.
 #include "canvas/SKTGraphicView.h"
 
@@ -40,39 +40,39 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g) {
     // A batch's fields take the room their lines need, no more.
     const QList<QSizeF> sizes = zelk::fieldSizes(*g, card.rect.size(), fieldScales_, !fieldBatchOpen_);
     // What the side shows (a caption's value aside); a text keeps off the
-    // pairing rooms of the other fields, so that no caption reads as
+    // pairing zones of the other fields, so that no caption reads as
     // another field's.
-    zelk::KeepClear room =
+    zelk::KeepClear keep =
         zelk::keepClearOn(side, card.rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
-    if (isText && keepFieldLines_ != FieldLines::None)
-        room.pairing = zelk::pairingRoomsOn(side, nullptr, partner.get());
-    if (keepFieldLines_ == FieldLines::Captions)
-        room.pairing.besideValues.clear();
-    // The rooms kept for the captions of the batch's values are taken, but
+    if (isText && pairingLevel_ != PairingLevel::None)
+        keep.pairing = zelk::pairingZonesOn(side, nullptr, partner.get());
+    if (pairingLevel_ == PairingLevel::Captions)
+        keep.pairing.besideValues.clear();
+    // The spots kept for the captions of the batch's values are taken, but
     // that of this caption's own value.
-    for (auto kept = leadKept_.cbegin(); kept != leadKept_.cend(); ++kept)
+    for (auto kept = captionSpots_.cbegin(); kept != captionSpots_.cend(); ++kept)
         if (kept.key() != value.get())
-            room.taken << keptCaptionRoom(*kept.key(), kept.value());
+            keep.taken << captionSpotOf(*kept.key(), kept.value());
 
     if (value && value->ctrl_is_visible)
-        placeCaptionBesideValue(*g, *value, sizes, room);
-    else if (fieldBatchOpen_ && !fieldLead_.isEmpty() && isText)
-        placeValueWithCaptionRoom(*g, sizes, room);
+        placeCaptionBesideValue(*g, *value, sizes, keep);
+    else if (fieldBatchOpen_ && !nextValueCaption_.isEmpty() && isText)
+        placeValueWithCaptionSpot(*g, sizes, keep);
     else if (const auto flow = flowOrderOf(fieldFlow_); flow && isText)
-        g->setBounds(zelk::flowPlaceFor(sizes, room, card, *flow));
+        g->setBounds(zelk::flowPlaceFor(sizes, keep, card, *flow));
     else
-        g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), room, card));
+        g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), keep, card));
     if (fieldBatchOpen_)
         fieldBatch_ << g.get();
 }
 
 void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
-                                             const zelk::KeepClear& room) {
+                                             const zelk::KeepClear& keep) {
     const QRectF drawn = value.drawingBounds();
-    if (const auto kept = leadKept_.constFind(&value); kept != leadKept_.cend()) {
-        // Its room was kept when its value was placed: the two were placed
+    if (const auto kept = captionSpots_.constFind(&value); kept != captionSpots_.cend()) {
+        // Its spot was kept when its value was placed: the two were placed
         // as one, wherever that was.
-        g.setBounds(keptCaptionRoom(value, *kept));
+        g.setBounds(captionSpotOf(value, *kept));
         return;
     }
     // Beside the value as drawn; a value made before keeps its place, and
@@ -80,29 +80,29 @@ void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, c
     // another value.
     const bool valueMoves = fieldBatch_.contains(&value);
     const zelk::BesidePlace at =
-        zelk::besidePlaceFor(drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before}, room, fieldCard(), valueMoves,
+        zelk::besidePlaceFor(drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before}, keep, fieldCard(), valueMoves,
                              zelk::fieldRects(graphics(), zelk::FieldRole::Value, nullptr, &value));
     g.setBounds(at.field);
     if (valueMoves)
         value.setBounds(value.bounds().translated(at.partner.topLeft() - drawn.topLeft()));
 }
 
-void SKTGraphicView::placeValueWithCaptionRoom(SKTGraphic& g, const QList<QSizeF>& sizes,
-                                               const zelk::KeepClear& room) {
+void SKTGraphicView::placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes,
+                                               const zelk::KeepClear& keep) {
     // The caption's size at the batch's share, on one line.
-    const std::shared_ptr<SKTGraphic> lead = zelk::makeGraphic(GraphicKind::Text);
-    lead->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
-    lead->Set_text_value(fieldLead_);
+    const std::shared_ptr<SKTGraphic> caption = zelk::makeGraphic(GraphicKind::Text);
+    caption->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
+    caption->Set_text_value(nextValueCaption_);
     const zelk::CardArea card = fieldCard();
-    const QSizeF leadSize =
-        zelk::fieldSizes(*lead, card.rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
-    const zelk::CaptionRoomPlace at = zelk::valuePlaceWithCaptionRoom(leadSize, sizes, g.bounds().topLeft(), room,
+    const QSizeF captionSize =
+        zelk::fieldSizes(*caption, card.rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
+    const zelk::CaptionSpotPlace at = zelk::valuePlaceWithCaptionSpot(captionSize, sizes, g.bounds().topLeft(), keep,
                                                                       card, flowOrderOf(fieldFlow_));
     g.setBounds(at.value);
-    leadKept_.insert(&g, {at.above, at.caption});
+    captionSpots_.insert(&g, {at.above, at.caption});
 }
 
-QRectF SKTGraphicView::keptCaptionRoom(const SKTGraphic& value, const LeadRoom& kept) {
+QRectF SKTGraphicView::captionSpotOf(const SKTGraphic& value, const CaptionSpot& kept) {
     const QRectF drawn = value.drawingBounds();
     const QSizeF& s = kept.caption;
     return kept.above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)

@@ -47,23 +47,23 @@ namespace {
 constexpr double StampScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
 
 using Flow = SKTGraphicView::FieldFlow;
-using Lines = SKTGraphicView::FieldLines;
+using Level = SKTGraphicView::PairingLevel;
 
 // One way of stamping: the share the new fields are drawn at, how they are
-// laid out, how much of the pairing rooms they keep, and whether the values
+// laid out, how much of the pairing zones they keep, and whether the values
 // go in slot order or those with the widest unbreakable line first (they
 // have the fewest places: on an oval card only its widest band).
 struct Try {
     double scale;
     Flow flow;
-    Lines lines;
+    Level level;
     bool widestFirst = false;
 };
 
 // The tries in the order they are made. At each size the fields go to
 // their rules' places first, then, where that leaves some without room,
 // fill the card line by line, each in its fewest lines, then packed with
-// longer texts wrapped; all of it first keeping the pairing rooms whole (no
+// longer texts wrapped; all of it first keeping the pairing zones whole (no
 // caption reads as another field's, no two values run together), then,
 // where no try lands them all clear so, only the rooms that keep each
 // caption to its own value, then none. Before a size is given up, the card
@@ -71,11 +71,11 @@ struct Try {
 // widest values first.
 QList<Try> stampTries() {
     QList<Try> tries;
-    for (Lines lines : {Lines::All, Lines::Captions, Lines::None})
+    for (Level level : {Level::All, Level::Captions, Level::None})
         for (double scale : StampScales) {
             for (Flow flow : {Flow::RulePlaces, Flow::Lines, Flow::PackedLines})
-                tries << Try{scale, flow, lines};
-            tries << Try{scale, Flow::Lines, lines, true} << Try{scale, Flow::PackedLines, lines, true};
+                tries << Try{scale, flow, level};
+            tries << Try{scale, Flow::Lines, level, true} << Try{scale, Flow::PackedLines, level, true};
         }
     return tries;
 }
@@ -157,24 +157,24 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
 // Whether the new fields of a stamping, at a try's size, need more room
 // than the side has free: they cannot all land clear, and the try is not
 // made. Where that is so at the smallest size, only its try at the rules'
-// places with the pairing rooms kept is made. Known after a first try.
-class RoomCheck {
+// places with the pairing zones kept is made. Known after a first try.
+class AreaCheck {
 public:
-    // The side's free room and the fields the stamping made, from a try.
+    // The side's free area and the fields the stamping made, from a try.
     void measure(const GraphicList& side, const SideBefore& before, const CardArea& card) {
         GraphicList kept;
         for (const std::shared_ptr<SKTGraphic>& g : side)
             if (g && g->ctrl_is_visible)
                 (before.holds(*g) ? kept : made_) << g;
-        room_ = freeRoom(drawnRects(kept, card.rect), card);
+        freeArea_ = freeArea(drawnRects(kept, card.rect), card);
         cardSize_ = card.rect.size();
     }
-    bool measured() const { return room_.has_value(); }
+    bool measured() const { return freeArea_.has_value(); }
     bool tooBig(const Try& t) {
-        if (!room_)
+        if (!freeArea_)
             return false;
         const bool smallestAtRules = t.scale <= StampScales[std::size(StampScales) - 1] && t.flow == Flow::RulePlaces;
-        return needed(t.scale) > *room_ && !(smallestAtRules && t.lines == Lines::All);
+        return needed(t.scale) > *freeArea_ && !(smallestAtRules && t.level == Level::All);
     }
 
 private:
@@ -193,7 +193,7 @@ private:
         return needed_[scale] = sum;
     }
 
-    std::optional<double> room_;
+    std::optional<double> freeArea_;
     QSizeF cardSize_;
     GraphicList made_;
     std::map<double, double> needed_;
@@ -202,7 +202,7 @@ private:
 // Whether the try after `now` can do better than the best so far: once a
 // try lands all the fields clear with every caption to its own value, only
 // the other flows at its size are worth trying (for values that do not run
-// together); a smaller size, or less of the pairing rooms kept, would not
+// together); a smaller size, or less of the pairing zones kept, would not
 // be better. The tries that let the rooms go come only where none landed
 // the fields clear at all.
 bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
@@ -210,9 +210,9 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
         return false;
     const bool clear = std::get<0>(best) == 0 && std::get<1>(best) == 0;
     const bool captionsKept = clear && std::get<2>(best) == 0;
-    if (captionsKept && (following->scale != now.scale || following->lines != now.lines))
+    if (captionsKept && (following->scale != now.scale || following->level != now.level))
         return false;
-    return !(following->lines != now.lines && now.lines == Lines::Captions && clear);
+    return !(following->level != now.level && now.level == Level::Captions && clear);
 }
 
 // The text slots in the order they are stamped: slot order, or the values
@@ -246,17 +246,17 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     // stays.
     const SideBefore before(*canvas);
     const QList<Try> tries = stampTries();
-    RoomCheck room;
+    AreaCheck area;
     auto attempt = [&](const Try& t) {
         canvas->openFieldBatch();
         canvas->setFieldScales({t.scale, t.scale});
         canvas->setFieldFlow(t.flow);
-        canvas->setKeepFieldLines(t.lines);
+        canvas->setPairingLevel(t.level);
         return stampOnce(profile, t.widestFirst);
     };
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
-        while (i < tries.size() && room.tooBig(tries.at(i)))
+        while (i < tries.size() && area.tooBig(tries.at(i)))
             ++i;
         return i;
     };
@@ -273,8 +273,8 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         }
         if (bestScore == AllClear)
             break;
-        if (!room.measured())
-            room.measure(canvas->graphics(), before, canvas->fieldCard());
+        if (!area.measured())
+            area.measure(canvas->graphics(), before, canvas->fieldCard());
         const qsizetype following = next(i);
         const bool last =
             !worthGoingOn(tries.at(i), following < tries.size() ? &tries.at(following) : nullptr, bestScore);
@@ -289,7 +289,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     canvas->closeFieldBatch();
     canvas->setFieldScales({});
     canvas->setFieldFlow(Flow::RulePlaces);
-    canvas->setKeepFieldLines(Lines::All);
+    canvas->setPairingLevel(Level::All);
     canvas->update();
     return done;
 }
@@ -345,9 +345,9 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst
         for (const int i : slotOrder(profile, widestFirst)) {
             const User_Profile_Class::Slot& s = profile.slot(i);
             if (!s.value.isEmpty()) {
-                canvas->setFieldLead(s.label);
+                canvas->setNextValueCaption(s.label);
                 place(GraphicKind::Text, s.value, s.id);
-                canvas->setFieldLead(QString());
+                canvas->setNextValueCaption(QString());
                 if (const auto g = canvas->Selected_Graphic())
                     bindToProfileSlot(*g, s);
             }

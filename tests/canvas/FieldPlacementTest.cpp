@@ -481,9 +481,9 @@ TEST_F(FieldCreate, ABatchFillsTheCardLineByLine) {
         view->setFieldScales({1, 1});
         view->setFieldFlow(c.flow);
         auto value = [&](const Field& f) {
-            view->setFieldLead(QString::fromUtf8(f.caption));
+            view->setNextValueCaption(QString::fromUtf8(f.caption));
             view->createGraphicOfClass(GraphicKind::Text, false, QRectF(), "F", QString::fromUtf8(f.value), f.valueId);
-            view->setFieldLead(QString());
+            view->setNextValueCaption(QString());
         };
         auto caption = [&](const Field& f) {
             if (*f.caption)

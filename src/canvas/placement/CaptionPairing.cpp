@@ -1,5 +1,5 @@
 // Captions kept to their own values: a field's role and partner, and the
-// pairing rooms of a side's fields, the levels they are kept at and which
+// pairing zones of a side's fields, the levels they are kept at and which
 // of them a field breaches.
 #include "canvas/placement/CaptionPairing.h"
 
@@ -29,8 +29,8 @@ void forShownFields(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGra
     }
 }
 
-// How far along its line a caption's or a value's kept room reaches, in ems.
-constexpr double PairingRoomEms = 1.5;
+// How far along its line a caption's or a value's pairing zone reaches, in ems.
+constexpr double PairingZoneEms = 1.5;
 
 }  // namespace
 
@@ -64,7 +64,7 @@ QString partnerIdOf(const QString& ctrl_ID) {
     return QString();
 }
 
-PairingRooms pairingRoomsOn(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
+PairingZones pairingZonesOn(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
                     const SKTGraphic* partner) {
     // Each shown field drawn once; the values by ID: a caption whose own
     // value is not beside it keeps the room below it too, where its value
@@ -81,11 +81,11 @@ PairingRooms pairingRoomsOn(const QList<std::shared_ptr<SKTGraphic>>& side, cons
         if (role == FieldRole::Value)
             values.insert(g.control_ID, shown.last().drawn);
     });
-    PairingRooms out;
+    PairingZones out;
     for (const auto& [g, role, d] : shown) {
         if (g == self || g == partner)
             continue;
-        const double em = drawnTextPointSize(*g), reach = PairingRoomEms * em;
+        const double em = drawnTextPointSize(*g), reach = PairingZoneEms * em;
         if (role == FieldRole::Caption) {
             out.afterCaptions << QRectF(d.right(), d.top(), reach, d.height());
             const auto own = values.constFind(partnerIdOf(g->control_ID));
@@ -99,19 +99,19 @@ PairingRooms pairingRoomsOn(const QList<std::shared_ptr<SKTGraphic>>& side, cons
     return out;
 }
 
-QList<PairingRooms> pairingLevels(const PairingRooms& rooms) {
-    QList<PairingRooms> tiers;
-    if (!rooms.isEmpty())
-        tiers << rooms;
-    if (!rooms.besideValues.isEmpty() && !(rooms.afterCaptions.isEmpty() && rooms.beforeValues.isEmpty()))
-        tiers << PairingRooms{rooms.afterCaptions, rooms.beforeValues, {}};
-    tiers << PairingRooms{};
-    return tiers;
+QList<PairingZones> pairingLevels(const PairingZones& zones) {
+    QList<PairingZones> levels;
+    if (!zones.isEmpty())
+        levels << zones;
+    if (!zones.besideValues.isEmpty() && !(zones.afterCaptions.isEmpty() && zones.beforeValues.isEmpty()))
+        levels << PairingZones{zones.afterCaptions, zones.beforeValues, {}};
+    levels << PairingZones{};
+    return levels;
 }
 
-QList<QRectF> keptFromUnit(const PairingRooms& rooms, const QSizeF& size, const QRectF& caption, const QRectF& value) {
+QList<QRectF> keptFromUnit(const PairingZones& zones, const QSizeF& size, const QRectF& caption, const QRectF& value) {
     // The box at p meets R where p lies in [R.left - w, R.right] x [R.top -
-    // h, R.bottom]; its part at offset o of size s meets a room T where p
+    // h, R.bottom]; its part at offset o of size s meets a zone T where p
     // lies in [T.left - o.x - s.w, T.right - o.x] x (likewise down).
     auto through = [&size](const QRectF& part, const QList<QRectF>& of, QList<QRectF>& out) {
         if (part.isEmpty())
@@ -121,24 +121,24 @@ QList<QRectF> keptFromUnit(const PairingRooms& rooms, const QSizeF& size, const 
                           QPointF(t.right() - part.left(), t.bottom() - part.top()));
     };
     QList<QRectF> out;
-    through(value, rooms.afterCaptions, out);
-    through(value, rooms.besideValues, out);
-    through(caption, rooms.beforeValues, out);
+    through(value, zones.afterCaptions, out);
+    through(value, zones.besideValues, out);
+    through(caption, zones.beforeValues, out);
     return out;
 }
 
-QList<QRectF> keptFromField(const PairingRooms& rooms, FieldRole role) {
-    return role == FieldRole::Value ? rooms.afterCaptions + rooms.besideValues
-           : role == FieldRole::Caption ? rooms.beforeValues
+QList<QRectF> keptFromField(const PairingZones& zones, FieldRole role) {
+    return role == FieldRole::Value ? zones.afterCaptions + zones.besideValues
+           : role == FieldRole::Caption ? zones.beforeValues
                                         : QList<QRectF>{};
 }
 
-QList<QList<QRectF>> keptFromFieldByLevel(const PairingRooms& rooms, FieldRole role) {
+QList<QList<QRectF>> keptFromFieldByLevel(const PairingZones& zones, FieldRole role) {
     QList<QList<QRectF>> out;
     // A later level holds a part of an earlier one: one of the same count is
     // the same.
-    for (const PairingRooms& tier : pairingLevels(rooms))
-        if (const QList<QRectF> r = keptFromField(tier, role); out.isEmpty() || r.size() != out.last().size())
+    for (const PairingZones& level : pairingLevels(zones))
+        if (const QList<QRectF> r = keptFromField(level, role); out.isEmpty() || r.size() != out.last().size())
             out << r;
     return out;
 }
@@ -155,10 +155,10 @@ PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, co
             break;
         }
     const QRectF drawn = field.drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
-    auto meets = [&drawn](const QList<QRectF>& rooms) {
-        return std::any_of(rooms.cbegin(), rooms.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
+    auto meets = [&drawn](const QList<QRectF>& zones) {
+        return std::any_of(zones.cbegin(), zones.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
     };
-    PairingRooms all = pairingRoomsOn(side, &field, partner);
+    PairingZones all = pairingZonesOn(side, &field, partner);
     const bool besideValues = role == FieldRole::Value && meets(all.besideValues);
     all.besideValues.clear();
     return meets(keptFromField(all, role)) ? PairingBreach::CaptionMisread : besideValues ? PairingBreach::ValuesRunTogether : PairingBreach::None;

@@ -1,8 +1,8 @@
 #pragma once
 // Captions kept to their own values: which field is a caption and which a
-// value, and the room kept on the fields' lines so that a line reads as
-// captions each followed by their own value. A search keeps clear of that
-// room in levels: all of it, then the part that keeps captions to their
+// value, and the zones kept on the fields' lines so that a line reads as
+// captions each followed by their own value. A search keeps clear of those
+// zones in levels: all of it, then the part that keeps captions to their
 // values, then none.
 #include <QList>
 #include <QRectF>
@@ -26,41 +26,41 @@ QString partnerIdOf(const QString& ctrl_ID);
 // The squared distance between two rectangles (0 where they meet).
 double distance2(const QRectF& a, const QRectF& b);
 
-// The room on the lines of a side's shown fields kept so that a line reads
+// The zones on the lines of a side's shown fields kept so that a line reads
 // as captions each followed by their own value: right after a caption no
 // other field's value (nor right below one whose own value is not beside
 // it), right before a value no other field's caption, and no two values
 // run together, for an em and a half of their text.
-struct PairingRooms {
+struct PairingZones {
     QList<QRectF> afterCaptions, beforeValues;
     QList<QRectF> besideValues;  // kept by values only
     bool isEmpty() const { return afterCaptions.isEmpty() && beforeValues.isEmpty() && besideValues.isEmpty(); }
 };
-// The pairing rooms of a side's shown fields; `self` and its `partner`
+// The pairing zones of a side's shown fields; `self` and its `partner`
 // leave theirs out.
-PairingRooms pairingRoomsOn(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self = nullptr,
+PairingZones pairingZonesOn(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self = nullptr,
                             const SKTGraphic* partner = nullptr);
 
-// The levels a new field is placed clear of, in turn: all of `rooms`, then
+// The levels a new field is placed clear of, in turn: all of `zones`, then
 // those that keep a caption to its own value (no two values kept apart),
 // then none.
-QList<PairingRooms> pairingLevels(const PairingRooms& rooms);
+QList<PairingZones> pairingLevels(const PairingZones& zones);
 
-// What a single field of `role` keeps clear of for `rooms`: a value the
-// room after captions and beside values, a caption the room before values.
-QList<QRectF> keptFromField(const PairingRooms& rooms, FieldRole role);
+// What a single field of `role` keeps clear of for `zones`: a value the
+// zones after captions and beside values, a caption those before values.
+QList<QRectF> keptFromField(const PairingZones& zones, FieldRole role);
 
 // keptFromField at each of the pairing levels, each once (a later level
 // that keeps as much as the one before is left out), the last one none.
-QList<QList<QRectF>> keptFromFieldByLevel(const PairingRooms& rooms, FieldRole role);
+QList<QList<QRectF>> keptFromFieldByLevel(const PairingZones& zones, FieldRole role);
 
-// What a box of `size` keeps clear of for `rooms` when it holds a caption
+// What a box of `size` keeps clear of for `zones` when it holds a caption
 // at `caption` and a value at `value` (within it, from its top left; an
-// empty one for a part it does not hold): each room becomes the rectangle
-// that the box meets exactly where its part would meet the room.
-QList<QRectF> keptFromUnit(const PairingRooms& rooms, const QSizeF& size, const QRectF& caption, const QRectF& value);
+// empty one for a part it does not hold): each zone becomes the rectangle
+// that the box meets exactly where its part would meet the zone.
+QList<QRectF> keptFromUnit(const PairingZones& zones, const QSizeF& size, const QRectF& caption, const QRectF& value);
 
-// Which pairing room of the other fields a shown caption or value of a
+// Which pairing zone of the other fields a shown caption or value of a
 // side meets (its partner's left out): one that keeps a caption to its own
 // value (a caption misread as another field's), else one between values
 // (two values run together), else none.

@@ -106,7 +106,7 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
 
 }  // namespace
 
-double freeRoom(const QList<QRectF>& taken, const CardArea& card) {
+double freeArea(const QList<QRectF>& taken, const CardArea& card) {
     return CoverMap(withOutside(taken, card), card.rect, coverCell(card.rect)).uncovered();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The search for the least harm: where a box goes when the card has no
 // clear place for it, covering the least of what is taken and never a
-// picture or what lies beyond the card's outline; and the free room a side
+// picture or what lies beyond the card's outline; and the free area a side
 // leaves.
 #include "canvas/placement/CardArea.h"
 
@@ -55,7 +55,7 @@ public:
                     uncovered_ += cell_ * cell_;
             }
     }
-    // The room no rectangle touches, in square points.
+    // The area no rectangle touches, in square points.
     double uncovered() const { return uncovered_; }
     // What the box covers, in square points.
     double covered(const QRectF& box) const {
@@ -96,9 +96,9 @@ private:
 // map holds at most about a quarter of a million cells.
 double coverCell(const QRectF& card);
 
-// The room on `card`, inside its outline, that none of `taken` touches, in
+// The area of `card`, inside its outline, that none of `taken` touches, in
 // square points (to the point).
-double freeRoom(const QList<QRectF>& taken, const CardArea& card);
+double freeArea(const QList<QRectF>& taken, const CardArea& card);
 
 // The rectangle of one of the smallest of `sizes` on `card` that covers
 // the least of `taken` and none of `pictures` (where every place covers

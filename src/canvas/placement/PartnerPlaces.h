@@ -41,39 +41,39 @@ struct BesidePlace {
 BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
                            const QList<QRectF>& taken, const CardArea& card, bool partnerMoves = true,
                            const QList<QRectF>& pictures = {});
-// The same, each clear place first sought clear of the pairing rooms.
+// The same, each clear place first sought clear of the pairing zones.
 BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
-                           const KeepClear& room, const CardArea& card, bool partnerMoves,
+                           const KeepClear& keep, const CardArea& card, bool partnerMoves,
                            const QList<QRectF>& rivals = {});
 
 // A caption and its value placed as one, at one share of their own sizes:
 // the caption on the first of `captionSides` (Before or Above) of the
 // value, the pair at the first of its sizes (largest first) that has a
-// clear place on the card (first clear of the pairing rooms), the nearest
+// clear place on the card (first clear of the pairing zones), the nearest
 // to `at` (the pair's top left); where none has, the pair's place that
 // covers the least, clear of the side's pictures.
 struct PairPlace {
     QRectF caption, value;
 };
 PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const QPointF& at,
-                       const QList<Beside>& captionSides, const KeepClear& room, const CardArea& card,
+                       const QList<Beside>& captionSides, const KeepClear& keep, const CardArea& card,
                        FieldScales scales = {});
 
-// A value placed with the room for its caption (of `caption`'s size) kept
+// A value placed with a spot for its caption (of `caption`'s size) kept
 // above it or before it on its line, whichever lands it first: the value in
-// one of `valueSizes`, its caption's room a part of the unit the two make.
+// one of `valueSizes`, its caption's spot a part of the unit the two make.
 // At the rule's place `rule` (the value's top left), or, where `flow` is
 // given, filling the card line by line (the value in its fewest lines that
 // have a place, or the card packed); each unit first clear of the pairing
-// rooms level by level, then of what is drawn; failing both, where it
+// zones level by level, then of what is drawn; failing both, where it
 // covers the least.
-struct CaptionRoomPlace {
+struct CaptionSpotPlace {
     QRectF value;
     QSizeF caption;
-    bool above = true;  // the caption's room above the value, else before it
+    bool above = true;  // the caption's spot above the value, else before it
 };
-CaptionRoomPlace valuePlaceWithCaptionRoom(const QSizeF& caption, const QList<QSizeF>& valueSizes, const QPointF& rule,
-                                           const KeepClear& room, const CardArea& card,
+CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QSizeF>& valueSizes, const QPointF& rule,
+                                           const KeepClear& keep, const CardArea& card,
                                            std::optional<FlowOrder> flow);
 
 // The rule's place of a caption of `caption`'s size beside its value,

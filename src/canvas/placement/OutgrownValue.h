@@ -17,27 +17,23 @@ class SKTGraphic;
 
 namespace zelk {
 
-// How a field's box may hold its value: grown into the room below it on
-// the side and its value drawn smaller down to half (a field the canvas or
-// a stamping placed), or as it stands at its own size (a row the user
-// placed, which widens along its line before it grows or shrinks).
-enum class Holding { GrowingDown, AsItStands };
+// Who placed a field's box, which decides how it may hold a longer value:
+// the rule (a field the canvas or a stamping placed: its box grows into
+// the room below it and its value is drawn smaller, down to half, and it
+// may move), or the user (a row the user moved or resized: it holds its
+// value as it stands, at its own size, and only widens along its line
+// before it grows or shrinks).
+enum class BoxOwner { Rule, User };
 
 // Whether a text field's box on `side` holds its value whole: on the card
 // and inside its outline, no word broken inside it at the size it is drawn
 // at, and its lines within its foot.
 bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                   Holding how = Holding::GrowingDown);
+                   BoxOwner owner = BoxOwner::Rule);
 
 // Whether a text's longest word, at the size it is drawn at, is wider than
 // its box: the word breaks, inside it or at a hyphen.
 bool breaksAWord(const SKTGraphic& text);
-
-// How far a field whose box no longer holds its value may move.
-enum class Regrow {
-    MayMove,     // to the nearest clear place where none is clear where it stands
-    AlongItsLine // only across, on the line the user put it on
-};
 
 // The box a text field takes on `side` when its box no longer holds its
 // value, of its sizes at `scales` (fieldSizes: the largest share first,
@@ -51,7 +47,7 @@ enum class Regrow {
 // place that covers the least (leastCoveringPlace); else where it stands,
 // the one that covers the least of the rest.
 QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                  Regrow how, FieldScales scales = {});
+                  BoxOwner owner, FieldScales scales = {});
 
 // The box a field of the design's own takes along its line where one of
 // its sizes lies clear of the rest there and of the frames of the side's
