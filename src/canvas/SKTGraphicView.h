@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 
 class SKTDocument;
@@ -82,6 +83,10 @@ public:
     QRectF cardRect() const { return QRectF(QPointF(0, 0), canvasSize_); }
     // The card as a field placed on it sees it: its rectangle and outline.
     zelk::CardArea fieldCard() const;
+    // What the side draws under its fields (its card face and graphics, its
+    // fields' texts left out), for reading whether a field's colour reads
+    // where it may go.
+    zelk::FieldGround fieldGround() const;
     void setScaleFactor(double scale);
     double scaleFactor() const { return scale_; }
     void zoomIn();
@@ -142,6 +147,7 @@ public:
         fieldBatch_.clear();
         captionSpots_.clear();
         fieldBatchOpen_ = false;
+        batchGround_.reset();
     }
     // The caption a value about to be made in a batch will have: the value
     // then lands with a spot kept for it above it or before it.
@@ -300,6 +306,9 @@ private:
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
     QString nextValueCaption_;
+    // The ground read once for a batch: its fields change, not what lies
+    // under them.
+    mutable std::optional<zelk::FieldGround> batchGround_;
     // The values of the batch placed with a spot kept for their captions:
     // above them or before them, and the caption's size there.
     struct CaptionSpot {
