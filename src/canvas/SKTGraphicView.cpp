@@ -287,10 +287,16 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
             const QRectF was = g->bounds();
             fitTextHeight(*g, graphics(), card);
             if (zelk::isFieldId(ctrl_ID) && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card)) {
+                const QRectF fitted = g->bounds();
                 g->setBounds(was);
-                // In a stamping, at the share its new fields take.
-                g->setBounds(zelk::regrownBox(*g, graphics(), card, zelk::BoxOwner::Rule,
-                                              fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{}));
+                // In a stamping, at the share its new fields take; with its
+                // caption where the two must move; else in its box.
+                const auto at = zelk::outgrownPlace(*g, graphics(), card, fieldGround(),
+                                                    fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{});
+                g->setBounds(at ? at->field : fitted);
+                if (at && at->partner)
+                    if (const auto partner = Selcect_Ctrl_With_ID(zelk::partnerIdOf(ctrl_ID)))
+                        partner->setBounds(*at->partner);
             }
         }
     } else {
