@@ -254,9 +254,16 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         canvas->setPairingLevel(t.level);
         return stampOnce(profile, t.widestFirst);
     };
+    // A stamping that makes no field (each one found on the side, where it
+    // keeps its place or grows for its value) comes out the same whatever
+    // the flow or the pairing level of its new fields: only its share is
+    // worth trying again.
+    std::optional<bool> madeNone;
+    QList<double> scalesTried;
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
-        while (i < tries.size() && area.tooBig(tries.at(i)))
+        while (i < tries.size() &&
+               (area.tooBig(tries.at(i)) || (madeNone.value_or(false) && scalesTried.contains(tries.at(i).scale))))
             ++i;
         return i;
     };
@@ -267,6 +274,9 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         done = attempt(tries.at(i));
         if (!done)
             break;
+        scalesTried << tries.at(i).scale;
+        if (!madeNone)
+            madeNone = canvas->graphics().size() == before.graphics().size();
         if (const Score score = scoreOf(canvas->graphics(), before, canvas->fieldCard()); score < bestScore) {
             bestScore = score;
             best = i;
