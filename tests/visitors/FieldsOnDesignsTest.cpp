@@ -636,5 +636,89 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
     }
 }
 
+// Rules the designs above pass without showing which holds them, each on a
+// design that shows it: a row names the rule that broke.
+TEST_F(FieldsOnDesigns, EachRuleOnADesignThatShowsIt) {
+    enum class Rule {
+        PastTheOutlineIsWorst,  // a stamping's try with a field past the outline is its worst
+        RowWidensOverItsBand,   // a row the user put on a band widens along it
+        DeskRecordFollowsHeight // the desk's record of a row follows its fitted height
+    };
+    struct Case {
+        const char* rule;
+        Rule which;
+    };
+    const Case cases[] = {
+        {"a field past an oval badge's outline makes a stamping's worst try", Rule::PastTheOutlineIsWorst},
+        {"a row the user dragged onto a band widens along it, at its size", Rule::RowWidensOverItsBand},
+        {"a row the desk placed and fitted to its lines is still the desk's: it follows its caption",
+         Rule::DeskRecordFollowsHeight},
+    };
+    const QSizeF badge(95, 150);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        window->New_Project();
+        ::Fill_User_Profile = true;
+        ::Card_Shape = c.which == Rule::PastTheOutlineIsWorst ? 2 : 0;
+        const QSizeF size = c.which == Rule::PastTheOutlineIsWorst ? badge : Cr80;
+        for (Card_Property* p : {&window->Front_card_Prop, &window->Back_card_Prop})
+            p->Card_Shape = QStringList{"R", "RR", "E"}.at(::Card_Shape);
+        window->Set_Document_Size(size);
+        window->SetDocumentCanvasSize(size);
+        window->Front_card_Prop.Card_Size = size;
+        if (c.which == Rule::PastTheOutlineIsWorst) {
+            // An e-mail wider than the oval at all but its smallest share.
+            QList<HolderSample> values = holderSamples();
+            values[SlotEmail].value = "alexandra.montgomery-whitfield@northwind-trading-logistics.example";
+            stamp({SlotName, SlotEmail, SlotPhone}, values, false);
+            const CardArea card(QRectF(QPointF(0, 0), size), 2);
+            for (const auto& g : window->Get_Front_Controls_Array())
+                if (g->ctrl_is_visible && isFieldId(g->control_ID)) {
+                    EXPECT_TRUE(card.holds(g->drawingBounds())) << g->Text_Value.toStdString();
+                }
+            continue;
+        }
+        ::Start_Card_Option = StartMode::Visitor;
+        ::CARD_SIDE_STR = CardSide::TwoSided;
+        window->Title_For_Visitor();
+        window->Reset_All_Visitor_Grp_Mode_Ctrl();
+        window->Show_Hide_Profile_Panel_Live_Mode(true);
+        QLineEdit* valueBox = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl("F_field1", "T"));
+        if (c.which == Rule::RowWidensOverItsBand) {
+            auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
+            band->setBounds(QRectF(0, size.height() - 30, size.width(), 30));
+            band->_isDrawingFill = true;
+            band->_fillColor = QColor(250, 235, 200);
+            window->_graphicView->mutableGraphics() << band;
+            addRow({"F_field1", "F_label1", "EB-0042", "Escort Badge :"});
+            valueBox = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl("F_field1", "T"));
+            const auto value = front("F_field1");
+            ASSERT_TRUE(value);
+            value->setBounds(QRectF(QPointF(40, size.height() - 24), value->bounds().size()));
+            const QRectF dragged = value->bounds();
+            type(valueBox, " - north gate, guest parking", false);
+            EXPECT_EQ(value->bounds().topLeft(), dragged.topLeft());
+            EXPECT_GT(value->bounds().width(), dragged.width());
+            EXPECT_GT(drawnShare(*value), 0.99);
+            EXPECT_LT(value->bounds().height(), 1.5 * dragged.height()) << "on one line";
+            continue;
+        }
+        // The caption dragged elsewhere; the value typed on, its words
+        // wrapping where it stands, then a word its box cannot hold.
+        addRow({"F_field1", "F_label1", "Blue Volvo", "Vehicle :"});
+        valueBox = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl("F_field1", "T"));
+        const auto caption = front("F_label1"), value = front("F_field1");
+        ASSERT_TRUE(caption && value);
+        caption->setBounds(QRectF(QPointF(20, 100), caption->bounds().size()));
+        const double height = value->bounds().height();
+        type(valueBox, " V70 in bay", false);
+        EXPECT_GT(value->bounds().height(), height) << "its box fitted to two lines";
+        type(valueBox, " KX-118-LP-NORTHGATE-0042", false);
+        EXPECT_NE(standingOf(caption->bounds(), value->bounds(), drawnTextPointSize(*value)), Standing::Apart)
+            << rectText(caption->bounds()).toStdString() << " " << rectText(value->bounds()).toStdString();
+    }
+    ::Card_Shape = 0;
+}
+
 }  // namespace
 }  // namespace zelk::test
