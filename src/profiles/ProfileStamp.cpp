@@ -256,14 +256,15 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     };
     // A stamping that makes no field (each one found on the side, where it
     // keeps its place or grows for its value) comes out the same whatever
-    // the flow or the pairing level of its new fields: only its share is
-    // worth trying again.
+    // the flow or the pairing level of its new fields: only its share, and
+    // the order its values grow in, are worth trying again.
     std::optional<bool> madeNone;
-    QList<double> scalesTried;
+    QList<std::pair<double, bool>> tried;
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
         while (i < tries.size() &&
-               (area.tooBig(tries.at(i)) || (madeNone.value_or(false) && scalesTried.contains(tries.at(i).scale))))
+               (area.tooBig(tries.at(i)) ||
+                (madeNone.value_or(false) && tried.contains(std::pair(tries.at(i).scale, tries.at(i).widestFirst)))))
             ++i;
         return i;
     };
@@ -274,7 +275,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         done = attempt(tries.at(i));
         if (!done)
             break;
-        scalesTried << tries.at(i).scale;
+        tried << std::pair(tries.at(i).scale, tries.at(i).widestFirst);
         if (!madeNone)
             madeNone = canvas->graphics().size() == before.graphics().size();
         if (const Score score = scoreOf(canvas->graphics(), before, canvas->fieldCard()); score < bestScore) {
