@@ -1,175 +1,20 @@
 // Fields added to designs a user makes (a background, a band, a rounded or
 // oval card, a second profile, a full visitor pass), by a profile's
 // stamping and by the desk's rows, read back from a PDF of the side.
-#include "HolderFields.h"
-#include "VisitorTestSupport.h"
+#include "FieldsOnDesignsSupport.h"
 
-#include "canvas/FieldPlacement.h"
-#include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTImage.h"
 #include "foundation/Shape_Control.h"
-#include "foundation/Units.h"
-#include "mainwindow/AppGlobals.h"
-#include "mainwindow/MainWindowStartSteps.h"
-#include "mainwindow/Template_Wizard.h"
-#include "visitors/VisitorPanel.h"
 
-#include <QCheckBox>
-#include <QHash>
-#include <QImage>
-#include <QLineEdit>
-#include <QRegularExpression>
 #include <QSet>
-#include <QTest>
-#include <QTransform>
 
-#include <cmath>
 #include <optional>
 
 namespace zelk::test {
 namespace {
-
-const QSizeF Cr80(MM_to_Points_Convert(85.60), MM_to_Points_Convert(53.98));
-
-// The words of a one-page PDF (pdftotext) and where its pictures are drawn
-// (pdftocairo's SVG: an <image> placed by a <use> through its matrix).
-struct PdfPage {
-    QList<std::pair<QRectF, QString>> words;
-    QList<QRectF> pictures;
-};
-
-PdfPage readPdf(const QString& pdf) {
-    PdfPage page;
-    for (const PdfWord& w : pdfWords(pdf))
-        page.words.append({w.box, w.text});
-    static const QRegularExpression image(QStringLiteral(R"re(<image id="([^"]+)" width="([\d.]+)" height="([\d.]+)")re"));
-    static const QRegularExpression use(QStringLiteral(R"re(<use xlink:href="#([^"]+)" transform="matrix\(([^)]+)\)")re"));
-    const QString svg = QString::fromUtf8(runTool("pdftocairo", {"-svg", pdf, "-"}).out);
-    QHash<QString, QSizeF> images;
-    for (auto it = image.globalMatch(svg); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        images.insert(m.captured(1), QSizeF(m.captured(2).toDouble(), m.captured(3).toDouble()));
-    }
-    for (auto it = use.globalMatch(svg); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QStringList t = m.captured(2).split(u',');
-        if (images.contains(m.captured(1)) && t.size() == 6)
-            page.pictures << QTransform(t[0].toDouble(), t[1].toDouble(), t[2].toDouble(), t[3].toDouble(),
-                                        t[4].toDouble(), t[5].toDouble())
-                                 .mapRect(QRectF(QPointF(0, 0), images.value(m.captured(1))));
-    }
-    return page;
-}
-
-// Whether a rectangle lies inside the card's outline (Card_Shape: 1 rounded
-// with corners of 10 points, 2 oval), `margin` points in from it, half a
-// point left for rounding.
-bool insideOutline(const QRectF& r, const QSizeF& card, int shape, double margin = 0) {
-    const double slack = 0.5 - margin;
-    for (const QPointF& p : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
-        if (!QRectF(QPointF(0, 0), card).adjusted(-slack, -slack, slack, slack).contains(p))
-            return false;
-        const double a = card.width() / 2 + slack, b = card.height() / 2 + slack;
-        const double dx = p.x() - card.width() / 2, dy = p.y() - card.height() / 2;
-        const double cx = std::clamp(p.x(), 10.0, card.width() - 10), cy = std::clamp(p.y(), 10.0, card.height() - 10);
-        if ((shape == 2 && dx * dx / (a * a) + dy * dy / (b * b) > 1) ||
-            (shape == 1 && std::hypot(p.x() - cx, p.y() - cy) > 10 + slack))
-            return false;
-    }
-    return true;
-}
-
-double gapBetween(const QRectF& a, const QRectF& b) {
-    return std::hypot(std::max({0.0, b.left() - a.right(), a.left() - b.right()}),
-                      std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()}));
-}
-
-class FieldsOnDesigns : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        open();
-        ::Fill_User_Profile = true;
-    }
-    void TearDown() override {
-        ::Card_Shape = 0;
-        ::Start_Card_Option = StartMode::Template;
-        window->Title_For_Gen_ID_Card();
-        MainWindowTest::TearDown();
-    }
-    QString picture(const QString& name, const QSize& size, const QColor& colour) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        EXPECT_TRUE(image.save(data.filePath(name)));
-        return data.filePath(name);
-    }
-    std::shared_ptr<SKTGraphic> front(const QString& id) const { return window->_graphicView->Selcect_Ctrl_With_ID(id); }
-    // The profile's slots stamped onto the front, each with its caption.
-    void stamp(const QList<int>& which, const QList<HolderSample>& samples, bool withPhoto) {
-        User_Profile_Class& p = window->Front_user_profile;
-        p.Reset_All_Values();
-        p.clearCaptions();
-        for (int i : which) {
-            p.slot(i).value = samples.at(i).value;
-            p.slot(i).label = samples.at(i).caption;
-        }
-        p.setImage(picture("face.png", {40, 50}, Qt::red));
-        p.setImage_USE(withPhoto ? 1 : 0);
-        window->Fill_User_profile_info_front_side();
-    }
-    // Key by key, as the user types it.
-    static void type(QWidget* box, const QString& text, bool clear = true) {
-        auto* edit = qobject_cast<QLineEdit*>(box);
-        ASSERT_TRUE(edit);
-        if (clear)
-            edit->clear();
-        else
-            edit->end(false);
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, edit, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
-                                QString(c), Qt::NoModifier);
-    }
-    // The desk's Add Field, its caption and value typed.
-    void addRow(const HolderSample& row) {
-        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
-        panel.Add_New_Label_Clicked();
-        type(panel.Get_Dynamic_Label_Ctrl(row.captionId, "T"), row.caption);
-        type(panel.Get_Dynamic_Label_Ctrl(row.valueId, "T"), row.value);
-    }
-    // The visitor road onto the day pass: every front box ticked, long
-    // values typed, a photo chosen.
-    // The long values a full pass is given: an e-mail that breaks in the
-    // pass's own box at its size, whole along its line drawn smaller.
-    static QList<HolderSample> passValues() {
-        QList<HolderSample> out = longHolderSamples();
-        out[SlotEmail].value = QStringLiteral("m.featherstonehaugh@northwind.example");
-        return out;
-    }
-
-    void fullPass() {
-        ScopedDialogRunner runner([&](QDialog* d) {
-            ::Selected_Template_Path = resourceDir() + "/Templates/Visitor/Visitor_Day.png";
-            return qobject_cast<Template_Wizard*>(d) ? 1 : 0;
-        });
-        ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
-        window->Select_front_side();
-        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
-        nextOpenPath = picture("visitor.png", {40, 50}, Qt::red);
-        panel.Browse_image_Btn_Clicked();
-        for (const HolderSample& h : passValues()) {
-            VisitorPanel::Slot& s = panel.fixedSlots[size_t(VisitorPanel::slotOfId(h.valueId))];
-            for (QAbstractButton* box : {static_cast<QAbstractButton*>(s.label_chk), static_cast<QAbstractButton*>(s.value_chk)}) {
-                box->setEnabled(true);
-                box->click();
-            }
-            if (h.valueId != Fup_Date && h.valueId != Fup_Time)
-                type(s.value, h.value);
-        }
-    }
-};
 
 // Each design run through a stamping or the desk's rows, then its PDF read:
 // no two texts meet where the card has a clear place; no word under a
