@@ -7,6 +7,7 @@
 
 #include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
+#include "foundation/Shape_Control.h"
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/MainWindowStartSteps.h"
@@ -102,6 +103,39 @@ protected:
         return data.filePath(name);
     }
     std::shared_ptr<SKTGraphic> front(const QString& id) const { return window->_graphicView->Selcect_Ctrl_With_ID(id); }
+    // A new design on a card of `shape` (Card_Shape, as the card panel's
+    // Shape sets it) and, where given, `size`.
+    void newCard(int shape, const QSizeF& size = QSizeF()) {
+        window->New_Project();
+        ::Fill_User_Profile = true;
+        ::Card_Shape = shape;
+        for (Card_Property* p : {&window->Front_card_Prop, &window->Back_card_Prop})
+            p->Card_Shape = QStringList{"R", "RR", "E"}.at(shape);
+        if (size.isEmpty())
+            return;
+        window->Set_Document_Size(size);
+        window->SetDocumentCanvasSize(size);
+        window->Front_card_Prop.Card_Size = size;
+    }
+    // A shape of the user's filled with `colour`, on top of the front.
+    std::shared_ptr<Shape_Control> addFilled(const QRectF& r, const QColor& colour) {
+        auto shape = std::make_shared<Shape_Control>(QStringLiteral("R"));
+        shape->setBounds(r);
+        shape->_isDrawingFill = true;
+        shape->_fillColor = colour;
+        window->_graphicView->mutableGraphics() << shape;
+        return shape;
+    }
+    // The desk over the design: visitor mode, both sides' panels shown.
+    void deskMode() {
+        ::Start_Card_Option = StartMode::Visitor;
+        ::CARD_SIDE_STR = CardSide::TwoSided;
+        window->Title_For_Visitor();
+        window->Reset_All_Visitor_Grp_Mode_Ctrl();
+        window->Show_Hide_Profile_Panel_Live_Mode(true);
+    }
+    // A row's text box on the front panel.
+    static QWidget* rowBox(const QString& id) { return Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(id, "T"); }
     // The profile's slots stamped onto the front, each with its caption.
     void stamp(const QList<int>& which, const QList<HolderSample>& samples, bool withPhoto) {
         User_Profile_Class& p = window->Front_user_profile;

@@ -113,21 +113,13 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
     std::optional<double> frameShare;  // the fields' share on the first frame's card
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        window->New_Project();
-        ::Fill_User_Profile = true;
-        // As the card panel's Shape sets it.
-        ::Card_Shape = c.shape;
-        for (Card_Property* p : {&window->Front_card_Prop, &window->Back_card_Prop})
-            p->Card_Shape = QStringList{"R", "RR", "E"}.at(c.shape);
         QSizeF size = c.card;
         const bool pass = c.road == Road::PassRows || c.road == Road::PassRowDragged;
+        newCard(c.shape, pass ? QSizeF() : size);
         if (pass) {
             fullPass();
             size = window->Front_card_Prop.Card_Size;
         } else {
-            window->Set_Document_Size(size);
-            window->SetDocumentCanvasSize(size);
-            window->Front_card_Prop.Card_Size = size;
             GraphicList& side = window->_graphicView->mutableGraphics();
             auto heading = std::make_shared<SKTText>();
             heading->setBounds(QRectF(8, 6, std::min(150.0, size.width() - 16), 0));
@@ -136,13 +128,8 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             side << heading;
             for (const QRectF& r : {c.band ? QRectF(0, size.height() - 30, size.width(), 30) : QRectF(),
                                     c.ground == Ground::Rectangle ? QRectF(QPointF(0, 0), size) : QRectF()})
-                if (!r.isNull()) {
-                    auto shape = std::make_shared<Shape_Control>(QStringLiteral("R"));
-                    shape->setBounds(r);
-                    shape->_isDrawingFill = true;
-                    shape->_fillColor = QColor(250, 235, 200);
-                    side << shape;
-                }
+                if (!r.isNull())
+                    addFilled(r, QColor(250, 235, 200));
             if (c.ground == Ground::Picture) {
                 auto back = std::make_shared<SKTImage>();
                 back->setFilePath(picture("ground.png", {200, 120}, QColor(230, 240, 255)), true);
@@ -254,11 +241,7 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         case Road::DeskRowDragged:
         case Road::DeskRowWidened:
         case Road::DeskReopened:
-            ::Start_Card_Option = StartMode::Visitor;
-            ::CARD_SIDE_STR = CardSide::TwoSided;
-            window->Title_For_Visitor();
-            window->Reset_All_Visitor_Grp_Mode_Ctrl();
-            window->Show_Hide_Profile_Panel_Live_Mode(true);
+            deskMode();
             [[fallthrough]];
         case Road::PassRows:
         case Road::PassRowDragged:
@@ -274,7 +257,7 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                 ASSERT_TRUE(value);
                 value->setBounds(QRectF(QPointF(40, size.height() - value->bounds().height() - 3), value->bounds().size()));
                 usersCorners.append({value, value->bounds().topLeft()});
-                type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(2).valueId, "T"), "QZ", false);
+                type(rowBox(rows.at(2).valueId), "QZ", false);
                 shown.last().value = value->Text_Value;
                 EXPECT_EQ(value->Text_Value, "L-42QZ");
             }
@@ -290,11 +273,11 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                 const QRectF resized = value->bounds();
                 nextSavePath = data.filePath("resized.did");
                 ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
-                type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " E", false);
+                type(rowBox(rows.at(0).valueId), " E", false);
                 EXPECT_EQ(value->bounds(), resized);
                 window->Reset_All_Visitor_Grp_Mode_Ctrl();
                 ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
-                type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " E", false);
+                type(rowBox(rows.at(0).valueId), " E", false);
                 EXPECT_EQ(front(rows.at(0).valueId)->bounds(), resized);
                 shown.first().value = front(rows.at(0).valueId)->Text_Value;
                 users.clear();  // the design read back is new graphics
@@ -305,7 +288,7 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                 nextSavePath = data.filePath("desk.did");
                 ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
                 auto typeMore = [&] {
-                    type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " West Wing 7", false);
+                    type(rowBox(rows.at(0).valueId), " West Wing 7", false);
                     return std::pair(front(rows.at(0).captionId)->bounds(), front(rows.at(0).valueId)->bounds());
                 };
                 const auto fresh = typeMore();
@@ -326,7 +309,7 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                 ASSERT_TRUE(value);
                 value->setBounds(QRectF(QPointF(40, size.height() - 24), value->bounds().size()));
                 const QPointF dragged = value->bounds().topLeft();
-                type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(rows.at(0).valueId, "T"), " (guest parking)", false);
+                type(rowBox(rows.at(0).valueId), " (guest parking)", false);
                 EXPECT_EQ(value->bounds().topLeft(), dragged);
                 users.append({value, value->bounds()});
                 shown.first().value = value->Text_Value;
@@ -502,15 +485,8 @@ TEST_F(FieldsOnDesigns, EachRuleOnADesignThatShowsIt) {
     const QSizeF badge(95, 150);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
-        window->New_Project();
-        ::Fill_User_Profile = true;
-        ::Card_Shape = c.which == Rule::PastTheOutlineIsWorst ? 2 : 0;
         const QSizeF size = c.which == Rule::PastTheOutlineIsWorst ? badge : Cr80;
-        for (Card_Property* p : {&window->Front_card_Prop, &window->Back_card_Prop})
-            p->Card_Shape = QStringList{"R", "RR", "E"}.at(::Card_Shape);
-        window->Set_Document_Size(size);
-        window->SetDocumentCanvasSize(size);
-        window->Front_card_Prop.Card_Size = size;
+        newCard(c.which == Rule::PastTheOutlineIsWorst ? 2 : 0, size);
         if (c.which == Rule::PastTheOutlineIsWorst) {
             // An e-mail wider than the oval at all but its smallest share.
             QList<HolderSample> values = holderSamples();
@@ -523,25 +499,15 @@ TEST_F(FieldsOnDesigns, EachRuleOnADesignThatShowsIt) {
                 }
             continue;
         }
-        ::Start_Card_Option = StartMode::Visitor;
-        ::CARD_SIDE_STR = CardSide::TwoSided;
-        window->Title_For_Visitor();
-        window->Reset_All_Visitor_Grp_Mode_Ctrl();
-        window->Show_Hide_Profile_Panel_Live_Mode(true);
-        QLineEdit* valueBox = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl("F_field1", "T"));
+        deskMode();
         if (c.which == Rule::RowWidensOverItsBand) {
-            auto band = std::make_shared<Shape_Control>(QStringLiteral("R"));
-            band->setBounds(QRectF(0, size.height() - 30, size.width(), 30));
-            band->_isDrawingFill = true;
-            band->_fillColor = QColor(250, 235, 200);
-            window->_graphicView->mutableGraphics() << band;
+            addFilled(QRectF(0, size.height() - 30, size.width(), 30), QColor(250, 235, 200));
             addRow({"F_field1", "F_label1", "EB-0042", "Escort Badge :"});
-            valueBox = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl("F_field1", "T"));
             const auto value = front("F_field1");
             ASSERT_TRUE(value);
             value->setBounds(QRectF(QPointF(40, size.height() - 24), value->bounds().size()));
             const QRectF dragged = value->bounds();
-            type(valueBox, " - north gate, guest parking", false);
+            type(rowBox("F_field1"), " - north gate, guest parking", false);
             EXPECT_EQ(value->bounds().topLeft(), dragged.topLeft());
             EXPECT_GT(value->bounds().width(), dragged.width());
             EXPECT_GT(drawnShare(*value), 0.99);
@@ -551,14 +517,13 @@ TEST_F(FieldsOnDesigns, EachRuleOnADesignThatShowsIt) {
         // The caption dragged elsewhere; the value typed on, its words
         // wrapping where it stands, then a word its box cannot hold.
         addRow({"F_field1", "F_label1", "Blue Volvo", "Vehicle :"});
-        valueBox = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl("F_field1", "T"));
         const auto caption = front("F_label1"), value = front("F_field1");
         ASSERT_TRUE(caption && value);
         caption->setBounds(QRectF(QPointF(20, 100), caption->bounds().size()));
         const double height = value->bounds().height();
-        type(valueBox, " V70 in bay", false);
+        type(rowBox("F_field1"), " V70 in bay", false);
         EXPECT_GT(value->bounds().height(), height) << "its box fitted to two lines";
-        type(valueBox, " KX-118-LP-NORTHGATE-0042", false);
+        type(rowBox("F_field1"), " KX-118-LP-NORTHGATE-0042", false);
         EXPECT_NE(standingOf(caption->bounds(), value->bounds(), drawnTextPointSize(*value)), Standing::Apart)
             << rectText(caption->bounds()).toStdString() << " " << rectText(value->bounds()).toStdString();
     }

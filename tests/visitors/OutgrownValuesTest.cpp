@@ -9,7 +9,6 @@
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
 #include "datasource/Data_From_Excel.h"
-#include "foundation/Shape_Control.h"
 #include "groups/GroupMode.h"
 #include "inspector/face/CardFace.h"
 
@@ -96,11 +95,7 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
     case Road::OwnCardBesideShape:
         if (c.road == Road::OwnCardBesideShape) {
             // A tinted panel at the top right of a blank card; five fields.
-            auto panel = std::make_shared<Shape_Control>(QStringLiteral("R"));
-            panel->setBounds(QRectF(150, 10, 80, 60));
-            panel->_isDrawingFill = true;
-            panel->_fillColor = QColor(220, 230, 245);
-            window->_graphicView->mutableGraphics() << panel;
+            addFilled(QRectF(150, 10, 80, 60), QColor(220, 230, 245));
             stamped = {SlotName, SlotTitle, SlotCompany, SlotPhone, SlotEmail};
         }
         stamp(stamped, first, false);
@@ -121,7 +116,7 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
             const auto row = front("F_field1");
             const double edge = window->Front_card_Prop.Card_Size.width();
             row->setBounds(QRectF(row->bounds().topLeft(), QPointF(edge + 22, row->bounds().bottom())));
-            type(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl("F_field1", "T"), "a", false);
+            type(rowBox("F_field1"), "a", false);
             values << HolderSample{"F_field1", "F_label1", row->Text_Value, "Escort :"};
             EXPECT_LE(row->bounds().right(), edge);
         }
