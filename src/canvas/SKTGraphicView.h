@@ -162,6 +162,13 @@ public:
     // zones that keep a caption to its own value, or none.
     enum class PairingLevel { All, Captions, None };
     void setPairingLevel(PairingLevel level) { pairingLevel_ = level; }
+    // While held (a stamping, a group project's columns), a field given a
+    // value its box no longer holds waits for the other values: each first
+    // takes its own box, grown where the side has room below it; then, in
+    // the order they came, those that outgrew theirs grow, move with their
+    // captions or stay (zelk::outgrownPlace). Settling ends the hold.
+    void holdOutgrownFields() { holdOutgrown_ = true; }
+    void settleOutgrownFields();
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -303,6 +310,17 @@ private:
     SKTDocument* document_ = nullptr;
     int side_ = 0;
     zelk::FieldScales fieldScales_;
+    // The fields waiting while outgrown ones are held, with the boxes they
+    // had before their values.
+    struct Outgrown {
+        std::weak_ptr<SKTGraphic> field;
+        QRectF was;
+    };
+    bool holdOutgrown_ = false;
+    QList<Outgrown> outgrown_;
+    // Where a field whose box (`was` before its value) no longer holds it
+    // goes, and its partner with it.
+    void placeOutgrown(SKTGraphic& g, const QRectF& was);
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
     QString nextValueCaption_;

@@ -315,6 +315,10 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst
             canvas->ReplaceGraphicText(kind, !found && rectFor, rect, CardSide::FrontName, value, id);
         };
 
+        // Each value takes its own box before any that outgrew its box
+        // moves: one that moved first could take the room another's box
+        // grows into.
+        canvas->holdOutgrownFields();
         canvas->Hide_all_Text_control_FUP_Control();
         // What the stamping shows again keeps its place and size: it is
         // shown before the photo and the new texts are placed around it.
@@ -366,9 +370,11 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst
                 place(GraphicKind::Text, s.label, s.label_id);
         }
 
+        canvas->settleOutgrownFields();
         tools->setToolQuietly(TextTool);
         return true;
     } catch (const std::exception& e) {
+        canvas->settleOutgrownFields();
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
         return false;
     }

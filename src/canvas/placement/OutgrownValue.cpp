@@ -46,8 +46,10 @@ bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraph
 
 namespace {
 
-// The caption (or value) of a field, where it is a shown text, and how the
-// two stand (standingOf).
+// The caption (or value) of a field, where it is a text, and how the two
+// stand (standingOf). A hidden one (a template's caption not ticked yet) is
+// the field's partner as a shown one is: its frame goes with the field, so
+// that it stands beside its value when it shows.
 struct Partner {
     const SKTGraphic* g = nullptr;
     Standing standing = Standing::Apart;
@@ -63,7 +65,7 @@ Partner partnerOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphi
     for (const std::shared_ptr<SKTGraphic>& g : side) {
         if (!g || g.get() == &field || g->control_ID != id)
             continue;
-        if (!g->ctrl_is_visible || !isExactlyText(g.get()) || g->Text_Value.isEmpty())
+        if (!isExactlyText(g.get()) || g->Text_Value.isEmpty())
             return {};
         const bool fieldIsCaption = fieldRole(field.control_ID) == FieldRole::Caption;
         const SKTGraphic& value = fieldIsCaption ? *g : field;
@@ -281,8 +283,9 @@ std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Par
                                               const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                               const FieldGround& ground) {
     const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
-    const QList<QRectF> taken = withOutside(drawnRects(side, card.rect, &field, partner), card);
-    const QList<QRectF> hidden = hiddenFrames(side, field, partner);
+    // The frames of hidden fields are kept for when they show.
+    const QList<QRectF> taken =
+        withOutside(drawnRects(side, card.rect, &field, partner) + hiddenFrames(side, field, partner), card);
     const QList<QRectF> fieldDark = unreadableFor(field, ground);
     const QList<QRectF> partnerDark = partner ? unreadableFor(*partner, ground) : QList<QRectF>{};
     // Never clear of no pairing zone at all: a caption would read as another
@@ -291,28 +294,24 @@ std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Par
     if (levels.size() > 1)
         levels.removeLast();
     const FieldRole role = fieldRole(field.control_ID);
-    for (const bool keepHidden : {true, false}) {
-        if (!keepHidden && hidden.isEmpty())
-            break;
-        for (const PairingZones& level : levels)
-            for (const QSizeF& s : sizes) {
-                const Unit u = unitOf(field, p, s);
-                QList<QRectF> avoid = keepHidden ? taken + hidden : taken;
+    for (const PairingZones& level : levels)
+        for (const QSizeF& s : sizes) {
+            const Unit u = unitOf(field, p, s);
+            QList<QRectF> avoid = taken;
+            if (partner)
+                avoid += keptFromUnit(level, u.size, p.fieldIsCaption ? u.field : u.partner,
+                                      p.fieldIsCaption ? u.partner : u.field);
+            else
+                avoid += keptFromPart(keptFromField(level, role), u.size, u.field);
+            avoid += keptFromPart(fieldDark, u.size, u.field) + keptFromPart(partnerDark, u.size, u.partner);
+            if (const auto at = freePlaceIn(QRectF(u.corner, u.size), avoid, card.rect)) {
+                const QPointF by = at->topLeft();
+                OutgrownPlace out{u.field.translated(by), std::nullopt};
                 if (partner)
-                    avoid += keptFromUnit(level, u.size, p.fieldIsCaption ? u.field : u.partner,
-                                          p.fieldIsCaption ? u.partner : u.field);
-                else
-                    avoid += keptFromPart(keptFromField(level, role), u.size, u.field);
-                avoid += keptFromPart(fieldDark, u.size, u.field) + keptFromPart(partnerDark, u.size, u.partner);
-                if (const auto at = freePlaceIn(QRectF(u.corner, u.size), avoid, card.rect)) {
-                    const QPointF by = at->topLeft();
-                    OutgrownPlace out{u.field.translated(by), std::nullopt};
-                    if (partner)
-                        out.partner = u.partner.translated(by);
-                    return out;
-                }
+                    out.partner = u.partner.translated(by);
+                return out;
             }
-    }
+        }
     return std::nullopt;
 }
 
@@ -325,7 +324,7 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
                                        const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                        const FieldGround& ground) {
     const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
-    const QList<QRectF> taken = drawnRects(side, card.rect, &field, partner);
+    const QList<QRectF> taken = drawnRects(side, card.rect, &field, partner) + hiddenFrames(side, field, partner);
     const std::shared_ptr<SKTGraphic> half = field.clone();
     if (const double h = textHeightWithin(field, side, card); h > 0 && std::isfinite(h))
         half->setHeight(h);

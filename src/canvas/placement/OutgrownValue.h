@@ -53,9 +53,10 @@ struct OutgrownPlace {
 // ground on which its colour reads worse than in its box (`ground`,
 // FieldGround::keptContrast). Else it moves, with a partner that stands
 // with it (not one locked), the partner at its own size where it stood
-// beside it, to the nearest place where both lie so clear: first keeping
-// the hidden frames, then not; first keeping all of the pairing zones, then
-// those that keep captions to their own values. Where it has no such
+// beside it (a hidden caption's frame too, kept for when it shows), to the
+// nearest place where both lie so clear, clear of the hidden fields'
+// frames too: first keeping all of the pairing zones, then those that keep
+// captions to their own values. Where it has no such
 // place, none: it stays in its box, drawn smaller (down to half, a word
 // longer than the box broken inside it); but a box whose lines would run
 // past its foot over the rest even at half (one made for a short value)
