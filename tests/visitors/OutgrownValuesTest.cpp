@@ -17,7 +17,7 @@ namespace {
 
 QList<HolderSample> longValues() {
     QList<HolderSample> out = holderSamples();
-    out[SlotEmail].value = "alexandra.whitfield@northwind-logistics.co.uk";
+    out[SlotEmail].value = "oluwaseun.bartholomew@harbourline-freight.co.uk";
     out[SlotWebsite].value = "www.northwind-trading-logistics.example";
     out[SlotUnique].value = "EMP-2026-LOGISTICS-NIGHT-0042-B7X";
     out[SlotFax].value = "+44(0)2079460959ext.12345678";
@@ -34,7 +34,7 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
-enum class Road { Stamp, StampShortThenLong, Group, Desk, DeskRowWidened, OwnCardBesideShape };
+enum class Road { Stamp, StampShortThenLong, StampValuesThenCaptions, Group, Desk, DeskRowWidened, OwnCardBesideShape };
 struct Case {
     const char* name;
     const char* design;  // a shipped template, or a pass for the desk
@@ -103,6 +103,24 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
     case Road::Stamp:
         stamp(stamped, values, false);
         break;
+    case Road::StampValuesThenCaptions: {
+        // The new card's profile: values only, the template's captions left
+        // hidden; then the side's profile with every caption ticked. Values
+        // of one line leave room under them.
+        const QStringList walked = {"Oluwaseun Bartholomew-Achterberg", "Head of Night Logistics",
+                                    "Harbourline Freight Ltd", "Moving what matters", "17 Quay Street, Leith",
+                                    "+44 131 496 0172", "+44(0)1314960173/ext.998877",
+                                    "oluwaseun.bartholomew@harbourline-freight.co.uk",
+                                    "www.harbourline-freight-logistics.co.uk", "HLF-NIGHTSHIFT-2026-0457-QX9"};
+        for (int i = 0; i < ProfileTextSlotCount; ++i)
+            values[i].value = walked.at(i);
+        QList<HolderSample> bare = values;
+        for (HolderSample& h : bare)
+            h.caption.clear();
+        stamp(stamped, bare, false);
+        stamp(stamped, values, false);
+        break;
+    }
     case Road::Group:
         group(values);
         break;
@@ -177,6 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"SideBandGroup", "Health/Health_Doctor.did", Road::Group},
                       Case{"SideBandDriverGroup", "Transport/Transport_Driver.did", Road::Group},
                       Case{"HeaderBand", "Corporate/Corporate_Staff.did", Road::Stamp},
+                      Case{"SideBandValuesThenCaptions", "Corporate/Corporate_Manager.did", Road::StampValuesThenCaptions},
                       Case{"Landscape", "Press/Press_Pass_L.did", Road::StampShortThenLong},
                       Case{"Portrait", "Education/Education_Faculty.did", Road::Stamp},
                       Case{"PortraitShortThenLong", "Press/Press_Pass_P.did", Road::StampShortThenLong},
