@@ -113,6 +113,24 @@ QList<QRectF> unreadableFor(const SKTGraphic& g, const FieldGround& ground) {
     return ground.unreadable(g.txt_clr, ground.keptContrast(g.txt_clr, own), own);
 }
 
+// The parts of `zone` beyond `own`: the zone itself where they do not meet.
+QList<QRectF> beyond(const QRectF& zone, const QRectF& own) {
+    if (!zone.intersects(own))
+        return {zone};
+    QList<QRectF> out;
+    const QRectF z = zone.normalized();
+    if (z.left() < own.left())
+        out << QRectF(QPointF(z.left(), z.top()), QPointF(own.left(), z.bottom()));
+    if (z.right() > own.right())
+        out << QRectF(QPointF(own.right(), z.top()), QPointF(z.right(), z.bottom()));
+    const double left = std::max(z.left(), own.left()), right = std::min(z.right(), own.right());
+    if (z.top() < own.top())
+        out << QRectF(QPointF(left, z.top()), QPointF(right, own.top()));
+    if (z.bottom() > own.bottom())
+        out << QRectF(QPointF(left, own.bottom()), QPointF(right, z.bottom()));
+    return out;
+}
+
 // A field's box as it stands, the sizes it may grow to, largest share
 // first, what it keeps clear of where it stands, and, for a box the rule
 // placed, its partner standing with it and what that keeps clear of where
@@ -155,14 +173,15 @@ Regrowing regrowingOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGr
         return out;
     }
     // The rule's box keeps the hidden fields' frames and the other fields'
-    // pairing zones, but those it already meets.
+    // pairing zones: of a zone it already stands in, only what lies beyond
+    // it, so that it grows where it stands but goes no deeper into it.
     const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
     auto keptBy = [&](const SKTGraphic& g, const SKTGraphic* other) {
         const QRectF own = g.bounds().normalized();
         QList<QRectF> kept = drawnRects(side, card.rect, &g, other) + hiddenFrames(side, g, other, own);
-        QList<QRectF> zones = keptFromField(pairingZonesOn(side, &g, partner.g), fieldRole(g.control_ID));
-        zones.removeIf([&own](const QRectF& r) { return r.intersects(own); });
-        return kept + zones + unreadableFor(g, ground);
+        for (const QRectF& zone : keptFromField(pairingZonesOn(side, &g, partner.g), fieldRole(g.control_ID)))
+            kept += beyond(zone, own);
+        return kept + unreadableFor(g, ground);
     };
     out.others = keptBy(field, with);
     if (with) {
