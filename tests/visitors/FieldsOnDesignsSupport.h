@@ -78,6 +78,12 @@ inline bool insideOutline(const QRectF& r, const QSizeF& card, int shape, double
     return true;
 }
 
+// Whether `b` stands straight after `a` on its line, within `em`.
+inline bool followedOnLine(const QRectF& a, const QRectF& b, double em) {
+    return b.top() < a.center().y() && b.bottom() > a.center().y() && b.left() >= a.right() - 0.01 &&
+           b.left() - a.right() < em;
+}
+
 inline double gapBetween(const QRectF& a, const QRectF& b) {
     return std::hypot(std::max({0.0, b.left() - a.right(), a.left() - b.right()}),
                       std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()}));

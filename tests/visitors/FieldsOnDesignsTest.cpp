@@ -411,10 +411,6 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         // field's value straight after it on its line, nor one value
         // straight after another (within an em); where one of the two was
         // added.
-        auto followedOnLine = [](const QRectF& a, const QRectF& b, double em) {
-            return b.top() < a.center().y() && b.bottom() > a.center().y() && b.left() >= a.right() - 0.01 &&
-                   b.left() - a.right() < em;
-        };
         for (const auto& g : side) {
             const FieldRole role = fieldRole(g->control_ID);
             if (!g->ctrl_is_visible || role == FieldRole::None || g->Text_Value.isEmpty())

@@ -176,6 +176,16 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
             if (value->drawingBounds().adjusted(-1, -1, 1, 1).contains(w.box)) {
                 EXPECT_GE(contrastIn(value->txt_clr, w.box), least - 0.05) << h.valueId.toStdString() << " " << w.text.toStdString();
             }
+        // Where it left its frame, no other value straight before or after
+        // it on its line.
+        for (const auto& other : side())
+            if (other != value && other->ctrl_is_visible && fieldRole(other->control_ID) == FieldRole::Value &&
+                value->bounds().topLeft() != frames.value(h.valueId, value->bounds()).topLeft()) {
+                const double em = drawnTextPointSize(*value);
+                EXPECT_FALSE(followedOnLine(value->drawingBounds(), other->drawingBounds(), em) ||
+                             followedOnLine(other->drawingBounds(), value->drawingBounds(), em))
+                    << h.value.toStdString() << " runs into " << other->Text_Value.toStdString();
+            }
         // Its nearest caption is its own (a group project shows none).
         ASSERT_TRUE(own || c.road == Road::Group) << h.valueId.toStdString();
         for (const auto& other : side())
