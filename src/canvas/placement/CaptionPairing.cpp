@@ -46,7 +46,8 @@ Standing standingOf(const QRectF& caption, const QRectF& value, double em) {
     const double downGap = v.top() - c.bottom(), acrossGap = v.left() - c.right();
     const bool across = c.left() < v.right() && v.left() < c.right();
     const bool down = c.top() < v.bottom() && v.top() < c.bottom();
-    if (across && downGap >= -1 && downGap <= em)
+    // Above it: a value starts under its caption, not an em before it.
+    if (across && downGap >= -1 && downGap <= em && v.left() >= c.left() - em)
         return Standing::Above;
     if (down && acrossGap >= -1 && acrossGap <= PairingZoneEms * em)
         return Standing::Before;

@@ -28,9 +28,9 @@ double distance2(const QRectF& a, const QRectF& b);
 
 // How a caption stands with its value (their boxes, the value's text `em`
 // high): above it (its foot on the value's top or within an em over it, the
-// two overlapping across), before it on its line (its right edge within an
-// em and a half before the value's left, the two overlapping down), or
-// apart (the user put it elsewhere).
+// value starting under it, not an em before it), before it on its line
+// (its right edge within an em and a half before the value's left, the two
+// overlapping down), or apart (the user put it elsewhere).
 enum class Standing { Apart, Above, Before };
 Standing standingOf(const QRectF& caption, const QRectF& value, double em);
 
