@@ -34,7 +34,16 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
-enum class Road { Stamp, StampShortThenLong, StampValuesThenCaptions, Group, Desk, DeskRowWidened, OwnCardBesideShape };
+enum class Road {
+    Stamp,
+    StampShortThenLong,
+    StampValuesThenCaptions,
+    Group,
+    Desk,
+    DeskRowWidened,
+    OwnCardBesideShape,
+    OwnCardBesideFrame,  // five fields stamped short, then the e-mail alone long
+};
 struct Case {
     const char* name;
     const char* design;  // a shipped template, or a pass for the desk
@@ -80,10 +89,13 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
     CardFace::install();
     if (c.road != Road::Desk && c.road != Road::DeskRowWidened && c.design)
         ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(resourceDir() + "/Templates/" + c.design, "T", true), 1);
-    QHash<QString, QRectF> frames;  // as the template keeps them
-    for (const auto& g : side())
-        if (isFieldId(g->control_ID))
-            frames.insert(g->control_ID, g->bounds());
+    QHash<QString, QRectF> frames;  // as the template, or the first stamping, keeps them
+    auto keepFrames = [&] {
+        for (const auto& g : side())
+            if (isFieldId(g->control_ID))
+                frames.insert(g->control_ID, g->bounds());
+    };
+    keepFrames();
     // Stamped short first where the road says so.
     QList<HolderSample> values = longValues(), first = values;
     const QStringList shorts = {"Bo", "CEO", "Acme", "Safe", "1 Elm St", "+1 5", "+1 6", "bo@ac.me", "ac.me", "V-1"};
@@ -93,12 +105,23 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
     switch (c.road) {
     case Road::StampShortThenLong:
     case Road::OwnCardBesideShape:
-        if (c.road == Road::OwnCardBesideShape) {
-            // A tinted panel at the top right of a blank card; five fields.
-            addFilled(QRectF(150, 10, 80, 60), QColor(220, 230, 245));
+    case Road::OwnCardBesideFrame:
+        if (c.road != Road::StampShortThenLong)
             stamped = {SlotName, SlotTitle, SlotCompany, SlotPhone, SlotEmail};
+        if (c.road == Road::OwnCardBesideShape)  // a tinted panel at the top right
+            addFilled(QRectF(150, 10, 80, 60), QColor(220, 230, 245));
+        if (c.road == Road::OwnCardBesideFrame) {  // an empty frame at the top left
+            addFilled(QRectF(18, 18, 52, 52), QColor())->_isDrawingFill = false;
+            first = values = holderSamples();
+            const QStringList walked = {"Ines Obradovic", "Dispatcher", "Harbourline Freight Ltd"};
+            for (int i = 0; i < int(walked.size()); ++i)
+                first[i].value = values[i].value = walked.at(i);
+            first[SlotPhone].value = values[SlotPhone].value = "+44 131 496 0173";
+            first[SlotEmail].value = "io@hf.uk";
+            values[SlotEmail].value = "ines.obradovic-lindqvist.dispatch@harbourline-freight.co.uk";
         }
         stamp(stamped, first, false);
+        keepFrames();
         [[fallthrough]];
     case Road::Stamp:
         stamp(stamped, values, false);
@@ -186,6 +209,18 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
                              followedOnLine(other->drawingBounds(), value->drawingBounds(), em))
                     << h.value.toStdString() << " runs into " << other->Text_Value.toStdString();
             }
+        // Where it left its frame, its caption stands with it: above it,
+        // the value starting under it, or before it on its line.
+        if (own && value->bounds().topLeft() != frames.value(h.valueId, value->bounds()).topLeft()) {
+            const QRectF v = value->bounds(), o = own->bounds();
+            const double em = drawnTextPointSize(*value);
+            const bool above = o.bottom() <= v.top() + 1 && v.top() - o.bottom() <= em && v.left() >= o.left() - em &&
+                               v.left() < o.right();
+            const bool before = o.right() <= v.left() + 1 && v.left() - o.right() <= 1.5 * em && o.top() < v.bottom() &&
+                                v.top() < o.bottom();
+            EXPECT_TRUE(above || before) << h.value.toStdString() << " " << rectText(v).toStdString() << " under "
+                                         << rectText(o).toStdString();
+        }
         // Its nearest caption is its own (a group project shows none).
         ASSERT_TRUE(own || c.road == Road::Group) << h.valueId.toStdString();
         for (const auto& other : side())
@@ -211,7 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"PortraitShortThenLong", "Press/Press_Pass_P.did", Road::StampShortThenLong},
                       Case{"PassDesk", "Visitor_Day", Road::Desk},
                       Case{"PortraitPassRowWidened", "Visitor_Escort", Road::DeskRowWidened},
-                      Case{"OwnCardBesideAShape", nullptr, Road::OwnCardBesideShape}),
+                      Case{"OwnCardBesideAShape", nullptr, Road::OwnCardBesideShape},
+                      Case{"OwnCardBesideAFrame", nullptr, Road::OwnCardBesideFrame}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
