@@ -1,3 +1,6 @@
+// The canvas of one card side: its set-up, size and zoom, selection, the
+// graphics found or given a value by control ID (a field whose new value
+// outgrows its box placed by the rule of placement/), and undo steps.
 #include "canvas/SKTGraphicView.h"
 
 #include "canvas/CanvasHost.h"

@@ -1,3 +1,6 @@
+// Stamping a card-holder profile onto a side: which tries are made (the
+// share of the new fields, their flow, the pairing zones kept, the order of
+// the values), how each is scored, and which one stays.
 #include "profiles/ProfileStamp.h"
 
 #include "canvas/FieldPlacement.h"
