@@ -4,7 +4,8 @@
 // ten long values with their captions is stamped, or the desk's Add Field
 // makes a caption and its value (the busy design over a visitor pass); the
 // desk's Add Field and a letter typed into a row on a visitor pass whose
-// every front box is ticked; and the
+// every front box is ticked; values too long for a shipped template's
+// frames stamped onto it; and the
 // place search alone, one field's six sizes, on such sides of 300 and
 // 1,000 graphics.
 #include "BenchMain.h"
@@ -28,6 +29,7 @@
 #include "foundation/SKTText.h"
 #include "foundation/Shape_Control.h"
 #include "foundation/User_Profile_Class.h"
+#include "inspector/face/CardFace.h"
 #include "profiles/ProfileLayoutTemplate.h"
 #include "profiles/ProfileStamp.h"
 
@@ -309,6 +311,52 @@ void BM_LetterIntoRowOnFullPass(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LetterIntoRowOnFullPass)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// A profile whose e-mail, web address, number and fax are too long for the
+// frames of a shipped template with a side band (every box ticked), stamped
+// by the main window: each value that outgrows its frame grows, moves with
+// its caption onto ground where it reads, or stays; each iteration on the
+// template as it was loaded.
+void BM_StampLongValuesOnBandedTemplate(benchmark::State& state) {
+    QTemporaryDir data;
+    CardFace::install();
+    zelk::Services s;
+    s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
+    zelk::Services previous = zelk::Services::install(std::move(s));
+    {
+        SKTWindowController window(
+            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
+        const QString design = QDir(zelk::AppPaths::defaultResourceRoot())
+                                   .filePath(QStringLiteral("Templates/Corporate/Corporate_Manager.did"));
+        if (window.Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("T"), true) != 1) {
+            state.SkipWithError("the template did not load");
+            zelk::Services::install(std::move(previous));
+            return;
+        }
+        GraphicList loaded;
+        for (const std::shared_ptr<SKTGraphic>& g : window.Get_Front_Controls_Array())
+            loaded << g->clone();
+        User_Profile_Class profile = tenFields();
+        profile.slot(zelk::SlotEmail).value = QStringLiteral("alexandra.whitfield@northwind-logistics.co.uk");
+        profile.slot(zelk::SlotWebsite).value = QStringLiteral("www.northwind-trading-logistics.example");
+        profile.slot(zelk::SlotUnique).value = QStringLiteral("EMP-2026-LOGISTICS-NIGHT-0042-B7X");
+        profile.slot(zelk::SlotFax).value = QStringLiteral("+44(0)2079460959ext.12345678");
+        ::Fill_User_Profile = true;
+        for (auto _ : state) {
+            state.PauseTiming();
+            GraphicList again;
+            for (const std::shared_ptr<SKTGraphic>& g : loaded)
+                again << g->clone();
+            window._graphicView->mutableGraphics() = again;
+            window.Front_user_profile = profile;
+            state.ResumeTiming();
+            window.Fill_User_profile_info_front_side();
+            benchmark::DoNotOptimize(window.Get_Front_Controls_Array().size());
+        }
+    }
+    zelk::Services::install(std::move(previous));
+}
+BENCHMARK(BM_StampLongValuesOnBandedTemplate)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The search alone: one field's six sizes (70 points wide, 88 down to 48
 // high, of which only the last has a place) wanted at the card's top left,

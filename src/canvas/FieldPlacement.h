@@ -17,6 +17,7 @@
 //   LeastCoverSearch the least harm where no place is clear
 //   FieldPlaces     a field alone: at its rule's place or line by line
 //   PartnerPlaces   a caption and its value: beside each other, or as one
+//   Readability     whether a field's colour reads on what is under it
 //   OutgrownValue   a field whose value outgrew the box it stands in
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/CardArea.h"
@@ -25,6 +26,7 @@
 #include "canvas/placement/FreePlaceSearch.h"
 #include "canvas/placement/LeastCoverSearch.h"
 #include "canvas/placement/PartnerPlaces.h"
+#include "canvas/placement/Readability.h"
 #include "canvas/placement/SideCover.h"
 #include "canvas/placement/OutgrownValue.h"
 #include "foundation/ProfileFieldTable.h"  // isFieldId

@@ -1,3 +1,6 @@
+// The canvas of one card side: its set-up, size and zoom, selection, the
+// graphics found or given a value by control ID (a field whose new value
+// outgrows its box placed by the rule of placement/), and undo steps.
 #include "canvas/SKTGraphicView.h"
 
 #include "canvas/CanvasHost.h"
@@ -13,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 using zelk::GraphicKind;
 
@@ -287,10 +291,10 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
             const QRectF was = g->bounds();
             fitTextHeight(*g, graphics(), card);
             if (zelk::isFieldId(ctrl_ID) && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card)) {
-                g->setBounds(was);
-                // In a stamping, at the share its new fields take.
-                g->setBounds(zelk::regrownBox(*g, graphics(), card, zelk::BoxOwner::Rule,
-                                              fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{}));
+                if (holdOutgrown_)
+                    outgrown_.append({g, was});
+                else
+                    placeOutgrown(*g, was);
             }
         }
     } else {
@@ -301,6 +305,28 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     if (!host()->Fill_User_Profile())
         Insert_In_Undo_Redo();
     changed();
+}
+
+void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was) {
+    const QRectF fitted = g.bounds();
+    g.setBounds(was);
+    // In a stamping, at the share its new fields take; with its caption
+    // where the two must move; else in its box.
+    const auto at = zelk::outgrownPlace(g, graphics(), fieldCard(), fieldGround(),
+                                        fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{});
+    g.setBounds(at ? at->field : fitted);
+    if (at && at->partner)
+        if (const auto partner = Selcect_Ctrl_With_ID(zelk::partnerIdOf(g.control_ID)))
+            partner->setBounds(*at->partner);
+}
+
+void SKTGraphicView::settleOutgrownFields() {
+    holdOutgrown_ = false;
+    const QList<Outgrown> waiting = std::exchange(outgrown_, {});
+    for (const Outgrown& o : waiting)
+        if (const std::shared_ptr<SKTGraphic> g = o.field.lock())
+            if (g->ctrl_is_visible && !zelk::holdsItsValue(*g, graphics(), fieldCard()))
+                placeOutgrown(*g, o.was);
 }
 
 zelk::CardArea SKTGraphicView::fieldCard() const {

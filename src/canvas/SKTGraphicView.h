@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 
 class SKTDocument;
@@ -82,6 +83,10 @@ public:
     QRectF cardRect() const { return QRectF(QPointF(0, 0), canvasSize_); }
     // The card as a field placed on it sees it: its rectangle and outline.
     zelk::CardArea fieldCard() const;
+    // What the side draws under its fields (its card face and graphics, its
+    // fields' texts left out), for reading whether a field's colour reads
+    // where it may go.
+    zelk::FieldGround fieldGround() const;
     void setScaleFactor(double scale);
     double scaleFactor() const { return scale_; }
     void zoomIn();
@@ -142,6 +147,7 @@ public:
         fieldBatch_.clear();
         captionSpots_.clear();
         fieldBatchOpen_ = false;
+        batchGround_.reset();
     }
     // The caption a value about to be made in a batch will have: the value
     // then lands with a spot kept for it above it or before it.
@@ -156,6 +162,13 @@ public:
     // zones that keep a caption to its own value, or none.
     enum class PairingLevel { All, Captions, None };
     void setPairingLevel(PairingLevel level) { pairingLevel_ = level; }
+    // While held (a stamping, a group project's columns), a field given a
+    // value its box no longer holds waits for the other values: each first
+    // takes its own box, grown where the side has room below it; then, in
+    // the order they came, those that outgrew theirs grow, move with their
+    // captions or stay (zelk::outgrownPlace). Settling ends the hold.
+    void holdOutgrownFields() { holdOutgrown_ = true; }
+    void settleOutgrownFields();
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -297,9 +310,23 @@ private:
     SKTDocument* document_ = nullptr;
     int side_ = 0;
     zelk::FieldScales fieldScales_;
+    // The fields waiting while outgrown ones are held, with the boxes they
+    // had before their values.
+    struct Outgrown {
+        std::weak_ptr<SKTGraphic> field;
+        QRectF was;
+    };
+    bool holdOutgrown_ = false;
+    QList<Outgrown> outgrown_;
+    // Where a field whose box (`was` before its value) no longer holds it
+    // goes, and its partner with it.
+    void placeOutgrown(SKTGraphic& g, const QRectF& was);
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
     QString nextValueCaption_;
+    // The ground read once for a batch: its fields change, not what lies
+    // under them.
+    mutable std::optional<zelk::FieldGround> batchGround_;
     // The values of the batch placed with a spot kept for their captions:
     // above them or before them, and the caption's size there.
     struct CaptionSpot {

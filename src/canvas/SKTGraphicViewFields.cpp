@@ -4,7 +4,11 @@
 // filling the card line by line, by the rule of placement/.
 #include "canvas/SKTGraphicView.h"
 
+#include "canvas/CanvasHost.h"
 #include "canvas/FieldPlacement.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
+#include "foundation/SKTDocument.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 
@@ -107,4 +111,25 @@ QRectF SKTGraphicView::captionSpotOf(const SKTGraphic& value, const CaptionSpot&
     const QSizeF& s = kept.caption;
     return kept.above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
                       : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s);
+}
+
+zelk::FieldGround SKTGraphicView::fieldGround() const {
+    if (fieldBatchOpen_ && batchGround_)
+        return *batchGround_;
+    const zelk::CanvasHost* h = host();
+    const QRectF card = cardRect();
+    if (!h || card.isEmpty())
+        return {};
+    GraphicList under;
+    for (const std::shared_ptr<SKTGraphic>& g : graphics())
+        if (g && !(zelk::isExactlyText(g.get()) && zelk::isFieldId(g->control_ID)))
+            under << g;
+    const int faceSide = side_ == SKTDocument::TempSide ? h->Card_Front_Or_Back() : side_;
+    const auto side =
+        zelk::SideSnapshot::take(&under, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(), faceSide, card);
+    // A pixel a point: a cell of the ground.
+    zelk::FieldGround ground(SKTRenderingView(card, side, QString()).imageAtResolution(72), card);
+    if (fieldBatchOpen_)
+        batchGround_ = ground;
+    return ground;
 }

@@ -170,8 +170,12 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     const bool its_update = mode == QStringLiteral("U");
     const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
     const bool wasFilling = ::Fill_User_Profile;
-    // One design change, not an undo step per graphic.
+    // One design change, not an undo step per graphic; each value first in
+    // its own box, then those that outgrew theirs placed.
     ::Fill_User_Profile = true;
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
+        if (canvas)
+            canvas->holdOutgrownFields();
     for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
         const int column = excel_cb_value[size_t(i)];
         if (column == -1)
@@ -206,8 +210,10 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     }
     ::Fill_User_Profile = wasFilling;
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
-        if (canvas)
+        if (canvas) {
+            canvas->settleOutgrownFields();
             canvas->update();
+        }
     // The list's selection fills the side's graphics as they are now,
     // those just made included.
     Set_Graphic_Array_According_Side();

@@ -1,3 +1,6 @@
+// Stamping a card-holder profile onto a side: which tries are made (the
+// share of the new fields, their flow, the pairing zones kept, the order of
+// the values), how each is scored, and which one stays.
 #include "profiles/ProfileStamp.h"
 
 #include "canvas/FieldPlacement.h"
@@ -254,9 +257,17 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         canvas->setPairingLevel(t.level);
         return stampOnce(profile, t.widestFirst);
     };
+    // A stamping that makes no field (each one found on the side, where it
+    // keeps its place or grows for its value) comes out the same whatever
+    // the flow or the pairing level of its new fields: only its share, and
+    // the order its values grow in, are worth trying again.
+    std::optional<bool> madeNone;
+    QList<std::pair<double, bool>> tried;
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
-        while (i < tries.size() && area.tooBig(tries.at(i)))
+        while (i < tries.size() &&
+               (area.tooBig(tries.at(i)) ||
+                (madeNone.value_or(false) && tried.contains(std::pair(tries.at(i).scale, tries.at(i).widestFirst)))))
             ++i;
         return i;
     };
@@ -267,6 +278,9 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         done = attempt(tries.at(i));
         if (!done)
             break;
+        tried << std::pair(tries.at(i).scale, tries.at(i).widestFirst);
+        if (!madeNone)
+            madeNone = canvas->graphics().size() == before.graphics().size();
         if (const Score score = scoreOf(canvas->graphics(), before, canvas->fieldCard()); score < bestScore) {
             bestScore = score;
             best = i;
@@ -304,6 +318,10 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst
             canvas->ReplaceGraphicText(kind, !found && rectFor, rect, CardSide::FrontName, value, id);
         };
 
+        // Each value takes its own box before any that outgrew its box
+        // moves: one that moved first could take the room another's box
+        // grows into.
+        canvas->holdOutgrownFields();
         canvas->Hide_all_Text_control_FUP_Control();
         // What the stamping shows again keeps its place and size: it is
         // shown before the photo and the new texts are placed around it.
@@ -355,9 +373,11 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst
                 place(GraphicKind::Text, s.label, s.label_id);
         }
 
+        canvas->settleOutgrownFields();
         tools->setToolQuietly(TextTool);
         return true;
     } catch (const std::exception& e) {
+        canvas->settleOutgrownFields();
         Show_NSLog_Message(QString::fromLocal8Bit(e.what()));
         return false;
     }

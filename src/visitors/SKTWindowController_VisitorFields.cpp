@@ -275,14 +275,15 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                 if (!image && !set_pos && !placeAnew) {
                     if (row && !deskPut) {
                         if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics, card, zelk::BoxOwner::User))
-                            g->setBounds(zelk::regrownBox(*g, graphics, card, zelk::BoxOwner::User));
+                            g->setBounds(zelk::userBoxAlongItsLine(*g, graphics, card, currentCanvas()->fieldGround()));
                     } else {
                         const QRectF was = g->bounds();
                         SKTGraphicView::fitTextHeight(*g, graphics, card);
                         if (!row && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics, card)) {
                             const QRectF fitted = g->bounds();
                             g->setBounds(was);
-                            g->setBounds(zelk::clearBoxAlongItsLine(*g, graphics, card).value_or(fitted));
+                            g->setBounds(zelk::clearBoxAlongItsLine(*g, graphics, card, currentCanvas()->fieldGround())
+                                             .value_or(fitted));
                         }
                     }
                     // Still the desk's where it was.

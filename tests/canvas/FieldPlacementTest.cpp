@@ -8,6 +8,7 @@
 #include "canvas/FieldPlacement.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
+#include "foundation/SKTImage.h"
 #include "foundation/SKTText.h"
 #include "foundation/Shape_Control.h"
 
@@ -204,21 +205,36 @@ TEST(FieldPlacement, AFieldTakesTheLargestSizeTheCardHasRoomFor) {
     SKTText oneLine = t;
     oneLine._bounds.setWidth(1000);
     EXPECT_LE(own, 2 * fittedTextHeight(oneLine));
+    // A photo takes its own proportions at every size, and none below half.
+    SKTImage photo;
+    photo.control_ID = Fup_Photo;
+    photo._bounds = QRectF(0, 0, 48, 60);
     struct Case {
         const char* note;
         double room;  // the free band's height below a taken top
         double height;
+        const SKTGraphic* field = nullptr;  // the text where none is given
     };
     const Case cases[] = {
         {"room for its own size", own + 10, own},
         {"room for less: a smaller size", (own + least) / 2, 0},
         {"no clear room even at the least: a small one, on the card", least - 1, -1},
+        {"a photo with room for less than its size: smaller, as it is shaped", 50, 0, &photo},
+        {"a photo with no room even at half its size: half, no smaller", 20, -1, &photo},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         const double top = Card.height() - c.room;
-        const QRectF placed = fieldPlaceFor(sizes, QPointF(10, 10), {{0, 0, 240, top - FieldClearance}}, Card);
+        const QRectF placed = fieldPlaceFor(c.field ? fieldSizes(*c.field, Card.size()) : sizes, QPointF(10, 10),
+                                            {{0, 0, 240, top - FieldClearance}}, Card);
         EXPECT_TRUE(Card.contains(placed));
+        if (c.field) {
+            EXPECT_NEAR(placed.width() / placed.height(), 48.0 / 60.0, 1e-9);
+            EXPECT_GE(placed.height(), 30 - 1e-9);
+            EXPECT_TRUE(c.height >= 0 ? placed.height() <= c.room : placed.height() < 30 + 1e-9)
+                << rectText(placed).toStdString();
+            continue;
+        }
         SKTText drawn = t;
         drawn._bounds = placed;
         if (c.height > 0) {

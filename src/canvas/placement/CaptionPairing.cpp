@@ -40,6 +40,20 @@ double distance2(const QRectF& a, const QRectF& b) {
     return dx * dx + dy * dy;
 }
 
+Standing standingOf(const QRectF& caption, const QRectF& value, double em) {
+    const QRectF c = caption.normalized(), v = value.normalized();
+    // A point is left for rounding where the two touch.
+    const double downGap = v.top() - c.bottom(), acrossGap = v.left() - c.right();
+    const bool across = c.left() < v.right() && v.left() < c.right();
+    const bool down = c.top() < v.bottom() && v.top() < c.bottom();
+    // Above it: a value starts under its caption, not an em before it.
+    if (across && downGap >= -1 && downGap <= em && v.left() >= c.left() - em)
+        return Standing::Above;
+    if (down && acrossGap >= -1 && acrossGap <= PairingZoneEms * em)
+        return Standing::Before;
+    return Standing::Apart;
+}
+
 FieldRole fieldRole(const QString& ctrl_ID) {
     if (const ProfileField* f = profileFieldForId(ctrl_ID)) {
         if (f->captionId == ctrl_ID.trimmed())
@@ -113,17 +127,17 @@ QList<QRectF> keptFromUnit(const PairingZones& zones, const QSizeF& size, const 
     // The box at p meets R where p lies in [R.left - w, R.right] x [R.top -
     // h, R.bottom]; its part at offset o of size s meets a zone T where p
     // lies in [T.left - o.x - s.w, T.right - o.x] x (likewise down).
-    auto through = [&size](const QRectF& part, const QList<QRectF>& of, QList<QRectF>& out) {
-        if (part.isEmpty())
-            return;
-        for (const QRectF& t : of)
-            out << QRectF(QPointF(t.left() + size.width() - part.right(), t.top() + size.height() - part.bottom()),
-                          QPointF(t.right() - part.left(), t.bottom() - part.top()));
-    };
+    return keptFromPart(zones.afterCaptions, size, value) + keptFromPart(zones.besideValues, size, value) +
+           keptFromPart(zones.beforeValues, size, caption);
+}
+
+QList<QRectF> keptFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part) {
     QList<QRectF> out;
-    through(value, zones.afterCaptions, out);
-    through(value, zones.besideValues, out);
-    through(caption, zones.beforeValues, out);
+    if (part.isEmpty())
+        return out;
+    for (const QRectF& t : zones)
+        out << QRectF(QPointF(t.left() + size.width() - part.right(), t.top() + size.height() - part.bottom()),
+                      QPointF(t.right() - part.left(), t.bottom() - part.top()));
     return out;
 }
 

@@ -26,6 +26,14 @@ QString partnerIdOf(const QString& ctrl_ID);
 // The squared distance between two rectangles (0 where they meet).
 double distance2(const QRectF& a, const QRectF& b);
 
+// How a caption stands with its value (their boxes, the value's text `em`
+// high): above it (its foot on the value's top or within an em over it, the
+// value starting under it, not an em before it), before it on its line
+// (its right edge within an em and a half before the value's left, the two
+// overlapping down), or apart (the user put it elsewhere).
+enum class Standing { Apart, Above, Before };
+Standing standingOf(const QRectF& caption, const QRectF& value, double em);
+
 // The zones on the lines of a side's shown fields kept so that a line reads
 // as captions each followed by their own value: right after a caption no
 // other field's value (nor right below one whose own value is not beside
@@ -59,6 +67,9 @@ QList<QList<QRectF>> keptFromFieldByLevel(const PairingZones& zones, FieldRole r
 // empty one for a part it does not hold): each zone becomes the rectangle
 // that the box meets exactly where its part would meet the zone.
 QList<QRectF> keptFromUnit(const PairingZones& zones, const QSizeF& size, const QRectF& caption, const QRectF& value);
+// The same for one part of such a box, at `part` within it, kept clear of
+// `zones`: the places of the box's top left at which the part meets one.
+QList<QRectF> keptFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part);
 
 // Which pairing zone of the other fields a shown caption or value of a
 // side meets (its partner's left out): one that keeps a caption to its own

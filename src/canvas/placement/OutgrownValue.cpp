@@ -1,7 +1,9 @@
 // A field whose value changed where it stands: whether its box holds the
-// new value whole, and the box it grows to where it does not.
+// new value whole, and where it goes where it does not: grown where it
+// stands, moved with its partner as one, or left in its box.
 #include "canvas/placement/OutgrownValue.h"
 
+#include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/FieldSizes.h"
 #include "canvas/placement/FreePlaceSearch.h"
 #include "canvas/placement/LeastCoverSearch.h"
@@ -12,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 
 namespace zelk {
@@ -45,6 +46,56 @@ bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraph
 
 namespace {
 
+// The caption (or value) of a field, where it is a text, and how the two
+// stand (standingOf). A hidden one (a template's caption not ticked yet) is
+// the field's partner as a shown one is: its frame goes with the field, so
+// that it stands beside its value when it shows.
+struct Partner {
+    const SKTGraphic* g = nullptr;
+    Standing standing = Standing::Apart;
+    bool fieldIsCaption = false;
+    double em = 0;  // the value's text's height
+    bool standsWith() const { return g && standing != Standing::Apart; }
+};
+
+Partner partnerOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side) {
+    const QString id = partnerIdOf(field.control_ID);
+    if (id.isEmpty())
+        return {};
+    for (const std::shared_ptr<SKTGraphic>& g : side) {
+        if (!g || g.get() == &field || g->control_ID != id)
+            continue;
+        if (!isExactlyText(g.get()) || g->Text_Value.isEmpty())
+            return {};
+        const bool fieldIsCaption = fieldRole(field.control_ID) == FieldRole::Caption;
+        const SKTGraphic& value = fieldIsCaption ? *g : field;
+        const QRectF caption = (fieldIsCaption ? field : *g).bounds();
+        const double em = drawnTextPointSize(value);
+        return {g.get(), standingOf(caption, value.bounds(), em), fieldIsCaption, em};
+    }
+    return {};
+}
+
+// Whether the field, at `at`, still stands with its partner as it did.
+bool standsAsItDid(const Partner& p, const QRectF& at) {
+    if (!p.standsWith())
+        return true;
+    const QRectF other = p.g->bounds();
+    return standingOf(p.fieldIsCaption ? at : other, p.fieldIsCaption ? other : at, p.em) == p.standing;
+}
+
+// The frames of the side's hidden fields, kept for when they show, but
+// those of `field` and `partner`, and those `own` already meets.
+QList<QRectF> hiddenFrames(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
+                           const SKTGraphic* partner, const QRectF& own = QRectF()) {
+    QList<QRectF> out;
+    for (const std::shared_ptr<SKTGraphic>& f : side)
+        if (f && f.get() != &field && f.get() != partner && !f->ctrl_is_visible && isFieldId(f->control_ID))
+            if (const QRectF frame = f->bounds().normalized(); !frame.intersects(own))
+                out << frame;
+    return out;
+}
+
 // What of `others` a box covers, in square points.
 double coveredBy(const QRectF& box, const QList<QRectF>& others) {
     double area = 0;
@@ -55,18 +106,53 @@ double coveredBy(const QRectF& box, const QList<QRectF>& others) {
     return area;
 }
 
+// Where a field's colour reads worse than its box lets it (or than
+// LeastMovedContrast), its box left out.
+QList<QRectF> unreadableFor(const SKTGraphic& g, const FieldGround& ground) {
+    const QRectF own = g.bounds().normalized();
+    return ground.unreadable(g.txt_clr, ground.keptContrast(g.txt_clr, own), own);
+}
+
+// The parts of `zone` beyond `own`: the zone itself where they do not meet.
+QList<QRectF> beyond(const QRectF& zone, const QRectF& own) {
+    if (!zone.intersects(own))
+        return {zone};
+    QList<QRectF> out;
+    const QRectF z = zone.normalized();
+    if (z.left() < own.left())
+        out << QRectF(QPointF(z.left(), z.top()), QPointF(own.left(), z.bottom()));
+    if (z.right() > own.right())
+        out << QRectF(QPointF(own.right(), z.top()), QPointF(z.right(), z.bottom()));
+    const double left = std::max(z.left(), own.left()), right = std::min(z.right(), own.right());
+    if (z.top() < own.top())
+        out << QRectF(QPointF(left, z.top()), QPointF(right, own.top()));
+    if (z.bottom() > own.bottom())
+        out << QRectF(QPointF(left, own.bottom()), QPointF(right, z.bottom()));
+    return out;
+}
+
 // A field's box as it stands, the sizes it may grow to, largest share
-// first, and what it keeps clear of.
+// first, what it keeps clear of where it stands, and, for a box the rule
+// placed, its partner standing with it and what that keeps clear of where
+// the field takes it along.
 struct Regrowing {
     QRectF own;
     QList<QSizeF> sizes;
-    QList<QRectF> others;
+    QList<QRectF> others;         // the partner standing with it aside
+    QRectF partner;               // its drawing, kept clear of where it stays
+    QList<QRectF> partnerOthers;  // where it moves along with the field
 };
 
 Regrowing regrowingOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                      BoxOwner owner, FieldScales scales) {
+                      BoxOwner owner, FieldScales scales, const FieldGround& ground, const Partner& partner) {
     Regrowing out;
     out.own = field.bounds().normalized();
+    // A row the user widened past the card's edge is narrowed to it.
+    if (owner == BoxOwner::User && !card.rect.contains(out.own)) {
+        const double gap = FieldClearance;
+        const QRectF in = out.own & card.rect.adjusted(gap, gap, -gap, -gap);
+        out.own = in.width() > 0 && in.height() > 0 ? in : ontoCard(out.own, card.rect);
+    }
     // Along its line: its widest box (its lines fewest) at each share,
     // largest first, before narrower boxes of more lines.
     QList<QSizeF> narrower;
@@ -79,21 +165,45 @@ Regrowing regrowingOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGr
     for (QSizeF& s : out.sizes)
         s = s.expandedTo(out.own.size()).boundedTo(card.rect.size());
     out.sizes.erase(std::unique(out.sizes.begin(), out.sizes.end()), out.sizes.end());
-    // A row the user placed over something (a band, a picture) stays over it.
-    out.others = drawnRects(side, card.rect, &field);
-    if (owner == BoxOwner::User)
+    if (owner == BoxOwner::User) {
+        // A row the user placed over something (a band, a picture) stays over it.
+        out.others = drawnRects(side, card.rect, &field);
         out.others.removeIf([&out](const QRectF& r) { return r.intersects(out.own); });
+        out.others += unreadableFor(field, ground);
+        return out;
+    }
+    // The rule's box keeps the hidden fields' frames and the other fields'
+    // pairing zones: of a zone it already stands in, only what lies beyond
+    // it, so that it grows where it stands but goes no deeper into it.
+    const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
+    auto keptBy = [&](const SKTGraphic& g, const SKTGraphic* other) {
+        const QRectF own = g.bounds().normalized();
+        QList<QRectF> kept = drawnRects(side, card.rect, &g, other) + hiddenFrames(side, g, other, own);
+        for (const QRectF& zone : keptFromField(pairingZonesOn(side, &g, partner.g), fieldRole(g.control_ID)))
+            kept += beyond(zone, own);
+        return kept + unreadableFor(g, ground);
+    };
+    out.others = keptBy(field, with);
+    if (with) {
+        out.partner = with->drawingBounds();
+        out.partnerOthers = keptBy(*with, &field);
+    } else if (partner.g) {
+        out.others << partner.g->drawingBounds();
+    }
     return out;
 }
 
 // Where a box of size `s` stands: moved only as far as it must to lie on
 // the card, inside its outline; a row the user placed along its line
-// first, else moved onto the card as little as it can.
-std::optional<QRectF> inPlace(const QRectF& own, const QSizeF& s, const CardArea& card, BoxOwner owner) {
+// (within `line`, the span its partner leaves it) first, else moved onto
+// the card as little as it can.
+std::optional<QRectF> inPlace(const QRectF& own, const QSizeF& s, const CardArea& card, BoxOwner owner,
+                              const QRectF& line = QRectF()) {
     const QRectF wanted(own.topLeft(), s);
     if (owner == BoxOwner::User) {
-        const QRectF line = QRectF(card.rect.left(), own.top(), card.rect.width(), s.height()) & card.rect;
-        if (const auto r = freePlaceIn(wanted, card.outside, line, card.rect))
+        const QRectF along = QRectF(card.rect.left(), own.top(), card.rect.width(), s.height()) & card.rect &
+                             (line.isNull() ? card.rect : line);
+        if (const auto r = freePlaceIn(wanted, card.outside, along, card.rect))
             return r;
         if (const QRectF onto = ontoCard(wanted, card.rect); card.holds(onto))
             return onto;
@@ -101,58 +211,211 @@ std::optional<QRectF> inPlace(const QRectF& own, const QSizeF& s, const CardArea
     return freePlaceFor(wanted, {}, card);
 }
 
-// The first of its sizes that lies clear where it stands; a row the user
-// placed keeps its corner where a size lets it (drawn smaller where it
-// must), before it slides along its line.
-std::optional<QRectF> clearInPlace(const Regrowing& r, const CardArea& card, BoxOwner owner) {
+// The span of the card a row may slide along while it still stands with
+// its partner: after a caption before it, no farther left than its
+// caption above it, and a caption no farther right than its value.
+QRectF lineLeftBy(const Partner& p, const QRectF& own, const CardArea& card) {
+    QRectF line = card.rect;
+    if (!p.standsWith())
+        return line;
+    const QRectF other = p.g->bounds().normalized();
+    if (p.standing == Standing::Before) {
+        if (p.fieldIsCaption)
+            line.setRight(std::min(line.right(), other.left()));
+        else
+            line.setLeft(std::max(line.left(), other.right()));
+    } else {
+        line.setLeft(std::max(line.left(), std::min(own.left(), other.left())));
+    }
+    return line;
+}
+
+// The first of its sizes that lies clear where it stands, still standing
+// with its partner; a row the user placed keeps its corner where a size
+// lets it (drawn smaller where it must), before it slides along its line.
+// A box the rule placed that must move onto the card takes its partner
+// along where both then lie clear.
+std::optional<OutgrownPlace> clearInPlace(const Regrowing& r, const CardArea& card, BoxOwner owner,
+                                          const Partner& p) {
+    auto fits = [&](const QRectF& at) {
+        return liesClear(at, r.others, card) && !at.intersects(r.partner) && standsAsItDid(p, at);
+    };
     if (owner == BoxOwner::User)
         for (const QSizeF& s : r.sizes)
-            if (const QRectF at(r.own.topLeft(), s); liesClear(at, r.others, card))
-                return at;
-    for (const QSizeF& s : r.sizes)
-        if (const auto at = inPlace(r.own, s, card, owner); at && liesClear(*at, r.others, card))
-            return at;
+            if (const QRectF at(r.own.topLeft(), s); fits(at))
+                return OutgrownPlace{at, std::nullopt};
+    const QRectF line = lineLeftBy(p, r.own, card);
+    for (const QSizeF& s : r.sizes) {
+        const auto at = inPlace(r.own, s, card, owner, line);
+        if (!at)
+            continue;
+        if (const QPointF by = at->topLeft() - r.own.topLeft(); !r.partner.isNull() && !by.isNull()) {
+            const QRectF partnerAt = p.g->bounds().translated(by);
+            if (liesClear(*at, r.others, card) && liesClear(r.partner.translated(by), r.partnerOthers, card) &&
+                !at->intersects(partnerAt))
+                return OutgrownPlace{*at, partnerAt};
+        }
+        if (fits(*at))
+            return OutgrownPlace{*at, std::nullopt};
+    }
     return std::nullopt;
+}
+
+// A field and its partner as one: each part's box from the unit's top
+// left, and its size.
+struct Unit {
+    QSizeF size;
+    QRectF field, partner;
+    QPointF corner;  // where the unit's top left stands now
+};
+
+// The unit of the field at size `s` with its partner as they stand: the
+// caption kept above the value, or before it, at its own size, as far from
+// it and as far along as it stood.
+Unit unitOf(const SKTGraphic& field, const Partner& p, const QSizeF& s) {
+    const QRectF own = field.bounds().normalized();
+    if (!p.standsWith())
+        return {s, QRectF(QPointF(0, 0), s), QRectF(), own.topLeft()};
+    const QRectF other = p.g->bounds().normalized();
+    const QRectF caption0 = p.fieldIsCaption ? own : other, value0 = p.fieldIsCaption ? other : own;
+    const QSizeF captionSize = p.fieldIsCaption ? s : caption0.size();
+    const QSizeF valueSize = p.fieldIsCaption ? value0.size() : s;
+    // The caption from the value's top left.
+    QPointF captionAt;
+    if (p.standing == Standing::Above)
+        captionAt = QPointF(caption0.left() - value0.left(),
+                            -(captionSize.height() + std::max(0.0, value0.top() - caption0.bottom())));
+    else
+        captionAt = QPointF(-(captionSize.width() + std::max(0.0, value0.left() - caption0.right())),
+                            caption0.top() - value0.top());
+    const QRectF caption(captionAt, captionSize), value(QPointF(0, 0), valueSize);
+    const QRectF both = caption | value;
+    const QPointF from = both.topLeft();
+    const QRectF c = caption.translated(-from), v = value.translated(-from);
+    // The value's own corner, where it stands now, takes the unit with it.
+    return {both.size(), p.fieldIsCaption ? c : v, p.fieldIsCaption ? v : c, value0.topLeft() + from};
+}
+
+// The nearest place of the field and a partner standing with it, as one,
+// clear of the rest as outgrownPlace has it; none where there is none.
+std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Partner& p, const QList<QSizeF>& sizes,
+                                              const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                                              const FieldGround& ground) {
+    const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
+    // The frames of hidden fields are kept for when they show.
+    const QList<QRectF> taken =
+        withOutside(drawnRects(side, card.rect, &field, partner) + hiddenFrames(side, field, partner), card);
+    const QList<QRectF> fieldDark = unreadableFor(field, ground);
+    const QList<QRectF> partnerDark = partner ? unreadableFor(*partner, ground) : QList<QRectF>{};
+    // Never clear of no pairing zone at all: a caption would read as another
+    // field's.
+    QList<PairingZones> levels = pairingLevels(pairingZonesOn(side, &field, partner));
+    if (levels.size() > 1)
+        levels.removeLast();
+    const FieldRole role = fieldRole(field.control_ID);
+    for (const PairingZones& level : levels)
+        for (const QSizeF& s : sizes) {
+            const Unit u = unitOf(field, p, s);
+            QList<QRectF> avoid = taken;
+            if (partner)
+                avoid += keptFromUnit(level, u.size, p.fieldIsCaption ? u.field : u.partner,
+                                      p.fieldIsCaption ? u.partner : u.field);
+            else
+                avoid += keptFromPart(keptFromField(level, role), u.size, u.field);
+            avoid += keptFromPart(fieldDark, u.size, u.field) + keptFromPart(partnerDark, u.size, u.partner);
+            if (const auto at = freePlaceIn(QRectF(u.corner, u.size), avoid, card.rect)) {
+                const QPointF by = at->topLeft();
+                OutgrownPlace out{u.field.translated(by), std::nullopt};
+                if (partner)
+                    out.partner = u.partner.translated(by);
+                return out;
+            }
+        }
+    return std::nullopt;
+}
+
+// Where no place is clear: a box that holds its value drawn at half (but
+// for a word longer than the box, broken inside it) keeps it; one whose
+// lines would run past its foot over the rest (a box made for a short
+// value) goes with its partner to the place that covers the least, where
+// that covers less than its lines would.
+std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p, const QList<QSizeF>& sizes,
+                                       const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                                       const FieldGround& ground) {
+    const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
+    const QList<QRectF> taken = drawnRects(side, card.rect, &field, partner) + hiddenFrames(side, field, partner);
+    const std::shared_ptr<SKTGraphic> half = field.clone();
+    if (const double h = textHeightWithin(field, side, card); h > 0 && std::isfinite(h))
+        half->setHeight(h);
+    const QRectF box = half->bounds().normalized();
+    half->text_ctrl_font.setPointSizeF(field.text_ctrl_font.pointSizeF() * SmallestFieldScale);
+    const QRectF lines(box.topLeft(), QSizeF(box.width(), std::max(box.height(), fittedTextHeight(*half))));
+    // What runs off the card is lost, not merely covered: it counts four times.
+    const double offCard = lines.width() * lines.height() - coveredBy(lines, {card.rect}) + coveredBy(lines, card.outside);
+    const double staying = coveredBy(lines, taken) + 4 * offCard;
+    if (staying <= 0 || sizes.isEmpty())
+        return std::nullopt;
+    QList<Unit> units;
+    QList<QSizeF> unitSizes;
+    for (const QSizeF& s : sizes) {
+        units << unitOf(field, p, s);
+        unitSizes << units.last().size;
+    }
+    // Never onto ground where either would read worse than in its box.
+    const QList<QRectF> fieldDark = unreadableFor(field, ground);
+    const QList<QRectF> partnerDark = partner ? unreadableFor(*partner, ground) : QList<QRectF>{};
+    auto reads = [&](const QRectF& box) {
+        const qsizetype i = unitSizes.indexOf(box.size());
+        auto meets = [&box](const QRectF& part, const QList<QRectF>& dark) {
+            const QRectF at = part.translated(box.topLeft());
+            return std::any_of(dark.cbegin(), dark.cend(), [&at](const QRectF& d) { return at.intersects(d); });
+        };
+        return i >= 0 && !meets(units.at(i).field, fieldDark) && !(partner && meets(units.at(i).partner, partnerDark));
+    };
+    const QRectF at =
+        leastCoveringPlace(unitSizes, units.first().corner, taken, pictureRects(side, card.rect, &field), card, reads);
+    if (at.isEmpty() || !reads(at) || coveredBy(at, taken + card.outside) >= staying)
+        return std::nullopt;
+    const Unit& u = units.at(std::max<qsizetype>(0, unitSizes.indexOf(at.size())));
+    OutgrownPlace out{u.field.translated(at.topLeft()), std::nullopt};
+    if (partner)
+        out.partner = u.partner.translated(at.topLeft());
+    return out;
 }
 
 }  // namespace
 
-std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
-                                           const CardArea& card) {
-    Regrowing r = regrowingOf(field, side, card, BoxOwner::User, {});
-    // The frames of the side's hidden fields are kept for when they show,
-    // as when a box grows down (textHeightWithin).
-    for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f.get() != &field && !f->ctrl_is_visible && isFieldId(f->control_ID))
-            if (const QRectF frame = f->bounds().normalized(); !frame.intersects(r.own))
-                r.others << frame;
-    return clearInPlace(r, card, BoxOwner::User);
+std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                           const CardArea& card, const FieldGround& ground, FieldScales scales) {
+    const Partner partner = partnerOf(field, side);
+    const Regrowing r = regrowingOf(field, side, card, BoxOwner::Rule, scales, ground, partner);
+    if (auto at = clearInPlace(r, card, BoxOwner::Rule, partner))
+        return at;
+    // A partner the user locked beside it holds it where it stands.
+    if (partner.standsWith() && partner.g->ctrl_is_locked)
+        return std::nullopt;
+    if (auto moved = movedWithPartner(field, partner, r.sizes, side, card, ground))
+        return moved;
+    return leastHarm(field, partner, r.sizes, side, card, ground);
 }
 
-QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                  BoxOwner owner, FieldScales scales) {
-    const Regrowing r = regrowingOf(field, side, card, owner, scales);
-    if (const auto clear = clearInPlace(r, card, owner))
-        return *clear;
-    if (owner == BoxOwner::Rule) {
-        const QList<QRectF> pictures = pictureRects(side, card.rect, &field);
-        for (const QSizeF& s : r.sizes)
-            if (const auto at = freePlaceFor(QRectF(r.own.topLeft(), s), r.others, card))
-                return *at;
-        // No clear place: where it covers the least, as a new field goes,
-        // never over a picture where it need not be.
-        return leastCoveringPlace(r.sizes, r.own.topLeft(), r.others, pictures, card);
-    }
-    std::optional<QRectF> best;
-    double least = std::numeric_limits<double>::infinity();
-    for (const QSizeF& s : r.sizes)
-        if (const auto at = inPlace(r.own, s, card, owner)) {
-            if (const double c = coveredBy(*at, r.others); c < least - 1e-6) {
-                least = c;
-                best = at;
-            }
-        }
-    return best ? *best : ontoCard(QRectF(r.own.topLeft(), r.sizes.value(0, r.own.size())), card.rect);
+QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                           const CardArea& card, const FieldGround& ground) {
+    const Partner partner = partnerOf(field, side);
+    const Regrowing r = regrowingOf(field, side, card, BoxOwner::User, {}, ground, partner);
+    const auto at = clearInPlace(r, card, BoxOwner::User, partner);
+    return at ? at->field : r.own;
+}
+
+std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                           const CardArea& card, const FieldGround& ground) {
+    const Partner partner = partnerOf(field, side);
+    Regrowing r = regrowingOf(field, side, card, BoxOwner::User, {}, ground, partner);
+    // The frames of the side's hidden fields are kept for when they show,
+    // as when a box grows down (textHeightWithin).
+    r.others += hiddenFrames(side, field, nullptr, r.own);
+    const auto at = clearInPlace(r, card, BoxOwner::User, partner);
+    return at ? std::optional<QRectF>(at->field) : std::nullopt;
 }
 
 }  // namespace zelk

@@ -1,12 +1,14 @@
 #pragma once
 // A field whose value changed where it stands (a profile stamped again, a
-// group row, a desk row the user placed): whether its box holds the new
-// value whole, and the box it takes where it does not. The box the user
-// gave it is kept where it holds the value; else it grows as a new field's
-// would, no smaller than the user made it and moved no farther than it
-// must.
+// group row, a desk row): whether its box holds the new value whole, and
+// where it goes where it does not. A box the rule placed grows where it
+// stands, else moves with the caption (or value) that stands with it, the
+// two as they stood, onto ground where both read; where no place holds
+// them it stays in its box. A box the user gave a row widens along its
+// line, and never leaves the card or covers another graphic to do so.
 #include "canvas/placement/CardArea.h"
 #include "canvas/placement/FieldSizes.h"
+#include "canvas/placement/Readability.h"
 
 #include <QList>
 #include <QRectF>
@@ -35,25 +37,52 @@ bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraph
 // its box: the word breaks, inside it or at a hyphen.
 bool breaksAWord(const SKTGraphic& text);
 
-// The box a text field takes on `side` when its box no longer holds its
-// value, of its sizes at `scales` (fieldSizes: the largest share first,
-// from its longest line's width down to boxes of more lines; along its
-// line, its longest line's width at every share first; none narrower than
-// its longest word, none smaller than the box it has): the first that lies
-// clear of the rest where it stands (along its line: at its corner first,
-// and clear of the rest but what the user put it over), moved only as far
-// as it must to stay on the card, inside its outline; else, where it may
-// move: the nearest clear place of one of them, or where none has one the
-// place that covers the least (leastCoveringPlace); else where it stands,
-// the one that covers the least of the rest.
-QRectF regrownBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                  BoxOwner owner, FieldScales scales = {});
+// Where a field the rule placed goes when its box no longer holds its
+// value, and the caption (or value) that stands with it (standingOf), where
+// that moves too.
+struct OutgrownPlace {
+    QRectF field;
+    std::optional<QRectF> partner;
+};
+
+// For a field the rule placed, of its sizes at `scales` (fieldSizes, none
+// smaller than its box): the first that lies clear where it stands (moved
+// only as far as it must to stay on the card, inside its outline, and still
+// standing with its partner), clear of the side's shown graphics, of the
+// frames of its hidden fields, of the other fields' pairing zones and of
+// ground on which its colour reads worse than in its box (`ground`,
+// FieldGround::keptContrast). Else it moves, with a partner that stands
+// with it (not one locked), the partner at its own size where it stood
+// beside it (a hidden caption's frame too, kept for when it shows), to the
+// nearest place where both lie so clear, clear of the hidden fields'
+// frames too: first keeping all of the pairing zones, then those that keep
+// captions to their own values. Where it has no such
+// place, none: it stays in its box, drawn smaller (down to half, a word
+// longer than the box broken inside it); but a box whose lines would run
+// past its foot over the rest even at half (one made for a short value)
+// goes with its partner to the place that covers the least
+// (leastCoveringPlace), where that covers less than its lines would.
+std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                           const CardArea& card, const FieldGround& ground = {},
+                                           FieldScales scales = {});
+
+// The box a row the user placed takes when it no longer holds its value:
+// the box as the user gave it, but no wider than the card (narrowed to the
+// card's edge where it runs past it), growing to its sizes (its longest
+// line's width at every share first, then boxes of more lines) at its
+// corner where that lies clear of the rest (what the user put it over
+// aside) on ground where its colour reads, else slid along its line into
+// such room, still standing with its partner; where none is clear, that
+// box as it stands, its value drawn smaller.
+QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                           const CardArea& card, const FieldGround& ground = {});
 
 // The box a field of the design's own takes along its line where one of
-// its sizes lies clear of the rest there and of the frames of the side's
-// hidden fields (kept for when they show), as regrownBox along its line;
-// none where each would cover something: the design's box stays.
+// its sizes lies clear of the rest there, of the frames of the side's
+// hidden fields (kept for when they show) and of ground on which it would
+// not read, as a row the user placed grows; none where each would cover
+// something: the design's box stays.
 std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
-                                           const CardArea& card);
+                                           const CardArea& card, const FieldGround& ground = {});
 
 }  // namespace zelk

@@ -1,0 +1,156 @@
+// Whether a field's text reads on what lies under it: the contrast of its
+// colour with the ground, cell by cell, and where it would not read.
+#include "canvas/placement/Readability.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace zelk {
+
+namespace {
+
+// The relative luminance of an sRGB colour (WCAG 2).
+double luminanceOf(double r, double g, double b) {
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+}
+
+// The linear light of each 8-bit sRGB level.
+const std::array<double, 256>& linearLevels() {
+    static const std::array<double, 256> levels = [] {
+        std::array<double, 256> out{};
+        for (int i = 0; i < 256; ++i)
+            out[size_t(i)] = luminanceOf(i / 255.0, 0, 0) / 0.2126;
+        return out;
+    }();
+    return levels;
+}
+
+// The luminance of a pixel over white.
+double luminanceOf(QRgb p) {
+    if (qAlpha(p) == 255) {
+        const std::array<double, 256>& l = linearLevels();
+        return 0.2126 * l[size_t(qRed(p))] + 0.7152 * l[size_t(qGreen(p))] + 0.0722 * l[size_t(qBlue(p))];
+    }
+    const double a = qAlpha(p) / 255.0;
+    auto onWhite = [a](int c) { return (c / 255.0) * a + (1 - a); };
+    return luminanceOf(onWhite(qRed(p)), onWhite(qGreen(p)), onWhite(qBlue(p)));
+}
+
+double luminanceOf(const QColor& c) {
+    const QColor rgb = c.toRgb();
+    return luminanceOf(rgb.redF(), rgb.greenF(), rgb.blueF());
+}
+
+double ratioOf(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+
+}  // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) { return ratioOf(luminanceOf(a), luminanceOf(b)); }
+
+FieldGround::FieldGround(const QImage& picture, const QRectF& card) : card_(card) {
+    if (picture.isNull() || !(card.width() > 0 && card.height() > 0))
+        return;
+    cols_ = std::max(1, int(std::ceil(card.width() - 1e-9)));
+    rows_ = std::max(1, int(std::ceil(card.height() - 1e-9)));
+    luminance_.assign(size_t(cols_) * size_t(rows_), 0.0F);
+    // Each cell the mean of the picture's pixels over it, on white.
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const double sx = image.width() / card.width(), sy = image.height() / card.height();
+    for (int row = 0; row < rows_; ++row) {
+        const int y0 = std::clamp(int(std::floor(row * sy)), 0, image.height() - 1);
+        const int y1 = std::clamp(int(std::ceil((row + 1) * sy)), y0 + 1, image.height());
+        for (int col = 0; col < cols_; ++col) {
+            const int x0 = std::clamp(int(std::floor(col * sx)), 0, image.width() - 1);
+            const int x1 = std::clamp(int(std::ceil((col + 1) * sx)), x0 + 1, image.width());
+            double sum = 0;
+            for (int y = y0; y < y1; ++y) {
+                const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                for (int x = x0; x < x1; ++x)
+                    sum += luminanceOf(line[x]);
+            }
+            luminance_[size_t(row) * size_t(cols_) + size_t(col)] = float(sum / ((y1 - y0) * (x1 - x0)));
+        }
+    }
+}
+
+std::pair<int, int> FieldGround::cellsOf(double from, double to, int count) const {
+    return {std::clamp(int(std::floor(from + 1e-6)), 0, count), std::clamp(int(std::ceil(to - 1e-6)), 0, count)};
+}
+
+double FieldGround::contrastAt(int col, int row, double textLuminance) const {
+    return ratioOf(textLuminance, luminance_[size_t(row) * size_t(cols_) + size_t(col)]);
+}
+
+double FieldGround::contrastUnder(const QColor& colour, const QRectF& box) const {
+    if (isNull())
+        return std::numeric_limits<double>::infinity();
+    const QRectF r = box.normalized();
+    const auto [c0, c1] = cellsOf(r.left() - card_.left(), r.right() - card_.left(), cols_);
+    const auto [r0, r1] = cellsOf(r.top() - card_.top(), r.bottom() - card_.top(), rows_);
+    std::vector<double> ratios;
+    const double text = luminanceOf(colour);
+    for (int row = r0; row < r1; ++row)
+        for (int col = c0; col < c1; ++col)
+            ratios.push_back(contrastAt(col, row, text));
+    if (ratios.empty())
+        return std::numeric_limits<double>::infinity();
+    const auto middle = ratios.begin() + std::ptrdiff_t(ratios.size() / 2);
+    std::nth_element(ratios.begin(), middle, ratios.end());
+    return *middle;
+}
+
+double FieldGround::keptContrast(const QColor& colour, const QRectF& frame) const {
+    return std::min(LeastMovedContrast, contrastUnder(colour, frame));
+}
+
+QList<QRectF> FieldGround::unreadable(const QColor& colour, double least, const QRectF& own) const {
+    QList<QRectF> out;
+    if (isNull())
+        return out;
+    const double text = luminanceOf(colour);
+    const QRectF o = own.normalized();
+    const auto [oc0, oc1] = o.isEmpty() ? std::pair(0, 0) : cellsOf(o.left() - card_.left(), o.right() - card_.left(), cols_);
+    const auto [or0, or1] = o.isEmpty() ? std::pair(0, 0) : cellsOf(o.top() - card_.top(), o.bottom() - card_.top(), rows_);
+    // Each row's runs of unreadable cells; a run the row above had too
+    // grows the rectangle that run began.
+    struct Run {
+        int from, to, top;
+    };
+    std::vector<Run> open, next;
+    auto close = [&](const Run& r, int bottom) {
+        out << QRectF(card_.left() + r.from, card_.top() + r.top, r.to - r.from, bottom - r.top);
+    };
+    for (int row = 0; row <= rows_; ++row) {
+        next.clear();
+        for (int col = 0; row < rows_ && col < cols_;) {
+            auto bad = [&](int c) {
+                const bool inOwn = row >= or0 && row < or1 && c >= oc0 && c < oc1;
+                return !inOwn && contrastAt(c, row, text) < least;
+            };
+            if (!bad(col)) {
+                ++col;
+                continue;
+            }
+            int end = col + 1;
+            while (end < cols_ && bad(end))
+                ++end;
+            next.push_back({col, end, row});
+            col = end;
+        }
+        for (const Run& r : open) {
+            const auto same = std::find_if(next.begin(), next.end(),
+                                           [&r](const Run& n) { return n.from == r.from && n.to == r.to; });
+            if (same != next.end())
+                same->top = r.top;
+            else
+                close(r, row);
+        }
+        open.swap(next);
+    }
+    return out;
+}
+
+}  // namespace zelk

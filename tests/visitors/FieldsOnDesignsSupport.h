@@ -1,0 +1,209 @@
+#pragma once
+// Fields added to designs a user makes, and the roads that add them: a
+// profile stamped onto the front, the desk's rows and its pass boxes typed
+// into; and what a PDF of the side shows of them.
+#include "HolderFields.h"
+#include "VisitorTestSupport.h"
+
+#include "canvas/FieldPlacement.h"
+#include "canvas/SKTGraphicView.h"
+#include "foundation/Shape_Control.h"
+#include "foundation/Units.h"
+#include "mainwindow/AppGlobals.h"
+#include "mainwindow/MainWindowStartSteps.h"
+#include "mainwindow/Template_Wizard.h"
+#include "visitors/VisitorPanel.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QHash>
+#include <QImage>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zelk::test {
+
+inline const QSizeF Cr80(MM_to_Points_Convert(85.60), MM_to_Points_Convert(53.98));
+
+// The words of a one-page PDF (pdftotext) and where its pictures are drawn
+// (pdftocairo's SVG: an <image> placed by a <use> through its matrix).
+struct PdfPage {
+    QList<std::pair<QRectF, QString>> words;
+    QList<QRectF> pictures;
+};
+
+inline PdfPage readPdf(const QString& pdf) {
+    PdfPage page;
+    for (const PdfWord& w : pdfWords(pdf))
+        page.words.append({w.box, w.text});
+    static const QRegularExpression image(QStringLiteral(R"re(<image id="([^"]+)" width="([\d.]+)" height="([\d.]+)")re"));
+    static const QRegularExpression use(QStringLiteral(R"re(<use xlink:href="#([^"]+)" transform="matrix\(([^)]+)\)")re"));
+    const QString svg = QString::fromUtf8(runTool("pdftocairo", {"-svg", pdf, "-"}).out);
+    QHash<QString, QSizeF> images;
+    for (auto it = image.globalMatch(svg); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        images.insert(m.captured(1), QSizeF(m.captured(2).toDouble(), m.captured(3).toDouble()));
+    }
+    for (auto it = use.globalMatch(svg); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QStringList t = m.captured(2).split(u',');
+        if (images.contains(m.captured(1)) && t.size() == 6)
+            page.pictures << QTransform(t[0].toDouble(), t[1].toDouble(), t[2].toDouble(), t[3].toDouble(),
+                                        t[4].toDouble(), t[5].toDouble())
+                                 .mapRect(QRectF(QPointF(0, 0), images.value(m.captured(1))));
+    }
+    return page;
+}
+
+// Whether a rectangle lies inside the card's outline (Card_Shape: 1 rounded
+// with corners of 10 points, 2 oval), `margin` points in from it, half a
+// point left for rounding.
+inline bool insideOutline(const QRectF& r, const QSizeF& card, int shape, double margin = 0) {
+    const double slack = 0.5 - margin;
+    for (const QPointF& p : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+        if (!QRectF(QPointF(0, 0), card).adjusted(-slack, -slack, slack, slack).contains(p))
+            return false;
+        const double a = card.width() / 2 + slack, b = card.height() / 2 + slack;
+        const double dx = p.x() - card.width() / 2, dy = p.y() - card.height() / 2;
+        const double cx = std::clamp(p.x(), 10.0, card.width() - 10), cy = std::clamp(p.y(), 10.0, card.height() - 10);
+        if ((shape == 2 && dx * dx / (a * a) + dy * dy / (b * b) > 1) ||
+            (shape == 1 && std::hypot(p.x() - cx, p.y() - cy) > 10 + slack))
+            return false;
+    }
+    return true;
+}
+
+// Whether `b` stands straight after `a` on its line, within `em`.
+inline bool followedOnLine(const QRectF& a, const QRectF& b, double em) {
+    return b.top() < a.center().y() && b.bottom() > a.center().y() && b.left() >= a.right() - 0.01 &&
+           b.left() - a.right() < em;
+}
+
+inline double gapBetween(const QRectF& a, const QRectF& b) {
+    return std::hypot(std::max({0.0, b.left() - a.right(), a.left() - b.right()}),
+                      std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()}));
+}
+
+class FieldsOnDesigns : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        open();
+        ::Fill_User_Profile = true;
+    }
+    void TearDown() override {
+        ::Card_Shape = 0;
+        ::Start_Card_Option = StartMode::Template;
+        window->Title_For_Gen_ID_Card();
+        MainWindowTest::TearDown();
+    }
+    QString picture(const QString& name, const QSize& size, const QColor& colour) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        EXPECT_TRUE(image.save(data.filePath(name)));
+        return data.filePath(name);
+    }
+    std::shared_ptr<SKTGraphic> front(const QString& id) const { return window->_graphicView->Selcect_Ctrl_With_ID(id); }
+    // A new design on a card of `shape` (Card_Shape, as the card panel's
+    // Shape sets it) and, where given, `size`.
+    void newCard(int shape, const QSizeF& size = QSizeF()) {
+        window->New_Project();
+        ::Fill_User_Profile = true;
+        ::Card_Shape = shape;
+        for (Card_Property* p : {&window->Front_card_Prop, &window->Back_card_Prop})
+            p->Card_Shape = QStringList{"R", "RR", "E"}.at(shape);
+        if (size.isEmpty())
+            return;
+        window->Set_Document_Size(size);
+        window->SetDocumentCanvasSize(size);
+        window->Front_card_Prop.Card_Size = size;
+    }
+    // A shape of the user's filled with `colour`, on top of the front.
+    std::shared_ptr<Shape_Control> addFilled(const QRectF& r, const QColor& colour) {
+        auto shape = std::make_shared<Shape_Control>(QStringLiteral("R"));
+        shape->setBounds(r);
+        shape->_isDrawingFill = true;
+        shape->_fillColor = colour;
+        window->_graphicView->mutableGraphics() << shape;
+        return shape;
+    }
+    // The desk over the design: visitor mode, both sides' panels shown.
+    void deskMode() {
+        ::Start_Card_Option = StartMode::Visitor;
+        ::CARD_SIDE_STR = CardSide::TwoSided;
+        window->Title_For_Visitor();
+        window->Reset_All_Visitor_Grp_Mode_Ctrl();
+        window->Show_Hide_Profile_Panel_Live_Mode(true);
+    }
+    // A row's text box on the front panel.
+    static QWidget* rowBox(const QString& id) { return Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(id, "T"); }
+    // The profile's slots stamped onto the front, each with its caption.
+    void stamp(const QList<int>& which, const QList<HolderSample>& samples, bool withPhoto) {
+        User_Profile_Class& p = window->Front_user_profile;
+        p.Reset_All_Values();
+        p.clearCaptions();
+        for (int i : which) {
+            p.slot(i).value = samples.at(i).value;
+            p.slot(i).label = samples.at(i).caption;
+        }
+        p.setImage(picture("face.png", {40, 50}, Qt::red));
+        p.setImage_USE(withPhoto ? 1 : 0);
+        window->Fill_User_profile_info_front_side();
+    }
+    // Key by key, as the user types it.
+    static void type(QWidget* box, const QString& text, bool clear = true) {
+        auto* edit = qobject_cast<QLineEdit*>(box);
+        ASSERT_TRUE(edit);
+        if (clear)
+            edit->clear();
+        else
+            edit->end(false);
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
+                                QString(c), Qt::NoModifier);
+    }
+    // The desk's Add Field, its caption and value typed.
+    void addRow(const HolderSample& row) {
+        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+        panel.Add_New_Label_Clicked();
+        type(panel.Get_Dynamic_Label_Ctrl(row.captionId, "T"), row.caption);
+        type(panel.Get_Dynamic_Label_Ctrl(row.valueId, "T"), row.value);
+    }
+    // The long values a full pass is given: an e-mail that breaks in the
+    // pass's own box at its size, whole along its line drawn smaller.
+    static QList<HolderSample> passValues() {
+        QList<HolderSample> out = longHolderSamples();
+        out[SlotEmail].value = QStringLiteral("m.featherstonehaugh@northwind.example");
+        return out;
+    }
+
+    // The visitor road onto a shipped pass: every front box ticked, the
+    // values typed, a photo chosen.
+    void fullPass(const QList<HolderSample>& values = passValues(), const QString& pass = "Visitor_Day") {
+        ScopedDialogRunner runner([&](QDialog* d) {
+            ::Selected_Template_Path = resourceDir() + "/Templates/Visitor/" + pass + ".png";
+            return qobject_cast<Template_Wizard*>(d) ? 1 : 0;
+        });
+        ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
+        window->Select_front_side();
+        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+        nextOpenPath = picture("visitor.png", {40, 50}, Qt::red);
+        panel.Browse_image_Btn_Clicked();
+        for (const HolderSample& h : values) {
+            VisitorPanel::Slot& s = panel.fixedSlots[size_t(VisitorPanel::slotOfId(h.valueId))];
+            for (QAbstractButton* box : {static_cast<QAbstractButton*>(s.label_chk), static_cast<QAbstractButton*>(s.value_chk)}) {
+                box->setEnabled(true);
+                box->click();
+            }
+            if (h.valueId != Fup_Date && h.valueId != Fup_Time)
+                type(s.value, h.value);
+        }
+    }
+};
+
+}  // namespace zelk::test

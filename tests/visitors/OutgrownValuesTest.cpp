@@ -1,0 +1,254 @@
+// Values too long for the frames a design keeps for them (an e-mail, a web
+// address, a number and a fax written without blanks) on every road that
+// fills a design, read back from a PDF of the side: each value's nearest
+// caption is its own, none reads on what lies under it worse than 3:1 (or
+// than its frame let it), nothing meets, no word lies under the photo,
+// every value whole.
+#include "FieldsOnDesignsSupport.h"
+
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
+#include "datasource/Data_From_Excel.h"
+#include "groups/GroupMode.h"
+#include "inspector/face/CardFace.h"
+
+namespace zelk::test {
+namespace {
+
+QList<HolderSample> longValues() {
+    QList<HolderSample> out = holderSamples();
+    out[SlotEmail].value = "oluwaseun.bartholomew@harbourline-freight.co.uk";
+    out[SlotWebsite].value = "www.northwind-trading-logistics.example";
+    out[SlotUnique].value = "EMP-2026-LOGISTICS-NIGHT-0042-B7X";
+    out[SlotFax].value = "+44(0)2079460959ext.12345678";
+    return out;
+}
+
+// WCAG's contrast of two sRGB colours.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+enum class Road {
+    Stamp,
+    StampShortThenLong,
+    StampValuesThenCaptions,
+    Group,
+    Desk,
+    DeskRowWidened,
+    OwnCardBesideShape,
+    OwnCardBesideFrame,  // five fields stamped short, then the e-mail alone long
+};
+struct Case {
+    const char* name;
+    const char* design;  // a shipped template, or a pass for the desk
+    Road road;
+};
+
+class OutgrownValues : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {
+protected:
+    const GraphicList& side() const { return window->Get_Front_Controls_Array(); }
+    std::shared_ptr<SKTGraphic> shown(const QString& id) const {
+        const auto g = front(id);
+        return g && g->ctrl_is_visible ? g : nullptr;
+    }
+    // A group project whose first row holds the values, a column each.
+    void group(const QList<HolderSample>& values) {
+        GroupMode::install(*window);
+        Data_From_Excel::defaultInstance()->clearRows();
+        Data_From_Excel::defaultInstance()->removeDataColumns();
+        ::Start_Card_Option = QStringLiteral("G");
+        window->Reset_Group_Mode_Excel_Col_Index();
+        QStringList titles, row;
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            titles << QStringLiteral("C%1").arg(i);
+            row << values.at(i).value;
+            window->excel_cb_value[size_t(i)] = i + 1;
+        }
+        window->Create_Excel_List_Func(titles, {row});
+        window->Update_Excel_Column_Binding(QStringLiteral("A"));
+    }
+    QString pdfOf(const QString& name, const GraphicList& graphics) {
+        const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
+        writeBytes(data.filePath(name),
+                   SKTRenderingView(card, SideSnapshot::take(&graphics, &window->Front_card_Prop,
+                                                             &window->Back_card_Prop, ::Card_Shape, 0, card),
+                                    "t")
+                       .dataWithPDFInsideRect(card));
+        return data.filePath(name);
+    }
+};
+
+TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
+    const Case& c = GetParam();
+    CardFace::install();
+    if (c.road != Road::Desk && c.road != Road::DeskRowWidened && c.design)
+        ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(resourceDir() + "/Templates/" + c.design, "T", true), 1);
+    QHash<QString, QRectF> frames;  // as the template, or the first stamping, keeps them
+    auto keepFrames = [&] {
+        for (const auto& g : side())
+            if (isFieldId(g->control_ID))
+                frames.insert(g->control_ID, g->bounds());
+    };
+    keepFrames();
+    // Stamped short first where the road says so.
+    QList<HolderSample> values = longValues(), first = values;
+    const QStringList shorts = {"Bo", "CEO", "Acme", "Safe", "1 Elm St", "+1 5", "+1 6", "bo@ac.me", "ac.me", "V-1"};
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        first[i].value = shorts.at(i);
+    QList<int> stamped = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    switch (c.road) {
+    case Road::StampShortThenLong:
+    case Road::OwnCardBesideShape:
+    case Road::OwnCardBesideFrame:
+        if (c.road != Road::StampShortThenLong)
+            stamped = {SlotName, SlotTitle, SlotCompany, SlotPhone, SlotEmail};
+        if (c.road == Road::OwnCardBesideShape)  // a tinted panel at the top right
+            addFilled(QRectF(150, 10, 80, 60), QColor(220, 230, 245));
+        if (c.road == Road::OwnCardBesideFrame) {  // an empty frame at the top left
+            addFilled(QRectF(18, 18, 52, 52), QColor())->_isDrawingFill = false;
+            first = values = holderSamples();
+            const QStringList walked = {"Ines Obradovic", "Dispatcher", "Harbourline Freight Ltd"};
+            for (int i = 0; i < int(walked.size()); ++i)
+                first[i].value = values[i].value = walked.at(i);
+            first[SlotPhone].value = values[SlotPhone].value = "+44 131 496 0173";
+            first[SlotEmail].value = "io@hf.uk";
+            values[SlotEmail].value = "ines.obradovic-lindqvist.dispatch@harbourline-freight.co.uk";
+        }
+        stamp(stamped, first, false);
+        keepFrames();
+        [[fallthrough]];
+    case Road::Stamp:
+        stamp(stamped, values, false);
+        break;
+    case Road::StampValuesThenCaptions: {
+        // The new card's profile: values only, the template's captions left
+        // hidden; then the side's profile with every caption ticked. Values
+        // of one line leave room under them.
+        const QStringList walked = {"Oluwaseun Bartholomew-Achterberg", "Head of Night Logistics",
+                                    "Harbourline Freight Ltd", "Moving what matters", "17 Quay Street, Leith",
+                                    "+44 131 496 0172", "+44(0)1314960173/ext.998877",
+                                    "oluwaseun.bartholomew@harbourline-freight.co.uk",
+                                    "www.harbourline-freight-logistics.co.uk", "HLF-NIGHTSHIFT-2026-0457-QX9"};
+        for (int i = 0; i < ProfileTextSlotCount; ++i)
+            values[i].value = walked.at(i);
+        QList<HolderSample> bare = values;
+        for (HolderSample& h : bare)
+            h.caption.clear();
+        stamp(stamped, bare, false);
+        stamp(stamped, values, false);
+        break;
+    }
+    case Road::Group:
+        group(values);
+        break;
+    case Road::Desk:
+    case Road::DeskRowWidened:
+        fullPass(values, c.design);
+        if (c.road == Road::DeskRowWidened) {
+            // A row's value, its right handle dragged past the card's edge,
+            // then a letter typed.
+            addRow({"F_field1", "F_label1", "Sgt. Mirela Ivanova-Thorsdottir", "Escort :"});
+            const auto row = front("F_field1");
+            const double edge = window->Front_card_Prop.Card_Size.width();
+            row->setBounds(QRectF(row->bounds().topLeft(), QPointF(edge + 22, row->bounds().bottom())));
+            type(rowBox("F_field1"), "a", false);
+            values << HolderSample{"F_field1", "F_label1", row->Text_Value, "Escort :"};
+            EXPECT_LE(row->bounds().right(), edge);
+        }
+        break;
+    }
+    values.removeIf([this](const HolderSample& h) { return !shown(h.valueId); });
+    ASSERT_GE(values.size(), 5);
+    for (HolderSample& h : values)  // the desk writes the date and time itself
+        h.value = shown(h.valueId)->Text_Value;
+
+    EXPECT_EQ(overlapsOn(side(), window->Front_card_Prop.Card_Size).join(" | ").toStdString(), "");
+    const QString pdf = pdfOf("side.pdf", side());
+    EXPECT_EQ(valuesNotWholeInRawPdf(pdf, values).join(" | ").toStdString(), "");
+    const QList<PdfWord> words = pdfWords(pdf);
+    for (const PdfWord& w : words)
+        if (const auto photo = shown(Fup_Photo)) {
+            EXPECT_FALSE(w.box.adjusted(0.5, 0.5, -0.5, -0.5).intersects(photo->drawingBounds())) << w.text.toStdString();
+        }
+    // Under each value's words, what poppler draws of the side without its
+    // fields' texts, a pixel a point.
+    GraphicList ground = side();
+    ground.removeIf([](const auto& g) { return g->kind() == GraphicKind::Text && isFieldId(g->control_ID); });
+    ASSERT_EQ(runTool("pdftoppm", {"-r", "72", "-png", "-singlefile", pdfOf("g.pdf", ground), data.filePath("g")}).exitCode, 0);
+    const QImage under(data.filePath("g.png"));
+    auto contrastIn = [&under](const QColor& text, const QRectF& box) {  // with its middle pixel
+        std::vector<double> ratios;
+        for (int y = int(box.top()); y < int(std::ceil(box.bottom())); ++y)
+            for (int x = int(box.left()); x < int(std::ceil(box.right())); ++x)
+                if (under.rect().contains(x, y))
+                    ratios.push_back(contrast(text, under.pixelColor(x, y)));
+        std::nth_element(ratios.begin(), ratios.begin() + std::ptrdiff_t(ratios.size() / 2), ratios.end());
+        return ratios.empty() ? 21.0 : ratios[ratios.size() / 2];
+    };
+    for (const HolderSample& h : values) {
+        const auto value = shown(h.valueId), own = shown(h.captionId);
+        const double least =
+            frames.contains(h.valueId) ? std::min(3.0, contrastIn(value->txt_clr, frames.value(h.valueId))) : 3.0;
+        for (const PdfWord& w : words)
+            if (value->drawingBounds().adjusted(-1, -1, 1, 1).contains(w.box)) {
+                EXPECT_GE(contrastIn(value->txt_clr, w.box), least - 0.05) << h.valueId.toStdString() << " " << w.text.toStdString();
+            }
+        // Where it left its frame, no other value straight before or after
+        // it on its line.
+        for (const auto& other : side())
+            if (other != value && other->ctrl_is_visible && fieldRole(other->control_ID) == FieldRole::Value &&
+                value->bounds().topLeft() != frames.value(h.valueId, value->bounds()).topLeft()) {
+                const double em = drawnTextPointSize(*value);
+                EXPECT_FALSE(followedOnLine(value->drawingBounds(), other->drawingBounds(), em) ||
+                             followedOnLine(other->drawingBounds(), value->drawingBounds(), em))
+                    << h.value.toStdString() << " runs into " << other->Text_Value.toStdString();
+            }
+        // Where it left its frame, its caption stands with it: above it,
+        // the value starting under it, or before it on its line.
+        if (own && value->bounds().topLeft() != frames.value(h.valueId, value->bounds()).topLeft()) {
+            const QRectF v = value->bounds(), o = own->bounds();
+            const double em = drawnTextPointSize(*value);
+            const bool above = o.bottom() <= v.top() + 1 && v.top() - o.bottom() <= em && v.left() >= o.left() - em &&
+                               v.left() < o.right();
+            const bool before = o.right() <= v.left() + 1 && v.left() - o.right() <= 1.5 * em && o.top() < v.bottom() &&
+                                v.top() < o.bottom();
+            EXPECT_TRUE(above || before) << h.value.toStdString() << " " << rectText(v).toStdString() << " under "
+                                         << rectText(o).toStdString();
+        }
+        // Its nearest caption is its own (a group project shows none).
+        ASSERT_TRUE(own || c.road == Road::Group) << h.valueId.toStdString();
+        for (const auto& other : side())
+            if (own && other != own && other->ctrl_is_visible && fieldRole(other->control_ID) == FieldRole::Caption) {
+                EXPECT_LE(gapBetween(value->drawingBounds(), own->drawingBounds()),
+                          gapBetween(value->drawingBounds(), other->drawingBounds()) + 0.01)
+                    << h.value.toStdString() << " reads as " << other->Text_Value.toStdString();
+            }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OnEveryRoad, OutgrownValues,
+    ::testing::Values(Case{"SideBandLandscape", "Corporate/Corporate_Manager.did", Road::Stamp},
+                      Case{"SideBandShortThenLong", "Corporate/Corporate_Manager.did", Road::StampShortThenLong},
+                      Case{"SideBandDriver", "Transport/Transport_Driver.did", Road::Stamp},
+                      Case{"SideBandGroup", "Health/Health_Doctor.did", Road::Group},
+                      Case{"SideBandDriverGroup", "Transport/Transport_Driver.did", Road::Group},
+                      Case{"HeaderBand", "Corporate/Corporate_Staff.did", Road::Stamp},
+                      Case{"SideBandValuesThenCaptions", "Corporate/Corporate_Manager.did", Road::StampValuesThenCaptions},
+                      Case{"Landscape", "Press/Press_Pass_L.did", Road::StampShortThenLong},
+                      Case{"Portrait", "Education/Education_Faculty.did", Road::Stamp},
+                      Case{"PortraitShortThenLong", "Press/Press_Pass_P.did", Road::StampShortThenLong},
+                      Case{"PassDesk", "Visitor_Day", Road::Desk},
+                      Case{"PortraitPassRowWidened", "Visitor_Escort", Road::DeskRowWidened},
+                      Case{"OwnCardBesideAShape", nullptr, Road::OwnCardBesideShape},
+                      Case{"OwnCardBesideAFrame", nullptr, Road::OwnCardBesideFrame}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zelk::test
