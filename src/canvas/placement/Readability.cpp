@@ -112,8 +112,11 @@ QList<QRectF> FieldGround::unreadable(const QColor& colour, double least, const 
         return out;
     const double text = luminanceOf(colour);
     const QRectF o = own.normalized();
-    const auto [oc0, oc1] = o.isEmpty() ? std::pair(0, 0) : cellsOf(o.left() - card_.left(), o.right() - card_.left(), cols_);
-    const auto [or0, or1] = o.isEmpty() ? std::pair(0, 0) : cellsOf(o.top() - card_.top(), o.bottom() - card_.top(), rows_);
+    // The own frame's cells, columns then rows, each [first, past).
+    const std::pair<int, int> ownCols =
+        o.isEmpty() ? std::pair(0, 0) : cellsOf(o.left() - card_.left(), o.right() - card_.left(), cols_);
+    const std::pair<int, int> ownRows =
+        o.isEmpty() ? std::pair(0, 0) : cellsOf(o.top() - card_.top(), o.bottom() - card_.top(), rows_);
     // Each row's runs of unreadable cells; a run the row above had too
     // grows the rectangle that run began.
     struct Run {
@@ -127,7 +130,8 @@ QList<QRectF> FieldGround::unreadable(const QColor& colour, double least, const 
         next.clear();
         for (int col = 0; row < rows_ && col < cols_;) {
             auto bad = [&](int c) {
-                const bool inOwn = row >= or0 && row < or1 && c >= oc0 && c < oc1;
+                const bool inOwn = row >= ownRows.first && row < ownRows.second && c >= ownCols.first &&
+                                   c < ownCols.second;
                 return !inOwn && contrastAt(c, row, text) < least;
             };
             if (!bad(col)) {
