@@ -294,7 +294,7 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
                 if (holdOutgrown_)
                     outgrown_.append({g, was});
                 else
-                    placeOutgrown(*g, was);
+                    placeOutgrown(*g, was, fieldGround());
             }
         }
     } else {
@@ -307,12 +307,12 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     changed();
 }
 
-void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was) {
+void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk::FieldGround& ground) {
     const QRectF fitted = g.bounds();
     g.setBounds(was);
     // In a stamping, at the share its new fields take; with its caption
     // where the two must move; else in its box.
-    const auto at = zelk::outgrownPlace(g, graphics(), fieldCard(), fieldGround(),
+    const auto at = zelk::outgrownPlace(g, graphics(), fieldCard(), ground,
                                         fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{});
     g.setBounds(at ? at->field : fitted);
     if (at && at->partner)
@@ -323,10 +323,15 @@ void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was) {
 void SKTGraphicView::settleOutgrownFields() {
     holdOutgrown_ = false;
     const QList<Outgrown> waiting = std::exchange(outgrown_, {});
+    // The ground is read once: the fields that move are not part of it.
+    std::optional<zelk::FieldGround> ground;
     for (const Outgrown& o : waiting)
         if (const std::shared_ptr<SKTGraphic> g = o.field.lock())
-            if (g->ctrl_is_visible && !zelk::holdsItsValue(*g, graphics(), fieldCard()))
-                placeOutgrown(*g, o.was);
+            if (g->ctrl_is_visible && !zelk::holdsItsValue(*g, graphics(), fieldCard())) {
+                if (!ground)
+                    ground = fieldGround();
+                placeOutgrown(*g, o.was, *ground);
+            }
 }
 
 zelk::CardArea SKTGraphicView::fieldCard() const {

@@ -84,8 +84,8 @@ public:
     // The card as a field placed on it sees it: its rectangle and outline.
     zelk::CardArea fieldCard() const;
     // What the side draws under its fields (its card face and graphics, its
-    // fields' texts left out), for reading whether a field's colour reads
-    // where it may go.
+    // fields left out), for reading whether a field's colour reads where it
+    // may go.
     zelk::FieldGround fieldGround() const;
     void setScaleFactor(double scale);
     double scaleFactor() const { return scale_; }
@@ -319,13 +319,13 @@ private:
     bool holdOutgrown_ = false;
     QList<Outgrown> outgrown_;
     // Where a field whose box (`was` before its value) no longer holds it
-    // goes, and its partner with it.
-    void placeOutgrown(SKTGraphic& g, const QRectF& was);
+    // goes, and its partner with it, on the side's `ground`.
+    void placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk::FieldGround& ground);
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
     QString nextValueCaption_;
-    // The ground read once for a batch: its fields change, not what lies
-    // under them.
+    // The ground read once for a batch (every try of a stamping): its
+    // fields change, not what lies under them.
     mutable std::optional<zelk::FieldGround> batchGround_;
     // The values of the batch placed with a spot kept for their captions:
     // above them or before them, and the caption's size there.

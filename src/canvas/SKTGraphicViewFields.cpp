@@ -120,9 +120,12 @@ zelk::FieldGround SKTGraphicView::fieldGround() const {
     const QRectF card = cardRect();
     if (!h || card.isEmpty())
         return {};
+    // The design without its fields (texts and photo): what a batch of
+    // fields changes is never part of it, so one reading serves the batch.
+    // A field is kept off the others (and the photo) by what they cover.
     GraphicList under;
     for (const std::shared_ptr<SKTGraphic>& g : graphics())
-        if (g && !(zelk::isExactlyText(g.get()) && zelk::isFieldId(g->control_ID)))
+        if (g && !zelk::isFieldId(g->control_ID))
             under << g;
     const int faceSide = side_ == SKTDocument::TempSide ? h->Card_Front_Or_Back() : side_;
     const auto side =

@@ -134,13 +134,14 @@ QList<QRectF> beyond(const QRectF& zone, const QRectF& own) {
 // A field's box as it stands, the sizes it may grow to, largest share
 // first, what it keeps clear of where it stands, and, for a box the rule
 // placed, its partner standing with it and what that keeps clear of where
-// the field takes it along.
+// the field takes it along; where each of the two would not read.
 struct Regrowing {
     QRectF own;
     QList<QSizeF> sizes;
     QList<QRectF> others;         // the partner standing with it aside
     QRectF partner;               // its drawing, kept clear of where it stays
     QList<QRectF> partnerOthers;  // where it moves along with the field
+    QList<QRectF> fieldDark, partnerDark;  // unreadableFor each
 };
 
 Regrowing regrowingOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
@@ -165,28 +166,30 @@ Regrowing regrowingOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGr
     for (QSizeF& s : out.sizes)
         s = s.expandedTo(out.own.size()).boundedTo(card.rect.size());
     out.sizes.erase(std::unique(out.sizes.begin(), out.sizes.end()), out.sizes.end());
+    out.fieldDark = unreadableFor(field, ground);
     if (owner == BoxOwner::User) {
         // A row the user placed over something (a band, a picture) stays over it.
         out.others = drawnRects(side, card.rect, &field);
         out.others.removeIf([&out](const QRectF& r) { return r.intersects(out.own); });
-        out.others += unreadableFor(field, ground);
+        out.others += out.fieldDark;
         return out;
     }
     // The rule's box keeps the hidden fields' frames and the other fields'
     // pairing zones: of a zone it already stands in, only what lies beyond
     // it, so that it grows where it stands but goes no deeper into it.
     const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
-    auto keptBy = [&](const SKTGraphic& g, const SKTGraphic* other) {
+    auto keptBy = [&](const SKTGraphic& g, const SKTGraphic* other, const QList<QRectF>& dark) {
         const QRectF own = g.bounds().normalized();
         QList<QRectF> kept = drawnRects(side, card.rect, &g, other) + hiddenFrames(side, g, other, own);
         for (const QRectF& zone : keptFromField(pairingZonesOn(side, &g, partner.g), fieldRole(g.control_ID)))
             kept += beyond(zone, own);
-        return kept + unreadableFor(g, ground);
+        return kept + dark;
     };
-    out.others = keptBy(field, with);
+    out.others = keptBy(field, with, out.fieldDark);
     if (with) {
         out.partner = with->drawingBounds();
-        out.partnerOthers = keptBy(*with, &field);
+        out.partnerDark = unreadableFor(*with, ground);
+        out.partnerOthers = keptBy(*with, &field, out.partnerDark);
     } else if (partner.g) {
         out.others << partner.g->drawingBounds();
     }
@@ -297,16 +300,13 @@ Unit unitOf(const SKTGraphic& field, const Partner& p, const QSizeF& s) {
 }
 
 // The nearest place of the field and a partner standing with it, as one,
-// clear of the rest as outgrownPlace has it; none where there is none.
-std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Partner& p, const QList<QSizeF>& sizes,
-                                              const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                                              const FieldGround& ground) {
+// clear of the rest (`taken`) as outgrownPlace has it; none where there is
+// none.
+std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Partner& p, const Regrowing& r,
+                                              const QList<QRectF>& taken,
+                                              const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card) {
     const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
-    // The frames of hidden fields are kept for when they show.
-    const QList<QRectF> taken =
-        withOutside(drawnRects(side, card.rect, &field, partner) + hiddenFrames(side, field, partner), card);
-    const QList<QRectF> fieldDark = unreadableFor(field, ground);
-    const QList<QRectF> partnerDark = partner ? unreadableFor(*partner, ground) : QList<QRectF>{};
+    const QList<QRectF> clearOf = withOutside(taken, card);
     // Never clear of no pairing zone at all: a caption would read as another
     // field's.
     QList<PairingZones> levels = pairingLevels(pairingZonesOn(side, &field, partner));
@@ -314,15 +314,15 @@ std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Par
         levels.removeLast();
     const FieldRole role = fieldRole(field.control_ID);
     for (const PairingZones& level : levels)
-        for (const QSizeF& s : sizes) {
+        for (const QSizeF& s : r.sizes) {
             const Unit u = unitOf(field, p, s);
-            QList<QRectF> avoid = taken;
+            QList<QRectF> avoid = clearOf;
             if (partner)
                 avoid += keptFromUnit(level, u.size, p.fieldIsCaption ? u.field : u.partner,
                                       p.fieldIsCaption ? u.partner : u.field);
             else
                 avoid += keptFromPart(keptFromField(level, role), u.size, u.field);
-            avoid += keptFromPart(fieldDark, u.size, u.field) + keptFromPart(partnerDark, u.size, u.partner);
+            avoid += keptFromPart(r.fieldDark, u.size, u.field) + keptFromPart(r.partnerDark, u.size, u.partner);
             if (const auto at = freePlaceIn(QRectF(u.corner, u.size), avoid, card.rect)) {
                 const QPointF by = at->topLeft();
                 OutgrownPlace out{u.field.translated(by), std::nullopt};
@@ -339,11 +339,11 @@ std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Par
 // lines would run past its foot over the rest (a box made for a short
 // value) goes with its partner to the place that covers the least, where
 // that covers less than its lines would.
-std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p, const QList<QSizeF>& sizes,
-                                       const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                                       const FieldGround& ground) {
+std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p, const Regrowing& r,
+                                       const QList<QRectF>& taken, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                       const CardArea& card) {
     const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
-    const QList<QRectF> taken = drawnRects(side, card.rect, &field, partner) + hiddenFrames(side, field, partner);
+    const QList<QSizeF>& sizes = r.sizes;
     const std::shared_ptr<SKTGraphic> half = field.clone();
     if (const double h = textHeightWithin(field, side, card); h > 0 && std::isfinite(h))
         half->setHeight(h);
@@ -362,15 +362,13 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
         unitSizes << units.last().size;
     }
     // Never onto ground where either would read worse than in its box.
-    const QList<QRectF> fieldDark = unreadableFor(field, ground);
-    const QList<QRectF> partnerDark = partner ? unreadableFor(*partner, ground) : QList<QRectF>{};
     auto reads = [&](const QRectF& box) {
         const qsizetype i = unitSizes.indexOf(box.size());
         auto meets = [&box](const QRectF& part, const QList<QRectF>& dark) {
             const QRectF at = part.translated(box.topLeft());
             return std::any_of(dark.cbegin(), dark.cend(), [&at](const QRectF& d) { return at.intersects(d); });
         };
-        return i >= 0 && !meets(units.at(i).field, fieldDark) && !(partner && meets(units.at(i).partner, partnerDark));
+        return i >= 0 && !meets(units.at(i).field, r.fieldDark) && !(partner && meets(units.at(i).partner, r.partnerDark));
     };
     const QRectF at =
         leastCoveringPlace(unitSizes, units.first().corner, taken, pictureRects(side, card.rect, &field), card, reads);
@@ -394,9 +392,13 @@ std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<
     // A partner the user locked beside it holds it where it stands.
     if (partner.standsWith() && partner.g->ctrl_is_locked)
         return std::nullopt;
-    if (auto moved = movedWithPartner(field, partner, r.sizes, side, card, ground))
+    // What the unit keeps clear of wherever it goes: the side's drawing
+    // and the frames of its hidden fields, kept for when they show.
+    const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
+    const QList<QRectF> taken = drawnRects(side, card.rect, &field, with) + hiddenFrames(side, field, with);
+    if (auto moved = movedWithPartner(field, partner, r, taken, side, card))
         return moved;
-    return leastHarm(field, partner, r.sizes, side, card, ground);
+    return leastHarm(field, partner, r, taken, side, card);
 }
 
 QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,

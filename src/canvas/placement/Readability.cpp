@@ -48,8 +48,6 @@ double ratioOf(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(
 
 }  // namespace
 
-double contrastRatio(const QColor& a, const QColor& b) { return ratioOf(luminanceOf(a), luminanceOf(b)); }
-
 FieldGround::FieldGround(const QImage& picture, const QRectF& card) : card_(card) {
     if (picture.isNull() || !(card.width() > 0 && card.height() > 0))
         return;

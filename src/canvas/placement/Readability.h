@@ -16,13 +16,9 @@ namespace zelk {
 // luminance difference still reads.
 constexpr double LeastMovedContrast = 3.0;
 
-// The contrast ratio of two colours, from 1 (the same luminance) to 21
-// (black on white).
-double contrastRatio(const QColor& a, const QColor& b);
-
 // What a side draws under its fields, cell by cell over the card (a cell a
 // point square): the luminance of each, from a picture of the side drawn
-// without its fields' texts. A ground without a picture reads everywhere.
+// without its fields. A ground without a picture reads everywhere.
 class FieldGround {
 public:
     FieldGround() = default;
