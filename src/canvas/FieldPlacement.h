@@ -1,11 +1,11 @@
 #pragma once
 // Where a field that a profile, the visitor desk or a group project adds
-// lands on a side that has no frame for it: at the size it is drawn at, on
+// lands on a side that has no box for it: at the size it is drawn at, on
 // the card and clear of the graphics shown there, as near the place its rule
 // gives (the profile layout, the partner rule, the next new-control point)
 // as the card allows; a caption beside its value. Where the card has no room
 // for its own size, the field takes a smaller one (and is drawn smaller in
-// its frame); where it has none at all, the place that covers the least.
+// its box); where it has none at all, the place that covers the least.
 //
 // The rule lives in placement/, a file for each thing it decides, from the
 // bottom up:

@@ -283,8 +283,8 @@ private:
     // ---- A new field's place (SKTGraphicViewFields.cpp) ----
     void placeNewField(const std::shared_ptr<SKTGraphic>& g);
     void placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
-                                 const zelk::KeepClear& keep);
-    void placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::KeepClear& keep);
+                                 const zelk::Taken& taken);
+    void placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::Taken& taken);
 
     QString sideName() const;
     void changed();                       // the array changed: notify and redraw

@@ -46,32 +46,32 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g) {
     // What the side shows (a caption's value aside); a text keeps off the
     // pairing zones of the other fields, so that no caption reads as
     // another field's.
-    zelk::KeepClear keep =
-        zelk::keepClearOn(side, card.rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
+    zelk::Taken taken =
+        zelk::takenOn(side, card.rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
     if (isText && pairingLevel_ != PairingLevel::None)
-        keep.pairing = zelk::pairingZonesOn(side, nullptr, partner.get());
+        taken.pairing = zelk::pairingZonesOn(side, nullptr, partner.get());
     if (pairingLevel_ == PairingLevel::Captions)
-        keep.pairing.besideValues.clear();
+        taken.pairing.besideValues.clear();
     // The spots kept for the captions of the batch's values are taken, but
     // that of this caption's own value.
     for (auto kept = captionSpots_.cbegin(); kept != captionSpots_.cend(); ++kept)
         if (kept.key() != value.get())
-            keep.taken << captionSpotOf(*kept.key(), kept.value());
+            taken.drawn << captionSpotOf(*kept.key(), kept.value());
 
     if (value && value->ctrl_is_visible)
-        placeCaptionBesideValue(*g, *value, sizes, keep);
+        placeCaptionBesideValue(*g, *value, sizes, taken);
     else if (fieldBatchOpen_ && !nextValueCaption_.isEmpty() && isText)
-        placeValueWithCaptionSpot(*g, sizes, keep);
+        placeValueWithCaptionSpot(*g, sizes, taken);
     else if (const auto flow = flowOrderOf(fieldFlow_); flow && isText)
-        g->setBounds(zelk::flowPlaceFor(sizes, keep, card, *flow));
+        g->setBounds(zelk::flowPlaceFor(sizes, taken, card, *flow));
     else
-        g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), keep, card));
+        g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), taken, card));
     if (fieldBatchOpen_)
         fieldBatch_ << g.get();
 }
 
 void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
-                                             const zelk::KeepClear& keep) {
+                                             const zelk::Taken& taken) {
     const QRectF drawn = value.drawingBounds();
     if (const auto kept = captionSpots_.constFind(&value); kept != captionSpots_.cend()) {
         // Its spot was kept when its value was placed: the two were placed
@@ -84,7 +84,7 @@ void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, c
     // another value.
     const bool valueMoves = fieldBatch_.contains(&value);
     const zelk::BesidePlace at =
-        zelk::besidePlaceFor(drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before}, keep, fieldCard(), valueMoves,
+        zelk::besidePlaceFor(drawn, sizes, {zelk::Beside::Above, zelk::Beside::Before}, taken, fieldCard(), valueMoves,
                              zelk::fieldRects(graphics(), zelk::FieldRole::Value, nullptr, &value));
     g.setBounds(at.field);
     if (valueMoves)
@@ -92,7 +92,7 @@ void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, c
 }
 
 void SKTGraphicView::placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes,
-                                               const zelk::KeepClear& keep) {
+                                               const zelk::Taken& taken) {
     // The caption's size at the batch's share, on one line.
     const std::shared_ptr<SKTGraphic> caption = zelk::makeGraphic(GraphicKind::Text);
     caption->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
@@ -100,7 +100,7 @@ void SKTGraphicView::placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF
     const zelk::CardArea card = fieldCard();
     const QSizeF captionSize =
         zelk::fieldSizes(*caption, card.rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
-    const zelk::CaptionSpotPlace at = zelk::valuePlaceWithCaptionSpot(captionSize, sizes, g.bounds().topLeft(), keep,
+    const zelk::CaptionSpotPlace at = zelk::valuePlaceWithCaptionSpot(captionSize, sizes, g.bounds().topLeft(), taken,
                                                                       card, flowOrderOf(fieldFlow_));
     g.setBounds(at.value);
     captionSpots_.insert(&g, {at.above, at.caption});

@@ -111,18 +111,18 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     const std::shared_ptr<SKTGraphic> self = w.currentCanvas()->Selcect_Ctrl_With_ID(ctrl_id);
     const bool text = self && zelk::isExactlyText(self.get());
     const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self, card.rect.size()) : QList<QSizeF>{ctrl_bound.size()};
-    auto keepBeside = [&](const SKTGraphic* other) {
-        return zelk::keepClearOn(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
+    auto takenBeside = [&](const SKTGraphic* other) {
+        return zelk::takenOn(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
     };
     auto alone = [&](const QPointF& at) {
-        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, keepBeside(nullptr), card), nullptr, {}};
+        return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, takenBeside(nullptr), card), nullptr, {}};
     };
     if (rule == Rule::None)
         return alone(QPointF(0, 0));
     if (w.Get_Ctrl_Location_From_Design(partner) == QPointF(0, 0))
         return alone(w.Control_New_Point(sideLetter(::Card_Front_Or_Back)));
     const std::shared_ptr<SKTGraphic> other = w.currentCanvas()->Selcect_Ctrl_With_ID(partner);
-    const zelk::KeepClear keep = keepBeside(other.get());
+    const zelk::Taken taken = takenBeside(other.get());
     const bool captionPlaced = rule == Rule::Left;
     // A caption and its value that the desk placed go as one (the caption
     // before the value, above it where the line has no room), at one size.
@@ -130,7 +130,7 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
         const SKTGraphic& caption = captionPlaced ? *self : *other;
         const SKTGraphic& value = captionPlaced ? *other : *self;
         const zelk::PairPlace at = zelk::pairPlaceFor(caption, value, caption.bounds().topLeft(),
-                                                      {zelk::Beside::Before, zelk::Beside::Above}, keep, card);
+                                                      {zelk::Beside::Before, zelk::Beside::Above}, taken, card);
         return captionPlaced ? PanelFieldPlace{at.caption, other, at.value} : PanelFieldPlace{at.value, other, at.caption};
     }
     // Beside a partner the user placed, which stays, at no larger a share
@@ -144,7 +144,7 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
                                                     : QList{zelk::Beside::After, zelk::Beside::Below};
     const zelk::FieldRole rivals = captionPlaced ? zelk::FieldRole::Value : zelk::FieldRole::Caption;
     const zelk::BesidePlace at =
-        zelk::besidePlaceFor(w.rf_control_rect, besideSizes, sides, keep, card, false,
+        zelk::besidePlaceFor(w.rf_control_rect, besideSizes, sides, taken, card, false,
                              text ? zelk::fieldRects(side, rivals, self.get(), other.get()) : QList<QRectF>{});
     return {at.field, nullptr, {}};
 }

@@ -123,15 +123,15 @@ QList<PairingZones> pairingLevels(const PairingZones& zones) {
     return levels;
 }
 
-QList<QRectF> keptFromUnit(const PairingZones& zones, const QSizeF& size, const QRectF& caption, const QRectF& value) {
+QList<QRectF> takenFromUnit(const PairingZones& zones, const QSizeF& size, const QRectF& caption, const QRectF& value) {
     // The box at p meets R where p lies in [R.left - w, R.right] x [R.top -
     // h, R.bottom]; its part at offset o of size s meets a zone T where p
     // lies in [T.left - o.x - s.w, T.right - o.x] x (likewise down).
-    return keptFromPart(zones.afterCaptions, size, value) + keptFromPart(zones.besideValues, size, value) +
-           keptFromPart(zones.beforeValues, size, caption);
+    return takenFromPart(zones.afterCaptions, size, value) + takenFromPart(zones.besideValues, size, value) +
+           takenFromPart(zones.beforeValues, size, caption);
 }
 
-QList<QRectF> keptFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part) {
+QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part) {
     QList<QRectF> out;
     if (part.isEmpty())
         return out;
@@ -141,18 +141,18 @@ QList<QRectF> keptFromPart(const QList<QRectF>& zones, const QSizeF& size, const
     return out;
 }
 
-QList<QRectF> keptFromField(const PairingZones& zones, FieldRole role) {
+QList<QRectF> takenFromField(const PairingZones& zones, FieldRole role) {
     return role == FieldRole::Value ? zones.afterCaptions + zones.besideValues
            : role == FieldRole::Caption ? zones.beforeValues
                                         : QList<QRectF>{};
 }
 
-QList<QList<QRectF>> keptFromFieldByLevel(const PairingZones& zones, FieldRole role) {
+QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole role) {
     QList<QList<QRectF>> out;
     // A later level holds a part of an earlier one: one of the same count is
     // the same.
     for (const PairingZones& level : pairingLevels(zones))
-        if (const QList<QRectF> r = keptFromField(level, role); out.isEmpty() || r.size() != out.last().size())
+        if (const QList<QRectF> r = takenFromField(level, role); out.isEmpty() || r.size() != out.last().size())
             out << r;
     return out;
 }
@@ -175,7 +175,7 @@ PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, co
     PairingZones all = pairingZonesOn(side, &field, partner);
     const bool besideValues = role == FieldRole::Value && meets(all.besideValues);
     all.besideValues.clear();
-    return meets(keptFromField(all, role)) ? PairingBreach::CaptionMisread : besideValues ? PairingBreach::ValuesRunTogether : PairingBreach::None;
+    return meets(takenFromField(all, role)) ? PairingBreach::CaptionMisread : besideValues ? PairingBreach::ValuesRunTogether : PairingBreach::None;
 }
 
 QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRole role, const SKTGraphic* self,

@@ -56,20 +56,20 @@ QList<PairingZones> pairingLevels(const PairingZones& zones);
 
 // What a single field of `role` keeps clear of for `zones`: a value the
 // zones after captions and beside values, a caption those before values.
-QList<QRectF> keptFromField(const PairingZones& zones, FieldRole role);
+QList<QRectF> takenFromField(const PairingZones& zones, FieldRole role);
 
-// keptFromField at each of the pairing levels, each once (a later level
+// takenFromField at each of the pairing levels, each once (a later level
 // that keeps as much as the one before is left out), the last one none.
-QList<QList<QRectF>> keptFromFieldByLevel(const PairingZones& zones, FieldRole role);
+QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole role);
 
 // What a box of `size` keeps clear of for `zones` when it holds a caption
 // at `caption` and a value at `value` (within it, from its top left; an
 // empty one for a part it does not hold): each zone becomes the rectangle
 // that the box meets exactly where its part would meet the zone.
-QList<QRectF> keptFromUnit(const PairingZones& zones, const QSizeF& size, const QRectF& caption, const QRectF& value);
+QList<QRectF> takenFromUnit(const PairingZones& zones, const QSizeF& size, const QRectF& caption, const QRectF& value);
 // The same for one part of such a box, at `part` within it, kept clear of
 // `zones`: the places of the box's top left at which the part meets one.
-QList<QRectF> keptFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part);
+QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part);
 
 // Which pairing zone of the other fields a shown caption or value of a
 // side meets (its partner's left out): one that keeps a caption to its own

@@ -12,13 +12,13 @@
 
 namespace zelk {
 
-KeepClear keepClearOn(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card, const SKTGraphic* self,
+Taken takenOn(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card, const SKTGraphic* self,
                      const SKTGraphic* partner, FieldRole role, bool keepPairing) {
     auto [drawn, pictures] = drawnAndPictures(side, card, self, partner);
-    KeepClear keep{std::move(drawn), std::move(pictures), {}, role};
+    Taken taken{std::move(drawn), std::move(pictures), {}, role};
     if (keepPairing && role != FieldRole::None)
-        keep.pairing = pairingZonesOn(side, self, partner);
-    return keep;
+        taken.pairing = pairingZonesOn(side, self, partner);
+    return taken;
 }
 
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const CardArea& card,
@@ -30,15 +30,15 @@ QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<
     return leastCoveringPlace(sizes, at, taken, pictures, card);
 }
 
-QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const KeepClear& keep, const CardArea& card) {
-    for (const QList<QRectF>& zones : keptFromFieldByLevel(keep.pairing, keep.role))
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const Taken& taken, const CardArea& card) {
+    for (const QList<QRectF>& zones : takenFromFieldByLevel(taken.pairing, taken.role))
         if (!zones.isEmpty()) {
-            const QList<QRectF> all = withOutside(keep.taken + zones, card);
+            const QList<QRectF> all = withOutside(taken.drawn + zones, card);
             for (const QSizeF& s : sizes)
                 if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
                     return *r;
         }
-    return fieldPlaceFor(sizes, at, keep.taken, card, keep.pictures);
+    return fieldPlaceFor(sizes, at, taken.drawn, card, taken.pictures);
 }
 
 std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
@@ -61,16 +61,16 @@ QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, cons
     return first ? *first : leastCoveringPlace(sizes, card.rect.topLeft(), taken, pictures, card);
 }
 
-QRectF flowPlaceFor(const QList<QSizeF>& sizes, const KeepClear& keep, const CardArea& card, FlowOrder order) {
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const Taken& taken, const CardArea& card, FlowOrder order) {
     // The pairing levels in turn; filling in fewest lines, a
     // later level's place where it holds fewer lines.
     std::optional<QRectF> first;
-    for (const QList<QRectF>& zones : keptFromFieldByLevel(keep.pairing, keep.role))
+    for (const QList<QRectF>& zones : takenFromFieldByLevel(taken.pairing, taken.role))
         if (!zones.isEmpty())
-            if (const auto r = clearFlowPlaceFor(sizes, keep.taken + zones, card, order))
+            if (const auto r = clearFlowPlaceFor(sizes, taken.drawn + zones, card, order))
                 if (!first || (order == FlowOrder::FewestLines && r->height() < first->height()))
                     first = r;
-    return first ? *first : flowPlaceFor(sizes, keep.taken, card, keep.pictures, order);
+    return first ? *first : flowPlaceFor(sizes, taken.drawn, card, taken.pictures, order);
 }
 
 }  // namespace zelk

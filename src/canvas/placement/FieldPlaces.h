@@ -2,7 +2,7 @@
 // The places of a field alone: nearest the place its rule gives (the
 // profile layout, the next new-control point), or, where the fields fill
 // the card line by line, first in reading order. Each is sought clear of
-// what the side keeps from it (KeepClear), its pairing zones level by
+// what the side keeps from it (Taken), its pairing zones level by
 // level; where the card has no clear place, the least-covering one.
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/CardArea.h"
@@ -22,8 +22,8 @@ namespace zelk {
 // cover (drawnRects), the pictures among them, never covered to make room
 // (pictureRects), and the pairing zones (pairingZonesOn) for a field of
 // its role, kept clear where the card has a place clear of them.
-struct KeepClear {
-    QList<QRectF> taken, pictures;
+struct Taken {
+    QList<QRectF> drawn, pictures;
     PairingZones pairing;
     FieldRole role = FieldRole::None;  // of the field placed
 };
@@ -31,7 +31,7 @@ struct KeepClear {
 // What `self` (of `role`), placed beside `partner`, keeps clear of on a
 // side (each graphic drawn once): drawnRects and pictureRects with both
 // left out, and the pairing zones where `keepPairing`.
-KeepClear keepClearOn(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card, const SKTGraphic* self,
+Taken takenOn(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card, const SKTGraphic* self,
                       const SKTGraphic* partner, FieldRole role, bool keepPairing = true);
 
 // Where a new field lands when its rule puts it at `at`: the first of its
@@ -41,7 +41,7 @@ KeepClear keepClearOn(const QList<std::shared_ptr<SKTGraphic>>& side, const QRec
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken, const CardArea& card,
                      const QList<QRectF>& pictures = {});
 // The same, clear of the pairing zones where a size has a place so.
-QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const KeepClear& keep, const CardArea& card);
+QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const Taken& taken, const CardArea& card);
 
 // Which of a field's sizes that have a clear place it takes when the
 // fields fill the card line by line: the one of fewest lines (its text
@@ -55,7 +55,7 @@ enum class FlowOrder { FewestLines, ReadingOrder };
 // where none has one, as fieldPlaceFor.
 QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
                     const QList<QRectF>& pictures = {}, FlowOrder order = FlowOrder::FewestLines);
-QRectF flowPlaceFor(const QList<QSizeF>& sizes, const KeepClear& keep, const CardArea& card,
+QRectF flowPlaceFor(const QList<QSizeF>& sizes, const Taken& taken, const CardArea& card,
                     FlowOrder order = FlowOrder::FewestLines);
 // The clear place of flowPlaceFor; none where no size has one.
 std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,

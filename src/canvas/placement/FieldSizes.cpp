@@ -112,15 +112,15 @@ double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGrap
     if (!isFieldId(g.control_ID) || !(lines > box.height()))
         return lines;
     // What lies below the box across its width stops it; what it already
-    // meets does not, nor does the card's ground.
+    // meets does not, nor does a backdrop.
     auto below = [&box](const QRectF& r) {
         return r.left() < box.right() && r.right() > box.left() && r.top() >= box.bottom() - 0.001;
     };
     double bottom = std::max(card.rect.bottom(), box.bottom());
-    const std::vector<bool> ground = groundOf(side, card.rect);
+    const std::vector<bool> backdrop = backdropsOf(side, card.rect);
     for (qsizetype i = 0; i < side.size(); ++i) {
         const std::shared_ptr<SKTGraphic>& t = side.at(i);
-        if (!t || t.get() == &g || ground[std::size_t(i)] || !(t->ctrl_is_visible || isFieldId(t->control_ID)))
+        if (!t || t.get() == &g || backdrop[std::size_t(i)] || !(t->ctrl_is_visible || isFieldId(t->control_ID)))
             continue;
         for (const QRectF& r : takenBy(*t))
             if (below(r))

@@ -50,7 +50,7 @@ double drawnShare(const SKTGraphic& text);
 // The height a text's box takes after its text changed: the height of its
 // lines (fittedTextHeight). A field's box grows only into the room below it
 // that stays on `card`, inside its outline, and meets no other graphic of
-// `side` that is shown (but its ground) or is a hidden field's frame (kept
+// `side` that is shown (but a backdrop) or is a hidden field's box (kept
 // for when that field shows); its drawing shrinks to what that room holds.
 double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card);
 

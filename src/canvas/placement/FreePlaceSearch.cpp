@@ -117,10 +117,10 @@ std::optional<QRectF> freePlaceIn(const QRectF& wanted, const QList<QRectF>& tak
     const QRectF& card = edges.isNull() ? area : edges;
     std::vector<double> xs = {wanted.x(), card.left() + gap, card.right() - gap - w};
     std::vector<double> ys = {wanted.y(), card.top() + gap, card.bottom() - gap - h};
-    struct Taken {
+    struct Block {
         Span x, y;
     };
-    std::vector<Taken> blocks;
+    std::vector<Block> blocks;
     blocks.reserve(taken.size());
     for (const QRectF& t : taken) {
         xs.push_back(t.right() + gap);
@@ -157,7 +157,7 @@ std::optional<QRectF> freePlaceIn(const QRectF& wanted, const QList<QRectF>& tak
     };
     std::vector<Change> changes;
     changes.reserve(2 * blocks.size());
-    for (const Taken& t : blocks) {
+    for (const Block& t : blocks) {
         const auto [top, bottom] = meeting(ys, grownH, t.y);
         const auto [left, right] = meeting(xs, grownW, t.x);
         if (top < bottom && left < right)

@@ -48,7 +48,7 @@ namespace {
 
 // The caption (or value) of a field, where it is a text, and how the two
 // stand (standingOf). A hidden one (a template's caption not ticked yet) is
-// the field's partner as a shown one is: its frame goes with the field, so
+// the field's partner as a shown one is: its box goes with the field, so
 // that it stands beside its value when it shows.
 struct Partner {
     const SKTGraphic* g = nullptr;
@@ -84,22 +84,22 @@ bool standsAsItDid(const Partner& p, const QRectF& at) {
     return standingOf(p.fieldIsCaption ? at : other, p.fieldIsCaption ? other : at, p.em) == p.standing;
 }
 
-// The frames of the side's hidden fields, kept for when they show, but
+// The boxes of the side's hidden fields, kept for when they show, but
 // those of `field` and `partner`, and those `own` already meets.
-QList<QRectF> hiddenFrames(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
+QList<QRectF> hiddenBoxes(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
                            const SKTGraphic* partner, const QRectF& own = QRectF()) {
     QList<QRectF> out;
     for (const std::shared_ptr<SKTGraphic>& f : side)
         if (f && f.get() != &field && f.get() != partner && !f->ctrl_is_visible && isFieldId(f->control_ID))
-            if (const QRectF frame = f->bounds().normalized(); !frame.intersects(own))
-                out << frame;
+            if (const QRectF box = f->bounds().normalized(); !box.intersects(own))
+                out << box;
     return out;
 }
 
 // What of `others` a box covers, in square points.
-double coveredBy(const QRectF& box, const QList<QRectF>& others) {
+double coveredBy(const QRectF& box, const QList<QRectF>& rects) {
     double area = 0;
-    for (const QRectF& o : others) {
+    for (const QRectF& o : rects) {
         const QRectF both = box & o.normalized();
         area += both.width() * both.height();
     }
@@ -135,18 +135,18 @@ QList<QRectF> beyond(const QRectF& zone, const QRectF& own) {
 // first, what it keeps clear of where it stands, and, for a box the rule
 // placed, its partner standing with it and what that keeps clear of where
 // the field takes it along; where each of the two would not read.
-struct Regrowing {
+struct OutgrownField {
     QRectF own;
     QList<QSizeF> sizes;
-    QList<QRectF> others;         // the partner standing with it aside
+    QList<QRectF> taken;         // the partner standing with it aside
     QRectF partner;               // its drawing, kept clear of where it stays
-    QList<QRectF> partnerOthers;  // where it moves along with the field
-    QList<QRectF> fieldDark, partnerDark;  // unreadableFor each
+    QList<QRectF> partnerTaken;  // where it moves along with the field
+    QList<QRectF> fieldUnreadable, partnerUnreadable;  // unreadableFor each
 };
 
-Regrowing regrowingOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+OutgrownField outgrownFieldOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                       BoxOwner owner, FieldScales scales, const FieldGround& ground, const Partner& partner) {
-    Regrowing out;
+    OutgrownField out;
     out.own = field.bounds().normalized();
     // A row the user widened past the card's edge is narrowed to it.
     if (owner == BoxOwner::User && !card.rect.contains(out.own)) {
@@ -166,32 +166,32 @@ Regrowing regrowingOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGr
     for (QSizeF& s : out.sizes)
         s = s.expandedTo(out.own.size()).boundedTo(card.rect.size());
     out.sizes.erase(std::unique(out.sizes.begin(), out.sizes.end()), out.sizes.end());
-    out.fieldDark = unreadableFor(field, ground);
+    out.fieldUnreadable = unreadableFor(field, ground);
     if (owner == BoxOwner::User) {
         // A row the user placed over something (a band, a picture) stays over it.
-        out.others = drawnRects(side, card.rect, &field);
-        out.others.removeIf([&out](const QRectF& r) { return r.intersects(out.own); });
-        out.others += out.fieldDark;
+        out.taken = drawnRects(side, card.rect, &field);
+        out.taken.removeIf([&out](const QRectF& r) { return r.intersects(out.own); });
+        out.taken += out.fieldUnreadable;
         return out;
     }
-    // The rule's box keeps the hidden fields' frames and the other fields'
+    // The rule's box keeps the hidden fields' boxes and the other fields'
     // pairing zones: of a zone it already stands in, only what lies beyond
     // it, so that it grows where it stands but goes no deeper into it.
     const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
-    auto keptBy = [&](const SKTGraphic& g, const SKTGraphic* other, const QList<QRectF>& dark) {
+    auto takenFrom = [&](const SKTGraphic& g, const SKTGraphic* other, const QList<QRectF>& unreadable) {
         const QRectF own = g.bounds().normalized();
-        QList<QRectF> kept = drawnRects(side, card.rect, &g, other) + hiddenFrames(side, g, other, own);
-        for (const QRectF& zone : keptFromField(pairingZonesOn(side, &g, partner.g), fieldRole(g.control_ID)))
-            kept += beyond(zone, own);
-        return kept + dark;
+        QList<QRectF> taken = drawnRects(side, card.rect, &g, other) + hiddenBoxes(side, g, other, own);
+        for (const QRectF& zone : takenFromField(pairingZonesOn(side, &g, partner.g), fieldRole(g.control_ID)))
+            taken += beyond(zone, own);
+        return taken + unreadable;
     };
-    out.others = keptBy(field, with, out.fieldDark);
+    out.taken = takenFrom(field, with, out.fieldUnreadable);
     if (with) {
         out.partner = with->drawingBounds();
-        out.partnerDark = unreadableFor(*with, ground);
-        out.partnerOthers = keptBy(*with, &field, out.partnerDark);
+        out.partnerUnreadable = unreadableFor(*with, ground);
+        out.partnerTaken = takenFrom(*with, &field, out.partnerUnreadable);
     } else if (partner.g) {
-        out.others << partner.g->drawingBounds();
+        out.taken << partner.g->drawingBounds();
     }
     return out;
 }
@@ -238,10 +238,10 @@ QRectF lineLeftBy(const Partner& p, const QRectF& own, const CardArea& card) {
 // lets it (drawn smaller where it must), before it slides along its line.
 // A box the rule placed that must move onto the card takes its partner
 // along where both then lie clear.
-std::optional<OutgrownPlace> clearInPlace(const Regrowing& r, const CardArea& card, BoxOwner owner,
+std::optional<OutgrownPlace> clearInPlace(const OutgrownField& r, const CardArea& card, BoxOwner owner,
                                           const Partner& p) {
     auto fits = [&](const QRectF& at) {
-        return liesClear(at, r.others, card) && !at.intersects(r.partner) && standsAsItDid(p, at);
+        return liesClear(at, r.taken, card) && !at.intersects(r.partner) && standsAsItDid(p, at);
     };
     if (owner == BoxOwner::User)
         for (const QSizeF& s : r.sizes)
@@ -254,7 +254,7 @@ std::optional<OutgrownPlace> clearInPlace(const Regrowing& r, const CardArea& ca
             continue;
         if (const QPointF by = at->topLeft() - r.own.topLeft(); !r.partner.isNull() && !by.isNull()) {
             const QRectF partnerAt = p.g->bounds().translated(by);
-            if (liesClear(*at, r.others, card) && liesClear(r.partner.translated(by), r.partnerOthers, card) &&
+            if (liesClear(*at, r.taken, card) && liesClear(r.partner.translated(by), r.partnerTaken, card) &&
                 !at->intersects(partnerAt))
                 return OutgrownPlace{*at, partnerAt};
         }
@@ -302,11 +302,11 @@ Unit unitOf(const SKTGraphic& field, const Partner& p, const QSizeF& s) {
 // The nearest place of the field and a partner standing with it, as one,
 // clear of the rest (`taken`) as outgrownPlace has it; none where there is
 // none.
-std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Partner& p, const Regrowing& r,
+std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Partner& p, const OutgrownField& r,
                                               const QList<QRectF>& taken,
                                               const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card) {
     const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
-    const QList<QRectF> clearOf = withOutside(taken, card);
+    const QList<QRectF> takenOrOutside = withOutside(taken, card);
     // Never clear of no pairing zone at all: a caption would read as another
     // field's.
     QList<PairingZones> levels = pairingLevels(pairingZonesOn(side, &field, partner));
@@ -316,14 +316,14 @@ std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Par
     for (const PairingZones& level : levels)
         for (const QSizeF& s : r.sizes) {
             const Unit u = unitOf(field, p, s);
-            QList<QRectF> avoid = clearOf;
+            QList<QRectF> unitTaken = takenOrOutside;
             if (partner)
-                avoid += keptFromUnit(level, u.size, p.fieldIsCaption ? u.field : u.partner,
+                unitTaken += takenFromUnit(level, u.size, p.fieldIsCaption ? u.field : u.partner,
                                       p.fieldIsCaption ? u.partner : u.field);
             else
-                avoid += keptFromPart(keptFromField(level, role), u.size, u.field);
-            avoid += keptFromPart(r.fieldDark, u.size, u.field) + keptFromPart(r.partnerDark, u.size, u.partner);
-            if (const auto at = freePlaceIn(QRectF(u.corner, u.size), avoid, card.rect)) {
+                unitTaken += takenFromPart(takenFromField(level, role), u.size, u.field);
+            unitTaken += takenFromPart(r.fieldUnreadable, u.size, u.field) + takenFromPart(r.partnerUnreadable, u.size, u.partner);
+            if (const auto at = freePlaceIn(QRectF(u.corner, u.size), unitTaken, card.rect)) {
                 const QPointF by = at->topLeft();
                 OutgrownPlace out{u.field.translated(by), std::nullopt};
                 if (partner)
@@ -339,7 +339,7 @@ std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Par
 // lines would run past its foot over the rest (a box made for a short
 // value) goes with its partner to the place that covers the least, where
 // that covers less than its lines would.
-std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p, const Regrowing& r,
+std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p, const OutgrownField& r,
                                        const QList<QRectF>& taken, const QList<std::shared_ptr<SKTGraphic>>& side,
                                        const CardArea& card) {
     const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
@@ -364,11 +364,11 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
     // Never onto ground where either would read worse than in its box.
     auto reads = [&](const QRectF& box) {
         const qsizetype i = unitSizes.indexOf(box.size());
-        auto meets = [&box](const QRectF& part, const QList<QRectF>& dark) {
+        auto meets = [&box](const QRectF& part, const QList<QRectF>& unreadable) {
             const QRectF at = part.translated(box.topLeft());
-            return std::any_of(dark.cbegin(), dark.cend(), [&at](const QRectF& d) { return at.intersects(d); });
+            return std::any_of(unreadable.cbegin(), unreadable.cend(), [&at](const QRectF& d) { return at.intersects(d); });
         };
-        return i >= 0 && !meets(units.at(i).field, r.fieldDark) && !(partner && meets(units.at(i).partner, r.partnerDark));
+        return i >= 0 && !meets(units.at(i).field, r.fieldUnreadable) && !(partner && meets(units.at(i).partner, r.partnerUnreadable));
     };
     const QRectF at =
         leastCoveringPlace(unitSizes, units.first().corner, taken, pictureRects(side, card.rect, &field), card, reads);
@@ -386,16 +386,16 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
 std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
                                            const CardArea& card, const FieldGround& ground, FieldScales scales) {
     const Partner partner = partnerOf(field, side);
-    const Regrowing r = regrowingOf(field, side, card, BoxOwner::Rule, scales, ground, partner);
+    const OutgrownField r = outgrownFieldOf(field, side, card, BoxOwner::Rule, scales, ground, partner);
     if (auto at = clearInPlace(r, card, BoxOwner::Rule, partner))
         return at;
     // A partner the user locked beside it holds it where it stands.
     if (partner.standsWith() && partner.g->ctrl_is_locked)
         return std::nullopt;
     // What the unit keeps clear of wherever it goes: the side's drawing
-    // and the frames of its hidden fields, kept for when they show.
+    // and the boxes of its hidden fields, kept for when they show.
     const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
-    const QList<QRectF> taken = drawnRects(side, card.rect, &field, with) + hiddenFrames(side, field, with);
+    const QList<QRectF> taken = drawnRects(side, card.rect, &field, with) + hiddenBoxes(side, field, with);
     if (auto moved = movedWithPartner(field, partner, r, taken, side, card))
         return moved;
     return leastHarm(field, partner, r, taken, side, card);
@@ -404,7 +404,7 @@ std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<
 QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
                            const CardArea& card, const FieldGround& ground) {
     const Partner partner = partnerOf(field, side);
-    const Regrowing r = regrowingOf(field, side, card, BoxOwner::User, {}, ground, partner);
+    const OutgrownField r = outgrownFieldOf(field, side, card, BoxOwner::User, {}, ground, partner);
     const auto at = clearInPlace(r, card, BoxOwner::User, partner);
     return at ? at->field : r.own;
 }
@@ -412,10 +412,10 @@ QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<
 std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
                                            const CardArea& card, const FieldGround& ground) {
     const Partner partner = partnerOf(field, side);
-    Regrowing r = regrowingOf(field, side, card, BoxOwner::User, {}, ground, partner);
-    // The frames of the side's hidden fields are kept for when they show,
+    OutgrownField r = outgrownFieldOf(field, side, card, BoxOwner::User, {}, ground, partner);
+    // The boxes of the side's hidden fields are kept for when they show,
     // as when a box grows down (textHeightWithin).
-    r.others += hiddenFrames(side, field, nullptr, r.own);
+    r.taken += hiddenBoxes(side, field, nullptr, r.own);
     const auto at = clearInPlace(r, card, BoxOwner::User, partner);
     return at ? std::optional<QRectF>(at->field) : std::nullopt;
 }

@@ -49,13 +49,13 @@ struct OutgrownPlace {
 // smaller than its box): the first that lies clear where it stands (moved
 // only as far as it must to stay on the card, inside its outline, and still
 // standing with its partner), clear of the side's shown graphics, of the
-// frames of its hidden fields, of the other fields' pairing zones and of
+// boxes of its hidden fields, of the other fields' pairing zones and of
 // ground on which its colour reads worse than in its box (`ground`,
 // FieldGround::keptContrast). Else it moves, with a partner that stands
 // with it (not one locked), the partner at its own size where it stood
-// beside it (a hidden caption's frame too, kept for when it shows), to the
+// beside it (a hidden caption's box too, kept for when it shows), to the
 // nearest place where both lie so clear, clear of the hidden fields'
-// frames too: first keeping all of the pairing zones, then those that keep
+// boxes too: first keeping all of the pairing zones, then those that keep
 // captions to their own values. Where it has no such
 // place, none: it stays in its box, drawn smaller (down to half, a word
 // longer than the box broken inside it); but a box whose lines would run
@@ -78,7 +78,7 @@ QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<
                            const CardArea& card, const FieldGround& ground = {});
 
 // The box a field of the design's own takes along its line where one of
-// its sizes lies clear of the rest there, of the frames of the side's
+// its sizes lies clear of the rest there, of the boxes of the side's
 // hidden fields (kept for when they show) and of ground on which it would
 // not read, as a row the user placed grows; none where each would cover
 // something: the design's box stays.

@@ -42,11 +42,11 @@ SidePlace sidePlace(const QRectF& p, const QSizeF& s, Beside side) {
 BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
                            const QList<QRectF>& taken, const CardArea& card, bool partnerMoves,
                            const QList<QRectF>& pictures) {
-    return besidePlaceFor(partner, sizes, sides, KeepClear{taken, pictures, {}}, card, partnerMoves);
+    return besidePlaceFor(partner, sizes, sides, Taken{taken, pictures, {}}, card, partnerMoves);
 }
 
 BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
-                           const KeepClear& keep, const CardArea& card, bool partnerMoves,
+                           const Taken& taken, const CardArea& card, bool partnerMoves,
                            const QList<QRectF>& rivals) {
     const Beside first = sides.value(0, Beside::Above);
     // Apart from its partner, a field stands no nearer another of the
@@ -106,8 +106,8 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
         }
         return std::nullopt;
     };
-    for (const QList<QRectF>& zones : keptFromFieldByLevel(keep.pairing, keep.role))
-        if (const auto at = clear(keep.taken + zones))
+    for (const QList<QRectF>& zones : takenFromFieldByLevel(taken.pairing, taken.role))
+        if (const auto at = clear(taken.drawn + zones))
             return *at;
     if (partnerMoves) {
         // No clear place for the two: together where they cover the least.
@@ -120,7 +120,7 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
                 fields << field;
             }
         const QRectF wanted = fields.value(fields.size() - sides.size()) | partner;
-        const QRectF r = leastCoveringPlace(units, wanted.topLeft(), keep.taken, keep.pictures, card);
+        const QRectF r = leastCoveringPlace(units, wanted.topLeft(), taken.drawn, taken.pictures, card);
         const qsizetype chosen = std::max<qsizetype>(0, units.indexOf(r.size()));
         const QRectF both = fields.at(chosen) | partner;
         const QPointF by = r.topLeft() - both.topLeft();
@@ -128,7 +128,7 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
     }
     // The partner stays: the field where it covers the least, never over
     // its partner.
-    QList<QRectF> withPartner = keep.taken, keepOff = keep.pictures;
+    QList<QRectF> withPartner = taken.drawn, keepOff = taken.pictures;
     withPartner << partner;
     keepOff << partner;
     return {leastCoveringPlace(sizes, sidePlace(partner, sizes.value(sizes.size() - 1), first).place.topLeft(),
@@ -137,7 +137,7 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
 }
 
 PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const QPointF& at,
-                       const QList<Beside>& captionSides, const KeepClear& keep, const CardArea& card,
+                       const QList<Beside>& captionSides, const Taken& taken, const CardArea& card,
                        FieldScales scales) {
     // At each share of their sizes, largest first: the caption on its line,
     // the value in each of its boxes, the caption before or above it.
@@ -168,22 +168,22 @@ PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const
     };
     // Clear of the fields' lines first (each part of the room its role
     // keeps), then clear of what is drawn.
-    const QList<QRectF> all = withOutside(keep.taken, card);
-    for (const PairingZones& level : pairingLevels(keep.pairing)) {
+    const QList<QRectF> all = withOutside(taken.drawn, card);
+    for (const PairingZones& level : pairingLevels(taken.pairing)) {
         for (qsizetype i = 0; i < units.size(); ++i) {
             const Unit& u = units.at(i);
             const PairPlace parts = placed(u, QPointF(0, 0));
-            const QList<QRectF> taken = all + keptFromUnit(level, u.size, parts.caption, parts.value);
+            const QList<QRectF> taken = all + takenFromUnit(level, u.size, parts.caption, parts.value);
             if (const auto r = freePlaceIn(QRectF(at, sizes.at(i)), taken, card.rect))
                 return placed(u, r->topLeft());
         }
     }
-    const QRectF r = leastCoveringPlace(sizes, at, keep.taken, keep.pictures, card);
+    const QRectF r = leastCoveringPlace(sizes, at, taken.drawn, taken.pictures, card);
     return placed(units.at(std::max<qsizetype>(0, sizes.indexOf(r.size()))), r.topLeft());
 }
 
 CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QSizeF>& valueSizes, const QPointF& rule,
-                                           const KeepClear& keep, const CardArea& card,
+                                           const Taken& taken, const CardArea& card,
                                            std::optional<FlowOrder> flow) {
     // Above it first, as the rule has it, then before it.
     struct Unit {
@@ -203,14 +203,14 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
     const QPointF ruleAbove = rule - QPointF(0, c.height());
     qsizetype chosen = -1;
     QRectF unit;
-    const QList<QRectF> all = keep.taken + card.outside;
+    const QList<QRectF> all = taken.drawn + card.outside;
     // Each unit clear of the pairing levels in turn (a larger size, or
     // fewer lines, before two values kept apart), then of what is drawn
     // alone.
-    const QList<PairingZones> levels = pairingLevels(keep.pairing);
+    const QList<PairingZones> levels = pairingLevels(taken.pairing);
     for (const QList<PairingZones>& tried : {levels.mid(0, levels.size() - 1), levels.mid(levels.size() - 1)}) {
         auto takenFor = [&](const Unit& u, const PairingZones& level) {
-            return all + keptFromUnit(level, u.size, u.caption, u.value);
+            return all + takenFromUnit(level, u.size, u.caption, u.value);
         };
         // Line by line: the value in its fewest lines that have a place
         // (or the card packed), the first in reading order.
@@ -245,7 +245,7 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
         QList<QSizeF> unitSizes;
         for (const Unit& u : units)
             unitSizes << u.size;
-        unit = leastCoveringPlace(unitSizes, ruleAbove, keep.taken, keep.pictures, card);
+        unit = leastCoveringPlace(unitSizes, ruleAbove, taken.drawn, taken.pictures, card);
         chosen = std::max<qsizetype>(0, unitSizes.indexOf(unit.size()));
     }
     const Unit& u = units.at(chosen);

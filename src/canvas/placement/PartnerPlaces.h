@@ -43,7 +43,7 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
                            const QList<QRectF>& pictures = {});
 // The same, each clear place first sought clear of the pairing zones.
 BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, const QList<Beside>& sides,
-                           const KeepClear& keep, const CardArea& card, bool partnerMoves,
+                           const Taken& taken, const CardArea& card, bool partnerMoves,
                            const QList<QRectF>& rivals = {});
 
 // A caption and its value placed as one, at one share of their own sizes:
@@ -56,7 +56,7 @@ struct PairPlace {
     QRectF caption, value;
 };
 PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const QPointF& at,
-                       const QList<Beside>& captionSides, const KeepClear& keep, const CardArea& card,
+                       const QList<Beside>& captionSides, const Taken& taken, const CardArea& card,
                        FieldScales scales = {});
 
 // A value placed with a spot for its caption (of `caption`'s size) kept
@@ -73,7 +73,7 @@ struct CaptionSpotPlace {
     bool above = true;  // the caption's spot above the value, else before it
 };
 CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QSizeF>& valueSizes, const QPointF& rule,
-                                           const KeepClear& keep, const CardArea& card,
+                                           const Taken& taken, const CardArea& card,
                                            std::optional<FlowOrder> flow);
 
 // The rule's place of a caption of `caption`'s size beside its value,

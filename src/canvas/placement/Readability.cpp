@@ -100,8 +100,8 @@ double FieldGround::contrastUnder(const QColor& colour, const QRectF& box) const
     return *middle;
 }
 
-double FieldGround::keptContrast(const QColor& colour, const QRectF& frame) const {
-    return std::min(LeastMovedContrast, contrastUnder(colour, frame));
+double FieldGround::keptContrast(const QColor& colour, const QRectF& box) const {
+    return std::min(LeastMovedContrast, contrastUnder(colour, box));
 }
 
 QList<QRectF> FieldGround::unreadable(const QColor& colour, double least, const QRectF& own) const {
@@ -110,7 +110,7 @@ QList<QRectF> FieldGround::unreadable(const QColor& colour, double least, const 
         return out;
     const double text = luminanceOf(colour);
     const QRectF o = own.normalized();
-    // The own frame's cells, columns then rows, each [first, past).
+    // The own box's cells, columns then rows, each [first, past).
     const std::pair<int, int> ownCols =
         o.isEmpty() ? std::pair(0, 0) : cellsOf(o.left() - card_.left(), o.right() - card_.left(), cols_);
     const std::pair<int, int> ownRows =

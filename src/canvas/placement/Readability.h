@@ -29,14 +29,14 @@ public:
 
     // The contrast of a text of `colour` on what lies under `box`: that of
     // the middle cell when its cells are ordered by their contrast, so that
-    // a frame that touches a band's edge still reads as its ground does.
+    // a box that touches a band's edge still reads as its ground does.
     // Infinity where the box covers no cell (or without a picture).
     double contrastUnder(const QColor& colour, const QRectF& box) const;
 
-    // The contrast a field of `colour` standing in `frame` keeps where it
-    // moves: LeastMovedContrast, or what its frame gives it where the design
+    // The contrast a field of `colour` standing in `box` keeps where it
+    // moves: LeastMovedContrast, or what its box gives it where the design
     // itself gives less.
-    double keptContrast(const QColor& colour, const QRectF& frame) const;
+    double keptContrast(const QColor& colour, const QRectF& box) const;
 
     // The parts of the card on which a text of `colour` reads below
     // `least`, as few rectangles (whole cells), the cells inside `own` left

@@ -1,8 +1,8 @@
 #pragma once
 // What the graphics of a side take from a field placed on it: what its
 // shown graphics cover as drawn, the pictures among them (never covered to
-// make room), and its ground (a background shape or picture), which takes
-// nothing: fields go on it.
+// make room), and its backdrops (a background shape or picture), which take
+// nothing: fields go on them.
 #include "canvas/placement/CardArea.h"
 
 #include <QList>
@@ -15,17 +15,17 @@ class SKTGraphic;
 
 namespace zelk {
 
-// Which graphics of a side are its ground: each a shape or a picture of the
+// Which graphics of a side are its backdrops: each a shape or a picture of the
 // user's, shown, that covers most of the card and lies behind whatever it
 // meets (a background rectangle or picture). By index into `side`.
-std::vector<bool> groundOf(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card);
+std::vector<bool> backdropsOf(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card);
 
 // What a shown graphic takes from a field placed over it: its drawing, but
 // a stroked shape without fill only its outline's stroke, as a few
-// rectangles (the inside of a frame is free).
+// rectangles (the inside of a hollow shape is free).
 QList<QRectF> takenBy(const SKTGraphic& g);
 
-// What the shown graphics of a side cover as drawn, its ground, `except`
+// What the shown graphics of a side cover as drawn, its backdrops, `except`
 // and `partner` left out, and the pictures among them (pictureRects),
 // `except` left out: each graphic drawn once.
 struct SideDrawn {
@@ -34,23 +34,23 @@ struct SideDrawn {
 SideDrawn drawnAndPictures(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
                            const SKTGraphic* except = nullptr, const SKTGraphic* partner = nullptr);
 
-// What the shown graphics of a side cover as drawn, its ground, `except`
+// What the shown graphics of a side cover as drawn, its backdrops, `except`
 // and `partner` left out.
 QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
                          const SKTGraphic* except = nullptr, const SKTGraphic* partner = nullptr);
 
-// The pictures of a side as drawn (images and barcodes, each with a frame
-// drawn around it; not its ground), which no field may be put over to
+// The pictures of a side as drawn (images and barcodes, each with a border
+// drawn around it; not a backdrop), which no field may be put over to
 // make room.
 QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
                            const SKTGraphic* except = nullptr);
 
 // Whether a field drawn over `drawn` lies on `card`, inside its outline,
-// and meets none of `others` (a hundredth of a point is left for rounding).
-bool liesClear(const QRectF& drawn, const QList<QRectF>& others, const CardArea& card);
+// and meets none of `taken` (a hundredth of a point is left for rounding).
+bool liesClear(const QRectF& drawn, const QList<QRectF>& taken, const CardArea& card);
 
 // How many of the shown graphics of a side that are `counted` leave the
-// card's outline or meet another shown graphic (its ground aside).
+// card's outline or meet another shown graphic (its backdrops aside).
 int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                   const std::function<bool(const SKTGraphic&)>& counted);
 
