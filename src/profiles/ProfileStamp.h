@@ -39,6 +39,10 @@ struct ProfileStamp {
 
 private:
     bool stampOnce(const User_Profile_Class& profile, bool widestFirst) const;
+    // Whether the stamping places the profile's photo: the temp side's
+    // always, the others' where the card shows one and its file is there
+    // (or it is bound to a series or a column).
+    bool photoPlaced(const User_Profile_Class& profile) const;
 };
 
 }  // namespace zelk
