@@ -12,6 +12,7 @@
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTText.h"
 #include "foundation/Utilities.h"
 
 #include <QHash>
@@ -286,17 +287,17 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
 }
 
 // The text slots in the order they are stamped: slot order, or the values
-// with the widest unbreakable line (their longest word, in a new text's
-// font) first, slot order among equals.
-QList<int> slotOrder(const User_Profile_Class& profile, bool widestFirst) {
+// (as laid out) with the widest unbreakable line (their longest word, in a
+// new text's font) first, slot order among equals.
+QList<int> slotOrder(const QStringList& laidOut, bool widestFirst) {
     QList<int> order;
     QList<double> widest;
     for (int i = 0; i < ProfileTextSlotCount; ++i) {
         order << i;
         double w = 0;
-        if (widestFirst && !profile.slot(i).value.isEmpty()) {
+        if (widestFirst && !laidOut.at(i).isEmpty()) {
             const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
-            probe->Set_text_value(profile.slot(i).value);
+            probe->Set_text_value(laidOut.at(i));
             w = longestWordWidth(*probe);
         }
         widest << w;
@@ -314,6 +315,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     // is undone and done again with smaller new fields. Where none lands
     // them all clear, the one that left the fewest where they meet others
     // stays.
+    const QStringList laidOut = laidOutValues(profile);
     const QSet<QString> shown = shownIds(profile, photoPlaced(profile));
     const LaidOutAgain again(*canvas, shown);
     const SideBefore before(*canvas, shown);
@@ -325,7 +327,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         canvas->setFieldScales({t.scale, t.scale});
         canvas->setFieldFlow(t.flow);
         canvas->setPairingLevel(t.level);
-        return stampOnce(profile, t.widestFirst);
+        return stampOnce(profile, laidOut, t.widestFirst);
     };
     // A stamping that makes no field (each one found on the side, where it
     // keeps its place or grows for its value) comes out the same whatever
@@ -370,6 +372,12 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
             break;
         }
     }
+    // The side shows the profile's own values in the boxes laid out for
+    // their batch's widest.
+    for (int i = 0; done && i < ProfileTextSlotCount; ++i)
+        if (const User_Profile_Class::Slot& s = profile.slot(i); !s.value.isEmpty() && laidOut.at(i) != s.value)
+            if (const auto g = canvas->Selcect_Ctrl_With_ID(s.id))
+                g->Set_text_value(s.value);
     canvas->closeFieldBatch();
     canvas->setFieldsMadeAgain({});
     canvas->setFieldScales({});
@@ -385,7 +393,33 @@ bool ProfileStamp::photoPlaced(const User_Profile_Class& profile) const {
            (profile.image_USE() && ((fileExists && fileExists(photo.value)) || photo.ds || photo.xl));
 }
 
-bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst) const {
+QStringList ProfileStamp::laidOutValues(const User_Profile_Class& profile) const {
+    // Measured among the longest few of each column, in a new text's font:
+    // the widest drawn is among the longest written.
+    constexpr qsizetype Measured = 16;
+    QStringList out;
+    for (int i = 0; i < ProfileTextSlotCount; ++i) {
+        const User_Profile_Class::Slot& s = profile.slot(i);
+        QStringList values = s.xl && !s.ds && !s.value.isEmpty() && boundValues ? boundValues(s) : QStringList();
+        values.prepend(s.value);
+        std::stable_sort(values.begin(), values.end(),
+                         [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        QString widest = s.value;
+        double most = -1;
+        const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
+        for (qsizetype k = 0; values.size() > 1 && k < std::min(values.size(), Measured); ++k) {
+            probe->Set_text_value(values.at(k));
+            if (const double w = static_cast<const SKTText&>(*probe).naturalTextSize().width(); w > most) {
+                most = w;
+                widest = values.at(k);
+            }
+        }
+        out << widest;
+    }
+    return out;
+}
+
+bool ProfileStamp::stampOnce(const User_Profile_Class& profile, const QStringList& laidOut, bool widestFirst) const {
     try {
         // Every control of the stamping is found or made on the canvas by ID;
         // a found one keeps its place.
@@ -437,11 +471,11 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst
         tools->setToolQuietly(TextTool);
         // Each caption straight after its value, so that it finds room
         // beside it before the next value is placed.
-        for (const int i : slotOrder(profile, widestFirst)) {
+        for (const int i : slotOrder(laidOut, widestFirst)) {
             const User_Profile_Class::Slot& s = profile.slot(i);
             if (!s.value.isEmpty()) {
                 canvas->setNextValueCaption(s.label);
-                place(GraphicKind::Text, s.value, s.id);
+                place(GraphicKind::Text, laidOut.at(i), s.id);
                 canvas->setNextValueCaption(QString());
                 if (const auto g = canvas->Selected_Graphic())
                     bindToProfileSlot(*g, s);
