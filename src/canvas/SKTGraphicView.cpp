@@ -276,25 +276,46 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
         createGraphicOfClass(controlClass, use_rect, bound_rect, card_side, ctrl_value, ctrl_ID);
         return;
     }
+    const bool field = zelk::isFieldId(ctrl_ID);
+    // A box the rule placed is kept only while its field shows: shown
+    // again, the field is placed anew from where it stood, as a new one.
+    const bool placeAnew = field && !g->ctrl_is_visible && g->boxOwner() == zelk::BoxOwner::Rule;
     g->Set_Ctrl_Is_Visible(true);
     if (zelk::isExactlyText(g.get())) {
         // The same value again keeps its box as it stands: an existing
         // control keeps its place and size. A new value too, where the box
         // holds it whole (taller where the side has room below); a field's
         // box that does not grows for it as a new field's would, no smaller
-        // than it was, so that no word of it breaks or leaves the card.
-        if (!ctrl_value.isEmpty() && ctrl_value != g->Text_Value) {
-            g->Set_text_value(ctrl_value);
+        // than it was, so that no word of it breaks or leaves the card. A
+        // box of the design's, which a stamping puts back where the design
+        // had it, fits its value as the first value it is given. A box the
+        // user placed keeps the rectangle the user gave it: it only widens
+        // along its line, or its value is drawn smaller, down to half.
+        const bool fits = !ctrl_value.isEmpty() && (ctrl_value != g->Text_Value ||
+                                                    (field && g->boxOwner() == zelk::BoxOwner::Design));
+        if (fits || placeAnew) {
+            if (!ctrl_value.isEmpty())
+                g->Set_text_value(ctrl_value);
             g->_isDrawingStroke = false;
             g->_isDrawingFill = false;
             const zelk::CardArea card = fieldCard();
-            const QRectF was = g->bounds();
-            fitTextHeight(*g, graphics(), card);
-            if (zelk::isFieldId(ctrl_ID) && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card)) {
-                if (holdOutgrown_)
-                    outgrown_.append({g, was});
-                else
-                    placeOutgrown(*g, was, fieldGround());
+            if (placeAnew) {
+                g->setBounds(QRectF(g->bounds().topLeft(), QSizeF(zelk::NewTextWidth, zelk::NewTextHeight)));
+                fitTextHeight(*g);
+                placeNewField(g);
+            } else if (field && g->boxOwner() == zelk::BoxOwner::User) {
+                if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card, zelk::BoxOwner::User))
+                    g->setBounds(zelk::userBoxAlongItsLine(*g, graphics(), card, fieldGround()));
+            } else {
+                g->keepDesignBox();
+                const QRectF was = g->bounds();
+                fitTextHeight(*g, graphics(), card);
+                if (field && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card)) {
+                    if (holdOutgrown_)
+                        outgrown_.append({g, was});
+                    else
+                        placeOutgrown(*g, was, fieldGround());
+                }
             }
         }
     } else {
@@ -316,8 +337,10 @@ void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk:
                                         fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{});
     g.setBounds(at ? at->field : fitted);
     if (at && at->partner)
-        if (const auto partner = Selcect_Ctrl_With_ID(zelk::partnerIdOf(g.control_ID)))
+        if (const auto partner = Selcect_Ctrl_With_ID(zelk::partnerIdOf(g.control_ID))) {
+            partner->keepDesignBox();
             partner->setBounds(*at->partner);
+        }
 }
 
 void SKTGraphicView::settleOutgrownFields() {

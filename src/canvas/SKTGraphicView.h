@@ -33,6 +33,7 @@
 #include <QRectF>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -149,6 +150,10 @@ public:
         fieldBatchOpen_ = false;
         batchGround_.reset();
     }
+    // While given (a stamping), a field made by ID takes the graphic of its
+    // ID from these, as an earlier stamping left it (its style kept), in
+    // place of a new one; it is then filled and placed as a new one is.
+    void setFieldsMadeAgain(const QHash<QString, std::shared_ptr<SKTGraphic>>& fields) { fieldsMadeAgain_ = fields; }
     // The caption a value about to be made in a batch will have: the value
     // then lands with a spot kept for it above it or before it.
     void setNextValueCaption(const QString& caption) { nextValueCaption_ = caption; }
@@ -285,6 +290,10 @@ private:
     void placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
                                  const zelk::Taken& taken);
     void placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::Taken& taken);
+    // Runs a command of the user's on the selection: the fields whose boxes
+    // it moves or resizes are the user's from then on.
+    void placeByUser(const std::function<void()>& command);
+    QHash<QString, std::shared_ptr<SKTGraphic>> fieldsMadeAgain_;
 
     QString sideName() const;
     void changed();                       // the array changed: notify and redraw

@@ -285,89 +285,100 @@ bool SKTGraphicView::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- alignment and size
 
+void SKTGraphicView::placeByUser(const std::function<void()>& command) {
+    const GraphicList selection = selectedGraphics();
+    QList<QRectF> before;
+    for (const std::shared_ptr<SKTGraphic>& g : selection)
+        before << g->bounds();
+    command();
+    for (qsizetype i = 0; i < selection.size(); ++i)
+        if (const auto& g = selection.at(i); zelk::isFieldId(g->control_ID) && g->bounds() != before.at(i))
+            g->setPlacedByUser();
+}
+
 void SKTGraphicView::alignformCenter() {
-    model_.alignToCardCenter(cardRect());
+    placeByUser([&] { model_.alignToCardCenter(cardRect()); });
     update();
 }
 
 void SKTGraphicView::alignLeftEdges() {
-    model_.align(zelk::SideGraphicsModel::Alignment::LeftEdges, cardRect());
+    placeByUser([&] { model_.align(zelk::SideGraphicsModel::Alignment::LeftEdges, cardRect()); });
     update();
 }
 
 void SKTGraphicView::alignRightEdges() {
-    model_.align(zelk::SideGraphicsModel::Alignment::RightEdges, cardRect());
+    placeByUser([&] { model_.align(zelk::SideGraphicsModel::Alignment::RightEdges, cardRect()); });
     update();
 }
 
 void SKTGraphicView::alignTopEdges() {
-    model_.align(zelk::SideGraphicsModel::Alignment::TopEdges, cardRect());
+    placeByUser([&] { model_.align(zelk::SideGraphicsModel::Alignment::TopEdges, cardRect()); });
     update();
 }
 
 void SKTGraphicView::alignBottomEdges() {
-    model_.align(zelk::SideGraphicsModel::Alignment::BottomEdges, cardRect());
+    placeByUser([&] { model_.align(zelk::SideGraphicsModel::Alignment::BottomEdges, cardRect()); });
     update();
 }
 
 void SKTGraphicView::alignHorizontalCenters() {
-    model_.align(zelk::SideGraphicsModel::Alignment::HorizontalCenters, cardRect());
+    placeByUser([&] { model_.align(zelk::SideGraphicsModel::Alignment::HorizontalCenters, cardRect()); });
     update();
 }
 
 void SKTGraphicView::alignVerticalCenters() {
-    model_.align(zelk::SideGraphicsModel::Alignment::VerticalCenters, cardRect());
+    placeByUser([&] { model_.align(zelk::SideGraphicsModel::Alignment::VerticalCenters, cardRect()); });
     update();
 }
 
 void SKTGraphicView::alignWithGrid() {
     if (!_grid)
         return;
-    model_.alignWithGrid(*_grid);
+    placeByUser([&] { model_.alignWithGrid(*_grid); });
     update();
 }
 
 void SKTGraphicView::makeSameWidth() {
-    model_.makeSameWidth();
+    placeByUser([&] { model_.makeSameWidth(); });
     update();
 }
 
 void SKTGraphicView::makeSameHeight() {
-    model_.makeSameHeight();
+    placeByUser([&] { model_.makeSameHeight(); });
     update();
 }
 
 void SKTGraphicView::makeSameAsLabelSize() {
-    model_.makeSameAsLabelSize(cardRect());
+    placeByUser([&] { model_.makeSameAsLabelSize(cardRect()); });
     update();
 }
 
 void SKTGraphicView::makeNaturalSize() {
-    model_.makeNaturalSize();
+    placeByUser([&] { model_.makeNaturalSize(); });
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_X_Pos_Changed(double x) {
-    model_.setSelectionX(x);
+    placeByUser([&] { model_.setSelectionX(x); });
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_Y_Pos_Changed(double y) {
-    model_.setSelectionY(y);
+    placeByUser([&] { model_.setSelectionY(y); });
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_Wdith_Changed(double width) {
     if (!std::isfinite(width))
         return;
-    model_.setSelectionWidth(zelk::toPoints(float(width), host()->Measument_Unit_Is()));
+    placeByUser([&] { model_.setSelectionWidth(zelk::toPoints(float(width), host()->Measument_Unit_Is())); });
     update();
 }
 
 void SKTGraphicView::Frame_main_Pic_Height_Changed(double height) {
     if (!std::isfinite(height))
         return;
-    model_.setSelectionHeight(zelk::toPoints(float(height), host()->Measument_Unit_Is()));
+    placeByUser([&] { model_.setSelectionHeight(zelk::toPoints(float(height), host()->Measument_Unit_Is())); });
     update();
 }
 
@@ -482,7 +493,9 @@ void SKTGraphicView::setSelectionLocked(bool locked) {
 }
 
 void SKTGraphicView::nudgeSelection(double dx, double dy) {
-    if (!model_.nudgeSelection(dx, dy))
+    bool moved = false;
+    placeByUser([&] { moved = model_.nudgeSelection(dx, dy); });
+    if (!moved)
         return;
     Insert_In_Undo_Redo();
     update();

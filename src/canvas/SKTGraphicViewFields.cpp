@@ -66,6 +66,7 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g) {
         g->setBounds(zelk::flowPlaceFor(sizes, taken, card, *flow));
     else
         g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), taken, card));
+    g->setPlacedByRule();
     if (fieldBatchOpen_)
         fieldBatch_ << g.get();
 }

@@ -75,7 +75,11 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     if (recordUndo)
         Insert_In_Undo_Redo();
 
-    const std::shared_ptr<SKTGraphic> g = newGraphicOfTool(tool, kind);
+    std::shared_ptr<SKTGraphic> g = fieldsMadeAgain_.take(ctrl_ID);
+    if (g && !ctrl_ID.isEmpty() && g->kind() == kind)
+        g->Set_Ctrl_Is_Visible(true);
+    else
+        g = newGraphicOfTool(tool, kind);
     g->setBounds(startBounds(kind, use_rect, bound_rect, card_side, ctrl_ID));
     g->control_ID = ctrl_ID;
     fillNewGraphic(*g, kind, ctrl_value);
@@ -335,8 +339,11 @@ void SKTGraphicView::mouseReleaseEvent(QMouseEvent* event) {
     drag_ = Drag::None;
     if ((drag == Drag::Move || drag == Drag::Resize) && dragChanged_) {
         GraphicList moved;
-        for (const auto& entry : dragStart_)
-            moved.append(entry.first);
+        for (const auto& [g, start] : dragStart_) {
+            moved.append(g);
+            if (zelk::isFieldId(g->control_ID) && g->bounds() != start)
+                g->setPlacedByUser();
+        }
         zelk::SideGraphicsModel::refitBarcodes(moved);
         Insert_In_Undo_Redo();
         changed();

@@ -217,11 +217,13 @@ struct Reader {
         return true;
     }
 
+    // A field added later is missing from older archives: it keeps its
+    // default there.
     template <class T>
-    bool field(const QString& key, T& out) {
+    bool field(const QString& key, T& out, bool addedLater) {
         const QCborValue v = map.value(key);
         if (v.isUndefined())
-            return fail(key, "missing");
+            return addedLater || fail(key, "missing");
         return read(key, v, out);
     }
 };
@@ -341,7 +343,12 @@ std::shared_ptr<SKTGraphic> GraphicArchive::fromCbor(const QCborValue& value, QS
     std::shared_ptr<SKTGraphic> g = zelk::makeGraphic(*kind);
     Reader reader{map, {}};
     bool ok = true;
-#define ZELK_READ_FIELD(name) ok = ok && reader.field(QStringLiteral(#name), g->name);
+    QStringList later;
+#define ZELK_NAME_FIELD(name) later << QStringLiteral(#name);
+    ZELK_SKTGRAPHIC_LATER_FIELDS(ZELK_NAME_FIELD)
+#undef ZELK_NAME_FIELD
+#define ZELK_READ_FIELD(name) \
+    ok = ok && reader.field(QStringLiteral(#name), g->name, later.contains(QStringLiteral(#name)));
     ZELK_SKTGRAPHIC_FIELDS(ZELK_READ_FIELD)
 #undef ZELK_READ_FIELD
     if (!ok) {

@@ -176,6 +176,39 @@ void SKTGraphic::setBounds(const QRectF& bounds) {
     zelk::modelHost()->Set_Control_Pos_And_Size(this);
 }
 
+zelk::BoxOwner SKTGraphic::boxOwner() const {
+    switch (box_owner) {
+    case int(zelk::BoxOwner::Rule):
+        return zelk::BoxOwner::Rule;
+    case int(zelk::BoxOwner::User):
+        return zelk::BoxOwner::User;
+    default:
+        return zelk::BoxOwner::Design;
+    }
+}
+
+void SKTGraphic::setPlacedByRule() {
+    box_owner = int(zelk::BoxOwner::Rule);
+    design_box = QRectF();
+}
+
+void SKTGraphic::setPlacedByUser() {
+    box_owner = int(zelk::BoxOwner::User);
+    design_box = QRectF();
+}
+
+void SKTGraphic::keepDesignBox() {
+    if (boxOwner() == zelk::BoxOwner::Design && design_box.isNull())
+        design_box = _bounds;
+}
+
+void SKTGraphic::backToDesignBox() {
+    if (boxOwner() == zelk::BoxOwner::Design && !design_box.isNull()) {
+        setBounds(design_box);
+        design_box = QRectF();
+    }
+}
+
 void SKTGraphic::setXPosition(double x) {
     QRectF r = _bounds;
     r.moveLeft(x);

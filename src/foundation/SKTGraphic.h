@@ -26,6 +26,14 @@ class SKTGraphic;
 
 namespace zelk {
 
+// Who placed a field's box (a graphic made by control ID), which decides
+// what a later stamping does with it: the design (a template's or an older
+// file's own box: a stamping starts again from it), the placement rule (a
+// stamping, a group row or the desk placed it: the next stamping lays it
+// out anew) or the user (moved or resized by hand: it stays where the user
+// put it, and the rest keeps clear of it). Stored as its number.
+enum class BoxOwner { Design = 0, Rule = 1, User = 2 };
+
 // The exact kind of a graphic; a subclass of a kind never counts as it.
 enum class GraphicKind { Text, Image, Line, Shape, Barcode, Signature };
 
@@ -101,7 +109,13 @@ bool sameGraphic(const SKTGraphic& a, const SKTGraphic& b);
     X(blr_val) X(img_trnsp_val) X(rotate_image)                                \
     X(sign_or_fingureprint)                                                    \
     ZELK_BARCODE_SETTINGS_FIELDS(X)                                            \
-    X(_barcode_image) X(bar_image_ctrl_bounds)
+    X(_barcode_image) X(bar_image_ctrl_bounds)                                 \
+    ZELK_SKTGRAPHIC_LATER_FIELDS(X)
+
+// The fields added after the first archives and design files were written:
+// a reader takes them where they are stored, and keeps their defaults where
+// they are not.
+#define ZELK_SKTGRAPHIC_LATER_FIELDS(X) X(box_owner) X(design_box)
 
 // The BarcodeSettings fields, in the order a design file stores them.
 #define ZELK_BARCODE_SETTINGS_FIELDS(X)                                        \
@@ -172,6 +186,19 @@ public:
     // Text_Value and the whole text of the text storage.
     void Set_text_value(const QString& text);
     void Set_Ctrl_Is_Visible(bool flag) { ctrl_is_visible = flag; }
+
+    // ---- Who placed the box (zelk::BoxOwner) ----
+    zelk::BoxOwner boxOwner() const;
+    // The placement rule placed the box anew: no design's box is kept.
+    void setPlacedByRule();
+    // The user moved or resized it: the box is the user's from now on.
+    void setPlacedByUser();
+    // Before the rule moves or grows a box the design gave: that box is
+    // kept, once, so that a later stamping starts again from it.
+    void keepDesignBox();
+    // A box the design gave that the rule has since changed goes back to
+    // it.
+    void backToDesignBox();
     // Stores the barcode picture, with a colour table where it has few
     // colours; width and height become the picture's size in points ((0, 0)
     // for a null picture).
@@ -273,6 +300,10 @@ public:
     // Barcode (the BarcodeSettings fields come from the base)
     QImage _barcode_image;
     QRectF bar_image_ctrl_bounds;  // the rectangle the picture was last fitted to
+
+    // Placement of a field's box
+    int box_owner = 0;   // zelk::BoxOwner
+    QRectF design_box;   // the design's box the rule has since changed; empty while it stands in it
 
 protected:
     SKTGraphic();

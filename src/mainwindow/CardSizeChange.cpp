@@ -17,6 +17,14 @@ bool isLandscape(const QSizeF& size) {
     return size.width() >= size.height();
 }
 
+// Sizes within a thousandth of a point each way are one card: the same
+// size written in millimetres and read back as points differs from itself
+// by less, and scaling a design by so little would only move its boxes off
+// the whole points they stood on.
+bool sameCard(const QSizeF& a, const QSizeF& b) {
+    return std::abs(a.width() - b.width()) < 0.001 && std::abs(a.height() - b.height()) < 0.001;
+}
+
 }  // namespace
 
 QChar CardSizeChange::orientationMark(const QString& templatePath) {
@@ -68,7 +76,7 @@ CardSizeChange::Outcome CardSizeChange::Card_Control_Size_Change_or_not(
     Graphics& front, Graphics& back, const QSizeF& oldSize, const QSizeF& newSize, const QString& templatePath,
     bool untouchedNewDesign, const std::function<bool(const QString& designPath)>& loadTemplate) {
     // A size without area cannot be scaled from or to (and would divide by zero).
-    if (!hasArea(oldSize) || !hasArea(newSize) || oldSize == newSize)
+    if (!hasArea(oldSize) || !hasArea(newSize) || sameCard(oldSize, newSize))
         return Unchanged;
 
     const QChar mark = orientationMark(templatePath);

@@ -123,7 +123,7 @@ qint64 claimedPicturePixels(const QVariantList& top) {
 }
 
 bool readGraphics(const QVariant& v, const char* side, const zelk::GraphicRecordContext& context,
-                  QList<std::shared_ptr<SKTGraphic>>* out, QString* error) {
+                  int formatVersion, QList<std::shared_ptr<SKTGraphic>>* out, QString* error) {
     if (!isList(v)) {
         setError(error, QStringLiteral("%1 graphics: not an array").arg(QLatin1String(side)));
         return false;
@@ -138,7 +138,8 @@ bool readGraphics(const QVariant& v, const char* side, const zelk::GraphicRecord
             return false;
         }
         QString reason;
-        std::shared_ptr<SKTGraphic> g = GraphicRecord::Create_Control_From_Array(*record, context, &reason);
+        std::shared_ptr<SKTGraphic> g =
+            GraphicRecord::Create_Control_From_Array(*record, context, &reason, formatVersion);
         if (!g) {
             setError(error, QStringLiteral("%1 graphic %2: %3").arg(QLatin1String(side)).arg(i).arg(reason));
             return false;
@@ -329,11 +330,14 @@ std::optional<DesignContents> contentsFromValue(const QVariant& value,
         setError(error, QStringLiteral("element 0: not a design file"));
         return std::nullopt;
     }
-    if (top.size() < 2 || !isString(top.at(DesignFile::VersionAt))
-        || top.at(DesignFile::VersionAt).toString() != QString::number(DesignFile::FormatVersion)) {
+    const QString version = top.size() < 2 || !isString(top.at(DesignFile::VersionAt))
+                                ? QString()
+                                : top.at(DesignFile::VersionAt).toString();
+    if (version != QLatin1String("1") && version != QString::number(DesignFile::FormatVersion)) {
         setError(error, QStringLiteral("element 1: unknown format version"));
         return std::nullopt;
     }
+    const int formatVersion = version.toInt();
     if (top.size() != DesignFile::ElementCount) {
         setError(error, QStringLiteral("%1 elements, %2 expected").arg(top.size()).arg(DesignFile::ElementCount));
         return std::nullopt;
@@ -416,9 +420,11 @@ std::optional<DesignContents> contentsFromValue(const QVariant& value,
             return Data_From_Excel::firstColumnValue(c.excelRows, g.excel_col_indx);
         return context.firstBoundValue ? context.firstBoundValue(g) : QString();
     };
-    if (!readGraphics(top.at(DesignFile::FrontGraphicsAt), "front", recordContext, &c.frontGraphics, &reason))
+    if (!readGraphics(top.at(DesignFile::FrontGraphicsAt), "front", recordContext, formatVersion, &c.frontGraphics,
+                      &reason))
         return bad(DesignFile::FrontGraphicsAt, reason);
-    if (!readGraphics(top.at(DesignFile::BackGraphicsAt), "back", recordContext, &c.backGraphics, &reason))
+    if (!readGraphics(top.at(DesignFile::BackGraphicsAt), "back", recordContext, formatVersion, &c.backGraphics,
+                      &reason))
         return bad(DesignFile::BackGraphicsAt, reason);
 
     const std::optional<QStringList> indexes = stringList(top.at(DesignFile::GroupColumnIndexesAt));

@@ -68,7 +68,9 @@ struct DesignReadResult {
 class DesignFile {
 public:
     static inline const QString Magic = QStringLiteral("VEDAREZEDUZER");
-    static constexpr int FormatVersion = 1;
+    // The version written; a reader takes this one and version 1 (whose
+    // graphic records end before the fields version 2 adds).
+    static constexpr int FormatVersion = 2;
     static inline const QString DesignMode = QStringLiteral("L");
     static inline const QString TemplateMode = QStringLiteral("T");
     static inline const QString Extension = QStringLiteral("did");

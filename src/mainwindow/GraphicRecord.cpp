@@ -53,6 +53,12 @@
     X(barcode_clr_val) X(dpi_val_index) X(dpi_custom_val) X(barcode_unit_val)  \
     X(_barcode_image) X(bar_image_ctrl_bounds)
 
+// The fields format version 2 adds at the end of a record: who placed a
+// field's box, and the box the design gave it where the rule has since
+// changed it. A version 1 record ends before them: its fields' boxes count
+// as the design's, where they stand.
+#define ZELK_GRAPHIC_RECORD_FIELDS_2(X) X(box_owner) X(design_box)
+
 namespace {
 
 // Numbers beyond this come only from damaged files; they are kept away from
@@ -60,7 +66,8 @@ namespace {
 constexpr double MaxMagnitude = 1e9;
 
 #define ZELK_COUNT_FIELD(name) +1
-constexpr int RecordFieldCount = 0 ZELK_GRAPHIC_RECORD_FIELDS(ZELK_COUNT_FIELD);
+constexpr int RecordFieldCount1 = 0 ZELK_GRAPHIC_RECORD_FIELDS(ZELK_COUNT_FIELD);
+constexpr int RecordFieldCount = RecordFieldCount1 ZELK_GRAPHIC_RECORD_FIELDS_2(ZELK_COUNT_FIELD);
 #undef ZELK_COUNT_FIELD
 
 template <class T>
@@ -109,6 +116,10 @@ void setError(QString* error, const QString& text) {
 }  // namespace
 
 const int GraphicRecord::ElementCount = 1 + RecordFieldCount;
+
+int GraphicRecord::elementCount(int formatVersion) {
+    return formatVersion == 1 ? 1 + RecordFieldCount1 : ElementCount;
+}
 
 QString GraphicRecord::encodeValue(bool value) { return zelk::flagToString(value); }
 QString GraphicRecord::encodeValue(int value) { return QString::number(value); }
@@ -223,7 +234,7 @@ bool GraphicRecord::decodeValue(const QString& text, QImage& out) {
 
 qint64 GraphicRecord::storedPicturePixels(const QStringList& record) {
     static const int at = int(elementNames().indexOf(QStringLiteral("_barcode_image")));
-    if (record.size() != ElementCount || record.at(at).isEmpty())
+    if ((record.size() != ElementCount && record.size() != elementCount(1)) || record.at(at).isEmpty())
         return 0;
     // The signature and the IHDR chunk, which PNG requires first (ISO/IEC
     // 15948, 11.2.2): 8 + 4 (length) + 4 ("IHDR") + 4 (width) + 4 (height)
@@ -265,6 +276,7 @@ QStringList GraphicRecord::elementNames() {
     QStringList names{QStringLiteral("type code")};
 #define ZELK_NAME_FIELD(name) names << QStringLiteral(#name);
     ZELK_GRAPHIC_RECORD_FIELDS(ZELK_NAME_FIELD)
+    ZELK_GRAPHIC_RECORD_FIELDS_2(ZELK_NAME_FIELD)
 #undef ZELK_NAME_FIELD
     return names;
 }
@@ -285,6 +297,7 @@ QStringList GraphicRecord::Get_Control_Prop_To_Array(const SKTGraphic& g, QStrin
     };
 #define ZELK_WRITE_FIELD(name) put(g.name);
     ZELK_GRAPHIC_RECORD_FIELDS(ZELK_WRITE_FIELD)
+    ZELK_GRAPHIC_RECORD_FIELDS_2(ZELK_WRITE_FIELD)
 #undef ZELK_WRITE_FIELD
     if (!ok)
         return {};
@@ -301,11 +314,11 @@ QString GraphicRecord::barcodeProductionValue(const SKTGraphic& g, const QString
 }
 
 std::shared_ptr<SKTGraphic> GraphicRecord::Create_Control_From_Array(
-    const QStringList& record, const zelk::GraphicRecordContext& context, QString* error) {
-    if (record.size() != ElementCount) {
+    const QStringList& record, const zelk::GraphicRecordContext& context, QString* error, int formatVersion) {
+    if (record.size() != elementCount(formatVersion)) {
         setError(error, QStringLiteral("graphic record of %1 elements, %2 expected")
                             .arg(record.size())
-                            .arg(ElementCount));
+                            .arg(elementCount(formatVersion)));
         return nullptr;
     }
     const std::optional<zelk::GraphicKind> kind = kindOfTypeCode(record.first());
@@ -326,6 +339,9 @@ std::shared_ptr<SKTGraphic> GraphicRecord::Create_Control_From_Array(
     };
 #define ZELK_READ_FIELD(name) take(#name, g->name);
     ZELK_GRAPHIC_RECORD_FIELDS(ZELK_READ_FIELD)
+    if (formatVersion != 1) {
+        ZELK_GRAPHIC_RECORD_FIELDS_2(ZELK_READ_FIELD)
+    }
 #undef ZELK_READ_FIELD
     if (!failedField.isEmpty()) {
         setError(error, QStringLiteral("graphic record position %1 (%2): not a valid value")

@@ -44,20 +44,24 @@ struct GraphicRecordContext {
 
 class GraphicRecord {
 public:
-    // Elements of a record, type code included.
+    // Elements of a record, type code included, as written now; and as a
+    // file of a format version holds them (version 1 ends before the fields
+    // version 2 adds).
     static const int ElementCount;
+    static int elementCount(int formatVersion);
 
     // The record of a graphic; an empty list (and the reason in *error) when
     // the graphic holds something the reader would refuse (a barcode picture
     // beyond the picture limits).
     static QStringList Get_Control_Prop_To_Array(const SKTGraphic& graphic, QString* error = nullptr);
 
-    // A new graphic from a record, or nullptr with the position and reason in
-    // *error: a wrong length, an unknown type code, or a value of the wrong
-    // form at any position refuses the whole record.
+    // A new graphic from a record of a file of `formatVersion`, or nullptr
+    // with the position and reason in *error: a wrong length, an unknown
+    // type code, or a value of the wrong form at any position refuses the
+    // whole record.
     static std::shared_ptr<SKTGraphic> Create_Control_From_Array(
         const QStringList& record, const zelk::GraphicRecordContext& context = {},
-        QString* error = nullptr);
+        QString* error = nullptr, int formatVersion = 2);
 
     // The name of the element at each position ("type code" at 0, then the
     // field names).

@@ -1,6 +1,7 @@
-// Stamping a card-holder profile onto a side: which tries are made (the
-// share of the new fields, their flow, the pairing zones kept, the order of
-// the values), how each is scored, and which one stays.
+// Stamping a card-holder profile onto a side: what of an earlier stamping
+// is laid out again, which tries are made (the share of the new fields,
+// their flow, the pairing zones kept, the order of the values), how each
+// is scored, and which one stays.
 #include "profiles/ProfileStamp.h"
 
 #include "canvas/FieldPlacement.h"
@@ -11,7 +12,11 @@
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTText.h"
 #include "foundation/Utilities.h"
+
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <exception>
@@ -83,12 +88,73 @@ QList<Try> stampTries() {
     return tries;
 }
 
+// The IDs of the fields a stamping shows: each filled value and caption,
+// and the photo where the stamping places it.
+QSet<QString> shownIds(const User_Profile_Class& profile, bool photoPlaced) {
+    QSet<QString> ids;
+    for (int i = 0; i < ProfileTextSlotCount; ++i) {
+        const User_Profile_Class::Slot& s = profile.slot(i);
+        if (!s.value.isEmpty())
+            ids << s.id;
+        if (!s.label.isEmpty())
+            ids << s.label_id;
+    }
+    if (photoPlaced)
+        ids << profile.slot(SlotPhoto).id;
+    return ids;
+}
+
+// A stamping lays out what it places as one layout, whatever was stamped
+// before: the fields an earlier stamping (or the rule) placed that this one
+// shows again are taken off the side, to be made again, each as the same
+// graphic (its style kept), as though they had never been there; the
+// design's own fields go back to the boxes the design gave them. What the
+// user placed stays. Whatever the stamping did not make again (it failed
+// half-way) goes back where it was.
+class LaidOutAgain {
+public:
+    LaidOutAgain(SKTGraphicView& canvas, const QSet<QString>& shown) : canvas_(canvas) {
+        GraphicList& side = canvas.mutableGraphics();
+        for (const std::shared_ptr<SKTGraphic>& g : side)
+            if (g && isFieldId(g->control_ID))
+                g->backToDesignBox();
+        for (const QString& id : shown) {
+            const std::shared_ptr<SKTGraphic> g = canvas.Selcect_Ctrl_With_ID(id);
+            const auto sameId = [&id](const std::shared_ptr<SKTGraphic>& o) { return o && o->control_ID == id; };
+            if (!g || g->boxOwner() != BoxOwner::Rule || g->ctrl_is_locked ||
+                std::count_if(side.cbegin(), side.cend(), sameId) != 1)
+                continue;
+            taken_.append({g, side.indexOf(g)});
+            made_.insert(id, g);
+        }
+        for (const auto& [g, at] : taken_)
+            side.removeOne(g);
+        canvas.Set_Selection_Index_According_ID(QString());
+    }
+    ~LaidOutAgain() {
+        GraphicList& side = canvas_.mutableGraphics();
+        for (const auto& [g, at] : taken_)
+            if (!side.contains(g))
+                side.insert(std::clamp<qsizetype>(at, 0, side.size()), g);
+    }
+    LaidOutAgain(const LaidOutAgain&) = delete;
+    LaidOutAgain& operator=(const LaidOutAgain&) = delete;
+    // The fields to make again, by ID, for the canvas to take.
+    const QHash<QString, std::shared_ptr<SKTGraphic>>& made() const { return made_; }
+
+private:
+    SKTGraphicView& canvas_;
+    QList<std::pair<std::shared_ptr<SKTGraphic>, qsizetype>> taken_;
+    QHash<QString, std::shared_ptr<SKTGraphic>> made_;
+};
+
 // The side as the stamping found it, to go back to between tries: its
 // graphics, their places and their texts (a field given a new value in a
 // try takes it again, and its room, in the next).
 class SideBefore {
 public:
-    explicit SideBefore(SKTGraphicView& canvas) : canvas_(canvas), graphics_(canvas.graphics()) {
+    SideBefore(SKTGraphicView& canvas, const QSet<QString>& shown)
+        : canvas_(canvas), graphics_(canvas.graphics()), shown_(shown) {
         for (const std::shared_ptr<SKTGraphic>& g : graphics_) {
             places_ << (g ? g->bounds() : QRectF());
             texts_ << (g ? g->Text_Value : QString());
@@ -96,10 +162,11 @@ public:
     }
     const GraphicList& graphics() const { return graphics_; }
     bool holds(const SKTGraphic& g) const { return indexOf(g) >= 0; }
-    // Whether the stamping made the graphic, or gave it a new value or place.
+    // Whether the stamping made the graphic, showed it, or gave it a new
+    // value or place.
     bool stamped(const SKTGraphic& g) const {
         const qsizetype i = indexOf(g);
-        return i < 0 || g.Text_Value != texts_.at(i) || g.bounds() != places_.at(i);
+        return i < 0 || shown_.contains(g.control_ID) || g.Text_Value != texts_.at(i) || g.bounds() != places_.at(i);
     }
     // The try's new graphics go, the others take their places and texts back.
     void restore() const {
@@ -123,6 +190,7 @@ private:
 
     SKTGraphicView& canvas_;
     GraphicList graphics_;
+    QSet<QString> shown_;
     QList<QRectF> places_;
     QStringList texts_;
 };
@@ -219,17 +287,17 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
 }
 
 // The text slots in the order they are stamped: slot order, or the values
-// with the widest unbreakable line (their longest word, in a new text's
-// font) first, slot order among equals.
-QList<int> slotOrder(const User_Profile_Class& profile, bool widestFirst) {
+// (as laid out) with the widest unbreakable line (their longest word, in a
+// new text's font) first, slot order among equals.
+QList<int> slotOrder(const QStringList& laidOut, bool widestFirst) {
     QList<int> order;
     QList<double> widest;
     for (int i = 0; i < ProfileTextSlotCount; ++i) {
         order << i;
         double w = 0;
-        if (widestFirst && !profile.slot(i).value.isEmpty()) {
+        if (widestFirst && !laidOut.at(i).isEmpty()) {
             const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
-            probe->Set_text_value(profile.slot(i).value);
+            probe->Set_text_value(laidOut.at(i));
             w = longestWordWidth(*probe);
         }
         widest << w;
@@ -247,15 +315,19 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     // is undone and done again with smaller new fields. Where none lands
     // them all clear, the one that left the fewest where they meet others
     // stays.
-    const SideBefore before(*canvas);
+    const QStringList laidOut = laidOutValues(profile);
+    const QSet<QString> shown = shownIds(profile, photoPlaced(profile));
+    const LaidOutAgain again(*canvas, shown);
+    const SideBefore before(*canvas, shown);
     const QList<Try> tries = stampTries();
     AreaCheck area;
     auto attempt = [&](const Try& t) {
+        canvas->setFieldsMadeAgain(again.made());
         canvas->openFieldBatch();
         canvas->setFieldScales({t.scale, t.scale});
         canvas->setFieldFlow(t.flow);
         canvas->setPairingLevel(t.level);
-        return stampOnce(profile, t.widestFirst);
+        return stampOnce(profile, laidOut, t.widestFirst);
     };
     // A stamping that makes no field (each one found on the side, where it
     // keeps its place or grows for its value) comes out the same whatever
@@ -300,7 +372,14 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
             break;
         }
     }
+    // The side shows the profile's own values in the boxes laid out for
+    // their batch's widest.
+    for (int i = 0; done && i < ProfileTextSlotCount; ++i)
+        if (const User_Profile_Class::Slot& s = profile.slot(i); !s.value.isEmpty() && laidOut.at(i) != s.value)
+            if (const auto g = canvas->Selcect_Ctrl_With_ID(s.id))
+                g->Set_text_value(s.value);
     canvas->closeFieldBatch();
+    canvas->setFieldsMadeAgain({});
     canvas->setFieldScales({});
     canvas->setFieldFlow(Flow::RulePlaces);
     canvas->setPairingLevel(Level::All);
@@ -308,7 +387,39 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     return done;
 }
 
-bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst) const {
+bool ProfileStamp::photoPlaced(const User_Profile_Class& profile) const {
+    const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);
+    return variant == Variant::Temp ||
+           (profile.image_USE() && ((fileExists && fileExists(photo.value)) || photo.ds || photo.xl));
+}
+
+QStringList ProfileStamp::laidOutValues(const User_Profile_Class& profile) const {
+    // Measured among the longest few of each column, in a new text's font:
+    // the widest drawn is among the longest written.
+    constexpr qsizetype Measured = 16;
+    QStringList out;
+    for (int i = 0; i < ProfileTextSlotCount; ++i) {
+        const User_Profile_Class::Slot& s = profile.slot(i);
+        QStringList values = s.xl && !s.ds && !s.value.isEmpty() && boundValues ? boundValues(s) : QStringList();
+        values.prepend(s.value);
+        std::stable_sort(values.begin(), values.end(),
+                         [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        QString widest = s.value;
+        double most = -1;
+        const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
+        for (qsizetype k = 0; values.size() > 1 && k < std::min(values.size(), Measured); ++k) {
+            probe->Set_text_value(values.at(k));
+            if (const double w = static_cast<const SKTText&>(*probe).naturalTextSize().width(); w > most) {
+                most = w;
+                widest = values.at(k);
+            }
+        }
+        out << widest;
+    }
+    return out;
+}
+
+bool ProfileStamp::stampOnce(const User_Profile_Class& profile, const QStringList& laidOut, bool widestFirst) const {
     try {
         // Every control of the stamping is found or made on the canvas by ID;
         // a found one keeps its place.
@@ -341,7 +452,7 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst
             if (const auto g = canvas->Selected_Graphic())
                 bindToProfileSlot(*g, photo);
         } else if (profile.image_USE()) {
-            if (fileExists(photo.value) || photo.ds || photo.xl) {
+            if (photoPlaced(profile)) {
                 tools->setToolQuietly(ImageTool);
                 setLibraryPicture(photo.value);
                 place(GraphicKind::Image, photo.value, photo.id);
@@ -360,11 +471,11 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, bool widestFirst
         tools->setToolQuietly(TextTool);
         // Each caption straight after its value, so that it finds room
         // beside it before the next value is placed.
-        for (const int i : slotOrder(profile, widestFirst)) {
+        for (const int i : slotOrder(laidOut, widestFirst)) {
             const User_Profile_Class::Slot& s = profile.slot(i);
             if (!s.value.isEmpty()) {
                 canvas->setNextValueCaption(s.label);
-                place(GraphicKind::Text, s.value, s.id);
+                place(GraphicKind::Text, laidOut.at(i), s.id);
                 canvas->setNextValueCaption(QString());
                 if (const auto g = canvas->Selected_Graphic())
                     bindToProfileSlot(*g, s);

@@ -10,6 +10,7 @@
 #include "canvas/SideSnapshot.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
+#include "datasource/Data_From_Excel.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/GraphicArchive.h"
@@ -150,6 +151,14 @@ zelk::ProfileStamp stampOn(SKTWindowController& w, SKTGraphicView* canvas, zelk:
     s.rectFor = w.controlRectFromTemplate;
     s.setLibraryPicture = [&w](const QString& path) { w.setLibrary_Selected_Image(path); };
     s.fileExists = [](const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); };
+    // As a batch's cards take them (trimmed), from the workbook loaded.
+    s.boundValues = [](const User_Profile_Class::Slot& slot) {
+        const Data_From_Excel* table = Data_From_Excel::defaultInstance();
+        QStringList values;
+        for (int row = 0; row < table->rowCount(); ++row)
+            values << Trim_Str(Data_From_Excel::cellValue(table->ListData, row, slot.xl_col_indx));
+        return values;
+    };
     return s;
 }
 

@@ -145,6 +145,8 @@ void setEveryFieldOffDefault(SKTGraphic& g) {
     g.barcode_unit_val = 2;
     g._barcode_image = makeTestPicture(31, 12, 600, qRgb(0, 0, 0));
     g.bar_image_ctrl_bounds = QRectF(1, 2, 3, 4);
+    g.box_owner = int(zelk::BoxOwner::User);
+    g.design_box = QRectF(5, 6, 7, 8);
 }
 
 std::shared_ptr<SKTGraphic> makeFilledGraphic(GraphicKind kind) {

@@ -145,7 +145,7 @@ TEST_F(DesignFileTest, DamagedFilesAreRefusedWithTheMessage) {
     cases.append({"wrong magic", plistOf(wrongMagic)});
     cases.append({"magic not first", plistOf(QVariantList{QStringLiteral("1")} + top)});
     cases.append({"not an array", plistOf(QVariantMap{{QStringLiteral("0"), DesignFile::Magic}})});
-    cases.append({"newer format", withElement(DesignFile::VersionAt, QStringLiteral("2"))});
+    cases.append({"newer format", withElement(DesignFile::VersionAt, QStringLiteral("3"))});
     cases.append({"last element missing", plistOf(top.mid(0, top.size() - 1))});
     cases.append({"an element too many", plistOf(top + QVariantList{QStringLiteral("x")})});
     cases.append({"cut in half", good.left(good.size() / 2)});

@@ -8,6 +8,7 @@
 #include "../production/ExportTestSupport.h"
 
 #include "BarcodeDecode.h"
+#include "PdfWords.h"
 #include "barcode/BarcodeStepper.h"
 #include "barcode/Barcode_Gen.h"
 #include "canvas/SKTGraphicView.h"
@@ -179,6 +180,80 @@ TEST_F(ProfileWorkbookEndToEnd, TwoHundredCardHoldersExportedAsPdf) {
     EXPECT_EQ(texts, Holders);
     EXPECT_EQ(decoded, Holders);
     EXPECT_EQ(photos, Holders);
+}
+
+// A blank card, its profile slots on a workbook's columns whose values run
+// from 1 to 30 characters, each with its caption: every card of the batch
+// holds its own row's values whole, and no two of its words meet.
+TEST_F(ProfileWorkbookEndToEnd, TwelveRowsOfShortAndLongValuesEachWhole) {
+    CardFace::install();
+    const QStringList names = {"Al", "Bo Li", "Ana Ruiz", "Zoë Ångström", "Ingrid Bergström", "Maximilian Ober",
+                               "Jo", "Oluwaseun Bartholomew-Achter", "Li", "Katarzyna Wiśniewska", "Ed Ng",
+                               "Hannah Montgomery-Whitfield"};
+    const QStringList departments = {"R", "HR", "Finance", "Night Logistics Dispatch", "IT", "Sales",
+                                     "Research and Development EMEA", "Ops", "Legal", "QA", "Facilities", "PR"};
+    QStringList rows;
+    QList<QStringList> cards;
+    for (int i = 0; i < 12; ++i) {
+        const QString code = QString(i + 1, QChar(u'1' + i % 9));  // 1, 22, 333 ... twelve 3s
+        const QString id = QStringLiteral("EMP-%1").arg(QString(i * 2, QLatin1Char('7')) + QString::number(i));
+        cards << QStringList{names.at(i), departments.at(i), code, id};
+        rows << QStringLiteral("[\"%1\", \"%2\", \"%3\", \"%4\"]").arg(names.at(i), departments.at(i), code, id);
+    }
+    const QString book = workbook("batch.xlsx", "[[\"Name\", \"Department\", \"Code\", \"ID\"], " + rows.join(", ") + "]");
+
+    Show_User_Profile* d = Show_User_Profile::defaultInstance();
+    importColumns = {0, 1, 2, 3};
+    nextOpenPath = book;
+    play = [&](QDialog* dialog) {
+        if (dialog != d)
+            return 0;
+        d->Browse_excel_Btn_Clicked();
+        const std::pair<int, int> bindings[] = {{SlotName, 1}, {SlotTitle, 2}, {SlotCompany, 3}, {SlotUnique, 4}};
+        for (const auto& [slot, column] : bindings) {
+            rowOf(d, slot).value_chk->setChecked(true);
+            d->Value_Chk_Clicked(slot);
+            rowOf(d, slot).label_chk->setChecked(true);
+            d->Label_Chk_Clicked(slot);
+            rowOf(d, slot).ds_combo->setCurrentIndex(2);
+            rowOf(d, slot).ser_col_cb->setCurrentIndex(column);
+        }
+        d->OK_Btn_Clicked();
+        return d->result();
+    };
+    window->User_Profile_Button_Clicked();
+    ASSERT_EQ(tableRows().size(), 12);
+    const auto company = window->_graphicView->Selcect_Ctrl_With_ID(Fup_Company);
+    ASSERT_TRUE(company && company->ctrl_is_visible);
+    EXPECT_EQ(company->Text_Value, "1");  // the side shows the first row
+
+    ::CARD_SIDE_STR = QStringLiteral("1");
+    Player player;
+    player.folder = data.path();
+    player.setUp = [](ExportWindow& win) {
+        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
+        win.matrix_export_card_side->button(1)->click();
+        win.exportOkay();
+    };
+    window->Export_Button();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->exportRunning(); }, 600000));
+    const QDir out(data.filePath(ExportBatchJob::FolderName));
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE(i);
+        const QString pdf = out.filePath(QStringLiteral("Card_%1_Front.PDF").arg(i + 1));
+        ASSERT_TRUE(QFile::exists(pdf));
+        const QString raw = withoutSpaces(
+            QString::fromUtf8(runTool("pdftotext", {"-raw", pdf, "-"}).out).normalized(QString::NormalizationForm_KC));
+        for (const QString& value : cards.at(i))
+            EXPECT_TRUE(raw.contains(withoutSpaces(value))) << value.toStdString() << " in " << raw.toStdString();
+        const QList<PdfWord> words = pdfWords(pdf);
+        for (qsizetype a = 0; a < words.size(); ++a)
+            for (qsizetype b = a + 1; b < words.size(); ++b) {
+                const QRectF both = words.at(a).box & words.at(b).box;
+                EXPECT_FALSE(both.width() > 0.1 && both.height() > 0.1)
+                    << words.at(a).text.toStdString() << " meets " << words.at(b).text.toStdString();
+            }
+    }
 }
 
 }  // namespace

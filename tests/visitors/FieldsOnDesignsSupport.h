@@ -7,6 +7,8 @@
 
 #include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
 #include "foundation/Shape_Control.h"
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
@@ -109,6 +111,15 @@ protected:
         return data.filePath(name);
     }
     std::shared_ptr<SKTGraphic> front(const QString& id) const { return window->_graphicView->Selcect_Ctrl_With_ID(id); }
+    // A PDF of the front drawn with `graphics`, its card face as it stands.
+    QByteArray sidePdf(const GraphicList& graphics) const {
+        const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
+        return SKTRenderingView(card,
+                                SideSnapshot::take(&graphics, &window->Front_card_Prop, &window->Back_card_Prop,
+                                                   ::Card_Shape, 0, card),
+                                "t")
+            .dataWithPDFInsideRect(card);
+    }
     // A new design on a card of `shape` (Card_Shape, as the card panel's
     // Shape sets it) and, where given, `size`.
     void newCard(int shape, const QSizeF& size = QSizeF()) {

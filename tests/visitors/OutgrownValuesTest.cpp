@@ -74,12 +74,7 @@ protected:
         window->Update_Excel_Column_Binding(QStringLiteral("A"));
     }
     QString pdfOf(const QString& name, const GraphicList& graphics) {
-        const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
-        writeBytes(data.filePath(name),
-                   SKTRenderingView(card, SideSnapshot::take(&graphics, &window->Front_card_Prop,
-                                                             &window->Back_card_Prop, ::Card_Shape, 0, card),
-                                    "t")
-                       .dataWithPDFInsideRect(card));
+        writeBytes(data.filePath(name), sidePdf(graphics));
         return data.filePath(name);
     }
 };

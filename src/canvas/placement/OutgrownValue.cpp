@@ -32,10 +32,10 @@ bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraph
     if (!isExactlyText(&field) || field.Text_Value.isEmpty())
         return true;
     const std::shared_ptr<SKTGraphic> grown = field.clone();
-    if (const double h = textHeightWithin(field, side, card); owner == BoxOwner::Rule && h > 0 && std::isfinite(h))
+    if (const double h = textHeightWithin(field, side, card); owner != BoxOwner::User && h > 0 && std::isfinite(h))
         grown->setHeight(h);
     const QRectF box = grown->bounds().normalized();
-    const double points = owner == BoxOwner::Rule ? drawnTextPointSize(*grown) : field.text_ctrl_font.pointSizeF();
+    const double points = owner != BoxOwner::User ? drawnTextPointSize(*grown) : field.text_ctrl_font.pointSizeF();
     const std::shared_ptr<SKTGraphic> drawn = grown->clone();
     drawn->text_ctrl_font.setPointSizeF(points);
     // A point is left for the rounding of a box made to its lines.
@@ -47,9 +47,10 @@ bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraph
 namespace {
 
 // The caption (or value) of a field, where it is a text, and how the two
-// stand (standingOf). A hidden one (a template's caption not ticked yet) is
-// the field's partner as a shown one is: its box goes with the field, so
-// that it stands beside its value when it shows.
+// stand (standingOf). A hidden one whose box is kept for when it shows (a
+// template's caption not ticked yet) is the field's partner as a shown one
+// is: its box goes with the field, so that it stands beside its value when
+// it shows.
 struct Partner {
     const SKTGraphic* g = nullptr;
     Standing standing = Standing::Apart;
@@ -65,7 +66,7 @@ Partner partnerOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphi
     for (const std::shared_ptr<SKTGraphic>& g : side) {
         if (!g || g.get() == &field || g->control_ID != id)
             continue;
-        if (!isExactlyText(g.get()) || g->Text_Value.isEmpty())
+        if (!isExactlyText(g.get()) || g->Text_Value.isEmpty() || !(g->ctrl_is_visible || keptForWhenItShows(*g)))
             return {};
         const bool fieldIsCaption = fieldRole(field.control_ID) == FieldRole::Caption;
         const SKTGraphic& value = fieldIsCaption ? *g : field;
@@ -90,7 +91,7 @@ QList<QRectF> hiddenBoxes(const QList<std::shared_ptr<SKTGraphic>>& side, const 
                            const SKTGraphic* partner, const QRectF& own = QRectF()) {
     QList<QRectF> out;
     for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f.get() != &field && f.get() != partner && !f->ctrl_is_visible && isFieldId(f->control_ID))
+        if (f && f.get() != &field && f.get() != partner && !f->ctrl_is_visible && keptForWhenItShows(*f))
             if (const QRectF box = f->bounds().normalized(); !box.intersects(own))
                 out << box;
     return out;

@@ -9,6 +9,7 @@
 #include "canvas/placement/CardArea.h"
 #include "canvas/placement/FieldSizes.h"
 #include "canvas/placement/Readability.h"
+#include "foundation/SKTGraphic.h"  // BoxOwner
 
 #include <QList>
 #include <QRectF>
@@ -19,13 +20,11 @@ class SKTGraphic;
 
 namespace zelk {
 
-// Who placed a field's box, which decides how it may hold a longer value:
-// the rule (a field the canvas or a stamping placed: its box grows into
-// the room below it and its value is drawn smaller, down to half, and it
-// may move), or the user (a row the user moved or resized: it holds its
-// value as it stands, at its own size, and only widens along its line
-// before it grows or shrinks).
-enum class BoxOwner { Rule, User };
+// How a box holds a longer value depends on who placed it (BoxOwner): a
+// box the design or the rule placed grows into the room below it, its
+// value drawn smaller (down to half), and may move; one the user placed
+// holds its value as it stands, at its own size, and only widens along its
+// line before it grows or shrinks.
 
 // Whether a text field's box on `side` holds its value whole: on the card
 // and inside its outline, no word broken inside it at the size it is drawn

@@ -199,6 +199,10 @@ int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea
     return count;
 }
 
+bool keptForWhenItShows(const SKTGraphic& field) {
+    return isFieldId(field.control_ID) && field.boxOwner() != BoxOwner::Rule;
+}
+
 bool liesClear(const QRectF& drawn, const QList<QRectF>& taken, const CardArea& card) {
     constexpr double Slack = 0.01;
     const QRectF inner = drawn.adjusted(Slack, Slack, -Slack, -Slack);

@@ -1,0 +1,218 @@
+// A card stamped again reads as the same stamping made once: the second
+// values, stamped on a card that holds an earlier stamping, land where they
+// land stamped alone on that card without it; read back from a PDF, no two
+// words meet, every value is whole and each value's nearest caption is its
+// own. What the user moved stays where the user put it.
+#include "FieldsOnDesignsSupport.h"
+
+#include "foundation/SKTText.h"
+
+namespace zelk::test {
+namespace {
+
+enum class Card { Blank, Rounded, Oval, UsersOwn, SideBandTemplate, LandscapeTemplate };
+enum class Order { ShortThenLong, LongThenShort, ValuesThenCaptions, LongThenOtherLong, UserMovedAValueAndACaption };
+
+struct Case {
+    const char* name;
+    Card card;
+    Order order;
+    bool photo;
+    bool portrait = false;
+};
+
+const QList<int> Ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
+                        SlotPhone, SlotFax,   SlotEmail,   SlotWebsite, SlotUnique};
+
+// Values of 2 to 11 characters, and two sets of 17 to 50.
+QList<HolderSample> valuesOf(const QStringList& texts) {
+    QList<HolderSample> out = holderSamples();
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        out[i].value = texts.at(i);
+    return out;
+}
+const QList<HolderSample>& shortValues() {
+    static const QList<HolderSample> v = valuesOf(
+        {"Bo Li", "CEO", "Acme", "We care", "1 Elm St", "+1 555 01", "+1 555 02", "bo@ac.me", "ac.me", "V-1"});
+    return v;
+}
+const QList<HolderSample>& longValues() {
+    static const QList<HolderSample> v = valuesOf(
+        {"Oluwaseun Bartholomew-Achterberg", "Head of Night Logistics", "Harbourline Freight Ltd",
+         "Moving what matters, day and night", "17 Quay Street, Leith, Edinburgh", "+44 131 496 0172",
+         "+44 131 496 0173", "o.bartholomew@harbourline-freight.co.uk", "www.harbourline-freight.co.uk",
+         "HLF-2026-0457-QX9"});
+    return v;
+}
+const QList<HolderSample>& otherLongValues() {
+    static const QList<HolderSample> v = valuesOf(
+        {"Ines Obradovic-Lindqvist", "Senior Dispatch Coordinator", "Northwind Trading & Logistics",
+         "Quality in every delivery", "4500 Lakeshore Drive East, Unit 12", "+1 312 555 0147 ext 88",
+         "+1 312 555 0148", "ines.lindqvist@northwind.example", "www.northwind-trading.example",
+         "NTL/EMP/000731"});
+    return v;
+}
+
+// Long values with words no template's box is made for (a company, an
+// e-mail, a web address, a number and a fax written without blanks): they
+// leave their boxes, grown along their lines or moved with their captions.
+QList<HolderSample> outgrowingBoxes(QList<HolderSample> values) {
+    values[SlotCompany].value = "HarbourlineFreightLogisticsInternational";
+    values[SlotEmail].value = "oluwaseun.bartholomew@harbourline-freight.co.uk";
+    values[SlotWebsite].value = "www.northwind-trading-logistics.example";
+    values[SlotUnique].value = "EMP-2026-LOGISTICS-NIGHT-0042-B7X";
+    values[SlotFax].value = "+44(0)2079460959ext.12345678";
+    return values;
+}
+
+QList<HolderSample> withoutCaptions(QList<HolderSample> values) {
+    for (HolderSample& h : values)
+        h.caption.clear();
+    return values;
+}
+
+class StampedAgain : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {
+protected:
+    const GraphicList& side() const { return window->Get_Front_Controls_Array(); }
+
+    // The card of the row, as a new design each time.
+    void makeCard(const Case& c) {
+        switch (c.card) {
+        case Card::SideBandTemplate:
+        case Card::LandscapeTemplate: {
+            const QString design =
+                c.card == Card::SideBandTemplate ? "Corporate/Corporate_Manager.did" : "Press/Press_Pass_L.did";
+            ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(resourceDir() + "/Templates/" + design, "T", true), 1);
+            ::Fill_User_Profile = true;
+            return;
+        }
+        case Card::Blank:
+        case Card::UsersOwn:
+        case Card::Rounded:
+        case Card::Oval:
+            newCard(c.card == Card::Rounded ? 1 : c.card == Card::Oval ? 2 : 0, c.portrait ? Cr80.transposed() : Cr80);
+            break;
+        }
+        if (c.card == Card::UsersOwn) {
+            // A heading of the user's and a tinted panel at the top right.
+            auto heading = std::make_shared<SKTText>();
+            heading->setBounds(QRectF(8, 6, 120, 0));
+            heading->Set_text_value("ACME HEADQUARTERS");
+            heading->setHeight(fittedTextHeight(*heading));
+            window->_graphicView->mutableGraphics() << heading;
+            addFilled(QRectF(150, 10, 80, 60), QColor(220, 230, 245));
+        }
+    }
+
+    // The boxes of the shown fields, by ID.
+    QHash<QString, QRectF> shownBoxes() const {
+        QHash<QString, QRectF> out;
+        for (const auto& g : side())
+            if (g->ctrl_is_visible && isFieldId(g->control_ID))
+                out.insert(g->control_ID, g->bounds());
+        return out;
+    }
+};
+
+// The pairs of words of a PDF page whose boxes meet, by more than a tenth
+// of a point each way.
+QStringList overlappingWords(const QString& pdf) {
+    const QList<PdfWord> words = pdfWords(pdf);
+    QStringList out;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        for (qsizetype j = i + 1; j < words.size(); ++j)
+            if (const QRectF both = words.at(i).box & words.at(j).box; both.width() > 0.1 && both.height() > 0.1)
+                out << words.at(i).text + " / " + words.at(j).text;
+    return out;
+}
+
+TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
+    const Case& c = GetParam();
+    // On a template, long values outgrow its boxes.
+    const bool design = c.card == Card::SideBandTemplate || c.card == Card::LandscapeTemplate;
+    const QList<HolderSample> longOnes = design ? outgrowingBoxes(longValues()) : longValues();
+    const QList<HolderSample> first = c.order == Order::ShortThenLong       ? shortValues()
+                                      : c.order == Order::LongThenOtherLong ? otherLongValues()
+                                                                            : longOnes;
+    const QList<HolderSample> second =
+        (c.order == Order::LongThenShort ? shortValues() : longOnes).mid(0, ProfileTextSlotCount);
+
+    // The second values alone on the card.
+    makeCard(c);
+    stamp(Ten, second, c.photo);
+    const QHash<QString, QRectF> alone = shownBoxes();
+
+    makeCard(c);
+    stamp(Ten, c.order == Order::ValuesThenCaptions ? withoutCaptions(first) : first, c.photo);
+    QHash<QString, QRectF> users;
+    if (c.order == Order::UserMovedAValueAndACaption) {
+        // The title moved to the foot and the e-mail's caption dragged away
+        // to the top right, as the user drags them.
+        const auto title = front(Fup_Title), caption = front(Fup_lbl_EmailID);
+        const QSizeF card = window->Front_card_Prop.Card_Size;
+        title->setBounds(QRectF(QPointF(6, card.height() - 14), title->bounds().size()));
+        caption->setBounds(QRectF(QPointF(card.width() - caption->bounds().width() - 6, 4), caption->bounds().size()));
+        for (const auto& g : {title, caption}) {
+            g->setPlacedByUser();
+            users.insert(g->control_ID, g->bounds());
+        }
+    }
+    stamp(Ten, second, c.photo);
+
+    if (users.isEmpty()) {
+        QStringList moved;
+        const QHash<QString, QRectF> now = shownBoxes();
+        auto near = [](const QRectF& a, const QRectF& b) {
+            return std::abs(a.left() - b.left()) < 0.01 && std::abs(a.top() - b.top()) < 0.01 &&
+                   std::abs(a.right() - b.right()) < 0.01 && std::abs(a.bottom() - b.bottom()) < 0.01;
+        };
+        for (auto it = alone.cbegin(); it != alone.cend(); ++it)
+            if (!now.contains(it.key()) || !near(now.value(it.key()), it.value()))
+                moved << it.key() + " " + rectText(now.value(it.key())) + " alone " + rectText(it.value());
+        EXPECT_EQ(moved.join(" | ").toStdString(), "");
+        EXPECT_EQ(now.size(), alone.size());
+    }
+    for (auto it = users.cbegin(); it != users.cend(); ++it)
+        EXPECT_EQ(front(it.key())->bounds(), it.value()) << it.key().toStdString();
+
+    const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
+    const QString pdf = data.filePath("side.pdf");
+    writeBytes(pdf, sidePdf(side()));
+    EXPECT_EQ(overlappingWords(pdf).join(" | ").toStdString(), "");
+    EXPECT_EQ(valuesNotWholeInRawPdf(pdf, second).join(" | ").toStdString(), "");
+    for (const HolderSample& h : second) {
+        const auto value = front(h.valueId), own = front(h.captionId);
+        if (!value || !own || users.contains(h.captionId))
+            continue;
+        for (const auto& other : side())
+            if (other != own && other->ctrl_is_visible && fieldRole(other->control_ID) == FieldRole::Caption &&
+                !users.contains(other->control_ID)) {
+                EXPECT_LE(gapBetween(value->drawingBounds(), own->drawingBounds()),
+                          gapBetween(value->drawingBounds(), other->drawingBounds()) + 0.01)
+                    << h.value.toStdString() << " reads as " << other->Text_Value.toStdString();
+            }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OnEveryCard, StampedAgain,
+    ::testing::Values(
+        Case{"ShortThenLongOnABlankCard", Card::Blank, Order::ShortThenLong, true},
+        Case{"ShortThenLongOnABlankPortraitCard", Card::Blank, Order::ShortThenLong, false, true},
+        Case{"LongThenShortOnABlankCard", Card::Blank, Order::LongThenShort, false},
+        Case{"LongThenShortOnARoundedPortraitCard", Card::Rounded, Order::LongThenShort, true, true},
+        Case{"CaptionsAddedOnABlankCard", Card::Blank, Order::ValuesThenCaptions, true},
+        Case{"CaptionsAddedOnAnOvalCard", Card::Oval, Order::ValuesThenCaptions, false},
+        Case{"OtherLongValuesOnARoundedCard", Card::Rounded, Order::LongThenOtherLong, false},
+        Case{"OtherLongValuesOnAnOvalPortraitCard", Card::Oval, Order::LongThenOtherLong, true, true},
+        Case{"ShortThenLongBesideTheUsersOwn", Card::UsersOwn, Order::ShortThenLong, true},
+        Case{"OtherLongValuesBesideTheUsersOwn", Card::UsersOwn, Order::LongThenOtherLong, false},
+        Case{"OtherLongValuesOnASideBand", Card::SideBandTemplate, Order::LongThenOtherLong, true},
+        Case{"OtherLongValuesOnASideBandWithoutAPhoto", Card::SideBandTemplate, Order::LongThenOtherLong, false},
+        Case{"LongThenShortOnALandscapeTemplate", Card::LandscapeTemplate, Order::LongThenShort, false},
+        Case{"OtherLongValuesOnALandscapeTemplate", Card::LandscapeTemplate, Order::LongThenOtherLong, true},
+        Case{"AValueAndACaptionTheUserMovedStay", Card::Blank, Order::UserMovedAValueAndACaption, true}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zelk::test
