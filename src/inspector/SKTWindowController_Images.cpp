@@ -187,6 +187,7 @@ void SKTWindowController::Set_Image_On_Card_Control(const QString& path) {
         // keeps its own, and the user hears it at once, wherever the panel
         // is scrolled to.
         if (!QImageReader(path).canRead()) {
+            Set_NS_Text_View_String(inspector_->source->Manual_image_path, image->_file_path);
             Show_MessageBox(inspector_->source->invalid_source_label->text());
             return;
         }

@@ -171,6 +171,7 @@ TEST_F(ImagePanelTest, PictureSourcesAndCropping) {
     w->Manual_Image_Browse_Btn();
     EXPECT_EQ(sink.shown, QStringList{QStringLiteral("The picture file is missing or cannot be read.")});
     EXPECT_EQ(image->_file_path, b);
+    EXPECT_EQ(p->source->Manual_image_path->toPlainText(), b);
     EXPECT_FALSE(image->_contents.isNull());
 
     // Cropping: each refusal, then the manual crop, twice from the uncropped picture.
