@@ -420,6 +420,13 @@ void SKTGraphicView::recordStep(const std::optional<zelk::FaceChange>& face) {
     emit undoStateChanged(canUndo(), canRedo());
 }
 
+void SKTGraphicView::keepTypedText() {
+    if (host()->live_mode_list_value_change() || undoGroup_ > 0)
+        return;
+    undo_.keepTyped(graphics());
+    emit undoStateChanged(canUndo(), canRedo());
+}
+
 void SKTGraphicView::beginUndoGroup() {
     if (undoGroup_++ == 0 && !host()->live_mode_list_value_change() && !undo_.isTop(graphics())) {
         undo_.record(graphics());

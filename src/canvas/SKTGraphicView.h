@@ -242,6 +242,10 @@ public:
     // The same for a step that changed the side's card face too: undo and
     // redo then give the face back through the host.
     void Insert_In_Undo_Redo(const zelk::FaceChange& face);
+    // Typing changed the side without a step of its own: the side as it is
+    // now is where the next step starts, so that its Undo keeps what was
+    // typed (UndoStacks::keepTyped).
+    void keepTypedText();
     // What changes between the two is taken back by one Undo: the side as
     // it stands is recorded first (where the last step left it otherwise),
     // the steps in between are not, and the side is recorded at the end.

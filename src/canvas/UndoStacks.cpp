@@ -3,6 +3,8 @@
 #include "foundation/GraphicArchive.h"
 #include "foundation/Utilities.h"
 
+#include <utility>
+
 namespace zelk {
 
 namespace {
@@ -23,6 +25,7 @@ bool readSnapshot(const UndoSnapshot& snapshot, QList<std::shared_ptr<SKTGraphic
 void UndoStacks::clear() {
     undo_.clear();
     redo_.clear();
+    typed_.reset();
 }
 
 void UndoStacks::reset(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
@@ -30,21 +33,46 @@ void UndoStacks::reset(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
     undo_.append({GraphicArchive::archivedData(graphics), nullptr});
 }
 
-void UndoStacks::record(const QList<std::shared_ptr<SKTGraphic>>& graphics, const std::optional<FaceChange>& face) {
-    undo_.append({GraphicArchive::archivedData(graphics), face ? std::make_shared<const FaceChange>(*face) : nullptr});
+void UndoStacks::push(Entry entry) {
+    undo_.append(std::move(entry));
     // Keep the oldest entry beyond the limit out, but never the last one.
     while (undo_.size() > MaxSteps)
         undo_.removeFirst();
+}
+
+void UndoStacks::settleTyped() {
+    if (typed_)
+        push({*std::exchange(typed_, std::nullopt), nullptr});
+}
+
+void UndoStacks::record(const QList<std::shared_ptr<SKTGraphic>>& graphics, const std::optional<FaceChange>& face) {
+    settleTyped();
+    push({GraphicArchive::archivedData(graphics), face ? std::make_shared<const FaceChange>(*face) : nullptr});
+    redo_.clear();
+}
+
+void UndoStacks::keepTyped(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
+    if (undo_.isEmpty())
+        return;
+    UndoSnapshot now = GraphicArchive::archivedData(graphics);
+    if (now == undo_.last().graphics) {
+        typed_.reset();
+        return;
+    }
+    typed_ = std::move(now);
     redo_.clear();
 }
 
 bool UndoStacks::isTop(const QList<std::shared_ptr<SKTGraphic>>& graphics) const {
-    return !undo_.isEmpty() && undo_.last().graphics == GraphicArchive::archivedData(graphics);
+    if (undo_.isEmpty())
+        return false;
+    return (typed_ ? *typed_ : undo_.last().graphics) == GraphicArchive::archivedData(graphics);
 }
 
 bool UndoStacks::undo(QList<std::shared_ptr<SKTGraphic>>* out, std::optional<Card_Property>* face) {
-    if (!out || !canUndo() || !readSnapshot(undo_.at(undo_.size() - 2).graphics, out))
+    if (!out || !canUndo() || !readSnapshot(undo_.at(undo_.size() - (typed_ ? 1 : 2)).graphics, out))
         return false;
+    settleTyped();
     redo_.append(undo_.takeLast());
     if (face)
         *face = redo_.last().face ? std::optional(redo_.last().face->before) : std::nullopt;

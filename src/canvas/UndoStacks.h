@@ -2,7 +2,9 @@
 // The undo and redo stacks of one card side. Each entry is an UndoSnapshot:
 // the GraphicArchive of every graphic of the side. The top of the undo stack
 // is the side as it is now; undo moves that entry to the redo stack and
-// gives back the one below it.
+// gives back the one below it. Typing changes the side without a step: the
+// side it leaves is kept beside the stacks and goes on the undo stack when
+// the next step (or an undo) comes, so that no undo passes over it.
 #include "foundation/Card_Property.h"
 
 #include <QByteArray>
@@ -37,17 +39,24 @@ public:
     // the redo stack; `face` when the step changed the card face too.
     void record(const QList<std::shared_ptr<SKTGraphic>>& graphics, const std::optional<FaceChange>& face = {});
 
-    // Whether the side as it is now is the top of the undo stack.
+    // The side as typing left it (a change without a step of its own): the
+    // side the next step starts from, which Undo of that step gives back.
+    // Typing that ends where the last step left the side leaves nothing.
+    void keepTyped(const QList<std::shared_ptr<SKTGraphic>>& graphics);
+
+    // Whether the side as it is now is the top of the undo stack (or the
+    // side typing left).
     bool isTop(const QList<std::shared_ptr<SKTGraphic>>& graphics) const;
 
-    bool canUndo() const { return undo_.size() > 1; }
+    bool canUndo() const { return undo_.size() > (typed_ ? 0 : 1); }
     bool canRedo() const { return !redo_.isEmpty(); }
 
     // The side before the last step (undo) or after the step last undone
     // (redo), read into *out; false (and *out untouched) when there is no such
     // step or its snapshot cannot be read, in which case the stacks are left
-    // as they were. *face receives the card face that step gives back, or
-    // none when the step left the face alone.
+    // as they were. Undo with typing kept takes the typing back. *face
+    // receives the card face that step gives back, or none when the step
+    // left the face alone.
     bool undo(QList<std::shared_ptr<SKTGraphic>>* out, std::optional<Card_Property>* face = nullptr);
     bool redo(QList<std::shared_ptr<SKTGraphic>>* out, std::optional<Card_Property>* face = nullptr);
 
@@ -59,8 +68,14 @@ private:
         UndoSnapshot graphics;
         std::shared_ptr<const FaceChange> face;
     };
+    // An entry on top, the oldest beyond the limit dropped.
+    void push(Entry entry);
+    // The kept typing becomes the top entry.
+    void settleTyped();
+
     QList<Entry> undo_;
     QList<Entry> redo_;
+    std::optional<UndoSnapshot> typed_;
 };
 
 }  // namespace zelk

@@ -5,8 +5,11 @@
 #include <QBoxLayout>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QWidget>
 
 #include <algorithm>
@@ -30,13 +33,22 @@ zelk::OkCancelButtons zelk::addOkCancelButtons(QWidget* dialog, QBoxLayout* row)
 }
 
 void zelk::keepTitleWhole(QWidget* dialog) {
-    // Title bars draw the title in bold, as "<title> — <application>".
-    const QString shown = dialog->windowTitle() + QStringLiteral(" \u2014 ") +
-                          QString::fromLatin1(zelk::AppPaths::applicationName);
+    // Title bars draw the title in bold, as "<title> — <application>", or
+    // the application's name alone.
+    const QString name = QString::fromLatin1(zelk::AppPaths::applicationName);
+    const QString title = dialog->windowTitle();
+    const QString shown = title.isEmpty() || title == name ? name : title + QStringLiteral(" \u2014 ") + name;
     QFont font = dialog->font();
     font.setBold(true);
     // The bar's buttons (close, maximise, minimise) and its margins.
     constexpr int ButtonsRoom = 130;
     const int need = QFontMetrics(font).horizontalAdvance(shown) + ButtonsRoom;
+    // A message box sets its own size as it opens, from its layout's.
+    if (qobject_cast<QMessageBox*>(dialog)) {
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout()))
+            grid->addItem(new QSpacerItem(need, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                          1, grid->columnCount());
+        return;
+    }
     dialog->setMinimumWidth(std::max(dialog->minimumWidth(), need));
 }

@@ -1,5 +1,7 @@
 #include "dialogs/WidgetMessageSink.h"
 
+#include "dialogs/DialogStyle.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +14,8 @@ MessageAnswer WidgetMessageSink::show(MessageButtons buttons, const QString& tex
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setText(text);
     box.setIcon(buttons == MessageButtons::Ok ? QMessageBox::Information : QMessageBox::Question);
+    // A short message would make the box too narrow for its title.
+    keepTitleWhole(&box);
 
     if (buttons == MessageButtons::Ok) {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);

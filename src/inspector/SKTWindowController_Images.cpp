@@ -25,6 +25,7 @@
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -182,6 +183,14 @@ void SKTWindowController::Set_Image_On_Card_Control(const QString& path) {
         auto* image = dynamic_cast<SKTImage*>(g.get());
         if (!image || !zelk::isExactlyImage(image))
             return;
+        // A file that holds no picture (an empty one) is not taken: the photo
+        // keeps its own, and the user hears it at once, wherever the panel
+        // is scrolled to.
+        if (!QImageReader(path).canRead()) {
+            Set_NS_Text_View_String(inspector_->source->Manual_image_path, image->_file_path);
+            Show_MessageBox(inspector_->source->invalid_source_label->text());
+            return;
+        }
         image->setFilePath(path, true);
         Set_NS_Text_View_String(inspector_->source->Manual_image_path, path);
         Update_Image_Graphics(true);

@@ -177,6 +177,8 @@ void SKTWindowController::textDidChange() {
                 continue;
             g->Set_text_value(kept);
         }
+        // No step of its own: what was typed is where the next step starts.
+        currentCanvas()->keepTypedText();
         Refresh_Canvas();
     } catch (const std::exception& e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

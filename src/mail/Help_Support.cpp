@@ -75,6 +75,7 @@ Help_Support::Help_Support(QWidget* parent) : QDialog(parent) {
             connect(b, &QPushButton::clicked, Main_App_wnd, &SKTWindowController::Open_Reseller_Mail);
     }
     showAvailableLinks();
+    zelk::keepTitleWhole(this);
 }
 
 void Help_Support::showAvailableLinks() {

@@ -1,12 +1,17 @@
-// A window laid out for a large screen opens within a small one, and the
-// arrows beside a number field are whole and step the value.
+// A window laid out for a large screen opens within a small one, the
+// arrows beside a number field are whole and step the value, and a message
+// box keeps its title whole.
 #include "dialogs/ArrowStepper.h"
 #include "dialogs/ScreenFit.h"
+#include "dialogs/WidgetMessageSink.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -111,4 +116,24 @@ TEST(ArrowStepper, ShowsOnlyItsArrowsAndStepsWithThem) {
         QTest::mouseClick(&stepper, Qt::LeftButton, Qt::NoModifier, at);
         EXPECT_EQ(stepper.value(), c.value);
     }
+}
+
+// A short message's box stays wide enough for the title bar to show the
+// application's name whole (bold, beside the bar's icon and three buttons).
+TEST(WidgetMessageSink, AShortMessageKeepsItsBoxTitleWhole) {
+    const QString name = QApplication::applicationDisplayName();
+    QApplication::setApplicationDisplayName(QStringLiteral("Zelk ID Card"));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(QStringLiteral("Zelk ID Card"));
+    int width = 0;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            width = box->width();
+            box->close();
+        }
+    });
+    zelk::WidgetMessageSink::show(zelk::MessageButtons::Ok, QStringLiteral("No."));
+    QApplication::setApplicationDisplayName(name);
+    EXPECT_GE(width, title + 100);
 }
