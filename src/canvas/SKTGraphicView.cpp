@@ -277,22 +277,23 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
         return;
     }
     const bool field = zelk::isFieldId(ctrl_ID);
-    // A box the rule placed is kept only while its field shows: shown
-    // again, the field is placed anew from where it stood, as a new one.
-    const bool placeAnew = field && !g->ctrl_is_visible && g->boxOwner() == zelk::BoxOwner::Rule;
+    const bool wasShown = g->ctrl_is_visible;
     g->Set_Ctrl_Is_Visible(true);
     if (zelk::isExactlyText(g.get())) {
-        // The same value again keeps its box as it stands: an existing
-        // control keeps its place and size. A new value too, where the box
-        // holds it whole (taller where the side has room below); a field's
-        // box that does not grows for it as a new field's would, no smaller
-        // than it was, so that no word of it breaks or leaves the card. A
-        // box of the design's, which a stamping puts back where the design
-        // had it, fits its value as the first value it is given. A box the
-        // user placed keeps the rectangle the user gave it: it only widens
-        // along its line, or its value is drawn smaller, down to half.
-        const bool fits = !ctrl_value.isEmpty() && (ctrl_value != g->Text_Value ||
-                                                    (field && g->boxOwner() == zelk::BoxOwner::Design));
+        // A box the rule placed is laid out anew, as a new field's, whenever
+        // its field shows again or takes another value. A box of the
+        // design's fits the value it is given (a stamping puts it back where
+        // the design had it first): taller where the side has room below,
+        // and where it still does not hold the value whole it grows or moves
+        // with its caption (outgrownPlace), so that no word of it breaks or
+        // leaves the card. A box the user placed keeps the rectangle the
+        // user gave it: it only widens along its line, or its value is
+        // drawn smaller, down to half. The same value again keeps a shown
+        // box as it stands.
+        const zelk::BoxOwner owner = field ? g->boxOwner() : zelk::BoxOwner::Design;
+        const bool changes = !ctrl_value.isEmpty() && ctrl_value != g->Text_Value;
+        const bool placeAnew = field && owner == zelk::BoxOwner::Rule && !g->ctrl_is_locked && (!wasShown || changes);
+        const bool fits = changes || (field && owner == zelk::BoxOwner::Design && !ctrl_value.isEmpty());
         if (fits || placeAnew) {
             if (!ctrl_value.isEmpty())
                 g->Set_text_value(ctrl_value);
@@ -303,7 +304,7 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
                 g->setBounds(QRectF(g->bounds().topLeft(), QSizeF(zelk::NewTextWidth, zelk::NewTextHeight)));
                 fitTextHeight(*g);
                 placeNewField(g);
-            } else if (field && g->boxOwner() == zelk::BoxOwner::User) {
+            } else if (field && owner == zelk::BoxOwner::User) {
                 if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card, zelk::BoxOwner::User))
                     g->setBounds(zelk::userBoxAlongItsLine(*g, graphics(), card, fieldGround()));
             } else {

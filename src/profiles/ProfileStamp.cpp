@@ -434,8 +434,9 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, const QStringLis
         // grows into.
         canvas->holdOutgrownFields();
         canvas->Hide_all_Text_control_FUP_Control();
-        // What the stamping shows again keeps its place and size: it is
-        // shown before the photo and the new texts are placed around it.
+        // What the design or the user placed that the stamping shows again
+        // keeps its place: it is shown before the photo and the new texts
+        // are placed around it.
         for (int i = 0; i < ProfileTextSlotCount; ++i) {
             const User_Profile_Class::Slot& s = profile.slot(i);
             for (const auto& [text, id] : {std::pair(s.value, s.id), std::pair(s.label, s.label_id)})

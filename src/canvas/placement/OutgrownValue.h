@@ -1,11 +1,13 @@
 #pragma once
-// A field whose value changed where it stands (a profile stamped again, a
-// group row, a desk row): whether its box holds the new value whole, and
-// where it goes where it does not. A box the rule placed grows where it
-// stands, else moves with the caption (or value) that stands with it, the
-// two as they stood, onto ground where both read; where no place holds
-// them it stays in its box. A box the user gave a row widens along its
-// line, and never leaves the card or covers another graphic to do so.
+// A field whose value changed in a box the design or the user placed (a
+// template's box given a stamping's or a group row's value, a desk row):
+// whether its box holds the new value whole, and where it goes where it
+// does not. A box of the design's grows where it stands, else moves with
+// the caption (or value) that stands with it, the two as they stood, onto
+// ground where both read; where no place holds them it stays in its box.
+// A box the user gave a row widens along its line, and never leaves the
+// card or covers another graphic to do so. (A box the rule placed is laid
+// out anew instead, as a new field's.)
 #include "canvas/placement/CardArea.h"
 #include "canvas/placement/FieldSizes.h"
 #include "canvas/placement/Readability.h"
@@ -30,7 +32,7 @@ namespace zelk {
 // and inside its outline, no word broken inside it at the size it is drawn
 // at, and its lines within its foot.
 bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                   BoxOwner owner = BoxOwner::Rule);
+                   BoxOwner owner = BoxOwner::Design);
 
 // Whether a text's longest word, at the size it is drawn at, is wider than
 // its box: the word breaks, inside it or at a hyphen.
