@@ -18,6 +18,7 @@
 #include "foundation/UserPictureFolder.h"
 #include "mainwindow/BarcodeProducer.h"
 #include "mainwindow/DesignFile.h"
+#include "mainwindow/GraphicRecord.h"
 #include "platform/PropertyList.h"
 
 #include <QDir>
@@ -82,6 +83,37 @@ TEST_F(DesignFileTest, SaveThenOpenGivesTheSameDesign) {
 
     // Saving what was opened gives the same bytes: nothing drifts.
     EXPECT_EQ(DesignFile::designFileData(c, QStringLiteral("L")), fileBytes(path));
+}
+
+// A file of format version 1 (records without who placed each box) opens as
+// it was: its boxes where they stood, each the design's; a version 1 file
+// whose records are of version 2 is refused.
+TEST_F(DesignFileTest, AVersionOneFileOpensWithItsBoxesTheDesigns) {
+    const DesignContents design = makeFullDesign(picture);
+    QVariantList top = validTopLevel(design);
+    top[DesignFile::VersionAt] = QStringLiteral("2");
+    const QByteArray mixed = plistOf([&] {
+        QVariantList t = top;
+        t[DesignFile::VersionAt] = QStringLiteral("1");
+        return t;
+    }());
+    EXPECT_FALSE(DesignFile::readDesignData(mixed).ok());
+    top[DesignFile::VersionAt] = QStringLiteral("1");
+    for (int side : {DesignFile::FrontGraphicsAt, DesignFile::BackGraphicsAt}) {
+        QVariantList records = top.at(side).toList();
+        for (QVariant& r : records)
+            r = r.toList().mid(0, GraphicRecord::elementCount(1));
+        top[side] = records;
+    }
+    const DesignReadResult read = DesignFile::readDesignData(plistOf(top));
+    ASSERT_TRUE(read.ok()) << qPrintable(read.detail);
+    ASSERT_EQ(read.contents->frontGraphics.size(), design.frontGraphics.size());
+    for (qsizetype i = 0; i < design.frontGraphics.size(); ++i) {
+        const SKTGraphic& g = *read.contents->frontGraphics.at(i);
+        EXPECT_EQ(g.bounds(), design.frontGraphics.at(i)->bounds());
+        EXPECT_EQ(g.boxOwner(), BoxOwner::Design);
+        EXPECT_TRUE(g.design_box.isNull());
+    }
 }
 
 TEST_F(DesignFileTest, EmptyDesignWithDefaultsRoundTrips) {

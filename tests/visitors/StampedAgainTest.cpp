@@ -5,6 +5,7 @@
 // own. What the user moved stays where the user put it.
 #include "FieldsOnDesignsSupport.h"
 
+#include "foundation/GraphicArchive.h"
 #include "foundation/SKTText.h"
 
 namespace zelk::test {
@@ -156,7 +157,9 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
             g->setPlacedByUser();
             users.insert(g->control_ID, g->bounds());
         }
+        window->_graphicView->Insert_In_Undo_Redo();  // as a drag's end records it
     }
+    const QByteArray before = GraphicArchive::archivedData(side());
     stamp(Ten, second, c.photo);
 
     if (users.isEmpty()) {
@@ -175,7 +178,6 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     for (auto it = users.cbegin(); it != users.cend(); ++it)
         EXPECT_EQ(front(it.key())->bounds(), it.value()) << it.key().toStdString();
 
-    const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
     const QString pdf = data.filePath("side.pdf");
     writeBytes(pdf, sidePdf(side()));
     EXPECT_EQ(overlappingWords(pdf).join(" | ").toStdString(), "");
@@ -192,6 +194,9 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
                     << h.value.toStdString() << " reads as " << other->Text_Value.toStdString();
             }
     }
+    // One Undo gives back the card as the first stamping left it.
+    ASSERT_TRUE(window->_graphicView->undo());
+    EXPECT_TRUE(GraphicArchive::archivedData(side()) == before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
