@@ -173,9 +173,15 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     // One design change, not an undo step per graphic; each value first in
     // its own box, then those that outgrew theirs placed.
     ::Fill_User_Profile = true;
+    // As a stamping does, the row starts again from the boxes the design
+    // gave its fields, whatever an earlier row made of them.
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
-        if (canvas)
+        if (canvas) {
+            for (const std::shared_ptr<SKTGraphic>& g : canvas->graphics())
+                if (g && zelk::isFieldId(g->control_ID))
+                    g->backToDesignBox();
             canvas->holdOutgrownFields();
+        }
     for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
         const int column = excel_cb_value[size_t(i)];
         if (column == -1)
