@@ -9,8 +9,6 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTText.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -33,16 +31,10 @@ double drawnShare(const SKTGraphic& text) {
 }
 
 double longestWordWidth(const SKTGraphic& text) {
-    if (!isExactlyText(&text))
+    if (!isExactlyText(&text) || text._Text_contents.trimmed().isEmpty())
         return 0;
-    SKTText probe(static_cast<const SKTText&>(text));
-    double widest = 0;
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString& word : text.Text_Value.split(blanks, Qt::SkipEmptyParts)) {
-        probe.Set_text_value(word);
-        widest = std::max(widest, probe.naturalTextSize().width());
-    }
-    return widest;
+    // As a box made to the word's line: a point of slack.
+    return std::ceil(widestWordWidth(text)) + 1;
 }
 
 QList<double> fieldScaleSteps(FieldScales scales) {
