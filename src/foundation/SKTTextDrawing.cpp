@@ -60,7 +60,20 @@ double drawnTextPointSize(const SKTGraphic& g) {
     return text::drawnSize(g, shownText(g), g._bounds.normalized()).points;
 }
 
+double wholeWordsPointSize(const SKTGraphic& g) {
+    return text::wholeWordsSize(g, shownText(g), g._bounds.normalized().width());
+}
+
 double widestWordWidth(const SKTGraphic& g) { return text::widestWord(shownText(g), text::layoutFont(g)); }
+
+bool breaksAWordAt(const SKTGraphic& g, double points) {
+    const QString shown = shownText(g);
+    if (shown.isEmpty() || !(points > 0))
+        return false;
+    return text::linesOf(shown, text::atSize(text::layoutFont(g), points), horizontalTextAlignment(g.text_alignmnet),
+                         g._bounds.normalized().width())
+        .wordBroken;
+}
 
 }  // namespace zelk
 

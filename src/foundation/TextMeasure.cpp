@@ -195,6 +195,26 @@ QStringList wordsOf(const QString& text) {
     return words;
 }
 
+// Whether a line of the layout ends inside a word (not at a blank) that is
+// wider than the line: a word broken because it does not fit, not one
+// broken at a hyphen where its rest went to the next line.
+bool breaksAWordWiderThan(const QTextLayout& layout, const QString& text, const QFont& font, double lineWidth) {
+    for (int i = 0; i + 1 < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const qsizetype end = line.textStart() + line.textLength();
+        if (end <= 0 || end >= text.size() || isBlank(text.at(end - 1)) || isBlank(text.at(end)))
+            continue;
+        qsizetype from = end, to = end;
+        while (from > 0 && !isBlank(text.at(from - 1)))
+            --from;
+        while (to < text.size() && !isBlank(text.at(to)))
+            ++to;
+        if (naturalWidth(text.mid(from, to - from), font) * UnitsPerPoint > lineWidth)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 QFont layoutFont(const SKTGraphic& g) {
@@ -222,7 +242,7 @@ QString shownText(const SKTGraphic& g) {
     return text;
 }
 
-LaidOutText laidOut(const QString& text, const QFont& font, Qt::Alignment alignment, double width) {
+LaidOutText laidOut(const QString& text, const QFont& font, Qt::Alignment alignment, double width, bool weighWords) {
     QImage device = layoutDevice();
     LaidOutText t{std::make_unique<QTextLayout>(text, font, &device)};
     QTextLayout& layout = *t.layout;
@@ -233,7 +253,8 @@ LaidOutText laidOut(const QString& text, const QFont& font, Qt::Alignment alignm
     layout.setTextOption(option);
     layout.setCacheEnabled(true);
     double lineWidth = saneLength(width, MaxDrawingCoordinate) * UnitsPerPoint;
-    if (lineWidth <= 0) {
+    const bool wraps = lineWidth > 0;
+    if (!wraps) {
         // A box without width shows its lines unwrapped, aligned within the
         // widest of them rather than within an endless line.
         layout.beginLayout();
@@ -257,6 +278,7 @@ LaidOutText laidOut(const QString& text, const QFont& font, Qt::Alignment alignm
     }
     layout.endLayout();
     t.height = y / UnitsPerPoint;
+    t.wordBroken = weighWords && wraps && breaksAWordWiderThan(layout, text, font, lineWidth);
     return t;
 }
 
@@ -265,7 +287,7 @@ Lines linesOf(const QString& text, const QFont& font, Qt::Alignment alignment, d
     if (const auto kept = keptLines().find(key))
         return *kept;
     const LaidOutText t = laidOut(text, font, alignment, width);
-    const Lines lines{t.height};
+    const Lines lines{t.height, t.wordBroken};
     keptLines().keep(key, lines);
     return lines;
 }
@@ -315,6 +337,18 @@ DrawnSize largestHolding(double floor, double size, const Lines& low, LinesAt li
 
 }  // namespace
 
+double wholeWordsSize(const SKTGraphic& g, const QString& text, double width) {
+    const QFont font = layoutFont(g);
+    const Qt::Alignment alignment = horizontalTextAlignment(g.text_alignmnet);
+    const double size = font.pointSizeF(), floor = size * SmallestFieldScale;
+    auto lines = [&](double points) { return linesOf(text, points == size ? font : atSize(font, points), alignment, width); };
+    auto whole = [](const Lines& l) { return !l.wordBroken; };
+    if (text.isEmpty() || !(size > 0) || whole(lines(size)))
+        return size;
+    const Lines low = lines(floor);
+    return whole(low) ? largestHolding(floor, size, low, lines, whole).points : size;
+}
+
 DrawnSize drawnSize(const SKTGraphic& g, const QString& text, const QRectF& box, FieldSize sizing,
                     LaidOutText* drawn) {
     const QFont font = layoutFont(g);
@@ -324,36 +358,46 @@ DrawnSize drawnSize(const SKTGraphic& g, const QString& text, const QRectF& box,
     if (text.isEmpty() || !isFieldId(g.control_ID) || !(size > 0)) {
         if (!drawn)
             return {size, linesOf(text, font, alignment, box.width()).height};
-        *drawn = laidOut(text, font, alignment, box.width());
+        *drawn = laidOut(text, font, alignment, box.width(), false);
         return {size, drawn->height};
     }
     const SizeKey key{text, FontKey(font), int(alignment), box.width(), box.height(), sizing};
     if (const auto kept = keptSizes().find(key)) {
         if (drawn)
-            *drawn = laidOut(text, at(kept->points), alignment, box.width());
+            *drawn = laidOut(text, at(kept->points), alignment, box.width(), false);
         return *kept;
     }
     // The own size laid out: for the drawing too, where it is drawn at it.
     Lines own;
     if (drawn) {
         *drawn = laidOut(text, font, alignment, box.width());
-        own = {drawn->height};
+        own = {drawn->height, drawn->wordBroken};
         keptLines().keep(LinesKey{text, FontKey(font), int(alignment), box.width()}, own);
     } else {
         own = linesOf(text, font, alignment, box.width());
     }
     const double room = box.height() + 0.01, floor = size * SmallestFieldScale;
     auto lines = [&](double points) { return linesOf(text, at(points), alignment, box.width()); };
+    auto whole = [room](const Lines& l) { return l.height <= room && !l.wordBroken; };
     auto largest = [&](const Lines& low, auto holds) { return largestHolding(floor, size, low, lines, holds); };
-    auto fits = [room](const Lines& l) { return l.height <= room; };
     DrawnSize out{size, own.height};
-    if (!fits(own)) {
-        const Lines low = lines(floor);
-        out = !fits(low) || sizing == FieldSize::FloorWhereItFits ? DrawnSize{floor, low.height} : largest(low, fits);
+    if (!whole(own)) {
+        if (sizing == FieldSize::FloorWhereItFits) {
+            // The lines as drawn lie within the box wherever they fit it at
+            // its own size or at the floor.
+            if (own.height > room)
+                out = {floor, lines(floor).height};
+        } else if (const Lines low = lines(floor); whole(low)) {
+            out = largest(low, whole);
+        } else if (own.height > room) {
+            // No size keeps every word whole: the largest at which the lines fit.
+            out = low.height > room ? DrawnSize{floor, low.height}
+                                    : largest(low, [room](const Lines& l) { return l.height <= room; });
+        }
     }
     keptSizes().keep(key, out);
     if (drawn && out.points != size)
-        *drawn = laidOut(text, at(out.points), alignment, box.width());
+        *drawn = laidOut(text, at(out.points), alignment, box.width(), false);
     return out;
 }
 

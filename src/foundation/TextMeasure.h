@@ -1,9 +1,10 @@
 #pragma once
 // How a text graphic's text is laid out and measured, and the size a field
 // is drawn at in its box. Every measurement (the height of a text's lines
-// at a width, the widest paragraph and word, the size chosen for a field)
-// is kept, so that the placement rule, which measures the same texts many
-// times over, lays a text out once for a given value, font, size and width.
+// at a width and whether a word of it is wider than the line, the widest
+// paragraph and word, the size chosen for a field) is kept, so that the
+// placement rule, which measures the same texts many times over, lays a
+// text out once for a given value, font, size and width.
 #include <QFont>
 #include <QRectF>
 #include <QString>
@@ -30,17 +31,21 @@ QFont atSize(const QFont& font, double points);
 QString shownText(const SKTGraphic& g);
 
 // The text laid out in lines `width` points wide (a too long word broken
-// where it must; unwrapped where the width is 0): the layout, and the
-// height of its lines in points.
+// where it must; unwrapped where the width is 0): the layout, the height of
+// its lines in points, and, where `weighWords`, whether a word (a run
+// without blanks) of it is wider than the line and broken for that.
 struct LaidOutText {
     std::unique_ptr<QTextLayout> layout;
     double height = 0;
+    bool wordBroken = false;
 };
-LaidOutText laidOut(const QString& text, const QFont& font, Qt::Alignment alignment, double width);
+LaidOutText laidOut(const QString& text, const QFont& font, Qt::Alignment alignment, double width,
+                    bool weighWords = true);
 
-// The same measure, kept: laid out only the first time.
+// The same measures, kept: laid out only the first time.
 struct Lines {
     double height = 0;
+    bool wordBroken = false;
 };
 Lines linesOf(const QString& text, const QFont& font, Qt::Alignment alignment, double width);
 
@@ -50,12 +55,15 @@ double naturalWidth(const QString& text, const QFont& font);
 double widestWord(const QString& text, const QFont& font);
 
 // The size a graphic's text is drawn at in `box`, and the height of its
-// lines there: its own size, but a field whose lines need more height than
-// the box at the largest size down to SmallestFieldScale of its own at
-// which they fit (the smallest where none does). FloorWhereItFits spares
-// the search where it only matters whether the lines overrun the box: the
-// smallest size is measured for any that fits. Kept; `drawn`, where given,
-// receives the layout at that size.
+// lines there. A user's text, and a field whose lines fit the box with no
+// word broken, at its own size; a field whose lines need more height than
+// the box or break a word wider than it, at the largest size down to
+// SmallestFieldScale of its own at which its lines fit with no word broken;
+// where none does both, the largest at which its lines fit (the smallest
+// where none fits). FloorWhereItFits spares the search where it only
+// matters whether the lines overrun the box: the smallest size is measured
+// for any that fits. Kept; `drawn`, where given, receives the layout at
+// that size.
 enum class FieldSize { Searched, FloorWhereItFits };
 struct DrawnSize {
     double points = 0;
@@ -63,5 +71,11 @@ struct DrawnSize {
 };
 DrawnSize drawnSize(const SKTGraphic& g, const QString& text, const QRectF& box,
                     FieldSize sizing = FieldSize::Searched, LaidOutText* drawn = nullptr);
+
+// The largest size down to SmallestFieldScale of its own at which no word
+// of a graphic's text is wider than lines `width` points wide, found as
+// drawnSize searches (each size laid out once, as linesOf); its own size
+// where none is, or where even the smallest breaks one.
+double wholeWordsSize(const SKTGraphic& g, const QString& text, double width);
 
 }  // namespace zelk::text

@@ -99,9 +99,19 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
 }
 
 double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card) {
-    const double lines = fittedTextHeight(g);
+    double lines = fittedTextHeight(g);
     const QRectF box = g.bounds().normalized();
-    if (!isFieldId(g.control_ID) || !(lines > box.height()))
+    if (!isFieldId(g.control_ID))
+        return lines;
+    // A field with a word wider than its box is drawn smaller where that
+    // keeps the word whole: its box takes the lines at that size, and keeps
+    // its height, which held the word's line as it is drawn.
+    if (const double whole = wholeWordsPointSize(g); whole < g.text_ctrl_font.pointSizeF()) {
+        const std::shared_ptr<SKTGraphic> drawn = g.clone();
+        drawn->text_ctrl_font.setPointSizeF(whole);
+        lines = std::max(box.height(), fittedTextHeight(*drawn));
+    }
+    if (!(lines > box.height()))
         return lines;
     // What lies below the box across its width stops it; what it already
     // meets does not, nor does a backdrop.
