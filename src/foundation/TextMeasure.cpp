@@ -5,9 +5,9 @@
 // The text is laid out once for every device, on a fixed 96 dpi layout
 // device with design metrics, so that a card breaks its lines in the same
 // places on screen, in a 600 dpi export and in a PDF; the painter's
-// transform then scales the layout to points and on to the device. (96 dpi
-// is Qt's own font resolution: on a device of another resolution Qt drops a
-// font's letter spacing.)
+// transform then scales the layout to points and on to the device, and PDF
+// output keeps the glyphs as text. (96 dpi is Qt's own font resolution: on
+// a device of another resolution Qt drops a font's letter spacing.)
 #include "foundation/TextMeasure.h"
 
 #include "foundation/DrawingCodes.h"
