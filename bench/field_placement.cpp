@@ -5,9 +5,10 @@
 // makes a caption and its value (the busy design over a visitor pass); the
 // desk's Add Field and a letter typed into a row on a visitor pass whose
 // every front box is ticked; values too long for a shipped template's
-// frames stamped onto it; and the
-// place search alone, one field's six sizes, on such sides of 300 and
-// 1,000 graphics.
+// frames stamped onto it; ten values of 60 to 120 characters (Chinese,
+// accented, words without blanks) stamped onto a user's own card, once
+// and again; and the place search alone, one field's six sizes, on such
+// sides of 300 and 1,000 graphics.
 #include "BenchMain.h"
 
 #include "canvas/FieldPlacement.h"
@@ -128,6 +129,18 @@ User_Profile_Class tenFields() {
     return p;
 }
 
+// Every stamping and every pasted value of a run new to the text
+// measures: each value ends in a number of its own, as a new holder's
+// values would be laid out for the first time.
+int runs = 0;
+QString numbered(const QString& value) { return value + QStringLiteral(" %1").arg(++runs); }
+User_Profile_Class numbered(User_Profile_Class p) {
+    for (int i = 0; i < zelk::ProfileTextSlotCount; ++i)
+        if (!p.slot(i).value.isEmpty())
+            p.slot(i).value = numbered(p.slot(i).value);
+    return p;
+}
+
 // A profile of ten fields stamped onto a side of 300 graphics, each
 // iteration on the design alone again.
 void BM_StampTenFieldsOnBusySide(benchmark::State& state) {
@@ -146,8 +159,11 @@ void BM_StampTenFieldsOnBusySide(benchmark::State& state) {
     stamp.fileExists = [](const QString&) { return false; };
     const User_Profile_Class profile = tenFields();
     for (auto _ : state) {
+        state.PauseTiming();
         c.view.mutableGraphics() = design;
-        if (!stamp.stamp(profile))
+        const User_Profile_Class values = numbered(profile);
+        state.ResumeTiming();
+        if (!stamp.stamp(values))
             state.SkipWithError("the stamping failed");
         benchmark::DoNotOptimize(c.view.graphics().size());
     }
@@ -261,8 +277,8 @@ void BM_AddFieldOnBusySide(benchmark::State& state) {
         desk.window->_graphicView->mutableGraphics() = design;
         state.ResumeTiming();
         panel.Add_New_Label_Clicked();
-        desk.paste(panel.view_array_label.last().id, QStringLiteral("Procurement & Strategic Sourcing :"));
-        desk.paste(panel.view_array_value.last().id, QStringLiteral("Building 7, third floor, east wing"));
+        desk.paste(panel.view_array_label.last().id, numbered(QStringLiteral("Procurement & Strategic Sourcing :")));
+        desk.paste(panel.view_array_value.last().id, numbered(QStringLiteral("Building 7, third floor, east wing")));
         QApplication::processEvents();
     }
 }
@@ -348,7 +364,7 @@ void BM_StampLongValuesOnBandedTemplate(benchmark::State& state) {
             for (const std::shared_ptr<SKTGraphic>& g : loaded)
                 again << g->clone();
             window._graphicView->mutableGraphics() = again;
-            window.Front_user_profile = profile;
+            window.Front_user_profile = numbered(profile);
             state.ResumeTiming();
             window.Fill_User_profile_info_front_side();
             benchmark::DoNotOptimize(window.Get_Front_Controls_Array().size());
@@ -357,6 +373,111 @@ void BM_StampLongValuesOnBandedTemplate(benchmark::State& state) {
     zelk::Services::install(std::move(previous));
 }
 BENCHMARK(BM_StampLongValuesOnBandedTemplate)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Ten values of 60 to 120 characters, with their captions: Chinese,
+// accented, and words without blanks (an e-mail, a web address, numbers).
+User_Profile_Class tenLongerFields() {
+    static const char* values[][2] = {
+        {"Maria-Joaquína Fernández de Castañeda y Villalobos, Ærøskøbing-Ølstrøm Ñúñez-Göransson", "Name :"},
+        {"首席执行采购官兼亚太区供应链战略与可持续发展委员会常务副主席及对外合作事务负责人兼任华东区域物流网络规划与数字化转型项目总监", "Position / Title :"},
+        {"北京华夏国际物流与供应链管理集团股份有限公司上海分公司浦东新区自由贸易试验区临港新片区营运中心及跨境电商综合服务部暨国际货运代理事业部", "Company Name :"},
+        {"Qualité, sécurité et fiabilité : nous livrons vos marchandises à l’heure, partout en Europe", "Company Slogan :"},
+        {"中华人民共和国上海市浦东新区张江高科技园区科苑路一千二百号国际创新中心大厦第四十五层东区四五零一室访客接待处东侧电梯厅旁边", "Address :"},
+        {"+86(0)21-5080-1234ext.5678/+86-138-0013-8000/+86-21-5080-9999(fax)/+44(0)20-7946-0958", "Phone No. :"},
+        {"Réception générale — bâtiment Nord, accès par l’entrée Saint-Étienne, guichet n° 3, côté quai", "Fax No. :"},
+        {"maria-joaquina.fernandez-de-castaneda.villalobos@northwind-trading-and-logistics.example.com", "Email Id :"},
+        {"https://www.northwind-trading-and-logistics.example.com/visitors/registration?lang=zh-CN&ref=card", "Website :"},
+        {"访客证编号二零二六年第零零四七一一号承包商通行证零零四二乙北门专用有效期至二零二六年十二月三十一日止请随身携带并妥善保管", "Unique No. :"},
+    };
+    User_Profile_Class p;
+    p.Reset_All_Values();
+    for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+        p.slot(i).value = QString::fromUtf8(values[i][0]);
+        p.slot(i).label = QString::fromUtf8(values[i][1]);
+    }
+    return p;
+}
+
+// A user's own card: a blank CR80 card with a heading, two lines of the
+// user's and a tinted panel, in the main window.
+struct OwnCard {
+    OwnCard() {
+        CardFace::install();
+        zelk::Services s;
+        s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
+        previous = zelk::Services::install(std::move(s));
+        window = std::make_unique<SKTWindowController>(
+            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
+        auto text = [](const QRectF& r, double points, const char* value) {
+            auto t = std::make_shared<SKTText>();
+            t->text_ctrl_font.setPointSizeF(points);
+            t->Set_text_value(QString::fromUtf8(value));
+            t->_bounds = r;
+            t->_isDrawingStroke = false;
+            return t;
+        };
+        auto panel = std::make_shared<Shape_Control>(QStringLiteral("R"));
+        panel->_bounds = QRectF(150, 10, 80, 60);
+        panel->_isDrawingFill = true;
+        panel->_fillColor = QColor(220, 230, 245);
+        design << text(QRectF(10, 8, 130, 16), 12, "Harbourline Freight") << text(QRectF(10, 128, 120, 9), 6, "Keep this card visible")
+               << text(QRectF(10, 138, 120, 9), 6, "If found, return to reception") << panel;
+        ::Fill_User_Profile = true;
+    }
+    ~OwnCard() {
+        window.reset();
+        zelk::Services::install(std::move(previous));
+    }
+    // The user's card as it was made, the stamping's fields gone.
+    void reset() {
+        GraphicList again;
+        for (const std::shared_ptr<SKTGraphic>& g : design)
+            again << g->clone();
+        window->_graphicView->mutableGraphics() = again;
+    }
+    void stamp(const User_Profile_Class& profile) {
+        window->Front_user_profile = profile;
+        window->Fill_User_profile_info_front_side();
+    }
+    QTemporaryDir data;
+    zelk::Services previous;
+    std::unique_ptr<SKTWindowController> window;
+    GraphicList design;
+};
+
+// The ten values stamped onto the user's card by the main window, each
+// iteration on the card as the user made it.
+void BM_StampLongerValuesOnOwnCard(benchmark::State& state) {
+    OwnCard card;
+    const User_Profile_Class profile = tenLongerFields();
+    for (auto _ : state) {
+        state.PauseTiming();
+        card.reset();
+        const User_Profile_Class values = numbered(profile);
+        state.ResumeTiming();
+        card.stamp(values);
+        benchmark::DoNotOptimize(card.window->Get_Front_Controls_Array().size());
+    }
+}
+BENCHMARK(BM_StampLongerValuesOnOwnCard)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The same ten values stamped again onto the user's card after a stamping
+// of other long values: each field found on the side, in the box the first
+// stamping gave it, grows, moves with its caption or stays.
+void BM_StampLongerValuesAgainOnOwnCard(benchmark::State& state) {
+    OwnCard card;
+    const User_Profile_Class first = tenFields(), profile = tenLongerFields();
+    for (auto _ : state) {
+        state.PauseTiming();
+        card.reset();
+        card.stamp(numbered(first));
+        const User_Profile_Class values = numbered(profile);
+        state.ResumeTiming();
+        card.stamp(values);
+        benchmark::DoNotOptimize(card.window->Get_Front_Controls_Array().size());
+    }
+}
+BENCHMARK(BM_StampLongerValuesAgainOnOwnCard)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The search alone: one field's six sizes (70 points wide, 88 down to 48
 // high, of which only the last has a place) wanted at the card's top left,

@@ -162,12 +162,31 @@ void drawPictureInRect(QPainter& painter, const QImage& picture, const QRectF& r
 // letter case): a new text starts 70 x 20 points, and after a change of its
 // text or font the editor sets this height.
 double fittedTextHeight(const SKTGraphic& text);
+// The same at another width of its bounds.
+double fittedTextHeightAt(const SKTGraphic& text, double width);
 
 // The size in points a text graphic is drawn at: its font's, but for a
 // field (a graphic with a field's control ID) whose lines need more height
-// than its bounds, the largest smaller size down to half its own at which
-// they fit (half its own where none does). The stored font is not changed.
+// than its bounds, or that breaks a word wider than its bounds, the largest
+// smaller size down to half its own at which its lines fit with no word
+// broken; where none does both, the largest at which they fit (half its
+// own where none fits). The stored font is not changed.
 double drawnTextPointSize(const SKTGraphic& text);
+
+// The largest size in points down to half a text's own at which no word of
+// it is wider than its bounds (its own size where none is, or where even
+// half breaks one): the size a field whose word its box cannot hold is
+// drawn at, where its box is tall enough for its lines at that size.
+double wholeWordsPointSize(const SKTGraphic& text);
+
+// The width in points of the widest word (a run without blanks) of a text
+// as shown, each word laid out alone in the text's own font.
+double widestWordWidth(const SKTGraphic& text);
+
+// Whether a text laid out at `points` in its bounds' width has a word wider
+// than the bounds, broken inside it for that (a narrower word that wraps at
+// its hyphen does not count).
+bool breaksAWordAt(const SKTGraphic& text, double points);
 
 // A field's value can be longer than its frame has lines for (a frame keeps
 // the fields below it clear); rather than run over them it is drawn at the

@@ -1,151 +1,22 @@
-// Drawing and hit testing of text graphics.
-//
-// The text is laid out once for every device, on a fixed 96 dpi layout
-// device with design metrics, so that a card breaks its lines in the same
-// places on screen, in a 600 dpi export and in a PDF; the painter's
-// transform then scales the layout to points and on to the device, and PDF
-// output keeps the glyphs as text. (96 dpi is Qt's own font resolution:
-// on a device of another resolution Qt drops a font's letter spacing.)
+// Drawing and hit testing of text graphics, laid out and sized as
+// TextMeasure lays them out: the drawing keeps the layout its size was
+// found with, and the drawn area needs only the kept measures.
 #include "foundation/DrawingCodes.h"
-#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTText.h"
+#include "foundation/TextMeasure.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
-#include <QTextOption>
 
-#include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace {
 
-constexpr double LayoutDpi = 96.0;
-// Layout units per point.
-constexpr double UnitsPerPoint = LayoutDpi / 72.0;
-
-QImage layoutDevice() {
-    QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
-    device.setDotsPerMeterX(3780);  // 96.01 dpi; logicalDpi rounds to 96
-    device.setDotsPerMeterY(3780);
-    return device;
-}
-
-// Letters beyond this size (70 cm) or spacing beyond this (in points) come
-// from a damaged design; they are held there so layout stays bounded.
-constexpr double MaxFontPoints = 2000;
-constexpr double MaxKerning = 1000;
-
-QFont layoutFont(const SKTGraphic& g) {
-    QFont font = g.text_ctrl_font;
-    font.setHintingPreference(QFont::PreferNoHinting);
-    if (font.pointSizeF() > MaxFontPoints)
-        font.setPointSizeF(MaxFontPoints);
-    if (std::isfinite(g.text_kerning) && g.text_kerning != 0.0f)
-        font.setLetterSpacing(QFont::AbsoluteSpacing,
-                              std::clamp(double(g.text_kerning), -MaxKerning, MaxKerning) * UnitsPerPoint);
-    return font;
-}
-
-// Lays the graphic's text out in lines at the given width in points
-// (wrapping at word boundaries, a too long word where it must); returns the
-// total height in points. The layout itself is in layout units.
-double layOut(QTextLayout& layout, const SKTGraphic& g, double width) {
-    QTextOption option;
-    option.setAlignment(zelk::horizontalTextAlignment(g.text_alignmnet));
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setUseDesignMetrics(true);
-    layout.setTextOption(option);
-    layout.setCacheEnabled(true);
-    double lineWidth = zelk::saneLength(width, zelk::MaxDrawingCoordinate) * UnitsPerPoint;
-    if (lineWidth <= 0) {
-        // A box without width shows its lines unwrapped, aligned within the
-        // widest of them rather than within an endless line.
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(1e6);
-            lineWidth = std::max(lineWidth, line.naturalTextWidth());
-        }
-        layout.endLayout();
-        lineWidth = std::max(lineWidth, 1.0);
-    }
-    double y = 0;
-    layout.beginLayout();
-    for (;;) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLeadingIncluded(true);
-        line.setLineWidth(lineWidth);
-        line.setPosition(QPointF(0, y));
-        y += line.height();
-    }
-    layout.endLayout();
-    return y / UnitsPerPoint;
-}
-
-QString shownText(const SKTGraphic& g) {
-    // Paragraph breaks of the text storage become line separators of one
-    // layout, so alignment and wrapping apply to the whole text.
-    QString text = zelk::transformCase(g._Text_contents, g.text_transfrom_case);
-    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    return text;
-}
-
-// The step in points the size is searched to.
-constexpr double FieldScaleStep = 0.05;
-
-// The text laid out in a font: what is drawn, and the height of its lines
-// in points.
-struct LaidOutText {
-    std::unique_ptr<QTextLayout> layout;
-    double height = 0;
-};
-
-LaidOutText laidOut(const QString& text, const QFont& font, const SKTGraphic& g, double width) {
-    QImage device = layoutDevice();
-    LaidOutText t{std::make_unique<QTextLayout>(text, font, &device)};
-    t.height = layOut(*t.layout, g, width);
-    return t;
-}
-
-// Whether the size is searched for or the floor stands for it.
-enum class FieldSize { Searched, FloorWhereItFits };
-
-// The text laid out as it is drawn in `box`: in the graphic's own font, but
-// a field whose lines need more height than the box is drawn at the largest
-// size down to the floor at which they fit (the floor when none does).
-// FloorWhereItFits spares that search where it only matters whether the
-// lines overrun the box: the floor is laid out for any size that fits.
-LaidOutText drawnText(const SKTGraphic& g, const QString& text, const QRectF& box,
-                      FieldSize sizing = FieldSize::Searched) {
-    const QFont font = layoutFont(g);
-    const double size = font.pointSizeF(), room = box.height() + 0.01;
-    LaidOutText own = laidOut(text, font, g, box.width());
-    if (own.height <= room || text.isEmpty() || !zelk::isFieldId(g.control_ID) || !(size > 0))
-        return own;
-    auto at = [&](double points) {
-        QFont f = font;
-        f.setPointSizeF(points);
-        return laidOut(text, f, g, box.width());
-    };
-    double fits = size * zelk::SmallestFieldScale, fails = size;
-    LaidOutText best = at(fits);
-    if (best.height > room || sizing == FieldSize::FloorWhereItFits)
-        return best;
-    while (fails - fits > FieldScaleStep) {
-        const double mid = (fits + fails) / 2;
-        LaidOutText tried = at(mid);
-        if (tried.height <= room) {
-            fits = mid;
-            best = std::move(tried);
-        } else {
-            fails = mid;
-        }
-    }
-    return best;
-}
+using zelk::text::FieldSize;
+using zelk::text::LaidOutText;
+using zelk::text::shownText;
+using zelk::text::UnitsPerPoint;
 
 // The text whose lines the drawn area allows for: an empty text keeps the
 // height of one line, so it can still be grabbed.
@@ -173,18 +44,35 @@ QRectF contentArea(const SKTGraphic& g, double drawnHeight) {
     return r.adjusted(-stroke, -stroke, stroke, stroke);
 }
 
-double fittedHeight(const SKTGraphic& g) {
-    return std::ceil(laidOut(measuredText(shownText(g)), layoutFont(g), g, g._bounds.width()).height);
-}
-
 }  // namespace
 
 namespace zelk {
 
-double fittedTextHeight(const SKTGraphic& g) { return fittedHeight(g); }
+double fittedTextHeight(const SKTGraphic& g) { return fittedTextHeightAt(g, g._bounds.width()); }
+
+double fittedTextHeightAt(const SKTGraphic& g, double width) {
+    return std::ceil(text::linesOf(measuredText(shownText(g)), text::layoutFont(g),
+                                   horizontalTextAlignment(g.text_alignmnet), width)
+                         .height);
+}
 
 double drawnTextPointSize(const SKTGraphic& g) {
-    return drawnText(g, shownText(g), g._bounds.normalized()).layout->font().pointSizeF();
+    return text::drawnSize(g, shownText(g), g._bounds.normalized()).points;
+}
+
+double wholeWordsPointSize(const SKTGraphic& g) {
+    return text::wholeWordsSize(g, shownText(g), g._bounds.normalized().width());
+}
+
+double widestWordWidth(const SKTGraphic& g) { return text::widestWord(shownText(g), text::layoutFont(g)); }
+
+bool breaksAWordAt(const SKTGraphic& g, double points) {
+    const QString shown = shownText(g);
+    if (shown.isEmpty() || !(points > 0))
+        return false;
+    return text::linesOf(shown, text::atSize(text::layoutFont(g), points), horizontalTextAlignment(g.text_alignmnet),
+                         g._bounds.normalized().width())
+        .wordBroken;
 }
 
 }  // namespace zelk
@@ -195,7 +83,8 @@ void SKTText::drawContents(QPainter& painter) const {
     const QRectF box = _bounds.normalized();
     // Laid out once, for the drawing and for the area it may touch.
     const QString text = shownText(*this);
-    const LaidOutText drawn = drawnText(*this, measuredText(text), box);
+    LaidOutText drawn;
+    zelk::text::drawnSize(*this, measuredText(text), box, FieldSize::Searched, &drawn);
     auto draw = [&](QPainter& p) {
         p.save();
         p.setTransform(zelk::rotationAbout(box, text_rotation), true);
@@ -230,7 +119,8 @@ QRectF SKTText::drawingBounds() const {
     if (!zelk::drawableBounds(_bounds))
         return QRectF();
     const double height =
-        drawnText(*this, measuredText(shownText(*this)), _bounds.normalized(), FieldSize::FloorWhereItFits).height;
+        zelk::text::drawnSize(*this, measuredText(shownText(*this)), _bounds.normalized(), FieldSize::FloorWhereItFits)
+            .height;
     const QRectF r = contentArea(*this, height);
     return r.united(zelk::shadowArea(*this, r));
 }

@@ -9,6 +9,8 @@
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
+#include "datasource/Data_From_Excel.h"
+#include "groups/GroupMode.h"
 #include "foundation/Shape_Control.h"
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
@@ -165,6 +167,27 @@ protected:
         p.setImage(picture("face.png", {40, 50}, Qt::red));
         p.setImage_USE(withPhoto ? 1 : 0);
         window->Fill_User_profile_info_front_side();
+    }
+    // A group project whose first row holds the values, a column each.
+    void group(const QList<HolderSample>& values) {
+        GroupMode::install(*window);
+        Data_From_Excel::defaultInstance()->clearRows();
+        Data_From_Excel::defaultInstance()->removeDataColumns();
+        ::Start_Card_Option = QStringLiteral("G");
+        window->Reset_Group_Mode_Excel_Col_Index();
+        QStringList titles, row;
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            titles << QStringLiteral("C%1").arg(i);
+            row << values.at(i).value;
+            window->excel_cb_value[size_t(i)] = i + 1;
+        }
+        window->Create_Excel_List_Func(titles, {row});
+        window->Update_Excel_Column_Binding(QStringLiteral("A"));
+    }
+    // A PDF of the front drawn with `graphics`, written to `name`.
+    QString pdfOf(const QString& name, const GraphicList& graphics) {
+        writeBytes(data.filePath(name), sidePdf(graphics));
+        return data.filePath(name);
     }
     // Key by key, as the user types it.
     static void type(QWidget* box, const QString& text, bool clear = true) {

@@ -6,10 +6,6 @@
 // every value whole.
 #include "FieldsOnDesignsSupport.h"
 
-#include "canvas/SKTRenderingView.h"
-#include "canvas/SideSnapshot.h"
-#include "datasource/Data_From_Excel.h"
-#include "groups/GroupMode.h"
 #include "inspector/face/CardFace.h"
 
 namespace zelk::test {
@@ -56,26 +52,6 @@ protected:
     std::shared_ptr<SKTGraphic> shown(const QString& id) const {
         const auto g = front(id);
         return g && g->ctrl_is_visible ? g : nullptr;
-    }
-    // A group project whose first row holds the values, a column each.
-    void group(const QList<HolderSample>& values) {
-        GroupMode::install(*window);
-        Data_From_Excel::defaultInstance()->clearRows();
-        Data_From_Excel::defaultInstance()->removeDataColumns();
-        ::Start_Card_Option = QStringLiteral("G");
-        window->Reset_Group_Mode_Excel_Col_Index();
-        QStringList titles, row;
-        for (int i = 0; i < ProfileTextSlotCount; ++i) {
-            titles << QStringLiteral("C%1").arg(i);
-            row << values.at(i).value;
-            window->excel_cb_value[size_t(i)] = i + 1;
-        }
-        window->Create_Excel_List_Func(titles, {row});
-        window->Update_Excel_Column_Binding(QStringLiteral("A"));
-    }
-    QString pdfOf(const QString& name, const GraphicList& graphics) {
-        writeBytes(data.filePath(name), sidePdf(graphics));
-        return data.filePath(name);
     }
 };
 

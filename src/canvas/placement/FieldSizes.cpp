@@ -9,8 +9,6 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTText.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -33,16 +31,10 @@ double drawnShare(const SKTGraphic& text) {
 }
 
 double longestWordWidth(const SKTGraphic& text) {
-    if (!isExactlyText(&text))
+    if (!isExactlyText(&text) || text._Text_contents.trimmed().isEmpty())
         return 0;
-    SKTText probe(static_cast<const SKTText&>(text));
-    double widest = 0;
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString& word : text.Text_Value.split(blanks, Qt::SkipEmptyParts)) {
-        probe.Set_text_value(word);
-        widest = std::max(widest, probe.naturalTextSize().width());
-    }
-    return widest;
+    // As a box made to the word's line: a point of slack.
+    return std::ceil(widestWordWidth(text)) + 1;
 }
 
 QList<double> fieldScaleSteps(FieldScales scales) {
@@ -107,9 +99,19 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
 }
 
 double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card) {
-    const double lines = fittedTextHeight(g);
+    double lines = fittedTextHeight(g);
     const QRectF box = g.bounds().normalized();
-    if (!isFieldId(g.control_ID) || !(lines > box.height()))
+    if (!isFieldId(g.control_ID))
+        return lines;
+    // A field with a word wider than its box is drawn smaller where that
+    // keeps the word whole: its box takes the lines at that size, and keeps
+    // its height, which held the word's line as it is drawn.
+    if (const double whole = wholeWordsPointSize(g); whole < g.text_ctrl_font.pointSizeF()) {
+        const std::shared_ptr<SKTGraphic> drawn = g.clone();
+        drawn->text_ctrl_font.setPointSizeF(whole);
+        lines = std::max(box.height(), fittedTextHeight(*drawn));
+    }
+    if (!(lines > box.height()))
         return lines;
     // What lies below the box across its width stops it; what it already
     // meets does not, nor does a backdrop.

@@ -48,7 +48,9 @@ double longestWordWidth(const SKTGraphic& text);
 double drawnShare(const SKTGraphic& text);
 
 // The height a text's box takes after its text changed: the height of its
-// lines (fittedTextHeight). A field's box grows only into the room below it
+// lines (fittedTextHeight); for a field with a word wider than its box, of
+// its lines at the size that keeps the word whole (wholeWordsPointSize),
+// no lower than the box. A field's box grows only into the room below it
 // that stays on `card`, inside its outline, and meets no other graphic of
 // `side` that is shown (but a backdrop) or is a hidden field's box (kept
 // for when that field shows); its drawing shrinks to what that room holds.

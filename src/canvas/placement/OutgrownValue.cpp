@@ -21,10 +21,7 @@ namespace zelk {
 bool breaksAWord(const SKTGraphic& text) {
     if (!isExactlyText(&text) || text.Text_Value.isEmpty())
         return false;
-    const std::shared_ptr<SKTGraphic> drawn = text.clone();
-    drawn->text_ctrl_font.setPointSizeF(drawnTextPointSize(text));
-    // A point is left for the rounding of a box made to its lines.
-    return longestWordWidth(*drawn) > text.bounds().normalized().width() + 1;
+    return breaksAWordAt(text, drawnTextPointSize(text));
 }
 
 bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
@@ -39,7 +36,7 @@ bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraph
     const std::shared_ptr<SKTGraphic> drawn = grown->clone();
     drawn->text_ctrl_font.setPointSizeF(points);
     // A point is left for the rounding of a box made to its lines.
-    if (longestWordWidth(*drawn) > box.width() + 1 || fittedTextHeight(*drawn) > box.height() + 1)
+    if (breaksAWordAt(*grown, points) || fittedTextHeight(*drawn) > box.height() + 1)
         return false;
     return card.holds(grown->drawingBounds());
 }
