@@ -130,7 +130,7 @@ LaidOutText drawnText(const SKTGraphic& g, const QString& text, const QRectF& bo
         f.setPointSizeF(points);
         return laidOut(text, f, g, box.width());
     };
-    double fits = size * zelk::SmallestFieldScale, fails = size;
+    double fits = zelk::smallestFieldPoints(size), fails = size;
     LaidOutText best = at(fits);
     if (best.height > room || sizing == FieldSize::FloorWhereItFits)
         return best;
@@ -182,6 +182,12 @@ double fittedHeight(const SKTGraphic& g) {
 namespace zelk {
 
 double fittedTextHeight(const SKTGraphic& g) { return fittedHeight(g); }
+
+double smallestFieldPoints(double points) {
+    // A hundredth of a pixel is left for rounding.
+    const double pixels = std::ceil(points * SmallestFieldScale * UnitsPerPoint - 0.01);
+    return std::min(points, pixels / UnitsPerPoint);
+}
 
 double drawnTextPointSize(const SKTGraphic& g) {
     return drawnText(g, shownText(g), g._bounds.normalized()).layout->font().pointSizeF();

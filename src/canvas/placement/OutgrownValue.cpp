@@ -349,7 +349,7 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
     if (const double h = textHeightWithin(field, side, card); h > 0 && std::isfinite(h))
         half->setHeight(h);
     const QRectF box = half->bounds().normalized();
-    half->text_ctrl_font.setPointSizeF(field.text_ctrl_font.pointSizeF() * SmallestFieldScale);
+    half->text_ctrl_font.setPointSizeF(smallestFieldPoints(field.text_ctrl_font.pointSizeF()));
     const QRectF lines(box.topLeft(), QSizeF(box.width(), std::max(box.height(), fittedTextHeight(*half))));
     // What runs off the card is lost, not merely covered: it counts four times.
     const double offCard = lines.width() * lines.height() - coveredBy(lines, {card.rect}) + coveredBy(lines, card.outside);
