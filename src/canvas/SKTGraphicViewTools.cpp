@@ -339,10 +339,21 @@ void SKTGraphicView::mouseReleaseEvent(QMouseEvent* event) {
     drag_ = Drag::None;
     if ((drag == Drag::Move || drag == Drag::Resize) && dragChanged_) {
         GraphicList moved;
+        const zelk::CardArea card = fieldCard();
         for (const auto& [g, start] : dragStart_) {
             moved.append(g);
-            if (zelk::isFieldId(g->control_ID) && g->bounds() != start)
+            if (zelk::isFieldId(g->control_ID) && g->bounds() != start) {
                 g->setPlacedByUser();
+                // A field is printed only where it lies on the card: one
+                // dragged past its edge comes back onto it, a text resized
+                // past it narrowed to it, its other edge where it was put.
+                if (!card.rect.contains(g->bounds().normalized()))
+                    g->setBounds(drag == Drag::Resize && zelk::isExactlyText(g.get())
+                                     ? zelk::userBoxOnCard(*g, card)
+                                     : zelk::ontoCard(g->bounds().normalized(),
+                                                      card.rect.adjusted(zelk::FieldClearance, zelk::FieldClearance,
+                                                                         -zelk::FieldClearance, -zelk::FieldClearance)));
+            }
         }
         zelk::SideGraphicsModel::refitBarcodes(moved);
         Insert_In_Undo_Redo();

@@ -193,6 +193,12 @@ bool breaksAWordAt(const SKTGraphic& text, double points);
 // largest smaller size that fits the frame, down to this share of its own.
 constexpr double SmallestFieldScale = 0.5;
 
+// The smallest size in points a field of `points` is drawn at: that share
+// of its own, up to the next whole pixel of the layout its text is laid out
+// on (Qt sets a font at whole pixels there: half of 5 points would be drawn
+// at 2.25), never above its own.
+double smallestFieldPoints(double points);
+
 // ---- The card's outline ----
 
 // The corner radius of a rounded card (Card_Shape 1), in points: its

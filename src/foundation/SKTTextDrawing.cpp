@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -54,6 +55,12 @@ double fittedTextHeightAt(const SKTGraphic& g, double width) {
     return std::ceil(text::linesOf(measuredText(shownText(g)), text::layoutFont(g),
                                    horizontalTextAlignment(g.text_alignmnet), width)
                          .height);
+}
+
+double smallestFieldPoints(double points) {
+    // A hundredth of a pixel is left for rounding.
+    const double pixels = std::ceil(points * SmallestFieldScale * UnitsPerPoint - 0.01);
+    return std::min(points, pixels / UnitsPerPoint);
 }
 
 double drawnTextPointSize(const SKTGraphic& g) {

@@ -340,7 +340,7 @@ DrawnSize largestHolding(double floor, double size, const Lines& low, LinesAt li
 double wholeWordsSize(const SKTGraphic& g, const QString& text, double width) {
     const QFont font = layoutFont(g);
     const Qt::Alignment alignment = horizontalTextAlignment(g.text_alignmnet);
-    const double size = font.pointSizeF(), floor = size * SmallestFieldScale;
+    const double size = font.pointSizeF(), floor = smallestFieldPoints(size);
     auto lines = [&](double points) { return linesOf(text, points == size ? font : atSize(font, points), alignment, width); };
     auto whole = [](const Lines& l) { return !l.wordBroken; };
     if (text.isEmpty() || !(size > 0) || whole(lines(size)))
@@ -376,7 +376,7 @@ DrawnSize drawnSize(const SKTGraphic& g, const QString& text, const QRectF& box,
     } else {
         own = linesOf(text, font, alignment, box.width());
     }
-    const double room = box.height() + 0.01, floor = size * SmallestFieldScale;
+    const double room = box.height() + 0.01, floor = smallestFieldPoints(size);
     auto lines = [&](double points) { return linesOf(text, at(points), alignment, box.width()); };
     auto whole = [room](const Lines& l) { return l.height <= room && !l.wordBroken; };
     auto largest = [&](const Lines& low, auto holds) { return largestHolding(floor, size, low, lines, holds); };

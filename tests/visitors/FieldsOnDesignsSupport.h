@@ -113,12 +113,13 @@ protected:
         return data.filePath(name);
     }
     std::shared_ptr<SKTGraphic> front(const QString& id) const { return window->_graphicView->Selcect_Ctrl_With_ID(id); }
-    // A PDF of the front drawn with `graphics`, its card face as it stands.
-    QByteArray sidePdf(const GraphicList& graphics) const {
+    // A PDF of the front (or the back) drawn with `graphics`, its card face
+    // as it stands.
+    QByteArray sidePdf(const GraphicList& graphics, int back = 0) const {
         const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
         return SKTRenderingView(card,
                                 SideSnapshot::take(&graphics, &window->Front_card_Prop, &window->Back_card_Prop,
-                                                   ::Card_Shape, 0, card),
+                                                   ::Card_Shape, back, card),
                                 "t")
             .dataWithPDFInsideRect(card);
     }
@@ -216,15 +217,18 @@ protected:
         return out;
     }
 
-    // The visitor road onto a shipped pass: every front box ticked, the
-    // values typed, a photo chosen.
-    void fullPass(const QList<HolderSample>& values = passValues(), const QString& pass = "Visitor_Day") {
+    // The visitor road onto a shipped pass, its front shown.
+    void passRoad(const QString& pass) {
         ScopedDialogRunner runner([&](QDialog* d) {
             ::Selected_Template_Path = resourceDir() + "/Templates/Visitor/" + pass + ".png";
             return qobject_cast<Template_Wizard*>(d) ? 1 : 0;
         });
         ASSERT_TRUE(MainWindowStartSteps(*window).runVisitorRoad()) << sink.text();
         window->Select_front_side();
+    }
+    // The same with every front box ticked, the values typed, a photo chosen.
+    void fullPass(const QList<HolderSample>& values = passValues(), const QString& pass = "Visitor_Day") {
+        ASSERT_NO_FATAL_FAILURE(passRoad(pass));
         VisitorPanel& panel = *Front_Profile_Panel_OBJ;
         nextOpenPath = picture("visitor.png", {40, 50}, Qt::red);
         panel.Browse_image_Btn_Clicked();

@@ -66,7 +66,7 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
     const double word = longestWordWidth(field);
     QList<QSizeF> sizes;
     for (double step : fieldScaleSteps(scales)) {
-        t->text_ctrl_font.setPointSizeF(own * step);
+        t->text_ctrl_font.setPointSizeF(std::max(own * step, smallestFieldPoints(own)));
         // As wide as its longest line where the card has room for it (a new
         // text's width at least, where that comes first), then boxes of
         // about two and three lines of it, a new text's width, and a short

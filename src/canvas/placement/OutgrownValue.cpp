@@ -11,6 +11,7 @@
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/SKTText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -140,17 +141,16 @@ struct OutgrownField {
     QRectF partner;               // its drawing, kept clear of where it stays
     QList<QRectF> partnerTaken;  // where it moves along with the field
     QList<QRectF> fieldUnreadable, partnerUnreadable;  // unreadableFor each
+    bool narrowed = false;  // a box the user ran past the card's edge
 };
 
 OutgrownField outgrownFieldOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                       BoxOwner owner, FieldScales scales, const FieldGround& ground, const Partner& partner) {
     OutgrownField out;
     out.own = field.bounds().normalized();
-    // A row the user widened past the card's edge is narrowed to it.
-    if (owner == BoxOwner::User && !card.rect.contains(out.own)) {
-        const double gap = FieldClearance;
-        const QRectF in = out.own & card.rect.adjusted(gap, gap, -gap, -gap);
-        out.own = in.width() > 0 && in.height() > 0 ? in : ontoCard(out.own, card.rect);
+    if (owner == BoxOwner::User) {
+        out.narrowed = !card.rect.contains(out.own);
+        out.own = userBoxOnCard(field, card);
     }
     // Along its line: its widest box (its lines fewest) at each share,
     // largest first, before narrower boxes of more lines.
@@ -241,10 +241,15 @@ std::optional<OutgrownPlace> clearInPlace(const OutgrownField& r, const CardArea
     auto fits = [&](const QRectF& at) {
         return liesClear(at, r.taken, card) && !at.intersects(r.partner) && standsAsItDid(p, at);
     };
-    if (owner == BoxOwner::User)
+    if (owner == BoxOwner::User) {
         for (const QSizeF& s : r.sizes)
             if (const QRectF at(r.own.topLeft(), s); fits(at))
                 return OutgrownPlace{at, std::nullopt};
+        // Narrowed to the card's edge, it keeps the edge the user put on
+        // the card: slid along its line, it would leave its caption.
+        if (r.narrowed)
+            return std::nullopt;
+    }
     const QRectF line = lineLeftBy(p, r.own, card);
     for (const QSizeF& s : r.sizes) {
         const auto at = inPlace(r.own, s, card, owner, line);
@@ -346,7 +351,7 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
     if (const double h = textHeightWithin(field, side, card); h > 0 && std::isfinite(h))
         half->setHeight(h);
     const QRectF box = half->bounds().normalized();
-    half->text_ctrl_font.setPointSizeF(field.text_ctrl_font.pointSizeF() * SmallestFieldScale);
+    half->text_ctrl_font.setPointSizeF(smallestFieldPoints(field.text_ctrl_font.pointSizeF()));
     const QRectF lines(box.topLeft(), QSizeF(box.width(), std::max(box.height(), fittedTextHeight(*half))));
     // What runs off the card is lost, not merely covered: it counts four times.
     const double offCard = lines.width() * lines.height() - coveredBy(lines, {card.rect}) + coveredBy(lines, card.outside);
@@ -397,6 +402,30 @@ std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<
     if (auto moved = movedWithPartner(field, partner, r, taken, side, card))
         return moved;
     return leastHarm(field, partner, r, taken, side, card);
+}
+
+QRectF userBoxOnCard(const SKTGraphic& field, const CardArea& card) {
+    const QRectF own = field.bounds().normalized();
+    if (card.rect.contains(own))
+        return own;
+    const double gap = FieldClearance;
+    const QRectF edges = card.rect.adjusted(gap, gap, -gap, -gap);
+    QRectF in = own & edges;
+    if (!(in.width() > 0 && in.height() > 0))
+        return ontoCard(own, edges);
+    // The part past the edge was never on the card: a text's value, drawn
+    // as aligned in what is left, would stand off from where the user
+    // started it, away from its caption.
+    if (isExactlyText(&field) && !field.Text_Value.isEmpty() && in.width() < own.width()) {
+        const double line = std::ceil(static_cast<const SKTText&>(field).naturalTextSize().width());
+        if (line < in.width()) {
+            if (own.left() < edges.left() && own.right() <= edges.right())
+                in.setLeft(in.right() - line);  // run past the left edge: its right edge stays
+            else
+                in.setWidth(line);
+        }
+    }
+    return in;
 }
 
 QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,

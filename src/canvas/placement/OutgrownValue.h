@@ -67,14 +67,22 @@ std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<
                                            const CardArea& card, const FieldGround& ground = {},
                                            FieldScales scales = {});
 
+// The box a field the user placed keeps on the card: its own where the
+// card holds it; where it runs past the card's edge, the part of it on the
+// card (clear of the edge), a text's no wider than its value's line needs,
+// so that its value starts at the edge the user put on the card; where
+// none of it is on the card, moved onto it.
+QRectF userBoxOnCard(const SKTGraphic& field, const CardArea& card);
+
 // The box a row the user placed takes when it no longer holds its value:
-// the box as the user gave it, but no wider than the card (narrowed to the
-// card's edge where it runs past it), growing to its sizes (its longest
-// line's width at every share first, then boxes of more lines) at its
-// corner where that lies clear of the rest (what the user put it over
-// aside) on ground where its colour reads, else slid along its line into
-// such room, still standing with its partner; where none is clear, that
-// box as it stands, its value drawn smaller.
+// the box as the user gave it, brought onto the card (userBoxOnCard),
+// growing to its sizes (its longest line's width at every share first,
+// then boxes of more lines) at its corner where that lies clear of the
+// rest (what the user put it over aside) on ground where its colour reads,
+// else, but for one narrowed to the card's edge, which keeps the edge the
+// user put, slid along its line into such room, still standing with its
+// partner; where none is clear, that box as it stands, its value drawn
+// smaller.
 QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
                            const CardArea& card, const FieldGround& ground = {});
 

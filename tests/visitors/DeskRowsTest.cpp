@@ -1,0 +1,139 @@
+// The desk's rows dragged about with the mouse and typed into, read back
+// from a PDF of their side: the value starts beside its caption, its left
+// edge where the user put it, the row on the card, and no field's words
+// drawn below half its size.
+#include "FieldsOnDesignsSupport.h"
+
+namespace zelk::test {
+namespace {
+
+// DejaVu Sans's ascent and descent in ems: the height pdftotext gives a word.
+constexpr double WordEms = (1901.0 + 483.0) / 2048.0;
+
+enum class Drag { None, RightHandle, Corner };  // past the card's right edge: 30 points, the corner 48
+struct Case {
+    const char* name;
+    const char* pass;
+    int side = 0;
+    Drag drag = Drag::RightHandle;
+    bool captionAbove = false;      // the caption dragged above its value first
+    bool typed = true;              // a letter typed into the value last
+    bool savedPastTheEdge = false;  // saved so before a drag kept it on the card, then opened again
+    bool dragAgain = false;         // what shows as its right handle dragged past the edge again
+    bool fullPass = false;          // a second row on a pass whose every box is filled
+};
+
+class DeskRows : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
+    const Case& c = GetParam();
+    const QString value = c.fullPass ? "MV Northern Star, IMO 9387421, bay 3"
+                          : QString(c.pass) == "Visitor_Escort" ? "Silo 7B" : "Quay 14 north, by grain silo 7B";
+    if (c.fullPass) {
+        fullPass();
+        addRow({"F_field1", "F_label1", "Quay 14 north, by the grain silo 7B", "Berth :"});
+    } else {
+        passRoad(c.pass);
+    }
+    if (c.side == 1)
+        window->Select_back_side();
+    const QString id = c.fullPass ? "F_field2" : "F_field1", captionId = c.fullPass ? "F_label2" : "F_label1";
+    auto box = [&](const QString& of) { return visitorPanel(c.side)->Get_Dynamic_Label_Ctrl(of, "T"); };
+    visitorPanel(c.side)->Add_New_Label_Clicked();
+    type(box(captionId), c.fullPass ? "Vessel :" : "Berth :");
+    type(box(id), value);
+    SKTGraphicView* view = window->currentCanvas();
+    view->setScaleFactor(2);
+    auto row = [&](const QString& which) { return view->Selcect_Ctrl_With_ID(which); };
+    auto drag = [&](const QPointF& from, const QPointF& to) {
+        const QPoint a = view->widgetPoint(from).toPoint(), b = view->widgetPoint(to).toPoint();
+        QTest::mousePress(view, Qt::LeftButton, {}, a);
+        QMouseEvent move(QEvent::MouseMove, QPointF(b), QPointF(view->mapToGlobal(b)), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(view, &move);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, b);
+    };
+    const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
+    if (c.captionAbove) {  // its left on the value's, its foot a point over it
+        const QRectF cap = row(captionId)->bounds(), v = row(id)->bounds();
+        drag(cap.center(), cap.center() + QPointF(v.left() - cap.left(), v.top() - 1 - cap.bottom()));
+    }
+    const QRectF put = row(id)->bounds();
+    view->Set_Selection_Index_According_ID(id);
+    if (c.drag != Drag::None) {
+        const QPointF handle = c.drag == Drag::Corner ? put.bottomRight() : QPointF(put.right(), put.center().y());
+        drag(handle, QPointF(card.right() + (c.drag == Drag::Corner ? 48 : 30), handle.y()));
+    }
+    if (c.dragAgain) {
+        const QRectF shown = row(id)->bounds() & card;
+        drag(QPointF(shown.right(), shown.center().y()), QPointF(card.right() + 30, shown.center().y()));
+    }
+    if (c.savedPastTheEdge) {
+        row(id)->setBounds(QRectF(put.topLeft(), QPointF(card.right() + 30, put.bottom())));
+        row(id)->setPlacedByUser();
+        nextSavePath = data.filePath("desk.did");
+        ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
+        window->Reset_All_Visitor_Grp_Mode_Ctrl();
+        ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
+        view = window->currentCanvas();
+    }
+    if (c.typed)
+        type(box(id), "a", false);
+    const auto caption = row(captionId), shown = row(id);
+    const GraphicList& side = c.side == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array();
+    const QString pdf = data.filePath("side.pdf");
+    writeBytes(pdf, sidePdf(side, c.side));
+    const QList<PdfWord> words = pdfWords(pdf);
+    auto wordsOf = [&](const SKTGraphic& g) {
+        QList<QRectF> out;
+        for (const PdfWord& w : words)
+            if (g.drawingBounds().adjusted(-1, -1, 1, 1).contains(w.box))
+                out << w.box;
+        return out;
+    };
+    // The row on the card, its value read whole there.
+    EXPECT_TRUE(card.contains(shown->bounds())) << rectText(shown->bounds()).toStdString();
+    EXPECT_EQ(valuesNotWholeInPdf(pdf, side, {{id, captionId, shown->Text_Value, ""}}).join("").toStdString(), "");
+    // Its first word beside its caption: after it on its line, or under its
+    // start; where it was dragged, at the left edge the user put.
+    QRectF cap, first(QPointF(1e9, 1e9), QSizeF(1, 1));
+    for (const QRectF& w : wordsOf(*caption))
+        cap |= w;
+    for (const QRectF& w : wordsOf(*shown))
+        if (w.top() < first.top() - 1 || (w.top() < first.bottom() && w.left() < first.left()))
+            first = w;
+    const double em = shown->text_ctrl_font.pointSizeF();
+    const std::string read = rectText(first).toStdString() + " beside " + rectText(cap).toStdString();
+    if (c.captionAbove) {
+        EXPECT_NEAR(first.left(), cap.left(), em) << read;
+    } else {
+        EXPECT_TRUE(first.top() < cap.bottom() && first.bottom() > cap.top() && first.left() >= cap.right() &&
+                    first.left() - cap.right() <= 1.5 * em)
+            << read;
+    }
+    if (c.drag != Drag::None) {
+        EXPECT_NEAR(shown->bounds().left(), put.left(), 0.01);
+        EXPECT_NEAR(first.left(), put.left(), em) << read;
+    }
+    for (const auto& g : side)
+        if (g->ctrl_is_visible && isExactlyText(g.get()) && isFieldId(g->control_ID))
+            for (const QRectF& w : wordsOf(*g)) {
+                EXPECT_GE(w.height(), WordEms * g->text_ctrl_font.pointSizeF() / 2 - 0.01)
+                    << g->Text_Value.toStdString() << " drawn below half its size";
+            }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OnThePasses, DeskRows,
+    ::testing::Values(
+        Case{"WidenedPastTheEdgeThenTyped", "Visitor_Day"},
+        Case{"PortraitPassWidenedThenTyped", "Visitor_Escort"},
+        Case{"BackWidenedThenTyped", "Visitor_Day", 1},
+        Case{"CaptionAboveWidenedThenTyped", "Visitor_Day", 0, Drag::RightHandle, true},
+        Case{"SavedPastTheEdgeReopenedThenTyped", "Visitor_Day", 0, Drag::None, false, true, true},
+        Case{"CornerDraggedPastTheEdgeNotTyped", "Visitor_Day", 0, Drag::Corner, false, false},
+        Case{"ItsRightHandleDraggedAgain", "Visitor_Escort", 0, Drag::Corner, false, false, false, true},
+        Case{"SecondRowOnAFullPassAtHalfOrMore", "Visitor_Day", 0, Drag::None, false, false, false, false, true}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zelk::test
