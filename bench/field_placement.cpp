@@ -462,8 +462,7 @@ void BM_StampLongerValuesOnOwnCard(benchmark::State& state) {
 BENCHMARK(BM_StampLongerValuesOnOwnCard)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The same ten values stamped again onto the user's card after a stamping
-// of other long values: each field found on the side, in the box the first
-// stamping gave it, grows, moves with its caption or stays.
+// of other long values: what the first stamping placed is laid out again.
 void BM_StampLongerValuesAgainOnOwnCard(benchmark::State& state) {
     OwnCard card;
     const User_Profile_Class first = tenFields(), profile = tenLongerFields();

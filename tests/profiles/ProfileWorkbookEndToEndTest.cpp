@@ -42,7 +42,24 @@ QString withoutSpaces(QString s) {
     return s;
 }
 
-class ProfileWorkbookEndToEnd : public ProfileDialogTest {};
+class ProfileWorkbookEndToEnd : public ProfileDialogTest {
+protected:
+    // The batch exported as PDF, a file per card's front, into the folder
+    // returned.
+    QDir exportFrontsAsPdf() {
+        ::CARD_SIDE_STR = QStringLiteral("1");
+        Player player;
+        player.folder = data.path();
+        player.setUp = [](ExportWindow& win) {
+            win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
+            win.matrix_export_card_side->button(1)->click();
+            win.exportOkay();
+        };
+        window->Export_Button();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->exportRunning(); }, 600000));
+        return QDir(data.filePath(ExportBatchJob::FolderName));
+    }
+};
 
 TEST_F(ProfileWorkbookEndToEnd, TwoHundredCardHoldersExportedAsPdf) {
     CardFace::install();
@@ -133,18 +150,7 @@ TEST_F(ProfileWorkbookEndToEnd, TwoHundredCardHoldersExportedAsPdf) {
     ASSERT_EQ(code->excel_col_indx, 3);
     front->Clear_Control_Selection();
 
-    // The batch, exported as PDF, one file per card.
-    ::CARD_SIDE_STR = QStringLiteral("1");
-    Player player;
-    player.folder = data.path();
-    player.setUp = [](ExportWindow& win) {
-        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
-        win.matrix_export_card_side->button(1)->click();
-        win.exportOkay();
-    };
-    window->Export_Button();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->exportRunning(); }, 600000));
-    const QDir out(data.filePath(ExportBatchJob::FolderName));
+    const QDir out = exportFrontsAsPdf();
 
     int decoded = 0, photos = 0, texts = 0;
     for (int i = 0; i < Holders; ++i) {
@@ -227,17 +233,7 @@ TEST_F(ProfileWorkbookEndToEnd, TwelveRowsOfShortAndLongValuesEachWhole) {
     ASSERT_TRUE(company && company->ctrl_is_visible);
     EXPECT_EQ(company->Text_Value, "1");  // the side shows the first row
 
-    ::CARD_SIDE_STR = QStringLiteral("1");
-    Player player;
-    player.folder = data.path();
-    player.setUp = [](ExportWindow& win) {
-        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
-        win.matrix_export_card_side->button(1)->click();
-        win.exportOkay();
-    };
-    window->Export_Button();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->exportRunning(); }, 600000));
-    const QDir out(data.filePath(ExportBatchJob::FolderName));
+    const QDir out = exportFrontsAsPdf();
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
         const QString pdf = out.filePath(QStringLiteral("Card_%1_Front.PDF").arg(i + 1));
