@@ -205,20 +205,26 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
 
 INSTANTIATE_TEST_SUITE_P(
     OnEveryRoad, OutgrownValues,
-    ::testing::Values(Case{"SideBandLandscape", "Corporate/Corporate_Manager.did", Road::Stamp},
-                      Case{"SideBandShortThenLong", "Corporate/Corporate_Manager.did", Road::StampShortThenLong},
-                      Case{"SideBandDriver", "Transport/Transport_Driver.did", Road::Stamp},
-                      Case{"SideBandGroup", "Health/Health_Doctor.did", Road::Group},
-                      Case{"SideBandDriverGroup", "Transport/Transport_Driver.did", Road::Group},
-                      Case{"HeaderBand", "Corporate/Corporate_Staff.did", Road::Stamp},
-                      Case{"SideBandValuesThenCaptions", "Corporate/Corporate_Manager.did", Road::StampValuesThenCaptions},
-                      Case{"Landscape", "Press/Press_Pass_L.did", Road::StampShortThenLong},
-                      Case{"Portrait", "Education/Education_Faculty.did", Road::Stamp},
-                      Case{"PortraitShortThenLong", "Press/Press_Pass_P.did", Road::StampShortThenLong},
-                      Case{"PassDesk", "Visitor_Day", Road::Desk},
-                      Case{"PortraitPassRowWidened", "Visitor_Escort", Road::DeskRowWidened},
-                      Case{"OwnCardBesideAShape", nullptr, Road::OwnCardBesideShape},
-                      Case{"OwnCardBesideAFrame", nullptr, Road::OwnCardBesideFrame}),
+    ::testing::Values(
+        // The white values of a dark side band stay on it, drawn smaller.
+        Case{"AWhiteValueStaysOnItsBand", "Corporate/Corporate_Manager.did", Road::Stamp},
+        Case{"LongerValuesStampedAgainGrowDownFromTheDesignsBoxes", "Corporate/Corporate_Manager.did",
+             Road::StampShortThenLong},
+        // White on gold reads at less than 3:1 in the design's own boxes.
+        Case{"AWhiteValueOnAGoldBandKeepsTheContrastItsBoxGaveIt", "Transport/Transport_Driver.did", Road::Stamp},
+        Case{"AGroupRowsValuesStayOnTheirGroundWithoutCaptions", "Health/Health_Doctor.did", Road::Group},
+        Case{"AGroupRowsWhiteValueOnAGoldBandKeepsItsBoxsContrast", "Transport/Transport_Driver.did", Road::Group},
+        // An e-mail and a web address of one word each, wider than their boxes.
+        Case{"AWordWiderThanItsBoxIsDrawnSmallerAlongItsLine", "Corporate/Corporate_Staff.did", Road::Stamp},
+        Case{"CaptionsShownAfterTheirValuesFindTheirBoxesKept", "Corporate/Corporate_Manager.did",
+             Road::StampValuesThenCaptions},
+        Case{"AWordStampedAgainLongerIsDrawnSmallerAlongItsLine", "Press/Press_Pass_L.did", Road::StampShortThenLong},
+        Case{"AnEmailAtTheFootGrowsIntoTheRoomBelowIt", "Education/Education_Faculty.did", Road::Stamp},
+        Case{"AnEmailStampedAgainLongerGrowsIntoTheRoomBelowIt", "Press/Press_Pass_P.did", Road::StampShortThenLong},
+        Case{"APassBoxTypedIntoWidensAlongItsLine", "Visitor_Day", Road::Desk},
+        Case{"ARowWidenedPastTheCardsEdgeIsNarrowedOntoIt", "Visitor_Escort", Road::DeskRowWidened},
+        Case{"FieldsTheRulePlacedAreLaidOutAnewBesideAShape", nullptr, Road::OwnCardBesideShape},
+        Case{"AnEmailTheRulePlacedIsLaidOutAnewWithItsCaption", nullptr, Road::OwnCardBesideFrame}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
