@@ -329,6 +329,12 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     changed();
 }
 
+void SKTGraphicView::backToDesignBoxes() {
+    for (const std::shared_ptr<SKTGraphic>& g : graphics())
+        if (g && zelk::isFieldId(g->control_ID))
+            g->backToDesignBox();
+}
+
 void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk::FieldGround& ground) {
     const QRectF fitted = g.bounds();
     g.setBounds(was);

@@ -150,6 +150,9 @@ public:
         fieldBatchOpen_ = false;
         batchGround_.reset();
     }
+    // The design's fields go back to the boxes the design gave them (a
+    // stamping or a group row starts again from them).
+    void backToDesignBoxes();
     // While given (a stamping), a field made by ID takes the graphic of its
     // ID from these, as an earlier stamping left it (its style kept), in
     // place of a new one; it is then filled and placed as a new one is.

@@ -343,10 +343,14 @@ std::shared_ptr<SKTGraphic> GraphicArchive::fromCbor(const QCborValue& value, QS
     std::shared_ptr<SKTGraphic> g = zelk::makeGraphic(*kind);
     Reader reader{map, {}};
     bool ok = true;
-    QStringList later;
-#define ZELK_NAME_FIELD(name) later << QStringLiteral(#name);
-    ZELK_SKTGRAPHIC_LATER_FIELDS(ZELK_NAME_FIELD)
+    // Named once: every undo step reads every graphic of its side.
+    static const QStringList later = [] {
+        QStringList names;
+#define ZELK_NAME_FIELD(name) names << QStringLiteral(#name);
+        ZELK_SKTGRAPHIC_LATER_FIELDS(ZELK_NAME_FIELD)
 #undef ZELK_NAME_FIELD
+        return names;
+    }();
 #define ZELK_READ_FIELD(name) \
     ok = ok && reader.field(QStringLiteral(#name), g->name, later.contains(QStringLiteral(#name)));
     ZELK_SKTGRAPHIC_FIELDS(ZELK_READ_FIELD)

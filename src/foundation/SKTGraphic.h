@@ -193,11 +193,11 @@ public:
     void setPlacedByRule();
     // The user moved or resized it: the box is the user's from now on.
     void setPlacedByUser();
-    // Before the rule moves or grows a box the design gave: that box is
-    // kept, once, so that a later stamping starts again from it.
+    // Before the rule gives a field of the design's a value (and may grow
+    // or move its box): its box is kept, once, so that a later stamping
+    // starts again from it.
     void keepDesignBox();
-    // A box the design gave that the rule has since changed goes back to
-    // it.
+    // A field of the design's goes back to the box kept for it.
     void backToDesignBox();
     // Stores the barcode picture, with a colour table where it has few
     // colours; width and height become the picture's size in points ((0, 0)
@@ -303,7 +303,7 @@ public:
 
     // Placement of a field's box
     int box_owner = 0;   // zelk::BoxOwner
-    QRectF design_box;   // the design's box the rule has since changed; empty while it stands in it
+    QRectF design_box;   // the design's box, kept once the rule gives the field a value; empty before
 
 protected:
     SKTGraphic();

@@ -177,9 +177,7 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     // gave its fields, whatever an earlier row made of them.
     for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
         if (canvas) {
-            for (const std::shared_ptr<SKTGraphic>& g : canvas->graphics())
-                if (g && zelk::isFieldId(g->control_ID))
-                    g->backToDesignBox();
+            canvas->backToDesignBoxes();
             canvas->holdOutgrownFields();
         }
     for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {

@@ -115,9 +115,7 @@ class LaidOutAgain {
 public:
     LaidOutAgain(SKTGraphicView& canvas, const QSet<QString>& shown) : canvas_(canvas) {
         GraphicList& side = canvas.mutableGraphics();
-        for (const std::shared_ptr<SKTGraphic>& g : side)
-            if (g && isFieldId(g->control_ID))
-                g->backToDesignBox();
+        canvas.backToDesignBoxes();
         for (const QString& id : shown) {
             const std::shared_ptr<SKTGraphic> g = canvas.Selcect_Ctrl_With_ID(id);
             const auto sameId = [&id](const std::shared_ptr<SKTGraphic>& o) { return o && o->control_ID == id; };
