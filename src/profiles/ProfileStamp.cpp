@@ -166,6 +166,12 @@ public:
         const qsizetype i = indexOf(g);
         return i < 0 || shown_.contains(g.control_ID) || g.Text_Value != texts_.at(i) || g.bounds() != places_.at(i);
     }
+    // Whether a try lays the graphic out: one it stamped but a field the
+    // user placed or locked, which takes its value in its own box the same
+    // in every try (what it meets there, every try meets).
+    bool laidOutByTry(const SKTGraphic& g) const {
+        return stamped(g) && g.boxOwner() != BoxOwner::User && !g.ctrl_is_locked;
+    }
     // The try's new graphics go, the others take their places and texts back.
     void restore() const {
         canvas_.Set_Selection_Index_According_ID(QString());
@@ -203,7 +209,7 @@ constexpr Score AllClear(0, 0, 0, 0);
 Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea& card) {
     int past = 0, broken = 0, misread = 0, runTogether = 0;
     for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f->ctrl_is_visible && before.stamped(*f)) {
+        if (f && f->ctrl_is_visible && before.laidOutByTry(*f)) {
             if (!card.holds(f->drawingBounds()))
                 ++past;
             if (breaksAWord(*f))
@@ -219,7 +225,7 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
                 break;
             }
         }
-    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.stamped(g); });
+    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.laidOutByTry(g); });
     return Score(past, notClear + broken, misread, runTogether);
 }
 
@@ -441,6 +447,16 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, const QStringLis
                 if (!text.isEmpty())
                     if (const auto g = canvas->Selcect_Ctrl_With_ID(id))
                         g->Set_Ctrl_Is_Visible(true);
+        }
+        // What the user placed (a field moved or resized by the user, or
+        // locked) takes its value first, whole, in the box the user left:
+        // the rest is laid out around it, as around the user's own graphics.
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            const User_Profile_Class::Slot& s = profile.slot(i);
+            for (const auto& [text, id] : {std::pair(laidOut.at(i), s.id), std::pair(s.label, s.label_id)})
+                if (const auto g = text.isEmpty() ? nullptr : canvas->Selcect_Ctrl_With_ID(id);
+                    g && (g->boxOwner() == BoxOwner::User || g->ctrl_is_locked))
+                    canvas->ReplaceGraphicText(GraphicKind::Text, false, QRectF(), CardSide::FrontName, text, id);
         }
         // The photo first, at its own size: the texts then go around it.
         const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);

@@ -45,13 +45,7 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     SKTGraphicView* view = window->currentCanvas();
     view->setScaleFactor(2);
     auto row = [&](const QString& which) { return view->Selcect_Ctrl_With_ID(which); };
-    auto drag = [&](const QPointF& from, const QPointF& to) {
-        const QPoint a = view->widgetPoint(from).toPoint(), b = view->widgetPoint(to).toPoint();
-        QTest::mousePress(view, Qt::LeftButton, {}, a);
-        QMouseEvent move(QEvent::MouseMove, QPointF(b), QPointF(view->mapToGlobal(b)), Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(view, &move);
-        QTest::mouseRelease(view, Qt::LeftButton, {}, b);
-    };
+    auto drag = [&](const QPointF& from, const QPointF& to) { dragOn(view, from, to); };
     const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
     if (c.captionAbove) {  // its left on the value's, its foot a point over it
         const QRectF cap = row(captionId)->bounds(), v = row(id)->bounds();
