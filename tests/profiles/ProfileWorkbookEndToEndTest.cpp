@@ -225,6 +225,16 @@ QList<QStringList> companyOfEightyCharacters() {
     return rows;
 }
 
+// Sixteen names of 16 narrow characters and one of 15 capitals, drawn
+// twice as wide.
+QList<QStringList> wideNameAmongLongerOnes() {
+    QList<QStringList> rows;
+    for (int i = 0; i < 17; ++i)
+        rows << QStringList{i == 9 ? "MWAMBWEMBWA WOM" : "Lili Fijl-Itilli", "Fitter", "Tidal Crew",
+                            QStringLiteral("T-%1").arg(i + 1)};
+    return rows;
+}
+
 double gapBetween(const QRectF& a, const QRectF& b) {
     return std::hypot(std::max({0.0, b.left() - a.right(), a.left() - b.right()}),
                       std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()}));
@@ -339,7 +349,8 @@ TEST_P(ShortAndLongValues, EachCardWholeBesideItsCaptions) {
 INSTANTIATE_TEST_SUITE_P(
     Workbooks, ShortAndLongValues,
     ::testing::Values(Batch{"TwelveRowsOfShortAndLongValues", twelveShortAndLong()},
-                      Batch{"ShortCompaniesBesideOneOfEightyCharacters", companyOfEightyCharacters()}),
+                      Batch{"ShortCompaniesBesideOneOfEightyCharacters", companyOfEightyCharacters()},
+                      Batch{"AWideNameAmongLongerWrittenOnes", wideNameAmongLongerOnes()}),
     [](const ::testing::TestParamInfo<Batch>& info) { return std::string(info.param.name); });
 
 }  // namespace
