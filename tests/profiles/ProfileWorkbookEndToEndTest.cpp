@@ -212,16 +212,16 @@ QList<QStringList> twelveShortAndLong() {
     return rows;
 }
 
-// One company of 80 characters, which takes three lines, among companies
-// of two to five.
-QList<QStringList> companyOfEightyCharacters() {
-    const QStringList companies = {"Co", "Acme", "ZK", "Ikea", "Nord"};
+// Nineteen rows of one to three letters but for a name of 32 characters, a
+// title of 48 and a company of 80, which take one, five and five lines.
+QList<QStringList> fewLongAmongShortOnes() {
+    const QStringList names = {"Å", "Bo", "Ngozi Adaeze Okonkwo-Fairweather", "Ed", "Zoë", "Iv", "Mo", "Kai"};
+    const QStringList titles = {"PI", "QA", "Head of Cryogenic Beamline Operations and Safety", "R", "HR", "IT", "Dev"};
+    const QStringList companies = {"Co", "ZK", "Acme", "Northern Lights Synchrotron Research Consortium for Cryogenic Beamline Studies"};
     QList<QStringList> rows;
-    for (int i = 0; i < 18; ++i)
-        rows << QStringList{QStringLiteral("Holder %1").arg(i + 1), i % 2 ? "Clerk" : "Lead",
-                            i == 6 ? "Northern Lights Synchrotron Research Consortium for Cryogenic Beamline Studies"
-                                   : companies.at(i % companies.size()),
-                            QStringLiteral("N-%1").arg(i + 1)};
+    for (int i = 0; i < 19; ++i)
+        rows << QStringList{names.at(i % names.size()), titles.at(i % titles.size()),
+                            companies.at(i % companies.size()), QStringLiteral("N-%1").arg(i + 1)};
     return rows;
 }
 
@@ -245,8 +245,8 @@ class ShortAndLongValues : public ProfileWorkbookEndToEnd, public ::testing::Wit
 // Every card of the batch, read from its PDF, holds its row's values
 // whole; no two of its words meet; each value starts beside its own
 // caption (after it on its line, or under its start), the caption nearest
-// it; and a column's values are drawn at one size, that of the widest,
-// which its box was laid out for.
+// it; and a column's values are all drawn at one size: its box, laid out
+// for the widest drawn, holds each at its own.
 TEST_P(ShortAndLongValues, EachCardWholeBesideItsCaptions) {
     CardFace::install();
     const QList<QStringList>& cards = GetParam().rows;
@@ -349,7 +349,7 @@ TEST_P(ShortAndLongValues, EachCardWholeBesideItsCaptions) {
 INSTANTIATE_TEST_SUITE_P(
     Workbooks, ShortAndLongValues,
     ::testing::Values(Batch{"TwelveRowsOfShortAndLongValues", twelveShortAndLong()},
-                      Batch{"ShortCompaniesBesideOneOfEightyCharacters", companyOfEightyCharacters()},
+                      Batch{"FewLongAmongShortOnes", fewLongAmongShortOnes()},
                       Batch{"AWideNameAmongLongerWrittenOnes", wideNameAmongLongerOnes()}),
     [](const ::testing::TestParamInfo<Batch>& info) { return std::string(info.param.name); });
 
