@@ -12,7 +12,7 @@
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
-#include "foundation/SKTText.h"
+#include "foundation/TextMeasure.h"
 #include "foundation/Utilities.h"
 
 #include <QHash>
@@ -398,24 +398,28 @@ bool ProfileStamp::photoPlaced(const User_Profile_Class& profile) const {
 }
 
 QStringList ProfileStamp::laidOutValues(const User_Profile_Class& profile) const {
-    // Measured among the longest few of each column, in a new text's font:
-    // the widest drawn is among the longest written.
-    constexpr qsizetype Measured = 16;
+    // Each distinct value of a column measured as drawn, in a new text's
+    // font: fewer characters may draw wider (capitals beside narrow
+    // letters). The measures are kept: a stamping again measures nothing
+    // anew.
     QStringList out;
+    const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
+    const QFont font = text::layoutFont(*probe);
     for (int i = 0; i < ProfileTextSlotCount; ++i) {
         const User_Profile_Class::Slot& s = profile.slot(i);
-        QStringList values = s.xl && !s.ds && !s.value.isEmpty() && boundValues ? boundValues(s) : QStringList();
-        values.prepend(s.value);
-        std::stable_sort(values.begin(), values.end(),
-                         [](const QString& a, const QString& b) { return a.size() > b.size(); });
         QString widest = s.value;
-        double most = -1;
-        const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
-        for (qsizetype k = 0; values.size() > 1 && k < std::min(values.size(), Measured); ++k) {
-            probe->Set_text_value(values.at(k));
-            if (const double w = static_cast<const SKTText&>(*probe).naturalTextSize().width(); w > most) {
-                most = w;
-                widest = values.at(k);
+        if (s.xl && !s.ds && !s.value.isEmpty() && boundValues) {
+            QSet<QString> measured;
+            double most = -1;
+            for (const QString& value : QStringList(s.value) + boundValues(s)) {
+                if (measured.contains(value))
+                    continue;
+                measured.insert(value);
+                probe->Set_text_value(value);
+                if (const double w = text::naturalWidth(text::shownText(*probe), font); w > most) {
+                    most = w;
+                    widest = value;
+                }
             }
         }
         out << widest;
