@@ -296,6 +296,8 @@ private:
     void placeNewField(const std::shared_ptr<SKTGraphic>& g);
     void placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
                                  const zelk::Taken& taken);
+    void placeValueBesideCaption(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
+                                 const zelk::Taken& taken);
     void placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::Taken& taken);
     // Runs a command of the user's on the selection: the fields whose boxes
     // it moves or resizes are the user's from then on.

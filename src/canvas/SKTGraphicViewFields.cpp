@@ -39,15 +39,19 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g) {
     const bool caption = field && field->captionId == ctrl_ID;
     const auto partner = field ? model_.textOrImageWithId(caption ? field->valueId : field->captionId) : nullptr;
     const auto value = caption ? partner : nullptr;
+    // A value of a batch whose caption stays where it stands (the user's,
+    // a locked one, the design's) goes beside it.
+    const auto standingCaption =
+        fieldBatchOpen_ && isText && field && !caption && partner && partner->ctrl_is_visible ? partner : nullptr;
     const zelk::CardArea card = fieldCard();
     const GraphicList& side = graphics();
     // A batch's fields take the room their lines need, no more.
     const QList<QSizeF> sizes = zelk::fieldSizes(*g, card.rect.size(), fieldScales_, !fieldBatchOpen_);
-    // What the side shows (a caption's value aside); a text keeps off the
-    // pairing zones of the other fields, so that no caption reads as
-    // another field's.
-    zelk::Taken taken =
-        zelk::takenOn(side, card.rect, nullptr, value.get(), zelk::fieldRole(ctrl_ID), false);
+    // What the side shows (a field's partner it goes beside aside); a text
+    // keeps off the pairing zones of the other fields, so that no caption
+    // reads as another field's.
+    const SKTGraphic* beside = value ? value.get() : standingCaption.get();
+    zelk::Taken taken = zelk::takenOn(side, card.rect, nullptr, beside, zelk::fieldRole(ctrl_ID), false);
     if (isText && pairingLevel_ != PairingLevel::None)
         taken.pairing = zelk::pairingZonesOn(side, nullptr, partner.get());
     if (pairingLevel_ == PairingLevel::Captions)
@@ -60,6 +64,8 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g) {
 
     if (value && value->ctrl_is_visible)
         placeCaptionBesideValue(*g, *value, sizes, taken);
+    else if (standingCaption)
+        placeValueBesideCaption(*g, *standingCaption, sizes, taken);
     else if (fieldBatchOpen_ && !nextValueCaption_.isEmpty() && isText)
         placeValueWithCaptionSpot(*g, sizes, taken);
     else if (const auto flow = flowOrderOf(fieldFlow_); flow && isText)
@@ -90,6 +96,15 @@ void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, c
     g.setBounds(at.field);
     if (valueMoves)
         value.setBounds(value.bounds().translated(at.partner.topLeft() - drawn.topLeft()));
+}
+
+void SKTGraphicView::placeValueBesideCaption(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
+                                             const zelk::Taken& taken) {
+    // Under it or after it on its line, nearer it than any other caption.
+    const zelk::BesidePlace at = zelk::besidePlaceFor(
+        caption.drawingBounds(), sizes, {zelk::Beside::Below, zelk::Beside::After}, taken, fieldCard(), false,
+        zelk::fieldRects(graphics(), zelk::FieldRole::Caption, &g, &caption));
+    g.setBounds(at.field);
 }
 
 void SKTGraphicView::placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes,

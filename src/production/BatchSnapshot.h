@@ -27,12 +27,14 @@ public:
 
     // Card `index` (0-based row) of side "F", or of the back for any other
     // text: copies of the side's graphics filled with that row's values
-    // (BatchValues::Assign_Batch_Values_To_Control), the unbound graphics
-    // shared unchanged. Each barcode is made by `producer` from its own
-    // graphic's settings; the producer is called on this thread, so threads
-    // that share one need a producer that is safe to share. print_box names
-    // the caller (the printed page) and does not change the card. A failure
-    // gives a card that is not ok() and the reason, never a half-filled card.
+    // (BatchValues::Assign_Batch_Values_To_Control), each value in the part
+    // of its box that it takes beside its caption
+    // (BatchValues::partBesideCaption), the unbound graphics shared
+    // unchanged. Each barcode is made by `producer` from its own graphic's
+    // settings; the producer is called on this thread, so threads that share
+    // one need a producer that is safe to share. print_box names the caller
+    // (the printed page) and does not change the card. A failure gives a
+    // card that is not ok() and the reason, never a half-filled card.
     ProducedCard Set_data_table_value_to_card(int index, const QString& card_side, bool print_box,
                                               zelk::BarcodeProducer& producer) const;
 };

@@ -1,18 +1,28 @@
+// The value each bound graphic takes for a card of a batch, how a text,
+// a picture and a barcode take it, and the part of a text's box that its
+// value is drawn in.
 #include "production/BatchValues.h"
 
 #include "foundation/IndexedPicture.h"
 
+#include "canvas/placement/CaptionPairing.h"
 #include "foundation/AppPaths.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/ModelHost.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTImage.h"
+#include "foundation/TextMeasure.h"
 #include "foundation/Utilities.h"
 #include "foundation/WorkbookPicturePath.h"
 #include "inspector/face/ImageProcesser.h"
 #include "mainwindow/BarcodeProducer.h"
 
 #include <QDir>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
 #include <exception>
 
 namespace {
@@ -142,4 +152,49 @@ QString BatchValues::Assign_Batch_Values_To_Control(const QList<std::shared_ptr<
         return QStringLiteral("unknown failure");
     }
     return QString();
+}
+
+std::optional<QRectF> BatchValues::partBesideCaption(const SKTGraphic& g,
+                                                     const QList<std::shared_ptr<const SKTGraphic>>& side) {
+    namespace text = zelk::text;
+    if (!zelk::isExactlyText(&g) || g.boxOwner() != zelk::BoxOwner::Rule || g.text_rotation != 0 ||
+        g.Text_Value.isEmpty() || zelk::fieldRole(g.control_ID) != zelk::FieldRole::Value)
+        return std::nullopt;
+    const QString captionId = zelk::partnerIdOf(g.control_ID);
+    const auto caption = std::find_if(side.cbegin(), side.cend(), [&](const std::shared_ptr<const SKTGraphic>& c) {
+        return c && c->control_ID == captionId && c->ctrl_is_visible && zelk::isExactlyText(c.get()) &&
+               !c->Text_Value.isEmpty();
+    });
+    if (caption == side.cend())
+        return std::nullopt;
+    const QRectF box = g._bounds.normalized(), beside = (*caption)->_bounds.normalized();
+    const QString shown = text::shownText(g);
+    const text::DrawnSize drawn = text::drawnSize(g, shown, box);
+    const zelk::Standing standing = zelk::standingOf(beside, box, drawn.points);
+    if (standing == zelk::Standing::Apart)
+        return std::nullopt;
+
+    // Its widest line at that size: unwrapped where the box's width holds
+    // it, else as its lines wrap there.
+    const QFont font = text::atSize(text::layoutFont(g), drawn.points);
+    double widest = text::naturalWidth(shown, font);
+    if (widest > box.width()) {
+        const text::LaidOutText lines =
+            text::laidOut(shown, font, zelk::horizontalTextAlignment(g.text_alignmnet), box.width(), false);
+        widest = 0;
+        for (int i = 0; i < lines.layout->lineCount(); ++i)
+            widest = std::max(widest, lines.layout->lineAt(i).naturalTextWidth() / text::UnitsPerPoint);
+    }
+    // A point of slack keeps the widest line from wrapping, as a text made
+    // to its natural size has.
+    const QSizeF need(std::min(box.width(), std::ceil(widest) + 1), std::min(box.height(), drawn.height));
+    QRectF part(box.topLeft(), need);
+    if (standing == zelk::Standing::Before)
+        part.moveTop(std::clamp(beside.top(), box.top(), box.bottom() - need.height()));
+    else
+        part.moveLeft(std::clamp(beside.left(), box.left(), box.right() - need.width()));
+    // Drawn there at the size it had in the whole box, or the box stays.
+    if (part == box || text::drawnSize(g, shown, part).points != drawn.points)
+        return std::nullopt;
+    return part;
 }

@@ -12,7 +12,7 @@
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
-#include "foundation/SKTText.h"
+#include "foundation/TextMeasure.h"
 #include "foundation/Utilities.h"
 
 #include <QHash>
@@ -166,6 +166,12 @@ public:
         const qsizetype i = indexOf(g);
         return i < 0 || shown_.contains(g.control_ID) || g.Text_Value != texts_.at(i) || g.bounds() != places_.at(i);
     }
+    // Whether a try lays the graphic out: one it stamped but a field the
+    // user placed or locked, which takes its value in its own box the same
+    // in every try (what it meets there, every try meets).
+    bool laidOutByTry(const SKTGraphic& g) const {
+        return stamped(g) && g.boxOwner() != BoxOwner::User && !g.ctrl_is_locked;
+    }
     // The try's new graphics go, the others take their places and texts back.
     void restore() const {
         canvas_.Set_Selection_Index_According_ID(QString());
@@ -203,7 +209,7 @@ constexpr Score AllClear(0, 0, 0, 0);
 Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea& card) {
     int past = 0, broken = 0, misread = 0, runTogether = 0;
     for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f->ctrl_is_visible && before.stamped(*f)) {
+        if (f && f->ctrl_is_visible && before.laidOutByTry(*f)) {
             if (!card.holds(f->drawingBounds()))
                 ++past;
             if (breaksAWord(*f))
@@ -219,7 +225,7 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
                 break;
             }
         }
-    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.stamped(g); });
+    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.laidOutByTry(g); });
     return Score(past, notClear + broken, misread, runTogether);
 }
 
@@ -392,24 +398,28 @@ bool ProfileStamp::photoPlaced(const User_Profile_Class& profile) const {
 }
 
 QStringList ProfileStamp::laidOutValues(const User_Profile_Class& profile) const {
-    // Measured among the longest few of each column, in a new text's font:
-    // the widest drawn is among the longest written.
-    constexpr qsizetype Measured = 16;
+    // Each distinct value of a column measured as drawn, in a new text's
+    // font: fewer characters may draw wider (capitals beside narrow
+    // letters). The measures are kept: a stamping again measures nothing
+    // anew.
     QStringList out;
+    const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
+    const QFont font = text::layoutFont(*probe);
     for (int i = 0; i < ProfileTextSlotCount; ++i) {
         const User_Profile_Class::Slot& s = profile.slot(i);
-        QStringList values = s.xl && !s.ds && !s.value.isEmpty() && boundValues ? boundValues(s) : QStringList();
-        values.prepend(s.value);
-        std::stable_sort(values.begin(), values.end(),
-                         [](const QString& a, const QString& b) { return a.size() > b.size(); });
         QString widest = s.value;
-        double most = -1;
-        const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
-        for (qsizetype k = 0; values.size() > 1 && k < std::min(values.size(), Measured); ++k) {
-            probe->Set_text_value(values.at(k));
-            if (const double w = static_cast<const SKTText&>(*probe).naturalTextSize().width(); w > most) {
-                most = w;
-                widest = values.at(k);
+        if (s.xl && !s.ds && !s.value.isEmpty() && boundValues) {
+            QSet<QString> measured;
+            double most = -1;
+            for (const QString& value : QStringList(s.value) + boundValues(s)) {
+                if (measured.contains(value))
+                    continue;
+                measured.insert(value);
+                probe->Set_text_value(value);
+                if (const double w = text::naturalWidth(text::shownText(*probe), font); w > most) {
+                    most = w;
+                    widest = value;
+                }
             }
         }
         out << widest;
@@ -441,6 +451,16 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, const QStringLis
                 if (!text.isEmpty())
                     if (const auto g = canvas->Selcect_Ctrl_With_ID(id))
                         g->Set_Ctrl_Is_Visible(true);
+        }
+        // What the user placed (a field moved or resized by the user, or
+        // locked) takes its value first, whole, in the box the user left:
+        // the rest is laid out around it, as around the user's own graphics.
+        for (int i = 0; i < ProfileTextSlotCount; ++i) {
+            const User_Profile_Class::Slot& s = profile.slot(i);
+            for (const auto& [text, id] : {std::pair(laidOut.at(i), s.id), std::pair(s.label, s.label_id)})
+                if (const auto g = text.isEmpty() ? nullptr : canvas->Selcect_Ctrl_With_ID(id);
+                    g && (g->boxOwner() == BoxOwner::User || g->ctrl_is_locked))
+                    canvas->ReplaceGraphicText(GraphicKind::Text, false, QRectF(), CardSide::FrontName, text, id);
         }
         // The photo first, at its own size: the texts then go around it.
         const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);

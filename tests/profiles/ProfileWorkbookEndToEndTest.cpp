@@ -8,6 +8,7 @@
 #include "../production/ExportTestSupport.h"
 
 #include "BarcodeDecode.h"
+#include "HolderFields.h"
 #include "PdfWords.h"
 #include "barcode/BarcodeStepper.h"
 #include "barcode/Barcode_Gen.h"
@@ -188,26 +189,81 @@ TEST_F(ProfileWorkbookEndToEnd, TwoHundredCardHoldersExportedAsPdf) {
     EXPECT_EQ(photos, Holders);
 }
 
-// A blank card, its profile slots on a workbook's columns whose values run
-// from 1 to 30 characters, each with its caption: every card of the batch
-// holds its own row's values whole, and no two of its words meet.
-TEST_F(ProfileWorkbookEndToEnd, TwelveRowsOfShortAndLongValuesEachWhole) {
-    CardFace::install();
+// Workbooks of card holders whose columns run from short values to long
+// ones, on a blank card: name, title, company and number bound to the
+// columns, each with its caption.
+struct Batch {
+    const char* name;
+    QList<QStringList> rows;  // a holder's name, title, company and number
+};
+void PrintTo(const Batch& b, std::ostream* os) { *os << b.name; }
+
+// Values of 1 to 30 characters.
+QList<QStringList> twelveShortAndLong() {
     const QStringList names = {"Al", "Bo Li", "Ana Ruiz", "Zoë Ångström", "Ingrid Bergström", "Maximilian Ober",
                                "Jo", "Oluwaseun Bartholomew-Achter", "Li", "Katarzyna Wiśniewska", "Ed Ng",
                                "Hannah Montgomery-Whitfield"};
     const QStringList departments = {"R", "HR", "Finance", "Night Logistics Dispatch", "IT", "Sales",
                                      "Research and Development EMEA", "Ops", "Legal", "QA", "Facilities", "PR"};
-    QStringList rows;
-    QList<QStringList> cards;
-    for (int i = 0; i < 12; ++i) {
-        const QString code = QString(i + 1, QChar(u'1' + i % 9));  // 1, 22, 333 ... twelve 3s
-        const QString id = QStringLiteral("EMP-%1").arg(QString(i * 2, QLatin1Char('7')) + QString::number(i));
-        cards << QStringList{names.at(i), departments.at(i), code, id};
-        rows << QStringLiteral("[\"%1\", \"%2\", \"%3\", \"%4\"]").arg(names.at(i), departments.at(i), code, id);
-    }
-    const QString book = workbook("batch.xlsx", "[[\"Name\", \"Department\", \"Code\", \"ID\"], " + rows.join(", ") + "]");
+    QList<QStringList> rows;
+    for (int i = 0; i < 12; ++i)
+        rows << QStringList{names.at(i), departments.at(i), QString(i + 1, QChar(u'1' + i % 9)),
+                            QStringLiteral("EMP-%1").arg(QString(i * 2, QLatin1Char('7')) + QString::number(i))};
+    return rows;
+}
 
+// Nineteen rows of one to three letters but for a name of 32 characters, a
+// title of 48 and a company of 80, which take one, five and five lines.
+QList<QStringList> fewLongAmongShortOnes() {
+    const QStringList names = {"Å", "Bo", "Ngozi Adaeze Okonkwo-Fairweather", "Ed", "Zoë", "Iv", "Mo", "Kai"};
+    const QStringList titles = {"PI", "QA", "Head of Cryogenic Beamline Operations and Safety", "R", "HR", "IT", "Dev"};
+    const QStringList companies = {"Co", "ZK", "Acme", "Northern Lights Synchrotron Research Consortium for Cryogenic Beamline Studies"};
+    QList<QStringList> rows;
+    for (int i = 0; i < 19; ++i)
+        rows << QStringList{names.at(i % names.size()), titles.at(i % titles.size()),
+                            companies.at(i % companies.size()), QStringLiteral("N-%1").arg(i + 1)};
+    return rows;
+}
+
+// Sixteen names of 16 narrow characters and one of 15 capitals, drawn
+// twice as wide.
+QList<QStringList> wideNameAmongLongerOnes() {
+    QList<QStringList> rows;
+    for (int i = 0; i < 17; ++i)
+        rows << QStringList{i == 9 ? "MWAMBWEMBWA WOM" : "Lili Fijl-Itilli", "Fitter", "Tidal Crew",
+                            QStringLiteral("T-%1").arg(i + 1)};
+    return rows;
+}
+
+double gapBetween(const QRectF& a, const QRectF& b) {
+    return std::hypot(std::max({0.0, b.left() - a.right(), a.left() - b.right()}),
+                      std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()}));
+}
+
+class ShortAndLongValues : public ProfileWorkbookEndToEnd, public ::testing::WithParamInterface<Batch> {};
+
+// Every card of the batch, read from its PDF, holds its row's values
+// whole; no two of its words meet; each value starts beside its own
+// caption (after it on its line, or under its start), the caption nearest
+// it; and a column's values are all drawn at one size: its box, laid out
+// for the widest drawn, holds each at its own.
+TEST_P(ShortAndLongValues, EachCardWholeBesideItsCaptions) {
+    CardFace::install();
+    const QList<QStringList>& cards = GetParam().rows;
+    QStringList rows;
+    for (const QStringList& c : cards)
+        rows << QStringLiteral("[\"%1\"]").arg(c.join("\", \""));
+    const QString book =
+        workbook("batch.xlsx", "[[\"Name\", \"Title\", \"Company\", \"Number\"], " + rows.join(", ") + "]");
+
+    struct Field {
+        int slot;
+        QString valueId, captionId;
+    };
+    const QList<Field> fields = {{SlotName, Fup_Name, Fup_lbl_Name},
+                                 {SlotTitle, Fup_Title, Fup_lbl_Title},
+                                 {SlotCompany, Fup_Company, Fup_lbl_Company},
+                                 {SlotUnique, Fup_UniqueNo, Fup_lbl_UniqueNo}};
     Show_User_Profile* d = Show_User_Profile::defaultInstance();
     importColumns = {0, 1, 2, 3};
     nextOpenPath = book;
@@ -215,26 +271,27 @@ TEST_F(ProfileWorkbookEndToEnd, TwelveRowsOfShortAndLongValuesEachWhole) {
         if (dialog != d)
             return 0;
         d->Browse_excel_Btn_Clicked();
-        const std::pair<int, int> bindings[] = {{SlotName, 1}, {SlotTitle, 2}, {SlotCompany, 3}, {SlotUnique, 4}};
-        for (const auto& [slot, column] : bindings) {
-            rowOf(d, slot).value_chk->setChecked(true);
-            d->Value_Chk_Clicked(slot);
-            rowOf(d, slot).label_chk->setChecked(true);
-            d->Label_Chk_Clicked(slot);
-            rowOf(d, slot).ds_combo->setCurrentIndex(2);
-            rowOf(d, slot).ser_col_cb->setCurrentIndex(column);
+        for (int column = 1; const Field& f : fields) {
+            rowOf(d, f.slot).value_chk->setChecked(true);
+            d->Value_Chk_Clicked(f.slot);
+            rowOf(d, f.slot).label_chk->setChecked(true);
+            d->Label_Chk_Clicked(f.slot);
+            rowOf(d, f.slot).ds_combo->setCurrentIndex(2);
+            rowOf(d, f.slot).ser_col_cb->setCurrentIndex(column++);
         }
         d->OK_Btn_Clicked();
         return d->result();
     };
     window->User_Profile_Button_Clicked();
-    ASSERT_EQ(tableRows().size(), 12);
-    const auto company = window->_graphicView->Selcect_Ctrl_With_ID(Fup_Company);
+    ASSERT_EQ(tableRows().size(), cards.size());
+    SKTGraphicView* front = window->_graphicView;
+    const auto company = front->Selcect_Ctrl_With_ID(Fup_Company);
     ASSERT_TRUE(company && company->ctrl_is_visible);
-    EXPECT_EQ(company->Text_Value, "1");  // the side shows the first row
+    EXPECT_EQ(company->Text_Value, cards.first().at(2));  // the side shows the first row
 
     const QDir out = exportFrontsAsPdf();
-    for (int i = 0; i < 12; ++i) {
+    QList<QList<double>> heights(fields.size());  // each column's words' height, card by card
+    for (int i = 0; i < cards.size(); ++i) {
         SCOPED_TRACE(i);
         const QString pdf = out.filePath(QStringLiteral("Card_%1_Front.PDF").arg(i + 1));
         ASSERT_TRUE(QFile::exists(pdf));
@@ -249,8 +306,52 @@ TEST_F(ProfileWorkbookEndToEnd, TwelveRowsOfShortAndLongValuesEachWhole) {
                 EXPECT_FALSE(both.width() > 0.1 && both.height() > 0.1)
                     << words.at(a).text.toStdString() << " meets " << words.at(b).text.toStdString();
             }
+
+        // A field's words: those inside its box on the side, which every
+        // card's value is drawn in.
+        auto wordsOf = [&](const QString& id, QRectF* first = nullptr) {
+            QRectF all;
+            const auto g = front->Selcect_Ctrl_With_ID(id);
+            for (const PdfWord& w : words)
+                if (g && g->drawingBounds().adjusted(-1, -1, 1, 1).contains(w.box)) {
+                    all |= w.box;
+                    if (first && (first->isNull() || w.box.top() < first->top() - 1 ||
+                                  (w.box.top() < first->bottom() && w.box.left() < first->left())))
+                        *first = w.box;
+                }
+            return all;
+        };
+        for (qsizetype f = 0; f < fields.size(); ++f) {
+            QRectF first;
+            const QRectF value = wordsOf(fields.at(f).valueId, &first), caption = wordsOf(fields.at(f).captionId);
+            ASSERT_FALSE(first.isNull() || caption.isNull()) << cards.at(i).at(f).toStdString();
+            heights[f] << first.height();
+            const std::string read = cards.at(i).at(f).toStdString() + " " + rectText(first).toStdString() +
+                                     " beside " + rectText(caption).toStdString();
+            const double em = first.height();
+            const bool after = first.top() < caption.bottom() && first.bottom() > caption.top() &&
+                               first.left() >= caption.right() - 0.5 && first.left() - caption.right() <= 1.5 * em;
+            const bool under = first.top() >= caption.bottom() - 0.5 && first.top() - caption.bottom() <= em &&
+                               std::abs(first.left() - caption.left()) <= em;
+            EXPECT_TRUE(after || under) << read;
+            for (const Field& other : fields) {
+                EXPECT_LE(gapBetween(value, caption), gapBetween(value, wordsOf(other.captionId)))
+                    << read << " nearer " << other.captionId.toStdString();
+            }
+        }
+    }
+    for (qsizetype f = 0; f < fields.size(); ++f) {
+        const auto [least, most] = std::minmax_element(heights.at(f).cbegin(), heights.at(f).cend());
+        EXPECT_NEAR(*least, *most, 0.05) << fields.at(f).valueId.toStdString();
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Workbooks, ShortAndLongValues,
+    ::testing::Values(Batch{"TwelveRowsOfShortAndLongValues", twelveShortAndLong()},
+                      Batch{"FewLongAmongShortOnes", fewLongAmongShortOnes()},
+                      Batch{"AWideNameAmongLongerWrittenOnes", wideNameAmongLongerOnes()}),
+    [](const ::testing::TestParamInfo<Batch>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zelk::test

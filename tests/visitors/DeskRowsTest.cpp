@@ -10,7 +10,9 @@ namespace {
 // DejaVu Sans's ascent and descent in ems: the height pdftotext gives a word.
 constexpr double WordEms = (1901.0 + 483.0) / 2048.0;
 
-enum class Drag { None, RightHandle, Corner };  // past the card's right edge: 30 points, the corner 48
+// Past the card's edge: the right handle 30 points, the corner 48, the left
+// handle 30 past the left edge.
+enum class Drag { None, RightHandle, Corner, LeftHandle };
 struct Case {
     const char* name;
     const char* pass;
@@ -45,13 +47,7 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     SKTGraphicView* view = window->currentCanvas();
     view->setScaleFactor(2);
     auto row = [&](const QString& which) { return view->Selcect_Ctrl_With_ID(which); };
-    auto drag = [&](const QPointF& from, const QPointF& to) {
-        const QPoint a = view->widgetPoint(from).toPoint(), b = view->widgetPoint(to).toPoint();
-        QTest::mousePress(view, Qt::LeftButton, {}, a);
-        QMouseEvent move(QEvent::MouseMove, QPointF(b), QPointF(view->mapToGlobal(b)), Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(view, &move);
-        QTest::mouseRelease(view, Qt::LeftButton, {}, b);
-    };
+    auto drag = [&](const QPointF& from, const QPointF& to) { dragOn(view, from, to); };
     const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
     if (c.captionAbove) {  // its left on the value's, its foot a point over it
         const QRectF cap = row(captionId)->bounds(), v = row(id)->bounds();
@@ -60,8 +56,11 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     const QRectF put = row(id)->bounds();
     view->Set_Selection_Index_According_ID(id);
     if (c.drag != Drag::None) {
-        const QPointF handle = c.drag == Drag::Corner ? put.bottomRight() : QPointF(put.right(), put.center().y());
-        drag(handle, QPointF(card.right() + (c.drag == Drag::Corner ? 48 : 30), handle.y()));
+        const QPointF handle = c.drag == Drag::Corner       ? put.bottomRight()
+                               : c.drag == Drag::LeftHandle ? QPointF(put.left(), put.center().y())
+                                                            : QPointF(put.right(), put.center().y());
+        const double past = c.drag == Drag::LeftHandle ? card.left() - 30 : card.right() + (c.drag == Drag::Corner ? 48 : 30);
+        drag(handle, QPointF(past, handle.y()));
     }
     if (c.dragAgain) {
         const QRectF shown = row(id)->bounds() & card;
@@ -94,7 +93,8 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     EXPECT_TRUE(card.contains(shown->bounds())) << rectText(shown->bounds()).toStdString();
     EXPECT_EQ(valuesNotWholeInPdf(pdf, side, {{id, captionId, shown->Text_Value, ""}}).join("").toStdString(), "");
     // Its first word beside its caption: after it on its line, or under its
-    // start; where it was dragged, at the left edge the user put.
+    // start; where it was dragged, where it started, the edge the user
+    // kept on the card where the user put it.
     QRectF cap, first(QPointF(1e9, 1e9), QSizeF(1, 1));
     for (const QRectF& w : wordsOf(*caption))
         cap |= w;
@@ -111,7 +111,10 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
             << read;
     }
     if (c.drag != Drag::None) {
-        EXPECT_NEAR(shown->bounds().left(), put.left(), 0.01);
+        if (c.drag == Drag::LeftHandle)
+            EXPECT_NEAR(shown->bounds().right(), put.right(), 0.01);
+        else
+            EXPECT_NEAR(shown->bounds().left(), put.left(), 0.01);
         EXPECT_NEAR(first.left(), put.left(), em) << read;
     }
     for (const auto& g : side)
@@ -132,6 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"SavedPastTheEdgeReopenedThenTyped", "Visitor_Day", 0, Drag::None, false, true, true},
         Case{"CornerDraggedPastTheEdgeNotTyped", "Visitor_Day", 0, Drag::Corner, false, false},
         Case{"ItsRightHandleDraggedAgain", "Visitor_Escort", 0, Drag::Corner, false, false, false, true},
+        Case{"ItsLeftHandlePastTheLeftEdge", "Visitor_Day", 0, Drag::LeftHandle, false, false},
         Case{"SecondRowOnAFullPassAtHalfOrMore", "Visitor_Day", 0, Drag::None, false, false, false, false, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 

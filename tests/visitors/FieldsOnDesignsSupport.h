@@ -93,6 +93,15 @@ inline double gapBetween(const QRectF& a, const QRectF& b) {
                       std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()}));
 }
 
+// A drag with the mouse on a canvas, from one point of the card to another.
+inline void dragOn(SKTGraphicView* view, const QPointF& from, const QPointF& to) {
+    const QPoint a = view->widgetPoint(from).toPoint(), b = view->widgetPoint(to).toPoint();
+    QTest::mousePress(view, Qt::LeftButton, {}, a);
+    QMouseEvent move(QEvent::MouseMove, QPointF(b), QPointF(view->mapToGlobal(b)), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(view, &move);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, b);
+}
+
 class FieldsOnDesigns : public MainWindowTest {
 protected:
     void SetUp() override {

@@ -1,8 +1,9 @@
 // The roads that give a design's boxes new values, each on a design where
 // the order of its values or the ground under a row decides where a value
 // goes: a stamping and a group row let every box grow for its own value
-// before one that outgrew its box moves, and a row the user placed widens
-// only onto ground where it reads.
+// before one that outgrew its box moves (a group row after another starting
+// again from the design's boxes), and a row the user placed widens only
+// onto ground where it reads.
 #include "FieldsOnDesignsSupport.h"
 
 #include "datasource/Data_From_Excel.h"
@@ -13,7 +14,7 @@ namespace zelk::test {
 namespace {
 
 TEST_F(FieldsOnDesigns, EachRoadOfAnOutgrownValueKeepsItsRule) {
-    enum class Road { Stamp, GroupRow, DeskRow };
+    enum class Road { Stamp, GroupRow, GroupRowAfterAnother, DeskRow };
     struct Row {
         const char* rule;
         Road road;
@@ -21,6 +22,7 @@ TEST_F(FieldsOnDesigns, EachRoadOfAnOutgrownValueKeepsItsRule) {
     const Row rows[] = {
         {"AStampingLetsEveryBoxGrowBeforeAnOutgrownValueMoves", Road::Stamp},
         {"AGroupRowLetsEveryBoxGrowBeforeAnOutgrownValueMoves", Road::GroupRow},
+        {"AGroupRowOfShortValuesAfterAnotherTakesTheDesignsBoxes", Road::GroupRowAfterAnother},
         {"ARowTheUserPutOnABandWidensOnlyWhereItReads", Road::DeskRow},
     };
     // A company of one word too wide for its box, whose nearest clear place
@@ -83,6 +85,16 @@ TEST_F(FieldsOnDesigns, EachRoadOfAnOutgrownValueKeepsItsRule) {
             << rectText(grown->bounds()).toStdString() << " under " << rectText(moved->bounds()).toStdString();
         EXPECT_NE(moved->bounds().topLeft(), companyBox.topLeft()) << rectText(moved->bounds()).toStdString();
         EXPECT_EQ(overlapsOn(window->Get_Front_Controls_Array(), Cr80).join(" | ").toStdString(), "");
+        if (r.road == Road::GroupRowAfterAnother) {
+            // The project's workbook updated with values each box holds
+            // on its line: at its place and width (its height its lines').
+            window->Create_Excel_List_Func({"Company", "Address"}, {{"Acme", "1 Elm St"}});
+            window->Update_Excel_Column_Binding(QStringLiteral("U"));
+            for (const auto& [g, box] : {std::pair(moved, companyBox), std::pair(grown, addressBox)}) {
+                EXPECT_EQ(g->bounds().topLeft(), box.topLeft()) << rectText(g->bounds()).toStdString();
+                EXPECT_EQ(g->bounds().width(), box.width()) << rectText(g->bounds()).toStdString();
+            }
+        }
     }
 }
 

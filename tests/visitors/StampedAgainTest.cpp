@@ -7,12 +7,13 @@
 
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTText.h"
+#include "inspector/face/CardFace.h"
 
 namespace zelk::test {
 namespace {
 
-enum class Card { Blank, Rounded, Oval, UsersOwn, SideBandTemplate, LandscapeTemplate };
-enum class Order { ShortThenLong, LongThenShort, ValuesThenCaptions, LongThenOtherLong, UserMovedAValueAndACaption };
+enum class Card { Blank, Rounded, Oval, UsersOwn, DarkUsersOwn, SideBandTemplate, LandscapeTemplate };
+enum class Order { ShortThenLong, LongThenShort, ValuesThenCaptions, LongThenOtherLong, UserMovedAValueAndACaption, UserPlacedThenLong };
 
 struct Case {
     const char* name;
@@ -20,6 +21,8 @@ struct Case {
     Order order;
     bool photo;
     bool portrait = false;
+    bool reopened = false;  // saved, the window reset and the design opened again before the second stamping
+    bool byCommands = false;  // the user places with the inspector's fields and an align command, not the mouse and keys
 };
 
 const QList<int> Ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
@@ -66,6 +69,30 @@ QList<HolderSample> outgrowingBoxes(QList<HolderSample> values) {
     return values;
 }
 
+// Values with the profile's own captions, the unique number "N1" (the user
+// locks it): short, long, and long enough to fill a card with a photo.
+QList<HolderSample> asProfile(QStringList texts) {
+    texts.last() = "N1";
+    QList<HolderSample> out = valuesOf(texts);
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        out[i].caption = profileFieldTable().at(i).idCardCaption;
+    return out;
+}
+QList<HolderSample> usersValues(int which) {
+    QStringList texts = {"Thandiwe Eleonora Bergström-Nakamura",
+                         "Principal Cryogenic Systems Engineer, Beamline Operations",
+                         "Northern Lights Synchrotron Research Consortium", "Colder than space, brighter than the sun",
+                         "Forskningsvägen 9, Hus C, 98138 Kiruna", "+46 980 555 0173", "+46-980-555-0174-EXT-2290",
+                         "t.bergstrom-nakamura@synchrotron-consortium.example",
+                         "https://portal.synchrotron-consortium.example/people/tbn", ""};
+    if (which == 0)
+        texts = {"Ty", "PI", "NLS", "Go", "Kiruna", "+46 1", "+46 2", "t@n.se", "n.se", ""};
+    if (which == 2)
+        for (int i = 0; i < ProfileTextSlotCount; ++i)
+            texts[i] = longValues().at(i).value;
+    return asProfile(texts);
+}
+
 QList<HolderSample> withoutCaptions(QList<HolderSample> values) {
     for (HolderSample& h : values)
         h.caption.clear();
@@ -74,6 +101,10 @@ QList<HolderSample> withoutCaptions(QList<HolderSample> values) {
 
 class StampedAgain : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {
 protected:
+    void TearDown() override {
+        CardFaceHook::install(nullptr);
+        FieldsOnDesigns::TearDown();
+    }
     const GraphicList& side() const { return window->Get_Front_Controls_Array(); }
 
     // The card of the row, as a new design each time.
@@ -89,20 +120,74 @@ protected:
         }
         case Card::Blank:
         case Card::UsersOwn:
+        case Card::DarkUsersOwn:
         case Card::Rounded:
         case Card::Oval:
             newCard(c.card == Card::Rounded ? 1 : c.card == Card::Oval ? 2 : 0, c.portrait ? Cr80.transposed() : Cr80);
             break;
         }
-        if (c.card == Card::UsersOwn) {
-            // A heading of the user's and a tinted panel at the top right.
+        if (c.card == Card::UsersOwn || c.card == Card::DarkUsersOwn) {
+            // A heading of the user's and a tinted panel at the top right;
+            // or a white heading and a filled square on a night-blue card.
+            const bool dark = c.card == Card::DarkUsersOwn;
             auto heading = std::make_shared<SKTText>();
-            heading->setBounds(QRectF(8, 6, 120, 0));
-            heading->Set_text_value("ACME HEADQUARTERS");
+            heading->setBounds(dark ? QRectF(60, 3, 150, 0) : QRectF(8, 6, 120, 0));
+            heading->text_ctrl_font.setPointSizeF(12);
+            heading->Set_text_value(dark ? "SYNCHROTRON ACCESS" : "ACME HEADQUARTERS");
+            heading->txt_clr = dark ? Qt::white : Qt::black;
             heading->setHeight(fittedTextHeight(*heading));
             window->_graphicView->mutableGraphics() << heading;
-            addFilled(QRectF(150, 10, 80, 60), QColor(220, 230, 245));
+            addFilled(dark ? QRectF(177, 89, 50, 50) : QRectF(150, 10, 80, 60),
+                      dark ? QColor(230, 140, 40) : QColor(220, 230, 245));
+            if (dark) {
+                CardFace::install();
+                window->Front_card_Prop.Card_fill_clr = QColor(0x1a, 0x23, 0x40);
+            }
         }
+    }
+
+    // The user places four fields as a user does: the name's value dragged
+    // with the mouse to `nameTo`, the phone's widened by 58 points by its
+    // right handle, the fax's caption moved with the arrow keys (left five,
+    // down three) and the unique number locked; or, `byCommands`, the name
+    // moved across to `nameTo`'s x, the unique number's caption down to its
+    // y and the phone widened in the inspector's position and size fields,
+    // the fax's caption aligned to the card's left edge and the unique
+    // number locked. Their boxes, by ID.
+    QHash<QString, QRectF> placeAsAUserDoes(const QPointF& nameTo, bool byCommands) {
+        SKTGraphicView* view = window->_graphicView;
+        QHash<QString, QRectF> out;
+        if (byCommands) {
+            view->Set_Selection_Index_According_ID(Fup_Name);
+            window->Frame_main_Pic_X_Pos_Changed(nameTo.x());
+            view->Set_Selection_Index_According_ID(Fup_lbl_UniqueNo);
+            window->Frame_main_Pic_Y_Pos_Changed(nameTo.y());
+            view->Set_Selection_Index_According_ID(Fup_PhoneNO);
+            const double wider = front(Fup_PhoneNO)->bounds().width() + 58;
+            window->Frame_main_Pic_Wdith_Changed(fromPoints(float(wider), window->Measument_Unit_Is()));
+            view->Set_Selection_Index_According_ID(Fup_lbl_FaxNo);
+            window->Align_Left_Clicked();
+            view->Set_Selection_Index_According_ID(Fup_UniqueNo);
+            view->lockSelectedGraphics();
+            for (const QString& id : {Fup_Name, Fup_lbl_UniqueNo, Fup_PhoneNO, Fup_lbl_FaxNo, Fup_UniqueNo})
+                out.insert(id, front(id)->bounds());
+            return out;
+        }
+        view->setScaleFactor(2);
+        const QRectF name = front(Fup_Name)->bounds();
+        dragOn(view, name.topLeft() + QPointF(2, 2), nameTo + QPointF(2, 2));
+        const QRectF phone = front(Fup_PhoneNO)->bounds();
+        view->Set_Selection_Index_According_ID(Fup_PhoneNO);
+        dragOn(view, QPointF(phone.right(), phone.center().y()), QPointF(phone.right() + 58, phone.center().y()));
+        view->Set_Selection_Index_According_ID(Fup_lbl_FaxNo);
+        for (const auto& [key, times] : {std::pair(Qt::Key_Left, 5), std::pair(Qt::Key_Down, 3)})
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(view, key);
+        view->Set_Selection_Index_According_ID(Fup_UniqueNo);
+        view->lockSelectedGraphics();
+        for (const QString& id : {Fup_Name, Fup_PhoneNO, Fup_lbl_FaxNo, Fup_UniqueNo})
+            out.insert(id, front(id)->bounds());
+        return out;
     }
 
     // The boxes of the shown fields, by ID.
@@ -116,13 +201,18 @@ protected:
 };
 
 // The pairs of words of a PDF page whose boxes meet, by more than a tenth
-// of a point each way.
-QStringList overlappingWords(const QString& pdf) {
+// of a point each way, but those of two words drawn in `fixed` (what the
+// user placed over each other).
+QStringList overlappingWords(const QString& pdf, const QList<QRectF>& fixed = {}) {
     const QList<PdfWord> words = pdfWords(pdf);
+    auto inFixed = [&fixed](const QRectF& w) {
+        return std::any_of(fixed.cbegin(), fixed.cend(), [&w](const QRectF& f) { return f.adjusted(-1, -1, 1, 1).contains(w); });
+    };
     QStringList out;
     for (qsizetype i = 0; i < words.size(); ++i)
         for (qsizetype j = i + 1; j < words.size(); ++j)
-            if (const QRectF both = words.at(i).box & words.at(j).box; both.width() > 0.1 && both.height() > 0.1)
+            if (const QRectF both = words.at(i).box & words.at(j).box;
+                both.width() > 0.1 && both.height() > 0.1 && !(inFixed(words.at(i).box) && inFixed(words.at(j).box)))
                 out << words.at(i).text + " / " + words.at(j).text;
     return out;
 }
@@ -132,11 +222,13 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     // On a template, long values outgrow its boxes.
     const bool design = c.card == Card::SideBandTemplate || c.card == Card::LandscapeTemplate;
     const QList<HolderSample> longOnes = design ? outgrowingBoxes(longValues()) : longValues();
-    const QList<HolderSample> first = c.order == Order::ShortThenLong       ? shortValues()
+    const bool usersPlace = c.order == Order::UserPlacedThenLong;
+    const QList<HolderSample> first = usersPlace                            ? usersValues(0)
+                                      : c.order == Order::ShortThenLong       ? shortValues()
                                       : c.order == Order::LongThenOtherLong ? otherLongValues()
                                                                             : longOnes;
     const QList<HolderSample> second =
-        (c.order == Order::LongThenShort ? shortValues() : longOnes).mid(0, ProfileTextSlotCount);
+        (usersPlace ? usersValues(c.photo ? 2 : 1) : c.order == Order::LongThenShort ? shortValues() : longOnes).mid(0, ProfileTextSlotCount);
 
     // The second values alone on the card.
     makeCard(c);
@@ -159,6 +251,15 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
         }
         window->_graphicView->Insert_In_Undo_Redo();  // as a drag's end records it
     }
+    if (usersPlace)
+        users = placeAsAUserDoes(c.byCommands ? QPointF(150, 60) : QPointF(8, 135), c.byCommands);
+    if (c.reopened) {
+        nextSavePath = data.filePath("placed.did");
+        ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
+        window->New_Project();
+        ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
+        ::Fill_User_Profile = true;
+    }
     const QByteArray before = GraphicArchive::archivedData(side());
     stamp(Ten, second, c.photo);
 
@@ -175,20 +276,31 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
         EXPECT_EQ(moved.join(" | ").toStdString(), "");
         EXPECT_EQ(now.size(), alone.size());
     }
-    for (auto it = users.cbegin(); it != users.cend(); ++it)
-        EXPECT_EQ(front(it.key())->bounds(), it.value()) << it.key().toStdString();
+    // What the user placed stays there: a value given a longer one only
+    // grows along its line.
+    for (auto it = users.cbegin(); it != users.cend(); ++it) {
+        const QRectF now = front(it.key())->bounds();
+        if (fieldRole(it.key()) == FieldRole::Value && !front(it.key())->ctrl_is_locked) {
+            EXPECT_EQ(now.top(), it.value().top()) << it.key().toStdString();
+            EXPECT_TRUE(now.contains(it.value())) << it.key().toStdString() << " " << rectText(now).toStdString();
+        } else {
+            EXPECT_EQ(now, it.value()) << it.key().toStdString();
+        }
+    }
 
     const QString pdf = data.filePath("side.pdf");
     writeBytes(pdf, sidePdf(side()));
-    EXPECT_EQ(overlappingWords(pdf).join(" | ").toStdString(), "");
+    QList<QRectF> fixed;
+    for (auto it = users.cbegin(); it != users.cend(); ++it)
+        fixed << front(it.key())->drawingBounds();
+    EXPECT_EQ(overlappingWords(pdf, fixed).join(" | ").toStdString(), "");
     EXPECT_EQ(valuesNotWholeInRawPdf(pdf, second).join(" | ").toStdString(), "");
     for (const HolderSample& h : second) {
         const auto value = front(h.valueId), own = front(h.captionId);
-        if (!value || !own || users.contains(h.captionId))
+        if (!value || !own)
             continue;
         for (const auto& other : side())
-            if (other != own && other->ctrl_is_visible && fieldRole(other->control_ID) == FieldRole::Caption &&
-                !users.contains(other->control_ID)) {
+            if (other != own && other->ctrl_is_visible && fieldRole(other->control_ID) == FieldRole::Caption) {
                 EXPECT_LE(gapBetween(value->drawingBounds(), own->drawingBounds()),
                           gapBetween(value->drawingBounds(), other->drawingBounds()) + 0.01)
                     << h.value.toStdString() << " reads as " << other->Text_Value.toStdString();
@@ -216,7 +328,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"OtherLongValuesOnASideBandWithoutAPhoto", Card::SideBandTemplate, Order::LongThenOtherLong, false},
         Case{"LongThenShortOnALandscapeTemplate", Card::LandscapeTemplate, Order::LongThenShort, false},
         Case{"OtherLongValuesOnALandscapeTemplate", Card::LandscapeTemplate, Order::LongThenOtherLong, true},
-        Case{"AValueAndACaptionTheUserMovedStay", Card::Blank, Order::UserMovedAValueAndACaption, true}),
+        Case{"AValueAndACaptionTheUserMovedStay", Card::Blank, Order::UserMovedAValueAndACaption, true},
+        Case{"FieldsTheUserDraggedWidenedNudgedAndLockedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, false},
+        Case{"TheUsersPlacementsSavedAndOpenedAgainAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, true},
+        Case{"FieldsPlacedInTheInspectorAndAlignedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, false, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
