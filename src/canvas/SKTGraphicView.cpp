@@ -303,7 +303,7 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
             if (placeAnew) {
                 g->setBounds(QRectF(g->bounds().topLeft(), QSizeF(zelk::NewTextWidth, zelk::NewTextHeight)));
                 fitTextHeight(*g);
-                placeNewField(g);
+                placeNewField(g, true);
             } else if (field && owner == zelk::BoxOwner::User) {
                 if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card, zelk::BoxOwner::User))
                     g->setBounds(zelk::userBoxAlongItsLine(*g, graphics(), card, fieldGround()));

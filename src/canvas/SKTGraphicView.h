@@ -293,12 +293,16 @@ private:
     void bindToGroupColumn(SKTGraphic& g, const QString& ctrl_ID);
     static void styleParty(SKTGraphic& g, const QString& ctrl_ID);
     // ---- A new field's place (SKTGraphicViewFields.cpp) ----
-    void placeNewField(const std::shared_ptr<SKTGraphic>& g);
+    // `again`: a field of the side laid out anew.
+    void placeNewField(const std::shared_ptr<SKTGraphic>& g, bool again = false);
     void placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
                                  const zelk::Taken& taken);
     void placeValueBesideCaption(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
                                  const zelk::Taken& taken);
-    void placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::Taken& taken);
+    struct CaptionSpot;
+    // The value placed with a spot kept for `caption` above it or before it.
+    CaptionSpot placeValueWithCaptionSpot(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
+                                          const zelk::Taken& taken);
     // Runs a command of the user's on the selection: the fields whose boxes
     // it moves or resizes are the user's from then on.
     void placeByUser(const std::function<void()>& command);
@@ -350,6 +354,7 @@ private:
     struct CaptionSpot {
         bool above;
         QSizeF caption;
+        double space = 0;  // the word space after it
     };
     QHash<const SKTGraphic*, CaptionSpot> captionSpots_;
     // Where the spot kept for a value's caption lies.

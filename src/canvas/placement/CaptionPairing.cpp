@@ -3,9 +3,11 @@
 // of them a field breaches.
 #include "canvas/placement/CaptionPairing.h"
 
+#include "canvas/placement/SideCover.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/TextMeasure.h"
 
 #include <QHash>
 
@@ -147,6 +149,33 @@ QList<QRectF> takenFromField(const PairingZones& zones, FieldRole role) {
                                         : QList<QRectF>{};
 }
 
+double wordSpaceAt(const SKTGraphic& t, double points) {
+    // The blank between two letters: what a text set with blanks puts between words.
+    const QFont font = text::atSize(text::layoutFont(t), points);
+    return std::max(0.0, text::naturalWidth(QStringLiteral("x x"), font) - text::naturalWidth(QStringLiteral("xx"), font));
+}
+
+double wordSpaceOf(const SKTGraphic& t) { return wordSpaceAt(t, drawnTextPointSize(t)); }
+
+QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
+                                  const SKTGraphic* partner) {
+    QList<QRectF> out;
+    forShownFields(side, self, partner, [&out](const SKTGraphic& g, FieldRole role) {
+        if (role == FieldRole::Caption) {
+            const QRectF d = g.drawingBounds();
+            out << QRectF(d.right(), d.top(), wordSpaceOf(g), d.height());
+        }
+    });
+    return out;
+}
+
+QList<QRectF> spacesBefore(const QList<QRectF>& rects, double space) {
+    QList<QRectF> out;
+    for (const QRectF& r : rects)
+        out << QRectF(r.left() - space, r.top(), space, r.height());
+    return out;
+}
+
 QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole role) {
     QList<QList<QRectF>> out;
     // A later level holds a part of an earlier one: one of the same count is
@@ -157,7 +186,8 @@ QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole 
     return out;
 }
 
-PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field) {
+PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
+                              const QRectF& card) {
     const FieldRole role = fieldRole(field.control_ID);
     if (!isExactlyText(&field) || role == FieldRole::None)
         return PairingBreach::None;
@@ -172,6 +202,16 @@ PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, co
     auto meets = [&drawn](const QList<QRectF>& zones) {
         return std::any_of(zones.cbegin(), zones.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
     };
+    if (role == FieldRole::Caption) {
+        // Nothing but its own value straight after it on its line, and it
+        // straight after no other caption.
+        const QRectF d = field.drawingBounds();
+        const QRectF after = QRectF(d.right(), d.top(), wordSpaceOf(field), d.height()).adjusted(0.01, 0.01, -0.01, -0.01);
+        const QList<QRectF> others = drawnRects(side, card, &field, partner);
+        if (std::any_of(others.cbegin(), others.cend(), [&after](const QRectF& r) { return after.intersects(r); }) ||
+            meets(spacesAfterCaptions(side, &field, partner)))
+            return PairingBreach::CaptionMisread;
+    }
     PairingZones all = pairingZonesOn(side, &field, partner);
     const bool besideValues = role == FieldRole::Value && meets(all.besideValues);
     all.besideValues.clear();

@@ -73,10 +73,26 @@ QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, cons
 
 // Which pairing zone of the other fields a shown caption or value of a
 // side meets (its partner's left out): one that keeps a caption to its own
-// value (a caption misread as another field's), else one between values
-// (two values run together), else none.
+// value (a caption misread as another field's; or, for a caption, anything
+// on `card` but its own value straight after it, within a word space, or
+// it straight after another caption),
+// else one between values (two values run together), else none.
 enum class PairingBreach { None, ValuesRunTogether, CaptionMisread };
-PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field);
+PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
+                              const QRectF& card);
+
+// The width of a word space in a text's font at `points` (at the size it is
+// drawn at).
+double wordSpaceAt(const SKTGraphic& text, double points);
+double wordSpaceOf(const SKTGraphic& text);
+
+// What no caption is followed by but its own value: the word space after
+// each shown caption of a side (`self` and `partner` left out), on its line.
+QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self = nullptr,
+                                  const SKTGraphic* partner = nullptr);
+// Where a caption would end within `space` before one of `rects`, on its
+// line: the word space before each.
+QList<QRectF> spacesBefore(const QList<QRectF>& rects, double space);
 
 // The drawn rectangles of the shown fields of `role` on a side, `self` and
 // `partner` left out: the fields a caption standing apart from its value
