@@ -219,12 +219,14 @@ void SKTGraphicView::endEditing(bool commit) {
     // Only what the user typed is written back: the graphic may have been
     // changed by the panels since the editor opened.
     const bool typed = editor->document()->isModified();
+    const bool placedBlank = g && placedBlank_.lock() == g;
+    placedBlank_.reset();
     editor->hide();
     editor->deleteLater();
     if (commit && typed && g && text != g->Text_Value) {
         g->Set_text_value(text);
         fitTextHeight(*g, graphics(), fieldCard());
-        Insert_In_Undo_Redo();
+        placedBlank ? amendStep() : Insert_In_Undo_Redo();
         changed();
     }
     update();
