@@ -269,6 +269,9 @@ public:
 signals:
     void selectionChanged();
     void undoStateChanged(bool canUndo, bool canRedo);
+    // The text the in-place editor shows `graphic` with: what the user types
+    // as it is typed, then the graphic's own once the editing ends.
+    void inPlaceTextChanged(SKTGraphic* graphic, const QString& text);
     void scaleFactorChanged(double scale);
 
 protected:

@@ -90,8 +90,12 @@ void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& grap
     editor_ = editor;
     styleEditor();
     connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] {
-        if (editor == editor_)
-            placeEditor();
+        if (editor != editor_)
+            return;
+        placeEditor();
+        // What the panels set is theirs already; what the user types is told.
+        if (editor->document()->isModified())
+            emit inPlaceTextChanged(edited_.get(), editor->toPlainText());
     });
     // Escape and a click anywhere else reach the canvas wherever the
     // keyboard is: the panels keep it while they start the editor.
@@ -229,6 +233,8 @@ void SKTGraphicView::endEditing(bool commit) {
         placedBlank ? amendStep() : Insert_In_Undo_Redo();
         changed();
     }
+    if (typed && g)
+        emit inPlaceTextChanged(g.get(), g->Text_Value);
     update();
 }
 
