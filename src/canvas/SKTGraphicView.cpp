@@ -421,13 +421,23 @@ void SKTGraphicView::Insert_In_Undo_Redo() { recordStep({}); }
 void SKTGraphicView::Insert_In_Undo_Redo(const zelk::FaceChange& face) { recordStep(face); }
 
 void SKTGraphicView::recordStep(const std::optional<zelk::FaceChange>& face) {
+    placedBlank_.reset();
     if (host()->live_mode_list_value_change() || undoGroup_ > 0)
         return;
     undo_.record(graphics(), face);
     emit undoStateChanged(canUndo(), canRedo());
 }
 
+void SKTGraphicView::amendStep() {
+    placedBlank_.reset();
+    if (host()->live_mode_list_value_change() || undoGroup_ > 0)
+        return;
+    undo_.amend(graphics());
+    emit undoStateChanged(canUndo(), canRedo());
+}
+
 void SKTGraphicView::keepTypedText() {
+    placedBlank_.reset();
     if (host()->live_mode_list_value_change() || undoGroup_ > 0)
         return;
     undo_.keepTyped(graphics());
@@ -435,6 +445,7 @@ void SKTGraphicView::keepTypedText() {
 }
 
 void SKTGraphicView::beginUndoGroup() {
+    placedBlank_.reset();
     if (undoGroup_++ == 0 && !host()->live_mode_list_value_change() && !undo_.isTop(graphics())) {
         undo_.record(graphics());
         emit undoStateChanged(canUndo(), canRedo());
@@ -447,6 +458,7 @@ void SKTGraphicView::endUndoGroup() {
 }
 
 void SKTGraphicView::resetUndoHistory() {
+    placedBlank_.reset();
     undo_.reset(graphics());
     emit undoStateChanged(canUndo(), canRedo());
 }

@@ -172,14 +172,15 @@ void SKTWindowController::Fill_User_profile_Details() {
 namespace {
 
 // The data-source combo follows the binding; a confirmed profile is then
-// stamped on the side, one undo step when anything changed.
+// stamped on the side, one undo step of that side when anything changed
+// (whichever side is shown).
 void fillSide(SKTWindowController& w, SKTGraphicView* canvas, zelk::ProfileStamp::Variant variant,
               const User_Profile_Class& profile) {
     followExcelBinding(w);
     if (!::Fill_User_Profile)
         return;
     if (stampOn(w, canvas, variant).stamp(profile))
-        w.Insert_In_Undo_Redo();
+        canvas->Insert_In_Undo_Redo();
 }
 
 }  // namespace
