@@ -289,11 +289,13 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
         // leaves the card. A box the user placed keeps the rectangle the
         // user gave it: it only widens along its line, or its value is
         // drawn smaller, down to half. The same value again keeps a shown
-        // box as it stands.
+        // box as it stands, and a caption given its own text again the box
+        // it has: it is never drawn larger than it stood.
         const zelk::BoxOwner owner = field ? g->boxOwner() : zelk::BoxOwner::Design;
         const bool changes = !ctrl_value.isEmpty() && ctrl_value != g->Text_Value;
         const bool placeAnew = field && owner == zelk::BoxOwner::Rule && !g->ctrl_is_locked && (!wasShown || changes);
-        const bool fits = changes || (field && owner == zelk::BoxOwner::Design && !ctrl_value.isEmpty());
+        const bool fits = changes || (field && owner == zelk::BoxOwner::Design && !ctrl_value.isEmpty() &&
+                                      zelk::fieldRole(ctrl_ID) != zelk::FieldRole::Caption);
         if (fits || placeAnew) {
             if (!ctrl_value.isEmpty())
                 g->Set_text_value(ctrl_value);

@@ -242,6 +242,15 @@ TEST_F(CanvasCreate, ReplaceReusesTheGraphicWithTheId) {
     view->ReplaceGraphicText(GraphicKind::Text, false, QRectF(), "F", "Boss", Fup_Title);
     ASSERT_EQ(doc.graphics.size(), 2);
     EXPECT_EQ(doc.graphics.first()->control_ID, Fup_Title);
+
+    // A caption of the design's given its own text again keeps the box an
+    // earlier stamping left it at half its size, the room below it free:
+    // it is never drawn larger than it stood.
+    auto caption = add(GraphicKind::Text, QRectF(5, 60, 45, 9));
+    caption->control_ID = Fup_lbl_Title;
+    caption->Set_text_value(QStringLiteral("Position / Title :"));
+    view->ReplaceGraphicText(GraphicKind::Text, false, QRectF(), "F", QStringLiteral("Position / Title :"), Fup_lbl_Title);
+    EXPECT_EQ(caption->bounds(), QRectF(5, 60, 45, 9));
     view->endEditing();
 }
 

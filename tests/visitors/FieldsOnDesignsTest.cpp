@@ -57,6 +57,7 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         // whole in the order the PDF draws it.
         bool full = false;
         bool usersTexts = false;  // the user's own texts at the top, the foot and the left
+        bool tooMuch = false;     // more than the card holds: what the user is told, not the layout, is checked
     };
     const QList<int> eight = {SlotName, SlotTitle, SlotCompany, SlotSlogan, SlotAddress, SlotPhone, SlotEmail, SlotUnique};
     // A name far longer than the first stamping's, an e-mail of 45
@@ -82,7 +83,24 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                                      "https://crew.tidal-cooperative.example/mao", "PFT-2031-0091273"};
     for (int i = 0; i < ProfileTextSlotCount; ++i)
         tidal[i] = {tidal[i].valueId, tidal[i].captionId, tidalValues.at(i), profileFieldTable().at(i).idCardCaption};
+    // Ten values of 60 to 120 characters (Chinese, accented, words without
+    // blanks): no card has room for them all with the photo.
+    QList<HolderSample> huge = holderSamples();
+    const QStringList hugeValues = {
+        "Maria-Joaqu\u00edna Fern\u00e1ndez de Casta\u00f1eda y Villalobos, \u00c6r\u00f8sk\u00f8bing-\u00d8lstr\u00f8m",
+        QString(60, QChar(0x4f9b)), QString(64, QChar(0x7269)),
+        "Qualit\u00e9, s\u00e9curit\u00e9 et fiabilit\u00e9 : nous livrons vos marchandises \u00e0 l\u2019heure",
+        QString(62, QChar(0x533a)), "+86(0)21-5080-1234ext.5678/+86-138-0013-8000/+86-21-5080-9999(fax)",
+        "R\u00e9ception g\u00e9n\u00e9rale, b\u00e2timent Nord, acc\u00e8s par l\u2019entr\u00e9e Saint-\u00c9tienne",
+        "maria-joaquina.fernandez-de-castaneda@northwind-trading-and-logistics.example.com",
+        "https://www.northwind-trading-and-logistics.example.com/visitors/registration?lang=zh-CN",
+        QString(61, QChar(0x8bc1))};
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        huge[i] = {huge[i].valueId, huge[i].captionId, hugeValues.at(i), profileFieldTable().at(i).idCardCaption};
     const Case cases[] = {
+        // More than the card has room for: the user is told which fields.
+        {"a blank card: ten values of 60 to 120 characters and the photo", Road::Stamp, Ground::None, 0, false, ten,
+         true, true, Cr80, &huge, true, false, true},
         // No caption followed on its line by another field or a text of the user's.
         {"the user's texts at the top, foot and left: ten long values", Road::Stamp, Ground::None, 0, false, ten, true,
          false, Cr80, &tidal, false, true},
@@ -382,6 +400,25 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             }
         }
 
+        // A stamping that leaves fields over other graphics says once which;
+        // one that leaves none says nothing.
+        QStringList told = sink.shown.filter(QStringLiteral("not fit on the card"));
+        sink.shown.clear();
+        EXPECT_LE(told.size(), 1) << sink.text();
+        for (const auto& g : side)
+            if (g->ctrl_is_visible && isFieldId(g->control_ID) && !usersOwn.contains(g.get()) &&
+                !foundBefore.contains(g.get()) && c.road != Road::GroupRow && !pass &&
+                notClearCount(onGround, CardArea(card, c.shape), [&g](const SKTGraphic& o) { return &o == g.get(); })) {
+                const QString name = fieldRole(g->control_ID) == FieldRole::None
+                                         ? QStringLiteral("Photo")
+                                         : profileFieldForId(g->control_ID)->idCardCaption.chopped(2);
+                EXPECT_TRUE(!told.isEmpty() && told.first().contains(name)) << name.toStdString() << " not told";
+            }
+        EXPECT_TRUE(c.full || told.isEmpty()) << told.join("").toStdString();
+        if (c.tooMuch) {
+            EXPECT_EQ(told.size(), 1);
+            continue;
+        }
         const QString pdf = data.filePath("side.pdf");
         const auto snapshot =
             SideSnapshot::take(&side, &window->Front_card_Prop, &window->Back_card_Prop, ::Card_Shape, 0, card);

@@ -6,6 +6,9 @@
 #include "FieldsOnDesignsSupport.h"
 
 #include "foundation/GraphicArchive.h"
+#include "mainwindow/DesignFile.h"
+#include "mainwindow/GraphicRecord.h"
+#include "platform/PropertyList.h"
 #include "foundation/SKTText.h"
 #include "inspector/face/CardFace.h"
 
@@ -23,6 +26,7 @@ struct Case {
     bool portrait = false;
     bool reopened = false;  // saved, the window reset and the design opened again before the second stamping
     bool byCommands = false;  // the user places with the inspector's fields and an align command, not the mouse and keys
+    bool older = false;  // stamped long again, then saved as a file from before boxes knew who placed them
 };
 
 const QList<int> Ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
@@ -224,11 +228,15 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const QList<HolderSample> longOnes = design ? outgrowingBoxes(longValues()) : longValues();
     const bool usersPlace = c.order == Order::UserPlacedThenLong;
     const QList<HolderSample> first = usersPlace                            ? usersValues(0)
-                                      : c.order == Order::ShortThenLong       ? shortValues()
+                                      : c.order == Order::ShortThenLong || c.older ? shortValues()
                                       : c.order == Order::LongThenOtherLong ? otherLongValues()
                                                                             : longOnes;
     const QList<HolderSample> second =
-        (usersPlace ? usersValues(c.photo ? 2 : 1) : c.order == Order::LongThenShort ? shortValues() : longOnes).mid(0, ProfileTextSlotCount);
+        (usersPlace ? usersValues(c.photo ? 2 : 1)
+         : c.older  ? otherLongValues()
+         : c.order == Order::LongThenShort ? shortValues()
+                                           : longOnes)
+            .mid(0, ProfileTextSlotCount);
 
     // The second values alone on the card.
     makeCard(c);
@@ -253,17 +261,46 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     }
     if (usersPlace)
         users = placeAsAUserDoes(c.byCommands ? QPointF(150, 60) : QPointF(8, 135), c.byCommands);
-    if (c.reopened) {
+    if (c.older) {
+        stamp(Ten, longOnes, c.photo);
+        // A caption as a stamping at half its size left it, the room below it free.
+        if (const auto title = front(Fup_lbl_Title); design && title)
+            title->setBounds(QRectF(title->bounds().bottomLeft() - QPointF(0, title->bounds().height() / 2),
+                                    title->bounds().size() / 2));
+    }
+    if (c.reopened || c.older) {
         nextSavePath = data.filePath("placed.did");
         ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
+        if (c.older) {
+            QVariant value;
+            ASSERT_TRUE(PropertyList::readFile(nextSavePath, value));
+            QVariantList top = value.toList();
+            top[DesignFile::VersionAt] = QStringLiteral("1");
+            for (int at : {DesignFile::FrontGraphicsAt, DesignFile::BackGraphicsAt}) {
+                QVariantList records = top.at(at).toList();
+                for (QVariant& r : records)
+                    r = r.toList().mid(0, GraphicRecord::elementCount(1));
+                top[at] = records;
+            }
+            ASSERT_TRUE(PropertyList::writeFile(nextSavePath, top));
+        }
         window->New_Project();
         ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
         ::Fill_User_Profile = true;
     }
+    // A template's captions stand where they stood, at the size they had.
+    QHash<QString, std::pair<QRectF, double>> captions;
+    for (const auto& g : side())
+        if (c.older && design && g->ctrl_is_visible && fieldRole(g->control_ID) == FieldRole::Caption)
+            captions.insert(g->control_ID, {g->bounds(), drawnTextPointSize(*g)});
     const QByteArray before = GraphicArchive::archivedData(side());
     stamp(Ten, second, c.photo);
 
-    if (users.isEmpty()) {
+    for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
+        EXPECT_EQ(front(it.key())->bounds(), it.value().first) << it.key().toStdString();
+        EXPECT_LE(drawnTextPointSize(*front(it.key())), it.value().second + 0.01) << it.key().toStdString();
+    }
+    if (users.isEmpty() && !(c.older && design)) {
         QStringList moved;
         const QHash<QString, QRectF> now = shownBoxes();
         auto near = [](const QRectF& a, const QRectF& b) {
@@ -331,7 +368,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"AValueAndACaptionTheUserMovedStay", Card::Blank, Order::UserMovedAValueAndACaption, true},
         Case{"FieldsTheUserDraggedWidenedNudgedAndLockedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, false},
         Case{"TheUsersPlacementsSavedAndOpenedAgainAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, true},
-        Case{"FieldsPlacedInTheInspectorAndAlignedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, false, true}),
+        Case{"FieldsPlacedInTheInspectorAndAlignedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, false, true},
+        Case{"AnOlderFileOfTheWizardsIsLaidOutAgain", Card::Blank, Order::LongThenOtherLong, false, false, false, false, true},
+        Case{"AnOlderFileOfATemplateKeepsItsCaptions", Card::SideBandTemplate, Order::LongThenOtherLong, true, false, false, false, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
