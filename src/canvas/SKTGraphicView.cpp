@@ -324,7 +324,9 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     } else {
         static_cast<SKTImage*>(g.get())->setFilePath(ctrl_value, true);
     }
-    startEditingGraphic(g);
+    // A batch's fields (a stamping's, a group row's) are laid out, not edited.
+    if (!fieldBatchOpen_)
+        startEditingGraphic(g);
     _Selected_Graphic = g;
     if (!host()->Fill_User_Profile())
         Insert_In_Undo_Redo();
