@@ -73,7 +73,7 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool ag
         }
     // Nor does a caption end straight before anything but its own value.
     if (caption && isText)
-        taken.drawn += zelk::spacesBefore(taken.drawn, zelk::wordSpaceAt(*g, g->text_ctrl_font.pointSizeF() * fieldScales_.largest));
+        zelk::takeSpacesBefore(taken.drawn, zelk::wordSpaceAt(*g, g->text_ctrl_font.pointSizeF() * fieldScales_.largest));
 
     if (value && value->ctrl_is_visible)
         placeCaptionBesideValue(*g, *value, sizes, taken);

@@ -169,11 +169,9 @@ QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side
     return out;
 }
 
-QList<QRectF> spacesBefore(const QList<QRectF>& rects, double space) {
-    QList<QRectF> out;
-    for (const QRectF& r : rects)
-        out << QRectF(r.left() - space, r.top(), space, r.height());
-    return out;
+void takeSpacesBefore(QList<QRectF>& rects, double space) {
+    for (QRectF& r : rects)
+        r.setLeft(r.left() - space);
 }
 
 QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole role) {

@@ -91,8 +91,8 @@ double wordSpaceOf(const SKTGraphic& text);
 QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self = nullptr,
                                   const SKTGraphic* partner = nullptr);
 // Where a caption would end within `space` before one of `rects`, on its
-// line: the word space before each.
-QList<QRectF> spacesBefore(const QList<QRectF>& rects, double space);
+// line: each of them taken that much farther left.
+void takeSpacesBefore(QList<QRectF>& rects, double space);
 
 // The drawn rectangles of the shown fields of `role` on a side, `self` and
 // `partner` left out: the fields a caption standing apart from its value
