@@ -110,9 +110,9 @@ private:
 };
 
 // A try is the better the fewer of the fields it laid out lie past the
-// card's edge or outline, then the fewer meet others or break a word, then the fewer stand
-// where a caption reads as another field's, then the fewer run into
-// another value on their line.
+// card's edge or outline, then the fewer meet others or break a word, then
+// the fewer stand where a caption reads as another field's, then the fewer
+// run into another value (or a caption into another caption) on their line.
 using Score = std::tuple<int, int, int, int>;
 constexpr Score AllClear(0, 0, 0, 0);
 
@@ -128,7 +128,7 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
             case PairingBreach::CaptionMisread:
                 ++misread;
                 break;
-            case PairingBreach::ValuesRunTogether:
+            case PairingBreach::RunTogether:
                 ++runTogether;
                 break;
             case PairingBreach::None:
@@ -197,16 +197,17 @@ private:
 
 // Whether the try after `now` can do better than the best so far: once a
 // try lands all the fields clear with every caption to its own value, only
-// the other flows at its size are worth trying (for values that do not run
-// together); a smaller size, or less of the pairing zones kept, would not
-// be better. The tries that let the rooms go come only where none landed
-// the fields clear at all.
+// the other flows at its size are worth trying, and smaller sizes where
+// fields still run together on their lines (two values, or two captions,
+// read as one); less of the pairing zones kept would not be better. The
+// tries that let the rooms go come only where none landed the fields clear
+// at all.
 bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
     if (!following)
         return false;
     const bool clear = std::get<0>(best) == 0 && std::get<1>(best) == 0;
     const bool captionsKept = clear && std::get<2>(best) == 0;
-    if (captionsKept && (following->scale != now.scale || following->level != now.level))
+    if (captionsKept && (following->level != now.level || (following->scale != now.scale && std::get<3>(best) == 0)))
         return false;
     return !(following->level != now.level && now.level == Level::Captions && clear);
 }

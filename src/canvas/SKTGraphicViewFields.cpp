@@ -59,8 +59,10 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool ag
     zelk::Taken taken = zelk::takenOn(side, card.rect, g.get(), beside, zelk::fieldRole(ctrl_ID), false);
     if (isText && pairingLevel_ != PairingLevel::None)
         taken.pairing = zelk::pairingZonesOn(side, g.get(), partner.get());
-    if (pairingLevel_ == PairingLevel::Captions)
+    if (pairingLevel_ == PairingLevel::Captions) {
         taken.pairing.besideValues.clear();
+        taken.pairing.besideCaptions.clear();
+    }
     // Nothing stands straight after a caption but its own value: the word
     // space after each is taken, also after the spots kept for the captions
     // of the batch's values (which are taken, but that of this caption's

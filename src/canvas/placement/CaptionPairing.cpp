@@ -104,6 +104,7 @@ PairingZones pairingZonesOn(const QList<std::shared_ptr<SKTGraphic>>& side, cons
         const double em = drawnTextPointSize(*g), reach = PairingZoneEms * em;
         if (role == FieldRole::Caption) {
             out.afterCaptions << QRectF(d.right(), d.top(), reach, d.height());
+            out.besideCaptions << QRectF(d.left() - reach, d.top(), d.width() + 2 * reach, d.height());
             const auto own = values.constFind(partnerIdOf(g->control_ID));
             if (own == values.cend() || distance2(d, *own) > em * em)
                 out.afterCaptions << QRectF(d.left(), d.bottom(), d.width(), reach);
@@ -119,8 +120,9 @@ QList<PairingZones> pairingLevels(const PairingZones& zones) {
     QList<PairingZones> levels;
     if (!zones.isEmpty())
         levels << zones;
-    if (!zones.besideValues.isEmpty() && !(zones.afterCaptions.isEmpty() && zones.beforeValues.isEmpty()))
-        levels << PairingZones{zones.afterCaptions, zones.beforeValues, {}};
+    if (!(zones.besideValues.isEmpty() && zones.besideCaptions.isEmpty()) &&
+        !(zones.afterCaptions.isEmpty() && zones.beforeValues.isEmpty()))
+        levels << PairingZones{zones.afterCaptions, zones.beforeValues, {}, {}};
     levels << PairingZones{};
     return levels;
 }
@@ -130,7 +132,7 @@ QList<QRectF> takenFromUnit(const PairingZones& zones, const QSizeF& size, const
     // h, R.bottom]; its part at offset o of size s meets a zone T where p
     // lies in [T.left - o.x - s.w, T.right - o.x] x (likewise down).
     return takenFromPart(zones.afterCaptions, size, value) + takenFromPart(zones.besideValues, size, value) +
-           takenFromPart(zones.beforeValues, size, caption);
+           takenFromPart(zones.beforeValues, size, caption) + takenFromPart(zones.besideCaptions, size, caption);
 }
 
 QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part) {
@@ -145,7 +147,7 @@ QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, cons
 
 QList<QRectF> takenFromField(const PairingZones& zones, FieldRole role) {
     return role == FieldRole::Value ? zones.afterCaptions + zones.besideValues
-           : role == FieldRole::Caption ? zones.beforeValues
+           : role == FieldRole::Caption ? zones.beforeValues + zones.besideCaptions
                                         : QList<QRectF>{};
 }
 
@@ -211,9 +213,12 @@ PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, co
             return PairingBreach::CaptionMisread;
     }
     PairingZones all = pairingZonesOn(side, &field, partner);
-    const bool besideValues = role == FieldRole::Value && meets(all.besideValues);
+    const bool runTogether = meets(role == FieldRole::Value ? all.besideValues : all.besideCaptions);
     all.besideValues.clear();
-    return meets(takenFromField(all, role)) ? PairingBreach::CaptionMisread : besideValues ? PairingBreach::ValuesRunTogether : PairingBreach::None;
+    all.besideCaptions.clear();
+    return meets(takenFromField(all, role)) ? PairingBreach::CaptionMisread
+           : runTogether                   ? PairingBreach::RunTogether
+                                           : PairingBreach::None;
 }
 
 QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRole role, const SKTGraphic* self,
