@@ -7,8 +7,9 @@
 // every front box is ticked; values too long for a shipped template's
 // frames stamped onto it; ten values of 60 to 120 characters (Chinese,
 // accented, words without blanks) stamped onto a user's own card, once
-// and again; and the place search alone, one field's six sizes, on such
-// sides of 300 and 1,000 graphics.
+// and again; two designs saved in use, busy with what earlier stampings
+// and the user put on them, stamped again; and the place search alone,
+// one field's six sizes, on such sides of 300 and 1,000 graphics.
 #include "BenchMain.h"
 
 #include "canvas/FieldPlacement.h"
@@ -477,6 +478,65 @@ void BM_StampLongerValuesAgainOnOwnCard(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StampLongerValuesAgainOnOwnCard)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Two designs saved in use (bench/data/busy-cards: ten fields stamped four
+// times and more with long values, some moved or locked by the user, the
+// user's own texts and rectangles, a background picture and a photo),
+// opened and stamped again with the values their profile holds, as the
+// side profile dialog takes them from the side; each iteration on the
+// design as it was opened.
+void BM_StampBusyCardAgain(benchmark::State& state) {
+    QTemporaryDir data;
+    CardFace::install();
+    zelk::Services s;
+    s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
+    zelk::Services previous = zelk::Services::install(std::move(s));
+    {
+        SKTWindowController window(
+            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
+        const QString design = QDir(QStringLiteral(ZELK_BENCH_DATA "/busy-cards"))
+                                   .filePath(state.range(0) == 0 ? QStringLiteral("busy-card.did")
+                                                                 : QStringLiteral("busy-card-2.did"));
+        if (window.Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("L"), true) != 1) {
+            state.SkipWithError("the design did not load");
+            zelk::Services::install(std::move(previous));
+            return;
+        }
+        GraphicList loaded;
+        User_Profile_Class profile;
+        profile.Reset_All_Values();
+        profile.clearCaptions();
+        for (const std::shared_ptr<SKTGraphic>& g : window.Get_Front_Controls_Array()) {
+            loaded << g->clone();
+            if (!g->ctrl_is_visible)
+                continue;
+            if (g->control_ID == Fup_Photo) {
+                profile.setImage(g->_file_path);
+                profile.setImage_USE(1);
+            }
+            for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+                if (g->control_ID == zelk::profileFieldTable().at(i).valueId)
+                    profile.slot(i).value = g->Text_Value;
+                if (g->control_ID == zelk::profileFieldTable().at(i).captionId)
+                    profile.slot(i).label = g->Text_Value;
+            }
+        }
+        ::Fill_User_Profile = true;
+        for (auto _ : state) {
+            state.PauseTiming();
+            GraphicList again;
+            for (const std::shared_ptr<SKTGraphic>& g : loaded)
+                again << g->clone();
+            window._graphicView->mutableGraphics() = again;
+            window.Front_user_profile = profile;
+            state.ResumeTiming();
+            window.Fill_User_profile_info_front_side();
+            benchmark::DoNotOptimize(window.Get_Front_Controls_Array().size());
+        }
+    }
+    zelk::Services::install(std::move(previous));
+}
+BENCHMARK(BM_StampBusyCardAgain)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The search alone: one field's six sizes (70 points wide, 88 down to 48
 // high, of which only the last has a place) wanted at the card's top left,

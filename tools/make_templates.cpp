@@ -59,8 +59,10 @@ struct TemplateSpec {
 };
 
 QList<TemplateSpec> templateSpecs() {
+    // Each accent is dark enough that the white texts of its bands read on
+    // it, and it reads on its light ground, at 3:1 or more.
     const QColor navy(28, 56, 110), teal(0, 121, 121), red(176, 36, 48), green(34, 120, 60), grey(80, 86, 96),
-        orange(214, 110, 20), purple(96, 52, 140), sky(40, 120, 200), gold(190, 150, 30);
+        orange(214, 110, 20), purple(96, 52, 140), sky(40, 120, 200), gold(160, 120, 20);
     return {
         {"Corporate", "Corporate_Staff", "NORTHWIND TRADING", "Staff", "This card remains the property of the issuer.", navy, QColor(232, 238, 248), false, 0, true},
         {"Corporate", "Corporate_Manager", "BLUE RIVER GROUP", "Manager", "If found, please return to reception.", grey, QColor(240, 240, 240), false, 1, true},

@@ -289,11 +289,13 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
         // leaves the card. A box the user placed keeps the rectangle the
         // user gave it: it only widens along its line, or its value is
         // drawn smaller, down to half. The same value again keeps a shown
-        // box as it stands.
+        // box as it stands, and a caption given its own text again the box
+        // it has: it is never drawn larger than it stood.
         const zelk::BoxOwner owner = field ? g->boxOwner() : zelk::BoxOwner::Design;
         const bool changes = !ctrl_value.isEmpty() && ctrl_value != g->Text_Value;
         const bool placeAnew = field && owner == zelk::BoxOwner::Rule && !g->ctrl_is_locked && (!wasShown || changes);
-        const bool fits = changes || (field && owner == zelk::BoxOwner::Design && !ctrl_value.isEmpty());
+        const bool fits = changes || (field && owner == zelk::BoxOwner::Design && !ctrl_value.isEmpty() &&
+                                      zelk::fieldRole(ctrl_ID) != zelk::FieldRole::Caption);
         if (fits || placeAnew) {
             if (!ctrl_value.isEmpty())
                 g->Set_text_value(ctrl_value);
@@ -303,7 +305,7 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
             if (placeAnew) {
                 g->setBounds(QRectF(g->bounds().topLeft(), QSizeF(zelk::NewTextWidth, zelk::NewTextHeight)));
                 fitTextHeight(*g);
-                placeNewField(g);
+                placeNewField(g, true);
             } else if (field && owner == zelk::BoxOwner::User) {
                 if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card, zelk::BoxOwner::User))
                     g->setBounds(zelk::userBoxAlongItsLine(*g, graphics(), card, fieldGround()));
@@ -322,7 +324,9 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     } else {
         static_cast<SKTImage*>(g.get())->setFilePath(ctrl_value, true);
     }
-    startEditingGraphic(g);
+    // A batch's fields (a stamping's, a group row's) are laid out, not edited.
+    if (!fieldBatchOpen_)
+        startEditingGraphic(g);
     _Selected_Graphic = g;
     if (!host()->Fill_User_Profile())
         Insert_In_Undo_Redo();
@@ -421,13 +425,23 @@ void SKTGraphicView::Insert_In_Undo_Redo() { recordStep({}); }
 void SKTGraphicView::Insert_In_Undo_Redo(const zelk::FaceChange& face) { recordStep(face); }
 
 void SKTGraphicView::recordStep(const std::optional<zelk::FaceChange>& face) {
+    placedBlank_.reset();
     if (host()->live_mode_list_value_change() || undoGroup_ > 0)
         return;
     undo_.record(graphics(), face);
     emit undoStateChanged(canUndo(), canRedo());
 }
 
+void SKTGraphicView::amendStep() {
+    placedBlank_.reset();
+    if (host()->live_mode_list_value_change() || undoGroup_ > 0)
+        return;
+    undo_.amend(graphics());
+    emit undoStateChanged(canUndo(), canRedo());
+}
+
 void SKTGraphicView::keepTypedText() {
+    placedBlank_.reset();
     if (host()->live_mode_list_value_change() || undoGroup_ > 0)
         return;
     undo_.keepTyped(graphics());
@@ -435,6 +449,7 @@ void SKTGraphicView::keepTypedText() {
 }
 
 void SKTGraphicView::beginUndoGroup() {
+    placedBlank_.reset();
     if (undoGroup_++ == 0 && !host()->live_mode_list_value_change() && !undo_.isTop(graphics())) {
         undo_.record(graphics());
         emit undoStateChanged(canUndo(), canRedo());
@@ -447,6 +462,7 @@ void SKTGraphicView::endUndoGroup() {
 }
 
 void SKTGraphicView::resetUndoHistory() {
+    placedBlank_.reset();
     undo_.reset(graphics());
     emit undoStateChanged(canUndo(), canRedo());
 }

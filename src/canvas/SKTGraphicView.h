@@ -126,7 +126,8 @@ public:
     // places and fills it, inserts it on top, selects it and returns the tool
     // to the arrow. A field (a graphic made by control ID) lands clear of
     // what the side shows where the card has room, a caption beside its
-    // value (FieldPlacement). Undo steps are recorded before and after unless
+    // value (FieldPlacement). The side before and after it are recorded for
+    // undo (the one before only where a change left it unrecorded), unless
     // Fill_User_Profile is set and the graphic is made by ID. A text with no
     // value and no ID (the text tool's) opens the in-place editor with the
     // keyboard focus. Returns the new graphic.
@@ -201,7 +202,9 @@ public:
     // types in it (it has the keyboard), the card's own drawing and the
     // mouse pass through it; Escape or a click outside it ends the editing.
     void startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic);
-    // Closes the editor, writing its text back when `commit`.
+    // Closes the editor, writing its text back when `commit`. A text the
+    // text tool placed blank and typed in place before any other step is
+    // one undo step with its placing.
     void endEditing(bool commit = true);
     bool isEditing() const { return editor_ != nullptr; }
     QPlainTextEdit* editor() const { return editor_; }
@@ -269,6 +272,9 @@ public:
 signals:
     void selectionChanged();
     void undoStateChanged(bool canUndo, bool canRedo);
+    // The text the in-place editor shows `graphic` with: what the user types
+    // as it is typed, then the graphic's own once the editing ends.
+    void inPlaceTextChanged(SKTGraphic* graphic, const QString& text);
     void scaleFactorChanged(double scale);
 
 protected:
@@ -293,12 +299,16 @@ private:
     void bindToGroupColumn(SKTGraphic& g, const QString& ctrl_ID);
     static void styleParty(SKTGraphic& g, const QString& ctrl_ID);
     // ---- A new field's place (SKTGraphicViewFields.cpp) ----
-    void placeNewField(const std::shared_ptr<SKTGraphic>& g);
+    // `again`: a field of the side laid out anew.
+    void placeNewField(const std::shared_ptr<SKTGraphic>& g, bool again = false);
     void placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
                                  const zelk::Taken& taken);
     void placeValueBesideCaption(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
                                  const zelk::Taken& taken);
-    void placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes, const zelk::Taken& taken);
+    struct CaptionSpot;
+    // The value placed with a spot kept for `caption` above it or before it.
+    CaptionSpot placeValueWithCaptionSpot(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
+                                          const zelk::Taken& taken);
     // Runs a command of the user's on the selection: the fields whose boxes
     // it moves or resizes are the user's from then on.
     void placeByUser(const std::function<void()>& command);
@@ -310,6 +320,8 @@ private:
     void showInspector(SKTGraphic* graphic);
     void insertOnTop(const GraphicList& graphics);
     void recordStep(const std::optional<zelk::FaceChange>& face);
+    // The last step goes on to the side as it is now (UndoStacks::amend).
+    void amendStep();
     void restoreStep(const GraphicList& graphics, const std::optional<Card_Property>& face);
     // The side's graphics become `graphics`, none selected.
     void replaceGraphics(const GraphicList& graphics);
@@ -350,6 +362,7 @@ private:
     struct CaptionSpot {
         bool above;
         QSizeF caption;
+        double space = 0;  // the word space after it
     };
     QHash<const SKTGraphic*, CaptionSpot> captionSpots_;
     // Where the spot kept for a value's caption lies.
@@ -386,4 +399,6 @@ private:
 
     zelk::UndoStacks undo_;
     int undoGroup_ = 0;  // groups open (beginUndoGroup)
+    // The text the text tool placed blank, while its placing is the last step.
+    std::weak_ptr<SKTGraphic> placedBlank_;
 };

@@ -90,8 +90,12 @@ void SKTGraphicView::startEditingGraphic(const std::shared_ptr<SKTGraphic>& grap
     editor_ = editor;
     styleEditor();
     connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] {
-        if (editor == editor_)
-            placeEditor();
+        if (editor != editor_)
+            return;
+        placeEditor();
+        // What the panels set is theirs already; what the user types is told.
+        if (editor->document()->isModified())
+            emit inPlaceTextChanged(edited_.get(), editor->toPlainText());
     });
     // Escape and a click anywhere else reach the canvas wherever the
     // keyboard is: the panels keep it while they start the editor.
@@ -219,14 +223,18 @@ void SKTGraphicView::endEditing(bool commit) {
     // Only what the user typed is written back: the graphic may have been
     // changed by the panels since the editor opened.
     const bool typed = editor->document()->isModified();
+    const bool placedBlank = g && placedBlank_.lock() == g;
+    placedBlank_.reset();
     editor->hide();
     editor->deleteLater();
     if (commit && typed && g && text != g->Text_Value) {
         g->Set_text_value(text);
         fitTextHeight(*g, graphics(), fieldCard());
-        Insert_In_Undo_Redo();
+        placedBlank ? amendStep() : Insert_In_Undo_Redo();
         changed();
     }
+    if (typed && g)
+        emit inPlaceTextChanged(g.get(), g->Text_Value);
     update();
 }
 

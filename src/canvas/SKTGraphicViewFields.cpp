@@ -32,43 +32,63 @@ std::optional<zelk::FlowOrder> flowOrderOf(SKTGraphicView::FieldFlow flow) {
 
 }  // namespace
 
-void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g) {
+void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool again) {
     const QString& ctrl_ID = g->control_ID;
     const bool isText = zelk::isExactlyText(g.get());
     const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
     const bool caption = field && field->captionId == ctrl_ID;
     const auto partner = field ? model_.textOrImageWithId(caption ? field->valueId : field->captionId) : nullptr;
     const auto value = caption ? partner : nullptr;
-    // A value of a batch whose caption stays where it stands (the user's,
-    // a locked one, the design's) goes beside it.
-    const auto standingCaption =
-        fieldBatchOpen_ && isText && field && !caption && partner && partner->ctrl_is_visible ? partner : nullptr;
+    const bool shownCaption = isText && field && !caption && partner && partner->ctrl_is_visible;
+    // A value laid out anew takes along the caption the rule placed with
+    // it; a new one goes beside a caption that stands where it is (the
+    // user's, a locked one, the design's, one placed before it).
+    const auto movingCaption = shownCaption && again && partner->boxOwner() == zelk::BoxOwner::Rule &&
+                                       !partner->ctrl_is_locked
+                                   ? partner
+                                   : nullptr;
+    const auto standingCaption = shownCaption && !movingCaption ? partner : nullptr;
     const zelk::CardArea card = fieldCard();
     const GraphicList& side = graphics();
     // A batch's fields take the room their lines need, no more.
     const QList<QSizeF> sizes = zelk::fieldSizes(*g, card.rect.size(), fieldScales_, !fieldBatchOpen_);
-    // What the side shows (a field's partner it goes beside aside); a text
-    // keeps off the pairing zones of the other fields, so that no caption
-    // reads as another field's.
-    const SKTGraphic* beside = value ? value.get() : standingCaption.get();
-    zelk::Taken taken = zelk::takenOn(side, card.rect, nullptr, beside, zelk::fieldRole(ctrl_ID), false);
+    // What the side shows (the field itself and the partner it goes beside
+    // or takes along aside); a text keeps off the pairing zones of the
+    // other fields, so that no caption reads as another field's.
+    const SKTGraphic* beside = value ? value.get() : caption ? nullptr : partner.get();
+    zelk::Taken taken = zelk::takenOn(side, card.rect, g.get(), beside, zelk::fieldRole(ctrl_ID), false);
     if (isText && pairingLevel_ != PairingLevel::None)
-        taken.pairing = zelk::pairingZonesOn(side, nullptr, partner.get());
-    if (pairingLevel_ == PairingLevel::Captions)
+        taken.pairing = zelk::pairingZonesOn(side, g.get(), partner.get());
+    if (pairingLevel_ == PairingLevel::Captions) {
         taken.pairing.besideValues.clear();
-    // The spots kept for the captions of the batch's values are taken, but
-    // that of this caption's own value.
+        taken.pairing.besideCaptions.clear();
+    }
+    // Nothing stands straight after a caption but its own value: the word
+    // space after each is taken, also after the spots kept for the captions
+    // of the batch's values (which are taken, but that of this caption's
+    // own value).
+    taken.drawn += zelk::spacesAfterCaptions(side, g.get(), beside);
     for (auto kept = captionSpots_.cbegin(); kept != captionSpots_.cend(); ++kept)
-        if (kept.key() != value.get())
-            taken.drawn << captionSpotOf(*kept.key(), kept.value());
+        if (kept.key() != value.get()) {
+            const QRectF spot = captionSpotOf(*kept.key(), kept.value());
+            taken.drawn << spot << QRectF(spot.right(), spot.top(), kept.value().space, spot.height());
+        }
+    // Nor does a caption end straight before anything but its own value.
+    if (caption && isText)
+        zelk::takeSpacesBefore(taken.drawn, zelk::wordSpaceAt(*g, g->text_ctrl_font.pointSizeF() * fieldScales_.largest));
 
     if (value && value->ctrl_is_visible)
         placeCaptionBesideValue(*g, *value, sizes, taken);
     else if (standingCaption)
         placeValueBesideCaption(*g, *standingCaption, sizes, taken);
-    else if (fieldBatchOpen_ && !nextValueCaption_.isEmpty() && isText)
-        placeValueWithCaptionSpot(*g, sizes, taken);
-    else if (const auto flow = flowOrderOf(fieldFlow_); flow && isText)
+    else if (movingCaption)
+        partner->setBounds(captionSpotOf(*g, placeValueWithCaptionSpot(*g, *movingCaption, sizes, taken)));
+    else if (fieldBatchOpen_ && !nextValueCaption_.isEmpty() && isText) {
+        const std::shared_ptr<SKTGraphic> next = zelk::makeGraphic(GraphicKind::Text);
+        next->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
+        next->Set_text_value(nextValueCaption_);
+        captionSpots_.insert(g.get(), placeValueWithCaptionSpot(*g, *next, sizes, taken));
+    } else if (const auto flow = flowOrderOf(fieldFlow_); flow && isText)
         g->setBounds(zelk::flowPlaceFor(sizes, taken, card, *flow));
     else
         g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), taken, card));
@@ -107,19 +127,17 @@ void SKTGraphicView::placeValueBesideCaption(SKTGraphic& g, const SKTGraphic& ca
     g.setBounds(at.field);
 }
 
-void SKTGraphicView::placeValueWithCaptionSpot(SKTGraphic& g, const QList<QSizeF>& sizes,
-                                               const zelk::Taken& taken) {
+SKTGraphicView::CaptionSpot SKTGraphicView::placeValueWithCaptionSpot(SKTGraphic& g, const SKTGraphic& caption,
+                                                                       const QList<QSizeF>& sizes,
+                                                                       const zelk::Taken& taken) {
     // The caption's size at the batch's share, on one line.
-    const std::shared_ptr<SKTGraphic> caption = zelk::makeGraphic(GraphicKind::Text);
-    caption->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
-    caption->Set_text_value(nextValueCaption_);
     const zelk::CardArea card = fieldCard();
-    const QSizeF captionSize =
-        zelk::fieldSizes(*caption, card.rect.size(), {fieldScales_.largest, fieldScales_.largest}, false).first();
+    const double share = fieldScales_.largest;
+    const QSizeF captionSize = zelk::fieldSizes(caption, card.rect.size(), {share, share}, false).first();
     const zelk::CaptionSpotPlace at = zelk::valuePlaceWithCaptionSpot(captionSize, sizes, g.bounds().topLeft(), taken,
                                                                       card, flowOrderOf(fieldFlow_));
     g.setBounds(at.value);
-    captionSpots_.insert(&g, {at.above, at.caption});
+    return {at.above, at.caption, zelk::wordSpaceAt(caption, caption.text_ctrl_font.pointSizeF() * share)};
 }
 
 QRectF SKTGraphicView::captionSpotOf(const SKTGraphic& value, const CaptionSpot& kept) {

@@ -100,6 +100,8 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
     if (kind == GraphicKind::Text && ctrl_value.isEmpty() && ctrl_ID.isEmpty()) {
         startEditingGraphic(g);
         focusEditor(Qt::OtherFocusReason);
+        if (recordUndo)
+            placedBlank_ = g;
     }
     return g;
 }

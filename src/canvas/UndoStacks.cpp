@@ -47,8 +47,26 @@ void UndoStacks::settleTyped() {
 
 void UndoStacks::record(const QList<std::shared_ptr<SKTGraphic>>& graphics, const std::optional<FaceChange>& face) {
     settleTyped();
-    push({GraphicArchive::archivedData(graphics), face ? std::make_shared<const FaceChange>(*face) : nullptr});
+    UndoSnapshot now = GraphicArchive::archivedData(graphics);
+    // A step that left the side as the last one did (a tool's record of the
+    // side before it, a command that moved nothing) would take a press of
+    // Undo that changes nothing; the redo history still fits the side.
+    if (!face && !undo_.isEmpty() && undo_.last().graphics == now)
+        return;
+    push({std::move(now), face ? std::make_shared<const FaceChange>(*face) : nullptr});
     redo_.clear();
+}
+
+void UndoStacks::amend(const QList<std::shared_ptr<SKTGraphic>>& graphics) {
+    if (typed_ || undo_.size() < 2) {
+        record(graphics);
+        return;
+    }
+    undo_.last().graphics = GraphicArchive::archivedData(graphics);
+    redo_.clear();
+    // Amended back to the side below it, the step is none.
+    if (undo_.last().graphics == undo_.at(undo_.size() - 2).graphics && !undo_.last().face)
+        undo_.removeLast();
 }
 
 void UndoStacks::keepTyped(const QList<std::shared_ptr<SKTGraphic>>& graphics) {

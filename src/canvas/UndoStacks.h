@@ -35,9 +35,17 @@ public:
     void reset(const QList<std::shared_ptr<SKTGraphic>>& graphics);
     void clear();
 
-    // Records the side as it is now (also when nothing changed) and empties
-    // the redo stack; `face` when the step changed the card face too.
+    // Records the side as it is now and empties the redo stack; `face` when
+    // the step changed the card face too. A side the top entry already
+    // holds, with the face left alone, records nothing: every undo changes
+    // what the user sees.
     void record(const QList<std::shared_ptr<SKTGraphic>>& graphics, const std::optional<FaceChange>& face = {});
+
+    // The last step goes on to leave the side as it is now (a text placed
+    // blank and then typed in place is one step); a step amended back to
+    // the side before it is dropped. Records a step when there is no step
+    // to amend or typing came after it.
+    void amend(const QList<std::shared_ptr<SKTGraphic>>& graphics);
 
     // The side as typing left it (a change without a step of its own): the
     // side the next step starts from, which Undo of that step gives back.

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLoggingCategory>
 #include <QMetaProperty>
 #include <QObject>
@@ -215,6 +216,16 @@ void Delete_File(const QString& path) {
 }
 
 namespace zelk {
+
+const QString UnreadablePictureMessage = QStringLiteral("The picture file is missing or cannot be read.");
+
+bool refuseUnreadablePicture(const QString& path) {
+    // The reader looks at what the file holds, not at its name.
+    if (QImageReader(path).canRead())
+        return false;
+    Show_MessageBox(UnreadablePictureMessage);
+    return true;
+}
 
 QString visibleFileName(const QString& typed) {
     QString name = Remove_Reserve_Char_In_File_Name(Trim_Str(typed));

@@ -60,6 +60,13 @@ bool createOutputFolder(const QString& path);
 // The integer a text starts with (blanks, a sign, ASCII digits), its
 // magnitude held at `limit`; 0 when there is none.
 qint64 leadingInteger(const QString& text, qint64 limit);
+// What the user is told of a file chosen for a picture that holds none (an
+// empty file, a text file named .png) or is gone.
+extern const QString UnreadablePictureMessage;
+// A file chosen for a photo or picture is refused where it is chosen when it
+// holds no picture that can be read: true after telling the user so, and
+// the caller keeps the picture it had.
+bool refuseUnreadablePicture(const QString& path);
 // A typed name cleaned as Remove_Reserve_Char_In_File_Name cleans it, and
 // without leading dots: the file it names is never hidden in its folder.
 QString visibleFileName(const QString& typed);

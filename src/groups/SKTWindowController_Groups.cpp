@@ -3,6 +3,7 @@
 // the start chooser's "G" road.
 #include "mainwindow/SKTWindowController.h"
 
+#include "canvas/FieldBatchTries.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/ToolKind.h"
 #include "canvas/ToolPalette.h"
@@ -28,6 +29,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QVBoxLayout>
 #include <QDir>
 #include <QFileInfo>
@@ -170,25 +172,23 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     const bool its_update = mode == QStringLiteral("U");
     const QList<zelk::ProfileField>& fields = zelk::profileFieldTable();
     const bool wasFilling = ::Fill_User_Profile;
-    // One design change, not an undo step per graphic; each value first in
-    // its own box, then those that outgrew theirs placed.
+    // One design change, not an undo step per graphic.
     ::Fill_User_Profile = true;
-    // As a stamping does, the row starts again from the boxes the design
-    // gave its fields, whatever an earlier row made of them.
-    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
-        if (canvas) {
-            canvas->backToDesignBoxes();
-            canvas->holdOutgrownFields();
-        }
+    // Where each bound slot shows, decided from the sides as they stand: a
+    // template's shown fields stay as they are; a column that would show
+    // nowhere gets one hidden frame shown, the front's where there is one,
+    // so that the field is not on both sides.
+    struct Slot {
+        QString id, value;
+        int column;
+        bool front, back;
+    };
+    QList<Slot> bound;
     for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
         const int column = excel_cb_value[size_t(i)];
         if (column == -1)
             continue;
         const QString& id = fields.at(i).valueId;
-        const QString value = Get_Excel_Table_Item_Text(0, column);
-        // A template's shown fields stay as they are; a column that would
-        // show nowhere gets one hidden frame shown, the front's where there
-        // is one, so that the field is not on both sides.
         const auto onFront = _graphicView ? _graphicView->Selcect_Ctrl_With_ID(id) : nullptr;
         const auto onBack = _graphicView_BACK ? _graphicView_BACK->Selcect_Ctrl_With_ID(id) : nullptr;
         bool front = !onFront || onFront->ctrl_is_visible, back = !onBack || onBack->ctrl_is_visible;
@@ -196,28 +196,49 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
             front = onFront || !onBack;
             back = !front;
         }
-        checkAndCreateControl(*this, tools_, 0, id, value, false, column, front, its_update, true);
-        checkAndCreateControl(*this, tools_, 1, id, value, false, column, back, its_update, true);
+        bound.append({id, Get_Excel_Table_Item_Text(0, column), column, front, back});
     }
     // A new project shows the photo its column feeds, also a template's
     // frame that waits hidden until used; an update keeps what is shown.
+    QList<std::pair<int, QString>> photos;  // the column and value of each side's
     for (int side = 0; side < 2; ++side) {
         const int column = excel_cb_value[side == 0 ? 10 : 11];
-        if (column == -1)
-            continue;
-        QString value = Get_Excel_Table_Item_Text(0, column);
+        QString value = column == -1 ? QString() : Get_Excel_Table_Item_Text(0, column);
         if (value == TextPlaceholder)
             value.clear();
-        checkAndCreateControl(*this, tools_, side, Fup_Photo, value, true, column,
-                              !its_update || visibilityOn(side == 0 ? _graphicView : _graphicView_BACK, Fup_Photo),
-                              its_update, side == 0);
+        photos.append({column, value});
+    }
+    // Each side's fields laid out as one batch, as a stamping's: the row
+    // starts again from the boxes the design gave its fields, whatever an
+    // earlier row made of them, the photo is placed first, and each value
+    // first takes its own box before one that outgrew its box moves.
+    for (int side = 0; side < 2; ++side) {
+        SKTGraphicView* canvas = side == 0 ? _graphicView : _graphicView_BACK;
+        if (!canvas)
+            continue;
+        canvas->backToDesignBoxes();
+        const auto& [photoColumn, photo] = photos.at(side);
+        const bool photoShown = !its_update || visibilityOn(canvas, Fup_Photo);
+        QSet<QString> shown;
+        for (const Slot& s : bound)
+            if (side == 0 ? s.front : s.back)
+                shown << s.id;
+        if (photoColumn != -1 && photoShown)
+            shown << Fup_Photo;
+        zelk::layOutFieldBatch(*canvas, shown, [&](bool) {
+            canvas->holdOutgrownFields();
+            if (photoColumn != -1)
+                checkAndCreateControl(*this, tools_, side, Fup_Photo, photo, true, photoColumn, photoShown, its_update,
+                                      side == 0);
+            for (const Slot& s : bound)
+                checkAndCreateControl(*this, tools_, side, s.id, s.value, false, s.column, side == 0 ? s.front : s.back,
+                                      its_update, true);
+            canvas->settleOutgrownFields();
+            return true;
+        });
+        canvas->update();
     }
     ::Fill_User_Profile = wasFilling;
-    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
-        if (canvas) {
-            canvas->settleOutgrownFields();
-            canvas->update();
-        }
     // The list's selection fills the side's graphics as they are now,
     // those just made included.
     Set_Graphic_Array_According_Side();

@@ -58,7 +58,7 @@ void Cropping_Tool::File_Browse_Clicked() {
         patterns << QStringLiteral("*.") + ext;
     const QString path = services->chooseOpenPath(
         this, QStringLiteral("Select Image"), QStringLiteral("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
-    if (!path.isEmpty() && !(hub_ && hub_->Image_Is_Over_Size(path, true)))
+    if (!path.isEmpty() && !zelk::refuseUnreadablePicture(path) && !(hub_ && hub_->Image_Is_Over_Size(path, true)))
         file_path->setText(path);
 }
 
@@ -150,6 +150,9 @@ void Cropping_Tool::OK_Btn_Clicked() {
             Show_MessageBox(QStringLiteral("Please select output file custom name."));
             return;
         }
+        // A single file typed in rather than chosen gets the same check.
+        if (input_selection == 0 && zelk::refuseUnreadablePicture(Crop_Input_Path))
+            return;
         Load_for_Next_Screen();
     } catch (const std::exception& e) {
         Show_MessageBox(QString::fromUtf8(e.what()));

@@ -3,6 +3,7 @@
 #include "dialogs/TextBox.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/Utilities.h"
 #include "inspector/PanelKit.h"
 
 #include <QBoxLayout>
@@ -52,7 +53,7 @@ DataSourcePanel::DataSourcePanel(QWidget* shelf) : QObject(shelf) {
     crop->addWidget(inRow({crop_btn}));
     page->addWidget(crop_image_box);
 
-    invalid_source_label = new QLabel(QStringLiteral("The picture file is missing or cannot be read."));
+    invalid_source_label = new QLabel(zelk::UnreadablePictureMessage);
     invalid_source_label->setWordWrap(true);
     invalid_source_label->setStyleSheet(QStringLiteral("color: #b00020;"));
     page->addWidget(invalid_source_label);

@@ -25,7 +25,6 @@
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -186,9 +185,8 @@ void SKTWindowController::Set_Image_On_Card_Control(const QString& path) {
         // A file that holds no picture (an empty one) is not taken: the photo
         // keeps its own, and the user hears it at once, wherever the panel
         // is scrolled to.
-        if (!QImageReader(path).canRead()) {
+        if (zelk::refuseUnreadablePicture(path)) {
             Set_NS_Text_View_String(inspector_->source->Manual_image_path, image->_file_path);
-            Show_MessageBox(inspector_->source->invalid_source_label->text());
             return;
         }
         image->setFilePath(path, true);

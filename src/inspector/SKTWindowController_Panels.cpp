@@ -74,6 +74,13 @@ void SKTWindowController::wireTextPanel() {
     for (QComboBox* combo : {t->Text_border_style, t->Text_align_combo, t->Text_vert_align_combo, t->Text_case_combo,
                              t->Text_Orientation_Combo})
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
+    // What the user types on the card shows in the text box as it is typed.
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK, _graphicView_TEMP})
+        connect(canvas, &SKTGraphicView::inPlaceTextChanged, this, [this](SKTGraphic* graphic, const QString& text) {
+            if (inspector_ && graphic && inspector_->Last_Selected_Graphic.lock().get() == graphic &&
+                inspector_->text->Text_value_Edit->toPlainText() != text)
+                zelk::setQuietly(inspector_->text->Text_value_Edit, text);
+        });
 }
 
 void SKTWindowController::wireShapeAndLinePanels() {

@@ -3,6 +3,7 @@
 #include "datasource/Data_From_Excel.h"
 #include "foundation/Codes.h"
 #include "foundation/PictureLoadCache.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/BarcodeProducer.h"
@@ -426,6 +427,18 @@ std::optional<DesignContents> contentsFromValue(const QVariant& value,
     if (!readGraphics(top.at(DesignFile::BackGraphicsAt), "back", recordContext, formatVersion, &c.backGraphics,
                       &reason))
         return bad(DesignFile::BackGraphicsAt, reason);
+
+    // A file from before boxes knew who placed them opens each box as the
+    // design's; but on a card the card wizard made, no template gave the
+    // profile's fields their boxes: the stamping did, and lays them out
+    // again.
+    const QString madeBy = c.Start_Card_Option == StartMode::DesignFile ? c.Front_card_Prop.Card_Create_Mode
+                                                                         : c.Start_Card_Option;
+    if (formatVersion == 1 && madeBy == StartMode::Wizard)
+        for (QList<std::shared_ptr<SKTGraphic>>* side : {&c.frontGraphics, &c.backGraphics})
+            for (const std::shared_ptr<SKTGraphic>& g : *side)
+                if (g && profileFieldForId(g->control_ID))
+                    g->setPlacedByRule();
 
     const std::optional<QStringList> indexes = stringList(top.at(DesignFile::GroupColumnIndexesAt));
     if (!indexes || indexes->size() != GroupColumnIndexCount)

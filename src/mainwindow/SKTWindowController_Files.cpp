@@ -185,17 +185,24 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
         Show_MessageBox(read.message.isEmpty() ? DesignFile::CorruptMessage : read.message);
         return 0;
     }
+    // What the desk's or a group project's panels hold belongs to the
+    // design before.
+    if (::Start_Card_Option == StartMode::Visitor || ::Start_Card_Option == StartMode::GroupList)
+        Reset_All_Visitor_Grp_Mode_Ctrl();
     applyDesignContents(*read.contents, read_xl_from_log);
     ::Project_File_Name = log_or_template == StartMode::Template ? QString() : path;
     if (log_or_template == StartMode::Template)
         startedFromTemplate_ = path;
     Set_Log_Name_In_Title();
-    // The visitor and group modes set up their panels; what they fill is
-    // part of the design as opened.
+    // The captions, panes and tools of the mode the design was made in, as
+    // a new design of that mode has them, whichever mode it was opened
+    // from. The visitor and group modes set up their panels; what they fill
+    // is part of the design as opened. Any other mode leaves the desk.
+    Title_For_Gen_ID_Card();
     if (const DesignModeSteps steps = designModeSteps_.value(read.contents->Start_Card_Option); steps.afterLoading)
         steps.afterLoading(*this, *read.contents);
     else if (read.contents->Start_Card_Option != StartMode::GroupList)
-        Hide_Visitor_panel();
+        Show_Hide_Profile_Panel_Live_Mode(false);
     markDesignSaved();
     return 1;
 }

@@ -1,7 +1,15 @@
+// A batch's cards made from the snapshot of the design taken when its run
+// starts: each card's copies filled with its row's values, each value in
+// the part of its box beside its caption, a column's values at one size.
 #include "production/BatchSnapshot.h"
 
+#include "canvas/placement/CaptionPairing.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/TextMeasure.h"
+
+#include <QSet>
 
 ProducedCard BatchSnapshot::Set_data_table_value_to_card(int index, const QString& card_side, bool /*print_box*/,
                                                         zelk::BarcodeProducer& producer) const {
@@ -44,4 +52,40 @@ ProducedCard BatchSnapshot::Set_data_table_value_to_card(int index, const QStrin
             g->_bounds = *part;
     card.side = std::move(side);
     return card;
+}
+
+void BatchSnapshot::drawEachColumnAtOneSize() {
+    namespace text = zelk::text;
+    for (zelk::SideSnapshot* side : {&front, &back})
+        for (std::shared_ptr<const SKTGraphic>& g : side->graphics) {
+            if (!g || !zelk::isExactlyText(g.get()) || g->boxOwner() != zelk::BoxOwner::Rule ||
+                g->data_source_type != DataSourceType::ExcelColumn || zelk::fieldRole(g->control_ID) != zelk::FieldRole::Value)
+                continue;
+            // The widest drawn of the column's values, each measured once.
+            const std::shared_ptr<SKTGraphic> probe = g->clone();
+            const QFont font = text::layoutFont(*g);
+            QSet<QString> measured;
+            QString widest;
+            double most = -1;
+            for (int row = 0; row < values.Excel_table_rows; ++row) {
+                const std::optional<QString> value = values.valueFor(*g, row);
+                if (!value || value->isEmpty() || measured.contains(*value))
+                    continue;
+                measured.insert(*value);
+                probe->Set_text_value(*value);
+                if (const double w = text::naturalWidth(text::shownText(*probe), font); w > most) {
+                    most = w;
+                    widest = *value;
+                }
+            }
+            if (widest.isEmpty())
+                continue;
+            probe->Set_text_value(widest);
+            const double points = text::drawnSize(*probe, text::shownText(*probe), g->bounds().normalized()).points;
+            if (points > 0 && points < g->text_ctrl_font.pointSizeF() - 0.001) {
+                probe->text_ctrl_font.setPointSizeF(points);
+                probe->Set_text_value(g->Text_Value);
+                g = probe;
+            }
+        }
 }

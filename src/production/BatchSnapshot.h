@@ -37,4 +37,10 @@ public:
     // card that is not ok() and the reason, never a half-filled card.
     ProducedCard Set_data_table_value_to_card(int index, const QString& card_side, bool print_box,
                                               zelk::BarcodeProducer& producer) const;
+
+    // Before the run: a text the placement rule laid out for its column's
+    // widest value (a workbook batch's stamping) is drawn on every card at
+    // the size that widest takes in its box, so that a column's values are
+    // all of one size; a shorter one would fit larger. Its font is set so.
+    void drawEachColumnAtOneSize();
 };

@@ -201,6 +201,7 @@ std::shared_ptr<const BatchSnapshot> SKTWindowController::takeBatchSnapshot() co
     batch->CARD_SIDE_STR = ::CARD_SIDE_STR;
     batch->Mirror_Image_Create = ::Mirror_Image_Create;
     batch->Mirror_Vertical_Not_Horz = ::Mirror_Vertical_Not_Horz;
+    batch->drawEachColumnAtOneSize();
     return batch;
 }
 

@@ -423,6 +423,8 @@ void ProfileDialogBase::Browse_image_Btn_Clicked() {
         hub().setLibrary_Selected_Image(QString());
         return;
     }
+    if (refuseUnreadablePicture(path))
+        return;
     Set_User_Image(path);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class SKTGraphic;
@@ -42,6 +43,9 @@ struct ProfileStamp {
     // own whole in one layout; the side then shows the profile's own value.
     // An exception ends it (logged); false then.
     bool stamp(const User_Profile_Class& profile) const;
+    // The fields the last stamping left meeting other graphics (their IDs),
+    // where the side had no room to lay them all out clear.
+    const QStringList& meetingOthers() const { return meetingOthers_; }
 
 private:
     // `laidOut`: the text each slot's value is placed for.
@@ -51,6 +55,7 @@ private:
     // always, the others' where the card shows one and its file is there
     // (or it is bound to a series or a column).
     bool photoPlaced(const User_Profile_Class& profile) const;
+    mutable QStringList meetingOthers_;
 };
 
 }  // namespace zelk

@@ -14,6 +14,7 @@
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/GraphicArchive.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTText.h"
@@ -164,32 +165,63 @@ zelk::ProfileStamp stampOn(SKTWindowController& w, SKTGraphicView* canvas, zelk:
 
 }  // namespace
 
-void SKTWindowController::Fill_User_profile_Details() {
-    Fill_User_profile_info_front_side();
-    Fill_User_profile_info_back_side();
-}
-
 namespace {
 
 // The data-source combo follows the binding; a confirmed profile is then
-// stamped on the side, one undo step when anything changed.
-void fillSide(SKTWindowController& w, SKTGraphicView* canvas, zelk::ProfileStamp::Variant variant,
-              const User_Profile_Class& profile) {
+// stamped on the side, one undo step of that side when anything changed
+// (whichever side is shown). The names of the fields the stamping left
+// over other text or pictures, each once.
+QStringList fillSide(SKTWindowController& w, SKTGraphicView* canvas, zelk::ProfileStamp::Variant variant,
+                     const User_Profile_Class& profile) {
     followExcelBinding(w);
     if (!::Fill_User_Profile)
+        return {};
+    const zelk::ProfileStamp stamp = stampOn(w, canvas, variant);
+    if (stamp.stamp(profile))
+        canvas->Insert_In_Undo_Redo();
+    QStringList names;
+    for (const QString& id : stamp.meetingOthers()) {
+        const zelk::ProfileField* f = zelk::profileFieldForId(id);
+        QString name = !f ? id : f->slot == zelk::SlotPhoto ? QStringLiteral("Photo") : f->idCardCaption;
+        name = name.trimmed();
+        if (name.endsWith(QLatin1Char(':')))
+            name = name.chopped(1).trimmed();
+        if (!names.contains(name))
+            names << name;
+    }
+    return names;
+}
+
+// A stamping that left fields over other words or pictures says so once:
+// which fields, and what the user can do.
+void tellFieldsMeetingOthers(const QStringList& names) {
+    if (names.isEmpty())
         return;
-    if (stampOn(w, canvas, variant).stamp(profile))
-        w.Insert_In_Undo_Redo();
+    const QString list = names.size() == 1 ? names.first()
+                                           : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
+                                                 QStringLiteral(" and ") + names.last();
+    Show_MessageBox(QStringLiteral("%1 %2 not fit on the card without overlapping other text or pictures. Shorten "
+                                   "%3, or make room on the card (fewer fields, a smaller photo or a larger card).")
+                        .arg(list, names.size() == 1 ? QStringLiteral("does") : QStringLiteral("do"),
+                             names.size() == 1 ? QStringLiteral("its value") : QStringLiteral("their values")));
 }
 
 }  // namespace
 
+void SKTWindowController::Fill_User_profile_Details() {
+    QStringList names = fillSide(*this, _graphicView, zelk::ProfileStamp::Variant::Front, Front_user_profile);
+    for (const QString& name : fillSide(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back, Back_user_profile))
+        if (!names.contains(name))
+            names << name;
+    tellFieldsMeetingOthers(names);
+}
+
 void SKTWindowController::Fill_User_profile_info_front_side() {
-    fillSide(*this, _graphicView, zelk::ProfileStamp::Variant::Front, Front_user_profile);
+    tellFieldsMeetingOthers(fillSide(*this, _graphicView, zelk::ProfileStamp::Variant::Front, Front_user_profile));
 }
 
 void SKTWindowController::Fill_User_profile_info_back_side() {
-    fillSide(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back, Back_user_profile);
+    tellFieldsMeetingOthers(fillSide(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back, Back_user_profile));
 }
 
 void SKTWindowController::Fill_User_profile_info_TEMP_side(const QString&) {

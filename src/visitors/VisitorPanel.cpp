@@ -368,6 +368,8 @@ void VisitorPanel::Browse_image_Btn_Clicked() {
         window_.setLibrary_Selected_Image(QString());
         return;
     }
+    if (zelk::refuseUnreadablePicture(path))
+        return;
     usePhoto(path, n);
 }
 

@@ -1,9 +1,12 @@
 // Typing into a text records no undo step, but what was typed is where the
 // next step starts: Undo of a step of any kind keeps it, Undo once more
-// takes the typing back, and Redo gives back both, on either side.
+// takes the typing back, and Redo gives back both, on either side. Each
+// press of Undo or Redo gives back one step: what saving writes changes
+// with every press, and none is left over.
 #include "../mainwindow/MainWindowTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "canvas/ToolKind.h"
 #include "foundation/GraphicArchive.h"
 #include "foundation/SKTLine.h"
 #include "foundation/SKTText.h"
@@ -11,6 +14,7 @@
 #include "inspector/InspectorPanels.h"
 #include "inspector/TextPanel.h"
 #include "mainwindow/AppGlobals.h"
+#include "mainwindow/DesignFile.h"
 #include "visitors/VisitorPanel.h"
 
 #include <QAction>
@@ -21,6 +25,12 @@ namespace zelk::test {
 namespace {
 
 using Step = std::function<void(SKTWindowController&, SKTGraphicView&, const std::shared_ptr<SKTGraphic>& other)>;
+
+// What saving the design writes: a press that leaves it as it was did
+// nothing the user can see.
+QByteArray saved(const SKTWindowController& w) {
+    return DesignFile::designFileData(w.currentDesignContents(), StartMode::DesignFile);
+}
 
 void select(SKTWindowController& w, SKTGraphicView& canvas, const std::shared_ptr<SKTGraphic>& g) {
     canvas.setSelectionIndexes({int(canvas.graphics().indexOf(g))});
@@ -49,12 +59,13 @@ protected:
     }
 };
 
-TEST_F(UndoKeepsTypedText, UndoOfTheNextStepKeepsWhatWasTyped) {
-    const struct {
-        const char* step;
+TEST_F(UndoKeepsTypedText, EachPressGivesBackOneStepAndUndoOfTheNextStepKeepsWhatWasTyped) {
+    struct Case {
+        std::string step;
         bool visitorDesk;
         Step run;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {"a writer of the inspector", false,
          [](SKTWindowController& w, SKTGraphicView&, const auto&) {
              w.inspector()->text->Text_clr->setColor(Qt::red);
@@ -99,52 +110,85 @@ TEST_F(UndoKeepsTypedText, UndoOfTheNextStepKeepsWhatWasTyped) {
                  panel = Back_Profile_Panel_OBJ;
              panel->Add_New_Label_Clicked();
          }},
+        // Placing a text and typing it in place is one step.
+        {"the Text tool, typed in place", false,
+         [](SKTWindowController& w, SKTGraphicView& canvas, const auto&) {
+             w.actionNamed(QStringLiteral("tool_%1").arg(TextTool))->trigger();
+             ASSERT_TRUE(canvas.isEditing());
+             QTest::keyClicks(canvas.editor(), "Jane Doe");
+             canvas.endEditing(true);
+         }},
     };
+    // Each drawing tool of the toolbar.
+    const std::pair<int, const char*> tools[] = {
+        {TextTool, "Text"},       {ImageTool, "Image"},         {BarcodeTool, "Barcode"},
+        {LineTool, "Line"},       {RectangleTool, "Rectangle"}, {RoundedRectangleTool, "Rounded"},
+        {CircleTool, "Circle"},   {TriangleTool, "Triangle"},   {DiamondTool, "Diamond"},
+        {StarTool, "Star"},       {DoubleStarTool, "Double Star"}, {PolygonTool, "Polygon"},
+        {SignatureTool, "Signature"},
+    };
+    for (const auto& [tool, name] : tools)
+        cases.push_back({std::string("the ") + name + " tool", false,
+                         [tool](SKTWindowController& w, SKTGraphicView&, const auto&) {
+                             w.actionNamed(QStringLiteral("tool_%1").arg(tool))->trigger();
+                         }});
+
     for (const auto& c : cases) {
         for (const bool back : {false, true}) {
-            SCOPED_TRACE(std::string(c.step) + (back ? " on the back" : " on the front"));
-            window.reset();
-            SKTWindowController& w = open();
-            ::CARD_SIDE_STR = CardSide::TwoSided;
-            if (c.visitorDesk) {
-                ::Start_Card_Option = StartMode::Visitor;
-                w.Title_For_Visitor();
-                w.Reset_All_Visitor_Grp_Mode_Ctrl();
-                w.Show_Hide_Profile_Panel_Live_Mode(true);
-            }
-            back ? w.Select_back_side() : w.Select_front_side();
-            for (GraphicList* side : {&w.Get_Front_Controls_Array(), &w.Get_Back_Controls_Array()}) {
-                auto text = std::make_shared<SKTText>();
-                text->setBounds(QRectF(20, 20, 90, 20));
-                text->Set_text_value("Manager");
-                auto line = std::make_shared<SKTLine>();
-                line->setBounds(QRectF(20, 60, 60, 2));
-                *side << text << line;
-            }
-            SKTGraphicView& canvas = *w.currentCanvas();
-            canvas.resetUndoHistory();
-            select(w, canvas, canvas.graphics().at(0));
-            QPlainTextEdit* edit = w.inspector()->text->Text_value_Edit;
-            edit->selectAll();
-            QTest::keyClicks(edit, "Director");
-            ASSERT_EQ(typedText(canvas), "Director");
+            for (const bool typed : {true, false}) {
+                SCOPED_TRACE(c.step + (back ? " on the back" : " on the front") + (typed ? ", after typing" : ""));
+                window.reset();
+                SKTWindowController& w = open();
+                ::CARD_SIDE_STR = CardSide::TwoSided;
+                if (c.visitorDesk) {
+                    ::Start_Card_Option = StartMode::Visitor;
+                    w.Title_For_Visitor();
+                    w.Reset_All_Visitor_Grp_Mode_Ctrl();
+                    w.Show_Hide_Profile_Panel_Live_Mode(true);
+                }
+                back ? w.Select_back_side() : w.Select_front_side();
+                // The sides differ, so that a copy of one onto the other is a change.
+                for (GraphicList* side : {&w.Get_Front_Controls_Array(), &w.Get_Back_Controls_Array()}) {
+                    auto text = std::make_shared<SKTText>();
+                    text->setBounds(QRectF(20, 20, 90, 20));
+                    text->Set_text_value("Manager");
+                    auto line = std::make_shared<SKTLine>();
+                    line->setBounds(QRectF(20, 60, side == &w.Get_Back_Controls_Array() ? 80 : 60, 2));
+                    *side << text << line;
+                }
+                SKTGraphicView& canvas = *w.currentCanvas();
+                canvas.resetUndoHistory();
+                // What each press of Undo gives back, the last first.
+                QList<QByteArray> states{saved(w)};
+                select(w, canvas, canvas.graphics().at(0));
+                if (typed) {
+                    QPlainTextEdit* edit = w.inspector()->text->Text_value_Edit;
+                    edit->selectAll();
+                    QTest::keyClicks(edit, "Director");
+                    ASSERT_EQ(typedText(canvas), "Director");
+                    states << saved(w);
+                }
 
-            c.run(w, canvas, canvas.graphics().at(1));
-            const QByteArray afterStep = GraphicArchive::archivedData(canvas.graphics());
+                c.run(w, canvas, canvas.graphics().at(1));
+                states << saved(w);
+                ASSERT_TRUE(states.last() != states.at(states.size() - 2)) << "the step changed nothing";
 
-            QAction* undo = w.actionNamed(QStringLiteral("Undo_Button"));
-            QAction* redo = w.actionNamed(QStringLiteral("Redo_Button"));
-            ASSERT_TRUE(undo->isEnabled());
-            undo->trigger();
-            EXPECT_EQ(typedText(canvas), "Director");
-            undo->trigger();
-            EXPECT_EQ(typedText(canvas), "Manager");
-            EXPECT_FALSE(undo->isEnabled());
-            redo->trigger();
-            EXPECT_EQ(typedText(canvas), "Director");
-            redo->trigger();
-            EXPECT_EQ(GraphicArchive::archivedData(canvas.graphics()), afterStep);
-            EXPECT_FALSE(redo->isEnabled());
+                QAction* undo = w.actionNamed(QStringLiteral("Undo_Button"));
+                QAction* redo = w.actionNamed(QStringLiteral("Redo_Button"));
+                for (qsizetype i = states.size() - 2; i >= 0; --i) {
+                    ASSERT_TRUE(undo->isEnabled()) << "left to undo: " << i + 1;
+                    undo->trigger();
+                    EXPECT_TRUE(saved(w) == states.at(i)) << "undone to " << i;
+                }
+                EXPECT_EQ(typedText(canvas), "Manager");
+                EXPECT_FALSE(undo->isEnabled());
+                for (qsizetype i = 1; i < states.size(); ++i) {
+                    ASSERT_TRUE(redo->isEnabled()) << "left to redo: " << states.size() - i;
+                    redo->trigger();
+                    EXPECT_TRUE(saved(w) == states.at(i)) << "redone to " << i;
+                }
+                EXPECT_FALSE(redo->isEnabled());
+            }
         }
     }
 }

@@ -1,6 +1,6 @@
 // Undo and redo per side: snapshots restore every field, a new step clears
-// redo, the live-list flag records nothing, and the temp side shares the
-// real side's graphic objects.
+// redo, a step that changed nothing and the live-list flag record nothing,
+// and the temp side shares the real side's graphic objects.
 #include "CanvasTestSupport.h"
 
 #include "../foundation/GraphicTestSupport.h"
@@ -36,7 +36,12 @@ TEST(UndoStacks, TopIsThePresentAndUndoGoesBelowIt) {
     EXPECT_EQ(out.size(), 1);
     EXPECT_TRUE(stacks.canRedo());
 
+    // The side as it stands is no step: the redo history still fits it.
+    stacks.record(out);
+    EXPECT_TRUE(stacks.canRedo());
+    EXPECT_EQ(stacks.undoCount(), 2);
     // A new step ends the redo history.
+    out.append(makeGraphic(GraphicKind::Shape));
     stacks.record(out);
     EXPECT_FALSE(stacks.canRedo());
 }
@@ -45,8 +50,11 @@ TEST(UndoStacks, KeepsABoundedHistory) {
     UndoStacks stacks;
     GraphicList side;
     stacks.reset(side);
-    for (int i = 0; i < UndoStacks::MaxSteps + 50; ++i)
+    side.append(makeGraphic(GraphicKind::Shape));
+    for (int i = 0; i < UndoStacks::MaxSteps + 50; ++i) {
+        side.first()->setBounds(QRectF(i, 0, 10, 10));
         stacks.record(side);
+    }
     EXPECT_EQ(stacks.undoCount(), UndoStacks::MaxSteps);
 }
 
@@ -86,17 +94,20 @@ INSTANTIATE_TEST_SUITE_P(Kinds, UndoEveryKind, ::testing::ValuesIn(allGraphicKin
 
 using CanvasUndo = CanvasFixture;
 
-TEST_F(CanvasUndo, StepsAreRecordedEvenWithoutAChangeButNotDuringALiveListEdit) {
+TEST_F(CanvasUndo, StepsAreRecordedWhenTheSideChangedButNotDuringALiveListEdit) {
     QSignalSpy state(view.get(), &SKTGraphicView::undoStateChanged);
     const int start = view->undoStacks().undoCount();
     view->Insert_In_Undo_Redo();
+    EXPECT_EQ(view->undoStacks().undoCount(), start);
+    add(GraphicKind::Text, QRectF(0, 0, 70, 20));
+    view->Insert_In_Undo_Redo();
     EXPECT_EQ(view->undoStacks().undoCount(), start + 1);
-    EXPECT_EQ(state.count(), 1);
+    EXPECT_EQ(state.count(), 2);
 
     host.liveModeListValueChange = true;
-    view->Insert_In_Undo_Redo();
     add(GraphicKind::Shape, QRectF(10, 10, 20, 20));
-    view->setSelectionIndexes({0});
+    view->Insert_In_Undo_Redo();
+    view->setSelectionIndexes({1});
     view->nudgeSelection(1, 1);
     EXPECT_EQ(view->undoStacks().undoCount(), start + 1);
 

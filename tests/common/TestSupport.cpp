@@ -27,6 +27,13 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(f.write(bytes), bytes.size()) << qPrintable(path);
 }
 
+QStringList filesThatHoldNoPicture(const QString& folder) {
+    const QStringList paths = {folder + QStringLiteral("/empty.png"), folder + QStringLiteral("/fake.png")};
+    writeBytes(paths[0], {});
+    writeBytes(paths[1], "This is no picture.\n");
+    return paths;
+}
+
 ToolResult runTool(const QString& program, const QStringList& args,
                    const QByteArray& input, int timeoutMs) {
     ToolResult r;

@@ -35,6 +35,9 @@ QByteArray fileBytes(const QString& path);
 // Writes the file whole, replacing it (its folder must exist); a file that
 // cannot be opened fails the calling test.
 void writeBytes(const QString& path, const QByteArray& bytes);
+// Files in `folder` named as pictures that hold none: an empty "empty.png"
+// and a text file "fake.png".
+QStringList filesThatHoldNoPicture(const QString& folder);
 
 // Gives the offscreen platform one screen of `size` (1280 x 720, say) in
 // place of its default. Call it from a namespace-scope initialiser of the

@@ -201,6 +201,7 @@ TEST_F(GroupRebindTest, AnUpdateRefreshesExistingControlsAndTheirPanelRowsOnly) 
     };
     window->excel_cb_value[1] = 2;  // a title column, but no title control
     window->Update_Excel_Column_Binding(QStringLiteral("U"));
+    refreshed.sort();
     EXPECT_EQ(refreshed, (QStringList{QStringLiteral("0:Fup_Name"), QStringLiteral("0:Fup_Photo")}));
     EXPECT_FALSE(on(0, QStringLiteral("Fup_Title")));
     EXPECT_FALSE(on(1, QStringLiteral("Fup_Title")));

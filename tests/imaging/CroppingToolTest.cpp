@@ -6,6 +6,7 @@
 
 #include "datasource/Data_From_Excel.h"
 #include "dialogs/Open_Export_Log.h"
+#include "foundation/Utilities.h"
 #include "imaging/CroppingCamera.h"
 #include "imaging/CroppingCommand.h"
 #include "imaging/MSSCanvasController.h"
@@ -23,26 +24,31 @@ using namespace zelk;
 using namespace zelk::test;
 
 TEST_F(CroppingToolTest, MainScreenChecksInOrder) {
+    const QStringList noPicture = filesThatHoldNoPicture(data.path());
+    const std::string unreadable = UnreadablePictureMessage.toStdString();
     const struct {
         int input;
-        const char* value;  // the input's text
+        QString value;  // the input's text
         const char* output;
         bool custom;
-        const char* message;
+        std::string message;
     } cases[] = {
         {0, "", "/tmp", false, "Please select input image file path."},
         {1, "", "/tmp", false, "Please select input folder path."},
         {3, "", "/tmp", false, "Please select batch series."},
         {0, "/x.png", " ", false, "Please select output folder path."},
         {0, "/x.png", "/tmp", true, "Please select output file custom name."},
+        // A single file typed in that holds no picture.
+        {0, noPicture[0], "/tmp", false, unreadable},
+        {0, noPicture[1], "/tmp", false, unreadable},
     };
     runFullTool([&] {
         EXPECT_FALSE(tool->input_option_matrix->button(2)->isEnabled());  // no camera installed
         for (const auto& c : cases) {
             sink.shown.clear();
             tool->input_option_matrix->button(c.input)->click();
-            tool->file_path->setText(c.input == 0 ? QString::fromLatin1(c.value) : QString());
-            tool->folder_path->setText(c.input == 1 ? QString::fromLatin1(c.value) : QString());
+            tool->file_path->setText(c.input == 0 ? c.value : QString());
+            tool->folder_path->setText(c.input == 1 ? c.value : QString());
             tool->batch_list->setCurrentIndex(0);  // "<--Select-->" is no series
             tool->output_path->setText(QString::fromLatin1(c.output));
             tool->output_option_matrix->button(c.custom ? 1 : 0)->click();
@@ -50,6 +56,16 @@ TEST_F(CroppingToolTest, MainScreenChecksInOrder) {
             tool->OK_Btn_Clicked();
             EXPECT_EQ(sink.text(), c.message);
             EXPECT_TRUE(tool->Main_Screen_Box->isVisibleTo(tool.get()));
+        }
+        // Chosen with Browse, it is refused there; the picture chosen before stays.
+        const QString chosen = writeMarked(data.path(), 1);
+        tool->file_path->setText(chosen);
+        for (const QString& path : noPicture) {
+            sink.shown.clear();
+            nextOpenPath = path;
+            tool->File_Browse_Clicked();
+            EXPECT_EQ(sink.text(), unreadable);
+            EXPECT_EQ(tool->file_path->text(), chosen);
         }
         // A folder without a picture of an allowed type.
         sink.shown.clear();

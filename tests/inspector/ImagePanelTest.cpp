@@ -162,17 +162,16 @@ TEST_F(ImagePanelTest, PictureSourcesAndCropping) {
     w->Manual_Image_Browse_Btn();
     EXPECT_EQ(image->_file_path, b);
     EXPECT_EQ(image->Text_Value, b);
-    // An empty file is refused aloud; the photo keeps its picture.
-    QFile empty(data.filePath(QStringLiteral("empty.png")));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    sink.shown.clear();
-    nextOpenPath = empty.fileName();
-    w->Manual_Image_Browse_Btn();
-    EXPECT_EQ(sink.shown, QStringList{QStringLiteral("The picture file is missing or cannot be read.")});
-    EXPECT_EQ(image->_file_path, b);
-    EXPECT_EQ(p->source->Manual_image_path->toPlainText(), b);
-    EXPECT_FALSE(image->_contents.isNull());
+    // A file that holds no picture is refused aloud; the photo keeps its picture.
+    for (const QString& path : filesThatHoldNoPicture(data.path())) {
+        sink.shown.clear();
+        nextOpenPath = path;
+        w->Manual_Image_Browse_Btn();
+        EXPECT_EQ(sink.shown, QStringList{QStringLiteral("The picture file is missing or cannot be read.")});
+        EXPECT_EQ(image->_file_path, b);
+        EXPECT_EQ(p->source->Manual_image_path->toPlainText(), b);
+        EXPECT_FALSE(image->_contents.isNull());
+    }
 
     // Cropping: each refusal, then the manual crop, twice from the uncropped picture.
     struct Refusal {

@@ -1,5 +1,5 @@
-// The inspector after the start roads, and the keyboard focus while the
-// panels write.
+// The inspector after the start roads, the keyboard focus while the panels
+// write, and the Text tab while the user types on the card.
 #include "InspectorTestSupport.h"
 
 #include "canvas/ToolKind.h"
@@ -208,6 +208,28 @@ TEST_F(InspectorTest, WritingATextLeavesTheKeyboardInThePanel) {
     select({a, b}, false);
     EXPECT_TRUE(w->Check_Multiple_Image_Selection(QStringLiteral("Browse"), true));
     EXPECT_EQ(sink.shown, QStringList{"Please select only one image control to 'Browse Image'."});
+}
+
+// A text placed with the Text tool and typed in place shows in the Text
+// tab's box as it is typed; Escape gives the box back what the card keeps.
+TEST_F(InspectorTest, TheTextTabShowsWhatIsTypedInPlace) {
+    w->toolPalette()->selectTool(TextTool);
+    const std::shared_ptr<SKTGraphic> g = w->Get_Selected_Graphic();
+    ASSERT_TRUE(g && w->_graphicView->isEditing());
+    QPlainTextEdit* box = p->text->Text_value_Edit;
+    QTest::keyClicks(w->_graphicView->editor(), "Jane Doe");
+    EXPECT_EQ(box->toPlainText().toStdString(), "Jane Doe");
+    w->_graphicView->endEditing(true);
+    EXPECT_EQ(g->Text_Value.toStdString(), "Jane Doe");
+    EXPECT_EQ(box->toPlainText().toStdString(), "Jane Doe");
+
+    w->_graphicView->startEditingGraphic(g);
+    QTest::keyClick(w->_graphicView->editor(), Qt::Key_End);
+    QTest::keyClicks(w->_graphicView->editor(), " Jr");
+    EXPECT_EQ(box->toPlainText().toStdString(), "Jane Doe Jr");
+    QTest::keyClick(w->_graphicView->editor(), Qt::Key_Escape);
+    EXPECT_EQ(g->Text_Value.toStdString(), "Jane Doe");
+    EXPECT_EQ(box->toPlainText().toStdString(), "Jane Doe");
 }
 
 }  // namespace

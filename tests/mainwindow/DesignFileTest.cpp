@@ -89,30 +89,39 @@ TEST_F(DesignFileTest, SaveThenOpenGivesTheSameDesign) {
 // it was: its boxes where they stood, each the design's; a version 1 file
 // whose records are of version 2 is refused.
 TEST_F(DesignFileTest, AVersionOneFileOpensWithItsBoxesTheDesigns) {
-    const DesignContents design = makeFullDesign(picture);
-    QVariantList top = validTopLevel(design);
-    top[DesignFile::VersionAt] = QStringLiteral("2");
-    const QByteArray mixed = plistOf([&] {
-        QVariantList t = top;
-        t[DesignFile::VersionAt] = QStringLiteral("1");
-        return t;
-    }());
-    EXPECT_FALSE(DesignFile::readDesignData(mixed).ok());
-    top[DesignFile::VersionAt] = QStringLiteral("1");
-    for (int side : {DesignFile::FrontGraphicsAt, DesignFile::BackGraphicsAt}) {
-        QVariantList records = top.at(side).toList();
-        for (QVariant& r : records)
-            r = r.toList().mid(0, GraphicRecord::elementCount(1));
-        top[side] = records;
-    }
-    const DesignReadResult read = DesignFile::readDesignData(plistOf(top));
-    ASSERT_TRUE(read.ok()) << qPrintable(read.detail);
-    ASSERT_EQ(read.contents->frontGraphics.size(), design.frontGraphics.size());
-    for (qsizetype i = 0; i < design.frontGraphics.size(); ++i) {
-        const SKTGraphic& g = *read.contents->frontGraphics.at(i);
-        EXPECT_EQ(g.bounds(), design.frontGraphics.at(i)->bounds());
-        EXPECT_EQ(g.boxOwner(), BoxOwner::Design);
-        EXPECT_TRUE(g.design_box.isNull());
+    // The first graphic a profile's name; a card the wizard made, opened as
+    // a design file, gives the profile's fields to the placement rule.
+    DesignContents design = makeFullDesign(picture);
+    design.frontGraphics.first()->control_ID = Fup_Name;
+    for (const QString& mode : {StartMode::Template, StartMode::DesignFile}) {
+        SCOPED_TRACE(mode.toStdString());
+        const bool wizards = mode == StartMode::DesignFile;
+        design.Front_card_Prop.Card_Create_Mode = wizards ? StartMode::Wizard : StartMode::Template;
+        QVariantList top = validTopLevel(design);
+        top[DesignFile::StartModeAt] = mode;
+        top[DesignFile::VersionAt] = QStringLiteral("2");
+        const QByteArray mixed = plistOf([&] {
+            QVariantList t = top;
+            t[DesignFile::VersionAt] = QStringLiteral("1");
+            return t;
+        }());
+        EXPECT_FALSE(DesignFile::readDesignData(mixed).ok());
+        top[DesignFile::VersionAt] = QStringLiteral("1");
+        for (int side : {DesignFile::FrontGraphicsAt, DesignFile::BackGraphicsAt}) {
+            QVariantList records = top.at(side).toList();
+            for (QVariant& r : records)
+                r = r.toList().mid(0, GraphicRecord::elementCount(1));
+            top[side] = records;
+        }
+        const DesignReadResult read = DesignFile::readDesignData(plistOf(top));
+        ASSERT_TRUE(read.ok()) << qPrintable(read.detail);
+        ASSERT_EQ(read.contents->frontGraphics.size(), design.frontGraphics.size());
+        for (qsizetype i = 0; i < design.frontGraphics.size(); ++i) {
+            const SKTGraphic& g = *read.contents->frontGraphics.at(i);
+            EXPECT_EQ(g.bounds(), design.frontGraphics.at(i)->bounds());
+            EXPECT_EQ(g.boxOwner(), wizards && i == 0 ? BoxOwner::Rule : BoxOwner::Design) << i;
+            EXPECT_TRUE(g.design_box.isNull());
+        }
     }
 }
 

@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, UndoRedoAndTabsFollowTheSideShown) {
     auto enabled = [&] { return std::pair{undo->isEnabled(), redo->isEnabled()}; };
     EXPECT_EQ(enabled(), std::pair(false, false));
     w.toolPalette()->selectTool(zelk::TextTool);  // stays selected on the front
-    w.Insert_In_Undo_Redo();
+    w.toolPalette()->selectTool(zelk::LineTool);
     undo->trigger();
     EXPECT_EQ(enabled(), std::pair(true, true));
     w.Select_back_side();

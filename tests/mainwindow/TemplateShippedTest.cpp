@@ -26,6 +26,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <QFileInfo>
@@ -239,6 +241,67 @@ TEST(ShippedTemplates, LongValuesStayInTheirFramesAndWholeInAPdf) {
             zelk::test::writeBytes(pdf, SKTRenderingView(card, snapshot, QStringLiteral("t")).dataWithPDFInsideRect(card));
             EXPECT_EQ(zelk::test::valuesNotWholeInPdf(pdf, side, zelk::test::longHolderSamples()).join(" | ").toStdString(),
                       "");
+        }
+    }
+}
+
+// WCAG's contrast of two sRGB colours.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// Every text of every shipped template, its hidden frames shown too, reads
+// at 3:1 or more on what lies under it: the template drawn without that
+// text, under the pixels it inks (those nearer its colour than the
+// ground's), their middle contrast.
+TEST(ShippedTemplates, EveryTextReadsOnWhatLiesUnderIt) {
+    ResourcesHost host;
+    CardFace::install();
+    for (const QString& preview : shippedPreviews()) {
+        const zelk::DesignReadResult read = DesignFile::readDesignFile(TemplateGallery::designPathOfPreview(preview));
+        ASSERT_TRUE(read.ok()) << read.detail.toStdString();
+        const zelk::DesignContents& d = *read.contents;
+        const QRectF card(QPointF(0, 0), d.Front_card_Prop.Card_Size);
+        for (int s = 0; s < 2; ++s) {
+            const QList<std::shared_ptr<SKTGraphic>>& side = s == 0 ? d.frontGraphics : d.backGraphics;
+            const auto drawnWith = [&](SKTGraphic& g, bool shown) {
+                g.Set_Ctrl_Is_Visible(shown);
+                const auto snapshot =
+                    zelk::SideSnapshot::take(&side, &d.Front_card_Prop, &d.Back_card_Prop, d.Card_Shape, s, card);
+                return SKTRenderingView(card, snapshot, QStringLiteral("t")).imageAtResolution(144);
+            };
+            const auto distance = [](QRgb a, QRgb b) {
+                return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            };
+            for (const auto& g : side) {
+                if (!zelk::isExactlyText(g.get()) || g->Text_Value.trimmed().isEmpty())
+                    continue;
+                const bool shown = g->ctrl_is_visible;
+                const QImage ground = drawnWith(*g, false).convertToFormat(QImage::Format_RGB32);
+                const QImage drawn = drawnWith(*g, true).convertToFormat(QImage::Format_RGB32);
+                g->Set_Ctrl_Is_Visible(shown);
+                const QRgb ink = g->txt_clr.rgb();
+                std::vector<double> ratios;
+                for (int y = 0; y < drawn.height(); ++y)
+                    for (int x = 0; x < drawn.width(); ++x) {
+                        const QRgb under = ground.pixel(x, y), here = drawn.pixel(x, y);
+                        if (here != under && distance(here, ink) < distance(here, under))
+                            ratios.push_back(contrast(g->txt_clr, QColor(under)));
+                    }
+                SCOPED_TRACE(QStringLiteral("%1 side %2: \"%3\"")
+                                 .arg(QFileInfo(preview).baseName())
+                                 .arg(s)
+                                 .arg(g->Text_Value)
+                                 .toStdString());
+                ASSERT_FALSE(ratios.empty());
+                std::nth_element(ratios.begin(), ratios.begin() + std::ptrdiff_t(ratios.size() / 2), ratios.end());
+                EXPECT_GE(ratios[ratios.size() / 2], 3.0);
+            }
         }
     }
 }

@@ -261,6 +261,7 @@ TEST_F(ProductionTest, GroupModeList) {
     // Both sides' panels show the holder, the shown side's last.
     EXPECT_EQ(panel, (QStringList{"B0", "F0", "B1", "F1"}));
     EXPECT_FALSE(w()._graphicView->canUndo());
+    name->Set_text_value("Bobby");
     w().Insert_In_Undo_Redo();
     EXPECT_TRUE(w()._graphicView->canUndo());
 }

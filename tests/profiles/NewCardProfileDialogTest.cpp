@@ -4,6 +4,7 @@
 #include "ProfileTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "foundation/Utilities.h"
 #include "mainwindow/Card_Wizard.h"
 
 #include <QCoreApplication>
@@ -220,7 +221,7 @@ TEST_F(NewCardDialog, WorkbookLoadedOnceOffersExcelAndCancelRecordsIt) {
     window->Open_User_Profile_Window(1, "", "2");
 }
 
-TEST_F(NewCardDialog, PhotoFromTheCameraAndABrowseCancelled) {
+TEST_F(NewCardDialog, PhotoFromTheCameraARefusedFileAndABrowseCancelled) {
     const QString shot = data.filePath("shot.png");
     QImage(20, 20, QImage::Format_RGB32).save(shot);
     play = [&](QDialog*) {
@@ -234,6 +235,15 @@ TEST_F(NewCardDialog, PhotoFromTheCameraAndABrowseCancelled) {
         d->Camera_Btn_Clicked();
         EXPECT_EQ(d->image_path_val->text(), shot);
         EXPECT_FALSE(d->user_picture->pixmap().isNull());
+        // A file that holds no picture is refused where it is chosen.
+        for (const QString& path : filesThatHoldNoPicture(data.path())) {
+            sink.shown.clear();
+            nextOpenPath = path;
+            d->Browse_image_Btn_Clicked();
+            EXPECT_EQ(sink.text(), UnreadablePictureMessage.toStdString());
+            EXPECT_EQ(d->image_path_val->text(), shot);
+            EXPECT_FALSE(d->user_picture->pixmap().isNull());
+        }
         d->Clear_image_Btn_Clicked();
         window->setLibrary_Selected_Image("something");
         nextOpenPath.clear();

@@ -358,10 +358,12 @@ TEST_F(ProfileStamp, AnEmptyProfileHidesTheFrontPhotoButNotTheBack) {
         w().toolPalette()->setToolQuietly(zelk::ImageTool);
         c->createGraphicOfClass(zelk::GraphicKind::Image, true, {1, 60, 40, 40}, "F", photo, Fup_Photo);
     }
-    // Each side's stamping is one step of the side shown (the front here).
-    const int depth = undoDepth(w()._graphicView);
+    // Each side's stamping is one step of its own side, the side shown
+    // (the front here) or not.
+    const int depth = undoDepth(w()._graphicView), backDepth = undoDepth(w()._graphicView_BACK);
     w().Fill_User_profile_Details();
-    EXPECT_EQ(undoDepth(w()._graphicView), depth + 2);
+    EXPECT_EQ(undoDepth(w()._graphicView), depth + 1);
+    EXPECT_EQ(undoDepth(w()._graphicView_BACK), backDepth + 1);
     EXPECT_FALSE(front(Fup_Name)->ctrl_is_visible);
     EXPECT_FALSE(front(Fup_lbl_Date)->ctrl_is_visible);
     EXPECT_FALSE(front(Fup_Photo)->ctrl_is_visible);

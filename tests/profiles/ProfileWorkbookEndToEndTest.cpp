@@ -235,6 +235,21 @@ QList<QStringList> wideNameAmongLongerOnes() {
     return rows;
 }
 
+// Seventeen rows of short values but for a name, a title, a company and a
+// number of 45 to 150 characters, for which the card's fields are laid out
+// smaller than their own size: a short value would fit larger.
+QList<QStringList> longestLaidOutSmaller() {
+    QList<QStringList> rows;
+    for (int i = 0; i < 17; ++i)
+        rows << (i == 5 ? QStringList{"Ngozi Adaeze Okonkwo-Fairweather of the Northern Lights Synchrotron Guild",
+                                      "Head of Cryogenic Beamline Operations, Safety and Outreach for the Northern Hemisphere Sites",
+                                      "Northern Lights Synchrotron Research Consortium for Cryogenic Beamline Studies and Applied "
+                                      "Accelerator Physics, Kiruna Campus, Building C",
+                                      "N-2026-0457-QX9-NIGHTSHIFT-LOGISTICS-0042-B7X"}
+                        : QStringList{"Bo", "QA", "Co", QStringLiteral("N-%1").arg(i + 1)});
+    return rows;
+}
+
 double gapBetween(const QRectF& a, const QRectF& b) {
     return std::hypot(std::max({0.0, b.left() - a.right(), a.left() - b.right()}),
                       std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()}));
@@ -331,8 +346,10 @@ TEST_P(ShortAndLongValues, EachCardWholeBesideItsCaptions) {
             const double em = first.height();
             const bool after = first.top() < caption.bottom() && first.bottom() > caption.top() &&
                                first.left() >= caption.right() - 0.5 && first.left() - caption.right() <= 1.5 * em;
+            // Under it: its lines (centred, of which the widest starts
+            // where the box does) from the caption's start.
             const bool under = first.top() >= caption.bottom() - 0.5 && first.top() - caption.bottom() <= em &&
-                               std::abs(first.left() - caption.left()) <= em;
+                               std::abs(value.left() - caption.left()) <= em;
             EXPECT_TRUE(after || under) << read;
             for (const Field& other : fields) {
                 EXPECT_LE(gapBetween(value, caption), gapBetween(value, wordsOf(other.captionId)))
@@ -350,7 +367,8 @@ INSTANTIATE_TEST_SUITE_P(
     Workbooks, ShortAndLongValues,
     ::testing::Values(Batch{"TwelveRowsOfShortAndLongValues", twelveShortAndLong()},
                       Batch{"FewLongAmongShortOnes", fewLongAmongShortOnes()},
-                      Batch{"AWideNameAmongLongerWrittenOnes", wideNameAmongLongerOnes()}),
+                      Batch{"AWideNameAmongLongerWrittenOnes", wideNameAmongLongerOnes()},
+                      Batch{"ShortValuesOfAColumnLaidOutSmaller", longestLaidOutSmaller()}),
     [](const ::testing::TestParamInfo<Batch>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -36,6 +36,7 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         DeskReopened,        // a row typed into after the design was saved and opened again
         PassRows,
         PassRowDragged,      // a row dragged onto the full pass's foot, then typed into
+        GroupRow,            // a group project's row
     };
     const QList<int> six = {SlotName, SlotTitle, SlotCompany, SlotSlogan, SlotPhone, SlotEmail};
     const QList<int> ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
@@ -55,6 +56,8 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         // no place of its smallest size is clear, and its value is read
         // whole in the order the PDF draws it.
         bool full = false;
+        bool usersTexts = false;  // the user's own texts at the top, the foot and the left
+        bool tooMuch = false;     // more than the card holds: what the user is told, not the layout, is checked
     };
     const QList<int> eight = {SlotName, SlotTitle, SlotCompany, SlotSlogan, SlotAddress, SlotPhone, SlotEmail, SlotUnique};
     // A name far longer than the first stamping's, an e-mail of 45
@@ -70,7 +73,43 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         if (!shorts.at(i).isEmpty())
             shortValues[i].value = shorts.at(i);
     shortValues[SlotPhone].value = longHolderSamples().at(SlotPhone).value;
+    // Ten long values, of which the address, the e-mail and the web address
+    // take more than a line beside their captions.
+    QList<HolderSample> tidal = holderSamples();
+    const QStringList tidalValues = {"Mbalenhle Ingrid Achterberg-Oyelaran", "Lead Tidal Energy Instrumentation Technician",
+                                     "Pentland Firth Marine Turbine Cooperative Ltd", "Power from the pull of the moon",
+                                     "Harbour Road 22, Scrabster, Thurso KW14 7UJ", "+44 1847 555 031", "+44 1847 555 032",
+                                     "m.achterberg-oyelaran@tidal-cooperative.example",
+                                     "https://crew.tidal-cooperative.example/mao", "PFT-2031-0091273"};
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        tidal[i] = {tidal[i].valueId, tidal[i].captionId, tidalValues.at(i), profileFieldTable().at(i).idCardCaption};
+    // Ten values of 60 to 120 characters (Chinese, accented, words without
+    // blanks): no card has room for them all with the photo.
+    QList<HolderSample> huge = holderSamples();
+    const QStringList hugeValues = {
+        "Maria-Joaqu\u00edna Fern\u00e1ndez de Casta\u00f1eda y Villalobos, \u00c6r\u00f8sk\u00f8bing-\u00d8lstr\u00f8m",
+        QString(60, QChar(0x4f9b)), QString(64, QChar(0x7269)),
+        "Qualit\u00e9, s\u00e9curit\u00e9 et fiabilit\u00e9 : nous livrons vos marchandises \u00e0 l\u2019heure",
+        QString(62, QChar(0x533a)), "+86(0)21-5080-1234ext.5678/+86-138-0013-8000/+86-21-5080-9999(fax)",
+        "R\u00e9ception g\u00e9n\u00e9rale, b\u00e2timent Nord, acc\u00e8s par l\u2019entr\u00e9e Saint-\u00c9tienne",
+        "maria-joaquina.fernandez-de-castaneda@northwind-trading-and-logistics.example.com",
+        "https://www.northwind-trading-and-logistics.example.com/visitors/registration?lang=zh-CN",
+        QString(61, QChar(0x8bc1))};
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        huge[i] = {huge[i].valueId, huge[i].captionId, hugeValues.at(i), profileFieldTable().at(i).idCardCaption};
     const Case cases[] = {
+        // More than the card has room for: the user is told which fields.
+        {"a blank card: ten values of 60 to 120 characters and the photo", Road::Stamp, Ground::None, 0, false, ten,
+         true, true, Cr80, &huge, true, false, true},
+        // No caption followed on its line by another field or a text of the user's.
+        {"the user's texts at the top, foot and left: ten long values", Road::Stamp, Ground::None, 0, false, ten, true,
+         false, Cr80, &tidal, false, true},
+        {"the user's texts at the top, foot and left: ten long values and the photo", Road::Stamp, Ground::None, 0,
+         false, ten, true, true, Cr80, &tidal, false, true},
+        {"the user's texts on a rounded portrait card: ten long values and the photo", Road::Stamp, Ground::None, 1,
+         false, ten, true, true, Cr80.transposed(), &tidal, false, true},
+        {"the user's texts at the top, foot and left: a group row", Road::GroupRow, Ground::None, 0,
+         false, ten, true, false, Cr80, &tidal, false, true},
         {"a full-card rectangle behind a heading", Road::Stamp, Ground::Rectangle, 0, false, six},
         {"a full-card picture behind a heading", Road::Stamp, Ground::Picture, 0, false, six},
         {"a full-card rectangle: the desk's rows", Road::DeskRows, Ground::Rectangle},
@@ -125,7 +164,8 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             heading->setBounds(QRectF(8, 6, std::min(150.0, size.width() - 16), 0));
             heading->Set_text_value("ACME HEADQUARTERS");
             heading->setHeight(fittedTextHeight(*heading));
-            side << heading;
+            if (!c.usersTexts)
+                side << heading;
             for (const QRectF& r : {c.band ? QRectF(0, size.height() - 30, size.width(), 30) : QRectF(),
                                     c.ground == Ground::Rectangle ? QRectF(QPointF(0, 0), size) : QRectF()})
                 if (!r.isNull())
@@ -136,6 +176,18 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                 back->setBounds(QRectF(QPointF(0, 0), size));
                 side << back;
             }
+            if (c.usersTexts)
+                for (const auto& [text, at] : {std::pair("TIDAL CREW \u2014 TURBINE HALL", QPointF(41, 4)),
+                                                std::pair("Gate 3", QPointF(size.width() - 49, size.height() - 20)),
+                                                std::pair("2031", QPointF(4, 68))}) {
+                    auto t = std::make_shared<SKTText>();
+                    t->setBounds(QRectF(at, QSizeF(0, 0)));
+                    t->Set_text_value(text);
+                    const double wide = static_cast<const SKTText&>(*t).naturalTextSize().width() + 1;
+                    t->setBounds(QRectF(at, QSizeF(std::min(wide, size.width() - at.x() - 4), 0)));
+                    t->setHeight(fittedTextHeight(*t));
+                    side << t;
+                }
             if (c.ground == Ground::FrameOver || c.ground == Ground::FrameUnder) {
                 auto frame = std::make_shared<Shape_Control>(QStringLiteral("R"));
                 frame->setBounds(QRectF(1, 1, size.width() - 2, size.height() - 2));
@@ -160,6 +212,11 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
         switch (c.road) {
         case Road::Stamp:
             stamp(c.fields, samples, c.photo);
+            for (int i : c.fields)
+                shown << samples.at(i);
+            break;
+        case Road::GroupRow:
+            group(samples);
             for (int i : c.fields)
                 shown << samples.at(i);
             break;
@@ -343,6 +400,25 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             }
         }
 
+        // A stamping that leaves fields over other graphics says once which;
+        // one that leaves none says nothing.
+        QStringList told = sink.shown.filter(QStringLiteral("not fit on the card"));
+        sink.shown.clear();
+        EXPECT_LE(told.size(), 1) << sink.text();
+        for (const auto& g : side)
+            if (g->ctrl_is_visible && isFieldId(g->control_ID) && !usersOwn.contains(g.get()) &&
+                !foundBefore.contains(g.get()) && c.road != Road::GroupRow && !pass &&
+                notClearCount(onGround, CardArea(card, c.shape), [&g](const SKTGraphic& o) { return &o == g.get(); })) {
+                const QString name = fieldRole(g->control_ID) == FieldRole::None
+                                         ? QStringLiteral("Photo")
+                                         : profileFieldForId(g->control_ID)->idCardCaption.chopped(2);
+                EXPECT_TRUE(!told.isEmpty() && told.first().contains(name)) << name.toStdString() << " not told";
+            }
+        EXPECT_TRUE(c.full || told.isEmpty()) << told.join("").toStdString();
+        if (c.tooMuch) {
+            EXPECT_EQ(told.size(), 1);
+            continue;
+        }
         const QString pdf = data.filePath("side.pdf");
         const auto snapshot =
             SideSnapshot::take(&side, &window->Front_card_Prop, &window->Back_card_Prop, ::Card_Shape, 0, card);
@@ -416,6 +492,16 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
                 EXPECT_FALSE(followedOnLine(at, other, em))
                     << g->Text_Value.toStdString() << " is followed by " << v->Text_Value.toStdString();
             }
+            // Nor anything else straight after a caption, within a word
+            // space; nor another caption within an em.
+            for (const auto& o : side)
+                if (role == FieldRole::Caption && o != own && o != g && o->ctrl_is_visible &&
+                    !(isExactlyText(o.get()) && o->Text_Value.isEmpty()) && !(usersOwn.contains(g.get()) && usersOwn.contains(o.get()))) {
+                    EXPECT_FALSE(followedOnLine(at, o->drawingBounds(),
+                                                fieldRole(o->control_ID) == FieldRole::Caption ? em : 0.3 * em))
+                        << g->Text_Value.toStdString() << " is followed by " << o->Text_Value.toStdString() << " "
+                        << rectText(at).toStdString() << " " << rectText(o->drawingBounds()).toStdString();
+                }
         }
         for (const auto& [g, r] : users) {
             EXPECT_EQ(g->bounds(), r) << g->Text_Value.toStdString();

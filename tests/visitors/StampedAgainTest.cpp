@@ -6,6 +6,9 @@
 #include "FieldsOnDesignsSupport.h"
 
 #include "foundation/GraphicArchive.h"
+#include "mainwindow/DesignFile.h"
+#include "mainwindow/GraphicRecord.h"
+#include "platform/PropertyList.h"
 #include "foundation/SKTText.h"
 #include "inspector/face/CardFace.h"
 
@@ -13,7 +16,15 @@ namespace zelk::test {
 namespace {
 
 enum class Card { Blank, Rounded, Oval, UsersOwn, DarkUsersOwn, SideBandTemplate, LandscapeTemplate };
-enum class Order { ShortThenLong, LongThenShort, ValuesThenCaptions, LongThenOtherLong, UserMovedAValueAndACaption, UserPlacedThenLong };
+enum class Order {
+    ShortThenLong,
+    LongThenShort,
+    ValuesThenCaptions,
+    LongThenOtherLong,
+    LongThenAPilots,  // other long values, of which one caption ends where another would stand after it
+    UserMovedAValueAndACaption,
+    UserPlacedThenLong
+};
 
 struct Case {
     const char* name;
@@ -23,6 +34,8 @@ struct Case {
     bool portrait = false;
     bool reopened = false;  // saved, the window reset and the design opened again before the second stamping
     bool byCommands = false;  // the user places with the inspector's fields and an align command, not the mouse and keys
+    bool older = false;  // stamped long again, then saved as a file from before boxes knew who placed them
+    bool nameBesideSquare = false;  // the name's value dragged onto the line beside the user's square
 };
 
 const QList<int> Ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
@@ -54,6 +67,20 @@ const QList<HolderSample>& otherLongValues() {
          "Quality in every delivery", "4500 Lakeshore Drive East, Unit 12", "+1 312 555 0147 ext 88",
          "+1 312 555 0148", "ines.lindqvist@northwind.example", "www.northwind-trading.example",
          "NTL/EMP/000731"});
+    return v;
+}
+const QList<HolderSample>& pilotsValues() {
+    static const QList<HolderSample> v = [] {
+        QList<HolderSample> out = valuesOf(
+            {"J\u00f3zefina Aurelia Castellanos-W\u00f3jcik", "Chief Harbour Pilot and Marine Safety Coordinator",
+             "Leith and Forth Estuary Pilotage Authority", "Guiding every hull home through fog and tide",
+             "Pilot House, 3 Ocean Drive, Edinburgh EH6 6JJ", "+44 131 555 0199 (24h pilot desk)",
+             "+44-131-555-0198-PILOTAGE-FAX", "jozefina.castellanos-wojcik@forth-pilotage.example",
+             "https://pilots.forth-pilotage.example/staff/jacw", "LFP-2027-8812-ZK4-PILOT"});
+        for (int i = 0; i < ProfileTextSlotCount; ++i)
+            out[i].caption = profileFieldTable().at(i).idCardCaption;
+        return out;
+    }();
     return v;
 }
 
@@ -224,11 +251,16 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const QList<HolderSample> longOnes = design ? outgrowingBoxes(longValues()) : longValues();
     const bool usersPlace = c.order == Order::UserPlacedThenLong;
     const QList<HolderSample> first = usersPlace                            ? usersValues(0)
-                                      : c.order == Order::ShortThenLong       ? shortValues()
+                                      : c.order == Order::ShortThenLong || c.older ? shortValues()
                                       : c.order == Order::LongThenOtherLong ? otherLongValues()
                                                                             : longOnes;
     const QList<HolderSample> second =
-        (usersPlace ? usersValues(c.photo ? 2 : 1) : c.order == Order::LongThenShort ? shortValues() : longOnes).mid(0, ProfileTextSlotCount);
+        (usersPlace ? usersValues(c.photo ? 2 : 1)
+         : c.order == Order::LongThenAPilots ? pilotsValues()
+         : c.older                           ? otherLongValues()
+         : c.order == Order::LongThenShort ? shortValues()
+                                           : longOnes)
+            .mid(0, ProfileTextSlotCount);
 
     // The second values alone on the card.
     makeCard(c);
@@ -252,18 +284,50 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
         window->_graphicView->Insert_In_Undo_Redo();  // as a drag's end records it
     }
     if (usersPlace)
-        users = placeAsAUserDoes(c.byCommands ? QPointF(150, 60) : QPointF(8, 135), c.byCommands);
-    if (c.reopened) {
+        users = placeAsAUserDoes(c.byCommands         ? QPointF(150, 60)
+                                 : c.nameBesideSquare ? QPointF(124, 125)
+                                                      : QPointF(8, 135),
+                                 c.byCommands);
+    if (c.older) {
+        stamp(Ten, longOnes, c.photo);
+        // A caption as a stamping at half its size left it, the room below it free.
+        if (const auto title = front(Fup_lbl_Title); design && title)
+            title->setBounds(QRectF(title->bounds().bottomLeft() - QPointF(0, title->bounds().height() / 2),
+                                    title->bounds().size() / 2));
+    }
+    if (c.reopened || c.older) {
         nextSavePath = data.filePath("placed.did");
         ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
+        if (c.older) {
+            QVariant value;
+            ASSERT_TRUE(PropertyList::readFile(nextSavePath, value));
+            QVariantList top = value.toList();
+            top[DesignFile::VersionAt] = QStringLiteral("1");
+            for (int at : {DesignFile::FrontGraphicsAt, DesignFile::BackGraphicsAt}) {
+                QVariantList records = top.at(at).toList();
+                for (QVariant& r : records)
+                    r = r.toList().mid(0, GraphicRecord::elementCount(1));
+                top[at] = records;
+            }
+            ASSERT_TRUE(PropertyList::writeFile(nextSavePath, top));
+        }
         window->New_Project();
         ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
         ::Fill_User_Profile = true;
     }
+    // A template's captions stand where they stood, at the size they had.
+    QHash<QString, std::pair<QRectF, double>> captions;
+    for (const auto& g : side())
+        if (c.older && design && g->ctrl_is_visible && fieldRole(g->control_ID) == FieldRole::Caption)
+            captions.insert(g->control_ID, {g->bounds(), drawnTextPointSize(*g)});
     const QByteArray before = GraphicArchive::archivedData(side());
     stamp(Ten, second, c.photo);
 
-    if (users.isEmpty()) {
+    for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
+        EXPECT_EQ(front(it.key())->bounds(), it.value().first) << it.key().toStdString();
+        EXPECT_LE(drawnTextPointSize(*front(it.key())), it.value().second + 0.01) << it.key().toStdString();
+    }
+    if (users.isEmpty() && !(c.older && design)) {
         QStringList moved;
         const QHash<QString, QRectF> now = shownBoxes();
         auto near = [](const QRectF& a, const QRectF& b) {
@@ -299,11 +363,24 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
         const auto value = front(h.valueId), own = front(h.captionId);
         if (!value || !own)
             continue;
+        // What the user set apart, or put side by side, the user reads so.
+        const bool userSetApart = users.contains(h.valueId) && users.contains(h.captionId);
         for (const auto& other : side())
-            if (other != own && other->ctrl_is_visible && fieldRole(other->control_ID) == FieldRole::Caption) {
+            if (other != own && other->ctrl_is_visible && fieldRole(other->control_ID) == FieldRole::Caption &&
+                !userSetApart && !(users.contains(h.valueId) && users.contains(other->control_ID))) {
                 EXPECT_LE(gapBetween(value->drawingBounds(), own->drawingBounds()),
                           gapBetween(value->drawingBounds(), other->drawingBounds()) + 0.01)
                     << h.value.toStdString() << " reads as " << other->Text_Value.toStdString();
+            }
+        // Nothing but its own value straight after a caption, within a word
+        // space; no other caption within an em, as though the two were one.
+        const double em = drawnTextPointSize(*own);
+        for (const auto& other : side())
+            if (other != own && other != value && other->ctrl_is_visible && !users.contains(h.captionId) &&
+                !(isExactlyText(other.get()) && other->Text_Value.isEmpty())) {
+                EXPECT_FALSE(followedOnLine(own->drawingBounds(), other->drawingBounds(),
+                                            fieldRole(other->control_ID) == FieldRole::Caption ? em : 0.3 * em))
+                    << h.caption.toStdString() << " is followed by " << other->Text_Value.toStdString();
             }
     }
     // One Undo gives back the card as the first stamping left it.
@@ -331,7 +408,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"AValueAndACaptionTheUserMovedStay", Card::Blank, Order::UserMovedAValueAndACaption, true},
         Case{"FieldsTheUserDraggedWidenedNudgedAndLockedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, false},
         Case{"TheUsersPlacementsSavedAndOpenedAgainAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, true},
-        Case{"FieldsPlacedInTheInspectorAndAlignedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, false, true}),
+        Case{"FieldsPlacedInTheInspectorAndAlignedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, false, true},
+        Case{"AnOlderFileOfTheWizardsIsLaidOutAgain", Card::Blank, Order::LongThenOtherLong, false, false, false, false, true},
+        Case{"AnOlderFileOfATemplateKeepsItsCaptions", Card::SideBandTemplate, Order::LongThenOtherLong, true, false, false, false, true},
+        Case{"AnOlderFileOfTheWizardsGivenAPilotsValues", Card::Blank, Order::LongThenAPilots, false, false, false, false, true},
+        Case{"AValueDraggedBesideTheUsersSquareGrowsAlongItsLine", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, false, false, false, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,19 +1,24 @@
 // The visitor desk's road and the panels' fields on the card: the caption
 // sets, the live layout and the room the panes take, the road from a shipped
-// template, every box of both passes filled, and the slots' check boxes and
-// values reaching the card on both sides.
+// template, a card of another mode opened from the desk, every box of both
+// passes filled, and the slots' check boxes and values reaching the card on
+// both sides.
 #include "HolderFields.h"
 #include "VisitorDeskTestSupport.h"
 
 #include "canvas/FieldPlacement.h"
+#include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
+#include "canvas/ToolKind.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
+#include "groups/GroupMode.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/Template_Wizard.h"
 #include "visitors/PaneRoom.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -152,6 +157,71 @@ TEST_F(VisitorDeskTest, TheRoadStartsWithEmptyBoxesAndTypingFillsTheTemplatesFra
     EXPECT_EQ(graphic(Fup_Name)->Text_Value, QStringLiteral("Ann Lee"));
     EXPECT_EQ(graphic(Fup_Name)->bounds().topLeft(), frame.topLeft());
     EXPECT_FALSE(graphic(Fup_UniqueNo)->ctrl_is_visible);
+}
+
+// From the desk, with a visitor typed in, Open (No to saving) of a card
+// made with the wizard, from a template or a group project gives the tools,
+// panes and captions of that card's mode, as opening it after New does.
+TEST_F(VisitorDeskTest, OpeningACardFromTheDeskGivesTheToolsOfItsMode) {
+    const auto tools = [this] {
+        SKTWindowController& w = *window;
+        QStringList shown{::Start_Card_Option, Title_slogan};
+        for (int tool = FirstToolKind; tool <= LastToolKind; ++tool) {
+            const QString name = QStringLiteral("tool_%1").arg(tool);
+            shown << name + QString::number(w.actionNamed(name)->isEnabled());
+        }
+        for (const QString name : {"User_Profile_Button", "show_db_rcd_btn"})
+            shown << name + QString::number(w.actionNamed(name)->isVisible());
+        for (QWidget* pane : {static_cast<QWidget*>(w.Visitor_mode_view), w.group_mode_view, w.group_control_view})
+            shown << pane->objectName() + QString::number(pane->isVisibleTo(&w));
+        return shown.join(QLatin1Char('\n')).toStdString();
+    };
+    const auto fresh = [this](const QString& mode) {
+        window.reset();
+        open();
+        GroupMode::install(*window);
+        ::Start_Card_Option = mode;
+    };
+    const struct {
+        const char* made;
+        QString mode;
+    } cards[] = {{"with the card wizard", StartMode::Wizard},
+                 {"from a template", StartMode::Template},
+                 {"as a group project", StartMode::GroupList}};
+    for (const auto& c : cards) {
+        SCOPED_TRACE(c.made);
+        fresh(c.mode);
+        window->_graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 120, 20),
+                                                   QStringLiteral("F"), QStringLiteral("Ann"), Fup_Name);
+        if (c.mode == StartMode::GroupList)
+            window->Create_Excel_List_Func({QStringLiteral("Name")}, {{QStringLiteral("Ann")}});
+        ::Project_File_Name = nextOpenPath = data.filePath(QStringLiteral("card.did"));
+        ASSERT_EQ(window->Save_project_file(false, false, StartMode::DesignFile), 1) << sink.text();
+
+        fresh(StartMode::Template);
+        sink.answers = {MessageAnswer::No};
+        window->Open_Button_Clicked();
+        const std::string afterNew = tools();
+
+        fresh(StartMode::Visitor);
+        window->Title_For_Visitor();
+        window->Reset_All_Visitor_Grp_Mode_Ctrl();
+        window->Show_Hide_Profile_Panel_Live_Mode(true);
+        const VisitorPanel::Slot& name = front().fixedSlots[SlotName];
+        click(name.value_chk);
+        name.value->selectAll();
+        QTest::keyClicks(name.value, QStringLiteral("Ann Lee"));
+        ASSERT_EQ(name.value->text().toStdString(), "Ann Lee");
+        sink.answers = {MessageAnswer::No};
+        window->Open_Button_Clicked();
+        EXPECT_EQ(tools(), afterNew);
+        EXPECT_NE(name.value->text().toStdString(), "Ann Lee");
+        if (c.mode != StartMode::GroupList) {
+            const int texts = window->Get_Front_Control_Count();
+            window->actionNamed(QStringLiteral("tool_%1").arg(TextTool))->trigger();
+            EXPECT_EQ(window->Get_Front_Control_Count(), texts + 1);
+        }
+    }
 }
 
 // Each visitor pass with every box of both panels ticked, long values

@@ -13,6 +13,7 @@
 #include "foundation/SKTImage.h"
 #include "foundation/SKTText.h"
 #include "foundation/Shape_Control.h"
+#include "foundation/Utilities.h"
 #include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
 #include "visitors/VisitorPanel.h"
@@ -213,12 +214,24 @@ TEST_F(VisitorDeskTest, FindingTheImageGraphicThatTakesAPicture) {
 }
 
 TEST_F(VisitorDeskTest, BrowsingPutsThePhotoOnTheCardAndInThePanel) {
-    nextOpenPath = picture("visitor.png");
+    const QString photo = nextOpenPath = picture("visitor.png");
     front().Browse_image_Btn_Clicked();
     ASSERT_TRUE(graphic(Fup_Photo));
-    EXPECT_EQ(graphic(Fup_Photo)->_file_path, nextOpenPath);
-    EXPECT_EQ(front().image_path_val->text(), nextOpenPath);
+    EXPECT_EQ(graphic(Fup_Photo)->_file_path, photo);
+    EXPECT_EQ(front().image_path_val->text(), photo);
     EXPECT_FALSE(front().user_picture->pixmap().isNull());
+    // A file that holds no picture is refused where it is chosen: the card
+    // and the panel keep the photo.
+    for (const QString& path : filesThatHoldNoPicture(data.path())) {
+        sink.shown.clear();
+        nextOpenPath = path;
+        front().Browse_image_Btn_Clicked();
+        EXPECT_EQ(sink.text(), UnreadablePictureMessage.toStdString());
+        EXPECT_EQ(graphic(Fup_Photo)->_file_path, photo);
+        EXPECT_FALSE(graphic(Fup_Photo)->_contents.isNull());
+        EXPECT_EQ(front().image_path_val->text(), photo);
+        EXPECT_FALSE(front().user_picture->pixmap().isNull());
+    }
     // Reset clears the photo area, not the card.
     front().Reset_all_Ctrl();
     EXPECT_TRUE(front().image_path_val->text().isEmpty());

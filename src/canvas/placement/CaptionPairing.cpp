@@ -3,9 +3,11 @@
 // of them a field breaches.
 #include "canvas/placement/CaptionPairing.h"
 
+#include "canvas/placement/SideCover.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
+#include "foundation/TextMeasure.h"
 
 #include <QHash>
 
@@ -102,6 +104,7 @@ PairingZones pairingZonesOn(const QList<std::shared_ptr<SKTGraphic>>& side, cons
         const double em = drawnTextPointSize(*g), reach = PairingZoneEms * em;
         if (role == FieldRole::Caption) {
             out.afterCaptions << QRectF(d.right(), d.top(), reach, d.height());
+            out.besideCaptions << QRectF(d.left() - reach, d.top(), d.width() + 2 * reach, d.height());
             const auto own = values.constFind(partnerIdOf(g->control_ID));
             if (own == values.cend() || distance2(d, *own) > em * em)
                 out.afterCaptions << QRectF(d.left(), d.bottom(), d.width(), reach);
@@ -117,8 +120,9 @@ QList<PairingZones> pairingLevels(const PairingZones& zones) {
     QList<PairingZones> levels;
     if (!zones.isEmpty())
         levels << zones;
-    if (!zones.besideValues.isEmpty() && !(zones.afterCaptions.isEmpty() && zones.beforeValues.isEmpty()))
-        levels << PairingZones{zones.afterCaptions, zones.beforeValues, {}};
+    if (!(zones.besideValues.isEmpty() && zones.besideCaptions.isEmpty()) &&
+        !(zones.afterCaptions.isEmpty() && zones.beforeValues.isEmpty()))
+        levels << PairingZones{zones.afterCaptions, zones.beforeValues, {}, {}};
     levels << PairingZones{};
     return levels;
 }
@@ -128,7 +132,7 @@ QList<QRectF> takenFromUnit(const PairingZones& zones, const QSizeF& size, const
     // h, R.bottom]; its part at offset o of size s meets a zone T where p
     // lies in [T.left - o.x - s.w, T.right - o.x] x (likewise down).
     return takenFromPart(zones.afterCaptions, size, value) + takenFromPart(zones.besideValues, size, value) +
-           takenFromPart(zones.beforeValues, size, caption);
+           takenFromPart(zones.beforeValues, size, caption) + takenFromPart(zones.besideCaptions, size, caption);
 }
 
 QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part) {
@@ -143,8 +147,33 @@ QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, cons
 
 QList<QRectF> takenFromField(const PairingZones& zones, FieldRole role) {
     return role == FieldRole::Value ? zones.afterCaptions + zones.besideValues
-           : role == FieldRole::Caption ? zones.beforeValues
+           : role == FieldRole::Caption ? zones.beforeValues + zones.besideCaptions
                                         : QList<QRectF>{};
+}
+
+double wordSpaceAt(const SKTGraphic& t, double points) {
+    // The blank between two letters: what a text set with blanks puts between words.
+    const QFont font = text::atSize(text::layoutFont(t), points);
+    return std::max(0.0, text::naturalWidth(QStringLiteral("x x"), font) - text::naturalWidth(QStringLiteral("xx"), font));
+}
+
+double wordSpaceOf(const SKTGraphic& t) { return wordSpaceAt(t, drawnTextPointSize(t)); }
+
+QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
+                                  const SKTGraphic* partner) {
+    QList<QRectF> out;
+    forShownFields(side, self, partner, [&out](const SKTGraphic& g, FieldRole role) {
+        if (role == FieldRole::Caption) {
+            const QRectF d = g.drawingBounds();
+            out << QRectF(d.right(), d.top(), wordSpaceOf(g), d.height());
+        }
+    });
+    return out;
+}
+
+void takeSpacesBefore(QList<QRectF>& rects, double space) {
+    for (QRectF& r : rects)
+        r.setLeft(r.left() - space);
 }
 
 QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole role) {
@@ -157,7 +186,8 @@ QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole 
     return out;
 }
 
-PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field) {
+PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
+                              const QRectF& card) {
     const FieldRole role = fieldRole(field.control_ID);
     if (!isExactlyText(&field) || role == FieldRole::None)
         return PairingBreach::None;
@@ -172,10 +202,23 @@ PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, co
     auto meets = [&drawn](const QList<QRectF>& zones) {
         return std::any_of(zones.cbegin(), zones.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
     };
+    if (role == FieldRole::Caption) {
+        // Nothing but its own value straight after it on its line, and it
+        // straight after no other caption.
+        const QRectF d = field.drawingBounds();
+        const QRectF after = QRectF(d.right(), d.top(), wordSpaceOf(field), d.height()).adjusted(0.01, 0.01, -0.01, -0.01);
+        const QList<QRectF> others = drawnRects(side, card, &field, partner);
+        if (std::any_of(others.cbegin(), others.cend(), [&after](const QRectF& r) { return after.intersects(r); }) ||
+            meets(spacesAfterCaptions(side, &field, partner)))
+            return PairingBreach::CaptionMisread;
+    }
     PairingZones all = pairingZonesOn(side, &field, partner);
-    const bool besideValues = role == FieldRole::Value && meets(all.besideValues);
+    const bool runTogether = meets(role == FieldRole::Value ? all.besideValues : all.besideCaptions);
     all.besideValues.clear();
-    return meets(takenFromField(all, role)) ? PairingBreach::CaptionMisread : besideValues ? PairingBreach::ValuesRunTogether : PairingBreach::None;
+    all.besideCaptions.clear();
+    return meets(takenFromField(all, role)) ? PairingBreach::CaptionMisread
+           : runTogether                   ? PairingBreach::RunTogether
+                                           : PairingBreach::None;
 }
 
 QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRole role, const SKTGraphic* self,

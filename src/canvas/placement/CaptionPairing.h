@@ -37,12 +37,15 @@ Standing standingOf(const QRectF& caption, const QRectF& value, double em);
 // The zones on the lines of a side's shown fields kept so that a line reads
 // as captions each followed by their own value: right after a caption no
 // other field's value (nor right below one whose own value is not beside
-// it), right before a value no other field's caption, and no two values
-// run together, for an em and a half of their text.
+// it), right before a value no other field's caption, and no two values,
+// nor two captions, run together, for an em and a half of their text.
 struct PairingZones {
     QList<QRectF> afterCaptions, beforeValues;
-    QList<QRectF> besideValues;  // kept by values only
-    bool isEmpty() const { return afterCaptions.isEmpty() && beforeValues.isEmpty() && besideValues.isEmpty(); }
+    QList<QRectF> besideValues;    // kept by values only
+    QList<QRectF> besideCaptions;  // kept by captions only
+    bool isEmpty() const {
+        return afterCaptions.isEmpty() && beforeValues.isEmpty() && besideValues.isEmpty() && besideCaptions.isEmpty();
+    }
 };
 // The pairing zones of a side's shown fields; `self` and its `partner`
 // leave theirs out.
@@ -50,12 +53,13 @@ PairingZones pairingZonesOn(const QList<std::shared_ptr<SKTGraphic>>& side, cons
                             const SKTGraphic* partner = nullptr);
 
 // The levels a new field is placed clear of, in turn: all of `zones`, then
-// those that keep a caption to its own value (no two values kept apart),
-// then none.
+// those that keep a caption to its own value (no two values, nor two
+// captions, kept apart), then none.
 QList<PairingZones> pairingLevels(const PairingZones& zones);
 
 // What a single field of `role` keeps clear of for `zones`: a value the
-// zones after captions and beside values, a caption those before values.
+// zones after captions and beside values, a caption those before values
+// and beside captions.
 QList<QRectF> takenFromField(const PairingZones& zones, FieldRole role);
 
 // takenFromField at each of the pairing levels, each once (a later level
@@ -73,10 +77,26 @@ QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, cons
 
 // Which pairing zone of the other fields a shown caption or value of a
 // side meets (its partner's left out): one that keeps a caption to its own
-// value (a caption misread as another field's), else one between values
-// (two values run together), else none.
-enum class PairingBreach { None, ValuesRunTogether, CaptionMisread };
-PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field);
+// value (a caption misread as another field's; or, for a caption, anything
+// on `card` but its own value straight after it, within a word space, or
+// it straight after another caption), else one between values or between
+// captions (two values, or two captions, run together), else none.
+enum class PairingBreach { None, RunTogether, CaptionMisread };
+PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
+                              const QRectF& card);
+
+// The width of a word space in a text's font at `points` (at the size it is
+// drawn at).
+double wordSpaceAt(const SKTGraphic& text, double points);
+double wordSpaceOf(const SKTGraphic& text);
+
+// What no caption is followed by but its own value: the word space after
+// each shown caption of a side (`self` and `partner` left out), on its line.
+QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self = nullptr,
+                                  const SKTGraphic* partner = nullptr);
+// Where a caption would end within `space` before one of `rects`, on its
+// line: each of them taken that much farther left.
+void takeSpacesBefore(QList<QRectF>& rects, double space);
 
 // The drawn rectangles of the shown fields of `role` on a side, `self` and
 // `partner` left out: the fields a caption standing apart from its value

@@ -120,17 +120,31 @@ QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const Q
     smallest = smallest.mid(0, 3);
     const QRectF& rect = card.rect;
     const CoverMap cover(taken, rect, coverCell(rect));
-    std::optional<CoverMap> keepOff, beyond, near;
+    std::optional<CoverMap> keepOff;
     if (!pictures.isEmpty())
         keepOff.emplace(pictures, rect, coverCell(rect));
+    // The outline's maps are the card's: made once for the card the thread
+    // last searched.
+    struct Outline {
+        QRectF rect;
+        QList<QRectF> outside;
+        std::optional<CoverMap> beyond, near;
+    };
+    thread_local Outline last;
     OutlineMaps outline;
     if (!card.outside.isEmpty()) {
-        outline.beyond = &beyond.emplace(card.outside, rect, coverCell(rect));
-        QList<QRectF> grown;
-        for (const QRectF& o : card.outside)
-            grown << o.adjusted(-FieldClearance + 0.001, -FieldClearance + 0.001, FieldClearance - 0.001,
-                                FieldClearance - 0.001);
-        outline.near = &near.emplace(grown, rect, coverCell(rect));
+        if (last.rect != rect || last.outside != card.outside || !last.beyond) {
+            last.rect = rect;
+            last.outside = card.outside;
+            last.beyond.emplace(card.outside, rect, coverCell(rect));
+            QList<QRectF> grown;
+            for (const QRectF& o : card.outside)
+                grown << o.adjusted(-FieldClearance + 0.001, -FieldClearance + 0.001, FieldClearance - 0.001,
+                                    FieldClearance - 0.001);
+            last.near.emplace(grown, rect, coverCell(rect));
+        }
+        outline.beyond = &*last.beyond;
+        outline.near = &*last.near;
     }
     Covering best;
     for (const QSizeF& s : sizes)
@@ -151,17 +165,23 @@ std::optional<QRectF> nearestUncovered(const QSizeF& size, const QPointF& at, co
     const double cell = coverCell(card);
     const std::vector<double> xs = coverCandidates(card.left(), card.right() - w, wanted.x(), cell);
     const std::vector<double> ys = coverCandidates(card.top(), card.bottom() - h, wanted.y(), cell);
+    // The cells of each candidate's span, once.
+    std::vector<CoverMap::Cells> columns(xs.size());
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        columns[i] = cover.columns(xs[i], xs[i] + w);
     std::optional<QRectF> best;
     double nearest = std::numeric_limits<double>::infinity();
-    for (double y : ys)
-        for (double x : xs) {
-            const double dx = x - wanted.x(), dy = y - wanted.y(), d = dx * dx + dy * dy;
-            const QRectF r(x, y, w, h);
-            if (d < nearest && cover.covered(r) <= 0 && fits(r)) {
-                nearest = d;
-                best = r;
-            }
+    for (double y : ys) {
+        const CoverMap::Cells rows = cover.rows(y, y + h);
+        for (std::size_t xi = 0; xi < xs.size(); ++xi) {
+            const double dx = xs[xi] - wanted.x(), dy = y - wanted.y(), d = dx * dx + dy * dy;
+            if (d < nearest && cover.covered(columns[xi], rows) <= 0)
+                if (const QRectF r(xs[xi], y, w, h); fits(r)) {
+                    nearest = d;
+                    best = r;
+                }
         }
+    }
     return best;
 }
 

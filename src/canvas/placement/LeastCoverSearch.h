@@ -27,9 +27,13 @@ public:
     CoverMap(const QList<QRectF>& rects, const QRectF& card, double cell)
         : card_(card), cell_(cell), cols_(cellsAlong(card.width())), rows_(cellsAlong(card.height())),
           sums_(size_t(cols_ + 1) * size_t(rows_ + 1), 0.0) {
-        // Each rectangle's corners into a difference grid, then summed twice:
-        // once into the count of each cell, once into the counts' sums.
-        std::vector<double> diff(sums_.size(), 0.0);
+        // Each rectangle's corners into a difference grid, then summed: each
+        // cell's count is its row's run of the grid and the count above it,
+        // and the counts' sums likewise. The grid and the row of counts are
+        // the thread's own, kept for the next map: a search makes many.
+        thread_local std::vector<double> diff, above;
+        diff.assign(sums_.size(), 0.0);
+        above.assign(size_t(cols_), 0.0);
         auto at = [this](int col, int row) { return size_t(row) * size_t(cols_ + 1) + size_t(col); };
         for (const QRectF& r : rects) {
             const auto [c0, c1] = span(r.left() - card.left(), r.right() - card.left(), cols_);
@@ -41,19 +45,22 @@ public:
             diff[at(c0, r1)] -= 1;
             diff[at(c1, r1)] += 1;
         }
-        for (int row = 0; row < rows_; ++row)
+        int free = 0;
+        for (int row = 0; row < rows_; ++row) {
+            double run = 0, counted = 0;
+            const double* d = &diff[at(0, row)];
+            const double* up = &sums_[at(1, row)];
+            double* sum = &sums_[at(1, row + 1)];
             for (int col = 0; col < cols_; ++col) {
-                double& d = diff[at(col, row)];
-                if (col > 0)
-                    d += diff[at(col - 1, row)];
-                if (row > 0)
-                    d += diff[at(col, row - 1)];
-                if (col > 0 && row > 0)
-                    d -= diff[at(col - 1, row - 1)];
-                sums_[at(col + 1, row + 1)] = d + sums_[at(col, row + 1)] + sums_[at(col + 1, row)] - sums_[at(col, row)];
-                if (d < 0.5)
-                    uncovered_ += cell_ * cell_;
+                run += d[col];
+                const double count = run + above[size_t(col)];
+                above[size_t(col)] = count;
+                counted += count;
+                sum[col] = counted + up[col];
+                free += count < 0.5;
             }
+        }
+        uncovered_ = free * cell_ * cell_;
     }
     // The area no rectangle touches, in square points.
     double uncovered() const { return uncovered_; }

@@ -249,6 +249,18 @@ std::optional<OutgrownPlace> clearInPlace(const OutgrownField& r, const CardArea
         // the card: slid along its line, it would leave its caption.
         if (r.narrowed)
             return std::nullopt;
+        // Else grown along its line either way into clear room, over the
+        // box the user gave it still.
+        const QRectF line = lineLeftBy(p, r.own, card);
+        QList<QRectF> taken = withOutside(r.taken, card);
+        if (!r.partner.isNull())
+            taken << r.partner;
+        for (const QSizeF& s : r.sizes) {
+            const QRectF along =
+                QRectF(r.own.right() - s.width(), r.own.top(), 2 * s.width() - r.own.width(), s.height()) & card.rect & line;
+            if (const auto at = freePlaceIn(QRectF(r.own.topLeft(), s), taken, along, card.rect); at && fits(*at))
+                return OutgrownPlace{*at, std::nullopt};
+        }
     }
     const QRectF line = lineLeftBy(p, r.own, card);
     for (const QSizeF& s : r.sizes) {

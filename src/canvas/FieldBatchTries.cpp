@@ -1,0 +1,281 @@
+// How a batch of fields is laid out as one layout: the tries made (the
+// share of its new fields, their flow, the pairing zones kept, the order of
+// the values), how each is scored, and which one stays.
+#include "canvas/FieldBatchTries.h"
+
+#include "canvas/FieldPlacement.h"
+#include "canvas/SKTGraphicView.h"
+#include "foundation/SKTGraphic.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+namespace zelk {
+
+namespace {
+
+// The shares of their own size that the fields of one batch are tried at,
+// largest first, down to the smallest a field is drawn at.
+constexpr double BatchScales[] = {1.0, 0.85, 0.7, 0.6, SmallestFieldScale};
+
+using Flow = SKTGraphicView::FieldFlow;
+using Level = SKTGraphicView::PairingLevel;
+
+// One way of laying a batch out: the share the new fields are drawn at, how they are
+// laid out, how much of the pairing zones they keep, and whether the values
+// go in slot order or those with the widest unbreakable line first (they
+// have the fewest places: on an oval card only its widest band).
+struct Try {
+    double scale;
+    Flow flow;
+    Level level;
+    bool widestFirst = false;
+};
+
+// The tries in the order they are made. At each size the fields go to
+// their rules' places first, then, where that leaves some without room,
+// fill the card line by line, each in its fewest lines, then packed with
+// longer texts wrapped; all of it first keeping the pairing zones whole (no
+// caption reads as another field's, no two values run together), then,
+// where no try lands them all clear so, only the rooms that keep each
+// caption to its own value, then none. Before a size is given up, the card
+// is filled line by line once more (in fewest lines, then packed) with the
+// widest values first.
+QList<Try> batchTries() {
+    QList<Try> tries;
+    for (Level level : {Level::All, Level::Captions, Level::None})
+        for (double scale : BatchScales) {
+            for (Flow flow : {Flow::RulePlaces, Flow::Lines, Flow::PackedLines})
+                tries << Try{scale, flow, level};
+            tries << Try{scale, Flow::Lines, level, true} << Try{scale, Flow::PackedLines, level, true};
+        }
+    return tries;
+}
+
+// The side as the batch found it, to go back to between tries: its
+// graphics, their places and their texts (a field given a new value in a
+// try takes it again, and its room, in the next).
+class SideBefore {
+public:
+    SideBefore(SKTGraphicView& canvas, const QSet<QString>& shown)
+        : canvas_(canvas), graphics_(canvas.graphics()), shown_(shown) {
+        for (const std::shared_ptr<SKTGraphic>& g : graphics_) {
+            places_ << (g ? g->bounds() : QRectF());
+            texts_ << (g ? g->Text_Value : QString());
+        }
+    }
+    const GraphicList& graphics() const { return graphics_; }
+    bool holds(const SKTGraphic& g) const { return indexOf(g) >= 0; }
+    // Whether the batch made the graphic, showed it, or gave it a new
+    // value or place.
+    bool stamped(const SKTGraphic& g) const {
+        const qsizetype i = indexOf(g);
+        return i < 0 || shown_.contains(g.control_ID) || g.Text_Value != texts_.at(i) || g.bounds() != places_.at(i);
+    }
+    // Whether a try lays the graphic out: one of the batch but a field the
+    // user placed or locked, which takes its value in its own box the same
+    // in every try (what it meets there, every try meets).
+    bool laidOutByTry(const SKTGraphic& g) const {
+        return stamped(g) && g.boxOwner() != BoxOwner::User && !g.ctrl_is_locked;
+    }
+    // The try's new graphics go, the others take their places and texts back.
+    void restore() const {
+        canvas_.Set_Selection_Index_According_ID(QString());
+        canvas_.mutableGraphics() = graphics_;
+        for (qsizetype i = 0; i < graphics_.size(); ++i)
+            if (SKTGraphic* g = graphics_.at(i).get()) {
+                if (g->Text_Value != texts_.at(i))
+                    g->Set_text_value(texts_.at(i));
+                g->setBounds(places_.at(i));
+            }
+    }
+
+private:
+    qsizetype indexOf(const SKTGraphic& g) const {
+        for (qsizetype i = 0; i < graphics_.size(); ++i)
+            if (graphics_.at(i).get() == &g)
+                return i;
+        return -1;
+    }
+
+    SKTGraphicView& canvas_;
+    GraphicList graphics_;
+    QSet<QString> shown_;
+    QList<QRectF> places_;
+    QStringList texts_;
+};
+
+// A try is the better the fewer of the fields it laid out lie past the
+// card's edge or outline, then the fewer meet others or break a word, then
+// the fewer stand where a caption reads as another field's, then the fewer
+// run into another value (or a caption into another caption) on their line.
+using Score = std::tuple<int, int, int, int>;
+constexpr Score AllClear(0, 0, 0, 0);
+
+Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea& card) {
+    int past = 0, broken = 0, misread = 0, runTogether = 0;
+    for (const std::shared_ptr<SKTGraphic>& f : side)
+        if (f && f->ctrl_is_visible && before.laidOutByTry(*f)) {
+            if (!card.holds(f->drawingBounds()))
+                ++past;
+            if (breaksAWord(*f))
+                ++broken;
+            switch (pairingBreachOf(side, *f, card.rect)) {
+            case PairingBreach::CaptionMisread:
+                ++misread;
+                break;
+            case PairingBreach::RunTogether:
+                ++runTogether;
+                break;
+            case PairingBreach::None:
+                break;
+            }
+        }
+    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.laidOutByTry(g); });
+    return Score(past, notClear + broken, misread, runTogether);
+}
+
+// The fields a try laid out that meet another graphic (by their IDs, each
+// once, in the side's order).
+QStringList meetingOthers(const GraphicList& side, const SideBefore& before, const CardArea& card) {
+    QStringList out;
+    for (const std::shared_ptr<SKTGraphic>& f : side)
+        if (f && f->ctrl_is_visible && before.laidOutByTry(*f) && !out.contains(f->control_ID) &&
+            notClearCount(side, card, [&f](const SKTGraphic& g) { return &g == f.get(); }) > 0)
+            out << f->control_ID;
+    return out;
+}
+
+// Whether the new fields of a batch, at a try's size, need more room
+// than the side has free: they cannot all land clear, and the try is not
+// made. Where that is so at the smallest size, only its try at the rules'
+// places with the pairing zones kept is made. Known after a first try.
+class AreaCheck {
+public:
+    // The side's free area and the fields the batch made, from a try.
+    void measure(const GraphicList& side, const SideBefore& before, const CardArea& card) {
+        GraphicList kept;
+        for (const std::shared_ptr<SKTGraphic>& g : side)
+            if (g && g->ctrl_is_visible)
+                (before.holds(*g) ? kept : made_) << g;
+        freeArea_ = freeArea(drawnRects(kept, card.rect), card);
+        cardSize_ = card.rect.size();
+    }
+    bool measured() const { return freeArea_.has_value(); }
+    bool tooBig(const Try& t) {
+        if (!freeArea_)
+            return false;
+        const bool smallestAtRules = t.scale <= BatchScales[std::size(BatchScales) - 1] && t.flow == Flow::RulePlaces;
+        return needed(t.scale) > *freeArea_ && !(smallestAtRules && t.level == Level::All);
+    }
+
+private:
+    // What the made fields need at a share, their smallest boxes with the
+    // clearance each; once for each share.
+    double needed(double scale) {
+        if (const auto at = needed_.find(scale); at != needed_.end())
+            return at->second;
+        double sum = 0;
+        for (const std::shared_ptr<SKTGraphic>& f : made_) {
+            double least = std::numeric_limits<double>::max();
+            for (const QSizeF& s : fieldSizes(*f, cardSize_, {scale, scale}, false))
+                least = std::min(least, (s.width() + FieldClearance) * (s.height() + FieldClearance));
+            sum += least;
+        }
+        return needed_[scale] = sum;
+    }
+
+    std::optional<double> freeArea_;
+    QSizeF cardSize_;
+    GraphicList made_;
+    std::map<double, double> needed_;
+};
+
+// Whether the try after `now` can do better than the best so far: once a
+// try lands all the fields clear with every caption to its own value, only
+// the other flows at its size are worth trying, and smaller sizes where
+// fields still run together on their lines (two values, or two captions,
+// read as one); less of the pairing zones kept would not be better. The
+// tries that let the rooms go come only where none landed the fields clear
+// at all.
+bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
+    if (!following)
+        return false;
+    const bool clear = std::get<0>(best) == 0 && std::get<1>(best) == 0;
+    const bool captionsKept = clear && std::get<2>(best) == 0;
+    if (captionsKept && (following->level != now.level || (following->scale != now.scale && std::get<3>(best) == 0)))
+        return false;
+    return !(following->level != now.level && now.level == Level::Captions && clear);
+}
+
+}  // namespace
+
+FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
+                                  const std::function<bool(bool widestFirst)>& attempt) {
+    const SideBefore before(canvas, shown);
+    const QList<Try> tries = batchTries();
+    AreaCheck area;
+    auto run = [&](const Try& t) {
+        canvas.openFieldBatch();
+        canvas.setFieldScales({t.scale, t.scale});
+        canvas.setFieldFlow(t.flow);
+        canvas.setPairingLevel(t.level);
+        return attempt(t.widestFirst);
+    };
+    // A batch that makes no field (each one found on the side, where it
+    // keeps its place or grows for its value) comes out the same whatever
+    // the flow or the pairing level of its new fields: only its share, and
+    // the order its values grow in, are worth trying again.
+    std::optional<bool> madeNone;
+    QList<std::pair<double, bool>> tried;
+    auto next = [&](qsizetype after) {
+        qsizetype i = after + 1;
+        while (i < tries.size() &&
+               (area.tooBig(tries.at(i)) ||
+                (madeNone.value_or(false) && tried.contains(std::pair(tries.at(i).scale, tries.at(i).widestFirst)))))
+            ++i;
+        return i;
+    };
+    FieldBatchResult result;
+    qsizetype best = 0;
+    Score bestScore(std::numeric_limits<int>::max(), 0, 0, 0);
+    for (qsizetype i = next(-1); i < tries.size(); i = next(i)) {
+        result.done = run(tries.at(i));
+        if (!result.done)
+            break;
+        tried << std::pair(tries.at(i).scale, tries.at(i).widestFirst);
+        if (!madeNone)
+            madeNone = canvas.graphics().size() == before.graphics().size();
+        if (const Score score = scoreOf(canvas.graphics(), before, canvas.fieldCard()); score < bestScore) {
+            bestScore = score;
+            best = i;
+        }
+        if (bestScore == AllClear)
+            break;
+        if (!area.measured())
+            area.measure(canvas.graphics(), before, canvas.fieldCard());
+        const qsizetype following = next(i);
+        const bool last =
+            !worthGoingOn(tries.at(i), following < tries.size() ? &tries.at(following) : nullptr, bestScore);
+        if (last && best == i)
+            break;
+        before.restore();
+        if (last) {
+            result.done = run(tries.at(best));
+            break;
+        }
+    }
+    if (result.done)
+        result.meetingOthers = meetingOthers(canvas.graphics(), before, canvas.fieldCard());
+    canvas.closeFieldBatch();
+    canvas.setFieldScales({});
+    canvas.setFieldFlow(Flow::RulePlaces);
+    canvas.setPairingLevel(Level::All);
+    return result;
+}
+
+}  // namespace zelk

@@ -1,0 +1,34 @@
+#pragma once
+// How a batch of fields (a profile's stamping, a group project's row) is
+// laid out on a side as one layout: the tries made (the share its new
+// fields take, their flow, the pairing zones kept, the order of the
+// values), how each is scored, and which one stays.
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class SKTGraphicView;
+
+namespace zelk {
+
+// What a batch came to: whether every try it made ran through, and the
+// fields of its layout that still meet other graphics (their IDs, each once).
+struct FieldBatchResult {
+    bool done = false;
+    QStringList meetingOthers;
+};
+
+// Lays a batch out on `canvas`: `attempt` makes the batch's fields on it
+// (`widestFirst`: the values with the widest unbreakable line first),
+// false where it failed; `shown` are the IDs of the fields it shows. The
+// fields it makes share one size, the largest at which all of them land
+// clear of the rest: a try that left one where it had no room is undone and
+// made again with smaller new fields. Where none lands them all clear, the
+// one that left the fewest where they meet others stays. The canvas's field
+// batch is open for each try and closed at the end.
+FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
+                                  const std::function<bool(bool widestFirst)>& attempt);
+
+}  // namespace zelk
