@@ -10,6 +10,7 @@
 // and again; two designs saved in use, busy with what earlier stampings
 // and the user put on them, stamped again; and the place search alone,
 // one field's six sizes, on such sides of 300 and 1,000 graphics.
+#include "BenchCanvas.h"
 #include "BenchMain.h"
 
 #include "canvas/FieldPlacement.h"
@@ -88,24 +89,7 @@ GraphicList busySide(int n) {
     return side;
 }
 
-// A canvas on one side of its own document, as the window sets one up.
-struct Canvas {
-    Canvas() {
-        host.fillUserProfile = true;  // as while a profile is stamped: no undo steps
-        view.setHost(&host);
-        view.setGrid(&grid);
-        view.setToolPalette(&tools);
-        view.setNewControlPoint(&points);
-        view.setCanvasSize(CardSize);
-        view.bindToDocument(&doc, SKTDocument::FrontSide);
-    }
-    SKTDocument doc;
-    zelk::DefaultCanvasHost host;
-    SKTGrid grid;
-    zelk::ToolPalette tools;
-    zelk::NewControlPoint points;
-    SKTGraphicView view;
-};
+using zelk::bench::Canvas;
 
 // Ten long values, each with its caption.
 User_Profile_Class tenFields() {

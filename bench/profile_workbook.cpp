@@ -7,6 +7,7 @@
 // ten values repeated (a department, a company of a few). Timed: the first
 // stamping of the values, and the same stamping again, whose measures are
 // kept.
+#include "BenchCanvas.h"
 #include "BenchMain.h"
 
 #include "canvas/CanvasHost.h"
@@ -28,23 +29,7 @@ namespace {
 
 const QSizeF CardSize(242.65, 153.0);
 
-struct Canvas {
-    Canvas() {
-        host.fillUserProfile = true;  // as while a profile is stamped: no undo steps
-        view.setHost(&host);
-        view.setGrid(&grid);
-        view.setToolPalette(&tools);
-        view.setNewControlPoint(&points);
-        view.setCanvasSize(CardSize);
-        view.bindToDocument(&doc, SKTDocument::FrontSide);
-    }
-    SKTDocument doc;
-    zelk::DefaultCanvasHost host;
-    SKTGrid grid;
-    zelk::ToolPalette tools;
-    zelk::NewControlPoint points;
-    SKTGraphicView view;
-};
+using zelk::bench::Canvas;
 
 const int Slots[] = {zelk::SlotName, zelk::SlotTitle, zelk::SlotCompany, zelk::SlotUnique};
 const char* Captions[] = {"Name :", "Position / Title :", "Company Name :", "Unique No. :"};

@@ -4,6 +4,7 @@
 #include "foundation/DrawingCodes.h"
 #include "foundation/Shape_Control.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -22,6 +23,38 @@ QPainterPath placedOutline(const SKTGraphic& g) {
 
 // Near enough to grab a thin outline, in points.
 constexpr double GrabTolerance = 3.0;
+
+// What decides the area a shape's outline and stroke cover. Stroking an
+// outline is dear, and a placement asks every shape of a side for its
+// area many times over while none of them changes.
+struct OutlineKey {
+    QRectF bounds;
+    QString shape, border;
+    float corner;
+    int star, sides, turn;
+    bool stroked;
+    double strokeWidth;
+    bool operator==(const OutlineKey&) const = default;
+};
+size_t qHash(const OutlineKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.bounds.x(), k.bounds.y(), k.bounds.width(), k.bounds.height(), k.shape, k.border,
+                      k.corner, k.star, k.sides, k.turn, k.stroked, k.strokeWidth);
+}
+
+// The area of the placed outline and its stroke, kept per thread (the
+// export's workers draw too) for the last few thousand shapes asked.
+QRectF outlineArea(const SKTGraphic& g) {
+    thread_local QHash<OutlineKey, QRectF> kept;
+    const OutlineKey key{g._bounds,         g.shape_type,   g._stroke_border_type, g.cor_rad_val,    g.double_star_type,
+                         g.polygon_type,    g.text_rotation, g._isDrawingStroke,   g._strokeWidth};
+    if (const auto at = kept.constFind(key); at != kept.cend())
+        return *at;
+    if (kept.size() >= 4096)
+        kept.clear();
+    const QRectF area = zelk::strokedArea(g, placedOutline(g));
+    kept.insert(key, area);
+    return area;
+}
 
 }  // namespace
 
@@ -64,6 +97,6 @@ bool Shape_Control::isContentsUnderPoint(QPointF point) const {
 QRectF Shape_Control::drawingBounds() const {
     if (!zelk::drawableBounds(_bounds))
         return QRectF();
-    const QRectF r = zelk::strokedArea(*this, placedOutline(*this));
+    const QRectF r = outlineArea(*this);
     return r.united(zelk::shadowArea(*this, r));
 }

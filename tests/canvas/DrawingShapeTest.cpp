@@ -271,6 +271,8 @@ TEST(DrawingShape, ShadowOffsetsRightAndUp) {
 TEST(DrawingShape, InkStaysInsideTheDrawingBounds) {
     for (const QString& code : ShapeCode::All) {
         auto s = filledShape(code, QRectF(60, 60, 80, 50));
+        s->_isDrawingStroke = false;
+        (void)s->drawingBounds();  // asked before the stroke and the turn: not kept past them
         s->_isDrawingStroke = true;
         s->_strokeWidth = 8;
         s->_strokeColor = Qt::black;

@@ -6,11 +6,23 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace zelk::test {
 
 QString sourceDir() { return QStringLiteral(ZELK_SOURCE_DIR); }
 QString binaryDir() { return QStringLiteral(ZELK_BINARY_DIR); }
 QString resourceDir() { return binaryDir() + QStringLiteral("/share/zelk-id-card"); }
+
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
 
 QString testCupsSocket() {
     return QDir::temp().filePath(QStringLiteral("zelk-cups-%1.sock").arg(QCoreApplication::applicationPid()));

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the test executables.
 #include <QByteArray>
+#include <QColor>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -45,6 +46,9 @@ QStringList filesThatHoldNoPicture(const QString& folder);
 // A run on a real display (QT_QPA_PLATFORM=xcb) keeps its own screen.
 bool requestOffscreenScreen(QSize size);
 QSize requestedOffscreenScreen();
+
+// WCAG's contrast of two sRGB colours, 1 to 21.
+double contrast(const QColor& a, const QColor& b);
 
 // Debian's Python, never whatever python3 is first on PATH.
 inline QString debianPython() { return QStringLiteral("/usr/bin/python3"); }

@@ -245,16 +245,6 @@ TEST(ShippedTemplates, LongValuesStayInTheirFramesAndWholeInAPdf) {
     }
 }
 
-// WCAG's contrast of two sRGB colours.
-double contrast(const QColor& a, const QColor& b) {
-    auto luminance = [](const QColor& c) {
-        auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double x = luminance(a), y = luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
 // Every text of every shipped template, its hidden frames shown too, reads
 // at 3:1 or more on what lies under it: the template drawn without that
 // text, under the pixels it inks (those nearer its colour than the
@@ -291,7 +281,7 @@ TEST(ShippedTemplates, EveryTextReadsOnWhatLiesUnderIt) {
                     for (int x = 0; x < drawn.width(); ++x) {
                         const QRgb under = ground.pixel(x, y), here = drawn.pixel(x, y);
                         if (here != under && distance(here, ink) < distance(here, under))
-                            ratios.push_back(contrast(g->txt_clr, QColor(under)));
+                            ratios.push_back(zelk::test::contrast(g->txt_clr, QColor(under)));
                     }
                 SCOPED_TRACE(QStringLiteral("%1 side %2: \"%3\"")
                                  .arg(QFileInfo(preview).baseName())

@@ -20,16 +20,6 @@ QList<HolderSample> longValues() {
     return out;
 }
 
-// WCAG's contrast of two sRGB colours.
-double contrast(const QColor& a, const QColor& b) {
-    auto luminance = [](const QColor& c) {
-        auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double x = luminance(a), y = luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
 enum class Road {
     Stamp,
     StampShortThenLong,
@@ -58,8 +48,9 @@ protected:
 TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
     const Case& c = GetParam();
     CardFace::install();
-    if (c.road != Road::Desk && c.road != Road::DeskRowWidened && c.design)
+    if (c.road != Road::Desk && c.road != Road::DeskRowWidened && c.design) {
         ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(resourceDir() + "/Templates/" + c.design, "T", true), 1);
+    }
     QHash<QString, QRectF> frames;  // as the template, or the first stamping, keeps them
     auto keepFrames = [&] {
         for (const auto& g : side())
