@@ -217,7 +217,8 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
         if (!canvas)
             continue;
         canvas->backToDesignBoxes();
-        const auto& [photoColumn, photo] = photos.at(side);
+        const int photoColumn = photos.at(side).first;
+        const QString& photo = photos.at(side).second;
         const bool photoShown = !its_update || visibilityOn(canvas, Fup_Photo);
         QSet<QString> shown;
         for (const Slot& s : bound)
