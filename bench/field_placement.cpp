@@ -313,49 +313,67 @@ void BM_LetterIntoRowOnFullPass(benchmark::State& state) {
 }
 BENCHMARK(BM_LetterIntoRowOnFullPass)->Unit(benchmark::kMillisecond)->Iterations(20);
 
+// The main window with every message answered as the safe button would
+// be, the services before it put back when it goes.
+struct QuietWindow {
+    QuietWindow() {
+        CardFace::install();
+        zelk::Services s;
+        s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
+        previous = zelk::Services::install(std::move(s));
+        window = std::make_unique<SKTWindowController>(
+            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
+    }
+    ~QuietWindow() {
+        window.reset();
+        zelk::Services::install(std::move(previous));
+    }
+    // The front side made of copies of `design`: a stamping's fields gone.
+    void restore(const GraphicList& design) {
+        GraphicList again;
+        for (const std::shared_ptr<SKTGraphic>& g : design)
+            again << g->clone();
+        window->_graphicView->mutableGraphics() = again;
+    }
+    GraphicList frontCopies() const {
+        GraphicList out;
+        for (const std::shared_ptr<SKTGraphic>& g : window->Get_Front_Controls_Array())
+            out << g->clone();
+        return out;
+    }
+    QTemporaryDir data;
+    zelk::Services previous;
+    std::unique_ptr<SKTWindowController> window;
+};
+
 // A profile whose e-mail, web address, number and fax are too long for the
 // frames of a shipped template with a side band (every box ticked), stamped
 // by the main window: each value that outgrows its frame grows, moves with
 // its caption onto ground where it reads, or stays; each iteration on the
 // template as it was loaded.
 void BM_StampLongValuesOnBandedTemplate(benchmark::State& state) {
-    QTemporaryDir data;
-    CardFace::install();
-    zelk::Services s;
-    s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
-    zelk::Services previous = zelk::Services::install(std::move(s));
-    {
-        SKTWindowController window(
-            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
-        const QString design = QDir(zelk::AppPaths::defaultResourceRoot())
-                                   .filePath(QStringLiteral("Templates/Corporate/Corporate_Manager.did"));
-        if (window.Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("T"), true) != 1) {
-            state.SkipWithError("the template did not load");
-            zelk::Services::install(std::move(previous));
-            return;
-        }
-        GraphicList loaded;
-        for (const std::shared_ptr<SKTGraphic>& g : window.Get_Front_Controls_Array())
-            loaded << g->clone();
-        User_Profile_Class profile = tenFields();
-        profile.slot(zelk::SlotEmail).value = QStringLiteral("alexandra.whitfield@northwind-logistics.co.uk");
-        profile.slot(zelk::SlotWebsite).value = QStringLiteral("www.northwind-trading-logistics.example");
-        profile.slot(zelk::SlotUnique).value = QStringLiteral("EMP-2026-LOGISTICS-NIGHT-0042-B7X");
-        profile.slot(zelk::SlotFax).value = QStringLiteral("+44(0)2079460959ext.12345678");
-        ::Fill_User_Profile = true;
-        for (auto _ : state) {
-            state.PauseTiming();
-            GraphicList again;
-            for (const std::shared_ptr<SKTGraphic>& g : loaded)
-                again << g->clone();
-            window._graphicView->mutableGraphics() = again;
-            window.Front_user_profile = numbered(profile);
-            state.ResumeTiming();
-            window.Fill_User_profile_info_front_side();
-            benchmark::DoNotOptimize(window.Get_Front_Controls_Array().size());
-        }
+    QuietWindow w;
+    const QString design =
+        QDir(zelk::AppPaths::defaultResourceRoot()).filePath(QStringLiteral("Templates/Corporate/Corporate_Manager.did"));
+    if (w.window->Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("T"), true) != 1) {
+        state.SkipWithError("the template did not load");
+        return;
     }
-    zelk::Services::install(std::move(previous));
+    const GraphicList loaded = w.frontCopies();
+    User_Profile_Class profile = tenFields();
+    profile.slot(zelk::SlotEmail).value = QStringLiteral("alexandra.whitfield@northwind-logistics.co.uk");
+    profile.slot(zelk::SlotWebsite).value = QStringLiteral("www.northwind-trading-logistics.example");
+    profile.slot(zelk::SlotUnique).value = QStringLiteral("EMP-2026-LOGISTICS-NIGHT-0042-B7X");
+    profile.slot(zelk::SlotFax).value = QStringLiteral("+44(0)2079460959ext.12345678");
+    ::Fill_User_Profile = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.restore(loaded);
+        w.window->Front_user_profile = numbered(profile);
+        state.ResumeTiming();
+        w.window->Fill_User_profile_info_front_side();
+        benchmark::DoNotOptimize(w.window->Get_Front_Controls_Array().size());
+    }
 }
 BENCHMARK(BM_StampLongValuesOnBandedTemplate)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -385,14 +403,8 @@ User_Profile_Class tenLongerFields() {
 
 // A user's own card: a blank CR80 card with a heading, two lines of the
 // user's and a tinted panel, in the main window.
-struct OwnCard {
+struct OwnCard : QuietWindow {
     OwnCard() {
-        CardFace::install();
-        zelk::Services s;
-        s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
-        previous = zelk::Services::install(std::move(s));
-        window = std::make_unique<SKTWindowController>(
-            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
         auto text = [](const QRectF& r, double points, const char* value) {
             auto t = std::make_shared<SKTText>();
             t->text_ctrl_font.setPointSizeF(points);
@@ -409,24 +421,12 @@ struct OwnCard {
                << text(QRectF(10, 138, 120, 9), 6, "If found, return to reception") << panel;
         ::Fill_User_Profile = true;
     }
-    ~OwnCard() {
-        window.reset();
-        zelk::Services::install(std::move(previous));
-    }
     // The user's card as it was made, the stamping's fields gone.
-    void reset() {
-        GraphicList again;
-        for (const std::shared_ptr<SKTGraphic>& g : design)
-            again << g->clone();
-        window->_graphicView->mutableGraphics() = again;
-    }
+    void reset() { restore(design); }
     void stamp(const User_Profile_Class& profile) {
         window->Front_user_profile = profile;
         window->Fill_User_profile_info_front_side();
     }
-    QTemporaryDir data;
-    zelk::Services previous;
-    std::unique_ptr<SKTWindowController> window;
     GraphicList design;
 };
 
@@ -470,55 +470,41 @@ BENCHMARK(BM_StampLongerValuesAgainOnOwnCard)->Unit(benchmark::kMillisecond)->It
 // side profile dialog takes them from the side; each iteration on the
 // design as it was opened.
 void BM_StampBusyCardAgain(benchmark::State& state) {
-    QTemporaryDir data;
-    CardFace::install();
-    zelk::Services s;
-    s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
-    zelk::Services previous = zelk::Services::install(std::move(s));
-    {
-        SKTWindowController window(
-            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
-        const QString design = QDir(QStringLiteral(ZELK_BENCH_DATA "/busy-cards"))
-                                   .filePath(state.range(0) == 0 ? QStringLiteral("busy-card.did")
-                                                                 : QStringLiteral("busy-card-2.did"));
-        if (window.Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("L"), true) != 1) {
-            state.SkipWithError("the design did not load");
-            zelk::Services::install(std::move(previous));
-            return;
+    QuietWindow w;
+    const QString design = QDir(QStringLiteral(ZELK_BENCH_DATA "/busy-cards"))
+                               .filePath(state.range(0) == 0 ? QStringLiteral("busy-card.did")
+                                                             : QStringLiteral("busy-card-2.did"));
+    if (w.window->Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("L"), true) != 1) {
+        state.SkipWithError("the design did not load");
+        return;
+    }
+    const GraphicList loaded = w.frontCopies();
+    User_Profile_Class profile;
+    profile.Reset_All_Values();
+    profile.clearCaptions();
+    for (const std::shared_ptr<SKTGraphic>& g : loaded) {
+        if (!g->ctrl_is_visible)
+            continue;
+        if (g->control_ID == Fup_Photo) {
+            profile.setImage(g->_file_path);
+            profile.setImage_USE(1);
         }
-        GraphicList loaded;
-        User_Profile_Class profile;
-        profile.Reset_All_Values();
-        profile.clearCaptions();
-        for (const std::shared_ptr<SKTGraphic>& g : window.Get_Front_Controls_Array()) {
-            loaded << g->clone();
-            if (!g->ctrl_is_visible)
-                continue;
-            if (g->control_ID == Fup_Photo) {
-                profile.setImage(g->_file_path);
-                profile.setImage_USE(1);
-            }
-            for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
-                if (g->control_ID == zelk::profileFieldTable().at(i).valueId)
-                    profile.slot(i).value = g->Text_Value;
-                if (g->control_ID == zelk::profileFieldTable().at(i).captionId)
-                    profile.slot(i).label = g->Text_Value;
-            }
-        }
-        ::Fill_User_Profile = true;
-        for (auto _ : state) {
-            state.PauseTiming();
-            GraphicList again;
-            for (const std::shared_ptr<SKTGraphic>& g : loaded)
-                again << g->clone();
-            window._graphicView->mutableGraphics() = again;
-            window.Front_user_profile = profile;
-            state.ResumeTiming();
-            window.Fill_User_profile_info_front_side();
-            benchmark::DoNotOptimize(window.Get_Front_Controls_Array().size());
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i) {
+            if (g->control_ID == zelk::profileFieldTable().at(i).valueId)
+                profile.slot(i).value = g->Text_Value;
+            if (g->control_ID == zelk::profileFieldTable().at(i).captionId)
+                profile.slot(i).label = g->Text_Value;
         }
     }
-    zelk::Services::install(std::move(previous));
+    ::Fill_User_Profile = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.restore(loaded);
+        w.window->Front_user_profile = profile;
+        state.ResumeTiming();
+        w.window->Fill_User_profile_info_front_side();
+        benchmark::DoNotOptimize(w.window->Get_Front_Controls_Array().size());
+    }
 }
 BENCHMARK(BM_StampBusyCardAgain)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -82,6 +82,12 @@ public:
     bool laidOutByTry(const SKTGraphic& g) const {
         return stamped(g) && g.boxOwner() != BoxOwner::User && !g.ctrl_is_locked;
     }
+    // Whether a field of the design's stands in the box it had: where the
+    // design put it over its panels and frames, the design meant it so.
+    bool inDesignsPlace(const SKTGraphic& g) const {
+        const qsizetype i = indexOf(g);
+        return i >= 0 && g.boxOwner() == BoxOwner::Design && g.bounds() == places_.at(i);
+    }
     // The try's new graphics go, the others take their places and texts back.
     void restore() const {
         canvas_.Set_Selection_Index_According_ID(QString());
@@ -140,11 +146,12 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
 }
 
 // The fields a try laid out that meet another graphic (by their IDs, each
-// once, in the side's order).
+// once, in the side's order), but the design's in their own boxes.
 QStringList meetingOthers(const GraphicList& side, const SideBefore& before, const CardArea& card) {
     QStringList out;
     for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f->ctrl_is_visible && before.laidOutByTry(*f) && !out.contains(f->control_ID) &&
+        if (f && f->ctrl_is_visible && before.laidOutByTry(*f) && !before.inDesignsPlace(*f) &&
+            !out.contains(f->control_ID) &&
             notClearCount(side, card, [&f](const SKTGraphic& g) { return &g == f.get(); }) > 0)
             out << f->control_ID;
     return out;

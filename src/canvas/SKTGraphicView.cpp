@@ -425,26 +425,23 @@ void SKTGraphicView::Insert_In_Undo_Redo() { recordStep({}); }
 void SKTGraphicView::Insert_In_Undo_Redo(const zelk::FaceChange& face) { recordStep(face); }
 
 void SKTGraphicView::recordStep(const std::optional<zelk::FaceChange>& face) {
-    placedBlank_.reset();
-    if (host()->live_mode_list_value_change() || undoGroup_ > 0)
-        return;
-    undo_.record(graphics(), face);
-    emit undoStateChanged(canUndo(), canRedo());
+    changeHistory([&] { undo_.record(graphics(), face); });
 }
 
 void SKTGraphicView::amendStep() {
-    placedBlank_.reset();
-    if (host()->live_mode_list_value_change() || undoGroup_ > 0)
-        return;
-    undo_.amend(graphics());
-    emit undoStateChanged(canUndo(), canRedo());
+    changeHistory([&] { undo_.amend(graphics()); });
 }
 
 void SKTGraphicView::keepTypedText() {
+    changeHistory([&] { undo_.keepTyped(graphics()); });
+}
+
+void SKTGraphicView::changeHistory(const std::function<void()>& change) {
+    // Any step ends the text placed blank's claim to be amended by its typing.
     placedBlank_.reset();
     if (host()->live_mode_list_value_change() || undoGroup_ > 0)
         return;
-    undo_.keepTyped(graphics());
+    change();
     emit undoStateChanged(canUndo(), canRedo());
 }
 

@@ -322,6 +322,9 @@ private:
     void recordStep(const std::optional<zelk::FaceChange>& face);
     // The last step goes on to the side as it is now (UndoStacks::amend).
     void amendStep();
+    // Runs `change` on the undo stacks, then tells who listens, unless a
+    // live list edit or an open undo group records nothing.
+    void changeHistory(const std::function<void()>& change);
     void restoreStep(const GraphicList& graphics, const std::optional<Card_Property>& face);
     // The side's graphics become `graphics`, none selected.
     void replaceGraphics(const GraphicList& graphics);

@@ -16,6 +16,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QSet>
 #include <QStringList>
 #include <QTextOption>
 
@@ -302,6 +303,26 @@ double naturalWidth(const QString& text, const QFont& font) {
     const double points = widest / UnitsPerPoint;
     keptNatural().keep(key, points);
     return points;
+}
+
+QString widestDrawn(const SKTGraphic& g, const QStringList& values) {
+    // Fewer characters may draw wider (capitals beside narrow letters).
+    const std::shared_ptr<SKTGraphic> probe = g.clone();
+    const QFont font = layoutFont(g);
+    QSet<QString> measured;
+    QString widest;
+    double most = -1;
+    for (const QString& value : values) {
+        if (value.isEmpty() || measured.contains(value))
+            continue;
+        measured.insert(value);
+        probe->Set_text_value(value);
+        if (const double w = naturalWidth(shownText(*probe), font); w > most) {
+            most = w;
+            widest = value;
+        }
+    }
+    return widest;
 }
 
 double widestWord(const QString& text, const QFont& font) {

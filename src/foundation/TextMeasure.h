@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QTextLayout>
 #include <Qt>
 
@@ -53,6 +54,11 @@ Lines linesOf(const QString& text, const QFont& font, Qt::Alignment alignment, d
 // and of its widest word laid out alone; kept.
 double naturalWidth(const QString& text, const QFont& font);
 double widestWord(const QString& text, const QFont& font);
+
+// Of `values`, the one drawn widest in `g` (its font, its letter case),
+// each distinct one measured once; the first of the widest, empty where
+// every value is.
+QString widestDrawn(const SKTGraphic& g, const QStringList& values);
 
 // The size a graphic's text is drawn at in `box`, and the height of its
 // lines there. A user's text, and a field whose lines fit the box with no

@@ -9,7 +9,6 @@
 #include "foundation/SKTGraphic.h"
 #include "foundation/TextMeasure.h"
 
-#include <QSet>
 
 ProducedCard BatchSnapshot::Set_data_table_value_to_card(int index, const QString& card_side, bool /*print_box*/,
                                                         zelk::BarcodeProducer& producer) const {
@@ -61,25 +60,15 @@ void BatchSnapshot::drawEachColumnAtOneSize() {
             if (!g || !zelk::isExactlyText(g.get()) || g->boxOwner() != zelk::BoxOwner::Rule ||
                 g->data_source_type != DataSourceType::ExcelColumn || zelk::fieldRole(g->control_ID) != zelk::FieldRole::Value)
                 continue;
-            // The widest drawn of the column's values, each measured once.
-            const std::shared_ptr<SKTGraphic> probe = g->clone();
-            const QFont font = text::layoutFont(*g);
-            QSet<QString> measured;
-            QString widest;
-            double most = -1;
-            for (int row = 0; row < values.Excel_table_rows; ++row) {
-                const std::optional<QString> value = values.valueFor(*g, row);
-                if (!value || value->isEmpty() || measured.contains(*value))
-                    continue;
-                measured.insert(*value);
-                probe->Set_text_value(*value);
-                if (const double w = text::naturalWidth(text::shownText(*probe), font); w > most) {
-                    most = w;
-                    widest = *value;
-                }
-            }
+            // The widest drawn of the column's values.
+            QStringList column;
+            for (int row = 0; row < values.Excel_table_rows; ++row)
+                if (const std::optional<QString> value = values.valueFor(*g, row))
+                    column << *value;
+            const QString widest = text::widestDrawn(*g, column);
             if (widest.isEmpty())
                 continue;
+            const std::shared_ptr<SKTGraphic> probe = g->clone();
             probe->Set_text_value(widest);
             const double points = text::drawnSize(*probe, text::shownText(*probe), g->bounds().normalized()).points;
             if (points > 0 && points < g->text_ctrl_font.pointSizeF() - 0.001) {

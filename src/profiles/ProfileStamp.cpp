@@ -155,30 +155,14 @@ bool ProfileStamp::photoPlaced(const User_Profile_Class& profile) const {
 
 QStringList ProfileStamp::laidOutValues(const User_Profile_Class& profile) const {
     // Each distinct value of a column measured as drawn, in a new text's
-    // font: fewer characters may draw wider (capitals beside narrow
-    // letters). The measures are kept: a stamping again measures nothing
-    // anew.
+    // font. The measures are kept: a stamping again measures nothing anew.
     QStringList out;
-    const std::shared_ptr<SKTGraphic> probe = makeGraphic(GraphicKind::Text);
-    const QFont font = text::layoutFont(*probe);
+    const std::shared_ptr<SKTGraphic> newText = makeGraphic(GraphicKind::Text);
     for (int i = 0; i < ProfileTextSlotCount; ++i) {
         const User_Profile_Class::Slot& s = profile.slot(i);
-        QString widest = s.value;
-        if (s.xl && !s.ds && !s.value.isEmpty() && boundValues) {
-            QSet<QString> measured;
-            double most = -1;
-            for (const QString& value : QStringList(s.value) + boundValues(s)) {
-                if (measured.contains(value))
-                    continue;
-                measured.insert(value);
-                probe->Set_text_value(value);
-                if (const double w = text::naturalWidth(text::shownText(*probe), font); w > most) {
-                    most = w;
-                    widest = value;
-                }
-            }
-        }
-        out << widest;
+        out << (s.xl && !s.ds && !s.value.isEmpty() && boundValues
+                    ? text::widestDrawn(*newText, QStringList(s.value) + boundValues(s))
+                    : s.value);
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #include "DesignFileTestSupport.h"
 
 #include "BarcodeDecode.h"
+#include "OlderDesignFile.h"
 #include "TestSupport.h"
 #include "TinyDisk.h"
 #include "barcode/TwoDBarcode.h"
@@ -106,13 +107,7 @@ TEST_F(DesignFileTest, AVersionOneFileOpensWithItsBoxesTheDesigns) {
             return t;
         }());
         EXPECT_FALSE(DesignFile::readDesignData(mixed).ok());
-        top[DesignFile::VersionAt] = QStringLiteral("1");
-        for (int side : {DesignFile::FrontGraphicsAt, DesignFile::BackGraphicsAt}) {
-            QVariantList records = top.at(side).toList();
-            for (QVariant& r : records)
-                r = r.toList().mid(0, GraphicRecord::elementCount(1));
-            top[side] = records;
-        }
+        asFormatOne(top);
         const DesignReadResult read = DesignFile::readDesignData(plistOf(top));
         ASSERT_TRUE(read.ok()) << qPrintable(read.detail);
         ASSERT_EQ(read.contents->frontGraphics.size(), design.frontGraphics.size());

@@ -241,6 +241,7 @@ std::optional<OutgrownPlace> clearInPlace(const OutgrownField& r, const CardArea
     auto fits = [&](const QRectF& at) {
         return liesClear(at, r.taken, card) && !at.intersects(r.partner) && standsAsItDid(p, at);
     };
+    const QRectF line = lineLeftBy(p, r.own, card);
     if (owner == BoxOwner::User) {
         for (const QSizeF& s : r.sizes)
             if (const QRectF at(r.own.topLeft(), s); fits(at))
@@ -251,7 +252,6 @@ std::optional<OutgrownPlace> clearInPlace(const OutgrownField& r, const CardArea
             return std::nullopt;
         // Else grown along its line either way into clear room, over the
         // box the user gave it still.
-        const QRectF line = lineLeftBy(p, r.own, card);
         QList<QRectF> taken = withOutside(r.taken, card);
         if (!r.partner.isNull())
             taken << r.partner;
@@ -262,7 +262,6 @@ std::optional<OutgrownPlace> clearInPlace(const OutgrownField& r, const CardArea
                 return OutgrownPlace{*at, std::nullopt};
         }
     }
-    const QRectF line = lineLeftBy(p, r.own, card);
     for (const QSizeF& s : r.sizes) {
         const auto at = inPlace(r.own, s, card, owner, line);
         if (!at)
