@@ -5,6 +5,7 @@
 
 #include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
+#include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 
 #include <algorithm>
@@ -76,18 +77,10 @@ public:
         const qsizetype i = indexOf(g);
         return i < 0 || shown_.contains(g.control_ID) || g.Text_Value != texts_.at(i) || g.bounds() != places_.at(i);
     }
-    // Whether a try lays the graphic out: one of the batch but a field the
-    // user placed or locked, which takes its value in its own box the same
-    // in every try (what it meets there, every try meets).
-    bool laidOutByTry(const SKTGraphic& g) const {
-        return stamped(g) && g.boxOwner() != BoxOwner::User && !g.ctrl_is_locked;
-    }
-    // Whether a field of the design's stands in the box it had: where the
-    // design put it over its panels and frames, the design meant it so.
-    bool inDesignsPlace(const SKTGraphic& g) const {
-        const qsizetype i = indexOf(g);
-        return i >= 0 && g.boxOwner() == BoxOwner::Design && g.bounds() == places_.at(i);
-    }
+    // Whether a try lays the graphic out: one of the batch but a field that
+    // keeps its box, which takes its value the same in every try (what it
+    // meets there, every try meets).
+    bool laidOutByTry(const SKTGraphic& g) const { return stamped(g) && !holdsItsBoxInABatch(g); }
     // The try's new graphics go, the others take their places and texts back.
     void restore() const {
         canvas_.Set_Selection_Index_According_ID(QString());
@@ -145,18 +138,6 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
     return Score(past, notClear + broken, misread, runTogether);
 }
 
-// The fields a try laid out that meet another graphic (by their IDs, each
-// once, in the side's order), but the design's in their own boxes.
-QStringList meetingOthers(const GraphicList& side, const SideBefore& before, const CardArea& card) {
-    QStringList out;
-    for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f->ctrl_is_visible && before.laidOutByTry(*f) && !before.inDesignsPlace(*f) &&
-            !out.contains(f->control_ID) &&
-            notClearCount(side, card, [&f](const SKTGraphic& g) { return &g == f.get(); }) > 0)
-            out << f->control_ID;
-    return out;
-}
-
 // Whether the new fields of a batch, at a try's size, need more room
 // than the side has free: they cannot all land clear, and the try is not
 // made. Where that is so at the smallest size, only its try at the rules'
@@ -165,11 +146,11 @@ class AreaCheck {
 public:
     // The side's free area and the fields the batch made, from a try.
     void measure(const GraphicList& side, const SideBefore& before, const CardArea& card) {
-        GraphicList kept;
+        GraphicList others;
         for (const std::shared_ptr<SKTGraphic>& g : side)
             if (g && g->ctrl_is_visible)
-                (before.holds(*g) ? kept : made_) << g;
-        freeArea_ = freeArea(drawnRects(kept, card.rect), card);
+                (before.holds(*g) ? others : made_) << g;
+        freeArea_ = freeArea(drawnRects(others, card.rect), card);
         cardSize_ = card.rect.size();
     }
     bool measured() const { return freeArea_.has_value(); }
@@ -220,6 +201,43 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
 }
 
 }  // namespace
+
+bool holdsItsBoxInABatch(const SKTGraphic& field) {
+    return field.boxOwner() == BoxOwner::User || field.ctrl_is_locked;
+}
+
+void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<QString, QString>>& values) {
+    // Those whose boxes hold their values first, then, one by one, the one
+    // with the least room along its line: it grows before another takes
+    // that room.
+    const CardArea card = canvas.fieldCard();
+    QList<std::pair<std::shared_ptr<SKTGraphic>, QString>> growing;
+    auto fill = [&canvas](const SKTGraphic& g, const QString& value) {
+        canvas.ReplaceGraphicText(GraphicKind::Text, false, QRectF(), CardSide::FrontName, value, g.control_ID);
+    };
+    for (const auto& [id, value] : values) {
+        const auto g = value.isEmpty() ? nullptr : canvas.Selcect_Ctrl_With_ID(id);
+        if (!g || !isExactlyText(g.get()) || !holdsItsBoxInABatch(*g))
+            continue;
+        const std::shared_ptr<SKTGraphic> probe = g->clone();
+        probe->Set_text_value(value);
+        if (g->ctrl_is_locked || holdsItsValue(*probe, canvas.graphics(), card, BoxOwner::User))
+            fill(*g, value);
+        else
+            growing.append({g, value});
+    }
+    while (!growing.isEmpty()) {
+        qsizetype least = 0;
+        double room = std::numeric_limits<double>::max();
+        for (qsizetype i = 0; i < growing.size(); ++i)
+            if (const double r = roomAlongItsLine(*growing.at(i).first, canvas.graphics(), card); r < room) {
+                room = r;
+                least = i;
+            }
+        const auto [g, value] = growing.takeAt(least);
+        fill(*g, value);
+    }
+}
 
 FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
                                   const std::function<bool(bool widestFirst)>& attempt) {
@@ -277,7 +295,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         }
     }
     if (result.done)
-        result.meetingOthers = meetingOthers(canvas.graphics(), before, canvas.fieldCard());
+        result.meetingOthers = fieldsWhoseWordsMeetOthers(canvas.graphics(), canvas.fieldCard());
     canvas.closeFieldBatch();
     canvas.setFieldScales({});
     canvas.setFieldFlow(Flow::RulePlaces);
