@@ -34,7 +34,8 @@ enum class Order {
     UserMovedAValueAndACaption,
     UserPlacedThenLong,
     UserPlacedOnEveryRoad,  // dragged, aligned, typed into the inspector, widened, made taller, a value locked
-    LockedThenAgain         // long values, four of them locked, then the same stamped again
+    LockedThenAgain,        // long values, four of them locked, then the same stamped again
+    LockedThenLonger        // the same, the address first dragged and locked, then given one far longer
 };
 
 struct Case {
@@ -154,6 +155,16 @@ QList<HolderSample> longOnATemplate() {
                      "Moving what matters, day and nite", "17 Quay Street, Leith, Edinburgh.", "+44 131 496 0172",
                      "+44 131 496 0173", "o.bartholomew.oyelaran@harbourline-freight.co.uk", "www.harbourline.example",
                      "HLF-2026-0457-QX9"});
+}
+
+// The same with an address of 250 characters, more than its box holds even
+// at half its size (the user locked the box).
+QList<HolderSample> longerAddress(QList<HolderSample> values) {
+    values[SlotAddress].value = "Harbour Master's Office, Port Authority Building, Second Floor, 17 Quay Street, "
+                                "Leith Docks, Edinburgh EH6 6JJ, Lothian, Scotland, United Kingdom of Great Britain; "
+                                "deliveries by the north gate, Monday to Friday from seven in the morning until "
+                                "half past five";
+    return values;
 }
 
 QList<HolderSample> withoutCaptions(QList<HolderSample> values) {
@@ -347,7 +358,7 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const bool design = c.card == Card::SideBandTemplate || c.card == Card::LandscapeTemplate;
     const QList<HolderSample> longOnes = design ? outgrowingBoxes(longValues()) : longValues();
     const bool usersPlace = c.order == Order::UserPlacedThenLong || c.order == Order::UserPlacedOnEveryRoad;
-    const bool locked = c.order == Order::LockedThenAgain;
+    const bool locked = c.order == Order::LockedThenAgain || c.order == Order::LockedThenLonger;
     const QList<HolderSample> first = usersPlace                            ? usersValues(0)
                                       : locked                              ? longOnATemplate()
                                       : c.order == Order::ShortThenLong || c.older ? shortValues()
@@ -356,6 +367,7 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const QList<HolderSample> second =
         (c.order == Order::UserPlacedOnEveryRoad ? longerOwnValues()
          : usersPlace                        ? usersValues(c.photo ? 2 : 1)
+         : c.order == Order::LockedThenLonger ? longerAddress(longOnATemplate())
          : locked                            ? longOnATemplate()
          : c.order == Order::LongThenAPilots ? pilotsValues()
          : c.older                           ? otherLongValues()
@@ -392,6 +404,12 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     if (c.order == Order::UserPlacedOnEveryRoad)
         users = placeOnEveryRoad(c.nameTouchesHeading);
     if (locked) {
+        if (c.order == Order::LockedThenLonger) {
+            const QRectF address = front(Fup_Address)->bounds();
+            window->_graphicView->setScaleFactor(2);
+            dragOn(window->_graphicView, address.topLeft() + QPointF(2, 2), address.topLeft() + QPointF(2, 5));
+            ASSERT_EQ(front(Fup_Address)->boxOwner(), BoxOwner::User) << rectText(front(Fup_Address)->bounds()).toStdString();
+        }
         const bool pressPass = c.card == Card::LandscapeTemplate;
         for (const QString& id : pressPass ? QStringList{Fup_Name, Fup_CompanySlogan, Fup_Address, Fup_EmailID, Fup_UniqueNo}
                                            : QStringList{Fup_Name, Fup_CompanySlogan, Fup_Address, Fup_EmailID})
@@ -470,7 +488,7 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
         } else {
             EXPECT_EQ(now, it.value()) << it.key().toStdString();
         }
-        if (locked && lockedSizes.contains(it.key())) {
+        if (locked && lockedSizes.contains(it.key()) && it.key() != Fup_Address) {
             EXPECT_NEAR(drawnTextPointSize(*g), lockedSizes.value(it.key()), 0.01) << it.key().toStdString();
         }
     }
@@ -556,7 +574,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NothingButItsValueAfterACaptionOnABadge", Card::ConferenceBadge, Order::ShortThenLong, false, true},
         Case{"LockedFieldsOfASideBandStampedAgain", Card::SideBandTemplate, Order::LockedThenAgain, true},
         Case{"LockedFieldsOfALandscapeTemplateStampedAgain", Card::LandscapeTemplate, Order::LockedThenAgain, false},
-        Case{"LockedFieldsOfASideBandGivenAGroupRow", Card::SideBandTemplate, Order::LockedThenAgain, true, false, false, false, false, false, true}),
+        Case{"LockedFieldsOfASideBandGivenAGroupRow", Card::SideBandTemplate, Order::LockedThenAgain, true, false, false, false, false, false, true},
+        // A box the user moved and locked holds a value far longer than it
+        // has room for: it stays, and the user is told.
+        Case{"AMovedAndLockedValueGivenAFarLongerOne", Card::SideBandTemplate, Order::LockedThenLonger, true, false, false, false, false, false, false, false, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
