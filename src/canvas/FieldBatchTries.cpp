@@ -211,6 +211,13 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
     // with the least room along its line: it grows before another takes
     // that room.
     const CardArea card = canvas.fieldCard();
+    // The batch's fields that the rule placed are laid out anew around
+    // them: hidden meanwhile, they take no room, and show again where the
+    // batch places them.
+    for (const auto& [id, value] : values)
+        if (const auto g = value.isEmpty() ? nullptr : canvas.Selcect_Ctrl_With_ID(id);
+            g && isExactlyText(g.get()) && g->boxOwner() == BoxOwner::Rule && !g->ctrl_is_locked)
+            g->Set_Ctrl_Is_Visible(false);
     QList<std::pair<std::shared_ptr<SKTGraphic>, QString>> growing;
     auto fill = [&canvas](const SKTGraphic& g, const QString& value) {
         canvas.ReplaceGraphicText(GraphicKind::Text, false, QRectF(), CardSide::FrontName, value, g.control_ID);

@@ -29,7 +29,8 @@ bool holdsItsBoxInABatch(const SKTGraphic& field);
 
 // Fills each field of `values` (ID and value) on the canvas that keeps its
 // box in a batch (holdsItsBoxInABatch) with its value: every road that lays
-// a batch out does so before it places the rest. Empty values are skipped.
+// a batch out does so before it places the rest, which are hidden to be
+// placed anew around them. Empty values are skipped.
 void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<QString, QString>>& values);
 
 // Lays a batch out on `canvas`: `attempt` makes the batch's fields on it

@@ -291,13 +291,13 @@ protected:
 
     // The user places six fields by six roads: the slogan's value dragged
     // with the mouse to the card's bottom left corner, the address's
-    // aligned to the foot, the web address's moved to 200, 83 in the
-    // inspector's position fields, the title's widened by 40 points by its
+    // aligned to the foot, the web address's moved to 200, 83 (or `webAt`)
+    // in the inspector's position fields, the title's widened by 40 points by its
     // right handle, the name's made 6 points taller in the inspector's
     // height field (or, `touchHeading`, dragged onto the heading's line,
     // its right end 4 points over the heading) and the unique number's,
     // which the rule placed, locked. Their boxes, by ID.
-    QHash<QString, QRectF> placeOnEveryRoad(bool touchHeading) {
+    QHash<QString, QRectF> placeOnEveryRoad(bool touchHeading, const QPointF& webAt = QPointF(200, 83)) {
         SKTGraphicView* view = window->_graphicView;
         view->setScaleFactor(2);
         const QRectF slogan = front(Fup_CompanySlogan)->bounds();
@@ -305,8 +305,8 @@ protected:
         view->Set_Selection_Index_According_ID(Fup_Address);
         window->Align_Bottom_Clicked();
         view->Set_Selection_Index_According_ID(Fup_Website);
-        window->Frame_main_Pic_X_Pos_Changed(200);
-        window->Frame_main_Pic_Y_Pos_Changed(83);
+        window->Frame_main_Pic_X_Pos_Changed(webAt.x());
+        window->Frame_main_Pic_Y_Pos_Changed(webAt.y());
         const QRectF title = front(Fup_Title)->bounds();
         view->Set_Selection_Index_According_ID(Fup_Title);
         dragOn(view, QPointF(title.right(), title.center().y()), QPointF(title.right() + 40, title.center().y()));
@@ -381,7 +381,12 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const QHash<QString, QRectF> alone = shownBoxes();
 
     makeCard(c);
-    stamp(Ten, c.order == Order::ValuesThenCaptions ? withoutCaptions(first) : first, c.photo);
+    // A group project's card is laid out by its first row, then by the next
+    // one when it is opened again.
+    if (c.byGroupRow && usersPlace)
+        group(first);
+    else
+        stamp(Ten, c.order == Order::ValuesThenCaptions ? withoutCaptions(first) : first, c.photo);
     QHash<QString, QRectF> users;
     if (c.order == Order::UserMovedAValueAndACaption) {
         // The title moved to the foot and the e-mail's caption dragged away
@@ -402,7 +407,9 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
                                                       : QPointF(8, 135),
                                  c.byCommands);
     if (c.order == Order::UserPlacedOnEveryRoad)
-        users = placeOnEveryRoad(c.nameTouchesHeading);
+        // On a group project's card, the web address among the fields the
+        // next row lays out again, where it must grow before they come.
+        users = placeOnEveryRoad(c.nameTouchesHeading, c.byGroupRow ? QPointF(60, 88) : QPointF(200, 83));
     if (locked) {
         if (c.order == Order::LockedThenLonger) {
             const QRectF address = front(Fup_Address)->bounds();
@@ -570,6 +577,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ValuesPlacedOnEveryRoadKeepTheirPlaces", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false},
         Case{"ValuesPlacedOnEveryRoadBesideAPhoto", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, true, false, false, false, false, false, false, false, true},
         Case{"ValuesPlacedOnEveryRoadSavedAndOpenedAgain", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false, false, true},
+        // The first row put the unique number where the slogan is then dragged to.
+        Case{"ValuesPlacedOnEveryRoadGivenAGroupRow", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false, false, false, false, false, false, true, false, true},
         Case{"AValueEndingOnTheHeadingGrowsAwayFromIt", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false, false, false, false, false, false, false, true},
         Case{"NothingButItsValueAfterACaptionOnABadge", Card::ConferenceBadge, Order::ShortThenLong, false, true},
         Case{"LockedFieldsOfASideBandStampedAgain", Card::SideBandTemplate, Order::LockedThenAgain, true},
