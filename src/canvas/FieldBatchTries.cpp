@@ -67,6 +67,7 @@ public:
         for (const std::shared_ptr<SKTGraphic>& g : graphics_) {
             places_ << (g ? g->bounds() : QRectF());
             texts_ << (g ? g->Text_Value : QString());
+            shownBefore_ << (g && g->ctrl_is_visible);
         }
     }
     const GraphicList& graphics() const { return graphics_; }
@@ -81,7 +82,8 @@ public:
     // keeps its box, which takes its value the same in every try (what it
     // meets there, every try meets).
     bool laidOutByTry(const SKTGraphic& g) const { return stamped(g) && !holdsItsBoxInABatch(g); }
-    // The try's new graphics go, the others take their places and texts back.
+    // The try's new graphics go, the others take their places, texts and
+    // showing back.
     void restore() const {
         canvas_.Set_Selection_Index_According_ID(QString());
         canvas_.mutableGraphics() = graphics_;
@@ -90,6 +92,7 @@ public:
                 if (g->Text_Value != texts_.at(i))
                     g->Set_text_value(texts_.at(i));
                 g->setBounds(places_.at(i));
+                g->Set_Ctrl_Is_Visible(shownBefore_.at(i));
             }
     }
 
@@ -106,6 +109,7 @@ private:
     QSet<QString> shown_;
     QList<QRectF> places_;
     QStringList texts_;
+    QList<bool> shownBefore_;
 };
 
 // A try is the better the fewer of the fields it laid out lie past the
@@ -206,6 +210,10 @@ bool holdsItsBoxInABatch(const SKTGraphic& field) {
     return field.boxOwner() == BoxOwner::User || field.ctrl_is_locked;
 }
 
+namespace {
+
+// What the user placed or locked is filled first, in its box (see
+// layOutFieldBatch).
 void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<QString, QString>>& values) {
     // Those whose boxes hold their values first, then, one by one, the one
     // with the least room along its line: it grows before another takes
@@ -246,8 +254,14 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
     }
 }
 
+}  // namespace
+
 FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
+                                  const QList<std::pair<QString, QString>>& values,
                                   const std::function<bool(bool widestFirst)>& attempt) {
+    // What holds its box is the same in every try: filled once.
+    canvas.openFieldBatch();
+    fillFieldsHoldingTheirBoxes(canvas, values);
     const SideBefore before(canvas, shown);
     const QList<Try> tries = batchTries();
     AreaCheck area;
@@ -275,6 +289,21 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     FieldBatchResult result;
     qsizetype best = 0;
     Score bestScore(std::numeric_limits<int>::max(), 0, 0, 0);
+    auto score = [&](qsizetype i) {
+        const Score now = scoreOf(canvas.graphics(), before, canvas.fieldCard());
+        if (now < bestScore) {
+            bestScore = now;
+            best = i;
+        }
+    };
+    // Where no try that keeps the pairing zones whole lands every field
+    // clear, the freest try (the smallest share, no zones kept) is made
+    // first: where even it leaves as many fields past the card or over
+    // others, no try between does better, and none is made.
+    auto leavesAsMany = [](const Score& a, const Score& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) >= std::tie(std::get<0>(b), std::get<1>(b));
+    };
+    bool probed = false;
     for (qsizetype i = next(-1); i < tries.size(); i = next(i)) {
         result.done = run(tries.at(i));
         if (!result.done)
@@ -282,18 +311,31 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         tried << std::pair(tries.at(i).scale, tries.at(i).widestFirst);
         if (!madeNone)
             madeNone = canvas.graphics().size() == before.graphics().size();
-        if (const Score score = scoreOf(canvas.graphics(), before, canvas.fieldCard()); score < bestScore) {
-            bestScore = score;
-            best = i;
-        }
+        score(i);
         if (bestScore == AllClear)
             break;
         if (!area.measured())
             area.measure(canvas.graphics(), before, canvas.fieldCard());
-        const qsizetype following = next(i);
-        const bool last =
-            !worthGoingOn(tries.at(i), following < tries.size() ? &tries.at(following) : nullptr, bestScore);
-        if (last && best == i)
+        qsizetype following = next(i);
+        qsizetype shown = i;  // the try whose layout the side shows
+        const bool clear = std::get<0>(bestScore) == 0 && std::get<1>(bestScore) == 0;
+        if (!probed && !clear && following < tries.size() && tries.at(i).level == Level::All &&
+            tries.at(following).level != Level::All) {
+            probed = true;
+            const qsizetype freest = tries.size() - 1;
+            if (const Score found = bestScore; !area.tooBig(tries.at(freest))) {
+                before.restore();
+                if (!(result.done = run(tries.at(freest))))
+                    break;
+                score(freest);
+                shown = freest;
+                if (leavesAsMany(bestScore, found) || bestScore == AllClear)
+                    following = tries.size();
+            }
+        }
+        const bool last = following >= tries.size() ||
+                          !worthGoingOn(tries.at(i), &tries.at(following), bestScore);
+        if (last && best == shown)
             break;
         before.restore();
         if (last) {

@@ -27,15 +27,13 @@ struct FieldBatchResult {
 // lays the rest out around it.
 bool holdsItsBoxInABatch(const SKTGraphic& field);
 
-// Fills each field of `values` (ID and value) on the canvas that keeps its
-// box in a batch (holdsItsBoxInABatch) with its value: every road that lays
-// a batch out does so before it places the rest, which are hidden to be
-// placed anew around them. Empty values are skipped.
-void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<QString, QString>>& values);
-
-// Lays a batch out on `canvas`: `attempt` makes the batch's fields on it
-// (`widestFirst`: the values with the widest unbreakable line first),
-// false where it failed; `shown` are the IDs of the fields it shows. The
+// Lays a batch out on `canvas`: first each field of `values` (ID and value,
+// the batch's) that holds its box in a batch (holdsItsBoxInABatch) takes
+// its value, once, in its box, and the batch's fields the rule placed are
+// hidden, to be placed anew around them; then `attempt` makes the batch's
+// fields (`widestFirst`: the values with the widest unbreakable line
+// first), false where it failed; `shown` are the IDs of the fields it
+// shows. The
 // fields it makes share one size, the largest at which all of them land
 // clear of the rest: a try that left one where it had no room is undone and
 // made again with smaller new fields. Where none lands them all clear, the
@@ -44,6 +42,7 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
 // field of the side whose printed words then meet something else
 // (fieldsWhoseWordsMeetOthers), those the user placed or locked included.
 FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
+                                  const QList<std::pair<QString, QString>>& values,
                                   const std::function<bool(bool widestFirst)>& attempt);
 
 }  // namespace zelk

@@ -230,10 +230,9 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
         for (const Slot& s : bound)
             if (side == 0 ? s.front : s.back)
                 values << std::pair(s.id, s.value);
-        zelk::layOutFieldBatch(*canvas, shown, [&](bool) {
+        // What the user placed or locked keeps its box; the rest goes around it.
+        zelk::layOutFieldBatch(*canvas, shown, values, [&](bool) {
             canvas->holdOutgrownFields();
-            // What the user placed or locked keeps its box; the rest goes around it.
-            zelk::fillFieldsHoldingTheirBoxes(*canvas, values);
             if (photoColumn != -1)
                 checkAndCreateControl(*this, tools_, side, Fup_Photo, photo, true, photoColumn, photoShown, its_update,
                                       side == 0);

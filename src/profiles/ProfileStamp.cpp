@@ -131,7 +131,13 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     const QStringList laidOut = laidOutValues(profile);
     const QSet<QString> shown = shownIds(profile, photoPlaced(profile));
     const LaidOutAgain again(*canvas, shown);
-    const FieldBatchResult result = layOutFieldBatch(*canvas, shown, [&](bool widestFirst) {
+    // What the user placed (a field moved or resized by the user, or
+    // locked) takes its value first, in the box the user left: the rest is
+    // laid out around it, as around the user's own graphics.
+    QList<std::pair<QString, QString>> values;
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        values << std::pair(profile.slot(i).id, laidOut.at(i)) << std::pair(profile.slot(i).label_id, profile.slot(i).label);
+    const FieldBatchResult result = layOutFieldBatch(*canvas, shown, values, [&](bool widestFirst) {
         canvas->setFieldsMadeAgain(again.made());
         return stampOnce(profile, laidOut, widestFirst);
     });
@@ -192,14 +198,6 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, const QStringLis
                     if (const auto g = canvas->Selcect_Ctrl_With_ID(id))
                         g->Set_Ctrl_Is_Visible(true);
         }
-        // What the user placed (a field moved or resized by the user, or
-        // locked) takes its value first, in the box the user left: the rest
-        // is laid out around it, as around the user's own graphics.
-        QList<std::pair<QString, QString>> values;
-        for (int i = 0; i < ProfileTextSlotCount; ++i)
-            values << std::pair(profile.slot(i).id, laidOut.at(i))
-                   << std::pair(profile.slot(i).label_id, profile.slot(i).label);
-        fillFieldsHoldingTheirBoxes(*canvas, values);
         // The photo first, at its own size: the texts then go around it.
         const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);
         if (variant == Variant::Temp) {
