@@ -227,9 +227,7 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
             g && isExactlyText(g.get()) && g->boxOwner() == BoxOwner::Rule && !g->ctrl_is_locked)
             g->Set_Ctrl_Is_Visible(false);
     QList<std::pair<std::shared_ptr<SKTGraphic>, QString>> growing;
-    auto fill = [&canvas](const SKTGraphic& g, const QString& value) {
-        canvas.ReplaceGraphicText(GraphicKind::Text, false, QRectF(), CardSide::FrontName, value, g.control_ID);
-    };
+    auto fill = [&canvas](SKTGraphic& g, const QString& value) { canvas.fillHeldField(g, value); };
     for (const auto& [id, value] : values) {
         const auto g = value.isEmpty() ? nullptr : canvas.Selcect_Ctrl_With_ID(id);
         if (!g || !isExactlyText(g.get()) || !holdsItsBoxInABatch(*g))
@@ -241,6 +239,10 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
         else
             growing.append({g, value});
     }
+    // Those still to grow stand meanwhile as their boxes, not as their old
+    // values drawn in them: hidden, their boxes are reserved.
+    for (const auto& [g, value] : growing)
+        g->Set_Ctrl_Is_Visible(false);
     while (!growing.isEmpty()) {
         qsizetype least = 0;
         double room = std::numeric_limits<double>::max();

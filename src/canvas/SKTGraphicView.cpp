@@ -290,8 +290,9 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
         // user gave it: its value is drawn smaller there, down to half, and
         // only where that does not hold it does the box grow, into clear
         // room (grownUserBox). A locked box stays as it is. The same value
-        // again keeps a shown box as it stands, and a caption given its own
-        // text again the box it has: it is never drawn larger than it stood.
+        // again keeps a shown box as it stands (a batch fills what the user
+        // placed first, fillHeldField), and a caption given its own text
+        // again the box it has: it is never drawn larger than it stood.
         const zelk::BoxOwner owner = field ? g->boxOwner() : zelk::BoxOwner::Design;
         const bool changes = !ctrl_value.isEmpty() && ctrl_value != g->Text_Value;
         const bool placeAnew = field && owner == zelk::BoxOwner::Rule && !g->ctrl_is_locked && (!wasShown || changes);
@@ -310,10 +311,7 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
             } else if (field && g->ctrl_is_locked) {
                 // A locked field keeps its box whatever its value.
             } else if (field && owner == zelk::BoxOwner::User) {
-                if (!zelk::holdsItsValue(*g, graphics(), card, zelk::BoxOwner::User)) {
-                    g->saveOwnersBox();
-                    g->setBounds(zelk::grownUserBox(*g, graphics(), card, fieldGround()));
-                }
+                growUserBox(*g);
             } else {
                 g->saveOwnersBox();
                 const QRectF was = g->bounds();
@@ -335,6 +333,31 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     _Selected_Graphic = g;
     if (!host()->Fill_User_Profile())
         Insert_In_Undo_Redo();
+    changed();
+}
+
+void SKTGraphicView::growUserBox(SKTGraphic& g) {
+    const zelk::CardArea card = fieldCard();
+    if (!g.ctrl_is_locked && !zelk::holdsItsValue(g, graphics(), card, zelk::BoxOwner::User)) {
+        g.saveOwnersBox();
+        g.setBounds(zelk::grownUserBox(g, graphics(), card, fieldGround()));
+    }
+}
+
+void SKTGraphicView::fillHeldField(SKTGraphic& g, const QString& value) {
+    g.Set_Ctrl_Is_Visible(true);
+    if (!zelk::isExactlyText(&g) || value.isEmpty())
+        return;
+    const bool changes = value != g.Text_Value;
+    if (changes) {
+        g.Set_text_value(value);
+        g._isDrawingStroke = false;
+        g._isDrawingFill = false;
+    }
+    // A value's box may be the one the user left again, whatever it held; a
+    // caption given its own text again keeps the box it has.
+    if (g.boxOwner() == zelk::BoxOwner::User && (changes || zelk::fieldRole(g.control_ID) != zelk::FieldRole::Caption))
+        growUserBox(g);
     changed();
 }
 

@@ -151,6 +151,10 @@ public:
         fieldBatchOpen_ = false;
         batchGround_.reset();
     }
+    // A field that holds its box in a batch (the user's or a locked one)
+    // takes its value there: a box of the user's grows only where it does
+    // not hold it (zelk::grownUserBox), a locked one stays as it is.
+    void fillHeldField(SKTGraphic& g, const QString& value);
     // The fields of the design's and the user's go back to the boxes their
     // owners gave them (a stamping or a group row starts again from them),
     // but those locked, which stay as they are.
@@ -312,6 +316,9 @@ private:
                                           const zelk::Taken& taken);
     // Runs a command of the user's on the selection: the fields whose boxes
     // it moves or resizes are the user's from then on.
+    // A box of the user's given a value it does not hold grows, into clear
+    // room; a locked one does not.
+    void growUserBox(SKTGraphic& g);
     void placeByUser(const std::function<void()>& command);
     QHash<QString, std::shared_ptr<SKTGraphic>> fieldsMadeAgain_;
 

@@ -51,6 +51,7 @@ struct Case {
     bool byGroupRow = false;        // the second values come as a group project's row, not a stamping
     bool nameTouchesHeading = false;  // the name's value dragged onto the heading's line, its end just over it
     bool mayNotFit = false;  // a card without room for every value: what meets others is told
+    bool longBetween = false;  // after the user's placements, stamped with long values before the second ones
 };
 
 const QList<int> Ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
@@ -146,6 +147,16 @@ QList<HolderSample> longerOwnValues() {
     v[SlotTitle].value = "Principal Instrument Scientist, Cryogenic Optics Group.";
     v[SlotUnique].value = "N7";
     return v;
+}
+
+// Long values of another holder, which the user's boxes grown for the
+// values before them hold no better.
+QList<HolderSample> harbourValues() {
+    return asProfile({"Oluwaseun Bartholomew-Achterberg", "Head of Night Logistics and Harbour Safety Operations",
+                      "Harbourline Freight Ltd", "Moving what matters, day and night, since 1921",
+                      "17 Quay Street, Leith, Edinburgh EH6", "+44 131 496 0172", "+44 131 496 0173",
+                      "o.bartholomew@harbourline-freight.co.uk", "www.harbourline-freight.co.uk/people/obartholomew",
+                      ""});
 }
 
 // A name of 32 characters, a slogan and an address of 33, a long e-mail:
@@ -365,7 +376,7 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
                                       : c.order == Order::LongThenOtherLong ? otherLongValues()
                                                                             : longOnes;
     const QList<HolderSample> second =
-        (c.order == Order::UserPlacedOnEveryRoad ? longerOwnValues()
+        (c.order == Order::UserPlacedOnEveryRoad ? (c.longBetween ? harbourValues() : longerOwnValues())
          : usersPlace                        ? usersValues(c.photo ? 2 : 1)
          : c.order == Order::LockedThenLonger ? longerAddress(longOnATemplate())
          : locked                            ? longOnATemplate()
@@ -410,6 +421,9 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
         // On a group project's card, the web address among the fields the
         // next row lays out again, where it must grow before they come.
         users = placeOnEveryRoad(c.nameTouchesHeading, c.byGroupRow ? QPointF(60, 88) : QPointF(200, 83));
+    // Stamped with long values, the boxes the user left grown for them.
+    if (c.longBetween)
+        stamp(Ten, longerOwnValues(), c.photo);
     if (locked) {
         if (c.order == Order::LockedThenLonger) {
             const QRectF address = front(Fup_Address)->bounds();
@@ -578,6 +592,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ValuesPlacedOnEveryRoadBesideAPhoto", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, true, false, false, false, false, false, false, false, true},
         Case{"ValuesPlacedOnEveryRoadSavedAndOpenedAgain", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false, false, true},
         // The first row put the unique number where the slogan is then dragged to.
+        Case{"ValuesPlacedOnEveryRoadStampedLongThenOtherLong", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, true, false, true, false, false, false, false, false, false, true},
         Case{"ValuesPlacedOnEveryRoadGivenAGroupRow", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false, false, false, false, false, false, true, false, true},
         Case{"AValueEndingOnTheHeadingGrowsAwayFromIt", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false, false, false, false, false, false, false, true},
         Case{"NothingButItsValueAfterACaptionOnABadge", Card::ConferenceBadge, Order::ShortThenLong, false, true},
