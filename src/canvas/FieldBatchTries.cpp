@@ -298,10 +298,6 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
             best = i;
         }
     };
-    // Where no try that keeps the pairing zones whole lands every field
-    // clear, the freest try (the smallest share, no zones kept) is made
-    // first: where even it leaves as many fields past the card or over
-    // others, no try between does better, and none is made.
     auto leavesAsMany = [](const Score& a, const Score& b) {
         return std::tie(std::get<0>(a), std::get<1>(a)) >= std::tie(std::get<0>(b), std::get<1>(b));
     };
@@ -320,18 +316,32 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
             area.measure(canvas.graphics(), before, canvas.fieldCard());
         qsizetype following = next(i);
         qsizetype shown = i;  // the try whose layout the side shows
+        // Before the tries that keep less of the pairing zones, one of them
+        // is made first: where it does no better, none of them is made.
+        // Where no field lands clear, the freest (the smallest share, no
+        // zones kept) must land fewer clear; where all land clear but a
+        // caption reads as another field's, the best try's own with fewer
+        // zones kept must have fewer such captions.
         const bool clear = std::get<0>(bestScore) == 0 && std::get<1>(bestScore) == 0;
-        if (!probed && !clear && following < tries.size() && tries.at(i).level == Level::All &&
-            tries.at(following).level != Level::All) {
+        if (!probed && following < tries.size() && tries.at(i).level == Level::All &&
+            tries.at(following).level != Level::All && worthGoingOn(tries.at(i), &tries.at(following), bestScore)) {
             probed = true;
-            const qsizetype freest = tries.size() - 1;
-            if (const Score found = bestScore; !area.tooBig(tries.at(freest))) {
+            qsizetype probe = tries.size() - 1;
+            if (clear)
+                for (qsizetype j = following; j < tries.size(); ++j)
+                    if (const Try& t = tries.at(j), &b = tries.at(best);
+                        t.level == tries.at(following).level && t.scale == b.scale && t.flow == b.flow &&
+                        t.widestFirst == b.widestFirst) {
+                        probe = j;
+                        break;
+                    }
+            if (const Score found = bestScore; !area.tooBig(tries.at(probe))) {
                 before.restore();
-                if (!(result.done = run(tries.at(freest))))
+                if (!(result.done = run(tries.at(probe))))
                     break;
-                score(freest);
-                shown = freest;
-                if (leavesAsMany(bestScore, found) || bestScore == AllClear)
+                score(probe);
+                shown = probe;
+                if ((clear ? !(bestScore < found) : leavesAsMany(bestScore, found)) || bestScore == AllClear)
                     following = tries.size();
             }
         }
