@@ -466,9 +466,10 @@ BENCHMARK(BM_StampLongerValuesAgainOnOwnCard)->Unit(benchmark::kMillisecond)->It
 // Two designs saved in use (bench/data/busy-cards: ten fields stamped four
 // times and more with long values, some moved or locked by the user, the
 // user's own texts and rectangles, a background picture and a photo),
-// opened and stamped again with the values their profile holds, as the
-// side profile dialog takes them from the side; each iteration on the
-// design as it was opened.
+// opened and stamped again (the second argument) with the values their
+// profile holds, as the side profile dialog takes them from the side, with
+// ten values of 35 to 55 characters, or with ten short ones; each
+// iteration on the design as it was opened.
 void BM_StampBusyCardAgain(benchmark::State& state) {
     QuietWindow w;
     const QString design = QDir(QStringLiteral(ZELK_BENCH_DATA "/busy-cards"))
@@ -496,6 +497,18 @@ void BM_StampBusyCardAgain(benchmark::State& state) {
                 profile.slot(i).label = g->Text_Value;
         }
     }
+    static const QStringList longValues = {
+        "Oluwaseun Bartholomew-Achterberg of Leith", "Head of Night Logistics and Harbour Safety",
+        "Harbourline Freight and Shipping Limited", "Moving what matters, day and night, since 1921",
+        "17 Quay Street, Leith, Edinburgh EH6 6JJ", "+44 131 496 0172 (switchboard, 24 hours)",
+        "+44 131 496 0173 (night desk, harbour side)", "o.bartholomew@harbourline-freight.co.uk",
+        "https://www.harbourline-freight.example/people", "HLF-2026-0457-QX9-NIGHTSHIFT-LOGISTICS"};
+    static const QStringList shortValues = {"Bo Li", "CEO", "Acme", "We care", "1 Elm St",
+                                            "+1 555 01", "+1 555 02", "bo@ac.me", "ac.me", "V-1"};
+    if (state.range(1) != 0)
+        for (int i = 0; i < zelk::ProfileTextSlotCount; ++i)
+            if (!profile.slot(i).value.isEmpty())
+                profile.slot(i).value = (state.range(1) == 1 ? longValues : shortValues).at(i);
     ::Fill_User_Profile = true;
     for (auto _ : state) {
         state.PauseTiming();
@@ -506,7 +519,10 @@ void BM_StampBusyCardAgain(benchmark::State& state) {
         benchmark::DoNotOptimize(w.window->Get_Front_Controls_Array().size());
     }
 }
-BENCHMARK(BM_StampBusyCardAgain)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_StampBusyCardAgain)
+    ->ArgsProduct({{0, 1}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // The search alone: one field's six sizes (70 points wide, 88 down to 48
 // high, of which only the last has a place) wanted at the card's top left,

@@ -5,6 +5,7 @@
 
 #include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
+#include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 
 #include <algorithm>
@@ -66,6 +67,7 @@ public:
         for (const std::shared_ptr<SKTGraphic>& g : graphics_) {
             places_ << (g ? g->bounds() : QRectF());
             texts_ << (g ? g->Text_Value : QString());
+            shownBefore_ << (g && g->ctrl_is_visible);
         }
     }
     const GraphicList& graphics() const { return graphics_; }
@@ -76,19 +78,12 @@ public:
         const qsizetype i = indexOf(g);
         return i < 0 || shown_.contains(g.control_ID) || g.Text_Value != texts_.at(i) || g.bounds() != places_.at(i);
     }
-    // Whether a try lays the graphic out: one of the batch but a field the
-    // user placed or locked, which takes its value in its own box the same
-    // in every try (what it meets there, every try meets).
-    bool laidOutByTry(const SKTGraphic& g) const {
-        return stamped(g) && g.boxOwner() != BoxOwner::User && !g.ctrl_is_locked;
-    }
-    // Whether a field of the design's stands in the box it had: where the
-    // design put it over its panels and frames, the design meant it so.
-    bool inDesignsPlace(const SKTGraphic& g) const {
-        const qsizetype i = indexOf(g);
-        return i >= 0 && g.boxOwner() == BoxOwner::Design && g.bounds() == places_.at(i);
-    }
-    // The try's new graphics go, the others take their places and texts back.
+    // Whether a try lays the graphic out: one of the batch but a field that
+    // keeps its box, which takes its value the same in every try (what it
+    // meets there, every try meets).
+    bool laidOutByTry(const SKTGraphic& g) const { return stamped(g) && !holdsItsBoxInABatch(g); }
+    // The try's new graphics go, the others take their places, texts and
+    // showing back.
     void restore() const {
         canvas_.Set_Selection_Index_According_ID(QString());
         canvas_.mutableGraphics() = graphics_;
@@ -97,6 +92,7 @@ public:
                 if (g->Text_Value != texts_.at(i))
                     g->Set_text_value(texts_.at(i));
                 g->setBounds(places_.at(i));
+                g->Set_Ctrl_Is_Visible(shownBefore_.at(i));
             }
     }
 
@@ -113,6 +109,7 @@ private:
     QSet<QString> shown_;
     QList<QRectF> places_;
     QStringList texts_;
+    QList<bool> shownBefore_;
 };
 
 // A try is the better the fewer of the fields it laid out lie past the
@@ -145,18 +142,6 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
     return Score(past, notClear + broken, misread, runTogether);
 }
 
-// The fields a try laid out that meet another graphic (by their IDs, each
-// once, in the side's order), but the design's in their own boxes.
-QStringList meetingOthers(const GraphicList& side, const SideBefore& before, const CardArea& card) {
-    QStringList out;
-    for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f->ctrl_is_visible && before.laidOutByTry(*f) && !before.inDesignsPlace(*f) &&
-            !out.contains(f->control_ID) &&
-            notClearCount(side, card, [&f](const SKTGraphic& g) { return &g == f.get(); }) > 0)
-            out << f->control_ID;
-    return out;
-}
-
 // Whether the new fields of a batch, at a try's size, need more room
 // than the side has free: they cannot all land clear, and the try is not
 // made. Where that is so at the smallest size, only its try at the rules'
@@ -165,11 +150,11 @@ class AreaCheck {
 public:
     // The side's free area and the fields the batch made, from a try.
     void measure(const GraphicList& side, const SideBefore& before, const CardArea& card) {
-        GraphicList kept;
+        GraphicList others;
         for (const std::shared_ptr<SKTGraphic>& g : side)
             if (g && g->ctrl_is_visible)
-                (before.holds(*g) ? kept : made_) << g;
-        freeArea_ = freeArea(drawnRects(kept, card.rect), card);
+                (before.holds(*g) ? others : made_) << g;
+        freeArea_ = freeArea(drawnRects(others, card.rect), card);
         cardSize_ = card.rect.size();
     }
     bool measured() const { return freeArea_.has_value(); }
@@ -221,8 +206,64 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
 
 }  // namespace
 
+bool holdsItsBoxInABatch(const SKTGraphic& field) {
+    return field.boxOwner() == BoxOwner::User || field.ctrl_is_locked;
+}
+
+namespace {
+
+// What the user placed or locked is filled first, in its box (see
+// layOutFieldBatch).
+void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<QString, QString>>& values) {
+    // Those whose boxes hold their values first, then, one by one, the one
+    // with the least room along its line: it grows before another takes
+    // that room.
+    const CardArea card = canvas.fieldCard();
+    // The batch's fields that the rule placed are laid out anew around
+    // them: hidden meanwhile, they take no room, and show again where the
+    // batch places them.
+    for (const auto& [id, value] : values)
+        if (const auto g = value.isEmpty() ? nullptr : canvas.Selcect_Ctrl_With_ID(id);
+            g && isExactlyText(g.get()) && g->boxOwner() == BoxOwner::Rule && !g->ctrl_is_locked)
+            g->Set_Ctrl_Is_Visible(false);
+    QList<std::pair<std::shared_ptr<SKTGraphic>, QString>> growing;
+    auto fill = [&canvas](SKTGraphic& g, const QString& value) { canvas.fillHeldField(g, value); };
+    for (const auto& [id, value] : values) {
+        const auto g = value.isEmpty() ? nullptr : canvas.Selcect_Ctrl_With_ID(id);
+        if (!g || !isExactlyText(g.get()) || !holdsItsBoxInABatch(*g))
+            continue;
+        const std::shared_ptr<SKTGraphic> probe = g->clone();
+        probe->Set_text_value(value);
+        if (g->ctrl_is_locked || holdsItsValue(*probe, canvas.graphics(), card, BoxOwner::User))
+            fill(*g, value);
+        else
+            growing.append({g, value});
+    }
+    // Those still to grow stand meanwhile as their boxes, not as their old
+    // values drawn in them: hidden, their boxes are reserved.
+    for (const auto& [g, value] : growing)
+        g->Set_Ctrl_Is_Visible(false);
+    while (!growing.isEmpty()) {
+        qsizetype least = 0;
+        double room = std::numeric_limits<double>::max();
+        for (qsizetype i = 0; i < growing.size(); ++i)
+            if (const double r = roomAlongItsLine(*growing.at(i).first, canvas.graphics(), card); r < room) {
+                room = r;
+                least = i;
+            }
+        const auto [g, value] = growing.takeAt(least);
+        fill(*g, value);
+    }
+}
+
+}  // namespace
+
 FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
+                                  const QList<std::pair<QString, QString>>& values,
                                   const std::function<bool(bool widestFirst)>& attempt) {
+    // What holds its box is the same in every try: filled once.
+    canvas.openFieldBatch();
+    fillFieldsHoldingTheirBoxes(canvas, values);
     const SideBefore before(canvas, shown);
     const QList<Try> tries = batchTries();
     AreaCheck area;
@@ -250,6 +291,17 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     FieldBatchResult result;
     qsizetype best = 0;
     Score bestScore(std::numeric_limits<int>::max(), 0, 0, 0);
+    auto score = [&](qsizetype i) {
+        const Score now = scoreOf(canvas.graphics(), before, canvas.fieldCard());
+        if (now < bestScore) {
+            bestScore = now;
+            best = i;
+        }
+    };
+    auto leavesAsMany = [](const Score& a, const Score& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) >= std::tie(std::get<0>(b), std::get<1>(b));
+    };
+    bool probed = false;
     for (qsizetype i = next(-1); i < tries.size(); i = next(i)) {
         result.done = run(tries.at(i));
         if (!result.done)
@@ -257,18 +309,45 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         tried << std::pair(tries.at(i).scale, tries.at(i).widestFirst);
         if (!madeNone)
             madeNone = canvas.graphics().size() == before.graphics().size();
-        if (const Score score = scoreOf(canvas.graphics(), before, canvas.fieldCard()); score < bestScore) {
-            bestScore = score;
-            best = i;
-        }
+        score(i);
         if (bestScore == AllClear)
             break;
         if (!area.measured())
             area.measure(canvas.graphics(), before, canvas.fieldCard());
-        const qsizetype following = next(i);
-        const bool last =
-            !worthGoingOn(tries.at(i), following < tries.size() ? &tries.at(following) : nullptr, bestScore);
-        if (last && best == i)
+        qsizetype following = next(i);
+        qsizetype shown = i;  // the try whose layout the side shows
+        // Before the tries that keep less of the pairing zones, one of them
+        // is made first: where it does no better, none of them is made.
+        // Where no field lands clear, the freest (the smallest share, no
+        // zones kept) must land fewer clear; where all land clear but a
+        // caption reads as another field's, the best try's own with fewer
+        // zones kept must have fewer such captions.
+        const bool clear = std::get<0>(bestScore) == 0 && std::get<1>(bestScore) == 0;
+        if (!probed && following < tries.size() && tries.at(i).level == Level::All &&
+            tries.at(following).level != Level::All && worthGoingOn(tries.at(i), &tries.at(following), bestScore)) {
+            probed = true;
+            qsizetype probe = tries.size() - 1;
+            if (clear)
+                for (qsizetype j = following; j < tries.size(); ++j)
+                    if (const Try& t = tries.at(j), &b = tries.at(best);
+                        t.level == tries.at(following).level && t.scale == b.scale && t.flow == b.flow &&
+                        t.widestFirst == b.widestFirst) {
+                        probe = j;
+                        break;
+                    }
+            if (const Score found = bestScore; !area.tooBig(tries.at(probe))) {
+                before.restore();
+                if (!(result.done = run(tries.at(probe))))
+                    break;
+                score(probe);
+                shown = probe;
+                if ((clear ? !(bestScore < found) : leavesAsMany(bestScore, found)) || bestScore == AllClear)
+                    following = tries.size();
+            }
+        }
+        const bool last = following >= tries.size() ||
+                          !worthGoingOn(tries.at(i), &tries.at(following), bestScore);
+        if (last && best == shown)
             break;
         before.restore();
         if (last) {
@@ -277,7 +356,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         }
     }
     if (result.done)
-        result.meetingOthers = meetingOthers(canvas.graphics(), before, canvas.fieldCard());
+        result.meetingOthers = fieldsWhoseWordsMeetOthers(canvas.graphics(), canvas.fieldCard());
     canvas.closeFieldBatch();
     canvas.setFieldScales({});
     canvas.setFieldFlow(Flow::RulePlaces);

@@ -8,7 +8,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
+class SKTGraphic;
 class SKTGraphicView;
 
 namespace zelk {
@@ -20,15 +22,27 @@ struct FieldBatchResult {
     QStringList meetingOthers;
 };
 
-// Lays a batch out on `canvas`: `attempt` makes the batch's fields on it
-// (`widestFirst`: the values with the widest unbreakable line first),
-// false where it failed; `shown` are the IDs of the fields it shows. The
+// Whether a field keeps the box it has whatever a batch lays out: one the
+// user placed or locked. It is filled first, in its own box, and every try
+// lays the rest out around it.
+bool holdsItsBoxInABatch(const SKTGraphic& field);
+
+// Lays a batch out on `canvas`: first each field of `values` (ID and value,
+// the batch's) that holds its box in a batch (holdsItsBoxInABatch) takes
+// its value, once, in its box, and the batch's fields the rule placed are
+// hidden, to be placed anew around them; then `attempt` makes the batch's
+// fields (`widestFirst`: the values with the widest unbreakable line
+// first), false where it failed; `shown` are the IDs of the fields it
+// shows. The
 // fields it makes share one size, the largest at which all of them land
 // clear of the rest: a try that left one where it had no room is undone and
 // made again with smaller new fields. Where none lands them all clear, the
 // one that left the fewest where they meet others stays. The canvas's field
-// batch is open for each try and closed at the end.
+// batch is open for each try and closed at the end. The result names every
+// field of the side whose printed words then meet something else
+// (fieldsWhoseWordsMeetOthers), those the user placed or locked included.
 FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
+                                  const QList<std::pair<QString, QString>>& values,
                                   const std::function<bool(bool widestFirst)>& attempt);
 
 }  // namespace zelk

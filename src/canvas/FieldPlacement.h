@@ -19,6 +19,8 @@
 //   PartnerPlaces   a caption and its value: beside each other, or as one
 //   Readability     whether a field's colour reads on what is under it
 //   OutgrownValue   a field whose value outgrew the box it stands in
+//   UserBox         a box the user placed given a value it does not hold
+//   WordsMeeting    the fields whose printed words meet something else
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/CardArea.h"
 #include "canvas/placement/FieldPlaces.h"
@@ -29,4 +31,6 @@
 #include "canvas/placement/Readability.h"
 #include "canvas/placement/SideCover.h"
 #include "canvas/placement/OutgrownValue.h"
+#include "canvas/placement/UserBox.h"
+#include "canvas/placement/WordsMeeting.h"
 #include "foundation/ProfileFieldTable.h"  // isFieldId

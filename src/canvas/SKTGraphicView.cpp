@@ -287,10 +287,12 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
         // and where it still does not hold the value whole it grows or moves
         // with its caption (outgrownPlace), so that no word of it breaks or
         // leaves the card. A box the user placed keeps the rectangle the
-        // user gave it: it only widens along its line, or its value is
-        // drawn smaller, down to half. The same value again keeps a shown
-        // box as it stands, and a caption given its own text again the box
-        // it has: it is never drawn larger than it stood.
+        // user gave it: its value is drawn smaller there, down to half, and
+        // only where that does not hold it does the box grow, into clear
+        // room (grownUserBox). A locked box stays as it is. The same value
+        // again keeps a shown box as it stands (a batch fills what the user
+        // placed first, fillHeldField), and a caption given its own text
+        // again the box it has: it is never drawn larger than it stood.
         const zelk::BoxOwner owner = field ? g->boxOwner() : zelk::BoxOwner::Design;
         const bool changes = !ctrl_value.isEmpty() && ctrl_value != g->Text_Value;
         const bool placeAnew = field && owner == zelk::BoxOwner::Rule && !g->ctrl_is_locked && (!wasShown || changes);
@@ -306,11 +308,12 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
                 g->setBounds(QRectF(g->bounds().topLeft(), QSizeF(zelk::NewTextWidth, zelk::NewTextHeight)));
                 fitTextHeight(*g);
                 placeNewField(g, true);
+            } else if (field && g->ctrl_is_locked) {
+                // A locked field keeps its box whatever its value.
             } else if (field && owner == zelk::BoxOwner::User) {
-                if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card, zelk::BoxOwner::User))
-                    g->setBounds(zelk::userBoxAlongItsLine(*g, graphics(), card, fieldGround()));
+                growUserBox(*g);
             } else {
-                g->keepDesignBox();
+                g->saveOwnersBox();
                 const QRectF was = g->bounds();
                 fitTextHeight(*g, graphics(), card);
                 if (field && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card)) {
@@ -333,10 +336,35 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
     changed();
 }
 
-void SKTGraphicView::backToDesignBoxes() {
+void SKTGraphicView::growUserBox(SKTGraphic& g) {
+    const zelk::CardArea card = fieldCard();
+    if (!g.ctrl_is_locked && !zelk::holdsItsValue(g, graphics(), card, zelk::BoxOwner::User)) {
+        g.saveOwnersBox();
+        g.setBounds(zelk::grownUserBox(g, graphics(), card, fieldGround()));
+    }
+}
+
+void SKTGraphicView::fillHeldField(SKTGraphic& g, const QString& value) {
+    g.Set_Ctrl_Is_Visible(true);
+    if (!zelk::isExactlyText(&g) || value.isEmpty())
+        return;
+    const bool changes = value != g.Text_Value;
+    if (changes) {
+        g.Set_text_value(value);
+        g._isDrawingStroke = false;
+        g._isDrawingFill = false;
+    }
+    // A value's box may be the one the user left again, whatever it held; a
+    // caption given its own text again keeps the box it has.
+    if (g.boxOwner() == zelk::BoxOwner::User && (changes || zelk::fieldRole(g.control_ID) != zelk::FieldRole::Caption))
+        growUserBox(g);
+    changed();
+}
+
+void SKTGraphicView::backToOwnersBoxes() {
     for (const std::shared_ptr<SKTGraphic>& g : graphics())
         if (g && zelk::isFieldId(g->control_ID))
-            g->backToDesignBox();
+            g->backToOwnersBox();
 }
 
 void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk::FieldGround& ground) {
@@ -349,7 +377,7 @@ void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk:
     g.setBounds(at ? at->field : fitted);
     if (at && at->partner)
         if (const auto partner = Selcect_Ctrl_With_ID(zelk::partnerIdOf(g.control_ID))) {
-            partner->keepDesignBox();
+            partner->saveOwnersBox();
             partner->setBounds(*at->partner);
         }
 }

@@ -151,15 +151,20 @@ public:
         fieldBatchOpen_ = false;
         batchGround_.reset();
     }
-    // The design's fields go back to the boxes the design gave them (a
-    // stamping or a group row starts again from them).
-    void backToDesignBoxes();
+    // A field that holds its box in a batch (the user's or a locked one)
+    // takes its value there: a box of the user's grows only where it does
+    // not hold it (zelk::grownUserBox), a locked one stays as it is.
+    void fillHeldField(SKTGraphic& g, const QString& value);
+    // The fields of the design's and the user's go back to the boxes their
+    // owners gave them (a stamping or a group row starts again from them),
+    // but those locked, which stay as they are.
+    void backToOwnersBoxes();
     // While given (a stamping), a field made by ID takes the graphic of its
     // ID from these, as an earlier stamping left it (its style kept), in
     // place of a new one; it is then filled and placed as a new one is.
     void setFieldsMadeAgain(const QHash<QString, std::shared_ptr<SKTGraphic>>& fields) { fieldsMadeAgain_ = fields; }
     // The caption a value about to be made in a batch will have: the value
-    // then lands with a spot kept for it above it or before it.
+    // then lands with a spot reserved for it above it or before it.
     void setNextValueCaption(const QString& caption) { nextValueCaption_ = caption; }
     // How a batch's new texts are laid out: at their rules' places, or
     // filling the card line by line (where they have no room there), each
@@ -306,11 +311,14 @@ private:
     void placeValueBesideCaption(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
                                  const zelk::Taken& taken);
     struct CaptionSpot;
-    // The value placed with a spot kept for `caption` above it or before it.
+    // The value placed with a spot reserved for `caption` above it or before it.
     CaptionSpot placeValueWithCaptionSpot(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
                                           const zelk::Taken& taken);
     // Runs a command of the user's on the selection: the fields whose boxes
     // it moves or resizes are the user's from then on.
+    // A box of the user's given a value it does not hold grows, into clear
+    // room; a locked one does not.
+    void growUserBox(SKTGraphic& g);
     void placeByUser(const std::function<void()>& command);
     QHash<QString, std::shared_ptr<SKTGraphic>> fieldsMadeAgain_;
 
@@ -360,16 +368,16 @@ private:
     // The ground read once for a batch (every try of a stamping): its
     // fields change, not what lies under them.
     mutable std::optional<zelk::FieldGround> batchGround_;
-    // The values of the batch placed with a spot kept for their captions:
+    // The values of the batch placed with a spot reserved for their captions:
     // above them or before them, and the caption's size there.
     struct CaptionSpot {
         bool above;
         QSizeF caption;
-        double space = 0;  // the word space after it
+        double space = 0;  // the run-on space after it
     };
     QHash<const SKTGraphic*, CaptionSpot> captionSpots_;
-    // Where the spot kept for a value's caption lies.
-    static QRectF captionSpotOf(const SKTGraphic& value, const CaptionSpot& kept);
+    // Where the spot reserved for a value's caption lies.
+    static QRectF captionSpotOf(const SKTGraphic& value, const CaptionSpot& reserved);
     FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
     PairingLevel pairingLevel_ = PairingLevel::All;
     zelk::SideGraphicsModel model_;

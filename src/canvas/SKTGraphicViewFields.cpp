@@ -1,6 +1,6 @@
 // Where the canvas puts a field it makes by control ID (a profile's, the
 // desk's or a group project's): beside its value for a caption, with its
-// caption's spot kept for a value of a stamping, else at its rule's place or
+// caption's spot reserved for a value of a stamping, else at its rule's place or
 // filling the card line by line, by the rule of placement/.
 #include "canvas/SKTGraphicView.h"
 
@@ -63,19 +63,19 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool ag
         taken.pairing.besideValues.clear();
         taken.pairing.besideCaptions.clear();
     }
-    // Nothing stands straight after a caption but its own value: the word
-    // space after each is taken, also after the spots kept for the captions
+    // Nothing stands straight after a caption but its own value: the run-on
+    // space after each is taken, also after the spots reserved for the captions
     // of the batch's values (which are taken, but that of this caption's
     // own value).
     taken.drawn += zelk::spacesAfterCaptions(side, g.get(), beside);
-    for (auto kept = captionSpots_.cbegin(); kept != captionSpots_.cend(); ++kept)
-        if (kept.key() != value.get()) {
-            const QRectF spot = captionSpotOf(*kept.key(), kept.value());
-            taken.drawn << spot << QRectF(spot.right(), spot.top(), kept.value().space, spot.height());
+    for (auto reserved = captionSpots_.cbegin(); reserved != captionSpots_.cend(); ++reserved)
+        if (reserved.key() != value.get()) {
+            const QRectF spot = captionSpotOf(*reserved.key(), reserved.value());
+            taken.drawn << spot << QRectF(spot.right(), spot.top(), reserved.value().space, spot.height());
         }
     // Nor does a caption end straight before anything but its own value.
     if (caption && isText)
-        zelk::takeSpacesBefore(taken.drawn, zelk::wordSpaceAt(*g, g->text_ctrl_font.pointSizeF() * fieldScales_.largest));
+        zelk::takeSpacesBefore(taken.drawn, zelk::runOnSpaceAt(*g, g->text_ctrl_font.pointSizeF() * fieldScales_.largest));
 
     if (value && value->ctrl_is_visible)
         placeCaptionBesideValue(*g, *value, sizes, taken);
@@ -100,10 +100,10 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool ag
 void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
                                              const zelk::Taken& taken) {
     const QRectF drawn = value.drawingBounds();
-    if (const auto kept = captionSpots_.constFind(&value); kept != captionSpots_.cend()) {
-        // Its spot was kept when its value was placed: the two were placed
+    if (const auto reserved = captionSpots_.constFind(&value); reserved != captionSpots_.cend()) {
+        // Its spot was reserved when its value was placed: the two were placed
         // as one, wherever that was.
-        g.setBounds(captionSpotOf(value, *kept));
+        g.setBounds(captionSpotOf(value, *reserved));
         return;
     }
     // Beside the value as drawn; a value made before keeps its place, and
@@ -137,13 +137,13 @@ SKTGraphicView::CaptionSpot SKTGraphicView::placeValueWithCaptionSpot(SKTGraphic
     const zelk::CaptionSpotPlace at = zelk::valuePlaceWithCaptionSpot(captionSize, sizes, g.bounds().topLeft(), taken,
                                                                       card, flowOrderOf(fieldFlow_));
     g.setBounds(at.value);
-    return {at.above, at.caption, zelk::wordSpaceAt(caption, caption.text_ctrl_font.pointSizeF() * share)};
+    return {at.above, at.caption, zelk::runOnSpaceAt(caption, caption.text_ctrl_font.pointSizeF() * share)};
 }
 
-QRectF SKTGraphicView::captionSpotOf(const SKTGraphic& value, const CaptionSpot& kept) {
+QRectF SKTGraphicView::captionSpotOf(const SKTGraphic& value, const CaptionSpot& reserved) {
     const QRectF drawn = value.drawingBounds();
-    const QSizeF& s = kept.caption;
-    return kept.above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
+    const QSizeF& s = reserved.caption;
+    return reserved.above ? QRectF(QPointF(drawn.left(), drawn.top() - s.height()), s)
                       : QRectF(QPointF(drawn.left() - s.width(), drawn.top()), s);
 }
 

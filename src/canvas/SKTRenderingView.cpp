@@ -2,6 +2,7 @@
 
 #include "canvas/CardFaceHook.h"
 #include "canvas/VectorPageOutput.h"
+#include "canvas/placement/CaptionPairing.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/Utilities.h"
 
@@ -40,7 +41,15 @@ void SKTRenderingView::drawSide(QPainter& painter, const zelk::SideSnapshot& sid
             continue;
         painter.save();
         try {
-            g->drawContents(painter);
+            // A value in a box laid out for its column's widest is drawn
+            // beside its caption, as each card of the batch draws its own.
+            if (const std::optional<QRectF> part = zelk::partBesideCaption(*g, side.graphics)) {
+                const std::shared_ptr<SKTGraphic> beside = g->clone();
+                beside->_bounds = *part;
+                beside->drawContents(painter);
+            } else {
+                g->drawContents(painter);
+            }
         } catch (const std::exception& e) {
             // One graphic that cannot draw must not cost the whole card.
             Show_NSLog_Message(QString::fromLocal8Bit(e.what()));

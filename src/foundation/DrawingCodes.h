@@ -188,6 +188,11 @@ double widestWordWidth(const SKTGraphic& text);
 // its hyphen does not count).
 bool breaksAWordAt(const SKTGraphic& text, double points);
 
+// The boxes of a text graphic's words as it prints them, on the card: each
+// run without blanks of each line it is drawn in, as wide as its glyphs and
+// as high as its line's letters (ascent and descent), turned with the text.
+QList<QRectF> printedWordBoxes(const SKTGraphic& text);
+
 // A field's value can be longer than its frame has lines for (a frame keeps
 // the fields below it clear); rather than run over them it is drawn at the
 // largest smaller size that fits the frame, down to this share of its own.

@@ -197,13 +197,13 @@ void SKTGraphic::setPlacedByUser() {
     design_box = QRectF();
 }
 
-void SKTGraphic::keepDesignBox() {
-    if (boxOwner() == zelk::BoxOwner::Design && design_box.isNull())
+void SKTGraphic::saveOwnersBox() {
+    if (boxOwner() != zelk::BoxOwner::Rule && design_box.isNull())
         design_box = _bounds;
 }
 
-void SKTGraphic::backToDesignBox() {
-    if (boxOwner() == zelk::BoxOwner::Design && !design_box.isNull()) {
+void SKTGraphic::backToOwnersBox() {
+    if (boxOwner() != zelk::BoxOwner::Rule && !ctrl_is_locked && !design_box.isNull()) {
         setBounds(design_box);
         design_box = QRectF();
     }

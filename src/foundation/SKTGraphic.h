@@ -189,16 +189,17 @@ public:
 
     // ---- Who placed the box (zelk::BoxOwner) ----
     zelk::BoxOwner boxOwner() const;
-    // The placement rule placed the box anew: no design's box is kept.
+    // The placement rule placed the box anew: no owner's box is saved.
     void setPlacedByRule();
     // The user moved or resized it: the box is the user's from now on.
     void setPlacedByUser();
-    // Before the rule gives a field of the design's a value (and may grow
-    // or move its box): its box is kept, once, so that a later stamping
-    // starts again from it.
-    void keepDesignBox();
-    // A field of the design's goes back to the box kept for it.
-    void backToDesignBox();
+    // Before the rule gives a field of the design's or the user's a value
+    // (and may grow or move its box): the box its owner gave it is saved,
+    // once, so that a later stamping starts again from it.
+    void saveOwnersBox();
+    // A field of the design's or the user's goes back to the box saved for
+    // it; a locked one stays as it is.
+    void backToOwnersBox();
     // Stores the barcode picture, with a colour table where it has few
     // colours; width and height become the picture's size in points ((0, 0)
     // for a null picture).
@@ -303,7 +304,10 @@ public:
 
     // Placement of a field's box
     int box_owner = 0;   // zelk::BoxOwner
-    QRectF design_box;   // the design's box, kept once the rule gives the field a value; empty before
+    // The box the design (or the user) gave the field, saved while the rule
+    // has it grown or moved; empty before. Named for the design's box, which
+    // it first saved, as design files and archives store it.
+    QRectF design_box;
 
 protected:
     SKTGraphic();

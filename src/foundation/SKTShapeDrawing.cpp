@@ -41,18 +41,18 @@ size_t qHash(const OutlineKey& k, size_t seed = 0) {
                       k.corner, k.star, k.sides, k.turn, k.stroked, k.strokeWidth);
 }
 
-// The area of the placed outline and its stroke, kept per thread (the
+// The area of the placed outline and its stroke, cached per thread (the
 // export's workers draw too) for the last few thousand shapes asked.
 QRectF outlineArea(const SKTGraphic& g) {
-    thread_local QHash<OutlineKey, QRectF> kept;
+    thread_local QHash<OutlineKey, QRectF> cache;
     const OutlineKey key{g._bounds,         g.shape_type,   g._stroke_border_type, g.cor_rad_val,    g.double_star_type,
                          g.polygon_type,    g.text_rotation, g._isDrawingStroke,   g._strokeWidth};
-    if (const auto at = kept.constFind(key); at != kept.cend())
+    if (const auto at = cache.constFind(key); at != cache.cend())
         return *at;
-    if (kept.size() >= 4096)
-        kept.clear();
+    if (cache.size() >= 4096)
+        cache.clear();
     const QRectF area = zelk::strokedArea(g, placedOutline(g));
-    kept.insert(key, area);
+    cache.insert(key, area);
     return area;
 }
 

@@ -6,7 +6,9 @@
 #include "foundation/TextMeasure.h"
 
 #include <QPainter>
+#include <QGlyphRun>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -80,6 +82,50 @@ bool breaksAWordAt(const SKTGraphic& g, double points) {
     return text::linesOf(shown, text::atSize(text::layoutFont(g), points), horizontalTextAlignment(g.text_alignmnet),
                          g._bounds.normalized().width())
         .wordBroken;
+}
+
+QList<QRectF> printedWordBoxes(const SKTGraphic& g) {
+    QList<QRectF> out;
+    const QString text = shownText(g);
+    if (!isExactlyText(&g) || text.isEmpty() || !drawableBounds(g._bounds))
+        return out;
+    const QRectF box = g._bounds.normalized();
+    LaidOutText drawn;
+    text::drawnSize(g, text, box, FieldSize::Searched, &drawn);
+    const double top = linesTop(g, box, drawn.height);
+    const QTransform turn = rotationAbout(box, g.text_rotation);
+    const QTextLayout& layout = *drawn.layout;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        // The letters stand on the line's baseline, as high and as deep as
+        // the fonts they are drawn in (what a PDF's text layer gives them).
+        double baseline = line.y() + line.height() - line.descent(), ascent = line.ascent(), descent = line.descent();
+        if (const QList<QGlyphRun> runs = line.glyphRuns(); !runs.isEmpty()) {
+            ascent = descent = 0;
+            for (const QGlyphRun& run : runs) {
+                ascent = std::max(ascent, run.rawFont().ascent());
+                descent = std::max(descent, run.rawFont().descent());
+                if (!run.positions().isEmpty())
+                    baseline = run.positions().first().y();
+            }
+        }
+        const double y = top + (baseline - ascent) / UnitsPerPoint;
+        const double h = (ascent + descent) / UnitsPerPoint;
+        const qsizetype end = line.textStart() + line.textLength();
+        qsizetype start = -1;
+        for (qsizetype at = line.textStart(); at <= end; ++at) {
+            const bool blank = at == end || text.at(at).isSpace();
+            if (!blank && start < 0) {
+                start = at;
+            } else if (blank && start >= 0) {
+                const double x0 = line.cursorToX(int(start)) / UnitsPerPoint, x1 = line.cursorToX(int(at)) / UnitsPerPoint;
+                out << turn.mapRect(QRectF(QPointF(box.left() + std::min(x0, x1), y),
+                                           QPointF(box.left() + std::max(x0, x1), y + h)));
+                start = -1;
+            }
+        }
+    }
+    return out;
 }
 
 }  // namespace zelk

@@ -1,5 +1,5 @@
 // How a text is laid out and measured, and the size a field is drawn at,
-// each measurement kept so that a text is laid out once for a given value,
+// each measurement cached so that a text is laid out once for a given value,
 // font, size and width.
 //
 // The text is laid out once for every device, on a fixed 96 dpi layout
@@ -44,9 +44,9 @@ constexpr double MaxKerning = 1000;
 // The step in points the size is searched to.
 constexpr double FieldScaleStep = 0.05;
 
-// ---- What the kept measures are known by ----
+// ---- What the cached measures are known by ----
 
-// What of a font decides how a text lays out in it. A font is kept as these
+// What of a font decides how a text lays out in it. A font is cached as these
 // values, never as a QFont, whose font engines belong to the thread that
 // laid out with it.
 struct FontKey {
@@ -108,11 +108,11 @@ size_t qHash(const SizeKey& k, size_t seed = 0) {
     return qHashMulti(seed, k.text, k.font, k.width, k.height, int(k.sizing));
 }
 
-// Measures kept for every thread that draws (the canvas, the export's
+// Measures cached for every thread that draws (the canvas, the export's
 // workers), behind one lock each, and bounded: when the newer generation is
 // full it replaces the older, so that what is still measured stays.
 template <class Key, class Value>
-class Kept {
+class Cache {
 public:
     std::optional<Value> find(const Key& key) {
         const std::lock_guard<std::mutex> lock(mutex_);
@@ -145,17 +145,17 @@ private:
     QHash<Key, Value> now_, before_;
 };
 
-Kept<LinesKey, Lines>& keptLines() {
-    static Kept<LinesKey, Lines> kept;
-    return kept;
+Cache<LinesKey, Lines>& cachedLines() {
+    static Cache<LinesKey, Lines> cache;
+    return cache;
 }
-Kept<NaturalKey, double>& keptNatural() {
-    static Kept<NaturalKey, double> kept;
-    return kept;
+Cache<NaturalKey, double>& cachedNatural() {
+    static Cache<NaturalKey, double> cache;
+    return cache;
 }
-Kept<SizeKey, DrawnSize>& keptSizes() {
-    static Kept<SizeKey, DrawnSize> kept;
-    return kept;
+Cache<SizeKey, DrawnSize>& cachedSizes() {
+    static Cache<SizeKey, DrawnSize> cache;
+    return cache;
 }
 
 // ---- Laying out ----
@@ -285,23 +285,23 @@ LaidOutText laidOut(const QString& text, const QFont& font, Qt::Alignment alignm
 
 Lines linesOf(const QString& text, const QFont& font, Qt::Alignment alignment, double width) {
     const LinesKey key{text, FontKey(font), int(alignment), width};
-    if (const auto kept = keptLines().find(key))
-        return *kept;
+    if (const auto cached = cachedLines().find(key))
+        return *cached;
     const LaidOutText t = laidOut(text, font, alignment, width);
     const Lines lines{t.height, t.wordBroken};
-    keptLines().keep(key, lines);
+    cachedLines().keep(key, lines);
     return lines;
 }
 
 double naturalWidth(const QString& text, const QFont& font) {
     const NaturalKey key{text, FontKey(font), false};
-    if (const auto kept = keptNatural().find(key))
-        return *kept;
+    if (const auto cached = cachedNatural().find(key))
+        return *cached;
     double widest = 0;
     for (const QString& paragraph : QString(text).replace(QChar::LineSeparator, QLatin1Char('\n')).split(QLatin1Char('\n')))
         widest = std::max(widest, unwrappedWidth(paragraph, font));
     const double points = widest / UnitsPerPoint;
-    keptNatural().keep(key, points);
+    cachedNatural().keep(key, points);
     return points;
 }
 
@@ -327,12 +327,12 @@ QString widestDrawn(const SKTGraphic& g, const QStringList& values) {
 
 double widestWord(const QString& text, const QFont& font) {
     const NaturalKey key{text, FontKey(font), true};
-    if (const auto kept = keptNatural().find(key))
-        return *kept;
+    if (const auto cached = cachedNatural().find(key))
+        return *cached;
     double widest = 0;
     for (const QString& word : wordsOf(text))
         widest = std::max(widest, naturalWidth(word, font));
-    keptNatural().keep(key, widest);
+    cachedNatural().keep(key, widest);
     return widest;
 }
 
@@ -383,17 +383,17 @@ DrawnSize drawnSize(const SKTGraphic& g, const QString& text, const QRectF& box,
         return {size, drawn->height};
     }
     const SizeKey key{text, FontKey(font), int(alignment), box.width(), box.height(), sizing};
-    if (const auto kept = keptSizes().find(key)) {
+    if (const auto cached = cachedSizes().find(key)) {
         if (drawn)
-            *drawn = laidOut(text, at(kept->points), alignment, box.width(), false);
-        return *kept;
+            *drawn = laidOut(text, at(cached->points), alignment, box.width(), false);
+        return *cached;
     }
     // The own size laid out: for the drawing too, where it is drawn at it.
     Lines own;
     if (drawn) {
         *drawn = laidOut(text, font, alignment, box.width());
         own = {drawn->height, drawn->wordBroken};
-        keptLines().keep(LinesKey{text, FontKey(font), int(alignment), box.width()}, own);
+        cachedLines().keep(LinesKey{text, FontKey(font), int(alignment), box.width()}, own);
     } else {
         own = linesOf(text, font, alignment, box.width());
     }
@@ -416,7 +416,7 @@ DrawnSize drawnSize(const SKTGraphic& g, const QString& text, const QRectF& box,
                                     : largest(low, [room](const Lines& l) { return l.height <= room; });
         }
     }
-    keptSizes().keep(key, out);
+    cachedSizes().keep(key, out);
     if (drawn && out.points != size)
         *drawn = laidOut(text, at(out.points), alignment, box.width(), false);
     return out;

@@ -2,7 +2,7 @@
 // How a text graphic's text is laid out and measured, and the size a field
 // is drawn at in its box. Every measurement (the height of a text's lines
 // at a width and whether a word of it is wider than the line, the widest
-// paragraph and word, the size chosen for a field) is kept, so that the
+// paragraph and word, the size chosen for a field) is cached, so that the
 // placement rule, which measures the same texts many times over, lays a
 // text out once for a given value, font, size and width.
 #include <QFont>
@@ -43,7 +43,7 @@ struct LaidOutText {
 LaidOutText laidOut(const QString& text, const QFont& font, Qt::Alignment alignment, double width,
                     bool weighWords = true);
 
-// The same measures, kept: laid out only the first time.
+// The same measures, cached: laid out only the first time.
 struct Lines {
     double height = 0;
     bool wordBroken = false;
@@ -51,7 +51,7 @@ struct Lines {
 Lines linesOf(const QString& text, const QFont& font, Qt::Alignment alignment, double width);
 
 // The width in points of the widest paragraph of a text laid out unwrapped,
-// and of its widest word laid out alone; kept.
+// and of its widest word laid out alone; cached.
 double naturalWidth(const QString& text, const QFont& font);
 double widestWord(const QString& text, const QFont& font);
 
@@ -68,7 +68,7 @@ QString widestDrawn(const SKTGraphic& g, const QStringList& values);
 // where none does both, the largest at which its lines fit (the smallest
 // where none fits). FloorWhereItFits spares the search where it only
 // matters whether the lines overrun the box: the smallest size is measured
-// for any that fits. Kept; `drawn`, where given, receives the layout at
+// for any that fits. Cached; `drawn`, where given, receives the layout at
 // that size.
 enum class FieldSize { Searched, FloorWhereItFits };
 struct DrawnSize {

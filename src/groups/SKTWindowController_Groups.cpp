@@ -216,7 +216,7 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
         SKTGraphicView* canvas = side == 0 ? _graphicView : _graphicView_BACK;
         if (!canvas)
             continue;
-        canvas->backToDesignBoxes();
+        canvas->backToOwnersBoxes();
         const int photoColumn = photos.at(side).first;
         const QString& photo = photos.at(side).second;
         const bool photoShown = !its_update || visibilityOn(canvas, Fup_Photo);
@@ -226,7 +226,12 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
                 shown << s.id;
         if (photoColumn != -1 && photoShown)
             shown << Fup_Photo;
-        zelk::layOutFieldBatch(*canvas, shown, [&](bool) {
+        QList<std::pair<QString, QString>> values;
+        for (const Slot& s : bound)
+            if (side == 0 ? s.front : s.back)
+                values << std::pair(s.id, s.value);
+        // What the user placed or locked keeps its box; the rest goes around it.
+        zelk::layOutFieldBatch(*canvas, shown, values, [&](bool) {
             canvas->holdOutgrownFields();
             if (photoColumn != -1)
                 checkAndCreateControl(*this, tools_, side, Fup_Photo, photo, true, photoColumn, photoShown, its_update,

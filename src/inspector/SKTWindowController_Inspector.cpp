@@ -173,6 +173,7 @@ void SKTWindowController::Show_RHS_Properties(SKTGraphic* g) {
         if (!(::Start_Card_Option == StartMode::Visitor && zelk::isExactlyImage(g)))
             return;
     }
+    inspected_ = g;
     try {
         selectArrowTool();
         if (g)
@@ -344,7 +345,9 @@ void SKTWindowController::showGraphicProperties(SKTGraphic* g, bool filling) {
 // ---------------------------------------------------------------- position and size
 
 void SKTWindowController::Set_Control_Pos_And_Size(SKTGraphic* g) {
-    if (!inspector_ || !g)
+    // A stamping moves many graphics (and copies of them it measures); the
+    // fields show the one the inspector shows.
+    if (!inspector_ || !g || g != inspected_)
         return;
     AlignPanel* a = inspector_->align;
     const bool barcode = zelk::isExactlyBarcode(g);

@@ -54,8 +54,8 @@
     X(_barcode_image) X(bar_image_ctrl_bounds)
 
 // The fields format version 2 adds at the end of a record: who placed a
-// field's box, and the box the design gave it where the rule has since
-// changed it. A version 1 record ends before them: its fields' boxes count
+// field's box, and the box the design (or the user) gave it where the rule
+// has since changed it. A version 1 record ends before them: its fields' boxes count
 // as the design's, where they stand.
 #define ZELK_GRAPHIC_RECORD_FIELDS_2(X) X(box_owner) X(design_box)
 

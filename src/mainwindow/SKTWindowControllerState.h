@@ -279,6 +279,9 @@ protected:
     std::unique_ptr<zelk::NewControlPoint> newPoints_;
     zelk::BarcodeProducer* barcodeProducer_ = nullptr;
     InspectorPanels* inspector_ = nullptr;
+    // The graphic the inspector shows (compared, never read): only its
+    // moves reach the position and size fields.
+    const SKTGraphic* inspected_ = nullptr;
     QTableView* GroupList = nullptr;
     zelk::GroupListModel* groupListModel_ = nullptr;
     bool resourcesReachable_ = false;

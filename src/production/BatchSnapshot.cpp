@@ -47,7 +47,7 @@ ProducedCard BatchSnapshot::Set_data_table_value_to_card(int index, const QStrin
     // A value in a box the rule laid out for a wider one (its column's
     // widest) starts beside its caption, not centred in that box.
     for (const std::shared_ptr<SKTGraphic>& g : filled)
-        if (const std::optional<QRectF> part = BatchValues::partBesideCaption(*g, side.graphics))
+        if (const std::optional<QRectF> part = zelk::partBesideCaption(*g, side.graphics))
             g->_bounds = *part;
     card.side = std::move(side);
     return card;

@@ -29,7 +29,7 @@ public:
     // text: copies of the side's graphics filled with that row's values
     // (BatchValues::Assign_Batch_Values_To_Control), each value in the part
     // of its box that it takes beside its caption
-    // (BatchValues::partBesideCaption), the unbound graphics shared
+    // (zelk::partBesideCaption), the unbound graphics shared
     // unchanged. Each barcode is made by `producer` from its own graphic's
     // settings; the producer is called on this thread, so threads that share
     // one need a producer that is safe to share. print_box names the caller

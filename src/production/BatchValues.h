@@ -62,16 +62,4 @@ public:
     // column chosen, not printed). A series is found by its name; a barcode
     // whose series is gone from the list falls back to its own data text.
     std::optional<QString> valueFor(const SKTGraphic& graphic, int index) const;
-
-    // The part of its box that a card's value takes, where the placement
-    // rule placed the box (a stamping lays a column's out for its widest
-    // value) and its caption stands before it on its line or above it: as
-    // much as the value needs at the size it is drawn at in the whole box,
-    // from the edge that faces the caption, level with the caption's line
-    // (before it) or its start (above it). Nothing where the box stays
-    // whole: a box of the design's or the user's keeps its alignment, a
-    // value without a caption beside it its box. A run's copies take it;
-    // the live design keeps the box, which the next card's value needs.
-    static std::optional<QRectF> partBesideCaption(const SKTGraphic& value,
-                                                   const QList<std::shared_ptr<const SKTGraphic>>& side);
 };

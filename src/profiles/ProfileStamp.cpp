@@ -1,5 +1,5 @@
 // Stamping a card-holder profile onto a side: what of an earlier stamping
-// is laid out again, what the user placed taken first, the order the
+// is laid out again, what the user placed filled first, the order the
 // photo, values and captions are made in, and the values a workbook's
 // column is laid out for.
 #include "profiles/ProfileStamp.h"
@@ -66,14 +66,14 @@ QSet<QString> shownIds(const User_Profile_Class& profile, bool photoPlaced) {
 // before: the fields an earlier stamping (or the rule) placed that this one
 // shows again are taken off the side, to be made again, each as the same
 // graphic (its style kept), as though they had never been there; the
-// design's own fields go back to the boxes the design gave them. What the
-// user placed stays. Whatever the stamping did not make again (it failed
+// design's own fields, and the user's, go back to the boxes their owners
+// gave them (a locked one stays as it is). Whatever the stamping did not make again (it failed
 // half-way) goes back where it was.
 class LaidOutAgain {
 public:
     LaidOutAgain(SKTGraphicView& canvas, const QSet<QString>& shown) : canvas_(canvas) {
         GraphicList& side = canvas.mutableGraphics();
-        canvas.backToDesignBoxes();
+        canvas.backToOwnersBoxes();
         for (const QString& id : shown) {
             const std::shared_ptr<SKTGraphic> g = canvas.Selcect_Ctrl_With_ID(id);
             const auto sameId = [&id](const std::shared_ptr<SKTGraphic>& o) { return o && o->control_ID == id; };
@@ -131,7 +131,13 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     const QStringList laidOut = laidOutValues(profile);
     const QSet<QString> shown = shownIds(profile, photoPlaced(profile));
     const LaidOutAgain again(*canvas, shown);
-    const FieldBatchResult result = layOutFieldBatch(*canvas, shown, [&](bool widestFirst) {
+    // What the user placed (a field moved or resized by the user, or
+    // locked) takes its value first, in the box the user left: the rest is
+    // laid out around it, as around the user's own graphics.
+    QList<std::pair<QString, QString>> values;
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        values << std::pair(profile.slot(i).id, laidOut.at(i)) << std::pair(profile.slot(i).label_id, profile.slot(i).label);
+    const FieldBatchResult result = layOutFieldBatch(*canvas, shown, values, [&](bool widestFirst) {
         canvas->setFieldsMadeAgain(again.made());
         return stampOnce(profile, laidOut, widestFirst);
     });
@@ -155,7 +161,7 @@ bool ProfileStamp::photoPlaced(const User_Profile_Class& profile) const {
 
 QStringList ProfileStamp::laidOutValues(const User_Profile_Class& profile) const {
     // Each distinct value of a column measured as drawn, in a new text's
-    // font. The measures are kept: a stamping again measures nothing anew.
+    // font. The measures are cached: a stamping again measures nothing anew.
     QStringList out;
     const std::shared_ptr<SKTGraphic> newText = makeGraphic(GraphicKind::Text);
     for (int i = 0; i < ProfileTextSlotCount; ++i) {
@@ -191,16 +197,6 @@ bool ProfileStamp::stampOnce(const User_Profile_Class& profile, const QStringLis
                 if (!text.isEmpty())
                     if (const auto g = canvas->Selcect_Ctrl_With_ID(id))
                         g->Set_Ctrl_Is_Visible(true);
-        }
-        // What the user placed (a field moved or resized by the user, or
-        // locked) takes its value first, whole, in the box the user left:
-        // the rest is laid out around it, as around the user's own graphics.
-        for (int i = 0; i < ProfileTextSlotCount; ++i) {
-            const User_Profile_Class::Slot& s = profile.slot(i);
-            for (const auto& [text, id] : {std::pair(laidOut.at(i), s.id), std::pair(s.label, s.label_id)})
-                if (const auto g = text.isEmpty() ? nullptr : canvas->Selcect_Ctrl_With_ID(id);
-                    g && (g->boxOwner() == BoxOwner::User || g->ctrl_is_locked))
-                    canvas->ReplaceGraphicText(GraphicKind::Text, false, QRectF(), CardSide::FrontName, text, id);
         }
         // The photo first, at its own size: the texts then go around it.
         const User_Profile_Class::Slot& photo = profile.slot(SlotPhoto);

@@ -275,7 +275,7 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                 if (!image && !set_pos && !placeAnew) {
                     if (row && !deskPut) {
                         if (!g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics, card, zelk::BoxOwner::User))
-                            g->setBounds(zelk::userBoxAlongItsLine(*g, graphics, card, currentCanvas()->fieldGround()));
+                            g->setBounds(zelk::grownUserBox(*g, graphics, card, currentCanvas()->fieldGround()));
                     } else {
                         const QRectF was = g->bounds();
                         SKTGraphicView::fitTextHeight(*g, graphics, card);

@@ -274,7 +274,7 @@ TEST(DrawingShape, InkStaysInsideTheDrawingBounds) {
         s->_isDrawingStroke = false;
         (void)s->drawingBounds();  // asked before the stroke and the turn: not kept past them
         s->_isDrawingStroke = true;
-        s->_strokeWidth = 8;
+        s->_strokeWidth = 1;
         s->_strokeColor = Qt::black;
         s->text_rotation = 30;
         s->Drawing_Shadow = true;
@@ -282,6 +282,8 @@ TEST(DrawingShape, InkStaysInsideTheDrawingBounds) {
         s->Shadow_blur = 3;
         s->Shadow_offset_X = -7;
         s->Shadow_offset_Y = 9;
+        (void)s->drawingBounds();  // nor before its pen widened
+        s->_strokeWidth = 8;
         const QImage img = drawOnWhite(*s, QSizeF(200, 200));
         const QRect ink = inkBox(img, 4);
         ASSERT_FALSE(ink.isEmpty()) << code.toStdString();

@@ -85,12 +85,15 @@ TEST(FieldPlacement, ClearPlaces) {
         return best ? std::optional(QRectF(std::get<2>(*best), std::get<1>(*best), w, h)) : std::nullopt;
     };
     // Wanted in a corner of a rounded card (quarter circles of 10) or an
-    // oval one: every corner of the place a point or more inside the outline.
+    // oval one, clear or full (the search for the least cover, whose maps
+    // of the outline follow the card): every corner of the place a point or
+    // more inside the outline.
+    for (const QList<QRectF>& taken : {QList<QRectF>{}, QList<QRectF>{Card}})
     for (const int shape : {1, 2})
         for (const QPointF& corner : {QPointF(0, 0), QPointF(Card.width() - 70, 0), QPointF(0, Card.height() - 20),
                                       QPointF(Card.width() - 70, Card.height() - 20)}) {
             SCOPED_TRACE(shape == 1 ? "rounded" : "oval");
-            const QRectF placed = fieldPlaceFor({QSizeF(70, 20)}, corner, QList<QRectF>{}, CardArea(Card, shape));
+            const QRectF placed = fieldPlaceFor({QSizeF(70, 20)}, corner, taken, CardArea(Card, shape));
             for (const QPointF& p : {placed.topLeft(), placed.topRight(), placed.bottomLeft(), placed.bottomRight()}) {
                 const QPointF arc(std::clamp(p.x(), 10.0, Card.width() - 10), std::clamp(p.y(), 10.0, Card.height() - 10));
                 const double a = Card.width() / 2 - 1, b = Card.height() / 2 - 1;

@@ -44,6 +44,11 @@ TEST(UndoStacks, TopIsThePresentAndUndoGoesBelowIt) {
     out.append(makeGraphic(GraphicKind::Shape));
     stacks.record(out);
     EXPECT_FALSE(stacks.canRedo());
+    // A step that changed the card face alone is a step.
+    Card_Property blue;
+    blue.Card_fill_clr = Qt::blue;
+    stacks.record(out, FaceChange{Card_Property(), blue});
+    EXPECT_EQ(stacks.undoCount(), 4);
 }
 
 TEST(UndoStacks, KeepsABoundedHistory) {

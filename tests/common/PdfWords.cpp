@@ -13,7 +13,7 @@ QList<PdfWord> pdfWords(const QString& path) {
     const QString xml = QString::fromUtf8(
         runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}).out);
     static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+        R"re(<word xMin="(-?[\d.]+)" yMin="(-?[\d.]+)" xMax="(-?[\d.]+)" yMax="(-?[\d.]+)">([^<]*)</word>)re"));
     QList<PdfWord> out;
     for (auto it = word.globalMatch(xml); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();

@@ -13,6 +13,8 @@
 #include "barcode/BarcodeStepper.h"
 #include "barcode/Barcode_Gen.h"
 #include "canvas/SKTGraphicView.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideSnapshot.h"
 #include "inspector/face/CardFace.h"
 #include "mainwindow/BarcodeGenProducer.h"
 #include "mainwindow/HubBarcodeDataSource.h"
@@ -304,11 +306,24 @@ TEST_P(ShortAndLongValues, EachCardWholeBesideItsCaptions) {
     ASSERT_TRUE(company && company->ctrl_is_visible);
     EXPECT_EQ(company->Text_Value, cards.first().at(2));  // the side shows the first row
 
+    // The card the user sees and prints without the workbook: the design
+    // itself, showing the first row.
+    const QString design = data.filePath("design.pdf");
+    {
+        const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
+        const GraphicList& graphics = front->graphics();
+        writeBytes(design, SKTRenderingView(card,
+                                            SideSnapshot::take(&graphics, &window->Front_card_Prop,
+                                                               &window->Back_card_Prop, ::Card_Shape, 0, card),
+                                            "t")
+                               .dataWithPDFInsideRect(card));
+    }
     const QDir out = exportFrontsAsPdf();
     QList<QList<double>> heights(fields.size());  // each column's words' height, card by card
-    for (int i = 0; i < cards.size(); ++i) {
-        SCOPED_TRACE(i);
-        const QString pdf = out.filePath(QStringLiteral("Card_%1_Front.PDF").arg(i + 1));
+    for (int at = -1; at < cards.size(); ++at) {
+        const int i = std::max(at, 0);
+        SCOPED_TRACE(at < 0 ? std::string("the design") : std::to_string(i));
+        const QString pdf = at < 0 ? design : out.filePath(QStringLiteral("Card_%1_Front.PDF").arg(i + 1));
         ASSERT_TRUE(QFile::exists(pdf));
         const QString raw = withoutSpaces(
             QString::fromUtf8(runTool("pdftotext", {"-raw", pdf, "-"}).out).normalized(QString::NormalizationForm_KC));
@@ -340,7 +355,8 @@ TEST_P(ShortAndLongValues, EachCardWholeBesideItsCaptions) {
             QRectF first;
             const QRectF value = wordsOf(fields.at(f).valueId, &first), caption = wordsOf(fields.at(f).captionId);
             ASSERT_FALSE(first.isNull() || caption.isNull()) << cards.at(i).at(f).toStdString();
-            heights[f] << first.height();
+            if (at >= 0)
+                heights[f] << first.height();
             const std::string read = cards.at(i).at(f).toStdString() + " " + rectText(first).toStdString() +
                                      " beside " + rectText(caption).toStdString();
             const double em = first.height();

@@ -23,6 +23,7 @@
 #include <QHash>
 #include <QImage>
 #include <QLineEdit>
+#include <QLineF>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTransform>
@@ -62,6 +63,94 @@ inline PdfPage readPdf(const QString& pdf) {
                                  .mapRect(QRectF(QPointF(0, 0), images.value(m.captured(1))));
     }
     return page;
+}
+
+// The fields of a side whose words, as pdftotext reads them from a PDF of
+// the side, meet another graphic's words, a picture the PDF draws, or a
+// shape of the side that does not hold all of the field's words (a band
+// it stands on), or lie past the card: by ID, each once. A word of the PDF
+// is the graphic's that prints a word within a point of it.
+inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& side, const QSizeF& card) {
+    const PdfPage page = readPdf(pdf);
+    QList<std::pair<const SKTGraphic*, QRectF>> printed;
+    for (const auto& g : side)
+        if (g && g->ctrl_is_visible && isExactlyText(g.get()))
+            for (const QRectF& w : printedWordBoxes(*g))
+                printed.append({g.get(), w});
+    // Each word of the PDF, and whose it is.
+    QList<std::pair<const SKTGraphic*, QRectF>> words;
+    for (const auto& [box, text] : page.words) {
+        const SKTGraphic* owner = nullptr;
+        double nearest = 1.0;
+        for (const auto& [g, w] : printed)
+            if (const double d = QLineF(w.center(), box.center()).length(); d < nearest) {
+                nearest = d;
+                owner = g;
+            }
+        words.append({owner, box});
+    }
+    const std::vector<bool> backdrop = backdropsOf(side, QRectF(QPointF(0, 0), card));
+    auto meet = [](const QRectF& a, const QRectF& b) {
+        const QRectF both = a & b;
+        return both.width() > 0.1 && both.height() > 0.1;
+    };
+    QStringList out;
+    for (const auto& [owner, box] : words) {
+        if (!owner || !isFieldId(owner->control_ID) || out.contains(owner->control_ID))
+            continue;
+        QRectF all;
+        for (const auto& [g, w] : words)
+            if (g == owner)
+                all |= w;
+        bool meets = !QRectF(QPointF(0, 0), card).adjusted(0.1, 0.1, -0.1, -0.1).intersects(box) ||
+                     !QRectF(QPointF(-0.1, -0.1), card + QSizeF(0.2, 0.2)).contains(box);
+        for (const auto& [g, w] : words)
+            meets = meets || (g != owner && meet(box, w));
+        for (const QRectF& p : page.pictures)
+            meets = meets || (meet(box, p) && p.width() * p.height() < card.width() * card.height() / 2);
+        for (qsizetype i = 0; i < side.size(); ++i)
+            if (const auto& s = side.at(i); s && s->ctrl_is_visible && isExactlyShape(s.get()) && !backdrop[std::size_t(i)] &&
+                                             !s->drawingBounds().contains(all))
+                for (const QRectF& r : takenBy(*s))
+                    meets = meets || meet(box, r);
+        if (meets)
+            out << owner->control_ID;
+    }
+    return out;
+}
+
+// The names the user is told fields by: a profile field's by its ID-card
+// caption (of its value or its caption alike), without the colon; sorted.
+inline QStringList namesOfFields(const QStringList& ids) {
+    QStringList out;
+    for (const QString& id : ids) {
+        const ProfileField* f = profileFieldForId(id);
+        QString name = f ? f->idCardCaption.trimmed() : id;
+        if (name.endsWith(QLatin1Char(':')))
+            name = name.chopped(1).trimmed();
+        if (!out.contains(name))
+            out << name;
+    }
+    out.sort();
+    return out;
+}
+
+// The fields a stamping's message says do not fit, by the names it gives
+// them, sorted; none where it said nothing.
+inline QStringList namesTold(const QStringList& shown) {
+    QStringList out;
+    for (const QString& message : shown) {
+        const qsizetype end = message.indexOf(QStringLiteral(" not fit on the card"));
+        if (end < 0)
+            continue;
+        QString names = message.left(end);
+        names.chop(names.endsWith(QStringLiteral(" does")) ? 5 : 3);
+        for (const QString& name : names.replace(QStringLiteral(" and "), QStringLiteral(", ")).split(QStringLiteral(", ")))
+            if (!out.contains(name.trimmed()))
+                out << name.trimmed();
+    }
+    out.sort();
+    return out;
 }
 
 // Whether a rectangle lies inside the card's outline (Card_Shape: 1 rounded

@@ -6,12 +6,14 @@
 #include "canvas/placement/SideCover.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
+#include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/TextMeasure.h"
 
 #include <QHash>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zelk {
 
@@ -103,7 +105,7 @@ PairingZones pairingZonesOn(const QList<std::shared_ptr<SKTGraphic>>& side, cons
             continue;
         const double em = drawnTextPointSize(*g), reach = PairingZoneEms * em;
         if (role == FieldRole::Caption) {
-            out.afterCaptions << QRectF(d.right(), d.top(), reach, d.height());
+            out.afterCaptions << runOnSpaceAfter(*g, d);
             out.besideCaptions << QRectF(d.left() - reach, d.top(), d.width() + 2 * reach, d.height());
             const auto own = values.constFind(partnerIdOf(g->control_ID));
             if (own == values.cend() || distance2(d, *own) > em * em)
@@ -151,22 +153,20 @@ QList<QRectF> takenFromField(const PairingZones& zones, FieldRole role) {
                                         : QList<QRectF>{};
 }
 
-double wordSpaceAt(const SKTGraphic& t, double points) {
-    // The blank between two letters: what a text set with blanks puts between words.
-    const QFont font = text::atSize(text::layoutFont(t), points);
-    return std::max(0.0, text::naturalWidth(QStringLiteral("x x"), font) - text::naturalWidth(QStringLiteral("xx"), font));
-}
+double runOnSpaceAt(const SKTGraphic&, double points) { return PairingZoneEms * std::max(points, 0.0); }
 
-double wordSpaceOf(const SKTGraphic& t) { return wordSpaceAt(t, drawnTextPointSize(t)); }
+double runOnSpaceOf(const SKTGraphic& caption) { return runOnSpaceAt(caption, drawnTextPointSize(caption)); }
+
+QRectF runOnSpaceAfter(const SKTGraphic& caption, const QRectF& drawn) {
+    return QRectF(drawn.right(), drawn.top(), runOnSpaceOf(caption), drawn.height());
+}
 
 QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,
                                   const SKTGraphic* partner) {
     QList<QRectF> out;
     forShownFields(side, self, partner, [&out](const SKTGraphic& g, FieldRole role) {
-        if (role == FieldRole::Caption) {
-            const QRectF d = g.drawingBounds();
-            out << QRectF(d.right(), d.top(), wordSpaceOf(g), d.height());
-        }
+        if (role == FieldRole::Caption)
+            out << runOnSpaceAfter(g, g.drawingBounds());
     });
     return out;
 }
@@ -205,8 +205,7 @@ PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, co
     if (role == FieldRole::Caption) {
         // Nothing but its own value straight after it on its line, and it
         // straight after no other caption.
-        const QRectF d = field.drawingBounds();
-        const QRectF after = QRectF(d.right(), d.top(), wordSpaceOf(field), d.height()).adjusted(0.01, 0.01, -0.01, -0.01);
+        const QRectF after = runOnSpaceAfter(field, field.drawingBounds()).adjusted(0.01, 0.01, -0.01, -0.01);
         const QList<QRectF> others = drawnRects(side, card, &field, partner);
         if (std::any_of(others.cbegin(), others.cend(), [&after](const QRectF& r) { return after.intersects(r); }) ||
             meets(spacesAfterCaptions(side, &field, partner)))
@@ -229,6 +228,50 @@ QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRo
             out << g.drawingBounds();
     });
     return out;
+}
+
+std::optional<QRectF> partBesideCaption(const SKTGraphic& g, const QList<std::shared_ptr<const SKTGraphic>>& side) {
+    if (!isExactlyText(&g) || g.boxOwner() != BoxOwner::Rule || g.text_rotation != 0 ||
+        (g.data_source_type != DataSourceType::ExcelColumn && g.data_source_type != DataSourceType::Series) ||
+        g.Text_Value.isEmpty() || fieldRole(g.control_ID) != FieldRole::Value)
+        return std::nullopt;
+    const QString captionId = partnerIdOf(g.control_ID);
+    const auto caption = std::find_if(side.cbegin(), side.cend(), [&](const std::shared_ptr<const SKTGraphic>& c) {
+        return c && c->control_ID == captionId && c->ctrl_is_visible && isExactlyText(c.get()) &&
+               !c->Text_Value.isEmpty();
+    });
+    if (caption == side.cend())
+        return std::nullopt;
+    const QRectF box = g._bounds.normalized(), beside = (*caption)->_bounds.normalized();
+    const QString shown = text::shownText(g);
+    const text::DrawnSize drawn = text::drawnSize(g, shown, box);
+    const Standing standing = standingOf(beside, box, drawn.points);
+    if (standing == Standing::Apart)
+        return std::nullopt;
+
+    // Its widest line at that size: unwrapped where the box's width holds
+    // it, else as its lines wrap there.
+    const QFont font = text::atSize(text::layoutFont(g), drawn.points);
+    double widest = text::naturalWidth(shown, font);
+    if (widest > box.width()) {
+        const text::LaidOutText lines =
+            text::laidOut(shown, font, horizontalTextAlignment(g.text_alignmnet), box.width(), false);
+        widest = 0;
+        for (int i = 0; i < lines.layout->lineCount(); ++i)
+            widest = std::max(widest, lines.layout->lineAt(i).naturalTextWidth() / text::UnitsPerPoint);
+    }
+    // A point of slack keeps the widest line from wrapping, as a text made
+    // to its natural size has.
+    const QSizeF need(std::min(box.width(), std::ceil(widest) + 1), std::min(box.height(), drawn.height));
+    QRectF part(box.topLeft(), need);
+    if (standing == Standing::Before)
+        part.moveTop(std::clamp(beside.top(), box.top(), box.bottom() - need.height()));
+    else
+        part.moveLeft(std::clamp(beside.left(), box.left(), box.right() - need.width()));
+    // Drawn there at the size it had in the whole box, or the box stays.
+    if (part == box || text::drawnSize(g, shown, part).points != drawn.points)
+        return std::nullopt;
+    return part;
 }
 
 }  // namespace zelk

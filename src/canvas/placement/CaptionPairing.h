@@ -9,6 +9,7 @@
 #include <QSizeF>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class SKTGraphic;
 
@@ -78,20 +79,24 @@ QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, cons
 // Which pairing zone of the other fields a shown caption or value of a
 // side meets (its partner's left out): one that keeps a caption to its own
 // value (a caption misread as another field's; or, for a caption, anything
-// on `card` but its own value straight after it, within a word space, or
-// it straight after another caption), else one between values or between
-// captions (two values, or two captions, run together), else none.
+// on `card` but its own value straight after it, within its run-on space,
+// or it straight after another caption), else one between values or
+// between captions (two values, or two captions, run together), else none.
 enum class PairingBreach { None, RunTogether, CaptionMisread };
 PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
                               const QRectF& card);
 
-// The width of a word space in a text's font at `points` (at the size it is
-// drawn at).
-double wordSpaceAt(const SKTGraphic& text, double points);
-double wordSpaceOf(const SKTGraphic& text);
+// How far after a caption, on its line, nothing but its own value may
+// stand, whatever else a layout lets go: an em and a half of its text at
+// `points` (the size it is drawn at), so that nothing after it reads as
+// its value. Every road that places a field keeps it.
+double runOnSpaceAt(const SKTGraphic& caption, double points);
+double runOnSpaceOf(const SKTGraphic& caption);
+// That space after a caption drawn over `drawn`, on its line.
+QRectF runOnSpaceAfter(const SKTGraphic& caption, const QRectF& drawn);
 
-// What no caption is followed by but its own value: the word space after
-// each shown caption of a side (`self` and `partner` left out), on its line.
+// What no caption is followed by but its own value: the run-on space after
+// each shown caption of a side (`self` and `partner` left out).
 QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self = nullptr,
                                   const SKTGraphic* partner = nullptr);
 // Where a caption would end within `space` before one of `rects`, on its
@@ -103,5 +108,17 @@ void takeSpacesBefore(QList<QRectF>& rects, double space);
 // must not stand nearer to than to its own.
 QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRole role,
                          const SKTGraphic* self = nullptr, const SKTGraphic* partner = nullptr);
+
+// The part of its box a value bound to a workbook column or a series is
+// drawn in, where the placement rule laid the box out for a wider value of
+// its column (the widest, so that each card holds its own) and its caption
+// stands before it on its line or above it (`side` holds the caption): as
+// much as the value needs at the size it is drawn at in the whole box,
+// from the edge that faces the caption, level with the caption's line
+// (before it) or its start (above it), so that every card, and the design
+// itself, reads each value beside its own caption. Nothing where the box
+// stays whole: a box of the design's or the user's keeps its alignment, a
+// value without a caption beside it its box.
+std::optional<QRectF> partBesideCaption(const SKTGraphic& value, const QList<std::shared_ptr<const SKTGraphic>>& side);
 
 }  // namespace zelk

@@ -122,7 +122,7 @@ double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGrap
     const std::vector<bool> backdrop = backdropsOf(side, card.rect);
     for (qsizetype i = 0; i < side.size(); ++i) {
         const std::shared_ptr<SKTGraphic>& t = side.at(i);
-        if (!t || t.get() == &g || backdrop[std::size_t(i)] || !(t->ctrl_is_visible || keptForWhenItShows(*t)))
+        if (!t || t.get() == &g || backdrop[std::size_t(i)] || !(t->ctrl_is_visible || reservedForWhenItShows(*t)))
             continue;
         for (const QRectF& r : takenBy(*t))
             if (below(r))

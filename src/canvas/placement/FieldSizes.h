@@ -52,7 +52,7 @@ double drawnShare(const SKTGraphic& text);
 // its lines at the size that keeps the word whole (wholeWordsPointSize),
 // no lower than the box. A field's box grows only into the room below it
 // that stays on `card`, inside its outline, and meets no other graphic of
-// `side` that is shown (but a backdrop) or is a hidden field's box (kept
+// `side` that is shown (but a backdrop) or is a hidden field's box (reserved
 // for when that field shows); its drawing shrinks to what that room holds.
 double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card);
 

@@ -30,7 +30,7 @@ public:
         // Each rectangle's corners into a difference grid, then summed: each
         // cell's count is its row's run of the grid and the count above it,
         // and the counts' sums likewise. The grid and the row of counts are
-        // the thread's own, kept for the next map: a search makes many.
+        // the thread's own, cached for the next map: a search makes many.
         thread_local std::vector<double> diff, above;
         diff.assign(sums_.size(), 0.0);
         above.assign(size_t(cols_), 0.0);

@@ -8,6 +8,7 @@
 #include "canvas/placement/FreePlaceSearch.h"
 #include "canvas/placement/LeastCoverSearch.h"
 #include "canvas/placement/SideCover.h"
+#include "canvas/placement/UserBox.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
@@ -33,7 +34,7 @@ bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraph
     if (const double h = textHeightWithin(field, side, card); owner != BoxOwner::User && h > 0 && std::isfinite(h))
         grown->setHeight(h);
     const QRectF box = grown->bounds().normalized();
-    const double points = owner != BoxOwner::User ? drawnTextPointSize(*grown) : field.text_ctrl_font.pointSizeF();
+    const double points = drawnTextPointSize(*grown);
     const std::shared_ptr<SKTGraphic> drawn = grown->clone();
     drawn->text_ctrl_font.setPointSizeF(points);
     // A point is left for the rounding of a box made to its lines.
@@ -45,7 +46,7 @@ bool holdsItsValue(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraph
 namespace {
 
 // The caption (or value) of a field, where it is a text, and how the two
-// stand (standingOf). A hidden one whose box is kept for when it shows (a
+// stand (standingOf). A hidden one whose box is reserved for when it shows (a
 // template's caption not ticked yet) is the field's partner as a shown one
 // is: its box goes with the field, so that it stands beside its value when
 // it shows.
@@ -64,7 +65,7 @@ Partner partnerOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphi
     for (const std::shared_ptr<SKTGraphic>& g : side) {
         if (!g || g.get() == &field || g->control_ID != id)
             continue;
-        if (!isExactlyText(g.get()) || g->Text_Value.isEmpty() || !(g->ctrl_is_visible || keptForWhenItShows(*g)))
+        if (!isExactlyText(g.get()) || g->Text_Value.isEmpty() || !(g->ctrl_is_visible || reservedForWhenItShows(*g)))
             return {};
         const bool fieldIsCaption = fieldRole(field.control_ID) == FieldRole::Caption;
         const SKTGraphic& value = fieldIsCaption ? *g : field;
@@ -83,13 +84,13 @@ bool standsAsItDid(const Partner& p, const QRectF& at) {
     return standingOf(p.fieldIsCaption ? at : other, p.fieldIsCaption ? other : at, p.em) == p.standing;
 }
 
-// The boxes of the side's hidden fields, kept for when they show, but
+// The boxes of the side's hidden fields, reserved for when they show, but
 // those of `field` and `partner`, and those `own` already meets.
 QList<QRectF> hiddenBoxes(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
                            const SKTGraphic* partner, const QRectF& own = QRectF()) {
     QList<QRectF> out;
     for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f.get() != &field && f.get() != partner && !f->ctrl_is_visible && keptForWhenItShows(*f))
+        if (f && f.get() != &field && f.get() != partner && !f->ctrl_is_visible && reservedForWhenItShows(*f))
             if (const QRectF box = f->bounds().normalized(); !box.intersects(own))
                 out << box;
     return out;
@@ -407,7 +408,7 @@ std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<
     if (partner.standsWith() && partner.g->ctrl_is_locked)
         return std::nullopt;
     // What the unit keeps clear of wherever it goes: the side's drawing
-    // and the boxes of its hidden fields, kept for when they show.
+    // and the boxes of its hidden fields, reserved for when they show.
     const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
     const QList<QRectF> taken = drawnRects(side, card.rect, &field, with) + hiddenBoxes(side, field, with);
     if (auto moved = movedWithPartner(field, partner, r, taken, side, card))
@@ -415,43 +416,11 @@ std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<
     return leastHarm(field, partner, r, taken, side, card);
 }
 
-QRectF userBoxOnCard(const SKTGraphic& field, const CardArea& card) {
-    const QRectF own = field.bounds().normalized();
-    if (card.rect.contains(own))
-        return own;
-    const double gap = FieldClearance;
-    const QRectF edges = card.rect.adjusted(gap, gap, -gap, -gap);
-    QRectF in = own & edges;
-    if (!(in.width() > 0 && in.height() > 0))
-        return ontoCard(own, edges);
-    // The part past the edge was never on the card: a text's value, drawn
-    // as aligned in what is left, would stand off from where the user
-    // started it, away from its caption.
-    if (isExactlyText(&field) && !field.Text_Value.isEmpty() && in.width() < own.width()) {
-        const double line = std::ceil(static_cast<const SKTText&>(field).naturalTextSize().width());
-        if (line < in.width()) {
-            if (own.left() < edges.left() && own.right() <= edges.right())
-                in.setLeft(in.right() - line);  // run past the left edge: its right edge stays
-            else
-                in.setWidth(line);
-        }
-    }
-    return in;
-}
-
-QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
-                           const CardArea& card, const FieldGround& ground) {
-    const Partner partner = partnerOf(field, side);
-    const OutgrownField r = outgrownFieldOf(field, side, card, BoxOwner::User, {}, ground, partner);
-    const auto at = clearInPlace(r, card, BoxOwner::User, partner);
-    return at ? at->field : r.own;
-}
-
 std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
                                            const CardArea& card, const FieldGround& ground) {
     const Partner partner = partnerOf(field, side);
     OutgrownField r = outgrownFieldOf(field, side, card, BoxOwner::User, {}, ground, partner);
-    // The boxes of the side's hidden fields are kept for when they show,
+    // The boxes of the side's hidden fields are reserved for when they show,
     // as when a box grows down (textHeightWithin).
     r.taken += hiddenBoxes(side, field, nullptr, r.own);
     const auto at = clearInPlace(r, card, BoxOwner::User, partner);

@@ -5,9 +5,8 @@
 // does not. A box of the design's grows where it stands, else moves with
 // the caption (or value) that stands with it, the two as they stood, onto
 // ground where both read; where no place holds them it stays in its box.
-// A box the user gave a row widens along its line, and never leaves the
-// card or covers another graphic to do so. (A box the rule placed is laid
-// out anew instead, as a new field's.)
+// (A box the user placed grows only into clear room, UserBox; one the
+// rule placed is laid out anew instead, as a new field's.)
 #include "canvas/placement/CardArea.h"
 #include "canvas/placement/FieldSizes.h"
 #include "canvas/placement/Readability.h"
@@ -25,8 +24,8 @@ namespace zelk {
 // How a box holds a longer value depends on who placed it (BoxOwner): a
 // box the design or the rule placed grows into the room below it, its
 // value drawn smaller (down to half), and may move; one the user placed
-// holds its value as it stands, at its own size, and only widens along its
-// line before it grows or shrinks.
+// holds its value as it stands, drawn smaller (down to half), before it
+// grows.
 
 // Whether a text field's box on `side` holds its value whole: on the card
 // and inside its outline, no word broken inside it at the size it is drawn
@@ -54,7 +53,7 @@ struct OutgrownPlace {
 // ground on which its colour reads worse than in its box (`ground`,
 // FieldGround::keptContrast). Else it moves, with a partner that stands
 // with it (not one locked), the partner at its own size where it stood
-// beside it (a hidden caption's box too, kept for when it shows), to the
+// beside it (a hidden caption's box too, reserved for when it shows), to the
 // nearest place where both lie so clear, clear of the hidden fields'
 // boxes too: first keeping all of the pairing zones, then those that keep
 // captions to their own values. Where it has no such
@@ -67,28 +66,9 @@ std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<
                                            const CardArea& card, const FieldGround& ground = {},
                                            FieldScales scales = {});
 
-// The box a field the user placed keeps on the card: its own where the
-// card holds it; where it runs past the card's edge, the part of it on the
-// card (clear of the edge), a text's no wider than its value's line needs,
-// so that its value starts at the edge the user put on the card; where
-// none of it is on the card, moved onto it.
-QRectF userBoxOnCard(const SKTGraphic& field, const CardArea& card);
-
-// The box a row the user placed takes when it no longer holds its value:
-// the box as the user gave it, brought onto the card (userBoxOnCard),
-// growing to its sizes (its longest line's width at every share first,
-// then boxes of more lines) at its corner where that lies clear of the
-// rest (what the user put it over aside) on ground where its colour reads,
-// else, but for one narrowed to the card's edge, which keeps the edge the
-// user put, slid along its line into such room, still standing with its
-// partner; where none is clear, that box as it stands, its value drawn
-// smaller.
-QRectF userBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
-                           const CardArea& card, const FieldGround& ground = {});
-
 // The box a field of the design's own takes along its line where one of
 // its sizes lies clear of the rest there, of the boxes of the side's
-// hidden fields (kept for when they show) and of ground on which it would
+// hidden fields (reserved for when they show) and of ground on which it would
 // not read, as a row the user placed grows; none where each would cover
 // something: the design's box stays.
 std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,

@@ -59,7 +59,7 @@ PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const
                        const QList<Beside>& captionSides, const Taken& taken, const CardArea& card,
                        FieldScales scales = {});
 
-// A value placed with a spot for its caption (of `caption`'s size) kept
+// A value placed with a spot for its caption (of `caption`'s size) reserved
 // above it or before it on its line, whichever lands it first: the value in
 // one of `valueSizes`, its caption's spot a part of the unit the two make.
 // At the rule's place `rule` (the value's top left), or, where `flow` is

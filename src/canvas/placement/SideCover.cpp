@@ -199,7 +199,7 @@ int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea
     return count;
 }
 
-bool keptForWhenItShows(const SKTGraphic& field) {
+bool reservedForWhenItShows(const SKTGraphic& field) {
     return isFieldId(field.control_ID) && field.boxOwner() != BoxOwner::Rule;
 }
 

@@ -45,10 +45,10 @@ QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const Q
 QList<QRectF> pictureRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
                            const SKTGraphic* except = nullptr);
 
-// Whether a hidden field's box is kept for when the field shows: one the
+// Whether a hidden field's box is reserved for when the field shows: one the
 // design or the user gave it. A box the rule placed is placed anew when
 // its field shows again, so nothing keeps clear of it meanwhile.
-bool keptForWhenItShows(const SKTGraphic& field);
+bool reservedForWhenItShows(const SKTGraphic& field);
 
 // Whether a field drawn over `drawn` lies on `card`, inside its outline,
 // and meets none of `taken` (a hundredth of a point is left for rounding).
