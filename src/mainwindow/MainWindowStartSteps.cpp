@@ -135,11 +135,7 @@ void MainWindowStartSteps::Fill_User_profile_Details() {
         services->fillUserProfileDetails();
 }
 
-void MainWindowStartSteps::clearUndoStacks() {
-    for (SKTGraphicView* canvas : {window_._graphicView, window_._graphicView_BACK})
-        if (canvas)
-            canvas->resetUndoHistory();
-}
+void MainWindowStartSteps::clearUndoStacks() { window_.startUndoHistory(); }
 
 void MainWindowStartSteps::pushUndoSnapshot() {
     // The side as it is now is where undo starts. Clearing the stacks has

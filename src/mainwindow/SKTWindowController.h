@@ -201,6 +201,8 @@ public:
     // The holder is taken as not shown yet: the next selection, even of the
     // same line, ends the undo history (after a row was deleted).
     void forgetShownGroupRow() { groupRowShown_ = -1; }
+    // Undo starts here, on both sides, with the group line selected now.
+    void startUndoHistory();
 
     // ---- Group projects (src/groups) ----
     // All fourteen group column indexes to -1.

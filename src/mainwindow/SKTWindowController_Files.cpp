@@ -203,6 +203,9 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
         steps.afterLoading(*this, *read.contents);
     else if (read.contents->Start_Card_Option != StartMode::GroupList)
         Show_Hide_Profile_Panel_Live_Mode(false);
+    // The design as opened, its mode set up (a group project showing its
+    // first holder), is where undo starts, on every road that opens it.
+    startUndoHistory();
     markDesignSaved();
     return 1;
 }

@@ -478,6 +478,14 @@ void SKTWindowController::sideChanged() {
     refreshUndoRedo();
 }
 
+void SKTWindowController::startUndoHistory() {
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
+        canvas->resetUndoHistory();
+    // The steps that follow are made on this holder only.
+    groupRowShown_ = selectedGroupLine();
+    refreshUndoRedo();
+}
+
 void SKTWindowController::refreshUndoRedo() {
     const SKTGraphicView* canvas = currentCanvas();
     undoAction_->setEnabled(canvas->canUndo());
