@@ -92,8 +92,8 @@ bool MainWindowStartSteps::runCardWizard() {
 }
 
 bool MainWindowStartSteps::runOpenDesign() {
-    const QString path = zelk::Services::current()->chooseOpenPath(&window_, QStringLiteral("Open"),
-                                                                   QStringLiteral("Design files (*.did)"));
+    const QString path = zelk::chooseOpenPath(&window_, QStringLiteral("Open"),
+                                              QStringLiteral("Design files (*.did)"));
     if (path.isEmpty())
         return false;
     return window_.Read_and_load_design_Log_NEW_METHOD(path, DesignFile::DesignMode, true) == 1;

@@ -146,8 +146,8 @@ int SKTWindowController::Save_project_file(bool save_as, bool show_msg, const QS
         QString suggested = path;
         if (suggested.isEmpty())
             suggested = QDir(QDir::homePath()).filePath(default_file_name + QLatin1Char('.') + design_file_EXT);
-        path = zelk::Services::current()->chooseSavePath(this, tr("Save"), suggested,
-                                                         tr("Design files (*.%1)").arg(design_file_EXT));
+        path = zelk::chooseSavePath(this, tr("Save"), suggested,
+                                    tr("Design files (*.%1)").arg(design_file_EXT));
         if (path.isEmpty())
             return 0;  // cancelled: nothing written
         if (QFileInfo(path).suffix().compare(design_file_EXT, Qt::CaseInsensitive) != 0)
@@ -270,13 +270,15 @@ bool SKTWindowController::Copy_Card_Design_Clicked() {
 void SKTWindowController::Open_Button_Clicked() {
     if (!Ask_Save_Changes())
         return;
-    const QString path =
-        zelk::Services::current()->chooseOpenPath(this, tr("Open"), tr("Design files (*.%1)").arg(design_file_EXT));
+    const QString path = zelk::chooseOpenPath(this, tr("Open"), tr("Design files (*.%1)").arg(design_file_EXT));
     if (path.isEmpty())
         return;
     Show_Create_Modeless();
     Read_and_load_design_Log_NEW_METHOD(path, StartMode::DesignFile, true);
     Hide_Destroy_Modeless();
+    // The design opened takes the keyboard, also where setting it up gave
+    // it to a list of its own (a group project's).
+    currentCanvas()->setFocus(Qt::OtherFocusReason);
 }
 
 void SKTWindowController::Show_Create_Modeless() {

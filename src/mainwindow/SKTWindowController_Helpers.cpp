@@ -462,6 +462,8 @@ SKTGraphicView* SKTWindowController::currentCanvas() const {
     return ::Card_Front_Or_Back == 0 ? _graphicView : _graphicView_BACK;
 }
 
+QWidget* SKTWindowController::keyboardHome() const { return currentCanvas(); }
+
 void SKTWindowController::sideChanged() {
     const bool front = ::Card_Front_Or_Back == 0;
     changeViewController(front ? 0 : 1);

@@ -10,9 +10,12 @@
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTText.h"
+#include "inspector/CardPanel.h"
+#include "inspector/InspectorPanels.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -24,6 +27,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 namespace zelk::test {
@@ -234,6 +238,39 @@ TEST_F(MainWindowFilesTest, OpenCommandAsksToSaveThenLoadsTheChosenFile) {
     ASSERT_EQ(w.Get_Front_Control_Count(), 1);
     EXPECT_TRUE(isExactlyText(w.Get_Front_Controls_Array().first().get()));
     EXPECT_EQ(Project_File_Name, path("one.did"));
+}
+
+// After a file window closes, chosen or cancelled, the main window has the
+// keyboard on the canvas shown, wherever it was before: under some window
+// managers it went nowhere.
+TEST_F(MainWindowFilesTest, EachFileWindowLeavesTheKeyboardOnTheCanvas) {
+    SKTWindowController& w = open();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Project_File_Name = path("one.did");
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+    const QString picture = writePictureFile(QDir(data.path()), "p.png", 0xff112233);
+    const struct {
+        const char* window;
+        std::function<void()> run;
+    } cases[] = {
+        {"Open", [&] { nextOpenPath = path("one.did"); w.actionNamed("Open_Button")->trigger(); }},
+        {"Open, cancelled", [&] { nextOpenPath.clear(); w.actionNamed("Open_Button")->trigger(); }},
+        {"Save As, on the back", [&] { w.Select_back_side(); nextSavePath = path("two.did"); w.Save_As_Button_Clicked(); }},
+        {"a picture's Browse", [&] { nextOpenPath = picture; w.Browse_User_Image_Manually(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        QLineEdit* name = w.inspector()->card->card_name;
+        w.Show_RHS_Properties(nullptr);
+        name->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), name);
+        c.run();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &w);
+        EXPECT_EQ(QApplication::focusWidget(), w.currentCanvas());
+    }
 }
 
 TEST_F(MainWindowFilesTest, BatchBackupArchivesBothSidesAndPicksTheCurrentSide) {
