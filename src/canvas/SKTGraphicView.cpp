@@ -474,7 +474,12 @@ void SKTGraphicView::restoreStep(const GraphicList& list, const std::optional<Ca
 }
 
 bool SKTGraphicView::undo() {
+    const std::shared_ptr<SKTGraphic> blank = placedBlank_.lock();
     endEditing(true);
+    // A text placed blank went with its step as the editing ended: that
+    // was the step to undo.
+    if (blank && !graphics().contains(blank))
+        return true;
     GraphicList restored;
     std::optional<Card_Property> face;
     if (!undo_.undo(&restored, &face))

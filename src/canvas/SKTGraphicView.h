@@ -204,8 +204,13 @@ public:
     void startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic);
     // Closes the editor, writing its text back when `commit`. A text the
     // text tool placed blank and typed in place before any other step is
-    // one undo step with its placing.
+    // one undo step with its placing; one left blank goes again, with that
+    // step, unless the keyboard went on to the window's panels.
     void endEditing(bool commit = true);
+    // The text the text tool placed blank and nothing gave a text yet goes
+    // again, with the step that placed it (before a save: it would be
+    // written as a graphic nobody sees).
+    void dropUntypedText();
     bool isEditing() const { return editor_ != nullptr; }
     QPlainTextEdit* editor() const { return editor_; }
     // The temp side: shows the given graphics, the same objects.
@@ -404,4 +409,6 @@ private:
     int undoGroup_ = 0;  // groups open (beginUndoGroup)
     // The text the text tool placed blank, while its placing is the last step.
     std::weak_ptr<SKTGraphic> placedBlank_;
+    // Takes that text off the side again and its placing off the history.
+    void dropPlacedBlank(const std::shared_ptr<SKTGraphic>& g);
 };

@@ -154,6 +154,12 @@ int SKTWindowController::Save_project_file(bool save_as, bool show_msg, const QS
             path += QLatin1Char('.') + design_file_EXT;
     }
 
+    // What is being typed in place is part of the design; a text placed
+    // blank and never given a text is not.
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK}) {
+        canvas->endEditing(true);
+        canvas->dropUntypedText();
+    }
     // A group project writes its list into the table first.
     if (const DesignModeSteps steps = designModeSteps_.value(::Start_Card_Option); steps.beforeSaving)
         steps.beforeSaving(*this);

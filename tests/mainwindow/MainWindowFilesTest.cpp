@@ -12,6 +12,7 @@
 #include "foundation/SKTText.h"
 #include "inspector/CardPanel.h"
 #include "inspector/InspectorPanels.h"
+#include "inspector/TextPanel.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QDateTime>
 #include <QLocale>
 #include <QDir>
@@ -161,7 +163,7 @@ TEST_F(MainWindowFilesTest, VisitorAndGroupStepsRunAroundTheirDesignFiles) {
 
 TEST_F(MainWindowFilesTest, CorruptFilesLeaveTheDesignOnScreen) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     Project_File_Name = path("mine.did");
     ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
     w.toolPalette()->selectTool(zelk::RectangleTool);
@@ -193,12 +195,12 @@ TEST_F(MainWindowFilesTest, CorruptFilesLeaveTheDesignOnScreen) {
 
 TEST_F(MainWindowFilesTest, AFailedSaveReportsItAndKeepsTheEarlierFile) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     Project_File_Name = path("kept.did");
     ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
     const QByteArray earlier = fileBytes(path("kept.did"));
     for (int i = 0; i < 20; ++i)
-        w.toolPalette()->selectTool(zelk::TextTool);
+        w.toolPalette()->selectTool(zelk::CircleTool);
 
     const QRegularExpression failure(QStringLiteral("^\\d+ -- .+"), QRegularExpression::DotMatchesEverythingOption);
     {
@@ -224,7 +226,7 @@ TEST_F(MainWindowFilesTest, AFailedSaveReportsItAndKeepsTheEarlierFile) {
 
 TEST_F(MainWindowFilesTest, OpenCommandAsksToSaveThenLoadsTheChosenFile) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w._graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 70, 20), "F", "Hello", "");
     Project_File_Name = path("one.did");
     ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
     w.New_Project();
@@ -270,6 +272,50 @@ TEST_F(MainWindowFilesTest, EachFileWindowLeavesTheKeyboardOnTheCanvas) {
         QCoreApplication::processEvents();
         EXPECT_EQ(QApplication::activeWindow(), &w);
         EXPECT_EQ(QApplication::focusWidget(), w.currentCanvas());
+    }
+}
+
+// A text the text tool placed and nothing was typed into shows nothing: it
+// is not saved, however its editing ends, and one Undo takes its placing
+// back. A text typed into is saved.
+TEST_F(MainWindowFilesTest, ATextPlacedAndNeverTypedIntoIsNotSaved) {
+    const struct {
+        const char* then;
+        std::function<void(SKTWindowController&)> act;
+        QStringList saved;  // the texts of the front
+    } cases[] = {
+        {"saved at once", [](SKTWindowController&) {}, {"Hello"}},
+        {"Escape", [](SKTWindowController& w) { QTest::keyClick(w.currentCanvas()->editor(), Qt::Key_Escape); },
+         {"Hello"}},
+        {"a click beside the card", [](SKTWindowController& w) {
+             QTest::mouseClick(w.currentCanvas(), Qt::LeftButton, {}, QPoint(5, 5)); }, {"Hello"}},
+        {"the keyboard on to the Text tab",
+         [](SKTWindowController& w) { w.inspector()->text->Text_value_Edit->setFocus(); }, {"Hello"}},
+        {"one Undo", [](SKTWindowController& w) { w.actionNamed("Undo_Button")->trigger(); }, {"Hello"}},
+        {"typed into", [](SKTWindowController& w) { QTest::keyClicks(w.currentCanvas()->editor(), "K3"); },
+         {"K3", "Hello"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.then);
+        SKTWindowController& w = open();
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        w._graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 70, 20), "F", "Hello", "");
+        w.startUndoHistory();
+        w.actionNamed(QStringLiteral("tool_%1").arg(zelk::TextTool))->trigger();
+        ASSERT_EQ(w.Get_Front_Control_Count(), 2);
+        ASSERT_TRUE(w._graphicView->isEditing());
+        c.act(w);
+        Project_File_Name = path("placed.did");
+        ASSERT_EQ(w.Save_project_file(false, false, "L"), 1) << sink.text();
+        const DesignReadResult read = DesignFile::readDesignFile(path("placed.did"));
+        ASSERT_TRUE(read.ok());
+        QStringList texts;
+        for (const auto& g : read.contents->frontGraphics)
+            texts << g->Text_Value;
+        EXPECT_EQ(texts, c.saved);
+        EXPECT_EQ(w._graphicView->canUndo(), c.saved.size() > 1);
     }
 }
 

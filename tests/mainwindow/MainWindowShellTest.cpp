@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, UndoRedoAndTabsFollowTheSideShown) {
     QAction* redo = w.actionNamed(QStringLiteral("Redo_Button"));
     auto enabled = [&] { return std::pair{undo->isEnabled(), redo->isEnabled()}; };
     EXPECT_EQ(enabled(), std::pair(false, false));
-    w.toolPalette()->selectTool(zelk::TextTool);  // stays selected on the front
+    w.toolPalette()->selectTool(zelk::CircleTool);  // stays selected on the front
     w.toolPalette()->selectTool(zelk::LineTool);
     undo->trigger();
     EXPECT_EQ(enabled(), std::pair(true, true));
@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, ClosingTheWindowWithChangesAsksAndCancelKeepsItOpen) {
 
 TEST_F(MainWindowTest, CloseAsksToSaveAndLeavesAnEmptyNewDesign) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     w.Select_back_side();
     w.toolPalette()->selectTool(zelk::ImageTool);
 
