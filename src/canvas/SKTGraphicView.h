@@ -207,10 +207,10 @@ public:
     // one undo step with its placing; one left blank goes again, with that
     // step, unless the keyboard went on to the window's panels.
     void endEditing(bool commit = true);
-    // The text the text tool placed blank and nothing gave a text yet goes
-    // again, with the step that placed it (before a save: it would be
-    // written as a graphic nobody sees).
-    void dropUntypedText();
+    // The text the text tool placed last, while nothing has given it a
+    // text: no part of the design as saved, which would hold a graphic
+    // nobody sees. None once it has one.
+    std::shared_ptr<SKTGraphic> untypedText() const;
     bool isEditing() const { return editor_ != nullptr; }
     QPlainTextEdit* editor() const { return editor_; }
     // The temp side: shows the given graphics, the same objects.
@@ -409,6 +409,7 @@ private:
     int undoGroup_ = 0;  // groups open (beginUndoGroup)
     // The text the text tool placed blank, while its placing is the last step.
     std::weak_ptr<SKTGraphic> placedBlank_;
+    std::weak_ptr<SKTGraphic> untyped_;  // the same text, whatever steps follow
     // Takes that text off the side again and its placing off the history.
     void dropPlacedBlank(const std::shared_ptr<SKTGraphic>& g);
 };

@@ -249,18 +249,16 @@ void SKTGraphicView::endEditing(bool commit) {
     update();
 }
 
-void SKTGraphicView::dropUntypedText() {
-    const std::shared_ptr<SKTGraphic> g = placedBlank_.lock();
-    if (!g)
-        return;
-    if (edited_ == g)
-        endEditing(true);
-    if (placedBlank_.lock() == g && g->Text_Value.isEmpty())
-        dropPlacedBlank(g);
+std::shared_ptr<SKTGraphic> SKTGraphicView::untypedText() const {
+    std::shared_ptr<SKTGraphic> g = untyped_.lock();
+    if (!g || !g->Text_Value.isEmpty() || !graphics().contains(g))
+        return nullptr;
+    return g;
 }
 
 void SKTGraphicView::dropPlacedBlank(const std::shared_ptr<SKTGraphic>& g) {
     placedBlank_.reset();
+    untyped_.reset();
     if (!model_.remove(g))
         return;
     if (_Selected_Graphic.lock() == g)

@@ -101,7 +101,7 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
         startEditingGraphic(g);
         focusEditor(Qt::OtherFocusReason);
         if (recordUndo)
-            placedBlank_ = g;
+            placedBlank_ = untyped_ = g;
     }
     return g;
 }

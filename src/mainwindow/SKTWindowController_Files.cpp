@@ -69,6 +69,11 @@ zelk::DesignContents SKTWindowController::currentDesignContents() const {
     c.Back_card_Prop = Back_card_Prop;
     c.frontGraphics = document_->graphics;
     c.backGraphics = document_->graphics_back;
+    // A text placed blank and never given a text is no part of the design.
+    if (const std::shared_ptr<SKTGraphic> blank = _graphicView->untypedText())
+        c.frontGraphics.removeOne(blank);
+    if (const std::shared_ptr<SKTGraphic> blank = _graphicView_BACK->untypedText())
+        c.backGraphics.removeOne(blank);
     c.Excel_Binding_Use = ::Excel_Binding_Use;
     c.Excel_Source_Path = ::Excel_Source_Path;
     if (Data_From_Excel_Window) {
@@ -154,12 +159,9 @@ int SKTWindowController::Save_project_file(bool save_as, bool show_msg, const QS
             path += QLatin1Char('.') + design_file_EXT;
     }
 
-    // What is being typed in place is part of the design; a text placed
-    // blank and never given a text is not.
-    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK}) {
+    // What is being typed in place is part of the design.
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
         canvas->endEditing(true);
-        canvas->dropUntypedText();
-    }
     // A group project writes its list into the table first.
     if (const DesignModeSteps steps = designModeSteps_.value(::Start_Card_Option); steps.beforeSaving)
         steps.beforeSaving(*this);

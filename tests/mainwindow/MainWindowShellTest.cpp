@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, ExitAsksToSaveThenToExit) {
 TEST_F(MainWindowTest, ClosingTheWindowWithChangesAsksAndCancelKeepsItOpen) {
     SKTWindowController& w = open();
     w.show();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     sink.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, CloseAsksToSaveAndLeavesAnEmptyNewDesign) {
 
 TEST_F(MainWindowTest, SaveCancelledInThePanelKeepsTheDesignOpen) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     nextSavePath.clear();  // the user cancels the save panel
     sink.answers = {MessageAnswer::Yes};
     EXPECT_FALSE(w.Close_Project());
