@@ -249,16 +249,16 @@ void SKTGraphicView::endEditing(bool commit) {
     update();
 }
 
-std::shared_ptr<SKTGraphic> SKTGraphicView::untypedText() const {
-    std::shared_ptr<SKTGraphic> g = untyped_.lock();
-    if (!g || !g->Text_Value.isEmpty() || !graphics().contains(g))
-        return nullptr;
-    return g;
+GraphicList SKTGraphicView::untypedTexts() const {
+    GraphicList texts;
+    for (const std::weak_ptr<SKTGraphic>& t : untyped_)
+        if (const std::shared_ptr<SKTGraphic> g = t.lock(); g && g->Text_Value.isEmpty() && graphics().contains(g))
+            texts << g;
+    return texts;
 }
 
 void SKTGraphicView::dropPlacedBlank(const std::shared_ptr<SKTGraphic>& g) {
     placedBlank_.reset();
-    untyped_.reset();
     if (!model_.remove(g))
         return;
     if (_Selected_Graphic.lock() == g)

@@ -70,9 +70,9 @@ zelk::DesignContents SKTWindowController::currentDesignContents() const {
     c.frontGraphics = document_->graphics;
     c.backGraphics = document_->graphics_back;
     // A text placed blank and never given a text is no part of the design.
-    if (const std::shared_ptr<SKTGraphic> blank = _graphicView->untypedText())
+    for (const std::shared_ptr<SKTGraphic>& blank : _graphicView->untypedTexts())
         c.frontGraphics.removeOne(blank);
-    if (const std::shared_ptr<SKTGraphic> blank = _graphicView_BACK->untypedText())
+    for (const std::shared_ptr<SKTGraphic>& blank : _graphicView_BACK->untypedTexts())
         c.backGraphics.removeOne(blank);
     c.Excel_Binding_Use = ::Excel_Binding_Use;
     c.Excel_Source_Path = ::Excel_Source_Path;

@@ -302,6 +302,13 @@ TEST_F(MainWindowFilesTest, ATextPlacedAndNeverTypedIntoIsNotSaved) {
              w.Update_Text_Graphics();
          },
          {"Hello"}, true},
+        {"the keyboard on to the Text tab, then another placed and typed into",
+         [](SKTWindowController& w) {
+             w.inspector()->text->Text_value_Edit->setFocus();
+             w.actionNamed(QStringLiteral("tool_%1").arg(zelk::TextTool))->trigger();
+             QTest::keyClicks(w.currentCanvas()->editor(), "K3");
+         },
+         {"K3", "Hello"}, true},
         {"typed into", [](SKTWindowController& w) { QTest::keyClicks(w.currentCanvas()->editor(), "K3"); },
          {"K3", "Hello"}, true},
     };
