@@ -223,6 +223,11 @@ GraphicList SKTGraphicView::selectedGraphics() const {
     return model_.selectedGraphics();
 }
 
+std::shared_ptr<SKTGraphic> SKTGraphicView::Selected_Graphic() const {
+    std::shared_ptr<SKTGraphic> g = _Selected_Graphic.lock();
+    return g && graphics().contains(g) ? g : nullptr;
+}
+
 void SKTGraphicView::setSelected_Graphic(const std::shared_ptr<SKTGraphic>& graphic) {
     _Selected_Graphic = graphic;
 }

@@ -105,7 +105,9 @@ public:
     void setSelectionIndexes(const QList<int>& indexes);
     // The selected graphics in index order (index 0 the topmost).
     GraphicList selectedGraphics() const;
-    std::shared_ptr<SKTGraphic> Selected_Graphic() const { return _Selected_Graphic.lock(); }
+    // None once it has left the side (a design replaced while something, a
+    // preview, still holds it): what is done to it would reach no card.
+    std::shared_ptr<SKTGraphic> Selected_Graphic() const;
     // Sets _Selected_Graphic alone; the selection indexes stay.
     void setSelected_Graphic(const std::shared_ptr<SKTGraphic>& graphic);
     void Clear_Control_Selection();
