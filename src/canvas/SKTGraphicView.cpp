@@ -223,6 +223,11 @@ GraphicList SKTGraphicView::selectedGraphics() const {
     return model_.selectedGraphics();
 }
 
+std::shared_ptr<SKTGraphic> SKTGraphicView::Selected_Graphic() const {
+    std::shared_ptr<SKTGraphic> g = _Selected_Graphic.lock();
+    return g && graphics().contains(g) ? g : nullptr;
+}
+
 void SKTGraphicView::setSelected_Graphic(const std::shared_ptr<SKTGraphic>& graphic) {
     _Selected_Graphic = graphic;
 }
@@ -502,7 +507,12 @@ void SKTGraphicView::restoreStep(const GraphicList& list, const std::optional<Ca
 }
 
 bool SKTGraphicView::undo() {
+    const std::shared_ptr<SKTGraphic> blank = placedBlank_.lock();
     endEditing(true);
+    // A text placed blank went with its step as the editing ended: that
+    // was the step to undo.
+    if (blank && !graphics().contains(blank))
+        return true;
     GraphicList restored;
     std::optional<Card_Property> face;
     if (!undo_.undo(&restored, &face))

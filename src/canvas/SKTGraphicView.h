@@ -105,7 +105,9 @@ public:
     void setSelectionIndexes(const QList<int>& indexes);
     // The selected graphics in index order (index 0 the topmost).
     GraphicList selectedGraphics() const;
-    std::shared_ptr<SKTGraphic> Selected_Graphic() const { return _Selected_Graphic.lock(); }
+    // None once it has left the side (a design replaced while something, a
+    // preview, still holds it): what is done to it would reach no card.
+    std::shared_ptr<SKTGraphic> Selected_Graphic() const;
     // Sets _Selected_Graphic alone; the selection indexes stay.
     void setSelected_Graphic(const std::shared_ptr<SKTGraphic>& graphic);
     void Clear_Control_Selection();
@@ -209,8 +211,12 @@ public:
     void startEditingGraphic(const std::shared_ptr<SKTGraphic>& graphic);
     // Closes the editor, writing its text back when `commit`. A text the
     // text tool placed blank and typed in place before any other step is
-    // one undo step with its placing.
+    // one undo step with its placing; one left blank goes again, with that
+    // step, unless the keyboard went on to the window's panels.
     void endEditing(bool commit = true);
+    // The texts the text tool placed that nothing has given a text yet: no
+    // part of the design as saved, which would hold graphics nobody sees.
+    GraphicList untypedTexts() const;
     bool isEditing() const { return editor_ != nullptr; }
     QPlainTextEdit* editor() const { return editor_; }
     // The temp side: shows the given graphics, the same objects.
@@ -412,4 +418,8 @@ private:
     int undoGroup_ = 0;  // groups open (beginUndoGroup)
     // The text the text tool placed blank, while its placing is the last step.
     std::weak_ptr<SKTGraphic> placedBlank_;
+    // Those texts, whatever steps follow.
+    QList<std::weak_ptr<SKTGraphic>> untyped_;
+    // Takes that text off the side again and its placing off the history.
+    void dropPlacedBlank(const std::shared_ptr<SKTGraphic>& g);
 };

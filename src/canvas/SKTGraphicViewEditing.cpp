@@ -225,6 +225,10 @@ void SKTGraphicView::endEditing(bool commit) {
     const bool typed = editor->document()->isModified();
     const bool placedBlank = g && placedBlank_.lock() == g;
     placedBlank_.reset();
+    // Asked before the editor hides, which moves the keyboard on.
+    QWidget* keyboard = QApplication::focusWidget();
+    const bool keyboardInPanels =
+        keyboard && keyboard != editor && !isAncestorOf(keyboard) && keyboard->window() == window();
     editor->hide();
     editor->deleteLater();
     if (commit && typed && g && text != g->Text_Value) {
@@ -235,7 +239,35 @@ void SKTGraphicView::endEditing(bool commit) {
     }
     if (typed && g)
         emit inPlaceTextChanged(g.get(), g->Text_Value);
+    // Left blank, it shows nothing; the panels may still give it a text.
+    if (placedBlank && g->Text_Value.isEmpty()) {
+        if (keyboardInPanels)
+            placedBlank_ = g;
+        else
+            dropPlacedBlank(g);
+    }
     update();
+}
+
+GraphicList SKTGraphicView::untypedTexts() const {
+    GraphicList texts;
+    for (const std::weak_ptr<SKTGraphic>& t : untyped_)
+        if (const std::shared_ptr<SKTGraphic> g = t.lock(); g && g->Text_Value.isEmpty() && graphics().contains(g))
+            texts << g;
+    return texts;
+}
+
+void SKTGraphicView::dropPlacedBlank(const std::shared_ptr<SKTGraphic>& g) {
+    placedBlank_.reset();
+    if (!model_.remove(g))
+        return;
+    if (_Selected_Graphic.lock() == g)
+        _Selected_Graphic.reset();
+    emit selectionChanged();
+    // The side is as before the placing: that step goes.
+    amendStep();
+    changed();
+    showInspector(nullptr);
 }
 
 bool SKTGraphicView::eventFilter(QObject* watched, QEvent* event) {

@@ -160,6 +160,19 @@ void SideGraphicsModel::replaceAll(const Graphics& list) {
     selection_.clear();
 }
 
+bool SideGraphicsModel::remove(const std::shared_ptr<SKTGraphic>& graphic) {
+    const int at = int(graphics_->indexOf(graphic));
+    if (at < 0)
+        return false;
+    QList<int> kept;
+    for (int i : selectionIndexes())
+        if (i != at)
+            kept << (i > at ? i - 1 : i);
+    graphics_->removeAt(at);
+    selection_ = kept;
+    return true;
+}
+
 bool SideGraphicsModel::removeSelected() {
     const QList<int> indexes = selectionIndexes();
     bool removed = false;

@@ -50,6 +50,9 @@ public:
     void insertOnTop(const Graphics& graphics);
     // The array becomes `graphics`, none selected.
     void replaceAll(const Graphics& graphics);
+    // Removes the graphic, the others staying selected as they were; false
+    // when it is not on the side.
+    bool remove(const std::shared_ptr<SKTGraphic>& graphic);
     // Removes the selected graphics that are not locked (a lock protects a
     // graphic from every edit) and empties the selection; true when any went.
     bool removeSelected();

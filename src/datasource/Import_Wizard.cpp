@@ -162,8 +162,8 @@ void Import_Wizard::Image_RD_Pressed() { selectSource(3); }
 
 void Import_Wizard::Browse_Excel_Pressed() {
     Delete_Excel_File_Temp_Folder();
-    const QString path = zelk::Services::current()->chooseOpenPath(this, QStringLiteral("Choose a Workbook"),
-                                                                   QStringLiteral("Excel workbooks (*.xlsx *.XLSX)"));
+    const QString path = zelk::chooseOpenPath(this, QStringLiteral("Choose a Workbook"),
+                                              QStringLiteral("Excel workbooks (*.xlsx *.XLSX)"));
     if (path.isEmpty())
         return;
     Excel_path->setText(path);
@@ -171,7 +171,7 @@ void Import_Wizard::Browse_Excel_Pressed() {
 }
 
 void Import_Wizard::Browse_Text_Pressed() {
-    const QString path = zelk::Services::current()->chooseOpenPath(
+    const QString path = zelk::chooseOpenPath(
         this, QStringLiteral("Choose a Text File"),
         QStringLiteral("Text files (*.txt *.TXT *.rtf *.RTF *.csv *.CSV)"));
     if (path.isEmpty())
@@ -182,7 +182,7 @@ void Import_Wizard::Browse_Text_Pressed() {
 
 void Import_Wizard::Browse_Image_Pressed() {
     const QString path =
-        zelk::Services::current()->chooseFolder(this, QStringLiteral("Choose a Folder of Pictures"), QString());
+        zelk::chooseFolder(this, QStringLiteral("Choose a Folder of Pictures"), QString());
     if (path.isEmpty())
         return;
     Image_path->setText(path);

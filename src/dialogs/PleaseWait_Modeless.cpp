@@ -28,5 +28,14 @@ void PleaseWait_Modeless::beginSheet(QWidget* owner) {
 }
 
 void PleaseWait_Modeless::endSheet() {
+    if (!isVisible())
+        return;
+    // The keyboard the window manager gave the sheet reaches it before it
+    // goes, so that it goes back with it: taken after, it would stay with
+    // the hidden sheet and the owner would take no keys.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const bool hadKeyboard = isActiveWindow();
     hide();
+    if (hadKeyboard && parentWidget())
+        parentWidget()->window()->activateWindow();
 }

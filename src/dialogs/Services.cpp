@@ -3,13 +3,14 @@
 #include "dialogs/WidgetMessageSink.h"
 #include "foundation/Utilities.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QMutex>
+#include <QPointer>
 #include <QUrl>
 
 namespace zelk {
@@ -72,6 +73,46 @@ Services Services::install(Services services) {
 std::shared_ptr<const Services> Services::current() {
     QMutexLocker lock(&installLock);
     return installed();
+}
+
+namespace {
+
+// Runs a file panel over `parent` and gives the keyboard back to the
+// parent's window when it closes.
+template <class Panel>
+QString withKeyboardBack(QWidget* parent, Panel panel) {
+    const QPointer<QWidget> before = QApplication::focusWidget();
+    const QString chosen = panel(Services::current());
+    QWidget* window = parent ? parent->window() : nullptr;
+    if (!window || !window->isVisible())
+        return chosen;
+    window->activateWindow();
+    QWidget* target = nullptr;
+    if (const auto* home = dynamic_cast<const KeyboardHome*>(window))
+        target = home->keyboardHome();
+    if (!target && before && before->window() == window)
+        target = before;
+    if (target && target->isVisible() && target->isEnabled())
+        target->setFocus(Qt::ActiveWindowFocusReason);
+    return chosen;
+}
+
+}  // namespace
+
+QString chooseSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
+    return withKeyboardBack(parent, [&](const std::shared_ptr<const Services>& s) {
+        return s->chooseSavePath(parent, title, suggested, filter);
+    });
+}
+
+QString chooseOpenPath(QWidget* parent, const QString& title, const QString& filter) {
+    return withKeyboardBack(
+        parent, [&](const std::shared_ptr<const Services>& s) { return s->chooseOpenPath(parent, title, filter); });
+}
+
+QString chooseFolder(QWidget* parent, const QString& title, const QString& start) {
+    return withKeyboardBack(
+        parent, [&](const std::shared_ptr<const Services>& s) { return s->chooseFolder(parent, title, start); });
 }
 
 bool openLocalPath(const QString& path) {

@@ -57,6 +57,23 @@ struct Services {
     static std::shared_ptr<const Services> current();
 };
 
+// A window whose keyboard belongs to one widget of its own (the main
+// window's: the canvas shown) names that widget here.
+class KeyboardHome {
+public:
+    virtual QWidget* keyboardHome() const = 0;
+
+protected:
+    ~KeyboardHome() = default;
+};
+
+// The installed file panels, and after each the keyboard back with the
+// window it was opened over, at once: on that window's keyboard home, else
+// where it was before. Some window managers leave it nowhere otherwise.
+QString chooseSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter);
+QString chooseOpenPath(QWidget* parent, const QString& title, const QString& filter);
+QString chooseFolder(QWidget* parent, const QString& title, const QString& start);
+
 // Shows a file or folder on this computer in the desktop's application for
 // it, through the installed openUrl. One that is not there, or that nothing
 // took, is told to the user with its path. True when it was opened.

@@ -219,9 +219,22 @@ namespace zelk {
 
 const QString UnreadablePictureMessage = QStringLiteral("The picture file is missing or cannot be read.");
 
+bool isReadablePicture(const QString& path) {
+    // What the file holds, not its name; and the picture itself, not only
+    // its header: a file cut short after a whole header has none.
+    QImageReader reader(path);
+    return reader.canRead() && !reader.read().isNull();
+}
+
+QString unreadablePicturesMessage(const QStringList& paths) {
+    if (paths.size() == 1)
+        return UnreadablePictureMessage + QStringLiteral("\n\n") + paths.first();
+    return QStringLiteral("These picture files are missing or cannot be read, and nothing was written for them:\n\n") +
+           paths.join(QLatin1Char('\n'));
+}
+
 bool refuseUnreadablePicture(const QString& path) {
-    // The reader looks at what the file holds, not at its name.
-    if (QImageReader(path).canRead())
+    if (isReadablePicture(path))
         return false;
     Show_MessageBox(UnreadablePictureMessage);
     return true;

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QObject;
 
@@ -63,9 +64,13 @@ qint64 leadingInteger(const QString& text, qint64 limit);
 // What the user is told of a file chosen for a picture that holds none (an
 // empty file, a text file named .png) or is gone.
 extern const QString UnreadablePictureMessage;
+// Whether the file holds a picture that decodes whole.
+bool isReadablePicture(const QString& path);
+// The message that names the files of a run whose pictures do not decode.
+QString unreadablePicturesMessage(const QStringList& paths);
 // A file chosen for a photo or picture is refused where it is chosen when it
-// holds no picture that can be read: true after telling the user so, and
-// the caller keeps the picture it had.
+// holds no picture that decodes: true after telling the user so, and the
+// caller keeps the picture it had.
 bool refuseUnreadablePicture(const QString& path);
 // A typed name cleaned as Remove_Reserve_Char_In_File_Name cleans it, and
 // without leading dots: the file it names is never hidden in its folder.

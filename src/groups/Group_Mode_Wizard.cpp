@@ -333,15 +333,15 @@ void Group_Mode_Wizard::Browse_excel_Btn_Clicked() {
     // The unpacked workbook goes: the column screen must read it again.
     Delete_Excel_File_Temp_Folder();
     Pass_excel_file->clear();
-    const QString path = zelk::Services::current()->chooseOpenPath(this, QStringLiteral("Excel file"),
-                                                                   QStringLiteral("Workbooks (*.xlsx *.XLSX)"));
+    const QString path = zelk::chooseOpenPath(this, QStringLiteral("Excel file"),
+                                              QStringLiteral("Workbooks (*.xlsx *.XLSX)"));
     if (path.isEmpty())
         return;
     excel_path->setText(path);
 }
 
 void Group_Mode_Wizard::Browse_log_Btn_Clicked() {
-    const QString path = zelk::Services::current()->chooseOpenPath(
+    const QString path = zelk::chooseOpenPath(
         this, QStringLiteral("Design file"), QStringLiteral("Design files (*.%1)").arg(design_file_EXT));
     if (!path.isEmpty())
         log_path->setText(path);

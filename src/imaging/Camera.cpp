@@ -359,10 +359,7 @@ void Camera::Export_image_method_2() {
 // ---------------------------------------------------------------- camera folder
 
 void Camera::Browse_Path_Clicked() {
-    const auto services = zelk::Services::current();
-    if (!services->chooseFolder)
-        return;
-    const QString folder = services->chooseFolder(this, QStringLiteral("Select Folder"), ::Camera_Folder_Path);
+    const QString folder = zelk::chooseFolder(this, QStringLiteral("Select Folder"), ::Camera_Folder_Path);
     if (folder.isEmpty())
         return;
     def_save_path->setText(folder);

@@ -67,6 +67,8 @@ void CropJob::run() {
             // Each row is cropped from its own file, read here.
             const bool present = QFileInfo(input).isFile();
             const QImage shown = present ? CropPicture::loadShown(input, settings_.crop.edit) : QImage();
+            if (present && shown.isNull())
+                unreadable_ << input;
             const CropPicture::Result cut = CropPicture::crop(shown, settings_.crop, faces.get());
             if (cut.outside)
                 outside_ << input;

@@ -63,9 +63,10 @@ public:
     // Cancel all or Stop came during the run; the row in progress when
     // Stop came was finished, no later one begun.
     bool stopped() const { return stopped_; }
-    // The rows whose selection holds nothing of their picture: nothing was
-    // written for them.
+    // The rows whose selection holds nothing of their picture, and those
+    // whose file holds no picture that decodes: nothing was written for them.
     const QStringList& outside() const { return outside_; }
+    const QStringList& unreadable() const { return unreadable_; }
     // A write that failed, or a failure of the run, with its reason.
     const QString& failure() const { return failure_; }
     int crop_num() const { return settings_.naming.crop_num; }
@@ -84,6 +85,7 @@ private:
     int written_ = 0;
     bool stopped_ = false;
     QStringList outside_;
+    QStringList unreadable_;
     QString failure_;
 };
 

@@ -262,8 +262,14 @@ private:
     // face found.
     void setSizeBoxes(int method, bool faceFound);
     // Crop_Rect from the selection (manual and face methods); false, with
-    // the user told why, when there is none to crop by.
-    bool takeCropRect();
+    // the user told why, when there is none to crop by. A run searches each
+    // picture for its own face: one on screen that does not decode stops it
+    // not.
+    bool takeCropRect(bool forRun = false);
+    // The input on screen is a file whose picture does not decode.
+    bool shownFileUndecoded() const;
+    // Why no face is shown: none found, or such a file (named).
+    QString noFaceMessage() const;
     zelk::CropNaming cropNaming() const;
     // The crop screen of a direct mode (1 a picture, 2 a series, 3 an Excel
     // column) with its crop button's text.

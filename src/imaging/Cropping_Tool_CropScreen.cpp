@@ -219,7 +219,7 @@ void Cropping_Tool::Check_And_Set_Selection(bool update) {
         if (!Find_Face) {
             Show_hide_Crop_Selection(false);
             if (!Crop_All_Thread_Running)
-                Show_MessageBox(QStringLiteral("No face detected."));
+                Show_MessageBox(noFaceMessage());
         } else {
             Show_hide_Crop_Selection(true);
             Face_Rect_Draw_Function();
@@ -303,14 +303,26 @@ void Cropping_Tool::sizeTextEdited(QLineEdit* text) {
     stepper->setValue(fixed.toInt());
 }
 
-bool Cropping_Tool::takeCropRect() {
+bool Cropping_Tool::shownFileUndecoded() const {
+    return QFileInfo(Crop_Input_Path).isFile() && User_Picture_PREVIEW.isNull();
+}
+
+QString Cropping_Tool::noFaceMessage() const {
+    if (shownFileUndecoded())
+        return zelk::unreadablePicturesMessage({Crop_Input_Path});
+    return QStringLiteral("No face detected.");
+}
+
+bool Cropping_Tool::takeCropRect(bool forRun) {
     if (croping_selection == 0 && !canvasController->hasSelectors()) {
         Show_MessageBox(QStringLiteral("Please select area to crop."));
         return false;
     }
     if (croping_selection == 1 && !Find_Face) {
         Show_hide_Crop_Selection(false);
-        Show_MessageBox(QStringLiteral("No face detected."));
+        if (forRun && shownFileUndecoded())
+            return true;
+        Show_MessageBox(noFaceMessage());
         return false;
     }
     if (croping_selection == 0 || croping_selection == 1)

@@ -50,23 +50,17 @@ void Cropping_Tool::output_option_CellClick() {
 }
 
 void Cropping_Tool::File_Browse_Clicked() {
-    const auto services = zelk::Services::current();
-    if (!services->chooseOpenPath)
-        return;
     QStringList patterns;
     for (const QString& ext : hub_ ? hub_->Allowd_Image_fileTypes : QStringList())
         patterns << QStringLiteral("*.") + ext;
-    const QString path = services->chooseOpenPath(
+    const QString path = zelk::chooseOpenPath(
         this, QStringLiteral("Select Image"), QStringLiteral("Images (%1)").arg(patterns.join(QLatin1Char(' '))));
     if (!path.isEmpty() && !zelk::refuseUnreadablePicture(path) && !(hub_ && hub_->Image_Is_Over_Size(path, true)))
         file_path->setText(path);
 }
 
 void Cropping_Tool::chooseFolderInto(QLineEdit* field, const QString& title) {
-    const auto services = zelk::Services::current();
-    if (!services->chooseFolder)
-        return;
-    const QString path = services->chooseFolder(this, title, field->text());
+    const QString path = zelk::chooseFolder(this, title, field->text());
     if (!path.isEmpty())
         field->setText(path);
 }

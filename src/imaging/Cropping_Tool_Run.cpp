@@ -98,7 +98,7 @@ void Cropping_Tool::Crop_All_Clicked() {
 }
 
 bool Cropping_Tool::prepareRun() {
-    if (!takeCropRect())
+    if (!takeCropRect(true))
         return false;
     list_count = int(ListData.size());
 
@@ -234,6 +234,8 @@ void Cropping_Tool::finishRun() {
     }
     if (!job->failure().isEmpty())
         Show_MessageBox(QStringLiteral("The file could not be written:\n\n%1").arg(job->failure()));
+    if (!job->unreadable().isEmpty())
+        Show_MessageBox(zelk::unreadablePicturesMessage(job->unreadable()));
     if (!job->outside().isEmpty())
         Show_MessageBox(OutsideMany.arg(job->outside().join(QLatin1Char('\n'))));
     ::Export_File_Path = Crop_Output_Path;

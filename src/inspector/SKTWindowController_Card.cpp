@@ -357,7 +357,7 @@ void SKTWindowController::set_Back_BG_Image(const QString& path) {
 void SKTWindowController::Card_Image_Browse_Btn() {
     if (!inspector_)
         return;
-    const QString path = Convert_Path_From_URL(zelk::Services::current()->chooseOpenPath(
+    const QString path = Convert_Path_From_URL(zelk::chooseOpenPath(
         this, tr("Card Background"), zelk::pictureFileFilter(Allowd_Image_fileTypes)));
     if (path.isEmpty() || Image_Is_Over_Size(path, true))
         return;

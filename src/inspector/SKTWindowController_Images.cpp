@@ -200,7 +200,7 @@ void SKTWindowController::Set_Image_On_Card_Control(const QString& path) {
 // ---------------------------------------------------------------- picture sources
 
 bool SKTWindowController::Browse_User_Image_Manually() {
-    const QString path = Convert_Path_From_URL(zelk::Services::current()->chooseOpenPath(
+    const QString path = Convert_Path_From_URL(zelk::chooseOpenPath(
         this, tr("Picture"), zelk::pictureFileFilter(Allowd_Image_fileTypes)));
     if (path.isEmpty() || Image_Is_Over_Size(path, true)) {
         Library_Selected_Image_Path.clear();
@@ -258,7 +258,7 @@ void SKTWindowController::Update_frame_Main_Photo_And_Path(const QString&, bool)
 void SKTWindowController::Sign_Browse_Btn() {
     if (!inspector_)
         return;
-    const QString path = Convert_Path_From_URL(zelk::Services::current()->chooseOpenPath(
+    const QString path = Convert_Path_From_URL(zelk::chooseOpenPath(
         this, tr("Signature"), zelk::pictureFileFilter({QStringLiteral("png")})));
     if (path.isEmpty() || Image_Is_Over_Size(path, true))
         return;

@@ -342,7 +342,7 @@ void Send_Mail::askStop() { send_modls_wnd->Stop_Sending_Pressed(); }
 zelk::StopQuestion& Send_Mail::stopQuestion() { return send_modls_wnd->stopQuestion(); }
 
 void Send_Mail::browse_att_Button() {
-    const QString path = zelk::Services::current()->chooseOpenPath(this, QStringLiteral("Attachment"), QString());
+    const QString path = zelk::chooseOpenPath(this, QStringLiteral("Attachment"), QString());
     if (!path.isEmpty())
         attachment->setText(path);
 }

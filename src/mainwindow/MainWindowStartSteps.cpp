@@ -92,8 +92,8 @@ bool MainWindowStartSteps::runCardWizard() {
 }
 
 bool MainWindowStartSteps::runOpenDesign() {
-    const QString path = zelk::Services::current()->chooseOpenPath(&window_, QStringLiteral("Open"),
-                                                                   QStringLiteral("Design files (*.did)"));
+    const QString path = zelk::chooseOpenPath(&window_, QStringLiteral("Open"),
+                                              QStringLiteral("Design files (*.did)"));
     if (path.isEmpty())
         return false;
     return window_.Read_and_load_design_Log_NEW_METHOD(path, DesignFile::DesignMode, true) == 1;
@@ -135,11 +135,7 @@ void MainWindowStartSteps::Fill_User_profile_Details() {
         services->fillUserProfileDetails();
 }
 
-void MainWindowStartSteps::clearUndoStacks() {
-    for (SKTGraphicView* canvas : {window_._graphicView, window_._graphicView_BACK})
-        if (canvas)
-            canvas->resetUndoHistory();
-}
+void MainWindowStartSteps::clearUndoStacks() { window_.startUndoHistory(); }
 
 void MainWindowStartSteps::pushUndoSnapshot() {
     // The side as it is now is where undo starts. Clearing the stacks has

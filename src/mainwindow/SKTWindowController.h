@@ -11,6 +11,7 @@
 // (SKTWindowController_<Topic>.cpp); the window's own shell, files and
 // helpers are in this folder.
 #include "canvas/CanvasHost.h"
+#include "dialogs/Services.h"
 #include "foundation/Card_Property.h"
 #include "foundation/ModelHost.h"
 #include "mainwindow/SKTWindowControllerState.h"
@@ -59,7 +60,7 @@ struct DesignContents;
 // The state is the last base: its fields are made after QMainWindow and
 // destroyed before it, as members would be.
 class SKTWindowController : public QMainWindow, public zelk::ModelHost, public zelk::CanvasHost,
-                            public SKTWindowControllerState {
+                            public zelk::KeyboardHome, public SKTWindowControllerState {
     Q_OBJECT
 public:
     // ---- Construction and wake-up ----
@@ -201,6 +202,8 @@ public:
     // The holder is taken as not shown yet: the next selection, even of the
     // same line, ends the undo history (after a row was deleted).
     void forgetShownGroupRow() { groupRowShown_ = -1; }
+    // Undo starts here, on both sides, with the group line selected now.
+    void startUndoHistory();
 
     // ---- Group projects (src/groups) ----
     // All fourteen group column indexes to -1.
@@ -325,6 +328,7 @@ public:
     void Select_back_side();
     // The canvas of the current side.
     SKTGraphicView* currentCanvas() const;
+    QWidget* keyboardHome() const override;  // the canvas shown
     GraphicList& Get_Front_Controls_Array();
     GraphicList& Get_Back_Controls_Array();
     GraphicList Get_Temp_Controls_Array() const;

@@ -69,6 +69,11 @@ zelk::DesignContents SKTWindowController::currentDesignContents() const {
     c.Back_card_Prop = Back_card_Prop;
     c.frontGraphics = document_->graphics;
     c.backGraphics = document_->graphics_back;
+    // A text placed blank and never given a text is no part of the design.
+    for (const std::shared_ptr<SKTGraphic>& blank : _graphicView->untypedTexts())
+        c.frontGraphics.removeOne(blank);
+    for (const std::shared_ptr<SKTGraphic>& blank : _graphicView_BACK->untypedTexts())
+        c.backGraphics.removeOne(blank);
     c.Excel_Binding_Use = ::Excel_Binding_Use;
     c.Excel_Source_Path = ::Excel_Source_Path;
     if (Data_From_Excel_Window) {
@@ -146,14 +151,17 @@ int SKTWindowController::Save_project_file(bool save_as, bool show_msg, const QS
         QString suggested = path;
         if (suggested.isEmpty())
             suggested = QDir(QDir::homePath()).filePath(default_file_name + QLatin1Char('.') + design_file_EXT);
-        path = zelk::Services::current()->chooseSavePath(this, tr("Save"), suggested,
-                                                         tr("Design files (*.%1)").arg(design_file_EXT));
+        path = zelk::chooseSavePath(this, tr("Save"), suggested,
+                                    tr("Design files (*.%1)").arg(design_file_EXT));
         if (path.isEmpty())
             return 0;  // cancelled: nothing written
         if (QFileInfo(path).suffix().compare(design_file_EXT, Qt::CaseInsensitive) != 0)
             path += QLatin1Char('.') + design_file_EXT;
     }
 
+    // What is being typed in place is part of the design.
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
+        canvas->endEditing(true);
     // A group project writes its list into the table first.
     if (const DesignModeSteps steps = designModeSteps_.value(::Start_Card_Option); steps.beforeSaving)
         steps.beforeSaving(*this);
@@ -203,6 +211,9 @@ int SKTWindowController::Read_and_load_design_Log_NEW_METHOD(const QString& path
         steps.afterLoading(*this, *read.contents);
     else if (read.contents->Start_Card_Option != StartMode::GroupList)
         Show_Hide_Profile_Panel_Live_Mode(false);
+    // The design as opened, its mode set up (a group project showing its
+    // first holder), is where undo starts, on every road that opens it.
+    startUndoHistory();
     markDesignSaved();
     return 1;
 }
@@ -267,13 +278,15 @@ bool SKTWindowController::Copy_Card_Design_Clicked() {
 void SKTWindowController::Open_Button_Clicked() {
     if (!Ask_Save_Changes())
         return;
-    const QString path =
-        zelk::Services::current()->chooseOpenPath(this, tr("Open"), tr("Design files (*.%1)").arg(design_file_EXT));
+    const QString path = zelk::chooseOpenPath(this, tr("Open"), tr("Design files (*.%1)").arg(design_file_EXT));
     if (path.isEmpty())
         return;
     Show_Create_Modeless();
     Read_and_load_design_Log_NEW_METHOD(path, StartMode::DesignFile, true);
     Hide_Destroy_Modeless();
+    // The design opened takes the keyboard, also where setting it up gave
+    // it to a list of its own (a group project's).
+    currentCanvas()->setFocus(Qt::OtherFocusReason);
 }
 
 void SKTWindowController::Show_Create_Modeless() {

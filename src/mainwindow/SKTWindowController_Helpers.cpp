@@ -462,6 +462,8 @@ SKTGraphicView* SKTWindowController::currentCanvas() const {
     return ::Card_Front_Or_Back == 0 ? _graphicView : _graphicView_BACK;
 }
 
+QWidget* SKTWindowController::keyboardHome() const { return currentCanvas(); }
+
 void SKTWindowController::sideChanged() {
     const bool front = ::Card_Front_Or_Back == 0;
     changeViewController(front ? 0 : 1);
@@ -475,6 +477,14 @@ void SKTWindowController::sideChanged() {
     // The visitor and group desks show the entry panel of the side.
     if (::Start_Card_Option == StartMode::Visitor || ::Start_Card_Option == StartMode::GroupList)
         change_Visitor_Side_View(::Card_Front_Or_Back);
+    refreshUndoRedo();
+}
+
+void SKTWindowController::startUndoHistory() {
+    for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
+        canvas->resetUndoHistory();
+    // The steps that follow are made on this holder only.
+    groupRowShown_ = selectedGroupLine();
     refreshUndoRedo();
 }
 

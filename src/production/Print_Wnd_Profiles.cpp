@@ -242,8 +242,9 @@ void Print_Wnd::Add_Edit_Print_Profile(const QString& mode) {
         Delete_File(PrintProfileFile::pathOf(print_profile_path, name));
         Load_Print_Profile();
     }
-    if (edit)
-        Make_select_on_index(int(ListData_profile.indexOf(saved)));
+    // The window goes on with the profile saved, an added one too: the list
+    // rebuilt has loaded its first, and Print would print that one's layout.
+    Make_select_on_index(int(ListData_profile.indexOf(saved)));
 }
 
 void Print_Wnd::Add_profile_btn_clicked() {

@@ -198,11 +198,10 @@ void SKTWindowController::Export_Button() {
         ::Use_Excel_Binding_Values = false;
     supply.recount(*this);
     const QString ext = win->fileType();
-    const std::shared_ptr<const zelk::Services> services = zelk::Services::current();
 
     if (win->dataValuesOn()) {
         const QString folder =
-            services->chooseFolder(this, QStringLiteral("Choose the folder for the exported cards"), lastFolder());
+            zelk::chooseFolder(this, QStringLiteral("Choose the folder for the exported cards"), lastFolder());
         if (folder.isEmpty() || !win->applyRange())
             return;
         lastFolder() = folder;
@@ -215,8 +214,8 @@ void SKTWindowController::Export_Button() {
     for (;;) {
         const QString suggested =
             QDir(lastFolder()).filePath(QStringLiteral("Card_%1.%2").arg(export_card_counter).arg(ext));
-        path = services->chooseSavePath(this, QStringLiteral("Export"), suggested,
-                                        QStringLiteral("%1 files (*.%2 *.%3)").arg(ext, ext.toLower(), ext.toUpper()));
+        path = zelk::chooseSavePath(this, QStringLiteral("Export"), suggested,
+                                    QStringLiteral("%1 files (*.%2 *.%3)").arg(ext, ext.toLower(), ext.toUpper()));
         if (path.isEmpty())
             return;
         const QFileInfo chosen(path);

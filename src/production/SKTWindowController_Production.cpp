@@ -475,12 +475,8 @@ void SKTWindowController::groupListSelectionDidChange() {
         return;
     // The undo steps were made on the holder shown before: undone under
     // another line, they would put that holder on this one's card.
-    const int row = selectedGroupLine();
-    if (row != groupRowShown_) {
-        for (SKTGraphicView* canvas : {_graphicView, _graphicView_BACK})
-            canvas->resetUndoHistory();
-        groupRowShown_ = row;
-    }
+    if (selectedGroupLine() != groupRowShown_)
+        startUndoHistory();
     refreshUndoRedo();
     Show_RHS_Properties(Get_Selected_Graphic().get());
 }

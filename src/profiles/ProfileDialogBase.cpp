@@ -417,7 +417,7 @@ void ProfileDialogBase::Browse_image_Btn_Clicked() {
     QStringList patterns;
     for (const QString& e : hub().Allowd_Image_fileTypes)
         patterns << QStringLiteral("*.") + e << QStringLiteral("*.") + e.toUpper();
-    const QString path = hub().Convert_Path_From_URL(Services::current()->chooseOpenPath(
+    const QString path = hub().Convert_Path_From_URL(chooseOpenPath(
         this, QStringLiteral("Photo"), QStringLiteral("Pictures (%1)").arg(patterns.join(QLatin1Char(' ')))));
     if (path.isEmpty()) {
         hub().setLibrary_Selected_Image(QString());
@@ -492,8 +492,8 @@ void ProfileDialogBase::commitBinding(User_Profile_Class::Slot& s, const SlotRow
 QString ProfileDialogBase::chooseAndImportWorkbook(const std::function<void()>& beforeImport,
                                                    const std::function<void()>& onPanelCancel) {
     hub().Delete_Excel_File_Temp_Folder();
-    const QString chosen = Services::current()->chooseOpenPath(this, QStringLiteral("Excel File"),
-                                                               QStringLiteral("Workbooks (*.xlsx *.XLSX)"));
+    const QString chosen =
+        chooseOpenPath(this, QStringLiteral("Excel File"), QStringLiteral("Workbooks (*.xlsx *.XLSX)"));
     if (chosen.isEmpty()) {
         if (onPanelCancel)
             onPanelCancel();

@@ -555,6 +555,23 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
     VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back);
     if (!panel)
         return;
+    // A group project's panel holds the selected holder's values: a row
+    // left unticked keeps its own, not the text of its hidden graphic (a
+    // template's "Company Name") nor a fresh date.
+    struct Held {
+        QLineEdit* box;
+        QAbstractButton* check;
+        QString text;
+    };
+    QList<Held> held;
+    if (groupMode()) {
+        for (const VisitorPanel::Slot& s : panel->fixedSlots)
+            held << Held{s.label, s.label_chk, s.label->text()} << Held{s.value, s.value_chk, s.value->text()};
+        for (const QList<VisitorPanel::RowEntry>* column : {&panel->view_array_label, &panel->view_array_value})
+            for (const VisitorPanel::RowEntry& e : *column)
+                if (auto* box = qobject_cast<QLineEdit*>(e.control); box && e.check)
+                    held << Held{box, e.check, box->text()};
+    }
     panel->Refresh_Controls();
     // The rows first lose their state, then every graphic gives its own.
     for (const QList<VisitorPanel::RowEntry>* column : {&panel->view_array_label, &panel->view_array_value})
@@ -564,5 +581,8 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
     for (const std::shared_ptr<SKTGraphic>& g :
          ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array())
         Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(g.get());
+    for (const Held& h : held)
+        if (!h.check->isChecked())
+            h.box->setText(h.text);
     Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
 }

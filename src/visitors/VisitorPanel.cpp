@@ -362,7 +362,7 @@ void VisitorPanel::Browse_image_Btn_Clicked() {
     QStringList patterns;
     for (const QString& ext : window_.Allowd_Image_fileTypes)
         patterns << QStringLiteral("*.") + ext;
-    const QString path = zelk::Services::current()->chooseOpenPath(
+    const QString path = zelk::chooseOpenPath(
         &window_, tr("Open"), tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))));
     if (path.isEmpty()) {
         window_.setLibrary_Selected_Image(QString());

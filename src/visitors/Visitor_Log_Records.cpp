@@ -482,7 +482,7 @@ bool Visitor_Log_Records::Export_Records_Click() {
         Show_MessageBox(QStringLiteral("List is empty."));
         return false;
     }
-    QString path = zelk::Services::current()->chooseSavePath(
+    QString path = zelk::chooseSavePath(
         this, QStringLiteral("Export"), QDir(QDir::homePath()).filePath(QStringLiteral("Visitor_List.xlsx")),
         QStringLiteral("Excel Workbook (*.xlsx)"));
     if (path.isEmpty())
@@ -696,7 +696,7 @@ bool Visitor_Log_Records::Export_Image_click() {
 
 bool Visitor_Log_Records::Export_PDF_click() {
     ::draw_printing_or_visitor_pass = false;
-    QString path = zelk::Services::current()->chooseSavePath(
+    QString path = zelk::chooseSavePath(
         this, QStringLiteral("Save PDF"), QDir(QDir::homePath()).filePath(QStringLiteral("Visitor_Pass.pdf")),
         QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())

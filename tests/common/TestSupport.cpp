@@ -1,6 +1,9 @@
 #include "TestSupport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImage>
+#include <QImageReader>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -39,10 +42,28 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(f.write(bytes), bytes.size()) << qPrintable(path);
 }
 
+void writeCutPicture(const QString& path, const char* format) {
+    // Noise, so that the picture's data runs far beyond the cut.
+    QImage picture(120, 90, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x * 5 + y * 91) % 256));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(picture.save(&buffer, format));
+    ASSERT_GT(bytes.size(), 2000);
+    writeBytes(path, bytes.left(200));
+    ASSERT_TRUE(QImageReader(path).canRead()) << qPrintable(path);
+}
+
 QStringList filesThatHoldNoPicture(const QString& folder) {
-    const QStringList paths = {folder + QStringLiteral("/empty.png"), folder + QStringLiteral("/fake.png")};
+    const QStringList paths = {folder + QStringLiteral("/empty.png"), folder + QStringLiteral("/fake.png"),
+                               folder + QStringLiteral("/cut.jpg"), folder + QStringLiteral("/cut.png")};
     writeBytes(paths[0], {});
     writeBytes(paths[1], "This is no picture.\n");
+    writeCutPicture(paths[2], "jpg");
+    writeCutPicture(paths[3], "png");
     return paths;
 }
 

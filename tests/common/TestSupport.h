@@ -36,8 +36,11 @@ QByteArray fileBytes(const QString& path);
 // Writes the file whole, replacing it (its folder must exist); a file that
 // cannot be opened fails the calling test.
 void writeBytes(const QString& path, const QByteArray& bytes);
-// Files in `folder` named as pictures that hold none: an empty "empty.png"
-// and a text file "fake.png".
+// The first 200 bytes of a real picture of `format` ("jpg", "png"): its
+// header whole, so that it passes a look at the header, its picture cut.
+void writeCutPicture(const QString& path, const char* format);
+// Files in `folder` named as pictures that hold none: an empty "empty.png",
+// a text file "fake.png", and a cut "cut.jpg" and "cut.png".
 QStringList filesThatHoldNoPicture(const QString& folder);
 
 // Gives the offscreen platform one screen of `size` (1280 x 720, say) in

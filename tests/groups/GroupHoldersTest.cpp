@@ -213,23 +213,44 @@ TEST_F(GroupHoldersTest, TheSavedRowIsTheSelectedHoldersOnBothSides) {
 }
 
 // A project whose card holds an empty company text, as the file may have
-// it, opened by each road: the list is there, and a Save As without an
-// edit writes every row as it was.
+// it, saved while another line than the first was selected, opened by each
+// road: the list is there, the first holder on the card, nothing to undo,
+// and Undo, Redo and a Save As without an edit write every row as it was.
 TEST_F(GroupHoldersTest, EveryRoadListsTheProjectAndSavesItUnchanged) {
+    enum From { NewDesign, Desk, Project };
     struct Road {
         const char* name;
         const char* mode;  // chosen in the start chooser; "" for File > Open
+        From from;         // what is on screen before
     };
-    for (const Road road : {Road{"Open a design", "L"}, Road{"File, Open", ""}, Road{"wizard's open project", "G"}}) {
+    const Road roads[] = {{"Open a design", "L", NewDesign},
+                          {"File, Open", "", NewDesign},
+                          {"wizard's open project", "G", NewDesign},
+                          // Opened this way, one Undo once put line 8's holder under line 1.
+                          {"File, Open from the visitor desk", "", Desk},
+                          {"File, Open from the group project", "", Project}};
+    for (const Road& road : roads) {
         SCOPED_TRACE(road.name);
         makeProject();
+        window->groupListView()->selectRow(7);
+        ASSERT_EQ(window->Save_project_file(false, false, DesignFile::DesignMode), 1) << sink.text();
         const DesignReadResult read = DesignFile::readDesignFile(project);
         ASSERT_TRUE(read.ok());
         for (const auto& g : read.contents->frontGraphics)
             if (g->control_ID == Fup_Company)
                 g->Set_text_value(QString());
         ASSERT_TRUE(DesignFile::writeDesignFile(project, *read.contents, DesignFile::DesignMode).ok);
-        window->New_Project();
+        if (road.from != Project)
+            window->New_Project();
+        else
+            window->groupListView()->selectRow(0);  // as another project shows its first line
+        if (road.from == Desk) {
+            ::Start_Card_Option = StartMode::Visitor;
+            window->Title_For_Visitor();
+            window->Reset_All_Visitor_Grp_Mode_Ctrl();
+            window->Show_Hide_Profile_Panel_Live_Mode(true);
+        }
+        sink.answers = {MessageAnswer::No};  // to saving what is on screen
         nextOpenPath = project;
         play = [&](QDialog* d) {
             if (auto* chooser = qobject_cast<StartChooserWindow*>(d))
@@ -248,13 +269,54 @@ TEST_F(GroupHoldersTest, EveryRoadListsTheProjectAndSavesItUnchanged) {
         EXPECT_EQ(window->GroupListData.size(), 10);
         EXPECT_EQ(window->selectedGroupLine(), 0);
         EXPECT_EQ(box(0, 2)->text(), QStringLiteral("ACME"));
-        nextSavePath = data.filePath(QStringLiteral("Copy.did"));
-        window->Save_As_Button_Clicked();
-        const QList<QStringList> rows = savedRows(nextSavePath);
-        ASSERT_EQ(rows.size(), 10) << sink.text();
-        for (int r = 0; r < 10; ++r)
-            EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
+        for (SKTGraphicView* canvas : {window->_graphicView, window->_graphicView_BACK})
+            EXPECT_FALSE(canvas->canUndo());
+        EXPECT_FALSE(window->actionNamed(QStringLiteral("Undo_Button"))->isEnabled());
+        for (const char* press : {"Undo_Button", "Redo_Button"}) {
+            SCOPED_TRACE(press);
+            window->actionNamed(QString::fromLatin1(press))->trigger();
+            EXPECT_EQ(shown(0, Fup_Name), QStringLiteral("Name 1"));
+            EXPECT_EQ(shown(1, Fup_Title), QStringLiteral("Title 1"));
+            nextSavePath = data.filePath(QStringLiteral("Copy.did"));
+            window->Save_As_Button_Clicked();
+            const QList<QStringList> rows = savedRows(nextSavePath);
+            ASSERT_EQ(rows.size(), 10) << sink.text();
+            for (int r = 0; r < 10; ++r)
+                EXPECT_EQ(rows.at(r), original(r)) << "row " << r;
+        }
     }
+}
+
+// After an Undo the panel's ticked rows show the card again, and the rows
+// left unticked keep what they held: not the texts of their hidden graphics
+// (a template's "Company Slogan", "Date").
+TEST_F(GroupHoldersTest, AnUndoLeavesTheUntickedRowsOfThePanelAsTheyWere) {
+    makeProject();
+    window->back_side_btn->click();
+    for (const auto& [id, text] : {std::pair(Fup_CompanySlogan, "Company Slogan"), std::pair(Fup_Date, "Date")})
+        window->_graphicView_BACK
+            ->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 60, 120, 20), QStringLiteral("B"),
+                                   QString::fromLatin1(text), id)
+            ->Set_Ctrl_Is_Visible(false);
+    window->groupListView()->selectRow(3);
+    QLineEdit* name = box(1, SlotName);
+    name->setText(QStringLiteral("Ann"));
+    emit name->textEdited(name->text());
+    VisitorPanel* panel = visitorPanel(1);
+    QStringList before;
+    for (const VisitorPanel::Slot& s : panel->fixedSlots)
+        before << s.label->text() << s.value->text();
+    window->actionNamed(QStringLiteral("Undo_Button"))->trigger();
+    EXPECT_EQ(shown(1, Fup_Name), QStringLiteral("Name 4"));
+    EXPECT_EQ(name->text(), QStringLiteral("Name 4"));
+    for (int i = 0; i < VisitorPanel::SlotCount; ++i) {
+        const VisitorPanel::Slot& s = panel->fixedSlots[size_t(i)];
+        if (!s.label_chk->isChecked())
+            EXPECT_EQ(s.label->text(), before.at(2 * i)) << "caption " << i;
+        if (!s.value_chk->isChecked())
+            EXPECT_EQ(s.value->text(), before.at(2 * i + 1)) << "value " << i;
+    }
+    EXPECT_NE(panel->date_value->text(), QStringLiteral("Date"));
 }
 
 // The copy to the other side of a two-sided ID card, a visitor design and a

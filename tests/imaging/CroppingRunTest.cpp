@@ -214,13 +214,17 @@ TEST_F(CroppingToolTest, AFailedWriteEndsTheRunWithTheCountNotSuccess) {
 
 // A picture that gave no file (unreadable, no face in it) ends the run with
 // the count, whatever the input and the method; only a run that wrote every
-// picture says success.
+// picture says success. The files whose pictures do not decode are named,
+// also when one of them is on screen as the face method is chosen, which
+// does not stop the run.
 TEST_F(CroppingToolTest, ARunThatMissedAPictureEndsWithTheCount) {
     const struct {
         const char* what;
         bool series;
         int method;
-        const char* pictures;  // '.' a picture without a face, '0' a file of 0 bytes, 'f' a face
+        // '.' a picture without a face, 'f' a face; files that hold no
+        // picture that decodes: '0' of 0 bytes, 'j' a cut JPEG, 'p' a cut PNG
+        const char* pictures;
         int files;
         const char* box;
     } cases[] = {
@@ -229,6 +233,8 @@ TEST_F(CroppingToolTest, ARunThatMissedAPictureEndsWithTheCount) {
         {"series, selection", true, 0, ".0.", 2, "2 of 3 images have been cropped."},
         {"folder, none readable", false, 0, "00", 0, "0 of 2 images have been cropped."},
         {"folder, all written", false, 0, "..", 2, "Image has been cropped successfully."},
+        {"folder, cut pictures", false, 0, "j.p", 1, "1 of 3 images have been cropped."},
+        {"folder, faces, a cut picture first", false, 1, "0jpf", 1, "1 of 4 images have been cropped."},
     };
     const QImage face(sourceDir() + QStringLiteral("/tests/data/astronaut.png"));
     QImage plain(80, 60, QImage::Format_RGB32);
@@ -236,24 +242,32 @@ TEST_F(CroppingToolTest, ARunThatMissedAPictureEndsWithTheCount) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const QString in = folder(QString::fromLatin1(c.what)), out = folder(QStringLiteral("out ") + c.what);
-        QStringList paths;
+        QStringList paths, undecoded;
         for (int i = 0; c.pictures[i]; ++i) {
-            paths << QDir(in).filePath(QStringLiteral("p%1.jpg").arg(i));
-            if (c.pictures[i] == '0')
+            const char kind = c.pictures[i];
+            paths << QDir(in).filePath(QStringLiteral("p%1.%2").arg(i).arg(kind == 'p' ? "png" : "jpg"));
+            if (kind == '0')
                 ASSERT_TRUE(QFile(paths.last()).open(QIODevice::WriteOnly));
+            else if (kind == 'j' || kind == 'p')
+                writeCutPicture(paths.last(), kind == 'p' ? "png" : "jpg");
             else
-                ASSERT_TRUE((c.pictures[i] == 'f' ? face : plain).save(paths.last()));
+                ASSERT_TRUE((kind == 'f' ? face : plain).save(paths.last()));
+            if (QByteArrayView("0jp").contains(kind))
+                undecoded << paths.last();
         }
         const QString series = QStringLiteral("Counted %1").arg(c.what).remove(QLatin1Char(','));
         if (c.series)
             writeSeries(series, paths);
         boxes.clear();
+        QStringList onChoosing;
         runFullTool([&] {
             if (c.series)
                 chooseSeries(series, 0, out);
             else
                 chooseFolder(in, out);
+            sink.shown.clear();
             tool->cropping_option_matrix->button(c.method)->click();
+            onChoosing = sink.shown;
             if (c.method == 0)
                 tool->canvasController->addSelectorWithFrame(QRectF(5, 5, 20, 20));
             sink.shown.clear();
@@ -261,8 +275,21 @@ TEST_F(CroppingToolTest, ARunThatMissedAPictureEndsWithTheCount) {
             waitForRun(*tool);
             tool->Cancel_Btn_Clicked();
         });
-        // The after-export box, or a message box when there is no file to offer.
-        EXPECT_EQ(boxes + sink.shown, QStringList{QString::fromLatin1(c.box)});
+        // Choosing the face method on a file that does not decode names it.
+        const bool firstUndecoded = !undecoded.isEmpty() && undecoded.first() == paths.first();
+        EXPECT_EQ(onChoosing, c.method == 1 && firstUndecoded
+                                  ? QStringList{"The picture file is missing or cannot be read.\n\n" + paths.first()}
+                                  : QStringList());
+        // The after-export box, or a message box when there is no file to
+        // offer; before that, the files whose pictures did not decode.
+        QStringList told;
+        if (undecoded.size() == 1)
+            told << "The picture file is missing or cannot be read.\n\n" + undecoded.first();
+        else if (!undecoded.isEmpty())
+            told << "These picture files are missing or cannot be read, and nothing was written for them:\n\n" +
+                        undecoded.join(u'\n');
+        EXPECT_EQ(sink.shown, c.files > 0 ? told : told << QString::fromLatin1(c.box));
+        EXPECT_EQ(boxes, c.files > 0 ? QStringList{QString::fromLatin1(c.box)} : QStringList());
         EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), c.files);
     }
 }

@@ -41,6 +41,9 @@ TEST_F(CroppingToolTest, MainScreenChecksInOrder) {
         // A single file typed in that holds no picture.
         {0, noPicture[0], "/tmp", false, unreadable},
         {0, noPicture[1], "/tmp", false, unreadable},
+        // Whole headers, cut pictures: the header alone passed them.
+        {0, noPicture[2], "/tmp", false, unreadable},
+        {0, noPicture[3], "/tmp", false, unreadable},
     };
     runFullTool([&] {
         EXPECT_FALSE(tool->input_option_matrix->button(2)->isEnabled());  // no camera installed

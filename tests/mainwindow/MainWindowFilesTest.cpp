@@ -10,13 +10,19 @@
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/SKTText.h"
+#include "inspector/CardPanel.h"
+#include "inspector/ColorWell.h"
+#include "inspector/InspectorPanels.h"
+#include "inspector/TextPanel.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QDateTime>
 #include <QLocale>
 #include <QDir>
@@ -24,6 +30,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 namespace zelk::test {
@@ -157,7 +164,7 @@ TEST_F(MainWindowFilesTest, VisitorAndGroupStepsRunAroundTheirDesignFiles) {
 
 TEST_F(MainWindowFilesTest, CorruptFilesLeaveTheDesignOnScreen) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     Project_File_Name = path("mine.did");
     ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
     w.toolPalette()->selectTool(zelk::RectangleTool);
@@ -189,12 +196,12 @@ TEST_F(MainWindowFilesTest, CorruptFilesLeaveTheDesignOnScreen) {
 
 TEST_F(MainWindowFilesTest, AFailedSaveReportsItAndKeepsTheEarlierFile) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     Project_File_Name = path("kept.did");
     ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
     const QByteArray earlier = fileBytes(path("kept.did"));
     for (int i = 0; i < 20; ++i)
-        w.toolPalette()->selectTool(zelk::TextTool);
+        w.toolPalette()->selectTool(zelk::CircleTool);
 
     const QRegularExpression failure(QStringLiteral("^\\d+ -- .+"), QRegularExpression::DotMatchesEverythingOption);
     {
@@ -220,7 +227,7 @@ TEST_F(MainWindowFilesTest, AFailedSaveReportsItAndKeepsTheEarlierFile) {
 
 TEST_F(MainWindowFilesTest, OpenCommandAsksToSaveThenLoadsTheChosenFile) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w._graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 70, 20), "F", "Hello", "");
     Project_File_Name = path("one.did");
     ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
     w.New_Project();
@@ -234,6 +241,100 @@ TEST_F(MainWindowFilesTest, OpenCommandAsksToSaveThenLoadsTheChosenFile) {
     ASSERT_EQ(w.Get_Front_Control_Count(), 1);
     EXPECT_TRUE(isExactlyText(w.Get_Front_Controls_Array().first().get()));
     EXPECT_EQ(Project_File_Name, path("one.did"));
+}
+
+// After a file window closes, chosen or cancelled, the main window has the
+// keyboard on the canvas shown, wherever it was before: under some window
+// managers it went nowhere.
+TEST_F(MainWindowFilesTest, EachFileWindowLeavesTheKeyboardOnTheCanvas) {
+    SKTWindowController& w = open();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Project_File_Name = path("one.did");
+    ASSERT_EQ(w.Save_project_file(false, false, "L"), 1);
+    const QString picture = writePictureFile(QDir(data.path()), "p.png", 0xff112233);
+    const struct {
+        const char* window;
+        std::function<void()> run;
+    } cases[] = {
+        {"Open", [&] { nextOpenPath = path("one.did"); w.actionNamed("Open_Button")->trigger(); }},
+        {"Open, cancelled", [&] { nextOpenPath.clear(); w.actionNamed("Open_Button")->trigger(); }},
+        {"Save As, on the back", [&] { w.Select_back_side(); nextSavePath = path("two.did"); w.Save_As_Button_Clicked(); }},
+        {"a picture's Browse", [&] { nextOpenPath = picture; w.Browse_User_Image_Manually(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        QLineEdit* name = w.inspector()->card->card_name;
+        w.Show_RHS_Properties(nullptr);
+        name->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), name);
+        c.run();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &w);
+        EXPECT_EQ(QApplication::focusWidget(), w.currentCanvas());
+    }
+}
+
+// A text the text tool placed and nothing was typed into shows nothing: it
+// is not saved, however its editing ends; where it ends on the canvas it
+// goes with its step, so that one Undo takes its placing back. A text typed
+// into is saved, also while it is being typed.
+TEST_F(MainWindowFilesTest, ATextPlacedAndNeverTypedIntoIsNotSaved) {
+    const struct {
+        const char* then;
+        std::function<void(SKTWindowController&)> act;
+        QStringList saved;  // the texts of the front
+        bool undoable;      // a step is left to undo
+    } cases[] = {
+        {"saved at once", [](SKTWindowController&) {}, {"Hello"}, false},
+        {"Escape", [](SKTWindowController& w) { QTest::keyClick(w.currentCanvas()->editor(), Qt::Key_Escape); },
+         {"Hello"}, false},
+        {"a click beside the card",
+         [](SKTWindowController& w) { QTest::mouseClick(w.currentCanvas(), Qt::LeftButton, {}, QPoint(5, 5)); },
+         {"Hello"}, false},
+        {"one Undo", [](SKTWindowController& w) { w.actionNamed("Undo_Button")->trigger(); }, {"Hello"}, false},
+        // The Text tab may yet give it a text: it stays on the side.
+        {"the keyboard on to the Text tab, its colour changed there",
+         [](SKTWindowController& w) {
+             w.inspector()->text->Text_value_Edit->setFocus();
+             w.inspector()->text->Text_clr->setColor(Qt::red);
+             w.Update_Text_Graphics();
+         },
+         {"Hello"}, true},
+        {"the keyboard on to the Text tab, then another placed and typed into",
+         [](SKTWindowController& w) {
+             w.inspector()->text->Text_value_Edit->setFocus();
+             w.actionNamed(QStringLiteral("tool_%1").arg(zelk::TextTool))->trigger();
+             QTest::keyClicks(w.currentCanvas()->editor(), "K3");
+         },
+         {"K3", "Hello"}, true},
+        {"typed into", [](SKTWindowController& w) { QTest::keyClicks(w.currentCanvas()->editor(), "K3"); },
+         {"K3", "Hello"}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.then);
+        SKTWindowController& w = open();
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        w._graphicView->createGraphicOfClass(GraphicKind::Text, true, QRectF(10, 10, 70, 20), "F", "Hello", "");
+        w.startUndoHistory();
+        w.actionNamed(QStringLiteral("tool_%1").arg(zelk::TextTool))->trigger();
+        ASSERT_EQ(w.Get_Front_Control_Count(), 2);
+        ASSERT_TRUE(w._graphicView->isEditing());
+        c.act(w);
+        Project_File_Name = path("placed.did");
+        ASSERT_EQ(w.Save_project_file(false, false, "L"), 1) << sink.text();
+        const DesignReadResult read = DesignFile::readDesignFile(path("placed.did"));
+        ASSERT_TRUE(read.ok());
+        QStringList texts;
+        for (const auto& g : read.contents->frontGraphics)
+            texts << g->Text_Value;
+        EXPECT_EQ(texts, c.saved);
+        EXPECT_EQ(w._graphicView->canUndo(), c.undoable);
+        EXPECT_FALSE(w.isDesignChanged());
+    }
 }
 
 TEST_F(MainWindowFilesTest, BatchBackupArchivesBothSidesAndPicksTheCurrentSide) {

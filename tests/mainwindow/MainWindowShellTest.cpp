@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, UndoRedoAndTabsFollowTheSideShown) {
     QAction* redo = w.actionNamed(QStringLiteral("Redo_Button"));
     auto enabled = [&] { return std::pair{undo->isEnabled(), redo->isEnabled()}; };
     EXPECT_EQ(enabled(), std::pair(false, false));
-    w.toolPalette()->selectTool(zelk::TextTool);  // stays selected on the front
+    w.toolPalette()->selectTool(zelk::CircleTool);  // stays selected on the front
     w.toolPalette()->selectTool(zelk::LineTool);
     undo->trigger();
     EXPECT_EQ(enabled(), std::pair(true, true));
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, ExitAsksToSaveThenToExit) {
 TEST_F(MainWindowTest, ClosingTheWindowWithChangesAsksAndCancelKeepsItOpen) {
     SKTWindowController& w = open();
     w.show();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     sink.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, ClosingTheWindowWithChangesAsksAndCancelKeepsItOpen) {
 
 TEST_F(MainWindowTest, CloseAsksToSaveAndLeavesAnEmptyNewDesign) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     w.Select_back_side();
     w.toolPalette()->selectTool(zelk::ImageTool);
 
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, CloseAsksToSaveAndLeavesAnEmptyNewDesign) {
 
 TEST_F(MainWindowTest, SaveCancelledInThePanelKeepsTheDesignOpen) {
     SKTWindowController& w = open();
-    w.toolPalette()->selectTool(zelk::TextTool);
+    w.toolPalette()->selectTool(zelk::CircleTool);
     nextSavePath.clear();  // the user cancels the save panel
     sink.answers = {MessageAnswer::Yes};
     EXPECT_FALSE(w.Close_Project());

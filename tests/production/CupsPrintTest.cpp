@@ -16,12 +16,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPageSetupDialog>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -91,44 +93,75 @@ TEST_F(CupsPrintTest, TwentyTwoSidedCardsOnSheets) {
     batch.card = [&](int index, QChar side) {
         return PrintCard{side == QLatin1Char('F') ? fronts.value(index) : card.side(1), {}};
     };
-    play([](Print_Wnd& p) {
-        // The Default profile: both sides, the back below turned; 2 x 2
-        // cells in the middle of the sheet, crop marks.
-        p.Row_Stepper->setValue(2);
-        p.Col_Stepper->setValue(2);
-        p.align_btns[4]->click();
-        p.crop_mark_chk->click();
-        ASSERT_EQ(p.Total_Stepper->value(), 20);
-        p.PrintButtonPressed();
-    });
-    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
-    ASSERT_TRUE(cups.waitForJobs()) << cups.log().toStdString();
+    // The layout typed, and the same layout saved as a profile first (Add…,
+    // page setup confirmed), which once left the window at 1 x 1 and
+    // printed a card a page.
+    Add_Print_Profile* dialog = Add_Print_Profile::defaultInstance();
+    for (const bool added : {false, true}) {
+        SCOPED_TRACE(added ? "added as a profile" : "typed");
+        QFile::remove(cups.outputOf("ZelkPS"));
+        sink.shown.clear();
+        play(
+            [&](Print_Wnd& p) {
+                // The Default profile: both sides, the back below turned; 2 x 2
+                // cells in the middle of the sheet, crop marks.
+                p.Row_Stepper->setValue(2);
+                p.Col_Stepper->setValue(2);
+                p.align_btns[4]->click();
+                p.crop_mark_chk->click();
+                if (added) {
+                    p.Add_profile_btn_clicked();
+                    EXPECT_EQ(sink.shown, QStringList{"Print Profile has been saved successfully."});
+                    sink.shown.clear();
+                    EXPECT_EQ(p.Get_List_Name_Text(p.List_profile->currentRow()), "TwoByTwo");
+                    EXPECT_EQ(p.Row_Stepper->value(), 2);
+                    EXPECT_EQ(p.Col_Stepper->value(), 2);
+                }
+                ASSERT_EQ(p.Total_Stepper->value(), 20);
+                p.PrintButtonPressed();
+            },
+            [&](QDialog* d) {
+                if (qobject_cast<QPageSetupDialog*>(d)) {
+                    choosePaper(d, "A4");
+                    return 1;
+                }
+                if (d != dialog)
+                    return 0;
+                dialog->setResult(0);
+                dialog->Profile_name->setText("TwoByTwo");
+                dialog->OKPressed();
+                return dialog->result();
+            });
+        EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
+        ASSERT_TRUE(cups.waitForJobs()) << cups.log().toStdString();
 
-    constexpr int dpi = 150;
-    const QList<QImage> pages = psPages(cups.outputOf("ZelkPS"), data.path(), dpi);
-    ASSERT_EQ(pages.size(), 5) << cups.log().toStdString();
-    // By hand, for A4 (595 x 842) with the driver's 12-point edges, cells of
-    // 242.65 x 306.14 centred: columns at x 54.86 and 297.50, rows at y
-    // 114.86 and 421.00 from the top; the front in a cell's upper half.
-    const double xs[] = {54.86, 297.50}, ys[] = {114.86, 421.00};
-    for (int p = 0; p < pages.size(); ++p) {
-        SCOPED_TRACE(p + 1);
-        const QImage& page = pages.at(p);
-        for (int k = 0; k < 4; ++k) {
-            const QRectF front(xs[k % 2], ys[k / 2], CR80.width(), CR80.height());
-            const QRect px(int(front.x() * dpi / 72), int(front.y() * dpi / 72), int(front.width() * dpi / 72),
-                           int(front.height() * dpi / 72));
-            const auto decoded = zxingDecode(page.copy(px), "Code128");
-            ASSERT_TRUE(decoded) << "cell " << k;
-            EXPECT_EQ(decoded->text, QString::asprintf("ZELK-%02d", p * 4 + k + 1));
+        constexpr int dpi = 150;
+        QTemporaryDir pagesDir;
+        const QList<QImage> pages = psPages(cups.outputOf("ZelkPS"), pagesDir.path(), dpi);
+        ASSERT_EQ(pages.size(), 5) << cups.log().toStdString();
+        // By hand, for A4 (595 x 842) with the driver's 12-point edges, cells of
+        // 242.65 x 306.14 centred: columns at x 54.86 and 297.50, rows at y
+        // 114.86 and 421.00 from the top; the front in a cell's upper half.
+        const double xs[] = {54.86, 297.50}, ys[] = {114.86, 421.00};
+        for (int p = 0; p < pages.size(); ++p) {
+            SCOPED_TRACE(p + 1);
+            const QImage& page = pages.at(p);
+            for (int k = 0; k < 4; ++k) {
+                const QRectF front(xs[k % 2], ys[k / 2], CR80.width(), CR80.height());
+                const QRect px(int(front.x() * dpi / 72), int(front.y() * dpi / 72), int(front.width() * dpi / 72),
+                               int(front.height() * dpi / 72));
+                const auto decoded = zxingDecode(page.copy(px), "Code128");
+                ASSERT_TRUE(decoded) << "cell " << k;
+                EXPECT_EQ(decoded->text, QString::asprintf("ZELK-%02d", p * 4 + k + 1));
+            }
+            // The marks at the first front's top-left corner and the last back's
+            // bottom-right corner, and none between the first pair.
+            EXPECT_TRUE(inkNear(page, 44.86, 114.86, dpi));
+            EXPECT_TRUE(inkNear(page, 54.86, 104.86, dpi));
+            EXPECT_TRUE(inkNear(page, 550.15, 727.14, dpi));
+            EXPECT_TRUE(inkNear(page, 540.15, 737.14, dpi));
+            EXPECT_FALSE(inkNear(page, 44.86, 104.86, dpi));
         }
-        // The marks at the first front's top-left corner and the last back's
-        // bottom-right corner, and none between the first pair.
-        EXPECT_TRUE(inkNear(page, 44.86, 114.86, dpi));
-        EXPECT_TRUE(inkNear(page, 54.86, 104.86, dpi));
-        EXPECT_TRUE(inkNear(page, 550.15, 727.14, dpi));
-        EXPECT_TRUE(inkNear(page, 540.15, 737.14, dpi));
-        EXPECT_FALSE(inkNear(page, 44.86, 104.86, dpi));
     }
 }
 

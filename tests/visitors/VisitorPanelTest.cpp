@@ -211,6 +211,13 @@ TEST_F(VisitorDeskTest, FindingTheImageGraphicThatTakesAPicture) {
     sink.shown.clear();
     EXPECT_EQ(p.Find_And_Select_Design_Image_Control(), 3);
     EXPECT_EQ(sink.text(), "Please select 'Image Control' to use image file.");
+    // The picture selected on the design before is none of this one's, also
+    // while something (a preview) still holds it: the photo went to it.
+    const std::shared_ptr<SKTGraphic> before = graphic("F_Photo1");
+    window->Set_Selected_Graphic(before);
+    window->New_Project();
+    EXPECT_EQ(window->Get_Selected_Graphic(), nullptr);
+    EXPECT_EQ(p.Find_And_Select_Design_Image_Control(), 0);
 }
 
 TEST_F(VisitorDeskTest, BrowsingPutsThePhotoOnTheCardAndInThePanel) {
