@@ -43,13 +43,8 @@ void SKTRenderingView::drawSide(QPainter& painter, const zelk::SideSnapshot& sid
         try {
             // A value in a box laid out for its column's widest is drawn
             // beside its caption, as each card of the batch draws its own.
-            if (const std::optional<QRectF> part = zelk::partBesideCaption(*g, side.graphics)) {
-                const std::shared_ptr<SKTGraphic> beside = g->clone();
-                beside->_bounds = *part;
-                beside->drawContents(painter);
-            } else {
-                g->drawContents(painter);
-            }
+            const std::shared_ptr<SKTGraphic> beside = zelk::copyBesideCaption(*g, side.graphics);
+            (beside ? beside.get() : g)->drawContents(painter);
         } catch (const std::exception& e) {
             // One graphic that cannot draw must not cost the whole card.
             Show_NSLog_Message(QString::fromLocal8Bit(e.what()));

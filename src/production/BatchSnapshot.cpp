@@ -1,6 +1,6 @@
 // A batch's cards made from the snapshot of the design taken when its run
-// starts: each card's copies filled with its row's values, each value in
-// the part of its box beside its caption, a column's values at one size.
+// starts: each card's copies filled with its row's values, a column's
+// values at one size.
 #include "production/BatchSnapshot.h"
 
 #include "canvas/placement/CaptionPairing.h"
@@ -44,11 +44,6 @@ ProducedCard BatchSnapshot::Set_data_table_value_to_card(int index, const QStrin
         card.reason = failure;
         return card;
     }
-    // A value in a box the rule laid out for a wider one (its column's
-    // widest) starts beside its caption, not centred in that box.
-    for (const std::shared_ptr<SKTGraphic>& g : filled)
-        if (const std::optional<QRectF> part = zelk::partBesideCaption(*g, side.graphics))
-            g->_bounds = *part;
     card.side = std::move(side);
     return card;
 }

@@ -27,10 +27,9 @@ public:
 
     // Card `index` (0-based row) of side "F", or of the back for any other
     // text: copies of the side's graphics filled with that row's values
-    // (BatchValues::Assign_Batch_Values_To_Control), each value in the part
-    // of its box that it takes beside its caption
-    // (zelk::partBesideCaption), the unbound graphics shared
-    // unchanged. Each barcode is made by `producer` from its own graphic's
+    // (BatchValues::Assign_Batch_Values_To_Control), the unbound graphics
+    // shared unchanged; a value is drawn beside its caption as every side
+    // is (zelk::copyBesideCaption). Each barcode is made by `producer` from its own graphic's
     // settings; the producer is called on this thread, so threads that share
     // one need a producer that is safe to share. print_box names the caller
     // (the printed page) and does not change the card. A failure gives a

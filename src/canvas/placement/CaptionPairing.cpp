@@ -274,4 +274,14 @@ std::optional<QRectF> partBesideCaption(const SKTGraphic& g, const QList<std::sh
     return part;
 }
 
+std::shared_ptr<SKTGraphic> copyBesideCaption(const SKTGraphic& value,
+                                              const QList<std::shared_ptr<const SKTGraphic>>& side) {
+    const std::optional<QRectF> part = partBesideCaption(value, side);
+    if (!part)
+        return nullptr;
+    std::shared_ptr<SKTGraphic> copy = value.clone();
+    copy->_bounds = *part;
+    return copy;
+}
+
 }  // namespace zelk

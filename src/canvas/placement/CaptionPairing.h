@@ -120,5 +120,9 @@ QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRo
 // stays whole: a box of the design's or the user's keeps its alignment, a
 // value without a caption beside it its box.
 std::optional<QRectF> partBesideCaption(const SKTGraphic& value, const QList<std::shared_ptr<const SKTGraphic>>& side);
+// A copy of a value in that part, as a side draws it and prints its words;
+// none where it is drawn in its own box.
+std::shared_ptr<SKTGraphic> copyBesideCaption(const SKTGraphic& value,
+                                              const QList<std::shared_ptr<const SKTGraphic>>& side);
 
 }  // namespace zelk

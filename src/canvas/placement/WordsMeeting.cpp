@@ -3,6 +3,7 @@
 // shapes and the card's outline.
 #include "canvas/placement/WordsMeeting.h"
 
+#include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/SideCover.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
@@ -33,12 +34,15 @@ QStringList fieldsWhoseWordsMeetOthers(const QList<std::shared_ptr<SKTGraphic>>&
         bool shape = false;  // a shape: the ground of a text that lies wholly on it
     };
     QList<Printed> printed;
+    // A value is printed where the side draws it: beside its caption.
+    const QList<std::shared_ptr<const SKTGraphic>> drawnSide(side.cbegin(), side.cend());
     for (qsizetype i = 0; i < side.size(); ++i) {
         const std::shared_ptr<SKTGraphic>& g = side.at(i);
         if (!g || !g->ctrl_is_visible || backdrop[std::size_t(i)])
             continue;
         if (isExactlyText(g.get())) {
-            if (QList<QRectF> words = printedWordBoxes(*g); !words.isEmpty())
+            const std::shared_ptr<SKTGraphic> beside = copyBesideCaption(*g, drawnSide);
+            if (QList<QRectF> words = printedWordBoxes(beside ? *beside : *g); !words.isEmpty())
                 printed.append({g.get(), std::move(words), {}});
         } else {
             printed.append({g.get(), {}, takenBy(*g), !(isExactlyImage(g.get()) || isExactlyBarcode(g.get()))});
