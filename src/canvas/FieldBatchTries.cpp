@@ -227,7 +227,6 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
             g && isExactlyText(g.get()) && g->boxOwner() == BoxOwner::Rule && !g->ctrl_is_locked)
             g->Set_Ctrl_Is_Visible(false);
     QList<std::pair<std::shared_ptr<SKTGraphic>, QString>> growing;
-    auto fill = [&canvas](SKTGraphic& g, const QString& value) { canvas.fillHeldField(g, value); };
     for (const auto& [id, value] : values) {
         const auto g = value.isEmpty() ? nullptr : canvas.Selcect_Ctrl_With_ID(id);
         if (!g || !isExactlyText(g.get()) || !holdsItsBoxInABatch(*g))
@@ -235,7 +234,7 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
         const std::shared_ptr<SKTGraphic> probe = g->clone();
         probe->Set_text_value(value);
         if (g->ctrl_is_locked || holdsItsValue(*probe, canvas.graphics(), card, BoxOwner::User))
-            fill(*g, value);
+            canvas.fillHeldField(*g, value);
         else
             growing.append({g, value});
     }
@@ -252,7 +251,7 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
                 least = i;
             }
         const auto [g, value] = growing.takeAt(least);
-        fill(*g, value);
+        canvas.fillHeldField(*g, value);
     }
 }
 

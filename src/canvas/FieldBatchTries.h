@@ -33,10 +33,9 @@ bool holdsItsBoxInABatch(const SKTGraphic& field);
 // hidden, to be placed anew around them; then `attempt` makes the batch's
 // fields (`widestFirst`: the values with the widest unbreakable line
 // first), false where it failed; `shown` are the IDs of the fields it
-// shows. The
-// fields it makes share one size, the largest at which all of them land
-// clear of the rest: a try that left one where it had no room is undone and
-// made again with smaller new fields. Where none lands them all clear, the
+// shows. The fields it makes share one size, the largest at which all of
+// them land clear of the rest: a try that left one where it had no room is
+// undone and made again with smaller new fields. Where none lands them all clear, the
 // one that left the fewest where they meet others stays. The canvas's field
 // batch is open for each try and closed at the end. The result names every
 // field of the side whose printed words then meet something else

@@ -320,11 +320,11 @@ private:
     // The value placed with a spot reserved for `caption` above it or before it.
     CaptionSpot placeValueWithCaptionSpot(SKTGraphic& g, const SKTGraphic& caption, const QList<QSizeF>& sizes,
                                           const zelk::Taken& taken);
-    // Runs a command of the user's on the selection: the fields whose boxes
-    // it moves or resizes are the user's from then on.
     // A box of the user's given a value it does not hold grows, into clear
     // room; a locked one does not.
     void growUserBox(SKTGraphic& g);
+    // Runs a command of the user's on the selection: the fields whose boxes
+    // it moves or resizes are the user's from then on.
     void placeByUser(const std::function<void()>& command);
     QHash<QString, std::shared_ptr<SKTGraphic>> fieldsMadeAgain_;
 

@@ -67,8 +67,8 @@ QSet<QString> shownIds(const User_Profile_Class& profile, bool photoPlaced) {
 // shows again are taken off the side, to be made again, each as the same
 // graphic (its style kept), as though they had never been there; the
 // design's own fields, and the user's, go back to the boxes their owners
-// gave them (a locked one stays as it is). Whatever the stamping did not make again (it failed
-// half-way) goes back where it was.
+// gave them (a locked one stays as it is). Whatever the stamping did not
+// make again (it failed half-way) goes back where it was.
 class LaidOutAgain {
 public:
     LaidOutAgain(SKTGraphicView& canvas, const QSet<QString>& shown) : canvas_(canvas) {
@@ -136,7 +136,8 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
     // laid out around it, as around the user's own graphics.
     QList<std::pair<QString, QString>> values;
     for (int i = 0; i < ProfileTextSlotCount; ++i)
-        values << std::pair(profile.slot(i).id, laidOut.at(i)) << std::pair(profile.slot(i).label_id, profile.slot(i).label);
+        values << std::pair(profile.slot(i).id, laidOut.at(i))
+               << std::pair(profile.slot(i).label_id, profile.slot(i).label);
     const FieldBatchResult result = layOutFieldBatch(*canvas, shown, values, [&](bool widestFirst) {
         canvas->setFieldsMadeAgain(again.made());
         return stampOnce(profile, laidOut, widestFirst);

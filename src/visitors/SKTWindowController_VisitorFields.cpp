@@ -261,10 +261,9 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                     }
                 }
                 // A row the user moved or resized keeps the rectangle the
-                // user gave it; where that does not hold what is typed at
-                // its size, it widens along its line (or is drawn smaller,
-                // down to half) before it takes more lines, so that no
-                // letter leaves it. Anything else is as typed on the
+                // user gave it; where that does not hold what is typed even
+                // drawn smaller (down to half), it grows into clear room,
+                // along its line first (zelk::grownUserBox). Anything else is as typed on the
                 // canvas: the box takes its lines' height where the side
                 // has room for them; a field just placed keeps the size it
                 // was placed at. A box of the design's own that then still

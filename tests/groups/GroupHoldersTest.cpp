@@ -311,10 +311,12 @@ TEST_F(GroupHoldersTest, AnUndoLeavesTheUntickedRowsOfThePanelAsTheyWere) {
     EXPECT_EQ(name->text(), QStringLiteral("Name 4"));
     for (int i = 0; i < VisitorPanel::SlotCount; ++i) {
         const VisitorPanel::Slot& s = panel->fixedSlots[size_t(i)];
-        if (!s.label_chk->isChecked())
+        if (!s.label_chk->isChecked()) {
             EXPECT_EQ(s.label->text(), before.at(2 * i)) << "caption " << i;
-        if (!s.value_chk->isChecked())
+        }
+        if (!s.value_chk->isChecked()) {
             EXPECT_EQ(s.value->text(), before.at(2 * i + 1)) << "value " << i;
+        }
     }
     EXPECT_NE(panel->date_value->text(), QStringLiteral("Date"));
 }

@@ -64,14 +64,14 @@ bool meetsDeeper(const QRectF& part, const QRectF& r, const QRectF& u) {
 }
 
 // The caption (or value) a field stands with, where it does, and how.
-struct Standing2 {
+struct PartnerStanding {
     const SKTGraphic* partner = nullptr;
     Standing standing = Standing::Apart;
     bool fieldIsCaption = false;
     double em = 0;
 };
 
-Standing2 standingWith(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side) {
+PartnerStanding standingWith(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side) {
     const QString id = partnerIdOf(field.control_ID);
     if (id.isEmpty())
         return {};
@@ -88,7 +88,7 @@ Standing2 standingWith(const SKTGraphic& field, const QList<std::shared_ptr<SKTG
 }
 
 // Whether the field at `b` still stands with its partner as it stood.
-bool standsAsItStood(const Standing2& s, const QRectF& b) {
+bool standsAsItStood(const PartnerStanding& s, const QRectF& b) {
     if (!s.partner || s.standing == Standing::Apart)
         return true;
     const QRectF other = s.partner->bounds().normalized();
@@ -165,7 +165,7 @@ bool growsClear(const QRectF& b, const QRectF& u, const Limits& limits, const Ca
 // into clear room, its left as near the user's as it can be; none where
 // there is none.
 std::optional<QRectF> placedHolding(const QRectF& u, const QSizeF& s, double top, const Limits& limits,
-                                    const CardArea& card, const Standing2& standing) {
+                                    const CardArea& card, const PartnerStanding& standing) {
     const double w = s.width(), gap = FieldClearance;
     const double lo = u.right() - w, hi = u.left();
     std::vector<double> xs = {u.left(), lo, card.rect.left() + gap, card.rect.right() - gap - w};
@@ -251,7 +251,7 @@ QRectF userBoxOnCard(const SKTGraphic& field, const CardArea& card) {
 
 double roomAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card) {
     const QRectF u = userBoxOnCard(field, card);
-    const Standing2 standing = standingWith(field, side);
+    const PartnerStanding standing = standingWith(field, side);
     const auto [left, right] = clearSpanAlong(u, limitsOf(field, side, card, FieldGround(), u, standing.partner), card);
     return right - left;
 }
@@ -279,7 +279,7 @@ QRectF grownUserBox(const SKTGraphic& field, const QList<std::shared_ptr<SKTGrap
     };
     if (holds(u))
         return u;
-    const Standing2 standing = standingWith(field, side);
+    const PartnerStanding standing = standingWith(field, side);
     const Limits limits = limitsOf(field, side, card, ground, u, standing.partner);
     auto heightAt = [&](double share, double width) {
         const std::shared_ptr<SKTGraphic> t = field.clone();
