@@ -501,9 +501,21 @@ void SKTGraphicView::restoreStep(const GraphicList& list, const std::optional<Ca
     // The face first: the inspector then shows the card as the step left it.
     if (face)
         host()->restoreCardFace(side_, *face);
+    // A lock does not show on the card: the graphics whose lock the step
+    // changed are selected, so that the inspector shows it.
+    const GraphicList before = graphics();
+    QList<int> relocked;
+    for (int i = 0; before.size() == list.size() && i < list.size(); ++i)
+        if (before.at(i) && list.at(i) && before.at(i)->ctrl_is_locked != list.at(i)->ctrl_is_locked)
+            relocked << i;
     replaceGraphics(list);
     emit undoStateChanged(canUndo(), canRedo());
     showInspector(nullptr);
+    if (!relocked.isEmpty()) {
+        setSelectionIndexes(relocked);
+        _Selected_Graphic = list.at(relocked.last());
+        showInspector(list.at(relocked.last()).get());
+    }
 }
 
 bool SKTGraphicView::undo() {

@@ -248,6 +248,14 @@ TEST_F(CanvasMouse, LockAndUnlockShowNilThenTheLastSelected) {
     EXPECT_EQ(view->selectionIndexes(), indexesOf({0, 1}));
     view->unlockSelectedGraphics();
     EXPECT_FALSE(view->There_Is_Any_Lock_Contrl());
+    // Undone, the lock shows where it shows: on the graphics selected again.
+    view->setSelectionIndexes({});
+    host.shown.clear();
+    ASSERT_TRUE(view->undo());
+    EXPECT_TRUE(view->graphics().at(0)->ctrl_is_locked && view->graphics().at(1)->ctrl_is_locked);
+    EXPECT_EQ(view->selectionIndexes(), indexesOf({0, 1}));
+    ASSERT_FALSE(host.shown.isEmpty());
+    EXPECT_EQ(host.shown.last(), view->graphics().at(1).get());
 }
 
 TEST_F(CanvasMouse, PrintFlagAndDeleteAllAndMomentaryHandles) {
