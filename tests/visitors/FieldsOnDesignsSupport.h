@@ -73,10 +73,13 @@ inline PdfPage readPdf(const QString& pdf) {
 inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& side, const QSizeF& card) {
     const PdfPage page = readPdf(pdf);
     QList<std::pair<const SKTGraphic*, QRectF>> printed;
+    const QList<std::shared_ptr<const SKTGraphic>> drawn(side.cbegin(), side.cend());
     for (const auto& g : side)
-        if (g && g->ctrl_is_visible && isExactlyText(g.get()))
-            for (const QRectF& w : printedWordBoxes(*g))
+        if (g && g->ctrl_is_visible && isExactlyText(g.get())) {
+            const std::shared_ptr<SKTGraphic> beside = copyBesideCaption(*g, drawn);
+            for (const QRectF& w : printedWordBoxes(beside ? *beside : *g))
                 printed.append({g.get(), w});
+        }
     // Each word of the PDF, and whose it is.
     QList<std::pair<const SKTGraphic*, QRectF>> words;
     for (const auto& [box, text] : page.words) {
