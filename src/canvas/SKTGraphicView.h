@@ -214,9 +214,6 @@ public:
     // one undo step with its placing; one left blank goes again, with that
     // step, unless the keyboard went on to the window's panels.
     void endEditing(bool commit = true);
-    // The texts the text tool placed that nothing has given a text yet: no
-    // part of the design as saved, which would hold graphics nobody sees.
-    GraphicList untypedTexts() const;
     bool isEditing() const { return editor_ != nullptr; }
     QPlainTextEdit* editor() const { return editor_; }
     // The temp side: shows the given graphics, the same objects.
@@ -418,8 +415,6 @@ private:
     int undoGroup_ = 0;  // groups open (beginUndoGroup)
     // The text the text tool placed blank, while its placing is the last step.
     std::weak_ptr<SKTGraphic> placedBlank_;
-    // Those texts, whatever steps follow.
-    QList<std::weak_ptr<SKTGraphic>> untyped_;
     // Takes that text off the side again and its placing off the history.
     void dropPlacedBlank(const std::shared_ptr<SKTGraphic>& g);
 };

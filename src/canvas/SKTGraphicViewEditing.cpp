@@ -249,14 +249,6 @@ void SKTGraphicView::endEditing(bool commit) {
     update();
 }
 
-GraphicList SKTGraphicView::untypedTexts() const {
-    GraphicList texts;
-    for (const std::weak_ptr<SKTGraphic>& t : untyped_)
-        if (const std::shared_ptr<SKTGraphic> g = t.lock(); g && g->Text_Value.isEmpty() && graphics().contains(g))
-            texts << g;
-    return texts;
-}
-
 void SKTGraphicView::dropPlacedBlank(const std::shared_ptr<SKTGraphic>& g) {
     placedBlank_.reset();
     if (!model_.remove(g))

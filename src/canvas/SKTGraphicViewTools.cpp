@@ -102,12 +102,6 @@ std::shared_ptr<SKTGraphic> SKTGraphicView::createGraphicOfClass(
         focusEditor(Qt::OtherFocusReason);
         if (recordUndo)
             placedBlank_ = g;
-        // Those given a text since, or gone, are forgotten here.
-        untyped_.removeIf([](const std::weak_ptr<SKTGraphic>& t) {
-            const std::shared_ptr<SKTGraphic> text = t.lock();
-            return !text || !text->Text_Value.isEmpty();
-        });
-        untyped_ << g;
     }
     return g;
 }

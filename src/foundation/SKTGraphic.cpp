@@ -56,6 +56,11 @@ bool isExactlyShape(const SKTGraphic* g) { return g && g->kind() == GraphicKind:
 bool isExactlyBarcode(const SKTGraphic* g) { return g && g->kind() == GraphicKind::Barcode; }
 bool isExactlySignature(const SKTGraphic* g) { return g && g->kind() == GraphicKind::Signature; }
 
+bool isBlankOwnText(const SKTGraphic* g) {
+    return isExactlyText(g) && g->control_ID.isEmpty() && g->data_source_type == DataSourceType::Manual &&
+           g->Text_Value.isEmpty() && !g->_isDrawingFill && !g->_isDrawingStroke && !g->Drawing_Shadow;
+}
+
 namespace {
 
 // Resolution in dots per inch from dots per metre. File formats keep whole

@@ -51,6 +51,9 @@ bool isExactlyLine(const SKTGraphic* g);
 bool isExactlyShape(const SKTGraphic* g);
 bool isExactlyBarcode(const SKTGraphic* g);
 bool isExactlySignature(const SKTGraphic* g);
+// A text of the user's own (no control ID, no binding) that draws nothing at
+// all: no characters, no fill, no border, no shadow.
+bool isBlankOwnText(const SKTGraphic* g);
 
 // Selection handles. The eight box handles sit on the corners and edge
 // middles of the bounds; a line has only its two ends.

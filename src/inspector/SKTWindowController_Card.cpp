@@ -326,8 +326,7 @@ void SKTWindowController::controlTextDidChange(QWidget* field) {
 
 namespace {
 
-// The picture as a side's fill, kept within the size cap; a picture that
-// cannot be read still turns the picture fill on, with no picture.
+// The picture as a side's fill, kept within the size cap.
 void loadBackground(SKTWindowController& w, Card_Property& P, const QString& path) {
     if (path.isEmpty())
         return;
@@ -342,13 +341,19 @@ void loadBackground(SKTWindowController& w, Card_Property& P, const QString& pat
 
 }  // namespace
 
+// A file chosen for a background that holds no picture is refused aloud:
+// the side keeps its fill, its picture and the path shown.
 void SKTWindowController::set_Front_BG_Image(const QString& path) {
+    if (!path.isEmpty() && zelk::refuseUnreadablePicture(path))
+        return;
     if (inspector_)
         zelk::setQuietly(inspector_->card->Card_Image_path, path);
     loadBackground(*this, Front_card_Prop, path);
 }
 
 void SKTWindowController::set_Back_BG_Image(const QString& path) {
+    if (!path.isEmpty() && zelk::refuseUnreadablePicture(path))
+        return;
     if (inspector_)
         Set_NS_Text_View_String(inspector_->card->Card_Image_path_BACK, path);
     loadBackground(*this, Back_card_Prop, path);

@@ -260,7 +260,8 @@ void SKTWindowController::Sign_Browse_Btn() {
         return;
     const QString path = Convert_Path_From_URL(zelk::chooseOpenPath(
         this, tr("Signature"), zelk::pictureFileFilter({QStringLiteral("png")})));
-    if (path.isEmpty() || Image_Is_Over_Size(path, true))
+    // One that holds no picture is refused aloud; the signature keeps its own.
+    if (path.isEmpty() || zelk::refuseUnreadablePicture(path) || Image_Is_Over_Size(path, true))
         return;
     zelk::setQuietly(inspector_->signature->Sign_image_path, path);
     Update_Sign_Graphics();

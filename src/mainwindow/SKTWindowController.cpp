@@ -12,6 +12,7 @@
 #include "dialogs/ScreenFit.h"
 #include "dialogs/Send_Modeless.h"
 #include "dialogs/Services.h"
+#include "dialogs/WheelNeedsKeyboard.h"
 #include "foundation/AppPaths.h"
 #include "foundation/BarcodeSettings.h"
 #include "foundation/Codes.h"
@@ -37,6 +38,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -64,6 +66,8 @@ SKTWindowController::SKTWindowController(const Roots& roots, QWidget* parent)
         zelk::AppPaths::initWithRoots(roots.resourceRoot, roots.dataRoot);
 
     zelk::resetAppGlobals();
+    // Rolling the wheel through the inspector or any panel scrolls it.
+    zelk::installWheelNeedsKeyboard();
     App_Name = QString::fromLatin1(zelk::AppPaths::applicationName);
     Camera_Folder_Path = zelk::UserPictureFolder::path();
     Camera_Capture_Image = QDir(Camera_Folder_Path).filePath(QStringLiteral("zelk_user_save.png"));
@@ -188,6 +192,9 @@ void SKTWindowController::buildLayout() {
     sett_tab = new QTabWidget;
     sett_tab->setObjectName(QStringLiteral("sett_tab"));
     sett_tab->setMinimumWidth(340);
+    // A click on a tab takes the keyboard into the inspector, as one on its
+    // fields does: a text placed blank on the canvas stays for its panels.
+    sett_tab->tabBar()->setFocusPolicy(Qt::StrongFocus);
     column->addWidget(sett_tab, 1);
 
     auto* splitter = new QSplitter(Qt::Horizontal);

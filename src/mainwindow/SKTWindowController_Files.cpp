@@ -69,11 +69,10 @@ zelk::DesignContents SKTWindowController::currentDesignContents() const {
     c.Back_card_Prop = Back_card_Prop;
     c.frontGraphics = document_->graphics;
     c.backGraphics = document_->graphics_back;
-    // A text placed blank and never given a text is no part of the design.
-    for (const std::shared_ptr<SKTGraphic>& blank : _graphicView->untypedTexts())
-        c.frontGraphics.removeOne(blank);
-    for (const std::shared_ptr<SKTGraphic>& blank : _graphicView_BACK->untypedTexts())
-        c.backGraphics.removeOne(blank);
+    // A text of the user's that draws nothing (placed and never typed into,
+    // or emptied since) is no part of the design; one that shows is.
+    for (GraphicList* side : {&c.frontGraphics, &c.backGraphics})
+        side->removeIf([](const std::shared_ptr<SKTGraphic>& g) { return zelk::isBlankOwnText(g.get()); });
     c.Excel_Binding_Use = ::Excel_Binding_Use;
     c.Excel_Source_Path = ::Excel_Source_Path;
     if (Data_From_Excel_Window) {

@@ -15,6 +15,7 @@
 #include "foundation/SKTImage.h"
 #include "foundation/Utilities.h"
 #include "inspector/InspectorPanels.h"
+#include "inspector/InspectorRules.h"
 #include "mainwindow/AppGlobals.h"
 #include "visitors/PaneRoom.h"
 #include "visitors/VisitorPanel.h"
@@ -514,7 +515,9 @@ void SKTWindowController::Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(
     if (check)
         check->setChecked(g->ctrl_is_visible);
     if (box) {
-        box->setText(image ? Get_Original_Path_Of_Image_Control(*g) : g->Text_Value);
+        // The card's "Text here" stands for a value left empty.
+        const QString text = g->Text_Value == zelk::TextPlaceholder ? QString() : g->Text_Value;
+        box->setText(image ? Get_Original_Path_Of_Image_Control(*g) : text);
         box->setEnabled(check && check->isChecked());
         box->setReadOnly(!box->isEnabled() || image);
     }
@@ -554,7 +557,7 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
     VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back);
     if (!panel)
         return;
-    // A group project's panel holds the selected holder's values: a row
+    // The panel holds the visitor's or the selected holder's values: a row
     // left unticked keeps its own, not the text of its hidden graphic (a
     // template's "Company Name") nor a fresh date.
     struct Held {
@@ -563,14 +566,13 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
         QString text;
     };
     QList<Held> held;
-    if (groupMode()) {
-        for (const VisitorPanel::Slot& s : panel->fixedSlots)
-            held << Held{s.label, s.label_chk, s.label->text()} << Held{s.value, s.value_chk, s.value->text()};
-        for (const QList<VisitorPanel::RowEntry>* column : {&panel->view_array_label, &panel->view_array_value})
-            for (const VisitorPanel::RowEntry& e : *column)
-                if (auto* box = qobject_cast<QLineEdit*>(e.control); box && e.check)
-                    held << Held{box, e.check, box->text()};
-    }
+    for (const VisitorPanel::Slot& s : panel->fixedSlots)
+        held << Held{s.label, s.label_chk, s.label->text()} << Held{s.value, s.value_chk, s.value->text()};
+    for (const QList<VisitorPanel::RowEntry>* column : {&panel->view_array_label, &panel->view_array_value})
+        for (const VisitorPanel::RowEntry& e : *column)
+            if (auto* box = qobject_cast<QLineEdit*>(e.control); box && e.check)
+                held << Held{box, e.check, box->text()};
+    const bool byHand[] = {panel->date_manual_chk->isChecked(), panel->time_manual_chk->isChecked()};
     panel->Refresh_Controls();
     // The rows first lose their state, then every graphic gives its own.
     for (const QList<VisitorPanel::RowEntry>* column : {&panel->view_array_label, &panel->view_array_value})
@@ -585,3 +587,9 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
             h.box->setText(h.text);
     Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
 }
+    // A date or time given by hand stays so.
+    for (const bool date : {true, false})
+        if (byHand[date ? 0 : 1]) {
+            (date ? panel->date_manual_chk : panel->time_manual_chk)->setChecked(true);
+            panel->Chk_Unchk_Manual_Date_Time(date ? QStringLiteral("D") : QStringLiteral("T"));
+        }

@@ -4,6 +4,8 @@
 
 #include "foundation/SKTImage.h"
 #include "foundation/SKTSignature.h"
+#include "inspector/BackgroundGallery.h"
+#include "inspector/CardPanel.h"
 #include "inspector/ColorWell.h"
 #include "inspector/DataSourcePanel.h"
 #include "inspector/DoubleSlider.h"
@@ -11,6 +13,7 @@
 #include "inspector/PanelKit.h"
 #include "inspector/SignaturePanel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -18,6 +21,10 @@
 #include <QFile>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
 #include <QSpinBox>
 #include <functional>
 
@@ -162,16 +169,6 @@ TEST_F(ImagePanelTest, PictureSourcesAndCropping) {
     w->Manual_Image_Browse_Btn();
     EXPECT_EQ(image->_file_path, b);
     EXPECT_EQ(image->Text_Value, b);
-    // A file that holds no picture is refused aloud; the photo keeps its picture.
-    for (const QString& path : filesThatHoldNoPicture(data.path())) {
-        sink.shown.clear();
-        nextOpenPath = path;
-        w->Manual_Image_Browse_Btn();
-        EXPECT_EQ(sink.shown, QStringList{QStringLiteral("The picture file is missing or cannot be read.")});
-        EXPECT_EQ(image->_file_path, b);
-        EXPECT_EQ(p->source->Manual_image_path->toPlainText(), b);
-        EXPECT_FALSE(image->_contents.isNull());
-    }
 
     // Cropping: each refusal, then the manual crop, twice from the uncropped picture.
     struct Refusal {
@@ -206,6 +203,99 @@ TEST_F(ImagePanelTest, PictureSourcesAndCropping) {
     EXPECT_EQ(given, (QStringList{uncropped, uncropped}));
     EXPECT_EQ(image->_file_path, a);
     EXPECT_EQ(image->Text_Value, uncropped);
+}
+
+// Every road where the user chooses a picture file refuses one that holds
+// no picture that decodes (empty, text, a JPEG or a PNG cut short), aloud,
+// and the photo, the signature and both sides' backgrounds keep theirs.
+TEST_F(ImagePanelTest, EveryRoadThatChoosesAPictureRefusesOneThatDoesNotDecode) {
+    const QString good = pictureFile(QStringLiteral("good.png"));
+    auto image = addImage(good);
+    auto sign = std::static_pointer_cast<SKTSignature>(add(K::Signature));
+    sign->setFilePath(good);
+    w->set_Front_BG_Image(good);
+    w->set_Back_BG_Image(good);
+    auto held = [&] {
+        QStringList now{image->_file_path, p->source->Manual_image_path->toPlainText(), sign->_file_path,
+                        p->signature->Sign_image_path->toPlainText(), p->card->Card_Image_path->toPlainText(),
+                        p->card->Card_Image_path_BACK->toPlainText()};
+        for (const Card_Property* side : {&w->Front_card_Prop, &w->Back_card_Prop})
+            now << side->Card_BG_Image_Path << side->Card_fill_style << QString::number(side->Card_BG_Image.width());
+        return (now << QString::number(image->_contents.width()) << QString::number(sign->_contents.width()))
+            .join(QLatin1Char('|'))
+            .toStdString();
+    };
+    QString chosen;
+    w->imageLibraryWindow = [&](const QString&, QString& out) { return out = chosen, 1; };
+    const std::pair<const char*, std::function<void()>> roads[] = {
+        {"the image panel's Browse", [&] { select({image}); w->Manual_Image_Browse_Btn(); }},
+        {"the image panel's library", [&] { select({image}); w->Manual_Library_Browse_Btn(); }},
+        {"the card's Browse", [&] { w->Card_Image_Browse_Btn(); }},
+        {"the card's Browse on the back", [&] { w->Select_back_side(); w->Card_Image_Browse_Btn(); w->Select_front_side(); }},
+        {"the card's library", [&] { w->Card_Image_Library_Btn(); }},
+        {"the background gallery",
+         [&] {
+             p->backgrounds->addImageWithPath(chosen, QStringLiteral("bad"), chosen);
+             w->imageBrowserSelectionDidChange(p->backgrounds->numberOfItemsInImageBrowser() - 1);
+         }},
+        {"the signature's Browse", [&] { select({sign}); w->Sign_Browse_Btn(); }},
+    };
+    select({sign});
+    select({image});
+    const std::string before = held();
+    for (const QString& path : filesThatHoldNoPicture(data.path()))
+        for (const auto& [road, choose] : roads) {
+            SCOPED_TRACE(std::string(road) + " " + path.toStdString());
+            sink.shown.clear();
+            nextOpenPath = chosen = path;
+            choose();
+            EXPECT_EQ(sink.shown, QStringList{QStringLiteral("The picture file is missing or cannot be read.")});
+            EXPECT_EQ(held(), before);
+        }
+}
+
+// Rolling the wheel over the Image tab scrolls it: a field takes a value
+// from the wheel only while it has the keyboard, and the photo stays as it
+// was until then.
+TEST_F(ImagePanelTest, TheWheelChangesOnlyTheFieldThatHasTheKeyboard) {
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    auto image = addImage(pictureFile(QStringLiteral("a.png")));
+    select({image});
+    ImagePanel* panel = p->image;
+    panel->Image_border_chk->click();
+    w->sett_tab->setCurrentWidget(panel->image_tab);
+    QWidget* tab = panel->Rotate_slidr;
+    while (tab && !qobject_cast<QScrollArea*>(tab))
+        tab = tab->parentWidget();
+    auto* scroll = qobject_cast<QScrollArea*>(tab);
+    ASSERT_TRUE(scroll);
+    const std::pair<QWidget*, const char*> fields[] = {
+        {panel->Rotate_slidr, "value"},        {panel->Rotate_slidr_val, "value"},
+        {panel->Image_bor_Stepper, "value"},   {panel->Image_border_style, "currentIndex"},
+    };
+    auto roll = [](QWidget* field) {
+        QWheelEvent notch(QPointF(5, 5), field->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(field, &notch);
+    };
+    for (const auto& [field, value] : fields) {
+        SCOPED_TRACE(field->objectName().toStdString() + " " + field->metaObject()->className());
+        scroll->verticalScrollBar()->setValue(0);
+        const QVariant before = field->property(value);
+        const double turned = image->rotate_image;
+        w->currentCanvas()->setFocus();
+        roll(field);
+        EXPECT_EQ(field->property(value), before);
+        EXPECT_EQ(image->rotate_image, turned);
+        EXPECT_GT(scroll->verticalScrollBar()->value(), 0);
+        // A real wheel gives a field of that policy the keyboard before it rolls.
+        EXPECT_NE(field->focusPolicy(), Qt::WheelFocus);
+        field->setFocus();
+        roll(field);
+        EXPECT_NE(field->property(value), before);
+    }
 }
 
 TEST_F(ImagePanelTest, SignaturePanelLoadsTheChosenOrSamplePicture) {

@@ -56,17 +56,26 @@ TEST_F(InspectorTest, AfterTheOpenTemplateAndWizardRoadsTheFirstClickLoadsTheIns
             return chooser->result();
         };
     };
+    // A profile given in the gallery or the wizard is stamped on its design.
+    ScopedServices profile(
+        changed([this](Services& s) { s.fillUserProfileDetails = [this] { w->Fill_User_profile_Details(); }; }));
+    const auto giveProfile = [this] {
+        ::Fill_User_Profile = true;
+        w->Front_user_profile.setName(QStringLiteral("Ann Lee"));
+    };
     const std::pair<const char*, Play> roads[] = {
         {"L", nullptr},
         {"T",
-         [](QDialog* d) {
+         [&](QDialog* d) {
+             giveProfile();
              auto* gallery = static_cast<Template_Wizard*>(d);
              gallery->imageBrowser->setCurrentRow(0);
              gallery->OK_Clicked();
              return gallery->result();
          }},
         {"W",
-         [](QDialog* d) {
+         [&](QDialog* d) {
+             giveProfile();
              auto* wizard = static_cast<Card_Wizard*>(d);
              wizard->OK_Clicked();
              return wizard->result();
@@ -78,6 +87,8 @@ TEST_F(InspectorTest, AfterTheOpenTemplateAndWizardRoadsTheFirstClickLoadsTheIns
         if (play)
             plays.push_back(play);
         ASSERT_EQ(MainWindowStartSteps::New_Project_And_Start(*w), StartChooser::Started);
+        // Undo starts from the design the road gives.
+        EXPECT_FALSE(w->_graphicView->canUndo() || w->_graphicView_BACK->canUndo());
         EXPECT_FALSE(::Not_Draw_Only_Prop_Change);
         if (w->Get_Front_Control_Count() == 0) {  // the wizard's card is empty
             w->toolPalette()->selectTool(RectangleTool);

@@ -18,6 +18,7 @@
 #include "mainwindow/DesignFile.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -32,6 +33,8 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
 
 namespace zelk::test {
 namespace {
@@ -276,6 +279,13 @@ TEST_F(MainWindowFilesTest, EachFileWindowLeavesTheKeyboardOnTheCanvas) {
     }
 }
 
+// The Text tab takes the keyboard and the box is ticked there.
+void tickInTextTab(SKTWindowController& w, QCheckBox* box) {
+    w.inspector()->text->Text_value_Edit->setFocus();
+    box->setEnabled(true);
+    box->click();
+}
+
 // A text the text tool placed and nothing was typed into shows nothing: it
 // is not saved, however its editing ends; where it ends on the canvas it
 // goes with its step, so that one Undo takes its placing back. A text typed
@@ -311,6 +321,35 @@ TEST_F(MainWindowFilesTest, ATextPlacedAndNeverTypedIntoIsNotSaved) {
          {"K3", "Hello"}, true},
         {"typed into", [](SKTWindowController& w) { QTest::keyClicks(w.currentCanvas()->editor(), "K3"); },
          {"K3", "Hello"}, true},
+        // Left blank, what the Text tab gives it shows on the card: it is saved.
+        {"the keyboard on to the Text tab, Fill ticked there",
+         [](SKTWindowController& w) { tickInTextTab(w, w.inspector()->text->Text_fill_chk); }, {"", "Hello"}, true},
+        {"the keyboard on to the Text tab, Border ticked there",
+         [](SKTWindowController& w) { tickInTextTab(w, w.inspector()->text->Text_border_chk); }, {"", "Hello"}, true},
+        {"its Style tab clicked, Fill ticked there",
+         [](SKTWindowController& w) {
+             QTabBar* tabs = w.sett_tab->tabBar();
+             for (int i = 0; i < tabs->count(); ++i)
+                 if (tabs->tabText(i) == QLatin1String("Style"))
+                     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+             w.inspector()->text->Text_fill_chk->click();
+         },
+         {"", "Hello"}, true},
+        {"the keyboard on to the Text tab, Shadow ticked there",
+         [](SKTWindowController& w) { tickInTextTab(w, w.inspector()->text->draw_shadow_chkbox); }, {"", "Hello"},
+         true},
+        // Emptied, it shows nothing again, whatever was placed after it.
+        {"typed into, another placed, the first emptied in the Text tab",
+         [](SKTWindowController& w) {
+             QTest::keyClicks(w.currentCanvas()->editor(), "K3");
+             const std::shared_ptr<SKTGraphic> typed = w._graphicView->graphics().first();
+             w.actionNamed(QStringLiteral("tool_%1").arg(zelk::TextTool))->trigger();
+             w._graphicView->setSelectionIndexes({int(w._graphicView->graphics().indexOf(typed))});
+             w._graphicView->setSelected_Graphic(typed);
+             w.Show_RHS_Properties(typed.get());
+             w.inspector()->text->Text_value_Edit->clear();
+         },
+         {"Hello"}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.then);

@@ -5,6 +5,7 @@
 // both sides.
 #include "HolderFields.h"
 #include "VisitorDeskTestSupport.h"
+#include "VisitorTestSupport.h"
 
 #include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
@@ -15,6 +16,8 @@
 #include "foundation/ProfileFieldTable.h"
 #include "groups/GroupMode.h"
 #include "mainwindow/MainWindowStartSteps.h"
+#include "mainwindow/StartChooser.h"
+#include "mainwindow/StartChooserWindow.h"
 #include "mainwindow/Template_Wizard.h"
 #include "visitors/PaneRoom.h"
 
@@ -22,6 +25,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -405,6 +409,86 @@ TEST_F(VisitorDeskTest, SlotCheckBoxCreatesOnceAndTypingFollowsTheRules) {
     web.value->setText("site");
     EXPECT_FALSE(web.value_chk->isChecked());
     EXPECT_FALSE(graphic(Fup_Website));
+}
+
+// A visitor entered on a shipped pass, then each kind of step, Undo and
+// Redo: the ticked rows show the card, the rows left unticked keep what
+// they held (not the hidden samples "Company Name", "Date", "ID 000123"),
+// and with every row then ticked Add to DB stores what the panels showed.
+TEST_F(VisitorDeskTest, EachStepUndoneAndRedoneLeavesThePanelsAndTheRecordAsTheyWere) {
+    VisitorPanel::Slot& name = front().fixedSlots[SlotName];
+    VisitorPanel::Slot& title = front().fixedSlots[SlotTitle];
+    auto paste = [](QLineEdit* box, const char* text) {
+        box->setText(QString::fromUtf8(text));
+        emit box->textEdited(box->text());
+    };
+    const struct {
+        const char* step;
+        std::function<void()> take;
+    } steps[] = {
+        {"a photo browsed", [&] { nextOpenPath = picture(QStringLiteral("p.png")); front().browse_pic_btn->click(); }},
+        {"a value pasted", [&] { paste(name.value, "Ann Lee-Park"); }},
+        {"a row unticked", [&] { click(title.value_chk); }},
+        {"a caption ticked", [&] { click(front().fixedSlots[SlotCompany].label_chk); }},
+        {"a row added", [&] { front().Add_New_Label_Clicked(); }},
+        {"the value moved on the card",
+         [&] {
+             graphic(Fup_Name)->setXPosition(30);
+             window->Insert_In_Undo_Redo();
+         }},
+        {"a row ticked on the back", [&] {
+             window->Select_back_side();
+             click(back().fixedSlots[SlotCompany].value_chk);
+         }},
+    };
+    const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/Visitor_Day.png");
+    ScopedDialogRunner runner([&](QDialog* d) {
+        if (auto* chooser = qobject_cast<StartChooserWindow*>(d))
+            chooser->Start_Card_Option_Clicked(QStringLiteral("V"));
+        if (qobject_cast<Template_Wizard*>(d))
+            ::Selected_Template_Path = preview;
+        return qobject_cast<Template_Wizard*>(d) ? 1 : d->result();
+    });
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        ASSERT_EQ(MainWindowStartSteps::New_Project_And_Start(*window), StartChooser::Started) << sink.text();
+        click(name.value_chk);
+        paste(name.value, "Ann Lee");
+        click(title.value_chk);
+        paste(title.value, "Buyer");
+        click(front().date_manual_chk);
+        paste(front().date_value, "01-Jan-2027");
+        s.take();
+        VisitorEntry shown = VisitorPanel::visitorEntry(*window);
+        const QString time = front().time_value->text();
+        window->actionNamed(QStringLiteral("Undo_Button"))->trigger();
+        window->actionNamed(QStringLiteral("Redo_Button"))->trigger();
+        EXPECT_EQ(front().time_value->text(), time);
+        EXPECT_TRUE(front().date_manual_chk->isChecked());
+        // Every row ticked but the clock's, which ticking sets anew.
+        const int clock = slotOf(Fup_Time);
+        for (VisitorEntrySide* side : {&shown.front, &shown.back})
+            for (int i = 0; i < clock; ++i)
+                side->fields[size_t(i)].valueChecked = side->fields[size_t(i)].captionChecked = true;
+        for (VisitorPanel* panel : {&front(), &back()})
+            for (int i = 0; i < clock; ++i)
+                for (QCheckBox* box : {panel->fixedSlots[size_t(i)].value_chk, panel->fixedSlots[size_t(i)].label_chk})
+                    if (!box->isChecked()) {
+                        panel == &front() ? window->Select_front_side() : window->Select_back_side();
+                        click(box);
+                    }
+        front().Add_to_DB_btn->click();
+        ASSERT_TRUE(window->Add_Visitor_Record_To_DB(shown));
+        const QList<QVariantMap> rows =
+            sqliteRows(Database_Path, QStringLiteral("SELECT * FROM Visitor_Records ORDER BY ID DESC LIMIT 2"));
+        ASSERT_EQ(rows.size(), 2);
+        QStringList stored[2];
+        for (int r : {0, 1})
+            for (auto it = rows[r].cbegin(); it != rows[r].cend(); ++it)
+                if (!QStringList{"ID", "Date_Time_Stamp", "EntryTime", "EntryTime_B"}.contains(it.key()))
+                    stored[r] << it.key() + QLatin1Char('=') + it.value().toString();
+        EXPECT_EQ(stored[0].join(QLatin1Char('|')).toStdString(), stored[1].join(QLatin1Char('|')).toStdString());
+    }
 }
 
 TEST_F(VisitorDeskTest, NewControlAddAndChangeValueOnBothSides) {
