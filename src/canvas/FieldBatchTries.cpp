@@ -8,7 +8,10 @@
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <map>
 #include <optional>
@@ -35,7 +38,12 @@ struct Try {
     Flow flow;
     Level level;
     bool widestFirst = false;
+    double photoShare = 1.0;  // the largest share of its own size the photo takes
 };
+
+// The shares of its own size the photo is tried at, where the texts at
+// their smallest find no clear place beside it at its own.
+constexpr double PhotoShares[] = {0.75, SmallestFieldScale};
 
 // The tries in the order they are made. At each size the fields go to
 // their rules' places first, then, where that leaves some without room,
@@ -45,15 +53,24 @@ struct Try {
 // where no try lands them all clear so, only the rooms that keep each
 // caption to its own value, then none. Before a size is given up, the card
 // is filled line by line once more (in fewest lines, then packed) with the
-// widest values first.
+// widest values first, then with the values and captions packed as units.
+// Before any pairing zone is let go, the texts at their smallest are
+// packed beside a smaller photo.
 QList<Try> batchTries() {
     QList<Try> tries;
-    for (Level level : {Level::All, Level::Captions, Level::None})
+    for (Level level : {Level::All, Level::Captions, Level::None}) {
         for (double scale : BatchScales) {
             for (Flow flow : {Flow::RulePlaces, Flow::Lines, Flow::PackedLines})
                 tries << Try{scale, flow, level};
             tries << Try{scale, Flow::Lines, level, true} << Try{scale, Flow::PackedLines, level, true};
+            if (level == Level::All)
+                tries << Try{scale, Flow::Units, level};
         }
+        if (level == Level::All)
+            for (double photo : PhotoShares)
+                tries << Try{SmallestFieldScale, Flow::Units, level, false, photo}
+                      << Try{SmallestFieldScale, Flow::PackedLines, level, true, photo};
+    }
     return tries;
 }
 
@@ -113,19 +130,58 @@ private:
 };
 
 // A try is the better the fewer of the fields it laid out lie past the
-// card's edge or outline, then the fewer meet others or break a word, then
+// card's edge or outline, then the fewer meet others, break a word or stand
+// where they do not read (where the batch keeps them readable), then
 // the fewer stand where a caption reads as another field's, then the fewer
 // run into another value (or a caption into another caption) on their line.
 using Score = std::tuple<int, int, int, int>;
 constexpr Score AllClear(0, 0, 0, 0);
 
-Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea& card) {
+// How many shown values stand nearer another field's caption than their
+// own, where the try laid out the value or that caption: the value reads
+// as that caption's.
+int valuesNearerOthersCaption(const GraphicList& side, const SideBefore& before) {
+    QList<const SKTGraphic*> captions;
+    QHash<QString, const SKTGraphic*> captionOf;
+    for (const std::shared_ptr<SKTGraphic>& g : side)
+        if (g && g->ctrl_is_visible && isExactlyText(g.get()) && !g->Text_Value.isEmpty() &&
+            fieldRole(g->control_ID) == FieldRole::Caption) {
+            captions << g.get();
+            captionOf.insert(partnerIdOf(g->control_ID), g.get());
+        }
+    int count = 0;
+    for (const std::shared_ptr<SKTGraphic>& v : side) {
+        const SKTGraphic* own = v ? captionOf.value(v->control_ID) : nullptr;
+        if (!own || !v->ctrl_is_visible || !isExactlyText(v.get()) || v->Text_Value.isEmpty())
+            continue;
+        const QRectF drawn = v->drawingBounds();
+        const double ownGap = std::sqrt(distance2(drawn, own->drawingBounds()));
+        const bool laidOut = before.laidOutByTry(*v);
+        count += std::any_of(captions.cbegin(), captions.cend(), [&](const SKTGraphic* c) {
+            return c != own && (laidOut || before.laidOutByTry(*c)) &&
+                   std::sqrt(distance2(drawn, c->drawingBounds())) < ownGap - 0.01;
+        });
+    }
+    return count;
+}
+
+// Whether a field the batch keeps readable stands on ground it does not
+// read on.
+bool onUnreadableGround(const SKTGraphicView& canvas, const SKTGraphic& f) {
+    const QList<QRectF> ground = canvas.unreadableGroundFor(f);
+    const QRectF drawn = f.drawingBounds();
+    return std::any_of(ground.cbegin(), ground.cend(), [&drawn](const QRectF& r) { return r.intersects(drawn); });
+}
+
+Score scoreOf(const SKTGraphicView& canvas, const SideBefore& before) {
+    const GraphicList& side = canvas.graphics();
+    const CardArea card = canvas.fieldCard();
     int past = 0, broken = 0, misread = 0, runTogether = 0;
     for (const std::shared_ptr<SKTGraphic>& f : side)
         if (f && f->ctrl_is_visible && before.laidOutByTry(*f)) {
             if (!card.holds(f->drawingBounds()))
                 ++past;
-            if (breaksAWord(*f))
+            if (breaksAWord(*f) || onUnreadableGround(canvas, *f))
                 ++broken;
             switch (pairingBreachOf(side, *f, card.rect)) {
             case PairingBreach::CaptionMisread:
@@ -139,6 +195,7 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
             }
         }
     const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.laidOutByTry(g); });
+    misread += valuesNearerOthersCaption(side, before);
     return Score(past, notClear + broken, misread, runTogether);
 }
 
@@ -148,13 +205,21 @@ Score scoreOf(const GraphicList& side, const SideBefore& before, const CardArea&
 // places with the pairing zones kept is made. Known after a first try.
 class AreaCheck {
 public:
-    // The side's free area and the fields the batch made, from a try.
-    void measure(const GraphicList& side, const SideBefore& before, const CardArea& card) {
+    // The side's free area (where the made texts read, where the batch
+    // keeps them readable) and the fields the batch made, from a try.
+    void measure(const SKTGraphicView& canvas, const SideBefore& before) {
+        const CardArea card = canvas.fieldCard();
         GraphicList others;
-        for (const std::shared_ptr<SKTGraphic>& g : side)
+        for (const std::shared_ptr<SKTGraphic>& g : canvas.graphics())
             if (g && g->ctrl_is_visible)
                 (before.holds(*g) ? others : made_) << g;
-        freeArea_ = freeArea(drawnRects(others, card.rect), card);
+        QList<QRectF> taken = drawnRects(others, card.rect);
+        for (const std::shared_ptr<SKTGraphic>& f : made_)
+            if (isExactlyText(f.get())) {
+                taken += canvas.unreadableGroundFor(*f);
+                break;
+            }
+        freeArea_ = freeArea(taken, card);
         cardSize_ = card.rect.size();
     }
     bool measured() const { return freeArea_.has_value(); }
@@ -199,6 +264,9 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
         return false;
     const bool clear = std::get<0>(best) == 0 && std::get<1>(best) == 0;
     const bool captionsKept = clear && std::get<2>(best) == 0;
+    // A smaller photo only where the texts find no clear place beside it.
+    if (following->photoShare < now.photoShare && clear)
+        return false;
     if (captionsKept && (following->level != now.level || (following->scale != now.scale && std::get<3>(best) == 0)))
         return false;
     return !(following->level != now.level && now.level == Level::Captions && clear);
@@ -255,6 +323,46 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
     }
 }
 
+// The colours of the texts a batch lays out that the card has room to
+// lay them all out readable in, at the smallest share: its free area where
+// the colour reads (LeastMovedContrast) no smaller than what the batch's
+// texts of that colour need there. Where it has not, they are laid out as
+// the card has room, where they read where they can.
+QList<QColor> coloursKeptReadable(SKTGraphicView& canvas, const QList<std::pair<QString, QString>>& values) {
+    const CardArea card = canvas.fieldCard();
+    const FieldGround ground = canvas.fieldGround();
+    if (ground.isNull())
+        return {};
+    QList<QColor> colours;
+    QList<double> needed;
+    for (const auto& [id, value] : values) {
+        if (value.isEmpty())
+            continue;
+        const std::shared_ptr<SKTGraphic> g = canvas.Selcect_Ctrl_With_ID(id);
+        if (g && (!isExactlyText(g.get()) || g->boxOwner() != BoxOwner::Rule || g->ctrl_is_locked))
+            continue;
+        const std::shared_ptr<SKTGraphic> probe = g ? g->clone() : makeGraphic(GraphicKind::Text);
+        probe->Set_text_value(value);
+        double least = std::numeric_limits<double>::max();
+        for (const QSizeF& s : fieldSizes(*probe, card.rect.size(), {SmallestFieldScale, SmallestFieldScale}, false))
+            least = std::min(least, (s.width() + FieldClearance) * (s.height() + FieldClearance));
+        qsizetype at = colours.indexOf(probe->txt_clr);
+        if (at < 0) {
+            at = colours.size();
+            colours << probe->txt_clr;
+            needed << 0;
+        }
+        needed[at] += least;
+    }
+    const QList<QRectF> drawn = drawnRects(canvas.graphics(), card.rect);
+    QList<QColor> kept;
+    for (qsizetype i = 0; i < colours.size(); ++i)
+        if (const QList<QRectF> unreadable = ground.unreadable(colours.at(i), LeastMovedContrast);
+            !unreadable.isEmpty() && freeArea(drawn + unreadable, card) >= needed.at(i))
+            kept << colours.at(i);
+    return kept;
+}
+
 }  // namespace
 
 FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
@@ -262,7 +370,9 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
                                   const std::function<bool(bool widestFirst)>& attempt) {
     // What holds its box is the same in every try: filled once.
     canvas.openFieldBatch();
+    canvas.setFieldBatchValues(values);
     fillFieldsHoldingTheirBoxes(canvas, values);
+    canvas.keepFieldsReadable(coloursKeptReadable(canvas, values));
     const SideBefore before(canvas, shown);
     const QList<Try> tries = batchTries();
     AreaCheck area;
@@ -271,6 +381,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         canvas.setFieldScales({t.scale, t.scale});
         canvas.setFieldFlow(t.flow);
         canvas.setPairingLevel(t.level);
+        canvas.setPhotoShare(t.photoShare);
         return attempt(t.widestFirst);
     };
     // A batch that makes no field (each one found on the side, where it
@@ -279,11 +390,14 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     // the order its values grow in, are worth trying again.
     std::optional<bool> madeNone;
     QList<std::pair<double, bool>> tried;
+    // Whether the batch places a photo of its own (one it can make smaller).
+    std::optional<bool> madePhoto;
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
         while (i < tries.size() &&
                (area.tooBig(tries.at(i)) ||
-                (madeNone.value_or(false) && tried.contains(std::pair(tries.at(i).scale, tries.at(i).widestFirst)))))
+                (madeNone.value_or(false) && tried.contains(std::pair(tries.at(i).scale, tries.at(i).widestFirst))) ||
+                (tries.at(i).photoShare < 1 && !madePhoto.value_or(true))))
             ++i;
         return i;
     };
@@ -291,7 +405,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     qsizetype best = 0;
     Score bestScore(std::numeric_limits<int>::max(), 0, 0, 0);
     auto score = [&](qsizetype i) {
-        const Score now = scoreOf(canvas.graphics(), before, canvas.fieldCard());
+        const Score now = scoreOf(canvas, before);
         if (now < bestScore) {
             bestScore = now;
             best = i;
@@ -308,11 +422,17 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         tried << std::pair(tries.at(i).scale, tries.at(i).widestFirst);
         if (!madeNone)
             madeNone = canvas.graphics().size() == before.graphics().size();
+        if (!madePhoto) {
+            const GraphicList& side = canvas.graphics();
+            madePhoto = std::any_of(side.cbegin(), side.cend(), [&before](const std::shared_ptr<SKTGraphic>& g) {
+                return g && g->ctrl_is_visible && isExactlyImage(g.get()) && before.laidOutByTry(*g);
+            });
+        }
         score(i);
         if (bestScore == AllClear)
             break;
         if (!area.measured())
-            area.measure(canvas.graphics(), before, canvas.fieldCard());
+            area.measure(canvas, before);
         qsizetype following = next(i);
         qsizetype shown = i;  // the try whose layout the side shows
         // Before the tries that keep less of the pairing zones, one of them
@@ -355,11 +475,12 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         }
     }
     if (result.done)
-        result.meetingOthers = fieldsWhoseWordsMeetOthers(canvas.graphics(), canvas.fieldCard());
+        result.readingWrong = canvas.fieldsReadingWrong();
     canvas.closeFieldBatch();
     canvas.setFieldScales({});
     canvas.setFieldFlow(Flow::RulePlaces);
     canvas.setPairingLevel(Level::All);
+    canvas.setPhotoShare(1.0);
     return result;
 }
 

@@ -3,6 +3,8 @@
 // laid out on a side as one layout: the tries made (the share its new
 // fields take, their flow, the pairing zones kept, the order of the
 // values), how each is scored, and which one stays.
+#include "canvas/placement/WordsMeeting.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -16,10 +18,10 @@ class SKTGraphicView;
 namespace zelk {
 
 // What a batch came to: whether every try it made ran through, and the
-// fields of its layout that still meet other graphics (their IDs, each once).
+// fields of its layout whose printed words read wrong (each once).
 struct FieldBatchResult {
     bool done = false;
-    QStringList meetingOthers;
+    QList<FieldReadingWrong> readingWrong;
 };
 
 // Whether a field keeps the box it has whatever a batch lays out: one the
@@ -38,8 +40,9 @@ bool holdsItsBoxInABatch(const SKTGraphic& field);
 // undone and made again with smaller new fields. Where none lands them all clear, the
 // one that left the fewest where they meet others stays. The canvas's field
 // batch is open for each try and closed at the end. The result names every
-// field of the side whose printed words then meet something else
-// (fieldsWhoseWordsMeetOthers), those the user placed or locked included.
+// field of the side whose printed words then read wrong
+// (SKTGraphicView::fieldsReadingWrong), those the user placed or locked
+// included.
 FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& shown,
                                   const QList<std::pair<QString, QString>>& values,
                                   const std::function<bool(bool widestFirst)>& attempt);

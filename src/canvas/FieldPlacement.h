@@ -17,12 +17,14 @@
 //   LeastCoverSearch the least harm where no place is clear
 //   FieldPlaces     a field alone: at its rule's place or line by line
 //   PartnerPlaces   a caption and its value: beside each other, or as one
+//   FieldPacking    a crowded card's values and captions packed as units
 //   Readability     whether a field's colour reads on what is under it
 //   OutgrownValue   a field whose value outgrew the box it stands in
 //   UserBox         a box the user placed given a value it does not hold
 //   WordsMeeting    the fields whose printed words meet something else
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/CardArea.h"
+#include "canvas/placement/FieldPacking.h"
 #include "canvas/placement/FieldPlaces.h"
 #include "canvas/placement/FieldSizes.h"
 #include "canvas/placement/FreePlaceSearch.h"

@@ -27,6 +27,7 @@
 #include "foundation/SKTGraphic.h"
 
 #include <QHash>
+#include <QSet>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -88,6 +89,9 @@ public:
     // fields left out), for reading whether a field's colour reads where it
     // may go.
     zelk::FieldGround fieldGround() const;
+    // The fields of the side whose printed words read wrong on it
+    // (zelk::fieldsReadingWrong on fieldCard and fieldGround).
+    QList<zelk::FieldReadingWrong> fieldsReadingWrong() const;
     void setScaleFactor(double scale);
     double scaleFactor() const { return scale_; }
     void zoomIn();
@@ -145,6 +149,8 @@ public:
     void openFieldBatch() {
         fieldBatch_.clear();
         captionSpots_.clear();
+        packed_.reset();
+        packedPlaced_.clear();
         fieldBatchOpen_ = true;
     }
     void closeFieldBatch() {
@@ -152,7 +158,23 @@ public:
         captionSpots_.clear();
         fieldBatchOpen_ = false;
         batchGround_.reset();
+        readableColours_.clear();
+        unreadable_.clear();
+        batchValues_.clear();
+        packed_.reset();
+        packedPlaced_.clear();
     }
+    // The fields a batch gives values to (ID and value, its captions'
+    // too), for laying its new values out together (FieldFlow::Packed).
+    void setFieldBatchValues(const QList<std::pair<QString, QString>>& values) { batchValues_ = values; }
+    // While a batch is open, its new fields of these colours are laid only
+    // where they read (zelk::LeastMovedContrast on fieldGround), where the
+    // card has such a place for them; elsewhere only where it has none.
+    void keepFieldsReadable(const QList<QColor>& colours);
+    // Where a new field of the batch may not stand for its ground: where
+    // its colour reads below zelk::LeastMovedContrast, where the batch keeps
+    // it readable; none otherwise.
+    QList<QRectF> unreadableGroundFor(const SKTGraphic& field) const;
     // A field that holds its box in a batch (the user's or a locked one)
     // takes its value there: a box of the user's grows only where it does
     // not hold it (zelk::grownUserBox), a locked one stays as it is.
@@ -170,14 +192,20 @@ public:
     void setNextValueCaption(const QString& caption) { nextValueCaption_ = caption; }
     // How a batch's new texts are laid out: at their rules' places, or
     // filling the card line by line (where they have no room there), each
-    // in its fewest lines or the card packed (zelk::FlowOrder).
-    enum class FieldFlow { RulePlaces, Lines, PackedLines };
+    // in its fewest lines or the card packed (zelk::FlowOrder); or, on a
+    // crowded card, its values with their captions laid out together as
+    // units, each free place filled with the unit that fills it best
+    // (zelk::packFields).
+    enum class FieldFlow { RulePlaces, Lines, PackedLines, Units };
     void setFieldFlow(FieldFlow flow) { fieldFlow_ = flow; }
     // What of the pairing zones of the other fields (pairingZonesOn) new texts
     // keep off where the card has a place so: all of it (the default), the
     // zones that keep a caption to its own value, or none.
     enum class PairingLevel { All, Captions, None };
     void setPairingLevel(PairingLevel level) { pairingLevel_ = level; }
+    // The largest share of its own size a batch's photo is placed at: 1, or
+    // less where its texts find no room beside it at its own.
+    void setPhotoShare(double share) { photoShare_ = share; }
     // While held (a stamping, a group project's columns), a field given a
     // value its box no longer holds waits for the other values: each first
     // takes its own box, grown where the side has room below it; then, in
@@ -371,6 +399,30 @@ private:
     // The ground read once for a batch (every try of a stamping): its
     // fields change, not what lies under them.
     mutable std::optional<zelk::FieldGround> batchGround_;
+    QList<std::pair<QString, QString>> batchValues_;
+    // The places of the batch's values laid out as units, made at its first
+    // value placed so; and those of them placed since.
+    std::optional<QHash<QString, zelk::PackedPlace>> packed_;
+    QSet<QString> packedPlaced_;
+    // The places of the batch's values as units, made as `placing`, the
+    // first of them, is placed.
+    QHash<QString, zelk::PackedPlace> packedUnits(const SKTGraphic& placing) const;
+    // A value of the batch takes its place among the units, with its
+    // caption's spot; false where it has none there.
+    bool placeAsUnit(SKTGraphic& g);
+    QList<QRgb> readableColours_;
+    mutable QHash<QRgb, QList<QRectF>> unreadable_;
+    // placeNewField's choice of a place on the side as `taken` leaves it.
+    void placeFieldOn(const std::shared_ptr<SKTGraphic>& g, bool again, const zelk::Taken& taken);
+    // A new text of a batch that keeps it readable, placed clear but on
+    // ground its colour does not read on, placed again where it reads where
+    // the side has a clear place there; `before` its and its partner's
+    // boxes before it was placed.
+    struct PlacedBoxes {
+        QRectF field, partner;
+    };
+    void placeWhereItReads(const std::shared_ptr<SKTGraphic>& g, bool again, const zelk::Taken& taken,
+                           const std::shared_ptr<SKTGraphic>& partner, const PlacedBoxes& before);
     // The values of the batch placed with a spot reserved for their captions:
     // above them or before them, and the caption's size there.
     struct CaptionSpot {
@@ -383,6 +435,7 @@ private:
     static QRectF captionSpotOf(const SKTGraphic& value, const CaptionSpot& reserved);
     FieldFlow fieldFlow_ = FieldFlow::RulePlaces;
     PairingLevel pairingLevel_ = PairingLevel::All;
+    double photoShare_ = 1.0;
     zelk::SideGraphicsModel model_;
     zelk::CanvasHost* host_ = nullptr;
     SKTGrid* _grid = nullptr;

@@ -5,13 +5,14 @@
 #include "canvas/SKTGraphicView.h"
 
 #include "canvas/CanvasHost.h"
+#include "canvas/CardReadingWrong.h"
 #include "canvas/FieldPlacement.h"
-#include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 
+#include <algorithm>
 #include <optional>
 
 using zelk::GraphicKind;
@@ -23,6 +24,7 @@ std::optional<zelk::FlowOrder> flowOrderOf(SKTGraphicView::FieldFlow flow) {
     case SKTGraphicView::FieldFlow::Lines:
         return zelk::FlowOrder::FewestLines;
     case SKTGraphicView::FieldFlow::PackedLines:
+    case SKTGraphicView::FieldFlow::Units:
         return zelk::FlowOrder::ReadingOrder;
     case SKTGraphicView::FieldFlow::RulePlaces:
         break;
@@ -32,33 +34,51 @@ std::optional<zelk::FlowOrder> flowOrderOf(SKTGraphicView::FieldFlow flow) {
 
 }  // namespace
 
-void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool again) {
-    const QString& ctrl_ID = g->control_ID;
-    const bool isText = zelk::isExactlyText(g.get());
+namespace {
+
+// A new field and the partner it is placed with: the value a caption goes
+// beside, or the caption a value goes beside or takes along.
+struct FieldAndPartner {
+    bool isText = false;
+    std::shared_ptr<SKTGraphic> partner, value, movingCaption, standingCaption;
+};
+
+FieldAndPartner partnersOf(const SKTGraphic& g, bool again, const zelk::SideGraphicsModel& model) {
+    const QString& ctrl_ID = g.control_ID;
+    FieldAndPartner out;
+    out.isText = zelk::isExactlyText(&g);
     const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
     const bool caption = field && field->captionId == ctrl_ID;
-    const auto partner = field ? model_.textOrImageWithId(caption ? field->valueId : field->captionId) : nullptr;
-    const auto value = caption ? partner : nullptr;
-    const bool shownCaption = isText && field && !caption && partner && partner->ctrl_is_visible;
+    out.partner = field ? model.textOrImageWithId(caption ? field->valueId : field->captionId) : nullptr;
+    out.value = caption ? out.partner : nullptr;
+    const bool shownCaption = out.isText && field && !caption && out.partner && out.partner->ctrl_is_visible;
     // A value laid out anew takes along the caption the rule placed with
     // it; a new one goes beside a caption that stands where it is (the
     // user's, a locked one, the design's, one placed before it).
-    const auto movingCaption = shownCaption && again && partner->boxOwner() == zelk::BoxOwner::Rule &&
-                                       !partner->ctrl_is_locked
-                                   ? partner
-                                   : nullptr;
-    const auto standingCaption = shownCaption && !movingCaption ? partner : nullptr;
+    if (shownCaption && again && out.partner->boxOwner() == zelk::BoxOwner::Rule && !out.partner->ctrl_is_locked)
+        out.movingCaption = out.partner;
+    else if (shownCaption)
+        out.standingCaption = out.partner;
+    return out;
+}
+
+}  // namespace
+
+void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool again) {
+    const QString& ctrl_ID = g->control_ID;
+    const FieldAndPartner p = partnersOf(*g, again, model_);
+    const QRectF fieldBefore = g->bounds(), partnerBefore = p.partner ? p.partner->bounds() : QRectF();
+    const zelk::ProfileField* field = zelk::profileFieldForId(ctrl_ID);
+    const bool caption = field && field->captionId == ctrl_ID;
     const zelk::CardArea card = fieldCard();
     const GraphicList& side = graphics();
-    // A batch's fields take the room their lines need, no more.
-    const QList<QSizeF> sizes = zelk::fieldSizes(*g, card.rect.size(), fieldScales_, !fieldBatchOpen_);
     // What the side shows (the field itself and the partner it goes beside
     // or takes along aside); a text keeps off the pairing zones of the
     // other fields, so that no caption reads as another field's.
-    const SKTGraphic* beside = value ? value.get() : caption ? nullptr : partner.get();
+    const SKTGraphic* beside = p.value ? p.value.get() : caption ? nullptr : p.partner.get();
     zelk::Taken taken = zelk::takenOn(side, card.rect, g.get(), beside, zelk::fieldRole(ctrl_ID), false);
-    if (isText && pairingLevel_ != PairingLevel::None)
-        taken.pairing = zelk::pairingZonesOn(side, g.get(), partner.get());
+    if (p.isText && pairingLevel_ != PairingLevel::None)
+        taken.pairing = zelk::pairingZonesOn(side, g.get(), p.partner.get());
     if (pairingLevel_ == PairingLevel::Captions) {
         taken.pairing.besideValues.clear();
         taken.pairing.besideCaptions.clear();
@@ -69,32 +89,102 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool ag
     // own value).
     taken.drawn += zelk::spacesAfterCaptions(side, g.get(), beside);
     for (auto reserved = captionSpots_.cbegin(); reserved != captionSpots_.cend(); ++reserved)
-        if (reserved.key() != value.get()) {
+        if (reserved.key() != p.value.get()) {
             const QRectF spot = captionSpotOf(*reserved.key(), reserved.value());
             taken.drawn << spot << QRectF(spot.right(), spot.top(), reserved.value().space, spot.height());
         }
+    // The units of the batch laid out together keep their places.
+    if (packed_)
+        for (auto unit = packed_->cbegin(); unit != packed_->cend(); ++unit)
+            if (unit.key() != ctrl_ID && !packedPlaced_.contains(unit.key()))
+                taken.drawn << unit->value
+                            << QRectF(unit->value.topLeft() - (unit->above ? QPointF(0, unit->caption.height())
+                                                                           : QPointF(unit->caption.width(), 0)),
+                                      unit->caption);
     // Nor does a caption end straight before anything but its own value.
-    if (caption && isText)
+    if (caption && p.isText)
         zelk::takeSpacesBefore(taken.drawn, zelk::runOnSpaceAt(*g, g->text_ctrl_font.pointSizeF() * fieldScales_.largest));
 
-    if (value && value->ctrl_is_visible)
-        placeCaptionBesideValue(*g, *value, sizes, taken);
-    else if (standingCaption)
-        placeValueBesideCaption(*g, *standingCaption, sizes, taken);
-    else if (movingCaption)
-        partner->setBounds(captionSpotOf(*g, placeValueWithCaptionSpot(*g, *movingCaption, sizes, taken)));
-    else if (fieldBatchOpen_ && !nextValueCaption_.isEmpty() && isText) {
+    placeFieldOn(g, again, taken);
+    if (p.isText)
+        placeWhereItReads(g, again, taken, p.partner, {fieldBefore, partnerBefore});
+    g->setPlacedByRule();
+    if (fieldBatchOpen_)
+        fieldBatch_ << g.get();
+}
+
+void SKTGraphicView::placeWhereItReads(const std::shared_ptr<SKTGraphic>& g, bool again, const zelk::Taken& taken,
+                                       const std::shared_ptr<SKTGraphic>& partner, const PlacedBoxes& before) {
+    const QList<QRectF> ground = unreadableGroundFor(*g);
+    if (ground.isEmpty())
+        return;
+    const zelk::CardArea card = fieldCard();
+    // What the placing put on the card: the field, its partner where it
+    // moved, its caption's spot; each clear of `rects`.
+    auto clearOf = [&](const QList<QRectF>& rects) {
+        QList<QRectF> drawn = {g->drawingBounds()};
+        if (partner && partner->bounds() != before.partner)
+            drawn << partner->drawingBounds();
+        if (const auto spot = captionSpots_.constFind(g.get()); spot != captionSpots_.cend())
+            drawn << captionSpotOf(*g, *spot);
+        return std::all_of(drawn.cbegin(), drawn.cend(), [&](const QRectF& r) { return zelk::liesClear(r, rects, card); });
+    };
+    // Landed clear, but on ground it does not read on: placed again with
+    // that ground taken, where that finds a clear place. (Where it found no
+    // clear place, more taken would find none either.)
+    if (!clearOf(taken.drawn) || clearOf(ground))
+        return;
+    const PlacedBoxes first{g->bounds(), partner ? partner->bounds() : QRectF()};
+    const std::optional<CaptionSpot> firstSpot =
+        captionSpots_.contains(g.get()) ? std::optional<CaptionSpot>(captionSpots_.value(g.get())) : std::nullopt;
+    auto give = [&](const PlacedBoxes& at, const std::optional<CaptionSpot>& spot) {
+        g->setBounds(at.field);
+        if (partner)
+            partner->setBounds(at.partner);
+        captionSpots_.remove(g.get());
+        if (spot)
+            captionSpots_.insert(g.get(), *spot);
+    };
+    give(before, std::nullopt);
+    zelk::Taken readable = taken;
+    readable.drawn += ground;
+    placeFieldOn(g, again, readable);
+    if (!clearOf(readable.drawn))
+        give(first, firstSpot);
+}
+
+void SKTGraphicView::placeFieldOn(const std::shared_ptr<SKTGraphic>& g, bool again, const zelk::Taken& taken) {
+    const FieldAndPartner p = partnersOf(*g, again, model_);
+    const zelk::CardArea card = fieldCard();
+    // A batch's fields take the room their lines need, no more; its photo
+    // no more than its share.
+    QList<QSizeF> sizes = zelk::fieldSizes(*g, card.rect.size(), fieldScales_, !fieldBatchOpen_);
+    if (const double most = g->bounds().width() * photoShare_ + 0.01; fieldBatchOpen_ && zelk::isExactlyImage(g.get())) {
+        QList<QSizeF> within;
+        for (const QSizeF& s : sizes)
+            if (s.width() <= most)
+                within << s;
+        if (!within.isEmpty())
+            sizes = within;
+    }
+    if (p.value && p.value->ctrl_is_visible)
+        placeCaptionBesideValue(*g, *p.value, sizes, taken);
+    else if (p.standingCaption)
+        placeValueBesideCaption(*g, *p.standingCaption, sizes, taken);
+    else if (fieldBatchOpen_ && fieldFlow_ == FieldFlow::Units && p.isText && placeAsUnit(*g)) {
+        if (const auto spot = captionSpots_.constFind(g.get()); p.movingCaption && spot != captionSpots_.cend())
+            p.movingCaption->setBounds(captionSpotOf(*g, *spot));
+    } else if (p.movingCaption)
+        p.movingCaption->setBounds(captionSpotOf(*g, placeValueWithCaptionSpot(*g, *p.movingCaption, sizes, taken)));
+    else if (fieldBatchOpen_ && !nextValueCaption_.isEmpty() && p.isText) {
         const std::shared_ptr<SKTGraphic> next = zelk::makeGraphic(GraphicKind::Text);
         next->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
         next->Set_text_value(nextValueCaption_);
         captionSpots_.insert(g.get(), placeValueWithCaptionSpot(*g, *next, sizes, taken));
-    } else if (const auto flow = flowOrderOf(fieldFlow_); flow && isText)
+    } else if (const auto flow = flowOrderOf(fieldFlow_); flow && p.isText)
         g->setBounds(zelk::flowPlaceFor(sizes, taken, card, *flow));
     else
         g->setBounds(zelk::fieldPlaceFor(sizes, g->bounds().topLeft(), taken, card));
-    g->setPlacedByRule();
-    if (fieldBatchOpen_)
-        fieldBatch_ << g.get();
 }
 
 void SKTGraphicView::placeCaptionBesideValue(SKTGraphic& g, SKTGraphic& value, const QList<QSizeF>& sizes,
@@ -154,19 +244,121 @@ zelk::FieldGround SKTGraphicView::fieldGround() const {
     const QRectF card = cardRect();
     if (!h || card.isEmpty())
         return {};
-    // The design without its fields (texts and photo): what a batch of
-    // fields changes is never part of it, so one reading serves the batch.
-    // A field is kept off the others (and the photo) by what they cover.
-    GraphicList under;
-    for (const std::shared_ptr<SKTGraphic>& g : graphics())
-        if (g && !zelk::isFieldId(g->control_ID))
-            under << g;
+    // A field is kept off the others (and the photo) by what they cover;
+    // the ground is what the side draws without them.
     const int faceSide = side_ == SKTDocument::TempSide ? h->Card_Front_Or_Back() : side_;
-    const auto side =
-        zelk::SideSnapshot::take(&under, h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(), faceSide, card);
-    // A pixel a point: a cell of the ground.
-    zelk::FieldGround ground(SKTRenderingView(card, side, QString()).imageAtResolution(72), card);
+    zelk::FieldGround ground = zelk::fieldGroundOf(zelk::SideSnapshot::sharing(
+        &graphics(), h->frontCardProperty(), h->backCardProperty(), h->Card_Shape(), faceSide, card));
     if (fieldBatchOpen_)
         batchGround_ = ground;
     return ground;
+}
+
+QList<zelk::FieldReadingWrong> SKTGraphicView::fieldsReadingWrong() const {
+    return zelk::fieldsReadingWrong(graphics(), fieldCard(), fieldGround());
+}
+
+void SKTGraphicView::keepFieldsReadable(const QList<QColor>& colours) {
+    readableColours_.clear();
+    unreadable_.clear();
+    for (const QColor& c : colours)
+        readableColours_ << c.rgba();
+}
+
+QList<QRectF> SKTGraphicView::unreadableGroundFor(const SKTGraphic& field) const {
+    const QRgb colour = field.txt_clr.rgba();
+    if (!fieldBatchOpen_ || !readableColours_.contains(colour))
+        return {};
+    if (const auto known = unreadable_.constFind(colour); known != unreadable_.cend())
+        return *known;
+    // The ground is read a point to a cell: a cell's worth at a shape's
+    // edge is no ground to keep off.
+    QList<QRectF> out;
+    for (const QRectF& r : fieldGround().unreadable(field.txt_clr, zelk::LeastMovedContrast))
+        out << r.adjusted(0.5, 0.5, -0.5, -0.5);
+    unreadable_.insert(colour, out);
+    return out;
+}
+
+QHash<QString, zelk::PackedPlace> SKTGraphicView::packedUnits(const SKTGraphic& placing) const {
+    const zelk::CardArea card = fieldCard();
+    const GraphicList& side = graphics();
+    const double share = fieldScales_.largest;
+    QHash<QString, QString> texts;
+    for (const auto& [id, value] : batchValues_)
+        texts.insert(id, value);
+    // The graphic of an ID as the batch makes it: found on the side, made
+    // again with its style, or new.
+    auto probeOf = [&](const QString& id, const QString& text) {
+        const std::shared_ptr<SKTGraphic> found = model_.textOrImageWithId(id);
+        const std::shared_ptr<SKTGraphic> again = fieldsMadeAgain_.value(id);
+        const std::shared_ptr<SKTGraphic> probe =
+            found ? found->clone() : again ? again->clone() : zelk::makeGraphic(GraphicKind::Text);
+        probe->Set_text_value(text);
+        return probe;
+    };
+    // What stands where the user, the design or a lock put it is gone
+    // around; a value beside a caption that stands goes beside it.
+    auto stands = [&](const QString& id) {
+        const std::shared_ptr<SKTGraphic> g = model_.textOrImageWithId(id);
+        return g && g.get() != &placing &&
+               (!zelk::isExactlyText(g.get()) || g->boxOwner() != zelk::BoxOwner::Rule || g->ctrl_is_locked);
+    };
+    QList<zelk::PackedUnit> units;
+    QList<QRectF> ground;
+    for (const auto& [id, value] : batchValues_) {
+        if (value.isEmpty() || zelk::fieldRole(id) != zelk::FieldRole::Value || stands(id))
+            continue;
+        const QString captionId = zelk::partnerIdOf(id);
+        const std::shared_ptr<SKTGraphic> shownCaption = model_.textOrImageWithId(captionId);
+        if (shownCaption && shownCaption->ctrl_is_visible && stands(captionId))
+            continue;
+        const std::shared_ptr<SKTGraphic> v = probeOf(id, value);
+        // Its boxes, and the narrowest of each number of lines, which may
+        // fill a line beside its caption.
+        QList<QSizeF> sizes = zelk::fieldSizes(*v, card.rect.size(), fieldScales_, false);
+        for (const QSizeF& narrowest : zelk::narrowestBoxesByLines(*v, card.rect.size(), share, 4))
+            if (!sizes.contains(narrowest))
+                sizes << narrowest;
+        zelk::PackedUnit unit{id, sizes, QSizeF(), zelk::runOnSpaceAt(*v, v->text_ctrl_font.pointSizeF() * share)};
+        // Its caption as the batch gives it, or as the rule placed it.
+        const QString caption = texts.contains(captionId) ? texts.value(captionId)
+                                : shownCaption && shownCaption->ctrl_is_visible ? shownCaption->Text_Value
+                                                                                : QString();
+        if (!captionId.isEmpty() && !caption.isEmpty()) {
+            const std::shared_ptr<SKTGraphic> c = probeOf(captionId, caption);
+            unit.caption = zelk::fieldSizes(*c, card.rect.size(), {share, share}, false).value(0);
+        }
+        if (units.isEmpty())
+            ground = unreadableGroundFor(*v);
+        units << unit;
+    }
+    zelk::Taken taken = zelk::takenOn(side, card.rect, nullptr, nullptr, zelk::FieldRole::Value, false);
+    QList<QRectF> all = taken.drawn + zelk::spacesAfterCaptions(side) + ground;
+    all += zelk::takenFromField(zelk::pairingZonesOn(side), zelk::FieldRole::Value);
+    for (auto reserved = captionSpots_.cbegin(); reserved != captionSpots_.cend(); ++reserved)
+        all << captionSpotOf(*reserved.key(), reserved.value());
+    return zelk::packFields(units, all, card);
+}
+
+bool SKTGraphicView::placeAsUnit(SKTGraphic& g) {
+    if (!packed_)
+        packed_ = packedUnits(g);
+    const auto unit = packed_->constFind(g.control_ID);
+    if (unit == packed_->cend())
+        return false;
+    g.setBounds(unit->value);
+    if (!unit->caption.isEmpty()) {
+        // The run-on space after the caption, in its own font.
+        const QString captionId = zelk::partnerIdOf(g.control_ID);
+        std::shared_ptr<SKTGraphic> caption = model_.textOrImageWithId(captionId);
+        if (!caption)
+            caption = fieldsMadeAgain_.value(captionId);
+        if (!caption)
+            caption = zelk::makeGraphic(GraphicKind::Text);
+        captionSpots_.insert(&g, {unit->above, unit->caption,
+                                  zelk::runOnSpaceAt(*caption, caption->text_ctrl_font.pointSizeF() * fieldScales_.largest)});
+    }
+    packedPlaced_.insert(g.control_ID);
+    return true;
 }

@@ -192,6 +192,8 @@ bool breaksAWordAt(const SKTGraphic& text, double points);
 // run without blanks of each line it is drawn in, as wide as its glyphs and
 // as high as its line's letters (ascent and descent), turned with the text.
 QList<QRectF> printedWordBoxes(const SKTGraphic& text);
+// The outlines of the letters of the same words, in the same order, on the card.
+QList<QPainterPath> printedWordOutlines(const SKTGraphic& text);
 
 // A field's value can be longer than its frame has lines for (a frame keeps
 // the fields below it clear); rather than run over them it is drawn at the

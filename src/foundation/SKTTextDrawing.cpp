@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -84,16 +85,23 @@ bool breaksAWordAt(const SKTGraphic& g, double points) {
         .wordBroken;
 }
 
-QList<QRectF> printedWordBoxes(const SKTGraphic& g) {
-    QList<QRectF> out;
+namespace {
+
+// Each word of a text as it prints: `word` is called with the line, the
+// word's first character and the one after it, its box on the card, and the
+// mapping of the layout's units onto the card.
+void forEachPrintedWord(const SKTGraphic& g,
+                        const std::function<void(const QTextLine&, int, int, const QRectF&, const QTransform&)>& word) {
     const QString text = shownText(g);
     if (!isExactlyText(&g) || text.isEmpty() || !drawableBounds(g._bounds))
-        return out;
+        return;
     const QRectF box = g._bounds.normalized();
     LaidOutText drawn;
     text::drawnSize(g, text, box, FieldSize::Searched, &drawn);
     const double top = linesTop(g, box, drawn.height);
     const QTransform turn = rotationAbout(box, g.text_rotation);
+    const QTransform onCard =
+        QTransform::fromScale(1 / UnitsPerPoint, 1 / UnitsPerPoint) * QTransform::fromTranslate(box.left(), top) * turn;
     const QTextLayout& layout = *drawn.layout;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
@@ -119,12 +127,36 @@ QList<QRectF> printedWordBoxes(const SKTGraphic& g) {
                 start = at;
             } else if (blank && start >= 0) {
                 const double x0 = line.cursorToX(int(start)) / UnitsPerPoint, x1 = line.cursorToX(int(at)) / UnitsPerPoint;
-                out << turn.mapRect(QRectF(QPointF(box.left() + std::min(x0, x1), y),
-                                           QPointF(box.left() + std::max(x0, x1), y + h)));
+                word(line, int(start), int(at),
+                     turn.mapRect(QRectF(QPointF(box.left() + std::min(x0, x1), y),
+                                         QPointF(box.left() + std::max(x0, x1), y + h))),
+                     onCard);
                 start = -1;
             }
         }
     }
+}
+
+}  // namespace
+
+QList<QRectF> printedWordBoxes(const SKTGraphic& g) {
+    QList<QRectF> out;
+    forEachPrintedWord(g, [&out](const QTextLine&, int, int, const QRectF& box, const QTransform&) { out << box; });
+    return out;
+}
+
+QList<QPainterPath> printedWordOutlines(const SKTGraphic& g) {
+    QList<QPainterPath> out;
+    forEachPrintedWord(g, [&out](const QTextLine& line, int from, int to, const QRectF&, const QTransform& onCard) {
+        QPainterPath letters;
+        for (const QGlyphRun& run : line.glyphRuns(from, to - from)) {
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> at = run.positions();
+            for (qsizetype k = 0; k < glyphs.size() && k < at.size(); ++k)
+                letters.addPath(run.rawFont().pathForGlyph(glyphs.at(k)).translated(at.at(k)));
+        }
+        out << onCard.map(letters);
+    });
     return out;
 }
 

@@ -149,7 +149,7 @@ bool ProfileStamp::stamp(const User_Profile_Class& profile) const {
         if (const User_Profile_Class::Slot& s = profile.slot(i); !s.value.isEmpty() && laidOut.at(i) != s.value)
             if (const auto g = canvas->Selcect_Ctrl_With_ID(s.id))
                 g->Set_text_value(s.value);
-    meetingOthers_ = result.meetingOthers;
+    readingWrong_ = result.readingWrong;
     canvas->update();
     return result.done;
 }

@@ -2,6 +2,7 @@
 // Turning a card-holder profile into graphics on one canvas: each filled
 // slot shows (or creates) its value graphic by control ID and takes the
 // slot's binding, then each filled caption its caption graphic.
+#include "canvas/placement/WordsMeeting.h"
 #include "foundation/User_Profile_Class.h"
 
 #include <QRectF>
@@ -43,9 +44,9 @@ struct ProfileStamp {
     // own whole in one layout; the side then shows the profile's own value.
     // An exception ends it (logged); false then.
     bool stamp(const User_Profile_Class& profile) const;
-    // The fields the last stamping left meeting other graphics (their IDs),
-    // where the side had no room to lay them all out clear.
-    const QStringList& meetingOthers() const { return meetingOthers_; }
+    // The fields whose printed words the last stamping left reading wrong,
+    // where the side had no room to lay them all out clear and readable.
+    const QList<FieldReadingWrong>& readingWrong() const { return readingWrong_; }
 
 private:
     // `laidOut`: the text each slot's value is placed for.
@@ -55,7 +56,7 @@ private:
     // always, the others' where the card shows one and its file is there
     // (or it is bound to a series or a column).
     bool photoPlaced(const User_Profile_Class& profile) const;
-    mutable QStringList meetingOthers_;
+    mutable QList<FieldReadingWrong> readingWrong_;
 };
 
 }  // namespace zelk

@@ -5,6 +5,7 @@
 
 #include "canvas/FieldPlacement.h"
 #include "canvas/NewControlPoint.h"
+#include "canvas/ReadingWrongMessage.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
@@ -169,59 +170,41 @@ namespace {
 
 // The data-source combo follows the binding; a confirmed profile is then
 // stamped on the side, one undo step of that side when anything changed
-// (whichever side is shown). The names of the fields the stamping left
-// over other text or pictures, each once.
-QStringList fillSide(SKTWindowController& w, SKTGraphicView* canvas, zelk::ProfileStamp::Variant variant,
-                     const User_Profile_Class& profile) {
+// (whichever side is shown). The fields it left reading wrong, by the
+// side's names for them.
+QList<zelk::NamedReadingWrong> fillSide(SKTWindowController& w, SKTGraphicView* canvas,
+                                        zelk::ProfileStamp::Variant variant, const User_Profile_Class& profile) {
     followExcelBinding(w);
     if (!::Fill_User_Profile)
         return {};
     const zelk::ProfileStamp stamp = stampOn(w, canvas, variant);
     if (stamp.stamp(profile))
         canvas->Insert_In_Undo_Redo();
-    QStringList names;
-    for (const QString& id : stamp.meetingOthers()) {
-        const zelk::ProfileField* f = zelk::profileFieldForId(id);
-        QString name = !f ? id : f->slot == zelk::SlotPhoto ? QStringLiteral("Photo") : f->idCardCaption;
-        name = name.trimmed();
-        if (name.endsWith(QLatin1Char(':')))
-            name = name.chopped(1).trimmed();
-        if (!names.contains(name))
-            names << name;
-    }
-    return names;
+    return zelk::namedOn(stamp.readingWrong(), canvas->graphics());
 }
 
-// A stamping that left fields over other words or pictures says so once:
-// which fields, and what the user can do.
-void tellFieldsMeetingOthers(const QStringList& names) {
-    if (names.isEmpty())
-        return;
-    const QString list = names.size() == 1 ? names.first()
-                                           : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
-                                                 QStringLiteral(" and ") + names.last();
-    Show_MessageBox(QStringLiteral("%1 %2 not fit on the card without overlapping other text or pictures. Shorten "
-                                   "%3, or make room on the card (fewer fields, a smaller photo or a larger card).")
-                        .arg(list, names.size() == 1 ? QStringLiteral("does") : QStringLiteral("do"),
-                             names.size() == 1 ? QStringLiteral("its value") : QStringLiteral("their values")));
+// A stamping that left fields reading wrong says so once: which fields,
+// what is wrong, and what the user can do.
+void tellFieldsReadingWrong(const QList<zelk::NamedReadingWrong>& fields) {
+    if (const QString message = zelk::readingWrongMessage(fields); !message.isEmpty())
+        Show_MessageBox(message);
 }
 
 }  // namespace
 
 void SKTWindowController::Fill_User_profile_Details() {
-    QStringList names = fillSide(*this, _graphicView, zelk::ProfileStamp::Variant::Front, Front_user_profile);
-    for (const QString& name : fillSide(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back, Back_user_profile))
-        if (!names.contains(name))
-            names << name;
-    tellFieldsMeetingOthers(names);
+    const QList<zelk::NamedReadingWrong> front =
+        fillSide(*this, _graphicView, zelk::ProfileStamp::Variant::Front, Front_user_profile);
+    tellFieldsReadingWrong(front +
+                           fillSide(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back, Back_user_profile));
 }
 
 void SKTWindowController::Fill_User_profile_info_front_side() {
-    tellFieldsMeetingOthers(fillSide(*this, _graphicView, zelk::ProfileStamp::Variant::Front, Front_user_profile));
+    tellFieldsReadingWrong(fillSide(*this, _graphicView, zelk::ProfileStamp::Variant::Front, Front_user_profile));
 }
 
 void SKTWindowController::Fill_User_profile_info_back_side() {
-    tellFieldsMeetingOthers(fillSide(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back, Back_user_profile));
+    tellFieldsReadingWrong(fillSide(*this, _graphicView_BACK, zelk::ProfileStamp::Variant::Back, Back_user_profile));
 }
 
 void SKTWindowController::Fill_User_profile_info_TEMP_side(const QString&) {

@@ -282,9 +282,10 @@ TEST(FieldPlacement, AFieldGrowsOnlyIntoFreeRoom) {
         {"no room at all: its box stays", Fup_Title, 10, {{{0, 25, 240, 20}, true, {}}}, -1},
         {"a user's own text grows as before", QString(), 10, {{{0, 40, 240, 20}, true, {}}}, 0},
         // A shape over most of the card is its ground where it lies behind
-        // what it meets; over a text it is a shape like any other.
-        {"the card's ground does not stop it", Fup_Title, 10,
-         {{{60, 100, 40, 15}, true, {}, true}, {{0, 40, 240, 110}, true, {}}}, 0},
+        // what it meets: a field grows up to its edge (a point wide), never
+        // across it; over a text it is a shape like any other.
+        {"the card's ground stops it at its edge", Fup_Title, 10,
+         {{{60, 100, 40, 15}, true, {}, true}, {{0, 40, 240, 110}, true, {}}}, 29.5},
         {"a shape over a text is no ground: it stops it", Fup_Title, 10,
          {{{0, 40, 240, 110}, true, {}}, {{60, 100, 40, 15}, true, {}, true}}, 30},
     };
@@ -318,6 +319,46 @@ TEST(FieldPlacement, AFieldGrowsOnlyIntoFreeRoom) {
         }
         const double expected = c.height == 0 ? lines : c.height < 0 ? oneLine : c.height;
         EXPECT_DOUBLE_EQ(textHeightWithin(*t, side, Card), expected);
+    }
+}
+
+// The fields the user is told about are those whose words, as the side
+// prints them, meet something: a short value bound to a column, in a box
+// the rule laid out for the column's widest, prints beside its caption,
+// not centred in its box; a field the user locked is told as any other.
+TEST(FieldPlacement, TheFieldsToldAreThoseWhosePrintedWordsMeetOthers) {
+    const struct {
+        const char* note;
+        QRectF shape;  // the user's, filled
+        bool locked;
+        QStringList told;
+    } rows[] = {
+        {"a shape where it would stand centred", QRectF(125, 38, 30, 20), false, {}},
+        {"a shape beside its caption", QRectF(64, 38, 10, 20), false, {Fup_Name}},
+        {"a shape beside its caption, the value locked", QRectF(64, 38, 10, 20), true, {Fup_Name}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.note);
+        auto text = [](const QString& id, const QRectF& box, const QString& value) {
+            auto t = std::make_shared<SKTText>();
+            t->text_ctrl_font.setPointSizeF(10);
+            t->control_ID = id;
+            t->Set_text_value(value);
+            t->setBounds(box);
+            t->setPlacedByRule();
+            return t;
+        };
+        const auto value = text(Fup_Name, QRectF(60, 40, 170, 14), QStringLiteral("Bo Li"));
+        value->text_alignmnet = 2;  // centred
+        value->Set_Data_source_type(DataSourceType::ExcelColumn);
+        value->ctrl_is_locked = r.locked;
+        auto shape = std::make_shared<Shape_Control>();
+        shape->setBounds(r.shape);
+        shape->_isDrawingStroke = false;
+        shape->_isDrawingFill = true;
+        const QList<std::shared_ptr<SKTGraphic>> side = {text(Fup_lbl_Name, QRectF(10, 40, 48, 14), "Name :"), value,
+                                                         shape};
+        EXPECT_EQ(idsOf(fieldsReadingWrong(side, Card, FieldGround())), r.told);
     }
 }
 

@@ -30,6 +30,15 @@ std::shared_ptr<SKTGraphic> textOf(const QString& id, const QRectF& box, const Q
     return t;
 }
 
+// A shape of the user's, filled, without a border.
+std::shared_ptr<SKTGraphic> filledShape(const QRectF& box) {
+    auto shape = std::make_shared<Shape_Control>();
+    shape->setBounds(box);
+    shape->_isDrawingStroke = false;
+    shape->_isDrawingFill = true;
+    return shape;
+}
+
 // An e-mail of one word, 226 points wide at 12 points (114 at half), in a
 // box of the design's too narrow for it even at half: it must grow, move,
 // or stay drawn smaller with the word broken inside it.
@@ -91,13 +100,8 @@ TEST(OutgrownRules, EachRuleOnASideThatShowsIt) {
         }
         if (!r.otherCaption.isNull())
             side << textOf(Fup_lbl_PhoneNO, r.otherCaption, "Phone No. :", Qt::black);
-        for (const QRectF& s : r.shapes) {
-            auto shape = std::make_shared<Shape_Control>();
-            shape->setBounds(s);
-            shape->_isDrawingStroke = false;
-            shape->_isDrawingFill = true;
-            side << shape;
-        }
+        for (const QRectF& s : r.shapes)
+            side << filledShape(s);
         QImage picture(Card.size().toSize(), QImage::Format_RGB32);
         picture.fill(Qt::white);
         QPainter paint(&picture);
@@ -116,6 +120,40 @@ TEST(OutgrownRules, EachRuleOnASideThatShowsIt) {
             EXPECT_FALSE(at->field.intersects(r.clearOf)) << rectText(at->field).toStdString();
             EXPECT_FALSE(at->partner && at->partner->intersects(r.clearOf)) << rectText(*at->partner).toStdString();
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A value of 32 characters in a box of the user's, 40 points wide, that
+// holds it at no size: the box grows only holding the one the user left,
+// into clear room, or stays there, taller; never away from it, not even by
+// the clearance kept from the card's edge where the user put it against it.
+TEST(OutgrownRules, AUsersBoxHoldsTheOneTheUserLeft) {
+    const struct {
+        const char* rule;
+        QRectF users;
+        QList<QRectF> shapes;  // shown, filled
+    } rows[] = {
+        {"GrowsOnlyIntoTheRoomBesideIt", QRectF(100, 60, 40, 15), {QRectF(142, 50, 20, 35)}},
+        {"KeepsTheCardsEdgeItWasAlignedTo", QRectF(0, 60, 40, 15), {}},
+        {"KeepsTheCardsRightEdge", QRectF(200, 60, 40, 15), {}},
+        // Room only past the shapes around it, none that holds it.
+        {"StaysTallerAmongShapes", QRectF(100, 60, 40, 15),
+         {QRectF(40, 50, 58, 35), QRectF(142, 50, 20, 35), QRectF(90, 40, 60, 18), QRectF(90, 77, 60, 10)}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.rule);
+        const auto value = textOf(Fup_Name, r.users, "Oluwaseun Bartholomew-Achterberg", Qt::black);
+        value->setPlacedByUser();
+        QList<std::shared_ptr<SKTGraphic>> side{value};
+        for (const QRectF& s : r.shapes)
+            side << filledShape(s);
+        const QRectF grown = grownUserBox(*value, side, Card);
+        EXPECT_TRUE(grown.contains(r.users)) << rectText(grown).toStdString();
+        EXPECT_NE(grown, r.users);
     }
 }
 

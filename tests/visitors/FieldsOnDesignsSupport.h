@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace zelk::test {
 
@@ -70,8 +71,9 @@ inline PdfPage readPdf(const QString& pdf) {
 // shape of the side that does not hold all of the field's words (a band
 // it stands on), or lie past the card: by ID, each once. A word of the PDF
 // is the graphic's that prints a word within a point of it.
-inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& side, const QSizeF& card) {
-    const PdfPage page = readPdf(pdf);
+// Each word of a PDF page of a side, and the graphic of the side that
+// prints a word within a point of it (none where none does).
+inline QList<std::pair<const SKTGraphic*, QRectF>> ownedWords(const PdfPage& page, const SideGraphics& side) {
     QList<std::pair<const SKTGraphic*, QRectF>> printed;
     const QList<std::shared_ptr<const SKTGraphic>> drawn(side.cbegin(), side.cend());
     for (const auto& g : side)
@@ -80,7 +82,6 @@ inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& si
             for (const QRectF& w : printedWordBoxes(beside ? *beside : *g))
                 printed.append({g.get(), w});
         }
-    // Each word of the PDF, and whose it is.
     QList<std::pair<const SKTGraphic*, QRectF>> words;
     for (const auto& [box, text] : page.words) {
         const SKTGraphic* owner = nullptr;
@@ -92,6 +93,19 @@ inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& si
             }
         words.append({owner, box});
     }
+    return words;
+}
+
+// The picture of a one-page PDF at `scale` times 72 dpi (pdftoppm).
+inline QImage pagePicture(const QString& pdf, double scale) {
+    const QString png = pdf + QStringLiteral("-picture");
+    runTool("pdftoppm", {"-r", QString::number(72 * scale), "-png", "-singlefile", pdf, png});
+    return QImage(png + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& side, const QSizeF& card) {
+    const PdfPage page = readPdf(pdf);
+    const QList<std::pair<const SKTGraphic*, QRectF>> words = ownedWords(page, side);
     const std::vector<bool> backdrop = backdropsOf(side, QRectF(QPointF(0, 0), card));
     auto meet = [](const QRectF& a, const QRectF& b) {
         const QRectF both = a & b;
@@ -122,13 +136,116 @@ inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& si
     return out;
 }
 
-// The names the user is told fields by: a profile field's by its ID-card
-// caption (of its value or its caption alike), without the colon; sorted.
-inline QStringList namesOfFields(const QStringList& ids) {
+// The fields of a side whose words, as a PDF of the side prints them, lie
+// across the edge of one of its shapes (a word crosses its rectangle, less
+// its stroke or a point within; or some of the field's words lie on it and
+// some off it), or stand where their colour reads below the contrast a
+// field keeps on the page's picture (pdftoppm; the median pixel of the
+// word's box is its ground; 3:1, or what the box its owner gave it reads
+// at where that is less; a field in the box its owner gave it, or locked,
+// is where they put it): by ID, each once, the first of the two that holds.
+inline QList<std::pair<QString, ReadsWrong>> fieldsAcrossOrUnreadableInPdf(const QString& pdf, const SideGraphics& side,
+                                                                            const QSizeF& card) {
+    constexpr double Scale = 4;
+    const QImage picture = pagePicture(pdf, Scale);
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    auto groundOf = [&](const QRectF& box) {
+        std::vector<double> l;
+        const QRect px = QRectF(box.topLeft() * Scale, box.size() * Scale).toAlignedRect() & picture.rect();
+        for (int y = px.top(); y <= px.bottom(); ++y)
+            for (int x = px.left(); x <= px.right(); ++x)
+                l.push_back(luminance(QColor(picture.pixel(x, y))));
+        if (l.empty())
+            return 1.0;
+        std::nth_element(l.begin(), l.begin() + std::ptrdiff_t(l.size() / 2), l.end());
+        return l[l.size() / 2];
+    };
+    auto contrast = [](double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); };
+    QHash<const SKTGraphic*, QList<QRectF>> wordsOf;
+    for (const auto& [owner, box] : ownedWords(readPdf(pdf), side))
+        if (owner && isFieldId(owner->control_ID))
+            wordsOf[owner] << box;
+    QList<std::pair<QString, ReadsWrong>> out;
+    for (const auto& g : side) {
+        const QList<QRectF> words = wordsOf.value(g.get());
+        if (words.isEmpty())
+            continue;
+        bool across = false;
+        for (const auto& s : side) {
+            if (!s || !s->ctrl_is_visible || !isExactlyShape(s.get()))
+                continue;
+            const QRectF outer = s->drawingBounds();
+            const double in = s->_isDrawingStroke ? std::max(s->_strokeWidth, 1.0) / 2 : 0.5;
+            const QRectF inner = s->bounds().normalized().adjusted(in, in, -in, -in);
+            bool on = false, off = false;
+            for (const QRectF& w : words) {
+                const QRectF both = w & outer;
+                const bool meets = both.width() > 0.1 && both.height() > 0.1;
+                across = across || (meets && !inner.adjusted(-0.1, -0.1, 0.1, 0.1).contains(w));
+                (meets ? on : off) = true;
+            }
+            across = across || (on && off);
+        }
+        if (across) {
+            out.append({g->control_ID, ReadsWrong::AcrossAnEdge});
+            continue;
+        }
+        const QRectF own = g->design_box.normalized();
+        if (g->ctrl_is_locked || (g->boxOwner() != BoxOwner::Rule && (own.isEmpty() || own == g->bounds().normalized())))
+            continue;
+        const double text = luminance(g->txt_clr);
+        const double least = g->boxOwner() == BoxOwner::Rule ? 3.0 : std::min(3.0, contrast(text, groundOf(own)));
+        if (std::any_of(words.cbegin(), words.cend(), [&](const QRectF& w) { return contrast(text, groundOf(w)) < least - 0.05; }))
+            out.append({g->control_ID, ReadsWrong::Unreadable});
+    }
+    return out;
+}
+
+// How many pixels of a PDF of a card's side (pdftoppm at 288 dpi) that lie
+// a pixel or more past its outline (Card_Shape: 1 rounded with corners of
+// 10 points, 2 oval) are dark: letters or pictures drawn past the card.
+inline int darkPixelsPastOutline(const QString& pdf, const QSizeF& card, int shape) {
+    if (shape != 1 && shape != 2)
+        return 0;
+    constexpr double Scale = 4;
+    const QImage picture = pagePicture(pdf, Scale);
+    int dark = 0;
+    const double slack = 1 / Scale;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPointF p((x + 0.5) / Scale, (y + 0.5) / Scale);
+            bool past = false;
+            if (shape == 2) {
+                const double a = card.width() / 2 + slack, b = card.height() / 2 + slack;
+                const double dx = p.x() - card.width() / 2, dy = p.y() - card.height() / 2;
+                past = dx * dx / (a * a) + dy * dy / (b * b) > 1;
+            } else {
+                const double cx = std::clamp(p.x(), 10.0, card.width() - 10), cy = std::clamp(p.y(), 10.0, card.height() - 10);
+                past = std::hypot(p.x() - cx, p.y() - cy) > 10 + slack;
+            }
+            dark += past && qGray(picture.pixel(x, y)) < 128;
+        }
+    return dark;
+}
+
+// The names the user is told fields by: a field's caption's text on `side`
+// (of its value or its caption alike), else a profile field's ID-card
+// caption, without the colon; sorted.
+inline QStringList namesOfFields(const QStringList& ids, const SideGraphics& side) {
     QStringList out;
     for (const QString& id : ids) {
         const ProfileField* f = profileFieldForId(id);
-        QString name = f ? f->idCardCaption.trimmed() : id;
+        const QString captionId = fieldRole(id) == FieldRole::Caption ? id : partnerIdOf(id);
+        QString name = f ? f->idCardCaption : id;
+        for (const auto& g : side)
+            if (g && g->control_ID == captionId && isExactlyText(g.get()) && !g->Text_Value.trimmed().isEmpty()) {
+                name = g->Text_Value;
+                break;
+            }
+        name = name.trimmed();
         if (name.endsWith(QLatin1Char(':')))
             name = name.chopped(1).trimmed();
         if (!out.contains(name))
@@ -138,20 +255,60 @@ inline QStringList namesOfFields(const QStringList& ids) {
     return out;
 }
 
-// The fields a stamping's message says do not fit, by the names it gives
-// them, sorted; none where it said nothing.
-inline QStringList namesTold(const QStringList& shown) {
-    QStringList out;
-    for (const QString& message : shown) {
-        const qsizetype end = message.indexOf(QStringLiteral(" not fit on the card"));
-        if (end < 0)
-            continue;
-        QString names = message.left(end);
-        names.chop(names.endsWith(QStringLiteral(" does")) ? 5 : 3);
-        for (const QString& name : names.replace(QStringLiteral(" and "), QStringLiteral(", ")).split(QStringLiteral(", ")))
-            if (!out.contains(name.trimmed()))
-                out << name.trimmed();
+// The names of a side's fields that read wrong on a PDF of it, by kind, as
+// the user is told them: each name once, under the worst of its fields'.
+inline std::map<ReadsWrong, QStringList> namesReadingWrongInPdf(const QString& pdf, const SideGraphics& side,
+                                                                const QSizeF& card) {
+    std::map<ReadsWrong, QStringList> out;
+    QStringList named;
+    const QStringList meets = namesOfFields(fieldsMeetingInPdf(pdf, side, card), side);
+    out[ReadsWrong::Meets] = meets;
+    named = meets;
+    const auto others = fieldsAcrossOrUnreadableInPdf(pdf, side, card);
+    for (ReadsWrong why : {ReadsWrong::AcrossAnEdge, ReadsWrong::Unreadable}) {
+        QStringList ids;
+        for (const auto& [id, w] : others)
+            if (w == why)
+                ids << id;
+        for (const QString& name : namesOfFields(ids, side))
+            if (!named.contains(name)) {
+                out[why] << name;
+                named << name;
+            }
     }
+    return out;
+}
+
+// The fields a message says read wrong in one way (its sentence: "... do
+// not fit on the card", "... lie across the edge of a shape", "... do not
+// read on what is under them"), by the names it gives them, sorted; none
+// where it said nothing so.
+inline QStringList namesTold(const QStringList& shown, ReadsWrong why = ReadsWrong::Meets) {
+    const QString verb = why == ReadsWrong::Meets ? QStringLiteral(" not fit on the card")
+                         : why == ReadsWrong::AcrossAnEdge ? QStringLiteral(" across the edge of a shape")
+                                                           : QStringLiteral(" not read on what is under");
+    // A message's sentences stand apart; on the status bar's one line they
+    // are told apart by how each ends.
+    static const QRegularExpression ending(
+        QStringLiteral("(card\\)\\.|its values?\\.|their values\\.|it reads\\.|they read\\.) "));
+    QStringList out;
+    for (QString message : shown)
+        for (QString sentence : message.replace(ending, QStringLiteral("\\1\n\n")).split(QStringLiteral("\n\n"))) {
+            const qsizetype end = sentence.indexOf(verb);
+            if (end < 0)
+                continue;
+            QString names = sentence.left(end);
+            for (const QString& ending : {QStringLiteral(" does"), QStringLiteral(" do"), QStringLiteral(" lies"),
+                                          QStringLiteral(" lie")})
+                if (names.endsWith(ending)) {
+                    names.chop(ending.size());
+                    break;
+                }
+            for (const QString& name :
+                 names.replace(QStringLiteral(" and "), QStringLiteral(", ")).split(QStringLiteral(", ")))
+                if (!out.contains(name.trimmed()))
+                    out << name.trimmed();
+        }
     out.sort();
     return out;
 }

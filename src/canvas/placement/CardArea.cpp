@@ -39,7 +39,7 @@ void addStrips(QList<QRectF>& out, const QRectF& card, const std::vector<std::pa
 
 }  // namespace
 
-CardArea::CardArea(const QRectF& r, int shape) : rect(r) {
+CardArea::CardArea(const QRectF& r, int cardShape) : rect(r), shape(cardShape == 1 || cardShape == 2 ? cardShape : 0) {
     if (!(r.width() > 0 && r.height() > 0) || (shape != 1 && shape != 2))
         return;
     // Each strip is cut where the outline comes farthest in over its height.
@@ -68,6 +68,17 @@ CardArea::CardArea(const QRectF& r, int shape) : rect(r) {
         }
     }
     addStrips(outside, r, insets);
+}
+
+QPainterPath CardArea::outline() const {
+    QPainterPath path;
+    if (shape == 1)
+        path.addRoundedRect(rect, CardCornerRadius, CardCornerRadius);
+    else if (shape == 2)
+        path.addEllipse(rect);
+    else
+        path.addRect(rect);
+    return path;
 }
 
 bool CardArea::holds(const QRectF& r) const {

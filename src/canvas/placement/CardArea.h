@@ -3,6 +3,7 @@
 // beyond its outline on a rounded or oval card, and the clearance a placed
 // field keeps from what it is placed clear of.
 #include <QList>
+#include <QPainterPath>
 #include <QRectF>
 
 namespace zelk {
@@ -17,10 +18,13 @@ constexpr double FieldClearance = 2.0;
 struct CardArea {
     CardArea(const QRectF& rect = QRectF(), int shape = 0);  // NOLINT: a plain card is its rectangle
     QRectF rect;
+    int shape = 0;
     QList<QRectF> outside;
     // Whether `r` lies on the card, inside its outline (a hundredth of a
     // point is left for rounding).
     bool holds(const QRectF& r) const;
+    // The card's outline as the card face cuts it.
+    QPainterPath outline() const;
 };
 
 // `taken` and what lies beyond the card's outline: what a search keeps off.

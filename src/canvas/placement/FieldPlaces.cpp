@@ -31,14 +31,28 @@ QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<
 }
 
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const Taken& taken, const CardArea& card) {
+    auto clearOf = [&](const QList<QRectF>& zones) -> std::optional<QRectF> {
+        const QList<QRectF> all = withOutside(taken.drawn + zones, card);
+        for (const QSizeF& s : sizes)
+            if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
+                return r;
+        return std::nullopt;
+    };
+    // Where the level that keeps the most has no clear place, none kept is
+    // tried next: where that has none either, no level between has one.
+    std::optional<std::optional<QRectF>> loosest;
+    bool first = true;
     for (const QList<QRectF>& zones : takenFromFieldByLevel(taken.pairing, taken.role))
         if (!zones.isEmpty()) {
-            const QList<QRectF> all = withOutside(taken.drawn + zones, card);
-            for (const QSizeF& s : sizes)
-                if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
-                    return *r;
+            if (!first && !loosest && !*(loosest = clearOf({})))
+                return leastCoveringPlace(sizes, at, taken.drawn, taken.pictures, card);
+            first = false;
+            if (const auto r = clearOf(zones))
+                return *r;
         }
-    return fieldPlaceFor(sizes, at, taken.drawn, card, taken.pictures);
+    if (const std::optional<QRectF> r = loosest ? *loosest : clearOf({}))
+        return *r;
+    return leastCoveringPlace(sizes, at, taken.drawn, taken.pictures, card);
 }
 
 std::optional<QRectF> clearFlowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, const CardArea& card,
@@ -64,13 +78,24 @@ QRectF flowPlaceFor(const QList<QSizeF>& sizes, const QList<QRectF>& taken, cons
 QRectF flowPlaceFor(const QList<QSizeF>& sizes, const Taken& taken, const CardArea& card, FlowOrder order) {
     // The pairing levels in turn; filling in fewest lines, a
     // later level's place where it holds fewer lines.
+    // Where the level that keeps the most has no clear place, none kept is
+    // tried next: where that has none either, no level between has one.
     std::optional<QRectF> first;
+    std::optional<std::optional<QRectF>> loosest;
+    bool tried = false;
     for (const QList<QRectF>& zones : takenFromFieldByLevel(taken.pairing, taken.role))
-        if (!zones.isEmpty())
+        if (!zones.isEmpty()) {
+            if (tried && !first && !loosest && !*(loosest = clearFlowPlaceFor(sizes, taken.drawn, card, order)))
+                break;
+            tried = true;
             if (const auto r = clearFlowPlaceFor(sizes, taken.drawn + zones, card, order))
                 if (!first || (order == FlowOrder::FewestLines && r->height() < first->height()))
                     first = r;
-    return first ? *first : flowPlaceFor(sizes, taken.drawn, card, taken.pictures, order);
+        }
+    if (first)
+        return *first;
+    const std::optional<QRectF> none = loosest ? *loosest : clearFlowPlaceFor(sizes, taken.drawn, card, order);
+    return none ? *none : leastCoveringPlace(sizes, card.rect.topLeft(), taken.drawn, taken.pictures, card);
 }
 
 }  // namespace zelk

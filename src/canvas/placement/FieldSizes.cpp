@@ -98,6 +98,37 @@ QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScale
     return sizes;
 }
 
+QList<QSizeF> narrowestBoxesByLines(const SKTGraphic& text, const QSizeF& card, double scale, int lines) {
+    const double own = text.text_ctrl_font.pointSizeF();
+    if (!isExactlyText(&text) || text.Text_Value.isEmpty() || !(own > 0))
+        return {};
+    const std::shared_ptr<SKTGraphic> t = text.clone();
+    t->text_ctrl_font.setPointSizeF(std::max(own * scale, smallestFieldPoints(own)));
+    const double share = t->text_ctrl_font.pointSizeF() / own;
+    const double room = std::max(card.width() - 2 * FieldClearance, 1.0);
+    const double natural = static_cast<const SKTText&>(*t).naturalTextSize().width();
+    const double word = std::ceil(longestWordWidth(text) * share) + 1;
+    const double oneLine = fittedTextHeightAt(*t, natural);
+    QList<QSizeF> out;
+    for (int n = 1; n <= lines; ++n) {
+        // The least whole width, between the longest word and the text on
+        // one line, whose lines are no more than n.
+        double lo = std::min(word, natural), hi = natural;
+        if (fittedTextHeightAt(*t, lo) <= oneLine * n + 0.5)
+            hi = lo;
+        while (hi - lo > 1) {
+            const double mid = std::floor((lo + hi) / 2);
+            (fittedTextHeightAt(*t, mid) <= oneLine * n + 0.5 ? hi : lo) = mid;
+        }
+        const QSizeF s(std::ceil(hi), fittedTextHeightAt(*t, std::ceil(hi)));
+        if (s.width() <= room && (out.isEmpty() || s.width() < out.last().width()))
+            out << s;
+        if (hi <= word)
+            break;
+    }
+    return out;
+}
+
 double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card) {
     double lines = fittedTextHeight(g);
     const QRectF box = g.bounds().normalized();
@@ -114,7 +145,7 @@ double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGrap
     if (!(lines > box.height()))
         return lines;
     // What lies below the box across its width stops it; what it already
-    // meets does not, nor does a backdrop.
+    // meets does not; of a backdrop, only its edge.
     auto below = [&box](const QRectF& r) {
         return r.left() < box.right() && r.right() > box.left() && r.top() >= box.bottom() - 0.001;
     };
@@ -122,9 +153,9 @@ double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGrap
     const std::vector<bool> backdrop = backdropsOf(side, card.rect);
     for (qsizetype i = 0; i < side.size(); ++i) {
         const std::shared_ptr<SKTGraphic>& t = side.at(i);
-        if (!t || t.get() == &g || backdrop[std::size_t(i)] || !(t->ctrl_is_visible || reservedForWhenItShows(*t)))
+        if (!t || t.get() == &g || !(t->ctrl_is_visible || reservedForWhenItShows(*t)))
             continue;
-        for (const QRectF& r : takenBy(*t))
+        for (const QRectF& r : backdrop[std::size_t(i)] ? edgeCover(*t) : takenBy(*t))
             if (below(r))
                 bottom = std::min(bottom, r.top());
     }

@@ -39,6 +39,11 @@ QList<double> fieldScaleSteps(FieldScales scales = {});
 QList<QSizeF> fieldSizes(const SKTGraphic& field, const QSizeF& card, FieldScales scales = {},
                          bool startWidthFirst = true);
 
+// The narrowest boxes of a text at `scale` of its font size that hold it in
+// one, two ... up to `lines` lines, no word broken, each no wider than the
+// card's room (those the room allows, each once, fewest lines first).
+QList<QSizeF> narrowestBoxesByLines(const SKTGraphic& text, const QSizeF& card, double scale, int lines);
+
 // The width of a text's longest word as drawn in its own font (0 for what
 // is not a text).
 double longestWordWidth(const SKTGraphic& text);
@@ -52,7 +57,7 @@ double drawnShare(const SKTGraphic& text);
 // its lines at the size that keeps the word whole (wholeWordsPointSize),
 // no lower than the box. A field's box grows only into the room below it
 // that stays on `card`, inside its outline, and meets no other graphic of
-// `side` that is shown (but a backdrop) or is a hidden field's box (reserved
+// `side` that is shown (of a backdrop its edge) or is a hidden field's box (reserved
 // for when that field shows); its drawing shrinks to what that room holds.
 double textHeightWithin(const SKTGraphic& g, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card);
 

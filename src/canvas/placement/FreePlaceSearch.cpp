@@ -211,17 +211,19 @@ std::optional<QRectF> firstInReadingOrder(const QSizeF& size, const QList<QRectF
         ys.push_back(t.bottom() + gap);
     std::sort(ys.begin(), ys.end());
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+    // What is taken, from the left: on each line, what meets it blocks the
+    // spans of x its left may not take in that order.
+    thread_local std::vector<QRectF> byLeft;
+    byLeft.assign(taken.cbegin(), taken.cend());
+    std::sort(byLeft.begin(), byLeft.end(), [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
     for (double y : ys) {
         if (y < card.top() || y + h > card.bottom() - gap + 1e-9)
             continue;
-        // What meets the line, as spans of x its left may not take.
-        std::vector<std::pair<double, double>> blocked;
-        for (const QRectF& t : taken)
-            if (t.top() < y + h + margin && t.bottom() > y - margin)
-                blocked.push_back({t.left() - margin - w, t.right() + margin});
-        std::sort(blocked.begin(), blocked.end());
         double x = card.left() + gap;
-        for (const auto& [from, to] : blocked) {
+        for (const QRectF& t : byLeft) {
+            if (!(t.top() < y + h + margin && t.bottom() > y - margin))
+                continue;
+            const double from = t.left() - margin - w, to = t.right() + margin;
             if (from >= x)
                 break;
             if (to > x)

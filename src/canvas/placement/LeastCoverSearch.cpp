@@ -63,24 +63,43 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
     if (card.height() >= h + 2 * gap)
         ys.insert(ys.end(), {card.top() + gap, card.bottom() - gap - h});
     const QRectF inner = card.adjusted(gap - 1e-9, gap - 1e-9, -gap + 1e-9, -gap + 1e-9);
-    // The cells of each candidate's span, once for all the maps.
+    // The cells of each candidate's span, once for all the maps, and
+    // whether it comes within the clearance of the card's edges.
     std::vector<CoverMap::Cells> columns(xs.size()), rows(ys.size());
-    for (std::size_t i = 0; i < xs.size(); ++i)
+    std::vector<char> nearX(xs.size()), nearY(ys.size());
+    for (std::size_t i = 0; i < xs.size(); ++i) {
         columns[i] = cover.columns(xs[i], xs[i] + w);
-    for (std::size_t i = 0; i < ys.size(); ++i)
+        nearX[i] = xs[i] < inner.left() || xs[i] + w > inner.right();
+    }
+    for (std::size_t i = 0; i < ys.size(); ++i) {
         rows[i] = cover.rows(ys[i], ys[i] + h);
+        nearY[i] = ys[i] < inner.top() || ys[i] + h > inner.bottom();
+    }
+    // Each row's cover by column, of every map, read once for the row.
+    std::vector<double> avoidRow, beyondRow, costRow, nearRow;
+    auto span = [](const std::vector<double>& row, const CoverMap::Cells& c) {
+        return c.first >= c.second ? 0.0 : row[std::size_t(c.second)] - row[std::size_t(c.first)];
+    };
+    const double area = cover.cellArea();
     auto search = [&](const CoverMap* avoid, bool fitting) {
         Covering best;
-        for (std::size_t yi = 0; yi < ys.size(); ++yi)
+        for (std::size_t yi = 0; yi < ys.size(); ++yi) {
+            const CoverMap::Cells& r = rows[yi];
+            if (avoid)
+                avoid->rowProfile(r, avoidRow);
+            if (outline.beyond)
+                outline.beyond->rowProfile(r, beyondRow);
+            if (outline.near)
+                outline.near->rowProfile(r, nearRow);
+            cover.rowProfile(r, costRow);
             for (std::size_t xi = 0; xi < xs.size(); ++xi) {
                 const CoverMap::Cells& c = columns[xi];
-                const CoverMap::Cells& r = rows[yi];
-                if (avoid && avoid->covered(c, r) > 0)
+                if (avoid && span(avoidRow, c) > 0)
                     continue;
                 const QRectF box(xs[xi], ys[yi], w, h);
-                const double past = outline.beyond ? outline.beyond->covered(c, r) : 0.0;
-                const double cost = cover.covered(c, r);
-                const bool near = !inner.contains(box) || (outline.near && outline.near->covered(c, r) > 0);
+                const double past = outline.beyond ? span(beyondRow, c) * area : 0.0;
+                const double cost = span(costRow, c) * area;
+                const bool near = nearX[xi] || nearY[yi] || (outline.near && span(nearRow, c) > 0);
                 const double dx = xs[xi] - wanted.x(), dy = ys[yi] - wanted.y(), distance = dx * dx + dy * dy;
                 auto below = [](double a, double b) { return a < b - 1e-6; };
                 auto same = [](double a, double b) { return std::abs(a - b) <= 1e-6 || a == b; };
@@ -92,6 +111,7 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
                 if (better && (!fitting || fits(box)))
                     best = {box, past, cost, distance, near};
             }
+        }
         return best;
     };
     for (const bool fitting : {true, false}) {
@@ -159,7 +179,8 @@ QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const Q
 std::optional<QRectF> nearestUncovered(const QSizeF& size, const QPointF& at, const CoverMap& cover, const QRectF& card,
                                        const std::function<bool(const QRectF&)>& fits) {
     const double w = size.width(), h = size.height();
-    if (w > card.width() || h > card.height())
+    // Where less of the card is uncovered than the box's area, no place is.
+    if (w > card.width() || h > card.height() || cover.uncovered() < w * h - 1e-6)
         return std::nullopt;
     const QPointF wanted = ontoCard(QRectF(at, size), card).topLeft();
     const double cell = coverCell(card);
@@ -169,16 +190,40 @@ std::optional<QRectF> nearestUncovered(const QSizeF& size, const QPointF& at, co
     std::vector<CoverMap::Cells> columns(xs.size());
     for (std::size_t i = 0; i < xs.size(); ++i)
         columns[i] = cover.columns(xs[i], xs[i] + w);
+    // The nearest of the places in the candidates' order (rows, then
+    // columns) that the first found of equals wins: the rows and columns
+    // are gone through nearest first, and a row or a column that lies
+    // farther than the nearest place found holds none nearer.
+    auto nearestFirst = [](const std::vector<double>& at, double wanted) {
+        std::vector<std::size_t> order(at.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return std::abs(at[a] - wanted) < std::abs(at[b] - wanted);
+        });
+        return order;
+    };
+    const std::vector<std::size_t> byY = nearestFirst(ys, wanted.y()), byX = nearestFirst(xs, wanted.x());
     std::optional<QRectF> best;
     double nearest = std::numeric_limits<double>::infinity();
-    for (double y : ys) {
-        const CoverMap::Cells rows = cover.rows(y, y + h);
-        for (std::size_t xi = 0; xi < xs.size(); ++xi) {
-            const double dx = xs[xi] - wanted.x(), dy = y - wanted.y(), d = dx * dx + dy * dy;
-            if (d < nearest && cover.covered(columns[xi], rows) <= 0)
-                if (const QRectF r(xs[xi], y, w, h); fits(r)) {
+    std::pair<std::size_t, std::size_t> first;  // the best's row and column in the candidates' order
+    std::vector<double> row;
+    for (const std::size_t yi : byY) {
+        const double dy = ys[yi] - wanted.y();
+        if (dy * dy > nearest)
+            break;
+        cover.rowProfile(cover.rows(ys[yi], ys[yi] + h), row);
+        for (const std::size_t xi : byX) {
+            const double dx = xs[xi] - wanted.x(), d = dx * dx + dy * dy;
+            if (d > nearest)
+                break;
+            if (d == nearest && std::pair(yi, xi) > first)
+                continue;
+            if (const CoverMap::Cells& c = columns[xi]; c.first >= c.second || row[std::size_t(c.second)] - row[std::size_t(c.first)] <= 0)
+                if (const QRectF r(xs[xi], ys[yi], w, h); fits(r)) {
                     nearest = d;
                     best = r;
+                    first = {yi, xi};
                 }
         }
     }

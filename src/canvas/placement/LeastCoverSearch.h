@@ -11,6 +11,7 @@
 #include <QSizeF>
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -26,14 +27,14 @@ class CoverMap {
 public:
     CoverMap(const QList<QRectF>& rects, const QRectF& card, double cell)
         : card_(card), cell_(cell), cols_(cellsAlong(card.width())), rows_(cellsAlong(card.height())),
-          sums_(size_t(cols_ + 1) * size_t(rows_ + 1), 0.0) {
+          sums_(size_t(cols_ + 1) * size_t(rows_ + 1), 0) {
         // Each rectangle's corners into a difference grid, then summed: each
         // cell's count is its row's run of the grid and the count above it,
         // and the counts' sums likewise. The grid and the row of counts are
         // the thread's own, cached for the next map: a search makes many.
-        thread_local std::vector<double> diff, above;
-        diff.assign(sums_.size(), 0.0);
-        above.assign(size_t(cols_), 0.0);
+        thread_local std::vector<std::int32_t> diff, above;
+        diff.assign(sums_.size(), 0);
+        above.assign(size_t(cols_), 0);
         auto at = [this](int col, int row) { return size_t(row) * size_t(cols_ + 1) + size_t(col); };
         for (const QRectF& r : rects) {
             const auto [c0, c1] = span(r.left() - card.left(), r.right() - card.left(), cols_);
@@ -47,17 +48,17 @@ public:
         }
         int free = 0;
         for (int row = 0; row < rows_; ++row) {
-            double run = 0, counted = 0;
-            const double* d = &diff[at(0, row)];
-            const double* up = &sums_[at(1, row)];
-            double* sum = &sums_[at(1, row + 1)];
+            std::int32_t run = 0, counted = 0;
+            const std::int32_t* d = &diff[at(0, row)];
+            const std::int32_t* up = &sums_[at(1, row)];
+            std::int32_t* sum = &sums_[at(1, row + 1)];
             for (int col = 0; col < cols_; ++col) {
                 run += d[col];
-                const double count = run + above[size_t(col)];
+                const std::int32_t count = run + above[size_t(col)];
                 above[size_t(col)] = count;
                 counted += count;
                 sum[col] = counted + up[col];
-                free += count < 0.5;
+                free += count == 0;
             }
         }
         uncovered_ = free * cell_ * cell_;
@@ -75,13 +76,26 @@ public:
         return span(from - card_.left(), to - card_.left(), cols_);
     }
     Cells rows(double from, double to) const { return span(from - card_.top(), to - card_.top(), rows_); }
+    // What a box over `rows` covers from the card's left to each column's
+    // start, by column (cols + 1 of them, in cells): a box over columns
+    // [c0, c1) of those rows covers (profile[c1] - profile[c0]) cells. The
+    // counts are whole, so it is what covered() gives.
+    void rowProfile(const Cells& rows, std::vector<double>& profile) const {
+        const auto [r0, r1] = rows;
+        profile.resize(size_t(cols_ + 1));
+        const std::int32_t* top = &sums_[size_t(std::max(r0, 0)) * size_t(cols_ + 1)];
+        const std::int32_t* bottom = &sums_[size_t(std::max(r1, r0)) * size_t(cols_ + 1)];
+        for (int c = 0; c <= cols_; ++c)
+            profile[size_t(c)] = r0 >= r1 ? 0.0 : double(bottom[c] - top[c]);
+    }
+    double cellArea() const { return cell_ * cell_; }
     double covered(const Cells& cols, const Cells& rows) const {
         const auto [c0, c1] = cols;
         const auto [r0, r1] = rows;
         if (c0 >= c1 || r0 >= r1)
             return 0;
         auto at = [this](int col, int row) { return sums_[size_t(row) * size_t(cols_ + 1) + size_t(col)]; };
-        return (at(c1, r1) - at(c0, r1) - at(c1, r0) + at(c0, r0)) * cell_ * cell_;
+        return double(at(c1, r1) - at(c0, r1) - at(c1, r0) + at(c0, r0)) * cell_ * cell_;
     }
 
 private:
@@ -95,7 +109,7 @@ private:
     QRectF card_;
     double cell_;
     int cols_, rows_;
-    std::vector<double> sums_;
+    std::vector<std::int32_t> sums_;
     double uncovered_ = 0;
 };
 

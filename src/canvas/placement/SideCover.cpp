@@ -1,6 +1,6 @@
 // What the graphics of a side take from a field placed on it: what they
 // cover as drawn, the pictures among them, and the card's backdrops, which
-// takes nothing.
+// take only their edges.
 #include "canvas/placement/SideCover.h"
 
 #include "foundation/Codes.h"
@@ -59,12 +59,12 @@ bool backdropLike(const SKTGraphic& g, const QRectF& card) {
 // outline cut into bands two points high, each band's stretches of the
 // outline widened by the stroke (by twice its half where sharp corners may
 // reach out), bands alike merged.
-QList<QRectF> strokeCover(const SKTGraphic& g) {
+QList<QRectF> strokeCover(const SKTGraphic& g, double strokeWidth) {
     const QRectF box = g.bounds().normalized();
     const QPainterPath outline =
         rotationAbout(box, g.text_rotation)
             .map(shapeOutline(g.shape_type, g.bounds(), g.cor_rad_val, g.double_star_type, g.polygon_type));
-    const double width = std::max(std::isfinite(g._strokeWidth) ? g._strokeWidth : 0.0, 1.0);
+    const double width = std::max(std::isfinite(strokeWidth) ? strokeWidth : 0.0, 1.0);
     const bool square = g.text_rotation % 90 == 0 &&
                         (g.shape_type == ShapeCode::Rectangle || g.shape_type == ShapeCode::RoundedRectangle ||
                          g.shape_type == ShapeCode::Circle);
@@ -121,8 +121,20 @@ QList<QRectF> strokeCover(const SKTGraphic& g) {
 
 QList<QRectF> takenBy(const SKTGraphic& g) {
     if (hollow(g))
-        return strokeCover(g);
+        return strokeCover(g, g._strokeWidth);
     return {g.drawingBounds()};
+}
+
+QList<QRectF> edgeCover(const SKTGraphic& g) {
+    if (isExactlyShape(&g))
+        return strokeCover(g, g._isDrawingStroke ? g._strokeWidth : 1.0);
+    // A picture's edge: a point across, on its drawn rectangle.
+    const QRectF r = g.drawingBounds();
+    constexpr double Half = 0.5;
+    return {QRectF(r.left() - Half, r.top() - Half, r.width() + 2 * Half, 2 * Half),
+            QRectF(r.left() - Half, r.bottom() - Half, r.width() + 2 * Half, 2 * Half),
+            QRectF(r.left() - Half, r.top() + Half, 2 * Half, r.height() - 2 * Half),
+            QRectF(r.right() - Half, r.top() + Half, 2 * Half, r.height() - 2 * Half)};
 }
 
 std::vector<bool> backdropsOf(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card) {
@@ -151,11 +163,17 @@ SideDrawn drawnAndPictures(const QList<std::shared_ptr<SKTGraphic>>& side, const
     QList<QRectF> drawn, pictures, shapes;
     for (qsizetype i = 0; i < side.size(); ++i) {
         const std::shared_ptr<SKTGraphic>& g = side.at(i);
-        if (!g || g.get() == except || !g->ctrl_is_visible || drawsNothing(*g) || backdrop[std::size_t(i)])
+        if (!g || g.get() == except || !g->ctrl_is_visible || drawsNothing(*g))
             continue;
+        // A field goes on a backdrop or beside it, never across its edge.
+        if (backdrop[std::size_t(i)]) {
+            if (g.get() != partner)
+                drawn << edgeCover(*g);
+            continue;
+        }
         const QRectF r = g->drawingBounds();
         if (g.get() != partner)
-            drawn << (hollow(*g) ? strokeCover(*g) : QList<QRectF>{r});
+            drawn << takenBy(*g);
         (isExactlyImage(g.get()) || isExactlyBarcode(g.get()) ? pictures : shapes) << r;
     }
     // A border drawn just around a picture goes with it.
@@ -181,9 +199,8 @@ int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea
     const std::vector<bool> backdrop = backdropsOf(side, card.rect);
     QList<std::pair<const SKTGraphic*, QRectF>> drawn;
     for (qsizetype i = 0; i < side.size(); ++i)
-        if (const std::shared_ptr<SKTGraphic>& g = side.at(i);
-            g && g->ctrl_is_visible && !drawsNothing(*g) && !backdrop[std::size_t(i)])
-            for (const QRectF& r : takenBy(*g))
+        if (const std::shared_ptr<SKTGraphic>& g = side.at(i); g && g->ctrl_is_visible && !drawsNothing(*g))
+            for (const QRectF& r : backdrop[std::size_t(i)] ? edgeCover(*g) : takenBy(*g))
                 drawn.append({g.get(), r});
     int count = 0;
     for (const std::shared_ptr<SKTGraphic>& g : side) {

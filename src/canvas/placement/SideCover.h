@@ -2,7 +2,7 @@
 // What the graphics of a side take from a field placed on it: what its
 // shown graphics cover as drawn, the pictures among them (never covered to
 // make room), and its backdrops (a background shape or picture), which take
-// nothing: fields go on them.
+// only their edges: fields go on them or beside them, not across them.
 #include "canvas/placement/CardArea.h"
 
 #include <QList>
@@ -25,17 +25,22 @@ std::vector<bool> backdropsOf(const QList<std::shared_ptr<SKTGraphic>>& side, co
 // rectangles (the inside of a hollow shape is free).
 QList<QRectF> takenBy(const SKTGraphic& g);
 
-// What the shown graphics of a side cover as drawn, its backdrops, `except`
-// and `partner` left out, and the pictures among them (pictureRects),
-// `except` left out: each graphic drawn once.
+// The edge of a backdrop, which a field may lie on or beside but never
+// across: the band along a shape's outline as wide as its stroke (a point
+// at least), or along a picture's rectangle, a point across.
+QList<QRectF> edgeCover(const SKTGraphic& g);
+
+// What the shown graphics of a side cover as drawn (of its backdrops their
+// edges), `except` and `partner` left out, and the pictures among them
+// (pictureRects), `except` left out: each graphic drawn once.
 struct SideDrawn {
     QList<QRectF> drawn, pictures;
 };
 SideDrawn drawnAndPictures(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
                            const SKTGraphic* except = nullptr, const SKTGraphic* partner = nullptr);
 
-// What the shown graphics of a side cover as drawn, its backdrops, `except`
-// and `partner` left out.
+// What the shown graphics of a side cover as drawn (of its backdrops their
+// edges), `except` and `partner` left out.
 QList<QRectF> drawnRects(const QList<std::shared_ptr<SKTGraphic>>& side, const QRectF& card,
                          const SKTGraphic* except = nullptr, const SKTGraphic* partner = nullptr);
 
@@ -55,7 +60,7 @@ bool reservedForWhenItShows(const SKTGraphic& field);
 bool liesClear(const QRectF& drawn, const QList<QRectF>& taken, const CardArea& card);
 
 // How many of the shown graphics of a side that are `counted` leave the
-// card's outline or meet another shown graphic (its backdrops aside).
+// card's outline or meet another shown graphic (of a backdrop its edge).
 int notClearCount(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                   const std::function<bool(const SKTGraphic&)>& counted);
 

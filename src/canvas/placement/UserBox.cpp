@@ -101,7 +101,7 @@ Limits limitsOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>
     const std::vector<bool> backdrop = backdropsOf(side, card.rect);
     for (qsizetype i = 0; i < side.size(); ++i) {
         const std::shared_ptr<SKTGraphic>& g = side.at(i);
-        if (!g || g.get() == &field || backdrop[std::size_t(i)])
+        if (!g || g.get() == &field)
             continue;
         if (!g->ctrl_is_visible) {
             // A hidden field's box is reserved for when it shows.
@@ -113,13 +113,14 @@ Limits limitsOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>
             continue;
         const QRectF drawn = g->drawingBounds();
         // A shape or picture of the user's that the box stands on is its
-        // ground: it grows within it, not past its edge.
+        // ground: it grows within it, not past its edge; nor across a
+        // backdrop's edge from beside it.
         if (!isExactlyText(g.get()) && !isFieldId(g->control_ID) && drawn.contains(u)) {
             for (const QRectF& outside : partsBeyond(card.rect, drawn & card.rect))
                 out.add(outside, u);
             continue;
         }
-        for (const QRectF& r : takenBy(*g))
+        for (const QRectF& r : backdrop[std::size_t(i)] ? edgeCover(*g) : takenBy(*g))
             out.add(r, u);
     }
     // Nothing but its own value straight after a caption; and a caption
