@@ -12,6 +12,7 @@
 // one field's six sizes, on such sides of 300 and 1,000 graphics.
 #include "BenchCanvas.h"
 #include "BenchMain.h"
+#include "BenchWindow.h"
 
 #include "canvas/FieldPlacement.h"
 #include "dialogs/Services.h"
@@ -313,21 +314,8 @@ void BM_LetterIntoRowOnFullPass(benchmark::State& state) {
 }
 BENCHMARK(BM_LetterIntoRowOnFullPass)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// The main window with every message answered as the safe button would
-// be, the services before it put back when it goes.
-struct QuietWindow {
-    QuietWindow() {
-        CardFace::install();
-        zelk::Services s;
-        s.showMessage = [](zelk::MessageButtons b, const QString&) { return zelk::MessageSink::safeAnswer(b); };
-        previous = zelk::Services::install(std::move(s));
-        window = std::make_unique<SKTWindowController>(
-            SKTWindowController::Roots{zelk::AppPaths::defaultResourceRoot(), data.filePath(QStringLiteral("user"))});
-    }
-    ~QuietWindow() {
-        window.reset();
-        zelk::Services::install(std::move(previous));
-    }
+// The quiet main window, able to put a side back as it was.
+struct QuietWindow : zelk::bench::QuietWindow {
     // The front side made of copies of `design`: a stamping's fields gone.
     void restore(const GraphicList& design) {
         GraphicList again;
@@ -341,9 +329,6 @@ struct QuietWindow {
             out << g->clone();
         return out;
     }
-    QTemporaryDir data;
-    zelk::Services previous;
-    std::unique_ptr<SKTWindowController> window;
 };
 
 // A profile whose e-mail, web address, number and fax are too long for the

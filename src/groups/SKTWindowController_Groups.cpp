@@ -20,6 +20,7 @@
 #include "groups/Update_XL_Column.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/DesignFile.h"
+#include "mainwindow/ShownCardNotice.h"
 #include "production/GroupListModel.h"
 #include "production/ProductionGlobals.h"
 
@@ -231,7 +232,7 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
             if (side == 0 ? s.front : s.back)
                 values << std::pair(s.id, s.value);
         // What the user placed or locked keeps its box; the rest goes around it.
-        zelk::layOutFieldBatch(*canvas, shown, values, [&](bool) {
+        const zelk::FieldBatchResult laidOut = zelk::layOutFieldBatch(*canvas, shown, values, [&](bool) {
             canvas->holdOutgrownFields();
             if (photoColumn != -1)
                 checkAndCreateControl(*this, tools_, side, Fup_Photo, photo, true, photoColumn, photoShown, its_update,
@@ -242,6 +243,8 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
             canvas->settleOutgrownFields();
             return true;
         });
+        // The first line's card: what reads wrong there is told with it.
+        zelk::ShownCardNotice::of(*this).keep(side, laidOut.readingWrong);
         canvas->update();
     }
     ::Fill_User_Profile = wasFilling;
@@ -249,6 +252,7 @@ void SKTWindowController::Update_Excel_Column_Binding(const QString& mode) {
     // those just made included.
     Set_Graphic_Array_According_Side();
     Mark_Group_List_New_Selection(0);
+    zelk::ShownCardNotice::of(*this).show();
 }
 
 void SKTWindowController::Hide_Unbound_Template_Fields() {

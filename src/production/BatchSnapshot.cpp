@@ -6,6 +6,7 @@
 #include "canvas/placement/CaptionPairing.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
+#include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "foundation/TextMeasure.h"
 
@@ -34,6 +35,7 @@ ProducedCard BatchSnapshot::Set_data_table_value_to_card(int index, const QStrin
         if (!g || !values.valueFor(*g, index))
             continue;
         std::shared_ptr<SKTGraphic> copy = g->clone();
+        card.fieldsTakeValues = card.fieldsTakeValues || (zelk::isExactlyText(g) && zelk::isFieldId(g->control_ID));
         filled.append(copy);
         side.graphics[i] = copy;
     }

@@ -5,6 +5,7 @@
 #include "inspector/face/TransformedCardImage.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace zelk {
 
@@ -15,6 +16,8 @@ public:
         // when the card could not be made.
         TransformedCardImage image;
         QString reason;  // why not
+        // The names of its fields that read wrong (ProducedCard::fieldsReadingWrong).
+        QStringList readingWrong{};
         bool ok() const { return reason.isEmpty() && !image.isNull(); }
     };
 

@@ -24,6 +24,7 @@ struct ExportBatchJob::File {
 
 struct ExportBatchJob::CardFiles {
     QList<File> files;
+    QStringList readingWrong;  // of both sides
 };
 
 ExportBatchJob::ExportBatchJob(Settings settings, std::shared_ptr<const CardSource> cards,
@@ -45,7 +46,13 @@ ExportBatchJob::CardFiles ExportBatchJob::make(int index) const {
         return out;
     const QString base = QDir(outputFolder()).filePath(QStringLiteral("Card_%1").arg(index + 1));
     const QString ext = settings_.extension;
-    auto card = [&](const QString& side) { return cards_->card(index, side); };
+    auto card = [&](const QString& side) {
+        CardSource::Card c = cards_->card(index, side);
+        for (const QString& name : c.readingWrong)
+            if (!out.readingWrong.contains(name))
+                out.readingWrong << name;
+        return c;
+    };
     auto unmade = [&](const QString& side, const CardSource::Card& c) {
         return QStringLiteral("Card %1 (%2): %3")
             .arg(index + 1)
@@ -149,8 +156,11 @@ void ExportBatchJob::run() {
                 break;
             }
         }
-        if (filesOfCard == card.files.size())
+        if (filesOfCard == card.files.size()) {
             ++cardsWritten_;
+            if (!card.readingWrong.isEmpty())
+                readingWrong_.insert(i, card.readingWrong);
+        }
         if (stopped_ || writeFailure_)
             break;
     }

@@ -9,6 +9,7 @@
 #include "production/CardSource.h"
 #include "production/ExportFileWriter.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -57,6 +58,9 @@ public:
     // "Card n (front): reason" for each side that could not be made; such a
     // card writes nothing, not even its other side, and removes nothing.
     const QStringList& unmadeCards() const { return unmade_; }
+    // The cards written whose fields read wrong (CardSource::Card::readingWrong):
+    // the 0-based card and the names of its fields, both sides'.
+    const QMap<int, QStringList>& cardsReadingWrong() const { return readingWrong_; }
 
 private:
     struct File;
@@ -77,6 +81,7 @@ private:
     bool stopped_ = false;
     std::optional<ExportFileWriter::Result> writeFailure_;
     QStringList unmade_;
+    QMap<int, QStringList> readingWrong_;
 };
 
 }  // namespace zelk

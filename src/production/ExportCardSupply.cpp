@@ -7,6 +7,7 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/SKTWindowController.h"
 #include "production/BatchSnapshot.h"
+#include "production/CardsReadingWrong.h"
 #include "production/ExportGlobals.h"
 #include "production/ProducedCard.h"
 
@@ -29,18 +30,19 @@ TransformedCardImage cardImage(const zelk::SideSnapshot& side, bool mirror, bool
 class BatchCards : public CardSource {
 public:
     BatchCards(std::shared_ptr<const BatchSnapshot> batch, zelk::BarcodeProducer& producer, int count)
-        : batch_(std::move(batch)), producer_(producer), count_(count) {}
+        : batch_(std::move(batch)), readingWrong_(batch_), producer_(producer), count_(count) {}
     int count() const override { return count_; }
     Card card(int index, const QString& card_side) const override {
         const ProducedCard card = batch_->Set_data_table_value_to_card(index, card_side, false, producer_);
         if (!card.ok())
             return {TransformedCardImage(), card.reason.isEmpty() ? QStringLiteral("the card could not be made")
                                                                   : card.reason};
-        return {card.cardImage(), QString()};
+        return {card.cardImage(), QString(), readingWrong_.of(card)};
     }
 
 private:
     std::shared_ptr<const BatchSnapshot> batch_;
+    zelk::CardsReadingWrong readingWrong_;
     zelk::BarcodeProducer& producer_;
     int count_;
 };

@@ -8,6 +8,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace zelk {
@@ -15,6 +16,8 @@ namespace zelk {
 struct PrintCard {
     SideSnapshot side;
     QString reason;  // why the card could not be made; empty when made
+    // The names of its fields that read wrong (ProducedCard::fieldsReadingWrong).
+    QStringList readingWrong{};
     bool ok() const { return reason.isEmpty() && !side.isNull(); }
 };
 

@@ -64,6 +64,13 @@ CellArt PrintJob::makeCell(int page, int index) const {
             failures_.insert(c.card, art.failure);
             return std::nullopt;
         }
+        if (!card.readingWrong.isEmpty()) {
+            QMutexLocker lock(&failuresLock_);
+            QStringList& names = readingWrong_[c.card];
+            for (const QString& name : card.readingWrong)
+                if (!names.contains(name))
+                    names << name;
+        }
         return cardArt(card.side, settings_.Mirror_Image_Create, settings_.Mirror_Vertical_Not_Horz, turned);
     };
     if (c.drawFront)
@@ -143,6 +150,11 @@ QStringList PrintJob::failures() const {
     for (auto it = failures_.cbegin(); it != failures_.cend(); ++it)
         lines << QStringLiteral("Card %1: %2").arg(it.key() + 1).arg(it.value());
     return lines;
+}
+
+QMap<int, QStringList> PrintJob::cardsReadingWrong() const {
+    QMutexLocker lock(&failuresLock_);
+    return readingWrong_;
 }
 
 QString PrintJob::failureMessage() const {

@@ -58,6 +58,9 @@ public:
     // order; a message naming them ("" when none failed).
     QStringList failures() const;
     QString failureMessage() const;
+    // The cards made whose fields read wrong (PrintCard::readingWrong): the
+    // 0-based card and the names of its fields, both sides'.
+    QMap<int, QStringList> cardsReadingWrong() const;
 
 private:
     CellArt makeCell(int page, int cell) const;
@@ -69,8 +72,9 @@ private:
     PrintCardSource source_;
     Printing_View view_;
     mutable QThreadPool pool_;
-    mutable QMutex failuresLock_;
+    mutable QMutex failuresLock_;  // guards failures_ and readingWrong_
     mutable QMap<int, QString> failures_;
+    mutable QMap<int, QStringList> readingWrong_;
 };
 
 }  // namespace zelk

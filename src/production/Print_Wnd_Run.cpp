@@ -6,6 +6,7 @@
 #include "foundation/Codes.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
+#include "production/CardsReadingWrong.h"
 #include "production/PrintGlobals.h"
 #include "production/PrintJob.h"
 #include "production/PrintJobSettings.h"
@@ -99,6 +100,12 @@ void Print_Wnd::Call_Print_Box_1() {
                                 .arg(info.printerName()));
     }
     lastRunFailures = job.failureMessage();
-    if (!lastRunFailures.isEmpty())
-        Show_MessageBox(lastRunFailures);
+    // One closing message: the cards not made, then those made whose
+    // fields read wrong.
+    QStringList told{lastRunFailures,
+                     zelk::cardsReadingWrongMessage(job.cardsReadingWrong(),
+                                                    ::Start_Card_Option == StartMode::GroupList)};
+    told.removeAll(QString());
+    if (!told.isEmpty())
+        Show_MessageBox(told.join(QStringLiteral("\n\n")));
 }

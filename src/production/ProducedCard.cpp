@@ -1,3 +1,4 @@
+// A card of a batch drawn, mirrored as its run asks.
 #include "production/ProducedCard.h"
 
 #include "canvas/SKTRenderingView.h"

@@ -19,6 +19,10 @@ public:
     QString card_side;         // "F" or "B", the side produced
     zelk::SideSnapshot side;   // the side with the card's values; null when failed
     QString reason;
+    // A field (a profile's, a group project's or the desk's text) took a
+    // value of the card: only then can its fields read otherwise than the
+    // design's.
+    bool fieldsTakeValues = false;
     bool Mirror_Image_Create = false;
     bool Mirror_Vertical_Not_Horz = false;
 

@@ -12,6 +12,7 @@
 #include "foundation/ExportNames.h"
 #include "foundation/Utilities.h"
 #include "mainwindow/AppGlobals.h"
+#include "production/CardsReadingWrong.h"
 #include "production/ExportBatchJob.h"
 #include "production/ExportCardSupply.h"
 #include "production/ExportFileWriter.h"
@@ -313,6 +314,10 @@ void SKTWindowController::finishBatch() {
     ::Export_File_Message = job->cardsWritten() == job->total()
                                 ? QStringLiteral("Card has been exported successfully.")
                                 : counted;
+    if (const QString wrong = zelk::cardsReadingWrongMessage(job->cardsReadingWrong(),
+                                                             ::Start_Card_Option == StartMode::GroupList);
+        !wrong.isEmpty())
+        ::Export_File_Message += QStringLiteral("\n\n") + wrong;
     if (job->filesWritten() > 0)
         ::check_any_card_exported = 1;
     Set_Graphic_Array_According_Side();

@@ -8,6 +8,7 @@
 #include "production/ProductionGlobals.h"
 #include "production/ProducedCard.h"
 #include "production/BatchSnapshot.h"
+#include "production/CardsReadingWrong.h"
 #include "production/PrintGlobals.h"
 #include "dialogs/PrintInfo.h"
 #include "production/Print_Wnd.h"
@@ -28,10 +29,11 @@ zelk::PrintCardSource SKTWindowController::printCardSource(bool withSeries, bool
     source.Use_Data_Sheet_Values = ::Use_Data_Sheet_Values;
     source.Use_Excel_Binding_Values = ::Use_Excel_Binding_Values;
     source.Total_Batch_Excel_Card = std::max(1, ::Total_Batch_Excel_Card);
-    source.card = [batch, producer](int index, QChar side) {
+    const auto readingWrong = std::make_shared<const zelk::CardsReadingWrong>(batch);
+    source.card = [batch, producer, readingWrong](int index, QChar side) {
         const ProducedCard card = batch->Set_data_table_value_to_card(
             index, side == QLatin1Char('F') ? QStringLiteral("F") : QStringLiteral("B"), true, *producer);
-        return zelk::PrintCard{card.side, card.reason};
+        return zelk::PrintCard{card.side, card.reason, readingWrong->of(card)};
     };
     return source;
 }

@@ -16,6 +16,7 @@
 #include "foundation/Utilities.h"
 #include "foundation/WorkbookPicturePath.h"
 #include "mainwindow/AppGlobals.h"
+#include "mainwindow/ShownCardNotice.h"
 #include "mainwindow/BarcodeProducer.h"
 #include "mainwindow/DesignBackup.h"
 #include "production/BatchSnapshot.h"
@@ -479,6 +480,8 @@ void SKTWindowController::groupListSelectionDidChange() {
         startUndoHistory();
     refreshUndoRedo();
     Show_RHS_Properties(Get_Selected_Graphic().get());
+    // Told once for the line shown, its values in on both sides.
+    zelk::ShownCardNotice::of(*this).measure();
 }
 
 void SKTWindowController::Assign_value_to_card_in_group_mode_list_selection() {

@@ -17,6 +17,7 @@
 #include "inspector/InspectorPanels.h"
 #include "inspector/InspectorRules.h"
 #include "mainwindow/AppGlobals.h"
+#include "mainwindow/ShownCardNotice.h"
 #include "visitors/PaneRoom.h"
 #include "visitors/VisitorPanel.h"
 #include "visitors/VisitorTopic.h"
@@ -299,6 +300,9 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
     }
     Refresh_Canvas();
     Insert_In_Undo_Redo();
+    // What reads wrong on the pass is told when the typing pauses, not in
+    // a box at each key.
+    zelk::ShownCardNotice::of(*this).measureSoon(sideIndex());
 }
 
 QPointF SKTWindowController::Set_Ctrl_Pos_In_Vstr_Mode(const QString& ctrl_id, const QRectF& ctrl_bound) {
@@ -585,11 +589,11 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
     for (const Held& h : held)
         if (!h.check->isChecked())
             h.box->setText(h.text);
-    Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
-}
     // A date or time given by hand stays so.
     for (const bool date : {true, false})
         if (byHand[date ? 0 : 1]) {
             (date ? panel->date_manual_chk : panel->time_manual_chk)->setChecked(true);
             panel->Chk_Unchk_Manual_Date_Time(date ? QStringLiteral("D") : QStringLiteral("T"));
         }
+    Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
+}

@@ -1,7 +1,9 @@
 #include "../profiles/ProfileTestSupport.h"
+#include "PdfWords.h"
 
 #include "canvas/SKTGraphicView.h"
 #include "foundation/SKTGraphic.h"
+#include "dialogs/Open_Export_Log.h"
 #include "groups/GroupMode.h"
 #include "inspector/face/CardFace.h"
 #include "groups/GroupProjects.h"
@@ -11,14 +13,21 @@
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/StartChooserWindow.h"
+#include "production/ExportWindow.h"
 #include "visitors/VisitorPanel.h"
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -261,10 +270,17 @@ TEST_F(GroupHoldersTest, EveryRoadListsTheProjectAndSavesItUnchanged) {
             }
             return d->result();
         };
-        if (*road.mode)
+        if (*road.mode) {
             ASSERT_EQ(MainWindowStartSteps::New_Project_And_Start(*window), StartChooser::Started) << sink.text();
-        else
+        } else {
+            // Setting the project up gives its list the keyboard; the canvas takes it back.
+            window->show();
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
             window->Open_Button_Clicked();
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(window->currentCanvas()->hasFocus());
+        }
         EXPECT_EQ(::Start_Card_Option, QStringLiteral("G"));
         EXPECT_EQ(window->GroupListData.size(), 10);
         EXPECT_EQ(window->selectedGroupLine(), 0);
@@ -556,6 +572,65 @@ TEST_F(GroupHoldersTest, TheReminderNamesTheButtonThatSavesTheRow) {
     sink.shown.clear();
     button->click();
     EXPECT_EQ(sink.shown, QStringList{QStringLiteral("Record saved successfully.")});
+}
+
+// Stepping through the list with the arrow keys: the line whose holder's
+// name runs off the card is named on the status bar, on both sides, and no
+// box stops the stepping; the next line, which reads right, clears it. The
+// export of the project names that line in its closing message.
+TEST_F(GroupHoldersTest, ALineWhoseFieldsDoNotFitIsNamedAsItShows) {
+    makeProject();
+    Data_From_Excel::defaultInstance()->ListData[3][QStringLiteral("Column1")] =
+        QStringLiteral("Maximiliana Featherstonehaugh ").repeated(12).trimmed();
+    QStatusBar* bar = window->statusBar();
+    window->groupListView()->selectRow(0);
+    // On the front it runs over the number, on the back over the title.
+    const QString lineFour = QStringLiteral(
+        "Line 4: On the front: Unique No. and Name do not fit on the card without overlapping other text or "
+        "pictures. Shorten their values, or make room on the card (fewer fields, a smaller photo or a larger card). "
+        "On the back: Position / Title and Name do not fit on the card without overlapping other text or pictures. "
+        "Shorten their values, or make room on the card (fewer fields, a smaller photo or a larger card).");
+    for (const auto& [line, told] : {std::pair(1, QString()), std::pair(2, QString()), std::pair(3, lineFour),
+                                     std::pair(4, QString()), std::pair(3, lineFour)}) {
+        QTest::keyClick(window->groupListView(), line > window->selectedGroupLine() ? Qt::Key_Down : Qt::Key_Up);
+        ASSERT_EQ(window->selectedGroupLine(), line);
+        EXPECT_EQ(bar->currentMessage(), told) << "line " << line + 1;
+    }
+    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
+
+    // Every line's front exported as PDF.
+    const ScopedServices folder(changed([this](Services& s) {
+        s.chooseFolder = [this](QWidget*, const QString&, const QString&) { return data.path(); };
+    }));
+    QString closing;
+    play = [&](QDialog* d) {
+        if (auto* w = qobject_cast<ExportWindow*>(d)) {
+            w->fileFormatPopup->setCurrentIndex(w->fileFormatPopup->findText(QStringLiteral("PDF")));
+            w->matrix_export_card_side->button(1)->click();
+            w->exportOkay();
+            return w->result();
+        }
+        if (auto* log = qobject_cast<Open_Export_Log*>(d)) {
+            closing = log->_open_log_message->text();
+            log->Cancel_Clicked();
+        }
+        return 0;
+    };
+    window->Export_Button();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->exportRunning(); }, 120000));
+    // Its words as pdftotext reads them: the name's leave the card at the
+    // top on line 4's card (every value of the column at the size of the
+    // longest), on no other.
+    for (int line = 1; line <= 10; ++line) {
+        const QList<PdfWord> words =
+            pdfWords(data.filePath(QStringLiteral("Zelk ID Card/Card_%1_Front.PDF").arg(line)));
+        EXPECT_EQ(std::any_of(words.cbegin(), words.cend(), [](const PdfWord& w) { return w.box.top() < 0; }),
+                  line == 4)
+            << "line " << line;
+    }
+    EXPECT_EQ(closing, "Card has been exported successfully.\n\nOn the card of line 4 a field does not fit or does "
+                       "not read: Name. Select a line in the list to see what is wrong on its card.");
+    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
 }
 
 TEST(GroupRowNumbers, AnAddedRowTakesANumberNoRowHolds) {

@@ -2,7 +2,9 @@
 // counted as made: the export writes nothing for them and names them at the
 // end, the print shows "Invalid Data" in their cells. An empty value is a
 // card without the barcode or picture. The program's own barcode producer.
+// A card made whose name runs off it is named in the run's closing message.
 #include "ExportTestSupport.h"
+#include "PdfWords.h"
 #include "PrintTestSupport.h"
 #include "ProductionTestSupport.h"
 
@@ -10,6 +12,7 @@
 #include "foundation/SKTDocument.h"
 #include "mainwindow/BarcodeGenProducer.h"
 #include "production/BatchSnapshot.h"
+#include "production/CardsReadingWrong.h"
 #include "production/ExportBatchJob.h"
 #include "production/PrintCardSource.h"
 
@@ -35,11 +38,13 @@ protected:
                       {"\u05E9\u05DC\u05D5\u05DD", photo, "Dan"},        // right to left, not ASCII
                       {"A-5", data.filePath("gone.png"), "Eve"},        // no such file
                       {"", "", "Fay"},                                  // nothing: made without both
-                      {"A-7", notAPicture, "Gil"}},
+                      {"A-7", notAPicture, "Gil"},
+                      {"A-8", photo, QString("Hal Featherstonehaugh ").repeated(20)}},  // past the card's foot
                      3);
+        auto name = excelBound(GraphicKind::Text, QRectF(10, 100, 150, 30), 3);
+        name->control_ID = Fup_Name;
         setSides({code128(excelBound(GraphicKind::Barcode, QRectF(10, 10, 150, 40), 1)),
-                  excelBound(GraphicKind::Image, QRectF(170, 10, 50, 50), 2),
-                  excelBound(GraphicKind::Text, QRectF(10, 70, 150, 30), 3)});
+                  excelBound(GraphicKind::Image, QRectF(170, 10, 50, 50), 2), name});
     }
     BarcodeGenProducer appProducer;
     // The rows (1-based) that cannot be made, and why.
@@ -59,7 +64,7 @@ TEST_F(UnmadeCardsTest, TheCardsReasons) {
     w().Check_Series_Or_Excel_Use_or_not();
     const auto batch = w().takeBatchSnapshot();
     QList<std::pair<int, QString>> failed;
-    for (int n = 0; n < 7; ++n) {
+    for (int n = 0; n < 8; ++n) {
         const ProducedCard card = batch->Set_data_table_value_to_card(n, "F", false, appProducer);
         if (!card.ok())
             failed.append({n + 1, card.reason});
@@ -86,9 +91,16 @@ TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
     w().Export_Button();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w().exportRunning(); }, 120000));
     const QDir out(data.filePath(ExportBatchJob::FolderName));
-    EXPECT_EQ(out.entryList(QDir::Files, QDir::Name), (QStringList{"Card_1_Front.PDF", "Card_6_Front.PDF"}));
+    EXPECT_EQ(out.entryList(QDir::Files, QDir::Name),
+              (QStringList{"Card_1_Front.PDF", "Card_6_Front.PDF", "Card_8_Front.PDF"}));
     EXPECT_EQ(pdfText(out.filePath("Card_1_Front.PDF")).simplified(), "Ann");
     EXPECT_EQ(pdfText(out.filePath("Card_6_Front.PDF")).simplified(), "Fay");
+    // Card 8's name runs past the card's foot: pdftotext reads fewer of its
+    // 40 words than it holds.
+    EXPECT_LT(pdfWords(out.filePath("Card_8_Front.PDF")).size(), 40);
+    EXPECT_EQ(player.afterExportMessage.toStdString(),
+              "3 of 8 cards have been exported.\n\nOn card 8 a field does not fit or does not read: Name. Shorten "
+              "those values, or make room for them on the card.");
     ASSERT_EQ(sink.shown.size(), 1) << sink.text();
     const QString& told = sink.shown.first();
     EXPECT_TRUE(told.contains("These cards could not be made, and nothing was written for them:")) << qPrintable(told);
@@ -107,19 +119,19 @@ TEST_F(UnmadeCardsTest, ThePrintShowsInvalidDataInTheirCells) {
     s.paper = QSizeF(595, 842);
     s.Left_Mar = s.Top_Mar = 20;
     s.Print_Card_Side = QStringLiteral("F");
-    s.Total_Label = 7;
+    s.Total_Label = 8;
     s.Print_Row = 4;
     s.Print_Col = 2;
     s.label_width = float(card.width());
     s.label_hight = float(card.height());
     s.CARD_SIDE_STR = QStringLiteral("1");
     s.useData = true;
-    s.dataCards = 7;
+    s.dataCards = 8;
     const PrintJob job(s, w().designSide(0), w().designSide(1), w().printCardSource(false, true));
     QTemporaryDir dir;
     const QString text = pdfText(printToPdf(job, 1, dir.filePath("cards.pdf")));
     EXPECT_EQ(text.count("Invalid Data"), unmade.size()) << qPrintable(text);
-    for (const char* name : {"Ann", "Fay"})
+    for (const char* name : {"Ann", "Fay", "Hal"})
         EXPECT_TRUE(text.contains(name)) << name;
     for (const char* name : {"Bob", "Cyd", "Dan", "Eve", "Gil"})
         EXPECT_FALSE(text.contains(name)) << name;
@@ -128,6 +140,35 @@ TEST_F(UnmadeCardsTest, ThePrintShowsInvalidDataInTheirCells) {
         expected << QStringLiteral("Card %1: %2").arg(QString::number(row), why);
     EXPECT_EQ(job.failures(), expected);
     EXPECT_TRUE(job.failureMessage().contains("\"Invalid Data\""));
+    EXPECT_EQ(job.cardsReadingWrong(), (QMap<int, QStringList>{{7, {"Name"}}}));
+}
+
+// The closing sentence: a group project's lines or a batch's cards, ten at
+// most, each field once.
+TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndEachFieldOnce) {
+    QMap<int, QStringList> thirteen;
+    for (int n = 0; n < 26; n += 2)
+        thirteen.insert(n, {"Name"});
+    const struct {
+        QMap<int, QStringList> cards;
+        bool lines;
+        const char* told;
+    } cases[] = {
+        {{}, true, ""},
+        {{{2, {"Address"}}},
+         true,
+         "On the card of line 3 a field does not fit or does not read: Address. Select a line in the list to see "
+         "what is wrong on its card."},
+        {{{2, {"Address", "Name"}}, {6, {"Name"}}, {11, {"Slogan"}}},
+         false,
+         "On cards 3, 7 and 12 fields do not fit or do not read: Address, Name and Slogan. Shorten those values, or "
+         "make room for them on the card."},
+        {thirteen, true,
+         "On the cards of lines 1, 3, 5, 7, 9, 11, 13, 15, 17, 19 and 3 more a field does not fit or does not read: "
+         "Name. Select a line in the list to see what is wrong on its card."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cardsReadingWrongMessage(c.cards, c.lines).toStdString(), c.told);
 }
 
 }  // namespace

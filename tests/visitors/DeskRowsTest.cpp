@@ -4,6 +4,10 @@
 // drawn below half its size.
 #include "FieldsOnDesignsSupport.h"
 
+#include "mainwindow/ShownCardNotice.h"
+
+#include <QStatusBar>
+
 namespace zelk::test {
 namespace {
 
@@ -23,13 +27,15 @@ struct Case {
     bool savedPastTheEdge = false;  // saved so before a drag kept it on the card, then opened again
     bool dragAgain = false;         // what shows as its right handle dragged past the edge again
     bool fullPass = false;          // a second row on a pass whose every box is filled
+    bool noRoom = false;            // its value longer than the full pass has room for
 };
 
 class DeskRows : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     const Case& c = GetParam();
-    const QString value = c.fullPass ? "MV Northern Star, IMO 9387421, bay 3"
+    const QString value = c.noRoom     ? QString("MV Northern Star, IMO 9387421, bay 3, ").repeated(4)
+                          : c.fullPass ? "MV Northern Star, IMO 9387421, bay 3"
                           : QString(c.pass) == "Visitor_Escort" ? "Silo 7B" : "Quay 14 north, by grain silo 7B";
     if (c.fullPass) {
         fullPass();
@@ -81,6 +87,15 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     const GraphicList& side = c.side == 0 ? window->Get_Front_Controls_Array() : window->Get_Back_Controls_Array();
     const QString pdf = data.filePath("side.pdf");
     writeBytes(pdf, sidePdf(side, c.side));
+    // What meets others in the PDF is named on the status bar once the
+    // typing pauses, and no box is shown: the row's caption, put where the
+    // pass has least, and the company it lies on.
+    EXPECT_EQ(fieldsMeetingInPdf(pdf, side, card.size()).join(", ").toStdString(),
+              c.noRoom ? "F_label2, Fup_Company" : "");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ShownCardNotice::of(*window).pending(); }));
+    EXPECT_EQ(namesTold({window->statusBar()->currentMessage()}).join(", ").toStdString(),
+              c.noRoom ? "Company Name, Vessel" : "");
+    EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
     const QList<PdfWord> words = pdfWords(pdf);
     auto wordsOf = [&](const SKTGraphic& g) {
         QList<QRectF> out;
@@ -136,7 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CornerDraggedPastTheEdgeNotTyped", "Visitor_Day", 0, Drag::Corner, false, false},
         Case{"ItsRightHandleDraggedAgain", "Visitor_Escort", 0, Drag::Corner, false, false, false, true},
         Case{"ItsLeftHandlePastTheLeftEdge", "Visitor_Day", 0, Drag::LeftHandle, false, false},
-        Case{"SecondRowOnAFullPassAtHalfOrMore", "Visitor_Day", 0, Drag::None, false, false, false, false, true}),
+        Case{"SecondRowOnAFullPassAtHalfOrMore", "Visitor_Day", 0, Drag::None, false, false, false, false, true},
+        // Four times as long: the pass has no room for its caption.
+        Case{"ALongerSecondRowOnAFullPassIsNamed", "Visitor_Day", 0, Drag::None, false, false, false, false, true,
+             true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "foundation/SKTText.h"
 #include "inspector/face/CardFace.h"
 
+#include <QStatusBar>
+
 namespace zelk::test {
 namespace {
 
@@ -23,7 +25,10 @@ enum class Card {
     NightWithSquare,  // night blue, a heading and an orange square of the user's
     ConferenceBadge,  // portrait: a title and a date line at the top, a dark band with a white text across its foot
     SideBandTemplate,
-    LandscapeTemplate
+    LandscapeTemplate,
+    DarkPanel,   // a dark blue panel of the user's over the card's left half
+    WhitePanel,  // the same, white, its border a point wide
+    Crowded      // portrait: the user's heading and crew texts and a square; every field, long values, a photo
 };
 enum class Order {
     ShortThenLong,
@@ -35,7 +40,8 @@ enum class Order {
     UserPlacedThenLong,
     UserPlacedOnEveryRoad,  // dragged, aligned, typed into the inspector, widened, made taller, a value locked
     LockedThenAgain,        // long values, four of them locked, then the same stamped again
-    LockedThenLonger        // the same, the address first dragged and locked, then given one far longer
+    LockedThenLonger,       // the same, the address first dragged and locked, then given one far longer
+    SloganInTheCorner,      // short values, the slogan's value dragged into the card's bottom right corner
 };
 
 struct Case {
@@ -52,6 +58,8 @@ struct Case {
     bool nameTouchesHeading = false;  // the name's value dragged onto the heading's line, its end just over it
     bool mayNotFit = false;  // a card without room for every value: what meets others is told
     bool longBetween = false;  // after the user's placements, stamped with long values before the second ones
+    int mostTold = -1;  // where given, how many fields at most are told (those no place on the card holds right)
+    bool lockedLeftEmpty = false;  // the second values leave the locked unique number empty
 };
 
 const QList<int> Ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
@@ -178,6 +186,35 @@ QList<HolderSample> longerAddress(QList<HolderSample> values) {
     return values;
 }
 
+// The profile's captions and values of the lengths a user gave on a card
+// of the user's own: half a card's panel cannot hold all of them.
+QList<HolderSample> withOwnCaptions(const QStringList& texts) {
+    QList<HolderSample> out = valuesOf(texts);
+    for (int i = 0; i < ProfileTextSlotCount; ++i)
+        out[i].caption = profileFieldTable().at(i).idCardCaption;
+    return out;
+}
+const QList<HolderSample>& panelValues() {
+    static const QList<HolderSample> v = withOwnCaptions(
+        {"Bartholomew Oyelaran-Castellanos X", "Principal Cryogenic Systems Engineer and Beamline Operations Leader",
+         "Northern Lights Synchrotron Research Consortium Ltd AB", "Colder than space, brighter than sun",
+         "Forskningsvagen 9, Hus C, 98138 Kiruna Sweden", "+46 980 555 0173 ext 2290 main",
+         "+46 980 555 0174 ext 2291 fax line", "t.bergstrom-nakamura@synchrotron.example",
+         "https://portal.synchrotron.example/people/tbn", "NLS-2026-0457-QX9-EMPLOYEE-A"});
+    return v;
+}
+// Values of 15 to 53 characters, every field: more than a portrait card
+// holds beside its photo at half their size.
+const QList<HolderSample>& crowdedValues() {
+    static const QList<HolderSample> v = withOwnCaptions(
+        {"Bartholomew Oyelaran-Castellanos Jr", "Principal Cryogenic Systems Engineer, Beamline",
+         "Northern Lights Synchrotron Research Consortium AB", "Colder than space, every day",
+         "Forskningsvagen 9, 98138 Kiruna", "+46 980 555 017", "+46 980 555 018",
+         "t.bergstrom-nakamura@synchrotron-consortium.example", "https://portal.synchrotron-consortium.example",
+         "NLS-2026-0457-QX9-AB"});
+    return v;
+}
+
 QList<HolderSample> withoutCaptions(QList<HolderSample> values) {
     for (HolderSample& h : values)
         h.caption.clear();
@@ -210,7 +247,11 @@ protected:
         case Card::ConferenceBadge:
         case Card::Rounded:
         case Card::Oval:
-            newCard(c.card == Card::Rounded ? 1 : c.card == Card::Oval ? 2 : 0, c.portrait ? Cr80.transposed() : Cr80);
+        case Card::DarkPanel:
+        case Card::WhitePanel:
+        case Card::Crowded:
+            newCard(c.card == Card::Rounded ? 1 : c.card == Card::Oval ? 2 : 0,
+                    c.portrait || c.card == Card::Crowded ? Cr80.transposed() : Cr80);
             break;
         }
         auto text = [this](const QRectF& at, double points, const QString& value, const QColor& colour) {
@@ -235,6 +276,19 @@ protected:
             text(QRectF(8, 24, card.width() - 16, 0), 8, "12 to 14 March, Malmö", Qt::black);
             addFilled(QRectF(0, card.height() * 2 / 3, card.width(), card.height() / 3), QColor(30, 40, 90));
             text(QRectF(8, card.height() - 22, card.width() - 16, 0), 10, "SPEAKER", Qt::white);
+        }
+        if (c.card == Card::DarkPanel || c.card == Card::WhitePanel) {
+            // The rectangle tool's, filled, as the Align tab sizes it.
+            const QSizeF card = window->Front_card_Prop.Card_Size;
+            const auto panel = addFilled(QRectF(0, 0, card.width() / 2, card.height()),
+                                         c.card == Card::DarkPanel ? QColor(0x1f, 0x4e, 0x79) : QColor(Qt::white));
+            panel->_isDrawingStroke = true;
+            panel->_strokeWidth = 1;
+        }
+        if (c.card == Card::Crowded) {
+            text(QRectF(8, 6, 137, 0), 12, "TIDE HALL - BAY 3", Qt::black);
+            text(QRectF(8, 220.6, 60, 0), 10, "Crew C", Qt::black);
+            addFilled(QRectF(105, 194.6, 40, 40), QColor(200, 60, 60));
         }
         if (c.card == Card::UsersOwn || c.card == Card::DarkUsersOwn) {
             // A heading of the user's and a tinted panel at the top right;
@@ -370,21 +424,28 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const QList<HolderSample> longOnes = design ? outgrowingBoxes(longValues()) : longValues();
     const bool usersPlace = c.order == Order::UserPlacedThenLong || c.order == Order::UserPlacedOnEveryRoad;
     const bool locked = c.order == Order::LockedThenAgain || c.order == Order::LockedThenLonger;
+    const bool panel = c.card == Card::DarkPanel || c.card == Card::WhitePanel;
     const QList<HolderSample> first = usersPlace                            ? usersValues(0)
                                       : locked                              ? longOnATemplate()
-                                      : c.order == Order::ShortThenLong || c.older ? shortValues()
+                                      : c.order == Order::ShortThenLong || c.order == Order::SloganInTheCorner ||
+                                              c.older
+                                          ? shortValues()
                                       : c.order == Order::LongThenOtherLong ? otherLongValues()
                                                                             : longOnes;
-    const QList<HolderSample> second =
+    QList<HolderSample> second =
         (c.order == Order::UserPlacedOnEveryRoad ? (c.longBetween ? harbourValues() : longerOwnValues())
          : usersPlace                        ? usersValues(c.photo ? 2 : 1)
          : c.order == Order::LockedThenLonger ? longerAddress(longOnATemplate())
          : locked                            ? longOnATemplate()
          : c.order == Order::LongThenAPilots ? pilotsValues()
          : c.older                           ? otherLongValues()
-         : c.order == Order::LongThenShort ? shortValues()
-                                           : longOnes)
+         : c.order == Order::LongThenShort || c.order == Order::SloganInTheCorner ? shortValues()
+         : c.card == Card::Crowded                                               ? crowdedValues()
+         : panel                                                                 ? panelValues()
+                                                                                 : longOnes)
             .mid(0, ProfileTextSlotCount);
+    if (c.lockedLeftEmpty)
+        second[SlotUnique].value.clear();
 
     // The second values alone on the card.
     makeCard(c);
@@ -411,6 +472,14 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
             users.insert(g->control_ID, g->bounds());
         }
         window->_graphicView->Insert_In_Undo_Redo();  // as a drag's end records it
+    }
+    if (c.order == Order::SloganInTheCorner) {
+        // Dragged as far into the corner as the canvas lets it go.
+        window->_graphicView->setScaleFactor(2);
+        const QRectF slogan = front(Fup_CompanySlogan)->bounds();
+        const QSizeF card = window->Front_card_Prop.Card_Size;
+        dragOn(window->_graphicView, slogan.topLeft() + QPointF(2, 2), QPointF(card.width(), card.height()) - QPointF(40, 15));
+        users.insert(Fup_CompanySlogan, front(Fup_CompanySlogan)->bounds());
     }
     if (c.order == Order::UserPlacedThenLong)
         users = placeAsAUserDoes(c.byCommands         ? QPointF(150, 60)
@@ -515,15 +584,31 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     }
 
     // Every field whose printed words meet another's words, a picture or a
-    // shape, or leave the card, is told, once; a card on which none does
-    // tells nothing.
+    // shape, or leave the card, lie across a shape's edge or stand where
+    // they do not read, is told, once, for what is wrong; a card on which
+    // none does tells nothing.
     const QString pdf = data.filePath("side.pdf");
     writeBytes(pdf, sidePdf(side()));
-    const QStringList meeting = namesOfFields(fieldsMeetingInPdf(pdf, side(), card.size()));
-    EXPECT_EQ(namesTold(sink.shown).join(", ").toStdString(), c.byGroupRow ? "" : meeting.join(", ").toStdString());
-    EXPECT_LE(sink.shown.filter(QStringLiteral("not fit on the card")).size(), 1);
+    std::map<ReadsWrong, QStringList> wrong = namesReadingWrongInPdf(pdf, side(), card.size());
+    // A group row tells it on the status bar, after its line, not in a box.
+    const QStringList told = c.byGroupRow
+                                 ? QStringList{window->statusBar()->currentMessage().section(QStringLiteral("Line 1: "), 1)}
+                                 : sink.shown;
+    for (ReadsWrong why : {ReadsWrong::Meets, ReadsWrong::AcrossAnEdge, ReadsWrong::Unreadable}) {
+        EXPECT_EQ(namesTold(told, why).join(", ").toStdString(), wrong[why].join(", ").toStdString())
+            << "told of fields that " << (why == ReadsWrong::Meets ? "meet others" : why == ReadsWrong::AcrossAnEdge ? "lie across an edge" : "do not read");
+    }
+    EXPECT_LE(sink.shown.size(), c.byGroupRow ? 0 : 1) << sink.text();
+    if (!design) {
+        EXPECT_EQ(darkPixelsPastOutline(pdf, card.size(), ::Card_Shape), 0);
+    }
+    if (c.mostTold >= 0) {
+        EXPECT_LE(wrong[ReadsWrong::Meets].size() + wrong[ReadsWrong::AcrossAnEdge].size() + wrong[ReadsWrong::Unreadable].size(),
+                  c.mostTold)
+            << sink.text();
+    }
     if (!c.mayNotFit) {
-        EXPECT_EQ(meeting.join(", ").toStdString(), "");
+        EXPECT_EQ(wrong[ReadsWrong::Meets].join(", ").toStdString(), "");
         EXPECT_EQ(overlappingWords(pdf).join(" | ").toStdString(), "");
     }
     EXPECT_EQ(valuesNotWholeInRawPdf(pdf, second).join(" | ").toStdString(), "");
@@ -594,6 +679,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The first row put the unique number where the slogan is then dragged to.
         Case{"ValuesPlacedOnEveryRoadStampedLongThenOtherLong", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, true, false, true, false, false, false, false, false, false, true},
         Case{"ValuesPlacedOnEveryRoadGivenAGroupRow", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false, false, false, false, false, false, true, false, true},
+        // The row's empty cell shows "Text here" in the locked box, where it stands.
+        Case{.name = "ALockedValueGivenAnEmptyCellByAGroupRow", .card = Card::NightWithSquare, .order = Order::UserPlacedOnEveryRoad, .photo = false, .byGroupRow = true, .mayNotFit = true, .lockedLeftEmpty = true},
         Case{"AValueEndingOnTheHeadingGrowsAwayFromIt", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false, false, false, false, false, false, false, true},
         Case{"NothingButItsValueAfterACaptionOnABadge", Card::ConferenceBadge, Order::ShortThenLong, false, true},
         Case{"LockedFieldsOfASideBandStampedAgain", Card::SideBandTemplate, Order::LockedThenAgain, true},
@@ -601,7 +688,22 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"LockedFieldsOfASideBandGivenAGroupRow", Card::SideBandTemplate, Order::LockedThenAgain, true, false, false, false, false, false, true},
         // A box the user moved and locked holds a value far longer than it
         // has room for: it stays, and the user is told.
-        Case{"AMovedAndLockedValueGivenAFarLongerOne", Card::SideBandTemplate, Order::LockedThenLonger, true, false, false, false, false, false, false, false, true}),
+        Case{"AMovedAndLockedValueGivenAFarLongerOne", Card::SideBandTemplate, Order::LockedThenLonger, true, false, false, false, false, false, false, false, true},
+        // A panel of the user's over half the card: the fields go beside it
+        // or wholly on it where they read, smaller where needed; the web
+        // address (and the e-mail's and, on a portrait card, the number's)
+        // are longer than half the card at half their size: they lie across
+        // its edge; beside a dark panel the readable half has no room left
+        // for one or two more, which stand on the panel: all told so.
+        Case{.name = "FieldsBesideADarkPanelOverHalfACard", .card = Card::DarkPanel, .order = Order::ShortThenLong, .photo = false, .mayNotFit = true, .mostTold = 3},
+        Case{.name = "FieldsBesideADarkPanelOverHalfAPortraitCard", .card = Card::DarkPanel, .order = Order::ShortThenLong, .photo = true, .portrait = true, .mayNotFit = true, .mostTold = 5},
+        Case{.name = "FieldsOnAWhitePanelOverHalfACard", .card = Card::WhitePanel, .order = Order::ShortThenLong, .photo = false, .mayNotFit = true, .mostTold = 2},
+        Case{.name = "FieldsOnAWhitePanelOverHalfAPortraitCard", .card = Card::WhitePanel, .order = Order::ShortThenLong, .photo = true, .portrait = true, .mayNotFit = true, .mostTold = 3},
+        // Tried smaller, down to half, and beside a smaller photo before any
+        // word lies over the user's texts.
+        Case{.name = "ACrowdedPortraitCardReadsWithNothingMeeting", .card = Card::Crowded, .order = Order::ShortThenLong, .photo = true, .mostTold = 0},
+        // Every letter on the card and clear: nothing to tell.
+        Case{.name = "ASloganDraggedIntoARoundedCornerIsNotTold", .card = Card::Rounded, .order = Order::SloganInTheCorner, .photo = true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
