@@ -28,15 +28,14 @@ const std::array<double, 256>& linearLevels() {
     return levels;
 }
 
-// The luminance of a pixel over white.
+// The luminance of a pixel over white, its levels laid on white to the
+// nearest 8-bit level.
 double luminanceOf(QRgb p) {
-    if (qAlpha(p) == 255) {
-        const std::array<double, 256>& l = linearLevels();
-        return 0.2126 * l[size_t(qRed(p))] + 0.7152 * l[size_t(qGreen(p))] + 0.0722 * l[size_t(qBlue(p))];
-    }
-    const double a = qAlpha(p) / 255.0;
-    auto onWhite = [a](int c) { return (c / 255.0) * a + (1 - a); };
-    return luminanceOf(onWhite(qRed(p)), onWhite(qGreen(p)), onWhite(qBlue(p)));
+    const int a = qAlpha(p);
+    auto onWhite = [a](int c) { return a == 255 ? c : (c * a + 255 * (255 - a) + 127) / 255; };
+    const std::array<double, 256>& l = linearLevels();
+    return 0.2126 * l[size_t(onWhite(qRed(p)))] + 0.7152 * l[size_t(onWhite(qGreen(p)))] +
+           0.0722 * l[size_t(onWhite(qBlue(p)))];
 }
 
 double luminanceOf(const QColor& c) {
@@ -57,20 +56,27 @@ FieldGround::FieldGround(const QImage& picture, const QRectF& card) : card_(card
     // Each cell the mean of the picture's pixels over it, on white.
     const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     const double sx = image.width() / card.width(), sy = image.height() / card.height();
+    // Each column's pixels, [first, past), found once for every row.
+    std::vector<std::pair<int, int>> spans(static_cast<size_t>(cols_));
+    for (int col = 0; col < cols_; ++col) {
+        const int x0 = std::clamp(int(std::floor(col * sx)), 0, image.width() - 1);
+        spans[size_t(col)] = {x0, std::clamp(int(std::ceil((col + 1) * sx)), x0 + 1, image.width())};
+    }
+    std::vector<double> sums(static_cast<size_t>(cols_));
     for (int row = 0; row < rows_; ++row) {
         const int y0 = std::clamp(int(std::floor(row * sy)), 0, image.height() - 1);
         const int y1 = std::clamp(int(std::ceil((row + 1) * sy)), y0 + 1, image.height());
-        for (int col = 0; col < cols_; ++col) {
-            const int x0 = std::clamp(int(std::floor(col * sx)), 0, image.width() - 1);
-            const int x1 = std::clamp(int(std::ceil((col + 1) * sx)), x0 + 1, image.width());
-            double sum = 0;
-            for (int y = y0; y < y1; ++y) {
-                const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-                for (int x = x0; x < x1; ++x)
-                    sum += luminanceOf(line[x]);
-            }
-            luminance_[size_t(row) * size_t(cols_) + size_t(col)] = float(sum / ((y1 - y0) * (x1 - x0)));
+        std::fill(sums.begin(), sums.end(), 0.0);
+        for (int y = y0; y < y1; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int col = 0; col < cols_; ++col)
+                for (int x = spans[size_t(col)].first; x < spans[size_t(col)].second; ++x)
+                    sums[size_t(col)] += luminanceOf(line[x]);
         }
+        float* out = &luminance_[size_t(row) * size_t(cols_)];
+        for (int col = 0; col < cols_; ++col)
+            out[col] = float(sums[size_t(col)] /
+                             ((y1 - y0) * (spans[size_t(col)].second - spans[size_t(col)].first)));
     }
 }
 
