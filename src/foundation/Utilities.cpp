@@ -219,11 +219,51 @@ namespace zelk {
 
 const QString UnreadablePictureMessage = QStringLiteral("The picture file is missing or cannot be read.");
 
+namespace {
+
+// Whether a JPEG holds anything of its picture after the header of its
+// first scan: one cut there still decodes, to a flat grey. What cannot be
+// followed is left to the decoder.
+bool jpegHoldsScanData(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    // The headers, however many metadata segments come first.
+    const QByteArray b = file.read(8 << 20);
+    auto at = [&b](qsizetype i) { return int(quint8(b.at(i))); };
+    if (b.size() < 4 || at(0) != 0xFF || at(1) != 0xD8)
+        return true;
+    qsizetype i = 2;
+    while (i + 4 <= b.size()) {
+        if (at(i) != 0xFF)
+            return true;
+        const int marker = at(i + 1);
+        if (marker == 0xFF) {  // fill
+            ++i;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {  // no length
+            i += 2;
+            continue;
+        }
+        if (marker == 0xD9)  // the end, before any scan
+            return false;
+        const qsizetype next = i + 2 + ((at(i + 2) << 8) | at(i + 3));
+        if (marker == 0xDA)
+            return next < b.size() && !(at(next) == 0xFF && next + 1 < b.size() && at(next + 1) == 0xD9);
+        i = next;
+    }
+    // Cut among its headers.
+    return b.size() >= (8 << 20);
+}
+
+}  // namespace
+
 bool isReadablePicture(const QString& path) {
     // What the file holds, not its name; and the picture itself, not only
     // its header: a file cut short after a whole header has none.
     QImageReader reader(path);
-    return reader.canRead() && !reader.read().isNull();
+    return reader.canRead() && (reader.format() != "jpeg" || jpegHoldsScanData(path)) && !reader.read().isNull();
 }
 
 QString unreadablePicturesMessage(const QStringList& paths) {

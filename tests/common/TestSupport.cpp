@@ -59,11 +59,21 @@ void writeCutPicture(const QString& path, const char* format) {
 
 QStringList filesThatHoldNoPicture(const QString& folder) {
     const QStringList paths = {folder + QStringLiteral("/empty.png"), folder + QStringLiteral("/fake.png"),
-                               folder + QStringLiteral("/cut.jpg"), folder + QStringLiteral("/cut.png")};
+                               folder + QStringLiteral("/cut.jpg"), folder + QStringLiteral("/cut.png"),
+                               folder + QStringLiteral("/headers.jpg")};
     writeBytes(paths[0], {});
     writeBytes(paths[1], "This is no picture.\n");
     writeCutPicture(paths[2], "jpg");
     writeCutPicture(paths[3], "png");
+    // Every header whole, the first scan's too, and nothing after it.
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "jpg");
+    const qsizetype scan = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+    writeBytes(paths[4], jpeg.left(scan + 2 + ((quint8(jpeg.at(scan + 2)) << 8) | quint8(jpeg.at(scan + 3)))));
     return paths;
 }
 
