@@ -19,16 +19,9 @@ QString withoutColon(QString name) {
     return name;
 }
 
-// "A", "A and B", "A, B and C".
-QString listed(const QStringList& names) {
-    if (names.size() < 2)
-        return names.value(0);
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
-}
-
 QString sentenceFor(ReadsWrong why, const QStringList& names) {
     const bool one = names.size() == 1;
-    const QString who = listed(names);
+    const QString who = listedNames(names);
     switch (why) {
     case ReadsWrong::Meets:
         return QStringLiteral("%1 %2 not fit on the card without overlapping other text or pictures. Shorten %3, or "
@@ -53,6 +46,12 @@ QString sentenceFor(ReadsWrong why, const QStringList& names) {
 }
 
 }  // namespace
+
+QString listedNames(const QStringList& names) {
+    if (names.size() < 2)
+        return names.value(0);
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
+}
 
 QString fieldNameOn(const QString& id, const QList<std::shared_ptr<SKTGraphic>>& side) {
     const ProfileField* f = profileFieldForId(id);

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class SKTGraphic;
@@ -23,6 +24,9 @@ struct NamedReadingWrong {
     ReadsWrong why;
 };
 QList<NamedReadingWrong> namedOn(const QList<FieldReadingWrong>& fields, const QList<std::shared_ptr<SKTGraphic>>& side);
+
+// Names as a sentence lists them: "A", "A and B", "A, B and C".
+QString listedNames(const QStringList& names);
 
 // A sentence for each kind of wrong among `fields`, the worst first, each
 // naming its fields once (a name told for a worse wrong is not told again)

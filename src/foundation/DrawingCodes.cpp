@@ -508,4 +508,15 @@ void drawPictureInRect(QPainter& painter, const QImage& picture, const QRectF& r
     painter.restore();
 }
 
+QPainterPath cardOutline(int cardShape, const QRectF& card) {
+    QPainterPath path;
+    if (cardShape == 1)
+        path.addRoundedRect(card, CardCornerRadius, CardCornerRadius);
+    else if (cardShape == 2)
+        path.addEllipse(card);
+    else
+        path.addRect(card);
+    return path;
+}
+
 }  // namespace zelk

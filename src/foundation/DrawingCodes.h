@@ -213,6 +213,10 @@ double smallestFieldPoints(double points);
 // small for them.
 constexpr double CardCornerRadius = 10.0;
 
+// A card's outline as its face cuts it: Card_Shape 1 rounded, 2 oval, any
+// other the rectangle.
+QPainterPath cardOutline(int cardShape, const QRectF& card);
+
 // ---- Selection handles ----
 
 // Side of a selection handle on screen, in pixels of the view.

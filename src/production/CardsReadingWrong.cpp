@@ -11,11 +11,11 @@
 
 namespace zelk {
 
-CardsReadingWrong::CardsReadingWrong(std::shared_ptr<const BatchSnapshot> batch) : batch_(std::move(batch)) {
-    for (int side = 0; side < 2 && batch_; ++side) {
+CardsReadingWrong::CardsReadingWrong(const BatchSnapshot* batch) {
+    for (int side = 0; side < 2 && batch; ++side) {
         shared_[size_t(side)] = true;
-        for (const std::shared_ptr<const SKTGraphic>& g : (side == 0 ? batch_->front : batch_->back).graphics)
-            if (g && !isFieldId(g->control_ID) && batch_->values.valueFor(*g, 0))
+        for (const std::shared_ptr<const SKTGraphic>& g : (side == 0 ? batch->front : batch->back).graphics)
+            if (g && !isFieldId(g->control_ID) && batch->values.valueFor(*g, 0))
                 shared_[size_t(side)] = false;
     }
 }
@@ -39,17 +39,6 @@ QStringList CardsReadingWrong::of(const ProducedCard& card) const {
             names << f.name;
     return names;
 }
-
-namespace {
-
-// "A", "A and B", "A, B and C".
-QString listed(const QStringList& items) {
-    if (items.size() < 2)
-        return items.value(0);
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
-}
-
-}  // namespace
 
 QString cardsReadingWrongMessage(const QMap<int, QStringList>& cards, bool groupLines) {
     QStringList numbers, names;
@@ -75,10 +64,10 @@ QString cardsReadingWrongMessage(const QMap<int, QStringList>& cards, bool group
                                      : (many ? QStringLiteral("cards %1") : QStringLiteral("card %1"));
     // A group project shows a line's card with what is wrong on it.
     return QStringLiteral("On %1 %2: %3. %4")
-        .arg(which.arg(listed(numbers)),
+        .arg(which.arg(listedNames(numbers)),
              names.size() > 1 ? QStringLiteral("fields do not fit or do not read")
                               : QStringLiteral("a field does not fit or does not read"),
-             listed(names),
+             listedNames(names),
              groupLines ? QStringLiteral("Select a line in the list to see what is wrong on its card.")
                         : QStringLiteral("Shorten those values, or make room for them on the card."));
 }

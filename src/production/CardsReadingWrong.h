@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <array>
-#include <memory>
 #include <mutex>
 
 class BatchSnapshot;
@@ -22,7 +21,9 @@ namespace zelk {
 // its workers.
 class CardsReadingWrong {
 public:
-    explicit CardsReadingWrong(std::shared_ptr<const BatchSnapshot> batch);
+    // Whether each side's ground is the same under every card is read off
+    // `batch` here; it is not kept.
+    explicit CardsReadingWrong(const BatchSnapshot* batch);
 
     // The names (as the card gives them) of the fields of `card` whose
     // printed words read wrong (fieldsReadingWrong): none where no field
@@ -30,7 +31,6 @@ public:
     QStringList of(const ProducedCard& card) const;
 
 private:
-    std::shared_ptr<const BatchSnapshot> batch_;
     // The ground under each side's fields, drawn once for the run where no
     // graphic but the fields takes values: the same under every card.
     mutable std::array<std::once_flag, 2> drawn_;

@@ -30,7 +30,7 @@ TransformedCardImage cardImage(const zelk::SideSnapshot& side, bool mirror, bool
 class BatchCards : public CardSource {
 public:
     BatchCards(std::shared_ptr<const BatchSnapshot> batch, zelk::BarcodeProducer& producer, int count)
-        : batch_(std::move(batch)), readingWrong_(batch_), producer_(producer), count_(count) {}
+        : batch_(std::move(batch)), readingWrong_(batch_.get()), producer_(producer), count_(count) {}
     int count() const override { return count_; }
     Card card(int index, const QString& card_side) const override {
         const ProducedCard card = batch_->Set_data_table_value_to_card(index, card_side, false, producer_);

@@ -29,7 +29,7 @@ zelk::PrintCardSource SKTWindowController::printCardSource(bool withSeries, bool
     source.Use_Data_Sheet_Values = ::Use_Data_Sheet_Values;
     source.Use_Excel_Binding_Values = ::Use_Excel_Binding_Values;
     source.Total_Batch_Excel_Card = std::max(1, ::Total_Batch_Excel_Card);
-    const auto readingWrong = std::make_shared<const zelk::CardsReadingWrong>(batch);
+    const auto readingWrong = std::make_shared<const zelk::CardsReadingWrong>(batch.get());
     source.card = [batch, producer, readingWrong](int index, QChar side) {
         const ProducedCard card = batch->Set_data_table_value_to_card(
             index, side == QLatin1Char('F') ? QStringLiteral("F") : QStringLiteral("B"), true, *producer);

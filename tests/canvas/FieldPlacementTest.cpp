@@ -20,6 +20,13 @@ using namespace zelk::test;
 
 namespace {
 
+QStringList idsOf(const QList<FieldReadingWrong>& fields) {
+    QStringList out;
+    for (const FieldReadingWrong& f : fields)
+        out << f.id;
+    return out;
+}
+
 const QRectF Card(0, 0, 240, 150);
 
 TEST(FieldPlacement, ClearPlaces) {

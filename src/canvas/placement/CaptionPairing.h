@@ -67,6 +67,25 @@ QList<QRectF> takenFromField(const PairingZones& zones, FieldRole role);
 // that keeps as much as the one before is left out), the last one none.
 QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole role);
 
+// The first clear place `clear` finds at the levels of `levels`
+// (takenFromFieldByLevel), the most kept first. Where the first has none,
+// the last (none kept) is sought next: where that has none either, no
+// level between has one, each keeping more; none then.
+template <class Place, class Clear>
+std::optional<Place> clearAtFirstLevel(const QList<QList<QRectF>>& levels, const Clear& clear) {
+    if (levels.isEmpty())
+        return clear(QList<QRectF>{});
+    if (std::optional<Place> at = clear(levels.first()); at || levels.size() == 1)
+        return at;
+    std::optional<Place> loosest = clear(levels.last());
+    if (!loosest)
+        return std::nullopt;
+    for (qsizetype i = 1; i + 1 < levels.size(); ++i)
+        if (std::optional<Place> at = clear(levels.at(i)))
+            return at;
+    return loosest;
+}
+
 // What a box of `size` keeps clear of for `zones` when it holds a caption
 // at `caption` and a value at `value` (within it, from its top left; an
 // empty one for a part it does not hold): each zone becomes the rectangle

@@ -70,16 +70,7 @@ CardArea::CardArea(const QRectF& r, int cardShape) : rect(r), shape(cardShape ==
     addStrips(outside, r, insets);
 }
 
-QPainterPath CardArea::outline() const {
-    QPainterPath path;
-    if (shape == 1)
-        path.addRoundedRect(rect, CardCornerRadius, CardCornerRadius);
-    else if (shape == 2)
-        path.addEllipse(rect);
-    else
-        path.addRect(rect);
-    return path;
-}
+QPainterPath CardArea::outline() const { return cardOutline(shape, rect); }
 
 bool CardArea::holds(const QRectF& r) const {
     constexpr double Slack = 0.01;

@@ -38,19 +38,7 @@ QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const Taken&
                 return r;
         return std::nullopt;
     };
-    // Where the level that keeps the most has no clear place, none kept is
-    // tried next: where that has none either, no level between has one.
-    std::optional<std::optional<QRectF>> loosest;
-    bool first = true;
-    for (const QList<QRectF>& zones : takenFromFieldByLevel(taken.pairing, taken.role))
-        if (!zones.isEmpty()) {
-            if (!first && !loosest && !*(loosest = clearOf({})))
-                return leastCoveringPlace(sizes, at, taken.drawn, taken.pictures, card);
-            first = false;
-            if (const auto r = clearOf(zones))
-                return *r;
-        }
-    if (const std::optional<QRectF> r = loosest ? *loosest : clearOf({}))
+    if (const auto r = clearAtFirstLevel<QRectF>(takenFromFieldByLevel(taken.pairing, taken.role), clearOf))
         return *r;
     return leastCoveringPlace(sizes, at, taken.drawn, taken.pictures, card);
 }

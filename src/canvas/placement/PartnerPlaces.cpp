@@ -106,21 +106,9 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
         }
         return std::nullopt;
     };
-    // The levels from the most kept; where the first has no clear place,
-    // the last (none kept) is sought next: where it has none either, no
-    // level between has one, with more taken.
-    const QList<QList<QRectF>> levels = takenFromFieldByLevel(taken.pairing, taken.role);
-    std::optional<std::optional<BesidePlace>> loosest;
-    for (qsizetype i = 0; i < levels.size(); ++i) {
-        const bool last = i + 1 == levels.size();
-        if (i == 1 && !last) {
-            loosest = clear(taken.drawn + levels.last());
-            if (!*loosest)
-                break;
-        }
-        if (const auto at = last && loosest ? *loosest : clear(taken.drawn + levels.at(i)))
-            return *at;
-    }
+    if (const auto at = clearAtFirstLevel<BesidePlace>(takenFromFieldByLevel(taken.pairing, taken.role),
+                                                       [&](const QList<QRectF>& zones) { return clear(taken.drawn + zones); }))
+        return *at;
     if (partnerMoves) {
         // No clear place for the two: together where they cover the least.
         QList<QSizeF> units;

@@ -148,11 +148,4 @@ QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraph
     return out;
 }
 
-QStringList idsOf(const QList<FieldReadingWrong>& fields) {
-    QStringList out;
-    for (const FieldReadingWrong& f : fields)
-        out << f.id;
-    return out;
-}
-
 }  // namespace zelk

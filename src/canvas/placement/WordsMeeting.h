@@ -48,7 +48,4 @@ struct FieldReadingWrong {
 QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                             const FieldGround& ground);
 
-// The IDs of fieldsReadingWrong.
-QStringList idsOf(const QList<FieldReadingWrong>& fields);
-
 }  // namespace zelk

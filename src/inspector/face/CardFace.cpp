@@ -40,23 +40,12 @@ QString reasonOf(const std::exception& e) { return QString::fromLocal8Bit(e.what
 
 }  // namespace
 
-QPainterPath CardFace::cardOutline(int Card_Shape, const QRectF& R) {
-    QPainterPath path;
-    if (Card_Shape == 1)
-        path.addRoundedRect(R, zelk::CardCornerRadius, zelk::CardCornerRadius);
-    else if (Card_Shape == 2)
-        path.addEllipse(R);
-    else
-        path.addRect(R);
-    return path;
-}
-
 void CardFace::Card_Base_Drawing(QPainter& painter, const Card_Property& P, int Card_Shape,
                                  const QRectF& R) {
     // A card rectangle of damaged numbers draws nothing.
     if (!zelk::drawableBounds(R))
         return;
-    const QPainterPath O = cardOutline(Card_Shape, R);
+    const QPainterPath O = zelk::cardOutline(Card_Shape, R);
     painter.save();
     try {
         painter.setRenderHint(QPainter::Antialiasing);
@@ -115,7 +104,7 @@ void CardFace::Card_Border_Drawing(QPainter& painter, const Card_Property& P, in
     // fills it; a glyph taller than the card is clipped), so values from a
     // damaged design are held there rather than handed to the rasteriser.
     const double largest = std::max(1.0, std::max(R.width(), R.height()));
-    const QPainterPath O = cardOutline(Card_Shape, R);
+    const QPainterPath O = zelk::cardOutline(Card_Shape, R);
     painter.save();
     try {
         painter.setRenderHint(QPainter::Antialiasing);

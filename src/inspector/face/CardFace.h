@@ -37,6 +37,4 @@ public:
     // (the base's clip cuts its outer half away).
     static void Card_Border_Drawing(QPainter& painter, const Card_Property& P, int Card_Shape,
                                     const QRectF& R);
-
-    static QPainterPath cardOutline(int Card_Shape, const QRectF& R);
 };
