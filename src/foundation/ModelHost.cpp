@@ -59,6 +59,10 @@ QImage readPicturePreview(const QString& path, int side) {
     const qint64 paletteBound = 4 * qint64(side);
     if (palette && (image.width() > paletteBound || image.height() > paletteBound))
         image = image.scaled(fitted(image.size()) * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // In true colours whatever its size: a window scales the preview again
+    // to its own box.
+    if (palette)
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.width() > side || image.height() > side)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32)
                     .scaled(fitted(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

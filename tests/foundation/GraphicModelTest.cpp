@@ -321,6 +321,7 @@ TEST(DefaultHost, PicturePreviewsFitTheBox) {
         const char* what;
         QString path;
         QSize expected;  // invalid: a null picture
+        QRgb shown = 0;  // where given, its colour as a window shows it, smoothly scaled to a third
     };
     const QString big = dir.filePath(QStringLiteral("big.png"));
     ASSERT_TRUE(makeTestPicture(1000, 400, 300, 0).save(big));
@@ -328,6 +329,14 @@ TEST(DefaultHost, PicturePreviewsFitTheBox) {
     ASSERT_TRUE(makeTestPicture(300, 1500, 0, 0).convertToFormat(QImage::Format_RGB32).save(tallJpeg));
     const QString small = dir.filePath(QStringLiteral("small.png"));
     ASSERT_TRUE(makeTestPicture(50, 40, 0, 0).save(small));
+    // A picture of one colour saved with a palette of two, as a paint
+    // program saves a plain photo background.
+    const QRgb sky = qRgb(135, 206, 235);
+    QImage twoColours(300, 400, QImage::Format_Mono);
+    twoColours.setColorTable({sky, qRgb(0, 0, 0)});
+    twoColours.fill(0);
+    const QString palette = dir.filePath(QStringLiteral("palette.png"));
+    ASSERT_TRUE(twoColours.save(palette));
     const QString junk = dir.filePath(QStringLiteral("junk.png"));
     {
         QFile f(junk);
@@ -338,6 +347,7 @@ TEST(DefaultHost, PicturePreviewsFitTheBox) {
         {"wide picture scaled down", big, QSize(500, 200)},
         {"tall JPEG scaled down", tallJpeg, QSize(100, 500)},
         {"small picture kept", small, QSize(50, 40)},
+        {"a palette picture in its colours", palette, QSize(300, 400), sky},
         {"missing file", dir.filePath(QStringLiteral("none.png")), QSize()},
         {"unreadable file", junk, QSize()},
         {"a folder", dir.path(), QSize()},
@@ -353,6 +363,11 @@ TEST(DefaultHost, PicturePreviewsFitTheBox) {
         EXPECT_EQ(preview.size(), c.expected) << c.what;
         // A preview is one pixel per point.
         EXPECT_EQ(pictureSizeInPoints(preview), QSizeF(c.expected)) << c.what;
+        if (c.shown)
+            EXPECT_EQ(preview.scaled(preview.size() / 3, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                          .pixel(preview.width() / 6, preview.height() / 6),
+                      c.shown)
+                << c.what;
     }
 }
 
