@@ -544,6 +544,13 @@ void SKTWindowController::Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(
 void SKTWindowController::Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK() {
     if (!visitorOrGroupMode())
         return;
+    // A date or time typed by hand stays open to typing while its value is
+    // not shown on the card.
+    const VisitorPanel* panel = zelk::visitorPanel(::Card_Front_Or_Back);
+    auto byHand = [panel](const QLineEdit* box) {
+        return panel && ((box == panel->date_value && panel->date_manual_chk->isChecked()) ||
+                         (box == panel->time_value && panel->time_manual_chk->isChecked()));
+    };
     for (const std::shared_ptr<SKTGraphic>& g :
          ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array()) {
         if (!g || Trim_Str(g->control_ID).isEmpty())
@@ -553,7 +560,7 @@ void SKTWindowController::Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK()
         if (check)
             check->setEnabled(!g->ctrl_is_locked);
         if (box)
-            box->setEnabled(!g->ctrl_is_locked && (!check || check->isChecked()));
+            box->setEnabled(!g->ctrl_is_locked && (!check || check->isChecked() || byHand(box)));
     }
 }
 
@@ -578,11 +585,16 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
                 held << Held{box, e.check, box->text()};
     const bool byHand[] = {panel->date_manual_chk->isChecked(), panel->time_manual_chk->isChecked()};
     panel->Refresh_Controls();
-    // The rows first lose their state, then every graphic gives its own.
+    // The rows first lose their state as an untick leaves them, their boxes
+    // greyed: a row that Undo took off the card gives the record nothing.
+    // Then every graphic gives its own.
     for (const QList<VisitorPanel::RowEntry>* column : {&panel->view_array_label, &panel->view_array_value})
         for (const VisitorPanel::RowEntry& e : *column)
-            if (e.check)
+            if (e.check) {
                 e.check->setChecked(false);
+                if (auto* box = qobject_cast<QLineEdit*>(e.control))
+                    box->setEnabled(false);
+            }
     for (const std::shared_ptr<SKTGraphic>& g :
          ::Card_Front_Or_Back == 0 ? Get_Front_Controls_Array() : Get_Back_Controls_Array())
         Visitor_and_Group_Control_Enable_Disable_On_Undo_Redo(g.get());

@@ -411,10 +411,12 @@ TEST_F(VisitorDeskTest, SlotCheckBoxCreatesOnceAndTypingFollowsTheRules) {
     EXPECT_FALSE(graphic(Fup_Website));
 }
 
-// A visitor entered on a shipped pass, then each kind of step, Undo and
-// Redo: the ticked rows show the card, the rows left unticked keep what
-// they held (not the hidden samples "Company Name", "Date", "ID 000123"),
-// and with every row then ticked Add to DB stores what the panels showed.
+// A visitor entered on a shipped pass, then each kind of step: undone, Add
+// to DB stores the visitor as before the step; redone, the ticked rows show
+// the card, the rows left unticked keep what they held (not the hidden
+// samples "Company Name", "Date", "ID 000123"), a date or time typed by hand
+// stays editable, and with every row then ticked Add to DB stores what the
+// panels showed.
 TEST_F(VisitorDeskTest, EachStepUndoneAndRedoneLeavesThePanelsAndTheRecordAsTheyWere) {
     VisitorPanel::Slot& name = front().fixedSlots[SlotName];
     VisitorPanel::Slot& title = front().fixedSlots[SlotTitle];
@@ -436,9 +438,16 @@ TEST_F(VisitorDeskTest, EachStepUndoneAndRedoneLeavesThePanelsAndTheRecordAsThey
              graphic(Fup_Name)->setXPosition(30);
              window->Insert_In_Undo_Redo();
          }},
-        {"a row ticked on the back", [&] {
+        {"a row ticked on the back",
+         [&] {
              window->Select_back_side();
              click(back().fixedSlots[SlotCompany].value_chk);
+         }},
+        {"a time typed by hand, then a caption ticked",
+         [&] {
+             click(front().time_manual_chk);
+             paste(front().time_value, "09:15:00");
+             click(name.label_chk);
          }},
     };
     const QString preview = resourceDir() + QStringLiteral("/Templates/Visitor/Visitor_Day.png");
@@ -449,6 +458,20 @@ TEST_F(VisitorDeskTest, EachStepUndoneAndRedoneLeavesThePanelsAndTheRecordAsThey
             ::Selected_Template_Path = preview;
         return qobject_cast<Template_Wizard*>(d) ? 1 : d->result();
     });
+    // Add to DB stores what the panels showed as `entry`.
+    auto storedAs = [&](const VisitorEntry& entry) {
+        front().Add_to_DB_btn->click();
+        ASSERT_TRUE(window->Add_Visitor_Record_To_DB(entry));
+        const QList<QVariantMap> rows =
+            sqliteRows(Database_Path, QStringLiteral("SELECT * FROM Visitor_Records ORDER BY ID DESC LIMIT 2"));
+        ASSERT_EQ(rows.size(), 2);
+        QStringList stored[2];
+        for (int r : {0, 1})
+            for (auto it = rows[r].cbegin(); it != rows[r].cend(); ++it)
+                if (!QStringList{"ID", "Date_Time_Stamp", "EntryTime", "EntryTime_B"}.contains(it.key()))
+                    stored[r] << it.key() + QLatin1Char('=') + it.value().toString();
+        EXPECT_EQ(stored[0].join(QLatin1Char('|')).toStdString(), stored[1].join(QLatin1Char('|')).toStdString());
+    };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step);
         ASSERT_EQ(MainWindowStartSteps::New_Project_And_Start(*window), StartChooser::Started) << sink.text();
@@ -458,13 +481,18 @@ TEST_F(VisitorDeskTest, EachStepUndoneAndRedoneLeavesThePanelsAndTheRecordAsThey
         paste(title.value, "Buyer");
         click(front().date_manual_chk);
         paste(front().date_value, "01-Jan-2027");
+        const VisitorEntry before = VisitorPanel::visitorEntry(*window);
         s.take();
         VisitorEntry shown = VisitorPanel::visitorEntry(*window);
         const QString time = front().time_value->text();
         window->actionNamed(QStringLiteral("Undo_Button"))->trigger();
+        storedAs(before);
         window->actionNamed(QStringLiteral("Redo_Button"))->trigger();
         EXPECT_EQ(front().time_value->text(), time);
         EXPECT_TRUE(front().date_manual_chk->isChecked());
+        for (auto [box, byHand] : {std::pair(front().date_value, front().date_manual_chk),
+                                   std::pair(front().time_value, front().time_manual_chk)})
+            EXPECT_EQ(box->isEnabled() && !box->isReadOnly(), byHand->isChecked()) << box->text().toStdString();
         // Every row ticked but the clock's, which ticking sets anew.
         const int clock = slotOf(Fup_Time);
         for (VisitorEntrySide* side : {&shown.front, &shown.back})
@@ -477,17 +505,7 @@ TEST_F(VisitorDeskTest, EachStepUndoneAndRedoneLeavesThePanelsAndTheRecordAsThey
                         panel == &front() ? window->Select_front_side() : window->Select_back_side();
                         click(box);
                     }
-        front().Add_to_DB_btn->click();
-        ASSERT_TRUE(window->Add_Visitor_Record_To_DB(shown));
-        const QList<QVariantMap> rows =
-            sqliteRows(Database_Path, QStringLiteral("SELECT * FROM Visitor_Records ORDER BY ID DESC LIMIT 2"));
-        ASSERT_EQ(rows.size(), 2);
-        QStringList stored[2];
-        for (int r : {0, 1})
-            for (auto it = rows[r].cbegin(); it != rows[r].cend(); ++it)
-                if (!QStringList{"ID", "Date_Time_Stamp", "EntryTime", "EntryTime_B"}.contains(it.key()))
-                    stored[r] << it.key() + QLatin1Char('=') + it.value().toString();
-        EXPECT_EQ(stored[0].join(QLatin1Char('|')).toStdString(), stored[1].join(QLatin1Char('|')).toStdString());
+        storedAs(shown);
     }
 }
 
