@@ -63,11 +63,11 @@ QString cardsReadingWrongMessage(const QMap<int, QStringList>& cards, bool group
     const QString which = groupLines ? (many ? QStringLiteral("the cards of lines %1") : QStringLiteral("the card of line %1"))
                                      : (many ? QStringLiteral("cards %1") : QStringLiteral("card %1"));
     // A group project shows a line's card with what is wrong on it.
-    return QStringLiteral("On %1 %2: %3. %4")
+    return QStringLiteral("On %1 %2: %3 %4")
         .arg(which.arg(listedNames(numbers)),
              names.size() > 1 ? QStringLiteral("fields do not fit or do not read")
                               : QStringLiteral("a field does not fit or does not read"),
-             listedNames(names),
+             withFullStop(listedNames(names)),
              groupLines ? QStringLiteral("Select a line in the list to see what is wrong on its card.")
                         : QStringLiteral("Shorten those values, or make room for them on the card."));
 }
