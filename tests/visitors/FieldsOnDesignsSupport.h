@@ -48,22 +48,7 @@ inline PdfPage readPdf(const QString& pdf) {
     PdfPage page;
     for (const PdfWord& w : pdfWords(pdf))
         page.words.append({w.box, w.text});
-    static const QRegularExpression image(QStringLiteral(R"re(<image id="([^"]+)" width="([\d.]+)" height="([\d.]+)")re"));
-    static const QRegularExpression use(QStringLiteral(R"re(<use xlink:href="#([^"]+)" transform="matrix\(([^)]+)\)")re"));
-    const QString svg = QString::fromUtf8(runTool("pdftocairo", {"-svg", pdf, "-"}).out);
-    QHash<QString, QSizeF> images;
-    for (auto it = image.globalMatch(svg); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        images.insert(m.captured(1), QSizeF(m.captured(2).toDouble(), m.captured(3).toDouble()));
-    }
-    for (auto it = use.globalMatch(svg); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QStringList t = m.captured(2).split(u',');
-        if (images.contains(m.captured(1)) && t.size() == 6)
-            page.pictures << QTransform(t[0].toDouble(), t[1].toDouble(), t[2].toDouble(), t[3].toDouble(),
-                                        t[4].toDouble(), t[5].toDouble())
-                                 .mapRect(QRectF(QPointF(0, 0), images.value(m.captured(1))));
-    }
+    page.pictures = pdfPictures(pdf);
     return page;
 }
 

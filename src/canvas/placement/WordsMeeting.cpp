@@ -201,13 +201,16 @@ QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>
     return out;
 }
 
-QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                                            const FieldGround& ground) {
-    const QList<WrongAgainst> all = readingWrongAgainst(side, card, ground, [](const SKTGraphic& g) {
-        return isExactlyText(&g) && isFieldId(g.control_ID);
-    });
+bool isMeasuredField(const SKTGraphic& g) {
+    return isExactlyText(&g) && isFieldId(g.control_ID);
+}
+
+QList<FieldReadingWrong> fieldsAmong(const QList<WrongAgainst>& wrongs,
+                                     const QList<std::shared_ptr<SKTGraphic>>& side) {
     QList<FieldReadingWrong> out;
-    for (const WrongAgainst& w : all) {
+    for (const WrongAgainst& w : wrongs) {
+        if (!isMeasuredField(*side.at(w.index)))
+            continue;
         const QString& id = side.at(w.index)->control_ID;
         const auto named =
             std::find_if(out.begin(), out.end(), [&id](const FieldReadingWrong& o) { return o.id == id; });
@@ -217,6 +220,11 @@ QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraph
             *named = {id, w.why, w.pictureEdge};
     }
     return out;
+}
+
+QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                                            const FieldGround& ground) {
+    return fieldsAmong(readingWrongAgainst(side, card, ground, isMeasuredField), side);
 }
 
 }  // namespace zelk

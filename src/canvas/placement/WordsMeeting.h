@@ -73,10 +73,17 @@ QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>
                                         const FieldGround& ground,
                                         const std::function<bool(const SKTGraphic&)>& measured);
 
-// The shown text fields of a side (a profile's, the desk's or a group
-// project's captions and values) whose printed words read wrong, each once,
-// in the side's order, with the worst that is wrong with them
-// (readingWrongAgainst).
+// Whether a graphic is a field whose words are measured: a shown text of a
+// profile's, the desk's or a group project's (a caption or a value).
+bool isMeasuredField(const SKTGraphic& g);
+
+// The fields among `wrongs` (readingWrongAgainst over `side`), each once,
+// in the side's order, with the worst that is wrong with them.
+QList<FieldReadingWrong> fieldsAmong(const QList<WrongAgainst>& wrongs,
+                                     const QList<std::shared_ptr<SKTGraphic>>& side);
+
+// The shown text fields of a side whose printed words read wrong, each
+// once, in the side's order, with the worst that is wrong with them.
 QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                             const FieldGround& ground);
 
