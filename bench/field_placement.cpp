@@ -159,6 +159,10 @@ void BM_StampTenFieldsOnBusySide(benchmark::State& state) {
 }
 BENCHMARK(BM_StampTenFieldsOnBusySide)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// The row the desk's benchmarks add, again and again.
+const QString RowCaption = QStringLiteral("Escort Badge :");
+const QString RowValue = QStringLiteral("EB-0042, north gate, escorted");
+
 // A visitor pass (the shipped day pass) on the desk, over a data folder of
 // its own, the dialogs and file panels played: with every front box ticked,
 // long values typed and a photo chosen, or (`full` false) as the road
@@ -224,6 +228,13 @@ struct FullPass {
         type(panel.view_array_label.last().id, caption);
         type(panel.view_array_value.last().id, value);
     }
+    // Ten rows added and typed; the tenth's value box, or none.
+    QLineEdit* tenRows() {
+        for (int i = 0; i < 10; ++i)
+            addRow(RowCaption, RowValue);
+        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+        return qobject_cast<QLineEdit*>(panel.Get_Dynamic_Label_Ctrl(panel.view_array_value.last().id, QStringLiteral("T")));
+    }
     // The text entered into a row's box at once, as a paste.
     void paste(const QString& id, const QString& text) {
         if (auto* box = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(id, QStringLiteral("T")))) {
@@ -272,9 +283,6 @@ void BM_AddFieldOnBusySide(benchmark::State& state) {
 }
 BENCHMARK(BM_AddFieldOnBusySide)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-const QString RowCaption = QStringLiteral("Escort Badge :");
-const QString RowValue = QStringLiteral("EB-0042, north gate, escorted");
-
 // The tenth Add Field on a full pass with nine rows: the click (a caption
 // and a value placed for their placeholders) until the window has drawn
 // what it changed.
@@ -298,10 +306,7 @@ BENCHMARK(BM_TenthAddFieldOnFullPass)->Unit(benchmark::kMillisecond)->Iterations
 // until the window has drawn it.
 void BM_LetterIntoRowOnFullPass(benchmark::State& state) {
     FullPass pass;
-    for (int i = 0; i < 10; ++i)
-        pass.addRow(RowCaption, RowValue);
-    VisitorPanel& panel = *Front_Profile_Panel_OBJ;
-    auto* box = qobject_cast<QLineEdit*>(panel.Get_Dynamic_Label_Ctrl(panel.view_array_value.last().id, QStringLiteral("T")));
+    QLineEdit* box = pass.tenRows();
     if (!box) {
         state.SkipWithError("no tenth row");
         return;
@@ -322,10 +327,7 @@ BENCHMARK(BM_LetterIntoRowOnFullPass)->Unit(benchmark::kMillisecond)->Iterations
 // that one measure are not timed), not at each key.
 void BM_WordIntoRowReadingWrong(benchmark::State& state) {
     FullPass pass;
-    for (int i = 0; i < 10; ++i)
-        pass.addRow(RowCaption, RowValue);
-    VisitorPanel& panel = *Front_Profile_Panel_OBJ;
-    auto* box = qobject_cast<QLineEdit*>(panel.Get_Dynamic_Label_Ctrl(panel.view_array_value.last().id, QStringLiteral("T")));
+    QLineEdit* box = pass.tenRows();
     if (!box) {
         state.SkipWithError("no tenth row");
         return;

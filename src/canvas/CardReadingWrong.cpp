@@ -31,10 +31,12 @@ QList<std::shared_ptr<SKTGraphic>> measuredGraphics(const SideSnapshot& side) {
 }
 
 QList<WrongAgainst> readingWrongOn(const SideSnapshot& side, const FieldGround& ground,
-                                   const std::function<bool(const SKTGraphic&)>& measured) {
+                                   const std::function<bool(const SKTGraphic&)>& measured,
+                                   const std::function<bool(const SKTGraphic&)>& byItsBox) {
     if (side.isNull())
         return {};
-    return readingWrongAgainst(measuredGraphics(side), CardArea(side.cardRect, side.Card_Shape), ground, measured);
+    return readingWrongAgainst(measuredGraphics(side), CardArea(side.cardRect, side.Card_Shape), ground, measured,
+                               byItsBox);
 }
 
 }  // namespace zelk

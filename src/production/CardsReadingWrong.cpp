@@ -73,8 +73,11 @@ CardsReadingWrong::CardsReadingWrong(const BatchSnapshot* batch) {
         const FieldGround ground = fieldGroundOf(design, leftOut);
         if (s.shared)
             s.ground = ground;
+        // The design shows a card's values: its texts are set against the
+        // rest by their boxes, as the user laid them.
+        const auto isBound = [&bound](const SKTGraphic& g) { return bound.contains(&g); };
         if (!s.bound.isEmpty())
-            s.design = readingWrongOn(design, ground, [&bound](const SKTGraphic& g) { return bound.contains(&g); });
+            s.design = readingWrongOn(design, ground, isBound, isBound);
     }
 }
 

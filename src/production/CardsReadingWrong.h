@@ -36,10 +36,10 @@ public:
     // took a value of the card; and the user's own texts and barcodes that
     // take its values, by their column (or series), whose words (or bars)
     // meet another text, a barcode or a picture, leave the card or do not
-    // read where the design as the user laid it has them do none of that,
-    // and where it is theirs (a text's words out of its box, a barcode
-    // grown past the design's, or what they meet within its own). Safe from
-    // any thread.
+    // read where the design as the user laid them (their boxes) does none
+    // of that, and where it is theirs (a text's words out of its box, a
+    // barcode grown past the design's, or what they meet within its own).
+    // Safe from any thread.
     QStringList of(const ProducedCard& card) const;
 
 private:
@@ -48,7 +48,7 @@ private:
         // index, with their column's (or series') name and their box in the
         // design.
         QHash<qsizetype, std::pair<QString, QRectF>> bound;
-        // What those read wrong against in the design.
+        // What those read wrong against in the design, by their boxes.
         QList<WrongAgainst> design;
         // The ground under what takes values, drawn once for the run where
         // nothing else takes any: the same under every card.

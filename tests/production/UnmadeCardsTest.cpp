@@ -58,6 +58,24 @@ protected:
         {5, "the picture \"" + data.filePath("gone.png") + "\" cannot be read."},
         {7, "the picture \"" + data.filePath("notes.png") + "\" cannot be read."},
     };
+    // A print of `cards` fronts of the design's size, `rows` by `columns` to
+    // an A4 sheet, with the workbook's values.
+    PrintJobSettings sheetsOf(int cards, int rows, int columns) {
+        const QSizeF card = w().document()->documentSize();
+        PrintJobSettings s;
+        s.paper = QSizeF(595, 842);
+        s.Left_Mar = s.Top_Mar = 20;
+        s.Print_Card_Side = QStringLiteral("F");
+        s.Total_Label = cards;
+        s.Print_Row = rows;
+        s.Print_Col = columns;
+        s.label_width = float(card.width());
+        s.label_hight = float(card.height());
+        s.CARD_SIDE_STR = QStringLiteral("1");
+        s.useData = true;
+        s.dataCards = cards;
+        return s;
+    }
     static QString pdfText(const QString& pdf) {
         return QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out);
     }
@@ -85,11 +103,7 @@ TEST_F(UnmadeCardsTest, TheCardsReasons) {
 TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
     Player player;
     player.folder = data.path();
-    player.setUp = [](ExportWindow& win) {
-        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
-        win.matrix_export_card_side->button(1)->click();
-        win.exportOkay();
-    };
+    player.setUp = Player::frontsAsPdf;
     sink.shown.clear();
     w().Export_Button();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w().exportRunning(); }, 120000));
@@ -117,20 +131,7 @@ TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
 }
 
 TEST_F(UnmadeCardsTest, ThePrintShowsInvalidDataInTheirCells) {
-    const QSizeF card = w().document()->documentSize();
-    PrintJobSettings s;
-    s.paper = QSizeF(595, 842);
-    s.Left_Mar = s.Top_Mar = 20;
-    s.Print_Card_Side = QStringLiteral("F");
-    s.Total_Label = 8;
-    s.Print_Row = 4;
-    s.Print_Col = 2;
-    s.label_width = float(card.width());
-    s.label_hight = float(card.height());
-    s.CARD_SIDE_STR = QStringLiteral("1");
-    s.useData = true;
-    s.dataCards = 8;
-    const PrintJob job(s, w().designSide(0), w().designSide(1), w().printCardSource(false, true));
+    const PrintJob job(sheetsOf(8, 4, 2), w().designSide(0), w().designSide(1), w().printCardSource(false, true));
     QTemporaryDir dir;
     const QString text = pdfText(printToPdf(job, 1, dir.filePath("cards.pdf")));
     EXPECT_EQ(text.count("Invalid Data"), unmade.size()) << qPrintable(text);
@@ -171,7 +172,8 @@ TEST_F(UnmadeCardsTest, TheRowsWhoseValuesRunOverOthersAreNamed) {
         for (int column = 1; column <= 3; ++column) {
             auto text = excelBound(GraphicKind::Text, QRectF(12, 40 + 30 * (column - 1), 70, 20), column);
             text->text_ctrl_font.setPointSizeF(12);
-            text->Set_text_value(QStringLiteral("Text"));
+            // As the canvas shows it: the first row's value.
+            text->Set_text_value(Data_From_Excel::defaultInstance()->ListData.at(0).value(QStringLiteral("Column%1").arg(column)).toString());
             side << text;
         }
         // As the barcode tool leaves it, fitted to the picture of its value.
@@ -196,11 +198,7 @@ TEST_F(UnmadeCardsTest, TheRowsWhoseValuesRunOverOthersAreNamed) {
         // The rows whose cards read wrong, as poppler reads the exported PDFs.
         Player player;
         player.folder = data.path();
-        player.setUp = [](ExportWindow& win) {
-            win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
-            win.matrix_export_card_side->button(1)->click();
-            win.exportOkay();
-        };
+        player.setUp = Player::frontsAsPdf;
         QDir(data.filePath(ExportBatchJob::FolderName)).removeRecursively();
         w().Export_Button();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !w().exportRunning(); }, 120000));
@@ -247,18 +245,7 @@ TEST_F(UnmadeCardsTest, TheRowsWhoseValuesRunOverOthersAreNamed) {
         EXPECT_TRUE(message.startsWith(QStringLiteral("Card has been exported successfully."))) << qPrintable(message);
 
         // The 2 x 2 print names the same cards.
-        PrintJobSettings s;
-        s.paper = QSizeF(595, 842);
-        s.Left_Mar = s.Top_Mar = 20;
-        s.Print_Card_Side = QStringLiteral("F");
-        s.Total_Label = 12;
-        s.Print_Row = s.Print_Col = 2;
-        s.label_width = float(card.width());
-        s.label_hight = float(card.height());
-        s.CARD_SIDE_STR = QStringLiteral("1");
-        s.useData = true;
-        s.dataCards = 12;
-        const PrintJob job(s, w().designSide(0), w().designSide(1), w().printCardSource(false, true));
+        const PrintJob job(sheetsOf(12, 2, 2), w().designSide(0), w().designSide(1), w().printCardSource(false, true));
         QTemporaryDir dir;
         printToPdf(job, 3, dir.filePath("cards.pdf"));
         EXPECT_EQ(cardsReadingWrongMessage(job.cardsReadingWrong(), false).toStdString(), told.toStdString());

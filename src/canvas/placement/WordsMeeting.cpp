@@ -78,6 +78,7 @@ struct Printed {
     QList<QRectF> words, covers, edges;
     QRectF area;
     bool shape = false, backdrop = false;
+    bool byBox = false;  // its words are its box (a barcode's bars)
     bool text() const { return drawn != nullptr; }
 };
 
@@ -106,7 +107,7 @@ bool leavesTheCard(const Printed& f, const CardArea& card) {
         const QRectF& word = f.words.at(i);
         if (card.holds(word.adjusted(Touching, Touching, -Touching, -Touching)))
             continue;
-        if (!f.text()) {
+        if (f.byBox) {
             QPainterPath bars;
             bars.addRect(word);
             if (lettersLeave(bars, card))
@@ -162,7 +163,8 @@ void addWrongs(QList<WrongAgainst>& out, const Printed& f, const QList<Printed>&
 
 QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                         const FieldGround& ground,
-                                        const std::function<bool(const SKTGraphic&)>& measured) {
+                                        const std::function<bool(const SKTGraphic&)>& measured,
+                                        const std::function<bool(const SKTGraphic&)>& byItsBox) {
     const std::vector<bool> backdrop = backdropsOf(side, card.rect);
     QList<Printed> printed;
     // A value is printed where the side draws it: beside its caption.
@@ -177,7 +179,8 @@ QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>
         if (isExactlyText(g.get())) {
             const std::shared_ptr<SKTGraphic> beside = copyBesideCaption(*g, drawnSide);
             p.drawn = beside ? beside : std::shared_ptr<const SKTGraphic>(g);
-            p.words = printedWordBoxes(*p.drawn);
+            p.byBox = byItsBox && byItsBox(*g);
+            p.words = p.byBox ? QList<QRectF>{g->bounds().normalized()} : printedWordBoxes(*p.drawn);
             if (p.words.isEmpty())
                 continue;
         } else {
@@ -189,7 +192,8 @@ QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>
             if (!p.backdrop)
                 p.covers = takenBy(*g);
             // A barcode is measured by its bars.
-            if (isExactlyBarcode(g.get()) && !p.area.isEmpty() && measured(*g))
+            p.byBox = isExactlyBarcode(g.get()) && !p.area.isEmpty() && measured(*g);
+            if (p.byBox)
                 p.words = {g->bounds().normalized()};
         }
         printed.append(std::move(p));

@@ -68,10 +68,13 @@ struct WrongAgainst {
 //   design or the user placed it elsewhere, that of the box they gave it):
 //   a text in the box its owner gave it, or locked, stands where they put
 //   it and is never named for its ground.
-// Words that only touch (a tenth of a point either way) do not meet.
+// Words that only touch (a tenth of a point either way) do not meet. A
+// text that is `byItsBox` is measured, and met, by its box instead of its
+// words (what it may hold, as the design lays it out).
 QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                         const FieldGround& ground,
-                                        const std::function<bool(const SKTGraphic&)>& measured);
+                                        const std::function<bool(const SKTGraphic&)>& measured,
+                                        const std::function<bool(const SKTGraphic&)>& byItsBox = {});
 
 // Whether a graphic is a field whose words are measured: a shown text of a
 // profile's, the desk's or a group project's (a caption or a value).
