@@ -3,11 +3,11 @@
 // shapes scattered over it (a free corner left), onto which a profile of
 // ten long values with their captions is stamped, or the desk's Add Field
 // makes a caption and its value (the busy design over a visitor pass); the
-// desk's Add Field and a letter typed into a row on a visitor pass whose
-// every front box is ticked; values too long for a shipped template's
-// frames stamped onto it; ten values of 60 to 120 characters (Chinese,
-// accented, words without blanks) stamped onto a user's own card, once
-// and again; two designs saved in use, busy with what earlier stampings
+// desk's Add Field, and a letter or a word typed into a row, on a visitor
+// pass whose every front box is ticked; values too long for a shipped
+// template's frames stamped onto it; ten values of 60 to 120 characters
+// (Chinese, accented, words without blanks) stamped onto a user's own card,
+// once and again; two designs saved in use, busy with what earlier stampings
 // and the user put on them, stamped again; and the place search alone,
 // one field's six sizes, on such sides of 300 and 1,000 graphics.
 #include "BenchCanvas.h"
@@ -20,6 +20,7 @@
 #include "mainwindow/AppGlobals.h"
 #include "mainwindow/MainWindowStartSteps.h"
 #include "mainwindow/SKTWindowController.h"
+#include "mainwindow/ShownCardNotice.h"
 #include "mainwindow/Template_Wizard.h"
 #include "platform/MessageSink.h"
 #include "visitors/VisitorPanel.h"
@@ -44,6 +45,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <memory>
 #include <optional>
@@ -157,6 +159,10 @@ void BM_StampTenFieldsOnBusySide(benchmark::State& state) {
 }
 BENCHMARK(BM_StampTenFieldsOnBusySide)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// The row the desk's benchmarks add, again and again.
+const QString RowCaption = QStringLiteral("Escort Badge :");
+const QString RowValue = QStringLiteral("EB-0042, north gate, escorted");
+
 // A visitor pass (the shipped day pass) on the desk, over a data folder of
 // its own, the dialogs and file panels played: with every front box ticked,
 // long values typed and a photo chosen, or (`full` false) as the road
@@ -222,6 +228,13 @@ struct FullPass {
         type(panel.view_array_label.last().id, caption);
         type(panel.view_array_value.last().id, value);
     }
+    // Ten rows added and typed; the tenth's value box, or none.
+    QLineEdit* tenRows() {
+        for (int i = 0; i < 10; ++i)
+            addRow(RowCaption, RowValue);
+        VisitorPanel& panel = *Front_Profile_Panel_OBJ;
+        return qobject_cast<QLineEdit*>(panel.Get_Dynamic_Label_Ctrl(panel.view_array_value.last().id, QStringLiteral("T")));
+    }
     // The text entered into a row's box at once, as a paste.
     void paste(const QString& id, const QString& text) {
         if (auto* box = qobject_cast<QLineEdit*>(Front_Profile_Panel_OBJ->Get_Dynamic_Label_Ctrl(id, QStringLiteral("T")))) {
@@ -270,9 +283,6 @@ void BM_AddFieldOnBusySide(benchmark::State& state) {
 }
 BENCHMARK(BM_AddFieldOnBusySide)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-const QString RowCaption = QStringLiteral("Escort Badge :");
-const QString RowValue = QStringLiteral("EB-0042, north gate, escorted");
-
 // The tenth Add Field on a full pass with nine rows: the click (a caption
 // and a value placed for their placeholders) until the window has drawn
 // what it changed.
@@ -296,10 +306,7 @@ BENCHMARK(BM_TenthAddFieldOnFullPass)->Unit(benchmark::kMillisecond)->Iterations
 // until the window has drawn it.
 void BM_LetterIntoRowOnFullPass(benchmark::State& state) {
     FullPass pass;
-    for (int i = 0; i < 10; ++i)
-        pass.addRow(RowCaption, RowValue);
-    VisitorPanel& panel = *Front_Profile_Panel_OBJ;
-    auto* box = qobject_cast<QLineEdit*>(panel.Get_Dynamic_Label_Ctrl(panel.view_array_value.last().id, QStringLiteral("T")));
+    QLineEdit* box = pass.tenRows();
     if (!box) {
         state.SkipWithError("no tenth row");
         return;
@@ -313,6 +320,38 @@ void BM_LetterIntoRowOnFullPass(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LetterIntoRowOnFullPass)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// A word of twelve letters typed key by key into the tenth row's value on
+// a full pass whose fields read wrong, each letter until the window has
+// drawn it: what reads wrong is told once the typing pauses (the pause and
+// that one measure are not timed), not at each key.
+void BM_WordIntoRowReadingWrong(benchmark::State& state) {
+    FullPass pass;
+    QLineEdit* box = pass.tenRows();
+    if (!box) {
+        state.SkipWithError("no tenth row");
+        return;
+    }
+    zelk::ShownCardNotice& notice = zelk::ShownCardNotice::of(*pass.window);
+    auto pause = [&notice] {
+        while (notice.pending()) {
+            QThread::msleep(10);
+            QApplication::processEvents();
+        }
+    };
+    pause();
+    for (auto _ : state) {
+        for (const QChar c : QStringLiteral(" northgate12")) {
+            box->insert(QString(c));
+            QApplication::processEvents();
+        }
+        state.PauseTiming();
+        pause();
+        state.ResumeTiming();
+    }
+    state.counters["told"] = notice.text().isEmpty() ? 0 : 1;
+}
+BENCHMARK(BM_WordIntoRowReadingWrong)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The quiet main window, able to put a side back as it was.
 struct QuietWindow : zelk::bench::QuietWindow {

@@ -1,5 +1,5 @@
-// The ground under a side's fields and the fields that read wrong on it,
-// from a snapshot of the side.
+// The ground under a side's fields and what reads wrong on it, from a
+// snapshot of the side.
 #include "canvas/CardReadingWrong.h"
 
 #include "canvas/SKTRenderingView.h"
@@ -9,27 +9,34 @@
 
 namespace zelk {
 
-FieldGround fieldGroundOf(const SideSnapshot& side) {
+FieldGround fieldGroundOf(const SideSnapshot& side, const std::function<bool(const SKTGraphic&)>& leftOut) {
     if (side.isNull() || side.cardRect.isEmpty())
         return {};
-    // What a batch of fields changes is never part of it, so one reading
-    // serves the batch.
+    // What a batch changes is never part of it, so one reading serves the
+    // batch.
     SideSnapshot under = side;
     under.graphics.clear();
     for (const std::shared_ptr<const SKTGraphic>& g : side.graphics)
-        if (g && !isFieldId(g->control_ID))
+        if (g && !(leftOut ? leftOut(*g) : isFieldId(g->control_ID)))
             under.graphics << g;
     return FieldGround(SKTRenderingView(side.cardRect, under, QString()).imageAtResolution(72), side.cardRect);
 }
 
-QList<FieldReadingWrong> fieldsReadingWrongOn(const SideSnapshot& side) {
-    if (side.isNull())
-        return {};
+QList<std::shared_ptr<SKTGraphic>> measuredGraphics(const SideSnapshot& side) {
     // The measures only read the graphics.
     QList<std::shared_ptr<SKTGraphic>> graphics;
     for (const std::shared_ptr<const SKTGraphic>& g : side.graphics)
         graphics << std::const_pointer_cast<SKTGraphic>(g);
-    return fieldsReadingWrong(graphics, CardArea(side.cardRect, side.Card_Shape), fieldGroundOf(side));
+    return graphics;
+}
+
+QList<WrongAgainst> readingWrongOn(const SideSnapshot& side, const FieldGround& ground,
+                                   const std::function<bool(const SKTGraphic&)>& measured,
+                                   const std::function<bool(const SKTGraphic&)>& byItsBox) {
+    if (side.isNull())
+        return {};
+    return readingWrongAgainst(measuredGraphics(side), CardArea(side.cardRect, side.Card_Shape), ground, measured,
+                               byItsBox);
 }
 
 }  // namespace zelk

@@ -1,5 +1,6 @@
 // The message telling which fields of a card read wrong, and why, in the
-// names the card gives them.
+// names the card gives them: sentences for a message box, and one line,
+// the names first, for the status bar.
 #include "canvas/ReadingWrongMessage.h"
 
 #include "canvas/placement/CaptionPairing.h"
@@ -8,41 +9,115 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <array>
+
 namespace zelk {
 
 namespace {
 
 QString withoutColon(QString name) {
-    name = name.trimmed();
+    name = name.simplified();
     if (name.endsWith(QLatin1Char(':')))
         name = name.chopped(1).trimmed();
     return name;
 }
 
-QString sentenceFor(ReadsWrong why, const QStringList& names) {
-    const bool one = names.size() == 1;
-    const QString who = listedNames(names);
-    switch (why) {
-    case ReadsWrong::Meets:
-        return QStringLiteral("%1 %2 not fit on the card without overlapping other text or pictures. Shorten %3, or "
-                              "make room on the card (fewer fields, a smaller photo or a larger card).")
-            .arg(who, one ? QStringLiteral("does") : QStringLiteral("do"),
-                 one ? QStringLiteral("its value") : QStringLiteral("their values"));
-    case ReadsWrong::AcrossAnEdge:
-        return QStringLiteral("%1 %2 across the edge of a shape on the card. Move %3 wholly onto the shape or off it, "
-                              "or shorten %4.")
-            .arg(who, one ? QStringLiteral("lies") : QStringLiteral("lie"),
-                 one ? QStringLiteral("it") : QStringLiteral("them"),
-                 one ? QStringLiteral("its value") : QStringLiteral("their values"));
-    case ReadsWrong::Unreadable:
-        return QStringLiteral("%1 %2 not read on what is under %3: %4 colour is too close to the colour there. Give %3 "
-                              "another colour (all texts at once with the Card panel's \"Content of all texts\"), or "
-                              "move %3 where %5.")
-            .arg(who, one ? QStringLiteral("does") : QStringLiteral("do"),
-                 one ? QStringLiteral("it") : QStringLiteral("them"), one ? QStringLiteral("its") : QStringLiteral("their"),
-                 one ? QStringLiteral("it reads") : QStringLiteral("they read"));
+// A value as it names its field: quoted, its first words (to a comma), so
+// that a list of names reads as one.
+QString valueAsName(const QString& value) {
+    constexpr qsizetype Shown = 30;
+    const QString v = value.simplified();
+    if (v.isEmpty())
+        return {};
+    qsizetype end = std::min<qsizetype>(v.size(), Shown);
+    for (const QChar stop : {u',', u';'})
+        if (const qsizetype at = v.indexOf(stop); at > 0 && at < end)
+            end = at;
+    return QStringLiteral("\u201C%1\u201D").arg(end == v.size() ? v : v.left(end).trimmed() + QChar(0x2026));
+}
+
+// One or many, in the words of a sentence.
+struct Number {
+    bool one;
+    QString of(const char* single, const char* many) const {
+        return QString::fromLatin1(one ? single : many);
     }
-    return QString();
+};
+
+QString edgeOf(bool picture) { return picture ? QStringLiteral("a picture") : QStringLiteral("a shape"); }
+
+// What is wrong, after the names: "runs off the card", ...
+QString whatIsWrong(ReadsWrong why, bool picture, Number n, bool short_) {
+    switch (why) {
+    case ReadsWrong::LeavesTheCard:
+        return n.of("runs", "run") + QStringLiteral(" off the card");
+    case ReadsWrong::Meets:
+        return short_ ? n.of("overlaps", "overlap") + QStringLiteral(" other text or pictures")
+                      : n.of("does", "do") + QStringLiteral(" not fit on the card without overlapping other text or "
+                                                              "pictures");
+    case ReadsWrong::AcrossAnEdge:
+        return n.of("lies", "lie") + QStringLiteral(" across the edge of ") + edgeOf(picture) +
+               (short_ ? QString() : QStringLiteral(" on the card"));
+    case ReadsWrong::Unreadable:
+        return n.of("does", "do") + QStringLiteral(" not read on what is under ") + n.of("it", "them");
+    }
+    return {};
+}
+
+// What the user can do about it.
+QString whatToDo(ReadsWrong why, bool picture, Number n) {
+    switch (why) {
+    case ReadsWrong::LeavesTheCard:
+    case ReadsWrong::Meets:
+        return QStringLiteral("Shorten %1, or make room on the card (fewer fields, a smaller photo or a larger card).")
+            .arg(n.of("its value", "their values"));
+    case ReadsWrong::AcrossAnEdge:
+        return QStringLiteral("Move %1 wholly onto the %2 or off it, or shorten %3.")
+            .arg(n.of("it", "them"), picture ? QStringLiteral("picture") : QStringLiteral("shape"),
+                 n.of("its value", "their values"));
+    case ReadsWrong::Unreadable:
+        return QStringLiteral("Give %1 another colour (all texts at once with the Card panel's \"Content of all "
+                              "texts\"), or move %1 where %2.")
+            .arg(n.of("it", "them"), n.of("it reads", "they read"));
+    }
+    return {};
+}
+
+// What a message box says of it: with the letters cut, with the colour
+// that does not read.
+QString sentenceFor(ReadsWrong why, bool picture, const QStringList& names) {
+    const Number n{names.size() == 1};
+    QString what = whatIsWrong(why, picture, n, false);
+    if (why == ReadsWrong::LeavesTheCard)
+        what += QStringLiteral(": ") + n.of("its", "their") + QStringLiteral(" letters are cut at its edge");
+    if (why == ReadsWrong::Unreadable)
+        what += QStringLiteral(": ") + n.of("its", "their") + QStringLiteral(" colour is too close to the colour there");
+    return listedNames(names) + QLatin1Char(' ') + what + QStringLiteral(". ") + whatToDo(why, picture, n);
+}
+
+// The kinds of wrong in the order they are told, the worst first: each
+// with whether its edge is a picture's.
+constexpr std::pair<ReadsWrong, bool> Kinds[] = {
+    {ReadsWrong::LeavesTheCard, false}, {ReadsWrong::Meets, false},      {ReadsWrong::AcrossAnEdge, false},
+    {ReadsWrong::AcrossAnEdge, true},   {ReadsWrong::Unreadable, false},
+};
+
+// The names of each kind among `fields`, each name once, under the worst.
+QList<QStringList> namesByKind(const QList<NamedReadingWrong>& fields) {
+    QList<QStringList> out;
+    QStringList named;
+    for (const auto& [why, picture] : Kinds) {
+        QStringList names;
+        for (const NamedReadingWrong& f : fields)
+            if (f.why == why && (why != ReadsWrong::AcrossAnEdge || f.pictureEdge == picture) &&
+                !named.contains(f.name)) {
+                names << f.name;
+                named << f.name;
+            }
+        out << names;
+    }
+    return out;
 }
 
 }  // namespace
@@ -53,42 +128,76 @@ QString listedNames(const QStringList& names) {
     return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
 }
 
+QString withFullStop(const QString& text) {
+    return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
+}
+
 QString fieldNameOn(const QString& id, const QList<std::shared_ptr<SKTGraphic>>& side) {
     const ProfileField* f = profileFieldForId(id);
     if (f && f->slot == SlotPhoto)
         return QStringLiteral("Photo");
     const QString captionId = fieldRole(id) == FieldRole::Caption ? id : partnerIdOf(id);
-    for (const std::shared_ptr<SKTGraphic>& g : side)
-        if (g && g->control_ID == captionId && isExactlyText(g.get()))
+    const QString valueId = fieldRole(id) == FieldRole::Caption ? partnerIdOf(id) : id;
+    QString value;
+    for (const std::shared_ptr<SKTGraphic>& g : side) {
+        if (!g || !g->ctrl_is_visible || !isExactlyText(g.get()))
+            continue;
+        if (g->control_ID == captionId)
             if (const QString name = withoutColon(g->Text_Value); !name.isEmpty())
                 return name;
-    return f ? withoutColon(f->idCardCaption) : id;
+        if (g->control_ID == valueId)
+            value = g->Text_Value;
+    }
+    if (f)
+        return withoutColon(f->idCardCaption);
+    return valueAsName(value);
 }
 
 QList<NamedReadingWrong> namedOn(const QList<FieldReadingWrong>& fields, const QList<std::shared_ptr<SKTGraphic>>& side) {
     QList<NamedReadingWrong> out;
     for (const FieldReadingWrong& f : fields)
-        out.append({fieldNameOn(f.id, side), f.why});
+        if (const QString name = fieldNameOn(f.id, side); !name.isEmpty())
+            out.append({name, f.why, f.pictureEdge});
     return out;
 }
 
 QString readingWrongMessage(const QList<NamedReadingWrong>& fields) {
-    QStringList sentences, named;
-    for (ReadsWrong why : {ReadsWrong::Meets, ReadsWrong::AcrossAnEdge, ReadsWrong::Unreadable}) {
-        QStringList names;
-        for (const NamedReadingWrong& f : fields)
-            if (f.why == why && !named.contains(f.name)) {
-                names << f.name;
-                named << f.name;
-            }
-        if (!names.isEmpty())
-            sentences << sentenceFor(why, names);
-    }
+    const QList<QStringList> names = namesByKind(fields);
+    QStringList sentences;
+    for (qsizetype k = 0; k < names.size(); ++k)
+        if (!names.at(k).isEmpty())
+            sentences << sentenceFor(Kinds[k].first, Kinds[k].second, names.at(k));
     return sentences.join(QStringLiteral("\n\n"));
 }
 
 QString readingWrongMessage(const QList<FieldReadingWrong>& fields, const QList<std::shared_ptr<SKTGraphic>>& side) {
     return readingWrongMessage(namedOn(fields, side));
+}
+
+QString readingWrongNotice(const QList<NoticePart>& parts) {
+    QStringList told, toDo, everyName;
+    std::array<bool, std::size(Kinds)> present{};
+    for (const NoticePart& part : parts) {
+        const QList<QStringList> names = namesByKind(part.fields);
+        QStringList clauses;
+        for (qsizetype k = 0; k < names.size(); ++k) {
+            if (names.at(k).isEmpty())
+                continue;
+            present[size_t(k)] = true;
+            for (const QString& name : names.at(k))
+                if (!everyName.contains(name))
+                    everyName << name;
+            clauses << listedNames(names.at(k)) + QLatin1Char(' ') +
+                           whatIsWrong(Kinds[k].first, Kinds[k].second, {names.at(k).size() == 1}, true);
+        }
+        if (!clauses.isEmpty())
+            told << withFullStop(part.label + clauses.join(QStringLiteral("; ")));
+    }
+    const Number n{everyName.size() == 1};
+    for (size_t k = 0; k < present.size(); ++k)
+        if (const QString advice = whatToDo(Kinds[k].first, Kinds[k].second, n); present[k] && !toDo.contains(advice))
+            toDo << advice;
+    return (told + toDo).join(QLatin1Char(' '));
 }
 
 }  // namespace zelk

@@ -13,25 +13,39 @@ class SKTGraphic;
 
 namespace zelk {
 
-// The name a field goes by on `side`: its caption's text where the side
-// holds its caption with a text, else a profile field's ID-card caption
-// (its photo's "Photo"), without the colon; its ID where it has neither.
+// The name a field goes by on `side`: the text of its caption where the
+// side shows its caption, else a profile field's ID-card caption (its
+// photo's "Photo"), without the colon; else its value, quoted and cut
+// short. Never its ID, nor the text of a caption the card does not show.
 QString fieldNameOn(const QString& id, const QList<std::shared_ptr<SKTGraphic>>& side);
 
 // A field that reads wrong, by its name on its side.
 struct NamedReadingWrong {
     QString name;
     ReadsWrong why;
+    bool pictureEdge = false;  // across an edge: a picture's, not a shape's
 };
 QList<NamedReadingWrong> namedOn(const QList<FieldReadingWrong>& fields, const QList<std::shared_ptr<SKTGraphic>>& side);
 
 // Names as a sentence lists them: "A", "A and B", "A, B and C".
 QString listedNames(const QStringList& names);
+// `text` ended as a sentence: a full stop after it, unless it ends with
+// one already ("Phone No.").
+QString withFullStop(const QString& text);
 
 // A sentence for each kind of wrong among `fields`, the worst first, each
 // naming its fields once (a name told for a worse wrong is not told again)
 // and saying what to do; "" where none reads wrong.
 QString readingWrongMessage(const QList<NamedReadingWrong>& fields);
 QString readingWrongMessage(const QList<FieldReadingWrong>& fields, const QList<std::shared_ptr<SKTGraphic>>& side);
+
+// The same on one line, the names first: for each part (its label, such
+// as "On the front: ", and its fields) what is wrong with each name, then
+// what to do, once; "" where none reads wrong.
+struct NoticePart {
+    QString label;
+    QList<NamedReadingWrong> fields;
+};
+QString readingWrongNotice(const QList<NoticePart>& parts);
 
 }  // namespace zelk

@@ -29,11 +29,6 @@ bool showsAField(const GraphicList& graphics) {
     return false;
 }
 
-// The sentences of a stamping's message, on the status bar's one line.
-QString sentencesOf(const QList<FieldReadingWrong>& fields, const GraphicList& side) {
-    return readingWrongMessage(fields, side).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
-}
-
 }  // namespace
 
 ShownCardNotice::ShownCardNotice(SKTWindowController& window)
@@ -65,9 +60,9 @@ void ShownCardNotice::measure(int side) {
         SKTGraphicView* canvas = canvasOf(window_, s);
         // A side without a field shown has none that reads wrong: its
         // ground is not drawn for nothing.
-        sentences_[size_t(s)] = canvas && showsAField(canvas->graphics())
-                                    ? sentencesOf(canvas->fieldsReadingWrong(), canvas->graphics())
-                                    : QString();
+        fields_[size_t(s)] = canvas && showsAField(canvas->graphics())
+                                 ? namedOn(canvas->fieldsReadingWrong(), canvas->graphics())
+                                 : QList<NamedReadingWrong>();
     }
     show();
 }
@@ -83,24 +78,36 @@ bool ShownCardNotice::pending() const {
 
 void ShownCardNotice::keep(int side, const QList<FieldReadingWrong>& fields) {
     if (SKTGraphicView* canvas = side == 0 || side == 1 ? canvasOf(window_, side) : nullptr)
-        sentences_[size_t(side)] = sentencesOf(fields, canvas->graphics());
+        fields_[size_t(side)] = namedOn(fields, canvas->graphics());
+}
+
+QString ShownCardNotice::sideLabel(int side) const {
+    const int shownSide = ::Card_Front_Or_Back != 0 ? 1 : 0;
+    if (side == shownSide && fields_[size_t(1 - side)].isEmpty())
+        return {};
+    return side == 0 ? QStringLiteral("On the front: ") : QStringLiteral("On the back: ");
+}
+
+QString ShownCardNotice::linePrefix() const {
+    const int line = ::Start_Card_Option == StartMode::GroupList ? window_.selectedGroupLine() : -1;
+    return line >= 0 ? QStringLiteral("Line %1: ").arg(line + 1) : QString();
 }
 
 QString ShownCardNotice::text() const {
-    const int shownSide = ::Card_Front_Or_Back != 0 ? 1 : 0;
+    QList<NoticePart> parts;
+    for (int s = 0; s < 2; ++s)
+        if (!fields_[size_t(s)].isEmpty())
+            parts.append({sideLabel(s), fields_[size_t(s)]});
+    const QString notice = readingWrongNotice(parts);
+    return notice.isEmpty() ? notice : linePrefix() + notice;
+}
+
+QString ShownCardNotice::toolTip() const {
     QStringList parts;
-    for (int s = 0; s < 2; ++s) {
-        const QString& sentences = sentences_[size_t(s)];
-        if (sentences.isEmpty())
-            continue;
-        const bool nameTheSide = s != shownSide || !sentences_[size_t(1 - s)].isEmpty();
-        parts << (nameTheSide ? (s == 0 ? QStringLiteral("On the front: ") : QStringLiteral("On the back: ")) : QString()) +
-                     sentences;
-    }
-    if (parts.isEmpty())
-        return {};
-    const int line = ::Start_Card_Option == StartMode::GroupList ? window_.selectedGroupLine() : -1;
-    return (line >= 0 ? QStringLiteral("Line %1: ").arg(line + 1) : QString()) + parts.join(QLatin1Char(' '));
+    for (int s = 0; s < 2; ++s)
+        if (!fields_[size_t(s)].isEmpty())
+            parts << sideLabel(s) + readingWrongMessage(fields_[size_t(s)]);
+    return parts.isEmpty() ? QString() : linePrefix() + parts.join(QStringLiteral("\n\n"));
 }
 
 void ShownCardNotice::show() {
@@ -113,13 +120,13 @@ void ShownCardNotice::show() {
     } else {
         bar->showMessage(now);
     }
-    // The line may be longer than the window is wide.
-    bar->setToolTip(now);
+    // The whole message, where the line is cut short or is not enough.
+    bar->setToolTip(toolTip());
     shown_ = now;
 }
 
 void ShownCardNotice::edited(int side) {
-    if (!sentences_[size_t(side)].isEmpty())
+    if (!fields_[size_t(side)].isEmpty())
         measureSoon(side);
 }
 

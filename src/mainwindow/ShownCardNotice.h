@@ -2,8 +2,11 @@
 // What the main window's status bar says of the card on screen whose
 // fields read wrong, where no message box may stop the user: a group
 // project's line as the list steps through it, the desk's pass as it is
-// typed into. The same sentences as a stamping's message, told while that
-// card shows and gone when it reads right.
+// typed into. On one line, the fields' names first and what to do after,
+// the whole of a stamping's message on its tooltip; told while that card
+// shows and gone when it reads right.
+#include "canvas/ReadingWrongMessage.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -14,8 +17,6 @@ class QTimer;
 class SKTWindowController;
 
 namespace zelk {
-
-struct FieldReadingWrong;
 
 class ShownCardNotice : public QObject {
     Q_OBJECT
@@ -39,8 +40,10 @@ public:
     // project, the side named where the other side also reads wrong or it
     // is not the side on screen; nothing where both sides read right.
     void show();
-    // What the status bar is told ("" for nothing).
+    // What the status bar is told ("" for nothing), and its tooltip: the
+    // message a stamping would show for each side.
     QString text() const;
+    QString toolTip() const;
 
 private:
     explicit ShownCardNotice(SKTWindowController& window);
@@ -49,7 +52,12 @@ private:
     void edited(int side);
 
     SKTWindowController& window_;
-    std::array<QString, 2> sentences_;
+    // The side's fields that read wrong, by their names on it.
+    std::array<QList<NamedReadingWrong>, 2> fields_;
+    // The side named before them.
+    QString sideLabel(int side) const;
+    // "Line 3: " on a group project's line, else "".
+    QString linePrefix() const;
     std::array<bool, 2> pending_{};
     QTimer* soon_ = nullptr;
     QString shown_;

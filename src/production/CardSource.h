@@ -16,7 +16,7 @@ public:
         // when the card could not be made.
         TransformedCardImage image;
         QString reason;  // why not
-        // The names of its fields that read wrong (CardsReadingWrong::of).
+        // The names of what reads wrong on it (CardsReadingWrong::of).
         QStringList readingWrong{};
         bool ok() const { return reason.isEmpty() && !image.isNull(); }
     };

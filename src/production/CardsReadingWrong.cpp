@@ -1,42 +1,125 @@
-// A run's cards measured for fields that read wrong, and the closing
+// A run's cards measured for what reads wrong on them, and the closing
 // message's sentence on them.
 #include "production/CardsReadingWrong.h"
 
 #include "canvas/CardReadingWrong.h"
 #include "canvas/ReadingWrongMessage.h"
 #include "foundation/Codes.h"
+#include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 #include "production/BatchSnapshot.h"
+#include "production/ProducedCard.h"
+
+#include <QSet>
+
+#include <algorithm>
 
 namespace zelk {
 
+namespace {
+
+// Less than this either way is a text's words within its box.
+constexpr double Touching = 0.1;
+
+// The name a graphic taking a run's values goes by: its column's title, or
+// its series'.
+QString boundName(const SKTGraphic& g, const BatchValues& values) {
+    if (g.data_source_type == DataSourceType::ExcelColumn) {
+        const QString title = values.excelTitles.value(g.excel_col_indx).simplified();
+        return title.isEmpty() ? QStringLiteral("column %1").arg(g.excel_col_indx) : title;
+    }
+    return g.batch_list_name;
+}
+
+// Whether a graphic's words (a barcode's bars) run past the box it was
+// given: a text's its own, a barcode's the design's.
+bool outOfItsBox(const SKTGraphic& g, const QRectF& designBox) {
+    if (isExactlyBarcode(&g))
+        return !designBox.adjusted(-Touching, -Touching, Touching, Touching).contains(g.bounds().normalized());
+    if (!isExactlyText(&g))
+        return false;
+    const QRectF box = g.bounds().normalized().adjusted(-Touching, -Touching, Touching, Touching);
+    const QList<QRectF> words = printedWordBoxes(g);
+    return std::any_of(words.cbegin(), words.cend(), [&box](const QRectF& w) { return !box.contains(w); });
+}
+
+}  // namespace
+
 CardsReadingWrong::CardsReadingWrong(const BatchSnapshot* batch) {
     for (int side = 0; side < 2 && batch; ++side) {
-        shared_[size_t(side)] = true;
-        for (const std::shared_ptr<const SKTGraphic>& g : (side == 0 ? batch->front : batch->back).graphics)
-            if (g && !isFieldId(g->control_ID) && batch->values.valueFor(*g, 0))
-                shared_[size_t(side)] = false;
+        const SideSnapshot& design = side == 0 ? batch->front : batch->back;
+        Side& s = sides_[size_t(side)];
+        s.shared = true;
+        bool fields = false;
+        QSet<const SKTGraphic*> bound;
+        for (qsizetype i = 0; i < design.graphics.size(); ++i) {
+            const std::shared_ptr<const SKTGraphic>& g = design.graphics.at(i);
+            if (!g || !batch->values.valueFor(*g, 0))
+                continue;
+            if (isFieldId(g->control_ID)) {
+                fields = fields || isMeasuredField(*g);
+            } else if (isExactlyText(g.get()) || isExactlyBarcode(g.get())) {
+                s.bound.insert(i, {boundName(*g, batch->values), g->bounds().normalized()});
+                bound << g.get();
+            } else {
+                s.shared = false;  // a picture that changes with the card: the ground under it too
+            }
+        }
+        // Nothing measured on this side's cards, or a ground of each card's.
+        if (design.isNull() || (!fields && s.bound.isEmpty()) || (s.bound.isEmpty() && !s.shared))
+            continue;
+        const auto leftOut = [&bound](const SKTGraphic& g) { return isFieldId(g.control_ID) || bound.contains(&g); };
+        const FieldGround ground = fieldGroundOf(design, leftOut);
+        if (s.shared)
+            s.ground = ground;
+        // The design shows a card's values: its texts are set against the
+        // rest by their boxes, as the user laid them.
+        const auto isBound = [&bound](const SKTGraphic& g) { return bound.contains(&g); };
+        if (!s.bound.isEmpty())
+            s.design = readingWrongOn(design, ground, isBound, isBound);
     }
 }
 
 QStringList CardsReadingWrong::of(const ProducedCard& card) const {
-    if (!card.ok() || !card.fieldsTakeValues)
+    const Side& s = sides_[card.card_side == CardSide::FrontName ? 0 : 1];
+    if (!card.ok() || (!card.fieldsTakeValues && s.bound.isEmpty()))
         return {};
-    // The measures and the names only read the graphics.
-    QList<std::shared_ptr<SKTGraphic>> graphics;
-    for (const std::shared_ptr<const SKTGraphic>& g : card.side.graphics)
-        graphics << std::const_pointer_cast<SKTGraphic>(g);
-    const size_t side = card.card_side == CardSide::FrontName ? 0 : 1;
-    if (shared_[side])
-        std::call_once(drawn_[side], [&] { grounds_[side] = fieldGroundOf(card.side); });
-    const QList<FieldReadingWrong> fields =
-        fieldsReadingWrong(graphics, CardArea(card.side.cardRect, card.side.Card_Shape),
-                           shared_[side] ? grounds_[side] : fieldGroundOf(card.side));
+    const QList<std::shared_ptr<SKTGraphic>> graphics = measuredGraphics(card.side);
+    QSet<const SKTGraphic*> bound;
+    for (auto it = s.bound.cbegin(); it != s.bound.cend(); ++it)
+        if (it.key() < graphics.size())
+            bound << graphics.at(it.key()).get();
+    const auto measured = [&bound, &card](const SKTGraphic& g) {
+        return (card.fieldsTakeValues && isMeasuredField(g)) || bound.contains(&g);
+    };
+    const QList<WrongAgainst> wrongs = readingWrongOn(
+        card.side,
+        s.shared ? s.ground
+                 : fieldGroundOf(card.side,
+                                 [&bound](const SKTGraphic& g) { return isFieldId(g.control_ID) || bound.contains(&g); }),
+        measured);
     QStringList names;
-    for (const NamedReadingWrong& f : namedOn(fields, graphics))
+    for (const NamedReadingWrong& f : namedOn(fieldsAmong(wrongs, graphics), graphics))
         if (!names.contains(f.name))
             names << f.name;
+    for (const WrongAgainst& w : wrongs) {
+        const SKTGraphic& g = *graphics.at(w.index);
+        if (!bound.contains(&g) || w.why == ReadsWrong::AcrossAnEdge)
+            continue;
+        const auto& [name, box] = s.bound.value(w.index);
+        // What the design itself does is the user's own doing.
+        if (s.design.contains(WrongAgainst{w.index, w.why, w.other}) || names.contains(name))
+            continue;
+        // Of two that meet, the one whose words ran out of its box.
+        if (w.why == ReadsWrong::Meets && w.other >= 0) {
+            const SKTGraphic& other = *graphics.at(w.other);
+            const QRectF otherBox = s.bound.value(w.other, {QString(), other.bounds().normalized()}).second;
+            if (!outOfItsBox(g, box) && outOfItsBox(other, otherBox))
+                continue;
+        }
+        names << name;
+    }
     return names;
 }
 
@@ -63,11 +146,11 @@ QString cardsReadingWrongMessage(const QMap<int, QStringList>& cards, bool group
     const QString which = groupLines ? (many ? QStringLiteral("the cards of lines %1") : QStringLiteral("the card of line %1"))
                                      : (many ? QStringLiteral("cards %1") : QStringLiteral("card %1"));
     // A group project shows a line's card with what is wrong on it.
-    return QStringLiteral("On %1 %2: %3. %4")
+    return QStringLiteral("On %1 %2: %3 %4")
         .arg(which.arg(listedNames(numbers)),
              names.size() > 1 ? QStringLiteral("fields do not fit or do not read")
                               : QStringLiteral("a field does not fit or does not read"),
-             listedNames(names),
+             withFullStop(listedNames(names)),
              groupLines ? QStringLiteral("Select a line in the list to see what is wrong on its card.")
                         : QStringLiteral("Shorten those values, or make room for them on the card."));
 }

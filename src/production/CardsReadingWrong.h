@@ -1,11 +1,16 @@
 #pragma once
-// What a run tells of its cards whose fields read wrong: each card measured
-// on the run's workers as it is made, and the closing message's sentence
-// that names the cards (a group project's lines) and their fields, short
-// however many there are.
+// What a run tells of its cards that read wrong: each card measured on the
+// run's workers as it is made (its fields, and the user's own texts and
+// barcodes that take its values, against the design as the user laid
+// them), and the closing message's sentence that names the cards (a group
+// project's lines) and what reads wrong on them, short however many there
+// are.
 #include "canvas/placement/Readability.h"
+#include "canvas/placement/WordsMeeting.h"
 
+#include <QHash>
 #include <QMap>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -17,35 +22,50 @@ class ProducedCard;
 
 namespace zelk {
 
-// The fields of a run's cards that read wrong. One for each run, shared by
-// its workers.
+// What reads wrong on a run's cards. One for each run, shared by its
+// workers.
 class CardsReadingWrong {
 public:
-    // Whether each side's ground is the same under every card is read off
-    // `batch` here; it is not kept.
+    // What takes the run's values, the design's own measure and whether
+    // each side's ground is the same under every card are read off `batch`
+    // here; it is not kept.
     explicit CardsReadingWrong(const BatchSnapshot* batch);
 
-    // The names (as the card gives them) of the fields of `card` whose
-    // printed words read wrong (fieldsReadingWrong): none where no field
-    // took a value of the card. Safe from any thread.
+    // What reads wrong on `card`, by name: its fields whose printed words
+    // read wrong (fieldsReadingWrong), as the card names them, where a field
+    // took a value of the card; and the user's own texts and barcodes that
+    // take its values, by their column (or series), whose words (or bars)
+    // meet another text, a barcode or a picture, leave the card or do not
+    // read where the design as the user laid them (their boxes) does none
+    // of that, and where it is theirs (a text's words out of its box, a
+    // barcode grown past the design's, or what they meet within its own).
+    // Safe from any thread.
     QStringList of(const ProducedCard& card) const;
 
 private:
-    // The ground under each side's fields, drawn once for the run where no
-    // graphic but the fields takes values: the same under every card.
-    mutable std::array<std::once_flag, 2> drawn_;
-    mutable std::array<FieldGround, 2> grounds_;
-    std::array<bool, 2> shared_{};
+    struct Side {
+        // The user's texts and barcodes that take the run's values, by
+        // index, with their column's (or series') name and their box in the
+        // design.
+        QHash<qsizetype, std::pair<QString, QRectF>> bound;
+        // What those read wrong against in the design, by their boxes.
+        QList<WrongAgainst> design;
+        // The ground under what takes values, drawn once for the run where
+        // nothing else takes any: the same under every card.
+        bool shared = false;
+        FieldGround ground;
+    };
+    std::array<Side, 2> sides_;
 };
 
 // The lines named before "and N more".
 constexpr int LinesNamedAtMost = 10;
 
 // The sentence naming the cards of `cards` (the 0-based card, and the
-// names of its fields that read wrong): "On the cards of lines 3, 7 and 12
+// names of what reads wrong on it): "On the cards of lines 3, 7 and 12
 // fields do not fit or do not read: Address and Company Slogan. ..." for a
 // group project's lines (`groupLines`), "On cards 3, 7 and 12 ..." for
-// other batches; "" when none. Each field is named once, in card order.
+// other batches; "" when none. Each name told once, in card order.
 QString cardsReadingWrongMessage(const QMap<int, QStringList>& cards, bool groupLines);
 
 }  // namespace zelk

@@ -16,7 +16,7 @@ namespace zelk {
 struct PrintCard {
     SideSnapshot side;
     QString reason;  // why the card could not be made; empty when made
-    // The names of its fields that read wrong (CardsReadingWrong::of).
+    // The names of what reads wrong on it (CardsReadingWrong::of).
     QStringList readingWrong{};
     bool ok() const { return reason.isEmpty() && !side.isNull(); }
 };

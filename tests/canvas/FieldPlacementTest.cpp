@@ -20,13 +20,6 @@ using namespace zelk::test;
 
 namespace {
 
-QStringList idsOf(const QList<FieldReadingWrong>& fields) {
-    QStringList out;
-    for (const FieldReadingWrong& f : fields)
-        out << f.id;
-    return out;
-}
-
 const QRectF Card(0, 0, 240, 150);
 
 TEST(FieldPlacement, ClearPlaces) {
@@ -330,19 +323,33 @@ TEST(FieldPlacement, AFieldGrowsOnlyIntoFreeRoom) {
 }
 
 // The fields the user is told about are those whose words, as the side
-// prints them, meet something: a short value bound to a column, in a box
-// the rule laid out for the column's widest, prints beside its caption,
-// not centred in its box; a field the user locked is told as any other.
+// prints them, read wrong, each for what its words do: a short value bound
+// to a column, in a box the rule laid out for the column's widest, prints
+// beside its caption, not centred in its box; a field the user locked is
+// told as any other.
 TEST(FieldPlacement, TheFieldsToldAreThoseWhosePrintedWordsMeetOthers) {
     const struct {
         const char* note;
         QRectF shape;  // the user's, filled
         bool locked;
-        QStringList told;
+        QList<FieldReadingWrong> told;
+        double stroke = 0;        // the shape's border, where it has one
+        bool picture = false;     // a picture of the user's in its place
+        double captionLeft = 10;  // where the caption's box begins
     } rows[] = {
         {"a shape where it would stand centred", QRectF(125, 38, 30, 20), false, {}},
-        {"a shape beside its caption", QRectF(64, 38, 10, 20), false, {Fup_Name}},
-        {"a shape beside its caption, the value locked", QRectF(64, 38, 10, 20), true, {Fup_Name}},
+        {"a shape beside its caption", QRectF(64, 38, 10, 20), false, {{Fup_Name, ReadsWrong::AcrossAnEdge}}},
+        {"a shape beside its caption, the value locked", QRectF(64, 38, 10, 20), true,
+         {{Fup_Name, ReadsWrong::AcrossAnEdge}}},
+        // Behind the card: its edge is as wide as its border.
+        {"the words on a backdrop, its 6-point border under them", QRectF(0, 38, 240, 112), false,
+         {{Fup_lbl_Name, ReadsWrong::AcrossAnEdge}, {Fup_Name, ReadsWrong::AcrossAnEdge}}, 6},
+        {"the words on a backdrop, clear of its 1-point border", QRectF(0, 38, 240, 112), false, {}, 1},
+        {"a picture behind the card, its edge across the value", QRectF(70, 0, 170, 150), false,
+         {{Fup_Name, ReadsWrong::AcrossAnEdge, true}}, 0, true},
+        {"a picture beside its caption", QRectF(64, 38, 10, 20), false, {{Fup_Name, ReadsWrong::Meets}}, 0, true},
+        {"the caption past the card's left edge", QRectF(200, 100, 10, 10), false,
+         {{Fup_lbl_Name, ReadsWrong::LeavesTheCard}}, 0, false, -20},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.note);
@@ -359,13 +366,20 @@ TEST(FieldPlacement, TheFieldsToldAreThoseWhosePrintedWordsMeetOthers) {
         value->text_alignmnet = 2;  // centred
         value->Set_Data_source_type(DataSourceType::ExcelColumn);
         value->ctrl_is_locked = r.locked;
-        auto shape = std::make_shared<Shape_Control>();
+        std::shared_ptr<SKTGraphic> shape;
+        if (r.picture) {
+            shape = std::make_shared<SKTImage>();
+        } else {
+            shape = std::make_shared<Shape_Control>();
+            shape->_isDrawingFill = true;
+        }
         shape->setBounds(r.shape);
-        shape->_isDrawingStroke = false;
-        shape->_isDrawingFill = true;
-        const QList<std::shared_ptr<SKTGraphic>> side = {text(Fup_lbl_Name, QRectF(10, 40, 48, 14), "Name :"), value,
-                                                         shape};
-        EXPECT_EQ(idsOf(fieldsReadingWrong(side, Card, FieldGround())), r.told);
+        shape->_isDrawingStroke = r.stroke > 0;
+        shape->_strokeWidth = r.stroke;
+        const auto caption = text(Fup_lbl_Name, QRectF(10, 40, 48, 14), "Name :");
+        caption->_bounds.moveLeft(r.captionLeft);  // as a file may hold it
+        const QList<std::shared_ptr<SKTGraphic>> side = {caption, value, shape};
+        EXPECT_EQ(fieldsReadingWrong(side, Card, FieldGround()), r.told);
     }
 }
 

@@ -4,8 +4,10 @@
 
 #include "TestSupport.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTransform>
 
 namespace zelk::test {
 
@@ -29,6 +31,27 @@ QList<PdfWord> pdfWordsOf(const QByteArray& pdf) {
     const QString path = dir.filePath(QStringLiteral("words.pdf"));
     writeBytes(path, pdf);
     return pdfWords(path);
+}
+
+QList<QRectF> pdfPictures(const QString& path) {
+    static const QRegularExpression image(QStringLiteral(R"re(<image id="([^"]+)" width="([\d.]+)" height="([\d.]+)")re"));
+    static const QRegularExpression use(QStringLiteral(R"re(<use xlink:href="#([^"]+)" transform="matrix\(([^)]+)\)")re"));
+    const QString svg = QString::fromUtf8(runTool(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), path, QStringLiteral("-")}).out);
+    QHash<QString, QSizeF> images;
+    for (auto it = image.globalMatch(svg); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        images.insert(m.captured(1), QSizeF(m.captured(2).toDouble(), m.captured(3).toDouble()));
+    }
+    QList<QRectF> out;
+    for (auto it = use.globalMatch(svg); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QStringList t = m.captured(2).split(u',');
+        if (images.contains(m.captured(1)) && t.size() == 6)
+            out << QTransform(t[0].toDouble(), t[1].toDouble(), t[2].toDouble(), t[3].toDouble(), t[4].toDouble(),
+                              t[5].toDouble())
+                       .mapRect(QRectF(QPointF(0, 0), images.value(m.captured(1))));
+    }
+    return out;
 }
 
 }  // namespace zelk::test

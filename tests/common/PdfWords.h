@@ -1,6 +1,7 @@
 #pragma once
 // The words of a PDF as pdftotext reads them (-bbox): each with its box, in
-// points from the page's top left, in pdftotext's order.
+// points from the page's top left, in pdftotext's order; and where its
+// pictures are drawn.
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -17,5 +18,10 @@ QList<PdfWord> pdfWords(const QString& path);
 
 // The same for a PDF held in memory.
 QList<PdfWord> pdfWordsOf(const QByteArray& pdf);
+
+// Where the pictures of a one-page PDF are drawn, in points from the page's
+// top left (pdftocairo's SVG: an <image> placed by a <use> through its
+// matrix).
+QList<QRectF> pdfPictures(const QString& path);
 
 }  // namespace zelk::test

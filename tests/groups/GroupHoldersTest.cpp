@@ -584,18 +584,27 @@ TEST_F(GroupHoldersTest, ALineWhoseFieldsDoNotFitIsNamedAsItShows) {
         QStringLiteral("Maximiliana Featherstonehaugh ").repeated(12).trimmed();
     QStatusBar* bar = window->statusBar();
     window->groupListView()->selectRow(0);
-    // On the front it runs over the number, on the back over the title.
+    // It runs off the card, and on the front over the number, on the back
+    // over the title: every name first, then what to do; the whole message
+    // on the tooltip.
     const QString lineFour = QStringLiteral(
-        "Line 4: On the front: Unique No. and Name do not fit on the card without overlapping other text or "
-        "pictures. Shorten their values, or make room on the card (fewer fields, a smaller photo or a larger card). "
-        "On the back: Position / Title and Name do not fit on the card without overlapping other text or pictures. "
-        "Shorten their values, or make room on the card (fewer fields, a smaller photo or a larger card).");
+        "Line 4: On the front: Name runs off the card; Unique No. overlaps other text or pictures. On the back: Name "
+        "runs off the card; Position / Title overlaps other text or pictures. Shorten their values, or make room on "
+        "the card (fewer fields, a smaller photo or a larger card).");
     for (const auto& [line, told] : {std::pair(1, QString()), std::pair(2, QString()), std::pair(3, lineFour),
                                      std::pair(4, QString()), std::pair(3, lineFour)}) {
         QTest::keyClick(window->groupListView(), line > window->selectedGroupLine() ? Qt::Key_Down : Qt::Key_Up);
         ASSERT_EQ(window->selectedGroupLine(), line);
         EXPECT_EQ(bar->currentMessage(), told) << "line " << line + 1;
     }
+    EXPECT_EQ(bar->toolTip(),
+              "Line 4: On the front: Name runs off the card: its letters are cut at its edge. Shorten its value, or make "
+              "room on the card (fewer fields, a smaller photo or a larger card).\n\nUnique No. does not fit on the card "
+              "without overlapping other text or pictures. Shorten its value, or make room on the card (fewer fields, a "
+              "smaller photo or a larger card).\n\nOn the back: Name runs off the card: its letters are cut at its edge. "
+              "Shorten its value, or make room on the card (fewer fields, a smaller photo or a larger card).\n\nPosition "
+              "/ Title does not fit on the card without overlapping other text or pictures. Shorten its value, or make "
+              "room on the card (fewer fields, a smaller photo or a larger card).");
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
 
     // Every line's front exported as PDF.

@@ -346,11 +346,7 @@ TEST_F(ExportRunTest, ABoundDesignExportsEachRowsValues) {
     g->Set_Batch_List_Index(0);
     w.Get_Front_Controls_Array() = {g};
     ::CARD_SIDE_STR = QStringLiteral("1");
-    player.setUp = [](ExportWindow& win) {
-        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
-        win.matrix_export_card_side->button(1)->click();
-        win.exportOkay();
-    };
+    player.setUp = Player::frontsAsPdf;
     exportNow(w);
     const QStringList names = {"Ann", "Bob", "Cy"};
     for (int n = 1; n <= 3; ++n) {

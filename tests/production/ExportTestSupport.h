@@ -17,6 +17,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +89,12 @@ private:
 // (button, "Apply to All"), the after-export box is counted and closed.
 struct Player {
     std::function<void(ExportWindow&)> setUp = [](ExportWindow& w) { w.exportOkay(); };
+    // A set-up: every card's front as a PDF file of its own.
+    static void frontsAsPdf(ExportWindow& w) {
+        w.fileFormatPopup->setCurrentIndex(w.fileFormatPopup->findText(QStringLiteral("PDF")));
+        w.matrix_export_card_side->button(1)->click();
+        w.exportOkay();
+    }
     QList<std::pair<Replcae_Confirm_Box::Button, bool>> answers;
     int questions = 0;
     int afterExportBoxes = 0;

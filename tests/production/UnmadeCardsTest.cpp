@@ -9,7 +9,10 @@
 #include "ProductionTestSupport.h"
 
 #include "canvas/SKTGraphicView.h"
+#include "canvas/SKTRenderingView.h"
+#include "canvas/SideGraphicsModel.h"
 #include "foundation/SKTDocument.h"
+#include "foundation/SKTImage.h"
 #include "mainwindow/BarcodeGenProducer.h"
 #include "production/BatchSnapshot.h"
 #include "production/CardsReadingWrong.h"
@@ -55,6 +58,24 @@ protected:
         {5, "the picture \"" + data.filePath("gone.png") + "\" cannot be read."},
         {7, "the picture \"" + data.filePath("notes.png") + "\" cannot be read."},
     };
+    // A print of `cards` fronts of the design's size, `rows` by `columns` to
+    // an A4 sheet, with the workbook's values.
+    PrintJobSettings sheetsOf(int cards, int rows, int columns) {
+        const QSizeF card = w().document()->documentSize();
+        PrintJobSettings s;
+        s.paper = QSizeF(595, 842);
+        s.Left_Mar = s.Top_Mar = 20;
+        s.Print_Card_Side = QStringLiteral("F");
+        s.Total_Label = cards;
+        s.Print_Row = rows;
+        s.Print_Col = columns;
+        s.label_width = float(card.width());
+        s.label_hight = float(card.height());
+        s.CARD_SIDE_STR = QStringLiteral("1");
+        s.useData = true;
+        s.dataCards = cards;
+        return s;
+    }
     static QString pdfText(const QString& pdf) {
         return QString::fromUtf8(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out);
     }
@@ -82,11 +103,7 @@ TEST_F(UnmadeCardsTest, TheCardsReasons) {
 TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
     Player player;
     player.folder = data.path();
-    player.setUp = [](ExportWindow& win) {
-        win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
-        win.matrix_export_card_side->button(1)->click();
-        win.exportOkay();
-    };
+    player.setUp = Player::frontsAsPdf;
     sink.shown.clear();
     w().Export_Button();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w().exportRunning(); }, 120000));
@@ -114,20 +131,7 @@ TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
 }
 
 TEST_F(UnmadeCardsTest, ThePrintShowsInvalidDataInTheirCells) {
-    const QSizeF card = w().document()->documentSize();
-    PrintJobSettings s;
-    s.paper = QSizeF(595, 842);
-    s.Left_Mar = s.Top_Mar = 20;
-    s.Print_Card_Side = QStringLiteral("F");
-    s.Total_Label = 8;
-    s.Print_Row = 4;
-    s.Print_Col = 2;
-    s.label_width = float(card.width());
-    s.label_hight = float(card.height());
-    s.CARD_SIDE_STR = QStringLiteral("1");
-    s.useData = true;
-    s.dataCards = 8;
-    const PrintJob job(s, w().designSide(0), w().designSide(1), w().printCardSource(false, true));
+    const PrintJob job(sheetsOf(8, 4, 2), w().designSide(0), w().designSide(1), w().printCardSource(false, true));
     QTemporaryDir dir;
     const QString text = pdfText(printToPdf(job, 1, dir.filePath("cards.pdf")));
     EXPECT_EQ(text.count("Invalid Data"), unmade.size()) << qPrintable(text);
@@ -141,6 +145,111 @@ TEST_F(UnmadeCardsTest, ThePrintShowsInvalidDataInTheirCells) {
     EXPECT_EQ(job.failures(), expected);
     EXPECT_TRUE(job.failureMessage().contains("\"Invalid Data\""));
     EXPECT_EQ(job.cardsReadingWrong(), (QMap<int, QStringList>{{7, {"Name"}}}));
+}
+
+// The user's own texts, as the Text tool leaves them (70 x 20 points, 12
+// points), bound to a workbook's Name, ID and Dept, and a Code 39 bound to
+// its ID: the export and the print name the rows whose cards have words
+// that meet others or the barcode, or leave the card, as pdftotext reads
+// them, but for what the design itself lays over a picture (the Dept over
+// a logo); a batch whose values fit says nothing more.
+TEST_F(UnmadeCardsTest, TheRowsWhoseValuesRunOverOthersAreNamed) {
+    const QStringList longNames = {
+        "A\u00efsha Garc\u00eda-L\u00f3pez", "Bartholomew Achterberg", "Siobh\u00e1n N\u00ed Dhonnchadha",
+        "Oluwaseun Adebayo-Castellanos", "Zo\u00eb M\u00fcller-Westerhagen", "Marie-Claire Beaumont",
+        "Thandiwe Bergstr\u00f6m-Nakamura", "Jos\u00e9 Mar\u00eda Iglesias", "Kristj\u00e1n \u00de\u00f3r Sigur\u00f0sson",
+        "Anneliese Vandenberghe", "Maximiliana Featherstone", "Chidimma Okonkwo-Eze"};
+    const QStringList shortNames = {"Ann", "Bo", "Cy", "Di", "Ed", "Flo", "Gus", "Hal", "Ida", "Jo", "Kay", "Lu"};
+    for (const QStringList* names : {&longNames, &shortNames}) {
+        SCOPED_TRACE(names->first().toStdString());
+        clearTable();
+        for (const char* title : {"Name", "ID", "Dept"})
+            Data_From_Excel::defaultInstance()->addDataColumn(QString::fromLatin1(title));
+        for (int row = 0; row < 12; ++row)
+            Data_From_Excel::defaultInstance()->Create_List_By_Array(
+                {names->at(row), QStringLiteral("%1").arg(row + 1, 6, 10, QLatin1Char('0')), QStringLiteral("Sales")}, 3);
+        GraphicList side;
+        for (int column = 1; column <= 3; ++column) {
+            auto text = excelBound(GraphicKind::Text, QRectF(12, 40 + 30 * (column - 1), 70, 20), column);
+            text->text_ctrl_font.setPointSizeF(12);
+            // As the canvas shows it: the first row's value.
+            text->Set_text_value(Data_From_Excel::defaultInstance()->ListData.at(0).value(QStringLiteral("Column%1").arg(column)).toString());
+            side << text;
+        }
+        // As the barcode tool leaves it, fitted to the picture of its value.
+        auto code = excelBound(GraphicKind::Barcode, QRectF(110, 40, 10, 10), 2);
+        code->barcode_font_index = BarcodeSymbologies::indexOf(QStringLiteral("Code 39"));
+        code->linear_font_val = QStringLiteral("000000");
+        code->linear_width_val = 10;
+        code->Set_Barcode_image(appProducer.produceBarcode(*code, code->linear_font_val, QString(), QString()));
+        SideGraphicsModel::refitBarcode(code.get());
+        side << code;
+        auto logo = makeGraphic(GraphicKind::Image);
+        static_cast<SKTImage&>(*logo).setFilePath(writePhoto(data.filePath("logo.png"), qRgb(30, 90, 160)), true);
+        logo->setBounds(QRectF(50, 96, 40, 28));
+        side << logo;
+        setSides(side);
+        const QString designPdf = data.filePath("design.pdf");
+        writeBytes(designPdf, SKTRenderingView(w().designSide(0).cardRect, w().designSide(0), "t")
+                                  .dataWithPDFInsideRect(w().designSide(0).cardRect));
+        const QList<PdfWord> designWords = pdfWords(designPdf);
+        const QList<QRectF> designPictures = pdfPictures(designPdf);
+
+        // The rows whose cards read wrong, as poppler reads the exported PDFs.
+        Player player;
+        player.folder = data.path();
+        player.setUp = Player::frontsAsPdf;
+        QDir(data.filePath(ExportBatchJob::FolderName)).removeRecursively();
+        w().Export_Button();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w().exportRunning(); }, 120000));
+        const QRectF card(QPointF(0, 0), w().document()->documentSize());
+        QList<int> wrong;
+        for (int row = 1; row <= 12; ++row) {
+            const QString pdf = data.filePath(QStringLiteral("%1/Card_%2_Front.PDF").arg(ExportBatchJob::FolderName).arg(row));
+            const QList<PdfWord> words = pdfWords(pdf);
+            const QList<QRectF> pictures = pdfPictures(pdf);
+            auto meet = [](const QRectF& a, const QRectF& b) {
+                const QRectF both = a & b;
+                return both.width() > 0.1 && both.height() > 0.1;
+            };
+            // A picture the design's words meet already.
+            auto laidOver = [&](const QRectF& p) {
+                return std::any_of(designWords.cbegin(), designWords.cend(), [&](const PdfWord& d) {
+                    return designPictures.contains(p) && meet(d.box, p);
+                });
+            };
+            bool reads = true;
+            for (qsizetype i = 0; i < words.size(); ++i) {
+                reads = reads && card.adjusted(-1, -1, 1, 1).contains(words.at(i).box);
+                for (qsizetype j = i + 1; j < words.size(); ++j)
+                    reads = reads && !meet(words.at(i).box, words.at(j).box);
+                for (const QRectF& p : pictures)
+                    reads = reads && (!meet(words.at(i).box, p) || laidOver(p));
+            }
+            if (!reads)
+                wrong << row;
+        }
+        // The rows the closing message names.
+        const QString message = player.afterExportMessage;
+        const QString told = message.section(QStringLiteral("\n\n"), 1);
+        QList<int> named;
+        static const QRegularExpression numbers(QStringLiteral("^On cards? ([\\d, and]+) (fields|a field) "));
+        for (const QString& n : numbers.match(told).captured(1).replace(QStringLiteral(" and "), QStringLiteral(", ")).split(QStringLiteral(", "), Qt::SkipEmptyParts))
+            named << n.toInt();
+        EXPECT_EQ(named, wrong) << qPrintable(message);
+        // Named by the column whose words ran out of their box, not the ID
+        // they run over.
+        EXPECT_TRUE(wrong.isEmpty() || told.contains(QStringLiteral("a field does not fit or does not read: Name. ")))
+            << qPrintable(message);
+        EXPECT_EQ(names == &longNames, !wrong.isEmpty());
+        EXPECT_TRUE(message.startsWith(QStringLiteral("Card has been exported successfully."))) << qPrintable(message);
+
+        // The 2 x 2 print names the same cards.
+        const PrintJob job(sheetsOf(12, 2, 2), w().designSide(0), w().designSide(1), w().printCardSource(false, true));
+        QTemporaryDir dir;
+        printToPdf(job, 3, dir.filePath("cards.pdf"));
+        EXPECT_EQ(cardsReadingWrongMessage(job.cardsReadingWrong(), false).toStdString(), told.toStdString());
+    }
 }
 
 // The closing sentence: a group project's lines or a batch's cards, ten at
@@ -166,6 +275,11 @@ TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndEachFieldOnce) {
         {thirteen, true,
          "On the cards of lines 1, 3, 5, 7, 9, 11, 13, 15, 17, 19 and 3 more a field does not fit or does not read: "
          "Name. Select a line in the list to see what is wrong on its card."},
+        // A name that ends with a full stop ends the list.
+        {{{4, {"Email Id", "Phone No."}}},
+         false,
+         "On card 5 fields do not fit or do not read: Email Id and Phone No. Shorten those values, or make room for "
+         "them on the card."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(cardsReadingWrongMessage(c.cards, c.lines).toStdString(), c.told);

@@ -53,11 +53,7 @@ protected:
         ::CARD_SIDE_STR = QStringLiteral("1");
         Player player;
         player.folder = data.path();
-        player.setUp = [](ExportWindow& win) {
-            win.fileFormatPopup->setCurrentIndex(win.fileFormatPopup->findText(QStringLiteral("PDF")));
-            win.matrix_export_card_side->button(1)->click();
-            win.exportOkay();
-        };
+        player.setUp = Player::frontsAsPdf;
         window->Export_Button();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window->exportRunning(); }, 600000));
         return QDir(data.filePath(ExportBatchJob::FolderName));

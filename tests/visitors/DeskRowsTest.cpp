@@ -28,13 +28,14 @@ struct Case {
     bool dragAgain = false;         // what shows as its right handle dragged past the edge again
     bool fullPass = false;          // a second row on a pass whose every box is filled
     bool noRoom = false;            // its value longer than the full pass has room for
+    bool captionOff = false;        // its caption's box unticked: the row shows its value alone
 };
 
 class DeskRows : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     const Case& c = GetParam();
-    const QString value = c.noRoom     ? QString("MV Northern Star, IMO 9387421, bay 3, ").repeated(4)
+    const QString value = c.noRoom     ? QString("MV Northern Star, IMO 9387421, bay 3, ").repeated(c.captionOff ? 8 : 4)
                           : c.fullPass ? "MV Northern Star, IMO 9387421, bay 3"
                           : QString(c.pass) == "Visitor_Escort" ? "Silo 7B" : "Quay 14 north, by grain silo 7B";
     if (c.fullPass) {
@@ -50,6 +51,8 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     visitorPanel(c.side)->Add_New_Label_Clicked();
     type(box(captionId), c.fullPass ? "Vessel :" : "Berth :");
     type(box(id), value);
+    if (c.captionOff)
+        visitorPanel(c.side)->view_array_label.last().check->click();
     SKTGraphicView* view = window->currentCanvas();
     view->setScaleFactor(2);
     auto row = [&](const QString& which) { return view->Selcect_Ctrl_With_ID(which); };
@@ -91,11 +94,14 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     // typing pauses, and no box is shown: the row's caption, put where the
     // pass has least, and the company it lies on.
     EXPECT_EQ(fieldsMeetingInPdf(pdf, side, card.size()).join(", ").toStdString(),
-              c.noRoom ? "F_label2, Fup_Company" : "");
+              c.captionOff ? "F_field2, Fup_lbl_Website" : c.noRoom ? "F_label2, Fup_Company" : "");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !ShownCardNotice::of(*window).pending(); }));
     EXPECT_EQ(namesTold({window->statusBar()->currentMessage()}).join(", ").toStdString(),
-              c.noRoom ? "Company Name, Vessel" : "");
+              c.captionOff ? "Person to Meet, \u201CMV Northern Star\u2026\u201D" : c.noRoom ? "Company Name, Vessel" : "");
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
+    // The rest is where a row stands beside its caption.
+    if (c.captionOff)
+        return;
     const QList<PdfWord> words = pdfWords(pdf);
     auto wordsOf = [&](const SKTGraphic& g) {
         QList<QRectF> out;
@@ -154,7 +160,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"SecondRowOnAFullPassAtHalfOrMore", "Visitor_Day", 0, Drag::None, false, false, false, false, true},
         // Four times as long: the pass has no room for its caption.
         Case{"ALongerSecondRowOnAFullPassIsNamed", "Visitor_Day", 0, Drag::None, false, false, false, false, true,
-             true}),
+             true},
+        // Named by what the pass shows of it: its value.
+        Case{"ALongerSecondRowWithoutItsCaptionIsNamedByItsValue", "Visitor_Day", 0, Drag::None, false, false, false,
+             false, true, true, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "HolderFields.h"
 #include "VisitorTestSupport.h"
 
+#include "canvas/CardFaceHook.h"
 #include "canvas/FieldPlacement.h"
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
@@ -47,30 +48,10 @@ inline PdfPage readPdf(const QString& pdf) {
     PdfPage page;
     for (const PdfWord& w : pdfWords(pdf))
         page.words.append({w.box, w.text});
-    static const QRegularExpression image(QStringLiteral(R"re(<image id="([^"]+)" width="([\d.]+)" height="([\d.]+)")re"));
-    static const QRegularExpression use(QStringLiteral(R"re(<use xlink:href="#([^"]+)" transform="matrix\(([^)]+)\)")re"));
-    const QString svg = QString::fromUtf8(runTool("pdftocairo", {"-svg", pdf, "-"}).out);
-    QHash<QString, QSizeF> images;
-    for (auto it = image.globalMatch(svg); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        images.insert(m.captured(1), QSizeF(m.captured(2).toDouble(), m.captured(3).toDouble()));
-    }
-    for (auto it = use.globalMatch(svg); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QStringList t = m.captured(2).split(u',');
-        if (images.contains(m.captured(1)) && t.size() == 6)
-            page.pictures << QTransform(t[0].toDouble(), t[1].toDouble(), t[2].toDouble(), t[3].toDouble(),
-                                        t[4].toDouble(), t[5].toDouble())
-                                 .mapRect(QRectF(QPointF(0, 0), images.value(m.captured(1))));
-    }
+    page.pictures = pdfPictures(pdf);
     return page;
 }
 
-// The fields of a side whose words, as pdftotext reads them from a PDF of
-// the side, meet another graphic's words, a picture the PDF draws, or a
-// shape of the side that does not hold all of the field's words (a band
-// it stands on), or lie past the card: by ID, each once. A word of the PDF
-// is the graphic's that prints a word within a point of it.
 // Each word of a PDF page of a side, and the graphic of the side that
 // prints a word within a point of it (none where none does).
 inline QList<std::pair<const SKTGraphic*, QRectF>> ownedWords(const PdfPage& page, const SideGraphics& side) {
@@ -103,10 +84,13 @@ inline QImage pagePicture(const QString& pdf, double scale) {
     return QImage(png + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
+// The fields of a side whose words, as pdftotext reads them from a PDF of
+// the side, meet another graphic's words or a picture the PDF draws (not
+// one behind most of the card): by ID, each once. A word of the PDF is the
+// graphic's that prints a word within a point of it.
 inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& side, const QSizeF& card) {
     const PdfPage page = readPdf(pdf);
     const QList<std::pair<const SKTGraphic*, QRectF>> words = ownedWords(page, side);
-    const std::vector<bool> backdrop = backdropsOf(side, QRectF(QPointF(0, 0), card));
     auto meet = [](const QRectF& a, const QRectF& b) {
         const QRectF both = a & b;
         return both.width() > 0.1 && both.height() > 0.1;
@@ -115,23 +99,63 @@ inline QStringList fieldsMeetingInPdf(const QString& pdf, const SideGraphics& si
     for (const auto& [owner, box] : words) {
         if (!owner || !isFieldId(owner->control_ID) || out.contains(owner->control_ID))
             continue;
-        QRectF all;
-        for (const auto& [g, w] : words)
-            if (g == owner)
-                all |= w;
-        bool meets = !QRectF(QPointF(0, 0), card).adjusted(0.1, 0.1, -0.1, -0.1).intersects(box) ||
-                     !QRectF(QPointF(-0.1, -0.1), card + QSizeF(0.2, 0.2)).contains(box);
+        bool meets = false;
         for (const auto& [g, w] : words)
             meets = meets || (g != owner && meet(box, w));
         for (const QRectF& p : page.pictures)
             meets = meets || (meet(box, p) && p.width() * p.height() < card.width() * card.height() / 2);
-        for (qsizetype i = 0; i < side.size(); ++i)
-            if (const auto& s = side.at(i); s && s->ctrl_is_visible && isExactlyShape(s.get()) && !backdrop[std::size_t(i)] &&
-                                             !s->drawingBounds().contains(all))
-                for (const QRectF& r : takenBy(*s))
-                    meets = meets || meet(box, r);
         if (meets)
             out << owner->control_ID;
+    }
+    return out;
+}
+
+// Whether a point lies past the outline of a card (Card_Shape: 1 rounded
+// with corners of 10 points, 2 oval) of `card`'s size.
+inline bool pastOutline(const QPointF& p, const QSizeF& card, int shape) {
+    if (!QRectF(QPointF(0, 0), card).contains(p))
+        return true;
+    if (shape == 2) {
+        const double a = card.width() / 2, b = card.height() / 2;
+        const double dx = p.x() - a, dy = p.y() - b;
+        return dx * dx / (a * a) + dy * dy / (b * b) > 1;
+    }
+    const double cx = std::clamp(p.x(), 10.0, card.width() - 10), cy = std::clamp(p.y(), 10.0, card.height() - 10);
+    return shape == 1 && std::hypot(p.x() - cx, p.y() - cy) > 10;
+}
+
+// Around the card of an ink PDF (FieldsOnDesigns::inkPdf), in points.
+constexpr double InkMargin = 20;
+
+// The fields of a side whose letters leave the card: on a picture of an ink
+// PDF of the side (pdftoppm at 288 dpi; its texts alone, black, the card
+// `InkMargin` in from the page's edges and nothing cut at its outline), more
+// dark pixels past the card's outline within a point of one of a field's
+// words than a point and a half square holds: by ID, each once.
+inline QStringList fieldsLeavingInPdf(const QString& inkPdf, const SideGraphics& side, const QSizeF& card, int shape) {
+    constexpr double Scale = 4;
+    const QImage picture = pagePicture(inkPdf, Scale);
+    const QList<std::shared_ptr<const SKTGraphic>> drawn(side.cbegin(), side.cend());
+    QStringList out;
+    for (const auto& g : side) {
+        if (!g || !g->ctrl_is_visible || !isExactlyText(g.get()) || !isFieldId(g->control_ID) ||
+            out.contains(g->control_ID))
+            continue;
+        const std::shared_ptr<SKTGraphic> beside = copyBesideCaption(*g, drawn);
+        for (const QRectF& word : printedWordBoxes(beside ? *beside : *g)) {
+            const QRectF near = word.adjusted(-1, -1, 1, 1).translated(InkMargin, InkMargin);
+            const QRect px = QRectF(near.topLeft() * Scale, near.size() * Scale).toAlignedRect() & picture.rect();
+            int dark = 0;
+            for (int y = px.top(); y <= px.bottom(); ++y)
+                for (int x = px.left(); x <= px.right(); ++x)
+                    dark += qGray(picture.pixel(x, y)) < 128 &&
+                            pastOutline(QPointF((x + 0.5) / Scale - InkMargin, (y + 0.5) / Scale - InkMargin), card,
+                                        shape);
+            if (dark >= 1.5 * Scale * Scale) {
+                out << g->control_ID;
+                break;
+            }
+        }
     }
     return out;
 }
@@ -174,8 +198,10 @@ inline QList<std::pair<QString, ReadsWrong>> fieldsAcrossOrUnreadableInPdf(const
         if (words.isEmpty())
             continue;
         bool across = false;
-        for (const auto& s : side) {
-            if (!s || !s->ctrl_is_visible || !isExactlyShape(s.get()))
+        const std::vector<bool> backdrop = backdropsOf(side, QRectF(QPointF(0, 0), card));
+        for (qsizetype i = 0; i < side.size(); ++i) {
+            const auto& s = side.at(i);
+            if (!s || !s->ctrl_is_visible || !(isExactlyShape(s.get()) || backdrop[std::size_t(i)]))
                 continue;
             const QRectF outer = s->drawingBounds();
             const double in = s->_isDrawingStroke ? std::max(s->_strokeWidth, 1.0) / 2 : 0.5;
@@ -241,7 +267,8 @@ inline QStringList namesOfFields(const QStringList& ids, const SideGraphics& sid
         const QString captionId = fieldRole(id) == FieldRole::Caption ? id : partnerIdOf(id);
         QString name = f ? f->idCardCaption : id;
         for (const auto& g : side)
-            if (g && g->control_ID == captionId && isExactlyText(g.get()) && !g->Text_Value.trimmed().isEmpty()) {
+            if (g && g->control_ID == captionId && isExactlyText(g.get()) && g->ctrl_is_visible &&
+                !g->Text_Value.trimmed().isEmpty()) {
                 name = g->Text_Value;
                 break;
             }
@@ -255,15 +282,19 @@ inline QStringList namesOfFields(const QStringList& ids, const SideGraphics& sid
     return out;
 }
 
-// The names of a side's fields that read wrong on a PDF of it, by kind, as
-// the user is told them: each name once, under the worst of its fields'.
+// The names of a side's fields that read wrong on a PDF of it (and, for
+// the letters that leave the card, on its ink PDF), by kind, as the user
+// is told them: each name once, under the worst of its fields'.
 inline std::map<ReadsWrong, QStringList> namesReadingWrongInPdf(const QString& pdf, const SideGraphics& side,
-                                                                const QSizeF& card) {
+                                                                const QSizeF& card, const QString& inkPdf) {
     std::map<ReadsWrong, QStringList> out;
-    QStringList named;
-    const QStringList meets = namesOfFields(fieldsMeetingInPdf(pdf, side, card), side);
-    out[ReadsWrong::Meets] = meets;
-    named = meets;
+    QStringList named = namesOfFields(fieldsLeavingInPdf(inkPdf, side, card, ::Card_Shape), side);
+    out[ReadsWrong::LeavesTheCard] = named;
+    for (const QString& name : namesOfFields(fieldsMeetingInPdf(pdf, side, card), side))
+        if (!named.contains(name)) {
+            out[ReadsWrong::Meets] << name;
+            named << name;
+        }
     const auto others = fieldsAcrossOrUnreadableInPdf(pdf, side, card);
     for (ReadsWrong why : {ReadsWrong::AcrossAnEdge, ReadsWrong::Unreadable}) {
         QStringList ids;
@@ -279,36 +310,43 @@ inline std::map<ReadsWrong, QStringList> namesReadingWrongInPdf(const QString& p
     return out;
 }
 
-// The fields a message says read wrong in one way (its sentence: "... do
-// not fit on the card", "... lie across the edge of a shape", "... do not
-// read on what is under them"), by the names it gives them, sorted; none
-// where it said nothing so.
+// The fields a message says read wrong in one way (its sentence: "... run
+// off the card", "... do not fit on the card", "... lie across the edge of
+// a shape", "... do not read on what is under them"; or, on the status
+// bar's one line, "On the front: A runs off the card; B overlaps other text
+// or pictures."), by the names it gives them, sorted; none where it said
+// nothing so.
 inline QStringList namesTold(const QStringList& shown, ReadsWrong why = ReadsWrong::Meets) {
-    const QString verb = why == ReadsWrong::Meets ? QStringLiteral(" not fit on the card")
-                         : why == ReadsWrong::AcrossAnEdge ? QStringLiteral(" across the edge of a shape")
-                                                           : QStringLiteral(" not read on what is under");
+    const QStringList verbs = why == ReadsWrong::LeavesTheCard ? QStringList{" off the card"}
+                              : why == ReadsWrong::Meets ? QStringList{" not fit on the card", " other text or pictures"}
+                              : why == ReadsWrong::AcrossAnEdge ? QStringList{" across the edge of a"}
+                                                                : QStringList{" not read on what is under"};
     // A message's sentences stand apart; on the status bar's one line they
-    // are told apart by how each ends.
+    // are told apart by how each ends, and a side's clauses by semicolons.
     static const QRegularExpression ending(
         QStringLiteral("(card\\)\\.|its values?\\.|their values\\.|it reads\\.|they read\\.) "));
+    static const QRegularExpression clause(QStringLiteral("; |\\. (?=On the )|^Line \\d+: |^On the (front|back): "));
     QStringList out;
     for (QString message : shown)
-        for (QString sentence : message.replace(ending, QStringLiteral("\\1\n\n")).split(QStringLiteral("\n\n"))) {
-            const qsizetype end = sentence.indexOf(verb);
-            if (end < 0)
-                continue;
-            QString names = sentence.left(end);
-            for (const QString& ending : {QStringLiteral(" does"), QStringLiteral(" do"), QStringLiteral(" lies"),
-                                          QStringLiteral(" lie")})
-                if (names.endsWith(ending)) {
-                    names.chop(ending.size());
-                    break;
-                }
-            for (const QString& name :
-                 names.replace(QStringLiteral(" and "), QStringLiteral(", ")).split(QStringLiteral(", ")))
-                if (!out.contains(name.trimmed()))
-                    out << name.trimmed();
-        }
+        for (QString sentence : message.replace(ending, QStringLiteral("\\1\n\n")).split(QStringLiteral("\n\n")))
+            for (const QString& part : sentence.replace(clause, QStringLiteral("\n\n")).split(QStringLiteral("\n\n"))) {
+                qsizetype end = -1;
+                for (const QString& verb : verbs)
+                    if (const qsizetype at = part.indexOf(verb); at >= 0 && (end < 0 || at < end))
+                        end = at;
+                if (end < 0)
+                    continue;
+                QString names = part.left(end);
+                for (const QString& ending : {" does", " do", " lies", " lie", " runs", " run", " overlaps", " overlap"})
+                    if (names.endsWith(ending)) {
+                        names.chop(ending.size());
+                        break;
+                    }
+                for (const QString& name :
+                     names.replace(QStringLiteral(" and "), QStringLiteral(", ")).split(QStringLiteral(", ")))
+                    if (!out.contains(name.trimmed()))
+                        out << name.trimmed();
+            }
     out.sort();
     return out;
 }
@@ -380,6 +418,25 @@ protected:
                                                    ::Card_Shape, back, card),
                                 "t")
             .dataWithPDFInsideRect(card);
+    }
+    // An ink PDF of the front (or the back) drawn with `graphics`: its texts
+    // alone, black, the card InkMargin in from the page's edges and without
+    // its face, which would cut what lies past its outline.
+    QString inkPdf(const GraphicList& graphics, int back = 0) const {
+        GraphicList black;
+        for (const auto& g : graphics)
+            if (g && isExactlyText(g.get())) {
+                black << g->clone();
+                black.last()->txt_clr = Qt::black;
+            }
+        const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
+        SideSnapshot snapshot =
+            SideSnapshot::take(&black, &window->Front_card_Prop, &window->Back_card_Prop, ::Card_Shape, back, card);
+        snapshot.cardFace = std::make_shared<CardFaceHook>();
+        const QString path = data.filePath(QStringLiteral("ink.pdf"));
+        writeBytes(path, SKTRenderingView(card, snapshot, "t")
+                             .dataWithPDFInsideRect(card.adjusted(-InkMargin, -InkMargin, InkMargin, InkMargin)));
+        return path;
     }
     // A new design on a card of `shape` (Card_Shape, as the card panel's
     // Shape sets it) and, where given, `size`.

@@ -408,8 +408,9 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             c.road == Road::StampAgainNarrowed) {
             const QString told1 = data.filePath("told.pdf");
             writeBytes(told1, sidePdf(side));
-            std::map<ReadsWrong, QStringList> wrong = namesReadingWrongInPdf(told1, side, size);
-            for (ReadsWrong why : {ReadsWrong::Meets, ReadsWrong::AcrossAnEdge, ReadsWrong::Unreadable}) {
+            std::map<ReadsWrong, QStringList> wrong = namesReadingWrongInPdf(told1, side, size, inkPdf(side));
+            for (ReadsWrong why : {ReadsWrong::LeavesTheCard, ReadsWrong::Meets, ReadsWrong::AcrossAnEdge,
+                                   ReadsWrong::Unreadable}) {
                 EXPECT_EQ(namesTold(sink.shown, why).join(", ").toStdString(), wrong[why].join(", ").toStdString())
                     << int(why);
             }

@@ -10,9 +10,12 @@
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace zelk {
@@ -31,84 +34,137 @@ bool meetsAny(const QRectF& word, const QList<QRectF>& rects) {
     return std::any_of(rects.cbegin(), rects.cend(), [&word](const QRectF& r) { return meet(word, r); });
 }
 
-// Whether the letters of a word (its outline on the card) reach past the
-// card's outline by more than a touch: a word box's corner past a rounded
-// corner may hold no letter there.
+// The area of `path` in square points, counted on a grid of eighths of a
+// point, up to `enough`.
+double areaOf(const QPainterPath& path, double enough) {
+    constexpr double PerPoint = 8;
+    const QRectF box = path.boundingRect();
+    if (box.width() * box.height() < 1.0 / (PerPoint * PerPoint))
+        return 0;
+    // A region that large holds ink enough wherever it is drawn.
+    if (box.width() * box.height() > 64 * enough * enough)
+        return enough;
+    QImage grid(int(std::ceil(box.width() * PerPoint)) + 1, int(std::ceil(box.height() * PerPoint)) + 1,
+                QImage::Format_Grayscale8);
+    grid.fill(0);
+    {
+        QPainter p(&grid);
+        p.scale(PerPoint, PerPoint);
+        p.translate(-box.topLeft());
+        p.fillPath(path, Qt::white);
+    }
+    qsizetype inked = 0;
+    for (int y = 0; y < grid.height(); ++y) {
+        const uchar* line = grid.constScanLine(y);
+        inked += std::count_if(line, line + grid.width(), [](uchar v) { return v > 127; });
+    }
+    return double(inked) / (PerPoint * PerPoint);
+}
+
+// Whether the letters of a word (their outline on the card) leave it: more
+// of their ink than InkPastOutline lies past the card's outline.
 bool lettersLeave(const QPainterPath& letters, const CardArea& card) {
     QPainterPath beyond;
     beyond.addRect(card.rect.united(letters.boundingRect()).adjusted(-1, -1, 1, 1));
-    const QRectF past = letters.intersected(beyond.subtracted(card.outline())).boundingRect();
-    return past.width() > Touching && past.height() > Touching;
+    return areaOf(letters.intersected(beyond.subtracted(card.outline())), InkPastOutline) >= InkPastOutline;
 }
 
 // What a shown graphic puts on the card, as a field's words are set
 // against it.
 struct Printed {
+    qsizetype index = -1;
     const SKTGraphic* g = nullptr;
     std::shared_ptr<const SKTGraphic> drawn;  // a text as the side prints it
     QList<QRectF> words, covers, edges;
     QRectF area;
     bool shape = false, backdrop = false;
+    bool byBox = false;  // its words are its box (a barcode's bars)
+    bool text() const { return drawn != nullptr; }
 };
 
-// The contrast a field's words keep on their ground: where its owner put
-// it (its owner's box, or locked), none.
-std::optional<double> keptContrastOf(const SKTGraphic& field, const FieldGround& ground) {
-    if (ground.isNull() || field.ctrl_is_locked)
+// The contrast a text's words keep on their ground: where a field's owner
+// put it (its owner's box, or locked), none; a text of the user's keeps
+// what a field placed by the rule keeps.
+std::optional<double> keptContrastOf(const SKTGraphic& text, const FieldGround& ground) {
+    if (ground.isNull())
         return std::nullopt;
-    if (field.boxOwner() == BoxOwner::Rule)
+    if (!isFieldId(text.control_ID))
         return LeastMovedContrast;
-    const QRectF own = field.design_box.normalized();
-    if (own.isEmpty() || own == field.bounds().normalized())
+    if (text.ctrl_is_locked)
         return std::nullopt;
-    return ground.keptContrast(field.txt_clr, own);
+    if (text.boxOwner() == BoxOwner::Rule)
+        return LeastMovedContrast;
+    const QRectF own = text.design_box.normalized();
+    if (own.isEmpty() || own == text.bounds().normalized())
+        return std::nullopt;
+    return ground.keptContrast(text.txt_clr, own);
 }
 
-std::optional<ReadsWrong> whatReadsWrong(const Printed& f, const QList<Printed>& printed, const CardArea& card,
-                                         const FieldGround& ground) {
+// Whether the letters of `f`'s words (a barcode's bars) leave the card.
+bool leavesTheCard(const Printed& f, const CardArea& card) {
+    std::optional<QList<QPainterPath>> outlines;
+    for (qsizetype i = 0; i < f.words.size(); ++i) {
+        const QRectF& word = f.words.at(i);
+        if (card.holds(word.adjusted(Touching, Touching, -Touching, -Touching)))
+            continue;
+        if (f.byBox) {
+            QPainterPath bars;
+            bars.addRect(word);
+            if (lettersLeave(bars, card))
+                return true;
+            continue;
+        }
+        if (!outlines)
+            outlines = printedWordOutlines(*f.drawn);
+        if (i >= outlines->size() || lettersLeave(outlines->at(i), card))
+            return true;
+    }
+    return false;
+}
+
+void addWrongs(QList<WrongAgainst>& out, const Printed& f, const QList<Printed>& printed, const CardArea& card,
+               const FieldGround& ground) {
+    if (leavesTheCard(f, card))
+        out.append({f.index, ReadsWrong::LeavesTheCard});
     QRectF all;
     for (const QRectF& word : f.words)
         all |= word;
-    std::optional<QList<QPainterPath>> outlines;
-    for (qsizetype i = 0; i < f.words.size(); ++i)
-        if (const QRectF& word = f.words.at(i); !card.holds(word.adjusted(Touching, Touching, -Touching, -Touching))) {
-            if (!outlines)
-                outlines = printedWordOutlines(*f.drawn);
-            if (i >= outlines->size() || lettersLeave(outlines->at(i), card))
-                return ReadsWrong::Meets;
-        }
-    bool acrossAnEdge = false;
     for (const Printed& o : printed) {
         if (o.g == f.g)
             continue;
         // A shape that holds all of the words is their ground: only its
         // edge is in their way; a backdrop, only its edge, and the words
-        // lie on it or off it.
+        // lie on it or off it. Over any other shape they lie across its
+        // edges.
         const bool onIt = (o.shape || o.backdrop) && o.area.contains(all);
-        const QList<QRectF>& theirs = !o.words.isEmpty() ? o.words : onIt || o.backdrop ? o.edges : o.covers;
-        for (const QRectF& word : f.words)
-            if (meetsAny(word, theirs)) {
-                if (!o.words.isEmpty() || !(onIt || o.backdrop))
-                    return ReadsWrong::Meets;
-                acrossAnEdge = true;
-            }
-        if (o.backdrop && !onIt &&
-            std::any_of(f.words.cbegin(), f.words.cend(), [&o](const QRectF& w) { return meet(o.area, w); }))
-            acrossAnEdge = true;
+        const bool picture = !o.text() && !o.shape && !o.backdrop;
+        const QList<QRectF>& theirs = o.text() ? o.words : onIt || o.backdrop ? o.edges : o.covers;
+        const bool meets = std::any_of(f.words.cbegin(), f.words.cend(),
+                                       [&theirs](const QRectF& word) { return meetsAny(word, theirs); });
+        const bool onAndOff =
+            o.backdrop && !onIt &&
+            std::any_of(f.words.cbegin(), f.words.cend(), [&o](const QRectF& w) { return meet(o.area, w); });
+        if (meets && (o.text() || picture))
+            out.append({f.index, ReadsWrong::Meets, o.index});
+        else if (meets || onAndOff)
+            out.append({f.index, ReadsWrong::AcrossAnEdge, o.index, o.backdrop && !isExactlyShape(o.g)});
     }
-    if (acrossAnEdge)
-        return ReadsWrong::AcrossAnEdge;
+    if (!f.text())
+        return;
     if (const std::optional<double> kept = keptContrastOf(*f.g, ground))
         for (const QRectF& word : f.words)
-            if (ground.contrastUnder(f.drawn->txt_clr, word) < *kept - 0.001)
-                return ReadsWrong::Unreadable;
-    return std::nullopt;
+            if (ground.contrastUnder(f.drawn->txt_clr, word) < *kept - 0.001) {
+                out.append({f.index, ReadsWrong::Unreadable});
+                break;
+            }
 }
 
 }  // namespace
 
-QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                                            const FieldGround& ground) {
+QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                                        const FieldGround& ground,
+                                        const std::function<bool(const SKTGraphic&)>& measured,
+                                        const std::function<bool(const SKTGraphic&)>& byItsBox) {
     const std::vector<bool> backdrop = backdropsOf(side, card.rect);
     QList<Printed> printed;
     // A value is printed where the side draws it: beside its caption.
@@ -118,11 +174,13 @@ QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraph
         if (!g || !g->ctrl_is_visible)
             continue;
         Printed p;
+        p.index = i;
         p.g = g.get();
         if (isExactlyText(g.get())) {
             const std::shared_ptr<SKTGraphic> beside = copyBesideCaption(*g, drawnSide);
             p.drawn = beside ? beside : std::shared_ptr<const SKTGraphic>(g);
-            p.words = printedWordBoxes(*p.drawn);
+            p.byBox = byItsBox && byItsBox(*g);
+            p.words = p.byBox ? QList<QRectF>{g->bounds().normalized()} : printedWordBoxes(*p.drawn);
             if (p.words.isEmpty())
                 continue;
         } else {
@@ -133,19 +191,44 @@ QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraph
                 p.edges = edgeCover(*g);
             if (!p.backdrop)
                 p.covers = takenBy(*g);
+            // A barcode is measured by its bars.
+            p.byBox = isExactlyBarcode(g.get()) && !p.area.isEmpty() && measured(*g);
+            if (p.byBox)
+                p.words = {g->bounds().normalized()};
         }
         printed.append(std::move(p));
     }
+    QList<WrongAgainst> out;
+    for (const Printed& f : printed)
+        if (!f.words.isEmpty() && measured(*f.g))
+            addWrongs(out, f, printed, card, ground);
+    return out;
+}
+
+bool isMeasuredField(const SKTGraphic& g) {
+    return isExactlyText(&g) && isFieldId(g.control_ID);
+}
+
+QList<FieldReadingWrong> fieldsAmong(const QList<WrongAgainst>& wrongs,
+                                     const QList<std::shared_ptr<SKTGraphic>>& side) {
     QList<FieldReadingWrong> out;
-    for (const Printed& f : printed) {
-        const QString& id = f.g->control_ID;
-        if (f.words.isEmpty() || !isFieldId(id) ||
-            std::any_of(out.cbegin(), out.cend(), [&id](const FieldReadingWrong& o) { return o.id == id; }))
+    for (const WrongAgainst& w : wrongs) {
+        if (!isMeasuredField(*side.at(w.index)))
             continue;
-        if (const std::optional<ReadsWrong> why = whatReadsWrong(f, printed, card, ground))
-            out.append({id, *why});
+        const QString& id = side.at(w.index)->control_ID;
+        const auto named =
+            std::find_if(out.begin(), out.end(), [&id](const FieldReadingWrong& o) { return o.id == id; });
+        if (named == out.end())
+            out.append({id, w.why, w.pictureEdge});
+        else if (w.why < named->why)
+            *named = {id, w.why, w.pictureEdge};
     }
     return out;
+}
+
+QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                                            const FieldGround& ground) {
+    return fieldsAmong(readingWrongAgainst(side, card, ground, isMeasuredField), side);
 }
 
 }  // namespace zelk

@@ -1,14 +1,16 @@
 #pragma once
-// Which fields of a side print words that read wrong, and why: words that
-// meet another text's words, a picture or a shape, or leave the card; words
-// across the edge of a shape; words on ground their colour does not read
-// on. Measured on the words as they are printed, not on the boxes they
-// stand in, so that what the user is told is what the printed card shows.
+// Which fields of a side print words that read wrong, and why: words whose
+// letters leave the card; words that meet another text's words or a
+// picture; words across the edge of a shape or of a picture behind the
+// card; words on ground their colour does not read on. Measured on the
+// words as they are printed, not on the boxes they stand in, so that what
+// the user is told is what the printed card shows.
 #include "canvas/placement/CardArea.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class SKTGraphic;
@@ -19,32 +21,72 @@ class FieldGround;
 
 // What is wrong with a field's printed words, the worst first.
 enum class ReadsWrong {
-    Meets,         // a word meets another text's words, a picture or a shape, or its letters leave the card
-    AcrossAnEdge,  // a word lies across the edge or the stroke of a shape, or the words lie on and off one
-    Unreadable,    // a word stands on ground its colour does not read on
+    LeavesTheCard,  // letters of a word lie past the card's edge or outline
+    Meets,          // a word meets another text's words or a picture (an image or a barcode)
+    AcrossAnEdge,   // a word lies across the edge of a shape or of a backdrop, or the words lie on and off one
+    Unreadable,     // a word stands on ground its colour does not read on
 };
 
 struct FieldReadingWrong {
     QString id;
     ReadsWrong why;
+    // Across an edge: the edge is a picture's (one behind the card), not a
+    // shape's.
+    bool pictureEdge = false;
     bool operator==(const FieldReadingWrong&) const = default;
 };
 
-// The shown text fields of a side (a profile's, the desk's or a group
-// project's captions and values) whose printed words read wrong, each once,
-// in the side's order, with the worst that is wrong:
-// - Meets: a word meets a word of another shown text, a picture, or a shape
-//   (not a backdrop) that does not hold all of the field's words; or the
-//   letters of a word lie past the card's edge or outline;
-// - AcrossAnEdge: a word meets the edge (the stroke, a point at least) of a
-//   backdrop or of a shape that holds all of its words, or some of its
-//   words lie on a backdrop and some off it;
+// Ink of a word's letters past the card's outline below this, in square
+// points (about 26 pixels at 300 dpi), is a hair the cut of the card takes,
+// as at a rounded corner: the letters do not leave the card.
+constexpr double InkPastOutline = 1.5;
+
+// One thing a shown graphic of a side reads wrong against: the graphic of
+// the side (by index) its words meet, or whose edge they lie across; -1
+// for the card's outline and for the ground.
+struct WrongAgainst {
+    qsizetype index;  // the measured graphic, in the side
+    ReadsWrong why;
+    qsizetype other = -1;
+    bool pictureEdge = false;
+    bool operator==(const WrongAgainst&) const = default;
+};
+
+// Everything each `measured` shown text (its printed words) or barcode (its
+// bars) of a side reads wrong against, in the side's order:
+// - LeavesTheCard: more ink of a word's letters (of a barcode, of its
+//   bars) than InkPastOutline lies past the card's edge or outline;
+// - Meets: a word meets a word of another shown text, or a picture (an
+//   image or a barcode); a barcode, another text's words or a picture;
+// - AcrossAnEdge: a word meets a shape (a line or a shape, not a
+//   backdrop) that does not hold all of the field's words, or the edge
+//   (the stroke, a point at least) of a backdrop or of a shape that holds
+//   all of them; or some of its words lie on a backdrop and some off it;
 // - Unreadable: a word stands on ground (`ground`, the side without its
-//   fields) on which its colour reads below the contrast a field keeps
-//   (LeastMovedContrast; or, for a box the design or the user placed, that
-//   of the box they gave it): a field in the box its owner gave it, or
-//   locked, stands where they put it and is never named for its ground.
-// Words that only touch (a tenth of a point either way) do not meet.
+//   fields) on which its colour reads below the contrast the text keeps
+//   (LeastMovedContrast where the placement rule placed it; where the
+//   design or the user placed it elsewhere, that of the box they gave it):
+//   a text in the box its owner gave it, or locked, stands where they put
+//   it and is never named for its ground.
+// Words that only touch (a tenth of a point either way) do not meet. A
+// text that is `byItsBox` is measured, and met, by its box instead of its
+// words (what it may hold, as the design lays it out).
+QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                                        const FieldGround& ground,
+                                        const std::function<bool(const SKTGraphic&)>& measured,
+                                        const std::function<bool(const SKTGraphic&)>& byItsBox = {});
+
+// Whether a graphic is a field whose words are measured: a shown text of a
+// profile's, the desk's or a group project's (a caption or a value).
+bool isMeasuredField(const SKTGraphic& g);
+
+// The fields among `wrongs` (readingWrongAgainst over `side`), each once,
+// in the side's order, with the worst that is wrong with them.
+QList<FieldReadingWrong> fieldsAmong(const QList<WrongAgainst>& wrongs,
+                                     const QList<std::shared_ptr<SKTGraphic>>& side);
+
+// The shown text fields of a side whose printed words read wrong, each
+// once, in the side's order, with the worst that is wrong with them.
 QList<FieldReadingWrong> fieldsReadingWrong(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                             const FieldGround& ground);
 
