@@ -266,8 +266,9 @@ void SKTGraphicView::keepFieldsReadable(const QList<QColor>& colours) {
 }
 
 QList<QRectF> SKTGraphicView::unreadableGroundFor(const SKTGraphic& field) const {
+    // A picture reads on any ground.
     const QRgb colour = field.txt_clr.rgba();
-    if (!fieldBatchOpen_ || !readableColours_.contains(colour))
+    if (!fieldBatchOpen_ || !zelk::isExactlyText(&field) || !readableColours_.contains(colour))
         return {};
     if (const auto known = unreadable_.constFind(colour); known != unreadable_.cend())
         return *known;

@@ -11,6 +11,7 @@
 #include "foundation/SKTText.h"
 #include "inspector/face/CardFace.h"
 
+#include <QPainter>
 #include <QStatusBar>
 
 namespace zelk::test {
@@ -28,7 +29,10 @@ enum class Card {
     LandscapeTemplate,
     DarkPanel,   // a dark blue panel of the user's over the card's left half
     WhitePanel,  // the same, white, its border a point wide
-    Crowded      // portrait: the user's heading and crew texts and a square; every field, long values, a photo
+    Crowded,     // portrait: the user's heading and crew texts and a square; every field, long values, a photo
+    DarkFoot,    // rounded portrait: a dark green band of the user's over the lower half
+    DarkRight,   // rounded: a dark plum panel of the user's over the right half
+    DarkLeftPicture  // a background picture dark over its left 60 %, light over the rest
 };
 enum class Order {
     ShortThenLong,
@@ -214,7 +218,6 @@ const QList<HolderSample>& crowdedValues() {
          "NLS-2026-0457-QX9-AB"});
     return v;
 }
-
 QList<HolderSample> withoutCaptions(QList<HolderSample> values) {
     for (HolderSample& h : values)
         h.caption.clear();
@@ -250,8 +253,13 @@ protected:
         case Card::DarkPanel:
         case Card::WhitePanel:
         case Card::Crowded:
-            newCard(c.card == Card::Rounded ? 1 : c.card == Card::Oval ? 2 : 0,
-                    c.portrait || c.card == Card::Crowded ? Cr80.transposed() : Cr80);
+        case Card::DarkFoot:
+        case Card::DarkRight:
+        case Card::DarkLeftPicture:
+            newCard(c.card == Card::Rounded || c.card == Card::DarkFoot || c.card == Card::DarkRight ? 1
+                    : c.card == Card::Oval                                                         ? 2
+                                                                                                   : 0,
+                    c.portrait || c.card == Card::Crowded || c.card == Card::DarkFoot ? Cr80.transposed() : Cr80);
             break;
         }
         auto text = [this](const QRectF& at, double points, const QString& value, const QColor& colour) {
@@ -284,6 +292,25 @@ protected:
                                          c.card == Card::DarkPanel ? QColor(0x1f, 0x4e, 0x79) : QColor(Qt::white));
             panel->_isDrawingStroke = true;
             panel->_strokeWidth = 1;
+        }
+        if (c.card == Card::DarkFoot || c.card == Card::DarkRight) {
+            // The rectangle tool's, filled, no border, as the Align tab places it.
+            CardFace::install();
+            const QSizeF card = window->Front_card_Prop.Card_Size;
+            addFilled(c.card == Card::DarkFoot ? QRectF(0, card.height() / 2, 153.07, card.height() / 2)
+                                               : QRectF(card.width() / 2, 0, card.width() / 2, card.height()),
+                      c.card == Card::DarkFoot ? QColor(0x0b, 0x3d, 0x2e) : QColor(0x3b, 0x0d, 0x2e));
+        }
+        if (c.card == Card::DarkLeftPicture) {
+            QImage picture(1011, 638, QImage::Format_RGB32);
+            picture.fill(QColor(0xf4, 0xf1, 0xe8));
+            QPainter(&picture).fillRect(0, 0, 607, 638, QColor(0x23, 0x2b, 0x3a));
+            CardFace::install();
+            Card_Property& face = window->Front_card_Prop;
+            face.Card_fill_style = QStringLiteral("I");
+            face.Card_BG_Image_Path = data.filePath(QStringLiteral("split.png"));
+            ASSERT_TRUE(picture.save(face.Card_BG_Image_Path));
+            face.Card_BG_Image = picture;
         }
         if (c.card == Card::Crowded) {
             text(QRectF(8, 6, 137, 0), 12, "TIDE HALL - BAY 3", Qt::black);
@@ -424,7 +451,8 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const QList<HolderSample> longOnes = design ? outgrowingBoxes(longValues()) : longValues();
     const bool usersPlace = c.order == Order::UserPlacedThenLong || c.order == Order::UserPlacedOnEveryRoad;
     const bool locked = c.order == Order::LockedThenAgain || c.order == Order::LockedThenLonger;
-    const bool panel = c.card == Card::DarkPanel || c.card == Card::WhitePanel;
+    const bool panel = c.card == Card::DarkPanel || c.card == Card::WhitePanel || c.card == Card::DarkFoot ||
+                       c.card == Card::DarkRight || c.card == Card::DarkLeftPicture;
     const QList<HolderSample> first = usersPlace                            ? usersValues(0)
                                       : locked                              ? longOnATemplate()
                                       : c.order == Order::ShortThenLong || c.order == Order::SloganInTheCorner ||
@@ -606,6 +634,20 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
         EXPECT_LE(wrong[ReadsWrong::Meets].size() + wrong[ReadsWrong::AcrossAnEdge].size() + wrong[ReadsWrong::Unreadable].size(),
                   c.mostTold)
             << sink.text();
+        // What the rule left reading wrong is at half its size, beside the
+        // photo at half its own.
+        QStringList wrongIds = fieldsMeetingInPdf(pdf, side(), card.size());
+        for (const auto& [id, why] : fieldsAcrossOrUnreadableInPdf(pdf, side(), card.size()))
+            wrongIds << id;
+        bool ruleLeftWrong = false;
+        for (const QString& id : wrongIds)
+            if (const auto g = front(id); g->boxOwner() == BoxOwner::Rule && !g->ctrl_is_locked) {
+                EXPECT_NEAR(drawnShare(*g), SmallestFieldScale, 0.05) << id.toStdString();
+                ruleLeftWrong = true;
+            }
+        if (const auto photo = front(Fup_Photo); ruleLeftWrong && photo && photo->ctrl_is_visible) {
+            EXPECT_LE(photo->bounds().width(), window->Get_Control_Rect_From_Template(Fup_Photo, QString()).width() / 2 + 0.5);
+        }
     }
     if (!c.mayNotFit) {
         EXPECT_EQ(wrong[ReadsWrong::Meets].join(", ").toStdString(), "");
@@ -702,6 +744,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Tried smaller, down to half, and beside a smaller photo before any
         // word lies over the user's texts.
         Case{.name = "ACrowdedPortraitCardReadsWithNothingMeeting", .card = Card::Crowded, .order = Order::ShortThenLong, .photo = true, .mostTold = 0},
+        // A dark band, panel or part of the picture: the rest of the card
+        // takes what it holds at half their size beside the photo at half;
+        // only the others stand where they do not read, or across the edge.
+        Case{.name = "ADarkBandOverTheFootLeavesTheTopToTheFields", .card = Card::DarkFoot, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 3},
+        Case{.name = "ADarkPanelOverTheRightHalf", .card = Card::DarkRight, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 4},
+        Case{.name = "APictureDarkOnItsLeft", .card = Card::DarkLeftPicture, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 4},
         // Every letter on the card and clear: nothing to tell.
         Case{.name = "ASloganDraggedIntoARoundedCornerIsNotTold", .card = Card::Rounded, .order = Order::SloganInTheCorner, .photo = true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
