@@ -165,7 +165,7 @@ public:
         packedPlaced_.clear();
     }
     // The fields a batch gives values to (ID and value, its captions'
-    // too), for laying its new values out together (FieldFlow::Packed).
+    // too), for laying its new values out together (FieldFlow::Units).
     void setFieldBatchValues(const QList<std::pair<QString, QString>>& values) { batchValues_ = values; }
     // While a batch is open, its new fields of these colours are laid only
     // where they read (zelk::LeastMovedContrast on fieldGround), where the
