@@ -64,6 +64,7 @@ struct Case {
     bool longBetween = false;  // after the user's placements, stamped with long values before the second ones
     int mostTold = -1;  // where given, how many fields at most are told (those no place on the card holds right)
     bool lockedLeftEmpty = false;  // the second values leave the locked unique number empty
+    bool sloganLocked = false;  // the slogan's value, which the rule placed, locked too
 };
 
 const QList<int> Ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
@@ -514,6 +515,11 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
                                  : c.nameBesideSquare ? QPointF(124, 125)
                                                       : QPointF(8, 135),
                                  c.byCommands);
+    if (c.sloganLocked) {
+        window->_graphicView->Set_Selection_Index_According_ID(Fup_CompanySlogan);
+        window->_graphicView->lockSelectedGraphics();
+        users.insert(Fup_CompanySlogan, front(Fup_CompanySlogan)->bounds());
+    }
     if (c.order == Order::UserPlacedOnEveryRoad)
         // On a group project's card, the web address among the fields the
         // next row lays out again, where it must grow before they come.
@@ -714,6 +720,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"AnOlderFileOfTheWizardsIsLaidOutAgain", Card::Blank, Order::LongThenOtherLong, false, false, false, false, true},
         Case{"AnOlderFileOfATemplateKeepsItsCaptions", Card::SideBandTemplate, Order::LongThenOtherLong, true, false, false, false, true},
         Case{"AnOlderFileOfTheWizardsGivenAPilotsValues", Card::Blank, Order::LongThenAPilots, false, false, false, false, true},
+        // Two fields the rule placed locked (the slogan's and the number's
+        // value), held in their boxes while the rest is laid out around them.
+        Case{.name = "TwoLockedAndOneMovedStampedLonger", .card = Card::Blank, .order = Order::UserPlacedThenLong, .photo = false, .mayNotFit = true, .mostTold = 1, .sloganLocked = true},
         Case{"AValueDraggedBesideTheUsersSquareGrowsAlongItsLine", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, false, false, false, true, false, false, true},
         Case{"ValuesPlacedOnEveryRoadKeepTheirPlaces", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false},
         Case{"ValuesPlacedOnEveryRoadBesideAPhoto", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, true, false, false, false, false, false, false, false, true},
