@@ -219,6 +219,7 @@ const QList<HolderSample>& crowdedValues() {
          "NLS-2026-0457-QX9-AB"});
     return v;
 }
+
 QList<HolderSample> withoutCaptions(QList<HolderSample> values) {
     for (HolderSample& h : values)
         h.caption.clear();
