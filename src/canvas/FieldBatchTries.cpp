@@ -202,7 +202,8 @@ Score scoreOf(const SKTGraphicView& canvas, const SideBefore& before) {
 // Whether the new fields of a batch, at a try's size, need more room
 // than the side has free: they cannot all land clear, and the try is not
 // made. Where that is so at the smallest size, only its try at the rules'
-// places with the pairing zones kept is made. Known after a first try.
+// places with the pairing zones kept is made, and those beside the photo
+// at its smallest. Known after a first try.
 class AreaCheck {
 public:
     // The side's free area (where the made texts read, where the batch
@@ -226,8 +227,12 @@ public:
     bool tooBig(const Try& t) {
         if (!freeArea_)
             return false;
-        const bool smallestAtRules = t.scale <= BatchScales[std::size(BatchScales) - 1] && t.flow == Flow::RulePlaces;
-        return needed(t.scale) > *freeArea_ && !(smallestAtRules && t.level == Level::All);
+        if (needed(t.scale) <= *freeArea_)
+            return false;
+        // Not all of them land clear whatever is tried: at the smallest
+        // share, their rules' places, and beside the photo at its smallest.
+        return t.scale > SmallestFieldScale ||
+               !((t.flow == Flow::RulePlaces && t.level == Level::All) || t.photoShare <= SmallestFieldScale);
     }
 
 private:
@@ -323,11 +328,14 @@ void fillFieldsHoldingTheirBoxes(SKTGraphicView& canvas, const QList<std::pair<Q
     }
 }
 
-// The colours of the texts a batch lays out that the card has room to
-// lay them all out readable in, at the smallest share: its free area where
-// the colour reads (LeastMovedContrast) no smaller than what the batch's
-// texts of that colour need there. Where it has not, they are laid out as
-// the card has room, where they read where they can.
+// The colours of the texts a batch lays out where they read: those the
+// card has room to lay at least half of out readable in, at the smallest
+// share (its free area where the colour reads, LeastMovedContrast, no
+// smaller than half of what the batch's texts of that colour need there).
+// Those that find no such room are laid where the card has room. On a card
+// with less (dark all over but a few light spots) they are all laid out as
+// the card has room, rather than all at half their size for the few that
+// would read.
 QList<QColor> coloursKeptReadable(SKTGraphicView& canvas, const QList<std::pair<QString, QString>>& values) {
     const CardArea card = canvas.fieldCard();
     const FieldGround ground = canvas.fieldGround();
@@ -358,7 +366,7 @@ QList<QColor> coloursKeptReadable(SKTGraphicView& canvas, const QList<std::pair<
     QList<QColor> kept;
     for (qsizetype i = 0; i < colours.size(); ++i)
         if (const QList<QRectF> unreadable = ground.unreadable(colours.at(i), LeastMovedContrast);
-            !unreadable.isEmpty() && freeArea(drawn + unreadable, card) >= needed.at(i))
+            !unreadable.isEmpty() && freeArea(drawn + unreadable, card) >= needed.at(i) / 2)
             kept << colours.at(i);
     return kept;
 }
@@ -406,7 +414,10 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     Score bestScore(std::numeric_limits<int>::max(), 0, 0, 0);
     auto score = [&](qsizetype i) {
         const Score now = scoreOf(canvas, before);
-        if (now < bestScore) {
+        // Where the fields read wrong beside the photo at any size, it
+        // stays at its smallest: they keep what room it gives them.
+        const bool smallerPhoto = now == bestScore && tries.at(i).photoShare < tries.at(best).photoShare;
+        if (now < bestScore || smallerPhoto) {
             bestScore = now;
             best = i;
         }

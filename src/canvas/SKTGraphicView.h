@@ -171,9 +171,11 @@ public:
     // where they read (zelk::LeastMovedContrast on fieldGround), where the
     // card has such a place for them; elsewhere only where it has none.
     void keepFieldsReadable(const QList<QColor>& colours);
-    // Where a new field of the batch may not stand for its ground: where
-    // its colour reads below zelk::LeastMovedContrast, where the batch keeps
-    // it readable; none otherwise.
+    // Where a new text may not stand for its ground: where its colour reads
+    // below zelk::LeastMovedContrast; in a batch only where the batch keeps
+    // it readable (none otherwise). Outside a batch it is read anew each
+    // time: a field placed alone (the desk's) keeps off it where the side
+    // has a clear place off it (zelk::Taken::unreadable).
     QList<QRectF> unreadableGroundFor(const SKTGraphic& field) const;
     // A field that holds its box in a batch (the user's or a locked one)
     // takes its value there: a box of the user's grows only where it does

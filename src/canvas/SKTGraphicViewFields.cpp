@@ -106,7 +106,7 @@ void SKTGraphicView::placeNewField(const std::shared_ptr<SKTGraphic>& g, bool ag
         zelk::takeSpacesBefore(taken.drawn, zelk::runOnSpaceAt(*g, g->text_ctrl_font.pointSizeF() * fieldScales_.largest));
 
     placeFieldOn(g, again, taken);
-    if (p.isText)
+    if (p.isText && fieldBatchOpen_)
         placeWhereItReads(g, again, taken, p.partner, {fieldBefore, partnerBefore});
     g->setPlacedByRule();
     if (fieldBatchOpen_)
@@ -266,17 +266,19 @@ void SKTGraphicView::keepFieldsReadable(const QList<QColor>& colours) {
 }
 
 QList<QRectF> SKTGraphicView::unreadableGroundFor(const SKTGraphic& field) const {
+    // A picture reads on any ground.
     const QRgb colour = field.txt_clr.rgba();
-    if (!fieldBatchOpen_ || !readableColours_.contains(colour))
+    if (!zelk::isExactlyText(&field) || (fieldBatchOpen_ && !readableColours_.contains(colour)))
         return {};
-    if (const auto known = unreadable_.constFind(colour); known != unreadable_.cend())
+    if (const auto known = unreadable_.constFind(colour); fieldBatchOpen_ && known != unreadable_.cend())
         return *known;
     // The ground is read a point to a cell: a cell's worth at a shape's
     // edge is no ground to keep off.
     QList<QRectF> out;
     for (const QRectF& r : fieldGround().unreadable(field.txt_clr, zelk::LeastMovedContrast))
         out << r.adjusted(0.5, 0.5, -0.5, -0.5);
-    unreadable_.insert(colour, out);
+    if (fieldBatchOpen_)
+        unreadable_.insert(colour, out);
     return out;
 }
 

@@ -106,15 +106,18 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
         rule = Rule::Left;
     }
     // At the size it is drawn at, on the card and inside its outline, clear
-    // of what the side shows where the card has room, and of the other
-    // fields' lines where it has room so.
+    // of what the side shows where the card has room, where its colour
+    // reads and clear of the other fields' lines where it has room so.
     const zelk::CardArea card = deskCard(w);
     const GraphicList& side = ::Card_Front_Or_Back == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array();
     const std::shared_ptr<SKTGraphic> self = w.currentCanvas()->Selcect_Ctrl_With_ID(ctrl_id);
     const bool text = self && zelk::isExactlyText(self.get());
     const QList<QSizeF> sizes = self ? zelk::fieldSizes(*self, card.rect.size()) : QList<QSizeF>{ctrl_bound.size()};
     auto takenBeside = [&](const SKTGraphic* other) {
-        return zelk::takenOn(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
+        zelk::Taken taken = zelk::takenOn(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
+        if (self)
+            taken.unreadable = [&w, &self] { return w.currentCanvas()->unreadableGroundFor(*self); };
+        return taken;
     };
     auto alone = [&](const QPointF& at) {
         return PanelFieldPlace{zelk::fieldPlaceFor(sizes, at, takenBeside(nullptr), card), nullptr, {}};

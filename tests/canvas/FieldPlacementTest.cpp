@@ -31,6 +31,7 @@ TEST(FieldPlacement, ClearPlaces) {
         QList<QRectF> taken;
         QPointF expected;
         QList<QRectF> pictures = {};
+        QList<QRectF> unreadable = {};  // ground the field's colour does not read on
     };
     const Case cases[] = {
         {"free: kept", {10, 10, 70, 20}, {{100, 100, 20, 20}}, {10, 10}},
@@ -55,10 +56,16 @@ TEST(FieldPlacement, ClearPlaces) {
         {"a narrow gap under a picture: half over the text below", {10, 10, 70, 20},
          {{0, 0, 240, 70}, {0, 80, 240, 70}}, {10, 70}, {{0, 0, 240, 70}}},
         {"pictures everywhere: the least of all", {10, 10, 70, 20}, {{0, 0, 240, 150}}, {10, 10}, {{0, 0, 240, 150}}},
+        {"dark ground at the top: under it, where it reads", {10, 10, 70, 20}, {}, {10, 42}, {}, {{0, 0, 240, 40}}},
+        {"dark ground wherever it is clear: there after all", {10, 10, 70, 20}, {{0, 40, 240, 110}}, {10, 10}, {},
+         {{0, 0, 240, 40}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        const QRectF placed = fieldPlaceFor({c.wanted.size()}, c.wanted.topLeft(), c.taken, Card, c.pictures);
+        Taken taken{c.taken, c.pictures, {}};
+        if (!c.unreadable.isEmpty())
+            taken.unreadable = [&c] { return c.unreadable; };
+        const QRectF placed = fieldPlaceFor({c.wanted.size()}, c.wanted.topLeft(), taken, Card);
         EXPECT_EQ(placed, QRectF(c.expected, c.wanted.size())) << rectText(placed).toStdString();
     }
     // Random sides on a grid of 1 (so that edges touch and distances tie)

@@ -29,6 +29,7 @@ struct Case {
     bool fullPass = false;          // a second row on a pass whose every box is filled
     bool noRoom = false;            // its value longer than the full pass has room for
     bool captionOff = false;        // its caption's box unticked: the row shows its value alone
+    bool darkPanel = false;         // a dark rectangle of the user's behind the left 60 % of the pass
 };
 
 class DeskRows : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {};
@@ -46,6 +47,10 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     }
     if (c.side == 1)
         window->Select_back_side();
+    if (c.darkPanel) {
+        const QSizeF pass = window->Front_card_Prop.Card_Size;
+        addFilled(QRectF(0, 0, pass.width() * 0.6, pass.height()), QColor(25, 25, 25));
+    }
     const QString id = c.fullPass ? "F_field2" : "F_field1", captionId = c.fullPass ? "F_label2" : "F_label1";
     auto box = [&](const QString& of) { return visitorPanel(c.side)->Get_Dynamic_Label_Ctrl(of, "T"); };
     visitorPanel(c.side)->Add_New_Label_Clicked();
@@ -95,6 +100,7 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     // pass has least, and the company it lies on.
     EXPECT_EQ(fieldsMeetingInPdf(pdf, side, card.size()).join(", ").toStdString(),
               c.captionOff ? "F_field2, Fup_lbl_Website" : c.noRoom ? "F_label2, Fup_Company" : "");
+    EXPECT_TRUE(c.noRoom || c.captionOff || fieldsAcrossOrUnreadableInPdf(pdf, side, card.size()).isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !ShownCardNotice::of(*window).pending(); }));
     EXPECT_EQ(namesTold({window->statusBar()->currentMessage()}).join(", ").toStdString(),
               c.captionOff ? "Person to Meet, \u201CMV Northern Star\u2026\u201D" : c.noRoom ? "Company Name, Vessel" : "");
@@ -157,6 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CornerDraggedPastTheEdgeNotTyped", "Visitor_Day", 0, Drag::Corner, false, false},
         Case{"ItsRightHandleDraggedAgain", "Visitor_Escort", 0, Drag::Corner, false, false, false, true},
         Case{"ItsLeftHandlePastTheLeftEdge", "Visitor_Day", 0, Drag::LeftHandle, false, false},
+        // Laid where it reads, beside the panel.
+        Case{.name = "BesideADarkPanelOfTheUsers", .pass = "Visitor_Day", .drag = Drag::None, .typed = false, .darkPanel = true},
         Case{"SecondRowOnAFullPassAtHalfOrMore", "Visitor_Day", 0, Drag::None, false, false, false, false, true},
         // Four times as long: the pass has no room for its caption.
         Case{"ALongerSecondRowOnAFullPassIsNamed", "Visitor_Day", 0, Drag::None, false, false, false, false, true,

@@ -337,9 +337,9 @@ inline QStringList namesTold(const QStringList& shown, ReadsWrong why = ReadsWro
                 if (end < 0)
                     continue;
                 QString names = part.left(end);
-                for (const QString& ending : {" does", " do", " lies", " lie", " runs", " run", " overlaps", " overlap"})
+                for (const char* ending : {" does", " do", " lies", " lie", " runs", " run", " overlaps", " overlap"})
                     if (names.endsWith(ending)) {
-                        names.chop(ending.size());
+                        names.chop(qsizetype(qstrlen(ending)));
                         break;
                     }
                 for (const QString& name :

@@ -11,6 +11,7 @@
 #include "foundation/SKTText.h"
 #include "inspector/face/CardFace.h"
 
+#include <QPainter>
 #include <QStatusBar>
 
 namespace zelk::test {
@@ -30,6 +31,9 @@ enum class Card {
     WhitePanel,  // the same, white, its border a point wide
     Crowded,     // portrait: the user's heading and crew texts and a square; every field, long values, a photo
     RightPanel,  // a plum panel of the user's, without a border, over the card's right half (landscape)
+    DarkFoot,    // rounded portrait: a dark green band of the user's over the lower half
+    DarkRight,   // rounded: a dark plum panel of the user's over the right half
+    DarkLeftPicture,  // a background picture dark over its left 60 %, light over the rest
 };
 enum class Order {
     ShortThenLong,
@@ -63,6 +67,7 @@ struct Case {
     bool lockedLeftEmpty = false;  // the second values leave the locked unique number empty
     std::optional<Qt::Corner> corner = {};  // the slogan's value put against both edges of this corner instead
     bool toldOnly = false;  // what the user is told is checked against the PDF, not where the fields went
+    bool sloganLocked = false;  // the slogan's value, which the rule placed, locked too
 };
 
 const QList<int> Ten = {SlotName,  SlotTitle, SlotCompany, SlotSlogan,  SlotAddress,
@@ -254,8 +259,13 @@ protected:
         case Card::WhitePanel:
         case Card::Crowded:
         case Card::RightPanel:
-            newCard(c.card == Card::Rounded ? 1 : c.card == Card::Oval ? 2 : 0,
-                    c.portrait || c.card == Card::Crowded ? Cr80.transposed() : Cr80);
+        case Card::DarkFoot:
+        case Card::DarkRight:
+        case Card::DarkLeftPicture:
+            newCard(c.card == Card::Rounded || c.card == Card::DarkFoot || c.card == Card::DarkRight ? 1
+                    : c.card == Card::Oval                                                         ? 2
+                                                                                                   : 0,
+                    c.portrait || c.card == Card::Crowded || c.card == Card::DarkFoot ? Cr80.transposed() : Cr80);
             break;
         }
         auto text = [this](const QRectF& at, double points, const QString& value, const QColor& colour) {
@@ -294,6 +304,25 @@ protected:
             // a hair short of half the card, no backdrop.
             const QSizeF card = window->Front_card_Prop.Card_Size;
             addFilled(QRectF(121.33, 0, 121.31, card.height()), QColor(0x3b, 0x0d, 0x2e))->_isDrawingStroke = false;
+        }
+        if (c.card == Card::DarkFoot || c.card == Card::DarkRight) {
+            // The rectangle tool's, filled, no border, as the Align tab places it.
+            CardFace::install();
+            const QSizeF card = window->Front_card_Prop.Card_Size;
+            addFilled(c.card == Card::DarkFoot ? QRectF(0, card.height() / 2, 153.07, card.height() / 2)
+                                               : QRectF(card.width() / 2, 0, card.width() / 2, card.height()),
+                      c.card == Card::DarkFoot ? QColor(0x0b, 0x3d, 0x2e) : QColor(0x3b, 0x0d, 0x2e));
+        }
+        if (c.card == Card::DarkLeftPicture) {
+            QImage picture(1011, 638, QImage::Format_RGB32);
+            picture.fill(QColor(0xf4, 0xf1, 0xe8));
+            QPainter(&picture).fillRect(0, 0, 607, 638, QColor(0x23, 0x2b, 0x3a));
+            CardFace::install();
+            Card_Property& face = window->Front_card_Prop;
+            face.Card_fill_style = QStringLiteral("I");
+            face.Card_BG_Image_Path = data.filePath(QStringLiteral("split.png"));
+            ASSERT_TRUE(picture.save(face.Card_BG_Image_Path));
+            face.Card_BG_Image = picture;
         }
         if (c.card == Card::Crowded) {
             text(QRectF(8, 6, 137, 0), 12, "TIDE HALL - BAY 3", Qt::black);
@@ -434,14 +463,15 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const QList<HolderSample> longOnes = design ? outgrowingBoxes(longValues()) : longValues();
     const bool usersPlace = c.order == Order::UserPlacedThenLong || c.order == Order::UserPlacedOnEveryRoad;
     const bool locked = c.order == Order::LockedThenAgain || c.order == Order::LockedThenLonger;
-    const bool panel = c.card == Card::DarkPanel || c.card == Card::WhitePanel;
+    const bool panel = c.card == Card::DarkPanel || c.card == Card::WhitePanel || c.card == Card::DarkFoot ||
+                       c.card == Card::DarkRight || c.card == Card::DarkLeftPicture;
     QList<HolderSample> first = usersPlace                            ? usersValues(0)
-                                : locked                              ? longOnATemplate()
-                                : c.order == Order::ShortThenLong || c.order == Order::SloganInTheCorner ||
-                                        c.older
-                                    ? shortValues()
-                                : c.order == Order::LongThenOtherLong ? otherLongValues()
-                                                                      : longOnes;
+                                      : locked                              ? longOnATemplate()
+                                      : c.order == Order::ShortThenLong || c.order == Order::SloganInTheCorner ||
+                                              c.older
+                                          ? shortValues()
+                                      : c.order == Order::LongThenOtherLong ? otherLongValues()
+                                                                            : longOnes;
     QList<HolderSample> second =
         (c.order == Order::UserPlacedOnEveryRoad ? (c.longBetween ? harbourValues() : longerOwnValues())
          : usersPlace                        ? usersValues(c.photo ? 2 : 1)
@@ -507,6 +537,11 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
                                  : c.nameBesideSquare ? QPointF(124, 125)
                                                       : QPointF(8, 135),
                                  c.byCommands);
+    if (c.sloganLocked) {
+        window->_graphicView->Set_Selection_Index_According_ID(Fup_CompanySlogan);
+        window->_graphicView->lockSelectedGraphics();
+        users.insert(Fup_CompanySlogan, front(Fup_CompanySlogan)->bounds());
+    }
     if (c.order == Order::UserPlacedOnEveryRoad)
         // On a group project's card, the web address among the fields the
         // next row lays out again, where it must grow before they come.
@@ -633,6 +668,20 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
                       wrong[ReadsWrong::AcrossAnEdge].size() + wrong[ReadsWrong::Unreadable].size(),
                   c.mostTold)
             << sink.text();
+        // What the rule left reading wrong is at half its size, beside the
+        // photo at half its own.
+        QStringList wrongIds = fieldsMeetingInPdf(pdf, side(), card.size());
+        for (const auto& [id, why] : fieldsAcrossOrUnreadableInPdf(pdf, side(), card.size()))
+            wrongIds << id;
+        bool ruleLeftWrong = false;
+        for (const QString& id : wrongIds)
+            if (const auto g = front(id); g->boxOwner() == BoxOwner::Rule && !g->ctrl_is_locked) {
+                EXPECT_NEAR(drawnShare(*g), SmallestFieldScale, 0.05) << id.toStdString();
+                ruleLeftWrong = true;
+            }
+        if (const auto photo = front(Fup_Photo); ruleLeftWrong && photo && photo->ctrl_is_visible) {
+            EXPECT_LE(photo->bounds().width(), window->Get_Control_Rect_From_Template(Fup_Photo, QString()).width() / 2 + 0.5);
+        }
     }
     if (!c.mayNotFit) {
         EXPECT_EQ((wrong[ReadsWrong::LeavesTheCard] + wrong[ReadsWrong::Meets]).join(", ").toStdString(), "");
@@ -699,6 +748,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"AnOlderFileOfTheWizardsIsLaidOutAgain", Card::Blank, Order::LongThenOtherLong, false, false, false, false, true},
         Case{"AnOlderFileOfATemplateKeepsItsCaptions", Card::SideBandTemplate, Order::LongThenOtherLong, true, false, false, false, true},
         Case{"AnOlderFileOfTheWizardsGivenAPilotsValues", Card::Blank, Order::LongThenAPilots, false, false, false, false, true},
+        // Two fields the rule placed locked (the slogan's and the number's
+        // value), held in their boxes while the rest is laid out around them.
+        Case{.name = "TwoLockedAndOneMovedStampedLonger", .card = Card::Blank, .order = Order::UserPlacedThenLong, .photo = false, .mayNotFit = true, .mostTold = 1, .sloganLocked = true},
         Case{"AValueDraggedBesideTheUsersSquareGrowsAlongItsLine", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, false, false, false, true, false, false, true},
         Case{"ValuesPlacedOnEveryRoadKeepTheirPlaces", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, false},
         Case{"ValuesPlacedOnEveryRoadBesideAPhoto", Card::NightWithSquare, Order::UserPlacedOnEveryRoad, true, false, false, false, false, false, false, false, true},
@@ -729,6 +781,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Tried smaller, down to half, and beside a smaller photo before any
         // word lies over the user's texts.
         Case{.name = "ACrowdedPortraitCardReadsWithNothingMeeting", .card = Card::Crowded, .order = Order::ShortThenLong, .photo = true, .mostTold = 0},
+        // A dark band, panel or part of the picture: the rest of the card
+        // takes what it holds at half their size beside the photo at half;
+        // only the others stand where they do not read, or across the edge.
+        Case{.name = "ADarkBandOverTheFootLeavesTheTopToTheFields", .card = Card::DarkFoot, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 3},
+        Case{.name = "ADarkPanelOverTheRightHalf", .card = Card::DarkRight, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 4},
+        Case{.name = "APictureDarkOnItsLeft", .card = Card::DarkLeftPicture, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 4},
         // Each field told once, for what its words do: cross the panel's
         // edge, meet others, leave the card, or stand where they do not read.
         Case{.name = "FieldsBesideAPlumPanelWithoutABorderAreToldWhatTheyDo", .card = Card::RightPanel, .order = Order::ShortThenLong, .photo = false, .mayNotFit = true, .toldOnly = true},

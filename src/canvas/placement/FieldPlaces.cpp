@@ -31,14 +31,17 @@ QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const QList<
 }
 
 QRectF fieldPlaceFor(const QList<QSizeF>& sizes, const QPointF& at, const Taken& taken, const CardArea& card) {
-    auto clearOf = [&](const QList<QRectF>& zones) -> std::optional<QRectF> {
-        const QList<QRectF> all = withOutside(taken.drawn + zones, card);
-        for (const QSizeF& s : sizes)
-            if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
-                return r;
-        return std::nullopt;
+    auto search = [&](const QList<QRectF>& ground) {
+        return clearAtFirstLevel<QRectF>(takenFromFieldByLevel(taken.pairing, taken.role),
+                                         [&](const QList<QRectF>& zones) -> std::optional<QRectF> {
+                                             const QList<QRectF> all = withOutside(taken.drawn + ground + zones, card);
+                                             for (const QSizeF& s : sizes)
+                                                 if (const auto r = freePlaceIn(QRectF(at, s), all, card.rect))
+                                                     return r;
+                                             return std::nullopt;
+                                         });
     };
-    if (const auto r = clearAtFirstLevel<QRectF>(takenFromFieldByLevel(taken.pairing, taken.role), clearOf))
+    if (const auto r = readablePlace<QRectF>(taken, search, [](const QRectF& r) { return QList<QRectF>{r}; }, card))
         return *r;
     return leastCoveringPlace(sizes, at, taken.drawn, taken.pictures, card);
 }

@@ -6,11 +6,14 @@
 // level; where the card has no clear place, the least-covering one.
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/CardArea.h"
+#include "canvas/placement/SideCover.h"
 
 #include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,12 +24,34 @@ namespace zelk {
 // What a new field keeps clear of on a side: what its shown graphics
 // cover (drawnRects), the pictures among them, never covered to make room
 // (pictureRects), and the pairing zones (pairingZonesOn) for a field of
-// its role, kept clear where the card has a place clear of them.
+// its role, kept clear where the card has a place clear of them; and,
+// where given, the ground its colour does not read on, read only once a
+// clear place is found, which it keeps off where the card has a clear
+// place off it (readablePlace).
 struct Taken {
     QList<QRectF> drawn, pictures;
     PairingZones pairing;
     FieldRole role = FieldRole::None;  // of the field placed
+    std::function<QList<QRectF>()> unreadable = nullptr;
 };
+
+// The place `search` finds clear of `taken` (given more it keeps clear
+// of); where the parts it puts on the card (`parts`) lie on ground
+// `taken` says the field does not read on, the place it finds clear of
+// that ground too, where it finds one.
+template <class Place, class Search, class Parts>
+std::optional<Place> readablePlace(const Taken& taken, const Search& search, const Parts& parts,
+                                   const CardArea& card) {
+    std::optional<Place> at = search(QList<QRectF>{});
+    if (!at || !taken.unreadable)
+        return at;
+    const QList<QRectF> ground = taken.unreadable();
+    const QList<QRectF> placed = parts(*at);
+    if (std::all_of(placed.cbegin(), placed.cend(), [&](const QRectF& r) { return liesClear(r, ground, card); }))
+        return at;
+    std::optional<Place> readable = search(ground);
+    return readable ? readable : at;
+}
 
 // What `self` (of `role`), placed beside `partner`, keeps clear of on a
 // side (each graphic drawn once): drawnRects and pictureRects with both

@@ -106,8 +106,14 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
         }
         return std::nullopt;
     };
-    if (const auto at = clearAtFirstLevel<BesidePlace>(takenFromFieldByLevel(taken.pairing, taken.role),
-                                                       [&](const QList<QRectF>& zones) { return clear(taken.drawn + zones); }))
+    auto search = [&](const QList<QRectF>& ground) {
+        return clearAtFirstLevel<BesidePlace>(takenFromFieldByLevel(taken.pairing, taken.role),
+                                              [&](const QList<QRectF>& zones) { return clear(taken.drawn + ground + zones); });
+    };
+    auto parts = [partnerMoves](const BesidePlace& p) {
+        return partnerMoves ? QList<QRectF>{p.field, p.partner} : QList<QRectF>{p.field};
+    };
+    if (const auto at = readablePlace<BesidePlace>(taken, search, parts, card))
         return *at;
     if (partnerMoves) {
         // No clear place for the two: together where they cover the least.
@@ -168,16 +174,21 @@ PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const
     };
     // Clear of the fields' lines first (each part of the room its role
     // keeps), then clear of what is drawn.
-    const QList<QRectF> all = withOutside(taken.drawn, card);
-    for (const PairingZones& level : pairingLevels(taken.pairing)) {
-        for (qsizetype i = 0; i < units.size(); ++i) {
-            const Unit& u = units.at(i);
-            const PairPlace parts = placed(u, QPointF(0, 0));
-            const QList<QRectF> taken = all + takenFromUnit(level, u.size, parts.caption, parts.value);
-            if (const auto r = freePlaceIn(QRectF(at, sizes.at(i)), taken, card.rect))
-                return placed(u, r->topLeft());
-        }
-    }
+    auto search = [&](const QList<QRectF>& ground) -> std::optional<PairPlace> {
+        const QList<QRectF> all = withOutside(taken.drawn + ground, card);
+        for (const PairingZones& level : pairingLevels(taken.pairing))
+            for (qsizetype i = 0; i < units.size(); ++i) {
+                const Unit& u = units.at(i);
+                const PairPlace parts = placed(u, QPointF(0, 0));
+                const QList<QRectF> taken = all + takenFromUnit(level, u.size, parts.caption, parts.value);
+                if (const auto r = freePlaceIn(QRectF(at, sizes.at(i)), taken, card.rect))
+                    return placed(u, r->topLeft());
+            }
+        return std::nullopt;
+    };
+    if (const auto pair = readablePlace<PairPlace>(
+            taken, search, [](const PairPlace& p) { return QList<QRectF>{p.caption, p.value}; }, card))
+        return *pair;
     const QRectF r = leastCoveringPlace(sizes, at, taken.drawn, taken.pictures, card);
     return placed(units.at(std::max<qsizetype>(0, sizes.indexOf(r.size()))), r.topLeft());
 }
