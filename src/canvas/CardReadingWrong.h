@@ -3,7 +3,7 @@
 // read off a snapshot of the side: the same on the canvas and on a batch's
 // card made on a worker.
 #include "canvas/placement/Readability.h"
-#include "canvas/placement/WordsMeeting.h"
+#include "canvas/placement/ReadingWrong.h"
 
 #include <QList>
 #include <functional>

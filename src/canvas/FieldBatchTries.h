@@ -3,7 +3,7 @@
 // laid out on a side as one layout: the tries made (the share its new
 // fields take, their flow, the pairing zones kept, the order of the
 // values), how each is scored, and which one stays.
-#include "canvas/placement/WordsMeeting.h"
+#include "canvas/placement/ReadingWrong.h"
 
 #include <QSet>
 #include <QString>

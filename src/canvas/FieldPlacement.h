@@ -21,7 +21,7 @@
 //   Readability     whether a field's colour reads on what is under it
 //   OutgrownValue   a field whose value outgrew the box it stands in
 //   UserBox         a box the user placed given a value it does not hold
-//   WordsMeeting    the fields whose printed words meet something else
+//   ReadingWrong    the fields whose printed words read wrong, and why
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/CardArea.h"
 #include "canvas/placement/FieldPacking.h"
@@ -31,8 +31,8 @@
 #include "canvas/placement/LeastCoverSearch.h"
 #include "canvas/placement/PartnerPlaces.h"
 #include "canvas/placement/Readability.h"
+#include "canvas/placement/ReadingWrong.h"
 #include "canvas/placement/SideCover.h"
 #include "canvas/placement/OutgrownValue.h"
 #include "canvas/placement/UserBox.h"
-#include "canvas/placement/WordsMeeting.h"
 #include "foundation/ProfileFieldTable.h"  // isFieldId

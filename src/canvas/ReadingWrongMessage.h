@@ -2,7 +2,7 @@
 // What the user is told of the fields of a card whose printed words read
 // wrong: each field by the name the card gives it, grouped by what is
 // wrong with it, and what the user can do about that.
-#include "canvas/placement/WordsMeeting.h"
+#include "canvas/placement/ReadingWrong.h"
 
 #include <QList>
 #include <QString>

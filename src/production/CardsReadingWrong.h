@@ -6,7 +6,7 @@
 // project's lines) and what reads wrong on them, short however many there
 // are.
 #include "canvas/placement/Readability.h"
-#include "canvas/placement/WordsMeeting.h"
+#include "canvas/placement/ReadingWrong.h"
 
 #include <QHash>
 #include <QMap>

@@ -2,7 +2,7 @@
 // Turning a card-holder profile into graphics on one canvas: each filled
 // slot shows (or creates) its value graphic by control ID and takes the
 // slot's binding, then each filled caption its caption graphic.
-#include "canvas/placement/WordsMeeting.h"
+#include "canvas/placement/ReadingWrong.h"
 #include "foundation/User_Profile_Class.h"
 
 #include <QRectF>

@@ -1,7 +1,7 @@
 // Which fields of a side print words that read wrong: each shown text's
 // printed words, set against the other texts' words, the pictures, the
 // shapes, the card's outline and the ground under them.
-#include "canvas/placement/WordsMeeting.h"
+#include "canvas/placement/ReadingWrong.h"
 
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/Readability.h"
