@@ -604,11 +604,12 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
     for (const Held& h : held)
         if (!h.check->isChecked())
             h.box->setText(h.text);
-    // A date or time given by hand stays so.
-    for (const bool date : {true, false})
-        if (byHand[date ? 0 : 1]) {
+    // A date or time given by hand stays so; one from the clock stays
+    // read-only, shown or not.
+    for (const bool date : {true, false}) {
+        if (byHand[date ? 0 : 1])
             (date ? panel->date_manual_chk : panel->time_manual_chk)->setChecked(true);
-            panel->Chk_Unchk_Manual_Date_Time(date ? QStringLiteral("D") : QStringLiteral("T"));
-        }
+        panel->Chk_Unchk_Manual_Date_Time(date ? QStringLiteral("D") : QStringLiteral("T"));
+    }
     Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
 }

@@ -443,6 +443,7 @@ TEST_F(VisitorDeskTest, EachStepUndoneAndRedoneLeavesThePanelsAndTheRecordAsThey
              window->Select_back_side();
              click(back().fixedSlots[SlotCompany].value_chk);
          }},
+        {"the clock's time shown", [&] { click(front().time_value_chk); }},
         {"a time typed by hand, then a caption ticked",
          [&] {
              click(front().time_manual_chk);
