@@ -605,11 +605,14 @@ void SKTWindowController::Refresh_Visitor_Dyn_Ctrl_and_image() {
         if (!h.check->isChecked())
             h.box->setText(h.text);
     // A date or time given by hand stays so; one from the clock stays
-    // read-only, shown or not.
+    // read-only, shown or not, with the time it holds.
     for (const bool date : {true, false}) {
-        if (byHand[date ? 0 : 1])
+        if (byHand[date ? 0 : 1]) {
             (date ? panel->date_manual_chk : panel->time_manual_chk)->setChecked(true);
-        panel->Chk_Unchk_Manual_Date_Time(date ? QStringLiteral("D") : QStringLiteral("T"));
+            panel->Chk_Unchk_Manual_Date_Time(date ? QStringLiteral("D") : QStringLiteral("T"));
+        } else {
+            (date ? panel->date_value : panel->time_value)->setReadOnly(true);
+        }
     }
     Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
 }
