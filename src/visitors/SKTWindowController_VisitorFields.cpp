@@ -154,6 +154,38 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     return {at.field, nullptr, {}};
 }
 
+// Whether an ID is one of the rows the user adds at the desk.
+bool isDeskRow(const QString& id) {
+    return id.contains(QLatin1String("_field")) || id.contains(QLatin1String("_label"));
+}
+
+// The rows the desk placed, still where it put them, that a field just
+// shown lies over go where the pass has room, as they would have gone had
+// that field shown when they were placed.
+void moveDeskRowsFrom(SKTWindowController& w, const SKTGraphic& shown) {
+    const QRectF over = shown.drawingBounds();
+    // Not a copy of the side's list: a copy sharing it would make the
+    // caller's hold on its graphics dangle once the side is written to.
+    QList<std::shared_ptr<SKTGraphic>> rows;
+    for (const std::shared_ptr<SKTGraphic>& r :
+         std::as_const(::Card_Front_Or_Back == 0 ? w.Get_Front_Controls_Array() : w.Get_Back_Controls_Array()))
+        if (r && r.get() != &shown && r->ctrl_is_visible && zelk::isExactlyText(r.get()) && isDeskRow(r->control_ID))
+            rows << r;
+    for (const std::shared_ptr<SKTGraphic>& r : rows) {
+        if (!standsWhereDeskPut(w, *r))
+            continue;
+        if (const QRectF both = r->drawingBounds() & over; both.width() <= 0.1 || both.height() <= 0.1)
+            continue;
+        const PanelFieldPlace at = panelFieldPlace(w, r->control_ID, r->bounds());
+        r->setBounds(at.field);
+        w.deskPlaced[sideIndex()].insert(r->control_ID, at.field);
+        if (at.partner) {
+            at.partner->setBounds(at.partnerAt);
+            w.deskPlaced[sideIndex()].insert(at.partner->control_ID, at.partnerAt);
+        }
+    }
+}
+
 // Whether a field's text, its box grown into the room below it, is drawn
 // whole on the card and clear of the rest of the side, no word broken at
 // the size it is drawn at.
@@ -247,7 +279,7 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                 // the desk placed that too (the two at one size), else when
                 // what is typed no longer fits where it stands. One the user
                 // moved or resized keeps the rectangle the user gave it.
-                const bool row = ctrl_id.contains(QLatin1String("_field")) || ctrl_id.contains(QLatin1String("_label"));
+                const bool row = isDeskRow(ctrl_id);
                 const bool deskPut = row && !image && standsWhereDeskPut(*this, *g);
                 bool placeAnew = false;
                 if (!set_pos && deskPut) {
@@ -295,6 +327,8 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                         deskPlaced[sideIndex()].insert(ctrl_id, g->bounds());
                 }
                 g->Set_Ctrl_Is_Visible(true);
+                if (!row)
+                    moveDeskRowsFrom(*this, *g);
                 currentCanvas()->Set_Selection_Index_According_ID(ctrl_id);
             }
         }

@@ -30,6 +30,7 @@ struct Case {
     bool noRoom = false;            // its value longer than the full pass has room for
     bool captionOff = false;        // its caption's box unticked: the row shows its value alone
     bool darkPanel = false;         // a dark rectangle of the user's behind the left 60 % of the pass
+    bool nameAfter = false;         // the visitor's name shown and typed after the rows, where the desk put them
 };
 
 class DeskRows : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {};
@@ -58,6 +59,13 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     type(box(id), value);
     if (c.captionOff)
         visitorPanel(c.side)->view_array_label.last().check->click();
+    if (c.nameAfter) {
+        addRow({"F_field2", "F_label2", "MV Aurora Borealis of Tromso", "Vessel :"});
+        addRow({"F_field3", "F_label3", "Cargo bay 3, refrigerated section B", "Hold :"});
+        VisitorPanel::Slot& name = visitorPanel(c.side)->fixedSlots[size_t(VisitorPanel::slotOfId(Fup_Name))];
+        name.value_chk->click();
+        type(name.value, "Ingrid Solberg-Haugen");
+    }
     SKTGraphicView* view = window->currentCanvas();
     view->setScaleFactor(2);
     auto row = [&](const QString& which) { return view->Selcect_Ctrl_With_ID(which); };
@@ -165,6 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ItsLeftHandlePastTheLeftEdge", "Visitor_Day", 0, Drag::LeftHandle, false, false},
         // Laid where it reads, beside the panel.
         Case{.name = "BesideADarkPanelOfTheUsers", .pass = "Visitor_Day", .drag = Drag::None, .typed = false, .darkPanel = true},
+        // The name shown over the rows moves them where the pass has room.
+        Case{.name = "TheNameShownAfterTheRows", .pass = "Visitor_Day", .drag = Drag::None, .typed = false, .nameAfter = true},
         Case{"SecondRowOnAFullPassAtHalfOrMore", "Visitor_Day", 0, Drag::None, false, false, false, false, true},
         // Four times as long: the pass has no room for its caption.
         Case{"ALongerSecondRowOnAFullPassIsNamed", "Visitor_Day", 0, Drag::None, false, false, false, false, true,
