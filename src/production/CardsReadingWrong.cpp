@@ -19,9 +19,6 @@ namespace zelk {
 
 namespace {
 
-// Less than this either way is a text's words within its box.
-constexpr double Touching = 0.1;
-
 // The name a graphic taking a run's values goes by: its column's title, or
 // its series'.
 QString boundName(const SKTGraphic& g, const BatchValues& values) {
@@ -42,6 +39,12 @@ bool outOfItsBox(const SKTGraphic& g, const QRectF& designBox) {
     const QRectF box = g.bounds().normalized().adjusted(-Touching, -Touching, Touching, Touching);
     const QList<QRectF> words = printedWordBoxes(g);
     return std::any_of(words.cbegin(), words.cend(), [&box](const QRectF& w) { return !box.contains(w); });
+}
+
+// What a run's cards draw under what takes their values: all but the
+// fields and `bound`.
+FieldGround groundUnder(const SideSnapshot& side, const QSet<const SKTGraphic*>& bound) {
+    return fieldGroundOf(side, [&bound](const SKTGraphic& g) { return isFieldId(g.control_ID) || bound.contains(&g); });
 }
 
 }  // namespace
@@ -69,8 +72,7 @@ CardsReadingWrong::CardsReadingWrong(const BatchSnapshot* batch) {
         // Nothing measured on this side's cards, or a ground of each card's.
         if (design.isNull() || (!fields && s.bound.isEmpty()) || (s.bound.isEmpty() && !s.shared))
             continue;
-        const auto leftOut = [&bound](const SKTGraphic& g) { return isFieldId(g.control_ID) || bound.contains(&g); };
-        const FieldGround ground = fieldGroundOf(design, leftOut);
+        const FieldGround ground = groundUnder(design, bound);
         if (s.shared)
             s.ground = ground;
         // The design shows a card's values: its texts are set against the
@@ -93,12 +95,8 @@ QStringList CardsReadingWrong::of(const ProducedCard& card) const {
     const auto measured = [&bound, &card](const SKTGraphic& g) {
         return (card.fieldsTakeValues && isMeasuredField(g)) || bound.contains(&g);
     };
-    const QList<WrongAgainst> wrongs = readingWrongOn(
-        card.side,
-        s.shared ? s.ground
-                 : fieldGroundOf(card.side,
-                                 [&bound](const SKTGraphic& g) { return isFieldId(g.control_ID) || bound.contains(&g); }),
-        measured);
+    const QList<WrongAgainst> wrongs =
+        readingWrongOn(card.side, s.shared ? s.ground : groundUnder(card.side, bound), measured);
     QStringList names;
     for (const NamedReadingWrong& f : namedOn(fieldsAmong(wrongs, graphics), graphics))
         if (!names.contains(f.name))

@@ -159,6 +159,18 @@ bool isDeskRow(const QString& id) {
     return id.contains(QLatin1String("_field")) || id.contains(QLatin1String("_label"));
 }
 
+// A field (and the partner placed with it) put where the desk places it
+// now, and kept as the desk's there.
+void placeByTheDesk(SKTWindowController& w, SKTGraphic& g) {
+    const PanelFieldPlace at = panelFieldPlace(w, g.control_ID, g.bounds());
+    g.setBounds(at.field);
+    w.deskPlaced[sideIndex()].insert(g.control_ID, at.field);
+    if (at.partner) {
+        at.partner->setBounds(at.partnerAt);
+        w.deskPlaced[sideIndex()].insert(at.partner->control_ID, at.partnerAt);
+    }
+}
+
 // The rows the desk placed, still where it put them, that a field just
 // shown lies over go where the pass has room, as they would have gone had
 // that field shown when they were placed.
@@ -176,13 +188,7 @@ void moveDeskRowsFrom(SKTWindowController& w, const SKTGraphic& shown) {
             continue;
         if (const QRectF both = r->drawingBounds() & over; both.width() <= 0.1 || both.height() <= 0.1)
             continue;
-        const PanelFieldPlace at = panelFieldPlace(w, r->control_ID, r->bounds());
-        r->setBounds(at.field);
-        w.deskPlaced[sideIndex()].insert(r->control_ID, at.field);
-        if (at.partner) {
-            at.partner->setBounds(at.partnerAt);
-            w.deskPlaced[sideIndex()].insert(at.partner->control_ID, at.partnerAt);
-        }
+        placeByTheDesk(w, *r);
     }
 }
 
@@ -288,15 +294,8 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                                  standsWhereDeskPut(*this, *partner)) ||
                                 !fitsWhereItStands(*g, graphics, card);
                 }
-                if (set_pos || placeAnew) {
-                    const PanelFieldPlace at = panelFieldPlace(*this, ctrl_id, g->bounds());
-                    g->setBounds(at.field);
-                    deskPlaced[sideIndex()].insert(ctrl_id, at.field);
-                    if (at.partner) {
-                        at.partner->setBounds(at.partnerAt);
-                        deskPlaced[sideIndex()].insert(at.partner->control_ID, at.partnerAt);
-                    }
-                }
+                if (set_pos || placeAnew)
+                    placeByTheDesk(*this, *g);
                 // A row the user moved or resized keeps the rectangle the
                 // user gave it; where that does not hold what is typed even
                 // drawn smaller (down to half), it grows into clear room,

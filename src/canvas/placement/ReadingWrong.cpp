@@ -22,9 +22,6 @@ namespace zelk {
 
 namespace {
 
-// Less than this either way is two glyph boxes touching, not meeting.
-constexpr double Touching = 0.1;
-
 bool meet(const QRectF& a, const QRectF& b) {
     const QRectF both = a & b;
     return both.width() > Touching && both.height() > Touching;

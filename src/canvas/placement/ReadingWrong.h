@@ -36,6 +36,10 @@ struct FieldReadingWrong {
     bool operator==(const FieldReadingWrong&) const = default;
 };
 
+// Less than this either way, in points, is two word boxes touching, not
+// meeting, and a word within the box it stands in.
+constexpr double Touching = 0.1;
+
 // Ink of a word's letters past the card's outline below this, in square
 // points (about 26 pixels at 300 dpi), is a hair the cut of the card takes,
 // as at a rounded corner: the letters do not leave the card.
