@@ -175,7 +175,7 @@ public:
     // below zelk::LeastMovedContrast; in a batch only where the batch keeps
     // it readable (none otherwise). Outside a batch it is read anew each
     // time: a field placed alone (the desk's) keeps off it where the side
-    // has a clear place off it (zelk::Taken::unreadable).
+    // has a clear place off it (zelk::Taken::groundNotReadOn).
     QList<QRectF> unreadableGroundFor(const SKTGraphic& field) const;
     // A field that holds its box in a batch (the user's or a locked one)
     // takes its value there: a box of the user's grows only where it does

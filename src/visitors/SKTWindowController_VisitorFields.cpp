@@ -116,7 +116,7 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     auto takenBeside = [&](const SKTGraphic* other) {
         zelk::Taken taken = zelk::takenOn(side, card.rect, self.get(), other, zelk::fieldRole(ctrl_id), text);
         if (self)
-            taken.unreadable = [&w, &self] { return w.currentCanvas()->unreadableGroundFor(*self); };
+            taken.groundNotReadOn = [&w, &self] { return w.currentCanvas()->unreadableGroundFor(*self); };
         return taken;
     };
     auto alone = [&](const QPointF& at) {

@@ -31,7 +31,7 @@ TEST(FieldPlacement, ClearPlaces) {
         QList<QRectF> taken;
         QPointF expected;
         QList<QRectF> pictures = {};
-        QList<QRectF> unreadable = {};  // ground the field's colour does not read on
+        QList<QRectF> groundNotReadOn = {};  // ground the field's colour does not read on
     };
     const Case cases[] = {
         {"free: kept", {10, 10, 70, 20}, {{100, 100, 20, 20}}, {10, 10}},
@@ -63,8 +63,8 @@ TEST(FieldPlacement, ClearPlaces) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         Taken taken{c.taken, c.pictures, {}};
-        if (!c.unreadable.isEmpty())
-            taken.unreadable = [&c] { return c.unreadable; };
+        if (!c.groundNotReadOn.isEmpty())
+            taken.groundNotReadOn = [&c] { return c.groundNotReadOn; };
         const QRectF placed = fieldPlaceFor({c.wanted.size()}, c.wanted.topLeft(), taken, Card);
         EXPECT_EQ(placed, QRectF(c.expected, c.wanted.size())) << rectText(placed).toStdString();
     }

@@ -32,7 +32,7 @@ struct Taken {
     QList<QRectF> drawn, pictures;
     PairingZones pairing;
     FieldRole role = FieldRole::None;  // of the field placed
-    std::function<QList<QRectF>()> unreadable = nullptr;
+    std::function<QList<QRectF>()> groundNotReadOn = nullptr;
 };
 
 // The place `search` finds clear of `taken` (given more it keeps clear
@@ -43,9 +43,9 @@ template <class Place, class Search, class Parts>
 std::optional<Place> readablePlace(const Taken& taken, const Search& search, const Parts& parts,
                                    const CardArea& card) {
     std::optional<Place> at = search(QList<QRectF>{});
-    if (!at || !taken.unreadable)
+    if (!at || !taken.groundNotReadOn)
         return at;
-    const QList<QRectF> ground = taken.unreadable();
+    const QList<QRectF> ground = taken.groundNotReadOn();
     const QList<QRectF> placed = parts(*at);
     if (std::all_of(placed.cbegin(), placed.cend(), [&](const QRectF& r) { return liesClear(r, ground, card); }))
         return at;
