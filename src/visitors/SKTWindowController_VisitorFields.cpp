@@ -72,6 +72,12 @@ bool standsWhereDeskPut(const SKTWindowController& w, const SKTGraphic& g) {
            sameLength(at->height(), r.height());
 }
 
+// Whether the desk may place the graphic anew: it stands where the desk put
+// it and the user has not locked it there.
+bool deskMayMove(const SKTWindowController& w, const SKTGraphic& g) {
+    return !g.ctrl_is_locked && standsWhereDeskPut(w, g);
+}
+
 // Where a panel's field goes on the current side, and where its partner
 // then stands: moved with it where the desk placed the two.
 struct PanelFieldPlace {
@@ -131,7 +137,7 @@ PanelFieldPlace panelFieldPlace(SKTWindowController& w, const QString& ctrl_id, 
     const bool captionPlaced = rule == Rule::Left;
     // A caption and its value that the desk placed go as one (the caption
     // before the value, above it where the line has no room), at one size.
-    if (text && other && zelk::isExactlyText(other.get()) && standsWhereDeskPut(w, *other)) {
+    if (text && other && zelk::isExactlyText(other.get()) && deskMayMove(w, *other)) {
         const SKTGraphic& caption = captionPlaced ? *self : *other;
         const SKTGraphic& value = captionPlaced ? *other : *self;
         const zelk::PairPlace at = zelk::pairPlaceFor(caption, value, caption.bounds().topLeft(),
@@ -171,9 +177,10 @@ void placeByTheDesk(SKTWindowController& w, SKTGraphic& g) {
     }
 }
 
-// The rows the desk placed, still where it put them, that a field just
-// shown lies over go where the pass has room, as they would have gone had
-// that field shown when they were placed.
+// The rows the desk placed, still where it put them and not locked, that a
+// field just shown lies over go where the pass has room, as they would have
+// gone had that field shown when they were placed. Those the user moved,
+// resized or locked stay, and the notice names what meets them.
 void moveDeskRowsFrom(SKTWindowController& w, const SKTGraphic& shown) {
     const QRectF over = shown.drawingBounds();
     // Not a copy of the side's list: a copy sharing it would make the
@@ -184,7 +191,7 @@ void moveDeskRowsFrom(SKTWindowController& w, const SKTGraphic& shown) {
         if (r && r.get() != &shown && r->ctrl_is_visible && zelk::isExactlyText(r.get()) && isDeskRow(r->control_ID))
             rows << r;
     for (const std::shared_ptr<SKTGraphic>& r : rows) {
-        if (!standsWhereDeskPut(w, *r))
+        if (!deskMayMove(w, *r))
             continue;
         if (const QRectF both = r->drawingBounds() & over; both.width() <= 0.1 || both.height() <= 0.1)
             continue;
@@ -280,18 +287,19 @@ void SKTWindowController::Change_Value(const QString& value, const QString& ctrl
                     static_cast<SKTImage*>(g.get())->setFilePath(text, true);
                 else
                     g->Set_text_value(text);
-                // A row the desk added, still where the desk put it, is
-                // placed anew as it is typed into: with its partner, where
-                // the desk placed that too (the two at one size), else when
-                // what is typed no longer fits where it stands. One the user
-                // moved or resized keeps the rectangle the user gave it.
+                // A row the desk added, still where the desk put it and not
+                // locked, is placed anew as it is typed into: with its
+                // partner, where the desk may move that too (the two at one
+                // size), else when what is typed no longer fits where it
+                // stands. One the user moved, resized or locked keeps the
+                // rectangle the user gave it.
                 const bool row = isDeskRow(ctrl_id);
-                const bool deskPut = row && !image && standsWhereDeskPut(*this, *g);
+                const bool deskPut = row && !image && deskMayMove(*this, *g);
                 bool placeAnew = false;
                 if (!set_pos && deskPut) {
                     const auto partner = currentCanvas()->Selcect_Ctrl_With_ID(zelk::partnerIdOf(ctrl_id));
                     placeAnew = (partner && partner->ctrl_is_visible && zelk::isExactlyText(partner.get()) &&
-                                 standsWhereDeskPut(*this, *partner)) ||
+                                 deskMayMove(*this, *partner)) ||
                                 !fitsWhereItStands(*g, graphics, card);
                 }
                 if (set_pos || placeAnew)

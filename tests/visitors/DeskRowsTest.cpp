@@ -1,7 +1,8 @@
 // The desk's rows dragged about with the mouse and typed into, read back
 // from a PDF of their side: the value starts beside its caption, its left
 // edge where the user put it, the row on the card, and no field's words
-// drawn below half its size.
+// drawn below half its size; rows the user locked or moved stay where the
+// user left them under a field shown after them, and what meets is named.
 #include "FieldsOnDesignsSupport.h"
 
 #include "mainwindow/ShownCardNotice.h"
@@ -17,6 +18,9 @@ constexpr double WordEms = (1901.0 + 483.0) / 2048.0;
 // Past the card's edge: the right handle 30 points, the corner 48, the left
 // handle 30 past the left edge.
 enum class Drag { None, RightHandle, Corner, LeftHandle };
+// What the user locks on the card before the name shows: each row's
+// texts, or only the captions.
+enum class Locked { None, Rows, Captions };
 struct Case {
     const char* name;
     const char* pass;
@@ -31,6 +35,12 @@ struct Case {
     bool captionOff = false;        // its caption's box unticked: the row shows its value alone
     bool darkPanel = false;         // a dark rectangle of the user's behind the left 60 % of the pass
     bool nameAfter = false;         // the visitor's name shown and typed after the rows, where the desk put them
+    Locked locked = Locked::None;   // before the name shows
+    bool rowMoved = false;          // before the name shows, the last row's value dragged onto the name's frame
+    // The fields whose words meet others' in the PDF, and the names the
+    // status bar gives them.
+    const char* meeting = "";
+    const char* told = "";
 };
 
 class DeskRows : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {};
@@ -59,17 +69,34 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     type(box(id), value);
     if (c.captionOff)
         visitorPanel(c.side)->view_array_label.last().check->click();
-    if (c.nameAfter) {
-        addRow({"F_field2", "F_label2", "MV Aurora Borealis of Tromso", "Vessel :"});
-        addRow({"F_field3", "F_label3", "Cargo bay 3, refrigerated section B", "Hold :"});
-        VisitorPanel::Slot& name = visitorPanel(c.side)->fixedSlots[size_t(VisitorPanel::slotOfId(Fup_Name))];
-        name.value_chk->click();
-        type(name.value, "Ingrid Solberg-Haugen");
-    }
     SKTGraphicView* view = window->currentCanvas();
     view->setScaleFactor(2);
     auto row = [&](const QString& which) { return view->Selcect_Ctrl_With_ID(which); };
     auto drag = [&](const QPointF& from, const QPointF& to) { dragOn(view, from, to); };
+    // The rows the user locked or moved, where the user left them.
+    QHash<QString, QRectF> usersRows;
+    if (c.nameAfter) {
+        addRow({"F_field2", "F_label2", "MV Aurora Borealis of Tromso", "Vessel :"});
+        addRow({"F_field3", "F_label3", "Cargo bay 3, refrigerated section B", "Hold :"});
+        for (const char* which : {"F_label1", "F_field1", "F_label2", "F_field2", "F_label3", "F_field3"})
+            if (c.locked == Locked::Rows || (c.locked == Locked::Captions && QString(which).contains("label"))) {
+                view->Set_Selection_Index_According_ID(which);
+                view->lockSelectedGraphics();
+                usersRows.insert(which, row(which)->bounds());
+            }
+        if (c.rowMoved) {
+            const QRectF from = row("F_field3")->bounds(), to = row(Fup_Name)->bounds();
+            drag(from.center(), from.center() + to.topLeft() - from.topLeft());
+            usersRows.insert("F_field3", row("F_field3")->bounds());
+        }
+        VisitorPanel::Slot& name = visitorPanel(c.side)->fixedSlots[size_t(VisitorPanel::slotOfId(Fup_Name))];
+        name.value_chk->click();
+        type(name.value, "Ingrid Solberg-Haugen");
+        for (auto it = usersRows.cbegin(); it != usersRows.cend(); ++it) {
+            EXPECT_EQ(rectText(row(it.key())->bounds()).toStdString(), rectText(it.value()).toStdString())
+                << it.key().toStdString();
+        }
+    }
     const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
     if (c.captionAbove) {  // its left on the value's, its foot a point over it
         const QRectF cap = row(captionId)->bounds(), v = row(id)->bounds();
@@ -104,14 +131,11 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     const QString pdf = data.filePath("side.pdf");
     writeBytes(pdf, sidePdf(side, c.side));
     // What meets others in the PDF is named on the status bar once the
-    // typing pauses, and no box is shown: the row's caption, put where the
-    // pass has least, and the company it lies on.
-    EXPECT_EQ(fieldsMeetingInPdf(pdf, side, card.size()).join(", ").toStdString(),
-              c.captionOff ? "F_field2, Fup_lbl_Website" : c.noRoom ? "F_label2, Fup_Company" : "");
+    // typing pauses, and no box is shown.
+    EXPECT_EQ(fieldsMeetingInPdf(pdf, side, card.size()).join(", ").toStdString(), c.meeting);
     EXPECT_TRUE(c.noRoom || c.captionOff || fieldsAcrossOrUnreadableInPdf(pdf, side, card.size()).isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !ShownCardNotice::of(*window).pending(); }));
-    EXPECT_EQ(namesTold({window->statusBar()->currentMessage()}).join(", ").toStdString(),
-              c.captionOff ? "Person to Meet, \u201CMV Northern Star\u2026\u201D" : c.noRoom ? "Company Name, Vessel" : "");
+    EXPECT_EQ(namesTold({window->statusBar()->currentMessage()}).join(", ").toStdString(), c.told);
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
     // The rest is where a row stands beside its caption.
     if (c.captionOff)
@@ -177,11 +201,21 @@ INSTANTIATE_TEST_SUITE_P(
         Case{.name = "TheNameShownAfterTheRows", .pass = "Visitor_Day", .drag = Drag::None, .typed = false, .nameAfter = true},
         Case{"SecondRowOnAFullPassAtHalfOrMore", "Visitor_Day", 0, Drag::None, false, false, false, false, true},
         // Four times as long: the pass has no room for its caption.
-        Case{"ALongerSecondRowOnAFullPassIsNamed", "Visitor_Day", 0, Drag::None, false, false, false, false, true,
-             true},
+        Case{.name = "ALongerSecondRowOnAFullPassIsNamed", .pass = "Visitor_Day", .drag = Drag::None, .typed = false,
+             .fullPass = true, .noRoom = true, .meeting = "F_label2, Fup_Company", .told = "Company Name, Vessel"},
         // Named by what the pass shows of it: its value.
-        Case{"ALongerSecondRowWithoutItsCaptionIsNamedByItsValue", "Visitor_Day", 0, Drag::None, false, false, false,
-             false, true, true, true}),
+        Case{.name = "ALongerSecondRowWithoutItsCaptionIsNamedByItsValue", .pass = "Visitor_Day", .drag = Drag::None,
+             .typed = false, .fullPass = true, .noRoom = true, .captionOff = true,
+             .meeting = "F_field2, Fup_lbl_Website", .told = "Person to Meet, \u201CMV Northern Star\u2026\u201D"},
+        // What the user locked or moved keeps its place; the name over it is named.
+        Case{.name = "TheNameShownOverRowsTheUserLocked", .pass = "Visitor_Day", .drag = Drag::None, .typed = false,
+             .nameAfter = true, .locked = Locked::Rows, .meeting = "F_label2, F_field2, Fup_Name, F_label3, F_field3",
+             .told = "Hold, Name, Vessel"},
+        Case{.name = "TheNameShownOverRowsWhoseCaptionsTheUserLocked", .pass = "Visitor_Day", .drag = Drag::None,
+             .typed = false, .nameAfter = true, .locked = Locked::Captions, .meeting = "F_label2, Fup_Name, F_label3",
+             .told = "Hold, Name, Vessel"},
+        Case{.name = "TheNameShownOverARowTheUserMoved", .pass = "Visitor_Day", .drag = Drag::None, .typed = false,
+             .nameAfter = true, .rowMoved = true, .meeting = "F_field3, Fup_Name", .told = "Hold, Name"}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
