@@ -23,18 +23,23 @@ QString withoutColon(QString name) {
     return name;
 }
 
-// A value as it names its field: quoted, its first words (to a comma), so
-// that a list of names reads as one.
-QString valueAsName(const QString& value) {
+// A caption or a value as it names its field: its first words (to a comma
+// or a semicolon, at most Shown characters), so that a list of names reads
+// as one and a notice keeps to its line.
+QString firstWords(const QString& text) {
     constexpr qsizetype Shown = 30;
-    const QString v = value.simplified();
-    if (v.isEmpty())
-        return {};
+    const QString v = text.simplified();
     qsizetype end = std::min<qsizetype>(v.size(), Shown);
     for (const QChar stop : {u',', u';'})
         if (const qsizetype at = v.indexOf(stop); at > 0 && at < end)
             end = at;
-    return QStringLiteral("\u201C%1\u201D").arg(end == v.size() ? v : v.left(end).trimmed() + QChar(0x2026));
+    return end == v.size() ? v : v.left(end).trimmed() + QChar(0x2026);
+}
+
+// A value, quoted: not read as a caption.
+QString valueAsName(const QString& value) {
+    const QString v = firstWords(value);
+    return v.isEmpty() ? v : QStringLiteral("\u201C%1\u201D").arg(v);
 }
 
 // One or many, in the words of a sentence.
@@ -143,7 +148,7 @@ QString fieldNameOn(const QString& id, const QList<std::shared_ptr<SKTGraphic>>&
         if (!g || !g->ctrl_is_visible || !isExactlyText(g.get()))
             continue;
         if (g->control_ID == captionId)
-            if (const QString name = withoutColon(g->Text_Value); !name.isEmpty())
+            if (const QString name = firstWords(withoutColon(g->Text_Value)); !name.isEmpty())
                 return name;
         if (g->control_ID == valueId)
             value = g->Text_Value;

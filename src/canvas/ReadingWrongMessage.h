@@ -15,8 +15,9 @@ namespace zelk {
 
 // The name a field goes by on `side`: the text of its caption where the
 // side shows its caption, else a profile field's ID-card caption (its
-// photo's "Photo"), without the colon; else its value, quoted and cut
-// short. Never its ID, nor the text of a caption the card does not show.
+// photo's "Photo"), without the colon; else its value, quoted. A caption's
+// text and a value are cut short, at their first comma. Never its ID, nor
+// the text of a caption the card does not show.
 QString fieldNameOn(const QString& id, const QList<std::shared_ptr<SKTGraphic>>& side);
 
 // A field that reads wrong, by its name on its side.

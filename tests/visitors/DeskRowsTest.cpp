@@ -37,6 +37,7 @@ struct Case {
     bool nameAfter = false;         // the visitor's name shown and typed after the rows, where the desk put them
     Locked locked = Locked::None;   // before the name shows
     bool rowMoved = false;          // before the name shows, the last row's value dragged onto the name's frame
+    const char* caption = nullptr;  // the second row's caption, in place of "Vessel :"
     // The fields whose words meet others' in the PDF, and the names the
     // status bar gives them.
     const char* meeting = "";
@@ -65,7 +66,7 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     const QString id = c.fullPass ? "F_field2" : "F_field1", captionId = c.fullPass ? "F_label2" : "F_label1";
     auto box = [&](const QString& of) { return visitorPanel(c.side)->Get_Dynamic_Label_Ctrl(of, "T"); };
     visitorPanel(c.side)->Add_New_Label_Clicked();
-    type(box(captionId), c.fullPass ? "Vessel :" : "Berth :");
+    type(box(captionId), c.caption ? c.caption : c.fullPass ? "Vessel :" : "Berth :");
     type(box(id), value);
     if (c.captionOff)
         visitorPanel(c.side)->view_array_label.last().check->click();
@@ -137,8 +138,8 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !ShownCardNotice::of(*window).pending(); }));
     EXPECT_EQ(namesTold({window->statusBar()->currentMessage()}).join(", ").toStdString(), c.told);
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
-    // The rest is where a row stands beside its caption.
-    if (c.captionOff)
+    // The rest is where a row stands beside its caption (on one line).
+    if (c.captionOff || c.caption)
         return;
     const QList<PdfWord> words = pdfWords(pdf);
     auto wordsOf = [&](const SKTGraphic& g) {
@@ -207,6 +208,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{.name = "ALongerSecondRowWithoutItsCaptionIsNamedByItsValue", .pass = "Visitor_Day", .drag = Drag::None,
              .typed = false, .fullPass = true, .noRoom = true, .captionOff = true,
              .meeting = "F_field2, Fup_lbl_Website", .told = "Person to Meet, \u201CMV Northern Star\u2026\u201D"},
+        // Its caption named as a value is: to its first comma, short.
+        Case{.name = "ALongerSecondRowWithALongCaptionIsNamedByItsFirstWords", .pass = "Visitor_Day",
+             .drag = Drag::None, .typed = false, .fullPass = true, .noRoom = true,
+             .caption = "Vessel, flag state and port of registry as written on the crew list handed to the harbour "
+                        "master :",
+             .meeting = "F_label2, Fup_Company, F_field2, Fup_lbl_CompanySlogan, Fup_lbl_Website",
+             .told = "Company Name, Person to Meet, Purpose, Vessel\u2026"},
         // What the user locked or moved keeps its place; the name over it is named.
         Case{.name = "TheNameShownOverRowsTheUserLocked", .pass = "Visitor_Day", .drag = Drag::None, .typed = false,
              .nameAfter = true, .locked = Locked::Rows, .meeting = "F_label2, F_field2, Fup_Name, F_label3, F_field3",
