@@ -63,6 +63,7 @@ void ShownCardNotice::measure(int side) {
         fields_[size_t(s)] = canvas && showsAField(canvas->graphics())
                                  ? namedOn(canvas->fieldsReadingWrong(), canvas->graphics())
                                  : QList<NamedReadingWrong>();
+        emit measured();
     }
     show();
 }

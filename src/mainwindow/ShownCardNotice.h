@@ -45,6 +45,10 @@ public:
     QString text() const;
     QString toolTip() const;
 
+signals:
+    // A side was measured just now (what it costs is what the user waits).
+    void measured();
+
 private:
     explicit ShownCardNotice(SKTWindowController& window);
     // An edit of a side whose fields were named (a drag, an undo): measured

@@ -7,6 +7,7 @@
 
 #include "mainwindow/ShownCardNotice.h"
 
+#include <QSignalSpy>
 #include <QStatusBar>
 
 namespace zelk::test {
@@ -65,6 +66,8 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     }
     const QString id = c.fullPass ? "F_field2" : "F_field1", captionId = c.fullPass ? "F_label2" : "F_label1";
     auto box = [&](const QString& of) { return visitorPanel(c.side)->Get_Dynamic_Label_Ctrl(of, "T"); };
+    QSignalSpy measures(&ShownCardNotice::of(*window), &ShownCardNotice::measured);
+    QSignalSpy edits(window->currentCanvas(), &SKTGraphicView::undoStateChanged);
     visitorPanel(c.side)->Add_New_Label_Clicked();
     type(box(captionId), c.caption ? c.caption : c.fullPass ? "Vessel :" : "Berth :");
     type(box(id), value);
@@ -137,6 +140,8 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     EXPECT_TRUE(c.noRoom || c.captionOff || fieldsAcrossOrUnreadableInPdf(pdf, side, card.size()).isEmpty());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !ShownCardNotice::of(*window).pending(); }));
     EXPECT_EQ(namesTold({window->statusBar()->currentMessage()}).join(", ").toStdString(), c.told);
+    // Measured once, when the typing paused, not at each of the keys.
+    EXPECT_EQ(measures.count(), 1) << edits.count() << " edits";
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
     // The rest is where a row stands beside its caption (on one line).
     if (c.captionOff || c.caption)
