@@ -108,6 +108,14 @@ constexpr std::pair<ReadsWrong, bool> Kinds[] = {
     {ReadsWrong::AcrossAnEdge, true},   {ReadsWrong::Unreadable, false},
 };
 
+// The first kind whose advice is that of kind `k`.
+size_t sameAdviceAs(size_t k) {
+    for (size_t j = 0; j < k; ++j)
+        if (whatToDo(Kinds[j].first, Kinds[j].second, {true}) == whatToDo(Kinds[k].first, Kinds[k].second, {true}))
+            return j;
+    return k;
+}
+
 // The names of each kind among `fields`, each name once, under the worst.
 QList<QStringList> namesByKind(const QList<NamedReadingWrong>& fields) {
     QList<QStringList> out;
@@ -180,29 +188,31 @@ QString readingWrongMessage(const QList<FieldReadingWrong>& fields, const QList<
 }
 
 QString readingWrongNotice(const QList<NoticePart>& parts) {
-    QStringList told, toDo, everyName;
-    std::array<bool, std::size(Kinds)> present{};
+    QStringList told;
+    // The names each piece of advice speaks of, under the first kind it is
+    // given for, each once: a field that runs off the card and one that
+    // overlaps are both to be shortened.
+    std::array<QStringList, std::size(Kinds)> advised;
     for (const NoticePart& part : parts) {
         const QList<QStringList> names = namesByKind(part.fields);
         QStringList clauses;
         for (qsizetype k = 0; k < names.size(); ++k) {
             if (names.at(k).isEmpty())
                 continue;
-            present[size_t(k)] = true;
+            QStringList& same = advised[sameAdviceAs(size_t(k))];
             for (const QString& name : names.at(k))
-                if (!everyName.contains(name))
-                    everyName << name;
+                if (!same.contains(name))
+                    same << name;
             clauses << listedNames(names.at(k)) + QLatin1Char(' ') +
                            whatIsWrong(Kinds[k].first, Kinds[k].second, {names.at(k).size() == 1}, true);
         }
         if (!clauses.isEmpty())
             told << withFullStop(part.label + clauses.join(QStringLiteral("; ")));
     }
-    const Number n{everyName.size() == 1};
-    for (size_t k = 0; k < present.size(); ++k)
-        if (const QString advice = whatToDo(Kinds[k].first, Kinds[k].second, n); present[k] && !toDo.contains(advice))
-            toDo << advice;
-    return (told + toDo).join(QLatin1Char(' '));
+    for (size_t k = 0; k < advised.size(); ++k)
+        if (!advised[k].isEmpty())
+            told << whatToDo(Kinds[k].first, Kinds[k].second, {advised[k].size() == 1});
+    return told.join(QLatin1Char(' '));
 }
 
 }  // namespace zelk

@@ -1,11 +1,12 @@
 // Where a field added by ID lands on a side without a frame for it: on the
 // card, clear of what the side shows where the card has room, a caption
 // beside its value; the rule's own place, moved onto the card, where it is
-// full.
+// full. Which fields read wrong, and what the user is told of them.
 #include "CanvasTestSupport.h"
 #include "HolderFields.h"
 
 #include "canvas/FieldPlacement.h"
+#include "canvas/ReadingWrongMessage.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTImage.h"
@@ -388,6 +389,37 @@ TEST(FieldPlacement, TheFieldsToldAreThoseWhosePrintedWordsMeetOthers) {
         const QList<std::shared_ptr<SKTGraphic>> side = {caption, value, shape};
         EXPECT_EQ(fieldsReadingWrong(side, Card, FieldGround()), r.told);
     }
+}
+
+// The status bar's one line: what is wrong with each name, then each piece
+// of advice once, speaking of the fields it is for ("it" for one field,
+// "them" for more), a field named on both sides counted once.
+TEST(FieldPlacement, TheNoticeAdvisesOfTheFieldsOfEachKind) {
+    using enum ReadsWrong;
+    const QString shorten = "Shorten %1, or make room on the card (fewer fields, a smaller photo or a larger card).";
+    const QString recolour =
+        "Give %1 another colour (all texts at once with the Card panel's \"Content of all texts\"), or move %1 where %2.";
+    const struct {
+        const char* note;
+        QList<NoticePart> parts;
+        QString told;
+    } rows[] = {
+        {"a field across a picture's edge",
+         {{"", {{"Name", AcrossAnEdge, true}}}},
+         "Name lies across the edge of a picture. Move it wholly onto the picture or off it, or shorten its value."},
+        {"one field that does not read among three that overlap",
+         {{"", {{"Name", Meets}, {"Title", Meets}, {"Company", Meets}, {"Phone", Unreadable}}}},
+         "Name, Title and Company overlap other text or pictures; Phone does not read on what is under it. " +
+             shorten.arg("their values") + " " + recolour.arg("it", "it reads")},
+        {"one that runs off the card and one that overlaps: both to be shortened",
+         {{"", {{"Name", LeavesTheCard}, {"Title", Meets}}}},
+         "Name runs off the card; Title overlaps other text or pictures. " + shorten.arg("their values")},
+        {"one field on both sides",
+         {{"On the front: ", {{"Name", LeavesTheCard}}}, {"On the back: ", {{"Name", LeavesTheCard}}}},
+         "On the front: Name runs off the card. On the back: Name runs off the card. " + shorten.arg("its value")},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(readingWrongNotice(r.parts).toStdString(), r.told.toStdString()) << r.note;
 }
 
 // Through the canvas: a field lands clear of the shown design; its caption
