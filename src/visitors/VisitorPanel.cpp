@@ -732,22 +732,27 @@ void VisitorPanel::Add_record_to_DB_Clicked() {
 }
 
 QString VisitorPanel::rowsText() const {
+    // A box counts while it is open or its row is ticked: the lock greys
+    // the boxes of a row the card still shows.
+    auto shown = [this](const QString& id) {
+        auto* box = qobject_cast<QLineEdit*>(Get_Dynamic_Label_Ctrl(id, QStringLiteral("T")));
+        auto* check = qobject_cast<QAbstractButton*>(Get_Dynamic_Label_Ctrl(id, QStringLiteral("C")));
+        return box && (box->isEnabled() || (check && check->isChecked())) ? box : nullptr;
+    };
     QString text;
     for (const RowEntry& e : view_array_label) {
         QString captionPart;
         QString valuePart;
         if (qobject_cast<QLabel*>(e.control)) {
             // A picture row has no caption: its path alone, while it has one.
-            auto* path = qobject_cast<QLineEdit*>(Get_Dynamic_Label_Ctrl(e.id, QStringLiteral("T")));
-            if (path && path->isEnabled() && !isNoPicture(path->text()))
+            if (const QLineEdit* path = shown(e.id); path && !isNoPicture(path->text()))
                 valuePart = path->text();
-        } else if (auto* caption = qobject_cast<QLineEdit*>(e.control)) {
-            if (caption->isEnabled())
+        } else if (qobject_cast<QLineEdit*>(e.control)) {
+            if (const QLineEdit* caption = shown(e.id))
                 captionPart = caption->text() + QStringLiteral(" : ");
             QString valueId = e.id;
             valueId.replace(QLatin1String("label"), QLatin1String("field"));
-            auto* value = qobject_cast<QLineEdit*>(Get_Dynamic_Label_Ctrl(valueId, QStringLiteral("T")));
-            if (value && value->isEnabled())
+            if (const QLineEdit* value = shown(valueId))
                 valuePart = value->text();
         }
         text = QStringLiteral("%1\r\n%2%3\r\n").arg(text, captionPart, valuePart).trimmed();

@@ -4,11 +4,15 @@
 // drawn below half its size; rows the user locked or moved stay where the
 // user left them under a field shown after them, and what meets is named.
 #include "FieldsOnDesignsSupport.h"
+#include "VisitorTestSupport.h"
 
+#include "inspector/InspectorPanels.h"
 #include "mainwindow/ShownCardNotice.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QToolButton>
 
 namespace zelk::test {
 namespace {
@@ -84,8 +88,10 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
         addRow({"F_field3", "F_label3", "Cargo bay 3, refrigerated section B", "Hold :"});
         for (const char* which : {"F_label1", "F_field1", "F_label2", "F_field2", "F_label3", "F_field3"})
             if (c.locked == Locked::Rows || (c.locked == Locked::Captions && QString(which).contains("label"))) {
-                view->Set_Selection_Index_According_ID(which);
-                view->lockSelectedGraphics();
+                // Clicked on the card, then the inspector's Lock.
+                QTest::mouseClick(view, Qt::LeftButton, {}, view->widgetPoint(row(which)->bounds().center()).toPoint());
+                window->inspector()->Lock_btn->click();
+                EXPECT_TRUE(row(which)->ctrl_is_locked) << which;
                 usersRows.insert(which, row(which)->bounds());
             }
         if (c.rowMoved) {
@@ -143,6 +149,19 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
     // Measured once, when the typing paused, not at each of the keys.
     EXPECT_EQ(measures.count(), 1) << edits.count() << " edits";
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
+    // Stored, the visitor holds every row the pass shows, those the user
+    // locked or moved too (read with sqlite3).
+    if (c.nameAfter) {
+        visitorPanel(c.side)->Add_to_DB_btn->click();
+        EXPECT_EQ(sink.text(), "Visitor Details has been saved successfully");
+        sink.shown.clear();
+        const QList<QVariantMap> stored =
+            sqliteRows(Database_Path, "SELECT Other FROM Visitor_Records ORDER BY ID DESC LIMIT 1");
+        ASSERT_EQ(stored.size(), 1);
+        EXPECT_EQ(stored[0].value("Other").toString().toStdString(),
+                  "Berth : : Quay 14 north, by grain silo 7B\r\nVessel : : MV Aurora Borealis of Tromso\r\nHold : : "
+                  "Cargo bay 3, refrigerated section B");
+    }
     // The rest is where a row stands beside its caption (on one line).
     if (c.captionOff || c.caption)
         return;
