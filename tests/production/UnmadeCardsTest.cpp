@@ -7,6 +7,7 @@
 #include "PdfWords.h"
 #include "PrintTestSupport.h"
 #include "ProductionTestSupport.h"
+#include "ToldCards.h"
 
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
@@ -116,8 +117,8 @@ TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
     // 40 words than it holds.
     EXPECT_LT(pdfWords(out.filePath("Card_8_Front.PDF")).size(), 40);
     EXPECT_EQ(player.afterExportMessage.toStdString(),
-              "3 of 8 cards have been exported.\n\nOn card 8 a field does not fit or does not read: Name. Shorten "
-              "those values, or make room for them on the card.");
+              "3 of 8 cards have been exported.\n\nOn card 8, Name runs off the card. Shorten its value, or make room "
+              "on the card (fewer fields, a smaller photo or a larger card).");
     ASSERT_EQ(sink.shown.size(), 1) << sink.text();
     const QString& told = sink.shown.first();
     EXPECT_TRUE(told.contains("These cards could not be made, and nothing was written for them:")) << qPrintable(told);
@@ -144,7 +145,8 @@ TEST_F(UnmadeCardsTest, ThePrintShowsInvalidDataInTheirCells) {
         expected << QStringLiteral("Card %1: %2").arg(QString::number(row), why);
     EXPECT_EQ(job.failures(), expected);
     EXPECT_TRUE(job.failureMessage().contains("\"Invalid Data\""));
-    EXPECT_EQ(job.cardsReadingWrong(), (QMap<int, QStringList>{{7, {"Name"}}}));
+    EXPECT_EQ(cardsToldIn(cardsReadingWrongMessage(job.cardsReadingWrong(), false)),
+              (ToldCards{{8, {{"Name", ReadsWrong::LeavesTheCard}}}}));
 }
 
 // The user's own texts, as the Text tool leaves them (70 x 20 points, 12
@@ -232,15 +234,12 @@ TEST_F(UnmadeCardsTest, TheRowsWhoseValuesRunOverOthersAreNamed) {
         // The rows the closing message names.
         const QString message = player.afterExportMessage;
         const QString told = message.section(QStringLiteral("\n\n"), 1);
-        QList<int> named;
-        static const QRegularExpression numbers(QStringLiteral("^On cards? ([\\d, and]+) (fields|a field) "));
-        for (const QString& n : numbers.match(told).captured(1).replace(QStringLiteral(" and "), QStringLiteral(", ")).split(QStringLiteral(", "), Qt::SkipEmptyParts))
-            named << n.toInt();
-        EXPECT_EQ(named, wrong) << qPrintable(message);
+        const ToldCards named = cardsToldIn(told);
+        EXPECT_EQ(named.keys(), wrong) << qPrintable(message);
         // Named by the column whose words ran out of their box, not the ID
         // they run over.
-        EXPECT_TRUE(wrong.isEmpty() || told.contains(QStringLiteral("a field does not fit or does not read: Name. ")))
-            << qPrintable(message);
+        for (const auto& fields : named)
+            EXPECT_EQ(fields.keys(), QStringList{"Name"}) << qPrintable(message);
         EXPECT_EQ(names == &longNames, !wrong.isEmpty());
         EXPECT_TRUE(message.startsWith(QStringLiteral("Card has been exported successfully."))) << qPrintable(message);
 
@@ -252,34 +251,45 @@ TEST_F(UnmadeCardsTest, TheRowsWhoseValuesRunOverOthersAreNamed) {
     }
 }
 
-// The closing sentence: a group project's lines or a batch's cards, ten at
-// most, each field once.
-TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndEachFieldOnce) {
-    QMap<int, QStringList> thirteen;
+// The closing sentences: a group project's lines or a batch's cards, ten at
+// most, each told what is wrong on it as its own line tells it, the cards
+// told alike together; what to do about each kind of wrong, of "its value"
+// where one field is told of it.
+TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndWhatIsWrongOnEach) {
+    const auto off = [](const char* name) { return NamedReadingWrong{name, ReadsWrong::LeavesTheCard}; };
+    const auto over = [](const char* name) { return NamedReadingWrong{name, ReadsWrong::Meets}; };
+    QMap<int, QList<NamedReadingWrong>> thirteen;
     for (int n = 0; n < 26; n += 2)
-        thirteen.insert(n, {"Name"});
+        thirteen.insert(n, {off("Name")});
     const struct {
-        QMap<int, QStringList> cards;
+        QMap<int, QList<NamedReadingWrong>> cards;
         bool lines;
         const char* told;
     } cases[] = {
         {{}, true, ""},
-        {{{2, {"Address"}}},
+        {{{2, {off("Address")}}},
          true,
-         "On the card of line 3 a field does not fit or does not read: Address. Select a line in the list to see "
-         "what is wrong on its card."},
-        {{{2, {"Address", "Name"}}, {6, {"Name"}}, {11, {"Slogan"}}},
+         "On the card of line 3, Address runs off the card. Select a line in the list to see what is wrong on its "
+         "card."},
+        {{{2, {over("Name"), off("Address")}}, {6, {over("Name")}}, {11, {over("Name")}}},
          false,
-         "On cards 3, 7 and 12 fields do not fit or do not read: Address, Name and Slogan. Shorten those values, or "
-         "make room for them on the card."},
+         "On card 3, Address runs off the card; Name overlaps other text or pictures. On cards 7 and 12, Name "
+         "overlaps other text or pictures. Shorten their values, or make room on the card (fewer fields, a smaller "
+         "photo or a larger card)."},
         {thirteen, true,
-         "On the cards of lines 1, 3, 5, 7, 9, 11, 13, 15, 17, 19 and 3 more a field does not fit or does not read: "
-         "Name. Select a line in the list to see what is wrong on its card."},
-        // A name that ends with a full stop ends the list.
-        {{{4, {"Email Id", "Phone No."}}},
+         "On the cards of lines 1, 3, 5, 7, 9, 11, 13, 15, 17 and 19, Name runs off the card. On the cards of 3 more "
+         "lines, too, values do not fit or do not read. Select a line in the list to see what is wrong on its card."},
+        // One field told of, on two cards: its value.
+        {{{4, {over("Phone No.")}}, {5, {off("Phone No.")}}},
          false,
-         "On card 5 fields do not fit or do not read: Email Id and Phone No. Shorten those values, or make room for "
-         "them on the card."},
+         "On card 5, Phone No. overlaps other text or pictures. On card 6, Phone No. runs off the card. Shorten its "
+         "value, or make room on the card (fewer fields, a smaller photo or a larger card)."},
+        // Each kind's advice counts the fields told of it.
+        {{{0, {{"Team", ReadsWrong::Unreadable}, over("Name"), over("Title")}}},
+         false,
+         "On card 1, Name and Title overlap other text or pictures; Team does not read on what is under it. Shorten "
+         "their values, or make room on the card (fewer fields, a smaller photo or a larger card). Give it another "
+         "colour (all texts at once with the Card panel's \"Content of all texts\"), or move it where it reads."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(cardsReadingWrongMessage(c.cards, c.lines).toStdString(), c.told);
