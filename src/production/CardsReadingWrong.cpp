@@ -30,14 +30,13 @@ QString boundName(const SKTGraphic& g, const BatchValues& values) {
 }
 
 // Whether a graphic's words (a barcode's bars) run past the box it was
-// given: a text's its own, a barcode's the design's.
+// given: a text's words its own, a barcode's bars the design's.
 bool outOfItsBox(const SKTGraphic& g, const QRectF& designBox) {
-    if (isExactlyBarcode(&g))
-        return !designBox.adjusted(-Touching, -Touching, Touching, Touching).contains(g.bounds().normalized());
-    if (!isExactlyText(&g))
+    if (!isExactlyText(&g) && !isExactlyBarcode(&g))
         return false;
-    const QRectF box = g.bounds().normalized().adjusted(-Touching, -Touching, Touching, Touching);
-    const QList<QRectF> words = printedWordBoxes(g);
+    const QRectF box = (isExactlyText(&g) ? g.bounds().normalized() : designBox)
+                           .adjusted(-WithinSlack, -WithinSlack, WithinSlack, WithinSlack);
+    const QList<QRectF> words = isExactlyText(&g) ? printedWordBoxes(g) : barsOf(g);
     return std::any_of(words.cbegin(), words.cend(), [&box](const QRectF& w) { return !box.contains(w); });
 }
 
@@ -75,11 +74,10 @@ CardsReadingWrong::CardsReadingWrong(const BatchSnapshot* batch) {
         const FieldGround ground = groundUnder(design, bound);
         if (s.shared)
             s.ground = ground;
-        // The design shows a card's values: its texts are set against the
-        // rest by their boxes, as the user laid them.
+        // What the design's own words (and bars) do, as the canvas shows them.
         const auto isBound = [&bound](const SKTGraphic& g) { return bound.contains(&g); };
         if (!s.bound.isEmpty())
-            s.design = readingWrongOn(design, ground, isBound, isBound);
+            s.design = readingWrongOn(design, ground, isBound);
     }
 }
 
@@ -103,14 +101,19 @@ QList<NamedReadingWrong> CardsReadingWrong::of(const ProducedCard& card) const {
         if (!bound.contains(&g) || w.why == ReadsWrong::AcrossAnEdge)
             continue;
         const auto& [name, box] = s.bound.value(w.index);
-        // What the design itself does is the user's own doing.
-        if (s.design.contains(WrongAgainst{w.index, w.why, w.other}))
+        const SKTGraphic* other = w.other >= 0 ? graphics.at(w.other).get() : nullptr;
+        // What the design's own words do over a picture (a text put on it),
+        // or on ground they do not read on, is the user's doing; words over
+        // words, or off the card, never are.
+        const bool overAPicture = other && !(isExactlyText(&g) && isExactlyText(other));
+        if ((overAPicture || w.why == ReadsWrong::Unreadable) && s.design.contains(WrongAgainst{w.index, w.why, w.other}))
             continue;
-        // Of two that meet, the one whose words ran out of its box.
-        if (w.why == ReadsWrong::Meets && w.other >= 0) {
-            const SKTGraphic& other = *graphics.at(w.other);
-            const QRectF otherBox = s.bound.value(w.other, {QString(), other.bounds().normalized()}).second;
-            if (!outOfItsBox(g, box) && outOfItsBox(other, otherBox))
+        // Of two that meet and are both named, the one whose words ran out
+        // of its box.
+        if (w.why == ReadsWrong::Meets && other &&
+            (s.bound.contains(w.other) || (card.fieldsTakeValues && isMeasuredField(*other)))) {
+            const QRectF otherBox = s.bound.value(w.other, {QString(), other->bounds().normalized()}).second;
+            if (!outOfItsBox(g, box) && outOfItsBox(*other, otherBox))
                 continue;
         }
         addReadingWrong(named, {{name, w.why, w.pictureEdge}});

@@ -1,10 +1,9 @@
 #pragma once
 // What a run tells of its cards that read wrong: each card measured on the
 // run's workers as it is made (its fields, and the user's own texts and
-// barcodes that take its values, against the design as the user laid
-// them), and the closing message's sentence that names the cards (a group
-// project's lines) and what reads wrong on them, short however many there
-// are.
+// barcodes that take its values, as they print), and the closing message's
+// sentences that name the cards (a group project's lines) and what reads
+// wrong on each, short however many there are.
 #include "canvas/ReadingWrongMessage.h"
 #include "canvas/placement/Readability.h"
 #include "canvas/placement/ReadingWrong.h"
@@ -33,15 +32,18 @@ public:
     explicit CardsReadingWrong(const BatchSnapshot* batch);
 
     // What reads wrong on `card`, by name, each once with the worst that is
-    // wrong with it: its fields whose printed words
-    // read wrong (fieldsReadingWrong), as the card names them, where a field
-    // took a value of the card; and the user's own texts and barcodes that
-    // take its values, by their column (or series), whose words (or bars)
-    // meet another text, a barcode or a picture, leave the card or do not
-    // read where the design as the user laid them (their boxes) does none
-    // of that, and where it is theirs (a text's words out of its box, a
-    // barcode grown past the design's, or what they meet within its own).
-    // Safe from any thread.
+    // wrong with it: its fields whose printed words read wrong
+    // (fieldsReadingWrong), as the card names them, where a field took a
+    // value of the card; and the user's own texts and barcodes that take
+    // its values, by their column (or series), whose words (or bars) meet
+    // another text's words, lie over a picture (or a barcode's bars), leave
+    // the card or do not read, whatever their boxes do. Of two that meet
+    // and are both named, only the one whose words ran out of its box (a
+    // barcode's bars out of the design's) is named, unless both did. What
+    // the design's own words (as the canvas shows them) do over a picture,
+    // or on ground they do not read on, is the user's doing and is not
+    // named; words over words, or off the card, always are. Safe from any
+    // thread.
     QList<NamedReadingWrong> of(const ProducedCard& card) const;
 
 private:
@@ -50,7 +52,7 @@ private:
         // index, with their column's (or series') name and their box in the
         // design.
         QHash<qsizetype, std::pair<QString, QRectF>> bound;
-        // What those read wrong against in the design, by their boxes.
+        // What those read wrong against in the design, by their own words.
         QList<WrongAgainst> design;
         // The ground under what takes values, drawn once for the run where
         // nothing else takes any: the same under every card.

@@ -2,7 +2,7 @@
 // What a run's closing message tells of its cards, read back from its
 // sentences ("On cards 3 and 8, Name runs off the card; Team overlaps other
 // text or pictures."): for each card (from 1), each name and what is wrong
-// with it, as the user reads them.
+// with it, as the user reads them; and how many more it tells of.
 #include "canvas/placement/ReadingWrong.h"
 
 #include <QMap>
@@ -46,6 +46,14 @@ inline ToldCards cardsToldIn(const QString& message) {
             told[n.toInt()] = names;
     }
     return told;
+}
+
+// The cards told of after the first ten, by their number alone ("On 3
+// more cards, too, ...").
+inline int moreCardsTold(const QString& message) {
+    static const QRegularExpression more(QStringLiteral(R"(On (one|\d+) more cards?, too,)"));
+    const QRegularExpressionMatch m = more.match(message);
+    return !m.hasMatch() ? 0 : m.captured(1) == QLatin1String("one") ? 1 : m.captured(1).toInt();
 }
 
 }  // namespace zelk::test
