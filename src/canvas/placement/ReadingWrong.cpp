@@ -16,7 +16,9 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace zelk {
@@ -165,37 +167,63 @@ QList<QRectF> barsOf(const SKTGraphic& barcode) {
     const QRectF box = barcode.bounds().normalized();
     if (barcode._barcode_image.isNull() || box.isEmpty())
         return {};
-    const QImage picture = barcode._barcode_image.convertToFormat(QImage::Format_ARGB32);
-    // How light a pixel shows on a white card.
-    const auto light = [](QRgb c) { return (qGray(c) * qAlpha(c) + 255 * (255 - qAlpha(c))) / 255; };
+    // How light each pixel shows on a white card, through the colour table
+    // of an indexed picture (as a barcode's is held), a row at a time; the
+    // rows of a linear symbol repeat, and are read once.
+    const QImage& held = barcode._barcode_image;
+    const QImage picture =
+        held.format() == QImage::Format_Indexed8 ? held : held.convertToFormat(QImage::Format_ARGB32);
+    const bool indexed = picture.format() == QImage::Format_Indexed8;
+    const auto light = [](QRgb c) { return uchar((qGray(c) * qAlpha(c) + 255 * (255 - qAlpha(c))) / 255); };
+    std::array<uchar, 256> lightOf{};
+    const QList<QRgb> table = picture.colorTable();
+    for (qsizetype i = 0; i < table.size() && i < 256; ++i)
+        lightOf[size_t(i)] = light(table.at(i));
+    const int width = picture.width(), height = picture.height();
+    const size_t rowBytes = size_t(width) * (indexed ? 1 : 4);
+    const auto sameAsAbove = [&picture, rowBytes](int y) {
+        return y > 0 && std::memcmp(picture.constScanLine(y), picture.constScanLine(y - 1), rowBytes) == 0;
+    };
+    std::vector<uchar> row(static_cast<size_t>(width));
+    const auto readRow = [&](int y) {
+        const uchar* line = picture.constScanLine(y);
+        for (int x = 0; x < width; ++x)
+            row[size_t(x)] = indexed ? lightOf[line[x]] : light(reinterpret_cast<const QRgb*>(line)[x]);
+    };
     int darkest = 255, lightest = 0;
-    for (int y = 0; y < picture.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            darkest = std::min(darkest, light(line[x]));
-            lightest = std::max(lightest, light(line[x]));
-        }
+    for (int y = 0; y < height; ++y) {
+        if (sameAsAbove(y))
+            continue;
+        readRow(y);
+        const auto [lo, hi] = std::minmax_element(row.cbegin(), row.cend());
+        darkest = std::min<int>(darkest, *lo);
+        lightest = std::max<int>(lightest, *hi);
     }
     // Bars are darker than what they stand on; a picture of one shade is
     // all bars where it is dark.
     if (lightest - darkest < 32)
         return darkest < 128 ? QList<QRectF>{box} : QList<QRectF>{};
     const int middle = (darkest + lightest) / 2;
-    const double across = box.width() / picture.width(), down = box.height() / picture.height();
+    const double across = box.width() / width, down = box.height() / height;
     // A run of dark pixels on a row is a rectangle, grown down while the
     // rows below have the same run.
     QList<QRectF> bars;
     QHash<std::pair<int, int>, qsizetype> open, next;
-    for (int y = 0; y < picture.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    for (int y = 0; y < height; ++y) {
+        if (sameAsAbove(y)) {
+            for (const qsizetype at : std::as_const(open))
+                bars[at].setBottom(box.top() + (y + 1) * down);
+            continue;
+        }
+        readRow(y);
         next.clear();
-        for (int x = 0; x < picture.width();) {
-            if (light(line[x]) >= middle) {
+        for (int x = 0; x < width;) {
+            if (row[size_t(x)] >= middle) {
                 ++x;
                 continue;
             }
             const int from = x;
-            while (x < picture.width() && light(line[x]) < middle)
+            while (x < width && row[size_t(x)] < middle)
                 ++x;
             const std::pair<int, int> run{from, x};
             if (const auto it = open.constFind(run); it != open.cend()) {
