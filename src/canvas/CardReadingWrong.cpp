@@ -31,12 +31,10 @@ QList<std::shared_ptr<SKTGraphic>> measuredGraphics(const SideSnapshot& side) {
 }
 
 QList<WrongAgainst> readingWrongOn(const SideSnapshot& side, const FieldGround& ground,
-                                   const std::function<bool(const SKTGraphic&)>& measured,
-                                   const std::function<bool(const SKTGraphic&)>& byItsBox) {
+                                   const std::function<bool(const SKTGraphic&)>& measured) {
     if (side.isNull())
         return {};
-    return readingWrongAgainst(measuredGraphics(side), CardArea(side.cardRect, side.Card_Shape), ground, measured,
-                               byItsBox);
+    return readingWrongAgainst(measuredGraphics(side), CardArea(side.cardRect, side.Card_Shape), ground, measured);
 }
 
 }  // namespace zelk

@@ -22,8 +22,7 @@ FieldGround fieldGroundOf(const SideSnapshot& side, const std::function<bool(con
 // `ground`. Reads the snapshot only: safe on any thread for a snapshot of
 // its own.
 QList<WrongAgainst> readingWrongOn(const SideSnapshot& side, const FieldGround& ground,
-                                   const std::function<bool(const SKTGraphic&)>& measured,
-                                   const std::function<bool(const SKTGraphic&)>& byItsBox = {});
+                                   const std::function<bool(const SKTGraphic&)>& measured);
 
 // The snapshot's graphics, as the measures read them.
 QList<std::shared_ptr<SKTGraphic>> measuredGraphics(const SideSnapshot& side);

@@ -216,3 +216,36 @@ QString readingWrongNotice(const QList<NoticePart>& parts) {
 }
 
 }  // namespace zelk
+
+namespace zelk {
+
+QStringList readingWrongClauses(const QList<NamedReadingWrong>& fields) {
+    const QList<QStringList> names = namesByKind(fields);
+    QStringList clauses;
+    for (qsizetype k = 0; k < names.size(); ++k)
+        if (!names.at(k).isEmpty())
+            clauses << listedNames(names.at(k)) + QLatin1Char(' ') +
+                           whatIsWrong(Kinds[k].first, Kinds[k].second, {names.at(k).size() == 1}, true);
+    return clauses;
+}
+
+QStringList readingWrongAdvice(const QList<NamedReadingWrong>& fields) {
+    const QList<QStringList> names = namesByKind(fields);
+    const auto adviceOf = [](qsizetype k, bool one) { return whatToDo(Kinds[k].first, Kinds[k].second, {one}); };
+    QStringList advice;
+    for (qsizetype k = 0; k < names.size(); ++k) {
+        if (names.at(k).isEmpty())
+            continue;
+        // The kinds whose advice is the same count their fields together.
+        QStringList told;
+        for (qsizetype j = 0; j < names.size(); ++j)
+            if (adviceOf(j, true) == adviceOf(k, true))
+                told << names.at(j);
+        told.removeDuplicates();
+        if (const QString a = adviceOf(k, told.size() == 1); !advice.contains(a))
+            advice << a;
+    }
+    return advice;
+}
+
+}  // namespace zelk

@@ -50,3 +50,17 @@ struct NoticePart {
 QString readingWrongNotice(const QList<NoticePart>& parts);
 
 }  // namespace zelk
+
+namespace zelk {
+
+// What the line of a notice says of `fields`, a clause for each kind of
+// wrong, the worst first, each naming its fields once: "Name runs off the
+// card", "Team and Title overlap other text or pictures".
+QStringList readingWrongClauses(const QList<NamedReadingWrong>& fields);
+
+// What to do about the kinds of wrong among `fields`, each said once, the
+// worst first: about "its value" where one field is told of it, "their
+// values" where more are.
+QStringList readingWrongAdvice(const QList<NamedReadingWrong>& fields);
+
+}  // namespace zelk

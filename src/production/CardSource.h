@@ -2,6 +2,7 @@
 // What an export run makes its cards from: card n of a side, ready to draw.
 // A run takes one source when it starts and asks it for cards on worker
 // threads, several at once; a source never touches the live design.
+#include "canvas/ReadingWrongMessage.h"
 #include "inspector/face/TransformedCardImage.h"
 
 #include <QString>
@@ -16,8 +17,8 @@ public:
         // when the card could not be made.
         TransformedCardImage image;
         QString reason;  // why not
-        // The names of what reads wrong on it (CardsReadingWrong::of).
-        QStringList readingWrong{};
+        // What reads wrong on it (CardsReadingWrong::of).
+        QList<NamedReadingWrong> readingWrong{};
         bool ok() const { return reason.isEmpty() && !image.isNull(); }
     };
 

@@ -30,14 +30,13 @@ QString boundName(const SKTGraphic& g, const BatchValues& values) {
 }
 
 // Whether a graphic's words (a barcode's bars) run past the box it was
-// given: a text's its own, a barcode's the design's.
+// given: a text's words its own, a barcode's bars the design's.
 bool outOfItsBox(const SKTGraphic& g, const QRectF& designBox) {
-    if (isExactlyBarcode(&g))
-        return !designBox.adjusted(-Touching, -Touching, Touching, Touching).contains(g.bounds().normalized());
-    if (!isExactlyText(&g))
+    if (!isExactlyText(&g) && !isExactlyBarcode(&g))
         return false;
-    const QRectF box = g.bounds().normalized().adjusted(-Touching, -Touching, Touching, Touching);
-    const QList<QRectF> words = printedWordBoxes(g);
+    const QRectF box = (isExactlyText(&g) ? g.bounds().normalized() : designBox)
+                           .adjusted(-WithinSlack, -WithinSlack, WithinSlack, WithinSlack);
+    const QList<QRectF> words = isExactlyText(&g) ? printedWordBoxes(g) : barsOf(g);
     return std::any_of(words.cbegin(), words.cend(), [&box](const QRectF& w) { return !box.contains(w); });
 }
 
@@ -75,15 +74,14 @@ CardsReadingWrong::CardsReadingWrong(const BatchSnapshot* batch) {
         const FieldGround ground = groundUnder(design, bound);
         if (s.shared)
             s.ground = ground;
-        // The design shows a card's values: its texts are set against the
-        // rest by their boxes, as the user laid them.
+        // What the design's own words (and bars) do, as the canvas shows them.
         const auto isBound = [&bound](const SKTGraphic& g) { return bound.contains(&g); };
         if (!s.bound.isEmpty())
-            s.design = readingWrongOn(design, ground, isBound, isBound);
+            s.design = readingWrongOn(design, ground, isBound);
     }
 }
 
-QStringList CardsReadingWrong::of(const ProducedCard& card) const {
+QList<NamedReadingWrong> CardsReadingWrong::of(const ProducedCard& card) const {
     const Side& s = sides_[card.card_side == CardSide::FrontName ? 0 : 1];
     if (!card.ok() || (!card.fieldsTakeValues && s.bound.isEmpty()))
         return {};
@@ -97,60 +95,85 @@ QStringList CardsReadingWrong::of(const ProducedCard& card) const {
     };
     const QList<WrongAgainst> wrongs =
         readingWrongOn(card.side, s.shared ? s.ground : groundUnder(card.side, bound), measured);
-    QStringList names;
-    for (const NamedReadingWrong& f : namedOn(fieldsAmong(wrongs, graphics), graphics))
-        if (!names.contains(f.name))
-            names << f.name;
+    QList<NamedReadingWrong> named = namedOn(fieldsAmong(wrongs, graphics), graphics);
     for (const WrongAgainst& w : wrongs) {
         const SKTGraphic& g = *graphics.at(w.index);
         if (!bound.contains(&g) || w.why == ReadsWrong::AcrossAnEdge)
             continue;
         const auto& [name, box] = s.bound.value(w.index);
-        // What the design itself does is the user's own doing.
-        if (s.design.contains(WrongAgainst{w.index, w.why, w.other}) || names.contains(name))
+        const SKTGraphic* other = w.other >= 0 ? graphics.at(w.other).get() : nullptr;
+        // What the design's own words do over a picture (a text put on it),
+        // or on ground they do not read on, is the user's doing; words over
+        // words, or off the card, never are.
+        const bool overAPicture = other && !(isExactlyText(&g) && isExactlyText(other));
+        if ((overAPicture || w.why == ReadsWrong::Unreadable) && s.design.contains(WrongAgainst{w.index, w.why, w.other}))
             continue;
-        // Of two that meet, the one whose words ran out of its box.
-        if (w.why == ReadsWrong::Meets && w.other >= 0) {
-            const SKTGraphic& other = *graphics.at(w.other);
-            const QRectF otherBox = s.bound.value(w.other, {QString(), other.bounds().normalized()}).second;
-            if (!outOfItsBox(g, box) && outOfItsBox(other, otherBox))
+        // Of two that meet and are both named, the one whose words ran out
+        // of its box.
+        if (w.why == ReadsWrong::Meets && other &&
+            (s.bound.contains(w.other) || (card.fieldsTakeValues && isMeasuredField(*other)))) {
+            const QRectF otherBox = s.bound.value(w.other, {QString(), other->bounds().normalized()}).second;
+            if (!outOfItsBox(g, box) && outOfItsBox(*other, otherBox))
                 continue;
         }
-        names << name;
+        addReadingWrong(named, {{name, w.why, w.pictureEdge}});
     }
-    return names;
+    return named;
 }
 
-QString cardsReadingWrongMessage(const QMap<int, QStringList>& cards, bool groupLines) {
-    QStringList numbers, names;
+void addReadingWrong(QList<NamedReadingWrong>& names, const QList<NamedReadingWrong>& more) {
+    for (const NamedReadingWrong& m : more) {
+        const auto told = std::find_if(names.begin(), names.end(),
+                                       [&m](const NamedReadingWrong& n) { return n.name == m.name; });
+        if (told == names.end())
+            names << m;
+        else if (m.why < told->why)
+            *told = m;
+    }
+}
+
+QString cardsReadingWrongMessage(const QMap<int, QList<NamedReadingWrong>>& cards, bool groupLines) {
+    // The cards told of, and what is wrong on each as its own line tells it:
+    // cards told alike are told together.
+    QList<std::pair<QString, QStringList>> alike;
+    QList<NamedReadingWrong> every;
+    int told = 0, more = 0;
     for (auto it = cards.cbegin(); it != cards.cend(); ++it) {
         if (it.value().isEmpty())
             continue;
-        if (numbers.size() < LinesNamedAtMost)
-            numbers << QString::number(it.key() + 1);
-        for (const QString& name : it.value())
-            if (!names.contains(name))
-                names << name;
+        addReadingWrong(every, it.value());
+        if (told == LinesNamedAtMost) {
+            ++more;
+            continue;
+        }
+        ++told;
+        const QString what = readingWrongClauses(it.value()).join(QStringLiteral("; "));
+        const auto same = std::find_if(alike.begin(), alike.end(), [&what](const auto& a) { return a.first == what; });
+        if (same == alike.end())
+            alike.append({what, {QString::number(it.key() + 1)}});
+        else
+            same->second << QString::number(it.key() + 1);
     }
-    if (numbers.isEmpty())
+    if (alike.isEmpty())
         return {};
-    qsizetype more = 0;
-    for (const QStringList& fields : cards)
-        more += fields.isEmpty() ? 0 : 1;
-    more -= numbers.size();
-    if (more > 0)
-        numbers << QStringLiteral("%1 more").arg(more);
-    const bool many = numbers.size() > 1;
-    const QString which = groupLines ? (many ? QStringLiteral("the cards of lines %1") : QStringLiteral("the card of line %1"))
-                                     : (many ? QStringLiteral("cards %1") : QStringLiteral("card %1"));
+    QStringList sentences;
+    for (const auto& [what, numbers] : alike) {
+        const bool many = numbers.size() > 1;
+        const QString which = groupLines ? (many ? QStringLiteral("the cards of lines %1") : QStringLiteral("the card of line %1"))
+                                         : (many ? QStringLiteral("cards %1") : QStringLiteral("card %1"));
+        sentences << withFullStop(QStringLiteral("On %1, %2").arg(which.arg(listedNames(numbers)), what));
+    }
+    if (more > 0) {
+        const QString which = groupLines ? (more > 1 ? QStringLiteral("the cards of %1 more lines") : QStringLiteral("the card of one more line"))
+                                         : (more > 1 ? QStringLiteral("%1 more cards") : QStringLiteral("one more card"));
+        sentences << QStringLiteral("On %1, too, values do not fit or do not read.").arg(which.arg(more));
+    }
     // A group project shows a line's card with what is wrong on it.
-    return QStringLiteral("On %1 %2: %3 %4")
-        .arg(which.arg(listedNames(numbers)),
-             names.size() > 1 ? QStringLiteral("fields do not fit or do not read")
-                              : QStringLiteral("a field does not fit or does not read"),
-             withFullStop(listedNames(names)),
-             groupLines ? QStringLiteral("Select a line in the list to see what is wrong on its card.")
-                        : QStringLiteral("Shorten those values, or make room for them on the card."));
+    if (groupLines)
+        sentences << QStringLiteral("Select a line in the list to see what is wrong on its card.");
+    else
+        sentences << readingWrongAdvice(every);
+    return sentences.join(QLatin1Char(' '));
 }
 
 }  // namespace zelk

@@ -1,10 +1,10 @@
 #pragma once
 // What a run tells of its cards that read wrong: each card measured on the
 // run's workers as it is made (its fields, and the user's own texts and
-// barcodes that take its values, against the design as the user laid
-// them), and the closing message's sentence that names the cards (a group
-// project's lines) and what reads wrong on them, short however many there
-// are.
+// barcodes that take its values, as they print), and the closing message's
+// sentences that name the cards (a group project's lines) and what reads
+// wrong on each, short however many there are.
+#include "canvas/ReadingWrongMessage.h"
 #include "canvas/placement/Readability.h"
 #include "canvas/placement/ReadingWrong.h"
 
@@ -31,16 +31,20 @@ public:
     // here; it is not kept.
     explicit CardsReadingWrong(const BatchSnapshot* batch);
 
-    // What reads wrong on `card`, by name: its fields whose printed words
-    // read wrong (fieldsReadingWrong), as the card names them, where a field
-    // took a value of the card; and the user's own texts and barcodes that
-    // take its values, by their column (or series), whose words (or bars)
-    // meet another text, a barcode or a picture, leave the card or do not
-    // read where the design as the user laid them (their boxes) does none
-    // of that, and where it is theirs (a text's words out of its box, a
-    // barcode grown past the design's, or what they meet within its own).
-    // Safe from any thread.
-    QStringList of(const ProducedCard& card) const;
+    // What reads wrong on `card`, by name, each once with the worst that is
+    // wrong with it: its fields whose printed words read wrong
+    // (fieldsReadingWrong), as the card names them, where a field took a
+    // value of the card; and the user's own texts and barcodes that take
+    // its values, by their column (or series), whose words (or bars) meet
+    // another text's words, lie over a picture (or a barcode's bars), leave
+    // the card or do not read, whatever their boxes do. Of two that meet
+    // and are both named, only the one whose words ran out of its box (a
+    // barcode's bars out of the design's) is named, unless both did. What
+    // the design's own words (as the canvas shows them) do over a picture,
+    // or on ground they do not read on, is the user's doing and is not
+    // named; words over words, or off the card, always are. Safe from any
+    // thread.
+    QList<NamedReadingWrong> of(const ProducedCard& card) const;
 
 private:
     struct Side {
@@ -48,7 +52,7 @@ private:
         // index, with their column's (or series') name and their box in the
         // design.
         QHash<qsizetype, std::pair<QString, QRectF>> bound;
-        // What those read wrong against in the design, by their boxes.
+        // What those read wrong against in the design, by their own words.
         QList<WrongAgainst> design;
         // The ground under what takes values, drawn once for the run where
         // nothing else takes any: the same under every card.
@@ -58,14 +62,19 @@ private:
     std::array<Side, 2> sides_;
 };
 
-// The lines named before "and N more".
+// What reads wrong on a card's sides: `more` added to `names`, each name
+// once with the worst that is wrong with it.
+void addReadingWrong(QList<NamedReadingWrong>& names, const QList<NamedReadingWrong>& more);
+
+// The cards told of before "N more".
 constexpr int LinesNamedAtMost = 10;
 
-// The sentence naming the cards of `cards` (the 0-based card, and the
-// names of what reads wrong on it): "On the cards of lines 3, 7 and 12
-// fields do not fit or do not read: Address and Company Slogan. ..." for a
-// group project's lines (`groupLines`), "On cards 3, 7 and 12 ..." for
-// other batches; "" when none. Each name told once, in card order.
-QString cardsReadingWrongMessage(const QMap<int, QStringList>& cards, bool groupLines);
+// The sentences naming the cards of `cards` (the 0-based card, and what
+// reads wrong on it), in card order, the cards whose fields are wrong alike
+// together: "On cards 3 and 7, Name runs off the card. On card 12, Name
+// runs off the card; Team overlaps other text or pictures." and what to do;
+// for a group project's lines (`groupLines`) "On the cards of lines 3 and
+// 7, ..." and where to see it. "" when none.
+QString cardsReadingWrongMessage(const QMap<int, QList<NamedReadingWrong>>& cards, bool groupLines);
 
 }  // namespace zelk

@@ -1,6 +1,7 @@
 #include "production/ExportBatchJob.h"
 
 #include "foundation/Utilities.h"
+#include "production/CardsReadingWrong.h"
 #include "production/ExportPicture.h"
 
 #include <QDir>
@@ -24,7 +25,7 @@ struct ExportBatchJob::File {
 
 struct ExportBatchJob::CardFiles {
     QList<File> files;
-    QStringList readingWrong;  // of both sides
+    QList<NamedReadingWrong> readingWrong;  // of both sides
 };
 
 ExportBatchJob::ExportBatchJob(Settings settings, std::shared_ptr<const CardSource> cards,
@@ -48,9 +49,7 @@ ExportBatchJob::CardFiles ExportBatchJob::make(int index) const {
     const QString ext = settings_.extension;
     auto card = [&](const QString& side) {
         CardSource::Card c = cards_->card(index, side);
-        for (const QString& name : c.readingWrong)
-            if (!out.readingWrong.contains(name))
-                out.readingWrong << name;
+        zelk::addReadingWrong(out.readingWrong, c.readingWrong);
         return c;
     };
     auto unmade = [&](const QString& side, const CardSource::Card& c) {

@@ -59,8 +59,8 @@ public:
     // card writes nothing, not even its other side, and removes nothing.
     const QStringList& unmadeCards() const { return unmade_; }
     // The cards written whose fields read wrong (CardSource::Card::readingWrong):
-    // the 0-based card and the names of its fields, both sides'.
-    const QMap<int, QStringList>& cardsReadingWrong() const { return readingWrong_; }
+    // the 0-based card and what reads wrong on it, both sides'.
+    const QMap<int, QList<NamedReadingWrong>>& cardsReadingWrong() const { return readingWrong_; }
 
 private:
     struct File;
@@ -81,7 +81,7 @@ private:
     bool stopped_ = false;
     std::optional<ExportFileWriter::Result> writeFailure_;
     QStringList unmade_;
-    QMap<int, QStringList> readingWrong_;
+    QMap<int, QList<NamedReadingWrong>> readingWrong_;
 };
 
 }  // namespace zelk

@@ -4,6 +4,7 @@
 // side snapshot, or the reason it could not be made. The main window hands
 // one over for each run (SKTWindowController::printCardSource); the run
 // calls `card` on worker threads, several at once.
+#include "canvas/ReadingWrongMessage.h"
 #include "canvas/SideSnapshot.h"
 
 #include <QChar>
@@ -16,8 +17,8 @@ namespace zelk {
 struct PrintCard {
     SideSnapshot side;
     QString reason;  // why the card could not be made; empty when made
-    // The names of what reads wrong on it (CardsReadingWrong::of).
-    QStringList readingWrong{};
+    // What reads wrong on it (CardsReadingWrong::of).
+    QList<NamedReadingWrong> readingWrong{};
     bool ok() const { return reason.isEmpty() && !side.isNull(); }
 };
 

@@ -2,6 +2,7 @@
 
 #include "canvas/SKTRenderingView.h"
 #include "inspector/face/ImageTransforms.h"
+#include "production/CardsReadingWrong.h"
 
 #include <QEventLoop>
 #include <QFuture>
@@ -66,10 +67,7 @@ CellArt PrintJob::makeCell(int page, int index) const {
         }
         if (!card.readingWrong.isEmpty()) {
             QMutexLocker lock(&failuresLock_);
-            QStringList& names = readingWrong_[c.card];
-            for (const QString& name : card.readingWrong)
-                if (!names.contains(name))
-                    names << name;
+            addReadingWrong(readingWrong_[c.card], card.readingWrong);
         }
         return cardArt(card.side, settings_.Mirror_Image_Create, settings_.Mirror_Vertical_Not_Horz, turned);
     };
@@ -152,7 +150,7 @@ QStringList PrintJob::failures() const {
     return lines;
 }
 
-QMap<int, QStringList> PrintJob::cardsReadingWrong() const {
+QMap<int, QList<NamedReadingWrong>> PrintJob::cardsReadingWrong() const {
     QMutexLocker lock(&failuresLock_);
     return readingWrong_;
 }

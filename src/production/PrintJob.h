@@ -59,8 +59,8 @@ public:
     QStringList failures() const;
     QString failureMessage() const;
     // The cards made whose fields read wrong (PrintCard::readingWrong): the
-    // 0-based card and the names of its fields, both sides'.
-    QMap<int, QStringList> cardsReadingWrong() const;
+    // 0-based card and what reads wrong on it, both sides'.
+    QMap<int, QList<NamedReadingWrong>> cardsReadingWrong() const;
 
 private:
     CellArt makeCell(int page, int cell) const;
@@ -74,7 +74,7 @@ private:
     mutable QThreadPool pool_;
     mutable QMutex failuresLock_;  // guards failures_ and readingWrong_
     mutable QMap<int, QString> failures_;
-    mutable QMap<int, QStringList> readingWrong_;
+    mutable QMap<int, QList<NamedReadingWrong>> readingWrong_;
 };
 
 }  // namespace zelk

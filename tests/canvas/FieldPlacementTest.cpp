@@ -14,6 +14,7 @@
 #include "foundation/Shape_Control.h"
 
 #include <cmath>
+#include <optional>
 #include <random>
 
 using namespace zelk;
@@ -344,6 +345,9 @@ TEST(FieldPlacement, TheFieldsToldAreThoseWhosePrintedWordsMeetOthers) {
         double stroke = 0;        // the shape's border, where it has one
         bool picture = false;     // a picture of the user's in its place
         double captionLeft = 10;  // where the caption's box begins
+        // A caption of 5 points whose first letter's ink reaches this far
+        // past the card's left edge, instead.
+        std::optional<double> smallCaptionPast = {};
     } rows[] = {
         {"a shape where it would stand centred", QRectF(125, 38, 30, 20), false, {}},
         {"a shape beside its caption", QRectF(64, 38, 10, 20), false, {{Fup_Name, ReadsWrong::AcrossAnEdge}}},
@@ -358,6 +362,10 @@ TEST(FieldPlacement, TheFieldsToldAreThoseWhosePrintedWordsMeetOthers) {
         {"a picture beside its caption", QRectF(64, 38, 10, 20), false, {{Fup_Name, ReadsWrong::Meets}}, 0, true},
         {"the caption past the card's left edge", QRectF(200, 100, 10, 10), false,
          {{Fup_lbl_Name, ReadsWrong::LeavesTheCard}}, 0, false, -20},
+        // No hair is forgiven at a straight edge, however small the letter.
+        {"half the stem of a small l past the card's left edge", QRectF(200, 100, 10, 10), false,
+         {{Fup_lbl_Name, ReadsWrong::LeavesTheCard}}, 0, false, 10, 0.25},
+        {"a small l against the card's left edge", QRectF(200, 100, 10, 10), false, {}, 0, false, 10, -0.1},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.note);
@@ -377,6 +385,8 @@ TEST(FieldPlacement, TheFieldsToldAreThoseWhosePrintedWordsMeetOthers) {
         std::shared_ptr<SKTGraphic> shape;
         if (r.picture) {
             shape = std::make_shared<SKTImage>();
+            shape->_contents_with_settings = QImage(8, 8, QImage::Format_RGB32);  // a picture shows something
+            shape->_contents_with_settings.fill(Qt::darkCyan);
         } else {
             shape = std::make_shared<Shape_Control>();
             shape->_isDrawingFill = true;
@@ -386,6 +396,14 @@ TEST(FieldPlacement, TheFieldsToldAreThoseWhosePrintedWordsMeetOthers) {
         shape->_strokeWidth = r.stroke;
         const auto caption = text(Fup_lbl_Name, QRectF(10, 40, 48, 14), "Name :");
         caption->_bounds.moveLeft(r.captionLeft);  // as a file may hold it
+        if (r.smallCaptionPast) {
+            caption->text_ctrl_font.setPointSizeF(5);
+            caption->Set_text_value(QStringLiteral("lot :"));
+            caption->text_alignmnet = 0;
+            caption->_bounds.moveLeft(0);
+            const double ink = printedWordOutlines(*caption).value(0).boundingRect().left();
+            caption->_bounds.moveLeft(-ink - *r.smallCaptionPast);
+        }
         const QList<std::shared_ptr<SKTGraphic>> side = {caption, value, shape};
         EXPECT_EQ(fieldsReadingWrong(side, Card, FieldGround()), r.told);
     }

@@ -54,4 +54,22 @@ QList<QRectF> pdfPictures(const QString& path) {
     return out;
 }
 
+QList<QImage> pdfPagesWithoutText(const QStringList& paths, int dpi) {
+    if (paths.isEmpty())
+        return {};
+    QTemporaryDir dir;
+    QStringList args{QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-dBATCH"),
+                     QStringLiteral("-dNOPAUSE"), QStringLiteral("-sDEVICE=png16m"), QStringLiteral("-r%1").arg(dpi),
+                     QStringLiteral("-dFILTERTEXT"), QStringLiteral("-sOutputFile=") + dir.filePath(QStringLiteral("page-%04d.png"))};
+    runTool(QStringLiteral("gs"), args + paths);
+    QList<QImage> pages;
+    for (int n = 1;; ++n) {
+        const QImage page(dir.filePath(QStringLiteral("page-%1.png").arg(n, 4, 10, QLatin1Char('0'))));
+        if (page.isNull())
+            break;
+        pages << page.convertToFormat(QImage::Format_RGB32);
+    }
+    return pages;
+}
+
 }  // namespace zelk::test

@@ -1,7 +1,9 @@
 #pragma once
 // The words of a PDF as pdftotext reads them (-bbox): each with its box, in
-// points from the page's top left, in pdftotext's order; and where its
-// pictures are drawn.
+// points from the page's top left, in pdftotext's order; where its
+// pictures are drawn; and its pages as Ghostscript draws them without
+// their text.
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -23,5 +25,10 @@ QList<PdfWord> pdfWordsOf(const QByteArray& pdf);
 // top left (pdftocairo's SVG: an <image> placed by a <use> through its
 // matrix).
 QList<QRectF> pdfPictures(const QString& path);
+
+// The pages of the PDF files at `paths`, files in order, as Ghostscript
+// draws them at `dpi` (no smoothing) without their text: their pictures
+// and drawings.
+QList<QImage> pdfPagesWithoutText(const QStringList& paths, int dpi);
 
 }  // namespace zelk::test

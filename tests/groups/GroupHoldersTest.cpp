@@ -637,8 +637,8 @@ TEST_F(GroupHoldersTest, ALineWhoseFieldsDoNotFitIsNamedAsItShows) {
                   line == 4)
             << "line " << line;
     }
-    EXPECT_EQ(closing, "Card has been exported successfully.\n\nOn the card of line 4 a field does not fit or does "
-                       "not read: Name. Select a line in the list to see what is wrong on its card.");
+    EXPECT_EQ(closing, "Card has been exported successfully.\n\nOn the card of line 4, Name runs off the card. Select "
+                       "a line in the list to see what is wrong on its card.");
     EXPECT_TRUE(sink.shown.isEmpty()) << sink.text();
 }
 

@@ -7,6 +7,7 @@
 #include "PdfWords.h"
 #include "PrintTestSupport.h"
 #include "ProductionTestSupport.h"
+#include "ToldCards.h"
 
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
@@ -15,6 +16,7 @@
 #include "foundation/SKTImage.h"
 #include "mainwindow/BarcodeGenProducer.h"
 #include "production/BatchSnapshot.h"
+#include "foundation/DrawingCodes.h"
 #include "production/CardsReadingWrong.h"
 #include "production/ExportBatchJob.h"
 #include "production/PrintCardSource.h"
@@ -116,8 +118,8 @@ TEST_F(UnmadeCardsTest, TheExportWritesTheMadeCardsAndNamesTheOthers) {
     // 40 words than it holds.
     EXPECT_LT(pdfWords(out.filePath("Card_8_Front.PDF")).size(), 40);
     EXPECT_EQ(player.afterExportMessage.toStdString(),
-              "3 of 8 cards have been exported.\n\nOn card 8 a field does not fit or does not read: Name. Shorten "
-              "those values, or make room for them on the card.");
+              "3 of 8 cards have been exported.\n\nOn card 8, Name runs off the card. Shorten its value, or make room "
+              "on the card (fewer fields, a smaller photo or a larger card).");
     ASSERT_EQ(sink.shown.size(), 1) << sink.text();
     const QString& told = sink.shown.first();
     EXPECT_TRUE(told.contains("These cards could not be made, and nothing was written for them:")) << qPrintable(told);
@@ -144,142 +146,292 @@ TEST_F(UnmadeCardsTest, ThePrintShowsInvalidDataInTheirCells) {
         expected << QStringLiteral("Card %1: %2").arg(QString::number(row), why);
     EXPECT_EQ(job.failures(), expected);
     EXPECT_TRUE(job.failureMessage().contains("\"Invalid Data\""));
-    EXPECT_EQ(job.cardsReadingWrong(), (QMap<int, QStringList>{{7, {"Name"}}}));
+    EXPECT_EQ(cardsToldIn(cardsReadingWrongMessage(job.cardsReadingWrong(), false)),
+              (ToldCards{{8, {{"Name", ReadsWrong::LeavesTheCard}}}}));
 }
 
-// The user's own texts, as the Text tool leaves them (70 x 20 points, 12
-// points), bound to a workbook's Name, ID and Dept, and a Code 39 bound to
-// its ID: the export and the print name the rows whose cards have words
-// that meet others or the barcode, or leave the card, as pdftotext reads
-// them, but for what the design itself lays over a picture (the Dept over
-// a logo); a batch whose values fit says nothing more.
+// The cards of a batch that read wrong as poppler (the words) and
+// Ghostscript (the pictures and bars, without the words) read the exported
+// PDFs, from 1: words that meet others', that stand past the card, or that
+// lie on a picture's or a barcode's ink where no word of the design does.
+QList<int> cardsReadingWrongInPdfs(const QString& folder, int cards, const QString& designPdf, const QSizeF& size) {
+    QStringList pdfs{designPdf};
+    for (int n = 1; n <= cards; ++n)
+        pdfs << QStringLiteral("%1/Card_%2_Front.PDF").arg(folder).arg(n);
+    const QList<QImage> ink = pdfPagesWithoutText(pdfs, 288);
+    const QRectF card(QPointF(0, 0), size);
+    const auto meet = [](const QRectF& a, const QRectF& b) {
+        const QRectF both = a & b;
+        return both.width() > 0.1 && both.height() > 0.1;
+    };
+    // Ink the design's own words lie on.
+    const QList<PdfWord> designWords = pdfWords(designPdf);
+    const auto byTheDesign = [&designWords, &ink](int x, int y) {
+        return ink.value(0).pixel(x, y) != qRgb(255, 255, 255) &&
+               std::any_of(designWords.cbegin(), designWords.cend(),
+                           [at = QPointF(x + 0.5, y + 0.5) / 4](const PdfWord& w) { return w.box.contains(at); });
+    };
+    QList<int> wrong;
+    for (int n = 1; n <= cards; ++n) {
+        const QList<PdfWord> words = pdfWords(pdfs.at(n));
+        bool reads = ink.size() == pdfs.size();
+        for (qsizetype i = 0; i < words.size() && reads; ++i) {
+            const QRectF& w = words.at(i).box;
+            reads = card.adjusted(-0.5, -0.5, 0.5, 0.5).contains(w);
+            for (qsizetype j = i + 1; j < words.size(); ++j)
+                reads = reads && !meet(w, words.at(j).box);
+            const QRect under = QRectF(w.adjusted(0.1, 0.1, -0.1, -0.1).topLeft() * 4, w.adjusted(0.1, 0.1, -0.1, -0.1).bottomRight() * 4)
+                                    .toAlignedRect() & ink.at(n).rect();
+            for (int y = under.top(); y <= under.bottom() && reads; ++y)
+                for (int x = under.left(); x <= under.right() && reads; ++x)
+                    reads = ink.at(n).pixel(x, y) == qRgb(255, 255, 255) || byTheDesign(x, y);
+        }
+        if (!reads)
+            wrong << n;
+    }
+    return wrong;
+}
+
+// The user's own texts and barcodes bound to a workbook's columns: the
+// export and the print name exactly the cards whose words meet others',
+// leave the card or lie over a picture or a barcode's bars, as the PDFs
+// show them, and on each the columns whose values ran there (of two that
+// meet, the one whose words ran out of its box), whatever the boxes do;
+// what the design's own words lay over a picture is not named; a batch
+// whose values fit says nothing more.
 TEST_F(UnmadeCardsTest, TheRowsWhoseValuesRunOverOthersAreNamed) {
+    const QSizeF size = w().document()->documentSize();
+    auto text = [](int column, const QRectF& box, double points, const QString& shown) {
+        auto t = excelBound(GraphicKind::Text, box, column);
+        t->text_ctrl_font.setPointSizeF(points);
+        t->text_alignmnet = 0;
+        t->Set_text_value(shown);  // as the canvas shows it: the first row's value
+        return t;
+    };
+    // As the barcode tool leaves it, fitted to the picture of its value.
+    auto barcode = [this](int column, const QPointF& at, const char* symbology, const QString& value) {
+        auto code = excelBound(GraphicKind::Barcode, QRectF(at, QSizeF(10, 10)), column);
+        code->barcode_font_index = BarcodeSymbologies::indexOf(QString::fromLatin1(symbology));
+        code->show_hide_hdr = code->show_hide_ftr = 1;
+        code->linear_width_val = 10;
+        code->Set_Barcode_image(appProducer.produceBarcode(*code, value, QString(), QString()));
+        SideGraphicsModel::refitBarcode(code.get());
+        return code;
+    };
+    // Where its picture's dark pixels lie in its box.
+    auto inkOf = [](const std::shared_ptr<SKTGraphic>& g) {
+        const QImage picture = g->_barcode_image.convertToFormat(QImage::Format_RGB32);
+        QRect dark;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (qGray(picture.pixel(x, y)) < 128)
+                    dark |= QRect(x, y, 1, 1);
+        const QRectF box = g->bounds();
+        return QRectF(box.x() + dark.x() * box.width() / picture.width(), box.y() + dark.y() * box.height() / picture.height(),
+                      dark.width() * box.width() / picture.width(), dark.height() * box.height() / picture.height());
+    };
+    auto logo = [this](const QRectF& box) {
+        auto g = makeGraphic(GraphicKind::Image);
+        static_cast<SKTImage&>(*g).setFilePath(writePhoto(data.filePath("logo.png"), qRgb(30, 90, 160)), true);
+        g->setBounds(box);
+        return g;
+    };
+    auto rowsOf = [](const QStringList& first, const QStringList& second, const QStringList& third = {}) {
+        QList<QStringList> rows;
+        for (qsizetype r = 0; r < first.size(); ++r)
+            rows << (QStringList{first.at(r), second.value(r)} + (third.isEmpty() ? QStringList() : QStringList{third.value(r)}));
+        return rows;
+    };
     const QStringList longNames = {
         "A\u00efsha Garc\u00eda-L\u00f3pez", "Bartholomew Achterberg", "Siobh\u00e1n N\u00ed Dhonnchadha",
         "Oluwaseun Adebayo-Castellanos", "Zo\u00eb M\u00fcller-Westerhagen", "Marie-Claire Beaumont",
         "Thandiwe Bergstr\u00f6m-Nakamura", "Jos\u00e9 Mar\u00eda Iglesias", "Kristj\u00e1n \u00de\u00f3r Sigur\u00f0sson",
         "Anneliese Vandenberghe", "Maximiliana Featherstone", "Chidimma Okonkwo-Eze"};
     const QStringList shortNames = {"Ann", "Bo", "Cy", "Di", "Ed", "Flo", "Gus", "Hal", "Ida", "Jo", "Kay", "Lu"};
-    for (const QStringList* names : {&longNames, &shortNames}) {
-        SCOPED_TRACE(names->first().toStdString());
-        clearTable();
-        for (const char* title : {"Name", "ID", "Dept"})
-            Data_From_Excel::defaultInstance()->addDataColumn(QString::fromLatin1(title));
-        for (int row = 0; row < 12; ++row)
-            Data_From_Excel::defaultInstance()->Create_List_By_Array(
-                {names->at(row), QStringLiteral("%1").arg(row + 1, 6, 10, QLatin1Char('0')), QStringLiteral("Sales")}, 3);
-        GraphicList side;
-        for (int column = 1; column <= 3; ++column) {
-            auto text = excelBound(GraphicKind::Text, QRectF(12, 40 + 30 * (column - 1), 70, 20), column);
-            text->text_ctrl_font.setPointSizeF(12);
-            // As the canvas shows it: the first row's value.
-            text->Set_text_value(Data_From_Excel::defaultInstance()->ListData.at(0).value(QStringLiteral("Column%1").arg(column)).toString());
-            side << text;
-        }
-        // As the barcode tool leaves it, fitted to the picture of its value.
-        auto code = excelBound(GraphicKind::Barcode, QRectF(110, 40, 10, 10), 2);
-        code->barcode_font_index = BarcodeSymbologies::indexOf(QStringLiteral("Code 39"));
-        code->linear_font_val = QStringLiteral("000000");
-        code->linear_width_val = 10;
-        code->Set_Barcode_image(appProducer.produceBarcode(*code, code->linear_font_val, QString(), QString()));
+    QStringList ids, sales;
+    for (int row = 1; row <= 12; ++row) {
+        ids << QStringLiteral("%1").arg(row, 6, 10, QLatin1Char('0'));
+        sales << QStringLiteral("Sales");
+    }
+    // Three texts as the Text tool leaves them (70 x 20 points, 12 points)
+    // bound to Name, ID and Dept, a Code 39 of the ID, the Dept over a logo.
+    auto nameIdDept = [&](const QStringList& names) {
+        return GraphicList{text(1, QRectF(12, 40, 70, 20), 12, names.first()), text(2, QRectF(12, 70, 70, 20), 12, ids.first()),
+                           text(3, QRectF(12, 100, 70, 20), 12, sales.first()),
+                           barcode(2, QPointF(110, 40), "Code 39", QStringLiteral("000000")), logo(QRectF(50, 96, 40, 28))};
+    };
+    // A ward under a patient's name, their boxes overlapping by 1.5 points:
+    // a name on two lines runs over the ward.
+    const QStringList patients = {"Ida Wren", "Tom\u00e1s Ruiz", "Lea Hart", "Hildegard Oyelaran-Fitzwilliam", "Ugo Sala",
+                                  "Mei Chen", "Ola Berg", "Nils Dahl", "Bartosz Wi\u015bniewski-Kowalczyk", "Eva Kos",
+                                  "Ana Reis", "Jon Moe"};
+    const QStringList wards = {"Ward 3", "Ward 1", "Ward 7", "Ward 2", "Ward 5", "Ward 3",
+                               "Ward 4", "Ward 6", "Ward 1", "Ward 2", "Ward 8", "Ward 5"};
+    // A guest's box reaching 40 points past the card's right edge: the
+    // first row's name on the card, the longer ones cut at its edge.
+    const QStringList guests = {"Lu Wen", "Konstantinos Papadopoulos", "Ana", "Emil", "Maximiliana Featherstone", "Bo"};
+    const QString dark = writePhoto(data.filePath("holder.png"), qRgb(40, 40, 60));
+    const QStringList holders = {"Ida Park", "Maximiliana Featherstone-Whitby", "Bo", "Konstantinos Papadopoulos",
+                                 "Oluwaseun Adebayo-Castellanos", "Emil"};
+    const QStringList holderPhotos = {dark, "", dark, "", dark, ""};
+    // A gate's name over a Code 128 of the gate's number, which the longer
+    // numbers make wider than the design's: its white margin over the name.
+    auto gateOverCode = [&](double intoTheMargin) {
+        auto code = barcode(2, QPointF(120, 60), "Code 128", QStringLiteral("12"));
+        auto grown = barcode(2, QPointF(120, 60), "Code 128", QStringLiteral("1234567"));
+        grown->setBounds(QRectF(code->bounds().center() - QPointF(grown->bounds().width() / 2, grown->bounds().height() / 2),
+                                grown->bounds().size()));
+        auto gate = text(1, QRectF(0, 70, 100, 20), 10, QStringLiteral("Gate"));
+        const double left = grown->bounds().left() + intoTheMargin - printedWordBoxes(*gate).first().right();
+        gate->setBounds(QRectF(left, 70, code->bounds().left() - 1 - left, 20));
+        return GraphicList{gate, code};
+    };
+    // A bay's name over a Code 39 (its white margin over the bars) that a
+    // name on two lines reaches: `past` points past the top of the
+    // barcode's box (inside it), or before it.
+    auto bayOverCode = [&](double past) {
+        auto bay = text(1, QRectF(20, 40, 90, 20), 10, QStringLiteral("Bay 4"));
+        auto twoLines = text(1, bay->bounds(), 10, QStringLiteral("Bay 12 North Annexe"));
+        auto code = barcode(2, QPointF(20, 0), "Code 39", QStringLiteral("B4"));
+        code->setBounds(QRectF(QPointF(20, printedWordBoxes(*twoLines).last().bottom() - past), code->bounds().size()));
         SideGraphicsModel::refitBarcode(code.get());
-        side << code;
-        auto logo = makeGraphic(GraphicKind::Image);
-        static_cast<SKTImage&>(*logo).setFilePath(writePhoto(data.filePath("logo.png"), qRgb(30, 90, 160)), true);
-        logo->setBounds(QRectF(50, 96, 40, 28));
-        side << logo;
-        setSides(side);
+        return GraphicList{bay, code};
+    };
+    const QStringList bays = {"Bay 4", "Bay 12 North Annexe", "Bay 7", "Bay 12 North Annexe", "Bay 1", "Bay 2"};
+    const QStringList bayCodes = {"B4", "B12", "B7", "B12", "B1", "B2"};
+    const QStringList gates = {"Gate", "Gate", "Gate", "Gate", "Gate", "Gate"};
+    const QStringList gateCodes = {"12", "1234567", "1234567", "12", "1234567", "12"};
+
+    const struct Batch {
+        const char* note;
+        QStringList titles;
+        QList<QStringList> rows;
+        std::function<GraphicList()> design;
+        std::optional<ToldCards> told = {};  // by default, only what the PDFs show
+    } batches[] = {
+        {"long names", {"Name", "ID", "Dept"}, rowsOf(longNames, ids, sales), [&] { return nameIdDept(longNames); }},
+        {"short names", {"Name", "ID", "Dept"}, rowsOf(shortNames, ids, sales), [&] { return nameIdDept(shortNames); }, ToldCards{}},
+        {"boxes overlapping by 1.5 points",
+         {"Patient", "Ward"},
+         rowsOf(patients, wards),
+         [&] {
+             return GraphicList{text(1, QRectF(12, 14, 100, 20), 12, patients.first()),
+                                text(2, QRectF(12, 32.5, 100, 20), 12, wards.first())};
+         },
+         ToldCards{{4, {{"Patient", ReadsWrong::Meets}}}, {9, {{"Patient", ReadsWrong::Meets}}}}},
+        {"a box past the card's right edge",
+         {"Guest"},
+         rowsOf(guests, {}),
+         [&] { return GraphicList{text(1, QRectF(size.width() - 50, 50, 90, 20), 11, guests.first())}; },
+         ToldCards{{2, {{"Guest", ReadsWrong::LeavesTheCard}}}, {5, {{"Guest", ReadsWrong::LeavesTheCard}}}}},
+        {"a barcode grown past its box, its margin over a name", {"Gate", "Code"}, rowsOf(gates, gateCodes),
+         [&] { return gateOverCode(3); }, ToldCards{}},
+        {"a barcode grown over a name", {"Gate", "Code"}, rowsOf(gates, gateCodes),
+         [&] { return gateOverCode(inkOf(barcode(2, QPointF(), "Code 128", "1234567")).left() + 3); },
+         ToldCards{{2, {{"Code", ReadsWrong::Meets}}}, {3, {{"Code", ReadsWrong::Meets}}}, {5, {{"Code", ReadsWrong::Meets}}}}},
+        // The ground under a card's fields is the card without them.
+        // The ground under a card's fields is the card without them: a
+        // holder without a photo has none under their name.
+        {"a profile's name running where the photo stands, some holders without one", {"Holder", "Photo"},
+         rowsOf(holders, holderPhotos),
+         [&] {
+             auto name = text(1, QRectF(20, 60, 200, 20), 12, holders.first());
+             name->control_ID = Fup_Name;
+             name->setPlacedByRule();  // where it is held to read on what is under it
+             auto photo = excelBound(GraphicKind::Image, QRectF(110, 50, 90, 50), 2);
+             static_cast<SKTImage&>(*photo).setFilePath(holderPhotos.first(), true);
+             photo->control_ID = Fup_Photo;
+             return GraphicList{name, photo};
+         },
+         ToldCards{{5, {{"Name", ReadsWrong::Meets}}}}},
+        {"words ending 0.4 points into a barcode's box", {"Bay", "Code"}, rowsOf(bays, bayCodes),
+         [&] { return bayOverCode(0.4); }, ToldCards{}},
+        {"words ending 0.14 points before a barcode's box", {"Bay", "Code"}, rowsOf(bays, bayCodes),
+         [&] { return bayOverCode(-0.14); }, ToldCards{}},
+    };
+    for (const Batch& batch : batches) {
+        SCOPED_TRACE(batch.note);
+        clearTable();
+        for (const QString& title : batch.titles)
+            Data_From_Excel::defaultInstance()->addDataColumn(title);
+        for (const QStringList& row : batch.rows)
+            Data_From_Excel::defaultInstance()->Create_List_By_Array(row, int(batch.titles.size()));
+        setSides(batch.design());
         const QString designPdf = data.filePath("design.pdf");
         writeBytes(designPdf, SKTRenderingView(w().designSide(0).cardRect, w().designSide(0), "t")
                                   .dataWithPDFInsideRect(w().designSide(0).cardRect));
-        const QList<PdfWord> designWords = pdfWords(designPdf);
-        const QList<QRectF> designPictures = pdfPictures(designPdf);
 
-        // The rows whose cards read wrong, as poppler reads the exported PDFs.
         Player player;
         player.folder = data.path();
         player.setUp = Player::frontsAsPdf;
         QDir(data.filePath(ExportBatchJob::FolderName)).removeRecursively();
         w().Export_Button();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !w().exportRunning(); }, 120000));
-        const QRectF card(QPointF(0, 0), w().document()->documentSize());
-        QList<int> wrong;
-        for (int row = 1; row <= 12; ++row) {
-            const QString pdf = data.filePath(QStringLiteral("%1/Card_%2_Front.PDF").arg(ExportBatchJob::FolderName).arg(row));
-            const QList<PdfWord> words = pdfWords(pdf);
-            const QList<QRectF> pictures = pdfPictures(pdf);
-            auto meet = [](const QRectF& a, const QRectF& b) {
-                const QRectF both = a & b;
-                return both.width() > 0.1 && both.height() > 0.1;
-            };
-            // A picture the design's words meet already.
-            auto laidOver = [&](const QRectF& p) {
-                return std::any_of(designWords.cbegin(), designWords.cend(), [&](const PdfWord& d) {
-                    return designPictures.contains(p) && meet(d.box, p);
-                });
-            };
-            bool reads = true;
-            for (qsizetype i = 0; i < words.size(); ++i) {
-                reads = reads && card.adjusted(-1, -1, 1, 1).contains(words.at(i).box);
-                for (qsizetype j = i + 1; j < words.size(); ++j)
-                    reads = reads && !meet(words.at(i).box, words.at(j).box);
-                for (const QRectF& p : pictures)
-                    reads = reads && (!meet(words.at(i).box, p) || laidOver(p));
-            }
-            if (!reads)
-                wrong << row;
-        }
-        // The rows the closing message names.
         const QString message = player.afterExportMessage;
-        const QString told = message.section(QStringLiteral("\n\n"), 1);
-        QList<int> named;
-        static const QRegularExpression numbers(QStringLiteral("^On cards? ([\\d, and]+) (fields|a field) "));
-        for (const QString& n : numbers.match(told).captured(1).replace(QStringLiteral(" and "), QStringLiteral(", ")).split(QStringLiteral(", "), Qt::SkipEmptyParts))
-            named << n.toInt();
-        EXPECT_EQ(named, wrong) << qPrintable(message);
-        // Named by the column whose words ran out of their box, not the ID
-        // they run over.
-        EXPECT_TRUE(wrong.isEmpty() || told.contains(QStringLiteral("a field does not fit or does not read: Name. ")))
-            << qPrintable(message);
-        EXPECT_EQ(names == &longNames, !wrong.isEmpty());
         EXPECT_TRUE(message.startsWith(QStringLiteral("Card has been exported successfully."))) << qPrintable(message);
+        const QString told = message.section(QStringLiteral("\n\n"), 1);
+        const ToldCards named = cardsToldIn(told);
+        EXPECT_EQ(named.keys(), cardsReadingWrongInPdfs(data.filePath(ExportBatchJob::FolderName), int(batch.rows.size()),
+                                                        designPdf, size))
+            << qPrintable(message);
+        if (batch.told) {
+            EXPECT_EQ(named, *batch.told) << qPrintable(message);
+        } else {
+            // Named by the column whose words ran out of their box, not the
+            // ID they run over.
+            for (const auto& fields : named)
+                EXPECT_EQ(fields.keys(), QStringList{"Name"}) << qPrintable(message);
+            EXPECT_FALSE(named.isEmpty());
+        }
 
         // The 2 x 2 print names the same cards.
-        const PrintJob job(sheetsOf(12, 2, 2), w().designSide(0), w().designSide(1), w().printCardSource(false, true));
+        const PrintJob job(sheetsOf(int(batch.rows.size()), 2, 2), w().designSide(0), w().designSide(1),
+                           w().printCardSource(false, true));
         QTemporaryDir dir;
-        printToPdf(job, 3, dir.filePath("cards.pdf"));
+        printToPdf(job, (int(batch.rows.size()) + 3) / 4, dir.filePath("cards.pdf"));
         EXPECT_EQ(cardsReadingWrongMessage(job.cardsReadingWrong(), false).toStdString(), told.toStdString());
     }
 }
 
-// The closing sentence: a group project's lines or a batch's cards, ten at
-// most, each field once.
-TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndEachFieldOnce) {
-    QMap<int, QStringList> thirteen;
+// The closing sentences: a group project's lines or a batch's cards, ten at
+// most, each told what is wrong on it as its own line tells it, the cards
+// told alike together; what to do about each kind of wrong, of "its value"
+// where one field is told of it.
+TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndWhatIsWrongOnEach) {
+    const auto off = [](const char* name) { return NamedReadingWrong{name, ReadsWrong::LeavesTheCard}; };
+    const auto over = [](const char* name) { return NamedReadingWrong{name, ReadsWrong::Meets}; };
+    QMap<int, QList<NamedReadingWrong>> thirteen;
     for (int n = 0; n < 26; n += 2)
-        thirteen.insert(n, {"Name"});
+        thirteen.insert(n, {off("Name")});
     const struct {
-        QMap<int, QStringList> cards;
+        QMap<int, QList<NamedReadingWrong>> cards;
         bool lines;
         const char* told;
     } cases[] = {
         {{}, true, ""},
-        {{{2, {"Address"}}},
+        {{{2, {off("Address")}}},
          true,
-         "On the card of line 3 a field does not fit or does not read: Address. Select a line in the list to see "
-         "what is wrong on its card."},
-        {{{2, {"Address", "Name"}}, {6, {"Name"}}, {11, {"Slogan"}}},
+         "On the card of line 3, Address runs off the card. Select a line in the list to see what is wrong on its "
+         "card."},
+        {{{2, {over("Name"), off("Address")}}, {6, {over("Name")}}, {11, {over("Name")}}},
          false,
-         "On cards 3, 7 and 12 fields do not fit or do not read: Address, Name and Slogan. Shorten those values, or "
-         "make room for them on the card."},
+         "On card 3, Address runs off the card; Name overlaps other text or pictures. On cards 7 and 12, Name "
+         "overlaps other text or pictures. Shorten their values, or make room on the card (fewer fields, a smaller "
+         "photo or a larger card)."},
         {thirteen, true,
-         "On the cards of lines 1, 3, 5, 7, 9, 11, 13, 15, 17, 19 and 3 more a field does not fit or does not read: "
-         "Name. Select a line in the list to see what is wrong on its card."},
-        // A name that ends with a full stop ends the list.
-        {{{4, {"Email Id", "Phone No."}}},
+         "On the cards of lines 1, 3, 5, 7, 9, 11, 13, 15, 17 and 19, Name runs off the card. On the cards of 3 more "
+         "lines, too, values do not fit or do not read. Select a line in the list to see what is wrong on its card."},
+        // One field told of, on two cards: its value.
+        {{{4, {over("Phone No.")}}, {5, {off("Phone No.")}}},
          false,
-         "On card 5 fields do not fit or do not read: Email Id and Phone No. Shorten those values, or make room for "
-         "them on the card."},
+         "On card 5, Phone No. overlaps other text or pictures. On card 6, Phone No. runs off the card. Shorten its "
+         "value, or make room on the card (fewer fields, a smaller photo or a larger card)."},
+        // Each kind's advice counts the fields told of it.
+        {{{0, {{"Team", ReadsWrong::Unreadable}, over("Name"), over("Title")}}},
+         false,
+         "On card 1, Name and Title overlap other text or pictures; Team does not read on what is under it. Shorten "
+         "their values, or make room on the card (fewer fields, a smaller photo or a larger card). Give it another "
+         "colour (all texts at once with the Card panel's \"Content of all texts\"), or move it where it reads."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(cardsReadingWrongMessage(c.cards, c.lines).toStdString(), c.told);

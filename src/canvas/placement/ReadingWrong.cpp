@@ -10,12 +10,15 @@
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace zelk {
@@ -24,7 +27,7 @@ namespace {
 
 bool meet(const QRectF& a, const QRectF& b) {
     const QRectF both = a & b;
-    return both.width() > Touching && both.height() > Touching;
+    return both.width() > MeetingDepth && both.height() > MeetingDepth;
 }
 
 bool meetsAny(const QRectF& word, const QList<QRectF>& rects) {
@@ -32,15 +35,12 @@ bool meetsAny(const QRectF& word, const QList<QRectF>& rects) {
 }
 
 // The area of `path` in square points, counted on a grid of eighths of a
-// point, up to `enough`.
-double areaOf(const QPainterPath& path, double enough) {
+// point (a cell whose middle it covers); 0 where it covers no middle.
+double areaOf(const QPainterPath& path) {
     constexpr double PerPoint = 8;
     const QRectF box = path.boundingRect();
     if (box.width() * box.height() < 1.0 / (PerPoint * PerPoint))
         return 0;
-    // A region that large holds ink enough wherever it is drawn.
-    if (box.width() * box.height() > 64 * enough * enough)
-        return enough;
     QImage grid(int(std::ceil(box.width() * PerPoint)) + 1, int(std::ceil(box.height() * PerPoint)) + 1,
                 QImage::Format_Grayscale8);
     grid.fill(0);
@@ -58,12 +58,16 @@ double areaOf(const QPainterPath& path, double enough) {
     return double(inked) / (PerPoint * PerPoint);
 }
 
-// Whether the letters of a word (their outline on the card) leave it: more
-// of their ink than InkPastOutline lies past the card's outline.
+// Whether the letters of a word (their outline on the card) leave it: any
+// of their ink lies past the card's edge, or more than InkPastOutline past
+// the curve of its corners within it.
 bool lettersLeave(const QPainterPath& letters, const CardArea& card) {
-    QPainterPath beyond;
+    QPainterPath beyond, rect;
     beyond.addRect(card.rect.united(letters.boundingRect()).adjusted(-1, -1, 1, 1));
-    return areaOf(letters.intersected(beyond.subtracted(card.outline())), InkPastOutline) >= InkPastOutline;
+    rect.addRect(card.rect);
+    if (areaOf(letters.intersected(beyond.subtracted(rect))) > 0)
+        return true;
+    return card.shape != 0 && areaOf(letters.intersected(rect.subtracted(card.outline()))) >= InkPastOutline;
 }
 
 // What a shown graphic puts on the card, as a field's words are set
@@ -75,7 +79,7 @@ struct Printed {
     QList<QRectF> words, covers, edges;
     QRectF area;
     bool shape = false, backdrop = false;
-    bool byBox = false;  // its words are its box (a barcode's bars)
+    bool bars = false;  // its words are a barcode's bars
     bool text() const { return drawn != nullptr; }
 };
 
@@ -102,9 +106,9 @@ bool leavesTheCard(const Printed& f, const CardArea& card) {
     std::optional<QList<QPainterPath>> outlines;
     for (qsizetype i = 0; i < f.words.size(); ++i) {
         const QRectF& word = f.words.at(i);
-        if (card.holds(word.adjusted(Touching, Touching, -Touching, -Touching)))
+        if (card.holds(word.adjusted(WithinSlack, WithinSlack, -WithinSlack, -WithinSlack)))
             continue;
-        if (f.byBox) {
+        if (f.bars) {
             QPainterPath bars;
             bars.addRect(word);
             if (lettersLeave(bars, card))
@@ -136,14 +140,15 @@ void addWrongs(QList<WrongAgainst>& out, const Printed& f, const QList<Printed>&
         const bool onIt = (o.shape || o.backdrop) && o.area.contains(all);
         const bool picture = !o.text() && !o.shape && !o.backdrop;
         const QList<QRectF>& theirs = o.text() ? o.words : onIt || o.backdrop ? o.edges : o.covers;
-        const bool meets = std::any_of(f.words.cbegin(), f.words.cend(),
-                                       [&theirs](const QRectF& word) { return meetsAny(word, theirs); });
+        // Over what it draws: words, a picture, or a shape's edge.
+        const bool over = std::any_of(f.words.cbegin(), f.words.cend(),
+                                      [&theirs](const QRectF& word) { return meetsAny(word, theirs); });
         const bool onAndOff =
             o.backdrop && !onIt &&
             std::any_of(f.words.cbegin(), f.words.cend(), [&o](const QRectF& w) { return meet(o.area, w); });
-        if (meets && (o.text() || picture))
+        if (over && (o.text() || picture))
             out.append({f.index, ReadsWrong::Meets, o.index});
-        else if (meets || onAndOff)
+        else if (over || onAndOff)
             out.append({f.index, ReadsWrong::AcrossAnEdge, o.index, o.backdrop && !isExactlyShape(o.g)});
     }
     if (!f.text())
@@ -158,10 +163,85 @@ void addWrongs(QList<WrongAgainst>& out, const Printed& f, const QList<Printed>&
 
 }  // namespace
 
+QList<QRectF> barsOf(const SKTGraphic& barcode) {
+    const QRectF box = barcode.bounds().normalized();
+    if (barcode._barcode_image.isNull() || box.isEmpty())
+        return {};
+    // How light each pixel shows on a white card, through the colour table
+    // of an indexed picture (as a barcode's is held), a row at a time; the
+    // rows of a linear symbol repeat, and are read once.
+    const QImage& held = barcode._barcode_image;
+    const QImage picture =
+        held.format() == QImage::Format_Indexed8 ? held : held.convertToFormat(QImage::Format_ARGB32);
+    const bool indexed = picture.format() == QImage::Format_Indexed8;
+    const auto light = [](QRgb c) { return uchar((qGray(c) * qAlpha(c) + 255 * (255 - qAlpha(c))) / 255); };
+    std::array<uchar, 256> lightOf{};
+    const QList<QRgb> table = picture.colorTable();
+    for (qsizetype i = 0; i < table.size() && i < 256; ++i)
+        lightOf[size_t(i)] = light(table.at(i));
+    const int width = picture.width(), height = picture.height();
+    const size_t rowBytes = size_t(width) * (indexed ? 1 : 4);
+    const auto sameAsAbove = [&picture, rowBytes](int y) {
+        return y > 0 && std::memcmp(picture.constScanLine(y), picture.constScanLine(y - 1), rowBytes) == 0;
+    };
+    std::vector<uchar> row(static_cast<size_t>(width));
+    const auto readRow = [&](int y) {
+        const uchar* line = picture.constScanLine(y);
+        for (int x = 0; x < width; ++x)
+            row[size_t(x)] = indexed ? lightOf[line[x]] : light(reinterpret_cast<const QRgb*>(line)[x]);
+    };
+    int darkest = 255, lightest = 0;
+    for (int y = 0; y < height; ++y) {
+        if (sameAsAbove(y))
+            continue;
+        readRow(y);
+        const auto [lo, hi] = std::minmax_element(row.cbegin(), row.cend());
+        darkest = std::min<int>(darkest, *lo);
+        lightest = std::max<int>(lightest, *hi);
+    }
+    // Bars are darker than what they stand on; a picture of one shade is
+    // all bars where it is dark.
+    if (lightest - darkest < 32)
+        return darkest < 128 ? QList<QRectF>{box} : QList<QRectF>{};
+    const int middle = (darkest + lightest) / 2;
+    const double across = box.width() / width, down = box.height() / height;
+    // A run of dark pixels on a row is a rectangle, grown down while the
+    // rows below have the same run.
+    QList<QRectF> bars;
+    QHash<std::pair<int, int>, qsizetype> open, next;
+    for (int y = 0; y < height; ++y) {
+        if (sameAsAbove(y)) {
+            for (const qsizetype at : std::as_const(open))
+                bars[at].setBottom(box.top() + (y + 1) * down);
+            continue;
+        }
+        readRow(y);
+        next.clear();
+        for (int x = 0; x < width;) {
+            if (row[size_t(x)] >= middle) {
+                ++x;
+                continue;
+            }
+            const int from = x;
+            while (x < width && row[size_t(x)] < middle)
+                ++x;
+            const std::pair<int, int> run{from, x};
+            if (const auto it = open.constFind(run); it != open.cend()) {
+                bars[*it].setBottom(box.top() + (y + 1) * down);
+                next.insert(run, *it);
+            } else {
+                next.insert(run, bars.size());
+                bars << QRectF(box.left() + from * across, box.top() + y * down, (x - from) * across, down);
+            }
+        }
+        std::swap(open, next);
+    }
+    return bars;
+}
+
 QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                         const FieldGround& ground,
-                                        const std::function<bool(const SKTGraphic&)>& measured,
-                                        const std::function<bool(const SKTGraphic&)>& byItsBox) {
+                                        const std::function<bool(const SKTGraphic&)>& measured) {
     const std::vector<bool> backdrop = backdropsOf(side, card.rect);
     QList<Printed> printed;
     // A value is printed where the side draws it: beside its caption.
@@ -170,14 +250,17 @@ QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>
         const std::shared_ptr<SKTGraphic>& g = side.at(i);
         if (!g || !g->ctrl_is_visible)
             continue;
+        // A picture that shows nothing (a batch's card without its photo)
+        // is not on the card.
+        if (isExactlyImage(g.get()) && g->_contents_with_settings.isNull() && !g->_isDrawingStroke)
+            continue;
         Printed p;
         p.index = i;
         p.g = g.get();
         if (isExactlyText(g.get())) {
             const std::shared_ptr<SKTGraphic> beside = copyBesideCaption(*g, drawnSide);
             p.drawn = beside ? beside : std::shared_ptr<const SKTGraphic>(g);
-            p.byBox = byItsBox && byItsBox(*g);
-            p.words = p.byBox ? QList<QRectF>{g->bounds().normalized()} : printedWordBoxes(*p.drawn);
+            p.words = printedWordBoxes(*p.drawn);
             if (p.words.isEmpty())
                 continue;
         } else {
@@ -186,12 +269,15 @@ QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>
             p.shape = !p.backdrop && !(isExactlyImage(g.get()) || isExactlyBarcode(g.get()));
             if (p.backdrop || p.shape)
                 p.edges = edgeCover(*g);
-            if (!p.backdrop)
+            // A barcode is what it shows of its value: its bars.
+            const bool barcode = isExactlyBarcode(g.get()) && !p.backdrop;
+            if (barcode)
+                p.covers = barsOf(*g);
+            else if (!p.backdrop)
                 p.covers = takenBy(*g);
-            // A barcode is measured by its bars.
-            p.byBox = isExactlyBarcode(g.get()) && !p.area.isEmpty() && measured(*g);
-            if (p.byBox)
-                p.words = {g->bounds().normalized()};
+            p.bars = barcode && !p.area.isEmpty() && measured(*g);
+            if (p.bars)
+                p.words = p.covers;
         }
         printed.append(std::move(p));
     }

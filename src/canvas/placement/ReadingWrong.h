@@ -36,13 +36,18 @@ struct FieldReadingWrong {
     bool operator==(const FieldReadingWrong&) const = default;
 };
 
-// Less than this either way, in points, is two word boxes touching, not
-// meeting, and a word within the box it stands in.
-constexpr double Touching = 0.1;
+// Two boxes (words, bars, pictures) meet only where they overlap by more
+// than this both ways, in points: less is touching.
+constexpr double MeetingDepth = 0.1;
 
-// Ink of a word's letters past the card's outline below this, in square
-// points (about 26 pixels at 300 dpi), is a hair the cut of the card takes,
-// as at a rounded corner: the letters do not leave the card.
+// A word (or a bar) past a box, its own or the card, by no more than this,
+// in points, lies within it.
+constexpr double WithinSlack = 0.1;
+
+// Ink of a word's letters past the curve of a rounded card's corner (or of
+// an oval card) below this, in square points (about 26 pixels at 300 dpi),
+// is a hair the cut of the card takes: the letters do not leave the card.
+// Past the card's straight edges no ink is forgiven.
 constexpr double InkPastOutline = 1.5;
 
 // One thing a shown graphic of a side reads wrong against: the graphic of
@@ -56,12 +61,19 @@ struct WrongAgainst {
     bool operator==(const WrongAgainst&) const = default;
 };
 
+// The bars of a barcode as it draws them (its modules, its captions): the
+// dark pixels of its picture in its box, as rectangles. What it shows of a
+// value, not the quiet zone round it.
+QList<QRectF> barsOf(const SKTGraphic& barcode);
+
 // Everything each `measured` shown text (its printed words) or barcode (its
 // bars) of a side reads wrong against, in the side's order:
-// - LeavesTheCard: more ink of a word's letters (of a barcode, of its
-//   bars) than InkPastOutline lies past the card's edge or outline;
+// - LeavesTheCard: ink of a word's letters (of a barcode, of its bars) lies
+//   past the card's edge, or more of it than InkPastOutline past the curve
+//   of its rounded corners or oval;
 // - Meets: a word meets a word of another shown text, or a picture (an
-//   image or a barcode); a barcode, another text's words or a picture;
+//   image, or a barcode's bars); a barcode, another text's words or a
+//   picture;
 // - AcrossAnEdge: a word meets a shape (a line or a shape, not a
 //   backdrop) that does not hold all of the field's words, or the edge
 //   (the stroke, a point at least) of a backdrop or of a shape that holds
@@ -72,13 +84,10 @@ struct WrongAgainst {
 //   design or the user placed it elsewhere, that of the box they gave it):
 //   a text in the box its owner gave it, or locked, stands where they put
 //   it and is never named for its ground.
-// Words that only touch (a tenth of a point either way) do not meet. A
-// text that is `byItsBox` is measured, and met, by its box instead of its
-// words (what it may hold, as the design lays it out).
+// Words that only touch (MeetingDepth either way) do not meet.
 QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
                                         const FieldGround& ground,
-                                        const std::function<bool(const SKTGraphic&)>& measured,
-                                        const std::function<bool(const SKTGraphic&)>& byItsBox = {});
+                                        const std::function<bool(const SKTGraphic&)>& measured);
 
 // Whether a graphic is a field whose words are measured: a shown text of a
 // profile's, the desk's or a group project's (a caption or a value).
