@@ -279,6 +279,25 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
 
 }  // namespace
 
+namespace {
+
+FieldBatchResult& lastBatch() {
+    static FieldBatchResult last;
+    return last;
+}
+
+// Whether the tests' filter, where set, lets the batch make a try.
+bool accepted(const Try& t) { return !batchTryFilter() || batchTryFilter()(t.scale, t.photoShare); }
+
+}  // namespace
+
+const FieldBatchResult& lastFieldBatch() { return lastBatch(); }
+
+BatchTryFilter& batchTryFilter() {
+    static BatchTryFilter accepts;
+    return accepts;
+}
+
 bool holdsItsBoxInABatch(const SKTGraphic& field) {
     return field.boxOwner() == BoxOwner::User || field.ctrl_is_locked;
 }
@@ -403,7 +422,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     auto next = [&](qsizetype after) {
         qsizetype i = after + 1;
         while (i < tries.size() &&
-               (area.tooBig(tries.at(i)) ||
+               (!accepted(tries.at(i)) || area.tooBig(tries.at(i)) ||
                 (madeNone.value_or(false) && tried.contains(std::pair(tries.at(i).scale, tries.at(i).widestFirst))) ||
                 (tries.at(i).photoShare < 1 && !madePhoto.value_or(true))))
             ++i;
@@ -414,10 +433,9 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     Score bestScore(std::numeric_limits<int>::max(), 0, 0, 0);
     auto score = [&](qsizetype i) {
         const Score now = scoreOf(canvas, before);
-        // Where the fields read wrong beside the photo at any size, it
-        // stays at its smallest: they keep what room it gives them.
-        const bool smallerPhoto = now == bestScore && tries.at(i).photoShare < tries.at(best).photoShare;
-        if (now < bestScore || smallerPhoto) {
+        // Between tries that score the same the first stays: the larger
+        // fields, and the photo at the larger share.
+        if (now < bestScore) {
             bestScore = now;
             best = i;
         }
@@ -465,7 +483,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
                         probe = j;
                         break;
                     }
-            if (const Score found = bestScore; !area.tooBig(tries.at(probe))) {
+            if (const Score found = bestScore; !area.tooBig(tries.at(probe)) && accepted(tries.at(probe))) {
                 before.restore();
                 if (!(result.done = run(tries.at(probe))))
                     break;
@@ -485,8 +503,13 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
             break;
         }
     }
-    if (result.done)
+    if (result.done) {
         result.readingWrong = canvas.fieldsReadingWrong();
+        // Past the card is counted with what meets (notClearCount).
+        result.wrongInTry = std::get<1>(bestScore);
+        result.readAsAnother = std::get<2>(bestScore) + std::get<3>(bestScore);
+    }
+    lastBatch() = result;
     canvas.closeFieldBatch();
     canvas.setFieldScales({});
     canvas.setFieldFlow(Flow::RulePlaces);

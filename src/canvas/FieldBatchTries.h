@@ -22,12 +22,25 @@ namespace zelk {
 struct FieldBatchResult {
     bool done = false;
     QList<FieldReadingWrong> readingWrong;
+    // Of the fields the kept try laid out: how many meet others, leave the
+    // card, break a word or stand where they do not read, and how many read
+    // as another field's or run into another on their line.
+    int wrongInTry = 0, readAsAnother = 0;
 };
+
+// What the last batch laid out came to.
+const FieldBatchResult& lastFieldBatch();
 
 // Whether a field keeps the box it has whatever a batch lays out: one the
 // user placed or locked. It is filled first, in its own box, and every try
 // lays the rest out around it.
 bool holdsItsBoxInABatch(const SKTGraphic& field);
+
+// Which of its tries a batch makes: all (none set), or only those this
+// accepts by the share of their fields' size and of the photo's; for
+// looking at what a batch would come to at one size.
+using BatchTryFilter = std::function<bool(double fieldShare, double photoShare)>;
+BatchTryFilter& batchTryFilter();
 
 // Lays a batch out on `canvas`: first each field of `values` (ID and value,
 // the batch's) that holds its box in a batch (holdsItsBoxInABatch) takes
@@ -37,8 +50,11 @@ bool holdsItsBoxInABatch(const SKTGraphic& field);
 // first), false where it failed; `shown` are the IDs of the fields it
 // shows. The fields it makes share one size, the largest at which all of
 // them land clear of the rest: a try that left one where it had no room is
-// undone and made again with smaller new fields. Where none lands them all clear, the
-// one that left the fewest where they meet others stays. The canvas's field
+// undone and made again with smaller new fields, down to half their size,
+// then beside the photo made smaller, down to half its own. Where none
+// lands them all clear, the one that left the fewest where they meet
+// others stays; of those that leave as many, the first made: the larger
+// fields, and the photo at the larger share. The canvas's field
 // batch is open for each try and closed at the end. The result names every
 // field of the side whose printed words then read wrong
 // (SKTGraphicView::fieldsReadingWrong), those the user placed or locked

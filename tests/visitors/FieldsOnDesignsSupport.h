@@ -10,6 +10,7 @@
 #include "canvas/SKTGraphicView.h"
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
+#include "inspector/face/CardFace.h"
 #include "datasource/Data_From_Excel.h"
 #include "groups/GroupMode.h"
 #include "foundation/Shape_Control.h"
@@ -451,6 +452,15 @@ protected:
         window->Set_Document_Size(size);
         window->SetDocumentCanvasSize(size);
         window->Front_card_Prop.Card_Size = size;
+    }
+    // The card face's background picture, as the card panel sets it.
+    void backgroundPicture(const QImage& picture, const QString& name) {
+        CardFace::install();
+        Card_Property& face = window->Front_card_Prop;
+        face.Card_fill_style = QStringLiteral("I");
+        face.Card_BG_Image_Path = data.filePath(name);
+        ASSERT_TRUE(picture.save(face.Card_BG_Image_Path));
+        face.Card_BG_Image = picture;
     }
     // A shape of the user's filled with `colour`, on top of the front.
     std::shared_ptr<Shape_Control> addFilled(const QRectF& r, const QColor& colour) {
