@@ -11,6 +11,9 @@
 #include "canvas/SKTRenderingView.h"
 #include "canvas/SideSnapshot.h"
 #include "inspector/face/CardFace.h"
+#include "barcode/BarcodeSymbologies.h"
+#include "canvas/SideGraphicsModel.h"
+#include "mainwindow/BarcodeGenProducer.h"
 #include "datasource/Data_From_Excel.h"
 #include "groups/GroupMode.h"
 #include "foundation/Shape_Control.h"
@@ -461,6 +464,18 @@ protected:
         face.Card_BG_Image_Path = data.filePath(name);
         ASSERT_TRUE(picture.save(face.Card_BG_Image_Path));
         face.Card_BG_Image = picture;
+    }
+    // A Code 128 of the user's showing `value`, its top left at `at`, as the
+    // barcode tool fits it.
+    static std::shared_ptr<SKTGraphic> code128(const QString& value, const QPointF& at) {
+        std::shared_ptr<SKTGraphic> code = makeGraphic(GraphicKind::Barcode);
+        code->setBounds(QRectF(at, QSizeF(10, 10)));
+        code->barcode_font_index = BarcodeSymbologies::indexOf(QStringLiteral("Code 128"));
+        code->show_hide_hdr = code->show_hide_ftr = 1;
+        code->linear_width_val = 10;
+        code->Set_Barcode_image(BarcodeGenProducer().produceBarcode(*code, value, QString(), QString()));
+        SideGraphicsModel::refitBarcode(code.get());
+        return code;
     }
     // A shape of the user's filled with `colour`, on top of the front.
     std::shared_ptr<Shape_Control> addFilled(const QRectF& r, const QColor& colour) {

@@ -7,12 +7,9 @@
 
 #include "RandomDesigns.h"
 
-#include "barcode/BarcodeSymbologies.h"
 #include "canvas/FieldBatchTries.h"
-#include "canvas/SideGraphicsModel.h"
 #include "foundation/SKTImage.h"
 #include "foundation/SKTText.h"
-#include "mainwindow/BarcodeGenProducer.h"
 #include "mainwindow/DesignFile.h"
 
 #include <QPainter>
@@ -76,13 +73,7 @@ protected:
                 break;
             }
             case RandomOwnGraphic::Kind::Barcode: {
-                std::shared_ptr<SKTGraphic> code = makeGraphic(GraphicKind::Barcode);
-                code->setBounds(QRectF(g.box.topLeft(), QSizeF(10, 10)));
-                code->barcode_font_index = BarcodeSymbologies::indexOf(QStringLiteral("Code 128"));
-                code->show_hide_hdr = code->show_hide_ftr = 1;
-                code->linear_width_val = 10;
-                code->Set_Barcode_image(BarcodeGenProducer().produceBarcode(*code, g.text, QString(), QString()));
-                SideGraphicsModel::refitBarcode(code.get());
+                const auto code = code128(g.text, g.box.topLeft());
                 side.insert(0, code);
                 break;
             }
