@@ -178,6 +178,7 @@ void SKTGraphicView::placeFieldOn(const std::shared_ptr<SKTGraphic>& g, bool aga
         p.movingCaption->setBounds(captionSpotOf(*g, placeValueWithCaptionSpot(*g, *p.movingCaption, sizes, taken)));
     else if (fieldBatchOpen_ && !nextValueCaption_.isEmpty() && p.isText) {
         const std::shared_ptr<SKTGraphic> next = zelk::makeGraphic(GraphicKind::Text);
+        next->control_ID = zelk::partnerIdOf(g->control_ID);
         next->setBounds(QRectF(0, 0, zelk::NewTextWidth, zelk::NewTextHeight));
         next->Set_text_value(nextValueCaption_);
         captionSpots_.insert(g.get(), placeValueWithCaptionSpot(*g, *next, sizes, taken));
@@ -224,10 +225,11 @@ SKTGraphicView::CaptionSpot SKTGraphicView::placeValueWithCaptionSpot(SKTGraphic
     const zelk::CardArea card = fieldCard();
     const double share = fieldScales_.largest;
     const QSizeF captionSize = zelk::fieldSizes(caption, card.rect.size(), {share, share}, false).first();
+    const double runOn = zelk::runOnSpaceIn(caption, captionSize);
     const zelk::CaptionSpotPlace at = zelk::valuePlaceWithCaptionSpot(captionSize, sizes, g.bounds().topLeft(), taken,
-                                                                      card, flowOrderOf(fieldFlow_));
+                                                                      card, flowOrderOf(fieldFlow_), runOn);
     g.setBounds(at.value);
-    return {at.above, at.caption, zelk::runOnSpaceAt(caption, caption.text_ctrl_font.pointSizeF() * share)};
+    return {at.above, at.caption, runOn};
 }
 
 QRectF SKTGraphicView::captionSpotOf(const SKTGraphic& value, const CaptionSpot& reserved) {
@@ -330,17 +332,20 @@ QHash<QString, zelk::PackedPlace> SKTGraphicView::packedUnits(const SKTGraphic& 
         if (!captionId.isEmpty() && !caption.isEmpty()) {
             const std::shared_ptr<SKTGraphic> c = probeOf(captionId, caption);
             unit.caption = zelk::fieldSizes(*c, card.rect.size(), {share, share}, false).value(0);
+            // At the size it is drawn at as the field it becomes.
+            c->control_ID = captionId;
+            unit.captionRunOn = zelk::runOnSpaceIn(*c, unit.caption);
         }
         if (units.isEmpty())
             ground = unreadableGroundFor(*v);
         units << unit;
     }
     zelk::Taken taken = zelk::takenOn(side, card.rect, nullptr, nullptr, zelk::FieldRole::Value, false);
+    for (auto reserved = captionSpots_.cbegin(); reserved != captionSpots_.cend(); ++reserved)
+        taken.drawn << captionSpotOf(*reserved.key(), reserved.value());
     QList<QRectF> all = taken.drawn + zelk::spacesAfterCaptions(side) + ground;
     all += zelk::takenFromField(zelk::pairingZonesOn(side), zelk::FieldRole::Value);
-    for (auto reserved = captionSpots_.cbegin(); reserved != captionSpots_.cend(); ++reserved)
-        all << captionSpotOf(*reserved.key(), reserved.value());
-    return zelk::packFields(units, all, card);
+    return zelk::packFields(units, all, taken.drawn, card);
 }
 
 bool SKTGraphicView::placeAsUnit(SKTGraphic& g) {
@@ -350,17 +355,8 @@ bool SKTGraphicView::placeAsUnit(SKTGraphic& g) {
     if (unit == packed_->cend())
         return false;
     g.setBounds(unit->value);
-    if (!unit->caption.isEmpty()) {
-        // The run-on space after the caption, in its own font.
-        const QString captionId = zelk::partnerIdOf(g.control_ID);
-        std::shared_ptr<SKTGraphic> caption = model_.textOrImageWithId(captionId);
-        if (!caption)
-            caption = fieldsMadeAgain_.value(captionId);
-        if (!caption)
-            caption = zelk::makeGraphic(GraphicKind::Text);
-        captionSpots_.insert(&g, {unit->above, unit->caption,
-                                  zelk::runOnSpaceAt(*caption, caption->text_ctrl_font.pointSizeF() * fieldScales_.largest)});
-    }
+    if (!unit->caption.isEmpty())
+        captionSpots_.insert(&g, {unit->above, unit->caption, unit->captionRunOn});
     packedPlaced_.insert(g.control_ID);
     return true;
 }

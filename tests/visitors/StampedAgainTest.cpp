@@ -42,6 +42,7 @@ enum class Card {
     BrownPanel,       // a brown panel of the user's, without a border, over the left half
     DarkRightPicture,  // a background picture light over its left 45 %, dark over the rest
     FootBandUsersOwn,  // portrait: a dark band over the lower half; the user's barcode, picture and signature above
+    NavyTop,           // portrait: a navy band of the user's, without a border, over the top 45 %
 };
 enum class Order {
     ShortThenLong,
@@ -114,11 +115,12 @@ protected:
         case Card::BrownPanel:
         case Card::DarkRightPicture:
         case Card::FootBandUsersOwn:
+        case Card::NavyTop:
             newCard(c.card == Card::Rounded || c.card == Card::DarkFoot || c.card == Card::DarkRight ? 1
                     : c.card == Card::Oval                                                         ? 2
                                                                                                    : 0,
                     c.portrait || c.card == Card::Crowded || c.card == Card::DarkFoot ||
-                            c.card == Card::FootBandUsersOwn
+                            c.card == Card::FootBandUsersOwn || c.card == Card::NavyTop
                         ? Cr80.transposed()
                         : Cr80);
             break;
@@ -168,11 +170,14 @@ protected:
                                                : QRectF(card.width() / 2, 0, card.width() / 2, card.height()),
                       c.card == Card::DarkFoot ? QColor(0x0b, 0x3d, 0x2e) : QColor(0x3b, 0x0d, 0x2e));
         }
-        if (c.card == Card::BrownPanel || c.card == Card::FootBandUsersOwn) {
+        if (c.card == Card::BrownPanel || c.card == Card::FootBandUsersOwn || c.card == Card::NavyTop) {
             const QSizeF card = window->Front_card_Prop.Card_Size;
             addFilled(c.card == Card::BrownPanel ? QRectF(0, 0, card.width() / 2, card.height())
+                      : c.card == Card::NavyTop  ? QRectF(0, 0, card.width(), card.height() * 0.45)
                                                  : QRectF(0, card.height() / 2, card.width(), card.height() / 2),
-                      c.card == Card::BrownPanel ? QColor(0x4a, 0x1c, 0x0c) : QColor(0x12, 0x3a, 0x24))
+                      c.card == Card::BrownPanel ? QColor(0x4a, 0x1c, 0x0c)
+                      : c.card == Card::NavyTop  ? QColor(0x16, 0x24, 0x4f)
+                                                 : QColor(0x12, 0x3a, 0x24))
                 ->_isDrawingStroke = false;
         }
         if (c.card == Card::FootBandUsersOwn) {
@@ -336,7 +341,8 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     const bool locked = c.order == Order::LockedThenAgain || c.order == Order::LockedThenLonger;
     const bool panel = c.card == Card::DarkPanel || c.card == Card::WhitePanel || c.card == Card::DarkFoot ||
                        c.card == Card::DarkRight || c.card == Card::DarkLeftPicture ||
-                       c.card == Card::BrownPanel || c.card == Card::DarkRightPicture || c.card == Card::FootBandUsersOwn;
+                       c.card == Card::BrownPanel || c.card == Card::DarkRightPicture || c.card == Card::FootBandUsersOwn ||
+                       c.card == Card::NavyTop;
     QList<HolderSample> first = usersPlace                            ? usersValues(0)
                                       : locked                              ? longOnATemplate()
                                       : c.order == Order::ShortThenLong || c.order == Order::SloganInTheCorner ||
@@ -353,6 +359,7 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
          : c.older                           ? otherLongValues()
          : c.order == Order::LongThenShort || c.order == Order::SloganInTheCorner ? shortValues()
          : c.card == Card::Crowded                                               ? crowdedValues()
+         : c.card == Card::NavyTop                                               ? bandValues()
          : panel || c.card == Card::RightPanel                                   ? panelValues()
                                                                                  : longOnes)
             .mid(0, ProfileTextSlotCount);
@@ -638,7 +645,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"LongThenShortOnALandscapeTemplate", Card::LandscapeTemplate, Order::LongThenShort, false},
         Case{"OtherLongValuesOnALandscapeTemplate", Card::LandscapeTemplate, Order::LongThenOtherLong, true},
         Case{"AValueAndACaptionTheUserMovedStay", Card::Blank, Order::UserMovedAValueAndACaption, true},
-        Case{"FieldsTheUserDraggedWidenedNudgedAndLockedAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, false},
+        // The short values land at their full size: the phone's value the
+        // user widens reaches under the fax's caption the user nudged down,
+        // told.
+        Case{.name = "FieldsTheUserDraggedWidenedNudgedAndLockedAreGoneAround", .card = Card::DarkUsersOwn, .order = Order::UserPlacedThenLong, .photo = false, .mayNotFit = true},
         // The user put the phone's value over the square, the fax's caption
         // past the card's left edge, the name's value on the heading: told.
         Case{"TheUsersPlacementsSavedAndOpenedAgainAreGoneAround", Card::DarkUsersOwn, Order::UserPlacedThenLong, true, false, true, false, false, false, false, false, true},
@@ -691,6 +701,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{.name = "ABrownPanelOverTheLeftHalf", .card = Card::BrownPanel, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 10},
         Case{.name = "APictureDarkOnItsRight", .card = Card::DarkRightPicture, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 10},
         Case{.name = "ADarkFootUnderTheUsersBarcodePictureAndSignature", .card = Card::FootBandUsersOwn, .order = Order::LongThenShort, .photo = true, .mayNotFit = true, .mostTold = 10},
+        // Under a band, long values packed at half size: no caption is
+        // followed on its line by another field within an em and a half
+        // of the size it is drawn at.
+        Case{.name = "ANavyBandOverTheTopOfAPortraitCard", .card = Card::NavyTop, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 10},
         // Each field told once, for what its words do: cross the panel's
         // edge, meet others, leave the card, or stand where they do not read.
         Case{.name = "FieldsBesideAPlumPanelWithoutABorderAreToldWhatTheyDo", .card = Card::RightPanel, .order = Order::ShortThenLong, .photo = false, .mayNotFit = true, .toldOnly = true},

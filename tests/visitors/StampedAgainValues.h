@@ -147,6 +147,18 @@ inline const QList<HolderSample>& panelValues() {
          "https://portal.synchrotron.example/people/tbn", "NLS-2026-0457-QX9-EMPLOYEE-A"});
     return v;
 }
+// A name of 38 characters, a title of 63, a company of 56, an e-mail of 45
+// and a web address of 61, the rest short, with the profile's captions:
+// the part of a portrait card under a band holds them only small and
+// packed.
+inline const QList<HolderSample>& bandValues() {
+    static const QList<HolderSample> v = withOwnCaptions(
+        {"Rosalind Okafor-Vandenberghe Delacroix", "Head of Clinical Informatics and Digital Patient Record Systems",
+         "Saint Bartholomew's Teaching Hospital and Research Trust", "Care, first", "12 Abbey Lane, Norwich",
+         "+44 1603 555 012", "+44 1603 555 013", "rosalind.okafor@st-bartholomews-trust.example",
+         "https://staff.st-bartholomews-trust.example/people/rokafor-vd", "SBT-3321"});
+    return v;
+}
 // Values of 15 to 53 characters, every field: more than a portrait card
 // holds beside its photo at half their size.
 inline const QList<HolderSample>& crowdedValues() {

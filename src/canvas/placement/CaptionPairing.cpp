@@ -157,8 +157,20 @@ double runOnSpaceAt(const SKTGraphic&, double points) { return PairingZoneEms * 
 
 double runOnSpaceOf(const SKTGraphic& caption) { return runOnSpaceAt(caption, drawnTextPointSize(caption)); }
 
+double runOnSpaceIn(const SKTGraphic& caption, const QSizeF& size) {
+    return runOnSpaceAt(caption,
+                        text::drawnSize(caption, text::shownText(caption), QRectF(QPointF(0, 0), size)).points);
+}
+
 QRectF runOnSpaceAfter(const SKTGraphic& caption, const QRectF& drawn) {
     return QRectF(drawn.right(), drawn.top(), runOnSpaceOf(caption), drawn.height());
+}
+
+QRectF runOnSpacePast(const QSizeF& size, const QRectF& caption, double space) {
+    const double from = std::max(caption.right(), size.width()), to = caption.right() + space;
+    if (caption.isEmpty() || to <= from)
+        return {};
+    return QRectF(QPointF(from, caption.top()), QPointF(to, caption.bottom()));
 }
 
 QList<QRectF> spacesAfterCaptions(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic* self,

@@ -111,8 +111,19 @@ PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, co
 // its value. Every road that places a field keeps it.
 double runOnSpaceAt(const SKTGraphic& caption, double points);
 double runOnSpaceOf(const SKTGraphic& caption);
+// That space for a caption (a field's, by its ID) about to be drawn in a
+// box of `size`: at the size its text is drawn at there, which the box's
+// whole points may make larger than the share it was made for.
+double runOnSpaceIn(const SKTGraphic& caption, const QSizeF& size);
 // That space after a caption drawn over `drawn`, on its line.
 QRectF runOnSpaceAfter(const SKTGraphic& caption, const QRectF& drawn);
+
+// The part of the run-on space (`space` wide) after a caption at `caption`
+// within a box of `size` (from its top left) that lies past the box's right
+// edge; empty where the box holds all of it. A box that holds a caption
+// keeps that part clear of what is drawn (takenFromPart), as it keeps
+// itself: nothing but the caption's own value follows it on its line.
+QRectF runOnSpacePast(const QSizeF& size, const QRectF& caption, double space);
 
 // What no caption is followed by but its own value: the run-on space after
 // each shown caption of a side (`self` and `partner` left out).

@@ -2,6 +2,7 @@
 // place in reading order filled with the unit that fills it best.
 #include "canvas/placement/FieldPacking.h"
 
+#include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/FreePlaceSearch.h"
 
 #include <optional>
@@ -11,11 +12,13 @@ namespace zelk {
 
 namespace {
 
-// One form of a unit: its size, and its value's box within it.
+// One form of a unit: its size, its value's box within it, and the part
+// of its caption's run-on space that lies past it (empty where none does).
 struct Form {
     QSizeF size;
     QRectF value;
     bool above;
+    QRectF runOn = {};
 };
 
 QList<Form> formsOf(const PackedUnit& u) {
@@ -31,14 +34,19 @@ QList<Form> formsOf(const PackedUnit& u) {
         out << Form{QSizeF(c.width() + v.width(), std::max(c.height(), v.height())), QRectF(QPointF(c.width(), 0), v),
                     false};
     }
+    for (Form& f : out)
+        f.runOn = runOnSpacePast(f.size, QRectF(QPointF(0, 0), c), u.captionRunOn);
     return out;
 }
 
 }  // namespace
 
 QHash<QString, PackedPlace> packFields(const QList<PackedUnit>& units, const QList<QRectF>& taken,
-                                       const CardArea& card) {
+                                       const QList<QRectF>& drawn, const CardArea& card) {
     QList<QRectF> all = withOutside(taken, card);
+    // What a caption's run-on space keeps clear of: what is drawn, and the
+    // units packed.
+    QList<QRectF> things = drawn;
     // Each form's first clear place, kept until a unit placed meets it:
     // what is added never opens an earlier place.
     struct Form_ {
@@ -72,7 +80,9 @@ QHash<QString, PackedPlace> packFields(const QList<PackedUnit>& units, const QLi
             for (qsizetype f = 0; f < forms.at(i).size(); ++f) {
                 Form_& form_ = forms[i][f];
                 if (!form_.known) {
-                    form_.at = firstInReadingOrder(form_.form.size, all, card.rect);
+                    const Form& f = form_.form;
+                    form_.at = firstInReadingOrder(
+                        f.size, f.runOn.isEmpty() ? all : all + takenFromPart(things, f.size, f.runOn), card.rect);
                     form_.known = true;
                 }
                 if (const std::optional<QRectF>& r = form_.at) {
@@ -99,18 +109,27 @@ QHash<QString, PackedPlace> packFields(const QList<PackedUnit>& units, const QLi
         const Form& chosen = forms.at(unit).at(form).form;
         left[unit] = false;
         out.insert(units.at(unit).id,
-                   PackedPlace{chosen.value.translated(at.topLeft()), units.at(unit).caption, chosen.above});
+                   PackedPlace{chosen.value.translated(at.topLeft()), units.at(unit).caption, chosen.above,
+                               units.at(unit).captionRunOn});
         const QRectF added[] = {at, QRectF(at.right(), at.top(), units.at(unit).runOn, at.height())};
         all << added[0] << added[1];
+        things << at;
         // The places the unit now stands on, or within the clearance of,
-        // are sought again.
+        // are sought again, and those whose caption's run-on space it
+        // stands in.
         for (QList<Form_>& own : forms)
             for (Form_& f : own)
-                if (f.at)
+                if (f.at) {
                     for (const QRectF& a : added)
                         if (f.at->adjusted(-FieldClearance, -FieldClearance, FieldClearance, FieldClearance)
                                 .intersects(a))
                             f.known = false;
+                    if (!f.form.runOn.isEmpty() &&
+                        f.form.runOn.translated(f.at->topLeft())
+                            .adjusted(-FieldClearance, -FieldClearance, FieldClearance, FieldClearance)
+                            .intersects(at))
+                        f.known = false;
+                }
     }
     return out;
 }

@@ -195,7 +195,7 @@ PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const
 
 CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QSizeF>& valueSizes, const QPointF& rule,
                                            const Taken& taken, const CardArea& card,
-                                           std::optional<FlowOrder> flow) {
+                                           std::optional<FlowOrder> flow, double captionRunOn) {
     // Above it first, as the rule has it, then before it.
     struct Unit {
         QSizeF size;
@@ -219,9 +219,17 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
     // fewer lines, before two values kept apart), then of what is drawn
     // alone.
     const QList<PairingZones> levels = pairingLevels(taken.pairing);
+    // Whatever zones a level lets go, nothing drawn stands in the run-on
+    // space after the caption's spot.
+    QList<QList<QRectF>> keptAfterCaption;
+    for (const Unit& u : units) {
+        const QRectF past = runOnSpacePast(u.size, u.caption, captionRunOn);
+        keptAfterCaption << (past.isEmpty() ? all : all + takenFromPart(taken.drawn, u.size, past));
+    }
     for (const QList<PairingZones>& tried : {levels.mid(0, levels.size() - 1), levels.mid(levels.size() - 1)}) {
-        auto takenFor = [&](const Unit& u, const PairingZones& level) {
-            return all + takenFromUnit(level, u.size, u.caption, u.value);
+        auto takenFor = [&](qsizetype i, const PairingZones& level) {
+            const Unit& u = units.at(i);
+            return keptAfterCaption.at(i) + takenFromUnit(level, u.size, u.caption, u.value);
         };
         // Line by line: the value in its fewest lines that have a place
         // (or the card packed), the first in reading order.
@@ -233,7 +241,7 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
         if (flow)
             for (qsizetype i = 0; i < units.size(); ++i)
                 for (qsizetype t = 0; t < tried.size(); ++t)
-                    if (const auto r = clearFlowPlaceFor({units.at(i).size}, takenFor(units.at(i), tried.at(t)), rect))
+                    if (const auto r = clearFlowPlaceFor({units.at(i).size}, takenFor(i, tried.at(t)), rect))
                         if (chosen < 0 || order(i, t, *r) < order(chosen, chosenLevel, unit)) {
                             chosen = i;
                             chosenLevel = t;
@@ -243,7 +251,7 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
             const Unit& u = units.at(i);
             const QPointF at = rule - (u.above ? QPointF(0, c.height()) : QPointF(c.width(), 0));
             for (const PairingZones& level : tried)
-                if (const auto r = freePlaceFor(QRectF(at, u.size), takenFor(u, level), rect)) {
+                if (const auto r = freePlaceFor(QRectF(at, u.size), takenFor(i, level), rect)) {
                     chosen = i;
                     unit = *r;
                     break;
@@ -256,8 +264,23 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
         QList<QSizeF> unitSizes;
         for (const Unit& u : units)
             unitSizes << u.size;
-        unit = leastCoveringPlace(unitSizes, ruleAbove, taken.drawn, taken.pictures, card);
-        chosen = std::max<qsizetype>(0, unitSizes.indexOf(unit.size()));
+        // The unit a place is of: of its size (the first, for one wider
+        // than the card).
+        auto unitOf = [&](const QRectF& r) { return std::max<qsizetype>(0, unitSizes.indexOf(r.size())); };
+        // Nothing drawn in the caption's run-on space, where the card has
+        // such a place that covers no picture (the pictures kept first).
+        auto meets = [](const QList<QRectF>& rects, const QRectF& r) {
+            return std::any_of(rects.cbegin(), rects.cend(), [&r](const QRectF& d) { return d.intersects(r); });
+        };
+        auto keepsRunOn = [&](const QRectF& r) {
+            const Unit& u = units.at(unitOf(r));
+            const QRectF space = QRectF(u.caption.right(), u.caption.top(), captionRunOn, u.caption.height())
+                                     .translated(r.topLeft());
+            return !meets(taken.pictures, r) && !meets(taken.drawn, space);
+        };
+        unit = leastCoveringPlace(unitSizes, ruleAbove, taken.drawn, taken.pictures, card,
+                                  captionRunOn > 0 ? std::function<bool(const QRectF&)>(keepsRunOn) : nullptr);
+        chosen = unitOf(unit);
     }
     const Unit& u = units.at(chosen);
     return {ontoCard(u.value.translated(unit.topLeft()), rect), u.caption.size(), u.above};

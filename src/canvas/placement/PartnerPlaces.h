@@ -65,8 +65,10 @@ PairPlace pairPlaceFor(const SKTGraphic& caption, const SKTGraphic& value, const
 // At the rule's place `rule` (the value's top left), or, where `flow` is
 // given, filling the card line by line (the value in its fewest lines that
 // have a place, or the card packed); each unit first clear of the pairing
-// zones level by level, then of what is drawn; failing both, where it
-// covers the least.
+// zones level by level, then of what is drawn, and at every level nothing
+// drawn in the run-on space (`captionRunOn` wide) after the caption's spot;
+// failing both, where it covers the least (nothing drawn in that space
+// where the card has such a place off the pictures).
 struct CaptionSpotPlace {
     QRectF value;
     QSizeF caption;
@@ -74,7 +76,7 @@ struct CaptionSpotPlace {
 };
 CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QSizeF>& valueSizes, const QPointF& rule,
                                            const Taken& taken, const CardArea& card,
-                                           std::optional<FlowOrder> flow);
+                                           std::optional<FlowOrder> flow, double captionRunOn = 0);
 
 // The rule's place of a caption of `caption`'s size beside its value,
 // regardless of the rest: above it (its foot on the value's top); where
