@@ -212,7 +212,9 @@ public:
     // value its box no longer holds waits for the other values: each first
     // takes its own box, grown where the side has room below it; then, in
     // the order they came, those that outgrew theirs grow, move with their
-    // captions or stay (zelk::outgrownPlace). Settling ends the hold.
+    // captions or stay (zelk::outgrownPlace); after them, values their
+    // boxes hold only drawn smaller move where a place holds them at their
+    // own size (zelk::roomierPlace). Settling ends the hold.
     void holdOutgrownFields() { holdOutgrown_ = true; }
     void settleOutgrownFields();
     // Gives the text or image graphic with the ID the value, or creates one
@@ -392,9 +394,13 @@ private:
     };
     bool holdOutgrown_ = false;
     QList<Outgrown> outgrown_;
-    // Where a field whose box (`was` before its value) no longer holds it
-    // goes, and its partner with it, on the side's `ground`.
+    // Where a field whose box (`was` before its value) no longer holds it,
+    // or holds it only drawn smaller, goes, and its partner with it, on the
+    // side's `ground`.
     void placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk::FieldGround& ground);
+    // The share of its own size a value is drawn at where it has room: a
+    // batch's, else its own.
+    double roomyShare() const { return fieldBatchOpen_ ? fieldScales_.largest : 1.0; }
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
     QString nextValueCaption_;
