@@ -398,21 +398,30 @@ void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk:
 
 void SKTGraphicView::settleOutgrownFields() {
     holdOutgrown_ = false;
-    const QList<Outgrown> waiting = std::exchange(outgrown_, {});
-    // The ground is read once: the fields that move are not part of it.
+    QList<Outgrown> outgrown, smaller;
+    for (const Outgrown& o : std::exchange(outgrown_, {}))
+        if (const std::shared_ptr<SKTGraphic> g = o.field.lock(); g && g->ctrl_is_visible)
+            (zelk::holdsItsValue(*g, graphics(), fieldCard()) ? smaller : outgrown) << o;
     // Those that outgrew their boxes first: a value drawn smaller in its box
     // takes only the room they leave.
+    placeWaiting(outgrown);
+    if (fieldBatchOpen_)
+        roomier_ = smaller;
+    else
+        placeWaiting(smaller);
+}
+
+void SKTGraphicView::settleRoomierFields() { placeWaiting(std::exchange(roomier_, {})); }
+
+void SKTGraphicView::placeWaiting(const QList<Outgrown>& waiting) {
+    // The ground is read once: the fields that move are not part of it.
     std::optional<zelk::FieldGround> ground;
-    QSet<const SKTGraphic*> placed;
-    for (const bool outgrown : {true, false})
-        for (const Outgrown& o : waiting)
-            if (const std::shared_ptr<SKTGraphic> g = o.field.lock(); g && g->ctrl_is_visible && !placed.contains(g.get()))
-                if (!zelk::holdsItsValue(*g, graphics(), fieldCard()) == outgrown) {
-                    if (!ground)
-                        ground = fieldGround();
-                    placeOutgrown(*g, o.was, *ground);
-                    placed << g.get();
-                }
+    for (const Outgrown& o : waiting)
+        if (const std::shared_ptr<SKTGraphic> g = o.field.lock(); g && g->ctrl_is_visible) {
+            if (!ground)
+                ground = fieldGround();
+            placeOutgrown(*g, o.was, *ground);
+        }
 }
 
 zelk::CardArea SKTGraphicView::fieldCard() const {

@@ -154,6 +154,7 @@ public:
         fieldBatchOpen_ = true;
     }
     void closeFieldBatch() {
+        roomier_.clear();
         fieldBatch_.clear();
         captionSpots_.clear();
         fieldBatchOpen_ = false;
@@ -214,9 +215,12 @@ public:
     // the order they came, those that outgrew theirs grow, move with their
     // captions or stay (zelk::outgrownPlace); after them, values their
     // boxes hold only drawn smaller move where a place holds them at their
-    // own size (zelk::roomierPlace). Settling ends the hold.
+    // own size (zelk::roomierPlace). Settling ends the hold. In an open
+    // batch those drawn smaller wait instead for the try the batch keeps
+    // (settleRoomierFields): a try is scored as its fields stand.
     void holdOutgrownFields() { holdOutgrown_ = true; }
     void settleOutgrownFields();
+    void settleRoomierFields();
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -394,6 +398,9 @@ private:
     };
     bool holdOutgrown_ = false;
     QList<Outgrown> outgrown_;
+    QList<Outgrown> roomier_;  // the last try's, waiting for the batch's choice
+    // Places those of `waiting` still shown on the side (placeOutgrown).
+    void placeWaiting(const QList<Outgrown>& waiting);
     // Where a field whose box (`was` before its value) no longer holds it,
     // or holds it only drawn smaller, goes, and its partner with it, on the
     // side's `ground`.
