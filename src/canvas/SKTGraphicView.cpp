@@ -7,6 +7,7 @@
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGrid.h"
 #include "canvas/ToolPalette.h"
+#include "canvas/placement/FieldSizes.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTImage.h"
@@ -411,7 +412,18 @@ void SKTGraphicView::settleOutgrownFields() {
         placeWaiting(smaller);
 }
 
-void SKTGraphicView::settleRoomierFields() { placeWaiting(std::exchange(roomier_, {})); }
+void SKTGraphicView::settleRoomierFields() {
+    // The widest word first: it has the fewest places, a value that wraps
+    // finds one in the room it leaves.
+    QList<Outgrown> waiting = std::exchange(roomier_, {});
+    auto widestWord = [](const Outgrown& o) {
+        const std::shared_ptr<SKTGraphic> g = o.field.lock();
+        return g ? zelk::longestWordWidth(*g) : 0.0;
+    };
+    std::stable_sort(waiting.begin(), waiting.end(),
+                     [&](const Outgrown& a, const Outgrown& b) { return widestWord(a) > widestWord(b); });
+    placeWaiting(waiting);
+}
 
 void SKTGraphicView::placeWaiting(const QList<Outgrown>& waiting) {
     // The ground is read once: the fields that move are not part of it.
