@@ -251,6 +251,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"AnEmailAndAWebAddressMoveWhereTheyHoldOnOneLine", "Corporate/Corporate_Staff.did", Road::Stamp,
              oneLineValues(), {SlotEmail, SlotWebsite}, {SlotName, SlotTitle, SlotPhone, SlotEmail, SlotWebsite}},
         Case{"AnEmailAndAWebAddressMoveOnAPlainCard", "Misc/Misc_Member.did", Road::Stamp, oneLineValues(),
+             {SlotEmail, SlotWebsite}, {SlotName, SlotTitle, SlotPhone, SlotEmail, SlotWebsite}},
+        // A title that wraps does not take the room the addresses need first.
+        Case{"AnEmailAndAWebAddressMoveBeforeALongTitle", "Corporate/Corporate_Staff.did", Road::Stamp,
+             {{SlotName, "Margarethe Solberg-Ivanova"},
+              {SlotTitle, "Senior Coordinator of Regional Freight Scheduling and Port Liaison"},
+              {SlotWebsite, "www.nordic-harbour-logistics-and-freight.org"}},
              {SlotEmail, SlotWebsite}, {SlotName, SlotTitle, SlotPhone, SlotEmail, SlotWebsite}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
