@@ -504,6 +504,9 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         }
     }
     if (result.done) {
+        // A value its box holds only drawn smaller moves where a place holds
+        // it at the kept try's share: once, on the layout that stays.
+        canvas.settleRoomierFields();
         result.readingWrong = canvas.fieldsReadingWrong();
         // Past the card is counted with what meets (notClearCount).
         result.wrongInTry = std::get<1>(bestScore);

@@ -7,6 +7,7 @@
 #include "canvas/NewControlPoint.h"
 #include "canvas/SKTGrid.h"
 #include "canvas/ToolPalette.h"
+#include "canvas/placement/FieldSizes.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTDocument.h"
 #include "foundation/SKTImage.h"
@@ -291,13 +292,15 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
         // the design had it first): taller where the side has room below,
         // and where it still does not hold the value whole it grows or moves
         // with its caption (outgrownPlace), so that no word of it breaks or
-        // leaves the card. A box the user placed keeps the rectangle the
-        // user gave it: its value is drawn smaller there, down to half, and
-        // only where that does not hold it does the box grow, into clear
-        // room (grownUserBox). A locked box stays as it is. The same value
-        // again keeps a shown box as it stands (a batch fills what the user
-        // placed first, fillHeldField), and a caption given its own text
-        // again the box it has: it is never drawn larger than it stood.
+        // leaves the card; one that holds it only drawn smaller so too, where
+        // a clear place holds it at its own size (roomierPlace). A box the
+        // user placed keeps the rectangle the user gave it: its value is
+        // drawn smaller there, down to half, and only where that does not
+        // hold it does the box grow, into clear room (grownUserBox). A
+        // locked box stays as it is. The same value again keeps a shown box
+        // as it stands (a batch fills what the user placed first,
+        // fillHeldField), and a caption given its own text again the box it
+        // has: it is never drawn larger than it stood.
         const zelk::BoxOwner owner = field ? g->boxOwner() : zelk::BoxOwner::Design;
         const bool changes = !ctrl_value.isEmpty() && ctrl_value != g->Text_Value;
         const bool placeAnew = field && owner == zelk::BoxOwner::Rule && !g->ctrl_is_locked && (!wasShown || changes);
@@ -321,7 +324,8 @@ void SKTGraphicView::ReplaceGraphicText(GraphicKind controlClass, bool use_rect,
                 g->saveOwnersBox();
                 const QRectF was = g->bounds();
                 fitTextHeight(*g, graphics(), card);
-                if (field && !g->ctrl_is_locked && !zelk::holdsItsValue(*g, graphics(), card)) {
+                if (field && !g->ctrl_is_locked &&
+                    (!zelk::holdsItsValue(*g, graphics(), card) || zelk::drawnSmallerThan(*g, roomyShare()))) {
                     if (holdOutgrown_)
                         outgrown_.append({g, was});
                     else
@@ -374,11 +378,17 @@ void SKTGraphicView::backToOwnersBoxes() {
 
 void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk::FieldGround& ground) {
     const QRectF fitted = g.bounds();
+    const zelk::CardArea card = fieldCard();
+    const bool holds = zelk::holdsItsValue(g, graphics(), card);
+    if (holds && !zelk::drawnSmallerThan(g, roomyShare()))
+        return;
     g.setBounds(was);
     // In a stamping, at the share its new fields take; with its caption
-    // where the two must move; else in its box.
-    const auto at = zelk::outgrownPlace(g, graphics(), fieldCard(), ground,
-                                        fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{});
+    // where the two must move; else in its box (one that holds it drawn
+    // smaller only where a place holds it at that share).
+    const auto at = holds ? zelk::roomierPlace(g, graphics(), card, ground, roomyShare())
+                          : zelk::outgrownPlace(g, graphics(), card, ground,
+                                                fieldBatchOpen_ ? fieldScales_ : zelk::FieldScales{});
     g.setBounds(at ? at->field : fitted);
     if (at && at->partner)
         if (const auto partner = Selcect_Ctrl_With_ID(zelk::partnerIdOf(g.control_ID))) {
@@ -389,16 +399,41 @@ void SKTGraphicView::placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk:
 
 void SKTGraphicView::settleOutgrownFields() {
     holdOutgrown_ = false;
-    const QList<Outgrown> waiting = std::exchange(outgrown_, {});
+    QList<Outgrown> outgrown, smaller;
+    for (const Outgrown& o : std::exchange(outgrown_, {}))
+        if (const std::shared_ptr<SKTGraphic> g = o.field.lock(); g && g->ctrl_is_visible)
+            (zelk::holdsItsValue(*g, graphics(), fieldCard()) ? smaller : outgrown) << o;
+    // Those that outgrew their boxes first: a value drawn smaller in its box
+    // takes only the room they leave.
+    placeWaiting(outgrown);
+    if (fieldBatchOpen_)
+        roomier_ = smaller;
+    else
+        placeWaiting(smaller);
+}
+
+void SKTGraphicView::settleRoomierFields() {
+    // The widest word first: it has the fewest places, a value that wraps
+    // finds one in the room it leaves.
+    QList<Outgrown> waiting = std::exchange(roomier_, {});
+    auto widestWord = [](const Outgrown& o) {
+        const std::shared_ptr<SKTGraphic> g = o.field.lock();
+        return g ? zelk::longestWordWidth(*g) : 0.0;
+    };
+    std::stable_sort(waiting.begin(), waiting.end(),
+                     [&](const Outgrown& a, const Outgrown& b) { return widestWord(a) > widestWord(b); });
+    placeWaiting(waiting);
+}
+
+void SKTGraphicView::placeWaiting(const QList<Outgrown>& waiting) {
     // The ground is read once: the fields that move are not part of it.
     std::optional<zelk::FieldGround> ground;
     for (const Outgrown& o : waiting)
-        if (const std::shared_ptr<SKTGraphic> g = o.field.lock())
-            if (g->ctrl_is_visible && !zelk::holdsItsValue(*g, graphics(), fieldCard())) {
-                if (!ground)
-                    ground = fieldGround();
-                placeOutgrown(*g, o.was, *ground);
-            }
+        if (const std::shared_ptr<SKTGraphic> g = o.field.lock(); g && g->ctrl_is_visible) {
+            if (!ground)
+                ground = fieldGround();
+            placeOutgrown(*g, o.was, *ground);
+        }
 }
 
 zelk::CardArea SKTGraphicView::fieldCard() const {

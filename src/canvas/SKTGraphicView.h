@@ -154,6 +154,7 @@ public:
         fieldBatchOpen_ = true;
     }
     void closeFieldBatch() {
+        roomier_.clear();
         fieldBatch_.clear();
         captionSpots_.clear();
         fieldBatchOpen_ = false;
@@ -212,9 +213,14 @@ public:
     // value its box no longer holds waits for the other values: each first
     // takes its own box, grown where the side has room below it; then, in
     // the order they came, those that outgrew theirs grow, move with their
-    // captions or stay (zelk::outgrownPlace). Settling ends the hold.
+    // captions or stay (zelk::outgrownPlace); after them, values their
+    // boxes hold only drawn smaller move where a place holds them at their
+    // own size (zelk::roomierPlace). Settling ends the hold. In an open
+    // batch those drawn smaller wait instead for the try the batch keeps
+    // (settleRoomierFields): a try is scored as its fields stand.
     void holdOutgrownFields() { holdOutgrown_ = true; }
     void settleOutgrownFields();
+    void settleRoomierFields();
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
@@ -392,9 +398,16 @@ private:
     };
     bool holdOutgrown_ = false;
     QList<Outgrown> outgrown_;
-    // Where a field whose box (`was` before its value) no longer holds it
-    // goes, and its partner with it, on the side's `ground`.
+    QList<Outgrown> roomier_;  // the last try's, waiting for the batch's choice
+    // Places those of `waiting` still shown on the side (placeOutgrown).
+    void placeWaiting(const QList<Outgrown>& waiting);
+    // Where a field whose box (`was` before its value) no longer holds it,
+    // or holds it only drawn smaller, goes, and its partner with it, on the
+    // side's `ground`.
     void placeOutgrown(SKTGraphic& g, const QRectF& was, const zelk::FieldGround& ground);
+    // The share of its own size a value is drawn at where it has room: a
+    // batch's, else its own.
+    double roomyShare() const { return fieldBatchOpen_ ? fieldScales_.largest : 1.0; }
     bool fieldBatchOpen_ = false;
     QList<const SKTGraphic*> fieldBatch_;
     QString nextValueCaption_;

@@ -20,6 +20,14 @@ QList<HolderSample> longValues() {
     return out;
 }
 
+// Beside longValues()'s e-mail of 47 characters, a web address as long,
+// under a short name and title.
+QList<std::pair<int, const char*>> oneLineValues() {
+    return {{SlotName, "Ines Obradovic"},
+            {SlotTitle, "Dispatcher"},
+            {SlotWebsite, "www.harbourline-freight-and-logistics-group.com"}};
+}
+
 enum class Road {
     Stamp,
     StampShortThenLong,
@@ -34,6 +42,11 @@ struct Case {
     const char* name;
     const char* design;  // a shipped template, or a pass for the desk
     Road road;
+    QList<std::pair<int, const char*>> values = {};  // in place of longValues()'s
+    // Values drawn at their own size, each word whole on its line, where a
+    // clear place holds them so: not smaller in their frames.
+    QList<int> atOwnSize = {};
+    QList<int> stamped = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 };
 
 class OutgrownValues : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {
@@ -59,11 +72,14 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
     };
     keepFrames();
     // Stamped short first where the road says so.
-    QList<HolderSample> values = longValues(), first = values;
+    QList<HolderSample> values = longValues();
+    for (const auto& [slot, value] : c.values)
+        values[slot].value = value;
+    QList<HolderSample> first = values;
     const QStringList shorts = {"Bo", "CEO", "Acme", "Safe", "1 Elm St", "+1 5", "+1 6", "bo@ac.me", "ac.me", "V-1"};
     for (int i = 0; i < ProfileTextSlotCount; ++i)
         first[i].value = shorts.at(i);
-    QList<int> stamped = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    QList<int> stamped = c.stamped;
     switch (c.road) {
     case Road::StampShortThenLong:
     case Road::OwnCardBesideShape:
@@ -134,6 +150,15 @@ TEST_P(OutgrownValues, EachKeepsItsCaptionAndReadsOnItsGround) {
     const QString pdf = pdfOf("side.pdf", side());
     EXPECT_EQ(valuesNotWholeInRawPdf(pdf, values).join(" | ").toStdString(), "");
     const QList<PdfWord> words = pdfWords(pdf);
+    for (const int slot : c.atOwnSize) {
+        const auto value = shown(holderSamples().at(slot).valueId);
+        ASSERT_TRUE(value) << slot;
+        EXPECT_NEAR(drawnTextPointSize(*value), value->text_ctrl_font.pointSizeF(), 0.01) << value->Text_Value.toStdString();
+        const qsizetype printed = std::count_if(words.cbegin(), words.cend(), [&value](const PdfWord& w) {
+            return value->drawingBounds().adjusted(-1, -1, 1, 1).contains(w.box);
+        });
+        EXPECT_EQ(printed, value->Text_Value.split(' ', Qt::SkipEmptyParts).size()) << value->Text_Value.toStdString();
+    }
     for (const PdfWord& w : words)
         if (const auto photo = shown(Fup_Photo)) {
             EXPECT_FALSE(w.box.adjusted(0.5, 0.5, -0.5, -0.5).intersects(photo->drawingBounds())) << w.text.toStdString();
@@ -215,7 +240,24 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"APassBoxTypedIntoWidensAlongItsLine", "Visitor_Day", Road::Desk},
         Case{"ARowWidenedPastTheCardsEdgeIsNarrowedOntoIt", "Visitor_Escort", Road::DeskRowWidened},
         Case{"FieldsTheRulePlacedAreLaidOutAnewBesideAShape", nullptr, Road::OwnCardBesideShape},
-        Case{"AnEmailTheRulePlacedIsLaidOutAnewWithItsCaption", nullptr, Road::OwnCardBesideFrame}),
+        Case{"AnEmailTheRulePlacedIsLaidOutAnewWithItsCaption", nullptr, Road::OwnCardBesideFrame},
+        // Too long for their frames, each has a clear place that holds it
+        // at its own size: a title of 70 characters beside the photo, an
+        // e-mail and a web address of 47 on one line each.
+        Case{"ALongTitleMovesWhereItHoldsAtItsOwnSize", "Press/Press_Pass_P.did", Road::Stamp,
+             {{SlotTitle, "Chief Correspondent for Regional Politics, Elections and Public Policy"},
+              {SlotEmail, "io@harbourline.example"}},
+             {SlotTitle}, {SlotName, SlotTitle, SlotCompany, SlotPhone, SlotEmail}},
+        Case{"AnEmailAndAWebAddressMoveWhereTheyHoldOnOneLine", "Corporate/Corporate_Staff.did", Road::Stamp,
+             oneLineValues(), {SlotEmail, SlotWebsite}, {SlotName, SlotTitle, SlotPhone, SlotEmail, SlotWebsite}},
+        Case{"AnEmailAndAWebAddressMoveOnAPlainCard", "Misc/Misc_Member.did", Road::Stamp, oneLineValues(),
+             {SlotEmail, SlotWebsite}, {SlotName, SlotTitle, SlotPhone, SlotEmail, SlotWebsite}},
+        // A title that wraps does not take the room the addresses need first.
+        Case{"AnEmailAndAWebAddressMoveBeforeALongTitle", "Corporate/Corporate_Staff.did", Road::Stamp,
+             {{SlotName, "Margarethe Solberg-Ivanova"},
+              {SlotTitle, "Senior Coordinator of Regional Freight Scheduling and Port Liaison"},
+              {SlotWebsite, "www.nordic-harbour-logistics-and-freight.org"}},
+             {SlotEmail, SlotWebsite}, {SlotName, SlotTitle, SlotPhone, SlotEmail, SlotWebsite}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

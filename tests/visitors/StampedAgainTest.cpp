@@ -43,6 +43,7 @@ enum class Card {
     DarkRightPicture,  // a background picture light over its left 45 %, dark over the rest
     FootBandUsersOwn,  // portrait: a dark band over the lower half; the user's barcode, picture and signature above
     NavyTop,           // portrait: a navy band of the user's, without a border, over the top 45 %
+    NightWithLightSpots,  // a background picture night blue but for two small light spots
 };
 enum class Order {
     ShortThenLong,
@@ -77,6 +78,7 @@ struct Case {
     std::optional<Qt::Corner> corner = {};  // the slogan's value put against both edges of this corner instead
     bool toldOnly = false;  // what the user is told is checked against the PDF, not where the fields went
     bool sloganLocked = false;  // the slogan's value, which the rule placed, locked too
+    bool noneAtHalf = false;  // every field drawn larger than half its size
 };
 
 class StampedAgain : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {
@@ -116,6 +118,7 @@ protected:
         case Card::DarkRightPicture:
         case Card::FootBandUsersOwn:
         case Card::NavyTop:
+        case Card::NightWithLightSpots:
             newCard(c.card == Card::Rounded || c.card == Card::DarkFoot || c.card == Card::DarkRight ? 1
                     : c.card == Card::Oval                                                         ? 2
                                                                                                    : 0,
@@ -199,6 +202,13 @@ protected:
             else
                 QPainter(&picture).fillRect(455, 0, 556, 638, QColor(0x2a, 0x1d, 0x3c));
             backgroundPicture(picture, QStringLiteral("split.png"));
+        }
+        if (c.card == Card::NightWithLightSpots) {
+            QImage picture(1011, 638, QImage::Format_RGB32);
+            picture.fill(QColor(0x1a, 0x2a, 0x4a));
+            for (const QRect& spot : {QRect(60, 160, 285, 130), QRect(640, 420, 285, 130)})
+                QPainter(&picture).fillRect(spot, QColor(0xf4, 0xf1, 0xe8));
+            backgroundPicture(picture, QStringLiteral("spots.png"));
         }
         if (c.card == Card::Crowded) {
             text(QRectF(8, 6, 137, 0), 12, "TIDE HALL - BAY 3", Qt::black);
@@ -563,6 +573,11 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
                 aboveHalf = aboveHalf || drawnShare(*g) > SmallestFieldScale + 0.05 || photoWidth > photoFrame / 2 + 0.5;
         readingWrongCount = {lastFieldBatch().wrongInTry, lastFieldBatch().readAsAnother};
     }
+    if (c.noneAtHalf)
+        for (const auto& g : side())
+            if (g->ctrl_is_visible && isFieldId(g->control_ID)) {
+                EXPECT_GT(drawnShare(*g), SmallestFieldScale + 0.05) << g->control_ID.toStdString();
+            }
     if (!c.mayNotFit) {
         EXPECT_EQ((wrong[ReadsWrong::LeavesTheCard] + wrong[ReadsWrong::Meets]).join(", ").toStdString(), "");
         EXPECT_EQ(overlappingWords(pdf).join(" | ").toStdString(), "");
@@ -705,6 +720,10 @@ INSTANTIATE_TEST_SUITE_P(
         // followed on its line by another field within an em and a half
         // of the size it is drawn at.
         Case{.name = "ANavyBandOverTheTopOfAPortraitCard", .card = Card::NavyTop, .order = Order::ShortThenLong, .photo = true, .mayNotFit = true, .mostTold = 10},
+        // Two light spots on a night-blue picture hold less than half of the
+        // fields at half their size: they are laid out as the card has room
+        // and told they do not read, not all drawn at half for the few.
+        Case{.name = "ANightBluePictureWithTwoLightSpots", .card = Card::NightWithLightSpots, .order = Order::ShortThenLong, .photo = false, .mayNotFit = true, .mostTold = 10, .noneAtHalf = true},
         // Each field told once, for what its words do: cross the panel's
         // edge, meet others, leave the card, or stand where they do not read.
         Case{.name = "FieldsBesideAPlumPanelWithoutABorderAreToldWhatTheyDo", .card = Card::RightPanel, .order = Order::ShortThenLong, .photo = false, .mayNotFit = true, .toldOnly = true},

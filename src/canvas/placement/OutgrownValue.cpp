@@ -85,16 +85,34 @@ bool standsAsItDid(const Partner& p, const QRectF& at) {
 }
 
 // The boxes of the side's hidden fields, reserved for when they show, but
-// those of `field` and `partner`, and those `own` already meets.
+// those of `field` and `partner`, and those `own` already meets; but for
+// `usedOnly`, only those of fields whose partner shows (a caption not
+// ticked beside its value): a field the card shows nothing of keeps its
+// box for a stamping that shows it, which lays every field out anew.
 QList<QRectF> hiddenBoxes(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
-                           const SKTGraphic* partner, const QRectF& own = QRectF()) {
+                           const SKTGraphic* partner, const QRectF& own = QRectF(), bool usedOnly = false) {
+    auto partnerShows = [&side](const SKTGraphic& f) {
+        const QString id = partnerIdOf(f.control_ID);
+        return !id.isEmpty() && std::any_of(side.cbegin(), side.cend(), [&id](const std::shared_ptr<SKTGraphic>& g) {
+            return g && g->control_ID == id && g->ctrl_is_visible;
+        });
+    };
     QList<QRectF> out;
     for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f.get() != &field && f.get() != partner && !f->ctrl_is_visible && reservedForWhenItShows(*f))
+        if (f && f.get() != &field && f.get() != partner && !f->ctrl_is_visible && reservedForWhenItShows(*f) &&
+            (!usedOnly || partnerShows(*f)))
             if (const QRectF box = f->bounds().normalized(); !box.intersects(own))
                 out << box;
     return out;
 }
+
+// How a field is placed anew: as one its box no longer holds (at its
+// sizes, none narrower than its box, clear of every hidden field's box,
+// else where it covers the least), or as one its box holds only drawn
+// smaller (roomierPlace: at narrower sizes too, a caption standing above it
+// or before it no wider than its words, clear of the boxes of the hidden
+// fields whose partners show, else nowhere).
+enum class Search { Outgrown, Roomier };
 
 // What of `others` a box covers, in square points.
 double coveredBy(const QRectF& box, const QList<QRectF>& rects) {
@@ -146,7 +164,8 @@ struct OutgrownField {
 };
 
 OutgrownField outgrownFieldOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
-                      BoxOwner owner, FieldScales scales, const FieldGround& ground, const Partner& partner) {
+                      BoxOwner owner, FieldScales scales, const FieldGround& ground, const Partner& partner,
+                      Search search = Search::Outgrown) {
     OutgrownField out;
     out.own = field.bounds().normalized();
     if (owner == BoxOwner::User) {
@@ -163,7 +182,8 @@ OutgrownField outgrownFieldOf(const SKTGraphic& field, const QList<std::shared_p
     }
     out.sizes += narrower;
     for (QSizeF& s : out.sizes)
-        s = s.expandedTo(out.own.size()).boundedTo(card.rect.size());
+        s = (search == Search::Roomier ? s.expandedTo(QSizeF(0, out.own.height())) : s.expandedTo(out.own.size()))
+                .boundedTo(card.rect.size());
     out.sizes.erase(std::unique(out.sizes.begin(), out.sizes.end()), out.sizes.end());
     out.fieldUnreadable = unreadableFor(field, ground);
     if (owner == BoxOwner::User) {
@@ -179,7 +199,8 @@ OutgrownField outgrownFieldOf(const SKTGraphic& field, const QList<std::shared_p
     const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
     auto takenFrom = [&](const SKTGraphic& g, const SKTGraphic* other, const QList<QRectF>& unreadable) {
         const QRectF own = g.bounds().normalized();
-        QList<QRectF> taken = drawnRects(side, card.rect, &g, other) + hiddenBoxes(side, g, other, own);
+        QList<QRectF> taken =
+            drawnRects(side, card.rect, &g, other) + hiddenBoxes(side, g, other, own, search == Search::Roomier);
         for (const QRectF& zone : takenFromField(pairingZonesOn(side, &g, partner.g), fieldRole(g.control_ID)))
             taken += beyond(zone, own);
         return taken + unreadable;
@@ -289,14 +310,19 @@ struct Unit {
 
 // The unit of the field at size `s` with its partner as they stand: the
 // caption kept above the value, or before it, at its own size, as far from
-// it and as far along as it stood.
-Unit unitOf(const SKTGraphic& field, const Partner& p, const QSizeF& s) {
+// it and as far along as it stood; in a roomier search a caption's box no
+// wider than its words (above a value, than the value where that is wider).
+Unit unitOf(const SKTGraphic& field, const Partner& p, const QSizeF& s, Search search = Search::Outgrown) {
     const QRectF own = field.bounds().normalized();
     if (!p.standsWith())
         return {s, QRectF(QPointF(0, 0), s), QRectF(), own.topLeft()};
     const QRectF other = p.g->bounds().normalized();
     const QRectF caption0 = p.fieldIsCaption ? own : other, value0 = p.fieldIsCaption ? other : own;
-    const QSizeF captionSize = p.fieldIsCaption ? s : caption0.size();
+    QSizeF captionSize = p.fieldIsCaption ? s : caption0.size();
+    if (search == Search::Roomier && !p.fieldIsCaption && isExactlyText(p.g)) {
+        const double words = std::ceil(static_cast<const SKTText&>(*p.g).naturalTextSize().width()) + 1;
+        captionSize.setWidth(std::min(caption0.width(), p.standing == Standing::Above ? std::max(words, s.width()) : words));
+    }
     const QSizeF valueSize = p.fieldIsCaption ? value0.size() : s;
     // The caption from the value's top left.
     QPointF captionAt;
@@ -314,12 +340,31 @@ Unit unitOf(const SKTGraphic& field, const Partner& p, const QSizeF& s) {
     return {both.size(), p.fieldIsCaption ? c : v, p.fieldIsCaption ? v : c, value0.topLeft() + from};
 }
 
+// A part's taken rectangles seen from its unit (takenFromPart) come out
+// turned inside out where they are thinner than the rest of the unit
+// beside the part (a strip of ground one point high under a caption above
+// a value of three lines); the search would take such a one for the whole
+// span between its edges. Each becomes the thinnest rectangle at its far
+// edge: the unit meets it wherever it met the part's rectangle, and a
+// little farther, never across the span.
+QList<QRectF> rightSideOut(QList<QRectF> rects) {
+    constexpr double Thin = 1e-6;
+    for (QRectF& r : rects) {
+        if (r.width() < 0)
+            r = QRectF(r.right(), r.top(), Thin, r.height());
+        if (r.height() < 0)
+            r = QRectF(r.left(), r.bottom(), r.width(), Thin);
+    }
+    return rects;
+}
+
 // The nearest place of the field and a partner standing with it, as one,
 // clear of the rest (`taken`) as outgrownPlace has it; none where there is
 // none.
 std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Partner& p, const OutgrownField& r,
                                               const QList<QRectF>& taken,
-                                              const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card) {
+                                              const QList<std::shared_ptr<SKTGraphic>>& side, const CardArea& card,
+                                              Search search) {
     const SKTGraphic* partner = p.standsWith() ? p.g : nullptr;
     const QList<QRectF> takenOrOutside = withOutside(taken, card);
     // Never clear of no pairing zone at all: a caption would read as another
@@ -330,7 +375,7 @@ std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Par
     const FieldRole role = fieldRole(field.control_ID);
     for (const PairingZones& level : levels)
         for (const QSizeF& s : r.sizes) {
-            const Unit u = unitOf(field, p, s);
+            const Unit u = unitOf(field, p, s, search);
             QList<QRectF> unitTaken = takenOrOutside;
             if (partner)
                 unitTaken += takenFromUnit(level, u.size, p.fieldIsCaption ? u.field : u.partner,
@@ -338,7 +383,7 @@ std::optional<OutgrownPlace> movedWithPartner(const SKTGraphic& field, const Par
             else
                 unitTaken += takenFromPart(takenFromField(level, role), u.size, u.field);
             unitTaken += takenFromPart(r.fieldUnreadable, u.size, u.field) + takenFromPart(r.partnerUnreadable, u.size, u.partner);
-            if (const auto at = freePlaceIn(QRectF(u.corner, u.size), unitTaken, card.rect)) {
+            if (const auto at = freePlaceIn(QRectF(u.corner, u.size), rightSideOut(unitTaken), card.rect)) {
                 const QPointF by = at->topLeft();
                 OutgrownPlace out{u.field.translated(by), std::nullopt};
                 if (partner)
@@ -396,12 +441,14 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
     return out;
 }
 
-}  // namespace
-
-std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
-                                           const CardArea& card, const FieldGround& ground, FieldScales scales) {
+// Where a field the rule placed lies clear at its sizes at `scales`: grown
+// where it stands, else moved with its partner; else, for an outgrown one,
+// the place that covers the least (leastHarm).
+std::optional<OutgrownPlace> placeOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                     const CardArea& card, const FieldGround& ground, FieldScales scales,
+                                     Search search) {
     const Partner partner = partnerOf(field, side);
-    const OutgrownField r = outgrownFieldOf(field, side, card, BoxOwner::Rule, scales, ground, partner);
+    const OutgrownField r = outgrownFieldOf(field, side, card, BoxOwner::Rule, scales, ground, partner, search);
     if (auto at = clearInPlace(r, card, BoxOwner::Rule, partner))
         return at;
     // A partner the user locked beside it holds it where it stands.
@@ -410,10 +457,30 @@ std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<
     // What the unit keeps clear of wherever it goes: the side's drawing
     // and the boxes of its hidden fields, reserved for when they show.
     const SKTGraphic* with = partner.standsWith() ? partner.g : nullptr;
-    const QList<QRectF> taken = drawnRects(side, card.rect, &field, with) + hiddenBoxes(side, field, with);
-    if (auto moved = movedWithPartner(field, partner, r, taken, side, card))
+    const QList<QRectF> taken =
+        drawnRects(side, card.rect, &field, with) + hiddenBoxes(side, field, with, QRectF(), search == Search::Roomier);
+    if (auto moved = movedWithPartner(field, partner, r, taken, side, card, search))
         return moved;
-    return leastHarm(field, partner, r, taken, side, card);
+    return search == Search::Outgrown ? leastHarm(field, partner, r, taken, side, card) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                           const CardArea& card, const FieldGround& ground, FieldScales scales) {
+    return placeOf(field, side, card, ground, scales, Search::Outgrown);
+}
+
+bool drawnSmallerThan(const SKTGraphic& field, double share) {
+    // A hundredth for the whole pixels a font is set at.
+    return isExactlyText(&field) && !field.Text_Value.isEmpty() && drawnShare(field) < share - 0.01;
+}
+
+std::optional<OutgrownPlace> roomierPlace(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                          const CardArea& card, const FieldGround& ground, double share) {
+    if (fieldRole(field.control_ID) != FieldRole::Value)
+        return std::nullopt;
+    return placeOf(field, side, card, ground, {share, share}, Search::Roomier);
 }
 
 std::optional<QRectF> clearBoxAlongItsLine(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,

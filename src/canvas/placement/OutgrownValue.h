@@ -5,6 +5,8 @@
 // does not. A box of the design's grows where it stands, else moves with
 // the caption (or value) that stands with it, the two as they stood, onto
 // ground where both read; where no place holds them it stays in its box.
+// A value its box holds only drawn smaller moves so too, where a place
+// holds it at its own size.
 // (A box the user placed grows only into clear room, UserBox; one the
 // rule placed is laid out anew instead, as a new field's.)
 #include "canvas/placement/CardArea.h"
@@ -65,6 +67,23 @@ struct OutgrownPlace {
 std::optional<OutgrownPlace> outgrownPlace(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
                                            const CardArea& card, const FieldGround& ground = {},
                                            FieldScales scales = {});
+
+// Whether a text field is drawn smaller than `share` of its own size (its
+// lines or a word of it too large for its box at that size).
+bool drawnSmallerThan(const SKTGraphic& field, double share);
+
+// For a value whose box holds it only drawn smaller than `share` of its
+// own size: where it lies clear at that share as outgrownPlace has it
+// (grown where it stands, else moved with its caption onto ground where
+// both read, neither onto ground where it reads worse than in its box, so
+// that a value on a band stays on it); but in boxes narrower than its own
+// too, its caption no wider than its words (or than the value below it),
+// and over the boxes of hidden fields the card shows nothing of (not a
+// caption not ticked beside a shown value). None where the card has no
+// such place (or for a caption): it stays in its box, drawn smaller. Never
+// the place that covers the least: its box already covers nothing.
+std::optional<OutgrownPlace> roomierPlace(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>>& side,
+                                          const CardArea& card, const FieldGround& ground = {}, double share = 1.0);
 
 // The box a field of the design's own takes along its line where one of
 // its sizes lies clear of the rest there, of the boxes of the side's
