@@ -269,8 +269,9 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
         return false;
     const bool clear = std::get<0>(best) == 0 && std::get<1>(best) == 0;
     const bool captionsKept = clear && std::get<2>(best) == 0;
-    // A smaller photo only where the texts find no clear place beside it.
-    if (following->photoShare < now.photoShare && clear)
+    // A smaller photo only where the texts find no clear place beside it,
+    // each caption to its own value.
+    if (following->photoShare < now.photoShare && captionsKept && std::get<3>(best) == 0)
         return false;
     if (captionsKept && (following->level != now.level || (following->scale != now.scale && std::get<3>(best) == 0)))
         return false;

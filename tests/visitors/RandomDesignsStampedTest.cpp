@@ -147,9 +147,38 @@ protected:
                 if (const auto g = front(id); g && g->boxOwner() == BoxOwner::Rule && !g->ctrl_is_locked && !placed.contains(id))
                     placed << id;
         }
+        // Each value reads as its own caption's: no other caption stands
+        // nearer it, and no words but its own stand straight after its
+        // caption on the line, within an em and a half. The batch counts
+        // those it leaves.
+        QStringList misread;
+        for (int i : d.fieldSlots) {
+            const HolderSample& h = holderSamples().at(i);
+            const auto value = front(h.valueId), own = front(h.captionId);
+            if (!value || !own || !value->ctrl_is_visible || !own->ctrl_is_visible)
+                continue;
+            const double em = drawnTextPointSize(*own);
+            const qsizetype before = misread.size();
+            for (const auto& other : side()) {
+                if (!other || other == own || other == value || !other->ctrl_is_visible ||
+                    !isExactlyText(other.get()) || other->Text_Value.isEmpty())
+                    continue;
+                if (fieldRole(other->control_ID) == FieldRole::Caption &&
+                    gapBetween(value->drawingBounds(), other->drawingBounds()) <
+                        gapBetween(value->drawingBounds(), own->drawingBounds()) - 0.01)
+                    misread << QStringLiteral("\"%1\" reads as \"%2\"").arg(value->Text_Value, other->Text_Value);
+                if (followedOnLine(own->drawingBounds(), other->drawingBounds(), 1.5 * em))
+                    misread << QStringLiteral("\"%1\" is followed by \"%2\"").arg(own->Text_Value, other->Text_Value);
+            }
+            if (misread.size() > before && value->boxOwner() == BoxOwner::Rule && !value->ctrl_is_locked &&
+                !placed.contains(h.valueId))
+                placed << h.valueId;
+        }
+        if (!misread.isEmpty() && lastFieldBatch().readAsAnother == 0)
+            failures << QStringLiteral("uncounted: ") + misread.join(", ");
         // Fields above half their size, or a photo above half its own,
-        // while some the rule placed read wrong: no fewer may at half
-        // beside half.
+        // while some the rule placed read wrong or as another's: no fewer
+        // may at half beside half.
         const auto [count, photoWidth] = measured();
         const double frame = window->Get_Control_Rect_From_Template(Fup_Photo, QString()).width();
         bool larger = photoWidth > frame / 2 + 0.5;
@@ -160,8 +189,8 @@ protected:
                 return fields == SmallestFieldScale && photo == SmallestFieldScale;
             });
             if (const auto half = measured().first; half < count)
-                failures << QStringLiteral("%1 (%2) read wrong above half size, where %3 (%4) would at half beside half: %5")
-                                .arg(count.first).arg(count.second).arg(half.first).arg(half.second).arg(placed.join(", "));
+                failures << QStringLiteral("%1 (%2) read wrong above half size, where %3 (%4) would at half beside half: %5 %6")
+                                .arg(count.first).arg(count.second).arg(half.first).arg(half.second).arg(placed.join(", "), misread.join(", "));
         }
         // A photo smaller than the tries at its frame leave it: only where
         // they leave more reading wrong.
