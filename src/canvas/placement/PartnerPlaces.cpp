@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 namespace zelk {
 
@@ -269,14 +270,35 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
         auto unitOf = [&](const QRectF& r) { return std::max<qsizetype>(0, unitSizes.indexOf(r.size())); };
         // Nothing drawn in the caption's run-on space, where the card has
         // such a place that covers no picture (the pictures kept first).
-        auto meets = [](const QList<QRectF>& rects, const QRectF& r) {
-            return std::any_of(rects.cbegin(), rects.cend(), [&r](const QRectF& d) { return d.intersects(r); });
+        // Asked of every place the search weighs: the rects as plain edges,
+        // met as QRectF::intersects meets them (an empty rect meets none).
+        struct Edges {
+            double left, top, right, bottom;
+        };
+        auto edgesOf = [](const QList<QRectF>& rects) {
+            std::vector<Edges> out;
+            out.reserve(std::size_t(rects.size()));
+            for (const QRectF& r : rects)
+                if (const QRectF n = r.normalized(); n.width() > 0 && n.height() > 0)
+                    out.push_back({n.left(), n.top(), n.right(), n.bottom()});
+            return out;
+        };
+        const std::vector<Edges> pictures = edgesOf(taken.pictures), drawn = edgesOf(taken.drawn);
+        auto meets = [](const std::vector<Edges>& rects, const QRectF& r) {
+            const double l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
+            return std::any_of(rects.cbegin(), rects.cend(), [&](const Edges& d) {
+                return d.left < rt && l < d.right && d.top < b && t < d.bottom;
+            });
         };
         auto keepsRunOn = [&](const QRectF& r) {
-            const Unit& u = units.at(unitOf(r));
+            // The search weighs boxes of the units' own sizes.
+            qsizetype i = 0;
+            while (i < unitSizes.size() && (unitSizes.at(i).width() != r.width() || unitSizes.at(i).height() != r.height()))
+                ++i;
+            const Unit& u = units.at(i < unitSizes.size() ? i : unitOf(r));
             const QRectF space = QRectF(u.caption.right(), u.caption.top(), captionRunOn, u.caption.height())
                                      .translated(r.topLeft());
-            return !meets(taken.pictures, r) && !meets(taken.drawn, space);
+            return !meets(pictures, r) && !meets(drawn, space);
         };
         unit = leastCoveringPlace(unitSizes, ruleAbove, taken.drawn, taken.pictures, card,
                                   captionRunOn > 0 ? std::function<bool(const QRectF&)>(keepsRunOn) : nullptr);
