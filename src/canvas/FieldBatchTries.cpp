@@ -269,10 +269,9 @@ bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
         return false;
     const bool clear = std::get<0>(best) == 0 && std::get<1>(best) == 0;
     const bool captionsKept = clear && std::get<2>(best) == 0;
-    // A smaller photo only where the texts find no clear place beside it,
-    // each caption to its own value.
-    if (following->photoShare < now.photoShare && captionsKept && std::get<3>(best) == 0)
-        return false;
+    // A smaller photo is tried wherever the texts find no clear place
+    // beside it, each caption to its own value: the batch stops at the
+    // first try that lands them so (AllClear).
     if (captionsKept && (following->level != now.level || (following->scale != now.scale && std::get<3>(best) == 0)))
         return false;
     return !(following->level != now.level && now.level == Level::Captions && clear);

@@ -267,7 +267,14 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
             unitSizes << u.size;
         // The unit a place is of: of its size (the first, for one wider
         // than the card).
-        auto unitOf = [&](const QRectF& r) { return std::max<qsizetype>(0, unitSizes.indexOf(r.size())); };
+        // The search weighs boxes of the units' own sizes: matched exactly
+        // first, as it is asked of every place weighed.
+        auto unitOf = [&](const QRectF& r) {
+            for (qsizetype i = 0; i < unitSizes.size(); ++i)
+                if (unitSizes.at(i).width() == r.width() && unitSizes.at(i).height() == r.height())
+                    return i;
+            return std::max<qsizetype>(0, unitSizes.indexOf(r.size()));
+        };
         // Nothing drawn in the caption's run-on space, where the card has
         // such a place that covers no picture (the pictures kept first).
         // Asked of every place the search weighs: the rects as plain edges,
@@ -291,11 +298,7 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
             });
         };
         auto keepsRunOn = [&](const QRectF& r) {
-            // The search weighs boxes of the units' own sizes.
-            qsizetype i = 0;
-            while (i < unitSizes.size() && (unitSizes.at(i).width() != r.width() || unitSizes.at(i).height() != r.height()))
-                ++i;
-            const Unit& u = units.at(i < unitSizes.size() ? i : unitOf(r));
+            const Unit& u = units.at(unitOf(r));
             const QRectF space = QRectF(u.caption.right(), u.caption.top(), captionRunOn, u.caption.height())
                                      .translated(r.topLeft());
             return !meets(pictures, r) && !meets(drawn, space);
