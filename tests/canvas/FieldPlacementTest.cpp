@@ -7,6 +7,7 @@
 
 #include "canvas/FieldPlacement.h"
 #include "canvas/ReadingWrongMessage.h"
+#include "canvas/placement/LeastCoverSearch.h"
 #include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/SKTImage.h"
@@ -120,6 +121,30 @@ TEST(FieldPlacement, ClearPlaces) {
         const QRectF wanted(at(260), at(170), at(80) + 11, at(50) + 11);
         SCOPED_TRACE(layout);
         EXPECT_EQ(freePlaceFor(wanted, taken, Card), plainSearch(wanted, taken));
+    }
+    // Where every place covers something: parts of the box kept clear (the
+    // box off the pictures, a caption's run-on space off what is drawn),
+    // given as data, land where the same rule asked of each place does,
+    // edges touching on a grid of a half.
+    auto half = [&rng](int n) { return double(int(rng() % unsigned(2 * n))) / 2 - 10; };
+    for (int layout = 0; layout < 200; ++layout) {
+        QList<QRectF> drawn, pictures;
+        for (int i = int(rng() % 30) + 10; i > 0; --i)
+            (rng() % 5 ? drawn : pictures) << QRectF(half(260), half(170), half(80) + 15, half(40) + 12);
+        const QList<QSizeF> sizes = {QSizeF(half(70) + 20, half(20) + 16), QSizeF(half(40) + 20, half(30) + 20)};
+        const QRectF runOn(half(30) + 10, 0, half(20) + 10.5, half(10) + 15);
+        auto whole = [](const QSizeF& s) { return std::optional(QRectF(QPointF(0, 0), s)); };
+        auto space = [&](const QSizeF&) { return std::optional(runOn); };
+        auto rule = [&](const QRectF& box) {
+            auto meets = [](const QRectF& r, const QList<QRectF>& rects) {
+                return std::any_of(rects.cbegin(), rects.cend(), [&r](const QRectF& d) { return r.intersects(d); });
+            };
+            return !meets(box, pictures) && !meets(runOn.translated(box.topLeft()), drawn);
+        };
+        const QPointF wanted(half(240), half(150));
+        SCOPED_TRACE(layout);
+        EXPECT_EQ(leastCoveringPlace(sizes, wanted, drawn, pictures, Card, {{pictures, whole}, {drawn, space}}),
+                  leastCoveringPlace(sizes, wanted, drawn, pictures, Card, {}, rule));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace zelk {
@@ -43,15 +44,106 @@ struct OutlineMaps {
     const CoverMap* near = nullptr;
 };
 
+// A rect as plain edges, met as QRectF::intersects meets it.
+struct Edges {
+    double left, top, right, bottom;
+};
+
+// The kept-clear rects as edges, each list once for every size searched
+// (an empty rect meets nothing, and is left out).
+std::vector<std::vector<Edges>> keptEdges(const QList<KeptClear>& kept) {
+    std::vector<std::vector<Edges>> out;
+    for (const KeptClear& k : kept) {
+        std::vector<Edges>& edges = out.emplace_back();
+        for (const QRectF& r : k.rects)
+            if (const QRectF n = r.normalized(); n.width() > 0 && n.height() > 0)
+                edges.push_back({n.left(), n.top(), n.right(), n.bottom()});
+    }
+    return out;
+}
+
+// Whether a box of one size keeps its parts clear, asked place by place
+// along a row: the rects a part's row meets are picked once for the row.
+class KeptParts {
+public:
+    KeptParts(const QList<KeptClear>& kept, const std::vector<std::vector<Edges>>& edges, const QSizeF& box,
+              const std::function<bool(const QRectF&)>& holds)
+        : edges_(edges), inRow_(edges.size()), box_(box), holds_(holds) {
+        for (const KeptClear& k : kept) {
+            const std::optional<QRectF> part = k.part(box);
+            none_ = none_ || !part;
+            parts_.push_back(part.value_or(QRectF()));
+        }
+    }
+    bool given() const { return !parts_.empty() || holds_; }
+    // Where a size keeps no part, no place of it fits.
+    bool nowhere() const { return none_; }
+    void row(double y) {
+        y_ = y;
+        for (std::size_t i = 0; i < parts_.size(); ++i) {
+            const QRectF& p = parts_[i];
+            const double top = p.y() + y, bottom = top + p.height();
+            inRow_[i].clear();
+            if (p.width() > 0 && p.height() > 0)
+                for (const Edges& d : edges_[i])
+                    if (d.top < bottom && top < d.bottom)
+                        inRow_[i].push_back(d);
+        }
+    }
+    bool fits(double x) const {
+        for (std::size_t i = 0; i < parts_.size(); ++i) {
+            const double left = parts_[i].x() + x, right = left + parts_[i].width();
+            for (const Edges& d : inRow_[i])
+                if (d.left < right && left < d.right)
+                    return false;
+        }
+        return !holds_ || holds_(QRectF(QPointF(x, y_), box_));
+    }
+    // The row's places a part surely cannot keep clear at, as open spans
+    // of the box's left, sorted and joined: a rect's span narrowed by a
+    // margin far above the rounding of the edges, so that a place at or
+    // near a span's end is asked of fits().
+    void blocked(std::vector<std::pair<double, double>>& spans) const {
+        spans.clear();
+        constexpr double margin = 1e-6;
+        for (std::size_t i = 0; i < parts_.size(); ++i)
+            for (const Edges& d : inRow_[i])
+                if (const double lo = d.left - parts_[i].x() - parts_[i].width() + margin,
+                    hi = d.right - parts_[i].x() - margin;
+                    lo < hi)
+                    spans.emplace_back(lo, hi);
+        std::sort(spans.begin(), spans.end());
+        std::size_t n = 0;
+        for (const auto& s : spans)
+            if (n > 0 && s.first < spans[n - 1].second)
+                spans[n - 1].second = std::max(spans[n - 1].second, s.second);
+            else
+                spans[n++] = s;
+        spans.resize(n);
+    }
+
+private:
+    const std::vector<std::vector<Edges>>& edges_;
+    std::vector<QRectF> parts_;
+    std::vector<std::vector<Edges>> inRow_;
+    QSizeF box_;
+    const std::function<bool(const QRectF&)>& holds_;
+    double y_ = 0;
+    bool none_ = false;
+};
+
 // The place of the box that covers the least of `cover` and none of
-// `keepOff` (where there is none such, the least of all), where `fits` is
-// given only where it holds (where it holds nowhere, as if not given); of
-// equals, one that keeps the clearance from the card's edges and its
-// outline, then the nearest to the wanted one. It never lies beyond the
-// outline where it has a place inside it; where it has none (a box larger
-// than the card's inside), it lies beyond it the least.
+// `keepOff` (where there is none such, the least of all), where `kept`
+// and `fits` hold only where they hold somewhere; of equals, one that
+// keeps the clearance from the card's edges and its outline, then the
+// nearest to the wanted one, then the first in the search's order (rows,
+// then columns). It never lies beyond the outline where it has a place
+// inside it; where it has none (a box larger than the card's inside), it
+// lies beyond it the least.
 Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& cover, const CoverMap* keepOff,
-                       const OutlineMaps& outline, const QRectF& card, const std::function<bool(const QRectF&)>& fits) {
+                       const OutlineMaps& outline, const QRectF& card, const QList<KeptClear>& kept,
+                       const std::vector<std::vector<Edges>>& keptRects,
+                       const std::function<bool(const QRectF&)>& fits) {
     const double w = std::min(size.width(), card.width()), h = std::min(size.height(), card.height());
     const QPointF wanted = ontoCard(QRectF(at, QSizeF(w, h)), card).topLeft();
     const double cell = coverCell(card), gap = FieldClearance;
@@ -75,13 +167,72 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
         rows[i] = cover.rows(ys[i], ys[i] + h);
         nearY[i] = ys[i] < inner.top() || ys[i] + h > inner.bottom();
     }
+    // What is covered or lies beyond is counted in whole cells, so places
+    // are weighed by plain comparison: what lies beyond, what is covered,
+    // the clearance, the distance, then the search's order.
+    const double area = cover.cellArea();
+    auto better = [](const Covering& a, const Covering& b) {
+        return std::tie(a.past, a.cost, a.near, a.distance) < std::tie(b.past, b.cost, b.near, b.distance);
+    };
+    // Where places must keep clear, only those that do are weighed: few as
+    // a rule, and found row by row between the spans where a part surely
+    // meets what it keeps clear of; the best off `keepOff`, else the best.
+    if (KeptParts parts(kept, keptRects, QSizeF(w, h), fits); parts.given() && !parts.nowhere()) {
+        std::vector<std::size_t> byX(xs.size());
+        for (std::size_t i = 0; i < byX.size(); ++i)
+            byX[i] = i;
+        std::stable_sort(byX.begin(), byX.end(), [&xs](std::size_t a, std::size_t b) { return xs[a] < xs[b]; });
+        Covering best[2];  // off keepOff, and any
+        std::pair<std::size_t, std::size_t> first[2];
+        std::vector<std::pair<double, double>> spans;
+        for (std::size_t yi = 0; yi < ys.size(); ++yi) {
+            parts.row(ys[yi]);
+            parts.blocked(spans);
+            const CoverMap::Cells& r = rows[yi];
+            const double dy = ys[yi] - wanted.y();
+            auto weigh = [&](std::size_t xi) {
+                const CoverMap::Cells& c = columns[xi];
+                const double past = outline.beyond ? double(outline.beyond->count(c, r)) * area : 0.0;
+                const double cost = double(cover.count(c, r)) * area;
+                // No better than the worse of the two bests so far, at what
+                // lies beyond and what is covered, it is taken by neither.
+                if (std::tie(past, cost) > std::tie(best[0].past, best[0].cost))
+                    return;
+                const double dx = xs[xi] - wanted.x();
+                const Covering place{QRectF(xs[xi], ys[yi], w, h), past, cost, dx * dx + dy * dy,
+                                     nearX[xi] || nearY[yi] || (outline.near && outline.near->count(c, r) > 0)};
+                const bool off = !keepOff || keepOff->count(c, r) <= 0;
+                int clear = -1;  // asked once, where a search would take the place
+                for (const int i : {0, 1})
+                    if ((off || i == 1) &&
+                        (better(place, best[i]) ||
+                         (!better(best[i], place) && std::pair(yi, xi) < first[i])) &&
+                        (clear >= 0 ? clear == 1 : (clear = parts.fits(xs[xi])) == 1)) {
+                        best[i] = place;
+                        first[i] = {yi, xi};
+                    }
+            };
+            // The places between the spans (and at their ends).
+            auto from = byX.begin();
+            for (std::size_t s = 0; s <= spans.size(); ++s) {
+                const double end = s < spans.size() ? spans[s].first : std::numeric_limits<double>::infinity();
+                for (; from != byX.end() && xs[*from] <= end; ++from)
+                    weigh(*from);
+                if (s < spans.size())
+                    from = std::lower_bound(from, byX.end(), spans[s].second,
+                                            [&xs](std::size_t i, double v) { return xs[i] < v; });
+            }
+        }
+        for (const Covering& b : best)
+            if (b.found())
+                return b;
+    }
     // Each row's cover by column, of every map, read once for the row.
     std::vector<double> avoidRow, beyondRow, costRow, nearRow;
     auto span = [](const std::vector<double>& row, const CoverMap::Cells& c) {
         return c.first >= c.second ? 0.0 : row[std::size_t(c.second)] - row[std::size_t(c.first)];
     };
-    const double area = cover.cellArea();
-    auto search = [&](const CoverMap* avoid, bool fitting) {
+    auto search = [&](const CoverMap* avoid) {
         Covering best;
         for (std::size_t yi = 0; yi < ys.size(); ++yi) {
             const CoverMap::Cells& r = rows[yi];
@@ -92,35 +243,26 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
             if (outline.near)
                 outline.near->rowProfile(r, nearRow);
             cover.rowProfile(r, costRow);
+            const double dy = ys[yi] - wanted.y();
             for (std::size_t xi = 0; xi < xs.size(); ++xi) {
                 const CoverMap::Cells& c = columns[xi];
                 if (avoid && span(avoidRow, c) > 0)
                     continue;
-                const QRectF box(xs[xi], ys[yi], w, h);
-                const double past = outline.beyond ? span(beyondRow, c) * area : 0.0;
-                const double cost = span(costRow, c) * area;
-                const bool near = nearX[xi] || nearY[yi] || (outline.near && span(nearRow, c) > 0);
-                const double dx = xs[xi] - wanted.x(), dy = ys[yi] - wanted.y(), distance = dx * dx + dy * dy;
-                auto below = [](double a, double b) { return a < b - 1e-6; };
-                auto same = [](double a, double b) { return std::abs(a - b) <= 1e-6 || a == b; };
-                const bool better =
-                    below(past, best.past) ||
-                    (same(past, best.past) &&
-                     (below(cost, best.cost) ||
-                      (same(cost, best.cost) && (near < best.near || (near == best.near && distance < best.distance)))));
-                if (better && (!fitting || fits(box)))
-                    best = {box, past, cost, distance, near};
+                const double dx = xs[xi] - wanted.x();
+                const Covering place{QRectF(), outline.beyond ? span(beyondRow, c) * area : 0.0,
+                                     span(costRow, c) * area, dx * dx + dy * dy,
+                                     nearX[xi] || nearY[yi] || (outline.near && span(nearRow, c) > 0)};
+                if (better(place, best)) {
+                    best = place;
+                    best.place = QRectF(xs[xi], ys[yi], w, h);
+                }
             }
         }
         return best;
     };
-    for (const bool fitting : {true, false}) {
-        if (fitting && !fits)
-            continue;
-        for (const CoverMap* avoid : {keepOff, static_cast<const CoverMap*>(nullptr)})
-            if (const Covering best = search(avoid, fitting); best.found())
-                return best;
-    }
+    for (const CoverMap* avoid : {keepOff, static_cast<const CoverMap*>(nullptr)})
+        if (const Covering best = search(avoid); best.found())
+            return best;
     return {};
 }
 
@@ -132,7 +274,7 @@ double freeArea(const QList<QRectF>& taken, const CardArea& card) {
 
 // Of the smallest of `sizes` (by area, the first few), the larger of equals.
 QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
-                          const QList<QRectF>& pictures, const CardArea& card,
+                          const QList<QRectF>& pictures, const CardArea& card, const QList<KeptClear>& kept,
                           const std::function<bool(const QRectF&)>& fits) {
     QList<QSizeF> smallest = sizes;
     std::stable_sort(smallest.begin(), smallest.end(),
@@ -140,11 +282,23 @@ QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const Q
     smallest = smallest.mid(0, 3);
     const QRectF& rect = card.rect;
     const CoverMap cover(taken, rect, coverCell(rect));
-    std::optional<CoverMap> keepOff;
-    if (!pictures.isEmpty())
-        keepOff.emplace(pictures, rect, coverCell(rect));
-    // The outline's maps are the card's: made once for the card the thread
-    // last searched.
+    // The pictures' map, and the outline's, change seldom between searches:
+    // each is made once for what the thread last searched.
+    struct Pictures {
+        QRectF rect;
+        QList<QRectF> pictures;
+        std::optional<CoverMap> map;
+    };
+    thread_local Pictures lastPictures;
+    const CoverMap* keepOff = nullptr;
+    if (!pictures.isEmpty()) {
+        if (lastPictures.rect != rect || lastPictures.pictures != pictures || !lastPictures.map) {
+            lastPictures.rect = rect;
+            lastPictures.pictures = pictures;
+            lastPictures.map.emplace(pictures, rect, coverCell(rect));
+        }
+        keepOff = &*lastPictures.map;
+    }
     struct Outline {
         QRectF rect;
         QList<QRectF> outside;
@@ -166,10 +320,11 @@ QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const Q
         outline.beyond = &*last.beyond;
         outline.near = &*last.near;
     }
+    const std::vector<std::vector<Edges>> keptRects = keptEdges(kept);
     Covering best;
     for (const QSizeF& s : sizes)
         if (smallest.contains(s)) {
-            const Covering c = leastCovering(s, at, cover, keepOff ? &*keepOff : nullptr, outline, rect, fits);
+            const Covering c = leastCovering(s, at, cover, keepOff, outline, rect, kept, keptRects, fits);
             if (c.past < best.past - 1e-6 || (c.past < best.past + 1e-6 && c.cost < best.cost - 1e-6))
                 best = c;
         }

@@ -89,6 +89,18 @@ public:
             profile[size_t(c)] = r0 >= r1 ? 0.0 : double(bottom[c] - top[c]);
     }
     double cellArea() const { return cell_ * cell_; }
+    // The cells a box over `cols` and `rows` covers, counted as rowProfile
+    // counts them.
+    std::int64_t count(const Cells& cols, const Cells& rows) const {
+        const auto [c0, c1] = cols;
+        const auto [r0, r1] = rows;
+        if (c0 >= c1 || r0 >= r1)
+            return 0;
+        auto at = [this](int col, int row) {
+            return std::int64_t(sums_[size_t(row) * size_t(cols_ + 1) + size_t(col)]);
+        };
+        return (at(c1, r1) - at(c1, r0)) - (at(c0, r1) - at(c0, r0));
+    }
     double covered(const Cells& cols, const Cells& rows) const {
         const auto [c0, c1] = cols;
         const auto [r0, r1] = rows;
@@ -121,15 +133,24 @@ double coverCell(const QRectF& card);
 // square points (to the point).
 double freeArea(const QList<QRectF>& taken, const CardArea& card);
 
+// A part of a place kept clear of some rects: of a box of the size given
+// (as the search weighs it), the part, from the box's top left, that meets
+// none of `rects`; none where no box of that size keeps it.
+struct KeptClear {
+    QList<QRectF> rects;
+    std::function<std::optional<QRectF>(const QSizeF&)> part;
+};
+
 // The rectangle of one of the smallest of `sizes` on `card` that covers
 // the least of `taken` and none of `pictures` (where every place covers
-// one, the least of all), the nearest to `at` of equals, and, where `fits`
-// is given, only where it holds (where it holds nowhere, as if it were not
-// given). It keeps FieldClearance from the card's edges and outline where
-// the card has room for that, and never lies beyond the outline where a
-// size has a place inside it (where none has, it lies beyond it the least).
+// one, the least of all), the nearest to `at` of equals, and, where `kept`
+// or `fits` is given, only where each of the parts kept keeps clear and
+// `fits` holds (where that holds nowhere, as if neither were given). It
+// keeps FieldClearance from the card's edges and outline where the card
+// has room for that, and never lies beyond the outline where a size has a
+// place inside it (where none has, it lies beyond it the least).
 QRectF leastCoveringPlace(const QList<QSizeF>& sizes, const QPointF& at, const QList<QRectF>& taken,
-                          const QList<QRectF>& pictures, const CardArea& card,
+                          const QList<QRectF>& pictures, const CardArea& card, const QList<KeptClear>& kept = {},
                           const std::function<bool(const QRectF&)>& fits = {});
 
 // The place nearest `at` of a box of `size` that touches nothing of

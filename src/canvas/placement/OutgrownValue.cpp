@@ -430,8 +430,18 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
         };
         return i >= 0 && !meets(units.at(i).field, r.fieldUnreadable) && !(partner && meets(units.at(i).partner, r.partnerUnreadable));
     };
+    // The same, as parts of the box the search keeps clear.
+    auto partOf = [&](QRectF Unit::*part) {
+        return [&units, &unitSizes, part](const QSizeF& s) -> std::optional<QRectF> {
+            const qsizetype i = unitSizes.indexOf(s);
+            return i < 0 ? std::nullopt : std::optional<QRectF>(units.at(i).*part);
+        };
+    };
+    QList<KeptClear> kept{{r.fieldUnreadable, partOf(&Unit::field)}};
+    if (partner)
+        kept.append({r.partnerUnreadable, partOf(&Unit::partner)});
     const QRectF at =
-        leastCoveringPlace(unitSizes, units.first().corner, taken, pictureRects(side, card.rect, &field), card, reads);
+        leastCoveringPlace(unitSizes, units.first().corner, taken, pictureRects(side, card.rect, &field), card, kept);
     if (at.isEmpty() || !reads(at) || coveredBy(at, taken + card.outside) >= staying)
         return std::nullopt;
     const Unit& u = units.at(std::max<qsizetype>(0, unitSizes.indexOf(at.size())));

@@ -139,7 +139,7 @@ BesidePlace besidePlaceFor(const QRectF& partner, const QList<QSizeF>& sizes, co
     withPartner << partner;
     keepOff << partner;
     return {leastCoveringPlace(sizes, sidePlace(partner, sizes.value(sizes.size() - 1), first).place.topLeft(),
-                               withPartner, keepOff, card, nearerOwn),
+                               withPartner, keepOff, card, {}, nearerOwn),
             partner};
 }
 
@@ -227,32 +227,68 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
         const QRectF past = runOnSpacePast(u.size, u.caption, captionRunOn);
         keptAfterCaption << (past.isEmpty() ? all : all + takenFromPart(taken.drawn, u.size, past));
     }
-    for (const QList<PairingZones>& tried : {levels.mid(0, levels.size() - 1), levels.mid(levels.size() - 1)}) {
-        auto takenFor = [&](qsizetype i, const PairingZones& level) {
-            const Unit& u = units.at(i);
-            return keptAfterCaption.at(i) + takenFromUnit(level, u.size, u.caption, u.value);
-        };
+    auto takenFor = [&](qsizetype i, const PairingZones& level) {
+        const Unit& u = units.at(i);
+        return keptAfterCaption.at(i) + takenFromUnit(level, u.size, u.caption, u.value);
+    };
+    // The clear place of a unit at a level: first in reading order, or
+    // the nearest the rule.
+    auto flowPlace = [&](qsizetype i, const PairingZones& level) {
+        return clearFlowPlaceFor({units.at(i).size}, takenFor(i, level), rect);
+    };
+    auto freePlace = [&](qsizetype i, const PairingZones& level) {
+        const Unit& u = units.at(i);
+        const QPointF at = rule - (u.above ? QPointF(0, c.height()) : QPointF(c.width(), 0));
+        return freePlaceFor(QRectF(at, u.size), takenFor(i, level), rect);
+    };
+    // What the loosest level keeps, every other keeps too: a unit with no
+    // clear place at it has none at the others, which are then not
+    // searched. Its places there are found once, for both.
+    const qsizetype loosest = levels.size() - 1;
+    std::vector<std::optional<std::optional<QRectF>>> flowLoosest(std::size_t(units.size())),
+        freeLoosest(std::size_t(units.size()));
+    auto placeAt = [&](auto& memo, auto search, qsizetype i, qsizetype level) {
+        if (level != loosest)
+            return search(i, levels.at(level));
+        std::optional<std::optional<QRectF>>& m = memo[std::size_t(i)];
+        if (!m)
+            m = search(i, levels.at(level));
+        return *m;
+    };
+    auto hasPlace = [&](auto& memo, auto search, qsizetype i) { return placeAt(memo, search, i, loosest).has_value(); };
+    for (const auto& [from, to] : {std::pair<qsizetype, qsizetype>(0, loosest), {loosest, loosest + 1}}) {
         // Line by line: the value in its fewest lines that have a place
         // (or the card packed), the first in reading order.
+        auto linesOf = [&](qsizetype i) { return flow == FlowOrder::FewestLines ? units.at(i).value.height() : 0.0; };
         auto order = [&](qsizetype i, qsizetype t, const QRectF& r) {
-            return std::make_tuple(flow == FlowOrder::FewestLines ? units.at(i).value.height() : 0.0, t, r.top(),
-                                   r.left(), r.width() * r.height());
+            return std::make_tuple(linesOf(i), t, r.top(), r.left(), r.width() * r.height());
         };
+        // Of one unit, a later level's place orders after an earlier one's;
+        // a unit whose values' lines, or level, already order after the
+        // one chosen is not searched.
         qsizetype chosenLevel = 0;
         if (flow)
-            for (qsizetype i = 0; i < units.size(); ++i)
-                for (qsizetype t = 0; t < tried.size(); ++t)
-                    if (const auto r = clearFlowPlaceFor({units.at(i).size}, takenFor(i, tried.at(t)), rect))
+            for (qsizetype i = 0; i < units.size(); ++i) {
+                if (from != loosest && !hasPlace(flowLoosest, flowPlace, i))
+                    continue;
+                for (qsizetype t = from; t < to; ++t) {
+                    if (chosen >= 0 && std::pair(linesOf(i), t) > std::pair(linesOf(chosen), chosenLevel))
+                        break;
+                    if (const auto r = placeAt(flowLoosest, flowPlace, i, t)) {
                         if (chosen < 0 || order(i, t, *r) < order(chosen, chosenLevel, unit)) {
                             chosen = i;
                             chosenLevel = t;
                             unit = *r;
                         }
+                        break;
+                    }
+                }
+            }
         for (qsizetype i = 0; chosen < 0 && i < units.size(); ++i) {
-            const Unit& u = units.at(i);
-            const QPointF at = rule - (u.above ? QPointF(0, c.height()) : QPointF(c.width(), 0));
-            for (const PairingZones& level : tried)
-                if (const auto r = freePlaceFor(QRectF(at, u.size), takenFor(i, level), rect)) {
+            if (from != loosest && !hasPlace(freeLoosest, freePlace, i))
+                continue;
+            for (qsizetype t = from; t < to; ++t)
+                if (const auto r = placeAt(freeLoosest, freePlace, i, t)) {
                     chosen = i;
                     unit = *r;
                     break;
@@ -277,34 +313,14 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
         };
         // Nothing drawn in the caption's run-on space, where the card has
         // such a place that covers no picture (the pictures kept first).
-        // Asked of every place the search weighs: the rects as plain edges,
-        // met as QRectF::intersects meets them (an empty rect meets none).
-        struct Edges {
-            double left, top, right, bottom;
-        };
-        auto edgesOf = [](const QList<QRectF>& rects) {
-            std::vector<Edges> out;
-            out.reserve(std::size_t(rects.size()));
-            for (const QRectF& r : rects)
-                if (const QRectF n = r.normalized(); n.width() > 0 && n.height() > 0)
-                    out.push_back({n.left(), n.top(), n.right(), n.bottom()});
-            return out;
-        };
-        const std::vector<Edges> pictures = edgesOf(taken.pictures), drawn = edgesOf(taken.drawn);
-        auto meets = [](const std::vector<Edges>& rects, const QRectF& r) {
-            const double l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
-            return std::any_of(rects.cbegin(), rects.cend(), [&](const Edges& d) {
-                return d.left < rt && l < d.right && d.top < b && t < d.bottom;
-            });
-        };
-        auto keepsRunOn = [&](const QRectF& r) {
-            const Unit& u = units.at(unitOf(r));
-            const QRectF space = QRectF(u.caption.right(), u.caption.top(), captionRunOn, u.caption.height())
-                                     .translated(r.topLeft());
-            return !meets(pictures, r) && !meets(drawn, space);
+        auto whole = [](const QSizeF& s) { return std::optional<QRectF>(QRectF(QPointF(0, 0), s)); };
+        auto runOn = [&](const QSizeF& s) {
+            const Unit& u = units.at(unitOf(QRectF(QPointF(0, 0), s)));
+            return std::optional<QRectF>(QRectF(u.caption.right(), u.caption.top(), captionRunOn, u.caption.height()));
         };
         unit = leastCoveringPlace(unitSizes, ruleAbove, taken.drawn, taken.pictures, card,
-                                  captionRunOn > 0 ? std::function<bool(const QRectF&)>(keepsRunOn) : nullptr);
+                                  captionRunOn > 0 ? QList<KeptClear>{{taken.pictures, whole}, {taken.drawn, runOn}}
+                                                   : QList<KeptClear>{});
         chosen = unitOf(unit);
     }
     const Unit& u = units.at(chosen);
