@@ -25,13 +25,6 @@ constexpr int Shards = 8;     // ctest cases that run side by side
 // What a PDF of a side shows of its fields: those that read wrong, by kind.
 using Wrong = std::map<ReadsWrong, QStringList>;
 
-int countOf(const Wrong& w) {
-    int n = 0;
-    for (const auto& [why, names] : w)
-        n += int(names.size());
-    return n;
-}
-
 class RandomDesignsStamped : public FieldsOnDesigns, public ::testing::WithParamInterface<int> {
 protected:
     // The design on a new card, as the user leaves it before stamping.
