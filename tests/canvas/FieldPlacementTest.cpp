@@ -125,7 +125,8 @@ TEST(FieldPlacement, ClearPlaces) {
     // Where every place covers something: parts of the box kept clear (the
     // box off the pictures, a caption's run-on space off what is drawn),
     // given as data, land where the same rule asked of each place does,
-    // edges touching on a grid of a half.
+    // edges touching on a grid of a half, and one size landing where the
+    // other has no place that keeps clear.
     auto half = [&rng](int n) { return double(int(rng() % unsigned(2 * n))) / 2 - 10; };
     for (int layout = 0; layout < 200; ++layout) {
         QList<QRectF> drawn, pictures;
@@ -134,8 +135,15 @@ TEST(FieldPlacement, ClearPlaces) {
         const QList<QSizeF> sizes = {QSizeF(half(70) + 20, half(20) + 16), QSizeF(half(40) + 20, half(30) + 20)};
         const QRectF runOn(half(30) + 10, 0, half(20) + 10.5, half(10) + 15);
         auto whole = [](const QSizeF& s) { return std::optional(QRectF(QPointF(0, 0), s)); };
-        auto space = [&](const QSizeF&) { return std::optional(runOn); };
+        // On every other layout the second size keeps no such space: no
+        // box of it fits, and it is weighed as if nothing were kept.
+        const bool spaceless = layout % 2;
+        auto space = [&](const QSizeF& s) {
+            return spaceless && s == sizes.at(1) ? std::nullopt : std::optional(runOn);
+        };
         auto rule = [&](const QRectF& box) {
+            if (spaceless && box.size() == sizes.at(1))
+                return false;
             auto meets = [](const QRectF& r, const QList<QRectF>& rects) {
                 return std::any_of(rects.cbegin(), rects.cend(), [&r](const QRectF& d) { return r.intersects(d); });
             };
