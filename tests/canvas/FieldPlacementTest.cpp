@@ -141,17 +141,11 @@ TEST(FieldPlacement, ClearPlaces) {
         auto space = [&](const QSizeF& s) {
             return spaceless && s == sizes.at(1) ? std::nullopt : std::optional(runOn);
         };
-        auto rule = [&](const QRectF& box) {
-            if (spaceless && box.size() == sizes.at(1))
-                return false;
-            auto meets = [](const QRectF& r, const QList<QRectF>& rects) {
-                return std::any_of(rects.cbegin(), rects.cend(), [&r](const QRectF& d) { return r.intersects(d); });
-            };
-            return !meets(box, pictures) && !meets(runOn.translated(box.topLeft()), drawn);
-        };
+        const QList<KeptClear> kept{{pictures, whole}, {drawn, space}};
+        auto rule = [&kept](const QRectF& box) { return keepsClear(kept, box); };
         const QPointF wanted(half(240), half(150));
         SCOPED_TRACE(layout);
-        EXPECT_EQ(leastCoveringPlace(sizes, wanted, drawn, pictures, Card, {{pictures, whole}, {drawn, space}}),
+        EXPECT_EQ(leastCoveringPlace(sizes, wanted, drawn, pictures, Card, kept),
                   leastCoveringPlace(sizes, wanted, drawn, pictures, Card, {}, rule));
     }
 }

@@ -268,6 +268,16 @@ Covering leastCovering(const QSizeF& size, const QPointF& at, const CoverMap& co
 
 }  // namespace
 
+bool keepsClear(const QList<KeptClear>& kept, const QRectF& box) {
+    return std::all_of(kept.cbegin(), kept.cend(), [&box](const KeptClear& k) {
+        const std::optional<QRectF> part = k.part(box.size());
+        if (!part)
+            return false;
+        const QRectF at = part->translated(box.topLeft());
+        return std::none_of(k.rects.cbegin(), k.rects.cend(), [&at](const QRectF& d) { return at.intersects(d); });
+    });
+}
+
 double freeArea(const QList<QRectF>& taken, const CardArea& card) {
     return CoverMap(withOutside(taken, card), card.rect, coverCell(card.rect)).uncovered();
 }

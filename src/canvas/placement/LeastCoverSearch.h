@@ -141,6 +141,9 @@ struct KeptClear {
     std::function<std::optional<QRectF>(const QSizeF&)> part;
 };
 
+// Whether `box` keeps each of the parts `kept` names clear.
+bool keepsClear(const QList<KeptClear>& kept, const QRectF& box);
+
 // The rectangle of one of the smallest of `sizes` on `card` that covers
 // the least of `taken` and none of `pictures` (where every place covers
 // one, the least of all), the nearest to `at` of equals, and, where `kept`

@@ -422,15 +422,6 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
         unitSizes << units.last().size;
     }
     // Never onto ground where either would read worse than in its box.
-    auto reads = [&](const QRectF& box) {
-        const qsizetype i = unitSizes.indexOf(box.size());
-        auto meets = [&box](const QRectF& part, const QList<QRectF>& unreadable) {
-            const QRectF at = part.translated(box.topLeft());
-            return std::any_of(unreadable.cbegin(), unreadable.cend(), [&at](const QRectF& d) { return at.intersects(d); });
-        };
-        return i >= 0 && !meets(units.at(i).field, r.fieldUnreadable) && !(partner && meets(units.at(i).partner, r.partnerUnreadable));
-    };
-    // The same, as parts of the box the search keeps clear.
     auto partOf = [&](QRectF Unit::*part) {
         return [&units, &unitSizes, part](const QSizeF& s) -> std::optional<QRectF> {
             const qsizetype i = unitSizes.indexOf(s);
@@ -442,7 +433,7 @@ std::optional<OutgrownPlace> leastHarm(const SKTGraphic& field, const Partner& p
         kept.append({r.partnerUnreadable, partOf(&Unit::partner)});
     const QRectF at =
         leastCoveringPlace(unitSizes, units.first().corner, taken, pictureRects(side, card.rect, &field), card, kept);
-    if (at.isEmpty() || !reads(at) || coveredBy(at, taken + card.outside) >= staying)
+    if (at.isEmpty() || !keepsClear(kept, at) || coveredBy(at, taken + card.outside) >= staying)
         return std::nullopt;
     const Unit& u = units.at(std::max<qsizetype>(0, unitSizes.indexOf(at.size())));
     OutgrownPlace out{u.field.translated(at.topLeft()), std::nullopt};

@@ -256,13 +256,13 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
         return *m;
     };
     auto hasPlace = [&](auto& memo, auto search, qsizetype i) { return placeAt(memo, search, i, loosest).has_value(); };
+    // Line by line: the value in its fewest lines that have a place (or
+    // the card packed), the first in reading order.
+    auto linesOf = [&](qsizetype i) { return flow == FlowOrder::FewestLines ? units.at(i).value.height() : 0.0; };
+    auto order = [&](qsizetype i, qsizetype t, const QRectF& r) {
+        return std::make_tuple(linesOf(i), t, r.top(), r.left(), r.width() * r.height());
+    };
     for (const auto& [from, to] : {std::pair<qsizetype, qsizetype>(0, loosest), {loosest, loosest + 1}}) {
-        // Line by line: the value in its fewest lines that have a place
-        // (or the card packed), the first in reading order.
-        auto linesOf = [&](qsizetype i) { return flow == FlowOrder::FewestLines ? units.at(i).value.height() : 0.0; };
-        auto order = [&](qsizetype i, qsizetype t, const QRectF& r) {
-            return std::make_tuple(linesOf(i), t, r.top(), r.left(), r.width() * r.height());
-        };
         // Of one unit, a later level's place orders after an earlier one's;
         // a unit whose values' lines, or level, already order after the
         // one chosen is not searched.
@@ -301,10 +301,9 @@ CaptionSpotPlace valuePlaceWithCaptionSpot(const QSizeF& caption, const QList<QS
         QList<QSizeF> unitSizes;
         for (const Unit& u : units)
             unitSizes << u.size;
-        // The unit a place is of: of its size (the first, for one wider
-        // than the card).
-        // The search weighs boxes of the units' own sizes: matched exactly
-        // first, as it is asked of every place weighed.
+        // The unit a place is of: of its size, matched exactly first (the
+        // search weighs boxes of the units' own sizes), the first for one
+        // wider than the card.
         auto unitOf = [&](const QRectF& r) {
             for (qsizetype i = 0; i < unitSizes.size(); ++i)
                 if (unitSizes.at(i).width() == r.width() && unitSizes.at(i).height() == r.height())
