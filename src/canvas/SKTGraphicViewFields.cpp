@@ -274,11 +274,9 @@ QList<QRectF> SKTGraphicView::unreadableGroundFor(const SKTGraphic& field) const
         return {};
     if (const auto known = unreadable_.constFind(colour); fieldBatchOpen_ && known != unreadable_.cend())
         return *known;
-    // The ground is read a point to a cell: a cell's worth at a shape's
-    // edge is no ground to keep off.
-    QList<QRectF> out;
-    for (const QRectF& r : fieldGround().unreadable(field.txt_clr, zelk::LeastMovedContrast))
-        out << r.adjusted(0.5, 0.5, -0.5, -0.5);
+    // The ground is read a point to a cell: half a cell along its edge is
+    // let go.
+    const QList<QRectF> out = fieldGround().unreadable(field.txt_clr, zelk::LeastMovedContrast, QRectF(), 0.5);
     if (fieldBatchOpen_)
         unreadable_.insert(colour, out);
     return out;

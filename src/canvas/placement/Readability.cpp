@@ -110,7 +110,7 @@ double FieldGround::keptContrast(const QColor& colour, const QRectF& box) const 
     return std::min(LeastMovedContrast, contrastUnder(colour, box));
 }
 
-QList<QRectF> FieldGround::unreadable(const QColor& colour, double least, const QRectF& own) const {
+QList<QRectF> FieldGround::unreadable(const QColor& colour, double least, const QRectF& own, double edge) const {
     QList<QRectF> out;
     if (isNull())
         return out;
@@ -121,40 +121,60 @@ QList<QRectF> FieldGround::unreadable(const QColor& colour, double least, const 
         o.isEmpty() ? std::pair(0, 0) : cellsOf(o.left() - card_.left(), o.right() - card_.left(), cols_);
     const std::pair<int, int> ownRows =
         o.isEmpty() ? std::pair(0, 0) : cellsOf(o.top() - card_.top(), o.bottom() - card_.top(), rows_);
-    // Each row's runs of unreadable cells; a run the row above had too
-    // grows the rectangle that run began.
-    struct Run {
-        int from, to, top;
+    // Which cells are unreadable, row by row (a row past the card's none).
+    std::vector<char> bad(size_t(cols_) * size_t(rows_ + 2), 0);
+    auto at = [&](int c, int row) -> char& { return bad[size_t(row + 1) * size_t(cols_) + size_t(c)]; };
+    for (int row = 0; row < rows_; ++row)
+        for (int c = 0; c < cols_; ++c) {
+            const bool inOwn = row >= ownRows.first && row < ownRows.second && c >= ownCols.first && c < ownCols.second;
+            at(c, row) = !inOwn && contrastAt(c, row, text) < least;
+        }
+    // Each row's runs of unreadable cells, cut where the rows above and
+    // below change between unreadable and not (there, and only there, the
+    // run's top or foot is the ground's edge); a piece the row above had
+    // too, with the same top edge, grows the rectangle that piece began.
+    struct Piece {
+        int from, to;
+        double left, right;  // across, the edge let go at the run's ends
+        bool openAbove, openBelow;
+        double top;
     };
-    std::vector<Run> open, next;
-    auto close = [&](const Run& r, int bottom) {
-        out << QRectF(card_.left() + r.from, card_.top() + r.top, r.to - r.from, bottom - r.top);
+    std::vector<Piece> open, next;
+    auto close = [&](const Piece& p, int row) {
+        const double bottom = row - (p.openBelow ? edge : 0.0);
+        if (p.right > p.left && bottom > p.top)
+            out << QRectF(card_.left() + p.left, card_.top() + p.top, p.right - p.left, bottom - p.top);
     };
     for (int row = 0; row <= rows_; ++row) {
         next.clear();
         for (int col = 0; row < rows_ && col < cols_;) {
-            auto bad = [&](int c) {
-                const bool inOwn = row >= ownRows.first && row < ownRows.second && c >= ownCols.first &&
-                                   c < ownCols.second;
-                return !inOwn && contrastAt(c, row, text) < least;
-            };
-            if (!bad(col)) {
+            if (!at(col, row)) {
                 ++col;
                 continue;
             }
             int end = col + 1;
-            while (end < cols_ && bad(end))
+            while (end < cols_ && at(end, row))
                 ++end;
-            next.push_back({col, end, row});
+            for (int from = col; from < end;) {
+                const bool above = edge > 0 && !at(from, row - 1), below = edge > 0 && !at(from, row + 1);
+                int to = from + 1;
+                while (to < end && (edge > 0 && !at(to, row - 1)) == above && (edge > 0 && !at(to, row + 1)) == below)
+                    ++to;
+                next.push_back({from, to, from == col ? from + edge : double(from), to == end ? to - edge : double(to),
+                                above, below, row + (above ? edge : 0.0)});
+                from = to;
+            }
             col = end;
         }
-        for (const Run& r : open) {
-            const auto same = std::find_if(next.begin(), next.end(),
-                                           [&r](const Run& n) { return n.from == r.from && n.to == r.to; });
+        for (const Piece& p : open) {
+            const auto same = std::find_if(next.begin(), next.end(), [&p](const Piece& n) {
+                return n.from == p.from && n.to == p.to && n.left == p.left && n.right == p.right && !n.openAbove &&
+                       !p.openBelow;
+            });
             if (same != next.end())
-                same->top = r.top;
+                same->top = p.top;
             else
-                close(r, row);
+                close(p, row);
         }
         open.swap(next);
     }

@@ -40,8 +40,13 @@ public:
 
     // The parts of the card on which a text of `colour` reads below
     // `least`, as few rectangles (whole cells), the cells inside `own` left
-    // out: where a field keeping `least` may not stand.
-    QList<QRectF> unreadable(const QColor& colour, double least, const QRectF& own = QRectF()) const;
+    // out: where a field keeping `least` may not stand. With `edge`, that
+    // much of the cells along the edge of that ground is let go (the ground
+    // is read a point to a cell: a cell's worth at a shape's edge is no
+    // ground to keep off), and only there: ground whose edge runs across
+    // the cells' rows, below a diagonal or an ellipse's curve, keeps its
+    // inside.
+    QList<QRectF> unreadable(const QColor& colour, double least, const QRectF& own = QRectF(), double edge = 0) const;
 
 private:
     // The cells a span across (or down) the card touches, as [first, end).

@@ -6,6 +6,7 @@
 #include "canvas/placement/CaptionPairing.h"
 #include "canvas/placement/Readability.h"
 #include "canvas/placement/SideCover.h"
+#include "foundation/Codes.h"
 #include "foundation/DrawingCodes.h"
 #include "foundation/ProfileFieldTable.h"
 #include "foundation/SKTGraphic.h"
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include <algorithm>
 #include <array>
@@ -78,10 +80,51 @@ struct Printed {
     std::shared_ptr<const SKTGraphic> drawn;  // a text as the side prints it
     QList<QRectF> words, covers, edges;
     QRectF area;
+    // A shape whose outline is not its box (an ellipse, a rounded or turned
+    // one): what it covers as drawn, and that less the band along its edge
+    // (half its stroke, half a point at least) that words lie across.
+    std::optional<QPainterPath> outline, inside;
     bool shape = false, backdrop = false;
     bool bars = false;  // its words are a barcode's bars
     bool text() const { return drawn != nullptr; }
 };
+
+// The area a shape whose outline is not its box covers as drawn, and its
+// inside off the edge; none for a plain rectangle (its box is its area).
+void outlineOf(const SKTGraphic& g, Printed& p) {
+    const QRectF box = g.bounds().normalized();
+    if (g.shape_type == ShapeCode::Rectangle && g.text_rotation % 90 == 0)
+        return;
+    const QPainterPath outline =
+        rotationAbout(box, g.text_rotation)
+            .map(shapeOutline(g.shape_type, g.bounds(), g.cor_rad_val, g.double_star_type, g.polygon_type));
+    const double stroke = g._isDrawingStroke && std::isfinite(g._strokeWidth) ? std::max(g._strokeWidth, 0.0) : 0.0;
+    QPainterPath area = outline;
+    if (stroke > 0) {
+        QPainterPathStroker half;
+        half.setWidth(stroke);
+        area = area.united(half.createStroke(outline));
+    }
+    QPainterPathStroker edge;
+    edge.setWidth(std::max(stroke, 1.0));
+    p.outline = area.simplified();
+    p.inside = outline.subtracted(edge.createStroke(outline));
+}
+
+// Whether a field's words lie across the edge of a shape whose outline is
+// not its box: a word meets what it covers but is not wholly inside it off
+// its edge, or some words lie on it and some off it.
+bool acrossTheOutline(const QList<QRectF>& words, const Printed& o) {
+    bool on = false, off = false;
+    for (const QRectF& w : words) {
+        const QRectF deep = w.adjusted(MeetingDepth, MeetingDepth, -MeetingDepth, -MeetingDepth);
+        const bool meets = deep.isValid() && o.outline->intersects(deep);
+        if (meets && !o.inside->contains(deep))
+            return true;
+        (meets ? on : off) = true;
+    }
+    return on && off;
+}
 
 // The contrast a text's words keep on their ground: where a field's owner
 // put it (its owner's box, or locked), none; a text of the user's keeps
@@ -133,6 +176,11 @@ void addWrongs(QList<WrongAgainst>& out, const Printed& f, const QList<Printed>&
     for (const Printed& o : printed) {
         if (o.g == f.g)
             continue;
+        if (o.outline) {
+            if (acrossTheOutline(f.words, o))
+                out.append({f.index, ReadsWrong::AcrossAnEdge, o.index, false});
+            continue;
+        }
         // A shape that holds all of the words is their ground: only its
         // edge is in their way; a backdrop, only its edge, and the words
         // lie on it or off it. Over any other shape they lie across its
@@ -269,6 +317,8 @@ QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>
             p.shape = !p.backdrop && !(isExactlyImage(g.get()) || isExactlyBarcode(g.get()));
             if (p.backdrop || p.shape)
                 p.edges = edgeCover(*g);
+            if (isExactlyShape(g.get()))
+                outlineOf(*g, p);
             // A barcode is what it shows of its value: its bars.
             const bool barcode = isExactlyBarcode(g.get()) && !p.backdrop;
             if (barcode)

@@ -132,10 +132,10 @@ Limits limitsOf(const SKTGraphic& field, const QList<std::shared_ptr<SKTGraphic>
     }
     for (const QRectF& r : spacesAfterCaptions(side, &field, partner))
         out.add(r, u);
-    // The ground is read a point to a cell: a cell's worth at a shape's
-    // edge is no ground to keep off.
-    for (const QRectF& r : ground.unreadable(field.txt_clr, ground.keptContrast(field.txt_clr, u), u))
-        out.add(r.adjusted(0.5, 0.5, -0.5, -0.5), u);
+    // The ground is read a point to a cell: half a cell along its edge is
+    // let go.
+    for (const QRectF& r : ground.unreadable(field.txt_clr, ground.keptContrast(field.txt_clr, u), u, 0.5))
+        out.add(r, u);
     for (const QRectF& r : card.outside)
         out.add(r, u);
     return out;
