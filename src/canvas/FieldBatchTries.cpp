@@ -4,11 +4,13 @@
 #include "canvas/FieldBatchTries.h"
 
 #include "canvas/FieldPlacement.h"
+#include "canvas/ReadingWrongMessage.h"
 #include "canvas/SKTGraphicView.h"
 #include "foundation/Codes.h"
 #include "foundation/SKTGraphic.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -129,74 +131,109 @@ private:
     QList<bool> shownBefore_;
 };
 
-// A try is the better the fewer of the fields it laid out lie past the
-// card's edge or outline, then the fewer meet others, break a word or stand
-// where they do not read (where the batch keeps them readable), then
-// the fewer stand where a caption reads as another field's, then the fewer
-// run into another value (or a caption into another caption) on their line.
-using Score = std::tuple<int, int, int, int>;
-constexpr Score AllClear(0, 0, 0, 0);
+// A try is scored by what the card's message would tell of it: first how
+// many fields it names (each name once, as the message names them; those
+// told only that they do not read left out where the batch keeps no room
+// for their colour to read), then how many of the fields it laid out read
+// as another's, then how many of them break a word. Between tries scored
+// alike, the larger fields and then the larger photo stay.
+struct Score {
+    int told = std::numeric_limits<int>::max(), misread = 0, broken = 0;
+    double scale = 0, photoShare = 0;
+    bool readsRight() const { return told == 0 && misread == 0 && broken == 0; }
+    bool better(const Score& o) const {
+        if (std::tie(told, misread, broken) != std::tie(o.told, o.misread, o.broken))
+            return std::tie(told, misread, broken) < std::tie(o.told, o.misread, o.broken);
+        return std::pair(scale, photoShare) > std::pair(o.scale, o.photoShare);
+    }
+};
 
-// How many shown values stand nearer another field's caption than their
-// own, where the try laid out the value or that caption: the value reads
-// as that caption's.
-int valuesNearerOthersCaption(const GraphicList& side, const SideBefore& before) {
-    QList<const SKTGraphic*> captions;
-    QHash<QString, const SKTGraphic*> captionOf;
-    for (const std::shared_ptr<SKTGraphic>& g : side)
-        if (g && g->ctrl_is_visible && isExactlyText(g.get()) && !g->Text_Value.isEmpty() &&
-            fieldRole(g->control_ID) == FieldRole::Caption) {
-            captions << g.get();
-            captionOf.insert(partnerIdOf(g->control_ID), g.get());
-        }
-    int count = 0;
-    for (const std::shared_ptr<SKTGraphic>& v : side) {
-        const SKTGraphic* own = v ? captionOf.value(v->control_ID) : nullptr;
-        if (!own || !v->ctrl_is_visible || !isExactlyText(v.get()) || v->Text_Value.isEmpty())
+// Whether `b` stands straight after `a` on its line, within `reach`: across
+// its middle, from its end on.
+bool followsOnItsLine(const QRectF& a, const QRectF& b, double reach) {
+    return b.top() < a.center().y() && b.bottom() > a.center().y() && b.left() >= a.right() - 0.01 &&
+           b.left() - a.right() < reach;
+}
+
+// How many of the shown fields read as another's, where the try laid out
+// them or what they read with: a value that stands nearer another field's
+// caption than its own, box to box or word to word as printed; a caption
+// followed straight on its line, within an em and a half of its text, by
+// anything but its own value; a value followed so by other words ("Name :
+// Bo Position / Title :" reads as one).
+int readAsAnother(const GraphicList& side, const SideBefore& before) {
+    struct Shown {
+        const SKTGraphic* g;
+        QRectF drawn, words;  // its box as drawn; a field's printed words, all of them
+        FieldRole role;
+        bool laidOut, text;
+    };
+    const QList<std::shared_ptr<const SKTGraphic>> drawnSide(side.cbegin(), side.cend());
+    QList<Shown> shown;
+    QHash<QString, qsizetype> captionOf;
+    for (const std::shared_ptr<SKTGraphic>& g : side) {
+        if (!g || !g->ctrl_is_visible)
             continue;
-        const QRectF drawn = v->drawingBounds();
-        const double ownGap = std::sqrt(distance2(drawn, own->drawingBounds()));
-        const bool laidOut = before.laidOutByTry(*v);
-        count += std::any_of(captions.cbegin(), captions.cend(), [&](const SKTGraphic* c) {
-            return c != own && (laidOut || before.laidOutByTry(*c)) &&
-                   std::sqrt(distance2(drawn, c->drawingBounds())) < ownGap - 0.01;
+        const bool text = isExactlyText(g.get());
+        if (text ? g->Text_Value.isEmpty() : !g->drawingBounds().isValid())
+            continue;
+        const FieldRole role = text ? fieldRole(g->control_ID) : FieldRole::None;
+        QRectF words;
+        if (role != FieldRole::None) {
+            const std::shared_ptr<SKTGraphic> beside = copyBesideCaption(*g, drawnSide);
+            for (const QRectF& w : printedWordBoxes(beside ? *beside : *g))
+                words |= w;
+        }
+        if (role == FieldRole::Caption)
+            captionOf.insert(partnerIdOf(g->control_ID), shown.size());
+        shown.append({g.get(), g->drawingBounds(), words, role, before.laidOutByTry(*g), text});
+    }
+    auto gap = [](const QRectF& a, const QRectF& b) { return std::sqrt(distance2(a, b)); };
+    int count = 0;
+    for (const Shown& f : shown) {
+        if (f.role == FieldRole::None)
+            continue;
+        const Shown* own = captionOf.contains(f.g->control_ID) ? &shown.at(captionOf.value(f.g->control_ID)) : nullptr;
+        const double reach = runOnSpaceOf(*f.g);
+        count += std::any_of(shown.cbegin(), shown.cend(), [&](const Shown& o) {
+            if (o.g == f.g || !(f.laidOut || o.laidOut))
+                return false;
+            if (own && &o != own && o.role == FieldRole::Caption &&
+                (gap(f.drawn, o.drawn) < gap(f.drawn, own->drawn) - 0.01 ||
+                 (!f.words.isEmpty() && !o.words.isEmpty() && !own->words.isEmpty() &&
+                  gap(f.words, o.words) < gap(f.words, own->words) - 0.01)))
+                return true;
+            const bool itsValue = f.role == FieldRole::Caption && o.g->control_ID == partnerIdOf(f.g->control_ID);
+            return !itsValue && (o.text || f.role == FieldRole::Caption) && followsOnItsLine(f.drawn, o.drawn, reach);
         });
     }
     return count;
 }
 
-// Whether a field the batch keeps readable stands on ground it does not
-// read on.
-bool onUnreadableGround(const SKTGraphicView& canvas, const SKTGraphic& f) {
-    const QList<QRectF> ground = canvas.unreadableGroundFor(f);
-    const QRectF drawn = f.drawingBounds();
-    return std::any_of(ground.cbegin(), ground.cend(), [&drawn](const QRectF& r) { return r.intersects(drawn); });
+// How many names the card's message would give its fields that read
+// wrong; a field told only that it does not read counts where its colour
+// is among those the batch keeps readable (`kept`).
+int fieldsTold(const SKTGraphicView& canvas, const QList<QColor>& kept) {
+    const GraphicList& side = canvas.graphics();
+    QSet<QString> names;
+    for (const FieldReadingWrong& f : canvas.fieldsReadingWrong()) {
+        if (f.why == ReadsWrong::Unreadable) {
+            const std::shared_ptr<SKTGraphic> g = canvas.Selcect_Ctrl_With_ID(f.id);
+            if (!g || !kept.contains(g->txt_clr))
+                continue;
+        }
+        names.insert(fieldNameOn(f.id, side));
+    }
+    return int(names.size());
 }
 
-Score scoreOf(const SKTGraphicView& canvas, const SideBefore& before) {
+Score scoreOf(const SKTGraphicView& canvas, const SideBefore& before, const QList<QColor>& kept, const Try& t) {
     const GraphicList& side = canvas.graphics();
-    const CardArea card = canvas.fieldCard();
-    int past = 0, broken = 0, misread = 0, runTogether = 0;
+    int broken = 0;
     for (const std::shared_ptr<SKTGraphic>& f : side)
-        if (f && f->ctrl_is_visible && before.laidOutByTry(*f)) {
-            if (!card.holds(f->drawingBounds()))
-                ++past;
-            if (breaksAWord(*f) || onUnreadableGround(canvas, *f))
-                ++broken;
-            switch (pairingBreachOf(side, *f, card.rect)) {
-            case PairingBreach::CaptionMisread:
-                ++misread;
-                break;
-            case PairingBreach::RunTogether:
-                ++runTogether;
-                break;
-            case PairingBreach::None:
-                break;
-            }
-        }
-    const int notClear = notClearCount(side, card, [&before](const SKTGraphic& g) { return before.laidOutByTry(g); });
-    misread += valuesNearerOthersCaption(side, before);
-    return Score(past, notClear + broken, misread, runTogether);
+        if (f && f->ctrl_is_visible && before.laidOutByTry(*f))
+            broken += breaksAWord(*f);
+    return {fieldsTold(canvas, kept), readAsAnother(side, before), broken, t.scale, t.photoShare};
 }
 
 // Whether the new fields of a batch, at a try's size, need more room
@@ -258,21 +295,16 @@ private:
 };
 
 // Whether the try after `now` can do better than the best so far: once a
-// try lands all the fields clear with every caption to its own value, only
-// the other flows at its size are worth trying, and smaller sizes where
-// fields still run together on their lines (two values, or two captions,
-// read as one); less of the pairing zones kept would not be better. The
-// tries that let the rooms go come only where none landed the fields clear
-// at all.
+// try leaves every field reading right but for a word it breaks, only the
+// tries at its pairing level are worth making (at its size, and smaller
+// where a word still breaks); less of the pairing zones kept would not be
+// better. The tries that let the rooms go come only where none left every
+// field's words clear at all.
 bool worthGoingOn(const Try& now, const Try* following, const Score& best) {
     if (!following)
         return false;
-    const bool clear = std::get<0>(best) == 0 && std::get<1>(best) == 0;
-    const bool captionsKept = clear && std::get<2>(best) == 0;
-    // A smaller photo is tried wherever the texts find no clear place
-    // beside it, each caption to its own value: the batch stops at the
-    // first try that lands them so (AllClear).
-    if (captionsKept && (following->level != now.level || (following->scale != now.scale && std::get<3>(best) == 0)))
+    const bool clear = best.told == 0;
+    if (clear && best.misread == 0 && following->level != now.level)
         return false;
     return !(following->level != now.level && now.level == Level::Captions && clear);
 }
@@ -399,7 +431,8 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     canvas.openFieldBatch();
     canvas.setFieldBatchValues(values);
     fillFieldsHoldingTheirBoxes(canvas, values);
-    canvas.keepFieldsReadable(coloursKeptReadable(canvas, values));
+    const QList<QColor> kept = coloursKeptReadable(canvas, values);
+    canvas.keepFieldsReadable(kept);
     const SideBefore before(canvas, shown);
     const QList<Try> tries = batchTries();
     AreaCheck area;
@@ -430,18 +463,15 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     };
     FieldBatchResult result;
     qsizetype best = 0;
-    Score bestScore(std::numeric_limits<int>::max(), 0, 0, 0);
+    Score bestScore;
     auto score = [&](qsizetype i) {
-        const Score now = scoreOf(canvas, before);
+        const Score now = scoreOf(canvas, before, kept, tries.at(i));
         // Between tries that score the same the first stays: the larger
         // fields, and the photo at the larger share.
-        if (now < bestScore) {
+        if (now.better(bestScore)) {
             bestScore = now;
             best = i;
         }
-    };
-    auto leavesAsMany = [](const Score& a, const Score& b) {
-        return std::tie(std::get<0>(a), std::get<1>(a)) >= std::tie(std::get<0>(b), std::get<1>(b));
     };
     bool probed = false;
     for (qsizetype i = next(-1); i < tries.size(); i = next(i)) {
@@ -458,7 +488,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
             });
         }
         score(i);
-        if (bestScore == AllClear)
+        if (bestScore.readsRight())
             break;
         if (!area.measured())
             area.measure(canvas, before);
@@ -470,7 +500,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
         // zones kept) must land fewer clear; where all land clear but a
         // caption reads as another field's, the best try's own with fewer
         // zones kept must have fewer such captions.
-        const bool clear = std::get<0>(bestScore) == 0 && std::get<1>(bestScore) == 0;
+        const bool clear = bestScore.told == 0;
         if (!probed && following < tries.size() && tries.at(i).level == Level::All &&
             tries.at(following).level != Level::All && worthGoingOn(tries.at(i), &tries.at(following), bestScore)) {
             probed = true;
@@ -489,7 +519,7 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
                     break;
                 score(probe);
                 shown = probe;
-                if ((clear ? !(bestScore < found) : leavesAsMany(bestScore, found)) || bestScore == AllClear)
+                if ((clear ? !bestScore.better(found) : bestScore.told >= found.told) || bestScore.readsRight())
                     following = tries.size();
             }
         }
@@ -505,12 +535,16 @@ FieldBatchResult layOutFieldBatch(SKTGraphicView& canvas, const QSet<QString>& s
     }
     if (result.done) {
         // A value its box holds only drawn smaller moves where a place holds
-        // it at the kept try's share: once, on the layout that stays.
-        canvas.settleRoomierFields();
+        // it at the kept try's share: once, on the layout that stays, and
+        // only where the card then tells no worse of it.
+        if (canvas.settleRoomierFields() && bestScore.better(scoreOf(canvas, before, kept, tries.at(best)))) {
+            before.restore();
+            result.done = run(tries.at(best));
+        }
         result.readingWrong = canvas.fieldsReadingWrong();
-        // Past the card is counted with what meets (notClearCount).
-        result.wrongInTry = std::get<1>(bestScore);
-        result.readAsAnother = std::get<2>(bestScore) + std::get<3>(bestScore);
+        const Score now = scoreOf(canvas, before, kept, tries.at(best));
+        result.wrongInTry = now.told;
+        result.readAsAnother = now.misread;
     }
     lastBatch() = result;
     canvas.closeFieldBatch();

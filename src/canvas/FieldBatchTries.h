@@ -22,9 +22,10 @@ namespace zelk {
 struct FieldBatchResult {
     bool done = false;
     QList<FieldReadingWrong> readingWrong;
-    // Of the fields the kept try laid out: how many meet others, leave the
-    // card, break a word or stand where they do not read, and how many read
-    // as another field's or run into another on their line.
+    // Of the layout that stays: how many names the card's message gives
+    // the fields that read wrong (those that only do not read where the
+    // batch keeps their colour readable), and how many of the fields it
+    // laid out read as another field's or run into another on their line.
     int wrongInTry = 0, readAsAnother = 0;
 };
 
@@ -51,10 +52,12 @@ BatchTryFilter& batchTryFilter();
 // shows. The fields it makes share one size, the largest at which all of
 // them land clear of the rest: a try that left one where it had no room is
 // undone and made again with smaller new fields, down to half their size,
-// then beside the photo made smaller, down to half its own. Where none
-// lands them all clear, the one that left the fewest where they meet
-// others stays; of those that leave as many, the first made: the larger
-// fields, and the photo at the larger share. The canvas's field
+// then beside the photo made smaller, down to half its own. Each try is
+// scored by what the card's message would tell of it: where none leaves
+// every field reading right, the one it would name the fewest fields of
+// stays, then the one with the fewest read as another's; of those told
+// alike, the first made: the larger fields, and the photo at the larger
+// share. The canvas's field
 // batch is open for each try and closed at the end. The result names every
 // field of the side whose printed words then read wrong
 // (SKTGraphicView::fieldsReadingWrong), those the user placed or locked

@@ -412,7 +412,7 @@ void SKTGraphicView::settleOutgrownFields() {
         placeWaiting(smaller);
 }
 
-void SKTGraphicView::settleRoomierFields() {
+bool SKTGraphicView::settleRoomierFields() {
     // The widest word first: it has the fewest places, a value that wraps
     // finds one in the room it leaves.
     QList<Outgrown> waiting = std::exchange(roomier_, {});
@@ -423,6 +423,7 @@ void SKTGraphicView::settleRoomierFields() {
     std::stable_sort(waiting.begin(), waiting.end(),
                      [&](const Outgrown& a, const Outgrown& b) { return widestWord(a) > widestWord(b); });
     placeWaiting(waiting);
+    return !waiting.isEmpty();
 }
 
 void SKTGraphicView::placeWaiting(const QList<Outgrown>& waiting) {

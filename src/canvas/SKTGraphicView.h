@@ -217,10 +217,11 @@ public:
     // boxes hold only drawn smaller move where a place holds them at their
     // own size (zelk::roomierPlace). Settling ends the hold. In an open
     // batch those drawn smaller wait instead for the try the batch keeps
-    // (settleRoomierFields): a try is scored as its fields stand.
+    // (settleRoomierFields, true where some waited): a try is scored as
+    // its fields stand.
     void holdOutgrownFields() { holdOutgrown_ = true; }
     void settleOutgrownFields();
-    void settleRoomierFields();
+    bool settleRoomierFields();
     // Gives the text or image graphic with the ID the value, or creates one
     // (createGraphicOfClass) when there is none.
     void ReplaceGraphicText(zelk::GraphicKind controlClass, bool use_rect, const QRectF& bound_rect,
