@@ -16,6 +16,7 @@
 #include "mainwindow/BarcodeGenProducer.h"
 #include "datasource/Data_From_Excel.h"
 #include "groups/GroupMode.h"
+#include "foundation/Codes.h"
 #include "foundation/Shape_Control.h"
 #include "foundation/Units.h"
 #include "mainwindow/AppGlobals.h"
@@ -29,13 +30,18 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTransform>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <optional>
 
 namespace zelk::test {
 
@@ -81,11 +87,25 @@ inline QList<std::pair<const SKTGraphic*, QRectF>> ownedWords(const PdfPage& pag
     return words;
 }
 
-// The picture of a one-page PDF at `scale` times 72 dpi (pdftoppm).
-inline QImage pagePicture(const QString& pdf, double scale) {
+// The picture of a one-page PDF at `scale` times 72 dpi (pdftoppm); where
+// `part` is given, of that part of the page alone (in points from its top
+// left), its pixels numbered as the whole page's.
+inline QImage pagePicture(const QString& pdf, double scale, const QRectF& part = QRectF()) {
     const QString png = pdf + QStringLiteral("-picture");
-    runTool("pdftoppm", {"-r", QString::number(72 * scale), "-png", "-singlefile", pdf, png});
-    return QImage(png + ".png").convertToFormat(QImage::Format_RGB32);
+    QStringList args = {"-r", QString::number(72 * scale), "-png", "-singlefile"};
+    const QRect px = QRectF(part.topLeft() * scale, part.size() * scale).toAlignedRect();
+    if (!part.isEmpty())
+        args << "-x" << QString::number(px.x()) << "-y" << QString::number(px.y()) << "-W"
+             << QString::number(px.width()) << "-H" << QString::number(px.height());
+    runTool("pdftoppm", args << pdf << png);
+    const QImage picture = QImage(png + ".png").convertToFormat(QImage::Format_RGB32);
+    if (part.isEmpty())
+        return picture;
+    // Back where the part lies on the page, the rest white.
+    QImage page(px.right() + 1, px.bottom() + 1, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter(&page).drawImage(px.topLeft(), picture);
+    return page;
 }
 
 // The fields of a side whose words, as pdftotext reads them from a PDF of
@@ -128,17 +148,22 @@ inline bool pastOutline(const QPointF& p, const QSizeF& card, int shape) {
     return shape == 1 && std::hypot(p.x() - cx, p.y() - cy) > 10;
 }
 
-// Around the card of an ink PDF (FieldsOnDesigns::inkPdf), in points.
+// Around the card of an ink PDF (FieldsOnDesigns::inkOf), in points.
 constexpr double InkMargin = 20;
 
-// The fields of a side whose letters leave the card: on a picture of an ink
-// PDF of the side (pdftoppm at 288 dpi; its texts alone, black, the card
-// `InkMargin` in from the page's edges and nothing cut at its outline), more
-// dark pixels past the card's outline within a point of one of a field's
-// words than a point and a half square holds: by ID, each once.
-inline QStringList fieldsLeavingInPdf(const QString& inkPdf, const SideGraphics& side, const QSizeF& card, int shape) {
-    constexpr double Scale = 4;
-    const QImage picture = pagePicture(inkPdf, Scale);
+// Writes an ink PDF of a side (FieldsOnDesigns::inkOf: its texts alone,
+// black, the card `InkMargin` in from the page's edges and nothing cut at
+// its outline), where given with only `alone`'s words in ink, and gives
+// its path.
+using InkPdf = std::function<QString(const SKTGraphic* alone)>;
+
+// The fields of a side whose letters leave the card: each field whose
+// words come within a point of the card's outline, alone on an ink PDF of
+// the side (pdftoppm at 576 dpi), with a dark pixel past the card's
+// straight edges, or past the curve of its corners more dark pixels than a
+// point and a half square holds: by ID, each once.
+inline QStringList fieldsLeavingInPdf(const InkPdf& ink, const SideGraphics& side, const QSizeF& card, int shape) {
+    constexpr double Scale = 8;
     const QList<std::shared_ptr<const SKTGraphic>> drawn(side.cbegin(), side.cend());
     QStringList out;
     for (const auto& g : side) {
@@ -146,22 +171,63 @@ inline QStringList fieldsLeavingInPdf(const QString& inkPdf, const SideGraphics&
             out.contains(g->control_ID))
             continue;
         const std::shared_ptr<SKTGraphic> beside = copyBesideCaption(*g, drawn);
-        for (const QRectF& word : printedWordBoxes(beside ? *beside : *g)) {
-            const QRectF near = word.adjusted(-1, -1, 1, 1).translated(InkMargin, InkMargin);
-            const QRect px = QRectF(near.topLeft() * Scale, near.size() * Scale).toAlignedRect() & picture.rect();
-            int dark = 0;
-            for (int y = px.top(); y <= px.bottom(); ++y)
-                for (int x = px.left(); x <= px.right(); ++x)
-                    dark += qGray(picture.pixel(x, y)) < 128 &&
-                            pastOutline(QPointF((x + 0.5) / Scale - InkMargin, (y + 0.5) / Scale - InkMargin), card,
-                                        shape);
-            if (dark >= 1.5 * Scale * Scale) {
-                out << g->control_ID;
-                break;
+        const QList<QRectF> words = printedWordBoxes(beside ? *beside : *g);
+        QRectF near;
+        bool nearTheOutline = false;
+        for (const QRectF& w : words) {
+            const QRectF around = w.adjusted(-1, -1, 1, 1);
+            near |= w.adjusted(-2, -2, 2, 2);
+            for (const QPointF& p : {around.topLeft(), around.topRight(), around.bottomLeft(), around.bottomRight()})
+                nearTheOutline = nearTheOutline || pastOutline(p, card, shape);
+        }
+        if (!nearTheOutline)
+            continue;
+        // Words past the ink PDF's page are far off the card.
+        const QRectF page = QRectF(QPointF(0, 0), card).adjusted(-InkMargin + 2, -InkMargin + 2, InkMargin - 2, InkMargin - 2);
+        if (std::any_of(words.cbegin(), words.cend(), [&page](const QRectF& w) { return !page.contains(w); })) {
+            out << g->control_ID;
+            continue;
+        }
+        const QRectF at = near.translated(InkMargin, InkMargin) & QRectF(QPointF(0, 0), card + 2 * QSizeF(InkMargin, InkMargin));
+        const QImage picture = pagePicture(ink(g.get()), Scale, at);
+        const QRect px = QRectF(at.topLeft() * Scale, at.size() * Scale).toAlignedRect() & picture.rect();
+        int pastEdge = 0, pastCurve = 0;
+        for (int y = px.top(); y <= px.bottom(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            for (int x = px.left(); x <= px.right(); ++x) {
+                const QPointF p((x + 0.5) / Scale - InkMargin, (y + 0.5) / Scale - InkMargin);
+                if (qGray(line[x]) >= 128 || !pastOutline(p, card, shape))
+                    continue;
+                ++(QRectF(QPointF(0, 0), card).contains(p) ? pastCurve : pastEdge);
             }
         }
+        if (pastEdge > 0 || pastCurve >= 1.5 * Scale * Scale)
+            out << g->control_ID;
     }
     return out;
+}
+
+// What an unturned ellipse or rounded rectangle of the user's covers as
+// drawn (its stroke's outer half with it), and its inside off the stroke
+// (half a point in where it has none); none for any other graphic.
+inline std::optional<std::pair<QPainterPath, QPainterPath>> curvedArea(const SKTGraphic& s) {
+    if (!isExactlyShape(&s) || s.text_rotation % 360 != 0 ||
+        (s.shape_type != ShapeCode::Circle && s.shape_type != ShapeCode::RoundedRectangle))
+        return std::nullopt;
+    const double stroke = s._isDrawingStroke ? std::max(s._strokeWidth, 0.0) : 0.0;
+    auto outline = [&s](double grown) {
+        const QRectF box = s.bounds().normalized().adjusted(-grown, -grown, grown, grown);
+        QPainterPath p;
+        if (s.shape_type == ShapeCode::Circle) {
+            p.addEllipse(box);
+        } else {
+            const double r = std::clamp(s.cor_rad_val + grown, 0.0, std::min(box.width(), box.height()) / 2);
+            p.addRoundedRect(box, r, r);
+        }
+        return p;
+    };
+    const double in = stroke > 0 ? std::max(stroke, 1.0) / 2 : 0.5;
+    return std::pair(outline(stroke / 2), outline(-in));
 }
 
 // The fields of a side whose words, as a PDF of the side prints them, lie
@@ -180,12 +246,23 @@ inline QList<std::pair<QString, ReadsWrong>> fieldsAcrossOrUnreadableInPdf(const
         auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> out{};
+        for (int i = 0; i < 256; ++i) {
+            const double v = i / 255.0;
+            out[size_t(i)] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        return out;
+    }();
     auto groundOf = [&](const QRectF& box) {
         std::vector<double> l;
         const QRect px = QRectF(box.topLeft() * Scale, box.size() * Scale).toAlignedRect() & picture.rect();
-        for (int y = px.top(); y <= px.bottom(); ++y)
+        for (int y = px.top(); y <= px.bottom(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
             for (int x = px.left(); x <= px.right(); ++x)
-                l.push_back(luminance(QColor(picture.pixel(x, y))));
+                l.push_back(0.2126 * linear[size_t(qRed(line[x]))] + 0.7152 * linear[size_t(qGreen(line[x]))] +
+                            0.0722 * linear[size_t(qBlue(line[x]))]);
+        }
         if (l.empty())
             return 1.0;
         std::nth_element(l.begin(), l.begin() + std::ptrdiff_t(l.size() / 2), l.end());
@@ -207,15 +284,25 @@ inline QList<std::pair<QString, ReadsWrong>> fieldsAcrossOrUnreadableInPdf(const
             const auto& s = side.at(i);
             if (!s || !s->ctrl_is_visible || !(isExactlyShape(s.get()) || backdrop[std::size_t(i)]))
                 continue;
-            const QRectF outer = s->drawingBounds();
             const double in = s->_isDrawingStroke ? std::max(s->_strokeWidth, 1.0) / 2 : 0.5;
-            const QRectF inner = s->bounds().normalized().adjusted(in, in, -in, -in);
             bool on = false, off = false;
-            for (const QRectF& w : words) {
-                const QRectF both = w & outer;
-                const bool meets = both.width() > 0.1 && both.height() > 0.1;
-                across = across || (meets && !inner.adjusted(-0.1, -0.1, 0.1, 0.1).contains(w));
-                (meets ? on : off) = true;
+            if (const auto curved = curvedArea(*s)) {
+                // An ellipse or a rounded panel, as drawn.
+                const auto& [area, inner] = *curved;
+                for (const QRectF& w : words) {
+                    const bool meets = area.intersects(w.adjusted(0.1, 0.1, -0.1, -0.1));
+                    across = across || (meets && !inner.contains(w.adjusted(0.1, 0.1, -0.1, -0.1)));
+                    (meets ? on : off) = true;
+                }
+            } else {
+                const QRectF outer = s->drawingBounds();
+                const QRectF inner = s->bounds().normalized().adjusted(in, in, -in, -in);
+                for (const QRectF& w : words) {
+                    const QRectF both = w & outer;
+                    const bool meets = both.width() > 0.1 && both.height() > 0.1;
+                    across = across || (meets && !inner.adjusted(-0.1, -0.1, 0.1, 0.1).contains(w));
+                    (meets ? on : off) = true;
+                }
             }
             across = across || (on && off);
         }
@@ -290,9 +377,9 @@ inline QStringList namesOfFields(const QStringList& ids, const SideGraphics& sid
 // the letters that leave the card, on its ink PDF), by kind, as the user
 // is told them: each name once, under the worst of its fields'.
 inline std::map<ReadsWrong, QStringList> namesReadingWrongInPdf(const QString& pdf, const SideGraphics& side,
-                                                                const QSizeF& card, const QString& inkPdf) {
+                                                                const QSizeF& card, const InkPdf& ink) {
     std::map<ReadsWrong, QStringList> out;
-    QStringList named = namesOfFields(fieldsLeavingInPdf(inkPdf, side, card, ::Card_Shape), side);
+    QStringList named = namesOfFields(fieldsLeavingInPdf(ink, side, card, ::Card_Shape), side);
     out[ReadsWrong::LeavesTheCard] = named;
     for (const QString& name : namesOfFields(fieldsMeetingInPdf(pdf, side, card), side))
         if (!named.contains(name)) {
@@ -424,14 +511,15 @@ protected:
             .dataWithPDFInsideRect(card);
     }
     // An ink PDF of the front (or the back) drawn with `graphics`: its texts
-    // alone, black, the card InkMargin in from the page's edges and without
-    // its face, which would cut what lies past its outline.
-    QString inkPdf(const GraphicList& graphics, int back = 0) const {
+    // alone, black (or only `alone`'s, the others white where they
+    // stand), the card InkMargin in from the page's edges and without its
+    // face, which would cut what lies past its outline.
+    QString inkPdf(const GraphicList& graphics, int back = 0, const SKTGraphic* alone = nullptr) const {
         GraphicList black;
         for (const auto& g : graphics)
             if (g && isExactlyText(g.get())) {
                 black << g->clone();
-                black.last()->txt_clr = Qt::black;
+                black.last()->txt_clr = !alone || g.get() == alone ? QColor(Qt::black) : QColor(Qt::white);
             }
         const QRectF card(QPointF(0, 0), window->Front_card_Prop.Card_Size);
         SideSnapshot snapshot =
@@ -441,6 +529,11 @@ protected:
         writeBytes(path, SKTRenderingView(card, snapshot, "t")
                              .dataWithPDFInsideRect(card.adjusted(-InkMargin, -InkMargin, InkMargin, InkMargin)));
         return path;
+    }
+    // The same for each field alone, as the measure of letters leaving the
+    // card asks for it.
+    InkPdf inkOf(const GraphicList& graphics, int back = 0) const {
+        return [this, graphics, back](const SKTGraphic* alone) { return inkPdf(graphics, back, alone); };
     }
     // A new design on a card of `shape` (Card_Shape, as the card panel's
     // Shape sets it) and, where given, `size`.
