@@ -198,40 +198,6 @@ QList<QList<QRectF>> takenFromFieldByLevel(const PairingZones& zones, FieldRole 
     return out;
 }
 
-PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
-                              const QRectF& card) {
-    const FieldRole role = fieldRole(field.control_ID);
-    if (!isExactlyText(&field) || role == FieldRole::None)
-        return PairingBreach::None;
-    const QString partnerId = partnerIdOf(field.control_ID);
-    const SKTGraphic* partner = nullptr;
-    for (const std::shared_ptr<SKTGraphic>& g : side)
-        if (g && !partnerId.isEmpty() && g->control_ID == partnerId && g->ctrl_is_visible) {
-            partner = g.get();
-            break;
-        }
-    const QRectF drawn = field.drawingBounds().adjusted(0.01, 0.01, -0.01, -0.01);
-    auto meets = [&drawn](const QList<QRectF>& zones) {
-        return std::any_of(zones.cbegin(), zones.cend(), [&drawn](const QRectF& r) { return drawn.intersects(r); });
-    };
-    if (role == FieldRole::Caption) {
-        // Nothing but its own value straight after it on its line, and it
-        // straight after no other caption.
-        const QRectF after = runOnSpaceAfter(field, field.drawingBounds()).adjusted(0.01, 0.01, -0.01, -0.01);
-        const QList<QRectF> others = drawnRects(side, card, &field, partner);
-        if (std::any_of(others.cbegin(), others.cend(), [&after](const QRectF& r) { return after.intersects(r); }) ||
-            meets(spacesAfterCaptions(side, &field, partner)))
-            return PairingBreach::CaptionMisread;
-    }
-    PairingZones all = pairingZonesOn(side, &field, partner);
-    const bool runTogether = meets(role == FieldRole::Value ? all.besideValues : all.besideCaptions);
-    all.besideValues.clear();
-    all.besideCaptions.clear();
-    return meets(takenFromField(all, role)) ? PairingBreach::CaptionMisread
-           : runTogether                   ? PairingBreach::RunTogether
-                                           : PairingBreach::None;
-}
-
 QList<QRectF> fieldRects(const QList<std::shared_ptr<SKTGraphic>>& side, FieldRole role, const SKTGraphic* self,
                          const SKTGraphic* partner) {
     QList<QRectF> out;

@@ -95,16 +95,6 @@ QList<QRectF> takenFromUnit(const PairingZones& zones, const QSizeF& size, const
 // `zones`: the places of the box's top left at which the part meets one.
 QList<QRectF> takenFromPart(const QList<QRectF>& zones, const QSizeF& size, const QRectF& part);
 
-// Which pairing zone of the other fields a shown caption or value of a
-// side meets (its partner's left out): one that keeps a caption to its own
-// value (a caption misread as another field's; or, for a caption, anything
-// on `card` but its own value straight after it, within its run-on space,
-// or it straight after another caption), else one between values or
-// between captions (two values, or two captions, run together), else none.
-enum class PairingBreach { None, RunTogether, CaptionMisread };
-PairingBreach pairingBreachOf(const QList<std::shared_ptr<SKTGraphic>>& side, const SKTGraphic& field,
-                              const QRectF& card);
-
 // How far after a caption, on its line, nothing but its own value may
 // stand, whatever else a layout lets go: an em and a half of its text at
 // `points` (the size it is drawn at), so that nothing after it reads as
