@@ -199,6 +199,10 @@ RandomDesign drawDesign(std::uint32_t seed) {
     for (int i = 0; i < ProfileTextSlotCount; ++i)
         if (i == SlotName || draw.chance(0.6))
             d.fieldSlots << i;
+    // A card the size of a SIM holds a name and a line or two more, as
+    // people make one.
+    if (d.card.width() * d.card.height() < 4000)
+        d.fieldSlots = d.fieldSlots.mid(0, 3);
     d.photo = draw.chance(0.7);
     for (int i = 0; i < ProfileTextSlotCount; ++i) {
         d.shortValues << shortValue(draw, SlotKinds.at(std::size_t(i)));
