@@ -242,7 +242,10 @@ TEST_F(FieldsOnDesigns, AddedFieldsKeepToTheDesign) {
             for (const auto& g : side)
                 if (g != title && g->ctrl_is_visible)
                     others << g->drawingBounds().adjusted(-12, 0, 12, 0);
-            const QRectF narrower(0, 0, 60, title->bounds().height() * 1.6);
+            // Two lines high: a line as its caption's.
+            const auto titleCaption = front(Fup_lbl_Title);
+            ASSERT_TRUE(titleCaption);
+            const QRectF narrower(0, 0, 60, titleCaption->bounds().height() * 1.6);
             const auto free = freePlaceFor(narrower.translated(4, size.height() - narrower.height() - 3), others,
                                            QRectF(QPointF(), size));
             ASSERT_TRUE(free);
