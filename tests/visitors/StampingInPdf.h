@@ -32,8 +32,13 @@ struct ShownInPdf {
         return {told(unreadableCounts, astrideToo), int(misread.size()), broken};
     }
     QString describe(bool unreadableCounts = true) const {
-        return QStringLiteral("%1 told, %2 read as another's (%3), %4 with a word broken")
+        QStringList by;
+        for (const auto& [kind, list] : names)
+            if (!list.isEmpty())
+                by << QStringLiteral("%1: %2").arg(int(kind)).arg(list.join(", "));
+        return QStringLiteral("%1 told (%2), %3 read as another's (%4), %5 with a word broken")
             .arg(told(unreadableCounts))
+            .arg(by.join("; "))
             .arg(misread.size())
             .arg(why.join(", "))
             .arg(broken);
