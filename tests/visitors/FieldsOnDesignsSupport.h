@@ -500,6 +500,21 @@ protected:
         return data.filePath(name);
     }
     std::shared_ptr<SKTGraphic> front(const QString& id) const { return window->_graphicView->Selcect_Ctrl_With_ID(id); }
+    // The photo's width on the front as shown, 0 where none is.
+    double photoWidth() const {
+        const auto photo = front(Fup_Photo);
+        return photo && photo->ctrl_is_visible ? photo->bounds().width() : 0.0;
+    }
+    // Whether a stamping left the front's photo or a field the rule placed
+    // larger than half its size: a try at half beside half could stand.
+    bool stampedAboveHalf() const {
+        const double frame = window->Get_Control_Rect_From_Template(Fup_Photo, QString()).width();
+        bool above = photoWidth() > frame / 2 + 0.5;
+        for (const auto& g : window->Get_Front_Controls_Array())
+            above = above || (g->ctrl_is_visible && isExactlyText(g.get()) && isFieldId(g->control_ID) &&
+                              g->boxOwner() == BoxOwner::Rule && drawnShare(*g) > SmallestFieldScale + 0.05);
+        return above;
+    }
     // A PDF of the front (or the back) drawn with `graphics`, its card face
     // as it stands.
     QByteArray sidePdf(const GraphicList& graphics, int back = 0) const {

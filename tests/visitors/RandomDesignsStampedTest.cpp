@@ -114,10 +114,6 @@ protected:
         batchTryFilter() = {};
     }
     const GraphicList& side() const { return window->Get_Front_Controls_Array(); }
-    double photoWidth() const {
-        const auto photo = front(Fup_Photo);
-        return photo && photo->ctrl_is_visible ? photo->bounds().width() : 0.0;
-    }
 
     // What a PDF of the side shows of the stamping on it.
     ShownInPdf shown(const RandomDesign& d, bool twice) {
@@ -199,10 +195,7 @@ protected:
         // its frame only where beside it at its frame more would.
         const double frame = window->Get_Control_Rect_From_Template(Fup_Photo, QString()).width();
         const double photo = photoWidth();
-        bool larger = photo > frame / 2 + 0.5;
-        for (const auto& g : side())
-            larger = larger || (g->ctrl_is_visible && isExactlyText(g.get()) && isFieldId(g->control_ID) &&
-                                g->boxOwner() == BoxOwner::Rule && drawnShare(*g) > SmallestFieldScale + 0.05);
+        const bool larger = stampedAboveHalf();
         const bool wrong = kept.score(true) != std::tuple(0, 0, 0);
         if (!wrong || (!larger && !(photo > 0 && photo < frame - 0.5)))
             return failures;

@@ -443,16 +443,9 @@ TEST_P(StampedAgain, ReadsAsTheSameStampingMadeOnce) {
     // own, only where at half beside a photo at half no fewer would; the
     // photo is smaller than the stamping at its frame leaves it only where
     // more then read wrong.
-    auto photoWidth = [this] {
-        const auto photo = front(Fup_Photo);
-        return photo && photo->ctrl_is_visible ? photo->bounds().width() : 0.0;
-    };
     const double photoFrame = window->Get_Control_Rect_From_Template(Fup_Photo, QString()).width();
     const double photo = photoWidth();
-    bool aboveHalf = photo > photoFrame / 2 + 0.5;
-    for (const auto& g : side())
-        aboveHalf = aboveHalf || (g->ctrl_is_visible && isExactlyText(g.get()) && isFieldId(g->control_ID) &&
-                                  g->boxOwner() == BoxOwner::Rule && drawnShare(*g) > SmallestFieldScale + 0.05);
+    const bool aboveHalf = stampedAboveHalf();
     // One Undo gives back the card as the first stamping left it.
     if (c.byGroupRow)
         return;
