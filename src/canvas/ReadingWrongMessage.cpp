@@ -230,7 +230,15 @@ QStringList readingWrongClauses(const QList<NamedReadingWrong>& fields) {
 }
 
 QStringList readingWrongAdvice(const QList<NamedReadingWrong>& fields) {
-    const QList<QStringList> names = namesByKind(fields);
+    // A field told of under two kinds (on two cards) counts for each.
+    QList<QStringList> names;
+    for (const auto& [why, picture] : Kinds) {
+        QStringList of;
+        for (const NamedReadingWrong& f : fields)
+            if (f.why == why && (why != ReadsWrong::AcrossAnEdge || f.pictureEdge == picture) && !of.contains(f.name))
+                of << f.name;
+        names << of;
+    }
     const auto adviceOf = [](qsizetype k, bool one) { return whatToDo(Kinds[k].first, Kinds[k].second, {one}); };
     QStringList advice;
     for (qsizetype k = 0; k < names.size(); ++k) {

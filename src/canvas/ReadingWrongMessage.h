@@ -60,7 +60,8 @@ QStringList readingWrongClauses(const QList<NamedReadingWrong>& fields);
 
 // What to do about the kinds of wrong among `fields`, each said once, the
 // worst first: about "its value" where one field is told of it, "their
-// values" where more are.
+// values" where more are. A field may be among them under several kinds
+// (wrong one way on one card, another way on the next): each is advised.
 QStringList readingWrongAdvice(const QList<NamedReadingWrong>& fields);
 
 }  // namespace zelk

@@ -141,7 +141,13 @@ QString cardsReadingWrongMessage(const QMap<int, QList<NamedReadingWrong>>& card
     for (auto it = cards.cbegin(); it != cards.cend(); ++it) {
         if (it.value().isEmpty())
             continue;
-        addReadingWrong(every, it.value());
+        // Each thing wrong with a name on some card, for what to do about
+        // it: a name that overlaps on one card and does not read on another
+        // is given both pieces of advice.
+        for (const NamedReadingWrong& n : it.value())
+            if (std::none_of(every.cbegin(), every.cend(),
+                             [&n](const NamedReadingWrong& e) { return e.name == n.name && e.why == n.why; }))
+                every << n;
         if (told == LinesNamedAtMost) {
             ++more;
             continue;
@@ -164,9 +170,9 @@ QString cardsReadingWrongMessage(const QMap<int, QList<NamedReadingWrong>>& card
         sentences << withFullStop(QStringLiteral("On %1, %2").arg(which.arg(listedNames(numbers)), what));
     }
     if (more > 0) {
-        const QString which = groupLines ? (more > 1 ? QStringLiteral("the cards of %1 more lines") : QStringLiteral("the card of one more line"))
-                                         : (more > 1 ? QStringLiteral("%1 more cards") : QStringLiteral("one more card"));
-        sentences << QStringLiteral("On %1, too, values do not fit or do not read.").arg(which.arg(more));
+        const QString which = more == 1 ? (groupLines ? QStringLiteral("the card of one more line") : QStringLiteral("one more card"))
+                                        : (groupLines ? QStringLiteral("the cards of %1 more lines") : QStringLiteral("%1 more cards")).arg(more);
+        sentences << QStringLiteral("On %1, too, values do not fit or do not read.").arg(which);
     }
     // A group project shows a line's card with what is wrong on it.
     if (groupLines)
