@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -227,6 +228,12 @@ void SKTWindowController::Set_Up_Panels_After_Reading() {
     Show_Hide_Profile_Panel_Live_Mode(true);
     Create_Control_For_Visitor_Mode();
     Select_front_side();
+    // The rows are made open to typing as they were added; a graphic the
+    // design holds locked greys them again, on both sides.
+    for (const int side : {1, 0}) {
+        const QScopedValueRollback<int> current(::Card_Front_Or_Back, side);
+        Visitor_and_Group_Control_Enable_Disable_LOCK_UNLOCK();
+    }
 }
 
 void SKTWindowController::Resync_Side_Panel(int side) {

@@ -47,6 +47,9 @@ struct Case {
     // status bar gives them.
     const char* meeting = "";
     const char* told = "";
+    // Its value locked on the card, the pass saved and opened again: its
+    // boxes stay greyed, and what is typed at them changes nothing.
+    bool lockedThenReopened = false;
 };
 
 class DeskRows : public FieldsOnDesigns, public ::testing::WithParamInterface<Case> {};
@@ -133,6 +136,22 @@ TEST_P(DeskRows, KeepToTheCardBesideTheirCaptions) {
         window->Reset_All_Visitor_Grp_Mode_Ctrl();
         ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
         view = window->currentCanvas();
+    }
+    if (c.lockedThenReopened) {
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->widgetPoint(row(id)->bounds().center()).toPoint());
+        window->inspector()->Lock_btn->click();
+        const QString locked = row(id)->Text_Value;
+        nextSavePath = data.filePath("desk.did");
+        ASSERT_EQ(window->Save_project_file(true, false, StartMode::DesignFile), 1);
+        window->Reset_All_Visitor_Grp_Mode_Ctrl();
+        ASSERT_EQ(window->Read_and_load_design_Log_NEW_METHOD(nextSavePath, StartMode::DesignFile, true), 1);
+        view = window->currentCanvas();
+        ASSERT_TRUE(row(id)->ctrl_is_locked);
+        EXPECT_TRUE(box(captionId)->isEnabled());
+        EXPECT_FALSE(box(id)->isEnabled());
+        EXPECT_FALSE(visitorPanel(c.side)->Get_Dynamic_Label_Ctrl(id, "C")->isEnabled());
+        type(box(id), "changed", false);
+        EXPECT_EQ(row(id)->Text_Value.toStdString(), locked.toStdString());
     }
     if (c.typed)
         type(box(id), "a", false);
@@ -246,6 +265,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{.name = "TheNameShownOverRowsWhoseCaptionsTheUserLocked", .pass = "Visitor_Day", .drag = Drag::None,
              .typed = false, .nameAfter = true, .locked = Locked::Captions, .meeting = "F_label2, Fup_Name, F_label3",
              .told = "Hold, Name, Vessel"},
+        Case{.name = "ItsValueLockedSavedAndOpenedAgain", .pass = "Visitor_Day", .drag = Drag::None, .typed = false,
+             .lockedThenReopened = true},
         Case{.name = "TheNameShownOverARowTheUserMoved", .pass = "Visitor_Day", .drag = Drag::None, .typed = false,
              .nameAfter = true, .rowMoved = true, .meeting = "F_field3, Fup_Name", .told = "Hold, Name"}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
