@@ -111,6 +111,29 @@ void outlineOf(const SKTGraphic& g, Printed& p) {
     p.inside = outline.subtracted(edge.createStroke(outline));
 }
 
+// How far past its drawing bounds (and its stroke's width) a graphic's
+// cover is looked for: its edge is a point across, its stroke may be
+// measured apart from its box.
+constexpr double NearDrawing = 2.0;
+
+// What a picture, a shape or a barcode covers, as words are set against
+// it: a shape's and a backdrop's edges, a shape's outline where it is not
+// its box, a barcode's bars (its words where it is measured itself), what
+// anything else takes.
+void coverOf(const SKTGraphic& g, Printed& p) {
+    if (p.backdrop || p.shape)
+        p.edges = edgeCover(g);
+    if (isExactlyShape(&g))
+        outlineOf(g, p);
+    // A barcode is what it shows of its value: its bars.
+    if (isExactlyBarcode(&g) && !p.backdrop)
+        p.covers = barsOf(g);
+    else if (!p.backdrop)
+        p.covers = takenBy(g);
+    if (p.bars)
+        p.words = p.covers;
+}
+
 // Whether a field's words lie across the edge of a shape whose outline is
 // not its box: a word meets what it covers but is not wholly inside it off
 // its edge, or some words lie on it and some off it.
@@ -315,22 +338,28 @@ QList<WrongAgainst> readingWrongAgainst(const QList<std::shared_ptr<SKTGraphic>>
             p.area = g->drawingBounds();
             p.backdrop = backdrop[std::size_t(i)];
             p.shape = !p.backdrop && !(isExactlyImage(g.get()) || isExactlyBarcode(g.get()));
-            if (p.backdrop || p.shape)
-                p.edges = edgeCover(*g);
-            if (isExactlyShape(g.get()))
-                outlineOf(*g, p);
-            // A barcode is what it shows of its value: its bars.
-            const bool barcode = isExactlyBarcode(g.get()) && !p.backdrop;
-            if (barcode)
-                p.covers = barsOf(*g);
-            else if (!p.backdrop)
-                p.covers = takenBy(*g);
-            p.bars = barcode && !p.area.isEmpty() && measured(*g);
+            p.bars = isExactlyBarcode(g.get()) && !p.backdrop && !p.area.isEmpty() && measured(*g);
             if (p.bars)
-                p.words = p.covers;
+                coverOf(*g, p);
         }
         printed.append(std::move(p));
     }
+    // What a picture, a shape or a barcode covers is worked out only where
+    // a measured field's words come near it: words apart from its drawing
+    // meet nothing of it.
+    QList<QRectF> measuredWords;
+    for (const Printed& f : printed)
+        if (measured(*f.g))
+            measuredWords << f.words;
+    for (Printed& o : printed)
+        if (!o.text() && !o.bars) {
+            const double stroke = std::isfinite(o.g->_strokeWidth) ? std::max(o.g->_strokeWidth, 0.0) : 0.0;
+            const double m = NearDrawing + stroke;
+            const QRectF near = o.area.adjusted(-m, -m, m, m);
+            if (std::any_of(measuredWords.cbegin(), measuredWords.cend(),
+                            [&near](const QRectF& w) { return near.intersects(w); }))
+                coverOf(*o.g, o);
+        }
     QList<WrongAgainst> out;
     for (const Printed& f : printed)
         if (!f.words.isEmpty() && measured(*f.g))
