@@ -51,7 +51,7 @@ struct ShownInPdf {
 // - by kind, the names of the fields whose printed words leave the card,
 //   meet others, lie across an edge or stand where they do not read;
 // - the fields read as another's: a value nearer another caption than its
-//   own; a caption followed straight on its line, within an em and a half,
+//   own, box to box or word to word as the page prints them; a caption followed straight on its line, within an em and a half,
 //   by anything but its own value; a value followed so by other words;
 // - the values and captions of those reading right with a word broken.
 inline ShownInPdf shownInPdf(const QString& pdf, const InkPdf& ink, const SideGraphics& side, const QSizeF& card,
@@ -84,6 +84,20 @@ inline ShownInPdf shownInPdf(const QString& pdf, const InkPdf& ink, const SideGr
                 named << name;
                 (why == ReadsWrong::Unreadable && onAnEdge.contains(name) ? out.astrideUnread : out.names[why]) << name;
             }
+    // Each field's words as the page prints them, all of them.
+    QHash<const SKTGraphic*, QRectF> wordsOf;
+    for (const auto& [owner, box] : ownedWords(readPdf(pdf), side))
+        if (owner)
+            wordsOf[owner] |= box;
+    // A value nearer another caption than its own, box to box or word to
+    // word as printed.
+    auto nearer = [&wordsOf](const SKTGraphic& value, const SKTGraphic& other, const SKTGraphic& own) {
+        if (gapBetween(value.drawingBounds(), other.drawingBounds()) <
+            gapBetween(value.drawingBounds(), own.drawingBounds()) - 0.01)
+            return true;
+        const QRectF v = wordsOf.value(&value), o = wordsOf.value(&other), c = wordsOf.value(&own);
+        return !v.isNull() && !o.isNull() && !c.isNull() && gapBetween(v, o) < gapBetween(v, c) - 0.01;
+    };
     for (const HolderSample& h : stamped) {
         const auto value = shownWithId(h.valueId), own = shownWithId(h.captionId);
         for (const auto& field : {value, own}) {
@@ -96,8 +110,7 @@ inline ShownInPdf shownInPdf(const QString& pdf, const InkPdf& ink, const SideGr
                     continue;
                 QString how;
                 if (field == value && own && other != own && fieldRole(other->control_ID) == FieldRole::Caption &&
-                    gapBetween(value->drawingBounds(), other->drawingBounds()) <
-                        gapBetween(value->drawingBounds(), own->drawingBounds()) - 0.01)
+                    nearer(*value, *other, *own))
                     how = QStringLiteral("\"%1\" reads as \"%2\"").arg(value->Text_Value, other->Text_Value);
                 else if (!(field == own && other == value) && (field == own || isExactlyText(other.get())) &&
                          followedOnLine(field->drawingBounds(), other->drawingBounds(), 1.5 * em))
