@@ -400,9 +400,11 @@ TEST_F(UnmadeCardsTest, TheRowsWhoseValuesRunOverOthersAreNamed) {
 TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndWhatIsWrongOnEach) {
     const auto off = [](const char* name) { return NamedReadingWrong{name, ReadsWrong::LeavesTheCard}; };
     const auto over = [](const char* name) { return NamedReadingWrong{name, ReadsWrong::Meets}; };
-    QMap<int, QList<NamedReadingWrong>> thirteen;
+    QMap<int, QList<NamedReadingWrong>> thirteen, eleven;
     for (int n = 0; n < 26; n += 2)
         thirteen.insert(n, {off("Name")});
+    for (int n = 0; n < 11; ++n)
+        eleven.insert(n, {off("Name")});
     const struct {
         QMap<int, QList<NamedReadingWrong>> cards;
         bool lines;
@@ -421,6 +423,22 @@ TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndWhatIsWrongOnEach) {
         {thirteen, true,
          "On the cards of lines 1, 3, 5, 7, 9, 11, 13, 15, 17 and 19, Name runs off the card. On the cards of 3 more "
          "lines, too, values do not fit or do not read. Select a line in the list to see what is wrong on its card."},
+        // One card past the tenth, told without a number.
+        {eleven, false,
+         "On cards 1, 2, 3, 4, 5, 6, 7, 8, 9 and 10, Name runs off the card. On one more card, too, values do not "
+         "fit or do not read. Shorten its value, or make room on the card (fewer fields, a smaller photo or a larger "
+         "card)."},
+        {eleven, true,
+         "On the cards of lines 1, 2, 3, 4, 5, 6, 7, 8, 9 and 10, Name runs off the card. On the card of one more "
+         "line, too, values do not fit or do not read. Select a line in the list to see what is wrong on its card."},
+        // A field wrong one way on one card and another way on the next is
+        // given what to do about each.
+        {{{1, {over("Team")}}, {2, {{"Team", ReadsWrong::Unreadable}}}},
+         false,
+         "On card 2, Team overlaps other text or pictures. On card 3, Team does not read on what is under it. "
+         "Shorten its value, or make room on the card (fewer fields, a smaller photo or a larger card). Give it "
+         "another colour (all texts at once with the Card panel's \"Content of all texts\"), or move it where it "
+         "reads."},
         // One field told of, on two cards: its value.
         {{{4, {over("Phone No.")}}, {5, {off("Phone No.")}}},
          false,
@@ -433,8 +451,17 @@ TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndWhatIsWrongOnEach) {
          "their values, or make room on the card (fewer fields, a smaller photo or a larger card). Give it another "
          "colour (all texts at once with the Card panel's \"Content of all texts\"), or move it where it reads."},
     };
+    // Told without a warning of Qt's (an argument with no place for it).
+    static QStringList warned;
+    warned.clear();
+    const QtMessageHandler before = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+        if (type == QtWarningMsg)
+            warned << m;
+    });
     for (const auto& c : cases)
         EXPECT_EQ(cardsReadingWrongMessage(c.cards, c.lines).toStdString(), c.told);
+    qInstallMessageHandler(before);
+    EXPECT_TRUE(warned.isEmpty()) << qPrintable(warned.join(u'\n'));
 }
 
 }  // namespace
