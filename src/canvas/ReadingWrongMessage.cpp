@@ -116,15 +116,16 @@ size_t sameAdviceAs(size_t k) {
     return k;
 }
 
-// The names of each kind among `fields`, each name once, under the worst.
-QList<QStringList> namesByKind(const QList<NamedReadingWrong>& fields) {
+// The names of each kind among `fields`, each name once, under the worst;
+// or, not `onceInAll`, once under each kind it is among.
+QList<QStringList> namesByKind(const QList<NamedReadingWrong>& fields, bool onceInAll = true) {
     QList<QStringList> out;
     QStringList named;
     for (const auto& [why, picture] : Kinds) {
         QStringList names;
         for (const NamedReadingWrong& f : fields)
             if (f.why == why && (why != ReadsWrong::AcrossAnEdge || f.pictureEdge == picture) &&
-                !named.contains(f.name)) {
+                !(onceInAll ? named : names).contains(f.name)) {
                 names << f.name;
                 named << f.name;
             }
@@ -231,14 +232,7 @@ QStringList readingWrongClauses(const QList<NamedReadingWrong>& fields) {
 
 QStringList readingWrongAdvice(const QList<NamedReadingWrong>& fields) {
     // A field told of under two kinds (on two cards) counts for each.
-    QList<QStringList> names;
-    for (const auto& [why, picture] : Kinds) {
-        QStringList of;
-        for (const NamedReadingWrong& f : fields)
-            if (f.why == why && (why != ReadsWrong::AcrossAnEdge || f.pictureEdge == picture) && !of.contains(f.name))
-                of << f.name;
-        names << of;
-    }
+    const QList<QStringList> names = namesByKind(fields, false);
     const auto adviceOf = [](qsizetype k, bool one) { return whatToDo(Kinds[k].first, Kinds[k].second, {one}); };
     QStringList advice;
     for (qsizetype k = 0; k < names.size(); ++k) {

@@ -141,13 +141,11 @@ QString cardsReadingWrongMessage(const QMap<int, QList<NamedReadingWrong>>& card
     for (auto it = cards.cbegin(); it != cards.cend(); ++it) {
         if (it.value().isEmpty())
             continue;
-        // Each thing wrong with a name on some card, for what to do about
+        // Everything wrong with a name on any card, for what to do about
         // it: a name that overlaps on one card and does not read on another
-        // is given both pieces of advice.
-        for (const NamedReadingWrong& n : it.value())
-            if (std::none_of(every.cbegin(), every.cend(),
-                             [&n](const NamedReadingWrong& e) { return e.name == n.name && e.why == n.why; }))
-                every << n;
+        // (or lies across a shape's edge, then a picture's) is given each
+        // piece of advice, each once.
+        every << it.value();
         if (told == LinesNamedAtMost) {
             ++more;
             continue;

@@ -439,6 +439,12 @@ TEST(CardsReadingWrongMessage, NamesTenCardsAtMostAndWhatIsWrongOnEach) {
          "Shorten its value, or make room on the card (fewer fields, a smaller photo or a larger card). Give it "
          "another colour (all texts at once with the Card panel's \"Content of all texts\"), or move it where it "
          "reads."},
+        // Across a shape's edge on one card and a picture's on the next.
+        {{{1, {{"Team", ReadsWrong::AcrossAnEdge, false}}}, {2, {{"Team", ReadsWrong::AcrossAnEdge, true}}}},
+         false,
+         "On card 2, Team lies across the edge of a shape. On card 3, Team lies across the edge of a picture. Move it "
+         "wholly onto the shape or off it, or shorten its value. Move it wholly onto the picture or off it, or shorten "
+         "its value."},
         // One field told of, on two cards: its value.
         {{{4, {over("Phone No.")}}, {5, {off("Phone No.")}}},
          false,
